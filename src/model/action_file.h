@@ -1,0 +1,63 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include "model/action_model.h"
+
+// Action files (".rob"): a 16-byte header starting "SOBARM" with the frame count, then one
+// 14-byte record per frame (time, channels 1 to 6). Readers go by the file's length, not
+// its header, and ignore trailing bytes that do not fill a record.
+namespace KoTools {
+
+constexpr int kActionFileHeaderSize = 16;
+constexpr int kActionRecordSize = 14;
+constexpr int kActionGroupCount = 231;
+
+// The file image of a frame list.
+QByteArray changeToData(const QList<const KoActionModel*>& frames);
+template <class Frame>
+QByteArray changeToData(const QList<std::shared_ptr<Frame>>& frames) {
+  QList<const KoActionModel*> plain;
+  plain.reserve(frames.size());
+  for (const auto& f : frames) plain.append(f.get());
+  return changeToData(plain);
+}
+
+// Frames of a file image; an image shorter than the header gives none.
+VelmarFrames readVelmarData(const QByteArray& image);
+PwmFrames readPwmData(const QByteArray& image);
+
+// Frames of a file; a file that cannot be read or is shorter than the header gives none
+// and the tip "file_damage".
+VelmarFrames openVelmarFile(const QString& path);
+PwmFrames openFile(const QString& path);
+
+// Writes the image beside the target and renames it into place, so a failed save never
+// destroys the previous file. On failure returns false and says why in *error.
+bool saveActionFile(const QString& path, const QByteArray& image, QString* error = nullptr);
+
+// The files a user chose in an open panel, sorted out.
+template <class Frame>
+struct ActionFileChoice {
+  // One file chosen where several were not allowed: its path and frames.
+  QString path;
+  QList<std::shared_ptr<Frame>> frames;
+  // Otherwise: one entry per accepted file, in the order chosen.
+  QList<QList<std::shared_ptr<Frame>>> frameLists;
+  QStringList names;
+
+  bool isEmpty() const { return path.isEmpty() && names.isEmpty(); }
+};
+
+// Where several files may be chosen each needs a name "<group>号<rest>" with a group of 0
+// to 230; a name without "号" tips "file_error" once, a group out of range is dropped.
+ActionFileChoice<KoVelmarPwmModel> chooseVelmarFiles(const QStringList& paths, bool multiple);
+ActionFileChoice<KoPwmModel> chooseFiles(const QStringList& paths, bool multiple);
+
+// The action-group number a file name selects, or -1.
+int groupOfFileName(const QString& displayName);
+
+}  // namespace KoTools

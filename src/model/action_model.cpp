@@ -1,0 +1,235 @@
+#include "model/action_model.h"
+
+#include <QDebug>
+#include <QHash>
+#include <QTimer>
+
+#include "model/frame_encoding.h"
+#include "model/notification_center.h"
+#include "model/prompter.h"
+#include "model/value_utils.h"
+
+namespace {
+
+constexpr qint64 kMaxTime = 30000;
+constexpr qint64 kMinTime = 50;
+constexpr qint64 kMaxPosition = 1000;
+
+int editTipDelay = 100;
+
+// One pending tip per frame: a new refusal restarts the frame's timer.
+QHash<const KoActionModel*, QTimer*>& pendingTips() {
+  static QHash<const KoActionModel*, QTimer*> pending;
+  return pending;
+}
+
+void cancelTip(const KoActionModel* frame) {
+  if (QTimer* timer = pendingTips().take(frame)) {
+    timer->stop();
+    timer->deleteLater();
+  }
+}
+
+void scheduleTip(const KoActionModel* frame) {
+  cancelTip(frame);
+  auto* timer = new QTimer;
+  timer->setSingleShot(true);
+  QObject::connect(timer, &QTimer::timeout, timer, [frame, timer] {
+    pendingTips().remove(frame);
+    timer->deleteLater();
+    frame->show();
+  });
+  pendingTips().insert(frame, timer);
+  timer->start(editTipDelay);
+}
+
+}  // namespace
+
+KoActionModel::~KoActionModel() { cancelTip(this); }
+
+void KoActionModel::setEditTipDelay(int milliseconds) { editTipDelay = milliseconds; }
+
+void KoActionModel::show() const { KoTools::showTipWithMessage(qtTrId("modify_erro")); }
+
+void KoActionModel::setNilValueForKey(const QString& key) {
+  if (key != QLatin1String("time")) scheduleTip(this);
+  postRefresh();
+}
+
+void KoActionModel::refuseEdit() {
+  scheduleTip(this);
+  postRefresh();
+}
+
+void KoActionModel::postRefresh() const {
+  KoNotificationCenter::defaultCenter().postRefreshTable(this);
+}
+
+bool KoActionModel::storeTime(const QVariant& value) {
+  QString text = KoTools::textValue(value);
+  text.remove(u',');
+  // The upper clamp comes before the whole-number test, so "40000x" is stored as 30000.
+  const qint64 v = KoTools::integerValue(QStringView(text));
+  if (v >= kMaxTime) {
+    time = kMaxTime;
+    return true;
+  }
+  if (KoTools::isPureInt(text) && v >= 0) {
+    time = v <= kMinTime ? kMinTime : v;
+    return true;
+  }
+  return false;
+}
+
+std::shared_ptr<KoVelmarPwmModel> KoVelmarPwmModel::copy() const {
+  return std::shared_ptr<KoVelmarPwmModel>(new KoVelmarPwmModel(*this));
+}
+
+qint64 KoVelmarPwmModel::id(int channel) const {
+  return channel >= 1 && channel <= kChannelCount ? ids_[channel - 1] : 0;
+}
+
+void KoVelmarPwmModel::setId(int channel, qint64 position) {
+  if (channel >= 1 && channel <= kChannelCount) ids_[channel - 1] = position;
+}
+
+void KoVelmarPwmModel::reEncode() {
+  bytes = KoTools::actionToBytesWithVelmarModel(*this);
+  KoTools::actionToPositionsBytesWithVelmarModel(*this);
+}
+
+void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
+  if (!value.isValid()) {
+    setNilValueForKey(key);
+    return;
+  }
+  if (key == QLatin1String("time")) {
+    if (!storeTime(value)) {
+      refuseEdit();
+      return;
+    }
+    reEncode();
+    postRefresh();
+    return;
+  }
+
+  bool ok = false;
+  const int channel = key.startsWith(QLatin1String("id")) ? key.mid(2).toInt(&ok) : 0;
+  if (!ok || channel < 1 || channel > kChannelCount) {
+    qWarning().noquote() << "frame has no field" << key;
+    return;
+  }
+  // Frames under construction (no bytes yet) get the same checks but are neither
+  // re-encoded nor announced: the builder that fills them does both.
+  const bool built = !bytes.isEmpty();
+  if (KoTools::integerValue(value) >= kMaxPosition) {
+    setId(channel, kMaxPosition);
+    if (built) {
+      reEncode();
+      postRefresh();
+    }
+    return;
+  }
+  const QString text = KoTools::textValue(value);
+  const qint64 v = KoTools::integerValue(QStringView(text));
+  if (!KoTools::isPureInt(text) || v < 0 || text.contains(u'+')) {
+    scheduleTip(this);
+    if (built) postRefresh();
+    return;
+  }
+  setId(channel, v);
+  if (built) reEncode();
+}
+
+std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {
+  auto c = std::shared_ptr<KoPwmModel>(new KoPwmModel(*this));
+  c->id1 = 0;
+  return c;
+}
+
+void KoPwmModel::reEncode() {
+  bytes = KoTools::actionToBytesWithModel(*this);
+  KoTools::actionToPositionsBytesWithModel(*this);
+}
+
+void KoPwmModel::setValue(const QVariant& value, const QString& key) {
+  if (!value.isValid()) {
+    setNilValueForKey(key);
+    return;
+  }
+  if (key == QLatin1String("time")) {
+    if (!storeTime(value)) {
+      refuseEdit();
+      return;
+    }
+    reEncode();
+    postRefresh();
+    return;
+  }
+  if (key != QLatin1String("action")) {
+    qWarning().noquote() << "frame has no field" << key;
+    return;
+  }
+  const QString text = KoTools::textValue(value);
+  if (!acceptsAction(text)) {
+    refuseEdit();
+    return;
+  }
+  action = text;
+  reEncode();
+}
+
+namespace {
+
+// True when the character at i is preceded by exactly one space.
+bool singleSpaceBefore(const QString& text, qsizetype i) {
+  return i >= 2 && text[i - 1] == u' ' && text[i - 2] != u' ';
+}
+
+}  // namespace
+
+// The new text may change positions only: same ids, same layout.
+bool KoPwmModel::acceptsAction(const QString& text) const {
+  if (text.isEmpty() || action.isEmpty() || text[0] != action[0]) return false;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    if (text[i] == u'P' && !singleSpaceBefore(text, i)) return false;
+    if (text[i] == u'#') {
+      if (i + 1 >= text.size() || text[i + 1] == u' ') return false;
+      if (i != 0 && !singleSpaceBefore(text, i)) return false;
+    }
+  }
+  if (text.split(u' ').size() != action.split(u' ').size()) return false;
+
+  const QStringList mine = KoTools::actionPieces(text);
+  const QStringList stored = KoTools::actionPieces(action);
+  if (mine.size() != stored.size()) return false;
+  for (qsizetype i = 0; i < mine.size(); ++i) {
+    const bool isId = i % 2 == 1;
+    if ((i == 0 || isId) && mine[i] != stored[i]) return false;
+    if (i == 0) continue;
+    const QString& piece = mine[i];
+    const qint64 v = KoTools::integerValue(QStringView(piece));
+    if (!KoTools::isPureInt(piece) || v < 0 || v > kMaxPosition) return false;
+    if (v == 0 && piece.size() > 1) return false;
+  }
+  return true;
+}
+
+namespace KoTools {
+
+QStringList actionPieces(const QString& action) {
+  QString compact = action;
+  compact.remove(u' ');
+  QStringList pieces;
+  qsizetype start = 0;
+  for (qsizetype i = 0; i < compact.size(); ++i) {
+    if (compact[i] == u'#' || compact[i] == u'P') {
+      pieces.append(compact.mid(start, i - start));
+      start = i + 1;
+    }
+  }
+  pieces.append(compact.mid(start));
+  return pieces;
+}
+
+}  // namespace KoTools

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QVariant>
+#include <array>
+#include <memory>
+
+// One frame of an action group: move these servos to these positions within `time` ms.
+// Beside its editable values a frame keeps two derived blocks, re-encoded whenever an edit
+// is accepted: `bytes`, the ready multi-servo move, and `data`, its positions record
+// (12 bytes from the sliders, or the 14-byte file record with the time first).
+// User edits arrive by key through setValue(), which validates, clamps, re-encodes and
+// reports; a refused edit changes nothing, tips "modify_erro" once per burst and asks the
+// table to show the stored value again.
+class KoActionModel {
+ public:
+  virtual ~KoActionModel();
+
+  qint64 ID = 0;
+  qint64 time = 0;
+  QString action;
+  QVariantList xyValues;
+  QByteArray data;
+  QByteArray bytes;
+
+  virtual void setValue(const QVariant& value, const QString& key) = 0;
+  // A missing value reached a numeric field: nothing is stored, the table reloads.
+  void setNilValueForKey(const QString& key);
+  void show() const;
+
+  // Delay before a refused edit shows its tip; edits refused within it give one tip.
+  static void setEditTipDelay(int milliseconds);
+
+ protected:
+  KoActionModel() = default;
+  KoActionModel(const KoActionModel& other) = default;
+  KoActionModel& operator=(const KoActionModel&) = default;
+
+  void refuseEdit();
+  void postRefresh() const;
+  // Shared "time" rule; false when refused. Re-encoding is the caller's.
+  bool storeTime(const QVariant& value);
+};
+
+class KoVelmarPwmModel final : public KoActionModel {
+ public:
+  static constexpr int kChannelCount = 16;
+
+  KoVelmarPwmModel() = default;
+  std::shared_ptr<KoVelmarPwmModel> copy() const;
+
+  // Channel 1 to 16; 0 when never set.
+  qint64 id(int channel) const;
+  void setId(int channel, qint64 position);
+
+  void setValue(const QVariant& value, const QString& key) override;
+
+ private:
+  KoVelmarPwmModel(const KoVelmarPwmModel&) = default;
+  void reEncode();
+  std::array<qint64, kChannelCount> ids_{};
+};
+
+// A frame read from an action file for the batch download; its positions live in `action`
+// ("#1 P500 #2 P620 ").
+class KoPwmModel final : public KoActionModel {
+ public:
+  KoPwmModel() = default;
+  std::shared_ptr<KoPwmModel> copy() const;
+
+  qint64 id1 = 0;  // carried for completeness; nothing sets it
+
+  void setValue(const QVariant& value, const QString& key) override;
+
+ private:
+  KoPwmModel(const KoPwmModel&) = default;
+  void reEncode();
+  bool acceptsAction(const QString& text) const;
+};
+
+using VelmarFrame = std::shared_ptr<KoVelmarPwmModel>;
+using PwmFrame = std::shared_ptr<KoPwmModel>;
+using VelmarFrames = QList<VelmarFrame>;
+using PwmFrames = QList<PwmFrame>;
+
+namespace KoTools {
+// The pieces of a positions text with spaces removed, split at every "#" and "P": piece 0
+// is what precedes the first "#", odd pieces are servo ids, even pieces positions.
+QStringList actionPieces(const QString& action);
+}  // namespace KoTools

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+// Where tips and questions go. The desktop program installs its dialogs, the command line
+// a terminal prompter, tests a recording one; code below the screens never sees a widget.
+class Prompter {
+ public:
+  virtual ~Prompter() = default;
+  // Returns when the user has dismissed the tip.
+  virtual void showTip(const QString& message) = 0;
+  // True when the user confirmed; closing the question counts as no.
+  virtual bool confirm(const QString& message) = 0;
+};
+
+namespace KoTools {
+
+// Installs the prompter used from now on (not owned); nullptr restores the fallback, which
+// writes tips to the log and answers every question with no.
+void installPrompter(Prompter* prompter);
+Prompter* installedPrompter();
+
+// Both take ready, localized text.
+void showTipWithMessage(const QString& message);
+bool showCancelAndOkWithMessage(const QString& message);
+
+}  // namespace KoTools

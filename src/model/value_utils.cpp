@@ -1,0 +1,119 @@
+#include "model/value_utils.h"
+
+#include <QDebug>
+#include <cmath>
+#include <limits>
+
+namespace KoTools {
+
+namespace {
+
+struct ScannedInt {
+  qint64 value = 0;
+  qsizetype end = 0;  // index just past the last digit read
+  bool digits = false;
+};
+
+ScannedInt scanInt(QStringView text) {
+  ScannedInt r;
+  qsizetype i = 0;
+  const qsizetype n = text.size();
+  while (i < n && text[i].isSpace()) ++i;
+  bool negative = false;
+  if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+    negative = text[i] == u'-';
+    ++i;
+  }
+  constexpr qint64 kMax = std::numeric_limits<qint64>::max();
+  constexpr qint64 kMin = std::numeric_limits<qint64>::min();
+  qint64 value = 0;
+  bool saturated = false;
+  while (i < n && text[i] >= u'0' && text[i] <= u'9') {
+    const int digit = text[i].unicode() - u'0';
+    r.digits = true;
+    if (!saturated) {
+      if (negative ? value < (kMin + digit) / 10 : value > (kMax - digit) / 10) {
+        value = negative ? kMin : kMax;
+        saturated = true;
+      } else {
+        value = value * 10 + (negative ? -digit : digit);
+      }
+    }
+    ++i;
+  }
+  r.value = r.digits ? value : 0;
+  r.end = i;
+  return r;
+}
+
+}  // namespace
+
+bool isPureInt(QStringView text) {
+  const ScannedInt s = scanInt(text);
+  if (!s.digits) return false;
+  for (qsizetype i = s.end; i < text.size(); ++i) {
+    if (!text[i].isSpace()) return false;
+  }
+  return true;
+}
+
+qint64 integerValue(QStringView text) { return scanInt(text).value; }
+
+qint64 integerValue(const QVariant& value) {
+  switch (value.typeId()) {
+    case QMetaType::QString:
+      return integerValue(QStringView(value.toString()));
+    case QMetaType::QByteArray:
+      return integerValue(QString::fromLatin1(value.toByteArray()));
+    case QMetaType::Double:
+    case QMetaType::Float: {
+      const double d = value.toDouble();
+      if (!std::isfinite(d)) return 0;
+      if (d >= 9.2e18) return std::numeric_limits<qint64>::max();
+      if (d <= -9.2e18) return std::numeric_limits<qint64>::min();
+      return static_cast<qint64>(d);
+    }
+    default:
+      return value.toLongLong();
+  }
+}
+
+QString textValue(const QVariant& value) { return value.toString(); }
+
+int returnNum16ToNum10WithLow(const QVariant& low, const QVariant& high) {
+  const qint64 lo = integerValue(low) & 0xFF;
+  const qint64 hi = integerValue(high) & 0xFF;
+  qint64 temp = hi * 256 + lo;
+  if (temp == 0xFFFF) temp = 0;
+  qInfo().noquote() << QStringLiteral("temp = %1").arg(temp);
+  return static_cast<int>(temp);
+}
+
+QString convertBinarySystemFromDecimalSystem(const QString& decimal) {
+  // Negative values never reach here; their bit pattern is the honest answer if one does.
+  auto value = static_cast<quint64>(integerValue(QStringView(decimal)));
+  if (value == 0) return QStringLiteral("0");
+  QString digits;
+  while (value != 0) {
+    digits.prepend(QChar(u'0' + static_cast<char16_t>(value & 1)));
+    value >>= 1;
+  }
+  return digits;
+}
+
+QString convertDecimalSystemFromBinarySystem(const QString& binary) {
+  quint64 sum = 0;
+  for (QChar c : binary) {
+    const int digit = c.isDigit() ? c.digitValue() : 0;
+    sum = sum * 2 + static_cast<quint64>(digit);
+  }
+  return QString::number(static_cast<qint64>(sum));
+}
+
+QString FloatKeepTwoBitsAndRemoveAllZero(float seconds) {
+  const double rounded = std::round(static_cast<double>(seconds) * 100.0) / 100.0;
+  const float twoPlaces = QString::asprintf("%0.2f", rounded).toFloat();
+  return QString::number(twoPlaces, 'g', 7) + u's';
+}
+
+}  // namespace KoTools

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+#include <QVariant>
+
+// Small value helpers shared by the frame records, the editor and the bus-servo tool.
+namespace KoTools {
+
+// True when the text is one decimal integer with nothing but white space around it.
+// Values beyond 32 bits still count.
+bool isPureInt(QStringView text);
+
+// Leading integer of a text, the way the table and the fields read numbers: white space is
+// skipped, one sign is allowed, reading stops at the first non-digit, no digits give 0.
+// Saturates instead of overflowing.
+qint64 integerValue(QStringView text);
+inline qint64 integerValue(const QString& text) { return integerValue(QStringView(text)); }
+qint64 integerValue(const QVariant& value);
+
+// The decimal text of a value as a user would have typed it.
+QString textValue(const QVariant& value);
+
+// Joins a 16-bit value from its reply bytes; 0xFFFF is the board's "no value" and reads 0.
+int returnNum16ToNum10WithLow(const QVariant& low, const QVariant& high);
+
+QString convertBinarySystemFromDecimalSystem(const QString& decimal);
+QString convertDecimalSystemFromBinarySystem(const QString& binary);
+
+// Seconds with at most two decimals and no trailing zeros, followed by "s".
+QString FloatKeepTwoBitsAndRemoveAllZero(float seconds);
+
+}  // namespace KoTools

@@ -1,0 +1,161 @@
+#include "model/action_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "fake_channel_view.h"
+#include "model/frame_encoding.h"
+#include "recording_prompter.h"
+
+namespace {
+
+QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
+
+const QByteArray kTwoFrames = hex(
+    "534f4241524d0200 0000000000000000"
+    "e803f401f401f401f401f401f401"
+    "f401f401f401f401f401f401f401");
+
+class ActionFileTest : public ::testing::Test {
+ protected:
+  QString write(const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  QTemporaryDir dir;
+};
+
+TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImage) {
+  FakeSliders sliders(6);
+  VelmarFrames frames = {
+      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0),
+      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("500"), 1)};
+  EXPECT_EQ(KoTools::changeToData(frames), kTwoFrames);
+}
+
+TEST_F(ActionFileTest, ReadWriteRoundTrip) {
+  VelmarFrames frames = KoTools::openVelmarFile(write("two.rob", kTwoFrames));
+  ASSERT_EQ(frames.size(), 2);
+  EXPECT_EQ(frames[1]->ID, 2);
+  EXPECT_EQ(frames[1]->time, 500);
+  EXPECT_EQ(frames[0]->bytes, hex("55551703 06e803 01f401 02f401 03f401 04f401 05f401 06f401"));
+  EXPECT_TRUE(frames[0]->xyValues.isEmpty());
+  EXPECT_EQ(KoTools::changeToData(frames), kTwoFrames);
+
+  PwmFrames same = KoTools::openFile(write("two.rob", kTwoFrames));
+  ASSERT_EQ(same.size(), 2);
+  EXPECT_EQ(same[0]->action, frames[0]->action);
+  EXPECT_EQ(same[0]->bytes, frames[0]->bytes);
+  EXPECT_EQ(KoTools::changeToData(same), kTwoFrames);
+}
+
+TEST_F(ActionFileTest, LengthDecidesTheFrameCount) {
+  const QByteArray header = kTwoFrames.first(16);
+  EXPECT_EQ(KoTools::openVelmarFile(write("a.rob", header)).size(), 0);
+  EXPECT_EQ(KoTools::openVelmarFile(write("b.rob", kTwoFrames.first(16 + 14 + 5))).size(), 1);
+  // The header's own count (here 9) and magic are not trusted.
+  QByteArray lying = kTwoFrames;
+  lying[6] = 9;
+  lying[0] = 'X';
+  EXPECT_EQ(KoTools::openVelmarFile(write("c.rob", lying)).size(), 2);
+  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+}
+
+TEST_F(ActionFileTest, DamagedOrMissingFileGivesNoFramesAndATip) {
+  EXPECT_TRUE(KoTools::openVelmarFile(write("short.rob", "SOBARM")).isEmpty());
+  EXPECT_TRUE(KoTools::openFile(dir.filePath("missing.rob")).isEmpty());
+  EXPECT_TRUE(KoTools::openVelmarFile(dir.path()).isEmpty());  // a folder
+  EXPECT_EQ(RecordingPrompter::instance().tips,
+            (QStringList{"file_damage", "file_damage", "file_damage"}));
+}
+
+TEST_F(ActionFileTest, AbsentChannelsAreKept) {
+  const QByteArray record = hex("e803f401f401f401f40155555555");
+  QByteArray image = kTwoFrames.first(16) + record;
+  VelmarFrames frames = KoTools::readVelmarData(image);
+  ASSERT_EQ(frames.size(), 1);
+  EXPECT_EQ(frames[0]->bytes, hex("55551103 04e803 01f401 02f401 03f401 04f401"));
+  EXPECT_EQ(frames[0]->action, QStringLiteral("#1 P500 #2 P500 #3 P500 #4 P500 "));
+  EXPECT_EQ(frames[0]->data, record);
+  image[6] = 1;
+  EXPECT_EQ(KoTools::changeToData(frames).mid(16), record);
+}
+
+TEST_F(ActionFileTest, OverRangeValueStaysInTheRecord) {
+  QByteArray image = kTwoFrames.first(16) + hex("e803b004f401f401f401f401f401");
+  VelmarFrame f = KoTools::readVelmarData(image).first();
+  EXPECT_EQ(f->id(1), 1000);
+  EXPECT_TRUE(f->action.startsWith(QStringLiteral("#1 P1200 ")));
+  EXPECT_EQ(frame::le16(f->bytes, 8), 1200);
+  EXPECT_EQ(frame::le16(f->data, 2), 1200);
+}
+
+TEST_F(ActionFileTest, SaveReplacesAtomicallyAndReportsFailure) {
+  const QString path = dir.filePath("keep.rob");
+  ASSERT_TRUE(KoTools::saveActionFile(path, kTwoFrames));
+  QFile f(path);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_EQ(f.readAll(), kTwoFrames);
+
+  QString error;
+  EXPECT_FALSE(KoTools::saveActionFile(dir.filePath("no/such/dir/x.rob"), kTwoFrames, &error));
+  EXPECT_FALSE(error.isEmpty());
+
+  // A folder in the way: the save fails and the folder is left alone.
+  ASSERT_TRUE(QDir(dir.path()).mkdir("taken.rob"));
+  EXPECT_FALSE(KoTools::saveActionFile(dir.filePath("taken.rob"), kTwoFrames));
+  EXPECT_TRUE(QFileInfo(dir.filePath("taken.rob")).isDir());
+}
+
+TEST_F(ActionFileTest, ChoosingSeveralFilesNeedsGroupNumbers) {
+  const QString a = write(QStringLiteral("3号a.rob"), kTwoFrames);
+  const QString bad = write(QStringLiteral("abc.rob"), kTwoFrames);
+  const QString high = write(QStringLiteral("250号b.rob"), kTwoFrames);
+  const QString zero = write(QStringLiteral("0号c.rob"), kTwoFrames.first(16));
+  const QString last = write(QStringLiteral("230号d.rob"), kTwoFrames);
+
+  auto choice = KoTools::chooseFiles({a, bad, high, zero, last}, true);
+  EXPECT_EQ(choice.names, (QStringList{"3号a.rob", "0号c.rob", "230号d.rob"}));
+  ASSERT_EQ(choice.frameLists.size(), 3);
+  EXPECT_EQ(choice.frameLists[0].size(), 2);
+  EXPECT_EQ(choice.frameLists[1].size(), 0);
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"file_error"});
+}
+
+TEST_F(ActionFileTest, ChoosingOneFile) {
+  const QString plain = write(QStringLiteral("wave.rob"), kTwoFrames);
+  auto single = KoTools::chooseVelmarFiles({plain}, false);
+  EXPECT_EQ(single.path, plain);
+  EXPECT_EQ(single.frames.size(), 2);
+  EXPECT_FALSE(single.isEmpty());
+
+  // With several allowed the same file needs a group number.
+  auto several = KoTools::chooseVelmarFiles({plain}, true);
+  EXPECT_TRUE(several.isEmpty());
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"file_error"});
+
+  EXPECT_TRUE(KoTools::chooseVelmarFiles({}, true).isEmpty());
+}
+
+TEST_F(ActionFileTest, DamagedFileAmongSeveralIsLeftOut) {
+  const QString good = write(QStringLiteral("1号ok.rob"), kTwoFrames);
+  const QString damaged = write(QStringLiteral("2号bad.rob"), "SOB");
+  auto choice = KoTools::chooseFiles({good, damaged}, true);
+  EXPECT_EQ(choice.names, QStringList{"1号ok.rob"});
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"file_damage"});
+}
+
+TEST(GroupOfFileName, Rules) {
+  EXPECT_EQ(KoTools::groupOfFileName(QStringLiteral("12号wave.rob")), 12);
+  EXPECT_EQ(KoTools::groupOfFileName(QStringLiteral("231号x.rob")), -1);
+  EXPECT_EQ(KoTools::groupOfFileName(QStringLiteral("-1号x.rob")), -1);
+  EXPECT_EQ(KoTools::groupOfFileName(QStringLiteral("x.rob")), -1);
+}
+
+}  // namespace

@@ -1,0 +1,178 @@
+#include "model/frame_encoding.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_channel_view.h"
+#include "model/action_file.h"
+#include "recording_prompter.h"
+
+namespace {
+
+QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
+
+TEST(PoseToFrame, SixVisibleSliders) {
+  FakeSliders sliders(6);
+  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0);
+  EXPECT_EQ(f->bytes, hex("55551703 06e803 01f401 02f401 03f401 04f401 05f401 06f401"));
+  EXPECT_EQ(f->action, QStringLiteral("#1 P500 #2 P500 #3 P500 #4 P500 #5 P500 #6 P500 "));
+  EXPECT_EQ(f->data, hex("f401f401f401f401f401f401"));
+  EXPECT_EQ(f->ID, 1);
+  EXPECT_EQ(f->time, 1000);
+  for (int j = 1; j <= 6; ++j) EXPECT_EQ(f->id(j), 500);
+}
+
+TEST(PoseToFrame, HiddenSliderIsAbsent) {
+  FakeSliders sliders(6);
+  sliders[1].setHidden(true);
+  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("300"), 4);
+  EXPECT_EQ(f->bytes, hex("55551403 052c01 01f401 03f401 04f401 05f401 06f401"));
+  EXPECT_EQ(f->data.mid(2, 2), hex("5555"));
+  EXPECT_FALSE(f->action.contains(QStringLiteral("#2 ")));
+  EXPECT_EQ(f->ID, 5);
+}
+
+TEST(PoseToFrame, BytesKeepTheSliderValueWhereTheFieldClamps) {
+  FakeSliders sliders(6);
+  sliders[0].setText(QStringLiteral("1200"));
+  sliders[1].setText(QStringLiteral("abc"));
+  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("500"), 0);
+  EXPECT_EQ(f->id(1), 1000);
+  EXPECT_EQ(frame::le16(f->bytes, 8), 1200);
+  EXPECT_EQ(frame::le16(f->data, 0), 1200);
+  EXPECT_EQ(f->id(2), 0);  // not a number counts as 0
+}
+
+TEST(FrameReEncoding, EditedTimeOfAFileFrame) {
+  VelmarFrames frames = KoTools::readVelmarData(
+      QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f401f401f401"));
+  ASSERT_EQ(frames.size(), 1);
+  VelmarFrame f = frames.first();
+  f->setValue(QStringLiteral("2000"), QStringLiteral("time"));
+  EXPECT_EQ(f->data.first(2), hex("d007"));
+  EXPECT_EQ(f->bytes.mid(5, 2), hex("d007"));
+  EXPECT_EQ(f->data.size(), 14);
+}
+
+TEST(FrameReEncoding, AlwaysSixChannels) {
+  FakeSliders sliders(6);
+  sliders[5].setHidden(true);
+  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0);
+  f->setValue(QStringLiteral("100"), QStringLiteral("id1"));
+  EXPECT_EQ(f->bytes, hex("55551703 06e803 016400 02f401 03f401 04f401 05f401 060000"));
+  EXPECT_EQ(f->data, hex("6400f401f401f401f4010000"));
+}
+
+TEST(SixServoMove, FromPositionsText) {
+  KoPwmModel f;
+  f.time = 800;
+  f.action = QStringLiteral("#1 P600 #3 P700 ");
+  EXPECT_EQ(KoTools::modelChangeToData(f),
+            hex("55551703062003 015802 020000 03bc02 040000 050000 060000"));
+  f.action = QStringLiteral("#2 P10 #2 P20 #9 P30 ");
+  EXPECT_EQ(KoTools::modelChangeToData(f).mid(10, 3), hex("021400"));
+}
+
+TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
+  KoPwmModel f;
+  f.time = 0x0102;
+  f.action = QStringLiteral("#1 P5 #6 P6 #40 P7 #41 P8 ");
+
+  f.data = QByteArray(14, 0);
+  KoTools::actionToPositionsBytesWithModel(f);
+  EXPECT_EQ(f.data, hex("0201 0500 0000 0000 0000 0000 0600"));
+
+  f.data = QByteArray(248, 0);
+  KoTools::actionToPositionsBytesWithModel(f);
+  EXPECT_EQ(f.data.first(2), hex("0201"));
+  EXPECT_EQ(frame::le16(f.data, 8), 5);
+  EXPECT_EQ(frame::le16(f.data, 8 + 6 * 5), 6);
+  EXPECT_EQ(frame::le16(f.data, 8 + 6 * 39), 7);
+  EXPECT_EQ(f.data.size(), 248);
+
+  f.data = QByteArray(240, 0);
+  KoTools::actionToPositionsBytesWithModel(f);
+  EXPECT_EQ(frame::le16(f.data, 0), 5);
+  EXPECT_EQ(frame::le16(f.data, 6 * 39), 7);
+  EXPECT_EQ(f.data.size(), 240);
+
+  f.data = QByteArray(3, 0);
+  EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), hex("050000"));
+}
+
+TEST(ReadBack, ReadingsBecomeAFrame) {
+  FakeSliders sliders(6);
+  sliders[1].setHidden(true);
+  const QList<ServoPosition> readings = {{1, 100}, {3, 1500}, {4, 65531}, {5, 2000}, {6, 600}};
+  VelmarFrame f = KoTools::angleReadingToVelmarModel(readings, sliders.views(), 2, 700);
+  ASSERT_TRUE(f);
+  EXPECT_EQ(f->ID, 3);
+  EXPECT_EQ(f->time, 700);
+  EXPECT_EQ(f->id(1), 100);
+  EXPECT_EQ(f->id(2), 0);  // hidden: untouched
+  EXPECT_EQ(f->id(3), 1000);
+  EXPECT_EQ(f->id(4), 0);
+  EXPECT_EQ(f->id(5), 1000);
+  EXPECT_EQ(f->id(6), 600);
+  EXPECT_EQ(f->action, QStringLiteral("#1 P100 #3 P1000 #4 P0 #5 P1000 #6 P600 "));
+  EXPECT_EQ(f->bytes, hex("55551403 05bc02 016400 03e803 040000 05e803 065802"));
+  EXPECT_EQ(f->data, hex("64005555e8030000e8035802"));
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"read_success"});
+}
+
+TEST(ReadBack, StrayReadingsAreIgnored) {
+  FakeSliders sliders(2);
+  const QList<ServoPosition> readings = {{0, 300}, {1, 100}, {9, 200}, {2, 400}};
+  VelmarFrame f = KoTools::angleReadingToVelmarModel(readings, sliders.views(), 0, 500);
+  ASSERT_TRUE(f);
+  EXPECT_EQ(f->action, QStringLiteral("#1 P100 #2 P400 "));
+  EXPECT_EQ(f->bytes[4], 2);
+}
+
+TEST(ReadBack, MissingReadingGivesNoFrame) {
+  FakeSliders sliders(6);
+  const QList<ServoPosition> readings = {{1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 100}};
+  EXPECT_FALSE(KoTools::angleReadingToVelmarModel(readings, sliders.views(), 0, 500));
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"connect_velmar"});
+}
+
+TEST(FrameOntoSliders, ChannelsAndText) {
+  FakeSliders sliders(7, QStringLiteral("1"));
+  VelmarFrame f = std::make_shared<KoVelmarPwmModel>();
+  for (int j = 1; j <= 7; ++j) f->setId(j, 100 * j);
+  KoTools::sendSetAngleWithVelmarSliderViews(sliders.views(), *f);
+  EXPECT_EQ(sliders[0].text(), "100");
+  EXPECT_EQ(sliders[5].text(), "600");
+  EXPECT_EQ(sliders[6].text(), "1");  // only six are set
+
+  FakeSliders few(3, QStringLiteral("1"));
+  KoTools::sendSetAngleWithVelmarSliderViews(few.views(), *f);  // fewer than six: no overrun
+  EXPECT_EQ(few[2].text(), "300");
+
+  KoPwmModel text;
+  text.action = QStringLiteral("#2 P250 #9 P1 #0 P1 ");
+  KoTools::sendSetAngleWithSliderViews(few.views(), text);
+  EXPECT_EQ(few[1].text(), "250");
+}
+
+TEST(AllSliders, ResetPositionsAndTrims) {
+  FakeSliders sliders(3, QStringLiteral("800"));
+  KoTools::sendReSetAllSteer(QStringLiteral("slider"), 0, 1000, QStringLiteral("500"),
+                             sliders.views());
+  EXPECT_EQ(sliders[2].text(), "500");
+  EXPECT_TRUE(sliders[2].shaken);
+
+  KoTools::sendReSetAllSteer(QStringLiteral("sliderSmall"), -100, 100, QStringLiteral("0"),
+                             sliders.views());
+  EXPECT_EQ(sliders[0].controls.value("sliderSmall"), "0");
+  EXPECT_EQ(sliders[0].controls.value("lableSmall"), "0");
+  EXPECT_EQ(sliders[0].text(), "500");
+}
+
+TEST(VisibleIds, SkipHiddenViews) {
+  FakeSliders sliders(4);
+  sliders[0].setHidden(true);
+  sliders[2].setHidden(true);
+  EXPECT_EQ(KoTools::visibleChannelIds(sliders.views()), (QList<int>{2, 4}));
+}
+
+}  // namespace

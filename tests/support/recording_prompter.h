@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QCoreApplication>
+#include <QStringList>
+
+#include "model/action_model.h"
+#include "model/prompter.h"
+
+// Records every tip and question; questions get the answers queued in `answers` (no when
+// none is queued).
+class RecordingPrompter final : public Prompter {
+ public:
+  static RecordingPrompter& instance() {
+    static RecordingPrompter p;
+    return p;
+  }
+
+  QStringList tips;
+  QStringList questions;
+  QList<bool> answers;
+
+  void reset() {
+    tips.clear();
+    questions.clear();
+    answers.clear();
+  }
+  void showTip(const QString& message) override { tips.append(message); }
+  bool confirm(const QString& message) override {
+    questions.append(message);
+    return answers.isEmpty() ? false : answers.takeFirst();
+  }
+};
+
+// Runs the delayed calls that are due now (edit tips run with no delay in tests).
+inline void flushDelayedCalls() {
+  QCoreApplication::processEvents();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
