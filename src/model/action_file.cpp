@@ -138,8 +138,8 @@ PwmFrames openFile(const QString& path) { return openAny<KoPwmModel>(path); }
 
 bool saveActionFile(const QString& path, const QByteArray& image, QString* error) {
   QSaveFile file(path);
-  const bool ok = file.open(QIODevice::WriteOnly) && file.write(image) == image.size() &&
-                  file.commit();
+  const bool ok =
+      file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.commit();
   if (!ok) {
     qWarning().noquote() << "cannot save action file" << path << file.errorString();
     if (error) *error = file.errorString();

@@ -42,17 +42,15 @@ QList<ServoPosition> actionPairs(const QString& action) {
 }
 
 QByteArray headerOf(const QByteArray& bytes, qint64 time) {
-  QByteArray out = bytes.size() >= frame::kMoveHeaderSize
-                       ? bytes.first(frame::kMoveHeaderSize)
-                       : frame::moveHeader(0, time);
+  QByteArray out = bytes.size() >= frame::kMoveHeaderSize ? bytes.first(frame::kMoveHeaderSize)
+                                                          : frame::moveHeader(0, time);
   frame::putLe16(out, 5, time);
   return out;
 }
 
 }  // namespace
 
-VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& timeText,
-                                    int index) {
+VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& timeText, int index) {
   auto result = std::make_shared<KoVelmarPwmModel>();
   result->ID = index + 1;
   result->time = integerValue(QStringView(timeText));

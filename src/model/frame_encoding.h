@@ -12,8 +12,7 @@
 namespace KoTools {
 
 // A new frame from the visible sliders (index: 0-based place of the new frame).
-VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& timeText,
-                                    int index);
+VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& timeText, int index);
 
 // Command frame of an edited frame: channels 1 to 6 from its fields.
 QByteArray actionToBytesWithVelmarModel(const KoVelmarPwmModel& frame);

@@ -66,7 +66,8 @@ TEST(ProtocolBuilders, ResetAllServos) {
   const QByteArray b = protocol::reSetAllSteer();
   ASSERT_EQ(b.size(), 127);
   EXPECT_EQ(b.first(7), hex("55557d0328e803"));
-  for (int id = 1; id <= 40; ++id) EXPECT_EQ(b.mid(4 + 3 * id, 3), hex("00f401").replace(0, 1, QByteArray(1, char(id))));
+  for (int id = 1; id <= 40; ++id)
+    EXPECT_EQ(b.mid(4 + 3 * id, 3), hex("00f401").replace(0, 1, QByteArray(1, char(id))));
 }
 
 TEST(ProtocolBuilders, StepThreeListsEveryPage) {
@@ -129,8 +130,7 @@ TEST(ProtocolReplies, DeviationsAreTwosComplement) {
 }
 
 TEST(ProtocolReplies, ServoParameters) {
-  const QByteArray report =
-      padded("5555141c 05 0000 e803 9411 b036 55 01 06 f6 ffff 28 3a1e", 64);
+  const QByteArray report = padded("5555141c 05 0000 e803 9411 b036 55 01 06 f6 ffff 28 3a1e", 64);
   const auto info = protocol::decodeServoInfo(report);
   ASSERT_TRUE(info);
   const protocol::ServoInfo expected{5, 0, 1000, 4500, 14000, 85, 1, 6, -10, 0, 40, 7738};

@@ -14,10 +14,10 @@ namespace {
 
 QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 
-const QByteArray kTwoFrames = hex(
-    "534f4241524d0200 0000000000000000"
-    "e803f401f401f401f401f401f401"
-    "f401f401f401f401f401f401f401");
+const QByteArray kTwoFrames =
+    hex("534f4241524d0200 0000000000000000"
+        "e803f401f401f401f401f401f401"
+        "f401f401f401f401f401f401f401");
 
 class ActionFileTest : public ::testing::Test {
  protected:

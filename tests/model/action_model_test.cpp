@@ -46,9 +46,9 @@ TEST(FrameTimeEdit, StoresClampsOrRefuses) {
     const char* text;
     qint64 stored;  // -1: refused
   } cases[] = {
-      {"1,500", 1500}, {"30000", 30000}, {"45000", 30000}, {"20", 50},   {"50", 50},
-      {"40000x", 30000}, {"51", 51},     {"-5", -1},       {"abc", -1},  {"12abc", -1},
-      {"", -1},
+      {"1,500", 1500}, {"30000", 30000},  {"45000", 30000}, {"20", 50},
+      {"50", 50},      {"40000x", 30000}, {"51", 51},       {"-5", -1},
+      {"abc", -1},     {"12abc", -1},     {"", -1},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -165,7 +165,7 @@ TEST(FileFrameActionEdit, KeepsStructureChangesPositions) {
       {"#1 P00 #2 P500 ", false},    // padded zero
       {"#1 P-5 #2 P500 ", false},
       {"#1 Px #2 P500 ", false},
-      {"#1 P600 #2 P500", false},    // lost the trailing space
+      {"#1 P600 #2 P500", false},  // lost the trailing space
       {"#1 P600 ", false},
       {"# 1 P600 #2 P500 ", false},
       {"1 P600 #2 P500 ", false},
@@ -189,12 +189,13 @@ TEST(FileFrameActionEdit, KeepsStructureChangesPositions) {
 TEST(FileFrameEdit, ReEncodesInsideItsRecord) {
   // A file record: time 1000, channel 1 at 500, channel 2 at 500, channels 3 to 6 absent.
   QByteArray record = QByteArray::fromHex("e803f401f4015555555555555555");
-  PwmFrame f = KoTools::readPwmData(QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + record)
-                   .first();
+  PwmFrame f =
+      KoTools::readPwmData(QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + record).first();
   f->setValue(QStringLiteral("#1 P600 #2 P700 "), QStringLiteral("action"));
   f->setValue(QStringLiteral("800"), QStringLiteral("time"));
   EXPECT_EQ(f->data, QByteArray::fromHex("20035802bc025555555555555555"));
-  EXPECT_EQ(f->bytes, QByteArray::fromHex("55550b030220030158020" "2bc02"));
+  EXPECT_EQ(f->bytes, QByteArray::fromHex("55550b030220030158020"
+                                          "2bc02"));
   EXPECT_EQ(f->time, 800);
   f->setValue(QStringLiteral("10"), QStringLiteral("time"));
   EXPECT_EQ(f->time, 50);

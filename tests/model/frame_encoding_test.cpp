@@ -43,8 +43,8 @@ TEST(PoseToFrame, BytesKeepTheSliderValueWhereTheFieldClamps) {
 }
 
 TEST(FrameReEncoding, EditedTimeOfAFileFrame) {
-  VelmarFrames frames = KoTools::readVelmarData(
-      QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f401f401f401"));
+  VelmarFrames frames = KoTools::readVelmarData(QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) +
+                                                hex("e803f401f401f401f401f401f401"));
   ASSERT_EQ(frames.size(), 1);
   VelmarFrame f = frames.first();
   f->setValue(QStringLiteral("2000"), QStringLiteral("time"));

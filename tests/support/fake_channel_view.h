@@ -14,9 +14,7 @@ class FakeChannelView final : public ChannelView {
   QString text() const override { return text_; }
   void setText(const QString& text) override { text_ = text; }
   bool isHidden() const override { return hidden_; }
-  void setControlText(const QString& name, const QString& text) override {
-    controls[name] = text;
-  }
+  void setControlText(const QString& name, const QString& text) override { controls[name] = text; }
   void setShake(bool shake) override { shaken = shake; }
 
   void setHidden(bool hidden) { hidden_ = hidden; }
