@@ -1,0 +1,370 @@
+#include "board/virtual_board.h"
+
+#include <QDebug>
+
+#include "link/protocol.h"
+
+namespace {
+
+quint8 byteAt(const QByteArray& f, qsizetype i) {
+  return i < f.size() ? static_cast<quint8>(f[i]) : 0;
+}
+
+int le16At(const QByteArray& f, qsizetype i) { return byteAt(f, i) | (byteAt(f, i + 1) << 8); }
+
+}  // namespace
+
+VirtualBoard::VirtualBoard(QObject* parent) : QObject(parent) {
+  playTimer_.setSingleShot(true);
+  connect(&playTimer_, &QTimer::timeout, this, &VirtualBoard::playNextFrame);
+}
+
+void VirtualBoard::plug() {
+  if (plugged_.exchange(true)) return;
+  emit plugged();
+}
+
+void VirtualBoard::unplug() {
+  if (!plugged_.exchange(false)) return;
+  stopGroup();
+  download_.reset();
+  emit unplugged();
+}
+
+void VirtualBoard::setChannelServos(const QList<int>& ids) { channelServos_ = ids; }
+
+int VirtualBoard::position(int id) const {
+  const Servo s = servos_.value(id);
+  if (s.duration <= 0) return s.to;
+  const auto elapsed =
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - s.start).count();
+  if (elapsed >= s.duration) return s.to;
+  return s.from + static_cast<int>((s.to - s.from) * elapsed / s.duration);
+}
+
+int VirtualBoard::targetPosition(int id) const { return servos_.value(id).to; }
+
+void VirtualBoard::poseByHand(int id, int position) {
+  if (!unloaded_.contains(id)) return;  // a powered servo holds its position
+  servos_[id] = Servo{position, position, Clock::now(), 0};
+}
+
+std::optional<VirtualBoard::StoredGroup> VirtualBoard::group(int group) const {
+  const auto it = groups_.constFind(group);
+  if (it == groups_.constEnd()) return std::nullopt;
+  return *it;
+}
+
+QList<QByteArray> VirtualBoard::receivedWith(int command) const {
+  QList<QByteArray> frames;
+  for (const ReceivedFrame& r : received_) {
+    if (byteAt(r.bytes, 3) == command) frames.append(r.bytes);
+  }
+  return frames;
+}
+
+void VirtualBoard::dropRepliesTo(int command, int count) { dropReplies_[command] = count; }
+
+void VirtualBoard::delayRepliesTo(int command, std::chrono::milliseconds delay) {
+  delays_[command] = delay;
+}
+
+void VirtualBoard::dropAcknowledgement(int step, int occurrence) {
+  dropAcks_[step] = occurrence;
+  ackCounts_[step] = 0;
+}
+
+void VirtualBoard::clearFaults() {
+  dropReplies_.clear();
+  delays_.clear();
+  dropAcks_.clear();
+  ackCounts_.clear();
+  duplicateAcks_ = false;
+  unplugCountdown_ = -1;
+}
+
+void VirtualBoard::sendReport(const QByteArray& raw) {
+  if (plugged_) emit report(raw);
+}
+
+void VirtualBoard::reply(int command, const QByteArray& body) {
+  if (int& drops = dropReplies_[command]; drops != 0) {
+    if (drops > 0) --drops;
+    return;
+  }
+  QByteArray out;
+  out.append(char(0x55));
+  out.append(char(0x55));
+  out.append(static_cast<char>(body.size() + 2));
+  out.append(static_cast<char>(command));
+  out.append(body);
+  out.append(protocol::kReportSize - out.size(), '\0');
+
+  const std::chrono::milliseconds wait = latency_ + delays_.value(command);
+  if (wait.count() == 0) {
+    emit report(out);
+  } else {
+    QTimer::singleShot(wait, this, [this, out] {
+      if (plugged_) emit report(out);
+    });
+  }
+}
+
+void VirtualBoard::acknowledge(int step) {
+  const int n = ++ackCounts_[step];
+  if (dropAcks_.value(step) == n) return;
+  reply(protocol::kActionDownload, QByteArray(1, static_cast<char>(step)));
+  if (duplicateAcks_) reply(protocol::kActionDownload, QByteArray(1, static_cast<char>(step)));
+}
+
+void VirtualBoard::receive(const QByteArray& frame) {
+  if (!plugged_) return;
+  if (unplugCountdown_ == 0) {
+    unplugCountdown_ = -1;
+    unplug();
+    return;
+  }
+  if (unplugCountdown_ > 0) --unplugCountdown_;
+  received_.append({frame, Clock::now()});
+  if (frame.size() < 4 || byteAt(frame, 0) != 0x55 || byteAt(frame, 1) != 0x55) {
+    qWarning() << "virtual board: not a frame" << frame.toHex(' ');
+    return;
+  }
+  const int command = byteAt(frame, 3);
+  switch (command) {
+    case protocol::kMultiServoMove:
+      handleMove(frame);
+      break;
+    case protocol::kActionDownload:
+      handleDownload(frame);
+      break;
+    case protocol::kRunActionGroup:
+      runGroup(byteAt(frame, 4));
+      break;
+    case protocol::kStopActionGroup:
+      stopGroup();
+      break;
+    case protocol::kEraseActionGroup:
+      if (byteAt(frame, 4) == 0xFF) {
+        groups_.clear();
+      } else {
+        groups_.remove(byteAt(frame, 4));
+      }
+      reply(command, {});
+      break;
+    case protocol::kUnloadServos:
+    case protocol::kReadPositions:
+    case protocol::kDownloadDeviations:
+    case protocol::kReadDeviations:
+      handleIdList(command, frame);
+      break;
+    case protocol::kAdjustDeviation:
+      deviations_[byteAt(frame, 4)] = protocol::signedDeviation(byteAt(frame, 5));
+      break;
+    case protocol::kSetMotorMode:
+    case protocol::kWriteServoInfo:
+    case protocol::kReadServoInfo:
+      handleBusServo(command, frame);
+      break;
+    default:
+      qWarning() << "virtual board: unknown command" << command;
+  }
+}
+
+void VirtualBoard::move(int id, int position, int time) {
+  unloaded_.remove(id);  // a move powers the servo again
+  const int from = this->position(id);
+  servos_[id] = Servo{from, position, Clock::now(), time};
+  for (BusServo& b : busServos_) {
+    if (b.id == id && !b.motorMode) b.position = position;
+  }
+}
+
+void VirtualBoard::handleMove(const QByteArray& f) {
+  const int count = byteAt(f, 4);
+  const int time = le16At(f, 5);
+  for (int k = 0; k < count && 9 + 3 * k < f.size(); ++k) {
+    move(byteAt(f, 7 + 3 * k), le16At(f, 8 + 3 * k), time);
+  }
+}
+
+bool VirtualBoard::refuseDownload(const QString& why) {
+  downloadError_ = why;
+  qWarning().noquote() << "virtual board refuses the download:" << why;
+  download_.reset();
+  return false;
+}
+
+void VirtualBoard::handleDownload(const QByteArray& f) {
+  const int step = byteAt(f, 4);
+  const int group = byteAt(f, 5);
+  if (step == 1) {
+    // The count comes in base-255 chunks: 0xFF per full page, then the rest.
+    int frames = 0;
+    qsizetype i = 6;
+    while (i < f.size() && byteAt(f, i) == 0xFF) {
+      frames += 255;
+      ++i;
+    }
+    frames += byteAt(f, i);
+    if (group >= kGroupCount) return void(refuseDownload(QStringLiteral("no group %1").arg(group)));
+    downloadError_.clear();
+    download_ = Download{group, frames, protocol::pageCount(frames), 2, {}};
+    acknowledge(1);
+    return;
+  }
+  if (!download_ || download_->group != group) {
+    return void(refuseDownload(QStringLiteral("step %1 outside a download").arg(step)));
+  }
+  Download& d = *download_;
+  if (step == 4 && d.nextStep == 5 && d.received.size() < d.frames) d.nextStep = 4;
+  if (step != d.nextStep) {
+    return void(
+        refuseDownload(QStringLiteral("step %1 where %2 was due").arg(step).arg(d.nextStep)));
+  }
+  switch (step) {
+    case 2:
+      if (le16At(f, 6) != d.pages) return void(refuseDownload(QStringLiteral("page count")));
+      d.nextStep = 3;
+      break;
+    case 3:
+      if (byteAt(f, 2) != d.pages + 5 || byteAt(f, 6) != d.pages / 200) {
+        return void(refuseDownload(QStringLiteral("page list header")));
+      }
+      for (int p = 0; p < d.pages; ++p) {
+        if (byteAt(f, 7 + p) != (p & 0xFF))
+          return void(refuseDownload(QStringLiteral("page list")));
+      }
+      d.nextStep = d.frames > 0 ? 4 : 5;
+      break;
+    case 4: {
+      const int i = static_cast<int>(d.received.size());
+      if (byteAt(f, 6) != i / 255 || byteAt(f, 7) != i % 255) {
+        return void(refuseDownload(QStringLiteral("frame %1 out of order").arg(i)));
+      }
+      const QByteArray payload = f.mid(8);
+      const int count = byteAt(payload, 0);
+      if (byteAt(f, 2) != payload.size() + 6 || payload.size() != 3 * count + 3) {
+        return void(refuseDownload(QStringLiteral("frame %1 malformed").arg(i)));
+      }
+      d.received.append(payload);
+      d.nextStep = d.received.size() < d.frames ? 4 : 5;
+      break;
+    }
+    case 5:
+      groups_[d.group] = d.received;
+      download_.reset();
+      break;
+    default:
+      return void(refuseDownload(QStringLiteral("unknown step %1").arg(step)));
+  }
+  acknowledge(step);
+}
+
+void VirtualBoard::handleIdList(int command, const QByteArray& f) {
+  const int count = byteAt(f, 4);
+  QList<int> ids;
+  for (int k = 0; k < count; ++k) ids.append(byteAt(f, 5 + k));
+
+  QByteArray body;
+  int answered = 0;
+  for (int id : ids) {
+    if (!channelServos_.contains(id)) continue;
+    switch (command) {
+      case protocol::kUnloadServos:
+        unloaded_.insert(id);
+        servos_[id] = Servo{position(id), position(id), Clock::now(), 0};
+        break;
+      case protocol::kReadPositions:
+        body.append(static_cast<char>(id));
+        body.append(static_cast<char>(position(id) & 0xFF));
+        body.append(static_cast<char>(position(id) >> 8));
+        ++answered;
+        break;
+      case protocol::kDownloadDeviations:
+        storedDeviations_[id] = deviations_.value(id);
+        break;
+      case protocol::kReadDeviations:
+        body.append(static_cast<char>(id));
+        body.append(static_cast<char>(deviations_.value(id) & 0xFF));
+        ++answered;
+        break;
+    }
+  }
+  if (command == protocol::kReadPositions || command == protocol::kReadDeviations) {
+    reply(command, QByteArray(1, static_cast<char>(answered)) + body);
+  } else if (command == protocol::kDownloadDeviations) {
+    reply(command, {});
+  }
+}
+
+void VirtualBoard::handleBusServo(int command, const QByteArray& f) {
+  // Only a lone servo on the bus can answer; several would talk over each other.
+  if (busServos_.size() != 1) return;
+  BusServo& s = busServos_.first();
+  switch (command) {
+    case protocol::kSetMotorMode:
+      s.motorMode = byteAt(f, 5) == 1;
+      s.speed = static_cast<qint16>(le16At(f, 6));
+      break;
+    case protocol::kWriteServoInfo:
+      s.id = byteAt(f, 4);
+      s.minAngle = le16At(f, 5);
+      s.maxAngle = le16At(f, 7);
+      s.minVoltage = le16At(f, 9);
+      s.maxVoltage = le16At(f, 11);
+      s.temperatureLimit = byteAt(f, 13);
+      s.led = byteAt(f, 14);
+      s.alarm = byteAt(f, 15);
+      break;
+    case protocol::kReadServoInfo: {
+      QByteArray body;
+      auto put16 = [&body](int v) {
+        body.append(static_cast<char>(v & 0xFF));
+        body.append(static_cast<char>((v >> 8) & 0xFF));
+      };
+      body.append(static_cast<char>(s.id));
+      put16(s.minAngle);
+      put16(s.maxAngle);
+      put16(s.minVoltage);
+      put16(s.maxVoltage);
+      body.append(static_cast<char>(s.temperatureLimit));
+      body.append(static_cast<char>(s.led));
+      body.append(static_cast<char>(s.alarm));
+      body.append(static_cast<char>(s.deviation & 0xFF));
+      put16(s.position);
+      body.append(static_cast<char>(s.temperature));
+      put16(s.voltage);
+      reply(command, body);
+      break;
+    }
+  }
+}
+
+void VirtualBoard::runGroup(int group) {
+  stopGroup();
+  if (!groups_.contains(group) || groups_[group].isEmpty()) return;
+  runningGroup_ = group;
+  runningFrame_ = 0;
+  playNextFrame();
+}
+
+void VirtualBoard::playNextFrame() {
+  if (runningGroup_ < 0) return;
+  const StoredGroup& frames = groups_[runningGroup_];
+  if (runningFrame_ >= frames.size()) {
+    runningGroup_ = -1;
+    return;
+  }
+  const QByteArray& payload = frames[runningFrame_++];
+  const int count = byteAt(payload, 0);
+  const int time = le16At(payload, 1);
+  for (int k = 0; k < count; ++k)
+    move(byteAt(payload, 3 + 3 * k), le16At(payload, 4 + 3 * k), time);
+  playTimer_.start(time);
+}
+
+void VirtualBoard::stopGroup() {
+  playTimer_.stop();
+  runningGroup_ = -1;
+}

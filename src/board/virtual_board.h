@@ -1,0 +1,155 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QSet>
+#include <QTimer>
+#include <atomic>
+#include <chrono>
+#include <optional>
+
+// The controller board, simulated: it answers every command the way the real board's
+// replies are laid out and keeps the state a user can see (servo positions that take their
+// time to change, trims, unloaded servos that can be posed by hand, 231 stored groups, a
+// running group, bus servos). Faults can be injected for tests. Lives on the main thread;
+// only isPlugged() may be asked from other threads.
+class VirtualBoard : public QObject {
+  Q_OBJECT
+
+ public:
+  using Clock = std::chrono::steady_clock;
+
+  struct ReceivedFrame {
+    QByteArray bytes;
+    Clock::time_point at;
+  };
+
+  struct BusServo {
+    int id = 1;
+    int minAngle = 0;
+    int maxAngle = 1000;
+    int minVoltage = 4500;
+    int maxVoltage = 14000;
+    int temperatureLimit = 85;
+    int led = 0;
+    int alarm = 7;
+    int deviation = 0;
+    int position = 500;
+    int temperature = 32;
+    int voltage = 7400;
+    bool motorMode = false;
+    int speed = 0;
+  };
+
+  // One stored frame: the move payload of a download step 4 (count, time, triples).
+  using StoredGroup = QList<QByteArray>;
+
+  static constexpr int kGroupCount = 231;
+  static constexpr std::chrono::milliseconds kUsbRoundTrip{2};
+
+  explicit VirtualBoard(QObject* parent = nullptr);
+
+  bool isPlugged() const { return plugged_; }
+  void plug();
+  void unplug();
+
+  // Time between a frame's arrival and its reply; 0 answers at once.
+  void setReplyLatency(std::chrono::milliseconds latency) { latency_ = latency; }
+
+  // Channel servos that answer reads (ids 1 to 6 unless changed).
+  void setChannelServos(const QList<int>& ids);
+  int position(int id) const;
+  int targetPosition(int id) const;
+  bool isUnloaded(int id) const { return unloaded_.contains(id); }
+  // A user moving an unloaded servo's horn.
+  void poseByHand(int id, int position);
+  int deviation(int id) const { return deviations_.value(id); }
+  int storedDeviation(int id) const { return storedDeviations_.value(id); }
+  void setDeviation(int id, int deviation) { deviations_[id] = deviation; }
+
+  std::optional<StoredGroup> group(int group) const;
+  void storeGroup(int group, const StoredGroup& frames) { groups_[group] = frames; }
+  int runningGroup() const { return runningGroup_; }
+
+  QList<BusServo>& busServos() { return busServos_; }
+
+  QList<ReceivedFrame> received() const { return received_; }
+  // Frames received with this command code, in order.
+  QList<QByteArray> receivedWith(int command) const;
+  void clearReceived() { received_.clear(); }
+  // Why the last download was refused, empty when none was.
+  QString downloadError() const { return downloadError_; }
+
+  // Fault injection.
+  void dropRepliesTo(int command, int count = -1);
+  void delayRepliesTo(int command, std::chrono::milliseconds delay);
+  // Drops the n-th acknowledgement of a download step (1-based n).
+  void dropAcknowledgement(int step, int occurrence = 1);
+  void setDuplicateAcknowledgements(bool on) { duplicateAcks_ = on; }
+  // Unplugs instead of handling the frame that arrives after `frames` more frames.
+  void unplugAfterFrames(int frames) { unplugCountdown_ = frames; }
+  void clearFaults();
+  // Sends any report as it is (garbage, short, unasked).
+  void sendReport(const QByteArray& raw);
+
+  // A frame from the host.
+  void receive(const QByteArray& frame);
+
+ signals:
+  void plugged();
+  void unplugged();
+  void report(const QByteArray& report);
+
+ private:
+  struct Servo {
+    int from = 500;
+    int to = 500;
+    Clock::time_point start{};
+    int duration = 0;
+  };
+  struct Download {
+    int group = -1;
+    int frames = 0;
+    int pages = 0;
+    int nextStep = 1;
+    StoredGroup received;
+  };
+
+  void reply(int command, const QByteArray& body);
+  void acknowledge(int step);
+  void move(int id, int position, int time);
+  void handleMove(const QByteArray& f);
+  void handleDownload(const QByteArray& f);
+  bool refuseDownload(const QString& why);
+  void handleIdList(int command, const QByteArray& f);
+  void handleBusServo(int command, const QByteArray& f);
+  void runGroup(int group);
+  void playNextFrame();
+  void stopGroup();
+
+  std::atomic<bool> plugged_{true};
+  std::chrono::milliseconds latency_ = kUsbRoundTrip;
+  QList<int> channelServos_{1, 2, 3, 4, 5, 6};
+  QHash<int, Servo> servos_;
+  QSet<int> unloaded_;
+  QHash<int, int> deviations_;
+  QHash<int, int> storedDeviations_;
+  QMap<int, StoredGroup> groups_;
+  std::optional<Download> download_;
+  QString downloadError_;
+  int runningGroup_ = -1;
+  int runningFrame_ = 0;
+  QTimer playTimer_;
+  QList<BusServo> busServos_{BusServo{}};
+  QList<ReceivedFrame> received_;
+
+  QHash<int, int> dropReplies_;
+  QHash<int, std::chrono::milliseconds> delays_;
+  QHash<int, int> dropAcks_;  // step -> occurrence to drop
+  QHash<int, int> ackCounts_;
+  bool duplicateAcks_ = false;
+  int unplugCountdown_ = -1;
+};

@@ -1,0 +1,116 @@
+#include "link/serial_port_manager.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QPointer>
+#include <QSerialPortInfo>
+
+QStringList ORSSerialPortManager::systemPorts() {
+  QStringList paths;
+  for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+    paths.append(info.systemLocation());
+  }
+  return paths;
+}
+
+ORSSerialPortManager* ORSSerialPortManager::sharedSerialPortManager() {
+  static QPointer<ORSSerialPortManager> shared;
+  if (!shared) {
+    shared = new ORSSerialPortManager(&systemPorts, QCoreApplication::instance());
+    shared->startPolling();
+  }
+  return shared;
+}
+
+ORSSerialPortManager::ORSSerialPortManager(Enumerator enumerate, QObject* parent)
+    : QObject(parent), enumerate_(std::move(enumerate)) {
+  enumerated_ = enumerate_();
+  for (const QString& path : std::as_const(enumerated_)) {
+    if (!portWithPath(path)) ports_.append(new ORSSerialPort(path, this));
+  }
+  connect(&timer_, &QTimer::timeout, this, &ORSSerialPortManager::poll);
+}
+
+ORSSerialPort* ORSSerialPortManager::portWithPath(const QString& path) const {
+  for (ORSSerialPort* port : ports_) {
+    if (port->path() == path) return port;
+  }
+  return nullptr;
+}
+
+ORSSerialPort* ORSSerialPortManager::addPortWithPath(const QString& path) {
+  if (path.isEmpty()) return nullptr;
+  const QString absolute = QFileInfo(path).absoluteFilePath();
+  if (ORSSerialPort* port = portWithPath(absolute)) return port;
+  if (!QFileInfo::exists(absolute)) return nullptr;
+  auto* port = new ORSSerialPort(absolute, this);
+  ports_.append(port);
+  handAdded_.insert(absolute);
+  announce({port}, {});
+  return port;
+}
+
+bool ORSSerialPortManager::removePort(ORSSerialPort* port) {
+  if (!port || !ports_.contains(port)) return false;
+  const QString path = port->path();
+  // The next poll would list an enumerated port again at once.
+  if (!handAdded_.contains(path) || enumerated_.contains(path)) return false;
+  ports_.removeOne(port);
+  handAdded_.remove(path);
+  announce({}, {port});
+  return true;
+}
+
+bool ORSSerialPortManager::stillPresent(const ORSSerialPort* port) const {
+  const QString& path = port->path();
+  return enumerated_.contains(path) || (handAdded_.contains(path) && QFileInfo::exists(path));
+}
+
+void ORSSerialPortManager::poll() {
+  enumerated_ = enumerate_();
+  QList<ORSSerialPort*> removed;
+  for (ORSSerialPort* port : std::as_const(ports_)) {
+    if (!stillPresent(port)) removed.append(port);
+  }
+  for (ORSSerialPort* port : std::as_const(removed)) {
+    ports_.removeOne(port);
+    handAdded_.remove(port->path());
+  }
+  QList<ORSSerialPort*> added;
+  for (const QString& path : std::as_const(enumerated_)) {
+    if (portWithPath(path)) continue;
+    auto* port = new ORSSerialPort(path, this);
+    ports_.append(port);
+    added.append(port);
+  }
+  announce(added, removed);
+}
+
+void ORSSerialPortManager::announce(const QList<ORSSerialPort*>& added,
+                                    const QList<ORSSerialPort*>& removed) {
+  if (added.isEmpty() && removed.isEmpty()) return;
+  // Removed ports outlive the announcement, so observers may still read them.
+  const QList<QPointer<ORSSerialPort>> gone(removed.begin(), removed.end());
+  for (ORSSerialPort* port : removed) port->wasRemovedFromSystem();
+  emit availablePortsChanged();
+  if (!removed.isEmpty()) {
+    emit serialPortWasDisconnected({{kDisconnectedSerialPortsKey, QVariant::fromValue(removed)}});
+  }
+  if (!added.isEmpty()) {
+    emit serialPortWasConnected({{kConnectedSerialPortsKey, QVariant::fromValue(added)}});
+  }
+  for (const QPointer<ORSSerialPort>& port : gone) {
+    if (port) port->deleteLater();
+  }
+}
+
+void ORSSerialPortManager::startPolling(std::chrono::milliseconds interval) {
+  timer_.start(interval);
+}
+
+void ORSSerialPortManager::stopPolling() { timer_.stop(); }
+
+QList<ORSSerialPort*> ORSSerialPortManager::portsInUserInfo(const QVariantMap& userInfo,
+                                                            const QString& key) {
+  return userInfo.value(key).value<QList<ORSSerialPort*>>();
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QSet>
+#include <QStringList>
+#include <QTimer>
+#include <QVariantMap>
+#include <chrono>
+#include <functional>
+
+#include "link/serial_port.h"
+
+// Keeps the list of the computer's serial ports by polling an enumeration, and posts the
+// arrival and removal notifications. Main thread only.
+//
+// A port typed in by hand (pseudo-terminals are not enumerated) stays listed while its path
+// exists, whether or not the enumeration names it, or until removePort() takes it away.
+class ORSSerialPortManager : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(QList<ORSSerialPort*> availablePorts READ availablePorts NOTIFY availablePortsChanged)
+
+ public:
+  static constexpr const char* kSerialPortWasConnectedNotification =
+      "ORSSerialPortWasConnectedNotification";
+  static constexpr const char* kSerialPortWasDisconnectedNotification =
+      "ORSSerialPortWasDisconnectedNotification";
+  static constexpr const char* kConnectedSerialPortsKey = "ORSConnectedSerialPortsKey";
+  static constexpr const char* kDisconnectedSerialPortsKey = "ORSDisconnectedSerialPortsKey";
+  static constexpr std::chrono::milliseconds kPollInterval{500};
+
+  // Answers the device paths present now ("/dev/ttyUSB0").
+  using Enumerator = std::function<QStringList()>;
+  static QStringList systemPorts();
+
+  // The program's manager over systemPorts(), polling every kPollInterval.
+  static ORSSerialPortManager* sharedSerialPortManager();
+
+  // Lists the ports present now without posting notifications; polls only after
+  // startPolling() or on poll().
+  explicit ORSSerialPortManager(Enumerator enumerate, QObject* parent = nullptr);
+
+  QList<ORSSerialPort*> availablePorts() const { return ports_; }
+  ORSSerialPort* portWithPath(const QString& path) const;
+
+  // The listed port with this path, added (and announced) if the path exists; nullptr if not.
+  ORSSerialPort* addPortWithPath(const QString& path);
+  // Takes a port added by hand off the list as if it had left the system; an enumerated
+  // port cannot be removed (false).
+  bool removePort(ORSSerialPort* port);
+
+  // Compares the enumeration with the list. The list is updated first, then removed ports are
+  // closed and their delegates told, then the signals go out; removed ports are deleted later.
+  void poll();
+  void startPolling(std::chrono::milliseconds interval = kPollInterval);
+  void stopPolling();
+
+  // The ports a notification's user-info holds under key.
+  static QList<ORSSerialPort*> portsInUserInfo(const QVariantMap& userInfo, const QString& key);
+
+ signals:
+  void availablePortsChanged();
+  // "ORSSerialPortWasConnectedNotification": "ORSConnectedSerialPortsKey" holds the new ports.
+  void serialPortWasConnected(const QVariantMap& userInfo);
+  // "ORSSerialPortWasDisconnectedNotification": "ORSDisconnectedSerialPortsKey" holds the
+  // removed ports, still alive while the signal is delivered.
+  void serialPortWasDisconnected(const QVariantMap& userInfo);
+
+ private:
+  bool stillPresent(const ORSSerialPort* port) const;
+  void announce(const QList<ORSSerialPort*>& added, const QList<ORSSerialPort*>& removed);
+
+  Enumerator enumerate_;
+  QStringList enumerated_;
+  QList<ORSSerialPort*> ports_;
+  QSet<QString> handAdded_;
+  QTimer timer_;
+};

@@ -1,0 +1,277 @@
+#include "link/usb_hid.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QThread>
+#include <QTimer>
+
+#include "link/desktop_notifier.h"
+#include "link/protocol.h"
+#include "model/prompter.h"
+
+namespace {
+
+usbHid* sharedInstance = nullptr;
+
+int commandOf(const QByteArray& frame) { return static_cast<quint8>(frame[3]); }
+
+}  // namespace
+
+usbHid& usbHid::sharedManager() {
+  // Created on the main thread at start-up, before any worker can ask for it.
+  if (!sharedInstance) {
+    sharedInstance = new usbHid;
+    qAddPostRoutine([] {
+      delete sharedInstance;
+      sharedInstance = nullptr;
+    });
+  }
+  return *sharedInstance;
+}
+
+usbHid::usbHid(QObject* parent) : QObject(parent), mainThread_(new CrossThreadQueue(this)) {}
+
+usbHid::~usbHid() {
+  std::lock_guard lock(writeMutex_);
+  transport_.reset();
+}
+
+void usbHid::setTransport(std::unique_ptr<HidTransport> transport) {
+  if (connection_) deviceRemoved(productName_);
+  {
+    std::lock_guard lock(writeMutex_);
+    transport_ = std::move(transport);
+  }
+  if (!transport_) return;
+  connect(transport_.get(), &HidTransport::deviceArrived, this, &usbHid::deviceArrived);
+  connect(transport_.get(), &HidTransport::deviceRemoved, this, &usbHid::deviceRemoved);
+  connect(transport_.get(), &HidTransport::reportReceived, this, &usbHid::inputReport);
+  connect(transport_.get(), &HidTransport::accessDenied, this, &usbHid::accessDenied);
+  qInfo().noquote() << "打开设备成功!" << transport_->name();
+  transport_->start();
+}
+
+void usbHid::setDelegate(UsbHidDelegate* delegate) {
+  delegate_ = delegate;
+  delegateObject_ = dynamic_cast<QObject*>(delegate);
+  Q_ASSERT_X(!delegate || delegateObject_, "usbHid::setDelegate", "delegate must be a QObject");
+}
+
+UsbHidDelegate* usbHid::delegate() const { return delegateObject_ ? delegate_ : nullptr; }
+
+int usbHid::pendingTimeouts(int command) const { return timeouts_.value(command).count; }
+
+bool usbHid::sendData(const QByteArray& frame) {
+  if (frame.size() < 4) {
+    qWarning() << "not a command frame:" << frame.toHex(' ');
+    return false;
+  }
+  if (!connection_) {
+    qInfo().noquote() << "没有找到设备 - ";
+    return false;
+  }
+  const int command = commandOf(frame);
+  if (download_ && command != protocol::kActionDownload) return false;
+
+  // Armed before the write so that a reply can never overtake its own time-out.
+  const bool timed = command != protocol::kMultiServoMove;
+  const bool onMain = QThread::currentThread() == thread();
+  if (timed) {
+    if (onMain) {
+      armTimeout(command);
+    } else {
+      mainThread_->post([this, command] { armTimeout(command); });
+    }
+  }
+  bool sent = false;
+  {
+    std::lock_guard lock(writeMutex_);
+    sent = transport_ && transport_->write(frame);
+  }
+  if (sent) {
+    sendFailureShown_ = false;
+    return true;
+  }
+  qWarning().noquote() << "发送数据失败!";
+  if (onMain) {
+    sendFailed(command);
+  } else {
+    mainThread_->post([this, command] { sendFailed(command); });
+  }
+  return false;
+}
+
+void usbHid::sendFailed(int command) {
+  // A frame that did not go out gets no reply to wait for.
+  cancelTimeouts(command);
+  if (!sendFailureShown_.exchange(true)) KoTools::showTipWithMessage(qtTrId("send_fail"));
+}
+
+void usbHid::armTimeout(int command) {
+  PendingReplies& p = timeouts_[command];
+  if (!p.timer) {
+    p.timer = new QTimer(this);
+    p.timer->setSingleShot(true);
+    connect(p.timer, &QTimer::timeout, this, [this, command] { timeoutMethod(command); });
+  }
+  if (!p.timer->isActive()) p.timer->start(replyTimeout_.load());
+  ++p.count;
+}
+
+void usbHid::cancelTimeouts(int command) {
+  const auto it = timeouts_.find(command);
+  if (it == timeouts_.end()) return;
+  it->timer->stop();
+  it->count = 0;
+}
+
+void usbHid::timeoutMethod(int command) {
+  cancelTimeouts(command);
+  switch (command) {
+    case protocol::kEraseActionGroup:
+      KoTools::showTipWithMessage(qtTrId("erase_fail"));
+      break;
+    case protocol::kReadPositions:
+    case protocol::kDownloadDeviations:
+      KoTools::showTipWithMessage(qtTrId("wait_timeout"));
+      break;
+    case protocol::kReadDeviations:
+    case protocol::kReadServoInfo:
+      KoTools::showTipWithMessage(qtTrId("read_timeout"));
+      break;
+    default:
+      break;
+  }
+}
+
+void usbHid::setDeviceRef(bool present, const QString& productName) {
+  productName_ = present ? productName : QString();
+  if (connection_.exchange(present) != present) emit connectionChanged(present);
+}
+
+void usbHid::deviceArrived(const QString& productName) {
+  setDeviceRef(true, productName);
+  sendFailureShown_ = false;
+  qInfo().noquote() << QStringLiteral("%1 \n设备插入,现在usb设备数量:%2")
+                           .arg(transport_ ? transport_->name() : QString())
+                           .arg(1);
+  if (UsbHidDelegate* d = delegate()) d->usbhidDidMatch();
+  DesktopNotifier::current().notify(
+      qtTrId("USB-HID Connected"),
+      qtTrId("USB-HID") + u' ' + productName + u' ' + qtTrId("was connected to your Mac."));
+}
+
+void usbHid::deviceRemoved(const QString& productName) {
+  if (!connection_) return;
+  setDeviceRef(false, productName);
+  qInfo().noquote() << QStringLiteral("%1 \n设备拔出,现在usb设备数量:%2")
+                           .arg(transport_ ? transport_->name() : QString())
+                           .arg(0);
+  if (UsbHidDelegate* d = delegate()) d->usbhidDidRemove();
+  DesktopNotifier::current().notify(
+      qtTrId("USB-HID Disconnected"),
+      qtTrId("USB-HID") + u' ' + productName + u' ' + qtTrId("was disconnected from your Mac."));
+}
+
+void usbHid::inputReport(const QByteArray& report) {
+  if (report.size() < 4) {
+    qWarning() << "ignoring a report too short to name a command:" << report.toHex(' ');
+    return;
+  }
+  const int command = commandOf(report);
+  cancelTimeouts(command);
+  qInfo().noquote() << QStringLiteral("返回 cmd = %1").arg(command);
+  if (UsbHidDelegate* d = delegate()) d->usbhidDidRecvData(report);
+  emit reportReceived(report);
+}
+
+void usbHid::accessDenied(const QString& path, const QString& reason) {
+  qWarning().noquote() << "cannot open" << path << ":" << reason;
+  KoTools::showTipWithMessage(qtTrId("hid_permission") + QStringLiteral("\n\n") + reason);
+}
+
+bool usbHid::sendBuilt(const std::function<QByteArray()>& build) {
+  try {
+    return sendData(build());
+  } catch (const FrameError& e) {
+    qWarning().noquote() << "frame not sent:" << e.what();
+    return false;
+  }
+}
+
+bool usbHid::sendOneSteering(int servoId, int angle, int time) {
+  return sendData(protocol::oneSteering(servoId, angle, time));
+}
+
+bool usbHid::sendReSetAllSteer() { return sendData(protocol::reSetAllSteer()); }
+
+bool usbHid::adjustmentDeviationServoId(int servoId, int deviation) {
+  return sendData(protocol::adjustmentDeviation(servoId, deviation));
+}
+
+bool usbHid::sendMotorLost(const ChannelViews& views) {
+  return sendBuilt(
+      [&] { return protocol::idList(protocol::kUnloadServos, KoTools::visibleChannelIds(views)); });
+}
+
+bool usbHid::sendReadAngle(const ChannelViews& views) {
+  return sendBuilt([&] {
+    return protocol::idList(protocol::kReadPositions, KoTools::visibleChannelIds(views));
+  });
+}
+
+bool usbHid::sendDownloadDeviation(const ChannelViews& views) {
+  return sendBuilt([&] {
+    return protocol::idList(protocol::kDownloadDeviations, KoTools::visibleChannelIds(views));
+  });
+}
+
+bool usbHid::sendReadDeviation(const ChannelViews& views) {
+  return sendBuilt([&] {
+    return protocol::idList(protocol::kReadDeviations, KoTools::visibleChannelIds(views));
+  });
+}
+
+bool usbHid::sendRemoveActions(int group) {
+  const QString question =
+      group == protocol::kAllGroups ? qtTrId("comfirm_all_erase") : qtTrId("comfirm_single_erase");
+  if (!KoTools::showCancelAndOkWithMessage(question)) return false;
+  return sendData(protocol::removeActions(group));
+}
+
+bool usbHid::sendActionsRun(int group) { return sendData(protocol::actionsRun(group)); }
+
+bool usbHid::sendStopActions() { return sendData(protocol::stopActions()); }
+
+bool usbHid::sendReadServoInfo() { return sendData(protocol::readServoInfo()); }
+
+bool usbHid::sendWriteServoInfo(const QVariantList& values) {
+  return sendBuilt([&] { return protocol::writeServoInfo(values); });
+}
+
+bool usbHid::sendSpeed(const QString& servoId, const QString& speed, int mode) {
+  return sendData(protocol::speed(servoId, speed, mode));
+}
+
+bool usbHid::sendDownloadStep1WithAction(int group, int frameCount) {
+  return sendBuilt([&] { return protocol::downloadStep1(group, frameCount); });
+}
+
+bool usbHid::sendDownloadStep2WithAction(int group, int frameCount) {
+  return sendBuilt([&] { return protocol::downloadStep2(group, frameCount); });
+}
+
+bool usbHid::sendDownloadStep3WithAction(int group, int frameCount) {
+  return sendBuilt([&] { return protocol::downloadStep3(group, frameCount); });
+}
+
+bool usbHid::sendDownloadStep4WithAction(int group, int page, int index,
+                                         const QByteArray& moveFrame) {
+  return sendBuilt([&] { return protocol::downloadStep4(group, page, index, moveFrame); });
+}
+
+bool usbHid::sendDownloadStep5WithAction(int group) {
+  return sendData(protocol::downloadStep5(group));
+}
+
+bool usbHid::sendCheckManyConnectServo() { return sendData(protocol::checkManyConnectServo()); }

@@ -1,0 +1,132 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QVariantList>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+#include "link/cross_thread_queue.h"
+#include "link/hid_transport.h"
+#include "model/channel_view.h"
+
+class QTimer;
+
+// The screen in front; told of every arrival, removal and input report, on the main thread.
+class UsbHidDelegate {
+ public:
+  virtual ~UsbHidDelegate() = default;
+  virtual void usbhidDidRecvData(const QByteArray& report) = 0;
+  virtual void usbhidDidMatch() = 0;
+  virtual void usbhidDidRemove() = 0;
+};
+
+// The one link to the board over USB HID: sends command frames, arms reply time-outs,
+// hands arrivals, removals and reports to its delegate, and carries the program-wide flags
+// that the screens and the top bar consult.
+class usbHid : public QObject {
+  Q_OBJECT
+  Q_PROPERTY(bool connection READ connection NOTIFY connectionChanged)
+
+ public:
+  static constexpr std::chrono::milliseconds kDefaultReplyTimeout{10000};
+
+  // The program's link; setTransport() must have been called before its first use.
+  static usbHid& sharedManager();
+
+  explicit usbHid(QObject* parent = nullptr);
+  ~usbHid() override;
+
+  // Replaces the transport (USB or the virtual board); a board on the old one is reported
+  // gone. Takes ownership.
+  void setTransport(std::unique_ptr<HidTransport> transport);
+  HidTransport* transport() const { return transport_.get(); }
+
+  // The delegate must be a QObject too; it is held weakly.
+  void setDelegate(UsbHidDelegate* delegate);
+  UsbHidDelegate* delegate() const;
+
+  bool download() const { return download_; }
+  void setDownload(bool on) { download_ = on; }
+  bool connection() const { return connection_; }
+  bool serial() const { return serial_; }
+  void setSerial(bool on) { serial_ = on; }
+  bool motorMode() const { return motorMode_; }
+  void setMotorMode(bool on) { motorMode_ = on; }
+
+  void setReplyTimeout(std::chrono::milliseconds timeout) { replyTimeout_ = timeout; }
+  // Pending reply time-outs for a command code (for tests and diagnostics).
+  int pendingTimeouts(int command) const;
+
+  // Sends one frame; true when it went out. Callable from any thread.
+  bool sendData(const QByteArray& frame);
+  // A reply did not come in time.
+  void timeoutMethod(int command);
+
+  bool sendOneSteering(int servoId, int angle, int time);
+  bool sendReSetAllSteer();
+  bool adjustmentDeviationServoId(int servoId, int deviation);
+  bool sendMotorLost(const ChannelViews& views);
+  bool sendReadAngle(const ChannelViews& views);
+  bool sendDownloadDeviation(const ChannelViews& views);
+  bool sendReadDeviation(const ChannelViews& views);
+  // Asks for confirmation first; -1 erases every group.
+  bool sendRemoveActions(int group);
+  bool sendActionsRun(int group);
+  bool sendStopActions();
+  bool sendReadServoInfo();
+  bool sendWriteServoInfo(const QVariantList& values);
+  bool sendSpeed(const QString& servoId, const QString& speed, int mode);
+  bool sendDownloadStep1WithAction(int group, int frameCount);
+  bool sendDownloadStep2WithAction(int group, int frameCount);
+  bool sendDownloadStep3WithAction(int group, int frameCount);
+  bool sendDownloadStep4WithAction(int group, int page, int index, const QByteArray& moveFrame);
+  bool sendDownloadStep5WithAction(int group);
+  bool sendCheckManyConnectServo();
+
+ signals:
+  void connectionChanged(bool connected);
+  // Every input report, after the delegate has had it (the download handshake listens).
+  void reportReceived(const QByteArray& report);
+
+ private:
+  void setDeviceRef(bool present, const QString& productName);
+  void deviceArrived(const QString& productName);
+  void deviceRemoved(const QString& productName);
+  void inputReport(const QByteArray& report);
+  void accessDenied(const QString& path, const QString& reason);
+  void armTimeout(int command);
+  void cancelTimeouts(int command);
+  void sendFailed(int command);
+  // Builds and sends; a frame that would not fit is logged and not sent.
+  bool sendBuilt(const std::function<QByteArray()>& build);
+
+  std::unique_ptr<HidTransport> transport_;
+  QPointer<QObject> delegateObject_;
+  UsbHidDelegate* delegate_ = nullptr;
+  QString productName_;
+
+  std::atomic<bool> download_{false};
+  std::atomic<bool> connection_{false};
+  std::atomic<bool> serial_{false};
+  std::atomic<bool> motorMode_{false};
+  // One tip per burst of failed sends: cleared by the next send that goes out.
+  std::atomic<bool> sendFailureShown_{false};
+
+  CrossThreadQueue* mainThread_;
+  std::mutex writeMutex_;
+  std::atomic<std::chrono::milliseconds> replyTimeout_{kDefaultReplyTimeout};
+  // Per command code: the earliest pending time-out decides, since when it fires it cancels
+  // the rest, so one timer and a count stand for all of them.
+  struct PendingReplies {
+    QTimer* timer = nullptr;
+    int count = 0;
+  };
+  QHash<int, PendingReplies> timeouts_;
+};

@@ -1,0 +1,113 @@
+#include "board/virtual_board.h"
+
+#include <gtest/gtest.h>
+
+#include "link/protocol.h"
+#include "link_fixture.h"
+
+namespace {
+
+// The board as the program sees it: through the link, replies collected as they come.
+class VirtualBoardTest : public LinkFixture {
+ protected:
+  void SetUp() override {
+    LinkFixture::SetUp();
+    QObject::connect(&link, &usbHid::reportReceived,
+                     [this](const QByteArray& r) { replies.append(r); });
+  }
+  QByteArray ask(const QByteArray& frame) {
+    const qsizetype before = replies.size();
+    EXPECT_TRUE(link.sendData(frame));
+    EXPECT_TRUE(processUntil([&] { return replies.size() > before; }));
+    return replies.value(before);
+  }
+  void tell(const QByteArray& frame) {
+    const qsizetype before = board.received().size();
+    EXPECT_TRUE(link.sendData(frame));
+    EXPECT_TRUE(processUntil([&] { return board.received().size() > before; }));
+  }
+  QList<QByteArray> replies;
+};
+
+TEST_F(VirtualBoardTest, ReadsWhereServosAreAndWhatWasPosedByHand) {
+  board.setChannelServos({1, 2, 3, 4});
+  tell(frame::multiServoMove(0, {{1, 120}, {3, 880}}));
+  tell(protocol::idList(protocol::kUnloadServos, {2}));
+  EXPECT_TRUE(board.isUnloaded(2));
+  board.poseByHand(2, 333);
+  board.poseByHand(4, 999);  // powered: it holds its place
+
+  const QByteArray reply = ask(protocol::idList(protocol::kReadPositions, {1, 2, 3, 4, 5, 6}));
+  EXPECT_EQ(reply.size(), protocol::kReportSize);
+  EXPECT_EQ(protocol::decodePositions(reply),
+            (QList<ServoPosition>{{1, 120}, {2, 333}, {3, 880}, {4, 500}}));
+
+  tell(protocol::oneSteering(2, 700, 0));
+  EXPECT_FALSE(board.isUnloaded(2));
+}
+
+TEST_F(VirtualBoardTest, TrimsAreAdjustedStoredAndRead) {
+  tell(protocol::adjustmentDeviation(1, -10));
+  tell(protocol::adjustmentDeviation(2, 100));
+  EXPECT_EQ(board.storedDeviation(1), 0);
+  ask(protocol::idList(protocol::kDownloadDeviations, {1, 2}));
+  EXPECT_EQ(board.storedDeviation(1), -10);
+  const QByteArray reply = ask(protocol::idList(protocol::kReadDeviations, {1, 2, 3}));
+  EXPECT_EQ(protocol::decodeDeviations(reply),
+            (QList<protocol::ServoDeviation>{{1, -10}, {2, 100}, {3, 0}}));
+}
+
+TEST_F(VirtualBoardTest, StoredGroupsRunStopAndErase) {
+  board.storeGroup(4, {frame::multiServoMove(0, {{1, 250}}).sliced(4),
+                       frame::multiServoMove(0, {{1, 750}}).sliced(4)});
+  board.storeGroup(9, {frame::multiServoMove(0, {{2, 10}}).sliced(4)});
+  tell(protocol::actionsRun(4));
+  EXPECT_EQ(board.runningGroup(), 4);
+  EXPECT_EQ(board.targetPosition(1), 250);
+  tell(protocol::stopActions());
+  EXPECT_EQ(board.runningGroup(), -1);
+
+  EXPECT_EQ(ask(protocol::removeActions(4))[3], protocol::kEraseActionGroup);
+  EXPECT_FALSE(board.group(4));
+  EXPECT_TRUE(board.group(9));
+  ask(protocol::removeActions(protocol::kAllGroups));
+  EXPECT_FALSE(board.group(9));
+}
+
+TEST_F(VirtualBoardTest, BusServoParametersRoundTrip) {
+  tell(protocol::writeServoInfo({3, 100, 900, 5000, 12000, 70, 1, 5}));
+  tell(protocol::speed("3", "ffffff9c", 1));
+  const auto info = protocol::decodeServoInfo(ask(protocol::readServoInfo()));
+  ASSERT_TRUE(info);
+  EXPECT_EQ(info->id, 3);
+  EXPECT_EQ(info->minAngle, 100);
+  EXPECT_EQ(info->maxVoltage, 12000);
+  EXPECT_EQ(info->alarm, 5);
+  EXPECT_TRUE(board.busServos().first().motorMode);
+  EXPECT_EQ(board.busServos().first().speed, -100);
+
+  board.busServos().clear();  // nobody on the bus: no answer
+  link.setReplyTimeout(std::chrono::hours(1));
+  tell(protocol::readServoInfo());
+  processPending();
+  EXPECT_EQ(replies.size(), 1);
+}
+
+TEST_F(VirtualBoardTest, DownloadStepsOutOfOrderAreRefused) {
+  link.setDownload(true);
+  ask(protocol::downloadStep1(2, 2));
+  tell(protocol::downloadStep3(2, 2));  // step 2 skipped
+  processPending();
+  EXPECT_EQ(replies.size(), 1);
+  EXPECT_FALSE(board.downloadError().isEmpty());
+
+  ask(protocol::downloadStep1(2, 1));
+  ask(protocol::downloadStep2(2, 1));
+  ask(protocol::downloadStep3(2, 1));
+  tell(protocol::downloadStep4(2, 0, 1, frame::multiServoMove(0, {{1, 1}})));  // wrong index
+  processPending();
+  EXPECT_FALSE(board.group(2));
+  EXPECT_TRUE(board.downloadError().contains("out of order"));
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+#include "link/action_downloader.h"
+
+#include <gtest/gtest.h>
+
+#include <future>
+
+#include "link/cross_thread_queue.h"
+#include "link/protocol.h"
+#include "link_fixture.h"
+
+namespace {
+
+using std::chrono::hours;
+using std::chrono::milliseconds;
+
+QByteArray move(int i) { return frame::multiServoMove(100 + i, {{1, i % 1000}, {2, 500}}); }
+
+DownloadJob job(int group, int frames) {
+  DownloadJob j;
+  j.group = group;
+  for (int i = 0; i < frames; ++i) j.frames.append(move(i));
+  return j;
+}
+
+struct Listener : DownloadListener {
+  void downloadJobStarted(int job) override { jobs.append(job); }
+  void downloadFrameSent(int, int frame) override { frames.append(frame); }
+  void downloadFinished(const DownloadResult& r) override { result = r; }
+  QList<int> jobs;
+  QList<int> frames;
+  std::optional<DownloadResult> result;
+};
+
+class DownloaderTest : public LinkFixture {
+ protected:
+  void SetUp() override {
+    LinkFixture::SetUp();
+    downloader.setListener(&listener);
+    downloader.setAckTimeout(hours(1));
+  }
+  DownloadResult runToEnd(const QList<DownloadJob>& jobs) {
+    EXPECT_TRUE(downloader.start(jobs));
+    EXPECT_TRUE(link.download());
+    EXPECT_TRUE(processUntil([this] { return listener.result.has_value(); }));
+    EXPECT_FALSE(link.download());
+    EXPECT_FALSE(downloader.isRunning());
+    processPending();  // the board may still be taking the last frame
+    return listener.result.value_or(DownloadResult{DownloadEnd::Cancelled});
+  }
+  QList<int> stepsSent() const {
+    QList<int> steps;
+    for (const QByteArray& f : board.receivedWith(protocol::kActionDownload)) steps.append(f[4]);
+    return steps;
+  }
+
+  Listener listener;
+  ActionDownloader downloader{link};
+};
+
+TEST_F(DownloaderTest, ThreeHundredFramesGoOutPageByPage) {
+  const DownloadResult r = runToEnd({job(12, 300)});
+  EXPECT_EQ(r.end, DownloadEnd::Done);
+  QList<QPair<int, int>> pairs;
+  for (const QByteArray& f : board.receivedWith(protocol::kActionDownload)) {
+    if (f[4] == 4) pairs.append({f[6], static_cast<quint8>(f[7])});
+  }
+  ASSERT_EQ(pairs.size(), 300);
+  EXPECT_EQ(pairs[0], qMakePair(0, 0));
+  EXPECT_EQ(pairs[254], qMakePair(0, 254));
+  EXPECT_EQ(pairs[255], qMakePair(1, 0));
+  EXPECT_EQ(pairs[299], qMakePair(1, 44));
+  ASSERT_TRUE(board.group(12));
+  EXPECT_EQ(board.group(12)->size(), 300);
+  EXPECT_EQ(board.group(12)->at(7), move(7).sliced(4));
+  EXPECT_EQ(listener.frames.size(), 300);
+  EXPECT_EQ(listener.frames.last(), 299);
+}
+
+TEST_F(DownloaderTest, SeveralJobsInOrderAndAnEmptyOne) {
+  downloader.setAwaitFinishAcknowledgement(true);
+  const DownloadResult r = runToEnd({job(0, 3), job(7, 0)});
+  EXPECT_EQ(r.end, DownloadEnd::Done);
+  EXPECT_EQ(stepsSent(), (QList<int>{1, 2, 3, 4, 4, 4, 5, 1, 2, 3, 5}));
+  EXPECT_EQ(listener.jobs, (QList<int>{0, 1}));
+  ASSERT_TRUE(board.group(0) && board.group(7));
+  EXPECT_EQ(board.group(0)->size(), 3);
+  EXPECT_TRUE(board.group(7)->isEmpty());
+}
+
+TEST_F(DownloaderTest, LostAcknowledgementEndsTheDownload) {
+  downloader.setAckTimeout(milliseconds(100));
+  downloader.setAwaitFinishAcknowledgement(true);
+  for (int step = 1; step <= 5; ++step) {
+    SCOPED_TRACE(step);
+    board.clearFaults();
+    board.clearReceived();
+    listener.result.reset();
+    board.dropAcknowledgement(step, step == 4 ? 2 : 1);
+    const DownloadResult r = runToEnd({job(3, 4)});
+    EXPECT_EQ(r.end, DownloadEnd::NoAcknowledgement);
+    EXPECT_EQ(r.step, step);
+    EXPECT_EQ(stepsSent().last(), step);
+  }
+}
+
+TEST_F(DownloaderTest, UnpluggingEndsItAtOnce) {
+  board.unplugAfterFrames(10);
+  const DownloadResult r = runToEnd({job(3, 50)});
+  EXPECT_EQ(r.end, DownloadEnd::BoardLost);
+  EXPECT_FALSE(board.group(3));
+}
+
+TEST_F(DownloaderTest, DuplicateAcknowledgementsDoNotSkipFrames) {
+  board.setDuplicateAcknowledgements(true);
+  EXPECT_EQ(runToEnd({job(5, 40)}).end, DownloadEnd::Done);
+  EXPECT_EQ(board.downloadError(), QString());
+  ASSERT_TRUE(board.group(5));
+  EXPECT_EQ(board.group(5)->size(), 40);
+}
+
+TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWell) {
+  QString why;
+  DownloadJob tooMany = job(1, 0);
+  tooMany.frames.fill(move(0), protocol::kMaxDownloadFrames + 1);
+  EXPECT_FALSE(downloader.start({tooMany}, &why));
+  DownloadJob malformed = job(1, 1);
+  malformed.frames[0] = QByteArray::fromHex("5555");
+  EXPECT_FALSE(downloader.start({malformed}, &why));
+  EXPECT_FALSE(link.download());
+
+  EXPECT_TRUE(downloader.start({job(1, 200)}));
+  EXPECT_FALSE(downloader.start({job(2, 1)}, &why));
+  EXPECT_EQ(why, "a download is running");
+  ASSERT_TRUE(processUntil([this] { return listener.result.has_value(); }));
+
+  board.unplug();
+  EXPECT_FALSE(downloader.start({job(1, 1)}, &why));
+  EXPECT_EQ(why, "no board");
+}
+
+TEST_F(DownloaderTest, CancelStopsTheWorker) {
+  board.dropAcknowledgement(2);
+  ASSERT_TRUE(downloader.start({job(1, 10)}));
+  downloader.cancel();
+  ASSERT_TRUE(processUntil([this] { return listener.result.has_value(); }));
+  EXPECT_EQ(listener.result->end, DownloadEnd::Cancelled);
+  EXPECT_FALSE(link.download());
+}
+
+// Acknowledges each step before write() returns, so the acknowledgement always beats the
+// worker's wait; `wrongStep` answers with another step number instead.
+class EagerBoard : public HidTransport {
+ public:
+  void start() override { emit deviceArrived(QStringLiteral("TAVEN")); }
+  bool write(const QByteArray& frame) override {
+    if (frame[3] != protocol::kActionDownload) return true;
+    const int step = frame[4] + (wrongStep ? 1 : 0);
+    std::promise<void> delivered;
+    mainThread.post([this, step, &delivered] {
+      QByteArray ack = QByteArray::fromHex("55550305");
+      ack.append(char(step));
+      ack.append(64 - ack.size(), '\0');
+      emit reportReceived(ack);
+      delivered.set_value();
+    });
+    delivered.get_future().wait();
+    ++written;
+    return true;
+  }
+  QString name() const override { return QStringLiteral("eager"); }
+  CrossThreadQueue mainThread{this};
+  std::atomic<bool> wrongStep{false};
+  std::atomic<int> written{0};
+};
+
+TEST(DownloaderHandshake, EarlyAcknowledgementsAreKeptOthersIgnored) {
+  usbHid link;
+  auto owned = std::make_unique<EagerBoard>();
+  EagerBoard* eager = owned.get();
+  link.setTransport(std::move(owned));
+  Listener listener;
+  ActionDownloader downloader(link);
+  downloader.setListener(&listener);
+  downloader.setAckTimeout(hours(1));
+  downloader.setAwaitFinishAcknowledgement(true);
+  ASSERT_TRUE(downloader.start({job(1, 20)}));
+  ASSERT_TRUE(processUntil([&] { return listener.result.has_value(); }));
+  EXPECT_EQ(listener.result->end, DownloadEnd::Done);
+  EXPECT_EQ(eager->written, 3 + 20 + 1);
+
+  eager->wrongStep = true;
+  listener.result.reset();
+  downloader.setAckTimeout(milliseconds(50));
+  ASSERT_TRUE(downloader.start({job(1, 20)}));
+  ASSERT_TRUE(processUntil([&] { return listener.result.has_value(); }));
+  EXPECT_EQ(listener.result->end, DownloadEnd::NoAcknowledgement);
+  EXPECT_EQ(listener.result->step, 1);
+}
+
+}  // namespace

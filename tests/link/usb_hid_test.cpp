@@ -1,0 +1,191 @@
+#include "link/usb_hid.h"
+
+#include <gtest/gtest.h>
+
+#include "fake_channel_view.h"
+#include "link/protocol.h"
+#include "link_fixture.h"
+#include "recording_prompter.h"
+
+namespace {
+
+using std::chrono::hours;
+using std::chrono::milliseconds;
+
+QStringList& tips() { return RecordingPrompter::instance().tips; }
+
+// Records what the screen in front is told, and when the link already said connected.
+class RecordingDelegate : public QObject, public UsbHidDelegate {
+ public:
+  explicit RecordingDelegate(usbHid& link) : link_(link) {}
+  void usbhidDidRecvData(const QByteArray& report) override { reports.append(report); }
+  void usbhidDidMatch() override { events.append(link_.connection() ? "match+" : "match-"); }
+  void usbhidDidRemove() override { events.append(link_.connection() ? "remove+" : "remove-"); }
+  QList<QByteArray> reports;
+  QStringList events;
+
+ private:
+  usbHid& link_;
+};
+
+using UsbHidTest = LinkFixture;
+
+TEST_F(UsbHidTest, MissingRepliesShowTheirTip) {
+  const struct {
+    QByteArray frame;
+    const char* tip;  // nullptr: times out silently
+  } cases[] = {
+      {protocol::removeActions(3), "erase_fail"},
+      {protocol::idList(protocol::kReadPositions, {1}), "wait_timeout"},
+      {protocol::idList(protocol::kDownloadDeviations, {1}), "wait_timeout"},
+      {protocol::idList(protocol::kReadDeviations, {1}), "read_timeout"},
+      {protocol::readServoInfo(), "read_timeout"},
+      {protocol::actionsRun(1), nullptr},
+      {protocol::stopActions(), nullptr},
+      {protocol::idList(protocol::kUnloadServos, {1}), nullptr},
+      {protocol::speed("1", "0", 0), nullptr},
+  };
+  link.setReplyTimeout(milliseconds(0));
+  for (const auto& c : cases) {
+    const int command = static_cast<quint8>(c.frame[3]);
+    SCOPED_TRACE(command);
+    tips().clear();
+    board.dropRepliesTo(command);
+    ASSERT_TRUE(link.sendData(c.frame));
+    EXPECT_EQ(link.pendingTimeouts(command), 1);
+    ASSERT_TRUE(processUntil([&] { return link.pendingTimeouts(command) == 0; }));
+    processPending();
+    EXPECT_EQ(tips(), c.tip ? QStringList{c.tip} : QStringList{});
+  }
+}
+
+TEST_F(UsbHidTest, ReplyCancelsEveryPendingTimeoutOfItsCode) {
+  link.setReplyTimeout(hours(1));
+  board.dropRepliesTo(protocol::kReadServoInfo, 1);
+  link.sendReadServoInfo();
+  link.sendReadServoInfo();
+  EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 2);
+  ASSERT_TRUE(processUntil([&] { return link.pendingTimeouts(protocol::kReadServoInfo) == 0; }));
+  EXPECT_TRUE(tips().isEmpty());
+}
+
+TEST_F(UsbHidTest, MovesAreNeverTimed) {
+  link.setReplyTimeout(hours(1));
+  EXPECT_TRUE(link.sendOneSteering(1, 700, 0));
+  EXPECT_TRUE(link.sendReSetAllSteer());
+  EXPECT_EQ(link.pendingTimeouts(protocol::kMultiServoMove), 0);
+  ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
+  EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), 2);
+  EXPECT_EQ(board.targetPosition(40), 500);
+}
+
+TEST_F(UsbHidTest, NothingIsSentOrTimedWithoutABoard) {
+  board.unplug();
+  EXPECT_FALSE(link.connection());
+  EXPECT_FALSE(link.sendReadServoInfo());
+  EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
+  EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
+  processPending();
+  EXPECT_TRUE(board.received().isEmpty());
+  EXPECT_TRUE(tips().isEmpty());
+}
+
+TEST_F(UsbHidTest, DownloadLetsOnlyDownloadFramesThrough) {
+  link.setDownload(true);
+  EXPECT_FALSE(link.sendOneSteering(1, 700, 0));
+  EXPECT_FALSE(link.sendReadServoInfo());
+  EXPECT_FALSE(link.sendActionsRun(1));
+  EXPECT_TRUE(link.sendDownloadStep1WithAction(1, 1));
+  processPending();
+  ASSERT_EQ(board.received().size(), 1);
+  EXPECT_EQ(board.received().first().bytes[3], protocol::kActionDownload);
+  EXPECT_TRUE(tips().isEmpty());
+}
+
+TEST_F(UsbHidTest, EraseAsksFirst) {
+  RecordingPrompter::instance().answers = {false, true};
+  EXPECT_FALSE(link.sendRemoveActions(-1));
+  EXPECT_TRUE(link.sendRemoveActions(-1));
+  EXPECT_EQ(RecordingPrompter::instance().questions,
+            (QStringList{"comfirm_all_erase", "comfirm_all_erase"}));
+  ASSERT_TRUE(processUntil([&] { return !board.received().isEmpty(); }));
+  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("55550308ff"));
+  RecordingPrompter::instance().answers = {false};
+  EXPECT_FALSE(link.sendRemoveActions(4));
+  EXPECT_EQ(RecordingPrompter::instance().questions.last(), "comfirm_single_erase");
+}
+
+TEST_F(UsbHidTest, IdListsNameTheVisibleChannels) {
+  FakeSliders sliders(6);
+  sliders[1].setHidden(true);
+  link.sendReadAngle(sliders.views());
+  link.sendMotorLost(sliders.views());
+  ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
+  EXPECT_EQ(board.received()[0].bytes.first(10), QByteArray::fromHex("5555081505 0103040506"));
+  EXPECT_EQ(board.received()[1].bytes.size(), 45);
+
+  FakeSliders many(41);
+  EXPECT_FALSE(link.sendReadAngle(many.views()));  // would overflow the frame
+}
+
+TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
+  RecordingDelegate delegate(link);
+  link.setDelegate(&delegate);
+  bool observed = true;
+  QObject::connect(&link, &usbHid::connectionChanged, [&](bool c) { observed = c; });
+  board.unplug();
+  EXPECT_FALSE(observed);
+  board.plug();
+  EXPECT_TRUE(observed);
+  EXPECT_EQ(delegate.events, (QStringList{"remove-", "match+"}));
+  EXPECT_EQ(notifier.titles.last(), "USB-HID Connected");
+  EXPECT_TRUE(notifier.bodies.last().contains("TAVEN"));
+}
+
+TEST_F(UsbHidTest, ReportsReachTheDelegateAndBadOnesDoNoHarm) {
+  auto delegate = std::make_unique<RecordingDelegate>(link);
+  link.setDelegate(delegate.get());
+  board.sendReport(QByteArray::fromHex("5555"));  // too short to name a command
+  QByteArray garbage(64, '\xA7');
+  board.sendReport(garbage);
+  board.sendReport(QByteArray(300, '\xFF'));
+  link.sendReadServoInfo();
+  ASSERT_TRUE(processUntil([&] { return delegate->reports.size() == 3; }));
+  EXPECT_EQ(delegate->reports[0], garbage);
+  EXPECT_EQ(delegate->reports[2][3], protocol::kReadServoInfo);
+
+  delegate.reset();  // held weakly: a gone screen is not called
+  board.sendReport(garbage);
+  link.sendReadServoInfo();
+  processPending();
+}
+
+// A board that takes no frames.
+class FailingTransport : public HidTransport {
+ public:
+  void start() override { emit deviceArrived(QStringLiteral("TAVEN")); }
+  bool write(const QByteArray&) override { return !failing; }
+  QString name() const override { return QStringLiteral("failing"); }
+  bool failing = true;
+};
+
+TEST(UsbHidFailures, OneTipForABurstOfFailedSends) {
+  usbHid link;
+  auto owned = std::make_unique<FailingTransport>();
+  FailingTransport* transport = owned.get();
+  link.setTransport(std::move(owned));
+  ASSERT_TRUE(link.connection());
+  link.setReplyTimeout(hours(1));
+  for (int i = 0; i < 5; ++i) EXPECT_FALSE(link.sendOneSteering(1, 100 * i, 0));
+  EXPECT_FALSE(link.sendReadServoInfo());
+  EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
+  EXPECT_EQ(tips(), QStringList{"send_fail"});
+
+  transport->failing = false;
+  EXPECT_TRUE(link.sendOneSteering(1, 500, 0));
+  transport->failing = true;
+  EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
+  EXPECT_EQ(tips(), (QStringList{"send_fail", "send_fail"}));
+}
+
+}  // namespace
