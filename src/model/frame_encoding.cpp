@@ -30,13 +30,18 @@ QString channelText(qint64 id, qint64 position) {
   return u'#' + QString::number(id) + QStringLiteral(" P") + QString::number(position) + u' ';
 }
 
-// Position pairs named by a positions text, in order.
-QList<ServoPosition> actionPairs(const QString& action) {
+// (id, position) pairs named by a positions text, in order. Kept 64-bit: a text may name
+// any number, and a truncated id would land in another servo's slot.
+struct ActionPair {
+  qint64 id;
+  qint64 position;
+};
+
+QList<ActionPair> actionPairs(const QString& action) {
   const QStringList pieces = actionPieces(action);
-  QList<ServoPosition> pairs;
+  QList<ActionPair> pairs;
   for (qsizetype i = 1; i + 1 < pieces.size(); i += 2) {
-    pairs.append({static_cast<int>(integerValue(QStringView(pieces[i]))),
-                  static_cast<int>(integerValue(QStringView(pieces[i + 1])))});
+    pairs.append({integerValue(pieces[i]), integerValue(pieces[i + 1])});
   }
   return pairs;
 }
@@ -101,15 +106,16 @@ QByteArray actionToPositionsBytesWithVelmarModel(KoVelmarPwmModel& f) {
 
 QByteArray actionToBytesWithModel(const KoPwmModel& f) {
   QByteArray out = headerOf(f.bytes, f.time);
-  for (const ServoPosition& p : actionPairs(f.action)) frame::appendServo(out, p.id, p.position);
+  for (const ActionPair& p : actionPairs(f.action)) frame::appendServo(out, p.id, p.position);
   return out;
 }
 
 QByteArray actionToPositionsBytesWithModel(KoPwmModel& f) {
   const qsizetype size = f.data.size();
   // Every slot is checked against the buffer, so no layout can write past its end.
-  for (const ServoPosition& p : actionPairs(f.action)) {
-    if (p.id < 1) continue;
+  for (const ActionPair& p : actionPairs(f.action)) {
+    // Ids beyond the buffer would overflow the offset before the bounds check sees them.
+    if (p.id < 1 || p.id > size) continue;
     if (size == kSlotBufferWithPrefix) {
       putIfInside(f.data, kSlotPrefix + kSlotSize * (p.id - 1), p.position);
     } else if (size == kFileRecordSize) {
@@ -124,7 +130,7 @@ QByteArray actionToPositionsBytesWithModel(KoPwmModel& f) {
 
 QByteArray modelChangeToData(const KoActionModel& f) {
   qint64 positions[kRecordChannels] = {};
-  for (const ServoPosition& p : actionPairs(f.action)) {
+  for (const ActionPair& p : actionPairs(f.action)) {
     if (p.id >= 1 && p.id <= kRecordChannels) positions[p.id - 1] = p.position;
   }
   QByteArray out = frame::moveHeader(kRecordChannels, f.time);

@@ -95,6 +95,12 @@ TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
   EXPECT_EQ(frame::le16(f.data, 6 * 39), 7);
   EXPECT_EQ(f.data.size(), 240);
 
+  // Ids past any buffer, or past 32 bits, touch nothing (4294967297 must not act as 1).
+  f.action = QStringLiteral("#4294967297 P9 #1410711436 P9 #9223372036854775807 P9 ");
+  f.data = QByteArray(240, 0);
+  EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), QByteArray(240, 0));
+
+  f.action = QStringLiteral("#1 P5 ");
   f.data = QByteArray(3, 0);
   EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), hex("050000"));
 }
