@@ -17,10 +17,22 @@ namespace {
 constexpr char kMagic[] = "SOBARM";
 constexpr int kChannels = 6;
 
-// Fills the fields every reader shares from record i of the image.
+// Writes the decimal digits of v (at most 5) at out; returns the position after them.
+char16_t* putDecimal(char16_t* out, unsigned v) {
+  char16_t digits[5];
+  int n = 0;
+  do {
+    digits[n++] = static_cast<char16_t>(u'0' + v % 10);
+    v /= 10;
+  } while (v != 0);
+  while (n > 0) *out++ = digits[--n];
+  return out;
+}
+
+// Fills the fields every reader shares from record i of the image. Long files are read
+// often enough that each frame costs one allocation per field and no more.
 template <class Frame>
-std::shared_ptr<Frame> readRecord(const QByteArray& image, qsizetype i) {
-  auto f = std::make_shared<Frame>();
+void readRecord(const QByteArray& image, qsizetype i, Frame* f) {
   const qsizetype at = kActionFileHeaderSize + kActionRecordSize * i;
   f->ID = i + 1;
   f->time = frame::le16(image, at);
@@ -32,27 +44,38 @@ std::shared_ptr<Frame> readRecord(const QByteArray& image, qsizetype i) {
     positions[j - 1] = frame::le16(image, at + 2 * j);
     if (positions[j - 1] != frame::kAbsentChannel) ++present;
   }
-  QByteArray bytes = frame::moveHeader(present, f->time);
-  QString action;
-  action.reserve(8 * present);
+  QByteArray bytes(frame::kMoveHeaderSize + 3 * present, Qt::Uninitialized);
+  char* b = bytes.data();
+  b[0] = b[1] = frame::kHeader;
+  b[2] = static_cast<char>(3 * present + 5);
+  b[3] = frame::kMoveCommand;
+  b[4] = static_cast<char>(present);
+  b[5] = static_cast<char>(f->time & 0xFF);
+  b[6] = static_cast<char>(f->time >> 8);
+  b += frame::kMoveHeaderSize;
+
+  char16_t text[kChannels * 11];  // "#j P65535 " at most
+  char16_t* t = text;
   for (int j = 1; j <= kChannels; ++j) {
     const quint16 p = positions[j - 1];
     if (p == frame::kAbsentChannel) continue;
     if constexpr (std::is_same_v<Frame, KoVelmarPwmModel>) {
-      // Through the edit rules, so a field holds at most 1000; text, move and record keep
-      // the file's own value.
+      // As the edit rules store it: a field holds at most 1000; text, move and record
+      // keep the file's own value.
       f->setId(j, p >= 1000 ? 1000 : p);
     }
-    action += u'#';
-    action += QString::number(j);
-    action += QLatin1String(" P");
-    action += QString::number(p);
-    action += u' ';
-    frame::appendServo(bytes, j, p);
+    *t++ = u'#';
+    *t++ = static_cast<char16_t>(u'0' + j);
+    *t++ = u' ';
+    *t++ = u'P';
+    t = putDecimal(t, p);
+    *t++ = u' ';
+    *b++ = static_cast<char>(j);
+    *b++ = static_cast<char>(p & 0xFF);
+    *b++ = static_cast<char>(p >> 8);
   }
   f->bytes = bytes;
-  f->action = action;
-  return f;
+  f->action = QString(reinterpret_cast<const QChar*>(text), t - text);
 }
 
 template <class Frame>
@@ -60,8 +83,14 @@ QList<std::shared_ptr<Frame>> readData(const QByteArray& image) {
   QList<std::shared_ptr<Frame>> frames;
   if (image.size() < kActionFileHeaderSize) return frames;
   const qsizetype n = (image.size() - kActionFileHeaderSize) / kActionRecordSize;
+  // The frames of one file live in one block, each frame sharing its ownership: one
+  // allocation instead of one per frame, freed when the last of them goes.
+  std::shared_ptr<Frame[]> block(new Frame[n]);
   frames.reserve(n);
-  for (qsizetype i = 0; i < n; ++i) frames.append(readRecord<Frame>(image, i));
+  for (qsizetype i = 0; i < n; ++i) {
+    readRecord<Frame>(image, i, &block[i]);
+    frames.append(std::shared_ptr<Frame>(block, &block[i]));
+  }
   return frames;
 }
 

@@ -45,19 +45,26 @@ void scheduleTip(const KoActionModel* frame) {
 
 }  // namespace
 
-KoActionModel::~KoActionModel() { cancelTip(this); }
+KoActionModel::~KoActionModel() {
+  if (tipScheduled_) cancelTip(this);
+}
+
+void KoActionModel::scheduleTip() {
+  tipScheduled_ = true;
+  ::scheduleTip(this);
+}
 
 void KoActionModel::setEditTipDelay(int milliseconds) { editTipDelay = milliseconds; }
 
 void KoActionModel::show() const { KoTools::showTipWithMessage(qtTrId("modify_erro")); }
 
 void KoActionModel::setNilValueForKey(const QString& key) {
-  if (key != QLatin1String("time")) scheduleTip(this);
+  if (key != QLatin1String("time")) scheduleTip();
   postRefresh();
 }
 
 void KoActionModel::refuseEdit() {
-  scheduleTip(this);
+  scheduleTip();
   postRefresh();
 }
 
@@ -133,7 +140,7 @@ void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
   const QString text = KoTools::textValue(value);
   const qint64 v = KoTools::integerValue(QStringView(text));
   if (!KoTools::isPureInt(text) || v < 0 || text.contains(u'+')) {
-    scheduleTip(this);
+    scheduleTip();
     if (built) postRefresh();
     return;
   }

@@ -39,9 +39,13 @@ class KoActionModel {
   KoActionModel& operator=(const KoActionModel&) = default;
 
   void refuseEdit();
+  void scheduleTip();
   void postRefresh() const;
   // Shared "time" rule; false when refused. Re-encoding is the caller's.
   bool storeTime(const QVariant& value);
+
+ private:
+  bool tipScheduled_ = false;  // spares the lookup on destruction for the common case
 };
 
 class KoVelmarPwmModel final : public KoActionModel {

@@ -1,0 +1,186 @@
+// Replies come off a serial line or a HID pipe, whole, cut short or run together. Decoding one
+// must read only what lies inside it, and what it yields must make a well-formed frame; the
+// builders fed from text fields must always produce frames as long as they announce.
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+#include <QVariantList>
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "link/protocol.h"
+#include "model/channel_view.h"
+#include "model/frame_encoding.h"
+#include "model/move_frame.h"
+#include "model/prompter.h"
+#include "model/value_utils.h"
+
+namespace {
+
+constexpr int kRecordChannels = 6;
+
+class SilentPrompter final : public Prompter {
+ public:
+  void showTip(const QString&) override {}
+  bool confirm(const QString&) override { return false; }
+};
+
+class FakeView final : public ChannelView {
+ public:
+  explicit FakeView(bool hidden) : hidden_(hidden) {}
+  QString text() const override { return text_; }
+  void setText(const QString& text) override { text_ = text; }
+  bool isHidden() const override { return hidden_; }
+  void setControlText(const QString&, const QString&) override {}
+  void setShake(bool) override {}
+
+ private:
+  QString text_ = QStringLiteral("500");
+  bool hidden_;
+};
+
+void require(bool ok) {
+  if (!ok) __builtin_trap();
+}
+
+template <class List>
+bool isPrefixOf(const List& shorter, const List& longer) {
+  return shorter.size() <= longer.size() &&
+         std::equal(shorter.begin(), shorter.end(), longer.begin());
+}
+
+// A report cut anywhere can only lose readings from its end. The cut copy has its own
+// buffer, so reading past it is caught.
+void checkCutReport(const uint8_t* data, size_t size, const QList<ServoPosition>& positions,
+                    const QList<protocol::ServoDeviation>& deviations,
+                    const std::optional<protocol::ServoInfo>& info, const std::optional<int>& ack) {
+  if (size == 0) return;
+  const size_t cut = data[size - 1] % size;
+  const auto copy = std::make_unique<char[]>(cut);
+  std::copy(data, data + cut, copy.get());
+  const QByteArrayView shorter(copy.get(), static_cast<qsizetype>(cut));
+
+  require(isPrefixOf(protocol::decodePositions(shorter), positions));
+  require(isPrefixOf(protocol::decodeDeviations(shorter), deviations));
+  if (const auto cutInfo = protocol::decodeServoInfo(shorter)) require(cutInfo == info);
+  if (const auto cutAck = protocol::decodeDownloadAck(shorter)) require(cutAck == ack);
+}
+
+// Bytes 0 to 2 are the header no decoder reads; they pick the sliders.
+void checkReadBack(const uint8_t* data, size_t size, const QList<ServoPosition>& readings) {
+  const int count = size > 0 ? 1 + data[0] % 16 : kRecordChannels;
+  const unsigned hidden = size > 2 ? data[1] | data[2] << 8 : 0;
+  std::vector<std::unique_ptr<FakeView>> owned;
+  ChannelViews views;
+  for (int i = 0; i < count; ++i) {
+    owned.push_back(std::make_unique<FakeView>((hidden >> i & 1) != 0));
+    views.append(owned.back().get());
+  }
+  const qint64 time = size > 2 ? 20 * data[2] : 1000;
+  const VelmarFrame f = KoTools::angleReadingToVelmarModel(readings, views, 0, time);
+
+  const auto isVisible = [&](int id) {
+    return id >= 1 && id <= count && !views[id - 1]->isHidden();
+  };
+  bool everyVisibleRead = true;
+  for (int id : KoTools::visibleChannelIds(views)) {
+    everyVisibleRead = everyVisibleRead && std::any_of(readings.begin(), readings.end(),
+                                                       [id](const auto& r) { return r.id == id; });
+  }
+  const qsizetype taken = std::count_if(readings.begin(), readings.end(),
+                                        [&](const auto& r) { return isVisible(r.id); });
+  require((f != nullptr) == (everyVisibleRead && taken > 0));
+  if (!f) return;
+
+  // The move announces exactly the triples it carries; the record mirrors the fields.
+  require(f->bytes.size() == frame::kMoveHeaderSize + 3 * taken);
+  require(static_cast<quint8>(f->bytes[2]) == ((3 * taken + 5) & 0xFF));
+  require(static_cast<quint8>(f->bytes[4]) == (taken & 0xFF));
+  require(frame::le16(f->bytes, 5) == (time & 0xFFFF));
+  require(f->data.size() == 2 * kRecordChannels);
+  for (int j = 1; j <= KoVelmarPwmModel::kChannelCount; ++j) {
+    require(f->id(j) >= 0 && f->id(j) <= 1000);
+    if (j > kRecordChannels) continue;
+    const quint16 stored = frame::le16(f->data, 2 * (j - 1));
+    require(isVisible(j) ? stored == f->id(j) : stored == frame::kAbsentChannel);
+  }
+}
+
+// An integer field: where the whole text is one integer, it reads as Qt reads it, or pinned
+// to a limit where Qt finds it too long.
+void checkInteger(QStringView text) {
+  const qint64 value = KoTools::integerValue(text);
+  if (!KoTools::isPureInt(text)) return;
+  bool ok = false;
+  const qint64 reference = text.trimmed().toLongLong(&ok);
+  if (ok) {
+    require(value == reference);
+  } else {
+    require(value == std::numeric_limits<qint64>::max() ||
+            value == std::numeric_limits<qint64>::min());
+  }
+}
+
+void checkTextBuilders(const uint8_t* data, size_t size) {
+  const QString text =
+      QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  checkInteger(text);
+  const QStringList parts = text.split(u',');
+
+  QVariantList values;
+  for (qsizetype i = 0; i < parts.size(); ++i) {
+    checkInteger(parts[i]);
+    KoTools::integerValue(QVariant(parts[i].toUtf8()));
+    switch (i % 3) {
+      case 1:
+        values.append(parts[i].toDouble());
+        break;
+      case 2:
+        values.append(parts[i].toUtf8());
+        break;
+      default:
+        values.append(parts[i]);
+        break;
+    }
+  }
+
+  const int mode = size > 0 ? data[0] : 0;
+  const QByteArray speed = protocol::speed(parts.value(0), parts.value(1), mode);
+  require(speed.size() == 8 && static_cast<quint8>(speed[2]) + 2 == speed.size());
+
+  try {
+    const QByteArray info = protocol::writeServoInfo(values);
+    require(values.size() >= 8);
+    require(info.size() == 16 && static_cast<quint8>(info[2]) + 2 == info.size());
+  } catch (const FrameError&) {
+    require(values.size() < 8);
+  }
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  static SilentPrompter prompter;
+  KoTools::installPrompter(&prompter);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const QByteArrayView report(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+  const int command = protocol::replyCommand(report);
+  require(command >= -1 && command <= 0xFF);
+  const std::optional<int> ack = protocol::decodeDownloadAck(report);
+  const QList<ServoPosition> positions = protocol::decodePositions(report);
+  const QList<protocol::ServoDeviation> deviations = protocol::decodeDeviations(report);
+  const std::optional<protocol::ServoInfo> info = protocol::decodeServoInfo(report);
+
+  checkCutReport(data, size, positions, deviations, info, ack);
+  checkReadBack(data, size, positions);
+  checkTextBuilders(data, size);
+  return 0;
+}
