@@ -161,7 +161,7 @@ void usbHid::deviceArrived(const QString& productName) {
       qtTrId("USB-HID") + u' ' + productName + u' ' + qtTrId("was connected to your Mac."));
 }
 
-void usbHid::deviceRemoved(const QString& productName) {
+void usbHid::deviceRemoved(QString productName) {
   if (!connection_) return;
   setDeviceRef(false, productName);
   qInfo().noquote() << QStringLiteral("%1 \n设备拔出,现在usb设备数量:%2")

@@ -98,7 +98,7 @@ class usbHid : public QObject {
  private:
   void setDeviceRef(bool present, const QString& productName);
   void deviceArrived(const QString& productName);
-  void deviceRemoved(const QString& productName);
+  void deviceRemoved(QString productName);  // a copy: it may be our own productName_
   void inputReport(const QByteArray& report);
   void accessDenied(const QString& path, const QString& reason);
   void armTimeout(int command);

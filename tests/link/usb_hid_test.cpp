@@ -140,6 +140,11 @@ TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
   EXPECT_EQ(delegate.events, (QStringList{"remove-", "match+"}));
   EXPECT_EQ(notifier.titles.last(), "USB-HID Connected");
   EXPECT_TRUE(notifier.bodies.last().contains("TAVEN"));
+
+  link.setTransport(nullptr);  // the board goes with its transport, and says which it was
+  EXPECT_EQ(delegate.events.last(), "remove-");
+  EXPECT_EQ(notifier.titles.last(), "USB-HID Disconnected");
+  EXPECT_TRUE(notifier.bodies.last().contains("TAVEN"));
 }
 
 TEST_F(UsbHidTest, ReportsReachTheDelegateAndBadOnesDoNoHarm) {
