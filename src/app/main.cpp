@@ -1,38 +1,48 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QMainWindow>
+#include <QDebug>
+#include <QElapsedTimer>
+#include <QTimer>
 
-#include "board/virtual_board.h"
-#include "board/virtual_hid_transport.h"
+#include "app/app_delegate.h"
+#include "app/language.h"
+#include "app/mode_window.h"
+#include "app/startup_clock.h"
+#include "app/window.h"
 #include "link/hidapi_transport.h"
 #include "link/usb_hid.h"
+#include "model/prompter.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vorn"));
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
+  QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/vorn.svg")));
 
   QCommandLineParser parser;
+  parser.setApplicationDescription(QStringLiteral("Pose, record and store robot arm actions."));
   parser.addHelpOption();
+  parser.addVersionOption();
   const QCommandLineOption simulate(QStringLiteral("simulate"),
-                                    QStringLiteral("Drive the virtual board instead of USB."));
+                                    QStringLiteral("Start on the virtual board instead of USB."));
   parser.addOption(simulate);
   parser.process(app);
 
-  VirtualBoard board;
+  KoLanguage::instance().load();
   usbHid& link = usbHid::sharedManager();
-  if (parser.isSet(simulate)) {
-    link.setTransport(std::make_unique<VirtualHidTransport>(&board));
-  } else {
-    link.setTransport(std::make_unique<HidapiTransport>());
-  }
+  AppDelegate delegate(link, [] { return std::make_unique<HidapiTransport>(); });
+  delegate.applicationDidFinishLaunching(parser.isSet(simulate));
 
-  QMainWindow window;
-  window.setWindowTitle(parser.isSet(simulate) ? QStringLiteral("Vorn (virtual board)")
-                                               : QStringLiteral("Vorn"));
-  window.resize(1260, 800);
-  window.show();
+  DialogPrompter prompter(delegate.window());
+  KoTools::installPrompter(&prompter);
+
+  delegate.window()->show();
+  QTimer::singleShot(0, [] {
+    qInfo().noquote() << QStringLiteral("－－－－－－启动cost time = %1 ms(毫秒)")
+                             .arg(startupMilliseconds(), 0, 'f', 1);
+  });
   const int status = app.exec();
-  link.setTransport(nullptr);  // before the board goes
+  KoTools::installPrompter(nullptr);
   return status;
 }

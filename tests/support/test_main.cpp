@@ -1,5 +1,10 @@
 #include <gtest/gtest.h>
+
 #include <QCoreApplication>
+#include <QStandardPaths>
+#ifdef VORN_TEST_GUI
+#include <QApplication>
+#endif
 
 #include "recording_prompter.h"
 
@@ -23,7 +28,17 @@ void quietInfo(QtMsgType type, const QMessageLogContext&, const QString& message
 
 int main(int argc, char** argv) {
   qInstallMessageHandler(quietInfo);
+  // Widget tests need no display (test discovery runs the binary outside CTest, too).
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Settings go to a test location, never the user's.
+  QStandardPaths::setTestModeEnabled(true);
+#ifdef VORN_TEST_GUI
+  QApplication app(argc, argv);
+#else
   QCoreApplication app(argc, argv);
+#endif
+  QCoreApplication::setOrganizationName(QStringLiteral("VornTests"));
+  QCoreApplication::setApplicationName(QStringLiteral("vorn-tests"));
   ::testing::InitGoogleTest(&argc, argv);
   ::testing::UnitTest::GetInstance()->listeners().Append(new PrompterReset);
   return RUN_ALL_TESTS();

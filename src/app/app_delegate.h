@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <functional>
+#include <memory>
+
+#include "app/top_black_view.h"
+
+class HidTransport;
+class KoWindow;
+class QTabWidget;
+class QWidget;
+class TrayNotifier;
+class VirtualBoard;
+class usbHid;
+
+// Builds the window, owns the screens and the top bar for the program's lifetime, decides
+// tab switches and which board the link talks to.
+class AppDelegate : public QObject, public KoTopBlackViewDelegate {
+  Q_OBJECT
+
+ public:
+  using TransportFactory = std::function<std::unique_ptr<HidTransport>()>;
+
+  // usbTransport makes the transport of the real board (tests pass a fake).
+  AppDelegate(usbHid& link, TransportFactory usbTransport, QObject* parent = nullptr);
+  ~AppDelegate() override;
+
+  // Start-up: the window, both screens, the top bar; starts on the virtual board if asked.
+  void applicationDidFinishLaunching(bool simulate);
+
+  void selectTitleIndex(int index) override;
+  void switchLinkRequested() override;
+  // Talks to the virtual board (true) or the board on USB.
+  void useVirtualBoard(bool on);
+  bool usesVirtualBoard() const { return virtualBoard_ != nullptr; }
+  VirtualBoard* virtualBoard() const { return virtualBoard_.get(); }
+
+  // Run before a tab switch while a servo is in motor mode; the bus-servo tool puts itself
+  // back into servo mode here.
+  void setMotorModeReset(std::function<void()> reset) { motorModeReset_ = std::move(reset); }
+
+  KoWindow* window() const { return window_; }
+  QTabWidget* tabView() const { return tabView_; }
+  KoTopBlackView* viewTop() const { return viewTop_; }
+  QWidget* vc1() const { return vc1_; }
+  QWidget* vc2() const { return vc2_; }
+  TrayNotifier* notifier() const { return notifier_; }
+
+ private:
+  void changeLanguage();
+
+  usbHid& link_;
+  TransportFactory usbTransport_;
+  std::unique_ptr<VirtualBoard> virtualBoard_;
+  std::function<void()> motorModeReset_;
+  KoWindow* window_ = nullptr;
+  QTabWidget* tabView_ = nullptr;
+  KoTopBlackView* viewTop_ = nullptr;
+  QWidget* vc1_ = nullptr;
+  QWidget* vc2_ = nullptr;
+  TrayNotifier* notifier_ = nullptr;
+};

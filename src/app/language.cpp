@@ -1,0 +1,90 @@
+#include "app/language.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QSettings>
+#include <QTranslator>
+
+#include "model/notification_center.h"
+
+namespace {
+
+const QString kEnglish = QStringLiteral("English");
+
+bool loadTranslation(QTranslator& t, const QString& code) {
+  return t.load(QStringLiteral(":/i18n/vorn_%1.qm").arg(code));
+}
+
+}  // namespace
+
+KoLanguage& KoLanguage::instance() {
+  static KoLanguage language;
+  return language;
+}
+
+QStringList KoLanguage::languages() {
+  return {QStringLiteral("简体"), QStringLiteral("繁體"), kEnglish};
+}
+
+QString KoLanguage::codeForName(const QString& name) {
+  if (name == QStringLiteral("简体")) return QStringLiteral("zh-Hans");
+  if (name == QStringLiteral("繁體")) return QStringLiteral("zh-Hant");
+  if (name == kEnglish) return QStringLiteral("en");
+  return {};
+}
+
+void KoLanguage::load() {
+  QSettings settings;
+  if (!settings.contains(kNameKey)) {
+    settings.setValue(kNameKey, kEnglish);
+    settings.sync();
+    setLanguage(QStringLiteral("en"));
+    return;
+  }
+  install(code());
+}
+
+void KoLanguage::setLanguage(const QString& code) {
+  QSettings settings;
+  settings.setValue(kCodeKey, code);
+  settings.sync();
+  install(code);
+}
+
+QString KoLanguage::code() const {
+  return QSettings().value(kCodeKey, QStringLiteral("en")).toString();
+}
+
+QString KoLanguage::name() const { return QSettings().value(kNameKey, kEnglish).toString(); }
+
+bool KoLanguage::choose(const QString& name, QObject* sender) {
+  if (name == this->name()) return false;
+  const QString code = codeForName(name);
+  if (!code.isEmpty()) setLanguage(code);
+  QSettings settings;
+  settings.setValue(kNameKey, name);
+  settings.sync();
+  KoNotificationCenter::defaultCenter().postChangeLanguage(sender);
+  return true;
+}
+
+void KoLanguage::install(const QString& code) {
+  if (!english_) {
+    english_ = std::make_unique<QTranslator>();
+    if (loadTranslation(*english_, QStringLiteral("en"))) {
+      QCoreApplication::installTranslator(english_.get());
+    } else {
+      qWarning() << "the English texts are missing";
+    }
+  }
+  if (chosen_) QCoreApplication::removeTranslator(chosen_.get());
+  chosen_.reset();
+  if (code == QLatin1String("en")) return;
+  auto t = std::make_unique<QTranslator>();
+  if (!loadTranslation(*t, code)) {
+    qWarning().noquote() << "no texts for language" << code << "- English is shown";
+    return;
+  }
+  QCoreApplication::installTranslator(t.get());
+  chosen_ = std::move(t);
+}

@@ -1,0 +1,177 @@
+#include "app/top_black_view.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDebug>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QToolButton>
+
+#include "app/language.h"
+#include "link/usb_hid.h"
+#include "model/notification_center.h"
+#include "model/prompter.h"
+
+namespace {
+
+constexpr qreal kLineWidth = 1;
+const QColor kDarkText = QColor::fromRgbF(0.063, 0.063, 0.063);
+const QColor kLightText = QColor::fromRgbF(0.94, 0.94, 0.94);
+
+QFont tabFont() {
+  QFont f = QApplication::font();
+  f.setPointSizeF(11);
+  return f;
+}
+
+}  // namespace
+
+KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
+    : QWidget(parent),
+      link_(link),
+      labelTitle_(new QLabel(this)),
+      boxLanguage_(new QComboBox(this)),
+      linkBadge_(new QToolButton(this)),
+      image_(new QSvgRenderer(QStringLiteral(":/images/title.svg"), this)),
+      imagelogo_(new QSvgRenderer(QStringLiteral(":/images/logo.svg"), this)) {
+  setFixedHeight(38);
+
+  QFont bold = QApplication::font();
+  bold.setPointSize(20);
+  bold.setBold(true);
+  labelTitle_->setFont(bold);
+  labelTitle_->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
+  labelTitle_->setText(QStringLiteral("Vorn（V%1）").arg(QApplication::applicationVersion()));
+  labelTitle_->setAttribute(Qt::WA_TransparentForMouseEvents);
+  labelTitle_->adjustSize();
+
+  boxLanguage_->addItems(KoLanguage::languages());
+  boxLanguage_->setCurrentText(KoLanguage::instance().name());
+  boxLanguage_->setCursor(Qt::PointingHandCursor);
+  boxLanguage_->setStyleSheet(QStringLiteral(
+      "QComboBox{background:#3a3d42;color:white;border:1px solid #888888;border-radius:9px;"
+      "padding:1px 8px;}QComboBox::drop-down{border:none;width:18px;}"
+      "QComboBox::down-arrow{image:url(:/images/chevron-down.svg);width:10px;height:7px;}"
+      "QComboBox QAbstractItemView{background:#3a3d42;color:white;"
+      "selection-background-color:#ffb146;selection-color:#1a1a1a;}"));
+  connect(boxLanguage_, &QComboBox::textActivated, this,
+          [this](const QString& name) { KoLanguage::instance().choose(name, this); });
+
+  linkBadge_->setCursor(Qt::PointingHandCursor);
+  connect(linkBadge_, &QToolButton::clicked, this, [this] {
+    if (delegate_) delegate_->switchLinkRequested();
+  });
+  setVirtualBoard(false);
+
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
+          &KoTopBlackView::changeLanguage);
+}
+
+void KoTopBlackView::setIndex(int index) {
+  index_ = index;
+  update();
+}
+
+void KoTopBlackView::setVirtualBoard(bool on) {
+  virtualBoard_ = on;
+  linkBadge_->setText(on ? qtTrId("link_virtual") : qtTrId("link_usb"));
+  linkBadge_->setToolTip(qtTrId("link_switch_tips"));
+  linkBadge_->setStyleSheet(
+      on ? QStringLiteral("QToolButton{background:#ffb146;color:#1a1a1a;border:none;"
+                          "border-radius:9px;padding:2px 10px;font-weight:bold;}")
+         : QStringLiteral("QToolButton{background:transparent;color:#dddddd;border:1px solid "
+                          "#888888;border-radius:9px;padding:2px 10px;}"));
+  linkBadge_->adjustSize();
+  placeControls();
+}
+
+void KoTopBlackView::changeLanguage() {
+  boxLanguage_->setCurrentText(KoLanguage::instance().name());
+  setVirtualBoard(virtualBoard_);
+  update();
+}
+
+QSizeF KoTopBlackView::getTitleSize(const QString& title) const {
+  const QFontMetricsF metrics(tabFont());
+  return {metrics.horizontalAdvance(title), qMin<qreal>(metrics.height(), kTabHeight)};
+}
+
+void KoTopBlackView::resizeEvent(QResizeEvent*) { placeControls(); }
+
+void KoTopBlackView::placeControls() {
+  labelTitle_->move((width() - labelTitle_->width()) / 2, (height() - labelTitle_->height()) / 2);
+  const int logoLeft = width() - 15 - 150;
+  boxLanguage_->adjustSize();
+  boxLanguage_->move(logoLeft - 12 - boxLanguage_->width(),
+                     (height() - boxLanguage_->height()) / 2);
+  linkBadge_->move(boxLanguage_->x() - 10 - linkBadge_->width(),
+                   (height() - linkBadge_->height()) / 2);
+}
+
+void KoTopBlackView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  image_->render(&painter, rect());
+  const QRectF logo(width() - 15 - 150, (height() - 150.0 * 81 / 500) / 2, 150, 150.0 * 81 / 500);
+  imagelogo_->render(&painter, logo);
+  reFresh(painter);
+}
+
+void KoTopBlackView::reFresh(QPainter& painter) {
+  paths_.clear();
+  const qreal height = kTabHeight + kLineWidth / 2;
+  const qreal bottom = this->height();
+  const qreal top = bottom - height;
+  qreal left = maginLeftOne;
+  painter.setFont(tabFont());
+  for (int i = 0; i < titles_.size(); ++i) {
+    const QString text = qtTrId(titles_[i].toLatin1().constData());
+    const QSizeF size = getTitleSize(text);
+    const qreal edge = size.width() + maginLeftTwo;
+    // A tab leaning right: its top edge is its bottom edge shifted by maginLeftTwo.
+    QPainterPath path;
+    path.moveTo(left, bottom);
+    path.lineTo(left + edge, bottom);
+    path.lineTo(left + edge + maginLeftTwo, top);
+    path.lineTo(left + maginLeftTwo, top);
+    path.closeSubpath();
+
+    QPen pen(Qt::white, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    painter.setPen(pen);
+    painter.setBrush(i == index_ ? QBrush(Qt::white) : Qt::NoBrush);
+    painter.drawPath(path);
+    painter.setPen(i == index_ ? kDarkText : kLightText);
+    const QRectF textBox(left + maginLeftTwo / 2, top, size.width() + maginLeftTwo, height);
+    painter.drawText(textBox, Qt::AlignCenter, text);
+    paths_.append(path);
+    left += edge;
+  }
+}
+
+void KoTopBlackView::mousePressEvent(QMouseEvent* event) {
+  for (int i = 0; i < paths_.size(); ++i) {
+    if (!paths_[i].contains(event->position())) continue;
+    qInfo().noquote() << QStringLiteral("mouseDown  %1").arg(i);
+    if (link_.serial()) {
+      KoTools::showTipWithMessage(qtTrId("operation_fail"));
+    } else if (i != index_ && link_.download()) {
+      KoTools::showTipWithMessage(qtTrId("progress"));
+    } else if (i != index_) {
+      setIndex(i);
+      if (delegate_) delegate_->selectTitleIndex(i);
+    }
+    return;
+  }
+  event->ignore();  // the window moves by its background
+}
+
+void KoTopBlackView::mouseDoubleClickEvent(QMouseEvent*) {
+  QWidget* w = window();
+  if (w->isMaximized()) {
+    w->showNormal();
+  } else {
+    w->showMaximized();
+  }
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include <QImage>
+#include <QList>
+#include <QPainterPath>
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QSvgRenderer;
+class QToolButton;
+class usbHid;
+
+class KoTopBlackViewDelegate {
+ public:
+  virtual ~KoTopBlackViewDelegate() = default;
+  // The bar accepted a click on tab `index`.
+  virtual void selectTitleIndex(int index) = 0;
+  // The link badge was clicked: switch between the USB board and the virtual one.
+  virtual void switchLinkRequested() {}
+};
+
+// The window's top bar: drawn slanted tabs, the title, the logo, the language selector and
+// a badge saying which board the program talks to.
+class KoTopBlackView : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr qreal kTabHeight = 27;
+
+  KoTopBlackView(usbHid& link, QWidget* parent = nullptr);
+
+  QStringList titles() const { return titles_; }
+  int index() const { return index_; }
+  void setIndex(int index);
+  const QList<QPainterPath>& paths() const { return paths_; }
+  void setDelegate(KoTopBlackViewDelegate* delegate) { delegate_ = delegate; }
+
+  qreal maginLeftOne = 20;
+  qreal maginLeftTwo = 20;
+
+  QLabel* labelTitle() const { return labelTitle_; }
+  QComboBox* boxLanguage() const { return boxLanguage_; }
+  QToolButton* linkBadge() const { return linkBadge_; }
+  // Shows which board the program talks to.
+  void setVirtualBoard(bool on);
+
+  // The size of a tab title in the bar's tab font, at most 27 high.
+  QSizeF getTitleSize(const QString& title) const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void reFresh(QPainter& painter);
+  void changeLanguage();
+  void placeControls();
+
+  usbHid& link_;
+  QStringList titles_{QStringLiteral("normal_mode"), QStringLiteral("servo_adjust")};
+  int index_ = 0;
+  QList<QPainterPath> paths_;
+  KoTopBlackViewDelegate* delegate_ = nullptr;
+  QLabel* labelTitle_;
+  QComboBox* boxLanguage_;
+  QToolButton* linkBadge_;
+  bool virtualBoard_ = false;
+  QSvgRenderer* image_;
+  QSvgRenderer* imagelogo_;
+};

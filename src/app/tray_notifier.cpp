@@ -1,0 +1,57 @@
+#include "app/tray_notifier.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
+    : window_(window), hide_(new QTimer(this)) {
+  hide_->setSingleShot(true);
+  hide_->setInterval(shownMilliseconds);
+  if (useTray) {
+    tray_ = new QSystemTrayIcon(QApplication::windowIcon(), this);
+    tray_->show();
+    connect(hide_, &QTimer::timeout, tray_, [this] {
+      // Re-showing the icon withdraws a message still on screen.
+      tray_->hide();
+      tray_->show();
+    });
+    return;
+  }
+  notice_ = new QLabel(window);
+  notice_->setObjectName(QStringLiteral("notice"));
+  notice_->setWordWrap(true);
+  notice_->setAlignment(Qt::AlignCenter);
+  notice_->setStyleSheet(
+      QStringLiteral("QLabel#notice{background:rgba(20,20,20,220);color:white;border:1px solid "
+                     "#ffb146;border-radius:8px;padding:10px 16px;font-size:13px;}"));
+  notice_->hide();
+  connect(hide_, &QTimer::timeout, notice_, &QLabel::hide);
+}
+
+TrayNotifier::~TrayNotifier() {
+  if (&DesktopNotifier::current() == this) {
+    DesktopNotifier::install(nullptr);
+  }
+}
+
+bool TrayNotifier::canUseTray() {
+  return QSystemTrayIcon::isSystemTrayAvailable() && QSystemTrayIcon::supportsMessages();
+}
+
+void TrayNotifier::notify(const QString& title, const QString& body) {
+  if (tray_) {
+    tray_->showMessage(title, body, QSystemTrayIcon::Information, kShownMilliseconds);
+  } else if (notice_ && window_) {
+    notice_->setText(
+        QStringLiteral("<b>%1</b><br>%2").arg(title.toHtmlEscaped(), body.toHtmlEscaped()));
+    const int width = qMin(420, window_->width() - 40);
+    notice_->setFixedWidth(width);
+    notice_->adjustSize();
+    notice_->move((window_->width() - width) / 2, window_->height() - notice_->height() - 24);
+    notice_->raise();
+    notice_->show();
+  }
+  hide_->start();
+}

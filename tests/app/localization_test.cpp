@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+
+namespace {
+
+const QString kSource = QStringLiteral(VORN_SOURCE_DIR);
+
+// Every text id the program's code asks for.
+QSet<QString> idsInCode() {
+  QSet<QString> ids;
+  const QRegularExpression call(QStringLiteral(R"re((?:qtTrId|QT_TRID_NOOP)\("([^"]+)"\))re"));
+  QDirIterator it(kSource + QStringLiteral("/src"),
+                  {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
+                  QDirIterator::Subdirectories);
+  while (it.hasNext()) {
+    QFile f(it.next());
+    EXPECT_TRUE(f.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(f.readAll());
+    for (const auto& m : call.globalMatch(text)) ids.insert(m.captured(1));
+  }
+  return ids;
+}
+
+// id -> text of one translation file.
+QMap<QString, QString> textsOf(const QString& code) {
+  QFile f(kSource + QStringLiteral("/resources/translations/vorn_%1.ts").arg(code));
+  EXPECT_TRUE(f.open(QIODevice::ReadOnly)) << code.toStdString();
+  QMap<QString, QString> texts;
+  QXmlStreamReader xml(&f);
+  QString id;
+  while (!xml.atEnd()) {
+    xml.readNext();
+    if (!xml.isStartElement()) continue;
+    if (xml.name() == QLatin1String("message")) id = xml.attributes().value("id").toString();
+    if (xml.name() == QLatin1String("translation")) texts[id] = xml.readElementText();
+  }
+  EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+  return texts;
+}
+
+TEST(Localization, EveryTextInEveryLanguageAndNothingElse) {
+  const QSet<QString> used = idsInCode();
+  ASSERT_GT(used.size(), 50);
+  for (const QString code :
+       {QStringLiteral("en"), QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
+    SCOPED_TRACE(code.toStdString());
+    const QMap<QString, QString> texts = textsOf(code);
+    for (const QString& id : used) {
+      EXPECT_FALSE(texts.value(id).trimmed().isEmpty()) << "no text for " << id.toStdString();
+    }
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+      EXPECT_TRUE(used.contains(it.key())) << "unused text " << it.key().toStdString();
+    }
+  }
+}
+
+TEST(Localization, ChineseTextsAreTranslated) {
+  // A text left in English in a Chinese file is a translation nobody made.
+  const QMap<QString, QString> en = textsOf(QStringLiteral("en"));
+  const QRegularExpression cjk(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
+  for (const QString code : {QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
+    const QMap<QString, QString> texts = textsOf(code);
+    int translated = 0;
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+      if (it.value().contains(cjk)) ++translated;
+    }
+    EXPECT_GT(translated, texts.size() * 9 / 10) << code.toStdString();
+  }
+  EXPECT_NE(textsOf(QStringLiteral("zh-Hans")).value("servo_adjust"),
+            textsOf(QStringLiteral("zh-Hant")).value("servo_adjust"));
+  EXPECT_FALSE(en.isEmpty());
+}
+
+}  // namespace
