@@ -43,10 +43,21 @@ void usbHid::setTransport(std::unique_ptr<HidTransport> transport) {
     transport_ = std::move(transport);
   }
   if (!transport_) return;
-  connect(transport_.get(), &HidTransport::deviceArrived, this, &usbHid::deviceArrived);
-  connect(transport_.get(), &HidTransport::deviceRemoved, this, &usbHid::deviceRemoved);
-  connect(transport_.get(), &HidTransport::reportReceived, this, &usbHid::inputReport);
-  connect(transport_.get(), &HidTransport::accessDenied, this, &usbHid::accessDenied);
+  // While a tip or question is open the board's news waits until it closes, so that replies
+  // never stack dialogs or act behind one.
+  HidTransport* t = transport_.get();
+  connect(t, &HidTransport::deviceArrived, this, [this](const QString& name) {
+    KoTools::afterPrompts([this, name] { deviceArrived(name); });
+  });
+  connect(t, &HidTransport::deviceRemoved, this, [this](const QString& name) {
+    KoTools::afterPrompts([this, name] { deviceRemoved(name); });
+  });
+  connect(t, &HidTransport::reportReceived, this, [this](const QByteArray& report) {
+    KoTools::afterPrompts([this, report] { inputReport(report); });
+  });
+  connect(t, &HidTransport::accessDenied, this, [this](const QString& path, const QString& why) {
+    KoTools::afterPrompts([this, path, why] { accessDenied(path, why); });
+  });
   qInfo().noquote() << "打开设备成功!" << transport_->name();
   transport_->start();
 }
@@ -112,7 +123,12 @@ void usbHid::armTimeout(int command) {
   if (!p.timer) {
     p.timer = new QTimer(this);
     p.timer->setSingleShot(true);
-    connect(p.timer, &QTimer::timeout, this, [this, command] { timeoutMethod(command); });
+    connect(p.timer, &QTimer::timeout, this, [this, command] {
+      // A reply that waited behind the same dialog may have come in time after all.
+      KoTools::afterPrompts([this, command] {
+        if (timeouts_.value(command).count > 0) timeoutMethod(command);
+      });
+    });
   }
   if (!p.timer->isActive()) p.timer->start(replyTimeout_.load());
   ++p.count;

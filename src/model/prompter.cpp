@@ -1,6 +1,8 @@
 #include "model/prompter.h"
 
 #include <QDebug>
+#include <QList>
+#include <QTimer>
 
 namespace {
 
@@ -15,6 +17,19 @@ class LogPrompter final : public Prompter {
 
 LogPrompter logPrompter;
 Prompter* current = &logPrompter;
+int openPrompts = 0;
+QList<std::function<void()>> heldBack;
+
+// Counts an open prompt; when the last closes, what waited runs from the event loop.
+struct PromptScope {
+  PromptScope() { ++openPrompts; }
+  ~PromptScope() {
+    if (--openPrompts > 0 || heldBack.isEmpty()) return;
+    QTimer::singleShot(0, [] {
+      while (!heldBack.isEmpty() && openPrompts == 0) heldBack.takeFirst()();
+    });
+  }
+};
 
 }  // namespace
 
@@ -24,8 +39,24 @@ void installPrompter(Prompter* prompter) { current = prompter ? prompter : &logP
 
 Prompter* installedPrompter() { return current; }
 
-void showTipWithMessage(const QString& message) { current->showTip(message); }
+void showTipWithMessage(const QString& message) {
+  PromptScope open;
+  current->showTip(message);
+}
 
-bool showCancelAndOkWithMessage(const QString& message) { return current->confirm(message); }
+bool showCancelAndOkWithMessage(const QString& message) {
+  PromptScope open;
+  return current->confirm(message);
+}
+
+void afterPrompts(std::function<void()> work) {
+  if (openPrompts == 0 && heldBack.isEmpty()) {
+    work();
+  } else {
+    heldBack.append(std::move(work));
+  }
+}
+
+bool promptOpen() { return openPrompts > 0; }
 
 }  // namespace KoTools

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 // Where tips and questions go. The desktop program installs its dialogs, the command line
 // a terminal prompter, tests a recording one; code below the screens never sees a widget.
@@ -23,5 +24,10 @@ Prompter* installedPrompter();
 // Both take ready, localized text.
 void showTipWithMessage(const QString& message);
 bool showCancelAndOkWithMessage(const QString& message);
+
+// Runs `work` now, or, while a tip or question is open, once the last one has closed (in
+// the order asked), so that replies and time-outs never stack dialogs or act behind one.
+void afterPrompts(std::function<void()> work);
+bool promptOpen();
 
 }  // namespace KoTools

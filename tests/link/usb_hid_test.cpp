@@ -194,3 +194,43 @@ TEST(UsbHidFailures, OneTipForABurstOfFailedSends) {
 }
 
 }  // namespace
+
+namespace {
+
+// Shows each tip "modally": the event loop runs while it is open, as in a real dialog.
+class ModalPrompter : public Prompter {
+ public:
+  std::function<void()> whileOpen;
+  QStringList tips;
+  void showTip(const QString& message) override {
+    tips.append(message);
+    if (whileOpen) std::exchange(whileOpen, nullptr)();
+  }
+  bool confirm(const QString&) override { return false; }
+};
+
+TEST_F(UsbHidTest, BoardNewsWaitsForAnOpenDialog) {
+  ModalPrompter modal;
+  KoTools::installPrompter(&modal);
+  RecordingDelegate delegate(link);
+  link.setDelegate(&delegate);
+  link.setReplyTimeout(milliseconds(0));
+  board.dropRepliesTo(protocol::kReadDeviations);
+
+  modal.whileOpen = [&] {
+    link.sendReadServoInfo();  // its reply comes while the tip is open
+    link.sendReadDeviation({});
+    processPending();
+    EXPECT_TRUE(delegate.reports.isEmpty());
+    EXPECT_EQ(modal.tips.size(), 1);  // no time-out tip on top of this one
+  };
+  KoTools::showTipWithMessage(QStringLiteral("first"));
+  ASSERT_TRUE(processUntil([&] { return modal.tips.size() == 2; }));
+  EXPECT_EQ(delegate.reports.size(), 1);
+  EXPECT_EQ(modal.tips.last(), "read_timeout");
+  processPending();
+  EXPECT_EQ(modal.tips.size(), 2);  // the reply that came cancelled its own time-out
+  KoTools::installPrompter(&RecordingPrompter::instance());
+}
+
+}  // namespace
