@@ -24,10 +24,8 @@ QHash<const KoActionModel*, QTimer*>& pendingTips() {
 }
 
 void cancelTip(const KoActionModel* frame) {
-  if (QTimer* timer = pendingTips().take(frame)) {
-    timer->stop();
-    timer->deleteLater();
-  }
+  // A firing timer leaves the table first, so the one cancelled here is never running.
+  delete pendingTips().take(frame);
 }
 
 void scheduleTip(const KoActionModel* frame) {
