@@ -133,6 +133,12 @@ TEST_F(AppShellTest, TabSwitchRules) {
   EXPECT_EQ(delegate.tabView()->currentIndex(), 0);
 }
 
+TEST_F(AppShellTest, SmallScreensGetAFixedWindow) {
+  // The offscreen screen is 800 wide: at most 1280, so the window keeps 1260 x 800.
+  EXPECT_EQ(delegate.window()->minimumSize(), QSize(1260, 800));
+  EXPECT_EQ(delegate.window()->maximumSize(), QSize(1260, 800));
+}
+
 TEST_F(AppShellTest, SwitchingBetweenTheVirtualAndTheUsbBoard) {
   EXPECT_TRUE(delegate.usesVirtualBoard());
   ASSERT_TRUE(processUntil([&] { return link.connection(); }));
