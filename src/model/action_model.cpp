@@ -70,6 +70,21 @@ void KoActionModel::postRefresh() const {
   KoNotificationCenter::defaultCenter().postRefreshTable(this);
 }
 
+bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
+  if (!value.isValid()) {
+    setNilValueForKey(key);
+    return true;
+  }
+  if (key != QLatin1String("time")) return false;
+  if (!storeTime(value)) {
+    refuseEdit();
+    return true;
+  }
+  reEncode();
+  postRefresh();
+  return true;
+}
+
 bool KoActionModel::storeTime(const QVariant& value) {
   QString text = KoTools::textValue(value);
   text.remove(u',');
@@ -104,19 +119,7 @@ void KoVelmarPwmModel::reEncode() {
 }
 
 void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
-  if (!value.isValid()) {
-    setNilValueForKey(key);
-    return;
-  }
-  if (key == QLatin1String("time")) {
-    if (!storeTime(value)) {
-      refuseEdit();
-      return;
-    }
-    reEncode();
-    postRefresh();
-    return;
-  }
+  if (setSharedValue(value, key)) return;
 
   bool ok = false;
   const int channel = key.startsWith(QLatin1String("id")) ? key.mid(2).toInt(&ok) : 0;
@@ -158,19 +161,7 @@ void KoPwmModel::reEncode() {
 }
 
 void KoPwmModel::setValue(const QVariant& value, const QString& key) {
-  if (!value.isValid()) {
-    setNilValueForKey(key);
-    return;
-  }
-  if (key == QLatin1String("time")) {
-    if (!storeTime(value)) {
-      refuseEdit();
-      return;
-    }
-    reEncode();
-    postRefresh();
-    return;
-  }
+  if (setSharedValue(value, key)) return;
   if (key != QLatin1String("action")) {
     qWarning().noquote() << "frame has no field" << key;
     return;

@@ -41,10 +41,15 @@ class KoActionModel {
   void refuseEdit();
   void scheduleTip();
   void postRefresh() const;
-  // Shared "time" rule; false when refused. Re-encoding is the caller's.
-  bool storeTime(const QVariant& value);
+  // Recomputes `bytes` and `data` from the edited values.
+  virtual void reEncode() = 0;
+  // Handles what both kinds of frame share: a missing value and the "time" key. False when
+  // the key is left to the caller.
+  bool setSharedValue(const QVariant& value, const QString& key);
 
  private:
+  bool storeTime(const QVariant& value);
+
   bool tipScheduled_ = false;  // spares the lookup on destruction for the common case
 };
 
@@ -63,7 +68,7 @@ class KoVelmarPwmModel final : public KoActionModel {
 
  private:
   KoVelmarPwmModel(const KoVelmarPwmModel&) = default;
-  void reEncode();
+  void reEncode() override;
   std::array<qint64, kChannelCount> ids_{};
 };
 
@@ -80,7 +85,7 @@ class KoPwmModel final : public KoActionModel {
 
  private:
   KoPwmModel(const KoPwmModel&) = default;
-  void reEncode();
+  void reEncode() override;
   bool acceptsAction(const QString& text) const;
 };
 
