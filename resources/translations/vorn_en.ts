@@ -538,5 +538,35 @@
         <extracomment>Ends the notification text after a device or port name</extracomment>
         <translation>was disconnected from this computer.</translation>
     </message>
+    <message id="tag_release">
+        <source>tag_release</source>
+        <extracomment>Label</extracomment>
+        <translation>R</translation>
+    </message>
+    <message id="tag_close">
+        <source>tag_close</source>
+        <extracomment>Label</extracomment>
+        <translation>C</translation>
+    </message>
+    <message id="tag_left">
+        <source>tag_left</source>
+        <extracomment>Label</extracomment>
+        <translation>L</translation>
+    </message>
+    <message id="tag_right">
+        <source>tag_right</source>
+        <extracomment>Label</extracomment>
+        <translation>R</translation>
+    </message>
+    <message id="tag_forward">
+        <source>tag_forward</source>
+        <extracomment>Label</extracomment>
+        <translation>F</translation>
+    </message>
+    <message id="tag_backward">
+        <source>tag_backward</source>
+        <extracomment>Label</extracomment>
+        <translation>B</translation>
+    </message>
 </context>
 </TS>

@@ -538,5 +538,35 @@
         <extracomment>Ends the notification text after a device or port name</extracomment>
         <translation>已與這部電腦中斷連線。</translation>
     </message>
+    <message id="tag_release">
+        <source>tag_release</source>
+        <extracomment>Label</extracomment>
+        <translation>鬆</translation>
+    </message>
+    <message id="tag_close">
+        <source>tag_close</source>
+        <extracomment>Label</extracomment>
+        <translation>合</translation>
+    </message>
+    <message id="tag_left">
+        <source>tag_left</source>
+        <extracomment>Label</extracomment>
+        <translation>左</translation>
+    </message>
+    <message id="tag_right">
+        <source>tag_right</source>
+        <extracomment>Label</extracomment>
+        <translation>右</translation>
+    </message>
+    <message id="tag_forward">
+        <source>tag_forward</source>
+        <extracomment>Label</extracomment>
+        <translation>前</translation>
+    </message>
+    <message id="tag_backward">
+        <source>tag_backward</source>
+        <extracomment>Label</extracomment>
+        <translation>後</translation>
+    </message>
 </context>
 </TS>

@@ -42,6 +42,12 @@ const QList<const char*>& screenTextIds() {
       QT_TRID_NOOP("copy_action_up"),
       QT_TRID_NOOP("copy_action_down"),
       QT_TRID_NOOP("copy_action_update"),
+      QT_TRID_NOOP("tag_release"),
+      QT_TRID_NOOP("tag_close"),
+      QT_TRID_NOOP("tag_left"),
+      QT_TRID_NOOP("tag_right"),
+      QT_TRID_NOOP("tag_forward"),
+      QT_TRID_NOOP("tag_backward"),
 
       // Action-group editor: tips and questions
       QT_TRID_NOOP("actions_max_velmar_tips"),
@@ -96,10 +102,6 @@ const QList<const char*>& screenTextIds() {
       // Tips of both screens and of the link to the board
       QT_TRID_NOOP("connect_robot"),
       QT_TRID_NOOP("download_success"),
-
-      // Top bar and tabs
-      QT_TRID_NOOP("normal_mode"),
-      QT_TRID_NOOP("servo_adjust"),
 
       // Desktop notifications
       QT_TRID_NOOP("Serial Port Connected"),

@@ -13,6 +13,7 @@
 #include "link/usb_hid.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
+#include "widgets/slanted_tabs.h"
 
 namespace {
 
@@ -120,34 +121,23 @@ void KoTopBlackView::paintEvent(QPaintEvent*) {
 }
 
 void KoTopBlackView::reFresh(QPainter& painter) {
-  paths_.clear();
-  const qreal height = kTabHeight + kLineWidth / 2;
-  const qreal bottom = this->height();
-  const qreal top = bottom - height;
-  qreal left = maginLeftOne;
-  painter.setFont(tabFont());
-  for (int i = 0; i < titles_.size(); ++i) {
-    const QString text = qtTrId(titles_[i].toLatin1().constData());
-    const QSizeF size = getTitleSize(text);
-    const qreal edge = size.width() + maginLeftTwo;
-    // A tab leaning right: its top edge is its bottom edge shifted by maginLeftTwo.
-    QPainterPath path;
-    path.moveTo(left, bottom);
-    path.lineTo(left + edge, bottom);
-    path.lineTo(left + edge + maginLeftTwo, top);
-    path.lineTo(left + maginLeftTwo, top);
-    path.closeSubpath();
-
-    QPen pen(Qt::white, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-    painter.setPen(pen);
-    painter.setBrush(i == index_ ? QBrush(Qt::white) : Qt::NoBrush);
-    painter.drawPath(path);
-    painter.setPen(i == index_ ? kDarkText : kLightText);
-    const QRectF textBox(left + maginLeftTwo / 2, top, size.width() + maginLeftTwo, height);
-    painter.drawText(textBox, Qt::AlignCenter, text);
-    paths_.append(path);
-    left += edge;
+  QStringList texts;
+  QList<qreal> widths;
+  for (const QString& key : titles_) {
+    texts.append(qtTrId(key.toLatin1().constData()));
+    widths.append(getTitleSize(texts.last()).width());
   }
+  const QList<KoSlantedTabs::Tab> tabs = KoSlantedTabs::layout(
+      widths, maginLeftOne, maginLeftTwo, kTabHeight + kLineWidth / 2, height());
+  painter.setFont(tabFont());
+  for (int i = 0; i < tabs.size(); ++i) {
+    painter.setPen(QPen(Qt::white, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(i == index_ ? QBrush(Qt::white) : Qt::NoBrush);
+    painter.drawPath(tabs[i].path);
+    painter.setPen(i == index_ ? kDarkText : kLightText);
+    painter.drawText(tabs[i].titleRect, Qt::AlignCenter, texts[i]);
+  }
+  paths_ = KoSlantedTabs::paths(tabs);
 }
 
 void KoTopBlackView::mousePressEvent(QMouseEvent* event) {

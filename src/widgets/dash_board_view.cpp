@@ -1,0 +1,213 @@
+#include "widgets/dash_board_view.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPainterPath>
+#include <QSvgRenderer>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+// Readings from a faulty reply may be NaN; those rest at the low end like 0.
+double clampReading(double value, double low, double high) {
+  return std::isnan(value) ? low : std::clamp(value, low, high);
+}
+
+QRectF circle(QPointF centre, double radius) {
+  return {centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius};
+}
+
+// QPainter::drawArc rounds angles to 1/16 degree, which would make the 2.7-degree marks uneven.
+void drawArc(QPainter& painter, QPointF centre, double radius, double start, double sweep) {
+  QPainterPath path;
+  path.arcMoveTo(circle(centre, radius), start);
+  path.arcTo(circle(centre, radius), start, sweep);
+  painter.drawPath(path);
+}
+
+// The needle's look; only its 44-point length and the 16-point hub are given proportions.
+constexpr double kNeedleLength = 44;
+constexpr double kHubRadius = 8;
+constexpr double kRingRadius = 10;
+constexpr double kMinLabelRadius = 24;
+
+// Thermometer geometry in image points, y down. The fills mirror the y-up placement (column
+// from 92 up, joint 78 to 94) about the image height so the column rises from the bulb.
+constexpr double kImageWidth = 90;
+constexpr double kImageHeight = 600;
+constexpr double kColumnX = 40;
+constexpr double kColumnWidth = 10;
+constexpr double kColumnRadius = 5;
+constexpr double kColumnBase = kImageHeight - 92;
+constexpr double kJointBase = kImageHeight - 78;
+constexpr double kJointHeight = 16;
+constexpr double kLowJointPixels = 6;
+constexpr double kLowJointPro = 4;
+// The column's round top still fits the channel's round end (centre y 17, radius 7) here.
+constexpr double kTubeTop = 12;
+const QColor kMercury = QColor::fromRgbF(0.918, 0.333, 0.078);
+
+}  // namespace
+
+KoDashBoardDial::KoDashBoardDial(const Scale& scale, QWidget* parent)
+    : QWidget(parent), scale_(scale), needleAngle_(scale.start) {}
+
+void KoDashBoardDial::progress(double value) {
+  needleAngle_ = angleFor(value);
+  update();
+}
+
+double KoDashBoardDial::side() const { return std::min(width(), height()); }
+
+double KoDashBoardDial::outerRadius() const { return std::max(0.0, (side() - 2) / 2 - 20 - 5); }
+
+double KoDashBoardDial::markRadius() const {
+  return std::max(0.0, (side() - 2) / 2 - 20 - scale_.markInset - 12);
+}
+
+double KoDashBoardDial::labelRadius() const {
+  return std::max(0.0, (side() - 2) / 2 - 20 - scale_.markInset - 24);
+}
+
+QPointF KoDashBoardDial::calculateTextPositonWithArcCenter(QPointF center,
+                                                           double angleRadians) const {
+  const double r = labelRadius();
+  return center + QPointF(r * std::cos(angleRadians), -r * std::sin(angleRadians));
+}
+
+void KoDashBoardDial::resizeEvent(QResizeEvent* event) {
+  needleAngle_ = scale_.start;
+  QWidget::resizeEvent(event);
+}
+
+void KoDashBoardDial::paintEvent(QPaintEvent*) {
+  const double outer = outerRadius();
+  if (outer <= 0) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QPointF centre = QRectF(rect()).center();
+
+  painter.setPen(QPen(scale_.colour, 4, Qt::SolidLine, Qt::FlatCap));
+  painter.setBrush(Qt::NoBrush);
+  drawArc(painter, centre, outer, scale_.start, -scale_.angle);
+
+  const double marks = markRadius();
+  // Below this the labels would run into the hub.
+  const double labels = labelRadius() > kMinLabelRadius ? labelRadius() : 0;
+  QFont font = painter.font();
+  font.setPointSizeF(scale_.fontPoints);
+  painter.setFont(font);
+  for (int i = 0; i < scale_.scaleNumber; ++i) {
+    const double angle = scale_.start - perAngle() * i;
+    const bool major = i % scale_.majorEvery == 0;
+    if (marks > 0) {
+      painter.setPen(QPen(scale_.colour, major ? 8 : 4, Qt::SolidLine, Qt::FlatCap));
+      drawArc(painter, centre, marks, angle, -perAngle() / 5);
+    }
+    if (labels > 0 && labelled(i)) {
+      painter.setPen(scale_.colour);
+      const QPointF p = calculateTextPositonWithArcCenter(centre, qDegreesToRadians(angle));
+      painter.drawText(labelBox(p), Qt::AlignCenter, labelText(i));
+    }
+  }
+
+  // Hub, ring and needle shrink with a small dial so they stay inside the outer arc.
+  const double ring = std::min(kRingRadius, outer / 2);
+  const double hub = ring * kHubRadius / kRingRadius;
+  const double needle = std::clamp(outer - 6, 0.0, kNeedleLength);
+  const double a = qDegreesToRadians(needleAngle_);
+  painter.setPen(QPen(scale_.colour, 3, Qt::SolidLine, Qt::RoundCap));
+  painter.drawLine(centre, centre + QPointF(needle * std::cos(a), -needle * std::sin(a)));
+  painter.setPen(QPen(scale_.colour, 2));
+  painter.drawEllipse(circle(centre, ring));
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(scale_.colour);
+  painter.drawEllipse(circle(centre, hub));
+}
+
+KoDashBoardView::KoDashBoardView(QWidget* parent)
+    : KoDashBoardDial({31, 180, 180, 6, 4, 9, QColor::fromRgbF(0.953, 0.596, 0)}, parent) {}
+
+double KoDashBoardView::needleAngleDegrees(double volts) {
+  return 180 - 12 * clampReading(volts, 0, 15);
+}
+
+bool KoDashBoardView::labelled(int mark) const { return mark % scale().majorEvery == 0; }
+
+QString KoDashBoardView::labelText(int mark) const { return QString::number(mark / 2); }
+
+QRectF KoDashBoardView::labelBox(QPointF p) const {
+  // The 22 x 14 box sits 8 below the point in a y-up view, i.e. 6 above it here.
+  return {p.x() - 10, p.y() - 6, 22, 14};
+}
+
+KoDashBoardPostionView::KoDashBoardPostionView(QWidget* parent)
+    : KoDashBoardDial({101, 225, 270, 10, 5, 10, QColor::fromRgbF(0.957, 0.796, 0.212)}, parent) {}
+
+double KoDashBoardPostionView::needleAngleDegrees(double value) {
+  return 225 - 2.7 * clampReading(value, 0, 100);
+}
+
+bool KoDashBoardPostionView::labelled(int mark) const {
+  return mark == 0 || mark == 50 || mark == 100;
+}
+
+QString KoDashBoardPostionView::labelText(int mark) const { return QString::number(mark * 10); }
+
+QRectF KoDashBoardPostionView::labelBox(QPointF p) const {
+  // Wide enough for "1000" at 10 points, centred on the point.
+  return {p.x() - 20, p.y() - 8, 40, 16};
+}
+
+KoDashBoardTemperatureView::KoDashBoardTemperatureView(QWidget* parent, const QString& imagePath)
+    : QWidget(parent), image_(new QSvgRenderer(imagePath, this)) {}
+
+void KoDashBoardTemperatureView::setPro(double pro) {
+  pro_ = pro;
+  update();
+}
+
+bool KoDashBoardTemperatureView::hasImage() const { return image_->isValid(); }
+
+KoDashBoardTemperatureView::Fill KoDashBoardTemperatureView::fillFor(QSizeF size, double pro) {
+  // One scale for both axes keeps the column in the tube when the frame's shape differs from
+  // the image's; the image is centred in the frame.
+  const double s =
+      std::max(0.0, std::min(size.width() / kImageWidth, size.height() / kImageHeight));
+  const QRectF image((size.width() - kImageWidth * s) / 2, (size.height() - kImageHeight * s) / 2,
+                     kImageWidth * s, kImageHeight * s);
+  const auto at = [&](double x, double y) { return image.topLeft() + QPointF(x * s, y * s); };
+
+  const double units = clampReading(pro, 0, (kColumnBase - kTubeTop) / kPerUnit);
+  const double columnHeight = kPerUnit * units * s;
+  const QPointF columnBase = at(kColumnX, kColumnBase);
+  const QRectF column(columnBase.x(), columnBase.y() - columnHeight, kColumnWidth * s,
+                      columnHeight);
+
+  const double lowJoint = std::min(kLowJointPixels, (kJointBase - kTubeTop) * s);
+  const double jointHeight = units <= kLowJointPro ? lowJoint : kJointHeight * s;
+  const QPointF jointBase = at(kColumnX, kJointBase);
+  const QRectF joint(jointBase.x(), jointBase.y() - jointHeight, kColumnWidth * s, jointHeight);
+  return {s, image, column, joint};
+}
+
+void KoDashBoardTemperatureView::paintEvent(QPaintEvent*) {
+  const Fill f = fill();
+  if (f.scale <= 0) return;
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (image_->isValid()) image_->render(&painter, f.image);
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(kMercury);
+  if (f.column.height() > 0) {
+    // Only the top is round: a round base would leave a waist where the column meets the joint.
+    const double r = kColumnRadius * f.scale;
+    painter.save();
+    painter.setClipRect(f.column);
+    painter.drawRoundedRect(f.column.adjusted(0, 0, 0, r), r, r);
+    painter.restore();
+  }
+  painter.fillRect(f.joint, kMercury);
+}

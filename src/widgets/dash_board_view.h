@@ -1,0 +1,135 @@
+#pragma once
+
+#include <QColor>
+#include <QPointF>
+#include <QRectF>
+#include <QSizeF>
+#include <QString>
+#include <QWidget>
+
+class QSvgRenderer;
+
+// A round dial with marks, labels and a needle. Angles are degrees counter-clockwise from the
+// positive x axis of a y-up view; the marks run clockwise from the start angle.
+class KoDashBoardDial : public QWidget {
+  Q_OBJECT
+
+ public:
+  struct Scale {
+    int scaleNumber;  // marks, first and last included
+    double start;     // angle of mark 0, where the needle rests
+    double angle;     // sweep from the first mark to the last
+    int majorEvery;
+    double markInset;  // extra inset of marks and labels from the frame
+    double fontPoints;
+    QColor colour;
+  };
+
+  // Turns the needle to `value`; the dial keeps only the angle, not the reading.
+  void progress(double value);
+  double needleAngle() const { return needleAngle_; }
+
+  // The label position for a mark at `angleRadians`, in widget coordinates (y down).
+  QPointF calculateTextPositonWithArcCenter(QPointF center, double angleRadians) const;
+
+  const Scale& scale() const { return scale_; }
+  double perAngle() const { return scale_.angle / (scale_.scaleNumber - 1); }
+  // Radii for the current size; never negative, zero where the dial is too small for the part.
+  double outerRadius() const;
+  double markRadius() const;
+  double labelRadius() const;
+
+  QSize sizeHint() const override { return {220, 220}; }
+
+ protected:
+  KoDashBoardDial(const Scale& scale, QWidget* parent);
+
+  virtual double angleFor(double value) const = 0;
+  virtual bool labelled(int mark) const = 0;
+  virtual QString labelText(int mark) const = 0;
+  virtual QRectF labelBox(QPointF position) const = 0;
+
+  void paintEvent(QPaintEvent* event) override;
+  // A new size redraws the dial from scratch, which puts the needle back at rest.
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  // The dial keeps its proportions in a frame that is not square.
+  double side() const;
+
+  Scale scale_;
+  double needleAngle_;
+};
+
+// Voltage dial, 0 to 15 V over the upper half circle.
+class KoDashBoardView : public KoDashBoardDial {
+  Q_OBJECT
+
+ public:
+  explicit KoDashBoardView(QWidget* parent = nullptr);
+
+  // Clamps to 0..15 V; 0 V points left (180), 15 V right (0).
+  static double needleAngleDegrees(double volts);
+
+ protected:
+  double angleFor(double value) const override { return needleAngleDegrees(value); }
+  bool labelled(int mark) const override;
+  QString labelText(int mark) const override;
+  QRectF labelBox(QPointF position) const override;
+};
+
+// Position dial; its input is the servo position divided by 10, 0 to 100.
+class KoDashBoardPostionView : public KoDashBoardDial {
+  Q_OBJECT
+
+ public:
+  explicit KoDashBoardPostionView(QWidget* parent = nullptr);
+
+  // Clamps to 0..100; 0 points lower left (225), 100 lower right (-45).
+  static double needleAngleDegrees(double value);
+
+ protected:
+  double angleFor(double value) const override { return needleAngleDegrees(value); }
+  bool labelled(int mark) const override;
+  QString labelText(int mark) const override;
+  QRectF labelBox(QPointF position) const override;
+};
+
+// Thermometer: an image of a tube and bulb with a column that rises with `pro`
+// (degrees Celsius plus 10).
+class KoDashBoardTemperatureView : public QWidget {
+  Q_OBJECT
+
+ public:
+  // Image points of column per unit of `pro`.
+  static constexpr double kPerUnit = 507.0 / 140.0;
+
+  // Where the image and the red fills go, in widget coordinates.
+  struct Fill {
+    double scale;  // widget pixels per image point
+    QRectF image;
+    QRectF column;
+    QRectF joint;  // between the bulb's neck and the column
+  };
+
+  explicit KoDashBoardTemperatureView(
+      QWidget* parent = nullptr,
+      const QString& imagePath = QStringLiteral(":/images/temperature2.svg"));
+
+  // Stores `pro` and schedules a redraw; drawing clamps it, the stored value is kept as given.
+  void setPro(double pro);
+  double pro() const { return pro_; }
+  bool hasImage() const;
+
+  Fill fill() const { return fillFor(size(), pro_); }
+  static Fill fillFor(QSizeF size, double pro);
+
+  QSize sizeHint() const override { return {60, 400}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  QSvgRenderer* image_;
+  double pro_ = 0;
+};

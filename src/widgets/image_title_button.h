@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QColor>
+#include <QString>
+
+class QSvgRenderer;
+
+// A drawn button with an image over a title. The title is a localization key, localized when
+// drawn; text() follows it for accessibility.
+class KoImageTitleButton : public QAbstractButton {
+  Q_OBJECT
+
+ public:
+  static QColor defaultBackgroundColor();
+
+  // `image` names an SVG resource, for example ":/images/add.svg".
+  explicit KoImageTitleButton(const QString& image = {}, const QString& titleKey = {},
+                              QWidget* parent = nullptr);
+
+  QString image() const { return image_; }
+  void setImage(const QString& image);
+  QString myTitle() const { return myTitle_; }
+  void setMyTitle(const QString& key);
+
+  QColor backgroundColor() const { return backgroundColor_; }
+  // Also sets the hover colour to a lighter shade; call setHoverColor afterwards to change it.
+  void setBackgroundColor(const QColor& color);
+  QColor hoverColor() const { return hoverColor_; }
+  void setHoverColor(const QColor& color);
+  QColor titleColor() const { return titleColor_; }
+  void setTitleColor(const QColor& color);
+
+  int tag() const { return tag_; }
+  void setTag(int tag) { tag_ = tag; }
+
+  QSize sizeHint() const override;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void enterEvent(QEnterEvent* event) override;
+  void leaveEvent(QEvent* event) override;
+
+ private:
+  void retranslate();
+
+  QString image_;
+  QString myTitle_;
+  QSvgRenderer* renderer_;
+  QColor backgroundColor_ = defaultBackgroundColor();
+  QColor hoverColor_ = defaultBackgroundColor().lighter(112);
+  QColor titleColor_ = Qt::white;
+  bool hovered_ = false;
+  int tag_ = 0;
+};

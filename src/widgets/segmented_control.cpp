@@ -1,0 +1,127 @@
+#include "widgets/segmented_control.h"
+
+#include <QDebug>
+#include <QFontMetricsF>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+#include "model/notification_center.h"
+
+namespace {
+
+const QColor kSelectedText = QColor::fromRgbF(0.063, 0.063, 0.063);
+
+}  // namespace
+
+KoSegmentedControl::KoSegmentedControl(QWidget* parent) : QWidget(parent) {
+  QFont f = font();
+  f.setPixelSize(13);
+  setFont(f);
+  setCursor(Qt::PointingHandCursor);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
+          &KoSegmentedControl::changed);
+}
+
+void KoSegmentedControl::setTitles(const QStringList& keys) {
+  titles_ = keys;
+  changed();
+}
+
+void KoSegmentedControl::setIndex(int index) {
+  if (index == index_) return;
+  index_ = index;
+  update();
+}
+
+void KoSegmentedControl::setMaginLeftOne(qreal margin) {
+  maginLeftOne_ = margin;
+  changed();
+}
+
+void KoSegmentedControl::setMaginLeftTwo(qreal margin) {
+  maginLeftTwo_ = margin;
+  changed();
+}
+
+void KoSegmentedControl::setTintColor(const QColor& color) {
+  tintColor_ = color;
+  update();
+}
+
+void KoSegmentedControl::setTextColor(const QColor& color) {
+  textColor_ = color;
+  update();
+}
+
+void KoSegmentedControl::setCornerRadius(qreal radius) {
+  cornerRadius_ = radius;
+  update();
+}
+
+void KoSegmentedControl::setBorderWidth(qreal width) {
+  borderWidth_ = width;
+  changed();
+}
+
+// Titles and margins change the natural size as well as the drawing.
+void KoSegmentedControl::changed() {
+  updateGeometry();
+  update();
+}
+
+QList<qreal> KoSegmentedControl::titleWidths() const {
+  const QFontMetricsF metrics(font());
+  QList<qreal> widths;
+  for (const QString& key : titles_) {
+    widths.append(metrics.horizontalAdvance(qtTrId(key.toUtf8().constData())));
+  }
+  return widths;
+}
+
+// Built from the current state rather than kept from the last paint, so a click before the
+// first paint or right after a language change hits the outline the user will see.
+QList<KoSlantedTabs::Tab> KoSegmentedControl::tabs() const {
+  // Half the line lies outside an outline; keep it inside the widget.
+  const qreal half = borderWidth_ / 2;
+  return KoSlantedTabs::layout(titleWidths(), maginLeftOne_ + half, maginLeftTwo_,
+                               height() - borderWidth_, height() - half, cornerRadius_);
+}
+
+QList<QPainterPath> KoSegmentedControl::paths() const { return KoSlantedTabs::paths(tabs()); }
+
+QSize KoSegmentedControl::sizeHint() const {
+  const qreal width = KoSlantedTabs::rowWidth(titleWidths(), maginLeftOne_, maginLeftTwo_);
+  const int height = static_cast<int>(std::ceil(QFontMetricsF(font()).height())) + 12;
+  return {static_cast<int>(std::ceil(width + borderWidth_)), height};
+}
+
+void KoSegmentedControl::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (!isEnabled()) painter.setOpacity(0.5);
+  const QList<KoSlantedTabs::Tab> all = tabs();
+  for (int i = 0; i < all.size(); ++i) {
+    const bool selected = i == index_;
+    painter.setPen(QPen(tintColor_, borderWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(selected ? QBrush(tintColor_) : Qt::NoBrush);
+    painter.drawPath(all[i].path);
+    painter.setPen(selected ? kSelectedText : textColor_);
+    painter.drawText(all[i].titleRect, Qt::AlignCenter, qtTrId(titles_[i].toUtf8().constData()));
+  }
+}
+
+void KoSegmentedControl::mousePressEvent(QMouseEvent* event) {
+  const QList<QPainterPath> outlines = paths();
+  for (int i = 0; i < outlines.size(); ++i) {
+    if (!outlines[i].contains(event->position())) continue;
+    qInfo().noquote() << QStringLiteral("mouseDown  %1").arg(i);
+    if (i != index_) {
+      setIndex(i);
+      if (delegate_) delegate_->selectTitleIndex(i);
+    }
+    return;
+  }
+  event->ignore();
+}

@@ -1,0 +1,85 @@
+#include "widgets/switch.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <algorithm>
+
+namespace {
+
+const QColor kOnColor = QColor::fromRgbF(1.0, 0.694, 0.275);
+const QColor kOffColor(0xB4, 0xB7, 0xBD);
+
+}  // namespace
+
+KoSwitch::KoSwitch(QWidget* parent) : QWidget(parent) {
+  setFocusPolicy(Qt::StrongFocus);
+  setCursor(Qt::PointingHandCursor);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void KoSwitch::setOn(bool on) {
+  if (on == on_) return;
+  on_ = on;
+  update();
+  emit stateChanged(on_);
+}
+
+void KoSwitch::toggleByUser() {
+  setOn(!on_);
+  emit toggledByUser(on_);
+}
+
+QSize KoSwitch::sizeHint() const { return {44, 24}; }
+
+void KoSwitch::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mousePressEvent(event);
+  pressed_ = true;
+}
+
+// Toggles on release over the switch, like a button, so the user can still back out.
+void KoSwitch::mouseReleaseEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
+  const bool wasPressed = pressed_;
+  pressed_ = false;
+  if (wasPressed && rect().contains(event->position().toPoint())) toggleByUser();
+}
+
+void KoSwitch::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
+    toggleByUser();
+    return;
+  }
+  QWidget::keyPressEvent(event);
+}
+
+void KoSwitch::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  if (!isEnabled()) painter.setOpacity(0.5);
+
+  // The track keeps the switch's 11:6 proportion whatever the widget's size.
+  const qreal trackHeight = std::min<qreal>(height(), width() * 6.0 / 11.0);
+  const qreal trackWidth = trackHeight * 11.0 / 6.0;
+  const QRectF track((width() - trackWidth) / 2, (height() - trackHeight) / 2, trackWidth,
+                     trackHeight);
+  const qreal radius = trackHeight / 2;
+  painter.setPen(Qt::NoPen);
+  painter.setBrush(on_ ? kOnColor : kOffColor);
+  painter.drawRoundedRect(track, radius, radius);
+
+  const qreal inset = 2;
+  const qreal knob = trackHeight - 2 * inset;
+  const qreal x = on_ ? track.right() - inset - knob : track.left() + inset;
+  const QRectF knobRect(x, track.top() + inset, knob, knob);
+  painter.setBrush(QColor(0, 0, 0, 40));
+  painter.drawEllipse(knobRect.translated(0, 1));
+  painter.setBrush(Qt::white);
+  painter.drawEllipse(knobRect);
+
+  if (hasFocus()) {
+    painter.setPen(QPen(kOnColor.darker(140), 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRoundedRect(track.adjusted(-1.5, -1.5, 1.5, 1.5), radius + 1.5, radius + 1.5);
+  }
+}

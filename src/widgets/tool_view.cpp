@@ -1,0 +1,70 @@
+#include "widgets/tool_view.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QVBoxLayout>
+
+#include "model/notification_center.h"
+
+namespace {
+
+// Inside the box the content stays clear of the rounded corners.
+constexpr int kPadding = 14;
+
+}  // namespace
+
+KoToolView::KoToolView(const QString& titleKey, QWidget* parent)
+    : QWidget(parent), lableTitle_(new QLabel(this)), content_(new QWidget(this)) {
+  QFont f = lableTitle_->font();
+  f.setPixelSize(15);
+  f.setBold(true);
+  lableTitle_->setFont(f);
+  content_->setAttribute(Qt::WA_TranslucentBackground);
+
+  auto* layout = new QVBoxLayout(this);
+  const int margin = kShadow + kPadding;
+  layout->setContentsMargins(margin, kShadow + kPadding - 4, margin, margin);
+  layout->setSpacing(8);
+  layout->addWidget(lableTitle_);
+  layout->addWidget(content_, 1);
+
+  setBackColor(backColor_);
+  setTitleKey(titleKey);
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
+          &KoToolView::retranslate);
+}
+
+void KoToolView::setTitleKey(const QString& key) {
+  titleKey_ = key;
+  lableTitle_->setVisible(!key.isEmpty());
+  retranslate();
+}
+
+void KoToolView::retranslate() {
+  lableTitle_->setText(titleKey_.isEmpty() ? QString() : qtTrId(titleKey_.toUtf8().constData()));
+}
+
+void KoToolView::setBackColor(const QColor& color) {
+  backColor_ = color;
+  QPalette palette = lableTitle_->palette();
+  palette.setColor(QPalette::WindowText,
+                   color.lightnessF() > 0.55 ? QColor(0x22, 0x22, 0x22) : QColor(0xF2, 0xF2, 0xF2));
+  lableTitle_->setPalette(palette);
+  update();
+}
+
+void KoToolView::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF box = QRectF(rect()).adjusted(kShadow, kShadow, -kShadow, -kShadow);
+  // A soft shadow: rings that fade outwards, a little lower than the box.
+  painter.setPen(Qt::NoPen);
+  for (int i = kShadow; i > 0; --i) {
+    painter.setBrush(QColor(0, 0, 0, 7));
+    painter.drawRoundedRect(box.adjusted(-i, -i + 2, i, i + 2), kCornerRadius + i,
+                            kCornerRadius + i);
+  }
+  painter.setBrush(backColor_);
+  painter.drawRoundedRect(box, kCornerRadius, kCornerRadius);
+}

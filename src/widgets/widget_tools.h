@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QAction>
+#include <QImage>
+#include <QMetaObject>
+#include <QPointF>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+class QLabel;
+class QWidget;
+class KoSlider;
+
+// Helpers of the screens that work on controls.
+namespace KoTools {
+
+// Keeps one slider of a minimum/maximum pair on its side of the other bound (the bound
+// label's value). comparison "<=": this slider is the upper bound; ">=": the lower one.
+// step "1" works in integers, "0.1" in tenths; anything else changes nothing. The slider
+// is set first (to the bound) and its own label last (to the corrected value).
+void changeSliderValue(KoSlider* slider, QLabel* bound, QLabel* own, const QString& comparison,
+                       const QString& step);
+
+// A menu entry carrying a tag (in its data), calling `action` when chosen.
+QAction* menuItemWithTitle(const QString& title, std::function<void()> action,
+                           const QKeySequence& keyEquivalent, int tag, QObject* parent);
+
+// Whether the class declares a property whose name, without underscores, is `name`.
+bool getVariableWithClass(const QMetaObject* cls, const QString& name);
+
+// The centre of the image, cropped to the target's aspect ratio and scaled smoothly.
+QImage resizeImage(const QImage& image, const QSize& size);
+// The source rectangle resizeImage takes.
+QRect resizeImageSource(const QSize& source, const QSize& target);
+
+// Sets the point (in units of the widget's size) that its turns and shakes pivot on; the
+// widget stays where it is.
+void setViewAnchorPoint(const QPointF& anchor, QWidget* view);
+QPointF viewAnchorPoint(const QWidget* view);
+
+}  // namespace KoTools

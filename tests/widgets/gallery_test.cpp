@@ -1,0 +1,203 @@
+// Renders every control, in every language, to PNG files for a person to look at:
+// VORN_SNAPSHOT_DIR=/tmp/gallery build/default/tests/vorn_widgets_tests --gtest_filter=Gallery*
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include "app/language.h"
+#include "app/mode_window.h"
+#include "app/top_black_view.h"
+#include "link/usb_hid.h"
+#include "model/notification_center.h"
+#include "widgets/dash_board_view.h"
+#include "widgets/drag_view.h"
+#include "widgets/image_title_button.h"
+#include "widgets/number_field.h"
+#include "widgets/progress_view.h"
+#include "widgets/segmented_control.h"
+#include "widgets/slider.h"
+#include "widgets/switch.h"
+#include "widgets/tool_view.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
+
+namespace {
+
+struct Shot {
+  QString name;
+  std::function<QWidget*()> make;
+  QSize size;
+  // Readings the dials take once shown (showing one first resets its needle).
+  std::function<void(QWidget*)> shown = nullptr;
+};
+
+QList<Shot> shots() {
+  return {
+      {"channel-slider",
+       [] {
+         auto* v = new KoVelmarSliderView(1003, "ID:3", nullptr, "tag_forward", "tag_backward");
+         v->setText("733");
+         v->setControlText("sliderSmall", "-20");
+         v->setControlText("lableSmall", "-20");
+         return v;
+       },
+       KoVelmarSliderView::kSize},
+      {"channel-panel", [] { return new KoVelmarPanView(nullptr); }, {600, 600}},
+      {"voltage-dial",
+       [] { return new KoDashBoardView; },
+       {220, 220},
+       [](QWidget* w) { static_cast<KoDashBoardView*>(w)->progress(7.4); }},
+      {"position-dial",
+       [] { return new KoDashBoardPostionView; },
+       {220, 220},
+       [](QWidget* w) { static_cast<KoDashBoardPostionView*>(w)->progress(65); }},
+      {"thermometer",
+       [] {
+         auto* t = new KoDashBoardTemperatureView;
+         t->setPro(42);
+         return t;
+       },
+       {60, 400}},
+      {"image-title-buttons",
+       [] {
+         auto* row = new QWidget;
+         auto* l = new QHBoxLayout(row);
+         l->addWidget(new KoImageTitleButton(":/images/add.svg", "add_action"));
+         l->addWidget(new KoImageTitleButton(":/images/download.svg", "download"));
+         auto* grey = new KoImageTitleButton(":/images/download.svg", "progress");
+         grey->setBackgroundColor(QColor(0xcc, 0xcc, 0xcc));
+         l->addWidget(grey);
+         auto* off = new KoImageTitleButton(":/images/hand.svg", "motor_off");
+         off->setEnabled(false);
+         l->addWidget(off);
+         return row;
+       },
+       {440, 90}},
+      {"switches",
+       [] {
+         auto* row = new QWidget;
+         auto* l = new QHBoxLayout(row);
+         auto* on = new KoSwitch;
+         on->setOn(true);
+         l->addWidget(on);
+         l->addWidget(new KoSwitch);
+         return row;
+       },
+       {140, 50}},
+      {"number-field",
+       [] {
+         auto* f = new KoNumberField(1000);
+         f->setValue(500);
+         return f;
+       },
+       {100, 32}},
+      {"sliders",
+       [] {
+         auto* box = new QWidget;
+         auto* l = new QHBoxLayout(box);
+         auto* column = new QVBoxLayout;
+         auto* limit = new KoSlider(Qt::Horizontal);
+         limit->setRange(1, 1000);
+         limit->setValue(700);
+         auto* speed = new KoSlider(Qt::Horizontal);
+         speed->setCell(KoSliderCell::KoSpeedSlider);
+         speed->setRange(-1000, 1000);
+         speed->setValue(-350);
+         column->addWidget(limit);
+         column->addWidget(speed);
+         l->addLayout(column, 1);
+         auto* volts = new KoSlider(Qt::Vertical);
+         volts->setRange(4.5, 14.0);
+         volts->setStep(0.1);
+         volts->setValue(7.4);
+         l->addWidget(volts);
+         return box;
+       },
+       {320, 160}},
+      {"progress",
+       [] {
+         auto* p = new KoProgressView;
+         p->setTitle("settings");
+         p->setPro(120);
+         return p;
+       },
+       {200, 30}},
+      {"tool-view",
+       [] {
+         auto* panel = new KoToolView("led_warning");
+         auto* l = new QHBoxLayout(panel->contentWidget());
+         l->addWidget(new QLabel("·"));
+         return panel;
+       },
+       {260, 160}},
+      {"segmented-control", [] { return new KoSegmentedControl; }, {240, 30}},
+      {"drop-view", [] { return new KoDragView; }, {240, 120}},
+  };
+}
+
+// Takes the widget over.
+QImage onCharcoal(QWidget* w, const QSize& size,
+                  const std::function<void(QWidget*)>& shown = nullptr) {
+  QWidget frame;
+  QPalette palette = frame.palette();
+  palette.setColor(QPalette::Window, QColor(0x2b, 0x2d, 0x31));
+  frame.setPalette(palette);
+  frame.setAutoFillBackground(true);
+  auto* l = new QVBoxLayout(&frame);
+  l->setContentsMargins(12, 12, 12, 12);
+  w->setFixedSize(size);
+  l->addWidget(w);
+  frame.adjustSize();
+  frame.show();
+  if (shown) shown(w);
+  return frame.grab().toImage();
+}
+
+TEST(Gallery, EveryControlInEveryLanguage) {
+  const QString dir = qEnvironmentVariable("VORN_SNAPSHOT_DIR");
+  if (dir.isEmpty()) GTEST_SKIP() << "set VORN_SNAPSHOT_DIR to render the gallery";
+  KoLanguage::instance().load();
+  for (const QString name : KoLanguage::languages()) {
+    const QString code = KoLanguage::codeForName(name);
+    KoLanguage::instance().choose(name, nullptr);
+    ASSERT_TRUE(QDir().mkpath(dir + "/" + code));
+    QList<QPair<QString, QImage>> images;
+    for (const Shot& s : shots()) {
+      const QImage image = onCharcoal(s.make(), s.size, s.shown);
+      ASSERT_TRUE(image.save(QStringLiteral("%1/%2/%3.png").arg(dir, code, s.name)));
+      images.append({s.name, image});
+    }
+    usbHid link;
+    images.append({"top-bar", onCharcoal(new KoTopBlackView(link), {1000, 38})});
+    ModeWindow tip(ModeWindow::Kind::Confirmation, qtTrId("comfirm_all_erase"));
+    tip.adjustSize();
+    images.append({"confirmation", tip.grab().toImage()});
+
+    // One sheet with everything, captioned.
+    int width = 0;
+    int height = 0;
+    for (const auto& [name, image] : images) {
+      width = qMax(width, image.width());
+      height += image.height() + 24;
+    }
+    QImage sheet(width + 20, height + 10, QImage::Format_RGB32);
+    sheet.fill(QColor(0x44, 0x44, 0x48));
+    QPainter p(&sheet);
+    int y = 5;
+    for (const auto& [name, image] : images) {
+      p.setPen(Qt::white);
+      p.drawText(10, y + 16, name);
+      p.drawImage(10, y + 22, image);
+      y += image.height() + 24;
+    }
+    p.end();
+    ASSERT_TRUE(sheet.save(QStringLiteral("%1/%2/sheet.png").arg(dir, code)));
+  }
+  KoLanguage::instance().choose("English", nullptr);
+}
+
+}  // namespace
