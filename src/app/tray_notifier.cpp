@@ -6,7 +6,7 @@
 #include <QTimer>
 
 TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
-    : window_(window), hide_(new QTimer(this)) {
+    : QObject(window), window_(window), hide_(new QTimer(this)) {
   hide_->setSingleShot(true);
   hide_->setInterval(shownMilliseconds);
   if (useTray) {

@@ -10,9 +10,9 @@ class QSystemTrayIcon;
 class QTimer;
 class QWidget;
 
-// Desktop notifications over the system tray, each removed after 3 s. Where the desktop has
-// no notification area (the tray then drops messages without a word) the same notice shows
-// inside the window for 3 s instead.
+// Desktop notifications over the system tray, each removed after 3 s; lives as long as its
+// window. Where the desktop has no notification area (the tray then drops messages without a
+// word) the same notice shows inside the window for 3 s instead.
 class TrayNotifier : public QObject, public DesktopNotifier {
   Q_OBJECT
 
