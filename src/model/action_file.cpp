@@ -99,8 +99,9 @@ template <class Frame>
 std::optional<QList<std::shared_ptr<Frame>>> tryOpen(const QString& path) {
   QFile file(path);
   QByteArray image;
-  if (file.open(QIODevice::ReadOnly)) image = file.readAll();
-  if (file.error() != QFileDevice::NoError || image.size() < kActionFileHeaderSize) {
+  const bool tooLarge = file.size() > kMaxActionFileSize;
+  if (!tooLarge && file.open(QIODevice::ReadOnly)) image = file.readAll();
+  if (tooLarge || file.error() != QFileDevice::NoError || image.size() < kActionFileHeaderSize) {
     qWarning().noquote() << "cannot read action file" << path << file.errorString();
     showTipWithMessage(qtTrId("file_damage"));
     return std::nullopt;

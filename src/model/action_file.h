@@ -15,6 +15,9 @@ namespace KoTools {
 constexpr int kActionFileHeaderSize = 16;
 constexpr int kActionRecordSize = 14;
 constexpr int kActionGroupCount = 231;
+// Far beyond any real action file (65,535 frames take under 1 MiB); a larger file is taken
+// for damaged rather than read into memory.
+constexpr qint64 kMaxActionFileSize = 16 * 1024 * 1024;
 
 // The file image of a frame list.
 QByteArray changeToData(const QList<const KoActionModel*>& frames);
@@ -30,8 +33,8 @@ QByteArray changeToData(const QList<std::shared_ptr<Frame>>& frames) {
 VelmarFrames readVelmarData(const QByteArray& image);
 PwmFrames readPwmData(const QByteArray& image);
 
-// Frames of a file; a file that cannot be read or is shorter than the header gives none
-// and the tip "file_damage".
+// Frames of a file; a file that cannot be read, is shorter than the header or larger than
+// kMaxActionFileSize gives none and the tip "file_damage".
 VelmarFrames openVelmarFile(const QString& path);
 PwmFrames openFile(const QString& path);
 
