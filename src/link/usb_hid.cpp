@@ -62,13 +62,9 @@ void usbHid::setTransport(std::unique_ptr<HidTransport> transport) {
   transport_->start();
 }
 
-void usbHid::setDelegate(UsbHidDelegate* delegate) {
-  delegate_ = delegate;
-  delegateObject_ = dynamic_cast<QObject*>(delegate);
-  Q_ASSERT_X(!delegate || delegateObject_, "usbHid::setDelegate", "delegate must be a QObject");
-}
+void usbHid::setDelegate(UsbHidDelegate* delegate) { delegate_.set(delegate); }
 
-UsbHidDelegate* usbHid::delegate() const { return delegateObject_ ? delegate_ : nullptr; }
+UsbHidDelegate* usbHid::delegate() const { return delegate_.get(); }
 
 int usbHid::pendingTimeouts(int command) const { return timeouts_.value(command).count; }
 

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QVariantList>
 #include <atomic>
 #include <chrono>
@@ -15,6 +14,7 @@
 #include "link/cross_thread_queue.h"
 #include "link/hid_transport.h"
 #include "model/channel_view.h"
+#include "model/weak_delegate.h"
 
 class QTimer;
 
@@ -108,8 +108,7 @@ class usbHid : public QObject {
   bool sendBuilt(const std::function<QByteArray()>& build);
 
   std::unique_ptr<HidTransport> transport_;
-  QPointer<QObject> delegateObject_;
-  UsbHidDelegate* delegate_ = nullptr;
+  WeakDelegate<UsbHidDelegate> delegate_;
   QString productName_;
 
   std::atomic<bool> download_{false};

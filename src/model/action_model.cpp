@@ -86,7 +86,7 @@ bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
 }
 
 bool KoActionModel::storeTime(const QVariant& value) {
-  QString text = KoTools::textValue(value);
+  QString text = value.toString();
   text.remove(u',');
   // The upper clamp comes before the whole-number test, so "40000x" is stored as 30000.
   const qint64 v = KoTools::integerValue(QStringView(text));
@@ -138,7 +138,7 @@ void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
     }
     return;
   }
-  const QString text = KoTools::textValue(value);
+  const QString text = value.toString();
   const qint64 v = KoTools::integerValue(QStringView(text));
   if (!KoTools::isPureInt(text) || v < 0 || text.contains(u'+')) {
     scheduleTip();
@@ -166,7 +166,7 @@ void KoPwmModel::setValue(const QVariant& value, const QString& key) {
     qWarning().noquote() << "frame has no field" << key;
     return;
   }
-  const QString text = KoTools::textValue(value);
+  const QString text = value.toString();
   if (!acceptsAction(text)) {
     refuseEdit();
     return;

@@ -78,8 +78,6 @@ qint64 integerValue(const QVariant& value) {
   }
 }
 
-QString textValue(const QVariant& value) { return value.toString(); }
-
 int returnNum16ToNum10WithLow(const QVariant& low, const QVariant& high) {
   const qint64 lo = integerValue(low) & 0xFF;
   const qint64 hi = integerValue(high) & 0xFF;

@@ -10,13 +10,10 @@
 
 KoDragView::KoDragView(QWidget* parent) : QWidget(parent) { setAcceptDrops(true); }
 
-void KoDragView::setDelegate(KoDragViewDelegate* delegate) {
-  delegate_ = delegate;
-  delegateObject_ = dynamic_cast<QObject*>(delegate);
-}
+void KoDragView::setDelegate(KoDragViewDelegate* delegate) { delegate_.set(delegate); }
 
 void KoDragView::report(const DragViewResult& result) {
-  if (delegate_ && delegateObject_) delegate_->returnDataArray(result);
+  if (auto* d = delegate_.get()) d->returnDataArray(result);
 }
 
 void KoDragView::dragEnterEvent(QDragEnterEvent* event) {

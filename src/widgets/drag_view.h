@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "model/action_model.h"
+#include "model/weak_delegate.h"
 
 // What the drop view reports: the frames of a dropped file, or whether a press landed in
 // the frame table.
@@ -46,8 +47,7 @@ class KoDragView : public QWidget {
   void report(const DragViewResult& result);
 
   bool isDragIn_ = false;
-  QPointer<QObject> delegateObject_;
-  KoDragViewDelegate* delegate_ = nullptr;
+  WeakDelegate<KoDragViewDelegate> delegate_;
   QPointer<QWidget> tableView_;
   QString filePath_;
 };

@@ -62,8 +62,6 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
                                        QWidget* parent)
     : QWidget(parent),
       tag_(tag),
-      delegateObject_(dynamic_cast<QObject*>(delegate)),
-      delegate_(delegate),
       title_(new QLabel(title)),
       left_(new KoVelmarLabelView(leftTitle)),
       right_(new KoVelmarLabelView(rightTitle)),
@@ -72,6 +70,7 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
       sliderSmall_(new QSlider(Qt::Horizontal)),
       lableSmall_(new QLabel(QStringLiteral("0"))) {
   resize(kSize);
+  delegate_.set(delegate);
   setAttribute(Qt::WA_StyledBackground, false);
   auto* opacity = new QGraphicsOpacityEffect(this);
   opacity->setOpacity(0.8);
@@ -145,7 +144,7 @@ void KoVelmarSliderView::click(QSlider* sender) {
   } else {
     textField_->setText(QString::number(value));
   }
-  if (delegate_ && delegateObject_) delegate_->sliderTextFieldView(this, value, trim ? 0 : 1);
+  if (auto* d = delegate_.get()) d->sliderTextFieldView(this, value, trim ? 0 : 1);
 }
 
 QString KoVelmarSliderView::text() const { return textField_->text(); }

@@ -1,11 +1,11 @@
 #pragma once
 
-#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QWidget>
 
 #include "model/channel_view.h"
+#include "model/weak_delegate.h"
 
 class QLabel;
 class QLineEdit;
@@ -88,8 +88,7 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   void click(QSlider* sender);
 
   int tag_;
-  QPointer<QObject> delegateObject_;
-  KoVelmarSliderViewDelegate* delegate_;
+  WeakDelegate<KoVelmarSliderViewDelegate> delegate_;
   QLabel* title_;
   KoVelmarLabelView* left_;
   KoVelmarLabelView* right_;

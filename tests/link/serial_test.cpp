@@ -15,6 +15,7 @@
 #include "link/serial_port.h"
 #include "link/serial_port_manager.h"
 #include "recording_prompter.h"
+#include "wait.h"
 
 namespace {
 
@@ -170,7 +171,7 @@ TEST(SerialPortManager, PollAnnouncesArrivalsAndRemovals) {
   EXPECT_EQ(joined(log), "changed -" + port->name().toStdString() + " +ttyUSB0");
   // A port that stays keeps its object, so a selection of it survives the poll.
   EXPECT_EQ(manager.availablePorts(), QList({staying, manager.portWithPath("/dev/ttyUSB0")}));
-  flushDelayedCalls();
+  processPending();
   EXPECT_FALSE(port);
 }
 

@@ -7,6 +7,7 @@
 #include "model/frame_encoding.h"
 #include "model/notification_center.h"
 #include "recording_prompter.h"
+#include "wait.h"
 
 namespace {
 
@@ -23,7 +24,7 @@ struct RefreshSpy {
 };
 
 QStringList tipsAfterFlush() {
-  flushDelayedCalls();
+  processPending();
   return RecordingPrompter::instance().tips;
 }
 

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QCoreApplication>
 #include <QStringList>
 
 #include "model/action_model.h"
@@ -30,9 +29,3 @@ class RecordingPrompter final : public Prompter {
     return answers.isEmpty() ? false : answers.takeFirst();
   }
 };
-
-// Runs the delayed calls that are due now (edit tips run with no delay in tests).
-inline void flushDelayedCalls() {
-  QCoreApplication::processEvents();
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}

@@ -18,7 +18,9 @@ inline bool processUntil(const std::function<bool()>& done,
   return true;
 }
 
-// Lets every event that is already due run.
+// Lets every event and delayed call that is already due run (edit tips run with no delay
+// in tests), and deletes what was left for deletion.
 inline void processPending() {
   for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents);
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
