@@ -568,5 +568,75 @@
         <extracomment>Label</extracomment>
         <translation>B</translation>
     </message>
+    <message id="download_fail">
+        <source>download_fail</source>
+        <extracomment>Message of a tip dialog. %1 the file or group, %2 the download step (1 to 5), %3 what happened (download_no_ack, download_send_fail or download_board_lost)</extracomment>
+        <translation>%1 was not downloaded: step %2 failed, %3. Groups finished before it are stored.</translation>
+    </message>
+    <message id="download_no_ack">
+        <source>download_no_ack</source>
+        <extracomment>Completes download_fail</extracomment>
+        <translation>the board did not confirm it in time</translation>
+    </message>
+    <message id="download_send_fail">
+        <source>download_send_fail</source>
+        <extracomment>Completes download_fail</extracomment>
+        <translation>it could not be sent to the board</translation>
+    </message>
+    <message id="download_board_lost">
+        <source>download_board_lost</source>
+        <extracomment>Completes download_fail</extracomment>
+        <translation>the board was disconnected</translation>
+    </message>
+    <message id="download_frame">
+        <source>download_frame</source>
+        <extracomment>Under the file being downloaded; %1 the frame, %2 the frames of the file</extracomment>
+        <translation>Frame %1 of %2</translation>
+    </message>
+    <message id="led_on">
+        <source>led_on</source>
+        <extracomment>State of the servo's LED switch</extracomment>
+        <translation>ON</translation>
+    </message>
+    <message id="led_off">
+        <source>led_off</source>
+        <extracomment>State of the servo's LED switch</extracomment>
+        <translation>OFF</translation>
+    </message>
+    <message id="servo_id_label">
+        <source>servo_id_label</source>
+        <extracomment>Caption before the servo id field</extracomment>
+        <translation>ID:</translation>
+    </message>
+    <message id="upper_limit">
+        <source>upper_limit</source>
+        <extracomment>Caption of an upper limit slider, short</extracomment>
+        <translation>Max</translation>
+    </message>
+    <message id="lower_limit">
+        <source>lower_limit</source>
+        <extracomment>Caption of a lower limit slider, short</extracomment>
+        <translation>Min</translation>
+    </message>
+    <message id="virtual_bus_servos">
+        <source>virtual_bus_servos</source>
+        <extracomment>Section of the virtual board's menu on the link badge</extracomment>
+        <translation>Bus servos on the virtual board</translation>
+    </message>
+    <message id="bus_servos_none">
+        <source>bus_servos_none</source>
+        <extracomment>Menu entry</extracomment>
+        <translation>None</translation>
+    </message>
+    <message id="bus_servos_one">
+        <source>bus_servos_one</source>
+        <extracomment>Menu entry</extracomment>
+        <translation>One servo</translation>
+    </message>
+    <message id="bus_servos_two">
+        <source>bus_servos_two</source>
+        <extracomment>Menu entry</extracomment>
+        <translation>Two servos</translation>
+    </message>
 </context>
 </TS>

@@ -568,5 +568,75 @@
         <extracomment>Label</extracomment>
         <translation>後</translation>
     </message>
+    <message id="download_fail">
+        <source>download_fail</source>
+        <extracomment>Message of a tip dialog. %1 the file or group, %2 the download step (1 to 5), %3 what happened (download_no_ack, download_send_fail or download_board_lost)</extracomment>
+        <translation>%1 下載失敗：第 %2 步出錯，%3。之前已完成的動作組已保存。</translation>
+    </message>
+    <message id="download_no_ack">
+        <source>download_no_ack</source>
+        <extracomment>Completes download_fail</extracomment>
+        <translation>控制板未及時確認</translation>
+    </message>
+    <message id="download_send_fail">
+        <source>download_send_fail</source>
+        <extracomment>Completes download_fail</extracomment>
+        <translation>無法發送到控制板</translation>
+    </message>
+    <message id="download_board_lost">
+        <source>download_board_lost</source>
+        <extracomment>Completes download_fail</extracomment>
+        <translation>控制板已斷開</translation>
+    </message>
+    <message id="download_frame">
+        <source>download_frame</source>
+        <extracomment>Under the file being downloaded; %1 the frame, %2 the frames of the file</extracomment>
+        <translation>第 %1 / %2 幀</translation>
+    </message>
+    <message id="led_on">
+        <source>led_on</source>
+        <extracomment>State of the servo's LED switch</extracomment>
+        <translation>開</translation>
+    </message>
+    <message id="led_off">
+        <source>led_off</source>
+        <extracomment>State of the servo's LED switch</extracomment>
+        <translation>關</translation>
+    </message>
+    <message id="servo_id_label">
+        <source>servo_id_label</source>
+        <extracomment>Caption before the servo id field</extracomment>
+        <translation>ID:</translation>
+    </message>
+    <message id="upper_limit">
+        <source>upper_limit</source>
+        <extracomment>Caption of an upper limit slider, short</extracomment>
+        <translation>上限</translation>
+    </message>
+    <message id="lower_limit">
+        <source>lower_limit</source>
+        <extracomment>Caption of a lower limit slider, short</extracomment>
+        <translation>下限</translation>
+    </message>
+    <message id="virtual_bus_servos">
+        <source>virtual_bus_servos</source>
+        <extracomment>Section of the virtual board's menu on the link badge</extracomment>
+        <translation>虛擬控制板上的匯流排舵機</translation>
+    </message>
+    <message id="bus_servos_none">
+        <source>bus_servos_none</source>
+        <extracomment>Menu entry</extracomment>
+        <translation>無</translation>
+    </message>
+    <message id="bus_servos_one">
+        <source>bus_servos_one</source>
+        <extracomment>Menu entry</extracomment>
+        <translation>一個舵機</translation>
+    </message>
+    <message id="bus_servos_two">
+        <source>bus_servos_two</source>
+        <extracomment>Menu entry</extracomment>
+        <translation>兩個舵機</translation>
+    </message>
 </context>
 </TS>

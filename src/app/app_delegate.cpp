@@ -7,8 +7,10 @@
 #include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/bus_servo_menu.h"
 #include "app/language.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
@@ -17,6 +19,7 @@
 #include "link/usb_hid.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
+#include "servotool/steer_debugging_tool.h"
 
 namespace {
 
@@ -55,13 +58,17 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   viewTop_ = new KoTopBlackView(link_, window_);
   viewTop_->setDelegate(this);
   body->addWidget(viewTop_);
+  busServoMenu_ = new KoBusServoMenu(viewTop_);
+  viewTop_->linkBadge()->setPopupMode(QToolButton::MenuButtonPopup);
 
   tabView_ = new QTabWidget(window_);
   tabView_->tabBar()->hide();  // the top bar draws the tabs
   tabView_->setDocumentMode(true);
   tabView_->setStyleSheet(QStringLiteral("QTabWidget::pane{border:none;}"));
   vc1_ = placeholder(QStringLiteral(":/images/robotarm.svg"));
-  vc2_ = placeholder({});
+  auto* tool = new KoSteerDebuggingTool(link_);
+  setMotorModeReset([tool] { tool->resetToServoMode(); });
+  vc2_ = tool;
   tabView_->addTab(vc1_, qtTrId("normal_mode"));
   tabView_->addTab(vc2_, qtTrId("servo_adjust"));
   body->addWidget(tabView_, 1);
@@ -110,6 +117,10 @@ void AppDelegate::useVirtualBoard(bool on) {
   } else {
     link_.setTransport(usbTransport_ ? usbTransport_() : nullptr);
     virtualBoard_.reset();
+  }
+  if (busServoMenu_) {
+    busServoMenu_->setBoard(virtualBoard_.get());
+    viewTop_->linkBadge()->setMenu(on ? busServoMenu_ : nullptr);
   }
   if (viewTop_) viewTop_->setVirtualBoard(on);
 }

@@ -8,6 +8,7 @@
 #include "app/top_black_view.h"
 
 class HidTransport;
+class KoBusServoMenu;
 class KoWindow;
 class QTabWidget;
 class QWidget;
@@ -61,4 +62,5 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QWidget* vc1_ = nullptr;
   QWidget* vc2_ = nullptr;
   TrayNotifier* notifier_ = nullptr;
+  KoBusServoMenu* busServoMenu_ = nullptr;
 };

@@ -33,6 +33,8 @@ void VirtualBoard::unplug() {
 
 void VirtualBoard::setChannelServos(const QList<int>& ids) { channelServos_ = ids; }
 
+void VirtualBoard::setBusServoCount(int count) { busServos_.resize(std::max(count, 0)); }
+
 int VirtualBoard::position(int id) const {
   const Servo s = servos_.value(id);
   if (s.duration <= 0) return s.to;
@@ -262,6 +264,12 @@ void VirtualBoard::handleDownload(const QByteArray& f) {
 }
 
 void VirtualBoard::handleIdList(int command, const QByteArray& f) {
+  // The bus-servo tool's check is the one read sent unpadded; it is answered by the servos
+  // on the bus port rather than the arm's, so both screens can be tried on one board.
+  if (command == protocol::kReadPositions && f.size() < protocol::kIdListFrameSize) {
+    answerBusCheck(f);
+    return;
+  }
   const int count = byteAt(f, 4);
   QList<int> ids;
   for (int k = 0; k < count; ++k) ids.append(byteAt(f, 5 + k));
@@ -298,16 +306,27 @@ void VirtualBoard::handleIdList(int command, const QByteArray& f) {
   }
 }
 
+void VirtualBoard::answerBusCheck(const QByteArray& f) {
+  const int count = byteAt(f, 4);
+  QByteArray body;
+  int answered = 0;
+  for (int k = 0; k < count; ++k) {
+    const int id = byteAt(f, 5 + k);
+    for (const BusServo& b : busServos_) {
+      if (b.id != id) continue;
+      body.append(static_cast<char>(id));
+      body.append(static_cast<char>(b.position & 0xFF));
+      body.append(static_cast<char>(b.position >> 8));
+      ++answered;
+    }
+  }
+  reply(protocol::kReadPositions, QByteArray(1, static_cast<char>(answered)) + body);
+}
+
 void VirtualBoard::handleBusServo(int command, const QByteArray& f) {
-  // Only a lone servo on the bus can answer; several would talk over each other.
-  if (busServos_.size() != 1) return;
-  BusServo& s = busServos_.first();
-  switch (command) {
-    case protocol::kSetMotorMode:
-      s.motorMode = byteAt(f, 5) == 1;
-      s.speed = static_cast<qint16>(le16At(f, 6));
-      break;
-    case protocol::kWriteServoInfo:
+  if (command == protocol::kWriteServoInfo) {
+    // Every servo on the bus takes a write, which is why one id can end up on several.
+    for (BusServo& s : busServos_) {
       s.id = byteAt(f, 4);
       s.minAngle = le16At(f, 5);
       s.maxAngle = le16At(f, 7);
@@ -316,6 +335,16 @@ void VirtualBoard::handleBusServo(int command, const QByteArray& f) {
       s.temperatureLimit = byteAt(f, 13);
       s.led = byteAt(f, 14);
       s.alarm = byteAt(f, 15);
+    }
+    return;
+  }
+  // Only a lone servo on the bus can answer; several would talk over each other.
+  if (busServos_.size() != 1) return;
+  BusServo& s = busServos_.first();
+  switch (command) {
+    case protocol::kSetMotorMode:
+      s.motorMode = byteAt(f, 5) == 1;
+      s.speed = static_cast<qint16>(le16At(f, 6));
       break;
     case protocol::kReadServoInfo: {
       QByteArray body;

@@ -75,6 +75,10 @@ class VirtualBoard : public QObject {
   int runningGroup() const { return runningGroup_; }
 
   QList<BusServo>& busServos() { return busServos_; }
+  // Puts `count` servos on the bus, each as it leaves the factory (id 1). Several can be
+  // written to at once but answer no parameter read.
+  void setBusServoCount(int count);
+  int busServoCount() const { return static_cast<int>(busServos_.size()); }
 
   QList<ReceivedFrame> received() const { return received_; }
   // Frames received with this command code, in order.
@@ -126,6 +130,7 @@ class VirtualBoard : public QObject {
   bool refuseDownload(const QString& why);
   void handleIdList(int command, const QByteArray& f);
   void handleBusServo(int command, const QByteArray& f);
+  void answerBusCheck(const QByteArray& f);
   void runGroup(int group);
   void playNextFrame();
   void stopGroup();

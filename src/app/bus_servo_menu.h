@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QMenu>
+#include <QPointer>
+
+class QActionGroup;
+class VirtualBoard;
+
+// The virtual board's menu on the link badge: how many servos hang on its bus, so that a
+// user can see the bus-servo tool's check pass and fail.
+class KoBusServoMenu : public QMenu {
+  Q_OBJECT
+
+ public:
+  explicit KoBusServoMenu(QWidget* parent = nullptr);
+
+  void setBoard(VirtualBoard* board);
+
+ private:
+  void retranslate();
+
+  QPointer<VirtualBoard> board_;
+  QActionGroup* counts_;
+};

@@ -1,0 +1,245 @@
+#include "servotool/parameter_panels.h"
+
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QVBoxLayout>
+
+#include "model/notification_center.h"
+#include "model/value_utils.h"
+#include "servotool/key_label.h"
+#include "widgets/dash_board_view.h"
+#include "widgets/number_field.h"
+#include "widgets/slider.h"
+#include "widgets/switch.h"
+#include "widgets/tool_view.h"
+
+namespace {
+
+const QColor kLedOn = QColor::fromRgbF(1.0, 0.694, 0.275);
+const QColor kLedOff(0xB4, 0xB7, 0xBD);
+
+KoSlider* limitSlider(Qt::Orientation orientation, const KoServoRange& range, int tag,
+                      QWidget* parent) {
+  auto* slider = new KoSlider(orientation, KoSliderCell::KoToolSlider, parent);
+  slider->setRange(range.minimum, range.maximum);
+  slider->setStep(range.step);
+  slider->setValue(range.start);
+  slider->setTag(tag);
+  return slider;
+}
+
+QLabel* valueLabel(QWidget* parent, int width = 56) {
+  auto* label = new QLabel(parent);
+  label->setMinimumWidth(width);
+  label->setAlignment(Qt::AlignCenter);
+  QFont f = label->font();
+  f.setBold(true);
+  label->setFont(f);
+  return label;
+}
+
+}  // namespace
+
+KoServoParameterPanels::KoServoParameterPanels(QWidget* parent) : QObject(parent) {
+  buildParameterPanels(parent);
+  buildReadingsPanel(parent);
+  showParameters();
+  showReadings();
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
+          &KoServoParameterPanels::showLed);
+}
+
+void KoServoParameterPanels::buildParameterPanels(QWidget* parent) {
+  auto caption = [](const char* key, QWidget* in) { return new KoKeyLabel(key, in); };
+
+  viewID = new KoToolView(QStringLiteral("servo_id"), parent);
+  textID = new KoNumberField(static_cast<int>(KoServoInfo::kServoId.maximum));
+  textID->setMaximumWidth(70);
+  auto* idRow = new QHBoxLayout(viewID->contentWidget());
+  idRow->setContentsMargins(0, 0, 0, 0);
+  idRow->addWidget(caption(QT_TRID_NOOP("servo_id_label"), viewID));
+  idRow->addWidget(textID, 1);
+  // Any text the field takes is the id: a reply may have shown one above what can be typed.
+  connect(textID, &QLineEdit::textChanged, this, [this](const QString& text) {
+    info_.servoId = static_cast<int>(KoTools::integerValue(text));
+  });
+
+  viewAngleDeviation = new KoToolView(QStringLiteral("deviation"), parent);
+  labelDeviation = valueLabel(viewAngleDeviation);
+  auto* deviationBox = new QVBoxLayout(viewAngleDeviation->contentWidget());
+  deviationBox->setContentsMargins(0, 0, 0, 0);
+  deviationBox->addWidget(labelDeviation);
+
+  viewLEDControl = new KoToolView(QStringLiteral("led_control"), parent);
+  switchLed = new KoSwitch;
+  labelLED = new QLabel;
+  imageLEDState = new QLabel;
+  imageLEDState->setFixedSize(20, 20);
+  auto* ledRow = new QHBoxLayout(viewLEDControl->contentWidget());
+  ledRow->setContentsMargins(0, 0, 0, 0);
+  ledRow->addWidget(switchLed);
+  ledRow->addWidget(labelLED, 1);
+  ledRow->addWidget(imageLEDState);
+  connect(switchLed, &KoSwitch::toggledByUser, this, [this](bool on) { info_.ledOn = on; });
+  connect(switchLed, &KoSwitch::stateChanged, this, &KoServoParameterPanels::showLed);
+
+  viewAngleAdjustment = new KoToolView(QStringLiteral("angle"), parent);
+  sliderAngleOne = limitSlider(Qt::Horizontal, KoServoInfo::kAngleMax, kAngleTop, nullptr);
+  sliderAngleTwo = limitSlider(Qt::Horizontal, KoServoInfo::kAngleMin, kAngleBottom, nullptr);
+  lableAngleTop = valueLabel(viewAngleAdjustment);
+  lableAngleBottom = valueLabel(viewAngleAdjustment);
+  auto* angles = new QGridLayout(viewAngleAdjustment->contentWidget());
+  angles->setContentsMargins(0, 0, 0, 0);
+  angles->addWidget(caption(QT_TRID_NOOP("upper_limit"), viewAngleAdjustment), 0, 0);
+  angles->addWidget(sliderAngleOne, 0, 1);
+  angles->addWidget(lableAngleTop, 0, 2);
+  angles->addWidget(caption(QT_TRID_NOOP("lower_limit"), viewAngleAdjustment), 1, 0);
+  angles->addWidget(sliderAngleTwo, 1, 1);
+  angles->addWidget(lableAngleBottom, 1, 2);
+
+  viewVoltageAdjustment = new KoToolView(QStringLiteral("voltage"), parent);
+  sliderVoltageOne = limitSlider(Qt::Vertical, KoServoInfo::kVoltageMin, kVoltageMin, nullptr);
+  sliderVoltageTwo = limitSlider(Qt::Vertical, KoServoInfo::kVoltageMax, kVoltageMax, nullptr);
+  lableVoltageRangeMin = valueLabel(viewVoltageAdjustment);
+  lableVoltageRangeMax = valueLabel(viewVoltageAdjustment);
+  auto* volts = new QGridLayout(viewVoltageAdjustment->contentWidget());
+  volts->setContentsMargins(0, 0, 0, 0);
+  volts->addWidget(caption(QT_TRID_NOOP("lower_limit"), viewVoltageAdjustment), 0, 0,
+                   Qt::AlignCenter);
+  volts->addWidget(caption(QT_TRID_NOOP("upper_limit"), viewVoltageAdjustment), 0, 1,
+                   Qt::AlignCenter);
+  volts->addWidget(sliderVoltageOne, 1, 0, Qt::AlignHCenter);
+  volts->addWidget(sliderVoltageTwo, 1, 1, Qt::AlignHCenter);
+  volts->addWidget(lableVoltageRangeMin, 2, 0);
+  volts->addWidget(lableVoltageRangeMax, 2, 1);
+
+  viewTemperatureAdjustment = new KoToolView(QStringLiteral("temperature"), parent);
+  sliderTemperature =
+      limitSlider(Qt::Vertical, KoServoInfo::kTemperatureLimit, kTemperature, nullptr);
+  lableTemperatureRange = valueLabel(viewTemperatureAdjustment, 64);
+  auto* temperature = new QVBoxLayout(viewTemperatureAdjustment->contentWidget());
+  temperature->setContentsMargins(0, 0, 0, 0);
+  temperature->addWidget(sliderTemperature, 1, Qt::AlignHCenter);
+  temperature->addWidget(lableTemperatureRange);
+
+  for (KoSlider* s :
+       {sliderAngleOne, sliderAngleTwo, sliderVoltageOne, sliderVoltageTwo, sliderTemperature}) {
+    connect(s, &KoSlider::sliderAction, this, [this, s] { sliderClick(s->tag()); });
+  }
+
+  viewLEDAlert = new KoToolView(QStringLiteral("led_warning"), parent);
+  auto* alarms = new QGridLayout(viewLEDAlert->contentWidget());
+  alarms->setContentsMargins(0, 0, 0, 0);
+  auto alarm = [&](const char* key, int row, bool KoServoInfo::*field) {
+    auto* s = new KoSwitch;
+    alarms->addWidget(s, row, 0);
+    alarms->addWidget(caption(key, viewLEDAlert), row, 1);
+    connect(s, &KoSwitch::toggledByUser, this, [this, field](bool on) { info_.*field = on; });
+    return s;
+  };
+  switchOverTemperature = alarm(QT_TRID_NOOP("over_heat"), 0, &KoServoInfo::alarmOverTemperature);
+  switchOverpressure = alarm(QT_TRID_NOOP("over_voltage"), 1, &KoServoInfo::alarmOverVoltage);
+  switchStall = alarm(QT_TRID_NOOP("over_position"), 2, &KoServoInfo::alarmStall);
+}
+
+void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
+  viewGetState = new KoToolView(QStringLiteral("read_status"), parent);
+  temperatureGauge = new KoDashBoardTemperatureView;
+  temperatureGauge->setFixedSize(46, 170);
+  voltageGauge = new KoDashBoardView;
+  voltageGauge->setFixedSize(170, 170);
+  positionGauge = new KoDashBoardPostionView;
+  positionGauge->setFixedSize(170, 170);
+  textCurrentTemperature = valueLabel(viewGetState);
+  textCurrentVoltage = valueLabel(viewGetState);
+  textCurrentPosition = valueLabel(viewGetState);
+
+  auto* row = new QGridLayout(viewGetState->contentWidget());
+  row->setContentsMargins(0, 0, 0, 0);
+  const std::array<std::pair<QWidget*, QLabel*>, 3> gauges{{
+      {temperatureGauge, textCurrentTemperature},
+      {voltageGauge, textCurrentVoltage},
+      {positionGauge, textCurrentPosition},
+  }};
+  const std::array<const char*, 3> keys{QT_TRID_NOOP("cur_temperature"),
+                                        QT_TRID_NOOP("cur_voltage"), QT_TRID_NOOP("cur_position")};
+  for (int i = 0; i < 3; ++i) {
+    auto* label = new KoKeyLabel(keys[i], viewGetState);
+    label->setAlignment(Qt::AlignCenter);
+    row->addWidget(gauges[i].first, 0, i, Qt::AlignCenter);
+    row->addWidget(label, 1, i);
+    row->addWidget(gauges[i].second, 2, i);
+  }
+}
+
+void KoServoParameterPanels::setInfo(const KoServoInfo& info) {
+  info_ = info;
+  showParameters();
+  showReadings();
+}
+
+void KoServoParameterPanels::sliderClick(int tag) {
+  switch (tag) {
+    case kAngleTop:
+      info_.moveAngleMax(sliderAngleOne->intValue());
+      break;
+    case kAngleBottom:
+      info_.moveAngleMin(sliderAngleTwo->intValue());
+      break;
+    case kVoltageMin:
+      info_.moveVoltageMin(KoServoInfo::millivolts(sliderVoltageOne->value()));
+      break;
+    case kVoltageMax:
+      info_.moveVoltageMax(KoServoInfo::millivolts(sliderVoltageTwo->value()));
+      break;
+    case kTemperature:
+      info_.temperatureLimit = sliderTemperature->intValue();
+      break;
+    default:
+      return;
+  }
+  showParameters();
+}
+
+// Each slider follows its label, clamped to its own range.
+void KoServoParameterPanels::showParameters() {
+  if (textID->text() != QString::number(info_.servoId)) {
+    textID->setText(QString::number(info_.servoId));
+  }
+  labelDeviation->setText(info_.deviation ? QString::number(*info_.deviation) : QString());
+  switchLed->setOn(info_.ledOn);
+  showLed();
+  lableAngleTop->setText(QString::number(info_.angleMax));
+  sliderAngleOne->setValue(info_.angleMax);
+  lableAngleBottom->setText(QString::number(info_.angleMin));
+  sliderAngleTwo->setValue(info_.angleMin);
+  lableVoltageRangeMin->setText(KoServoInfo::voltsText(info_.voltageMin));
+  sliderVoltageOne->setValue(info_.voltageMin / 1000.0);
+  lableVoltageRangeMax->setText(KoServoInfo::voltsText(info_.voltageMax));
+  sliderVoltageTwo->setValue(info_.voltageMax / 1000.0);
+  lableTemperatureRange->setText(KoServoInfo::temperatureLimitText(info_.temperatureLimit));
+  sliderTemperature->setValue(info_.temperatureLimit);
+  switchOverTemperature->setOn(info_.alarmOverTemperature);
+  switchOverpressure->setOn(info_.alarmOverVoltage);
+  switchStall->setOn(info_.alarmStall);
+}
+
+void KoServoParameterPanels::showReadings() {
+  const int position = info_.currentPosition.value_or(0);
+  const int temperature = info_.currentTemperature.value_or(0);
+  const float volts = info_.currentVoltage.value_or(0.0f);
+  positionGauge->progress(position / 10);
+  textCurrentPosition->setText(QString::number(position));
+  temperatureGauge->setPro(temperature + 10);
+  textCurrentTemperature->setText(KoServoInfo::temperatureReadingText(temperature));
+  voltageGauge->progress(volts);
+  textCurrentVoltage->setText(KoServoInfo::voltageReadingText(volts));
+}
+
+void KoServoParameterPanels::showLed() {
+  const bool on = switchLed->isOn();
+  labelLED->setText(on ? qtTrId("led_on") : qtTrId("led_off"));
+  imageLEDState->setStyleSheet(
+      QStringLiteral("background:%1;border-radius:10px;").arg((on ? kLedOn : kLedOff).name()));
+}

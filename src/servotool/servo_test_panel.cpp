@@ -1,0 +1,137 @@
+#include "servotool/servo_test_panel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+
+#include "link/usb_hid.h"
+#include "servotool/key_label.h"
+#include "servotool/servo_info.h"
+#include "widgets/number_field.h"
+#include "widgets/slider.h"
+#include "widgets/tool_view.h"
+
+namespace {
+
+KoSlider* testSlider(const KoServoRange& range, int tag) {
+  auto* slider = new KoSlider(Qt::Horizontal, KoSliderCell::KoSpeedSlider);
+  slider->setRange(range.minimum, range.maximum);
+  slider->setStep(range.step);
+  slider->setValue(range.start);
+  slider->setTag(tag);
+  return slider;
+}
+
+KoNumberField* testField(const KoServoRange& range, int tag) {
+  auto* field = new KoNumberField(static_cast<int>(range.maximum));
+  field->setMinimum(static_cast<int>(range.minimum));
+  field->setTag(tag);
+  field->setFixedWidth(64);
+  return field;
+}
+
+}  // namespace
+
+KoServoTestPanel::KoServoTestPanel(usbHid& link, std::function<bool(int tag)> gate,
+                                   std::function<int()> servoId, QWidget* parent)
+    : QObject(parent), link_(link), gate_(std::move(gate)), servoId_(std::move(servoId)) {
+  viewSteeringDebugging = new KoToolView(QStringLiteral("servo_test"), parent);
+  sege = new KoSegmentedControl;
+  sege->setDelegate(this);
+  textDebuggingtime = testField(KoServoInfo::kMoveTime, kTimeField);
+  sliderTime = testSlider(KoServoInfo::kMoveTime, kTimeSlider);
+  textDebuggingPostion = testField(KoServoInfo::kTargetPosition, kPositionField);
+  sliderPostion = testSlider(KoServoInfo::kTargetPosition, kPositionSlider);
+  // The slider runs both ways, so the field takes a sign too.
+  textSpeed = testField(KoServoInfo::kMotorSpeed, kSpeedField);
+  sliderSpeed = testSlider(KoServoInfo::kMotorSpeed, kSpeedSlider);
+
+  auto caption = [](const char* key) { return new KoKeyLabel(key); };
+  auto* grid = new QGridLayout(viewSteeringDebugging->contentWidget());
+  grid->setContentsMargins(0, 0, 0, 0);
+  grid->addWidget(sege, 0, 0, 1, 3, Qt::AlignLeft);
+  grid->addWidget(caption(QT_TRID_NOOP("time")), 1, 0);
+  grid->addWidget(textDebuggingtime, 1, 1);
+  grid->addWidget(sliderTime, 1, 2);
+  grid->addWidget(caption(QT_TRID_NOOP("position")), 2, 0);
+  grid->addWidget(textDebuggingPostion, 2, 1);
+  grid->addWidget(sliderPostion, 2, 2);
+  viewMotorSpeed = new QWidget;
+  auto* speedRow = new QGridLayout(viewMotorSpeed);
+  speedRow->setContentsMargins(0, 0, 0, 0);
+  speedRow->addWidget(caption(QT_TRID_NOOP("speed")), 0, 0);
+  speedRow->addWidget(textSpeed, 0, 1);
+  speedRow->addWidget(sliderSpeed, 0, 2);
+  grid->addWidget(viewMotorSpeed, 3, 0, 1, 3);
+  grid->setColumnStretch(2, 1);
+  viewMotorSpeed->hide();
+  // A hidden speed row keeps its room, so the panel does not jump when the mode changes.
+  QSizePolicy keep = viewMotorSpeed->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  viewMotorSpeed->setSizePolicy(keep);
+
+  for (KoSlider* s : {sliderTime, sliderPostion, sliderSpeed}) {
+    connect(s, &KoSlider::sliderAction, this, [this, s] { sliderClick(s->tag()); });
+  }
+  for (KoNumberField* f : {textDebuggingtime, textDebuggingPostion, textSpeed}) {
+    connect(f, &KoNumberField::confirmed, this, [this, f] { fieldConfirmed(f->tag()); });
+  }
+}
+
+void KoServoTestPanel::sliderClick(int tag) {
+  switch (tag) {
+    case kTimeSlider:
+      textDebuggingtime->setValue(sliderTime->intValue());
+      break;
+    case kPositionSlider:
+      textDebuggingPostion->setValue(sliderPostion->intValue());
+      sendMove();
+      break;
+    case kSpeedSlider:
+      textSpeed->setValue(sliderSpeed->intValue());
+      sendMotorSpeed(sliderSpeed->intValue());
+      break;
+  }
+}
+
+void KoServoTestPanel::fieldConfirmed(int tag) {
+  if (gate_ && !gate_(tag)) return;
+  switch (tag) {
+    case kTimeField:
+      sliderTime->setValue(textDebuggingtime->value());
+      break;
+    case kPositionField:
+      sliderPostion->setValue(textDebuggingPostion->value());
+      sendMove();
+      break;
+    case kSpeedField:
+      sliderSpeed->setValue(textSpeed->value());
+      sendMotorSpeed(textSpeed->value());
+      break;
+  }
+}
+
+void KoServoTestPanel::sendMove() {
+  link_.sendOneSteering(servoId_(), sliderPostion->intValue(), textDebuggingtime->value());
+}
+
+// Negative speeds go as 32-bit two's-complement hex text, which the link sends as its low
+// 16 bits.
+void KoServoTestPanel::sendMotorSpeed(int speed) {
+  const QString text =
+      speed >= 0 ? QString::number(speed) : QString::number(static_cast<quint32>(speed), 16);
+  link_.sendSpeed(QString::number(servoId_()), text, 1);
+}
+
+void KoServoTestPanel::selectTitleIndex(int index) {
+  viewMotorSpeed->setVisible(index != 0);
+  link_.setMotorMode(index != 0);
+  if (index != 0) return;
+  textSpeed->setValue(0);
+  sliderSpeed->setValue(0);
+  link_.sendSpeed(QString::number(servoId_()), QStringLiteral("0"), 0);
+}
+
+void KoServoTestPanel::resetToServoMode() {
+  sege->setIndex(0);
+  selectTitleIndex(0);
+}

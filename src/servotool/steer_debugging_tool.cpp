@@ -1,0 +1,245 @@
+#include "servotool/steer_debugging_tool.h"
+
+#include <QDebug>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QShowEvent>
+#include <QSvgWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "link/protocol.h"
+#include "model/prompter.h"
+#include "servotool/key_label.h"
+#include "servotool/mass_download_panel.h"
+#include "servotool/parameter_panels.h"
+#include "servotool/servo_test_panel.h"
+#include "widgets/image_title_button.h"
+#include "widgets/progress_view.h"
+#include "widgets/tool_view.h"
+
+namespace {
+
+const QColor kIdle(0xDD, 0xDE, 0xE1);
+
+}  // namespace
+
+KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
+    : QWidget(parent), link_(link) {
+  panels_ = new KoServoParameterPanels(this);
+  test_ = new KoServoTestPanel(
+      link_, [this](int tag) { return checkState(tag); },
+      [this] { return panels_->info().servoId; }, this);
+  mass_ = new KoMassDownloadPanel(link_, this);
+  connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
+
+  imageOnlineState_ = new QSvgWidget(this);
+  imageOnlineState_->setFixedSize(40, 40);
+  labelOnlineState_ = new KoKeyLabel(QT_TRID_NOOP("single_servo_tips"), this);
+  QFont note = labelOnlineState_->font();
+  note.setPointSize(14);
+  labelOnlineState_->setFont(note);
+  labelOnlineState_->setStyleSheet(QStringLiteral("color:#e0453a;"));
+
+  auto* top = new QHBoxLayout;
+  top->addWidget(imageOnlineState_);
+  top->addWidget(labelOnlineState_, 1);
+
+  auto* smallRow = new QHBoxLayout;
+  smallRow->addWidget(panels_->viewID);
+  smallRow->addWidget(panels_->viewAngleDeviation);
+  smallRow->addWidget(panels_->viewLEDControl);
+  auto* limitRow = new QHBoxLayout;
+  limitRow->addWidget(panels_->viewVoltageAdjustment, 3);
+  limitRow->addWidget(panels_->viewTemperatureAdjustment, 2);
+  limitRow->addWidget(panels_->viewLEDAlert, 4);
+  auto* left = new QVBoxLayout;
+  left->addLayout(smallRow);
+  left->addWidget(panels_->viewAngleAdjustment);
+  left->addLayout(limitRow, 1);
+  left->addWidget(buildButtons());
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(panels_->viewGetState, 3);
+  right->addWidget(test_->viewSteeringDebugging, 2);
+  right->addWidget(mass_->viewActionsDownload, 1);
+
+  auto* columns = new QHBoxLayout;
+  columns->addLayout(left, 1);
+  columns->addLayout(right, 1);
+  auto* root = new QVBoxLayout(this);
+  root->setContentsMargins(14, 6, 14, 6);
+  root->setSpacing(2);
+  root->addLayout(top);
+  root->addLayout(columns, 1);
+
+  connect(&link_, &usbHid::connectionChanged, this, &KoSteerDebuggingTool::connectionChanged);
+  connectionChanged(link_.connection());
+  updateButtons();
+}
+
+KoSteerDebuggingTool::~KoSteerDebuggingTool() = default;
+
+QWidget* KoSteerDebuggingTool::buildButtons() {
+  auto* box = new QWidget(this);
+  auto* column = new QVBoxLayout(box);
+  column->setContentsMargins(0, 0, 0, 0);
+  myprogress_ = new KoProgressView(box);
+  myprogress_->setFixedSize(200, 30);
+  QSizePolicy keep = myprogress_->sizePolicy();
+  keep.setRetainSizeWhenHidden(true);
+  myprogress_->setSizePolicy(keep);
+  column->addWidget(myprogress_, 0, Qt::AlignHCenter);
+
+  auto* row = new QHBoxLayout;
+  auto button = [&](const char* image, const char* key, int tag) {
+    auto* b = new KoImageTitleButton(QString::fromLatin1(image), QString::fromLatin1(key), box);
+    b->setTag(tag);
+    b->setMinimumWidth(110);
+    row->addWidget(b);
+    connect(b, &QAbstractButton::clicked, this, [this, tag] { buttonClick(tag); });
+    return b;
+  };
+  buttonDefault_ = button(":/images/reset-dev.svg", QT_TRID_NOOP("default"), kDefault);
+  buttonSetting_ = button(":/images/down-dev.svg", QT_TRID_NOOP("set"), kSet);
+  buttonRead_ = button(":/images/read-dev.svg", QT_TRID_NOOP("read"), kRead);
+  column->addLayout(row);
+  return box;
+}
+
+void KoSteerDebuggingTool::setDelays(Delay setRest, Delay firstTip) {
+  setRest_ = setRest;
+  firstTip_ = firstTip;
+}
+
+bool KoSteerDebuggingTool::checkState(int tag) {
+  const bool needsBoard = tag == KoMassDownloadPanel::kDownload || tag == kSet || tag == kRead;
+  if (needsBoard && !link_.connection()) {
+    KoTools::showTipWithMessage(qtTrId("connect_robot"));
+    return false;
+  }
+  if (link_.download()) {
+    KoTools::showTipWithMessage(qtTrId("progress"));
+    return false;
+  }
+  return true;
+}
+
+void KoSteerDebuggingTool::buttonClick(int tag) {
+  if (!checkState(tag)) return;
+  switch (tag) {
+    case kDefault:
+      reSet();
+      break;
+    case kSet:
+      if (check_ == Check::Pending || check_ == Check::Many || setResting_) return;
+      sendWriteServoInfo();
+      myprogress_->startTimedRun();
+      setResting_ = true;
+      updateButtons();
+      QTimer::singleShot(setRest_, this, [this] {
+        setResting_ = false;
+        updateButtons();
+      });
+      break;
+    case kRead:
+      link_.sendReadServoInfo();
+      break;
+    case KoMassDownloadPanel::kOpen:
+      mass_->chooseFiles();
+      break;
+    case KoMassDownloadPanel::kDownload:
+      mass_->startDownload();
+      break;
+  }
+}
+
+void KoSteerDebuggingTool::sendWriteServoInfo() {
+  link_.sendWriteServoInfo(panels_->info().writeValues());
+}
+
+void KoSteerDebuggingTool::reSet() {
+  KoServoInfo info = panels_->info();
+  info.reset();
+  panels_->setInfo(info);
+}
+
+void KoSteerDebuggingTool::connection() {
+  check_ = Check::Pending;
+  updateButtons();
+  link_.sendCheckManyConnectServo();
+}
+
+void KoSteerDebuggingTool::usbhidDidMatch() { connection(); }
+
+void KoSteerDebuggingTool::usbhidDidRecvData(const QByteArray& report) {
+  qInfo().noquote() << QStringLiteral("接收到数据长度: %1").arg(report.size());
+  solveDidRecvData(report, std::max(protocol::replyCommand(report), 0));
+}
+
+void KoSteerDebuggingTool::solveDidRecvData(const QByteArray& report, int cmd) {
+  switch (cmd) {
+    case protocol::kReadPositions: {
+      // The check's answer: how many of the servos 1 to 6 replied.
+      const int count = report.size() > 4 ? static_cast<quint8>(report[4]) : 0;
+      check_ = count == 1 ? Check::Single : Check::Many;
+      updateButtons();
+      break;
+    }
+    case protocol::kReadServoInfo: {
+      // With more than one servo on the bus (or no count yet) the answer may be a mix of
+      // several, and writing would give them all one id.
+      if (check_ == Check::Pending || check_ == Check::Many) return;
+      const std::optional<KoServoInfo> info = KoServoInfo::fromReply(report);
+      if (!info) return;
+      panels_->setInfo(*info);
+      KoTools::showTipWithMessage(qtTrId("read_success"));
+      break;
+    }
+    default:
+      break;  // download acknowledgements go to the downloader, which listens to the link
+  }
+}
+
+void KoSteerDebuggingTool::updateButtons() {
+  const bool usable = check_ == Check::NotRun || check_ == Check::Single;
+  const auto paint = [](KoImageTitleButton* b, bool enabled) {
+    b->setEnabled(enabled);
+    b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor() : kIdle);
+  };
+  paint(buttonSetting_, usable && !setResting_);
+  paint(buttonRead_, usable);
+}
+
+void KoSteerDebuggingTool::connectionChanged(bool connected) {
+  imageOnlineState_->load(connected ? QStringLiteral(":/images/connect.svg")
+                                    : QStringLiteral(":/images/disconnect.svg"));
+  if (connected) return;
+  mass_->resetPanel();
+  if (viewShow_) link_.setDownload(false);
+}
+
+void KoSteerDebuggingTool::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) viewWillAppear();
+}
+
+void KoSteerDebuggingTool::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) viewWillDisappear();
+}
+
+void KoSteerDebuggingTool::viewWillAppear() {
+  viewShow_ = true;
+  link_.setDelegate(this);
+  if (!firstEnter_) {
+    firstEnter_ = true;
+    QTimer::singleShot(firstTip_, this,
+                       [] { KoTools::showTipWithMessage(qtTrId("single_servo_tips")); });
+  }
+  if (link_.connection()) connection();
+}
+
+void KoSteerDebuggingTool::viewWillDisappear() { viewShow_ = false; }
+
+void KoSteerDebuggingTool::resetToServoMode() { test_->resetToServoMode(); }

@@ -1,0 +1,91 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QWidget>
+#include <chrono>
+
+#include "link/usb_hid.h"
+
+class KoImageTitleButton;
+class KoMassDownloadPanel;
+class KoProgressView;
+class KoServoParameterPanels;
+class KoServoTestPanel;
+class QLabel;
+class QSvgWidget;
+
+// The bus-servo tool: reads, edits and writes the parameters of the one servo on the
+// board's bus, tests it in servo or motor mode, and downloads many action files at once.
+// It is the link's receiver while it is shown.
+class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
+  Q_OBJECT
+
+ public:
+  using Delay = std::chrono::milliseconds;
+
+  enum Tag { kDefault = 5001, kSet = 5002, kRead = 5003 };
+  // Where the single-servo check stands; "read" and "set" need exactly one servo.
+  enum class Check { NotRun, Pending, Single, Many };
+
+  explicit KoSteerDebuggingTool(usbHid& link, QWidget* parent = nullptr);
+  ~KoSteerDebuggingTool() override;
+
+  // How long "set" rests after a press (1 s) and when the first visit's tip shows (0.5 s).
+  void setDelays(Delay setRest, Delay firstTip);
+
+  void usbhidDidRecvData(const QByteArray& report) override;
+  void usbhidDidMatch() override;
+  void usbhidDidRemove() override {}
+
+  // Whether a tagged control may act now; shows the refusing tip itself.
+  bool checkState(int tag);
+  void buttonClick(int tag);
+  void sendWriteServoInfo();
+  void reSet();
+  // Starts the single-servo check.
+  void connection();
+  // Servo mode again, as when the user leaves the tool in motor mode.
+  void resetToServoMode();
+
+  Check check() const { return check_; }
+
+  KoServoParameterPanels* panels() const { return panels_; }
+  KoServoTestPanel* servoTest() const { return test_; }
+  KoMassDownloadPanel* massDownload() const { return mass_; }
+  KoImageTitleButton* buttonDefault() const { return buttonDefault_; }
+  KoImageTitleButton* buttonSetting() const { return buttonSetting_; }
+  KoImageTitleButton* buttonRead() const { return buttonRead_; }
+  KoProgressView* myprogress() const { return myprogress_; }
+  QSvgWidget* imageOnlineState() const { return imageOnlineState_; }
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
+ private:
+  void viewWillAppear();
+  void viewWillDisappear();
+  void solveDidRecvData(const QByteArray& report, int cmd);
+  void connectionChanged(bool connected);
+  void updateButtons();
+  QWidget* buildButtons();
+
+  usbHid& link_;
+  KoServoParameterPanels* panels_;
+  KoServoTestPanel* test_;
+  KoMassDownloadPanel* mass_;
+  KoImageTitleButton* buttonDefault_;
+  KoImageTitleButton* buttonSetting_;
+  KoImageTitleButton* buttonRead_;
+  KoProgressView* myprogress_;
+  QSvgWidget* imageOnlineState_;
+  QLabel* labelOnlineState_;
+
+  Check check_ = Check::NotRun;
+  bool setResting_ = false;
+  bool viewShow_ = false;
+  bool firstEnter_ = false;
+  Delay setRest_{1000};
+  Delay firstTip_{500};
+};
