@@ -1,0 +1,167 @@
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include "app/app_delegate.h"
+#include "app/language.h"
+#include "app/top_black_view.h"
+#include "app/window.h"
+#include "link/action_downloader.h"
+#include "model/action_file.h"
+#include "servotool/mass_download_panel.h"
+#include "servotool/servo_test_panel.h"
+#include "tool_fixture.h"
+
+namespace {
+
+class MassDownloadTest : public ToolFixture {
+ protected:
+  void SetUp() override {
+    ToolFixture::SetUp();
+    QSettings().clear();
+    KoLanguage::instance().load();  // English, so the tips carry their arguments
+    showTool();
+    tips().clear();
+    mass().setFileChooser([this] { return chosen; });
+  }
+
+  KoMassDownloadPanel& mass() { return *tool.massDownload(); }
+
+  // An action file of `frames` frames moving channel 1.
+  QString write(const QString& name, int frames) {
+    QByteArray image("SOBARM");
+    image.append(char(frames & 0xFF)).append(char(frames >> 8)).append(8, '\0');
+    for (int i = 0; i < frames; ++i) {
+      for (int v : {500, 100 + i, 500, 500, 500, 500, 500}) {
+        image.append(char(v & 0xFF)).append(char(v >> 8));
+      }
+    }
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(image);
+    return f.fileName();
+  }
+
+  void choose(const QStringList& names) {
+    chosen.clear();
+    for (const QString& n : names) chosen.append(write(n, n.startsWith('1') ? 3 : 2));
+    click(mass().buttonbatchOpen);
+  }
+
+  // Starts the download and waits until the panel is idle again.
+  void download() {
+    click(mass().buttonbatchDownload);
+    ASSERT_TRUE(link.download());
+    EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "progress");
+    ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
+    processPending();
+  }
+
+  void expectIdle() {
+    EXPECT_FALSE(link.download());
+    EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "mass_download");
+    EXPECT_TRUE(mass().labelActionFile->text().isEmpty());
+  }
+
+  QTemporaryDir dir;
+  QStringList chosen;
+};
+
+TEST_F(MassDownloadTest, FilesGoToTheGroupsTheirNamesBeginWith) {
+  choose({QStringLiteral("0号a.rob"), QStringLiteral("12号b.rob"), QStringLiteral("231号c.rob"),
+          QStringLiteral("abc.rob")});
+  EXPECT_EQ(tips(), QStringList{qtTrId("file_error")});
+  EXPECT_EQ(mass().actions(), (QStringList{"0", "12"}));
+  EXPECT_EQ(mass().boxActions->currentText(), "0");
+
+  download();
+  expectIdle();
+  EXPECT_EQ(tips().last(), qtTrId("download_success"));
+  ASSERT_TRUE(board.group(0) && board.group(12));
+  EXPECT_EQ(board.group(0)->size(), 2);
+  EXPECT_EQ(board.group(12)->size(), 3);
+  EXPECT_EQ(board.group(12)->at(2).toHex(' '),
+            "06 f4 01 01 66 00 02 f4 01 03 f4 01 04 f4 01 05 "
+            "f4 01 06 f4 01");
+  EXPECT_FALSE(board.group(231));
+  EXPECT_EQ(mass().boxActions->currentText(), "12");
+}
+
+TEST_F(MassDownloadTest, DuringADownloadTheToolRefusesItsControls) {
+  choose({QStringLiteral("3号a.rob")});
+  board.dropAcknowledgement(1);
+  mass().downloader().setAckTimeout(std::chrono::hours(1));
+  click(mass().buttonbatchDownload);
+  ASSERT_TRUE(link.download());
+  for (int tag : {int(KoSteerDebuggingTool::kDefault), int(KoSteerDebuggingTool::kRead),
+                  int(KoMassDownloadPanel::kOpen), int(KoMassDownloadPanel::kDownload)}) {
+    SCOPED_TRACE(tag);
+    tips().clear();
+    tool.buttonClick(tag);
+    EXPECT_EQ(tips(), QStringList{qtTrId("progress")});
+  }
+  mass().downloader().cancel();
+  ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
+}
+
+TEST_F(MassDownloadTest, ALostBoardOrAcknowledgementRestoresThePanel) {
+  choose({QStringLiteral("5号wave.rob")});
+  mass().downloader().setAckTimeout(std::chrono::milliseconds(0));
+  board.dropAcknowledgement(1);
+  download();
+  expectIdle();
+  EXPECT_EQ(tips().last(),
+            qtTrId("download_fail").arg("5号wave.rob", "1", qtTrId("download_no_ack")));
+
+  mass().downloader().setAckTimeout(std::chrono::hours(1));
+  board.clearFaults();
+  board.unplugAfterFrames(4);
+  download();
+  expectIdle();
+  EXPECT_EQ(tips().last(),
+            qtTrId("download_fail").arg("5号wave.rob", "4", qtTrId("download_board_lost")));
+  EXPECT_FALSE(board.group(5));
+
+  tips().clear();
+  click(mass().buttonbatchDownload);
+  EXPECT_EQ(tips(), QStringList{qtTrId("connect_robot")});
+}
+
+TEST(ToolInTheWindow, LeavingTheTabPutsTheServoBackIntoServoMode) {
+  usbHid link;
+  AppDelegate app(link, nullptr);
+  app.applicationDidFinishLaunching(true);
+  KoTools::installPrompter(&RecordingPrompter::instance());
+  VirtualBoard& board = *app.virtualBoard();
+  board.setReplyLatency(std::chrono::milliseconds(0));
+  app.window()->show();
+  app.selectTitleIndex(1);
+  auto* tool = qobject_cast<KoSteerDebuggingTool*>(app.vc2());
+  ASSERT_TRUE(tool);
+  ASSERT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Single; }));
+  tool->servoTest()->sege->setIndex(1);
+  tool->servoTest()->selectTitleIndex(1);
+  ASSERT_TRUE(link.motorMode());
+
+  app.selectTitleIndex(0);
+  processPending();
+  EXPECT_FALSE(link.motorMode());
+  EXPECT_EQ(tool->servoTest()->sege->index(), 0);
+  EXPECT_EQ(board.receivedWith(protocol::kSetMotorMode).value(0).toHex(' '),
+            "55 55 06 1a 01 00 00 00");
+
+  // The badge's menu puts servos on the virtual bus.
+  QMenu* menu = app.viewTop()->linkBadge()->menu();
+  ASSERT_TRUE(menu);
+  for (QAction* a : menu->actions()) {
+    if (a->data() == 2) a->trigger();
+  }
+  EXPECT_EQ(board.busServoCount(), 2);
+}
+
+}  // namespace

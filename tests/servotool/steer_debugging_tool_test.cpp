@@ -1,0 +1,201 @@
+#include <QLineEdit>
+
+#include "servotool/servo_test_panel.h"
+#include "tool_fixture.h"
+#include "widgets/dash_board_view.h"
+#include "widgets/number_field.h"
+#include "widgets/progress_view.h"
+#include "widgets/slider.h"
+#include "widgets/switch.h"
+
+namespace {
+
+using Check = KoSteerDebuggingTool::Check;
+
+TEST_F(ToolFixture, TheSingleServoCheckDecidesWhetherReadAndSetWork) {
+  struct Case {
+    int servos;
+    Check check;
+  };
+  for (const Case c : {Case{1, Check::Single}, Case{0, Check::Many}, Case{2, Check::Many}}) {
+    SCOPED_TRACE(c.servos);
+    tool.hide();
+    board.clearReceived();
+    showTool(c.servos);
+    ASSERT_EQ(sent(protocol::kReadPositions).size(), 1);
+    EXPECT_EQ(sent(protocol::kReadPositions).first().toHex(' '),
+              "55 55 09 15 06 01 02 03 04 05 06");
+    EXPECT_EQ(tool.check(), c.check);
+    EXPECT_EQ(tool.buttonSetting()->isEnabled(), c.servos == 1);
+    EXPECT_EQ(tool.buttonRead()->isEnabled(), c.servos == 1);
+  }
+  EXPECT_EQ(tips().count(qtTrId("single_servo_tips")), 1);  // the first visit only
+}
+
+TEST_F(ToolFixture, AParameterReplyAfterSeveralAnsweredIsNeitherShownNorEnablesSet) {
+  showTool(2);
+  QByteArray forged = QByteArray::fromHex("5555141c07");
+  forged.append(protocol::kReportSize - forged.size(), '\0');
+  board.sendReport(forged);
+  processPending();
+  EXPECT_EQ(panels().info().servoId, 1);
+  EXPECT_TRUE(tips().isEmpty() || tips().last() != qtTrId("read_success"));
+  EXPECT_FALSE(tool.buttonSetting()->isEnabled());
+
+  click(tool.buttonSetting());  // disabled, and even when forced nothing is written
+  tool.buttonClick(KoSteerDebuggingTool::kSet);
+  processPending();
+  EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());
+}
+
+TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
+  showTool();
+  VirtualBoard::BusServo& s = board.busServos().first();
+  s = {7, 1005, 100, 4420, 16000, 70, 1, 5, -128, 1001, 40, 16000};
+  read();
+  EXPECT_EQ(tips().last(), qtTrId("read_success"));
+  KoServoParameterPanels& p = panels();
+  EXPECT_EQ(p.textID->text(), "7");
+  EXPECT_EQ(p.lableAngleBottom->text(), "1005");  // shown as it came; the slider at its end
+  EXPECT_EQ(p.sliderAngleTwo->value(), 999);
+  EXPECT_EQ(p.lableAngleTop->text(), "100");
+  EXPECT_EQ(p.lableVoltageRangeMin->text(), "4.4");
+  EXPECT_EQ(p.lableVoltageRangeMax->text(), "16.0");
+  EXPECT_EQ(p.lableTemperatureRange->text(), "70 ℃");
+  EXPECT_EQ(p.sliderTemperature->value(), 70);
+  EXPECT_FALSE(p.switchLed->isOn());
+  EXPECT_EQ(p.labelLED->text(), qtTrId("led_off"));
+  EXPECT_TRUE(p.switchStall->isOn());
+  EXPECT_FALSE(p.switchOverpressure->isOn());
+  EXPECT_TRUE(p.switchOverTemperature->isOn());
+  EXPECT_EQ(p.labelDeviation->text(), "-128");
+  EXPECT_EQ(p.textCurrentPosition->text(), "1000");
+  EXPECT_DOUBLE_EQ(p.positionGauge->needleAngle(), KoDashBoardPostionView::needleAngleDegrees(100));
+  EXPECT_EQ(p.textCurrentTemperature->text(), "40℃");
+  EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 50);
+  EXPECT_EQ(p.textCurrentVoltage->text(), "15.0V");
+  EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
+
+  // Written back unchanged, odd limits and all.
+  click(tool.buttonSetting());
+  processPending();
+  ASSERT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
+  EXPECT_EQ(sent(protocol::kWriteServoInfo).first().toHex(' '),
+            "55 55 0e 1b 07 ed 03 64 00 44 11 80 3e 46 01 05");
+
+  // A report cut short changes nothing.
+  const qsizetype tipsBefore = tips().size();
+  board.sendReport(QByteArray::fromHex("5555141c01000000"));
+  processPending();
+  EXPECT_EQ(p.textID->text(), "7");
+  EXPECT_EQ(tips().size(), tipsBefore);
+}
+
+TEST_F(ToolFixture, SetWithTheDefaultsWritesTheServoAndRestsOneInterval) {
+  showTool();
+  board.busServos().first() = {9, 5, 6, 7000, 8000, 60, 1, 0};
+  tool.setDelays(std::chrono::hours(1), std::chrono::milliseconds(0));
+  click(tool.buttonDefault());
+  click(tool.buttonSetting());
+  click(tool.buttonSetting());  // within the rest: the button is disabled
+  processPending();
+  ASSERT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
+  EXPECT_EQ(sent(protocol::kWriteServoInfo).first().toHex(' '),
+            "55 55 0e 1b 01 00 00 e8 03 94 11 b0 36 55 00 07");
+  const VirtualBoard::BusServo& s = board.busServos().first();
+  EXPECT_EQ(std::tie(s.id, s.minAngle, s.maxAngle, s.minVoltage, s.maxVoltage),
+            std::tuple(1, 0, 1000, 4500, 14000));
+  EXPECT_EQ(std::tie(s.temperatureLimit, s.led, s.alarm), std::tuple(85, 0, 7));
+  EXPECT_FALSE(tool.buttonSetting()->isEnabled());
+  EXPECT_TRUE(tool.myprogress()->isVisible());
+}
+
+TEST_F(ToolFixture, LimitSlidersKeepEachPairApart) {
+  showTool();
+  KoServoParameterPanels& p = panels();
+  struct Case {
+    KoSlider* slider;
+    double to;
+    QLabel* label;
+    const char* shown;
+    double sliderAt;
+  };
+  const Case cases[] = {
+      {p.sliderAngleTwo, 300, p.lableAngleBottom, "300", 300},
+      {p.sliderAngleOne, 300, p.lableAngleTop, "301", 301},
+      {p.sliderAngleTwo, 999, p.lableAngleBottom, "300", 300},  // the upper limit is 301
+      {p.sliderVoltageTwo, 12.0, p.lableVoltageRangeMax, "12.0", 12.0},
+      {p.sliderVoltageOne, 12.0, p.lableVoltageRangeMin, "11.9", 11.9},
+      {p.sliderTemperature, 70, p.lableTemperatureRange, "70 ℃", 70},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.shown);
+    c.slider->setValue(c.to);
+    p.sliderClick(c.slider->tag());
+    EXPECT_EQ(c.label->text(), c.shown);
+    EXPECT_DOUBLE_EQ(c.slider->value(), c.sliderAt);
+  }
+  EXPECT_EQ(p.info().angleMin, 300);  // lower at 999 against an upper of 301 ends at 300
+  click(tool.buttonSetting());
+  processPending();
+  const QByteArray w = sent(protocol::kWriteServoInfo).value(0);
+  EXPECT_EQ(w.mid(5, 9).toHex(' '), "2c 01 2d 01 7c 2e e0 2e 46");
+}
+
+TEST_F(ToolFixture, TheIdFieldTakesZeroToForty) {
+  showTool();
+  QLineEdit* id = panels().textID;
+  struct Case {
+    const char* typed;
+    const char* shown;
+  };
+  for (const Case c : {Case{"41", "4"}, Case{"40", "40"}, Case{"", "0"}, Case{"x7", "7"}}) {
+    SCOPED_TRACE(c.typed);
+    id->selectAll();
+    QTest::keyClick(id, Qt::Key_Backspace);
+    QTest::keyClicks(id, QString::fromLatin1(c.typed));
+    EXPECT_EQ(id->text(), c.shown);
+    EXPECT_EQ(panels().info().servoId, id->text().toInt());
+  }
+}
+
+TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgain) {
+  showTool();
+  KoServoTestPanel& t = *tool.servoTest();
+  t.sege->setIndex(1);
+  t.selectTitleIndex(1);
+  EXPECT_TRUE(link.motorMode());
+  EXPECT_TRUE(sent(protocol::kSetMotorMode).isEmpty());  // choosing motor mode sends nothing
+  for (int speed : {-500, 500}) {
+    t.sliderSpeed->setValue(speed);
+    t.sliderClick(KoServoTestPanel::kSpeedSlider);
+  }
+  t.textSpeed->setText(QStringLiteral("-100"));
+  QTest::keyClick(t.textSpeed, Qt::Key_Return);
+  tool.resetToServoMode();
+  processPending();
+  QStringList frames;
+  for (const QByteArray& f : sent(protocol::kSetMotorMode)) frames.append(f.toHex(' '));
+  EXPECT_EQ(frames, (QStringList{"55 55 06 1a 01 01 0c fe", "55 55 06 1a 01 01 f4 01",
+                                 "55 55 06 1a 01 01 9c ff", "55 55 06 1a 01 00 00 00"}));
+  EXPECT_FALSE(link.motorMode());
+  EXPECT_EQ(t.textSpeed->text(), "0");
+  EXPECT_EQ(t.sliderSpeed->value(), 0);
+  EXPECT_FALSE(board.busServos().first().motorMode);
+}
+
+TEST_F(ToolFixture, PositionMovesTheServoInTheGivenTime) {
+  showTool();
+  KoServoTestPanel& t = *tool.servoTest();
+  t.textDebuggingtime->setText(QStringLiteral("300"));
+  QTest::keyClick(t.textDebuggingtime, Qt::Key_Return);
+  t.textDebuggingPostion->setText(QStringLiteral("720"));
+  QTest::keyClick(t.textDebuggingPostion, Qt::Key_Return);
+  processPending();
+  ASSERT_EQ(sent(protocol::kMultiServoMove).size(), 1);
+  EXPECT_EQ(sent(protocol::kMultiServoMove).first().toHex(' '), "55 55 08 03 01 2c 01 01 d0 02");
+  EXPECT_EQ(t.sliderTime->value(), 300);
+  EXPECT_EQ(board.busServos().first().position, 720);
+}
+
+}  // namespace

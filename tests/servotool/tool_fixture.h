@@ -1,0 +1,53 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+
+#include "board/virtual_board.h"
+#include "board/virtual_hid_transport.h"
+#include "link/protocol.h"
+#include "link/usb_hid.h"
+#include "recording_prompter.h"
+#include "servotool/parameter_panels.h"
+#include "servotool/steer_debugging_tool.h"
+#include "wait.h"
+#include "widgets/image_title_button.h"
+
+// The tool shown on a virtual board that answers at once, its first check answered.
+class ToolFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    board.setReplyLatency(std::chrono::milliseconds(0));
+    link.setTransport(std::make_unique<VirtualHidTransport>(&board));
+    ASSERT_TRUE(processUntil([this] { return link.connection(); }));
+    tool.setDelays(std::chrono::milliseconds(0), std::chrono::milliseconds(0));
+  }
+
+  // Shows the tool and waits for its single-servo check to be answered.
+  void showTool(int busServos = 1) {
+    board.setBusServoCount(busServos);
+    tool.show();
+    ASSERT_TRUE(
+        processUntil([this] { return tool.check() != KoSteerDebuggingTool::Check::Pending; }));
+    processPending();
+  }
+
+  void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  // Presses "read" and waits for the answer to be shown.
+  void read() {
+    const qsizetype before = tips().size();
+    click(tool.buttonRead());
+    ASSERT_TRUE(processUntil([&] { return tips().size() > before; }));
+  }
+
+  QList<QByteArray> sent(int command) const { return board.receivedWith(command); }
+  static QStringList& tips() { return RecordingPrompter::instance().tips; }
+  KoServoParameterPanels& panels() { return *tool.panels(); }
+
+  VirtualBoard board;
+  usbHid link;
+  KoSteerDebuggingTool tool{link};
+};
