@@ -54,6 +54,8 @@ KoMassDownloadPanel::KoMassDownloadPanel(usbHid& link, QWidget* parent)
   QFont f = labelActionFile->font();
   f.setPixelSize(16);
   labelActionFile->setFont(f);
+  // Room for the file and the frame lines, so the panels above do not move as they come.
+  labelActionFile->setMinimumHeight(2 * QFontMetrics(f).lineSpacing() + 4);
 
   auto* grid = new QGridLayout(viewActionsDownload->contentWidget());
   grid->setContentsMargins(0, 0, 0, 0);

@@ -146,11 +146,11 @@ void KoServoParameterPanels::buildParameterPanels(QWidget* parent) {
 void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   viewGetState = new KoToolView(QStringLiteral("read_status"), parent);
   temperatureGauge = new KoDashBoardTemperatureView;
-  temperatureGauge->setFixedSize(46, 170);
+  temperatureGauge->setFixedSize(50, 200);
   voltageGauge = new KoDashBoardView;
-  voltageGauge->setFixedSize(170, 170);
+  voltageGauge->setFixedSize(200, 200);
   positionGauge = new KoDashBoardPostionView;
-  positionGauge->setFixedSize(170, 170);
+  positionGauge->setFixedSize(200, 200);
   textCurrentTemperature = valueLabel(viewGetState);
   textCurrentVoltage = valueLabel(viewGetState);
   textCurrentPosition = valueLabel(viewGetState);
