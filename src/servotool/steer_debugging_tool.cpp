@@ -7,6 +7,7 @@
 #include <QSvgWidget>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QVariantAnimation>
 
 #include "link/protocol.h"
 #include "model/prompter.h"
@@ -21,6 +22,7 @@
 namespace {
 
 const QColor kIdle(0xDD, 0xDE, 0xE1);
+constexpr int kIndicatorSide = 40;
 
 }  // namespace
 
@@ -33,8 +35,23 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   mass_ = new KoMassDownloadPanel(link_, this);
   connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
 
-  imageOnlineState_ = new QSvgWidget(this);
-  imageOnlineState_->setFixedSize(40, 40);
+  // The indicator pulses about its centre inside a box that leaves it room to grow.
+  auto* indicatorBox = new QWidget(this);
+  indicatorBox->setFixedSize(kIndicatorSide * 6 / 5 + 2, kIndicatorSide * 6 / 5 + 2);
+  imageOnlineState_ = new QSvgWidget(indicatorBox);
+  pulse_ = new QVariantAnimation(this);
+  pulse_->setDuration(2000);
+  pulse_->setKeyValueAt(0, 1.0);
+  pulse_->setKeyValueAt(0.5, 1.2);
+  pulse_->setKeyValueAt(1, 1.0);
+  const auto scaleIndicator = [this, indicatorBox](double scale) {
+    const int side = qRound(kIndicatorSide * scale);
+    imageOnlineState_->setGeometry((indicatorBox->width() - side) / 2,
+                                   (indicatorBox->height() - side) / 2, side, side);
+  };
+  connect(pulse_, &QVariantAnimation::valueChanged, this,
+          [scaleIndicator](const QVariant& v) { scaleIndicator(v.toDouble()); });
+  scaleIndicator(1.0);
   labelOnlineState_ = new KoKeyLabel(QT_TRID_NOOP("single_servo_tips"), this);
   QFont note = labelOnlineState_->font();
   note.setPointSize(14);
@@ -42,7 +59,7 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   labelOnlineState_->setStyleSheet(QStringLiteral("color:#e0453a;"));
 
   auto* top = new QHBoxLayout;
-  top->addWidget(imageOnlineState_);
+  top->addWidget(indicatorBox);
   top->addWidget(labelOnlineState_, 1);
 
   auto* smallRow = new QHBoxLayout;
@@ -132,7 +149,7 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
       reSet();
       break;
     case kSet:
-      if (check_ == Check::Pending || check_ == Check::Many || setResting_) return;
+      if (!singleServo() || setResting_) return;
       sendWriteServoInfo();
       myprogress_->startTimedRun();
       setResting_ = true;
@@ -143,7 +160,7 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
       });
       break;
     case kRead:
-      link_.sendReadServoInfo();
+      if (singleServo()) link_.sendReadServoInfo();
       break;
     case KoMassDownloadPanel::kOpen:
       mass_->chooseFiles();
@@ -189,7 +206,7 @@ void KoSteerDebuggingTool::solveDidRecvData(const QByteArray& report, int cmd) {
     case protocol::kReadServoInfo: {
       // With more than one servo on the bus (or no count yet) the answer may be a mix of
       // several, and writing would give them all one id.
-      if (check_ == Check::Pending || check_ == Check::Many) return;
+      if (!singleServo()) return;
       const std::optional<KoServoInfo> info = KoServoInfo::fromReply(report);
       if (!info) return;
       panels_->setInfo(*info);
@@ -201,8 +218,12 @@ void KoSteerDebuggingTool::solveDidRecvData(const QByteArray& report, int cmd) {
   }
 }
 
+bool KoSteerDebuggingTool::singleServo() const {
+  return check_ == Check::NotRun || check_ == Check::Single;
+}
+
 void KoSteerDebuggingTool::updateButtons() {
-  const bool usable = check_ == Check::NotRun || check_ == Check::Single;
+  const bool usable = singleServo();
   const auto paint = [](KoImageTitleButton* b, bool enabled) {
     b->setEnabled(enabled);
     b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor() : kIdle);
@@ -214,6 +235,8 @@ void KoSteerDebuggingTool::updateButtons() {
 void KoSteerDebuggingTool::connectionChanged(bool connected) {
   imageOnlineState_->load(connected ? QStringLiteral(":/images/connect.svg")
                                     : QStringLiteral(":/images/disconnect.svg"));
+  pulse_->stop();
+  pulse_->start();
   if (connected) return;
   mass_->resetPanel();
   if (viewShow_) link_.setDownload(false);
@@ -240,6 +263,10 @@ void KoSteerDebuggingTool::viewWillAppear() {
   if (link_.connection()) connection();
 }
 
-void KoSteerDebuggingTool::viewWillDisappear() { viewShow_ = false; }
+// Also runs when the window closes, so a servo is not left turning after the program ends.
+void KoSteerDebuggingTool::viewWillDisappear() {
+  viewShow_ = false;
+  if (link_.motorMode()) resetToServoMode();
+}
 
 void KoSteerDebuggingTool::resetToServoMode() { test_->resetToServoMode(); }

@@ -14,6 +14,7 @@ class KoServoParameterPanels;
 class KoServoTestPanel;
 class QLabel;
 class QSvgWidget;
+class QVariantAnimation;
 
 // The bus-servo tool: reads, edits and writes the parameters of the one servo on the
 // board's bus, tests it in servo or motor mode, and downloads many action files at once.
@@ -68,6 +69,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   void viewWillDisappear();
   void solveDidRecvData(const QByteArray& report, int cmd);
   void connectionChanged(bool connected);
+  // No check has said otherwise: not run yet, or exactly one servo answered.
+  bool singleServo() const;
   void updateButtons();
   QWidget* buildButtons();
 
@@ -80,6 +83,7 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   KoImageTitleButton* buttonRead_;
   KoProgressView* myprogress_;
   QSvgWidget* imageOnlineState_;
+  QVariantAnimation* pulse_;
   QLabel* labelOnlineState_;
 
   Check check_ = Check::NotRun;

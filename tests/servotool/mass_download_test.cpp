@@ -132,7 +132,7 @@ TEST_F(MassDownloadTest, ALostBoardOrAcknowledgementRestoresThePanel) {
   EXPECT_EQ(tips(), QStringList{qtTrId("connect_robot")});
 }
 
-TEST(ToolInTheWindow, LeavingTheTabPutsTheServoBackIntoServoMode) {
+TEST(ToolInTheWindow, LeavingTheTabOrClosingPutsTheServoBackIntoServoMode) {
   usbHid link;
   AppDelegate app(link, nullptr);
   app.applicationDidFinishLaunching(true);
@@ -154,6 +154,16 @@ TEST(ToolInTheWindow, LeavingTheTabPutsTheServoBackIntoServoMode) {
   EXPECT_EQ(tool->servoTest()->sege->index(), 0);
   EXPECT_EQ(board.receivedWith(protocol::kSetMotorMode).value(0).toHex(' '),
             "55 55 06 1a 01 00 00 00");
+
+  // Nor is it left turning when the window closes.
+  app.selectTitleIndex(1);
+  tool->servoTest()->sege->setIndex(1);
+  tool->servoTest()->selectTitleIndex(1);
+  board.clearReceived();
+  app.window()->close();
+  processPending();
+  EXPECT_FALSE(link.motorMode());
+  EXPECT_EQ(board.receivedWith(protocol::kSetMotorMode).size(), 1);
 
   // The badge's menu puts servos on the virtual bus.
   QMenu* menu = app.viewTop()->linkBadge()->menu();
