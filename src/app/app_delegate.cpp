@@ -59,7 +59,6 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   viewTop_->setDelegate(this);
   body->addWidget(viewTop_);
   busServoMenu_ = new KoBusServoMenu(viewTop_);
-  viewTop_->linkBadge()->setPopupMode(QToolButton::MenuButtonPopup);
 
   tabView_ = new QTabWidget(window_);
   tabView_->tabBar()->hide();  // the top bar draws the tabs
@@ -68,6 +67,10 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   vc1_ = placeholder(QStringLiteral(":/images/robotarm.svg"));
   auto* tool = new KoSteerDebuggingTool(link_);
   setMotorModeReset([tool] { tool->resetToServoMode(); });
+  // A changed bus is checked again at once when the tool is in front.
+  connect(busServoMenu_, &KoBusServoMenu::busChanged, tool, [this, tool] {
+    if (tool->isVisible() && link_.connection()) tool->connection();
+  });
   vc2_ = tool;
   tabView_->addTab(vc1_, qtTrId("normal_mode"));
   tabView_->addTab(vc2_, qtTrId("servo_adjust"));
@@ -121,6 +124,8 @@ void AppDelegate::useVirtualBoard(bool on) {
   if (busServoMenu_) {
     busServoMenu_->setBoard(virtualBoard_.get());
     viewTop_->linkBadge()->setMenu(on ? busServoMenu_ : nullptr);
+    viewTop_->linkBadge()->setPopupMode(on ? QToolButton::MenuButtonPopup
+                                           : QToolButton::DelayedPopup);
   }
   if (viewTop_) viewTop_->setVirtualBoard(on);
 }

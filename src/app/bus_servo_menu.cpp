@@ -14,14 +14,17 @@ constexpr const char* kCountKeys[] = {QT_TRID_NOOP("bus_servos_none"),
 }  // namespace
 
 KoBusServoMenu::KoBusServoMenu(QWidget* parent) : QMenu(parent), counts_(new QActionGroup(this)) {
-  addSection(QString());
+  addAction(QString())->setEnabled(false);  // the menu's heading
+  addSeparator();
   for (int count = 0; count < 3; ++count) {
     QAction* item = addAction(QString());
     item->setCheckable(true);
     item->setData(count);
     counts_->addAction(item);
     connect(item, &QAction::triggered, this, [this, count] {
-      if (board_) board_->setBusServoCount(count);
+      if (!board_) return;
+      board_->setBusServoCount(count);
+      emit busChanged();
     });
   }
   retranslate();

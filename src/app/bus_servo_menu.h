@@ -16,6 +16,10 @@ class KoBusServoMenu : public QMenu {
 
   void setBoard(VirtualBoard* board);
 
+ signals:
+  // The user put another number of servos on the bus.
+  void busChanged();
+
  private:
   void retranslate();
 

@@ -165,13 +165,15 @@ TEST(ToolInTheWindow, LeavingTheTabOrClosingPutsTheServoBackIntoServoMode) {
   EXPECT_FALSE(link.motorMode());
   EXPECT_EQ(board.receivedWith(protocol::kSetMotorMode).size(), 1);
 
-  // The badge's menu puts servos on the virtual bus.
+  // The badge's menu puts servos on the virtual bus, and the tool in front checks again.
+  app.window()->show();
   QMenu* menu = app.viewTop()->linkBadge()->menu();
   ASSERT_TRUE(menu);
   for (QAction* a : menu->actions()) {
     if (a->data() == 2) a->trigger();
   }
   EXPECT_EQ(board.busServoCount(), 2);
+  ASSERT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Many; }));
 }
 
 }  // namespace
