@@ -35,23 +35,6 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   mass_ = new KoMassDownloadPanel(link_, this);
   connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
 
-  // The indicator pulses about its centre inside a box that leaves it room to grow.
-  auto* indicatorBox = new QWidget(this);
-  indicatorBox->setFixedSize(kIndicatorSide * 6 / 5 + 2, kIndicatorSide * 6 / 5 + 2);
-  imageOnlineState_ = new QSvgWidget(indicatorBox);
-  pulse_ = new QVariantAnimation(this);
-  pulse_->setDuration(2000);
-  pulse_->setKeyValueAt(0, 1.0);
-  pulse_->setKeyValueAt(0.5, 1.2);
-  pulse_->setKeyValueAt(1, 1.0);
-  const auto scaleIndicator = [this, indicatorBox](double scale) {
-    const int side = qRound(kIndicatorSide * scale);
-    imageOnlineState_->setGeometry((indicatorBox->width() - side) / 2,
-                                   (indicatorBox->height() - side) / 2, side, side);
-  };
-  connect(pulse_, &QVariantAnimation::valueChanged, this,
-          [scaleIndicator](const QVariant& v) { scaleIndicator(v.toDouble()); });
-  scaleIndicator(1.0);
   labelOnlineState_ = new KoKeyLabel(QT_TRID_NOOP("single_servo_tips"), this);
   QFont note = labelOnlineState_->font();
   note.setPointSize(14);
@@ -59,7 +42,7 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   labelOnlineState_->setStyleSheet(QStringLiteral("color:#e0453a;"));
 
   auto* top = new QHBoxLayout;
-  top->addWidget(indicatorBox);
+  top->addWidget(buildIndicator());
   top->addWidget(labelOnlineState_, 1);
 
   auto* smallRow = new QHBoxLayout;
@@ -96,6 +79,27 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
 }
 
 KoSteerDebuggingTool::~KoSteerDebuggingTool() = default;
+
+// The indicator pulses about its centre inside a box that leaves it room to grow.
+QWidget* KoSteerDebuggingTool::buildIndicator() {
+  auto* indicatorBox = new QWidget(this);
+  indicatorBox->setFixedSize(kIndicatorSide * 6 / 5 + 2, kIndicatorSide * 6 / 5 + 2);
+  imageOnlineState_ = new QSvgWidget(indicatorBox);
+  pulse_ = new QVariantAnimation(this);
+  pulse_->setDuration(2000);
+  pulse_->setKeyValueAt(0, 1.0);
+  pulse_->setKeyValueAt(0.5, 1.2);
+  pulse_->setKeyValueAt(1, 1.0);
+  const auto scaleIndicator = [this, indicatorBox](double scale) {
+    const int side = qRound(kIndicatorSide * scale);
+    imageOnlineState_->setGeometry((indicatorBox->width() - side) / 2,
+                                   (indicatorBox->height() - side) / 2, side, side);
+  };
+  connect(pulse_, &QVariantAnimation::valueChanged, this,
+          [scaleIndicator](const QVariant& v) { scaleIndicator(v.toDouble()); });
+  scaleIndicator(1.0);
+  return indicatorBox;
+}
 
 QWidget* KoSteerDebuggingTool::buildButtons() {
   auto* box = new QWidget(this);

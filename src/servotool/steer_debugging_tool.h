@@ -72,6 +72,7 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   // No check has said otherwise: not run yet, or exactly one servo answered.
   bool singleServo() const;
   void updateButtons();
+  QWidget* buildIndicator();
   QWidget* buildButtons();
 
   usbHid& link_;
