@@ -1,0 +1,151 @@
+#include "cli/servo_params.h"
+
+#include <QVariantList>
+#include <cmath>
+
+#include "cli/exit_codes.h"
+
+namespace vornctl {
+
+namespace {
+
+// Alarm bits of each switch; the LED is on when its wire value is 0.
+constexpr int kStallBit = 4;
+constexpr int kOverVoltageBit = 2;
+constexpr int kOverTemperatureBit = 1;
+
+int* switchBit(protocol::ServoInfo& info, int param, int* bit) {
+  static constexpr int bits[] = {kStallBit, kOverVoltageBit, kOverTemperatureBit};
+  *bit = bits[param - 7];
+  return &info.alarm;
+}
+
+QString shown(double v, ServoParamKind kind) {
+  switch (kind) {
+    case ServoParamKind::Volts:
+      return QString::number(v, 'f', 1);
+    case ServoParamKind::Switch:
+      return v != 0 ? QStringLiteral("on") : QStringLiteral("off");
+    case ServoParamKind::Number:
+      break;
+  }
+  return QString::number(v, 'f', 0);
+}
+
+}  // namespace
+
+double servoParamValue(const protocol::ServoInfo& info, int param) {
+  switch (param) {
+    case 0:
+      return info.id;
+    case 1:
+      return info.minAngle;
+    case 2:
+      return info.maxAngle;
+    case 3:
+      return info.minVoltage / 1000.0;
+    case 4:
+      return info.maxVoltage / 1000.0;
+    case 5:
+      return info.temperatureLimit;
+    case 6:
+      return info.led == 0 ? 1 : 0;
+    default: {
+      int bit = 0;
+      protocol::ServoInfo copy = info;
+      return (*switchBit(copy, param, &bit) & bit) != 0 ? 1 : 0;
+    }
+  }
+}
+
+void setServoParam(protocol::ServoInfo& info, int param, double value) {
+  const ServoParam& p = kServoParams[param];
+  if (value < p.min - 1e-9 || value > p.max + 1e-9) {
+    throw CliError(kUsage,
+                   QStringLiteral("--%1 must lie between %2 and %3")
+                       .arg(QLatin1String(p.option), shown(p.min, p.kind), shown(p.max, p.kind)));
+  }
+  const int whole = static_cast<int>(std::lround(value));
+  switch (param) {
+    case 0:
+      info.id = whole;
+      break;
+    case 1:
+      info.minAngle = whole;
+      break;
+    case 2:
+      info.maxAngle = whole;
+      break;
+    case 3:
+      info.minVoltage = static_cast<int>(std::lround(value * 1000));
+      break;
+    case 4:
+      info.maxVoltage = static_cast<int>(std::lround(value * 1000));
+      break;
+    case 5:
+      info.temperatureLimit = whole;
+      break;
+    case 6:
+      info.led = whole != 0 ? 0 : 1;
+      break;
+    default: {
+      int bit = 0;
+      int* alarm = switchBit(info, param, &bit);
+      *alarm = whole != 0 ? (*alarm | bit) : (*alarm & ~bit);
+    }
+  }
+}
+
+void checkServoLimits(const protocol::ServoInfo& info) {
+  if (info.minAngle >= info.maxAngle) {
+    throw CliError(kUsage, QStringLiteral("the lower angle limit (%1) must be below the upper (%2)")
+                               .arg(info.minAngle)
+                               .arg(info.maxAngle));
+  }
+  if (info.minVoltage + 100 > info.maxVoltage) {
+    throw CliError(kUsage, QStringLiteral("the lowest voltage must be at least 0.1 V below the "
+                                          "highest"));
+  }
+}
+
+QString servoInfoText(const protocol::ServoInfo& info) {
+  QString out;
+  for (int i = 0; i < kServoParamCount; ++i) {
+    const ServoParam& p = kServoParams[i];
+    out += QStringLiteral("%1 %2\n")
+               .arg(QLatin1String(p.option), -24)
+               .arg(shown(servoParamValue(info, i), p.kind));
+  }
+  out += QStringLiteral("%1 %2\n").arg(QStringLiteral("trim"), -24).arg(info.deviation);
+  out += QStringLiteral("%1 %2\n").arg(QStringLiteral("position"), -24).arg(info.position);
+  out += QStringLiteral("%1 %2\n").arg(QStringLiteral("temperature"), -24).arg(info.temperature);
+  out += QStringLiteral("%1 %2\n")
+             .arg(QStringLiteral("voltage"), -24)
+             .arg(QString::number(info.voltage / 1000.0, 'f', 1));
+  return out;
+}
+
+QJsonObject servoInfoJson(const protocol::ServoInfo& info) {
+  QJsonObject o;
+  for (int i = 0; i < kServoParamCount; ++i) {
+    const ServoParam& p = kServoParams[i];
+    const double v = servoParamValue(info, i);
+    if (p.kind == ServoParamKind::Switch) {
+      o.insert(QLatin1String(p.jsonKey), v != 0);
+    } else {
+      o.insert(QLatin1String(p.jsonKey), v);
+    }
+  }
+  o.insert(QLatin1String("trim"), info.deviation);
+  o.insert(QLatin1String("position"), info.position);
+  o.insert(QLatin1String("temperature"), info.temperature);
+  o.insert(QLatin1String("voltage"), info.voltage / 1000.0);
+  return o;
+}
+
+QByteArray servoWriteFrame(const protocol::ServoInfo& info) {
+  return protocol::writeServoInfo({info.id, info.minAngle, info.maxAngle, info.minVoltage,
+                                   info.maxVoltage, info.temperatureLimit, info.led, info.alarm});
+}
+
+}  // namespace vornctl

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <optional>
+
+#include "link/protocol.h"
+
+// The bus-servo parameters a user may write, each with its range, once: the options of
+// "servo write", their checks and the printed record all come from here.
+namespace vornctl {
+
+enum class ServoParamKind { Number, Volts, Switch };
+
+struct ServoParam {
+  const char* option;  // long option of "servo write", also the printed name
+  const char* jsonKey;
+  const char* help;
+  ServoParamKind kind;
+  double min;
+  double max;
+};
+
+inline constexpr ServoParam kServoParams[] = {
+    {"id", "id", "bus id", ServoParamKind::Number, 0, 253},
+    {"min-angle", "minAngle", "lower angle limit", ServoParamKind::Number, 0, 999},
+    {"max-angle", "maxAngle", "upper angle limit", ServoParamKind::Number, 1, 1000},
+    {"min-voltage", "minVoltage", "lowest supply voltage, volts", ServoParamKind::Volts, 4.5, 13.9},
+    {"max-voltage", "maxVoltage", "highest supply voltage, volts", ServoParamKind::Volts, 4.6,
+     14.0},
+    {"temperature-limit", "temperatureLimit", "temperature limit, degrees Celsius",
+     ServoParamKind::Number, 50, 100},
+    {"led", "led", "LED on or off", ServoParamKind::Switch, 0, 1},
+    {"stall-alarm", "stallAlarm", "alarm on a locked rotor, on or off", ServoParamKind::Switch, 0,
+     1},
+    {"over-voltage-alarm", "overVoltageAlarm", "alarm on over-voltage, on or off",
+     ServoParamKind::Switch, 0, 1},
+    {"over-temperature-alarm", "overTemperatureAlarm", "alarm on over-temperature, on or off",
+     ServoParamKind::Switch, 0, 1},
+};
+inline constexpr int kServoParamCount = sizeof(kServoParams) / sizeof(kServoParams[0]);
+
+// A parameter's value as a user gives and reads it: a number, volts, or 1 for "on".
+double servoParamValue(const protocol::ServoInfo& info, int param);
+// Throws CliError(kUsage) for a value out of range; keeps the record's other fields.
+void setServoParam(protocol::ServoInfo& info, int param, double value);
+// Throws CliError(kUsage) when the limits cross.
+void checkServoLimits(const protocol::ServoInfo& info);
+
+// The record with its live readings, as lines or as JSON.
+QString servoInfoText(const protocol::ServoInfo& info);
+QJsonObject servoInfoJson(const protocol::ServoInfo& info);
+
+// The frame that writes the record (command 27).
+QByteArray servoWriteFrame(const protocol::ServoInfo& info);
+
+}  // namespace vornctl
