@@ -106,7 +106,11 @@ void printReadings(const QList<int>& ids, const QList<Reading>& readings, const 
 // Shows how a download goes: a bar on a terminal, a line every tenth otherwise.
 class Progress {
  public:
-  Progress(const QList<DownloadJob>& jobs) : jobs_(jobs), terminal_(stdoutIsTerminal()) {}
+  explicit Progress(const QList<DownloadJob>& jobs) : jobs_(jobs), terminal_(stdoutIsTerminal()) {}
+  // A message after a broken-off bar starts on a line of its own.
+  ~Progress() {
+    if (barOpen_) std::printf("\n");
+  }
 
   void frameSent(int job, int frame) {
     const DownloadJob& j = jobs_[job];
@@ -117,7 +121,8 @@ class Progress {
       const int filled = total > 0 ? done * kWidth / total : kWidth;
       std::printf("\rgroup %3d [%s%s] %d/%d", j.group, std::string(filled, '#').c_str(),
                   std::string(kWidth - filled, '.').c_str(), done, total);
-      if (done == total) std::printf("\n");
+      barOpen_ = done != total;
+      if (!barOpen_) std::printf("\n");
     } else if (done == total || done % std::max(1, total / 10) == 0) {
       std::printf("group %d: %d/%d frames\n", j.group, done, total);
     }
@@ -127,11 +132,14 @@ class Progress {
  private:
   const QList<DownloadJob>& jobs_;
   bool terminal_;
+  bool barOpen_ = false;
 };
 
 void download(BoardSession& session, const QList<DownloadJob>& jobs) {
-  Progress progress(jobs);
-  session.download(jobs, [&](int job, int frame) { progress.frameSent(job, frame); });
+  {
+    Progress progress(jobs);
+    session.download(jobs, [&](int job, int frame) { progress.frameSent(job, frame); });
+  }
   for (const DownloadJob& j : jobs) {
     printText(QStringLiteral("%1 downloaded into group %2 (%3 frames)\n")
                   .arg(j.name)
@@ -264,8 +272,8 @@ void addList(CLI::App& app) {
       ports.append(QJsonObject{{QStringLiteral("name"), p.portName()},
                                {QStringLiteral("path"), p.systemLocation()},
                                {QStringLiteral("description"), p.description()}});
-      text +=
-          QStringLiteral("  %1  %2\n").arg(p.systemLocation(), p.description()).trimmed() + u'\n';
+      const QString line = QStringLiteral("  %1  %2").arg(p.systemLocation(), p.description());
+      text += line.left(line.size() - (p.description().isEmpty() ? 2 : 0)) + u'\n';
     }
     if (ports.isEmpty()) text += QStringLiteral("  none\n");
     if (args.json) {
@@ -433,9 +441,14 @@ void addBoardCommands(CLI::App& app) {
       c->add_option_function<std::string>(
            name, [i](const std::string& v) { args.params[i] = v == "on" ? 1.0 : 0.0; }, p.help)
           ->check(CLI::IsMember({"on", "off"}));
-    } else {
+    } else if (p.kind == ServoParamKind::Volts) {
       c->add_option_function<double>(
           name, [i](const double& v) { args.params[i] = v; },
+          std::string(p.help) + " (" + CLI::detail::to_string(p.min) + " to " +
+              CLI::detail::to_string(p.max) + ")");
+    } else {
+      c->add_option_function<int>(
+          name, [i](const int& v) { args.params[i] = v; },
           std::string(p.help) + " (" + CLI::detail::to_string(p.min) + " to " +
               CLI::detail::to_string(p.max) + ")");
     }

@@ -10,6 +10,8 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "temp_files.h"
+
 // vornctl as its users see it: the built program run against the virtual board, judged by
 // its standard output, standard error and exit code.
 namespace {
@@ -56,21 +58,8 @@ QByteArray actionFile(const QList<QList<int>>& frames) {
   return b;
 }
 
-class Vornctl : public ::testing::Test {
+class Vornctl : public TempFilesTest {
  protected:
-  QString write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir_.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
-  static QByteArray read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-
-  QTemporaryDir dir_;
   // Positions over 1000 and absent channels (0x5555) must survive every conversion.
   const QByteArray wave_ = actionFile(
       {{1000, 500, 500, 500, 500, 500, 500}, {500, 1200, 0x5555, 300, 400, 500, 0x5555}});
@@ -215,8 +204,8 @@ TEST_F(Vornctl, ExportThenImportGivesBackTheSameBytes) {
   const QString rob = write(QStringLiteral("wave.rob"), wave_);
   for (const char* format : {"json", "csv"}) {
     SCOPED_TRACE(format);
-    const QString text = dir_.filePath(QStringLiteral("wave.") + format);
-    const QString back = dir_.filePath(QStringLiteral("back.rob"));
+    const QString text = dir.filePath(QStringLiteral("wave.") + format);
+    const QString back = dir.filePath(QStringLiteral("back.rob"));
     ASSERT_EQ(vornctl({"file", "export", rob, "-o", text}).code, 0);
     const Outcome r = vornctl({"file", "import", text, "-o", back});
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
@@ -235,7 +224,7 @@ TEST_F(Vornctl, AFailedImportLeavesTheOutputAlone) {
   EXPECT_EQ(r.code, 9);
   EXPECT_TRUE(r.err.contains(QLatin1String("bad.csv:3, ch3:"))) << r.err.toStdString();
   EXPECT_EQ(read(out), wave_);
-  EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2);  // no stray temporary file
+  EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no stray temporary file
 }
 
 }  // namespace
