@@ -8,6 +8,7 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/servo_params.h"
+#include "cli/usb_boards.h"
 #include "link/hid_transport.h"
 #include "link/hidapi_transport.h"
 #include "link/protocol.h"
@@ -250,20 +251,14 @@ void addList(CLI::App& app) {
                                 {QStringLiteral("access"), QStringLiteral("ok")}});
       text += QStringLiteral("  virtual board\n");
     }
-    const auto backend = makeHidapiBackend();
-    for (const auto& b : backend->enumerate(HidTransport::kVendorId, HidTransport::kProductId)) {
-      QString error;
-      const bool ok = backend->open(b.path, &error) != nullptr;
-      const QString path = QString::fromStdString(b.path);
-      boards.append(QJsonObject{
-          {QStringLiteral("path"), path},
-          {QStringLiteral("product"), b.product},
-          {QStringLiteral("access"), ok ? QStringLiteral("ok") : QStringLiteral("no permission")}});
-      text += QStringLiteral("  %1  %2%3\n")
-                  .arg(path, b.product,
-                       ok ? QString()
-                          : QStringLiteral("  no permission: install the udev rule "
-                                           "70-vorn.rules and replug the board (see README)"));
+    for (const UsbBoard& b : findUsbBoards(*makeHidapiBackend())) {
+      boards.append(
+          QJsonObject{{QStringLiteral("path"), b.path},
+                      {QStringLiteral("product"), b.product},
+                      {QStringLiteral("access"),
+                       b.accessible ? QStringLiteral("ok") : QStringLiteral("no permission")}});
+      text += QStringLiteral("  %1  %2\n").arg(b.path, b.product);
+      if (!b.accessible) text += QStringLiteral("    no permission: %1\n").arg(udevHint());
     }
     if (boards.isEmpty()) text += QStringLiteral("  none\n");
     QJsonArray ports;

@@ -9,6 +9,7 @@
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
 #include "cli/exit_codes.h"
+#include "cli/usb_boards.h"
 #include "link/hidapi_transport.h"
 #include "link/protocol.h"
 #include "link/serial_port.h"
@@ -19,10 +20,6 @@ namespace vornctl {
 namespace {
 
 using std::chrono::milliseconds;
-
-const QString kUdevHint = QStringLiteral(
-    "Install the udev rule 70-vorn.rules (cmake --install, or the .deb), run "
-    "\"sudo udevadm control --reload-rules && sudo udevadm trigger\", then replug the board.");
 
 // Shows every frame that goes out and every report that comes in, then passes them on.
 class TracingTransport final : public HidTransport {
@@ -148,25 +145,7 @@ void BoardSession::openSimulated() {
 void BoardSession::openUsb() {
   // Asked before the link opens the board, so that "none", "several" and "not allowed" each
   // get their own answer instead of a time-out.
-  {
-    const auto backend = makeHidapiBackend();
-    const auto boards = backend->enumerate(HidTransport::kVendorId, HidTransport::kProductId);
-    if (boards.empty()) {
-      throw CliError(
-          kNoBoard, QStringLiteral("no board found on USB (use --simulate for the virtual board)"));
-    }
-    if (boards.size() > 1) {
-      throw CliError(
-          kSeveralBoards,
-          QStringLiteral("%1 boards found on USB; leave one plugged in").arg(boards.size()));
-    }
-    QString error;
-    if (!backend->open(boards.front().path, &error)) {
-      throw CliError(kNoPermission,
-                     QStringLiteral("no permission to open the board at %1 (%2). %3")
-                         .arg(QString::fromStdString(boards.front().path), error, kUdevHint));
-    }
-  }
+  oneUsbBoard(findUsbBoards(*makeHidapiBackend()));
   std::unique_ptr<HidTransport> t = std::make_unique<HidapiTransport>();
   if (options_.trace) t = std::make_unique<TracingTransport>(std::move(t));
   link_->setTransport(std::move(t));
