@@ -221,7 +221,8 @@ void writeServo(BoardSession& session) {
   for (int i = 0; i < kServoParamCount; ++i) {
     if (args.params[i]) setServoParam(info, i, *args.params[i]);
   }
-  const bool limitsGiven = args.params[1] || args.params[2] || args.params[3] || args.params[4];
+  const bool limitsGiven = args.params[kParamMinAngle] || args.params[kParamMaxAngle] ||
+                           args.params[kParamMinVoltage] || args.params[kParamMaxVoltage];
   if (limitsGiven) checkServoLimits(info);
   session.send(servoWriteFrame(info));
   if (args.json) {

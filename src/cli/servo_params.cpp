@@ -9,17 +9,6 @@ namespace vornctl {
 
 namespace {
 
-// Alarm bits of each switch; the LED is on when its wire value is 0.
-constexpr int kStallBit = 4;
-constexpr int kOverVoltageBit = 2;
-constexpr int kOverTemperatureBit = 1;
-
-int* switchBit(protocol::ServoInfo& info, int param, int* bit) {
-  static constexpr int bits[] = {kStallBit, kOverVoltageBit, kOverTemperatureBit};
-  *bit = bits[param - 7];
-  return &info.alarm;
-}
-
 QString shown(double v, ServoParamKind kind) {
   switch (kind) {
     case ServoParamKind::Volts:
@@ -36,25 +25,22 @@ QString shown(double v, ServoParamKind kind) {
 
 double servoParamValue(const protocol::ServoInfo& info, int param) {
   switch (param) {
-    case 0:
+    case kParamId:
       return info.id;
-    case 1:
+    case kParamMinAngle:
       return info.minAngle;
-    case 2:
+    case kParamMaxAngle:
       return info.maxAngle;
-    case 3:
+    case kParamMinVoltage:
       return info.minVoltage / 1000.0;
-    case 4:
+    case kParamMaxVoltage:
       return info.maxVoltage / 1000.0;
-    case 5:
+    case kParamTemperatureLimit:
       return info.temperatureLimit;
-    case 6:
-      return info.led == 0 ? 1 : 0;
-    default: {
-      int bit = 0;
-      protocol::ServoInfo copy = info;
-      return (*switchBit(copy, param, &bit) & bit) != 0 ? 1 : 0;
-    }
+    case kParamLed:
+      return info.led == 0 ? 1 : 0;  // the wire says 0 for on
+    default:
+      return (info.alarm & kServoParams[param].alarmBit) != 0 ? 1 : 0;
   }
 }
 
@@ -66,33 +52,31 @@ void setServoParam(protocol::ServoInfo& info, int param, double value) {
                        .arg(QLatin1String(p.option), shown(p.min, p.kind), shown(p.max, p.kind)));
   }
   const int whole = static_cast<int>(std::lround(value));
+  const int millivolts = static_cast<int>(std::lround(value * 1000));
   switch (param) {
-    case 0:
+    case kParamId:
       info.id = whole;
       break;
-    case 1:
+    case kParamMinAngle:
       info.minAngle = whole;
       break;
-    case 2:
+    case kParamMaxAngle:
       info.maxAngle = whole;
       break;
-    case 3:
-      info.minVoltage = static_cast<int>(std::lround(value * 1000));
+    case kParamMinVoltage:
+      info.minVoltage = millivolts;
       break;
-    case 4:
-      info.maxVoltage = static_cast<int>(std::lround(value * 1000));
+    case kParamMaxVoltage:
+      info.maxVoltage = millivolts;
       break;
-    case 5:
+    case kParamTemperatureLimit:
       info.temperatureLimit = whole;
       break;
-    case 6:
+    case kParamLed:
       info.led = whole != 0 ? 0 : 1;
       break;
-    default: {
-      int bit = 0;
-      int* alarm = switchBit(info, param, &bit);
-      *alarm = whole != 0 ? (*alarm | bit) : (*alarm & ~bit);
-    }
+    default:
+      info.alarm = whole != 0 ? (info.alarm | p.alarmBit) : (info.alarm & ~p.alarmBit);
   }
 }
 

@@ -19,6 +19,21 @@ struct ServoParam {
   ServoParamKind kind;
   double min;
   double max;
+  int alarmBit = 0;  // for the alarm switches, their bit in the alarm byte
+};
+
+// Indexes into kServoParams.
+enum ServoParamIndex {
+  kParamId,
+  kParamMinAngle,
+  kParamMaxAngle,
+  kParamMinVoltage,
+  kParamMaxVoltage,
+  kParamTemperatureLimit,
+  kParamLed,
+  kParamStallAlarm,
+  kParamOverVoltageAlarm,
+  kParamOverTemperatureAlarm,
 };
 
 inline constexpr ServoParam kServoParams[] = {
@@ -32,11 +47,11 @@ inline constexpr ServoParam kServoParams[] = {
      ServoParamKind::Number, 50, 100},
     {"led", "led", "LED on or off", ServoParamKind::Switch, 0, 1},
     {"stall-alarm", "stallAlarm", "alarm on a locked rotor, on or off", ServoParamKind::Switch, 0,
-     1},
+     1, 4},
     {"over-voltage-alarm", "overVoltageAlarm", "alarm on over-voltage, on or off",
-     ServoParamKind::Switch, 0, 1},
+     ServoParamKind::Switch, 0, 1, 2},
     {"over-temperature-alarm", "overTemperatureAlarm", "alarm on over-temperature, on or off",
-     ServoParamKind::Switch, 0, 1},
+     ServoParamKind::Switch, 0, 1, 1},
 };
 inline constexpr int kServoParamCount = sizeof(kServoParams) / sizeof(kServoParams[0]);
 

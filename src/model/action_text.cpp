@@ -129,7 +129,10 @@ QList<ActionRecord> importJson(const QByteArray& text) {
 }
 
 QList<ActionRecord> importCsv(const QByteArray& text) {
-  const QStringList lines = QString::fromUtf8(text).split(u'\n');
+  QString all = QString::fromUtf8(text);
+  // Spreadsheets often begin their UTF-8 files with a byte-order mark.
+  if (all.startsWith(QChar(0xFEFF))) all.remove(0, 1);
+  const QStringList lines = all.split(u'\n');
   QList<ActionRecord> records;
   bool header = false;
   for (qsizetype n = 0; n < lines.size(); ++n) {

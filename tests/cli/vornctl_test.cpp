@@ -85,8 +85,9 @@ TEST_F(Vornctl, BoardCommandsSendTheProtocolsBytes) {
       {{"servo", "mode", "4", "servo"}, {"55 55 06 1A 04 00 00 00"}, "servo 4 in servo mode"},
       {{"servo", "check"}, {"55 55 09 15 06 01 02 03 04 05 06"}, "6 bus servos answer"},
       // Only the given fields change: the rest go back as the servo reported them.
-      {{"servo", "write", "--led", "off", "--max-angle", "900", "--sim-servos", "1"},
-       {"55 55 09 15 06", "55 55 02 1C", "55 55 0E 1B 01 00 00 84 03 94 11 B0 36 55 01 07"},
+      {{"servo", "write", "--led", "off", "--stall-alarm", "off", "--max-angle", "900",
+        "--sim-servos", "1"},
+       {"55 55 09 15 06", "55 55 02 1C", "55 55 0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"},
        "max-angle                900"},
   };
   for (const Case& c : cases) {

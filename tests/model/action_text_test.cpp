@@ -27,6 +27,11 @@ TEST(ActionText, EveryRecordSurvivesBothFormats) {
     }
   }
   EXPECT_EQ(KoTools::actionRecords(KoTools::actionImage(records)), records);
+  const auto fromSpreadsheet =
+      KoTools::importActionText("\xEF\xBB\xBFtime,ch1,ch2,ch3,ch4,ch5,ch6\r\n0,0,0,0,0,0,0\r\n",
+                                ActionTextFormat::Csv, nullptr);
+  ASSERT_TRUE(fromSpreadsheet);
+  EXPECT_EQ(*fromSpreadsheet, records.first(1));
 }
 
 TEST(ActionText, ImportStopsAtTheFirstBadValueWithItsLineAndField) {
