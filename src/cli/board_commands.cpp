@@ -35,6 +35,7 @@ struct Args {
   int value = 0;
   std::string mode;
   std::vector<std::optional<double>> params = std::vector<std::optional<double>>(kServoParamCount);
+  QList<DownloadJob> jobs;  // read before connecting, so that a bad file costs no board time
 };
 
 Args args;
@@ -56,12 +57,13 @@ QString idsText(const QList<int>& ids) {
   return s.join(u' ');
 }
 
-// A board command: connect, act, let the frames reach the board.
+// A board command: check what needs no board, connect, act, let the frames reach the board.
 CLI::App* boardCommand(CLI::App& parent, const char* name, const char* help, bool serial,
-                       std::function<void(BoardSession&)> act) {
+                       std::function<void(BoardSession&)> act, std::function<void()> prepare = {}) {
   CLI::App* c = parent.add_subcommand(name, help);
   addBoardOptions(c, args.board, serial);
-  c->callback([act] {
+  c->callback([act, prepare] {
+    if (prepare) prepare();
     BoardSession session(args.board.options());
     session.open();
     act(session);
@@ -80,12 +82,14 @@ void printReadings(const QList<int>& ids, const QList<Reading>& readings, const 
                    int Reading::*value) {
   QJsonArray found;
   QJsonArray missing;
+  QStringList missingIds;
   QString text;
   for (int id : ids) {
     const auto it = std::find_if(readings.begin(), readings.end(),
                                  [id](const Reading& r) { return r.id == id; });
     if (it == readings.end()) {
       missing.append(id);
+      missingIds.append(QString::number(id));
       text += QStringLiteral("%1 -\n").arg(id);
       continue;
     }
@@ -97,10 +101,8 @@ void printReadings(const QList<int>& ids, const QList<Reading>& readings, const 
   } else {
     printText(text);
   }
-  if (!missing.isEmpty()) {
-    QStringList m;
-    for (const QJsonValue& v : missing) m.append(QString::number(v.toInt()));
-    throw CliError(kFailed, QStringLiteral("no answer from servo %1").arg(m.join(u' ')));
+  if (!missingIds.isEmpty()) {
+    throw CliError(kFailed, QStringLiteral("no answer from servo %1").arg(missingIds.join(u' ')));
   }
 }
 
@@ -176,22 +178,26 @@ bool confirmed(const QString& question) {
   return answer == "y" || answer == "Y" || answer == "yes";
 }
 
-void erase(BoardSession& session) {
-  int group = protocol::kAllGroups;
-  if (args.groupOrAll != "all") {
-    bool ok = false;
-    group = QString::fromStdString(args.groupOrAll).toInt(&ok);
-    if (!ok || group < 0 || group >= KoTools::kActionGroupCount) {
-      throw CliError(kUsage, QStringLiteral("GROUP must be 0 to 230 or \"all\""));
-    }
-  }
-  const QString what = group == protocol::kAllGroups ? QStringLiteral("every action group")
-                                                     : QStringLiteral("action group %1").arg(group);
-  if (!confirmed(QStringLiteral("Erase %1 on the board?").arg(what))) {
+int eraseGroup() {
+  if (args.groupOrAll == "all") return protocol::kAllGroups;
+  return std::stoi(args.groupOrAll);
+}
+
+QString eraseWhat() {
+  const int group = eraseGroup();
+  return group == protocol::kAllGroups ? QStringLiteral("every action group")
+                                       : QStringLiteral("action group %1").arg(group);
+}
+
+void confirmErase() {
+  if (!confirmed(QStringLiteral("Erase %1 on the board?").arg(eraseWhat()))) {
     throw CliError(kRefused, QStringLiteral("nothing erased"));
   }
-  session.request(protocol::removeActions(group), protocol::kEraseActionGroup);
-  printText(QStringLiteral("%1 erased\n").arg(what));
+}
+
+void erase(BoardSession& session) {
+  session.request(protocol::removeActions(eraseGroup()), protocol::kEraseActionGroup);
+  printText(QStringLiteral("%1 erased\n").arg(eraseWhat()));
 }
 
 int busServoCount(BoardSession& session) {
@@ -207,10 +213,13 @@ protocol::ServoInfo readServo(BoardSession& session) {
   return *info;
 }
 
-void writeServo(BoardSession& session) {
+void checkServoWrite() {
   bool any = false;
   for (const auto& p : args.params) any = any || p.has_value();
   if (!any) throw CliError(kUsage, QStringLiteral("give at least one parameter to write"));
+}
+
+void writeServo(BoardSession& session) {
   const int count = busServoCount(session);
   if (count != 1) {
     throw CliError(kRefused, QStringLiteral("%1 bus servos answer; writing needs exactly one on "
@@ -282,39 +291,33 @@ void addList(CLI::App& app) {
 }
 
 void addDownloads(CLI::App& app) {
-  CLI::App* c = boardCommand(app, "download", "Download an action file into a group", false,
-                             [](BoardSession& s) {
-                               const QString path = QString::fromStdString(args.file);
-                               download(s, {jobOf(path, args.group)});
-                             });
+  CLI::App* c = boardCommand(
+      app, "download", "Download an action file into a group", false,
+      [](BoardSession& s) { download(s, args.jobs); },
+      [] { args.jobs = {jobOf(QString::fromStdString(args.file), args.group)}; });
   c->add_option("GROUP", args.group, "Action group, 0 to 230")
       ->required()
       ->check(CLI::Range(0, 230));
   c->add_option("FILE", args.file, "Action file (.rob)")->required();
 
   // Every file is read and named right before the first frame goes out.
-  c = app.add_subcommand("download-many",
-                         "Download action files, each into the group its name begins with "
-                         "(3号wave.rob)");
-  addBoardOptions(c, args.board, false);
+  c = boardCommand(
+      app, "download-many",
+      "Download action files, each into the group its name begins with (3号wave.rob)", false,
+      [](BoardSession& s) { download(s, args.jobs); },
+      [] {
+        for (const std::string& f : args.files) {
+          const QString path = QString::fromStdString(f);
+          const int group = KoTools::groupOfFileName(QFileInfo(path).fileName());
+          if (group < 0) {
+            throw CliError(kFileError, QStringLiteral("%1: the name must begin with a group "
+                                                      "number 0 to 230 and 号, as in 3号wave.rob")
+                                           .arg(path));
+          }
+          args.jobs.append(jobOf(path, group));
+        }
+      });
   c->add_option("FILE", args.files, "Action files named <group>号<name>.rob")->required();
-  c->callback([] {
-    QList<DownloadJob> jobs;
-    for (const std::string& f : args.files) {
-      const QString path = QString::fromStdString(f);
-      const int group = KoTools::groupOfFileName(QFileInfo(path).fileName());
-      if (group < 0) {
-        throw CliError(kFileError, QStringLiteral("%1: the name must begin with a group number "
-                                                  "0 to 230 and 号, as in 3号wave.rob")
-                                       .arg(path));
-      }
-      jobs.append(jobOf(path, group));
-    }
-    BoardSession session(args.board.options());
-    session.open();
-    download(session, jobs);
-    session.settle();
-  });
 }
 
 }  // namespace
@@ -336,8 +339,11 @@ void addBoardCommands(CLI::App& app) {
     printText(QStringLiteral("stopped\n"));
   });
 
-  c = boardCommand(app, "erase", "Erase an action group, or all of them", false, erase);
-  c->add_option("GROUP", args.groupOrAll, "Action group 0 to 230, or all")->required();
+  c = boardCommand(app, "erase", "Erase an action group, or all of them", false, erase,
+                   confirmErase);
+  c->add_option("GROUP", args.groupOrAll, "Action group 0 to 230, or all")
+      ->required()
+      ->check(CLI::IsMember({"all"}) | CLI::Range(0, 230));
   c->add_flag("--yes,-y", args.yes, "Do not ask");
 
   c = boardCommand(app, "move", "Move one servo", true, [](BoardSession& s) {
@@ -429,7 +435,7 @@ void addBoardCommands(CLI::App& app) {
   c->add_flag("--json", args.json, "Print JSON");
   c = boardCommand(*servo, "write",
                    "Change the given parameters of the only servo on the bus (read, then write)",
-                   false, writeServo);
+                   false, writeServo, checkServoWrite);
   for (int i = 0; i < kServoParamCount; ++i) {
     const ServoParam& p = kServoParams[i];
     const std::string name = std::string("--") + p.option;
@@ -439,14 +445,12 @@ void addBoardCommands(CLI::App& app) {
           ->check(CLI::IsMember({"on", "off"}));
     } else if (p.kind == ServoParamKind::Volts) {
       c->add_option_function<double>(
-          name, [i](const double& v) { args.params[i] = v; },
-          std::string(p.help) + " (" + CLI::detail::to_string(p.min) + " to " +
-              CLI::detail::to_string(p.max) + ")");
+           name, [i](const double& v) { args.params[i] = v; }, p.help)
+          ->check(CLI::Range(p.min, p.max));
     } else {
       c->add_option_function<int>(
-          name, [i](const int& v) { args.params[i] = v; },
-          std::string(p.help) + " (" + CLI::detail::to_string(p.min) + " to " +
-              CLI::detail::to_string(p.max) + ")");
+           name, [i](const int& v) { args.params[i] = v; }, p.help)
+          ->check(CLI::Range(static_cast<int>(p.min), static_cast<int>(p.max)));
     }
   }
   c->add_flag("--json", args.json, "Print JSON");
