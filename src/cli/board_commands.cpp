@@ -46,7 +46,7 @@ QList<int> idsOrChannels() {
     for (int id = 1; id <= kDefaultChannels; ++id) ids.append(id);
   }
   if (ids.size() > protocol::kMaxIds) {
-    throw CliError(kUsage, QStringLiteral("at most %1 ids at a time").arg(protocol::kMaxIds));
+    throw CliError(kUsage, qtTrId("ctl_too_many_ids").arg(protocol::kMaxIds));
   }
   return ids;
 }
@@ -58,7 +58,7 @@ QString idsText(const QList<int>& ids) {
 }
 
 // A board command: check what needs no board, connect, act, let the frames reach the board.
-CLI::App* boardCommand(CLI::App& parent, const char* name, const char* help, bool serial,
+CLI::App* boardCommand(CLI::App& parent, const char* name, const std::string& help, bool serial,
                        std::function<void(BoardSession&)> act, std::function<void()> prepare = {}) {
   CLI::App* c = parent.add_subcommand(name, help);
   addBoardOptions(c, args.board, serial);
@@ -72,8 +72,8 @@ CLI::App* boardCommand(CLI::App& parent, const char* name, const char* help, boo
   return c;
 }
 
-void addIds(CLI::App* c, const char* help) {
-  c->add_option("ID", args.ids, help)->check(CLI::Range(0, 253));
+void addIds(CLI::App* c) {
+  c->add_option("ID", args.ids, h(qtTrId("ctl_help_ids")))->check(CLI::Range(0, 253));
 }
 
 // Readings of the asked ids, in the asked order; ids without a reading are reported missing.
@@ -102,7 +102,7 @@ void printReadings(const QList<int>& ids, const QList<Reading>& readings, const 
     printText(text);
   }
   if (!missingIds.isEmpty()) {
-    throw CliError(kFailed, QStringLiteral("no answer from servo %1").arg(missingIds.join(u' ')));
+    throw CliError(kFailed, qtTrId("ctl_no_answer_from").arg(missingIds.join(u' ')));
   }
 }
 
@@ -122,12 +122,13 @@ class Progress {
     if (terminal_) {
       constexpr int kWidth = 30;
       const int filled = total > 0 ? done * kWidth / total : kWidth;
-      std::printf("\rgroup %3d [%s%s] %d/%d", j.group, std::string(filled, '#').c_str(),
-                  std::string(kWidth - filled, '.').c_str(), done, total);
+      std::printf("\r%s [%s%s] %d/%d", qPrintable(qtTrId("ctl_progress_bar").arg(j.group, 3)),
+                  std::string(filled, '#').c_str(), std::string(kWidth - filled, '.').c_str(), done,
+                  total);
       barOpen_ = done != total;
       if (!barOpen_) std::printf("\n");
     } else if (done == total || done % std::max(1, total / 10) == 0) {
-      std::printf("group %d: %d/%d frames\n", j.group, done, total);
+      printText(qtTrId("ctl_progress_group").arg(j.group).arg(done).arg(total) + u'\n');
     }
     std::fflush(stdout);
   }
@@ -144,10 +145,7 @@ void download(BoardSession& session, const QList<DownloadJob>& jobs) {
     session.download(jobs, [&](int job, int frame) { progress.frameSent(job, frame); });
   }
   for (const DownloadJob& j : jobs) {
-    printText(QStringLiteral("%1 downloaded into group %2 (%3 frames)\n")
-                  .arg(j.name)
-                  .arg(j.group)
-                  .arg(j.frames.size()));
+    printText(qtTrId("ctl_downloaded").arg(j.name).arg(j.group).arg(j.frames.size()));
   }
 }
 
@@ -157,7 +155,7 @@ DownloadJob jobOf(const QString& path, int group) {
   job.name = QFileInfo(path).fileName();
   for (const PwmFrame& f : KoTools::readPwmData(readActionFile(path))) job.frames.append(f->bytes);
   if (job.frames.size() > protocol::kMaxDownloadFrames) {
-    throw CliError(kFileError, QStringLiteral("%1 holds %2 frames; a group takes at most %3")
+    throw CliError(kFileError, qtTrId("ctl_too_many_frames")
                                    .arg(path)
                                    .arg(job.frames.size())
                                    .arg(protocol::kMaxDownloadFrames));
@@ -168,10 +166,9 @@ DownloadJob jobOf(const QString& path, int group) {
 bool confirmed(const QString& question) {
   if (args.yes) return true;
   if (!stdinIsTerminal()) {
-    throw CliError(kRefused, question + QStringLiteral(" Not asked: standard input is not a "
-                                                       "terminal; add --yes."));
+    throw CliError(kRefused, qtTrId("ctl_not_asked").arg(question));
   }
-  std::fprintf(stderr, "%s [y/N] ", qPrintable(question));
+  std::fprintf(stderr, "%s %s ", qPrintable(question), qPrintable(qtTrId("ctl_yes_no")));
   std::fflush(stderr);
   std::string answer;
   std::getline(std::cin, answer);
@@ -183,21 +180,24 @@ int eraseGroup() {
   return std::stoi(args.groupOrAll);
 }
 
-QString eraseWhat() {
+QString eraseQuestion() {
   const int group = eraseGroup();
-  return group == protocol::kAllGroups ? QStringLiteral("every action group")
-                                       : QStringLiteral("action group %1").arg(group);
+  return group == protocol::kAllGroups ? qtTrId("ctl_erase_all_question")
+                                       : qtTrId("ctl_erase_group_question").arg(group);
 }
 
 void confirmErase() {
-  if (!confirmed(QStringLiteral("Erase %1 on the board?").arg(eraseWhat()))) {
-    throw CliError(kRefused, QStringLiteral("nothing erased"));
+  if (!confirmed(eraseQuestion())) {
+    throw CliError(kRefused, qtTrId("ctl_nothing_erased"));
   }
 }
 
 void erase(BoardSession& session) {
   session.request(protocol::removeActions(eraseGroup()), protocol::kEraseActionGroup);
-  printText(QStringLiteral("%1 erased\n").arg(eraseWhat()));
+  const int group = eraseGroup();
+  printText((group == protocol::kAllGroups ? qtTrId("ctl_erased_all")
+                                           : qtTrId("ctl_erased_group").arg(group)) +
+            u'\n');
 }
 
 int busServoCount(BoardSession& session) {
@@ -209,22 +209,20 @@ int busServoCount(BoardSession& session) {
 protocol::ServoInfo readServo(BoardSession& session) {
   const auto info = protocol::decodeServoInfo(
       session.request(protocol::readServoInfo(), protocol::kReadServoInfo));
-  if (!info) throw CliError(kFailed, QStringLiteral("the board's answer was too short"));
+  if (!info) throw CliError(kFailed, qtTrId("ctl_answer_too_short"));
   return *info;
 }
 
 void checkServoWrite() {
   bool any = false;
   for (const auto& p : args.params) any = any || p.has_value();
-  if (!any) throw CliError(kUsage, QStringLiteral("give at least one parameter to write"));
+  if (!any) throw CliError(kUsage, qtTrId("ctl_nothing_to_write"));
 }
 
 void writeServo(BoardSession& session) {
   const int count = busServoCount(session);
   if (count != 1) {
-    throw CliError(kRefused, QStringLiteral("%1 bus servos answer; writing needs exactly one on "
-                                            "the bus")
-                                 .arg(count));
+    throw CliError(kRefused, qtTrId("ctl_not_one_servo").arg(count));
   }
   protocol::ServoInfo info = readServo(session);
   for (int i = 0; i < kServoParamCount; ++i) {
@@ -249,17 +247,17 @@ QByteArray motorFrame(int id, int speed, int mode) {
 }
 
 void addList(CLI::App& app) {
-  CLI::App* c = app.add_subcommand("list", "Boards found on USB and the serial ports");
-  c->add_flag("--simulate", args.board.simulate, "List the virtual board as well");
-  c->add_flag("--json", args.json, "Print JSON");
+  CLI::App* c = app.add_subcommand("list", h(qtTrId("ctl_help_list")));
+  c->add_flag("--simulate", args.board.simulate, h(qtTrId("ctl_help_list_simulate")));
+  c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
   c->callback([] {
     QJsonArray boards;
-    QString text = QStringLiteral("USB boards:\n");
+    QString text = qtTrId("ctl_usb_boards") + u'\n';
     if (args.board.simulate) {
       boards.append(QJsonObject{{QStringLiteral("path"), QStringLiteral("virtual")},
                                 {QStringLiteral("product"), HidTransport::kProductName},
                                 {QStringLiteral("access"), QStringLiteral("ok")}});
-      text += QStringLiteral("  virtual board\n");
+      text += QStringLiteral("  %1\n").arg(qtTrId("ctl_virtual_board"));
     }
     for (const UsbBoard& b : findUsbBoards(*makeHidapiBackend())) {
       boards.append(
@@ -268,11 +266,13 @@ void addList(CLI::App& app) {
                       {QStringLiteral("access"),
                        b.accessible ? QStringLiteral("ok") : QStringLiteral("no permission")}});
       text += QStringLiteral("  %1  %2\n").arg(b.path, b.product);
-      if (!b.accessible) text += QStringLiteral("    no permission: %1\n").arg(udevHint());
+      if (!b.accessible) {
+        text += QStringLiteral("    %1\n").arg(qtTrId("ctl_no_permission_entry").arg(udevHint()));
+      }
     }
-    if (boards.isEmpty()) text += QStringLiteral("  none\n");
+    if (boards.isEmpty()) text += QStringLiteral("  %1\n").arg(qtTrId("ctl_none"));
     QJsonArray ports;
-    text += QStringLiteral("Serial ports:\n");
+    text += qtTrId("ctl_serial_ports") + u'\n';
     for (const QSerialPortInfo& p : QSerialPortInfo::availablePorts()) {
       ports.append(QJsonObject{{QStringLiteral("name"), p.portName()},
                                {QStringLiteral("path"), p.systemLocation()},
@@ -280,7 +280,7 @@ void addList(CLI::App& app) {
       const QString line = QStringLiteral("  %1  %2").arg(p.systemLocation(), p.description());
       text += line.left(line.size() - (p.description().isEmpty() ? 2 : 0)) + u'\n';
     }
-    if (ports.isEmpty()) text += QStringLiteral("  none\n");
+    if (ports.isEmpty()) text += QStringLiteral("  %1\n").arg(qtTrId("ctl_none"));
     if (args.json) {
       printJson(
           QJsonObject{{QStringLiteral("boards"), boards}, {QStringLiteral("serialPorts"), ports}});
@@ -292,32 +292,29 @@ void addList(CLI::App& app) {
 
 void addDownloads(CLI::App& app) {
   CLI::App* c = boardCommand(
-      app, "download", "Download an action file into a group", false,
+      app, "download", h(qtTrId("ctl_help_download")), false,
       [](BoardSession& s) { download(s, args.jobs); },
       [] { args.jobs = {jobOf(QString::fromStdString(args.file), args.group)}; });
-  c->add_option("GROUP", args.group, "Action group, 0 to 230")
+  c->add_option("GROUP", args.group, h(qtTrId("ctl_help_group")))
       ->required()
       ->check(CLI::Range(0, 230));
-  c->add_option("FILE", args.file, "Action file (.rob)")->required();
+  c->add_option("FILE", args.file, h(qtTrId("ctl_help_rob_file")))->required();
 
   // Every file is read and named right before the first frame goes out.
   c = boardCommand(
-      app, "download-many",
-      "Download action files, each into the group its name begins with (3号wave.rob)", false,
+      app, "download-many", h(qtTrId("ctl_help_download_many")), false,
       [](BoardSession& s) { download(s, args.jobs); },
       [] {
         for (const std::string& f : args.files) {
           const QString path = QString::fromStdString(f);
           const int group = KoTools::groupOfFileName(QFileInfo(path).fileName());
           if (group < 0) {
-            throw CliError(kFileError, QStringLiteral("%1: the name must begin with a group "
-                                                      "number 0 to 230 and 号, as in 3号wave.rob")
-                                           .arg(path));
+            throw CliError(kFileError, qtTrId("ctl_bad_file_name").arg(path));
           }
           args.jobs.append(jobOf(path, group));
         }
       });
-  c->add_option("FILE", args.files, "Action files named <group>号<name>.rob")->required();
+  c->add_option("FILE", args.files, h(qtTrId("ctl_help_rob_files")))->required();
 }
 
 }  // namespace
@@ -326,152 +323,150 @@ void addBoardCommands(CLI::App& app) {
   addList(app);
   addDownloads(app);
 
-  CLI::App* c = boardCommand(app, "run", "Run a stored action group", false, [](BoardSession& s) {
+  CLI::App* c = boardCommand(app, "run", h(qtTrId("ctl_help_run")), false, [](BoardSession& s) {
     s.send(protocol::actionsRun(args.group));
-    printText(QStringLiteral("group %1 started\n").arg(args.group));
+    printText(qtTrId("ctl_run_started").arg(args.group) + u'\n');
   });
-  c->add_option("GROUP", args.group, "Action group, 0 to 230")
+  c->add_option("GROUP", args.group, h(qtTrId("ctl_help_group")))
       ->required()
       ->check(CLI::Range(0, 230));
 
-  boardCommand(app, "stop", "Stop the running action group", false, [](BoardSession& s) {
+  boardCommand(app, "stop", h(qtTrId("ctl_help_stop")), false, [](BoardSession& s) {
     s.send(protocol::stopActions());
-    printText(QStringLiteral("stopped\n"));
+    printText(qtTrId("ctl_stopped") + u'\n');
   });
 
-  c = boardCommand(app, "erase", "Erase an action group, or all of them", false, erase,
-                   confirmErase);
-  c->add_option("GROUP", args.groupOrAll, "Action group 0 to 230, or all")
+  c = boardCommand(app, "erase", h(qtTrId("ctl_help_erase")), false, erase, confirmErase);
+  c->add_option("GROUP", args.groupOrAll, h(qtTrId("ctl_help_group_or_all")))
       ->required()
       ->check(CLI::IsMember({"all"}) | CLI::Range(0, 230));
-  c->add_flag("--yes,-y", args.yes, "Do not ask");
+  c->add_flag("--yes,-y", args.yes, h(qtTrId("ctl_help_yes")));
 
-  c = boardCommand(app, "move", "Move one servo", true, [](BoardSession& s) {
+  c = boardCommand(app, "move", h(qtTrId("ctl_help_move")), true, [](BoardSession& s) {
     const int time = args.time >= 0 ? args.time : (s.overSerial() ? protocol::kSerialMoveTime : 0);
     s.send(protocol::oneSteering(args.id, args.position, time));
-    printText(
-        QStringLiteral("servo %1 to %2 in %3 ms\n").arg(args.id).arg(args.position).arg(time));
+    printText(qtTrId("ctl_moved").arg(args.id).arg(args.position).arg(time) + u'\n');
   });
-  c->add_option("ID", args.id, "Servo id")->required()->check(CLI::Range(0, 253));
-  c->add_option("POS", args.position, "Position, 0 to 1000")
+  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
+      ->required()
+      ->check(CLI::Range(0, 253));
+  c->add_option("POS", args.position, h(qtTrId("ctl_help_position")))
       ->required()
       ->check(CLI::Range(0, 1000));
-  c->add_option("--time", args.time, "Time of the move in ms (0 on USB, 20 on serial)")
-      ->check(CLI::Range(0, 30000));
+  c->add_option("--time", args.time, h(qtTrId("ctl_help_time")))->check(CLI::Range(0, 30000));
 
-  boardCommand(app, "reset", "Move servos 1 to 40 to 500 in one second", true, [](BoardSession& s) {
+  boardCommand(app, "reset", h(qtTrId("ctl_help_reset")), true, [](BoardSession& s) {
     s.send(protocol::reSetAllSteer());
-    printText(QStringLiteral("servos 1 to 40 to 500\n"));
+    printText(qtTrId("ctl_reset_done") + u'\n');
   });
 
-  c = boardCommand(app, "unload", "Power servos off so that the arm can be posed by hand", false,
-                   [](BoardSession& s) {
-                     const QList<int> ids = idsOrChannels();
-                     s.send(protocol::idList(protocol::kUnloadServos, ids));
-                     printText(QStringLiteral("unloaded %1\n").arg(idsText(ids)));
-                   });
-  addIds(c, "Servo ids (default 1 to 6)");
-
-  c = boardCommand(app, "read-positions", "Read servo positions", false, [](BoardSession& s) {
+  c = boardCommand(app, "unload", h(qtTrId("ctl_help_unload")), false, [](BoardSession& s) {
     const QList<int> ids = idsOrChannels();
-    const QByteArray reply =
-        s.request(protocol::idList(protocol::kReadPositions, ids), protocol::kReadPositions);
-    printReadings(ids, protocol::decodePositions(reply), "position", &ServoPosition::position);
+    s.send(protocol::idList(protocol::kUnloadServos, ids));
+    printText(qtTrId("ctl_unloaded").arg(idsText(ids)) + u'\n');
   });
-  addIds(c, "Servo ids (default 1 to 6)");
-  c->add_flag("--json", args.json, "Print JSON");
+  addIds(c);
 
-  CLI::App* trims = app.add_subcommand("trims", "Servo position trims");
+  c = boardCommand(
+      app, "read-positions", h(qtTrId("ctl_help_read_positions")), false, [](BoardSession& s) {
+        const QList<int> ids = idsOrChannels();
+        const QByteArray reply =
+            s.request(protocol::idList(protocol::kReadPositions, ids), protocol::kReadPositions);
+        printReadings(ids, protocol::decodePositions(reply), "position", &ServoPosition::position);
+      });
+  addIds(c);
+  c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
+
+  CLI::App* trims = app.add_subcommand("trims", h(qtTrId("ctl_help_trims")));
   trims->require_subcommand(1);
-  c = boardCommand(*trims, "read", "Read trims", false, [](BoardSession& s) {
+  c = boardCommand(*trims, "read", h(qtTrId("ctl_help_trims_read")), false, [](BoardSession& s) {
     const QList<int> ids = idsOrChannels();
     const QByteArray reply =
         s.request(protocol::idList(protocol::kReadDeviations, ids), protocol::kReadDeviations);
     printReadings(ids, protocol::decodeDeviations(reply), "trim",
                   &protocol::ServoDeviation::deviation);
   });
-  addIds(c, "Servo ids (default 1 to 6)");
-  c->add_flag("--json", args.json, "Print JSON");
-  c = boardCommand(*trims, "store", "Store the servos' current trims in the servos", false,
-                   [](BoardSession& s) {
-                     const QList<int> ids = idsOrChannels();
-                     s.request(protocol::idList(protocol::kDownloadDeviations, ids),
-                               protocol::kDownloadDeviations);
-                     printText(QStringLiteral("trims stored for %1\n").arg(idsText(ids)));
-                   });
-  addIds(c, "Servo ids (default 1 to 6)");
-  c = boardCommand(*trims, "adjust", "Set a servo's trim (not stored until trims store)", false,
+  addIds(c);
+  c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
+  c = boardCommand(*trims, "store", h(qtTrId("ctl_help_trims_store")), false, [](BoardSession& s) {
+    const QList<int> ids = idsOrChannels();
+    s.request(protocol::idList(protocol::kDownloadDeviations, ids), protocol::kDownloadDeviations);
+    printText(qtTrId("ctl_trims_stored").arg(idsText(ids)) + u'\n');
+  });
+  addIds(c);
+  c = boardCommand(*trims, "adjust", h(qtTrId("ctl_help_trims_adjust")), false,
                    [](BoardSession& s) {
                      s.send(protocol::adjustmentDeviation(args.id, args.value));
-                     printText(QStringLiteral("servo %1 trim %2\n").arg(args.id).arg(args.value));
+                     printText(qtTrId("ctl_trim_set").arg(args.id).arg(args.value) + u'\n');
                    });
-  c->add_option("ID", args.id, "Servo id")->required()->check(CLI::Range(0, 253));
-  c->add_option("VALUE", args.value, "Trim, -100 to 100")->required()->check(CLI::Range(-100, 100));
+  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
+      ->required()
+      ->check(CLI::Range(0, 253));
+  c->add_option("VALUE", args.value, h(qtTrId("ctl_help_trim_value")))
+      ->required()
+      ->check(CLI::Range(-100, 100));
 
-  CLI::App* servo = app.add_subcommand("servo", "A serial bus servo on the board's bus");
+  CLI::App* servo = app.add_subcommand("servo", h(qtTrId("ctl_help_servo")));
   servo->require_subcommand(1);
-  c = boardCommand(*servo, "check", "Count the bus servos that answer (ids 1 to 6)", false,
-                   [](BoardSession& s) {
-                     const int n = busServoCount(s);
-                     if (args.json) {
-                       printJson(QJsonObject{{QStringLiteral("servos"), n}});
-                     } else {
-                       printText(QStringLiteral("%1 bus servo%2 answer%3\n")
-                                     .arg(n)
-                                     .arg(n == 1 ? "" : "s")
-                                     .arg(n == 1 ? "s" : ""));
-                     }
-                   });
-  c->add_flag("--json", args.json, "Print JSON");
-  c = boardCommand(*servo, "read", "Read every parameter of the bus servo", false,
-                   [](BoardSession& s) {
-                     const protocol::ServoInfo info = readServo(s);
-                     if (args.json) {
-                       printJson(servoInfoJson(info));
-                     } else {
-                       printText(servoInfoText(info));
-                     }
-                   });
-  c->add_flag("--json", args.json, "Print JSON");
-  c = boardCommand(*servo, "write",
-                   "Change the given parameters of the only servo on the bus (read, then write)",
-                   false, writeServo, checkServoWrite);
+  c = boardCommand(*servo, "check", h(qtTrId("ctl_help_servo_check")), false, [](BoardSession& s) {
+    const int n = busServoCount(s);
+    if (args.json) {
+      printJson(QJsonObject{{QStringLiteral("servos"), n}});
+    } else {
+      printText(qtTrId("ctl_servo_count").arg(n) + u'\n');
+    }
+  });
+  c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
+  c = boardCommand(*servo, "read", h(qtTrId("ctl_help_servo_read")), false, [](BoardSession& s) {
+    const protocol::ServoInfo info = readServo(s);
+    if (args.json) {
+      printJson(servoInfoJson(info));
+    } else {
+      printText(servoInfoText(info));
+    }
+  });
+  c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
+  c = boardCommand(*servo, "write", h(qtTrId("ctl_help_servo_write")), false, writeServo,
+                   checkServoWrite);
   for (int i = 0; i < kServoParamCount; ++i) {
     const ServoParam& p = kServoParams[i];
     const std::string name = std::string("--") + p.option;
     if (p.kind == ServoParamKind::Switch) {
       c->add_option_function<std::string>(
-           name, [i](const std::string& v) { args.params[i] = v == "on" ? 1.0 : 0.0; }, p.help)
+           name, [i](const std::string& v) { args.params[i] = v == "on" ? 1.0 : 0.0; },
+           h(qtTrId(p.helpId)))
           ->check(CLI::IsMember({"on", "off"}));
     } else if (p.kind == ServoParamKind::Volts) {
       c->add_option_function<double>(
-           name, [i](const double& v) { args.params[i] = v; }, p.help)
+           name, [i](const double& v) { args.params[i] = v; }, h(qtTrId(p.helpId)))
           ->check(CLI::Range(p.min, p.max));
     } else {
       c->add_option_function<int>(
-           name, [i](const int& v) { args.params[i] = v; }, p.help)
+           name, [i](const int& v) { args.params[i] = v; }, h(qtTrId(p.helpId)))
           ->check(CLI::Range(static_cast<int>(p.min), static_cast<int>(p.max)));
     }
   }
-  c->add_flag("--json", args.json, "Print JSON");
-  c = boardCommand(
-      *servo, "motor", "Turn the servo as a motor at a signed speed", false, [](BoardSession& s) {
-        s.send(motorFrame(args.id, args.value, 1));
-        printText(QStringLiteral("servo %1 motor speed %2\n").arg(args.id).arg(args.value));
-      });
-  c->add_option("ID", args.id, "Servo id")->required()->check(CLI::Range(0, 253));
-  c->add_option("SPEED", args.value, "Speed, -1000 to 1000")
+  c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
+  c = boardCommand(*servo, "motor", h(qtTrId("ctl_help_servo_motor")), false, [](BoardSession& s) {
+    s.send(motorFrame(args.id, args.value, 1));
+    printText(qtTrId("ctl_motor_speed").arg(args.id).arg(args.value) + u'\n');
+  });
+  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
+      ->required()
+      ->check(CLI::Range(0, 253));
+  c->add_option("SPEED", args.value, h(qtTrId("ctl_help_speed")))
       ->required()
       ->check(CLI::Range(-1000, 1000));
-  c = boardCommand(*servo, "mode", "Switch the servo between servo and motor mode", false,
-                   [](BoardSession& s) {
-                     s.send(motorFrame(args.id, 0, args.mode == "motor" ? 1 : 0));
-                     printText(QStringLiteral("servo %1 in %2 mode\n")
-                                   .arg(args.id)
-                                   .arg(QString::fromStdString(args.mode)));
-                   });
-  c->add_option("ID", args.id, "Servo id")->required()->check(CLI::Range(0, 253));
-  c->add_option("MODE", args.mode, "servo or motor")
+  c = boardCommand(*servo, "mode", h(qtTrId("ctl_help_servo_mode")), false, [](BoardSession& s) {
+    s.send(motorFrame(args.id, 0, args.mode == "motor" ? 1 : 0));
+    const bool motor = args.mode == "motor";
+    printText((motor ? qtTrId("ctl_in_motor_mode") : qtTrId("ctl_in_servo_mode")).arg(args.id) +
+              u'\n');
+  });
+  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
+      ->required()
+      ->check(CLI::Range(0, 253));
+  c->add_option("MODE", args.mode, h(qtTrId("ctl_help_mode")))
       ->required()
       ->check(CLI::IsMember({"servo", "motor"}));
 }

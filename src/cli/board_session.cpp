@@ -47,7 +47,7 @@ class TracingTransport final : public HidTransport {
 int faultNumber(const QString& fault, int part) {
   bool ok = false;
   const int n = fault.section(u':', part, part).toInt(&ok);
-  if (!ok) throw CliError(kUsage, QStringLiteral("bad virtual-board fault \"%1\"").arg(fault));
+  if (!ok) throw CliError(kUsage, qtTrId("ctl_bad_fault").arg(fault));
   return n;
 }
 
@@ -86,13 +86,13 @@ void BoardSession::open() {
   if (overSerial()) {
     serial_ = std::make_unique<SerialLine>(options_.serialPort);
     if (!serial_->port.setBaudRate(options_.baud)) {
-      throw CliError(kUsage, QStringLiteral("%1 is not a standard baud rate").arg(options_.baud));
+      throw CliError(kUsage, qtTrId("ctl_bad_baud").arg(options_.baud));
     }
     serial_->port.setDelegate(serial_.get());
     serial_->port.open();
     if (!serial_->port.isOpen()) {
-      throw CliError(kNoBoard, QStringLiteral("cannot open the serial port %1: %2")
-                                   .arg(options_.serialPort, serial_->error));
+      throw CliError(kNoBoard,
+                     qtTrId("ctl_serial_open_failed").arg(options_.serialPort, serial_->error));
     }
     return;
   }
@@ -104,9 +104,7 @@ void BoardSession::open() {
     openUsb();
   }
   if (!waitUntil([this] { return link_->connection(); }, options_.timeout)) {
-    throw CliError(
-        kTimeOut,
-        QStringLiteral("the board did not come up within %1 ms").arg(options_.timeout.count()));
+    throw CliError(kTimeOut, qtTrId("ctl_no_board_in_time").arg(options_.timeout.count()));
   }
 }
 
@@ -134,7 +132,7 @@ void BoardSession::openSimulated() {
     } else if (kind == QLatin1String("no-reply")) {
       board_->dropRepliesTo(faultNumber(fault, 1));
     } else {
-      throw CliError(kUsage, QStringLiteral("unknown virtual-board fault \"%1\"").arg(fault));
+      throw CliError(kUsage, qtTrId("ctl_unknown_fault").arg(fault));
     }
   }
   std::unique_ptr<HidTransport> t = std::make_unique<VirtualHidTransport>(board_.get());
@@ -167,24 +165,22 @@ bool BoardSession::waitUntil(const std::function<bool()>& done, milliseconds lim
   return done();
 }
 
-void BoardSession::lost(const QString& doing) {
-  throw CliError(kBoardLost, QStringLiteral("the board was lost while %1").arg(doing));
-}
+void BoardSession::lost(const QString& message) { throw CliError(kBoardLost, message); }
 
 void BoardSession::send(const QByteArray& frame) {
   if (serial_) {
     if (options_.trace) traceFrame('>', frame);
     if (serial_->removed || !serial_->port.sendData(frame)) {
-      throw CliError(kBoardLost, QStringLiteral("cannot write to the serial port %1 %2")
-                                     .arg(options_.serialPort, serial_->error)
+      throw CliError(kBoardLost, (qtTrId("ctl_serial_write_failed").arg(options_.serialPort) +
+                                  u' ' + serial_->error)
                                      .trimmed());
     }
     return;
   }
-  if (!link_->connection()) lost(QStringLiteral("sending"));
+  if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
   if (!link_->sendData(frame)) {
-    if (!link_->connection()) lost(QStringLiteral("sending"));
-    throw CliError(kFailed, QStringLiteral("the frame could not be sent to the board"));
+    if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
+    throw CliError(kFailed, qtTrId("ctl_send_failed"));
   }
 }
 
@@ -198,10 +194,8 @@ QByteArray BoardSession::request(const QByteArray& frame, int replyCommand) {
   waitUntil([&] { return !reply.isEmpty() || !link_->connection(); }, options_.timeout);
   QObject::disconnect(c);
   if (!reply.isEmpty()) return reply;
-  if (!link_->connection()) lost(QStringLiteral("waiting for its answer"));
-  throw CliError(
-      kTimeOut,
-      QStringLiteral("the board did not answer within %1 ms").arg(options_.timeout.count()));
+  if (!link_->connection()) lost(qtTrId("ctl_lost_waiting"));
+  throw CliError(kTimeOut, qtTrId("ctl_no_answer").arg(options_.timeout.count()));
 }
 
 void BoardSession::download(const QList<DownloadJob>& jobs,
@@ -225,8 +219,8 @@ void BoardSession::download(const QList<DownloadJob>& jobs,
   downloader.setAckTimeout(options_.timeout);
   QString why;
   if (!downloader.start(jobs, &why)) {
-    if (!link_->connection()) lost(QStringLiteral("starting the download"));
-    throw CliError(kFileError, QStringLiteral("cannot download: %1").arg(why));
+    if (!link_->connection()) lost(qtTrId("ctl_lost_starting"));
+    throw CliError(kFileError, qtTrId("ctl_cannot_download").arg(why));
   }
   loop.exec();
 
@@ -237,19 +231,16 @@ void BoardSession::download(const QList<DownloadJob>& jobs,
       return;
     case DownloadEnd::NoAcknowledgement:
       throw CliError(
-          kTimeOut, QStringLiteral("the board did not acknowledge step %1 of group %2 within %3 ms")
-                        .arg(r.step)
-                        .arg(group)
-                        .arg(options_.timeout.count()));
+          kTimeOut,
+          qtTrId("ctl_no_acknowledgement").arg(r.step).arg(group).arg(options_.timeout.count()));
     case DownloadEnd::BoardLost:
-      lost(QStringLiteral("downloading group %1").arg(group));
+      lost(qtTrId("ctl_lost_downloading").arg(group));
     case DownloadEnd::SendFailed:
-      throw CliError(
-          kFailed, QStringLiteral("step %1 of group %2 could not be sent").arg(r.step).arg(group));
+      throw CliError(kFailed, qtTrId("ctl_step_not_sent").arg(r.step).arg(group));
     case DownloadEnd::Cancelled:
       break;
   }
-  throw CliError(kFailed, QStringLiteral("the download was cancelled"));
+  throw CliError(kFailed, qtTrId("ctl_download_cancelled"));
 }
 
 void BoardSession::settle() {

@@ -60,7 +60,7 @@ class BoardSession {
   bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
   void openUsb();
   void openSimulated();
-  [[noreturn]] void lost(const QString& doing);
+  [[noreturn]] void lost(const QString& message);
 
   BoardOptions options_;
   std::unique_ptr<VirtualBoard> board_;

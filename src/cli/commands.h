@@ -34,6 +34,10 @@ QByteArray readActionFile(const QString& path);
 
 void printJson(const QJsonValue& value);
 void printText(const QString& text);
+// One line on standard error.
+void printError(const QString& line);
+// A translated text as CLI11's help wants it.
+std::string h(const QString& text);
 bool stdinIsTerminal();
 bool stdoutIsTerminal();
 

@@ -21,20 +21,20 @@ enum ExitCode : int {
 
 struct ExitCodeInfo {
   int code;
-  const char* meaning;
+  const char* meaningId;  // translation id
 };
 
 inline constexpr ExitCodeInfo kExitCodes[] = {
-    {kDone, "done"},
-    {kFailed, "failed otherwise"},
-    {kUsage, "bad usage"},
-    {kNoBoard, "no board (or the serial port cannot be opened)"},
-    {kSeveralBoards, "several boards on USB"},
-    {kNoPermission, "no permission to open the board"},
-    {kTimeOut, "the board did not answer in time"},
-    {kBoardLost, "the board was lost"},
-    {kRefused, "refused by the board or the user"},
-    {kFileError, "file error"},
+    {kDone, QT_TRID_NOOP("ctl_exit_done")},
+    {kFailed, QT_TRID_NOOP("ctl_exit_failed")},
+    {kUsage, QT_TRID_NOOP("ctl_exit_usage")},
+    {kNoBoard, QT_TRID_NOOP("ctl_exit_no_board")},
+    {kSeveralBoards, QT_TRID_NOOP("ctl_exit_several_boards")},
+    {kNoPermission, QT_TRID_NOOP("ctl_exit_no_permission")},
+    {kTimeOut, QT_TRID_NOOP("ctl_exit_time_out")},
+    {kBoardLost, QT_TRID_NOOP("ctl_exit_board_lost")},
+    {kRefused, QT_TRID_NOOP("ctl_exit_refused")},
+    {kFileError, QT_TRID_NOOP("ctl_exit_file_error")},
 };
 
 // Ends a command: main() prints the message on standard error and exits with the code.

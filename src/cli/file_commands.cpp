@@ -31,7 +31,7 @@ KoTools::ActionTextFormat formatOf(const QString& path, const std::string& given
       given.empty() ? QFileInfo(path).suffix().toLower() : QString::fromStdString(given);
   if (f == QLatin1String("json")) return KoTools::ActionTextFormat::Json;
   if (f == QLatin1String("csv")) return KoTools::ActionTextFormat::Csv;
-  throw CliError(kUsage, QStringLiteral("%1: say --format json or --format csv").arg(path));
+  throw CliError(kUsage, qtTrId("ctl_say_format").arg(path));
 }
 
 QString position(quint16 p) {
@@ -62,7 +62,7 @@ void show() {
     for (quint16 p : r.positions) text += QStringLiteral(" %1").arg(position(p), 5);
     text += u'\n';
   }
-  text += QStringLiteral("%1 frame%2\n").arg(records.size()).arg(records.size() == 1 ? "" : "s");
+  text += qtTrId("ctl_frame_count").arg(records.size()) + u'\n';
   printText(text);
 }
 
@@ -74,7 +74,7 @@ void writeOut(const QString& path, const QByteArray& bytes) {
   // Replaced in one step: a failed write leaves the old file as it was.
   QString error;
   if (!KoTools::saveActionFile(path, bytes, &error)) {
-    throw CliError(kFileError, QStringLiteral("cannot write %1: %2").arg(path, error));
+    throw CliError(kFileError, qtTrId("ctl_cannot_write").arg(path, error));
   }
 }
 
@@ -92,24 +92,20 @@ void importFile() {
   const auto format = formatOf(in, args.format);
   QFile file(in);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw CliError(kFileError, QStringLiteral("cannot read %1: %2").arg(in, file.errorString()));
+    throw CliError(kFileError, qtTrId("ctl_cannot_read").arg(in, file.errorString()));
   }
   if (file.size() > 64 * KoTools::kMaxActionFileSize) {
-    throw CliError(kFileError, QStringLiteral("%1 is too large").arg(in));
+    throw CliError(kFileError, qtTrId("ctl_too_large").arg(in));
   }
   KoTools::ActionTextError error;
   const auto records = KoTools::importActionText(file.readAll(), format, &error);
   if (!records) {
-    const QString field =
-        error.field.isEmpty() ? QString() : QStringLiteral(", %1").arg(error.field);
-    throw CliError(kFileError, QStringLiteral("%1:%2%3: %4; nothing written")
-                                   .arg(in)
-                                   .arg(error.line)
-                                   .arg(field, error.message));
+    QString where = QStringLiteral("%1:%2").arg(in).arg(error.line);
+    if (!error.field.isEmpty()) where += QStringLiteral(", ") + error.field;
+    throw CliError(kFileError, qtTrId("ctl_import_failed").arg(where, error.message));
   }
   writeOut(out, KoTools::actionImage(*records));
-  std::fprintf(stderr, "%lld frames written to %s\n", static_cast<long long>(records->size()),
-               qPrintable(out));
+  printError(qtTrId("ctl_frames_written").arg(records->size()).arg(out));
 }
 
 }  // namespace
@@ -117,22 +113,19 @@ void importFile() {
 QByteArray readActionFile(const QString& path) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly)) {
-    throw CliError(kFileError, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    throw CliError(kFileError, qtTrId("ctl_cannot_read").arg(path, file.errorString()));
   }
   if (file.size() > KoTools::kMaxActionFileSize) {
-    throw CliError(kFileError, QStringLiteral("%1 is too large for an action file").arg(path));
+    throw CliError(kFileError, qtTrId("ctl_too_large_action_file").arg(path));
   }
   const QByteArray image = file.readAll();
   if (image.size() < KoTools::kActionFileHeaderSize || !image.startsWith("SOBARM")) {
-    throw CliError(kFileError, QStringLiteral("%1 is damaged: it does not begin with an action "
-                                              "file's 16-byte header")
-                                   .arg(path));
+    throw CliError(kFileError, qtTrId("ctl_damaged").arg(path));
   }
   const qsizetype spare =
       (image.size() - KoTools::kActionFileHeaderSize) % KoTools::kActionRecordSize;
   if (spare != 0) {
-    std::fprintf(stderr, "%s: %lld bytes after the last whole frame are ignored\n",
-                 qPrintable(path), static_cast<long long>(spare));
+    printError(qtTrId("ctl_spare_bytes").arg(path).arg(spare));
   }
   return image;
 }
@@ -142,6 +135,13 @@ void printJson(const QJsonValue& value) {
                                           : QJsonDocument(value.toObject()).toJson();
   std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
 }
+
+void printError(const QString& line) {
+  const QByteArray utf8 = (line + u'\n').toUtf8();
+  std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stderr);
+}
+
+std::string h(const QString& text) { return text.toStdString(); }
 
 void printText(const QString& text) {
   const QByteArray utf8 = text.toUtf8();
@@ -153,26 +153,26 @@ bool stdinIsTerminal() { return isatty(STDIN_FILENO) != 0; }
 bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
 
 void addFileCommands(CLI::App& app) {
-  CLI::App* file = app.add_subcommand("file", "Show and convert action files");
+  CLI::App* file = app.add_subcommand("file", h(qtTrId("ctl_help_file")));
   file->require_subcommand(1);
 
-  CLI::App* c = file->add_subcommand("show", "Print the frames of an action file");
-  c->add_option("FILE", args.file, "Action file (.rob)")->required();
-  c->add_flag("--json", args.json, "Print JSON");
+  CLI::App* c = file->add_subcommand("show", h(qtTrId("ctl_help_file_show")));
+  c->add_option("FILE", args.file, h(qtTrId("ctl_help_rob_file")))->required();
+  c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
   c->callback(show);
 
-  c = file->add_subcommand("export", "Write an action file as JSON or CSV");
-  c->add_option("FILE", args.file, "Action file (.rob)")->required();
-  c->add_option("--format", args.format, "json or csv (default: from -o, else json)")
+  c = file->add_subcommand("export", h(qtTrId("ctl_help_file_export")));
+  c->add_option("FILE", args.file, h(qtTrId("ctl_help_rob_file")))->required();
+  c->add_option("--format", args.format, h(qtTrId("ctl_help_export_format")))
       ->check(CLI::IsMember({"json", "csv"}));
-  c->add_option("-o,--output", args.out, "Output file (default: standard output)");
+  c->add_option("-o,--output", args.out, h(qtTrId("ctl_help_export_output")));
   c->callback(exportFile);
 
-  c = file->add_subcommand("import", "Make an action file from JSON or CSV");
-  c->add_option("FILE", args.file, "JSON or CSV file")->required();
-  c->add_option("--format", args.format, "json or csv (default: from the file name)")
+  c = file->add_subcommand("import", h(qtTrId("ctl_help_file_import")));
+  c->add_option("FILE", args.file, h(qtTrId("ctl_help_import_input")))->required();
+  c->add_option("--format", args.format, h(qtTrId("ctl_help_import_format")))
       ->check(CLI::IsMember({"json", "csv"}));
-  c->add_option("-o,--output", args.out, "Action file to write (.rob)")->required();
+  c->add_option("-o,--output", args.out, h(qtTrId("ctl_help_import_output")))->required();
   c->callback(importFile);
 }
 

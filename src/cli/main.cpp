@@ -1,6 +1,10 @@
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
+#include <QSettings>
+#include <QTranslator>
 #include <cstdio>
+#include <memory>
+#include <vector>
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
@@ -24,10 +28,29 @@ class QuietPrompter final : public Prompter {
   bool confirm(const QString&) override { return false; }
 };
 
+// Speaks the language chosen in the desktop program, English until one is chosen there, with
+// English underneath for any text the chosen language lacks.
+std::vector<std::unique_ptr<QTranslator>> installTranslations() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
+  QCoreApplication::setApplicationName(QStringLiteral("Vorn"));
+  QStringList codes{QStringLiteral("en")};
+  const QString chosen = QSettings().value("AppLanguagesKey").toString();
+  if (!chosen.isEmpty() && chosen != codes.first()) codes.append(chosen);
+  std::vector<std::unique_ptr<QTranslator>> installed;
+  for (const QString& code : codes) {
+    auto t = std::make_unique<QTranslator>();
+    if (t->load(QStringLiteral(":/i18n/vorn_%1.qm").arg(code))) {
+      QCoreApplication::installTranslator(t.get());
+      installed.push_back(std::move(t));
+    }
+  }
+  return installed;
+}
+
 std::string exitCodeList() {
-  std::string text = "Exit codes:\n";
+  std::string text = h(qtTrId("ctl_help_exit_codes")) + "\n";
   for (const ExitCodeInfo& e : kExitCodes) {
-    text += "  " + std::to_string(e.code) + "  " + e.meaning + "\n";
+    text += "  " + std::to_string(e.code) + "  " + h(qtTrId(e.meaningId)) + "\n";
   }
   return text;
 }
@@ -48,23 +71,20 @@ BoardOptions BoardArgs::options() const {
 
 void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial) {
   CLI::Option* simulate =
-      command->add_flag("--simulate", args.simulate, "Use the virtual board instead of USB");
-  command
-      ->add_option("--sim-servos", args.simulatedServos,
-                   "Servos on the virtual board's bus (default: the arm's six, one bus servo)")
+      command->add_flag("--simulate", args.simulate, h(qtTrId("ctl_help_simulate")));
+  command->add_option("--sim-servos", args.simulatedServos, h(qtTrId("ctl_help_sim_servos")))
       ->check(CLI::Range(1, 40))
       ->needs(simulate);
   command->add_option("--sim-fault", args.faults, "")->group("")->needs(simulate);
   if (serial) {
     CLI::Option* port =
-        command->add_option("--serial", args.serialPort, "Send over this serial port instead");
-    command->add_option("--baud", args.baud, "Serial speed (default 9600)")->needs(port);
+        command->add_option("--serial", args.serialPort, h(qtTrId("ctl_help_serial")));
+    command->add_option("--baud", args.baud, h(qtTrId("ctl_help_baud")))->needs(port);
     port->excludes(simulate);
   }
-  command->add_option("--timeout", args.timeoutMs, "Wait at most this many ms (default 10000)")
+  command->add_option("--timeout", args.timeoutMs, h(qtTrId("ctl_help_timeout")))
       ->check(CLI::Range(1, 600000));
-  command->add_flag("--trace", args.trace,
-                    "Print every frame sent (>) and report received (<) as hex on stderr");
+  command->add_flag("--trace", args.trace, h(qtTrId("ctl_help_trace")));
 }
 
 }  // namespace vornctl
@@ -73,13 +93,13 @@ int main(int argc, char** argv) {
   using namespace vornctl;
   qInstallMessageHandler(logHandler);
   QCoreApplication app(argc, argv);
+  const auto translations = installTranslations();
   QuietPrompter prompter;
   KoTools::installPrompter(&prompter);
 
-  CLI::App cli("vornctl: the robot arm's controller board and action files from the command line",
-               "vornctl");
+  CLI::App cli(h(qtTrId("ctl_help_app")), "vornctl");
   cli.set_version_flag("--version", std::string("vornctl ") + VORN_VERSION);
-  cli.add_flag("--verbose", verbose, "Show the link's log on standard error");
+  cli.add_flag("--verbose", verbose, h(qtTrId("ctl_help_verbose")));
   cli.require_subcommand(1);
   cli.footer(exitCodeList());
   addBoardCommands(cli);

@@ -48,7 +48,7 @@ void setServoParam(protocol::ServoInfo& info, int param, double value) {
   const ServoParam& p = kServoParams[param];
   if (value < p.min - 1e-9 || value > p.max + 1e-9) {
     throw CliError(kUsage,
-                   QStringLiteral("--%1 must lie between %2 and %3")
+                   qtTrId("ctl_param_range")
                        .arg(QLatin1String(p.option), shown(p.min, p.kind), shown(p.max, p.kind)));
   }
   const int whole = static_cast<int>(std::lround(value));
@@ -82,13 +82,10 @@ void setServoParam(protocol::ServoInfo& info, int param, double value) {
 
 void checkServoLimits(const protocol::ServoInfo& info) {
   if (info.minAngle >= info.maxAngle) {
-    throw CliError(kUsage, QStringLiteral("the lower angle limit (%1) must be below the upper (%2)")
-                               .arg(info.minAngle)
-                               .arg(info.maxAngle));
+    throw CliError(kUsage, qtTrId("ctl_angle_limits_cross").arg(info.minAngle).arg(info.maxAngle));
   }
   if (info.minVoltage + 100 > info.maxVoltage) {
-    throw CliError(kUsage, QStringLiteral("the lowest voltage must be at least 0.1 V below the "
-                                          "highest"));
+    throw CliError(kUsage, qtTrId("ctl_voltage_limits_cross"));
   }
 }
 

@@ -15,7 +15,7 @@ enum class ServoParamKind { Number, Volts, Switch };
 struct ServoParam {
   const char* option;  // long option of "servo write", also the printed name
   const char* jsonKey;
-  const char* help;
+  const char* helpId;  // translation id of its help
   ServoParamKind kind;
   double min;
   double max;
@@ -37,21 +37,24 @@ enum ServoParamIndex {
 };
 
 inline constexpr ServoParam kServoParams[] = {
-    {"id", "id", "bus id", ServoParamKind::Number, 0, 253},
-    {"min-angle", "minAngle", "lower angle limit", ServoParamKind::Number, 0, 999},
-    {"max-angle", "maxAngle", "upper angle limit", ServoParamKind::Number, 1, 1000},
-    {"min-voltage", "minVoltage", "lowest supply voltage, volts", ServoParamKind::Volts, 4.5, 13.9},
-    {"max-voltage", "maxVoltage", "highest supply voltage, volts", ServoParamKind::Volts, 4.6,
-     14.0},
-    {"temperature-limit", "temperatureLimit", "temperature limit, degrees Celsius",
+    {"id", "id", QT_TRID_NOOP("ctl_help_param_id"), ServoParamKind::Number, 0, 253},
+    {"min-angle", "minAngle", QT_TRID_NOOP("ctl_help_param_min_angle"), ServoParamKind::Number, 0,
+     999},
+    {"max-angle", "maxAngle", QT_TRID_NOOP("ctl_help_param_max_angle"), ServoParamKind::Number, 1,
+     1000},
+    {"min-voltage", "minVoltage", QT_TRID_NOOP("ctl_help_param_min_voltage"), ServoParamKind::Volts,
+     4.5, 13.9},
+    {"max-voltage", "maxVoltage", QT_TRID_NOOP("ctl_help_param_max_voltage"), ServoParamKind::Volts,
+     4.6, 14.0},
+    {"temperature-limit", "temperatureLimit", QT_TRID_NOOP("ctl_help_param_temperature"),
      ServoParamKind::Number, 50, 100},
-    {"led", "led", "LED on or off", ServoParamKind::Switch, 0, 1},
-    {"stall-alarm", "stallAlarm", "alarm on a locked rotor, on or off", ServoParamKind::Switch, 0,
+    {"led", "led", QT_TRID_NOOP("ctl_help_param_led"), ServoParamKind::Switch, 0, 1},
+    {"stall-alarm", "stallAlarm", QT_TRID_NOOP("ctl_help_param_stall"), ServoParamKind::Switch, 0,
      1, 4},
-    {"over-voltage-alarm", "overVoltageAlarm", "alarm on over-voltage, on or off",
+    {"over-voltage-alarm", "overVoltageAlarm", QT_TRID_NOOP("ctl_help_param_over_voltage"),
      ServoParamKind::Switch, 0, 1, 2},
-    {"over-temperature-alarm", "overTemperatureAlarm", "alarm on over-temperature, on or off",
-     ServoParamKind::Switch, 0, 1, 1},
+    {"over-temperature-alarm", "overTemperatureAlarm",
+     QT_TRID_NOOP("ctl_help_param_over_temperature"), ServoParamKind::Switch, 0, 1, 1},
 };
 inline constexpr int kServoParamCount = sizeof(kServoParams) / sizeof(kServoParams[0]);
 

@@ -18,28 +18,19 @@ QList<UsbBoard> findUsbBoards(HidapiBackend& backend) {
 
 const UsbBoard& oneUsbBoard(const QList<UsbBoard>& boards) {
   if (boards.isEmpty()) {
-    throw CliError(kNoBoard,
-                   QStringLiteral("no board found on USB (use --simulate for the virtual board)"));
+    throw CliError(kNoBoard, qtTrId("ctl_no_usb_board"));
   }
   if (boards.size() > 1) {
-    throw CliError(
-        kSeveralBoards,
-        QStringLiteral("%1 boards found on USB; leave one plugged in").arg(boards.size()));
+    throw CliError(kSeveralBoards, qtTrId("ctl_several_boards").arg(boards.size()));
   }
   const UsbBoard& b = boards.first();
   if (!b.accessible) {
     const QString why = b.error.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(b.error);
-    throw CliError(
-        kNoPermission,
-        QStringLiteral("no permission to open the board at %1%2. %3").arg(b.path, why, udevHint()));
+    throw CliError(kNoPermission, qtTrId("ctl_no_permission").arg(b.path, why, udevHint()));
   }
   return b;
 }
 
-QString udevHint() {
-  return QStringLiteral(
-      "Install the udev rule 70-vorn.rules (cmake --install, or the .deb), run \"sudo udevadm "
-      "control --reload-rules && sudo udevadm trigger\", then replug the board.");
-}
+QString udevHint() { return qtTrId("ctl_udev_hint"); }
 
 }  // namespace vornctl

@@ -36,12 +36,12 @@ struct Failure {
 quint16 checkedValue(const QString& text, int line, const QString& field, bool position) {
   const QString t = text.trimmed();
   if (!isPureInt(t) || t.contains(u'+') || t.startsWith(u'-')) {
-    fail(line, field, QStringLiteral("\"%1\" is not a whole number of 0 or more").arg(t));
+    fail(line, field, qtTrId("action_text_not_whole").arg(u'"' + t + u'"'));
   }
   const qint64 v = integerValue(t);
-  if (v > 0xFFFF) fail(line, field, QStringLiteral("%1 is over 65535").arg(t));
+  if (v > 0xFFFF) fail(line, field, qtTrId("action_text_over_16_bits").arg(t));
   if (position && v == frame::kAbsentChannel) {
-    fail(line, field, QStringLiteral("21845 marks an absent channel; write it as absent"));
+    fail(line, field, qtTrId("action_text_absent_marker"));
   }
   return static_cast<quint16>(v);
 }
@@ -52,8 +52,8 @@ quint16 checkedJsonValue(const QJsonValue& value, int line, const QString& field
   if (!value.isDouble() || d < 0 || std::floor(d) != d) {
     const QString shown = value.isDouble()   ? QString::number(d)
                           : value.isString() ? QStringLiteral("\"%1\"").arg(value.toString())
-                                             : QStringLiteral("this value");
-    fail(line, field, QStringLiteral("%1 is not a whole number of 0 or more").arg(shown));
+                                             : qtTrId("action_text_this_value");
+    fail(line, field, qtTrId("action_text_not_whole").arg(shown));
   }
   return checkedValue(QString::number(static_cast<qint64>(std::min(d, 1e12))), line, field,
                       position);
@@ -98,27 +98,26 @@ QList<ActionRecord> importJson(const QByteArray& text) {
   }
   const QJsonValue frames = doc.object().value(QLatin1String("frames"));
   if (!doc.isObject() || !frames.isArray()) {
-    fail(1, {}, QStringLiteral("expected an object with a \"frames\" array"));
+    fail(1, {}, qtTrId("action_text_no_frames"));
   }
   const QList<int> lines = frameLines(text);
   QList<ActionRecord> records;
   const QJsonArray array = frames.toArray();
   for (qsizetype i = 0; i < array.size(); ++i) {
     const int line = i < lines.size() ? lines[i] : 1;
-    if (i >= kMaxFrames)
-      fail(line, {}, QStringLiteral("an action file holds at most 65535 frames"));
-    if (!array[i].isObject()) fail(line, {}, QStringLiteral("a frame must be an object"));
+    if (i >= kMaxFrames) fail(line, {}, qtTrId("action_text_too_many_frames"));
+    if (!array[i].isObject()) fail(line, {}, qtTrId("action_text_frame_not_object"));
     const QJsonObject o = array[i].toObject();
     for (auto it = o.begin(); it != o.end(); ++it) {
       const QString& key = it.key();
       const bool known =
           key == QLatin1String("time") || (key.size() == 3 && key.startsWith(QLatin1String("ch")) &&
                                            key[2] >= u'1' && key[2] <= u'6');
-      if (!known) fail(line, key, QStringLiteral("unknown field"));
+      if (!known) fail(line, key, qtTrId("action_text_unknown_field"));
     }
     ActionRecord r;
     auto field = [&](const QString& name, bool position) {
-      if (!o.contains(name)) fail(line, name, QStringLiteral("missing"));
+      if (!o.contains(name)) fail(line, name, qtTrId("action_text_missing"));
       return checkedJsonValue(o.value(name), line, name, position);
     };
     r.time = field(QStringLiteral("time"), false);
@@ -143,16 +142,16 @@ QList<ActionRecord> importCsv(const QByteArray& text) {
     for (QString& f : fields) f = f.trimmed();
     if (!header) {
       if (fields.join(u',').compare(kCsvHeader, Qt::CaseInsensitive) != 0) {
-        fail(line, {}, QStringLiteral("the first line must be \"%1\"").arg(kCsvHeader));
+        fail(line, {}, qtTrId("action_text_first_line").arg(kCsvHeader));
       }
       header = true;
       continue;
     }
     if (fields.size() != kChannels + 1) {
-      fail(line, {}, QStringLiteral("%1 fields where 7 belong").arg(fields.size()));
+      fail(line, {}, qtTrId("action_text_field_count").arg(fields.size()));
     }
     if (records.size() >= kMaxFrames) {
-      fail(line, {}, QStringLiteral("an action file holds at most 65535 frames"));
+      fail(line, {}, qtTrId("action_text_too_many_frames"));
     }
     ActionRecord r;
     r.time = checkedValue(fields[0], line, QStringLiteral("time"), false);
@@ -163,7 +162,7 @@ QList<ActionRecord> importCsv(const QByteArray& text) {
     }
     records.append(r);
   }
-  if (!header) fail(1, {}, QStringLiteral("the first line must be \"%1\"").arg(kCsvHeader));
+  if (!header) fail(1, {}, qtTrId("action_text_first_line").arg(kCsvHeader));
   return records;
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QTranslator>
 #include <set>
 
 #include "cli/exit_codes.h"
@@ -27,6 +29,10 @@ struct ListedHid : HidapiBackend {
 };
 
 TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/vorn_en.qm")));
+  QCoreApplication::installTranslator(&english);
+
   struct Case {
     std::vector<HidapiBackend::DeviceInfo> devices;
     std::set<std::string> denied;
@@ -60,6 +66,7 @@ TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
       EXPECT_TRUE(QString::fromUtf8(e.what()).contains(c.message)) << e.what();
     }
   }
+  QCoreApplication::removeTranslator(&english);
 }
 
 }  // namespace

@@ -31,8 +31,15 @@ struct Outcome {
   }
 };
 
-Outcome vornctl(const QStringList& args) {
+// Runs with its settings in configHome: by default an empty folder, so that it speaks English
+// whatever the language chosen on this machine.
+Outcome vornctl(const QStringList& args, const QString& configHome = {}) {
+  static QTemporaryDir emptyConfig;
   QProcess p;
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"),
+             configHome.isEmpty() ? emptyConfig.path() : configHome);
+  p.setProcessEnvironment(env);
   p.start(QStringLiteral(VORNCTL_PATH), args);
   p.closeWriteChannel();  // standard input is not a terminal
   EXPECT_TRUE(p.waitForFinished(30000)) << args.join(u' ').toStdString();
@@ -83,7 +90,7 @@ TEST_F(Vornctl, BoardCommandsSendTheProtocolsBytes) {
       {{"trims", "store"}, {"55 55 09 16 06 01 02 03 04 05 06 00"}, "trims stored for 1 2 3"},
       {{"servo", "motor", "1", "-100"}, {"55 55 06 1A 01 01 9C FF"}, "motor speed -100"},
       {{"servo", "mode", "4", "servo"}, {"55 55 06 1A 04 00 00 00"}, "servo 4 in servo mode"},
-      {{"servo", "check"}, {"55 55 09 15 06 01 02 03 04 05 06"}, "6 bus servos answer"},
+      {{"servo", "check"}, {"55 55 09 15 06 01 02 03 04 05 06"}, "bus servos answering: 6"},
       // Only the given fields change: the rest go back as the servo reported them.
       {{"servo", "write", "--led", "off", "--stall-alarm", "off", "--max-angle", "900",
         "--sim-servos", "1"},
@@ -226,6 +233,19 @@ TEST_F(Vornctl, AFailedImportLeavesTheOutputAlone) {
   EXPECT_TRUE(r.err.contains(QLatin1String("bad.csv:3, ch3:"))) << r.err.toStdString();
   EXPECT_EQ(read(out), wave_);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);  // no stray temporary file
+}
+
+TEST_F(Vornctl, SpeaksTheLanguageChosenInTheDesktopProgram) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("Vorn")));
+  write(QStringLiteral("Vorn/Vorn.conf"), "[General]\nAppLanguagesKey=zh-Hans\n");
+  const Outcome ran = vornctl(simulated({"run", "3"}), dir.path());
+  EXPECT_EQ(ran.code, 0);
+  EXPECT_EQ(ran.out, QStringLiteral("动作组 3 已开始运行\n"));
+  const Outcome refused = vornctl(simulated({"erase", "all"}), dir.path());
+  EXPECT_EQ(refused.code, 8);
+  EXPECT_TRUE(refused.err.contains(QStringLiteral("擦除控制板上的全部动作组？")))
+      << refused.err.toStdString();
+  EXPECT_TRUE(vornctl({"--help"}, dir.path()).out.contains(QStringLiteral("退出码")));
 }
 
 }  // namespace
