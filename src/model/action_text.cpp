@@ -100,6 +100,9 @@ QList<ActionRecord> importJson(const QByteArray& text) {
   if (!doc.isObject() || !frames.isArray()) {
     fail(1, {}, qtTrId("action_text_no_frames"));
   }
+  for (const QString& key : doc.object().keys()) {
+    if (key != QLatin1String("frames")) fail(1, key, qtTrId("action_text_unknown_field"));
+  }
   const QList<int> lines = frameLines(text);
   QList<ActionRecord> records;
   const QJsonArray array = frames.toArray();

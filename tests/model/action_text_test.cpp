@@ -67,6 +67,7 @@ TEST(ActionText, ImportStopsAtTheFirstBadValueWithItsLineAndField) {
       {ActionTextFormat::Json, "{\"frames\": [{\"time\": 1}]}", 1, "ch1"},
       {ActionTextFormat::Json, "{\"frames\": [\n  {\"time\": 1,,}\n]}", 2, ""},
       {ActionTextFormat::Json, "[1, 2]", 1, ""},
+      {ActionTextFormat::Json, "{\"notes\": [{}], \"frames\": []}", 1, "notes"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text.toStdString());
