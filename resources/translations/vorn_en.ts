@@ -638,5 +638,750 @@
         <extracomment>Menu entry</extracomment>
         <translation>Two servos</translation>
     </message>
+    <message id="ctl_help_app">
+        <source>ctl_help_app</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>vornctl: the robot arm's controller board and action files from the command line</translation>
+    </message>
+    <message id="ctl_help_verbose">
+        <source>ctl_help_verbose</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Show the link's log on standard error</translation>
+    </message>
+    <message id="ctl_help_list">
+        <source>ctl_help_list</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Boards found on USB and the serial ports</translation>
+    </message>
+    <message id="ctl_help_list_simulate">
+        <source>ctl_help_list_simulate</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>List the virtual board as well</translation>
+    </message>
+    <message id="ctl_help_json">
+        <source>ctl_help_json</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Print JSON</translation>
+    </message>
+    <message id="ctl_help_download">
+        <source>ctl_help_download</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Download an action file into a group</translation>
+    </message>
+    <message id="ctl_help_download_many">
+        <source>ctl_help_download_many</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Download action files, each into the group its name begins with (3号wave.rob)</translation>
+    </message>
+    <message id="ctl_help_group">
+        <source>ctl_help_group</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Action group, 0 to 230</translation>
+    </message>
+    <message id="ctl_help_group_or_all">
+        <source>ctl_help_group_or_all</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Action group 0 to 230, or all</translation>
+    </message>
+    <message id="ctl_help_rob_file">
+        <source>ctl_help_rob_file</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Action file (.rob)</translation>
+    </message>
+    <message id="ctl_help_rob_files">
+        <source>ctl_help_rob_files</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Action files named &lt;group&gt;号&lt;name&gt;.rob</translation>
+    </message>
+    <message id="ctl_help_run">
+        <source>ctl_help_run</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Run a stored action group</translation>
+    </message>
+    <message id="ctl_help_stop">
+        <source>ctl_help_stop</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Stop the running action group</translation>
+    </message>
+    <message id="ctl_help_erase">
+        <source>ctl_help_erase</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Erase an action group, or all of them</translation>
+    </message>
+    <message id="ctl_help_yes">
+        <source>ctl_help_yes</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Do not ask</translation>
+    </message>
+    <message id="ctl_help_move">
+        <source>ctl_help_move</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Move one servo</translation>
+    </message>
+    <message id="ctl_help_servo_id">
+        <source>ctl_help_servo_id</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Servo id</translation>
+    </message>
+    <message id="ctl_help_position">
+        <source>ctl_help_position</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Position, 0 to 1000</translation>
+    </message>
+    <message id="ctl_help_time">
+        <source>ctl_help_time</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Time of the move in ms (0 on USB, 20 on serial)</translation>
+    </message>
+    <message id="ctl_help_reset">
+        <source>ctl_help_reset</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Move servos 1 to 40 to 500 in one second</translation>
+    </message>
+    <message id="ctl_help_unload">
+        <source>ctl_help_unload</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Power servos off so that the arm can be posed by hand</translation>
+    </message>
+    <message id="ctl_help_ids">
+        <source>ctl_help_ids</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Servo ids (default 1 to 6)</translation>
+    </message>
+    <message id="ctl_help_read_positions">
+        <source>ctl_help_read_positions</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Read servo positions</translation>
+    </message>
+    <message id="ctl_help_trims">
+        <source>ctl_help_trims</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Servo position trims</translation>
+    </message>
+    <message id="ctl_help_trims_read">
+        <source>ctl_help_trims_read</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Read trims</translation>
+    </message>
+    <message id="ctl_help_trims_store">
+        <source>ctl_help_trims_store</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Store the servos' current trims in the servos</translation>
+    </message>
+    <message id="ctl_help_trims_adjust">
+        <source>ctl_help_trims_adjust</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Set a servo's trim (not stored until trims store)</translation>
+    </message>
+    <message id="ctl_help_trim_value">
+        <source>ctl_help_trim_value</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Trim, -100 to 100</translation>
+    </message>
+    <message id="ctl_help_servo">
+        <source>ctl_help_servo</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>A serial bus servo on the board's bus</translation>
+    </message>
+    <message id="ctl_help_servo_check">
+        <source>ctl_help_servo_check</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Count the bus servos that answer (ids 1 to 6)</translation>
+    </message>
+    <message id="ctl_help_servo_read">
+        <source>ctl_help_servo_read</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Read every parameter of the bus servo</translation>
+    </message>
+    <message id="ctl_help_servo_write">
+        <source>ctl_help_servo_write</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Change the given parameters of the only servo on the bus (read, then write)</translation>
+    </message>
+    <message id="ctl_help_servo_motor">
+        <source>ctl_help_servo_motor</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Turn the servo as a motor at a signed speed</translation>
+    </message>
+    <message id="ctl_help_speed">
+        <source>ctl_help_speed</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Speed, -1000 to 1000</translation>
+    </message>
+    <message id="ctl_help_servo_mode">
+        <source>ctl_help_servo_mode</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Switch the servo between servo and motor mode</translation>
+    </message>
+    <message id="ctl_help_mode">
+        <source>ctl_help_mode</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>servo or motor</translation>
+    </message>
+    <message id="ctl_help_file">
+        <source>ctl_help_file</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Show and convert action files</translation>
+    </message>
+    <message id="ctl_help_file_show">
+        <source>ctl_help_file_show</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Print the frames of an action file</translation>
+    </message>
+    <message id="ctl_help_file_export">
+        <source>ctl_help_file_export</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Write an action file as JSON or CSV</translation>
+    </message>
+    <message id="ctl_help_export_format">
+        <source>ctl_help_export_format</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>json or csv (default: from -o, else json)</translation>
+    </message>
+    <message id="ctl_help_export_output">
+        <source>ctl_help_export_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Output file (default: standard output)</translation>
+    </message>
+    <message id="ctl_help_file_import">
+        <source>ctl_help_file_import</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Make an action file from JSON or CSV</translation>
+    </message>
+    <message id="ctl_help_import_input">
+        <source>ctl_help_import_input</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>JSON or CSV file</translation>
+    </message>
+    <message id="ctl_help_import_format">
+        <source>ctl_help_import_format</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>json or csv (default: from the file name)</translation>
+    </message>
+    <message id="ctl_help_import_output">
+        <source>ctl_help_import_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Action file to write (.rob)</translation>
+    </message>
+    <message id="ctl_help_simulate">
+        <source>ctl_help_simulate</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Use the virtual board instead of USB</translation>
+    </message>
+    <message id="ctl_help_sim_servos">
+        <source>ctl_help_sim_servos</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Servos on the virtual board's bus (default: the arm's six, one bus servo)</translation>
+    </message>
+    <message id="ctl_help_serial">
+        <source>ctl_help_serial</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Send over this serial port instead</translation>
+    </message>
+    <message id="ctl_help_baud">
+        <source>ctl_help_baud</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Serial speed (default 9600)</translation>
+    </message>
+    <message id="ctl_help_timeout">
+        <source>ctl_help_timeout</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Wait at most this many ms (default 10000)</translation>
+    </message>
+    <message id="ctl_help_trace">
+        <source>ctl_help_trace</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Print every frame sent (&gt;) and report received (&lt;) as hex on stderr</translation>
+    </message>
+    <message id="ctl_help_exit_codes">
+        <source>ctl_help_exit_codes</source>
+        <extracomment>Command-line help, heading</extracomment>
+        <translation>Exit codes:</translation>
+    </message>
+    <message id="ctl_help_param_id">
+        <source>ctl_help_param_id</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>bus id</translation>
+    </message>
+    <message id="ctl_help_param_min_angle">
+        <source>ctl_help_param_min_angle</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>lower angle limit</translation>
+    </message>
+    <message id="ctl_help_param_max_angle">
+        <source>ctl_help_param_max_angle</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>upper angle limit</translation>
+    </message>
+    <message id="ctl_help_param_min_voltage">
+        <source>ctl_help_param_min_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>lowest supply voltage, volts</translation>
+    </message>
+    <message id="ctl_help_param_max_voltage">
+        <source>ctl_help_param_max_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>highest supply voltage, volts</translation>
+    </message>
+    <message id="ctl_help_param_temperature">
+        <source>ctl_help_param_temperature</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>temperature limit, degrees Celsius</translation>
+    </message>
+    <message id="ctl_help_param_led">
+        <source>ctl_help_param_led</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>LED on or off</translation>
+    </message>
+    <message id="ctl_help_param_stall">
+        <source>ctl_help_param_stall</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>alarm on a locked rotor, on or off</translation>
+    </message>
+    <message id="ctl_help_param_over_voltage">
+        <source>ctl_help_param_over_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>alarm on over-voltage, on or off</translation>
+    </message>
+    <message id="ctl_help_param_over_temperature">
+        <source>ctl_help_param_over_temperature</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>alarm on over-temperature, on or off</translation>
+    </message>
+    <message id="ctl_exit_done">
+        <source>ctl_exit_done</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>done</translation>
+    </message>
+    <message id="ctl_exit_failed">
+        <source>ctl_exit_failed</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>failed otherwise</translation>
+    </message>
+    <message id="ctl_exit_usage">
+        <source>ctl_exit_usage</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>bad usage</translation>
+    </message>
+    <message id="ctl_exit_no_board">
+        <source>ctl_exit_no_board</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>no board (or the serial port cannot be opened)</translation>
+    </message>
+    <message id="ctl_exit_several_boards">
+        <source>ctl_exit_several_boards</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>several boards on USB</translation>
+    </message>
+    <message id="ctl_exit_no_permission">
+        <source>ctl_exit_no_permission</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>no permission to open the board</translation>
+    </message>
+    <message id="ctl_exit_time_out">
+        <source>ctl_exit_time_out</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>the board did not answer in time</translation>
+    </message>
+    <message id="ctl_exit_board_lost">
+        <source>ctl_exit_board_lost</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>the board was lost</translation>
+    </message>
+    <message id="ctl_exit_refused">
+        <source>ctl_exit_refused</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>refused by the board or the user</translation>
+    </message>
+    <message id="ctl_exit_file_error">
+        <source>ctl_exit_file_error</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>file error</translation>
+    </message>
+    <message id="ctl_bad_fault">
+        <source>ctl_bad_fault</source>
+        <extracomment>Error; %1 a fault setting</extracomment>
+        <translation>bad virtual-board fault &quot;%1&quot;</translation>
+    </message>
+    <message id="ctl_unknown_fault">
+        <source>ctl_unknown_fault</source>
+        <extracomment>Error; %1 a fault setting</extracomment>
+        <translation>unknown virtual-board fault &quot;%1&quot;</translation>
+    </message>
+    <message id="ctl_bad_baud">
+        <source>ctl_bad_baud</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 is not a standard baud rate</translation>
+    </message>
+    <message id="ctl_serial_open_failed">
+        <source>ctl_serial_open_failed</source>
+        <extracomment>Error; %1 port, %2 reason</extracomment>
+        <translation>cannot open the serial port %1: %2</translation>
+    </message>
+    <message id="ctl_no_board_in_time">
+        <source>ctl_no_board_in_time</source>
+        <extracomment>Error</extracomment>
+        <translation>the board did not come up within %1 ms</translation>
+    </message>
+    <message id="ctl_lost_sending">
+        <source>ctl_lost_sending</source>
+        <extracomment>Error</extracomment>
+        <translation>the board was lost while sending</translation>
+    </message>
+    <message id="ctl_lost_waiting">
+        <source>ctl_lost_waiting</source>
+        <extracomment>Error</extracomment>
+        <translation>the board was lost while waiting for its answer</translation>
+    </message>
+    <message id="ctl_lost_starting">
+        <source>ctl_lost_starting</source>
+        <extracomment>Error</extracomment>
+        <translation>the board was lost while starting the download</translation>
+    </message>
+    <message id="ctl_lost_downloading">
+        <source>ctl_lost_downloading</source>
+        <extracomment>Error</extracomment>
+        <translation>the board was lost while downloading group %1</translation>
+    </message>
+    <message id="ctl_serial_write_failed">
+        <source>ctl_serial_write_failed</source>
+        <extracomment>Error</extracomment>
+        <translation>cannot write to the serial port %1</translation>
+    </message>
+    <message id="ctl_send_failed">
+        <source>ctl_send_failed</source>
+        <extracomment>Error</extracomment>
+        <translation>the frame could not be sent to the board</translation>
+    </message>
+    <message id="ctl_no_answer">
+        <source>ctl_no_answer</source>
+        <extracomment>Error</extracomment>
+        <translation>the board did not answer within %1 ms</translation>
+    </message>
+    <message id="ctl_cannot_download">
+        <source>ctl_cannot_download</source>
+        <extracomment>Error</extracomment>
+        <translation>cannot download: %1</translation>
+    </message>
+    <message id="ctl_no_acknowledgement">
+        <source>ctl_no_acknowledgement</source>
+        <extracomment>Error</extracomment>
+        <translation>the board did not acknowledge step %1 of group %2 within %3 ms</translation>
+    </message>
+    <message id="ctl_step_not_sent">
+        <source>ctl_step_not_sent</source>
+        <extracomment>Error</extracomment>
+        <translation>step %1 of group %2 could not be sent</translation>
+    </message>
+    <message id="ctl_download_cancelled">
+        <source>ctl_download_cancelled</source>
+        <extracomment>Error</extracomment>
+        <translation>the download was cancelled</translation>
+    </message>
+    <message id="ctl_no_usb_board">
+        <source>ctl_no_usb_board</source>
+        <extracomment>Error</extracomment>
+        <translation>no board found on USB (use --simulate for the virtual board)</translation>
+    </message>
+    <message id="ctl_several_boards">
+        <source>ctl_several_boards</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 boards found on USB; leave one plugged in</translation>
+    </message>
+    <message id="ctl_no_permission">
+        <source>ctl_no_permission</source>
+        <extracomment>Error; %1 device path, %2 reason in brackets, %3 the udev hint</extracomment>
+        <translation>no permission to open the board at %1%2. %3</translation>
+    </message>
+    <message id="ctl_udev_hint">
+        <source>ctl_udev_hint</source>
+        <extracomment>Hint</extracomment>
+        <translation>Install the udev rule 70-vorn.rules (cmake --install, or the .deb), run &quot;sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger&quot;, then replug the board.</translation>
+    </message>
+    <message id="ctl_too_many_ids">
+        <source>ctl_too_many_ids</source>
+        <extracomment>Error</extracomment>
+        <translation>at most %1 ids at a time</translation>
+    </message>
+    <message id="ctl_no_answer_from">
+        <source>ctl_no_answer_from</source>
+        <extracomment>Error; %1 servo ids</extracomment>
+        <translation>no answer from servo %1</translation>
+    </message>
+    <message id="ctl_progress_group">
+        <source>ctl_progress_group</source>
+        <extracomment>Download progress line</extracomment>
+        <translation>group %1: %2/%3 frames</translation>
+    </message>
+    <message id="ctl_progress_bar">
+        <source>ctl_progress_bar</source>
+        <extracomment>Download progress bar label</extracomment>
+        <translation>group %1</translation>
+    </message>
+    <message id="ctl_downloaded">
+        <source>ctl_downloaded</source>
+        <extracomment>Result; %1 file name</extracomment>
+        <translation>%1 downloaded into group %2 (%3 frames)</translation>
+    </message>
+    <message id="ctl_too_many_frames">
+        <source>ctl_too_many_frames</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 holds %2 frames; a group takes at most %3</translation>
+    </message>
+    <message id="ctl_not_asked">
+        <source>ctl_not_asked</source>
+        <extracomment>Error; %1 the question</extracomment>
+        <translation>%1 Not asked: standard input is not a terminal; add --yes.</translation>
+    </message>
+    <message id="ctl_yes_no">
+        <source>ctl_yes_no</source>
+        <extracomment>Prompt after a question; the answers stay y and n</extracomment>
+        <translation>[y/N]</translation>
+    </message>
+    <message id="ctl_erase_all_question">
+        <source>ctl_erase_all_question</source>
+        <extracomment>Question</extracomment>
+        <translation>Erase every action group on the board?</translation>
+    </message>
+    <message id="ctl_erase_group_question">
+        <source>ctl_erase_group_question</source>
+        <extracomment>Question</extracomment>
+        <translation>Erase action group %1 on the board?</translation>
+    </message>
+    <message id="ctl_nothing_erased">
+        <source>ctl_nothing_erased</source>
+        <extracomment>Result</extracomment>
+        <translation>nothing erased</translation>
+    </message>
+    <message id="ctl_erased_all">
+        <source>ctl_erased_all</source>
+        <extracomment>Result</extracomment>
+        <translation>every action group erased</translation>
+    </message>
+    <message id="ctl_erased_group">
+        <source>ctl_erased_group</source>
+        <extracomment>Result</extracomment>
+        <translation>action group %1 erased</translation>
+    </message>
+    <message id="ctl_answer_too_short">
+        <source>ctl_answer_too_short</source>
+        <extracomment>Error</extracomment>
+        <translation>the board's answer was too short</translation>
+    </message>
+    <message id="ctl_nothing_to_write">
+        <source>ctl_nothing_to_write</source>
+        <extracomment>Error</extracomment>
+        <translation>give at least one parameter to write</translation>
+    </message>
+    <message id="ctl_not_one_servo">
+        <source>ctl_not_one_servo</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 bus servos answer; writing needs exactly one on the bus</translation>
+    </message>
+    <message id="ctl_usb_boards">
+        <source>ctl_usb_boards</source>
+        <extracomment>List heading</extracomment>
+        <translation>USB boards:</translation>
+    </message>
+    <message id="ctl_serial_ports">
+        <source>ctl_serial_ports</source>
+        <extracomment>List heading</extracomment>
+        <translation>Serial ports:</translation>
+    </message>
+    <message id="ctl_virtual_board">
+        <source>ctl_virtual_board</source>
+        <extracomment>List entry</extracomment>
+        <translation>virtual board</translation>
+    </message>
+    <message id="ctl_none">
+        <source>ctl_none</source>
+        <extracomment>List entry</extracomment>
+        <translation>none</translation>
+    </message>
+    <message id="ctl_no_permission_entry">
+        <source>ctl_no_permission_entry</source>
+        <extracomment>List entry; %1 the udev hint</extracomment>
+        <translation>no permission: %1</translation>
+    </message>
+    <message id="ctl_bad_file_name">
+        <source>ctl_bad_file_name</source>
+        <extracomment>Error</extracomment>
+        <translation>%1: the name must begin with a group number 0 to 230 and 号, as in 3号wave.rob</translation>
+    </message>
+    <message id="ctl_run_started">
+        <source>ctl_run_started</source>
+        <extracomment>Result</extracomment>
+        <translation>group %1 started</translation>
+    </message>
+    <message id="ctl_stopped">
+        <source>ctl_stopped</source>
+        <extracomment>Result</extracomment>
+        <translation>stopped</translation>
+    </message>
+    <message id="ctl_moved">
+        <source>ctl_moved</source>
+        <extracomment>Result</extracomment>
+        <translation>servo %1 to %2 in %3 ms</translation>
+    </message>
+    <message id="ctl_reset_done">
+        <source>ctl_reset_done</source>
+        <extracomment>Result</extracomment>
+        <translation>servos 1 to 40 to 500</translation>
+    </message>
+    <message id="ctl_unloaded">
+        <source>ctl_unloaded</source>
+        <extracomment>Result; %1 servo ids</extracomment>
+        <translation>unloaded %1</translation>
+    </message>
+    <message id="ctl_trims_stored">
+        <source>ctl_trims_stored</source>
+        <extracomment>Result; %1 servo ids</extracomment>
+        <translation>trims stored for %1</translation>
+    </message>
+    <message id="ctl_trim_set">
+        <source>ctl_trim_set</source>
+        <extracomment>Result</extracomment>
+        <translation>servo %1 trim %2</translation>
+    </message>
+    <message id="ctl_servo_count">
+        <source>ctl_servo_count</source>
+        <extracomment>Result</extracomment>
+        <translation>bus servos answering: %1</translation>
+    </message>
+    <message id="ctl_motor_speed">
+        <source>ctl_motor_speed</source>
+        <extracomment>Result</extracomment>
+        <translation>servo %1 motor speed %2</translation>
+    </message>
+    <message id="ctl_in_servo_mode">
+        <source>ctl_in_servo_mode</source>
+        <extracomment>Result</extracomment>
+        <translation>servo %1 in servo mode</translation>
+    </message>
+    <message id="ctl_in_motor_mode">
+        <source>ctl_in_motor_mode</source>
+        <extracomment>Result</extracomment>
+        <translation>servo %1 in motor mode</translation>
+    </message>
+    <message id="ctl_param_range">
+        <source>ctl_param_range</source>
+        <extracomment>Error</extracomment>
+        <translation>--%1 must lie between %2 and %3</translation>
+    </message>
+    <message id="ctl_angle_limits_cross">
+        <source>ctl_angle_limits_cross</source>
+        <extracomment>Error</extracomment>
+        <translation>the lower angle limit (%1) must be below the upper (%2)</translation>
+    </message>
+    <message id="ctl_voltage_limits_cross">
+        <source>ctl_voltage_limits_cross</source>
+        <extracomment>Error</extracomment>
+        <translation>the lowest voltage must be at least 0.1 V below the highest</translation>
+    </message>
+    <message id="ctl_say_format">
+        <source>ctl_say_format</source>
+        <extracomment>Error</extracomment>
+        <translation>%1: say --format json or --format csv</translation>
+    </message>
+    <message id="ctl_frame_count">
+        <source>ctl_frame_count</source>
+        <extracomment>Result</extracomment>
+        <translation>frames: %1</translation>
+    </message>
+    <message id="ctl_cannot_write">
+        <source>ctl_cannot_write</source>
+        <extracomment>Error</extracomment>
+        <translation>cannot write %1: %2</translation>
+    </message>
+    <message id="ctl_cannot_read">
+        <source>ctl_cannot_read</source>
+        <extracomment>Error</extracomment>
+        <translation>cannot read %1: %2</translation>
+    </message>
+    <message id="ctl_too_large">
+        <source>ctl_too_large</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 is too large</translation>
+    </message>
+    <message id="ctl_import_failed">
+        <source>ctl_import_failed</source>
+        <extracomment>Error; %1 file:line, field</extracomment>
+        <translation>%1: %2; nothing written</translation>
+    </message>
+    <message id="ctl_frames_written">
+        <source>ctl_frames_written</source>
+        <extracomment>Result</extracomment>
+        <translation>%1 frames written to %2</translation>
+    </message>
+    <message id="ctl_too_large_action_file">
+        <source>ctl_too_large_action_file</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 is too large for an action file</translation>
+    </message>
+    <message id="ctl_damaged">
+        <source>ctl_damaged</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 is damaged: it does not begin with an action file's 16-byte header</translation>
+    </message>
+    <message id="ctl_spare_bytes">
+        <source>ctl_spare_bytes</source>
+        <extracomment>Warning</extracomment>
+        <translation>%1: %2 bytes after the last whole frame are ignored</translation>
+    </message>
+    <message id="action_text_not_whole">
+        <source>action_text_not_whole</source>
+        <extracomment>Import error; %1 the value</extracomment>
+        <translation>%1 is not a whole number of 0 or more</translation>
+    </message>
+    <message id="action_text_over_16_bits">
+        <source>action_text_over_16_bits</source>
+        <extracomment>Import error</extracomment>
+        <translation>%1 is over 65535</translation>
+    </message>
+    <message id="action_text_absent_marker">
+        <source>action_text_absent_marker</source>
+        <extracomment>Import error</extracomment>
+        <translation>21845 marks an absent channel; write it as absent</translation>
+    </message>
+    <message id="action_text_this_value">
+        <source>action_text_this_value</source>
+        <extracomment>Import error, stands for a value that cannot be shown</extracomment>
+        <translation>this value</translation>
+    </message>
+    <message id="action_text_no_frames">
+        <source>action_text_no_frames</source>
+        <extracomment>Import error</extracomment>
+        <translation>expected an object with a &quot;frames&quot; array</translation>
+    </message>
+    <message id="action_text_too_many_frames">
+        <source>action_text_too_many_frames</source>
+        <extracomment>Import error</extracomment>
+        <translation>an action file holds at most 65535 frames</translation>
+    </message>
+    <message id="action_text_frame_not_object">
+        <source>action_text_frame_not_object</source>
+        <extracomment>Import error</extracomment>
+        <translation>a frame must be an object</translation>
+    </message>
+    <message id="action_text_unknown_field">
+        <source>action_text_unknown_field</source>
+        <extracomment>Import error</extracomment>
+        <translation>unknown field</translation>
+    </message>
+    <message id="action_text_missing">
+        <source>action_text_missing</source>
+        <extracomment>Import error</extracomment>
+        <translation>missing</translation>
+    </message>
+    <message id="action_text_first_line">
+        <source>action_text_first_line</source>
+        <extracomment>Import error</extracomment>
+        <translation>the first line must be &quot;%1&quot;</translation>
+    </message>
+    <message id="action_text_field_count">
+        <source>action_text_field_count</source>
+        <extracomment>Import error</extracomment>
+        <translation>%1 fields where 7 belong</translation>
+    </message>
 </context>
 </TS>

@@ -638,5 +638,750 @@
         <extracomment>Menu entry</extracomment>
         <translation>两个舵机</translation>
     </message>
+    <message id="ctl_help_app">
+        <source>ctl_help_app</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>vornctl：在命令行中操作机械臂控制板和动作文件</translation>
+    </message>
+    <message id="ctl_help_verbose">
+        <source>ctl_help_verbose</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在标准错误输出中显示通信日志</translation>
+    </message>
+    <message id="ctl_help_list">
+        <source>ctl_help_list</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>列出 USB 上的控制板和串口</translation>
+    </message>
+    <message id="ctl_help_list_simulate">
+        <source>ctl_help_list_simulate</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>同时列出虚拟控制板</translation>
+    </message>
+    <message id="ctl_help_json">
+        <source>ctl_help_json</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>以 JSON 格式输出</translation>
+    </message>
+    <message id="ctl_help_download">
+        <source>ctl_help_download</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>将动作文件下载到一个动作组</translation>
+    </message>
+    <message id="ctl_help_download_many">
+        <source>ctl_help_download_many</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>下载多个动作文件，每个文件下载到其文件名开头的动作组（3号wave.rob）</translation>
+    </message>
+    <message id="ctl_help_group">
+        <source>ctl_help_group</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>动作组，0 到 230</translation>
+    </message>
+    <message id="ctl_help_group_or_all">
+        <source>ctl_help_group_or_all</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>动作组 0 到 230，或 all（全部）</translation>
+    </message>
+    <message id="ctl_help_rob_file">
+        <source>ctl_help_rob_file</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>动作文件（.rob）</translation>
+    </message>
+    <message id="ctl_help_rob_files">
+        <source>ctl_help_rob_files</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>名为 &lt;动作组&gt;号&lt;名称&gt;.rob 的动作文件</translation>
+    </message>
+    <message id="ctl_help_run">
+        <source>ctl_help_run</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>运行已存储的动作组</translation>
+    </message>
+    <message id="ctl_help_stop">
+        <source>ctl_help_stop</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>停止正在运行的动作组</translation>
+    </message>
+    <message id="ctl_help_erase">
+        <source>ctl_help_erase</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>擦除一个动作组或全部动作组</translation>
+    </message>
+    <message id="ctl_help_yes">
+        <source>ctl_help_yes</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>不询问</translation>
+    </message>
+    <message id="ctl_help_move">
+        <source>ctl_help_move</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>转动一个舵机</translation>
+    </message>
+    <message id="ctl_help_servo_id">
+        <source>ctl_help_servo_id</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵机 ID</translation>
+    </message>
+    <message id="ctl_help_position">
+        <source>ctl_help_position</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>位置，0 到 1000</translation>
+    </message>
+    <message id="ctl_help_time">
+        <source>ctl_help_time</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>转动时间，毫秒（USB 默认 0，串口默认 20）</translation>
+    </message>
+    <message id="ctl_help_reset">
+        <source>ctl_help_reset</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在一秒内将舵机 1 到 40 转到 500</translation>
+    </message>
+    <message id="ctl_help_unload">
+        <source>ctl_help_unload</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵机掉电，以便用手摆动作</translation>
+    </message>
+    <message id="ctl_help_ids">
+        <source>ctl_help_ids</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵机 ID（默认 1 到 6）</translation>
+    </message>
+    <message id="ctl_help_read_positions">
+        <source>ctl_help_read_positions</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>读取舵机位置</translation>
+    </message>
+    <message id="ctl_help_trims">
+        <source>ctl_help_trims</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵机偏差</translation>
+    </message>
+    <message id="ctl_help_trims_read">
+        <source>ctl_help_trims_read</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>读取偏差</translation>
+    </message>
+    <message id="ctl_help_trims_store">
+        <source>ctl_help_trims_store</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>将舵机当前的偏差写入舵机</translation>
+    </message>
+    <message id="ctl_help_trims_adjust">
+        <source>ctl_help_trims_adjust</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>设置舵机偏差（执行 trims store 后才保存）</translation>
+    </message>
+    <message id="ctl_help_trim_value">
+        <source>ctl_help_trim_value</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>偏差，-100 到 100</translation>
+    </message>
+    <message id="ctl_help_servo">
+        <source>ctl_help_servo</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>控制板总线上的串行总线舵机</translation>
+    </message>
+    <message id="ctl_help_servo_check">
+        <source>ctl_help_servo_check</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>统计应答的总线舵机数量（ID 1 到 6）</translation>
+    </message>
+    <message id="ctl_help_servo_read">
+        <source>ctl_help_servo_read</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>读取总线舵机的全部参数</translation>
+    </message>
+    <message id="ctl_help_servo_write">
+        <source>ctl_help_servo_write</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>修改总线上唯一舵机的指定参数（先读后写）</translation>
+    </message>
+    <message id="ctl_help_servo_motor">
+        <source>ctl_help_servo_motor</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>让舵机以带符号的速度作为电机转动</translation>
+    </message>
+    <message id="ctl_help_speed">
+        <source>ctl_help_speed</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>速度，-1000 到 1000</translation>
+    </message>
+    <message id="ctl_help_servo_mode">
+        <source>ctl_help_servo_mode</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在舵机模式和电机模式之间切换</translation>
+    </message>
+    <message id="ctl_help_mode">
+        <source>ctl_help_mode</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>servo（舵机）或 motor（电机）</translation>
+    </message>
+    <message id="ctl_help_file">
+        <source>ctl_help_file</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>查看和转换动作文件</translation>
+    </message>
+    <message id="ctl_help_file_show">
+        <source>ctl_help_file_show</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>显示动作文件的各帧</translation>
+    </message>
+    <message id="ctl_help_file_export">
+        <source>ctl_help_file_export</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>将动作文件导出为 JSON 或 CSV</translation>
+    </message>
+    <message id="ctl_help_export_format">
+        <source>ctl_help_export_format</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>json 或 csv（默认按 -o 的扩展名，否则 json）</translation>
+    </message>
+    <message id="ctl_help_export_output">
+        <source>ctl_help_export_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>输出文件（默认：标准输出）</translation>
+    </message>
+    <message id="ctl_help_file_import">
+        <source>ctl_help_file_import</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>由 JSON 或 CSV 生成动作文件</translation>
+    </message>
+    <message id="ctl_help_import_input">
+        <source>ctl_help_import_input</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>JSON 或 CSV 文件</translation>
+    </message>
+    <message id="ctl_help_import_format">
+        <source>ctl_help_import_format</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>json 或 csv（默认按文件扩展名）</translation>
+    </message>
+    <message id="ctl_help_import_output">
+        <source>ctl_help_import_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要写入的动作文件（.rob）</translation>
+    </message>
+    <message id="ctl_help_simulate">
+        <source>ctl_help_simulate</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>使用虚拟控制板而不是 USB</translation>
+    </message>
+    <message id="ctl_help_sim_servos">
+        <source>ctl_help_sim_servos</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>虚拟控制板总线上的舵机数（默认：机械臂的六个，一个总线舵机）</translation>
+    </message>
+    <message id="ctl_help_serial">
+        <source>ctl_help_serial</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>改为通过此串口发送</translation>
+    </message>
+    <message id="ctl_help_baud">
+        <source>ctl_help_baud</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>串口波特率（默认 9600）</translation>
+    </message>
+    <message id="ctl_help_timeout">
+        <source>ctl_help_timeout</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>最多等待的毫秒数（默认 10000）</translation>
+    </message>
+    <message id="ctl_help_trace">
+        <source>ctl_help_trace</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在标准错误输出中以十六进制显示每个发送的帧（&gt;）和收到的报告（&lt;）</translation>
+    </message>
+    <message id="ctl_help_exit_codes">
+        <source>ctl_help_exit_codes</source>
+        <extracomment>Command-line help, heading</extracomment>
+        <translation>退出码：</translation>
+    </message>
+    <message id="ctl_help_param_id">
+        <source>ctl_help_param_id</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>总线 ID</translation>
+    </message>
+    <message id="ctl_help_param_min_angle">
+        <source>ctl_help_param_min_angle</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>角度下限</translation>
+    </message>
+    <message id="ctl_help_param_max_angle">
+        <source>ctl_help_param_max_angle</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>角度上限</translation>
+    </message>
+    <message id="ctl_help_param_min_voltage">
+        <source>ctl_help_param_min_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>最低供电电压，伏</translation>
+    </message>
+    <message id="ctl_help_param_max_voltage">
+        <source>ctl_help_param_max_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>最高供电电压，伏</translation>
+    </message>
+    <message id="ctl_help_param_temperature">
+        <source>ctl_help_param_temperature</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>温度上限，摄氏度</translation>
+    </message>
+    <message id="ctl_help_param_led">
+        <source>ctl_help_param_led</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>LED 开（on）或关（off）</translation>
+    </message>
+    <message id="ctl_help_param_stall">
+        <source>ctl_help_param_stall</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>堵转报警，on 或 off</translation>
+    </message>
+    <message id="ctl_help_param_over_voltage">
+        <source>ctl_help_param_over_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>过压报警，on 或 off</translation>
+    </message>
+    <message id="ctl_help_param_over_temperature">
+        <source>ctl_help_param_over_temperature</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>过温报警，on 或 off</translation>
+    </message>
+    <message id="ctl_exit_done">
+        <source>ctl_exit_done</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>完成</translation>
+    </message>
+    <message id="ctl_exit_failed">
+        <source>ctl_exit_failed</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>其他失败</translation>
+    </message>
+    <message id="ctl_exit_usage">
+        <source>ctl_exit_usage</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>用法错误</translation>
+    </message>
+    <message id="ctl_exit_no_board">
+        <source>ctl_exit_no_board</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>没有控制板（或串口无法打开）</translation>
+    </message>
+    <message id="ctl_exit_several_boards">
+        <source>ctl_exit_several_boards</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>USB 上有多块控制板</translation>
+    </message>
+    <message id="ctl_exit_no_permission">
+        <source>ctl_exit_no_permission</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>没有打开控制板的权限</translation>
+    </message>
+    <message id="ctl_exit_time_out">
+        <source>ctl_exit_time_out</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>控制板未及时应答</translation>
+    </message>
+    <message id="ctl_exit_board_lost">
+        <source>ctl_exit_board_lost</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>控制板已断开</translation>
+    </message>
+    <message id="ctl_exit_refused">
+        <source>ctl_exit_refused</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>被控制板或用户拒绝</translation>
+    </message>
+    <message id="ctl_exit_file_error">
+        <source>ctl_exit_file_error</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>文件错误</translation>
+    </message>
+    <message id="ctl_bad_fault">
+        <source>ctl_bad_fault</source>
+        <extracomment>Error; %1 a fault setting</extracomment>
+        <translation>虚拟控制板故障设置有误：“%1”</translation>
+    </message>
+    <message id="ctl_unknown_fault">
+        <source>ctl_unknown_fault</source>
+        <extracomment>Error; %1 a fault setting</extracomment>
+        <translation>未知的虚拟控制板故障：“%1”</translation>
+    </message>
+    <message id="ctl_bad_baud">
+        <source>ctl_bad_baud</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 不是标准波特率</translation>
+    </message>
+    <message id="ctl_serial_open_failed">
+        <source>ctl_serial_open_failed</source>
+        <extracomment>Error; %1 port, %2 reason</extracomment>
+        <translation>无法打开串口 %1：%2</translation>
+    </message>
+    <message id="ctl_no_board_in_time">
+        <source>ctl_no_board_in_time</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板在 %1 毫秒内未就绪</translation>
+    </message>
+    <message id="ctl_lost_sending">
+        <source>ctl_lost_sending</source>
+        <extracomment>Error</extracomment>
+        <translation>发送时控制板断开</translation>
+    </message>
+    <message id="ctl_lost_waiting">
+        <source>ctl_lost_waiting</source>
+        <extracomment>Error</extracomment>
+        <translation>等待应答时控制板断开</translation>
+    </message>
+    <message id="ctl_lost_starting">
+        <source>ctl_lost_starting</source>
+        <extracomment>Error</extracomment>
+        <translation>开始下载时控制板断开</translation>
+    </message>
+    <message id="ctl_lost_downloading">
+        <source>ctl_lost_downloading</source>
+        <extracomment>Error</extracomment>
+        <translation>下载动作组 %1 时控制板断开</translation>
+    </message>
+    <message id="ctl_serial_write_failed">
+        <source>ctl_serial_write_failed</source>
+        <extracomment>Error</extracomment>
+        <translation>无法写入串口 %1</translation>
+    </message>
+    <message id="ctl_send_failed">
+        <source>ctl_send_failed</source>
+        <extracomment>Error</extracomment>
+        <translation>无法向控制板发送数据</translation>
+    </message>
+    <message id="ctl_no_answer">
+        <source>ctl_no_answer</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板在 %1 毫秒内未应答</translation>
+    </message>
+    <message id="ctl_cannot_download">
+        <source>ctl_cannot_download</source>
+        <extracomment>Error</extracomment>
+        <translation>无法下载：%1</translation>
+    </message>
+    <message id="ctl_no_acknowledgement">
+        <source>ctl_no_acknowledgement</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板在 %3 毫秒内未确认动作组 %2 的第 %1 步</translation>
+    </message>
+    <message id="ctl_step_not_sent">
+        <source>ctl_step_not_sent</source>
+        <extracomment>Error</extracomment>
+        <translation>无法发送动作组 %2 的第 %1 步</translation>
+    </message>
+    <message id="ctl_download_cancelled">
+        <source>ctl_download_cancelled</source>
+        <extracomment>Error</extracomment>
+        <translation>下载已取消</translation>
+    </message>
+    <message id="ctl_no_usb_board">
+        <source>ctl_no_usb_board</source>
+        <extracomment>Error</extracomment>
+        <translation>USB 上没有找到控制板（虚拟控制板请用 --simulate）</translation>
+    </message>
+    <message id="ctl_several_boards">
+        <source>ctl_several_boards</source>
+        <extracomment>Error</extracomment>
+        <translation>USB 上找到 %1 块控制板；请只保留一块</translation>
+    </message>
+    <message id="ctl_no_permission">
+        <source>ctl_no_permission</source>
+        <extracomment>Error; %1 device path, %2 reason in brackets, %3 the udev hint</extracomment>
+        <translation>没有权限打开位于 %1 的控制板%2。%3</translation>
+    </message>
+    <message id="ctl_udev_hint">
+        <source>ctl_udev_hint</source>
+        <extracomment>Hint</extracomment>
+        <translation>请安装 udev 规则 70-vorn.rules（cmake --install 或 .deb 安装包），运行 &quot;sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger&quot;，然后重新插拔控制板。</translation>
+    </message>
+    <message id="ctl_too_many_ids">
+        <source>ctl_too_many_ids</source>
+        <extracomment>Error</extracomment>
+        <translation>一次最多 %1 个 ID</translation>
+    </message>
+    <message id="ctl_no_answer_from">
+        <source>ctl_no_answer_from</source>
+        <extracomment>Error; %1 servo ids</extracomment>
+        <translation>舵机 %1 未应答</translation>
+    </message>
+    <message id="ctl_progress_group">
+        <source>ctl_progress_group</source>
+        <extracomment>Download progress line</extracomment>
+        <translation>动作组 %1：%2/%3 帧</translation>
+    </message>
+    <message id="ctl_progress_bar">
+        <source>ctl_progress_bar</source>
+        <extracomment>Download progress bar label</extracomment>
+        <translation>动作组 %1</translation>
+    </message>
+    <message id="ctl_downloaded">
+        <source>ctl_downloaded</source>
+        <extracomment>Result; %1 file name</extracomment>
+        <translation>%1 已下载到动作组 %2（%3 帧）</translation>
+    </message>
+    <message id="ctl_too_many_frames">
+        <source>ctl_too_many_frames</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 有 %2 帧；一个动作组最多 %3 帧</translation>
+    </message>
+    <message id="ctl_not_asked">
+        <source>ctl_not_asked</source>
+        <extracomment>Error; %1 the question</extracomment>
+        <translation>%1 未询问：标准输入不是终端；请加 --yes。</translation>
+    </message>
+    <message id="ctl_yes_no">
+        <source>ctl_yes_no</source>
+        <extracomment>Prompt after a question; the answers stay y and n</extracomment>
+        <translation>[y/N]</translation>
+    </message>
+    <message id="ctl_erase_all_question">
+        <source>ctl_erase_all_question</source>
+        <extracomment>Question</extracomment>
+        <translation>擦除控制板上的全部动作组？</translation>
+    </message>
+    <message id="ctl_erase_group_question">
+        <source>ctl_erase_group_question</source>
+        <extracomment>Question</extracomment>
+        <translation>擦除控制板上的动作组 %1？</translation>
+    </message>
+    <message id="ctl_nothing_erased">
+        <source>ctl_nothing_erased</source>
+        <extracomment>Result</extracomment>
+        <translation>未擦除任何内容</translation>
+    </message>
+    <message id="ctl_erased_all">
+        <source>ctl_erased_all</source>
+        <extracomment>Result</extracomment>
+        <translation>全部动作组已擦除</translation>
+    </message>
+    <message id="ctl_erased_group">
+        <source>ctl_erased_group</source>
+        <extracomment>Result</extracomment>
+        <translation>动作组 %1 已擦除</translation>
+    </message>
+    <message id="ctl_answer_too_short">
+        <source>ctl_answer_too_short</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板的应答太短</translation>
+    </message>
+    <message id="ctl_nothing_to_write">
+        <source>ctl_nothing_to_write</source>
+        <extracomment>Error</extracomment>
+        <translation>请至少给出一个要写入的参数</translation>
+    </message>
+    <message id="ctl_not_one_servo">
+        <source>ctl_not_one_servo</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 个总线舵机应答；写入时总线上必须只有一个舵机</translation>
+    </message>
+    <message id="ctl_usb_boards">
+        <source>ctl_usb_boards</source>
+        <extracomment>List heading</extracomment>
+        <translation>USB 控制板：</translation>
+    </message>
+    <message id="ctl_serial_ports">
+        <source>ctl_serial_ports</source>
+        <extracomment>List heading</extracomment>
+        <translation>串口：</translation>
+    </message>
+    <message id="ctl_virtual_board">
+        <source>ctl_virtual_board</source>
+        <extracomment>List entry</extracomment>
+        <translation>虚拟控制板</translation>
+    </message>
+    <message id="ctl_none">
+        <source>ctl_none</source>
+        <extracomment>List entry</extracomment>
+        <translation>无</translation>
+    </message>
+    <message id="ctl_no_permission_entry">
+        <source>ctl_no_permission_entry</source>
+        <extracomment>List entry; %1 the udev hint</extracomment>
+        <translation>没有权限：%1</translation>
+    </message>
+    <message id="ctl_bad_file_name">
+        <source>ctl_bad_file_name</source>
+        <extracomment>Error</extracomment>
+        <translation>%1：文件名必须以动作组号 0 到 230 和“号”开头，例如 3号wave.rob</translation>
+    </message>
+    <message id="ctl_run_started">
+        <source>ctl_run_started</source>
+        <extracomment>Result</extracomment>
+        <translation>动作组 %1 已开始运行</translation>
+    </message>
+    <message id="ctl_stopped">
+        <source>ctl_stopped</source>
+        <extracomment>Result</extracomment>
+        <translation>已停止</translation>
+    </message>
+    <message id="ctl_moved">
+        <source>ctl_moved</source>
+        <extracomment>Result</extracomment>
+        <translation>舵机 %1 在 %3 毫秒内转到 %2</translation>
+    </message>
+    <message id="ctl_reset_done">
+        <source>ctl_reset_done</source>
+        <extracomment>Result</extracomment>
+        <translation>舵机 1 到 40 转到 500</translation>
+    </message>
+    <message id="ctl_unloaded">
+        <source>ctl_unloaded</source>
+        <extracomment>Result; %1 servo ids</extracomment>
+        <translation>已掉电：%1</translation>
+    </message>
+    <message id="ctl_trims_stored">
+        <source>ctl_trims_stored</source>
+        <extracomment>Result; %1 servo ids</extracomment>
+        <translation>已保存偏差：%1</translation>
+    </message>
+    <message id="ctl_trim_set">
+        <source>ctl_trim_set</source>
+        <extracomment>Result</extracomment>
+        <translation>舵机 %1 偏差 %2</translation>
+    </message>
+    <message id="ctl_servo_count">
+        <source>ctl_servo_count</source>
+        <extracomment>Result</extracomment>
+        <translation>应答的总线舵机：%1</translation>
+    </message>
+    <message id="ctl_motor_speed">
+        <source>ctl_motor_speed</source>
+        <extracomment>Result</extracomment>
+        <translation>舵机 %1 电机速度 %2</translation>
+    </message>
+    <message id="ctl_in_servo_mode">
+        <source>ctl_in_servo_mode</source>
+        <extracomment>Result</extracomment>
+        <translation>舵机 %1 处于舵机模式</translation>
+    </message>
+    <message id="ctl_in_motor_mode">
+        <source>ctl_in_motor_mode</source>
+        <extracomment>Result</extracomment>
+        <translation>舵机 %1 处于电机模式</translation>
+    </message>
+    <message id="ctl_param_range">
+        <source>ctl_param_range</source>
+        <extracomment>Error</extracomment>
+        <translation>--%1 必须在 %2 到 %3 之间</translation>
+    </message>
+    <message id="ctl_angle_limits_cross">
+        <source>ctl_angle_limits_cross</source>
+        <extracomment>Error</extracomment>
+        <translation>角度下限（%1）必须小于上限（%2）</translation>
+    </message>
+    <message id="ctl_voltage_limits_cross">
+        <source>ctl_voltage_limits_cross</source>
+        <extracomment>Error</extracomment>
+        <translation>最低电压必须比最高电压至少低 0.1 V</translation>
+    </message>
+    <message id="ctl_say_format">
+        <source>ctl_say_format</source>
+        <extracomment>Error</extracomment>
+        <translation>%1：请指定 --format json 或 --format csv</translation>
+    </message>
+    <message id="ctl_frame_count">
+        <source>ctl_frame_count</source>
+        <extracomment>Result</extracomment>
+        <translation>帧数：%1</translation>
+    </message>
+    <message id="ctl_cannot_write">
+        <source>ctl_cannot_write</source>
+        <extracomment>Error</extracomment>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message id="ctl_cannot_read">
+        <source>ctl_cannot_read</source>
+        <extracomment>Error</extracomment>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message id="ctl_too_large">
+        <source>ctl_too_large</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 太大</translation>
+    </message>
+    <message id="ctl_import_failed">
+        <source>ctl_import_failed</source>
+        <extracomment>Error; %1 file:line, field</extracomment>
+        <translation>%1：%2；未写入任何内容</translation>
+    </message>
+    <message id="ctl_frames_written">
+        <source>ctl_frames_written</source>
+        <extracomment>Result</extracomment>
+        <translation>已写入 %1 帧到 %2</translation>
+    </message>
+    <message id="ctl_too_large_action_file">
+        <source>ctl_too_large_action_file</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 太大，不是动作文件</translation>
+    </message>
+    <message id="ctl_damaged">
+        <source>ctl_damaged</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 已损坏：开头不是动作文件的 16 字节文件头</translation>
+    </message>
+    <message id="ctl_spare_bytes">
+        <source>ctl_spare_bytes</source>
+        <extracomment>Warning</extracomment>
+        <translation>%1：最后一个完整帧之后的 %2 字节已忽略</translation>
+    </message>
+    <message id="action_text_not_whole">
+        <source>action_text_not_whole</source>
+        <extracomment>Import error; %1 the value</extracomment>
+        <translation>%1 不是大于等于 0 的整数</translation>
+    </message>
+    <message id="action_text_over_16_bits">
+        <source>action_text_over_16_bits</source>
+        <extracomment>Import error</extracomment>
+        <translation>%1 超过 65535</translation>
+    </message>
+    <message id="action_text_absent_marker">
+        <source>action_text_absent_marker</source>
+        <extracomment>Import error</extracomment>
+        <translation>21845 表示通道缺省；请写成缺省</translation>
+    </message>
+    <message id="action_text_this_value">
+        <source>action_text_this_value</source>
+        <extracomment>Import error, stands for a value that cannot be shown</extracomment>
+        <translation>此值</translation>
+    </message>
+    <message id="action_text_no_frames">
+        <source>action_text_no_frames</source>
+        <extracomment>Import error</extracomment>
+        <translation>应为带有 &quot;frames&quot; 数组的对象</translation>
+    </message>
+    <message id="action_text_too_many_frames">
+        <source>action_text_too_many_frames</source>
+        <extracomment>Import error</extracomment>
+        <translation>一个动作文件最多 65535 帧</translation>
+    </message>
+    <message id="action_text_frame_not_object">
+        <source>action_text_frame_not_object</source>
+        <extracomment>Import error</extracomment>
+        <translation>每一帧必须是一个对象</translation>
+    </message>
+    <message id="action_text_unknown_field">
+        <source>action_text_unknown_field</source>
+        <extracomment>Import error</extracomment>
+        <translation>未知字段</translation>
+    </message>
+    <message id="action_text_missing">
+        <source>action_text_missing</source>
+        <extracomment>Import error</extracomment>
+        <translation>缺少</translation>
+    </message>
+    <message id="action_text_first_line">
+        <source>action_text_first_line</source>
+        <extracomment>Import error</extracomment>
+        <translation>第一行必须是 &quot;%1&quot;</translation>
+    </message>
+    <message id="action_text_field_count">
+        <source>action_text_field_count</source>
+        <extracomment>Import error</extracomment>
+        <translation>有 %1 个字段，应为 7 个</translation>
+    </message>
 </context>
 </TS>

@@ -638,5 +638,750 @@
         <extracomment>Menu entry</extracomment>
         <translation>兩個舵機</translation>
     </message>
+    <message id="ctl_help_app">
+        <source>ctl_help_app</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>vornctl：在命令列中操作機械臂控制板和動作檔案</translation>
+    </message>
+    <message id="ctl_help_verbose">
+        <source>ctl_help_verbose</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在標準錯誤輸出中顯示通訊日誌</translation>
+    </message>
+    <message id="ctl_help_list">
+        <source>ctl_help_list</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>列出 USB 上的控制板和序列埠</translation>
+    </message>
+    <message id="ctl_help_list_simulate">
+        <source>ctl_help_list_simulate</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>同時列出虛擬控制板</translation>
+    </message>
+    <message id="ctl_help_json">
+        <source>ctl_help_json</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>以 JSON 格式輸出</translation>
+    </message>
+    <message id="ctl_help_download">
+        <source>ctl_help_download</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>將動作檔案下載到一個動作組</translation>
+    </message>
+    <message id="ctl_help_download_many">
+        <source>ctl_help_download_many</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>下載多個動作檔案，每個檔案下載到其檔名開頭的動作組（3号wave.rob）</translation>
+    </message>
+    <message id="ctl_help_group">
+        <source>ctl_help_group</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>動作組，0 到 230</translation>
+    </message>
+    <message id="ctl_help_group_or_all">
+        <source>ctl_help_group_or_all</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>動作組 0 到 230，或 all（全部）</translation>
+    </message>
+    <message id="ctl_help_rob_file">
+        <source>ctl_help_rob_file</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>動作檔案（.rob）</translation>
+    </message>
+    <message id="ctl_help_rob_files">
+        <source>ctl_help_rob_files</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>名為 &lt;動作組&gt;号&lt;名稱&gt;.rob 的動作檔案</translation>
+    </message>
+    <message id="ctl_help_run">
+        <source>ctl_help_run</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>執行已儲存的動作組</translation>
+    </message>
+    <message id="ctl_help_stop">
+        <source>ctl_help_stop</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>停止正在執行的動作組</translation>
+    </message>
+    <message id="ctl_help_erase">
+        <source>ctl_help_erase</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>擦除一個動作組或全部動作組</translation>
+    </message>
+    <message id="ctl_help_yes">
+        <source>ctl_help_yes</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>不詢問</translation>
+    </message>
+    <message id="ctl_help_move">
+        <source>ctl_help_move</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>轉動一個舵機</translation>
+    </message>
+    <message id="ctl_help_servo_id">
+        <source>ctl_help_servo_id</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵機 ID</translation>
+    </message>
+    <message id="ctl_help_position">
+        <source>ctl_help_position</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>位置，0 到 1000</translation>
+    </message>
+    <message id="ctl_help_time">
+        <source>ctl_help_time</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>轉動時間，毫秒（USB 預設 0，序列埠預設 20）</translation>
+    </message>
+    <message id="ctl_help_reset">
+        <source>ctl_help_reset</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在一秒內將舵機 1 到 40 轉到 500</translation>
+    </message>
+    <message id="ctl_help_unload">
+        <source>ctl_help_unload</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵機斷電，以便用手擺動作</translation>
+    </message>
+    <message id="ctl_help_ids">
+        <source>ctl_help_ids</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵機 ID（預設 1 到 6）</translation>
+    </message>
+    <message id="ctl_help_read_positions">
+        <source>ctl_help_read_positions</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>讀取舵機位置</translation>
+    </message>
+    <message id="ctl_help_trims">
+        <source>ctl_help_trims</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>舵機偏差</translation>
+    </message>
+    <message id="ctl_help_trims_read">
+        <source>ctl_help_trims_read</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>讀取偏差</translation>
+    </message>
+    <message id="ctl_help_trims_store">
+        <source>ctl_help_trims_store</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>將舵機目前的偏差寫入舵機</translation>
+    </message>
+    <message id="ctl_help_trims_adjust">
+        <source>ctl_help_trims_adjust</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>設定舵機偏差（執行 trims store 後才儲存）</translation>
+    </message>
+    <message id="ctl_help_trim_value">
+        <source>ctl_help_trim_value</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>偏差，-100 到 100</translation>
+    </message>
+    <message id="ctl_help_servo">
+        <source>ctl_help_servo</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>控制板匯流排上的串列匯流排舵機</translation>
+    </message>
+    <message id="ctl_help_servo_check">
+        <source>ctl_help_servo_check</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>統計應答的匯流排舵機數量（ID 1 到 6）</translation>
+    </message>
+    <message id="ctl_help_servo_read">
+        <source>ctl_help_servo_read</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>讀取匯流排舵機的全部參數</translation>
+    </message>
+    <message id="ctl_help_servo_write">
+        <source>ctl_help_servo_write</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>修改匯流排上唯一舵機的指定參數（先讀後寫）</translation>
+    </message>
+    <message id="ctl_help_servo_motor">
+        <source>ctl_help_servo_motor</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>讓舵機以帶符號的速度作為馬達轉動</translation>
+    </message>
+    <message id="ctl_help_speed">
+        <source>ctl_help_speed</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>速度，-1000 到 1000</translation>
+    </message>
+    <message id="ctl_help_servo_mode">
+        <source>ctl_help_servo_mode</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在舵機模式和馬達模式之間切換</translation>
+    </message>
+    <message id="ctl_help_mode">
+        <source>ctl_help_mode</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>servo（舵機）或 motor（馬達）</translation>
+    </message>
+    <message id="ctl_help_file">
+        <source>ctl_help_file</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>檢視和轉換動作檔案</translation>
+    </message>
+    <message id="ctl_help_file_show">
+        <source>ctl_help_file_show</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>顯示動作檔案的各幀</translation>
+    </message>
+    <message id="ctl_help_file_export">
+        <source>ctl_help_file_export</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>將動作檔案匯出為 JSON 或 CSV</translation>
+    </message>
+    <message id="ctl_help_export_format">
+        <source>ctl_help_export_format</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>json 或 csv（預設依 -o 的副檔名，否則 json）</translation>
+    </message>
+    <message id="ctl_help_export_output">
+        <source>ctl_help_export_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>輸出檔案（預設：標準輸出）</translation>
+    </message>
+    <message id="ctl_help_file_import">
+        <source>ctl_help_file_import</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>由 JSON 或 CSV 產生動作檔案</translation>
+    </message>
+    <message id="ctl_help_import_input">
+        <source>ctl_help_import_input</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>JSON 或 CSV 檔案</translation>
+    </message>
+    <message id="ctl_help_import_format">
+        <source>ctl_help_import_format</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>json 或 csv（預設依副檔名）</translation>
+    </message>
+    <message id="ctl_help_import_output">
+        <source>ctl_help_import_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要寫入的動作檔案（.rob）</translation>
+    </message>
+    <message id="ctl_help_simulate">
+        <source>ctl_help_simulate</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>使用虛擬控制板而非 USB</translation>
+    </message>
+    <message id="ctl_help_sim_servos">
+        <source>ctl_help_sim_servos</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>虛擬控制板匯流排上的舵機數（預設：機械臂的六個，一個匯流排舵機）</translation>
+    </message>
+    <message id="ctl_help_serial">
+        <source>ctl_help_serial</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>改為透過此序列埠傳送</translation>
+    </message>
+    <message id="ctl_help_baud">
+        <source>ctl_help_baud</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>序列埠鮑率（預設 9600）</translation>
+    </message>
+    <message id="ctl_help_timeout">
+        <source>ctl_help_timeout</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>最多等待的毫秒數（預設 10000）</translation>
+    </message>
+    <message id="ctl_help_trace">
+        <source>ctl_help_trace</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>在標準錯誤輸出中以十六進位顯示每個傳送的幀（&gt;）和收到的報告（&lt;）</translation>
+    </message>
+    <message id="ctl_help_exit_codes">
+        <source>ctl_help_exit_codes</source>
+        <extracomment>Command-line help, heading</extracomment>
+        <translation>結束碼：</translation>
+    </message>
+    <message id="ctl_help_param_id">
+        <source>ctl_help_param_id</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>匯流排 ID</translation>
+    </message>
+    <message id="ctl_help_param_min_angle">
+        <source>ctl_help_param_min_angle</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>角度下限</translation>
+    </message>
+    <message id="ctl_help_param_max_angle">
+        <source>ctl_help_param_max_angle</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>角度上限</translation>
+    </message>
+    <message id="ctl_help_param_min_voltage">
+        <source>ctl_help_param_min_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>最低供電電壓，伏</translation>
+    </message>
+    <message id="ctl_help_param_max_voltage">
+        <source>ctl_help_param_max_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>最高供電電壓，伏</translation>
+    </message>
+    <message id="ctl_help_param_temperature">
+        <source>ctl_help_param_temperature</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>溫度上限，攝氏度</translation>
+    </message>
+    <message id="ctl_help_param_led">
+        <source>ctl_help_param_led</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>LED 開（on）或關（off）</translation>
+    </message>
+    <message id="ctl_help_param_stall">
+        <source>ctl_help_param_stall</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>堵轉警報，on 或 off</translation>
+    </message>
+    <message id="ctl_help_param_over_voltage">
+        <source>ctl_help_param_over_voltage</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>過壓警報，on 或 off</translation>
+    </message>
+    <message id="ctl_help_param_over_temperature">
+        <source>ctl_help_param_over_temperature</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>過溫警報，on 或 off</translation>
+    </message>
+    <message id="ctl_exit_done">
+        <source>ctl_exit_done</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>完成</translation>
+    </message>
+    <message id="ctl_exit_failed">
+        <source>ctl_exit_failed</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>其他失敗</translation>
+    </message>
+    <message id="ctl_exit_usage">
+        <source>ctl_exit_usage</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>用法錯誤</translation>
+    </message>
+    <message id="ctl_exit_no_board">
+        <source>ctl_exit_no_board</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>沒有控制板（或序列埠無法開啟）</translation>
+    </message>
+    <message id="ctl_exit_several_boards">
+        <source>ctl_exit_several_boards</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>USB 上有多塊控制板</translation>
+    </message>
+    <message id="ctl_exit_no_permission">
+        <source>ctl_exit_no_permission</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>沒有開啟控制板的權限</translation>
+    </message>
+    <message id="ctl_exit_time_out">
+        <source>ctl_exit_time_out</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>控制板未及時應答</translation>
+    </message>
+    <message id="ctl_exit_board_lost">
+        <source>ctl_exit_board_lost</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>控制板已斷開</translation>
+    </message>
+    <message id="ctl_exit_refused">
+        <source>ctl_exit_refused</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>被控制板或使用者拒絕</translation>
+    </message>
+    <message id="ctl_exit_file_error">
+        <source>ctl_exit_file_error</source>
+        <extracomment>Exit code meaning</extracomment>
+        <translation>檔案錯誤</translation>
+    </message>
+    <message id="ctl_bad_fault">
+        <source>ctl_bad_fault</source>
+        <extracomment>Error; %1 a fault setting</extracomment>
+        <translation>虛擬控制板故障設定有誤：「%1」</translation>
+    </message>
+    <message id="ctl_unknown_fault">
+        <source>ctl_unknown_fault</source>
+        <extracomment>Error; %1 a fault setting</extracomment>
+        <translation>未知的虛擬控制板故障：「%1」</translation>
+    </message>
+    <message id="ctl_bad_baud">
+        <source>ctl_bad_baud</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 不是標準鮑率</translation>
+    </message>
+    <message id="ctl_serial_open_failed">
+        <source>ctl_serial_open_failed</source>
+        <extracomment>Error; %1 port, %2 reason</extracomment>
+        <translation>無法開啟序列埠 %1：%2</translation>
+    </message>
+    <message id="ctl_no_board_in_time">
+        <source>ctl_no_board_in_time</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板在 %1 毫秒內未就緒</translation>
+    </message>
+    <message id="ctl_lost_sending">
+        <source>ctl_lost_sending</source>
+        <extracomment>Error</extracomment>
+        <translation>傳送時控制板斷開</translation>
+    </message>
+    <message id="ctl_lost_waiting">
+        <source>ctl_lost_waiting</source>
+        <extracomment>Error</extracomment>
+        <translation>等待應答時控制板斷開</translation>
+    </message>
+    <message id="ctl_lost_starting">
+        <source>ctl_lost_starting</source>
+        <extracomment>Error</extracomment>
+        <translation>開始下載時控制板斷開</translation>
+    </message>
+    <message id="ctl_lost_downloading">
+        <source>ctl_lost_downloading</source>
+        <extracomment>Error</extracomment>
+        <translation>下載動作組 %1 時控制板斷開</translation>
+    </message>
+    <message id="ctl_serial_write_failed">
+        <source>ctl_serial_write_failed</source>
+        <extracomment>Error</extracomment>
+        <translation>無法寫入序列埠 %1</translation>
+    </message>
+    <message id="ctl_send_failed">
+        <source>ctl_send_failed</source>
+        <extracomment>Error</extracomment>
+        <translation>無法向控制板傳送資料</translation>
+    </message>
+    <message id="ctl_no_answer">
+        <source>ctl_no_answer</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板在 %1 毫秒內未應答</translation>
+    </message>
+    <message id="ctl_cannot_download">
+        <source>ctl_cannot_download</source>
+        <extracomment>Error</extracomment>
+        <translation>無法下載：%1</translation>
+    </message>
+    <message id="ctl_no_acknowledgement">
+        <source>ctl_no_acknowledgement</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板在 %3 毫秒內未確認動作組 %2 的第 %1 步</translation>
+    </message>
+    <message id="ctl_step_not_sent">
+        <source>ctl_step_not_sent</source>
+        <extracomment>Error</extracomment>
+        <translation>無法傳送動作組 %2 的第 %1 步</translation>
+    </message>
+    <message id="ctl_download_cancelled">
+        <source>ctl_download_cancelled</source>
+        <extracomment>Error</extracomment>
+        <translation>下載已取消</translation>
+    </message>
+    <message id="ctl_no_usb_board">
+        <source>ctl_no_usb_board</source>
+        <extracomment>Error</extracomment>
+        <translation>USB 上沒有找到控制板（虛擬控制板請用 --simulate）</translation>
+    </message>
+    <message id="ctl_several_boards">
+        <source>ctl_several_boards</source>
+        <extracomment>Error</extracomment>
+        <translation>USB 上找到 %1 塊控制板；請只保留一塊</translation>
+    </message>
+    <message id="ctl_no_permission">
+        <source>ctl_no_permission</source>
+        <extracomment>Error; %1 device path, %2 reason in brackets, %3 the udev hint</extracomment>
+        <translation>沒有權限開啟位於 %1 的控制板%2。%3</translation>
+    </message>
+    <message id="ctl_udev_hint">
+        <source>ctl_udev_hint</source>
+        <extracomment>Hint</extracomment>
+        <translation>請安裝 udev 規則 70-vorn.rules（cmake --install 或 .deb 安裝套件），執行 &quot;sudo udevadm control --reload-rules &amp;&amp; sudo udevadm trigger&quot;，然後重新插拔控制板。</translation>
+    </message>
+    <message id="ctl_too_many_ids">
+        <source>ctl_too_many_ids</source>
+        <extracomment>Error</extracomment>
+        <translation>一次最多 %1 個 ID</translation>
+    </message>
+    <message id="ctl_no_answer_from">
+        <source>ctl_no_answer_from</source>
+        <extracomment>Error; %1 servo ids</extracomment>
+        <translation>舵機 %1 未應答</translation>
+    </message>
+    <message id="ctl_progress_group">
+        <source>ctl_progress_group</source>
+        <extracomment>Download progress line</extracomment>
+        <translation>動作組 %1：%2/%3 幀</translation>
+    </message>
+    <message id="ctl_progress_bar">
+        <source>ctl_progress_bar</source>
+        <extracomment>Download progress bar label</extracomment>
+        <translation>動作組 %1</translation>
+    </message>
+    <message id="ctl_downloaded">
+        <source>ctl_downloaded</source>
+        <extracomment>Result; %1 file name</extracomment>
+        <translation>%1 已下載到動作組 %2（%3 幀）</translation>
+    </message>
+    <message id="ctl_too_many_frames">
+        <source>ctl_too_many_frames</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 有 %2 幀；一個動作組最多 %3 幀</translation>
+    </message>
+    <message id="ctl_not_asked">
+        <source>ctl_not_asked</source>
+        <extracomment>Error; %1 the question</extracomment>
+        <translation>%1 未詢問：標準輸入不是終端機；請加 --yes。</translation>
+    </message>
+    <message id="ctl_yes_no">
+        <source>ctl_yes_no</source>
+        <extracomment>Prompt after a question; the answers stay y and n</extracomment>
+        <translation>[y/N]</translation>
+    </message>
+    <message id="ctl_erase_all_question">
+        <source>ctl_erase_all_question</source>
+        <extracomment>Question</extracomment>
+        <translation>擦除控制板上的全部動作組？</translation>
+    </message>
+    <message id="ctl_erase_group_question">
+        <source>ctl_erase_group_question</source>
+        <extracomment>Question</extracomment>
+        <translation>擦除控制板上的動作組 %1？</translation>
+    </message>
+    <message id="ctl_nothing_erased">
+        <source>ctl_nothing_erased</source>
+        <extracomment>Result</extracomment>
+        <translation>未擦除任何內容</translation>
+    </message>
+    <message id="ctl_erased_all">
+        <source>ctl_erased_all</source>
+        <extracomment>Result</extracomment>
+        <translation>全部動作組已擦除</translation>
+    </message>
+    <message id="ctl_erased_group">
+        <source>ctl_erased_group</source>
+        <extracomment>Result</extracomment>
+        <translation>動作組 %1 已擦除</translation>
+    </message>
+    <message id="ctl_answer_too_short">
+        <source>ctl_answer_too_short</source>
+        <extracomment>Error</extracomment>
+        <translation>控制板的應答太短</translation>
+    </message>
+    <message id="ctl_nothing_to_write">
+        <source>ctl_nothing_to_write</source>
+        <extracomment>Error</extracomment>
+        <translation>請至少給出一個要寫入的參數</translation>
+    </message>
+    <message id="ctl_not_one_servo">
+        <source>ctl_not_one_servo</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 個匯流排舵機應答；寫入時匯流排上必須只有一個舵機</translation>
+    </message>
+    <message id="ctl_usb_boards">
+        <source>ctl_usb_boards</source>
+        <extracomment>List heading</extracomment>
+        <translation>USB 控制板：</translation>
+    </message>
+    <message id="ctl_serial_ports">
+        <source>ctl_serial_ports</source>
+        <extracomment>List heading</extracomment>
+        <translation>序列埠：</translation>
+    </message>
+    <message id="ctl_virtual_board">
+        <source>ctl_virtual_board</source>
+        <extracomment>List entry</extracomment>
+        <translation>虛擬控制板</translation>
+    </message>
+    <message id="ctl_none">
+        <source>ctl_none</source>
+        <extracomment>List entry</extracomment>
+        <translation>無</translation>
+    </message>
+    <message id="ctl_no_permission_entry">
+        <source>ctl_no_permission_entry</source>
+        <extracomment>List entry; %1 the udev hint</extracomment>
+        <translation>沒有權限：%1</translation>
+    </message>
+    <message id="ctl_bad_file_name">
+        <source>ctl_bad_file_name</source>
+        <extracomment>Error</extracomment>
+        <translation>%1：檔名必須以動作組號 0 到 230 和「号」開頭，例如 3号wave.rob</translation>
+    </message>
+    <message id="ctl_run_started">
+        <source>ctl_run_started</source>
+        <extracomment>Result</extracomment>
+        <translation>動作組 %1 已開始執行</translation>
+    </message>
+    <message id="ctl_stopped">
+        <source>ctl_stopped</source>
+        <extracomment>Result</extracomment>
+        <translation>已停止</translation>
+    </message>
+    <message id="ctl_moved">
+        <source>ctl_moved</source>
+        <extracomment>Result</extracomment>
+        <translation>舵機 %1 在 %3 毫秒內轉到 %2</translation>
+    </message>
+    <message id="ctl_reset_done">
+        <source>ctl_reset_done</source>
+        <extracomment>Result</extracomment>
+        <translation>舵機 1 到 40 轉到 500</translation>
+    </message>
+    <message id="ctl_unloaded">
+        <source>ctl_unloaded</source>
+        <extracomment>Result; %1 servo ids</extracomment>
+        <translation>已斷電：%1</translation>
+    </message>
+    <message id="ctl_trims_stored">
+        <source>ctl_trims_stored</source>
+        <extracomment>Result; %1 servo ids</extracomment>
+        <translation>已儲存偏差：%1</translation>
+    </message>
+    <message id="ctl_trim_set">
+        <source>ctl_trim_set</source>
+        <extracomment>Result</extracomment>
+        <translation>舵機 %1 偏差 %2</translation>
+    </message>
+    <message id="ctl_servo_count">
+        <source>ctl_servo_count</source>
+        <extracomment>Result</extracomment>
+        <translation>應答的匯流排舵機：%1</translation>
+    </message>
+    <message id="ctl_motor_speed">
+        <source>ctl_motor_speed</source>
+        <extracomment>Result</extracomment>
+        <translation>舵機 %1 馬達速度 %2</translation>
+    </message>
+    <message id="ctl_in_servo_mode">
+        <source>ctl_in_servo_mode</source>
+        <extracomment>Result</extracomment>
+        <translation>舵機 %1 處於舵機模式</translation>
+    </message>
+    <message id="ctl_in_motor_mode">
+        <source>ctl_in_motor_mode</source>
+        <extracomment>Result</extracomment>
+        <translation>舵機 %1 處於馬達模式</translation>
+    </message>
+    <message id="ctl_param_range">
+        <source>ctl_param_range</source>
+        <extracomment>Error</extracomment>
+        <translation>--%1 必須在 %2 到 %3 之間</translation>
+    </message>
+    <message id="ctl_angle_limits_cross">
+        <source>ctl_angle_limits_cross</source>
+        <extracomment>Error</extracomment>
+        <translation>角度下限（%1）必須小於上限（%2）</translation>
+    </message>
+    <message id="ctl_voltage_limits_cross">
+        <source>ctl_voltage_limits_cross</source>
+        <extracomment>Error</extracomment>
+        <translation>最低電壓必須比最高電壓至少低 0.1 V</translation>
+    </message>
+    <message id="ctl_say_format">
+        <source>ctl_say_format</source>
+        <extracomment>Error</extracomment>
+        <translation>%1：請指定 --format json 或 --format csv</translation>
+    </message>
+    <message id="ctl_frame_count">
+        <source>ctl_frame_count</source>
+        <extracomment>Result</extracomment>
+        <translation>幀數：%1</translation>
+    </message>
+    <message id="ctl_cannot_write">
+        <source>ctl_cannot_write</source>
+        <extracomment>Error</extracomment>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message id="ctl_cannot_read">
+        <source>ctl_cannot_read</source>
+        <extracomment>Error</extracomment>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+    <message id="ctl_too_large">
+        <source>ctl_too_large</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 太大</translation>
+    </message>
+    <message id="ctl_import_failed">
+        <source>ctl_import_failed</source>
+        <extracomment>Error; %1 file:line, field</extracomment>
+        <translation>%1：%2；未寫入任何內容</translation>
+    </message>
+    <message id="ctl_frames_written">
+        <source>ctl_frames_written</source>
+        <extracomment>Result</extracomment>
+        <translation>已寫入 %1 幀到 %2</translation>
+    </message>
+    <message id="ctl_too_large_action_file">
+        <source>ctl_too_large_action_file</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 太大，不是動作檔案</translation>
+    </message>
+    <message id="ctl_damaged">
+        <source>ctl_damaged</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 已損壞：開頭不是動作檔案的 16 位元組檔頭</translation>
+    </message>
+    <message id="ctl_spare_bytes">
+        <source>ctl_spare_bytes</source>
+        <extracomment>Warning</extracomment>
+        <translation>%1：最後一個完整幀之後的 %2 位元組已忽略</translation>
+    </message>
+    <message id="action_text_not_whole">
+        <source>action_text_not_whole</source>
+        <extracomment>Import error; %1 the value</extracomment>
+        <translation>%1 不是大於等於 0 的整數</translation>
+    </message>
+    <message id="action_text_over_16_bits">
+        <source>action_text_over_16_bits</source>
+        <extracomment>Import error</extracomment>
+        <translation>%1 超過 65535</translation>
+    </message>
+    <message id="action_text_absent_marker">
+        <source>action_text_absent_marker</source>
+        <extracomment>Import error</extracomment>
+        <translation>21845 表示通道缺省；請寫成缺省</translation>
+    </message>
+    <message id="action_text_this_value">
+        <source>action_text_this_value</source>
+        <extracomment>Import error, stands for a value that cannot be shown</extracomment>
+        <translation>此值</translation>
+    </message>
+    <message id="action_text_no_frames">
+        <source>action_text_no_frames</source>
+        <extracomment>Import error</extracomment>
+        <translation>應為帶有 &quot;frames&quot; 陣列的物件</translation>
+    </message>
+    <message id="action_text_too_many_frames">
+        <source>action_text_too_many_frames</source>
+        <extracomment>Import error</extracomment>
+        <translation>一個動作檔案最多 65535 幀</translation>
+    </message>
+    <message id="action_text_frame_not_object">
+        <source>action_text_frame_not_object</source>
+        <extracomment>Import error</extracomment>
+        <translation>每一幀必須是一個物件</translation>
+    </message>
+    <message id="action_text_unknown_field">
+        <source>action_text_unknown_field</source>
+        <extracomment>Import error</extracomment>
+        <translation>未知欄位</translation>
+    </message>
+    <message id="action_text_missing">
+        <source>action_text_missing</source>
+        <extracomment>Import error</extracomment>
+        <translation>缺少</translation>
+    </message>
+    <message id="action_text_first_line">
+        <source>action_text_first_line</source>
+        <extracomment>Import error</extracomment>
+        <translation>第一行必須是 &quot;%1&quot;</translation>
+    </message>
+    <message id="action_text_field_count">
+        <source>action_text_field_count</source>
+        <extracomment>Import error</extracomment>
+        <translation>有 %1 個欄位，應為 7 個</translation>
+    </message>
 </context>
 </TS>

@@ -206,7 +206,7 @@ void HidapiTransport::run() {
 void HidapiTransport::poll() {
   std::vector<HidapiBackend::DeviceInfo> boards;
   for (auto& device : backend_->enumerate(kVendorId, kProductId)) {
-    if (device.product == QLatin1String(kProductName)) boards.push_back(std::move(device));
+    if (isBoardDevice(device)) boards.push_back(std::move(device));
   }
   const auto listed = [&](const std::string& path) {
     return std::any_of(boards.begin(), boards.end(),

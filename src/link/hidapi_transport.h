@@ -44,6 +44,11 @@ class HidapiBackend {
 // The backend over the real hidapi library.
 std::unique_ptr<HidapiBackend> makeHidapiBackend();
 
+// Whether a device with the board's vendor and product IDs is the board itself.
+inline bool isBoardDevice(const HidapiBackend::DeviceInfo& device) {
+  return device.product == QLatin1String(HidTransport::kProductName);
+}
+
 // The hidapi writes that carry one frame, each led by report ID 0. With reportSize 0 the frame
 // goes out whole; otherwise it fills consecutive reports of exactly reportSize bytes after the
 // ID, the last zero-padded, for platforms that refuse any other length.

@@ -9,6 +9,7 @@
 #include "fake_channel_view.h"
 #include "model/frame_encoding.h"
 #include "recording_prompter.h"
+#include "temp_files.h"
 
 namespace {
 
@@ -19,17 +20,7 @@ const QByteArray kTwoFrames =
         "e803f401f401f401f401f401f401"
         "f401f401f401f401f401f401f401");
 
-class ActionFileTest : public ::testing::Test {
- protected:
-  QString write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
-  QTemporaryDir dir;
-};
+using ActionFileTest = TempFilesTest;
 
 TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImage) {
   FakeSliders sliders(6);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <chrono>
+#include <functional>
+#include <memory>
+
+#include "link/action_downloader.h"
+
+class usbHid;
+class VirtualBoard;
+class ORSSerialPort;
+
+namespace vornctl {
+
+// How a board command reaches the board.
+struct BoardOptions {
+  bool simulate = false;
+  int simulatedServos = 0;  // servos on the virtual board's bus; 0 keeps the arm's six
+  QStringList faults;       // virtual-board faults: "drop-ack:STEP", "unplug-after:FRAMES", ...
+  QString serialPort;       // set: servo moves go over this serial line instead of USB
+  int baud = 9600;
+  std::chrono::milliseconds timeout{10000};
+  bool trace = false;
+};
+
+// Writes one trace line ("> 55 55 ..." or "< 55 55 ...") to standard error; any thread.
+void traceFrame(char direction, const QByteArray& bytes);
+
+// One connection to the board for the length of a command: the USB board (checked to be
+// alone and accessible), the virtual board, or a serial line for servo moves. Every wait is
+// bounded by the time-out; failures throw CliError with their exit code.
+class BoardSession {
+ public:
+  explicit BoardSession(const BoardOptions& options);
+  ~BoardSession();
+
+  // Connects; throws kNoBoard, kSeveralBoards, kNoPermission or kTimeOut.
+  void open();
+  bool overSerial() const { return !options_.serialPort.isEmpty(); }
+
+  // Sends a frame that gets no reply.
+  void send(const QByteArray& frame);
+  // Sends a frame and returns the first report carrying replyCommand.
+  QByteArray request(const QByteArray& frame, int replyCommand);
+
+  // Downloads the jobs; onFrame is called after each frame went out.
+  void download(const QList<DownloadJob>& jobs,
+                const std::function<void(int job, int frame)>& onFrame);
+
+  // Lets frames still on their way reach the board before the program ends.
+  void settle();
+
+ private:
+  class SerialLine;
+
+  bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
+  void openUsb();
+  void openSimulated();
+  [[noreturn]] void lost(const QString& message);
+
+  BoardOptions options_;
+  std::unique_ptr<VirtualBoard> board_;
+  std::unique_ptr<usbHid> link_;
+  std::unique_ptr<SerialLine> serial_;
+};
+
+}  // namespace vornctl

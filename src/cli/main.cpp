@@ -1,0 +1,118 @@
+#include <CLI/CLI.hpp>
+#include <QCoreApplication>
+#include <QSettings>
+#include <QTranslator>
+#include <cstdio>
+#include <memory>
+#include <vector>
+
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "model/prompter.h"
+
+namespace vornctl {
+
+namespace {
+
+bool verbose = false;
+
+void logHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (verbose || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+// The link's own tips (time-outs, failed sends) are for the desktop; every command here
+// reports its outcome itself, so they only go to the log.
+class QuietPrompter final : public Prompter {
+ public:
+  void showTip(const QString& message) override { qInfo().noquote() << "tip:" << message; }
+  bool confirm(const QString&) override { return false; }
+};
+
+// Speaks the language chosen in the desktop program, English until one is chosen there, with
+// English underneath for any text the chosen language lacks.
+std::vector<std::unique_ptr<QTranslator>> installTranslations() {
+  QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
+  QCoreApplication::setApplicationName(QStringLiteral("Vorn"));
+  QStringList codes{QStringLiteral("en")};
+  const QString chosen = QSettings().value("AppLanguagesKey").toString();
+  if (!chosen.isEmpty() && chosen != codes.first()) codes.append(chosen);
+  std::vector<std::unique_ptr<QTranslator>> installed;
+  for (const QString& code : codes) {
+    auto t = std::make_unique<QTranslator>();
+    if (t->load(QStringLiteral(":/i18n/vorn_%1.qm").arg(code))) {
+      QCoreApplication::installTranslator(t.get());
+      installed.push_back(std::move(t));
+    }
+  }
+  return installed;
+}
+
+std::string exitCodeList() {
+  std::string text = h(qtTrId("ctl_help_exit_codes")) + "\n";
+  for (const ExitCodeInfo& e : kExitCodes) {
+    text += "  " + std::to_string(e.code) + "  " + h(qtTrId(e.meaningId)) + "\n";
+  }
+  return text;
+}
+
+}  // namespace
+
+BoardOptions BoardArgs::options() const {
+  BoardOptions o;
+  o.simulate = simulate;
+  o.simulatedServos = simulatedServos;
+  for (const std::string& f : faults) o.faults.append(QString::fromStdString(f));
+  o.serialPort = QString::fromStdString(serialPort);
+  o.baud = baud;
+  o.timeout = std::chrono::milliseconds(timeoutMs);
+  o.trace = trace;
+  return o;
+}
+
+void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial) {
+  CLI::Option* simulate =
+      command->add_flag("--simulate", args.simulate, h(qtTrId("ctl_help_simulate")));
+  command->add_option("--sim-servos", args.simulatedServos, h(qtTrId("ctl_help_sim_servos")))
+      ->check(CLI::Range(1, 40))
+      ->needs(simulate);
+  command->add_option("--sim-fault", args.faults, "")->group("")->needs(simulate);
+  if (serial) {
+    CLI::Option* port =
+        command->add_option("--serial", args.serialPort, h(qtTrId("ctl_help_serial")));
+    command->add_option("--baud", args.baud, h(qtTrId("ctl_help_baud")))->needs(port);
+    port->excludes(simulate);
+  }
+  command->add_option("--timeout", args.timeoutMs, h(qtTrId("ctl_help_timeout")))
+      ->check(CLI::Range(1, 600000));
+  command->add_flag("--trace", args.trace, h(qtTrId("ctl_help_trace")));
+}
+
+}  // namespace vornctl
+
+int main(int argc, char** argv) {
+  using namespace vornctl;
+  qInstallMessageHandler(logHandler);
+  QCoreApplication app(argc, argv);
+  const auto translations = installTranslations();
+  QuietPrompter prompter;
+  KoTools::installPrompter(&prompter);
+
+  CLI::App cli(h(qtTrId("ctl_help_app")), "vornctl");
+  cli.set_version_flag("--version", std::string("vornctl ") + VORN_VERSION);
+  cli.add_flag("--verbose", verbose, h(qtTrId("ctl_help_verbose")));
+  cli.require_subcommand(1);
+  cli.footer(exitCodeList());
+  addBoardCommands(cli);
+  addFileCommands(cli);
+
+  try {
+    cli.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    const int code = cli.exit(e);
+    return code == 0 ? kDone : kUsage;
+  } catch (const CliError& e) {
+    std::fprintf(stderr, "vornctl: %s\n", e.what());
+    return e.code();
+  }
+  return kDone;
+}

@@ -1,0 +1,72 @@
+#include "cli/usb_boards.h"
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QTranslator>
+#include <set>
+
+#include "cli/exit_codes.h"
+#include "link/hidapi_transport.h"
+
+namespace {
+
+// What hidapi lists and which devices this user may open.
+struct ListedHid : HidapiBackend {
+  std::vector<DeviceInfo> devices;
+  std::set<std::string> denied;
+
+  struct Opened : Handle {
+    int write(const QByteArray&) override { return -1; }
+    int readTimeout(unsigned char*, int, int) override { return 0; }
+  };
+  std::vector<DeviceInfo> enumerate(quint16, quint16) override { return devices; }
+  std::unique_ptr<Handle> open(const std::string& path, QString* error) override {
+    if (!denied.count(path)) return std::make_unique<Opened>();
+    *error = QStringLiteral("Permission denied");
+    return nullptr;
+  }
+};
+
+TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/vorn_en.qm")));
+  QCoreApplication::installTranslator(&english);
+
+  struct Case {
+    std::vector<HidapiBackend::DeviceInfo> devices;
+    std::set<std::string> denied;
+    int code;
+    QString message;
+  };
+  const QList<Case> cases = {
+      {{}, {}, vornctl::kNoBoard, "no board found"},
+      // Same vendor and product, but another device: not the board.
+      {{{"/dev/hidraw0", "Keyboard"}}, {}, vornctl::kNoBoard, "no board found"},
+      {{{"/dev/hidraw1", "TAVEN"}, {"/dev/hidraw2", "TAVEN"}},
+       {},
+       vornctl::kSeveralBoards,
+       "2 boards"},
+      {{{"/dev/hidraw1", "TAVEN"}},
+       {"/dev/hidraw1"},
+       vornctl::kNoPermission,
+       "/dev/hidraw1 (Permission denied). Install the udev rule 70-vorn.rules"},
+      {{{"/dev/hidraw0", "Keyboard"}, {"/dev/hidraw1", "TAVEN"}}, {}, vornctl::kDone, ""},
+  };
+  for (const Case& c : cases) {
+    ListedHid hid;
+    hid.devices = c.devices;
+    hid.denied = c.denied;
+    const QList<vornctl::UsbBoard> boards = vornctl::findUsbBoards(hid);
+    try {
+      EXPECT_EQ(vornctl::oneUsbBoard(boards).path, QStringLiteral("/dev/hidraw1"));
+      EXPECT_EQ(c.code, vornctl::kDone);
+    } catch (const vornctl::CliError& e) {
+      EXPECT_EQ(e.code(), c.code) << e.what();
+      EXPECT_TRUE(QString::fromUtf8(e.what()).contains(c.message)) << e.what();
+    }
+  }
+  QCoreApplication::removeTranslator(&english);
+}
+
+}  // namespace

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Installs a built tree under the default prefix and builds the .deb, each into a scratch
+# root: the udev rule must land where udev reads it, every file of the package must be in
+# place, the programs must start from there, and the dependencies must name the CJK font.
+# Usage: install_test.sh BUILD_DIR
+set -euo pipefail
+build=$1
+for tool in cpack dpkg-deb dpkg-shlibdeps; do
+  command -v "$tool" >/dev/null || { echo "skipped: $tool is missing"; exit 77; }
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+status=0
+
+DESTDIR="$work/dest" cmake --install "$build" --prefix /usr/local >/dev/null
+[[ -f $work/dest/lib/udev/rules.d/70-vorn.rules ]] ||
+  { echo "cmake --install put the udev rule where udev does not read it"; status=1; }
+[[ -x $work/dest/usr/local/bin/vornctl ]] || { echo "cmake --install left out vornctl"; status=1; }
+
+(cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
+debs=("$work"/out/vorn_*.deb)
+[[ -f ${debs[0]} ]] || { echo "no vorn_*.deb built"; exit 1; }
+dpkg-deb -x "${debs[0]}" "$work/root"
+
+for f in usr/bin/vorn usr/bin/vornctl lib/udev/rules.d/70-vorn.rules \
+         usr/share/applications/vorn.desktop usr/share/icons/hicolor/scalable/apps/vorn.svg; do
+  [[ -e $work/root/$f ]] || { echo "missing from the package: /$f"; status=1; }
+done
+"$work/root/usr/bin/vornctl" --version | grep -q '^vornctl ' || { echo "vornctl does not start"; status=1; }
+grep -q 'TAG+="uaccess"' "$work/root/lib/udev/rules.d/70-vorn.rules" || { echo "udev rule"; status=1; }
+
+depends=$(dpkg-deb -f "${debs[0]}" Depends)
+echo "Depends: $depends"
+for d in fonts-wqy-microhei libqt6widgets6 libqt6serialport6 libhidapi-hidraw0; do
+  [[ $depends == *"$d"* ]] || { echo "Depends lacks $d"; status=1; }
+done
+exit $status
