@@ -871,7 +871,7 @@
     <message id="ctl_help_sim_servos">
         <source>ctl_help_sim_servos</source>
         <extracomment>Command-line help</extracomment>
-        <translation>Servos on the virtual board's bus (default: the arm's six, one bus servo)</translation>
+        <translation>Servos on the virtual board's bus, 0 to 40 (default 1)</translation>
     </message>
     <message id="ctl_help_serial">
         <source>ctl_help_serial</source>

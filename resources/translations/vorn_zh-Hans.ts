@@ -871,7 +871,7 @@
     <message id="ctl_help_sim_servos">
         <source>ctl_help_sim_servos</source>
         <extracomment>Command-line help</extracomment>
-        <translation>虚拟控制板总线上的舵机数（默认：机械臂的六个，一个总线舵机）</translation>
+        <translation>虚拟控制板总线上的舵机数，0 到 40（默认 1）</translation>
     </message>
     <message id="ctl_help_serial">
         <source>ctl_help_serial</source>

@@ -871,7 +871,7 @@
     <message id="ctl_help_sim_servos">
         <source>ctl_help_sim_servos</source>
         <extracomment>Command-line help</extracomment>
-        <translation>虛擬控制板匯流排上的舵機數（預設：機械臂的六個，一個匯流排舵機）</translation>
+        <translation>虛擬控制板匯流排上的舵機數，0 到 40（預設 1）</translation>
     </message>
     <message id="ctl_help_serial">
         <source>ctl_help_serial</source>

@@ -111,16 +111,13 @@ void BoardSession::open() {
 void BoardSession::openSimulated() {
   board_ = std::make_unique<VirtualBoard>();
   board_->setReplyLatency(milliseconds(0));
-  if (options_.simulatedServos > 0) {
-    QList<int> ids;
+  if (options_.simulatedServos >= 0) {
     QList<VirtualBoard::BusServo> servos;
     for (int id = 1; id <= options_.simulatedServos; ++id) {
-      ids.append(id);
       VirtualBoard::BusServo s;
       s.id = id;
       servos.append(s);
     }
-    board_->setChannelServos(ids);
     board_->busServos() = servos;
   }
   for (const QString& fault : options_.faults) {

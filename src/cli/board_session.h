@@ -19,7 +19,7 @@ namespace vornctl {
 // How a board command reaches the board.
 struct BoardOptions {
   bool simulate = false;
-  int simulatedServos = 0;  // servos on the virtual board's bus; 0 keeps the arm's six
+  int simulatedServos = -1;  // servos on the virtual board's bus; -1 keeps its one
   QStringList faults;       // virtual-board faults: "drop-ack:STEP", "unplug-after:FRAMES", ...
   QString serialPort;       // set: servo moves go over this serial line instead of USB
   int baud = 9600;

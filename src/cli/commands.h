@@ -12,7 +12,7 @@ namespace vornctl {
 // The options every board command shares; one subcommand runs, so they share one record.
 struct BoardArgs {
   bool simulate = false;
-  int simulatedServos = 0;
+  int simulatedServos = -1;
   std::vector<std::string> faults;
   std::string serialPort;
   int baud = 9600;

@@ -73,7 +73,7 @@ void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial) {
   CLI::Option* simulate =
       command->add_flag("--simulate", args.simulate, h(qtTrId("ctl_help_simulate")));
   command->add_option("--sim-servos", args.simulatedServos, h(qtTrId("ctl_help_sim_servos")))
-      ->check(CLI::Range(1, 40))
+      ->check(CLI::Range(0, 40))
       ->needs(simulate);
   command->add_option("--sim-fault", args.faults, "")->group("")->needs(simulate);
   if (serial) {

@@ -90,7 +90,7 @@ TEST_F(Vornctl, BoardCommandsSendTheProtocolsBytes) {
       {{"trims", "store"}, {"55 55 09 16 06 01 02 03 04 05 06 00"}, "trims stored for 1 2 3"},
       {{"servo", "motor", "1", "-100"}, {"55 55 06 1A 01 01 9C FF"}, "motor speed -100"},
       {{"servo", "mode", "4", "servo"}, {"55 55 06 1A 04 00 00 00"}, "servo 4 in servo mode"},
-      {{"servo", "check"}, {"55 55 09 15 06 01 02 03 04 05 06"}, "bus servos answering: 6"},
+      {{"servo", "check"}, {"55 55 09 15 06 01 02 03 04 05 06"}, "bus servos answering: 1"},
       // Only the given fields change: the rest go back as the servo reported them.
       {{"servo", "write", "--led", "off", "--stall-alarm", "off", "--max-angle", "900",
         "--sim-servos", "1"},
@@ -153,7 +153,7 @@ TEST_F(Vornctl, FailuresEndWithTheirCodeAndSayWhy) {
       {{"download-many", damaged}, 9, "damaged", true},
       {{"download-many", wave}, 9, "must begin with a group number", true},
       {{"erase", "3"}, 8, "standard input is not a terminal", true},
-      {{"servo", "write", "--id", "2"}, 8, "6 bus servos answer", false},
+      {{"servo", "write", "--id", "2", "--sim-servos", "2"}, 8, "2 bus servos answer", false},
       {{"servo", "write", "--sim-servos", "1", "--min-angle", "900", "--max-angle", "800"},
        2,
        "lower angle limit (900) must be below",
