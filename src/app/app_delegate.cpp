@@ -13,6 +13,7 @@
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "board/virtual_board.h"
+#include "editor/velmar_view_controller.h"
 #include "board/virtual_hid_transport.h"
 #include "link/usb_hid.h"
 #include "model/notification_center.h"
@@ -60,7 +61,7 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   tabView_->tabBar()->hide();  // the top bar draws the tabs
   tabView_->setDocumentMode(true);
   tabView_->setStyleSheet(QStringLiteral("QTabWidget::pane{border:none;}"));
-  vc1_ = placeholder(QStringLiteral(":/images/robotarm.svg"));
+  vc1_ = new KoVelmarViewController(link_);
   vc2_ = placeholder({});
   tabView_->addTab(vc1_, qtTrId("normal_mode"));
   tabView_->addTab(vc2_, qtTrId("servo_adjust"));

@@ -1,0 +1,310 @@
+// How the editor's panels are built and arranged; what they do is in
+// velmar_view_controller.cpp.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QTableView>
+
+#include "editor/frame_list_model.h"
+#include "editor/save_reminder.h"
+#include "editor/velmar_view_controller.h"
+#include "widgets/drag_view.h"
+#include "widgets/image_title_button.h"
+#include "widgets/switch.h"
+#include "widgets/tool_view.h"
+#include "widgets/velmar_pan_view.h"
+
+namespace {
+
+constexpr int kGap = 8;
+constexpr int kRowHeight = 26;
+
+// Tooltips of the controls that come to life later, one per concern.
+const char* const kOnlineTip = QT_TRID_NOOP("pending_online_tips");
+const char* const kGroupTip = QT_TRID_NOOP("pending_group_tips");
+const char* const kTrimTip = QT_TRID_NOOP("pending_trim_tips");
+const char* const kSerialTip = QT_TRID_NOOP("pending_serial_tips");
+
+QHBoxLayout* row(QWidget* parent, int margin = 0) {
+  auto* layout = new QHBoxLayout(parent);
+  layout->setContentsMargins(margin, margin, margin, margin);
+  layout->setSpacing(kGap);
+  return layout;
+}
+
+}  // namespace
+
+KoImageTitleButton* KoVelmarViewController::button(const QString& image, const QString& titleKey,
+                                                   int tag) {
+  auto* b = new KoImageTitleButton(QStringLiteral(":/images/%1.svg").arg(image), titleKey);
+  b->setTag(tag);
+  b->setProperty("koTag", tag);
+  // Twenty buttons share the width beside the pose panel.
+  QFont f = b->font();
+  f.setPixelSize(11);
+  b->setFont(f);
+  tagged_.append(b);
+  connect(b, &QAbstractButton::clicked, this, [this, tag] { buttonClick(tag); });
+  return b;
+}
+
+void KoVelmarViewController::pending(QWidget* control, const char* tipKey) {
+  control->setEnabled(false);
+  tooltips_.append({control, tipKey});
+}
+
+void KoVelmarViewController::buildPanels() {
+  auto* body = new QHBoxLayout(this);
+  body->setContentsMargins(kGap, kGap, kGap, 0);
+  body->setSpacing(kGap);
+
+  auto* left = new QVBoxLayout;
+  left->setSpacing(kGap);
+  left->addWidget(buildPosePanel(), 1);
+  left->addWidget(buildFilePathPanel());
+  body->addLayout(left);
+
+  auto* right = new QVBoxLayout;
+  right->setSpacing(kGap);
+  right->addWidget(buildTimePanel());
+  right->addWidget(buildFileRow());
+  right->addWidget(buildOnlineRow());
+  right->addWidget(buildGroupRow());
+  right->addWidget(buildSerialRow());
+  right->addWidget(buildTable(), 1);
+  body->addLayout(right, 1);
+}
+
+QWidget* KoVelmarViewController::buildPosePanel() {
+  auto* panel = new KoToolView;
+  auto* layout = new QVBoxLayout(panel->contentWidget());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  auto* boxes = new QHBoxLayout;
+  boxes->setSpacing(kGap);
+  for (int channel = 1; channel <= 6; ++channel) {
+    auto* box = new QCheckBox(QStringLiteral("ID:%1").arg(channel));
+    box->setChecked(true);
+    box->setProperty("koTag", kFirstCheckBoxTag + channel - 1);
+    tagged_.append(box);
+    connect(box, &QCheckBox::clicked, this, [this, box] { buttonBoxClick(box); });
+    checkBoxes_.append(box);
+    boxes->addWidget(box);
+  }
+  boxes->addStretch();
+  buttonSelectAll_ = new QPushButton;
+  buttonSelectAll_->setProperty("koTag", kSelectAllTag);
+  buttonSelectAll_->setProperty("selectsAll", false);
+  tagged_.append(buttonSelectAll_);
+  connect(buttonSelectAll_, &QPushButton::clicked, this, [this] { buttonClick(kSelectAllTag); });
+  boxes->addWidget(buttonSelectAll_);
+  auto* refresh = button(QStringLiteral("reset"), {}, kRefreshTag);
+  refresh->setFixedSize(kRowHeight + 4, kRowHeight + 4);
+  tooltips_.append({refresh, QT_TRID_NOOP("refresh_sliders")});
+  boxes->addWidget(refresh);
+  layout->addLayout(boxes);
+
+  panView_ = new KoVelmarPanView(this);
+  panView_->setFixedSize(KoVelmarPanView::kPictureSize);
+  for (KoVelmarSliderView* slider : panView_->sliders()) {
+    pending(slider->sliderSmall(), kTrimTip);
+  }
+  layout->addWidget(panView_, 0, Qt::AlignCenter);
+  return panel;
+}
+
+QWidget* KoVelmarViewController::buildTimePanel() {
+  auto* panel = new KoToolView;
+  auto* layout = row(panel->contentWidget());
+  layout->addWidget(button(QStringLiteral("add"), QStringLiteral("add_action"), 5002));
+  layout->addWidget(button(QStringLiteral("delete"), QStringLiteral("delete_action"), 5003));
+  layout->addWidget(button(QStringLiteral("reset"), QStringLiteral("update_action"), 5004));
+  layout->addWidget(button(QStringLiteral("insert"), QStringLiteral("Insert_action"), 5005));
+
+  layout->addStretch();
+  return panel;
+}
+
+QWidget* KoVelmarViewController::buildFileRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* files = new KoToolView;
+  auto* fileButtons = row(files->contentWidget());
+  fileButtons->addWidget(button(QStringLiteral("open-file"), QStringLiteral("open_action"), 9001));
+  fileButtons->addWidget(button(QStringLiteral("save-file"), QStringLiteral("save_action"), 9002));
+  fileButtons->addWidget(
+      button(QStringLiteral("integ-file"), QStringLiteral("integrate_action"), 9003));
+  layout->addWidget(files);
+
+  auto* trims = new KoToolView(QStringLiteral("servo_deviation"));
+  auto* trimButtons = row(trims->contentWidget());
+  for (const auto& [image, key, tag] :
+       {std::tuple{"read-dev", "read_deviation", 2001}, std::tuple{"down-dev", "download_deviation", 2002},
+        std::tuple{"reset-dev", "reset_deviation", 2003}}) {
+    auto* b = button(QLatin1String(image), QLatin1String(key), tag);
+    pending(b, kTrimTip);
+    trimButtons->addWidget(b);
+  }
+  layout->addWidget(trims);
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildOnlineRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* pose = new KoToolView;
+  auto* poseButtons = row(pose->contentWidget());
+  for (const auto& [image, key, tag] :
+       {std::tuple{"hand", "motor_off", 8001}, std::tuple{"rang", "read_angle", 8002},
+        std::tuple{"reset-servo", "reset_servo", 1004}}) {
+    auto* b = button(QLatin1String(image), QLatin1String(key), tag);
+    pending(b, kOnlineTip);
+    poseButtons->addWidget(b);
+  }
+  layout->addWidget(pose);
+
+  auto* loop = new KoToolView;
+  auto* loopRow = row(loop->contentWidget());
+  auto* loopColumn = new QVBoxLayout;
+  auto* loopCaption = new QLabel;
+  captions_.append({loopCaption, QT_TRID_NOOP("loop")});
+  auto* loopSwitch = new KoSwitch;
+  loopSwitch->setTag(7001);
+  loopSwitch->setProperty("koTag", 7001);
+  tagged_.append(loopSwitch);
+  pending(loopSwitch, kOnlineTip);
+  loopColumn->addWidget(loopCaption);
+  loopColumn->addWidget(loopSwitch);
+  loopRow->addLayout(loopColumn);
+  auto* run = button(QStringLiteral("play-music"), QStringLiteral("run_online"), 7002);
+  pending(run, kOnlineTip);
+  loopRow->addWidget(run);
+  layout->addWidget(loop);
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildGroupRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* group = new KoToolView;
+  auto* groupRow = row(group->contentWidget());
+  auto* boxColumn = new QVBoxLayout;
+  auto* caption = new QLabel;
+  captions_.append({caption, QT_TRID_NOOP("action_group")});
+  boxActions_ = new QComboBox;
+  boxActions_->setEditable(true);
+  for (int g = 0; g <= kMaxGroup; ++g) boxActions_->addItem(QString::number(g));
+  boxActions_->setMinimumWidth(72);
+  connect(boxActions_, &QComboBox::editTextChanged, this,
+          &KoVelmarViewController::groupTextChanged);
+  boxColumn->addWidget(caption);
+  boxColumn->addWidget(boxActions_);
+  groupRow->addLayout(boxColumn);
+  for (const auto& [image, key, tag] :
+       {std::tuple{"download", "download", 4005}, std::tuple{"run", "run_action", 4001},
+        std::tuple{"stop-run", "stop", 4002}, std::tuple{"erase", "single_erase", 4003},
+        std::tuple{"erase-all", "all_erase", 4004}}) {
+    auto* b = button(QLatin1String(image), QLatin1String(key), tag);
+    pending(b, kGroupTip);
+    groupRow->addWidget(b);
+  }
+  layout->addWidget(group);
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildSerialRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* ports = new QComboBox;
+  ports->setMinimumWidth(180);
+  auto* bauds = new QComboBox;
+  bauds->addItems({QStringLiteral("9600"), QStringLiteral("115200")});
+  auto* connectButton = new QPushButton;
+  connectButton->setProperty("koTag", 3000);
+  tagged_.append(connectButton);
+  captions_.append({connectButton, QT_TRID_NOOP("wireless_connect")});
+  for (QWidget* w : {static_cast<QWidget*>(ports), static_cast<QWidget*>(bauds),
+                     static_cast<QWidget*>(connectButton)}) {
+    w->setFixedHeight(kRowHeight);
+    pending(w, kSerialTip);
+    layout->addWidget(w);
+  }
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildTable() {
+  auto* panel = new KoToolView;
+  auto* layout = new QVBoxLayout(panel->contentWidget());
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* fields = new QHBoxLayout;
+  fields->setSpacing(kGap);
+  auto* timeCaption = new QLabel;
+  captions_.append({timeCaption, QT_TRID_NOOP("action_time")});
+  texttime_ = new QLineEdit(QStringLiteral("1000"));
+  texttime_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), texttime_));
+  texttime_->setFixedWidth(70);
+  connect(texttime_, &QLineEdit::textChanged, this, &KoVelmarViewController::timeTextChanged);
+  connect(texttime_, &QLineEdit::editingFinished, this,
+          &KoVelmarViewController::timeEditingFinished);
+  auto* totalCaption = new QLabel;
+  captions_.append({totalCaption, QT_TRID_NOOP("total_time")});
+  labelActionstimeShow_ = new QLabel(QStringLiteral("0s"));
+  fields->addWidget(timeCaption);
+  fields->addWidget(texttime_);
+  fields->addWidget(new QLabel(QStringLiteral("ms")));
+  fields->addSpacing(3 * kGap);
+  fields->addWidget(totalCaption);
+  fields->addWidget(labelActionstimeShow_);
+  fields->addStretch();
+  layout->addLayout(fields);
+  dragView_ = new KoDragView;
+  auto* inside = new QVBoxLayout(dragView_);
+  inside->setContentsMargins(3, 3, 3, 3);
+  tableView_ = new QTableView;
+  tableView_->setModel(model_);
+  tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tableView_->setEditTriggers(QAbstractItemView::DoubleClicked |
+                              QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+  tableView_->setContextMenuPolicy(Qt::CustomContextMenu);
+  // Fixed sizes: nothing is measured per row, so 65,535 rows cost what the visible ones do.
+  tableView_->verticalHeader()->hide();
+  tableView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  tableView_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tableView_->horizontalHeader()->setMinimumSectionSize(40);
+  connect(tableView_, &QWidget::customContextMenuRequested, this,
+          &KoVelmarViewController::popUpMenu);
+  inside->addWidget(tableView_);
+  dragView_->setTableView(tableView_);
+  layout->addWidget(dragView_);
+  return panel;
+}
+
+QWidget* KoVelmarViewController::buildFilePathPanel() {
+  auto* panel = new KoToolView;
+  panel->setFixedHeight(56);
+  auto* area = panel->contentWidget();
+  auto* layout = new QVBoxLayout(area);
+  layout->setContentsMargins(kGap * 2, 0, kGap * 2, 0);
+  lableFilePath_ = new QLabel;
+  lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(lableFilePath_);
+  // The reminder glides over the path; it is placed by hand, out of the layout.
+  reminder_ = new UILabel(area);
+  reminder_->move(0, 4);
+  return panel;
+}
