@@ -179,6 +179,7 @@ void KoVelmarViewController::groupTextChanged(const QString& text) {
   for (const QChar c : text) {
     if (c >= u'0' && c <= u'9') digits += c;
   }
+  while (digits.size() > 1 && digits.startsWith(u'0')) digits.remove(0, 1);
   if (digits.isEmpty()) digits = QStringLiteral("0");
   // Long digit strings cannot overflow: anything over three digits is over the limit.
   if (digits.size() > 3 || digits.toInt() > kMaxGroup) digits = QString::number(kMaxGroup);

@@ -202,6 +202,7 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   captions_.append({caption, QT_TRID_NOOP("action_group")});
   boxActions_ = new QComboBox;
   boxActions_->setEditable(true);
+  boxActions_->setInsertPolicy(QComboBox::NoInsert);
   for (int g = 0; g <= kMaxGroup; ++g) boxActions_->addItem(QString::number(g));
   boxActions_->setMinimumWidth(72);
   connect(boxActions_, &QComboBox::editTextChanged, this,
