@@ -10,15 +10,15 @@ namespace {
 constexpr int kRenumberDelay = 50;
 
 bool isChannelColumn(int column) {
-  return column >= KoFrameListModel::kFirstChannelColumn &&
-         column < KoFrameListModel::kColumnCount;
+  return column >= KoFrameListModel::kFirstChannelColumn && column < KoFrameListModel::kColumnCount;
 }
 
 int channelOfColumn(int column) { return column - KoFrameListModel::kFirstChannelColumn + 1; }
 
 }  // namespace
 
-KoFrameListModel::KoFrameListModel(QObject* parent) : QAbstractTableModel(parent) {
+KoFrameListModel::KoFrameListModel(QObject* parent)
+    : QAbstractTableModel(parent), playIcon_(QStringLiteral(":/images/play.svg")) {
   renumber_.setSingleShot(true);
   renumber_.setInterval(kRenumberDelay);
   connect(&renumber_, &QTimer::timeout, this, &KoFrameListModel::flushRenumbering);
@@ -49,6 +49,7 @@ void KoFrameListModel::append(VelmarFrame frame) { insert(count(), std::move(fra
 void KoFrameListModel::insert(int row, VelmarFrame frame) {
   row = std::clamp(row, 0, count());
   int formerPlayRow = playRow();
+  timeSum_ += frame->time;
   beginInsertRows({}, row, row);
   dataArray_.insert(row, std::move(frame));
   endInsertRows();
@@ -65,6 +66,7 @@ void KoFrameListModel::appendMany(const VelmarFrames& frames) {
   beginInsertRows({}, first, first + int(frames.size()) - 1);
   dataArray_.append(frames);
   endInsertRows();
+  for (const VelmarFrame& f : frames) timeSum_ += f->time;
   markRenumber(first);
   select(count() - 1, formerPlayRow);
   emit timesChanged();
@@ -73,6 +75,7 @@ void KoFrameListModel::appendMany(const VelmarFrames& frames) {
 void KoFrameListModel::removeAt(int row) {
   if (row < 0 || row >= count()) return;
   int formerPlayRow = playRow();
+  timeSum_ -= dataArray_[row]->time;
   beginRemoveRows({}, row, row);
   dataArray_.removeAt(row);
   endRemoveRows();
@@ -87,6 +90,7 @@ void KoFrameListModel::removeAt(int row) {
 void KoFrameListModel::replaceAt(int row, VelmarFrame frame) {
   if (row < 0 || row >= count()) return;
   frame->ID = row + 1;
+  timeSum_ += frame->time - dataArray_[row]->time;
   dataArray_[row] = std::move(frame);
   rowChanged(row);
   emit timesChanged();
@@ -97,6 +101,7 @@ void KoFrameListModel::replaceAll(const VelmarFrames& frames) {
   dataArray_ = frames;
   selectIndex_ = count() - 1;
   endResetModel();
+  recountTimes();
   markRenumber(0);
   emit selectIndexChanged(selectIndex_);
   emit timesChanged();
@@ -120,10 +125,9 @@ void KoFrameListModel::flushRenumbering() {
   if (from < count()) emit dataChanged(index(from, kPlayColumn), index(count() - 1, kPlayColumn));
 }
 
-qint64 KoFrameListModel::timeSum() const {
-  qint64 sum = 0;
-  for (const VelmarFrame& f : dataArray_) sum += f->time;
-  return sum;
+void KoFrameListModel::recountTimes() {
+  timeSum_ = 0;
+  for (const VelmarFrame& f : dataArray_) timeSum_ += f->time;
 }
 
 int KoFrameListModel::rowCount(const QModelIndex& parent) const {
@@ -142,7 +146,7 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
   if (column == kPlayColumn) {
     if (role == Qt::DisplayRole) return f->ID;
     if (index.row() != playRow()) return {};
-    if (role == Qt::DecorationRole) return QIcon(QStringLiteral(":/images/play.svg"));
+    if (role == Qt::DecorationRole) return playIcon_;
     // Playing one frame on the arm comes with online control.
     if (role == Qt::ToolTipRole) return qtTrId("pending_online_tips");
     return {};
@@ -180,9 +184,13 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
       !f->isPresent(channelOfColumn(index.column()))) {
     return false;
   }
+  const qint64 before = f->time;
+  editing_ = true;
   f->setValue(text, key);
+  editing_ = false;
+  timeSum_ += f->time - before;
   rowChanged(index.row());
-  if (index.column() == kTimeColumn) emit timesChanged();
+  if (f->time != before) emit timesChanged();
   return true;
 }
 
@@ -193,14 +201,13 @@ QString KoFrameListModel::keyOfColumn(int column) {
 }
 
 void KoFrameListModel::refreshFrame(const KoActionModel* frame) {
-  // Most refreshes come from the edit just made in the selected row.
-  if (selectIndex_ >= 0 && frameAt(selectIndex_).get() == frame) {
-    rowChanged(selectIndex_);
-    return;
-  }
+  // An edit through the table repaints its row itself.
+  if (editing_) return;
   for (int row = 0; row < count(); ++row) {
     if (dataArray_[row].get() == frame) {
       rowChanged(row);
+      recountTimes();
+      emit timesChanged();
       return;
     }
   }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QIcon>
 #include <QTimer>
 
 #include "model/action_model.h"
@@ -45,8 +46,9 @@ class KoFrameListModel : public QAbstractTableModel {
   void flushRenumbering();
   void setRenumberDelay(int milliseconds) { renumber_.setInterval(milliseconds); }
 
-  // Sum of all durations, in milliseconds.
-  qint64 timeSum() const;
+  // Sum of all durations, in milliseconds; kept up to date rather than summed, since the
+  // frames of a long list lie all over memory.
+  qint64 timeSum() const { return timeSum_; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -71,8 +73,14 @@ class KoFrameListModel : public QAbstractTableModel {
   void select(int index, int formerPlayRow);
   void markRenumber(int fromRow);
 
+  void recountTimes();
+
   VelmarFrames dataArray_;
+  qint64 timeSum_ = 0;
+  bool editing_ = false;
   int selectIndex_ = -1;
   int renumberFrom_ = -1;
+  // One icon for every paint: each new one would draw its picture anew.
+  QIcon playIcon_;
   QTimer renumber_;
 };

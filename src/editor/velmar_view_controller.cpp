@@ -116,10 +116,9 @@ void KoVelmarViewController::buttonBoxClick(QCheckBox* box) {
 void KoVelmarViewController::sliderTextFieldView(KoVelmarSliderView*, qint64, int) {}
 
 void KoVelmarViewController::setActionTime() {
-  labelActionstimeShow_->setText(
-      model_->count() == 0
-          ? QStringLiteral("0s")
-          : KoTools::FloatKeepTwoBitsAndRemoveAllZero(float(model_->timeSum()) / 1000.0f));
+  labelActionstimeShow_->setText(model_->count() == 0 ? QStringLiteral("0s")
+                                                      : KoTools::FloatKeepTwoBitsAndRemoveAllZero(
+                                                            float(model_->timeSum()) / 1000.0f));
 }
 
 void KoVelmarViewController::showSelection(int index) {
@@ -127,8 +126,8 @@ void KoVelmarViewController::showSelection(int index) {
   if (index < 0) {
     selection->clear();
   } else if (selection->currentIndex().row() != index || !selection->hasSelection()) {
-    selection->setCurrentIndex(model_->index(index, 0), QItemSelectionModel::ClearAndSelect |
-                                                             QItemSelectionModel::Rows);
+    selection->setCurrentIndex(model_->index(index, 0),
+                               QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
   }
   setActionTime();
 }

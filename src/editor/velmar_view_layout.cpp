@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <QScrollBar>
 #include <QTableView>
 
 #include "editor/frame_list_model.h"
@@ -145,9 +146,9 @@ QWidget* KoVelmarViewController::buildFileRow() {
 
   auto* trims = new KoToolView(QStringLiteral("servo_deviation"));
   auto* trimButtons = row(trims->contentWidget());
-  for (const auto& [image, key, tag] :
-       {std::tuple{"read-dev", "read_deviation", 2001}, std::tuple{"down-dev", "download_deviation", 2002},
-        std::tuple{"reset-dev", "reset_deviation", 2003}}) {
+  for (const auto& [image, key, tag] : {std::tuple{"read-dev", "read_deviation", 2001},
+                                        std::tuple{"down-dev", "download_deviation", 2002},
+                                        std::tuple{"reset-dev", "reset_deviation", 2003}}) {
     auto* b = button(QLatin1String(image), QLatin1String(key), tag);
     pending(b, kTrimTip);
     trimButtons->addWidget(b);
@@ -262,6 +263,12 @@ QWidget* KoVelmarViewController::buildTable() {
   auto* totalCaption = new QLabel;
   captions_.append({totalCaption, QT_TRID_NOOP("total_time")});
   labelActionstimeShow_ = new QLabel(QStringLiteral("0s"));
+  // Fixed and opaque: a new total repaints the label, not the panel's shadow behind it.
+  labelActionstimeShow_->setFixedWidth(110);
+  labelActionstimeShow_->setAutoFillBackground(true);
+  QPalette opaque = labelActionstimeShow_->palette();
+  opaque.setColor(QPalette::Window, panel->backColor());
+  labelActionstimeShow_->setPalette(opaque);
   fields->addWidget(timeCaption);
   fields->addWidget(texttime_);
   fields->addWidget(new QLabel(QStringLiteral("ms")));
@@ -277,8 +284,7 @@ QWidget* KoVelmarViewController::buildTable() {
   tableView_->setModel(model_);
   tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tableView_->setEditTriggers(QAbstractItemView::DoubleClicked |
-                              QAbstractItemView::EditKeyPressed |
+  tableView_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
   tableView_->setContextMenuPolicy(Qt::CustomContextMenu);
   // Fixed sizes: nothing is measured per row, so 65,535 rows cost what the visible ones do.
@@ -287,6 +293,11 @@ QWidget* KoVelmarViewController::buildTable() {
   tableView_->verticalHeader()->setDefaultSectionSize(kRowHeight);
   tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
   tableView_->horizontalHeader()->setMinimumSectionSize(40);
+  // Opaque scroll bars: a list that grows moves the bar without repainting the panel behind.
+  for (QWidget* bar : {static_cast<QWidget*>(tableView_->verticalScrollBar()),
+                       tableView_->verticalScrollBar()->parentWidget()}) {
+    bar->setAutoFillBackground(true);
+  }
   connect(tableView_, &QWidget::customContextMenuRequested, this,
           &KoVelmarViewController::popUpMenu);
   inside->addWidget(tableView_);

@@ -88,9 +88,7 @@ class EditorTest : public ::testing::Test {
     }
     return out;
   }
-  QString cell(int row, int column) const {
-    return model()->index(row, column).data().toString();
-  }
+  QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
 
   QTemporaryDir dir;
   FakePanels panels;
@@ -185,12 +183,11 @@ TEST_F(EditorTest, FieldRules) {
     const char* shown;
   };
   QLineEdit* group = editor.boxActions()->lineEdit();
-  for (const Case& c : {Case{group, "250", "230"}, Case{group, "1a2", "12"},
-                        Case{group, "", "0"}, Case{group, "99999999999", "230"},
-                        Case{group, "007", "7"},
-                        Case{editor.texttime(), "", "50"}, Case{editor.texttime(), "20", "50"},
-                        Case{editor.texttime(), "45000", "30000"},
-                        Case{editor.texttime(), "1500", "1500"}}) {
+  for (const Case& c :
+       {Case{group, "250", "230"}, Case{group, "1a2", "12"}, Case{group, "", "0"},
+        Case{group, "99999999999", "230"}, Case{group, "007", "7"},
+        Case{editor.texttime(), "", "50"}, Case{editor.texttime(), "20", "50"},
+        Case{editor.texttime(), "45000", "30000"}, Case{editor.texttime(), "1500", "1500"}}) {
     auto* line = static_cast<QLineEdit*>(c.field);
     line->selectAll();
     if (*c.typed) {

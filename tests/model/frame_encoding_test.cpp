@@ -56,8 +56,8 @@ TEST(FrameReEncoding, EditedTimeOfAFileFrame) {
 // An edit of one field re-encodes the frame without waking its absent channels: a channel
 // nobody posed must not be driven to 0 when the frame is played or downloaded.
 TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
-  const QByteArray fileImage = QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) +
-                               hex("e803f401f401f401f40155555555");
+  const QByteArray fileImage =
+      QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f40155555555");
   FakeSliders sliders(6);
   sliders[5].setHidden(true);
   struct Case {
@@ -71,8 +71,8 @@ TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
   } cases[] = {
       {"posed, id1 edited",
        KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0), "id1", "100",
-       hex("55551403 05e803 016400 02f401 03f401 04f401 05f401"),
-       hex("6400f401f401f401f4015555"), "#1 P100 #2 P500 #3 P500 #4 P500 #5 P500 "},
+       hex("55551403 05e803 016400 02f401 03f401 04f401 05f401"), hex("6400f401f401f401f4015555"),
+       "#1 P100 #2 P500 #3 P500 #4 P500 #5 P500 "},
       {"file, time edited", KoTools::readVelmarData(fileImage).first(), "time", "2000",
        hex("55551103 04d007 01f401 02f401 03f401 04f401"), hex("d007f401f401f401f40155555555"),
        "#1 P500 #2 P500 #3 P500 #4 P500 "},
