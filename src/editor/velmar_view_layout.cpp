@@ -65,11 +65,7 @@ void KoVelmarViewController::buildPanels() {
   body->setContentsMargins(kGap, kGap, kGap, 0);
   body->setSpacing(kGap);
 
-  auto* left = new QVBoxLayout;
-  left->setSpacing(kGap);
-  left->addWidget(buildPosePanel(), 1);
-  left->addWidget(buildFilePathPanel());
-  body->addLayout(left);
+  body->addWidget(buildPosePanel());
 
   auto* right = new QVBoxLayout;
   right->setSpacing(kGap);
@@ -79,6 +75,7 @@ void KoVelmarViewController::buildPanels() {
   right->addWidget(buildGroupRow());
   right->addWidget(buildSerialRow());
   right->addWidget(buildTable(), 1);
+  right->addWidget(buildFilePathPanel());
   body->addLayout(right, 1);
 }
 
@@ -117,7 +114,8 @@ QWidget* KoVelmarViewController::buildPosePanel() {
   for (KoVelmarSliderView* slider : panView_->sliders()) {
     pending(slider->sliderSmall(), kTrimTip);
   }
-  layout->addWidget(panView_, 0, Qt::AlignCenter);
+  layout->addWidget(panView_, 0, Qt::AlignHCenter);
+  layout->addStretch();
   return panel;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -130,6 +131,23 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
   EXPECT_EQ(model()->selectIndex(), -1);
   EXPECT_EQ(editor.labelActionstimeShow()->text(), "0s");
   EXPECT_TRUE(tips().isEmpty());
+}
+
+TEST_F(EditorTest, HiddenChannelsTakeNoPartInNewFrames) {
+  QCheckBox* second = editor.arraySliderTextCheckViews()[1];
+  QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, second->height() / 2));
+  EXPECT_TRUE(editor.panView()->sliders()[1]->isHidden());
+  pose(100, KoFrameEditor::kAdd);
+  const int channel1 = KoFrameListModel::kFirstChannelColumn;
+  EXPECT_EQ(cell(0, channel1), "100");
+  EXPECT_EQ(cell(0, channel1 + 1), "");
+  EXPECT_EQ(model()->frameAt(0)->data.mid(2, 2), hex("5555"));
+
+  editor.buttonClick(KoVelmarViewController::kSelectAllTag);  // "select_none": all hidden
+  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_TRUE(s->isHidden());
+  editor.buttonClick(KoVelmarViewController::kSelectAllTag);
+  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_FALSE(s->isHidden());
+  EXPECT_TRUE(second->isChecked());
 }
 
 TEST_F(EditorTest, TheFrameAfterTheBoardsLimitIsKeptWithATip) {
