@@ -60,6 +60,15 @@ void KoVelmarViewController::pending(QWidget* control, const char* tipKey) {
   tooltips_.append({control, tipKey});
 }
 
+void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonSpec> specs,
+                                        const char* pendingTip) {
+  for (const ButtonSpec& spec : specs) {
+    auto* b = button(QLatin1String(spec.image), QLatin1String(spec.titleKey), spec.tag);
+    if (pendingTip) pending(b, pendingTip);
+    into->addWidget(b);
+  }
+}
+
 void KoVelmarViewController::buildPanels() {
   auto* body = new QHBoxLayout(this);
   body->setContentsMargins(kGap, kGap, kGap, 0);
@@ -122,10 +131,10 @@ QWidget* KoVelmarViewController::buildPosePanel() {
 QWidget* KoVelmarViewController::buildTimePanel() {
   auto* panel = new KoToolView;
   auto* layout = row(panel->contentWidget());
-  layout->addWidget(button(QStringLiteral("add"), QStringLiteral("add_action"), 5002));
-  layout->addWidget(button(QStringLiteral("delete"), QStringLiteral("delete_action"), 5003));
-  layout->addWidget(button(QStringLiteral("reset"), QStringLiteral("update_action"), 5004));
-  layout->addWidget(button(QStringLiteral("insert"), QStringLiteral("Insert_action"), 5005));
+  addButtons(layout, {{"add", "add_action", 5002},
+                      {"delete", "delete_action", 5003},
+                      {"reset", "update_action", 5004},
+                      {"insert", "Insert_action", 5005}});
 
   layout->addStretch();
   return panel;
@@ -136,21 +145,18 @@ QWidget* KoVelmarViewController::buildFileRow() {
   auto* layout = row(strip);
   auto* files = new KoToolView;
   auto* fileButtons = row(files->contentWidget());
-  fileButtons->addWidget(button(QStringLiteral("open-file"), QStringLiteral("open_action"), 9001));
-  fileButtons->addWidget(button(QStringLiteral("save-file"), QStringLiteral("save_action"), 9002));
-  fileButtons->addWidget(
-      button(QStringLiteral("integ-file"), QStringLiteral("integrate_action"), 9003));
+  addButtons(fileButtons, {{"open-file", "open_action", 9001},
+                           {"save-file", "save_action", 9002},
+                           {"integ-file", "integrate_action", 9003}});
   layout->addWidget(files);
 
   auto* trims = new KoToolView(QStringLiteral("servo_deviation"));
   auto* trimButtons = row(trims->contentWidget());
-  for (const auto& [image, key, tag] : {std::tuple{"read-dev", "read_deviation", 2001},
-                                        std::tuple{"down-dev", "download_deviation", 2002},
-                                        std::tuple{"reset-dev", "reset_deviation", 2003}}) {
-    auto* b = button(QLatin1String(image), QLatin1String(key), tag);
-    pending(b, kTrimTip);
-    trimButtons->addWidget(b);
-  }
+  addButtons(trimButtons,
+             {{"read-dev", "read_deviation", 2001},
+              {"down-dev", "download_deviation", 2002},
+              {"reset-dev", "reset_deviation", 2003}},
+             kTrimTip);
   layout->addWidget(trims);
   layout->addStretch();
   return strip;
@@ -161,13 +167,11 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* layout = row(strip);
   auto* pose = new KoToolView;
   auto* poseButtons = row(pose->contentWidget());
-  for (const auto& [image, key, tag] :
-       {std::tuple{"hand", "motor_off", 8001}, std::tuple{"rang", "read_angle", 8002},
-        std::tuple{"reset-servo", "reset_servo", 1004}}) {
-    auto* b = button(QLatin1String(image), QLatin1String(key), tag);
-    pending(b, kOnlineTip);
-    poseButtons->addWidget(b);
-  }
+  addButtons(poseButtons,
+             {{"hand", "motor_off", 8001},
+              {"rang", "read_angle", 8002},
+              {"reset-servo", "reset_servo", 1004}},
+             kOnlineTip);
   layout->addWidget(pose);
 
   auto* loop = new KoToolView;
@@ -183,9 +187,7 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   loopColumn->addWidget(loopCaption);
   loopColumn->addWidget(loopSwitch);
   loopRow->addLayout(loopColumn);
-  auto* run = button(QStringLiteral("play-music"), QStringLiteral("run_online"), 7002);
-  pending(run, kOnlineTip);
-  loopRow->addWidget(run);
+  addButtons(loopRow, {{"play-music", "run_online", 7002}}, kOnlineTip);
   layout->addWidget(loop);
   layout->addStretch();
   return strip;
@@ -209,14 +211,13 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   boxColumn->addWidget(caption);
   boxColumn->addWidget(boxActions_);
   groupRow->addLayout(boxColumn);
-  for (const auto& [image, key, tag] :
-       {std::tuple{"download", "download", 4005}, std::tuple{"run", "run_action", 4001},
-        std::tuple{"stop-run", "stop", 4002}, std::tuple{"erase", "single_erase", 4003},
-        std::tuple{"erase-all", "all_erase", 4004}}) {
-    auto* b = button(QLatin1String(image), QLatin1String(key), tag);
-    pending(b, kGroupTip);
-    groupRow->addWidget(b);
-  }
+  addButtons(groupRow,
+             {{"download", "download", 4005},
+              {"run", "run_action", 4001},
+              {"stop-run", "stop", 4002},
+              {"erase", "single_erase", 4003},
+              {"erase-all", "all_erase", 4004}},
+             kGroupTip);
   layout->addWidget(group);
   layout->addStretch();
   return strip;
