@@ -48,10 +48,11 @@ void UILabel::restartGlide() {
     animationShake_ = new QPropertyAnimation(this, "pos", this);
     animationShake_->setDuration(kGlideMilliseconds);
     animationShake_->setLoopCount(-1);
+    homeX_ = x();
   }
-  // Re-entered from resizeEvent: the glide itself only moves the label.
-  const QPoint home(0, y());
-  const QPoint far(std::max(0, parentWidget()->width() - width()), y());
+  // From where it was placed to the same distance from the parent's other edge, and back.
+  const QPoint home(homeX_, y());
+  const QPoint far(std::max(homeX_, parentWidget()->width() - width() - homeX_), y());
   animationShake_->stop();
   animationShake_->setKeyValueAt(0, home);
   animationShake_->setKeyValueAt(0.5, far);

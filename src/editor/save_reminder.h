@@ -41,4 +41,5 @@ class UILabel : public QLabel {
   qint64 actionCount_ = 0;
   QTimer reveal_;
   QPropertyAnimation* animationShake_ = nullptr;
+  int homeX_ = 0;
 };

@@ -307,15 +307,15 @@ QWidget* KoVelmarViewController::buildTable() {
 
 QWidget* KoVelmarViewController::buildFilePathPanel() {
   auto* panel = new KoToolView;
-  panel->setFixedHeight(56);
-  auto* area = panel->contentWidget();
-  auto* layout = new QVBoxLayout(area);
-  layout->setContentsMargins(kGap * 2, 0, kGap * 2, 0);
+  panel->setFixedHeight(78);
+  auto* layout = new QVBoxLayout(panel->contentWidget());
+  layout->setContentsMargins(kGap, 0, kGap, 0);
   lableFilePath_ = new QLabel;
   lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  layout->addWidget(lableFilePath_);
-  // The reminder glides over the path; it is placed by hand, out of the layout.
-  reminder_ = new UILabel(area);
-  reminder_->move(0, 4);
+  layout->addWidget(lableFilePath_, 0, Qt::AlignTop);
+  // The reminder glides along the panel below the path, placed by hand, out of the layout.
+  reminder_ = new UILabel(panel);
+  reminder_->move(3 * KoToolView::kShadow,
+                  panel->height() - KoToolView::kShadow - reminder_->height() - 2);
   return panel;
 }
