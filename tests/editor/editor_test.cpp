@@ -291,6 +291,15 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {
 
   model()->setSelectIndex(0);
   pose(100, KoFrameEditor::kUpdate);
+  const VelmarFrames kept = model()->frames();
+  // One frame more than a file's header can count would read back short.
+  model()->replaceAll(KoTools::readVelmarData(image(kPlain.repeated(KoTools::kMaxActionFrames))));
+  model()->append(kept.first());
+  editor.buttonClick(KoEditorFiles::kSave);
+  EXPECT_EQ(tips().last(), "save_too_many_frames");
+  EXPECT_EQ(panels.shown, 0);
+
+  model()->replaceAll(kept);
   editor.buttonClick(KoEditorFiles::kSave);
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   QFile saved(panels.savePath);
