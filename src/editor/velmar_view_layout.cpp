@@ -307,15 +307,14 @@ QWidget* KoVelmarViewController::buildTable() {
 
 QWidget* KoVelmarViewController::buildFilePathPanel() {
   auto* panel = new KoToolView;
-  panel->setFixedHeight(78);
+  panel->setFixedHeight(64);
   auto* layout = new QVBoxLayout(panel->contentWidget());
   layout->setContentsMargins(kGap, 0, kGap, 0);
   lableFilePath_ = new QLabel;
   lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  layout->addWidget(lableFilePath_, 0, Qt::AlignTop);
-  // The reminder glides along the panel below the path, placed by hand, out of the layout.
+  layout->addWidget(lableFilePath_, 0, Qt::AlignVCenter);
+  // The reminder glides along the panel, over the path; placed by hand, out of the layout.
   reminder_ = new UILabel(panel);
-  reminder_->move(3 * KoToolView::kShadow,
-                  panel->height() - KoToolView::kShadow - reminder_->height() - 2);
+  reminder_->move(3 * KoToolView::kShadow, (panel->height() - reminder_->height()) / 2);
   return panel;
 }
