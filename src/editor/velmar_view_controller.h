@@ -86,14 +86,14 @@ class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate
   QWidget* buildSerialRow();
   QWidget* buildTable();
   QWidget* buildFilePathPanel();
-  struct ButtonSpec {
+  struct ButtonDef {
     const char* image;
     const char* titleKey;
     int tag;
   };
   KoImageTitleButton* button(const QString& image, const QString& titleKey, int tag);
   // Image-over-title buttons into a row; with a tip they wait, disabled, for a later part.
-  void addButtons(QBoxLayout* into, std::initializer_list<ButtonSpec> specs,
+  void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs,
                   const char* pendingTip = nullptr);
   // A control whose behaviour comes later: shown disabled with what it will do.
   void pending(QWidget* control, const char* tipKey);

@@ -60,10 +60,10 @@ void KoVelmarViewController::pending(QWidget* control, const char* tipKey) {
   tooltips_.append({control, tipKey});
 }
 
-void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonSpec> specs,
+void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs,
                                         const char* pendingTip) {
-  for (const ButtonSpec& spec : specs) {
-    auto* b = button(QLatin1String(spec.image), QLatin1String(spec.titleKey), spec.tag);
+  for (const ButtonDef& def : defs) {
+    auto* b = button(QLatin1String(def.image), QLatin1String(def.titleKey), def.tag);
     if (pendingTip) pending(b, pendingTip);
     into->addWidget(b);
   }
