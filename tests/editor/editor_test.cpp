@@ -331,6 +331,7 @@ TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledBySavingAndOpening) {
   pose(100, KoFrameEditor::kAdd);
   ASSERT_TRUE(processUntil([reminder] { return reminder->isVisible(); }));
   EXPECT_TRUE(reminder->gliding());
+  reminder->setDelay(60 * 1000);  // from here on no reveal may come before the checks
 
   pose(100, KoFrameEditor::kInsert);  // a change hides it and starts the wait again
   EXPECT_FALSE(reminder->isVisible());
