@@ -1383,5 +1383,55 @@
         <extracomment>Import error</extracomment>
         <translation>%1 fields where 7 belong</translation>
     </message>
+    <message id="pending_online_tips">
+        <source>pending_online_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>Coming soon: play the frame list or one frame on the arm, once or in a loop; centre, unload and read back the servos.</translation>
+    </message>
+    <message id="pending_group_tips">
+        <source>pending_group_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>Coming soon: download the frame list into the board as the chosen action group; run, stop and erase stored groups.</translation>
+    </message>
+    <message id="pending_trim_tips">
+        <source>pending_trim_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>Coming soon: read, adjust and store the servos' position trims.</translation>
+    </message>
+    <message id="pending_serial_tips">
+        <source>pending_serial_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>Coming soon: move the servos over a wireless serial port.</translation>
+    </message>
+    <message id="refresh_sliders">
+        <source>refresh_sliders</source>
+        <extracomment>Tooltip of the button that puts every channel slider back in place</extracomment>
+        <translation>Put the sliders back in place</translation>
+    </message>
+    <message id="is_file_velmar_ask">
+        <source>is_file_velmar_ask</source>
+        <extracomment>Question; %1 is a file name. Cancel is the default answer</extracomment>
+        <translation>The last frame of “%1” looks like a file for another arm. Open it anyway?</translation>
+    </message>
+    <message id="file_too_many_frames">
+        <source>file_too_many_frames</source>
+        <extracomment>Tip; %1 is a file name</extracomment>
+        <translation>“%1” holds more than 65,535 frames; only the first 65,535 were read.</translation>
+    </message>
+    <message id="save_too_many_frames">
+        <source>save_too_many_frames</source>
+        <extracomment>Tip; %1 is the largest number of frames a file holds</extracomment>
+        <translation>An action file holds at most %1 frames. Delete some frames before saving.</translation>
+    </message>
+    <message id="save_frame_damaged">
+        <source>save_frame_damaged</source>
+        <extracomment>Tip; %1 is a frame number</extracomment>
+        <translation>Frame %1 is damaged and cannot be saved. Update or delete it, then save again. Nothing was written.</translation>
+    </message>
+    <message id="save_file_fail">
+        <source>save_file_fail</source>
+        <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
+        <translation>Could not save “%1”: %2</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,55 @@
         <extracomment>Import error</extracomment>
         <translation>有 %1 个字段，应为 7 个</translation>
     </message>
+    <message id="pending_online_tips">
+        <source>pending_online_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即将推出：在机械臂上播放动作列表或单个动作（单次或循环）；舵机复位、掉电和回读。</translation>
+    </message>
+    <message id="pending_group_tips">
+        <source>pending_group_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即将推出：将动作列表下载到控制板的所选动作组；运行、停止和擦除已存储的动作组。</translation>
+    </message>
+    <message id="pending_trim_tips">
+        <source>pending_trim_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即将推出：读取、调整并保存舵机偏差。</translation>
+    </message>
+    <message id="pending_serial_tips">
+        <source>pending_serial_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即将推出：通过无线串口控制舵机。</translation>
+    </message>
+    <message id="refresh_sliders">
+        <source>refresh_sliders</source>
+        <extracomment>Tooltip of the button that puts every channel slider back in place</extracomment>
+        <translation>将滑块恢复到原位</translation>
+    </message>
+    <message id="is_file_velmar_ask">
+        <source>is_file_velmar_ask</source>
+        <extracomment>Question; %1 is a file name. Cancel is the default answer</extracomment>
+        <translation>“%1”的最后一帧看起来像是其他机械臂的文件。仍要打开吗？</translation>
+    </message>
+    <message id="file_too_many_frames">
+        <source>file_too_many_frames</source>
+        <extracomment>Tip; %1 is a file name</extracomment>
+        <translation>“%1”包含超过 65,535 个动作，只读取了前 65,535 个。</translation>
+    </message>
+    <message id="save_too_many_frames">
+        <source>save_too_many_frames</source>
+        <extracomment>Tip; %1 is the largest number of frames a file holds</extracomment>
+        <translation>动作文件最多容纳 %1 个动作。请先删除部分动作再保存。</translation>
+    </message>
+    <message id="save_frame_damaged">
+        <source>save_frame_damaged</source>
+        <extracomment>Tip; %1 is a frame number</extracomment>
+        <translation>第 %1 个动作已损坏，无法保存。请更新或删除它后再保存。未写入任何内容。</translation>
+    </message>
+    <message id="save_file_fail">
+        <source>save_file_fail</source>
+        <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
+        <translation>无法保存“%1”：%2</translation>
+    </message>
 </context>
 </TS>

@@ -1383,5 +1383,55 @@
         <extracomment>Import error</extracomment>
         <translation>有 %1 個欄位，應為 7 個</translation>
     </message>
+    <message id="pending_online_tips">
+        <source>pending_online_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即將推出：在機械臂上播放動作列表或單個動作（單次或循環）；舵機復位、掉電和回讀。</translation>
+    </message>
+    <message id="pending_group_tips">
+        <source>pending_group_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即將推出：將動作列表下載到控制板的所選動作組；執行、停止和擦除已儲存的動作組。</translation>
+    </message>
+    <message id="pending_trim_tips">
+        <source>pending_trim_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即將推出：讀取、調整並儲存舵機偏差。</translation>
+    </message>
+    <message id="pending_serial_tips">
+        <source>pending_serial_tips</source>
+        <extracomment>Tooltip of a control that is not active yet</extracomment>
+        <translation>即將推出：透過無線串口控制舵機。</translation>
+    </message>
+    <message id="refresh_sliders">
+        <source>refresh_sliders</source>
+        <extracomment>Tooltip of the button that puts every channel slider back in place</extracomment>
+        <translation>將滑塊恢復到原位</translation>
+    </message>
+    <message id="is_file_velmar_ask">
+        <source>is_file_velmar_ask</source>
+        <extracomment>Question; %1 is a file name. Cancel is the default answer</extracomment>
+        <translation>「%1」的最後一幀看起來像是其他機械臂的檔案。仍要開啟嗎？</translation>
+    </message>
+    <message id="file_too_many_frames">
+        <source>file_too_many_frames</source>
+        <extracomment>Tip; %1 is a file name</extracomment>
+        <translation>「%1」包含超過 65,535 個動作，只讀取了前 65,535 個。</translation>
+    </message>
+    <message id="save_too_many_frames">
+        <source>save_too_many_frames</source>
+        <extracomment>Tip; %1 is the largest number of frames a file holds</extracomment>
+        <translation>動作檔案最多容納 %1 個動作。請先刪除部分動作再儲存。</translation>
+    </message>
+    <message id="save_frame_damaged">
+        <source>save_frame_damaged</source>
+        <extracomment>Tip; %1 is a frame number</extracomment>
+        <translation>第 %1 個動作已損壞，無法儲存。請更新或刪除它後再儲存。未寫入任何內容。</translation>
+    </message>
+    <message id="save_file_fail">
+        <source>save_file_fail</source>
+        <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
+        <translation>無法儲存「%1」：%2</translation>
+    </message>
 </context>
 </TS>

@@ -4,7 +4,6 @@
 #include <QDebug>
 #include <QLabel>
 #include <QScreen>
-#include <QSvgWidget>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -16,6 +15,7 @@
 #include "app/window.h"
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
+#include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
@@ -25,18 +25,6 @@ namespace {
 
 constexpr QSize kFixedSize(1260, 800);
 constexpr int kSmallScreenWidth = 1280;
-
-// Stands in for a screen until it is built: its picture or name, on the window's body.
-QWidget* placeholder(const QString& picture) {
-  auto* page = new QWidget;
-  auto* layout = new QVBoxLayout(page);
-  if (!picture.isEmpty()) {
-    auto* image = new QSvgWidget(picture);
-    image->setFixedSize(580, 580);
-    layout->addWidget(image, 0, Qt::AlignCenter);
-  }
-  return page;
-}
 
 }  // namespace
 
@@ -64,7 +52,7 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   tabView_->tabBar()->hide();  // the top bar draws the tabs
   tabView_->setDocumentMode(true);
   tabView_->setStyleSheet(QStringLiteral("QTabWidget::pane{border:none;}"));
-  vc1_ = placeholder(QStringLiteral(":/images/robotarm.svg"));
+  vc1_ = new KoVelmarViewController(link_);
   auto* tool = new KoSteerDebuggingTool(link_);
   setMotorModeReset([tool] { tool->resetToServoMode(); });
   // A changed bus is checked again at once when the tool is in front.

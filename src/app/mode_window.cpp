@@ -104,9 +104,18 @@ void DialogPrompter::showTip(const QString& message) {
   dialog.exec();
 }
 
-bool DialogPrompter::confirm(const QString& message) {
+bool DialogPrompter::confirm(const QString& message) { return ask(message, false); }
+
+bool DialogPrompter::confirmCancelDefault(const QString& message) { return ask(message, true); }
+
+bool DialogPrompter::ask(const QString& message, bool cancelDefault) {
   bool result = false;
   ModeWindow dialog(ModeWindow::Kind::Confirmation, message, parent_);
+  if (cancelDefault) {
+    dialog.buttonCancelComfirm()->setDefault(false);
+    dialog.buttonCancel()->setDefault(true);
+    dialog.buttonCancel()->setFocus();
+  }
   dialog.block = [&result](bool answer) { result = answer; };
   if (onShow) onShow(&dialog);
   dialog.exec();

@@ -54,10 +54,13 @@ class DialogPrompter : public Prompter {
   explicit DialogPrompter(QWidget* parent = nullptr) : parent_(parent) {}
   void showTip(const QString& message) override;
   bool confirm(const QString& message) override;
+  bool confirmCancelDefault(const QString& message) override;
 
   // Called with each dialog just before it runs (tests answer it from here).
   std::function<void(ModeWindow*)> onShow;
 
  private:
+  bool ask(const QString& message, bool cancelDefault);
+
   QWidget* parent_;
 };

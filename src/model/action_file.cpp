@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <algorithm>
 #include <optional>
 
 #include "model/move_frame.h"
@@ -82,7 +83,8 @@ template <class Frame>
 QList<std::shared_ptr<Frame>> readData(const QByteArray& image) {
   QList<std::shared_ptr<Frame>> frames;
   if (image.size() < kActionFileHeaderSize) return frames;
-  const qsizetype n = (image.size() - kActionFileHeaderSize) / kActionRecordSize;
+  const qsizetype n =
+      std::min((image.size() - kActionFileHeaderSize) / kActionRecordSize, kMaxActionFrames);
   // The frames of one file live in one block, each frame sharing its ownership: one
   // allocation instead of one per frame, freed when the last of them goes.
   std::shared_ptr<Frame[]> block(new Frame[n]);
@@ -105,6 +107,9 @@ std::optional<QList<std::shared_ptr<Frame>>> tryOpen(const QString& path) {
     qWarning().noquote() << "cannot read action file" << path << file.errorString();
     showTipWithMessage(qtTrId("file_damage"));
     return std::nullopt;
+  }
+  if ((image.size() - kActionFileHeaderSize) / kActionRecordSize > kMaxActionFrames) {
+    showTipWithMessage(qtTrId("file_too_many_frames").arg(QFileInfo(path).fileName()));
   }
   return readData<Frame>(image);
 }
@@ -156,6 +161,14 @@ QByteArray changeToData(const QList<const KoActionModel*>& frames) {
     image.append(f->data);
   }
   return image;
+}
+
+qsizetype firstUnwritableFrame(const QList<const KoActionModel*>& frames) {
+  for (qsizetype i = 0; i < frames.size(); ++i) {
+    const qsizetype size = frames[i]->data.size();
+    if (size != 2 * kChannels && size != kActionRecordSize) return i;
+  }
+  return -1;
 }
 
 VelmarFrames readVelmarData(const QByteArray& image) { return readData<KoVelmarPwmModel>(image); }

@@ -18,23 +18,40 @@ constexpr int kActionGroupCount = 231;
 // Far beyond any real action file (65,535 frames take under 1 MiB); a larger file is taken
 // for damaged rather than read into memory.
 constexpr qint64 kMaxActionFileSize = 16 * 1024 * 1024;
+// The header counts frames in 16 bits: readers take no more, writers refuse more.
+constexpr qsizetype kMaxActionFrames = 0xFFFF;
+
+template <class Frame>
+QList<const KoActionModel*> plainFrames(const QList<std::shared_ptr<Frame>>& frames) {
+  QList<const KoActionModel*> plain;
+  plain.reserve(frames.size());
+  for (const auto& f : frames) plain.append(f.get());
+  return plain;
+}
 
 // The file image of a frame list.
 QByteArray changeToData(const QList<const KoActionModel*>& frames);
 template <class Frame>
 QByteArray changeToData(const QList<std::shared_ptr<Frame>>& frames) {
-  QList<const KoActionModel*> plain;
-  plain.reserve(frames.size());
-  for (const auto& f : frames) plain.append(f.get());
-  return changeToData(plain);
+  return changeToData(plainFrames(frames));
 }
 
-// Frames of a file image; an image shorter than the header gives none.
+// Index of the first frame whose positions record is neither 12 nor 14 bytes, or -1. Such
+// a record would put the file's records out of step, so a list holding one is not saved.
+qsizetype firstUnwritableFrame(const QList<const KoActionModel*>& frames);
+template <class Frame>
+qsizetype firstUnwritableFrame(const QList<std::shared_ptr<Frame>>& frames) {
+  return firstUnwritableFrame(plainFrames(frames));
+}
+
+// Frames of a file image, the first kMaxActionFrames at most; an image shorter than the
+// header gives none.
 VelmarFrames readVelmarData(const QByteArray& image);
 PwmFrames readPwmData(const QByteArray& image);
 
 // Frames of a file; a file that cannot be read, is shorter than the header or larger than
-// kMaxActionFileSize gives none and the tip "file_damage".
+// kMaxActionFileSize gives none and the tip "file_damage". A file of more than
+// kMaxActionFrames records gives its first ones and the tip "file_too_many_frames".
 VelmarFrames openVelmarFile(const QString& path);
 PwmFrames openFile(const QString& path);
 

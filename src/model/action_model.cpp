@@ -110,11 +110,18 @@ qint64 KoVelmarPwmModel::id(int channel) const {
 }
 
 void KoVelmarPwmModel::setId(int channel, qint64 position) {
-  if (channel >= 1 && channel <= kChannelCount) ids_[channel - 1] = position;
+  if (channel < 1 || channel > kChannelCount) return;
+  ids_[channel - 1] = position;
+  present_ |= quint16(1u << (channel - 1));
+}
+
+bool KoVelmarPwmModel::isPresent(int channel) const {
+  return channel >= 1 && channel <= kChannelCount && (present_ >> (channel - 1)) & 1u;
 }
 
 void KoVelmarPwmModel::reEncode() {
   bytes = KoTools::actionToBytesWithVelmarModel(*this);
+  action = KoTools::actionTextWithVelmarModel(*this);
   KoTools::actionToPositionsBytesWithVelmarModel(*this);
 }
 

@@ -62,7 +62,11 @@ class KoVelmarPwmModel final : public KoActionModel {
 
   // Channel 1 to 16; 0 when never set.
   qint64 id(int channel) const;
+  // Also makes the channel present.
   void setId(int channel, qint64 position);
+  // An absent channel takes no part in the frame: its move names no position for it and
+  // its record slot holds the absent-channel marker, however the other fields are edited.
+  bool isPresent(int channel) const;
 
   void setValue(const QVariant& value, const QString& key) override;
 
@@ -70,6 +74,7 @@ class KoVelmarPwmModel final : public KoActionModel {
   KoVelmarPwmModel(const KoVelmarPwmModel&) = default;
   void reEncode() override;
   std::array<qint64, kChannelCount> ids_{};
+  quint16 present_ = 0;
 };
 
 // A frame read from an action file for the batch download; its positions live in `action`

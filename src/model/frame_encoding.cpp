@@ -87,21 +87,35 @@ VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& ti
 
 QByteArray actionToBytesWithVelmarModel(const KoVelmarPwmModel& f) {
   QByteArray out = headerOf(f.bytes, f.time);
-  out[2] = static_cast<char>(3 * kRecordChannels + 5);
-  out[4] = static_cast<char>(kRecordChannels);
-  for (int j = 1; j <= kRecordChannels; ++j) frame::appendServo(out, j, f.id(j));
+  int count = 0;
+  for (int j = 1; j <= kRecordChannels; ++j) {
+    if (!f.isPresent(j)) continue;
+    frame::appendServo(out, j, f.id(j));
+    ++count;
+  }
+  out[2] = static_cast<char>(3 * count + 5);
+  out[4] = static_cast<char>(count);
   return out;
 }
 
 QByteArray actionToPositionsBytesWithVelmarModel(KoVelmarPwmModel& f) {
+  const auto slot = [&f](int j) { return f.isPresent(j) ? f.id(j) : frame::kAbsentChannel; };
   if (f.data.size() == kFileRecordSize) {
     frame::putLe16(f.data, 0, f.time);
-    for (int j = 1; j <= kRecordChannels; ++j) frame::putLe16(f.data, 2 * j, f.id(j));
+    for (int j = 1; j <= kRecordChannels; ++j) frame::putLe16(f.data, 2 * j, slot(j));
   } else {
     if (f.data.size() < kRecordSize) f.data = absentRecord();
-    for (int j = 1; j <= kRecordChannels; ++j) frame::putLe16(f.data, 2 * (j - 1), f.id(j));
+    for (int j = 1; j <= kRecordChannels; ++j) frame::putLe16(f.data, 2 * (j - 1), slot(j));
   }
   return QByteArray(f.data.constData(), f.data.size());
+}
+
+QString actionTextWithVelmarModel(const KoVelmarPwmModel& f) {
+  QString text;
+  for (int j = 1; j <= kRecordChannels; ++j) {
+    if (f.isPresent(j)) text += channelText(j, f.id(j));
+  }
+  return text;
 }
 
 QByteArray actionToBytesWithModel(const KoPwmModel& f) {

@@ -49,6 +49,11 @@ bool showCancelAndOkWithMessage(const QString& message) {
   return current->confirm(message);
 }
 
+bool showOkAndDefaultCancelWithMessage(const QString& message) {
+  PromptScope open;
+  return current->confirmCancelDefault(message);
+}
+
 void afterPrompts(std::function<void()> work) {
   if (openPrompts == 0 && heldBack.isEmpty()) {
     work();

@@ -12,6 +12,8 @@ class Prompter {
   virtual void showTip(const QString& message) = 0;
   // True when the user confirmed; closing the question counts as no.
   virtual bool confirm(const QString& message) = 0;
+  // A question whose safe answer is no: Cancel is what Enter chooses.
+  virtual bool confirmCancelDefault(const QString& message) { return confirm(message); }
 };
 
 namespace KoTools {
@@ -24,6 +26,7 @@ Prompter* installedPrompter();
 // Both take ready, localized text.
 void showTipWithMessage(const QString& message);
 bool showCancelAndOkWithMessage(const QString& message);
+bool showOkAndDefaultCancelWithMessage(const QString& message);
 
 // Runs `work` now, or, while a tip or question is open, once the last one has closed (in
 // the order asked), so that replies and time-outs never stack dialogs or act behind one.

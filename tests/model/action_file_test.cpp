@@ -58,6 +58,27 @@ TEST_F(ActionFileTest, LengthDecidesTheFrameCount) {
   EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
 }
 
+TEST_F(ActionFileTest, ReadsNoMoreFramesThanTheHeaderCanCount) {
+  const qsizetype limit = KoTools::kMaxActionFrames;
+  QByteArray image = kTwoFrames.first(KoTools::kActionFileHeaderSize);
+  image += kTwoFrames.mid(KoTools::kActionFileHeaderSize, 14).repeated(limit + 2);
+  const VelmarFrames frames = KoTools::openVelmarFile(write(QStringLiteral("big.rob"), image));
+  EXPECT_EQ(frames.size(), limit);
+  EXPECT_EQ(frames.last()->ID, limit);
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"file_too_many_frames"});
+}
+
+TEST_F(ActionFileTest, RecordsOfAnotherLengthCannotBeWritten) {
+  FakeSliders sliders(6);
+  VelmarFrames frames = KoTools::readVelmarData(kTwoFrames);
+  frames.append(KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 2));
+  EXPECT_EQ(KoTools::firstUnwritableFrame(frames), -1);
+  for (const int size : {0, 13, 16}) {
+    frames[1]->data.resize(size);
+    EXPECT_EQ(KoTools::firstUnwritableFrame(frames), 1) << size;
+  }
+}
+
 TEST_F(ActionFileTest, DamagedOrMissingFileGivesNoFramesAndATip) {
   EXPECT_TRUE(KoTools::openVelmarFile(write("short.rob", "SOBARM")).isEmpty());
   EXPECT_TRUE(KoTools::openFile(dir.filePath("missing.rob")).isEmpty());

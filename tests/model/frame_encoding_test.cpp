@@ -53,13 +53,40 @@ TEST(FrameReEncoding, EditedTimeOfAFileFrame) {
   EXPECT_EQ(f->data.size(), 14);
 }
 
-TEST(FrameReEncoding, AlwaysSixChannels) {
+// An edit of one field re-encodes the frame without waking its absent channels: a channel
+// nobody posed must not be driven to 0 when the frame is played or downloaded.
+TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
+  const QByteArray fileImage =
+      QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f40155555555");
   FakeSliders sliders(6);
   sliders[5].setHidden(true);
-  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0);
-  f->setValue(QStringLiteral("100"), QStringLiteral("id1"));
-  EXPECT_EQ(f->bytes, hex("55551703 06e803 016400 02f401 03f401 04f401 05f401 060000"));
-  EXPECT_EQ(f->data, hex("6400f401f401f401f4010000"));
+  struct Case {
+    const char* name;
+    VelmarFrame frame;
+    const char* key;
+    const char* value;
+    QByteArray bytes;
+    QByteArray data;
+    const char* action;
+  } cases[] = {
+      {"posed, id1 edited",
+       KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0), "id1", "100",
+       hex("55551403 05e803 016400 02f401 03f401 04f401 05f401"), hex("6400f401f401f401f4015555"),
+       "#1 P100 #2 P500 #3 P500 #4 P500 #5 P500 "},
+      {"file, time edited", KoTools::readVelmarData(fileImage).first(), "time", "2000",
+       hex("55551103 04d007 01f401 02f401 03f401 04f401"), hex("d007f401f401f401f40155555555"),
+       "#1 P500 #2 P500 #3 P500 #4 P500 "},
+      {"file, absent channel typed", KoTools::readVelmarData(fileImage).first(), "id6", "300",
+       hex("55551403 05e803 01f401 02f401 03f401 04f401 062c01"),
+       hex("e803f401f401f401f40155552c01"), "#1 P500 #2 P500 #3 P500 #4 P500 #6 P300 "},
+  };
+  for (Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    c.frame->setValue(QString::fromLatin1(c.value), QString::fromLatin1(c.key));
+    EXPECT_EQ(c.frame->bytes.toHex(), c.bytes.toHex());
+    EXPECT_EQ(c.frame->data.toHex(), c.data.toHex());
+    EXPECT_EQ(c.frame->action, QString::fromLatin1(c.action));
+  }
 }
 
 TEST(SixServoMove, FromPositionsText) {

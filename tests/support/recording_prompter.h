@@ -16,16 +16,23 @@ class RecordingPrompter final : public Prompter {
 
   QStringList tips;
   QStringList questions;
+  // The questions asked with Cancel as the default.
+  QStringList cautiousQuestions;
   QList<bool> answers;
 
   void reset() {
     tips.clear();
     questions.clear();
+    cautiousQuestions.clear();
     answers.clear();
   }
   void showTip(const QString& message) override { tips.append(message); }
   bool confirm(const QString& message) override {
     questions.append(message);
     return answers.isEmpty() ? false : answers.takeFirst();
+  }
+  bool confirmCancelDefault(const QString& message) override {
+    cautiousQuestions.append(message);
+    return confirm(message);
   }
 };

@@ -1,0 +1,218 @@
+#include "editor/frame_list_model.h"
+
+#include <QIcon>
+#include <QLocale>
+
+#include "model/notification_center.h"
+
+namespace {
+
+constexpr int kRenumberDelay = 50;
+
+bool isChannelColumn(int column) {
+  return column >= KoFrameListModel::kFirstChannelColumn && column < KoFrameListModel::kColumnCount;
+}
+
+int channelOfColumn(int column) { return column - KoFrameListModel::kFirstChannelColumn + 1; }
+
+}  // namespace
+
+KoFrameListModel::KoFrameListModel(QObject* parent)
+    : QAbstractTableModel(parent), playIcon_(QStringLiteral(":/images/play.svg")) {
+  renumber_.setSingleShot(true);
+  renumber_.setInterval(kRenumberDelay);
+  connect(&renumber_, &QTimer::timeout, this, &KoFrameListModel::flushRenumbering);
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::refreshTable, this,
+          &KoFrameListModel::refreshFrame);
+}
+
+VelmarFrame KoFrameListModel::frameAt(int row) const {
+  return row >= 0 && row < count() ? dataArray_[row] : nullptr;
+}
+
+void KoFrameListModel::setSelectIndex(int index) {
+  if (index < 0 || index >= count()) index = count() - 1;
+  if (index != selectIndex_) select(index, playRow());
+}
+
+int KoFrameListModel::playRow() const { return selectIndex_ >= 0 ? selectIndex_ : count() - 1; }
+
+void KoFrameListModel::select(int index, int formerPlayRow) {
+  selectIndex_ = index < 0 || index >= count() ? count() - 1 : index;
+  if (formerPlayRow >= 0 && formerPlayRow < count()) rowChanged(formerPlayRow);
+  if (playRow() >= 0) rowChanged(playRow());
+  emit selectIndexChanged(selectIndex_);
+}
+
+void KoFrameListModel::append(VelmarFrame frame) { insert(count(), std::move(frame)); }
+
+void KoFrameListModel::insert(int row, VelmarFrame frame) {
+  row = std::clamp(row, 0, count());
+  int formerPlayRow = playRow();
+  timeSum_ += frame->time;
+  beginInsertRows({}, row, row);
+  dataArray_.insert(row, std::move(frame));
+  endInsertRows();
+  if (formerPlayRow >= row) ++formerPlayRow;
+  markRenumber(row);
+  select(row, formerPlayRow);
+  emit timesChanged();
+}
+
+void KoFrameListModel::appendMany(const VelmarFrames& frames) {
+  if (frames.isEmpty()) return;
+  const int formerPlayRow = playRow();
+  const int first = count();
+  beginInsertRows({}, first, first + int(frames.size()) - 1);
+  dataArray_.append(frames);
+  endInsertRows();
+  for (const VelmarFrame& f : frames) timeSum_ += f->time;
+  markRenumber(first);
+  select(count() - 1, formerPlayRow);
+  emit timesChanged();
+}
+
+void KoFrameListModel::removeAt(int row) {
+  if (row < 0 || row >= count()) return;
+  int formerPlayRow = playRow();
+  timeSum_ -= dataArray_[row]->time;
+  beginRemoveRows({}, row, row);
+  dataArray_.removeAt(row);
+  endRemoveRows();
+  if (formerPlayRow > row) --formerPlayRow;
+  markRenumber(row);
+  // The frame after the removed one takes its place; removing the last selects the new last.
+  const int keep = selectIndex_ > row ? selectIndex_ - 1 : selectIndex_;
+  select(keep >= count() ? count() - 1 : keep, formerPlayRow);
+  emit timesChanged();
+}
+
+void KoFrameListModel::replaceAt(int row, VelmarFrame frame) {
+  if (row < 0 || row >= count()) return;
+  frame->ID = row + 1;
+  timeSum_ += frame->time - dataArray_[row]->time;
+  dataArray_[row] = std::move(frame);
+  rowChanged(row);
+  emit timesChanged();
+}
+
+void KoFrameListModel::replaceAll(const VelmarFrames& frames) {
+  beginResetModel();
+  dataArray_ = frames;
+  selectIndex_ = count() - 1;
+  endResetModel();
+  recountTimes();
+  markRenumber(0);
+  emit selectIndexChanged(selectIndex_);
+  emit timesChanged();
+}
+
+void KoFrameListModel::reSetCode() {
+  if (renumberFrom_ < 0) renumberFrom_ = 0;
+  renumber_.start();
+}
+
+void KoFrameListModel::markRenumber(int fromRow) {
+  renumberFrom_ = renumberFrom_ < 0 ? fromRow : std::min(renumberFrom_, fromRow);
+}
+
+void KoFrameListModel::flushRenumbering() {
+  renumber_.stop();
+  if (renumberFrom_ < 0) return;
+  const int from = std::min(renumberFrom_, count());
+  renumberFrom_ = -1;
+  for (int p = from; p < count(); ++p) dataArray_[p]->ID = p + 1;
+  if (from < count()) emit dataChanged(index(from, kPlayColumn), index(count() - 1, kPlayColumn));
+}
+
+void KoFrameListModel::recountTimes() {
+  timeSum_ = 0;
+  for (const VelmarFrame& f : dataArray_) timeSum_ += f->time;
+}
+
+int KoFrameListModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : count();
+}
+
+int KoFrameListModel::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : kColumnCount;
+}
+
+QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
+  const KoVelmarPwmModel* f = frameAt(index.row()).get();
+  if (!f) return {};
+  const int column = index.column();
+  if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+  if (column == kPlayColumn) {
+    if (role == Qt::DisplayRole) return f->ID;
+    if (index.row() != playRow()) return {};
+    if (role == Qt::DecorationRole) return playIcon_;
+    // Playing one frame on the arm comes with online control.
+    if (role == Qt::ToolTipRole) return qtTrId("pending_online_tips");
+    return {};
+  }
+  if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+  if (column == kTimeColumn) {
+    // Grouped thousands, as the time edit accepts them back.
+    return role == Qt::DisplayRole ? QLocale(QLocale::English).toString(f->time)
+                                   : QString::number(f->time);
+  }
+  const int channel = channelOfColumn(column);
+  return f->isPresent(channel) ? QString::number(f->id(channel)) : QString();
+}
+
+QVariant KoFrameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
+  if (role != Qt::DisplayRole || orientation != Qt::Horizontal) return {};
+  if (section == kPlayColumn) return QStringLiteral("ID");
+  if (section == kTimeColumn) return qtTrId("time");
+  return QStringLiteral("ID:%1").arg(channelOfColumn(section));
+}
+
+Qt::ItemFlags KoFrameListModel::flags(const QModelIndex& index) const {
+  Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (index.column() != kPlayColumn) f |= Qt::ItemIsEditable;
+  return f;
+}
+
+bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, int role) {
+  const VelmarFrame f = frameAt(index.row());
+  const QString key = keyOfColumn(index.column());
+  if (!f || key.isEmpty() || role != Qt::EditRole) return false;
+  const QString text = value.toString().trimmed();
+  // Leaving an absent channel's cell empty keeps it absent; it is no refused edit.
+  if (isChannelColumn(index.column()) && text.isEmpty() &&
+      !f->isPresent(channelOfColumn(index.column()))) {
+    return false;
+  }
+  const qint64 before = f->time;
+  editing_ = true;
+  f->setValue(text, key);
+  editing_ = false;
+  timeSum_ += f->time - before;
+  rowChanged(index.row());
+  if (f->time != before) emit timesChanged();
+  return true;
+}
+
+QString KoFrameListModel::keyOfColumn(int column) {
+  if (column == kTimeColumn) return QStringLiteral("time");
+  if (isChannelColumn(column)) return QStringLiteral("id%1").arg(channelOfColumn(column));
+  return {};
+}
+
+void KoFrameListModel::refreshFrame(const KoActionModel* frame) {
+  // An edit through the table repaints its row itself.
+  if (editing_) return;
+  for (int row = 0; row < count(); ++row) {
+    if (dataArray_[row].get() == frame) {
+      rowChanged(row);
+      recountTimes();
+      emit timesChanged();
+      return;
+    }
+  }
+}
+
+void KoFrameListModel::rowChanged(int row) {
+  emit dataChanged(index(row, 0), index(row, kColumnCount - 1));
+}

@@ -1,0 +1,86 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QIcon>
+#include <QTimer>
+
+#include "model/action_model.h"
+
+// The editor's frame list as the table shows it: one row per frame, columns `ID` (the play
+// column, "IdentifierPlay0"), `time` and channels 1 to 6. Every change announces exactly
+// the rows it touches, so that a table of 65,535 frames repaints only what it shows.
+// Frame numbers follow a change of the list after a short delay (reSetCode).
+class KoFrameListModel : public QAbstractTableModel {
+  Q_OBJECT
+
+ public:
+  enum Column { kPlayColumn = 0, kTimeColumn = 1, kFirstChannelColumn = 2 };
+  static constexpr int kChannels = 6;
+  static constexpr int kColumnCount = kFirstChannelColumn + kChannels;
+  // The largest list the board takes as one action group.
+  static constexpr int kMaxFrames = 1020;
+
+  explicit KoFrameListModel(QObject* parent = nullptr);
+
+  const VelmarFrames& frames() const { return dataArray_; }
+  int count() const { return int(dataArray_.size()); }
+  VelmarFrame frameAt(int row) const;
+
+  // -1 means none; setting -1 selects the last frame (or none in an empty list).
+  int selectIndex() const { return selectIndex_; }
+  void setSelectIndex(int index);
+  // The row whose play button shows: the selected one, or the last while none is.
+  int playRow() const;
+
+  // Each change selects as the list controller did: an added frame becomes the selection.
+  void append(VelmarFrame frame);
+  void insert(int row, VelmarFrame frame);
+  void appendMany(const VelmarFrames& frames);
+  void removeAt(int row);
+  void replaceAt(int row, VelmarFrame frame);
+  void replaceAll(const VelmarFrames& frames);
+
+  // Renumbers the frames (`ID` = row + 1) after the renumbering delay.
+  void reSetCode();
+  // Renumbers now what a pending reSetCode would.
+  void flushRenumbering();
+  void setRenumberDelay(int milliseconds) { renumber_.setInterval(milliseconds); }
+
+  // Sum of all durations, in milliseconds; kept up to date rather than summed, since the
+  // frames of a long list lie all over memory.
+  qint64 timeSum() const { return timeSum_; }
+
+  int rowCount(const QModelIndex& parent = {}) const override;
+  int columnCount(const QModelIndex& parent = {}) const override;
+  QVariant data(const QModelIndex& index, int role) const override;
+  QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+  Qt::ItemFlags flags(const QModelIndex& index) const override;
+  bool setData(const QModelIndex& index, const QVariant& value, int role) override;
+
+  // The frame field a column edits ("time", "id1" ...), empty for the play column.
+  static QString keyOfColumn(int column);
+
+ signals:
+  void selectIndexChanged(int index);
+  // A frame's duration changed, or frames came or went.
+  void timesChanged();
+
+ private:
+  // The stored values of a frame are shown again (an edit was stored or refused).
+  void refreshFrame(const KoActionModel* frame);
+  void rowChanged(int row);
+  // Selects `index` (or the last frame) and repaints the rows whose play button changes.
+  void select(int index, int formerPlayRow);
+  void markRenumber(int fromRow);
+
+  void recountTimes();
+
+  VelmarFrames dataArray_;
+  qint64 timeSum_ = 0;
+  bool editing_ = false;
+  int selectIndex_ = -1;
+  int renumberFrom_ = -1;
+  // One icon for every paint: each new one would draw its picture anew.
+  QIcon playIcon_;
+  QTimer renumber_;
+};

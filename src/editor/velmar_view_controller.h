@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QWidget>
+
+#include "model/action_model.h"
+#include "model/channel_view.h"
+#include "widgets/velmar_slider_view.h"
+
+class QBoxLayout;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QTableView;
+class KoDragView;
+class KoEditorFiles;
+class KoFrameEditor;
+class KoFrameListModel;
+class KoImageTitleButton;
+class KoSwitch;
+class KoToolView;
+class KoVelmarPanView;
+class UILabel;
+class usbHid;
+
+// The action-group editor: the pose panel, the frame table and the panels around them. A
+// thin screen: it builds and lays out the controls, passes each action through its gate and
+// hands it to the collaborator of its concern (frame list, frame operations, files and
+// reminder). Online control, board groups, trims and the serial link join as collaborators
+// of their own; until then their controls are shown disabled, saying what they will do.
+class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRefreshTag = 1002;
+  static constexpr int kSelectAllTag = 1003;
+  static constexpr int kFirstCheckBoxTag = 3001;
+  static constexpr int kMaxGroup = 230;
+  static constexpr int kTimeActionMin = 50;
+  static constexpr int kTimeActionMax = 30000;
+
+  explicit KoVelmarViewController(usbHid& hid, QWidget* parent = nullptr);
+  ~KoVelmarViewController() override;
+
+  // Dispatches a control's tag after the gate; a tag nobody handles does nothing.
+  void buttonClick(int tag);
+  // The gate every control action passes; false when the action may not run now.
+  bool checkState(int tag);
+  void buttonBoxClick(QCheckBox* box);
+
+  KoFrameListModel* model() const { return model_; }
+  KoFrameEditor* frameEditor() const { return frameEditor_; }
+  KoEditorFiles* files() const { return files_; }
+  UILabel* labelsave_file_tips() const { return reminder_; }
+  QLabel* lableFilePath() const { return lableFilePath_; }
+  QLabel* labelActionstimeShow() const { return labelActionstimeShow_; }
+  QLineEdit* texttime() const { return texttime_; }
+  QComboBox* boxActions() const { return boxActions_; }
+  QString action() const { return action_; }
+  QTableView* tableView() const { return tableView_; }
+  KoDragView* dragView() const { return dragView_; }
+  KoVelmarPanView* panView() const { return panView_; }
+  const QList<QCheckBox*>& arraySliderTextCheckViews() const { return checkBoxes_; }
+  QPushButton* buttonSelectAll() const { return buttonSelectAll_; }
+  ChannelViews arraySliderTextViews() const;
+  // The context menu as it would pop up now; null while the list is empty.
+  QMenu* menuTable();
+  // Every control of the screen that carries a tag, buttons and boxes alike.
+  QWidget* control(int tag) const;
+
+  // KoVelmarSliderViewDelegate: the pose changed; moves go to the board with online control.
+  void sliderTextFieldView(KoVelmarSliderView* view, qint64 value, int type) override;
+
+ private:
+  void buildPanels();
+  QWidget* buildPosePanel();
+  QWidget* buildTimePanel();
+  QWidget* buildFileRow();
+  QWidget* buildOnlineRow();
+  QWidget* buildGroupRow();
+  QWidget* buildSerialRow();
+  QWidget* buildTable();
+  QWidget* buildFilePathPanel();
+  struct ButtonDef {
+    const char* image;
+    const char* titleKey;
+    int tag;
+  };
+  KoImageTitleButton* button(const QString& image, const QString& titleKey, int tag);
+  // Image-over-title buttons into a row; with a tip they wait, disabled, for a later part.
+  void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs,
+                  const char* pendingTip = nullptr);
+  // A control whose behaviour comes later: shown disabled with what it will do.
+  void pending(QWidget* control, const char* tipKey);
+
+  void changeLanguage();
+  void setActionTime();
+  void showSelection(int index);
+  void scrollToRow(int row);
+  void popUpMenu(const QPoint& at);
+  void timeTextChanged(const QString& text);
+  void timeEditingFinished();
+  void groupTextChanged(const QString& text);
+
+  usbHid& hid_;
+  KoFrameListModel* model_;
+  KoFrameEditor* frameEditor_ = nullptr;
+  KoEditorFiles* files_ = nullptr;
+  UILabel* reminder_ = nullptr;
+
+  KoVelmarPanView* panView_ = nullptr;
+  QList<QCheckBox*> checkBoxes_;
+  QPushButton* buttonSelectAll_ = nullptr;
+  QLineEdit* texttime_ = nullptr;
+  QLabel* labelActionstimeShow_ = nullptr;
+  QComboBox* boxActions_ = nullptr;
+  QString action_ = QStringLiteral("0");
+  QTableView* tableView_ = nullptr;
+  KoDragView* dragView_ = nullptr;
+  QLabel* lableFilePath_ = nullptr;
+  QMenu* menu_ = nullptr;
+  QList<QPair<QWidget*, const char*>> tooltips_;
+  // Labels and buttons whose text is a key.
+  QList<QPair<QWidget*, const char*>> captions_;
+  QList<KoToolView*> panels_;
+  QList<QWidget*> tagged_;
+  bool settingText_ = false;
+};

@@ -1,0 +1,320 @@
+// How the editor's panels are built and arranged; what they do is in
+// velmar_view_controller.cpp.
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QScrollBar>
+#include <QTableView>
+
+#include "editor/frame_list_model.h"
+#include "editor/save_reminder.h"
+#include "editor/velmar_view_controller.h"
+#include "widgets/drag_view.h"
+#include "widgets/image_title_button.h"
+#include "widgets/switch.h"
+#include "widgets/tool_view.h"
+#include "widgets/velmar_pan_view.h"
+
+namespace {
+
+constexpr int kGap = 8;
+constexpr int kRowHeight = 26;
+
+// Tooltips of the controls that come to life later, one per concern.
+const char* const kOnlineTip = QT_TRID_NOOP("pending_online_tips");
+const char* const kGroupTip = QT_TRID_NOOP("pending_group_tips");
+const char* const kTrimTip = QT_TRID_NOOP("pending_trim_tips");
+const char* const kSerialTip = QT_TRID_NOOP("pending_serial_tips");
+
+QHBoxLayout* row(QWidget* parent, int margin = 0) {
+  auto* layout = new QHBoxLayout(parent);
+  layout->setContentsMargins(margin, margin, margin, margin);
+  layout->setSpacing(kGap);
+  return layout;
+}
+
+}  // namespace
+
+KoImageTitleButton* KoVelmarViewController::button(const QString& image, const QString& titleKey,
+                                                   int tag) {
+  auto* b = new KoImageTitleButton(QStringLiteral(":/images/%1.svg").arg(image), titleKey);
+  b->setTag(tag);
+  b->setProperty("koTag", tag);
+  // Twenty buttons share the width beside the pose panel.
+  QFont f = b->font();
+  f.setPixelSize(11);
+  b->setFont(f);
+  tagged_.append(b);
+  connect(b, &QAbstractButton::clicked, this, [this, tag] { buttonClick(tag); });
+  return b;
+}
+
+void KoVelmarViewController::pending(QWidget* control, const char* tipKey) {
+  control->setEnabled(false);
+  tooltips_.append({control, tipKey});
+}
+
+void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs,
+                                        const char* pendingTip) {
+  for (const ButtonDef& def : defs) {
+    auto* b = button(QLatin1String(def.image), QLatin1String(def.titleKey), def.tag);
+    if (pendingTip) pending(b, pendingTip);
+    into->addWidget(b);
+  }
+}
+
+void KoVelmarViewController::buildPanels() {
+  auto* body = new QHBoxLayout(this);
+  body->setContentsMargins(kGap, kGap, kGap, 0);
+  body->setSpacing(kGap);
+
+  body->addWidget(buildPosePanel());
+
+  auto* right = new QVBoxLayout;
+  right->setSpacing(kGap);
+  right->addWidget(buildTimePanel());
+  right->addWidget(buildFileRow());
+  right->addWidget(buildOnlineRow());
+  right->addWidget(buildGroupRow());
+  right->addWidget(buildSerialRow());
+  right->addWidget(buildTable(), 1);
+  right->addWidget(buildFilePathPanel());
+  body->addLayout(right, 1);
+}
+
+QWidget* KoVelmarViewController::buildPosePanel() {
+  auto* panel = new KoToolView;
+  auto* layout = new QVBoxLayout(panel->contentWidget());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  auto* boxes = new QHBoxLayout;
+  boxes->setSpacing(kGap);
+  for (int channel = 1; channel <= 6; ++channel) {
+    auto* box = new QCheckBox(QStringLiteral("ID:%1").arg(channel));
+    box->setChecked(true);
+    box->setProperty("koTag", kFirstCheckBoxTag + channel - 1);
+    tagged_.append(box);
+    connect(box, &QCheckBox::clicked, this, [this, box] { buttonBoxClick(box); });
+    checkBoxes_.append(box);
+    boxes->addWidget(box);
+  }
+  boxes->addStretch();
+  buttonSelectAll_ = new QPushButton;
+  buttonSelectAll_->setProperty("koTag", kSelectAllTag);
+  buttonSelectAll_->setProperty("selectsAll", false);
+  tagged_.append(buttonSelectAll_);
+  connect(buttonSelectAll_, &QPushButton::clicked, this, [this] { buttonClick(kSelectAllTag); });
+  boxes->addWidget(buttonSelectAll_);
+  auto* refresh = button(QStringLiteral("reset"), {}, kRefreshTag);
+  refresh->setFixedSize(kRowHeight + 4, kRowHeight + 4);
+  tooltips_.append({refresh, QT_TRID_NOOP("refresh_sliders")});
+  boxes->addWidget(refresh);
+  layout->addLayout(boxes);
+
+  panView_ = new KoVelmarPanView(this);
+  panView_->setFixedSize(KoVelmarPanView::kPictureSize);
+  for (KoVelmarSliderView* slider : panView_->sliders()) {
+    pending(slider->sliderSmall(), kTrimTip);
+  }
+  layout->addWidget(panView_, 0, Qt::AlignHCenter);
+  layout->addStretch();
+  return panel;
+}
+
+QWidget* KoVelmarViewController::buildTimePanel() {
+  auto* panel = new KoToolView;
+  auto* layout = row(panel->contentWidget());
+  addButtons(layout, {{"add", "add_action", 5002},
+                      {"delete", "delete_action", 5003},
+                      {"reset", "update_action", 5004},
+                      {"insert", "Insert_action", 5005}});
+
+  layout->addStretch();
+  return panel;
+}
+
+QWidget* KoVelmarViewController::buildFileRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* files = new KoToolView;
+  auto* fileButtons = row(files->contentWidget());
+  addButtons(fileButtons, {{"open-file", "open_action", 9001},
+                           {"save-file", "save_action", 9002},
+                           {"integ-file", "integrate_action", 9003}});
+  layout->addWidget(files);
+
+  auto* trims = new KoToolView(QStringLiteral("servo_deviation"));
+  auto* trimButtons = row(trims->contentWidget());
+  addButtons(trimButtons,
+             {{"read-dev", "read_deviation", 2001},
+              {"down-dev", "download_deviation", 2002},
+              {"reset-dev", "reset_deviation", 2003}},
+             kTrimTip);
+  layout->addWidget(trims);
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildOnlineRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* pose = new KoToolView;
+  auto* poseButtons = row(pose->contentWidget());
+  addButtons(poseButtons,
+             {{"hand", "motor_off", 8001},
+              {"rang", "read_angle", 8002},
+              {"reset-servo", "reset_servo", 1004}},
+             kOnlineTip);
+  layout->addWidget(pose);
+
+  auto* loop = new KoToolView;
+  auto* loopRow = row(loop->contentWidget());
+  auto* loopColumn = new QVBoxLayout;
+  auto* loopCaption = new QLabel;
+  captions_.append({loopCaption, QT_TRID_NOOP("loop")});
+  auto* loopSwitch = new KoSwitch;
+  loopSwitch->setTag(7001);
+  loopSwitch->setProperty("koTag", 7001);
+  tagged_.append(loopSwitch);
+  pending(loopSwitch, kOnlineTip);
+  loopColumn->addWidget(loopCaption);
+  loopColumn->addWidget(loopSwitch);
+  loopRow->addLayout(loopColumn);
+  addButtons(loopRow, {{"play-music", "run_online", 7002}}, kOnlineTip);
+  layout->addWidget(loop);
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildGroupRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* group = new KoToolView;
+  auto* groupRow = row(group->contentWidget());
+  auto* boxColumn = new QVBoxLayout;
+  auto* caption = new QLabel;
+  captions_.append({caption, QT_TRID_NOOP("action_group")});
+  boxActions_ = new QComboBox;
+  boxActions_->setEditable(true);
+  boxActions_->setInsertPolicy(QComboBox::NoInsert);
+  for (int g = 0; g <= kMaxGroup; ++g) boxActions_->addItem(QString::number(g));
+  boxActions_->setMinimumWidth(72);
+  connect(boxActions_, &QComboBox::editTextChanged, this,
+          &KoVelmarViewController::groupTextChanged);
+  boxColumn->addWidget(caption);
+  boxColumn->addWidget(boxActions_);
+  groupRow->addLayout(boxColumn);
+  addButtons(groupRow,
+             {{"download", "download", 4005},
+              {"run", "run_action", 4001},
+              {"stop-run", "stop", 4002},
+              {"erase", "single_erase", 4003},
+              {"erase-all", "all_erase", 4004}},
+             kGroupTip);
+  layout->addWidget(group);
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildSerialRow() {
+  auto* strip = new QWidget;
+  auto* layout = row(strip);
+  auto* ports = new QComboBox;
+  ports->setMinimumWidth(180);
+  auto* bauds = new QComboBox;
+  bauds->addItems({QStringLiteral("9600"), QStringLiteral("115200")});
+  auto* connectButton = new QPushButton;
+  connectButton->setProperty("koTag", 3000);
+  tagged_.append(connectButton);
+  captions_.append({connectButton, QT_TRID_NOOP("wireless_connect")});
+  for (QWidget* w : {static_cast<QWidget*>(ports), static_cast<QWidget*>(bauds),
+                     static_cast<QWidget*>(connectButton)}) {
+    w->setFixedHeight(kRowHeight);
+    pending(w, kSerialTip);
+    layout->addWidget(w);
+  }
+  layout->addStretch();
+  return strip;
+}
+
+QWidget* KoVelmarViewController::buildTable() {
+  auto* panel = new KoToolView;
+  auto* layout = new QVBoxLayout(panel->contentWidget());
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* fields = new QHBoxLayout;
+  fields->setSpacing(kGap);
+  auto* timeCaption = new QLabel;
+  captions_.append({timeCaption, QT_TRID_NOOP("action_time")});
+  texttime_ = new QLineEdit(QStringLiteral("1000"));
+  texttime_->setValidator(
+      new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), texttime_));
+  texttime_->setFixedWidth(70);
+  connect(texttime_, &QLineEdit::textChanged, this, &KoVelmarViewController::timeTextChanged);
+  connect(texttime_, &QLineEdit::editingFinished, this,
+          &KoVelmarViewController::timeEditingFinished);
+  auto* totalCaption = new QLabel;
+  captions_.append({totalCaption, QT_TRID_NOOP("total_time")});
+  labelActionstimeShow_ = new QLabel(QStringLiteral("0s"));
+  // Fixed and opaque: a new total repaints the label, not the panel's shadow behind it.
+  labelActionstimeShow_->setFixedWidth(110);
+  labelActionstimeShow_->setAutoFillBackground(true);
+  QPalette opaque = labelActionstimeShow_->palette();
+  opaque.setColor(QPalette::Window, panel->backColor());
+  labelActionstimeShow_->setPalette(opaque);
+  fields->addWidget(timeCaption);
+  fields->addWidget(texttime_);
+  fields->addWidget(new QLabel(QStringLiteral("ms")));
+  fields->addSpacing(3 * kGap);
+  fields->addWidget(totalCaption);
+  fields->addWidget(labelActionstimeShow_);
+  fields->addStretch();
+  layout->addLayout(fields);
+  dragView_ = new KoDragView;
+  auto* inside = new QVBoxLayout(dragView_);
+  inside->setContentsMargins(3, 3, 3, 3);
+  tableView_ = new QTableView;
+  tableView_->setModel(model_);
+  tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+  tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tableView_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                              QAbstractItemView::AnyKeyPressed);
+  tableView_->setContextMenuPolicy(Qt::CustomContextMenu);
+  // Fixed sizes: nothing is measured per row, so 65,535 rows cost what the visible ones do.
+  tableView_->verticalHeader()->hide();
+  tableView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  tableView_->verticalHeader()->setDefaultSectionSize(kRowHeight);
+  tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  tableView_->horizontalHeader()->setMinimumSectionSize(40);
+  // Opaque scroll bars: a list that grows moves the bar without repainting the panel behind.
+  for (QWidget* bar : {static_cast<QWidget*>(tableView_->verticalScrollBar()),
+                       tableView_->verticalScrollBar()->parentWidget()}) {
+    bar->setAutoFillBackground(true);
+  }
+  connect(tableView_, &QWidget::customContextMenuRequested, this,
+          &KoVelmarViewController::popUpMenu);
+  inside->addWidget(tableView_);
+  dragView_->setTableView(tableView_);
+  layout->addWidget(dragView_);
+  return panel;
+}
+
+QWidget* KoVelmarViewController::buildFilePathPanel() {
+  auto* panel = new KoToolView;
+  panel->setFixedHeight(64);
+  auto* layout = new QVBoxLayout(panel->contentWidget());
+  layout->setContentsMargins(kGap, 0, kGap, 0);
+  lableFilePath_ = new QLabel;
+  lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  layout->addWidget(lableFilePath_, 0, Qt::AlignVCenter);
+  // The reminder glides along the panel, over the path; placed by hand, out of the layout.
+  reminder_ = new UILabel(panel);
+  reminder_->move(3 * KoToolView::kShadow, (panel->height() - reminder_->height()) / 2);
+  return panel;
+}

@@ -1,0 +1,393 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "editor/editor_files.h"
+#include "editor/file_panels.h"
+#include "editor/frame_editor.h"
+#include "editor/frame_list_model.h"
+#include "editor/save_reminder.h"
+#include "editor/velmar_view_controller.h"
+#include "link/usb_hid.h"
+#include "model/action_file.h"
+#include "recording_prompter.h"
+#include "wait.h"
+#include "widgets/drag_view.h"
+#include "widgets/velmar_pan_view.h"
+
+namespace {
+
+QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
+
+// An action file image of `records` (14 bytes each).
+QByteArray image(const QByteArray& records) {
+  QByteArray out("SOBARM", 6);
+  out.append(char(records.size() / 14)).append('\0').append(8, '\0');
+  return out + records;
+}
+
+const QByteArray kPlain = hex("e803f401f401f401f401f401f401");
+// Channel 4 absent, as saved while its slider was hidden: the other arm's marker.
+const QByteArray kFourHidden = hex("e803f401f401f40155555f01f401");
+
+// Answers the open and save panels at once and counts how often they were shown.
+class FakePanels : public KoFilePanels {
+ public:
+  QStringList chooseFilesToOpen(bool) override {
+    ++shown;
+    return {openPath};
+  }
+  QString chooseFileToSave() override {
+    ++shown;
+    return savePath;
+  }
+  QString openPath;
+  QString savePath;
+  int shown = 0;
+};
+
+class EditorTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    KoFilePanels::install(&panels);
+    model()->setRenumberDelay(0);
+    editor.frameEditor()->setAddDelay(0);
+    editor.labelsave_file_tips()->setDelay(60 * 1000);
+    editor.resize(1260, 740);
+    editor.show();
+  }
+  void TearDown() override { KoFilePanels::install(nullptr); }
+
+  KoFrameListModel* model() const { return editor.model(); }
+  QStringList& tips() { return RecordingPrompter::instance().tips; }
+  QString write(const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return f.fileName();
+  }
+  // Poses the arm with channel 1 at `position` and adds/inserts/updates with `tag`.
+  void pose(int position, int tag) {
+    editor.arraySliderTextViews().first()->setText(QString::number(position));
+    editor.buttonClick(tag);
+    processPending();
+  }
+  // Channel 1 of every frame, and whether the frames are numbered 1..n.
+  QList<qint64> firstChannels() const {
+    QList<qint64> out;
+    for (int row = 0; row < model()->count(); ++row) {
+      EXPECT_EQ(model()->frameAt(row)->ID, row + 1);
+      out.append(model()->frameAt(row)->id(1));
+    }
+    return out;
+  }
+  QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
+
+  QTemporaryDir dir;
+  FakePanels panels;
+  KoVelmarViewController editor{usbHid::sharedManager()};
+};
+
+TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
+  pose(100, KoFrameEditor::kUpdate);  // nothing selected: nothing to replace
+  pose(100, KoFrameEditor::kDelete);
+  EXPECT_EQ(model()->count(), 0);
+  EXPECT_EQ(editor.labelActionstimeShow()->text(), "0s");
+
+  pose(100, KoFrameEditor::kInsert);  // nothing selected: goes in first
+  pose(200, KoFrameEditor::kAdd);
+  pose(300, KoFrameEditor::kAdd);
+  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 200, 300}));
+  EXPECT_EQ(model()->selectIndex(), 2);
+  EXPECT_EQ(editor.tableView()->currentIndex().row(), 2);
+  EXPECT_EQ(editor.labelActionstimeShow()->text(), "3s");
+
+  QTest::mouseClick(editor.tableView()->viewport(), Qt::LeftButton, {},
+                    editor.tableView()->visualRect(model()->index(1, 1)).center());
+  EXPECT_EQ(model()->selectIndex(), 1);
+  pose(150, KoFrameEditor::kInsert);
+  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 150, 200, 300}));
+  EXPECT_EQ(model()->selectIndex(), 1);
+  pose(250, KoFrameEditor::kUpdate);
+  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 250, 200, 300}));
+  pose(0, KoFrameEditor::kDelete);
+  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 200, 300}));
+  EXPECT_EQ(model()->selectIndex(), 1);
+
+  model()->setSelectIndex(2);
+  pose(0, KoFrameEditor::kDelete);  // the last: the new last is selected
+  EXPECT_EQ(model()->selectIndex(), 1);
+  pose(0, KoFrameEditor::kDelete);
+  pose(0, KoFrameEditor::kDelete);
+  EXPECT_EQ(model()->count(), 0);
+  EXPECT_EQ(model()->selectIndex(), -1);
+  EXPECT_EQ(editor.labelActionstimeShow()->text(), "0s");
+  EXPECT_TRUE(tips().isEmpty());
+}
+
+// Nothing may look ready and do nothing: what comes later waits disabled, saying so.
+TEST_F(EditorTest, ControlsOfLaterPartsWaitDisabledWithATip) {
+  for (const int tag :
+       {1004, 2001, 2002, 2003, 3000, 4001, 4002, 4003, 4004, 4005, 7001, 7002, 8001, 8002}) {
+    QWidget* control = editor.control(tag);
+    ASSERT_NE(control, nullptr) << tag;
+    EXPECT_FALSE(control->isEnabled()) << tag;
+    EXPECT_TRUE(control->toolTip().startsWith("pending_")) << tag;
+  }
+  for (const int tag : {1002, 1003, 3001, 3006, 5002, 5003, 5004, 5005, 9001, 9002, 9003}) {
+    ASSERT_NE(editor.control(tag), nullptr) << tag;
+    EXPECT_TRUE(editor.control(tag)->isEnabled()) << tag;
+  }
+}
+
+TEST_F(EditorTest, HiddenChannelsTakeNoPartInNewFrames) {
+  QCheckBox* second = editor.arraySliderTextCheckViews()[1];
+  QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, second->height() / 2));
+  EXPECT_TRUE(editor.panView()->sliders()[1]->isHidden());
+  pose(100, KoFrameEditor::kAdd);
+  const int channel1 = KoFrameListModel::kFirstChannelColumn;
+  EXPECT_EQ(cell(0, channel1), "100");
+  EXPECT_EQ(cell(0, channel1 + 1), "");
+  EXPECT_EQ(model()->frameAt(0)->data.mid(2, 2), hex("5555"));
+
+  editor.buttonClick(KoVelmarViewController::kSelectAllTag);  // "select_none": all hidden
+  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_TRUE(s->isHidden());
+  editor.buttonClick(KoVelmarViewController::kSelectAllTag);
+  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_FALSE(s->isHidden());
+  EXPECT_TRUE(second->isChecked());
+}
+
+TEST_F(EditorTest, TheFrameAfterTheBoardsLimitIsKeptWithATip) {
+  VelmarFrames frames;
+  for (int i = 1; i < KoFrameListModel::kMaxFrames; ++i) {
+    frames.append(KoTools::readVelmarData(image(kPlain)).first());
+  }
+  model()->appendMany(frames);
+  pose(500, KoFrameEditor::kAdd);
+  EXPECT_TRUE(tips().isEmpty());  // the 1020th was the last that fits
+  pose(500, KoFrameEditor::kAdd);
+  EXPECT_EQ(model()->count(), 1021);
+  EXPECT_EQ(tips(), QStringList{"actions_max_velmar_tips"});
+  EXPECT_EQ(editor.tableView()->currentIndex().row(), 1020);
+}
+
+TEST_F(EditorTest, CopyAndPaste) {
+  pose(100, KoFrameEditor::kAdd);
+  pose(200, KoFrameEditor::kAdd);
+  QMenu* menu = editor.menuTable();
+  ASSERT_NE(menu, nullptr);
+  const auto enabled = [this] {
+    QList<bool> out;
+    for (QAction* a : editor.menuTable()->actions()) out.append(a->isEnabled());
+    return out;
+  };
+  EXPECT_EQ(enabled(), (QList<bool>{true, false, false, false}));
+
+  model()->setSelectIndex(0);
+  menu->actions()[0]->trigger();  // copy frame 1
+  EXPECT_EQ(enabled(), (QList<bool>{true, true, true, true}));
+  model()->frameAt(0)->setValue(QStringLiteral("111"), QStringLiteral("id1"));
+  model()->setSelectIndex(1);
+  editor.menuTable()->actions()[2]->trigger();  // after the last: appended
+  processPending();
+  EXPECT_EQ(firstChannels(), (QList<qint64>{111, 200, 111}));
+  model()->setSelectIndex(1);
+  editor.menuTable()->actions()[3]->trigger();  // over the selected one
+  editor.menuTable()->actions()[1]->trigger();  // before it
+  processPending();
+  EXPECT_EQ(firstChannels(), (QList<qint64>{111, 111, 111, 111}));
+  // Each paste is a frame of its own.
+  model()->frameAt(1)->setValue(QStringLiteral("5"), QStringLiteral("id1"));
+  EXPECT_EQ(firstChannels(), (QList<qint64>{111, 5, 111, 111}));
+}
+
+TEST_F(EditorTest, FieldRules) {
+  struct Case {
+    QWidget* field;
+    const char* typed;
+    const char* shown;
+  };
+  QLineEdit* group = editor.boxActions()->lineEdit();
+  for (const Case& c :
+       {Case{group, "250", "230"}, Case{group, "1a2", "12"}, Case{group, "", "0"},
+        Case{group, "99999999999", "230"}, Case{group, "007", "7"},
+        Case{editor.texttime(), "", "50"}, Case{editor.texttime(), "20", "50"},
+        Case{editor.texttime(), "45000", "30000"}, Case{editor.texttime(), "1500", "1500"}}) {
+    auto* line = static_cast<QLineEdit*>(c.field);
+    line->selectAll();
+    if (*c.typed) {
+      QTest::keyClicks(line, QString::fromLatin1(c.typed));
+    } else {
+      QTest::keyClick(line, Qt::Key_Backspace);
+    }
+    QTest::keyClick(line, Qt::Key_Return);
+    EXPECT_EQ(line->text(), QString::fromLatin1(c.shown)) << c.typed;
+  }
+  EXPECT_EQ(editor.action(), "7");
+  EXPECT_EQ(editor.boxActions()->count(), 231);
+
+  // The gate mends a short duration before the action uses it.
+  editor.texttime()->setText(QStringLiteral("10"));
+  pose(500, KoFrameEditor::kAdd);
+  EXPECT_EQ(model()->frameAt(0)->time, 50);
+}
+
+TEST_F(EditorTest, OpenReplacesIntegrateAppendsDropLoads) {
+  const QString two = write("two.rob", image(kPlain + kPlain));
+  pose(100, KoFrameEditor::kAdd);
+  panels.openPath = two;
+  editor.buttonClick(KoEditorFiles::kOpen);
+  EXPECT_EQ(model()->count(), 2);
+  EXPECT_EQ(editor.lableFilePath()->text(), two);
+  EXPECT_EQ(model()->selectIndex(), 1);
+  EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
+
+  editor.buttonClick(KoEditorFiles::kIntegrate);
+  processPending();
+  EXPECT_EQ(firstChannels().size(), 4);
+  EXPECT_EQ(model()->selectIndex(), 3);
+  EXPECT_TRUE(editor.labelsave_file_tips()->revealPending());
+
+  const QString one = write("one.rob", image(kPlain));
+  editor.dragView()->dropFiles({one});
+  EXPECT_EQ(model()->count(), 1);
+  EXPECT_EQ(editor.lableFilePath()->text(), one);
+  EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
+  EXPECT_TRUE(tips().isEmpty());
+}
+
+// A hidden channel 4 looks like the other arm's file: each way in asks, Cancel first.
+TEST_F(EditorTest, TheOtherKindIsAskedAbout) {
+  const QString path = write("hidden4.rob", image(kPlain + kFourHidden));
+  const std::function<void()> ways[] = {
+      [&] { editor.buttonClick(KoEditorFiles::kOpen); },
+      [&] { editor.buttonClick(KoEditorFiles::kIntegrate); },
+      [&] { editor.dragView()->dropFiles({path}); },
+  };
+  panels.openPath = path;
+  for (const auto& way : ways) {
+    model()->replaceAll(KoTools::readVelmarData(image(kPlain)));
+    editor.lableFilePath()->clear();
+    RecordingPrompter::instance().answers = {false};
+    way();
+    EXPECT_EQ(model()->count(), 1);
+    EXPECT_TRUE(editor.lableFilePath()->text().isEmpty());
+    RecordingPrompter::instance().answers = {true};
+    way();
+    EXPECT_GE(model()->count(), 2);
+    EXPECT_EQ(model()->frames().last()->data, kFourHidden);
+    EXPECT_EQ(editor.lableFilePath()->text(), path);
+  }
+  EXPECT_EQ(RecordingPrompter::instance().cautiousQuestions, QStringList(6, "is_file_velmar_ask"));
+}
+
+TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {
+  editor.buttonClick(KoEditorFiles::kSave);
+  EXPECT_EQ(tips(), QStringList{"add_action_tips"});
+  EXPECT_EQ(panels.shown, 0);
+
+  pose(100, KoFrameEditor::kAdd);
+  pose(200, KoFrameEditor::kAdd);
+  panels.savePath = dir.filePath("out.rob");
+  model()->frameAt(0)->data.clear();
+  editor.buttonClick(KoEditorFiles::kSave);
+  EXPECT_EQ(tips().last(), "save_frame_damaged");
+  EXPECT_EQ(panels.shown, 0);
+  EXPECT_FALSE(QFile::exists(panels.savePath));
+  EXPECT_TRUE(editor.labelsave_file_tips()->revealPending());  // still unsaved
+
+  model()->setSelectIndex(0);
+  pose(100, KoFrameEditor::kUpdate);
+  const VelmarFrames kept = model()->frames();
+  // One frame more than a file's header can count would read back short.
+  model()->replaceAll(KoTools::readVelmarData(image(kPlain.repeated(KoTools::kMaxActionFrames))));
+  model()->append(kept.first());
+  editor.buttonClick(KoEditorFiles::kSave);
+  EXPECT_EQ(tips().last(), "save_too_many_frames");
+  EXPECT_EQ(panels.shown, 0);
+
+  model()->replaceAll(kept);
+  editor.buttonClick(KoEditorFiles::kSave);
+  EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
+  QFile saved(panels.savePath);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const VelmarFrames back = KoTools::readVelmarData(saved.readAll());
+  ASSERT_EQ(back.size(), 2);
+  EXPECT_EQ(back[0]->id(1), 100);
+  EXPECT_EQ(back[1]->id(1), 200);
+}
+
+TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledBySavingAndOpening) {
+  UILabel* reminder = editor.labelsave_file_tips();
+  reminder->setDelay(1);
+  pose(100, KoFrameEditor::kAdd);
+  ASSERT_TRUE(processUntil([reminder] { return reminder->isVisible(); }));
+  EXPECT_TRUE(reminder->gliding());
+  reminder->setDelay(60 * 1000);  // from here on no reveal may come before the checks
+
+  pose(100, KoFrameEditor::kInsert);  // a change hides it and starts the wait again
+  EXPECT_FALSE(reminder->isVisible());
+  EXPECT_TRUE(reminder->revealPending());
+
+  model()->setSelectIndex(0);
+  pose(0, KoFrameEditor::kDelete);
+  pose(0, KoFrameEditor::kDelete);  // nothing left to save
+  EXPECT_FALSE(reminder->revealPending());
+
+  pose(100, KoFrameEditor::kAdd);
+  panels.savePath = dir.filePath("saved.rob");
+  editor.buttonClick(KoEditorFiles::kSave);
+  EXPECT_FALSE(reminder->revealPending());
+
+  pose(100, KoFrameEditor::kAdd);
+  editor.menuTable()->actions()[0]->trigger();
+  editor.menuTable()->actions()[2]->trigger();  // the menu leaves the reminder alone
+  EXPECT_TRUE(reminder->revealPending());
+  panels.openPath = panels.savePath;
+  editor.buttonClick(KoEditorFiles::kOpen);
+  EXPECT_FALSE(reminder->revealPending());
+  EXPECT_FALSE(reminder->isVisible());
+}
+
+TEST_F(EditorTest, EditingOneChannelKeepsTheAbsentOnesAbsent) {
+  // Channels 5 and 6 absent.
+  panels.openPath = write("four.rob", image(hex("e803f401f401f401f40155555555")));
+  editor.buttonClick(KoEditorFiles::kOpen);
+  const int channel1 = KoFrameListModel::kFirstChannelColumn;
+  EXPECT_EQ(cell(0, channel1 + 4), "");
+  EXPECT_EQ(cell(0, channel1 + 5), "");
+
+  QTableView* table = editor.tableView();
+  const QModelIndex first = model()->index(0, channel1);
+  table->setCurrentIndex(first);
+  table->edit(first);
+  auto* line = table->viewport()->findChild<QLineEdit*>();
+  ASSERT_NE(line, nullptr);
+  line->selectAll();
+  QTest::keyClicks(line, QStringLiteral("100"));
+  QTest::keyClick(line, Qt::Key_Return);
+  processPending();
+
+  const VelmarFrame f = model()->frameAt(0);
+  EXPECT_EQ(f->bytes, hex("55551103 04e803 016400 02f401 03f401 04f401"));
+  EXPECT_EQ(f->data, hex("e8036400f401f401f40155555555"));
+  EXPECT_EQ(cell(0, channel1), "100");
+  EXPECT_EQ(cell(0, channel1 + 5), "");
+  EXPECT_FALSE(model()->setData(model()->index(0, channel1 + 5), QString(), Qt::EditRole) &&
+               f->isPresent(6));
+  EXPECT_TRUE(tips().isEmpty());
+
+  model()->setData(model()->index(0, channel1 + 5), QStringLiteral("700"), Qt::EditRole);
+  EXPECT_EQ(cell(0, channel1 + 5), "700");
+  EXPECT_EQ(f->data, hex("e8036400f401f401f4015555bc02"));
+}
+
+}  // namespace
