@@ -16,16 +16,23 @@ class RecordingPrompter final : public Prompter {
 
   QStringList tips;
   QStringList questions;
+  // The questions asked as destructive ones (they are in `questions` too).
+  QStringList destructive;
   QList<bool> answers;
 
   void reset() {
     tips.clear();
     questions.clear();
+    destructive.clear();
     answers.clear();
   }
   void showTip(const QString& message) override { tips.append(message); }
   bool confirm(const QString& message) override {
     questions.append(message);
     return answers.isEmpty() ? false : answers.takeFirst();
+  }
+  bool confirmDestructive(const QString& message) override {
+    destructive.append(message);
+    return confirm(message);
   }
 };
