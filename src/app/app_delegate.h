@@ -9,6 +9,7 @@
 
 class HidTransport;
 class KoWindow;
+class KoWindowButtons;
 class QTabWidget;
 class QWidget;
 class TrayNotifier;
@@ -47,9 +48,12 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QWidget* vc1() const { return vc1_; }
   QWidget* vc2() const { return vc2_; }
   TrayNotifier* notifier() const { return notifier_; }
+  KoWindowButtons* windowButtons() const { return windowButtons_; }
 
  private:
   void changeLanguage();
+  // Quit, close, and the tab keys (Ctrl+Tab, Ctrl+PgDn/PgUp, Ctrl+1, Ctrl+2).
+  void addShortcuts();
 
   usbHid& link_;
   TransportFactory usbTransport_;
@@ -61,4 +65,5 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QWidget* vc1_ = nullptr;
   QWidget* vc2_ = nullptr;
   TrayNotifier* notifier_ = nullptr;
+  KoWindowButtons* windowButtons_ = nullptr;
 };
