@@ -473,11 +473,6 @@
         <extracomment>Caption or panel title</extracomment>
         <translation>Bus Servo Tool</translation>
     </message>
-    <message id="link_usb">
-        <source>link_usb</source>
-        <extracomment>Button title, about 100 px wide</extracomment>
-        <translation>USB Board</translation>
-    </message>
     <message id="link_virtual">
         <source>link_virtual</source>
         <extracomment>Button title, about 100 px wide</extracomment>
@@ -1432,6 +1427,116 @@
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
         <translation>Could not save “%1”: %2</translation>
+    </message>
+    <message id="window_title">
+        <source>window_title</source>
+        <extracomment>Window title; %1 is the version</extracomment>
+        <translation>Vorn (V%1)</translation>
+    </message>
+    <message id="window_minimise">
+        <source>window_minimise</source>
+        <extracomment>Window button name</extracomment>
+        <translation>Minimise</translation>
+    </message>
+    <message id="window_zoom">
+        <source>window_zoom</source>
+        <extracomment>Window button name</extracomment>
+        <translation>Zoom</translation>
+    </message>
+    <message id="window_restore">
+        <source>window_restore</source>
+        <extracomment>Window button name while zoomed</extracomment>
+        <translation>Restore</translation>
+    </message>
+    <message id="window_close">
+        <source>window_close</source>
+        <extracomment>Window button name</extracomment>
+        <translation>Close</translation>
+    </message>
+    <message id="window_minimise_tips">
+        <source>window_minimise_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>Hides the window in the task bar.</translation>
+    </message>
+    <message id="window_zoom_tips">
+        <source>window_zoom_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>Lets the window fill the screen, or gives it back its size. A double click on the top bar does the same.</translation>
+    </message>
+    <message id="window_close_tips">
+        <source>window_close_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>Closes Vorn (Ctrl+Q).</translation>
+    </message>
+    <message id="window_fixed_tips">
+        <source>window_fixed_tips</source>
+        <extracomment>Tool tip of the disabled zoom button</extracomment>
+        <translation>On this screen the window keeps a fixed size.</translation>
+    </message>
+    <message id="link_usb_none">
+        <source>link_usb_none</source>
+        <extracomment>Badge: USB chosen, no board plugged in</extracomment>
+        <translation>USB – no board</translation>
+    </message>
+    <message id="link_usb_board">
+        <source>link_usb_board</source>
+        <extracomment>Badge: USB chosen, board open; %1 is its name</extracomment>
+        <translation>USB – %1</translation>
+    </message>
+    <message id="link_usb_denied">
+        <source>link_usb_denied</source>
+        <extracomment>Badge: USB chosen, board present but not allowed to open</extracomment>
+        <translation>USB – no permission</translation>
+    </message>
+    <message id="virtual_connected">
+        <source>virtual_connected</source>
+        <extracomment>Desktop notification title</extracomment>
+        <translation>Virtual Board Connected</translation>
+    </message>
+    <message id="virtual_connected_text">
+        <source>virtual_connected_text</source>
+        <extracomment>Desktop notification text</extracomment>
+        <translation>Vorn now talks to the virtual board; nothing is sent over USB.</translation>
+    </message>
+    <message id="virtual_disconnected">
+        <source>virtual_disconnected</source>
+        <extracomment>Desktop notification title</extracomment>
+        <translation>Virtual Board Disconnected</translation>
+    </message>
+    <message id="virtual_disconnected_text">
+        <source>virtual_disconnected_text</source>
+        <extracomment>Desktop notification text</extracomment>
+        <translation>Vorn no longer talks to the virtual board.</translation>
+    </message>
+    <message id="language_name">
+        <source>language_name</source>
+        <extracomment>Accessible name of the language selector</extracomment>
+        <translation>Language</translation>
+    </message>
+    <message id="language_tips">
+        <source>language_tips</source>
+        <extracomment>Tool tip of the language selector</extracomment>
+        <translation>Chooses the language of the window.</translation>
+    </message>
+    <message id="tabs_name">
+        <source>tabs_name</source>
+        <extracomment>Accessible name of the tab titles in the top bar</extracomment>
+        <translation>Screens</translation>
+    </message>
+    <message id="tabs_tips">
+        <source>tabs_tips</source>
+        <extracomment>Accessible description of the tab titles</extracomment>
+        <translation>The left and right arrows, Ctrl+Tab, Ctrl+1 and Ctrl+2 switch between the action editor and the bus servo tool.</translation>
+    </message>
+    <message id="slider_position_tips">
+        <source>slider_position_tips</source>
+        <extracomment>Accessible description of a channel position slider</extracomment>
+        <translation>Moves the servo at once, from 0 to 1000.</translation>
+    </message>
+    <message id="slider_trim_tips">
+        <source>slider_trim_tips</source>
+        <extracomment>Accessible description of a channel trim slider</extracomment>
+        <translation>Adjusts the servo trim, from -100 to 100.</translation>
     </message>
 </context>
 </TS>

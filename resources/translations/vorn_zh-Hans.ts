@@ -473,11 +473,6 @@
         <extracomment>Caption or panel title</extracomment>
         <translation>总线舵机调试</translation>
     </message>
-    <message id="link_usb">
-        <source>link_usb</source>
-        <extracomment>Button title, about 100 px wide</extracomment>
-        <translation>USB 控制板</translation>
-    </message>
     <message id="link_virtual">
         <source>link_virtual</source>
         <extracomment>Button title, about 100 px wide</extracomment>
@@ -1432,6 +1427,116 @@
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
         <translation>无法保存“%1”：%2</translation>
+    </message>
+    <message id="window_title">
+        <source>window_title</source>
+        <extracomment>Window title; %1 is the version</extracomment>
+        <translation>Vorn（V%1）</translation>
+    </message>
+    <message id="window_minimise">
+        <source>window_minimise</source>
+        <extracomment>Window button name</extracomment>
+        <translation>最小化</translation>
+    </message>
+    <message id="window_zoom">
+        <source>window_zoom</source>
+        <extracomment>Window button name</extracomment>
+        <translation>最大化</translation>
+    </message>
+    <message id="window_restore">
+        <source>window_restore</source>
+        <extracomment>Window button name while zoomed</extracomment>
+        <translation>还原</translation>
+    </message>
+    <message id="window_close">
+        <source>window_close</source>
+        <extracomment>Window button name</extracomment>
+        <translation>关闭</translation>
+    </message>
+    <message id="window_minimise_tips">
+        <source>window_minimise_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>将窗口收到任务栏。</translation>
+    </message>
+    <message id="window_zoom_tips">
+        <source>window_zoom_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>让窗口铺满屏幕，或恢复原来的大小。双击顶栏效果相同。</translation>
+    </message>
+    <message id="window_close_tips">
+        <source>window_close_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>关闭 Vorn（Ctrl+Q）。</translation>
+    </message>
+    <message id="window_fixed_tips">
+        <source>window_fixed_tips</source>
+        <extracomment>Tool tip of the disabled zoom button</extracomment>
+        <translation>在此屏幕上窗口大小固定。</translation>
+    </message>
+    <message id="link_usb_none">
+        <source>link_usb_none</source>
+        <extracomment>Badge: USB chosen, no board plugged in</extracomment>
+        <translation>USB – 未连接控制板</translation>
+    </message>
+    <message id="link_usb_board">
+        <source>link_usb_board</source>
+        <extracomment>Badge: USB chosen, board open; %1 is its name</extracomment>
+        <translation>USB – %1</translation>
+    </message>
+    <message id="link_usb_denied">
+        <source>link_usb_denied</source>
+        <extracomment>Badge: USB chosen, board present but not allowed to open</extracomment>
+        <translation>USB – 无访问权限</translation>
+    </message>
+    <message id="virtual_connected">
+        <source>virtual_connected</source>
+        <extracomment>Desktop notification title</extracomment>
+        <translation>已连接虚拟控制板</translation>
+    </message>
+    <message id="virtual_connected_text">
+        <source>virtual_connected_text</source>
+        <extracomment>Desktop notification text</extracomment>
+        <translation>Vorn 现在与虚拟控制板通信，不经 USB 发送任何数据。</translation>
+    </message>
+    <message id="virtual_disconnected">
+        <source>virtual_disconnected</source>
+        <extracomment>Desktop notification title</extracomment>
+        <translation>已断开虚拟控制板</translation>
+    </message>
+    <message id="virtual_disconnected_text">
+        <source>virtual_disconnected_text</source>
+        <extracomment>Desktop notification text</extracomment>
+        <translation>Vorn 已不再与虚拟控制板通信。</translation>
+    </message>
+    <message id="language_name">
+        <source>language_name</source>
+        <extracomment>Accessible name of the language selector</extracomment>
+        <translation>语言</translation>
+    </message>
+    <message id="language_tips">
+        <source>language_tips</source>
+        <extracomment>Tool tip of the language selector</extracomment>
+        <translation>选择界面语言。</translation>
+    </message>
+    <message id="tabs_name">
+        <source>tabs_name</source>
+        <extracomment>Accessible name of the tab titles in the top bar</extracomment>
+        <translation>界面</translation>
+    </message>
+    <message id="tabs_tips">
+        <source>tabs_tips</source>
+        <extracomment>Accessible description of the tab titles</extracomment>
+        <translation>左右方向键、Ctrl+Tab、Ctrl+1 和 Ctrl+2 可在动作编辑与总线舵机工具之间切换。</translation>
+    </message>
+    <message id="slider_position_tips">
+        <source>slider_position_tips</source>
+        <extracomment>Accessible description of a channel position slider</extracomment>
+        <translation>立即转动舵机，范围 0 到 1000。</translation>
+    </message>
+    <message id="slider_trim_tips">
+        <source>slider_trim_tips</source>
+        <extracomment>Accessible description of a channel trim slider</extracomment>
+        <translation>调整舵机偏差，范围 -100 到 100。</translation>
     </message>
 </context>
 </TS>

@@ -473,11 +473,6 @@
         <extracomment>Caption or panel title</extracomment>
         <translation>匯流排伺服機調校</translation>
     </message>
-    <message id="link_usb">
-        <source>link_usb</source>
-        <extracomment>Button title, about 100 px wide</extracomment>
-        <translation>USB 控制板</translation>
-    </message>
     <message id="link_virtual">
         <source>link_virtual</source>
         <extracomment>Button title, about 100 px wide</extracomment>
@@ -1432,6 +1427,116 @@
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
         <translation>無法儲存「%1」：%2</translation>
+    </message>
+    <message id="window_title">
+        <source>window_title</source>
+        <extracomment>Window title; %1 is the version</extracomment>
+        <translation>Vorn（V%1）</translation>
+    </message>
+    <message id="window_minimise">
+        <source>window_minimise</source>
+        <extracomment>Window button name</extracomment>
+        <translation>最小化</translation>
+    </message>
+    <message id="window_zoom">
+        <source>window_zoom</source>
+        <extracomment>Window button name</extracomment>
+        <translation>最大化</translation>
+    </message>
+    <message id="window_restore">
+        <source>window_restore</source>
+        <extracomment>Window button name while zoomed</extracomment>
+        <translation>還原</translation>
+    </message>
+    <message id="window_close">
+        <source>window_close</source>
+        <extracomment>Window button name</extracomment>
+        <translation>關閉</translation>
+    </message>
+    <message id="window_minimise_tips">
+        <source>window_minimise_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>將視窗收到工作列。</translation>
+    </message>
+    <message id="window_zoom_tips">
+        <source>window_zoom_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>讓視窗鋪滿螢幕，或恢復原來的大小。按兩下頂欄效果相同。</translation>
+    </message>
+    <message id="window_close_tips">
+        <source>window_close_tips</source>
+        <extracomment>Description of the window button</extracomment>
+        <translation>關閉 Vorn（Ctrl+Q）。</translation>
+    </message>
+    <message id="window_fixed_tips">
+        <source>window_fixed_tips</source>
+        <extracomment>Tool tip of the disabled zoom button</extracomment>
+        <translation>在此螢幕上視窗大小固定。</translation>
+    </message>
+    <message id="link_usb_none">
+        <source>link_usb_none</source>
+        <extracomment>Badge: USB chosen, no board plugged in</extracomment>
+        <translation>USB – 未連接控制板</translation>
+    </message>
+    <message id="link_usb_board">
+        <source>link_usb_board</source>
+        <extracomment>Badge: USB chosen, board open; %1 is its name</extracomment>
+        <translation>USB – %1</translation>
+    </message>
+    <message id="link_usb_denied">
+        <source>link_usb_denied</source>
+        <extracomment>Badge: USB chosen, board present but not allowed to open</extracomment>
+        <translation>USB – 無存取權限</translation>
+    </message>
+    <message id="virtual_connected">
+        <source>virtual_connected</source>
+        <extracomment>Desktop notification title</extracomment>
+        <translation>已連接虛擬控制板</translation>
+    </message>
+    <message id="virtual_connected_text">
+        <source>virtual_connected_text</source>
+        <extracomment>Desktop notification text</extracomment>
+        <translation>Vorn 現在與虛擬控制板通訊，不經 USB 傳送任何資料。</translation>
+    </message>
+    <message id="virtual_disconnected">
+        <source>virtual_disconnected</source>
+        <extracomment>Desktop notification title</extracomment>
+        <translation>已斷開虛擬控制板</translation>
+    </message>
+    <message id="virtual_disconnected_text">
+        <source>virtual_disconnected_text</source>
+        <extracomment>Desktop notification text</extracomment>
+        <translation>Vorn 已不再與虛擬控制板通訊。</translation>
+    </message>
+    <message id="language_name">
+        <source>language_name</source>
+        <extracomment>Accessible name of the language selector</extracomment>
+        <translation>語言</translation>
+    </message>
+    <message id="language_tips">
+        <source>language_tips</source>
+        <extracomment>Tool tip of the language selector</extracomment>
+        <translation>選擇介面語言。</translation>
+    </message>
+    <message id="tabs_name">
+        <source>tabs_name</source>
+        <extracomment>Accessible name of the tab titles in the top bar</extracomment>
+        <translation>介面</translation>
+    </message>
+    <message id="tabs_tips">
+        <source>tabs_tips</source>
+        <extracomment>Accessible description of the tab titles</extracomment>
+        <translation>左右方向鍵、Ctrl+Tab、Ctrl+1 和 Ctrl+2 可在動作編輯與匯流排伺服機工具之間切換。</translation>
+    </message>
+    <message id="slider_position_tips">
+        <source>slider_position_tips</source>
+        <extracomment>Accessible description of a channel position slider</extracomment>
+        <translation>立即轉動伺服機，範圍 0 到 1000。</translation>
+    </message>
+    <message id="slider_trim_tips">
+        <source>slider_trim_tips</source>
+        <extracomment>Accessible description of a channel trim slider</extracomment>
+        <translation>調整伺服機偏差，範圍 -100 到 100。</translation>
     </message>
 </context>
 </TS>

@@ -1,7 +1,9 @@
 #include "app/app_delegate.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDebug>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QScreen>
 #include <QTabBar>
@@ -13,6 +15,7 @@
 #include "app/language.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
+#include "app/window_buttons.h"
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
 #include "editor/velmar_view_controller.h"
@@ -23,8 +26,8 @@
 
 namespace {
 
-constexpr QSize kFixedSize(1260, 800);
-constexpr int kSmallScreenWidth = 1280;
+// The strip above the bar that holds the window buttons.
+constexpr int kStripHeight = 20;
 
 }  // namespace
 
@@ -38,10 +41,22 @@ AppDelegate::~AppDelegate() {
 
 void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   window_ = new KoWindow;
-  window_->setWindowTitle(QStringLiteral("Vorn"));
+  window_->setWindowTitle(KoTopBlackView::windowTitle());
   auto* body = new QVBoxLayout(window_);
-  body->setContentsMargins(0, 20, 0, 8);
+  // The window's own edges stay free, so it can be resized from every one of them.
+  constexpr int edge = KoWindow::kEdge;
+  body->setContentsMargins(edge, 0, edge, 8);
   body->setSpacing(0);
+
+  windowButtons_ = new KoWindowButtons(window_, window_);
+  auto* strip = new QHBoxLayout;
+  strip->setContentsMargins(0, 1, 8, 1);
+  strip->addStretch();
+  strip->addWidget(windowButtons_);
+  auto* stripHolder = new QWidget(window_);
+  stripHolder->setFixedHeight(kStripHeight);
+  stripHolder->setLayout(strip);
+  body->addWidget(stripHolder);
 
   viewTop_ = new KoTopBlackView(link_, window_);
   viewTop_->setDelegate(this);
@@ -49,7 +64,8 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   busServoMenu_ = new KoBusServoMenu(viewTop_);
 
   tabView_ = new QTabWidget(window_);
-  tabView_->tabBar()->hide();  // the top bar draws the tabs
+  tabView_->tabBar()->hide();  // the top bar draws the tabs and takes their keys
+  tabView_->setFocusPolicy(Qt::NoFocus);
   tabView_->setDocumentMode(true);
   tabView_->setStyleSheet(QStringLiteral("QTabWidget::pane{border:none;}"));
   vc1_ = new KoVelmarViewController(link_);
@@ -72,16 +88,39 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
           &AppDelegate::changeLanguage);
 
   const QScreen* screen = QGuiApplication::primaryScreen();
-  if (!screen || screen->geometry().width() <= kSmallScreenWidth) {
-    window_->setFixedSize(kFixedSize);
-  } else {
-    window_->setMinimumSize(960, 640);
-    window_->resize(kFixedSize);
-  }
+  const QRect fallback(0, 0, 1280, 800);
+  window_->place(placeWindow(screen ? screen->geometry() : fallback,
+                             screen ? screen->availableGeometry() : fallback));
+  windowButtons_->refresh();
+  addShortcuts();
   useVirtualBoard(simulate);
 }
 
+void AppDelegate::addShortcuts() {
+  const auto add = [this](const QList<QKeySequence>& keys, auto slot) {
+    auto* action = new QAction(window_);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    connect(action, &QAction::triggered, this, slot);
+    window_->addAction(action);
+  };
+  add({QKeySequence(Qt::CTRL | Qt::Key_Q)}, [] { QApplication::closeAllWindows(); });
+  add({QKeySequence(Qt::CTRL | Qt::Key_W)}, [this] { window_->close(); });
+  const auto step = [this](int by) {
+    const int count = viewTop_->titles().size();
+    viewTop_->chooseTab((viewTop_->index() + by + count) % count);
+  };
+  add({QKeySequence(Qt::CTRL | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageDown)},
+      [step] { step(1); });
+  add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab),
+       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab), QKeySequence(Qt::CTRL | Qt::Key_PageUp)},
+      [step] { step(-1); });
+  add({QKeySequence(Qt::CTRL | Qt::Key_1)}, [this] { viewTop_->chooseTab(0); });
+  add({QKeySequence(Qt::CTRL | Qt::Key_2)}, [this] { viewTop_->chooseTab(1); });
+}
+
 void AppDelegate::changeLanguage() {
+  window_->setWindowTitle(KoTopBlackView::windowTitle());
   tabView_->setTabText(0, qtTrId("normal_mode"));
   tabView_->setTabText(1, qtTrId("servo_adjust"));
   viewTop_->update();

@@ -10,6 +10,7 @@
 class HidTransport;
 class KoBusServoMenu;
 class KoWindow;
+class KoWindowButtons;
 class QTabWidget;
 class QWidget;
 class TrayNotifier;
@@ -48,9 +49,12 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QWidget* vc1() const { return vc1_; }
   QWidget* vc2() const { return vc2_; }
   TrayNotifier* notifier() const { return notifier_; }
+  KoWindowButtons* windowButtons() const { return windowButtons_; }
 
  private:
   void changeLanguage();
+  // Quit, close, and the tab keys (Ctrl+Tab, Ctrl+PgDn/PgUp, Ctrl+1, Ctrl+2).
+  void addShortcuts();
 
   usbHid& link_;
   TransportFactory usbTransport_;
@@ -63,4 +67,5 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QWidget* vc2_ = nullptr;
   TrayNotifier* notifier_ = nullptr;
   KoBusServoMenu* busServoMenu_ = nullptr;
+  KoWindowButtons* windowButtons_ = nullptr;
 };

@@ -5,6 +5,7 @@
 #include <QTimer>
 
 #include "app/app_delegate.h"
+#include "app/fonts.h"
 #include "app/language.h"
 #include "app/mode_window.h"
 #include "app/startup_clock.h"
@@ -19,6 +20,7 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
   QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/vorn.svg")));
+  KoFonts::applyUiFont();
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Pose, record and store robot arm actions."));

@@ -1,5 +1,6 @@
 #include "app/mode_window.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDebug>
 #include <QHBoxLayout>
@@ -8,21 +9,25 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/window.h"
+#include "widgets/colours.h"
+
 namespace {
 
 const QColor kBackground(0xEE, 0xEE, 0xEE);
-const QColor kOrange = QColor::fromRgbF(1.0, 0.694, 0.275);
 
 QPushButton* makeButton(const QString& title, bool primary) {
   auto* b = new QPushButton(title);
   b->setMinimumSize(96, 32);
   b->setCursor(Qt::PointingHandCursor);
-  b->setStyleSheet(primary ? QStringLiteral("QPushButton{background:#ffb146;color:#1a1a1a;border:"
-                                            "none;border-radius:6px;font-weight:bold;}"
-                                            "QPushButton:hover{background:#ffc266;}")
-                           : QStringLiteral("QPushButton{background:#d0d0d0;color:#1a1a1a;border:"
-                                            "none;border-radius:6px;}"
-                                            "QPushButton:hover{background:#dddddd;}"));
+  const QColor fill = primary ? KoColours::orange() : KoColours::lightGrey();
+  b->setStyleSheet(QStringLiteral("QPushButton{background:%1;color:%2;border:2px solid %1;"
+                                  "border-radius:6px;padding:0 12px;%3}"
+                                  "QPushButton:hover{background:%4;border-color:%4;}"
+                                  "QPushButton:focus{border-color:%5;}")
+                       .arg(fill.name(), KoColours::textOn(fill).name(),
+                            primary ? QStringLiteral("font-weight:bold;") : QString(),
+                            fill.lighter(108).name(), KoColours::focus().name()));
   return b;
 }
 
@@ -31,14 +36,19 @@ QPushButton* makeButton(const QString& title, bool primary) {
 ModeWindow::ModeWindow(Kind kind, const QString& message, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint) {
   setModal(true);
-  setAttribute(Qt::WA_TranslucentBackground);
+  // Rounded only where a compositor shows the corners; elsewhere they would be black.
+  setAttribute(Qt::WA_TranslucentBackground, KoWindow::compositorRunning());
   setMinimumWidth(360);
 
   message_ = new QLabel(message);
   message_->setWordWrap(true);
   message_->setAlignment(Qt::AlignCenter);
   message_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  message_->setStyleSheet(QStringLiteral("color:#1a1a1a;font-size:14px;"));
+  // Points, from the desktop's font, so the system's text size applies.
+  QFont font = QApplication::font();
+  font.setPointSizeF(font.pointSizeF() * 1.15);
+  message_->setFont(font);
+  message_->setStyleSheet(QStringLiteral("color:%1;").arg(KoColours::darkText().name()));
 
   comfirm_ = makeButton(qtTrId("comfirm"), true);
   viewCancelOk_ = new QWidget;
@@ -63,7 +73,14 @@ ModeWindow::ModeWindow(Kind kind, const QString& message, QWidget* parent)
   const bool tip = kind == Kind::Tip;
   comfirm_->setVisible(tip);
   viewCancelOk_->setVisible(!tip);
-  (tip ? comfirm_ : buttonCancelComfirm_)->setDefault(true);
+  QPushButton* byDefault = tip                                     ? comfirm_
+                           : kind == Kind::DestructiveConfirmation ? buttonCancel_
+                                                                   : buttonCancelComfirm_;
+  for (QPushButton* b : {comfirm_, buttonCancelComfirm_, buttonCancel_}) b->setAutoDefault(false);
+  byDefault->setDefault(true);
+  byDefault->setFocus();
+  message_->setAccessibleName(message);
+  setAccessibleName(message);
 
   connect(comfirm_, &QPushButton::clicked, this, &ModeWindow::okAction);
   connect(buttonCancelComfirm_, &QPushButton::clicked, this, &ModeWindow::okAction);
@@ -93,9 +110,10 @@ void ModeWindow::end(bool answer) {
 void ModeWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(kOrange, 2));
+  p.setPen(QPen(KoColours::orange(), 2));
   p.setBrush(kBackground);
-  p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), 12, 12);
+  const qreal radius = testAttribute(Qt::WA_TranslucentBackground) ? 12 : 0;
+  p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), radius, radius);
 }
 
 void DialogPrompter::showTip(const QString& message) {
@@ -104,18 +122,17 @@ void DialogPrompter::showTip(const QString& message) {
   dialog.exec();
 }
 
-bool DialogPrompter::confirm(const QString& message) { return ask(message, false); }
+bool DialogPrompter::confirm(const QString& message) {
+  return ask(ModeWindow::Kind::Confirmation, message);
+}
 
-bool DialogPrompter::confirmCancelDefault(const QString& message) { return ask(message, true); }
+bool DialogPrompter::confirmDestructive(const QString& message) {
+  return ask(ModeWindow::Kind::DestructiveConfirmation, message);
+}
 
-bool DialogPrompter::ask(const QString& message, bool cancelDefault) {
+bool DialogPrompter::ask(ModeWindow::Kind kind, const QString& message) {
   bool result = false;
-  ModeWindow dialog(ModeWindow::Kind::Confirmation, message, parent_);
-  if (cancelDefault) {
-    dialog.buttonCancelComfirm()->setDefault(false);
-    dialog.buttonCancel()->setDefault(true);
-    dialog.buttonCancel()->setFocus();
-  }
+  ModeWindow dialog(kind, message, parent_);
   dialog.block = [&result](bool answer) { result = answer; };
   if (onShow) onShow(&dialog);
   dialog.exec();

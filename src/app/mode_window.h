@@ -15,7 +15,8 @@ class ModeWindow : public QDialog {
   Q_OBJECT
 
  public:
-  enum class Kind { Tip, Confirmation };
+  // A destructive confirmation makes cancel the default, so Enter keeps what is there.
+  enum class Kind { Tip, Confirmation, DestructiveConfirmation };
 
   ModeWindow(Kind kind, const QString& message, QWidget* parent = nullptr);
   ~ModeWindow() override;
@@ -54,13 +55,13 @@ class DialogPrompter : public Prompter {
   explicit DialogPrompter(QWidget* parent = nullptr) : parent_(parent) {}
   void showTip(const QString& message) override;
   bool confirm(const QString& message) override;
-  bool confirmCancelDefault(const QString& message) override;
+  bool confirmDestructive(const QString& message) override;
 
   // Called with each dialog just before it runs (tests answer it from here).
   std::function<void(ModeWindow*)> onShow;
 
  private:
-  bool ask(const QString& message, bool cancelDefault);
+  bool ask(ModeWindow::Kind kind, const QString& message);
 
   QWidget* parent_;
 };

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDebug>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -10,9 +11,11 @@
 #include <QToolButton>
 
 #include "app/language.h"
+#include "app/window.h"
 #include "link/usb_hid.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
+#include "widgets/colours.h"
 #include "widgets/slanted_tabs.h"
 
 namespace {
@@ -20,6 +23,10 @@ namespace {
 constexpr qreal kLineWidth = 1;
 const QColor kDarkText = QColor::fromRgbF(0.063, 0.063, 0.063);
 const QColor kLightText = QColor::fromRgbF(0.94, 0.94, 0.94);
+
+QString focusRing() {
+  return QStringLiteral(":focus{border:2px solid %1;}").arg(KoColours::focus().name());
+}
 
 QFont tabFont() {
   QFont f = QApplication::font();
@@ -38,25 +45,27 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
       image_(new QSvgRenderer(QStringLiteral(":/images/title.svg"), this)),
       imagelogo_(new QSvgRenderer(QStringLiteral(":/images/logo.svg"), this)) {
   setFixedHeight(38);
+  // Reached with Tab; the arrow keys then move between the tabs.
+  setFocusPolicy(Qt::TabFocus);
 
   QFont bold = QApplication::font();
   bold.setPointSize(20);
   bold.setBold(true);
   labelTitle_->setFont(bold);
   labelTitle_->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
-  labelTitle_->setText(QStringLiteral("Vorn（V%1）").arg(QApplication::applicationVersion()));
   labelTitle_->setAttribute(Qt::WA_TransparentForMouseEvents);
-  labelTitle_->adjustSize();
 
   boxLanguage_->addItems(KoLanguage::languages());
   boxLanguage_->setCurrentText(KoLanguage::instance().name());
   boxLanguage_->setCursor(Qt::PointingHandCursor);
-  boxLanguage_->setStyleSheet(QStringLiteral(
-      "QComboBox{background:#3a3d42;color:white;border:1px solid #888888;border-radius:9px;"
-      "padding:1px 8px;}QComboBox::drop-down{border:none;width:18px;}"
-      "QComboBox::down-arrow{image:url(:/images/chevron-down.svg);width:10px;height:7px;}"
-      "QComboBox QAbstractItemView{background:#3a3d42;color:white;"
-      "selection-background-color:#ffb146;selection-color:#1a1a1a;}"));
+  boxLanguage_->setStyleSheet(
+      QStringLiteral(
+          "QComboBox{background:#3a3d42;color:white;border:1px solid #888888;border-radius:9px;"
+          "padding:1px 8px;}QComboBox::drop-down{border:none;width:18px;}"
+          "QComboBox::down-arrow{image:url(:/images/chevron-down.svg);width:10px;height:7px;}"
+          "QComboBox QAbstractItemView{background:#3a3d42;color:white;"
+          "selection-background-color:#ffb146;selection-color:#1a1a1a;}QComboBox") +
+      focusRing());
   connect(boxLanguage_, &QComboBox::textActivated, this,
           [this](const QString& name) { KoLanguage::instance().choose(name, this); });
 
@@ -64,10 +73,43 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
   connect(linkBadge_, &QToolButton::clicked, this, [this] {
     if (delegate_) delegate_->switchLinkRequested();
   });
+  connect(&link_, &usbHid::connectionChanged, this, [this](bool connected) {
+    if (connected) denied_ = false;
+    showLinkState();
+  });
+  connect(&link_, &usbHid::accessDenied, this, [this] {
+    denied_ = true;
+    showLinkState();
+  });
   setVirtualBoard(false);
 
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoTopBlackView::changeLanguage);
+  changeLanguage();
+}
+
+QString KoTopBlackView::windowTitle() {
+  return qtTrId("window_title").arg(QApplication::applicationVersion());
+}
+
+QString KoTopBlackView::badgeText(LinkState state, const QString& productName) {
+  switch (state) {
+    case LinkState::Virtual:
+      return qtTrId("link_virtual");
+    case LinkState::UsbBoard:
+      return qtTrId("link_usb_board").arg(productName);
+    case LinkState::UsbDenied:
+      return qtTrId("link_usb_denied");
+    case LinkState::UsbNone:
+      break;
+  }
+  return qtTrId("link_usb_none");
+}
+
+KoTopBlackView::LinkState KoTopBlackView::linkState() const {
+  if (virtualBoard_) return LinkState::Virtual;
+  if (link_.connection()) return LinkState::UsbBoard;
+  return denied_ ? LinkState::UsbDenied : LinkState::UsbNone;
 }
 
 void KoTopBlackView::setIndex(int index) {
@@ -77,20 +119,39 @@ void KoTopBlackView::setIndex(int index) {
 
 void KoTopBlackView::setVirtualBoard(bool on) {
   virtualBoard_ = on;
-  linkBadge_->setText(on ? qtTrId("link_virtual") : qtTrId("link_usb"));
+  denied_ = false;
+  showLinkState();
+}
+
+void KoTopBlackView::showLinkState() {
+  const LinkState state = linkState();
+  linkBadge_->setText(badgeText(state, link_.productName()));
   linkBadge_->setToolTip(qtTrId("link_switch_tips"));
+  linkBadge_->setAccessibleName(linkBadge_->text());
+  linkBadge_->setAccessibleDescription(qtTrId("link_switch_tips"));
+  // Orange while the program talks to a board, outlined while it has none.
+  const bool live = state == LinkState::Virtual || state == LinkState::UsbBoard;
   linkBadge_->setStyleSheet(
-      on ? QStringLiteral("QToolButton{background:#ffb146;color:#1a1a1a;border:none;"
-                          "border-radius:9px;padding:2px 10px;font-weight:bold;}")
-         : QStringLiteral("QToolButton{background:transparent;color:#dddddd;border:1px solid "
-                          "#888888;border-radius:9px;padding:2px 10px;}"));
+      (live ? QStringLiteral("QToolButton{background:%1;color:%2;border:none;"
+                             "border-radius:9px;padding:2px 10px;font-weight:bold;}")
+                  .arg(KoColours::orange().name(), KoColours::darkText().name())
+            : QStringLiteral("QToolButton{background:transparent;color:#dddddd;border:1px solid "
+                             "#888888;border-radius:9px;padding:2px 10px;}")) +
+      QStringLiteral("QToolButton") + focusRing());
   linkBadge_->adjustSize();
   placeControls();
 }
 
 void KoTopBlackView::changeLanguage() {
   boxLanguage_->setCurrentText(KoLanguage::instance().name());
-  setVirtualBoard(virtualBoard_);
+  boxLanguage_->setAccessibleName(qtTrId("language_name"));
+  boxLanguage_->setAccessibleDescription(qtTrId("language_tips"));
+  boxLanguage_->setToolTip(qtTrId("language_tips"));
+  labelTitle_->setText(windowTitle());
+  labelTitle_->adjustSize();
+  setAccessibleName(qtTrId("tabs_name"));
+  setAccessibleDescription(qtTrId("tabs_tips"));
+  showLinkState();
   update();
 }
 
@@ -136,32 +197,53 @@ void KoTopBlackView::reFresh(QPainter& painter) {
     painter.drawPath(tabs[i].path);
     painter.setPen(i == index_ ? kDarkText : kLightText);
     painter.drawText(tabs[i].titleRect, Qt::AlignCenter, texts[i]);
+    if (i == index_ && hasFocus()) {
+      painter.setPen(QPen(KoColours::focus(), 2));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawPath(tabs[i].path);
+    }
   }
   paths_ = KoSlantedTabs::paths(tabs);
+}
+
+bool KoTopBlackView::chooseTab(int i) {
+  if (i < 0 || i >= titles_.size()) return false;
+  if (link_.serial()) {
+    KoTools::showTipWithMessage(qtTrId("operation_fail"));
+    return false;
+  }
+  if (i == index_) return false;
+  if (link_.download()) {
+    KoTools::showTipWithMessage(qtTrId("progress"));
+    return false;
+  }
+  setIndex(i);
+  if (delegate_) delegate_->selectTitleIndex(i);
+  return true;
 }
 
 void KoTopBlackView::mousePressEvent(QMouseEvent* event) {
   for (int i = 0; i < paths_.size(); ++i) {
     if (!paths_[i].contains(event->position())) continue;
     qInfo().noquote() << QStringLiteral("mouseDown  %1").arg(i);
-    if (link_.serial()) {
-      KoTools::showTipWithMessage(qtTrId("operation_fail"));
-    } else if (i != index_ && link_.download()) {
-      KoTools::showTipWithMessage(qtTrId("progress"));
-    } else if (i != index_) {
-      setIndex(i);
-      if (delegate_) delegate_->selectTitleIndex(i);
-    }
+    chooseTab(i);
     return;
   }
   event->ignore();  // the window moves by its background
 }
 
-void KoTopBlackView::mouseDoubleClickEvent(QMouseEvent*) {
-  QWidget* w = window();
-  if (w->isMaximized()) {
-    w->showNormal();
+void KoTopBlackView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (auto* w = qobject_cast<KoWindow*>(window())) {
+    w->toggleZoom();
   } else {
-    w->showMaximized();
+    event->ignore();
   }
+}
+
+void KoTopBlackView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+    chooseTab(index_ + (event->key() == Qt::Key_Right ? 1 : -1));
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }

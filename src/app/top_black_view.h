@@ -29,13 +29,23 @@ class KoTopBlackView : public QWidget {
  public:
   static constexpr qreal kTabHeight = 27;
 
+  // Which board the program talks to, as the badge tells it.
+  enum class LinkState { Virtual, UsbNone, UsbBoard, UsbDenied };
+
   KoTopBlackView(usbHid& link, QWidget* parent = nullptr);
+
+  // "Vorn (V<version>)" in the chosen language's punctuation.
+  static QString windowTitle();
+  // The badge's text for a link state; `productName` names the board on USB.
+  static QString badgeText(LinkState state, const QString& productName);
 
   QStringList titles() const { return titles_; }
   int index() const { return index_; }
   void setIndex(int index);
   const QList<QPainterPath>& paths() const { return paths_; }
   void setDelegate(KoTopBlackViewDelegate* delegate) { delegate_ = delegate; }
+  // Selects tab i as a click on its title does, refusals included; true when it switched.
+  bool chooseTab(int i);
 
   qreal maginLeftOne = 20;
   qreal maginLeftTwo = 20;
@@ -45,6 +55,7 @@ class KoTopBlackView : public QWidget {
   QToolButton* linkBadge() const { return linkBadge_; }
   // Shows which board the program talks to.
   void setVirtualBoard(bool on);
+  LinkState linkState() const;
 
   // The size of a tab title in the bar's tab font, at most 27 high.
   QSizeF getTitleSize(const QString& title) const;
@@ -53,12 +64,14 @@ class KoTopBlackView : public QWidget {
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
 
  private:
   void reFresh(QPainter& painter);
   void changeLanguage();
   void placeControls();
+  void showLinkState();
 
   usbHid& link_;
   QStringList titles_{QStringLiteral("normal_mode"), QStringLiteral("servo_adjust")};
@@ -69,6 +82,8 @@ class KoTopBlackView : public QWidget {
   QComboBox* boxLanguage_;
   QToolButton* linkBadge_;
   bool virtualBoard_ = false;
+  // The board on USB was found but could not be opened; cleared when one arrives.
+  bool denied_ = false;
   QSvgRenderer* image_;
   QSvgRenderer* imagelogo_;
 };

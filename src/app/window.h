@@ -1,19 +1,50 @@
 #pragma once
 
+#include <QRect>
 #include <QWidget>
 
 class QSizeGrip;
 
-// The main window: no title bar, a dark rounded body, movable by its background while not
-// zoomed, resizable from its corner.
+// Where the main window goes on a screen. The fixed 1260 x 800 applies on screens up to 1280
+// wide, and only where it fits the screen's available area; otherwise the window is as large
+// as that size allows inside the available area and can be resized.
+struct WindowPlacement {
+  QRect geometry;
+  QSize minimum;
+  QSize maximum;
+  bool fixed() const { return minimum == maximum; }
+};
+WindowPlacement placeWindow(const QRect& screen, const QRect& available);
+
+// The main window: no title bar, a dark body (rounded where a compositor can show the
+// corners), movable by its background while not zoomed, resizable from every edge.
 class KoWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit KoWindow(QWidget* parent = nullptr);
+  // Edge band, in pixels, that resizes the window.
+  static constexpr int kEdge = 5;
 
+  explicit KoWindow(QWidget* parent = nullptr, bool roundCorners = compositorRunning());
+
+  // Whether the desktop composites windows, so that transparent corners show what is behind.
+  static bool compositorRunning();
+
+  void place(const WindowPlacement& placement);
   bool movableByBackground() const { return movable_; }
   void setMovableByBackground(bool on) { movable_ = on; }
+  bool roundCorners() const { return roundCorners_; }
+  bool resizable() const { return minimumSize() != maximumSize(); }
+  // A press on the background became a move (the pointer went past the drag distance).
+  bool moving() const { return moving_; }
+  QSizeGrip* grip() const { return grip_; }
+  // The edges a press at `pos` would resize; none inside the body or when not resizable.
+  Qt::Edges edgesAt(const QPoint& pos) const;
+  // Zooms, or restores a zoomed window; nothing while the size is fixed.
+  void toggleZoom();
+
+ signals:
+  void zoomChanged(bool zoomed);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -24,8 +55,15 @@ class KoWindow : public QWidget {
   void changeEvent(QEvent* event) override;
 
  private:
+  void startResize(Qt::Edges edges, const QPoint& globalPos);
+  void updateGrip();
+
+  bool roundCorners_;
   bool movable_ = true;
-  bool dragging_ = false;
-  QPoint dragOffset_;
+  bool pressed_ = false;
+  bool moving_ = false;
+  Qt::Edges resizing_;
+  QPoint pressGlobal_;
+  QRect pressGeometry_;
   QSizeGrip* grip_;
 };

@@ -15,6 +15,7 @@ class VirtualHidTransport : public HidTransport {
   void start() override;
   bool write(const QByteArray& frame) override;
   QString name() const override { return QStringLiteral("virtual board"); }
+  bool simulated() const override { return true; }
 
  private:
   VirtualBoard* board_;

@@ -67,8 +67,9 @@ bool KoEditorFiles::looksLikeOtherKind(const VelmarFrames& frames) {
 bool KoEditorFiles::openFile(const VelmarFrames& frames, bool series, const QString& path) {
   if (frames.isEmpty()) return true;
   if (looksLikeOtherKind(frames) &&
-      !KoTools::showOkAndDefaultCancelWithMessage(
-          qtTrId("is_file_velmar_ask").arg(QFileInfo(path).fileName()))) {
+      !KoTools::showCancelAndOkWithMessage(
+          qtTrId("is_file_velmar_ask").arg(QFileInfo(path).fileName()),
+          KoTools::Question::Destructive)) {
     return false;
   }
   if (series) {

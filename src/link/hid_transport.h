@@ -25,6 +25,8 @@ class HidTransport : public QObject {
   virtual bool write(const QByteArray& frame) = 0;
   // A short description for logs and the window ("USB", "virtual board").
   virtual QString name() const = 0;
+  // Whether the board behind it is the virtual one, so that notices can say so.
+  virtual bool simulated() const { return false; }
 
  signals:
   void deviceArrived(const QString& productName);

@@ -56,9 +56,9 @@ void usbHid::setTransport(std::unique_ptr<HidTransport> transport) {
     KoTools::afterPrompts([this, report] { inputReport(report); });
   });
   connect(t, &HidTransport::accessDenied, this, [this](const QString& path, const QString& why) {
-    KoTools::afterPrompts([this, path, why] { accessDenied(path, why); });
+    KoTools::afterPrompts([this, path, why] { deviceDenied(path, why); });
   });
-  qInfo().noquote() << "打开设备成功!" << transport_->name();
+  qInfo().noquote() << "looking for the board:" << transport_->name();
   transport_->start();
 }
 
@@ -164,10 +164,16 @@ void usbHid::setDeviceRef(bool present, const QString& productName) {
 void usbHid::deviceArrived(const QString& productName) {
   setDeviceRef(true, productName);
   sendFailureShown_ = false;
+  qInfo().noquote() << "打开设备成功!" << (transport_ ? transport_->name() : QString());
   qInfo().noquote() << QStringLiteral("%1 \n设备插入,现在usb设备数量:%2")
                            .arg(transport_ ? transport_->name() : QString())
                            .arg(1);
   if (UsbHidDelegate* d = delegate()) d->usbhidDidMatch();
+  if (transport_ && transport_->simulated()) {
+    DesktopNotifier::current().notify(qtTrId("virtual_connected"),
+                                      qtTrId("virtual_connected_text"));
+    return;
+  }
   DesktopNotifier::current().notify(
       qtTrId("USB-HID Connected"),
       qtTrId("USB-HID") + u' ' + productName + u' ' + qtTrId("was connected to your Mac."));
@@ -180,6 +186,11 @@ void usbHid::deviceRemoved(QString productName) {
                            .arg(transport_ ? transport_->name() : QString())
                            .arg(0);
   if (UsbHidDelegate* d = delegate()) d->usbhidDidRemove();
+  if (transport_ && transport_->simulated()) {
+    DesktopNotifier::current().notify(qtTrId("virtual_disconnected"),
+                                      qtTrId("virtual_disconnected_text"));
+    return;
+  }
   DesktopNotifier::current().notify(
       qtTrId("USB-HID Disconnected"),
       qtTrId("USB-HID") + u' ' + productName + u' ' + qtTrId("was disconnected from your Mac."));
@@ -197,8 +208,9 @@ void usbHid::inputReport(const QByteArray& report) {
   emit reportReceived(report);
 }
 
-void usbHid::accessDenied(const QString& path, const QString& reason) {
+void usbHid::deviceDenied(const QString& path, const QString& reason) {
   qWarning().noquote() << "cannot open" << path << ":" << reason;
+  emit accessDenied();
   KoTools::showTipWithMessage(qtTrId("hid_permission") + QStringLiteral("\n\n") + reason);
 }
 
@@ -247,7 +259,7 @@ bool usbHid::sendReadDeviation(const ChannelViews& views) {
 bool usbHid::sendRemoveActions(int group) {
   const QString question =
       group == protocol::kAllGroups ? qtTrId("comfirm_all_erase") : qtTrId("comfirm_single_erase");
-  if (!KoTools::showCancelAndOkWithMessage(question)) return false;
+  if (!KoTools::showCancelAndOkWithMessage(question, KoTools::Question::Destructive)) return false;
   return sendData(protocol::removeActions(group));
 }
 

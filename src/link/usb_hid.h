@@ -55,6 +55,8 @@ class usbHid : public QObject {
   bool download() const { return download_; }
   void setDownload(bool on) { download_ = on; }
   bool connection() const { return connection_; }
+  // The board's product name while one is connected.
+  QString productName() const { return productName_; }
   bool serial() const { return serial_; }
   void setSerial(bool on) { serial_ = on; }
   bool motorMode() const { return motorMode_; }
@@ -94,13 +96,15 @@ class usbHid : public QObject {
   void connectionChanged(bool connected);
   // Every input report, after the delegate has had it (the download handshake listens).
   void reportReceived(const QByteArray& report);
+  // A board is there but cannot be opened (permissions).
+  void accessDenied();
 
  private:
   void setDeviceRef(bool present, const QString& productName);
   void deviceArrived(const QString& productName);
   void deviceRemoved(QString productName);  // a copy: it may be our own productName_
   void inputReport(const QByteArray& report);
-  void accessDenied(const QString& path, const QString& reason);
+  void deviceDenied(const QString& path, const QString& reason);
   void armTimeout(int command);
   void cancelTimeouts(int command);
   void sendFailed(int command);

@@ -44,14 +44,10 @@ void showTipWithMessage(const QString& message) {
   current->showTip(message);
 }
 
-bool showCancelAndOkWithMessage(const QString& message) {
+bool showCancelAndOkWithMessage(const QString& message, Question kind) {
   PromptScope open;
-  return current->confirm(message);
-}
-
-bool showOkAndDefaultCancelWithMessage(const QString& message) {
-  PromptScope open;
-  return current->confirmCancelDefault(message);
+  return kind == Question::Destructive ? current->confirmDestructive(message)
+                                       : current->confirm(message);
 }
 
 void afterPrompts(std::function<void()> work) {

@@ -12,8 +12,9 @@ class Prompter {
   virtual void showTip(const QString& message) = 0;
   // True when the user confirmed; closing the question counts as no.
   virtual bool confirm(const QString& message) = 0;
-  // A question whose safe answer is no: Cancel is what Enter chooses.
-  virtual bool confirmCancelDefault(const QString& message) { return confirm(message); }
+  // A question whose yes destroys something, such as erasing stored groups; a dialog makes
+  // no the answer that Enter gives.
+  virtual bool confirmDestructive(const QString& message) { return confirm(message); }
 };
 
 namespace KoTools {
@@ -23,10 +24,11 @@ namespace KoTools {
 void installPrompter(Prompter* prompter);
 Prompter* installedPrompter();
 
+enum class Question { Plain, Destructive };
+
 // Both take ready, localized text.
 void showTipWithMessage(const QString& message);
-bool showCancelAndOkWithMessage(const QString& message);
-bool showOkAndDefaultCancelWithMessage(const QString& message);
+bool showCancelAndOkWithMessage(const QString& message, Question kind = Question::Plain);
 
 // Runs `work` now, or, while a tip or question is open, once the last one has closed (in
 // the order asked), so that replies and time-outs never stack dialogs or act behind one.

@@ -1,6 +1,7 @@
 #include "widgets/dash_board_view.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSvgRenderer>
@@ -32,6 +33,7 @@ constexpr double kNeedleLength = 44;
 constexpr double kHubRadius = 8;
 constexpr double kRingRadius = 10;
 constexpr double kMinLabelRadius = 24;
+constexpr double kMajorMarkWidth = 8;
 
 // Thermometer geometry in image points, y down. The fills mirror the y-up placement (column
 // from 92 up, joint 78 to 94) about the image height so the column rises from the bulb.
@@ -48,6 +50,10 @@ constexpr double kLowJointPro = 4;
 // The column's round top still fits the channel's round end (centre y 17, radius 7) here.
 constexpr double kTubeTop = 12;
 const QColor kMercury = QColor::fromRgbF(0.918, 0.333, 0.078);
+// The scale: a mark every 5 degrees, longer every 10, numbered every 20.
+constexpr int kLowestMark = 0;
+constexpr int kHighestMark = 120;
+const QColor kScale(0xd5, 0xd8, 0xdc);
 
 }  // namespace
 
@@ -77,6 +83,25 @@ QPointF KoDashBoardDial::calculateTextPositonWithArcCenter(QPointF center,
   return center + QPointF(r * std::cos(angleRadians), -r * std::sin(angleRadians));
 }
 
+QRectF KoDashBoardDial::labelRect(int mark) const {
+  const QPointF centre = QRectF(rect()).center();
+  const double a = qDegreesToRadians(scale_.start - perAngle() * mark);
+  QRectF box = labelBox(calculateTextPositonWithArcCenter(centre, a));
+  // Clear of the inner edge of the widest marks, with a point to spare.
+  const double clear = markRadius() - kMajorMarkWidth / 2 - 1;
+  const QPointF inward(-std::cos(a), std::sin(a));
+  for (int i = 0; i < 20; ++i) {
+    double farthest = 0;
+    for (const QPointF& corner :
+         {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+      farthest = std::max(farthest, QLineF(centre, corner).length());
+    }
+    if (farthest <= clear) break;
+    box.translate(inward * (farthest - clear));
+  }
+  return box;
+}
+
 void KoDashBoardDial::resizeEvent(QResizeEvent* event) {
   needleAngle_ = scale_.start;
   QWidget::resizeEvent(event);
@@ -103,13 +128,12 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
     const double angle = scale_.start - perAngle() * i;
     const bool major = i % scale_.majorEvery == 0;
     if (marks > 0) {
-      painter.setPen(QPen(scale_.colour, major ? 8 : 4, Qt::SolidLine, Qt::FlatCap));
+      painter.setPen(QPen(scale_.colour, major ? kMajorMarkWidth : 4, Qt::SolidLine, Qt::FlatCap));
       drawArc(painter, centre, marks, angle, -perAngle() / 5);
     }
     if (labels > 0 && labelled(i)) {
       painter.setPen(scale_.colour);
-      const QPointF p = calculateTextPositonWithArcCenter(centre, qDegreesToRadians(angle));
-      painter.drawText(labelBox(p), Qt::AlignCenter, labelText(i));
+      painter.drawText(labelRect(i), Qt::AlignCenter, labelText(i));
     }
   }
 
@@ -193,12 +217,38 @@ KoDashBoardTemperatureView::Fill KoDashBoardTemperatureView::fillFor(QSizeF size
   return {s, image, column, joint};
 }
 
+double KoDashBoardTemperatureView::levelFor(QSizeF size, double celsius) {
+  return fillFor(size, celsius + 10).column.top();
+}
+
 void KoDashBoardTemperatureView::paintEvent(QPaintEvent*) {
   const Fill f = fill();
   if (f.scale <= 0) return;
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   if (image_->isValid()) image_->render(&painter, f.image);
+
+  const double s = f.scale;
+  // The numbers fit left of the tube, in a smaller font on a narrow thermometer.
+  const double numbersRight = f.image.left() + 28 * s;
+  QFont font = painter.font();
+  font.setPointSizeF(8);
+  const double widest = QFontMetricsF(font).horizontalAdvance(QStringLiteral("120"));
+  const double room = numbersRight - 2;
+  if (widest > room && room > 0) font.setPointSizeF(std::max(5.0, 8 * room / widest));
+  painter.setFont(font);
+  for (int c = kLowestMark; c <= kHighestMark; c += 5) {
+    const double y = levelFor(size(), c);
+    const double length = (c % 20 == 0 ? 16 : c % 10 == 0 ? 11 : 6) * s;
+    painter.setPen(QPen(kScale, c % 10 == 0 ? 2 : 1.2, Qt::SolidLine, Qt::RoundCap));
+    const double x = f.image.left() + 62 * s;
+    painter.drawLine(QPointF(x, y), QPointF(x + length, y));
+    if (c % 20 == 0) {
+      painter.drawText(QRectF(numbersRight - 40, y - 8, 40, 16), Qt::AlignRight | Qt::AlignVCenter,
+                       QString::number(c));
+    }
+  }
+
   painter.setPen(Qt::NoPen);
   painter.setBrush(kMercury);
   if (f.column.height() > 0) {

@@ -38,6 +38,9 @@ class KoDashBoardDial : public QWidget {
   double outerRadius() const;
   double markRadius() const;
   double labelRadius() const;
+  // The box of a labelled mark's text: the scale's box, drawn nearer the centre where it
+  // would otherwise run into the marks.
+  QRectF labelRect(int mark) const;
 
   QSize sizeHint() const override { return {220, 220}; }
 
@@ -123,6 +126,9 @@ class KoDashBoardTemperatureView : public QWidget {
 
   Fill fill() const { return fillFor(size(), pro_); }
   static Fill fillFor(QSizeF size, double pro);
+  // The height, in widget coordinates, that the column's top reaches at `celsius`; the scale's
+  // marks and numbers are drawn there.
+  static double levelFor(QSizeF size, double celsius);
 
   QSize sizeHint() const override { return {60, 400}; }
 

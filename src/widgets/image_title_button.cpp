@@ -2,10 +2,12 @@
 
 #include <QEnterEvent>
 #include <QFontMetrics>
+#include <QImage>
 #include <QPainter>
 #include <QSvgRenderer>
 
 #include "model/notification_center.h"
+#include "widgets/colours.h"
 
 namespace {
 
@@ -16,7 +18,7 @@ constexpr qreal kRadius = 6;
 
 }  // namespace
 
-QColor KoImageTitleButton::defaultBackgroundColor() { return QColor::fromRgbF(1.0, 0.694, 0.275); }
+QColor KoImageTitleButton::defaultBackgroundColor() { return KoColours::orange(); }
 
 KoImageTitleButton::KoImageTitleButton(const QString& image, const QString& titleKey,
                                        QWidget* parent)
@@ -65,6 +67,17 @@ void KoImageTitleButton::setHoverColor(const QColor& color) {
   update();
 }
 
+QColor KoImageTitleButton::titleColor() const {
+  return titleColor_.isValid() ? titleColor_ : KoColours::textOn(fillColor());
+}
+
+QColor KoImageTitleButton::fillColor() const {
+  // Greyed rather than faded when disabled, so it reads as disabled on any background.
+  if (!isEnabled()) return QColor::fromHsvF(0, 0, backgroundColor_.valueF() * 0.62);
+  if (isDown()) return backgroundColor_.darker(112);
+  return hovered_ ? hoverColor_ : backgroundColor_;
+}
+
 void KoImageTitleButton::setTitleColor(const QColor& color) {
   titleColor_ = color;
   update();
@@ -92,20 +105,13 @@ void KoImageTitleButton::leaveEvent(QEvent* event) {
 void KoImageTitleButton::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  QColor fill = hovered_ ? hoverColor_ : backgroundColor_;
-  if (isDown()) fill = backgroundColor_.darker(112);
-  if (!isEnabled()) {
-    // Greyed rather than faded, so it reads as disabled on any background.
-    fill = QColor::fromHsvF(0, 0, backgroundColor_.valueF() * 0.62);
-  }
   painter.setPen(Qt::NoPen);
-  painter.setBrush(fill);
+  painter.setBrush(fillColor());
   painter.drawRoundedRect(QRectF(rect()), kRadius, kRadius);
-  if (!isEnabled()) painter.setOpacity(0.6);
   if (hasFocus()) {
-    painter.setPen(QPen(titleColor_, 1, Qt::DotLine));
+    painter.setPen(QPen(KoColours::focus(), 2));
     painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5), kRadius, kRadius);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kRadius, kRadius);
   }
 
   // Looked up here rather than taken from text(), so a repaint is all a language change needs.
@@ -116,10 +122,22 @@ void KoImageTitleButton::paintEvent(QPaintEvent*) {
   const int side = std::max(0, std::min({kImageSide, room, width() - 2 * kPadding}));
   const int top = (height() - side - (textHeight ? textHeight + kGap : 0)) / 2;
   if (renderer_->isValid() && side > 0) {
-    renderer_->render(&painter, QRectF((width() - side) / 2.0, top, side, side));
+    // The picture takes the title's colour, so it stands out from the fill as the title does.
+    const qreal ratio = devicePixelRatioF();
+    QImage picture(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
+    picture.setDevicePixelRatio(ratio);
+    picture.fill(Qt::transparent);
+    QPainter tint(&picture);
+    renderer_->render(&tint, QRectF(0, 0, side, side));
+    tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
+    tint.fillRect(QRectF(0, 0, side, side), titleColor());
+    tint.end();
+    if (!isEnabled()) painter.setOpacity(0.6);
+    painter.drawImage(QPointF((width() - side) / 2.0, top), picture);
+    painter.setOpacity(1);
   }
   if (!title.isEmpty()) {
-    painter.setPen(titleColor_);
+    painter.setPen(titleColor());
     const QRect textBox(kPadding / 2, top + side + kGap, width() - kPadding, textHeight);
     painter.drawText(textBox, Qt::AlignCenter,
                      metrics.elidedText(title, Qt::ElideRight, textBox.width()));

@@ -28,8 +28,11 @@ class KoImageTitleButton : public QAbstractButton {
   void setBackgroundColor(const QColor& color);
   QColor hoverColor() const { return hoverColor_; }
   void setHoverColor(const QColor& color);
-  QColor titleColor() const { return titleColor_; }
+  // Unless set, the title takes dark or light, whichever reads better on the current fill.
+  QColor titleColor() const;
   void setTitleColor(const QColor& color);
+  // The fill drawn now: hover, pressed and disabled shades of the background included.
+  QColor fillColor() const;
 
   int tag() const { return tag_; }
   void setTag(int tag) { tag_ = tag; }
@@ -49,7 +52,7 @@ class KoImageTitleButton : public QAbstractButton {
   QSvgRenderer* renderer_;
   QColor backgroundColor_ = defaultBackgroundColor();
   QColor hoverColor_ = defaultBackgroundColor().lighter(112);
-  QColor titleColor_ = Qt::white;
+  QColor titleColor_;
   bool hovered_ = false;
   int tag_ = 0;
 };

@@ -2,11 +2,13 @@
 
 #include <QDebug>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "widgets/colours.h"
 
 namespace {
 
@@ -20,6 +22,7 @@ KoSegmentedControl::KoSegmentedControl(QWidget* parent) : QWidget(parent) {
   setFont(f);
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setFocusPolicy(Qt::TabFocus);
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoSegmentedControl::changed);
 }
@@ -55,6 +58,15 @@ void KoSegmentedControl::setTextColor(const QColor& color) {
   update();
 }
 
+void KoSegmentedControl::setUnselectedColor(const QColor& color) {
+  unselectedColor_ = color;
+  update();
+}
+
+QColor KoSegmentedControl::titleColor(bool selected) const {
+  return selected ? kSelectedText : textColor_;
+}
+
 void KoSegmentedControl::setCornerRadius(qreal radius) {
   cornerRadius_ = radius;
   update();
@@ -67,6 +79,9 @@ void KoSegmentedControl::setBorderWidth(qreal width) {
 
 // Titles and margins change the natural size as well as the drawing.
 void KoSegmentedControl::changed() {
+  QStringList texts;
+  for (const QString& key : titles_) texts.append(qtTrId(key.toUtf8().constData()));
+  setAccessibleName(texts.join(QStringLiteral(" / ")));
   updateGeometry();
   update();
 }
@@ -105,11 +120,30 @@ void KoSegmentedControl::paintEvent(QPaintEvent*) {
   for (int i = 0; i < all.size(); ++i) {
     const bool selected = i == index_;
     painter.setPen(QPen(tintColor_, borderWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(selected ? QBrush(tintColor_) : Qt::NoBrush);
+    painter.setBrush(fillColor(selected));
     painter.drawPath(all[i].path);
-    painter.setPen(selected ? kSelectedText : textColor_);
+    painter.setPen(titleColor(selected));
     painter.drawText(all[i].titleRect, Qt::AlignCenter, qtTrId(titles_[i].toUtf8().constData()));
+    if (selected && hasFocus()) {
+      painter.setPen(QPen(KoColours::focus(), 2));
+      painter.setBrush(Qt::NoBrush);
+      painter.drawPath(all[i].path);
+    }
   }
+}
+
+void KoSegmentedControl::choose(int i) {
+  if (i < 0 || i >= titles_.size() || i == index_) return;
+  setIndex(i);
+  if (delegate_) delegate_->selectTitleIndex(i);
+}
+
+void KoSegmentedControl::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Left || event->key() == Qt::Key_Right) {
+    choose(index_ + (event->key() == Qt::Key_Right ? 1 : -1));
+    return;
+  }
+  QWidget::keyPressEvent(event);
 }
 
 void KoSegmentedControl::mousePressEvent(QMouseEvent* event) {
@@ -117,10 +151,7 @@ void KoSegmentedControl::mousePressEvent(QMouseEvent* event) {
   for (int i = 0; i < outlines.size(); ++i) {
     if (!outlines[i].contains(event->position())) continue;
     qInfo().noquote() << QStringLiteral("mouseDown  %1").arg(i);
-    if (i != index_) {
-      setIndex(i);
-      if (delegate_) delegate_->selectTitleIndex(i);
-    }
+    choose(i);
     return;
   }
   event->ignore();

@@ -42,6 +42,13 @@ class KoSegmentedControl : public QWidget {
   // Colour of the titles of the segments that are not selected.
   QColor textColor() const { return textColor_; }
   void setTextColor(const QColor& color);
+  // Fill of the segments that are not selected: they carry their own light backing, so
+  // their titles read on whatever the control sits on.
+  QColor unselectedColor() const { return unselectedColor_; }
+  void setUnselectedColor(const QColor& color);
+  // What a segment is filled with and written in.
+  QColor fillColor(bool selected) const { return selected ? tintColor_ : unselectedColor_; }
+  QColor titleColor(bool selected) const;
   qreal cornerRadius() const { return cornerRadius_; }
   void setCornerRadius(qreal radius);
   qreal borderWidth() const { return borderWidth_; }
@@ -52,8 +59,11 @@ class KoSegmentedControl : public QWidget {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
+  // Picks segment i as a click on it does.
+  void choose(int i);
   QList<qreal> titleWidths() const;
   QList<KoSlantedTabs::Tab> tabs() const;
   void changed();
@@ -65,6 +75,7 @@ class KoSegmentedControl : public QWidget {
   qreal maginLeftTwo_ = 20;
   QColor tintColor_ = QColor::fromRgbF(1.0, 0.694, 0.275);
   QColor textColor_ = QColor(0x33, 0x33, 0x33);
+  QColor unselectedColor_ = QColor(0xf2, 0xf2, 0xf2);
   qreal cornerRadius_ = 3;
   qreal borderWidth_ = 1;
 };

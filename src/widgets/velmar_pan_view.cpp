@@ -53,6 +53,8 @@ void KoVelmarPanView::resizeEvent(QResizeEvent*) {
 }
 
 void KoVelmarPanView::changeLanguage() {
-  textTip_->setVisible(QSettings().value(QStringLiteral("language")).toString() ==
-                       QLatin1String("English"));
+  // No stored choice reads as English, as the language selectors show it.
+  textTip_->setVisible(
+      QSettings().value(QStringLiteral("language"), QStringLiteral("English")).toString() ==
+      QLatin1String("English"));
 }

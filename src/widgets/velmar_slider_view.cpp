@@ -11,9 +11,11 @@
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 #include <algorithm>
+#include <cmath>
 
 #include "model/notification_center.h"
 #include "model/value_utils.h"
+#include "widgets/colours.h"
 
 namespace {
 
@@ -34,8 +36,15 @@ QFont pointFont(qreal points, bool bold = false) {
 
 KoVelmarLabelView::KoVelmarLabelView(const QString& stringValue, QWidget* parent)
     : QWidget(parent), title_(stringValue) {
-  setFixedSize(18, 18);
   setAttribute(Qt::WA_TransparentForMouseEvents);
+  retranslate();
+}
+
+void KoVelmarLabelView::retranslate() {
+  const qreal advance =
+      QFontMetricsF(pointFont(11)).horizontalAdvance(qtTrId(title_.toUtf8().constData()));
+  setFixedSize(std::max(18, static_cast<int>(std::ceil(2 * textOrigin().x() + advance))), 18);
+  update();
 }
 
 QPointF KoVelmarLabelView::textOrigin() const {
@@ -84,7 +93,8 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   slider_->setStyleSheet(
       QStringLiteral("QSlider::groove:horizontal{background:white;height:6px;border-radius:3px;}"
                      "QSlider::handle:horizontal{background:#2b2d31;width:10px;margin:-4px "
-                     "0;border-radius:5px;}"));
+                     "0;border-radius:5px;}QSlider:focus{border:2px solid %1;border-radius:4px;}")
+          .arg(KoColours::focus().name()));
   textField_->setReadOnly(true);
   textField_->setAlignment(Qt::AlignCenter);
   textField_->setFont(pointFont(11.5));
@@ -96,9 +106,12 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   sliderSmall_->setRange(-100, 100);
   sliderSmall_->setValue(0);
   sliderSmall_->setProperty("tag", kTrimTag);
-  sliderSmall_->setStyleSheet(QStringLiteral(
-      "QSlider::groove:horizontal{background:#e0453a;height:4px;border-radius:2px;}"
-      "QSlider::handle:horizontal{background:white;width:8px;margin:-3px 0;border-radius:4px;}"));
+  sliderSmall_->setStyleSheet(
+      QStringLiteral(
+          "QSlider::groove:horizontal{background:#e0453a;height:4px;border-radius:2px;}"
+          "QSlider::handle:horizontal{background:white;width:8px;margin:-3px 0;border-radius:4px;}"
+          "QSlider:focus{border:2px solid %1;border-radius:4px;}")
+          .arg(KoColours::focus().name()));
   lableSmall_->setAlignment(Qt::AlignCenter);
   lableSmall_->setFont(pointFont(10));
   lableSmall_->setFixedWidth(40);
@@ -130,10 +143,20 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   auto& center = KoNotificationCenter::defaultCenter();
   connect(&center, &KoNotificationCenter::refreshSliderTextField, this,
           &KoVelmarSliderView::reSetFrame);
-  connect(&center, &KoNotificationCenter::changeLanguage, this, [this] {
-    left_->update();
-    right_->update();
-  });
+  connect(&center, &KoNotificationCenter::changeLanguage, this, &KoVelmarSliderView::retranslate);
+  retranslate();
+}
+
+void KoVelmarSliderView::retranslate() {
+  left_->retranslate();
+  right_->retranslate();
+  const QString channel = title_->text();
+  slider_->setAccessibleName(channel + u' ' + qtTrId("position"));
+  slider_->setAccessibleDescription(qtTrId("slider_position_tips"));
+  textField_->setAccessibleName(channel + u' ' + qtTrId("position"));
+  sliderSmall_->setAccessibleName(channel + u' ' + qtTrId("deviation"));
+  sliderSmall_->setAccessibleDescription(qtTrId("slider_trim_tips"));
+  lableSmall_->setAccessibleName(channel + u' ' + qtTrId("deviation"));
 }
 
 void KoVelmarSliderView::click(QSlider* sender) {

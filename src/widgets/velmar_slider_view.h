@@ -31,6 +31,9 @@ class KoVelmarLabelView : public QWidget {
   QString title() const { return title_; }
   // Where the text is drawn: a single letter sits 2 points further right, centred.
   QPointF textOrigin() const;
+  // Takes the width its text needs in the current language (a Chinese character is wider
+  // than a letter), keeping the text's margin on both sides.
+  void retranslate();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -86,6 +89,7 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
  private:
   // A user moved one of the sliders.
   void click(QSlider* sender);
+  void retranslate();
 
   int tag_;
   WeakDelegate<KoVelmarSliderViewDelegate> delegate_;

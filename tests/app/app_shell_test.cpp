@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
+#include <QLayout>
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
@@ -15,6 +18,7 @@
 #include "app/top_black_view.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
+#include "app/window_buttons.h"
 #include "board/virtual_board.h"
 #include "link/hid_transport.h"
 #include "link/usb_hid.h"
@@ -37,12 +41,17 @@ struct LanguageSpy {
   QMetaObject::Connection c;
 };
 
-// A USB board that is never there.
-class NoBoard : public HidTransport {
+// The USB side, with a board that comes, goes or may not be opened when the test says so.
+class UsbBoard : public HidTransport {
  public:
   void start() override {}
   bool write(const QByteArray&) override { return false; }
-  QString name() const override { return QStringLiteral("none"); }
+  QString name() const override { return QStringLiteral("USB"); }
+  void arrive() { emit deviceArrived(QStringLiteral("TAVEN")); }
+  void leave() { emit deviceRemoved(QStringLiteral("TAVEN")); }
+  void deny() {
+    emit accessDenied(QStringLiteral("/dev/hidraw3"), QStringLiteral("Permission denied"));
+  }
 };
 
 class AppShellTest : public ::testing::Test {
@@ -64,8 +73,21 @@ class AppShellTest : public ::testing::Test {
   }
 
   usbHid link;
-  AppDelegate delegate{link, [] { return std::make_unique<NoBoard>(); }};
+  QPointer<UsbBoard> usb;
+  AppDelegate delegate{link, [this] {
+                         auto board = std::make_unique<UsbBoard>();
+                         usb = board.get();
+                         return board;
+                       }};
 };
+
+TEST(TestSettings, EachTestProcessWritesItsOwnFolder) {
+  // Test programs run side by side; a shared settings file let one's language leak into
+  // another's test.
+  const QString file = QSettings().fileName();
+  EXPECT_TRUE(file.startsWith(QDir::tempPath() + u'/')) << file.toStdString();
+  EXPECT_FALSE(file.contains(QStringLiteral("/.qttest/"))) << file.toStdString();
+}
 
 TEST(Language, FirstStartIsEnglish) {
   QSettings().clear();
@@ -87,6 +109,8 @@ TEST(Language, UnknownLanguageFallsBackToEnglishAndUnknownTextToItsKey) {
 TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
   LanguageSpy spy;
   const QString english = delegate.tabView()->tabText(1);
+  EXPECT_EQ(delegate.viewTop()->labelTitle()->text(),
+            "Vorn (V" + QApplication::applicationVersion() + ")");
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
   EXPECT_EQ(spy.posts, 1);
   QSettings settings;
@@ -94,6 +118,8 @@ TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
   EXPECT_NE(delegate.tabView()->tabText(1), english);
   EXPECT_EQ(delegate.tabView()->tabText(1), qtTrId("servo_adjust"));
+  EXPECT_EQ(delegate.viewTop()->labelTitle()->text(),
+            "Vorn（V" + QApplication::applicationVersion() + "）");
 
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
   EXPECT_EQ(spy.posts, 1);  // already chosen
@@ -133,10 +159,107 @@ TEST_F(AppShellTest, TabSwitchRules) {
   EXPECT_EQ(delegate.tabView()->currentIndex(), 0);
 }
 
-TEST_F(AppShellTest, SmallScreensGetAFixedWindow) {
-  // The offscreen screen is 800 wide: at most 1280, so the window keeps 1260 x 800.
-  EXPECT_EQ(delegate.window()->minimumSize(), QSize(1260, 800));
-  EXPECT_EQ(delegate.window()->maximumSize(), QSize(1260, 800));
+TEST_F(AppShellTest, TheWindowFitsTheScreenAndItsContentFitsTheSmallestWindow) {
+  // The offscreen screen is 800 x 600: the fixed 1260 x 800 does not fit, so the window
+  // takes the screen and stays resizable.
+  KoWindow* window = delegate.window();
+  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+  EXPECT_TRUE(available.contains(window->geometry()));
+  EXPECT_TRUE(window->resizable());
+
+  // On a screen where the window may be as small as it allows, the arm picture and the
+  // bar still fit.
+  const QSize smallest = placeWindow({0, 0, 1920, 1080}, {0, 0, 1920, 1080}).minimum;
+  const QSize needed = window->layout()->minimumSize();
+  EXPECT_LE(needed.width(), smallest.width());
+  EXPECT_LE(needed.height(), smallest.height());
+}
+
+TEST_F(AppShellTest, TheWindowButtonsAndTheirKeys) {
+  KoWindowButtons* buttons = delegate.windowButtons();
+  buttons->zoom()->click();
+  EXPECT_TRUE(delegate.window()->isMaximized());
+  EXPECT_EQ(buttons->zoom()->accessibleName(), qtTrId("window_restore"));
+  buttons->zoom()->click();
+  EXPECT_FALSE(delegate.window()->isMaximized());
+  buttons->close()->click();
+  EXPECT_FALSE(delegate.window()->isVisible());
+
+  for (const int key : {Qt::Key_W, Qt::Key_Q}) {
+    delegate.window()->show();
+    delegate.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
+    QTest::keyClick(delegate.window(), static_cast<Qt::Key>(key), Qt::ControlModifier);
+    EXPECT_FALSE(delegate.window()->isVisible()) << key;
+  }
+}
+
+TEST_F(AppShellTest, TabKeysFollowTheClickRules) {
+  delegate.window()->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
+  const struct {
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    int tab;
+  } keys[] = {
+      {Qt::Key_Tab, Qt::ControlModifier, 1},
+      {Qt::Key_Tab, Qt::ControlModifier, 0},
+      {Qt::Key_PageDown, Qt::ControlModifier, 1},
+      {Qt::Key_PageUp, Qt::ControlModifier, 0},
+      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
+      {Qt::Key_1, Qt::ControlModifier, 0},
+      {Qt::Key_2, Qt::ControlModifier, 1},
+  };
+  for (const auto& k : keys) {
+    QTest::keyClick(delegate.window(), k.key, k.modifiers);
+    EXPECT_EQ(delegate.viewTop()->index(), k.tab) << k.key;
+  }
+  EXPECT_TRUE(tips().isEmpty());
+
+  link.setDownload(true);
+  QTest::keyClick(delegate.window(), Qt::Key_1, Qt::ControlModifier);
+  EXPECT_EQ(tips(), QStringList{qtTrId("progress")});
+  EXPECT_EQ(delegate.tabView()->currentIndex(), 1);
+  link.setDownload(false);
+
+  delegate.viewTop()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(delegate.viewTop(), Qt::Key_Left);
+  EXPECT_EQ(delegate.tabView()->currentIndex(), 0);
+}
+
+TEST_F(AppShellTest, TheBadgeSaysWhichBoardIsThere) {
+  QToolButton* badge = delegate.viewTop()->linkBadge();
+  EXPECT_EQ(badge->text(), qtTrId("link_virtual"));
+  badge->click();
+  ASSERT_TRUE(usb);
+  const std::pair<std::function<void()>, QString> steps[] = {
+      {[] {}, qtTrId("link_usb_none")},
+      {[&] { usb->deny(); }, qtTrId("link_usb_denied")},
+      {[&] { usb->arrive(); }, qtTrId("link_usb_board").arg("TAVEN")},
+      {[&] { usb->leave(); }, qtTrId("link_usb_none")},
+  };
+  for (const auto& [step, text] : steps) {
+    step();
+    EXPECT_EQ(badge->text(), text);
+  }
+}
+
+TEST_F(AppShellTest, EveryControlHasANameInTheChosenLanguage) {
+  for (const QString& language : KoLanguage::languages()) {
+    emit delegate.viewTop()->boxLanguage()->textActivated(language);
+    SCOPED_TRACE(language.toStdString());
+    const QList<QWidget*> controls = delegate.window()->findChildren<QWidget*>();
+    int named = 0;
+    for (QWidget* w : controls) {
+      if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(delegate.window())) continue;
+      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+      ASSERT_TRUE(a);
+      EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->metaObject()->className();
+      ++named;
+    }
+    EXPECT_GE(named, 6);  // tabs, language, badge and the three window buttons
+  }
+  emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
 }
 
 TEST_F(AppShellTest, SwitchingBetweenTheVirtualAndTheUsbBoard) {
@@ -177,6 +300,12 @@ TEST(ModeWindow, AnswersOfAConfirmation) {
   EXPECT_FALSE(prompter.confirm(QStringLiteral("erase?")));
   answerWith([](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Escape); });
   EXPECT_FALSE(prompter.confirm(QStringLiteral("erase?")));
+
+  // Enter gives the default answer: yes to a plain question, no to a destructive one.
+  answerWith([](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Return); });
+  EXPECT_TRUE(prompter.confirm(QStringLiteral("save?")));
+  answerWith([](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Return); });
+  EXPECT_FALSE(prompter.confirmDestructive(QStringLiteral("erase all?")));
 
   QString shown;
   prompter.onShow = [&](ModeWindow* w) {

@@ -8,6 +8,9 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
+#include "app/fonts.h"
+#include "app/language.h"
+
 namespace {
 
 const QString kSource = QStringLiteral(VORN_SOURCE_DIR);
@@ -76,6 +79,27 @@ TEST(Localization, ChineseTextsAreTranslated) {
   EXPECT_NE(textsOf(QStringLiteral("zh-Hans")).value("servo_adjust"),
             textsOf(QStringLiteral("zh-Hant")).value("servo_adjust"));
   EXPECT_FALSE(en.isEmpty());
+}
+
+TEST(Localization, EveryTextOfEveryLanguageHasItsGlyphs) {
+  ASSERT_FALSE(KoFonts::installedFamilies().isEmpty())
+      << "none of the interface fonts is installed: "
+      << KoFonts::uiFamilies().join(", ").toStdString();
+  for (const QString code :
+       {QStringLiteral("en"), QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
+    const QMap<QString, QString> texts = textsOf(code);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+      EXPECT_EQ(KoFonts::missingGlyphs(it.value()), QString())
+          << code.toStdString() << " " << it.key().toStdString();
+    }
+  }
+  // The language selector shows the names in their own scripts.
+  EXPECT_EQ(KoFonts::missingGlyphs(KoLanguage::languages().join(QString())), QString());
+}
+
+TEST(Localization, AGlyphNoFontHasIsFound) {
+  // A private-use character: no interface font draws it.
+  EXPECT_EQ(KoFonts::missingGlyphs(QStringLiteral("ok \uE000 ok\n")), QStringLiteral("\uE000"));
 }
 
 }  // namespace

@@ -286,7 +286,7 @@ TEST_F(EditorTest, TheOtherKindIsAskedAbout) {
     EXPECT_EQ(model()->frames().last()->data, kFourHidden);
     EXPECT_EQ(editor.lableFilePath()->text(), path);
   }
-  EXPECT_EQ(RecordingPrompter::instance().cautiousQuestions, QStringList(6, "is_file_velmar_ask"));
+  EXPECT_EQ(RecordingPrompter::instance().destructive, QStringList(6, "is_file_velmar_ask"));
 }
 
 TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {

@@ -138,13 +138,13 @@ TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
   board.plug();
   EXPECT_TRUE(observed);
   EXPECT_EQ(delegate.events, (QStringList{"remove-", "match+"}));
-  EXPECT_EQ(notifier.titles.last(), "USB-HID Connected");
-  EXPECT_TRUE(notifier.bodies.last().contains("TAVEN"));
+  // The virtual board is named as such, never as a device on USB.
+  EXPECT_EQ(notifier.titles.last(), "virtual_connected");
 
   link.setTransport(nullptr);  // the board goes with its transport, and says which it was
   EXPECT_EQ(delegate.events.last(), "remove-");
-  EXPECT_EQ(notifier.titles.last(), "USB-HID Disconnected");
-  EXPECT_TRUE(notifier.bodies.last().contains("TAVEN"));
+  EXPECT_EQ(notifier.titles.last(), "virtual_disconnected");
+  EXPECT_FALSE(notifier.titles.join(' ').contains("USB"));
 }
 
 TEST_F(UsbHidTest, ReportsReachTheDelegateAndBadOnesDoNoHarm) {
@@ -231,6 +231,32 @@ TEST_F(UsbHidTest, BoardNewsWaitsForAnOpenDialog) {
   processPending();
   EXPECT_EQ(modal.tips.size(), 2);  // the reply that came cancelled its own time-out
   KoTools::installPrompter(&RecordingPrompter::instance());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(UsbHidNotices, ABoardOnUsbIsNamedInItsNotices) {
+  RecordingNotifier notifier;
+  DesktopNotifier::install(&notifier);
+  usbHid link;
+  link.setTransport(std::make_unique<FailingTransport>());
+  EXPECT_EQ(link.productName(), "TAVEN");
+  link.setTransport(nullptr);
+  EXPECT_EQ(notifier.titles, (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
+  EXPECT_TRUE(notifier.bodies.join(' ').count("TAVEN") == 2);
+  EXPECT_TRUE(link.productName().isEmpty());
+  DesktopNotifier::install(nullptr);
+}
+
+TEST_F(UsbHidTest, ErasingAsksADestructiveQuestionAndSendsNothingOnNo) {
+  EXPECT_FALSE(link.sendRemoveActions(protocol::kAllGroups));
+  EXPECT_FALSE(link.sendRemoveActions(5));
+  EXPECT_EQ(RecordingPrompter::instance().destructive,
+            (QStringList{"comfirm_all_erase", "comfirm_single_erase"}));
+  processPending();
+  EXPECT_TRUE(board.received().isEmpty());
 }
 
 }  // namespace

@@ -16,14 +16,14 @@ class RecordingPrompter final : public Prompter {
 
   QStringList tips;
   QStringList questions;
-  // The questions asked with Cancel as the default.
-  QStringList cautiousQuestions;
+  // The questions asked as destructive ones (they are in `questions` too).
+  QStringList destructive;
   QList<bool> answers;
 
   void reset() {
     tips.clear();
     questions.clear();
-    cautiousQuestions.clear();
+    destructive.clear();
     answers.clear();
   }
   void showTip(const QString& message) override { tips.append(message); }
@@ -31,8 +31,8 @@ class RecordingPrompter final : public Prompter {
     questions.append(message);
     return answers.isEmpty() ? false : answers.takeFirst();
   }
-  bool confirmCancelDefault(const QString& message) override {
-    cautiousQuestions.append(message);
+  bool confirmDestructive(const QString& message) override {
+    destructive.append(message);
     return confirm(message);
   }
 };

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #ifdef VORN_TEST_GUI
 #include <QApplication>
 #endif
@@ -30,8 +32,18 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(quietInfo);
   // Widget tests need no display (test discovery runs the binary outside CTest, too).
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Settings go to a test location, never the user's.
+  // Settings go to a test location, never the user's. CTest runs test cases as separate
+  // processes, several at once, so each process gets a folder of its own: otherwise one
+  // test's language choice leaks into another that happens to run beside it.
   QStandardPaths::setTestModeEnabled(true);
+  const QTemporaryDir settingsFolder;
+  if (!settingsFolder.isValid()) {
+    fprintf(stderr, "no temporary folder for the settings\n");
+    return 1;
+  }
+  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
+  }
 #ifdef VORN_TEST_GUI
   QApplication app(argc, argv);
 #else

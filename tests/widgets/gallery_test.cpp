@@ -167,7 +167,7 @@ TEST(Gallery, EveryControlInEveryLanguage) {
     }
     usbHid link;
     images.append({"top-bar", onCharcoal(new KoTopBlackView(link), {1000, 38})});
-    ModeWindow tip(ModeWindow::Kind::Confirmation, qtTrId("comfirm_all_erase"));
+    ModeWindow tip(ModeWindow::Kind::DestructiveConfirmation, qtTrId("comfirm_all_erase"));
     tip.adjustSize();
     images.append({"confirmation", tip.grab().toImage()});
 

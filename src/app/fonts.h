@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The interface font. Chosen by family with a fallback list, so that Latin, Simplified and
+// Traditional Chinese texts all find a face that has their glyphs, whichever of the faces
+// the machine has.
+namespace KoFonts {
+
+// In order of preference: Latin faces first (they look better for the English texts), then
+// the CJK faces that cover both Chinese scripts.
+QStringList uiFamilies();
+// The families of uiFamilies() that are installed.
+QStringList installedFamilies();
+// Sets the application font to the family list, keeping the desktop's size.
+void applyUiFont();
+// The characters of `text` that no installed family of the list can draw (white space and
+// control characters aside); empty when the whole text renders.
+QString missingGlyphs(const QString& text);
+
+}  // namespace KoFonts
