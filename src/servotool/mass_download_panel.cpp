@@ -37,10 +37,12 @@ KoMassDownloadPanel::KoMassDownloadPanel(usbHid& link, QWidget* parent)
   downloader_.setAwaitFinishAcknowledgement(true);
 
   viewActionsDownload = new KoToolView(QStringLiteral("mass_download_Tips"), parent);
+  // The title carries the naming rule, too long for one line at the smallest window.
+  viewActionsDownload->lableTitle()->setWordWrap(true);
   boxActions = new QComboBox;
   boxActions->setEditable(false);
   boxActions->setMaxVisibleItems(10);
-  boxActions->setMinimumWidth(80);
+  boxActions->setMinimumWidth(64);
   labelActionCode = new KoKeyLabel(QT_TRID_NOOP("action_index"));
   buttonbatchOpen =
       new KoImageTitleButton(QStringLiteral(":/images/mass-open.svg"), QStringLiteral("mass_open"));
@@ -117,7 +119,6 @@ void KoMassDownloadPanel::startDownload() {
 void KoMassDownloadPanel::showRunning(bool running) {
   buttonbatchDownload->setBackgroundColor(running ? kBusy
                                                   : KoImageTitleButton::defaultBackgroundColor());
-  buttonbatchDownload->setTitleColor(running ? QColor(0x33, 0x33, 0x33) : QColor(Qt::white));
   buttonbatchDownload->setMyTitle(running ? QStringLiteral("progress")
                                           : QStringLiteral("mass_download"));
   buttonbatchDownload->update();

@@ -16,6 +16,7 @@
 #include "servotool/mass_download_panel.h"
 #include "servotool/servo_test_panel.h"
 #include "tool_fixture.h"
+#include "widgets/colours.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ class MassDownloadTest : public ToolFixture {
     click(mass().buttonbatchDownload);
     ASSERT_TRUE(link.download());
     EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "progress");
+    expectReadable();
     ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
     processPending();
   }
@@ -66,6 +68,13 @@ class MassDownloadTest : public ToolFixture {
     EXPECT_FALSE(link.download());
     EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "mass_download");
     EXPECT_TRUE(mass().labelActionFile->text().isEmpty());
+    expectReadable();
+  }
+
+  // The button changes its fill while a download runs; its title must read on both.
+  void expectReadable() {
+    const KoImageTitleButton* b = mass().buttonbatchDownload;
+    EXPECT_GE(KoColours::contrastRatio(b->titleColor(), b->fillColor()), 4.5);
   }
 
   QTemporaryDir dir;
