@@ -18,6 +18,8 @@ namespace {
 
 const QColor kLedOn = QColor::fromRgbF(1.0, 0.694, 0.275);
 const QColor kLedOff(0xB4, 0xB7, 0xBD);
+// Small enough for the smallest window; fixed, since a dial that is resized drops its needle.
+constexpr int kGaugeSide = 130;
 
 KoSlider* limitSlider(Qt::Orientation orientation, const KoServoRange& range, int tag,
                       QWidget* parent) {
@@ -29,7 +31,7 @@ KoSlider* limitSlider(Qt::Orientation orientation, const KoServoRange& range, in
   return slider;
 }
 
-QLabel* valueLabel(QWidget* parent, int width = 56) {
+QLabel* valueLabel(QWidget* parent, int width = 44) {
   auto* label = new QLabel(parent);
   label->setMinimumWidth(width);
   label->setAlignment(Qt::AlignCenter);
@@ -146,11 +148,11 @@ void KoServoParameterPanels::buildParameterPanels(QWidget* parent) {
 void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   viewGetState = new KoToolView(QStringLiteral("read_status"), parent);
   temperatureGauge = new KoDashBoardTemperatureView;
-  temperatureGauge->setFixedSize(50, 200);
+  temperatureGauge->setFixedSize(50, kGaugeSide);
   voltageGauge = new KoDashBoardView;
-  voltageGauge->setFixedSize(200, 200);
+  voltageGauge->setFixedSize(kGaugeSide, kGaugeSide);
   positionGauge = new KoDashBoardPostionView;
-  positionGauge->setFixedSize(200, 200);
+  positionGauge->setFixedSize(kGaugeSide, kGaugeSide);
   textCurrentTemperature = valueLabel(viewGetState);
   textCurrentVoltage = valueLabel(viewGetState);
   textCurrentPosition = valueLabel(viewGetState);

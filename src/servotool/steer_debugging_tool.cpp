@@ -15,6 +15,7 @@
 #include "servotool/mass_download_panel.h"
 #include "servotool/parameter_panels.h"
 #include "servotool/servo_test_panel.h"
+#include "widgets/fit_scroll_area.h"
 #include "widgets/image_title_button.h"
 #include "widgets/progress_view.h"
 #include "widgets/tool_view.h"
@@ -28,50 +29,61 @@ constexpr int kIndicatorSide = 40;
 
 KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
     : QWidget(parent), link_(link) {
-  panels_ = new KoServoParameterPanels(this);
+  // On a screen smaller than the smallest window the panels scroll rather than overlap.
+  auto* content = new QWidget;
+  auto* scroll = new KoFitScrollArea(content, this);
+  auto* page = new QVBoxLayout(this);
+  page->setContentsMargins(0, 0, 0, 0);
+  page->addWidget(scroll);
+
+  panels_ = new KoServoParameterPanels(content);
   test_ = new KoServoTestPanel(
       link_, [this](int tag) { return checkState(tag); },
-      [this] { return panels_->info().servoId; }, this);
-  mass_ = new KoMassDownloadPanel(link_, this);
+      [this] { return panels_->info().servoId; }, content);
+  mass_ = new KoMassDownloadPanel(link_, content);
   connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
 
-  labelOnlineState_ = new KoKeyLabel(QT_TRID_NOOP("single_servo_tips"), this);
+  labelOnlineState_ = new KoKeyLabel(QT_TRID_NOOP("single_servo_tips"), content);
   QFont note = labelOnlineState_->font();
   note.setPointSize(14);
   labelOnlineState_->setFont(note);
+  labelOnlineState_->setWordWrap(true);
   labelOnlineState_->setStyleSheet(QStringLiteral("color:#e0453a;"));
 
+  // The notice shares the left column, so the gauges and the tests keep the full height.
   auto* top = new QHBoxLayout;
-  top->addWidget(buildIndicator());
+  top->addWidget(buildIndicator(content));
   top->addWidget(labelOnlineState_, 1);
 
   auto* smallRow = new QHBoxLayout;
   smallRow->addWidget(panels_->viewID);
   smallRow->addWidget(panels_->viewAngleDeviation);
   smallRow->addWidget(panels_->viewLEDControl);
+  // The left column has height to spare: these titles take two lines before the row widens.
   auto* limitRow = new QHBoxLayout;
+  for (KoToolView* v : {panels_->viewVoltageAdjustment, panels_->viewTemperatureAdjustment,
+                        panels_->viewLEDAlert}) {
+    v->lableTitle()->setWordWrap(true);
+  }
   limitRow->addWidget(panels_->viewVoltageAdjustment, 3);
   limitRow->addWidget(panels_->viewTemperatureAdjustment, 2);
   limitRow->addWidget(panels_->viewLEDAlert, 4);
   auto* left = new QVBoxLayout;
+  left->addLayout(top);
   left->addLayout(smallRow);
   left->addWidget(panels_->viewAngleAdjustment);
   left->addLayout(limitRow, 1);
-  left->addWidget(buildButtons());
+  left->addWidget(buildButtons(content));
 
   auto* right = new QVBoxLayout;
   right->addWidget(panels_->viewGetState, 3);
   right->addWidget(test_->viewSteeringDebugging, 2);
   right->addWidget(mass_->viewActionsDownload, 1);
 
-  auto* columns = new QHBoxLayout;
+  auto* columns = new QHBoxLayout(content);
+  columns->setContentsMargins(10, 6, 10, 6);
   columns->addLayout(left, 1);
   columns->addLayout(right, 1);
-  auto* root = new QVBoxLayout(this);
-  root->setContentsMargins(14, 6, 14, 6);
-  root->setSpacing(2);
-  root->addLayout(top);
-  root->addLayout(columns, 1);
 
   connect(&link_, &usbHid::connectionChanged, this, &KoSteerDebuggingTool::connectionChanged);
   connectionChanged(link_.connection());
@@ -81,8 +93,8 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
 KoSteerDebuggingTool::~KoSteerDebuggingTool() = default;
 
 // The indicator pulses about its centre inside a box that leaves it room to grow.
-QWidget* KoSteerDebuggingTool::buildIndicator() {
-  auto* indicatorBox = new QWidget(this);
+QWidget* KoSteerDebuggingTool::buildIndicator(QWidget* parent) {
+  auto* indicatorBox = new QWidget(parent);
   indicatorBox->setFixedSize(kIndicatorSide * 6 / 5 + 2, kIndicatorSide * 6 / 5 + 2);
   imageOnlineState_ = new QSvgWidget(indicatorBox);
   pulse_ = new QVariantAnimation(this);
@@ -101,8 +113,8 @@ QWidget* KoSteerDebuggingTool::buildIndicator() {
   return indicatorBox;
 }
 
-QWidget* KoSteerDebuggingTool::buildButtons() {
-  auto* box = new QWidget(this);
+QWidget* KoSteerDebuggingTool::buildButtons(QWidget* parent) {
+  auto* box = new QWidget(parent);
   auto* column = new QVBoxLayout(box);
   column->setContentsMargins(0, 0, 0, 0);
   myprogress_ = new KoProgressView(box);

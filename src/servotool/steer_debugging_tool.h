@@ -72,8 +72,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   // No check has said otherwise: not run yet, or exactly one servo answered.
   bool singleServo() const;
   void updateButtons();
-  QWidget* buildIndicator();
-  QWidget* buildButtons();
+  QWidget* buildIndicator(QWidget* parent);
+  QWidget* buildButtons(QWidget* parent);
 
   usbHid& link_;
   KoServoParameterPanels* panels_;

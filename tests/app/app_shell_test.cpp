@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTest>
@@ -167,12 +168,32 @@ TEST_F(AppShellTest, TheWindowFitsTheScreenAndItsContentFitsTheSmallestWindow) {
   EXPECT_TRUE(available.contains(window->geometry()));
   EXPECT_TRUE(window->resizable());
 
-  // On a screen where the window may be as small as it allows, the arm picture and the
-  // bar still fit.
+  // On a screen where the window may be as small as it allows, the arm picture, the bar
+  // and each page still fit; a page is named so the one that grew is found at once.
   const QSize smallest = placeWindow({0, 0, 1920, 1080}, {0, 0, 1920, 1080}).minimum;
   const QSize needed = window->layout()->minimumSize();
   EXPECT_LE(needed.width(), smallest.width());
   EXPECT_LE(needed.height(), smallest.height());
+  window->setGeometry(QRect(QPoint(), smallest));
+  window->layout()->activate();
+  QTabWidget* tabs = delegate.tabView();
+  const QSize room = tabs->currentWidget()->size();
+  for (const QString& language : KoLanguage::languages()) {
+    emit delegate.viewTop()->boxLanguage()->textActivated(language);
+    for (int i = 0; i < tabs->count(); ++i) {
+      QWidget* page = tabs->widget(i);
+      // A page may scroll on a screen smaller than the smallest window, not at that size.
+      const auto* scroll = qobject_cast<QScrollArea*>(
+          page->layout() ? page->layout()->itemAt(0)->widget() : nullptr);
+      QWidget* content = scroll ? scroll->widget() : page;
+      const QSize wanted = content->minimumSizeHint().expandedTo(content->minimumSize());
+      EXPECT_TRUE(wanted.width() <= room.width() && wanted.height() <= room.height())
+          << page->metaObject()->className() << " in " << language.toStdString() << " needs "
+          << wanted.width() << " x " << wanted.height() << ", the smallest window leaves "
+          << room.width() << " x " << room.height();
+    }
+  }
+  emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
 }
 
 TEST_F(AppShellTest, TheWindowButtonsAndTheirKeys) {
@@ -245,20 +266,26 @@ TEST_F(AppShellTest, TheBadgeSaysWhichBoardIsThere) {
 }
 
 TEST_F(AppShellTest, EveryControlHasANameInTheChosenLanguage) {
+  QTabWidget* tabs = delegate.tabView();
   for (const QString& language : KoLanguage::languages()) {
     emit delegate.viewTop()->boxLanguage()->textActivated(language);
-    SCOPED_TRACE(language.toStdString());
-    const QList<QWidget*> controls = delegate.window()->findChildren<QWidget*>();
-    int named = 0;
-    for (QWidget* w : controls) {
-      if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(delegate.window())) continue;
-      QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-      ASSERT_TRUE(a);
-      EXPECT_FALSE(a->text(QAccessible::Name).isEmpty()) << w->metaObject()->className();
-      ++named;
+    for (int page = 0; page < tabs->count(); ++page) {
+      tabs->setCurrentIndex(page);
+      SCOPED_TRACE(language.toStdString() + " on " +
+                   tabs->currentWidget()->metaObject()->className());
+      int named = 0;
+      for (QWidget* w : delegate.window()->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(delegate.window())) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(a);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+            << w->metaObject()->className() << " " << w->parentWidget()->metaObject()->className();
+        ++named;
+      }
+      EXPECT_GE(named, 6);  // tabs, language, badge and the three window buttons
     }
-    EXPECT_GE(named, 6);  // tabs, language, badge and the three window buttons
   }
+  tabs->setCurrentIndex(0);
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
 }
 
