@@ -1538,5 +1538,85 @@
         <extracomment>Accessible description of a channel trim slider</extracomment>
         <translation>Adjusts the servo trim, from -100 to 100.</translation>
     </message>
+    <message id="servo_angle_max_name">
+        <source>servo_angle_max_name</source>
+        <extracomment>Accessible name of the bus-servo tool's upper angle limit slider</extracomment>
+        <translation>Upper angle limit</translation>
+    </message>
+    <message id="servo_angle_min_name">
+        <source>servo_angle_min_name</source>
+        <extracomment>Accessible name of the lower angle limit slider</extracomment>
+        <translation>Lower angle limit</translation>
+    </message>
+    <message id="servo_voltage_min_name">
+        <source>servo_voltage_min_name</source>
+        <extracomment>Accessible name of the lower voltage limit slider</extracomment>
+        <translation>Lower voltage limit</translation>
+    </message>
+    <message id="servo_voltage_max_name">
+        <source>servo_voltage_max_name</source>
+        <extracomment>Accessible name of the upper voltage limit slider</extracomment>
+        <translation>Upper voltage limit</translation>
+    </message>
+    <message id="servo_alarm_heat_name">
+        <source>servo_alarm_heat_name</source>
+        <extracomment>Accessible name of the overheat alarm switch</extracomment>
+        <translation>LED alarm on overheat</translation>
+    </message>
+    <message id="servo_alarm_voltage_name">
+        <source>servo_alarm_voltage_name</source>
+        <extracomment>Accessible name of the overvoltage alarm switch</extracomment>
+        <translation>LED alarm on overvoltage</translation>
+    </message>
+    <message id="servo_alarm_stall_name">
+        <source>servo_alarm_stall_name</source>
+        <extracomment>Accessible name of the stall alarm switch</extracomment>
+        <translation>LED alarm on stall</translation>
+    </message>
+    <message id="servo_test_time_name">
+        <source>servo_test_time_name</source>
+        <extracomment>Accessible name of the servo test's time field and slider</extracomment>
+        <translation>Move time (ms)</translation>
+    </message>
+    <message id="servo_test_position_name">
+        <source>servo_test_position_name</source>
+        <extracomment>Accessible name of the servo test's position field and slider</extracomment>
+        <translation>Target position</translation>
+    </message>
+    <message id="servo_test_speed_name">
+        <source>servo_test_speed_name</source>
+        <extracomment>Accessible name of the motor speed field and slider</extracomment>
+        <translation>Motor speed</translation>
+    </message>
+    <message id="servo_write_tips">
+        <source>servo_write_tips</source>
+        <extracomment>Accessible description of a servo parameter control</extracomment>
+        <translation>Written to the servo when you press Write.</translation>
+    </message>
+    <message id="servo_field_tips">
+        <source>servo_field_tips</source>
+        <extracomment>Accessible description of a servo test field</extracomment>
+        <translation>Press Enter to send it to the servo.</translation>
+    </message>
+    <message id="servo_time_tips">
+        <source>servo_time_tips</source>
+        <extracomment>Accessible description of the servo test's time slider</extracomment>
+        <translation>How long the next move to a position takes.</translation>
+    </message>
+    <message id="servo_move_tips">
+        <source>servo_move_tips</source>
+        <extracomment>Accessible description of the servo test's position slider</extracomment>
+        <translation>Moves the servo at once, from 0 to 1000.</translation>
+    </message>
+    <message id="servo_speed_tips">
+        <source>servo_speed_tips</source>
+        <extracomment>Accessible description of the motor speed slider</extracomment>
+        <translation>Turns the motor at once; below 0 it turns the other way.</translation>
+    </message>
+    <message id="mass_group_tips">
+        <source>mass_group_tips</source>
+        <extracomment>Accessible description of the batch download's group box</extracomment>
+        <translation>The group each chosen file goes to, taken from its name.</translation>
+    </message>
 </context>
 </TS>

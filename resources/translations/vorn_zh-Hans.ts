@@ -1538,5 +1538,85 @@
         <extracomment>Accessible description of a channel trim slider</extracomment>
         <translation>调整舵机偏差，范围 -100 到 100。</translation>
     </message>
+    <message id="servo_angle_max_name">
+        <source>servo_angle_max_name</source>
+        <extracomment>Accessible name of the bus-servo tool's upper angle limit slider</extracomment>
+        <translation>角度上限</translation>
+    </message>
+    <message id="servo_angle_min_name">
+        <source>servo_angle_min_name</source>
+        <extracomment>Accessible name of the lower angle limit slider</extracomment>
+        <translation>角度下限</translation>
+    </message>
+    <message id="servo_voltage_min_name">
+        <source>servo_voltage_min_name</source>
+        <extracomment>Accessible name of the lower voltage limit slider</extracomment>
+        <translation>电压下限</translation>
+    </message>
+    <message id="servo_voltage_max_name">
+        <source>servo_voltage_max_name</source>
+        <extracomment>Accessible name of the upper voltage limit slider</extracomment>
+        <translation>电压上限</translation>
+    </message>
+    <message id="servo_alarm_heat_name">
+        <source>servo_alarm_heat_name</source>
+        <extracomment>Accessible name of the overheat alarm switch</extracomment>
+        <translation>过热时 LED 报警</translation>
+    </message>
+    <message id="servo_alarm_voltage_name">
+        <source>servo_alarm_voltage_name</source>
+        <extracomment>Accessible name of the overvoltage alarm switch</extracomment>
+        <translation>过压时 LED 报警</translation>
+    </message>
+    <message id="servo_alarm_stall_name">
+        <source>servo_alarm_stall_name</source>
+        <extracomment>Accessible name of the stall alarm switch</extracomment>
+        <translation>堵转时 LED 报警</translation>
+    </message>
+    <message id="servo_test_time_name">
+        <source>servo_test_time_name</source>
+        <extracomment>Accessible name of the servo test's time field and slider</extracomment>
+        <translation>运动时间(ms)</translation>
+    </message>
+    <message id="servo_test_position_name">
+        <source>servo_test_position_name</source>
+        <extracomment>Accessible name of the servo test's position field and slider</extracomment>
+        <translation>目标位置</translation>
+    </message>
+    <message id="servo_test_speed_name">
+        <source>servo_test_speed_name</source>
+        <extracomment>Accessible name of the motor speed field and slider</extracomment>
+        <translation>电机速度</translation>
+    </message>
+    <message id="servo_write_tips">
+        <source>servo_write_tips</source>
+        <extracomment>Accessible description of a servo parameter control</extracomment>
+        <translation>按“写入”后写入舵机。</translation>
+    </message>
+    <message id="servo_field_tips">
+        <source>servo_field_tips</source>
+        <extracomment>Accessible description of a servo test field</extracomment>
+        <translation>按回车键发送给舵机。</translation>
+    </message>
+    <message id="servo_time_tips">
+        <source>servo_time_tips</source>
+        <extracomment>Accessible description of the servo test's time slider</extracomment>
+        <translation>下一次转到目标位置所用的时间。</translation>
+    </message>
+    <message id="servo_move_tips">
+        <source>servo_move_tips</source>
+        <extracomment>Accessible description of the servo test's position slider</extracomment>
+        <translation>舵机立即转动，范围 0 到 1000。</translation>
+    </message>
+    <message id="servo_speed_tips">
+        <source>servo_speed_tips</source>
+        <extracomment>Accessible description of the motor speed slider</extracomment>
+        <translation>电机立即转动；小于 0 时反向转动。</translation>
+    </message>
+    <message id="mass_group_tips">
+        <source>mass_group_tips</source>
+        <extracomment>Accessible description of the batch download's group box</extracomment>
+        <translation>每个所选文件要下载到的动作组，取自文件名。</translation>
+    </message>
 </context>
 </TS>

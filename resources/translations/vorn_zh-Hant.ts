@@ -1538,5 +1538,85 @@
         <extracomment>Accessible description of a channel trim slider</extracomment>
         <translation>調整伺服機偏差，範圍 -100 到 100。</translation>
     </message>
+    <message id="servo_angle_max_name">
+        <source>servo_angle_max_name</source>
+        <extracomment>Accessible name of the bus-servo tool's upper angle limit slider</extracomment>
+        <translation>角度上限</translation>
+    </message>
+    <message id="servo_angle_min_name">
+        <source>servo_angle_min_name</source>
+        <extracomment>Accessible name of the lower angle limit slider</extracomment>
+        <translation>角度下限</translation>
+    </message>
+    <message id="servo_voltage_min_name">
+        <source>servo_voltage_min_name</source>
+        <extracomment>Accessible name of the lower voltage limit slider</extracomment>
+        <translation>電壓下限</translation>
+    </message>
+    <message id="servo_voltage_max_name">
+        <source>servo_voltage_max_name</source>
+        <extracomment>Accessible name of the upper voltage limit slider</extracomment>
+        <translation>電壓上限</translation>
+    </message>
+    <message id="servo_alarm_heat_name">
+        <source>servo_alarm_heat_name</source>
+        <extracomment>Accessible name of the overheat alarm switch</extracomment>
+        <translation>過熱時 LED 警示</translation>
+    </message>
+    <message id="servo_alarm_voltage_name">
+        <source>servo_alarm_voltage_name</source>
+        <extracomment>Accessible name of the overvoltage alarm switch</extracomment>
+        <translation>過壓時 LED 警示</translation>
+    </message>
+    <message id="servo_alarm_stall_name">
+        <source>servo_alarm_stall_name</source>
+        <extracomment>Accessible name of the stall alarm switch</extracomment>
+        <translation>堵轉時 LED 警示</translation>
+    </message>
+    <message id="servo_test_time_name">
+        <source>servo_test_time_name</source>
+        <extracomment>Accessible name of the servo test's time field and slider</extracomment>
+        <translation>運動時間(ms)</translation>
+    </message>
+    <message id="servo_test_position_name">
+        <source>servo_test_position_name</source>
+        <extracomment>Accessible name of the servo test's position field and slider</extracomment>
+        <translation>目標位置</translation>
+    </message>
+    <message id="servo_test_speed_name">
+        <source>servo_test_speed_name</source>
+        <extracomment>Accessible name of the motor speed field and slider</extracomment>
+        <translation>馬達速度</translation>
+    </message>
+    <message id="servo_write_tips">
+        <source>servo_write_tips</source>
+        <extracomment>Accessible description of a servo parameter control</extracomment>
+        <translation>按「寫入」後寫入伺服機。</translation>
+    </message>
+    <message id="servo_field_tips">
+        <source>servo_field_tips</source>
+        <extracomment>Accessible description of a servo test field</extracomment>
+        <translation>按 Enter 鍵傳送給伺服機。</translation>
+    </message>
+    <message id="servo_time_tips">
+        <source>servo_time_tips</source>
+        <extracomment>Accessible description of the servo test's time slider</extracomment>
+        <translation>下一次轉到目標位置所用的時間。</translation>
+    </message>
+    <message id="servo_move_tips">
+        <source>servo_move_tips</source>
+        <extracomment>Accessible description of the servo test's position slider</extracomment>
+        <translation>伺服機立即轉動，範圍 0 到 1000。</translation>
+    </message>
+    <message id="servo_speed_tips">
+        <source>servo_speed_tips</source>
+        <extracomment>Accessible description of the motor speed slider</extracomment>
+        <translation>馬達立即轉動；小於 0 時反向轉動。</translation>
+    </message>
+    <message id="mass_group_tips">
+        <source>mass_group_tips</source>
+        <extracomment>Accessible description of the batch download's group box</extracomment>
+        <translation>每個所選檔案要下載到的動作組，取自檔名。</translation>
+    </message>
 </context>
 </TS>

@@ -12,6 +12,7 @@
 #include "servotool/key_label.h"
 #include "widgets/image_title_button.h"
 #include "widgets/tool_view.h"
+#include "widgets/widget_tools.h"
 
 namespace {
 
@@ -44,6 +45,8 @@ KoMassDownloadPanel::KoMassDownloadPanel(usbHid& link, QWidget* parent)
   boxActions->setMaxVisibleItems(10);
   boxActions->setMinimumWidth(64);
   labelActionCode = new KoKeyLabel(QT_TRID_NOOP("action_index"));
+  KoTools::setAccessibleKeys(boxActions, QT_TRID_NOOP("action_index"),
+                             QT_TRID_NOOP("mass_group_tips"));
   buttonbatchOpen =
       new KoImageTitleButton(QStringLiteral(":/images/mass-open.svg"), QStringLiteral("mass_open"));
   buttonbatchOpen->setTag(kOpen);

@@ -13,6 +13,7 @@
 #include "widgets/slider.h"
 #include "widgets/switch.h"
 #include "widgets/tool_view.h"
+#include "widgets/widget_tools.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ QLabel* valueLabel(QWidget* parent, int width = 44) {
 KoServoParameterPanels::KoServoParameterPanels(QWidget* parent) : QObject(parent) {
   buildParameterPanels(parent);
   buildReadingsPanel(parent);
+  nameControls();
   showParameters();
   showReadings();
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
@@ -145,6 +147,27 @@ void KoServoParameterPanels::buildParameterPanels(QWidget* parent) {
   switchStall = alarm(QT_TRID_NOOP("over_position"), 2, &KoServoInfo::alarmStall);
 }
 
+// Names in context: several controls share a caption such as "Max" on screen.
+void KoServoParameterPanels::nameControls() {
+  const char* written = QT_TRID_NOOP("servo_write_tips");
+  const std::pair<QWidget*, const char*> names[] = {
+      {textID, QT_TRID_NOOP("servo_id")},
+      {switchLed, QT_TRID_NOOP("led_control")},
+      {sliderAngleOne, QT_TRID_NOOP("servo_angle_max_name")},
+      {sliderAngleTwo, QT_TRID_NOOP("servo_angle_min_name")},
+      {sliderVoltageOne, QT_TRID_NOOP("servo_voltage_min_name")},
+      {sliderVoltageTwo, QT_TRID_NOOP("servo_voltage_max_name")},
+      {sliderTemperature, QT_TRID_NOOP("temperature")},
+      {switchOverTemperature, QT_TRID_NOOP("servo_alarm_heat_name")},
+      {switchOverpressure, QT_TRID_NOOP("servo_alarm_voltage_name")},
+      {switchStall, QT_TRID_NOOP("servo_alarm_stall_name")},
+  };
+  for (const auto& [control, key] : names) KoTools::setAccessibleKeys(control, key, written);
+  KoTools::setAccessibleKeys(temperatureGauge, QT_TRID_NOOP("cur_temperature"));
+  KoTools::setAccessibleKeys(voltageGauge, QT_TRID_NOOP("cur_voltage"));
+  KoTools::setAccessibleKeys(positionGauge, QT_TRID_NOOP("cur_position"));
+}
+
 void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   viewGetState = new KoToolView(QStringLiteral("read_status"), parent);
   temperatureGauge = new KoDashBoardTemperatureView;
@@ -237,6 +260,10 @@ void KoServoParameterPanels::showReadings() {
   textCurrentTemperature->setText(KoServoInfo::temperatureReadingText(temperature));
   voltageGauge->progress(volts);
   textCurrentVoltage->setText(KoServoInfo::voltageReadingText(volts));
+  // A dial is only a picture to assistive tools; its reading is its description.
+  temperatureGauge->setAccessibleDescription(textCurrentTemperature->text());
+  voltageGauge->setAccessibleDescription(textCurrentVoltage->text());
+  positionGauge->setAccessibleDescription(textCurrentPosition->text());
 }
 
 void KoServoParameterPanels::showLed() {

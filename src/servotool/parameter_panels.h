@@ -75,6 +75,7 @@ class KoServoParameterPanels : public QObject {
  private:
   void buildParameterPanels(QWidget* parent);
   void buildReadingsPanel(QWidget* parent);
+  void nameControls();
   void showParameters();
   void showReadings();
   void showLed();

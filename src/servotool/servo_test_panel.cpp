@@ -9,6 +9,7 @@
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
 #include "widgets/tool_view.h"
+#include "widgets/widget_tools.h"
 
 namespace {
 
@@ -68,6 +69,17 @@ KoServoTestPanel::KoServoTestPanel(usbHid& link, std::function<bool(int tag)> ga
   QSizePolicy keep = viewMotorSpeed->sizePolicy();
   keep.setRetainSizeWhenHidden(true);
   viewMotorSpeed->setSizePolicy(keep);
+
+  const char* sent = QT_TRID_NOOP("servo_field_tips");
+  KoTools::setAccessibleKeys(textDebuggingtime, QT_TRID_NOOP("servo_test_time_name"), sent);
+  KoTools::setAccessibleKeys(sliderTime, QT_TRID_NOOP("servo_test_time_name"),
+                             QT_TRID_NOOP("servo_time_tips"));
+  KoTools::setAccessibleKeys(textDebuggingPostion, QT_TRID_NOOP("servo_test_position_name"), sent);
+  KoTools::setAccessibleKeys(sliderPostion, QT_TRID_NOOP("servo_test_position_name"),
+                             QT_TRID_NOOP("servo_move_tips"));
+  KoTools::setAccessibleKeys(textSpeed, QT_TRID_NOOP("servo_test_speed_name"), sent);
+  KoTools::setAccessibleKeys(sliderSpeed, QT_TRID_NOOP("servo_test_speed_name"),
+                             QT_TRID_NOOP("servo_speed_tips"));
 
   for (KoSlider* s : {sliderTime, sliderPostion, sliderSpeed}) {
     connect(s, &KoSlider::sliderAction, this, [this, s] { sliderClick(s->tag()); });

@@ -5,6 +5,8 @@
 
 KoFitScrollArea::KoFitScrollArea(QWidget* page, QWidget* parent) : QScrollArea(parent) {
   setFrameShape(QFrame::NoFrame);
+  // The page's controls take the focus, and the area scrolls to the one that has it.
+  setFocusPolicy(Qt::NoFocus);
   setWidget(page);
   // The window's body shows through; setWidget turned the page's fill on.
   viewport()->setAutoFillBackground(false);

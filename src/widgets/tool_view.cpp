@@ -43,6 +43,8 @@ void KoToolView::setTitleKey(const QString& key) {
 
 void KoToolView::retranslate() {
   lableTitle_->setText(titleKey_.isEmpty() ? QString() : qtTrId(titleKey_.toUtf8().constData()));
+  // Assistive tools announce the panel's title as the group its controls belong to.
+  setAccessibleName(lableTitle_->text());
 }
 
 void KoToolView::setBackColor(const QColor& color) {

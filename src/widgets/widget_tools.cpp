@@ -5,9 +5,20 @@
 #include <QWidget>
 #include <cmath>
 
+#include "model/notification_center.h"
 #include "widgets/slider.h"
 
 namespace KoTools {
+
+void setAccessibleKeys(QWidget* control, const char* nameKey, const char* descriptionKey) {
+  const auto apply = [control, nameKey, descriptionKey] {
+    control->setAccessibleName(qtTrId(nameKey));
+    if (descriptionKey) control->setAccessibleDescription(qtTrId(descriptionKey));
+  };
+  apply();
+  QObject::connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage,
+                   control, apply);
+}
 
 void changeSliderValue(KoSlider* slider, QLabel* bound, QLabel* own, const QString& comparison,
                        const QString& step) {

@@ -22,6 +22,9 @@ namespace KoTools {
 void changeSliderValue(KoSlider* slider, QLabel* bound, QLabel* own, const QString& comparison,
                        const QString& step);
 
+// Names a control for assistive tools, and describes it when a description key is given, in
+// the chosen language now and again after every language change. The keys must outlive it.
+void setAccessibleKeys(QWidget* control, const char* nameKey, const char* descriptionKey = nullptr);
 // A menu entry carrying a tag (in its data), calling `action` when chosen.
 QAction* menuItemWithTitle(const QString& title, std::function<void()> action,
                            const QKeySequence& keyEquivalent, int tag, QObject* parent);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -19,6 +20,7 @@
 #include "widgets/slider.h"
 #include "widgets/switch.h"
 #include "widgets/tool_view.h"
+#include "widgets/widget_tools.h"
 
 using namespace std::chrono_literals;
 
@@ -232,18 +234,26 @@ TEST(ProgressView, ShownWhileAboveZeroAndTheTimedRunCompletesAtTwoHundred) {
   EXPECT_EQ(finished.size(), 1);
 }
 
-TEST(ControlLanguage, TitlesFollowTheLanguage) {
+TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   KoImageTitleButton button(QStringLiteral(":/images/add.svg"), QStringLiteral("add_action"));
   button.resize(90, 60);
   KoToolView panel(QStringLiteral("servo_test"));
+  KoSwitch named;
+  KoTools::setAccessibleKeys(&named, "led_control", "servo_write_tips");
   const QImage english = button.grab().toImage();
   FakeLanguage language;
   EXPECT_NE(button.grab().toImage(), english) << "the button drew a title it had kept";
   postLanguageChange();
-  EXPECT_EQ(button.text(), "«add_action in another language»");
+  const auto accessible = [](QWidget* w, QAccessible::Text text) {
+    return QAccessible::queryAccessibleInterface(w)->text(text);
+  };
+  EXPECT_EQ(accessible(&button, QAccessible::Name), "«add_action in another language»");
   EXPECT_EQ(panel.lableTitle()->text(), "«servo_test in another language»");
+  EXPECT_EQ(accessible(&panel, QAccessible::Name), "«servo_test in another language»");
+  EXPECT_EQ(accessible(&named, QAccessible::Name), "«led_control in another language»");
+  EXPECT_EQ(accessible(&named, QAccessible::Description), "«servo_write_tips in another language»");
   button.setMyTitle(QStringLiteral("read"));
-  EXPECT_EQ(button.text(), "«read in another language»");
+  EXPECT_EQ(accessible(&button, QAccessible::Name), "«read in another language»");
 }
 
 }  // namespace
