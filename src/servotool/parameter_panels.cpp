@@ -196,6 +196,8 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
     row->addWidget(label, 1, i);
     row->addWidget(gauges[i].second, 2, i);
   }
+  // Spare height goes round the gauges, so each caption and reading stay together.
+  row->setRowStretch(0, 1);
 }
 
 void KoServoParameterPanels::setInfo(const KoServoInfo& info) {

@@ -65,9 +65,9 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
                         panels_->viewLEDAlert}) {
     v->lableTitle()->setWordWrap(true);
   }
-  limitRow->addWidget(panels_->viewVoltageAdjustment, 3);
-  limitRow->addWidget(panels_->viewTemperatureAdjustment, 2);
-  limitRow->addWidget(panels_->viewLEDAlert, 4);
+  limitRow->addWidget(panels_->viewVoltageAdjustment, 1);
+  limitRow->addWidget(panels_->viewTemperatureAdjustment, 1);
+  limitRow->addWidget(panels_->viewLEDAlert, 1);
   auto* left = new QVBoxLayout;
   left->addLayout(top);
   left->addLayout(smallRow);
