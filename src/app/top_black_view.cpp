@@ -163,13 +163,16 @@ QSizeF KoTopBlackView::getTitleSize(const QString& title) const {
 void KoTopBlackView::resizeEvent(QResizeEvent*) { placeControls(); }
 
 void KoTopBlackView::placeControls() {
-  labelTitle_->move((width() - labelTitle_->width()) / 2, (height() - labelTitle_->height()) / 2);
   const int logoLeft = width() - 15 - 150;
   boxLanguage_->adjustSize();
   boxLanguage_->move(logoLeft - 12 - boxLanguage_->width(),
                      (height() - boxLanguage_->height()) / 2);
   linkBadge_->move(boxLanguage_->x() - 10 - linkBadge_->width(),
                    (height() - linkBadge_->height()) / 2);
+  // Centred where it fits; in a narrow window it keeps clear of the badge.
+  const int x =
+      std::min((width() - labelTitle_->width()) / 2, linkBadge_->x() - 10 - labelTitle_->width());
+  labelTitle_->move(x, (height() - labelTitle_->height()) / 2);
 }
 
 void KoTopBlackView::paintEvent(QPaintEvent*) {

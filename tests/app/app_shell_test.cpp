@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QScrollArea>
 #include <QSettings>
 #include <QTabWidget>
@@ -194,6 +196,14 @@ TEST_F(AppShellTest, TheWindowFitsTheScreenAndItsContentFitsTheSmallestWindow) {
     }
   }
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
+
+  // The title, as wide as real fonts draw it in Chinese, stays clear of the badge.
+  KoTopBlackView* bar = delegate.viewTop();
+  bar->labelTitle()->setText(bar->labelTitle()->text().repeated(2));
+  bar->labelTitle()->adjustSize();
+  QResizeEvent resize(bar->size(), bar->size());
+  QApplication::sendEvent(bar, &resize);
+  EXPECT_FALSE(bar->labelTitle()->geometry().intersects(bar->linkBadge()->geometry()));
 }
 
 TEST_F(AppShellTest, TheWindowButtonsAndTheirKeys) {
