@@ -1,5 +1,6 @@
 #include "servotool/parameter_panels.h"
 
+#include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -19,8 +20,15 @@ namespace {
 
 const QColor kLedOn = QColor::fromRgbF(1.0, 0.694, 0.275);
 const QColor kLedOff(0xB4, 0xB7, 0xBD);
-// Small enough for the smallest window; fixed, since a dial that is resized drops its needle.
+// The gauges grow with the window from a size that fits the smallest one.
 constexpr int kGaugeSide = 130;
+constexpr int kGaugeLargest = 200;
+
+void growable(QWidget* gauge, int width) {
+  gauge->setMinimumSize(width == 0 ? kGaugeSide : width, kGaugeSide);
+  gauge->setMaximumSize(width == 0 ? kGaugeLargest : width, kGaugeLargest);
+  gauge->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+}
 
 KoSlider* limitSlider(Qt::Orientation orientation, const KoServoRange& range, int tag,
                       QWidget* parent) {
@@ -171,11 +179,11 @@ void KoServoParameterPanels::nameControls() {
 void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   viewGetState = new KoToolView(QStringLiteral("read_status"), parent);
   temperatureGauge = new KoDashBoardTemperatureView;
-  temperatureGauge->setFixedSize(50, kGaugeSide);
+  growable(temperatureGauge, 50);
   voltageGauge = new KoDashBoardView;
-  voltageGauge->setFixedSize(kGaugeSide, kGaugeSide);
+  growable(voltageGauge, 0);
   positionGauge = new KoDashBoardPostionView;
-  positionGauge->setFixedSize(kGaugeSide, kGaugeSide);
+  growable(positionGauge, 0);
   textCurrentTemperature = valueLabel(viewGetState);
   textCurrentVoltage = valueLabel(viewGetState);
   textCurrentPosition = valueLabel(viewGetState);
@@ -190,6 +198,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   const std::array<const char*, 3> keys{QT_TRID_NOOP("cur_temperature"),
                                         QT_TRID_NOOP("cur_voltage"), QT_TRID_NOOP("cur_position")};
   for (int i = 0; i < 3; ++i) {
+    gauges[i].first->installEventFilter(this);
     auto* label = new KoKeyLabel(keys[i], viewGetState);
     label->setAlignment(Qt::AlignCenter);
     row->addWidget(gauges[i].first, 0, i, Qt::AlignCenter);
@@ -198,6 +207,14 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   }
   // Spare height goes round the gauges, so each caption and reading stay together.
   row->setRowStretch(0, 1);
+}
+
+// A resized dial starts again from rest; the reading is put back once it has.
+bool KoServoParameterPanels::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Resize) {
+    QMetaObject::invokeMethod(this, &KoServoParameterPanels::showReadings, Qt::QueuedConnection);
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 void KoServoParameterPanels::setInfo(const KoServoInfo& info) {

@@ -72,6 +72,9 @@ class KoServoParameterPanels : public QObject {
   QLabel* textCurrentVoltage;
   QLabel* textCurrentPosition;
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void buildParameterPanels(QWidget* parent);
   void buildReadingsPanel(QWidget* parent);

@@ -78,6 +78,11 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
   EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 50);
   EXPECT_EQ(p.textCurrentVoltage->text(), "15.0V");
   EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
+  // The gauges grow with the window and still show the reading.
+  tool.resize(tool.size() + QSize(300, 300));
+  processPending();
+  EXPECT_GT(p.voltageGauge->width(), 130);
+  EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
 
   // Written back unchanged, odd limits and all.
   click(tool.buttonSetting());
