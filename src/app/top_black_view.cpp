@@ -169,10 +169,17 @@ void KoTopBlackView::placeControls() {
                      (height() - boxLanguage_->height()) / 2);
   linkBadge_->move(boxLanguage_->x() - 10 - linkBadge_->width(),
                    (height() - linkBadge_->height()) / 2);
-  // Centred where it fits; in a narrow window it keeps clear of the badge.
+  // Centred where it fits; in a narrow window it keeps clear of the badge, and gives way to
+  // the tabs where no room is left between them.
   const int x =
       std::min((width() - labelTitle_->width()) / 2, linkBadge_->x() - 10 - labelTitle_->width());
   labelTitle_->move(x, (height() - labelTitle_->height()) / 2);
+  QStringList texts;
+  qreal tabsRight = 0;
+  for (const KoSlantedTabs::Tab& tab : tabLayout(texts)) {
+    tabsRight = std::max(tabsRight, tab.path.boundingRect().right());
+  }
+  labelTitle_->setVisible(x >= tabsRight + 10);
 }
 
 void KoTopBlackView::paintEvent(QPaintEvent*) {
@@ -184,15 +191,20 @@ void KoTopBlackView::paintEvent(QPaintEvent*) {
   reFresh(painter);
 }
 
-void KoTopBlackView::reFresh(QPainter& painter) {
-  QStringList texts;
+QList<KoSlantedTabs::Tab> KoTopBlackView::tabLayout(QStringList& texts) const {
+  texts.clear();
   QList<qreal> widths;
   for (const QString& key : titles_) {
     texts.append(qtTrId(key.toLatin1().constData()));
     widths.append(getTitleSize(texts.last()).width());
   }
-  const QList<KoSlantedTabs::Tab> tabs = KoSlantedTabs::layout(
-      widths, maginLeftOne, maginLeftTwo, kTabHeight + kLineWidth / 2, height());
+  return KoSlantedTabs::layout(widths, maginLeftOne, maginLeftTwo, kTabHeight + kLineWidth / 2,
+                               height());
+}
+
+void KoTopBlackView::reFresh(QPainter& painter) {
+  QStringList texts;
+  const QList<KoSlantedTabs::Tab> tabs = tabLayout(texts);
   painter.setFont(tabFont());
   for (int i = 0; i < tabs.size(); ++i) {
     painter.setPen(QPen(Qt::white, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));

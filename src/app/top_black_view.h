@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "widgets/slanted_tabs.h"
+
 class QComboBox;
 class QLabel;
 class QSvgRenderer;
@@ -69,6 +71,8 @@ class KoTopBlackView : public QWidget {
 
  private:
   void reFresh(QPainter& painter);
+  // The tab outlines for the current titles and language; `texts` gets the titles.
+  QList<KoSlantedTabs::Tab> tabLayout(QStringList& texts) const;
   void changeLanguage();
   void placeControls();
   void showLinkState();

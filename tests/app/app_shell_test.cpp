@@ -204,6 +204,12 @@ TEST_F(AppShellTest, TheWindowFitsTheScreenAndItsContentFitsTheSmallestWindow) {
   QResizeEvent resize(bar->size(), bar->size());
   QApplication::sendEvent(bar, &resize);
   EXPECT_FALSE(bar->labelTitle()->geometry().intersects(bar->linkBadge()->geometry()));
+  EXPECT_TRUE(bar->labelTitle()->isVisibleTo(bar));
+  // Where no room is left between the tabs and the badge, the title gives way.
+  bar->labelTitle()->setText(bar->labelTitle()->text().repeated(3));
+  bar->labelTitle()->adjustSize();
+  QApplication::sendEvent(bar, &resize);
+  EXPECT_FALSE(bar->labelTitle()->isVisibleTo(bar));
 }
 
 TEST_F(AppShellTest, TheWindowButtonsAndTheirKeys) {
