@@ -5,9 +5,10 @@
 #include <optional>
 
 #include "link/protocol.h"
+#include "link/servo_info.h"
 
-// The bus-servo parameters a user may write, each with its range, once: the options of
-// "servo write", their checks and the printed record all come from here.
+// The bus-servo parameters a user may write: the options of "servo write", their checks and
+// the printed record all come from here, with the ranges the desktop tool's controls offer.
 namespace vornctl {
 
 enum class ServoParamKind { Number, Volts, Switch };
@@ -37,24 +38,27 @@ enum ServoParamIndex {
 };
 
 inline constexpr ServoParam kServoParams[] = {
-    {"id", "id", QT_TRID_NOOP("ctl_help_param_id"), ServoParamKind::Number, 0, 253},
-    {"min-angle", "minAngle", QT_TRID_NOOP("ctl_help_param_min_angle"), ServoParamKind::Number, 0,
-     999},
-    {"max-angle", "maxAngle", QT_TRID_NOOP("ctl_help_param_max_angle"), ServoParamKind::Number, 1,
-     1000},
+    {"id", "id", QT_TRID_NOOP("ctl_help_param_id"), ServoParamKind::Number,
+     KoServoInfo::kAnyServoId.minimum, KoServoInfo::kAnyServoId.maximum},
+    {"min-angle", "minAngle", QT_TRID_NOOP("ctl_help_param_min_angle"), ServoParamKind::Number,
+     KoServoInfo::kAngleMin.minimum, KoServoInfo::kAngleMin.maximum},
+    {"max-angle", "maxAngle", QT_TRID_NOOP("ctl_help_param_max_angle"), ServoParamKind::Number,
+     KoServoInfo::kAngleMax.minimum, KoServoInfo::kAngleMax.maximum},
     {"min-voltage", "minVoltage", QT_TRID_NOOP("ctl_help_param_min_voltage"), ServoParamKind::Volts,
-     4.5, 13.9},
+     KoServoInfo::kVoltageMin.minimum, KoServoInfo::kVoltageMin.maximum},
     {"max-voltage", "maxVoltage", QT_TRID_NOOP("ctl_help_param_max_voltage"), ServoParamKind::Volts,
-     4.6, 14.0},
+     KoServoInfo::kVoltageMax.minimum, KoServoInfo::kVoltageMax.maximum},
     {"temperature-limit", "temperatureLimit", QT_TRID_NOOP("ctl_help_param_temperature"),
-     ServoParamKind::Number, 50, 100},
+     ServoParamKind::Number, KoServoInfo::kTemperatureLimit.minimum,
+     KoServoInfo::kTemperatureLimit.maximum},
     {"led", "led", QT_TRID_NOOP("ctl_help_param_led"), ServoParamKind::Switch, 0, 1},
     {"stall-alarm", "stallAlarm", QT_TRID_NOOP("ctl_help_param_stall"), ServoParamKind::Switch, 0,
-     1, 4},
+     1, KoServoInfo::kAlarmStall},
     {"over-voltage-alarm", "overVoltageAlarm", QT_TRID_NOOP("ctl_help_param_over_voltage"),
-     ServoParamKind::Switch, 0, 1, 2},
+     ServoParamKind::Switch, 0, 1, KoServoInfo::kAlarmOverVoltage},
     {"over-temperature-alarm", "overTemperatureAlarm",
-     QT_TRID_NOOP("ctl_help_param_over_temperature"), ServoParamKind::Switch, 0, 1, 1},
+     QT_TRID_NOOP("ctl_help_param_over_temperature"), ServoParamKind::Switch, 0, 1,
+     KoServoInfo::kAlarmOverTemperature},
 };
 inline constexpr int kServoParamCount = sizeof(kServoParams) / sizeof(kServoParams[0]);
 

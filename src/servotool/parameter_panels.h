@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-#include "servotool/servo_info.h"
+#include "link/servo_info.h"
 
 class KoDashBoardPostionView;
 class KoDashBoardTemperatureView;

@@ -5,7 +5,7 @@
 
 #include "link/usb_hid.h"
 #include "servotool/key_label.h"
-#include "servotool/servo_info.h"
+#include "link/servo_info.h"
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
 #include "widgets/tool_view.h"

@@ -1,4 +1,4 @@
-#include "servotool/servo_info.h"
+#include "link/servo_info.h"
 
 #include <QDebug>
 #include <algorithm>
@@ -29,9 +29,9 @@ std::optional<KoServoInfo> KoServoInfo::fromReply(QByteArrayView report) {
   info.voltageMax = s->maxVoltage;
   info.temperatureLimit = s->temperatureLimit;
   info.ledOn = s->led == 0;
-  info.alarmStall = s->alarm & 4;
-  info.alarmOverVoltage = s->alarm & 2;
-  info.alarmOverTemperature = s->alarm & 1;
+  info.alarmStall = s->alarm & kAlarmStall;
+  info.alarmOverVoltage = s->alarm & kAlarmOverVoltage;
+  info.alarmOverTemperature = s->alarm & kAlarmOverTemperature;
   info.deviation = s->deviation;
   info.currentPosition = std::min(s->position, kPositionReadingMax);
   info.currentTemperature = s->temperature;
@@ -64,7 +64,8 @@ void KoServoInfo::moveVoltageMax(int mv) {
 }
 
 int KoServoInfo::alarmByte() const {
-  return (alarmStall ? 4 : 0) | (alarmOverVoltage ? 2 : 0) | (alarmOverTemperature ? 1 : 0);
+  return (alarmStall ? kAlarmStall : 0) | (alarmOverVoltage ? kAlarmOverVoltage : 0) |
+         (alarmOverTemperature ? kAlarmOverTemperature : 0);
 }
 
 QVariantList KoServoInfo::writeValues() const {

@@ -1,4 +1,4 @@
-#include "servotool/servo_info.h"
+#include "link/servo_info.h"
 
 #include <gtest/gtest.h>
 

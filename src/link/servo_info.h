@@ -18,6 +18,8 @@ struct KoServoRange {
 // Values from a reply are kept as they came, also beyond the ranges the controls offer.
 struct KoServoInfo {
   static constexpr KoServoRange kServoId{0, 40, 1, 1};
+  // Every id a bus servo can take (254 speaks to all); the command line offers them all.
+  static constexpr KoServoRange kAnyServoId{0, 253, 1, 1};
   static constexpr KoServoRange kAngleMin{0, 999, 1, 0};
   static constexpr KoServoRange kAngleMax{1, 1000, 1, 1000};
   static constexpr KoServoRange kVoltageMin{4.5, 13.9, 0.1, 4.5};  // volts
@@ -27,6 +29,10 @@ struct KoServoInfo {
   static constexpr KoServoRange kMoveTime{0, 3000, 1, 0};
   static constexpr KoServoRange kTargetPosition{0, 1000, 1, 0};
   static constexpr KoServoRange kMotorSpeed{-1000, 1000, 1, 0};
+  // The alarm byte's bits.
+  static constexpr int kAlarmStall = 4;
+  static constexpr int kAlarmOverVoltage = 2;
+  static constexpr int kAlarmOverTemperature = 1;
   // Readings above these are shown at these.
   static constexpr int kPositionReadingMax = 1000;
   static constexpr float kVoltageReadingMax = 15.0f;
