@@ -276,8 +276,15 @@ void VirtualBoard::handleIdList(int command, const QByteArray& f) {
 
   QByteArray body;
   int answered = 0;
+  // A real board's reply is one report: readings that would not fit in it are not sent.
+  const int room = protocol::kReportSize - 5;
+  const int perReading = command == protocol::kReadPositions ? 3 : 2;
   for (int id : ids) {
     if (!channelServos_.contains(id)) continue;
+    if ((command == protocol::kReadPositions || command == protocol::kReadDeviations) &&
+        body.size() + perReading > room) {
+      break;
+    }
     switch (command) {
       case protocol::kUnloadServos:
         unloaded_.insert(id);

@@ -80,8 +80,13 @@ DownloadEnd ActionDownloader::step(int k, const std::function<bool()>& send) {
     acknowledged_ = false;
   }
   if (!send()) {
-    std::lock_guard lock(mutex_);
+    // A write fails as soon as a board is pulled, before the next poll reports it gone: give
+    // that poll its time, so an unplug is told as a lost board and not as a failed send.
+    std::unique_lock lock(mutex_);
     awaiting_ = 0;
+    if (link_.connection()) {
+      wake_.wait_for(lock, removalGrace_.load(), [this] { return aborted_; });
+    }
     if (aborted_) return abortReason_;
     return link_.connection() ? DownloadEnd::SendFailed : DownloadEnd::BoardLost;
   }

@@ -1,0 +1,109 @@
+#include "editor/board_groups.h"
+
+#include <QDebug>
+
+#include "editor/frame_list_model.h"
+#include "link/usb_hid.h"
+#include "model/prompter.h"
+#include "widgets/image_title_button.h"
+
+namespace {
+
+const QColor kBusy(0xDD, 0xDE, 0xE1);
+
+const char* reasonKey(DownloadEnd end) {
+  switch (end) {
+    case DownloadEnd::NoAcknowledgement:
+      return QT_TRID_NOOP("download_no_ack");
+    case DownloadEnd::BoardLost:
+      return QT_TRID_NOOP("download_board_lost");
+    default:
+      return QT_TRID_NOOP("download_send_fail");
+  }
+}
+
+}  // namespace
+
+KoBoardGroups::KoBoardGroups(usbHid& hid, KoFrameListModel* model, Group group, QObject* parent)
+    : QObject(parent), hid_(hid), model_(model), group_(std::move(group)), downloader_(hid) {
+  downloader_.setListener(this);
+}
+
+bool KoBoardGroups::buttonClick(int tag) {
+  switch (tag) {
+    case kRunGroup:
+      hid_.sendActionsRun(group_());
+      return true;
+    case kStopGroup:
+      hid_.sendStopActions();
+      return true;
+    case kEraseGroup:
+      hid_.sendRemoveActions(group_());
+      return true;
+    case kEraseAll:
+      hid_.sendRemoveActions(-1);
+      return true;
+    case kDownload:
+      download();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void KoBoardGroups::download() {
+  if (model_->count() == 0) {
+    KoTools::showTipWithMessage(qtTrId("add_action_first"));
+    return;
+  }
+  DownloadJob job;
+  job.group = downloadGroup_ = group_();
+  for (const VelmarFrame& frame : model_->frames()) job.frames.append(frame->bytes);
+  downloadCount_ = int(job.frames.size());
+  QString why;
+  if (!downloader_.start({job}, &why)) {
+    qWarning().noquote() << "download not started:" << why;
+    KoTools::showTipWithMessage(
+        qtTrId("download_fail")
+            .arg(QStringLiteral("%1 %2").arg(qtTrId("action_group")).arg(downloadGroup_),
+                 QStringLiteral("1"), qtTrId("download_send_fail")));
+    return;
+  }
+  showRunning(true);
+}
+
+void KoBoardGroups::showRunning(bool running) {
+  if (!button_) return;
+  button_->setBackgroundColor(running ? kBusy : KoImageTitleButton::defaultBackgroundColor());
+  button_->setMyTitle(running ? QStringLiteral("progress") : QStringLiteral("download"));
+  button_->update();
+}
+
+void KoBoardGroups::downloadFrameSent(int, int frame) {
+  // The table and the sliders walk through the list as the frames go out.
+  emit frameSent(frame);
+  if (button_) {
+    button_->setText(qtTrId("download_frame").arg(frame + 1).arg(downloadCount_));
+  }
+}
+
+void KoBoardGroups::downloadFinished(const DownloadResult& result) {
+  showRunning(false);
+  if (result.end == DownloadEnd::Done) {
+    KoTools::showTipWithMessage(qtTrId("download_success"));
+  } else if (result.end != DownloadEnd::Cancelled) {
+    qWarning().noquote() << QStringLiteral("download of group %1 ended at step %2")
+                                .arg(downloadGroup_)
+                                .arg(result.step);
+    KoTools::showTipWithMessage(
+        qtTrId("download_fail")
+            .arg(QStringLiteral("%1 %2").arg(qtTrId("action_group")).arg(downloadGroup_),
+                 QString::number(result.step), qtTrId(reasonKey(result.end))));
+  }
+}
+
+void KoBoardGroups::connectionLost() {
+  if (!hid_.download()) return;
+  // The downloader ends its worker itself and reports the lost board.
+  showRunning(false);
+}
