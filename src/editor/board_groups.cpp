@@ -75,16 +75,24 @@ void KoBoardGroups::download() {
 void KoBoardGroups::showRunning(bool running) {
   if (!button_) return;
   button_->setBackgroundColor(running ? kBusy : KoImageTitleButton::defaultBackgroundColor());
+  button_->setTitleColor(running ? QColor(0x33, 0x33, 0x33) : QColor(Qt::white));
+  // Wide enough for the last frame's count from the start, so the row does not shift as the
+  // count grows.
+  button_->setMyTitle(running ? progressText(downloadCount_) : QString());
+  button_->setMinimumWidth(running ? button_->sizeHint().width() : 0);
   button_->setMyTitle(running ? QStringLiteral("progress") : QStringLiteral("download"));
   button_->update();
+}
+
+QString KoBoardGroups::progressText(int frame) const {
+  return qtTrId("download_frame").arg(frame).arg(downloadCount_);
 }
 
 void KoBoardGroups::downloadFrameSent(int, int frame) {
   // The table and the sliders walk through the list as the frames go out.
   emit frameSent(frame);
-  if (button_) {
-    button_->setText(qtTrId("download_frame").arg(frame + 1).arg(downloadCount_));
-  }
+  // The count is shown as it is: it has no key of its own to look up.
+  if (button_) button_->setMyTitle(progressText(frame + 1));
 }
 
 void KoBoardGroups::downloadFinished(const DownloadResult& result) {

@@ -44,6 +44,7 @@ class KoBoardGroups : public QObject, public DownloadListener {
  private:
   void download();
   void showRunning(bool running);
+  QString progressText(int frame) const;
 
   usbHid& hid_;
   KoFrameListModel* model_;
