@@ -11,17 +11,6 @@ namespace {
 
 const QColor kBusy(0xDD, 0xDE, 0xE1);
 
-const char* reasonKey(DownloadEnd end) {
-  switch (end) {
-    case DownloadEnd::NoAcknowledgement:
-      return QT_TRID_NOOP("download_no_ack");
-    case DownloadEnd::BoardLost:
-      return QT_TRID_NOOP("download_board_lost");
-    default:
-      return QT_TRID_NOOP("download_send_fail");
-  }
-}
-
 }  // namespace
 
 KoBoardGroups::KoBoardGroups(usbHid& hid, KoFrameListModel* model, Group group, QObject* parent)
@@ -63,10 +52,7 @@ void KoBoardGroups::download() {
   QString why;
   if (!downloader_.start({job}, &why)) {
     qWarning().noquote() << "download not started:" << why;
-    KoTools::showTipWithMessage(
-        qtTrId("download_fail")
-            .arg(QStringLiteral("%1 %2").arg(qtTrId("action_group")).arg(downloadGroup_),
-                 QStringLiteral("1"), qtTrId("download_send_fail")));
+    KoTools::showTipWithMessage(downloadFailMessage(groupName(), DownloadEnd::SendFailed, 1));
     return;
   }
   showRunning(true);
@@ -82,6 +68,10 @@ void KoBoardGroups::showRunning(bool running) {
   button_->setMinimumWidth(running ? button_->sizeHint().width() : 0);
   button_->setMyTitle(running ? QStringLiteral("progress") : QStringLiteral("download"));
   button_->update();
+}
+
+QString KoBoardGroups::groupName() const {
+  return QStringLiteral("%1 %2").arg(qtTrId("action_group")).arg(downloadGroup_);
 }
 
 QString KoBoardGroups::progressText(int frame) const {
@@ -103,10 +93,7 @@ void KoBoardGroups::downloadFinished(const DownloadResult& result) {
     qWarning().noquote() << QStringLiteral("download of group %1 ended at step %2")
                                 .arg(downloadGroup_)
                                 .arg(result.step);
-    KoTools::showTipWithMessage(
-        qtTrId("download_fail")
-            .arg(QStringLiteral("%1 %2").arg(qtTrId("action_group")).arg(downloadGroup_),
-                 QString::number(result.step), qtTrId(reasonKey(result.end))));
+    KoTools::showTipWithMessage(downloadFailMessage(groupName(), result.end, result.step));
   }
 }
 

@@ -45,6 +45,7 @@ class KoBoardGroups : public QObject, public DownloadListener {
   void download();
   void showRunning(bool running);
   QString progressText(int frame) const;
+  QString groupName() const;
 
   usbHid& hid_;
   KoFrameListModel* model_;

@@ -6,6 +6,13 @@
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 
+QString downloadFailMessage(const QString& what, DownloadEnd end, int step) {
+  const char* why = QT_TRID_NOOP("download_send_fail");
+  if (end == DownloadEnd::NoAcknowledgement) why = QT_TRID_NOOP("download_no_ack");
+  if (end == DownloadEnd::BoardLost) why = QT_TRID_NOOP("download_board_lost");
+  return qtTrId("download_fail").arg(what, QString::number(step), qtTrId(why));
+}
+
 ActionDownloader::ActionDownloader(usbHid& link, QObject* parent)
     : QObject(parent), link_(link), mainThread_(new CrossThreadQueue(this)) {
   connect(&link_, &usbHid::reportReceived, this, &ActionDownloader::onReport);

@@ -34,6 +34,10 @@ struct DownloadResult {
   int step = 0;  // the step that failed, for NoAcknowledgement and SendFailed
 };
 
+// The tip for a download that ended badly: "download_fail" naming what went out, the step
+// and what happened.
+QString downloadFailMessage(const QString& what, DownloadEnd end, int step);
+
 // Told how a download goes, always on the main thread and never waited for.
 class DownloadListener {
  public:

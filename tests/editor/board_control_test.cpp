@@ -1,8 +1,3 @@
-#include <fcntl.h>
-#include <pty.h>
-#include <termios.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -20,6 +15,7 @@
 #include "link/protocol.h"
 #include "link/serial_port_manager.h"
 #include "link_fixture.h"
+#include "pseudo_terminal.h"
 #include "recording_prompter.h"
 #include "widgets/image_title_button.h"
 #include "widgets/switch.h"
@@ -318,25 +314,6 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
   EXPECT_TRUE(board.received().isEmpty());
 }
 
-// The board side of a serial line: the test reads what the editor writes to it.
-struct Pty {
-  Pty() {
-    char name[128] = {};
-    termios raw{};
-    cfmakeraw(&raw);
-    if (openpty(&master, &slave, name, &raw, nullptr) != 0) return;
-    path = QString::fromLocal8Bit(name);
-    fcntl(master, F_SETFL, O_NONBLOCK);
-  }
-  ~Pty() {
-    ::close(master);
-    ::close(slave);
-  }
-  int master = -1;
-  int slave = -1;
-  QString path;
-};
-
 TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
@@ -389,14 +366,8 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   addFrame(250, 1000);
   clock.setHorizon(milliseconds(500));
   editor.buttonClick(KoOnlineControl::kRun);
-  QByteArray written;
-  ASSERT_TRUE(processUntil([&] {
-    char buf[64];
-    for (ssize_t n; (n = ::read(pty.master, buf, sizeof buf)) > 0 && written.size() < 50;) {
-      written.append(buf, n);
-    }
-    return written.size() >= 50;
-  }));
+  ASSERT_TRUE(pty.pump([&] { return pty.received.size() >= 50; }));
+  QByteArray written = pty.received;
   ASSERT_EQ(written.size(), 50);
   written = written.mid(25);
   EXPECT_EQ(quint8(written[3]), protocol::kMultiServoMove);
