@@ -88,6 +88,7 @@ void KoOnlineControl::startOrStop() {
     stopRun();
     return;
   }
+  run_->stop();  // the sender may still be busy with the last run's final frame
   usbMoves_.clear();
   serialMoves_.clear();
   QList<int> durations;

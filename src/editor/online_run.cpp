@@ -69,8 +69,10 @@ void KoOnlineRun::stop() {
   wake_.notify_all();
   if (scheduler_.joinable()) scheduler_.join();
   {
-    std::lock_guard lock(sendMutex_);
+    // Once stopped, nothing the run hands over is in use: the caller may change it.
+    std::unique_lock lock(sendMutex_);
     sends_.clear();
+    sendIdle_.wait(lock, [this] { return !sending_; });
   }
   // Whatever the old run still had posted to the main thread is now stale.
   ++generation_;
@@ -115,8 +117,11 @@ void KoOnlineRun::sendLoop() {
     if (quit_) return;
     const int frame = sends_.front();
     sends_.pop_front();
+    sending_ = true;
     lock.unlock();
     send_(frame);
     lock.lock();
+    sending_ = false;
+    sendIdle_.notify_all();
   }
 }

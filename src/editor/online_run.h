@@ -43,7 +43,8 @@ class KoOnlineRun : public QObject {
 
   // Stops any run first, so two passes never play side by side.
   void start(const QList<int>& durationsMs, bool loop);
-  // Cancels every pending step at once; the move in progress finishes on the arm.
+  // Cancels every pending step at once and returns once no send is under way; the move in
+  // progress finishes on the arm.
   void stop();
   // Honoured at the end of the current pass.
   void setLoop(bool loop) { loop_ = loop; }
@@ -74,7 +75,9 @@ class KoOnlineRun : public QObject {
 
   std::mutex sendMutex_;
   std::condition_variable sendWake_;
+  std::condition_variable sendIdle_;
   std::deque<int> sends_;
+  bool sending_ = false;
   bool quit_ = false;
   std::thread sender_;
 };

@@ -16,6 +16,7 @@
 #include "editor/frame_editor.h"
 #include "editor/frame_list_model.h"
 #include "editor/online_control.h"
+#include "editor/online_run.h"
 #include "editor/save_reminder.h"
 #include "editor/trims.h"
 #include "link/ko_serial.h"
@@ -121,7 +122,10 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   connection(hid_.connection());
 }
 
-KoVelmarViewController::~KoVelmarViewController() = default;
+KoVelmarViewController::~KoVelmarViewController() {
+  // The run's sender uses the serial sender, which goes before the run among our children.
+  online_->run()->stop();
+}
 
 ChannelViews KoVelmarViewController::arraySliderTextViews() const {
   return panView_->channelViews();
