@@ -1378,25 +1378,15 @@
         <extracomment>Import error</extracomment>
         <translation>%1 fields where 7 belong</translation>
     </message>
-    <message id="pending_online_tips">
-        <source>pending_online_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>Coming soon: play the frame list or one frame on the arm, once or in a loop; centre, unload and read back the servos.</translation>
+    <message id="read_no_channel">
+        <source>read_no_channel</source>
+        <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
+        <translation>Show at least one channel to read its servo position.</translation>
     </message>
-    <message id="pending_group_tips">
-        <source>pending_group_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>Coming soon: download the frame list into the board as the chosen action group; run, stop and erase stored groups.</translation>
-    </message>
-    <message id="pending_trim_tips">
-        <source>pending_trim_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>Coming soon: read, adjust and store the servos' position trims.</translation>
-    </message>
-    <message id="pending_serial_tips">
-        <source>pending_serial_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>Coming soon: move the servos over a wireless serial port.</translation>
+    <message id="serial_port_tips">
+        <source>serial_port_tips</source>
+        <extracomment>Tooltip of the serial port box</extracomment>
+        <translation>Choose a serial port, or type a port path and press Enter.</translation>
     </message>
     <message id="refresh_sliders">
         <source>refresh_sliders</source>

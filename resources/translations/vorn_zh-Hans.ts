@@ -1378,25 +1378,15 @@
         <extracomment>Import error</extracomment>
         <translation>有 %1 个字段，应为 7 个</translation>
     </message>
-    <message id="pending_online_tips">
-        <source>pending_online_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即将推出：在机械臂上播放动作列表或单个动作（单次或循环）；舵机复位、掉电和回读。</translation>
+    <message id="read_no_channel">
+        <source>read_no_channel</source>
+        <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
+        <translation>请至少显示一个通道，才能回读舵机位置。</translation>
     </message>
-    <message id="pending_group_tips">
-        <source>pending_group_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即将推出：将动作列表下载到控制板的所选动作组；运行、停止和擦除已存储的动作组。</translation>
-    </message>
-    <message id="pending_trim_tips">
-        <source>pending_trim_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即将推出：读取、调整并保存舵机偏差。</translation>
-    </message>
-    <message id="pending_serial_tips">
-        <source>pending_serial_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即将推出：通过无线串口控制舵机。</translation>
+    <message id="serial_port_tips">
+        <source>serial_port_tips</source>
+        <extracomment>Tooltip of the serial port box</extracomment>
+        <translation>选择串口，或输入串口路径后按回车。</translation>
     </message>
     <message id="refresh_sliders">
         <source>refresh_sliders</source>

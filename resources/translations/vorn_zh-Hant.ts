@@ -1378,25 +1378,15 @@
         <extracomment>Import error</extracomment>
         <translation>有 %1 個欄位，應為 7 個</translation>
     </message>
-    <message id="pending_online_tips">
-        <source>pending_online_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即將推出：在機械臂上播放動作列表或單個動作（單次或循環）；舵機復位、掉電和回讀。</translation>
+    <message id="read_no_channel">
+        <source>read_no_channel</source>
+        <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
+        <translation>請至少顯示一個通道，才能回讀舵機位置。</translation>
     </message>
-    <message id="pending_group_tips">
-        <source>pending_group_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即將推出：將動作列表下載到控制板的所選動作組；執行、停止和擦除已儲存的動作組。</translation>
-    </message>
-    <message id="pending_trim_tips">
-        <source>pending_trim_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即將推出：讀取、調整並儲存舵機偏差。</translation>
-    </message>
-    <message id="pending_serial_tips">
-        <source>pending_serial_tips</source>
-        <extracomment>Tooltip of a control that is not active yet</extracomment>
-        <translation>即將推出：透過無線串口控制舵機。</translation>
+    <message id="serial_port_tips">
+        <source>serial_port_tips</source>
+        <extracomment>Tooltip of the serial port box</extracomment>
+        <translation>選擇串口，或輸入串口路徑後按 Enter。</translation>
     </message>
     <message id="refresh_sliders">
         <source>refresh_sliders</source>

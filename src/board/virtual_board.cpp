@@ -31,6 +31,15 @@ void VirtualBoard::unplug() {
   emit unplugged();
 }
 
+void VirtualBoard::unplugNoticedLater() {
+  if (!plugged_.exchange(false)) return;
+  stopGroup();
+  download_.reset();
+  QTimer::singleShot(0, this, [this] {
+    if (!plugged_) emit unplugged();
+  });
+}
+
 void VirtualBoard::setChannelServos(const QList<int>& ids) { channelServos_ = ids; }
 
 void VirtualBoard::setBusServoCount(int count) { busServos_.resize(std::max(count, 0)); }
@@ -123,7 +132,11 @@ void VirtualBoard::receive(const QByteArray& frame) {
   if (!plugged_) return;
   if (unplugCountdown_ == 0) {
     unplugCountdown_ = -1;
-    unplug();
+    if (unplugNoticedLater_) {
+      unplugNoticedLater();
+    } else {
+      unplug();
+    }
     return;
   }
   if (unplugCountdown_ > 0) --unplugCountdown_;
@@ -276,8 +289,15 @@ void VirtualBoard::handleIdList(int command, const QByteArray& f) {
 
   QByteArray body;
   int answered = 0;
+  // A real board's reply is one report: readings that would not fit in it are not sent.
+  const int room = protocol::kReportSize - 5;
+  const int perReading = command == protocol::kReadPositions ? 3 : 2;
   for (int id : ids) {
     if (!channelServos_.contains(id)) continue;
+    if ((command == protocol::kReadPositions || command == protocol::kReadDeviations) &&
+        body.size() + perReading > room) {
+      break;
+    }
     switch (command) {
       case protocol::kUnloadServos:
         unloaded_.insert(id);

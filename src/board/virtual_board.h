@@ -55,6 +55,8 @@ class VirtualBoard : public QObject {
   bool isPlugged() const { return plugged_; }
   void plug();
   void unplug();
+  // Pulled out now, but the host only notices at its next poll: writes fail meanwhile.
+  void unplugNoticedLater();
 
   // Time between a frame's arrival and its reply; 0 answers at once.
   void setReplyLatency(std::chrono::milliseconds latency) { latency_ = latency; }
@@ -94,7 +96,11 @@ class VirtualBoard : public QObject {
   void dropAcknowledgement(int step, int occurrence = 1);
   void setDuplicateAcknowledgements(bool on) { duplicateAcks_ = on; }
   // Unplugs instead of handling the frame that arrives after `frames` more frames.
-  void unplugAfterFrames(int frames) { unplugCountdown_ = frames; }
+  // With noticedLater the host learns of it only at its next poll (unplugNoticedLater).
+  void unplugAfterFrames(int frames, bool noticedLater = false) {
+    unplugCountdown_ = frames;
+    unplugNoticedLater_ = noticedLater;
+  }
   void clearFaults();
   // Sends any report as it is (garbage, short, unasked).
   void sendReport(const QByteArray& raw);
@@ -157,4 +163,5 @@ class VirtualBoard : public QObject {
   QHash<int, int> ackCounts_;
   bool duplicateAcks_ = false;
   int unplugCountdown_ = -1;
+  bool unplugNoticedLater_ = false;
 };

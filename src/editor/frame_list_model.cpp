@@ -147,8 +147,6 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
     if (role == Qt::DisplayRole) return f->ID;
     if (index.row() != playRow()) return {};
     if (role == Qt::DecorationRole) return playIcon_;
-    // Playing one frame on the arm comes with online control.
-    if (role == Qt::ToolTipRole) return qtTrId("pending_online_tips");
     return {};
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};

@@ -7,19 +7,28 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableView>
 
+#include "editor/board_groups.h"
 #include "editor/editor_files.h"
+#include "editor/editor_serial.h"
 #include "editor/frame_editor.h"
 #include "editor/frame_list_model.h"
+#include "editor/online_control.h"
+#include "editor/online_run.h"
 #include "editor/save_reminder.h"
-#include "link/usb_hid.h"
+#include "editor/trims.h"
+#include "link/ko_serial.h"
+#include "link/protocol.h"
+#include "link/serial_port_manager.h"
 #include "model/frame_encoding.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
 #include "model/value_utils.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
+#include "widgets/switch.h"
 #include "widgets/tool_view.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/widget_tools.h"
@@ -34,10 +43,23 @@ constexpr std::pair<const char*, int> kMenuItems[] = {
     {QT_TRID_NOOP("copy_action_update"), KoFrameEditor::kPasteOver},
 };
 
+// What may run while the serial line is open: the list, the run and the line itself.
+constexpr int kSerialTags[] = {1002, 1003, 3000, 5002, 5003, 5004, 5005, 7001, 7002};
+// What needs the USB board while the serial line is closed.
+constexpr int kBoardTags[] = {2001, 2002, 4001, 4002, 4003, 4004, 4005, 7002, 8001, 8002};
+// What still runs during an online run.
+constexpr int kRunningTags[] = {7002, 7001, 1002};
+
+template <size_t N>
+bool among(int tag, const int (&tags)[N]) {
+  return std::find(std::begin(tags), std::end(tags), tag) != std::end(tags);
+}
+
 }  // namespace
 
-KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent)
-    : QWidget(parent), hid_(hid), model_(new KoFrameListModel(this)) {
+KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
+                                               ORSSerialPortManager* ports)
+    : QWidget(parent), hid_(hid), model_(new KoFrameListModel(this)), serial_(new KoSerial(this)) {
   frameEditor_ = new KoFrameEditor(
       model_,
       [this](int index) {
@@ -47,6 +69,40 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent)
   buildPanels();
   files_ = new KoEditorFiles(model_, reminder_, this);
   files_->setDragView(dragView_);
+  const auto views = [this] { return arraySliderTextViews(); };
+  online_ = new KoOnlineControl(
+      hid_, *serial_, model_, views, [this] { return KoTools::integerValue(texttime_->text()); },
+      this);
+  online_->setControls(qobject_cast<KoImageTitleButton*>(control(KoOnlineControl::kRun)),
+                       loopSwitch_);
+  frameEditor_->setStopped([this] { return online_->stopped(); });
+  groups_ = new KoBoardGroups(
+      hid_, model_, [this] { return KoTools::integerValue(action_); }, this);
+  groups_->setDownloadButton(qobject_cast<KoImageTitleButton*>(control(KoBoardGroups::kDownload)));
+  trims_ = new KoTrims(
+      hid_, views, [this](int tag) { buttonClick(tag); }, this);
+  serialControls_ = new KoEditorSerial(
+      hid_, *serial_, ports ? ports : ORSSerialPortManager::sharedSerialPortManager(), this);
+  serialControls_->setControls(boxPorts_, boxBauds_, buttonSerial_, imageSerialState_);
+
+  connect(online_, &KoOnlineControl::listEdited, this, [this] { files_->movelabel(true); });
+  connect(online_, &KoOnlineControl::scrollToRow, this, &KoVelmarViewController::scrollToRow);
+  connect(groups_, &KoBoardGroups::frameSent, this, [this](int row) {
+    model_->setSelectIndex(row);
+    scrollToRow(row);
+    if (const VelmarFrame frame = model_->frameAt(row)) {
+      KoTools::sendSetAngleWithSliderViews(arraySliderTextViews(), *frame);
+    }
+  });
+  connect(serialControls_, &KoEditorSerial::lineLost, this, [this] {
+    if (!hid_.connection()) online_->connectionLost();
+  });
+  connect(tableView_, &QTableView::clicked, this, [this](const QModelIndex& index) {
+    if (index.column() == KoFrameListModel::kPlayColumn && index.row() == model_->playRow()) {
+      online_->play(index.row());
+    }
+  });
+  connect(&hid_, &usbHid::connectionChanged, this, &KoVelmarViewController::connection);
 
   connect(frameEditor_, &KoFrameEditor::listEdited, this, [this] { files_->movelabel(true); });
   connect(frameEditor_, &KoFrameEditor::scrollToRow, this, &KoVelmarViewController::scrollToRow);
@@ -63,9 +119,13 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent)
           &KoVelmarViewController::changeLanguage);
   changeLanguage();
   setActionTime();
+  connection(hid_.connection());
 }
 
-KoVelmarViewController::~KoVelmarViewController() = default;
+KoVelmarViewController::~KoVelmarViewController() {
+  // The run's sender uses the serial sender, which goes before the run among our children.
+  online_->run()->stop();
+}
 
 ChannelViews KoVelmarViewController::arraySliderTextViews() const {
   return panView_->channelViews();
@@ -78,11 +138,28 @@ QWidget* KoVelmarViewController::control(int tag) const {
   return nullptr;
 }
 
-bool KoVelmarViewController::checkState(int) {
+bool KoVelmarViewController::checkState(int tag) {
   // A duration below the minimum never reaches a frame, even while the field is edited.
   if (KoTools::integerValue(texttime_->text()) < kTimeActionMin) {
     texttime_->setText(QString::number(kTimeActionMin));
   }
+  const bool serialOpen = serialControls_->isOpen();
+  if (serialOpen && !among(tag, kSerialTags)) {
+    KoTools::showTipWithMessage(qtTrId("operation_fail"));
+    return false;
+  }
+  if (!serialOpen && among(tag, kBoardTags)) {
+    if (!hid_.connection()) {
+      KoTools::showTipWithMessage(qtTrId("connect_robot"));
+      return false;
+    }
+    if (tag == KoBoardGroups::kDownload && model_->count() > KoFrameListModel::kMaxFrames &&
+        online_->stopped()) {
+      KoTools::showTipWithMessage(qtTrId("actions_max_velmar_tips"));
+      return false;
+    }
+  }
+  if (!online_->stopped() && !among(tag, kRunningTags)) return false;
   if (hid_.download()) {
     KoTools::showTipWithMessage(qtTrId("progress"));
     return false;
@@ -92,8 +169,13 @@ bool KoVelmarViewController::checkState(int) {
 
 void KoVelmarViewController::buttonClick(int tag) {
   if (!checkState(tag)) return;
-  if (frameEditor_->buttonClick(tag) || files_->buttonClick(tag)) return;
-  if (tag == kRefreshTag) {
+  if (frameEditor_->buttonClick(tag) || files_->buttonClick(tag) || online_->buttonClick(tag) ||
+      groups_->buttonClick(tag) || trims_->buttonClick(tag)) {
+    return;
+  }
+  if (tag == KoEditorSerial::kConnectTag) {
+    serialControls_->toggle();
+  } else if (tag == kRefreshTag) {
     KoNotificationCenter::defaultCenter().postRefreshSliderTextField();
   } else if (tag == kSelectAllTag) {
     // The title says what the next click does.
@@ -113,7 +195,51 @@ void KoVelmarViewController::buttonBoxClick(QCheckBox* box) {
   if (index >= 0 && index < sliders.size()) sliders[index]->setVisible(box->isChecked());
 }
 
-void KoVelmarViewController::sliderTextFieldView(KoVelmarSliderView*, qint64, int) {}
+void KoVelmarViewController::sliderTextFieldView(KoVelmarSliderView* view, qint64 value, int type) {
+  const int servoId = view->tag() - 1000;
+  if (type) {
+    online_->sliderMoved(servoId, int(value));
+  } else {
+    trims_->trimMoved(servoId, int(value));
+  }
+}
+
+void KoVelmarViewController::usbhidDidRecvData(const QByteArray& report) {
+  // Download acknowledgements go straight to the downloader, which listens to the link.
+  switch (protocol::replyCommand(report)) {
+    case protocol::kEraseActionGroup:
+      KoTools::showTipWithMessage(qtTrId("erase_success"));
+      break;
+    case protocol::kReadPositions:
+      online_->positionsReceived(report);
+      break;
+    case protocol::kReadDeviations:
+      trims_->deviationsReceived(report);
+      break;
+    default:
+      break;
+  }
+}
+
+void KoVelmarViewController::usbhidDidMatch() { serialControls_->closePort(); }
+
+void KoVelmarViewController::connection(bool connected) {
+  serialControls_->usbConnectionChanged(connected);
+  if (connected) return;
+  online_->connectionLost();
+  groups_->connectionLost();
+}
+
+void KoVelmarViewController::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Replies go to the screen in front.
+  if (!event->spontaneous()) hid_.setDelegate(this);
+}
+
+void KoVelmarViewController::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) online_->setReadAngel(false);
+}
 
 void KoVelmarViewController::setActionTime() {
   labelActionstimeShow_->setText(model_->count() == 0 ? QStringLiteral("0s")
@@ -203,5 +329,6 @@ void KoVelmarViewController::changeLanguage() {
     for (qsizetype i = 0; i < items.size(); ++i) items[i]->setText(qtTrId(kMenuItems[i].first));
   }
   reminder_->retranslate();
+  buttonSerial_->setText(qtTrId(buttonSerial_->property("titleKey").toByteArray().constData()));
   emit model_->headerDataChanged(Qt::Horizontal, 0, KoFrameListModel::kColumnCount - 1);
 }

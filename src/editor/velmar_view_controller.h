@@ -5,6 +5,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "link/usb_hid.h"
 #include "model/action_model.h"
 #include "model/channel_view.h"
 #include "widgets/velmar_slider_view.h"
@@ -17,8 +18,14 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTableView;
+class KoBoardGroups;
 class KoDragView;
 class KoEditorFiles;
+class KoEditorSerial;
+class KoOnlineControl;
+class KoSerial;
+class KoTrims;
+class ORSSerialPortManager;
 class KoFrameEditor;
 class KoFrameListModel;
 class KoImageTitleButton;
@@ -26,14 +33,15 @@ class KoSwitch;
 class KoToolView;
 class KoVelmarPanView;
 class UILabel;
-class usbHid;
 
 // The action-group editor: the pose panel, the frame table and the panels around them. A
 // thin screen: it builds and lays out the controls, passes each action through its gate and
 // hands it to the collaborator of its concern (frame list, frame operations, files and
-// reminder). Online control, board groups, trims and the serial link join as collaborators
-// of their own; until then their controls are shown disabled, saying what they will do.
-class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate {
+// reminder, online control, board groups, trims, the serial line). While in front it is the
+// USB link's delegate and hands each reply to the collaborator that asked for it.
+class KoVelmarViewController : public QWidget,
+                               public KoVelmarSliderViewDelegate,
+                               public UsbHidDelegate {
   Q_OBJECT
 
  public:
@@ -44,7 +52,9 @@ class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate
   static constexpr int kTimeActionMin = 50;
   static constexpr int kTimeActionMax = 30000;
 
-  explicit KoVelmarViewController(usbHid& hid, QWidget* parent = nullptr);
+  // Without a port manager the program's own one is used.
+  explicit KoVelmarViewController(usbHid& hid, QWidget* parent = nullptr,
+                                  ORSSerialPortManager* ports = nullptr);
   ~KoVelmarViewController() override;
 
   // Dispatches a control's tag after the gate; a tag nobody handles does nothing.
@@ -56,6 +66,10 @@ class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate
   KoFrameListModel* model() const { return model_; }
   KoFrameEditor* frameEditor() const { return frameEditor_; }
   KoEditorFiles* files() const { return files_; }
+  KoOnlineControl* online() const { return online_; }
+  KoBoardGroups* groups() const { return groups_; }
+  KoTrims* trims() const { return trims_; }
+  KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
   QLabel* lableFilePath() const { return lableFilePath_; }
   QLabel* labelActionstimeShow() const { return labelActionstimeShow_; }
@@ -76,6 +90,15 @@ class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate
   // KoVelmarSliderViewDelegate: the pose changed; moves go to the board with online control.
   void sliderTextFieldView(KoVelmarSliderView* view, qint64 value, int type) override;
 
+  // UsbHidDelegate: replies, and a board found or gone.
+  void usbhidDidRecvData(const QByteArray& report) override;
+  void usbhidDidMatch() override;
+  void usbhidDidRemove() override {}
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+
  private:
   void buildPanels();
   QWidget* buildPosePanel();
@@ -92,12 +115,9 @@ class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate
     int tag;
   };
   KoImageTitleButton* button(const QString& image, const QString& titleKey, int tag);
-  // Image-over-title buttons into a row; with a tip they wait, disabled, for a later part.
-  void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs,
-                  const char* pendingTip = nullptr);
-  // A control whose behaviour comes later: shown disabled with what it will do.
-  void pending(QWidget* control, const char* tipKey);
+  void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs);
 
+  void connection(bool connected);
   void changeLanguage();
   void setActionTime();
   void showSelection(int index);
@@ -112,6 +132,11 @@ class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate
   KoFrameEditor* frameEditor_ = nullptr;
   KoEditorFiles* files_ = nullptr;
   UILabel* reminder_ = nullptr;
+  KoSerial* serial_;
+  KoOnlineControl* online_ = nullptr;
+  KoBoardGroups* groups_ = nullptr;
+  KoTrims* trims_ = nullptr;
+  KoEditorSerial* serialControls_ = nullptr;
 
   KoVelmarPanView* panView_ = nullptr;
   QList<QCheckBox*> checkBoxes_;
@@ -124,6 +149,11 @@ class KoVelmarViewController : public QWidget, public KoVelmarSliderViewDelegate
   KoDragView* dragView_ = nullptr;
   QLabel* lableFilePath_ = nullptr;
   QMenu* menu_ = nullptr;
+  KoSwitch* loopSwitch_ = nullptr;
+  QComboBox* boxPorts_ = nullptr;
+  QComboBox* boxBauds_ = nullptr;
+  QPushButton* buttonSerial_ = nullptr;
+  QLabel* imageSerialState_ = nullptr;
   QList<QPair<QWidget*, const char*>> tooltips_;
   // Labels and buttons whose text is a key.
   QList<QPair<QWidget*, const char*>> captions_;

@@ -26,12 +26,6 @@ namespace {
 constexpr int kGap = 8;
 constexpr int kRowHeight = 26;
 
-// Tooltips of the controls that come to life later, one per concern.
-const char* const kOnlineTip = QT_TRID_NOOP("pending_online_tips");
-const char* const kGroupTip = QT_TRID_NOOP("pending_group_tips");
-const char* const kTrimTip = QT_TRID_NOOP("pending_trim_tips");
-const char* const kSerialTip = QT_TRID_NOOP("pending_serial_tips");
-
 QHBoxLayout* row(QWidget* parent, int margin = 0) {
   auto* layout = new QHBoxLayout(parent);
   layout->setContentsMargins(margin, margin, margin, margin);
@@ -55,17 +49,9 @@ KoImageTitleButton* KoVelmarViewController::button(const QString& image, const Q
   return b;
 }
 
-void KoVelmarViewController::pending(QWidget* control, const char* tipKey) {
-  control->setEnabled(false);
-  tooltips_.append({control, tipKey});
-}
-
-void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs,
-                                        const char* pendingTip) {
+void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs) {
   for (const ButtonDef& def : defs) {
-    auto* b = button(QLatin1String(def.image), QLatin1String(def.titleKey), def.tag);
-    if (pendingTip) pending(b, pendingTip);
-    into->addWidget(b);
+    into->addWidget(button(QLatin1String(def.image), QLatin1String(def.titleKey), def.tag));
   }
 }
 
@@ -120,9 +106,6 @@ QWidget* KoVelmarViewController::buildPosePanel() {
 
   panView_ = new KoVelmarPanView(this);
   panView_->setFixedSize(KoVelmarPanView::kPictureSize);
-  for (KoVelmarSliderView* slider : panView_->sliders()) {
-    pending(slider->sliderSmall(), kTrimTip);
-  }
   layout->addWidget(panView_, 0, Qt::AlignHCenter);
   layout->addStretch();
   return panel;
@@ -152,11 +135,9 @@ QWidget* KoVelmarViewController::buildFileRow() {
 
   auto* trims = new KoToolView(QStringLiteral("servo_deviation"));
   auto* trimButtons = row(trims->contentWidget());
-  addButtons(trimButtons,
-             {{"read-dev", "read_deviation", 2001},
-              {"down-dev", "download_deviation", 2002},
-              {"reset-dev", "reset_deviation", 2003}},
-             kTrimTip);
+  addButtons(trimButtons, {{"read-dev", "read_deviation", 2001},
+                           {"down-dev", "download_deviation", 2002},
+                           {"reset-dev", "reset_deviation", 2003}});
   layout->addWidget(trims);
   layout->addStretch();
   return strip;
@@ -167,11 +148,9 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* layout = row(strip);
   auto* pose = new KoToolView;
   auto* poseButtons = row(pose->contentWidget());
-  addButtons(poseButtons,
-             {{"hand", "motor_off", 8001},
-              {"rang", "read_angle", 8002},
-              {"reset-servo", "reset_servo", 1004}},
-             kOnlineTip);
+  addButtons(poseButtons, {{"hand", "motor_off", 8001},
+                           {"rang", "read_angle", 8002},
+                           {"reset-servo", "reset_servo", 1004}});
   layout->addWidget(pose);
 
   auto* loop = new KoToolView;
@@ -179,15 +158,15 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* loopColumn = new QVBoxLayout;
   auto* loopCaption = new QLabel;
   captions_.append({loopCaption, QT_TRID_NOOP("loop")});
-  auto* loopSwitch = new KoSwitch;
-  loopSwitch->setTag(7001);
-  loopSwitch->setProperty("koTag", 7001);
-  tagged_.append(loopSwitch);
-  pending(loopSwitch, kOnlineTip);
+  loopSwitch_ = new KoSwitch;
+  loopSwitch_->setTag(7001);
+  loopSwitch_->setProperty("koTag", 7001);
+  tagged_.append(loopSwitch_);
+  connect(loopSwitch_, &KoSwitch::toggledByUser, this, [this] { buttonClick(7001); });
   loopColumn->addWidget(loopCaption);
-  loopColumn->addWidget(loopSwitch);
+  loopColumn->addWidget(loopSwitch_);
   loopRow->addLayout(loopColumn);
-  addButtons(loopRow, {{"play-music", "run_online", 7002}}, kOnlineTip);
+  addButtons(loopRow, {{"play", "run_online", 7002}});
   layout->addWidget(loop);
   layout->addStretch();
   return strip;
@@ -211,13 +190,11 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   boxColumn->addWidget(caption);
   boxColumn->addWidget(boxActions_);
   groupRow->addLayout(boxColumn);
-  addButtons(groupRow,
-             {{"download", "download", 4005},
-              {"run", "run_action", 4001},
-              {"stop-run", "stop", 4002},
-              {"erase", "single_erase", 4003},
-              {"erase-all", "all_erase", 4004}},
-             kGroupTip);
+  addButtons(groupRow, {{"download", "download", 4005},
+                        {"run", "run_action", 4001},
+                        {"stop-run", "stop", 4002},
+                        {"erase", "single_erase", 4003},
+                        {"erase-all", "all_erase", 4004}});
   layout->addWidget(group);
   layout->addStretch();
   return strip;
@@ -226,18 +203,21 @@ QWidget* KoVelmarViewController::buildGroupRow() {
 QWidget* KoVelmarViewController::buildSerialRow() {
   auto* strip = new QWidget;
   auto* layout = row(strip);
-  auto* ports = new QComboBox;
-  ports->setMinimumWidth(180);
-  auto* bauds = new QComboBox;
-  bauds->addItems({QStringLiteral("9600"), QStringLiteral("115200")});
-  auto* connectButton = new QPushButton;
-  connectButton->setProperty("koTag", 3000);
-  tagged_.append(connectButton);
-  captions_.append({connectButton, QT_TRID_NOOP("wireless_connect")});
-  for (QWidget* w : {static_cast<QWidget*>(ports), static_cast<QWidget*>(bauds),
-                     static_cast<QWidget*>(connectButton)}) {
+  imageSerialState_ = new QLabel;
+  imageSerialState_->setFixedSize(kRowHeight, kRowHeight);
+  layout->addWidget(imageSerialState_);
+  boxPorts_ = new QComboBox;
+  boxPorts_->setMinimumWidth(180);
+  tooltips_.append({boxPorts_, QT_TRID_NOOP("serial_port_tips")});
+  boxBauds_ = new QComboBox;
+  boxBauds_->addItems({QStringLiteral("9600"), QStringLiteral("115200")});
+  buttonSerial_ = new QPushButton;
+  buttonSerial_->setProperty("koTag", 3000);
+  tagged_.append(buttonSerial_);
+  connect(buttonSerial_, &QPushButton::clicked, this, [this] { buttonClick(3000); });
+  for (QWidget* w : {static_cast<QWidget*>(boxPorts_), static_cast<QWidget*>(boxBauds_),
+                     static_cast<QWidget*>(buttonSerial_)}) {
     w->setFixedHeight(kRowHeight);
-    pending(w, kSerialTip);
     layout->addWidget(w);
   }
   layout->addStretch();

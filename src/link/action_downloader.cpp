@@ -6,6 +6,13 @@
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 
+QString downloadFailMessage(const QString& what, DownloadEnd end, int step) {
+  const char* why = QT_TRID_NOOP("download_send_fail");
+  if (end == DownloadEnd::NoAcknowledgement) why = QT_TRID_NOOP("download_no_ack");
+  if (end == DownloadEnd::BoardLost) why = QT_TRID_NOOP("download_board_lost");
+  return qtTrId("download_fail").arg(what, QString::number(step), qtTrId(why));
+}
+
 ActionDownloader::ActionDownloader(usbHid& link, QObject* parent)
     : QObject(parent), link_(link), mainThread_(new CrossThreadQueue(this)) {
   connect(&link_, &usbHid::reportReceived, this, &ActionDownloader::onReport);
@@ -80,8 +87,13 @@ DownloadEnd ActionDownloader::step(int k, const std::function<bool()>& send) {
     acknowledged_ = false;
   }
   if (!send()) {
-    std::lock_guard lock(mutex_);
+    // A write fails as soon as a board is pulled, before the next poll reports it gone: give
+    // that poll its time, so an unplug is told as a lost board and not as a failed send.
+    std::unique_lock lock(mutex_);
     awaiting_ = 0;
+    if (link_.connection()) {
+      wake_.wait_for(lock, removalGrace_.load(), [this] { return aborted_; });
+    }
     if (aborted_) return abortReason_;
     return link_.connection() ? DownloadEnd::SendFailed : DownloadEnd::BoardLost;
   }

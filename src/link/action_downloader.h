@@ -34,6 +34,10 @@ struct DownloadResult {
   int step = 0;  // the step that failed, for NoAcknowledgement and SendFailed
 };
 
+// The tip for a download that ended badly: "download_fail" naming what went out, the step
+// and what happened.
+QString downloadFailMessage(const QString& what, DownloadEnd end, int step);
+
 // Told how a download goes, always on the main thread and never waited for.
 class DownloadListener {
  public:
@@ -61,6 +65,8 @@ class ActionDownloader : public QObject {
 
   void setListener(DownloadListener* listener) { listener_ = listener; }
   void setAckTimeout(std::chrono::milliseconds timeout) { ackTimeout_ = timeout; }
+  // How long a failed write waits for the link to report the board gone.
+  void setRemovalGrace(std::chrono::milliseconds grace) { removalGrace_ = grace; }
   // Whether the last step waits for its acknowledgement too.
   void setAwaitFinishAcknowledgement(bool on) { awaitFinish_ = on; }
 
@@ -82,6 +88,8 @@ class ActionDownloader : public QObject {
   CrossThreadQueue* mainThread_;
   DownloadListener* listener_ = nullptr;
   std::atomic<std::chrono::milliseconds> ackTimeout_{kDefaultAckTimeout};
+  // Longer than the USB poll (about 500 ms) that notices a removal.
+  std::atomic<std::chrono::milliseconds> removalGrace_{std::chrono::milliseconds(1500)};
   std::atomic<bool> awaitFinish_{false};
   std::atomic<bool> running_{false};
   std::thread worker_;

@@ -111,6 +111,8 @@ bool usbHid::sendData(const QByteArray& frame) {
 void usbHid::sendFailed(int command) {
   // A frame that did not go out gets no reply to wait for.
   cancelTimeouts(command);
+  // A download says itself how it ended, and whether the board was lost.
+  if (download_) return;
   if (!sendFailureShown_.exchange(true)) KoTools::showTipWithMessage(qtTrId("send_fail"));
 }
 

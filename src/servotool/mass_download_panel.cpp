@@ -18,17 +18,6 @@ namespace {
 
 const QColor kBusy(0xDD, 0xDE, 0xE1);
 
-const char* reasonKey(DownloadEnd end) {
-  switch (end) {
-    case DownloadEnd::NoAcknowledgement:
-      return QT_TRID_NOOP("download_no_ack");
-    case DownloadEnd::BoardLost:
-      return QT_TRID_NOOP("download_board_lost");
-    default:
-      return QT_TRID_NOOP("download_send_fail");
-  }
-}
-
 }  // namespace
 
 KoMassDownloadPanel::KoMassDownloadPanel(usbHid& link, QWidget* parent)
@@ -112,8 +101,7 @@ void KoMassDownloadPanel::startDownload() {
   if (!downloader_.start(jobs, &why)) {
     qWarning().noquote() << "mass download refused:" << why;
     KoTools::showTipWithMessage(
-        qtTrId("download_fail")
-            .arg(actionsFile_.first(), QStringLiteral("1"), qtTrId("download_send_fail")));
+        downloadFailMessage(actionsFile_.first(), DownloadEnd::SendFailed, 1));
     return;
   }
   showRunning(true);
@@ -154,8 +142,6 @@ void KoMassDownloadPanel::downloadFinished(const DownloadResult& result) {
     const QString file = actionsFile_.value(result.job);
     qWarning().noquote()
         << QStringLiteral("mass download of %1 ended at step %2").arg(file).arg(result.step);
-    KoTools::showTipWithMessage(
-        qtTrId("download_fail")
-            .arg(file, QString::number(result.step), qtTrId(reasonKey(result.end))));
+    KoTools::showTipWithMessage(downloadFailMessage(file, result.end, result.step));
   }
 }

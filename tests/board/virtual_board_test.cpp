@@ -46,6 +46,25 @@ TEST_F(VirtualBoardTest, ReadsWhereServosAreAndWhatWasPosedByHand) {
   EXPECT_FALSE(board.isUnloaded(2));
 }
 
+// A real board's reply is one report; the readings that fit are the ones it sends.
+TEST_F(VirtualBoardTest, RepliesForManyServosFitOneReport) {
+  QList<int> ids;
+  for (int id = 1; id <= 25; ++id) ids.append(id);
+  board.setChannelServos(ids);
+  for (const protocol::Command command : {protocol::kReadPositions, protocol::kReadDeviations}) {
+    SCOPED_TRACE(command);
+    const QByteArray reply = ask(protocol::idList(command, ids));
+    EXPECT_EQ(reply.size(), protocol::kReportSize);
+    const int count = quint8(reply[4]);
+    EXPECT_EQ(quint8(reply[2]), (command == protocol::kReadPositions ? 3 : 2) * count + 3);
+    EXPECT_LE(5 + (command == protocol::kReadPositions ? 3 : 2) * count, protocol::kReportSize);
+    const qsizetype decoded = command == protocol::kReadPositions
+                                  ? protocol::decodePositions(reply).size()
+                                  : protocol::decodeDeviations(reply).size();
+    EXPECT_EQ(decoded, count);
+  }
+}
+
 TEST_F(VirtualBoardTest, TrimsAreAdjustedStoredAndRead) {
   tell(protocol::adjustmentDeviation(1, -10));
   tell(protocol::adjustmentDeviation(2, 100));

@@ -133,21 +133,6 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
   EXPECT_TRUE(tips().isEmpty());
 }
 
-// Nothing may look ready and do nothing: what comes later waits disabled, saying so.
-TEST_F(EditorTest, ControlsOfLaterPartsWaitDisabledWithATip) {
-  for (const int tag :
-       {1004, 2001, 2002, 2003, 3000, 4001, 4002, 4003, 4004, 4005, 7001, 7002, 8001, 8002}) {
-    QWidget* control = editor.control(tag);
-    ASSERT_NE(control, nullptr) << tag;
-    EXPECT_FALSE(control->isEnabled()) << tag;
-    EXPECT_TRUE(control->toolTip().startsWith("pending_")) << tag;
-  }
-  for (const int tag : {1002, 1003, 3001, 3006, 5002, 5003, 5004, 5005, 9001, 9002, 9003}) {
-    ASSERT_NE(editor.control(tag), nullptr) << tag;
-    EXPECT_TRUE(editor.control(tag)->isEnabled()) << tag;
-  }
-}
-
 TEST_F(EditorTest, HiddenChannelsTakeNoPartInNewFrames) {
   QCheckBox* second = editor.arraySliderTextCheckViews()[1];
   QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, second->height() / 2));

@@ -7,6 +7,7 @@
 #include "link/cross_thread_queue.h"
 #include "link/protocol.h"
 #include "link_fixture.h"
+#include "recording_prompter.h"
 
 namespace {
 
@@ -108,6 +109,14 @@ TEST_F(DownloaderTest, UnpluggingEndsItAtOnce) {
   const DownloadResult r = runToEnd({job(3, 50)});
   EXPECT_EQ(r.end, DownloadEnd::BoardLost);
   EXPECT_FALSE(board.group(3));
+}
+
+// A pulled board makes the next write fail before the poll reports it gone.
+TEST_F(DownloaderTest, AWriteFailingBecauseOfAnUnplugIsABoardLost) {
+  RecordingPrompter::instance().reset();
+  board.unplugAfterFrames(10, true);
+  EXPECT_EQ(runToEnd({job(3, 50)}).end, DownloadEnd::BoardLost);
+  EXPECT_FALSE(RecordingPrompter::instance().tips.contains("send_fail"));
 }
 
 TEST_F(DownloaderTest, DuplicateAcknowledgementsDoNotSkipFrames) {

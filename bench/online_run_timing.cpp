@@ -1,0 +1,82 @@
+// How closely the online run keeps time: frames of 50 ms played into the virtual board,
+// whose receive timestamps show when each frame arrived. Lateness is measured from each
+// frame's due time, counted from the moment the run took as its pass start; the delay from
+// the start call to that moment is reported on its own.
+// Usage: vorn_online_run_timing [frames] [frame-ms]
+#include <QCoreApplication>
+#include <QTimer>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+
+#include "board/virtual_board.h"
+#include "board/virtual_hid_transport.h"
+#include "editor/online_run.h"
+#include "link/protocol.h"
+#include "link/usb_hid.h"
+#include "model/move_frame.h"
+
+namespace {
+
+// The steady clock, noting the first time the run reads it: the start of its pass.
+class NotingClock : public KoRunClock {
+ public:
+  Clock::time_point now() override {
+    const Clock::time_point t = Clock::now();
+    if (passStart == Clock::time_point{}) passStart = t;
+    return t;
+  }
+  Clock::time_point passStart{};
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  const int frames = argc > 1 ? std::max(1, atoi(argv[1])) : 500;
+  const int frameMs = argc > 2 ? std::max(1, atoi(argv[2])) : 50;
+
+  VirtualBoard board;
+  board.setReplyLatency(std::chrono::milliseconds(0));
+  usbHid link;
+  link.setTransport(std::make_unique<VirtualHidTransport>(&board));
+  while (!link.connection()) QCoreApplication::processEvents();
+
+  QList<QByteArray> moves;
+  for (int i = 0; i < frames; ++i) {
+    moves.append(frame::multiServoMove(frameMs, {{1, i % 1000}, {2, 500}, {3, 500}}));
+  }
+  NotingClock clock;
+  KoOnlineRun run([&](int i) { link.sendData(moves[i]); });
+  run.setClock(&clock);
+  QObject::connect(&run, &KoOnlineRun::runOver, &app, &QCoreApplication::quit);
+
+  // Started from inside the event loop, which has to be running to take the frames.
+  std::chrono::steady_clock::time_point start;
+  QTimer::singleShot(0, &app, [&] {
+    start = std::chrono::steady_clock::now();
+    run.start(QList<int>(frames, frameMs), false);
+  });
+  QCoreApplication::exec();
+
+  std::vector<double> lateness;
+  for (const VirtualBoard::ReceivedFrame& f : board.received()) {
+    if (f.bytes.size() < 4 || quint8(f.bytes[3]) != protocol::kMultiServoMove) continue;
+    const auto due = clock.passStart + std::chrono::milliseconds(frameMs) * lateness.size();
+    lateness.push_back(std::chrono::duration<double, std::milli>(f.at - due).count());
+  }
+  if (int(lateness.size()) != frames) {
+    std::fprintf(stderr, "%zu of %d frames arrived\n", lateness.size(), frames);
+    return 1;
+  }
+  // Where the last frame landed against its due time: any error that adds up shows here.
+  const double drift = lateness.back();
+  std::vector<double> sorted = lateness;
+  std::sort(sorted.begin(), sorted.end());
+  const auto at = [&](double q) { return sorted[size_t(q * double(sorted.size() - 1))]; };
+  std::printf("online run: %d frames of %d ms; pass started %.3f ms after the start call\n", frames,
+              frameMs, std::chrono::duration<double, std::milli>(clock.passStart - start).count());
+  std::printf("lateness p50 %.3f ms, p99 %.3f ms, max %.3f ms; drift of the last frame %.3f ms\n",
+              at(0.5), at(0.99), sorted.back(), drift);
+  return 0;
+}

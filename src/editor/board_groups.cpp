@@ -1,0 +1,104 @@
+#include "editor/board_groups.h"
+
+#include <QDebug>
+
+#include "editor/frame_list_model.h"
+#include "link/usb_hid.h"
+#include "model/prompter.h"
+#include "widgets/image_title_button.h"
+
+namespace {
+
+const QColor kBusy(0xDD, 0xDE, 0xE1);
+
+}  // namespace
+
+KoBoardGroups::KoBoardGroups(usbHid& hid, KoFrameListModel* model, Group group, QObject* parent)
+    : QObject(parent), hid_(hid), model_(model), group_(std::move(group)), downloader_(hid) {
+  downloader_.setListener(this);
+}
+
+bool KoBoardGroups::buttonClick(int tag) {
+  switch (tag) {
+    case kRunGroup:
+      hid_.sendActionsRun(group_());
+      return true;
+    case kStopGroup:
+      hid_.sendStopActions();
+      return true;
+    case kEraseGroup:
+      hid_.sendRemoveActions(group_());
+      return true;
+    case kEraseAll:
+      hid_.sendRemoveActions(-1);
+      return true;
+    case kDownload:
+      download();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void KoBoardGroups::download() {
+  if (model_->count() == 0) {
+    KoTools::showTipWithMessage(qtTrId("add_action_first"));
+    return;
+  }
+  DownloadJob job;
+  job.group = downloadGroup_ = group_();
+  for (const VelmarFrame& frame : model_->frames()) job.frames.append(frame->bytes);
+  downloadCount_ = int(job.frames.size());
+  QString why;
+  if (!downloader_.start({job}, &why)) {
+    qWarning().noquote() << "download not started:" << why;
+    KoTools::showTipWithMessage(downloadFailMessage(groupName(), DownloadEnd::SendFailed, 1));
+    return;
+  }
+  showRunning(true);
+}
+
+void KoBoardGroups::showRunning(bool running) {
+  if (!button_) return;
+  button_->setBackgroundColor(running ? kBusy : KoImageTitleButton::defaultBackgroundColor());
+  button_->setTitleColor(running ? QColor(0x33, 0x33, 0x33) : QColor(Qt::white));
+  // Wide enough for the last frame's count from the start, so the row does not shift as the
+  // count grows.
+  button_->setMyTitle(running ? progressText(downloadCount_) : QString());
+  button_->setMinimumWidth(running ? button_->sizeHint().width() : 0);
+  button_->setMyTitle(running ? QStringLiteral("progress") : QStringLiteral("download"));
+  button_->update();
+}
+
+QString KoBoardGroups::groupName() const {
+  return QStringLiteral("%1 %2").arg(qtTrId("action_group")).arg(downloadGroup_);
+}
+
+QString KoBoardGroups::progressText(int frame) const {
+  return qtTrId("download_frame").arg(frame).arg(downloadCount_);
+}
+
+void KoBoardGroups::downloadFrameSent(int, int frame) {
+  // The table and the sliders walk through the list as the frames go out.
+  emit frameSent(frame);
+  // The count is shown as it is: it has no key of its own to look up.
+  if (button_) button_->setMyTitle(progressText(frame + 1));
+}
+
+void KoBoardGroups::downloadFinished(const DownloadResult& result) {
+  showRunning(false);
+  if (result.end == DownloadEnd::Done) {
+    KoTools::showTipWithMessage(qtTrId("download_success"));
+  } else if (result.end != DownloadEnd::Cancelled) {
+    qWarning().noquote() << QStringLiteral("download of group %1 ended at step %2")
+                                .arg(downloadGroup_)
+                                .arg(result.step);
+    KoTools::showTipWithMessage(downloadFailMessage(groupName(), result.end, result.step));
+  }
+}
+
+void KoBoardGroups::connectionLost() {
+  if (!hid_.download()) return;
+  // The downloader ends its worker itself and reports the lost board.
+  showRunning(false);
+}

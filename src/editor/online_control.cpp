@@ -1,0 +1,149 @@
+#include "editor/online_control.h"
+
+#include "editor/frame_list_model.h"
+#include "editor/online_run.h"
+#include "link/ko_serial.h"
+#include "link/protocol.h"
+#include "link/usb_hid.h"
+#include "model/frame_encoding.h"
+#include "model/prompter.h"
+#include "widgets/image_title_button.h"
+#include "widgets/switch.h"
+
+KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel* model,
+                                 Views views, ActionTime actionTime, QObject* parent)
+    : QObject(parent),
+      hid_(hid),
+      serial_(serial),
+      model_(model),
+      views_(std::move(views)),
+      actionTime_(std::move(actionTime)) {
+  // Runs on the sender thread: only the moves taken at the start and atomic flags are read.
+  run_ = new KoOnlineRun(
+      [this](int frame) {
+        if (hid_.serial()) {
+          serial_.sendData(serialMoves_.value(frame), 0);
+        } else {
+          hid_.sendData(usbMoves_.value(frame));
+        }
+      },
+      this);
+  connect(run_, &KoOnlineRun::stepPlayed, this, [this](int frame) {
+    model_->setSelectIndex(frame);
+    emit scrollToRow(frame);
+    frameOnSliders(frame);
+  });
+  connect(run_, &KoOnlineRun::runOver, this, [this] {
+    if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+    showStopMessage();
+  });
+}
+
+void KoOnlineControl::setControls(KoImageTitleButton* runButton, KoSwitch* loopSwitch) {
+  runButton_ = runButton;
+  loopSwitch_ = loopSwitch;
+}
+
+bool KoOnlineControl::stopped() const { return !run_->isRunning(); }
+
+bool KoOnlineControl::buttonClick(int tag) {
+  switch (tag) {
+    case kResetServos:
+      KoTools::sendReSetAllSteer(QStringLiteral("slider"), 0, 1000, QStringLiteral("500"),
+                                 views_());
+      hid_.sendReSetAllSteer();
+      return true;
+    case kLoop:
+      run_->setLoop(loopSwitch_ && loopSwitch_->isOn());
+      return true;
+    case kRun:
+      startOrStop();
+      return true;
+    case kUnload:
+      KoTools::showTipWithMessage(qtTrId("motor_off_tips"));
+      hid_.sendMotorLost(views_());
+      return true;
+    case kReadPositions:
+      // An empty list would be sent, answered with nothing and called a success.
+      if (KoTools::visibleChannelIds(views_()).isEmpty()) {
+        KoTools::showTipWithMessage(qtTrId("read_no_channel"));
+        return true;
+      }
+      readAngel_ = true;
+      hid_.sendReadAngle(views_());
+      emit listEdited();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void KoOnlineControl::startOrStop() {
+  if (model_->count() == 0) {
+    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
+    return;
+  }
+  const bool loop = loopSwitch_ && loopSwitch_->isOn();
+  if (run_->isRunning()) {
+    stopRun();
+    return;
+  }
+  run_->stop();  // the sender may still be busy with the last run's final frame
+  usbMoves_.clear();
+  serialMoves_.clear();
+  QList<int> durations;
+  for (const VelmarFrame& frame : model_->frames()) {
+    usbMoves_.append(frame->bytes);
+    serialMoves_.append(KoTools::modelChangeToData(*frame));
+    durations.append(int(frame->time));
+  }
+  if (runButton_) runButton_->setImage(QStringLiteral(":/images/stop.svg"));
+  run_->start(durations, loop);
+}
+
+void KoOnlineControl::stopRun() {
+  run_->stop();
+  if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+}
+
+void KoOnlineControl::showStopMessage() {
+  const bool linked = hid_.serial() || hid_.connection();
+  KoTools::showTipWithMessage(qtTrId(linked ? "run_over" : "stop_run"));
+}
+
+void KoOnlineControl::connectionLost() {
+  if (stopped() || hid_.serial()) return;
+  stopRun();
+  KoTools::showTipWithMessage(qtTrId("stop_run"));
+}
+
+void KoOnlineControl::sliderMoved(int servoId, int value) {
+  if (hid_.serial()) {
+    serial_.sendOneSteering(servoId, value);
+  } else {
+    hid_.sendOneSteering(servoId, value, 0);
+  }
+}
+
+void KoOnlineControl::play(int row) {
+  const VelmarFrame frame = model_->frameAt(row);
+  if (!frame) return;
+  model_->setSelectIndex(row);
+  hid_.sendData(frame->bytes);
+  frameOnSliders(row);
+}
+
+void KoOnlineControl::frameOnSliders(int row) {
+  if (const VelmarFrame frame = model_->frameAt(row)) {
+    KoTools::sendSetAngleWithVelmarSliderViews(views_(), *frame);
+  }
+}
+
+void KoOnlineControl::positionsReceived(const QByteArray& report) {
+  if (!stopped() || !readAngel_) return;
+  const VelmarFrame frame = KoTools::angleReadingToVelmarModel(
+      protocol::decodePositions(report), views_(), model_->count(), actionTime_());
+  if (!frame) return;
+  model_->append(frame);
+  emit scrollToRow(model_->selectIndex());
+}

@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "model/channel_view.h"
+
+class KoFrameListModel;
+class KoImageTitleButton;
+class KoOnlineRun;
+class KoSerial;
+class KoSwitch;
+class usbHid;
+
+// Drives the arm straight from the editor: slider moves, the online run of the frame list,
+// one frame from its row, all servos to the middle, unloading the servos and reading their
+// positions back into a new frame. Moves go over the serial port while it is open.
+class KoOnlineControl : public QObject {
+  Q_OBJECT
+
+ public:
+  enum Tag {
+    kResetServos = 1004,
+    kLoop = 7001,
+    kRun = 7002,
+    kUnload = 8001,
+    kReadPositions = 8002,
+  };
+
+  using Views = std::function<ChannelViews()>;
+  using ActionTime = std::function<qint64()>;
+
+  KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel* model, Views views,
+                  ActionTime actionTime, QObject* parent = nullptr);
+
+  void setControls(KoImageTitleButton* runButton, KoSwitch* loopSwitch);
+  KoOnlineRun* run() const { return run_; }
+
+  // The buttons, by tag; false when the tag is not one of them.
+  bool buttonClick(int tag);
+  // `stop` of the screen: no online run is in progress.
+  bool stopped() const;
+  void sliderMoved(int servoId, int value);
+  // A row's play button: that frame, always over USB.
+  void play(int row);
+  // A reply 21 reaches the editor.
+  void positionsReceived(const QByteArray& report);
+  // Reading positions adds frames only while the screen is in front.
+  void setReadAngel(bool on) { readAngel_ = on; }
+  // The USB board went away: a run in progress ends, saying so.
+  void connectionLost();
+
+ signals:
+  void listEdited();
+  void scrollToRow(int row);
+
+ private:
+  void startOrStop();
+  void stopRun();
+  void showStopMessage();
+  void frameOnSliders(int row);
+
+  usbHid& hid_;
+  KoSerial& serial_;
+  KoFrameListModel* model_;
+  Views views_;
+  ActionTime actionTime_;
+  KoOnlineRun* run_;
+  KoImageTitleButton* runButton_ = nullptr;
+  KoSwitch* loopSwitch_ = nullptr;
+  bool readAngel_ = false;
+  // What the sender thread sends, taken when the run starts: the list may change meanwhile.
+  QList<QByteArray> usbMoves_;
+  QList<QByteArray> serialMoves_;
+};

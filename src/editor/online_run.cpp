@@ -1,0 +1,127 @@
+#include "editor/online_run.h"
+
+#include "link/cross_thread_queue.h"
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// The default scheduler tick on Windows is about 15 ms; a run asks for 1 ms while it plays.
+class TimerResolution {
+ public:
+#ifdef Q_OS_WIN
+  TimerResolution() { timeBeginPeriod(1); }
+  ~TimerResolution() { timeEndPeriod(1); }
+#endif
+};
+
+}  // namespace
+
+bool KoRunClock::sleepUntil(Clock::time_point due, std::condition_variable& wake,
+                            std::unique_lock<std::mutex>& lock,
+                            const std::function<bool()>& cancelled) {
+  return !wake.wait_until(lock, due, cancelled);
+}
+
+KoRunClock& KoRunClock::steady() {
+  struct Steady : KoRunClock {
+    Clock::time_point now() override { return Clock::now(); }
+  };
+  static Steady clock;
+  return clock;
+}
+
+KoOnlineRun::KoOnlineRun(Sender send, QObject* parent)
+    : QObject(parent), send_(std::move(send)), mainThread_(new CrossThreadQueue(this)) {
+  sender_ = std::thread([this] { sendLoop(); });
+}
+
+KoOnlineRun::~KoOnlineRun() {
+  stop();
+  {
+    std::lock_guard lock(sendMutex_);
+    quit_ = true;
+  }
+  sendWake_.notify_all();
+  sender_.join();
+}
+
+void KoOnlineRun::start(const QList<int>& durationsMs, bool loop) {
+  stop();
+  if (durationsMs.isEmpty()) return;
+  {
+    std::lock_guard lock(mutex_);
+    cancelled_ = false;
+  }
+  loop_ = loop;
+  running_ = true;
+  const int generation = ++generation_;
+  scheduler_ = std::thread([this, durationsMs, generation] { schedule(durationsMs, generation); });
+}
+
+void KoOnlineRun::stop() {
+  {
+    std::lock_guard lock(mutex_);
+    cancelled_ = true;
+  }
+  wake_.notify_all();
+  if (scheduler_.joinable()) scheduler_.join();
+  {
+    // Once stopped, nothing the run hands over is in use: the caller may change it.
+    std::unique_lock lock(sendMutex_);
+    sends_.clear();
+    sendIdle_.wait(lock, [this] { return !sending_; });
+  }
+  // Whatever the old run still had posted to the main thread is now stale.
+  ++generation_;
+  running_ = false;
+}
+
+void KoOnlineRun::post(int generation, std::function<void()> work) {
+  mainThread_->post([this, generation, work = std::move(work)] {
+    if (generation == generation_) work();
+  });
+}
+
+void KoOnlineRun::schedule(QList<int> durations, int generation) {
+  TimerResolution resolution;
+  std::unique_lock lock(mutex_);
+  const auto cancelled = [this] { return cancelled_; };
+  auto due = clock_->now();
+  for (;;) {
+    for (int i = 0; i < durations.size(); ++i) {
+      if (!clock_->sleepUntil(due, wake_, lock, cancelled)) return;
+      {
+        std::lock_guard sendLock(sendMutex_);
+        sends_.push_back(i);
+      }
+      sendWake_.notify_one();
+      post(generation, [this, i] { emit stepPlayed(i); });
+      due += std::chrono::milliseconds(durations[i]);
+    }
+    if (!loop_) break;
+  }
+  if (!clock_->sleepUntil(due, wake_, lock, cancelled)) return;
+  post(generation, [this] {
+    running_ = false;
+    emit runOver();
+  });
+}
+
+void KoOnlineRun::sendLoop() {
+  std::unique_lock lock(sendMutex_);
+  for (;;) {
+    sendWake_.wait(lock, [this] { return quit_ || !sends_.empty(); });
+    if (quit_) return;
+    const int frame = sends_.front();
+    sends_.pop_front();
+    sending_ = true;
+    lock.unlock();
+    send_(frame);
+    lock.lock();
+    sending_ = false;
+    sendIdle_.notify_all();
+  }
+}

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+class CrossThreadQueue;
+
+// The clock an online run keeps time by; tests put a virtual one in its place.
+class KoRunClock {
+ public:
+  using Clock = std::chrono::steady_clock;
+  virtual ~KoRunClock() = default;
+  virtual Clock::time_point now() = 0;
+  // Sleeps until `due` while `lock` is released; false as soon as `cancelled` holds.
+  virtual bool sleepUntil(Clock::time_point due, std::condition_variable& wake,
+                          std::unique_lock<std::mutex>& lock,
+                          const std::function<bool()>& cancelled);
+  static KoRunClock& steady();
+};
+
+// Plays a list of frame durations on the arm: a scheduler thread sleeps until each frame's
+// due time, measured from the start of its pass, so lateness never adds up; the send itself
+// goes to a sender thread so a slow link cannot delay the next frame. Lives on the main
+// thread, where its signals arrive.
+class KoOnlineRun : public QObject {
+  Q_OBJECT
+
+ public:
+  // Called on the sender thread with the frame's position in the list.
+  using Sender = std::function<void(int frame)>;
+
+  explicit KoOnlineRun(Sender send, QObject* parent = nullptr);
+  ~KoOnlineRun() override;
+
+  void setClock(KoRunClock* clock) { clock_ = clock ? clock : &KoRunClock::steady(); }
+
+  // Stops any run first, so two passes never play side by side.
+  void start(const QList<int>& durationsMs, bool loop);
+  // Cancels every pending step at once and returns once no send is under way; the move in
+  // progress finishes on the arm.
+  void stop();
+  // Honoured at the end of the current pass.
+  void setLoop(bool loop) { loop_ = loop; }
+  bool loop() const { return loop_; }
+  bool isRunning() const { return running_; }
+
+ signals:
+  void stepPlayed(int frame);
+  // The last frame of a pass without loop has had its time.
+  void runOver();
+
+ private:
+  void schedule(QList<int> durations, int generation);
+  void sendLoop();
+  void post(int generation, std::function<void()> work);
+
+  Sender send_;
+  KoRunClock* clock_ = &KoRunClock::steady();
+  CrossThreadQueue* mainThread_;
+  std::atomic<bool> loop_{false};
+  std::atomic<bool> running_{false};
+  std::atomic<int> generation_{0};
+
+  std::mutex mutex_;
+  std::condition_variable wake_;
+  bool cancelled_ = false;
+  std::thread scheduler_;
+
+  std::mutex sendMutex_;
+  std::condition_variable sendWake_;
+  std::condition_variable sendIdle_;
+  std::deque<int> sends_;
+  bool sending_ = false;
+  bool quit_ = false;
+  std::thread sender_;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QObject>
+#include <functional>
+
+#include "model/channel_view.h"
+
+class usbHid;
+
+// The servos' trims: read them onto the trim controls, adjust a servo live, have the servos
+// store them, and clear the controls. All of it over USB.
+class KoTrims : public QObject {
+  Q_OBJECT
+
+ public:
+  enum Tag { kRead = 2001, kStore = 2002, kReset = 2003 };
+
+  using Views = std::function<ChannelViews()>;
+  // Clicks a control through the screen's gate.
+  using Click = std::function<void(int tag)>;
+
+  KoTrims(usbHid& hid, Views views, Click click, QObject* parent = nullptr);
+
+  bool buttonClick(int tag);
+  // A trim control moved by the user.
+  void trimMoved(int servoId, int value);
+  // A reply 23 reaches the editor.
+  void deviationsReceived(const QByteArray& report);
+  bool firstAdjustment() const { return firstAdjustment_; }
+
+ private:
+  usbHid& hid_;
+  Views views_;
+  Click click_;
+  bool firstAdjustment_ = true;
+};
