@@ -27,3 +27,8 @@ bool VirtualHidTransport::write(const QByteArray& frame) {
   boardThread_->post([board = board_, frame] { board->receive(frame); });
   return true;
 }
+
+std::optional<int> VirtualHidTransport::servoPosition(int id) const {
+  if (!board_->isPlugged()) return std::nullopt;
+  return board_->position(id);
+}

@@ -16,6 +16,7 @@ class VirtualHidTransport : public HidTransport {
   bool write(const QByteArray& frame) override;
   QString name() const override { return QStringLiteral("virtual board"); }
   bool simulated() const override { return true; }
+  std::optional<int> servoPosition(int id) const override;
 
  private:
   VirtualBoard* board_;

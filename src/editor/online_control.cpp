@@ -6,6 +6,7 @@
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/frame_encoding.h"
+#include "model/move_frame.h"
 #include "model/prompter.h"
 #include "widgets/image_title_button.h"
 #include "widgets/switch.h"
@@ -21,10 +22,11 @@ KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel
   // Runs on the sender thread: only the moves taken at the start and atomic flags are read.
   run_ = new KoOnlineRun(
       [this](int frame) {
+        const bool soft = frame == 0 && softPending_.exchange(false);
         if (hid_.serial()) {
-          serial_.sendData(serialMoves_.value(frame), 0);
+          serial_.sendData(soft ? softSerial_ : serialMoves_.value(frame), 0);
         } else {
-          hid_.sendData(usbMoves_.value(frame));
+          hid_.sendData(soft ? softUsb_ : usbMoves_.value(frame));
         }
       },
       this);
@@ -97,8 +99,11 @@ void KoOnlineControl::startOrStop() {
     serialMoves_.append(KoTools::modelChangeToData(*frame));
     durations.append(int(frame->time));
   }
+  softUsb_ = frame::withTimeAtLeast(usbMoves_.first(), softStartMs_);
+  softSerial_ = frame::withTimeAtLeast(serialMoves_.first(), softStartMs_);
+  softPending_ = softStartMs_ > 0;
   if (runButton_) runButton_->setImage(QStringLiteral(":/images/stop.svg"));
-  run_->start(durations, loop);
+  run_->start(durations, loop, softStartMs_);
 }
 
 void KoOnlineControl::stopRun() {
@@ -129,7 +134,7 @@ void KoOnlineControl::play(int row) {
   const VelmarFrame frame = model_->frameAt(row);
   if (!frame) return;
   model_->setSelectIndex(row);
-  hid_.sendData(frame->bytes);
+  hid_.sendData(frame::withTimeAtLeast(frame->bytes, softStartMs_));
   frameOnSliders(row);
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <atomic>
 #include <functional>
 
 #include "model/channel_view.h"
@@ -34,6 +35,10 @@ class KoOnlineControl : public QObject {
                   ActionTime actionTime, QObject* parent = nullptr);
 
   void setControls(KoImageTitleButton* runButton, KoSwitch* loopSwitch);
+  // Soft start: the first frame of a run, and a frame played from its row, takes at least
+  // this long, so an arm far from the first pose does not slam into it. 0 is off.
+  void setSoftStart(int atLeastMs) { softStartMs_ = std::max(0, atLeastMs); }
+  int softStart() const { return softStartMs_; }
   KoOnlineRun* run() const { return run_; }
 
   // The buttons, by tag; false when the tag is not one of them.
@@ -72,4 +77,9 @@ class KoOnlineControl : public QObject {
   // What the sender thread sends, taken when the run starts: the list may change meanwhile.
   QList<QByteArray> usbMoves_;
   QList<QByteArray> serialMoves_;
+  int softStartMs_ = 0;
+  // The softened first moves, sent once at the start of a run.
+  QByteArray softUsb_;
+  QByteArray softSerial_;
+  std::atomic<bool> softPending_{false};
 };

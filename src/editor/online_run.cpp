@@ -48,7 +48,7 @@ KoOnlineRun::~KoOnlineRun() {
   sender_.join();
 }
 
-void KoOnlineRun::start(const QList<int>& durationsMs, bool loop) {
+void KoOnlineRun::start(const QList<int>& durationsMs, bool loop, int firstAtLeastMs) {
   stop();
   if (durationsMs.isEmpty()) return;
   {
@@ -58,7 +58,9 @@ void KoOnlineRun::start(const QList<int>& durationsMs, bool loop) {
   loop_ = loop;
   running_ = true;
   const int generation = ++generation_;
-  scheduler_ = std::thread([this, durationsMs, generation] { schedule(durationsMs, generation); });
+  scheduler_ = std::thread([this, durationsMs, firstAtLeastMs, generation] {
+    schedule(durationsMs, firstAtLeastMs, generation);
+  });
 }
 
 void KoOnlineRun::stop() {
@@ -85,11 +87,12 @@ void KoOnlineRun::post(int generation, std::function<void()> work) {
   });
 }
 
-void KoOnlineRun::schedule(QList<int> durations, int generation) {
+void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generation) {
   TimerResolution resolution;
   std::unique_lock lock(mutex_);
   const auto cancelled = [this] { return cancelled_; };
   auto due = clock_->now();
+  bool first = true;
   for (;;) {
     for (int i = 0; i < durations.size(); ++i) {
       if (!clock_->sleepUntil(due, wake_, lock, cancelled)) return;
@@ -99,7 +102,9 @@ void KoOnlineRun::schedule(QList<int> durations, int generation) {
       }
       sendWake_.notify_one();
       post(generation, [this, i] { emit stepPlayed(i); });
-      due += std::chrono::milliseconds(durations[i]);
+      due +=
+          std::chrono::milliseconds(first ? std::max(durations[i], firstAtLeastMs) : durations[i]);
+      first = false;
     }
     if (!loop_) break;
   }

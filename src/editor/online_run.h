@@ -41,8 +41,9 @@ class KoOnlineRun : public QObject {
 
   void setClock(KoRunClock* clock) { clock_ = clock ? clock : &KoRunClock::steady(); }
 
-  // Stops any run first, so two passes never play side by side.
-  void start(const QList<int>& durationsMs, bool loop);
+  // Stops any run first, so two passes never play side by side. The first frame of the
+  // first pass takes at least `firstAtLeastMs`, and the rest of the run shifts with it.
+  void start(const QList<int>& durationsMs, bool loop, int firstAtLeastMs = 0);
   // Cancels every pending step at once and returns once no send is under way; the move in
   // progress finishes on the arm.
   void stop();
@@ -57,7 +58,7 @@ class KoOnlineRun : public QObject {
   void runOver();
 
  private:
-  void schedule(QList<int> durations, int generation);
+  void schedule(QList<int> durations, int firstAtLeastMs, int generation);
   void sendLoop();
   void post(int generation, std::function<void()> work);
 

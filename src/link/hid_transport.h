@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QString>
+#include <optional>
 
 // The board's USB HID device as the link sees it: arrival and removal, input reports, and
 // output reports. Implementations deliver every signal on the thread the transport lives
@@ -27,6 +28,9 @@ class HidTransport : public QObject {
   virtual QString name() const = 0;
   // Whether the board behind it is the virtual one, so that notices can say so.
   virtual bool simulated() const { return false; }
+  // Where a channel servo stands now, when the transport can see it (only a simulated board
+  // can); called on the transport's thread.
+  virtual std::optional<int> servoPosition(int /*id*/) const { return std::nullopt; }
 
  signals:
   void deviceArrived(const QString& productName);

@@ -152,8 +152,8 @@ QByteArray modelChangeToData(const KoActionModel& f) {
   return out;
 }
 
-VelmarFrame angleReadingToVelmarModel(const QList<ServoPosition>& readings,
-                                      const ChannelViews& views, int index, qint64 time) {
+VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const ChannelViews& views,
+                                 int index, qint64 time, bool* complete) {
   auto result = std::make_shared<KoVelmarPwmModel>();
   result->ID = index + 1;
   result->time = time;
@@ -180,16 +180,20 @@ VelmarFrame angleReadingToVelmarModel(const QList<ServoPosition>& readings,
     frame::appendServo(triples, id, p);
     ++count;
   }
-  if (!waiting.isEmpty()) {
-    showTipWithMessage(qtTrId("connect_velmar"));
-    return nullptr;
-  }
-  showTipWithMessage(qtTrId("read_success"));
-  if (action.isEmpty()) return nullptr;
+  if (complete) *complete = waiting.isEmpty();
+  if (!waiting.isEmpty() || action.isEmpty()) return nullptr;
   result->data = record;
   result->action = action;
   result->bytes = frame::moveHeader(count, time) + triples;
   return result;
+}
+
+VelmarFrame angleReadingToVelmarModel(const QList<ServoPosition>& readings,
+                                      const ChannelViews& views, int index, qint64 time) {
+  bool complete = false;
+  VelmarFrame frame = readingToVelmarModel(readings, views, index, time, &complete);
+  showTipWithMessage(qtTrId(complete ? "read_success" : "connect_velmar"));
+  return frame;
 }
 
 void sendSetAngleWithVelmarSliderViews(const ChannelViews& views, const KoVelmarPwmModel& f) {

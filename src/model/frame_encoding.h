@@ -34,6 +34,9 @@ QByteArray modelChangeToData(const KoActionModel& frame);
 // channel got no reading, tips "read_success" otherwise.
 VelmarFrame angleReadingToVelmarModel(const QList<ServoPosition>& readings,
                                       const ChannelViews& views, int index, qint64 time);
+// The same without a tip; `complete` tells whether every visible channel got a reading.
+VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const ChannelViews& views,
+                                 int index, qint64 time, bool* complete);
 
 // A frame's channels onto the first six sliders.
 void sendSetAngleWithVelmarSliderViews(const ChannelViews& views, const KoVelmarPwmModel& frame);

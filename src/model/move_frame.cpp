@@ -1,5 +1,7 @@
 #include "model/move_frame.h"
 
+#include <algorithm>
+
 namespace frame {
 
 QByteArray moveHeader(int count, qint64 time) {
@@ -26,6 +28,12 @@ QByteArray multiServoMove(qint64 time, const QList<ServoPosition>& servos) {
   QByteArray out = moveHeader(static_cast<int>(servos.size()), time);
   for (const ServoPosition& s : servos) appendServo(out, s.id, s.position);
   return out;
+}
+
+QByteArray withTimeAtLeast(QByteArray move, int ms) {
+  if (move.size() < kMoveHeaderSize || move[3] != char(kMoveCommand)) return move;
+  if (le16(move, 5) < ms) putLe16(move, 5, std::min(ms, 0xFFFF));
+  return move;
 }
 
 }  // namespace frame

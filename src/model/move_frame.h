@@ -46,6 +46,8 @@ inline quint16 le16(const QByteArray& in, qsizetype offset) {
 // 55 55, LEN = 3 x count + 5, 03, count, time; the triples follow.
 QByteArray moveHeader(int count, qint64 time);
 void appendServo(QByteArray& out, qint64 id, qint64 position);
+// The move with its time raised to at least `ms`; anything that is no move stays as it is.
+QByteArray withTimeAtLeast(QByteArray move, int ms);
 // Throws FrameError beyond kMaxServosPerMove servos.
 QByteArray multiServoMove(qint64 time, const QList<ServoPosition>& servos);
 

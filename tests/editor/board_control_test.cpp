@@ -17,6 +17,7 @@
 #include "link_fixture.h"
 #include "pseudo_terminal.h"
 #include "recording_prompter.h"
+#include "virtual_run_clock.h"
 #include "widgets/image_title_button.h"
 #include "widgets/switch.h"
 #include "widgets/velmar_pan_view.h"
@@ -24,49 +25,6 @@
 using std::chrono::milliseconds;
 
 namespace {
-
-// Time that passes only when the run sleeps: each sleep jumps to its due time, unless the
-// due time lies beyond the horizon, where the run waits until it is stopped.
-class VirtualClock : public KoRunClock {
- public:
-  Clock::time_point now() override {
-    std::lock_guard lock(mutex_);
-    return now_;
-  }
-  bool sleepUntil(Clock::time_point due, std::condition_variable& wake,
-                  std::unique_lock<std::mutex>& lock,
-                  const std::function<bool()>& cancelled) override {
-    const auto at = std::chrono::duration_cast<milliseconds>(due - Clock::time_point{});
-    {
-      std::lock_guard own(mutex_);
-      sleeps_.append(int(at.count()));
-      if (at <= horizon_) now_ = std::max(now_, due);
-    }
-    if (at > horizon()) {
-      wake.wait(lock, cancelled);
-      return false;
-    }
-    return !cancelled();
-  }
-  QList<int> sleeps() {
-    std::lock_guard lock(mutex_);
-    return sleeps_;
-  }
-  milliseconds horizon() {
-    std::lock_guard lock(mutex_);
-    return horizon_;
-  }
-  void setHorizon(milliseconds h) {
-    std::lock_guard lock(mutex_);
-    horizon_ = h;
-  }
-
- private:
-  std::mutex mutex_;
-  Clock::time_point now_{};
-  QList<int> sleeps_;
-  milliseconds horizon_ = milliseconds::max();
-};
 
 // The servo positions of the multi-servo moves the board received, servo 1 of each.
 QList<int> firstServoOfMoves(const VirtualBoard& board) {

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+#include "model/action_model.h"
+#include "model/channel_view.h"
+
+class KoFrameListModel;
+class usbHid;
+
+// Teaching by hand: while the servos hang limp, reads the visible channels every interval
+// and appends a frame of that interval's time per reading. A reading that moved no channel
+// by the threshold or more lengthens the frame before it instead. A reading that does not
+// come, or lacks a channel, ends the recording; what was recorded stays.
+class KoTeachRecorder : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kMinInterval = 100;
+  static constexpr int kMaxInterval = 2000;
+  static constexpr int kDefaultInterval = 250;
+  static constexpr int kDefaultThreshold = 5;
+
+  using Views = std::function<ChannelViews()>;
+
+  KoTeachRecorder(usbHid& hid, KoFrameListModel* model, Views views, QObject* parent = nullptr);
+
+  bool isRecording() const { return recording_; }
+  // False, with a tip, when there is nothing to read.
+  bool start();
+  void stop();
+  // Held within 100 to 2000 ms; takes effect at the next start.
+  void setInterval(int ms);
+  int interval() const { return interval_; }
+  void setThreshold(int threshold) { threshold_ = std::max(0, threshold); }
+  int threshold() const { return threshold_; }
+  // Tests tick by hand instead of waiting for the timer.
+  void setAutoTick(bool on) { autoTick_ = on; }
+
+  // One reading is due: asks for it, or ends the recording when the last one never came.
+  void tick();
+  // A reply 21 while recording.
+  void positionsReceived(const QByteArray& report);
+  // The board went away.
+  void connectionLost();
+
+ signals:
+  void recordingChanged(bool recording);
+  void scrollToRow(int row);
+
+ private:
+  void fail();
+  bool still(const KoVelmarPwmModel& previous, const KoVelmarPwmModel& reading) const;
+
+  usbHid& hid_;
+  KoFrameListModel* model_;
+  Views views_;
+  QTimer timer_;
+  int interval_ = kDefaultInterval;
+  int threshold_ = kDefaultThreshold;
+  bool autoTick_ = true;
+  bool recording_ = false;
+  bool awaiting_ = false;
+  // The frame this recording appended last, the one a still reading lengthens.
+  VelmarFrame last_;
+};

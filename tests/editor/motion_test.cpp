@@ -1,0 +1,258 @@
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "editor/arm_feed.h"
+#include "editor/curve_view.h"
+#include "editor/frame_list_model.h"
+#include "editor/online_control.h"
+#include "editor/online_run.h"
+#include "editor/teach_recorder.h"
+#include "editor/velmar_view_controller.h"
+#include "fake_channel_view.h"
+#include "link/protocol.h"
+#include "link/serial_port_manager.h"
+#include "link_fixture.h"
+#include "model/frame_encoding.h"
+#include "recording_prompter.h"
+#include "virtual_run_clock.h"
+#include "widgets/arm_view.h"
+#include "widgets/switch.h"
+
+using std::chrono::milliseconds;
+
+namespace {
+
+int moveTime(const QByteArray& move) { return frame::le16(move, 5); }
+
+// A frame of channels 1 to 6 at these positions; a negative one is absent.
+VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
+  FakeSliders sliders(6);
+  int i = 0;
+  for (int p : positions) {
+    sliders[i].setText(QString::number(p));
+    sliders[i++].setHidden(p < 0);
+  }
+  return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
+}
+
+QList<int> channelOf(const KoFrameListModel& model, int channel) {
+  QList<int> out;
+  for (const VelmarFrame& f : model.frames()) out.append(int(f->id(channel)));
+  return out;
+}
+
+QList<int> timesOf(const KoFrameListModel& model) {
+  QList<int> out;
+  for (const VelmarFrame& f : model.frames()) out.append(int(f->time));
+  return out;
+}
+
+class SoftStartTest : public LinkFixture, public testing::WithParamInterface<std::pair<int, int>> {
+ protected:
+  void SetUp() override {
+    LinkFixture::SetUp();
+    RecordingPrompter::instance().reset();
+    editor.online()->run()->setClock(&clock);
+    editor.show();
+    processPending();
+  }
+  void TearDown() override {
+    editor.online()->run()->stop();
+    RecordingPrompter::instance().reset();
+    LinkFixture::TearDown();
+  }
+
+  VirtualClock clock;
+  ORSSerialPortManager ports{[] { return QStringList{}; }};
+  KoVelmarViewController editor{link, nullptr, &ports};
+};
+
+// The first frame goes out at once but takes at least the soft-start time; everything after
+// it shifts by what was added, the second pass of a loop included, whose first frame keeps
+// its own time.
+TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
+  const auto [firstTime, shift] = GetParam();
+  editor.model()->appendMany({frameOf({100, 500, 500, 500, 500, 500}, firstTime),
+                              frameOf({200, 500, 500, 500, 500, 500}, 500),
+                              frameOf({300, 500, 500, 500, 500, 500}, 2000)});
+  editor.online()->setSoftStart(1000);
+  clock.setHorizon(milliseconds(firstTime + shift + 2500 + firstTime + 500));
+  static_cast<KoSwitch*>(editor.control(KoOnlineControl::kLoop))->setOn(true);
+  editor.online()->buttonClick(KoOnlineControl::kRun);
+  ASSERT_TRUE(
+      processUntil([this] { return board.receivedWith(protocol::kMultiServoMove).size() >= 5; }));
+  const int t0 = firstTime + shift;
+  EXPECT_EQ(clock.sleeps().mid(0, 6),
+            (QList<int>{0, t0, t0 + 500, t0 + 2500, t0 + 2500 + firstTime, t0 + 3000 + firstTime}));
+  QList<int> times;
+  for (const QByteArray& move : board.receivedWith(protocol::kMultiServoMove))
+    times.append(moveTime(move));
+  EXPECT_EQ(times.mid(0, 5), (QList<int>{firstTime + shift, 500, 2000, firstTime, 500}));
+  editor.online()->buttonClick(KoOnlineControl::kRun);
+
+  // A frame played from its row is softened the same way; the stored frame is not.
+  board.clearReceived();
+  editor.online()->play(0);
+  ASSERT_TRUE(
+      processUntil([this] { return !board.receivedWith(protocol::kMultiServoMove).isEmpty(); }));
+  EXPECT_EQ(moveTime(board.receivedWith(protocol::kMultiServoMove).first()), firstTime + shift);
+  EXPECT_EQ(editor.model()->frameAt(0)->time, firstTime);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
+                         testing::Values(std::pair{300, 700}, std::pair{1500, 0}));
+
+class CurveViewTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    RecordingPrompter::instance().reset();
+    model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
+                      frameOf({300, 900, 500, 500, 500, 800}, 1000),
+                      frameOf({500, 900, 500, 500, 500, 800}, 2000)});
+    view.resize(400, 200);
+  }
+
+  KoFrameListModel model;
+  KoCurveView view{&model};
+};
+
+TEST_F(CurveViewTest, HitTestFindsTheNearestPresentPoint) {
+  struct Case {
+    QPointF at;
+    std::optional<KoCurveView::Hit> hit;
+  };
+  const QPointF p1 = view.pointOf(1, 1);
+  const QPointF p6absent = view.pointOf(0, 6);
+  const Case cases[] = {
+      {p1, KoCurveView::Hit{1, 1}},
+      {p1 + QPointF(KoCurveView::kHitRadius - 1, 0), KoCurveView::Hit{1, 1}},
+      {p1 + QPointF(0, KoCurveView::kHitRadius + 2), std::nullopt},
+      {view.pointOf(2, 6), KoCurveView::Hit{2, 6}},
+      {p6absent, std::nullopt},  // an absent channel has no point to take
+      // Channels 3 to 5 coincide at 500 on the last frame; 1 lies right there too.
+      {view.pointOf(2, 1) + QPointF(0, 1), KoCurveView::Hit{2, 1}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.at.x() << "," << c.at.y());
+    EXPECT_EQ(view.hitTest(c.at), c.hit);
+  }
+  // Frame times decide where points lie: the last frame lasts twice as long.
+  EXPECT_NEAR(view.pointOf(2, 1).x() - view.pointOf(1, 1).x(),
+              2 * (view.pointOf(1, 1).x() - view.pointOf(0, 1).x()), 1);
+}
+
+TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  const QPoint from = view.pointOf(1, 2).toPoint();
+  QTest::mousePress(&view, Qt::LeftButton, {}, from);
+  EXPECT_EQ(model.selectIndex(), 1);
+  const QPointF mid = view.pointOf(1, 2);
+  QMouseEvent move(QEvent::MouseMove, QPointF(from.x(), mid.y() + 2000),
+                   view.mapToGlobal(QPointF(from.x(), mid.y() + 2000)), Qt::NoButton,
+                   Qt::LeftButton, {});
+  QApplication::sendEvent(&view, &move);
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
+  processPending();
+
+  const VelmarFrame f = model.frameAt(1);
+  EXPECT_EQ(f->id(2), 0);  // dragged below the plot: held at the end
+  EXPECT_EQ(f->bytes, KoTools::actionToBytesWithVelmarModel(*f));  // re-encoded by the setter
+  EXPECT_EQ(channelOf(model, 2), (QList<int>{900, 0, 900}));
+  ASSERT_FALSE(changed.isEmpty());
+  EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
+  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+
+  // A press beside every point selects nothing and edits nothing.
+  changed.clear();
+  QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseMove(&view, QPoint(2, 150));
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(2, 150));
+  EXPECT_TRUE(changed.isEmpty());
+  EXPECT_EQ(model.selectIndex(), 1);
+}
+
+class TeachTest : public LinkFixture {
+ protected:
+  void SetUp() override {
+    LinkFixture::SetUp();
+    RecordingPrompter::instance().reset();
+    recorder.setAutoTick(false);
+    QObject::connect(&link, &usbHid::reportReceived, &recorder, [this](const QByteArray& r) {
+      if (protocol::replyCommand(r) == protocol::kReadPositions) recorder.positionsReceived(r);
+    });
+    link.sendMotorLost(sliders.views());
+    ASSERT_TRUE(processUntil([this] { return board.isUnloaded(6); }));
+  }
+  // One reading: the test's hand has moved the servos, the recorder asks and gets its answer.
+  void reading() {
+    const int asked = int(board.receivedWith(protocol::kReadPositions).size());
+    recorder.tick();
+    processUntil([&] { return board.receivedWith(protocol::kReadPositions).size() > asked; });
+    processPending();
+  }
+  QStringList& tips() { return RecordingPrompter::instance().tips; }
+
+  FakeSliders sliders{6};
+  KoFrameListModel model;
+  KoTeachRecorder recorder{link, &model, [this] { return sliders.views(); }};
+};
+
+TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
+  ASSERT_TRUE(recorder.start());  // the first reading is asked at once
+  processPending();
+  board.poseByHand(1, 600);
+  reading();
+  board.poseByHand(1, 604);  // within the threshold: the frame before lasts longer
+  reading();
+  reading();
+  board.poseByHand(2, 700);
+  reading();
+  EXPECT_EQ(channelOf(model, 1), (QList<int>{500, 600, 604}));
+  EXPECT_EQ(channelOf(model, 2), (QList<int>{500, 500, 700}));
+  EXPECT_EQ(timesOf(model), (QList<int>{250, 750, 250}));
+  EXPECT_TRUE(tips().isEmpty());
+
+  // Channel 6 stops answering: the recording ends, what it holds stays.
+  board.setChannelServos({1, 2, 3, 4, 5});
+  reading();
+  EXPECT_FALSE(recorder.isRecording());
+  EXPECT_EQ(tips(), QStringList{"connect_velmar"});
+  EXPECT_EQ(model.count(), 3);
+}
+
+TEST_F(TeachTest, AnUnansweredReadingEndsAndAStillnessNeverOverflowsAFrame) {
+  recorder.setInterval(5000);  // held at 2000
+  ASSERT_TRUE(recorder.start());
+  processPending();
+  for (int i = 0; i < 15; ++i) reading();
+  // 16 still readings of 2000 ms: one frame of 30000, the longest there is, then a new one.
+  EXPECT_EQ(timesOf(model), (QList<int>{30000, 2000}));
+
+  board.dropRepliesTo(protocol::kReadPositions);
+  recorder.tick();
+  recorder.tick();
+  EXPECT_FALSE(recorder.isRecording());
+  EXPECT_EQ(tips(), QStringList{"connect_velmar"});
+  EXPECT_EQ(model.count(), 2);
+}
+
+TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) {
+  KoArmView view;
+  KoArmFeed feed(
+      link, [this] { return sliders.views(); }, &view);
+  sliders[0].setText("120");
+  board.poseByHand(1, 640);
+  feed.refresh();
+  EXPECT_EQ(view.positions()[0], 640);
+  link.setSerial(true);  // serial moves never reach the board this link sees
+  EXPECT_EQ(feed.positions()[0], 120);
+  link.setSerial(false);
+  board.unplug();
+  ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
+  EXPECT_EQ(feed.positions()[0], 120);
+}
+
+}  // namespace

@@ -1,0 +1,101 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QSettings>
+
+#include "model/arm_pose.h"
+
+namespace {
+
+constexpr auto kBase = KoArmJoints::kBase;
+constexpr auto kShoulder = KoArmJoints::kShoulder;
+constexpr auto kGripper = KoArmJoints::kGripper;
+
+KoChannelPositions all(int p) {
+  KoChannelPositions out;
+  out.fill(p);
+  return out;
+}
+
+class ArmPoseTest : public ::testing::Test {
+ protected:
+  void TearDown() override { QSettings().remove(KoArmJoints::kSettingsKey); }
+};
+
+TEST_F(ArmPoseTest, JointAnglesFollowTheirChannels) {
+  const KoArmJoints table = KoArmJoints::fallback();
+  struct Case {
+    int channel;
+    std::optional<int> position;
+    KoArmJoints::Joint joint;
+    double angle;
+  };
+  const Case cases[] = {
+      {6, 0, kBase, -120},         {6, 1000, kBase, 120},  {6, 750, kBase, 60},
+      {5, 250, kShoulder, 60},     {1, 1000, kGripper, 0}, {1, 0, kGripper, 60},
+      {6, 1500, kBase, 120},       {6, -40, kBase, -120},  // held at the ends
+      {6, std::nullopt, kBase, 0},                         // absent rests in the middle
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message()
+                 << "channel " << c.channel << " at " << c.position.value_or(-1));
+    KoChannelPositions positions = all(500);
+    positions[c.channel - 1] = c.position;
+    const auto angles = armJointAngles(table, positions);
+    EXPECT_DOUBLE_EQ(angles[c.joint], c.angle);
+  }
+}
+
+TEST_F(ArmPoseTest, ShippedTableMatchesTheFallbackAndSettingsOverrideOnlyWhenWhole) {
+  QFile file(QStringLiteral(VORN_SOURCE_DIR "/resources/armJoints.json"));
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const auto shipped = KoArmJoints::parse(file.readAll());
+  ASSERT_TRUE(shipped);
+  for (int j = 0; j < KoArmJoints::kJointCount; ++j) {
+    EXPECT_EQ(shipped->joints[j].channel, KoArmJoints::fallback().joints[j].channel) << j;
+    EXPECT_EQ(shipped->joints[j].angleAt1000, KoArmJoints::fallback().joints[j].angleAt1000) << j;
+  }
+
+  // Base on channel 1 and the gripper on channel 6: a swapped wiring.
+  const QByteArray swapped = R"({"base":{"channel":1,"at0":-90,"at1000":90},
+      "shoulder":{"channel":5,"at0":90,"at1000":-90},"elbow":{"channel":4,"at0":90,"at1000":-90},
+      "wrist":{"channel":3,"at0":90,"at1000":-90},"wrist_roll":{"channel":2,"at0":0,"at1000":180},
+      "gripper":{"channel":6,"at0":45,"at1000":0}})";
+  QSettings().setValue(KoArmJoints::kSettingsKey, QString::fromUtf8(swapped));
+  KoChannelPositions positions = all(500);
+  positions[0] = 1000;
+  EXPECT_DOUBLE_EQ(armJointAngles(KoArmJoints::load(), positions)[kBase], 90);
+
+  // Broken, partial or out-of-range tables leave the shipped one in force.
+  for (const char* broken : {"{", "[]", R"({"base":{"channel":1,"at0":0,"at1000":90}})",
+                             R"({"base":{"channel":0,"at0":0,"at1000":1}})"}) {
+    SCOPED_TRACE(broken);
+    EXPECT_FALSE(KoArmJoints::parse(broken));
+    QSettings().setValue(KoArmJoints::kSettingsKey, QString::fromUtf8(broken));
+    EXPECT_EQ(KoArmJoints::load().joints[kBase].channel, 6);
+  }
+  QByteArray tooFar = swapped;
+  tooFar.replace("\"at1000\":180", "\"at1000\":720");
+  EXPECT_FALSE(KoArmJoints::parse(tooFar));
+}
+
+TEST_F(ArmPoseTest, SkeletonStandsUpAtTheMiddleAndLeansWithTheShoulder) {
+  const KoArmJoints table = KoArmJoints::fallback();
+  const auto upright = armSkeleton(armJointAngles(table, all(500)));
+  for (const QPointF& p : upright) EXPECT_NEAR(p.x(), 0, 1e-9);
+  EXPECT_GT(upright[4].y(), upright[1].y());
+
+  // Shoulder a quarter turn forward: everything above it lies level, at shoulder height.
+  KoChannelPositions forward = all(500);
+  forward[4] = 125;  // 120 - 240 * 0.125 = 90 degrees
+  const auto leaning = armSkeleton(armJointAngles(table, forward));
+  EXPECT_NEAR(leaning[4].y(), leaning[1].y(), 1e-9);
+  EXPECT_GT(leaning[4].x(), leaning[2].x());
+
+  // Turned a quarter away from the viewer the reach vanishes from the side view.
+  forward[5] = 875;  // base 90 degrees
+  const auto away = armSkeleton(armJointAngles(table, forward));
+  EXPECT_NEAR(away[4].x(), 0, 1e-9);
+}
+
+}  // namespace

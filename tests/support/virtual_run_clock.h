@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QList>
+#include <chrono>
+#include <mutex>
+
+#include "editor/online_run.h"
+
+// Time that passes only when the run sleeps: each sleep jumps to its due time, unless the
+// due time lies beyond the horizon, where the run waits until it is stopped.
+class VirtualClock : public KoRunClock {
+ public:
+  Clock::time_point now() override {
+    std::lock_guard lock(mutex_);
+    return now_;
+  }
+  bool sleepUntil(Clock::time_point due, std::condition_variable& wake,
+                  std::unique_lock<std::mutex>& lock,
+                  const std::function<bool()>& cancelled) override {
+    const auto at =
+        std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::time_point{});
+    {
+      std::lock_guard own(mutex_);
+      sleeps_.append(int(at.count()));
+      if (at <= horizon_) now_ = std::max(now_, due);
+    }
+    if (at > horizon()) {
+      wake.wait(lock, cancelled);
+      return false;
+    }
+    return !cancelled();
+  }
+  QList<int> sleeps() {
+    std::lock_guard lock(mutex_);
+    return sleeps_;
+  }
+  std::chrono::milliseconds horizon() {
+    std::lock_guard lock(mutex_);
+    return horizon_;
+  }
+  void setHorizon(std::chrono::milliseconds h) {
+    std::lock_guard lock(mutex_);
+    horizon_ = h;
+  }
+
+ private:
+  std::mutex mutex_;
+  Clock::time_point now_{};
+  QList<int> sleeps_;
+  std::chrono::milliseconds horizon_ = std::chrono::milliseconds::max();
+};
