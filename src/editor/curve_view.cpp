@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <array>
 #include <climits>
 #include <cmath>
 
@@ -156,45 +157,59 @@ void KoCurveView::drawCurves(QPainter& p) const {
   const qint64 total = ends_.isEmpty() ? 0 : ends_.last();
   const double perMs = total > 0 ? plot.width() / double(total) : 0;
   const double yScale = plot.height() / 1000;
-  const bool dots = frames.size() <= plot.width() / 8;
-  for (int channel = 1; channel <= kChannels; ++channel) {
-    p.setPen(QPen(channelColour(channel), 1.5));
-    QPolygonF line;
-    // Within one pixel column only the column's extremes and its last point are kept.
+
+  // One pass over the frames for all channels: each frame is touched once.
+  struct Trace {
+    QList<QPolygonF> lines{QPolygonF()};
+    QList<QLineF> strokes;
     int column = INT_MIN;
     double low = 0, high = 0;
-    const auto flushColumn = [&] {
+    void flushColumn() {
       if (column != INT_MIN && high - low >= 1) {
-        p.drawLine(QPointF(column + 0.5, low), QPointF(column + 0.5, high));
+        strokes.append(QLineF(column + 0.5, low, column + 0.5, high));
       }
-    };
-    const auto flushLine = [&] {
+    }
+    void gap() {
       flushColumn();
       column = INT_MIN;
-      if (line.size() > 1) p.drawPolyline(line);
-      line.clear();
-    };
-    for (int i = 0; i < frames.size(); ++i) {
-      const KoVelmarPwmModel& f = *frames[i];
-      if (!f.isPresent(channel)) {
-        flushLine();
-        continue;
-      }
-      const double x = plot.left() + ends_[i] * perMs;
-      const double y = plot.bottom() - std::clamp<double>(f.id(channel), 0, 1000) * yScale;
+      if (!lines.last().isEmpty()) lines.append(QPolygonF());
+    }
+    void add(double x, double y) {
       const int c = int(x);
       if (c == column) {
         low = std::min(low, y);
         high = std::max(high, y);
-        line.last() = QPointF(x, y);
-        continue;
+        lines.last().last() = QPointF(x, y);
+        return;
       }
       flushColumn();
       column = c;
       low = high = y;
-      line.append(QPointF(x, y));
+      lines.last().append(QPointF(x, y));
     }
-    flushLine();
+  };
+  std::array<Trace, kChannels> traces;
+  for (int i = 0; i < frames.size(); ++i) {
+    const KoVelmarPwmModel& f = *frames[i];
+    const double x = plot.left() + ends_[i] * perMs;
+    for (int channel = 1; channel <= kChannels; ++channel) {
+      Trace& t = traces[channel - 1];
+      if (!f.isPresent(channel)) {
+        t.gap();
+        continue;
+      }
+      t.add(x, plot.bottom() - std::clamp<double>(f.id(channel), 0, 1000) * yScale);
+    }
+  }
+  const bool dots = frames.size() <= plot.width() / 8;
+  for (int channel = 1; channel <= kChannels; ++channel) {
+    Trace& t = traces[channel - 1];
+    t.flushColumn();
+    p.setPen(QPen(channelColour(channel), 0));
+    for (const QPolygonF& line : t.lines) {
+      if (line.size() > 1) p.drawPolyline(line);
+    }
+    p.drawLines(t.strokes);
     if (!dots) continue;
     p.setBrush(channelColour(channel));
     for (int i = 0; i < frames.size(); ++i) {
