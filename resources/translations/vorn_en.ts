@@ -1608,5 +1608,70 @@
         <extracomment>Accessible description of the batch download's group box</extracomment>
         <translation>The group each chosen file goes to, taken from its name.</translation>
     </message>
+    <message id="live_arm">
+        <source>live_arm</source>
+        <extracomment>Label of the switch between the still picture and the live arm</extracomment>
+        <translation>Live arm</translation>
+    </message>
+    <message id="live_arm_tips">
+        <source>live_arm_tips</source>
+        <extracomment>Tooltip of the live arm switch</extracomment>
+        <translation>Show the arm as its servos stand now instead of the still picture.</translation>
+    </message>
+    <message id="curves_tips">
+        <source>curves_tips</source>
+        <extracomment>Tooltip of the curve view under the table</extracomment>
+        <translation>Each channel&#x27;s position over the action&#x27;s time. Click a point to select its frame; drag it up or down to change the position.</translation>
+    </message>
+    <message id="soft_start">
+        <source>soft_start</source>
+        <extracomment>Label of the soft start switch in the loop panel, about 80 px wide</extracomment>
+        <translation>Soft start</translation>
+    </message>
+    <message id="soft_start_tips">
+        <source>soft_start_tips</source>
+        <extracomment>Tooltip of the soft start switch and its time field</extracomment>
+        <translation>The first frame of a run, and a frame played from its row, takes at least this many milliseconds, so the arm does not slam into its first pose.</translation>
+    </message>
+    <message id="record_hand">
+        <source>record_hand</source>
+        <extracomment>Button title: start recording by hand, about 100 px wide</extracomment>
+        <translation>Record</translation>
+    </message>
+    <message id="record_stop">
+        <source>record_stop</source>
+        <extracomment>Button title: stop recording by hand, about 100 px wide</extracomment>
+        <translation>Stop Recording</translation>
+    </message>
+    <message id="record_hand_tips">
+        <source>record_hand_tips</source>
+        <extracomment>Tooltip of the record button</extracomment>
+        <translation>After unloading the servos, move the arm by hand: its pose is read at every interval and added as a frame.</translation>
+    </message>
+    <message id="record_interval">
+        <source>record_interval</source>
+        <extracomment>Label of the recording interval field, in milliseconds, about 70 px wide</extracomment>
+        <translation>Every (ms)</translation>
+    </message>
+    <message id="record_interval_tips">
+        <source>record_interval_tips</source>
+        <extracomment>Tooltip of the recording interval field</extracomment>
+        <translation>How often the pose is read while recording: 100 to 2000 ms.</translation>
+    </message>
+    <message id="recording_busy">
+        <source>recording_busy</source>
+        <extracomment>Message of a tip dialog: a control was used while recording by hand</extracomment>
+        <translation>A recording by hand is in progress. Stop it first.</translation>
+    </message>
+    <message id="curves">
+        <source>curves</source>
+        <extracomment>Accessible name of the curve view under the table</extracomment>
+        <translation>Channel curves</translation>
+    </message>
+    <message id="soft_start_time">
+        <source>soft_start_time</source>
+        <extracomment>Accessible name of the soft start&#x27;s time field, in milliseconds</extracomment>
+        <translation>Soft start time (ms)</translation>
+    </message>
 </context>
 </TS>

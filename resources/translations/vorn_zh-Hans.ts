@@ -1608,5 +1608,70 @@
         <extracomment>Accessible description of the batch download's group box</extracomment>
         <translation>每个所选文件要下载到的动作组，取自文件名。</translation>
     </message>
+    <message id="live_arm">
+        <source>live_arm</source>
+        <extracomment>Label of the switch between the still picture and the live arm</extracomment>
+        <translation>实时机械臂</translation>
+    </message>
+    <message id="live_arm_tips">
+        <source>live_arm_tips</source>
+        <extracomment>Tooltip of the live arm switch</extracomment>
+        <translation>显示舵机当前姿态的机械臂，代替静态图片。</translation>
+    </message>
+    <message id="curves_tips">
+        <source>curves_tips</source>
+        <extracomment>Tooltip of the curve view under the table</extracomment>
+        <translation>各通道位置随动作时间的变化。点击一个点选中其动作帧；上下拖动可修改位置。</translation>
+    </message>
+    <message id="soft_start">
+        <source>soft_start</source>
+        <extracomment>Label of the soft start switch in the loop panel, about 80 px wide</extracomment>
+        <translation>缓启动</translation>
+    </message>
+    <message id="soft_start_tips">
+        <source>soft_start_tips</source>
+        <extracomment>Tooltip of the soft start switch and its time field</extracomment>
+        <translation>在线运行的第一帧以及从行播放的帧至少用这么多毫秒，避免机械臂猛然冲向第一个姿态。</translation>
+    </message>
+    <message id="record_hand">
+        <source>record_hand</source>
+        <extracomment>Button title: start recording by hand, about 100 px wide</extracomment>
+        <translation>手动录制</translation>
+    </message>
+    <message id="record_stop">
+        <source>record_stop</source>
+        <extracomment>Button title: stop recording by hand, about 100 px wide</extracomment>
+        <translation>停止录制</translation>
+    </message>
+    <message id="record_hand_tips">
+        <source>record_hand_tips</source>
+        <extracomment>Tooltip of the record button</extracomment>
+        <translation>舵机卸力后用手摆动机械臂：每个间隔读取一次姿态并添加为动作帧。</translation>
+    </message>
+    <message id="record_interval">
+        <source>record_interval</source>
+        <extracomment>Label of the recording interval field, in milliseconds, about 70 px wide</extracomment>
+        <translation>间隔(ms)</translation>
+    </message>
+    <message id="record_interval_tips">
+        <source>record_interval_tips</source>
+        <extracomment>Tooltip of the recording interval field</extracomment>
+        <translation>录制时读取姿态的间隔：100 到 2000 毫秒。</translation>
+    </message>
+    <message id="recording_busy">
+        <source>recording_busy</source>
+        <extracomment>Message of a tip dialog: a control was used while recording by hand</extracomment>
+        <translation>正在手动录制，请先停止录制。</translation>
+    </message>
+    <message id="curves">
+        <source>curves</source>
+        <extracomment>Accessible name of the curve view under the table</extracomment>
+        <translation>通道曲线</translation>
+    </message>
+    <message id="soft_start_time">
+        <source>soft_start_time</source>
+        <extracomment>Accessible name of the soft start&#x27;s time field, in milliseconds</extracomment>
+        <translation>缓启动时间(毫秒)</translation>
+    </message>
 </context>
 </TS>

@@ -1608,5 +1608,70 @@
         <extracomment>Accessible description of the batch download's group box</extracomment>
         <translation>每個所選檔案要下載到的動作組，取自檔名。</translation>
     </message>
+    <message id="live_arm">
+        <source>live_arm</source>
+        <extracomment>Label of the switch between the still picture and the live arm</extracomment>
+        <translation>即時機械臂</translation>
+    </message>
+    <message id="live_arm_tips">
+        <source>live_arm_tips</source>
+        <extracomment>Tooltip of the live arm switch</extracomment>
+        <translation>顯示伺服機目前姿態的機械臂，代替靜態圖片。</translation>
+    </message>
+    <message id="curves_tips">
+        <source>curves_tips</source>
+        <extracomment>Tooltip of the curve view under the table</extracomment>
+        <translation>各通道位置隨動作時間的變化。點擊一個點選取其動作幀；上下拖曳可修改位置。</translation>
+    </message>
+    <message id="soft_start">
+        <source>soft_start</source>
+        <extracomment>Label of the soft start switch in the loop panel, about 80 px wide</extracomment>
+        <translation>緩啟動</translation>
+    </message>
+    <message id="soft_start_tips">
+        <source>soft_start_tips</source>
+        <extracomment>Tooltip of the soft start switch and its time field</extracomment>
+        <translation>線上運行的第一幀以及從列播放的幀至少用這麼多毫秒，避免機械臂猛然衝向第一個姿態。</translation>
+    </message>
+    <message id="record_hand">
+        <source>record_hand</source>
+        <extracomment>Button title: start recording by hand, about 100 px wide</extracomment>
+        <translation>手動錄製</translation>
+    </message>
+    <message id="record_stop">
+        <source>record_stop</source>
+        <extracomment>Button title: stop recording by hand, about 100 px wide</extracomment>
+        <translation>停止錄製</translation>
+    </message>
+    <message id="record_hand_tips">
+        <source>record_hand_tips</source>
+        <extracomment>Tooltip of the record button</extracomment>
+        <translation>伺服機卸力後用手擺動機械臂：每個間隔讀取一次姿態並新增為動作幀。</translation>
+    </message>
+    <message id="record_interval">
+        <source>record_interval</source>
+        <extracomment>Label of the recording interval field, in milliseconds, about 70 px wide</extracomment>
+        <translation>間隔(ms)</translation>
+    </message>
+    <message id="record_interval_tips">
+        <source>record_interval_tips</source>
+        <extracomment>Tooltip of the recording interval field</extracomment>
+        <translation>錄製時讀取姿態的間隔：100 到 2000 毫秒。</translation>
+    </message>
+    <message id="recording_busy">
+        <source>recording_busy</source>
+        <extracomment>Message of a tip dialog: a control was used while recording by hand</extracomment>
+        <translation>正在手動錄製，請先停止錄製。</translation>
+    </message>
+    <message id="curves">
+        <source>curves</source>
+        <extracomment>Accessible name of the curve view under the table</extracomment>
+        <translation>通道曲線</translation>
+    </message>
+    <message id="soft_start_time">
+        <source>soft_start_time</source>
+        <extracomment>Accessible name of the soft start&#x27;s time field, in milliseconds</extracomment>
+        <translation>緩啟動時間(毫秒)</translation>
+    </message>
 </context>
 </TS>

@@ -21,7 +21,6 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
     : QWidget(parent), model_(model) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
-  setAccessibleName(QStringLiteral("curves"));
   connect(model_, &QAbstractItemModel::rowsInserted, this, &KoCurveView::markDirty);
   connect(model_, &QAbstractItemModel::rowsRemoved, this, &KoCurveView::markDirty);
   connect(model_, &QAbstractItemModel::modelReset, this, &KoCurveView::markDirty);

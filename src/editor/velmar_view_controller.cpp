@@ -15,9 +15,11 @@
 #include "editor/editor_serial.h"
 #include "editor/frame_editor.h"
 #include "editor/frame_list_model.h"
+#include "editor/motion_controls.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/save_reminder.h"
+#include "editor/teach_recorder.h"
 #include "editor/trims.h"
 #include "link/ko_serial.h"
 #include "link/protocol.h"
@@ -46,7 +48,7 @@ constexpr std::pair<const char*, int> kMenuItems[] = {
 // What may run while the serial line is open: the list, the run and the line itself.
 constexpr int kSerialTags[] = {1002, 1003, 3000, 5002, 5003, 5004, 5005, 7001, 7002};
 // What needs the USB board while the serial line is closed.
-constexpr int kBoardTags[] = {2001, 2002, 4001, 4002, 4003, 4004, 4005, 7002, 8001, 8002};
+constexpr int kBoardTags[] = {2001, 2002, 4001, 4002, 4003, 4004, 4005, 7002, 8001, 8002, 8003};
 // What still runs during an online run.
 constexpr int kRunningTags[] = {7002, 7001, 1002};
 
@@ -66,13 +68,15 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
         return KoTools::returnVelmarCurrentData(arraySliderTextViews(), texttime_->text(), index);
       },
       this);
-  buildPanels();
-  files_ = new KoEditorFiles(model_, reminder_, this);
-  files_->setDragView(dragView_);
   const auto views = [this] { return arraySliderTextViews(); };
   online_ = new KoOnlineControl(
       hid_, *serial_, model_, views, [this] { return KoTools::integerValue(texttime_->text()); },
       this);
+  motion_ = new KoMotionControls(hid_, model_, online_, views, this);
+  buildPanels();
+  motion_->attachArmView(panView_);
+  files_ = new KoEditorFiles(model_, reminder_, this);
+  files_->setDragView(dragView_);
   online_->setControls(qobject_cast<KoImageTitleButton*>(control(KoOnlineControl::kRun)),
                        loopSwitch_);
   frameEditor_->setStopped([this] { return online_->stopped(); });
@@ -87,6 +91,10 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
 
   connect(online_, &KoOnlineControl::listEdited, this, [this] { files_->movelabel(true); });
   connect(online_, &KoOnlineControl::scrollToRow, this, &KoVelmarViewController::scrollToRow);
+  connect(motion_, &KoMotionControls::scrollToRow, this, &KoVelmarViewController::scrollToRow);
+  connect(motion_->recorder(), &KoTeachRecorder::recordingChanged, this, [this](bool on) {
+    if (on) files_->movelabel(true);
+  });
   connect(groups_, &KoBoardGroups::frameSent, this, [this](int row) {
     model_->setSelectIndex(row);
     scrollToRow(row);
@@ -160,6 +168,10 @@ bool KoVelmarViewController::checkState(int tag) {
     }
   }
   if (!online_->stopped() && !among(tag, kRunningTags)) return false;
+  if (motion_->recorder()->isRecording() && tag != KoMotionControls::kRecordTag) {
+    KoTools::showTipWithMessage(qtTrId("recording_busy"));
+    return false;
+  }
   if (hid_.download()) {
     KoTools::showTipWithMessage(qtTrId("progress"));
     return false;
@@ -170,7 +182,7 @@ bool KoVelmarViewController::checkState(int tag) {
 void KoVelmarViewController::buttonClick(int tag) {
   if (!checkState(tag)) return;
   if (frameEditor_->buttonClick(tag) || files_->buttonClick(tag) || online_->buttonClick(tag) ||
-      groups_->buttonClick(tag) || trims_->buttonClick(tag)) {
+      groups_->buttonClick(tag) || trims_->buttonClick(tag) || motion_->buttonClick(tag)) {
     return;
   }
   if (tag == KoEditorSerial::kConnectTag) {
@@ -211,7 +223,11 @@ void KoVelmarViewController::usbhidDidRecvData(const QByteArray& report) {
       KoTools::showTipWithMessage(qtTrId("erase_success"));
       break;
     case protocol::kReadPositions:
-      online_->positionsReceived(report);
+      if (motion_->recorder()->isRecording()) {
+        motion_->recorder()->positionsReceived(report);
+      } else {
+        online_->positionsReceived(report);
+      }
       break;
     case protocol::kReadDeviations:
       trims_->deviationsReceived(report);
@@ -228,6 +244,7 @@ void KoVelmarViewController::connection(bool connected) {
   if (connected) return;
   online_->connectionLost();
   groups_->connectionLost();
+  motion_->recorder()->connectionLost();
 }
 
 void KoVelmarViewController::showEvent(QShowEvent* event) {
@@ -238,7 +255,10 @@ void KoVelmarViewController::showEvent(QShowEvent* event) {
 
 void KoVelmarViewController::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  if (!event->spontaneous()) online_->setReadAngel(false);
+  if (event->spontaneous()) return;
+  online_->setReadAngel(false);
+  // Its readings would go to the screen in front now.
+  motion_->recorder()->stop();
 }
 
 void KoVelmarViewController::setActionTime() {
@@ -322,6 +342,7 @@ void KoVelmarViewController::changeLanguage() {
     if (auto* b = qobject_cast<QAbstractButton*>(widget)) b->setText(qtTrId(key));
   }
   for (KoImageTitleButton* b : findChildren<KoImageTitleButton*>()) b->update();
+  motion_->retranslate();
   const bool all = buttonSelectAll_->property("selectsAll").toBool();
   buttonSelectAll_->setText(qtTrId(all ? "select_all" : "select_none"));
   if (menu_) {

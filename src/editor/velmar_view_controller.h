@@ -27,6 +27,7 @@ class KoSerial;
 class KoTrims;
 class ORSSerialPortManager;
 class KoFrameEditor;
+class KoMotionControls;
 class KoFrameListModel;
 class KoImageTitleButton;
 class KoSwitch;
@@ -69,6 +70,7 @@ class KoVelmarViewController : public QWidget,
   KoOnlineControl* online() const { return online_; }
   KoBoardGroups* groups() const { return groups_; }
   KoTrims* trims() const { return trims_; }
+  KoMotionControls* motion() const { return motion_; }
   KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
   QLabel* lableFilePath() const { return lableFilePath_; }
@@ -136,6 +138,7 @@ class KoVelmarViewController : public QWidget,
   KoOnlineControl* online_ = nullptr;
   KoBoardGroups* groups_ = nullptr;
   KoTrims* trims_ = nullptr;
+  KoMotionControls* motion_ = nullptr;
   KoEditorSerial* serialControls_ = nullptr;
 
   KoVelmarPanView* panView_ = nullptr;

@@ -10,9 +10,12 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QScrollBar>
+#include <QSplitter>
 #include <QTableView>
 
 #include "editor/frame_list_model.h"
+#include "editor/curve_view.h"
+#include "editor/motion_controls.h"
 #include "editor/save_reminder.h"
 #include "editor/velmar_view_controller.h"
 #include "widgets/drag_view.h"
@@ -92,6 +95,7 @@ QWidget* KoVelmarViewController::buildPosePanel() {
     boxes->addWidget(box);
   }
   boxes->addStretch();
+  boxes->addWidget(motion_->liveRow());
   buttonSelectAll_ = new QPushButton;
   buttonSelectAll_->setProperty("koTag", kSelectAllTag);
   buttonSelectAll_->setProperty("selectsAll", false);
@@ -151,6 +155,13 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   addButtons(poseButtons, {{"hand", "motor_off", 8001},
                            {"rang", "read_angle", 8002},
                            {"reset-servo", "reset_servo", 1004}});
+  KoImageTitleButton* record = motion_->recordButton();
+  record->setFont(poseButtons->itemAt(0)->widget()->font());
+  tagged_.append(record);
+  connect(record, &QAbstractButton::clicked, this,
+          [this] { buttonClick(KoMotionControls::kRecordTag); });
+  poseButtons->addWidget(record);
+  poseButtons->addWidget(motion_->intervalColumn());
   layout->addWidget(pose);
 
   auto* loop = new KoToolView;
@@ -166,6 +177,7 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   loopColumn->addWidget(loopCaption);
   loopColumn->addWidget(loopSwitch_);
   loopRow->addLayout(loopColumn);
+  loopRow->addWidget(motion_->softStartColumn());
   addButtons(loopRow, {{"play", "run_online", 7002}});
   layout->addWidget(loop);
   layout->addStretch();
@@ -281,7 +293,14 @@ QWidget* KoVelmarViewController::buildTable() {
           &KoVelmarViewController::popUpMenu);
   inside->addWidget(tableView_);
   dragView_->setTableView(tableView_);
-  layout->addWidget(dragView_);
+  // The curves share the table's height; the user moves the line between them.
+  auto* split = new QSplitter(Qt::Vertical);
+  split->setChildrenCollapsible(false);
+  split->addWidget(dragView_);
+  split->addWidget(motion_->curveView());
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 2);
+  layout->addWidget(split);
   return panel;
 }
 

@@ -1,0 +1,178 @@
+#include "editor/motion_controls.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QSettings>
+#include <QSvgWidget>
+#include <QVBoxLayout>
+
+#include "editor/arm_feed.h"
+#include "editor/curve_view.h"
+#include "editor/frame_list_model.h"
+#include "editor/online_control.h"
+#include "editor/online_run.h"
+#include "editor/teach_recorder.h"
+#include "widgets/arm_view.h"
+#include "widgets/image_title_button.h"
+#include "widgets/number_field.h"
+#include "widgets/switch.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
+#include "widgets/widget_tools.h"
+
+namespace {
+
+const QString kLiveKey = QStringLiteral("liveArm");
+const QString kSoftKey = QStringLiteral("softStart");
+const QString kSoftTimeKey = QStringLiteral("softStartTime");
+const QString kIntervalKey = QStringLiteral("teachInterval");
+
+constexpr int kMaxFrameTime = 30000;
+const char* const kRecordTitle = QT_TRID_NOOP("record_hand");
+const char* const kStopTitle = QT_TRID_NOOP("record_stop");
+
+}  // namespace
+
+KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlineControl* online,
+                                   Views views, QObject* parent)
+    : QObject(parent), online_(online), hid_(hid), views_(std::move(views)) {
+  QSettings settings;
+  liveSwitch_ = new KoSwitch;
+  liveSwitch_->setOn(settings.value(kLiveKey, false).toBool());
+  connect(liveSwitch_, &KoSwitch::toggledByUser, this, [this](bool on) {
+    QSettings().setValue(kLiveKey, on);
+    showLive(on);
+  });
+  liveRow_ = new QWidget;
+  auto* live = new QHBoxLayout(liveRow_);
+  live->setContentsMargins(0, 0, 0, 0);
+  live->addWidget(caption(QT_TRID_NOOP("live_arm")));
+  live->addWidget(liveSwitch_);
+  KoTools::setAccessibleKeys(liveSwitch_, QT_TRID_NOOP("live_arm"), QT_TRID_NOOP("live_arm_tips"));
+  tooltips_.append({liveSwitch_, QT_TRID_NOOP("live_arm_tips")});
+
+  curves_ = new KoCurveView(model);
+  KoTools::setAccessibleKeys(curves_, QT_TRID_NOOP("curves"), QT_TRID_NOOP("curves_tips"));
+  tooltips_.append({curves_, QT_TRID_NOOP("curves_tips")});
+  connect(curves_, &KoCurveView::frameClicked, this, &KoMotionControls::scrollToRow);
+  connect(online_->run(), &KoOnlineRun::stepPlayed, curves_, &KoCurveView::setPlayingFrame);
+  connect(online_->run(), &KoOnlineRun::runOver, curves_, [this] { curves_->setPlayingFrame(-1); });
+
+  softSwitch_ = new KoSwitch;
+  softSwitch_->setOn(settings.value(kSoftKey, false).toBool());
+  softField_ = new KoNumberField(kMaxFrameTime);
+  softField_->setValue(settings.value(kSoftTimeKey, kDefaultSoftStartMs).toInt());
+  softField_->setFixedWidth(56);
+  connect(softSwitch_, &KoSwitch::toggledByUser, this, &KoMotionControls::applySoftStart);
+  connect(softField_, &QLineEdit::editingFinished, this, &KoMotionControls::applySoftStart);
+  tooltips_.append({softSwitch_, QT_TRID_NOOP("soft_start_tips")});
+  tooltips_.append({softField_, QT_TRID_NOOP("soft_start_tips")});
+  KoTools::setAccessibleKeys(softSwitch_, QT_TRID_NOOP("soft_start"),
+                             QT_TRID_NOOP("soft_start_tips"));
+  KoTools::setAccessibleKeys(softField_, QT_TRID_NOOP("soft_start_time"));
+  softColumn_ = column(QT_TRID_NOOP("soft_start"), softSwitch_, softField_);
+  applySoftStart();
+
+  recorder_ = new KoTeachRecorder(hid, model, views_, this);
+  recordButton_ =
+      new KoImageTitleButton(QStringLiteral(":/images/record.svg"), QStringLiteral("record_hand"));
+  recordButton_->setTag(kRecordTag);
+  recordButton_->setProperty("koTag", kRecordTag);
+  tooltips_.append({recordButton_, QT_TRID_NOOP("record_hand_tips")});
+  intervalField_ = new KoNumberField(KoTeachRecorder::kMaxInterval);
+  intervalField_->setValue(settings.value(kIntervalKey, KoTeachRecorder::kDefaultInterval).toInt());
+  intervalField_->setFixedWidth(56);
+  tooltips_.append({intervalField_, QT_TRID_NOOP("record_interval_tips")});
+  KoTools::setAccessibleKeys(intervalField_, QT_TRID_NOOP("record_interval"),
+                             QT_TRID_NOOP("record_interval_tips"));
+  // Held within its range once the user is done typing, since the field takes every digit.
+  connect(intervalField_, &QLineEdit::editingFinished, this, [this] {
+    recorder_->setInterval(intervalField_->value());
+    intervalField_->setValue(recorder_->interval());
+    QSettings().setValue(kIntervalKey, recorder_->interval());
+  });
+  recorder_->setInterval(intervalField_->value());
+  intervalField_->setValue(recorder_->interval());
+  intervalColumn_ = column(QT_TRID_NOOP("record_interval"), intervalField_);
+  connect(recorder_, &KoTeachRecorder::recordingChanged, this, [this](bool on) {
+    recordButton_->setImage(on ? QStringLiteral(":/images/record-stop.svg")
+                               : QStringLiteral(":/images/record.svg"));
+    recordButton_->setMyTitle(QLatin1String(on ? kStopTitle : kRecordTitle));
+    intervalField_->setEnabled(!on);
+  });
+  connect(recorder_, &KoTeachRecorder::scrollToRow, this, &KoMotionControls::scrollToRow);
+  retranslate();
+}
+
+void KoMotionControls::attachArmView(KoVelmarPanView* panView) {
+  panView_ = panView;
+  armView_ = new KoArmView(panView);
+  armView_->stackUnder(panView->sliders().first());
+  feed_ = new KoArmFeed(hid_, views_, armView_, this);
+  panView->imageVelmar()->installEventFilter(this);
+  showLive(liveSwitch_->isOn());
+}
+
+QLabel* KoMotionControls::caption(const char* key) {
+  auto* label = new QLabel;
+  captions_.append({label, key});
+  return label;
+}
+
+QWidget* KoMotionControls::column(const char* key, QWidget* control, QWidget* second) {
+  auto* box = new QWidget;
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(2);
+  layout->addWidget(caption(key));
+  auto* controls = new QHBoxLayout;
+  controls->setSpacing(4);
+  controls->addWidget(control);
+  if (second) controls->addWidget(second);
+  layout->addLayout(controls);
+  return box;
+}
+
+void KoMotionControls::showLive(bool on) {
+  if (!armView_) return;
+  armView_->setGeometry(panView_->imageVelmar()->geometry());
+  // The still picture stays underneath, so that it keeps telling where the pan view put it.
+  armView_->setVisible(on);
+  if (on) feed_->refresh();
+}
+
+void KoMotionControls::applySoftStart() {
+  softField_->setValue(std::max(softField_->value(), 0));
+  QSettings settings;
+  settings.setValue(kSoftKey, softSwitch_->isOn());
+  settings.setValue(kSoftTimeKey, softField_->value());
+  online_->setSoftStart(softSwitch_->isOn() ? softField_->value() : 0);
+  softField_->setEnabled(softSwitch_->isOn());
+}
+
+bool KoMotionControls::buttonClick(int tag) {
+  if (tag != kRecordTag) return false;
+  if (recorder_->isRecording()) {
+    recorder_->stop();
+  } else {
+    recorder_->setInterval(intervalField_->value());
+    recorder_->start();
+  }
+  return true;
+}
+
+bool KoMotionControls::eventFilter(QObject* watched, QEvent* event) {
+  // The live arm takes the still picture's place wherever the pan view puts it.
+  if (panView_ && watched == panView_->imageVelmar() &&
+      (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+    armView_->setGeometry(panView_->imageVelmar()->geometry());
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void KoMotionControls::retranslate() {
+  for (const auto& [widget, key] : captions_) static_cast<QLabel*>(widget)->setText(qtTrId(key));
+  for (const auto& [widget, key] : tooltips_) widget->setToolTip(qtTrId(key));
+  recordButton_->update();
+}

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPair>
+#include <functional>
+
+#include "model/channel_view.h"
+
+class QLabel;
+class QWidget;
+class KoArmFeed;
+class KoArmView;
+class KoCurveView;
+class KoFrameListModel;
+class KoImageTitleButton;
+class KoNumberField;
+class KoOnlineControl;
+class KoSwitch;
+class KoTeachRecorder;
+class KoVelmarPanView;
+class usbHid;
+
+// The editor's motion controls, built here so the screen only places them: the live arm
+// behind the channel controls and its switch, the curves under the table, the soft-start
+// option of the loop panel and the teach-by-hand record button with its interval. Choices
+// are kept in the settings.
+class KoMotionControls : public QObject {
+  Q_OBJECT
+
+ public:
+  static constexpr int kRecordTag = 8003;
+  static constexpr int kDefaultSoftStartMs = 1000;
+
+  using Views = std::function<ChannelViews()>;
+
+  KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlineControl* online, Views views,
+                   QObject* parent = nullptr);
+  // Puts the live arm behind the pan view's channel controls, in its picture's place.
+  void attachArmView(KoVelmarPanView* panView);
+
+  KoArmView* armView() const { return armView_; }
+  KoArmFeed* armFeed() const { return feed_; }
+  KoSwitch* liveSwitch() const { return liveSwitch_; }
+  KoCurveView* curveView() const { return curves_; }
+  KoSwitch* softStartSwitch() const { return softSwitch_; }
+  KoNumberField* softStartField() const { return softField_; }
+  KoImageTitleButton* recordButton() const { return recordButton_; }
+  KoNumberField* intervalField() const { return intervalField_; }
+  KoTeachRecorder* recorder() const { return recorder_; }
+
+  // Caption and switch of the live arm, for the pose panel's top row.
+  QWidget* liveRow() const { return liveRow_; }
+  // Caption, switch and time of the soft start, for the loop panel.
+  QWidget* softStartColumn() const { return softColumn_; }
+  // The interval field under its caption, for beside the record button.
+  QWidget* intervalColumn() const { return intervalColumn_; }
+
+  bool buttonClick(int tag);
+  void retranslate();
+
+ signals:
+  void scrollToRow(int row);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void showLive(bool on);
+  void applySoftStart();
+  QLabel* caption(const char* key);
+  QWidget* column(const char* key, QWidget* control, QWidget* second = nullptr);
+
+  KoOnlineControl* online_;
+  usbHid& hid_;
+  Views views_;
+  KoVelmarPanView* panView_ = nullptr;
+  KoArmView* armView_ = nullptr;
+  KoArmFeed* feed_ = nullptr;
+  KoSwitch* liveSwitch_;
+  KoCurveView* curves_;
+  KoSwitch* softSwitch_;
+  KoNumberField* softField_;
+  KoImageTitleButton* recordButton_;
+  KoNumberField* intervalField_;
+  KoTeachRecorder* recorder_;
+  QWidget* liveRow_;
+  QWidget* softColumn_;
+  QWidget* intervalColumn_;
+  QList<QPair<QWidget*, const char*>> captions_;
+  QList<QPair<QWidget*, const char*>> tooltips_;
+};
