@@ -25,7 +25,8 @@ void KoArmView::paintEvent(QPaintEvent*) {
 
   const auto angles = armJointAngles(joints_, positions_);
   const auto points = armSkeleton(angles);
-  const double scale = std::min(width(), height()) * 0.95;
+  // Upright the arm reaches 1.08 units up; stretched out, 0.86 either side.
+  const double scale = std::min(height() * 0.8 / 1.08, width() * 0.46 / 0.86);
   const QPointF origin(width() * 0.5, height() * 0.92);
   const auto toScreen = [&](QPointF a) { return origin + QPointF(a.x(), -a.y()) * scale; };
 
