@@ -1608,5 +1608,20 @@
         <extracomment>Accessible description of the batch download's group box</extracomment>
         <translation>The group each chosen file goes to, taken from its name.</translation>
     </message>
+    <message id="baud_rate">
+        <source>baud_rate</source>
+        <extracomment>Accessible name of the editor&apos;s baud rate box</extracomment>
+        <translation>Baud rate</translation>
+    </message>
+    <message id="frame_table">
+        <source>frame_table</source>
+        <extracomment>Accessible name of the editor&apos;s table of frames</extracomment>
+        <translation>Frames</translation>
+    </message>
+    <message id="file_path">
+        <source>file_path</source>
+        <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
+        <translation>File path</translation>
+    </message>
 </context>
 </TS>

@@ -1608,5 +1608,20 @@
         <extracomment>Accessible description of the batch download's group box</extracomment>
         <translation>每个所选文件要下载到的动作组，取自文件名。</translation>
     </message>
+    <message id="baud_rate">
+        <source>baud_rate</source>
+        <extracomment>Accessible name of the editor&apos;s baud rate box</extracomment>
+        <translation>波特率</translation>
+    </message>
+    <message id="frame_table">
+        <source>frame_table</source>
+        <extracomment>Accessible name of the editor&apos;s table of frames</extracomment>
+        <translation>动作帧</translation>
+    </message>
+    <message id="file_path">
+        <source>file_path</source>
+        <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
+        <translation>文件路径</translation>
+    </message>
 </context>
 </TS>

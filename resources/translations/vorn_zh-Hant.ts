@@ -1608,5 +1608,20 @@
         <extracomment>Accessible description of the batch download's group box</extracomment>
         <translation>每個所選檔案要下載到的動作組，取自檔名。</translation>
     </message>
+    <message id="baud_rate">
+        <source>baud_rate</source>
+        <extracomment>Accessible name of the editor&apos;s baud rate box</extracomment>
+        <translation>鮑率</translation>
+    </message>
+    <message id="frame_table">
+        <source>frame_table</source>
+        <extracomment>Accessible name of the editor&apos;s table of frames</extracomment>
+        <translation>動作幀</translation>
+    </message>
+    <message id="file_path">
+        <source>file_path</source>
+        <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
+        <translation>檔案路徑</translation>
+    </message>
 </context>
 </TS>
