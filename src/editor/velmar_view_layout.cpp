@@ -251,8 +251,10 @@ QWidget* KoVelmarViewController::buildSerialRow() {
 QWidget* KoVelmarViewController::buildTable() {
   auto* panel = compactPanel();
   auto* layout = new QVBoxLayout(panel->contentWidget());
+  // The fields and the path keep clear of the panel's rounded edge; the table may touch it.
   layout->setContentsMargins(0, 0, 0, 0);
   auto* fields = new QHBoxLayout;
+  fields->setContentsMargins(kGap, 0, kGap, 0);
   fields->setSpacing(kGap);
   auto* timeCaption = new QLabel;
   captions_.append({timeCaption, QT_TRID_NOOP("action_time")});
@@ -315,7 +317,7 @@ QWidget* KoVelmarViewController::buildTable() {
 QWidget* KoVelmarViewController::buildFilePathPanel() {
   auto* panel = strip();
   auto* layout = new QVBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setContentsMargins(kGap, 0, kGap, 0);
   lableFilePath_ = new QLabel;
   lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   KoTools::setAccessibleKeys(lableFilePath_, QT_TRID_NOOP("file_path"));
