@@ -254,7 +254,7 @@ QWidget* KoVelmarViewController::buildTable() {
   // The fields and the path keep clear of the panel's rounded edge; the table may touch it.
   layout->setContentsMargins(0, 0, 0, 0);
   auto* fields = new QHBoxLayout;
-  fields->setContentsMargins(kGap, 0, kGap, 0);
+  fields->setContentsMargins(kGap / 2, 0, kGap / 2, 0);
   fields->setSpacing(kGap);
   auto* timeCaption = new QLabel;
   captions_.append({timeCaption, QT_TRID_NOOP("action_time")});
@@ -278,7 +278,7 @@ QWidget* KoVelmarViewController::buildTable() {
   fields->addWidget(timeCaption);
   fields->addWidget(texttime_);
   fields->addWidget(new QLabel(QStringLiteral("ms")));
-  fields->addSpacing(3 * kGap);
+  fields->addSpacing(2 * kGap);
   fields->addWidget(totalCaption);
   fields->addWidget(labelActionstimeShow_);
   fields->addStretch();
