@@ -1625,8 +1625,8 @@
     </message>
     <message id="soft_start">
         <source>soft_start</source>
-        <extracomment>Label of the soft start switch in the loop panel, about 80 px wide</extracomment>
-        <translation>Soft start</translation>
+        <extracomment>Label of the soft start switch in the loop panel, about 36 px wide</extracomment>
+        <translation>Soft</translation>
     </message>
     <message id="soft_start_tips">
         <source>soft_start_tips</source>
@@ -1672,6 +1672,21 @@
         <source>soft_start_time</source>
         <extracomment>Accessible name of the soft start&#x27;s time field, in milliseconds</extracomment>
         <translation>Soft start time (ms)</translation>
+    </message>
+    <message id="baud_rate">
+        <source>baud_rate</source>
+        <extracomment>Accessible name of the editor&apos;s baud rate box</extracomment>
+        <translation>Baud rate</translation>
+    </message>
+    <message id="frame_table">
+        <source>frame_table</source>
+        <extracomment>Accessible name of the editor&apos;s table of frames</extracomment>
+        <translation>Frames</translation>
+    </message>
+    <message id="file_path">
+        <source>file_path</source>
+        <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
+        <translation>File path</translation>
     </message>
 </context>
 </TS>

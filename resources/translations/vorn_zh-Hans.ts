@@ -1625,7 +1625,7 @@
     </message>
     <message id="soft_start">
         <source>soft_start</source>
-        <extracomment>Label of the soft start switch in the loop panel, about 80 px wide</extracomment>
+        <extracomment>Label of the soft start switch in the loop panel, about 36 px wide</extracomment>
         <translation>缓启动</translation>
     </message>
     <message id="soft_start_tips">
@@ -1672,6 +1672,21 @@
         <source>soft_start_time</source>
         <extracomment>Accessible name of the soft start&#x27;s time field, in milliseconds</extracomment>
         <translation>缓启动时间(毫秒)</translation>
+    </message>
+    <message id="baud_rate">
+        <source>baud_rate</source>
+        <extracomment>Accessible name of the editor&apos;s baud rate box</extracomment>
+        <translation>波特率</translation>
+    </message>
+    <message id="frame_table">
+        <source>frame_table</source>
+        <extracomment>Accessible name of the editor&apos;s table of frames</extracomment>
+        <translation>动作帧</translation>
+    </message>
+    <message id="file_path">
+        <source>file_path</source>
+        <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
+        <translation>文件路径</translation>
     </message>
 </context>
 </TS>

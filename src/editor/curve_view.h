@@ -39,7 +39,7 @@ class KoCurveView : public QWidget {
   int playingFrame() const { return playing_; }
 
   QSize sizeHint() const override { return {600, 180}; }
-  QSize minimumSizeHint() const override { return {200, 90}; }
+  QSize minimumSizeHint() const override { return {200, 60}; }
 
  signals:
   void frameClicked(int row);

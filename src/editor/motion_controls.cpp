@@ -2,10 +2,11 @@
 
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QSvgWidget>
-#include <QVBoxLayout>
 
 #include "editor/arm_feed.h"
 #include "editor/curve_view.h"
@@ -14,7 +15,6 @@
 #include "editor/online_run.h"
 #include "editor/teach_recorder.h"
 #include "widgets/arm_view.h"
-#include "widgets/image_title_button.h"
 #include "widgets/number_field.h"
 #include "widgets/switch.h"
 #include "widgets/velmar_pan_view.h"
@@ -71,13 +71,24 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
   KoTools::setAccessibleKeys(softSwitch_, QT_TRID_NOOP("soft_start"),
                              QT_TRID_NOOP("soft_start_tips"));
   KoTools::setAccessibleKeys(softField_, QT_TRID_NOOP("soft_start_time"));
-  softColumn_ = column(QT_TRID_NOOP("soft_start"), softSwitch_, softField_);
+  softCaption_ = caption(QT_TRID_NOOP("soft_start"));
+  softTime_ = new QWidget;
+  auto* soft = new QHBoxLayout(softTime_);
+  soft->setContentsMargins(0, 0, 0, 0);
+  soft->setSpacing(4);
+  soft->addWidget(softField_);
+  soft->addWidget(new QLabel(QStringLiteral("ms")));
+  // Under two switches, within the height of the panel's buttons.
+  for (QWidget* w : softTime_->findChildren<QWidget*>()) {
+    QFont f = w->font();
+    f.setPixelSize(11);
+    w->setFont(f);
+  }
+  softField_->setFixedHeight(18);
   applySoftStart();
 
   recorder_ = new KoTeachRecorder(hid, model, views_, this);
-  recordButton_ =
-      new KoImageTitleButton(QStringLiteral(":/images/record.svg"), QStringLiteral("record_hand"));
-  recordButton_->setTag(kRecordTag);
+  recordButton_ = new QPushButton;
   recordButton_->setProperty("koTag", kRecordTag);
   tooltips_.append({recordButton_, QT_TRID_NOOP("record_hand_tips")});
   intervalField_ = new KoNumberField(KoTeachRecorder::kMaxInterval);
@@ -94,13 +105,17 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
   });
   recorder_->setInterval(intervalField_->value());
   intervalField_->setValue(recorder_->interval());
-  intervalColumn_ = column(QT_TRID_NOOP("record_interval"), intervalField_);
-  connect(recorder_, &KoTeachRecorder::recordingChanged, this, [this](bool on) {
-    recordButton_->setImage(on ? QStringLiteral(":/images/record-stop.svg")
-                               : QStringLiteral(":/images/record.svg"));
-    recordButton_->setMyTitle(QLatin1String(on ? kStopTitle : kRecordTitle));
-    intervalField_->setEnabled(!on);
-  });
+  recordRow_ = new QWidget;
+  auto* record = new QHBoxLayout(recordRow_);
+  record->setContentsMargins(0, 0, 0, 0);
+  record->setSpacing(4);
+  record->addWidget(recordButton_);
+  record->addSpacing(4);
+  record->addWidget(caption(QT_TRID_NOOP("record_interval")));
+  record->addWidget(intervalField_);
+  record->addWidget(new QLabel(QStringLiteral("ms")));
+  connect(recorder_, &KoTeachRecorder::recordingChanged, this, &KoMotionControls::showRecording);
+  showRecording(false);
   connect(recorder_, &KoTeachRecorder::scrollToRow, this, &KoMotionControls::scrollToRow);
   retranslate();
 }
@@ -111,6 +126,11 @@ void KoMotionControls::attachArmView(KoVelmarPanView* panView) {
   armView_->stackUnder(panView->sliders().first());
   feed_ = new KoArmFeed(hid_, views_, armView_, this);
   panView->imageVelmar()->installEventFilter(this);
+  // In the picture's top corner, which the channel controls leave free.
+  liveRow_->setParent(panView);
+  liveRow_->move(8, 8);
+  liveRow_->adjustSize();
+  liveRow_->show();
   showLive(liveSwitch_->isOn());
 }
 
@@ -120,18 +140,11 @@ QLabel* KoMotionControls::caption(const char* key) {
   return label;
 }
 
-QWidget* KoMotionControls::column(const char* key, QWidget* control, QWidget* second) {
-  auto* box = new QWidget;
-  auto* layout = new QVBoxLayout(box);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(2);
-  layout->addWidget(caption(key));
-  auto* controls = new QHBoxLayout;
-  controls->setSpacing(4);
-  controls->addWidget(control);
-  if (second) controls->addWidget(second);
-  layout->addLayout(controls);
-  return box;
+void KoMotionControls::showRecording(bool on) {
+  recordButton_->setIcon(QIcon(on ? QStringLiteral(":/images/record-stop.svg")
+                                  : QStringLiteral(":/images/record.svg")));
+  recordButton_->setText(qtTrId(on ? kStopTitle : kRecordTitle));
+  intervalField_->setEnabled(!on);
 }
 
 void KoMotionControls::showLive(bool on) {
@@ -174,5 +187,5 @@ bool KoMotionControls::eventFilter(QObject* watched, QEvent* event) {
 void KoMotionControls::retranslate() {
   for (const auto& [widget, key] : captions_) static_cast<QLabel*>(widget)->setText(qtTrId(key));
   for (const auto& [widget, key] : tooltips_) widget->setToolTip(qtTrId(key));
-  recordButton_->update();
+  showRecording(recorder_->isRecording());
 }

@@ -8,12 +8,12 @@
 #include "model/channel_view.h"
 
 class QLabel;
+class QPushButton;
 class QWidget;
 class KoArmFeed;
 class KoArmView;
 class KoCurveView;
 class KoFrameListModel;
-class KoImageTitleButton;
 class KoNumberField;
 class KoOnlineControl;
 class KoSwitch;
@@ -45,16 +45,17 @@ class KoMotionControls : public QObject {
   KoCurveView* curveView() const { return curves_; }
   KoSwitch* softStartSwitch() const { return softSwitch_; }
   KoNumberField* softStartField() const { return softField_; }
-  KoImageTitleButton* recordButton() const { return recordButton_; }
+  QPushButton* recordButton() const { return recordButton_; }
   KoNumberField* intervalField() const { return intervalField_; }
   KoTeachRecorder* recorder() const { return recorder_; }
 
-  // Caption and switch of the live arm, for the pose panel's top row.
+  // Caption and switch of the live arm, in the pan view's top corner.
   QWidget* liveRow() const { return liveRow_; }
-  // Caption, switch and time of the soft start, for the loop panel.
-  QWidget* softStartColumn() const { return softColumn_; }
-  // The interval field under its caption, for beside the record button.
-  QWidget* intervalColumn() const { return intervalColumn_; }
+  // Caption, and the time with its unit, of the soft start, for the loop panel.
+  QLabel* softStartCaption() const { return softCaption_; }
+  QWidget* softStartTime() const { return softTime_; }
+  // The record button and its interval, for the row above the table.
+  QWidget* recordRow() const { return recordRow_; }
 
   bool buttonClick(int tag);
   void retranslate();
@@ -69,7 +70,7 @@ class KoMotionControls : public QObject {
   void showLive(bool on);
   void applySoftStart();
   QLabel* caption(const char* key);
-  QWidget* column(const char* key, QWidget* control, QWidget* second = nullptr);
+  void showRecording(bool on);
 
   KoOnlineControl* online_;
   usbHid& hid_;
@@ -81,12 +82,13 @@ class KoMotionControls : public QObject {
   KoCurveView* curves_;
   KoSwitch* softSwitch_;
   KoNumberField* softField_;
-  KoImageTitleButton* recordButton_;
+  QPushButton* recordButton_;
   KoNumberField* intervalField_;
   KoTeachRecorder* recorder_;
   QWidget* liveRow_;
-  QWidget* softColumn_;
-  QWidget* intervalColumn_;
+  QLabel* softCaption_;
+  QWidget* softTime_;
+  QWidget* recordRow_;
   QList<QPair<QWidget*, const char*>> captions_;
   QList<QPair<QWidget*, const char*>> tooltips_;
 };

@@ -341,7 +341,10 @@ void KoVelmarViewController::changeLanguage() {
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qtTrId(key));
     if (auto* b = qobject_cast<QAbstractButton*>(widget)) b->setText(qtTrId(key));
   }
-  for (KoImageTitleButton* b : findChildren<KoImageTitleButton*>()) b->update();
+  for (KoImageTitleButton* b : findChildren<KoImageTitleButton*>()) {
+    b->updateGeometry();
+    b->update();
+  }
   motion_->retranslate();
   const bool all = buttonSelectAll_->property("selectsAll").toBool();
   buttonSelectAll_->setText(qtTrId(all ? "select_all" : "select_none"));

@@ -13,8 +13,8 @@
 #include <QSplitter>
 #include <QTableView>
 
-#include "editor/frame_list_model.h"
 #include "editor/curve_view.h"
+#include "editor/frame_list_model.h"
 #include "editor/motion_controls.h"
 #include "editor/save_reminder.h"
 #include "editor/velmar_view_controller.h"
@@ -23,17 +23,34 @@
 #include "widgets/switch.h"
 #include "widgets/tool_view.h"
 #include "widgets/velmar_pan_view.h"
+#include "widgets/widget_tools.h"
 
 namespace {
 
 constexpr int kGap = 8;
 constexpr int kRowHeight = 26;
+// Between the buttons of one panel: twenty of them share two rows at the smallest window.
+constexpr int kButtonGap = 4;
 
-QHBoxLayout* row(QWidget* parent, int margin = 0) {
+QHBoxLayout* row(QWidget* parent, int spacing = kGap) {
   auto* layout = new QHBoxLayout(parent);
-  layout->setContentsMargins(margin, margin, margin, margin);
-  layout->setSpacing(kGap);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(spacing);
   return layout;
+}
+
+// A panel with a thin border, so the frame table keeps the height the panels leave.
+KoToolView* compactPanel() {
+  auto* panel = new KoToolView;
+  const int margin = KoToolView::kShadow + 2;
+  panel->layout()->setContentsMargins(margin, margin, margin, margin);
+  return panel;
+}
+
+QWidget* strip() {
+  auto* w = new QWidget;
+  w->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+  return w;
 }
 
 }  // namespace
@@ -47,6 +64,7 @@ KoImageTitleButton* KoVelmarViewController::button(const QString& image, const Q
   QFont f = b->font();
   f.setPixelSize(11);
   b->setFont(f);
+  b->setWrapsTitle(true);
   tagged_.append(b);
   connect(b, &QAbstractButton::clicked, this, [this, tag] { buttonClick(tag); });
   return b;
@@ -59,26 +77,30 @@ void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<
 }
 
 void KoVelmarViewController::buildPanels() {
-  auto* body = new QHBoxLayout(this);
+  auto* body = new QVBoxLayout(this);
   body->setContentsMargins(kGap, kGap, kGap, 0);
   body->setSpacing(kGap);
 
-  body->addWidget(buildPosePanel());
+  // The tools stand in two rows above the picture and the frame table.
+  const QList<QList<QWidget*>> tools{{buildTimePanel(), buildFileRow()},
+                                     {buildOnlineRow(), buildGroupRow()}};
+  for (const QList<QWidget*>& panels : tools) {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(kGap);
+    for (QWidget* panel : panels) line->addWidget(panel);
+    line->addStretch();
+    body->addLayout(line);
+  }
 
-  auto* right = new QVBoxLayout;
-  right->setSpacing(kGap);
-  right->addWidget(buildTimePanel());
-  right->addWidget(buildFileRow());
-  right->addWidget(buildOnlineRow());
-  right->addWidget(buildGroupRow());
-  right->addWidget(buildSerialRow());
-  right->addWidget(buildTable(), 1);
-  right->addWidget(buildFilePathPanel());
-  body->addLayout(right, 1);
+  auto* middle = new QHBoxLayout;
+  middle->setSpacing(kGap);
+  middle->addWidget(buildPosePanel(), 0);
+  middle->addWidget(buildTable(), 1);
+  body->addLayout(middle, 1);
 }
 
 QWidget* KoVelmarViewController::buildPosePanel() {
-  auto* panel = new KoToolView;
+  auto* panel = compactPanel();
   auto* layout = new QVBoxLayout(panel->contentWidget());
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -95,7 +117,6 @@ QWidget* KoVelmarViewController::buildPosePanel() {
     boxes->addWidget(box);
   }
   boxes->addStretch();
-  boxes->addWidget(motion_->liveRow());
   buttonSelectAll_ = new QPushButton;
   buttonSelectAll_->setProperty("koTag", kSelectAllTag);
   buttonSelectAll_->setProperty("selectsAll", false);
@@ -105,90 +126,84 @@ QWidget* KoVelmarViewController::buildPosePanel() {
   auto* refresh = button(QStringLiteral("reset"), {}, kRefreshTag);
   refresh->setFixedSize(kRowHeight + 4, kRowHeight + 4);
   tooltips_.append({refresh, QT_TRID_NOOP("refresh_sliders")});
+  KoTools::setAccessibleKeys(refresh, QT_TRID_NOOP("refresh_sliders"));
   boxes->addWidget(refresh);
   layout->addLayout(boxes);
 
   panView_ = new KoVelmarPanView(this);
-  panView_->setFixedSize(KoVelmarPanView::kPictureSize);
-  layout->addWidget(panView_, 0, Qt::AlignHCenter);
-  layout->addStretch();
+  layout->addWidget(panView_, 1);
+  layout->addWidget(buildSerialRow());
   return panel;
 }
 
 QWidget* KoVelmarViewController::buildTimePanel() {
-  auto* panel = new KoToolView;
-  auto* layout = row(panel->contentWidget());
+  auto* panel = compactPanel();
+  auto* layout = row(panel->contentWidget(), kButtonGap);
   addButtons(layout, {{"add", "add_action", 5002},
                       {"delete", "delete_action", 5003},
                       {"reset", "update_action", 5004},
                       {"insert", "Insert_action", 5005}});
-
-  layout->addStretch();
   return panel;
 }
 
 QWidget* KoVelmarViewController::buildFileRow() {
-  auto* strip = new QWidget;
-  auto* layout = row(strip);
-  auto* files = new KoToolView;
-  auto* fileButtons = row(files->contentWidget());
+  auto* tools = strip();
+  auto* layout = row(tools);
+  auto* files = compactPanel();
+  auto* fileButtons = row(files->contentWidget(), kButtonGap);
   addButtons(fileButtons, {{"open-file", "open_action", 9001},
                            {"save-file", "save_action", 9002},
                            {"integ-file", "integrate_action", 9003}});
   layout->addWidget(files);
 
-  auto* trims = new KoToolView(QStringLiteral("servo_deviation"));
-  auto* trimButtons = row(trims->contentWidget());
+  auto* trims = compactPanel();
+  tooltips_.append({trims, QT_TRID_NOOP("servo_deviation")});
+  auto* trimButtons = row(trims->contentWidget(), kButtonGap);
   addButtons(trimButtons, {{"read-dev", "read_deviation", 2001},
                            {"down-dev", "download_deviation", 2002},
                            {"reset-dev", "reset_deviation", 2003}});
   layout->addWidget(trims);
-  layout->addStretch();
-  return strip;
+  return tools;
 }
 
 QWidget* KoVelmarViewController::buildOnlineRow() {
-  auto* strip = new QWidget;
-  auto* layout = row(strip);
-  auto* pose = new KoToolView;
-  auto* poseButtons = row(pose->contentWidget());
+  auto* tools = strip();
+  auto* layout = row(tools);
+  auto* pose = compactPanel();
+  auto* poseButtons = row(pose->contentWidget(), kButtonGap);
   addButtons(poseButtons, {{"hand", "motor_off", 8001},
                            {"rang", "read_angle", 8002},
                            {"reset-servo", "reset_servo", 1004}});
-  KoImageTitleButton* record = motion_->recordButton();
-  record->setFont(poseButtons->itemAt(0)->widget()->font());
-  tagged_.append(record);
-  connect(record, &QAbstractButton::clicked, this,
-          [this] { buttonClick(KoMotionControls::kRecordTag); });
-  poseButtons->addWidget(record);
-  poseButtons->addWidget(motion_->intervalColumn());
   layout->addWidget(pose);
 
-  auto* loop = new KoToolView;
-  auto* loopRow = row(loop->contentWidget());
-  auto* loopColumn = new QVBoxLayout;
+  auto* loop = compactPanel();
+  auto* loopRow = row(loop->contentWidget(), kButtonGap);
+  // Loop and soft start share one column, each switch with its caption on its left and the
+  // soft start's time under both.
+  auto* loopColumn = new QGridLayout;
+  loopColumn->setVerticalSpacing(0);
   auto* loopCaption = new QLabel;
   captions_.append({loopCaption, QT_TRID_NOOP("loop")});
   loopSwitch_ = new KoSwitch;
   loopSwitch_->setTag(7001);
   loopSwitch_->setProperty("koTag", 7001);
   tagged_.append(loopSwitch_);
+  KoTools::setAccessibleKeys(loopSwitch_, QT_TRID_NOOP("loop"));
   connect(loopSwitch_, &KoSwitch::toggledByUser, this, [this] { buttonClick(7001); });
-  loopColumn->addWidget(loopCaption);
-  loopColumn->addWidget(loopSwitch_);
+  loopColumn->addWidget(loopCaption, 0, 0);
+  loopColumn->addWidget(loopSwitch_, 0, 1);
+  loopColumn->addWidget(motion_->softStartCaption(), 1, 0);
+  loopColumn->addWidget(motion_->softStartSwitch(), 1, 1);
+  loopColumn->addWidget(motion_->softStartTime(), 2, 0, 1, 2);
   loopRow->addLayout(loopColumn);
-  loopRow->addWidget(motion_->softStartColumn());
   addButtons(loopRow, {{"play", "run_online", 7002}});
   layout->addWidget(loop);
-  layout->addStretch();
-  return strip;
+  return tools;
 }
 
 QWidget* KoVelmarViewController::buildGroupRow() {
-  auto* strip = new QWidget;
-  auto* layout = row(strip);
-  auto* group = new KoToolView;
-  auto* groupRow = row(group->contentWidget());
+  auto* group = compactPanel();
+  auto* groupRow = row(group->contentWidget(), kButtonGap);
   auto* boxColumn = new QVBoxLayout;
   auto* caption = new QLabel;
   captions_.append({caption, QT_TRID_NOOP("action_group")});
@@ -197,6 +212,8 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   boxActions_->setInsertPolicy(QComboBox::NoInsert);
   for (int g = 0; g <= kMaxGroup; ++g) boxActions_->addItem(QString::number(g));
   boxActions_->setMinimumWidth(72);
+  KoTools::setAccessibleKeys(boxActions_, QT_TRID_NOOP("action_group"));
+  KoTools::setAccessibleKeys(boxActions_->lineEdit(), QT_TRID_NOOP("action_group"));
   connect(boxActions_, &QComboBox::editTextChanged, this,
           &KoVelmarViewController::groupTextChanged);
   boxColumn->addWidget(caption);
@@ -207,22 +224,27 @@ QWidget* KoVelmarViewController::buildGroupRow() {
                         {"stop-run", "stop", 4002},
                         {"erase", "single_erase", 4003},
                         {"erase-all", "all_erase", 4004}});
-  layout->addWidget(group);
-  layout->addStretch();
-  return strip;
+  return group;
 }
 
 QWidget* KoVelmarViewController::buildSerialRow() {
-  auto* strip = new QWidget;
-  auto* layout = row(strip);
+  auto* panel = strip();
+  auto* layout = row(panel);
   imageSerialState_ = new QLabel;
   imageSerialState_->setFixedSize(kRowHeight, kRowHeight);
   layout->addWidget(imageSerialState_);
   boxPorts_ = new QComboBox;
   boxPorts_->setMinimumWidth(180);
   tooltips_.append({boxPorts_, QT_TRID_NOOP("serial_port_tips")});
+  // Editable for a path no enumeration lists; made so here so its field gets the name too.
+  boxPorts_->setEditable(true);
+  for (QWidget* w :
+       {static_cast<QWidget*>(boxPorts_), static_cast<QWidget*>(boxPorts_->lineEdit())}) {
+    KoTools::setAccessibleKeys(w, QT_TRID_NOOP("Serial Port"), QT_TRID_NOOP("serial_port_tips"));
+  }
   boxBauds_ = new QComboBox;
   boxBauds_->addItems({QStringLiteral("9600"), QStringLiteral("115200")});
+  KoTools::setAccessibleKeys(boxBauds_, QT_TRID_NOOP("baud_rate"));
   buttonSerial_ = new QPushButton;
   buttonSerial_->setProperty("koTag", 3000);
   tagged_.append(buttonSerial_);
@@ -232,15 +254,16 @@ QWidget* KoVelmarViewController::buildSerialRow() {
     w->setFixedHeight(kRowHeight);
     layout->addWidget(w);
   }
-  layout->addStretch();
-  return strip;
+  return panel;
 }
 
 QWidget* KoVelmarViewController::buildTable() {
-  auto* panel = new KoToolView;
+  auto* panel = compactPanel();
   auto* layout = new QVBoxLayout(panel->contentWidget());
+  // The fields and the path keep clear of the panel's rounded edge; the table may touch it.
   layout->setContentsMargins(0, 0, 0, 0);
   auto* fields = new QHBoxLayout;
+  fields->setContentsMargins(kGap / 2, 0, kGap / 2, 0);
   fields->setSpacing(kGap);
   auto* timeCaption = new QLabel;
   captions_.append({timeCaption, QT_TRID_NOOP("action_time")});
@@ -248,6 +271,7 @@ QWidget* KoVelmarViewController::buildTable() {
   texttime_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), texttime_));
   texttime_->setFixedWidth(70);
+  KoTools::setAccessibleKeys(texttime_, QT_TRID_NOOP("action_time"));
   connect(texttime_, &QLineEdit::textChanged, this, &KoVelmarViewController::timeTextChanged);
   connect(texttime_, &QLineEdit::editingFinished, this,
           &KoVelmarViewController::timeEditingFinished);
@@ -263,16 +287,22 @@ QWidget* KoVelmarViewController::buildTable() {
   fields->addWidget(timeCaption);
   fields->addWidget(texttime_);
   fields->addWidget(new QLabel(QStringLiteral("ms")));
-  fields->addSpacing(3 * kGap);
+  fields->addSpacing(2 * kGap);
   fields->addWidget(totalCaption);
   fields->addWidget(labelActionstimeShow_);
   fields->addStretch();
   layout->addLayout(fields);
+  QPushButton* record = motion_->recordButton();
+  tagged_.append(record);
+  connect(record, &QPushButton::clicked, this,
+          [this] { buttonClick(KoMotionControls::kRecordTag); });
+  layout->addWidget(motion_->recordRow(), 0, Qt::AlignLeft);
   dragView_ = new KoDragView;
   auto* inside = new QVBoxLayout(dragView_);
   inside->setContentsMargins(3, 3, 3, 3);
   tableView_ = new QTableView;
   tableView_->setModel(model_);
+  KoTools::setAccessibleKeys(tableView_, QT_TRID_NOOP("frame_table"));
   tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
   tableView_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -300,20 +330,22 @@ QWidget* KoVelmarViewController::buildTable() {
   split->addWidget(motion_->curveView());
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 2);
-  layout->addWidget(split);
+  layout->addWidget(split, 1);
+  layout->addWidget(buildFilePathPanel());
   return panel;
 }
 
 QWidget* KoVelmarViewController::buildFilePathPanel() {
-  auto* panel = new KoToolView;
-  panel->setFixedHeight(64);
-  auto* layout = new QVBoxLayout(panel->contentWidget());
+  auto* panel = strip();
+  auto* layout = new QVBoxLayout(panel);
   layout->setContentsMargins(kGap, 0, kGap, 0);
   lableFilePath_ = new QLabel;
   lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  KoTools::setAccessibleKeys(lableFilePath_, QT_TRID_NOOP("file_path"));
   layout->addWidget(lableFilePath_, 0, Qt::AlignVCenter);
   // The reminder glides along the panel, over the path; placed by hand, out of the layout.
   reminder_ = new UILabel(panel);
-  reminder_->move(3 * KoToolView::kShadow, (panel->height() - reminder_->height()) / 2);
+  panel->setFixedHeight(std::max(kRowHeight, reminder_->height()));
+  reminder_->move(0, (panel->height() - reminder_->height()) / 2);
   return panel;
 }

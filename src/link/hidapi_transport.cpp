@@ -82,8 +82,9 @@ QString accessDeniedReason(const std::string& path, const QString& error) {
   QString reason = QStringLiteral("Cannot open the board at %1").arg(QString::fromStdString(path));
   if (!error.isEmpty()) reason += QStringLiteral(" (%1)").arg(error);
   return reason + QStringLiteral(
-                      ". Install the udev rule 70-vorn.rules shipped with Vorn (copy it to "
-                      "/etc/udev/rules.d), then unplug and replug the board.");
+                      ". Install the udev rule 70-vorn.rules (cmake --install, or the .deb), "
+                      "reload udev (sudo udevadm control --reload-rules && sudo udevadm "
+                      "trigger), then unplug and replug the board.");
 }
 
 }  // namespace

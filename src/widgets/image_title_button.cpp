@@ -83,11 +83,26 @@ void KoImageTitleButton::setTitleColor(const QColor& color) {
   update();
 }
 
+void KoImageTitleButton::setWrapsTitle(bool wraps) {
+  wrapsTitle_ = wraps;
+  updateGeometry();
+  update();
+}
+
 QSize KoImageTitleButton::sizeHint() const {
   const QFontMetrics metrics(font());
   const QString title = myTitle_.isEmpty() ? QString() : qtTrId(myTitle_.toUtf8().constData());
-  const int width = std::max(kImageSide, metrics.horizontalAdvance(title)) + 4 * kPadding;
-  return {std::max(width, 72), kPadding * 2 + kImageSide + kGap + metrics.height()};
+  int textWidth = metrics.horizontalAdvance(title);
+  int lines = 1;
+  if (wrapsTitle_) {
+    lines = 2;
+    textWidth = 0;
+    for (const QString& word : title.split(u' ', Qt::SkipEmptyParts)) {
+      textWidth = std::max(textWidth, metrics.horizontalAdvance(word));
+    }
+  }
+  const int width = std::max(kImageSide, textWidth) + 4 * kPadding;
+  return {std::max(width, 72), kPadding * 2 + kImageSide + kGap + lines * metrics.height()};
 }
 
 void KoImageTitleButton::enterEvent(QEnterEvent* event) {
@@ -117,7 +132,8 @@ void KoImageTitleButton::paintEvent(QPaintEvent*) {
   // Looked up here rather than taken from text(), so a repaint is all a language change needs.
   const QString title = myTitle_.isEmpty() ? QString() : qtTrId(myTitle_.toUtf8().constData());
   const QFontMetrics metrics(font());
-  const int textHeight = title.isEmpty() ? 0 : metrics.height();
+  const int lines = wrapsTitle_ ? 2 : 1;
+  const int textHeight = title.isEmpty() ? 0 : lines * metrics.height();
   const int room = height() - 2 * kPadding - (textHeight ? textHeight + kGap : 0);
   const int side = std::max(0, std::min({kImageSide, room, width() - 2 * kPadding}));
   const int top = (height() - side - (textHeight ? textHeight + kGap : 0)) / 2;
@@ -139,7 +155,11 @@ void KoImageTitleButton::paintEvent(QPaintEvent*) {
   if (!title.isEmpty()) {
     painter.setPen(titleColor());
     const QRect textBox(kPadding / 2, top + side + kGap, width() - kPadding, textHeight);
-    painter.drawText(textBox, Qt::AlignCenter,
-                     metrics.elidedText(title, Qt::ElideRight, textBox.width()));
+    if (wrapsTitle_) {
+      painter.drawText(textBox, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, title);
+    } else {
+      painter.drawText(textBox, Qt::AlignCenter,
+                       metrics.elidedText(title, Qt::ElideRight, textBox.width()));
+    }
   }
 }

@@ -31,6 +31,8 @@ class KoImageTitleButton : public QAbstractButton {
   // Unless set, the title takes dark or light, whichever reads better on the current fill.
   QColor titleColor() const;
   void setTitleColor(const QColor& color);
+  // A title of several words may take two lines, so a row of buttons needs less width.
+  void setWrapsTitle(bool wraps);
   // The fill drawn now: hover, pressed and disabled shades of the background included.
   QColor fillColor() const;
 
@@ -49,6 +51,7 @@ class KoImageTitleButton : public QAbstractButton {
 
   QString image_;
   QString myTitle_;
+  bool wrapsTitle_ = false;
   QSvgRenderer* renderer_;
   QColor backgroundColor_ = defaultBackgroundColor();
   QColor hoverColor_ = defaultBackgroundColor().lighter(112);

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QSettings>
 #include <QSvgWidget>
+#include <algorithm>
 
 #include "model/notification_center.h"
 #include "widgets/velmar_slider_view.h"
@@ -14,7 +15,8 @@ KoVelmarPanView::KoVelmarPanView(KoVelmarSliderViewDelegate* delegate, QWidget* 
       imageVelmar_(new QSvgWidget(QStringLiteral(":/images/robotarm.svg"), this)),
       textTip_(new QLabel(this)) {
   imageVelmar_->resize(kPictureSize);
-  setMinimumSize(kPictureSize);
+  setMinimumSize(kMinimumSize);
+  setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   for (int i = 0; i < array_.size(); ++i) {
     const KoVelmarSliderModel& m = array_[i];
     auto* v = new KoVelmarSliderView(1001 + i, QStringLiteral("ID:%1").arg(i + 1), delegate,
@@ -39,13 +41,18 @@ ChannelViews KoVelmarPanView::channelViews() const {
 }
 
 void KoVelmarPanView::resizeEvent(QResizeEvent*) {
-  const QPoint picture((width() - kPictureSize.width()) / 2,
-                       (height() - kPictureSize.height()) / 2);
-  imageVelmar_->move(picture);
+  const int side = std::min({width(), height(), kPictureSize.width()});
+  const double scale = static_cast<double>(side) / kPictureSize.width();
+  const QPoint picture((width() - side) / 2, (height() - side) / 2);
+  imageVelmar_->setGeometry(QRect(picture, QSize(side, side)));
+  const QSize room = size() - KoVelmarSliderView::kSize;
   for (int i = 0; i < sliders_.size(); ++i) {
-    const QRect frame(
-        picture + QPoint(static_cast<int>(array_[i].left), static_cast<int>(array_[i].top)),
-        KoVelmarSliderView::kSize);
+    // A control near the picture's edge stays whole inside the view.
+    const QPoint at =
+        picture + QPoint(qRound(array_[i].left * scale), qRound(array_[i].top * scale));
+    const QRect frame(QPoint(std::clamp(at.x(), 0, std::max(0, room.width())),
+                             std::clamp(at.y(), 0, std::max(0, room.height()))),
+                      KoVelmarSliderView::kSize);
     sliders_[i]->setOrginFrame(frame);
     sliders_[i]->setGeometry(frame);
   }

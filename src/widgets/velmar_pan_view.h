@@ -12,12 +12,14 @@ class KoVelmarSliderView;
 class KoVelmarSliderViewDelegate;
 
 // The editor's pose panel: the arm picture with one channel control laid over each servo,
-// placed by the placement resource. Control i stands for channel i + 1.
+// placed by the placement resource, scaled with the picture. Control i stands for channel i + 1.
 class KoVelmarPanView : public QWidget {
   Q_OBJECT
 
  public:
   static constexpr QSize kPictureSize{580, 580};
+  // The picture shrinks to fit a small window, down to this; the controls keep their size.
+  static constexpr QSize kMinimumSize{430, 322};
 
   explicit KoVelmarPanView(KoVelmarSliderViewDelegate* delegate, QWidget* parent = nullptr,
                            const QString& placements = QStringLiteral(":/velmarPostion.json"));

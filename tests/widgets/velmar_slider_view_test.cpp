@@ -1,12 +1,14 @@
 #include "widgets/velmar_slider_view.h"
 
 #include <gtest/gtest.h>
+#include <QApplication>
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QSvgWidget>
 #include <QTest>
 
 #include "app/language.h"
@@ -131,6 +133,26 @@ TEST(ChannelPanel, ControlsFollowThePlacements) {
     }
   }
   EXPECT_EQ(panel.channelViews().size(), 6);
+}
+
+TEST(ChannelPanel, ThePictureShrinksWithTheViewAndTheControlsStayWhole) {
+  RecordingSliderDelegate delegate;
+  KoVelmarPanView panel(&delegate);
+  panel.show();
+  const QSize small = KoVelmarPanView::kMinimumSize;
+  for (const QSize size :
+       {small, QSize(900, small.height()), QSize(small.width(), 900), QSize(1200, 1000)}) {
+    panel.resize(size);
+    QApplication::processEvents();
+    const QRect picture = panel.imageVelmar()->geometry();
+    const int side = std::min({size.width(), size.height(), KoVelmarPanView::kPictureSize.width()});
+    EXPECT_EQ(picture.size(), QSize(side, side)) << size.width() << "x" << size.height();
+    EXPECT_EQ(picture.center(), panel.rect().center());
+    for (int i = 0; i < 6; ++i) {
+      EXPECT_TRUE(panel.rect().contains(panel.sliders()[i]->geometry()))
+          << i << " at " << size.width() << "x" << size.height();
+    }
+  }
 }
 
 TEST(ChannelPanel, LegendOnlyInEnglish) {
