@@ -13,7 +13,7 @@
 namespace {
 
 constexpr double kLegendHeight = 18;
-constexpr double kMargin = 8;
+constexpr double kMargin = 10;
 
 }  // namespace
 

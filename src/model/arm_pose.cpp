@@ -74,7 +74,6 @@ std::array<double, KoArmJoints::kJointCount> armJointAngles(const KoArmJoints& t
 }
 
 std::array<QPointF, 5> armSkeleton(const std::array<double, KoArmJoints::kJointCount>& angles) {
-  const double reach = std::cos(qDegreesToRadians(angles[KoArmJoints::kBase]));
   std::array<QPointF, 5> points;
   points[1] = QPointF(0, kSegments[0]);
   double pitch = 0;
@@ -82,7 +81,7 @@ std::array<QPointF, 5> armSkeleton(const std::array<double, KoArmJoints::kJointC
     pitch += angles[KoArmJoints::kShoulder + s - 1];
     const double a = qDegreesToRadians(pitch);
     points[s + 1] =
-        points[s] + QPointF(std::sin(a) * kSegments[s] * reach, std::cos(a) * kSegments[s]);
+        points[s] + QPointF(std::sin(a) * kSegments[s], std::cos(a) * kSegments[s]);
   }
   return points;
 }

@@ -39,7 +39,7 @@ using KoChannelPositions = std::array<std::optional<int>, 6>;
 std::array<double, KoArmJoints::kJointCount> armJointAngles(const KoArmJoints& table,
                                                             const KoChannelPositions& positions);
 
-// The arm seen from the side, in units of its own reach: base foot, shoulder, elbow, wrist
-// and fingertip, with y up. Pitch angles of 0 point straight up; the base's turn
-// foreshortens the arm's reach as it swings out of the picture plane.
+// The arm seen from the side, in the plane it turns with the base, in units of its own reach:
+// base foot, shoulder, elbow, wrist and fingertip, with y up. Pitch angles of 0 point
+// straight up. The base's own turn is left to a view from above.
 std::array<QPointF, 5> armSkeleton(const std::array<double, KoArmJoints::kJointCount>& angles);

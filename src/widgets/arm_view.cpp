@@ -27,9 +27,11 @@ void KoArmView::paintEvent(QPaintEvent*) {
   const auto points = armSkeleton(angles);
   // Upright the arm reaches 1.08 units up; stretched out, 0.86 either side.
   const double scale = std::min(height() * 0.8 / 1.08, width() * 0.46 / 0.86);
-  const QPointF origin(width() * 0.5, height() * 0.92);
+  const QPointF origin(width() * 0.5, height() * 0.88);
   const auto toScreen = [&](QPointF a) { return origin + QPointF(a.x(), -a.y()) * scale; };
 
+  // Below the ground, where a pose would strike the table.
+  p.fillRect(QRectF(0, origin.y(), width(), height() - origin.y()), QColor(0x22, 0x23, 0x26));
   p.setPen(QPen(QColor(0x55, 0x58, 0x5e), 1));
   p.drawLine(QPointF(0, origin.y()), QPointF(width(), origin.y()));
   p.setBrush(QColor(0x44, 0x47, 0x4d));

@@ -92,10 +92,11 @@ TEST_F(ArmPoseTest, SkeletonStandsUpAtTheMiddleAndLeansWithTheShoulder) {
   EXPECT_NEAR(leaning[4].y(), leaning[1].y(), 1e-9);
   EXPECT_GT(leaning[4].x(), leaning[2].x());
 
-  // Turned a quarter away from the viewer the reach vanishes from the side view.
-  forward[5] = 875;  // base 90 degrees
-  const auto away = armSkeleton(armJointAngles(table, forward));
-  EXPECT_NEAR(away[4].x(), 0, 1e-9);
+  // Elbow and wrist add to the shoulder: bent back by the same, the hand points up again.
+  forward[3] = 875;  // elbow -90
+  const auto bent = armSkeleton(armJointAngles(table, forward));
+  EXPECT_NEAR(bent[3].x(), bent[2].x(), 1e-9);
+  EXPECT_GT(bent[3].y(), bent[2].y());
 }
 
 }  // namespace
