@@ -16,7 +16,10 @@ KoArmFeed::KoArmFeed(usbHid& hid, Views views, KoArmView* view, QObject* parent)
 KoChannelPositions KoArmFeed::positions() const {
   KoChannelPositions out;
   const ChannelViews views = views_();
-  HidTransport* transport = hid_.connection() && !hid_.serial() ? hid_.transport() : nullptr;
+  // Serial moves never reach the board the link sees, and a download's frames are stored,
+  // not played: the controls show those.
+  const bool servos = hid_.connection() && !hid_.serial() && !hid_.download();
+  HidTransport* transport = servos ? hid_.transport() : nullptr;
   for (int channel = 1; channel <= int(out.size()); ++channel) {
     if (transport) {
       if (auto p = transport->servoPosition(channel)) {

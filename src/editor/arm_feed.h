@@ -12,7 +12,8 @@ class usbHid;
 
 // Keeps the arm view posed while it shows: from the servos themselves where the link can see
 // them (the virtual board, moves taking their time), otherwise from the channel controls,
-// which follow every slider drag, online run, played frame, download and read-back.
+// which follow every slider drag, online run, played frame, download and read-back. During
+// a download the controls show the frame being sent.
 class KoArmFeed : public QObject {
   Q_OBJECT
 

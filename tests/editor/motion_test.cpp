@@ -210,9 +210,11 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   reading();
   board.poseByHand(2, 700);
   reading();
-  EXPECT_EQ(channelOf(model, 1), (QList<int>{500, 600, 604}));
-  EXPECT_EQ(channelOf(model, 2), (QList<int>{500, 500, 700}));
-  EXPECT_EQ(timesOf(model), (QList<int>{250, 750, 250}));
+  board.poseByHand(2, 705);  // a move of the threshold itself is a move
+  reading();
+  EXPECT_EQ(channelOf(model, 1), (QList<int>{500, 600, 604, 604}));
+  EXPECT_EQ(channelOf(model, 2), (QList<int>{500, 500, 700, 705}));
+  EXPECT_EQ(timesOf(model), (QList<int>{250, 750, 250, 250}));
   EXPECT_TRUE(tips().isEmpty());
 
   // Channel 6 stops answering: the recording ends, what it holds stays.
@@ -220,7 +222,7 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   reading();
   EXPECT_FALSE(recorder.isRecording());
   EXPECT_EQ(tips(), QStringList{"connect_velmar"});
-  EXPECT_EQ(model.count(), 3);
+  EXPECT_EQ(model.count(), 4);
 }
 
 TEST_F(TeachTest, AnUnansweredReadingEndsAndAStillnessNeverOverflowsAFrame) {
@@ -250,6 +252,10 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
   link.setSerial(true);  // serial moves never reach the board this link sees
   EXPECT_EQ(feed.positions()[0], 120);
   link.setSerial(false);
+  link.setDownload(true);  // the frame a download sends, which the board stores
+  EXPECT_EQ(feed.positions()[0], 120);
+  link.setDownload(false);
+  EXPECT_EQ(feed.positions()[0], 640);
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
   EXPECT_EQ(feed.positions()[0], 120);
