@@ -57,7 +57,7 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
   tooltips_.append({curves_, QT_TRID_NOOP("curves_tips")});
   connect(curves_, &KoCurveView::frameClicked, this, &KoMotionControls::scrollToRow);
   connect(online_->run(), &KoOnlineRun::stepPlayed, curves_, &KoCurveView::setPlayingFrame);
-  connect(online_->run(), &KoOnlineRun::runOver, curves_, [this] { curves_->setPlayingFrame(-1); });
+  connect(online_, &KoOnlineControl::runEnded, curves_, [this] { curves_->setPlayingFrame(-1); });
 
   softSwitch_ = new KoSwitch;
   softSwitch_->setOn(settings.value(kSoftKey, false).toBool());

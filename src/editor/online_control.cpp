@@ -37,6 +37,7 @@ KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel
   });
   connect(run_, &KoOnlineRun::runOver, this, [this] {
     if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+    emit runEnded();
     showStopMessage();
   });
 }
@@ -109,6 +110,7 @@ void KoOnlineControl::startOrStop() {
 void KoOnlineControl::stopRun() {
   run_->stop();
   if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+  emit runEnded();
 }
 
 void KoOnlineControl::showStopMessage() {

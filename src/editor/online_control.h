@@ -57,6 +57,8 @@ class KoOnlineControl : public QObject {
 
  signals:
   void listEdited();
+  // The run ended, whichever way: stopped, over, or its board gone.
+  void runEnded();
   void scrollToRow(int row);
 
  private:

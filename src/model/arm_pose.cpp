@@ -80,8 +80,7 @@ std::array<QPointF, 5> armSkeleton(const std::array<double, KoArmJoints::kJointC
   for (int s = 1; s < 4; ++s) {
     pitch += angles[KoArmJoints::kShoulder + s - 1];
     const double a = qDegreesToRadians(pitch);
-    points[s + 1] =
-        points[s] + QPointF(std::sin(a) * kSegments[s], std::cos(a) * kSegments[s]);
+    points[s + 1] = points[s] + QPointF(std::sin(a) * kSegments[s], std::cos(a) * kSegments[s]);
   }
   return points;
 }

@@ -7,6 +7,7 @@
 #include "editor/arm_feed.h"
 #include "editor/curve_view.h"
 #include "editor/frame_list_model.h"
+#include "editor/motion_controls.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/teach_recorder.h"
@@ -91,7 +92,10 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
   for (const QByteArray& move : board.receivedWith(protocol::kMultiServoMove))
     times.append(moveTime(move));
   EXPECT_EQ(times.mid(0, 5), (QList<int>{firstTime + shift, 500, 2000, firstTime, 500}));
+  KoCurveView* curves = editor.motion()->curveView();
+  ASSERT_TRUE(processUntil([curves] { return curves->playingFrame() == 2; }));
   editor.online()->buttonClick(KoOnlineControl::kRun);
+  EXPECT_EQ(curves->playingFrame(), -1);  // a stopped run marks no place
 
   // A frame played from its row is softened the same way; the stored frame is not.
   board.clearReceived();
