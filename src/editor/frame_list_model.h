@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QTimer>
+#include <functional>
 
 #include "model/action_model.h"
 
@@ -39,6 +40,16 @@ class KoFrameListModel : public QAbstractTableModel {
   void removeAt(int row);
   void replaceAt(int row, VelmarFrame frame);
   void replaceAll(const VelmarFrames& frames);
+  // Replaces `removeCount` frames at `row` by `inserted` and selects the first of them (or
+  // the frame now at `row`). Unlike the changes above it is not reported to the recorder:
+  // undo and redo use it to replay what was recorded.
+  void splice(int row, int removeCount, const VelmarFrames& inserted);
+
+  // Told of every change to the list, as the frames it removed and copies of those it put
+  // in (a cell edit removes the frame as it was and inserts it as it is now).
+  using Recorder =
+      std::function<void(int row, const VelmarFrames& removed, const VelmarFrames& inserted)>;
+  void setRecorder(Recorder recorder) { recorder_ = std::move(recorder); }
 
   // Renumbers the frames (`ID` = row + 1) after the renumbering delay.
   void reSetCode();
@@ -74,6 +85,7 @@ class KoFrameListModel : public QAbstractTableModel {
   void markRenumber(int fromRow);
 
   void recountTimes();
+  void record(int row, const VelmarFrames& removed, const VelmarFrames& inserted);
 
   VelmarFrames dataArray_;
   qint64 timeSum_ = 0;
@@ -83,4 +95,5 @@ class KoFrameListModel : public QAbstractTableModel {
   // One icon for every paint: each new one would draw its picture anew.
   QIcon playIcon_;
   QTimer renumber_;
+  Recorder recorder_;
 };
