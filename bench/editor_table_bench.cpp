@@ -31,6 +31,7 @@ class SilentPrompter final : public Prompter {
  public:
   void showTip(const QString&) override {}
   bool confirm(const QString&) override { return false; }
+  SaveAnswer askToSave(const QString&) override { return SaveAnswer::Discard; }
 };
 
 class FixedPanels final : public KoFilePanels {
