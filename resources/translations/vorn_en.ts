@@ -1626,7 +1626,7 @@
     <message id="save_changes_ask">
         <source>save_changes_ask</source>
         <extracomment>Question before unsaved changes would be lost; %1 file name</extracomment>
-        <translation>Save the changes to %1 before closing it?</translation>
+        <translation>Do you want to save the changes to %1?</translation>
     </message>
     <message id="save_changes_save">
         <source>save_changes_save</source>

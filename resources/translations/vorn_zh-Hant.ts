@@ -1626,7 +1626,7 @@
     <message id="save_changes_ask">
         <source>save_changes_ask</source>
         <extracomment>Question before unsaved changes would be lost; %1 file name</extracomment>
-        <translation>關閉前是否儲存對 %1 的修改？</translation>
+        <translation>是否儲存對 %1 的修改？</translation>
     </message>
     <message id="save_changes_save">
         <source>save_changes_save</source>

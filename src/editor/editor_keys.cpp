@@ -17,16 +17,19 @@
 #include "model/prompter.h"
 
 void KoVelmarViewController::addShortcuts() {
-  const auto add = [this](const QList<QKeySequence>& keys, auto slot, int tag = 0,
-                          const char* titleKey = nullptr) {
-    auto* action = new QAction(this);
+  // The file and undo keys work wherever the focus is while the editor is in front, the
+  // frame keys while the table has it, so that Space still presses a focused button. A
+  // focused field keeps the keys it uses for its own text.
+  QWidget* owner = this;
+  const auto add = [this, &owner](const QList<QKeySequence>& keys, auto slot, int tag = 0,
+                                  const char* titleKey = nullptr) {
+    auto* action = new QAction(owner);
     action->setShortcuts(keys);
-    // Keys a focused field uses for its own text stay with the field.
-    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    action->setShortcutContext(owner == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
     action->setProperty("koTag", tag);
     if (titleKey) action->setProperty("titleKey", QByteArray(titleKey));
     connect(action, &QAction::triggered, this, slot);
-    addAction(action);
+    owner->addAction(action);
     if (control(tag)) buttonKeys_.append({tag, keys.first()});
     return action;
   };
@@ -36,12 +39,14 @@ void KoVelmarViewController::addShortcuts() {
   add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, tagged(KoEditorFiles::kSaveAs));
   add({QKeySequence(Qt::CTRL | Qt::Key_I)}, tagged(KoEditorFiles::kIntegrate),
       KoEditorFiles::kIntegrate);
+  owner = tableView_;
   add({QKeySequence(Qt::Key_Delete)}, tagged(KoFrameEditor::kDelete), KoFrameEditor::kDelete);
   add({QKeySequence::Copy}, [this] { frameEditor_->menuclick(KoFrameEditor::kCopy); });
   add({QKeySequence::Paste}, [this] { frameEditor_->menuclick(KoFrameEditor::kPasteAfter); });
   add({QKeySequence(Qt::Key_Space)}, [this] {
     if (model_->selectIndex() >= 0) online_->play(model_->selectIndex());
   });
+  owner = this;
   QAction* undo = add({QKeySequence(Qt::CTRL | Qt::Key_Z)}, tagged(kUndoTag), kUndoTag,
                       QT_TRID_NOOP("undo_action"));
   QAction* redo =
@@ -52,6 +57,9 @@ void KoVelmarViewController::addShortcuts() {
   connect(history_->stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
   connect(history_->stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 
+  // The arrow is the button's only picture; Qt's own menu arrow would draw a second one.
+  buttonRecent_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator{image:none;}"));
+  buttonRecent_->setFixedSize(22, 52);
   auto* recent = new QMenu(buttonRecent_);
   buttonRecent_->setMenu(recent);
   connect(recent, &QMenu::aboutToShow, this, &KoVelmarViewController::fillRecentMenu);

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
+#include <QToolButton>
 #include <QUndoStack>
 
 #include "editor/board_groups.h"
@@ -280,8 +281,12 @@ QMenu* KoVelmarViewController::menuTable() {
     menu_ = new QMenu(this);
     for (const auto& [key, tag] : kMenuItems) {
       const int t = tag;
+      // The keys the table takes for the same, shown beside the items.
+      const QKeySequence keys = t == KoFrameEditor::kCopy         ? QKeySequence::Copy
+                                : t == KoFrameEditor::kPasteAfter ? QKeySequence::Paste
+                                                                  : QKeySequence();
       menu_->addAction(KoTools::menuItemWithTitle(
-          qtTrId(key), [this, t] { frameEditor_->menuclick(t); }, {}, t, menu_));
+          qtTrId(key), [this, t] { frameEditor_->menuclick(t); }, keys, t, menu_));
     }
     menu_->addSeparator();
     for (QAction* a : actions()) {
@@ -334,6 +339,7 @@ void KoVelmarViewController::groupTextChanged(const QString& text) {
 
 void KoVelmarViewController::changeLanguage() {
   for (const auto& [widget, key] : tooltips_) widget->setToolTip(qtTrId(key));
+  buttonRecent_->setAccessibleName(qtTrId("recent_files"));
   for (const auto& [tag, keys] : buttonKeys_) {
     if (auto* b = qobject_cast<KoImageTitleButton*>(control(tag))) {
       b->setToolTip(QStringLiteral("%1 (%2)").arg(qtTrId(b->myTitle().toUtf8().constData()),
