@@ -8,9 +8,10 @@ class KoFrameListModel;
 class QUndoStack;
 
 // Undo and redo of every change to the frame list. The list reports each change as the
-// frames it took out and copies of those it put in, so a step holds only the rows it
-// touched and undoing it costs no copy of the whole list. The clean state of the stack is
-// the saved state: the window's modified mark and the save reminder follow it.
+// frames it took out and those it put in, so a step holds only the rows it touched (an
+// opened file shares the list it replaced) and undoing it costs no copy of the whole list. The
+// clean state of the stack is the saved state: the window's modified mark and the save reminder
+// follow it.
 class KoFrameHistory : public QObject {
   Q_OBJECT
 

@@ -153,12 +153,7 @@ void KoFrameListModel::splice(int row, int removeCount, const VelmarFrames& inse
 }
 
 void KoFrameListModel::record(int row, const VelmarFrames& removed, const VelmarFrames& inserted) {
-  if (!recorder_) return;
-  // The list's own frames are edited in place later, so the record keeps copies of them.
-  VelmarFrames copies;
-  copies.reserve(inserted.size());
-  for (const VelmarFrame& f : inserted) copies.append(f->copy());
-  recorder_(row, removed, copies);
+  if (recorder_) recorder_(row, removed, inserted);
 }
 
 void KoFrameListModel::reSetCode() {
@@ -236,18 +231,25 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
       !f->isPresent(channelOfColumn(index.column()))) {
     return false;
   }
-  const qint64 before = f->time;
-  const VelmarFrame formerFrame = recorder_ ? f->copy() : nullptr;
+  // The edit goes to a new frame that takes the old one's place, so that a frame the undo
+  // history holds is never changed under it.
+  const VelmarFrame edited = f->copy();
   editing_ = true;
-  f->setValue(text, key);
+  edited->setValue(text, key);
+  const bool changed =
+      edited->data != f->data || edited->bytes != f->bytes || edited->time != f->time;
+  // A refused edit is refused by the list's own frame, whose tip and refresh follow.
+  if (!changed) f->setValue(text, key);
   editing_ = false;
-  if (formerFrame && (formerFrame->data != f->data || formerFrame->bytes != f->bytes ||
-                      formerFrame->time != f->time)) {
-    record(index.row(), {formerFrame}, {f});
+  const int row = index.row();
+  if (changed) {
+    timeSum_ += edited->time - f->time;
+    dataArray_[row] = edited;
   }
-  timeSum_ += f->time - before;
-  rowChanged(index.row());
-  if (f->time != before) emit timesChanged();
+  rowChanged(row);
+  if (!changed) return true;
+  record(row, {f}, {edited});
+  if (edited->time != f->time) emit timesChanged();
   return true;
 }
 

@@ -45,8 +45,9 @@ class KoFrameListModel : public QAbstractTableModel {
   // undo and redo use it to replay what was recorded.
   void splice(int row, int removeCount, const VelmarFrames& inserted);
 
-  // Told of every change to the list, as the frames it removed and copies of those it put
-  // in (a cell edit removes the frame as it was and inserts it as it is now).
+  // Told of every change to the list, as the frames it removed and those it put in. A cell
+  // edit is one of them: the edited frame replaces the former one rather than changing it,
+  // so frames handed to the recorder stay as they were.
   using Recorder =
       std::function<void(int row, const VelmarFrames& removed, const VelmarFrames& inserted)>;
   void setRecorder(Recorder recorder) { recorder_ = std::move(recorder); }

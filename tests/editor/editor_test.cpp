@@ -380,7 +380,7 @@ TEST_F(EditorTest, EditingOneChannelKeepsTheAbsentOnesAbsent) {
 
   model()->setData(model()->index(0, channel1 + 5), QStringLiteral("700"), Qt::EditRole);
   EXPECT_EQ(cell(0, channel1 + 5), "700");
-  EXPECT_EQ(f->data, hex("e8036400f401f401f4015555bc02"));
+  EXPECT_EQ(model()->frameAt(0)->data, hex("e8036400f401f401f4015555bc02"));
 }
 
 }  // namespace
