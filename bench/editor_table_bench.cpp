@@ -1,7 +1,8 @@
 // The editor's table at 65,535 frames: the median time of one frame operation, and the time
 // from choosing a file of 65,535 frames to the table showing it. Each operation is timed
 // twice: the list and the table's bookkeeping alone, and with the repaint it causes. The
-// same operations on a list of 100 frames show which part grows with the list.
+// same operations on a list of 100 frames show which part grows with the list. Then the
+// undo and redo of one step of each kind at 65,535 frames, timed the same way.
 // Runs on the offscreen platform unless another is asked for.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -15,6 +16,7 @@
 #include "editor/editor_files.h"
 #include "editor/file_panels.h"
 #include "editor/frame_editor.h"
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
@@ -31,6 +33,7 @@ class SilentPrompter final : public Prompter {
  public:
   void showTip(const QString&) override {}
   bool confirm(const QString&) override { return false; }
+  SaveAnswer askToSave(const QString&) override { return SaveAnswer::Discard; }
 };
 
 class FixedPanels final : public KoFilePanels {
@@ -140,6 +143,69 @@ void measure(KoVelmarViewController& editor, FixedPanels& panels, const QString&
   std::printf("  open to shown     %8.3f ms (median of 21)\n", medianOf(opens));
 }
 
+// Each kind of change once, then its undo and its redo timed, the other outside the clock.
+void measureUndo(KoVelmarViewController& editor, FixedPanels& panels, const QString& dir) {
+  panels.path = dir + QStringLiteral("/bench%1.rob").arg(kFrames);
+  editor.buttonClick(KoEditorFiles::kOpen);
+  QCoreApplication::processEvents();
+  KoFrameListModel* model = editor.model();
+  KoFrameHistory* history = editor.history();
+  const int middle = model->count() / 2;
+  const auto undo = [&] {
+    history->undo();
+    model->flushRenumbering();
+  };
+  const auto redo = [&] {
+    history->redo();
+    model->flushRenumbering();
+  };
+  const auto at = [&](int tag) {
+    return [&editor, model, middle, tag] {
+      model->setSelectIndex(middle);
+      editor.buttonClick(tag);
+    };
+  };
+  const struct {
+    const char* name;
+    std::function<void()> change;
+  } changes[] = {
+      {"add       ", [&] { editor.buttonClick(KoFrameEditor::kAdd); }},
+      {"insert    ", at(KoFrameEditor::kInsert)},
+      {"update    ", at(KoFrameEditor::kUpdate)},
+      {"delete    ", at(KoFrameEditor::kDelete)},
+      {"cell edit ",
+       [&] {
+         model->setData(model->index(middle, KoFrameListModel::kTimeColumn),
+                        QString::number(100 + model->frameAt(middle)->time % 500), Qt::EditRole);
+       }},
+      {"paste     ", [&] { editor.frameEditor()->menuclick(KoFrameEditor::kPasteAfter); }},
+  };
+  model->setSelectIndex(1);
+  editor.frameEditor()->menuclick(KoFrameEditor::kCopy);
+  std::printf("undo / redo of one step at %d frames (median of %d; bookkeeping / with repaint)\n",
+              model->count(), kRounds);
+  for (const auto& c : changes) {
+    c.change();
+    QCoreApplication::processEvents();
+    const Timing undone = timed(undo, redo);
+    undo();
+    const Timing redone = timed(redo, undo);
+    std::printf("  undo %s %8.3f ms / %8.3f ms   redo %8.3f ms / %8.3f ms\n", c.name,
+                undone.bookkeeping, undone.withRepaint, redone.bookkeeping, redone.withRepaint);
+  }
+  std::vector<double> undos;
+  for (int i = 0; i < 11; ++i) {
+    editor.buttonClick(KoEditorFiles::kOpen);
+    QCoreApplication::processEvents();
+    QElapsedTimer clock;
+    clock.start();
+    undo();
+    undos.push_back(double(clock.nsecsElapsed()) / 1e6);
+  }
+  std::printf("  undo open (all %d frames back) %8.3f ms (median of 11)\n", kFrames,
+              medianOf(undos));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -160,5 +226,6 @@ int main(int argc, char** argv) {
 
   measure(editor, panels, dir.path(), kFrames);
   measure(editor, panels, dir.path(), 100);
+  measureUndo(editor, panels, dir.path());
   return 0;
 }

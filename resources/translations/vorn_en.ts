@@ -1688,5 +1688,65 @@
         <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
         <translation>File path</translation>
     </message>
+    <message id="undo_action">
+        <source>undo_action</source>
+        <extracomment>Context-menu item and key of the frame table</extracomment>
+        <translation>Undo</translation>
+    </message>
+    <message id="redo_action">
+        <source>redo_action</source>
+        <extracomment>Context-menu item and key of the frame table</extracomment>
+        <translation>Redo</translation>
+    </message>
+    <message id="untitled">
+        <source>untitled</source>
+        <extracomment>Name of a frame list not yet saved</extracomment>
+        <translation>Untitled</translation>
+    </message>
+    <message id="save_changes_ask">
+        <source>save_changes_ask</source>
+        <extracomment>Question before unsaved changes would be lost; %1 file name</extracomment>
+        <translation>Do you want to save the changes to %1?</translation>
+    </message>
+    <message id="save_changes_save">
+        <source>save_changes_save</source>
+        <extracomment>Button of the save question</extracomment>
+        <translation>Save</translation>
+    </message>
+    <message id="save_changes_discard">
+        <source>save_changes_discard</source>
+        <extracomment>Button of the save question</extracomment>
+        <translation>Don&apos;t Save</translation>
+    </message>
+    <message id="paste_refused">
+        <source>paste_refused</source>
+        <extracomment>Tip when pasted text holds a value a cell refuses; %1 line, %2 column</extracomment>
+        <translation>Nothing was pasted: line %1, column %2 is not a value the table takes.</translation>
+    </message>
+    <message id="file_filter_actions">
+        <source>file_filter_actions</source>
+        <extracomment>Filter name in the open and save panels</extracomment>
+        <translation>Action files</translation>
+    </message>
+    <message id="file_text_refused">
+        <source>file_text_refused</source>
+        <extracomment>Tip when a JSON or CSV file cannot be read; %1 file:line, field; %2 why</extracomment>
+        <translation>%1: %2; nothing was opened.</translation>
+    </message>
+    <message id="recent_files">
+        <source>recent_files</source>
+        <extracomment>Tooltip of the recent-files button beside Open</extracomment>
+        <translation>Recent files</translation>
+    </message>
+    <message id="recent_files_none">
+        <source>recent_files_none</source>
+        <extracomment>Menu item when no file was opened yet</extracomment>
+        <translation>No recent files</translation>
+    </message>
+    <message id="recent_file_gone">
+        <source>recent_file_gone</source>
+        <extracomment>Tip when a recent file no longer exists; %1 path</extracomment>
+        <translation>%1 no longer exists and was removed from the recent files.</translation>
+    </message>
 </context>
 </TS>

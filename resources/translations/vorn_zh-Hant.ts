@@ -1688,5 +1688,65 @@
         <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
         <translation>檔案路徑</translation>
     </message>
+    <message id="undo_action">
+        <source>undo_action</source>
+        <extracomment>Context-menu item and key of the frame table</extracomment>
+        <translation>復原</translation>
+    </message>
+    <message id="redo_action">
+        <source>redo_action</source>
+        <extracomment>Context-menu item and key of the frame table</extracomment>
+        <translation>重做</translation>
+    </message>
+    <message id="untitled">
+        <source>untitled</source>
+        <extracomment>Name of a frame list not yet saved</extracomment>
+        <translation>未命名</translation>
+    </message>
+    <message id="save_changes_ask">
+        <source>save_changes_ask</source>
+        <extracomment>Question before unsaved changes would be lost; %1 file name</extracomment>
+        <translation>是否儲存對 %1 的修改？</translation>
+    </message>
+    <message id="save_changes_save">
+        <source>save_changes_save</source>
+        <extracomment>Button of the save question</extracomment>
+        <translation>儲存</translation>
+    </message>
+    <message id="save_changes_discard">
+        <source>save_changes_discard</source>
+        <extracomment>Button of the save question</extracomment>
+        <translation>不儲存</translation>
+    </message>
+    <message id="paste_refused">
+        <source>paste_refused</source>
+        <extracomment>Tip when pasted text holds a value a cell refuses; %1 line, %2 column</extracomment>
+        <translation>未貼上任何內容：第 %1 行第 %2 欄不是表格接受的數值。</translation>
+    </message>
+    <message id="file_filter_actions">
+        <source>file_filter_actions</source>
+        <extracomment>Filter name in the open and save panels</extracomment>
+        <translation>動作檔案</translation>
+    </message>
+    <message id="file_text_refused">
+        <source>file_text_refused</source>
+        <extracomment>Tip when a JSON or CSV file cannot be read; %1 file:line, field; %2 why</extracomment>
+        <translation>%1：%2；未開啟任何內容。</translation>
+    </message>
+    <message id="recent_files">
+        <source>recent_files</source>
+        <extracomment>Tooltip of the recent-files button beside Open</extracomment>
+        <translation>最近的檔案</translation>
+    </message>
+    <message id="recent_files_none">
+        <source>recent_files_none</source>
+        <extracomment>Menu item when no file was opened yet</extracomment>
+        <translation>沒有最近的檔案</translation>
+    </message>
+    <message id="recent_file_gone">
+        <source>recent_file_gone</source>
+        <extracomment>Tip when a recent file no longer exists; %1 path</extracomment>
+        <translation>%1 已不存在，已從最近的檔案中移除。</translation>
+    </message>
 </context>
 </TS>

@@ -18,6 +18,7 @@
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
+#include "editor/editor_files.h"
 #include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
 #include "model/notification_center.h"
@@ -68,7 +69,11 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   tabView_->setFocusPolicy(Qt::NoFocus);
   tabView_->setDocumentMode(true);
   tabView_->setStyleSheet(QStringLiteral("QTabWidget::pane{border:none;}"));
-  vc1_ = new KoVelmarViewController(link_);
+  auto* editor = new KoVelmarViewController(link_);
+  vc1_ = editor;
+  window_->installEventFilter(editor->files());
+  connect(editor, &KoVelmarViewController::documentTitleChanged, this, &AppDelegate::showTitle);
+  showTitle();
   auto* tool = new KoSteerDebuggingTool(link_);
   setMotorModeReset([tool] { tool->resetToServoMode(); });
   // A changed bus is checked again at once when the tool is in front.
@@ -119,8 +124,13 @@ void AppDelegate::addShortcuts() {
   add({QKeySequence(Qt::CTRL | Qt::Key_2)}, [this] { viewTop_->chooseTab(1); });
 }
 
+void AppDelegate::showTitle() {
+  window_->setWindowTitle(QStringLiteral("%1 — %2").arg(
+      static_cast<KoVelmarViewController*>(vc1_)->documentTitle(), KoTopBlackView::windowTitle()));
+}
+
 void AppDelegate::changeLanguage() {
-  window_->setWindowTitle(KoTopBlackView::windowTitle());
+  showTitle();
   tabView_->setTabText(0, qtTrId("normal_mode"));
   tabView_->setTabText(1, qtTrId("servo_adjust"));
   viewTop_->update();

@@ -53,6 +53,8 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
 
  private:
   void changeLanguage();
+  // The file's name and modified mark before the program's title.
+  void showTitle();
   // Quit, close, and the tab keys (Ctrl+Tab, Ctrl+PgDn/PgUp, Ctrl+1, Ctrl+2).
   void addShortcuts();
 

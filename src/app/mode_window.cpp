@@ -56,6 +56,16 @@ ModeWindow::ModeWindow(Kind kind, const QString& message, QWidget* parent)
   buttonCancelComfirm_ = makeButton(qtTrId("comfirm"), true);
   auto* pair = new QHBoxLayout(viewCancelOk_);
   pair->setContentsMargins(0, 0, 0, 0);
+  if (kind == Kind::SaveQuestion) {
+    buttonDiscard_ = makeButton(qtTrId("save_changes_discard"), false);
+    buttonCancelComfirm_->setText(qtTrId("save_changes_save"));
+    pair->addWidget(buttonDiscard_);
+    pair->addSpacing(24);
+    connect(buttonDiscard_, &QPushButton::clicked, this, [this] {
+      discarded_ = true;
+      end(false);
+    });
+  }
   pair->addWidget(buttonCancel_);
   pair->addWidget(buttonCancelComfirm_);
 
@@ -76,7 +86,9 @@ ModeWindow::ModeWindow(Kind kind, const QString& message, QWidget* parent)
   QPushButton* byDefault = tip                                     ? comfirm_
                            : kind == Kind::DestructiveConfirmation ? buttonCancel_
                                                                    : buttonCancelComfirm_;
-  for (QPushButton* b : {comfirm_, buttonCancelComfirm_, buttonCancel_}) b->setAutoDefault(false);
+  for (QPushButton* b : {comfirm_, buttonCancelComfirm_, buttonCancel_, buttonDiscard_}) {
+    if (b) b->setAutoDefault(false);
+  }
   byDefault->setDefault(true);
   byDefault->setFocus();
   message_->setAccessibleName(message);
@@ -128,6 +140,16 @@ bool DialogPrompter::confirm(const QString& message) {
 
 bool DialogPrompter::confirmDestructive(const QString& message) {
   return ask(ModeWindow::Kind::DestructiveConfirmation, message);
+}
+
+Prompter::SaveAnswer DialogPrompter::askToSave(const QString& message) {
+  bool save = false;
+  ModeWindow dialog(ModeWindow::Kind::SaveQuestion, message, parent_);
+  dialog.block = [&save](bool answer) { save = answer; };
+  if (onShow) onShow(&dialog);
+  dialog.exec();
+  if (save) return SaveAnswer::Save;
+  return dialog.discarded() ? SaveAnswer::Discard : SaveAnswer::Cancel;
 }
 
 bool DialogPrompter::ask(ModeWindow::Kind kind, const QString& message) {

@@ -16,7 +16,8 @@ class ModeWindow : public QDialog {
 
  public:
   // A destructive confirmation makes cancel the default, so Enter keeps what is there.
-  enum class Kind { Tip, Confirmation, DestructiveConfirmation };
+  // A save question adds "don't save" to its confirm (save) and cancel.
+  enum class Kind { Tip, Confirmation, DestructiveConfirmation, SaveQuestion };
 
   ModeWindow(Kind kind, const QString& message, QWidget* parent = nullptr);
   ~ModeWindow() override;
@@ -29,6 +30,9 @@ class ModeWindow : public QDialog {
   QWidget* viewCancelOk() const { return viewCancelOk_; }
   QPushButton* buttonCancelComfirm() const { return buttonCancelComfirm_; }
   QPushButton* buttonCancel() const { return buttonCancel_; }
+  // Only in a save question.
+  QPushButton* buttonDiscard() const { return buttonDiscard_; }
+  bool discarded() const { return discarded_; }
 
   void okAction();
   void cancelAction();
@@ -46,7 +50,9 @@ class ModeWindow : public QDialog {
   QWidget* viewCancelOk_;
   QPushButton* buttonCancelComfirm_;
   QPushButton* buttonCancel_;
+  QPushButton* buttonDiscard_ = nullptr;
   bool answered_ = false;
+  bool discarded_ = false;
 };
 
 // Shows tips and questions in ModeWindow dialogs over the main window.
@@ -56,6 +62,7 @@ class DialogPrompter : public Prompter {
   void showTip(const QString& message) override;
   bool confirm(const QString& message) override;
   bool confirmDestructive(const QString& message) override;
+  SaveAnswer askToSave(const QString& message) override;
 
   // Called with each dialog just before it runs (tests answer it from here).
   std::function<void(ModeWindow*)> onShow;

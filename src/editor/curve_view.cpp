@@ -122,18 +122,24 @@ void KoCurveView::mousePressEvent(QMouseEvent* event) {
 void KoCurveView::mouseMoveEvent(QMouseEvent* event) {
   if (!drag_) return;
   const VelmarFrame f = model_->frameAt(drag_->row);
-  if (!f) {
-    drag_.reset();
-    return;
-  }
+  if (!f) return;
   const int position = positionAtY(event->position().y());
   if (position == f->id(drag_->channel)) return;
+  if (!edited_) {
+    edited_ = true;
+    emit editStarted();
+  }
   const QModelIndex cell =
       model_->index(drag_->row, KoFrameListModel::kFirstChannelColumn + drag_->channel - 1);
   model_->setData(cell, QString::number(position), Qt::EditRole);
 }
 
-void KoCurveView::mouseReleaseEvent(QMouseEvent*) { drag_.reset(); }
+void KoCurveView::mouseReleaseEvent(QMouseEvent*) {
+  drag_.reset();
+  if (!edited_) return;
+  edited_ = false;
+  emit editFinished();
+}
 
 void KoCurveView::paintEvent(QPaintEvent*) {
   QPainter p(this);

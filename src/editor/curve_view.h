@@ -43,6 +43,10 @@ class KoCurveView : public QWidget {
 
  signals:
   void frameClicked(int row);
+  // A drag's first edit is about to be made, and the drag that made edits has ended: the
+  // edits between are one step for undo.
+  void editStarted();
+  void editFinished();
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -66,4 +70,5 @@ class KoCurveView : public QWidget {
   mutable bool dirty_ = true;
   int playing_ = -1;
   std::optional<Hit> drag_;
+  bool edited_ = false;
 };

@@ -1,14 +1,22 @@
 #include "editor/editor_files.h"
 
+#include <QEvent>
 #include <QFileInfo>
 
 #include "editor/file_panels.h"
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
+#include "editor/recent_files.h"
 #include "editor/save_reminder.h"
 #include "model/prompter.h"
 
-KoEditorFiles::KoEditorFiles(KoFrameListModel* model, UILabel* reminder, QObject* parent)
-    : QObject(parent), model_(model), reminder_(reminder) {}
+KoEditorFiles::KoEditorFiles(KoFrameListModel* model, KoFrameHistory* history, UILabel* reminder,
+                             QObject* parent)
+    : QObject(parent),
+      model_(model),
+      history_(history),
+      recent_(new KoRecentFiles(this)),
+      reminder_(reminder) {}
 
 void KoEditorFiles::setDragView(KoDragView* view) {
   dragView_ = view;
@@ -21,7 +29,10 @@ bool KoEditorFiles::buttonClick(int tag) {
       open(false);
       return true;
     case kSave:
-      save();
+      save(false);
+      return true;
+    case kSaveAs:
+      save(true);
       return true;
     case kIntegrate:
       open(true);
@@ -32,26 +43,71 @@ bool KoEditorFiles::buttonClick(int tag) {
 }
 
 void KoEditorFiles::open(bool series) {
+  if (!series && !maybeSave()) return;
   const auto choice = KoTools::openFileAllowsMultipleSelectionVelmar(false);
   if (choice.frames.isEmpty()) return;
   if (!openFile(choice.frames, series, choice.path)) return;
-  // Integrated frames are not in any file yet.
-  movelabel(series);
   emit filePathChanged(choice.path);
 }
 
-void KoEditorFiles::save() {
-  if (model_->count() == 0) {
-    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
+void KoEditorFiles::openRecent(const QString& path) {
+  if (!QFileInfo::exists(path)) {
+    recent_->remove(path);
+    KoTools::showTipWithMessage(qtTrId("recent_file_gone").arg(path));
     return;
   }
-  if (KoTools::saveFileWith(model_->frames())) movelabel(false);
+  if (!maybeSave()) return;
+  const VelmarFrames frames = KoTools::openEditorFile(path);
+  if (!frames.isEmpty() && openFile(frames, false, path)) emit filePathChanged(path);
+}
+
+bool KoEditorFiles::save(bool as) {
+  if (model_->count() == 0) {
+    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
+    return false;
+  }
+  const QString path = KoTools::saveFileWith(model_->frames(), as ? QString() : currentPath_);
+  if (path.isEmpty()) return false;
+  setCurrentPath(path);
+  history_->markSaved();
+  movelabel(false);
+  emit filePathChanged(path);
+  return true;
+}
+
+bool KoEditorFiles::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::Close || maybeSave()) return QObject::eventFilter(watched, event);
+  event->ignore();
+  return true;
+}
+
+bool KoEditorFiles::maybeSave() {
+  if (!history_->modified()) return true;
+  switch (KoTools::askToSaveWithMessage(qtTrId("save_changes_ask").arg(documentName()))) {
+    case Prompter::SaveAnswer::Save:
+      return save(false);
+    case Prompter::SaveAnswer::Discard:
+      return true;
+    case Prompter::SaveAnswer::Cancel:
+      return false;
+  }
+  return false;
+}
+
+QString KoEditorFiles::documentName() const {
+  return currentPath_.isEmpty() ? qtTrId("untitled") : QFileInfo(currentPath_).fileName();
+}
+
+void KoEditorFiles::setCurrentPath(const QString& path) {
+  currentPath_ = path;
+  if (!path.isEmpty()) recent_->add(path);
 }
 
 void KoEditorFiles::returnDataArray(const DragViewResult& result) {
   const auto* frames = std::get_if<VelmarFrames>(&result);
   if (!frames) return;
   const QString path = dragView_ ? dragView_->filePath() : QString();
+  if (!maybeSave()) return;
   if (openFile(*frames, false, path)) emit filePathChanged(path);
 }
 
@@ -79,7 +135,12 @@ bool KoEditorFiles::openFile(const VelmarFrames& frames, bool series, const QStr
   }
   model_->reSetCode();
   emit scrollToRow(model_->count() - 1);
-  movelabel(false);
+  // Integrated frames are not in any file yet.
+  if (!series) {
+    setCurrentPath(path);
+    history_->markSaved();
+  }
+  movelabel(history_->modified());
   return true;
 }
 

@@ -5,18 +5,22 @@
 
 #include "widgets/drag_view.h"
 
+class KoFrameHistory;
 class KoFrameListModel;
+class KoRecentFiles;
 class UILabel;
 
 // Connects the frame list to action files: open (replace the list), integrate (append),
-// save, a file dropped onto the table, and the save reminder that follows them.
+// save and save as, a file dropped onto the table, the recent files, and the question that
+// guards unsaved changes before anything would drop them.
 class KoEditorFiles : public QObject, public KoDragViewDelegate {
   Q_OBJECT
 
  public:
-  enum Tag { kOpen = 9001, kSave = 9002, kIntegrate = 9003 };
+  enum Tag { kOpen = 9001, kSave = 9002, kIntegrate = 9003, kSaveAs = 9004 };
 
-  KoEditorFiles(KoFrameListModel* model, UILabel* reminder, QObject* parent = nullptr);
+  KoEditorFiles(KoFrameListModel* model, KoFrameHistory* history, UILabel* reminder,
+                QObject* parent = nullptr);
 
   void setDragView(KoDragView* view);
 
@@ -25,10 +29,23 @@ class KoEditorFiles : public QObject, public KoDragViewDelegate {
   // Loads frames that came from `path`; replaces the list unless `series`. False when the
   // user declined or nothing changed.
   bool openFile(const VelmarFrames& frames, bool series, const QString& path);
+  // Opens a file from the recent list; one that is gone leaves the list with a tip.
+  void openRecent(const QString& path);
+  // Asks to save, discard or keep unsaved changes; true when they may be dropped now.
+  bool maybeSave();
   // Arms (true) or cancels the save reminder at the current frame count.
   void movelabel(bool move);
 
+  KoRecentFiles* recent() const { return recent_; }
+  // The file the list was last opened from or saved to; empty for a new list.
+  QString currentPath() const { return currentPath_; }
+  // The file's name, or "untitled" for a new list.
+  QString documentName() const;
+
   void returnDataArray(const DragViewResult& result) override;
+  // Installed on the window: its close, from any key, button or the window manager, asks
+  // first whether to save.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
   // Whether the last frame's record holds the other arm's marker; such a file may still be
   // one of ours, saved while channel 4 was hidden.
@@ -41,9 +58,13 @@ class KoEditorFiles : public QObject, public KoDragViewDelegate {
 
  private:
   void open(bool series);
-  void save();
+  bool save(bool as);
+  void setCurrentPath(const QString& path);
 
   KoFrameListModel* model_;
+  KoFrameHistory* history_;
+  KoRecentFiles* recent_;
+  QString currentPath_;
   UILabel* reminder_;
   QPointer<KoDragView> dragView_;
 };

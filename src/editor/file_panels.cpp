@@ -2,24 +2,58 @@
 
 #include <QApplication>
 #include <QDebug>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <optional>
 
+#include "model/action_text.h"
 #include "model/prompter.h"
 
 namespace {
 
-const QString kFilter = QStringLiteral("*.rob");
+QString filter() {
+  return qtTrId("file_filter_actions") + QStringLiteral(" (*.rob *.json *.csv);;") +
+         QStringLiteral("Vorn (*.rob);;JSON (*.json);;CSV (*.csv)");
+}
+
+std::optional<KoTools::ActionTextFormat> textFormatOf(const QString& path) {
+  const QString suffix = QFileInfo(path).suffix().toLower();
+  if (suffix == QLatin1String("json")) return KoTools::ActionTextFormat::Json;
+  if (suffix == QLatin1String("csv")) return KoTools::ActionTextFormat::Csv;
+  return std::nullopt;
+}
+
+VelmarFrames openTextFile(const QString& path, KoTools::ActionTextFormat format) {
+  const QString name = QFileInfo(path).fileName();
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * KoTools::kMaxActionFileSize) {
+    KoTools::showTipWithMessage(qtTrId("file_damage"));
+    return {};
+  }
+  KoTools::ActionTextError error;
+  const auto records = KoTools::importActionText(file.readAll(), format, &error);
+  if (!records) {
+    QString where = QStringLiteral("%1:%2").arg(name).arg(error.line);
+    if (!error.field.isEmpty()) where += QStringLiteral(", ") + error.field;
+    KoTools::showTipWithMessage(qtTrId("file_text_refused").arg(where, error.message));
+    return {};
+  }
+  if (records->size() > KoTools::kMaxActionFrames) {
+    KoTools::showTipWithMessage(qtTrId("file_too_many_frames").arg(KoTools::kMaxActionFrames));
+  }
+  return KoTools::readVelmarData(KoTools::actionImage(records->mid(0, KoTools::kMaxActionFrames)));
+}
 
 class DialogPanels final : public KoFilePanels {
  public:
   QStringList chooseFilesToOpen(bool multiple) override {
-    QFileDialog panel(QApplication::activeWindow(), qtTrId("open_action"), {}, kFilter);
+    QFileDialog panel(QApplication::activeWindow(), qtTrId("open_action"), {}, filter());
     panel.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles() : QStringList{};
   }
   QString chooseFileToSave() override {
-    QFileDialog panel(QApplication::activeWindow(), qtTrId("save_action"), {}, kFilter);
+    QFileDialog panel(QApplication::activeWindow(), qtTrId("save_action"), {}, filter());
     panel.setAcceptMode(QFileDialog::AcceptSave);
     panel.setDefaultSuffix(QStringLiteral("rob"));
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
@@ -40,30 +74,45 @@ KoFilePanels& KoFilePanels::installed() {
 namespace KoTools {
 
 ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool multiple) {
-  return chooseVelmarFiles(KoFilePanels::installed().chooseFilesToOpen(multiple), multiple);
+  const QStringList paths = KoFilePanels::installed().chooseFilesToOpen(multiple);
+  if (!multiple && paths.size() == 1 && textFormatOf(paths[0])) {
+    ActionFileChoice<KoVelmarPwmModel> choice;
+    choice.frames = openEditorFile(paths[0]);
+    if (!choice.frames.isEmpty()) choice.path = paths[0];
+    return choice;
+  }
+  return chooseVelmarFiles(paths, multiple);
 }
 
-bool saveFileWith(const VelmarFrames& frames) {
+VelmarFrames openEditorFile(const QString& path) {
+  if (const auto format = textFormatOf(path)) return openTextFile(path, *format);
+  return openVelmarFile(path);
+}
+
+QString saveFileWith(const VelmarFrames& frames, const QString& path) {
   if (frames.size() > kMaxActionFrames) {
     showTipWithMessage(qtTrId("save_too_many_frames").arg(kMaxActionFrames));
-    return false;
+    return {};
   }
   if (const qsizetype bad = firstUnwritableFrame(frames); bad >= 0) {
     showTipWithMessage(qtTrId("save_frame_damaged").arg(bad + 1));
-    return false;
+    return {};
   }
-  const QByteArray image = changeToData(frames);
-  const QString path = KoFilePanels::installed().chooseFileToSave();
-  if (path.isEmpty()) {
+  QByteArray image = changeToData(frames);
+  const QString target = path.isEmpty() ? KoFilePanels::installed().chooseFileToSave() : path;
+  if (target.isEmpty()) {
     qInfo().noquote() << "取消";
-    return false;
+    return {};
+  }
+  if (const auto format = textFormatOf(target)) {
+    image = exportActionText(actionRecords(image), *format);
   }
   QString error;
-  if (!saveActionFile(path, image, &error)) {
-    showTipWithMessage(qtTrId("save_file_fail").arg(QFileInfo(path).fileName(), error));
-    return false;
+  if (!saveActionFile(target, image, &error)) {
+    showTipWithMessage(qtTrId("save_file_fail").arg(QFileInfo(target).fileName(), error));
+    return {};
   }
-  return true;
+  return target;
 }
 
 }  // namespace KoTools

@@ -22,12 +22,17 @@ class KoFilePanels {
 
 namespace KoTools {
 
-// Lets the user choose action files and reads them (rules of chooseVelmarFiles).
+// Lets the user choose action files and reads them (rules of chooseVelmarFiles). A single
+// ".json" or ".csv" file is read as the text the command line exports.
 ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool multiple);
 
-// Saves the frames where the user chooses. Refuses, with a tip and before any panel, a
-// list that would not read back as it is; tips when the file cannot be written. True when
-// the file was written.
-bool saveFileWith(const VelmarFrames& frames);
+// The frames of one action file, binary or text by its extension; none, with a tip, when
+// it cannot be read.
+VelmarFrames openEditorFile(const QString& path);
+
+// Saves the frames to `path`, or where the user chooses when it is empty, as text for a
+// ".json" or ".csv" name. Refuses, with a tip and before any panel, a list that would not
+// read back as it is; tips when the file cannot be written. The path written, or empty.
+QString saveFileWith(const VelmarFrames& frames, const QString& path = {});
 
 }  // namespace KoTools

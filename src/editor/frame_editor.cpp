@@ -1,5 +1,10 @@
 #include "editor/frame_editor.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include "editor/frame_clipboard.h"
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "model/prompter.h"
 
@@ -45,9 +50,20 @@ void KoFrameEditor::addFinished() {
   emit listEdited();
 }
 
+QList<int> KoFrameEditor::selectedRows() const {
+  QList<int> rows = selection_ ? selection_() : QList<int>{};
+  if (rows.isEmpty() && model_->selectIndex() >= 0) rows = {model_->selectIndex()};
+  return rows;
+}
+
 void KoFrameEditor::remove() {
   if (!stopped_()) return;
-  if (model_->selectIndex() != -1) model_->removeAt(model_->selectIndex());
+  const QList<int> rows = selectedRows();
+  if (!rows.isEmpty()) {
+    if (history_) history_->beginStep();
+    for (auto r = rows.crbegin(); r != rows.crend(); ++r) model_->removeAt(*r);
+    if (history_) history_->endStep();
+  }
   model_->reSetCode();
   emit listEdited();
 }
@@ -76,25 +92,61 @@ void KoFrameEditor::tipWhenOverLimit() {
   }
 }
 
+bool KoFrameEditor::canPaste() const {
+  return !modelCopy_.isEmpty() || !QGuiApplication::clipboard()->text().trimmed().isEmpty();
+}
+
 void KoFrameEditor::menuclick(int tag) {
-  const int at = model_->selectIndex();
   if (tag == kCopy) {
-    modelCopy_ = model_->frameAt(at);
-  } else if (modelCopy_ && at >= 0) {
-    // The copy is taken now, so a change made to the copied frame shows in later pastes.
-    switch (tag) {
-      case kPasteBefore:
-        model_->insert(at, modelCopy_->copy());
-        break;
-      case kPasteAfter:
-        model_->insert(at + 1, modelCopy_->copy());
-        break;
-      case kPasteOver:
-        model_->replaceAt(at, modelCopy_->copy());
-        break;
-      default:
-        return;
-    }
+    copy();
+  } else if (tag == kPasteBefore || tag == kPasteAfter || tag == kPasteOver) {
+    paste(tag);
   }
+}
+
+void KoFrameEditor::copy() {
+  const QList<int> rows = selectedRows();
+  if (rows.isEmpty()) return;
+  modelCopy_.clear();
+  for (int r : rows) modelCopy_.append(model_->frameAt(r));
+  copiedText_ = KoTools::framesText(modelCopy_);
+  QGuiApplication::clipboard()->setText(copiedText_);
+}
+
+std::optional<VelmarFrames> KoFrameEditor::framesToPaste() const {
+  const QString text = QGuiApplication::clipboard()->text();
+  // The copies are taken now, so a change made to a copied frame shows in later pastes.
+  if (!modelCopy_.isEmpty() && (text == copiedText_ || text.trimmed().isEmpty())) {
+    VelmarFrames frames;
+    for (const VelmarFrame& f : modelCopy_) frames.append(f->copy());
+    return frames;
+  }
+  KoTools::FrameTextError error;
+  auto frames = KoTools::framesFromText(text, &error);
+  if (!frames) {
+    KoTools::showTipWithMessage(qtTrId("paste_refused").arg(error.line).arg(error.column));
+  }
+  return frames;
+}
+
+void KoFrameEditor::paste(int tag) {
+  const QList<int> rows = selectedRows();
+  const std::optional<VelmarFrames> frames = framesToPaste();
+  if (!frames || frames->isEmpty()) return;
+  int at = rows.isEmpty() ? model_->count() : rows.first();
+  if (tag == kPasteAfter && !rows.isEmpty()) at = rows.last() + 1;
+  if (history_) history_->beginStep();
+  for (const VelmarFrame& f : *frames) {
+    if (tag == kPasteOver && at < model_->count()) {
+      model_->replaceAt(at, f);
+    } else {
+      model_->insert(at, f);
+    }
+    ++at;
+  }
+  if (history_) history_->endStep();
+  model_->setSelectIndex(at - 1);
   model_->reSetCode();
+  tipWhenOverLimit();
+  emit scrollToRow(at - 1);
 }

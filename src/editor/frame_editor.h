@@ -3,9 +3,11 @@
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <optional>
 
 #include "model/action_model.h"
 
+class KoFrameHistory;
 class KoFrameListModel;
 
 // The frame-list operations of the editor: add, delete, update and insert the current
@@ -31,17 +33,25 @@ class KoFrameEditor : public QObject {
 
   KoFrameEditor(KoFrameListModel* model, PoseSource pose, QObject* parent = nullptr);
 
+  // Changes of several frames become one undo step there.
+  void setHistory(KoFrameHistory* history) { history_ = history; }
+  // The selected rows, ascending; without it the model's one selected frame.
+  void setSelection(std::function<QList<int>()> rows) { selection_ = std::move(rows); }
+
   void setStopped(std::function<bool()> stopped) { stopped_ = std::move(stopped); }
   // The wait before an added frame is checked against the limit and scrolled to.
   void setAddDelay(int milliseconds) { addDone_.setInterval(milliseconds); }
 
   // The buttons, by tag; false when the tag is not one of them.
   bool buttonClick(int tag);
-  // The menu items, by tag. Not refused during an online run.
+  // The menu items, by tag. Not refused during an online run. Copy takes every selected
+  // frame and puts them on the clipboard as text too; paste takes the clipboard's text when
+  // it came from elsewhere, refusing all of it with a tip when one cell would be refused.
   void menuclick(int tag);
   // Whether the paste items may be chosen.
-  bool canPaste() const { return modelCopy_ != nullptr; }
-  VelmarFrame modelCopy() const { return modelCopy_; }
+  bool canPaste() const;
+  VelmarFrame modelCopy() const { return modelCopy_.value(0); }
+  const VelmarFrames& modelCopies() const { return modelCopy_; }
 
  signals:
   // The list changed by a button: the save reminder starts again.
@@ -55,10 +65,20 @@ class KoFrameEditor : public QObject {
   void insert();
   void tipWhenOverLimit();
   void addFinished();
+  QList<int> selectedRows() const;
+  void copy();
+  void paste(int tag);
+  // Null when the clipboard holds text that a paste refuses (the tip is shown).
+  std::optional<VelmarFrames> framesToPaste() const;
 
   KoFrameListModel* model_;
   PoseSource pose_;
   std::function<bool()> stopped_ = [] { return true; };
-  VelmarFrame modelCopy_;
+  VelmarFrames modelCopy_;
+  // The text the last copy put on the clipboard: while it is still there, a paste uses the
+  // copied frames themselves, whose records may hold more than the text shows.
+  QString copiedText_;
+  KoFrameHistory* history_ = nullptr;
+  std::function<QList<int>()> selection_;
   QTimer addDone_;
 };

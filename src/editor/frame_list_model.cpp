@@ -56,6 +56,7 @@ void KoFrameListModel::insert(int row, VelmarFrame frame) {
   if (formerPlayRow >= row) ++formerPlayRow;
   markRenumber(row);
   select(row, formerPlayRow);
+  record(row, {}, {dataArray_[row]});
   emit timesChanged();
 }
 
@@ -69,12 +70,16 @@ void KoFrameListModel::appendMany(const VelmarFrames& frames) {
   for (const VelmarFrame& f : frames) timeSum_ += f->time;
   markRenumber(first);
   select(count() - 1, formerPlayRow);
+  record(first, {}, frames);
   emit timesChanged();
 }
 
 void KoFrameListModel::removeAt(int row) {
   if (row < 0 || row >= count()) return;
+  const VelmarFrame removed = dataArray_[row];
   int formerPlayRow = playRow();
+  // The view may move its current row while the row goes; the selection is decided here.
+  const int selected = selectIndex_;
   timeSum_ -= dataArray_[row]->time;
   beginRemoveRows({}, row, row);
   dataArray_.removeAt(row);
@@ -82,8 +87,9 @@ void KoFrameListModel::removeAt(int row) {
   if (formerPlayRow > row) --formerPlayRow;
   markRenumber(row);
   // The frame after the removed one takes its place; removing the last selects the new last.
-  const int keep = selectIndex_ > row ? selectIndex_ - 1 : selectIndex_;
+  const int keep = selected > row ? selected - 1 : selected;
   select(keep >= count() ? count() - 1 : keep, formerPlayRow);
+  record(row, {removed}, {});
   emit timesChanged();
 }
 
@@ -91,12 +97,14 @@ void KoFrameListModel::replaceAt(int row, VelmarFrame frame) {
   if (row < 0 || row >= count()) return;
   frame->ID = row + 1;
   timeSum_ += frame->time - dataArray_[row]->time;
-  dataArray_[row] = std::move(frame);
+  const VelmarFrame removed = std::exchange(dataArray_[row], std::move(frame));
   rowChanged(row);
+  record(row, {removed}, {dataArray_[row]});
   emit timesChanged();
 }
 
 void KoFrameListModel::replaceAll(const VelmarFrames& frames) {
+  const VelmarFrames removed = dataArray_;
   beginResetModel();
   dataArray_ = frames;
   selectIndex_ = count() - 1;
@@ -104,7 +112,48 @@ void KoFrameListModel::replaceAll(const VelmarFrames& frames) {
   recountTimes();
   markRenumber(0);
   emit selectIndexChanged(selectIndex_);
+  record(0, removed, frames);
   emit timesChanged();
+}
+
+void KoFrameListModel::splice(int row, int removeCount, const VelmarFrames& inserted) {
+  row = std::clamp(row, 0, count());
+  removeCount = std::clamp(removeCount, 0, count() - row);
+  const int added = int(inserted.size());
+  if (removeCount == 0 && added == 0) return;
+  for (int i = row; i < row + removeCount; ++i) timeSum_ -= dataArray_[i]->time;
+  for (const VelmarFrame& f : inserted) timeSum_ += f->time;
+  const int formerPlayRow = playRow();
+  if (removeCount == added) {
+    std::copy(inserted.begin(), inserted.end(), dataArray_.begin() + row);
+    emit dataChanged(index(row, 0), index(row + added - 1, kColumnCount - 1));
+  } else if (removeCount == count() && added > 0) {
+    beginResetModel();
+    dataArray_ = inserted;
+    selectIndex_ = -1;
+    endResetModel();
+  } else {
+    if (removeCount > 0) {
+      beginRemoveRows({}, row, row + removeCount - 1);
+      dataArray_.remove(row, removeCount);
+      endRemoveRows();
+    }
+    if (added > 0) {
+      beginInsertRows({}, row, row + added - 1);
+      dataArray_.insert(row, added, nullptr);
+      std::copy(inserted.begin(), inserted.end(), dataArray_.begin() + row);
+      endInsertRows();
+    }
+  }
+  markRenumber(row);
+  // Rows that moved are repainted by the view; one that stayed in place is repainted here.
+  const bool stayed = formerPlayRow < row || (removeCount == added && formerPlayRow < count());
+  select(std::min(row, count() - 1), stayed ? formerPlayRow : -1);
+  emit timesChanged();
+}
+
+void KoFrameListModel::record(int row, const VelmarFrames& removed, const VelmarFrames& inserted) {
+  if (recorder_) recorder_(row, removed, inserted);
 }
 
 void KoFrameListModel::reSetCode() {
@@ -182,13 +231,25 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
       !f->isPresent(channelOfColumn(index.column()))) {
     return false;
   }
-  const qint64 before = f->time;
+  // The edit goes to a new frame that takes the old one's place, so that a frame the undo
+  // history holds is never changed under it.
+  const VelmarFrame edited = f->copy();
   editing_ = true;
-  f->setValue(text, key);
+  edited->setValue(text, key);
+  const bool changed =
+      edited->data != f->data || edited->bytes != f->bytes || edited->time != f->time;
+  // A refused edit is refused by the list's own frame, whose tip and refresh follow.
+  if (!changed) f->setValue(text, key);
   editing_ = false;
-  timeSum_ += f->time - before;
-  rowChanged(index.row());
-  if (f->time != before) emit timesChanged();
+  const int row = index.row();
+  if (changed) {
+    timeSum_ += edited->time - f->time;
+    dataArray_[row] = edited;
+  }
+  rowChanged(row);
+  if (!changed) return true;
+  record(row, {f}, {edited});
+  if (edited->time != f->time) emit timesChanged();
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <QAbstractTableModel>
 #include <QIcon>
 #include <QTimer>
+#include <functional>
 
 #include "model/action_model.h"
 
@@ -39,6 +40,17 @@ class KoFrameListModel : public QAbstractTableModel {
   void removeAt(int row);
   void replaceAt(int row, VelmarFrame frame);
   void replaceAll(const VelmarFrames& frames);
+  // Replaces `removeCount` frames at `row` by `inserted` and selects the first of them (or
+  // the frame now at `row`). Unlike the changes above it is not reported to the recorder:
+  // undo and redo use it to replay what was recorded.
+  void splice(int row, int removeCount, const VelmarFrames& inserted);
+
+  // Told of every change to the list, as the frames it removed and those it put in. A cell
+  // edit is one of them: the edited frame replaces the former one rather than changing it,
+  // so frames handed to the recorder stay as they were.
+  using Recorder =
+      std::function<void(int row, const VelmarFrames& removed, const VelmarFrames& inserted)>;
+  void setRecorder(Recorder recorder) { recorder_ = std::move(recorder); }
 
   // Renumbers the frames (`ID` = row + 1) after the renumbering delay.
   void reSetCode();
@@ -74,6 +86,7 @@ class KoFrameListModel : public QAbstractTableModel {
   void markRenumber(int fromRow);
 
   void recountTimes();
+  void record(int row, const VelmarFrames& removed, const VelmarFrames& inserted);
 
   VelmarFrames dataArray_;
   qint64 timeSum_ = 0;
@@ -83,4 +96,5 @@ class KoFrameListModel : public QAbstractTableModel {
   // One icon for every paint: each new one would draw its picture anew.
   QIcon playIcon_;
   QTimer renumber_;
+  Recorder recorder_;
 };

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
@@ -33,6 +34,7 @@ bool KoTeachRecorder::start() {
   recording_ = true;
   awaiting_ = false;
   last_.reset();
+  if (history_) history_->beginStep();
   emit recordingChanged(true);
   if (autoTick_) timer_.start(interval_);
   tick();
@@ -45,6 +47,7 @@ void KoTeachRecorder::stop() {
   recording_ = false;
   awaiting_ = false;
   last_.reset();
+  if (history_) history_->endStep();
   emit recordingChanged(false);
 }
 
@@ -88,11 +91,13 @@ void KoTeachRecorder::positionsReceived(const QByteArray& report) {
     fail();
     return;
   }
-  // The frame may have left the list (or been edited) since; only a frame still there grows.
+  // The frame may have left the list (or been replaced) since; only a frame still there grows.
   const int lastRow = last_ ? int(model_->frames().lastIndexOf(last_)) : -1;
   if (lastRow >= 0 && still(*last_, *reading) && last_->time + interval_ <= kMaxFrameTime) {
     model_->setData(model_->index(lastRow, KoFrameListModel::kTimeColumn),
                     QString::number(last_->time + interval_), Qt::EditRole);
+    // An edit puts a new frame in the old one's place.
+    last_ = model_->frameAt(lastRow);
     return;
   }
   model_->append(reading);

@@ -7,6 +7,7 @@
 #include "model/action_model.h"
 #include "model/channel_view.h"
 
+class KoFrameHistory;
 class KoFrameListModel;
 class usbHid;
 
@@ -36,6 +37,8 @@ class KoTeachRecorder : public QObject {
   int interval() const { return interval_; }
   void setThreshold(int threshold) { threshold_ = std::max(0, threshold); }
   int threshold() const { return threshold_; }
+  // A recording is one step of the history: one undo takes it all back.
+  void setHistory(KoFrameHistory* history) { history_ = history; }
   // Tests tick by hand instead of waiting for the timer.
   void setAutoTick(bool on) { autoTick_ = on; }
 
@@ -56,6 +59,7 @@ class KoTeachRecorder : public QObject {
 
   usbHid& hid_;
   KoFrameListModel* model_;
+  KoFrameHistory* history_ = nullptr;
   Views views_;
   QTimer timer_;
   int interval_ = kDefaultInterval;

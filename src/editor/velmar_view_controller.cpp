@@ -9,11 +9,15 @@
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTableView>
+#include <QToolButton>
+#include <QUndoStack>
 
 #include "editor/board_groups.h"
+#include "editor/curve_view.h"
 #include "editor/editor_files.h"
 #include "editor/editor_serial.h"
 #include "editor/frame_editor.h"
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "editor/motion_controls.h"
 #include "editor/online_control.h"
@@ -46,7 +50,7 @@ constexpr std::pair<const char*, int> kMenuItems[] = {
 };
 
 // What may run while the serial line is open: the list, the run and the line itself.
-constexpr int kSerialTags[] = {1002, 1003, 3000, 5002, 5003, 5004, 5005, 7001, 7002};
+constexpr int kSerialTags[] = {1002, 1003, 1005, 1006, 3000, 5002, 5003, 5004, 5005, 7001, 7002};
 // What needs the USB board while the serial line is closed.
 constexpr int kBoardTags[] = {2001, 2002, 4001, 4002, 4003, 4004, 4005, 7002, 8001, 8002, 8003};
 // What still runs during an online run.
@@ -62,12 +66,15 @@ bool among(int tag, const int (&tags)[N]) {
 KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
                                                ORSSerialPortManager* ports)
     : QWidget(parent), hid_(hid), model_(new KoFrameListModel(this)), serial_(new KoSerial(this)) {
+  history_ = new KoFrameHistory(model_, this);
   frameEditor_ = new KoFrameEditor(
       model_,
       [this](int index) {
         return KoTools::returnVelmarCurrentData(arraySliderTextViews(), texttime_->text(), index);
       },
       this);
+  frameEditor_->setHistory(history_);
+  frameEditor_->setSelection([this] { return selectedRows(); });
   const auto views = [this] { return arraySliderTextViews(); };
   online_ = new KoOnlineControl(
       hid_, *serial_, model_, views, [this] { return KoTools::integerValue(texttime_->text()); },
@@ -75,7 +82,10 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   motion_ = new KoMotionControls(hid_, model_, online_, views, this);
   buildPanels();
   motion_->attachArmView(panView_);
-  files_ = new KoEditorFiles(model_, reminder_, this);
+  motion_->recorder()->setHistory(history_);
+  connect(motion_->curveView(), &KoCurveView::editStarted, history_, &KoFrameHistory::beginStep);
+  connect(motion_->curveView(), &KoCurveView::editFinished, history_, &KoFrameHistory::endStep);
+  files_ = new KoEditorFiles(model_, history_, reminder_, this);
   files_->setDragView(dragView_);
   online_->setControls(qobject_cast<KoImageTitleButton*>(control(KoOnlineControl::kRun)),
                        loopSwitch_);
@@ -89,12 +99,8 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
       hid_, *serial_, ports ? ports : ORSSerialPortManager::sharedSerialPortManager(), this);
   serialControls_->setControls(boxPorts_, boxBauds_, buttonSerial_, imageSerialState_);
 
-  connect(online_, &KoOnlineControl::listEdited, this, [this] { files_->movelabel(true); });
   connect(online_, &KoOnlineControl::scrollToRow, this, &KoVelmarViewController::scrollToRow);
   connect(motion_, &KoMotionControls::scrollToRow, this, &KoVelmarViewController::scrollToRow);
-  connect(motion_->recorder(), &KoTeachRecorder::recordingChanged, this, [this](bool on) {
-    if (on) files_->movelabel(true);
-  });
   connect(groups_, &KoBoardGroups::frameSent, this, [this](int row) {
     model_->setSelectIndex(row);
     scrollToRow(row);
@@ -112,10 +118,13 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   });
   connect(&hid_, &usbHid::connectionChanged, this, &KoVelmarViewController::connection);
 
-  connect(frameEditor_, &KoFrameEditor::listEdited, this, [this] { files_->movelabel(true); });
+  // Every change re-arms the save reminder; coming back to the saved list clears it.
+  connect(history_, &KoFrameHistory::changed, this,
+          [this] { files_->movelabel(history_->modified()); });
+  connect(history_, &KoFrameHistory::modifiedChanged, this, &KoVelmarViewController::showDocument);
+  connect(files_, &KoEditorFiles::filePathChanged, this, &KoVelmarViewController::showDocument);
   connect(frameEditor_, &KoFrameEditor::scrollToRow, this, &KoVelmarViewController::scrollToRow);
   connect(files_, &KoEditorFiles::scrollToRow, this, &KoVelmarViewController::scrollToRow);
-  connect(files_, &KoEditorFiles::filePathChanged, lableFilePath_, &QLabel::setText);
   connect(model_, &KoFrameListModel::timesChanged, this, &KoVelmarViewController::setActionTime);
   connect(model_, &KoFrameListModel::selectIndexChanged, this,
           &KoVelmarViewController::showSelection);
@@ -125,6 +134,7 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
           });
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoVelmarViewController::changeLanguage);
+  addShortcuts();
   changeLanguage();
   setActionTime();
   connection(hid_.connection());
@@ -187,6 +197,10 @@ void KoVelmarViewController::buttonClick(int tag) {
   }
   if (tag == KoEditorSerial::kConnectTag) {
     serialControls_->toggle();
+  } else if (tag == kUndoTag) {
+    history_->undo();
+  } else if (tag == kRedoTag) {
+    history_->redo();
   } else if (tag == kRefreshTag) {
     KoNotificationCenter::defaultCenter().postRefreshSliderTextField();
   } else if (tag == kSelectAllTag) {
@@ -283,17 +297,26 @@ void KoVelmarViewController::scrollToRow(int row) {
 }
 
 QMenu* KoVelmarViewController::menuTable() {
-  if (model_->count() == 0) return nullptr;
+  if (model_->count() == 0 && !history_->stack()->canUndo()) return nullptr;
   if (!menu_) {
     menu_ = new QMenu(this);
     for (const auto& [key, tag] : kMenuItems) {
       const int t = tag;
+      // The keys the table takes for the same, shown beside the items.
+      const QKeySequence keys = t == KoFrameEditor::kCopy         ? QKeySequence::Copy
+                                : t == KoFrameEditor::kPasteAfter ? QKeySequence::Paste
+                                                                  : QKeySequence();
       menu_->addAction(KoTools::menuItemWithTitle(
-          qtTrId(key), [this, t] { frameEditor_->menuclick(t); }, {}, t, menu_));
+          qtTrId(key), [this, t] { frameEditor_->menuclick(t); }, keys, t, menu_));
+    }
+    menu_->addSeparator();
+    for (QAction* a : actions()) {
+      if (a->property("koTag") == kUndoTag || a->property("koTag") == kRedoTag) menu_->addAction(a);
     }
   }
   const QList<QAction*> items = menu_->actions();
-  for (qsizetype i = 1; i < items.size(); ++i) items[i]->setEnabled(frameEditor_->canPaste());
+  items[0]->setEnabled(model_->count() > 0);
+  for (size_t i = 1; i < std::size(kMenuItems); ++i) items[i]->setEnabled(frameEditor_->canPaste());
   return menu_;
 }
 
@@ -337,6 +360,19 @@ void KoVelmarViewController::groupTextChanged(const QString& text) {
 
 void KoVelmarViewController::changeLanguage() {
   for (const auto& [widget, key] : tooltips_) widget->setToolTip(qtTrId(key));
+  buttonRecent_->setAccessibleName(qtTrId("recent_files"));
+  for (const auto& [tag, keys] : buttonKeys_) {
+    if (auto* b = qobject_cast<KoImageTitleButton*>(control(tag))) {
+      b->setToolTip(QStringLiteral("%1 (%2)").arg(qtTrId(b->myTitle().toUtf8().constData()),
+                                                  keys.toString(QKeySequence::NativeText)));
+    }
+  }
+  for (QAction* a : actions()) {
+    if (const QByteArray key = a->property("titleKey").toByteArray(); !key.isEmpty()) {
+      a->setText(qtTrId(key.constData()));
+    }
+  }
+  showDocument();
   for (const auto& [widget, key] : captions_) {
     if (auto* label = qobject_cast<QLabel*>(widget)) label->setText(qtTrId(key));
     if (auto* b = qobject_cast<QAbstractButton*>(widget)) b->setText(qtTrId(key));
@@ -350,7 +386,8 @@ void KoVelmarViewController::changeLanguage() {
   buttonSelectAll_->setText(qtTrId(all ? "select_all" : "select_none"));
   if (menu_) {
     const QList<QAction*> items = menu_->actions();
-    for (qsizetype i = 0; i < items.size(); ++i) items[i]->setText(qtTrId(kMenuItems[i].first));
+    for (size_t i = 0; i < std::size(kMenuItems); ++i)
+      items[i]->setText(qtTrId(kMenuItems[i].first));
   }
   reminder_->retranslate();
   buttonSerial_->setText(qtTrId(buttonSerial_->property("titleKey").toByteArray().constData()));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QKeySequence>
 #include <QList>
 #include <QPair>
 #include <QString>
@@ -18,6 +19,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QTableView;
+class QToolButton;
 class KoBoardGroups;
 class KoDragView;
 class KoEditorFiles;
@@ -27,6 +29,7 @@ class KoSerial;
 class KoTrims;
 class ORSSerialPortManager;
 class KoFrameEditor;
+class KoFrameHistory;
 class KoMotionControls;
 class KoFrameListModel;
 class KoImageTitleButton;
@@ -48,6 +51,8 @@ class KoVelmarViewController : public QWidget,
  public:
   static constexpr int kRefreshTag = 1002;
   static constexpr int kSelectAllTag = 1003;
+  static constexpr int kUndoTag = 1005;
+  static constexpr int kRedoTag = 1006;
   static constexpr int kFirstCheckBoxTag = 3001;
   static constexpr int kMaxGroup = 230;
   static constexpr int kTimeActionMin = 50;
@@ -66,6 +71,10 @@ class KoVelmarViewController : public QWidget,
 
   KoFrameListModel* model() const { return model_; }
   KoFrameEditor* frameEditor() const { return frameEditor_; }
+  KoFrameHistory* history() const { return history_; }
+  QToolButton* buttonRecent() const { return buttonRecent_; }
+  // What the window shows as its title: the file's name and a modified mark.
+  QString documentTitle() const;
   KoEditorFiles* files() const { return files_; }
   KoOnlineControl* online() const { return online_; }
   KoBoardGroups* groups() const { return groups_; }
@@ -97,6 +106,9 @@ class KoVelmarViewController : public QWidget,
   void usbhidDidMatch() override;
   void usbhidDidRemove() override {}
 
+ signals:
+  void documentTitleChanged(const QString& title);
+
  protected:
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
@@ -120,6 +132,11 @@ class KoVelmarViewController : public QWidget,
   void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs);
 
   void connection(bool connected);
+  // The editing keys, each on the button that does the same where there is one.
+  void addShortcuts();
+  void showDocument();
+  void fillRecentMenu();
+  QList<int> selectedRows() const;
   void changeLanguage();
   void setActionTime();
   void showSelection(int index);
@@ -132,6 +149,7 @@ class KoVelmarViewController : public QWidget,
   usbHid& hid_;
   KoFrameListModel* model_;
   KoFrameEditor* frameEditor_ = nullptr;
+  KoFrameHistory* history_ = nullptr;
   KoEditorFiles* files_ = nullptr;
   UILabel* reminder_ = nullptr;
   KoSerial* serial_;
@@ -158,6 +176,8 @@ class KoVelmarViewController : public QWidget,
   QPushButton* buttonSerial_ = nullptr;
   QLabel* imageSerialState_ = nullptr;
   QList<QPair<QWidget*, const char*>> tooltips_;
+  QToolButton* buttonRecent_ = nullptr;
+  QList<QPair<int, QKeySequence>> buttonKeys_;
   // Labels and buttons whose text is a key.
   QList<QPair<QWidget*, const char*>> captions_;
   QList<KoToolView*> panels_;

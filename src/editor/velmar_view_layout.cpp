@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QSplitter>
 #include <QTableView>
+#include <QToolButton>
 
 #include "editor/curve_view.h"
 #include "editor/frame_list_model.h"
@@ -154,6 +155,12 @@ QWidget* KoVelmarViewController::buildFileRow() {
   addButtons(fileButtons, {{"open-file", "open_action", 9001},
                            {"save-file", "save_action", 9002},
                            {"integ-file", "integrate_action", 9003}});
+  buttonRecent_ = new QToolButton;
+  buttonRecent_->setArrowType(Qt::DownArrow);
+  buttonRecent_->setPopupMode(QToolButton::InstantPopup);
+  buttonRecent_->setAutoRaise(true);
+  tooltips_.append({buttonRecent_, QT_TRID_NOOP("recent_files")});
+  fileButtons->insertWidget(1, buttonRecent_);
   layout->addWidget(files);
 
   auto* trims = compactPanel();
@@ -304,7 +311,7 @@ QWidget* KoVelmarViewController::buildTable() {
   tableView_->setModel(model_);
   KoTools::setAccessibleKeys(tableView_, QT_TRID_NOOP("frame_table"));
   tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  tableView_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tableView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
   tableView_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
   tableView_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -86,20 +86,32 @@ bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
 }
 
 bool KoActionModel::storeTime(const QVariant& value) {
+  const auto v = KoTools::editedTime(value);
+  if (v) time = *v;
+  return v.has_value();
+}
+
+namespace KoTools {
+
+std::optional<qint64> editedTime(const QVariant& value) {
   QString text = value.toString();
   text.remove(u',');
   // The upper clamp comes before the whole-number test, so "40000x" is stored as 30000.
-  const qint64 v = KoTools::integerValue(QStringView(text));
-  if (v >= kMaxTime) {
-    time = kMaxTime;
-    return true;
-  }
-  if (KoTools::isPureInt(text) && v >= 0) {
-    time = v <= kMinTime ? kMinTime : v;
-    return true;
-  }
-  return false;
+  const qint64 v = integerValue(QStringView(text));
+  if (v >= kMaxTime) return kMaxTime;
+  if (isPureInt(text) && v >= 0) return v <= kMinTime ? kMinTime : v;
+  return std::nullopt;
 }
+
+std::optional<qint64> editedPosition(const QVariant& value) {
+  if (integerValue(value) >= kMaxPosition) return kMaxPosition;
+  const QString text = value.toString();
+  const qint64 v = integerValue(QStringView(text));
+  if (!isPureInt(text) || v < 0 || text.contains(u'+')) return std::nullopt;
+  return v;
+}
+
+}  // namespace KoTools
 
 std::shared_ptr<KoVelmarPwmModel> KoVelmarPwmModel::copy() const {
   return std::shared_ptr<KoVelmarPwmModel>(new KoVelmarPwmModel(*this));
@@ -137,23 +149,17 @@ void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
   // Frames under construction (no bytes yet) get the same checks but are neither
   // re-encoded nor announced: the builder that fills them does both.
   const bool built = !bytes.isEmpty();
-  if (KoTools::integerValue(value) >= kMaxPosition) {
-    setId(channel, kMaxPosition);
-    if (built) {
-      reEncode();
-      postRefresh();
-    }
-    return;
-  }
-  const QString text = value.toString();
-  const qint64 v = KoTools::integerValue(QStringView(text));
-  if (!KoTools::isPureInt(text) || v < 0 || text.contains(u'+')) {
+  const auto v = KoTools::editedPosition(value);
+  if (!v) {
     scheduleTip();
     if (built) postRefresh();
     return;
   }
-  setId(channel, v);
-  if (built) reEncode();
+  setId(channel, *v);
+  if (!built) return;
+  reEncode();
+  // A clamped value differs from what the cell shows.
+  if (*v == kMaxPosition) postRefresh();
 }
 
 std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {

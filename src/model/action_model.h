@@ -6,6 +6,7 @@
 #include <QVariant>
 #include <array>
 #include <memory>
+#include <optional>
 
 // One frame of an action group: move these servos to these positions within `time` ms.
 // Beside its editable values a frame keeps two derived blocks, re-encoded whenever an edit
@@ -100,6 +101,11 @@ using VelmarFrames = QList<VelmarFrame>;
 using PwmFrames = QList<PwmFrame>;
 
 namespace KoTools {
+// What a frame's edit stores for a duration or a position typed as `value` (clamped into
+// range), or nothing when the edit is refused.
+std::optional<qint64> editedTime(const QVariant& value);
+std::optional<qint64> editedPosition(const QVariant& value);
+
 // The pieces of a positions text with spaces removed, split at every "#" and "P": piece 0
 // is what precedes the first "#", odd pieces are servo ids, even pieces positions.
 QStringList actionPieces(const QString& action);

@@ -50,6 +50,11 @@ bool showCancelAndOkWithMessage(const QString& message, Question kind) {
                                        : current->confirm(message);
 }
 
+Prompter::SaveAnswer askToSaveWithMessage(const QString& message) {
+  PromptScope open;
+  return current->askToSave(message);
+}
+
 void afterPrompts(std::function<void()> work) {
   if (openPrompts == 0 && heldBack.isEmpty()) {
     work();

@@ -15,6 +15,14 @@ class Prompter {
   // A question whose yes destroys something, such as erasing stored groups; a dialog makes
   // no the answer that Enter gives.
   virtual bool confirmDestructive(const QString& message) { return confirm(message); }
+
+  enum class SaveAnswer { Save, Discard, Cancel };
+  // Whether to save changes before they would be lost; closing the question cancels, and
+  // so does a prompter that cannot ask, so that nothing is lost unasked.
+  virtual SaveAnswer askToSave(const QString& message) {
+    showTip(message);
+    return SaveAnswer::Cancel;
+  }
 };
 
 namespace KoTools {
@@ -29,6 +37,7 @@ enum class Question { Plain, Destructive };
 // Both take ready, localized text.
 void showTipWithMessage(const QString& message);
 bool showCancelAndOkWithMessage(const QString& message, Question kind = Question::Plain);
+Prompter::SaveAnswer askToSaveWithMessage(const QString& message);
 
 // Runs `work` now, or, while a tip or question is open, once the last one has closed (in
 // the order asked), so that replies and time-outs never stack dialogs or act behind one.

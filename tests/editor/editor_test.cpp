@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -13,6 +15,7 @@
 #include "editor/editor_files.h"
 #include "editor/file_panels.h"
 #include "editor/frame_editor.h"
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "editor/save_reminder.h"
 #include "editor/velmar_view_controller.h"
@@ -58,6 +61,7 @@ class EditorTest : public ::testing::Test {
  protected:
   void SetUp() override {
     KoFilePanels::install(&panels);
+    QGuiApplication::clipboard()->clear();
     model()->setRenumberDelay(0);
     editor.frameEditor()->setAddDelay(0);
     editor.labelsave_file_tips()->setDelay(60 * 1000);
@@ -171,7 +175,7 @@ TEST_F(EditorTest, CopyAndPaste) {
   ASSERT_NE(menu, nullptr);
   const auto enabled = [this] {
     QList<bool> out;
-    for (QAction* a : editor.menuTable()->actions()) out.append(a->isEnabled());
+    for (QAction* a : editor.menuTable()->actions().mid(0, 4)) out.append(a->isEnabled());
     return out;
   };
   EXPECT_EQ(enabled(), (QList<bool>{true, false, false, false}));
@@ -229,9 +233,10 @@ TEST_F(EditorTest, OpenReplacesIntegrateAppendsDropLoads) {
   const QString two = write("two.rob", image(kPlain + kPlain));
   pose(100, KoFrameEditor::kAdd);
   panels.openPath = two;
+  RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
   editor.buttonClick(KoEditorFiles::kOpen);
   EXPECT_EQ(model()->count(), 2);
-  EXPECT_EQ(editor.lableFilePath()->text(), two);
+  EXPECT_TRUE(editor.lableFilePath()->text().endsWith(two));
   EXPECT_EQ(model()->selectIndex(), 1);
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
 
@@ -242,9 +247,10 @@ TEST_F(EditorTest, OpenReplacesIntegrateAppendsDropLoads) {
   EXPECT_TRUE(editor.labelsave_file_tips()->revealPending());
 
   const QString one = write("one.rob", image(kPlain));
+  RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
   editor.dragView()->dropFiles({one});
   EXPECT_EQ(model()->count(), 1);
-  EXPECT_EQ(editor.lableFilePath()->text(), one);
+  EXPECT_TRUE(editor.lableFilePath()->text().endsWith(one));
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   EXPECT_TRUE(tips().isEmpty());
 }
@@ -260,6 +266,7 @@ TEST_F(EditorTest, TheOtherKindIsAskedAbout) {
   panels.openPath = path;
   for (const auto& way : ways) {
     model()->replaceAll(KoTools::readVelmarData(image(kPlain)));
+    editor.history()->markSaved();
     editor.lableFilePath()->clear();
     RecordingPrompter::instance().answers = {false};
     way();
@@ -269,7 +276,7 @@ TEST_F(EditorTest, TheOtherKindIsAskedAbout) {
     way();
     EXPECT_GE(model()->count(), 2);
     EXPECT_EQ(model()->frames().last()->data, kFourHidden);
-    EXPECT_EQ(editor.lableFilePath()->text(), path);
+    EXPECT_TRUE(editor.lableFilePath()->text().endsWith(path));
   }
   EXPECT_EQ(RecordingPrompter::instance().destructive, QStringList(6, "is_file_velmar_ask"));
 }
@@ -334,9 +341,10 @@ TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledBySavingAndOpening) {
 
   pose(100, KoFrameEditor::kAdd);
   editor.menuTable()->actions()[0]->trigger();
-  editor.menuTable()->actions()[2]->trigger();  // the menu leaves the reminder alone
+  editor.menuTable()->actions()[2]->trigger();  // a paste is a change like any other
   EXPECT_TRUE(reminder->revealPending());
   panels.openPath = panels.savePath;
+  RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
   editor.buttonClick(KoEditorFiles::kOpen);
   EXPECT_FALSE(reminder->revealPending());
   EXPECT_FALSE(reminder->isVisible());
@@ -372,7 +380,7 @@ TEST_F(EditorTest, EditingOneChannelKeepsTheAbsentOnesAbsent) {
 
   model()->setData(model()->index(0, channel1 + 5), QStringLiteral("700"), Qt::EditRole);
   EXPECT_EQ(cell(0, channel1 + 5), "700");
-  EXPECT_EQ(f->data, hex("e8036400f401f401f4015555bc02"));
+  EXPECT_EQ(model()->frameAt(0)->data, hex("e8036400f401f401f4015555bc02"));
 }
 
 }  // namespace

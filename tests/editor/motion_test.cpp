@@ -3,9 +3,11 @@
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
+#include <QUndoStack>
 
 #include "editor/arm_feed.h"
 #include "editor/curve_view.h"
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "editor/motion_controls.h"
 #include "editor/online_control.h"
@@ -150,14 +152,19 @@ TEST_F(CurveViewTest, HitTestFindsTheNearestPresentPoint) {
 
 TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
   QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  KoFrameHistory history(&model);
+  QObject::connect(&view, &KoCurveView::editStarted, &history, &KoFrameHistory::beginStep);
+  QObject::connect(&view, &KoCurveView::editFinished, &history, &KoFrameHistory::endStep);
+  const int stepsBefore = history.stack()->count();
   const QPoint from = view.pointOf(1, 2).toPoint();
   QTest::mousePress(&view, Qt::LeftButton, {}, from);
   EXPECT_EQ(model.selectIndex(), 1);
   const QPointF mid = view.pointOf(1, 2);
-  QMouseEvent move(QEvent::MouseMove, QPointF(from.x(), mid.y() + 2000),
-                   view.mapToGlobal(QPointF(from.x(), mid.y() + 2000)), Qt::NoButton,
-                   Qt::LeftButton, {});
-  QApplication::sendEvent(&view, &move);
+  for (double dy : {20.0, 2000.0}) {
+    const QPointF to(from.x(), mid.y() + dy);
+    QMouseEvent move(QEvent::MouseMove, to, view.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&view, &move);
+  }
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
   processPending();
 
@@ -168,6 +175,10 @@ TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
   ASSERT_FALSE(changed.isEmpty());
   EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
   EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+  // The drag is one step back, whatever it passed through.
+  EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
+  history.undo();
+  EXPECT_EQ(channelOf(model, 2), (QList<int>{900, 900, 900}));
 
   // A press beside every point selects nothing and edits nothing.
   changed.clear();
@@ -176,6 +187,7 @@ TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
   QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(2, 150));
   EXPECT_TRUE(changed.isEmpty());
   EXPECT_EQ(model.selectIndex(), 1);
+  EXPECT_EQ(history.stack()->count(), stepsBefore + 1);  // and leaves no empty step
 }
 
 class TeachTest : public LinkFixture {
@@ -184,6 +196,7 @@ class TeachTest : public LinkFixture {
     LinkFixture::SetUp();
     RecordingPrompter::instance().reset();
     recorder.setAutoTick(false);
+    recorder.setHistory(&history);
     QObject::connect(&link, &usbHid::reportReceived, &recorder, [this](const QByteArray& r) {
       if (protocol::replyCommand(r) == protocol::kReadPositions) recorder.positionsReceived(r);
     });
@@ -201,6 +214,7 @@ class TeachTest : public LinkFixture {
 
   FakeSliders sliders{6};
   KoFrameListModel model;
+  KoFrameHistory history{&model};
   KoTeachRecorder recorder{link, &model, [this] { return sliders.views(); }};
 };
 
@@ -227,6 +241,9 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   EXPECT_FALSE(recorder.isRecording());
   EXPECT_EQ(tips(), QStringList{"connect_velmar"});
   EXPECT_EQ(model.count(), 4);
+  // The whole recording is one step back.
+  history.undo();
+  EXPECT_EQ(model.count(), 0);
 }
 
 TEST_F(TeachTest, AnUnansweredReadingEndsAndAStillnessNeverOverflowsAFrame) {

@@ -19,17 +19,23 @@ class RecordingPrompter final : public Prompter {
   // The questions asked as destructive ones (they are in `questions` too).
   QStringList destructive;
   QList<bool> answers;
+  QList<SaveAnswer> saveAnswers;
 
   void reset() {
     tips.clear();
     questions.clear();
     destructive.clear();
     answers.clear();
+    saveAnswers.clear();
   }
   void showTip(const QString& message) override { tips.append(message); }
   bool confirm(const QString& message) override {
     questions.append(message);
     return answers.isEmpty() ? false : answers.takeFirst();
+  }
+  SaveAnswer askToSave(const QString& message) override {
+    questions.append(message);
+    return saveAnswers.isEmpty() ? SaveAnswer::Cancel : saveAnswers.takeFirst();
   }
   bool confirmDestructive(const QString& message) override {
     destructive.append(message);
