@@ -566,7 +566,12 @@
     <message id="download_fail">
         <source>download_fail</source>
         <extracomment>Message of a tip dialog. %1 the file or group, %2 the download step (1 to 5), %3 what happened (download_no_ack, download_send_fail or download_board_lost)</extracomment>
-        <translation>%1 was not downloaded: step %2 failed, %3. Groups finished before it are stored.</translation>
+        <translation>%1 was not downloaded: step %2 failed, %3.</translation>
+    </message>
+    <message id="download_fail_earlier_kept">
+        <source>download_fail_earlier_kept</source>
+        <extracomment>Follows download_fail in a batch download that stopped after its first file</extracomment>
+        <translation>The files before it are stored in their groups.</translation>
     </message>
     <message id="download_no_ack">
         <source>download_no_ack</source>

@@ -566,7 +566,12 @@
     <message id="download_fail">
         <source>download_fail</source>
         <extracomment>Message of a tip dialog. %1 the file or group, %2 the download step (1 to 5), %3 what happened (download_no_ack, download_send_fail or download_board_lost)</extracomment>
-        <translation>%1 下載失敗：第 %2 步出錯，%3。之前已完成的動作組已保存。</translation>
+        <translation>%1 下載失敗：第 %2 步出錯，%3。</translation>
+    </message>
+    <message id="download_fail_earlier_kept">
+        <source>download_fail_earlier_kept</source>
+        <extracomment>Follows download_fail in a batch download that stopped after its first file</extracomment>
+        <translation>之前的檔案已保存到各自的動作組。</translation>
     </message>
     <message id="download_no_ack">
         <source>download_no_ack</source>

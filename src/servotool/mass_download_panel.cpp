@@ -142,6 +142,9 @@ void KoMassDownloadPanel::downloadFinished(const DownloadResult& result) {
     const QString file = actionsFile_.value(result.job);
     qWarning().noquote()
         << QStringLiteral("mass download of %1 ended at step %2").arg(file).arg(result.step);
-    KoTools::showTipWithMessage(downloadFailMessage(file, result.end, result.step));
+    QString message = downloadFailMessage(file, result.end, result.step);
+    // The files before it went through; say so, since the board keeps them.
+    if (result.job > 0) message += u' ' + qtTrId("download_fail_earlier_kept");
+    KoTools::showTipWithMessage(message);
   }
 }

@@ -127,14 +127,18 @@ TEST_F(MassDownloadTest, ALostBoardOrAcknowledgementRestoresThePanel) {
   EXPECT_EQ(tips().last(),
             qtTrId("download_fail").arg("5号wave.rob", "1", qtTrId("download_no_ack")));
 
+  // The board goes at the second file's first frame: the tip says the first one is stored.
+  choose({QStringLiteral("5号wave.rob"), QStringLiteral("6号walk.rob")});
   mass().downloader().setAckTimeout(std::chrono::hours(1));
   board.clearFaults();
-  board.unplugAfterFrames(4);
+  board.unplugAfterFrames(6 + 3);
   download();
   expectIdle();
   EXPECT_EQ(tips().last(),
-            qtTrId("download_fail").arg("5号wave.rob", "4", qtTrId("download_board_lost")));
-  EXPECT_FALSE(board.group(5));
+            qtTrId("download_fail").arg("6号walk.rob", "4", qtTrId("download_board_lost")) + ' ' +
+                qtTrId("download_fail_earlier_kept"));
+  EXPECT_TRUE(board.group(5));
+  EXPECT_FALSE(board.group(6));
 
   tips().clear();
   click(mass().buttonbatchDownload);
