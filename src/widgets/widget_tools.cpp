@@ -1,12 +1,10 @@
 #include "widgets/widget_tools.h"
 
-#include <QLabel>
 #include <QMetaProperty>
 #include <QWidget>
 #include <cmath>
 
 #include "model/notification_center.h"
-#include "widgets/slider.h"
 
 namespace KoTools {
 
@@ -18,29 +16,6 @@ void setAccessibleKeys(QWidget* control, const char* nameKey, const char* descri
   apply();
   QObject::connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage,
                    control, apply);
-}
-
-void changeSliderValue(KoSlider* slider, QLabel* bound, QLabel* own, const QString& comparison,
-                       const QString& step) {
-  const bool upper = comparison == QLatin1String("<=");
-  if (!upper && comparison != QLatin1String(">=")) return;
-  if (step == QLatin1String("1")) {
-    qint64 v = std::llround(slider->value());
-    const qint64 b = bound->text().toLongLong();
-    if (upper ? v <= b : v >= b) {
-      v = upper ? b + 1 : b - 1;
-      slider->setValue(static_cast<double>(b));
-    }
-    own->setText(QString::number(v));
-  } else if (step == QLatin1String("0.1")) {
-    double v = slider->value();
-    const double b = bound->text().toDouble();
-    if (upper ? v <= b : v >= b) {
-      v = upper ? b + 0.1 : b - 0.1;
-      slider->setValue(b);
-    }
-    own->setText(QString::asprintf("%.1f", v));
-  }
 }
 
 QAction* menuItemWithTitle(const QString& title, std::function<void()> action,

@@ -8,19 +8,10 @@
 #include <QString>
 #include <functional>
 
-class QLabel;
 class QWidget;
-class KoSlider;
 
 // Helpers of the screens that work on controls.
 namespace KoTools {
-
-// Keeps one slider of a minimum/maximum pair on its side of the other bound (the bound
-// label's value). comparison "<=": this slider is the upper bound; ">=": the lower one.
-// step "1" works in integers, "0.1" in tenths; anything else changes nothing. The slider
-// is set first (to the bound) and its own label last (to the corrected value).
-void changeSliderValue(KoSlider* slider, QLabel* bound, QLabel* own, const QString& comparison,
-                       const QString& step);
 
 // Names a control for assistive tools, and describes it when a description key is given, in
 // the chosen language now and again after every language change. The keys must outlive it.

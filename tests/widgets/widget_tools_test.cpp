@@ -2,43 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
 #include <QPainter>
-
-#include "widgets/slider.h"
+#include <QWidget>
 
 namespace {
-
-struct PairCase {
-  const char* comparison;
-  const char* step;
-  double slider;
-  const char* bound;
-  double knob;       // where the slider ends
-  const char* text;  // what its own label says
-};
-
-TEST(PairedLimits, KeepEachSliderOnItsSide) {
-  const PairCase cases[] = {
-      {"<=", "1", 40, "50", 50, "51"},       {"<=", "1", 60, "50", 60, "60"},
-      {"<=", "1", 50, "50", 50, "51"},       {">=", "1", 60, "50", 50, "49"},
-      {">=", "1", 40, "50", 40, "40"},       {">=", "0.1", 9.0, "8.5", 8.5, "8.4"},
-      {"<=", "0.1", 8.5, "8.5", 8.5, "8.6"}, {"<=", "0.1", 9.3, "8.5", 9.3, "9.3"},
-      {"<", "1", 40, "50", 40, "own"},       {"<=", "2", 40, "50", 40, "own"},
-  };
-  for (const PairCase& c : cases) {
-    SCOPED_TRACE(std::string(c.comparison) + " " + c.step + " " + std::to_string(c.slider));
-    KoSlider slider;
-    slider.setRange(0, 1000);
-    slider.setStep(QString(c.step) == "0.1" ? 0.1 : 1);
-    slider.setValue(c.slider);
-    QLabel bound(c.bound);
-    QLabel own(QStringLiteral("own"));
-    KoTools::changeSliderValue(&slider, &bound, &own, c.comparison, c.step);
-    EXPECT_DOUBLE_EQ(slider.value(), c.knob);
-    EXPECT_EQ(own.text(), c.text);
-  }
-}
 
 TEST(ResizeImage, CropsTheCentreToTheTargetShape) {
   EXPECT_EQ(KoTools::resizeImageSource({200, 100}, {50, 50}), QRect(50, 0, 100, 100));
