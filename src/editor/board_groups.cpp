@@ -7,12 +7,6 @@
 #include "model/prompter.h"
 #include "widgets/image_title_button.h"
 
-namespace {
-
-const QColor kBusy(0xDD, 0xDE, 0xE1);
-
-}  // namespace
-
 KoBoardGroups::KoBoardGroups(usbHid& hid, KoFrameListModel* model, Group group, QObject* parent)
     : QObject(parent), hid_(hid), model_(model), group_(std::move(group)), downloader_(hid) {
   downloader_.setListener(this);
@@ -60,8 +54,9 @@ void KoBoardGroups::download() {
 
 void KoBoardGroups::showRunning(bool running) {
   if (!button_) return;
-  button_->setBackgroundColor(running ? kBusy : KoImageTitleButton::defaultBackgroundColor());
-  button_->setTitleColor(running ? QColor(0x33, 0x33, 0x33) : QColor(Qt::white));
+  // The button picks a title colour that reads on either fill.
+  button_->setBackgroundColor(running ? KoImageTitleButton::busyBackgroundColor()
+                                      : KoImageTitleButton::defaultBackgroundColor());
   // Wide enough for the last frame's count from the start, so the row does not shift as the
   // count grows.
   button_->setMyTitle(running ? progressText(downloadCount_) : QString());

@@ -14,12 +14,6 @@
 #include "widgets/tool_view.h"
 #include "widgets/widget_tools.h"
 
-namespace {
-
-const QColor kBusy(0xDD, 0xDE, 0xE1);
-
-}  // namespace
-
 KoMassDownloadPanel::KoMassDownloadPanel(usbHid& link, QWidget* parent)
     : QObject(parent), downloader_(link) {
   downloader_.setListener(this);
@@ -108,7 +102,7 @@ void KoMassDownloadPanel::startDownload() {
 }
 
 void KoMassDownloadPanel::showRunning(bool running) {
-  buttonbatchDownload->setBackgroundColor(running ? kBusy
+  buttonbatchDownload->setBackgroundColor(running ? KoImageTitleButton::busyBackgroundColor()
                                                   : KoImageTitleButton::defaultBackgroundColor());
   buttonbatchDownload->setMyTitle(running ? QStringLiteral("progress")
                                           : QStringLiteral("mass_download"));

@@ -20,6 +20,8 @@ constexpr qreal kRadius = 6;
 
 QColor KoImageTitleButton::defaultBackgroundColor() { return KoColours::orange(); }
 
+QColor KoImageTitleButton::busyBackgroundColor() { return {0xDD, 0xDE, 0xE1}; }
+
 KoImageTitleButton::KoImageTitleButton(const QString& image, const QString& titleKey,
                                        QWidget* parent)
     : QAbstractButton(parent), renderer_(new QSvgRenderer(this)) {
@@ -67,20 +69,13 @@ void KoImageTitleButton::setHoverColor(const QColor& color) {
   update();
 }
 
-QColor KoImageTitleButton::titleColor() const {
-  return titleColor_.isValid() ? titleColor_ : KoColours::textOn(fillColor());
-}
+QColor KoImageTitleButton::titleColor() const { return KoColours::textOn(fillColor()); }
 
 QColor KoImageTitleButton::fillColor() const {
   // Greyed rather than faded when disabled, so it reads as disabled on any background.
   if (!isEnabled()) return QColor::fromHsvF(0, 0, backgroundColor_.valueF() * 0.62);
   if (isDown()) return backgroundColor_.darker(112);
   return hovered_ ? hoverColor_ : backgroundColor_;
-}
-
-void KoImageTitleButton::setTitleColor(const QColor& color) {
-  titleColor_ = color;
-  update();
 }
 
 void KoImageTitleButton::setWrapsTitle(bool wraps) {

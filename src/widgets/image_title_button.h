@@ -13,6 +13,8 @@ class KoImageTitleButton : public QAbstractButton {
 
  public:
   static QColor defaultBackgroundColor();
+  // The fill of a button whose long operation (a download) is under way.
+  static QColor busyBackgroundColor();
 
   // `image` names an SVG resource, for example ":/images/add.svg".
   explicit KoImageTitleButton(const QString& image = {}, const QString& titleKey = {},
@@ -28,9 +30,8 @@ class KoImageTitleButton : public QAbstractButton {
   void setBackgroundColor(const QColor& color);
   QColor hoverColor() const { return hoverColor_; }
   void setHoverColor(const QColor& color);
-  // Unless set, the title takes dark or light, whichever reads better on the current fill.
+  // Dark or light, whichever reads better on the current fill.
   QColor titleColor() const;
-  void setTitleColor(const QColor& color);
   // A title of several words may take two lines, so a row of buttons needs less width.
   void setWrapsTitle(bool wraps);
   // The fill drawn now: hover, pressed and disabled shades of the background included.
@@ -55,7 +56,6 @@ class KoImageTitleButton : public QAbstractButton {
   QSvgRenderer* renderer_;
   QColor backgroundColor_ = defaultBackgroundColor();
   QColor hoverColor_ = defaultBackgroundColor().lighter(112);
-  QColor titleColor_;
   bool hovered_ = false;
   int tag_ = 0;
 };
