@@ -7,18 +7,12 @@
 
 #include "model/action_file.h"
 #include "model/move_frame.h"
-#include "model/prompter.h"
+#include "silent_prompter.h"
 
 namespace {
 
 constexpr int kFrames = 65535;
 constexpr int kChannels = 6;
-
-class SilentPrompter final : public Prompter {
- public:
-  void showTip(const QString&) override {}
-  bool confirm(const QString&) override { return false; }
-};
 
 // Varied times and positions, with a channel absent now and then, as a recorded group has.
 QByteArray generatedImage() {

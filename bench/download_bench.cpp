@@ -11,7 +11,7 @@
 #include "link/action_downloader.h"
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
-#include "model/prompter.h"
+#include "silent_prompter.h"
 
 namespace {
 
@@ -55,11 +55,6 @@ void BM_DownloadStep(benchmark::State& state) {
 }
 BENCHMARK(BM_DownloadStep)->UseManualTime()->Unit(benchmark::kMicrosecond)->Iterations(5);
 
-class Silent : public Prompter {
-  void showTip(const QString&) override {}
-  bool confirm(const QString&) override { return false; }
-};
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -68,7 +63,7 @@ int main(int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type == QtFatalMsg) abort();
   });
-  Silent silent;
+  SilentPrompter silent;
   KoTools::installPrompter(&silent);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();

@@ -22,19 +22,12 @@
 #include "link/usb_hid.h"
 #include "model/action_file.h"
 #include "model/move_frame.h"
-#include "model/prompter.h"
+#include "silent_prompter.h"
 
 namespace {
 
 constexpr int kFrames = 65535;
 constexpr int kRounds = 301;
-
-class SilentPrompter final : public Prompter {
- public:
-  void showTip(const QString&) override {}
-  bool confirm(const QString&) override { return false; }
-  SaveAnswer askToSave(const QString&) override { return SaveAnswer::Discard; }
-};
 
 class FixedPanels final : public KoFilePanels {
  public:

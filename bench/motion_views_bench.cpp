@@ -11,16 +11,10 @@
 #include "editor/curve_view.h"
 #include "editor/frame_list_model.h"
 #include "model/frame_encoding.h"
-#include "model/prompter.h"
+#include "silent_prompter.h"
 #include "widgets/arm_view.h"
 
 namespace {
-
-class SilentPrompter final : public Prompter {
- public:
-  void showTip(const QString&) override {}
-  bool confirm(const QString&) override { return false; }
-};
 
 KoFrameListModel& longList() {
   static KoFrameListModel model;
