@@ -12,6 +12,7 @@
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/velmar_view_controller.h"
+#include "editor_fixture.h"
 #include "link/protocol.h"
 #include "link/serial_port_manager.h"
 #include "link_fixture.h"
@@ -35,21 +36,14 @@ QList<int> firstServoOfMoves(const VirtualBoard& board) {
   return out;
 }
 
-class BoardControlTest : public LinkFixture {
+class BoardControlTest : public EditorOnBoardFixture {
  protected:
   void SetUp() override {
-    LinkFixture::SetUp();
-    RecordingPrompter::instance().reset();
-    editor.online()->run()->setClock(&clock);
+    EditorOnBoardFixture::SetUp();
     editor.groups()->downloader().setAckTimeout(std::chrono::hours(1));
     editor.resize(1260, 740);
     editor.show();
     processPending();
-  }
-  void TearDown() override {
-    editor.online()->run()->stop();
-    RecordingPrompter::instance().reset();
-    LinkFixture::TearDown();
   }
 
   QStringList& tips() { return RecordingPrompter::instance().tips; }
@@ -66,10 +60,6 @@ class BoardControlTest : public LinkFixture {
   bool moves(int n) {
     return processUntil([&] { return board.receivedWith(protocol::kMultiServoMove).size() >= n; });
   }
-
-  VirtualClock clock;
-  ORSSerialPortManager ports{[] { return QStringList{}; }};
-  KoVelmarViewController editor{link, nullptr, &ports};
 };
 
 TEST_F(BoardControlTest, SliderMovesAndResetReachTheServos) {

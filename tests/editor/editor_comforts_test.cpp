@@ -20,6 +20,7 @@
 #include "editor/recent_files.h"
 #include "editor/save_reminder.h"
 #include "editor/velmar_view_controller.h"
+#include "editor_fixture.h"
 #include "link/usb_hid.h"
 #include "model/action_file.h"
 #include "model/action_text.h"
@@ -36,12 +37,6 @@ const QByteArray kRecords = QByteArray::fromHex(
     "e803640064006400640064006400"
     "d007c800c800c800c800c800c800"
     "b80b4c044c014c014c0155552c01");
-
-QByteArray image(const QByteArray& records) {
-  QByteArray out("SOBARM", 6);
-  out.append(char(records.size() / 14)).append('\0').append(8, '\0');
-  return out + records;
-}
 
 struct FrameBytes {
   qint64 time;
@@ -60,55 +55,30 @@ QList<FrameBytes> bytesOf(const VelmarFrames& frames) {
   return out;
 }
 
-class Panels : public KoFilePanels {
- public:
-  QStringList chooseFilesToOpen(bool) override {
-    ++shown;
-    return {openPath};
-  }
-  QString chooseFileToSave() override {
-    ++shown;
-    return savePath;
-  }
-  QString openPath;
-  QString savePath;
-  int shown = 0;
-};
-
 // Clears the stored recent files before the editor reads them.
 struct FreshSettings {
   FreshSettings() { QSettings().remove(QStringLiteral("recentFiles")); }
 };
 
-class EditorComfortsTest : public ::testing::Test {
+class EditorComfortsTest : public EditorFilesFixture {
  protected:
   void SetUp() override {
-    KoFilePanels::install(&panels);
-    QGuiApplication::clipboard()->clear();
-    model()->setRenumberDelay(0);
-    editor.frameEditor()->setAddDelay(0);
-    editor.labelsave_file_tips()->setDelay(60 * 1000);
+    quieten(editor);
     window.resize(1260, 740);
     (new QVBoxLayout(&window))->addWidget(&editor);
     window.installEventFilter(editor.files());
     window.show();
-    base = write("base.rob", image(kRecords));
+    base = write("base.rob", actionImage(kRecords));
     open(base);
   }
   void TearDown() override {
     editor.history()->markSaved();
     editor.setParent(nullptr);
-    KoFilePanels::install(nullptr);
+    EditorFilesFixture::TearDown();
   }
 
   KoFrameListModel* model() const { return editor.model(); }
   RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
-  QString write(const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return f.fileName();
-  }
   void open(const QString& path) {
     panels.openPath = path;
     editor.buttonClick(KoEditorFiles::kOpen);
@@ -125,15 +95,13 @@ class EditorComfortsTest : public ::testing::Test {
   }
 
   FreshSettings fresh;
-  QTemporaryDir dir;
-  Panels panels;
   QWidget window;
   KoVelmarViewController editor{usbHid::sharedManager()};
   QString base;
 };
 
 TEST_F(EditorComfortsTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
-  const QString other = write("other.rob", image(kRecords.left(14)));
+  const QString other = write("other.rob", actionImage(kRecords.left(14)));
   const auto button = [this](int tag, int row) {
     return [this, tag, row] {
       if (row >= 0) selectRows({row});
@@ -227,7 +195,7 @@ TEST_F(EditorComfortsTest, LaterEditsDoNotLeakIntoEarlierSteps) {
 }
 
 TEST_F(EditorComfortsTest, TheGuardsThreeAnswersForCloseOpenAndQuit) {
-  const QString other = write("other.rob", image(kRecords.left(14)));
+  const QString other = write("other.rob", actionImage(kRecords.left(14)));
   const struct {
     const char* name;
     std::function<void()> leave;
@@ -258,7 +226,7 @@ TEST_F(EditorComfortsTest, TheGuardsThreeAnswersForCloseOpenAndQuit) {
       // Save writes the opened file in place, with the added frame.
       EXPECT_EQ(saved.size(), 16 + 14 * (answer == Answer::Save ? 4 : 3));
       saved.close();
-      write("base.rob", image(kRecords));
+      write("base.rob", actionImage(kRecords));
     }
   }
   // Nothing unsaved: no question.
@@ -321,7 +289,7 @@ TEST_F(EditorComfortsTest, CopiedFramesGoOutAsTextAndComeBackWhole) {
 
 TEST_F(EditorComfortsTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
   const QList<FrameBytes> rob = bytesOf(model()->frames());
-  const auto records = KoTools::actionRecords(image(kRecords));
+  const auto records = KoTools::actionRecords(actionImage(kRecords));
   for (const auto& [name, format] : {std::pair{"a.json", KoTools::ActionTextFormat::Json},
                                      std::pair{"a.csv", KoTools::ActionTextFormat::Csv}}) {
     SCOPED_TRACE(name);
@@ -345,7 +313,7 @@ TEST_F(EditorComfortsTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
 TEST_F(EditorComfortsTest, RecentFilesKeepTheLastEightAndDropTheMissing) {
   QStringList paths;
   for (int i = 0; i < 10; ++i) {
-    paths.prepend(write(QStringLiteral("f%1.rob").arg(i), image(kRecords)));
+    paths.prepend(write(QStringLiteral("f%1.rob").arg(i), actionImage(kRecords)));
     open(paths.first());
   }
   const QStringList recent = editor.files()->recent()->files();

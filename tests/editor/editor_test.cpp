@@ -19,6 +19,7 @@
 #include "editor/frame_list_model.h"
 #include "editor/save_reminder.h"
 #include "editor/velmar_view_controller.h"
+#include "editor_fixture.h"
 #include "link/usb_hid.h"
 #include "model/action_file.h"
 #include "recording_prompter.h"
@@ -30,54 +31,20 @@ namespace {
 
 QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 
-// An action file image of `records` (14 bytes each).
-QByteArray image(const QByteArray& records) {
-  QByteArray out("SOBARM", 6);
-  out.append(char(records.size() / 14)).append('\0').append(8, '\0');
-  return out + records;
-}
-
 const QByteArray kPlain = hex("e803f401f401f401f401f401f401");
 // Channel 4 absent, as saved while its slider was hidden: the other arm's marker.
 const QByteArray kFourHidden = hex("e803f401f401f40155555f01f401");
 
-// Answers the open and save panels at once and counts how often they were shown.
-class FakePanels : public KoFilePanels {
- public:
-  QStringList chooseFilesToOpen(bool) override {
-    ++shown;
-    return {openPath};
-  }
-  QString chooseFileToSave() override {
-    ++shown;
-    return savePath;
-  }
-  QString openPath;
-  QString savePath;
-  int shown = 0;
-};
-
-class EditorTest : public ::testing::Test {
+class EditorTest : public EditorFilesFixture {
  protected:
   void SetUp() override {
-    KoFilePanels::install(&panels);
-    QGuiApplication::clipboard()->clear();
-    model()->setRenumberDelay(0);
-    editor.frameEditor()->setAddDelay(0);
-    editor.labelsave_file_tips()->setDelay(60 * 1000);
+    quieten(editor);
     editor.resize(1260, 740);
     editor.show();
   }
-  void TearDown() override { KoFilePanels::install(nullptr); }
 
   KoFrameListModel* model() const { return editor.model(); }
   QStringList& tips() { return RecordingPrompter::instance().tips; }
-  QString write(const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return f.fileName();
-  }
   // Poses the arm with channel 1 at `position` and adds/inserts/updates with `tag`.
   void pose(int position, int tag) {
     editor.arraySliderTextViews().first()->setText(QString::number(position));
@@ -95,8 +62,6 @@ class EditorTest : public ::testing::Test {
   }
   QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
 
-  QTemporaryDir dir;
-  FakePanels panels;
   KoVelmarViewController editor{usbHid::sharedManager()};
 };
 
@@ -157,7 +122,7 @@ TEST_F(EditorTest, HiddenChannelsTakeNoPartInNewFrames) {
 TEST_F(EditorTest, TheFrameAfterTheBoardsLimitIsKeptWithATip) {
   VelmarFrames frames;
   for (int i = 1; i < KoFrameListModel::kMaxFrames; ++i) {
-    frames.append(KoTools::readVelmarData(image(kPlain)).first());
+    frames.append(KoTools::readVelmarData(actionImage(kPlain)).first());
   }
   model()->appendMany(frames);
   pose(500, KoFrameEditor::kAdd);
@@ -230,7 +195,7 @@ TEST_F(EditorTest, FieldRules) {
 }
 
 TEST_F(EditorTest, OpenReplacesIntegrateAppendsDropLoads) {
-  const QString two = write("two.rob", image(kPlain + kPlain));
+  const QString two = write("two.rob", actionImage(kPlain + kPlain));
   pose(100, KoFrameEditor::kAdd);
   panels.openPath = two;
   RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
@@ -246,7 +211,7 @@ TEST_F(EditorTest, OpenReplacesIntegrateAppendsDropLoads) {
   EXPECT_EQ(model()->selectIndex(), 3);
   EXPECT_TRUE(editor.labelsave_file_tips()->revealPending());
 
-  const QString one = write("one.rob", image(kPlain));
+  const QString one = write("one.rob", actionImage(kPlain));
   RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
   editor.dragView()->dropFiles({one});
   EXPECT_EQ(model()->count(), 1);
@@ -257,7 +222,7 @@ TEST_F(EditorTest, OpenReplacesIntegrateAppendsDropLoads) {
 
 // A hidden channel 4 looks like the other arm's file: each way in asks, Cancel first.
 TEST_F(EditorTest, TheOtherKindIsAskedAbout) {
-  const QString path = write("hidden4.rob", image(kPlain + kFourHidden));
+  const QString path = write("hidden4.rob", actionImage(kPlain + kFourHidden));
   const std::function<void()> ways[] = {
       [&] { editor.buttonClick(KoEditorFiles::kOpen); },
       [&] { editor.buttonClick(KoEditorFiles::kIntegrate); },
@@ -265,7 +230,7 @@ TEST_F(EditorTest, TheOtherKindIsAskedAbout) {
   };
   panels.openPath = path;
   for (const auto& way : ways) {
-    model()->replaceAll(KoTools::readVelmarData(image(kPlain)));
+    model()->replaceAll(KoTools::readVelmarData(actionImage(kPlain)));
     editor.history()->markSaved();
     editor.lableFilePath()->clear();
     RecordingPrompter::instance().answers = {false};
@@ -300,7 +265,8 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {
   pose(100, KoFrameEditor::kUpdate);
   const VelmarFrames kept = model()->frames();
   // One frame more than a file's header can count would read back short.
-  model()->replaceAll(KoTools::readVelmarData(image(kPlain.repeated(KoTools::kMaxActionFrames))));
+  model()->replaceAll(
+      KoTools::readVelmarData(actionImage(kPlain.repeated(KoTools::kMaxActionFrames))));
   model()->append(kept.first());
   editor.buttonClick(KoEditorFiles::kSave);
   EXPECT_EQ(tips().last(), "save_too_many_frames");
@@ -352,7 +318,7 @@ TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledBySavingAndOpening) {
 
 TEST_F(EditorTest, EditingOneChannelKeepsTheAbsentOnesAbsent) {
   // Channels 5 and 6 absent.
-  panels.openPath = write("four.rob", image(hex("e803f401f401f401f40155555555")));
+  panels.openPath = write("four.rob", actionImage(hex("e803f401f401f401f40155555555")));
   editor.buttonClick(KoEditorFiles::kOpen);
   const int channel1 = KoFrameListModel::kFirstChannelColumn;
   EXPECT_EQ(cell(0, channel1 + 4), "");

@@ -14,6 +14,7 @@
 #include "editor/online_run.h"
 #include "editor/teach_recorder.h"
 #include "editor/velmar_view_controller.h"
+#include "editor_fixture.h"
 #include "fake_channel_view.h"
 #include "link/protocol.h"
 #include "link/serial_port_manager.h"
@@ -53,24 +54,14 @@ QList<int> timesOf(const KoFrameListModel& model) {
   return out;
 }
 
-class SoftStartTest : public LinkFixture, public testing::WithParamInterface<std::pair<int, int>> {
+class SoftStartTest : public EditorOnBoardFixture,
+                      public testing::WithParamInterface<std::pair<int, int>> {
  protected:
   void SetUp() override {
-    LinkFixture::SetUp();
-    RecordingPrompter::instance().reset();
-    editor.online()->run()->setClock(&clock);
+    EditorOnBoardFixture::SetUp();
     editor.show();
     processPending();
   }
-  void TearDown() override {
-    editor.online()->run()->stop();
-    RecordingPrompter::instance().reset();
-    LinkFixture::TearDown();
-  }
-
-  VirtualClock clock;
-  ORSSerialPortManager ports{[] { return QStringList{}; }};
-  KoVelmarViewController editor{link, nullptr, &ports};
 };
 
 // The first frame goes out at once but takes at least the soft-start time; everything after
