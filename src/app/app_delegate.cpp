@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/bus_servo_menu.h"
-#include "app/language.h"
+#include "model/language.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"

@@ -6,7 +6,7 @@
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
-#include "app/language.h"
+#include "model/language.h"
 #include "app/mode_window.h"
 #include "app/startup_clock.h"
 #include "app/window.h"

@@ -10,7 +10,7 @@
 #include <QSvgRenderer>
 #include <QToolButton>
 
-#include "app/language.h"
+#include "model/language.h"
 #include "app/window.h"
 #include "link/usb_hid.h"
 #include "model/notification_center.h"

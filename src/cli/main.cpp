@@ -1,13 +1,10 @@
 #include <CLI/CLI.hpp>
 #include <QCoreApplication>
-#include <QSettings>
-#include <QTranslator>
 #include <cstdio>
-#include <memory>
-#include <vector>
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "model/language.h"
 #include "model/prompter.h"
 
 namespace vornctl {
@@ -30,21 +27,10 @@ class QuietPrompter final : public Prompter {
 
 // Speaks the language chosen in the desktop program, English until one is chosen there, with
 // English underneath for any text the chosen language lacks.
-std::vector<std::unique_ptr<QTranslator>> installTranslations() {
+void installTranslations() {
   QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
   QCoreApplication::setApplicationName(QStringLiteral("Vorn"));
-  QStringList codes{QStringLiteral("en")};
-  const QString chosen = QSettings().value("AppLanguagesKey").toString();
-  if (!chosen.isEmpty() && chosen != codes.first()) codes.append(chosen);
-  std::vector<std::unique_ptr<QTranslator>> installed;
-  for (const QString& code : codes) {
-    auto t = std::make_unique<QTranslator>();
-    if (t->load(QStringLiteral(":/i18n/vorn_%1.qm").arg(code))) {
-      QCoreApplication::installTranslator(t.get());
-      installed.push_back(std::move(t));
-    }
-  }
-  return installed;
+  KoLanguage::instance().install(KoLanguage::instance().code());
 }
 
 std::string exitCodeList() {
@@ -93,7 +79,7 @@ int main(int argc, char** argv) {
   using namespace vornctl;
   qInstallMessageHandler(logHandler);
   QCoreApplication app(argc, argv);
-  const auto translations = installTranslations();
+  installTranslations();
   QuietPrompter prompter;
   KoTools::installPrompter(&prompter);
 

@@ -16,7 +16,7 @@
 #include <QToolButton>
 
 #include "app/app_delegate.h"
-#include "app/language.h"
+#include "model/language.h"
 #include "app/mode_window.h"
 #include "app/top_black_view.h"
 #include "app/tray_notifier.h"

@@ -9,7 +9,7 @@
 #include <QXmlStreamReader>
 
 #include "app/fonts.h"
-#include "app/language.h"
+#include "model/language.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QToolButton>
 
 #include "app/app_delegate.h"
-#include "app/language.h"
+#include "model/language.h"
 #include "app/top_black_view.h"
 #include "app/window.h"
 #include "link/action_downloader.h"

@@ -2,7 +2,7 @@
 #include <QLineEdit>
 #include <QSettings>
 
-#include "app/language.h"
+#include "model/language.h"
 #include "servotool/servo_test_panel.h"
 #include "tool_fixture.h"
 #include "widgets/dash_board_view.h"

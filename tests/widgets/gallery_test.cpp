@@ -8,7 +8,7 @@
 #include <QPainter>
 #include <QVBoxLayout>
 
-#include "app/language.h"
+#include "model/language.h"
 #include "app/mode_window.h"
 #include "app/top_black_view.h"
 #include "link/usb_hid.h"

@@ -7,7 +7,7 @@
 #include <QLineF>
 
 #include "app/fonts.h"
-#include "app/language.h"
+#include "model/language.h"
 #include "widgets/colours.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/image_title_button.h"

@@ -11,7 +11,7 @@
 #include <QSvgWidget>
 #include <QTest>
 
-#include "app/language.h"
+#include "model/language.h"
 #include "model/frame_encoding.h"
 #include "model/notification_center.h"
 #include "widgets/velmar_pan_view.h"

@@ -3,9 +3,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
-#include <memory>
-
 #include <QTranslator>
+#include <memory>
 
 // The interface language: the per-user settings "AppLanguagesKey" (code) and "language"
 // (display name), the installed translations, and the change notification. English texts
@@ -37,9 +36,12 @@ class KoLanguage : public QObject {
   // "KoChangeLanguageNotification" with the sender; nothing when it is already chosen.
   bool choose(const QString& name, QObject* sender);
 
+  // Installs the translations of `code` over the English ones, writing no settings (the
+  // command line speaks the stored language this way).
+  void install(const QString& code);
+
  private:
   KoLanguage() = default;
-  void install(const QString& code);
 
   std::unique_ptr<QTranslator> english_;
   std::unique_ptr<QTranslator> chosen_;

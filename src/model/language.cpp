@@ -1,4 +1,4 @@
-#include "app/language.h"
+#include "model/language.h"
 
 #include <QCoreApplication>
 #include <QDebug>
