@@ -14,6 +14,15 @@ int le16At(const QByteArray& f, qsizetype i) { return byteAt(f, i) | (byteAt(f, 
 
 }  // namespace
 
+KoServoInfo VirtualBoard::BusServo::leftTheFactory() {
+  KoServoInfo info;
+  info.deviation = 0;
+  info.currentPosition = limits::kPosition.start;
+  info.currentTemperature = 32;
+  info.currentVoltage = 7400;
+  return info;
+}
+
 VirtualBoard::VirtualBoard(QObject* parent) : QObject(parent) {
   playTimer_.setSingleShot(true);
   connect(&playTimer_, &QTimer::timeout, this, &VirtualBoard::playNextFrame);
@@ -191,7 +200,7 @@ void VirtualBoard::move(int id, int position, int time) {
   const int from = this->position(id);
   servos_[id] = Servo{from, position, Clock::now(), time};
   for (BusServo& b : busServos_) {
-    if (b.id == id && !b.motorMode) b.position = position;
+    if (b.info.servoId == id && !b.motorMode) b.info.currentPosition = position;
   }
 }
 
@@ -287,40 +296,35 @@ void VirtualBoard::handleIdList(int command, const QByteArray& f) {
   QList<int> ids;
   for (int k = 0; k < count; ++k) ids.append(byteAt(f, 5 + k));
 
-  QByteArray body;
-  int answered = 0;
+  QList<ServoPosition> positions;
+  QList<protocol::ServoDeviation> trims;
   // A real board's reply is one report: readings that would not fit in it are not sent.
   const int room = protocol::kReportSize - 5;
-  const int perReading = command == protocol::kReadPositions ? 3 : 2;
+  const auto fits = [room](qsizetype count, int perReading) {
+    return (count + 1) * perReading <= room;
+  };
   for (int id : ids) {
     if (!channelServos_.contains(id)) continue;
-    if ((command == protocol::kReadPositions || command == protocol::kReadDeviations) &&
-        body.size() + perReading > room) {
-      break;
-    }
     switch (command) {
       case protocol::kUnloadServos:
         unloaded_.insert(id);
         servos_[id] = Servo{position(id), position(id), Clock::now(), 0};
         break;
       case protocol::kReadPositions:
-        body.append(static_cast<char>(id));
-        body.append(static_cast<char>(position(id) & 0xFF));
-        body.append(static_cast<char>(position(id) >> 8));
-        ++answered;
+        if (fits(positions.size(), 3)) positions.append({id, position(id)});
         break;
       case protocol::kDownloadDeviations:
         storedDeviations_[id] = deviations_.value(id);
         break;
       case protocol::kReadDeviations:
-        body.append(static_cast<char>(id));
-        body.append(static_cast<char>(deviations_.value(id) & 0xFF));
-        ++answered;
+        if (fits(trims.size(), 2)) trims.append({id, deviations_.value(id)});
         break;
     }
   }
-  if (command == protocol::kReadPositions || command == protocol::kReadDeviations) {
-    reply(command, QByteArray(1, static_cast<char>(answered)) + body);
+  if (command == protocol::kReadPositions) {
+    reply(command, protocol::positionsReplyBody(positions));
+  } else if (command == protocol::kReadDeviations) {
+    reply(command, protocol::trimsReplyBody(trims));
   } else if (command == protocol::kDownloadDeviations) {
     reply(command, {});
   }
@@ -328,33 +332,28 @@ void VirtualBoard::handleIdList(int command, const QByteArray& f) {
 
 void VirtualBoard::answerBusCheck(const QByteArray& f) {
   const int count = byteAt(f, 4);
-  QByteArray body;
-  int answered = 0;
+  QList<ServoPosition> answers;
   for (int k = 0; k < count; ++k) {
     const int id = byteAt(f, 5 + k);
     for (const BusServo& b : busServos_) {
-      if (b.id != id) continue;
-      body.append(static_cast<char>(id));
-      body.append(static_cast<char>(b.position & 0xFF));
-      body.append(static_cast<char>(b.position >> 8));
-      ++answered;
+      if (b.info.servoId == id) answers.append({id, b.info.currentPosition.value_or(0)});
     }
   }
-  reply(protocol::kReadPositions, QByteArray(1, static_cast<char>(answered)) + body);
+  reply(protocol::kReadPositions, protocol::positionsReplyBody(answers));
 }
 
 void VirtualBoard::handleBusServo(int command, const QByteArray& f) {
   if (command == protocol::kWriteServoInfo) {
+    const std::optional<KoServoInfo> written = protocol::decodeWriteServoInfo(f);
+    if (!written) return;
     // Every servo on the bus takes a write, which is why one id can end up on several.
     for (BusServo& s : busServos_) {
-      s.id = byteAt(f, 4);
-      s.minAngle = le16At(f, 5);
-      s.maxAngle = le16At(f, 7);
-      s.minVoltage = le16At(f, 9);
-      s.maxVoltage = le16At(f, 11);
-      s.temperatureLimit = byteAt(f, 13);
-      s.led = byteAt(f, 14);
-      s.alarm = byteAt(f, 15);
+      KoServoInfo info = *written;
+      info.deviation = s.info.deviation;
+      info.currentPosition = s.info.currentPosition;
+      info.currentTemperature = s.info.currentTemperature;
+      info.currentVoltage = s.info.currentVoltage;
+      s.info = info;
     }
     return;
   }
@@ -366,27 +365,9 @@ void VirtualBoard::handleBusServo(int command, const QByteArray& f) {
       s.motorMode = byteAt(f, 5) == 1;
       s.speed = static_cast<qint16>(le16At(f, 6));
       break;
-    case protocol::kReadServoInfo: {
-      QByteArray body;
-      auto put16 = [&body](int v) {
-        body.append(static_cast<char>(v & 0xFF));
-        body.append(static_cast<char>((v >> 8) & 0xFF));
-      };
-      body.append(static_cast<char>(s.id));
-      put16(s.minAngle);
-      put16(s.maxAngle);
-      put16(s.minVoltage);
-      put16(s.maxVoltage);
-      body.append(static_cast<char>(s.temperatureLimit));
-      body.append(static_cast<char>(s.led));
-      body.append(static_cast<char>(s.alarm));
-      body.append(static_cast<char>(s.deviation & 0xFF));
-      put16(s.position);
-      body.append(static_cast<char>(s.temperature));
-      put16(s.voltage);
-      reply(command, body);
+    case protocol::kReadServoInfo:
+      reply(command, protocol::servoInfoReplyBody(s.info));
       break;
-    }
   }
 }
 

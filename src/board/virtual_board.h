@@ -11,6 +11,9 @@
 #include <chrono>
 #include <optional>
 
+#include "link/servo_info.h"
+#include "model/limits.h"
+
 // The controller board, simulated: it answers every command the way the real board's
 // replies are laid out and keeps the state a user can see (servo positions that take their
 // time to change, trims, unloaded servos that can be posed by hand, 231 stored groups, a
@@ -27,27 +30,20 @@ class VirtualBoard : public QObject {
     Clock::time_point at;
   };
 
+  // A bus servo: its parameter record, readings included, as it reports them.
   struct BusServo {
-    int id = 1;
-    int minAngle = 0;
-    int maxAngle = 1000;
-    int minVoltage = 4500;
-    int maxVoltage = 14000;
-    int temperatureLimit = 85;
-    int led = 0;
-    int alarm = 7;
-    int deviation = 0;
-    int position = 500;
-    int temperature = 32;
-    int voltage = 7400;
+    KoServoInfo info = leftTheFactory();
     bool motorMode = false;
     int speed = 0;
+
+    // Id 1, the limits' start values, and readings of a servo at rest in the middle.
+    static KoServoInfo leftTheFactory();
   };
 
   // One stored frame: the move payload of a download step 4 (count, time, triples).
   using StoredGroup = QList<QByteArray>;
 
-  static constexpr int kGroupCount = 231;
+  static constexpr int kGroupCount = limits::kGroupCount;
   static constexpr std::chrono::milliseconds kUsbRoundTrip{2};
 
   explicit VirtualBoard(QObject* parent = nullptr);
@@ -115,8 +111,8 @@ class VirtualBoard : public QObject {
 
  private:
   struct Servo {
-    int from = 500;
-    int to = 500;
+    int from = limits::kPosition.start;
+    int to = limits::kPosition.start;
     Clock::time_point start{};
     int duration = 0;
   };

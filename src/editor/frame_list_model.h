@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "model/action_model.h"
+#include "model/limits.h"
 
 // The editor's frame list as the table shows it: one row per frame, columns `ID` (the play
 // column, "IdentifierPlay0"), `time` and channels 1 to 6. Every change announces exactly
@@ -19,7 +20,7 @@ class KoFrameListModel : public QAbstractTableModel {
   static constexpr int kChannels = 6;
   static constexpr int kColumnCount = kFirstChannelColumn + kChannels;
   // The largest list the board takes as one action group.
-  static constexpr int kMaxFrames = 1020;
+  static constexpr int kMaxFrames = limits::kMaxFramesPerGroup;
 
   explicit KoFrameListModel(QObject* parent = nullptr);
 

@@ -20,6 +20,7 @@
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"
 #include "widgets/widget_tools.h"
+#include "model/limits.h"
 
 namespace {
 
@@ -28,7 +29,6 @@ const QString kSoftKey = QStringLiteral("softStart");
 const QString kSoftTimeKey = QStringLiteral("softStartTime");
 const QString kIntervalKey = QStringLiteral("teachInterval");
 
-constexpr int kMaxFrameTime = 30000;
 const char* const kRecordTitle = QT_TRID_NOOP("record_hand");
 const char* const kStopTitle = QT_TRID_NOOP("record_stop");
 
@@ -61,7 +61,7 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
 
   softSwitch_ = new KoSwitch;
   softSwitch_->setOn(settings.value(kSoftKey, false).toBool());
-  softField_ = new KoNumberField(kMaxFrameTime);
+  softField_ = new KoNumberField(limits::kFrameTime.maximum);
   softField_->setValue(settings.value(kSoftTimeKey, kDefaultSoftStartMs).toInt());
   softField_->setFixedWidth(56);
   connect(softSwitch_, &KoSwitch::toggledByUser, this, &KoMotionControls::applySoftStart);

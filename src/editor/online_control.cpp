@@ -5,6 +5,7 @@
 #include "link/ko_serial.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
+#include "model/limits.h"
 #include "model/frame_encoding.h"
 #include "model/move_frame.h"
 #include "model/prompter.h"
@@ -52,8 +53,9 @@ bool KoOnlineControl::stopped() const { return !run_->isRunning(); }
 bool KoOnlineControl::buttonClick(int tag) {
   switch (tag) {
     case kResetServos:
-      KoTools::sendReSetAllSteer(QStringLiteral("slider"), 0, 1000, QStringLiteral("500"),
-                                 views_());
+      KoTools::sendReSetAllSteer(QStringLiteral("slider"), limits::kPosition.minimum,
+                                 limits::kPosition.maximum,
+                                 QString::number(limits::kPosition.start), views_());
       hid_.sendReSetAllSteer();
       return true;
     case kLoop:
@@ -146,10 +148,10 @@ void KoOnlineControl::frameOnSliders(int row) {
   }
 }
 
-void KoOnlineControl::positionsReceived(const QByteArray& report) {
+void KoOnlineControl::positionsReceived(const QList<ServoPosition>& readings) {
   if (!stopped() || !readAngel_) return;
-  const VelmarFrame frame = KoTools::angleReadingToVelmarModel(
-      protocol::decodePositions(report), views_(), model_->count(), actionTime_());
+  const VelmarFrame frame =
+      KoTools::angleReadingToVelmarModel(readings, views_(), model_->count(), actionTime_());
   if (!frame) return;
   model_->append(frame);
   emit scrollToRow(model_->selectIndex());

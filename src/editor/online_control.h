@@ -5,6 +5,7 @@
 #include <functional>
 
 #include "model/channel_view.h"
+#include "model/move_frame.h"
 
 class KoFrameListModel;
 class KoImageTitleButton;
@@ -49,7 +50,7 @@ class KoOnlineControl : public QObject {
   // A row's play button: that frame, always over USB.
   void play(int row);
   // A reply 21 reaches the editor.
-  void positionsReceived(const QByteArray& report);
+  void positionsReceived(const QList<ServoPosition>& readings);
   // Reading positions adds frames only while the screen is in front.
   void setReadAngel(bool on) { readAngel_ = on; }
   // The USB board went away: a run in progress ends, saying so.

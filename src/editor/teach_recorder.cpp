@@ -8,11 +8,11 @@
 #include "link/usb_hid.h"
 #include "model/frame_encoding.h"
 #include "model/prompter.h"
+#include "model/limits.h"
 
 namespace {
 
 // A frame's time cannot grow past this; a longer stillness starts a new frame.
-constexpr qint64 kMaxFrameTime = 30000;
 
 }  // namespace
 
@@ -81,19 +81,19 @@ bool KoTeachRecorder::still(const KoVelmarPwmModel& previous,
   return true;
 }
 
-void KoTeachRecorder::positionsReceived(const QByteArray& report) {
+void KoTeachRecorder::positionsReceived(const QList<ServoPosition>& readings) {
   if (!recording_ || !awaiting_) return;
   awaiting_ = false;
   bool complete = false;
-  const VelmarFrame reading = KoTools::readingToVelmarModel(
-      protocol::decodePositions(report), views_(), model_->count(), interval_, &complete);
+  const VelmarFrame reading =
+      KoTools::readingToVelmarModel(readings, views_(), model_->count(), interval_, &complete);
   if (!complete || !reading) {
     fail();
     return;
   }
   // The frame may have left the list (or been replaced) since; only a frame still there grows.
   const int lastRow = last_ ? int(model_->frames().lastIndexOf(last_)) : -1;
-  if (lastRow >= 0 && still(*last_, *reading) && last_->time + interval_ <= kMaxFrameTime) {
+  if (lastRow >= 0 && still(*last_, *reading) && last_->time + interval_ <= limits::kFrameTime.maximum) {
     model_->setData(model_->index(lastRow, KoFrameListModel::kTimeColumn),
                     QString::number(last_->time + interval_), Qt::EditRole);
     // An edit puts a new frame in the old one's place.

@@ -6,6 +6,7 @@
 
 #include "model/action_model.h"
 #include "model/channel_view.h"
+#include "model/move_frame.h"
 
 class KoFrameHistory;
 class KoFrameListModel;
@@ -45,7 +46,7 @@ class KoTeachRecorder : public QObject {
   // One reading is due: asks for it, or ends the recording when the last one never came.
   void tick();
   // A reply 21 while recording.
-  void positionsReceived(const QByteArray& report);
+  void positionsReceived(const QList<ServoPosition>& readings);
   // The board went away.
   void connectionLost();
 

@@ -4,6 +4,7 @@
 
 #include "link/protocol.h"
 #include "link/usb_hid.h"
+#include "model/limits.h"
 #include "model/frame_encoding.h"
 #include "model/prompter.h"
 
@@ -23,7 +24,8 @@ bool KoTrims::buttonClick(int tag) {
       }
       return true;
     case kReset:
-      KoTools::sendReSetAllSteer(QStringLiteral("sliderSmall"), -100, 100, QStringLiteral("0"),
+      KoTools::sendReSetAllSteer(QStringLiteral("sliderSmall"), limits::kTrim.minimum,
+                                 limits::kTrim.maximum, QString::number(limits::kTrim.start),
                                  views_());
       return true;
     default:
@@ -41,10 +43,10 @@ void KoTrims::trimMoved(int servoId, int value) {
   if (KoTools::showCancelAndOkWithMessage(qtTrId("read_dev_first"))) click_(kRead);
 }
 
-void KoTrims::deviationsReceived(const QByteArray& report) {
+void KoTrims::deviationsReceived(const QList<protocol::ServoDeviation>& trims) {
   const ChannelViews views = views_();
   QList<int> waiting = KoTools::visibleChannelIds(views);
-  for (const protocol::ServoDeviation& d : protocol::decodeDeviations(report)) {
+  for (const protocol::ServoDeviation& d : trims) {
     if (d.id < 1 || d.id > views.size()) continue;
     ChannelView* view = views[d.id - 1];
     view->setControlText(QStringLiteral("sliderSmall"), QString::number(d.deviation));

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+#include "link/protocol.h"
 #include "model/channel_view.h"
 
 class usbHid;
@@ -25,7 +26,7 @@ class KoTrims : public QObject {
   // A trim control moved by the user.
   void trimMoved(int servoId, int value);
   // A reply 23 reaches the editor.
-  void deviationsReceived(const QByteArray& report);
+  void deviationsReceived(const QList<protocol::ServoDeviation>& trims);
   bool firstAdjustment() const { return firstAdjustment_; }
 
  private:

@@ -230,25 +230,21 @@ void KoVelmarViewController::sliderTextFieldView(KoVelmarSliderView* view, qint6
   }
 }
 
-void KoVelmarViewController::usbhidDidRecvData(const QByteArray& report) {
-  // Download acknowledgements go straight to the downloader, which listens to the link.
-  switch (protocol::replyCommand(report)) {
-    case protocol::kEraseActionGroup:
-      KoTools::showTipWithMessage(qtTrId("erase_success"));
-      break;
-    case protocol::kReadPositions:
-      if (motion_->recorder()->isRecording()) {
-        motion_->recorder()->positionsReceived(report);
-      } else {
-        online_->positionsReceived(report);
-      }
-      break;
-    case protocol::kReadDeviations:
-      trims_->deviationsReceived(report);
-      break;
-    default:
-      break;
+// Download acknowledgements go straight to the downloader, which listens to the link.
+void KoVelmarViewController::usbhidDidEraseGroups() {
+  KoTools::showTipWithMessage(qtTrId("erase_success"));
+}
+
+void KoVelmarViewController::usbhidDidReadPositions(const protocol::PositionsRead& read) {
+  if (motion_->recorder()->isRecording()) {
+    motion_->recorder()->positionsReceived(read.readings);
+  } else {
+    online_->positionsReceived(read.readings);
   }
+}
+
+void KoVelmarViewController::usbhidDidReadTrims(const QList<protocol::ServoDeviation>& trims) {
+  trims_->deviationsReceived(trims);
 }
 
 void KoVelmarViewController::usbhidDidMatch() { serialControls_->closePort(); }

@@ -10,6 +10,7 @@
 #include "model/action_model.h"
 #include "model/channel_view.h"
 #include "widgets/velmar_slider_view.h"
+#include "model/limits.h"
 
 class QBoxLayout;
 class QCheckBox;
@@ -54,9 +55,9 @@ class KoVelmarViewController : public QWidget,
   static constexpr int kUndoTag = 1005;
   static constexpr int kRedoTag = 1006;
   static constexpr int kFirstCheckBoxTag = 3001;
-  static constexpr int kMaxGroup = 230;
-  static constexpr int kTimeActionMin = 50;
-  static constexpr int kTimeActionMax = 30000;
+  static constexpr int kMaxGroup = limits::kGroup.maximum;
+  static constexpr int kTimeActionMin = limits::kFrameTime.minimum;
+  static constexpr int kTimeActionMax = limits::kFrameTime.maximum;
 
   // Without a port manager the program's own one is used.
   explicit KoVelmarViewController(usbHid& hid, QWidget* parent = nullptr,
@@ -102,7 +103,9 @@ class KoVelmarViewController : public QWidget,
   void sliderTextFieldView(KoVelmarSliderView* view, qint64 value, int type) override;
 
   // UsbHidDelegate: replies, and a board found or gone.
-  void usbhidDidRecvData(const QByteArray& report) override;
+  void usbhidDidEraseGroups() override;
+  void usbhidDidReadPositions(const protocol::PositionsRead& read) override;
+  void usbhidDidReadTrims(const QList<protocol::ServoDeviation>& trims) override;
   void usbhidDidMatch() override;
   void usbhidDidRemove() override {}
 

@@ -15,7 +15,7 @@ QString downloadFailMessage(const QString& what, DownloadEnd end, int step) {
 
 ActionDownloader::ActionDownloader(usbHid& link, QObject* parent)
     : QObject(parent), link_(link), mainThread_(new CrossThreadQueue(this)) {
-  connect(&link_, &usbHid::reportReceived, this, &ActionDownloader::onReport);
+  connect(&link_, &usbHid::downloadAcknowledged, this, &ActionDownloader::onAcknowledged);
   connect(&link_, &usbHid::connectionChanged, this, [this](bool connected) {
     if (!connected) abort(DownloadEnd::BoardLost);
   });
@@ -39,7 +39,7 @@ bool ActionDownloader::start(const QList<DownloadJob>& jobs, QString* why) {
       return refuse(QStringLiteral("group %1 has too many frames").arg(job.group));
     }
     for (const QByteArray& f : job.frames) {
-      if (f.size() < 7 || f.size() > 253) {
+      if (f.size() < frame::kMoveHeaderSize || f.size() > protocol::kMaxRecordMoveSize) {
         return refuse(QStringLiteral("group %1 holds a malformed frame").arg(job.group));
       }
     }
@@ -67,12 +67,10 @@ void ActionDownloader::abort(DownloadEnd why) {
   wake_.notify_all();
 }
 
-void ActionDownloader::onReport(const QByteArray& report) {
-  const auto step = protocol::decodeDownloadAck(report);
-  if (!step) return;
+void ActionDownloader::onAcknowledged(int step) {
   std::lock_guard lock(mutex_);
   // Acknowledgements of other steps, and those that come between steps, are not ours.
-  if (awaiting_ != 0 && *step == awaiting_) {
+  if (awaiting_ != 0 && step == awaiting_) {
     acknowledged_ = true;
     wake_.notify_all();
   }

@@ -81,7 +81,7 @@ class ActionDownloader : public QObject {
   // Sends one step and waits for its acknowledgement; Done when it came.
   DownloadEnd step(int k, const std::function<bool()>& send);
   void abort(DownloadEnd why);
-  void onReport(const QByteArray& report);
+  void onAcknowledged(int step);
   void finish(const DownloadResult& result);
 
   usbHid& link_;

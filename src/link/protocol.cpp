@@ -2,16 +2,32 @@
 
 #include <string>
 
-#include "model/value_utils.h"
+#include <algorithm>
 
 namespace protocol {
 
 namespace {
 
-constexpr int kResetServoCount = 40;
+constexpr int kResetServoCount = limits::kMaxIdsPerList;
 constexpr int kResetTime = 1000;
-constexpr int kMiddle = 500;
-constexpr int kServoInfoReplySize = 22;
+
+// Where the parameter record's fields stand in a write request (command 27) and a read
+// reply (command 28); the reply goes on with the trim and the readings.
+namespace field {
+constexpr int kId = 4;
+constexpr int kAngleMin = 5;
+constexpr int kAngleMax = 7;
+constexpr int kVoltageMin = 9;
+constexpr int kVoltageMax = 11;
+constexpr int kTemperatureLimit = 13;
+constexpr int kLed = 14;
+constexpr int kAlarm = 15;
+constexpr int kDeviation = 16;
+constexpr int kPosition = 17;
+constexpr int kTemperature = 19;
+constexpr int kVoltage = 20;
+}  // namespace field
+constexpr int kWriteServoInfoSize = 16;
 
 // 55 55 LEN CMD: the envelope every command starts with.
 QByteArray envelope(int len, Command command) {
@@ -34,16 +50,36 @@ void checkFrameCount(int frameCount) {
 
 quint8 at(QByteArrayView report, qsizetype i) { return static_cast<quint8>(report[i]); }
 
-int hexByte(QStringView text) {
-  bool ok = false;
-  const int v = text.toString().toInt(&ok, 16);
-  return ok ? v : 0;
-}
-
 // 16-bit field of the parameter reply; 0xFFFF is "no value".
 int read16(QByteArrayView report, qsizetype i) {
   const int v = at(report, i) | (at(report, i + 1) << 8);
   return v == 0xFFFF ? 0 : v;
+}
+
+// The parameters a write request and a read reply share.
+QByteArray& putParameters(QByteArray& out, const KoServoInfo& info) {
+  out.append(byteOf(info.servoId));
+  frame::appendLe16(out, info.angleMin);
+  frame::appendLe16(out, info.angleMax);
+  frame::appendLe16(out, info.voltageMin);
+  frame::appendLe16(out, info.voltageMax);
+  out.append(byteOf(info.temperatureLimit));
+  out.append(byteOf(info.ledByte()));
+  out.append(byteOf(info.alarmByte()));
+  return out;
+}
+
+KoServoInfo parameters(QByteArrayView report) {
+  KoServoInfo info;
+  info.servoId = at(report, field::kId);
+  info.angleMin = read16(report, field::kAngleMin);
+  info.angleMax = read16(report, field::kAngleMax);
+  info.voltageMin = read16(report, field::kVoltageMin);
+  info.voltageMax = read16(report, field::kVoltageMax);
+  info.temperatureLimit = at(report, field::kTemperatureLimit);
+  info.ledOn = at(report, field::kLed) == 0;
+  info.setAlarmByte(at(report, field::kAlarm));
+  return info;
 }
 
 }  // namespace
@@ -58,13 +94,14 @@ QByteArray serialOneSteering(int servoId, int angle) {
 
 QByteArray reSetAllSteer() {
   QList<ServoPosition> all;
-  for (int id = 1; id <= kResetServoCount; ++id) all.append({id, kMiddle});
+  for (int id = 1; id <= kResetServoCount; ++id) all.append({id, limits::kPosition.start});
   return frame::multiServoMove(kResetTime, all);
 }
 
 QByteArray idList(Command command, const QList<int>& ids) {
   if (ids.size() > kMaxIds) {
-    throw FrameError("an id list holds at most 40 ids, not " + std::to_string(ids.size()));
+    throw FrameError("an id list holds at most " + std::to_string(kMaxIds) + " ids, not " +
+                     std::to_string(ids.size()));
   }
   QByteArray out = envelope(static_cast<int>(ids.size()) + 3, command);
   out.append(byteOf(ids.size()));
@@ -74,9 +111,9 @@ QByteArray idList(Command command, const QList<int>& ids) {
 }
 
 QByteArray checkManyConnectServo() {
-  QByteArray out = envelope(9, kReadPositions);
-  out.append(char(6));
-  for (int id = 1; id <= 6; ++id) out.append(byteOf(id));
+  QByteArray out = envelope(limits::kArmChannels + 3, kReadPositions);
+  out.append(char(limits::kArmChannels));
+  for (int id = 1; id <= limits::kArmChannels; ++id) out.append(byteOf(id));
   return out;
 }
 
@@ -108,28 +145,16 @@ QByteArray adjustmentDeviation(int servoId, int deviation) {
 
 QByteArray readServoInfo() { return envelope(2, kReadServoInfo); }
 
-QByteArray writeServoInfo(const QVariantList& values) {
-  if (values.size() < 8) {
-    throw FrameError("servo parameters need 8 values, not " + std::to_string(values.size()));
-  }
-  QByteArray out = envelope(14, kWriteServoInfo);
-  out.append(byteOf(KoTools::integerValue(values[0])));
-  for (int i = 1; i <= 4; ++i) frame::appendLe16(out, KoTools::integerValue(values[i]));
-  for (int i = 5; i <= 7; ++i) out.append(byteOf(KoTools::integerValue(values[i])));
-  return out;
+QByteArray writeServoInfo(const KoServoInfo& info) {
+  QByteArray out = envelope(kWriteServoInfoSize - 2, kWriteServoInfo);
+  return putParameters(out, info);
 }
 
-QByteArray speed(const QString& servoId, const QString& speedText, int mode) {
+QByteArray speed(int servoId, int speed, int mode) {
   QByteArray out = envelope(6, kSetMotorMode);
-  out.append(byteOf(KoTools::integerValue(QStringView(servoId))));
+  out.append(byteOf(servoId));
   out.append(byteOf(mode));
-  if (speedText.size() > 4) {
-    const QStringView last4 = QStringView(speedText).last(4);
-    out.append(byteOf(hexByte(last4.last(2))));
-    out.append(byteOf(hexByte(last4.first(2))));
-  } else {
-    frame::appendLe16(out, KoTools::integerValue(QStringView(speedText)));
-  }
+  frame::appendLe16(out, speed);  // two's complement for a reverse speed
   return out;
 }
 
@@ -170,8 +195,9 @@ QByteArray downloadStep3(int group, int frameCount) {
 }
 
 QByteArray downloadStep4(int group, int page, int index, const QByteArray& moveFrame) {
-  if (moveFrame.size() < 4 || moveFrame.size() > 253) {
-    throw FrameError("a frame record carries a move of 4 to 253 bytes, not " +
+  if (moveFrame.size() < 4 || moveFrame.size() > kMaxRecordMoveSize) {
+    throw FrameError("a frame record carries a move of 4 to " +
+                     std::to_string(kMaxRecordMoveSize) + " bytes, not " +
                      std::to_string(moveFrame.size()));
   }
   QByteArray out = envelope(static_cast<int>(moveFrame.size()) + 2, kActionDownload);
@@ -217,22 +243,72 @@ QList<ServoDeviation> decodeDeviations(QByteArrayView report) {
   return readings;
 }
 
-std::optional<ServoInfo> decodeServoInfo(QByteArrayView report) {
+std::optional<KoServoInfo> decodeServoInfo(QByteArrayView report) {
   if (report.size() < kServoInfoReplySize) return std::nullopt;
-  ServoInfo s;
-  s.id = at(report, 4);
-  s.minAngle = read16(report, 5);
-  s.maxAngle = read16(report, 7);
-  s.minVoltage = read16(report, 9);
-  s.maxVoltage = read16(report, 11);
-  s.temperatureLimit = at(report, 13);
-  s.led = at(report, 14);
-  s.alarm = at(report, 15);
-  s.deviation = signedDeviation(at(report, 16));
-  s.position = read16(report, 17);
-  s.temperature = at(report, 19);
-  s.voltage = read16(report, 20);
-  return s;
+  KoServoInfo info = parameters(report);
+  info.deviation = signedDeviation(at(report, field::kDeviation));
+  info.currentPosition =
+      std::min(read16(report, field::kPosition), limits::bus::kPositionReadingMax);
+  info.currentTemperature = at(report, field::kTemperature);
+  info.currentVoltage = std::min(read16(report, field::kVoltage), limits::bus::kVoltageReadingMax);
+  return info;
+}
+
+Reply decodeReply(QByteArrayView report) {
+  const int command = replyCommand(report);
+  switch (command) {
+    case kActionDownload:
+      if (const auto step = decodeDownloadAck(report)) return DownloadAck{*step};
+      break;
+    case kEraseActionGroup:
+      return GroupErased{};
+    case kReadPositions:
+      if (report.size() < 5) break;
+      return PositionsRead{at(report, 4), decodePositions(report)};
+    case kReadDeviations:
+      return TrimsRead{decodeDeviations(report)};
+    case kReadServoInfo:
+      if (auto info = KoServoInfo::fromReply(report)) return ServoInfoRead{*info};
+      break;
+    default:
+      break;
+  }
+  return OtherReply{command};
+}
+
+std::optional<KoServoInfo> decodeWriteServoInfo(QByteArrayView frame) {
+  if (frame.size() < kWriteServoInfoSize || replyCommand(frame) != kWriteServoInfo) {
+    return std::nullopt;
+  }
+  return parameters(frame);
+}
+
+QByteArray servoInfoReplyBody(const KoServoInfo& info) {
+  QByteArray body;
+  putParameters(body, info);
+  body.append(byteOf(info.deviation.value_or(0)));
+  frame::appendLe16(body, info.currentPosition.value_or(0));
+  body.append(byteOf(info.currentTemperature.value_or(0)));
+  frame::appendLe16(body, info.currentVoltage.value_or(0));
+  return body;
+}
+
+QByteArray positionsReplyBody(const QList<ServoPosition>& readings) {
+  QByteArray body(1, byteOf(readings.size()));
+  for (const ServoPosition& r : readings) {
+    body.append(byteOf(r.id));
+    frame::appendLe16(body, r.position);
+  }
+  return body;
+}
+
+QByteArray trimsReplyBody(const QList<ServoDeviation>& trims) {
+  QByteArray body(1, byteOf(trims.size()));
+  for (const ServoDeviation& t : trims) {
+    body.append(byteOf(t.id));
+    body.append(byteOf(t.deviation));
+  }
+  return body;
 }
 
 }  // namespace protocol

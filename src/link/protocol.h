@@ -4,9 +4,11 @@
 #include <QByteArrayView>
 #include <QList>
 #include <QString>
-#include <QVariantList>
 #include <optional>
+#include <variant>
 
+#include "link/servo_info.h"
+#include "model/limits.h"
 #include "model/move_frame.h"
 
 // The board's command protocol as pure functions: builders return the exact bytes to send
@@ -32,13 +34,16 @@ enum Command : quint8 {
 
 constexpr int kReportSize = 64;
 constexpr int kIdListFrameSize = 45;
-constexpr int kMaxIds = 40;
+constexpr int kMaxIds = limits::kMaxIdsPerList;
 constexpr int kDownloadBufferSize = 248;
 constexpr int kMaxPages = 241;
 constexpr int kFramesPerPage = 255;
 constexpr int kMaxDownloadFrames = kMaxPages * kFramesPerPage;
 constexpr int kAllGroups = -1;
 constexpr int kSerialMoveTime = 20;
+// A download step 4 carries a move of at most this many bytes (its LEN must fit one byte).
+constexpr int kMaxRecordMoveSize = 253;
+constexpr int kServoInfoReplySize = 22;
 
 // Command 3.
 QByteArray oneSteering(int servoId, int angle, int time);  // time <= 0 sends 0
@@ -57,11 +62,10 @@ QByteArray actionsRun(int group);
 QByteArray stopActions();
 QByteArray adjustmentDeviation(int servoId, int deviation);
 QByteArray readServoInfo();
-// id, lower angle, upper angle, minimum mV, maximum mV, temperature limit, LED, alarm bits;
-// each a number or numeric text. Throws FrameError for fewer than 8 values.
-QByteArray writeServoInfo(const QVariantList& values);
-// Speed text longer than 4 characters is two's-complement hex ("ffffff9c"), else decimal.
-QByteArray speed(const QString& servoId, const QString& speed, int mode);
+// Command 27: the record's parameters (its readings are not sent).
+QByteArray writeServoInfo(const KoServoInfo& info);
+// Command 26: mode 1 turns the servo as a motor at a signed speed, 0 returns it to servo mode.
+QByteArray speed(int servoId, int speed, int mode);
 
 // The five steps of an action download (frame count F, at most 241 pages of 255 frames).
 QByteArray downloadStep1(int group, int frameCount);
@@ -83,23 +87,39 @@ struct ServoDeviation {
   friend bool operator==(const ServoDeviation&, const ServoDeviation&) = default;
 };
 QList<ServoDeviation> decodeDeviations(QByteArrayView report);
+// Reply 28; readings above what a servo can report are held at it (position 1000, 15 V).
+std::optional<KoServoInfo> decodeServoInfo(QByteArrayView report);
 
-struct ServoInfo {
-  int id = 0;
-  int minAngle = 0;
-  int maxAngle = 0;
-  int minVoltage = 0;  // millivolts
-  int maxVoltage = 0;
-  int temperatureLimit = 0;  // degrees Celsius
-  int led = 0;               // 0 = on
-  int alarm = 0;             // bit 2 stall, bit 1 over-voltage, bit 0 over-temperature
-  int deviation = 0;
-  int position = 0;
-  int temperature = 0;
-  int voltage = 0;
-  friend bool operator==(const ServoInfo&, const ServoInfo&) = default;
+// A reply as the link hands it on, decoded once.
+struct DownloadAck {
+  int step = 0;
 };
-std::optional<ServoInfo> decodeServoInfo(QByteArrayView report);
+struct GroupErased {};
+struct PositionsRead {
+  int count = 0;  // how many servos answered, as the board says
+  QList<ServoPosition> readings;
+};
+struct TrimsRead {
+  QList<ServoDeviation> trims;
+};
+struct ServoInfoRead {
+  KoServoInfo info;
+};
+// A report too short or naming a command no screen handles.
+struct OtherReply {
+  int command = -1;
+};
+using Reply =
+    std::variant<OtherReply, DownloadAck, GroupErased, PositionsRead, TrimsRead, ServoInfoRead>;
+Reply decodeReply(QByteArrayView report);
+
+// The board's side of the parameter record, for the virtual board: the fields a write
+// request carries, and the reply to a read (as reported, without holding the readings).
+std::optional<KoServoInfo> decodeWriteServoInfo(QByteArrayView frame);
+QByteArray servoInfoReplyBody(const KoServoInfo& info);
+// Replies 21 and 23 after their CMD: the count, then the readings.
+QByteArray positionsReplyBody(const QList<ServoPosition>& readings);
+QByteArray trimsReplyBody(const QList<ServoDeviation>& trims);
 
 // A trim byte: two's complement.
 constexpr int signedDeviation(quint8 b) { return static_cast<qint8>(b); }

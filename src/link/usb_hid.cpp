@@ -206,8 +206,32 @@ void usbHid::inputReport(const QByteArray& report) {
   const int command = commandOf(report);
   cancelTimeouts(command);
   qInfo().noquote() << QStringLiteral("返回 cmd = %1").arg(command);
-  if (UsbHidDelegate* d = delegate()) d->usbhidDidRecvData(report);
   emit reportReceived(report);
+  deliver(protocol::decodeReply(report));
+}
+
+void usbHid::deliver(const protocol::Reply& reply) {
+  UsbHidDelegate* d = delegate();
+  if (const auto* ack = std::get_if<protocol::DownloadAck>(&reply)) {
+    emit downloadAcknowledged(ack->step);
+  } else if (std::holds_alternative<protocol::GroupErased>(reply)) {
+    if (d) d->usbhidDidEraseGroups();
+    emit groupsErased();
+  } else if (const auto* read = std::get_if<protocol::PositionsRead>(&reply)) {
+    if (std::exchange(servoCheckPending_, false)) {
+      if (d) d->usbhidDidCountServos(read->count);
+      emit servosCounted(read->count);
+    } else {
+      if (d) d->usbhidDidReadPositions(*read);
+      emit positionsRead(*read);
+    }
+  } else if (const auto* trims = std::get_if<protocol::TrimsRead>(&reply)) {
+    if (d) d->usbhidDidReadTrims(trims->trims);
+    emit trimsRead(trims->trims);
+  } else if (const auto* info = std::get_if<protocol::ServoInfoRead>(&reply)) {
+    if (d) d->usbhidDidReadServoInfo(info->info);
+    emit servoInfoRead(info->info);
+  }
 }
 
 void usbHid::deviceDenied(const QString& path, const QString& reason) {
@@ -271,11 +295,11 @@ bool usbHid::sendStopActions() { return sendData(protocol::stopActions()); }
 
 bool usbHid::sendReadServoInfo() { return sendData(protocol::readServoInfo()); }
 
-bool usbHid::sendWriteServoInfo(const QVariantList& values) {
-  return sendBuilt([&] { return protocol::writeServoInfo(values); });
+bool usbHid::sendWriteServoInfo(const KoServoInfo& info) {
+  return sendData(protocol::writeServoInfo(info));
 }
 
-bool usbHid::sendSpeed(const QString& servoId, const QString& speed, int mode) {
+bool usbHid::sendSpeed(int servoId, int speed, int mode) {
   return sendData(protocol::speed(servoId, speed, mode));
 }
 
@@ -300,4 +324,10 @@ bool usbHid::sendDownloadStep5WithAction(int group) {
   return sendData(protocol::downloadStep5(group));
 }
 
-bool usbHid::sendCheckManyConnectServo() { return sendData(protocol::checkManyConnectServo()); }
+bool usbHid::sendCheckManyConnectServo() {
+  // Set first: a virtual board answers before the send returns.
+  servoCheckPending_ = true;
+  const bool sent = sendData(protocol::checkManyConnectServo());
+  if (!sent) servoCheckPending_ = false;
+  return sent;
+}

@@ -13,18 +13,25 @@
 
 #include "link/cross_thread_queue.h"
 #include "link/hid_transport.h"
+#include "link/protocol.h"
 #include "model/channel_view.h"
 #include "model/weak_delegate.h"
 
 class QTimer;
 
-// The screen in front; told of every arrival, removal and input report, on the main thread.
+// The screen in front; told of every arrival and removal and of every reply, decoded, on the
+// main thread. A screen overrides the replies it asked for.
 class UsbHidDelegate {
  public:
   virtual ~UsbHidDelegate() = default;
-  virtual void usbhidDidRecvData(const QByteArray& report) = 0;
   virtual void usbhidDidMatch() = 0;
   virtual void usbhidDidRemove() = 0;
+  virtual void usbhidDidReadPositions(const protocol::PositionsRead&) {}
+  // The answer to sendCheckManyConnectServo(): how many bus servos answered.
+  virtual void usbhidDidCountServos(int) {}
+  virtual void usbhidDidReadTrims(const QList<protocol::ServoDeviation>&) {}
+  virtual void usbhidDidReadServoInfo(const KoServoInfo&) {}
+  virtual void usbhidDidEraseGroups() {}
 };
 
 // The one link to the board over USB HID: sends command frames, arms reply time-outs,
@@ -83,8 +90,8 @@ class usbHid : public QObject {
   bool sendActionsRun(int group);
   bool sendStopActions();
   bool sendReadServoInfo();
-  bool sendWriteServoInfo(const QVariantList& values);
-  bool sendSpeed(const QString& servoId, const QString& speed, int mode);
+  bool sendWriteServoInfo(const KoServoInfo& info);
+  bool sendSpeed(int servoId, int speed, int mode);
   bool sendDownloadStep1WithAction(int group, int frameCount);
   bool sendDownloadStep2WithAction(int group, int frameCount);
   bool sendDownloadStep3WithAction(int group, int frameCount);
@@ -94,7 +101,15 @@ class usbHid : public QObject {
 
  signals:
   void connectionChanged(bool connected);
-  // Every input report, after the delegate has had it (the download handshake listens).
+  // Every reply, decoded, after the delegate has had it; the download handshake and
+  // vornctl listen here.
+  void downloadAcknowledged(int step);
+  void groupsErased();
+  void positionsRead(const protocol::PositionsRead& reading);
+  void servosCounted(int count);
+  void trimsRead(const QList<protocol::ServoDeviation>& trims);
+  void servoInfoRead(const KoServoInfo& info);
+  // Every input report as it came, for tracing.
   void reportReceived(const QByteArray& report);
   // A board is there but cannot be opened (permissions).
   void accessDenied();
@@ -104,6 +119,7 @@ class usbHid : public QObject {
   void deviceArrived(const QString& productName);
   void deviceRemoved(QString productName);  // a copy: it may be our own productName_
   void inputReport(const QByteArray& report);
+  void deliver(const protocol::Reply& reply);
   void deviceDenied(const QString& path, const QString& reason);
   void armTimeout(int command);
   void cancelTimeouts(int command);
@@ -121,6 +137,8 @@ class usbHid : public QObject {
   std::atomic<bool> motorMode_{false};
   // One tip per burst of failed sends: cleared by the next send that goes out.
   std::atomic<bool> sendFailureShown_{false};
+  // A reply 21 answers the bus-servo check while one is out, else a position read.
+  bool servoCheckPending_ = false;
 
   CrossThreadQueue* mainThread_;
   std::mutex writeMutex_;

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include "model/action_model.h"
+#include "model/limits.h"
 
 // Action files (".rob"): a 16-byte header starting "SOBARM" with the frame count, then one
 // 14-byte record per frame (time, channels 1 to 6). Readers go by the file's length, not
@@ -14,12 +15,12 @@ namespace KoTools {
 
 constexpr int kActionFileHeaderSize = 16;
 constexpr int kActionRecordSize = 14;
-constexpr int kActionGroupCount = 231;
+constexpr int kActionGroupCount = limits::kGroupCount;
 // Far beyond any real action file (65,535 frames take under 1 MiB); a larger file is taken
 // for damaged rather than read into memory.
 constexpr qint64 kMaxActionFileSize = 16 * 1024 * 1024;
 // The header counts frames in 16 bits: readers take no more, writers refuse more.
-constexpr qsizetype kMaxActionFrames = 0xFFFF;
+constexpr qsizetype kMaxActionFrames = limits::kMaxFramesPerFile;
 
 template <class Frame>
 QList<const KoActionModel*> plainFrames(const QList<std::shared_ptr<Frame>>& frames) {

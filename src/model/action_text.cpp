@@ -12,13 +12,14 @@
 #include "model/action_model.h"
 #include "model/move_frame.h"
 #include "model/value_utils.h"
+#include "model/limits.h"
 
 namespace KoTools {
 
 namespace {
 
 constexpr int kChannels = 6;
-constexpr int kMaxFrames = 0xFFFF;  // the header's frame count is 16 bits
+constexpr int kMaxFrames = limits::kMaxFramesPerFile;
 const QLatin1String kCsvHeader("time,ch1,ch2,ch3,ch4,ch5,ch6");
 
 QString channelField(int j) { return QStringLiteral("ch%1").arg(j + 1); }

@@ -272,13 +272,13 @@ void KoServoParameterPanels::showParameters() {
 void KoServoParameterPanels::showReadings() {
   const int position = info_.currentPosition.value_or(0);
   const int temperature = info_.currentTemperature.value_or(0);
-  const float volts = info_.currentVoltage.value_or(0.0f);
+  const int millivolts = info_.currentVoltage.value_or(0);
   positionGauge->progress(position / 10);
   textCurrentPosition->setText(QString::number(position));
   temperatureGauge->setPro(temperature + 10);
   textCurrentTemperature->setText(KoServoInfo::temperatureReadingText(temperature));
-  voltageGauge->progress(volts);
-  textCurrentVoltage->setText(KoServoInfo::voltageReadingText(volts));
+  voltageGauge->progress(static_cast<float>(millivolts) / 1000.0f);
+  textCurrentVoltage->setText(KoServoInfo::voltageReadingText(millivolts));
   // A dial is only a picture to assistive tools; its reading is its description.
   temperatureGauge->setAccessibleDescription(textCurrentTemperature->text());
   voltageGauge->setAccessibleDescription(textCurrentVoltage->text());

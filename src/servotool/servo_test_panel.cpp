@@ -126,13 +126,7 @@ void KoServoTestPanel::sendMove() {
   link_.sendOneSteering(servoId_(), sliderPostion->intValue(), textDebuggingtime->value());
 }
 
-// Negative speeds go as 32-bit two's-complement hex text, which the link sends as its low
-// 16 bits.
-void KoServoTestPanel::sendMotorSpeed(int speed) {
-  const QString text =
-      speed >= 0 ? QString::number(speed) : QString::number(static_cast<quint32>(speed), 16);
-  link_.sendSpeed(QString::number(servoId_()), text, 1);
-}
+void KoServoTestPanel::sendMotorSpeed(int speed) { link_.sendSpeed(servoId_(), speed, 1); }
 
 void KoServoTestPanel::selectTitleIndex(int index) {
   viewMotorSpeed->setVisible(index != 0);
@@ -140,7 +134,7 @@ void KoServoTestPanel::selectTitleIndex(int index) {
   if (index != 0) return;
   textSpeed->setValue(0);
   sliderSpeed->setValue(0);
-  link_.sendSpeed(QString::number(servoId_()), QStringLiteral("0"), 0);
+  link_.sendSpeed(servoId_(), 0, 0);
 }
 
 void KoServoTestPanel::resetToServoMode() {

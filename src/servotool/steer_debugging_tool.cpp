@@ -188,7 +188,7 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
 }
 
 void KoSteerDebuggingTool::sendWriteServoInfo() {
-  link_.sendWriteServoInfo(panels_->info().writeValues());
+  link_.sendWriteServoInfo(panels_->info());
 }
 
 void KoSteerDebuggingTool::reSet() {
@@ -205,33 +205,17 @@ void KoSteerDebuggingTool::connection() {
 
 void KoSteerDebuggingTool::usbhidDidMatch() { connection(); }
 
-void KoSteerDebuggingTool::usbhidDidRecvData(const QByteArray& report) {
-  qInfo().noquote() << QStringLiteral("接收到数据长度: %1").arg(report.size());
-  solveDidRecvData(report, std::max(protocol::replyCommand(report), 0));
+void KoSteerDebuggingTool::usbhidDidCountServos(int count) {
+  check_ = count == 1 ? Check::Single : Check::Many;
+  updateButtons();
 }
 
-void KoSteerDebuggingTool::solveDidRecvData(const QByteArray& report, int cmd) {
-  switch (cmd) {
-    case protocol::kReadPositions: {
-      // The check's answer: how many of the servos 1 to 6 replied.
-      const int count = report.size() > 4 ? static_cast<quint8>(report[4]) : 0;
-      check_ = count == 1 ? Check::Single : Check::Many;
-      updateButtons();
-      break;
-    }
-    case protocol::kReadServoInfo: {
-      // With more than one servo on the bus (or no count yet) the answer may be a mix of
-      // several, and writing would give them all one id.
-      if (!singleServo()) return;
-      const std::optional<KoServoInfo> info = KoServoInfo::fromReply(report);
-      if (!info) return;
-      panels_->setInfo(*info);
-      KoTools::showTipWithMessage(qtTrId("read_success"));
-      break;
-    }
-    default:
-      break;  // download acknowledgements go to the downloader, which listens to the link
-  }
+void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
+  // With more than one servo on the bus (or no count yet) the answer may be a mix of several,
+  // and writing would give them all one id.
+  if (!singleServo()) return;
+  panels_->setInfo(info);
+  KoTools::showTipWithMessage(qtTrId("read_success"));
 }
 
 bool KoSteerDebuggingTool::singleServo() const {

@@ -35,7 +35,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   // How long "set" rests after a press (1 s) and when the first visit's tip shows (0.5 s).
   void setDelays(Delay setRest, Delay firstTip);
 
-  void usbhidDidRecvData(const QByteArray& report) override;
+  void usbhidDidCountServos(int count) override;
+  void usbhidDidReadServoInfo(const KoServoInfo& info) override;
   void usbhidDidMatch() override;
   void usbhidDidRemove() override {}
 
@@ -67,7 +68,6 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
  private:
   void viewWillAppear();
   void viewWillDisappear();
-  void solveDidRecvData(const QByteArray& report, int cmd);
   void connectionChanged(bool connected);
   // No check has said otherwise: not run yet, or exactly one servo answered.
   bool singleServo() const;

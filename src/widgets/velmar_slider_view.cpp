@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/limits.h"
 #include "model/notification_center.h"
 #include "model/value_utils.h"
 #include "widgets/colours.h"
@@ -88,8 +89,8 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   title_->setFont(pointFont(11, true));
   title_->setStyleSheet(QStringLiteral("color:#1a1a1a;background:transparent;"));
 
-  slider_->setRange(0, 1000);
-  slider_->setValue(500);
+  slider_->setRange(limits::kPosition.minimum, limits::kPosition.maximum);
+  slider_->setValue(limits::kPosition.start);
   slider_->setStyleSheet(
       QStringLiteral("QSlider::groove:horizontal{background:white;height:6px;border-radius:3px;}"
                      "QSlider::handle:horizontal{background:#2b2d31;width:10px;margin:-4px "
@@ -103,8 +104,8 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   textField_->setStyleSheet(
       QStringLiteral("QLineEdit{background:#2b2d31;color:white;border:none;border-radius:8px;}"));
 
-  sliderSmall_->setRange(-100, 100);
-  sliderSmall_->setValue(0);
+  sliderSmall_->setRange(limits::kTrim.minimum, limits::kTrim.maximum);
+  sliderSmall_->setValue(limits::kTrim.start);
   sliderSmall_->setProperty("tag", kTrimTag);
   sliderSmall_->setStyleSheet(
       QStringLiteral(
@@ -184,7 +185,7 @@ void KoVelmarSliderView::setControlText(const QString& name, const QString& text
   } else if (name == QLatin1String("sliderSmall")) {
     const QSignalBlocker block(sliderSmall_);
     sliderSmall_->setValue(
-        static_cast<int>(std::clamp<qint64>(KoTools::integerValue(text), -100, 100)));
+        limits::kTrim.clamp(KoTools::integerValue(text)));
   } else if (name == QLatin1String("lableSmall")) {
     lableSmall_->setText(text);
   }
