@@ -58,7 +58,7 @@ bool isPrefixOf(const List& shorter, const List& longer) {
 // buffer, so reading past it is caught.
 void checkCutReport(const uint8_t* data, size_t size, const QList<ServoPosition>& positions,
                     const QList<protocol::ServoDeviation>& deviations,
-                    const std::optional<protocol::ServoInfo>& info, const std::optional<int>& ack) {
+                    const std::optional<KoServoInfo>& info, const std::optional<int>& ack) {
   if (size == 0) return;
   const size_t cut = data[size - 1] % size;
   const auto copy = std::make_unique<char[]>(cut);
@@ -126,40 +126,32 @@ void checkInteger(QStringView text) {
   }
 }
 
-void checkTextBuilders(const uint8_t* data, size_t size) {
+int intAt(const uint8_t* data, size_t size, size_t i) {
+  int v = 0;
+  for (size_t k = 0; k < 4; ++k) v = (v << 8) | (i + k < size ? data[i + k] : 0);
+  return v;
+}
+
+// Any integers fit the typed builders' frames: values are cut to their fields, never spill.
+void checkTypedBuilders(const uint8_t* data, size_t size) {
   const QString text =
       QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
   checkInteger(text);
-  const QStringList parts = text.split(u',');
+  for (const QString& part : text.split(u',')) checkInteger(part);
 
-  QVariantList values;
-  for (qsizetype i = 0; i < parts.size(); ++i) {
-    checkInteger(parts[i]);
-    KoTools::integerValue(QVariant(parts[i].toUtf8()));
-    switch (i % 3) {
-      case 1:
-        values.append(parts[i].toDouble());
-        break;
-      case 2:
-        values.append(parts[i].toUtf8());
-        break;
-      default:
-        values.append(parts[i]);
-        break;
-    }
-  }
-
-  const int mode = size > 0 ? data[0] : 0;
-  const QByteArray speed = protocol::speed(parts.value(0), parts.value(1), mode);
+  const QByteArray speed = protocol::speed(intAt(data, size, 0), intAt(data, size, 4),
+                                           intAt(data, size, 8));
   require(speed.size() == 8 && static_cast<quint8>(speed[2]) + 2 == speed.size());
 
-  try {
-    const QByteArray info = protocol::writeServoInfo(values);
-    require(values.size() >= 8);
-    require(info.size() == 16 && static_cast<quint8>(info[2]) + 2 == info.size());
-  } catch (const FrameError&) {
-    require(values.size() < 8);
-  }
+  KoServoInfo record;
+  record.servoId = intAt(data, size, 0);
+  record.angleMin = intAt(data, size, 4);
+  record.angleMax = intAt(data, size, 8);
+  record.voltageMin = intAt(data, size, 12);
+  record.voltageMax = intAt(data, size, 16);
+  record.temperatureLimit = intAt(data, size, 20);
+  const QByteArray info = protocol::writeServoInfo(record);
+  require(info.size() == 16 && static_cast<quint8>(info[2]) + 2 == info.size());
 }
 
 }  // namespace
@@ -177,10 +169,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::optional<int> ack = protocol::decodeDownloadAck(report);
   const QList<ServoPosition> positions = protocol::decodePositions(report);
   const QList<protocol::ServoDeviation> deviations = protocol::decodeDeviations(report);
-  const std::optional<protocol::ServoInfo> info = protocol::decodeServoInfo(report);
+  const std::optional<KoServoInfo> info = protocol::decodeServoInfo(report);
+  protocol::decodeReply(report);
 
   checkCutReport(data, size, positions, deviations, info, ack);
   checkReadBack(data, size, positions);
-  checkTextBuilders(data, size);
+  checkTypedBuilders(data, size);
   return 0;
 }

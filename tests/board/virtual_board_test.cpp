@@ -94,14 +94,22 @@ TEST_F(VirtualBoardTest, StoredGroupsRunStopAndErase) {
 }
 
 TEST_F(VirtualBoardTest, BusServoParametersRoundTrip) {
-  tell(protocol::writeServoInfo({3, 100, 900, 5000, 12000, 70, 1, 5}));
-  tell(protocol::speed("3", "ffffff9c", 1));
+  KoServoInfo written;
+  written.servoId = 3;
+  written.angleMin = 100;
+  written.voltageMax = 12000;
+  written.ledOn = false;
+  written.setAlarmByte(5);
+  tell(protocol::writeServoInfo(written));
+  tell(protocol::speed(3, -100, 1));
   const auto info = protocol::decodeServoInfo(ask(protocol::readServoInfo()));
   ASSERT_TRUE(info);
-  EXPECT_EQ(info->id, 3);
-  EXPECT_EQ(info->minAngle, 100);
-  EXPECT_EQ(info->maxVoltage, 12000);
-  EXPECT_EQ(info->alarm, 5);
+  EXPECT_EQ(info->servoId, 3);
+  EXPECT_EQ(info->angleMin, 100);
+  EXPECT_EQ(info->voltageMax, 12000);
+  EXPECT_FALSE(info->ledOn);
+  EXPECT_EQ(info->alarmByte(), 5);
+  EXPECT_EQ(info->currentPosition, 500);  // a write leaves the readings alone
   EXPECT_TRUE(board.busServos().first().motorMode);
   EXPECT_EQ(board.busServos().first().speed, -100);
 

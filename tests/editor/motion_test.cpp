@@ -188,9 +188,10 @@ class TeachTest : public LinkFixture {
     RecordingPrompter::instance().reset();
     recorder.setAutoTick(false);
     recorder.setHistory(&history);
-    QObject::connect(&link, &usbHid::reportReceived, &recorder, [this](const QByteArray& r) {
-      if (protocol::replyCommand(r) == protocol::kReadPositions) recorder.positionsReceived(r);
-    });
+    QObject::connect(&link, &usbHid::positionsRead, &recorder,
+                     [this](const protocol::PositionsRead& r) {
+                       recorder.positionsReceived(r.readings);
+                     });
     link.sendMotorLost(sliders.views());
     ASSERT_TRUE(processUntil([this] { return board.isUnloaded(6); }));
   }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "model/limits.h"
+
+// Expected bytes are written from the frame tables (55 55 LEN CMD, 16-bit values low byte
+// first), not computed the way the builders compute them.
 namespace {
 
 QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
@@ -18,48 +22,129 @@ struct Built {
   QByteArray expected;
 };
 
-TEST(ProtocolBuilders, PinnedBytes) {
+void expectBytes(std::initializer_list<Built> cases) {
+  for (const Built& c : cases) EXPECT_EQ(c.bytes.toHex(' '), c.expected.toHex(' ')) << c.name;
+}
+
+KoServoInfo record(int id, int angleMin, int angleMax, int mvMin, int mvMax, int limit, bool led,
+                   int alarm) {
+  KoServoInfo info;
+  info.servoId = id;
+  info.angleMin = angleMin;
+  info.angleMax = angleMax;
+  info.voltageMin = mvMin;
+  info.voltageMax = mvMax;
+  info.temperatureLimit = limit;
+  info.ledOn = led;
+  info.setAlarmByte(alarm);
+  return info;
+}
+
+TEST(ProtocolBuilders, MovesRunsAndTrimsAtTheEdgesOfTheirRanges) {
   using namespace protocol;
-  const Built cases[] = {
+  expectBytes({
       {"move time 0", oneSteering(2, 500, 0), hex("55550803 010000 02f401")},
-      {"move negative time", oneSteering(2, 500, -7), hex("55550803010000 02f401")},
+      {"move negative time", oneSteering(2, 500, -7), hex("55550803 010000 02f401")},
       {"move time 300", oneSteering(1, 1000, 300), hex("55550803 012c01 01e803")},
+      {"move longest frame", oneSteering(6, 0, 30000), hex("55550803 013075 060000")},
+      {"move highest id", oneSteering(253, 1000, 0), hex("55550803 010000 fde803")},
       {"serial move", serialOneSteering(6, 250), hex("55550803 011400 06fa00")},
+      {"run group 0", actionsRun(0), hex("55550506000100")},
       {"run group 3", actionsRun(3), hex("55550506030100")},
+      {"run last group", actionsRun(230), hex("55550506e60100")},
       {"stop", stopActions(), hex("55550207")},
-      {"erase 5", removeActions(5), hex("5555030805")},
-      {"erase all", removeActions(-1), hex("55550308ff")},
+      {"erase 0", removeActions(0), hex("5555030800")},
+      {"erase last", removeActions(230), hex("55550308e6")},
+      {"erase all", removeActions(kAllGroups), hex("55550308ff")},
+      {"trim lowest", adjustmentDeviation(3, -100), hex("55550418039c")},
       {"trim -10", adjustmentDeviation(3, -10), hex("5555041803f6")},
-      {"trim 100", adjustmentDeviation(1, 100), hex("555504180164")},
+      {"trim 0", adjustmentDeviation(6, 0), hex("555504180600")},
+      {"trim highest", adjustmentDeviation(1, 100), hex("555504180164")},
       {"read parameters", readServoInfo(), hex("5555021c")},
       {"connection check", checkManyConnectServo(), hex("5555091506010203040506")},
+  });
+}
+
+TEST(ProtocolBuilders, MotorSpeedIsSignedSixteenBits) {
+  using namespace protocol;
+  expectBytes({
+      {"fastest reverse", speed(1, -1000, 1), hex("5555061a010118fc")},
+      {"reverse 100", speed(1, -100, 1), hex("5555061a01019cff")},
+      {"slowest reverse", speed(1, -1, 1), hex("5555061a0101ffff")},
+      {"forward 100", speed(1, 100, 1), hex("5555061a01016400")},
+      {"fastest forward", speed(253, 1000, 1), hex("5555061afd01e803")},
+      {"servo mode", speed(7, 0, 0), hex("5555061a07000000")},
+  });
+}
+
+TEST(ProtocolBuilders, IdListsFillFortyFiveBytes) {
+  using namespace protocol;
+  QByteArray forty = padded("55552b15 28", 45);
+  for (int id = 1; id <= 40; ++id) forty[4 + id] = char(id);
+  expectBytes({
       {"read positions", idList(kReadPositions, {1, 2, 3, 4, 5, 6}),
        padded("55550915 06 010203040506", 45)},
       {"unload, all hidden", idList(kUnloadServos, {}), padded("55550314 00", 45)},
       {"read trims 2,4", idList(kReadDeviations, {2, 4}), padded("55550517 02 0204", 45)},
       {"store trims", idList(kDownloadDeviations, {1}), padded("55550416 01 01", 45)},
-      {"speed -100 hex", speed("1", "ffffff9c", 1), hex("5555061a01019cff")},
-      {"speed 100", speed("1", "100", 1), hex("5555061a01016400")},
-      {"speed servo mode", speed("7", "0", 0), hex("5555061a07000000")},
-      {"speed bad hex", speed("1", "zzzzzz", 1), hex("5555061a01010000")},
-      {"write parameters",
-       writeServoInfo({1, QStringLiteral("0"), 1000, QStringLiteral("4500"), 14000, 85, 1, 7}),
-       hex("55550e1b01 0000 e803 9411 b036 55 01 07")},
-      {"step 1, 10 frames", downloadStep1(12, 10), padded("55550605010c0a", 248)},
+      {"forty ids", idList(kReadPositions, QList<int>{1, 2,  3,  4,  5,  6,  7,  8,  9,  10,
+                                                      11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
+                                                      21, 22, 23, 24, 25, 26, 27, 28, 29, 30,
+                                                      31, 32, 33, 34, 35, 36, 37, 38, 39, 40}),
+       forty},
+  });
+  EXPECT_THROW(idList(kReadPositions, QList<int>(limits::kMaxIdsPerList + 1, 1)), FrameError);
+}
+
+TEST(ProtocolBuilders, ServoParametersFromTheRecord) {
+  using namespace protocol;
+  expectBytes({
+      {"as it leaves the factory", writeServoInfo(KoServoInfo{}),
+       hex("55550e1b 01 0000 e803 9411 b036 55 00 07")},
+      {"every lowest value, LED off, no alarm",
+       writeServoInfo(record(0, 0, 1, 4500, 4600, 50, false, 0)),
+       hex("55550e1b 00 0000 0100 9411 f811 32 01 00")},
+      {"every highest value, stall only",
+       writeServoInfo(record(253, 999, 1000, 13900, 14000, 100, true, KoServoInfo::kAlarmStall)),
+       hex("55550e1b fd e703 e803 4c36 b036 64 00 04")},
+      {"over-voltage and over-temperature",
+       writeServoInfo(record(7, 100, 900, 5000, 12000, 70, true, 3)),
+       hex("55550e1b 07 6400 8403 8813 e02e 46 00 03")},
+  });
+  // The readings are the servo's, never written.
+  KoServoInfo withReadings;
+  withReadings.deviation = -5;
+  withReadings.currentPosition = 321;
+  withReadings.currentVoltage = 7400;
+  EXPECT_EQ(writeServoInfo(withReadings), writeServoInfo(KoServoInfo{}));
+}
+
+TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
+  using namespace protocol;
+  QByteArray step1Max = padded("55550605 01 05", 248);
+  for (int i = 0; i < 4; ++i) step1Max[6 + i] = char(0xFF);  // 1020 = 4 x 255 + 0
+  expectBytes({
+      {"step 1, 0 frames", downloadStep1(0, 0), padded("5555060501 0000", 248)},
+      {"step 1, 1 frame", downloadStep1(12, 1), padded("55550605010c01", 248)},
+      {"step 1, 254 frames", downloadStep1(12, 254), padded("55550605010cfe", 248)},
       {"step 1, 255 frames", downloadStep1(12, 255), padded("55550605010cff00", 248)},
       {"step 1, 300 frames", downloadStep1(12, 300), padded("55550605010cff2d", 248)},
-      {"step 1, 0 frames", downloadStep1(0, 0), padded("5555060501 0000", 248)},
+      {"step 1, a full group", downloadStep1(5, limits::kMaxFramesPerGroup), step1Max},
+      {"step 1, last group", downloadStep1(230, 10), padded("5555060501e60a", 248)},
+      {"step 2, 0 frames", downloadStep2(12, 0), hex("55550605020c0000")},
       {"step 2, 255 frames", downloadStep2(12, 255), hex("55550605020c0100")},
       {"step 2, 256 frames", downloadStep2(12, 256), hex("55550605020c0200")},
-      {"step 2, 0 frames", downloadStep2(12, 0), hex("55550605020c0000")},
-      {"step 3, 300 frames", downloadStep3(12, 300), padded("55550705030c00 0001", 248)},
-      {"step 3, 10 frames", downloadStep3(12, 10), padded("55550605030c00 0001", 248)},
+      {"step 2, a full group", downloadStep2(12, 1020), hex("55550605020c0400")},
       {"step 3, 0 frames", downloadStep3(12, 0), padded("55550505030c00 0001", 248)},
+      {"step 3, 10 frames", downloadStep3(12, 10), padded("55550605030c00 0001", 248)},
+      {"step 3, 300 frames", downloadStep3(12, 300), padded("55550705030c00 0001", 248)},
+      {"step 3, a full group", downloadStep3(12, 1020), padded("55550905030c00 00010203", 248)},
       {"step 4", downloadStep4(12, 1, 44, hex("55550b03 022003 015802 02bc02")),
        hex("55550f05040c012c 022003 015802 02bc02")},
+      {"step 4, last index", downloadStep4(0, 3, 254, hex("55550803 010000 01f401")),
+       hex("55550c050400 03fe 010000 01f401")},
       {"step 5", downloadStep5(230), hex("5555040505e6")},
-  };
-  for (const Built& c : cases) EXPECT_EQ(c.bytes.toHex(' '), c.expected.toHex(' ')) << c.name;
+  });
 }
 
 TEST(ProtocolBuilders, ResetAllServos) {
@@ -83,34 +168,41 @@ TEST(ProtocolBuilders, StepThreeListsEveryPage) {
 
 TEST(ProtocolBuilders, RefuseWhatWouldNotFit) {
   using namespace protocol;
-  QList<int> ids(41, 1);
-  EXPECT_THROW(idList(kReadPositions, ids), FrameError);
-  EXPECT_NO_THROW(idList(kReadPositions, QList<int>(40, 1)));
   EXPECT_THROW(downloadStep1(1, kMaxDownloadFrames + 1), FrameError);
   EXPECT_THROW(downloadStep2(1, -1), FrameError);
   EXPECT_THROW(downloadStep3(1, kMaxDownloadFrames + 1), FrameError);
   EXPECT_THROW(downloadStep4(1, 0, 0, hex("5555")), FrameError);
-  EXPECT_THROW(downloadStep4(1, 0, 0, QByteArray(254, 0)), FrameError);
-  EXPECT_THROW(writeServoInfo({1, 2, 3}), FrameError);
+  EXPECT_NO_THROW(downloadStep4(1, 0, 0, QByteArray(kMaxRecordMoveSize, 0)));
+  EXPECT_THROW(downloadStep4(1, 0, 0, QByteArray(kMaxRecordMoveSize + 1, 0)), FrameError);
   EXPECT_THROW(frame::multiServoMove(0, QList<ServoPosition>(84, {1, 500})), FrameError);
   EXPECT_EQ(frame::multiServoMove(0, QList<ServoPosition>(83, {1, 500})).size(), 7 + 3 * 83);
   EXPECT_STREQ(removeActionsConfirmKey(-1), "comfirm_all_erase");
   EXPECT_STREQ(removeActionsConfirmKey(0), "comfirm_single_erase");
 }
 
-TEST(ProtocolReplies, DownloadAcknowledgement) {
-  EXPECT_EQ(protocol::decodeDownloadAck(padded("5555040503", 64)), 3);
-  EXPECT_EQ(protocol::decodeDownloadAck(hex("55550405")), std::nullopt);
-  EXPECT_EQ(protocol::decodeDownloadAck(padded("5555040803", 64)), std::nullopt);
-  EXPECT_EQ(protocol::replyCommand(hex("555504")), -1);
-  EXPECT_EQ(protocol::replyCommand(padded("55550408", 64)), 8);
-}
+// What each reply decodes to, by the reply table: 21 count and (id, position) triples, 23
+// (id, trim) pairs, 28 the parameter record, 5 the step, 8 nothing more.
+TEST(ProtocolReplies, EachReplyDecodesOnceIntoItsType) {
+  using namespace protocol;
+  const auto positions = std::get<PositionsRead>(
+      decodeReply(padded("55551115 03 01f401 02e803 03dc05", kReportSize)));
+  EXPECT_EQ(positions.count, 3);
+  EXPECT_EQ(positions.readings, (QList<ServoPosition>{{1, 500}, {2, 1000}, {3, 1500}}));
+  // The check of the bus counts the servos that answered, which may be none.
+  EXPECT_EQ(std::get<PositionsRead>(decodeReply(hex("5555031500"))).count, 0);
 
-TEST(ProtocolReplies, Positions) {
-  const QByteArray report = padded("55551115 03 01f401 02e803 03dc05", 64);
-  EXPECT_EQ(protocol::decodePositions(report),
-            (QList<ServoPosition>{{1, 500}, {2, 1000}, {3, 1500}}));
-  EXPECT_TRUE(protocol::decodePositions(hex("55551115")).isEmpty());
+  const auto trims = std::get<TrimsRead>(
+      decodeReply(padded("5555 0d 17 05 019c 02f6 0300 0464 0580", kReportSize)));
+  EXPECT_EQ(trims.trims, (QList<ServoDeviation>{{1, -100}, {2, -10}, {3, 0}, {4, 100}, {5, -128}}));
+
+  EXPECT_EQ(std::get<DownloadAck>(decodeReply(padded("5555040503", kReportSize))).step, 3);
+  EXPECT_TRUE(std::holds_alternative<GroupErased>(decodeReply(padded("55550208", kReportSize))));
+
+  // Too short to say what it carries, or naming nothing a screen asked for.
+  for (const char* h : {"555504", "55550405", "55550415", "5555031c00", "555502ff", "55550203"}) {
+    SCOPED_TRACE(h);
+    EXPECT_TRUE(std::holds_alternative<OtherReply>(decodeReply(hex(h))));
+  }
 }
 
 TEST(ProtocolReplies, CountsBeyondTheReportStopAtItsEnd) {
@@ -123,19 +215,67 @@ TEST(ProtocolReplies, CountsBeyondTheReportStopAtItsEnd) {
   EXPECT_EQ(protocol::decodeDeviations(report.first(6)).size(), 0);
 }
 
-TEST(ProtocolReplies, DeviationsAreTwosComplement) {
-  const QByteArray report = padded("5555 0b 17 04 01f6 027e 037f 8080", 64);
-  EXPECT_EQ(protocol::decodeDeviations(report),
-            (QList<protocol::ServoDeviation>{{1, -10}, {2, 126}, {3, 127}, {128, -128}}));
+// Reply 28 by its offsets: 4 id, 5/7 angles, 9/11 mV, 13 limit, 14 LED, 15 alarms, 16 trim,
+// 17 position, 19 temperature, 20 mV. FF FF is no value; readings hold at 1000 and 15 V.
+TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
+  const struct {
+    const char* fields;  // offsets 4 to 21
+    KoServoInfo expected;
+    int deviation, position, temperature, millivolts;
+  } cases[] = {
+      {"05 0000 e803 9411 b036 55 01 06 f6 ffff 28 3a1e",
+       record(5, 0, 1000, 4500, 14000, 85, false, 6), -10, 0, 40, 7738},
+      {"fd e703 0100 4c36 f811 64 00 00 9c e803 00 983a",
+       record(253, 999, 1, 13900, 4600, 100, true, 0), -100, 1000, 0, 15000},
+      {"01 ffff ffff ffff ffff 32 00 07 64 e903 7f 993a",
+       record(1, 0, 0, 0, 0, 50, true, 7), 100, 1000, 127, 15000},
+      {"01 0000 e803 9411 b036 55 00 fd 00 d007 20 ffff",
+       record(1, 0, 1000, 4500, 14000, 85, true, 5), 0, 1000, 32, 0},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.fields);
+    const auto info =
+        protocol::decodeServoInfo(padded((std::string("5555141c") + c.fields).c_str(), 64));
+    ASSERT_TRUE(info);
+    KoServoInfo expected = c.expected;
+    expected.deviation = c.deviation;
+    expected.currentPosition = c.position;
+    expected.currentTemperature = c.temperature;
+    expected.currentVoltage = c.millivolts;
+    EXPECT_EQ(*info, expected);
+  }
+  const QByteArray full = padded("5555141c 01 0000 e803 9411 b036 55 00 07 00 f401 20 e81c", 64);
+  EXPECT_TRUE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize)));
+  EXPECT_FALSE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize - 1)));
 }
 
-TEST(ProtocolReplies, ServoParameters) {
-  const QByteArray report = padded("5555141c 05 0000 e803 9411 b036 55 01 06 f6 ffff 28 3a1e", 64);
-  const auto info = protocol::decodeServoInfo(report);
-  ASSERT_TRUE(info);
-  const protocol::ServoInfo expected{5, 0, 1000, 4500, 14000, 85, 1, 6, -10, 0, 40, 7738};
-  EXPECT_EQ(*info, expected);
-  EXPECT_FALSE(protocol::decodeServoInfo(report.first(21)));
+// The virtual board answers with the same layout the link reads.
+TEST(ProtocolReplies, TheBoardSideOfTheRecordRoundTrips) {
+  KoServoInfo info = record(9, 20, 980, 6000, 8400, 75, false, 5);
+  info.deviation = -33;
+  info.currentPosition = 777;
+  info.currentTemperature = 41;
+  info.currentVoltage = 7600;
+  QByteArray reply = hex("5555141c") + protocol::servoInfoReplyBody(info);
+  EXPECT_EQ(reply.size(), protocol::kServoInfoReplySize);
+  EXPECT_EQ(protocol::decodeServoInfo(reply), info);
+
+  const auto written = protocol::decodeWriteServoInfo(protocol::writeServoInfo(info));
+  ASSERT_TRUE(written);
+  EXPECT_EQ(written->servoId, 9);
+  EXPECT_EQ(written->voltageMax, 8400);
+  EXPECT_FALSE(written->ledOn);
+  EXPECT_EQ(written->alarmByte(), 5);
+  EXPECT_FALSE(written->currentPosition);
+  EXPECT_FALSE(protocol::decodeWriteServoInfo(hex("55550e1b0100")));
+}
+
+TEST(Limits, APositionReadBackPastTheEndStopReadsAsTheEndAndAWrappedOneAsZero) {
+  const std::pair<int, int> cases[] = {{0, 0},      {500, 500},  {1000, 1000}, {1001, 1000},
+                                       {1500, 1000}, {2000, 1000}, {2001, 0},    {65531, 0}};
+  for (const auto& [reading, shown] : cases) {
+    EXPECT_EQ(limits::readBackPosition(reading), shown) << reading;
+  }
 }
 
 }  // namespace

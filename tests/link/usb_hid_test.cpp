@@ -18,10 +18,22 @@ QStringList& tips() { return RecordingPrompter::instance().tips; }
 class RecordingDelegate : public QObject, public UsbHidDelegate {
  public:
   explicit RecordingDelegate(usbHid& link) : link_(link) {}
-  void usbhidDidRecvData(const QByteArray& report) override { reports.append(report); }
+  void usbhidDidReadPositions(const protocol::PositionsRead& r) override {
+    reports.append(QStringLiteral("positions %1").arg(r.readings.size()));
+  }
+  void usbhidDidCountServos(int count) override {
+    reports.append(QStringLiteral("count %1").arg(count));
+  }
+  void usbhidDidReadTrims(const QList<protocol::ServoDeviation>& t) override {
+    reports.append(QStringLiteral("trims %1").arg(t.size()));
+  }
+  void usbhidDidReadServoInfo(const KoServoInfo& info) override {
+    reports.append(QStringLiteral("servo %1").arg(info.servoId));
+  }
+  void usbhidDidEraseGroups() override { reports.append(QStringLiteral("erased")); }
   void usbhidDidMatch() override { events.append(link_.connection() ? "match+" : "match-"); }
   void usbhidDidRemove() override { events.append(link_.connection() ? "remove+" : "remove-"); }
-  QList<QByteArray> reports;
+  QStringList reports;
   QStringList events;
 
  private:
@@ -43,7 +55,7 @@ TEST_F(UsbHidTest, MissingRepliesShowTheirTip) {
       {protocol::actionsRun(1), nullptr},
       {protocol::stopActions(), nullptr},
       {protocol::idList(protocol::kUnloadServos, {1}), nullptr},
-      {protocol::speed("1", "0", 0), nullptr},
+      {protocol::speed(1, 0, 0), nullptr},
   };
   link.setReplyTimeout(milliseconds(0));
   for (const auto& c : cases) {
@@ -147,22 +159,39 @@ TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
   EXPECT_FALSE(notifier.titles.join(' ').contains("USB"));
 }
 
-TEST_F(UsbHidTest, ReportsReachTheDelegateAndBadOnesDoNoHarm) {
+TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
   auto delegate = std::make_unique<RecordingDelegate>(link);
   link.setDelegate(delegate.get());
   board.sendReport(QByteArray::fromHex("5555"));  // too short to name a command
   QByteArray garbage(64, '\xA7');
   board.sendReport(garbage);
   board.sendReport(QByteArray(300, '\xFF'));
+  board.sendReport(QByteArray::fromHex("5555031c"));  // a parameter reply cut short
   link.sendReadServoInfo();
-  ASSERT_TRUE(processUntil([&] { return delegate->reports.size() == 3; }));
-  EXPECT_EQ(delegate->reports[0], garbage);
-  EXPECT_EQ(delegate->reports[2][3], protocol::kReadServoInfo);
+  link.sendReadDeviation({});
+  link.sendReadAngle({});
+  link.sendData(protocol::removeActions(3));
+  ASSERT_TRUE(processUntil([&] { return delegate->reports.size() == 4; }));
+  EXPECT_EQ(delegate->reports, (QStringList{"servo 1", "trims 0", "positions 0", "erased"}));
 
   delegate.reset();  // held weakly: a gone screen is not called
   board.sendReport(garbage);
   link.sendReadServoInfo();
   processPending();
+}
+
+TEST_F(UsbHidTest, APositionsReplyAnswersTheServoCheckOnlyWhileOneIsOut) {
+  RecordingDelegate delegate(link);
+  link.setDelegate(&delegate);
+  QList<int> counted;
+  QObject::connect(&link, &usbHid::servosCounted, [&](int n) { counted.append(n); });
+  board.setBusServoCount(2);
+  board.busServos()[1].info.servoId = 2;
+  link.sendCheckManyConnectServo();
+  link.sendReadAngle({});  // the arm's read that follows is no count
+  ASSERT_TRUE(processUntil([&] { return delegate.reports.size() == 2; }));
+  EXPECT_EQ(delegate.reports, (QStringList{"count 2", "positions 0"}));
+  EXPECT_EQ(counted, QList<int>{2});
 }
 
 // A board that takes no frames.

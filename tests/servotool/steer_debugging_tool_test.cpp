@@ -53,8 +53,19 @@ TEST_F(ToolFixture, AParameterReplyAfterSeveralAnsweredIsNeitherShownNorEnablesS
 
 TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
   showTool();
-  VirtualBoard::BusServo& s = board.busServos().first();
-  s = {7, 1005, 100, 4420, 16000, 70, 1, 5, -128, 1001, 40, 16000};
+  KoServoInfo& s = board.busServos().first().info;
+  s.servoId = 7;
+  s.angleMin = 1005;
+  s.angleMax = 100;
+  s.voltageMin = 4420;
+  s.voltageMax = 16000;
+  s.temperatureLimit = 70;
+  s.ledOn = false;
+  s.setAlarmByte(5);
+  s.deviation = -128;
+  s.currentPosition = 1001;
+  s.currentTemperature = 40;
+  s.currentVoltage = 16000;
   read();
   EXPECT_EQ(tips().last(), qtTrId("read_success"));
   KoServoParameterPanels& p = panels();
@@ -101,7 +112,16 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
 
 TEST_F(ToolFixture, SetWithTheDefaultsWritesTheServoAndRestsOneInterval) {
   showTool();
-  board.busServos().first() = {9, 5, 6, 7000, 8000, 60, 1, 0};
+  KoServoInfo odd;
+  odd.servoId = 9;
+  odd.angleMin = 5;
+  odd.angleMax = 6;
+  odd.voltageMin = 7000;
+  odd.voltageMax = 8000;
+  odd.temperatureLimit = 60;
+  odd.ledOn = false;
+  odd.setAlarmByte(0);
+  board.busServos().first().info = odd;
   tool.setDelays(std::chrono::hours(1), std::chrono::milliseconds(0));
   click(tool.buttonDefault());
   click(tool.buttonSetting());
@@ -110,10 +130,10 @@ TEST_F(ToolFixture, SetWithTheDefaultsWritesTheServoAndRestsOneInterval) {
   ASSERT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
   EXPECT_EQ(sent(protocol::kWriteServoInfo).first().toHex(' '),
             "55 55 0e 1b 01 00 00 e8 03 94 11 b0 36 55 00 07");
-  const VirtualBoard::BusServo& s = board.busServos().first();
-  EXPECT_EQ(std::tie(s.id, s.minAngle, s.maxAngle, s.minVoltage, s.maxVoltage),
+  const KoServoInfo& s = board.busServos().first().info;
+  EXPECT_EQ(std::tie(s.servoId, s.angleMin, s.angleMax, s.voltageMin, s.voltageMax),
             std::tuple(1, 0, 1000, 4500, 14000));
-  EXPECT_EQ(std::tie(s.temperatureLimit, s.led, s.alarm), std::tuple(85, 0, 7));
+  EXPECT_EQ(std::tuple(s.temperatureLimit, s.ledOn, s.alarmByte()), std::tuple(85, true, 7));
   EXPECT_FALSE(tool.buttonSetting()->isEnabled());
   EXPECT_TRUE(tool.myprogress()->isVisible());
 }
@@ -203,7 +223,7 @@ TEST_F(ToolFixture, PositionMovesTheServoInTheGivenTime) {
   ASSERT_EQ(sent(protocol::kMultiServoMove).size(), 1);
   EXPECT_EQ(sent(protocol::kMultiServoMove).first().toHex(' '), "55 55 08 03 01 2c 01 01 d0 02");
   EXPECT_EQ(t.sliderTime->value(), 300);
-  EXPECT_EQ(board.busServos().first().position, 720);
+  EXPECT_EQ(board.busServos().first().info.currentPosition, 720);
 }
 
 }  // namespace
