@@ -16,7 +16,7 @@
 
 // The controller board, simulated: it answers every command the way the real board's
 // replies are laid out and keeps the state a user can see (servo positions that take their
-// time to change, trims, unloaded servos that can be posed by hand, 231 stored groups, a
+// time to change, trims, unloaded servos that can be posed by hand, every stored group, a
 // running group, bus servos). Faults can be injected for tests. Lives on the main thread;
 // only isPlugged() may be asked from other threads.
 class VirtualBoard : public QObject {

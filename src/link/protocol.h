@@ -42,7 +42,7 @@ constexpr int kMaxDownloadFrames = kMaxPages * kFramesPerPage;
 constexpr int kAllGroups = -1;
 constexpr int kSerialMoveTime = 20;
 // A download step 4 carries a move of at most this many bytes (its LEN must fit one byte).
-constexpr int kMaxRecordMoveSize = 253;
+constexpr int kMaxRecordMoveSize = 0xFF - 2;
 constexpr int kServoInfoReplySize = 22;
 
 // Command 3.

@@ -73,8 +73,8 @@ struct ActionFileChoice {
   bool isEmpty() const { return path.isEmpty() && names.isEmpty(); }
 };
 
-// Where several files may be chosen each needs a name "<group>号<rest>" with a group of 0
-// to 230; a name without "号" tips "file_error" once, a group out of range is dropped.
+// Where several files may be chosen each needs a name "<group>号<rest>" with a group number
+// the board has; a name without "号" tips "file_error" once, a group out of range is dropped.
 ActionFileChoice<KoVelmarPwmModel> chooseVelmarFiles(const QStringList& paths, bool multiple);
 ActionFileChoice<KoPwmModel> chooseFiles(const QStringList& paths, bool multiple);
 
