@@ -32,7 +32,7 @@ constexpr int kRounds = 301;
 class FixedPanels final : public KoFilePanels {
  public:
   QString path;
-  QStringList chooseFilesToOpen(bool) override { return {path}; }
+  QStringList chooseFilesToOpen(bool, const QString&) override { return {path}; }
   QString chooseFileToSave() override { return {}; }
 };
 
@@ -152,7 +152,7 @@ void measureUndo(KoVelmarViewController& editor, FixedPanels& panels, const QStr
     history->redo();
     model->flushRenumbering();
   };
-  const auto at = [&](int tag) {
+  const auto at = [&](EditorAction tag) {
     return [&editor, model, middle, tag] {
       model->setSelectIndex(middle);
       editor.buttonClick(tag);

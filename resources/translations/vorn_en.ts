@@ -221,7 +221,17 @@
     <message id="comfirm_single_erase">
         <source>comfirm_single_erase</source>
         <extracomment>Question of a confirmation dialog</extracomment>
-        <translation>Erase the chosen action group from the board?</translation>
+        <translation>Erase action group %1 from the board?</translation>
+    </message>
+    <message id="open_panel_title">
+        <source>open_panel_title</source>
+        <extracomment>Title of the file panel that opens an action file</extracomment>
+        <translation>Open an action file</translation>
+    </message>
+    <message id="integrate_panel_title">
+        <source>integrate_panel_title</source>
+        <extracomment>Title of the file panel whose files are merged into the list</extracomment>
+        <translation>Merge action files into the list</translation>
     </message>
     <message id="comfirm_all_erase">
         <source>comfirm_all_erase</source>
@@ -1387,6 +1397,131 @@
         <source>read_no_channel</source>
         <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
         <translation>Show at least one channel to read its servo position.</translation>
+    </message>
+    <message id="pose_no_channel">
+        <source>pose_no_channel</source>
+        <extracomment>Message of a tip dialog: adding or updating a frame with every channel hidden</extracomment>
+        <translation>Show at least one channel to make a frame of the pose.</translation>
+    </message>
+    <message id="tip_add_action">
+        <source>tip_add_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Add the pose on the sliders as a new frame at the end</translation>
+    </message>
+    <message id="tip_delete_action">
+        <source>tip_delete_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Delete the selected frames</translation>
+    </message>
+    <message id="tip_update_action">
+        <source>tip_update_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Replace the selected frame with the pose on the sliders</translation>
+    </message>
+    <message id="tip_insert_action">
+        <source>tip_insert_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Insert the pose on the sliders before the selected frame</translation>
+    </message>
+    <message id="tip_open_action">
+        <source>tip_open_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Open an action file in place of the frame list</translation>
+    </message>
+    <message id="tip_save_action">
+        <source>tip_save_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Save the frame list to its file</translation>
+    </message>
+    <message id="tip_integrate_action">
+        <source>tip_integrate_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Add the frames of action files to the end of the list</translation>
+    </message>
+    <message id="tip_read_deviation">
+        <source>tip_read_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Read the trims the servos hold onto the trim sliders</translation>
+    </message>
+    <message id="tip_download_deviation">
+        <source>tip_download_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Store the trims on the sliders in the servos</translation>
+    </message>
+    <message id="tip_reset_deviation">
+        <source>tip_reset_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Set every trim slider back to 0 (nothing is sent)</translation>
+    </message>
+    <message id="tip_motor_off">
+        <source>tip_motor_off</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Power the servos off so the arm can be posed by hand</translation>
+    </message>
+    <message id="tip_read_angle">
+        <source>tip_read_angle</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Read the servos' positions back as a new frame</translation>
+    </message>
+    <message id="tip_reset_servo">
+        <source>tip_reset_servo</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Move every servo to the middle (500)</translation>
+    </message>
+    <message id="tip_run_online">
+        <source>tip_run_online</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Play the frame list on the arm; press again or Stop to end</translation>
+    </message>
+    <message id="tip_download">
+        <source>tip_download</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Store the frame list in the board as the chosen action group</translation>
+    </message>
+    <message id="tip_run_action">
+        <source>tip_run_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Run the chosen action group stored in the board</translation>
+    </message>
+    <message id="tip_stop">
+        <source>tip_stop</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Stop whatever plays: the online run, a recording and the board's action group</translation>
+    </message>
+    <message id="tip_single_erase">
+        <source>tip_single_erase</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Erase the chosen action group from the board</translation>
+    </message>
+    <message id="tip_all_erase">
+        <source>tip_all_erase</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>Erase every action group from the board</translation>
+    </message>
+    <message id="group_running">
+        <source>group_running</source>
+        <extracomment>Status line: a group started on the board; %1 is its number</extracomment>
+        <translation>Group %1 running — Stop or Esc ends it</translation>
+    </message>
+    <message id="group_stopped">
+        <source>group_stopped</source>
+        <extracomment>Status line: the running group was stopped</extracomment>
+        <translation>Group %1 stopped</translation>
+    </message>
+    <message id="group_over">
+        <source>group_over</source>
+        <extracomment>Status line: a group's known length has passed</extracomment>
+        <translation>Group %1 is over</translation>
+    </message>
+    <message id="trims_stored">
+        <source>trims_stored</source>
+        <extracomment>Status line: the board confirmed the trims were stored</extracomment>
+        <translation>Trims stored in the servos</translation>
+    </message>
+    <message id="trims_not_stored">
+        <source>trims_not_stored</source>
+        <extracomment>Status line: the board did not confirm storing the trims</extracomment>
+        <translation>The trims were not stored: the board did not answer</translation>
     </message>
     <message id="serial_port_tips">
         <source>serial_port_tips</source>

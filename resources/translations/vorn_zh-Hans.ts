@@ -221,7 +221,17 @@
     <message id="comfirm_single_erase">
         <source>comfirm_single_erase</source>
         <extracomment>Question of a confirmation dialog</extracomment>
-        <translation>确定要擦除控制板上的所选动作组吗？</translation>
+        <translation>确定要擦除控制板上的动作组 %1 吗？</translation>
+    </message>
+    <message id="open_panel_title">
+        <source>open_panel_title</source>
+        <extracomment>Title of the file panel that opens an action file</extracomment>
+        <translation>打开动作文件</translation>
+    </message>
+    <message id="integrate_panel_title">
+        <source>integrate_panel_title</source>
+        <extracomment>Title of the file panel whose files are merged into the list</extracomment>
+        <translation>把动作文件合并到列表</translation>
     </message>
     <message id="comfirm_all_erase">
         <source>comfirm_all_erase</source>
@@ -1387,6 +1397,131 @@
         <source>read_no_channel</source>
         <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
         <translation>请至少显示一个通道，才能回读舵机位置。</translation>
+    </message>
+    <message id="pose_no_channel">
+        <source>pose_no_channel</source>
+        <extracomment>Message of a tip dialog: adding or updating a frame with every channel hidden</extracomment>
+        <translation>请至少显示一个通道，才能把姿态记为一帧。</translation>
+    </message>
+    <message id="tip_add_action">
+        <source>tip_add_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把滑块上的姿态作为新帧加到末尾</translation>
+    </message>
+    <message id="tip_delete_action">
+        <source>tip_delete_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>删除选中的帧</translation>
+    </message>
+    <message id="tip_update_action">
+        <source>tip_update_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>用滑块上的姿态替换选中的帧</translation>
+    </message>
+    <message id="tip_insert_action">
+        <source>tip_insert_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把滑块上的姿态插到选中的帧之前</translation>
+    </message>
+    <message id="tip_open_action">
+        <source>tip_open_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>打开动作文件，替换帧列表</translation>
+    </message>
+    <message id="tip_save_action">
+        <source>tip_save_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把帧列表保存到文件</translation>
+    </message>
+    <message id="tip_integrate_action">
+        <source>tip_integrate_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把动作文件的帧加到列表末尾</translation>
+    </message>
+    <message id="tip_read_deviation">
+        <source>tip_read_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把舵机保存的偏差读到偏差滑块上</translation>
+    </message>
+    <message id="tip_download_deviation">
+        <source>tip_download_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把偏差滑块上的偏差保存到舵机</translation>
+    </message>
+    <message id="tip_reset_deviation">
+        <source>tip_reset_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把所有偏差滑块归零（不发送）</translation>
+    </message>
+    <message id="tip_motor_off">
+        <source>tip_motor_off</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>让舵机断电，以便用手摆姿态</translation>
+    </message>
+    <message id="tip_read_angle">
+        <source>tip_read_angle</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>回读舵机位置，作为新帧</translation>
+    </message>
+    <message id="tip_reset_servo">
+        <source>tip_reset_servo</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把所有舵机转到中位（500）</translation>
+    </message>
+    <message id="tip_run_online">
+        <source>tip_run_online</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>在机械臂上播放帧列表；再按一次或按停止结束</translation>
+    </message>
+    <message id="tip_download">
+        <source>tip_download</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把帧列表下载到控制板，存为所选动作组</translation>
+    </message>
+    <message id="tip_run_action">
+        <source>tip_run_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>运行控制板中所选的动作组</translation>
+    </message>
+    <message id="tip_stop">
+        <source>tip_stop</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>停止正在进行的一切：在线运行、录制和控制板的动作组</translation>
+    </message>
+    <message id="tip_single_erase">
+        <source>tip_single_erase</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>从控制板擦除所选动作组</translation>
+    </message>
+    <message id="tip_all_erase">
+        <source>tip_all_erase</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>擦除控制板上的所有动作组</translation>
+    </message>
+    <message id="group_running">
+        <source>group_running</source>
+        <extracomment>Status line: a group started on the board; %1 is its number</extracomment>
+        <translation>动作组 %1 运行中 — 按停止或 Esc 结束</translation>
+    </message>
+    <message id="group_stopped">
+        <source>group_stopped</source>
+        <extracomment>Status line: the running group was stopped</extracomment>
+        <translation>动作组 %1 已停止</translation>
+    </message>
+    <message id="group_over">
+        <source>group_over</source>
+        <extracomment>Status line: a group's known length has passed</extracomment>
+        <translation>动作组 %1 已运行完毕</translation>
+    </message>
+    <message id="trims_stored">
+        <source>trims_stored</source>
+        <extracomment>Status line: the board confirmed the trims were stored</extracomment>
+        <translation>偏差已保存到舵机</translation>
+    </message>
+    <message id="trims_not_stored">
+        <source>trims_not_stored</source>
+        <extracomment>Status line: the board did not confirm storing the trims</extracomment>
+        <translation>偏差没有保存：控制板没有应答</translation>
     </message>
     <message id="serial_port_tips">
         <source>serial_port_tips</source>

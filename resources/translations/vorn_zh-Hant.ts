@@ -221,7 +221,17 @@
     <message id="comfirm_single_erase">
         <source>comfirm_single_erase</source>
         <extracomment>Question of a confirmation dialog</extracomment>
-        <translation>確定要清除控制板上的所選動作組嗎？</translation>
+        <translation>確定要清除控制板上的動作組 %1 嗎？</translation>
+    </message>
+    <message id="open_panel_title">
+        <source>open_panel_title</source>
+        <extracomment>Title of the file panel that opens an action file</extracomment>
+        <translation>開啟動作檔案</translation>
+    </message>
+    <message id="integrate_panel_title">
+        <source>integrate_panel_title</source>
+        <extracomment>Title of the file panel whose files are merged into the list</extracomment>
+        <translation>把動作檔案合併到列表</translation>
     </message>
     <message id="comfirm_all_erase">
         <source>comfirm_all_erase</source>
@@ -1387,6 +1397,131 @@
         <source>read_no_channel</source>
         <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
         <translation>請至少顯示一個通道，才能回讀舵機位置。</translation>
+    </message>
+    <message id="pose_no_channel">
+        <source>pose_no_channel</source>
+        <extracomment>Message of a tip dialog: adding or updating a frame with every channel hidden</extracomment>
+        <translation>請至少顯示一個通道，才能把姿態記為一幀。</translation>
+    </message>
+    <message id="tip_add_action">
+        <source>tip_add_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把滑桿上的姿態作為新幀加到末尾</translation>
+    </message>
+    <message id="tip_delete_action">
+        <source>tip_delete_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>刪除選中的幀</translation>
+    </message>
+    <message id="tip_update_action">
+        <source>tip_update_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>用滑桿上的姿態取代選中的幀</translation>
+    </message>
+    <message id="tip_insert_action">
+        <source>tip_insert_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把滑桿上的姿態插到選中的幀之前</translation>
+    </message>
+    <message id="tip_open_action">
+        <source>tip_open_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>開啟動作檔案，取代幀列表</translation>
+    </message>
+    <message id="tip_save_action">
+        <source>tip_save_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把幀列表儲存到檔案</translation>
+    </message>
+    <message id="tip_integrate_action">
+        <source>tip_integrate_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把動作檔案的幀加到列表末尾</translation>
+    </message>
+    <message id="tip_read_deviation">
+        <source>tip_read_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把伺服機儲存的偏差讀到偏差滑桿上</translation>
+    </message>
+    <message id="tip_download_deviation">
+        <source>tip_download_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把偏差滑桿上的偏差儲存到伺服機</translation>
+    </message>
+    <message id="tip_reset_deviation">
+        <source>tip_reset_deviation</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把所有偏差滑桿歸零（不傳送）</translation>
+    </message>
+    <message id="tip_motor_off">
+        <source>tip_motor_off</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>讓伺服機斷電，以便用手擺姿態</translation>
+    </message>
+    <message id="tip_read_angle">
+        <source>tip_read_angle</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>回讀伺服機位置，作為新幀</translation>
+    </message>
+    <message id="tip_reset_servo">
+        <source>tip_reset_servo</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把所有伺服機轉到中位（500）</translation>
+    </message>
+    <message id="tip_run_online">
+        <source>tip_run_online</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>在機械臂上播放幀列表；再按一次或按停止結束</translation>
+    </message>
+    <message id="tip_download">
+        <source>tip_download</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>把幀列表下載到控制板，存為所選動作組</translation>
+    </message>
+    <message id="tip_run_action">
+        <source>tip_run_action</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>執行控制板中所選的動作組</translation>
+    </message>
+    <message id="tip_stop">
+        <source>tip_stop</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>停止正在進行的一切：線上執行、錄製和控制板的動作組</translation>
+    </message>
+    <message id="tip_single_erase">
+        <source>tip_single_erase</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>從控制板擦除所選動作組</translation>
+    </message>
+    <message id="tip_all_erase">
+        <source>tip_all_erase</source>
+        <extracomment>Tooltip of an editor button</extracomment>
+        <translation>擦除控制板上的所有動作組</translation>
+    </message>
+    <message id="group_running">
+        <source>group_running</source>
+        <extracomment>Status line: a group started on the board; %1 is its number</extracomment>
+        <translation>動作組 %1 執行中 — 按停止或 Esc 結束</translation>
+    </message>
+    <message id="group_stopped">
+        <source>group_stopped</source>
+        <extracomment>Status line: the running group was stopped</extracomment>
+        <translation>動作組 %1 已停止</translation>
+    </message>
+    <message id="group_over">
+        <source>group_over</source>
+        <extracomment>Status line: a group's known length has passed</extracomment>
+        <translation>動作組 %1 已執行完畢</translation>
+    </message>
+    <message id="trims_stored">
+        <source>trims_stored</source>
+        <extracomment>Status line: the board confirmed the trims were stored</extracomment>
+        <translation>偏差已儲存到伺服機</translation>
+    </message>
+    <message id="trims_not_stored">
+        <source>trims_not_stored</source>
+        <extracomment>Status line: the board did not confirm storing the trims</extracomment>
+        <translation>偏差沒有儲存：控制板沒有應答</translation>
     </message>
     <message id="serial_port_tips">
         <source>serial_port_tips</source>

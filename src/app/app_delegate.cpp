@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDebug>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTabBar>
@@ -98,7 +99,23 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
                              screen ? screen->availableGeometry() : fallback));
   windowButtons_->refresh();
   addShortcuts();
+  qApp->installEventFilter(this);
   useVirtualBoard(simulate);
+}
+
+bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (key->key() != Qt::Key_Escape || !widget || !window_ || widget->window() != window_) {
+    return QObject::eventFilter(watched, event);
+  }
+  if (event == lastEscape_ && key->timestamp() == lastEscapeTime_) return false;
+  lastEscape_ = event;
+  lastEscapeTime_ = key->timestamp();
+  static_cast<KoVelmarViewController*>(vc1_)->stopEverything(false);
+  if (link_.motorMode() && motorModeReset_) motorModeReset_();
+  return false;
 }
 
 void AppDelegate::addShortcuts() {

@@ -33,6 +33,9 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   void applicationDidFinishLaunching(bool simulate);
 
   void selectTitleIndex(int index) override;
+  // Escape anywhere in the window stops what plays, without taking the key from the control
+  // that has the focus (a field still restores its text, a cell edit is still cancelled).
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void switchLinkRequested() override;
   // Talks to the virtual board (true) or the board on USB.
   void useVirtualBoard(bool on);
@@ -69,5 +72,8 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QWidget* vc2_ = nullptr;
   TrayNotifier* notifier_ = nullptr;
   KoBusServoMenu* busServoMenu_ = nullptr;
+  // A key event travels up through the parents; it is acted on once.
+  const QEvent* lastEscape_ = nullptr;
+  quint64 lastEscapeTime_ = 0;
   KoWindowButtons* windowButtons_ = nullptr;
 };

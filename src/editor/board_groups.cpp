@@ -1,6 +1,7 @@
 #include "editor/board_groups.h"
 
 #include <QDebug>
+#include <limits>
 
 #include "editor/frame_list_model.h"
 #include "link/usb_hid.h"
@@ -10,21 +11,23 @@
 KoBoardGroups::KoBoardGroups(usbHid& hid, KoFrameListModel* model, Group group, QObject* parent)
     : QObject(parent), hid_(hid), model_(model), group_(std::move(group)), downloader_(hid) {
   downloader_.setListener(this);
+  over_.setSingleShot(true);
+  connect(&over_, &QTimer::timeout, this, &KoBoardGroups::groupOver);
 }
 
-bool KoBoardGroups::buttonClick(int tag) {
-  switch (tag) {
+bool KoBoardGroups::buttonClick(EditorAction action) {
+  switch (action) {
     case kRunGroup:
-      hid_.sendActionsRun(group_());
+      runGroup();
       return true;
     case kStopGroup:
-      hid_.sendStopActions();
+      stopGroup();
       return true;
     case kEraseGroup:
-      hid_.sendRemoveActions(group_());
+      if (hid_.sendRemoveActions(group_())) lengths_.remove(group_());
       return true;
     case kEraseAll:
-      hid_.sendRemoveActions(-1);
+      if (hid_.sendRemoveActions(protocol::kAllGroups)) lengths_.clear();
       return true;
     case kDownload:
       download();
@@ -34,6 +37,32 @@ bool KoBoardGroups::buttonClick(int tag) {
   }
 }
 
+void KoBoardGroups::runGroup() {
+  const int group = group_();
+  if (!hid_.sendActionsRun(group)) return;
+  runningGroup_ = group;
+  over_.stop();
+  // The board says nothing when a group ends; a group downloaded here has a known length.
+  if (const auto length = lengths_.constFind(group); length != lengths_.constEnd()) {
+    over_.start(int(std::min<qint64>(*length, std::numeric_limits<int>::max())));
+  }
+  emit statusChanged(qtTrId("group_running").arg(group), true);
+}
+
+void KoBoardGroups::stopGroup() {
+  const int group = runningGroup_;
+  if (!hid_.sendStopActions()) return;
+  over_.stop();
+  runningGroup_ = -1;
+  if (group >= 0) emit statusChanged(qtTrId("group_stopped").arg(group), false);
+}
+
+void KoBoardGroups::groupOver() {
+  if (runningGroup_ < 0) return;
+  emit statusChanged(qtTrId("group_over").arg(runningGroup_), false);
+  runningGroup_ = -1;
+}
+
 void KoBoardGroups::download() {
   if (model_->count() == 0) {
     KoTools::showTipWithMessage(qtTrId("add_action_first"));
@@ -41,7 +70,11 @@ void KoBoardGroups::download() {
   }
   DownloadJob job;
   job.group = downloadGroup_ = group_();
-  for (const VelmarFrame& frame : model_->frames()) job.frames.append(frame->bytes);
+  downloadLength_ = 0;
+  for (const VelmarFrame& frame : model_->frames()) {
+    job.frames.append(frame->bytes);
+    downloadLength_ += frame->time;
+  }
   downloadCount_ = int(job.frames.size());
   QString why;
   if (!downloader_.start({job}, &why)) {
@@ -83,6 +116,7 @@ void KoBoardGroups::downloadFrameSent(int, int frame) {
 void KoBoardGroups::downloadFinished(const DownloadResult& result) {
   showRunning(false);
   if (result.end == DownloadEnd::Done) {
+    lengths_[downloadGroup_] = downloadLength_;
     KoTools::showTipWithMessage(qtTrId("download_success"));
   } else if (result.end != DownloadEnd::Cancelled) {
     qWarning().noquote() << QStringLiteral("download of group %1 ended at step %2")
@@ -93,6 +127,11 @@ void KoBoardGroups::downloadFinished(const DownloadResult& result) {
 }
 
 void KoBoardGroups::connectionLost() {
+  // What ran on a board that went away is no longer known; the groups may be another's.
+  if (runningGroup_ >= 0) emit statusChanged({}, false);
+  runningGroup_ = -1;
+  over_.stop();
+  lengths_.clear();
   if (!hid_.download()) return;
   // The downloader ends its worker itself and reports the lost board.
   showRunning(false);

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
+#include <QTimer>
 #include <functional>
 
+#include "editor/editor_actions.h"
 #include "link/action_downloader.h"
 
 class KoFrameListModel;
@@ -15,13 +18,11 @@ class KoBoardGroups : public QObject, public DownloadListener {
   Q_OBJECT
 
  public:
-  enum Tag {
-    kRunGroup = 4001,
-    kStopGroup = 4002,
-    kEraseGroup = 4003,
-    kEraseAll = 4004,
-    kDownload = 4005,
-  };
+  static constexpr EditorAction kRunGroup = EditorAction::RunGroup;
+  static constexpr EditorAction kStopGroup = EditorAction::Stop;
+  static constexpr EditorAction kEraseGroup = EditorAction::EraseGroup;
+  static constexpr EditorAction kEraseAll = EditorAction::EraseAll;
+  static constexpr EditorAction kDownload = EditorAction::Download;
 
   // The group number as it stands when a command goes out.
   using Group = std::function<int()>;
@@ -31,18 +32,26 @@ class KoBoardGroups : public QObject, public DownloadListener {
   void setDownloadButton(KoImageTitleButton* button) { button_ = button; }
   ActionDownloader& downloader() { return downloader_; }
 
-  bool buttonClick(int tag);
+  bool buttonClick(EditorAction action);
   // The board went away: whatever a download showed is put back.
   void connectionLost();
+  // The group this program started on the board, -1 when none is known to run.
+  int runningGroup() const { return runningGroup_; }
 
   void downloadFrameSent(int job, int frame) override;
   void downloadFinished(const DownloadResult& result) override;
 
  signals:
   void frameSent(int row);
+  // How a board action went: a lasting state, or a result that may fade; empty clears.
+  void statusChanged(const QString& text, bool lasting);
 
  private:
   void download();
+  void runGroup();
+  void stopGroup();
+  // A group ran its course, as far as its length is known.
+  void groupOver();
   void showRunning(bool running);
   QString progressText(int frame) const;
   QString groupName() const;
@@ -54,4 +63,9 @@ class KoBoardGroups : public QObject, public DownloadListener {
   KoImageTitleButton* button_ = nullptr;
   int downloadGroup_ = 0;
   int downloadCount_ = 0;
+  qint64 downloadLength_ = 0;
+  int runningGroup_ = -1;
+  // How long the groups downloaded in this session play, in ms; others are not known.
+  QHash<int, qint64> lengths_;
+  QTimer over_;
 };

@@ -23,8 +23,8 @@ void KoEditorFiles::setDragView(KoDragView* view) {
   view->setDelegate(this);
 }
 
-bool KoEditorFiles::buttonClick(int tag) {
-  switch (tag) {
+bool KoEditorFiles::buttonClick(EditorAction action) {
+  switch (action) {
     case kOpen:
       open(false);
       return true;
@@ -44,7 +44,8 @@ bool KoEditorFiles::buttonClick(int tag) {
 
 void KoEditorFiles::open(bool series) {
   if (!series && !maybeSave()) return;
-  const auto choice = KoTools::openFileAllowsMultipleSelectionVelmar(false);
+  const auto choice = KoTools::openFileAllowsMultipleSelectionVelmar(
+      false, qtTrId(series ? "integrate_panel_title" : "open_panel_title"));
   if (choice.frames.isEmpty()) return;
   if (!openFile(choice.frames, series, choice.path)) return;
   emit filePathChanged(choice.path);
@@ -81,9 +82,20 @@ bool KoEditorFiles::eventFilter(QObject* watched, QEvent* event) {
   return true;
 }
 
+// A file name kept on one line where a question wraps: a word joiner between every two
+// characters, which Chinese text would otherwise break between.
+QString KoEditorFiles::unbroken(const QString& name) {
+  QString out;
+  for (qsizetype i = 0; i < name.size(); ++i) {
+    if (i > 0 && !name[i].isLowSurrogate()) out += QChar(0x2060);
+    out += name[i];
+  }
+  return out;
+}
+
 bool KoEditorFiles::maybeSave() {
   if (!history_->modified()) return true;
-  switch (KoTools::askToSaveWithMessage(qtTrId("save_changes_ask").arg(documentName()))) {
+  switch (KoTools::askToSaveWithMessage(qtTrId("save_changes_ask").arg(unbroken(documentName())))) {
     case Prompter::SaveAnswer::Save:
       return save(false);
     case Prompter::SaveAnswer::Discard:

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "editor/editor_actions.h"
 #include "widgets/drag_view.h"
 
 class KoFrameHistory;
@@ -17,15 +18,18 @@ class KoEditorFiles : public QObject, public KoDragViewDelegate {
   Q_OBJECT
 
  public:
-  enum Tag { kOpen = 9001, kSave = 9002, kIntegrate = 9003, kSaveAs = 9004 };
+  static constexpr EditorAction kOpen = EditorAction::Open;
+  static constexpr EditorAction kSave = EditorAction::Save;
+  static constexpr EditorAction kIntegrate = EditorAction::Merge;
+  static constexpr EditorAction kSaveAs = EditorAction::SaveAs;
 
   KoEditorFiles(KoFrameListModel* model, KoFrameHistory* history, UILabel* reminder,
                 QObject* parent = nullptr);
 
   void setDragView(KoDragView* view);
 
-  // The file buttons, by tag; false when the tag is not one of them.
-  bool buttonClick(int tag);
+  // The file buttons; false when the action is not one of them.
+  bool buttonClick(EditorAction action);
   // Loads frames that came from `path`; replaces the list unless `series`. False when the
   // user declined or nothing changed.
   bool openFile(const VelmarFrames& frames, bool series, const QString& path);
@@ -41,6 +45,8 @@ class KoEditorFiles : public QObject, public KoDragViewDelegate {
   QString currentPath() const { return currentPath_; }
   // The file's name, or "untitled" for a new list.
   QString documentName() const;
+  // The name as a question shows it: never broken across lines.
+  static QString unbroken(const QString& name);
 
   void returnDataArray(const DragViewResult& result) override;
   // Installed on the window: its close, from any key, button or the window manager, asks

@@ -21,37 +21,42 @@ void KoVelmarViewController::addShortcuts() {
   // frame keys while the table has it, so that Space still presses a focused button. A
   // focused field keeps the keys it uses for its own text.
   QWidget* owner = this;
-  const auto add = [this, &owner](const QList<QKeySequence>& keys, auto slot, int tag = 0,
+  // Every key runs its action through the gate, as the button or menu item would.
+  const auto add = [this, &owner](const QList<QKeySequence>& keys, EditorAction what,
                                   const char* titleKey = nullptr) {
     auto* action = new QAction(owner);
     action->setShortcuts(keys);
     action->setShortcutContext(owner == this ? Qt::WindowShortcut : Qt::WidgetShortcut);
-    action->setProperty("koTag", tag);
+    action->setProperty("koTag", tagOf(what));
     if (titleKey) action->setProperty("titleKey", QByteArray(titleKey));
-    connect(action, &QAction::triggered, this, slot);
+    connect(action, &QAction::triggered, this, [this, what] { buttonClick(what); });
     owner->addAction(action);
-    if (control(tag)) buttonKeys_.append({tag, keys.first()});
+    if (control(what)) buttonKeys_.append({what, keys.first()});
     return action;
   };
-  const auto tagged = [this](int tag) { return [this, tag] { buttonClick(tag); }; };
-  add({QKeySequence::Open}, tagged(KoEditorFiles::kOpen), KoEditorFiles::kOpen);
-  add({QKeySequence::Save}, tagged(KoEditorFiles::kSave), KoEditorFiles::kSave);
-  add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, tagged(KoEditorFiles::kSaveAs));
-  add({QKeySequence(Qt::CTRL | Qt::Key_I)}, tagged(KoEditorFiles::kIntegrate),
-      KoEditorFiles::kIntegrate);
+  add({QKeySequence::Open}, KoEditorFiles::kOpen);
+  add({QKeySequence::Save}, KoEditorFiles::kSave);
+  add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, KoEditorFiles::kSaveAs);
+  add({QKeySequence(Qt::CTRL | Qt::Key_I)}, KoEditorFiles::kIntegrate);
   owner = tableView_;
-  add({QKeySequence(Qt::Key_Delete)}, tagged(KoFrameEditor::kDelete), KoFrameEditor::kDelete);
-  add({QKeySequence::Copy}, [this] { frameEditor_->menuclick(KoFrameEditor::kCopy); });
-  add({QKeySequence::Paste}, [this] { frameEditor_->menuclick(KoFrameEditor::kPasteAfter); });
-  add({QKeySequence(Qt::Key_Space)}, [this] {
+  add({QKeySequence(Qt::Key_Delete)}, KoFrameEditor::kDelete);
+  add({QKeySequence::Copy}, KoFrameEditor::kCopy);
+  add({QKeySequence::Paste}, KoFrameEditor::kPasteAfter);
+  auto* play = new QAction(tableView_);
+  play->setShortcut(QKeySequence(Qt::Key_Space));
+  play->setShortcutContext(Qt::WidgetShortcut);
+  connect(play, &QAction::triggered, this, [this] {
     if (model_->selectIndex() >= 0) online_->play(model_->selectIndex());
   });
+  tableView_->addAction(play);
   owner = this;
-  QAction* undo = add({QKeySequence(Qt::CTRL | Qt::Key_Z)}, tagged(kUndoTag), kUndoTag,
-                      QT_TRID_NOOP("undo_action"));
+  QAction* undo = add({QKeySequence(Qt::CTRL | Qt::Key_Z)}, kUndoTag, QT_TRID_NOOP("undo_action"));
   QAction* redo =
       add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-          tagged(kRedoTag), kRedoTag, QT_TRID_NOOP("redo_action"));
+          kRedoTag, QT_TRID_NOOP("redo_action"));
+  // Escape stops from anywhere in the window (the program's delegate sees to it); its
+  // button says so.
+  buttonKeys_.append({EditorAction::Stop, QKeySequence(Qt::Key_Escape)});
   undo->setEnabled(false);
   redo->setEnabled(false);
   connect(history_->stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "editor/editor_actions.h"
 #include "link/serial_port.h"
 
 class QComboBox;
@@ -19,7 +20,7 @@ class KoEditorSerial : public QObject, public ORSSerialPortDelegate {
   Q_OBJECT
 
  public:
-  static constexpr int kConnectTag = 3000;
+  static constexpr EditorAction kConnectTag = EditorAction::SerialPort;
 
   KoEditorSerial(usbHid& hid, KoSerial& serial, ORSSerialPortManager* manager,
                  QObject* parent = nullptr);

@@ -47,8 +47,8 @@ VelmarFrames openTextFile(const QString& path, KoTools::ActionTextFormat format)
 
 class DialogPanels final : public KoFilePanels {
  public:
-  QStringList chooseFilesToOpen(bool multiple) override {
-    QFileDialog panel(QApplication::activeWindow(), qtTrId("open_action"), {}, filter());
+  QStringList chooseFilesToOpen(bool multiple, const QString& title) override {
+    QFileDialog panel(QApplication::activeWindow(), title, {}, filter());
     panel.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles() : QStringList{};
   }
@@ -73,8 +73,9 @@ KoFilePanels& KoFilePanels::installed() {
 
 namespace KoTools {
 
-ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool multiple) {
-  const QStringList paths = KoFilePanels::installed().chooseFilesToOpen(multiple);
+ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool multiple,
+                                                                         const QString& title) {
+  const QStringList paths = KoFilePanels::installed().chooseFilesToOpen(multiple, title);
   if (!multiple && paths.size() == 1 && textFormatOf(paths[0])) {
     ActionFileChoice<KoVelmarPwmModel> choice;
     choice.frames = openEditorFile(paths[0]);

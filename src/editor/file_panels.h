@@ -10,8 +10,8 @@
 class KoFilePanels {
  public:
   virtual ~KoFilePanels() = default;
-  // The chosen files; empty when cancelled.
-  virtual QStringList chooseFilesToOpen(bool multiple) = 0;
+  // The chosen files; empty when cancelled. The title says what the files are for.
+  virtual QStringList chooseFilesToOpen(bool multiple, const QString& title) = 0;
   // The chosen path; empty when cancelled.
   virtual QString chooseFileToSave() = 0;
 
@@ -24,7 +24,8 @@ namespace KoTools {
 
 // Lets the user choose action files and reads them (rules of chooseVelmarFiles). A single
 // ".json" or ".csv" file is read as the text the command line exports.
-ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool multiple);
+ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool multiple,
+                                                                         const QString& title);
 
 // The frames of one action file, binary or text by its extension; none, with a tip, when
 // it cannot be read.

@@ -19,8 +19,8 @@ KoFrameEditor::KoFrameEditor(KoFrameListModel* model, PoseSource pose, QObject* 
   connect(&addDone_, &QTimer::timeout, this, &KoFrameEditor::addFinished);
 }
 
-bool KoFrameEditor::buttonClick(int tag) {
-  switch (tag) {
+bool KoFrameEditor::buttonClick(EditorAction action) {
+  switch (action) {
     case kAdd:
       add();
       return true;
@@ -33,14 +33,32 @@ bool KoFrameEditor::buttonClick(int tag) {
     case kInsert:
       insert();
       return true;
+    case kCopy:
+    case kPasteBefore:
+    case kPasteAfter:
+    case kPasteOver:
+      menuclick(action);
+      return true;
     default:
       return false;
   }
 }
 
+// A pose with every channel hidden would make a frame that moves nothing.
+VelmarFrame KoFrameEditor::poseWithChannels(int index) const {
+  VelmarFrame pose = pose_(index);
+  for (int channel = 1; pose && channel <= KoVelmarPwmModel::kChannelCount; ++channel) {
+    if (pose->isPresent(channel)) return pose;
+  }
+  KoTools::showTipWithMessage(qtTrId("pose_no_channel"));
+  return nullptr;
+}
+
 void KoFrameEditor::add() {
   if (!stopped_()) return;
-  model_->append(pose_(model_->count()));
+  const VelmarFrame pose = poseWithChannels(model_->count());
+  if (!pose) return;
+  model_->append(pose);
   addDone_.start();
 }
 
@@ -71,7 +89,9 @@ void KoFrameEditor::remove() {
 void KoFrameEditor::update() {
   const int p = model_->selectIndex();
   if (!stopped_() || p == -1) return;
-  model_->replaceAt(p, pose_(p));
+  const VelmarFrame pose = poseWithChannels(p);
+  if (!pose) return;
+  model_->replaceAt(p, pose);
   model_->reSetCode();
   emit listEdited();
 }
@@ -79,7 +99,9 @@ void KoFrameEditor::update() {
 void KoFrameEditor::insert() {
   if (!stopped_()) return;
   const int at = std::max(model_->selectIndex(), 0);
-  model_->insert(at, pose_(at));
+  const VelmarFrame pose = poseWithChannels(at);
+  if (!pose) return;
+  model_->insert(at, pose);
   model_->reSetCode();
   tipWhenOverLimit();
   emit scrollToRow(at);
@@ -96,11 +118,11 @@ bool KoFrameEditor::canPaste() const {
   return !modelCopy_.isEmpty() || !QGuiApplication::clipboard()->text().trimmed().isEmpty();
 }
 
-void KoFrameEditor::menuclick(int tag) {
-  if (tag == kCopy) {
+void KoFrameEditor::menuclick(EditorAction action) {
+  if (action == kCopy) {
     copy();
-  } else if (tag == kPasteBefore || tag == kPasteAfter || tag == kPasteOver) {
-    paste(tag);
+  } else if (action == kPasteBefore || action == kPasteAfter || action == kPasteOver) {
+    paste(action);
   }
 }
 
@@ -129,15 +151,15 @@ std::optional<VelmarFrames> KoFrameEditor::framesToPaste() const {
   return frames;
 }
 
-void KoFrameEditor::paste(int tag) {
+void KoFrameEditor::paste(EditorAction where) {
   const QList<int> rows = selectedRows();
   const std::optional<VelmarFrames> frames = framesToPaste();
   if (!frames || frames->isEmpty()) return;
   int at = rows.isEmpty() ? model_->count() : rows.first();
-  if (tag == kPasteAfter && !rows.isEmpty()) at = rows.last() + 1;
+  if (where == kPasteAfter && !rows.isEmpty()) at = rows.last() + 1;
   if (history_) history_->beginStep();
   for (const VelmarFrame& f : *frames) {
-    if (tag == kPasteOver && at < model_->count()) {
+    if (where == kPasteOver && at < model_->count()) {
       model_->replaceAt(at, f);
     } else {
       model_->insert(at, f);

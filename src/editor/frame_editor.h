@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "editor/editor_actions.h"
 #include "model/action_model.h"
 
 class KoFrameHistory;
@@ -17,17 +18,15 @@ class KoFrameEditor : public QObject {
   Q_OBJECT
 
  public:
-  // Tags of the frame buttons and of the menu items.
-  enum Tag {
-    kAdd = 5002,
-    kDelete = 5003,
-    kUpdate = 5004,
-    kInsert = 5005,
-    kCopy = 1001,
-    kPasteBefore = 1002,
-    kPasteAfter = 1003,
-    kPasteOver = 1004,
-  };
+  // The frame buttons and the menu items.
+  static constexpr EditorAction kAdd = EditorAction::Add;
+  static constexpr EditorAction kDelete = EditorAction::Delete;
+  static constexpr EditorAction kUpdate = EditorAction::Update;
+  static constexpr EditorAction kInsert = EditorAction::Insert;
+  static constexpr EditorAction kCopy = EditorAction::Copy;
+  static constexpr EditorAction kPasteBefore = EditorAction::PasteBefore;
+  static constexpr EditorAction kPasteAfter = EditorAction::PasteAfter;
+  static constexpr EditorAction kPasteOver = EditorAction::PasteOver;
 
   using PoseSource = std::function<VelmarFrame(int index)>;
 
@@ -43,11 +42,11 @@ class KoFrameEditor : public QObject {
   void setAddDelay(int milliseconds) { addDone_.setInterval(milliseconds); }
 
   // The buttons, by tag; false when the tag is not one of them.
-  bool buttonClick(int tag);
+  bool buttonClick(EditorAction action);
   // The menu items, by tag. Not refused during an online run. Copy takes every selected
   // frame and puts them on the clipboard as text too; paste takes the clipboard's text when
   // it came from elsewhere, refusing all of it with a tip when one cell would be refused.
-  void menuclick(int tag);
+  void menuclick(EditorAction action);
   // Whether the paste items may be chosen.
   bool canPaste() const;
   VelmarFrame modelCopy() const { return modelCopy_.value(0); }
@@ -67,7 +66,8 @@ class KoFrameEditor : public QObject {
   void addFinished();
   QList<int> selectedRows() const;
   void copy();
-  void paste(int tag);
+  void paste(EditorAction where);
+  VelmarFrame poseWithChannels(int index) const;
   // Null when the clipboard holds text that a paste refuses (the tip is shown).
   std::optional<VelmarFrames> framesToPaste() const;
 

@@ -89,7 +89,7 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
 
   recorder_ = new KoTeachRecorder(hid, model, views_, this);
   recordButton_ = new QPushButton;
-  recordButton_->setProperty("koTag", kRecordTag);
+  recordButton_->setProperty("koTag", tagOf(kRecordTag));
   tooltips_.append({recordButton_, QT_TRID_NOOP("record_hand_tips")});
   intervalField_ = new KoNumberField(KoTeachRecorder::kMaxInterval);
   intervalField_->setValue(settings.value(kIntervalKey, KoTeachRecorder::kDefaultInterval).toInt());
@@ -164,8 +164,8 @@ void KoMotionControls::applySoftStart() {
   softField_->setEnabled(softSwitch_->isOn());
 }
 
-bool KoMotionControls::buttonClick(int tag) {
-  if (tag != kRecordTag) return false;
+bool KoMotionControls::buttonClick(EditorAction action) {
+  if (action != kRecordTag) return false;
   if (recorder_->isRecording()) {
     recorder_->stop();
   } else {

@@ -5,6 +5,7 @@
 #include <QPair>
 #include <functional>
 
+#include "editor/editor_actions.h"
 #include "model/channel_view.h"
 
 class QLabel;
@@ -29,7 +30,7 @@ class KoMotionControls : public QObject {
   Q_OBJECT
 
  public:
-  static constexpr int kRecordTag = 8003;
+  static constexpr EditorAction kRecordTag = EditorAction::Record;
   static constexpr int kDefaultSoftStartMs = 1000;
 
   using Views = std::function<ChannelViews()>;
@@ -57,7 +58,7 @@ class KoMotionControls : public QObject {
   // The record button and its interval, for the row above the table.
   QWidget* recordRow() const { return recordRow_; }
 
-  bool buttonClick(int tag);
+  bool buttonClick(EditorAction action);
   void retranslate();
 
  signals:

@@ -50,8 +50,8 @@ void KoOnlineControl::setControls(KoImageTitleButton* runButton, KoSwitch* loopS
 
 bool KoOnlineControl::stopped() const { return !run_->isRunning(); }
 
-bool KoOnlineControl::buttonClick(int tag) {
-  switch (tag) {
+bool KoOnlineControl::buttonClick(EditorAction action) {
+  switch (action) {
     case kResetServos:
       KoTools::sendReSetAllSteer(QStringLiteral("slider"), limits::kPosition.minimum,
                                  limits::kPosition.maximum,
@@ -116,8 +116,12 @@ void KoOnlineControl::stopRun() {
 }
 
 void KoOnlineControl::showStopMessage() {
-  const bool linked = hid_.serial() || hid_.connection();
-  KoTools::showTipWithMessage(qtTrId(linked ? "run_over" : "stop_run"));
+  // A run that played to its end needs no click; one that lost its board does.
+  if (hid_.serial() || hid_.connection()) {
+    emit statusChanged(qtTrId("run_over"), false);
+  } else {
+    KoTools::showTipWithMessage(qtTrId("stop_run"));
+  }
 }
 
 void KoOnlineControl::connectionLost() {

@@ -4,6 +4,7 @@
 #include <atomic>
 #include <functional>
 
+#include "editor/editor_actions.h"
 #include "model/channel_view.h"
 #include "model/move_frame.h"
 
@@ -21,13 +22,11 @@ class KoOnlineControl : public QObject {
   Q_OBJECT
 
  public:
-  enum Tag {
-    kResetServos = 1004,
-    kLoop = 7001,
-    kRun = 7002,
-    kUnload = 8001,
-    kReadPositions = 8002,
-  };
+  static constexpr EditorAction kResetServos = EditorAction::ResetServos;
+  static constexpr EditorAction kLoop = EditorAction::Loop;
+  static constexpr EditorAction kRun = EditorAction::RunOnline;
+  static constexpr EditorAction kUnload = EditorAction::Unload;
+  static constexpr EditorAction kReadPositions = EditorAction::ReadPositions;
 
   using Views = std::function<ChannelViews()>;
   using ActionTime = std::function<qint64()>;
@@ -43,7 +42,7 @@ class KoOnlineControl : public QObject {
   KoOnlineRun* run() const { return run_; }
 
   // The buttons, by tag; false when the tag is not one of them.
-  bool buttonClick(int tag);
+  bool buttonClick(EditorAction action);
   // `stop` of the screen: no online run is in progress.
   bool stopped() const;
   void sliderMoved(int servoId, int value);
@@ -55,16 +54,19 @@ class KoOnlineControl : public QObject {
   void setReadAngel(bool on) { readAngel_ = on; }
   // The USB board went away: a run in progress ends, saying so.
   void connectionLost();
+  // Ends a run in progress; no frame goes out after this returns.
+  void stopRun();
 
  signals:
   void listEdited();
   // The run ended, whichever way: stopped, over, or its board gone.
   void runEnded();
   void scrollToRow(int row);
+  // How the run went: a result that fades.
+  void statusChanged(const QString& text, bool lasting);
 
  private:
   void startOrStop();
-  void stopRun();
   void showStopMessage();
   void frameOnSliders(int row);
 

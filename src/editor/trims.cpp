@@ -11,8 +11,8 @@
 KoTrims::KoTrims(usbHid& hid, Views views, Click click, QObject* parent)
     : QObject(parent), hid_(hid), views_(std::move(views)), click_(std::move(click)) {}
 
-bool KoTrims::buttonClick(int tag) {
-  switch (tag) {
+bool KoTrims::buttonClick(EditorAction action) {
+  switch (action) {
     case kRead:
       if (KoTools::showCancelAndOkWithMessage(qtTrId("replace_deviation"))) {
         hid_.sendReadDeviation(views_());

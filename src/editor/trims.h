@@ -3,6 +3,7 @@
 #include <QObject>
 #include <functional>
 
+#include "editor/editor_actions.h"
 #include "link/protocol.h"
 #include "model/channel_view.h"
 
@@ -14,15 +15,17 @@ class KoTrims : public QObject {
   Q_OBJECT
 
  public:
-  enum Tag { kRead = 2001, kStore = 2002, kReset = 2003 };
+  static constexpr EditorAction kRead = EditorAction::ReadTrims;
+  static constexpr EditorAction kStore = EditorAction::StoreTrims;
+  static constexpr EditorAction kReset = EditorAction::ResetTrims;
 
   using Views = std::function<ChannelViews()>;
   // Clicks a control through the screen's gate.
-  using Click = std::function<void(int tag)>;
+  using Click = std::function<void(EditorAction action)>;
 
   KoTrims(usbHid& hid, Views views, Click click, QObject* parent = nullptr);
 
-  bool buttonClick(int tag);
+  bool buttonClick(EditorAction action);
   // A trim control moved by the user.
   void trimMoved(int servoId, int value);
   // A reply 23 reaches the editor.

@@ -23,6 +23,7 @@
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/save_reminder.h"
+#include "editor/status_line.h"
 #include "editor/teach_recorder.h"
 #include "editor/trims.h"
 #include "link/ko_serial.h"
@@ -41,25 +42,13 @@
 
 namespace {
 
-// Title keys of the context menu, in item order, with their tags.
-constexpr std::pair<const char*, int> kMenuItems[] = {
+// Title keys of the context menu, in item order, with their actions.
+constexpr std::pair<const char*, EditorAction> kMenuItems[] = {
     {QT_TRID_NOOP("copy_action"), KoFrameEditor::kCopy},
     {QT_TRID_NOOP("copy_action_up"), KoFrameEditor::kPasteBefore},
     {QT_TRID_NOOP("copy_action_down"), KoFrameEditor::kPasteAfter},
     {QT_TRID_NOOP("copy_action_update"), KoFrameEditor::kPasteOver},
 };
-
-// What may run while the serial line is open: the list, the run and the line itself.
-constexpr int kSerialTags[] = {1002, 1003, 1005, 1006, 3000, 5002, 5003, 5004, 5005, 7001, 7002};
-// What needs the USB board while the serial line is closed.
-constexpr int kBoardTags[] = {2001, 2002, 4001, 4002, 4003, 4004, 4005, 7002, 8001, 8002, 8003};
-// What still runs during an online run.
-constexpr int kRunningTags[] = {7002, 7001, 1002};
-
-template <size_t N>
-bool among(int tag, const int (&tags)[N]) {
-  return std::find(std::begin(tags), std::end(tags), tag) != std::end(tags);
-}
 
 }  // namespace
 
@@ -94,12 +83,28 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
       hid_, model_, [this] { return KoTools::integerValue(action_); }, this);
   groups_->setDownloadButton(qobject_cast<KoImageTitleButton*>(control(KoBoardGroups::kDownload)));
   trims_ = new KoTrims(
-      hid_, views, [this](int tag) { buttonClick(tag); }, this);
+      hid_, views, [this](EditorAction action) { buttonClick(action); }, this);
   serialControls_ = new KoEditorSerial(
       hid_, *serial_, ports ? ports : ORSSerialPortManager::sharedSerialPortManager(), this);
   serialControls_->setControls(boxPorts_, boxBauds_, buttonSerial_, imageSerialState_);
 
   connect(online_, &KoOnlineControl::scrollToRow, this, &KoVelmarViewController::scrollToRow);
+  const auto showStatus = [this](const QString& text, bool lasting) {
+    if (text.isEmpty()) {
+      statusLine_->clearMessage();
+    } else if (lasting) {
+      statusLine_->showState(text);
+    } else {
+      statusLine_->showResult(text);
+    }
+  };
+  connect(online_, &KoOnlineControl::statusChanged, this, showStatus);
+  connect(groups_, &KoBoardGroups::statusChanged, this, showStatus);
+  connect(&hid_, &usbHid::replyTimedOut, this, [this](int command) {
+    if (command == protocol::kDownloadDeviations && isVisible()) {
+      statusLine_->showResult(qtTrId("trims_not_stored"));
+    }
+  });
   connect(motion_, &KoMotionControls::scrollToRow, this, &KoVelmarViewController::scrollToRow);
   connect(groups_, &KoBoardGroups::frameSent, this, [this](int row) {
     model_->setSelectIndex(row);
@@ -149,61 +154,53 @@ ChannelViews KoVelmarViewController::arraySliderTextViews() const {
   return panView_->channelViews();
 }
 
-QWidget* KoVelmarViewController::control(int tag) const {
+QWidget* KoVelmarViewController::control(EditorAction action) const {
   for (QWidget* w : tagged_) {
-    if (w->property("koTag").toInt() == tag) return w;
+    if (w->property("koTag").toInt() == tagOf(action)) return w;
   }
   return nullptr;
 }
 
-bool KoVelmarViewController::checkState(int tag) {
+EditorState KoVelmarViewController::state() const {
+  EditorState s;
+  s.board = hid_.connection();
+  s.serialOpen = serialControls_->isOpen();
+  s.running = !online_->stopped();
+  s.downloading = hid_.download();
+  s.recording = motion_->recorder()->isRecording();
+  s.frames = model_->count();
+  return s;
+}
+
+bool KoVelmarViewController::checkState(EditorAction action) {
   // A duration below the minimum never reaches a frame, even while the field is edited.
   if (KoTools::integerValue(texttime_->text()) < kTimeActionMin) {
     texttime_->setText(QString::number(kTimeActionMin));
   }
-  const bool serialOpen = serialControls_->isOpen();
-  if (serialOpen && !among(tag, kSerialTags)) {
-    KoTools::showTipWithMessage(qtTrId("operation_fail"));
-    return false;
-  }
-  if (!serialOpen && among(tag, kBoardTags)) {
-    if (!hid_.connection()) {
-      KoTools::showTipWithMessage(qtTrId("connect_robot"));
-      return false;
-    }
-    if (tag == KoBoardGroups::kDownload && model_->count() > KoFrameListModel::kMaxFrames &&
-        online_->stopped()) {
-      KoTools::showTipWithMessage(qtTrId("actions_max_velmar_tips"));
-      return false;
-    }
-  }
-  if (!online_->stopped() && !among(tag, kRunningTags)) return false;
-  if (motion_->recorder()->isRecording() && tag != KoMotionControls::kRecordTag) {
-    KoTools::showTipWithMessage(qtTrId("recording_busy"));
-    return false;
-  }
-  if (hid_.download()) {
-    KoTools::showTipWithMessage(qtTrId("progress"));
-    return false;
-  }
-  return true;
+  const std::optional<EditorRefusal> refused = refusal(action, state());
+  if (!refused) return true;
+  if (*refused->tipKey) KoTools::showTipWithMessage(qtTrId(refused->tipKey));
+  return false;
 }
 
-void KoVelmarViewController::buttonClick(int tag) {
-  if (!checkState(tag)) return;
-  if (frameEditor_->buttonClick(tag) || files_->buttonClick(tag) || online_->buttonClick(tag) ||
-      groups_->buttonClick(tag) || trims_->buttonClick(tag) || motion_->buttonClick(tag)) {
+void KoVelmarViewController::buttonClick(EditorAction action) {
+  if (!checkState(action)) return;
+  if (action == EditorAction::Stop) {
+    stopEverything(true);
     return;
   }
-  if (tag == KoEditorSerial::kConnectTag) {
+  if (frameEditor_->buttonClick(action) || files_->buttonClick(action) ||
+      online_->buttonClick(action) || groups_->buttonClick(action) ||
+      trims_->buttonClick(action) || motion_->buttonClick(action)) {
+    return;
+  }
+  if (action == KoEditorSerial::kConnectTag) {
     serialControls_->toggle();
-  } else if (tag == kUndoTag) {
+  } else if (action == kUndoTag) {
     history_->undo();
-  } else if (tag == kRedoTag) {
+  } else if (action == kRedoTag) {
     history_->redo();
-  } else if (tag == kRefreshTag) {
-    KoNotificationCenter::defaultCenter().postRefreshSliderTextField();
-  } else if (tag == kSelectAllTag) {
+  } else if (action == kSelectAllTag) {
     // The title says what the next click does.
     const bool all = buttonSelectAll_->property("selectsAll").toBool();
     buttonSelectAll_->setProperty("selectsAll", !all);
@@ -213,6 +210,21 @@ void KoVelmarViewController::buttonClick(int tag) {
       buttonBoxClick(box);
     }
   }
+}
+
+void KoVelmarViewController::stopEverything(bool always) {
+  // Nothing is sent after this returns: the run's pending frames are dropped with it.
+  if (!online_->stopped()) online_->stopRun();
+  if (motion_->recorder()->isRecording()) motion_->recorder()->stop();
+  // The board says nothing of a group it plays: the button always tells it to stop, Escape
+  // only when this program started one.
+  if ((always || groups_->runningGroup() >= 0) && hid_.connection() && !hid_.download()) {
+    groups_->buttonClick(KoBoardGroups::kStopGroup);
+  }
+}
+
+void KoVelmarViewController::usbhidDidStoreTrims() {
+  statusLine_->showResult(qtTrId("trims_stored"));
 }
 
 void KoVelmarViewController::buttonBoxClick(QCheckBox* box) {
@@ -297,17 +309,18 @@ QMenu* KoVelmarViewController::menuTable() {
   if (!menu_) {
     menu_ = new QMenu(this);
     for (const auto& [key, tag] : kMenuItems) {
-      const int t = tag;
+      const EditorAction t = tag;
       // The keys the table takes for the same, shown beside the items.
       const QKeySequence keys = t == KoFrameEditor::kCopy         ? QKeySequence::Copy
                                 : t == KoFrameEditor::kPasteAfter ? QKeySequence::Paste
                                                                   : QKeySequence();
       menu_->addAction(KoTools::menuItemWithTitle(
-          qtTrId(key), [this, t] { frameEditor_->menuclick(t); }, keys, t, menu_));
+          qtTrId(key), [this, t] { buttonClick(t); }, keys, tagOf(t), menu_));
     }
     menu_->addSeparator();
     for (QAction* a : actions()) {
-      if (a->property("koTag") == kUndoTag || a->property("koTag") == kRedoTag) menu_->addAction(a);
+      const int tag = a->property("koTag").toInt();
+      if (tag == tagOf(kUndoTag) || tag == tagOf(kRedoTag)) menu_->addAction(a);
     }
   }
   const QList<QAction*> items = menu_->actions();
@@ -357,11 +370,17 @@ void KoVelmarViewController::groupTextChanged(const QString& text) {
 void KoVelmarViewController::changeLanguage() {
   for (const auto& [widget, key] : tooltips_) widget->setToolTip(qtTrId(key));
   buttonRecent_->setAccessibleName(qtTrId("recent_files"));
-  for (const auto& [tag, keys] : buttonKeys_) {
-    if (auto* b = qobject_cast<KoImageTitleButton*>(control(tag))) {
-      b->setToolTip(QStringLiteral("%1 (%2)").arg(qtTrId(b->myTitle().toUtf8().constData()),
-                                                  keys.toString(QKeySequence::NativeText)));
+  // Every button says what it does, and its key where it has one.
+  for (QWidget* w : tagged_) {
+    const QByteArray tipKey = w->property("tipKey").toByteArray();
+    if (tipKey.isEmpty()) continue;
+    QString tip = qtTrId(tipKey.constData());
+    for (const auto& [action, keys] : buttonKeys_) {
+      if (tagOf(action) == w->property("koTag").toInt()) {
+        tip += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
+      }
     }
+    w->setToolTip(tip);
   }
   for (QAction* a : actions()) {
     if (const QByteArray key = a->property("titleKey").toByteArray(); !key.isEmpty()) {

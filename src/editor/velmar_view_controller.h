@@ -6,6 +6,7 @@
 #include <QString>
 #include <QWidget>
 
+#include "editor/editor_actions.h"
 #include "link/usb_hid.h"
 #include "model/action_model.h"
 #include "model/channel_view.h"
@@ -38,6 +39,7 @@ class KoSwitch;
 class KoToolView;
 class KoVelmarPanView;
 class UILabel;
+class KoStatusLine;
 
 // The action-group editor: the pose panel, the frame table and the panels around them. A
 // thin screen: it builds and lays out the controls, passes each action through its gate and
@@ -50,10 +52,9 @@ class KoVelmarViewController : public QWidget,
   Q_OBJECT
 
  public:
-  static constexpr int kRefreshTag = 1002;
-  static constexpr int kSelectAllTag = 1003;
-  static constexpr int kUndoTag = 1005;
-  static constexpr int kRedoTag = 1006;
+  static constexpr EditorAction kSelectAllTag = EditorAction::SelectAll;
+  static constexpr EditorAction kUndoTag = EditorAction::Undo;
+  static constexpr EditorAction kRedoTag = EditorAction::Redo;
   static constexpr int kFirstCheckBoxTag = 3001;
   static constexpr int kMaxGroup = limits::kGroup.maximum;
   static constexpr int kTimeActionMin = limits::kFrameTime.minimum;
@@ -64,10 +65,15 @@ class KoVelmarViewController : public QWidget,
                                   ORSSerialPortManager* ports = nullptr);
   ~KoVelmarViewController() override;
 
-  // Dispatches a control's tag after the gate; a tag nobody handles does nothing.
-  void buttonClick(int tag);
-  // The gate every control action passes; false when the action may not run now.
-  bool checkState(int tag);
+  // Runs an action after the gate; the context menu, the keys and the buttons all come here.
+  void buttonClick(EditorAction action);
+  // The gate every action passes; false (and the refusing tip shown) when it may not run now.
+  bool checkState(EditorAction action);
+  // What the gate weighs now.
+  EditorState state() const;
+  // Stops whatever plays: the online run, a recording and the board's group (the Stop button;
+  // Escape anywhere in the window, which tells the board only of a group started here).
+  void stopEverything(bool always);
   void buttonBoxClick(QCheckBox* box);
 
   KoFrameListModel* model() const { return model_; }
@@ -83,6 +89,8 @@ class KoVelmarViewController : public QWidget,
   KoMotionControls* motion() const { return motion_; }
   KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
+  // Where board actions say how they went.
+  KoStatusLine* statusLine() const { return statusLine_; }
   QLabel* lableFilePath() const { return lableFilePath_; }
   QLabel* labelActionstimeShow() const { return labelActionstimeShow_; }
   QLineEdit* texttime() const { return texttime_; }
@@ -97,7 +105,7 @@ class KoVelmarViewController : public QWidget,
   // The context menu as it would pop up now; null while the list is empty.
   QMenu* menuTable();
   // Every control of the screen that carries a tag, buttons and boxes alike.
-  QWidget* control(int tag) const;
+  QWidget* control(EditorAction action) const;
 
   // KoVelmarSliderViewDelegate: the pose changed; moves go to the board with online control.
   void sliderTextFieldView(KoVelmarSliderView* view, qint64 value, int type) override;
@@ -106,6 +114,7 @@ class KoVelmarViewController : public QWidget,
   void usbhidDidEraseGroups() override;
   void usbhidDidReadPositions(const protocol::PositionsRead& read) override;
   void usbhidDidReadTrims(const QList<protocol::ServoDeviation>& trims) override;
+  void usbhidDidStoreTrims() override;
   void usbhidDidMatch() override;
   void usbhidDidRemove() override {}
 
@@ -129,9 +138,9 @@ class KoVelmarViewController : public QWidget,
   struct ButtonDef {
     const char* image;
     const char* titleKey;
-    int tag;
+    EditorAction action;
   };
-  KoImageTitleButton* button(const QString& image, const QString& titleKey, int tag);
+  KoImageTitleButton* button(const QString& image, const QString& titleKey, EditorAction action);
   void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs);
 
   void connection(bool connected);
@@ -155,6 +164,7 @@ class KoVelmarViewController : public QWidget,
   KoFrameHistory* history_ = nullptr;
   KoEditorFiles* files_ = nullptr;
   UILabel* reminder_ = nullptr;
+  KoStatusLine* statusLine_ = nullptr;
   KoSerial* serial_;
   KoOnlineControl* online_ = nullptr;
   KoBoardGroups* groups_ = nullptr;
@@ -180,7 +190,7 @@ class KoVelmarViewController : public QWidget,
   QLabel* imageSerialState_ = nullptr;
   QList<QPair<QWidget*, const char*>> tooltips_;
   QToolButton* buttonRecent_ = nullptr;
-  QList<QPair<int, QKeySequence>> buttonKeys_;
+  QList<QPair<EditorAction, QKeySequence>> buttonKeys_;
   // Labels and buttons whose text is a key.
   QList<QPair<QWidget*, const char*>> captions_;
   QList<KoToolView*> panels_;

@@ -18,6 +18,7 @@
 #include "editor/frame_list_model.h"
 #include "editor/motion_controls.h"
 #include "editor/save_reminder.h"
+#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
@@ -57,23 +58,24 @@ QWidget* strip() {
 }  // namespace
 
 KoImageTitleButton* KoVelmarViewController::button(const QString& image, const QString& titleKey,
-                                                   int tag) {
+                                                   EditorAction action) {
   auto* b = new KoImageTitleButton(QStringLiteral(":/images/%1.svg").arg(image), titleKey);
-  b->setTag(tag);
-  b->setProperty("koTag", tag);
+  b->setTag(tagOf(action));
+  b->setProperty("koTag", tagOf(action));
+  if (!titleKey.isEmpty()) b->setProperty("tipKey", QByteArray("tip_") + titleKey.toUtf8());
   // Twenty buttons share the width beside the pose panel.
   QFont f = b->font();
   f.setPixelSize(11);
   b->setFont(f);
   b->setWrapsTitle(true);
   tagged_.append(b);
-  connect(b, &QAbstractButton::clicked, this, [this, tag] { buttonClick(tag); });
+  connect(b, &QAbstractButton::clicked, this, [this, action] { buttonClick(action); });
   return b;
 }
 
 void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs) {
   for (const ButtonDef& def : defs) {
-    into->addWidget(button(QLatin1String(def.image), QLatin1String(def.titleKey), def.tag));
+    into->addWidget(button(QLatin1String(def.image), QLatin1String(def.titleKey), def.action));
   }
 }
 
@@ -119,16 +121,11 @@ QWidget* KoVelmarViewController::buildPosePanel() {
   }
   boxes->addStretch();
   buttonSelectAll_ = new QPushButton;
-  buttonSelectAll_->setProperty("koTag", kSelectAllTag);
+  buttonSelectAll_->setProperty("koTag", tagOf(kSelectAllTag));
   buttonSelectAll_->setProperty("selectsAll", false);
   tagged_.append(buttonSelectAll_);
   connect(buttonSelectAll_, &QPushButton::clicked, this, [this] { buttonClick(kSelectAllTag); });
   boxes->addWidget(buttonSelectAll_);
-  auto* refresh = button(QStringLiteral("reset"), {}, kRefreshTag);
-  refresh->setFixedSize(kRowHeight + 4, kRowHeight + 4);
-  tooltips_.append({refresh, QT_TRID_NOOP("refresh_sliders")});
-  KoTools::setAccessibleKeys(refresh, QT_TRID_NOOP("refresh_sliders"));
-  boxes->addWidget(refresh);
   layout->addLayout(boxes);
 
   panView_ = new KoVelmarPanView(this);
@@ -140,10 +137,10 @@ QWidget* KoVelmarViewController::buildPosePanel() {
 QWidget* KoVelmarViewController::buildTimePanel() {
   auto* panel = compactPanel();
   auto* layout = row(panel->contentWidget(), kButtonGap);
-  addButtons(layout, {{"add", "add_action", 5002},
-                      {"delete", "delete_action", 5003},
-                      {"reset", "update_action", 5004},
-                      {"insert", "Insert_action", 5005}});
+  addButtons(layout, {{"add", "add_action", EditorAction::Add},
+                      {"delete", "delete_action", EditorAction::Delete},
+                      {"reset", "update_action", EditorAction::Update},
+                      {"insert", "Insert_action", EditorAction::Insert}});
   return panel;
 }
 
@@ -152,9 +149,9 @@ QWidget* KoVelmarViewController::buildFileRow() {
   auto* layout = row(tools);
   auto* files = compactPanel();
   auto* fileButtons = row(files->contentWidget(), kButtonGap);
-  addButtons(fileButtons, {{"open-file", "open_action", 9001},
-                           {"save-file", "save_action", 9002},
-                           {"integ-file", "integrate_action", 9003}});
+  addButtons(fileButtons, {{"open-file", "open_action", EditorAction::Open},
+                           {"save-file", "save_action", EditorAction::Save},
+                           {"integ-file", "integrate_action", EditorAction::Merge}});
   buttonRecent_ = new QToolButton;
   buttonRecent_->setArrowType(Qt::DownArrow);
   buttonRecent_->setPopupMode(QToolButton::InstantPopup);
@@ -166,9 +163,9 @@ QWidget* KoVelmarViewController::buildFileRow() {
   auto* trims = compactPanel();
   tooltips_.append({trims, QT_TRID_NOOP("servo_deviation")});
   auto* trimButtons = row(trims->contentWidget(), kButtonGap);
-  addButtons(trimButtons, {{"read-dev", "read_deviation", 2001},
-                           {"down-dev", "download_deviation", 2002},
-                           {"reset-dev", "reset_deviation", 2003}});
+  addButtons(trimButtons, {{"read-dev", "read_deviation", EditorAction::ReadTrims},
+                           {"down-dev", "download_deviation", EditorAction::StoreTrims},
+                           {"reset-dev", "reset_deviation", EditorAction::ResetTrims}});
   layout->addWidget(trims);
   return tools;
 }
@@ -178,9 +175,9 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* layout = row(tools);
   auto* pose = compactPanel();
   auto* poseButtons = row(pose->contentWidget(), kButtonGap);
-  addButtons(poseButtons, {{"hand", "motor_off", 8001},
-                           {"rang", "read_angle", 8002},
-                           {"reset-servo", "reset_servo", 1004}});
+  addButtons(poseButtons, {{"hand", "motor_off", EditorAction::Unload},
+                           {"rang", "read_angle", EditorAction::ReadPositions},
+                           {"reset-servo", "reset_servo", EditorAction::ResetServos}});
   layout->addWidget(pose);
 
   auto* loop = compactPanel();
@@ -192,18 +189,18 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* loopCaption = new QLabel;
   captions_.append({loopCaption, QT_TRID_NOOP("loop")});
   loopSwitch_ = new KoSwitch;
-  loopSwitch_->setTag(7001);
-  loopSwitch_->setProperty("koTag", 7001);
+  loopSwitch_->setTag(tagOf(EditorAction::Loop));
+  loopSwitch_->setProperty("koTag", tagOf(EditorAction::Loop));
   tagged_.append(loopSwitch_);
   KoTools::setAccessibleKeys(loopSwitch_, QT_TRID_NOOP("loop"));
-  connect(loopSwitch_, &KoSwitch::toggledByUser, this, [this] { buttonClick(7001); });
+  connect(loopSwitch_, &KoSwitch::toggledByUser, this, [this] { buttonClick(EditorAction::Loop); });
   loopColumn->addWidget(loopCaption, 0, 0);
   loopColumn->addWidget(loopSwitch_, 0, 1);
   loopColumn->addWidget(motion_->softStartCaption(), 1, 0);
   loopColumn->addWidget(motion_->softStartSwitch(), 1, 1);
   loopColumn->addWidget(motion_->softStartTime(), 2, 0, 1, 2);
   loopRow->addLayout(loopColumn);
-  addButtons(loopRow, {{"play", "run_online", 7002}});
+  addButtons(loopRow, {{"play", "run_online", EditorAction::RunOnline}});
   layout->addWidget(loop);
   return tools;
 }
@@ -226,11 +223,11 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   boxColumn->addWidget(caption);
   boxColumn->addWidget(boxActions_);
   groupRow->addLayout(boxColumn);
-  addButtons(groupRow, {{"download", "download", 4005},
-                        {"run", "run_action", 4001},
-                        {"stop-run", "stop", 4002},
-                        {"erase", "single_erase", 4003},
-                        {"erase-all", "all_erase", 4004}});
+  addButtons(groupRow, {{"download", "download", EditorAction::Download},
+                        {"run", "run_action", EditorAction::RunGroup},
+                        {"stop-run", "stop", EditorAction::Stop},
+                        {"erase", "single_erase", EditorAction::EraseGroup},
+                        {"erase-all", "all_erase", EditorAction::EraseAll}});
   return group;
 }
 
@@ -253,9 +250,9 @@ QWidget* KoVelmarViewController::buildSerialRow() {
   boxBauds_->addItems({QStringLiteral("9600"), QStringLiteral("115200")});
   KoTools::setAccessibleKeys(boxBauds_, QT_TRID_NOOP("baud_rate"));
   buttonSerial_ = new QPushButton;
-  buttonSerial_->setProperty("koTag", 3000);
+  buttonSerial_->setProperty("koTag", tagOf(EditorAction::SerialPort));
   tagged_.append(buttonSerial_);
-  connect(buttonSerial_, &QPushButton::clicked, this, [this] { buttonClick(3000); });
+  connect(buttonSerial_, &QPushButton::clicked, this, [this] { buttonClick(EditorAction::SerialPort); });
   for (QWidget* w : {static_cast<QWidget*>(boxPorts_), static_cast<QWidget*>(boxBauds_),
                      static_cast<QWidget*>(buttonSerial_)}) {
     w->setFixedHeight(kRowHeight);
@@ -308,6 +305,8 @@ QWidget* KoVelmarViewController::buildTable() {
   auto* inside = new QVBoxLayout(dragView_);
   inside->setContentsMargins(3, 3, 3, 3);
   tableView_ = new QTableView;
+  // Tab leaves the table for the next control; the arrows move between cells.
+  tableView_->setTabKeyNavigation(false);
   tableView_->setModel(model_);
   KoTools::setAccessibleKeys(tableView_, QT_TRID_NOOP("frame_table"));
   tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -344,14 +343,21 @@ QWidget* KoVelmarViewController::buildTable() {
 
 QWidget* KoVelmarViewController::buildFilePathPanel() {
   auto* panel = strip();
-  auto* layout = new QVBoxLayout(panel);
+  auto* layout = new QHBoxLayout(panel);
   layout->setContentsMargins(kGap, 0, kGap, 0);
+  layout->setSpacing(kGap);
   lableFilePath_ = new QLabel;
   lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   KoTools::setAccessibleKeys(lableFilePath_, QT_TRID_NOOP("file_path"));
   layout->addWidget(lableFilePath_, 0, Qt::AlignVCenter);
-  // The reminder glides along the panel, over the path; placed by hand, out of the layout.
-  reminder_ = new UILabel(panel);
+  // The reminder glides in a lane of its own between the path and the status, so it never
+  // covers either; placed by hand inside it.
+  auto* lane = new QWidget;
+  lane->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  layout->addWidget(lane, 1);
+  reminder_ = new UILabel(lane);
+  statusLine_ = new KoStatusLine;
+  layout->addWidget(statusLine_, 0, Qt::AlignVCenter);
   panel->setFixedHeight(std::max(kRowHeight, reminder_->height()));
   reminder_->move(0, (panel->height() - reminder_->height()) / 2);
   return panel;

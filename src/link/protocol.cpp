@@ -267,6 +267,8 @@ Reply decodeReply(QByteArrayView report) {
       return PositionsRead{at(report, 4), decodePositions(report)};
     case kReadDeviations:
       return TrimsRead{decodeDeviations(report)};
+    case kDownloadDeviations:
+      return TrimsStored{};
     case kReadServoInfo:
       if (auto info = KoServoInfo::fromReply(report)) return ServoInfoRead{*info};
       break;

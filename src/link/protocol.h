@@ -102,6 +102,8 @@ struct PositionsRead {
 struct TrimsRead {
   QList<ServoDeviation> trims;
 };
+// The board took the trims to store (reply 22).
+struct TrimsStored {};
 struct ServoInfoRead {
   KoServoInfo info;
 };
@@ -110,7 +112,8 @@ struct OtherReply {
   int command = -1;
 };
 using Reply =
-    std::variant<OtherReply, DownloadAck, GroupErased, PositionsRead, TrimsRead, ServoInfoRead>;
+    std::variant<OtherReply, DownloadAck, GroupErased, PositionsRead, TrimsRead, TrimsStored,
+                 ServoInfoRead>;
 Reply decodeReply(QByteArrayView report);
 
 // The board's side of the parameter record, for the virtual board: the fields a write

@@ -156,6 +156,7 @@ void usbHid::timeoutMethod(int command) {
     default:
       break;
   }
+  emit replyTimedOut(command);
 }
 
 void usbHid::setDeviceRef(bool present, const QString& productName) {
@@ -228,6 +229,9 @@ void usbHid::deliver(const protocol::Reply& reply) {
   } else if (const auto* trims = std::get_if<protocol::TrimsRead>(&reply)) {
     if (d) d->usbhidDidReadTrims(trims->trims);
     emit trimsRead(trims->trims);
+  } else if (std::holds_alternative<protocol::TrimsStored>(reply)) {
+    if (d) d->usbhidDidStoreTrims();
+    emit trimsStored();
   } else if (const auto* info = std::get_if<protocol::ServoInfoRead>(&reply)) {
     if (d) d->usbhidDidReadServoInfo(info->info);
     emit servoInfoRead(info->info);
@@ -284,7 +288,8 @@ bool usbHid::sendReadDeviation(const ChannelViews& views) {
 
 bool usbHid::sendRemoveActions(int group) {
   const QString question =
-      group == protocol::kAllGroups ? qtTrId("comfirm_all_erase") : qtTrId("comfirm_single_erase");
+      group == protocol::kAllGroups ? qtTrId("comfirm_all_erase")
+                                     : qtTrId("comfirm_single_erase").arg(group);
   if (!KoTools::showCancelAndOkWithMessage(question, KoTools::Question::Destructive)) return false;
   return sendData(protocol::removeActions(group));
 }

@@ -30,6 +30,7 @@ class UsbHidDelegate {
   // The answer to sendCheckManyConnectServo(): how many bus servos answered.
   virtual void usbhidDidCountServos(int) {}
   virtual void usbhidDidReadTrims(const QList<protocol::ServoDeviation>&) {}
+  virtual void usbhidDidStoreTrims() {}
   virtual void usbhidDidReadServoInfo(const KoServoInfo&) {}
   virtual void usbhidDidEraseGroups() {}
 };
@@ -108,6 +109,9 @@ class usbHid : public QObject {
   void positionsRead(const protocol::PositionsRead& reading);
   void servosCounted(int count);
   void trimsRead(const QList<protocol::ServoDeviation>& trims);
+  void trimsStored();
+  // No reply came in time to a command of this code (after its tip, if it has one).
+  void replyTimedOut(int command);
   void servoInfoRead(const KoServoInfo& info);
   // Every input report as it came, for tracing.
   void reportReceived(const QByteArray& report);

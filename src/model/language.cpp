@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QLibraryInfo>
 #include <QSettings>
 #include <QTranslator>
 
@@ -13,6 +14,15 @@ const QString kEnglish = QStringLiteral("English");
 
 bool loadTranslation(QTranslator& t, const QString& code) {
   return t.load(QStringLiteral(":/i18n/vorn_%1.qm").arg(code));
+}
+
+// Qt's own texts (the file panels' "Look in", the dialogs' standard buttons) come from the
+// system's Qt translations, named by locale rather than by script.
+bool loadQtTranslation(QTranslator& t, const QString& code) {
+  const QString locale = code == QLatin1String("zh-Hant") ? QStringLiteral("zh_TW")
+                                                          : QStringLiteral("zh_CN");
+  return t.load(QStringLiteral("qt_") + locale,
+                QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace
@@ -79,7 +89,16 @@ void KoLanguage::install(const QString& code) {
   }
   if (chosen_) QCoreApplication::removeTranslator(chosen_.get());
   chosen_.reset();
+  if (qt_) QCoreApplication::removeTranslator(qt_.get());
+  qt_.reset();
   if (code == QLatin1String("en")) return;
+  auto qt = std::make_unique<QTranslator>();
+  if (loadQtTranslation(*qt, code)) {
+    QCoreApplication::installTranslator(qt.get());
+    qt_ = std::move(qt);
+  } else {
+    qWarning().noquote() << "no Qt texts for language" << code << "- its dialogs stay English";
+  }
   auto t = std::make_unique<QTranslator>();
   if (!loadTranslation(*t, code)) {
     qWarning().noquote() << "no texts for language" << code << "- English is shown";

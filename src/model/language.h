@@ -45,4 +45,5 @@ class KoLanguage : public QObject {
 
   std::unique_ptr<QTranslator> english_;
   std::unique_ptr<QTranslator> chosen_;
+  std::unique_ptr<QTranslator> qt_;
 };

@@ -51,7 +51,7 @@ class BoardControlTest : public EditorOnBoardFixture {
   void addFrame(int position, int time) {
     views().first()->setText(QString::number(position));
     editor.texttime()->setText(QString::number(time));
-    editor.buttonClick(5002);
+    editor.buttonClick(EditorAction::Add);
     processPending();
   }
   KoImageTitleButton* runButton() const {
@@ -108,7 +108,7 @@ TEST_F(BoardControlTest, StopRestartAndUnplugDuringARun) {
   ASSERT_TRUE(moves(2));
   EXPECT_EQ(runButton()->image(), ":/images/stop.svg");
   // During a run only run, loop and refresh pass the gate, silently.
-  editor.buttonClick(5002);
+  editor.buttonClick(EditorAction::Add);
   EXPECT_EQ(editor.model()->count(), 3);
 
   // A stop and an immediate restart: the old pass's frame at 1500 ms never goes out.
@@ -131,7 +131,7 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   editor.boxActions()->setEditText("12");
   for (int p : {100, 200, 300, 400}) addFrame(p, 600);
   editor.buttonClick(KoBoardGroups::kDownload);
-  editor.buttonClick(5002);  // refused while it runs
+  editor.buttonClick(EditorAction::Add);  // refused while it runs
   EXPECT_EQ(editor.model()->count(), 4);
   ASSERT_TRUE(processUntil([this] { return tips().contains("download_success"); }));
   EXPECT_EQ(tips(), (QStringList{"progress", "download_success"}));
@@ -177,7 +177,7 @@ TEST_F(BoardControlTest, BytesOfRunStopAndErase) {
   editor.boxActions()->setEditText("12");
   RecordingPrompter::instance().answers = {true, false, true};
   const struct {
-    int tag;
+    EditorAction tag;
     QByteArray sent;
   } cases[] = {
       {KoBoardGroups::kRunGroup, QByteArray::fromHex("555505060c0100")},
@@ -187,7 +187,7 @@ TEST_F(BoardControlTest, BytesOfRunStopAndErase) {
       {KoBoardGroups::kEraseAll, QByteArray::fromHex("55550308ff")},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.tag);
+    SCOPED_TRACE(tagOf(c.tag));
     board.clearReceived();
     editor.buttonClick(c.tag);
     processPending();
@@ -244,19 +244,19 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
   board.setDeviation(2, -10);
   board.setChannelServos({1, 2, 4, 6});
   prompter.answers = {true};
-  editor.buttonClick(2001);
+  editor.buttonClick(EditorAction::ReadTrims);
   ASSERT_TRUE(processUntil([this] { return !tips().isEmpty(); }));
   EXPECT_EQ(tips(), QStringList{qtTrId("read_dev_erro") + " 3,5"});
   EXPECT_EQ(trim(1), 9);
   EXPECT_EQ(trim(2), -10);
 
   prompter.answers = {true};
-  editor.buttonClick(2002);
+  editor.buttonClick(EditorAction::StoreTrims);
   ASSERT_TRUE(processUntil([this] { return board.storedDeviation(1) == 9; }));
   EXPECT_EQ(board.storedDeviation(2), -10);
 
   board.clearReceived();
-  editor.buttonClick(2003);
+  editor.buttonClick(EditorAction::ResetTrims);
   processPending();
   for (int channel = 1; channel <= 6; ++channel) EXPECT_EQ(trim(channel), 0) << channel;
   EXPECT_TRUE(board.received().isEmpty());
@@ -265,15 +265,17 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
 TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
-  const QList<int> boardTags = {2001, 2002, 4001, 4002, 4003, 4004, 4005, 8001, 8002};
-  for (int tag : boardTags) {
+  using A = EditorAction;
+  const QList<A> boardTags = {A::ReadTrims,  A::StoreTrims, A::RunGroup, A::Stop,         A::EraseGroup,
+                              A::EraseAll,   A::Download,   A::Unload,   A::ReadPositions, A::Record};
+  for (A tag : boardTags) {
     tips().clear();
     editor.buttonClick(tag);
-    EXPECT_EQ(tips(), QStringList{"connect_robot"}) << tag;
+    EXPECT_EQ(tips(), QStringList{"connect_robot"}) << tagOf(tag);
   }
   tips().clear();
   editor.texttime()->setText("10");
-  editor.buttonClick(5002);  // needs no board; a too short time becomes the minimum first
+  editor.buttonClick(EditorAction::Add);  // needs no board; a too short time becomes the minimum first
   EXPECT_EQ(editor.texttime()->text(), "50");
   EXPECT_TRUE(tips().isEmpty());
 
@@ -301,10 +303,12 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   EXPECT_FALSE(settings.c_cflag & CRTSCTS);
   EXPECT_FALSE(settings.c_iflag & (IXON | IXOFF));
 
-  for (int tag : boardTags + QList<int>{1004, 2003, 9001, 9002, 9003}) {
+  for (A tag : QList<A>{A::ReadTrims, A::StoreTrims, A::RunGroup, A::EraseGroup, A::EraseAll,
+                        A::Download, A::Unload, A::ReadPositions, A::Record, A::ResetServos,
+                        A::ResetTrims}) {
     tips().clear();
     editor.buttonClick(tag);
-    EXPECT_EQ(tips(), QStringList{"operation_fail"}) << tag;
+    EXPECT_EQ(tips(), QStringList{"operation_fail"}) << tagOf(tag);
   }
 
   // A run goes over the line as six-servo moves built from each frame's text, channel 6 too;

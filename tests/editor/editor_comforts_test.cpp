@@ -102,7 +102,7 @@ class EditorComfortsTest : public EditorFilesFixture {
 
 TEST_F(EditorComfortsTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
   const QString other = write("other.rob", actionImage(kRecords.left(14)));
-  const auto button = [this](int tag, int row) {
+  const auto button = [this](EditorAction tag, int row) {
     return [this, tag, row] {
       if (row >= 0) selectRows({row});
       editor.buttonClick(tag);
@@ -254,7 +254,7 @@ TEST_F(EditorComfortsTest, APasteWithABadCellChangesNothing) {
     prompter().tips.clear();
     QGuiApplication::clipboard()->setText(QString::fromLatin1(c.text));
     selectRows({1});
-    for (int tag :
+    for (EditorAction tag :
          {KoFrameEditor::kPasteBefore, KoFrameEditor::kPasteAfter, KoFrameEditor::kPasteOver}) {
       editor.frameEditor()->menuclick(tag);
     }

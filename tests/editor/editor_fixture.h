@@ -32,8 +32,9 @@ inline QByteArray actionImage(const QByteArray& records) {
 // Answers the open and save panels at once and counts how often they were shown.
 class FakePanels : public KoFilePanels {
  public:
-  QStringList chooseFilesToOpen(bool) override {
+  QStringList chooseFilesToOpen(bool, const QString& title) override {
     ++shown;
+    titles.append(title);
     return {openPath};
   }
   QString chooseFileToSave() override {
@@ -43,6 +44,7 @@ class FakePanels : public KoFilePanels {
   QString openPath;
   QString savePath;
   int shown = 0;
+  QStringList titles;
 };
 
 // The editor's files go through fake panels into a temporary folder, and its delays are

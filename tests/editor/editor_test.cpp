@@ -46,7 +46,7 @@ class EditorTest : public EditorFilesFixture {
   KoFrameListModel* model() const { return editor.model(); }
   QStringList& tips() { return RecordingPrompter::instance().tips; }
   // Poses the arm with channel 1 at `position` and adds/inserts/updates with `tag`.
-  void pose(int position, int tag) {
+  void pose(int position, EditorAction tag) {
     editor.arraySliderTextViews().first()->setText(QString::number(position));
     editor.buttonClick(tag);
     processPending();

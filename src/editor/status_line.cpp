@@ -1,0 +1,46 @@
+#include "editor/status_line.h"
+
+#include <QGraphicsOpacityEffect>
+#include <QPropertyAnimation>
+
+KoStatusLine::KoStatusLine(QWidget* parent)
+    : QLabel(parent),
+      opacity_(new QGraphicsOpacityEffect(this)),
+      fadeOut_(new QPropertyAnimation(opacity_, "opacity", this)) {
+  setGraphicsEffect(opacity_);
+  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  setTextFormat(Qt::PlainText);
+  // A screen reader announces what the line says as it changes.
+  setAccessibleName(QStringLiteral(" "));
+  fade_.setSingleShot(true);
+  fade_.setInterval(kDefaultFadeDelay);
+  fadeOut_->setDuration(400);
+  fadeOut_->setStartValue(1.0);
+  fadeOut_->setEndValue(0.0);
+  connect(&fade_, &QTimer::timeout, fadeOut_, [this] { fadeOut_->start(); });
+  connect(fadeOut_, &QPropertyAnimation::finished, this, &KoStatusLine::clearMessage);
+}
+
+void KoStatusLine::show(const QString& text) {
+  fadeOut_->stop();
+  opacity_->setOpacity(1.0);
+  setText(text);
+  setAccessibleName(text);
+}
+
+void KoStatusLine::showState(const QString& text) {
+  fade_.stop();
+  show(text);
+}
+
+void KoStatusLine::showResult(const QString& text) {
+  show(text);
+  fade_.start();
+}
+
+void KoStatusLine::clearMessage() {
+  fade_.stop();
+  fadeOut_->stop();
+  clear();
+  setAccessibleName(QStringLiteral(" "));
+}
