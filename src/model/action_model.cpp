@@ -4,16 +4,12 @@
 #include <QHash>
 #include <QTimer>
 
-#include "model/frame_encoding.h"
+#include "model/limits.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
 #include "model/value_utils.h"
 
 namespace {
-
-constexpr qint64 kMaxTime = 30000;
-constexpr qint64 kMinTime = 50;
-constexpr qint64 kMaxPosition = 1000;
 
 int editTipDelay = 100;
 
@@ -98,13 +94,13 @@ std::optional<qint64> editedTime(const QVariant& value) {
   text.remove(u',');
   // The upper clamp comes before the whole-number test, so "40000x" is stored as 30000.
   const qint64 v = integerValue(QStringView(text));
-  if (v >= kMaxTime) return kMaxTime;
-  if (isPureInt(text) && v >= 0) return v <= kMinTime ? kMinTime : v;
+  if (v >= limits::kFrameTime.maximum) return limits::kFrameTime.maximum;
+  if (isPureInt(text) && v >= 0) return limits::kFrameTime.clamp(v);
   return std::nullopt;
 }
 
 std::optional<qint64> editedPosition(const QVariant& value) {
-  if (integerValue(value) >= kMaxPosition) return kMaxPosition;
+  if (integerValue(value) >= limits::kPosition.maximum) return limits::kPosition.maximum;
   const QString text = value.toString();
   const qint64 v = integerValue(QStringView(text));
   if (!isPureInt(text) || v < 0 || text.contains(u'+')) return std::nullopt;
@@ -131,10 +127,27 @@ bool KoVelmarPwmModel::isPresent(int channel) const {
   return channel >= 1 && channel <= kChannelCount && (present_ >> (channel - 1)) & 1u;
 }
 
+frame::ArmPositions KoVelmarPwmModel::armPositions() const {
+  frame::ArmPositions arm;
+  for (int j = 1; j <= frame::kRecordChannels; ++j) {
+    if (isPresent(j)) arm[j - 1] = id(j);
+  }
+  return arm;
+}
+
+QString KoVelmarPwmModel::positionsText() const {
+  QString text;
+  for (int j = 1; j <= frame::kRecordChannels; ++j) {
+    if (isPresent(j)) text += KoTools::actionPositionText(j, id(j));
+  }
+  return text;
+}
+
 void KoVelmarPwmModel::reEncode() {
-  bytes = KoTools::actionToBytesWithVelmarModel(*this);
-  action = KoTools::actionTextWithVelmarModel(*this);
-  KoTools::actionToPositionsBytesWithVelmarModel(*this);
+  const frame::ArmPositions arm = armPositions();
+  bytes = frame::armMove(bytes, time, arm);
+  action = positionsText();
+  frame::writeArmRecord(data, time, arm);
 }
 
 void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
@@ -159,7 +172,7 @@ void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
   if (!built) return;
   reEncode();
   // A clamped value differs from what the cell shows.
-  if (*v == kMaxPosition) postRefresh();
+  if (*v == limits::kPosition.maximum) postRefresh();
 }
 
 std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {
@@ -169,8 +182,9 @@ std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {
 }
 
 void KoPwmModel::reEncode() {
-  bytes = KoTools::actionToBytesWithModel(*this);
-  KoTools::actionToPositionsBytesWithModel(*this);
+  const QList<frame::NamedPosition> named = KoTools::actionPositions(action);
+  bytes = frame::namedMove(bytes, time, named);
+  frame::writeNamedSlots(data, time, named);
 }
 
 void KoPwmModel::setValue(const QVariant& value, const QString& key) {
@@ -218,7 +232,7 @@ bool KoPwmModel::acceptsAction(const QString& text) const {
     if (i == 0) continue;
     const QString& piece = mine[i];
     const qint64 v = KoTools::integerValue(QStringView(piece));
-    if (!KoTools::isPureInt(piece) || v < 0 || v > kMaxPosition) return false;
+    if (!KoTools::isPureInt(piece) || !limits::kPosition.contains(v)) return false;
     if (v == 0 && piece.size() > 1) return false;
   }
   return true;
@@ -239,6 +253,19 @@ QStringList actionPieces(const QString& action) {
   }
   pieces.append(compact.mid(start));
   return pieces;
+}
+
+QList<frame::NamedPosition> actionPositions(const QString& action) {
+  const QStringList pieces = actionPieces(action);
+  QList<frame::NamedPosition> named;
+  for (qsizetype i = 1; i + 1 < pieces.size(); i += 2) {
+    named.append({integerValue(pieces[i]), integerValue(pieces[i + 1])});
+  }
+  return named;
+}
+
+QString actionPositionText(qint64 id, qint64 position) {
+  return u'#' + QString::number(id) + QStringLiteral(" P") + QString::number(position) + u' ';
 }
 
 }  // namespace KoTools

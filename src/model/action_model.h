@@ -8,6 +8,8 @@
 #include <memory>
 #include <optional>
 
+#include "model/move_frame.h"
+
 // One frame of an action group: move these servos to these positions within `time` ms.
 // Beside its editable values a frame keeps two derived blocks, re-encoded whenever an edit
 // is accepted: `bytes`, the ready multi-servo move, and `data`, its positions record
@@ -68,6 +70,10 @@ class KoVelmarPwmModel final : public KoActionModel {
   // An absent channel takes no part in the frame: its move names no position for it and
   // its record slot holds the absent-channel marker, however the other fields are edited.
   bool isPresent(int channel) const;
+  // Channels 1 to 6, which the move, the record and the positions text carry.
+  frame::ArmPositions armPositions() const;
+  // "#1 P500 #2 P620 " for the present channels of 1 to 6.
+  QString positionsText() const;
 
   void setValue(const QVariant& value, const QString& key) override;
 
@@ -109,4 +115,8 @@ std::optional<qint64> editedPosition(const QVariant& value);
 // The pieces of a positions text with spaces removed, split at every "#" and "P": piece 0
 // is what precedes the first "#", odd pieces are servo ids, even pieces positions.
 QStringList actionPieces(const QString& action);
+// The servos a positions text names, in order.
+QList<frame::NamedPosition> actionPositions(const QString& action);
+// One servo's piece of a positions text: "#1 P500 ".
+QString actionPositionText(qint64 id, qint64 position);
 }  // namespace KoTools
