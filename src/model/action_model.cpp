@@ -5,7 +5,6 @@
 #include <QTimer>
 
 #include "model/limits.h"
-#include "model/notification_center.h"
 #include "model/prompter.h"
 #include "model/value_utils.h"
 
@@ -54,16 +53,6 @@ void KoActionModel::show() const { KoTools::showTipWithMessage(qtTrId("modify_er
 
 void KoActionModel::setNilValueForKey(const QString& key) {
   if (key != QLatin1String("time")) scheduleTip();
-  postRefresh();
-}
-
-void KoActionModel::refuseEdit() {
-  scheduleTip();
-  postRefresh();
-}
-
-void KoActionModel::postRefresh() const {
-  KoNotificationCenter::defaultCenter().postRefreshTable(this);
 }
 
 bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
@@ -72,19 +61,13 @@ bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
     return true;
   }
   if (key != QLatin1String("time")) return false;
-  if (!storeTime(value)) {
-    refuseEdit();
-    return true;
+  if (const auto v = KoTools::editedTime(value)) {
+    time = *v;
+    reEncode();
+  } else {
+    scheduleTip();
   }
-  reEncode();
-  postRefresh();
   return true;
-}
-
-bool KoActionModel::storeTime(const QVariant& value) {
-  const auto v = KoTools::editedTime(value);
-  if (v) time = *v;
-  return v.has_value();
 }
 
 namespace KoTools {
@@ -150,29 +133,49 @@ void KoVelmarPwmModel::reEncode() {
   frame::writeArmRecord(data, time, arm);
 }
 
-void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
-  if (setSharedValue(value, key)) return;
+namespace {
 
+// The channel a key names ("id1" to "id16"), or 0.
+int channelOfKey(const QString& key) {
   bool ok = false;
   const int channel = key.startsWith(QLatin1String("id")) ? key.mid(2).toInt(&ok) : 0;
-  if (!ok || channel < 1 || channel > kChannelCount) {
+  return ok && channel >= 1 && channel <= KoVelmarPwmModel::kChannelCount ? channel : 0;
+}
+
+}  // namespace
+
+std::shared_ptr<KoVelmarPwmModel> KoVelmarPwmModel::edited(const QString& key,
+                                                           const QVariant& value) const {
+  const bool isTime = key == QLatin1String("time");
+  const int channel = isTime ? 0 : channelOfKey(key);
+  const auto v = isTime ? KoTools::editedTime(value)
+                        : (channel ? KoTools::editedPosition(value) : std::nullopt);
+  if (!v) return nullptr;
+  auto result = copy();
+  if (isTime) {
+    result->time = *v;
+  } else {
+    result->setId(channel, *v);
+  }
+  result->reEncode();
+  return result;
+}
+
+void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
+  if (setSharedValue(value, key)) return;
+  const int channel = channelOfKey(key);
+  if (!channel) {
     qWarning().noquote() << "frame has no field" << key;
     return;
   }
-  // Frames under construction (no bytes yet) get the same checks but are neither
-  // re-encoded nor announced: the builder that fills them does both.
-  const bool built = !bytes.isEmpty();
   const auto v = KoTools::editedPosition(value);
   if (!v) {
     scheduleTip();
-    if (built) postRefresh();
     return;
   }
   setId(channel, *v);
-  if (!built) return;
-  reEncode();
-  // A clamped value differs from what the cell shows.
-  if (*v == limits::kPosition.maximum) postRefresh();
+  // A frame under construction (no bytes yet) is encoded by the builder that fills it.
+  if (!bytes.isEmpty()) reEncode();
 }
 
 std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {
@@ -195,7 +198,7 @@ void KoPwmModel::setValue(const QVariant& value, const QString& key) {
   }
   const QString text = value.toString();
   if (!acceptsAction(text)) {
-    refuseEdit();
+    scheduleTip();
     return;
   }
   action = text;
