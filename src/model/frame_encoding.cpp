@@ -60,6 +60,10 @@ QByteArray modelChangeToData(const KoActionModel& f) {
   return frame::sixServoMove(f.time, frame::armPositionsOf(actionPositions(f.action)));
 }
 
+QByteArray sixServoMoveWithVelmarModel(const KoVelmarPwmModel& f) {
+  return frame::sixServoMove(f.time, f.armPositions());
+}
+
 VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const ChannelViews& views,
                                  int index, qint64 time, bool* complete) {
   auto result = std::make_shared<KoVelmarPwmModel>();
