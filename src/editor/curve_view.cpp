@@ -8,12 +8,15 @@
 #include <cmath>
 
 #include "editor/frame_list_model.h"
+#include "model/limits.h"
 #include "widgets/colours.h"
 
 namespace {
 
 constexpr double kLegendHeight = 18;
 constexpr double kMargin = 10;
+// The plot spans the positions from 0 at the bottom to this at the top.
+constexpr int kTop = limits::kPosition.maximum;
 
 }  // namespace
 
@@ -65,15 +68,15 @@ double KoCurveView::xOfTime(qint64 ms) const {
 
 int KoCurveView::positionAtY(double y) const {
   const QRectF plot = plotRect();
-  return std::clamp(int(std::lround((plot.bottom() - y) / plot.height() * 1000)), 0, 1000);
+  return limits::kPosition.clamp(std::lround((plot.bottom() - y) / plot.height() * kTop));
 }
 
 QPointF KoCurveView::pointOf(int row, int channel) const {
   ensureTimes();
   const QRectF plot = plotRect();
   const VelmarFrame f = model_->frameAt(row);
-  const double position = f ? std::clamp<double>(f->id(channel), 0, 1000) : 0;
-  return {xOfTime(ends_.value(row)), plot.bottom() - plot.height() * position / 1000};
+  const double position = f ? limits::kPosition.clamp(f->id(channel)) : 0;
+  return {xOfTime(ends_.value(row)), plot.bottom() - plot.height() * position / kTop};
 }
 
 std::optional<KoCurveView::Hit> KoCurveView::hitTest(QPointF at) const {
@@ -146,8 +149,8 @@ void KoCurveView::paintEvent(QPaintEvent*) {
   p.fillRect(rect(), QColor(0x26, 0x28, 0x2c));
   const QRectF plot = plotRect();
   p.setPen(QColor(0x44, 0x47, 0x4d));
-  for (int level : {0, 250, 500, 750, 1000}) {
-    const double y = plot.bottom() - plot.height() * level / 1000;
+  for (int level : {0, kTop / 4, kTop / 2, 3 * kTop / 4, kTop}) {
+    const double y = plot.bottom() - plot.height() * level / kTop;
     p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
   }
   ensureTimes();
@@ -161,7 +164,7 @@ void KoCurveView::drawCurves(QPainter& p) const {
   const QRectF plot = plotRect();
   const qint64 total = ends_.isEmpty() ? 0 : ends_.last();
   const double perMs = total > 0 ? plot.width() / double(total) : 0;
-  const double yScale = plot.height() / 1000;
+  const double yScale = plot.height() / kTop;
 
   // One pass over the frames for all channels: each frame is touched once.
   struct Trace {
@@ -203,7 +206,7 @@ void KoCurveView::drawCurves(QPainter& p) const {
         t.gap();
         continue;
       }
-      t.add(x, plot.bottom() - std::clamp<double>(f.id(channel), 0, 1000) * yScale);
+      t.add(x, plot.bottom() - limits::kPosition.clamp(f.id(channel)) * yScale);
     }
   }
   const bool dots = frames.size() <= plot.width() / 8;

@@ -3,8 +3,6 @@
 #include <QIcon>
 #include <QLocale>
 
-#include "model/notification_center.h"
-
 namespace {
 
 constexpr int kRenumberDelay = 50;
@@ -22,8 +20,6 @@ KoFrameListModel::KoFrameListModel(QObject* parent)
   renumber_.setSingleShot(true);
   renumber_.setInterval(kRenumberDelay);
   connect(&renumber_, &QTimer::timeout, this, &KoFrameListModel::flushRenumbering);
-  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::refreshTable, this,
-          &KoFrameListModel::refreshFrame);
 }
 
 VelmarFrame KoFrameListModel::frameAt(int row) const {
@@ -231,22 +227,20 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
       !f->isPresent(channelOfColumn(index.column()))) {
     return false;
   }
-  // The edit goes to a new frame that takes the old one's place, so that a frame the undo
-  // history holds is never changed under it.
-  const VelmarFrame edited = f->copy();
-  editing_ = true;
-  edited->setValue(text, key);
+  // The edited frame takes the old one's place, so that a frame the undo history holds is
+  // never changed under it.
+  const VelmarFrame edited = f->edited(key, text);
   const bool changed =
-      edited->data != f->data || edited->bytes != f->bytes || edited->time != f->time;
-  // A refused edit is refused by the list's own frame, whose tip and refresh follow.
-  if (!changed) f->setValue(text, key);
-  editing_ = false;
+      edited && (edited->data != f->data || edited->bytes != f->bytes || edited->time != f->time);
   const int row = index.row();
   if (changed) {
     timeSum_ += edited->time - f->time;
     dataArray_[row] = edited;
   }
+  // A clamped or refused value differs from what the cell showed.
   rowChanged(row);
+  // Refused by the list's own frame, which stays in place: a burst of refusals gives one tip.
+  if (!edited) f->scheduleTip();
   if (!changed) return true;
   record(row, {f}, {edited});
   if (edited->time != f->time) emit timesChanged();
@@ -257,19 +251,6 @@ QString KoFrameListModel::keyOfColumn(int column) {
   if (column == kTimeColumn) return QStringLiteral("time");
   if (isChannelColumn(column)) return QStringLiteral("id%1").arg(channelOfColumn(column));
   return {};
-}
-
-void KoFrameListModel::refreshFrame(const KoActionModel* frame) {
-  // An edit through the table repaints its row itself.
-  if (editing_) return;
-  for (int row = 0; row < count(); ++row) {
-    if (dataArray_[row].get() == frame) {
-      rowChanged(row);
-      recountTimes();
-      emit timesChanged();
-      return;
-    }
-  }
 }
 
 void KoFrameListModel::rowChanged(int row) {

@@ -79,8 +79,6 @@ class KoFrameListModel : public QAbstractTableModel {
   void timesChanged();
 
  private:
-  // The stored values of a frame are shown again (an edit was stored or refused).
-  void refreshFrame(const KoActionModel* frame);
   void rowChanged(int row);
   // Selects `index` (or the last frame) and repaints the rows whose play button changes.
   void select(int index, int formerPlayRow);
@@ -91,7 +89,6 @@ class KoFrameListModel : public QAbstractTableModel {
 
   VelmarFrames dataArray_;
   qint64 timeSum_ = 0;
-  bool editing_ = false;
   int selectIndex_ = -1;
   int renumberFrom_ = -1;
   // One icon for every paint: each new one would draw its picture anew.

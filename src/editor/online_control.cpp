@@ -99,7 +99,7 @@ void KoOnlineControl::startOrStop() {
   QList<int> durations;
   for (const VelmarFrame& frame : model_->frames()) {
     usbMoves_.append(frame->bytes);
-    serialMoves_.append(KoTools::modelChangeToData(*frame));
+    serialMoves_.append(KoTools::sixServoMoveWithVelmarModel(*frame));
     durations.append(int(frame->time));
   }
   softUsb_ = frame::withTimeAtLeast(usbMoves_.first(), softStartMs_);

@@ -4,16 +4,11 @@
 #include <QHash>
 #include <QTimer>
 
-#include "model/frame_encoding.h"
-#include "model/notification_center.h"
+#include "model/limits.h"
 #include "model/prompter.h"
 #include "model/value_utils.h"
 
 namespace {
-
-constexpr qint64 kMaxTime = 30000;
-constexpr qint64 kMinTime = 50;
-constexpr qint64 kMaxPosition = 1000;
 
 int editTipDelay = 100;
 
@@ -58,16 +53,6 @@ void KoActionModel::show() const { KoTools::showTipWithMessage(qtTrId("modify_er
 
 void KoActionModel::setNilValueForKey(const QString& key) {
   if (key != QLatin1String("time")) scheduleTip();
-  postRefresh();
-}
-
-void KoActionModel::refuseEdit() {
-  scheduleTip();
-  postRefresh();
-}
-
-void KoActionModel::postRefresh() const {
-  KoNotificationCenter::defaultCenter().postRefreshTable(this);
 }
 
 bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
@@ -76,19 +61,13 @@ bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
     return true;
   }
   if (key != QLatin1String("time")) return false;
-  if (!storeTime(value)) {
-    refuseEdit();
-    return true;
+  if (const auto v = KoTools::editedTime(value)) {
+    time = *v;
+    reEncode();
+  } else {
+    scheduleTip();
   }
-  reEncode();
-  postRefresh();
   return true;
-}
-
-bool KoActionModel::storeTime(const QVariant& value) {
-  const auto v = KoTools::editedTime(value);
-  if (v) time = *v;
-  return v.has_value();
 }
 
 namespace KoTools {
@@ -98,13 +77,13 @@ std::optional<qint64> editedTime(const QVariant& value) {
   text.remove(u',');
   // The upper clamp comes before the whole-number test, so "40000x" is stored as 30000.
   const qint64 v = integerValue(QStringView(text));
-  if (v >= kMaxTime) return kMaxTime;
-  if (isPureInt(text) && v >= 0) return v <= kMinTime ? kMinTime : v;
+  if (v >= limits::kFrameTime.maximum) return limits::kFrameTime.maximum;
+  if (isPureInt(text) && v >= 0) return limits::kFrameTime.clamp(v);
   return std::nullopt;
 }
 
 std::optional<qint64> editedPosition(const QVariant& value) {
-  if (integerValue(value) >= kMaxPosition) return kMaxPosition;
+  if (integerValue(value) >= limits::kPosition.maximum) return limits::kPosition.maximum;
   const QString text = value.toString();
   const qint64 v = integerValue(QStringView(text));
   if (!isPureInt(text) || v < 0 || text.contains(u'+')) return std::nullopt;
@@ -131,35 +110,72 @@ bool KoVelmarPwmModel::isPresent(int channel) const {
   return channel >= 1 && channel <= kChannelCount && (present_ >> (channel - 1)) & 1u;
 }
 
+frame::ArmPositions KoVelmarPwmModel::armPositions() const {
+  frame::ArmPositions arm;
+  for (int j = 1; j <= frame::kRecordChannels; ++j) {
+    if (isPresent(j)) arm[j - 1] = id(j);
+  }
+  return arm;
+}
+
+QString KoVelmarPwmModel::positionsText() const {
+  QString text;
+  for (int j = 1; j <= frame::kRecordChannels; ++j) {
+    if (isPresent(j)) text += KoTools::actionPositionText(j, id(j));
+  }
+  return text;
+}
+
 void KoVelmarPwmModel::reEncode() {
-  bytes = KoTools::actionToBytesWithVelmarModel(*this);
-  action = KoTools::actionTextWithVelmarModel(*this);
-  KoTools::actionToPositionsBytesWithVelmarModel(*this);
+  const frame::ArmPositions arm = armPositions();
+  bytes = frame::armMove(bytes, time, arm);
+  action = positionsText();
+  frame::writeArmRecord(data, time, arm);
+}
+
+namespace {
+
+// The channel a key names ("id1" to "id16"), or 0.
+int channelOfKey(const QString& key) {
+  bool ok = false;
+  const int channel = key.startsWith(QLatin1String("id")) ? key.mid(2).toInt(&ok) : 0;
+  return ok && channel >= 1 && channel <= KoVelmarPwmModel::kChannelCount ? channel : 0;
+}
+
+}  // namespace
+
+std::shared_ptr<KoVelmarPwmModel> KoVelmarPwmModel::edited(const QString& key,
+                                                           const QVariant& value) const {
+  const bool isTime = key == QLatin1String("time");
+  const int channel = isTime ? 0 : channelOfKey(key);
+  const auto v = isTime ? KoTools::editedTime(value)
+                        : (channel ? KoTools::editedPosition(value) : std::nullopt);
+  if (!v) return nullptr;
+  auto result = copy();
+  if (isTime) {
+    result->time = *v;
+  } else {
+    result->setId(channel, *v);
+  }
+  result->reEncode();
+  return result;
 }
 
 void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
   if (setSharedValue(value, key)) return;
-
-  bool ok = false;
-  const int channel = key.startsWith(QLatin1String("id")) ? key.mid(2).toInt(&ok) : 0;
-  if (!ok || channel < 1 || channel > kChannelCount) {
+  const int channel = channelOfKey(key);
+  if (!channel) {
     qWarning().noquote() << "frame has no field" << key;
     return;
   }
-  // Frames under construction (no bytes yet) get the same checks but are neither
-  // re-encoded nor announced: the builder that fills them does both.
-  const bool built = !bytes.isEmpty();
   const auto v = KoTools::editedPosition(value);
   if (!v) {
     scheduleTip();
-    if (built) postRefresh();
     return;
   }
   setId(channel, *v);
-  if (!built) return;
-  reEncode();
-  // A clamped value differs from what the cell shows.
-  if (*v == kMaxPosition) postRefresh();
+  // A frame under construction (no bytes yet) is encoded by the builder that fills it.
+  if (!bytes.isEmpty()) reEncode();
 }
 
 std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {
@@ -169,8 +185,9 @@ std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {
 }
 
 void KoPwmModel::reEncode() {
-  bytes = KoTools::actionToBytesWithModel(*this);
-  KoTools::actionToPositionsBytesWithModel(*this);
+  const QList<frame::NamedPosition> named = KoTools::actionPositions(action);
+  bytes = frame::namedMove(bytes, time, named);
+  frame::writeNamedSlots(data, time, named);
 }
 
 void KoPwmModel::setValue(const QVariant& value, const QString& key) {
@@ -181,7 +198,7 @@ void KoPwmModel::setValue(const QVariant& value, const QString& key) {
   }
   const QString text = value.toString();
   if (!acceptsAction(text)) {
-    refuseEdit();
+    scheduleTip();
     return;
   }
   action = text;
@@ -218,7 +235,7 @@ bool KoPwmModel::acceptsAction(const QString& text) const {
     if (i == 0) continue;
     const QString& piece = mine[i];
     const qint64 v = KoTools::integerValue(QStringView(piece));
-    if (!KoTools::isPureInt(piece) || v < 0 || v > kMaxPosition) return false;
+    if (!KoTools::isPureInt(piece) || !limits::kPosition.contains(v)) return false;
     if (v == 0 && piece.size() > 1) return false;
   }
   return true;
@@ -239,6 +256,19 @@ QStringList actionPieces(const QString& action) {
   }
   pieces.append(compact.mid(start));
   return pieces;
+}
+
+QList<frame::NamedPosition> actionPositions(const QString& action) {
+  const QStringList pieces = actionPieces(action);
+  QList<frame::NamedPosition> named;
+  for (qsizetype i = 1; i + 1 < pieces.size(); i += 2) {
+    named.append({integerValue(pieces[i]), integerValue(pieces[i + 1])});
+  }
+  return named;
+}
+
+QString actionPositionText(qint64 id, qint64 position) {
+  return u'#' + QString::number(id) + QStringLiteral(" P") + QString::number(position) + u' ';
 }
 
 }  // namespace KoTools

@@ -8,13 +8,15 @@
 #include <memory>
 #include <optional>
 
+#include "model/move_frame.h"
+
 // One frame of an action group: move these servos to these positions within `time` ms.
 // Beside its editable values a frame keeps two derived blocks, re-encoded whenever an edit
 // is accepted: `bytes`, the ready multi-servo move, and `data`, its positions record
 // (12 bytes from the sliders, or the 14-byte file record with the time first).
-// User edits arrive by key through setValue(), which validates, clamps, re-encodes and
-// reports; a refused edit changes nothing, tips "modify_erro" once per burst and asks the
-// table to show the stored value again.
+// An edit by key is checked and clamped; an accepted one re-encodes, a refused one changes
+// nothing and tips "modify_erro" once per burst. A frame in a list is edited by edited(),
+// which leaves it as it is and returns the edited copy for the list to put in its place.
 class KoActionModel {
  public:
   virtual ~KoActionModel();
@@ -26,12 +28,15 @@ class KoActionModel {
   QByteArray data;
   QByteArray bytes;
 
+  // Edits this frame in place.
   virtual void setValue(const QVariant& value, const QString& key) = 0;
-  // A missing value reached a numeric field: nothing is stored, the table reloads.
+  // A missing value reached a numeric field: nothing is stored.
   void setNilValueForKey(const QString& key);
   void show() const;
 
-  // Delay before a refused edit shows its tip; edits refused within it give one tip.
+  // Tips "modify_erro" for a refused edit of this frame after the edit-tip delay; edits
+  // refused within it give one tip.
+  void scheduleTip();
   static void setEditTipDelay(int milliseconds);
 
  protected:
@@ -39,9 +44,6 @@ class KoActionModel {
   KoActionModel(const KoActionModel& other) = default;
   KoActionModel& operator=(const KoActionModel&) = default;
 
-  void refuseEdit();
-  void scheduleTip();
-  void postRefresh() const;
   // Recomputes `bytes` and `data` from the edited values.
   virtual void reEncode() = 0;
   // Handles what both kinds of frame share: a missing value and the "time" key. False when
@@ -49,8 +51,6 @@ class KoActionModel {
   bool setSharedValue(const QVariant& value, const QString& key);
 
  private:
-  bool storeTime(const QVariant& value);
-
   bool tipScheduled_ = false;  // spares the lookup on destruction for the common case
 };
 
@@ -68,7 +68,14 @@ class KoVelmarPwmModel final : public KoActionModel {
   // An absent channel takes no part in the frame: its move names no position for it and
   // its record slot holds the absent-channel marker, however the other fields are edited.
   bool isPresent(int channel) const;
+  // Channels 1 to 6, which the move, the record and the positions text carry.
+  frame::ArmPositions armPositions() const;
+  // "#1 P500 #2 P620 " for the present channels of 1 to 6.
+  QString positionsText() const;
 
+  // A re-encoded copy with "time" or "id1" to "id16" set from a typed value (clamped into
+  // range), or null when the value is refused or the key names no field.
+  std::shared_ptr<KoVelmarPwmModel> edited(const QString& key, const QVariant& value) const;
   void setValue(const QVariant& value, const QString& key) override;
 
  private:
@@ -109,4 +116,8 @@ std::optional<qint64> editedPosition(const QVariant& value);
 // The pieces of a positions text with spaces removed, split at every "#" and "P": piece 0
 // is what precedes the first "#", odd pieces are servo ids, even pieces positions.
 QStringList actionPieces(const QString& action);
+// The servos a positions text names, in order.
+QList<frame::NamedPosition> actionPositions(const QString& action);
+// One servo's piece of a positions text: "#1 P500 ".
+QString actionPositionText(qint64 id, qint64 position);
 }  // namespace KoTools

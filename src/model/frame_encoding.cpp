@@ -1,59 +1,10 @@
 #include "model/frame_encoding.h"
 
+#include "model/limits.h"
 #include "model/prompter.h"
 #include "model/value_utils.h"
 
 namespace KoTools {
-
-namespace {
-
-// The positions record holds channels 1 to 6 only.
-constexpr int kRecordChannels = 6;
-constexpr int kRecordSize = 2 * kRecordChannels;
-constexpr int kFileRecordSize = kRecordSize + 2;
-// File frames may carry a 40-slot buffer, 6 bytes per servo id, optionally behind an
-// 8-byte prefix that starts with the time.
-constexpr int kSlotBufferWithPrefix = 248;
-constexpr int kSlotPrefix = 8;
-constexpr int kSlotSize = 6;
-
-QByteArray absentRecord() {
-  QByteArray record(kRecordSize, frame::kHeader);  // 0x55 0x55 in every slot
-  return record;
-}
-
-void putIfInside(QByteArray& buffer, qint64 offset, qint64 value) {
-  if (offset >= 0 && offset + 1 < buffer.size()) frame::putLe16(buffer, offset, value);
-}
-
-QString channelText(qint64 id, qint64 position) {
-  return u'#' + QString::number(id) + QStringLiteral(" P") + QString::number(position) + u' ';
-}
-
-// (id, position) pairs named by a positions text, in order. Kept 64-bit: a text may name
-// any number, and a truncated id would land in another servo's slot.
-struct ActionPair {
-  qint64 id;
-  qint64 position;
-};
-
-QList<ActionPair> actionPairs(const QString& action) {
-  const QStringList pieces = actionPieces(action);
-  QList<ActionPair> pairs;
-  for (qsizetype i = 1; i + 1 < pieces.size(); i += 2) {
-    pairs.append({integerValue(pieces[i]), integerValue(pieces[i + 1])});
-  }
-  return pairs;
-}
-
-QByteArray headerOf(const QByteArray& bytes, qint64 time) {
-  QByteArray out = bytes.size() >= frame::kMoveHeaderSize ? bytes.first(frame::kMoveHeaderSize)
-                                                          : frame::moveHeader(0, time);
-  frame::putLe16(out, 5, time);
-  return out;
-}
-
-}  // namespace
 
 VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& timeText, int index) {
   auto result = std::make_shared<KoVelmarPwmModel>();
@@ -65,18 +16,18 @@ VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& ti
 
   QByteArray bytes = frame::moveHeader(visible, result->time);
   QString action;
-  QByteArray record(kRecordSize, 0);
+  QByteArray record(frame::kRecordSize, 0);
   for (qsizetype i = 0; i < views.size(); ++i) {
     const qint64 channel = i + 1;
     if (views[i]->isHidden()) {
-      if (i < kRecordChannels) frame::putLe16(record, 2 * i, frame::kAbsentChannel);
+      if (i < frame::kRecordChannels) frame::putLe16(record, 2 * i, frame::kAbsentChannel);
       continue;
     }
     // The record and the move carry the slider's own value even where the field clamps.
     const qint64 p = integerValue(QStringView(views[i]->text()));
     result->setValue(QVariant::fromValue(p), QStringLiteral("id%1").arg(channel));
-    action += channelText(channel, p);
-    if (i < kRecordChannels) frame::putLe16(record, 2 * i, p);
+    action += actionPositionText(channel, p);
+    if (i < frame::kRecordChannels) frame::putLe16(record, 2 * i, p);
     frame::appendServo(bytes, channel, p);
   }
   result->data = record;
@@ -86,70 +37,31 @@ VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& ti
 }
 
 QByteArray actionToBytesWithVelmarModel(const KoVelmarPwmModel& f) {
-  QByteArray out = headerOf(f.bytes, f.time);
-  int count = 0;
-  for (int j = 1; j <= kRecordChannels; ++j) {
-    if (!f.isPresent(j)) continue;
-    frame::appendServo(out, j, f.id(j));
-    ++count;
-  }
-  out[2] = static_cast<char>(3 * count + 5);
-  out[4] = static_cast<char>(count);
-  return out;
+  return frame::armMove(f.bytes, f.time, f.armPositions());
 }
 
 QByteArray actionToPositionsBytesWithVelmarModel(KoVelmarPwmModel& f) {
-  const auto slot = [&f](int j) { return f.isPresent(j) ? f.id(j) : frame::kAbsentChannel; };
-  if (f.data.size() == kFileRecordSize) {
-    frame::putLe16(f.data, 0, f.time);
-    for (int j = 1; j <= kRecordChannels; ++j) frame::putLe16(f.data, 2 * j, slot(j));
-  } else {
-    if (f.data.size() < kRecordSize) f.data = absentRecord();
-    for (int j = 1; j <= kRecordChannels; ++j) frame::putLe16(f.data, 2 * (j - 1), slot(j));
-  }
+  frame::writeArmRecord(f.data, f.time, f.armPositions());
   return QByteArray(f.data.constData(), f.data.size());
 }
 
-QString actionTextWithVelmarModel(const KoVelmarPwmModel& f) {
-  QString text;
-  for (int j = 1; j <= kRecordChannels; ++j) {
-    if (f.isPresent(j)) text += channelText(j, f.id(j));
-  }
-  return text;
-}
+QString actionTextWithVelmarModel(const KoVelmarPwmModel& f) { return f.positionsText(); }
 
 QByteArray actionToBytesWithModel(const KoPwmModel& f) {
-  QByteArray out = headerOf(f.bytes, f.time);
-  for (const ActionPair& p : actionPairs(f.action)) frame::appendServo(out, p.id, p.position);
-  return out;
+  return frame::namedMove(f.bytes, f.time, actionPositions(f.action));
 }
 
 QByteArray actionToPositionsBytesWithModel(KoPwmModel& f) {
-  const qsizetype size = f.data.size();
-  // Every slot is checked against the buffer, so no layout can write past its end.
-  for (const ActionPair& p : actionPairs(f.action)) {
-    // Ids beyond the buffer would overflow the offset before the bounds check sees them.
-    if (p.id < 1 || p.id > size) continue;
-    if (size == kSlotBufferWithPrefix) {
-      putIfInside(f.data, kSlotPrefix + kSlotSize * (p.id - 1), p.position);
-    } else if (size == kFileRecordSize) {
-      if (p.id <= kRecordChannels) putIfInside(f.data, 2 * p.id, p.position);
-    } else {
-      putIfInside(f.data, kSlotSize * (p.id - 1), p.position);
-    }
-  }
-  if (size == kSlotBufferWithPrefix || size == kFileRecordSize) putIfInside(f.data, 0, f.time);
+  frame::writeNamedSlots(f.data, f.time, actionPositions(f.action));
   return QByteArray(f.data.constData(), f.data.size());
 }
 
 QByteArray modelChangeToData(const KoActionModel& f) {
-  qint64 positions[kRecordChannels] = {};
-  for (const ActionPair& p : actionPairs(f.action)) {
-    if (p.id >= 1 && p.id <= kRecordChannels) positions[p.id - 1] = p.position;
-  }
-  QByteArray out = frame::moveHeader(kRecordChannels, f.time);
-  for (int j = 1; j <= kRecordChannels; ++j) frame::appendServo(out, j, positions[j - 1]);
-  return out;
+  return frame::sixServoMove(f.time, frame::armPositionsOf(actionPositions(f.action)));
+}
+
+QByteArray sixServoMoveWithVelmarModel(const KoVelmarPwmModel& f) {
+  return frame::sixServoMove(f.time, f.armPositions());
 }
 
 VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const ChannelViews& views,
@@ -158,7 +70,7 @@ VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const Cha
   result->ID = index + 1;
   result->time = time;
 
-  QByteArray record = absentRecord();
+  QByteArray record = frame::absentRecord();
   QList<int> waiting = visibleChannelIds(views);
   QString action;
   QByteArray triples;
@@ -167,16 +79,11 @@ VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const Cha
     const int id = reading.id;
     qint64 p = reading.position;
     waiting.removeAll(id);
-    // 1000 to 2000 is past the end stop; beyond 2000 the reading wrapped below zero.
-    if (p > 1000 && p <= 2000) {
-      p = 1000;
-    } else if (p > 2000) {
-      p = 0;
-    }
+    p = limits::readBackPosition(p);
     if (id < 1 || id > views.size() || views[id - 1]->isHidden()) continue;
     result->setValue(QVariant::fromValue(p), QStringLiteral("id%1").arg(id));
-    action += channelText(id, p);
-    if (id <= kRecordChannels) frame::putLe16(record, 2 * (id - 1), p);
+    action += actionPositionText(id, p);
+    if (id <= frame::kRecordChannels) frame::putLe16(record, 2 * (id - 1), p);
     frame::appendServo(triples, id, p);
     ++count;
   }
@@ -197,7 +104,7 @@ VelmarFrame angleReadingToVelmarModel(const QList<ServoPosition>& readings,
 }
 
 void sendSetAngleWithVelmarSliderViews(const ChannelViews& views, const KoVelmarPwmModel& f) {
-  const qsizetype n = std::min<qsizetype>(views.size(), kRecordChannels);
+  const qsizetype n = std::min<qsizetype>(views.size(), frame::kRecordChannels);
   for (qsizetype i = 0; i < n; ++i) views[i]->setText(QString::number(f.id(int(i + 1))));
 }
 

@@ -29,6 +29,9 @@ QByteArray actionToPositionsBytesWithModel(KoPwmModel& frame);
 
 // The fixed six-servo move (25 bytes) for a frame's positions text; unnamed servos get 0.
 QByteArray modelChangeToData(const KoActionModel& frame);
+// The same move from an edited frame's positions, absent channels at 0, without reading
+// its text again.
+QByteArray sixServoMoveWithVelmarModel(const KoVelmarPwmModel& frame);
 
 // A frame from a position read-back. Tips "connect_velmar" and returns null when a visible
 // channel got no reading, tips "read_success" otherwise.

@@ -2,7 +2,11 @@
 
 #include <QByteArray>
 #include <QList>
+#include <array>
+#include <optional>
 #include <stdexcept>
+
+#include "model/limits.h"
 
 // The multi-servo move (command 3) that frames carry ready to send, and the byte habits of
 // every frame: 0x55 0x55 header, 16-bit values low byte first, values cut to their low bits.
@@ -50,5 +54,40 @@ void appendServo(QByteArray& out, qint64 id, qint64 position);
 QByteArray withTimeAtLeast(QByteArray move, int ms);
 // Throws FrameError beyond kMaxServosPerMove servos.
 QByteArray multiServoMove(qint64 time, const QList<ServoPosition>& servos);
+
+// A frame's move is rebuilt behind the header it already has (or a new empty one), so a
+// header read from a file keeps what the rebuild does not set.
+QByteArray headerOf(const QByteArray& move, qint64 time);
+
+// The arm's positions record: channels 1 to 6, an absent one holding kAbsentChannel; 12
+// bytes from the sliders, or the 14-byte file record with the time first.
+constexpr int kRecordChannels = limits::kArmChannels;
+constexpr int kRecordSize = 2 * kRecordChannels;
+constexpr int kFileRecordSize = kRecordSize + 2;
+QByteArray absentRecord();
+
+// Positions of channels 1 to 6; nothing for an absent channel.
+using ArmPositions = std::array<std::optional<qint64>, kRecordChannels>;
+// The move of the present channels behind `former`'s header, count and length set.
+QByteArray armMove(const QByteArray& former, qint64 time, const ArmPositions& arm);
+// Rewrites `record` in place; a record of neither size is first made a 12-byte one.
+void writeArmRecord(QByteArray& record, qint64 time, const ArmPositions& arm);
+// The serial line's fixed move: all six channels, an absent one at 0 (25 bytes).
+QByteArray sixServoMove(qint64 time, const ArmPositions& arm);
+
+// A servo named by a positions text. Kept 64-bit: a text may name any number, and a
+// truncated id would land in another servo's slot.
+struct NamedPosition {
+  qint64 id = 0;
+  qint64 position = 0;
+  friend bool operator==(const NamedPosition&, const NamedPosition&) = default;
+};
+// The named servos behind `former`'s header, whose count and length stay as they were.
+QByteArray namedMove(const QByteArray& former, qint64 time, const QList<NamedPosition>& servos);
+// Writes the named positions into a file frame's buffer, by its layout: the 248-byte slot
+// buffer (time first), the 14-byte file record, or bare 6-byte slots.
+void writeNamedSlots(QByteArray& buffer, qint64 time, const QList<NamedPosition>& servos);
+// Channels 1 to 6 as the named servos set them (a later one wins), the others absent.
+ArmPositions armPositionsOf(const QList<NamedPosition>& servos);
 
 }  // namespace frame

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -20,8 +21,10 @@
 #include "editor/save_reminder.h"
 #include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
+#include "fake_channel_view.h"
 #include "link/usb_hid.h"
 #include "model/action_file.h"
+#include "model/frame_encoding.h"
 #include "recording_prompter.h"
 #include "wait.h"
 #include "widgets/drag_view.h"
@@ -347,6 +350,68 @@ TEST_F(EditorTest, EditingOneChannelKeepsTheAbsentOnesAbsent) {
   model()->setData(model()->index(0, channel1 + 5), QStringLiteral("700"), Qt::EditRole);
   EXPECT_EQ(cell(0, channel1 + 5), "700");
   EXPECT_EQ(model()->frameAt(0)->data, hex("e8036400f401f401f4015555bc02"));
+}
+
+// A cell edit puts a new frame in its row, and the row's ready move carries what was typed
+// (clamped into range). A refused edit leaves the very frame in place and a burst of them
+// gives one tip.
+TEST(FrameListCellEdit, ReachesTheMoveOrLeavesTheFrameAsItWas) {
+  FakeSliders sliders(6);
+  KoFrameListModel model;
+  model.append(KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0));
+  model.append(KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 1));
+  const QByteArray other = model.frameAt(0)->bytes;
+  QList<int> recordedRows;
+  model.setRecorder(
+      [&](int row, const VelmarFrames&, const VelmarFrames&) { recordedRows.append(row); });
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  const auto edit = [&model](int column, const char* typed) {
+    return model.setData(model.index(1, column), QString::fromLatin1(typed), Qt::EditRole);
+  };
+  const int channel1 = KoFrameListModel::kFirstChannelColumn;
+
+  const struct {
+    int column;
+    const char* typed;
+    QByteArray bytes;
+  } accepted[] = {
+      {channel1 + 2, "700", hex("55551703 06e803 01f401 02f401 03bc02 04f401 05f401 06f401")},
+      {channel1, "1500", hex("55551703 06e803 01e803 02f401 03bc02 04f401 05f401 06f401")},
+      {channel1 + 5, "0", hex("55551703 06e803 01e803 02f401 03bc02 04f401 05f401 060000")},
+      {KoFrameListModel::kTimeColumn, "2,000",
+       hex("55551703 06d007 01e803 02f401 03bc02 04f401 05f401 060000")},
+  };
+  for (const auto& c : accepted) {
+    SCOPED_TRACE(c.typed);
+    const VelmarFrame before = model.frameAt(1);
+    changed.clear();
+    EXPECT_TRUE(edit(c.column, c.typed));
+    EXPECT_NE(model.frameAt(1), before);
+    EXPECT_EQ(model.frameAt(1)->bytes, c.bytes);
+    ASSERT_FALSE(changed.isEmpty());
+    EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
+  }
+  EXPECT_EQ(recordedRows, QList<int>(std::size(accepted), 1));
+  EXPECT_EQ(model.timeSum(), 3000);
+  EXPECT_EQ(model.frameAt(0)->bytes, other);
+  processPending();
+  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+
+  const VelmarFrame kept = model.frameAt(1);
+  const QByteArray keptBytes = kept->bytes;
+  const QByteArray keptData = kept->data;
+  changed.clear();
+  for (const char* typed : {"-1", "+5", "7x", "abc"}) {
+    EXPECT_TRUE(edit(channel1 + 1, typed));
+  }
+  EXPECT_TRUE(edit(KoFrameListModel::kTimeColumn, "x"));
+  EXPECT_EQ(model.frameAt(1), kept);
+  EXPECT_EQ(kept->bytes, keptBytes);
+  EXPECT_EQ(kept->data, keptData);
+  EXPECT_EQ(changed.size(), 5);  // each cell shows the stored value again
+  EXPECT_EQ(recordedRows.size(), std::size(accepted));
+  processPending();
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"modify_erro"});
 }
 
 }  // namespace

@@ -99,6 +99,45 @@ TEST(SixServoMove, FromPositionsText) {
   EXPECT_EQ(KoTools::modelChangeToData(f).mid(10, 3), hex("021400"));
 }
 
+// The serial run builds its moves from a frame's positions; they are the moves its text
+// gives.
+TEST(SixServoMove, FromPositionsAsFromText) {
+  const QByteArray fileImage = QByteArray("SOBARM\x02\0", 8) + QByteArray(8, 0) +
+                               hex("e8036400 0000 e803 5555 5555 f401") +
+                               hex("2c01 5555 5555 5555 5555 5555 5555");
+  const VelmarFrames file = KoTools::readVelmarData(fileImage);
+  ASSERT_EQ(file.size(), 2);
+  EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*file[0]),
+            hex("55551703 06e803 016400 020000 03e803 040000 050000 06f401"));
+
+  FakeSliders sliders(6);
+  sliders[0].setText(QStringLiteral("0"));
+  sliders[2].setText(QStringLiteral("1000"));
+  sliders[3].setHidden(true);
+  const VelmarFrame posed =
+      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("30000"), 0);
+  sliders[3].setHidden(false);
+  const VelmarFrame allPosed =
+      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("50"), 0);
+  const struct {
+    const char* name;
+    VelmarFrame frame;
+  } cases[] = {
+      {"file: 0, 1000, two absent", file[0]},
+      {"file: every channel absent", file[1]},
+      {"posed, one hidden", posed},
+      {"posed, all shown", allPosed},
+      {"absent channel typed", file[0]->edited(QStringLiteral("id5"), QStringLiteral("1000"))},
+      {"last channel typed 0", posed->edited(QStringLiteral("id6"), QStringLiteral("0"))},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(c.frame);
+    EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*c.frame).toHex(),
+              KoTools::modelChangeToData(*c.frame).toHex());
+  }
+}
+
 TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
   KoPwmModel f;
   f.time = 0x0102;
