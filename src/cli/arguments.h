@@ -16,7 +16,7 @@ namespace vornctl {
 // would take "0x10" as 16 and "1e2" as 100, which no user of a group number means.
 std::optional<double> parseDecimal(const std::string& text, int decimals = 0);
 
-// Checks an option or argument against a range and shows the range in its help ("0 to 230");
+// Checks an option or argument against a range and shows the range in its help ("0 to 1000");
 // `alsoWord` is a word accepted besides the numbers ("all").
 CLI::Option* numberIn(CLI::Option* option, double minimum, double maximum, int decimals = 0,
                       const std::string& alsoWord = {});
