@@ -686,12 +686,12 @@
     <message id="ctl_help_group">
         <source>ctl_help_group</source>
         <extracomment>Command-line help</extracomment>
-        <translation>Action group, 0 to 230</translation>
+        <translation>Action group</translation>
     </message>
     <message id="ctl_help_group_or_all">
         <source>ctl_help_group_or_all</source>
         <extracomment>Command-line help</extracomment>
-        <translation>Action group 0 to 230, or all</translation>
+        <translation>Action group, or all</translation>
     </message>
     <message id="ctl_help_rob_file">
         <source>ctl_help_rob_file</source>
@@ -736,7 +736,7 @@
     <message id="ctl_help_position">
         <source>ctl_help_position</source>
         <extracomment>Command-line help</extracomment>
-        <translation>Position, 0 to 1000</translation>
+        <translation>Position</translation>
     </message>
     <message id="ctl_help_time">
         <source>ctl_help_time</source>
@@ -786,7 +786,7 @@
     <message id="ctl_help_trim_value">
         <source>ctl_help_trim_value</source>
         <extracomment>Command-line help</extracomment>
-        <translation>Trim, -100 to 100</translation>
+        <translation>Trim</translation>
     </message>
     <message id="ctl_help_servo">
         <source>ctl_help_servo</source>
@@ -816,7 +816,7 @@
     <message id="ctl_help_speed">
         <source>ctl_help_speed</source>
         <extracomment>Command-line help</extracomment>
-        <translation>Speed, -1000 to 1000</translation>
+        <translation>Speed</translation>
     </message>
     <message id="ctl_help_servo_mode">
         <source>ctl_help_servo_mode</source>
@@ -881,7 +881,7 @@
     <message id="ctl_help_sim_servos">
         <source>ctl_help_sim_servos</source>
         <extracomment>Command-line help</extracomment>
-        <translation>Servos on the virtual board's bus, 0 to 40 (default 1)</translation>
+        <translation>Servos on the virtual board's bus (default 1)</translation>
     </message>
     <message id="ctl_help_serial">
         <source>ctl_help_serial</source>
@@ -1133,6 +1133,46 @@
         <extracomment>Result; %1 file name</extracomment>
         <translation>%1 downloaded into group %2 (%3 frames)</translation>
     </message>
+    <message id="ctl_range">
+        <source>ctl_range</source>
+        <extracomment>Command-line help; %1 to %2 are the smallest and largest number accepted</extracomment>
+        <translation>%1 to %2</translation>
+    </message>
+    <message id="ctl_range_or">
+        <source>ctl_range_or</source>
+        <extracomment>Command-line help; %1 a range of numbers, %2 a word accepted instead</extracomment>
+        <translation>%1, or %2</translation>
+    </message>
+    <message id="ctl_not_a_number">
+        <source>ctl_not_a_number</source>
+        <extracomment>Error; %1 what was typed, %2 what is accepted</extracomment>
+        <translation>"%1" is not a decimal number; give %2</translation>
+    </message>
+    <message id="ctl_out_of_range">
+        <source>ctl_out_of_range</source>
+        <extracomment>Error; %1 what was typed, %2 what is accepted</extracomment>
+        <translation>%1 is out of range; give %2</translation>
+    </message>
+    <message id="ctl_unknown_command">
+        <source>ctl_unknown_command</source>
+        <extracomment>Error; %1 what was typed, %2 the commands</extracomment>
+        <translation>"%1" is not a command; the commands are: %2</translation>
+    </message>
+    <message id="ctl_command_needed">
+        <source>ctl_command_needed</source>
+        <extracomment>Error; %1 the commands</extracomment>
+        <translation>a command is needed: %1</translation>
+    </message>
+    <message id="ctl_downloaded_one">
+        <source>ctl_downloaded_one</source>
+        <extracomment>Result; %1 file name</extracomment>
+        <translation>%1 downloaded into group %2 (1 frame)</translation>
+    </message>
+    <message id="ctl_not_one_servo_to_read">
+        <source>ctl_not_one_servo_to_read</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 bus servos answer; reading needs exactly one on the bus</translation>
+    </message>
     <message id="ctl_too_many_frames">
         <source>ctl_too_many_frames</source>
         <extracomment>Error</extracomment>
@@ -1172,11 +1212,6 @@
         <source>ctl_erased_group</source>
         <extracomment>Result</extracomment>
         <translation>action group %1 erased</translation>
-    </message>
-    <message id="ctl_answer_too_short">
-        <source>ctl_answer_too_short</source>
-        <extracomment>Error</extracomment>
-        <translation>the board's answer was too short</translation>
     </message>
     <message id="ctl_nothing_to_write">
         <source>ctl_nothing_to_write</source>

@@ -686,12 +686,12 @@
     <message id="ctl_help_group">
         <source>ctl_help_group</source>
         <extracomment>Command-line help</extracomment>
-        <translation>動作組，0 到 230</translation>
+        <translation>動作組</translation>
     </message>
     <message id="ctl_help_group_or_all">
         <source>ctl_help_group_or_all</source>
         <extracomment>Command-line help</extracomment>
-        <translation>動作組 0 到 230，或 all（全部）</translation>
+        <translation>動作組，或 all（全部）</translation>
     </message>
     <message id="ctl_help_rob_file">
         <source>ctl_help_rob_file</source>
@@ -736,7 +736,7 @@
     <message id="ctl_help_position">
         <source>ctl_help_position</source>
         <extracomment>Command-line help</extracomment>
-        <translation>位置，0 到 1000</translation>
+        <translation>位置</translation>
     </message>
     <message id="ctl_help_time">
         <source>ctl_help_time</source>
@@ -786,7 +786,7 @@
     <message id="ctl_help_trim_value">
         <source>ctl_help_trim_value</source>
         <extracomment>Command-line help</extracomment>
-        <translation>偏差，-100 到 100</translation>
+        <translation>偏差</translation>
     </message>
     <message id="ctl_help_servo">
         <source>ctl_help_servo</source>
@@ -816,7 +816,7 @@
     <message id="ctl_help_speed">
         <source>ctl_help_speed</source>
         <extracomment>Command-line help</extracomment>
-        <translation>速度，-1000 到 1000</translation>
+        <translation>速度</translation>
     </message>
     <message id="ctl_help_servo_mode">
         <source>ctl_help_servo_mode</source>
@@ -881,7 +881,7 @@
     <message id="ctl_help_sim_servos">
         <source>ctl_help_sim_servos</source>
         <extracomment>Command-line help</extracomment>
-        <translation>虛擬控制板匯流排上的舵機數，0 到 40（預設 1）</translation>
+        <translation>虛擬控制板匯流排上的舵機數（預設 1）</translation>
     </message>
     <message id="ctl_help_serial">
         <source>ctl_help_serial</source>
@@ -1133,6 +1133,46 @@
         <extracomment>Result; %1 file name</extracomment>
         <translation>%1 已下載到動作組 %2（%3 幀）</translation>
     </message>
+    <message id="ctl_range">
+        <source>ctl_range</source>
+        <extracomment>Command-line help; %1 to %2 are the smallest and largest number accepted</extracomment>
+        <translation>%1 到 %2</translation>
+    </message>
+    <message id="ctl_range_or">
+        <source>ctl_range_or</source>
+        <extracomment>Command-line help; %1 a range of numbers, %2 a word accepted instead</extracomment>
+        <translation>%1，或 %2</translation>
+    </message>
+    <message id="ctl_not_a_number">
+        <source>ctl_not_a_number</source>
+        <extracomment>Error; %1 what was typed, %2 what is accepted</extracomment>
+        <translation>「%1」不是十進位數字；請給出 %2</translation>
+    </message>
+    <message id="ctl_out_of_range">
+        <source>ctl_out_of_range</source>
+        <extracomment>Error; %1 what was typed, %2 what is accepted</extracomment>
+        <translation>%1 超出範圍；請給出 %2</translation>
+    </message>
+    <message id="ctl_unknown_command">
+        <source>ctl_unknown_command</source>
+        <extracomment>Error; %1 what was typed, %2 the commands</extracomment>
+        <translation>「%1」不是命令；可用的命令：%2</translation>
+    </message>
+    <message id="ctl_command_needed">
+        <source>ctl_command_needed</source>
+        <extracomment>Error; %1 the commands</extracomment>
+        <translation>需要一個命令：%1</translation>
+    </message>
+    <message id="ctl_downloaded_one">
+        <source>ctl_downloaded_one</source>
+        <extracomment>Result; %1 file name</extracomment>
+        <translation>%1 已下載到動作組 %2（1 幀）</translation>
+    </message>
+    <message id="ctl_not_one_servo_to_read">
+        <source>ctl_not_one_servo_to_read</source>
+        <extracomment>Error</extracomment>
+        <translation>%1 個匯流排舵機應答；讀取時匯流排上必須只有一個舵機</translation>
+    </message>
     <message id="ctl_too_many_frames">
         <source>ctl_too_many_frames</source>
         <extracomment>Error</extracomment>
@@ -1172,11 +1212,6 @@
         <source>ctl_erased_group</source>
         <extracomment>Result</extracomment>
         <translation>動作組 %1 已擦除</translation>
-    </message>
-    <message id="ctl_answer_too_short">
-        <source>ctl_answer_too_short</source>
-        <extracomment>Error</extracomment>
-        <translation>控制板的應答太短</translation>
     </message>
     <message id="ctl_nothing_to_write">
         <source>ctl_nothing_to_write</source>

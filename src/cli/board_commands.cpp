@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <iostream>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "cli/servo_params.h"
@@ -13,12 +14,11 @@
 #include "link/hidapi_transport.h"
 #include "link/protocol.h"
 #include "model/action_file.h"
+#include "model/limits.h"
 
 namespace vornctl {
 
 namespace {
-
-constexpr int kDefaultChannels = 6;
 
 struct Args {
   BoardArgs board;
@@ -30,7 +30,7 @@ struct Args {
   std::vector<std::string> files;
   std::vector<int> ids;
   int id = 1;
-  int position = 500;
+  int position = limits::kPosition.start;
   int time = -1;
   int value = 0;
   std::string mode;
@@ -43,7 +43,7 @@ Args args;
 QList<int> idsOrChannels() {
   QList<int> ids(args.ids.begin(), args.ids.end());
   if (ids.isEmpty()) {
-    for (int id = 1; id <= kDefaultChannels; ++id) ids.append(id);
+    for (int id = 1; id <= limits::kArmChannels; ++id) ids.append(id);
   }
   if (ids.size() > protocol::kMaxIds) {
     throw CliError(kUsage, qtTrId("ctl_too_many_ids").arg(protocol::kMaxIds));
@@ -73,13 +73,24 @@ CLI::App* boardCommand(CLI::App& parent, const char* name, const std::string& he
 }
 
 void addIds(CLI::App* c) {
-  c->add_option("ID", args.ids, h(qtTrId("ctl_help_ids")))->check(CLI::Range(0, 253));
+  wholeIn(c->add_option("ID", args.ids, h(qtTrId("ctl_help_ids"))), limits::kServoId);
+}
+
+void addServoId(CLI::App* c) {
+  wholeIn(c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))->required(),
+          limits::kServoId);
+}
+
+void addGroup(CLI::App* c) {
+  wholeIn(c->add_option("GROUP", args.group, h(qtTrId("ctl_help_group")))->required(),
+          limits::kGroup);
 }
 
 // Readings of the asked ids, in the asked order; ids without a reading are reported missing.
+// `shown` gives a reading's value and adds any further JSON fields.
 template <class Reading>
 void printReadings(const QList<int>& ids, const QList<Reading>& readings, const char* key,
-                   int Reading::*value) {
+                   const std::function<int(const Reading&, QJsonObject&)>& shown) {
   QJsonArray found;
   QJsonArray missing;
   QStringList missingIds;
@@ -93,8 +104,11 @@ void printReadings(const QList<int>& ids, const QList<Reading>& readings, const 
       text += QStringLiteral("%1 -\n").arg(id);
       continue;
     }
-    found.append(QJsonObject{{QStringLiteral("id"), id}, {QLatin1String(key), (*it).*value}});
-    text += QStringLiteral("%1 %2\n").arg(id).arg((*it).*value);
+    QJsonObject o{{QStringLiteral("id"), id}};
+    const int value = shown(*it, o);
+    o.insert(QLatin1String(key), value);
+    found.append(o);
+    text += QStringLiteral("%1 %2\n").arg(id).arg(value);
   }
   if (args.json) {
     printJson(QJsonObject{{QStringLiteral("servos"), found}, {QStringLiteral("missing"), missing}});
@@ -106,13 +120,14 @@ void printReadings(const QList<int>& ids, const QList<Reading>& readings, const 
   }
 }
 
-// Shows how a download goes: a bar on a terminal, a line every tenth otherwise.
+// Shows how a download goes on standard error, so that standard output holds only results:
+// a bar on a terminal, a line every tenth otherwise.
 class Progress {
  public:
-  explicit Progress(const QList<DownloadJob>& jobs) : jobs_(jobs), terminal_(stdoutIsTerminal()) {}
+  explicit Progress(const QList<DownloadJob>& jobs) : jobs_(jobs), terminal_(stderrIsTerminal()) {}
   // A message after a broken-off bar starts on a line of its own.
   ~Progress() {
-    if (barOpen_) std::printf("\n");
+    if (barOpen_) std::fprintf(stderr, "\n");
   }
 
   void frameSent(int job, int frame) {
@@ -122,15 +137,15 @@ class Progress {
     if (terminal_) {
       constexpr int kWidth = 30;
       const int filled = total > 0 ? done * kWidth / total : kWidth;
-      std::printf("\r%s [%s%s] %d/%d", qPrintable(qtTrId("ctl_progress_bar").arg(j.group, 3)),
-                  std::string(filled, '#').c_str(), std::string(kWidth - filled, '.').c_str(), done,
-                  total);
+      std::fprintf(
+          stderr, "\r%s [%s%s] %d/%d", qPrintable(qtTrId("ctl_progress_bar").arg(j.group, 3)),
+          std::string(filled, '#').c_str(), std::string(kWidth - filled, '.').c_str(), done, total);
       barOpen_ = done != total;
-      if (!barOpen_) std::printf("\n");
+      if (!barOpen_) std::fprintf(stderr, "\n");
+      std::fflush(stderr);
     } else if (done == total || done % std::max(1, total / 10) == 0) {
-      printText(qtTrId("ctl_progress_group").arg(j.group).arg(done).arg(total) + u'\n');
+      printError(qtTrId("ctl_progress_group").arg(j.group).arg(done).arg(total));
     }
-    std::fflush(stdout);
   }
 
  private:
@@ -145,7 +160,11 @@ void download(BoardSession& session, const QList<DownloadJob>& jobs) {
     session.download(jobs, [&](int job, int frame) { progress.frameSent(job, frame); });
   }
   for (const DownloadJob& j : jobs) {
-    printText(qtTrId("ctl_downloaded").arg(j.name).arg(j.group).arg(j.frames.size()));
+    const QString line =
+        j.frames.size() == 1
+            ? qtTrId("ctl_downloaded_one").arg(j.name).arg(j.group)
+            : qtTrId("ctl_downloaded").arg(j.name).arg(j.group).arg(j.frames.size());
+    printText(line + u'\n');
   }
 }
 
@@ -154,11 +173,12 @@ DownloadJob jobOf(const QString& path, int group) {
   job.group = group;
   job.name = QFileInfo(path).fileName();
   for (const PwmFrame& f : KoTools::readPwmData(readActionFile(path))) job.frames.append(f->bytes);
-  if (job.frames.size() > protocol::kMaxDownloadFrames) {
+  // The editor's rule: a group holds this many frames, so a longer file is not begun.
+  if (job.frames.size() > limits::kMaxFramesPerGroup) {
     throw CliError(kFileError, qtTrId("ctl_too_many_frames")
                                    .arg(path)
                                    .arg(job.frames.size())
-                                   .arg(protocol::kMaxDownloadFrames));
+                                   .arg(limits::kMaxFramesPerGroup));
   }
   return job;
 }
@@ -170,9 +190,10 @@ bool confirmed(const QString& question) {
   }
   std::fprintf(stderr, "%s %s ", qPrintable(question), qPrintable(qtTrId("ctl_yes_no")));
   std::fflush(stderr);
-  std::string answer;
-  std::getline(std::cin, answer);
-  return answer == "y" || answer == "Y" || answer == "yes";
+  std::string line;
+  if (!std::getline(std::cin, line)) return false;
+  const QString answer = QString::fromStdString(line).trimmed().toLower();
+  return answer == u"y" || answer == u"yes";
 }
 
 int eraseGroup() {
@@ -193,24 +214,25 @@ void confirmErase() {
 }
 
 void erase(BoardSession& session) {
-  session.request(protocol::removeActions(eraseGroup()), protocol::kEraseActionGroup);
   const int group = eraseGroup();
+  session.erase(group);
   printText((group == protocol::kAllGroups ? qtTrId("ctl_erased_all")
                                            : qtTrId("ctl_erased_group").arg(group)) +
             u'\n');
 }
 
-int busServoCount(BoardSession& session) {
-  const QByteArray reply =
-      session.request(protocol::checkManyConnectServo(), protocol::kReadPositions);
-  return reply.size() > 4 ? static_cast<quint8>(reply[4]) : 0;
+// Only a lone servo answers a parameter read, and a write would reach every servo there is.
+void requireOneServo(BoardSession& session, const char* refusalId) {
+  const int count = session.countBusServos();
+  if (count != 1) throw CliError(kRefused, qtTrId(refusalId).arg(count));
 }
 
-protocol::ServoInfo readServo(BoardSession& session) {
-  const auto info = protocol::decodeServoInfo(
-      session.request(protocol::readServoInfo(), protocol::kReadServoInfo));
-  if (!info) throw CliError(kFailed, qtTrId("ctl_answer_too_short"));
-  return *info;
+void printServo(const KoServoInfo& info) {
+  if (args.json) {
+    printJson(servoInfoJson(info));
+  } else {
+    printText(servoInfoText(info));
+  }
 }
 
 void checkServoWrite() {
@@ -220,35 +242,23 @@ void checkServoWrite() {
 }
 
 void writeServo(BoardSession& session) {
-  const int count = busServoCount(session);
-  if (count != 1) {
-    throw CliError(kRefused, qtTrId("ctl_not_one_servo").arg(count));
-  }
-  protocol::ServoInfo info = readServo(session);
+  requireOneServo(session, QT_TRID_NOOP("ctl_not_one_servo"));
+  KoServoInfo info = session.readServoInfo();
   for (int i = 0; i < kServoParamCount; ++i) {
     if (args.params[i]) setServoParam(info, i, *args.params[i]);
   }
   const bool limitsGiven = args.params[kParamMinAngle] || args.params[kParamMaxAngle] ||
                            args.params[kParamMinVoltage] || args.params[kParamMaxVoltage];
   if (limitsGiven) checkServoLimits(info);
-  session.send(servoWriteFrame(info));
-  if (args.json) {
-    printJson(servoInfoJson(info));
-  } else {
-    printText(servoInfoText(info));
-  }
-}
-
-QByteArray motorFrame(int id, int speed, int mode) {
-  // Negative speeds travel as two's-complement hex text, as the tool sends them.
-  const QString text =
-      speed < 0 ? QString::number(static_cast<quint32>(speed), 16) : QString::number(speed);
-  return protocol::speed(QString::number(id), text, mode);
+  session.send(protocol::writeServoInfo(info));
+  printServo(info);
 }
 
 void addList(CLI::App& app) {
   CLI::App* c = app.add_subcommand("list", h(qtTrId("ctl_help_list")));
   c->add_flag("--simulate", args.board.simulate, h(qtTrId("ctl_help_list_simulate")));
+  // Accepted as by every board command; list sends no frames to show.
+  c->add_flag("--trace", args.board.trace, h(qtTrId("ctl_help_trace")));
   c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
   c->callback([] {
     QJsonArray boards;
@@ -295,9 +305,7 @@ void addDownloads(CLI::App& app) {
       app, "download", h(qtTrId("ctl_help_download")), false,
       [](BoardSession& s) { download(s, args.jobs); },
       [] { args.jobs = {jobOf(QString::fromStdString(args.file), args.group)}; });
-  c->add_option("GROUP", args.group, h(qtTrId("ctl_help_group")))
-      ->required()
-      ->check(CLI::Range(0, 230));
+  addGroup(c);
   c->add_option("FILE", args.file, h(qtTrId("ctl_help_rob_file")))->required();
 
   // Every file is read and named right before the first frame goes out.
@@ -327,9 +335,7 @@ void addBoardCommands(CLI::App& app) {
     s.send(protocol::actionsRun(args.group));
     printText(qtTrId("ctl_run_started").arg(args.group) + u'\n');
   });
-  c->add_option("GROUP", args.group, h(qtTrId("ctl_help_group")))
-      ->required()
-      ->check(CLI::Range(0, 230));
+  addGroup(c);
 
   boardCommand(app, "stop", h(qtTrId("ctl_help_stop")), false, [](BoardSession& s) {
     s.send(protocol::stopActions());
@@ -337,9 +343,8 @@ void addBoardCommands(CLI::App& app) {
   });
 
   c = boardCommand(app, "erase", h(qtTrId("ctl_help_erase")), false, erase, confirmErase);
-  c->add_option("GROUP", args.groupOrAll, h(qtTrId("ctl_help_group_or_all")))
-      ->required()
-      ->check(CLI::IsMember({"all"}) | CLI::Range(0, 230));
+  wholeIn(c->add_option("GROUP", args.groupOrAll, h(qtTrId("ctl_help_group_or_all")))->required(),
+          limits::kGroup, "all");
   c->add_flag("--yes,-y", args.yes, h(qtTrId("ctl_help_yes")));
 
   c = boardCommand(app, "move", h(qtTrId("ctl_help_move")), true, [](BoardSession& s) {
@@ -347,13 +352,10 @@ void addBoardCommands(CLI::App& app) {
     s.send(protocol::oneSteering(args.id, args.position, time));
     printText(qtTrId("ctl_moved").arg(args.id).arg(args.position).arg(time) + u'\n');
   });
-  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
-      ->required()
-      ->check(CLI::Range(0, 253));
-  c->add_option("POS", args.position, h(qtTrId("ctl_help_position")))
-      ->required()
-      ->check(CLI::Range(0, 1000));
-  c->add_option("--time", args.time, h(qtTrId("ctl_help_time")))->check(CLI::Range(0, 30000));
+  addServoId(c);
+  wholeIn(c->add_option("POS", args.position, h(qtTrId("ctl_help_position")))->required(),
+          limits::kPosition);
+  wholeIn(c->add_option("--time", args.time, h(qtTrId("ctl_help_time"))), limits::kMoveTime);
 
   boardCommand(app, "reset", h(qtTrId("ctl_help_reset")), true, [](BoardSession& s) {
     s.send(protocol::reSetAllSteer());
@@ -367,13 +369,17 @@ void addBoardCommands(CLI::App& app) {
   });
   addIds(c);
 
-  c = boardCommand(
-      app, "read-positions", h(qtTrId("ctl_help_read_positions")), false, [](BoardSession& s) {
-        const QList<int> ids = idsOrChannels();
-        const QByteArray reply =
-            s.request(protocol::idList(protocol::kReadPositions, ids), protocol::kReadPositions);
-        printReadings(ids, protocol::decodePositions(reply), "position", &ServoPosition::position);
-      });
+  c = boardCommand(app, "read-positions", h(qtTrId("ctl_help_read_positions")), false,
+                   [](BoardSession& s) {
+                     const QList<int> ids = idsOrChannels();
+                     // Past the end stop reads as the end, a wrapped reading as 0, as on the
+                     // screens.
+                     printReadings<ServoPosition>(ids, s.readPositions(ids).readings, "position",
+                                                  [](const ServoPosition& r, QJsonObject& o) {
+                                                    o.insert(QLatin1String("raw"), r.position);
+                                                    return limits::readBackPosition(r.position);
+                                                  });
+                   });
   addIds(c);
   c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
 
@@ -381,16 +387,15 @@ void addBoardCommands(CLI::App& app) {
   trims->require_subcommand(1);
   c = boardCommand(*trims, "read", h(qtTrId("ctl_help_trims_read")), false, [](BoardSession& s) {
     const QList<int> ids = idsOrChannels();
-    const QByteArray reply =
-        s.request(protocol::idList(protocol::kReadDeviations, ids), protocol::kReadDeviations);
-    printReadings(ids, protocol::decodeDeviations(reply), "trim",
-                  &protocol::ServoDeviation::deviation);
+    printReadings<protocol::ServoDeviation>(
+        ids, s.readTrims(ids), "trim",
+        [](const protocol::ServoDeviation& r, QJsonObject&) { return r.deviation; });
   });
   addIds(c);
   c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
   c = boardCommand(*trims, "store", h(qtTrId("ctl_help_trims_store")), false, [](BoardSession& s) {
     const QList<int> ids = idsOrChannels();
-    s.request(protocol::idList(protocol::kDownloadDeviations, ids), protocol::kDownloadDeviations);
+    s.storeTrims(ids);
     printText(qtTrId("ctl_trims_stored").arg(idsText(ids)) + u'\n');
   });
   addIds(c);
@@ -399,31 +404,24 @@ void addBoardCommands(CLI::App& app) {
                      s.send(protocol::adjustmentDeviation(args.id, args.value));
                      printText(qtTrId("ctl_trim_set").arg(args.id).arg(args.value) + u'\n');
                    });
-  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
-      ->required()
-      ->check(CLI::Range(0, 253));
-  c->add_option("VALUE", args.value, h(qtTrId("ctl_help_trim_value")))
-      ->required()
-      ->check(CLI::Range(-100, 100));
+  addServoId(c);
+  wholeIn(c->add_option("VALUE", args.value, h(qtTrId("ctl_help_trim_value")))->required(),
+          limits::kTrim);
 
   CLI::App* servo = app.add_subcommand("servo", h(qtTrId("ctl_help_servo")));
   servo->require_subcommand(1);
   c = boardCommand(*servo, "check", h(qtTrId("ctl_help_servo_check")), false, [](BoardSession& s) {
-    const int n = busServoCount(s);
+    const int n = s.countBusServos();
     if (args.json) {
-      printJson(QJsonObject{{QStringLiteral("servos"), n}});
+      printJson(QJsonObject{{QStringLiteral("count"), n}});
     } else {
       printText(qtTrId("ctl_servo_count").arg(n) + u'\n');
     }
   });
   c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
   c = boardCommand(*servo, "read", h(qtTrId("ctl_help_servo_read")), false, [](BoardSession& s) {
-    const protocol::ServoInfo info = readServo(s);
-    if (args.json) {
-      printJson(servoInfoJson(info));
-    } else {
-      printText(servoInfoText(info));
-    }
+    requireOneServo(s, QT_TRID_NOOP("ctl_not_one_servo_to_read"));
+    printServo(s.readServoInfo());
   });
   c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
   c = boardCommand(*servo, "write", h(qtTrId("ctl_help_servo_write")), false, writeServo,
@@ -436,36 +434,28 @@ void addBoardCommands(CLI::App& app) {
            name, [i](const std::string& v) { args.params[i] = v == "on" ? 1.0 : 0.0; },
            h(qtTrId(p.helpId)))
           ->check(CLI::IsMember({"on", "off"}));
-    } else if (p.kind == ServoParamKind::Volts) {
-      c->add_option_function<double>(
-           name, [i](const double& v) { args.params[i] = v; }, h(qtTrId(p.helpId)))
-          ->check(CLI::Range(p.min, p.max));
     } else {
-      c->add_option_function<int>(
-           name, [i](const int& v) { args.params[i] = v; }, h(qtTrId(p.helpId)))
-          ->check(CLI::Range(static_cast<int>(p.min), static_cast<int>(p.max)));
+      const int decimals = p.kind == ServoParamKind::Volts ? 1 : 0;
+      numberIn(c->add_option_function<double>(
+                   name, [i](const double& v) { args.params[i] = v; }, h(qtTrId(p.helpId))),
+               p.min, p.max, decimals);
     }
   }
   c->add_flag("--json", args.json, h(qtTrId("ctl_help_json")));
   c = boardCommand(*servo, "motor", h(qtTrId("ctl_help_servo_motor")), false, [](BoardSession& s) {
-    s.send(motorFrame(args.id, args.value, 1));
+    s.send(protocol::speed(args.id, args.value, 1));
     printText(qtTrId("ctl_motor_speed").arg(args.id).arg(args.value) + u'\n');
   });
-  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
-      ->required()
-      ->check(CLI::Range(0, 253));
-  c->add_option("SPEED", args.value, h(qtTrId("ctl_help_speed")))
-      ->required()
-      ->check(CLI::Range(-1000, 1000));
+  addServoId(c);
+  wholeIn(c->add_option("SPEED", args.value, h(qtTrId("ctl_help_speed")))->required(),
+          limits::bus::kMotorSpeed);
   c = boardCommand(*servo, "mode", h(qtTrId("ctl_help_servo_mode")), false, [](BoardSession& s) {
-    s.send(motorFrame(args.id, 0, args.mode == "motor" ? 1 : 0));
+    s.send(protocol::speed(args.id, 0, args.mode == "motor" ? 1 : 0));
     const bool motor = args.mode == "motor";
     printText((motor ? qtTrId("ctl_in_motor_mode") : qtTrId("ctl_in_servo_mode")).arg(args.id) +
               u'\n');
   });
-  c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))
-      ->required()
-      ->check(CLI::Range(0, 253));
+  addServoId(c);
   c->add_option("MODE", args.mode, h(qtTrId("ctl_help_mode")))
       ->required()
       ->check(CLI::IsMember({"servo", "motor"}));

@@ -2,7 +2,10 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <QScopeGuard>
+#include <QThread>
 #include <QTimer>
+#include <atomic>
 #include <cstdio>
 #include <mutex>
 
@@ -21,27 +24,63 @@ namespace {
 
 using std::chrono::milliseconds;
 
-// Shows every frame that goes out and every report that comes in, then passes them on.
-class TracingTransport final : public HidTransport {
+// A transport in front of another, passing on what the link hears.
+class TransportInFront : public HidTransport {
  public:
-  explicit TracingTransport(std::unique_ptr<HidTransport> inner) : inner_(std::move(inner)) {
+  explicit TransportInFront(std::unique_ptr<HidTransport> inner) : inner_(std::move(inner)) {
     connect(inner_.get(), &HidTransport::deviceArrived, this, &HidTransport::deviceArrived);
     connect(inner_.get(), &HidTransport::deviceRemoved, this, &HidTransport::deviceRemoved);
     connect(inner_.get(), &HidTransport::accessDenied, this, &HidTransport::accessDenied);
     connect(inner_.get(), &HidTransport::reportReceived, this, [this](const QByteArray& report) {
-      traceFrame('<', report);
+      heard(report);
       emit reportReceived(report);
     });
   }
   void start() override { inner_->start(); }
-  bool write(const QByteArray& frame) override {
-    traceFrame('>', frame);
-    return inner_->write(frame);
-  }
+  bool write(const QByteArray& frame) override { return inner_->write(frame); }
   QString name() const override { return inner_->name(); }
+  bool simulated() const override { return inner_->simulated(); }
+
+ protected:
+  virtual void heard(const QByteArray&) {}
 
  private:
   std::unique_ptr<HidTransport> inner_;
+};
+
+// Shows every frame that goes out and every report that comes in, then passes them on.
+class TracingTransport final : public TransportInFront {
+ public:
+  using TransportInFront::TransportInFront;
+  bool write(const QByteArray& frame) override {
+    traceFrame('>', frame);
+    return TransportInFront::write(frame);
+  }
+
+ private:
+  void heard(const QByteArray& report) override { traceFrame('<', report); }
+};
+
+// Pulls the virtual board out once `frames` frames went out. As with a real board, the next
+// write fails at once and the host hears of the removal only a moment later.
+class PullingTransport final : public TransportInFront {
+ public:
+  PullingTransport(std::unique_ptr<HidTransport> inner, VirtualBoard* board, int frames)
+      : TransportInFront(std::move(inner)), board_(board), frames_(frames) {}
+  bool write(const QByteArray& frame) override {
+    if (written_++ == frames_) {
+      const auto connection = board_->thread() == QThread::currentThread()
+                                  ? Qt::DirectConnection
+                                  : Qt::BlockingQueuedConnection;
+      QMetaObject::invokeMethod(board_, &VirtualBoard::unplugNoticedLater, connection);
+    }
+    return TransportInFront::write(frame);
+  }
+
+ private:
+  VirtualBoard* board_;
+  int frames_;
+  std::atomic<int> written_{0};
 };
 
 int faultNumber(const QString& fault, int part) {
@@ -108,31 +147,48 @@ void BoardSession::open() {
   }
 }
 
+// Faults, for trying what scripts meet on a real board:
+//   drop-ack:STEP          the board does not acknowledge download step STEP
+//   no-reply:COMMAND       the board answers no frame with this command code
+//   unplug-after:FRAMES    the board goes away instead of taking the frame after FRAMES frames
+//   pull-after:FRAMES      the board is pulled out after FRAMES frames; the next write fails
+//   reading:ID:VALUE       channel servo ID reads VALUE, as the board sends it (0 to 65535)
+//   bus-reading:POSITION:MILLIVOLTS   the bus servos report these readings
 void BoardSession::openSimulated() {
   board_ = std::make_unique<VirtualBoard>();
   board_->setReplyLatency(milliseconds(0));
-  if (options_.simulatedServos >= 0) {
-    QList<VirtualBoard::BusServo> servos;
-    for (int id = 1; id <= options_.simulatedServos; ++id) {
-      VirtualBoard::BusServo s;
-      s.id = id;
-      servos.append(s);
-    }
-    board_->busServos() = servos;
+  if (options_.simulatedServos >= 0) board_->setBusServoCount(options_.simulatedServos);
+  // A reading is set by hand on a limp servo; done first, so that the unload that makes it
+  // limp does not count towards unplug-after.
+  for (const QString& fault : options_.faults) {
+    if (fault.section(u':', 0, 0) != QLatin1String("reading")) continue;
+    const int id = faultNumber(fault, 1);
+    board_->receive(protocol::idList(protocol::kUnloadServos, {id}));
+    board_->poseByHand(id, faultNumber(fault, 2));
   }
+  int pullAfter = -1;
   for (const QString& fault : options_.faults) {
     const QString kind = fault.section(u':', 0, 0);
+    if (kind == QLatin1String("reading")) continue;
     if (kind == QLatin1String("drop-ack")) {
       board_->dropAcknowledgement(faultNumber(fault, 1));
     } else if (kind == QLatin1String("unplug-after")) {
       board_->unplugAfterFrames(faultNumber(fault, 1));
+    } else if (kind == QLatin1String("pull-after")) {
+      pullAfter = faultNumber(fault, 1);
     } else if (kind == QLatin1String("no-reply")) {
       board_->dropRepliesTo(faultNumber(fault, 1));
+    } else if (kind == QLatin1String("bus-reading")) {
+      for (VirtualBoard::BusServo& s : board_->busServos()) {
+        s.info.currentPosition = faultNumber(fault, 1);
+        s.info.currentVoltage = faultNumber(fault, 2);
+      }
     } else {
       throw CliError(kUsage, qtTrId("ctl_unknown_fault").arg(fault));
     }
   }
   std::unique_ptr<HidTransport> t = std::make_unique<VirtualHidTransport>(board_.get());
+  if (pullAfter >= 0) t = std::make_unique<PullingTransport>(std::move(t), board_.get(), pullAfter);
   if (options_.trace) t = std::make_unique<TracingTransport>(std::move(t));
   link_->setTransport(std::move(t));
 }
@@ -152,13 +208,13 @@ bool BoardSession::waitUntil(const std::function<bool()>& done, milliseconds lim
   QTimer deadline;
   deadline.setSingleShot(true);
   QObject::connect(&deadline, &QTimer::timeout, &loop, &QEventLoop::quit);
-  auto check = [&] {
+  QObject::connect(link_.get(), &usbHid::connectionChanged, &loop, [&] {
     if (done()) loop.quit();
-  };
-  QObject::connect(link_.get(), &usbHid::reportReceived, &loop, check);
-  QObject::connect(link_.get(), &usbHid::connectionChanged, &loop, check);
+  });
+  QEventLoop* outer = std::exchange(waiting_, &loop);
   deadline.start(limit);
   loop.exec();
+  waiting_ = outer;
   return done();
 }
 
@@ -174,25 +230,76 @@ void BoardSession::send(const QByteArray& frame) {
     }
     return;
   }
-  if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
-  if (!link_->sendData(frame)) {
-    if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
-    throw CliError(kFailed, qtTrId("ctl_send_failed"));
-  }
+  sendWith([&] { return link_->sendData(frame); });
 }
 
-QByteArray BoardSession::request(const QByteArray& frame, int replyCommand) {
-  QByteArray reply;
-  QMetaObject::Connection c =
-      QObject::connect(link_.get(), &usbHid::reportReceived, [&](const QByteArray& report) {
-        if (reply.isEmpty() && protocol::replyCommand(report) == replyCommand) reply = report;
+void BoardSession::sendWith(const std::function<bool()>& write) {
+  if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
+  if (!write()) sendFailed();
+}
+
+void BoardSession::sendFailed() {
+  // A board pulled out fails the write before the link's next poll notices it is gone.
+  waitUntil([this] { return !link_->connection(); }, std::min(kRemovalGrace, options_.timeout));
+  if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
+  throw CliError(kFailed, qtTrId("ctl_send_failed"));
+}
+
+template <class T, class... A>
+T BoardSession::ask(const std::function<bool()>& write, void (usbHid::*signal)(A...),
+                    const std::function<bool(const T&)>& accept) {
+  std::optional<T> answer;
+  const QMetaObject::Connection heard =
+      QObject::connect(link_.get(), signal, link_.get(), [&](A... values) {
+        if (answer) return;
+        T value(values...);
+        if (accept && !accept(value)) return;
+        answer = std::move(value);
+        if (waiting_) waiting_->quit();
       });
-  send(frame);
-  waitUntil([&] { return !reply.isEmpty() || !link_->connection(); }, options_.timeout);
-  QObject::disconnect(c);
-  if (!reply.isEmpty()) return reply;
+  const auto forget = qScopeGuard([&] { QObject::disconnect(heard); });
+  sendWith(write);
+  waitUntil([&] { return answer || !link_->connection(); }, options_.timeout);
+  if (answer) return *answer;
   if (!link_->connection()) lost(qtTrId("ctl_lost_waiting"));
   throw CliError(kTimeOut, qtTrId("ctl_no_answer").arg(options_.timeout.count()));
+}
+
+void BoardSession::erase(int group) {
+  ask<bool>([&] { return link_->sendData(protocol::removeActions(group)); }, &usbHid::groupsErased);
+}
+
+protocol::PositionsRead BoardSession::readPositions(const QList<int>& ids) {
+  return ask<protocol::PositionsRead>(
+      [&] { return link_->sendData(protocol::idList(protocol::kReadPositions, ids)); },
+      &usbHid::positionsRead);
+}
+
+QList<protocol::ServoDeviation> BoardSession::readTrims(const QList<int>& ids) {
+  return ask<QList<protocol::ServoDeviation>>(
+      [&] { return link_->sendData(protocol::idList(protocol::kReadDeviations, ids)); },
+      &usbHid::trimsRead);
+}
+
+void BoardSession::storeTrims(const QList<int>& ids) {
+  // The board confirms with an empty reply, which the link passes on only as a report.
+  ask<QByteArray>(
+      [&] { return link_->sendData(protocol::idList(protocol::kDownloadDeviations, ids)); },
+      &usbHid::reportReceived,
+      [](const QByteArray& report) {
+        const protocol::Reply reply = protocol::decodeReply(report);
+        const auto* other = std::get_if<protocol::OtherReply>(&reply);
+        return other && other->command == protocol::kDownloadDeviations;
+      });
+}
+
+int BoardSession::countBusServos() {
+  return ask<int>([&] { return link_->sendCheckManyConnectServo(); }, &usbHid::servosCounted);
+}
+
+KoServoInfo BoardSession::readServoInfo() {
+  return ask<KoServoInfo>([&] { return link_->sendData(protocol::readServoInfo()); },
+                          &usbHid::servoInfoRead);
 }
 
 void BoardSession::download(const QList<DownloadJob>& jobs,

@@ -9,7 +9,10 @@
 #include <memory>
 
 #include "link/action_downloader.h"
+#include "link/protocol.h"
+#include "link/servo_info.h"
 
+class QEventLoop;
 class usbHid;
 class VirtualBoard;
 class ORSSerialPort;
@@ -20,8 +23,8 @@ namespace vornctl {
 struct BoardOptions {
   bool simulate = false;
   int simulatedServos = -1;  // servos on the virtual board's bus; -1 keeps its one
-  QStringList faults;       // virtual-board faults: "drop-ack:STEP", "unplug-after:FRAMES", ...
-  QString serialPort;       // set: servo moves go over this serial line instead of USB
+  QStringList faults;        // virtual-board faults, see BoardSession::openSimulated()
+  QString serialPort;        // set: servo moves go over this serial line instead of USB
   int baud = 9600;
   std::chrono::milliseconds timeout{10000};
   bool trace = false;
@@ -42,10 +45,20 @@ class BoardSession {
   void open();
   bool overSerial() const { return !options_.serialPort.isEmpty(); }
 
+  // How long a failed write waits for the link to report the board gone: longer than the
+  // USB poll (about 500 ms) that notices a removal.
+  static constexpr std::chrono::milliseconds kRemovalGrace{1500};
+
   // Sends a frame that gets no reply.
   void send(const QByteArray& frame);
-  // Sends a frame and returns the first report carrying replyCommand.
-  QByteArray request(const QByteArray& frame, int replyCommand);
+  // Requests that wait for the board's answer.
+  void erase(int group);
+  protocol::PositionsRead readPositions(const QList<int>& ids);
+  QList<protocol::ServoDeviation> readTrims(const QList<int>& ids);
+  void storeTrims(const QList<int>& ids);
+  // How many bus servos answer the check.
+  int countBusServos();
+  KoServoInfo readServoInfo();
 
   // Downloads the jobs; onFrame is called after each frame went out.
   void download(const QList<DownloadJob>& jobs,
@@ -58,6 +71,13 @@ class BoardSession {
   class SerialLine;
 
   bool waitUntil(const std::function<bool()>& done, std::chrono::milliseconds limit);
+  // Sends and waits for the link's `signal`; its value is the answer.
+  template <class T, class... A>
+  T ask(const std::function<bool()>& write, void (usbHid::*signal)(A...),
+        const std::function<bool(const T&)>& accept = {});
+  void sendWith(const std::function<bool()>& write);
+  // A failed write: lost when the link hears of the removal within the grace, else failed.
+  [[noreturn]] void sendFailed();
   void openUsb();
   void openSimulated();
   [[noreturn]] void lost(const QString& message);
@@ -66,6 +86,7 @@ class BoardSession {
   std::unique_ptr<VirtualBoard> board_;
   std::unique_ptr<usbHid> link_;
   std::unique_ptr<SerialLine> serial_;
+  QEventLoop* waiting_ = nullptr;  // the wait under way, woken by an answer
 };
 
 }  // namespace vornctl

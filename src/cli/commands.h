@@ -2,12 +2,18 @@
 
 #include <CLI/CLI.hpp>
 #include <QByteArray>
-#include <QJsonValue>
+#include <QJsonObject>
 #include <QString>
 
 #include "cli/board_session.h"
+#include "model/limits.h"
 
 namespace vornctl {
+
+// The longest wait for the board in ms, and the servos a virtual board's bus can hold.
+inline constexpr limits::Range kTimeoutMs{1, 600000, 10000};
+inline constexpr limits::Range kSimulatedServos{0, limits::bus::kToolServoId.maximum, 1};
+inline constexpr limits::Range kBaud{1, 4000000, 9600};
 
 // The options every board command shares; one subcommand runs, so they share one record.
 struct BoardArgs {
@@ -15,8 +21,8 @@ struct BoardArgs {
   int simulatedServos = -1;
   std::vector<std::string> faults;
   std::string serialPort;
-  int baud = 9600;
-  int timeoutMs = 10000;
+  int baud = kBaud.start;
+  int timeoutMs = kTimeoutMs.start;
   bool trace = false;
 
   BoardOptions options() const;
@@ -32,13 +38,15 @@ void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial);
 // is too large, too short or lacks the "SOBARM" header.
 QByteArray readActionFile(const QString& path);
 
-void printJson(const QJsonValue& value);
+// A JSON document for scripts; each carries "version", raised when a shape changes.
+inline constexpr int kJsonVersion = 1;
+void printJson(QJsonObject document);
 void printText(const QString& text);
 // One line on standard error.
 void printError(const QString& line);
 // A translated text as CLI11's help wants it.
 std::string h(const QString& text);
 bool stdinIsTerminal();
-bool stdoutIsTerminal();
+bool stderrIsTerminal();
 
 }  // namespace vornctl

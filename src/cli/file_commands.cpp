@@ -130,9 +130,9 @@ QByteArray readActionFile(const QString& path) {
   return image;
 }
 
-void printJson(const QJsonValue& value) {
-  const QByteArray text = value.isArray() ? QJsonDocument(value.toArray()).toJson()
-                                          : QJsonDocument(value.toObject()).toJson();
+void printJson(QJsonObject document) {
+  document.insert(QLatin1String("version"), kJsonVersion);
+  const QByteArray text = QJsonDocument(document).toJson();
   std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
 }
 
@@ -150,7 +150,7 @@ void printText(const QString& text) {
 }
 
 bool stdinIsTerminal() { return isatty(STDIN_FILENO) != 0; }
-bool stdoutIsTerminal() { return isatty(STDOUT_FILENO) != 0; }
+bool stderrIsTerminal() { return isatty(STDERR_FILENO) != 0; }
 
 void addFileCommands(CLI::App& app) {
   CLI::App* file = app.add_subcommand("file", h(qtTrId("ctl_help_file")));

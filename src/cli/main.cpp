@@ -2,6 +2,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
+#include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "model/language.h"
@@ -58,18 +59,20 @@ BoardOptions BoardArgs::options() const {
 void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial) {
   CLI::Option* simulate =
       command->add_flag("--simulate", args.simulate, h(qtTrId("ctl_help_simulate")));
-  command->add_option("--sim-servos", args.simulatedServos, h(qtTrId("ctl_help_sim_servos")))
-      ->check(CLI::Range(0, 40))
+  wholeIn(
+      command->add_option("--sim-servos", args.simulatedServos, h(qtTrId("ctl_help_sim_servos"))),
+      kSimulatedServos)
       ->needs(simulate);
   command->add_option("--sim-fault", args.faults, "")->group("")->needs(simulate);
   if (serial) {
     CLI::Option* port =
         command->add_option("--serial", args.serialPort, h(qtTrId("ctl_help_serial")));
-    command->add_option("--baud", args.baud, h(qtTrId("ctl_help_baud")))->needs(port);
+    wholeIn(command->add_option("--baud", args.baud, h(qtTrId("ctl_help_baud"))), kBaud)
+        ->needs(port);
     port->excludes(simulate);
   }
-  command->add_option("--timeout", args.timeoutMs, h(qtTrId("ctl_help_timeout")))
-      ->check(CLI::Range(1, 600000));
+  wholeIn(command->add_option("--timeout", args.timeoutMs, h(qtTrId("ctl_help_timeout"))),
+          kTimeoutMs);
   command->add_flag("--trace", args.trace, h(qtTrId("ctl_help_trace")));
 }
 
@@ -91,9 +94,23 @@ int main(int argc, char** argv) {
   addBoardCommands(cli);
   addFileCommands(cli);
 
+  // Every board option, to tell where each may go and which take a value.
+  CLI::App boardOptions;
+  BoardArgs unused;
+  addBoardOptions(&boardOptions, unused, true);
+  std::vector<std::string> given(argv + 1, argv + argc);
+  std::vector<std::string> reversed = normalizedArgs(cli, boardOptions, given);
+  std::reverse(reversed.begin(), reversed.end());
+
   try {
-    cli.parse(argc, argv);
+    cli.parse(reversed);
   } catch (const CLI::ParseError& e) {
+    if (e.get_exit_code() != 0) {
+      if (const std::optional<QString> problem = commandProblem(cli, boardOptions, given)) {
+        std::fprintf(stderr, "vornctl: %s\n", qPrintable(*problem));
+        return kUsage;
+      }
+    }
     const int code = cli.exit(e);
     return code == 0 ? kDone : kUsage;
   } catch (const CliError& e) {

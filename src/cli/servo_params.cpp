@@ -23,28 +23,28 @@ QString shown(double v, ServoParamKind kind) {
 
 }  // namespace
 
-double servoParamValue(const protocol::ServoInfo& info, int param) {
+double servoParamValue(const KoServoInfo& info, int param) {
   switch (param) {
     case kParamId:
-      return info.id;
+      return info.servoId;
     case kParamMinAngle:
-      return info.minAngle;
+      return info.angleMin;
     case kParamMaxAngle:
-      return info.maxAngle;
+      return info.angleMax;
     case kParamMinVoltage:
-      return info.minVoltage / 1000.0;
+      return info.voltageMin / 1000.0;
     case kParamMaxVoltage:
-      return info.maxVoltage / 1000.0;
+      return info.voltageMax / 1000.0;
     case kParamTemperatureLimit:
       return info.temperatureLimit;
     case kParamLed:
-      return info.led == 0 ? 1 : 0;  // the wire says 0 for on
+      return info.ledOn ? 1 : 0;
     default:
-      return (info.alarm & kServoParams[param].alarmBit) != 0 ? 1 : 0;
+      return (info.alarmByte() & kServoParams[param].alarmBit) != 0 ? 1 : 0;
   }
 }
 
-void setServoParam(protocol::ServoInfo& info, int param, double value) {
+void setServoParam(KoServoInfo& info, int param, double value) {
   const ServoParam& p = kServoParams[param];
   if (value < p.min - 1e-9 || value > p.max + 1e-9) {
     throw CliError(kUsage,
@@ -52,61 +52,75 @@ void setServoParam(protocol::ServoInfo& info, int param, double value) {
                        .arg(QLatin1String(p.option), shown(p.min, p.kind), shown(p.max, p.kind)));
   }
   const int whole = static_cast<int>(std::lround(value));
-  const int millivolts = static_cast<int>(std::lround(value * 1000));
   switch (param) {
     case kParamId:
-      info.id = whole;
+      info.servoId = whole;
       break;
     case kParamMinAngle:
-      info.minAngle = whole;
+      info.angleMin = whole;
       break;
     case kParamMaxAngle:
-      info.maxAngle = whole;
+      info.angleMax = whole;
       break;
     case kParamMinVoltage:
-      info.minVoltage = millivolts;
+      info.voltageMin = KoServoInfo::millivolts(value);
       break;
     case kParamMaxVoltage:
-      info.maxVoltage = millivolts;
+      info.voltageMax = KoServoInfo::millivolts(value);
       break;
     case kParamTemperatureLimit:
       info.temperatureLimit = whole;
       break;
     case kParamLed:
-      info.led = whole != 0 ? 0 : 1;
+      info.ledOn = whole != 0;
       break;
-    default:
-      info.alarm = whole != 0 ? (info.alarm | p.alarmBit) : (info.alarm & ~p.alarmBit);
+    default: {
+      const int bits = info.alarmByte();
+      info.setAlarmByte(whole != 0 ? (bits | p.alarmBit) : (bits & ~p.alarmBit));
+    }
   }
 }
 
-void checkServoLimits(const protocol::ServoInfo& info) {
-  if (info.minAngle >= info.maxAngle) {
-    throw CliError(kUsage, qtTrId("ctl_angle_limits_cross").arg(info.minAngle).arg(info.maxAngle));
+void checkServoLimits(const KoServoInfo& info) {
+  if (info.anglesCross()) {
+    throw CliError(kUsage, qtTrId("ctl_angle_limits_cross").arg(info.angleMin).arg(info.angleMax));
   }
-  if (info.minVoltage + 100 > info.maxVoltage) {
+  if (info.voltagesCross()) {
     throw CliError(kUsage, qtTrId("ctl_voltage_limits_cross"));
   }
 }
 
-QString servoInfoText(const protocol::ServoInfo& info) {
+namespace {
+
+QString readingText(const std::optional<int>& v) {
+  return v ? QString::number(*v) : QStringLiteral("-");
+}
+
+QJsonValue readingJson(const std::optional<int>& v, double scale = 1) {
+  return v ? QJsonValue(*v / scale) : QJsonValue(QJsonValue::Null);
+}
+
+}  // namespace
+
+QString servoInfoText(const KoServoInfo& info) {
   QString out;
+  auto line = [&out](const QString& name, const QString& value) {
+    out += QStringLiteral("%1 %2\n").arg(name, -24).arg(value);
+  };
   for (int i = 0; i < kServoParamCount; ++i) {
     const ServoParam& p = kServoParams[i];
-    out += QStringLiteral("%1 %2\n")
-               .arg(QLatin1String(p.option), -24)
-               .arg(shown(servoParamValue(info, i), p.kind));
+    line(QLatin1String(p.option), shown(servoParamValue(info, i), p.kind));
   }
-  out += QStringLiteral("%1 %2\n").arg(QStringLiteral("trim"), -24).arg(info.deviation);
-  out += QStringLiteral("%1 %2\n").arg(QStringLiteral("position"), -24).arg(info.position);
-  out += QStringLiteral("%1 %2\n").arg(QStringLiteral("temperature"), -24).arg(info.temperature);
-  out += QStringLiteral("%1 %2\n")
-             .arg(QStringLiteral("voltage"), -24)
-             .arg(QString::number(info.voltage / 1000.0, 'f', 1));
+  line(QStringLiteral("trim"), readingText(info.deviation));
+  line(QStringLiteral("position"), readingText(info.currentPosition));
+  line(QStringLiteral("temperature"), readingText(info.currentTemperature));
+  line(QStringLiteral("voltage"), info.currentVoltage
+                                      ? QString::number(*info.currentVoltage / 1000.0, 'f', 1)
+                                      : QStringLiteral("-"));
   return out;
 }
 
-QJsonObject servoInfoJson(const protocol::ServoInfo& info) {
+QJsonObject servoInfoJson(const KoServoInfo& info) {
   QJsonObject o;
   for (int i = 0; i < kServoParamCount; ++i) {
     const ServoParam& p = kServoParams[i];
@@ -117,16 +131,11 @@ QJsonObject servoInfoJson(const protocol::ServoInfo& info) {
       o.insert(QLatin1String(p.jsonKey), v);
     }
   }
-  o.insert(QLatin1String("trim"), info.deviation);
-  o.insert(QLatin1String("position"), info.position);
-  o.insert(QLatin1String("temperature"), info.temperature);
-  o.insert(QLatin1String("voltage"), info.voltage / 1000.0);
+  o.insert(QLatin1String("trim"), readingJson(info.deviation));
+  o.insert(QLatin1String("position"), readingJson(info.currentPosition));
+  o.insert(QLatin1String("temperature"), readingJson(info.currentTemperature));
+  o.insert(QLatin1String("voltage"), readingJson(info.currentVoltage, 1000.0));
   return o;
-}
-
-QByteArray servoWriteFrame(const protocol::ServoInfo& info) {
-  return protocol::writeServoInfo({info.id, info.minAngle, info.maxAngle, info.minVoltage,
-                                   info.maxVoltage, info.temperatureLimit, info.led, info.alarm});
 }
 
 }  // namespace vornctl

@@ -4,7 +4,6 @@
 #include <QString>
 #include <optional>
 
-#include "link/protocol.h"
 #include "link/servo_info.h"
 
 // The bus-servo parameters a user may write: the options of "servo write", their checks and
@@ -63,17 +62,16 @@ inline constexpr ServoParam kServoParams[] = {
 inline constexpr int kServoParamCount = sizeof(kServoParams) / sizeof(kServoParams[0]);
 
 // A parameter's value as a user gives and reads it: a number, volts, or 1 for "on".
-double servoParamValue(const protocol::ServoInfo& info, int param);
+double servoParamValue(const KoServoInfo& info, int param);
 // Throws CliError(kUsage) for a value out of range; keeps the record's other fields.
-void setServoParam(protocol::ServoInfo& info, int param, double value);
-// Throws CliError(kUsage) when the limits cross.
-void checkServoLimits(const protocol::ServoInfo& info);
+void setServoParam(KoServoInfo& info, int param, double value);
+// Throws CliError(kUsage) when the limits cross: the screen moves a limit apart, a script
+// would not see that happen.
+void checkServoLimits(const KoServoInfo& info);
 
-// The record with its live readings, as lines or as JSON.
-QString servoInfoText(const protocol::ServoInfo& info);
-QJsonObject servoInfoJson(const protocol::ServoInfo& info);
-
-// The frame that writes the record (command 27).
-QByteArray servoWriteFrame(const protocol::ServoInfo& info);
+// The record with its live readings (a reading the servo did not give shows as "-", or null),
+// as lines or as JSON.
+QString servoInfoText(const KoServoInfo& info);
+QJsonObject servoInfoJson(const KoServoInfo& info);
 
 }  // namespace vornctl

@@ -9,7 +9,9 @@ QList<UsbBoard> findUsbBoards(HidapiBackend& backend) {
   QList<UsbBoard> boards;
   for (const auto& d : backend.enumerate(HidTransport::kVendorId, HidTransport::kProductId)) {
     if (!isBoardDevice(d)) continue;
-    UsbBoard b{QString::fromStdString(d.path), d.product};
+    UsbBoard b;
+    b.path = QString::fromStdString(d.path);
+    b.product = d.product;
     b.accessible = backend.open(d.path, &b.error) != nullptr;
     boards.append(b);
   }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <pty.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -31,20 +33,69 @@ struct Outcome {
   }
 };
 
+QString emptyConfig() {
+  static QTemporaryDir dir;
+  return dir.path();
+}
+
 // Runs with its settings in configHome: by default an empty folder, so that it speaks English
 // whatever the language chosen on this machine.
 Outcome vornctl(const QStringList& args, const QString& configHome = {}) {
-  static QTemporaryDir emptyConfig;
   QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  env.insert(QStringLiteral("XDG_CONFIG_HOME"),
-             configHome.isEmpty() ? emptyConfig.path() : configHome);
+  env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.isEmpty() ? emptyConfig() : configHome);
   p.setProcessEnvironment(env);
   p.start(QStringLiteral(VORNCTL_PATH), args);
   p.closeWriteChannel();  // standard input is not a terminal
   EXPECT_TRUE(p.waitForFinished(30000)) << args.join(u' ').toStdString();
   return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
           QString::fromUtf8(p.readAllStandardError())};
+}
+
+// Runs on a terminal, as a person at the keyboard would: standard input, output and error
+// are one pseudo-terminal, so `out` holds everything shown. `typed` is typed once the
+// question shows ("\x04" alone is end of input); nothing is typed when it is empty.
+Outcome onTerminal(const QStringList& args, const QByteArray& typed = {}) {
+  std::vector<std::string> words{VORNCTL_PATH};
+  for (const QString& a : args) words.push_back(a.toStdString());
+  std::vector<char*> argv;
+  for (std::string& w : words) argv.push_back(w.data());
+  argv.push_back(nullptr);
+  std::vector<std::string> env{"XDG_CONFIG_HOME=" + emptyConfig().toStdString()};
+  for (char** e = environ; *e; ++e) {
+    if (!QByteArray(*e).startsWith("XDG_CONFIG_HOME=")) env.emplace_back(*e);
+  }
+  std::vector<char*> envp;
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+
+  int terminal = -1;
+  const pid_t pid = forkpty(&terminal, nullptr, nullptr, nullptr);
+  if (pid == 0) {
+    execve(VORNCTL_PATH, argv.data(), envp.data());
+    _exit(127);
+  }
+  EXPECT_GT(pid, 0);
+  QByteArray shown;
+  bool asked = false;
+  for (;;) {
+    pollfd p{terminal, POLLIN, 0};
+    if (::poll(&p, 1, 30000) <= 0) break;  // bounded: a program that hangs fails below
+    char buf[4096];
+    const ssize_t n = ::read(terminal, buf, sizeof buf);
+    if (n <= 0) break;  // the program ended and closed the terminal
+    shown.append(buf, n);
+    if (!typed.isEmpty() && !asked && shown.contains("[y/N]")) {
+      asked = true;
+      EXPECT_EQ(::write(terminal, typed.constData(), static_cast<size_t>(typed.size())),
+                typed.size());
+    }
+  }
+  ::close(terminal);
+  int status = 0;
+  EXPECT_EQ(waitpid(pid, &status, 0), pid);
+  EXPECT_EQ(asked, !typed.isEmpty()) << shown.toStdString();
+  return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, QString::fromUtf8(shown), {}};
 }
 
 QStringList simulated(QStringList args) {
@@ -167,26 +218,249 @@ TEST_F(Vornctl, FailuresEndWithTheirCodeAndSayWhy) {
     const Outcome r = vornctl(simulated(c.args));
     EXPECT_EQ(r.code, c.code);
     EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
-    if (c.sendsNothing) EXPECT_TRUE(r.sent().isEmpty()) << r.err.toStdString();
-    if (c.code == 8) EXPECT_FALSE(r.err.contains(QLatin1String("> 55 55 0E 1B")));
+    if (c.sendsNothing) {
+      EXPECT_TRUE(r.sent().isEmpty()) << r.err.toStdString();
+    }
+    if (c.code == 8) {
+      EXPECT_FALSE(r.err.contains(QLatin1String("> 55 55 0E 1B")));
+    }
   }
 }
 
-TEST_F(Vornctl, ReadingsPrintJsonForScripts) {
+TEST_F(Vornctl, EveryJsonDocumentHasAVersionAndOneShapePerKey) {
+  const QString rob = write(QStringLiteral("wave.rob"), wave_);
   auto json = [](QStringList args) {
     args << QStringLiteral("--json");
-    const Outcome r =
-        vornctl(args.first() == u"list" ? args << QStringLiteral("--simulate") : simulated(args));
+    const Outcome r = vornctl(args.first() == u"list"   ? args << QStringLiteral("--simulate")
+                              : args.first() == u"file" ? args
+                                                        : simulated(args));
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    return QJsonDocument::fromJson(r.out.toUtf8()).object();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(o.value(QLatin1String("version")), 1) << args.join(u' ').toStdString();
+    // A count is "count"; "servos" is always a list.
+    if (o.contains(QLatin1String("servos"))) {
+      EXPECT_TRUE(o.value(QLatin1String("servos")).isArray());
+    }
+    return o;
   };
   EXPECT_EQ(json({"read-positions", "2", "5"}).value(QLatin1String("servos")).toArray().size(), 2);
   EXPECT_EQ(json({"trims", "read"}).value(QLatin1String("servos")).toArray().size(), 6);
-  EXPECT_EQ(json({"servo", "check", "--sim-servos", "1"}).value(QLatin1String("servos")), 1);
+  EXPECT_EQ(json({"servo", "check", "--sim-servos", "2"}).value(QLatin1String("count")), 2);
   const QJsonObject servo = json({"servo", "read"});
   EXPECT_EQ(servo.value(QLatin1String("maxVoltage")).toDouble(), 14.0);
   EXPECT_EQ(servo.value(QLatin1String("stallAlarm")), true);
+  EXPECT_EQ(json({"servo", "write", "--led", "off"}).value(QLatin1String("led")), false);
   EXPECT_FALSE(json({"list"}).value(QLatin1String("boards")).toArray().isEmpty());
+  EXPECT_EQ(json({"file", "show", rob}).value(QLatin1String("frames")).toArray().size(), 2);
+}
+
+TEST_F(Vornctl, ReadingsAreShownAsTheScreensShowThem) {
+  // Past the end stop reads as the end; above 2000 the reading wrapped below zero.
+  struct Case {
+    int reading;
+    int shown;
+  };
+  for (const Case& c : {Case{0, 0}, Case{1000, 1000}, Case{1001, 1000}, Case{1500, 1000},
+                        Case{2000, 1000}, Case{2001, 0}, Case{65531, 0}}) {
+    SCOPED_TRACE(c.reading);
+    const QString fault = QStringLiteral("reading:3:%1").arg(c.reading);
+    const Outcome text = vornctl(simulated({"read-positions", "3", "--sim-fault", fault}));
+    EXPECT_EQ(text.code, 0) << text.err.toStdString();
+    EXPECT_EQ(text.out, QStringLiteral("3 %1\n").arg(c.shown));
+    const Outcome json =
+        vornctl(simulated({"read-positions", "3", "--sim-fault", fault, "--json"}));
+    const QJsonObject servo = QJsonDocument::fromJson(json.out.toUtf8())
+                                  .object()
+                                  .value(QLatin1String("servos"))
+                                  .toArray()
+                                  .first()
+                                  .toObject();
+    EXPECT_EQ(servo.value(QLatin1String("position")), c.shown);
+    EXPECT_EQ(servo.value(QLatin1String("raw")), c.reading);
+  }
+
+  // A bus servo's readings are held to what a servo can report: 1000 and 15 V.
+  const QStringList over{"servo", "read", "--sim-fault", "bus-reading:1001:16000"};
+  const Outcome text = vornctl(simulated(over));
+  EXPECT_TRUE(text.out.contains(QLatin1String("position                 1000\n")))
+      << text.out.toStdString();
+  EXPECT_TRUE(text.out.contains(QLatin1String("voltage                  15.0\n")));
+  const QJsonObject json =
+      QJsonDocument::fromJson(vornctl(simulated(QStringList(over) << "--json")).out.toUtf8())
+          .object();
+  EXPECT_EQ(json.value(QLatin1String("position")), 1000);
+  EXPECT_EQ(json.value(QLatin1String("voltage")), 15.0);
+}
+
+TEST_F(Vornctl, BoardOptionsGoBeforeOrAfterTheCommand) {
+  struct Case {
+    QStringList args;
+    QString out;
+  };
+  const QList<Case> cases = {
+      {{"--simulate", "--trace", "run", "3"}, "group 3 started"},
+      {{"--simulate", "run", "3", "--trace"}, "group 3 started"},
+      {{"--timeout", "300", "--simulate", "--trace", "trims", "read", "2"}, "2 0"},
+      {{"--sim-servos=2", "--simulate", "--trace", "servo", "check"}, "answering: 2"},
+      {{"--trace", "list", "--simulate"}, "virtual board"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.join(u' ').toStdString());
+    const Outcome r = vornctl(c.args);
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains(c.out)) << r.out.toStdString();
+    if (c.args.first() != u"--trace") {
+      EXPECT_FALSE(r.sent().isEmpty()) << r.err.toStdString();
+    }
+  }
+  // --verbose is the program's, and shows the link's log wherever it is written.
+  for (const QStringList& args : {QStringList{"--verbose", "stop", "--simulate"},
+                                  QStringList{"stop", "--simulate", "--verbose"}}) {
+    const Outcome r = vornctl(args);
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(QLatin1String("looking for the board"))) << r.err.toStdString();
+  }
+  // Help still belongs to the command, board options included.
+  const Outcome help = vornctl({"--simulate", "run", "--help"});
+  EXPECT_EQ(help.code, 0);
+  EXPECT_TRUE(help.out.contains(QLatin1String("vornctl run"))) << help.out.toStdString();
+  EXPECT_TRUE(help.out.contains(QLatin1String("--timeout 1 to 600000")));
+}
+
+TEST_F(Vornctl, AnUnpluggedBoardIsLostNotFailed) {
+  // pull-after:N pulls the board out after N frames; the host hears of it only afterwards,
+  // so the next write fails first, as on USB.
+  const QList<QStringList> cases = {
+      {"run", "3", "--sim-fault", "pull-after:0"},
+      {"move", "1", "300", "--sim-fault", "pull-after:0"},
+      {"servo", "write", "--led", "off", "--sim-fault", "pull-after:2"},
+  };
+  for (const QStringList& args : cases) {
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    const Outcome r = vornctl(simulated(args));
+    EXPECT_EQ(r.code, 7);
+    EXPECT_TRUE(r.err.contains(QLatin1String("board was lost while sending")))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+  }
+}
+
+TEST_F(Vornctl, ResultsGoOneLineEachToStandardOutput) {
+  const QString one =
+      write(QStringLiteral("12号wave.rob"), actionFile({{1000, 500, 500, 500, 500, 500, 500}}));
+  const QString two = write(QStringLiteral("4号bow.rob"), wave_);
+  const Outcome r = vornctl({"download-many", one, two, "--simulate"});
+  EXPECT_EQ(r.code, 0) << r.err.toStdString();
+  EXPECT_EQ(r.out, QStringLiteral("12号wave.rob downloaded into group 12 (1 frame)\n"
+                                  "4号bow.rob downloaded into group 4 (2 frames)\n"));
+  // Progress is for people, on standard error.
+  EXPECT_TRUE(r.err.contains(QLatin1String("group 4: 2/2"))) << r.err.toStdString();
+}
+
+TEST_F(Vornctl, AGroupTooLongForTheBoardIsRefusedBeforeAnythingIsSent) {
+  const QList<int> frame{1000, 500, 500, 500, 500, 500, 500};
+  const QString full =
+      write(QStringLiteral("full.rob"), actionFile(QList<QList<int>>(1020, frame)));
+  const QString over =
+      write(QStringLiteral("over.rob"), actionFile(QList<QList<int>>(1021, frame)));
+  const Outcome refused = vornctl(simulated({"download", "5", over}));
+  EXPECT_EQ(refused.code, 9);
+  EXPECT_TRUE(refused.err.contains(QLatin1String("holds 1021 frames; a group takes at most 1020")))
+      << refused.err.toStdString();
+  EXPECT_TRUE(refused.sent().isEmpty());
+  const Outcome taken = vornctl(simulated({"download", "5", full}));
+  EXPECT_EQ(taken.code, 0) << taken.err.right(500).toStdString();
+  EXPECT_TRUE(taken.out.contains(QLatin1String("(1020 frames)")));
+}
+
+TEST_F(Vornctl, RefusalsSayWhatWasWrong) {
+  struct Case {
+    QStringList args;
+    QString message;
+  };
+  const QList<Case> cases = {
+      {{"bogus"}, "\"bogus\" is not a command; the commands are: list, download,"},
+      {{"servo", "bogus"}, "\"bogus\" is not a command; the commands are: check, read, write"},
+      {{"servo"}, "a command is needed: check, read, write"},
+      {{"run", "abc"}, "GROUP: \"abc\" is not a decimal number; give 0 to 230"},
+      {{"run", "0x10"}, "GROUP: \"0x10\" is not a decimal number"},
+      {{"run", "231"}, "GROUP: 231 is out of range; give 0 to 230"},
+      {{"erase", "al"}, "GROUP: \"al\" is not a decimal number; give 0 to 230, or all"},
+      {{"move", "1", "1e2"}, "POS: \"1e2\" is not a decimal number; give 0 to 1000"},
+      {{"move", "254", "500"}, "ID: 254 is out of range; give 0 to 253"},
+      {{"move", "1", "500", "--time", "30001"}, "--time: 30001 is out of range; give 0 to 30000"},
+      {{"trims", "adjust", "1", "-101"}, "VALUE: -101 is out of range; give -100 to 100"},
+      {{"servo", "motor", "1", "1001"}, "SPEED: 1001 is out of range; give -1000 to 1000"},
+      {{"read-positions", "1", "x"}, "ID: \"x\" is not a decimal number; give 0 to 253"},
+      {{"servo", "write", "--max-voltage", "14.1"}, "14.1 is out of range; give 4.6 to 14.0"},
+      {{"servo", "check", "--sim-servos", "41"}, "--sim-servos: 41 is out of range; give 0 to 40"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.args.join(u' ').toStdString());
+    const Outcome r = vornctl(simulated(c.args));
+    EXPECT_EQ(r.code, 2);
+    EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+    EXPECT_TRUE(r.sent().isEmpty());
+  }
+  // The help says the same ranges in words.
+  const Outcome help = vornctl({"erase", "--help"});
+  EXPECT_TRUE(help.out.contains(QLatin1String("GROUP 0 to 230, or all"))) << help.out.toStdString();
+  EXPECT_FALSE(help.out.contains(QLatin1String("INT"))) << help.out.toStdString();
+}
+
+TEST_F(Vornctl, EraseGoesAheadOnlyOnYes) {
+  struct Case {
+    QByteArray typed;
+    bool erased;
+  };
+  const QList<Case> cases = {
+      {"y\n", true},  {"yes\n", true},   {"YES\n", true}, {"Y\n", true},   {"\n", false},
+      {"n\n", false}, {"yeah\n", false}, {"no\n", false}, {"\x04", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed.toStdString());
+    const Outcome r = onTerminal(simulated({"erase", "5"}), c.typed);
+    EXPECT_EQ(r.code, c.erased ? 0 : 8) << r.out.toStdString();
+    EXPECT_EQ(r.out.contains(QLatin1String("> 55 55 03 08 05")), c.erased) << r.out.toStdString();
+    EXPECT_EQ(r.out.contains(QLatin1String("nothing erased")), !c.erased);
+  }
+}
+
+TEST_F(Vornctl, BusServosAreReadAndWrittenOnlyWhenOneAnswers) {
+  struct Case {
+    QStringList args;
+    int servos;
+    int code;
+  };
+  const QList<Case> cases = {
+      {{"servo", "read"}, 0, 8},
+      {{"servo", "read"}, 1, 0},
+      {{"servo", "read"}, 2, 8},
+      {{"servo", "write", "--led", "off"}, 0, 8},
+      {{"servo", "write", "--led", "off"}, 1, 0},
+      {{"servo", "write", "--led", "off"}, 2, 8},
+  };
+  for (const Case& c : cases) {
+    const QStringList args = simulated(c.args)
+                             << "--sim-servos" << QString::number(c.servos) << "--timeout"
+                             << "1000";
+    SCOPED_TRACE(args.join(u' ').toStdString());
+    // On a terminal as well as in a script: nothing asks, the count decides.
+    for (const Outcome& r : {vornctl(args), onTerminal(args)}) {
+      EXPECT_EQ(r.code, c.code) << r.out.toStdString() << r.err.toStdString();
+      const QString all = r.out + r.err;
+      if (c.code == 8) {
+        const QString doing =
+            c.args[1] == u"read" ? QStringLiteral("reading") : QStringLiteral("writing");
+        EXPECT_TRUE(all.contains(
+            QStringLiteral("%1 bus servos answer; %2 needs exactly one").arg(c.servos).arg(doing)))
+            << all.toStdString();
+        // Refused before any parameter read or write went out.
+        EXPECT_FALSE(all.contains(QLatin1String("> 55 55 02 1C")));
+        EXPECT_FALSE(all.contains(QLatin1String("> 55 55 0E 1B")));
+      }
+    }
+  }
 }
 
 TEST_F(Vornctl, MovesGoOverASerialLine) {
