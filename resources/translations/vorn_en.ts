@@ -1533,6 +1533,31 @@
         <extracomment>Tooltip of an editor button</extracomment>
         <translation>Erase every action group from the board</translation>
     </message>
+    <message id="tip_baud_rate">
+        <source>tip_baud_rate</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>The serial line's speed; the arm's receiver must use the same</translation>
+    </message>
+    <message id="tip_serial_connect">
+        <source>tip_serial_connect</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>Open or close the serial port; while it is open, moves go over it</translation>
+    </message>
+    <message id="tip_channel_box">
+        <source>tip_channel_box</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>Show or hide this channel; a hidden channel takes no part in new frames</translation>
+    </message>
+    <message id="tip_select_all">
+        <source>tip_select_all</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>Show or hide every channel at once</translation>
+    </message>
+    <message id="tip_loop">
+        <source>tip_loop</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>Play the list again and again until stopped</translation>
+    </message>
     <message id="group_running">
         <source>group_running</source>
         <extracomment>Status line: a group started on the board; %1 is its number</extracomment>
@@ -1562,11 +1587,6 @@
         <source>serial_port_tips</source>
         <extracomment>Tooltip of the serial port box</extracomment>
         <translation>Choose a serial port, or type a port path and press Enter.</translation>
-    </message>
-    <message id="refresh_sliders">
-        <source>refresh_sliders</source>
-        <extracomment>Tooltip of the button that puts every channel slider back in place</extracomment>
-        <translation>Put the sliders back in place</translation>
     </message>
     <message id="is_file_velmar_ask">
         <source>is_file_velmar_ask</source>

@@ -1533,6 +1533,31 @@
         <extracomment>Tooltip of an editor button</extracomment>
         <translation>擦除控制板上的所有动作组</translation>
     </message>
+    <message id="tip_baud_rate">
+        <source>tip_baud_rate</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>串口的波特率；机械臂的接收端必须相同</translation>
+    </message>
+    <message id="tip_serial_connect">
+        <source>tip_serial_connect</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>打开或关闭串口；打开时，动作经串口发送</translation>
+    </message>
+    <message id="tip_channel_box">
+        <source>tip_channel_box</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>显示或隐藏这个通道；隐藏的通道不参与新帧</translation>
+    </message>
+    <message id="tip_select_all">
+        <source>tip_select_all</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>一次显示或隐藏所有通道</translation>
+    </message>
+    <message id="tip_loop">
+        <source>tip_loop</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>反复播放列表，直到停止</translation>
+    </message>
     <message id="group_running">
         <source>group_running</source>
         <extracomment>Status line: a group started on the board; %1 is its number</extracomment>
@@ -1562,11 +1587,6 @@
         <source>serial_port_tips</source>
         <extracomment>Tooltip of the serial port box</extracomment>
         <translation>选择串口，或输入串口路径后按回车。</translation>
-    </message>
-    <message id="refresh_sliders">
-        <source>refresh_sliders</source>
-        <extracomment>Tooltip of the button that puts every channel slider back in place</extracomment>
-        <translation>将滑块恢复到原位</translation>
     </message>
     <message id="is_file_velmar_ask">
         <source>is_file_velmar_ask</source>

@@ -1533,6 +1533,31 @@
         <extracomment>Tooltip of an editor button</extracomment>
         <translation>擦除控制板上的所有動作組</translation>
     </message>
+    <message id="tip_baud_rate">
+        <source>tip_baud_rate</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>序列埠的鮑率；機械臂的接收端必須相同</translation>
+    </message>
+    <message id="tip_serial_connect">
+        <source>tip_serial_connect</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>開啟或關閉序列埠；開啟時，動作經序列埠傳送</translation>
+    </message>
+    <message id="tip_channel_box">
+        <source>tip_channel_box</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>顯示或隱藏這個通道；隱藏的通道不參與新幀</translation>
+    </message>
+    <message id="tip_select_all">
+        <source>tip_select_all</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>一次顯示或隱藏所有通道</translation>
+    </message>
+    <message id="tip_loop">
+        <source>tip_loop</source>
+        <extracomment>Tooltip of an editor control</extracomment>
+        <translation>反覆播放列表，直到停止</translation>
+    </message>
     <message id="group_running">
         <source>group_running</source>
         <extracomment>Status line: a group started on the board; %1 is its number</extracomment>
@@ -1562,11 +1587,6 @@
         <source>serial_port_tips</source>
         <extracomment>Tooltip of the serial port box</extracomment>
         <translation>選擇串口，或輸入串口路徑後按 Enter。</translation>
-    </message>
-    <message id="refresh_sliders">
-        <source>refresh_sliders</source>
-        <extracomment>Tooltip of the button that puts every channel slider back in place</extracomment>
-        <translation>將滑塊恢復到原位</translation>
     </message>
     <message id="is_file_velmar_ask">
         <source>is_file_velmar_ask</source>

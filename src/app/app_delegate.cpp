@@ -110,9 +110,7 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
   if (key->key() != Qt::Key_Escape || !widget || !window_ || widget->window() != window_) {
     return QObject::eventFilter(watched, event);
   }
-  if (event == lastEscape_ && key->timestamp() == lastEscapeTime_) return false;
-  lastEscape_ = event;
-  lastEscapeTime_ = key->timestamp();
+  // A key travels up through the parents and is seen at each; stopping twice is harmless.
   static_cast<KoVelmarViewController*>(vc1_)->stopEverything(false);
   if (link_.motorMode() && motorModeReset_) motorModeReset_();
   return false;

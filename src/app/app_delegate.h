@@ -72,8 +72,5 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QWidget* vc2_ = nullptr;
   TrayNotifier* notifier_ = nullptr;
   KoBusServoMenu* busServoMenu_ = nullptr;
-  // A key event travels up through the parents; it is acted on once.
-  const QEvent* lastEscape_ = nullptr;
-  quint64 lastEscapeTime_ = 0;
   KoWindowButtons* windowButtons_ = nullptr;
 };

@@ -240,7 +240,7 @@ void BoardSession::sendWith(const std::function<bool()>& write) {
 
 void BoardSession::sendFailed() {
   // A board pulled out fails the write before the link's next poll notices it is gone.
-  waitUntil([this] { return !link_->connection(); }, std::min(kRemovalGrace, options_.timeout));
+  waitUntil([this] { return !link_->connection(); }, std::min(usbHid::kRemovalGrace, options_.timeout));
   if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
   throw CliError(kFailed, qtTrId("ctl_send_failed"));
 }
@@ -282,15 +282,8 @@ QList<protocol::ServoDeviation> BoardSession::readTrims(const QList<int>& ids) {
 }
 
 void BoardSession::storeTrims(const QList<int>& ids) {
-  // The board confirms with an empty reply, which the link passes on only as a report.
-  ask<QByteArray>(
-      [&] { return link_->sendData(protocol::idList(protocol::kDownloadDeviations, ids)); },
-      &usbHid::reportReceived,
-      [](const QByteArray& report) {
-        const protocol::Reply reply = protocol::decodeReply(report);
-        const auto* other = std::get_if<protocol::OtherReply>(&reply);
-        return other && other->command == protocol::kDownloadDeviations;
-      });
+  ask<bool>([&] { return link_->sendData(protocol::idList(protocol::kDownloadDeviations, ids)); },
+            &usbHid::trimsStored);
 }
 
 int BoardSession::countBusServos() {

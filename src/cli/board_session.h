@@ -45,10 +45,6 @@ class BoardSession {
   void open();
   bool overSerial() const { return !options_.serialPort.isEmpty(); }
 
-  // How long a failed write waits for the link to report the board gone: longer than the
-  // USB poll (about 500 ms) that notices a removal.
-  static constexpr std::chrono::milliseconds kRemovalGrace{1500};
-
   // Sends a frame that gets no reply.
   void send(const QByteArray& frame);
   // Requests that wait for the board's answer.

@@ -9,6 +9,7 @@
 
 #include "editor/frame_list_model.h"
 #include "model/limits.h"
+#include "model/value_utils.h"
 #include "widgets/colours.h"
 
 namespace {
@@ -55,8 +56,12 @@ void KoCurveView::ensureTimes() const {
 }
 
 QRectF KoCurveView::plotRect() const {
-  return QRectF(kMargin, kLegendHeight + 4, width() - 2 * kMargin,
-                height() - kLegendHeight - 4 - kMargin);
+  // Room on the left for the positions and at the bottom for the times.
+  const QFontMetrics metrics(font());
+  const double left = kMargin + metrics.horizontalAdvance(QString::number(kTop)) + 4;
+  const double bottom = metrics.height() + 4;
+  return QRectF(left, kLegendHeight + 4, width() - left - kMargin,
+                height() - kLegendHeight - 4 - bottom);
 }
 
 double KoCurveView::xOfTime(qint64 ms) const {
@@ -148,12 +153,8 @@ void KoCurveView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), QColor(0x26, 0x28, 0x2c));
   const QRectF plot = plotRect();
-  p.setPen(QColor(0x44, 0x47, 0x4d));
-  for (int level : {0, kTop / 4, kTop / 2, 3 * kTop / 4, kTop}) {
-    const double y = plot.bottom() - plot.height() * level / kTop;
-    p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-  }
   ensureTimes();
+  drawAxes(p);
   drawCurves(p);
   drawMarks(p);
   drawLegend(p);
@@ -245,6 +246,52 @@ void KoCurveView::drawMarks(QPainter& p) const {
     const double x = xOfTime(ends_[playing_]);
     p.setPen(QPen(KoColours::orange(), 2));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+  }
+}
+
+double KoCurveView::timeStep(qint64 totalMs, double width, double minGap) {
+  // Steps a reader counts in: 1, 2 and 5 times a power of ten.
+  static constexpr double kSteps[] = {1, 2, 5};
+  if (totalMs <= 0 || width <= 0) return 0;
+  for (double decade = 10; decade < 1e9; decade *= 10) {
+    for (double k : kSteps) {
+      const double step = k * decade;
+      if (width * step / double(totalMs) >= minGap) return step;
+    }
+  }
+  return double(totalMs);
+}
+
+void KoCurveView::drawAxes(QPainter& p) const {
+  const QRectF plot = plotRect();
+  const QFontMetrics metrics(font());
+  const QColor grid(0x44, 0x47, 0x4d);
+  for (int level : {0, kTop / 4, kTop / 2, 3 * kTop / 4, kTop}) {
+    const double y = plot.bottom() - plot.height() * level / kTop;
+    p.setPen(grid);
+    p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+    p.setPen(KoColours::lightText());
+    const QString label = QString::number(level);
+    p.drawText(QPointF(plot.left() - 4 - metrics.horizontalAdvance(label),
+                       y + metrics.ascent() / 2.0 - 1),
+               label);
+  }
+  // Time along the bottom, in seconds, at steps far enough apart to read.
+  const qint64 total = ends_.isEmpty() ? 0 : ends_.last();
+  const double step = timeStep(total, plot.width(), metrics.horizontalAdvance(QStringLiteral("00.00s")) + 16);
+  const double baseline = plot.bottom() + 2 + metrics.ascent();
+  p.setPen(KoColours::lightText());
+  p.drawText(QPointF(plot.left(), baseline), QStringLiteral("0s"));
+  if (step <= 0) return;
+  for (double ms = step; ms <= double(total); ms += step) {
+    const double x = xOfTime(qint64(ms));
+    const QString label = KoTools::FloatKeepTwoBitsAndRemoveAllZero(float(ms / 1000.0));
+    const double w = metrics.horizontalAdvance(label);
+    if (x + w / 2 > width()) break;
+    p.setPen(grid);
+    p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
+    p.setPen(KoColours::lightText());
+    p.drawText(QPointF(x - w / 2, baseline), label);
   }
 }
 

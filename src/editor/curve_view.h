@@ -16,6 +16,9 @@ class KoCurveView : public QWidget {
   Q_OBJECT
 
  public:
+  // The step between time labels (ms) that keeps them at least minGap pixels apart over a
+  // plot `width` wide showing totalMs.
+  static double timeStep(qint64 totalMs, double width, double minGap);
   static constexpr int kChannels = 6;
   // How near to a point, in pixels, a press must fall to take it.
   static constexpr int kHitRadius = 6;
@@ -62,6 +65,7 @@ class KoCurveView : public QWidget {
   int positionAtY(double y) const;
   void drawCurves(QPainter& p) const;
   void drawMarks(QPainter& p) const;
+  void drawAxes(QPainter& p) const;
   void drawLegend(QPainter& p) const;
 
   KoFrameListModel* model_;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include <QtGlobal>
+
 #include "model/limits.h"
 
 namespace {
@@ -56,16 +58,16 @@ const EditorActionRule& ruleOf(EditorAction action) {
 
 std::optional<EditorRefusal> refusal(EditorAction action, const EditorState& state) {
   const EditorActionRule& rule = ruleOf(action);
-  if (state.serialOpen && !rule.whileSerialOpen) return EditorRefusal{"operation_fail"};
-  if (!state.serialOpen && rule.needsBoard && !state.board) return EditorRefusal{"connect_robot"};
+  if (state.serialOpen && !rule.whileSerialOpen) return EditorRefusal{QT_TRID_NOOP("operation_fail")};
+  if (!state.serialOpen && rule.needsBoard && !state.board) return EditorRefusal{QT_TRID_NOOP("connect_robot")};
   // During a run only what steers the run itself acts; the buttons say nothing.
   if (state.running && !rule.whileRunning) return EditorRefusal{""};
   if (action == A::Download && state.frames > limits::kMaxFramesPerGroup) {
-    return EditorRefusal{"actions_max_velmar_tips"};
+    return EditorRefusal{QT_TRID_NOOP("actions_max_velmar_tips")};
   }
   if (state.recording && action != A::Record && action != A::Stop) {
-    return EditorRefusal{"recording_busy"};
+    return EditorRefusal{QT_TRID_NOOP("recording_busy")};
   }
-  if (state.downloading && !rule.whileDownloading) return EditorRefusal{"progress"};
+  if (state.downloading && !rule.whileDownloading) return EditorRefusal{QT_TRID_NOOP("progress")};
   return std::nullopt;
 }

@@ -81,6 +81,11 @@ void KoOnlineRun::stop() {
   running_ = false;
 }
 
+int KoOnlineRun::queuedSends() {
+  std::lock_guard lock(sendMutex_);
+  return static_cast<int>(sends_.size());
+}
+
 void KoOnlineRun::post(int generation, std::function<void()> work) {
   mainThread_->post([this, generation, work = std::move(work)] {
     if (generation == generation_) work();

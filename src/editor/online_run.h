@@ -51,6 +51,8 @@ class KoOnlineRun : public QObject {
   void setLoop(bool loop) { loop_ = loop; }
   bool loop() const { return loop_; }
   bool isRunning() const { return running_; }
+  // Frames handed to the sender and not yet taken up by it.
+  int queuedSends();
 
  signals:
   void stepPlayed(int frame);

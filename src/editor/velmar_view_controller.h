@@ -139,6 +139,7 @@ class KoVelmarViewController : public QWidget,
     const char* image;
     const char* titleKey;
     EditorAction action;
+    const char* tipKey;  // what the button does, for its tooltip
   };
   KoImageTitleButton* button(const QString& image, const QString& titleKey, EditorAction action);
   void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs);

@@ -62,7 +62,6 @@ KoImageTitleButton* KoVelmarViewController::button(const QString& image, const Q
   auto* b = new KoImageTitleButton(QStringLiteral(":/images/%1.svg").arg(image), titleKey);
   b->setTag(tagOf(action));
   b->setProperty("koTag", tagOf(action));
-  if (!titleKey.isEmpty()) b->setProperty("tipKey", QByteArray("tip_") + titleKey.toUtf8());
   // Twenty buttons share the width beside the pose panel.
   QFont f = b->font();
   f.setPixelSize(11);
@@ -75,7 +74,10 @@ KoImageTitleButton* KoVelmarViewController::button(const QString& image, const Q
 
 void KoVelmarViewController::addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs) {
   for (const ButtonDef& def : defs) {
-    into->addWidget(button(QLatin1String(def.image), QLatin1String(def.titleKey), def.action));
+    KoImageTitleButton* b =
+        button(QLatin1String(def.image), QLatin1String(def.titleKey), def.action);
+    b->setProperty("tipKey", QByteArray(def.tipKey));
+    into->addWidget(b);
   }
 }
 
@@ -114,6 +116,7 @@ QWidget* KoVelmarViewController::buildPosePanel() {
     auto* box = new QCheckBox(QStringLiteral("ID:%1").arg(channel));
     box->setChecked(true);
     box->setProperty("koTag", kFirstCheckBoxTag + channel - 1);
+    tooltips_.append({box, QT_TRID_NOOP("tip_channel_box")});
     tagged_.append(box);
     connect(box, &QCheckBox::clicked, this, [this, box] { buttonBoxClick(box); });
     checkBoxes_.append(box);
@@ -123,6 +126,7 @@ QWidget* KoVelmarViewController::buildPosePanel() {
   buttonSelectAll_ = new QPushButton;
   buttonSelectAll_->setProperty("koTag", tagOf(kSelectAllTag));
   buttonSelectAll_->setProperty("selectsAll", false);
+  tooltips_.append({buttonSelectAll_, QT_TRID_NOOP("tip_select_all")});
   tagged_.append(buttonSelectAll_);
   connect(buttonSelectAll_, &QPushButton::clicked, this, [this] { buttonClick(kSelectAllTag); });
   boxes->addWidget(buttonSelectAll_);
@@ -137,10 +141,10 @@ QWidget* KoVelmarViewController::buildPosePanel() {
 QWidget* KoVelmarViewController::buildTimePanel() {
   auto* panel = compactPanel();
   auto* layout = row(panel->contentWidget(), kButtonGap);
-  addButtons(layout, {{"add", "add_action", EditorAction::Add},
-                      {"delete", "delete_action", EditorAction::Delete},
-                      {"reset", "update_action", EditorAction::Update},
-                      {"insert", "Insert_action", EditorAction::Insert}});
+  addButtons(layout, {{"add", "add_action", EditorAction::Add, QT_TRID_NOOP("tip_add_action")},
+                      {"delete", "delete_action", EditorAction::Delete, QT_TRID_NOOP("tip_delete_action")},
+                      {"reset", "update_action", EditorAction::Update, QT_TRID_NOOP("tip_update_action")},
+                      {"insert", "Insert_action", EditorAction::Insert, QT_TRID_NOOP("tip_insert_action")}});
   return panel;
 }
 
@@ -149,9 +153,9 @@ QWidget* KoVelmarViewController::buildFileRow() {
   auto* layout = row(tools);
   auto* files = compactPanel();
   auto* fileButtons = row(files->contentWidget(), kButtonGap);
-  addButtons(fileButtons, {{"open-file", "open_action", EditorAction::Open},
-                           {"save-file", "save_action", EditorAction::Save},
-                           {"integ-file", "integrate_action", EditorAction::Merge}});
+  addButtons(fileButtons, {{"open-file", "open_action", EditorAction::Open, QT_TRID_NOOP("tip_open_action")},
+                           {"save-file", "save_action", EditorAction::Save, QT_TRID_NOOP("tip_save_action")},
+                           {"integ-file", "integrate_action", EditorAction::Merge, QT_TRID_NOOP("tip_integrate_action")}});
   buttonRecent_ = new QToolButton;
   buttonRecent_->setArrowType(Qt::DownArrow);
   buttonRecent_->setPopupMode(QToolButton::InstantPopup);
@@ -163,9 +167,9 @@ QWidget* KoVelmarViewController::buildFileRow() {
   auto* trims = compactPanel();
   tooltips_.append({trims, QT_TRID_NOOP("servo_deviation")});
   auto* trimButtons = row(trims->contentWidget(), kButtonGap);
-  addButtons(trimButtons, {{"read-dev", "read_deviation", EditorAction::ReadTrims},
-                           {"down-dev", "download_deviation", EditorAction::StoreTrims},
-                           {"reset-dev", "reset_deviation", EditorAction::ResetTrims}});
+  addButtons(trimButtons, {{"read-dev", "read_deviation", EditorAction::ReadTrims, QT_TRID_NOOP("tip_read_deviation")},
+                           {"down-dev", "download_deviation", EditorAction::StoreTrims, QT_TRID_NOOP("tip_download_deviation")},
+                           {"reset-dev", "reset_deviation", EditorAction::ResetTrims, QT_TRID_NOOP("tip_reset_deviation")}});
   layout->addWidget(trims);
   return tools;
 }
@@ -175,9 +179,9 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* layout = row(tools);
   auto* pose = compactPanel();
   auto* poseButtons = row(pose->contentWidget(), kButtonGap);
-  addButtons(poseButtons, {{"hand", "motor_off", EditorAction::Unload},
-                           {"rang", "read_angle", EditorAction::ReadPositions},
-                           {"reset-servo", "reset_servo", EditorAction::ResetServos}});
+  addButtons(poseButtons, {{"hand", "motor_off", EditorAction::Unload, QT_TRID_NOOP("tip_motor_off")},
+                           {"rang", "read_angle", EditorAction::ReadPositions, QT_TRID_NOOP("tip_read_angle")},
+                           {"reset-servo", "reset_servo", EditorAction::ResetServos, QT_TRID_NOOP("tip_reset_servo")}});
   layout->addWidget(pose);
 
   auto* loop = compactPanel();
@@ -191,6 +195,7 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   loopSwitch_ = new KoSwitch;
   loopSwitch_->setTag(tagOf(EditorAction::Loop));
   loopSwitch_->setProperty("koTag", tagOf(EditorAction::Loop));
+  tooltips_.append({loopSwitch_, QT_TRID_NOOP("tip_loop")});
   tagged_.append(loopSwitch_);
   KoTools::setAccessibleKeys(loopSwitch_, QT_TRID_NOOP("loop"));
   connect(loopSwitch_, &KoSwitch::toggledByUser, this, [this] { buttonClick(EditorAction::Loop); });
@@ -200,7 +205,7 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   loopColumn->addWidget(motion_->softStartSwitch(), 1, 1);
   loopColumn->addWidget(motion_->softStartTime(), 2, 0, 1, 2);
   loopRow->addLayout(loopColumn);
-  addButtons(loopRow, {{"play", "run_online", EditorAction::RunOnline}});
+  addButtons(loopRow, {{"play", "run_online", EditorAction::RunOnline, QT_TRID_NOOP("tip_run_online")}});
   layout->addWidget(loop);
   return tools;
 }
@@ -223,11 +228,11 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   boxColumn->addWidget(caption);
   boxColumn->addWidget(boxActions_);
   groupRow->addLayout(boxColumn);
-  addButtons(groupRow, {{"download", "download", EditorAction::Download},
-                        {"run", "run_action", EditorAction::RunGroup},
-                        {"stop-run", "stop", EditorAction::Stop},
-                        {"erase", "single_erase", EditorAction::EraseGroup},
-                        {"erase-all", "all_erase", EditorAction::EraseAll}});
+  addButtons(groupRow, {{"download", "download", EditorAction::Download, QT_TRID_NOOP("tip_download")},
+                        {"run", "run_action", EditorAction::RunGroup, QT_TRID_NOOP("tip_run_action")},
+                        {"stop-run", "stop", EditorAction::Stop, QT_TRID_NOOP("tip_stop")},
+                        {"erase", "single_erase", EditorAction::EraseGroup, QT_TRID_NOOP("tip_single_erase")},
+                        {"erase-all", "all_erase", EditorAction::EraseAll, QT_TRID_NOOP("tip_all_erase")}});
   return group;
 }
 
@@ -249,8 +254,10 @@ QWidget* KoVelmarViewController::buildSerialRow() {
   boxBauds_ = new QComboBox;
   boxBauds_->addItems({QStringLiteral("9600"), QStringLiteral("115200")});
   KoTools::setAccessibleKeys(boxBauds_, QT_TRID_NOOP("baud_rate"));
+  tooltips_.append({boxBauds_, QT_TRID_NOOP("tip_baud_rate")});
   buttonSerial_ = new QPushButton;
   buttonSerial_->setProperty("koTag", tagOf(EditorAction::SerialPort));
+  tooltips_.append({buttonSerial_, QT_TRID_NOOP("tip_serial_connect")});
   tagged_.append(buttonSerial_);
   connect(buttonSerial_, &QPushButton::clicked, this, [this] { buttonClick(EditorAction::SerialPort); });
   for (QWidget* w : {static_cast<QWidget*>(boxPorts_), static_cast<QWidget*>(boxBauds_),

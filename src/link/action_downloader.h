@@ -10,7 +10,8 @@
 #include <mutex>
 #include <thread>
 
-class usbHid;
+#include "link/usb_hid.h"
+
 class CrossThreadQueue;
 
 // One action group to store on the board: its number and each frame's multi-servo move.
@@ -89,7 +90,7 @@ class ActionDownloader : public QObject {
   DownloadListener* listener_ = nullptr;
   std::atomic<std::chrono::milliseconds> ackTimeout_{kDefaultAckTimeout};
   // Longer than the USB poll (about 500 ms) that notices a removal.
-  std::atomic<std::chrono::milliseconds> removalGrace_{std::chrono::milliseconds(1500)};
+  std::atomic<std::chrono::milliseconds> removalGrace_{usbHid::kRemovalGrace};
   std::atomic<bool> awaitFinish_{false};
   std::atomic<bool> running_{false};
   std::thread worker_;

@@ -44,6 +44,9 @@ class usbHid : public QObject {
 
  public:
   static constexpr std::chrono::milliseconds kDefaultReplyTimeout{10000};
+  // A write fails as soon as a board is pulled, before the next poll reports it gone: how
+  // long a caller gives that poll before it calls the failure a failed send.
+  static constexpr std::chrono::milliseconds kRemovalGrace{1500};
 
   // The program's link; setTransport() must have been called before its first use.
   static usbHid& sharedManager();

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLayout>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -23,6 +24,8 @@
 #include "app/window.h"
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
+#include "editor/online_control.h"
+#include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
 #include "link/usb_hid.h"
 #include "model/notification_center.h"
@@ -371,6 +374,32 @@ TEST(Notifications, ShownInTheWindowWithoutATray) {
   EXPECT_TRUE(notifier.notice()->isVisible());
   EXPECT_TRUE(notifier.notice()->text().contains("TAVEN &lt;b&gt;"));
   EXPECT_TRUE(processUntil([&] { return !notifier.notice()->isVisible(); }));
+}
+
+TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFromAField) {
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
+  auto* editor = static_cast<KoVelmarViewController*>(delegate.vc1());
+  editor->texttime()->setText(QStringLiteral("30000"));  // still playing when Escape comes
+  editor->buttonClick(EditorAction::Add);
+  processPending();
+  for (int tab : {0, 1}) {
+    SCOPED_TRACE(tab);
+    editor->buttonClick(EditorAction::RunOnline);
+    ASSERT_FALSE(editor->online()->stopped());
+    clickTab(tab);
+    auto* field = delegate.tabView()->currentWidget()->findChild<QLineEdit*>();
+    ASSERT_NE(field, nullptr);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_TRUE(editor->online()->stopped());
+  }
+  // Escape in a dialog of its own is that dialog's.
+  editor->buttonClick(EditorAction::RunOnline);
+  QLineEdit elsewhere;
+  QTest::keyClick(&elsewhere, Qt::Key_Escape);
+  EXPECT_FALSE(editor->online()->stopped());
+  editor->buttonClick(EditorAction::Stop);
+  EXPECT_TRUE(editor->online()->stopped());
 }
 
 }  // namespace

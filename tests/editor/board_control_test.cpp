@@ -2,6 +2,8 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -11,6 +13,7 @@
 #include "editor/frame_list_model.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
+#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "link/protocol.h"
@@ -78,10 +81,13 @@ TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTime) {
   addFrame(300, 2000);
   editor.buttonClick(KoOnlineControl::kRun);
   ASSERT_TRUE(moves(3));
-  ASSERT_TRUE(processUntil([this] { return !tips().isEmpty(); }));
+  ASSERT_TRUE(processUntil([this] { return !editor.statusLine()->text().isEmpty(); }));
   EXPECT_EQ(clock.sleeps(), (QList<int>{0, 1000, 1500, 3500}));
   EXPECT_EQ(firstServoOfMoves(board), (QList<int>{100, 200, 300}));
-  EXPECT_EQ(tips(), QStringList{"run_over"});
+  // A run played to its end says so on the status line, with no box to click.
+  EXPECT_EQ(editor.statusLine()->text(), "run_over");
+  EXPECT_TRUE(editor.statusLine()->fading());
+  EXPECT_TRUE(tips().isEmpty());
   EXPECT_EQ(runButton()->image(), ":/images/play.svg");
   EXPECT_TRUE(editor.online()->stopped());
   EXPECT_EQ(editor.model()->selectIndex(), 2);
@@ -310,8 +316,25 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
     editor.buttonClick(tag);
     EXPECT_EQ(tips(), QStringList{"operation_fail"}) << tagOf(tag);
   }
+  // Files never touch the board: saving, merging and opening go on with the line open.
+  {
+    QTemporaryDir dir;
+    FakePanels panels;
+    KoFilePanels::install(&panels);
+    panels.savePath = panels.openPath = dir.filePath("line.rob");
+    tips().clear();
+    editor.buttonClick(EditorAction::Save);
+    EXPECT_TRUE(QFile::exists(panels.savePath));
+    editor.buttonClick(EditorAction::Merge);
+    EXPECT_EQ(editor.model()->count(), 2);
+    RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
+    editor.buttonClick(EditorAction::Open);
+    EXPECT_EQ(editor.model()->count(), 1);
+    EXPECT_TRUE(tips().isEmpty());
+    KoFilePanels::install(nullptr);
+  }
 
-  // A run goes over the line as six-servo moves built from each frame's text, channel 6 too;
+  // A run goes over the line as six-servo moves built from each frame's positions, channel 6 too;
   // the frame added above goes first.
   tips().clear();
   views()[5]->setText("700");

@@ -275,3 +275,21 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
+  const struct {
+    qint64 totalMs;
+    double width;
+    double step;
+  } cases[] = {
+      {10000, 500, 2000},  // 1 s would put labels 50 px apart
+      {1000, 500, 200},    {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(KoCurveView::timeStep(c.totalMs, c.width, 60), c.step) << c.totalMs;
+  }
+}
+
+}  // namespace
