@@ -9,7 +9,7 @@ QList<UsbBoard> findUsbBoards(HidapiBackend& backend) {
   QList<UsbBoard> boards;
   for (const auto& d : backend.enumerate(HidTransport::kVendorId, HidTransport::kProductId)) {
     if (!isBoardDevice(d)) continue;
-    UsbBoard b{QString::fromStdString(d.path), d.product};
+    UsbBoard b{QString::fromStdString(d.path), d.product, false, {}};
     b.accessible = backend.open(d.path, &b.error) != nullptr;
     boards.append(b);
   }
