@@ -167,8 +167,12 @@ TEST_F(Vornctl, FailuresEndWithTheirCodeAndSayWhy) {
     const Outcome r = vornctl(simulated(c.args));
     EXPECT_EQ(r.code, c.code);
     EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
-    if (c.sendsNothing) EXPECT_TRUE(r.sent().isEmpty()) << r.err.toStdString();
-    if (c.code == 8) EXPECT_FALSE(r.err.contains(QLatin1String("> 55 55 0E 1B")));
+    if (c.sendsNothing) {
+      EXPECT_TRUE(r.sent().isEmpty()) << r.err.toStdString();
+    }
+    if (c.code == 8) {
+      EXPECT_FALSE(r.err.contains(QLatin1String("> 55 55 0E 1B")));
+    }
   }
 }
 
