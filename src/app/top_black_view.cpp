@@ -10,9 +10,9 @@
 #include <QSvgRenderer>
 #include <QToolButton>
 
-#include "model/language.h"
 #include "app/window.h"
 #include "link/usb_hid.h"
+#include "model/language.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
 #include "widgets/colours.h"
@@ -21,8 +21,8 @@
 namespace {
 
 constexpr qreal kLineWidth = 1;
-const QColor kDarkText = QColor::fromRgbF(0.063, 0.063, 0.063);
-const QColor kLightText = QColor::fromRgbF(0.94, 0.94, 0.94);
+const QColor kDarkText = QColor::fromRgbF(0.063f, 0.063f, 0.063f);
+const QColor kLightText = QColor::fromRgbF(0.94f, 0.94f, 0.94f);
 
 QString focusRing() {
   return QStringLiteral(":focus{border:2px solid %1;}").arg(KoColours::focus().name());

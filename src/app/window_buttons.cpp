@@ -61,7 +61,7 @@ void KoWindowButton::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(box, 4, 4);
   }
   QColor glyph = KoColours::lightText();
-  if (!isEnabled()) glyph.setAlphaF(0.35);
+  if (!isEnabled()) glyph.setAlphaF(0.35f);
   p.setPen(QPen(glyph, 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   p.setBrush(Qt::NoBrush);
   QRectF g(0, 0, kGlyph, kGlyph);

@@ -93,7 +93,7 @@ void KoOnlineRun::post(int generation, std::function<void()> work) {
 }
 
 void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generation) {
-  TimerResolution resolution;
+  [[maybe_unused]] TimerResolution resolution;  // does nothing off Windows
   std::unique_lock lock(mutex_);
   const auto cancelled = [this] { return cancelled_; };
   auto due = clock_->now();

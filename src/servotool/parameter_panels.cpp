@@ -18,7 +18,7 @@
 
 namespace {
 
-const QColor kLedOn = QColor::fromRgbF(1.0, 0.694, 0.275);
+const QColor kLedOn = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
 const QColor kLedOff(0xB4, 0xB7, 0xBD);
 // The gauges grow with the window from a size that fits the smallest one.
 constexpr int kGaugeSide = 130;

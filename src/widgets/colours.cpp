@@ -5,7 +5,7 @@
 
 namespace KoColours {
 
-QColor orange() { return QColor::fromRgbF(1.0, 0.694, 0.275); }
+QColor orange() { return QColor::fromRgbF(1.0f, 0.694f, 0.275f); }
 QColor darkText() { return QColor(0x1a, 0x1a, 0x1a); }
 QColor lightText() { return QColor(0xf0, 0xf0, 0xf0); }
 QColor lightGrey() { return QColor(0xd3, 0xd3, 0xd3); }

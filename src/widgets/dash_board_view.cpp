@@ -49,7 +49,7 @@ constexpr double kLowJointPixels = 6;
 constexpr double kLowJointPro = 4;
 // The column's round top still fits the channel's round end (centre y 17, radius 7) here.
 constexpr double kTubeTop = 12;
-const QColor kMercury = QColor::fromRgbF(0.918, 0.333, 0.078);
+const QColor kMercury = QColor::fromRgbF(0.918f, 0.333f, 0.078f);
 // The scale: a mark every 5 degrees, longer every 10, numbered every 20.
 constexpr int kLowestMark = 0;
 constexpr int kHighestMark = 120;
@@ -152,7 +152,7 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
 }
 
 KoDashBoardView::KoDashBoardView(QWidget* parent)
-    : KoDashBoardDial({31, 180, 180, 6, 4, 9, QColor::fromRgbF(0.953, 0.596, 0)}, parent) {}
+    : KoDashBoardDial({31, 180, 180, 6, 4, 9, QColor::fromRgbF(0.953f, 0.596f, 0)}, parent) {}
 
 double KoDashBoardView::needleAngleDegrees(double volts) {
   return 180 - 12 * clampReading(volts, 0, 15);
@@ -168,7 +168,8 @@ QRectF KoDashBoardView::labelBox(QPointF p) const {
 }
 
 KoDashBoardPostionView::KoDashBoardPostionView(QWidget* parent)
-    : KoDashBoardDial({101, 225, 270, 10, 5, 10, QColor::fromRgbF(0.957, 0.796, 0.212)}, parent) {}
+    : KoDashBoardDial({101, 225, 270, 10, 5, 10, QColor::fromRgbF(0.957f, 0.796f, 0.212f)},
+                      parent) {}
 
 double KoDashBoardPostionView::needleAngleDegrees(double value) {
   return 225 - 2.7 * clampReading(value, 0, 100);

@@ -63,7 +63,7 @@ void KoDragView::paintEvent(QPaintEvent*) {
   qInfo().noquote() << "拖拽了";
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor::fromRgbF(1.0, 0.694, 0.275), 3, Qt::DashLine));
+  p.setPen(QPen(QColor::fromRgbF(1.0f, 0.694f, 0.275f), 3, Qt::DashLine));
   p.setBrush(QColor(255, 177, 70, 30));
   p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 12, 12);
 }

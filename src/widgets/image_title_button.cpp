@@ -73,7 +73,7 @@ QColor KoImageTitleButton::titleColor() const { return KoColours::textOn(fillCol
 
 QColor KoImageTitleButton::fillColor() const {
   // Greyed rather than faded when disabled, so it reads as disabled on any background.
-  if (!isEnabled()) return QColor::fromHsvF(0, 0, backgroundColor_.valueF() * 0.62);
+  if (!isEnabled()) return QColor::fromHsvF(0, 0, backgroundColor_.valueF() * 0.62f);
   if (isDown()) return backgroundColor_.darker(112);
   return hovered_ ? hoverColor_ : backgroundColor_;
 }

@@ -12,7 +12,7 @@
 
 namespace {
 
-const QColor kSelectedText = QColor::fromRgbF(0.063, 0.063, 0.063);
+const QColor kSelectedText = QColor::fromRgbF(0.063f, 0.063f, 0.063f);
 
 }  // namespace
 

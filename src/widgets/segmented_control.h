@@ -73,7 +73,7 @@ class KoSegmentedControl : public QWidget {
   KoSegmentedControlDelegate* delegate_ = nullptr;
   qreal maginLeftOne_ = 0;
   qreal maginLeftTwo_ = 20;
-  QColor tintColor_ = QColor::fromRgbF(1.0, 0.694, 0.275);
+  QColor tintColor_ = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
   QColor textColor_ = QColor(0x33, 0x33, 0x33);
   QColor unselectedColor_ = QColor(0xf2, 0xf2, 0xf2);
   qreal cornerRadius_ = 3;

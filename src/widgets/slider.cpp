@@ -11,7 +11,7 @@ namespace {
 KoSlider::Delay gDefaultHold{500};
 KoSlider::Delay gDefaultRepeat{100};
 
-const QColor kOrange = QColor::fromRgbF(1.0, 0.694, 0.275);
+const QColor kOrange = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
 const QColor kTrack(0xD3, 0xD6, 0xDB);
 
 // Digits after the decimal point that the step needs (0.1 -> 1, 0.25 -> 2, 1 -> 0).

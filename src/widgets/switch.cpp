@@ -7,7 +7,7 @@
 
 namespace {
 
-const QColor kOnColor = QColor::fromRgbF(1.0, 0.694, 0.275);
+const QColor kOnColor = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
 const QColor kOffColor(0xB4, 0xB7, 0xBD);
 
 }  // namespace

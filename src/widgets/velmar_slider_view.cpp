@@ -20,7 +20,7 @@
 
 namespace {
 
-const QColor kOrange = QColor::fromRgbF(1.0, 0.6941176470588235, 0.27450980392156865);
+const QColor kOrange = QColor::fromRgbF(1.0f, 0.6941176470588235f, 0.27450980392156865f);
 // The shake swings by 7.5 degrees each way; a widget cannot turn, so it swings sideways by
 // the arc that angle sweeps at the control's half width.
 constexpr double kShakeRadians = 0.1308996938995747;

@@ -51,7 +51,7 @@ QMap<QString, QString> textsOf(const QString& code) {
 TEST(Localization, EveryTextInEveryLanguageAndNothingElse) {
   const QSet<QString> used = idsInCode();
   ASSERT_GT(used.size(), 50);
-  for (const QString code :
+  for (const QString& code :
        {QStringLiteral("en"), QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
     SCOPED_TRACE(code.toStdString());
     const QMap<QString, QString> texts = textsOf(code);
@@ -68,7 +68,7 @@ TEST(Localization, ChineseTextsAreTranslated) {
   // A text left in English in a Chinese file is a translation nobody made.
   const QMap<QString, QString> en = textsOf(QStringLiteral("en"));
   const QRegularExpression cjk(QStringLiteral("[\\x{4e00}-\\x{9fff}]"));
-  for (const QString code : {QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
+  for (const QString& code : {QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
     const QMap<QString, QString> texts = textsOf(code);
     int translated = 0;
     for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
@@ -85,7 +85,7 @@ TEST(Localization, EveryTextOfEveryLanguageHasItsGlyphs) {
   ASSERT_FALSE(KoFonts::installedFamilies().isEmpty())
       << "none of the interface fonts is installed: "
       << KoFonts::uiFamilies().join(", ").toStdString();
-  for (const QString code :
+  for (const QString& code :
        {QStringLiteral("en"), QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
     const QMap<QString, QString> texts = textsOf(code);
     for (auto it = texts.cbegin(); it != texts.cend(); ++it) {

@@ -29,7 +29,9 @@ TEST(WindowPlacement, FitsTheAvailableAreaAndIsFixedOnlyWhereTheFixedSizeFits) {
     EXPECT_TRUE(s.available.contains(p.geometry)) << p.geometry.x() << "," << p.geometry.y();
     EXPECT_EQ(p.fixed(), s.fixed);
     EXPECT_EQ(p.minimum.boundedTo(s.available.size()), p.minimum);  // the minimum fits too
-    if (s.fixed) EXPECT_EQ(p.geometry.size(), QSize(1260, 800));
+    if (s.fixed) {
+      EXPECT_EQ(p.geometry.size(), QSize(1260, 800));
+    }
   }
 }
 

@@ -38,7 +38,7 @@ struct FakeHid : HidapiBackend {
     changed.notify_all();
     return devices;
   }
-  std::unique_ptr<Handle> open(const std::string& path, QString* error) override {
+  std::unique_ptr<Handle> open(const std::string& path, QString* /*error*/) override {
     std::lock_guard lock(mutex);
     if (denied.count(path)) return nullptr;
     return std::make_unique<FakeHandle>(this);
@@ -87,7 +87,9 @@ class HidapiTransportTest : public ::testing::Test {
       record(path + (why.contains("70-vorn.rules") ? " denied, rule named" : " denied"));
     });
     transport->start();
-    if (arrive) ASSERT_TRUE(processUntil([&] { return events.contains("+TAVEN"); }));
+    if (arrive) {
+      ASSERT_TRUE(processUntil([&] { return events.contains("+TAVEN"); }));
+    }
   }
   std::string log() const { return events.join(' ').toStdString(); }
 
@@ -116,7 +118,9 @@ TEST(HidapiOutputReports, FrameFollowsReportIdZeroWholeOrInPaddedReports) {
     QByteArray payload;
     for (const QByteArray& report : reports) {
       EXPECT_EQ(report[0], '\0');
-      if (c.reportSize > 0) EXPECT_EQ(report.size(), c.reportSize + 1);
+      if (c.reportSize > 0) {
+        EXPECT_EQ(report.size(), c.reportSize + 1);
+      }
       payload += report.mid(1);
     }
     EXPECT_EQ(payload, frame + QByteArray(c.padding, '\0'));

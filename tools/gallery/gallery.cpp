@@ -1,17 +1,21 @@
 // Renders every control, in every language, to PNG files for a person to look at:
-// VORN_SNAPSHOT_DIR=/tmp/gallery build/default/tests/vorn_widgets_tests --gtest_filter=Gallery*
-#include <gtest/gtest.h>
-
+// build/default/tools/gallery/vorn_gallery /tmp/gallery
+#include <QApplication>
 #include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
+#include <cstdio>
 
-#include "model/language.h"
+#include "app/fonts.h"
 #include "app/mode_window.h"
 #include "app/top_black_view.h"
 #include "link/usb_hid.h"
+#include "model/language.h"
 #include "model/notification_center.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/image_title_button.h"
@@ -151,44 +155,75 @@ QImage onCharcoal(QWidget* w, const QSize& size,
   return frame.grab().toImage();
 }
 
-TEST(Gallery, EveryControlInEveryLanguage) {
-  const QString dir = qEnvironmentVariable("VORN_SNAPSHOT_DIR");
-  if (dir.isEmpty()) GTEST_SKIP() << "set VORN_SNAPSHOT_DIR to render the gallery";
-  KoLanguage::instance().load();
-  for (const QString name : KoLanguage::languages()) {
-    const QString code = KoLanguage::codeForName(name);
-    KoLanguage::instance().choose(name, nullptr);
-    ASSERT_TRUE(QDir().mkpath(dir + "/" + code));
-    QList<QPair<QString, QImage>> images;
-    for (const Shot& s : shots()) {
-      const QImage image = onCharcoal(s.make(), s.size, s.shown);
-      ASSERT_TRUE(image.save(QStringLiteral("%1/%2/%3.png").arg(dir, code, s.name)));
-      images.append({s.name, image});
-    }
-    usbHid link;
-    images.append({"top-bar", onCharcoal(new KoTopBlackView(link), {1000, 38})});
-    ModeWindow tip(ModeWindow::Kind::DestructiveConfirmation, qtTrId("comfirm_all_erase"));
-    tip.adjustSize();
-    images.append({"confirmation", tip.grab().toImage()});
+bool fail(const QString& what) {
+  fprintf(stderr, "vorn_gallery: %s\n", qPrintable(what));
+  return false;
+}
 
-    // One sheet with everything, one control under the other.
-    int width = 0;
-    int height = 0;
-    for (const auto& [name, image] : images) {
-      width = qMax(width, image.width());
-      height += image.height();
-    }
-    QImage sheet(width, height, QImage::Format_RGB32);
-    sheet.fill(QColor(0x44, 0x44, 0x48));
-    QPainter p(&sheet);
-    for (int y = 0; const auto& [name, image] : images) {
-      p.drawImage(0, y, image);
-      y += image.height();
-    }
-    p.end();
-    ASSERT_TRUE(sheet.save(QStringLiteral("%1/%2/sheet.png").arg(dir, code)));
+bool renderLanguage(const QString& dir, const QString& name) {
+  const QString code = KoLanguage::codeForName(name);
+  KoLanguage::instance().choose(name, nullptr);
+  if (!QDir().mkpath(dir + "/" + code)) return fail("cannot make " + dir + "/" + code);
+  QList<QPair<QString, QImage>> images;
+  for (const Shot& s : shots()) {
+    const QImage image = onCharcoal(s.make(), s.size, s.shown);
+    const QString path = QStringLiteral("%1/%2/%3.png").arg(dir, code, s.name);
+    if (!image.save(path)) return fail("cannot write " + path);
+    images.append({s.name, image});
   }
-  KoLanguage::instance().choose("English", nullptr);
+  usbHid link;
+  images.append({"top-bar", onCharcoal(new KoTopBlackView(link), {1000, 38})});
+  ModeWindow tip(ModeWindow::Kind::DestructiveConfirmation, qtTrId("comfirm_all_erase"));
+  tip.adjustSize();
+  images.append({"confirmation", tip.grab().toImage()});
+
+  // One sheet with everything, one control under the other.
+  int width = 0;
+  int height = 0;
+  for (const auto& [shot, image] : images) {
+    width = qMax(width, image.width());
+    height += image.height();
+  }
+  QImage sheet(width, height, QImage::Format_RGB32);
+  sheet.fill(QColor(0x44, 0x44, 0x48));
+  QPainter p(&sheet);
+  for (int y = 0; const auto& [shot, image] : images) {
+    p.drawImage(0, y, image);
+    y += image.height();
+  }
+  p.end();
+  const QString path = QStringLiteral("%1/%2/sheet.png").arg(dir, code);
+  return sheet.save(path) || fail("cannot write " + path);
 }
 
 }  // namespace
+
+int main(int argc, char** argv) {
+  // Renders without a display unless told otherwise (QT_QPA_PLATFORM=xcb shows the real one).
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  // Going through the languages stores each one: in a scratch folder, not the user's settings.
+  QStandardPaths::setTestModeEnabled(true);
+  const QTemporaryDir settingsFolder;
+  if (!settingsFolder.isValid()) {
+    fail("no temporary folder for the settings");
+    return 1;
+  }
+  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
+  }
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName(QStringLiteral("Vorn"));
+  QApplication::setApplicationName(QStringLiteral("vorn-gallery"));
+  const QStringList args = QApplication::arguments();
+  if (args.size() != 2 || args[1].startsWith('-')) {
+    fprintf(stderr, "usage: vorn_gallery OUTPUT_FOLDER\n");
+    return 2;
+  }
+  KoFonts::applyUiFont();
+  KoLanguage::instance().load();
+  for (const QString& name : KoLanguage::languages()) {
+    if (!renderLanguage(args[1], name)) return 1;
+  }
+  printf("vorn_gallery: wrote %s/<language>/*.png\n", qPrintable(args[1]));
+  return 0;
+}
