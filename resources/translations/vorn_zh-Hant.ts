@@ -621,7 +621,7 @@
     <message id="virtual_bus_servos">
         <source>virtual_bus_servos</source>
         <extracomment>Section of the virtual board's menu on the link badge</extracomment>
-        <translation>虛擬控制板上的匯流排舵機</translation>
+        <translation>虛擬控制板上的匯流排伺服機</translation>
     </message>
     <message id="bus_servos_none">
         <source>bus_servos_none</source>
@@ -631,12 +631,12 @@
     <message id="bus_servos_one">
         <source>bus_servos_one</source>
         <extracomment>Menu entry</extracomment>
-        <translation>一個舵機</translation>
+        <translation>一個伺服機</translation>
     </message>
     <message id="bus_servos_two">
         <source>bus_servos_two</source>
         <extracomment>Menu entry</extracomment>
-        <translation>兩個舵機</translation>
+        <translation>兩個伺服機</translation>
     </message>
     <message id="ctl_help_app">
         <source>ctl_help_app</source>
@@ -716,12 +716,12 @@
     <message id="ctl_help_move">
         <source>ctl_help_move</source>
         <extracomment>Command-line help</extracomment>
-        <translation>轉動一個舵機</translation>
+        <translation>轉動一個伺服機</translation>
     </message>
     <message id="ctl_help_servo_id">
         <source>ctl_help_servo_id</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機 ID</translation>
+        <translation>伺服機 ID</translation>
     </message>
     <message id="ctl_help_position">
         <source>ctl_help_position</source>
@@ -736,27 +736,27 @@
     <message id="ctl_help_reset">
         <source>ctl_help_reset</source>
         <extracomment>Command-line help</extracomment>
-        <translation>在一秒內將舵機 1 到 40 轉到 500</translation>
+        <translation>在一秒內將伺服機 1 到 40 轉到 500</translation>
     </message>
     <message id="ctl_help_unload">
         <source>ctl_help_unload</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機斷電，以便用手擺動作</translation>
+        <translation>伺服機斷電，以便用手擺動作</translation>
     </message>
     <message id="ctl_help_ids">
         <source>ctl_help_ids</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機 ID（預設 1 到 6）</translation>
+        <translation>伺服機 ID（預設 1 到 6）</translation>
     </message>
     <message id="ctl_help_read_positions">
         <source>ctl_help_read_positions</source>
         <extracomment>Command-line help</extracomment>
-        <translation>讀取舵機位置</translation>
+        <translation>讀取伺服機位置</translation>
     </message>
     <message id="ctl_help_trims">
         <source>ctl_help_trims</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機偏差</translation>
+        <translation>伺服機偏差</translation>
     </message>
     <message id="ctl_help_trims_read">
         <source>ctl_help_trims_read</source>
@@ -766,12 +766,12 @@
     <message id="ctl_help_trims_store">
         <source>ctl_help_trims_store</source>
         <extracomment>Command-line help</extracomment>
-        <translation>將舵機目前的偏差寫入舵機</translation>
+        <translation>將伺服機目前的偏差寫入伺服機</translation>
     </message>
     <message id="ctl_help_trims_adjust">
         <source>ctl_help_trims_adjust</source>
         <extracomment>Command-line help</extracomment>
-        <translation>設定舵機偏差（執行 trims store 後才儲存）</translation>
+        <translation>設定伺服機偏差（執行 trims store 後才儲存）</translation>
     </message>
     <message id="ctl_help_trim_value">
         <source>ctl_help_trim_value</source>
@@ -781,27 +781,27 @@
     <message id="ctl_help_servo">
         <source>ctl_help_servo</source>
         <extracomment>Command-line help</extracomment>
-        <translation>控制板匯流排上的串列匯流排舵機</translation>
+        <translation>控制板匯流排上的串列匯流排伺服機</translation>
     </message>
     <message id="ctl_help_servo_check">
         <source>ctl_help_servo_check</source>
         <extracomment>Command-line help</extracomment>
-        <translation>統計應答的匯流排舵機數量（ID 1 到 6）</translation>
+        <translation>統計應答的匯流排伺服機數量（ID 1 到 6）</translation>
     </message>
     <message id="ctl_help_servo_read">
         <source>ctl_help_servo_read</source>
         <extracomment>Command-line help</extracomment>
-        <translation>讀取匯流排舵機的全部參數</translation>
+        <translation>讀取匯流排伺服機的全部參數</translation>
     </message>
     <message id="ctl_help_servo_write">
         <source>ctl_help_servo_write</source>
         <extracomment>Command-line help</extracomment>
-        <translation>修改匯流排上唯一舵機的指定參數（先讀後寫）</translation>
+        <translation>修改匯流排上唯一伺服機的指定參數（先讀後寫）</translation>
     </message>
     <message id="ctl_help_servo_motor">
         <source>ctl_help_servo_motor</source>
         <extracomment>Command-line help</extracomment>
-        <translation>讓舵機以帶符號的速度作為馬達轉動</translation>
+        <translation>讓伺服機以帶符號的速度作為馬達轉動</translation>
     </message>
     <message id="ctl_help_speed">
         <source>ctl_help_speed</source>
@@ -811,12 +811,12 @@
     <message id="ctl_help_servo_mode">
         <source>ctl_help_servo_mode</source>
         <extracomment>Command-line help</extracomment>
-        <translation>在舵機模式和馬達模式之間切換</translation>
+        <translation>在伺服機模式和馬達模式之間切換</translation>
     </message>
     <message id="ctl_help_mode">
         <source>ctl_help_mode</source>
         <extracomment>Command-line help</extracomment>
-        <translation>servo（舵機）或 motor（馬達）</translation>
+        <translation>servo（伺服機）或 motor（馬達）</translation>
     </message>
     <message id="ctl_help_file">
         <source>ctl_help_file</source>
@@ -871,7 +871,7 @@
     <message id="ctl_help_sim_servos">
         <source>ctl_help_sim_servos</source>
         <extracomment>Command-line help</extracomment>
-        <translation>虛擬控制板匯流排上的舵機數，0 到 40（預設 1）</translation>
+        <translation>虛擬控制板匯流排上的伺服機數，0 到 40（預設 1）</translation>
     </message>
     <message id="ctl_help_serial">
         <source>ctl_help_serial</source>
@@ -1106,7 +1106,7 @@
     <message id="ctl_no_answer_from">
         <source>ctl_no_answer_from</source>
         <extracomment>Error; %1 servo ids</extracomment>
-        <translation>舵機 %1 未應答</translation>
+        <translation>伺服機 %1 未應答</translation>
     </message>
     <message id="ctl_progress_group">
         <source>ctl_progress_group</source>
@@ -1176,7 +1176,7 @@
     <message id="ctl_not_one_servo">
         <source>ctl_not_one_servo</source>
         <extracomment>Error</extracomment>
-        <translation>%1 個匯流排舵機應答；寫入時匯流排上必須只有一個舵機</translation>
+        <translation>%1 個匯流排伺服機應答；寫入時匯流排上必須只有一個伺服機</translation>
     </message>
     <message id="ctl_usb_boards">
         <source>ctl_usb_boards</source>
@@ -1221,12 +1221,12 @@
     <message id="ctl_moved">
         <source>ctl_moved</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 在 %3 毫秒內轉到 %2</translation>
+        <translation>伺服機 %1 在 %3 毫秒內轉到 %2</translation>
     </message>
     <message id="ctl_reset_done">
         <source>ctl_reset_done</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 1 到 40 轉到 500</translation>
+        <translation>伺服機 1 到 40 轉到 500</translation>
     </message>
     <message id="ctl_unloaded">
         <source>ctl_unloaded</source>
@@ -1241,27 +1241,27 @@
     <message id="ctl_trim_set">
         <source>ctl_trim_set</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 偏差 %2</translation>
+        <translation>伺服機 %1 偏差 %2</translation>
     </message>
     <message id="ctl_servo_count">
         <source>ctl_servo_count</source>
         <extracomment>Result</extracomment>
-        <translation>應答的匯流排舵機：%1</translation>
+        <translation>應答的匯流排伺服機：%1</translation>
     </message>
     <message id="ctl_motor_speed">
         <source>ctl_motor_speed</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 馬達速度 %2</translation>
+        <translation>伺服機 %1 馬達速度 %2</translation>
     </message>
     <message id="ctl_in_servo_mode">
         <source>ctl_in_servo_mode</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 處於舵機模式</translation>
+        <translation>伺服機 %1 處於伺服機模式</translation>
     </message>
     <message id="ctl_in_motor_mode">
         <source>ctl_in_motor_mode</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 處於馬達模式</translation>
+        <translation>伺服機 %1 處於馬達模式</translation>
     </message>
     <message id="ctl_param_range">
         <source>ctl_param_range</source>
@@ -1386,7 +1386,7 @@
     <message id="read_no_channel">
         <source>read_no_channel</source>
         <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
-        <translation>請至少顯示一個通道，才能回讀舵機位置。</translation>
+        <translation>請至少顯示一個通道，才能回讀伺服機位置。</translation>
     </message>
     <message id="serial_port_tips">
         <source>serial_port_tips</source>
