@@ -1753,5 +1753,130 @@
         <extracomment>Tip when a recent file no longer exists; %1 path</extracomment>
         <translation>%1 已不存在，已從最近的檔案中移除。</translation>
     </message>
+    <message id="servo_count_none">
+        <source>servo_count_none</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>沒有伺服機回應檢測</translation>
+    </message>
+    <message id="servo_count_many">
+        <source>servo_count_many</source>
+        <extracomment>Notice above the parameters; %1 is the number of servos</extracomment>
+        <translation>%1 個伺服機回應：讀取或寫入時只能連接一個</translation>
+    </message>
+    <message id="live_stopped">
+        <source>live_stopped</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>即時狀態已停止：伺服機不再回應。</translation>
+    </message>
+    <message id="live_status">
+        <source>live_status</source>
+        <extracomment>Label beside a switch, short</extracomment>
+        <translation>即時</translation>
+    </message>
+    <message id="live_status_name">
+        <source>live_status_name</source>
+        <extracomment>Accessible name of a switch</extracomment>
+        <translation>即時狀態</translation>
+    </message>
+    <message id="live_status_tips">
+        <source>live_status_tips</source>
+        <extracomment>Accessible description of a switch</extracomment>
+        <translation>顯示本頁時每半秒讀取一次伺服機。</translation>
+    </message>
+    <message id="live_state_running">
+        <source>live_state_running</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>每 0.5 秒</translation>
+    </message>
+    <message id="live_state_paused">
+        <source>live_state_paused</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>已暫停</translation>
+    </message>
+    <message id="live_state_stopped">
+        <source>live_state_stopped</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>已停止</translation>
+    </message>
+    <message id="live_chart_span">
+        <source>live_chart_span</source>
+        <extracomment>Legend of a small chart, short</extracomment>
+        <translation>2 分鐘</translation>
+    </message>
+    <message id="servo_id_change_ask">
+        <source>servo_id_change_ask</source>
+        <extracomment>Question of a confirmation dialog; %1 old id, %2 new id</extracomment>
+        <translation>將伺服機 ID 從 %1 改為 %2？</translation>
+    </message>
+    <message id="servo_id_change_done">
+        <source>servo_id_change_done</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>伺服機現在以 ID %1 回應。</translation>
+    </message>
+    <message id="servo_id_change_silent">
+        <source>servo_id_change_silent</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>修改後沒有伺服機以 ID %1 回應。請檢查連線後重新讀取。</translation>
+    </message>
+    <message id="servo_id_change_other">
+        <source>servo_id_change_other</source>
+        <extracomment>Message of a tip dialog; %1 the id it answered with, %2 the id written</extracomment>
+        <translation>伺服機以 ID %1 回應，而不是 %2。</translation>
+    </message>
+    <message id="mass_file_list_name">
+        <source>mass_file_list_name</source>
+        <extracomment>Accessible name of a list</extracomment>
+        <translation>已選檔案</translation>
+    </message>
+    <message id="mass_file_list_tips">
+        <source>mass_file_list_tips</source>
+        <extracomment>Accessible description of a list</extracomment>
+        <translation>每個已選檔案及其動作組，或被拒絕的原因，以及下載結果。</translation>
+    </message>
+    <message id="mass_file_ready">
+        <source>mass_file_ready</source>
+        <extracomment>List line; %1 file, %2 group</extracomment>
+        <translation>%1：動作組 %2</translation>
+    </message>
+    <message id="mass_file_no_group">
+        <source>mass_file_no_group</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已拒絕，檔名沒有動作組編號</translation>
+    </message>
+    <message id="mass_file_group_over">
+        <source>mass_file_group_over</source>
+        <extracomment>List line; %2 the highest group</extracomment>
+        <translation>%1：已拒絕，動作組編號超過 %2</translation>
+    </message>
+    <message id="mass_file_damaged">
+        <source>mass_file_damaged</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已拒絕，檔案已損壞</translation>
+    </message>
+    <message id="mass_file_too_long">
+        <source>mass_file_too_long</source>
+        <extracomment>List line; %2 frames, %3 what a group holds</extracomment>
+        <translation>%1：已拒絕，共 %2 幀，一個動作組最多 %3 幀</translation>
+    </message>
+    <message id="mass_file_sending">
+        <source>mass_file_sending</source>
+        <extracomment>List line; %1 file, %2 group, %3 frame, %4 frames</extracomment>
+        <translation>%1：動作組 %2，正在傳送第 %3/%4 幀</translation>
+    </message>
+    <message id="mass_file_stored">
+        <source>mass_file_stored</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已存入動作組 %2</translation>
+    </message>
+    <message id="mass_file_cancelled">
+        <source>mass_file_cancelled</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已取消</translation>
+    </message>
+    <message id="mass_file_not_sent">
+        <source>mass_file_not_sent</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：未傳送，前面的檔案失敗</translation>
+    </message>
 </context>
 </TS>
