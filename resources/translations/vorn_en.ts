@@ -1943,5 +1943,130 @@
         <extracomment>Tip when a recent file no longer exists; %1 path</extracomment>
         <translation>%1 no longer exists and was removed from the recent files.</translation>
     </message>
+    <message id="servo_count_none">
+        <source>servo_count_none</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>No servo answered the check</translation>
+    </message>
+    <message id="servo_count_many">
+        <source>servo_count_many</source>
+        <extracomment>Notice above the parameters; %1 is the number of servos</extracomment>
+        <translation>%1 servos answered: connect only one to read or write</translation>
+    </message>
+    <message id="live_stopped">
+        <source>live_stopped</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>Live status stopped: the servo stopped answering.</translation>
+    </message>
+    <message id="live_status">
+        <source>live_status</source>
+        <extracomment>Label beside a switch, short</extracomment>
+        <translation>Live</translation>
+    </message>
+    <message id="live_status_name">
+        <source>live_status_name</source>
+        <extracomment>Accessible name of a switch</extracomment>
+        <translation>Live status</translation>
+    </message>
+    <message id="live_status_tips">
+        <source>live_status_tips</source>
+        <extracomment>Accessible description of a switch</extracomment>
+        <translation>Reads the servo every half second while this tab is shown.</translation>
+    </message>
+    <message id="live_state_running">
+        <source>live_state_running</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>every 0.5 s</translation>
+    </message>
+    <message id="live_state_paused">
+        <source>live_state_paused</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>paused</translation>
+    </message>
+    <message id="live_state_stopped">
+        <source>live_state_stopped</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>stopped</translation>
+    </message>
+    <message id="live_chart_span">
+        <source>live_chart_span</source>
+        <extracomment>Legend of a small chart, short</extracomment>
+        <translation>2 min</translation>
+    </message>
+    <message id="servo_id_change_ask">
+        <source>servo_id_change_ask</source>
+        <extracomment>Question of a confirmation dialog; %1 old id, %2 new id</extracomment>
+        <translation>Change the servo's id from %1 to %2?</translation>
+    </message>
+    <message id="servo_id_change_done">
+        <source>servo_id_change_done</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>The servo now answers as id %1.</translation>
+    </message>
+    <message id="servo_id_change_silent">
+        <source>servo_id_change_silent</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>No servo answered as id %1 after the change. Check the connection and read again.</translation>
+    </message>
+    <message id="servo_id_change_other">
+        <source>servo_id_change_other</source>
+        <extracomment>Message of a tip dialog; %1 the id it answered with, %2 the id written</extracomment>
+        <translation>The servo answers as id %1, not %2.</translation>
+    </message>
+    <message id="mass_file_list_name">
+        <source>mass_file_list_name</source>
+        <extracomment>Accessible name of a list</extracomment>
+        <translation>Chosen files</translation>
+    </message>
+    <message id="mass_file_list_tips">
+        <source>mass_file_list_tips</source>
+        <extracomment>Accessible description of a list</extracomment>
+        <translation>Each chosen file with its group, or why it is refused, and how its download went.</translation>
+    </message>
+    <message id="mass_file_ready">
+        <source>mass_file_ready</source>
+        <extracomment>List line; %1 file, %2 group</extracomment>
+        <translation>%1: group %2</translation>
+    </message>
+    <message id="mass_file_no_group">
+        <source>mass_file_no_group</source>
+        <extracomment>List line</extracomment>
+        <translation>%1: refused, the name has no group number</translation>
+    </message>
+    <message id="mass_file_group_over">
+        <source>mass_file_group_over</source>
+        <extracomment>List line; %2 the highest group</extracomment>
+        <translation>%1: refused, the group is over %2</translation>
+    </message>
+    <message id="mass_file_damaged">
+        <source>mass_file_damaged</source>
+        <extracomment>List line</extracomment>
+        <translation>%1: refused, the file is damaged</translation>
+    </message>
+    <message id="mass_file_too_long">
+        <source>mass_file_too_long</source>
+        <extracomment>List line; %2 frames, %3 what a group holds</extracomment>
+        <translation>%1: refused, %2 frames, a group holds %3</translation>
+    </message>
+    <message id="mass_file_sending">
+        <source>mass_file_sending</source>
+        <extracomment>List line; %1 file, %2 group, %3 frame, %4 frames</extracomment>
+        <translation>%1: group %2, sending frame %3 of %4</translation>
+    </message>
+    <message id="mass_file_stored">
+        <source>mass_file_stored</source>
+        <extracomment>List line</extracomment>
+        <translation>%1: stored in group %2</translation>
+    </message>
+    <message id="mass_file_cancelled">
+        <source>mass_file_cancelled</source>
+        <extracomment>List line</extracomment>
+        <translation>%1: cancelled</translation>
+    </message>
+    <message id="mass_file_not_sent">
+        <source>mass_file_not_sent</source>
+        <extracomment>List line</extracomment>
+        <translation>%1: not sent, an earlier file failed</translation>
+    </message>
 </context>
 </TS>

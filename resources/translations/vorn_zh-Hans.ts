@@ -1943,5 +1943,130 @@
         <extracomment>Tip when a recent file no longer exists; %1 path</extracomment>
         <translation>%1 已不存在，已从最近的文件中移除。</translation>
     </message>
+    <message id="servo_count_none">
+        <source>servo_count_none</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>没有舵机响应检测</translation>
+    </message>
+    <message id="servo_count_many">
+        <source>servo_count_many</source>
+        <extracomment>Notice above the parameters; %1 is the number of servos</extracomment>
+        <translation>%1 个舵机响应：读取或写入时只能连接一个</translation>
+    </message>
+    <message id="live_stopped">
+        <source>live_stopped</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>实时状态已停止：舵机不再响应。</translation>
+    </message>
+    <message id="live_status">
+        <source>live_status</source>
+        <extracomment>Label beside a switch, short</extracomment>
+        <translation>实时</translation>
+    </message>
+    <message id="live_status_name">
+        <source>live_status_name</source>
+        <extracomment>Accessible name of a switch</extracomment>
+        <translation>实时状态</translation>
+    </message>
+    <message id="live_status_tips">
+        <source>live_status_tips</source>
+        <extracomment>Accessible description of a switch</extracomment>
+        <translation>显示本页时每半秒读取一次舵机。</translation>
+    </message>
+    <message id="live_state_running">
+        <source>live_state_running</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>每 0.5 秒</translation>
+    </message>
+    <message id="live_state_paused">
+        <source>live_state_paused</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>已暂停</translation>
+    </message>
+    <message id="live_state_stopped">
+        <source>live_state_stopped</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>已停止</translation>
+    </message>
+    <message id="live_chart_span">
+        <source>live_chart_span</source>
+        <extracomment>Legend of a small chart, short</extracomment>
+        <translation>2 分钟</translation>
+    </message>
+    <message id="servo_id_change_ask">
+        <source>servo_id_change_ask</source>
+        <extracomment>Question of a confirmation dialog; %1 old id, %2 new id</extracomment>
+        <translation>将舵机 ID 从 %1 改为 %2？</translation>
+    </message>
+    <message id="servo_id_change_done">
+        <source>servo_id_change_done</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>舵机现在以 ID %1 响应。</translation>
+    </message>
+    <message id="servo_id_change_silent">
+        <source>servo_id_change_silent</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>修改后没有舵机以 ID %1 响应。请检查连接后重新读取。</translation>
+    </message>
+    <message id="servo_id_change_other">
+        <source>servo_id_change_other</source>
+        <extracomment>Message of a tip dialog; %1 the id it answered with, %2 the id written</extracomment>
+        <translation>舵机以 ID %1 响应，而不是 %2。</translation>
+    </message>
+    <message id="mass_file_list_name">
+        <source>mass_file_list_name</source>
+        <extracomment>Accessible name of a list</extracomment>
+        <translation>已选文件</translation>
+    </message>
+    <message id="mass_file_list_tips">
+        <source>mass_file_list_tips</source>
+        <extracomment>Accessible description of a list</extracomment>
+        <translation>每个已选文件及其动作组，或被拒绝的原因，以及下载结果。</translation>
+    </message>
+    <message id="mass_file_ready">
+        <source>mass_file_ready</source>
+        <extracomment>List line; %1 file, %2 group</extracomment>
+        <translation>%1：动作组 %2</translation>
+    </message>
+    <message id="mass_file_no_group">
+        <source>mass_file_no_group</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已拒绝，文件名没有动作组编号</translation>
+    </message>
+    <message id="mass_file_group_over">
+        <source>mass_file_group_over</source>
+        <extracomment>List line; %2 the highest group</extracomment>
+        <translation>%1：已拒绝，动作组编号超过 %2</translation>
+    </message>
+    <message id="mass_file_damaged">
+        <source>mass_file_damaged</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已拒绝，文件已损坏</translation>
+    </message>
+    <message id="mass_file_too_long">
+        <source>mass_file_too_long</source>
+        <extracomment>List line; %2 frames, %3 what a group holds</extracomment>
+        <translation>%1：已拒绝，共 %2 帧，一个动作组最多 %3 帧</translation>
+    </message>
+    <message id="mass_file_sending">
+        <source>mass_file_sending</source>
+        <extracomment>List line; %1 file, %2 group, %3 frame, %4 frames</extracomment>
+        <translation>%1：动作组 %2，正在发送第 %3/%4 帧</translation>
+    </message>
+    <message id="mass_file_stored">
+        <source>mass_file_stored</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已存入动作组 %2</translation>
+    </message>
+    <message id="mass_file_cancelled">
+        <source>mass_file_cancelled</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已取消</translation>
+    </message>
+    <message id="mass_file_not_sent">
+        <source>mass_file_not_sent</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：未发送，前面的文件失败</translation>
+    </message>
 </context>
 </TS>

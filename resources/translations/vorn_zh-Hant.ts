@@ -631,7 +631,7 @@
     <message id="virtual_bus_servos">
         <source>virtual_bus_servos</source>
         <extracomment>Section of the virtual board's menu on the link badge</extracomment>
-        <translation>虛擬控制板上的匯流排舵機</translation>
+        <translation>虛擬控制板上的匯流排伺服機</translation>
     </message>
     <message id="bus_servos_none">
         <source>bus_servos_none</source>
@@ -641,12 +641,12 @@
     <message id="bus_servos_one">
         <source>bus_servos_one</source>
         <extracomment>Menu entry</extracomment>
-        <translation>一個舵機</translation>
+        <translation>一個伺服機</translation>
     </message>
     <message id="bus_servos_two">
         <source>bus_servos_two</source>
         <extracomment>Menu entry</extracomment>
-        <translation>兩個舵機</translation>
+        <translation>兩個伺服機</translation>
     </message>
     <message id="ctl_help_app">
         <source>ctl_help_app</source>
@@ -726,12 +726,12 @@
     <message id="ctl_help_move">
         <source>ctl_help_move</source>
         <extracomment>Command-line help</extracomment>
-        <translation>轉動一個舵機</translation>
+        <translation>轉動一個伺服機</translation>
     </message>
     <message id="ctl_help_servo_id">
         <source>ctl_help_servo_id</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機 ID</translation>
+        <translation>伺服機 ID</translation>
     </message>
     <message id="ctl_help_position">
         <source>ctl_help_position</source>
@@ -746,27 +746,27 @@
     <message id="ctl_help_reset">
         <source>ctl_help_reset</source>
         <extracomment>Command-line help</extracomment>
-        <translation>在一秒內將舵機 1 到 40 轉到 500</translation>
+        <translation>在一秒內將伺服機 1 到 40 轉到 500</translation>
     </message>
     <message id="ctl_help_unload">
         <source>ctl_help_unload</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機斷電，以便用手擺動作</translation>
+        <translation>伺服機斷電，以便用手擺動作</translation>
     </message>
     <message id="ctl_help_ids">
         <source>ctl_help_ids</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機 ID（預設 1 到 6）</translation>
+        <translation>伺服機 ID（預設 1 到 6）</translation>
     </message>
     <message id="ctl_help_read_positions">
         <source>ctl_help_read_positions</source>
         <extracomment>Command-line help</extracomment>
-        <translation>讀取舵機位置</translation>
+        <translation>讀取伺服機位置</translation>
     </message>
     <message id="ctl_help_trims">
         <source>ctl_help_trims</source>
         <extracomment>Command-line help</extracomment>
-        <translation>舵機偏差</translation>
+        <translation>伺服機偏差</translation>
     </message>
     <message id="ctl_help_trims_read">
         <source>ctl_help_trims_read</source>
@@ -776,12 +776,12 @@
     <message id="ctl_help_trims_store">
         <source>ctl_help_trims_store</source>
         <extracomment>Command-line help</extracomment>
-        <translation>將舵機目前的偏差寫入舵機</translation>
+        <translation>將伺服機目前的偏差寫入伺服機</translation>
     </message>
     <message id="ctl_help_trims_adjust">
         <source>ctl_help_trims_adjust</source>
         <extracomment>Command-line help</extracomment>
-        <translation>設定舵機偏差（執行 trims store 後才儲存）</translation>
+        <translation>設定伺服機偏差（執行 trims store 後才儲存）</translation>
     </message>
     <message id="ctl_help_trim_value">
         <source>ctl_help_trim_value</source>
@@ -791,27 +791,27 @@
     <message id="ctl_help_servo">
         <source>ctl_help_servo</source>
         <extracomment>Command-line help</extracomment>
-        <translation>控制板匯流排上的串列匯流排舵機</translation>
+        <translation>控制板匯流排上的串列匯流排伺服機</translation>
     </message>
     <message id="ctl_help_servo_check">
         <source>ctl_help_servo_check</source>
         <extracomment>Command-line help</extracomment>
-        <translation>統計應答的匯流排舵機數量（ID 1 到 6）</translation>
+        <translation>統計應答的匯流排伺服機數量（ID 1 到 6）</translation>
     </message>
     <message id="ctl_help_servo_read">
         <source>ctl_help_servo_read</source>
         <extracomment>Command-line help</extracomment>
-        <translation>讀取匯流排舵機的全部參數</translation>
+        <translation>讀取匯流排伺服機的全部參數</translation>
     </message>
     <message id="ctl_help_servo_write">
         <source>ctl_help_servo_write</source>
         <extracomment>Command-line help</extracomment>
-        <translation>修改匯流排上唯一舵機的指定參數（先讀後寫）</translation>
+        <translation>修改匯流排上唯一伺服機的指定參數（先讀後寫）</translation>
     </message>
     <message id="ctl_help_servo_motor">
         <source>ctl_help_servo_motor</source>
         <extracomment>Command-line help</extracomment>
-        <translation>讓舵機以帶符號的速度作為馬達轉動</translation>
+        <translation>讓伺服機以帶符號的速度作為馬達轉動</translation>
     </message>
     <message id="ctl_help_speed">
         <source>ctl_help_speed</source>
@@ -821,12 +821,12 @@
     <message id="ctl_help_servo_mode">
         <source>ctl_help_servo_mode</source>
         <extracomment>Command-line help</extracomment>
-        <translation>在舵機模式和馬達模式之間切換</translation>
+        <translation>在伺服機模式和馬達模式之間切換</translation>
     </message>
     <message id="ctl_help_mode">
         <source>ctl_help_mode</source>
         <extracomment>Command-line help</extracomment>
-        <translation>servo（舵機）或 motor（馬達）</translation>
+        <translation>servo（伺服機）或 motor（馬達）</translation>
     </message>
     <message id="ctl_help_file">
         <source>ctl_help_file</source>
@@ -881,7 +881,7 @@
     <message id="ctl_help_sim_servos">
         <source>ctl_help_sim_servos</source>
         <extracomment>Command-line help</extracomment>
-        <translation>虛擬控制板匯流排上的舵機數（預設 1）</translation>
+        <translation>虛擬控制板匯流排上的伺服機數（預設 1）</translation>
     </message>
     <message id="ctl_help_serial">
         <source>ctl_help_serial</source>
@@ -1116,7 +1116,7 @@
     <message id="ctl_no_answer_from">
         <source>ctl_no_answer_from</source>
         <extracomment>Error; %1 servo ids</extracomment>
-        <translation>舵機 %1 未應答</translation>
+        <translation>伺服機 %1 未應答</translation>
     </message>
     <message id="ctl_progress_group">
         <source>ctl_progress_group</source>
@@ -1171,7 +1171,7 @@
     <message id="ctl_not_one_servo_to_read">
         <source>ctl_not_one_servo_to_read</source>
         <extracomment>Error</extracomment>
-        <translation>%1 個匯流排舵機應答；讀取時匯流排上必須只有一個舵機</translation>
+        <translation>%1 個匯流排伺服機應答；讀取時匯流排上必須只有一個伺服機</translation>
     </message>
     <message id="ctl_too_many_frames">
         <source>ctl_too_many_frames</source>
@@ -1221,7 +1221,7 @@
     <message id="ctl_not_one_servo">
         <source>ctl_not_one_servo</source>
         <extracomment>Error</extracomment>
-        <translation>%1 個匯流排舵機應答；寫入時匯流排上必須只有一個舵機</translation>
+        <translation>%1 個匯流排伺服機應答；寫入時匯流排上必須只有一個伺服機</translation>
     </message>
     <message id="ctl_usb_boards">
         <source>ctl_usb_boards</source>
@@ -1266,12 +1266,12 @@
     <message id="ctl_moved">
         <source>ctl_moved</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 在 %3 毫秒內轉到 %2</translation>
+        <translation>伺服機 %1 在 %3 毫秒內轉到 %2</translation>
     </message>
     <message id="ctl_reset_done">
         <source>ctl_reset_done</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 1 到 40 轉到 500</translation>
+        <translation>伺服機 1 到 40 轉到 500</translation>
     </message>
     <message id="ctl_unloaded">
         <source>ctl_unloaded</source>
@@ -1286,27 +1286,27 @@
     <message id="ctl_trim_set">
         <source>ctl_trim_set</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 偏差 %2</translation>
+        <translation>伺服機 %1 偏差 %2</translation>
     </message>
     <message id="ctl_servo_count">
         <source>ctl_servo_count</source>
         <extracomment>Result</extracomment>
-        <translation>應答的匯流排舵機：%1</translation>
+        <translation>應答的匯流排伺服機：%1</translation>
     </message>
     <message id="ctl_motor_speed">
         <source>ctl_motor_speed</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 馬達速度 %2</translation>
+        <translation>伺服機 %1 馬達速度 %2</translation>
     </message>
     <message id="ctl_in_servo_mode">
         <source>ctl_in_servo_mode</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 處於舵機模式</translation>
+        <translation>伺服機 %1 處於伺服機模式</translation>
     </message>
     <message id="ctl_in_motor_mode">
         <source>ctl_in_motor_mode</source>
         <extracomment>Result</extracomment>
-        <translation>舵機 %1 處於馬達模式</translation>
+        <translation>伺服機 %1 處於馬達模式</translation>
     </message>
     <message id="ctl_param_range">
         <source>ctl_param_range</source>
@@ -1431,7 +1431,7 @@
     <message id="read_no_channel">
         <source>read_no_channel</source>
         <extracomment>Message of a tip dialog: reading positions with every channel hidden</extracomment>
-        <translation>請至少顯示一個通道，才能回讀舵機位置。</translation>
+        <translation>請至少顯示一個通道，才能回讀伺服機位置。</translation>
     </message>
     <message id="pose_no_channel">
         <source>pose_no_channel</source>
@@ -1942,6 +1942,131 @@
         <source>recent_file_gone</source>
         <extracomment>Tip when a recent file no longer exists; %1 path</extracomment>
         <translation>%1 已不存在，已從最近的檔案中移除。</translation>
+    </message>
+    <message id="servo_count_none">
+        <source>servo_count_none</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>沒有伺服機回應檢測</translation>
+    </message>
+    <message id="servo_count_many">
+        <source>servo_count_many</source>
+        <extracomment>Notice above the parameters; %1 is the number of servos</extracomment>
+        <translation>%1 個伺服機回應：讀取或寫入時只能連接一個</translation>
+    </message>
+    <message id="live_stopped">
+        <source>live_stopped</source>
+        <extracomment>Notice above the parameters</extracomment>
+        <translation>即時狀態已停止：伺服機不再回應。</translation>
+    </message>
+    <message id="live_status">
+        <source>live_status</source>
+        <extracomment>Label beside a switch, short</extracomment>
+        <translation>即時</translation>
+    </message>
+    <message id="live_status_name">
+        <source>live_status_name</source>
+        <extracomment>Accessible name of a switch</extracomment>
+        <translation>即時狀態</translation>
+    </message>
+    <message id="live_status_tips">
+        <source>live_status_tips</source>
+        <extracomment>Accessible description of a switch</extracomment>
+        <translation>顯示本頁時每半秒讀取一次伺服機。</translation>
+    </message>
+    <message id="live_state_running">
+        <source>live_state_running</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>每 0.5 秒</translation>
+    </message>
+    <message id="live_state_paused">
+        <source>live_state_paused</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>已暫停</translation>
+    </message>
+    <message id="live_state_stopped">
+        <source>live_state_stopped</source>
+        <extracomment>Short state beside the live switch</extracomment>
+        <translation>已停止</translation>
+    </message>
+    <message id="live_chart_span">
+        <source>live_chart_span</source>
+        <extracomment>Legend of a small chart, short</extracomment>
+        <translation>2 分鐘</translation>
+    </message>
+    <message id="servo_id_change_ask">
+        <source>servo_id_change_ask</source>
+        <extracomment>Question of a confirmation dialog; %1 old id, %2 new id</extracomment>
+        <translation>將伺服機 ID 從 %1 改為 %2？</translation>
+    </message>
+    <message id="servo_id_change_done">
+        <source>servo_id_change_done</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>伺服機現在以 ID %1 回應。</translation>
+    </message>
+    <message id="servo_id_change_silent">
+        <source>servo_id_change_silent</source>
+        <extracomment>Message of a tip dialog</extracomment>
+        <translation>修改後沒有伺服機以 ID %1 回應。請檢查連線後重新讀取。</translation>
+    </message>
+    <message id="servo_id_change_other">
+        <source>servo_id_change_other</source>
+        <extracomment>Message of a tip dialog; %1 the id it answered with, %2 the id written</extracomment>
+        <translation>伺服機以 ID %1 回應，而不是 %2。</translation>
+    </message>
+    <message id="mass_file_list_name">
+        <source>mass_file_list_name</source>
+        <extracomment>Accessible name of a list</extracomment>
+        <translation>已選檔案</translation>
+    </message>
+    <message id="mass_file_list_tips">
+        <source>mass_file_list_tips</source>
+        <extracomment>Accessible description of a list</extracomment>
+        <translation>每個已選檔案及其動作組，或被拒絕的原因，以及下載結果。</translation>
+    </message>
+    <message id="mass_file_ready">
+        <source>mass_file_ready</source>
+        <extracomment>List line; %1 file, %2 group</extracomment>
+        <translation>%1：動作組 %2</translation>
+    </message>
+    <message id="mass_file_no_group">
+        <source>mass_file_no_group</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已拒絕，檔名沒有動作組編號</translation>
+    </message>
+    <message id="mass_file_group_over">
+        <source>mass_file_group_over</source>
+        <extracomment>List line; %2 the highest group</extracomment>
+        <translation>%1：已拒絕，動作組編號超過 %2</translation>
+    </message>
+    <message id="mass_file_damaged">
+        <source>mass_file_damaged</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已拒絕，檔案已損壞</translation>
+    </message>
+    <message id="mass_file_too_long">
+        <source>mass_file_too_long</source>
+        <extracomment>List line; %2 frames, %3 what a group holds</extracomment>
+        <translation>%1：已拒絕，共 %2 幀，一個動作組最多 %3 幀</translation>
+    </message>
+    <message id="mass_file_sending">
+        <source>mass_file_sending</source>
+        <extracomment>List line; %1 file, %2 group, %3 frame, %4 frames</extracomment>
+        <translation>%1：動作組 %2，正在傳送第 %3/%4 幀</translation>
+    </message>
+    <message id="mass_file_stored">
+        <source>mass_file_stored</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已存入動作組 %2</translation>
+    </message>
+    <message id="mass_file_cancelled">
+        <source>mass_file_cancelled</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：已取消</translation>
+    </message>
+    <message id="mass_file_not_sent">
+        <source>mass_file_not_sent</source>
+        <extracomment>List line</extracomment>
+        <translation>%1：未傳送，前面的檔案失敗</translation>
     </message>
 </context>
 </TS>

@@ -333,6 +333,7 @@ void VirtualBoard::handleIdList(int command, const QByteArray& f) {
 void VirtualBoard::answerBusCheck(const QByteArray& f) {
   const int count = byteAt(f, 4);
   QList<ServoPosition> answers;
+  for (BusServo& b : busServos_) turn(b);
   for (int k = 0; k < count; ++k) {
     const int id = byteAt(f, 5 + k);
     for (const BusServo& b : busServos_) {
@@ -360,15 +361,36 @@ void VirtualBoard::handleBusServo(int command, const QByteArray& f) {
   // Only a lone servo on the bus can answer; several would talk over each other.
   if (busServos_.size() != 1) return;
   BusServo& s = busServos_.first();
+  turn(s);
   switch (command) {
     case protocol::kSetMotorMode:
       s.motorMode = byteAt(f, 5) == 1;
       s.speed = static_cast<qint16>(le16At(f, 6));
+      s.turnedUntil = now_();  // a fraction turned at the old speed is not carried over
       break;
     case protocol::kReadServoInfo:
       reply(command, protocol::servoInfoReplyBody(s.info));
       break;
   }
+}
+
+void VirtualBoard::turn(BusServo& s) {
+  const Clock::time_point now = now_();
+  const auto elapsed =
+      std::chrono::duration_cast<std::chrono::milliseconds>(now - s.turnedUntil).count();
+  if (!s.motorMode || s.speed == 0 || elapsed <= 0) {
+    s.turnedUntil = now;
+    return;
+  }
+  // Only whole units move; the time of a fraction stays for the next look, so a slow servo
+  // read often still turns.
+  const qint64 units = s.speed * elapsed / 1000;
+  s.turnedUntil += std::chrono::milliseconds(units * 1000 / s.speed);
+  const int span = limits::kPosition.maximum - limits::kPosition.minimum + 1;
+  const int from = s.info.currentPosition.value_or(limits::kPosition.start);
+  const int offset =
+      static_cast<int>(((from - limits::kPosition.minimum + units) % span + span) % span);
+  s.info.currentPosition = limits::kPosition.minimum + offset;
 }
 
 void VirtualBoard::runGroup(int group) {

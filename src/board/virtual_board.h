@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <atomic>
 #include <chrono>
+#include <functional>
 #include <optional>
 
 #include "link/servo_info.h"
@@ -30,11 +31,13 @@ class VirtualBoard : public QObject {
     Clock::time_point at;
   };
 
-  // A bus servo: its parameter record, readings included, as it reports them.
+  // A bus servo: its parameter record, readings included, as it reports them. In motor mode
+  // its position advances by `speed` units a second, wrapping round the position range.
   struct BusServo {
     KoServoInfo info = leftTheFactory();
     bool motorMode = false;
     int speed = 0;
+    Clock::time_point turnedUntil{};  // the time its position was last brought up to
 
     // Id 1, the limits' start values, and readings of a servo at rest in the middle.
     static KoServoInfo leftTheFactory();
@@ -53,6 +56,9 @@ class VirtualBoard : public QObject {
   void unplug();
   // Pulled out now, but the host only notices at its next poll: writes fail meanwhile.
   void unplugNoticedLater();
+
+  // Where the bus servos' turning takes its time from; tests put in a clock they move.
+  void setClock(std::function<Clock::time_point()> now) { now_ = std::move(now); }
 
   // Time between a frame's arrival and its reply; 0 answers at once.
   void setReplyLatency(std::chrono::milliseconds latency) { latency_ = latency; }
@@ -133,6 +139,8 @@ class VirtualBoard : public QObject {
   void handleIdList(int command, const QByteArray& f);
   void handleBusServo(int command, const QByteArray& f);
   void answerBusCheck(const QByteArray& f);
+  // Brings a turning servo's position up to now.
+  void turn(BusServo& s);
   void runGroup(int group);
   void playNextFrame();
   void stopGroup();
@@ -151,6 +159,7 @@ class VirtualBoard : public QObject {
   int runningFrame_ = 0;
   QTimer playTimer_;
   QList<BusServo> busServos_{BusServo{}};
+  std::function<Clock::time_point()> now_ = [] { return Clock::now(); };
   QList<ReceivedFrame> received_;
 
   QHash<int, int> dropReplies_;

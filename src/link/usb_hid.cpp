@@ -68,7 +68,7 @@ UsbHidDelegate* usbHid::delegate() const { return delegate_.get(); }
 
 int usbHid::pendingTimeouts(int command) const { return timeouts_.value(command).count; }
 
-bool usbHid::sendData(const QByteArray& frame) {
+bool usbHid::sendFrame(const QByteArray& frame, bool mayTime) {
   if (frame.size() < 4) {
     qWarning() << "not a command frame:" << frame.toHex(' ');
     return false;
@@ -81,7 +81,7 @@ bool usbHid::sendData(const QByteArray& frame) {
   if (download_ && command != protocol::kActionDownload) return false;
 
   // Armed before the write so that a reply can never overtake its own time-out.
-  const bool timed = command != protocol::kMultiServoMove;
+  const bool timed = mayTime && command != protocol::kMultiServoMove;
   const bool onMain = QThread::currentThread() == thread();
   if (timed) {
     if (onMain) {
@@ -299,6 +299,8 @@ bool usbHid::sendActionsRun(int group) { return sendData(protocol::actionsRun(gr
 bool usbHid::sendStopActions() { return sendData(protocol::stopActions()); }
 
 bool usbHid::sendReadServoInfo() { return sendData(protocol::readServoInfo()); }
+
+bool usbHid::sendReadServoInfoQuietly() { return sendFrame(protocol::readServoInfo(), false); }
 
 bool usbHid::sendWriteServoInfo(const KoServoInfo& info) {
   return sendData(protocol::writeServoInfo(info));

@@ -78,7 +78,7 @@ class usbHid : public QObject {
   int pendingTimeouts(int command) const;
 
   // Sends one frame; true when it went out. Callable from any thread.
-  bool sendData(const QByteArray& frame);
+  bool sendData(const QByteArray& frame) { return sendFrame(frame, true); }
   // A reply did not come in time.
   void timeoutMethod(int command);
 
@@ -94,6 +94,9 @@ class usbHid : public QObject {
   bool sendActionsRun(int group);
   bool sendStopActions();
   bool sendReadServoInfo();
+  // The same request without a reply time-out or its tip: a caller that polls counts the
+  // unanswered requests itself.
+  bool sendReadServoInfoQuietly();
   bool sendWriteServoInfo(const KoServoInfo& info);
   bool sendSpeed(int servoId, int speed, int mode);
   bool sendDownloadStep1WithAction(int group, int frameCount);
@@ -128,6 +131,7 @@ class usbHid : public QObject {
   void inputReport(const QByteArray& report);
   void deliver(const protocol::Reply& reply);
   void deviceDenied(const QString& path, const QString& reason);
+  bool sendFrame(const QByteArray& frame, bool mayTime);
   void armTimeout(int command);
   void cancelTimeouts(int command);
   void sendFailed(int command);

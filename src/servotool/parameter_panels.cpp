@@ -4,11 +4,14 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "model/limits.h"
 #include "model/notification_center.h"
 #include "model/value_utils.h"
 #include "servotool/key_label.h"
+#include "servotool/strip_chart.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
@@ -20,6 +23,9 @@ namespace {
 
 const QColor kLedOn = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
 const QColor kLedOff(0xB4, 0xB7, 0xBD);
+const QColor kChartTemperature(0xc2, 0x41, 0x0c);
+const QColor kChartVoltage(0xa1, 0x62, 0x07);
+const QColor kChartPosition(0x1d, 0x4e, 0xd8);
 // The gauges grow with the window from a size that fits the smallest one.
 constexpr int kGaugeSide = 130;
 constexpr int kGaugeLargest = 200;
@@ -143,16 +149,22 @@ void KoServoParameterPanels::buildParameterPanels(QWidget* parent) {
   viewLEDAlert = new KoToolView(QStringLiteral("led_warning"), parent);
   auto* alarms = new QGridLayout(viewLEDAlert->contentWidget());
   alarms->setContentsMargins(0, 0, 0, 0);
-  auto alarm = [&](const char* key, int row, bool KoServoInfo::*field) {
+  auto alarm = [&](const char* key, int row, bool KoServoInfo::*field, int bit) {
     auto* s = new KoSwitch;
     alarms->addWidget(s, row, 0);
     alarms->addWidget(caption(key, viewLEDAlert), row, 1);
-    connect(s, &KoSwitch::toggledByUser, this, [this, field](bool on) { info_.*field = on; });
+    connect(s, &KoSwitch::toggledByUser, this, [this, field, bit](bool on) {
+      info_.*field = on;
+      alarmsEdited_ |= bit;
+    });
     return s;
   };
-  switchOverTemperature = alarm(QT_TRID_NOOP("over_heat"), 0, &KoServoInfo::alarmOverTemperature);
-  switchOverpressure = alarm(QT_TRID_NOOP("over_voltage"), 1, &KoServoInfo::alarmOverVoltage);
-  switchStall = alarm(QT_TRID_NOOP("over_position"), 2, &KoServoInfo::alarmStall);
+  switchOverTemperature = alarm(QT_TRID_NOOP("over_heat"), 0, &KoServoInfo::alarmOverTemperature,
+                                KoServoInfo::kAlarmOverTemperature);
+  switchOverpressure = alarm(QT_TRID_NOOP("over_voltage"), 1, &KoServoInfo::alarmOverVoltage,
+                             KoServoInfo::kAlarmOverVoltage);
+  switchStall =
+      alarm(QT_TRID_NOOP("over_position"), 2, &KoServoInfo::alarmStall, KoServoInfo::kAlarmStall);
 }
 
 // Names in context: several controls share a caption such as "Max" on screen.
@@ -174,6 +186,11 @@ void KoServoParameterPanels::nameControls() {
   KoTools::setAccessibleKeys(temperatureGauge, QT_TRID_NOOP("cur_temperature"));
   KoTools::setAccessibleKeys(voltageGauge, QT_TRID_NOOP("cur_voltage"));
   KoTools::setAccessibleKeys(positionGauge, QT_TRID_NOOP("cur_position"));
+  KoTools::setAccessibleKeys(switchLive, QT_TRID_NOOP("live_status_name"),
+                             QT_TRID_NOOP("live_status_tips"));
+  KoTools::setAccessibleKeys(chartTemperature, QT_TRID_NOOP("cur_temperature"));
+  KoTools::setAccessibleKeys(chartVoltage, QT_TRID_NOOP("cur_voltage"));
+  KoTools::setAccessibleKeys(chartPosition, QT_TRID_NOOP("cur_position"));
 }
 
 void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
@@ -190,6 +207,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
 
   auto* row = new QGridLayout(viewGetState->contentWidget());
   row->setContentsMargins(0, 0, 0, 0);
+  row->setHorizontalSpacing(2);
   const std::array<std::pair<QWidget*, QLabel*>, 3> gauges{{
       {temperatureGauge, textCurrentTemperature},
       {voltageGauge, textCurrentVoltage},
@@ -207,6 +225,31 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   }
   // Spare height goes round the gauges, so each caption and reading stay together.
   row->setRowStretch(0, 1);
+
+  // The charts stand beside the gauges, under the switch that starts them.
+  switchLive = new KoSwitch;
+  labelLiveState = new QLabel(viewGetState);
+  labelLiveState->setWordWrap(true);
+  QFont small = labelLiveState->font();
+  small.setPixelSize(12);
+  labelLiveState->setFont(small);
+  // The state takes what width is left; the charts, not it, decide how narrow the column is.
+  labelLiveState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  chartTemperature = new KoStripChart(QT_TRID_NOOP("cur_temperature"), 0, 100, kChartTemperature);
+  chartVoltage = new KoStripChart(QT_TRID_NOOP("cur_voltage"), 0, 15, kChartVoltage);
+  chartPosition = new KoStripChart(QT_TRID_NOOP("cur_position"), limits::kPosition.minimum,
+                                   limits::kPosition.maximum, kChartPosition);
+  auto* charts = new QVBoxLayout;
+  charts->setSpacing(4);
+  auto* liveRow = new QHBoxLayout;
+  liveRow->addWidget(switchLive);
+  liveRow->addWidget(new KoKeyLabel(QT_TRID_NOOP("live_status"), viewGetState));
+  liveRow->addWidget(labelLiveState, 1);
+  charts->addLayout(liveRow);
+  for (KoStripChart* c : {chartTemperature, chartVoltage, chartPosition}) charts->addWidget(c, 1);
+  row->addLayout(charts, 0, 3, 3, 1);
+  // Room is shared between the two dials and the charts; the thermometer keeps its width.
+  for (int column : {1, 2, 3}) row->setColumnStretch(column, 1);
 }
 
 // A resized dial starts again from rest; the reading is put back once it has.
@@ -219,8 +262,54 @@ bool KoServoParameterPanels::eventFilter(QObject* watched, QEvent* event) {
 
 void KoServoParameterPanels::setInfo(const KoServoInfo& info) {
   info_ = info;
+  alarmsEdited_ = 0;
   showParameters();
   showReadings();
+}
+
+void KoServoParameterPanels::showReading(const KoServoInfo& reading, qint64 msecs) {
+  if (empty_) return;
+  info_.currentTemperature = reading.currentTemperature;
+  info_.currentVoltage = reading.currentVoltage;
+  info_.currentPosition = reading.currentPosition;
+  // Each alarm switch the user has not changed since the last read follows the servo.
+  info_.setAlarmByte((info_.alarmByte() & alarmsEdited_) | (reading.alarmByte() & ~alarmsEdited_));
+  switchOverTemperature->setOn(info_.alarmOverTemperature);
+  switchOverpressure->setOn(info_.alarmOverVoltage);
+  switchStall->setOn(info_.alarmStall);
+  showReadings();
+  if (reading.currentTemperature) {
+    chartTemperature->addSample(msecs, *reading.currentTemperature, textCurrentTemperature->text());
+  }
+  if (reading.currentVoltage) {
+    chartVoltage->addSample(msecs, *reading.currentVoltage / 1000.0, textCurrentVoltage->text());
+  }
+  if (reading.currentPosition) {
+    chartPosition->addSample(msecs, *reading.currentPosition, textCurrentPosition->text());
+  }
+}
+
+QString KoServoParameterPanels::emptyText() { return QStringLiteral("—"); }
+
+QList<QWidget*> KoServoParameterPanels::parameterViews() const {
+  return {viewID,
+          viewAngleDeviation,
+          viewLEDControl,
+          viewAngleAdjustment,
+          viewVoltageAdjustment,
+          viewTemperatureAdjustment,
+          viewLEDAlert};
+}
+
+void KoServoParameterPanels::setEmpty(bool empty) {
+  if (empty_ == empty) return;
+  empty_ = empty;
+  for (QWidget* v : parameterViews()) v->setEnabled(!empty);
+  if (empty) {
+    for (KoStripChart* c : {chartTemperature, chartVoltage, chartPosition}) c->clear();
+  }
+  // Blank, or the start values again, which is what "set" would write until a read.
+  setInfo(KoServoInfo{});
 }
 
 void KoServoParameterPanels::sliderClick(int tag) {
@@ -248,6 +337,19 @@ void KoServoParameterPanels::sliderClick(int tag) {
 
 // Each slider follows its label, clamped to its own range.
 void KoServoParameterPanels::showParameters() {
+  if (empty_) {
+    const QSignalBlocker quiet(textID);
+    textID->clear();
+    for (QLabel* l : {labelDeviation, lableAngleTop, lableAngleBottom, lableVoltageRangeMin,
+                      lableVoltageRangeMax, lableTemperatureRange}) {
+      l->setText(emptyText());
+    }
+    for (KoSwitch* s : {switchLed, switchOverTemperature, switchOverpressure, switchStall}) {
+      s->setOn(false);
+    }
+    labelLED->clear();
+    return;
+  }
   if (textID->text() != QString::number(info_.servoId)) {
     textID->setText(QString::number(info_.servoId));
   }
@@ -269,16 +371,19 @@ void KoServoParameterPanels::showParameters() {
   switchStall->setOn(info_.alarmStall);
 }
 
+// A reading not yet had shows blank, its gauge at rest, rather than a zero that looks read.
 void KoServoParameterPanels::showReadings() {
-  const int position = info_.currentPosition.value_or(0);
-  const int temperature = info_.currentTemperature.value_or(0);
-  const int millivolts = info_.currentVoltage.value_or(0);
-  positionGauge->progress(position / 10);
-  textCurrentPosition->setText(QString::number(position));
-  temperatureGauge->setPro(temperature + 10);
-  textCurrentTemperature->setText(KoServoInfo::temperatureReadingText(temperature));
-  voltageGauge->progress(static_cast<float>(millivolts) / 1000.0f);
-  textCurrentVoltage->setText(KoServoInfo::voltageReadingText(millivolts));
+  const auto& position = info_.currentPosition;
+  const auto& temperature = info_.currentTemperature;
+  const auto& millivolts = info_.currentVoltage;
+  positionGauge->progress(position.value_or(0) / 10);
+  textCurrentPosition->setText(position ? QString::number(*position) : emptyText());
+  temperatureGauge->setPro(temperature ? *temperature + 10 : 0);
+  textCurrentTemperature->setText(temperature ? KoServoInfo::temperatureReadingText(*temperature)
+                                              : emptyText());
+  voltageGauge->progress(static_cast<float>(millivolts.value_or(0)) / 1000.0f);
+  textCurrentVoltage->setText(millivolts ? KoServoInfo::voltageReadingText(*millivolts)
+                                         : emptyText());
   // A dial is only a picture to assistive tools; its reading is its description.
   temperatureGauge->setAccessibleDescription(textCurrentTemperature->text());
   voltageGauge->setAccessibleDescription(textCurrentVoltage->text());
@@ -286,6 +391,7 @@ void KoServoParameterPanels::showReadings() {
 }
 
 void KoServoParameterPanels::showLed() {
+  if (empty_) return;
   const bool on = switchLed->isOn();
   labelLED->setText(on ? qtTrId("led_on") : qtTrId("led_off"));
   imageLEDState->setStyleSheet(

@@ -9,6 +9,7 @@ class KoDashBoardTemperatureView;
 class KoDashBoardView;
 class KoNumberField;
 class KoSlider;
+class KoStripChart;
 class KoSwitch;
 class KoToolView;
 class QLabel;
@@ -33,7 +34,17 @@ class KoServoParameterPanels : public QObject {
   explicit KoServoParameterPanels(QWidget* parent);
 
   const KoServoInfo& info() const { return info_; }
+  // A read: every control follows, and the user's edits are over.
   void setInfo(const KoServoInfo& info);
+  // A live reading at `msecs`: the readings and their charts follow, and each alarm switch
+  // too unless the user has changed it since the last read.
+  void showReading(const KoServoInfo& reading, qint64 msecs);
+  // No single servo to show: the fields and gauges go blank and the parameters cannot be
+  // edited until setEmpty(false).
+  void setEmpty(bool empty);
+  bool isEmpty() const { return empty_; }
+  // What a blank field or gauge shows.
+  static QString emptyText();
 
   // A limit slider was moved by the user.
   void sliderClick(int tag);
@@ -71,6 +82,11 @@ class KoServoParameterPanels : public QObject {
   QLabel* textCurrentTemperature;
   QLabel* textCurrentVoltage;
   QLabel* textCurrentPosition;
+  KoSwitch* switchLive;
+  QLabel* labelLiveState;
+  KoStripChart* chartTemperature;
+  KoStripChart* chartVoltage;
+  KoStripChart* chartPosition;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -82,6 +98,9 @@ class KoServoParameterPanels : public QObject {
   void showParameters();
   void showReadings();
   void showLed();
+  QList<QWidget*> parameterViews() const;
 
   KoServoInfo info_;
+  bool empty_ = false;
+  int alarmsEdited_ = 0;  // alarm bits the user changed since the last read
 };

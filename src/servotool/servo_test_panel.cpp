@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QLabel>
 
+#include "link/servo_info.h"
 #include "link/usb_hid.h"
 #include "servotool/key_label.h"
-#include "link/servo_info.h"
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
 #include "widgets/tool_view.h"
@@ -123,7 +123,8 @@ void KoServoTestPanel::fieldConfirmed(int tag) {
 }
 
 void KoServoTestPanel::sendMove() {
-  link_.sendOneSteering(servoId_(), sliderPostion->intValue(), textDebuggingtime->value());
+  const int time = textDebuggingtime->value();
+  if (link_.sendOneSteering(servoId_(), sliderPostion->intValue(), time)) emit moveSent(time);
 }
 
 void KoServoTestPanel::sendMotorSpeed(int speed) { link_.sendSpeed(servoId_(), speed, 1); }

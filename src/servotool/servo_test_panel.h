@@ -49,6 +49,10 @@ class KoServoTestPanel : public QObject, public KoSegmentedControlDelegate {
   KoNumberField* textSpeed;
   KoSlider* sliderSpeed;
 
+ signals:
+  // A timed move went out; the servo is moving for `milliseconds`.
+  void moveSent(int milliseconds);
+
  private:
   void sendMove();
   void sendMotorSpeed(int speed);

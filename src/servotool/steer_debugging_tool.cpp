@@ -9,9 +9,13 @@
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 
+#include "widgets/switch.h"
+
 #include "link/protocol.h"
+#include "model/notification_center.h"
 #include "model/prompter.h"
 #include "servotool/key_label.h"
+#include "servotool/live_status.h"
 #include "servotool/mass_download_panel.h"
 #include "servotool/parameter_panels.h"
 #include "servotool/servo_test_panel.h"
@@ -24,6 +28,12 @@ namespace {
 
 const QColor kIdle(0xDD, 0xDE, 0xE1);
 constexpr int kIndicatorSide = 40;
+// The notice, on the window's dark body: calm grey while nothing is wrong, light red when
+// the user has to act.
+const QColor kCalm(0xb8, 0xbc, 0xc3);
+const QColor kWarning(0xff, 0x8a, 0x7a);
+// A "read" not answered by then has timed out at the link; later replies are readings.
+constexpr qint64 kReadAnswerMs = usbHid::kDefaultReplyTimeout.count();
 
 }  // namespace
 
@@ -43,12 +53,35 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   mass_ = new KoMassDownloadPanel(link_, content);
   connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
 
-  labelOnlineState_ = new KoKeyLabel(QT_TRID_NOOP("single_servo_tips"), content);
+  labelOnlineState_ = new QLabel(content);
   QFont note = labelOnlineState_->font();
-  note.setPointSize(14);
+  note.setPointSize(13);
   labelOnlineState_->setFont(note);
   labelOnlineState_->setWordWrap(true);
-  labelOnlineState_->setStyleSheet(QStringLiteral("color:#e0453a;"));
+
+  clock_ = [] {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+  };
+  live_ = new KoLiveStatus(link_, this);
+  panels_->switchLive->setOn(live_->isOn());
+  connect(panels_->switchLive, &KoSwitch::toggledByUser, live_, &KoLiveStatus::setOn);
+  connect(live_, &KoLiveStatus::stateChanged, this, &KoSteerDebuggingTool::showLiveState);
+  connect(live_, &KoLiveStatus::servoWentSilent, this, &KoSteerDebuggingTool::liveWentSilent);
+  testMoveRest_ = new QTimer(this);
+  testMoveRest_->setSingleShot(true);
+  connect(testMoveRest_, &QTimer::timeout, this,
+          [this] { live_->setPaused(KoLiveStatus::kTestMove, false); });
+  connect(test_, &KoServoTestPanel::moveSent, this, [this](int milliseconds) {
+    live_->setPaused(KoLiveStatus::kTestMove, true);
+    testMoveRest_->start(milliseconds);
+  });
+  connect(mass_, &KoMassDownloadPanel::runningChanged, this,
+          [this](bool running) { live_->setPaused(KoLiveStatus::kDownloading, running); });
+  idCheckTimer_ = new QTimer(this);
+  idCheckTimer_->setSingleShot(true);
+  connect(idCheckTimer_, &QTimer::timeout, this, [this] { idCheckEnded(std::nullopt); });
 
   // The notice shares the left column, so the gauges and the tests keep the full height.
   auto* top = new QHBoxLayout;
@@ -86,8 +119,11 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   columns->addLayout(right, 1);
 
   connect(&link_, &usbHid::connectionChanged, this, &KoSteerDebuggingTool::connectionChanged);
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
+          &KoSteerDebuggingTool::retranslate);
   connectionChanged(link_.connection());
   updateButtons();
+  retranslate();
 }
 
 KoSteerDebuggingTool::~KoSteerDebuggingTool() = default;
@@ -164,8 +200,15 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
     case kDefault:
       reSet();
       break;
-    case kSet:
+    case kSet: {
       if (!singleServo() || setResting_) return;
+      const int newId = panels_->info().servoId;
+      if (servoIdOnBus_ && *servoIdOnBus_ != newId) {
+        const QString ask = qtTrId("servo_id_change_ask").arg(*servoIdOnBus_).arg(newId);
+        if (!KoTools::showCancelAndOkWithMessage(ask)) return;
+        idToCheck_ = newId;
+      }
+      live_->setPaused(KoLiveStatus::kWriting, true);
       sendWriteServoInfo();
       myprogress_->startTimedRun();
       setResting_ = true;
@@ -173,10 +216,13 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
       QTimer::singleShot(setRest_, this, [this] {
         setResting_ = false;
         updateButtons();
+        if (idToCheck_) checkNewId();
+        live_->setPaused(KoLiveStatus::kWriting, false);
       });
       break;
+    }
     case kRead:
-      if (singleServo()) link_.sendReadServoInfo();
+      if (singleServo() && link_.sendReadServoInfo()) readAskedAt_ = clock_();
       break;
     case KoMassDownloadPanel::kOpen:
       mass_->chooseFiles();
@@ -187,9 +233,7 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
   }
 }
 
-void KoSteerDebuggingTool::sendWriteServoInfo() {
-  link_.sendWriteServoInfo(panels_->info());
-}
+void KoSteerDebuggingTool::sendWriteServoInfo() { link_.sendWriteServoInfo(panels_->info()); }
 
 void KoSteerDebuggingTool::reSet() {
   KoServoInfo info = panels_->info();
@@ -197,36 +241,130 @@ void KoSteerDebuggingTool::reSet() {
   panels_->setInfo(info);
 }
 
-void KoSteerDebuggingTool::connection() {
+void KoSteerDebuggingTool::connection() { recheck(true); }
+
+void KoSteerDebuggingTool::recheck(bool clearLiveStop) {
   check_ = Check::Pending;
+  if (clearLiveStop) live_->clearStopped();
+  live_->setPaused(KoLiveStatus::kNotSingle, true);
   updateButtons();
+  retranslate();
   link_.sendCheckManyConnectServo();
 }
 
 void KoSteerDebuggingTool::usbhidDidMatch() { connection(); }
 
 void KoSteerDebuggingTool::usbhidDidCountServos(int count) {
-  check_ = count == 1 ? Check::Single : Check::Many;
+  servoCount_ = count;
+  check_ = count == 0 ? Check::None : count == 1 ? Check::Single : Check::Many;
+  const bool single = check_ == Check::Single;
+  // The last servo's values would read as this bus's.
+  panels_->setEmpty(!single);
+  if (!single) servoIdOnBus_.reset();
   updateButtons();
+  retranslate();
+  live_->setPaused(KoLiveStatus::kNotSingle, !single);
+  // One quiet read names the servo and fills the gauges, unless live status already asked.
+  if (single && live_->unanswered() == 0) link_.sendReadServoInfoQuietly();
 }
 
 void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
   // With more than one servo on the bus (or no count yet) the answer may be a mix of several,
   // and writing would give them all one id.
   if (!singleServo()) return;
-  panels_->setInfo(info);
-  KoTools::showTipWithMessage(qtTrId("read_success"));
+  live_->answered();
+  servoIdOnBus_ = info.servoId;
+  if (readAskedAt_ && clock_() - *readAskedAt_ <= kReadAnswerMs) {
+    readAskedAt_.reset();
+    panels_->setInfo(info);
+    panels_->showReading(info, clock_());
+    KoTools::showTipWithMessage(qtTrId("read_success"));
+    return;
+  }
+  if (idCheckPending_) {
+    panels_->setInfo(info);
+    idCheckEnded(info.servoId);
+    return;
+  }
+  panels_->showReading(info, clock_());
+}
+
+void KoSteerDebuggingTool::checkNewId() {
+  idCheckPending_ = true;
+  link_.sendReadServoInfoQuietly();
+  idCheckTimer_->start(idCheckWait_);
+}
+
+void KoSteerDebuggingTool::idCheckEnded(std::optional<int> answeredId) {
+  idCheckTimer_->stop();
+  idCheckPending_ = false;
+  const int wanted = idToCheck_.value_or(0);
+  idToCheck_.reset();
+  if (!answeredId) {
+    KoTools::showTipWithMessage(qtTrId("servo_id_change_silent").arg(wanted));
+  } else if (*answeredId == wanted) {
+    KoTools::showTipWithMessage(qtTrId("servo_id_change_done").arg(wanted));
+  } else {
+    KoTools::showTipWithMessage(qtTrId("servo_id_change_other").arg(*answeredId).arg(wanted));
+  }
+}
+
+void KoSteerDebuggingTool::liveWentSilent() {
+  // A new count says whether the servo left the bus or only stopped answering reads.
+  recheck(false);
 }
 
 bool KoSteerDebuggingTool::singleServo() const {
   return check_ == Check::NotRun || check_ == Check::Single;
 }
 
+QString KoSteerDebuggingTool::notice() const {
+  QString text;
+  if (check_ == Check::None) {
+    text = qtTrId("servo_count_none");
+  } else if (check_ == Check::Many) {
+    text = qtTrId("servo_count_many").arg(servoCount_);
+  } else {
+    text = qtTrId("single_servo_tips");
+  }
+  if (live_->isStopped()) text += u'\n' + qtTrId("live_stopped");
+  return text;
+}
+
+void KoSteerDebuggingTool::retranslate() {
+  labelOnlineState_->setText(notice());
+  const bool calm = check_ != Check::None && check_ != Check::Many && !live_->isStopped();
+  QPalette palette = labelOnlineState_->palette();
+  palette.setColor(QPalette::WindowText, calm ? kCalm : kWarning);
+  labelOnlineState_->setPalette(palette);
+  updateButtons();
+  showLiveState();
+}
+
+void KoSteerDebuggingTool::showLiveState() {
+  QLabel* state = panels_->labelLiveState;
+  if (!live_->isOn()) {
+    state->clear();
+  } else if (live_->isStopped()) {
+    state->setText(qtTrId("live_state_stopped"));
+  } else if (live_->isPolling()) {
+    state->setText(qtTrId("live_state_running"));
+  } else {
+    state->setText(qtTrId("live_state_paused"));
+  }
+  if (panels_->switchLive->isOn() != live_->isOn()) panels_->switchLive->setOn(live_->isOn());
+  labelOnlineState_->setText(notice());
+}
+
 void KoSteerDebuggingTool::updateButtons() {
   const bool usable = singleServo();
-  const auto paint = [](KoImageTitleButton* b, bool enabled) {
+  // A disabled button says why; the notice says it too.
+  const QString why = usable || check_ == Check::Pending ? QString() : notice();
+  const auto paint = [&why](KoImageTitleButton* b, bool enabled) {
     b->setEnabled(enabled);
     b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor() : kIdle);
+    b->setToolTip(enabled ? QString() : why);
+    b->setAccessibleDescription(enabled ? QString() : why);
   };
   paint(buttonSetting_, usable && !setResting_);
   paint(buttonRead_, usable);
@@ -254,6 +392,7 @@ void KoSteerDebuggingTool::hideEvent(QHideEvent* event) {
 
 void KoSteerDebuggingTool::viewWillAppear() {
   viewShow_ = true;
+  live_->setPaused(KoLiveStatus::kHidden, false);
   link_.setDelegate(this);
   if (!firstEnter_) {
     firstEnter_ = true;
@@ -266,6 +405,7 @@ void KoSteerDebuggingTool::viewWillAppear() {
 // Also runs when the window closes, so a servo is not left turning after the program ends.
 void KoSteerDebuggingTool::viewWillDisappear() {
   viewShow_ = false;
+  live_->setPaused(KoLiveStatus::kHidden, true);
   if (link_.motorMode()) resetToServoMode();
 }
 

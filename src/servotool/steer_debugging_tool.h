@@ -4,10 +4,13 @@
 #include <QList>
 #include <QWidget>
 #include <chrono>
+#include <functional>
+#include <optional>
 
 #include "link/usb_hid.h"
 
 class KoImageTitleButton;
+class KoLiveStatus;
 class KoMassDownloadPanel;
 class KoProgressView;
 class KoServoParameterPanels;
@@ -27,13 +30,17 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
 
   enum Tag { kDefault = 5001, kSet = 5002, kRead = 5003 };
   // Where the single-servo check stands; "read" and "set" need exactly one servo.
-  enum class Check { NotRun, Pending, Single, Many };
+  enum class Check { NotRun, Pending, None, Single, Many };
 
   explicit KoSteerDebuggingTool(usbHid& link, QWidget* parent = nullptr);
   ~KoSteerDebuggingTool() override;
 
   // How long "set" rests after a press (1 s) and when the first visit's tip shows (0.5 s).
   void setDelays(Delay setRest, Delay firstTip);
+  // How long the check after an id change waits for the servo (2 s).
+  void setIdCheckWait(Delay wait) { idCheckWait_ = wait; }
+  // The clock the live charts take their times from, in milliseconds.
+  void setClock(std::function<qint64()> msecs) { clock_ = std::move(msecs); }
 
   void usbhidDidCountServos(int count) override;
   void usbhidDidReadServoInfo(const KoServoInfo& info) override;
@@ -45,12 +52,20 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   void buttonClick(int tag);
   void sendWriteServoInfo();
   void reSet();
-  // Starts the single-servo check.
+  // Starts the single-servo check; a new check lets live status that went quiet run again.
   void connection();
   // Servo mode again, as when the user leaves the tool in motor mode.
   void resetToServoMode();
 
   Check check() const { return check_; }
+  int servoCount() const { return servoCount_; }
+  // The id the lone servo last answered with, if it has.
+  std::optional<int> servoIdOnBus() const { return servoIdOnBus_; }
+
+  KoLiveStatus* liveStatus() const { return live_; }
+  // What the notice above the parameters says.
+  QString notice() const;
+  QLabel* labelOnlineState() const { return labelOnlineState_; }
 
   KoServoParameterPanels* panels() const { return panels_; }
   KoServoTestPanel* servoTest() const { return test_; }
@@ -69,6 +84,12 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   void viewWillAppear();
   void viewWillDisappear();
   void connectionChanged(bool connected);
+  void recheck(bool clearLiveStop);
+  void retranslate();
+  void showLiveState();
+  void liveWentSilent();
+  void checkNewId();
+  void idCheckEnded(std::optional<int> answeredId);
   // No check has said otherwise: not run yet, or exactly one servo answered.
   bool singleServo() const;
   void updateButtons();
@@ -86,11 +107,23 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   QSvgWidget* imageOnlineState_;
   QVariantAnimation* pulse_;
   QLabel* labelOnlineState_;
+  KoLiveStatus* live_;
+  QTimer* testMoveRest_;
+  QTimer* idCheckTimer_;
 
   Check check_ = Check::NotRun;
+  int servoCount_ = -1;
+  std::optional<int> servoIdOnBus_;
+  // Replies carry no request, so each waiting kind is flagged; "read" is answered first.
+  std::optional<qint64> readAskedAt_;
+  std::optional<int> idToCheck_;
+  bool idCheckPending_ = false;
+  bool liveSilent_ = false;
+  std::function<qint64()> clock_;
   bool setResting_ = false;
   bool viewShow_ = false;
   bool firstEnter_ = false;
   Delay setRest_{1000};
   Delay firstTip_{500};
+  Delay idCheckWait_{2000};
 };

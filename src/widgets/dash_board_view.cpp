@@ -53,7 +53,7 @@ const QColor kMercury = QColor::fromRgbF(0.918f, 0.333f, 0.078f);
 // The scale: a mark every 5 degrees, longer every 10, numbered every 20.
 constexpr int kLowestMark = 0;
 constexpr int kHighestMark = 120;
-const QColor kScale(0xd5, 0xd8, 0xdc);
+const QColor kScale(0x5f, 0x63, 0x68);
 
 }  // namespace
 
@@ -67,15 +67,23 @@ void KoDashBoardDial::progress(double value) {
 
 double KoDashBoardDial::side() const { return std::min(width(), height()); }
 
-double KoDashBoardDial::outerRadius() const { return std::max(0.0, (side() - 2) / 2 - 20 - 5); }
+// The 20-point frame round the dial shrinks with a small dial, so that one as small as the
+// smallest window leaves it still has room for its numbers.
+double KoDashBoardDial::frame() const { return std::clamp(20 - (200 - side()) * 0.2, 8.0, 20.0); }
+
+double KoDashBoardDial::outerRadius() const {
+  return std::max(0.0, (side() - 2) / 2 - frame() - 5);
+}
 
 double KoDashBoardDial::markRadius() const {
-  return std::max(0.0, (side() - 2) / 2 - 20 - scale_.markInset - 12);
+  return std::max(0.0, (side() - 2) / 2 - frame() - scale_.markInset - 12);
 }
 
 double KoDashBoardDial::labelRadius() const {
-  return std::max(0.0, (side() - 2) / 2 - 20 - scale_.markInset - 24);
+  return std::max(0.0, (side() - 2) / 2 - frame() - scale_.markInset - 24);
 }
+
+bool KoDashBoardDial::labelsShown() const { return labelRadius() > kMinLabelRadius; }
 
 QPointF KoDashBoardDial::calculateTextPositonWithArcCenter(QPointF center,
                                                            double angleRadians) const {
@@ -119,8 +127,7 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
   drawArc(painter, centre, outer, scale_.start, -scale_.angle);
 
   const double marks = markRadius();
-  // Below this the labels would run into the hub.
-  const double labels = labelRadius() > kMinLabelRadius ? labelRadius() : 0;
+  const double labels = labelsShown() ? labelRadius() : 0;
   QFont font = painter.font();
   font.setPointSizeF(scale_.fontPoints);
   painter.setFont(font);
@@ -132,7 +139,7 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
       drawArc(painter, centre, marks, angle, -perAngle() / 5);
     }
     if (labels > 0 && labelled(i)) {
-      painter.setPen(scale_.colour);
+      painter.setPen(scale_.labelColour);
       painter.drawText(labelRect(i), Qt::AlignCenter, labelText(i));
     }
   }
@@ -152,7 +159,9 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
 }
 
 KoDashBoardView::KoDashBoardView(QWidget* parent)
-    : KoDashBoardDial({31, 180, 180, 6, 4, 9, QColor::fromRgbF(0.953f, 0.596f, 0)}, parent) {}
+    : KoDashBoardDial(
+          {31, 180, 180, 6, 4, 9, QColor::fromRgbF(0.953f, 0.596f, 0), QColor(0x8a, 0x52, 0x00)},
+          parent) {}
 
 double KoDashBoardView::needleAngleDegrees(double volts) {
   return 180 - 12 * clampReading(volts, 0, 15);
@@ -168,7 +177,8 @@ QRectF KoDashBoardView::labelBox(QPointF p) const {
 }
 
 KoDashBoardPostionView::KoDashBoardPostionView(QWidget* parent)
-    : KoDashBoardDial({101, 225, 270, 10, 5, 10, QColor::fromRgbF(0.957f, 0.796f, 0.212f)},
+    : KoDashBoardDial({101, 225, 270, 10, 5, 10, QColor::fromRgbF(0.957f, 0.796f, 0.212f),
+                       QColor(0x7a, 0x62, 0x00)},
                       parent) {}
 
 double KoDashBoardPostionView::needleAngleDegrees(double value) {
@@ -217,6 +227,8 @@ KoDashBoardTemperatureView::Fill KoDashBoardTemperatureView::fillFor(QSizeF size
   const QRectF joint(jointBase.x(), jointBase.y() - jointHeight, kColumnWidth * s, jointHeight);
   return {s, image, column, joint};
 }
+
+QColor KoDashBoardTemperatureView::scaleColour() { return kScale; }
 
 double KoDashBoardTemperatureView::levelFor(QSizeF size, double celsius) {
   return fillFor(size, celsius + 10).column.top();

@@ -23,6 +23,7 @@ class KoDashBoardDial : public QWidget {
     double markInset;  // extra inset of marks and labels from the frame
     double fontPoints;
     QColor colour;
+    QColor labelColour;  // darker, so the numbers read on a light panel
   };
 
   // Turns the needle to `value`; the dial keeps only the angle, not the reading.
@@ -38,6 +39,8 @@ class KoDashBoardDial : public QWidget {
   double outerRadius() const;
   double markRadius() const;
   double labelRadius() const;
+  // Whether the numbers are drawn; below a size they would run into the hub.
+  bool labelsShown() const;
   // The box of a labelled mark's text: the scale's box, drawn nearer the centre where it
   // would otherwise run into the marks.
   QRectF labelRect(int mark) const;
@@ -59,6 +62,7 @@ class KoDashBoardDial : public QWidget {
  private:
   // The dial keeps its proportions in a frame that is not square.
   double side() const;
+  double frame() const;
 
   Scale scale_;
   double needleAngle_;
@@ -131,6 +135,8 @@ class KoDashBoardTemperatureView : public QWidget {
   static double levelFor(QSizeF size, double celsius);
 
   QSize sizeHint() const override { return {60, 400}; }
+  // The marks and numbers of the scale.
+  static QColor scaleColour();
 
  protected:
   void paintEvent(QPaintEvent* event) override;

@@ -94,6 +94,7 @@ TEST_F(VirtualBoardTest, StoredGroupsRunStopAndErase) {
 }
 
 TEST_F(VirtualBoardTest, BusServoParametersRoundTrip) {
+  board.setClock([] { return VirtualBoard::Clock::time_point{}; });  // no time to turn in
   KoServoInfo written;
   written.servoId = 3;
   written.angleMin = 100;
@@ -118,6 +119,28 @@ TEST_F(VirtualBoardTest, BusServoParametersRoundTrip) {
   tell(protocol::readServoInfo());
   processPending();
   EXPECT_EQ(replies.size(), 1);
+}
+
+// Motor mode shows in the position a read reports: it advances with the signed speed, wraps
+// round the range, and stands still again in servo mode.
+TEST_F(VirtualBoardTest, ABusServoInMotorModeTurns) {
+  using namespace std::chrono_literals;
+  VirtualBoard::Clock::time_point now{};
+  board.setClock([&now] { return now; });
+  const auto positionAfter = [&](std::chrono::milliseconds wait) {
+    now += wait;
+    return protocol::decodeServoInfo(ask(protocol::readServoInfo()))->currentPosition;
+  };
+  tell(protocol::speed(1, 300, 1));
+  EXPECT_EQ(positionAfter(500ms), 650);
+  EXPECT_EQ(positionAfter(1001ms), 950);
+  EXPECT_EQ(positionAfter(2ms), 950);  // 0.9 units so far: kept, not lost
+  EXPECT_EQ(positionAfter(2ms), 951);
+  EXPECT_EQ(positionAfter(1000ms), 250);  // past 1000 it comes round from 0
+  tell(protocol::speed(1, -500, 1));
+  EXPECT_EQ(positionAfter(1000ms), 751);
+  tell(protocol::speed(1, 0, 0));
+  EXPECT_EQ(positionAfter(1000ms), 751);
 }
 
 TEST_F(VirtualBoardTest, DownloadStepsOutOfOrderAreRefused) {

@@ -91,6 +91,17 @@ TEST_F(UsbHidTest, MovesAreNeverTimed) {
   EXPECT_EQ(board.targetPosition(40), 500);
 }
 
+// A poller counts its own unanswered reads: the link neither times them nor tips.
+TEST_F(UsbHidTest, AQuietReadIsNotTimed) {
+  link.setReplyTimeout(milliseconds(0));
+  board.dropRepliesTo(protocol::kReadServoInfo);
+  EXPECT_TRUE(link.sendReadServoInfoQuietly());
+  EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
+  ASSERT_TRUE(processUntil([&] { return board.received().size() == 1; }));
+  processPending();
+  EXPECT_TRUE(tips().isEmpty());
+}
+
 TEST_F(UsbHidTest, NothingIsSentOrTimedWithoutABoard) {
   board.unplug();
   EXPECT_FALSE(link.connection());

@@ -1,6 +1,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QListWidget>
 #include <QMenu>
 #include <QSettings>
 #include <QTabWidget>
@@ -8,11 +9,11 @@
 #include <QToolButton>
 
 #include "app/app_delegate.h"
-#include "model/language.h"
 #include "app/top_black_view.h"
 #include "app/window.h"
 #include "link/action_downloader.h"
 #include "model/action_file.h"
+#include "model/language.h"
 #include "servotool/mass_download_panel.h"
 #include "servotool/servo_test_panel.h"
 #include "tool_fixture.h"
@@ -67,7 +68,8 @@ class MassDownloadTest : public ToolFixture {
   void expectIdle() {
     EXPECT_FALSE(link.download());
     EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "mass_download");
-    EXPECT_TRUE(mass().labelActionFile->text().isEmpty());
+    for (const QString& line : lines())
+      EXPECT_FALSE(line.contains("sending")) << line.toStdString();
     expectReadable();
   }
 
@@ -77,28 +79,75 @@ class MassDownloadTest : public ToolFixture {
     EXPECT_GE(KoColours::contrastRatio(b->titleColor(), b->fillColor()), 4.5);
   }
 
+  QStringList lines() const {
+    QStringList shown;
+    for (int i = 0; i < tool.massDownload()->listFiles->count(); ++i) {
+      shown.append(tool.massDownload()->listFiles->item(i)->text());
+    }
+    return shown;
+  }
+
   QTemporaryDir dir;
   QStringList chosen;
 };
 
-TEST_F(MassDownloadTest, FilesGoToTheGroupsTheirNamesBeginWith) {
-  choose({QStringLiteral("0号a.rob"), QStringLiteral("12号b.rob"), QStringLiteral("231号c.rob"),
-          QStringLiteral("abc.rob")});
-  EXPECT_EQ(tips(), QStringList{qtTrId("file_error")});
+// The list says before anything is sent where each file goes or why it cannot, and after
+// the download how each file came out.
+TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
+  QFile damaged(dir.filePath(QStringLiteral("7号broken.rob")));
+  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+  damaged.write("SOB");
+  damaged.close();
+  chosen = {write(QStringLiteral("0号a.rob"), 2),
+            write(QStringLiteral("12号b.rob"), 3),
+            write(QStringLiteral("231号c.rob"), 2),
+            write(QStringLiteral("plain.rob"), 2),
+            damaged.fileName(),
+            write(QStringLiteral("9号long.rob"), 1021)};
+  click(mass().buttonbatchOpen);
+  EXPECT_TRUE(tips().isEmpty());
   EXPECT_EQ(mass().actions(), (QStringList{"0", "12"}));
   EXPECT_EQ(mass().boxActions->currentText(), "0");
+  EXPECT_EQ(lines(), (QStringList{"0号a.rob: group 0", "12号b.rob: group 12",
+                                  "231号c.rob: refused, the group is over 230",
+                                  "plain.rob: refused, the name has no group number",
+                                  "7号broken.rob: refused, the file is damaged",
+                                  "9号long.rob: refused, 1021 frames, a group holds 1020"}));
 
   download();
   expectIdle();
   EXPECT_EQ(tips().last(), qtTrId("download_success"));
+  EXPECT_EQ(lines().mid(0, 3),
+            (QStringList{"0号a.rob: stored in group 0", "12号b.rob: stored in group 12",
+                         "231号c.rob: refused, the group is over 230"}));
   ASSERT_TRUE(board.group(0) && board.group(12));
   EXPECT_EQ(board.group(0)->size(), 2);
   EXPECT_EQ(board.group(12)->size(), 3);
   EXPECT_EQ(board.group(12)->at(2).toHex(' '),
             "06 f4 01 01 66 00 02 f4 01 03 f4 01 04 f4 01 05 "
             "f4 01 06 f4 01");
-  EXPECT_FALSE(board.group(231));
+  EXPECT_FALSE(board.group(231) || board.group(7) || board.group(9));
   EXPECT_EQ(mass().boxActions->currentText(), "12");
+}
+
+TEST_F(MassDownloadTest, AFailureInTheMiddleIsNamedAndTheFilesAfterItAreNotSent) {
+  choose({QStringLiteral("3号a.rob"), QStringLiteral("4号b.rob"), QStringLiteral("5号c.rob")});
+  mass().downloader().setAckTimeout(std::chrono::hours(1));
+  board.unplugAfterFrames(6 + 3);  // at the second file's first frame
+  click(mass().buttonbatchDownload);
+  // While it runs, the file going out says which frame.
+  ASSERT_TRUE(processUntil([this] { return lines().first().contains("frame"); }));
+  EXPECT_TRUE(lines().first().startsWith("3号a.rob: group 3, sending frame "))
+      << lines().first().toStdString();
+  ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
+  processPending();
+  EXPECT_EQ(
+      lines(),
+      (QStringList{"3号a.rob: stored in group 3",
+                   qtTrId("download_fail").arg("4号b.rob", "4", qtTrId("download_board_lost")),
+                   "5号c.rob: not sent, an earlier file failed"}));
+  EXPECT_TRUE(board.group(3));
+  EXPECT_FALSE(board.group(4) || board.group(5));
 }
 
 TEST_F(MassDownloadTest, DuringADownloadTheToolRefusesItsControls) {

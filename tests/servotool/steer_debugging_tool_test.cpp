@@ -4,23 +4,35 @@
 
 #include "model/language.h"
 #include "servotool/servo_test_panel.h"
+#include "servotool/strip_chart.h"
 #include "tool_fixture.h"
+#include "widgets/colours.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/number_field.h"
 #include "widgets/progress_view.h"
 #include "widgets/slider.h"
 #include "widgets/switch.h"
+#include "widgets/tool_view.h"
 
 namespace {
 
 using Check = KoSteerDebuggingTool::Check;
 
-TEST_F(ToolFixture, TheSingleServoCheckDecidesWhetherReadAndSetWork) {
+// Read and set need exactly one servo; otherwise the tool says how many answered, greys the
+// buttons with that reason and shows no servo's values.
+TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
+  QSettings().clear();
+  KoLanguage::instance().load();
   struct Case {
     int servos;
     Check check;
+    QString notice;
   };
-  for (const Case c : {Case{1, Check::Single}, Case{0, Check::Many}, Case{2, Check::Many}}) {
+  const Case cases[] = {{1, Check::Single, qtTrId("single_servo_tips")},
+                        {0, Check::None, "No servo answered the check"},
+                        {2, Check::Many, "2 servos answered: connect only one to read or write"}};
+  QColor calm;
+  for (const Case& c : cases) {
     SCOPED_TRACE(c.servos);
     tool.hide();
     board.clearReceived();
@@ -29,10 +41,38 @@ TEST_F(ToolFixture, TheSingleServoCheckDecidesWhetherReadAndSetWork) {
     EXPECT_EQ(sent(protocol::kReadPositions).first().toHex(' '),
               "55 55 09 15 06 01 02 03 04 05 06");
     EXPECT_EQ(tool.check(), c.check);
-    EXPECT_EQ(tool.buttonSetting()->isEnabled(), c.servos == 1);
-    EXPECT_EQ(tool.buttonRead()->isEnabled(), c.servos == 1);
+    EXPECT_EQ(tool.notice(), c.notice);
+    EXPECT_EQ(tool.labelOnlineState()->text(), c.notice);
+    const QColor colour = tool.labelOnlineState()->palette().color(QPalette::WindowText);
+    const QColor body(0x2b, 0x2d, 0x31);  // the window's, behind the tool
+    EXPECT_GE(KoColours::contrastRatio(colour, body), 4.5);
+    KoServoParameterPanels& p = panels();
+    for (KoImageTitleButton* b : {tool.buttonSetting(), tool.buttonRead()}) {
+      EXPECT_EQ(b->isEnabled(), c.servos == 1);
+      EXPECT_EQ(b->toolTip(), c.servos == 1 ? QString() : c.notice);
+    }
+    if (c.servos == 1) {
+      calm = colour;
+      // The lone servo is read quietly at once: its id is known and its gauges show.
+      EXPECT_EQ(tool.servoIdOnBus(), 1);
+      EXPECT_EQ(p.textCurrentVoltage->text(), "7.4V");
+      EXPECT_EQ(p.textID->text(), "1");
+      EXPECT_TRUE(p.viewLEDAlert->isEnabled());
+      continue;
+    }
+    EXPECT_NE(colour, calm);  // a warning, where one servo's hint is calm
+    EXPECT_FALSE(tool.servoIdOnBus());
+    EXPECT_EQ(p.textID->text(), "");
+    for (QLabel* l : {p.textCurrentVoltage, p.textCurrentTemperature, p.textCurrentPosition,
+                      p.lableAngleTop, p.lableVoltageRangeMin, p.lableTemperatureRange}) {
+      EXPECT_EQ(l->text(), KoServoParameterPanels::emptyText());
+    }
+    EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(0));
+    EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 0);
+    EXPECT_FALSE(p.viewLEDAlert->isEnabled());
   }
   EXPECT_EQ(tips().count(qtTrId("single_servo_tips")), 1);  // the first visit only
+  EXPECT_FALSE(tips().contains(qtTrId("read_success")));    // the quiet read tips nothing
 }
 
 TEST_F(ToolFixture, AParameterReplyAfterSeveralAnsweredIsNeitherShownNorEnablesSet) {
@@ -90,7 +130,7 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
   EXPECT_EQ(p.textCurrentVoltage->text(), "15.0V");
   EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
   // The gauges grow with the window and still show the reading.
-  tool.resize(tool.size() + QSize(300, 300));
+  tool.resize(1400, 900);
   processPending();
   EXPECT_GT(p.voltageGauge->width(), 130);
   EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
@@ -224,6 +264,22 @@ TEST_F(ToolFixture, PositionMovesTheServoInTheGivenTime) {
   EXPECT_EQ(sent(protocol::kMultiServoMove).first().toHex(' '), "55 55 08 03 01 2c 01 01 d0 02");
   EXPECT_EQ(t.sliderTime->value(), 300);
   EXPECT_EQ(board.busServos().first().info.currentPosition, 720);
+}
+
+// The numbers of every gauge and chart read on their light panel, and the dials keep them at
+// the size the smallest window gives.
+TEST_F(ToolFixture, TheGaugeNumbersReadAtTheSmallestSize) {
+  KoServoParameterPanels& p = panels();
+  const QColor panel = p.viewGetState->backColor();
+  for (KoDashBoardDial* dial :
+       std::initializer_list<KoDashBoardDial*>{p.voltageGauge, p.positionGauge}) {
+    SCOPED_TRACE(dial->metaObject()->className());
+    EXPECT_GE(KoColours::contrastRatio(dial->scale().labelColour, panel), 4.5);
+    dial->resize(dial->minimumSize());
+    EXPECT_TRUE(dial->labelsShown());
+  }
+  EXPECT_GE(KoColours::contrastRatio(KoDashBoardTemperatureView::scaleColour(), panel), 4.5);
+  EXPECT_GE(KoColours::contrastRatio(KoStripChart::textColour(), KoStripChart::background()), 4.5);
 }
 
 }  // namespace

@@ -34,7 +34,7 @@ class ToolFixture : public ::testing::Test {
     processPending();
   }
 
-  void click(QAbstractButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
   // Presses "read" and waits for the answer to be shown.
   void read() {

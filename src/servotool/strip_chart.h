@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QPointF>
+#include <QWidget>
+
+// A small chart of one reading over the last two minutes: its caption, the latest value and
+// a line that moves left as samples come. Samples older than the span fall away.
+class KoStripChart : public QWidget {
+  Q_OBJECT
+
+ public:
+  static constexpr qint64 kSpanMs = 120'000;
+
+  // `captionKey` names the reading; values are drawn between `low` and `high`.
+  KoStripChart(const char* captionKey, double low, double high, QColor line,
+               QWidget* parent = nullptr);
+
+  // A reading at `msecs` on the caller's clock, shown as `text`.
+  void addSample(qint64 msecs, double value, const QString& text);
+  void clear();
+  // (milliseconds, value) pairs within the span of the newest one, oldest first.
+  const QList<QPointF>& samples() const { return samples_; }
+  QString latestText() const { return latestText_; }
+
+  // The text colour of the caption, the value and the span; it must read on `background()`.
+  static QColor textColour();
+  static QColor background();
+
+  QSize minimumSizeHint() const override { return {64, 40}; }
+  QSize sizeHint() const override { return {180, 52}; }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+
+ private:
+  const char* captionKey_;
+  double low_;
+  double high_;
+  QColor line_;
+  QList<QPointF> samples_;
+  QString latestText_;
+};

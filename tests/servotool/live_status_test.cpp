@@ -1,0 +1,214 @@
+#include <QSettings>
+
+#include "link/protocol.h"
+#include "servotool/live_status.h"
+#include "servotool/servo_test_panel.h"
+#include "servotool/strip_chart.h"
+#include "tool_fixture.h"
+#include "widgets/dash_board_view.h"
+#include "widgets/number_field.h"
+#include "widgets/slider.h"
+#include "widgets/switch.h"
+
+namespace {
+
+using std::chrono::hours;
+using std::chrono::milliseconds;
+
+// Live status on a virtual clock: the poll timer never fires by itself, each poll is one
+// tick() driven by the test, and the charts take their times from `now`.
+class LiveStatusTest : public ToolFixture {
+ protected:
+  void SetUp() override {
+    ToolFixture::SetUp();
+    QSettings().clear();
+    RecordingPrompter::instance().reset();
+    tool.setClock([this] { return now; });
+    tool.liveStatus()->setInterval(hours(1));
+    tool.liveStatus()->setOn(false);  // whatever an earlier test left in the settings
+    KoServoInfo& s = servo();
+    s.currentTemperature = 40;
+    s.currentVoltage = 7400;
+    s.currentPosition = 500;
+  }
+
+  KoServoInfo& servo() { return board.busServos().first().info; }
+  KoLiveStatus& live() { return *tool.liveStatus(); }
+
+  // One poll, `ms` after the last; returns the read requests it sent.
+  qsizetype poll(qint64 ms = 500) {
+    processPending();  // frames already sent reach the board first
+    now += ms;
+    const qsizetype before = sent(protocol::kReadServoInfo).size();
+    live().tick();
+    processPending();
+    return sent(protocol::kReadServoInfo).size() - before;
+  }
+
+  qint64 now = 0;
+};
+
+TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
+  showTool();
+  EXPECT_FALSE(live().isPolling());  // off by default
+  EXPECT_EQ(poll(), 0);
+
+  click(panels().switchLive);
+  ASSERT_TRUE(live().isPolling());
+  EXPECT_TRUE(QSettings().value(KoLiveStatus::kSettingsKey).toBool());
+  processPending();
+  KoServoParameterPanels& p = panels();
+  EXPECT_EQ(p.textCurrentTemperature->text(), "40℃");
+
+  // The user edits a limit and an alarm while the servo warms, sags and turns.
+  p.sliderTemperature->setValue(60);
+  p.sliderClick(KoServoParameterPanels::kTemperature);
+  click(p.switchStall);
+  ASSERT_FALSE(p.switchStall->isOn());
+  servo().currentTemperature = 55;
+  servo().currentVoltage = 6100;
+  servo().currentPosition = 730;
+  servo().temperatureLimit = 80;
+  ASSERT_EQ(poll(), 1);
+  EXPECT_EQ(p.textCurrentTemperature->text(), "55℃");
+  EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 65);
+  EXPECT_EQ(p.textCurrentVoltage->text(), "6.1V");
+  EXPECT_NEAR(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(6.1), 1e-4);
+  EXPECT_EQ(p.textCurrentPosition->text(), "730");
+  EXPECT_EQ(p.lableTemperatureRange->text(), "60 ℃");
+  EXPECT_EQ(p.info().temperatureLimit, 60);
+  EXPECT_FALSE(p.switchStall->isOn());
+  EXPECT_FALSE(tips().contains(qtTrId("read_success")));
+
+  // An alarm the user has not touched follows the servo, until a read ends the edits.
+  servo().setAlarmByte(KoServoInfo::kAlarmStall);
+  ASSERT_EQ(poll(), 1);
+  EXPECT_FALSE(p.switchOverTemperature->isOn());
+  EXPECT_FALSE(p.switchStall->isOn());
+  read();
+  EXPECT_EQ(tips().last(), qtTrId("read_success"));
+  EXPECT_TRUE(p.switchStall->isOn());
+  EXPECT_EQ(p.lableTemperatureRange->text(), "80 ℃");
+
+  // Each chart keeps two minutes of readings, the newest at the right.
+  const QList<QPointF>& temperatures = p.chartTemperature->samples();
+  ASSERT_GE(temperatures.size(), 3);
+  EXPECT_EQ(temperatures.last(), QPointF(now, 55));
+  EXPECT_EQ(p.chartPosition->latestText(), "730");
+  ASSERT_EQ(poll(KoStripChart::kSpanMs + 1), 1);
+  EXPECT_EQ(p.chartTemperature->samples().size(), 1);
+  EXPECT_EQ(p.chartVoltage->samples().first(), QPointF(now, 6.1));
+}
+
+TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadAndAHiddenTab) {
+  QSettings().setValue(KoLiveStatus::kSettingsKey, true);
+  KoSteerDebuggingTool second(link);  // takes the switch from the settings
+  ASSERT_TRUE(second.liveStatus()->isOn());
+  EXPECT_TRUE(second.panels()->switchLive->isOn());
+  EXPECT_FALSE(second.liveStatus()->isPolling());  // not shown
+
+  showTool();
+  click(panels().switchLive);
+  ASSERT_TRUE(live().isPolling());
+  tool.setDelays(hours(1), milliseconds(0));
+  click(tool.buttonSetting());
+  processPending();
+  EXPECT_EQ(RecordingPrompter::instance().questions, QStringList());
+  EXPECT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
+  EXPECT_EQ(poll(), 0);
+  EXPECT_EQ(panels().labelLiveState->text(), qtTrId("live_state_paused"));
+  live().setPaused(KoLiveStatus::kWriting, false);  // as the rest ends
+  EXPECT_EQ(poll(), 1);
+
+  KoServoTestPanel& t = *tool.servoTest();
+  t.textDebuggingtime->setText(QStringLiteral("300"));
+  QTest::keyClick(t.textDebuggingtime, Qt::Key_Return);
+  t.textDebuggingPostion->setText(QStringLiteral("720"));
+  QTest::keyClick(t.textDebuggingPostion, Qt::Key_Return);
+  EXPECT_EQ(poll(), 0);
+  live().setPaused(KoLiveStatus::kTestMove, false);
+
+  link.setDownload(true);
+  EXPECT_EQ(poll(), 0);
+  link.setDownload(false);
+  EXPECT_EQ(poll(), 1);
+
+  tool.hide();
+  EXPECT_FALSE(live().isPolling());
+  EXPECT_EQ(poll(), 0);
+}
+
+TEST_F(LiveStatusTest, StopsWithANoticeWhenTheServoGoesSilent) {
+  link.setReplyTimeout(milliseconds(0));  // a timed read would tip at once
+  showTool();
+  click(panels().switchLive);
+  processPending();
+  board.dropRepliesTo(protocol::kReadServoInfo);
+  board.clearReceived();
+  for (int i = 0; i < KoLiveStatus::kSilentPolls; ++i) ASSERT_EQ(poll(), 1);
+  EXPECT_TRUE(live().isPolling());
+  EXPECT_EQ(poll(), 0);
+  EXPECT_TRUE(live().isStopped());
+  EXPECT_FALSE(live().isPolling());
+  EXPECT_TRUE(tool.notice().endsWith(qtTrId("live_stopped")));
+  EXPECT_EQ(panels().labelLiveState->text(), qtTrId("live_state_stopped"));
+  // It counts the servos again; one still answers that, so the stop stands.
+  EXPECT_EQ(sent(protocol::kReadPositions).size(), 1);
+  EXPECT_EQ(tool.check(), KoSteerDebuggingTool::Check::Single);
+  EXPECT_EQ(poll(), 0);
+  EXPECT_FALSE(tips().contains(qtTrId("read_timeout")));
+  EXPECT_FALSE(tips().contains(qtTrId("read_success")));
+
+  // Gone from the bus: the count says so and the gauges go blank.
+  board.setBusServoCount(0);
+  tool.connection();
+  processPending();
+  EXPECT_EQ(panels().textCurrentTemperature->text(), KoServoParameterPanels::emptyText());
+  // A servo back on the bus is polled again.
+  board.clearFaults();
+  board.setBusServoCount(1);
+  tool.connection();
+  processPending();
+  EXPECT_FALSE(live().isStopped());
+  EXPECT_TRUE(live().isPolling());
+  EXPECT_FALSE(tool.notice().contains(qtTrId("live_stopped")));
+}
+
+// A new id is asked for first, naming both ids, and the servo is read again under it.
+TEST_F(LiveStatusTest, ChangingTheIdAsksAndChecksTheServoAgain) {
+  showTool();
+  ASSERT_EQ(tool.servoIdOnBus(), 1);
+  auto& prompter = RecordingPrompter::instance();
+  QLineEdit* id = panels().textID;
+  id->selectAll();
+  QTest::keyClicks(id, QStringLiteral("7"));
+  click(tool.buttonSetting());
+  ASSERT_EQ(prompter.questions, QStringList{qtTrId("servo_id_change_ask").arg(1).arg(7)});
+  EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());  // answered no
+
+  prompter.answers = {true};
+  click(tool.buttonSetting());
+  processPending();
+  ASSERT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
+  EXPECT_EQ(servo().servoId, 7);
+  EXPECT_EQ(tips().last(), qtTrId("servo_id_change_done").arg(7));
+  EXPECT_EQ(tool.servoIdOnBus(), 7);
+
+  // Written again under the same id: nothing to ask.
+  click(tool.buttonSetting());
+  processPending();
+  EXPECT_EQ(prompter.questions.size(), 2);
+  EXPECT_EQ(sent(protocol::kWriteServoInfo).size(), 2);
+
+  // A servo that does not answer after the change is named as silent.
+  board.dropRepliesTo(protocol::kReadServoInfo);
+  tool.setIdCheckWait(milliseconds(0));
+  id->selectAll();
+  QTest::keyClicks(id, QStringLiteral("8"));
+  prompter.answers = {true};
+  click(tool.buttonSetting());
+  ASSERT_TRUE(processUntil([&] { return tips().last() != qtTrId("servo_id_change_done").arg(7); }));
+  EXPECT_EQ(tips().last(), qtTrId("servo_id_change_silent").arg(8));
+}
+
+}  // namespace
