@@ -8,11 +8,13 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QSvgWidget>
 #include <QTest>
+#include <QWheelEvent>
 
-#include "model/language.h"
 #include "model/frame_encoding.h"
+#include "model/language.h"
 #include "model/notification_center.h"
 #include "widgets/velmar_pan_view.h"
 
@@ -74,6 +76,124 @@ TEST_F(ChannelSliderTest, GoneDelegateIsNotCalled) {
   delete gone;
   orphan.slider()->triggerAction(QAbstractSlider::SliderSingleStepAdd);
   EXPECT_EQ(orphan.textField()->text(), "501");
+}
+
+void type(QLineEdit* field, const QString& text) {
+  field->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+TEST_F(ChannelSliderTest, ATypedValueIsSentOnceOnEnterClampedToItsRange) {
+  type(view.textField(), QStringLiteral("737"));
+  EXPECT_TRUE(delegate.reports.isEmpty());  // nothing while typing
+  QTest::keyClick(view.textField(), Qt::Key_Return);
+  EXPECT_EQ(view.slider()->value(), 737);
+  type(view.textField(), QStringLiteral("4000"));
+  QTest::keyClick(view.textField(), Qt::Key_Enter);
+  EXPECT_EQ(view.textField()->text(), "1000");
+  type(view.lableSmall(), QStringLiteral("-37"));
+  QTest::keyClick(view.lableSmall(), Qt::Key_Return);
+  type(view.lableSmall(), QStringLiteral("-250"));
+  QTest::keyClick(view.lableSmall(), Qt::Key_Return);
+  EXPECT_EQ(view.lableSmall()->text(), "-100");
+  EXPECT_EQ(view.sliderSmall()->value(), -100);
+  EXPECT_EQ(delegate.reports,
+            (QList<Report>{{&view, 737, 1}, {&view, 1000, 1}, {&view, -37, 0}, {&view, -100, 0}}));
+  EXPECT_FALSE(view.textField()->isReadOnly());
+  EXPECT_TRUE(view.textField()->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(ChannelSliderTest, EscapeLeavingOrNothingTypedPutsTheShownValueBack) {
+  view.setText(QStringLiteral("250"));
+  type(view.textField(), QStringLiteral("9"));
+  QTest::keyClick(view.textField(), Qt::Key_Escape);
+  EXPECT_EQ(view.textField()->text(), "250");
+  type(view.lableSmall(), QStringLiteral("12"));
+  QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(view.lableSmall(), &away);
+  EXPECT_EQ(view.lableSmall()->text(), "0");
+  view.textField()->clear();
+  QTest::keyClick(view.textField(), Qt::Key_Return);
+  EXPECT_EQ(view.textField()->text(), "250");
+  type(view.textField(), QStringLiteral("x-1"));  // only digits go in
+  EXPECT_EQ(view.textField()->text(), "1");
+  EXPECT_TRUE(delegate.reports.isEmpty());
+}
+
+TEST_F(ChannelSliderTest, StepKeysOnTheFieldsAndSlidersMoveOneOrTen) {
+  QTest::keyClick(view.textField(), Qt::Key_Up);
+  QTest::keyClick(view.textField(), Qt::Key_PageDown);
+  QTest::keyClick(view.slider(), Qt::Key_PageUp);
+  QTest::keyClick(view.slider(), Qt::Key_Left);
+  QTest::keyClick(view.lableSmall(), Qt::Key_Down);
+  QTest::keyClick(view.lableSmall(), Qt::Key_PageUp);
+  EXPECT_EQ(delegate.reports, (QList<Report>{{&view, 501, 1},
+                                             {&view, 491, 1},
+                                             {&view, 501, 1},
+                                             {&view, 500, 1},
+                                             {&view, -1, 0},
+                                             {&view, 9, 0}}));
+  EXPECT_EQ(view.textField()->text(), "500");
+  EXPECT_EQ(view.lableSmall()->text(), "9");
+}
+
+void wheel(QWidget* w, int delta, Qt::KeyboardModifiers modifiers = {}) {
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  QWheelEvent e(at, w->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, modifiers,
+                Qt::NoScrollPhase, false);
+  QApplication::sendEvent(w, &e);
+}
+
+TEST_F(ChannelSliderTest, AWheelNotchMovesOneOrTenWithShiftOrCtrl) {
+  wheel(view.slider(), QWheelEvent::DefaultDeltasPerStep);
+  wheel(view.slider(), -2 * QWheelEvent::DefaultDeltasPerStep, Qt::ShiftModifier);
+  // Half notches of a fine wheel add up to one.
+  wheel(view.sliderSmall(), QWheelEvent::DefaultDeltasPerStep / 2, Qt::ControlModifier);
+  wheel(view.sliderSmall(), QWheelEvent::DefaultDeltasPerStep / 2, Qt::ControlModifier);
+  wheel(view.sliderSmall(), -QWheelEvent::DefaultDeltasPerStep);
+  EXPECT_EQ(delegate.reports,
+            (QList<Report>{{&view, 501, 1}, {&view, 481, 1}, {&view, 10, 0}, {&view, 9, 0}}));
+}
+
+void mouse(QWidget* w, QEvent::Type type, QPointF at) {
+  QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+  QApplication::sendEvent(w, &e);
+}
+
+QPointF knobCentre(QSlider* s) {
+  QStyleOptionSlider option;
+  option.initFrom(s);
+  option.orientation = s->orientation();
+  option.minimum = s->minimum();
+  option.maximum = s->maximum();
+  option.sliderPosition = s->sliderPosition();
+  option.sliderValue = s->value();
+  return QRectF(s->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, s))
+      .center();
+}
+
+TEST_F(ChannelSliderTest, ADragMovesAFewUnitsPerPixelWhereverThePointerGoes) {
+  view.show();  // lays the sliders out
+  QSlider* s = view.slider();
+  const QPointF knob = knobCentre(s);
+  mouse(s, QEvent::MouseButtonPress, knob);
+  EXPECT_EQ(s->value(), 500);  // a grab, no step
+  mouse(s, QEvent::MouseMove, knob + QPointF(1, 0));
+  mouse(s, QEvent::MouseMove, knob + QPointF(30, 0));
+  mouse(s, QEvent::MouseMove, knob + QPointF(400, 0));  // far past the slider's end
+  mouse(s, QEvent::MouseButtonRelease, knob + QPointF(400, 0));
+  EXPECT_EQ(delegate.reports, (QList<Report>{{&view, 502, 1}, {&view, 560, 1}, {&view, 1000, 1}}));
+  EXPECT_FALSE(s->isSliderDown());
+
+  delegate.reports.clear();
+  QSlider* trim = view.sliderSmall();
+  const QPointF left(1, trim->height() / 2.0);  // beside the knob: a page step toward it
+  mouse(trim, QEvent::MouseButtonPress, left);
+  mouse(trim, QEvent::MouseMove, left + QPointF(-7, 0));
+  mouse(trim, QEvent::MouseButtonRelease, left + QPointF(-7, 0));
+  EXPECT_EQ(delegate.reports, (QList<Report>{{&view, -10, 0}, {&view, -17, 0}}));
+  view.hide();
 }
 
 TEST_F(ChannelSliderTest, ShakeRestartsAndStops) {
