@@ -164,7 +164,8 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   textField_->setValidator(fieldValidator(limits::kPosition, textField_));
   textField_->setAlignment(Qt::AlignCenter);
   textField_->setFont(pointFont(11.5));
-  textField_->setFixedWidth(40);
+  // "1000" in full, clear of the rounded ends.
+  textField_->setFixedWidth(46);
   textField_->setProperty("tag", tag);
   textField_->setStyleSheet(
       QStringLiteral("QLineEdit{background:#2b2d31;color:white;border:none;border-radius:8px;}"
@@ -181,7 +182,7 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   lableSmall_->setValidator(fieldValidator(limits::kTrim, lableSmall_));
   lableSmall_->setAlignment(Qt::AlignCenter);
   lableSmall_->setFont(pointFont(10));
-  lableSmall_->setFixedWidth(40);
+  lableSmall_->setFixedWidth(46);
   lableSmall_->setStyleSheet(
       QStringLiteral("QLineEdit{color:#1a1a1a;background:rgba(255,255,255,110);border:none;"
                      "border-radius:6px;}QLineEdit:focus{border:2px solid %1;}")
