@@ -1723,6 +1723,41 @@
         <extracomment>Accessible description of a channel trim slider</extracomment>
         <translation>Adjusts the servo trim, from -100 to 100.</translation>
     </message>
+    <message id="channel_field_tips">
+        <source>channel_field_tips</source>
+        <extracomment>Accessible description and tooltip of a channel's value fields</extracomment>
+        <translation>Type a value and press Enter to send it; Escape restores the shown value. Up and Down move one step, Page Up and Page Down ten.</translation>
+    </message>
+    <message id="tag_release_meaning">
+        <source>tag_release_meaning</source>
+        <extracomment>What the gripper's release tag stands for, in the legend</extracomment>
+        <translation>release</translation>
+    </message>
+    <message id="tag_close_meaning">
+        <source>tag_close_meaning</source>
+        <extracomment>What the gripper's close tag stands for, in the legend</extracomment>
+        <translation>close</translation>
+    </message>
+    <message id="tag_left_meaning">
+        <source>tag_left_meaning</source>
+        <extracomment>What the left tag stands for, in the legend</extracomment>
+        <translation>left</translation>
+    </message>
+    <message id="tag_right_meaning">
+        <source>tag_right_meaning</source>
+        <extracomment>What the right tag stands for, in the legend</extracomment>
+        <translation>right</translation>
+    </message>
+    <message id="tag_forward_meaning">
+        <source>tag_forward_meaning</source>
+        <extracomment>What the forward tag stands for, in the legend</extracomment>
+        <translation>forward</translation>
+    </message>
+    <message id="tag_backward_meaning">
+        <source>tag_backward_meaning</source>
+        <extracomment>What the backward tag stands for, in the legend</extracomment>
+        <translation>backward</translation>
+    </message>
     <message id="servo_angle_max_name">
         <source>servo_angle_max_name</source>
         <extracomment>Accessible name of the bus-servo tool's upper angle limit slider</extracomment>

@@ -1723,6 +1723,41 @@
         <extracomment>Accessible description of a channel trim slider</extracomment>
         <translation>调整舵机偏差，范围 -100 到 100。</translation>
     </message>
+    <message id="channel_field_tips">
+        <source>channel_field_tips</source>
+        <extracomment>Accessible description and tooltip of a channel's value fields</extracomment>
+        <translation>输入数值后按回车发送；按 Esc 恢复原值。上下方向键移动 1，Page Up 和 Page Down 移动 10。</translation>
+    </message>
+    <message id="tag_release_meaning">
+        <source>tag_release_meaning</source>
+        <extracomment>What the gripper's release tag stands for, in the legend</extracomment>
+        <translation>松开</translation>
+    </message>
+    <message id="tag_close_meaning">
+        <source>tag_close_meaning</source>
+        <extracomment>What the gripper's close tag stands for, in the legend</extracomment>
+        <translation>闭合</translation>
+    </message>
+    <message id="tag_left_meaning">
+        <source>tag_left_meaning</source>
+        <extracomment>What the left tag stands for, in the legend</extracomment>
+        <translation>向左</translation>
+    </message>
+    <message id="tag_right_meaning">
+        <source>tag_right_meaning</source>
+        <extracomment>What the right tag stands for, in the legend</extracomment>
+        <translation>向右</translation>
+    </message>
+    <message id="tag_forward_meaning">
+        <source>tag_forward_meaning</source>
+        <extracomment>What the forward tag stands for, in the legend</extracomment>
+        <translation>向前</translation>
+    </message>
+    <message id="tag_backward_meaning">
+        <source>tag_backward_meaning</source>
+        <extracomment>What the backward tag stands for, in the legend</extracomment>
+        <translation>向后</translation>
+    </message>
     <message id="servo_angle_max_name">
         <source>servo_angle_max_name</source>
         <extracomment>Accessible name of the bus-servo tool's upper angle limit slider</extracomment>

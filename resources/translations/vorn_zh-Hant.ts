@@ -1723,6 +1723,41 @@
         <extracomment>Accessible description of a channel trim slider</extracomment>
         <translation>調整伺服機偏差，範圍 -100 到 100。</translation>
     </message>
+    <message id="channel_field_tips">
+        <source>channel_field_tips</source>
+        <extracomment>Accessible description and tooltip of a channel's value fields</extracomment>
+        <translation>輸入數值後按 Enter 傳送；按 Esc 還原原值。上下方向鍵移動 1，Page Up 和 Page Down 移動 10。</translation>
+    </message>
+    <message id="tag_release_meaning">
+        <source>tag_release_meaning</source>
+        <extracomment>What the gripper's release tag stands for, in the legend</extracomment>
+        <translation>鬆開</translation>
+    </message>
+    <message id="tag_close_meaning">
+        <source>tag_close_meaning</source>
+        <extracomment>What the gripper's close tag stands for, in the legend</extracomment>
+        <translation>閉合</translation>
+    </message>
+    <message id="tag_left_meaning">
+        <source>tag_left_meaning</source>
+        <extracomment>What the left tag stands for, in the legend</extracomment>
+        <translation>向左</translation>
+    </message>
+    <message id="tag_right_meaning">
+        <source>tag_right_meaning</source>
+        <extracomment>What the right tag stands for, in the legend</extracomment>
+        <translation>向右</translation>
+    </message>
+    <message id="tag_forward_meaning">
+        <source>tag_forward_meaning</source>
+        <extracomment>What the forward tag stands for, in the legend</extracomment>
+        <translation>向前</translation>
+    </message>
+    <message id="tag_backward_meaning">
+        <source>tag_backward_meaning</source>
+        <extracomment>What the backward tag stands for, in the legend</extracomment>
+        <translation>向後</translation>
+    </message>
     <message id="servo_angle_max_name">
         <source>servo_angle_max_name</source>
         <extracomment>Accessible name of the bus-servo tool's upper angle limit slider</extracomment>

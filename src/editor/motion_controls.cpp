@@ -14,13 +14,13 @@
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/teach_recorder.h"
+#include "model/limits.h"
 #include "widgets/arm_view.h"
 #include "widgets/number_field.h"
 #include "widgets/switch.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"
 #include "widgets/widget_tools.h"
-#include "model/limits.h"
 
 namespace {
 
@@ -126,11 +126,7 @@ void KoMotionControls::attachArmView(KoVelmarPanView* panView) {
   armView_->stackUnder(panView->sliders().first());
   feed_ = new KoArmFeed(hid_, views_, armView_, this);
   panView->imageVelmar()->installEventFilter(this);
-  // In the picture's top corner, which the channel controls leave free.
-  liveRow_->setParent(panView);
-  liveRow_->move(8, 8);
-  liveRow_->adjustSize();
-  liveRow_->show();
+  panView->setCornerWidget(liveRow_);
   showLive(liveSwitch_->isOn());
 }
 

@@ -50,7 +50,7 @@ class KoMotionControls : public QObject {
   KoNumberField* intervalField() const { return intervalField_; }
   KoTeachRecorder* recorder() const { return recorder_; }
 
-  // Caption and switch of the live arm, in the pan view's top corner.
+  // Caption and switch of the live arm, in the pan view's corner.
   QWidget* liveRow() const { return liveRow_; }
   // Caption, and the time with its unit, of the soft start, for the loop panel.
   QLabel* softStartCaption() const { return softCaption_; }

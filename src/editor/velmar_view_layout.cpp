@@ -20,6 +20,7 @@
 #include "editor/save_reminder.h"
 #include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
+#include "model/notification_center.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
 #include "widgets/switch.h"
@@ -325,8 +326,20 @@ QWidget* KoVelmarViewController::buildTable() {
   tableView_->verticalHeader()->hide();
   tableView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   tableView_->verticalHeader()->setDefaultSectionSize(kRowHeight);
-  tableView_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-  tableView_->horizontalHeader()->setMinimumSectionSize(40);
+  QHeaderView* header = tableView_->horizontalHeader();
+  header->setSectionResizeMode(QHeaderView::Stretch);
+  header->setMinimumSectionSize(40);
+  // The row number and the time keep the width their captions need in the chosen language;
+  // the channels share the rest, so no caption is cut in the smallest window.
+  const auto fitCaptions = [header] {
+    for (int column : {KoFrameListModel::kPlayColumn, KoFrameListModel::kTimeColumn}) {
+      header->setSectionResizeMode(column, QHeaderView::Fixed);
+      header->resizeSection(column, header->sectionSizeHint(column));
+    }
+  };
+  fitCaptions();
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, header,
+          fitCaptions);
   // Opaque scroll bars: a list that grows moves the bar without repainting the panel behind.
   for (QWidget* bar : {static_cast<QWidget*>(tableView_->verticalScrollBar()),
                        tableView_->verticalScrollBar()->parentWidget()}) {

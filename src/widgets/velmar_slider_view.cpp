@@ -3,11 +3,14 @@
 #include <QApplication>
 #include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 #include <algorithm>
@@ -20,7 +23,7 @@
 
 namespace {
 
-const QColor kOrange = QColor::fromRgbF(1.0f, 0.6941176470588235f, 0.27450980392156865f);
+const QColor kOrange(255, 177, 70);
 // The shake swings by 7.5 degrees each way; a widget cannot turn, so it swings sideways by
 // the arc that angle sweeps at the control's half width.
 constexpr double kShakeRadians = 0.1308996938995747;
@@ -33,7 +36,71 @@ QFont pointFont(qreal points, bool bold = false) {
   return f;
 }
 
+// Digits of the range's widest end, and a sign where it goes below zero; Enter clamps the rest.
+QValidator* fieldValidator(limits::Range range, QObject* parent) {
+  const int digits = static_cast<int>(std::max(QString::number(std::abs(range.minimum)).size(),
+                                               QString::number(range.maximum).size()));
+  const QString sign = range.minimum < 0 ? QStringLiteral("[-+]?") : QString();
+  return new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("%1\\d{0,%2}").arg(sign).arg(digits)), parent);
+}
+
 }  // namespace
+
+KoChannelSlider::KoChannelSlider(limits::Range range, int unitsPerPixel, QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), unitsPerPixel_(unitsPerPixel) {
+  setRange(range.minimum, range.maximum);
+  setValue(range.start);
+  setSingleStep(1);
+  setPageStep(KoVelmarSliderView::kPageStep);
+}
+
+void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
+  if (event->button() != Qt::LeftButton) return QSlider::mousePressEvent(event);
+  event->accept();
+  QStyleOptionSlider option;
+  initStyleOption(&option);
+  const QRect knob =
+      style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+  const qreal x = event->position().x();
+  if (x < knob.left()) {
+    triggerAction(SliderPageStepSub);
+  } else if (x > knob.right()) {
+    triggerAction(SliderPageStepAdd);
+  }
+  dragging_ = true;
+  pressX_ = x;
+  pressValue_ = value();
+  setSliderDown(true);
+}
+
+void KoChannelSlider::mouseMoveEvent(QMouseEvent* event) {
+  if (!dragging_) return QSlider::mouseMoveEvent(event);
+  event->accept();
+  const qint64 moved = qRound64((event->position().x() - pressX_) * unitsPerPixel_);
+  setSliderPosition(std::clamp<qint64>(pressValue_ + moved, minimum(), maximum()));
+}
+
+void KoChannelSlider::mouseReleaseEvent(QMouseEvent* event) {
+  if (!dragging_) return QSlider::mouseReleaseEvent(event);
+  event->accept();
+  dragging_ = false;
+  setSliderDown(false);
+}
+
+void KoChannelSlider::wheelEvent(QWheelEvent* event) {
+  event->accept();
+  int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
+  if (event->inverted()) delta = -delta;
+  // A fine wheel or touchpad sends parts of a notch; they add up to whole ones.
+  wheelRemainder_ += delta;
+  const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
+  wheelRemainder_ -= notches * QWheelEvent::DefaultDeltasPerStep;
+  if (notches == 0) return;
+  const bool coarse = event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier);
+  const qint64 target = qint64(value()) + qint64(notches) * (coarse ? pageStep() : singleStep());
+  setSliderPosition(std::clamp<qint64>(target, minimum(), maximum()));
+}
 
 KoVelmarLabelView::KoVelmarLabelView(const QString& stringValue, QWidget* parent)
     : QWidget(parent), title_(stringValue) {
@@ -75,10 +142,10 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
       title_(new QLabel(title)),
       left_(new KoVelmarLabelView(leftTitle)),
       right_(new KoVelmarLabelView(rightTitle)),
-      slider_(new QSlider(Qt::Horizontal)),
-      textField_(new QLineEdit(QStringLiteral("500"))),
-      sliderSmall_(new QSlider(Qt::Horizontal)),
-      lableSmall_(new QLabel(QStringLiteral("0"))) {
+      slider_(new KoChannelSlider(limits::kPosition, kPositionUnitsPerPixel)),
+      textField_(new QLineEdit(QString::number(limits::kPosition.start))),
+      sliderSmall_(new KoChannelSlider(limits::kTrim, kTrimUnitsPerPixel)),
+      lableSmall_(new QLineEdit(QString::number(limits::kTrim.start))) {
   resize(kSize);
   delegate_.set(delegate);
   setAttribute(Qt::WA_StyledBackground, false);
@@ -89,23 +156,22 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   title_->setFont(pointFont(11, true));
   title_->setStyleSheet(QStringLiteral("color:#1a1a1a;background:transparent;"));
 
-  slider_->setRange(limits::kPosition.minimum, limits::kPosition.maximum);
-  slider_->setValue(limits::kPosition.start);
   slider_->setStyleSheet(
       QStringLiteral("QSlider::groove:horizontal{background:white;height:6px;border-radius:3px;}"
                      "QSlider::handle:horizontal{background:#2b2d31;width:10px;margin:-4px "
                      "0;border-radius:5px;}QSlider:focus{border:2px solid %1;border-radius:4px;}")
           .arg(KoColours::focus().name()));
-  textField_->setReadOnly(true);
+  textField_->setValidator(fieldValidator(limits::kPosition, textField_));
   textField_->setAlignment(Qt::AlignCenter);
   textField_->setFont(pointFont(11.5));
-  textField_->setFixedWidth(40);
+  // "1000" in full, clear of the rounded ends.
+  textField_->setFixedWidth(46);
   textField_->setProperty("tag", tag);
   textField_->setStyleSheet(
-      QStringLiteral("QLineEdit{background:#2b2d31;color:white;border:none;border-radius:8px;}"));
+      QStringLiteral("QLineEdit{background:#2b2d31;color:white;border:none;border-radius:8px;}"
+                     "QLineEdit:focus{border:2px solid %1;}")
+          .arg(KoColours::focus().name()));
 
-  sliderSmall_->setRange(limits::kTrim.minimum, limits::kTrim.maximum);
-  sliderSmall_->setValue(limits::kTrim.start);
   sliderSmall_->setProperty("tag", kTrimTag);
   sliderSmall_->setStyleSheet(
       QStringLiteral(
@@ -113,10 +179,15 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
           "QSlider::handle:horizontal{background:white;width:8px;margin:-3px 0;border-radius:4px;}"
           "QSlider:focus{border:2px solid %1;border-radius:4px;}")
           .arg(KoColours::focus().name()));
+  lableSmall_->setValidator(fieldValidator(limits::kTrim, lableSmall_));
   lableSmall_->setAlignment(Qt::AlignCenter);
   lableSmall_->setFont(pointFont(10));
-  lableSmall_->setFixedWidth(40);
-  lableSmall_->setStyleSheet(QStringLiteral("color:#1a1a1a;background:transparent;"));
+  lableSmall_->setFixedWidth(46);
+  lableSmall_->setStyleSheet(
+      QStringLiteral("QLineEdit{color:#1a1a1a;background:rgba(255,255,255,110);border:none;"
+                     "border-radius:6px;}QLineEdit:focus{border:2px solid %1;}")
+          .arg(KoColours::focus().name()));
+  for (QLineEdit* field : {textField_, lableSmall_}) field->installEventFilter(this);
 
   auto* top = new QHBoxLayout;
   top->setSpacing(3);
@@ -155,9 +226,69 @@ void KoVelmarSliderView::retranslate() {
   slider_->setAccessibleName(channel + u' ' + qtTrId("position"));
   slider_->setAccessibleDescription(qtTrId("slider_position_tips"));
   textField_->setAccessibleName(channel + u' ' + qtTrId("position"));
+  textField_->setAccessibleDescription(qtTrId("channel_field_tips"));
   sliderSmall_->setAccessibleName(channel + u' ' + qtTrId("deviation"));
   sliderSmall_->setAccessibleDescription(qtTrId("slider_trim_tips"));
   lableSmall_->setAccessibleName(channel + u' ' + qtTrId("deviation"));
+  lableSmall_->setAccessibleDescription(qtTrId("channel_field_tips"));
+  for (QLineEdit* field : {textField_, lableSmall_}) {
+    field->setToolTip(qtTrId("channel_field_tips"));
+  }
+}
+
+bool KoVelmarSliderView::eventFilter(QObject* watched, QEvent* event) {
+  QLineEdit* field = watched == textField_    ? textField_
+                     : watched == lableSmall_ ? lableSmall_
+                                              : nullptr;
+  if (!field) return QWidget::eventFilter(watched, event);
+  QSlider* slider = field == textField_ ? slider_ : sliderSmall_;
+  if (event->type() == QEvent::FocusOut) {
+    // An edit left unsent does not stay on show; one interrupted by another window waits.
+    const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+      restore(slider, field);
+    }
+  } else if (event->type() == QEvent::KeyPress) {
+    switch (static_cast<QKeyEvent*>(event)->key()) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        commit(slider, field);
+        return true;
+      case Qt::Key_Escape:
+        restore(slider, field);
+        return true;
+      case Qt::Key_Up:
+        slider->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+        return true;
+      case Qt::Key_Down:
+        slider->triggerAction(QAbstractSlider::SliderSingleStepSub);
+        return true;
+      case Qt::Key_PageUp:
+        slider->triggerAction(QAbstractSlider::SliderPageStepAdd);
+        return true;
+      case Qt::Key_PageDown:
+        slider->triggerAction(QAbstractSlider::SliderPageStepSub);
+        return true;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
+void KoVelmarSliderView::commit(QSlider* slider, QLineEdit* field) {
+  bool ok = false;
+  const qint64 typed = field->text().toLongLong(&ok);
+  if (!ok) return restore(slider, field);
+  {
+    const QSignalBlocker block(slider);
+    slider->setValue(static_cast<int>(typed));  // the slider clamps it to its range
+  }
+  click(slider);
+}
+
+void KoVelmarSliderView::restore(QSlider* slider, QLineEdit* field) {
+  field->setText(QString::number(slider->value()));
 }
 
 void KoVelmarSliderView::click(QSlider* sender) {
@@ -176,7 +307,7 @@ QString KoVelmarSliderView::text() const { return textField_->text(); }
 void KoVelmarSliderView::setText(const QString& text) {
   textField_->setText(text);
   const QSignalBlocker block(slider_);
-  slider_->setValue(static_cast<int>(std::clamp<qint64>(KoTools::integerValue(text), 0, 1000)));
+  slider_->setValue(limits::kPosition.clamp(KoTools::integerValue(text)));
 }
 
 void KoVelmarSliderView::setControlText(const QString& name, const QString& text) {
@@ -184,8 +315,7 @@ void KoVelmarSliderView::setControlText(const QString& name, const QString& text
     setText(text);
   } else if (name == QLatin1String("sliderSmall")) {
     const QSignalBlocker block(sliderSmall_);
-    sliderSmall_->setValue(
-        limits::kTrim.clamp(KoTools::integerValue(text)));
+    sliderSmall_->setValue(limits::kTrim.clamp(KoTools::integerValue(text)));
   } else if (name == QLatin1String("lableSmall")) {
     lableSmall_->setText(text);
   }

@@ -4,12 +4,14 @@
 #include <QString>
 #include <QWidget>
 
+#include <QSlider>
+
 #include "model/channel_view.h"
+#include "model/limits.h"
 #include "model/weak_delegate.h"
 
 class QLabel;
 class QLineEdit;
-class QSlider;
 class QVariantAnimation;
 class KoVelmarSliderView;
 
@@ -42,16 +44,48 @@ class KoVelmarLabelView : public QWidget {
   QString title_;
 };
 
+// A channel's slider, finer than its width: a drag moves the value a fixed number of units per
+// pixel from where it started, so the whole range is a long sweep rather than a twitch, and a
+// wheel notch moves one single step (a page step with Shift or Ctrl). A press beside the knob
+// takes a page step toward the pointer, then drags.
+class KoChannelSlider : public QSlider {
+  Q_OBJECT
+
+ public:
+  KoChannelSlider(limits::Range range, int unitsPerPixel, QWidget* parent = nullptr);
+
+  int unitsPerPixel() const { return unitsPerPixel_; }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+ private:
+  int unitsPerPixel_;
+  bool dragging_ = false;
+  qreal pressX_ = 0;
+  int pressValue_ = 0;
+  int wheelRemainder_ = 0;
+};
+
 // The control of one servo channel: a caption with two direction tags, a position slider
-// (0 to 1000) shown in a text field, and a trim slider (-100 to 100) shown in a label.
-// A user's move reports to the delegate at once; values set from code (a frame put onto
-// the sliders, a reset) move the sliders without a report.
+// shown in a text field, and a trim slider shown in a smaller field. Either field takes a typed
+// value (Enter sends it, clamped to the range; Escape or leaving the field restores the shown
+// value) and the keys Up/Down (one step) and Page Up/Down (ten). A user's move reports to the
+// delegate once; values set from code (a frame put onto the sliders, a reset) move the
+// sliders without a report.
 class KoVelmarSliderView : public QWidget, public ChannelView {
   Q_OBJECT
 
  public:
   static constexpr int kTrimTag = 101;
   static constexpr QSize kSize{110, 76};
+  static constexpr int kPageStep = 10;
+  // A drag sweeps the position range in 500 pixels and the trim range in 200.
+  static constexpr int kPositionUnitsPerPixel = 2;
+  static constexpr int kTrimUnitsPerPixel = 1;
 
   // tag: 1000 + channel number; the text field carries it.
   KoVelmarSliderView(int tag, const QString& title, KoVelmarSliderViewDelegate* delegate,
@@ -65,7 +99,7 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   QSlider* slider() const { return slider_; }
   QLineEdit* textField() const { return textField_; }
   QSlider* sliderSmall() const { return sliderSmall_; }
-  QLabel* lableSmall() const { return lableSmall_; }
+  QLineEdit* lableSmall() const { return lableSmall_; }
 
   bool shake() const { return shake_; }
   bool down() const { return down_; }
@@ -85,10 +119,15 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   // A user moved one of the sliders.
   void click(QSlider* sender);
+  // The user pressed Enter in a field: the slider takes the typed value and it is sent.
+  void commit(QSlider* slider, QLineEdit* field);
+  // The field shows its slider's value again.
+  void restore(QSlider* slider, QLineEdit* field);
   void retranslate();
 
   int tag_;
@@ -96,10 +135,10 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   QLabel* title_;
   KoVelmarLabelView* left_;
   KoVelmarLabelView* right_;
-  QSlider* slider_;
+  KoChannelSlider* slider_;
   QLineEdit* textField_;
-  QSlider* sliderSmall_;
-  QLabel* lableSmall_;
+  KoChannelSlider* sliderSmall_;
+  QLineEdit* lableSmall_;
   QVariantAnimation* animationShake_ = nullptr;
   bool shake_ = false;
   bool down_ = false;

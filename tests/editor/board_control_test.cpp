@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
+#include <QWheelEvent>
 
 #include "editor/board_groups.h"
 #include "editor/editor_serial.h"
@@ -25,6 +27,7 @@
 #include "widgets/image_title_button.h"
 #include "widgets/switch.h"
 #include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
 
 using std::chrono::milliseconds;
 
@@ -73,6 +76,27 @@ TEST_F(BoardControlTest, SliderMovesAndResetReachTheServos) {
   editor.buttonClick(KoOnlineControl::kResetServos);
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 500; }));
   for (ChannelView* v : views()) EXPECT_EQ(v->text(), "500");
+}
+
+TEST_F(BoardControlTest, ATypedValueKeysAndTheWheelOnAChannelMoveItsServoOncePerMove) {
+  KoVelmarSliderView* card = editor.panView()->sliders()[2];
+  const auto sent = [this] { return board.received().size(); };
+  card->textField()->selectAll();
+  QTest::keyClicks(card->textField(), "737");
+  processPending();
+  const auto before = sent();
+  QTest::keyClick(card->textField(), Qt::Key_Return);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 737; }));
+  EXPECT_EQ(sent(), before + 1);
+  QTest::keyClick(card->textField(), Qt::Key_PageUp);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 747; }));
+  QTest::keyClick(card->slider(), Qt::Key_Down);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 746; }));
+  const QPointF at(card->slider()->width() / 2.0, card->slider()->height() / 2.0);
+  QWheelEvent notch(at, card->slider()->mapToGlobal(at), {}, QPoint(0, -120), Qt::NoButton, {},
+                    Qt::NoScrollPhase, false);
+  QApplication::sendEvent(card->slider(), &notch);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 745; }));
 }
 
 TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTime) {

@@ -2,17 +2,21 @@
 
 #include <gtest/gtest.h>
 #include <QApplication>
-
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSlider>
+#include <QStyleOptionSlider>
 #include <QSvgWidget>
 #include <QTest>
+#include <QWheelEvent>
 
-#include "model/language.h"
 #include "model/frame_encoding.h"
+#include "model/language.h"
 #include "model/notification_center.h"
 #include "widgets/velmar_pan_view.h"
 
@@ -76,6 +80,124 @@ TEST_F(ChannelSliderTest, GoneDelegateIsNotCalled) {
   EXPECT_EQ(orphan.textField()->text(), "501");
 }
 
+void type(QLineEdit* field, const QString& text) {
+  field->selectAll();
+  QTest::keyClicks(field, text);
+}
+
+TEST_F(ChannelSliderTest, ATypedValueIsSentOnceOnEnterClampedToItsRange) {
+  type(view.textField(), QStringLiteral("737"));
+  EXPECT_TRUE(delegate.reports.isEmpty());  // nothing while typing
+  QTest::keyClick(view.textField(), Qt::Key_Return);
+  EXPECT_EQ(view.slider()->value(), 737);
+  type(view.textField(), QStringLiteral("4000"));
+  QTest::keyClick(view.textField(), Qt::Key_Enter);
+  EXPECT_EQ(view.textField()->text(), "1000");
+  type(view.lableSmall(), QStringLiteral("-37"));
+  QTest::keyClick(view.lableSmall(), Qt::Key_Return);
+  type(view.lableSmall(), QStringLiteral("-250"));
+  QTest::keyClick(view.lableSmall(), Qt::Key_Return);
+  EXPECT_EQ(view.lableSmall()->text(), "-100");
+  EXPECT_EQ(view.sliderSmall()->value(), -100);
+  EXPECT_EQ(delegate.reports,
+            (QList<Report>{{&view, 737, 1}, {&view, 1000, 1}, {&view, -37, 0}, {&view, -100, 0}}));
+  EXPECT_FALSE(view.textField()->isReadOnly());
+  EXPECT_TRUE(view.textField()->focusPolicy() & Qt::TabFocus);
+}
+
+TEST_F(ChannelSliderTest, EscapeLeavingOrNothingTypedPutsTheShownValueBack) {
+  view.setText(QStringLiteral("250"));
+  type(view.textField(), QStringLiteral("9"));
+  QTest::keyClick(view.textField(), Qt::Key_Escape);
+  EXPECT_EQ(view.textField()->text(), "250");
+  type(view.lableSmall(), QStringLiteral("12"));
+  QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(view.lableSmall(), &away);
+  EXPECT_EQ(view.lableSmall()->text(), "0");
+  view.textField()->clear();
+  QTest::keyClick(view.textField(), Qt::Key_Return);
+  EXPECT_EQ(view.textField()->text(), "250");
+  type(view.textField(), QStringLiteral("x-1"));  // only digits go in
+  EXPECT_EQ(view.textField()->text(), "1");
+  EXPECT_TRUE(delegate.reports.isEmpty());
+}
+
+TEST_F(ChannelSliderTest, StepKeysOnTheFieldsAndSlidersMoveOneOrTen) {
+  QTest::keyClick(view.textField(), Qt::Key_Up);
+  QTest::keyClick(view.textField(), Qt::Key_PageDown);
+  QTest::keyClick(view.slider(), Qt::Key_PageUp);
+  QTest::keyClick(view.slider(), Qt::Key_Left);
+  QTest::keyClick(view.lableSmall(), Qt::Key_Down);
+  QTest::keyClick(view.lableSmall(), Qt::Key_PageUp);
+  EXPECT_EQ(delegate.reports, (QList<Report>{{&view, 501, 1},
+                                             {&view, 491, 1},
+                                             {&view, 501, 1},
+                                             {&view, 500, 1},
+                                             {&view, -1, 0},
+                                             {&view, 9, 0}}));
+  EXPECT_EQ(view.textField()->text(), "500");
+  EXPECT_EQ(view.lableSmall()->text(), "9");
+}
+
+void wheel(QWidget* w, int delta, Qt::KeyboardModifiers modifiers = {}) {
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  QWheelEvent e(at, w->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, modifiers,
+                Qt::NoScrollPhase, false);
+  QApplication::sendEvent(w, &e);
+}
+
+TEST_F(ChannelSliderTest, AWheelNotchMovesOneOrTenWithShiftOrCtrl) {
+  wheel(view.slider(), QWheelEvent::DefaultDeltasPerStep);
+  wheel(view.slider(), -2 * QWheelEvent::DefaultDeltasPerStep, Qt::ShiftModifier);
+  // Half notches of a fine wheel add up to one.
+  wheel(view.sliderSmall(), QWheelEvent::DefaultDeltasPerStep / 2, Qt::ControlModifier);
+  wheel(view.sliderSmall(), QWheelEvent::DefaultDeltasPerStep / 2, Qt::ControlModifier);
+  wheel(view.sliderSmall(), -QWheelEvent::DefaultDeltasPerStep);
+  EXPECT_EQ(delegate.reports,
+            (QList<Report>{{&view, 501, 1}, {&view, 481, 1}, {&view, 10, 0}, {&view, 9, 0}}));
+}
+
+void mouse(QWidget* w, QEvent::Type type, QPointF at) {
+  QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+  QApplication::sendEvent(w, &e);
+}
+
+QPointF knobCentre(QSlider* s) {
+  QStyleOptionSlider option;
+  option.initFrom(s);
+  option.orientation = s->orientation();
+  option.minimum = s->minimum();
+  option.maximum = s->maximum();
+  option.sliderPosition = s->sliderPosition();
+  option.sliderValue = s->value();
+  return QRectF(s->style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, s))
+      .center();
+}
+
+TEST_F(ChannelSliderTest, ADragMovesAFewUnitsPerPixelWhereverThePointerGoes) {
+  view.show();  // lays the sliders out
+  QSlider* s = view.slider();
+  const QPointF knob = knobCentre(s);
+  mouse(s, QEvent::MouseButtonPress, knob);
+  EXPECT_EQ(s->value(), 500);  // a grab, no step
+  mouse(s, QEvent::MouseMove, knob + QPointF(1, 0));
+  mouse(s, QEvent::MouseMove, knob + QPointF(30, 0));
+  mouse(s, QEvent::MouseMove, knob + QPointF(400, 0));  // far past the slider's end
+  mouse(s, QEvent::MouseButtonRelease, knob + QPointF(400, 0));
+  EXPECT_EQ(delegate.reports, (QList<Report>{{&view, 502, 1}, {&view, 560, 1}, {&view, 1000, 1}}));
+  EXPECT_FALSE(s->isSliderDown());
+
+  delegate.reports.clear();
+  QSlider* trim = view.sliderSmall();
+  const QPointF left(1, trim->height() / 2.0);  // beside the knob: a page step toward it
+  mouse(trim, QEvent::MouseButtonPress, left);
+  mouse(trim, QEvent::MouseMove, left + QPointF(-7, 0));
+  mouse(trim, QEvent::MouseButtonRelease, left + QPointF(-7, 0));
+  EXPECT_EQ(delegate.reports, (QList<Report>{{&view, -10, 0}, {&view, -17, 0}}));
+  view.hide();
+}
+
 TEST_F(ChannelSliderTest, ShakeRestartsAndStops) {
   QWidget parent;
   view.setParent(&parent);
@@ -113,46 +235,73 @@ TEST(DirectionTag, ASingleLetterSitsFurtherRight) {
   EXPECT_EQ(word.textOrigin(), QPointF(3.5, 4.0));
 }
 
-TEST(ChannelPanel, ControlsFollowThePlacements) {
+TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguage) {
   RecordingSliderDelegate delegate;
-  KoVelmarPanView panel(&delegate);
+  QWidget window;  // with a control before the panel and one after, as in the editor
+  auto* before = new QPushButton(&window);
+  KoVelmarPanView& panel = *new KoVelmarPanView(&delegate, &window);
+  auto* after = new QPushButton(&window);
   ASSERT_EQ(panel.sliders().size(), 6);
   for (int i = 0; i < 6; ++i) {
     EXPECT_EQ(panel.sliders()[i]->textField()->property("tag").toInt(), 1001 + i);
     EXPECT_EQ(panel.sliders()[i]->title()->text(), QStringLiteral("ID:%1").arg(i + 1));
   }
-  panel.resize(KoVelmarPanView::kPictureSize);
-  panel.show();  // lays the controls out
-  EXPECT_EQ(panel.sliders()[0]->pos(), QPoint(455, 360));
-  // Every control stays on the picture and clear of the others and of the legend.
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_TRUE(panel.rect().contains(panel.sliders()[i]->geometry())) << i;
-    EXPECT_FALSE(panel.sliders()[i]->geometry().intersects(panel.textTip()->geometry())) << i;
-    for (int j = i + 1; j < 6; ++j) {
-      EXPECT_FALSE(panel.sliders()[i]->geometry().intersects(panel.sliders()[j]->geometry()));
-    }
-  }
   EXPECT_EQ(panel.channelViews().size(), 6);
-}
+  // A corner wider than a card, as the live arm's caption is in Chinese.
+  auto* corner = new QWidget;
+  auto* cornerLayout = new QHBoxLayout(corner);
+  cornerLayout->addWidget(new QLabel(QStringLiteral("a caption wider than a card")));
+  auto* cornerBox = new QCheckBox;
+  cornerLayout->addWidget(cornerBox);
+  panel.setCornerWidget(corner);
+  // The corner comes first in the Tab order, then each channel's slider, value, trim, trim value.
+  QList<QWidget*> tabs{before};
+  for (QWidget* w = before->nextInFocusChain(); w != before; w = w->nextInFocusChain()) {
+    if (w->focusPolicy() & Qt::TabFocus) tabs.append(w);
+  }
+  QList<QWidget*> wanted{before, cornerBox};
+  for (const KoVelmarSliderView* v : panel.sliders()) {
+    wanted.append({v->slider(), v->textField(), v->sliderSmall(), v->lableSmall()});
+  }
+  wanted.append(after);
+  EXPECT_EQ(tabs, wanted);
+  window.show();
 
-TEST(ChannelPanel, ThePictureShrinksWithTheViewAndTheControlsStayWhole) {
-  RecordingSliderDelegate delegate;
-  KoVelmarPanView panel(&delegate);
-  panel.show();
   const QSize small = KoVelmarPanView::kMinimumSize;
-  for (const QSize size :
-       {small, QSize(900, small.height()), QSize(small.width(), 900), QSize(1200, 1000)}) {
-    panel.resize(size);
-    QApplication::processEvents();
-    const QRect picture = panel.imageVelmar()->geometry();
-    const int side = std::min({size.width(), size.height(), KoVelmarPanView::kPictureSize.width()});
-    EXPECT_EQ(picture.size(), QSize(side, side)) << size.width() << "x" << size.height();
-    EXPECT_EQ(picture.center(), panel.rect().center());
-    for (int i = 0; i < 6; ++i) {
-      EXPECT_TRUE(panel.rect().contains(panel.sliders()[i]->geometry()))
-          << i << " at " << size.width() << "x" << size.height();
+  for (const QString& language : KoLanguage::languages()) {
+    KoLanguage::instance().choose(language, nullptr);
+    for (const QSize size : {small, QSize(900, small.height()), QSize(small.width(), 900),
+                             panel.sizeHint(), QSize(1400, 1000)}) {
+      panel.resize(size);
+      QApplication::processEvents();
+      const QString where =
+          QStringLiteral("%1 at %2x%3").arg(language).arg(size.width()).arg(size.height());
+      const QRect picture = panel.imageVelmar()->geometry();
+      EXPECT_EQ(picture.width(), picture.height()) << where.toStdString();
+      EXPECT_GE(picture.width(), 180) << where.toStdString();
+      QList<QRect> parts{picture, corner->geometry()};
+      if (!panel.textTip()->isHidden()) parts.append(panel.textTip()->geometry());
+      for (KoVelmarSliderView* v : panel.sliders()) parts.append(v->geometry());
+      for (int i = 0; i < parts.size(); ++i) {
+        EXPECT_TRUE(panel.rect().contains(parts[i])) << i << " " << where.toStdString();
+        for (int j = i + 1; j < parts.size(); ++j) {
+          EXPECT_FALSE(parts[i].intersects(parts[j]))
+              << i << "/" << j << " " << where.toStdString();
+        }
+      }
+      // The gripper, shoulder and elbow on the right, top down as on the arm; the rest left.
+      const auto card = [&](int channel) { return panel.sliders()[channel - 1]->geometry(); };
+      for (int channel : {1, 2, 3}) EXPECT_GT(card(channel).left(), picture.right());
+      for (int channel : {4, 5, 6}) EXPECT_LT(card(channel).right(), picture.left());
+      EXPECT_LT(card(3).top(), card(2).top());
+      EXPECT_LT(card(2).top(), card(1).top());
+      EXPECT_LT(card(4).top(), card(5).top());
+      EXPECT_LT(card(5).top(), card(6).top());
     }
   }
+  // With room, the picture takes its full size.
+  EXPECT_EQ(panel.imageVelmar()->width(), KoVelmarPanView::kPictureSize.width());
+  KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
 }
 
 TEST(ChannelPanel, LegendOnlyInEnglish) {
@@ -161,6 +310,11 @@ TEST(ChannelPanel, LegendOnlyInEnglish) {
   KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
   KoNotificationCenter::defaultCenter().postChangeLanguage(nullptr);
   EXPECT_FALSE(panel.textTip()->isHidden());
+  // Each letter is told with the channels it belongs to, so the two R's are not confused.
+  const QStringList legend = panel.textTip()->text().split(u'\n');
+  EXPECT_EQ(legend, (QStringList{QStringLiteral("ID:1  R release · C close"),
+                                 QStringLiteral("ID:2, 6  L left · R right"),
+                                 QStringLiteral("ID:3, 4, 5  F forward · B backward")}));
   KoLanguage::instance().choose(QStringLiteral("简体"), nullptr);
   EXPECT_TRUE(panel.textTip()->isHidden());
   KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
