@@ -36,7 +36,6 @@ using A = EditorAction;
 // What the gate answers, written as a user meets it: a refusing tip, a silent refusal (""),
 // or nothing.
 TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
-  const EditorState idle{.board = true};
   const EditorState noBoard{};
   const EditorState serial{.serialOpen = true};
   const EditorState running{.board = true, .running = true};
