@@ -139,8 +139,8 @@ void checkTypedBuilders(const uint8_t* data, size_t size) {
   checkInteger(text);
   for (const QString& part : text.split(u',')) checkInteger(part);
 
-  const QByteArray speed = protocol::speed(intAt(data, size, 0), intAt(data, size, 4),
-                                           intAt(data, size, 8));
+  const QByteArray speed =
+      protocol::speed(intAt(data, size, 0), intAt(data, size, 4), intAt(data, size, 8));
   require(speed.size() == 8 && static_cast<quint8>(speed[2]) + 2 == speed.size());
 
   KoServoInfo record;

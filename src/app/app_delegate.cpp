@@ -13,7 +13,6 @@
 #include <QVBoxLayout>
 
 #include "app/bus_servo_menu.h"
-#include "model/language.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
@@ -22,6 +21,7 @@
 #include "editor/editor_files.h"
 #include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
+#include "model/language.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
 #include "servotool/steer_debugging_tool.h"

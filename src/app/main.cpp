@@ -6,12 +6,12 @@
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
-#include "model/language.h"
 #include "app/mode_window.h"
 #include "app/startup_clock.h"
 #include "app/window.h"
 #include "link/hidapi_transport.h"
 #include "link/usb_hid.h"
+#include "model/language.h"
 #include "model/prompter.h"
 
 int main(int argc, char* argv[]) {

@@ -240,7 +240,8 @@ void BoardSession::sendWith(const std::function<bool()>& write) {
 
 void BoardSession::sendFailed() {
   // A board pulled out fails the write before the link's next poll notices it is gone.
-  waitUntil([this] { return !link_->connection(); }, std::min(usbHid::kRemovalGrace, options_.timeout));
+  waitUntil([this] { return !link_->connection(); },
+            std::min(usbHid::kRemovalGrace, options_.timeout));
   if (!link_->connection()) lost(qtTrId("ctl_lost_sending"));
   throw CliError(kFailed, qtTrId("ctl_send_failed"));
 }

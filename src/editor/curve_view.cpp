@@ -272,13 +272,14 @@ void KoCurveView::drawAxes(QPainter& p) const {
     p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
     p.setPen(KoColours::lightText());
     const QString label = QString::number(level);
-    p.drawText(QPointF(plot.left() - 4 - metrics.horizontalAdvance(label),
-                       y + metrics.ascent() / 2.0 - 1),
-               label);
+    p.drawText(
+        QPointF(plot.left() - 4 - metrics.horizontalAdvance(label), y + metrics.ascent() / 2.0 - 1),
+        label);
   }
   // Time along the bottom, in seconds, at steps far enough apart to read.
   const qint64 total = ends_.isEmpty() ? 0 : ends_.last();
-  const double step = timeStep(total, plot.width(), metrics.horizontalAdvance(QStringLiteral("00.00s")) + 16);
+  const double step =
+      timeStep(total, plot.width(), metrics.horizontalAdvance(QStringLiteral("00.00s")) + 16);
   const double baseline = plot.bottom() + 2 + metrics.ascent();
   p.setPen(KoColours::lightText());
   p.drawText(QPointF(plot.left(), baseline), QStringLiteral("0s"));

@@ -45,7 +45,8 @@ bool KoEditorFiles::buttonClick(EditorAction action) {
 void KoEditorFiles::open(bool series) {
   if (!series && !maybeSave()) return;
   const auto choice = KoTools::openFileAllowsMultipleSelectionVelmar(
-      false, qtTrId(series ? QT_TRID_NOOP("integrate_panel_title") : QT_TRID_NOOP("open_panel_title")));
+      false,
+      qtTrId(series ? QT_TRID_NOOP("integrate_panel_title") : QT_TRID_NOOP("open_panel_title")));
   if (choice.frames.isEmpty()) return;
   if (!openFile(choice.frames, series, choice.path)) return;
   emit filePathChanged(choice.path);

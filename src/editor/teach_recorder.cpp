@@ -7,8 +7,8 @@
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/frame_encoding.h"
-#include "model/prompter.h"
 #include "model/limits.h"
+#include "model/prompter.h"
 
 namespace {
 
@@ -93,7 +93,8 @@ void KoTeachRecorder::positionsReceived(const QList<ServoPosition>& readings) {
   }
   // The frame may have left the list (or been replaced) since; only a frame still there grows.
   const int lastRow = last_ ? int(model_->frames().lastIndexOf(last_)) : -1;
-  if (lastRow >= 0 && still(*last_, *reading) && last_->time + interval_ <= limits::kFrameTime.maximum) {
+  if (lastRow >= 0 && still(*last_, *reading) &&
+      last_->time + interval_ <= limits::kFrameTime.maximum) {
     model_->setData(model_->index(lastRow, KoFrameListModel::kTimeColumn),
                     QString::number(last_->time + interval_), Qt::EditRole);
     // An edit puts a new frame in the old one's place.

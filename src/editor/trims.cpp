@@ -4,8 +4,8 @@
 
 #include "link/protocol.h"
 #include "link/usb_hid.h"
-#include "model/limits.h"
 #include "model/frame_encoding.h"
+#include "model/limits.h"
 #include "model/prompter.h"
 
 KoTrims::KoTrims(usbHid& hid, Views views, Click click, QObject* parent)

@@ -190,8 +190,8 @@ void KoVelmarViewController::buttonClick(EditorAction action) {
     return;
   }
   if (frameEditor_->buttonClick(action) || files_->buttonClick(action) ||
-      online_->buttonClick(action) || groups_->buttonClick(action) ||
-      trims_->buttonClick(action) || motion_->buttonClick(action)) {
+      online_->buttonClick(action) || groups_->buttonClick(action) || trims_->buttonClick(action) ||
+      motion_->buttonClick(action)) {
     return;
   }
   if (action == KoEditorSerial::kConnectTag) {

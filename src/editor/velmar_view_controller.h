@@ -10,8 +10,8 @@
 #include "link/usb_hid.h"
 #include "model/action_model.h"
 #include "model/channel_view.h"
-#include "widgets/velmar_slider_view.h"
 #include "model/limits.h"
+#include "widgets/velmar_slider_view.h"
 
 class QBoxLayout;
 class QCheckBox;

@@ -142,10 +142,12 @@ QWidget* KoVelmarViewController::buildPosePanel() {
 QWidget* KoVelmarViewController::buildTimePanel() {
   auto* panel = compactPanel();
   auto* layout = row(panel->contentWidget(), kButtonGap);
-  addButtons(layout, {{"add", "add_action", EditorAction::Add, QT_TRID_NOOP("tip_add_action")},
-                      {"delete", "delete_action", EditorAction::Delete, QT_TRID_NOOP("tip_delete_action")},
-                      {"reset", "update_action", EditorAction::Update, QT_TRID_NOOP("tip_update_action")},
-                      {"insert", "Insert_action", EditorAction::Insert, QT_TRID_NOOP("tip_insert_action")}});
+  addButtons(
+      layout,
+      {{"add", "add_action", EditorAction::Add, QT_TRID_NOOP("tip_add_action")},
+       {"delete", "delete_action", EditorAction::Delete, QT_TRID_NOOP("tip_delete_action")},
+       {"reset", "update_action", EditorAction::Update, QT_TRID_NOOP("tip_update_action")},
+       {"insert", "Insert_action", EditorAction::Insert, QT_TRID_NOOP("tip_insert_action")}});
   return panel;
 }
 
@@ -154,9 +156,11 @@ QWidget* KoVelmarViewController::buildFileRow() {
   auto* layout = row(tools);
   auto* files = compactPanel();
   auto* fileButtons = row(files->contentWidget(), kButtonGap);
-  addButtons(fileButtons, {{"open-file", "open_action", EditorAction::Open, QT_TRID_NOOP("tip_open_action")},
-                           {"save-file", "save_action", EditorAction::Save, QT_TRID_NOOP("tip_save_action")},
-                           {"integ-file", "integrate_action", EditorAction::Merge, QT_TRID_NOOP("tip_integrate_action")}});
+  addButtons(fileButtons,
+             {{"open-file", "open_action", EditorAction::Open, QT_TRID_NOOP("tip_open_action")},
+              {"save-file", "save_action", EditorAction::Save, QT_TRID_NOOP("tip_save_action")},
+              {"integ-file", "integrate_action", EditorAction::Merge,
+               QT_TRID_NOOP("tip_integrate_action")}});
   buttonRecent_ = new QToolButton;
   buttonRecent_->setArrowType(Qt::DownArrow);
   buttonRecent_->setPopupMode(QToolButton::InstantPopup);
@@ -168,9 +172,12 @@ QWidget* KoVelmarViewController::buildFileRow() {
   auto* trims = compactPanel();
   tooltips_.append({trims, QT_TRID_NOOP("servo_deviation")});
   auto* trimButtons = row(trims->contentWidget(), kButtonGap);
-  addButtons(trimButtons, {{"read-dev", "read_deviation", EditorAction::ReadTrims, QT_TRID_NOOP("tip_read_deviation")},
-                           {"down-dev", "download_deviation", EditorAction::StoreTrims, QT_TRID_NOOP("tip_download_deviation")},
-                           {"reset-dev", "reset_deviation", EditorAction::ResetTrims, QT_TRID_NOOP("tip_reset_deviation")}});
+  addButtons(trimButtons, {{"read-dev", "read_deviation", EditorAction::ReadTrims,
+                            QT_TRID_NOOP("tip_read_deviation")},
+                           {"down-dev", "download_deviation", EditorAction::StoreTrims,
+                            QT_TRID_NOOP("tip_download_deviation")},
+                           {"reset-dev", "reset_deviation", EditorAction::ResetTrims,
+                            QT_TRID_NOOP("tip_reset_deviation")}});
   layout->addWidget(trims);
   return tools;
 }
@@ -180,9 +187,11 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* layout = row(tools);
   auto* pose = compactPanel();
   auto* poseButtons = row(pose->contentWidget(), kButtonGap);
-  addButtons(poseButtons, {{"hand", "motor_off", EditorAction::Unload, QT_TRID_NOOP("tip_motor_off")},
-                           {"rang", "read_angle", EditorAction::ReadPositions, QT_TRID_NOOP("tip_read_angle")},
-                           {"reset-servo", "reset_servo", EditorAction::ResetServos, QT_TRID_NOOP("tip_reset_servo")}});
+  addButtons(
+      poseButtons,
+      {{"hand", "motor_off", EditorAction::Unload, QT_TRID_NOOP("tip_motor_off")},
+       {"rang", "read_angle", EditorAction::ReadPositions, QT_TRID_NOOP("tip_read_angle")},
+       {"reset-servo", "reset_servo", EditorAction::ResetServos, QT_TRID_NOOP("tip_reset_servo")}});
   layout->addWidget(pose);
 
   auto* loop = compactPanel();
@@ -206,7 +215,8 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   loopColumn->addWidget(motion_->softStartSwitch(), 1, 1);
   loopColumn->addWidget(motion_->softStartTime(), 2, 0, 1, 2);
   loopRow->addLayout(loopColumn);
-  addButtons(loopRow, {{"play", "run_online", EditorAction::RunOnline, QT_TRID_NOOP("tip_run_online")}});
+  addButtons(loopRow,
+             {{"play", "run_online", EditorAction::RunOnline, QT_TRID_NOOP("tip_run_online")}});
   layout->addWidget(loop);
   return tools;
 }
@@ -229,11 +239,12 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   boxColumn->addWidget(caption);
   boxColumn->addWidget(boxActions_);
   groupRow->addLayout(boxColumn);
-  addButtons(groupRow, {{"download", "download", EditorAction::Download, QT_TRID_NOOP("tip_download")},
-                        {"run", "run_action", EditorAction::RunGroup, QT_TRID_NOOP("tip_run_action")},
-                        {"stop-run", "stop", EditorAction::Stop, QT_TRID_NOOP("tip_stop")},
-                        {"erase", "single_erase", EditorAction::EraseGroup, QT_TRID_NOOP("tip_single_erase")},
-                        {"erase-all", "all_erase", EditorAction::EraseAll, QT_TRID_NOOP("tip_all_erase")}});
+  addButtons(groupRow,
+             {{"download", "download", EditorAction::Download, QT_TRID_NOOP("tip_download")},
+              {"run", "run_action", EditorAction::RunGroup, QT_TRID_NOOP("tip_run_action")},
+              {"stop-run", "stop", EditorAction::Stop, QT_TRID_NOOP("tip_stop")},
+              {"erase", "single_erase", EditorAction::EraseGroup, QT_TRID_NOOP("tip_single_erase")},
+              {"erase-all", "all_erase", EditorAction::EraseAll, QT_TRID_NOOP("tip_all_erase")}});
   return group;
 }
 
@@ -260,7 +271,8 @@ QWidget* KoVelmarViewController::buildSerialRow() {
   buttonSerial_->setProperty("koTag", tagOf(EditorAction::SerialPort));
   tooltips_.append({buttonSerial_, QT_TRID_NOOP("tip_serial_connect")});
   tagged_.append(buttonSerial_);
-  connect(buttonSerial_, &QPushButton::clicked, this, [this] { buttonClick(EditorAction::SerialPort); });
+  connect(buttonSerial_, &QPushButton::clicked, this,
+          [this] { buttonClick(EditorAction::SerialPort); });
   for (QWidget* w : {static_cast<QWidget*>(boxPorts_), static_cast<QWidget*>(boxBauds_),
                      static_cast<QWidget*>(buttonSerial_)}) {
     w->setFixedHeight(kRowHeight);

@@ -196,9 +196,8 @@ QByteArray downloadStep3(int group, int frameCount) {
 
 QByteArray downloadStep4(int group, int page, int index, const QByteArray& moveFrame) {
   if (moveFrame.size() < 4 || moveFrame.size() > kMaxRecordMoveSize) {
-    throw FrameError("a frame record carries a move of 4 to " +
-                     std::to_string(kMaxRecordMoveSize) + " bytes, not " +
-                     std::to_string(moveFrame.size()));
+    throw FrameError("a frame record carries a move of 4 to " + std::to_string(kMaxRecordMoveSize) +
+                     " bytes, not " + std::to_string(moveFrame.size()));
   }
   QByteArray out = envelope(static_cast<int>(moveFrame.size()) + 2, kActionDownload);
   out.append(char(4));

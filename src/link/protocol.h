@@ -111,9 +111,8 @@ struct ServoInfoRead {
 struct OtherReply {
   int command = -1;
 };
-using Reply =
-    std::variant<OtherReply, DownloadAck, GroupErased, PositionsRead, TrimsRead, TrimsStored,
-                 ServoInfoRead>;
+using Reply = std::variant<OtherReply, DownloadAck, GroupErased, PositionsRead, TrimsRead,
+                           TrimsStored, ServoInfoRead>;
 Reply decodeReply(QByteArrayView report);
 
 // The board's side of the parameter record, for the virtual board: the fields a write

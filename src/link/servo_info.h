@@ -40,8 +40,7 @@ struct KoServoInfo {
       KoServoRange::whole(limits::bus::kTemperatureLimit);
   // The servo test's move time (ms), target position and motor speed.
   static constexpr KoServoRange kMoveTime = KoServoRange::whole(limits::bus::kTestMoveTime);
-  static constexpr KoServoRange kTargetPosition =
-      KoServoRange::whole(limits::bus::kTargetPosition);
+  static constexpr KoServoRange kTargetPosition = KoServoRange::whole(limits::bus::kTargetPosition);
   static constexpr KoServoRange kMotorSpeed = KoServoRange::whole(limits::bus::kMotorSpeed);
   // The alarm byte's bits.
   static constexpr int kAlarmStall = 4;

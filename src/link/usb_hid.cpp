@@ -287,9 +287,9 @@ bool usbHid::sendReadDeviation(const ChannelViews& views) {
 }
 
 bool usbHid::sendRemoveActions(int group) {
-  const QString question =
-      group == protocol::kAllGroups ? qtTrId("comfirm_all_erase")
-                                     : qtTrId("comfirm_single_erase").arg(group);
+  const QString question = group == protocol::kAllGroups
+                               ? qtTrId("comfirm_all_erase")
+                               : qtTrId("comfirm_single_erase").arg(group);
   if (!KoTools::showCancelAndOkWithMessage(question, KoTools::Question::Destructive)) return false;
   return sendData(protocol::removeActions(group));
 }

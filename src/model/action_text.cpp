@@ -10,9 +10,9 @@
 
 #include "model/action_file.h"
 #include "model/action_model.h"
+#include "model/limits.h"
 #include "model/move_frame.h"
 #include "model/value_utils.h"
-#include "model/limits.h"
 
 namespace KoTools {
 

@@ -5,8 +5,9 @@
 #include "model/arm_pose.h"
 
 // The arm drawn from its six channel positions: a side view in the plane the base turns it
-// to, a dial from above for the base's turn, and the gripper's jaws opening and rolling. It draws what it is given; who feeds it decides whether that is the board's
-// servos or the last positions sent.
+// to, a dial from above for the base's turn, and the gripper's jaws opening and rolling. It draws
+// what it is given; who feeds it decides whether that is the board's servos or the last positions
+// sent.
 class KoArmView : public QWidget {
   Q_OBJECT
 

@@ -5,8 +5,8 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -17,7 +17,6 @@
 #include <QToolButton>
 
 #include "app/app_delegate.h"
-#include "model/language.h"
 #include "app/mode_window.h"
 #include "app/top_black_view.h"
 #include "app/tray_notifier.h"
@@ -28,6 +27,7 @@
 #include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
 #include "link/usb_hid.h"
+#include "model/language.h"
 #include "model/notification_center.h"
 #include "recording_prompter.h"
 #include "wait.h"

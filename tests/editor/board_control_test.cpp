@@ -3,10 +3,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWheelEvent>
 
@@ -296,8 +296,9 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
   using A = EditorAction;
-  const QList<A> boardTags = {A::ReadTrims,  A::StoreTrims, A::RunGroup, A::Stop,         A::EraseGroup,
-                              A::EraseAll,   A::Download,   A::Unload,   A::ReadPositions, A::Record};
+  const QList<A> boardTags = {A::ReadTrims,     A::StoreTrims, A::RunGroup, A::Stop,
+                              A::EraseGroup,    A::EraseAll,   A::Download, A::Unload,
+                              A::ReadPositions, A::Record};
   for (A tag : boardTags) {
     tips().clear();
     editor.buttonClick(tag);
@@ -305,7 +306,8 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   }
   tips().clear();
   editor.texttime()->setText("10");
-  editor.buttonClick(EditorAction::Add);  // needs no board; a too short time becomes the minimum first
+  editor.buttonClick(
+      EditorAction::Add);  // needs no board; a too short time becomes the minimum first
   EXPECT_EQ(editor.texttime()->text(), "50");
   EXPECT_TRUE(tips().isEmpty());
 
@@ -333,9 +335,9 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   EXPECT_FALSE(settings.c_cflag & CRTSCTS);
   EXPECT_FALSE(settings.c_iflag & (IXON | IXOFF));
 
-  for (A tag : QList<A>{A::ReadTrims, A::StoreTrims, A::RunGroup, A::EraseGroup, A::EraseAll,
-                        A::Download, A::Unload, A::ReadPositions, A::Record, A::ResetServos,
-                        A::ResetTrims}) {
+  for (A tag :
+       QList<A>{A::ReadTrims, A::StoreTrims, A::RunGroup, A::EraseGroup, A::EraseAll, A::Download,
+                A::Unload, A::ReadPositions, A::Record, A::ResetServos, A::ResetTrims}) {
     tips().clear();
     editor.buttonClick(tag);
     EXPECT_EQ(tips(), QStringList{"operation_fail"}) << tagOf(tag);

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QLineEdit>
-#include <QAbstractButton>
 #include <QFile>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <atomic>
 #include <condition_variable>
@@ -88,12 +88,12 @@ TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
 }
 
 TEST(EditorGate, EveryActionHasItsOwnRowAndTag) {
-  const A all[] = {A::SelectAll,   A::ResetServos, A::Undo,          A::Redo,       A::ReadTrims,
-                   A::StoreTrims,  A::ResetTrims,  A::SerialPort,    A::RunGroup,   A::Stop,
-                   A::EraseGroup,  A::EraseAll,    A::Download,      A::Add,        A::Delete,
-                   A::Update,      A::Insert,      A::Copy,          A::PasteBefore, A::PasteAfter,
-                   A::PasteOver,   A::Loop,        A::RunOnline,     A::Unload,     A::ReadPositions,
-                   A::Record,      A::Open,        A::Save,          A::Merge,      A::SaveAs};
+  const A all[] = {A::SelectAll,  A::ResetServos, A::Undo,       A::Redo,        A::ReadTrims,
+                   A::StoreTrims, A::ResetTrims,  A::SerialPort, A::RunGroup,    A::Stop,
+                   A::EraseGroup, A::EraseAll,    A::Download,   A::Add,         A::Delete,
+                   A::Update,     A::Insert,      A::Copy,       A::PasteBefore, A::PasteAfter,
+                   A::PasteOver,  A::Loop,        A::RunOnline,  A::Unload,      A::ReadPositions,
+                   A::Record,     A::Open,        A::Save,       A::Merge,       A::SaveAs};
   QSet<int> tags;
   for (A a : all) {
     EXPECT_EQ(ruleOf(a).action, a) << tagOf(a);
@@ -163,9 +163,8 @@ TEST_F(EditorActionsTest, StopEndsARunAndNoQueuedFrameGoesOutAfterIt) {
   // Four frames due at 0 to 300 ms; the run then waits for its end at 400.
   clock.setHorizon(milliseconds(350));
   editor.buttonClick(KoOnlineControl::kRun);
-  ASSERT_TRUE(processUntil([&] {
-    return held->held == 1 && editor.online()->run()->queuedSends() == 3;
-  }));
+  ASSERT_TRUE(
+      processUntil([&] { return held->held == 1 && editor.online()->run()->queuedSends() == 3; }));
 
   // The door opens only once Stop has dropped what waited behind the first frame.
   std::thread door([&] {
@@ -246,8 +245,8 @@ TEST_F(EditorActionsTest, EveryButtonSaysWhatItDoes) {
         b->parent()->inherits("QAbstractScrollArea")) {
       continue;
     }
-    EXPECT_FALSE(b->toolTip().isEmpty()) << b->metaObject()->className() << " "
-                                         << b->accessibleName().toStdString();
+    EXPECT_FALSE(b->toolTip().isEmpty())
+        << b->metaObject()->className() << " " << b->accessibleName().toStdString();
   }
   // The keys of a button stand beside what it does.
   EXPECT_EQ(editor.control(A::Save)->toolTip(),
@@ -266,8 +265,8 @@ class EditorGuardTest : public EditorFilesFixture {
     editor.buttonClick(A::Add);
     processPending();
     ASSERT_TRUE(editor.history()->modified());
-    panels.openPath =
-        write("other.rob", actionImage(QByteArray::fromHex("e803f401f401f401f401f401f401").repeated(2)));
+    panels.openPath = write(
+        "other.rob", actionImage(QByteArray::fromHex("e803f401f401f401f401f401f401").repeated(2)));
   }
   RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
   // Whether a close of the window would go ahead.

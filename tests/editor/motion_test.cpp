@@ -188,10 +188,9 @@ class TeachTest : public LinkFixture {
     RecordingPrompter::instance().reset();
     recorder.setAutoTick(false);
     recorder.setHistory(&history);
-    QObject::connect(&link, &usbHid::positionsRead, &recorder,
-                     [this](const protocol::PositionsRead& r) {
-                       recorder.positionsReceived(r.readings);
-                     });
+    QObject::connect(
+        &link, &usbHid::positionsRead, &recorder,
+        [this](const protocol::PositionsRead& r) { recorder.positionsReceived(r.readings); });
     link.sendMotorLost(sliders.views());
     ASSERT_TRUE(processUntil([this] { return board.isUnloaded(6); }));
   }
@@ -285,7 +284,7 @@ TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
     double step;
   } cases[] = {
       {10000, 500, 2000},  // 1 s would put labels 50 px apart
-      {1000, 500, 200},    {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
+      {1000, 500, 200},   {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(KoCurveView::timeStep(c.totalMs, c.width, 60), c.step) << c.totalMs;

@@ -87,10 +87,10 @@ TEST(ProtocolBuilders, IdListsFillFortyFiveBytes) {
       {"unload, all hidden", idList(kUnloadServos, {}), padded("55550314 00", 45)},
       {"read trims 2,4", idList(kReadDeviations, {2, 4}), padded("55550517 02 0204", 45)},
       {"store trims", idList(kDownloadDeviations, {1}), padded("55550416 01 01", 45)},
-      {"forty ids", idList(kReadPositions, QList<int>{1, 2,  3,  4,  5,  6,  7,  8,  9,  10,
-                                                      11, 12, 13, 14, 15, 16, 17, 18, 19, 20,
-                                                      21, 22, 23, 24, 25, 26, 27, 28, 29, 30,
-                                                      31, 32, 33, 34, 35, 36, 37, 38, 39, 40}),
+      {"forty ids",
+       idList(kReadPositions, QList<int>{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                                         15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
+                                         29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40}),
        forty},
   });
   EXPECT_THROW(idList(kReadPositions, QList<int>(limits::kMaxIdsPerList + 1, 1)), FrameError);
@@ -184,8 +184,8 @@ TEST(ProtocolBuilders, RefuseWhatWouldNotFit) {
 // (id, trim) pairs, 28 the parameter record, 5 the step, 8 nothing more.
 TEST(ProtocolReplies, EachReplyDecodesOnceIntoItsType) {
   using namespace protocol;
-  const auto positions = std::get<PositionsRead>(
-      decodeReply(padded("55551115 03 01f401 02e803 03dc05", kReportSize)));
+  const auto positions =
+      std::get<PositionsRead>(decodeReply(padded("55551115 03 01f401 02e803 03dc05", kReportSize)));
   EXPECT_EQ(positions.count, 3);
   EXPECT_EQ(positions.readings, (QList<ServoPosition>{{1, 500}, {2, 1000}, {3, 1500}}));
   // The check of the bus counts the servos that answered, which may be none.
@@ -227,8 +227,8 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
        record(5, 0, 1000, 4500, 14000, 85, false, 6), -10, 0, 40, 7738},
       {"fd e703 0100 4c36 f811 64 00 00 9c e803 00 983a",
        record(253, 999, 1, 13900, 4600, 100, true, 0), -100, 1000, 0, 15000},
-      {"01 ffff ffff ffff ffff 32 00 07 64 e903 7f 993a",
-       record(1, 0, 0, 0, 0, 50, true, 7), 100, 1000, 127, 15000},
+      {"01 ffff ffff ffff ffff 32 00 07 64 e903 7f 993a", record(1, 0, 0, 0, 0, 50, true, 7), 100,
+       1000, 127, 15000},
       {"01 0000 e803 9411 b036 55 00 fd 00 d007 20 ffff",
        record(1, 0, 1000, 4500, 14000, 85, true, 5), 0, 1000, 32, 0},
   };
@@ -271,7 +271,7 @@ TEST(ProtocolReplies, TheBoardSideOfTheRecordRoundTrips) {
 }
 
 TEST(Limits, APositionReadBackPastTheEndStopReadsAsTheEndAndAWrappedOneAsZero) {
-  const std::pair<int, int> cases[] = {{0, 0},      {500, 500},  {1000, 1000}, {1001, 1000},
+  const std::pair<int, int> cases[] = {{0, 0},       {500, 500},   {1000, 1000}, {1001, 1000},
                                        {1500, 1000}, {2000, 1000}, {2001, 0},    {65531, 0}};
   for (const auto& [reading, shown] : cases) {
     EXPECT_EQ(limits::readBackPosition(reading), shown) << reading;
