@@ -152,7 +152,6 @@ void KoCurveView::mouseReleaseEvent(QMouseEvent*) {
 void KoCurveView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), QColor(0x26, 0x28, 0x2c));
-  const QRectF plot = plotRect();
   ensureTimes();
   drawAxes(p);
   drawCurves(p);
