@@ -233,8 +233,8 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   QFont small = labelLiveState->font();
   small.setPixelSize(12);
   labelLiveState->setFont(small);
-  // The state takes what width is left; the charts, not it, decide how narrow the column is.
-  labelLiveState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  // The charts, not the state, decide how narrow the column is.
+  labelLiveState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
   chartTemperature = new KoStripChart(QT_TRID_NOOP("cur_temperature"), 0, 100, kChartTemperature);
   chartVoltage = new KoStripChart(QT_TRID_NOOP("cur_voltage"), 0, 15, kChartVoltage);
   chartPosition = new KoStripChart(QT_TRID_NOOP("cur_position"), limits::kPosition.minimum,
@@ -242,10 +242,12 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   auto* charts = new QVBoxLayout;
   charts->setSpacing(4);
   auto* liveRow = new QHBoxLayout;
+  liveRow->setSpacing(6);
   liveRow->addWidget(switchLive);
-  liveRow->addWidget(new KoKeyLabel(QT_TRID_NOOP("live_status"), viewGetState));
-  liveRow->addWidget(labelLiveState, 1);
+  liveRow->addWidget(new KoKeyLabel(QT_TRID_NOOP("live_status"), viewGetState), 1);
   charts->addLayout(liveRow);
+  // Under the switch, where it may wrap in a narrow column instead of being cut.
+  charts->addWidget(labelLiveState);
   for (KoStripChart* c : {chartTemperature, chartVoltage, chartPosition}) charts->addWidget(c, 1);
   row->addLayout(charts, 0, 3, 3, 1);
   // Room is shared between the two dials and the charts; the thermometer keeps its width.

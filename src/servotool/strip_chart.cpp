@@ -48,9 +48,12 @@ void KoStripChart::paintEvent(QPaintEvent*) {
   const double valueWidth = metrics.horizontalAdvance(latestText_) + 6;
   // The caption's language can change between paints, so it is looked up each time; on a
   // narrow chart it gives way to the value.
-  const QString caption =
-      metrics.elidedText(qtTrId(captionKey_) + QStringLiteral(" · ") + qtTrId("live_chart_span"),
-                         Qt::ElideRight, legend.width() - valueWidth);
+  const double room = legend.width() - valueWidth;
+  QString caption = qtTrId(captionKey_) + QStringLiteral(" · ") + qtTrId("live_chart_span");
+  if (metrics.horizontalAdvance(caption) > room) caption = qtTrId(captionKey_);
+  // A caption cut short says less than none: the charts stand in the gauges' order, and the
+  // value carries its unit.
+  if (metrics.horizontalAdvance(caption) > room) caption.clear();
   p.drawText(legend, Qt::AlignLeft | Qt::AlignTop, caption);
   p.drawText(legend, Qt::AlignRight | Qt::AlignTop, latestText_);
 

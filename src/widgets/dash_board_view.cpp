@@ -95,6 +95,12 @@ QRectF KoDashBoardDial::labelRect(int mark) const {
   const QPointF centre = QRectF(rect()).center();
   const double a = qDegreesToRadians(scale_.start - perAngle() * mark);
   QRectF box = labelBox(calculateTextPositonWithArcCenter(centre, a));
+  // Only as wide as its own text, so that a short label pushed inward ("0") does not run
+  // into a long one ("1000") across a small dial.
+  QFont font = this->font();
+  font.setPointSizeF(scale_.fontPoints);
+  const double text = QFontMetricsF(font).horizontalAdvance(labelText(mark)) + 2;
+  if (text < box.width()) box = QRectF(box.center().x() - text / 2, box.top(), text, box.height());
   // Clear of the inner edge of the widest marks, with a point to spare.
   const double clear = markRadius() - kMajorMarkWidth / 2 - 1;
   const QPointF inward(-std::cos(a), std::sin(a));
