@@ -213,6 +213,22 @@ TEST_F(EditorActionsTest, GroupsSayTheyRunUntilStoppedOrOver) {
   EXPECT_EQ(editor.groups()->runningGroup(), -1);
 }
 
+TEST_F(EditorActionsTest, TheDownloadButtonKeepsItsWidthWhileItCounts) {
+  addFrames(12, 50);
+  QWidget* button = editor.control(A::Download);
+  const auto width = [button] {
+    return std::max(button->sizeHint().width(), button->minimumWidth());
+  };
+  QList<int> widths;
+  QObject::connect(editor.groups(), &KoBoardGroups::frameSent, button,
+                   [&] { widths.append(width()); });
+  editor.buttonClick(A::Download);
+  ASSERT_TRUE(processUntil([this] { return tips().contains("download_success"); }));
+  ASSERT_EQ(widths.size(), 12);
+  EXPECT_EQ(QSet<int>(widths.begin(), widths.end()).size(), 1) << widths.first() << ".."
+                                                                << widths.last();
+}
+
 TEST_F(EditorActionsTest, StoringTrimsSaysWhetherTheBoardTookThem) {
   RecordingPrompter::instance().answers = {true, true};
   editor.buttonClick(A::StoreTrims);
