@@ -20,6 +20,7 @@
 #include "editor/save_reminder.h"
 #include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
+#include "model/limits.h"
 #include "model/notification_center.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
@@ -291,7 +292,7 @@ QWidget* KoVelmarViewController::buildTable() {
   fields->setSpacing(kGap);
   auto* timeCaption = new QLabel;
   captions_.append({timeCaption, QT_TRID_NOOP("action_time")});
-  texttime_ = new QLineEdit(QStringLiteral("1000"));
+  texttime_ = new QLineEdit(QString::number(limits::kFrameTime.start));
   texttime_->setValidator(
       new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,5}")), texttime_));
   texttime_->setFixedWidth(70);

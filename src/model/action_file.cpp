@@ -61,9 +61,9 @@ void readRecord(const QByteArray& image, qsizetype i, Frame* f) {
     const quint16 p = positions[j - 1];
     if (p == frame::kAbsentChannel) continue;
     if constexpr (std::is_same_v<Frame, KoVelmarPwmModel>) {
-      // As the edit rules store it: a field holds at most 1000; text, move and record
-      // keep the file's own value.
-      f->setId(j, p >= 1000 ? 1000 : p);
+      // As the edit rules store it: a field holds at most the top position; text, move and
+      // record keep the file's own value.
+      f->setId(j, limits::kPosition.clamp(p));
     }
     *t++ = u'#';
     *t++ = static_cast<char16_t>(u'0' + j);

@@ -9,6 +9,8 @@
 #include <QtMath>
 #include <algorithm>
 
+#include "model/limits.h"
+
 const char* const KoArmJoints::kSettingsKey = "armJoints";
 const char* const KoArmJoints::kNames[kJointCount] = {"base",  "shoulder",   "elbow",
                                                       "wrist", "wrist_roll", "gripper"};
@@ -63,12 +65,13 @@ std::array<double, KoArmJoints::kJointCount> armJointAngles(const KoArmJoints& t
   std::array<double, KoArmJoints::kJointCount> out{};
   for (int j = 0; j < KoArmJoints::kJointCount; ++j) {
     const KoArmJoint& joint = table.joints[j];
-    int position = 500;
+    int position = limits::kPosition.start;
     if (joint.channel >= 1 && joint.channel <= int(positions.size()) &&
         positions[joint.channel - 1]) {
-      position = std::clamp(*positions[joint.channel - 1], 0, 1000);
+      position = limits::kPosition.clamp(*positions[joint.channel - 1]);
     }
-    out[j] = joint.angleAt0 + (joint.angleAt1000 - joint.angleAt0) * position / 1000.0;
+    out[j] = joint.angleAt0 +
+             (joint.angleAt1000 - joint.angleAt0) * position / double(limits::kPosition.maximum);
   }
   return out;
 }
