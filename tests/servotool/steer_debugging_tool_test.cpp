@@ -91,17 +91,25 @@ TEST_F(ToolFixture, AParameterReplyAfterSeveralAnsweredIsNeitherShownNorEnablesS
   EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());
 }
 
+// A servo's parameters as its record holds them, readings left for the caller.
+KoServoInfo parameters(int id, int angleMin, int angleMax, int mvMin, int mvMax, int limit,
+                       bool led, int alarm) {
+  KoServoInfo info;
+  info.servoId = id;
+  info.angleMin = angleMin;
+  info.angleMax = angleMax;
+  info.voltageMin = mvMin;
+  info.voltageMax = mvMax;
+  info.temperatureLimit = limit;
+  info.ledOn = led;
+  info.setAlarmByte(alarm);
+  return info;
+}
+
 TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
   showTool();
   KoServoInfo& s = board.busServos().first().info;
-  s.servoId = 7;
-  s.angleMin = 1005;
-  s.angleMax = 100;
-  s.voltageMin = 4420;
-  s.voltageMax = 16000;
-  s.temperatureLimit = 70;
-  s.ledOn = false;
-  s.setAlarmByte(5);
+  s = parameters(7, 1005, 100, 4420, 16000, 70, false, 5);
   s.deviation = -128;
   s.currentPosition = 1001;
   s.currentTemperature = 40;
@@ -152,16 +160,7 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
 
 TEST_F(ToolFixture, SetWithTheDefaultsWritesTheServoAndRestsOneInterval) {
   showTool();
-  KoServoInfo odd;
-  odd.servoId = 9;
-  odd.angleMin = 5;
-  odd.angleMax = 6;
-  odd.voltageMin = 7000;
-  odd.voltageMax = 8000;
-  odd.temperatureLimit = 60;
-  odd.ledOn = false;
-  odd.setAlarmByte(0);
-  board.busServos().first().info = odd;
+  board.busServos().first().info = parameters(9, 5, 6, 7000, 8000, 60, false, 0);
   tool.setDelays(std::chrono::hours(1), std::chrono::milliseconds(0));
   click(tool.buttonDefault());
   click(tool.buttonSetting());
