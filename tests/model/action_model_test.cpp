@@ -45,7 +45,9 @@ TEST(FrameTimeEdit, StoresClampsOrRefuses) {
     VelmarFrame f = sliderFrame();
     const VelmarFrame edited = f->edited(QStringLiteral("time"), QString::fromUtf8(c.text));
     EXPECT_EQ(edited == nullptr, c.stored < 0);
-    if (edited) EXPECT_EQ(frame::le16(edited->bytes, 5), c.stored);
+    if (edited) {
+      EXPECT_EQ(frame::le16(edited->bytes, 5), c.stored);
+    }
     EXPECT_EQ(f->time, 1000);
     EXPECT_EQ(tipsAfterFlush(), QStringList{});
 
@@ -73,7 +75,9 @@ TEST(FrameChannelEdit, StoresClampsOrRefuses) {
     VelmarFrame f = sliderFrame();
     const VelmarFrame edited = f->edited(QStringLiteral("id3"), c.value);
     EXPECT_EQ(edited == nullptr, c.stored < 0);
-    if (edited) EXPECT_EQ(frame::le16(edited->bytes, 14), c.stored);
+    if (edited) {
+      EXPECT_EQ(frame::le16(edited->bytes, 14), c.stored);
+    }
     EXPECT_EQ(f->id(3), 500);
 
     f->setValue(c.value, QStringLiteral("id3"));
