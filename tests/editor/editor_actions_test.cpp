@@ -225,8 +225,8 @@ TEST_F(EditorActionsTest, TheDownloadButtonKeepsItsWidthWhileItCounts) {
   editor.buttonClick(A::Download);
   ASSERT_TRUE(processUntil([this] { return tips().contains("download_success"); }));
   ASSERT_EQ(widths.size(), 12);
-  EXPECT_EQ(QSet<int>(widths.begin(), widths.end()).size(), 1) << widths.first() << ".."
-                                                                << widths.last();
+  EXPECT_EQ(QSet<int>(widths.begin(), widths.end()).size(), 1)
+      << widths.first() << ".." << widths.last();
 }
 
 TEST_F(EditorActionsTest, StoringTrimsSaysWhetherTheBoardTookThem) {
