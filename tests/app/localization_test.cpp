@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -100,6 +101,24 @@ TEST(Localization, EveryTextOfEveryLanguageHasItsGlyphs) {
 TEST(Localization, AGlyphNoFontHasIsFound) {
   // A private-use character: no interface font draws it.
   EXPECT_EQ(KoFonts::missingGlyphs(QStringLiteral("ok \uE000 ok\n")), QStringLiteral("\uE000"));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Localization, QtsOwnDialogsSpeakTheChosenLanguage) {
+  // The file panels' own words come from the system's Qt translations, by script.
+  const auto lookIn = [](const char* code) {
+    KoLanguage::instance().setLanguage(QString::fromLatin1(code));
+    return QCoreApplication::translate("QFileDialog", "Look in:");
+  };
+  const QString hans = lookIn("zh-Hans");
+  const QString hant = lookIn("zh-Hant");
+  EXPECT_NE(hans, "Look in:");
+  EXPECT_NE(hant, "Look in:");
+  EXPECT_NE(hans, hant);
+  EXPECT_EQ(lookIn("en"), "Look in:");
 }
 
 }  // namespace
