@@ -114,6 +114,12 @@ TEST_F(VirtualBoardTest, BusServoParametersRoundTrip) {
   EXPECT_TRUE(board.busServos().first().motorMode);
   EXPECT_EQ(board.busServos().first().speed, -100);
 
+  board.setBusServoCount(2);  // two would talk over each other: no answer
+  link.setReplyTimeout(std::chrono::hours(1));
+  tell(protocol::readServoInfo());
+  processPending();
+  EXPECT_EQ(replies.size(), 1);
+
   board.busServos().clear();  // nobody on the bus: no answer
   link.setReplyTimeout(std::chrono::hours(1));
   tell(protocol::readServoInfo());

@@ -93,6 +93,7 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
   pose(0, KoFrameEditor::kDelete);
   EXPECT_EQ(firstChannels(), (QList<qint64>{100, 200, 300}));
   EXPECT_EQ(model()->selectIndex(), 1);
+  EXPECT_EQ(editor.labelActionstimeShow()->text(), "3s");  // the deleted second is gone
 
   model()->setSelectIndex(2);
   pose(0, KoFrameEditor::kDelete);  // the last: the new last is selected

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "model/action_text.h"
+#include "model/limits.h"
 #include "model/move_frame.h"
 
 using KoTools::ActionRecord;
@@ -77,6 +78,19 @@ TEST(ActionText, ImportStopsAtTheFirstBadValueWithItsLineAndField) {
     EXPECT_EQ(error.field, c.field);
     EXPECT_FALSE(error.message.isEmpty());
   }
+}
+
+// The file header counts frames in 16 bits: one row more would wrap its count to 0.
+TEST(ActionText, ACsvHoldsAsManyRowsAsAFileCountsAndNoMore) {
+  const QByteArray head = "time,ch1,ch2,ch3,ch4,ch5,ch6\n";
+  const QByteArray row = "100,1,2,3,4,5,6\n";
+  const QByteArray full = head + row.repeated(limits::kMaxFramesPerFile);
+  const auto records = KoTools::importActionText(full, ActionTextFormat::Csv, nullptr);
+  ASSERT_TRUE(records);
+  EXPECT_EQ(records->size(), limits::kMaxFramesPerFile);
+  ActionTextError error;
+  EXPECT_FALSE(KoTools::importActionText(full + row, ActionTextFormat::Csv, &error));
+  EXPECT_EQ(error.line, limits::kMaxFramesPerFile + 2);
 }
 
 }  // namespace

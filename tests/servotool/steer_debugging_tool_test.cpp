@@ -106,6 +106,22 @@ KoServoInfo parameters(int id, int angleMin, int angleMax, int mvMin, int mvMax,
   return info;
 }
 
+TEST_F(ToolFixture, AnAnswerToAReadIsDroppedWhenASecondServoTurnedUpMeanwhile) {
+  showTool();
+  board.dropRepliesTo(protocol::kReadServoInfo, 1);
+  click(tool.buttonRead());
+  board.setBusServoCount(2);
+  tool.connection();
+  ASSERT_TRUE(processUntil([&] { return tool.check() == KoSteerDebuggingTool::Check::Many; }));
+  const qsizetype tipsBefore = tips().size();
+  QByteArray late = QByteArray::fromHex("5555141c07");
+  late.append(protocol::kReportSize - late.size(), '\0');
+  board.sendReport(late);
+  processPending();
+  EXPECT_NE(panels().info().servoId, 7);
+  EXPECT_EQ(tips().size(), tipsBefore);
+}
+
 TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
   showTool();
   KoServoInfo& s = board.busServos().first().info;

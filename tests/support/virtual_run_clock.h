@@ -22,7 +22,7 @@ class VirtualClock : public KoRunClock {
     {
       std::lock_guard own(mutex_);
       sleeps_.append(int(at.count()));
-      if (at <= horizon_) now_ = std::max(now_, due);
+      if (at <= horizon_) now_ = std::max(now_, due + lateness_);
     }
     if (at > horizon()) {
       wake.wait(lock, cancelled);
@@ -42,10 +42,16 @@ class VirtualClock : public KoRunClock {
     std::lock_guard lock(mutex_);
     horizon_ = h;
   }
+  // Every wake-up comes this much after its due time, as a busy machine's would.
+  void setLateness(std::chrono::milliseconds late) {
+    std::lock_guard lock(mutex_);
+    lateness_ = late;
+  }
 
  private:
   std::mutex mutex_;
   Clock::time_point now_{};
   QList<int> sleeps_;
   std::chrono::milliseconds horizon_ = std::chrono::milliseconds::max();
+  std::chrono::milliseconds lateness_{0};
 };
