@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QFile>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTextLayout>
 #include <atomic>
 #include <condition_variable>
 #include <mutex>
@@ -324,6 +326,26 @@ TEST_F(EditorGuardTest, ASaveThatIsCancelledOrFailsKeepsTheListAndTheWindow) {
   EXPECT_EQ(panels.titles.last(), "open_panel_title");
   editor.buttonClick(A::Merge);
   EXPECT_EQ(panels.titles.last(), "integrate_panel_title");
+}
+
+TEST(SaveQuestion, KeepsTheFileNameOnOneLine) {
+  const QString name = QStringLiteral("3号wave-routine.rob");
+  const QString text = QStringLiteral("是否保存对 %1 的修改？").arg(KoEditorFiles::unbroken(name));
+  const QFont font = QApplication::font();
+  // Narrow enough that the name would be broken after its first few characters.
+  const qreal width = QFontMetricsF(font).horizontalAdvance(QStringLiteral("是否保存对 3号wa"));
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+  }
+  layout.endLayout();
+  const int first = int(text.indexOf(u'3'));
+  const int last = int(text.lastIndexOf(u'b'));
+  EXPECT_EQ(layout.lineForTextPosition(first).lineNumber(),
+            layout.lineForTextPosition(last).lineNumber());
+  QString shown = text;
+  EXPECT_TRUE(shown.remove(QChar(0x2060)).contains(name));
 }
 
 }  // namespace

@@ -209,6 +209,14 @@ class TeachTest : public LinkFixture {
   KoTeachRecorder recorder{link, &model, [this] { return sliders.views(); }};
 };
 
+TEST_F(TeachTest, TeachingWithEveryChannelHiddenDoesNotStart) {
+  for (ChannelView* v : sliders.views()) static_cast<FakeChannelView*>(v)->setHidden(true);
+  EXPECT_FALSE(recorder.start());
+  EXPECT_FALSE(recorder.isRecording());
+  EXPECT_EQ(tips(), QStringList{"read_no_channel"});
+  EXPECT_EQ(history.stack()->count(), 0);
+}
+
 TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   ASSERT_TRUE(recorder.start());  // the first reading is asked at once
   processPending();

@@ -134,4 +134,14 @@ TEST(SerialPortManager, PollAnnouncesArrivalsAndRemovals) {
   EXPECT_FALSE(port);
 }
 
+TEST(SerialPortManager, APathTypedByHandIsAddedOnlyWhenItExists) {
+  Pty pty;
+  ORSSerialPortManager manager([] { return QStringList{}; });
+  EXPECT_EQ(manager.addPortWithPath(QStringLiteral("/dev/no-such-port")), nullptr);
+  EXPECT_EQ(manager.addPortWithPath(QString()), nullptr);
+  ORSSerialPort* added = manager.addPortWithPath(pty.path);
+  ASSERT_NE(added, nullptr);
+  EXPECT_EQ(manager.addPortWithPath(pty.path), added);  // once
+}
+
 }  // namespace
