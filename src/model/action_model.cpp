@@ -75,7 +75,7 @@ namespace KoTools {
 std::optional<qint64> editedTime(const QVariant& value) {
   QString text = value.toString();
   text.remove(u',');
-  // The upper clamp comes before the whole-number test, so "40000x" is stored as 30000.
+  // The upper clamp comes before the whole-number test, so "40000x" is stored as the top.
   const qint64 v = integerValue(QStringView(text));
   if (v >= limits::kFrameTime.maximum) return limits::kFrameTime.maximum;
   if (isPureInt(text) && v >= 0) return limits::kFrameTime.clamp(v);

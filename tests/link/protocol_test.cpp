@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "model/limits.h"
+#include "servo_record.h"
 
 // Expected bytes are written from the frame tables (55 55 LEN CMD, 16-bit values low byte
 // first), not computed the way the builders compute them.
@@ -24,20 +25,6 @@ struct Built {
 
 void expectBytes(std::initializer_list<Built> cases) {
   for (const Built& c : cases) EXPECT_EQ(c.bytes.toHex(' '), c.expected.toHex(' ')) << c.name;
-}
-
-KoServoInfo record(int id, int angleMin, int angleMax, int mvMin, int mvMax, int limit, bool led,
-                   int alarm) {
-  KoServoInfo info;
-  info.servoId = id;
-  info.angleMin = angleMin;
-  info.angleMax = angleMax;
-  info.voltageMin = mvMin;
-  info.voltageMax = mvMax;
-  info.temperatureLimit = limit;
-  info.ledOn = led;
-  info.setAlarmByte(alarm);
-  return info;
 }
 
 TEST(ProtocolBuilders, MovesRunsAndTrimsAtTheEdgesOfTheirRanges) {
@@ -102,13 +89,14 @@ TEST(ProtocolBuilders, ServoParametersFromTheRecord) {
       {"as it leaves the factory", writeServoInfo(KoServoInfo{}),
        hex("55550e1b 01 0000 e803 9411 b036 55 00 07")},
       {"every lowest value, LED off, no alarm",
-       writeServoInfo(record(0, 0, 1, 4500, 4600, 50, false, 0)),
+       writeServoInfo(servoRecord(0, 0, 1, 4500, 4600, 50, false, 0)),
        hex("55550e1b 00 0000 0100 9411 f811 32 01 00")},
       {"every highest value, stall only",
-       writeServoInfo(record(253, 999, 1000, 13900, 14000, 100, true, KoServoInfo::kAlarmStall)),
+       writeServoInfo(
+           servoRecord(253, 999, 1000, 13900, 14000, 100, true, KoServoInfo::kAlarmStall)),
        hex("55550e1b fd e703 e803 4c36 b036 64 00 04")},
       {"over-voltage and over-temperature",
-       writeServoInfo(record(7, 100, 900, 5000, 12000, 70, true, 3)),
+       writeServoInfo(servoRecord(7, 100, 900, 5000, 12000, 70, true, 3)),
        hex("55550e1b 07 6400 8403 8813 e02e 46 00 03")},
   });
   // The readings are the servo's, never written.
@@ -224,13 +212,13 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
     int deviation, position, temperature, millivolts;
   } cases[] = {
       {"05 0000 e803 9411 b036 55 01 06 f6 ffff 28 3a1e",
-       record(5, 0, 1000, 4500, 14000, 85, false, 6), -10, 0, 40, 7738},
+       servoRecord(5, 0, 1000, 4500, 14000, 85, false, 6), -10, 0, 40, 7738},
       {"fd e703 0100 4c36 f811 64 00 00 9c e803 00 983a",
-       record(253, 999, 1, 13900, 4600, 100, true, 0), -100, 1000, 0, 15000},
-      {"01 ffff ffff ffff ffff 32 00 07 64 e903 7f 993a", record(1, 0, 0, 0, 0, 50, true, 7), 100,
-       1000, 127, 15000},
+       servoRecord(253, 999, 1, 13900, 4600, 100, true, 0), -100, 1000, 0, 15000},
+      {"01 ffff ffff ffff ffff 32 00 07 64 e903 7f 993a", servoRecord(1, 0, 0, 0, 0, 50, true, 7),
+       100, 1000, 127, 15000},
       {"01 0000 e803 9411 b036 55 00 fd 00 d007 20 ffff",
-       record(1, 0, 1000, 4500, 14000, 85, true, 5), 0, 1000, 32, 0},
+       servoRecord(1, 0, 1000, 4500, 14000, 85, true, 5), 0, 1000, 32, 0},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.fields);
@@ -251,7 +239,7 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
 
 // The virtual board answers with the same layout the link reads.
 TEST(ProtocolReplies, TheBoardSideOfTheRecordRoundTrips) {
-  KoServoInfo info = record(9, 20, 980, 6000, 8400, 75, false, 5);
+  KoServoInfo info = servoRecord(9, 20, 980, 6000, 8400, 75, false, 5);
   info.deviation = -33;
   info.currentPosition = 777;
   info.currentTemperature = 41;

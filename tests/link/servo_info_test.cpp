@@ -37,14 +37,6 @@ TEST(ServoInfo, LimitsCrossWithinOneStep) {
   EXPECT_TRUE(info.voltagesCross());
 }
 
-TEST(ServoInfo, ReadingsAreShownInTheirUnits) {
-  EXPECT_EQ(KoServoInfo::voltageReadingText(7400), "7.4V");
-  EXPECT_EQ(KoServoInfo::voltsText(14000), "14.0");
-  EXPECT_EQ(KoServoInfo::temperatureReadingText(40), "40℃");
-  EXPECT_EQ(KoServoInfo::kVoltageMin.minimum, 4.5);
-  EXPECT_EQ(KoServoInfo::kVoltageMax.step, 0.1);
-}
-
 TEST(ServoInfo, ALimitMovedPastItsPartnerStaysWhereTheWireCanCarryIt) {
   KoServoInfo info;
   info.voltageMin = 5000;

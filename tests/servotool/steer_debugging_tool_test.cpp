@@ -3,6 +3,7 @@
 #include <QSettings>
 
 #include "model/language.h"
+#include "servo_record.h"
 #include "servotool/servo_test_panel.h"
 #include "servotool/strip_chart.h"
 #include "tool_fixture.h"
@@ -91,21 +92,6 @@ TEST_F(ToolFixture, AParameterReplyAfterSeveralAnsweredIsNeitherShownNorEnablesS
   EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());
 }
 
-// A servo's parameters as its record holds them, readings left for the caller.
-KoServoInfo parameters(int id, int angleMin, int angleMax, int mvMin, int mvMax, int limit,
-                       bool led, int alarm) {
-  KoServoInfo info;
-  info.servoId = id;
-  info.angleMin = angleMin;
-  info.angleMax = angleMax;
-  info.voltageMin = mvMin;
-  info.voltageMax = mvMax;
-  info.temperatureLimit = limit;
-  info.ledOn = led;
-  info.setAlarmByte(alarm);
-  return info;
-}
-
 TEST_F(ToolFixture, AnAnswerToAReadIsDroppedWhenASecondServoTurnedUpMeanwhile) {
   showTool();
   board.dropRepliesTo(protocol::kReadServoInfo, 1);
@@ -125,7 +111,7 @@ TEST_F(ToolFixture, AnAnswerToAReadIsDroppedWhenASecondServoTurnedUpMeanwhile) {
 TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
   showTool();
   KoServoInfo& s = board.busServos().first().info;
-  s = parameters(7, 1005, 100, 4420, 16000, 70, false, 5);
+  s = servoRecord(7, 1005, 100, 4420, 16000, 70, false, 5);
   s.deviation = -128;
   s.currentPosition = 1001;
   s.currentTemperature = 40;
@@ -176,7 +162,7 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGauge) {
 
 TEST_F(ToolFixture, SetWithTheDefaultsWritesTheServoAndRestsOneInterval) {
   showTool();
-  board.busServos().first().info = parameters(9, 5, 6, 7000, 8000, 60, false, 0);
+  board.busServos().first().info = servoRecord(9, 5, 6, 7000, 8000, 60, false, 0);
   tool.setDelays(std::chrono::hours(1), std::chrono::milliseconds(0));
   click(tool.buttonDefault());
   click(tool.buttonSetting());

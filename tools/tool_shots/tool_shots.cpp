@@ -7,10 +7,8 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <thread>
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
@@ -22,32 +20,14 @@
 #include "servotool/live_status.h"
 #include "servotool/mass_download_panel.h"
 #include "servotool/steer_debugging_tool.h"
+#include "silent_prompter.h"
+#include "wait.h"
 
 namespace {
-
-// Tips and questions are answered at once and not shown: the pictures are of the tool.
-class SilentPrompter final : public Prompter {
- public:
-  void showTip(const QString&) override {}
-  bool confirm(const QString&) override { return false; }
-};
 
 int fail(const char* why) {
   fprintf(stderr, "vorn_tool_shots: %s\n", why);
   return 1;
-}
-
-void processPending() {
-  for (int i = 0; i < 5; ++i) QCoreApplication::processEvents(QEventLoop::AllEvents);
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-void processUntil(const std::function<bool()>& done) {
-  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-  while (!done() && std::chrono::steady_clock::now() < deadline) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents);
-    std::this_thread::yield();
-  }
 }
 
 void save(QWidget* window, const QString& out, const QString& name) {
