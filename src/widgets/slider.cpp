@@ -66,7 +66,7 @@ void KoSlider::setStep(double step) {
 }
 
 void KoSlider::regrid(double before) {
-  // The small allowance keeps (13.9 - 4.5) / 0.1 = 93.99999 at 94 steps.
+  // The small allowance keeps (1.0 - 0.3) / 0.1 = 6.9999999 at 7 steps.
   steps_ = static_cast<qint64>(std::floor((maximum_ - minimum_) / step_ + 1e-7));
   position_ = positionFor(before);
   update();
