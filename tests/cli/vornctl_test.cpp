@@ -184,7 +184,10 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       // is erased unasked.
       {{"servo", "read", "--sim-servos", "0"}, 8, "0 bus servos answer; reading", {"55 55 09 15"}},
       {{"servo", "read", "--sim-servos", "2"}, 8, "2 bus servos answer; reading", {"55 55 09 15"}},
-      {{"servo", "write", "--sim-servos=0"}, 8, "0 bus servos answer; writing", {"55 55 09 15"}},
+      {{"servo", "write", "--led", "on", "--sim-servos=0"},
+       8,
+       "0 bus servos answer; writing",
+       {"55 55 09 15"}},
       {{"servo", "write", "--id", "2", "--sim-servos", "2"},
        8,
        "2 bus servos answer; writing needs exactly one",
