@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -35,17 +36,6 @@
 namespace {
 
 QStringList& tips() { return RecordingPrompter::instance().tips; }
-
-// Counts "KoChangeLanguageNotification".
-struct LanguageSpy {
-  LanguageSpy() {
-    c = QObject::connect(&KoNotificationCenter::defaultCenter(),
-                         &KoNotificationCenter::changeLanguage, [this](QObject*) { ++posts; });
-  }
-  ~LanguageSpy() { QObject::disconnect(c); }
-  int posts = 0;
-  QMetaObject::Connection c;
-};
 
 // The USB side, with a board that comes, goes or may not be opened when the test says so.
 class UsbBoard : public HidTransport {
@@ -116,12 +106,12 @@ TEST(Language, FirstStartIsEnglishAndAnUnknownLanguageFallsBackToIt) {
 }
 
 TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
-  LanguageSpy spy;
+  QSignalSpy posts(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage);
   const QString english = delegate.tabView()->tabText(1);
   EXPECT_EQ(delegate.viewTop()->labelTitle()->text(),
             "Vorn (V" + QApplication::applicationVersion() + ")");
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
-  EXPECT_EQ(spy.posts, 1);
+  EXPECT_EQ(posts.size(), 1);
   QSettings settings;
   EXPECT_EQ(settings.value("language").toString(), "繁體");
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
@@ -131,7 +121,7 @@ TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
             "Vorn（V" + QApplication::applicationVersion() + "）");
 
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
-  EXPECT_EQ(spy.posts, 1);  // already chosen
+  EXPECT_EQ(posts.size(), 1);  // already chosen
 
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
   EXPECT_EQ(delegate.tabView()->tabText(1), english);
