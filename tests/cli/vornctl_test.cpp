@@ -359,12 +359,14 @@ TEST_F(Vornctl, OnATerminalEraseGoesAheadOnlyOnYesAndNothingElseAsks) {
     EXPECT_EQ(r.out.contains(QLatin1String("> 55 55 03 08 05")), c.erased) << r.out.toStdString();
     EXPECT_EQ(r.out.contains(QLatin1String("nothing erased")), !c.erased);
   }
-  // The servo count decides whether a bus servo is written; no question is asked.
-  for (const int servos : {1, 2}) {
-    const Outcome r = onTerminal(
-        simulated({"servo", "write", "--led", "off", "--sim-servos", QString::number(servos)}));
-    EXPECT_EQ(r.code, servos == 1 ? 0 : 8) << r.out.toStdString();
-    EXPECT_FALSE(r.out.contains(QLatin1String("[y/N]"))) << r.out.toStdString();
+  // The servo count decides whether a bus servo is read or written; no question is asked.
+  for (const QStringList& command : {QStringList{"read"}, QStringList{"write", "--led", "off"}}) {
+    for (const int servos : {1, 2}) {
+      const Outcome r = onTerminal(
+          simulated(QStringList{"servo"} << command << "--sim-servos" << QString::number(servos)));
+      EXPECT_EQ(r.code, servos == 1 ? 0 : 8) << r.out.toStdString();
+      EXPECT_FALSE(r.out.contains(QLatin1String("[y/N]"))) << r.out.toStdString();
+    }
   }
 }
 
