@@ -23,7 +23,6 @@
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
-#include "board/virtual_board.h"
 #include "editor/online_control.h"
 #include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
