@@ -110,70 +110,60 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
     QStringList args;  // on the virtual board with --trace, unless they place --simulate
     int code;
     QString says;         // on standard output for a result, on standard error for a failure
-    QStringList sends{};  // the frames sent, each as its leading bytes
+    QStringList sends{};  // the frames sent, each as its leading bytes after the 55 55 header
   };
   const QList<Case> cases = {
-      {{"run", "3"}, 0, "group 3 started", {"55 55 05 06 03 01 00"}},
-      {{"stop"}, 0, "stopped", {"55 55 02 07"}},
-      {{"erase", "5", "--yes"}, 0, "action group 5 erased", {"55 55 03 08 05"}},
-      {{"erase", "all", "-y"}, 0, "every action group erased", {"55 55 03 08 FF"}},
-      {{"move", "2", "300", "--time", "500"},
-       0,
-       "servo 2 to 300",
-       {"55 55 08 03 01 F4 01 02 2C 01"}},
-      {{"reset"}, 0, "servos 1 to 40", {"55 55 7D 03 28 E8 03 01 F4 01 02 F4 01"}},
-      {{"unload", "1", "3"}, 0, "unloaded 1 3", {"55 55 05 14 02 01 03 00 00"}},
-      {{"trims", "adjust", "3", "-10"}, 0, "servo 3 trim -10", {"55 55 04 18 03 F6"}},
-      {{"trims", "store"}, 0, "trims stored for 1 2 3", {"55 55 09 16 06 01 02 03 04 05 06 00"}},
-      {{"servo", "motor", "1", "-100"}, 0, "motor speed -100", {"55 55 06 1A 01 01 9C FF"}},
-      {{"servo", "mode", "4", "servo"}, 0, "servo 4 in servo mode", {"55 55 06 1A 04 00 00 00"}},
-      {{"servo", "check"}, 0, "bus servos answering: 1", {"55 55 09 15 06 01 02 03 04 05 06"}},
+      {{"run", "3"}, 0, "group 3 started", {"05 06 03 01 00"}},
+      {{"stop"}, 0, "stopped", {"02 07"}},
+      {{"erase", "5", "--yes"}, 0, "action group 5 erased", {"03 08 05"}},
+      {{"erase", "all", "-y"}, 0, "every action group erased", {"03 08 FF"}},
+      {{"move", "2", "300", "--time", "500"}, 0, "servo 2 to 300", {"08 03 01 F4 01 02 2C 01"}},
+      {{"reset"}, 0, "servos 1 to 40", {"7D 03 28 E8 03 01 F4 01 02 F4 01"}},
+      {{"unload", "1", "3"}, 0, "unloaded 1 3", {"05 14 02 01 03 00 00"}},
+      {{"trims", "adjust", "3", "-10"}, 0, "servo 3 trim -10", {"04 18 03 F6"}},
+      {{"trims", "store"}, 0, "trims stored for 1 2 3", {"09 16 06 01 02 03 04 05 06 00"}},
+      {{"servo", "motor", "1", "-100"}, 0, "motor speed -100", {"06 1A 01 01 9C FF"}},
+      {{"servo", "mode", "4", "servo"}, 0, "servo 4 in servo mode", {"06 1A 04 00 00 00"}},
+      {{"servo", "check"}, 0, "bus servos answering: 1", {"09 15 06 01 02 03 04 05 06"}},
       // Only the given fields change: the rest go back as the servo reported them.
       {{"servo", "write", "--led", "off", "--stall-alarm", "off", "--max-angle", "900",
         "--sim-servos", "1"},
        0,
        "max-angle                900",
-       {"55 55 09 15 06", "55 55 02 1C", "55 55 0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"}},
+       {"09 15 06", "02 1C", "0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"}},
 
       // Board options go before or after the command.
-      {{"--simulate", "--trace", "run", "3"}, 0, "group 3 started", {"55 55 05 06 03"}},
-      {{"--simulate", "run", "3", "--trace"}, 0, "group 3 started", {"55 55 05 06 03"}},
+      {{"--simulate", "--trace", "run", "3"}, 0, "group 3 started", {"05 06 03"}},
+      {{"--simulate", "run", "3", "--trace"}, 0, "group 3 started", {"05 06 03"}},
       {{"--timeout", "300", "--simulate", "--trace", "trims", "read", "2"},
        0,
        "2 0",
-       {"55 55 04 17 01 02"}},
-      {{"--sim-servos=2", "--simulate", "--trace", "servo", "check"},
-       0,
-       "answering: 2",
-       {"55 55 09 15"}},
+       {"04 17 01 02"}},
+      {{"--sim-servos=2", "--simulate", "--trace", "servo", "check"}, 0, "answering: 2", {"09 15"}},
       {{"--trace", "list", "--simulate"}, 0, "virtual board"},
 
       // Failures of the board or of the user's files.
       {{"download", "4", wave, "--sim-fault", "drop-ack:4", "--timeout", "300"},
        6,
        "did not acknowledge step 4 of group 4 within 300 ms",
-       {"55 55 06 05 01 04", "55 55 06 05 02 04", "55 55 06 05 03 04", "55 55 1B 05 04 04"}},
+       {"06 05 01 04", "06 05 02 04", "06 05 03 04", "1B 05 04 04"}},
       {{"download", "4", wave, "--sim-fault", "unplug-after:4", "--timeout", "5000"},
        7,
        "board was lost while downloading group 4",
-       {"55 55 06 05 01 04", "55 55 06 05 02 04", "55 55 06 05 03 04", "55 55 1B 05 04 04",
-        "55 55 15 05 04 04"}},
+       {"06 05 01 04", "06 05 02 04", "06 05 03 04", "1B 05 04 04", "15 05 04 04"}},
       {{"servo", "read", "--sim-fault", "no-reply:28", "--timeout", "100"},
        6,
        "did not answer within 100 ms",
-       {"55 55 09 15", "55 55 02 1C"}},
+       {"09 15", "02 1C"}},
       // pull-after:N pulls the board out after N frames; the host hears of it only afterwards,
       // so the next write fails first, as on USB: the board is lost, not failed.
-      {{"run", "3", "--sim-fault", "pull-after:0"}, 7, "lost while sending", {"55 55 05 06 03"}},
-      {{"move", "1", "300", "--sim-fault", "pull-after:0"},
-       7,
-       "lost while sending",
-       {"55 55 08 03"}},
+      {{"run", "3", "--sim-fault", "pull-after:0"}, 7, "lost while sending", {"05 06 03"}},
+      {{"move", "1", "300", "--sim-fault", "pull-after:0"}, 7, "lost while sending", {"08 03"}},
       {{"servo", "write", "--led", "off", "--sim-fault", "pull-after:2"},
        7,
        "board was lost while sending",
-       {"55 55 09 15", "55 55 02 1C", "55 55 0E 1B"}},
-      {{"read-positions", "1", "9"}, 1, "no answer from servo 9", {"55 55 05 15 02 01 09"}},
+       {"09 15", "02 1C", "0E 1B"}},
+      {{"read-positions", "1", "9"}, 1, "no answer from servo 9", {"05 15 02 01 09"}},
       {{"download", "4", damaged}, 9, "damaged"},
       {{"download-many", damaged}, 9, "damaged"},
       {{"download-many", wave}, 9, "must begin with a group number"},
@@ -181,23 +171,20 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
 
       // Refused: a bus servo is read or written only when exactly one answers, and nothing
       // is erased unasked.
-      {{"servo", "read", "--sim-servos", "0"}, 8, "0 bus servos answer; reading", {"55 55 09 15"}},
-      {{"servo", "read", "--sim-servos", "2"}, 8, "2 bus servos answer; reading", {"55 55 09 15"}},
-      {{"servo", "write", "--led", "on", "--sim-servos=0"},
-       8,
-       "0 bus servos answer; writing",
-       {"55 55 09 15"}},
-      {{"servo", "write", "--id", "2", "--sim-servos", "2"},
+      {{"servo", "read", "--sim-servos", "0"}, 8, "0 bus servos answer; reading", {"09 15"}},
+      {{"servo", "read", "--sim-servos", "2"}, 8, "2 bus servos answer; reading", {"09 15"}},
+      {{"servo", "write", "--led", "on", "--sim-servos=0"}, 8, "0 bus servos answer;", {"09 15"}},
+      {{"servo", "write", "--id", "2", "--sim-servos=2"},
        8,
        "2 bus servos answer; writing needs exactly one",
-       {"55 55 09 15"}},
+       {"09 15"}},
       {{"erase", "3"}, 8, "standard input is not a terminal"},
 
       // Arguments refused before anything is sent.
       {{"servo", "write", "--sim-servos", "1", "--min-angle", "900", "--max-angle", "800"},
        2,
        "lower angle limit (900) must be below",
-       {"55 55 09 15", "55 55 02 1C"}},
+       {"09 15", "02 1C"}},
       {{"bogus"}, 2, "\"bogus\" is not a command; the commands are: list, download,"},
       {{"servo", "bogus"}, 2, "\"bogus\" is not a command; the commands are: check, read, write"},
       {{"servo"}, 2, "a command is needed: check, read, write"},
@@ -228,7 +215,8 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
     const QStringList sent = r.sent();
     ASSERT_EQ(sent.size(), c.sends.size()) << r.err.toStdString();
     for (qsizetype i = 0; i < sent.size(); ++i) {
-      EXPECT_TRUE(sent[i].startsWith(c.sends[i])) << sent[i].toStdString();
+      EXPECT_TRUE(sent[i].startsWith(QStringLiteral("55 55 ") + c.sends[i]))
+          << sent[i].toStdString();
     }
   }
 }
