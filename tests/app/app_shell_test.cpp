@@ -11,6 +11,7 @@
 #include <QResizeEvent>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -22,7 +23,6 @@
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
-#include "board/virtual_board.h"
 #include "editor/online_control.h"
 #include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
@@ -35,17 +35,6 @@
 namespace {
 
 QStringList& tips() { return RecordingPrompter::instance().tips; }
-
-// Counts "KoChangeLanguageNotification".
-struct LanguageSpy {
-  LanguageSpy() {
-    c = QObject::connect(&KoNotificationCenter::defaultCenter(),
-                         &KoNotificationCenter::changeLanguage, [this](QObject*) { ++posts; });
-  }
-  ~LanguageSpy() { QObject::disconnect(c); }
-  int posts = 0;
-  QMetaObject::Connection c;
-};
 
 // The USB side, with a board that comes, goes or may not be opened when the test says so.
 class UsbBoard : public HidTransport {
@@ -77,7 +66,11 @@ class AppShellTest : public ::testing::Test {
     const QPointF centre = delegate.viewTop()->paths().at(i).boundingRect().center();
     QTest::mouseClick(delegate.viewTop(), Qt::LeftButton, {}, centre.toPoint());
   }
-
+  // The page shown, which the bar's tabs must agree with.
+  int tab() {
+    EXPECT_EQ(delegate.viewTop()->index(), delegate.tabView()->currentIndex());
+    return delegate.tabView()->currentIndex();
+  }
   usbHid link;
   QPointer<UsbBoard> usb;
   AppDelegate delegate{link, [this] {
@@ -95,16 +88,15 @@ TEST(TestSettings, EachTestProcessWritesItsOwnFolder) {
   EXPECT_FALSE(file.contains(QStringLiteral("/.qttest/"))) << file.toStdString();
 }
 
-TEST(Language, FirstStartIsEnglish) {
+TEST(Language, FirstStartIsEnglishAndAnUnknownLanguageFallsBackToIt) {
   QSettings().clear();
   KoLanguage::instance().load();
   QSettings settings;
   EXPECT_EQ(settings.value("language").toString(), "English");
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
   EXPECT_EQ(qtTrId("servo_adjust"), "Bus Servo Tool");
-}
 
-TEST(Language, UnknownLanguageFallsBackToEnglishAndUnknownTextToItsKey) {
+  // An unknown text reads as its key.
   QSettings().setValue("language", "Klingon");
   KoLanguage::instance().setLanguage("tlh");
   EXPECT_EQ(qtTrId("servo_adjust"), "Bus Servo Tool");
@@ -113,12 +105,12 @@ TEST(Language, UnknownLanguageFallsBackToEnglishAndUnknownTextToItsKey) {
 }
 
 TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
-  LanguageSpy spy;
+  QSignalSpy posts(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage);
   const QString english = delegate.tabView()->tabText(1);
   EXPECT_EQ(delegate.viewTop()->labelTitle()->text(),
             "Vorn (V" + QApplication::applicationVersion() + ")");
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
-  EXPECT_EQ(spy.posts, 1);
+  EXPECT_EQ(posts.size(), 1);
   QSettings settings;
   EXPECT_EQ(settings.value("language").toString(), "繁體");
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
@@ -128,44 +120,13 @@ TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
             "Vorn（V" + QApplication::applicationVersion() + "）");
 
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
-  EXPECT_EQ(spy.posts, 1);  // already chosen
+  EXPECT_EQ(posts.size(), 1);  // already chosen
 
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
   EXPECT_EQ(delegate.tabView()->tabText(1), english);
 }
 
-TEST_F(AppShellTest, TabSwitchRules) {
-  clickTab(1);
-  EXPECT_EQ(delegate.tabView()->currentIndex(), 1);
-  EXPECT_EQ(delegate.viewTop()->index(), 1);
-
-  link.setDownload(true);
-  clickTab(0);
-  clickTab(1);  // the selected one: nothing, not even a tip
-  EXPECT_EQ(tips(), QStringList{qtTrId("progress")});
-  EXPECT_EQ(delegate.tabView()->currentIndex(), 1);
-  link.setDownload(false);
-
-  tips().clear();
-  link.setSerial(true);
-  clickTab(1);
-  clickTab(0);
-  EXPECT_EQ(tips(), QStringList(2, qtTrId("operation_fail")));
-  EXPECT_EQ(delegate.tabView()->currentIndex(), 1);
-  link.setSerial(false);
-
-  QStringList order;
-  delegate.setMotorModeReset([&] {
-    order << QStringLiteral("reset at %1").arg(delegate.tabView()->currentIndex());
-    link.setMotorMode(false);
-  });
-  link.setMotorMode(true);
-  clickTab(0);
-  EXPECT_EQ(order, QStringList{"reset at 1"});
-  EXPECT_EQ(delegate.tabView()->currentIndex(), 0);
-}
-
-TEST_F(AppShellTest, TheWindowFitsTheScreenAndItsContentFitsTheSmallestWindow) {
+TEST_F(AppShellTest, TheWindowFitsTheScreenAndEachPageFitsTheSmallestAndNamesItsControls) {
   // The offscreen screen is 800 x 600: the fixed 1260 x 800 does not fit, so the window
   // takes the screen and stays resizable.
   KoWindow* window = delegate.window();
@@ -186,18 +147,30 @@ TEST_F(AppShellTest, TheWindowFitsTheScreenAndItsContentFitsTheSmallestWindow) {
   for (const QString& language : KoLanguage::languages()) {
     emit delegate.viewTop()->boxLanguage()->textActivated(language);
     for (int i = 0; i < tabs->count(); ++i) {
-      QWidget* page = tabs->widget(i);
+      tabs->setCurrentIndex(i);
+      QWidget* page = tabs->currentWidget();
+      SCOPED_TRACE(language.toStdString() + " on " + page->metaObject()->className());
       // A page may scroll on a screen smaller than the smallest window, not at that size.
       const auto* scroll = qobject_cast<QScrollArea*>(
           page->layout() ? page->layout()->itemAt(0)->widget() : nullptr);
       QWidget* content = scroll ? scroll->widget() : page;
       const QSize wanted = content->minimumSizeHint().expandedTo(content->minimumSize());
       EXPECT_TRUE(wanted.width() <= room.width() && wanted.height() <= room.height())
-          << page->metaObject()->className() << " in " << language.toStdString() << " needs "
-          << wanted.width() << " x " << wanted.height() << ", the smallest window leaves "
-          << room.width() << " x " << room.height();
+          << "needs " << wanted.width() << " x " << wanted.height()
+          << ", the smallest window leaves " << room.width() << " x " << room.height();
+      int named = 0;
+      for (QWidget* w : window->findChildren<QWidget*>()) {
+        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window)) continue;
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
+        ASSERT_TRUE(a);
+        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
+            << w->metaObject()->className() << " " << w->parentWidget()->metaObject()->className();
+        ++named;
+      }
+      EXPECT_GE(named, 6);  // tabs, language, badge and the three window buttons
     }
   }
+  tabs->setCurrentIndex(0);
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
 
   // The title, as wide as real fonts draw it in Chinese, stays clear of the badge.
@@ -234,43 +207,63 @@ TEST_F(AppShellTest, TheWindowButtonsAndTheirKeys) {
   }
 }
 
-TEST_F(AppShellTest, TabKeysFollowTheClickRules) {
+TEST_F(AppShellTest, TabsSwitchByClickOrKeyUnlessTheSerialPortOrADownloadIsBusy) {
   delegate.window()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
-  const struct {
-    Qt::Key key;
-    Qt::KeyboardModifiers modifiers;
-    int tab;
-  } keys[] = {
-      {Qt::Key_Tab, Qt::ControlModifier, 1},
-      {Qt::Key_Tab, Qt::ControlModifier, 0},
-      {Qt::Key_PageDown, Qt::ControlModifier, 1},
-      {Qt::Key_PageUp, Qt::ControlModifier, 0},
-      {Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier, 1},
-      {Qt::Key_1, Qt::ControlModifier, 0},
-      {Qt::Key_2, Qt::ControlModifier, 1},
-  };
-  for (const auto& k : keys) {
-    QTest::keyClick(delegate.window(), k.key, k.modifiers);
-    EXPECT_EQ(delegate.viewTop()->index(), k.tab) << k.key;
+  const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
+  const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> keys[] = {
+      {Qt::Key_Tab, ctrl, 1},
+      {Qt::Key_Tab, ctrl, 0},
+      {Qt::Key_PageDown, ctrl, 1},
+      {Qt::Key_PageUp, ctrl, 0},
+      {Qt::Key_Backtab, ctrl | Qt::ShiftModifier, 1},
+      {Qt::Key_1, ctrl, 0},
+      {Qt::Key_2, ctrl, 1}};
+  for (const auto& [key, modifiers, shown] : keys) {
+    QTest::keyClick(delegate.window(), key, modifiers);
+    EXPECT_EQ(tab(), shown) << key;
   }
+  delegate.viewTop()->setFocus(Qt::TabFocusReason);
+  QTest::keyClick(delegate.viewTop(), Qt::Key_Left);
+  EXPECT_EQ(tab(), 0);
+  clickTab(1);
+  EXPECT_EQ(tab(), 1);
   EXPECT_TRUE(tips().isEmpty());
 
   link.setDownload(true);
-  QTest::keyClick(delegate.window(), Qt::Key_1, Qt::ControlModifier);
-  EXPECT_EQ(tips(), QStringList{qtTrId("progress")});
-  EXPECT_EQ(delegate.tabView()->currentIndex(), 1);
+  clickTab(0);
+  clickTab(1);  // the tab shown: nothing, not even a tip
+  QTest::keyClick(delegate.window(), Qt::Key_1, ctrl);
+  EXPECT_EQ(tips(), QStringList(2, qtTrId("progress")));
+  EXPECT_EQ(tab(), 1);
   link.setDownload(false);
+  tips().clear();
+  link.setSerial(true);  // says so on the tab shown too
+  clickTab(1);
+  QTest::keyClick(delegate.window(), Qt::Key_1, ctrl);
+  EXPECT_EQ(tips(), QStringList(2, qtTrId("operation_fail")));
+  EXPECT_EQ(tab(), 1);
+  link.setSerial(false);
 
-  delegate.viewTop()->setFocus(Qt::TabFocusReason);
-  QTest::keyClick(delegate.viewTop(), Qt::Key_Left);
-  EXPECT_EQ(delegate.tabView()->currentIndex(), 0);
+  // A servo turning in motor mode is stopped before the tool's page goes.
+  QStringList order;
+  delegate.setMotorModeReset([&] {
+    order << QStringLiteral("reset at %1").arg(delegate.tabView()->currentIndex());
+    link.setMotorMode(false);
+  });
+  link.setMotorMode(true);
+  clickTab(0);
+  EXPECT_EQ(order, QStringList{"reset at 1"});
+  EXPECT_EQ(tab(), 0);
 }
 
-TEST_F(AppShellTest, TheBadgeSaysWhichBoardIsThere) {
+TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhichIsThere) {
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
   QToolButton* badge = delegate.viewTop()->linkBadge();
   EXPECT_EQ(badge->text(), qtTrId("link_virtual"));
   badge->click();
+  EXPECT_FALSE(delegate.usesVirtualBoard());
+  EXPECT_FALSE(link.connection());
   ASSERT_TRUE(usb);
   const std::pair<std::function<void()>, QString> steps[] = {
       {[] {}, qtTrId("link_usb_none")},
@@ -282,49 +275,15 @@ TEST_F(AppShellTest, TheBadgeSaysWhichBoardIsThere) {
     step();
     EXPECT_EQ(badge->text(), text);
   }
-}
 
-TEST_F(AppShellTest, EveryControlHasANameInTheChosenLanguage) {
-  QTabWidget* tabs = delegate.tabView();
-  for (const QString& language : KoLanguage::languages()) {
-    emit delegate.viewTop()->boxLanguage()->textActivated(language);
-    for (int page = 0; page < tabs->count(); ++page) {
-      tabs->setCurrentIndex(page);
-      SCOPED_TRACE(language.toStdString() + " on " +
-                   tabs->currentWidget()->metaObject()->className());
-      int named = 0;
-      for (QWidget* w : delegate.window()->findChildren<QWidget*>()) {
-        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(delegate.window())) continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        ASSERT_TRUE(a);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
-            << w->metaObject()->className() << " " << w->parentWidget()->metaObject()->className();
-        ++named;
-      }
-      EXPECT_GE(named, 6);  // tabs, language, badge and the three window buttons
-    }
-  }
-  tabs->setCurrentIndex(0);
-  emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
-}
-
-TEST_F(AppShellTest, SwitchingBetweenTheVirtualAndTheUsbBoard) {
-  EXPECT_TRUE(delegate.usesVirtualBoard());
-  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
-  const QString virtualText = delegate.viewTop()->linkBadge()->text();
-
-  delegate.viewTop()->linkBadge()->click();
-  EXPECT_FALSE(delegate.usesVirtualBoard());
-  EXPECT_FALSE(link.connection());
-  EXPECT_NE(delegate.viewTop()->linkBadge()->text(), virtualText);
-
+  tips().clear();
   link.setDownload(true);
-  delegate.viewTop()->linkBadge()->click();
+  badge->click();
   EXPECT_FALSE(delegate.usesVirtualBoard());
   EXPECT_EQ(tips(), QStringList{qtTrId("progress")});
   link.setDownload(false);
-
-  delegate.viewTop()->linkBadge()->click();
+  badge->click();
+  EXPECT_TRUE(delegate.usesVirtualBoard());
   EXPECT_TRUE(processUntil([&] { return link.connection(); }));
 }
 

@@ -35,70 +35,49 @@ TEST(WindowPlacement, FitsTheAvailableAreaAndIsFixedOnlyWhereTheFixedSizeFits) {
   }
 }
 
-class KoWindowTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    window.place({QRect(100, 100, 1000, 700), QSize(600, 400), QSize(2000, 2000)});
-    window.show();
-  }
-
-  void press(QPoint at) { QTest::mousePress(&window, Qt::LeftButton, {}, at); }
-  void moveTo(QPoint at) {
-    QMouseEvent move(QEvent::MouseMove, at, window.mapToGlobal(at), Qt::NoButton, Qt::LeftButton,
+TEST(KoWindow, EdgesResizeWhileTheSizeMayChangeAndADragElsewhereMovesIt) {
+  KoWindow window{nullptr, false};
+  window.place({QRect(100, 100, 1000, 700), QSize(600, 400), QSize(2000, 2000)});
+  window.show();
+  // Presses at `from`, moves to `to` and lets go; tells whether the window was moving.
+  auto drag = [&](QPoint from, QPoint to) {
+    QTest::mousePress(&window, Qt::LeftButton, {}, from);
+    QMouseEvent move(QEvent::MouseMove, to, window.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
                      {});
     QCoreApplication::sendEvent(&window, &move);
-  }
-
-  KoWindow window{nullptr, false};
-};
-
-TEST_F(KoWindowTest, EveryEdgeAndCornerResizesWhileTheSizeMayChange) {
+    const bool moving = window.moving();
+    QTest::mouseRelease(&window, Qt::LeftButton, {}, to);
+    EXPECT_FALSE(window.moving());
+    return moving;
+  };
   const int w = window.width() - 1;
   const int h = window.height() - 1;
-  const struct {
-    QPoint at;
-    Qt::Edges edges;
-  } cases[] = {
-      {{0, 300}, Qt::LeftEdge},
-      {{w, 300}, Qt::RightEdge},
-      {{500, 0}, Qt::TopEdge},
-      {{500, h}, Qt::BottomEdge},
-      {{0, 0}, Qt::LeftEdge | Qt::TopEdge},
-      {{w, h}, Qt::RightEdge | Qt::BottomEdge},
-      {{500, 300}, {}},
-      {{KoWindow::kEdge, 300}, {}},
-  };
-  for (const auto& c : cases)
-    EXPECT_EQ(window.edgesAt(c.at), c.edges) << c.at.x() << "," << c.at.y();
+  const std::pair<QPoint, Qt::Edges> edges[] = {{{0, 300}, Qt::LeftEdge},
+                                                {{w, 300}, Qt::RightEdge},
+                                                {{500, 0}, Qt::TopEdge},
+                                                {{500, h}, Qt::BottomEdge},
+                                                {{0, 0}, Qt::LeftEdge | Qt::TopEdge},
+                                                {{w, h}, Qt::RightEdge | Qt::BottomEdge},
+                                                {{500, 300}, {}},
+                                                {{KoWindow::kEdge, 300}, {}}};
+  for (const auto& [at, edge] : edges)
+    EXPECT_EQ(window.edgesAt(at), edge) << at.x() << "," << at.y();
   EXPECT_TRUE(window.grip()->isVisible());
 
   const QSize before = window.size();
-  press({w, 300});
-  moveTo({w + 50, 300});
-  QTest::mouseRelease(&window, Qt::LeftButton, {}, {w + 50, 300});
+  EXPECT_FALSE(drag({w, 300}, {w + 50, 300}));
   EXPECT_EQ(window.size(), before + QSize(50, 0));
+  const QPoint start = window.pos();
+  EXPECT_FALSE(drag({500, 300}, {501, 301}));  // a click that slips a pixel stays a click
+  EXPECT_EQ(window.pos(), start);
+  EXPECT_TRUE(drag({500, 300}, {540, 320}));
+  EXPECT_EQ(window.pos(), start + QPoint(40, 20));
 
   window.place({window.geometry(), window.size(), window.size()});
   EXPECT_EQ(window.edgesAt({0, 0}), Qt::Edges());
   EXPECT_FALSE(window.grip()->isVisible());
   window.toggleZoom();  // nothing to zoom into
   EXPECT_FALSE(window.isMaximized());
-}
-
-TEST_F(KoWindowTest, AClickLeavesTheWindowWhereItIsAndADragMovesIt) {
-  const QPoint start = window.pos();
-  press({500, 300});
-  moveTo({501, 301});
-  EXPECT_FALSE(window.moving());
-  QTest::mouseRelease(&window, Qt::LeftButton, {}, {501, 301});
-  EXPECT_EQ(window.pos(), start);
-
-  press({500, 300});
-  moveTo({540, 320});
-  EXPECT_TRUE(window.moving());
-  QTest::mouseRelease(&window, Qt::LeftButton, {}, {540, 320});
-  EXPECT_FALSE(window.moving());
-  EXPECT_EQ(window.pos(), start + QPoint(40, 20));
 }
 
 TEST(KoWindow, SquareCornersWithoutACompositor) {

@@ -2,13 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFile>
 #include <QMimeData>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include "recording_prompter.h"
+#include "temp_files.h"
 
 namespace {
 
@@ -18,59 +16,43 @@ class RecordingDragDelegate : public QObject, public KoDragViewDelegate {
   QList<DragViewResult> results;
 };
 
-class DragViewTest : public ::testing::Test {
+class DragViewTest : public TempFilesTest {
  protected:
   void SetUp() override { view.setDelegate(&delegate); }
-  QString write(const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return f.fileName();
-  }
   QByteArray oneFrame() const {
     return QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) +
            QByteArray::fromHex("e803f401f401f401f401f401f401");
   }
 
-  QTemporaryDir dir;
   RecordingDragDelegate delegate;
   KoDragView view;
 };
 
-TEST_F(DragViewTest, OnlyTheFirstActionFileOfADropIsLoaded) {
+TEST_F(DragViewTest, OnlyTheFirstActionFileOfADropIsLoadedAndOtherFilesAreRefused) {
   const QString a = write("a.rob", oneFrame());
   const QString b = write("b.rob", oneFrame() + oneFrame().mid(16));
-  view.dropFiles({a, b});
-  ASSERT_EQ(delegate.results.size(), 1);
-  EXPECT_EQ(std::get<VelmarFrames>(delegate.results[0]).size(), 1);
-  EXPECT_EQ(view.filePath(), a);
-}
-
-TEST_F(DragViewTest, OtherFilesAreRefused) {
-  view.dropFiles({write("a.ROB", oneFrame())});
-  view.dropFiles({write("a.txt", oneFrame())});
-  view.dropFiles({});
-  EXPECT_TRUE(delegate.results.isEmpty());
-  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList(3, "file_damage"));
-}
-
-TEST_F(DragViewTest, RealDropEvents) {
-  const QString a = write("a.rob", oneFrame());
   QMimeData mime;
-  mime.setUrls({QUrl::fromLocalFile(a)});
+  mime.setUrls({QUrl::fromLocalFile(a), QUrl::fromLocalFile(b)});
   QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
   QApplication::sendEvent(&view, &enter);
   EXPECT_TRUE(view.isDragIn());
   QDragLeaveEvent leave;
   QApplication::sendEvent(&view, &leave);
   EXPECT_FALSE(view.isDragIn());
-
   QApplication::sendEvent(&view, &enter);
   QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &mime, Qt::LeftButton, {});
   QApplication::sendEvent(&view, &drop);
   EXPECT_FALSE(view.isDragIn());
   ASSERT_EQ(delegate.results.size(), 1);
-  EXPECT_TRUE(std::holds_alternative<VelmarFrames>(delegate.results[0]));
+  EXPECT_EQ(std::get<VelmarFrames>(delegate.results[0]).size(), 1);
+  EXPECT_EQ(view.filePath(), a);
+
+  view.dropFiles({write("b.ROB", oneFrame())});
+  view.dropFiles({write("b.txt", oneFrame())});
+  view.dropFiles({});
+  EXPECT_EQ(delegate.results.size(), 1);
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList(3, "file_damage"));
+  EXPECT_EQ(view.filePath(), a);
 }
 
 TEST_F(DragViewTest, PressesSayWhetherTheyTouchedTheTable) {

@@ -51,7 +51,7 @@ TEST(Contrast, EveryButtonTitleReadsOnItsFill) {
   }
 }
 
-TEST(DirectionTags, HoldTheirTextInEveryLanguage) {
+TEST(DirectionTags, HoldTheirTextInEveryLanguageWithASingleLetterFurtherRight) {
   KoFonts::applyUiFont();
   QFont font = QApplication::font();
   font.setPointSizeF(11);
@@ -66,6 +66,8 @@ TEST(DirectionTags, HoldTheirTextInEveryLanguage) {
     }
   }
   KoLanguage::instance().setLanguage(QStringLiteral("en"));
+  EXPECT_EQ(KoVelmarLabelView(QStringLiteral("tag_left")).textOrigin(), QPointF(5.5, 4));  // "L"
+  EXPECT_EQ(KoVelmarLabelView(QStringLiteral("no_such_tag")).textOrigin(), QPointF(3.5, 4));
 }
 
 TEST(DashBoardLabels, ClearOfTheMarksAtEverySize) {

@@ -21,7 +21,7 @@ TEST(ResizeImage, CropsTheCentreToTheTargetShape) {
   EXPECT_TRUE(KoTools::resizeImage(QImage(), {40, 40}).isNull());
 }
 
-TEST(WidgetHelpers, MenuItemsReflectionAndAnchors) {
+TEST(WidgetHelpers, AMenuItemCallsBackWithItsData) {
   int chosen = 0;
   std::unique_ptr<QAction> item(KoTools::menuItemWithTitle(
       QStringLiteral("copy"), [&] { ++chosen; }, QKeySequence(QStringLiteral("Ctrl+C")), 7,
@@ -29,16 +29,6 @@ TEST(WidgetHelpers, MenuItemsReflectionAndAnchors) {
   item->trigger();
   EXPECT_EQ(chosen, 1);
   EXPECT_EQ(item->data().toInt(), 7);
-
-  EXPECT_TRUE(KoTools::getVariableWithClass(&QWidget::staticMetaObject, "windowTitle"));
-  EXPECT_FALSE(KoTools::getVariableWithClass(&QWidget::staticMetaObject, "nothing"));
-
-  QWidget w;
-  EXPECT_EQ(KoTools::viewAnchorPoint(&w), QPointF(0.5, 0.5));
-  w.move(10, 20);
-  KoTools::setViewAnchorPoint({0, 1}, &w);
-  EXPECT_EQ(KoTools::viewAnchorPoint(&w), QPointF(0, 1));
-  EXPECT_EQ(w.pos(), QPoint(10, 20));
 }
 
 }  // namespace
