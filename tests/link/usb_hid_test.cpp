@@ -81,35 +81,26 @@ TEST_F(UsbHidTest, ReplyCancelsEveryPendingTimeoutOfItsCode) {
   EXPECT_TRUE(tips().isEmpty());
 }
 
-TEST_F(UsbHidTest, MovesAreNeverTimed) {
-  link.setReplyTimeout(hours(1));
-  EXPECT_TRUE(link.sendOneSteering(1, 700, 0));
-  EXPECT_TRUE(link.sendReSetAllSteer());
-  EXPECT_EQ(link.pendingTimeouts(protocol::kMultiServoMove), 0);
-  ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
-  EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), 2);
-  EXPECT_EQ(board.targetPosition(40), 500);
-}
-
-// A poller counts its own unanswered reads: the link neither times them nor tips.
-TEST_F(UsbHidTest, AQuietReadIsNotTimed) {
+// Moves need no answer, and a poller counts its own unanswered reads: the link neither times
+// them nor tips. Without a board nothing goes out at all.
+TEST_F(UsbHidTest, MovesAndQuietReadsAreNotTimed) {
   link.setReplyTimeout(milliseconds(0));
   board.dropRepliesTo(protocol::kReadServoInfo);
+  EXPECT_TRUE(link.sendOneSteering(1, 700, 0));
+  EXPECT_TRUE(link.sendReSetAllSteer());
   EXPECT_TRUE(link.sendReadServoInfoQuietly());
+  EXPECT_EQ(link.pendingTimeouts(protocol::kMultiServoMove), 0);
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
-  ASSERT_TRUE(processUntil([&] { return board.received().size() == 1; }));
-  processPending();
-  EXPECT_TRUE(tips().isEmpty());
-}
+  ASSERT_TRUE(processUntil([&] { return board.received().size() == 3; }));
+  EXPECT_EQ(board.targetPosition(40), 500);
 
-TEST_F(UsbHidTest, NothingIsSentOrTimedWithoutABoard) {
   board.unplug();
   EXPECT_FALSE(link.connection());
   EXPECT_FALSE(link.sendReadServoInfo());
   EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
   processPending();
-  EXPECT_TRUE(board.received().isEmpty());
+  EXPECT_EQ(board.received().size(), 3);
   EXPECT_TRUE(tips().isEmpty());
 }
 
@@ -125,17 +116,19 @@ TEST_F(UsbHidTest, DownloadLetsOnlyDownloadFramesThrough) {
   EXPECT_TRUE(tips().isEmpty());
 }
 
+// Erasing asks a destructive question first and sends nothing on no.
 TEST_F(UsbHidTest, EraseAsksFirst) {
-  RecordingPrompter::instance().answers = {false, true};
-  EXPECT_FALSE(link.sendRemoveActions(-1));
-  EXPECT_TRUE(link.sendRemoveActions(-1));
-  EXPECT_EQ(RecordingPrompter::instance().questions,
-            (QStringList{"comfirm_all_erase", "comfirm_all_erase"}));
-  ASSERT_TRUE(processUntil([&] { return !board.received().isEmpty(); }));
-  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("55550308ff"));
-  RecordingPrompter::instance().answers = {false};
+  auto& prompter = RecordingPrompter::instance();
+  prompter.answers = {false, true, false};
+  EXPECT_FALSE(link.sendRemoveActions(protocol::kAllGroups));
+  EXPECT_TRUE(link.sendRemoveActions(protocol::kAllGroups));
   EXPECT_FALSE(link.sendRemoveActions(4));
-  EXPECT_EQ(RecordingPrompter::instance().questions.last(), "comfirm_single_erase");
+  EXPECT_EQ(prompter.destructive,
+            (QStringList{"comfirm_all_erase", "comfirm_all_erase", "comfirm_single_erase"}));
+  ASSERT_TRUE(processUntil([&] { return !board.received().isEmpty(); }));
+  processPending();
+  ASSERT_EQ(board.received().size(), 1);
+  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("55550308ff"));
 }
 
 TEST_F(UsbHidTest, IdListsNameTheVisibleChannels) {
@@ -233,10 +226,6 @@ TEST(UsbHidFailures, OneTipForABurstOfFailedSends) {
   EXPECT_EQ(tips(), (QStringList{"send_fail", "send_fail"}));
 }
 
-}  // namespace
-
-namespace {
-
 // Shows each tip "modally": the event loop runs while it is open, as in a real dialog.
 class ModalPrompter : public Prompter {
  public:
@@ -273,10 +262,6 @@ TEST_F(UsbHidTest, BoardNewsWaitsForAnOpenDialog) {
   KoTools::installPrompter(&RecordingPrompter::instance());
 }
 
-}  // namespace
-
-namespace {
-
 TEST(UsbHidNotices, ABoardOnUsbIsNamedInItsNotices) {
   RecordingNotifier notifier;
   DesktopNotifier::install(&notifier);
@@ -288,15 +273,6 @@ TEST(UsbHidNotices, ABoardOnUsbIsNamedInItsNotices) {
   EXPECT_TRUE(notifier.bodies.join(' ').count("TAVEN") == 2);
   EXPECT_TRUE(link.productName().isEmpty());
   DesktopNotifier::install(nullptr);
-}
-
-TEST_F(UsbHidTest, ErasingAsksADestructiveQuestionAndSendsNothingOnNo) {
-  EXPECT_FALSE(link.sendRemoveActions(protocol::kAllGroups));
-  EXPECT_FALSE(link.sendRemoveActions(5));
-  EXPECT_EQ(RecordingPrompter::instance().destructive,
-            (QStringList{"comfirm_all_erase", "comfirm_single_erase"}));
-  processPending();
-  EXPECT_TRUE(board.received().isEmpty());
 }
 
 }  // namespace
