@@ -22,7 +22,6 @@ class LiveStatusTest : public ToolFixture {
   void SetUp() override {
     ToolFixture::SetUp();
     QSettings().clear();
-    RecordingPrompter::instance().reset();
     tool.setClock([this] { return now; });
     tool.liveStatus()->setInterval(hours(1));
     tool.liveStatus()->setOn(false);  // whatever an earlier test left in the settings
@@ -115,12 +114,15 @@ TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadAndAHiddenTab) {
   live().setPaused(KoLiveStatus::kWriting, false);  // as the rest ends
   EXPECT_EQ(poll(), 1);
 
+  // A test move goes out in the time typed first, and holds polling back while it runs.
   KoServoTestPanel& t = *tool.servoTest();
   t.textDebuggingtime->setText(QStringLiteral("300"));
   QTest::keyClick(t.textDebuggingtime, Qt::Key_Return);
   t.textDebuggingPostion->setText(QStringLiteral("720"));
   QTest::keyClick(t.textDebuggingPostion, Qt::Key_Return);
   EXPECT_EQ(poll(), 0);
+  EXPECT_EQ(sent(protocol::kMultiServoMove), QStringList{"55 55 08 03 01 2c 01 01 d0 02"});
+  EXPECT_EQ(t.sliderTime->value(), 300);
   live().setPaused(KoLiveStatus::kTestMove, false);
 
   link.setDownload(true);

@@ -59,7 +59,12 @@ class ToolFixture : public ::testing::Test {
     return texts;
   }
 
-  QList<QByteArray> sent(int command) const { return board.receivedWith(command); }
+  // The frames of one command the board received, in hex.
+  QStringList sent(int command) const {
+    QStringList frames;
+    for (const QByteArray& f : board.receivedWith(command)) frames.append(f.toHex(' '));
+    return frames;
+  }
   static QStringList& tips() { return RecordingPrompter::instance().tips; }
   KoServoParameterPanels& panels() { return *tool.panels(); }
 
