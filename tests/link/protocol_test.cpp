@@ -217,21 +217,6 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
   EXPECT_FALSE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize - 1)));
 }
 
-// The virtual board reads the write request and answers a read with the layout the link reads.
-TEST(ProtocolReplies, TheBoardSideOfTheRecordRoundTrips) {
-  KoServoInfo info = servoRecord(9, 20, 980, 6000, 8400, 75, false, 5);
-  const KoServoInfo parameters = info;
-  info.deviation = -33;
-  info.currentPosition = 777;
-  info.currentTemperature = 41;
-  info.currentVoltage = 7600;
-  QByteArray reply = hex("5555141c") + protocol::servoInfoReplyBody(info);
-  EXPECT_EQ(reply.size(), protocol::kServoInfoReplySize);
-  EXPECT_EQ(protocol::decodeServoInfo(reply), info);
-  EXPECT_EQ(protocol::decodeWriteServoInfo(protocol::writeServoInfo(info)), parameters);
-  EXPECT_FALSE(protocol::decodeWriteServoInfo(hex("55550e1b0100")));
-}
-
 TEST(Limits, APositionReadBackPastTheEndStopReadsAsTheEndAndAWrappedOneAsZero) {
   const std::pair<int, int> cases[] = {{0, 0},       {500, 500},   {1000, 1000}, {1001, 1000},
                                        {1500, 1000}, {2000, 1000}, {2001, 0},    {65531, 0}};

