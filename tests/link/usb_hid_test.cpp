@@ -137,8 +137,8 @@ TEST_F(UsbHidTest, IdListsNameTheVisibleChannels) {
   link.sendReadAngle(sliders.views());
   link.sendMotorLost(sliders.views());
   ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
-  EXPECT_EQ(board.received()[0].bytes.first(10), QByteArray::fromHex("5555081505 0103040506"));
-  EXPECT_EQ(board.received()[1].bytes.size(), 45);
+  EXPECT_EQ(board.received()[0].bytes, protocol::idList(protocol::kReadPositions, {1, 3, 4, 5, 6}));
+  EXPECT_EQ(board.received()[1].bytes, protocol::idList(protocol::kUnloadServos, {1, 3, 4, 5, 6}));
 
   FakeSliders many(41);
   EXPECT_FALSE(link.sendReadAngle(many.views()));  // would overflow the frame

@@ -1,5 +1,4 @@
 #include <QAccessible>
-#include <QLineEdit>
 #include <QSettings>
 
 #include "model/language.h"
@@ -125,11 +124,24 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
             QStringList{"55 55 0e 1b 07 ed 03 64 00 44 11 80 3e 46 01 05"});
 }
 
-// A limit slider moved onto its partner stops one step short. Default puts every parameter
-// back, and set then rests one interval before it writes again.
-TEST_F(ToolFixture, LimitSlidersKeepEachPairApartAndDefaultPutsThemBack) {
+// The id field takes 0 to 40, and a limit slider moved onto its partner stops one step
+// short; set writes what they show. Default puts every parameter back, and set then rests
+// one interval before it writes again.
+TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
   showTool();
   KoServoParameterPanels& p = panels();
+  struct Typed {
+    const char* typed;
+    const char* shown;
+  };
+  for (const Typed c : {Typed{"41", "4"}, Typed{"40", "40"}, Typed{"", "0"}, Typed{"x7", "7"}}) {
+    SCOPED_TRACE(c.typed);
+    p.textID->selectAll();
+    QTest::keyClick(p.textID, Qt::Key_Backspace);
+    QTest::keyClicks(p.textID, QString::fromLatin1(c.typed));
+    EXPECT_EQ(p.textID->text(), c.shown);
+    EXPECT_EQ(p.info().servoId, p.textID->text().toInt());
+  }
   struct Case {
     KoSlider* slider;
     double to;
@@ -152,6 +164,7 @@ TEST_F(ToolFixture, LimitSlidersKeepEachPairApartAndDefaultPutsThemBack) {
     EXPECT_EQ(c.label->text(), c.shown);
     EXPECT_DOUBLE_EQ(c.slider->value(), c.sliderAt);
   }
+  RecordingPrompter::instance().answers = {true, true};  // each new id is asked about first
   click(tool.buttonSetting());
   processPending();  // the rest is no time at all here
 
@@ -161,27 +174,10 @@ TEST_F(ToolFixture, LimitSlidersKeepEachPairApartAndDefaultPutsThemBack) {
   click(tool.buttonSetting());  // within the rest: the button is disabled
   processPending();
   EXPECT_EQ(sent(protocol::kWriteServoInfo),
-            (QStringList{"55 55 0e 1b 01 2c 01 2d 01 7c 2e e0 2e 46 00 07",
+            (QStringList{"55 55 0e 1b 07 2c 01 2d 01 7c 2e e0 2e 46 00 07",
                          "55 55 0e 1b 01 00 00 e8 03 94 11 b0 36 55 00 07"}));
   EXPECT_FALSE(tool.buttonSetting()->isEnabled());
   EXPECT_TRUE(tool.myprogress()->isVisible());
-}
-
-TEST_F(ToolFixture, TheIdFieldTakesZeroToForty) {
-  showTool();
-  QLineEdit* id = panels().textID;
-  struct Case {
-    const char* typed;
-    const char* shown;
-  };
-  for (const Case c : {Case{"41", "4"}, Case{"40", "40"}, Case{"", "0"}, Case{"x7", "7"}}) {
-    SCOPED_TRACE(c.typed);
-    id->selectAll();
-    QTest::keyClick(id, Qt::Key_Backspace);
-    QTest::keyClicks(id, QString::fromLatin1(c.typed));
-    EXPECT_EQ(id->text(), c.shown);
-    EXPECT_EQ(panels().info().servoId, id->text().toInt());
-  }
 }
 
 TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgain) {
