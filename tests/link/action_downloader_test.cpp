@@ -122,7 +122,9 @@ TEST_F(DownloaderTest, AWriteFailingBecauseOfAnUnplugIsABoardLost) {
   EXPECT_FALSE(RecordingPrompter::instance().tips.contains("send_fail"));
 }
 
-TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWell) {
+// A start that cannot go well is refused, a running download refuses another, and a cancel
+// ends it while it waits for an acknowledgement.
+TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWellAndCancelEndsARun) {
   QString why;
   DownloadJob tooMany = job(1, 0);
   tooMany.frames.fill(move(0), protocol::kMaxDownloadFrames + 1);
@@ -132,23 +134,18 @@ TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWell) {
   EXPECT_FALSE(downloader.start({malformed}, &why));
   EXPECT_FALSE(link.download());
 
-  EXPECT_TRUE(downloader.start({job(1, 200)}));
+  board.dropAcknowledgement(2);
+  EXPECT_TRUE(downloader.start({job(1, 10)}));
   EXPECT_FALSE(downloader.start({job(2, 1)}, &why));
   EXPECT_EQ(why, "a download is running");
-  ASSERT_TRUE(processUntil([this] { return listener.result.has_value(); }));
-
-  board.unplug();
-  EXPECT_FALSE(downloader.start({job(1, 1)}, &why));
-  EXPECT_EQ(why, "no board");
-}
-
-TEST_F(DownloaderTest, CancelStopsTheWorker) {
-  board.dropAcknowledgement(2);
-  ASSERT_TRUE(downloader.start({job(1, 10)}));
   downloader.cancel();
   ASSERT_TRUE(processUntil([this] { return listener.result.has_value(); }));
   EXPECT_EQ(listener.result->end, DownloadEnd::Cancelled);
   EXPECT_FALSE(link.download());
+
+  board.unplug();
+  EXPECT_FALSE(downloader.start({job(1, 1)}, &why));
+  EXPECT_EQ(why, "no board");
 }
 
 // Acknowledges each step before write() returns, so the acknowledgement always beats the

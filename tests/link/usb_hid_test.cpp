@@ -200,12 +200,16 @@ class FailingTransport : public HidTransport {
   bool failing = true;
 };
 
-TEST(UsbHidFailures, OneTipForABurstOfFailedSends) {
+// A board on USB is named in its notices, and a burst of failed sends gives one tip.
+TEST(UsbHidOnUsb, NamedInItsNoticesAndOneTipForABurstOfFailedSends) {
+  RecordingNotifier notifier;
+  DesktopNotifier::install(&notifier);
   usbHid link;
   auto owned = std::make_unique<FailingTransport>();
   FailingTransport* transport = owned.get();
   link.setTransport(std::move(owned));
   ASSERT_TRUE(link.connection());
+  EXPECT_EQ(link.productName(), "TAVEN");
   link.setReplyTimeout(hours(1));
   for (int i = 0; i < 5; ++i) EXPECT_FALSE(link.sendOneSteering(1, 100 * i, 0));
   EXPECT_FALSE(link.sendReadServoInfo());
@@ -217,6 +221,12 @@ TEST(UsbHidFailures, OneTipForABurstOfFailedSends) {
   transport->failing = true;
   EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
   EXPECT_EQ(tips(), (QStringList{"send_fail", "send_fail"}));
+
+  link.setTransport(nullptr);
+  EXPECT_EQ(notifier.titles, (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
+  EXPECT_EQ(notifier.bodies.join(' ').count("TAVEN"), 2);
+  EXPECT_TRUE(link.productName().isEmpty());
+  DesktopNotifier::install(nullptr);
 }
 
 // Shows each tip "modally": the event loop runs while it is open, as in a real dialog.
@@ -253,19 +263,6 @@ TEST_F(UsbHidTest, BoardNewsWaitsForAnOpenDialog) {
   processPending();
   EXPECT_EQ(modal.tips.size(), 2);  // the reply that came cancelled its own time-out
   KoTools::installPrompter(&RecordingPrompter::instance());
-}
-
-TEST(UsbHidNotices, ABoardOnUsbIsNamedInItsNotices) {
-  RecordingNotifier notifier;
-  DesktopNotifier::install(&notifier);
-  usbHid link;
-  link.setTransport(std::make_unique<FailingTransport>());
-  EXPECT_EQ(link.productName(), "TAVEN");
-  link.setTransport(nullptr);
-  EXPECT_EQ(notifier.titles, (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
-  EXPECT_TRUE(notifier.bodies.join(' ').count("TAVEN") == 2);
-  EXPECT_TRUE(link.productName().isEmpty());
-  DesktopNotifier::install(nullptr);
 }
 
 }  // namespace
