@@ -58,9 +58,12 @@ class DownloaderTest : public LinkFixture {
   ActionDownloader downloader{link};
 };
 
+// Duplicate acknowledgements skip no frame.
 TEST_F(DownloaderTest, ThreeHundredFramesGoOutPageByPage) {
+  board.setDuplicateAcknowledgements(true);
   const DownloadResult r = runToEnd({job(12, 300)});
   EXPECT_EQ(r.end, DownloadEnd::Done);
+  EXPECT_EQ(board.downloadError(), QString());
   QList<QPair<int, int>> pairs;
   for (const QByteArray& f : board.receivedWith(protocol::kActionDownload)) {
     if (f[4] == 4) pairs.append({f[6], static_cast<quint8>(f[7])});
@@ -119,15 +122,9 @@ TEST_F(DownloaderTest, AWriteFailingBecauseOfAnUnplugIsABoardLost) {
   EXPECT_FALSE(RecordingPrompter::instance().tips.contains("send_fail"));
 }
 
-TEST_F(DownloaderTest, DuplicateAcknowledgementsDoNotSkipFrames) {
-  board.setDuplicateAcknowledgements(true);
-  EXPECT_EQ(runToEnd({job(5, 40)}).end, DownloadEnd::Done);
-  EXPECT_EQ(board.downloadError(), QString());
-  ASSERT_TRUE(board.group(5));
-  EXPECT_EQ(board.group(5)->size(), 40);
-}
-
-TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWell) {
+// A start that cannot go well is refused, a running download refuses another, and a cancel
+// ends it while it waits for an acknowledgement.
+TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWellAndCancelEndsARun) {
   QString why;
   DownloadJob tooMany = job(1, 0);
   tooMany.frames.fill(move(0), protocol::kMaxDownloadFrames + 1);
@@ -137,23 +134,18 @@ TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWell) {
   EXPECT_FALSE(downloader.start({malformed}, &why));
   EXPECT_FALSE(link.download());
 
-  EXPECT_TRUE(downloader.start({job(1, 200)}));
+  board.dropAcknowledgement(2);
+  EXPECT_TRUE(downloader.start({job(1, 10)}));
   EXPECT_FALSE(downloader.start({job(2, 1)}, &why));
   EXPECT_EQ(why, "a download is running");
-  ASSERT_TRUE(processUntil([this] { return listener.result.has_value(); }));
-
-  board.unplug();
-  EXPECT_FALSE(downloader.start({job(1, 1)}, &why));
-  EXPECT_EQ(why, "no board");
-}
-
-TEST_F(DownloaderTest, CancelStopsTheWorker) {
-  board.dropAcknowledgement(2);
-  ASSERT_TRUE(downloader.start({job(1, 10)}));
   downloader.cancel();
   ASSERT_TRUE(processUntil([this] { return listener.result.has_value(); }));
   EXPECT_EQ(listener.result->end, DownloadEnd::Cancelled);
   EXPECT_FALSE(link.download());
+
+  board.unplug();
+  EXPECT_FALSE(downloader.start({job(1, 1)}, &why));
+  EXPECT_EQ(why, "no board");
 }
 
 // Acknowledges each step before write() returns, so the acknowledgement always beats the

@@ -81,35 +81,26 @@ TEST_F(UsbHidTest, ReplyCancelsEveryPendingTimeoutOfItsCode) {
   EXPECT_TRUE(tips().isEmpty());
 }
 
-TEST_F(UsbHidTest, MovesAreNeverTimed) {
-  link.setReplyTimeout(hours(1));
-  EXPECT_TRUE(link.sendOneSteering(1, 700, 0));
-  EXPECT_TRUE(link.sendReSetAllSteer());
-  EXPECT_EQ(link.pendingTimeouts(protocol::kMultiServoMove), 0);
-  ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
-  EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), 2);
-  EXPECT_EQ(board.targetPosition(40), 500);
-}
-
-// A poller counts its own unanswered reads: the link neither times them nor tips.
-TEST_F(UsbHidTest, AQuietReadIsNotTimed) {
+// Moves need no answer, and a poller counts its own unanswered reads: the link neither times
+// them nor tips. Without a board nothing goes out at all.
+TEST_F(UsbHidTest, MovesAndQuietReadsAreNotTimed) {
   link.setReplyTimeout(milliseconds(0));
   board.dropRepliesTo(protocol::kReadServoInfo);
+  EXPECT_TRUE(link.sendOneSteering(1, 700, 0));
+  EXPECT_TRUE(link.sendReSetAllSteer());
   EXPECT_TRUE(link.sendReadServoInfoQuietly());
+  EXPECT_EQ(link.pendingTimeouts(protocol::kMultiServoMove), 0);
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
-  ASSERT_TRUE(processUntil([&] { return board.received().size() == 1; }));
-  processPending();
-  EXPECT_TRUE(tips().isEmpty());
-}
+  ASSERT_TRUE(processUntil([&] { return board.received().size() == 3; }));
+  EXPECT_EQ(board.targetPosition(40), 500);
 
-TEST_F(UsbHidTest, NothingIsSentOrTimedWithoutABoard) {
   board.unplug();
   EXPECT_FALSE(link.connection());
   EXPECT_FALSE(link.sendReadServoInfo());
   EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
   processPending();
-  EXPECT_TRUE(board.received().isEmpty());
+  EXPECT_EQ(board.received().size(), 3);
   EXPECT_TRUE(tips().isEmpty());
 }
 
@@ -125,17 +116,19 @@ TEST_F(UsbHidTest, DownloadLetsOnlyDownloadFramesThrough) {
   EXPECT_TRUE(tips().isEmpty());
 }
 
+// Erasing asks a destructive question first and sends nothing on no.
 TEST_F(UsbHidTest, EraseAsksFirst) {
-  RecordingPrompter::instance().answers = {false, true};
-  EXPECT_FALSE(link.sendRemoveActions(-1));
-  EXPECT_TRUE(link.sendRemoveActions(-1));
-  EXPECT_EQ(RecordingPrompter::instance().questions,
-            (QStringList{"comfirm_all_erase", "comfirm_all_erase"}));
-  ASSERT_TRUE(processUntil([&] { return !board.received().isEmpty(); }));
-  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("55550308ff"));
-  RecordingPrompter::instance().answers = {false};
+  auto& prompter = RecordingPrompter::instance();
+  prompter.answers = {false, true, false};
+  EXPECT_FALSE(link.sendRemoveActions(protocol::kAllGroups));
+  EXPECT_TRUE(link.sendRemoveActions(protocol::kAllGroups));
   EXPECT_FALSE(link.sendRemoveActions(4));
-  EXPECT_EQ(RecordingPrompter::instance().questions.last(), "comfirm_single_erase");
+  EXPECT_EQ(prompter.destructive,
+            (QStringList{"comfirm_all_erase", "comfirm_all_erase", "comfirm_single_erase"}));
+  ASSERT_TRUE(processUntil([&] { return !board.received().isEmpty(); }));
+  processPending();
+  ASSERT_EQ(board.received().size(), 1);
+  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("55550308ff"));
 }
 
 TEST_F(UsbHidTest, IdListsNameTheVisibleChannels) {
@@ -144,8 +137,8 @@ TEST_F(UsbHidTest, IdListsNameTheVisibleChannels) {
   link.sendReadAngle(sliders.views());
   link.sendMotorLost(sliders.views());
   ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
-  EXPECT_EQ(board.received()[0].bytes.first(10), QByteArray::fromHex("5555081505 0103040506"));
-  EXPECT_EQ(board.received()[1].bytes.size(), 45);
+  EXPECT_EQ(board.received()[0].bytes, protocol::idList(protocol::kReadPositions, {1, 3, 4, 5, 6}));
+  EXPECT_EQ(board.received()[1].bytes, protocol::idList(protocol::kUnloadServos, {1, 3, 4, 5, 6}));
 
   FakeSliders many(41);
   EXPECT_FALSE(link.sendReadAngle(many.views()));  // would overflow the frame
@@ -173,6 +166,8 @@ TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
 TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
   auto delegate = std::make_unique<RecordingDelegate>(link);
   link.setDelegate(delegate.get());
+  QList<int> counted;
+  QObject::connect(&link, &usbHid::servosCounted, [&](int n) { counted.append(n); });
   board.sendReport(QByteArray::fromHex("5555"));  // too short to name a command
   QByteArray garbage(64, '\xA7');
   board.sendReport(garbage);
@@ -180,29 +175,20 @@ TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
   board.sendReport(QByteArray::fromHex("5555031c"));  // a parameter reply cut short
   link.sendReadServoInfo();
   link.sendReadDeviation({});
+  // A positions reply answers the servo check only while one is out: the arm's read that
+  // follows is no count.
+  link.sendCheckManyConnectServo();
   link.sendReadAngle({});
   link.sendData(protocol::removeActions(3));
-  ASSERT_TRUE(processUntil([&] { return delegate->reports.size() == 4; }));
-  EXPECT_EQ(delegate->reports, (QStringList{"servo 1", "trims 0", "positions 0", "erased"}));
+  ASSERT_TRUE(processUntil([&] { return delegate->reports.size() == 5; }));
+  EXPECT_EQ(delegate->reports,
+            (QStringList{"servo 1", "trims 0", "count 1", "positions 0", "erased"}));
+  EXPECT_EQ(counted, QList<int>{1});
 
   delegate.reset();  // held weakly: a gone screen is not called
   board.sendReport(garbage);
   link.sendReadServoInfo();
   processPending();
-}
-
-TEST_F(UsbHidTest, APositionsReplyAnswersTheServoCheckOnlyWhileOneIsOut) {
-  RecordingDelegate delegate(link);
-  link.setDelegate(&delegate);
-  QList<int> counted;
-  QObject::connect(&link, &usbHid::servosCounted, [&](int n) { counted.append(n); });
-  board.setBusServoCount(2);
-  board.busServos()[1].info.servoId = 2;
-  link.sendCheckManyConnectServo();
-  link.sendReadAngle({});  // the arm's read that follows is no count
-  ASSERT_TRUE(processUntil([&] { return delegate.reports.size() == 2; }));
-  EXPECT_EQ(delegate.reports, (QStringList{"count 2", "positions 0"}));
-  EXPECT_EQ(counted, QList<int>{2});
 }
 
 // A board that takes no frames.
@@ -214,12 +200,16 @@ class FailingTransport : public HidTransport {
   bool failing = true;
 };
 
-TEST(UsbHidFailures, OneTipForABurstOfFailedSends) {
+// A board on USB is named in its notices, and a burst of failed sends gives one tip.
+TEST(UsbHidOnUsb, NamedInItsNoticesAndOneTipForABurstOfFailedSends) {
+  RecordingNotifier notifier;
+  DesktopNotifier::install(&notifier);
   usbHid link;
   auto owned = std::make_unique<FailingTransport>();
   FailingTransport* transport = owned.get();
   link.setTransport(std::move(owned));
   ASSERT_TRUE(link.connection());
+  EXPECT_EQ(link.productName(), "TAVEN");
   link.setReplyTimeout(hours(1));
   for (int i = 0; i < 5; ++i) EXPECT_FALSE(link.sendOneSteering(1, 100 * i, 0));
   EXPECT_FALSE(link.sendReadServoInfo());
@@ -231,11 +221,13 @@ TEST(UsbHidFailures, OneTipForABurstOfFailedSends) {
   transport->failing = true;
   EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
   EXPECT_EQ(tips(), (QStringList{"send_fail", "send_fail"}));
+
+  link.setTransport(nullptr);
+  EXPECT_EQ(notifier.titles, (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
+  EXPECT_EQ(notifier.bodies.join(' ').count("TAVEN"), 2);
+  EXPECT_TRUE(link.productName().isEmpty());
+  DesktopNotifier::install(nullptr);
 }
-
-}  // namespace
-
-namespace {
 
 // Shows each tip "modally": the event loop runs while it is open, as in a real dialog.
 class ModalPrompter : public Prompter {
@@ -271,32 +263,6 @@ TEST_F(UsbHidTest, BoardNewsWaitsForAnOpenDialog) {
   processPending();
   EXPECT_EQ(modal.tips.size(), 2);  // the reply that came cancelled its own time-out
   KoTools::installPrompter(&RecordingPrompter::instance());
-}
-
-}  // namespace
-
-namespace {
-
-TEST(UsbHidNotices, ABoardOnUsbIsNamedInItsNotices) {
-  RecordingNotifier notifier;
-  DesktopNotifier::install(&notifier);
-  usbHid link;
-  link.setTransport(std::make_unique<FailingTransport>());
-  EXPECT_EQ(link.productName(), "TAVEN");
-  link.setTransport(nullptr);
-  EXPECT_EQ(notifier.titles, (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
-  EXPECT_TRUE(notifier.bodies.join(' ').count("TAVEN") == 2);
-  EXPECT_TRUE(link.productName().isEmpty());
-  DesktopNotifier::install(nullptr);
-}
-
-TEST_F(UsbHidTest, ErasingAsksADestructiveQuestionAndSendsNothingOnNo) {
-  EXPECT_FALSE(link.sendRemoveActions(protocol::kAllGroups));
-  EXPECT_FALSE(link.sendRemoveActions(5));
-  EXPECT_EQ(RecordingPrompter::instance().destructive,
-            (QStringList{"comfirm_all_erase", "comfirm_single_erase"}));
-  processPending();
-  EXPECT_TRUE(board.received().isEmpty());
 }
 
 }  // namespace

@@ -10,54 +10,29 @@ namespace {
 
 QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 
-TEST(PoseToFrame, SixVisibleSliders) {
-  FakeSliders sliders(6);
-  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0);
-  EXPECT_EQ(f->bytes, hex("55551703 06e803 01f401 02f401 03f401 04f401 05f401 06f401"));
-  EXPECT_EQ(f->action, QStringLiteral("#1 P500 #2 P500 #3 P500 #4 P500 #5 P500 #6 P500 "));
-  EXPECT_EQ(f->data, hex("f401f401f401f401f401f401"));
-  EXPECT_EQ(f->ID, 1);
-  EXPECT_EQ(f->time, 1000);
-  for (int j = 1; j <= 6; ++j) EXPECT_EQ(f->id(j), 500);
-}
+// A file of one frame: time 1000, channels 1 to 4 at 500, channels 5 and 6 absent.
+const QByteArray kFileImage =
+    QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f40155555555");
 
-TEST(PoseToFrame, HiddenSliderIsAbsent) {
-  FakeSliders sliders(6);
-  sliders[1].setHidden(true);
-  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("300"), 4);
-  EXPECT_EQ(f->bytes, hex("55551403 052c01 01f401 03f401 04f401 05f401 06f401"));
-  EXPECT_EQ(f->data.mid(2, 2), hex("5555"));
-  EXPECT_FALSE(f->action.contains(QStringLiteral("#2 ")));
-  EXPECT_EQ(f->ID, 5);
-}
-
-TEST(PoseToFrame, BytesKeepTheSliderValueWhereTheFieldClamps) {
+// The move and the record carry a slider's own value even where the field clamps; a hidden
+// slider's channel is absent from both.
+TEST(PoseToFrame, VisibleSlidersAsTheyStand) {
   FakeSliders sliders(6);
   sliders[0].setText(QStringLiteral("1200"));
-  sliders[1].setText(QStringLiteral("abc"));
-  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("500"), 0);
+  sliders[1].setHidden(true);
+  sliders[2].setText(QStringLiteral("abc"));  // not a number counts as 0
+  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("300"), 4);
+  EXPECT_EQ(f->bytes, hex("55551403 052c01 01b004 030000 04f401 05f401 06f401"));
+  EXPECT_EQ(f->data, hex("b004 5555 0000 f401 f401 f401"));
+  EXPECT_EQ(f->action, QStringLiteral("#1 P1200 #3 P0 #4 P500 #5 P500 #6 P500 "));
+  EXPECT_EQ(f->ID, 5);
+  EXPECT_EQ(f->time, 300);
   EXPECT_EQ(f->id(1), 1000);
-  EXPECT_EQ(frame::le16(f->bytes, 8), 1200);
-  EXPECT_EQ(frame::le16(f->data, 0), 1200);
-  EXPECT_EQ(f->id(2), 0);  // not a number counts as 0
-}
-
-TEST(FrameReEncoding, EditedTimeOfAFileFrame) {
-  VelmarFrames frames = KoTools::readVelmarData(QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) +
-                                                hex("e803f401f401f401f401f401f401"));
-  ASSERT_EQ(frames.size(), 1);
-  VelmarFrame f = frames.first();
-  f->setValue(QStringLiteral("2000"), QStringLiteral("time"));
-  EXPECT_EQ(f->data.first(2), hex("d007"));
-  EXPECT_EQ(f->bytes.mid(5, 2), hex("d007"));
-  EXPECT_EQ(f->data.size(), 14);
 }
 
 // An edit of one field re-encodes the frame without waking its absent channels: a channel
 // nobody posed must not be driven to 0 when the frame is played or downloaded.
 TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
-  const QByteArray fileImage =
-      QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f40155555555");
   FakeSliders sliders(6);
   sliders[5].setHidden(true);
   struct Case {
@@ -73,10 +48,10 @@ TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
        KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0), "id1", "100",
        hex("55551403 05e803 016400 02f401 03f401 04f401 05f401"), hex("6400f401f401f401f4015555"),
        "#1 P100 #2 P500 #3 P500 #4 P500 #5 P500 "},
-      {"file, time edited", KoTools::readVelmarData(fileImage).first(), "time", "2000",
+      {"file, time edited", KoTools::readVelmarData(kFileImage).first(), "time", "2000",
        hex("55551103 04d007 01f401 02f401 03f401 04f401"), hex("d007f401f401f401f40155555555"),
        "#1 P500 #2 P500 #3 P500 #4 P500 "},
-      {"file, absent channel typed", KoTools::readVelmarData(fileImage).first(), "id6", "300",
+      {"file, absent channel typed", KoTools::readVelmarData(kFileImage).first(), "id6", "300",
        hex("55551403 05e803 01f401 02f401 03f401 04f401 062c01"),
        hex("e803f401f401f401f40155552c01"), "#1 P500 #2 P500 #3 P500 #4 P500 #6 P300 "},
   };
@@ -89,64 +64,33 @@ TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
   }
 }
 
-TEST(SixServoMove, FromPositionsText) {
-  KoPwmModel f;
-  f.time = 800;
-  f.action = QStringLiteral("#1 P600 #3 P700 ");
-  EXPECT_EQ(KoTools::modelChangeToData(f),
+// The serial line gets fixed six-servo moves, unnamed or absent servos at 0, built from a
+// frame's text or, in the serial run, from its positions.
+TEST(SixServoMove, FromTheTextAndFromThePositions) {
+  KoPwmModel text;
+  text.time = 800;
+  text.action = QStringLiteral("#1 P600 #3 P700 ");
+  EXPECT_EQ(KoTools::modelChangeToData(text),
             hex("55551703062003 015802 020000 03bc02 040000 050000 060000"));
-  f.action = QStringLiteral("#2 P10 #2 P20 #9 P30 ");
-  EXPECT_EQ(KoTools::modelChangeToData(f).mid(10, 3), hex("021400"));
+  text.action = QStringLiteral("#2 P10 #2 P20 #9 P30 ");
+  EXPECT_EQ(KoTools::modelChangeToData(text).mid(10, 3), hex("021400"));
+
+  const VelmarFrame file = KoTools::readVelmarData(kFileImage).first();
+  EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*file),
+            hex("55551703 06e803 01f401 02f401 03f401 04f401 050000 060000"));
+  const VelmarFrame typed = file->edited(QStringLiteral("id5"), QStringLiteral("1000"));
+  ASSERT_TRUE(typed);
+  EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*typed),
+            hex("55551703 06e803 01f401 02f401 03f401 04f401 05e803 060000"));
 }
 
-// The serial run builds its moves from a frame's positions; they are the moves its text
-// gives.
-TEST(SixServoMove, FromPositionsAsFromText) {
-  const QByteArray fileImage = QByteArray("SOBARM\x02\0", 8) + QByteArray(8, 0) +
-                               hex("e8036400 0000 e803 5555 5555 f401") +
-                               hex("2c01 5555 5555 5555 5555 5555 5555");
-  const VelmarFrames file = KoTools::readVelmarData(fileImage);
-  ASSERT_EQ(file.size(), 2);
-  EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*file[0]),
-            hex("55551703 06e803 016400 020000 03e803 040000 050000 06f401"));
-
-  FakeSliders sliders(6);
-  sliders[0].setText(QStringLiteral("0"));
-  sliders[2].setText(QStringLiteral("1000"));
-  sliders[3].setHidden(true);
-  const VelmarFrame posed =
-      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("30000"), 0);
-  sliders[3].setHidden(false);
-  const VelmarFrame allPosed =
-      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("50"), 0);
-  const struct {
-    const char* name;
-    VelmarFrame frame;
-  } cases[] = {
-      {"file: 0, 1000, two absent", file[0]},
-      {"file: every channel absent", file[1]},
-      {"posed, one hidden", posed},
-      {"posed, all shown", allPosed},
-      {"absent channel typed", file[0]->edited(QStringLiteral("id5"), QStringLiteral("1000"))},
-      {"last channel typed 0", posed->edited(QStringLiteral("id6"), QStringLiteral("0"))},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.name);
-    ASSERT_TRUE(c.frame);
-    EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*c.frame).toHex(),
-              KoTools::modelChangeToData(*c.frame).toHex());
-  }
-}
-
+// A file frame's positions buffer beyond the file record (which the file frame edits
+// cover): forty six-byte slots after an 8-byte head in a 248-byte buffer, forty from the
+// start in a 240-byte one.
 TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
   KoPwmModel f;
   f.time = 0x0102;
   f.action = QStringLiteral("#1 P5 #6 P6 #40 P7 #41 P8 ");
-
-  f.data = QByteArray(14, 0);
-  KoTools::actionToPositionsBytesWithModel(f);
-  EXPECT_EQ(f.data, hex("0201 0500 0000 0000 0000 0000 0600"));
-
   f.data = QByteArray(248, 0);
   KoTools::actionToPositionsBytesWithModel(f);
   EXPECT_EQ(f.data.first(2), hex("0201"));
@@ -171,40 +115,24 @@ TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
   EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), hex("050000"));
 }
 
+// Readings past the end stop read as the end, wrapped ones as 0; a hidden channel's reading
+// and readings for no channel are left out.
 TEST(ReadBack, ReadingsBecomeAFrame) {
   FakeSliders sliders(6);
   sliders[1].setHidden(true);
-  const QList<ServoPosition> readings = {{1, 100}, {3, 1500}, {4, 65531}, {5, 2000}, {6, 600}};
+  const QList<ServoPosition> readings = {{1, 100},   {0, 300},  {2, 400}, {3, 1500},
+                                         {4, 65531}, {5, 2000}, {9, 200}, {6, 600}};
   VelmarFrame f = KoTools::angleReadingToVelmarModel(readings, sliders.views(), 2, 700);
   ASSERT_TRUE(f);
   EXPECT_EQ(f->ID, 3);
-  EXPECT_EQ(f->time, 700);
-  EXPECT_EQ(f->id(1), 100);
-  EXPECT_EQ(f->id(2), 0);  // hidden: untouched
-  EXPECT_EQ(f->id(3), 1000);
-  EXPECT_EQ(f->id(4), 0);
-  EXPECT_EQ(f->id(5), 1000);
-  EXPECT_EQ(f->id(6), 600);
   EXPECT_EQ(f->action, QStringLiteral("#1 P100 #3 P1000 #4 P0 #5 P1000 #6 P600 "));
   EXPECT_EQ(f->bytes, hex("55551403 05bc02 016400 03e803 040000 05e803 065802"));
   EXPECT_EQ(f->data, hex("64005555e8030000e8035802"));
   EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"read_success"});
-}
 
-TEST(ReadBack, StrayReadingsAreIgnored) {
-  FakeSliders sliders(2);
-  const QList<ServoPosition> readings = {{0, 300}, {1, 100}, {9, 200}, {2, 400}};
-  VelmarFrame f = KoTools::angleReadingToVelmarModel(readings, sliders.views(), 0, 500);
-  ASSERT_TRUE(f);
-  EXPECT_EQ(f->action, QStringLiteral("#1 P100 #2 P400 "));
-  EXPECT_EQ(f->bytes[4], 2);
-}
-
-TEST(ReadBack, MissingReadingGivesNoFrame) {
-  FakeSliders sliders(6);
-  const QList<ServoPosition> readings = {{1, 100}, {2, 100}, {3, 100}, {4, 100}, {5, 100}};
-  EXPECT_FALSE(KoTools::angleReadingToVelmarModel(readings, sliders.views(), 0, 500));
-  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"connect_velmar"});
+  // A visible channel without a reading gives no frame.
+  EXPECT_FALSE(KoTools::angleReadingToVelmarModel(readings.first(6), sliders.views(), 0, 500));
+  EXPECT_EQ(RecordingPrompter::instance().tips.last(), "connect_velmar");
 }
 
 TEST(FrameOntoSliders, ChannelsAndText) {

@@ -1,10 +1,8 @@
 #include <QComboBox>
-#include <QDir>
 #include <QFile>
 #include <QListWidget>
 #include <QMenu>
 #include <QSettings>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 
@@ -12,7 +10,6 @@
 #include "app/top_black_view.h"
 #include "app/window.h"
 #include "link/action_downloader.h"
-#include "model/action_file.h"
 #include "model/language.h"
 #include "servotool/mass_download_panel.h"
 #include "servotool/servo_test_panel.h"
@@ -34,19 +31,22 @@ class MassDownloadTest : public ToolFixture {
 
   KoMassDownloadPanel& mass() { return *tool.massDownload(); }
 
+  QString save(const QString& name, const QByteArray& bytes) {
+    QFile f(dir.filePath(name));
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return f.fileName();
+  }
+
   // An action file of `frames` frames moving channel 1.
   QString write(const QString& name, int frames) {
     QByteArray image("SOBARM");
-    image.append(char(frames & 0xFF)).append(char(frames >> 8)).append(8, '\0');
+    frame::appendLe16(image, frames);
+    image.append(8, '\0');
     for (int i = 0; i < frames; ++i) {
-      for (int v : {500, 100 + i, 500, 500, 500, 500, 500}) {
-        image.append(char(v & 0xFF)).append(char(v >> 8));
-      }
+      for (int v : {500, 100 + i, 500, 500, 500, 500, 500}) frame::appendLe16(image, v);
     }
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(image);
-    return f.fileName();
+    return save(name, image);
   }
 
   void choose(const QStringList& names) {
@@ -63,6 +63,7 @@ class MassDownloadTest : public ToolFixture {
     expectReadable();
     ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
     processPending();
+    expectIdle();
   }
 
   void expectIdle() {
@@ -94,16 +95,10 @@ class MassDownloadTest : public ToolFixture {
 // The list says before anything is sent where each file goes or why it cannot, and after
 // the download how each file came out.
 TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
-  QFile damaged(dir.filePath(QStringLiteral("7号broken.rob")));
-  ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-  damaged.write("SOB");
-  damaged.close();
-  chosen = {write(QStringLiteral("0号a.rob"), 2),
-            write(QStringLiteral("12号b.rob"), 3),
-            write(QStringLiteral("231号c.rob"), 2),
-            write(QStringLiteral("plain.rob"), 2),
-            damaged.fileName(),
-            write(QStringLiteral("9号long.rob"), 1021)};
+  chosen = {
+      write(QStringLiteral("0号a.rob"), 2),         write(QStringLiteral("12号b.rob"), 3),
+      write(QStringLiteral("231号c.rob"), 2),       write(QStringLiteral("plain.rob"), 2),
+      save(QStringLiteral("7号broken.rob"), "SOB"), write(QStringLiteral("9号long.rob"), 1021)};
   click(mass().buttonbatchOpen);
   EXPECT_TRUE(tips().isEmpty());
   EXPECT_EQ(mass().actions(), (QStringList{"0", "12"}));
@@ -115,7 +110,6 @@ TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
                                   "9号long.rob: refused, 1021 frames, a group holds 1020"}));
 
   download();
-  expectIdle();
   EXPECT_EQ(tips().last(), qtTrId("download_success"));
   EXPECT_EQ(lines().mid(0, 3),
             (QStringList{"0号a.rob: stored in group 0", "12号b.rob: stored in group 12",
@@ -130,10 +124,12 @@ TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
   EXPECT_EQ(mass().boxActions->currentText(), "12");
 }
 
-TEST_F(MassDownloadTest, AFailureInTheMiddleIsNamedAndTheFilesAfterItAreNotSent) {
+// The board goes at the second file's first frame: the list and the tip name that file, and
+// say the first one is stored.
+TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
   choose({QStringLiteral("3号a.rob"), QStringLiteral("4号b.rob"), QStringLiteral("5号c.rob")});
   mass().downloader().setAckTimeout(std::chrono::hours(1));
-  board.unplugAfterFrames(6 + 3);  // at the second file's first frame
+  board.unplugAfterFrames(6 + 3);
   click(mass().buttonbatchDownload);
   // While it runs, the file going out says which frame.
   ASSERT_TRUE(processUntil([this] { return lines().first().contains("frame"); }));
@@ -141,13 +137,18 @@ TEST_F(MassDownloadTest, AFailureInTheMiddleIsNamedAndTheFilesAfterItAreNotSent)
       << lines().first().toStdString();
   ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
   processPending();
-  EXPECT_EQ(
-      lines(),
-      (QStringList{"3号a.rob: stored in group 3",
-                   qtTrId("download_fail").arg("4号b.rob", "4", qtTrId("download_board_lost")),
-                   "5号c.rob: not sent, an earlier file failed"}));
+  expectIdle();
+  const QString failed =
+      qtTrId("download_fail").arg("4号b.rob", "4", qtTrId("download_board_lost"));
+  EXPECT_EQ(lines(), (QStringList{"3号a.rob: stored in group 3", failed,
+                                  "5号c.rob: not sent, an earlier file failed"}));
+  EXPECT_EQ(tips().last(), failed + ' ' + qtTrId("download_fail_earlier_kept"));
   EXPECT_TRUE(board.group(3));
   EXPECT_FALSE(board.group(4) || board.group(5));
+
+  tips().clear();
+  click(mass().buttonbatchDownload);
+  EXPECT_EQ(tips(), QStringList{qtTrId("connect_robot")});
 }
 
 TEST_F(MassDownloadTest, DuringADownloadTheToolRefusesItsControls) {
@@ -167,31 +168,13 @@ TEST_F(MassDownloadTest, DuringADownloadTheToolRefusesItsControls) {
   ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
 }
 
-TEST_F(MassDownloadTest, ALostBoardOrAcknowledgementRestoresThePanel) {
+TEST_F(MassDownloadTest, ALostAcknowledgementRestoresThePanel) {
   choose({QStringLiteral("5号wave.rob")});
   mass().downloader().setAckTimeout(std::chrono::milliseconds(0));
   board.dropAcknowledgement(1);
   download();
-  expectIdle();
   EXPECT_EQ(tips().last(),
             qtTrId("download_fail").arg("5号wave.rob", "1", qtTrId("download_no_ack")));
-
-  // The board goes at the second file's first frame: the tip says the first one is stored.
-  choose({QStringLiteral("5号wave.rob"), QStringLiteral("6号walk.rob")});
-  mass().downloader().setAckTimeout(std::chrono::hours(1));
-  board.clearFaults();
-  board.unplugAfterFrames(6 + 3);
-  download();
-  expectIdle();
-  EXPECT_EQ(tips().last(),
-            qtTrId("download_fail").arg("6号walk.rob", "4", qtTrId("download_board_lost")) + ' ' +
-                qtTrId("download_fail_earlier_kept"));
-  EXPECT_TRUE(board.group(5));
-  EXPECT_FALSE(board.group(6));
-
-  tips().clear();
-  click(mass().buttonbatchDownload);
-  EXPECT_EQ(tips(), QStringList{qtTrId("connect_robot")});
 }
 
 TEST(ToolInTheWindow, LeavingTheTabOrClosingPutsTheServoBackIntoServoMode) {

@@ -14,6 +14,9 @@
 #include "servotool/steer_debugging_tool.h"
 #include "wait.h"
 #include "widgets/image_title_button.h"
+#include "widgets/number_field.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 // The tool shown on a virtual board that answers at once, its first check answered.
 class ToolFixture : public ::testing::Test {
@@ -43,7 +46,25 @@ class ToolFixture : public ::testing::Test {
     ASSERT_TRUE(processUntil([&] { return tips().size() > before; }));
   }
 
-  QList<QByteArray> sent(int command) const { return board.receivedWith(command); }
+  // What the panels show: id, trim, LED, angle limits (lower, upper), voltage limits,
+  // temperature limit, then the position, temperature and voltage readings.
+  QStringList shown() {
+    KoServoParameterPanels& p = panels();
+    QStringList texts{p.textID->text()};
+    for (QLabel* l : {p.labelDeviation, p.labelLED, p.lableAngleBottom, p.lableAngleTop,
+                      p.lableVoltageRangeMin, p.lableVoltageRangeMax, p.lableTemperatureRange,
+                      p.textCurrentPosition, p.textCurrentTemperature, p.textCurrentVoltage}) {
+      texts.append(l->text());
+    }
+    return texts;
+  }
+
+  // The frames of one command the board received, in hex.
+  QStringList sent(int command) const {
+    QStringList frames;
+    for (const QByteArray& f : board.receivedWith(command)) frames.append(f.toHex(' '));
+    return frames;
+  }
   static QStringList& tips() { return RecordingPrompter::instance().tips; }
   KoServoParameterPanels& panels() { return *tool.panels(); }
 
