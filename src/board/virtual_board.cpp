@@ -354,6 +354,7 @@ void VirtualBoard::handleBusServo(int command, const QByteArray& f) {
       info.currentPosition = s.info.currentPosition;
       info.currentTemperature = s.info.currentTemperature;
       info.currentVoltage = s.info.currentVoltage;
+      if (s.keepsId) info.servoId = s.info.servoId;
       s.info = info;
     }
     return;

@@ -37,6 +37,7 @@ class VirtualBoard : public QObject {
     KoServoInfo info = leftTheFactory();
     bool motorMode = false;
     int speed = 0;
+    bool keepsId = false;  // takes a write but not its new id, as a servo with a locked id
     Clock::time_point turnedUntil{};  // the time its position was last brought up to
 
     // Id 1, the limits' start values, and readings of a servo at rest in the middle.

@@ -312,6 +312,18 @@ TEST(ModeWindow, AnswersOfAConfirmation) {
   answerWith([](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Return); });
   EXPECT_FALSE(prompter.confirmDestructive(QStringLiteral("erase all?")));
 
+  // Only the discard button throws unsaved changes away; Escape keeps them.
+  using Answer = Prompter::SaveAnswer;
+  const std::pair<std::function<void(ModeWindow*)>, Answer> saveAnswers[] = {
+      {[](ModeWindow* w) { w->buttonCancelComfirm()->click(); }, Answer::Save},
+      {[](ModeWindow* w) { w->buttonDiscard()->click(); }, Answer::Discard},
+      {[](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Escape); }, Answer::Cancel},
+      {[](ModeWindow* w) { w->close(); }, Answer::Cancel}};
+  for (const auto& [answer, expected] : saveAnswers) {
+    answerWith(answer);
+    EXPECT_EQ(prompter.askToSave(QStringLiteral("save changes?")), expected);
+  }
+
   QString shown;
   prompter.onShow = [&](ModeWindow* w) {
     visible = {w->comfirm()->isVisibleTo(w), w->viewCancelOk()->isVisibleTo(w)};
@@ -341,16 +353,19 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
   editor->texttime()->setText(QStringLiteral("30000"));  // still playing when Escape comes
   editor->buttonClick(EditorAction::Add);
   processPending();
+  delegate.setMotorModeReset([&] { link.setMotorMode(false); });
   for (int tab : {0, 1}) {
     SCOPED_TRACE(tab);
     editor->buttonClick(EditorAction::RunOnline);
     ASSERT_FALSE(editor->online()->stopped());
     clickTab(tab);
+    link.setMotorMode(tab == 1);  // a servo the tool set turning stops too
     auto* field = delegate.tabView()->currentWidget()->findChild<QLineEdit*>();
     ASSERT_NE(field, nullptr);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_TRUE(editor->online()->stopped());
+    EXPECT_FALSE(link.motorMode());
   }
   // Escape in a dialog of its own is that dialog's.
   editor->buttonClick(EditorAction::RunOnline);

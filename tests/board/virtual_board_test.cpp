@@ -155,6 +155,11 @@ TEST_F(VirtualBoardTest, DownloadStepsOutOfOrderAreRefused) {
   processPending();
   EXPECT_FALSE(board.group(2));
   EXPECT_TRUE(board.downloadError().contains("out of order"));
+
+  // A group past the last is refused at once, as the board has no room for it.
+  tell(protocol::downloadStep1(231, 1));
+  processPending();
+  EXPECT_EQ(board.downloadError(), "no group 231");
 }
 
 }  // namespace

@@ -131,6 +131,11 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
        0,
        "max-angle                900",
        {"09 15 06", "02 1C", "0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"}},
+      // Volts take their tenths: 5.5 V goes out as 5500 mV.
+      {{"servo", "write", "--min-voltage", "5.5", "--sim-servos", "1"},
+       0,
+       "min-voltage              5.5",
+       {"09 15 06", "02 1C", "0E 1B 01 00 00 E8 03 7C 15"}},
 
       // Board options go before or after the command.
       {{"--simulate", "--trace", "run", "3"}, 0, "group 3 started", {"05 06 03"}},
@@ -154,6 +159,10 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {{"servo", "read", "--sim-fault", "no-reply:28", "--timeout", "100"},
        6,
        "did not answer within 100 ms",
+       {"09 15", "02 1C"}},
+      {{"servo", "read", "--sim-fault", "unplug-after:1", "--timeout", "5000"},
+       7,
+       "board was lost while waiting for its answer",
        {"09 15", "02 1C"}},
       // pull-after:N pulls the board out after N frames; the host hears of it only afterwards,
       // so the next write fails first, as on USB: the board is lost, not failed.

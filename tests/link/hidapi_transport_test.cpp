@@ -21,7 +21,7 @@ struct FakeHid : HidapiBackend {
   std::vector<QByteArray> written;
   std::set<std::thread::id> handleUsers;
   int polls = 0;
-  bool failRead = false, failWrite = false;
+  bool failRead = false, failWrite = false, shortWrite = false;
 
   ~FakeHid() override { EXPECT_LE(handleUsers.size(), 1u) << "a handle left the I/O thread"; }
   void change(const std::function<void()>& edit) {
@@ -50,6 +50,7 @@ struct FakeHid : HidapiBackend {
       std::lock_guard lock(hid->mutex);
       hid->handleUsers.insert(std::this_thread::get_id());
       if (std::exchange(hid->failWrite, false)) return -1;
+      if (std::exchange(hid->shortWrite, false)) return int(data.size()) - 1;
       hid->written.push_back(data);
       return int(data.size());
     }
@@ -151,6 +152,8 @@ TEST_F(HidapiTransportTest, PollingFollowsTheBoardThroughRefusalErrorsAndRemoval
   EXPECT_FALSE(transport->write("x"));
   step([] {}, 7);
   EXPECT_TRUE(transport->write("x"));
+  hid->change([&] { hid->shortWrite = true; });
+  EXPECT_FALSE(transport->write("x"));  // cut short: not sent, though the board stays open
   step([&] { hid->devices.resize(1); }, 8);
   EXPECT_FALSE(transport->write("x"));
   EXPECT_EQ(log(),

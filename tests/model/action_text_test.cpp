@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "model/action_text.h"
 #include "model/limits.h"
 #include "model/move_frame.h"
@@ -80,17 +82,27 @@ TEST(ActionText, ImportStopsAtTheFirstBadValueWithItsLineAndField) {
   }
 }
 
-// The file header counts frames in 16 bits: one row more would wrap its count to 0.
-TEST(ActionText, ACsvHoldsAsManyRowsAsAFileCountsAndNoMore) {
-  const QByteArray head = "time,ch1,ch2,ch3,ch4,ch5,ch6\n";
-  const QByteArray row = "100,1,2,3,4,5,6\n";
-  const QByteArray full = head + row.repeated(limits::kMaxFramesPerFile);
-  const auto records = KoTools::importActionText(full, ActionTextFormat::Csv, nullptr);
-  ASSERT_TRUE(records);
-  EXPECT_EQ(records->size(), limits::kMaxFramesPerFile);
-  ActionTextError error;
-  EXPECT_FALSE(KoTools::importActionText(full + row, ActionTextFormat::Csv, &error));
-  EXPECT_EQ(error.line, limits::kMaxFramesPerFile + 2);
+// The file header counts frames in 16 bits: one frame more would wrap its count to 0.
+TEST(ActionText, EitherFormatHoldsAsManyFramesAsAFileCountsAndNoMore) {
+  const auto csv = [](int frames) {
+    return "time,ch1,ch2,ch3,ch4,ch5,ch6\n" + QByteArray("100,1,2,3,4,5,6\n").repeated(frames);
+  };
+  const auto json = [](int frames) {
+    const QByteArrayList list(
+        frames, R"({"time": 100, "ch1": 1, "ch2": 2, "ch3": 3, "ch4": 4, "ch5": 5, "ch6": 6})");
+    return "{\"frames\": [\n" + list.join(",\n") + "\n]}";
+  };
+  const std::pair<ActionTextFormat, std::function<QByteArray(int)>> formats[] = {
+      {ActionTextFormat::Csv, csv}, {ActionTextFormat::Json, json}};
+  for (const auto& [format, text] : formats) {
+    const auto records =
+        KoTools::importActionText(text(limits::kMaxFramesPerFile), format, nullptr);
+    ASSERT_TRUE(records);
+    EXPECT_EQ(records->size(), limits::kMaxFramesPerFile);
+    ActionTextError error;
+    EXPECT_FALSE(KoTools::importActionText(text(limits::kMaxFramesPerFile + 1), format, &error));
+    EXPECT_EQ(error.line, limits::kMaxFramesPerFile + 2);
+  }
 }
 
 }  // namespace

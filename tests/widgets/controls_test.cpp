@@ -118,6 +118,11 @@ TEST(SliderValue, KeysWalkTheTenthGridWithoutDriftAndCodeSettersSnapToItSilently
   EXPECT_EQ(slider.value(), 7);
   EXPECT_EQ(changes.size(), 7);
   EXPECT_EQ(actions.size(), 0);
+
+  // (1.0 - 0.3) / 0.1 falls just short of 7 in binary; the top is still reached.
+  slider.setRange(0.3, 1.0);
+  QTest::keyClick(&slider, Qt::Key_End);
+  EXPECT_EQ(slider.value(), 1.0);
 }
 
 TEST(NumberField, TypingAndPastingKeepAWholeNumberInRangeAndOnlyEnterConfirms) {
