@@ -1,27 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
 
 #include "editor/arm_feed.h"
 #include "editor/curve_view.h"
-#include "editor/frame_history.h"
-#include "editor/frame_list_model.h"
 #include "editor/motion_controls.h"
-#include "editor/online_control.h"
-#include "editor/online_run.h"
 #include "editor/teach_recorder.h"
-#include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "fake_channel_view.h"
 #include "link/protocol.h"
-#include "link/serial_port_manager.h"
-#include "link_fixture.h"
 #include "model/frame_encoding.h"
-#include "recording_prompter.h"
-#include "virtual_run_clock.h"
 #include "widgets/arm_view.h"
 #include "widgets/switch.h"
 
@@ -55,14 +45,7 @@ QList<int> timesOf(const KoFrameListModel& model) {
 }
 
 class SoftStartTest : public EditorOnBoardFixture,
-                      public testing::WithParamInterface<std::pair<int, int>> {
- protected:
-  void SetUp() override {
-    EditorOnBoardFixture::SetUp();
-    editor.show();
-    processPending();
-  }
-};
+                      public testing::WithParamInterface<std::pair<int, int>> {};
 
 // The first frame goes out at once but takes at least the soft-start time; everything after
 // it shifts by what was added, the second pass of a loop included, whose first frame keeps
@@ -105,7 +88,6 @@ INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
 class CurveViewTest : public testing::Test {
  protected:
   void SetUp() override {
-    RecordingPrompter::instance().reset();
     model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
                       frameOf({300, 900, 500, 500, 500, 800}, 1000),
                       frameOf({500, 900, 500, 500, 500, 800}, 2000)});
@@ -165,7 +147,7 @@ TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
   EXPECT_EQ(channelOf(model, 2), (QList<int>{900, 0, 900}));
   ASSERT_FALSE(changed.isEmpty());
   EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
-  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+  EXPECT_TRUE(tips().isEmpty());
   // The drag is one step back, whatever it passed through.
   EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
   history.undo();
@@ -185,7 +167,6 @@ class TeachTest : public LinkFixture {
  protected:
   void SetUp() override {
     LinkFixture::SetUp();
-    RecordingPrompter::instance().reset();
     recorder.setAutoTick(false);
     recorder.setHistory(&history);
     QObject::connect(
@@ -201,7 +182,6 @@ class TeachTest : public LinkFixture {
     processUntil([&] { return board.receivedWith(protocol::kReadPositions).size() > asked; });
     processPending();
   }
-  QStringList& tips() { return RecordingPrompter::instance().tips; }
 
   FakeSliders sliders{6};
   KoFrameListModel model;
@@ -280,10 +260,6 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
   EXPECT_EQ(feed.positions()[0], 120);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
   const struct {
