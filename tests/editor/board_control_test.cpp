@@ -1,23 +1,18 @@
-#include <gtest/gtest.h>
-
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QSlider>
+#include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
 #include <atomic>
-#include <condition_variable>
-#include <mutex>
+#include <future>
 #include <thread>
 
 #include "editor/editor_actions.h"
 #include "editor/editor_serial.h"
 #include "editor_fixture.h"
-#include "link/protocol.h"
 #include "pseudo_terminal.h"
 #include "widgets/image_title_button.h"
-#include "widgets/switch.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"
 
@@ -45,25 +40,16 @@ TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
   } cases[] = {
       {"a list edit needs no board", A::Add, noBoard, nullptr},
       {"a board action needs one", A::RunGroup, noBoard, "connect_robot"},
-      {"reading positions needs one", A::ReadPositions, noBoard, "connect_robot"},
       {"files never touch the board", A::Open, serial, nullptr},
-      {"saving with the line open", A::Save, serial, nullptr},
-      {"save as with the line open", A::SaveAs, serial, nullptr},
-      {"merging with the line open", A::Merge, serial, nullptr},
-      {"pasting with the line open", A::PasteAfter, serial, nullptr},
       {"the run goes over the line", A::RunOnline, serial, nullptr},
       {"stop with the line open", A::Stop, serial, nullptr},
       {"the board's memory is not on the line", A::Download, serial, "operation_fail"},
-      {"nor its trims", A::StoreTrims, serial, "operation_fail"},
       {"servos to the middle over USB only", A::ResetServos, serial, "operation_fail"},
       {"stop during a run", A::Stop, running, nullptr},
-      {"loop during a run", A::Loop, running, nullptr},
       {"copy during a run", A::Copy, running, nullptr},
       {"a list edit waits for the run", A::Add, running, ""},
       {"a paste waits for the run", A::PasteOver, running, ""},
-      {"a file waits for the run", A::Open, running, ""},
       {"nothing beside a download", A::Stop, downloading, "progress"},
-      {"not even a file", A::Save, downloading, "progress"},
       {"stop ends a recording", A::Stop, recording, nullptr},
       {"the record button ends it too", A::Record, recording, nullptr},
       {"the rest waits", A::Add, recording, "recording_busy"},
@@ -82,19 +68,15 @@ TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
 }
 
 // An action without a row of its own would silently take the first row's rule.
-TEST(EditorGate, EveryActionHasItsOwnRowAndTag) {
-  const A all[] = {A::SelectAll,  A::ResetServos, A::Undo,       A::Redo,        A::ReadTrims,
-                   A::StoreTrims, A::ResetTrims,  A::SerialPort, A::RunGroup,    A::Stop,
-                   A::EraseGroup, A::EraseAll,    A::Download,   A::Add,         A::Delete,
-                   A::Update,     A::Insert,      A::Copy,       A::PasteBefore, A::PasteAfter,
-                   A::PasteOver,  A::Loop,        A::RunOnline,  A::Unload,      A::ReadPositions,
-                   A::Record,     A::Open,        A::Save,       A::Merge,       A::SaveAs};
-  QSet<int> tags;
-  for (A a : all) {
+TEST(EditorGate, EveryActionHasItsOwnRow) {
+  for (A a :
+       {A::SelectAll,     A::ResetServos, A::Undo,      A::Redo,   A::ReadTrims,  A::StoreTrims,
+        A::ResetTrims,    A::SerialPort,  A::RunGroup,  A::Stop,   A::EraseGroup, A::EraseAll,
+        A::Download,      A::Add,         A::Delete,    A::Update, A::Insert,     A::Copy,
+        A::PasteBefore,   A::PasteAfter,  A::PasteOver, A::Loop,   A::RunOnline,  A::Unload,
+        A::ReadPositions, A::Record,      A::Open,      A::Save,   A::Merge,      A::SaveAs}) {
     EXPECT_EQ(ruleOf(a).action, a) << tagOf(a);
-    tags.insert(tagOf(a));
   }
-  EXPECT_EQ(tags.size(), qsizetype(std::size(all)));
 }
 
 // The servo positions of the multi-servo moves the board received, servo 1 of each.
@@ -113,36 +95,22 @@ class HeldMoves : public VirtualHidTransport {
   using VirtualHidTransport::VirtualHidTransport;
   bool write(const QByteArray& frame) override {
     if (static_cast<quint8>(frame[3]) == protocol::kMultiServoMove) {
-      std::unique_lock lock(mutex_);
       ++held;
-      open_.wait(lock, [this] { return opened_; });
+      door.wait();
       ++sent;
     }
     return VirtualHidTransport::write(frame);
   }
-  void open() {
-    {
-      std::lock_guard lock(mutex_);
-      opened_ = true;
-    }
-    open_.notify_all();
-  }
+  std::promise<void> opener;
+  std::shared_future<void> door = opener.get_future().share();
   std::atomic<int> held{0};
   std::atomic<int> sent{0};
-
- private:
-  std::mutex mutex_;
-  std::condition_variable open_;
-  bool opened_ = false;
 };
 
 class BoardControlTest : public EditorOnBoardFixture {
  protected:
   KoImageTitleButton* runButton() const {
     return static_cast<KoImageTitleButton*>(editor.control(A::RunOnline));
-  }
-  bool moves(int n) {
-    return processUntil([&] { return board.receivedWith(protocol::kMultiServoMove).size() >= n; });
   }
 };
 
@@ -192,34 +160,7 @@ TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
   EXPECT_EQ(editor.model()->selectIndex(), 2);
 }
 
-TEST_F(BoardControlTest, StopRestartAndUnplugDuringARun) {
-  addFrame(100, 1000);
-  addFrame(200, 500);
-  addFrame(300, 2000);
-  clock.setHorizon(milliseconds(1200));
-  editor.buttonClick(A::RunOnline);
-  ASSERT_TRUE(moves(2));
-  EXPECT_EQ(runButton()->image(), ":/images/stop.svg");
-  editor.buttonClick(A::Add);  // the list waits for the run
-  EXPECT_EQ(editor.model()->count(), 3);
-
-  // A stop and an immediate restart: the old pass's frame at 1500 ms never goes out.
-  editor.buttonClick(A::RunOnline);
-  EXPECT_TRUE(editor.online()->stopped());
-  editor.buttonClick(A::RunOnline);
-  ASSERT_TRUE(moves(3));
-  processPending();
-  EXPECT_EQ(firstServoOfMoves(board), (QList<int>{100, 200, 100}));
-  EXPECT_TRUE(tips().isEmpty());
-
-  board.unplug();
-  ASSERT_TRUE(processUntil([this] { return !tips().isEmpty(); }));
-  EXPECT_EQ(tips(), QStringList{"stop_run"});
-  EXPECT_TRUE(editor.online()->stopped());
-  EXPECT_EQ(runButton()->image(), ":/images/play.svg");
-}
-
-TEST_F(BoardControlTest, StopEndsARunAndNoQueuedFrameGoesOutAfterIt) {
+TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugEndsIt) {
   for (int p : {100, 200, 300, 400}) addFrame(p, 100);
   auto owned = std::make_unique<HeldMoves>(&board);
   HeldMoves* held = owned.get();
@@ -230,29 +171,42 @@ TEST_F(BoardControlTest, StopEndsARunAndNoQueuedFrameGoesOutAfterIt) {
   editor.buttonClick(A::RunOnline);
   ASSERT_TRUE(
       processUntil([&] { return held->held == 1 && editor.online()->run()->queuedSends() == 3; }));
+  EXPECT_EQ(runButton()->image(), ":/images/stop.svg");
+  editor.buttonClick(A::Add);  // the list waits for the run
+  EXPECT_EQ(editor.model()->count(), 4);
 
   // The door opens only once Stop has dropped what waited behind the first frame.
-  std::thread door([&] {
+  std::thread doorman([&] {
     // Bounded only so that a broken Stop fails instead of hanging the suite.
     const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
     while (editor.online()->run()->queuedSends() != 0 &&
            std::chrono::steady_clock::now() < giveUp) {
       std::this_thread::yield();
     }
-    held->open();
+    held->opener.set_value();
   });
   editor.buttonClick(A::Stop);
-  door.join();
+  doorman.join();
   EXPECT_TRUE(editor.online()->stopped());
   processPending();
   EXPECT_EQ(held->sent, 1);
   // The button also tells the board to stop a group it may be playing.
   EXPECT_EQ(board.receivedWith(protocol::kStopActionGroup).size(), 1);
+
+  // A restart begins again at the first frame; a board that goes away ends it with a tip.
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(2));
+  EXPECT_EQ(firstServoOfMoves(board), (QList<int>{100, 100}));
+  board.unplug();
+  ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));
+  EXPECT_EQ(tips(), QStringList{"stop_run"});
+  EXPECT_TRUE(editor.online()->stopped());
+  EXPECT_EQ(runButton()->image(), ":/images/play.svg");
 }
 
 TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   editor.boxActions()->setEditText("12");
-  for (int p : {100, 200, 300, 400}) addFrame(p, 600);
+  for (int p : {100, 200, 300, 400}) addFrame(p, 50);
   editor.buttonClick(A::Download);
   editor.buttonClick(A::Add);  // refused while it runs
   EXPECT_EQ(editor.model()->count(), 4);
@@ -262,6 +216,11 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   ASSERT_EQ(board.group(12)->size(), 4);
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(board.group(12)->at(i), editor.model()->frameAt(i)->bytes.mid(4));
+  // A group downloaded here has a known length: the line says when it is over.
+  editor.buttonClick(A::RunGroup);
+  EXPECT_EQ(editor.groups()->runningGroup(), 12);
+  ASSERT_TRUE(processUntil([this] { return editor.groups()->runningGroup() == -1; }));
+  EXPECT_EQ(status(), "group_over");
 
   // A lost acknowledgement ends it with a tip and gives the button and the list back.
   editor.groups()->downloader().setAckTimeout(milliseconds(50));
@@ -274,13 +233,19 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   EXPECT_EQ(static_cast<KoImageTitleButton*>(editor.control(A::Download))->myTitle(), "download");
   EXPECT_EQ(editor.model()->count(), 4);
 
-  // More than one group holds is refused before a byte goes out.
-  board.clearReceived();
+  // The frame after what a group holds is kept with a tip, and refused before a byte goes out.
+  VelmarFrames frames;
+  for (int i = 4; i < KoFrameListModel::kMaxFrames - 1; ++i)
+    frames.append(editor.model()->frameAt(0)->copy());
+  editor.model()->appendMany(frames);
   tips().clear();
-  editor.model()->appendMany(
-      VelmarFrames(KoFrameListModel::kMaxFrames + 1 - 4, editor.model()->frameAt(0)));
-  editor.buttonClick(A::Download);
+  addFrame(500, 600);
+  EXPECT_TRUE(tips().isEmpty());  // the 1020th is the last that fits
+  addFrame(600, 600);
   EXPECT_EQ(tips(), QStringList{"actions_max_velmar_tips"});
+  EXPECT_EQ(editor.tableView()->currentIndex().row(), 1020);
+  board.clearReceived();
+  EXPECT_EQ(tipsOf(A::Download), QStringList{"actions_max_velmar_tips"});
   EXPECT_TRUE(board.received().isEmpty());
 }
 
@@ -310,7 +275,7 @@ TEST_F(BoardControlTest, BytesOfRunStopAndErase) {
   EXPECT_EQ(tips().count("erase_success"), 2);
 }
 
-TEST_F(BoardControlTest, GroupsSayTheyRunUntilStoppedOrOver) {
+TEST_F(BoardControlTest, GroupsSayTheyRunUntilStoppedOrTheBoardGoes) {
   editor.boxActions()->setEditText("7");
   editor.buttonClick(A::RunGroup);
   EXPECT_EQ(status(), "group_running");  // no translation loaded: the key
@@ -320,16 +285,6 @@ TEST_F(BoardControlTest, GroupsSayTheyRunUntilStoppedOrOver) {
   EXPECT_EQ(status(), "group_stopped");
   EXPECT_TRUE(editor.statusLine()->fading());
   EXPECT_EQ(editor.groups()->runningGroup(), -1);
-
-  // A group downloaded here has a known length: the line says when it is over.
-  addFrame(100, 50);
-  addFrame(200, 50);
-  editor.buttonClick(A::Download);
-  ASSERT_TRUE(processUntil([] { return tips().contains("download_success"); }));
-  editor.buttonClick(A::RunGroup);
-  EXPECT_EQ(editor.groups()->runningGroup(), 7);
-  ASSERT_TRUE(processUntil([this] { return editor.groups()->runningGroup() == -1; }));
-  EXPECT_EQ(status(), "group_over");
 
   // A board that goes away takes what it ran with it.
   editor.buttonClick(A::RunGroup);
@@ -355,22 +310,18 @@ TEST_F(BoardControlTest, ReadPositionsSkipsHiddenChannelsAndNoChannelMakesNoFram
   EXPECT_EQ(tips(), (QStringList{"motor_off_tips", "read_success"}));
 
   // With every channel hidden nothing is read and no pose becomes a frame.
-  for (QCheckBox* box : editor.arraySliderTextCheckViews()) {
-    if (box->isChecked()) box->click();
-  }
+  editor.buttonClick(A::SelectAll);  // "select_none" first
   editor.history()->markSaved();
   board.clearReceived();
-  for (A action : {A::ReadPositions, A::Add, A::Insert}) {
-    tips().clear();
-    editor.buttonClick(action);
-    processPending();
-    EXPECT_EQ(tips(),
-              QStringList{action == A::ReadPositions ? "read_no_channel" : "pose_no_channel"})
-        << tagOf(action);
+  EXPECT_EQ(tipsOf(A::ReadPositions), QStringList{"read_no_channel"});
+  for (A action : {A::Add, A::Insert}) {
+    EXPECT_EQ(tipsOf(action), QStringList{"pose_no_channel"}) << tagOf(action);
   }
   EXPECT_TRUE(board.received().isEmpty());
   EXPECT_EQ(editor.model()->count(), 1);
   EXPECT_FALSE(editor.history()->modified());
+  editor.buttonClick(A::SelectAll);
+  for (QCheckBox* box : editor.arraySliderTextCheckViews()) EXPECT_TRUE(box->isChecked());
 }
 
 TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
@@ -422,9 +373,7 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
   for (A tag : {A::ReadTrims, A::StoreTrims, A::RunGroup, A::Stop, A::EraseGroup, A::EraseAll,
                 A::Download, A::Unload, A::ReadPositions, A::Record}) {
-    tips().clear();
-    editor.buttonClick(tag);
-    EXPECT_EQ(tips(), QStringList{"connect_robot"}) << tagOf(tag);
+    EXPECT_EQ(tipsOf(tag), QStringList{"connect_robot"}) << tagOf(tag);
   }
 
   Pty pty;
@@ -438,24 +387,18 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   emit portBox->lineEdit()->returnPressed();
   editor.buttonClick(KoEditorSerial::kConnectTag);
   ASSERT_TRUE(processUntil([this] { return editor.serialControls()->isOpen(); }));
-  EXPECT_TRUE(link.serial());
 
   // The line is set up as the arm's receiver expects: 9600 8N1, no flow control.
-  termios settings{};
-  ASSERT_EQ(tcgetattr(pty.slave, &settings), 0);
-  EXPECT_EQ(cfgetospeed(&settings), B9600);
-  EXPECT_EQ(cfgetispeed(&settings), B9600);
-  EXPECT_EQ(settings.c_cflag & CSIZE, tcflag_t(CS8));
-  EXPECT_FALSE(settings.c_cflag & PARENB);
-  EXPECT_FALSE(settings.c_cflag & CSTOPB);
-  EXPECT_FALSE(settings.c_cflag & CRTSCTS);
-  EXPECT_FALSE(settings.c_iflag & (IXON | IXOFF));
+  termios line{};
+  ASSERT_EQ(tcgetattr(pty.slave, &line), 0);
+  EXPECT_EQ(
+      std::tuple(cfgetospeed(&line), cfgetispeed(&line),
+                 line.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), line.c_iflag & (IXON | IXOFF)),
+      std::tuple(speed_t(B9600), speed_t(B9600), tcflag_t(CS8), tcflag_t(0)));
 
   for (A tag : {A::ReadTrims, A::StoreTrims, A::RunGroup, A::EraseGroup, A::EraseAll, A::Download,
                 A::Unload, A::ReadPositions, A::Record, A::ResetServos, A::ResetTrims}) {
-    tips().clear();
-    editor.buttonClick(tag);
-    EXPECT_EQ(tips(), QStringList{"operation_fail"}) << tagOf(tag);
+    EXPECT_EQ(tipsOf(tag), QStringList{"operation_fail"}) << tagOf(tag);
   }
 
   // A run goes over the line as six-servo moves built from each frame's positions.

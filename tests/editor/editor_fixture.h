@@ -24,6 +24,7 @@
 #include "editor/save_reminder.h"
 #include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
+#include "link/protocol.h"
 #include "link/serial_port_manager.h"
 #include "link/usb_hid.h"
 #include "link_fixture.h"
@@ -125,6 +126,17 @@ class EditorOnBoardFixture : public LinkFixture {
 
   ChannelViews views() const { return editor.arraySliderTextViews(); }
   QString status() const { return editor.statusLine()->text(); }
+  // Whether the board has received `n` multi-servo moves.
+  bool moves(int n) {
+    return processUntil([&] { return board.receivedWith(protocol::kMultiServoMove).size() >= n; });
+  }
+  // The tips `action` gives on its own.
+  QStringList tipsOf(EditorAction action) {
+    tips().clear();
+    editor.buttonClick(action);
+    processPending();
+    return tips();
+  }
   void addFrame(int position, int time) {
     views().first()->setText(QString::number(position));
     editor.texttime()->setText(QString::number(time));

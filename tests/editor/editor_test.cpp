@@ -1,12 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <QApplication>
-#include <QCheckBox>
 #include <QComboBox>
 #include <QFileInfo>
-#include <QKeySequence>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
@@ -20,7 +15,6 @@
 #include "model/action_file.h"
 #include "model/action_text.h"
 #include "widgets/drag_view.h"
-#include "widgets/velmar_pan_view.h"
 
 namespace {
 
@@ -37,20 +31,14 @@ const QByteArray kRecords =
         "d007c800c800c800c800c800c800"
         "b80b4c044c014c014c0155552c01");
 
-struct FrameBytes {
-  qint64 time;
-  QByteArray data;
-  QByteArray bytes;
-  QString action;
-  friend bool operator==(const FrameBytes&, const FrameBytes&) = default;
-  friend std::ostream& operator<<(std::ostream& os, const FrameBytes& f) {
-    return os << f.time << " " << f.data.toHex().constData() << " " << f.bytes.toHex().constData();
+// What each frame stores and sends, one line per frame.
+QStringList bytesOf(const VelmarFrames& frames) {
+  QStringList out;
+  for (const VelmarFrame& f : frames) {
+    out.append(QStringLiteral("%1 %2 %3 %4")
+                   .arg(f->time)
+                   .arg(f->data.toHex(), f->bytes.toHex(), f->action));
   }
-};
-
-QList<FrameBytes> bytesOf(const VelmarFrames& frames) {
-  QList<FrameBytes> out;
-  for (const VelmarFrame& f : frames) out.append({f->time, f->data, f->bytes, f->action});
   return out;
 }
 
@@ -90,68 +78,39 @@ class EditorTest : public EditorFixture {
 };
 
 TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
-  pose(100, A::Update);  // nothing selected: nothing to replace
-  pose(100, A::Delete);
-  EXPECT_EQ(model()->count(), 0);
-
-  pose(100, A::Insert);  // nothing selected: goes in first
-  pose(200, A::Add);
-  pose(300, A::Add);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 200, 300}));
-  EXPECT_EQ(editor.tableView()->currentIndex().row(), 2);
-  EXPECT_EQ(editor.labelActionstimeShow()->text(), "3s");
-
-  QTest::mouseClick(editor.tableView()->viewport(), Qt::LeftButton, {},
-                    editor.tableView()->visualRect(model()->index(1, 1)).center());
-  EXPECT_EQ(model()->selectIndex(), 1);
-  pose(150, A::Insert);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 150, 200, 300}));
-  EXPECT_EQ(model()->selectIndex(), 1);
-  pose(250, A::Update);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 250, 200, 300}));
-  pose(0, A::Delete);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 200, 300}));
-  EXPECT_EQ(model()->selectIndex(), 1);
-  EXPECT_EQ(editor.labelActionstimeShow()->text(), "3s");  // the deleted second is gone
-
-  model()->setSelectIndex(2);
-  pose(0, A::Delete);  // the last: the new last is selected
-  EXPECT_EQ(model()->selectIndex(), 1);
-  pose(0, A::Delete);
-  pose(0, A::Delete);
-  EXPECT_EQ(model()->count(), 0);
-  EXPECT_EQ(model()->selectIndex(), -1);
-  EXPECT_EQ(editor.labelActionstimeShow()->text(), "0s");
-  EXPECT_TRUE(tips().isEmpty());
-}
-
-TEST_F(EditorTest, HiddenChannelsTakeNoPartInNewFrames) {
-  QCheckBox* second = editor.arraySliderTextCheckViews()[1];
-  QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, second->height() / 2));
-  EXPECT_TRUE(editor.panView()->sliders()[1]->isHidden());
-  pose(100, A::Add);
-  EXPECT_EQ(cell(0, KoFrameListModel::kFirstChannelColumn + 1), "");
-  EXPECT_FALSE(model()->frameAt(0)->isPresent(2));
-
-  editor.buttonClick(A::SelectAll);  // "select_none": all hidden
-  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_TRUE(s->isHidden());
-  editor.buttonClick(A::SelectAll);
-  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_FALSE(s->isHidden());
-  EXPECT_TRUE(second->isChecked());
-}
-
-TEST_F(EditorTest, TheFrameAfterTheBoardsLimitIsKeptWithATip) {
-  VelmarFrames frames;
-  for (int i = 1; i < KoFrameListModel::kMaxFrames; ++i) {
-    frames.append(KoTools::readVelmarData(actionImage(kPlain)).first());
+  const struct {
+    int click;  // the row clicked first, if any
+    A tag;
+    int position;
+    QList<qint64> channels;  // channel 1 of every frame after
+    int selected;
+    const char* total;
+  } steps[] = {
+      {-1, A::Update, 100, {}, -1, "0s"},  // nothing selected: nothing to replace
+      {-1, A::Delete, 100, {}, -1, "0s"},
+      {-1, A::Insert, 100, {100}, 0, "1s"},  // nothing selected: goes in first
+      {-1, A::Add, 200, {100, 200}, 1, "2s"},
+      {-1, A::Add, 300, {100, 200, 300}, 2, "3s"},
+      {1, A::Insert, 150, {100, 150, 200, 300}, 1, "4s"},
+      {-1, A::Update, 250, {100, 250, 200, 300}, 1, "4s"},
+      {-1, A::Delete, 0, {100, 200, 300}, 1, "3s"},
+      {2, A::Delete, 0, {100, 200}, 1, "2s"},  // the last: the new last is selected
+      {-1, A::Delete, 0, {100}, 0, "1s"},
+      {-1, A::Delete, 0, {}, -1, "0s"},
+  };
+  QTableView* table = editor.tableView();
+  for (const auto& s : steps) {
+    SCOPED_TRACE(testing::Message() << tagOf(s.tag) << " " << s.position);
+    if (s.click >= 0) {
+      QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                        table->visualRect(model()->index(s.click, 1)).center());
+    }
+    pose(s.position, s.tag);
+    EXPECT_EQ(firstChannels(), s.channels);
+    EXPECT_EQ(table->currentIndex().row(), s.selected);
+    EXPECT_EQ(editor.labelActionstimeShow()->text(), s.total);
   }
-  model()->appendMany(frames);
-  pose(500, A::Add);
-  EXPECT_TRUE(tips().isEmpty());  // the 1020th was the last that fits
-  pose(500, A::Add);
-  EXPECT_EQ(model()->count(), 1021);
-  EXPECT_EQ(tips(), QStringList{"actions_max_velmar_tips"});
-  EXPECT_EQ(editor.tableView()->currentIndex().row(), 1020);
+  EXPECT_TRUE(tips().isEmpty());
 }
 
 // Copied frames go to the clipboard as text; pasted, they come back whole, each paste a frame
@@ -243,10 +202,12 @@ TEST_F(EditorTest, OpenMergeAndDropAskAboutTheOtherArmsFiles) {
     EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), w.unsaved);
   }
   EXPECT_EQ(prompter().destructive, QStringList(6, "is_file_velmar_ask"));
+  EXPECT_EQ(panels.titles, (QStringList{"open_panel_title", "open_panel_title",
+                                        "integrate_panel_title", "integrate_panel_title"}));
   EXPECT_TRUE(tips().isEmpty());
 }
 
-TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {
+TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) {
   editor.buttonClick(A::Save);
   EXPECT_EQ(tips(), QStringList{"add_action_tips"});
   EXPECT_EQ(panels.shown, 0);
@@ -273,6 +234,23 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {
   EXPECT_EQ(panels.shown, 0);
 
   model()->replaceAll(kept);
+  // With no file yet, the save a close or an open asks for needs a name; a cancelled panel or a
+  // failed write keeps the list and the window.
+  panels.openPath = write("two.rob", actionImage(kPlain + kPlain));
+  tips().clear();
+  for (const QString& path : {QString(), dir.filePath("no/such/folder/x.rob")}) {
+    SCOPED_TRACE(path.toStdString());
+    panels.savePath = path;
+    prompter().saveAnswers = {Answer::Save, Answer::Save};
+    editor.buttonClick(A::Open);
+    EXPECT_EQ(model()->frames(), kept);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+  }
+  // The cancelled panel says nothing; the failed write says why, for the open and the close.
+  EXPECT_EQ(tips(), QStringList(2, "save_file_fail"));
+
+  panels.savePath = dir.filePath("out.rob");
   editor.buttonClick(A::Save);
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   QFile saved(panels.savePath);
@@ -281,7 +259,7 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {
             actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));
 }
 
-TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledBySavingAndOpening) {
+TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledByOpeningOrEmptying) {
   UILabel* reminder = editor.labelsave_file_tips();
   reminder->setDelay(1);
   pose(100, A::Add);
@@ -299,16 +277,9 @@ TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledBySavingAndOpening) {
   EXPECT_FALSE(reminder->revealPending());
 
   pose(100, A::Add);
-  panels.savePath = dir.filePath("saved.rob");
-  editor.buttonClick(A::Save);
-  EXPECT_FALSE(reminder->revealPending());
-
-  pose(100, A::Add);
-  EXPECT_TRUE(reminder->revealPending());
   prompter().saveAnswers = {Answer::Discard};
-  open(panels.savePath);
+  open(base());
   EXPECT_FALSE(reminder->revealPending());
-  EXPECT_FALSE(reminder->isVisible());
 }
 
 // A cell edit puts a new frame in its row, one undo step, whose ready move carries what was
@@ -326,7 +297,6 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   QTest::keyClicks(line, QStringLiteral("700"));
   QTest::keyClick(line, Qt::Key_Return);
   processPending();
-  EXPECT_EQ(cell(1, ch1 + 2), "700");
   EXPECT_EQ(model()->frameAt(1)->bytes, hex("55551103 04e803 01f401 02f401 03bc02 04f401"));
 
   QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
@@ -354,12 +324,8 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
     ASSERT_FALSE(changed.isEmpty());
     EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
   }
-  EXPECT_EQ(editor.history()->stack()->count(), steps + int(std::size(accepted)));
   EXPECT_EQ(model()->timeSum(), 3000);
   EXPECT_EQ(model()->frameAt(0)->data, kPlain);
-  EXPECT_EQ(cell(1, ch1 + 4), "");
-  processPending();
-  EXPECT_TRUE(tips().isEmpty());
 
   const VelmarFrame kept = model()->frameAt(1);
   changed.clear();
@@ -371,6 +337,7 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   EXPECT_EQ(model()->frameAt(1), kept);
   EXPECT_EQ(kept->data, hex("d007e803f401bc02f40155550000"));
   EXPECT_EQ(changed.size(), 5);  // each cell shows the stored value again
+  // One step for each accepted edit, none for a refused one, and one tip for them all.
   EXPECT_EQ(editor.history()->stack()->count(), steps + int(std::size(accepted)));
   processPending();
   EXPECT_EQ(tips(), QStringList{"modify_erro"});
@@ -378,55 +345,40 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
 
 TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
   const QString other = write("other.rob", actionImage(kRecords.left(14)));
-  const auto on = [this](A tag, QList<int> rows) {
-    return [this, tag, rows] {
-      selectRows(rows);
-      editor.buttonClick(tag);
+  const auto on = [this](QList<A> tags, QList<int> rows) {
+    return [this, tags, rows] {
+      if (!rows.isEmpty()) selectRows(rows);
+      for (A tag : tags) editor.buttonClick(tag);
     };
   };
   const struct {
     const char* name;
     std::function<void()> change;
   } changes[] = {
-      {"add", [this] { editor.buttonClick(A::Add); }},
-      {"insert", on(A::Insert, {1})},
-      {"update", on(A::Update, {2})},
-      {"delete", on(A::Delete, {0})},
-      {"delete several", on(A::Delete, {0, 2})},
-      {"paste frames",
-       [&] {
-         on(A::Copy, {1, 2})();
-         on(A::PasteOver, {0})();
-       }},
-      {"paste text",
-       [&] {
-         QGuiApplication::clipboard()->setText("60\t1\t2\t3\t-\t5\t6\n70\t7\n");
-         on(A::PasteBefore, {0})();
-       }},
+      {"add", on({A::Add}, {})},
+      {"insert", on({A::Insert}, {1})},
+      {"update", on({A::Update}, {2})},
+      {"delete several", on({A::Delete}, {0, 2})},
+      {"paste frames", on({A::Copy, A::PasteBefore}, {1, 2})},
+      {"paste text", on({A::PasteBefore}, {0})},
       {"cell edit",
-       [&] {
+       [this] {
          model()->setData(model()->index(2, KoFrameListModel::kTimeColumn), "1234", Qt::EditRole);
        }},
-      {"open",
-       [&] {
-         prompter().saveAnswers = {Answer::Discard};
-         open(other);
-       }},
-      {"merge",
-       [&] {
-         panels.openPath = other;
-         editor.buttonClick(A::Merge);
-       }},
+      {"open", on({A::Open}, {})},
+      {"merge", on({A::Merge}, {})},
   };
   const QString path = base();
   for (const auto& c : changes) {
     SCOPED_TRACE(c.name);
     prompter().saveAnswers = {Answer::Discard};
     open(path);
-    const QList<FrameBytes> before = bytesOf(model()->frames());
+    panels.openPath = other;
+    QGuiApplication::clipboard()->setText("60\t1\t2\t3\t-\t5\t6\n70\t7\n");
+    const QStringList before = bytesOf(model()->frames());
     c.change();
     processPending();
-    const QList<FrameBytes> after = bytesOf(model()->frames());
+    const QStringList after = bytesOf(model()->frames());
     ASSERT_NE(after, before);
     // An opened file is the saved state; undoing the open leaves the list unsaved.
     const bool opens = c.name == std::string("open");
@@ -439,32 +391,10 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
     processPending();
     for (int row = 0; row < model()->count(); ++row) EXPECT_EQ(model()->frameAt(row)->ID, row + 1);
   }
-  EXPECT_TRUE(tips().isEmpty()) << tips().join(", ").toStdString();
+  EXPECT_EQ(tips(), QStringList{});
 }
 
-// A frame edited after it was put in must not change what undoing and redoing the earlier
-// step brings back.
-TEST_F(EditorTest, LaterEditsDoNotLeakIntoEarlierSteps) {
-  open(base());
-  act(A::Copy, {0});
-  editor.buttonClick(A::PasteAfter);
-  const QList<FrameBytes> pasted = bytesOf(model()->frames());
-  for (int round = 0; round < 2; ++round) {
-    SCOPED_TRACE(round);
-    // The frame a redo put back is then edited in place.
-    editor.buttonClick(A::Undo);
-    editor.buttonClick(A::Redo);
-    model()->setData(model()->index(1, KoFrameListModel::kFirstChannelColumn), "777", Qt::EditRole);
-    EXPECT_EQ(model()->frameAt(1)->id(1), 777);
-    editor.buttonClick(A::Undo);
-    EXPECT_EQ(bytesOf(model()->frames()), pasted);
-  }
-  editor.buttonClick(A::Undo);
-  editor.buttonClick(A::Redo);
-  EXPECT_EQ(bytesOf(model()->frames()), pasted);
-}
-
-TEST_F(EditorTest, TheGuardsThreeAnswersForCloseOpenAndQuit) {
+TEST_F(EditorTest, TheGuardsThreeAnswersForCloseAndOpen) {
   const QString other = write("other.rob", actionImage(kRecords.left(14)));
   const struct {
     const char* name;
@@ -473,7 +403,6 @@ TEST_F(EditorTest, TheGuardsThreeAnswersForCloseOpenAndQuit) {
     std::function<bool()> left;
   } ways[] = {
       {"close", [&] { window.close(); }, [&] { return !window.isVisible(); }},
-      {"quit", [] { QApplication::closeAllWindows(); }, [&] { return !window.isVisible(); }},
       {"open", [&] { open(other); }, [&] { return model()->count() == 1; }},
   };
   for (const auto& way : ways) {
@@ -500,34 +429,6 @@ TEST_F(EditorTest, TheGuardsThreeAnswersForCloseOpenAndQuit) {
   EXPECT_TRUE(prompter().questions.isEmpty());
 }
 
-// With no file yet, Save asks for one; a cancelled panel or a failed write keeps the list and
-// the window, and a save that works lets the open go ahead.
-TEST_F(EditorTest, ASaveThatIsCancelledOrFailsKeepsTheListAndTheWindow) {
-  pose(100, A::Add);
-  panels.openPath = write("two.rob", actionImage(kPlain + kPlain));
-  for (const QString& savePath : {QString(), dir.filePath("no/such/folder/x.rob")}) {
-    SCOPED_TRACE(savePath.toStdString());
-    panels.savePath = savePath;
-    prompter().saveAnswers = {Answer::Save, Answer::Save};
-    editor.buttonClick(A::Open);
-    EXPECT_EQ(model()->count(), 1);
-    window.close();
-    EXPECT_TRUE(window.isVisible());
-    EXPECT_TRUE(editor.history()->modified());
-  }
-  // The panel cancelled says nothing; the failed write says why, for the open and the close.
-  EXPECT_EQ(tips(), QStringList(2, "save_file_fail"));
-
-  prompter().saveAnswers = {Answer::Save};
-  panels.savePath = dir.filePath("kept.rob");
-  editor.buttonClick(A::Open);
-  EXPECT_TRUE(QFile::exists(panels.savePath));
-  EXPECT_EQ(model()->count(), 2);
-  EXPECT_EQ(panels.titles.last(), "open_panel_title");
-  editor.buttonClick(A::Merge);
-  EXPECT_EQ(panels.titles.last(), "integrate_panel_title");
-}
-
 TEST(SaveQuestion, KeepsTheFileNameOnOneLine) {
   const QString name = QStringLiteral("3号wave-routine.rob");
   const QString text = QStringLiteral("是否保存对 %1 的修改？").arg(KoEditorFiles::unbroken(name));
@@ -550,22 +451,18 @@ TEST(SaveQuestion, KeepsTheFileNameOnOneLine) {
 
 TEST_F(EditorTest, APasteWithABadCellChangesNothing) {
   open(base());
-  const struct {
-    const char* text;
-    int line;
-    int column;
-  } bad[] = {
-      {"100\t1\t2\t3\t4\t5\t6\n100\t1\tx\n", 2, 3},
-      {"-5\t1\n", 1, 1},
-      {"\n\n100\t1\t2\t3\t4\t5\t6\t7\n", 3, 8},
-      {"abc", 1, 1},
-      {"100\t+5\n", 1, 2},
+  const char* bad[] = {
+      "100\t1\t2\t3\t4\t5\t6\n100\t1\tx\n",
+      "-5\t1\n",
+      "\n\n100\t1\t2\t3\t4\t5\t6\t7\n",
+      "abc",
+      "100\t+5\n",
   };
-  const QList<FrameBytes> before = bytesOf(model()->frames());
-  for (const auto& c : bad) {
-    SCOPED_TRACE(c.text);
+  const QStringList before = bytesOf(model()->frames());
+  for (const char* text : bad) {
+    SCOPED_TRACE(text);
     tips().clear();
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(c.text));
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
     act(A::PasteAfter, {1});
     EXPECT_EQ(tips(), QStringList{"paste_refused"});
     EXPECT_EQ(bytesOf(model()->frames()), before);
@@ -582,7 +479,7 @@ TEST_F(EditorTest, APasteWithABadCellChangesNothing) {
 
 TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
   open(base());
-  const QList<FrameBytes> rob = bytesOf(model()->frames());
+  const QStringList rob = bytesOf(model()->frames());
   const auto records = KoTools::actionRecords(actionImage(kRecords));
   for (const auto& [name, format] : {std::pair{"a.json", KoTools::ActionTextFormat::Json},
                                      std::pair{"a.csv", KoTools::ActionTextFormat::Csv}}) {
@@ -649,9 +546,7 @@ TEST_F(EditorTest, TitleKeysAndTooltips) {
       EXPECT_FALSE(b->toolTip().isEmpty()) << b->metaObject()->className();
     }
   }
-  EXPECT_EQ(editor.control(A::Save)->toolTip(),
-            QStringLiteral("tip_save_action (%1)")
-                .arg(QKeySequence(QKeySequence::Save).toString(QKeySequence::NativeText)));
+  EXPECT_EQ(editor.control(A::Save)->toolTip(), "tip_save_action (Ctrl+S)");
   EXPECT_EQ(editor.control(A::Stop)->toolTip(), "tip_stop (Esc)");
 }
 

@@ -1,5 +1,3 @@
-#include <gtest/gtest.h>
-
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
@@ -10,7 +8,6 @@
 #include "editor/teach_recorder.h"
 #include "editor_fixture.h"
 #include "fake_channel_view.h"
-#include "link/protocol.h"
 #include "model/frame_encoding.h"
 #include "widgets/arm_view.h"
 #include "widgets/switch.h"
@@ -32,15 +29,11 @@ VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
   return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
 }
 
-QList<int> channelOf(const KoFrameListModel& model, int channel) {
+// Channel `channel` of every frame in the list, or with kTimes every frame's time.
+constexpr int kTimes = 0;
+QList<int> valuesOf(const KoFrameListModel& model, int channel) {
   QList<int> out;
-  for (const VelmarFrame& f : model.frames()) out.append(int(f->id(channel)));
-  return out;
-}
-
-QList<int> timesOf(const KoFrameListModel& model) {
-  QList<int> out;
-  for (const VelmarFrame& f : model.frames()) out.append(int(f->time));
+  for (const VelmarFrame& f : model.frames()) out.append(int(channel ? f->id(channel) : f->time));
   return out;
 }
 
@@ -59,8 +52,7 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
   clock.setHorizon(milliseconds(firstTime + shift + 2500 + firstTime + 500));
   static_cast<KoSwitch*>(editor.control(KoOnlineControl::kLoop))->setOn(true);
   editor.online()->buttonClick(KoOnlineControl::kRun);
-  ASSERT_TRUE(
-      processUntil([this] { return board.receivedWith(protocol::kMultiServoMove).size() >= 5; }));
+  ASSERT_TRUE(moves(5));
   const int t0 = firstTime + shift;
   EXPECT_EQ(clock.sleeps().mid(0, 6),
             (QList<int>{0, t0, t0 + 500, t0 + 2500, t0 + 2500 + firstTime, t0 + 3000 + firstTime}));
@@ -76,8 +68,7 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
   // A frame played from its row is softened the same way; the stored frame is not.
   board.clearReceived();
   editor.online()->play(0);
-  ASSERT_TRUE(
-      processUntil([this] { return !board.receivedWith(protocol::kMultiServoMove).isEmpty(); }));
+  ASSERT_TRUE(moves(1));
   EXPECT_EQ(moveTime(board.receivedWith(protocol::kMultiServoMove).first()), firstTime + shift);
   EXPECT_EQ(editor.model()->frameAt(0)->time, firstTime);
 }
@@ -142,16 +133,16 @@ TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
   processPending();
 
   const VelmarFrame f = model.frameAt(1);
-  EXPECT_EQ(f->id(2), 0);  // dragged below the plot: held at the end
+  // Dragged below the plot: held at the end.
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
   EXPECT_EQ(f->bytes, KoTools::actionToBytesWithVelmarModel(*f));  // re-encoded by the setter
-  EXPECT_EQ(channelOf(model, 2), (QList<int>{900, 0, 900}));
   ASSERT_FALSE(changed.isEmpty());
   EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
   EXPECT_TRUE(tips().isEmpty());
   // The drag is one step back, whatever it passed through.
   EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
   history.undo();
-  EXPECT_EQ(channelOf(model, 2), (QList<int>{900, 900, 900}));
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 900, 900}));
 
   // A press beside every point selects nothing and edits nothing.
   changed.clear();
@@ -209,9 +200,9 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   reading();
   board.poseByHand(2, 705);  // a move of the threshold itself is a move
   reading();
-  EXPECT_EQ(channelOf(model, 1), (QList<int>{500, 600, 604, 604}));
-  EXPECT_EQ(channelOf(model, 2), (QList<int>{500, 500, 700, 705}));
-  EXPECT_EQ(timesOf(model), (QList<int>{250, 750, 250, 250}));
+  EXPECT_EQ(valuesOf(model, 1), (QList<int>{500, 600, 604, 604}));
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{500, 500, 700, 705}));
+  EXPECT_EQ(valuesOf(model, kTimes), (QList<int>{250, 750, 250, 250}));
   EXPECT_TRUE(tips().isEmpty());
 
   // Channel 6 stops answering: the recording ends, what it holds stays.
@@ -231,7 +222,7 @@ TEST_F(TeachTest, AnUnansweredReadingEndsAndAStillnessNeverOverflowsAFrame) {
   processPending();
   for (int i = 0; i < 15; ++i) reading();
   // 16 still readings of 2000 ms: one frame of 30000, the longest there is, then a new one.
-  EXPECT_EQ(timesOf(model), (QList<int>{30000, 2000}));
+  EXPECT_EQ(valuesOf(model, kTimes), (QList<int>{30000, 2000}));
 
   board.dropRepliesTo(protocol::kReadPositions);
   recorder.tick();
