@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -28,9 +27,11 @@
 #include "link/serial_port_manager.h"
 #include "link/usb_hid.h"
 #include "link_fixture.h"
+#include "model/frame_encoding.h"
 #include "recording_prompter.h"
 #include "virtual_run_clock.h"
 #include "wait.h"
+#include "widgets/image_title_button.h"
 
 inline QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 inline RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
@@ -43,22 +44,20 @@ inline QByteArray actionImage(const QByteArray& records) {
   return out + records;
 }
 
-// Answers the open and save panels at once and counts how often they were shown.
+// Answers the open and save panels at once and notes each one shown.
 class FakePanels : public KoFilePanels {
  public:
   QStringList chooseFilesToOpen(bool, const QString& title) override {
-    ++shown;
-    titles.append(title);
+    shown.append(title);
     return {openPath};
   }
   QString chooseFileToSave() override {
-    ++shown;
+    shown.append(QStringLiteral("save"));
     return savePath;
   }
   QString openPath;
   QString savePath;
-  int shown = 0;
-  QStringList titles;
+  QStringList shown;  // an open panel by its title, a save panel as "save"
 };
 
 // The editor without a board in a window that asks before it closes. Its files go through
@@ -79,7 +78,6 @@ class EditorFixture : public ::testing::Test {
   }
   void TearDown() override {
     editor.history()->markSaved();
-    editor.setParent(nullptr);
     KoFilePanels::install(nullptr);
   }
 
@@ -98,9 +96,6 @@ class EditorFixture : public ::testing::Test {
 
   QTemporaryDir dir;
   FakePanels panels;
-  struct NoRecentFiles {
-    NoRecentFiles() { QSettings().remove(QStringLiteral("recentFiles")); }
-  } noRecentFiles;  // before the editor, which reads them
   QWidget window;
   KoVelmarViewController editor{usbHid::sharedManager()};
 };
@@ -115,7 +110,6 @@ class EditorOnBoardFixture : public LinkFixture {
     editor.groups()->downloader().setAckTimeout(std::chrono::hours(1));
     editor.model()->setRenumberDelay(0);
     editor.frameEditor()->setAddDelay(0);
-    editor.resize(1260, 740);
     editor.show();
     processPending();
   }
@@ -126,6 +120,19 @@ class EditorOnBoardFixture : public LinkFixture {
 
   ChannelViews views() const { return editor.arraySliderTextViews(); }
   QString status() const { return editor.statusLine()->text(); }
+  KoImageTitleButton* button(EditorAction action) const {
+    return static_cast<KoImageTitleButton*>(editor.control(action));
+  }
+  QString runImage() const { return button(EditorAction::RunOnline)->image(); }
+  // One field of every multi-servo move the board received.
+  enum MoveField { kMoveTime = 5, kFirstServo = 8 };
+  QList<int> moveFields(MoveField at) const {
+    QList<int> out;
+    for (const QByteArray& f : board.receivedWith(protocol::kMultiServoMove)) {
+      out.append(frame::le16(f, at));
+    }
+    return out;
+  }
   // Whether the board has received `n` multi-servo moves.
   bool moves(int n) {
     return processUntil([&] { return board.receivedWith(protocol::kMultiServoMove).size() >= n; });
