@@ -6,21 +6,36 @@
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
+#include <QLineEdit>
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QVBoxLayout>
 
+#include "editor/board_groups.h"
+#include "editor/editor_files.h"
 #include "editor/file_panels.h"
 #include "editor/frame_editor.h"
+#include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/save_reminder.h"
+#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
+#include "link/protocol.h"
 #include "link/serial_port_manager.h"
+#include "link/usb_hid.h"
 #include "link_fixture.h"
+#include "model/frame_encoding.h"
 #include "recording_prompter.h"
 #include "virtual_run_clock.h"
+#include "wait.h"
+#include "widgets/image_title_button.h"
+
+inline QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
+inline RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
+inline QStringList& tips() { return RecordingPrompter::instance().tips; }
 
 // An action file image of `records` (14 bytes each).
 inline QByteArray actionImage(const QByteArray& records) {
@@ -29,47 +44,60 @@ inline QByteArray actionImage(const QByteArray& records) {
   return out + records;
 }
 
-// Answers the open and save panels at once and counts how often they were shown.
+// Answers the open and save panels at once and notes each one shown.
 class FakePanels : public KoFilePanels {
  public:
   QStringList chooseFilesToOpen(bool, const QString& title) override {
-    ++shown;
-    titles.append(title);
+    shown.append(title);
     return {openPath};
   }
   QString chooseFileToSave() override {
-    ++shown;
+    shown.append(QStringLiteral("save"));
     return savePath;
   }
   QString openPath;
   QString savePath;
-  int shown = 0;
-  QStringList titles;
+  QStringList shown;  // an open panel by its title, a save panel as "save"
 };
 
-// The editor's files go through fake panels into a temporary folder, and its delays are
-// taken out of the way: renumbering and the tip after an add come at once, the save reminder
-// never within a test.
-class EditorFilesFixture : public ::testing::Test {
+// The editor without a board in a window that asks before it closes. Its files go through
+// fake panels into a temporary folder, and its delays are taken out of the way: renumbering
+// and the tip after an add come at once, the save reminder never within a test.
+class EditorFixture : public ::testing::Test {
  protected:
-  void quieten(KoVelmarViewController& editor) {
+  void SetUp() override {
     KoFilePanels::install(&panels);
     QGuiApplication::clipboard()->clear();
     editor.model()->setRenumberDelay(0);
     editor.frameEditor()->setAddDelay(0);
     editor.labelsave_file_tips()->setDelay(60 * 1000);
+    window.resize(1260, 740);
+    (new QVBoxLayout(&window))->addWidget(&editor);
+    window.installEventFilter(editor.files());
+    window.show();
   }
-  void TearDown() override { KoFilePanels::install(nullptr); }
+  void TearDown() override {
+    editor.history()->markSaved();
+    KoFilePanels::install(nullptr);
+  }
 
+  KoFrameListModel* model() const { return editor.model(); }
   QString write(const QString& name, const QByteArray& bytes) {
     QFile f(dir.filePath(name));
     EXPECT_TRUE(f.open(QIODevice::WriteOnly));
     f.write(bytes);
     return f.fileName();
   }
+  void open(const QString& path) {
+    panels.openPath = path;
+    editor.buttonClick(EditorAction::Open);
+    processPending();
+  }
 
   QTemporaryDir dir;
   FakePanels panels;
+  QWidget window;
+  KoVelmarViewController editor{usbHid::sharedManager()};
 };
 
 // The editor shown on the virtual board, its online run on a clock the test moves.
@@ -77,13 +105,50 @@ class EditorOnBoardFixture : public LinkFixture {
  protected:
   void SetUp() override {
     LinkFixture::SetUp();
-    RecordingPrompter::instance().reset();
     editor.online()->run()->setClock(&clock);
+    // A download fails in these tests only where a test drops an acknowledgement.
+    editor.groups()->downloader().setAckTimeout(std::chrono::hours(1));
+    editor.model()->setRenumberDelay(0);
+    editor.frameEditor()->setAddDelay(0);
+    editor.show();
+    processPending();
   }
   void TearDown() override {
     editor.online()->run()->stop();
-    RecordingPrompter::instance().reset();
     LinkFixture::TearDown();
+  }
+
+  ChannelViews views() const { return editor.arraySliderTextViews(); }
+  QString status() const { return editor.statusLine()->text(); }
+  KoImageTitleButton* button(EditorAction action) const {
+    return static_cast<KoImageTitleButton*>(editor.control(action));
+  }
+  QString runImage() const { return button(EditorAction::RunOnline)->image(); }
+  // One field of every multi-servo move the board received.
+  enum MoveField { kMoveTime = 5, kFirstServo = 8 };
+  QList<int> moveFields(MoveField at) const {
+    QList<int> out;
+    for (const QByteArray& f : board.receivedWith(protocol::kMultiServoMove)) {
+      out.append(frame::le16(f, at));
+    }
+    return out;
+  }
+  // Whether the board has received `n` multi-servo moves.
+  bool moves(int n) {
+    return processUntil([&] { return board.receivedWith(protocol::kMultiServoMove).size() >= n; });
+  }
+  // The tips `action` gives on its own.
+  QStringList tipsOf(EditorAction action) {
+    tips().clear();
+    editor.buttonClick(action);
+    processPending();
+    return tips();
+  }
+  void addFrame(int position, int time) {
+    views().first()->setText(QString::number(position));
+    editor.texttime()->setText(QString::number(time));
+    editor.buttonClick(EditorAction::Add);
+    processPending();
   }
 
   VirtualClock clock;

@@ -1,55 +1,52 @@
-#include <gtest/gtest.h>
-
-#include <QCheckBox>
-#include <QClipboard>
+#include <QApplication>
 #include <QComboBox>
-#include <QFile>
-#include <QGuiApplication>
+#include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QSignalSpy>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QTest>
+#include <QTextLayout>
+#include <QToolButton>
+#include <QUndoStack>
 
-#include "editor/editor_files.h"
-#include "editor/file_panels.h"
-#include "editor/frame_editor.h"
-#include "editor/frame_history.h"
-#include "editor/frame_list_model.h"
-#include "editor/save_reminder.h"
-#include "editor/velmar_view_controller.h"
+#include "editor/recent_files.h"
 #include "editor_fixture.h"
-#include "fake_channel_view.h"
-#include "link/usb_hid.h"
 #include "model/action_file.h"
-#include "model/frame_encoding.h"
-#include "recording_prompter.h"
-#include "wait.h"
+#include "model/action_text.h"
 #include "widgets/drag_view.h"
-#include "widgets/velmar_pan_view.h"
 
 namespace {
 
-QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
+using A = EditorAction;
+using Answer = Prompter::SaveAnswer;
 
 const QByteArray kPlain = hex("e803f401f401f401f401f401f401");
 // Channel 4 absent, as saved while its slider was hidden: the other arm's marker.
 const QByteArray kFourHidden = hex("e803f401f401f40155555f01f401");
+// Frames 1..3 differ in time and channel 1; frame 3 has channel 5 absent and a stored
+// position above what a field shows.
+const QByteArray kRecords =
+    hex("e803640064006400640064006400"
+        "d007c800c800c800c800c800c800"
+        "b80b4c044c014c014c0155552c01");
 
-class EditorTest : public EditorFilesFixture {
- protected:
-  void SetUp() override {
-    quieten(editor);
-    editor.resize(1260, 740);
-    editor.show();
+// What each frame stores and sends, one line per frame.
+QStringList bytesOf(const VelmarFrames& frames) {
+  QStringList out;
+  for (const VelmarFrame& f : frames) {
+    out.append(QStringLiteral("%1 %2 %3 %4")
+                   .arg(f->time)
+                   .arg(f->data.toHex(), f->bytes.toHex(), f->action));
   }
+  return out;
+}
 
-  KoFrameListModel* model() const { return editor.model(); }
-  QStringList& tips() { return RecordingPrompter::instance().tips; }
+class EditorTest : public EditorFixture {
+ protected:
+  QString base() { return write("base.rob", actionImage(kRecords)); }
   // Poses the arm with channel 1 at `position` and adds/inserts/updates with `tag`.
-  void pose(int position, EditorAction tag) {
+  void pose(int position, A tag) {
     editor.arraySliderTextViews().first()->setText(QString::number(position));
     editor.buttonClick(tag);
     processPending();
@@ -63,113 +60,84 @@ class EditorTest : public EditorFilesFixture {
     }
     return out;
   }
-  QString cell(int row, int column) const { return model()->index(row, column).data().toString(); }
-
-  KoVelmarViewController editor{usbHid::sharedManager()};
+  void selectRows(const QList<int>& rows) {
+    model()->setSelectIndex(rows.first());
+    QItemSelectionModel* selection = editor.tableView()->selectionModel();
+    selection->clear();
+    for (int r : rows) {
+      selection->select(model()->index(r, 0),
+                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+  }
+  // Runs `tag` on the selected `rows`.
+  void act(A tag, const QList<int>& rows) {
+    selectRows(rows);
+    editor.buttonClick(tag);
+  }
 };
 
 TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
-  pose(100, KoFrameEditor::kUpdate);  // nothing selected: nothing to replace
-  pose(100, KoFrameEditor::kDelete);
-  EXPECT_EQ(model()->count(), 0);
-  EXPECT_EQ(editor.labelActionstimeShow()->text(), "0s");
-
-  pose(100, KoFrameEditor::kInsert);  // nothing selected: goes in first
-  pose(200, KoFrameEditor::kAdd);
-  pose(300, KoFrameEditor::kAdd);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 200, 300}));
-  EXPECT_EQ(model()->selectIndex(), 2);
-  EXPECT_EQ(editor.tableView()->currentIndex().row(), 2);
-  EXPECT_EQ(editor.labelActionstimeShow()->text(), "3s");
-
-  QTest::mouseClick(editor.tableView()->viewport(), Qt::LeftButton, {},
-                    editor.tableView()->visualRect(model()->index(1, 1)).center());
-  EXPECT_EQ(model()->selectIndex(), 1);
-  pose(150, KoFrameEditor::kInsert);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 150, 200, 300}));
-  EXPECT_EQ(model()->selectIndex(), 1);
-  pose(250, KoFrameEditor::kUpdate);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 250, 200, 300}));
-  pose(0, KoFrameEditor::kDelete);
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 200, 300}));
-  EXPECT_EQ(model()->selectIndex(), 1);
-  EXPECT_EQ(editor.labelActionstimeShow()->text(), "3s");  // the deleted second is gone
-
-  model()->setSelectIndex(2);
-  pose(0, KoFrameEditor::kDelete);  // the last: the new last is selected
-  EXPECT_EQ(model()->selectIndex(), 1);
-  pose(0, KoFrameEditor::kDelete);
-  pose(0, KoFrameEditor::kDelete);
-  EXPECT_EQ(model()->count(), 0);
-  EXPECT_EQ(model()->selectIndex(), -1);
-  EXPECT_EQ(editor.labelActionstimeShow()->text(), "0s");
+  const struct {
+    int click;  // the row clicked first, if any
+    A tag;
+    int position;
+    QList<qint64> channels;  // channel 1 of every frame after
+    int selected;
+    const char* total;
+    bool remind;  // the save reminder waits to show: a change, and something left to save
+  } steps[] = {
+      {-1, A::Update, 100, {}, -1, "0s", false},  // nothing selected: nothing to replace
+      {-1, A::Delete, 100, {}, -1, "0s", false},
+      {-1, A::Insert, 100, {100}, 0, "1s", true},  // nothing selected: goes in first
+      {-1, A::Add, 200, {100, 200}, 1, "2s", true},
+      {-1, A::Add, 300, {100, 200, 300}, 2, "3s", true},
+      {1, A::Insert, 150, {100, 150, 200, 300}, 1, "4s", true},
+      {-1, A::Update, 250, {100, 250, 200, 300}, 1, "4s", true},
+      {-1, A::Delete, 0, {100, 200, 300}, 1, "3s", true},
+      {2, A::Delete, 0, {100, 200}, 1, "2s", true},  // the last: the new last is selected
+      {-1, A::Delete, 0, {100}, 0, "1s", true},
+      {-1, A::Delete, 0, {}, -1, "0s", false},
+  };
+  QTableView* table = editor.tableView();
+  for (const auto& s : steps) {
+    SCOPED_TRACE(testing::Message() << tagOf(s.tag) << " " << s.position);
+    if (s.click >= 0) {
+      QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
+                        table->visualRect(model()->index(s.click, 1)).center());
+    }
+    pose(s.position, s.tag);
+    EXPECT_EQ(firstChannels(), s.channels);
+    EXPECT_EQ(table->currentIndex().row(), s.selected);
+    EXPECT_EQ(editor.labelActionstimeShow()->text(), s.total);
+    EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), s.remind);
+  }
   EXPECT_TRUE(tips().isEmpty());
 }
 
-TEST_F(EditorTest, HiddenChannelsTakeNoPartInNewFrames) {
-  QCheckBox* second = editor.arraySliderTextCheckViews()[1];
-  QTest::mouseClick(second, Qt::LeftButton, {}, QPoint(4, second->height() / 2));
-  EXPECT_TRUE(editor.panView()->sliders()[1]->isHidden());
-  pose(100, KoFrameEditor::kAdd);
-  const int channel1 = KoFrameListModel::kFirstChannelColumn;
-  EXPECT_EQ(cell(0, channel1), "100");
-  EXPECT_EQ(cell(0, channel1 + 1), "");
-  EXPECT_EQ(model()->frameAt(0)->data.mid(2, 2), hex("5555"));
-
-  editor.buttonClick(KoVelmarViewController::kSelectAllTag);  // "select_none": all hidden
-  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_TRUE(s->isHidden());
-  editor.buttonClick(KoVelmarViewController::kSelectAllTag);
-  for (KoVelmarSliderView* s : editor.panView()->sliders()) EXPECT_FALSE(s->isHidden());
-  EXPECT_TRUE(second->isChecked());
-}
-
-TEST_F(EditorTest, TheFrameAfterTheBoardsLimitIsKeptWithATip) {
-  VelmarFrames frames;
-  for (int i = 1; i < KoFrameListModel::kMaxFrames; ++i) {
-    frames.append(KoTools::readVelmarData(actionImage(kPlain)).first());
-  }
-  model()->appendMany(frames);
-  pose(500, KoFrameEditor::kAdd);
-  EXPECT_TRUE(tips().isEmpty());  // the 1020th was the last that fits
-  pose(500, KoFrameEditor::kAdd);
-  EXPECT_EQ(model()->count(), 1021);
-  EXPECT_EQ(tips(), QStringList{"actions_max_velmar_tips"});
-  EXPECT_EQ(editor.tableView()->currentIndex().row(), 1020);
-}
-
+// Copied frames go to the clipboard as text; pasted, they come back whole, each paste a frame
+// of its own.
 TEST_F(EditorTest, CopyAndPaste) {
-  pose(100, KoFrameEditor::kAdd);
-  pose(200, KoFrameEditor::kAdd);
-  QMenu* menu = editor.menuTable();
-  ASSERT_NE(menu, nullptr);
-  const auto enabled = [this] {
-    QList<bool> out;
-    for (QAction* a : editor.menuTable()->actions().mid(0, 4)) out.append(a->isEnabled());
-    return out;
-  };
-  EXPECT_EQ(enabled(), (QList<bool>{true, false, false, false}));
-
-  model()->setSelectIndex(0);
-  menu->actions()[0]->trigger();  // copy frame 1
-  EXPECT_EQ(enabled(), (QList<bool>{true, true, true, true}));
-  model()->frameAt(0)->setValue(QStringLiteral("111"), QStringLiteral("id1"));
-  model()->setSelectIndex(1);
-  editor.menuTable()->actions()[2]->trigger();  // after the last: appended
+  open(base());
+  // The menu as it opens: Paste After is offered only with something to paste.
+  EXPECT_FALSE(editor.menuTable()->actions()[2]->isEnabled());
+  act(A::Copy, {0, 2});
+  EXPECT_TRUE(editor.menuTable()->actions()[2]->isEnabled());
+  EXPECT_EQ(QGuiApplication::clipboard()->text(),
+            "1000\t100\t100\t100\t100\t100\t100\n3000\t1000\t332\t332\t332\t-\t300\n");
+  act(A::PasteAfter, {2});
+  act(A::PasteOver, {1});
+  act(A::PasteBefore, {0});
   processPending();
-  EXPECT_EQ(firstChannels(), (QList<qint64>{111, 200, 111}));
-  model()->setSelectIndex(1);
-  editor.menuTable()->actions()[3]->trigger();  // over the selected one
-  editor.menuTable()->actions()[1]->trigger();  // before it
-  processPending();
-  EXPECT_EQ(firstChannels(), (QList<qint64>{111, 111, 111, 111}));
-  // Each paste is a frame of its own.
-  model()->frameAt(1)->setValue(QStringLiteral("5"), QStringLiteral("id1"));
-  EXPECT_EQ(firstChannels(), (QList<qint64>{111, 5, 111, 111}));
+  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 1000, 100, 100, 1000, 100, 1000}));
+  // The record's 1100 is more than the text shows; the copy itself keeps it.
+  EXPECT_EQ(model()->frameAt(6)->data, kRecords.mid(28, 14));
+  model()->frameAt(2)->setValue(QStringLiteral("5"), QStringLiteral("id1"));
+  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 1000, 5, 100, 1000, 100, 1000}));
 }
 
 TEST_F(EditorTest, FieldRules) {
   struct Case {
-    QWidget* field;
+    QLineEdit* field;
     const char* typed;
     const char* shown;
   };
@@ -179,240 +147,382 @@ TEST_F(EditorTest, FieldRules) {
         Case{group, "99999999999", "230"}, Case{group, "007", "7"},
         Case{editor.texttime(), "", "50"}, Case{editor.texttime(), "20", "50"},
         Case{editor.texttime(), "45000", "30000"}, Case{editor.texttime(), "1500", "1500"}}) {
-    auto* line = static_cast<QLineEdit*>(c.field);
-    line->selectAll();
+    c.field->selectAll();
+    // Typing replaces the selection; an emptied field is mended at once.
     if (*c.typed) {
-      QTest::keyClicks(line, QString::fromLatin1(c.typed));
+      QTest::keyClicks(c.field, QString::fromLatin1(c.typed));
     } else {
-      QTest::keyClick(line, Qt::Key_Backspace);
+      QTest::keyClick(c.field, Qt::Key_Backspace);
     }
-    QTest::keyClick(line, Qt::Key_Return);
-    EXPECT_EQ(line->text(), QString::fromLatin1(c.shown)) << c.typed;
+    QTest::keyClick(c.field, Qt::Key_Return);
+    EXPECT_EQ(c.field->text(), QString::fromLatin1(c.shown)) << c.typed;
   }
   EXPECT_EQ(editor.action(), "7");
   EXPECT_EQ(editor.boxActions()->count(), 231);
 
   // The gate mends a short duration before the action uses it.
   editor.texttime()->setText(QStringLiteral("10"));
-  pose(500, KoFrameEditor::kAdd);
+  pose(500, A::Add);
   EXPECT_EQ(model()->frameAt(0)->time, 50);
 }
 
-TEST_F(EditorTest, OpenReplacesIntegrateAppendsDropLoads) {
-  const QString two = write("two.rob", actionImage(kPlain + kPlain));
-  pose(100, KoFrameEditor::kAdd);
-  panels.openPath = two;
-  RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
-  editor.buttonClick(KoEditorFiles::kOpen);
-  EXPECT_EQ(model()->count(), 2);
-  EXPECT_TRUE(editor.lableFilePath()->text().endsWith(two));
-  EXPECT_EQ(model()->selectIndex(), 1);
-  EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
-
-  editor.buttonClick(KoEditorFiles::kIntegrate);
-  processPending();
-  EXPECT_EQ(firstChannels().size(), 4);
-  EXPECT_EQ(model()->selectIndex(), 3);
-  EXPECT_TRUE(editor.labelsave_file_tips()->revealPending());
-
-  const QString one = write("one.rob", actionImage(kPlain));
-  RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
-  editor.dragView()->dropFiles({one});
-  EXPECT_EQ(model()->count(), 1);
-  EXPECT_TRUE(editor.lableFilePath()->text().endsWith(one));
-  EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
-  EXPECT_TRUE(tips().isEmpty());
-}
-
-// A hidden channel 4 looks like the other arm's file: each way in asks, Cancel first.
-TEST_F(EditorTest, TheOtherKindIsAskedAbout) {
+// Open replaces the list, Merge appends to it, a dropped file replaces it. A hidden channel 4
+// looks like the other arm's file: each way in asks first, and Cancel leaves the list alone.
+TEST_F(EditorTest, OpenMergeAndDropAskAboutTheOtherArmsFiles) {
   const QString path = write("hidden4.rob", actionImage(kPlain + kFourHidden));
-  const std::function<void()> ways[] = {
-      [&] { editor.buttonClick(KoEditorFiles::kOpen); },
-      [&] { editor.buttonClick(KoEditorFiles::kIntegrate); },
-      [&] { editor.dragView()->dropFiles({path}); },
-  };
   panels.openPath = path;
-  for (const auto& way : ways) {
+  const struct {
+    const char* name;
+    std::function<void()> way;
+    int count;
+    bool unsaved;
+  } ways[] = {
+      {"open", [&] { editor.buttonClick(A::Open); }, 2, false},
+      {"merge", [&] { editor.buttonClick(A::Merge); }, 3, true},
+      {"drop", [&] { editor.dragView()->dropFiles({path}); }, 2, false},
+  };
+  for (const auto& w : ways) {
+    SCOPED_TRACE(w.name);
     model()->replaceAll(KoTools::readVelmarData(actionImage(kPlain)));
     editor.history()->markSaved();
     editor.lableFilePath()->clear();
-    RecordingPrompter::instance().answers = {false};
-    way();
+    prompter().answers = {false};
+    w.way();
     EXPECT_EQ(model()->count(), 1);
     EXPECT_TRUE(editor.lableFilePath()->text().isEmpty());
-    RecordingPrompter::instance().answers = {true};
-    way();
-    EXPECT_GE(model()->count(), 2);
+    prompter().answers = {true};
+    w.way();
+    processPending();
+    EXPECT_EQ(model()->count(), w.count);
+    EXPECT_EQ(model()->selectIndex(), w.count - 1);
     EXPECT_EQ(model()->frames().last()->data, kFourHidden);
     EXPECT_TRUE(editor.lableFilePath()->text().endsWith(path));
+    EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), w.unsaved);
   }
-  EXPECT_EQ(RecordingPrompter::instance().destructive, QStringList(6, "is_file_velmar_ask"));
+  EXPECT_EQ(prompter().destructive, QStringList(6, "is_file_velmar_ask"));
+  EXPECT_EQ(panels.shown, (QStringList{"open_panel_title", "open_panel_title",
+                                       "integrate_panel_title", "integrate_panel_title"}));
+  EXPECT_TRUE(tips().isEmpty());
 }
 
-TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBack) {
-  editor.buttonClick(KoEditorFiles::kSave);
+TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) {
+  editor.buttonClick(A::Save);
   EXPECT_EQ(tips(), QStringList{"add_action_tips"});
-  EXPECT_EQ(panels.shown, 0);
+  EXPECT_TRUE(panels.shown.isEmpty());
 
-  pose(100, KoFrameEditor::kAdd);
-  pose(200, KoFrameEditor::kAdd);
-  panels.savePath = dir.filePath("out.rob");
+  pose(100, A::Add);
+  pose(200, A::Add);
   model()->frameAt(0)->data.clear();
-  editor.buttonClick(KoEditorFiles::kSave);
+  editor.buttonClick(A::Save);
   EXPECT_EQ(tips().last(), "save_frame_damaged");
-  EXPECT_EQ(panels.shown, 0);
-  EXPECT_FALSE(QFile::exists(panels.savePath));
+  EXPECT_TRUE(panels.shown.isEmpty());
   EXPECT_TRUE(editor.labelsave_file_tips()->revealPending());  // still unsaved
 
   model()->setSelectIndex(0);
-  pose(100, KoFrameEditor::kUpdate);
+  pose(100, A::Update);
   const VelmarFrames kept = model()->frames();
   // One frame more than a file's header can count would read back short.
   model()->replaceAll(
       KoTools::readVelmarData(actionImage(kPlain.repeated(KoTools::kMaxActionFrames))));
   model()->append(kept.first());
-  editor.buttonClick(KoEditorFiles::kSave);
+  editor.buttonClick(A::Save);
   EXPECT_EQ(tips().last(), "save_too_many_frames");
-  EXPECT_EQ(panels.shown, 0);
+  EXPECT_TRUE(panels.shown.isEmpty());
 
   model()->replaceAll(kept);
-  editor.buttonClick(KoEditorFiles::kSave);
+  // With no file yet, the save a close or an open asks for needs a name; a cancelled panel or a
+  // failed write keeps the list and the window.
+  panels.openPath = write("two.rob", actionImage(kPlain + kPlain));
+  tips().clear();
+  for (const QString& path : {QString(), dir.filePath("no/such/folder/x.rob")}) {
+    SCOPED_TRACE(path.toStdString());
+    panels.savePath = path;
+    prompter().saveAnswers = {Answer::Save, Answer::Save};
+    editor.buttonClick(A::Open);
+    EXPECT_EQ(model()->frames(), kept);
+    window.close();
+    EXPECT_TRUE(window.isVisible());
+  }
+  // The cancelled panel says nothing; the failed write says why, for the open and the close.
+  EXPECT_EQ(tips(), QStringList(2, "save_file_fail"));
+
+  panels.savePath = dir.filePath("out.rob");
+  editor.buttonClick(A::Save);
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   QFile saved(panels.savePath);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  const VelmarFrames back = KoTools::readVelmarData(saved.readAll());
-  ASSERT_EQ(back.size(), 2);
-  EXPECT_EQ(back[0]->id(1), 100);
-  EXPECT_EQ(back[1]->id(1), 200);
+  EXPECT_EQ(saved.readAll(),
+            actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));
 }
 
-TEST_F(EditorTest, ReminderFollowsChangesAndIsCancelledBySavingAndOpening) {
+TEST_F(EditorTest, ReminderShowsAfterItsWaitAndAChangeOrAnOpenPutsItAway) {
   UILabel* reminder = editor.labelsave_file_tips();
   reminder->setDelay(1);
-  pose(100, KoFrameEditor::kAdd);
+  pose(100, A::Add);
   ASSERT_TRUE(processUntil([reminder] { return reminder->isVisible(); }));
   EXPECT_TRUE(reminder->gliding());
   reminder->setDelay(60 * 1000);  // from here on no reveal may come before the checks
 
-  pose(100, KoFrameEditor::kInsert);  // a change hides it and starts the wait again
+  pose(100, A::Insert);  // a change hides it and starts the wait again
   EXPECT_FALSE(reminder->isVisible());
   EXPECT_TRUE(reminder->revealPending());
-
-  model()->setSelectIndex(0);
-  pose(0, KoFrameEditor::kDelete);
-  pose(0, KoFrameEditor::kDelete);  // nothing left to save
+  prompter().saveAnswers = {Answer::Discard};
+  open(base());
   EXPECT_FALSE(reminder->revealPending());
-
-  pose(100, KoFrameEditor::kAdd);
-  panels.savePath = dir.filePath("saved.rob");
-  editor.buttonClick(KoEditorFiles::kSave);
-  EXPECT_FALSE(reminder->revealPending());
-
-  pose(100, KoFrameEditor::kAdd);
-  editor.menuTable()->actions()[0]->trigger();
-  editor.menuTable()->actions()[2]->trigger();  // a paste is a change like any other
-  EXPECT_TRUE(reminder->revealPending());
-  panels.openPath = panels.savePath;
-  RecordingPrompter::instance().saveAnswers = {Prompter::SaveAnswer::Discard};
-  editor.buttonClick(KoEditorFiles::kOpen);
-  EXPECT_FALSE(reminder->revealPending());
-  EXPECT_FALSE(reminder->isVisible());
 }
 
-TEST_F(EditorTest, EditingOneChannelKeepsTheAbsentOnesAbsent) {
-  // Channels 5 and 6 absent.
-  panels.openPath = write("four.rob", actionImage(hex("e803f401f401f401f40155555555")));
-  editor.buttonClick(KoEditorFiles::kOpen);
-  const int channel1 = KoFrameListModel::kFirstChannelColumn;
-  EXPECT_EQ(cell(0, channel1 + 4), "");
-  EXPECT_EQ(cell(0, channel1 + 5), "");
-
+// A cell edit puts a new frame in its row, one undo step, whose ready move carries what was
+// typed, clamped into range; an absent channel stays absent until a value is typed into it. A
+// refused edit leaves the very frame in place, and a burst of them gives one tip.
+TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
+  open(write("four.rob", actionImage(kPlain + hex("e803f401f401f401f40155555555"))));
+  const int ch1 = KoFrameListModel::kFirstChannelColumn;
   QTableView* table = editor.tableView();
-  const QModelIndex first = model()->index(0, channel1);
-  table->setCurrentIndex(first);
-  table->edit(first);
+  table->setCurrentIndex(model()->index(1, ch1 + 2));
+  table->edit(table->currentIndex());
   auto* line = table->viewport()->findChild<QLineEdit*>();
   ASSERT_NE(line, nullptr);
   line->selectAll();
-  QTest::keyClicks(line, QStringLiteral("100"));
+  QTest::keyClicks(line, QStringLiteral("700"));
   QTest::keyClick(line, Qt::Key_Return);
   processPending();
+  EXPECT_EQ(model()->frameAt(1)->bytes, hex("55551103 04e803 01f401 02f401 03bc02 04f401"));
 
-  const VelmarFrame f = model()->frameAt(0);
-  EXPECT_EQ(f->bytes, hex("55551103 04e803 016400 02f401 03f401 04f401"));
-  EXPECT_EQ(f->data, hex("e8036400f401f401f40155555555"));
-  EXPECT_EQ(cell(0, channel1), "100");
-  EXPECT_EQ(cell(0, channel1 + 5), "");
-  EXPECT_FALSE(model()->setData(model()->index(0, channel1 + 5), QString(), Qt::EditRole) &&
-               f->isPresent(6));
-  EXPECT_TRUE(tips().isEmpty());
-
-  model()->setData(model()->index(0, channel1 + 5), QStringLiteral("700"), Qt::EditRole);
-  EXPECT_EQ(cell(0, channel1 + 5), "700");
-  EXPECT_EQ(model()->frameAt(0)->data, hex("e8036400f401f401f4015555bc02"));
-}
-
-// A cell edit puts a new frame in its row, and the row's ready move carries what was typed
-// (clamped into range). A refused edit leaves the very frame in place and a burst of them
-// gives one tip.
-TEST(FrameListCellEdit, ReachesTheMoveOrLeavesTheFrameAsItWas) {
-  FakeSliders sliders(6);
-  KoFrameListModel model;
-  model.append(KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0));
-  model.append(KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 1));
-  const QByteArray other = model.frameAt(0)->bytes;
-  QList<int> recordedRows;
-  model.setRecorder(
-      [&](int row, const VelmarFrames&, const VelmarFrames&) { recordedRows.append(row); });
-  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-  const auto edit = [&model](int column, const char* typed) {
-    return model.setData(model.index(1, column), QString::fromLatin1(typed), Qt::EditRole);
+  QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
+  const int steps = editor.history()->stack()->count();
+  const auto edit = [this](int column, const char* typed) {
+    return model()->setData(model()->index(1, column), QString::fromLatin1(typed), Qt::EditRole);
   };
-  const int channel1 = KoFrameListModel::kFirstChannelColumn;
-
   const struct {
     int column;
     const char* typed;
     QByteArray bytes;
   } accepted[] = {
-      {channel1 + 2, "700", hex("55551703 06e803 01f401 02f401 03bc02 04f401 05f401 06f401")},
-      {channel1, "1500", hex("55551703 06e803 01e803 02f401 03bc02 04f401 05f401 06f401")},
-      {channel1 + 5, "0", hex("55551703 06e803 01e803 02f401 03bc02 04f401 05f401 060000")},
+      {ch1, "1500", hex("55551103 04e803 01e803 02f401 03bc02 04f401")},
+      {ch1 + 5, "0", hex("55551403 05e803 01e803 02f401 03bc02 04f401 060000")},
       {KoFrameListModel::kTimeColumn, "2,000",
-       hex("55551703 06d007 01e803 02f401 03bc02 04f401 05f401 060000")},
+       hex("55551403 05d007 01e803 02f401 03bc02 04f401 060000")},
   };
   for (const auto& c : accepted) {
     SCOPED_TRACE(c.typed);
-    const VelmarFrame before = model.frameAt(1);
+    const VelmarFrame before = model()->frameAt(1);
     changed.clear();
-    EXPECT_TRUE(edit(c.column, c.typed));
-    EXPECT_NE(model.frameAt(1), before);
-    EXPECT_EQ(model.frameAt(1)->bytes, c.bytes);
+    edit(c.column, c.typed);
+    EXPECT_NE(model()->frameAt(1), before);
+    EXPECT_EQ(model()->frameAt(1)->bytes, c.bytes);
     ASSERT_FALSE(changed.isEmpty());
     EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
   }
-  EXPECT_EQ(recordedRows, QList<int>(std::size(accepted), 1));
-  EXPECT_EQ(model.timeSum(), 3000);
-  EXPECT_EQ(model.frameAt(0)->bytes, other);
-  processPending();
-  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+  EXPECT_EQ(model()->timeSum(), 3000);
+  EXPECT_EQ(model()->frameAt(0)->data, kPlain);
 
-  const VelmarFrame kept = model.frameAt(1);
-  const QByteArray keptBytes = kept->bytes;
-  const QByteArray keptData = kept->data;
+  const VelmarFrame kept = model()->frameAt(1);
   changed.clear();
-  for (const char* typed : {"-1", "+5", "7x", "abc"}) {
-    EXPECT_TRUE(edit(channel1 + 1, typed));
-  }
-  EXPECT_TRUE(edit(KoFrameListModel::kTimeColumn, "x"));
-  EXPECT_EQ(model.frameAt(1), kept);
-  EXPECT_EQ(kept->bytes, keptBytes);
-  EXPECT_EQ(kept->data, keptData);
+  EXPECT_FALSE(edit(ch1 + 4, ""));  // left empty, an absent channel is no refused edit
+  for (const char* typed : {"-1", "+5", "7x", "abc"}) edit(ch1 + 1, typed);
+  edit(KoFrameListModel::kTimeColumn, "x");
+  EXPECT_EQ(model()->frameAt(1), kept);
+  EXPECT_EQ(kept->data, hex("d007e803f401bc02f40155550000"));
   EXPECT_EQ(changed.size(), 5);  // each cell shows the stored value again
-  EXPECT_EQ(recordedRows.size(), std::size(accepted));
+  // One step for each accepted edit, none for a refused one, and one tip for them all.
+  EXPECT_EQ(editor.history()->stack()->count(), steps + int(std::size(accepted)));
   processPending();
-  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"modify_erro"});
+  EXPECT_EQ(tips(), QStringList{"modify_erro"});
+}
+
+TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
+  const QString other = write("other.rob", actionImage(kRecords.left(14)));
+  const auto on = [this](QList<A> tags, QList<int> rows) {
+    return [this, tags, rows] {
+      if (!rows.isEmpty()) selectRows(rows);
+      for (A tag : tags) editor.buttonClick(tag);
+    };
+  };
+  const struct {
+    const char* name;
+    std::function<void()> change;
+  } changes[] = {
+      {"add", on({A::Add}, {})},
+      {"insert", on({A::Insert}, {1})},
+      {"update", on({A::Update}, {2})},
+      {"delete several", on({A::Delete}, {0, 2})},
+      {"paste frames", on({A::Copy, A::PasteBefore}, {1, 2})},
+      {"paste text", on({A::PasteBefore}, {0})},
+      {"cell edit",
+       [this] {
+         model()->setData(model()->index(2, KoFrameListModel::kTimeColumn), "1234", Qt::EditRole);
+       }},
+      {"open", on({A::Open}, {})},
+      {"merge", on({A::Merge}, {})},
+  };
+  const QString path = base();
+  for (const auto& c : changes) {
+    SCOPED_TRACE(c.name);
+    prompter().saveAnswers = {Answer::Discard};
+    open(path);
+    panels.openPath = other;
+    QGuiApplication::clipboard()->setText("60\t1\t2\t3\t-\t5\t6\n70\t7\n");
+    const QStringList before = bytesOf(model()->frames());
+    c.change();
+    processPending();
+    const QStringList after = bytesOf(model()->frames());
+    ASSERT_NE(after, before);
+    // An opened file is the saved state; undoing the open leaves the list unsaved.
+    const bool opens = c.name == std::string("open");
+    EXPECT_EQ(editor.history()->modified(), !opens);
+    editor.buttonClick(A::Undo);
+    EXPECT_EQ(bytesOf(model()->frames()), before);
+    EXPECT_EQ(editor.history()->modified(), opens);
+    editor.buttonClick(A::Redo);
+    EXPECT_EQ(bytesOf(model()->frames()), after);
+    processPending();
+    for (int row = 0; row < model()->count(); ++row) EXPECT_EQ(model()->frameAt(row)->ID, row + 1);
+  }
+  EXPECT_EQ(tips(), QStringList{});
+}
+
+TEST_F(EditorTest, TheGuardsThreeAnswersForCloseAndOpen) {
+  const QString other = write("other.rob", actionImage(kRecords.left(14)));
+  for (const bool closing : {true, false}) {
+    for (const Answer answer : {Answer::Cancel, Answer::Discard, Answer::Save}) {
+      SCOPED_TRACE(testing::Message() << (closing ? "close " : "open ") << int(answer));
+      window.show();
+      prompter().saveAnswers = {Answer::Discard};
+      const QString path = base();
+      open(path);
+      pose(100, A::Add);
+      prompter().questions.clear();
+      prompter().saveAnswers = {answer};
+      if (closing) {
+        window.close();
+      } else {
+        open(other);
+      }
+      EXPECT_EQ(prompter().questions, QStringList{"save_changes_ask"});
+      // Whether leaving went through: the window closed or the other file opened.
+      EXPECT_EQ(closing ? window.isHidden() : model()->count() == 1, answer != Answer::Cancel);
+      // Save writes the opened file in place, with the added frame.
+      EXPECT_EQ(QFileInfo(path).size(), 16 + 14 * (answer == Answer::Save ? 4 : 3));
+    }
+  }
+  // Nothing unsaved: no question.
+  window.show();
+  prompter().questions.clear();
+  window.close();
+  EXPECT_TRUE(prompter().questions.isEmpty());
+}
+
+TEST(SaveQuestion, KeepsTheFileNameOnOneLine) {
+  const QString name = QStringLiteral("3号wave-routine.rob");
+  const QString text = QStringLiteral("是否保存对 %1 的修改？").arg(KoEditorFiles::unbroken(name));
+  const QFont font = QApplication::font();
+  // Narrow enough that the name would be broken after its first few characters.
+  const qreal width = QFontMetricsF(font).horizontalAdvance(QStringLiteral("是否保存对 3号wa"));
+  QTextLayout layout(text, font);
+  layout.beginLayout();
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+  }
+  layout.endLayout();
+  // The name's first and last characters stand on one line.
+  EXPECT_EQ(layout.lineForTextPosition(int(text.indexOf(u'3'))).lineNumber(),
+            layout.lineForTextPosition(int(text.lastIndexOf(u'b'))).lineNumber());
+  EXPECT_TRUE(QString(text).remove(QChar(0x2060)).contains(name));
+}
+
+TEST_F(EditorTest, APasteWithABadCellChangesNothing) {
+  open(base());
+  const char* bad[] = {"100\t1\t2\t3\t4\t5\t6\n100\t1\tx\n", "-5\t1\n",
+                       "\n\n100\t1\t2\t3\t4\t5\t6\t7\n", "abc", "100\t+5\n"};
+  const QStringList before = bytesOf(model()->frames());
+  for (const char* text : bad) {
+    SCOPED_TRACE(text);
+    tips().clear();
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(text));
+    act(A::PasteAfter, {1});
+    EXPECT_EQ(tips(), QStringList{"paste_refused"});
+    EXPECT_EQ(bytesOf(model()->frames()), before);
+    EXPECT_FALSE(editor.history()->modified());
+  }
+
+  // What the table would store for the same typing: clamped, commas taken, "-" absent.
+  QGuiApplication::clipboard()->setText("40,000\t1200\t-\t\t0\t7\t8\r\n20\t5\n");
+  act(A::PasteAfter, {0});
+  ASSERT_EQ(model()->count(), 5);
+  EXPECT_EQ(model()->frameAt(1)->data.toHex(), QByteArray("3075e80355555555000007000800"));
+  EXPECT_EQ(model()->frameAt(2)->time, 50);
+}
+
+TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
+  open(base());
+  const QStringList rob = bytesOf(model()->frames());
+  const auto records = KoTools::actionRecords(actionImage(kRecords));
+  for (const auto& [name, format] : {std::pair{"a.json", KoTools::ActionTextFormat::Json},
+                                     std::pair{"a.csv", KoTools::ActionTextFormat::Csv}}) {
+    SCOPED_TRACE(name);
+    open(write(name, KoTools::exportActionText(records, format)));
+    EXPECT_EQ(bytesOf(model()->frames()), rob);
+
+    // Saved as text again, it matches what the command line exports.
+    panels.savePath = dir.filePath(QStringLiteral("saved-") + name);
+    editor.buttonClick(A::SaveAs);
+    QFile saved(panels.savePath);
+    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+    EXPECT_EQ(saved.readAll(), KoTools::exportActionText(records, format));
+  }
+  tips().clear();
+  open(write("bad.csv", "time,ch1\nnot a csv"));
+  EXPECT_EQ(tips(), QStringList{"file_text_refused"});
+  EXPECT_EQ(bytesOf(model()->frames()), rob);
+}
+
+TEST_F(EditorTest, RecentFilesKeepTheLastEightAndDropTheMissing) {
+  QStringList paths;
+  for (int i = 0; i < 10; ++i) {
+    paths.prepend(write(QStringLiteral("f%1.rob").arg(i), actionImage(kRecords)));
+    open(paths.first());
+  }
+  EXPECT_EQ(editor.files()->recent()->files(), paths.mid(0, KoRecentFiles::kMaxFiles));
+  EXPECT_EQ(KoRecentFiles().files(), paths.mid(0, KoRecentFiles::kMaxFiles));  // kept
+
+  QFile::remove(paths[1]);
+  QMenu* menu = editor.buttonRecent()->menu();
+  emit menu->aboutToShow();
+  ASSERT_EQ(menu->actions().size(), KoRecentFiles::kMaxFiles);
+  menu->actions()[1]->trigger();
+  EXPECT_EQ(tips().size(), 1);
+  EXPECT_FALSE(editor.files()->recent()->files().contains(paths[1]));
+  menu->actions()[2]->trigger();
+  EXPECT_EQ(editor.files()->currentPath(), paths[2]);
+  EXPECT_EQ(editor.files()->recent()->files().first(), paths[2]);
+}
+
+TEST_F(EditorTest, TitleKeysAndTooltips) {
+  open(base());
+  EXPECT_EQ(editor.documentTitle(), "base.rob");
+  QApplication::setActiveWindow(&window);
+  editor.tableView()->setFocus();
+  selectRows({0, 1});
+  QTest::keyClick(editor.tableView(), Qt::Key_Delete);
+  EXPECT_EQ(model()->count(), 1);
+  EXPECT_EQ(editor.documentTitle(), "base.rob *");
+  QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(model()->count(), 3);
+  EXPECT_EQ(editor.documentTitle(), "base.rob");
+  QTest::keyClick(editor.tableView(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(model()->count(), 1);
+  QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier);
+  QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(model()->count(), 1);  // undone and redone again
+
+  // Every button says what it does, and the keys of one stand beside it.
+  for (QAbstractButton* b : editor.findChildren<QAbstractButton*>()) {
+    if (b->isVisibleTo(&editor) && !b->parent()->inherits("QAbstractScrollArea")) {
+      EXPECT_FALSE(b->toolTip().isEmpty()) << b->metaObject()->className();
+    }
+  }
+  EXPECT_EQ(editor.control(A::Save)->toolTip(), "tip_save_action (Ctrl+S)");
+  EXPECT_EQ(editor.control(A::Stop)->toolTip(), "tip_stop (Esc)");
 }
 
 }  // namespace

@@ -1,35 +1,19 @@
-#include <gtest/gtest.h>
-
-#include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
 
 #include "editor/arm_feed.h"
 #include "editor/curve_view.h"
-#include "editor/frame_history.h"
-#include "editor/frame_list_model.h"
 #include "editor/motion_controls.h"
-#include "editor/online_control.h"
-#include "editor/online_run.h"
 #include "editor/teach_recorder.h"
-#include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "fake_channel_view.h"
-#include "link/protocol.h"
-#include "link/serial_port_manager.h"
-#include "link_fixture.h"
-#include "model/frame_encoding.h"
-#include "recording_prompter.h"
-#include "virtual_run_clock.h"
 #include "widgets/arm_view.h"
 #include "widgets/switch.h"
 
 using std::chrono::milliseconds;
 
 namespace {
-
-int moveTime(const QByteArray& move) { return frame::le16(move, 5); }
 
 // A frame of channels 1 to 6 at these positions; a negative one is absent.
 VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
@@ -42,27 +26,16 @@ VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
   return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
 }
 
-QList<int> channelOf(const KoFrameListModel& model, int channel) {
+// Channel `channel` of every frame in the list, or with kTimes every frame's time.
+constexpr int kTimes = 0;
+QList<int> valuesOf(const KoFrameListModel& model, int channel) {
   QList<int> out;
-  for (const VelmarFrame& f : model.frames()) out.append(int(f->id(channel)));
-  return out;
-}
-
-QList<int> timesOf(const KoFrameListModel& model) {
-  QList<int> out;
-  for (const VelmarFrame& f : model.frames()) out.append(int(f->time));
+  for (const VelmarFrame& f : model.frames()) out.append(int(channel ? f->id(channel) : f->time));
   return out;
 }
 
 class SoftStartTest : public EditorOnBoardFixture,
-                      public testing::WithParamInterface<std::pair<int, int>> {
- protected:
-  void SetUp() override {
-    EditorOnBoardFixture::SetUp();
-    editor.show();
-    processPending();
-  }
-};
+                      public testing::WithParamInterface<std::pair<int, int>> {};
 
 // The first frame goes out at once but takes at least the soft-start time; everything after
 // it shifts by what was added, the second pass of a loop included, whose first frame keeps
@@ -76,15 +49,12 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
   clock.setHorizon(milliseconds(firstTime + shift + 2500 + firstTime + 500));
   static_cast<KoSwitch*>(editor.control(KoOnlineControl::kLoop))->setOn(true);
   editor.online()->buttonClick(KoOnlineControl::kRun);
-  ASSERT_TRUE(
-      processUntil([this] { return board.receivedWith(protocol::kMultiServoMove).size() >= 5; }));
+  ASSERT_TRUE(moves(5));
   const int t0 = firstTime + shift;
   EXPECT_EQ(clock.sleeps().mid(0, 6),
             (QList<int>{0, t0, t0 + 500, t0 + 2500, t0 + 2500 + firstTime, t0 + 3000 + firstTime}));
-  QList<int> times;
-  for (const QByteArray& move : board.receivedWith(protocol::kMultiServoMove))
-    times.append(moveTime(move));
-  EXPECT_EQ(times.mid(0, 5), (QList<int>{firstTime + shift, 500, 2000, firstTime, 500}));
+  EXPECT_EQ(moveFields(kMoveTime).mid(0, 5),
+            (QList<int>{firstTime + shift, 500, 2000, firstTime, 500}));
   KoCurveView* curves = editor.motion()->curveView();
   ASSERT_TRUE(processUntil([curves] { return curves->playingFrame() == 2; }));
   editor.online()->buttonClick(KoOnlineControl::kRun);
@@ -93,9 +63,8 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
   // A frame played from its row is softened the same way; the stored frame is not.
   board.clearReceived();
   editor.online()->play(0);
-  ASSERT_TRUE(
-      processUntil([this] { return !board.receivedWith(protocol::kMultiServoMove).isEmpty(); }));
-  EXPECT_EQ(moveTime(board.receivedWith(protocol::kMultiServoMove).first()), firstTime + shift);
+  ASSERT_TRUE(moves(1));
+  EXPECT_EQ(moveFields(kMoveTime), QList<int>{firstTime + shift});
   EXPECT_EQ(editor.model()->frameAt(0)->time, firstTime);
 }
 
@@ -105,7 +74,6 @@ INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
 class CurveViewTest : public testing::Test {
  protected:
   void SetUp() override {
-    RecordingPrompter::instance().reset();
     model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
                       frameOf({300, 900, 500, 500, 500, 800}, 1000),
                       frameOf({500, 900, 500, 500, 500, 800}, 2000)});
@@ -116,19 +84,19 @@ class CurveViewTest : public testing::Test {
   KoCurveView view{&model};
 };
 
-TEST_F(CurveViewTest, HitTestFindsTheNearestPresentPoint) {
+// A point is taken within its radius, the nearest where several lie close; dragged, it edits
+// its frame through the list.
+TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   struct Case {
     QPointF at;
     std::optional<KoCurveView::Hit> hit;
   };
   const QPointF p1 = view.pointOf(1, 1);
-  const QPointF p6absent = view.pointOf(0, 6);
   const Case cases[] = {
-      {p1, KoCurveView::Hit{1, 1}},
       {p1 + QPointF(KoCurveView::kHitRadius - 1, 0), KoCurveView::Hit{1, 1}},
       {p1 + QPointF(0, KoCurveView::kHitRadius + 2), std::nullopt},
       {view.pointOf(2, 6), KoCurveView::Hit{2, 6}},
-      {p6absent, std::nullopt},  // an absent channel has no point to take
+      {view.pointOf(0, 6), std::nullopt},  // an absent channel has no point to take
       // Channels 3 to 5 coincide at 500 on the last frame; 1 lies right there too.
       {view.pointOf(2, 1) + QPointF(0, 1), KoCurveView::Hit{2, 1}},
   };
@@ -139,9 +107,7 @@ TEST_F(CurveViewTest, HitTestFindsTheNearestPresentPoint) {
   // Frame times decide where points lie: the last frame lasts twice as long.
   EXPECT_NEAR(view.pointOf(2, 1).x() - view.pointOf(1, 1).x(),
               2 * (view.pointOf(1, 1).x() - view.pointOf(0, 1).x()), 1);
-}
 
-TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
   QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
   KoFrameHistory history(&model);
   QObject::connect(&view, &KoCurveView::editStarted, &history, &KoFrameHistory::beginStep);
@@ -160,16 +126,15 @@ TEST_F(CurveViewTest, DraggingAPointEditsItsFrameThroughTheList) {
   processPending();
 
   const VelmarFrame f = model.frameAt(1);
-  EXPECT_EQ(f->id(2), 0);  // dragged below the plot: held at the end
+  // Dragged below the plot: held at the end.
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
   EXPECT_EQ(f->bytes, KoTools::actionToBytesWithVelmarModel(*f));  // re-encoded by the setter
-  EXPECT_EQ(channelOf(model, 2), (QList<int>{900, 0, 900}));
   ASSERT_FALSE(changed.isEmpty());
   EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
-  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
   // The drag is one step back, whatever it passed through.
   EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
   history.undo();
-  EXPECT_EQ(channelOf(model, 2), (QList<int>{900, 900, 900}));
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 900, 900}));
 
   // A press beside every point selects nothing and edits nothing.
   changed.clear();
@@ -185,7 +150,6 @@ class TeachTest : public LinkFixture {
  protected:
   void SetUp() override {
     LinkFixture::SetUp();
-    RecordingPrompter::instance().reset();
     recorder.setAutoTick(false);
     recorder.setHistory(&history);
     QObject::connect(
@@ -201,7 +165,6 @@ class TeachTest : public LinkFixture {
     processUntil([&] { return board.receivedWith(protocol::kReadPositions).size() > asked; });
     processPending();
   }
-  QStringList& tips() { return RecordingPrompter::instance().tips; }
 
   FakeSliders sliders{6};
   KoFrameListModel model;
@@ -210,9 +173,8 @@ class TeachTest : public LinkFixture {
 };
 
 TEST_F(TeachTest, TeachingWithEveryChannelHiddenDoesNotStart) {
-  for (ChannelView* v : sliders.views()) static_cast<FakeChannelView*>(v)->setHidden(true);
+  for (auto& slider : sliders.owned) slider->setHidden(true);
   EXPECT_FALSE(recorder.start());
-  EXPECT_FALSE(recorder.isRecording());
   EXPECT_EQ(tips(), QStringList{"read_no_channel"});
   EXPECT_EQ(history.stack()->count(), 0);
 }
@@ -229,9 +191,9 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   reading();
   board.poseByHand(2, 705);  // a move of the threshold itself is a move
   reading();
-  EXPECT_EQ(channelOf(model, 1), (QList<int>{500, 600, 604, 604}));
-  EXPECT_EQ(channelOf(model, 2), (QList<int>{500, 500, 700, 705}));
-  EXPECT_EQ(timesOf(model), (QList<int>{250, 750, 250, 250}));
+  EXPECT_EQ(valuesOf(model, 1), (QList<int>{500, 600, 604, 604}));
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{500, 500, 700, 705}));
+  EXPECT_EQ(valuesOf(model, kTimes), (QList<int>{250, 750, 250, 250}));
   EXPECT_TRUE(tips().isEmpty());
 
   // Channel 6 stops answering: the recording ends, what it holds stays.
@@ -251,7 +213,7 @@ TEST_F(TeachTest, AnUnansweredReadingEndsAndAStillnessNeverOverflowsAFrame) {
   processPending();
   for (int i = 0; i < 15; ++i) reading();
   // 16 still readings of 2000 ms: one frame of 30000, the longest there is, then a new one.
-  EXPECT_EQ(timesOf(model), (QList<int>{30000, 2000}));
+  EXPECT_EQ(valuesOf(model, kTimes), (QList<int>{30000, 2000}));
 
   board.dropRepliesTo(protocol::kReadPositions);
   recorder.tick();
@@ -280,10 +242,6 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
   EXPECT_EQ(feed.positions()[0], 120);
 }
-
-}  // namespace
-
-namespace {
 
 TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
   const struct {
