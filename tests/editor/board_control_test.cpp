@@ -309,6 +309,9 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
 
   board.setDeviation(2, -10);
   board.setChannelServos({1, 2, 4, 6});
+  editor.buttonClick(A::ReadTrims);  // declined: the trims set here stay
+  processPending();
+  EXPECT_TRUE(board.receivedWith(protocol::kReadDeviations).isEmpty());
   prompter().answers = {true};
   editor.buttonClick(A::ReadTrims);
   ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));

@@ -348,6 +348,7 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
       {"delete several", on({A::Delete}, {0, 2})},
       {"paste frames", on({A::Copy, A::PasteBefore}, {1, 2})},
       {"paste text", on({A::PasteBefore}, {0})},
+      {"paste two over one", on({A::PasteOver}, {0})},
       {"cell edit",
        [this] {
          model()->setData(model()->index(2, KoFrameListModel::kTimeColumn), "1234", Qt::EditRole);
