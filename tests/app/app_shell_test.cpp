@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
 #include <QScrollArea>
@@ -23,6 +24,7 @@
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
+#include "board/virtual_board.h"
 #include "editor/online_control.h"
 #include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
@@ -30,6 +32,7 @@
 #include "model/language.h"
 #include "model/notification_center.h"
 #include "recording_prompter.h"
+#include "servotool/steer_debugging_tool.h"
 #include "wait.h"
 
 namespace {
@@ -284,7 +287,18 @@ TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhich
   link.setDownload(false);
   badge->click();
   EXPECT_TRUE(delegate.usesVirtualBoard());
-  EXPECT_TRUE(processUntil([&] { return link.connection(); }));
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
+
+  // Its menu puts servos on the virtual bus, and the tool in front checks again.
+  delegate.virtualBoard()->setReplyLatency(std::chrono::milliseconds(0));
+  clickTab(1);
+  auto* tool = qobject_cast<KoSteerDebuggingTool*>(delegate.vc2());
+  ASSERT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Single; }));
+  for (QAction* a : badge->menu()->actions()) {
+    if (a->data() == 2) a->trigger();
+  }
+  EXPECT_EQ(delegate.virtualBoard()->busServoCount(), 2);
+  EXPECT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Many; }));
 }
 
 TEST(ModeWindow, AnswersOfAConfirmation) {
@@ -353,7 +367,6 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
   editor->texttime()->setText(QStringLiteral("30000"));  // still playing when Escape comes
   editor->buttonClick(EditorAction::Add);
   processPending();
-  delegate.setMotorModeReset([&] { link.setMotorMode(false); });
   for (int tab : {0, 1}) {
     SCOPED_TRACE(tab);
     editor->buttonClick(EditorAction::RunOnline);

@@ -21,7 +21,6 @@ class LiveStatusTest : public ToolFixture {
  protected:
   void SetUp() override {
     ToolFixture::SetUp();
-    QSettings().clear();
     tool.setClock([this] { return now; });
     tool.liveStatus()->setInterval(hours(1));
     tool.liveStatus()->setOn(false);  // whatever an earlier test left in the settings

@@ -1,18 +1,11 @@
 #include <QComboBox>
 #include <QFile>
 #include <QListWidget>
-#include <QMenu>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QToolButton>
 
-#include "app/app_delegate.h"
-#include "app/top_black_view.h"
-#include "app/window.h"
 #include "link/action_downloader.h"
-#include "model/language.h"
 #include "servotool/mass_download_panel.h"
-#include "servotool/servo_test_panel.h"
 #include "tool_fixture.h"
 #include "widgets/colours.h"
 
@@ -22,8 +15,6 @@ class MassDownloadTest : public ToolFixture {
  protected:
   void SetUp() override {
     ToolFixture::SetUp();
-    QSettings().clear();
-    KoLanguage::instance().load();  // English, so the tips carry their arguments
     showTool();
     tips().clear();
     mass().setFileChooser([this] { return chosen; });
@@ -175,50 +166,6 @@ TEST_F(MassDownloadTest, ALostAcknowledgementRestoresThePanel) {
   download();
   EXPECT_EQ(tips().last(),
             qtTrId("download_fail").arg("5号wave.rob", "1", qtTrId("download_no_ack")));
-}
-
-TEST(ToolInTheWindow, LeavingTheTabOrClosingPutsTheServoBackIntoServoMode) {
-  usbHid link;
-  AppDelegate app(link, nullptr);
-  app.applicationDidFinishLaunching(true);
-  KoTools::installPrompter(&RecordingPrompter::instance());
-  VirtualBoard& board = *app.virtualBoard();
-  board.setReplyLatency(std::chrono::milliseconds(0));
-  app.window()->show();
-  app.selectTitleIndex(1);
-  auto* tool = qobject_cast<KoSteerDebuggingTool*>(app.vc2());
-  ASSERT_TRUE(tool);
-  ASSERT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Single; }));
-  tool->servoTest()->sege->setIndex(1);
-  tool->servoTest()->selectTitleIndex(1);
-  ASSERT_TRUE(link.motorMode());
-
-  app.selectTitleIndex(0);
-  processPending();
-  EXPECT_FALSE(link.motorMode());
-  EXPECT_EQ(tool->servoTest()->sege->index(), 0);
-  EXPECT_EQ(board.receivedWith(protocol::kSetMotorMode).value(0).toHex(' '),
-            "55 55 06 1a 01 00 00 00");
-
-  // Nor is it left turning when the window closes.
-  app.selectTitleIndex(1);
-  tool->servoTest()->sege->setIndex(1);
-  tool->servoTest()->selectTitleIndex(1);
-  board.clearReceived();
-  app.window()->close();
-  processPending();
-  EXPECT_FALSE(link.motorMode());
-  EXPECT_EQ(board.receivedWith(protocol::kSetMotorMode).size(), 1);
-
-  // The badge's menu puts servos on the virtual bus, and the tool in front checks again.
-  app.window()->show();
-  QMenu* menu = app.viewTop()->linkBadge()->menu();
-  ASSERT_TRUE(menu);
-  for (QAction* a : menu->actions()) {
-    if (a->data() == 2) a->trigger();
-  }
-  EXPECT_EQ(board.busServoCount(), 2);
-  ASSERT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Many; }));
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include <QAccessible>
-#include <QSettings>
 
-#include "model/language.h"
 #include "servo_record.h"
 #include "servotool/servo_test_panel.h"
 #include "servotool/strip_chart.h"
@@ -20,8 +18,6 @@ using Check = KoSteerDebuggingTool::Check;
 // Read and set need exactly one servo; otherwise the tool says how many answered, greys the
 // buttons with that reason and shows no servo's values.
 TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
-  QSettings().clear();
-  KoLanguage::instance().load();
   struct Case {
     int servos;
     Check check;
@@ -179,7 +175,9 @@ TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
   EXPECT_TRUE(tool.myprogress()->isVisible());
 }
 
-TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgain) {
+// Hiding the tool, as leaving its tab or closing the window does, puts the servo back into
+// servo mode so that it is not left turning.
+TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgainOnceTheToolIsHidden) {
   showTool();
   KoServoTestPanel& t = *tool.servoTest();
   t.sege->setIndex(1);
@@ -192,12 +190,13 @@ TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgain) {
   }
   t.textSpeed->setText(QStringLiteral("-100"));
   QTest::keyClick(t.textSpeed, Qt::Key_Return);
-  tool.resetToServoMode();
+  tool.hide();
   processPending();
   EXPECT_EQ(sent(protocol::kSetMotorMode),
             (QStringList{"55 55 06 1a 01 01 0c fe", "55 55 06 1a 01 01 f4 01",
                          "55 55 06 1a 01 01 9c ff", "55 55 06 1a 01 00 00 00"}));
   EXPECT_FALSE(link.motorMode());
+  EXPECT_EQ(t.sege->index(), 0);
   EXPECT_EQ(t.textSpeed->text(), "0");
   EXPECT_EQ(t.sliderSpeed->value(), 0);
 }
@@ -220,8 +219,6 @@ TEST_F(ToolFixture, TheGaugeNumbersReadAtTheSmallestSize) {
 
 // Several controls share an on-screen caption such as "Max"; each says which limit it is.
 TEST_F(ToolFixture, EachControlIsNamedInContextInEveryLanguage) {
-  QSettings().clear();
-  KoLanguage::instance().load();
   showTool();
   for (const QString& language : KoLanguage::languages()) {
     KoLanguage::instance().choose(language, nullptr);

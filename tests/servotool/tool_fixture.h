@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QSettings>
 #include <QTest>
 
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
+#include "model/language.h"
 #include "recording_prompter.h"
 #include "servotool/parameter_panels.h"
 #include "servotool/steer_debugging_tool.h"
@@ -18,10 +20,12 @@
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
-// The tool shown on a virtual board that answers at once, its first check answered.
+// The tool on a virtual board that answers at once, in English from fresh settings.
 class ToolFixture : public ::testing::Test {
  protected:
   void SetUp() override {
+    QSettings().clear();
+    KoLanguage::instance().load();
     board.setReplyLatency(std::chrono::milliseconds(0));
     link.setTransport(std::make_unique<VirtualHidTransport>(&board));
     ASSERT_TRUE(processUntil([this] { return link.connection(); }));
