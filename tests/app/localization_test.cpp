@@ -82,7 +82,7 @@ TEST(Localization, EveryTextInEveryLanguageTranslatedAndDrawableAndNothingElse) 
   EXPECT_EQ(KoFonts::missingGlyphs(QStringLiteral("ok \uE000 ok\n")), QStringLiteral("\uE000"));
 }
 
-TEST(Localization, QtsOwnDialogsSpeakTheChosenLanguage) {
+TEST(Localization, QtsOwnDialogsSpeakTheChosenLanguageAndAnUnknownOneShowsEnglish) {
   // The file panels' own words come from the system's Qt translations, by script.
   const auto lookIn = [](const char* code) {
     KoLanguage::instance().setLanguage(QString::fromLatin1(code));
@@ -94,6 +94,11 @@ TEST(Localization, QtsOwnDialogsSpeakTheChosenLanguage) {
   EXPECT_NE(hant, "Look in:");
   EXPECT_NE(hans, hant);
   EXPECT_EQ(lookIn("en"), "Look in:");
+  // An unknown language shows the English texts, and an unknown text its key.
+  lookIn("tlh");
+  EXPECT_EQ(qtTrId("servo_adjust"), "Bus Servo Tool");
+  EXPECT_EQ(qtTrId("no_such_text"), "no_such_text");
+  lookIn("en");
 }
 
 }  // namespace
