@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMap>
 #include <QMenu>
 #include <QPushButton>
 #include <QResizeEvent>
@@ -149,16 +150,20 @@ TEST_F(AppShellTest, TheWindowFitsTheScreenAndEachPageFitsTheSmallestAndNamesIts
       EXPECT_TRUE(wanted.width() <= room.width() && wanted.height() <= room.height())
           << "needs " << wanted.width() << " x " << wanted.height()
           << ", the smallest window leaves " << room.width() << " x " << room.height();
+      // Several controls share an on-screen caption such as "Max"; each says which it is.
+      QMap<QString, QStringList> namesByKind;
       int named = 0;
       for (QWidget* w : window->findChildren<QWidget*>()) {
         if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window)) continue;
-        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(w);
-        ASSERT_TRUE(a);
-        EXPECT_FALSE(a->text(QAccessible::Name).isEmpty())
-            << w->metaObject()->className() << " " << w->parentWidget()->metaObject()->className();
+        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
+        QStringList& names = namesByKind[w->metaObject()->className()];
+        EXPECT_FALSE(name.isEmpty() || names.contains(name))
+            << w->metaObject()->className() << " " << name.toStdString();
+        names.append(name);
         ++named;
       }
       EXPECT_GE(named, 6);  // tabs, language, badge and the three window buttons
+      EXPECT_GE(namesByKind.value("KoSlider").size(), i == 1 ? 7 : 0);  // the tool's limits
     }
   }
   tabs->setCurrentIndex(0);

@@ -1,4 +1,3 @@
-#include <QAccessible>
 
 #include "servo_record.h"
 #include "servotool/servo_test_panel.h"
@@ -215,26 +214,6 @@ TEST_F(ToolFixture, TheGaugeNumbersReadAtTheSmallestSize) {
   }
   EXPECT_GE(KoColours::contrastRatio(KoDashBoardTemperatureView::scaleColour(), panel), 4.5);
   EXPECT_GE(KoColours::contrastRatio(KoStripChart::textColour(), KoStripChart::background()), 4.5);
-}
-
-// Several controls share an on-screen caption such as "Max"; each says which limit it is.
-TEST_F(ToolFixture, EachControlIsNamedInContextInEveryLanguage) {
-  showTool();
-  for (const QString& language : KoLanguage::languages()) {
-    KoLanguage::instance().choose(language, nullptr);
-    SCOPED_TRACE(language.toStdString());
-    QMap<QString, QStringList> namesByKind;
-    for (QWidget* w : tool.findChildren<QWidget*>()) {
-      if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&tool)) continue;
-      const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-      QStringList& names = namesByKind[w->metaObject()->className()];
-      EXPECT_FALSE(name.isEmpty() || names.contains(name))
-          << w->metaObject()->className() << " " << name.toStdString();
-      names.append(name);
-    }
-    EXPECT_GE(namesByKind.value("KoSlider").size(), 7);
-  }
-  KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
 }
 
 }  // namespace
