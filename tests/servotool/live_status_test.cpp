@@ -104,8 +104,7 @@ TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadAndAHiddenTab) {
   click(panels().switchLive);
   ASSERT_TRUE(live().isPolling());
   tool.setDelays(hours(1), milliseconds(0));
-  click(tool.buttonSetting());
-  processPending();
+  set();
   EXPECT_EQ(RecordingPrompter::instance().questions, QStringList());
   EXPECT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
   EXPECT_EQ(poll(), 0);
@@ -168,45 +167,34 @@ TEST_F(LiveStatusTest, StopsWithANoticeWhenTheServoGoesSilent) {
 TEST_F(LiveStatusTest, ChangingTheIdAsksAndChecksTheServoAgain) {
   showTool();
   ASSERT_EQ(tool.servoIdOnBus(), 1);
-  auto& prompter = RecordingPrompter::instance();
-  QLineEdit* id = panels().textID;
-  id->selectAll();
-  QTest::keyClicks(id, QStringLiteral("7"));
-  click(tool.buttonSetting());
-  ASSERT_EQ(prompter.questions, QStringList{qtTrId("servo_id_change_ask").arg(1).arg(7)});
-  EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());  // answered no
+  const QStringList& questions = RecordingPrompter::instance().questions;
+  typeId("7");
+  set(false);
+  ASSERT_EQ(questions, QStringList{qtTrId("servo_id_change_ask").arg(1).arg(7)});
+  EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());
 
-  prompter.answers = {true};
-  click(tool.buttonSetting());
-  processPending();
+  set();
   ASSERT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
   EXPECT_EQ(servo().servoId, 7);
   EXPECT_EQ(tips().last(), qtTrId("servo_id_change_done").arg(7));
   EXPECT_EQ(tool.servoIdOnBus(), 7);
 
   // Written again under the same id: nothing to ask.
-  click(tool.buttonSetting());
-  processPending();
-  EXPECT_EQ(prompter.questions.size(), 2);
+  set();
+  EXPECT_EQ(questions.size(), 2);
   EXPECT_EQ(sent(protocol::kWriteServoInfo).size(), 2);
 
   // A servo that kept its id is named by the id it answers to.
-  id->selectAll();
-  QTest::keyClicks(id, QStringLiteral("9"));
-  prompter.answers = {true};
   board.busServos().first().keepsId = true;
-  click(tool.buttonSetting());
-  processPending();
+  typeId("9");
+  set();
   EXPECT_EQ(tips().last(), qtTrId("servo_id_change_other").arg(7).arg(9));
-  board.busServos().first().keepsId = false;
 
   // A servo that does not answer after the change is named as silent.
   board.dropRepliesTo(protocol::kReadServoInfo);
   tool.setIdCheckWait(milliseconds(0));
-  id->selectAll();
-  QTest::keyClicks(id, QStringLiteral("8"));
-  prompter.answers = {true};
-  click(tool.buttonSetting());
+  typeId("8");
+  set();
   const QString silent = qtTrId("servo_id_change_silent").arg(8);
   EXPECT_TRUE(processUntil([&] { return tips().last() == silent; })) << tips().last().toStdString();
 }

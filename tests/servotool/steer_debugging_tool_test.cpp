@@ -112,8 +112,7 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
   EXPECT_GT(p.voltageGauge->width(), 130);
   EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
 
-  click(tool.buttonSetting());
-  processPending();
+  set();
   EXPECT_EQ(sent(protocol::kWriteServoInfo),
             QStringList{"55 55 0e 1b 07 ed 03 64 00 44 11 80 3e 46 01 05"});
 }
@@ -124,16 +123,9 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
 TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
   showTool();
   KoServoParameterPanels& p = panels();
-  struct Typed {
-    const char* typed;
-    const char* shown;
-  };
-  for (const Typed c : {Typed{"41", "4"}, Typed{"40", "40"}, Typed{"", "0"}, Typed{"x7", "7"}}) {
-    SCOPED_TRACE(c.typed);
-    p.textID->selectAll();
-    QTest::keyClick(p.textID, Qt::Key_Backspace);
-    QTest::keyClicks(p.textID, QString::fromLatin1(c.typed));
-    EXPECT_EQ(p.textID->text(), c.shown);
+  for (const auto& [typed, shown] : {std::pair{"41", "4"}, {"40", "40"}, {"", "0"}, {"x7", "7"}}) {
+    typeId(QString::fromLatin1(typed));
+    EXPECT_EQ(p.textID->text(), shown) << typed;
     EXPECT_EQ(p.info().servoId, p.textID->text().toInt());
   }
   struct Case {
@@ -158,15 +150,12 @@ TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
     EXPECT_EQ(c.label->text(), c.shown);
     EXPECT_DOUBLE_EQ(c.slider->value(), c.sliderAt);
   }
-  RecordingPrompter::instance().answers = {true, true};  // each new id is asked about first
-  click(tool.buttonSetting());
-  processPending();  // the rest is no time at all here
+  set();  // the rest is no time at all here
 
   tool.setDelays(std::chrono::hours(1), std::chrono::milliseconds(0));
   click(tool.buttonDefault());
-  click(tool.buttonSetting());
-  click(tool.buttonSetting());  // within the rest: the button is disabled
-  processPending();
+  set();
+  set();  // within the rest: the button is disabled
   EXPECT_EQ(sent(protocol::kWriteServoInfo),
             (QStringList{"55 55 0e 1b 07 2c 01 2d 01 7c 2e e0 2e 46 00 07",
                          "55 55 0e 1b 01 00 00 e8 03 94 11 b0 36 55 00 07"}));
@@ -183,17 +172,15 @@ TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgainOnceTheToolIsHidden) {
   t.selectTitleIndex(1);
   EXPECT_TRUE(link.motorMode());
   EXPECT_TRUE(sent(protocol::kSetMotorMode).isEmpty());  // choosing motor mode sends nothing
-  for (int speed : {-500, 500}) {
-    t.sliderSpeed->setValue(speed);
-    t.sliderClick(KoServoTestPanel::kSpeedSlider);
-  }
+  t.sliderSpeed->setValue(-500);
+  t.sliderClick(KoServoTestPanel::kSpeedSlider);
   t.textSpeed->setText(QStringLiteral("-100"));
   QTest::keyClick(t.textSpeed, Qt::Key_Return);
   tool.hide();
   processPending();
   EXPECT_EQ(sent(protocol::kSetMotorMode),
-            (QStringList{"55 55 06 1a 01 01 0c fe", "55 55 06 1a 01 01 f4 01",
-                         "55 55 06 1a 01 01 9c ff", "55 55 06 1a 01 00 00 00"}));
+            (QStringList{"55 55 06 1a 01 01 0c fe", "55 55 06 1a 01 01 9c ff",
+                         "55 55 06 1a 01 00 00 00"}));
   EXPECT_FALSE(link.motorMode());
   EXPECT_EQ(t.sege->index(), 0);
   EXPECT_EQ(t.textSpeed->text(), "0");

@@ -43,6 +43,19 @@ class ToolFixture : public ::testing::Test {
 
   void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
+  void typeId(const QString& id) {
+    panels().textID->selectAll();
+    QTest::keyClick(panels().textID, Qt::Key_Backspace);
+    QTest::keyClicks(panels().textID, id);
+  }
+
+  // Presses "set" and lets it be written, answering `yes` should it ask about a new id.
+  void set(bool yes = true) {
+    RecordingPrompter::instance().answers = {yes};
+    click(tool.buttonSetting());
+    processPending();
+  }
+
   // Presses "read" and waits for the answer to be shown.
   void read() {
     const qsizetype before = tips().size();
