@@ -9,6 +9,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include "model/move_frame.h"
 #include "pseudo_terminal.h"
 #include "temp_files.h"
 
@@ -33,40 +34,35 @@ struct Outcome {
 };
 
 // Settings in configHome: by default an empty folder, so that it speaks English whatever the
-// language chosen on this machine.
-void prepare(QProcess& p, const QString& configHome) {
+// language chosen on this machine. Standard input is not a terminal unless `typed` is given:
+// then standard input, output and error are one pseudo-terminal, as for a person at the
+// keyboard, `out` holds everything shown, and `typed` waits there until the program reads it
+// ("\x04" alone is end of input).
+Outcome vornctl(const QStringList& args, const QString& configHome = {},
+                const std::optional<QByteArray>& typed = {}) {
   static QTemporaryDir empty;
+  QProcess p;
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("XDG_CONFIG_HOME"), configHome.isEmpty() ? empty.path() : configHome);
   p.setProcessEnvironment(env);
-}
-
-Outcome vornctl(const QStringList& args, const QString& configHome = {}) {
-  QProcess p;
-  prepare(p, configHome);
-  p.start(QStringLiteral(VORNCTL_PATH), args);
-  p.closeWriteChannel();  // standard input is not a terminal
-  EXPECT_TRUE(p.waitForFinished(30000)) << args.join(u' ').toStdString();
-  return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
-          QString::fromUtf8(p.readAllStandardError())};
-}
-
-// Runs on a terminal, as a person at the keyboard would: standard input, output and error
-// are one pseudo-terminal, so `out` holds everything shown. `typed` waits in the terminal
-// until the program reads it ("\x04" alone is end of input).
-Outcome onTerminal(const QStringList& args, const QByteArray& typed = {}) {
   int master = -1;
   int slave = -1;
-  char name[128] = {};
-  EXPECT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
-  EXPECT_EQ(::write(master, typed.constData(), static_cast<size_t>(typed.size())), typed.size());
-  QProcess p;
-  prepare(p, {});
-  p.setStandardInputFile(QString::fromLocal8Bit(name));
-  p.setStandardOutputFile(QString::fromLocal8Bit(name));
-  p.setStandardErrorFile(QString::fromLocal8Bit(name));
+  if (typed) {
+    char name[128] = {};
+    EXPECT_EQ(openpty(&master, &slave, name, nullptr, nullptr), 0);
+    EXPECT_EQ(::write(master, typed->constData(), static_cast<size_t>(typed->size())),
+              typed->size());
+    p.setStandardInputFile(QString::fromLocal8Bit(name));
+    p.setStandardOutputFile(QString::fromLocal8Bit(name));
+    p.setStandardErrorFile(QString::fromLocal8Bit(name));
+  }
   p.start(QStringLiteral(VORNCTL_PATH), args);
+  p.closeWriteChannel();
   EXPECT_TRUE(p.waitForFinished(30000)) << args.join(u' ').toStdString();
+  if (!typed) {
+    return {p.exitCode(), QString::fromUtf8(p.readAllStandardOutput()),
+            QString::fromUtf8(p.readAllStandardError())};
+  }
   ::close(slave);  // the program's side is closed too: what it showed ends there
   QByteArray shown;
   char buf[4096];
@@ -81,14 +77,10 @@ QStringList simulated(QStringList args) {
 
 QByteArray actionFile(const QList<QList<int>>& frames) {
   QByteArray b("SOBARM");
-  auto le16 = [&b](int v) {
-    b.append(static_cast<char>(v & 0xFF));
-    b.append(static_cast<char>(v >> 8));
-  };
-  le16(static_cast<int>(frames.size()));
+  frame::appendLe16(b, frames.size());
   b.append(8, '\0');
   for (const QList<int>& f : frames) {
-    for (int v : f) le16(v);
+    for (int v : f) frame::appendLe16(b, v);
   }
   return b;
 }
@@ -137,13 +129,12 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {{"download", "7", wave7}, 0, "7号wave.rob downloaded into group 7 (2 frames)\n", waveSteps},
       {{"download-many", wave7}, 0, "7号wave.rob downloaded into group 7 (2 frames)", waveSteps},
       // Only the given fields change: the rest go back as the servo reported them.
-      {{"servo", "write", "--led", "off", "--stall-alarm", "off", "--max-angle", "900",
-        "--sim-servos", "1"},
+      {{"servo", "write", "--led", "off", "--stall-alarm", "off", "--max-angle", "900"},
        0,
        "max-angle                900",
        {"09 15 06", "02 1C", "0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"}},
       // Volts take their tenths: 5.5 V goes out as 5500 mV.
-      {{"servo", "write", "--min-voltage", "5.5", "--sim-servos", "1"},
+      {{"servo", "write", "--min-voltage", "5.5"},
        0,
        "min-voltage              5.5",
        {"09 15 06", "02 1C", "0E 1B 01 00 00 E8 03 7C 15"}},
@@ -198,7 +189,7 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {{"erase", "3"}, 8, "standard input is not a terminal"},
 
       // Arguments refused before anything is sent.
-      {{"servo", "write", "--sim-servos", "1", "--min-angle", "900", "--max-angle", "800"},
+      {{"servo", "write", "--min-angle", "900", "--max-angle", "800"},
        2,
        "lower angle limit (900) must be below",
        {"09 15", "02 1C"}},
@@ -208,13 +199,11 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {{"run", "0x10"}, 2, "GROUP: \"0x10\" is not a decimal number; give 0 to 230"},
       {{"run", "231"}, 2, "GROUP: 231 is out of range; give 0 to 230"},
       {{"erase", "al"}, 2, "GROUP: \"al\" is not a decimal number; give 0 to 230, or all"},
-      {{"move", "1", "1e2"}, 2, "POS: \"1e2\" is not a decimal number; give 0 to 1000"},
       {{"move", "1", "1001"}, 2, "POS: 1001 is out of range; give 0 to 1000"},
       {{"move", "254", "500"}, 2, "ID: 254 is out of range; give 0 to 253"},
       {{"move", "1", "500", "--time", "30001"}, 2, "30001 is out of range; give 0 to 30000"},
       {{"trims", "adjust", "1", "-101"}, 2, "VALUE: -101 is out of range; give -100 to 100"},
       {{"servo", "motor", "1", "1001"}, 2, "SPEED: 1001 is out of range; give -1000 to 1000"},
-      {{"read-positions", "1", "x"}, 2, "ID: \"x\" is not a decimal number; give 0 to 253"},
       {{"servo", "write", "--max-voltage", "14.1"}, 2, "14.1 is out of range; give 4.6 to 14.0"},
       {{"servo", "check", "--sim-servos", "41"}, 2, "41 is out of range; give 0 to 40"},
   };
@@ -324,7 +313,7 @@ TEST_F(Vornctl, OnATerminalEraseGoesAheadOnlyOnYesAndNothingElseAsks) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed.toStdString());
-    const Outcome r = onTerminal(simulated({"erase", "5"}), c.typed);
+    const Outcome r = vornctl(simulated({"erase", "5"}), {}, c.typed);
     EXPECT_EQ(r.code, c.erased ? 0 : 8) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QLatin1String("[y/N]"))) << r.out.toStdString();
     EXPECT_EQ(r.out.contains(QLatin1String("> 55 55 03 08 05")), c.erased) << r.out.toStdString();
@@ -332,8 +321,9 @@ TEST_F(Vornctl, OnATerminalEraseGoesAheadOnlyOnYesAndNothingElseAsks) {
   }
   // The servo count decides whether a bus servo is written; no question is asked.
   for (const int servos : {1, 2}) {
-    const Outcome r = onTerminal(
-        simulated({"servo", "write", "--led", "off", "--sim-servos", QString::number(servos)}));
+    const Outcome r = vornctl(
+        simulated({"servo", "write", "--led", "off", "--sim-servos", QString::number(servos)}), {},
+        QByteArray());
     EXPECT_EQ(r.code, servos == 1 ? 0 : 8) << r.out.toStdString();
     EXPECT_FALSE(r.out.contains(QLatin1String("[y/N]"))) << r.out.toStdString();
   }
