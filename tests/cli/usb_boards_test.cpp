@@ -2,12 +2,11 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTranslator>
 #include <set>
 
 #include "cli/exit_codes.h"
 #include "link/hidapi_transport.h"
+#include "model/language.h"
 
 namespace {
 
@@ -29,9 +28,7 @@ struct ListedHid : HidapiBackend {
 };
 
 TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
-  QTranslator english;
-  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/vorn_en.qm")));
-  QCoreApplication::installTranslator(&english);
+  KoLanguage::instance().setLanguage(QStringLiteral("en"));
 
   struct Case {
     std::vector<HidapiBackend::DeviceInfo> devices;
@@ -66,7 +63,6 @@ TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
       EXPECT_TRUE(QString::fromUtf8(e.what()).contains(c.message)) << e.what();
     }
   }
-  QCoreApplication::removeTranslator(&english);
 }
 
 }  // namespace
