@@ -115,13 +115,20 @@ TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
   EXPECT_EQ(mass().boxActions->currentText(), "12");
 }
 
-// The board goes at the second file's first frame: the list and the tip name that file, and
-// say the first one is stored.
+// While a download runs the tool refuses its controls. The board goes at the second file's
+// first frame: the list and the tip name that file, and say the first one is stored.
 TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
   choose({QStringLiteral("3号a.rob"), QStringLiteral("4号b.rob"), QStringLiteral("5号c.rob")});
   mass().downloader().setAckTimeout(std::chrono::hours(1));
   board.unplugAfterFrames(6 + 3);
   click(mass().buttonbatchDownload);
+  ASSERT_TRUE(link.download());
+  for (int tag : {int(KoSteerDebuggingTool::kDefault), int(KoSteerDebuggingTool::kRead),
+                  int(KoMassDownloadPanel::kOpen), int(KoMassDownloadPanel::kDownload)}) {
+    tips().clear();
+    tool.buttonClick(tag);
+    EXPECT_EQ(tips(), QStringList{qtTrId("progress")}) << tag;
+  }
   // While it runs, the file going out says which frame.
   ASSERT_TRUE(processUntil([this] { return lines().first().contains("frame"); }));
   EXPECT_TRUE(lines().first().startsWith("3号a.rob: group 3, sending frame "))
@@ -140,23 +147,6 @@ TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
   tips().clear();
   click(mass().buttonbatchDownload);
   EXPECT_EQ(tips(), QStringList{qtTrId("connect_robot")});
-}
-
-TEST_F(MassDownloadTest, DuringADownloadTheToolRefusesItsControls) {
-  choose({QStringLiteral("3号a.rob")});
-  board.dropAcknowledgement(1);
-  mass().downloader().setAckTimeout(std::chrono::hours(1));
-  click(mass().buttonbatchDownload);
-  ASSERT_TRUE(link.download());
-  for (int tag : {int(KoSteerDebuggingTool::kDefault), int(KoSteerDebuggingTool::kRead),
-                  int(KoMassDownloadPanel::kOpen), int(KoMassDownloadPanel::kDownload)}) {
-    SCOPED_TRACE(tag);
-    tips().clear();
-    tool.buttonClick(tag);
-    EXPECT_EQ(tips(), QStringList{qtTrId("progress")});
-  }
-  mass().downloader().cancel();
-  ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
 }
 
 TEST_F(MassDownloadTest, ALostAcknowledgementRestoresThePanel) {
