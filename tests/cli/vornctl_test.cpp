@@ -87,15 +87,19 @@ QByteArray actionFile(const QList<QList<int>>& frames) {
 
 const QList<int> kFrame{1000, 500, 500, 500, 500, 500, 500};
 
+// vornctl runs in the test's folder, so that its files are named as a user names them.
 class Vornctl : public TempFilesTest {
  protected:
+  void SetUp() override { QDir::setCurrent(dir.path()); }
+  void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
+
   // Positions over 1000 and absent channels (0x5555) must survive every conversion.
   const QByteArray wave_ = actionFile({kFrame, {500, 1200, 0x5555, 300, 400, 500, 0x5555}});
 };
 
 TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
-  const QString wave = write(QStringLiteral("wave.rob"), wave_);
-  const QString wave7 = write(QStringLiteral("7号wave.rob"), wave_);
+  write(QStringLiteral("wave.rob"), wave_);
+  write(QStringLiteral("7号wave.rob"), wave_);
   // The five steps of wave.rob into group 7: the count of frames, the pages, each frame, end.
   const QStringList waveSteps{"06 05 01 07 02 00",
                               "06 05 02 07 01 00",
@@ -103,116 +107,107 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
                               "1B 05 04 07 00 00",
                               "15 05 04 07 00 01 04 F4 01 01 B0 04 03 2C 01 04 90 01 05 F4 01",
                               "04 05 05 07"};
-  const QString damaged = write(QStringLiteral("3号damaged.rob"), QByteArray("SOBARM\x02"));
-  const QString over =
-      write(QStringLiteral("over.rob"), actionFile(QList<QList<int>>(1021, kFrame)));
+  write(QStringLiteral("3号damaged.rob"), QByteArray("SOBARM\x02"));
+  write(QStringLiteral("over.rob"), actionFile(QList<QList<int>>(1021, kFrame)));
   struct Case {
-    QStringList args;  // on the virtual board with --trace, unless they place --simulate
+    QString line;  // on the virtual board with --trace, unless it places --simulate
     int code;
     QString says;         // on standard output for a result, on standard error for a failure
     QStringList sends{};  // the frames sent, each as its leading bytes after the 55 55 header
   };
   const QList<Case> cases = {
-      {{"run", "3"}, 0, "group 3 started", {"05 06 03 01 00"}},
-      {{"stop"}, 0, "stopped", {"02 07"}},
-      {{"erase", "5", "--yes"}, 0, "action group 5 erased", {"03 08 05"}},
-      {{"erase", "all", "-y"}, 0, "every action group erased", {"03 08 FF"}},
-      {{"move", "2", "300", "--time", "500"}, 0, "servo 2 to 300", {"08 03 01 F4 01 02 2C 01"}},
-      {{"reset"}, 0, "servos 1 to 40", {"7D 03 28 E8 03 01 F4 01 02 F4 01"}},
-      {{"unload", "1", "3"}, 0, "unloaded 1 3", {"05 14 02 01 03 00 00"}},
-      {{"trims", "adjust", "3", "-10"}, 0, "servo 3 trim -10", {"04 18 03 F6"}},
-      {{"trims", "store"}, 0, "trims stored for 1 2 3", {"09 16 06 01 02 03 04 05 06 00"}},
-      {{"servo", "motor", "1", "-100"}, 0, "motor speed -100", {"06 1A 01 01 9C FF"}},
-      {{"servo", "mode", "4", "servo"}, 0, "servo 4 in servo mode", {"06 1A 04 00 00 00"}},
-      {{"servo", "check"}, 0, "bus servos answering: 1", {"09 15 06 01 02 03 04 05 06"}},
+      {"run 3", 0, "group 3 started", {"05 06 03 01 00"}},
+      {"stop", 0, "stopped", {"02 07"}},
+      {"erase 5 --yes", 0, "action group 5 erased", {"03 08 05"}},
+      {"erase all -y", 0, "every action group erased", {"03 08 FF"}},
+      {"move 2 300 --time 500", 0, "servo 2 to 300", {"08 03 01 F4 01 02 2C 01"}},
+      {"reset", 0, "servos 1 to 40", {"7D 03 28 E8 03 01 F4 01 02 F4 01"}},
+      {"unload 1 3", 0, "unloaded 1 3", {"05 14 02 01 03 00 00"}},
+      {"trims adjust 3 -10", 0, "servo 3 trim -10", {"04 18 03 F6"}},
+      {"trims store", 0, "trims stored for 1 2 3", {"09 16 06 01 02 03 04 05 06 00"}},
+      {"servo motor 1 -100", 0, "motor speed -100", {"06 1A 01 01 9C FF"}},
+      {"servo mode 4 servo", 0, "servo 4 in servo mode", {"06 1A 04 00 00 00"}},
+      {"servo check", 0, "bus servos answering: 1", {"09 15 06 01 02 03 04 05 06"}},
       // Past the end stop reads as the end; above 2000 the reading wrapped below zero.
-      {{"read-positions", "3", "--sim-fault", "reading:3:1500"}, 0, "3 1000\n", {"04 15 01 03"}},
-      {{"read-positions", "3", "--sim-fault", "reading:3:65531"}, 0, "3 0\n", {"04 15 01 03"}},
-      {{"servo", "read"}, 0, "voltage                  7.4\n", {"09 15", "02 1C"}},
-      {{"download", "7", wave7}, 0, "7号wave.rob downloaded into group 7 (2 frames)\n", waveSteps},
-      {{"download-many", wave7}, 0, "7号wave.rob downloaded into group 7 (2 frames)", waveSteps},
+      {"read-positions 3 --sim-fault reading:3:1500", 0, "3 1000\n", {"04 15 01 03"}},
+      {"read-positions 3 --sim-fault reading:3:65531", 0, "3 0\n", {"04 15 01 03"}},
+      {"servo read", 0, "voltage                  7.4\n", {"09 15", "02 1C"}},
+      {"download 7 7号wave.rob", 0, "7号wave.rob downloaded into group 7 (2 frames)\n", waveSteps},
+      {"download-many 7号wave.rob", 0, "7号wave.rob downloaded into group 7 (2 frames)", waveSteps},
       // Only the given fields change: the rest go back as the servo reported them.
-      {{"servo", "write", "--led", "off", "--stall-alarm", "off", "--max-angle", "900"},
+      {"servo write --led off --stall-alarm off --max-angle 900",
        0,
        "max-angle                900",
        {"09 15 06", "02 1C", "0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"}},
       // Volts take their tenths: 5.5 V goes out as 5500 mV.
-      {{"servo", "write", "--min-voltage", "5.5"},
+      {"servo write --min-voltage 5.5",
        0,
        "min-voltage              5.5",
        {"09 15 06", "02 1C", "0E 1B 01 00 00 E8 03 7C 15"}},
 
       // Board options go before or after the command.
-      {{"--simulate", "run", "3", "--trace"}, 0, "group 3 started", {"05 06 03"}},
-      {{"--timeout", "300", "--simulate", "--trace", "trims", "read", "2"},
-       0,
-       "2 0",
-       {"04 17 01 02"}},
-      {{"--sim-servos=2", "--simulate", "--trace", "servo", "check"}, 0, "answering: 2", {"09 15"}},
-      {{"--trace", "list", "--simulate"}, 0, "virtual board"},
+      {"--simulate run 3 --trace", 0, "group 3 started", {"05 06 03"}},
+      {"--timeout 300 --simulate --trace trims read 2", 0, "2 0", {"04 17 01 02"}},
+      {"--sim-servos=2 --simulate --trace servo check", 0, "answering: 2", {"09 15"}},
+      {"--trace list --simulate", 0, "virtual board"},
 
       // Failures of the board or of the user's files.
-      {{"download", "7", wave7, "--sim-fault", "drop-ack:4", "--timeout", "300"},
-       6,
-       "did not acknowledge step 4 of group 7 within 300 ms",
-       waveSteps.first(4)},
-      {{"download", "7", wave7, "--sim-fault", "unplug-after:4", "--timeout", "5000"},
-       7,
-       "board was lost while downloading group 7",
-       waveSteps.first(5)},
-      {{"servo", "read", "--sim-fault", "no-reply:28", "--timeout", "100"},
+      {"download 7 7号wave.rob --sim-fault drop-ack:4 --timeout 300", 6,
+       "did not acknowledge step 4 of group 7 within 300 ms", waveSteps.first(4)},
+      {"download 7 7号wave.rob --sim-fault unplug-after:4 --timeout 5000", 7,
+       "board was lost while downloading group 7", waveSteps.first(5)},
+      {"servo read --sim-fault no-reply:28 --timeout 100",
        6,
        "did not answer within 100 ms",
        {"09 15", "02 1C"}},
-      {{"servo", "read", "--sim-fault", "unplug-after:1", "--timeout", "5000"},
+      {"servo read --sim-fault unplug-after:1 --timeout 5000",
        7,
        "board was lost while waiting for its answer",
        {"09 15", "02 1C"}},
       // pull-after:N pulls the board out after N frames; the host hears of it only afterwards,
       // so the next write fails first, as on USB: the board is lost, not failed.
-      {{"run", "3", "--sim-fault", "pull-after:0"}, 7, "lost while sending", {"05 06 03"}},
-      {{"move", "1", "300", "--sim-fault", "pull-after:0"}, 7, "lost while sending", {"08 03"}},
-      {{"servo", "write", "--led", "off", "--sim-fault", "pull-after:2"},
+      {"run 3 --sim-fault pull-after:0", 7, "lost while sending", {"05 06 03"}},
+      {"servo write --led off --sim-fault pull-after:2",
        7,
        "board was lost while sending",
        {"09 15", "02 1C", "0E 1B"}},
-      {{"read-positions", "1", "9"}, 1, "no answer from servo 9", {"05 15 02 01 09"}},
-      {{"download", "4", damaged}, 9, "damaged"},
-      {{"download-many", damaged}, 9, "damaged"},
-      {{"download-many", wave}, 9, "must begin with a group number"},
-      {{"download", "5", over}, 9, "holds 1021 frames; a group takes at most 1020"},
+      {"read-positions 1 9", 1, "no answer from servo 9", {"05 15 02 01 09"}},
+      {"download-many 3号damaged.rob", 9, "damaged"},
+      {"download-many wave.rob", 9, "must begin with a group number"},
+      {"download 5 over.rob", 9, "holds 1021 frames; a group takes at most 1020"},
 
       // Refused: a bus servo is read or written only when exactly one answers, and nothing
       // is erased unasked.
-      {{"servo", "read", "--sim-servos", "0"}, 8, "0 bus servos answer; reading", {"09 15"}},
-      {{"servo", "write", "--id", "2", "--sim-servos=2"},
+      {"servo read --sim-servos 0", 8, "0 bus servos answer; reading", {"09 15"}},
+      {"servo write --id 2 --sim-servos=2",
        8,
        "2 bus servos answer; writing needs exactly one",
        {"09 15"}},
-      {{"erase", "3"}, 8, "standard input is not a terminal"},
+      {"erase 3", 8, "standard input is not a terminal"},
 
       // Arguments refused before anything is sent.
-      {{"servo", "write", "--min-angle", "900", "--max-angle", "800"},
+      {"servo write --min-angle 900 --max-angle 800",
        2,
        "lower angle limit (900) must be below",
        {"09 15", "02 1C"}},
-      {{"bogus"}, 2, "\"bogus\" is not a command; the commands are: list, download,"},
-      {{"servo", "bogus"}, 2, "\"bogus\" is not a command; the commands are: check, read, write"},
-      {{"servo"}, 2, "a command is needed: check, read, write"},
-      {{"run", "0x10"}, 2, "GROUP: \"0x10\" is not a decimal number; give 0 to 230"},
-      {{"run", "231"}, 2, "GROUP: 231 is out of range; give 0 to 230"},
-      {{"erase", "al"}, 2, "GROUP: \"al\" is not a decimal number; give 0 to 230, or all"},
-      {{"move", "1", "1001"}, 2, "POS: 1001 is out of range; give 0 to 1000"},
-      {{"move", "254", "500"}, 2, "ID: 254 is out of range; give 0 to 253"},
-      {{"move", "1", "500", "--time", "30001"}, 2, "30001 is out of range; give 0 to 30000"},
-      {{"trims", "adjust", "1", "-101"}, 2, "VALUE: -101 is out of range; give -100 to 100"},
-      {{"servo", "motor", "1", "1001"}, 2, "SPEED: 1001 is out of range; give -1000 to 1000"},
-      {{"servo", "write", "--max-voltage", "14.1"}, 2, "14.1 is out of range; give 4.6 to 14.0"},
-      {{"servo", "check", "--sim-servos", "41"}, 2, "41 is out of range; give 0 to 40"},
+      {"bogus", 2, "\"bogus\" is not a command; the commands are: list, download,"},
+      {"servo bogus", 2, "\"bogus\" is not a command; the commands are: check, read, write"},
+      {"servo", 2, "a command is needed: check, read, write"},
+      {"run 0x10", 2, "GROUP: \"0x10\" is not a decimal number; give 0 to 230"},
+      {"run 231", 2, "GROUP: 231 is out of range; give 0 to 230"},
+      {"erase al", 2, "GROUP: \"al\" is not a decimal number; give 0 to 230, or all"},
+      {"move 1 1001", 2, "POS: 1001 is out of range; give 0 to 1000"},
+      {"move 254 500", 2, "ID: 254 is out of range; give 0 to 253"},
+      {"move 1 500 --time 30001", 2, "30001 is out of range; give 0 to 30000"},
+      {"trims adjust 1 -101", 2, "VALUE: -101 is out of range; give -100 to 100"},
+      {"servo motor 1 1001", 2, "SPEED: 1001 is out of range; give -1000 to 1000"},
+      {"servo write --max-voltage 14.1", 2, "14.1 is out of range; give 4.6 to 14.0"},
+      {"servo check --sim-servos 41", 2, "41 is out of range; give 0 to 40"},
   };
   for (const Case& c : cases) {
-    SCOPED_TRACE(c.args.join(u' ').toStdString());
-    const Outcome r = vornctl(c.args.contains(u"--simulate") ? c.args : simulated(c.args));
+    SCOPED_TRACE(c.line.toStdString());
+    const QStringList args = c.line.split(u' ');
+    const Outcome r = vornctl(args.contains(u"--simulate") ? args : simulated(args));
     EXPECT_EQ(r.code, c.code) << r.err.toStdString();
     EXPECT_TRUE((c.code == 0 ? r.out : r.err).contains(c.says))
         << r.out.toStdString() << r.err.toStdString();
