@@ -144,6 +144,7 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
        0,
        "min-voltage              5.5",
        {"09 15 06", "02 1C", "0E 1B 01 00 00 E8 03 7C 15"}},
+      {"run --help", 0, "--timeout 1 to 600000"},
 
       // Board options go before or after the command.
       {"--simulate run 3 --trace", 0, "group 3 started", {"05 06 03"}},
@@ -225,11 +226,8 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
 }
 
 TEST_F(Vornctl, HelpBelongsToTheCommandAndSaysTheRangesInWords) {
-  const Outcome run = vornctl({"--simulate", "run", "--help"});
-  EXPECT_EQ(run.code, 0);
-  EXPECT_TRUE(run.out.contains(QLatin1String("vornctl run"))) << run.out.toStdString();
-  EXPECT_TRUE(run.out.contains(QLatin1String("--timeout 1 to 600000")));
   const Outcome erase = vornctl({"erase", "--help"});
+  EXPECT_EQ(erase.code, 0);
   EXPECT_TRUE(erase.out.contains(QLatin1String("GROUP 0 to 230, or all")))
       << erase.out.toStdString();
   EXPECT_FALSE(erase.out.contains(QLatin1String("INT"))) << erase.out.toStdString();
