@@ -65,7 +65,6 @@ class AppShellTest : public ::testing::Test {
   }
   void TearDown() override { DesktopNotifier::install(nullptr); }
 
-  // Clicks the middle of tab title i.
   void clickTab(int i) {
     const QPointF centre = delegate.viewTop()->paths().at(i).boundingRect().center();
     QTest::mouseClick(delegate.viewTop(), Qt::LeftButton, {}, centre.toPoint());
@@ -85,8 +84,7 @@ class AppShellTest : public ::testing::Test {
 };
 
 TEST(TestSettings, EachTestProcessWritesItsOwnFolder) {
-  // Test programs run side by side; a shared settings file let one's language leak into
-  // another's test.
+  // Test programs run side by side; a shared settings file leaked one's language into another.
   const QString file = QSettings().fileName();
   EXPECT_TRUE(file.startsWith(QDir::tempPath() + u'/')) << file.toStdString();
   EXPECT_FALSE(file.contains(QStringLiteral("/.qttest/"))) << file.toStdString();

@@ -10,6 +10,8 @@
 
 namespace {
 
+using namespace vornctl;
+
 // What hidapi lists and which devices this user may open.
 struct ListedHid : HidapiBackend {
   std::vector<DeviceInfo> devices;
@@ -37,28 +39,25 @@ TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
     QString message;
   };
   const QList<Case> cases = {
-      {{}, {}, vornctl::kNoBoard, "no board found"},
+      {{}, {}, kNoBoard, "no board found"},
       // Same vendor and product, but another device: not the board.
-      {{{"/dev/hidraw0", "Keyboard"}}, {}, vornctl::kNoBoard, "no board found"},
-      {{{"/dev/hidraw1", "TAVEN"}, {"/dev/hidraw2", "TAVEN"}},
-       {},
-       vornctl::kSeveralBoards,
-       "2 boards"},
+      {{{"/dev/hidraw0", "Keyboard"}}, {}, kNoBoard, "no board found"},
+      {{{"/dev/hidraw1", "TAVEN"}, {"/dev/hidraw2", "TAVEN"}}, {}, kSeveralBoards, "2 boards"},
       {{{"/dev/hidraw1", "TAVEN"}},
        {"/dev/hidraw1"},
-       vornctl::kNoPermission,
+       kNoPermission,
        "/dev/hidraw1 (Permission denied). Install the udev rule 70-vorn.rules"},
-      {{{"/dev/hidraw0", "Keyboard"}, {"/dev/hidraw1", "TAVEN"}}, {}, vornctl::kDone, ""},
+      {{{"/dev/hidraw0", "Keyboard"}, {"/dev/hidraw1", "TAVEN"}}, {}, kDone, ""},
   };
   for (const Case& c : cases) {
     ListedHid hid;
     hid.devices = c.devices;
     hid.denied = c.denied;
-    const QList<vornctl::UsbBoard> boards = vornctl::findUsbBoards(hid);
+    const QList<UsbBoard> boards = findUsbBoards(hid);
     try {
-      EXPECT_EQ(vornctl::oneUsbBoard(boards).path, QStringLiteral("/dev/hidraw1"));
-      EXPECT_EQ(c.code, vornctl::kDone);
-    } catch (const vornctl::CliError& e) {
+      EXPECT_EQ(oneUsbBoard(boards).path, QStringLiteral("/dev/hidraw1"));
+      EXPECT_EQ(c.code, kDone);
+    } catch (const CliError& e) {
       EXPECT_EQ(e.code(), c.code) << e.what();
       EXPECT_TRUE(QString::fromUtf8(e.what()).contains(c.message)) << e.what();
     }

@@ -33,11 +33,9 @@ struct Outcome {
   QJsonObject json() const { return QJsonDocument::fromJson(out.toUtf8()).object(); }
 };
 
-// Settings in configHome: by default an empty folder, so that it speaks English whatever the
-// language chosen on this machine. Standard input is not a terminal unless `typed` is given:
-// then standard input, output and error are one pseudo-terminal, as for a person at the
-// keyboard, `out` holds everything shown, and `typed` waits there until the program reads it
-// ("\x04" alone is end of input).
+// Settings come from configHome, by default an empty folder so that it speaks English here.
+// With `typed` it runs on a pseudo-terminal, as at a keyboard: `out` holds all it showed, and
+// `typed` waits there to be read ("\x04" alone is end of input).
 Outcome vornctl(const QStringList& args, const QString& configHome = {},
                 const std::optional<QByteArray>& typed = {}) {
   static QTemporaryDir empty;
@@ -177,8 +175,7 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"download-many wave.rob", 9, "must begin with a group number"},
       {"download 5 over.rob", 9, "holds 1021 frames; a group takes at most 1020"},
 
-      // Refused: a bus servo is read or written only when exactly one answers, and nothing
-      // is erased unasked.
+      // Refused: a bus servo is read or written only alone on the bus; nothing is erased unasked.
       {"servo read --sim-servos 0", 8, "0 bus servos answer; reading", {"09 15"}},
       {"servo write --id 2 --sim-servos=2",
        8,

@@ -46,7 +46,6 @@ class MassDownloadTest : public ToolFixture {
     click(mass().buttonbatchOpen);
   }
 
-  // Starts the download and waits until the panel is idle again.
   void download() {
     click(mass().buttonbatchDownload);
     ASSERT_TRUE(link.download());
@@ -83,8 +82,7 @@ class MassDownloadTest : public ToolFixture {
   QStringList chosen;
 };
 
-// The list says before anything is sent where each file goes or why it cannot, and after
-// the download how each file came out.
+// Before sending, the list says where each file goes or why not; after, how each came out.
 TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
   chosen = {
       write(QStringLiteral("0号a.rob"), 2),         write(QStringLiteral("12号b.rob"), 3),

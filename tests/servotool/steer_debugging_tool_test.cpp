@@ -15,8 +15,7 @@ namespace {
 using Check = KoSteerDebuggingTool::Check;
 
 // Read and set need exactly one servo; otherwise the tool says how many answered, greys the
-// buttons with that reason and shows no servo's values: a parameter reply, even to the read
-// that was out when the other servos answered, may be any servo's.
+// buttons with that reason and shows no values: a reply, even to a read out, may be any servo's.
 TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
   struct Case {
     int servos;
@@ -80,8 +79,7 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
   s.currentVoltage = 16000;
   read();
   EXPECT_EQ(tips().last(), qtTrId("read_success"));
-  // Limits show as they came, the sliders at their ends; readings hold at what a servo can
-  // report.
+  // Limits show as they came, sliders at their ends; readings hold at what a servo reports.
   EXPECT_EQ(shown(), (QStringList{"7", "-128", qtTrId("led_off"), "1005", "100", "4.4", "16.0",
                                   "70 ℃", "1000", "40℃", "15.0V"}));
   KoServoParameterPanels& p = panels();
@@ -103,9 +101,8 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
             QStringList{"55 55 0e 1b 07 ed 03 64 00 44 11 80 3e 46 01 05"});
 }
 
-// The id field takes 0 to 40, and a limit slider moved onto its partner stops one step
-// short; set writes what they show. Default puts every parameter back, and set then rests
-// one interval before it writes again.
+// The id takes 0 to 40 and a limit slider stops a step short of its partner; set writes what
+// they show. Default puts all back, and set then rests one interval before writing again.
 TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
   showTool();
   KoServoParameterPanels& p = panels();

@@ -56,7 +56,6 @@ class ToolFixture : public ::testing::Test {
     processPending();
   }
 
-  // Presses "read" and waits for the answer to be shown.
   void read() {
     const qsizetype before = tips().size();
     click(tool.buttonRead());
@@ -76,7 +75,6 @@ class ToolFixture : public ::testing::Test {
     return texts;
   }
 
-  // The frames of one command the board received, in hex.
   QStringList sent(int command) const {
     QStringList frames;
     for (const QByteArray& f : board.receivedWith(command)) frames.append(f.toHex(' '));
