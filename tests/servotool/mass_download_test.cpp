@@ -46,11 +46,13 @@ class MassDownloadTest : public ToolFixture {
     click(mass().buttonbatchOpen);
   }
 
-  void download() {
+  // `whileRunning` is called once the download has started.
+  void download(const std::function<void()>& whileRunning = [] {}) {
     click(mass().buttonbatchDownload);
     ASSERT_TRUE(link.download());
     EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "progress");
     expectReadable();
+    whileRunning();
     ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
     processPending();
     expectIdle();
@@ -119,21 +121,18 @@ TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
   choose({QStringLiteral("3号a.rob"), QStringLiteral("4号b.rob"), QStringLiteral("5号c.rob")});
   mass().downloader().setAckTimeout(std::chrono::hours(1));
   board.unplugAfterFrames(6 + 3);
-  click(mass().buttonbatchDownload);
-  ASSERT_TRUE(link.download());
-  for (int tag : {int(KoSteerDebuggingTool::kDefault), int(KoSteerDebuggingTool::kRead),
-                  int(KoMassDownloadPanel::kOpen), int(KoMassDownloadPanel::kDownload)}) {
-    tips().clear();
-    tool.buttonClick(tag);
-    EXPECT_EQ(tips(), QStringList{qtTrId("progress")}) << tag;
-  }
-  // While it runs, the file going out says which frame.
-  ASSERT_TRUE(processUntil([this] { return lines().first().contains("frame"); }));
-  EXPECT_TRUE(lines().first().startsWith("3号a.rob: group 3, sending frame "))
-      << lines().first().toStdString();
-  ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
-  processPending();
-  expectIdle();
+  download([this] {
+    for (int tag : {int(KoSteerDebuggingTool::kDefault), int(KoSteerDebuggingTool::kRead),
+                    int(KoMassDownloadPanel::kOpen), int(KoMassDownloadPanel::kDownload)}) {
+      tips().clear();
+      tool.buttonClick(tag);
+      EXPECT_EQ(tips(), QStringList{qtTrId("progress")}) << tag;
+    }
+    // The file going out says which frame.
+    ASSERT_TRUE(processUntil([this] { return lines().first().contains("frame"); }));
+    EXPECT_TRUE(lines().first().startsWith("3号a.rob: group 3, sending frame "))
+        << lines().first().toStdString();
+  });
   const QString failed =
       qtTrId("download_fail").arg("4号b.rob", "4", qtTrId("download_board_lost"));
   EXPECT_EQ(lines(), (QStringList{"3号a.rob: stored in group 3", failed,

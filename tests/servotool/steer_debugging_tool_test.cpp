@@ -90,11 +90,22 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
             (QList<bool>{false, true, false, true}));
   EXPECT_DOUBLE_EQ(p.positionGauge->needleAngle(), KoDashBoardPostionView::needleAngleDegrees(100));
   EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 50);
-  // The gauges grow with the window and still show the reading.
+  // The gauges grow with the window and still show the reading. Their numbers read on the
+  // light panel, and the dials keep them at the size the smallest window gives.
   tool.resize(1400, 900);
   processPending();
   EXPECT_GT(p.voltageGauge->width(), 130);
   EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
+  const QColor panel = p.viewGetState->backColor();
+  for (KoDashBoardDial* dial :
+       std::initializer_list<KoDashBoardDial*>{p.voltageGauge, p.positionGauge}) {
+    SCOPED_TRACE(dial->metaObject()->className());
+    EXPECT_GE(KoColours::contrastRatio(dial->scale().labelColour, panel), 4.5);
+    dial->resize(dial->minimumSize());
+    EXPECT_TRUE(dial->labelsShown());
+  }
+  EXPECT_GE(KoColours::contrastRatio(KoDashBoardTemperatureView::scaleColour(), panel), 4.5);
+  EXPECT_GE(KoColours::contrastRatio(KoStripChart::textColour(), KoStripChart::background()), 4.5);
 
   set();
   EXPECT_EQ(sent(protocol::kWriteServoInfo),
@@ -168,22 +179,6 @@ TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgainOnceTheToolIsHidden) {
   EXPECT_EQ(t.sege->index(), 0);
   EXPECT_EQ(t.textSpeed->text(), "0");
   EXPECT_EQ(t.sliderSpeed->value(), 0);
-}
-
-// The numbers of every gauge and chart read on their light panel, and the dials keep them at
-// the size the smallest window gives.
-TEST_F(ToolFixture, TheGaugeNumbersReadAtTheSmallestSize) {
-  KoServoParameterPanels& p = panels();
-  const QColor panel = p.viewGetState->backColor();
-  for (KoDashBoardDial* dial :
-       std::initializer_list<KoDashBoardDial*>{p.voltageGauge, p.positionGauge}) {
-    SCOPED_TRACE(dial->metaObject()->className());
-    EXPECT_GE(KoColours::contrastRatio(dial->scale().labelColour, panel), 4.5);
-    dial->resize(dial->minimumSize());
-    EXPECT_TRUE(dial->labelsShown());
-  }
-  EXPECT_GE(KoColours::contrastRatio(KoDashBoardTemperatureView::scaleColour(), panel), 4.5);
-  EXPECT_GE(KoColours::contrastRatio(KoStripChart::textColour(), KoStripChart::background()), 4.5);
 }
 
 }  // namespace
