@@ -98,6 +98,7 @@ class Vornctl : public TempFilesTest {
 TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
   write(QStringLiteral("wave.rob"), wave_);
   write(QStringLiteral("7号wave.rob"), wave_);
+  write(QStringLiteral("12号one.rob"), actionFile({kFrame}));
   // The five steps of wave.rob into group 7: the count of frames, the pages, each frame, end.
   const QStringList waveSteps{"06 05 01 07 02 00",
                               "06 05 02 07 01 00",
@@ -131,7 +132,12 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"read-positions 3 --sim-fault reading:3:65531", 0, "3 0\n", {"04 15 01 03"}},
       {"servo read", 0, "voltage                  7.4\n", {"09 15", "02 1C"}},
       {"download 7 7号wave.rob", 0, "7号wave.rob downloaded into group 7 (2 frames)\n", waveSteps},
-      {"download-many 7号wave.rob", 0, "7号wave.rob downloaded into group 7 (2 frames)", waveSteps},
+      {"download-many 12号one.rob 7号wave.rob", 0,
+       "12号one.rob downloaded into group 12 (1 frame)\n"
+       "7号wave.rob downloaded into group 7 (2 frames)\n",
+       QStringList{"06 05 01 0C 01 00", "06 05 02 0C", "06 05 03 0C", "1B 05 04 0C",
+                   "04 05 05 0C"} +
+           waveSteps},
       // Only the given fields change: the rest go back as the servo reported them.
       {"servo write --led off --stall-alarm off --max-angle 900",
        0,
@@ -237,21 +243,14 @@ TEST_F(Vornctl, HelpBelongsToTheCommandAndSaysTheRangesInWords) {
   }
 }
 
-TEST_F(Vornctl, DownloadManySaysEachFileOnALineAndAFullGroupGoesInWhole) {
-  const QString one = write(QStringLiteral("12号wave.rob"), actionFile({kFrame}));
-  const QString two = write(QStringLiteral("4号bow.rob"), wave_);
-  const Outcome many = vornctl({"download-many", one, two, "--simulate"});
-  EXPECT_EQ(many.code, 0) << many.err.toStdString();
-  EXPECT_EQ(many.out, QStringLiteral("12号wave.rob downloaded into group 12 (1 frame)\n"
-                                     "4号bow.rob downloaded into group 4 (2 frames)\n"));
-  // Progress is for people, on standard error.
-  EXPECT_TRUE(many.err.contains(QLatin1String("group 4: 2/2"))) << many.err.toStdString();
-
-  const QString full =
-      write(QStringLiteral("full.rob"), actionFile(QList<QList<int>>(1020, kFrame)));
-  const Outcome taken = vornctl({"download", "5", full, "--simulate"});
-  EXPECT_EQ(taken.code, 0) << taken.err.right(500).toStdString();
-  EXPECT_TRUE(taken.out.contains(QLatin1String("(1020 frames)")));
+// A group as long as the board takes goes in whole; progress is for people, on standard error.
+TEST_F(Vornctl, AFullGroupGoesInWholeWithItsProgressOnStandardError) {
+  write(QStringLiteral("full.rob"), actionFile(QList<QList<int>>(1020, kFrame)));
+  const Outcome r = vornctl({"download", "5", "full.rob", "--simulate"});
+  EXPECT_EQ(r.code, 0) << r.err.right(500).toStdString();
+  EXPECT_EQ(r.out, QStringLiteral("full.rob downloaded into group 5 (1020 frames)\n"));
+  EXPECT_TRUE(r.err.contains(QLatin1String("group 5: 1020/1020")))
+      << r.err.right(500).toStdString();
 }
 
 TEST_F(Vornctl, EveryJsonDocumentHasAVersionAndOneShapePerKey) {

@@ -2,7 +2,6 @@
 #include <QFile>
 #include <QListWidget>
 #include <QTemporaryDir>
-#include <QToolButton>
 
 #include "link/action_downloader.h"
 #include "servotool/mass_download_panel.h"
