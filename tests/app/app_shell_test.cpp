@@ -83,16 +83,14 @@ class AppShellTest : public ::testing::Test {
                        }};
 };
 
-TEST(TestSettings, EachTestProcessWritesItsOwnFolder) {
-  // Test programs run side by side; a shared settings file leaked one's language into another.
-  const QString file = QSettings().fileName();
-  EXPECT_TRUE(file.startsWith(QDir::tempPath() + u'/')) << file.toStdString();
-  EXPECT_FALSE(file.contains(QStringLiteral("/.qttest/"))) << file.toStdString();
-}
-
-// A first start is in English; a language chosen is stored (vornctl reads it too).
+// A first start is in English; a language chosen is stored (vornctl reads it too), here in
+// this process's own folder: test programs run side by side, and a shared settings file
+// leaked one's language into another's test.
 TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
   QSettings settings;
+  EXPECT_TRUE(settings.fileName().startsWith(QDir::tempPath() + u'/'))
+      << settings.fileName().toStdString();
+  EXPECT_FALSE(settings.fileName().contains(QStringLiteral("/.qttest/")));
   EXPECT_EQ(settings.value("language").toString(), "English");
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
   const QString english = QStringLiteral("Bus Servo Tool");
@@ -128,8 +126,7 @@ TEST_F(AppShellTest, TheWindowFitsTheScreenAndEachPageFitsTheSmallestAndNamesIts
   // and each page still fit; a page is named so the one that grew is found at once.
   const QSize smallest = placeWindow({0, 0, 1920, 1080}, {0, 0, 1920, 1080}).minimum;
   const QSize needed = window->layout()->minimumSize();
-  EXPECT_LE(needed.width(), smallest.width());
-  EXPECT_LE(needed.height(), smallest.height());
+  EXPECT_EQ(needed.boundedTo(smallest), needed);
   window->setGeometry(QRect(QPoint(), smallest));
   window->layout()->activate();
   QTabWidget* tabs = delegate.tabView();
@@ -315,9 +312,8 @@ TEST(ModeWindow, AnswersOfAConfirmation) {
       {enter, false, true},   {enter, true, false}};
   for (const auto& [answer, destructive, yes] : confirms) {
     answerWith(answer);
-    const QString question = QStringLiteral("erase all?");
-    EXPECT_EQ(destructive ? prompter.confirmDestructive(question) : prompter.confirm(question),
-              yes);
+    const QString q = QStringLiteral("erase all?");
+    EXPECT_EQ(destructive ? prompter.confirmDestructive(q) : prompter.confirm(q), yes);
     EXPECT_EQ(visible, (QList<bool>{false, true}));
   }
 

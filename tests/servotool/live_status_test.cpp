@@ -1,7 +1,5 @@
-#include <QSettings>
-
-#include "link/protocol.h"
 #include "servotool/live_status.h"
+#include "link/protocol.h"
 #include "servotool/servo_test_panel.h"
 #include "servotool/strip_chart.h"
 #include "tool_fixture.h"
@@ -49,7 +47,6 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
 
   click(panels().switchLive);
   ASSERT_TRUE(live().isPolling());
-  EXPECT_TRUE(QSettings().value(KoLiveStatus::kSettingsKey).toBool());
   KoServoParameterPanels& p = panels();
 
   // The user edits a limit and an alarm while the servo warms, sags and turns.
@@ -87,15 +84,15 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
   ASSERT_EQ(poll(KoStripChart::kSpanMs + 1), 1);
   EXPECT_EQ(p.chartTemperature->samples().size(), 1);
   EXPECT_EQ(p.chartVoltage->samples().first(), QPointF(now, 6.1));
+
+  // The switch is kept: a new tool takes it from the settings, though it polls only when shown.
+  KoSteerDebuggingTool second(link);
+  EXPECT_TRUE(second.liveStatus()->isOn());
+  EXPECT_TRUE(second.panels()->switchLive->isOn());
+  EXPECT_FALSE(second.liveStatus()->isPolling());
 }
 
 TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadAndAHiddenTab) {
-  QSettings().setValue(KoLiveStatus::kSettingsKey, true);
-  KoSteerDebuggingTool second(link);  // takes the switch from the settings
-  ASSERT_TRUE(second.liveStatus()->isOn());
-  EXPECT_TRUE(second.panels()->switchLive->isOn());
-  EXPECT_FALSE(second.liveStatus()->isPolling());  // not shown
-
   showTool();
   click(panels().switchLive);
   ASSERT_TRUE(live().isPolling());
