@@ -19,9 +19,11 @@ bool loadTranslation(QTranslator& t, const QString& code) {
 // Qt's own texts (the file panels' "Look in", the dialogs' standard buttons) come from the
 // system's Qt translations, named by locale rather than by script.
 bool loadQtTranslation(QTranslator& t, const QString& code) {
-  const QString locale =
-      code == QLatin1String("zh-Hant") ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
-  return t.load(QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  const QString locale = code == QLatin1String("zh-Hant")   ? QStringLiteral("zh_TW")
+                         : code == QLatin1String("zh-Hans") ? QStringLiteral("zh_CN")
+                                                            : QString();
+  return !locale.isEmpty() &&
+         t.load(QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace
