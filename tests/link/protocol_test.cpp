@@ -42,7 +42,6 @@ TEST(ProtocolBuilders, CommandsAtTheEdgesOfTheirRanges) {
       {"run group 3", actionsRun(3), hex("55550506030100")},
       {"run last group", actionsRun(230), hex("55550506e60100")},
       {"stop", stopActions(), hex("55550207")},
-      {"erase 0", removeActions(0), hex("5555030800")},
       {"erase last", removeActions(230), hex("55550308e6")},
       {"erase all", removeActions(kAllGroups), hex("55550308ff")},
       {"trim lowest", adjustmentDeviation(3, -100), hex("55550418039c")},
