@@ -157,28 +157,20 @@ class EagerBoard : public HidTransport {
   std::atomic<int> written{0};
 };
 
-TEST(DownloaderHandshake, EarlyAcknowledgementsAreKeptOthersIgnored) {
-  usbHid link;
+TEST_F(DownloaderTest, EarlyAcknowledgementsAreKeptOthersIgnored) {
   auto owned = std::make_unique<EagerBoard>();
   EagerBoard* eager = owned.get();
   link.setTransport(std::move(owned));
-  Listener listener;
-  ActionDownloader downloader(link);
-  downloader.setListener(&listener);
-  downloader.setAckTimeout(hours(1));
   downloader.setAwaitFinishAcknowledgement(true);
-  ASSERT_TRUE(downloader.start({job(1, 20)}));
-  ASSERT_TRUE(processUntil([&] { return listener.result.has_value(); }));
-  EXPECT_EQ(listener.result->end, DownloadEnd::Done);
+  EXPECT_EQ(runToEnd({job(1, 20)}).end, DownloadEnd::Done);
   EXPECT_EQ(eager->written, 3 + 20 + 1);
 
   eager->wrongStep = true;
   listener.result.reset();
   downloader.setAckTimeout(milliseconds(50));
-  ASSERT_TRUE(downloader.start({job(1, 20)}));
-  ASSERT_TRUE(processUntil([&] { return listener.result.has_value(); }));
-  EXPECT_EQ(listener.result->end, DownloadEnd::NoAcknowledgement);
-  EXPECT_EQ(listener.result->step, 1);
+  const DownloadResult r = runToEnd({job(1, 20)});
+  EXPECT_EQ(r.end, DownloadEnd::NoAcknowledgement);
+  EXPECT_EQ(r.step, 1);
 }
 
 }  // namespace
