@@ -123,16 +123,14 @@ TEST_F(UsbHidTest, RefusedFramesAreNotSent) {
 // Erasing asks a destructive question first and sends nothing on no.
 TEST_F(UsbHidTest, EraseAsksFirst) {
   auto& prompter = RecordingPrompter::instance();
-  prompter.answers = {false, true, false};
+  prompter.answers = {false, true};
   EXPECT_FALSE(link.sendRemoveActions(protocol::kAllGroups));
-  EXPECT_TRUE(link.sendRemoveActions(protocol::kAllGroups));
-  EXPECT_FALSE(link.sendRemoveActions(4));
-  EXPECT_EQ(prompter.destructive,
-            (QStringList{"comfirm_all_erase", "comfirm_all_erase", "comfirm_single_erase"}));
+  EXPECT_TRUE(link.sendRemoveActions(4));
+  EXPECT_EQ(prompter.destructive, (QStringList{"comfirm_all_erase", "comfirm_single_erase"}));
   ASSERT_TRUE(processUntil([&] { return !board.received().isEmpty(); }));
   processPending();
   ASSERT_EQ(board.received().size(), 1);
-  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("55550308ff"));
+  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("5555030804"));
 }
 
 TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
