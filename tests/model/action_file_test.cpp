@@ -114,4 +114,14 @@ TEST_F(ActionFileTest, SaveReplacesAtomicallyAndReportsFailure) {
   EXPECT_TRUE(QFileInfo(dir.filePath("taken.rob")).isDir());
 }
 
+// Files downloaded into several groups carry the group before 号 (vornctl's download-many).
+TEST(ActionFileNames, NameTheirGroup) {
+  const std::pair<const char*, int> cases[] = {{"3号a.rob", 3},     {"0号c.rob", 0},
+                                               {"230号d.rob", 230}, {"231号b.rob", -1},
+                                               {"-1号x.rob", -1},   {"abc.rob", -1}};
+  for (const auto& [name, group] : cases) {
+    EXPECT_EQ(KoTools::groupOfFileName(QString::fromUtf8(name)), group) << name;
+  }
+}
+
 }  // namespace
