@@ -136,12 +136,8 @@ TEST_F(UsbHidTest, EraseAsksFirst) {
 TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
   RecordingDelegate delegate(link);
   link.setDelegate(&delegate);
-  bool observed = true;
-  QObject::connect(&link, &usbHid::connectionChanged, [&](bool c) { observed = c; });
   board.unplug();
-  EXPECT_FALSE(observed);
   board.plug();
-  EXPECT_TRUE(observed);
   EXPECT_EQ(delegate.events, (QStringList{"remove-", "match+"}));
   // The virtual board is named as such, never as a device on USB.
   EXPECT_EQ(notifier.titles.last(), "virtual_connected");
@@ -155,8 +151,6 @@ TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
 TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
   auto delegate = std::make_unique<RecordingDelegate>(link);
   link.setDelegate(delegate.get());
-  QList<int> counted;
-  QObject::connect(&link, &usbHid::servosCounted, [&](int n) { counted.append(n); });
   board.sendReport(QByteArray::fromHex("5555"));  // too short to name a command
   QByteArray garbage(64, '\xA7');
   board.sendReport(garbage);
@@ -172,7 +166,6 @@ TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
   ASSERT_TRUE(processUntil([&] { return delegate->reports.size() == 5; }));
   EXPECT_EQ(delegate->reports,
             (QStringList{"servo 1", "trims 0", "count 1", "positions 0", "erased"}));
-  EXPECT_EQ(counted, QList<int>{1});
 
   delegate.reset();  // held weakly: a gone screen is not called
   board.sendReport(garbage);
