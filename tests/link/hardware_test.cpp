@@ -1,24 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
-#include <QTimer>
 #include <algorithm>
-#include <functional>
 
 #include "link/hidapi_transport.h"
 #include "link/protocol.h"
+#include "wait.h"
 
 namespace {
-
-bool pumpUntil(const std::function<bool()>& condition, std::chrono::milliseconds bound) {
-  QTimer deadline;
-  deadline.setSingleShot(true);
-  deadline.start(bound);
-  while (!condition() && deadline.isActive()) {
-    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  }
-  return condition();
-}
 
 // Needs the board plugged in and VORN_TEST_DEVICE set; the servos move to their centre.
 TEST(Hardware, ReadsPositionsAndCentresServos) {
@@ -35,7 +23,7 @@ TEST(Hardware, ReadsPositionsAndCentresServos) {
   QObject::connect(&transport, &HidTransport::reportReceived,
                    [&](const QByteArray& report) { reports << report; });
   transport.start();
-  ASSERT_TRUE(pumpUntil([&] { return arrived || !denied.isEmpty(); }, 10s)) << "no board found";
+  ASSERT_TRUE(processUntil([&] { return arrived || !denied.isEmpty(); }, 10s)) << "no board found";
   ASSERT_TRUE(arrived) << qPrintable(denied);
 
   ASSERT_TRUE(transport.write(protocol::idList(protocol::kReadPositions, {1, 2, 3, 4, 5, 6})));
@@ -44,7 +32,7 @@ TEST(Hardware, ReadsPositionsAndCentresServos) {
       return report.size() > 3 && static_cast<quint8>(report[3]) == protocol::kReadPositions;
     });
   };
-  EXPECT_TRUE(pumpUntil(positionsReply, 10s)) << "no reply to the position read";
+  EXPECT_TRUE(processUntil(positionsReply, 10s)) << "no reply to the position read";
 
   EXPECT_TRUE(transport.write(protocol::reSetAllSteer()));
 }

@@ -42,7 +42,6 @@ TEST(ProtocolBuilders, CommandsAtTheEdgesOfTheirRanges) {
       {"run group 3", actionsRun(3), hex("55550506030100")},
       {"run last group", actionsRun(230), hex("55550506e60100")},
       {"stop", stopActions(), hex("55550207")},
-      {"erase 0", removeActions(0), hex("5555030800")},
       {"erase last", removeActions(230), hex("55550308e6")},
       {"erase all", removeActions(kAllGroups), hex("55550308ff")},
       {"trim lowest", adjustmentDeviation(3, -100), hex("55550418039c")},
@@ -81,23 +80,11 @@ TEST(ProtocolBuilders, ServoParametersFromTheRecord) {
   expectBytes({
       {"as it leaves the factory", writeServoInfo(KoServoInfo{}),
        hex("55550e1b 01 0000 e803 9411 b036 55 00 07")},
-      {"every lowest value, LED off, no alarm",
-       writeServoInfo(servoRecord(0, 0, 1, 4500, 4600, 50, false, 0)),
-       hex("55550e1b 00 0000 0100 9411 f811 32 01 00")},
       {"every highest value, stall only",
        writeServoInfo(
            servoRecord(253, 999, 1000, 13900, 14000, 100, true, KoServoInfo::kAlarmStall)),
        hex("55550e1b fd e703 e803 4c36 b036 64 00 04")},
-      {"over-voltage and over-temperature",
-       writeServoInfo(servoRecord(7, 100, 900, 5000, 12000, 70, true, 3)),
-       hex("55550e1b 07 6400 8403 8813 e02e 46 00 03")},
   });
-  // The readings are the servo's, never written.
-  KoServoInfo withReadings;
-  withReadings.deviation = -5;
-  withReadings.currentPosition = 321;
-  withReadings.currentVoltage = 7400;
-  EXPECT_EQ(writeServoInfo(withReadings), writeServoInfo(KoServoInfo{}));
 }
 
 TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
@@ -142,8 +129,6 @@ TEST(ProtocolBuilders, RefuseWhatWouldNotFit) {
   EXPECT_THROW(downloadStep4(1, 0, 0, QByteArray(kMaxRecordMoveSize + 1, 0)), FrameError);
   EXPECT_THROW(frame::multiServoMove(0, QList<ServoPosition>(84, {1, 500})), FrameError);
   EXPECT_EQ(frame::multiServoMove(0, QList<ServoPosition>(83, {1, 500})).size(), 7 + 3 * 83);
-  EXPECT_STREQ(removeActionsConfirmKey(-1), "comfirm_all_erase");
-  EXPECT_STREQ(removeActionsConfirmKey(0), "comfirm_single_erase");
 }
 
 // What each reply decodes to, by the reply table: 21 count and (id, position) triples, 23
@@ -213,14 +198,6 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
   const QByteArray full = padded("5555141c 01 0000 e803 9411 b036 55 00 07 00 f401 20 e81c", 64);
   EXPECT_TRUE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize)));
   EXPECT_FALSE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize - 1)));
-}
-
-TEST(Limits, APositionReadBackPastTheEndStopReadsAsTheEndAndAWrappedOneAsZero) {
-  const std::pair<int, int> cases[] = {{0, 0},       {500, 500},   {1000, 1000}, {1001, 1000},
-                                       {1500, 1000}, {2000, 1000}, {2001, 0},    {65531, 0}};
-  for (const auto& [reading, shown] : cases) {
-    EXPECT_EQ(limits::readBackPosition(reading), shown) << reading;
-  }
 }
 
 }  // namespace

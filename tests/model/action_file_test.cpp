@@ -35,12 +35,6 @@ TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImageAndItReadsBack) {
   EXPECT_EQ(frames[1]->time, 500);
   EXPECT_EQ(frames[0]->bytes, hex("55551703 06e803 01f401 02f401 03f401 04f401 05f401 06f401"));
   EXPECT_EQ(KoTools::changeToData(frames), kTwoFrames);
-
-  PwmFrames same = KoTools::openFile(write("two.rob", kTwoFrames));
-  ASSERT_EQ(same.size(), 2);
-  EXPECT_EQ(same[0]->action, frames[0]->action);
-  EXPECT_EQ(same[0]->bytes, frames[0]->bytes);
-  EXPECT_EQ(KoTools::changeToData(same), kTwoFrames);
 }
 
 // The header's own count and magic are not trusted; the length decides, up to what the
@@ -76,11 +70,11 @@ TEST_F(ActionFileTest, RecordsOfAnotherLengthCannotBeWritten) {
 
 TEST_F(ActionFileTest, DamagedOrMissingFileGivesNoFramesAndATip) {
   EXPECT_TRUE(KoTools::openVelmarFile(write("short.rob", "SOBARM")).isEmpty());
-  EXPECT_TRUE(KoTools::openFile(dir.filePath("missing.rob")).isEmpty());
+  EXPECT_TRUE(KoTools::openVelmarFile(dir.filePath("missing.rob")).isEmpty());
   EXPECT_TRUE(KoTools::openVelmarFile(dir.path()).isEmpty());  // a folder
   QFile huge(write("huge.rob", kTwoFrames));
   ASSERT_TRUE(huge.resize(KoTools::kMaxActionFileSize + 1));  // sparse: costs no disk
-  EXPECT_TRUE(KoTools::openFile(huge.fileName()).isEmpty());
+  EXPECT_TRUE(KoTools::openVelmarFile(huge.fileName()).isEmpty());
   EXPECT_EQ(RecordingPrompter::instance().tips, QStringList(4, "file_damage"));
 }
 
@@ -120,33 +114,14 @@ TEST_F(ActionFileTest, SaveReplacesAtomicallyAndReportsFailure) {
   EXPECT_TRUE(QFileInfo(dir.filePath("taken.rob")).isDir());
 }
 
-// Several files need a group number of 0 to 230 in their names; the damaged ones are left
-// out.
-TEST_F(ActionFileTest, ChoosingSeveralFilesNeedsGroupNumbers) {
-  QStringList paths;
-  for (const char* name : {"3号a.rob", "abc.rob", "231号b.rob", "-1号x.rob", "230号d.rob"}) {
-    paths.append(write(QString::fromUtf8(name), kTwoFrames));
+// Files downloaded into several groups carry the group before 号 (vornctl's download-many).
+TEST(ActionFileNames, NameTheirGroup) {
+  const std::pair<const char*, int> cases[] = {{"3号a.rob", 3},     {"0号c.rob", 0},
+                                               {"230号d.rob", 230}, {"231号b.rob", -1},
+                                               {"-1号x.rob", -1},   {"abc.rob", -1}};
+  for (const auto& [name, group] : cases) {
+    EXPECT_EQ(KoTools::groupOfFileName(QString::fromUtf8(name)), group) << name;
   }
-  paths.append(write(QStringLiteral("0号c.rob"), kTwoFrames.first(16)));
-  paths.append(write(QStringLiteral("2号bad.rob"), "SOB"));
-  auto choice = KoTools::chooseFiles(paths, true);
-  EXPECT_EQ(choice.names, (QStringList{"3号a.rob", "230号d.rob", "0号c.rob"}));
-  ASSERT_EQ(choice.frameLists.size(), 3);
-  EXPECT_EQ(choice.frameLists[0].size(), 2);
-  EXPECT_EQ(choice.frameLists[2].size(), 0);
-  EXPECT_EQ(RecordingPrompter::instance().tips, (QStringList{"file_damage", "file_error"}));
-}
-
-TEST_F(ActionFileTest, ChoosingOneFile) {
-  const QString plain = write(QStringLiteral("wave.rob"), kTwoFrames);
-  auto single = KoTools::chooseVelmarFiles({plain}, false);
-  EXPECT_EQ(single.path, plain);
-  EXPECT_EQ(single.frames.size(), 2);
-
-  // With several allowed the same file needs a group number.
-  EXPECT_TRUE(KoTools::chooseVelmarFiles({plain}, true).isEmpty());
-  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"file_error"});
-  EXPECT_TRUE(KoTools::chooseVelmarFiles({}, true).isEmpty());
 }
 
 }  // namespace

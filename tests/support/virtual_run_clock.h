@@ -19,12 +19,14 @@ class VirtualClock : public KoRunClock {
                   const std::function<bool()>& cancelled) override {
     const auto at =
         std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::time_point{});
+    bool beyond = false;
     {
       std::lock_guard own(mutex_);
       sleeps_.append(int(at.count()));
-      if (at <= horizon_) now_ = std::max(now_, due + lateness_);
+      beyond = at > horizon_;
+      if (!beyond) now_ = std::max(now_, due + lateness_);
     }
-    if (at > horizon()) {
+    if (beyond) {
       wake.wait(lock, cancelled);
       return false;
     }
@@ -33,10 +35,6 @@ class VirtualClock : public KoRunClock {
   QList<int> sleeps() {
     std::lock_guard lock(mutex_);
     return sleeps_;
-  }
-  std::chrono::milliseconds horizon() {
-    std::lock_guard lock(mutex_);
-    return horizon_;
   }
   void setHorizon(std::chrono::milliseconds h) {
     std::lock_guard lock(mutex_);
