@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "fake_channel_view.h"
+#include "model/action_file.h"
 #include "model/frame_encoding.h"
 #include "recording_prompter.h"
 #include "wait.h"
@@ -17,6 +18,15 @@ QStringList tipsAfterFlush() {
 VelmarFrame sliderFrame() {
   FakeSliders sliders(6);
   return KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0);
+}
+
+PwmFrame fileFrame(const QString& action, const QByteArray& data = QByteArray(14, 0)) {
+  auto f = std::make_shared<KoPwmModel>();
+  f->time = 1000;
+  f->action = action;
+  f->data = data;
+  f->bytes = KoTools::modelChangeToData(*f);
+  return f;
 }
 
 // A list's frame is edited into a copy, by one rule: a time is held to 50 to 30000 ms, a
@@ -74,6 +84,49 @@ TEST(FrameEdit, RefusalsTipOncePerFrame) {
   b->scheduleTip();
   b.reset();
   EXPECT_EQ(tipsAfterFlush(), QStringList{});
+}
+
+// No screen edits a file frame today; its edit rules still bind whoever calls them.
+TEST(FileFrameActionEdit, KeepsStructureChangesPositions) {
+  const QString stored = QStringLiteral("#1 P500 #2 P500 ");
+  const struct {
+    const char* text;
+    bool accepted;
+  } cases[] = {
+      {"#1 P600 #2 P500 ", true},   {"#1 P0 #2 P1000 ", true},
+      {"#1 P600 #3 P500 ", false},                               // id changed
+      {"#1 P600  #2 P500 ", false},                              // two spaces
+      {"#1 P1200 #2 P500 ", false},                              // above 1000
+      {"#1 P00 #2 P500 ", false},                                // padded zero
+      {"#1 P-5 #2 P500 ", false},   {"#1 P600 #2 P500", false},  // lost the trailing space
+      {"#1 P600 ", false},          {"# 1 P600 #2 P500 ", false},
+      {"#1P600 #2 P500 ", false},   {"", false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    RecordingPrompter::instance().reset();
+    PwmFrame f = fileFrame(stored);
+    const QByteArray bytes = f->bytes;
+    f->setValue(QString::fromUtf8(c.text), QStringLiteral("action"));
+    EXPECT_EQ(f->action, c.accepted ? QString::fromUtf8(c.text) : stored);
+    EXPECT_EQ(f->bytes == bytes, !c.accepted || QString::fromUtf8(c.text) == stored);
+    EXPECT_EQ(tipsAfterFlush(), c.accepted ? QStringList{} : QStringList{"modify_erro"});
+  }
+}
+
+TEST(FileFrameEdit, ReEncodesInsideItsRecord) {
+  // A file record: time 1000, channel 1 at 500, channel 2 at 500, channels 3 to 6 absent.
+  QByteArray record = QByteArray::fromHex("e803f401f4015555555555555555");
+  PwmFrame f =
+      KoTools::readPwmData(QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + record).first();
+  f->setValue(QStringLiteral("#1 P600 #2 P700 "), QStringLiteral("action"));
+  f->setValue(QStringLiteral("800"), QStringLiteral("time"));
+  EXPECT_EQ(f->data, QByteArray::fromHex("20035802bc025555555555555555"));
+  EXPECT_EQ(f->bytes, QByteArray::fromHex("55550b030220030158020"
+                                          "2bc02"));
+  EXPECT_EQ(f->time, 800);
+  f->setValue(QStringLiteral("10"), QStringLiteral("time"));
+  EXPECT_EQ(f->time, 50);
 }
 
 }  // namespace

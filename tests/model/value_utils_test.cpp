@@ -39,6 +39,20 @@ TEST(ValueUtils, SixteenBitJoin) {
   EXPECT_EQ(KoTools::returnNum16ToNum10WithLow(QStringLiteral("52"), QStringLiteral("18")), 4660);
 }
 
+TEST(ValueUtils, BinaryAndDecimalTexts) {
+  const struct {
+    const char* decimal;
+    const char* binary;
+  } cases[] = {{"0", "0"}, {"5", "101"}, {"32", "100000"}, {"7", "111"}, {"255", "11111111"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(KoTools::convertBinarySystemFromDecimalSystem(c.decimal), c.binary);
+    EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem(c.binary), c.decimal);
+  }
+  EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem("00101"), "5");
+  EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem(""), "0");
+  EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem("1x1"), "5");
+}
+
 TEST(ValueUtils, SecondsText) {
   const struct {
     float seconds;
