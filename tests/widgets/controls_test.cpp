@@ -5,6 +5,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
@@ -12,6 +13,7 @@
 #include <tuple>
 
 #include "model/notification_center.h"
+#include "widgets/colours.h"
 #include "widgets/image_title_button.h"
 #include "widgets/number_field.h"
 #include "widgets/progress_view.h"
@@ -257,6 +259,54 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   EXPECT_EQ(accessible(&named, QAccessible::Description), "«servo_write_tips in another language»");
   button.setMyTitle(QStringLiteral("read"));
   EXPECT_EQ(accessible(&button, QAccessible::Name), "«read in another language»");
+}
+
+TEST(Contrast, EveryButtonTitleReadsOnItsFill) {
+  constexpr double kReadable = 4.5;
+  EXPECT_NEAR(KoColours::contrastRatio(Qt::black, Qt::white), 21, 1e-9);
+  EXPECT_LT(KoColours::contrastRatio(Qt::white, KoColours::orange()), 2);  // would not read
+  KoImageTitleButton button(QStringLiteral(":/images/download.svg"), QStringLiteral("download"));
+  const struct {
+    const char* name;
+    QColor background;
+    bool enabled;
+  } fills[] = {
+      {"orange", KoColours::orange(), true},
+      {"light grey, a download running", KoColours::lightGrey(), true},
+      {"disabled orange", KoColours::orange(), false},
+      {"dark", QColor(0x2b, 0x2d, 0x31), true},
+  };
+  for (const auto& f : fills) {
+    button.setBackgroundColor(f.background);
+    button.setEnabled(f.enabled);
+    EXPECT_GE(KoColours::contrastRatio(button.titleColor(), button.fillColor()), kReadable)
+        << f.name;
+  }
+
+  KoSegmentedControl mode;
+  for (const bool selected : {true, false}) {
+    EXPECT_GE(KoColours::contrastRatio(mode.titleColor(selected), mode.fillColor(selected)),
+              kReadable)
+        << "mode segment, selected " << selected;
+  }
+  // The dialogs' buttons and the badge take their text the same way.
+  for (const QColor& fill : {KoColours::orange(), KoColours::lightGrey()}) {
+    EXPECT_GE(KoColours::contrastRatio(KoColours::textOn(fill), fill), kReadable);
+  }
+}
+
+TEST(ResizeImage, CropsTheCentreToTheTargetShape) {
+  EXPECT_EQ(KoTools::resizeImageSource({200, 100}, {50, 50}), QRect(50, 0, 100, 100));
+  EXPECT_EQ(KoTools::resizeImageSource({100, 200}, {50, 50}), QRect(0, 50, 100, 100));
+  EXPECT_EQ(KoTools::resizeImageSource({100, 100}, {0, 10}), QRect());
+
+  QImage wide(200, 100, QImage::Format_RGB32);
+  wide.fill(Qt::red);
+  QPainter(&wide).fillRect(50, 0, 100, 100, Qt::blue);
+  const QImage out = KoTools::resizeImage(wide, {40, 40});
+  EXPECT_EQ(out.size(), QSize(40, 40));
+  EXPECT_EQ(out.pixelColor(0, 0), QColor(Qt::blue));
+  EXPECT_TRUE(KoTools::resizeImage(QImage(), {40, 40}).isNull());
 }
 
 }  // namespace

@@ -39,7 +39,8 @@ TEST(DashBoardNeedle, ProgressTurnsTheDrawnNeedleAndAResizeRestsIt) {
   EXPECT_DOUBLE_EQ(volts.needleAngle(), 180);
 }
 
-TEST(DashBoardLabels, SitOnTheirCircleInWidgetCoordinates) {
+// Labels sit on their circle in widget coordinates, and their boxes stay clear of the marks.
+TEST(DashBoardLabels, SitOnTheirCircleClearOfTheMarks) {
   // Label radius (w - 2) / 2 - 48 of the shorter side: 61 at 220.
   const std::tuple<QSize, double, QPointF> cases[] = {
       {{220, 220}, 0, {171, 110}},
@@ -52,6 +53,25 @@ TEST(DashBoardLabels, SitOnTheirCircleInWidgetCoordinates) {
     dial.resize(size);
     const QPointF p = dial.calculateTextPositonWithArcCenter(QRectF(dial.rect()).center(), radians);
     EXPECT_NEAR(QLineF(p, expected).length(), 0, 1e-9) << size.width() << " " << radians;
+  }
+
+  for (const int side : {140, 180, 220, 300}) {
+    KoDashBoardView voltage;
+    KoDashBoardPostionView position;
+    for (KoDashBoardDial* dial : std::initializer_list<KoDashBoardDial*>{&voltage, &position}) {
+      dial->resize(side, side);
+      const QPointF centre = QRectF(dial->rect()).center();
+      // Inside the inner edge of the widest (8-point) marks.
+      const double clear = dial->markRadius() - 4;
+      for (int mark = 0; mark < dial->scale().scaleNumber; mark += dial->scale().majorEvery) {
+        const QRectF box = dial->labelRect(mark);
+        for (const QPointF& corner :
+             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+          EXPECT_LE(QLineF(centre, corner).length(), clear)
+              << dial->metaObject()->className() << " " << side << " mark " << mark;
+        }
+      }
+    }
   }
 }
 
