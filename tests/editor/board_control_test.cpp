@@ -21,14 +21,12 @@ namespace {
 using A = EditorAction;
 
 // What the gate answers, written as a user meets it: a refusing tip, a silent refusal (""),
-// or nothing.
+// or nothing. Rows the board tests below meet end to end are left to them.
 TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
-  const EditorState noBoard{};
   const EditorState serial{.serialOpen = true};
   const EditorState running{.board = true, .running = true};
   const EditorState downloading{.board = true, .downloading = true};
   const EditorState recording{.board = true, .recording = true};
-  const EditorState tooLong{.board = true, .frames = 1021};
   const EditorState fullGroup{.board = true, .frames = 1020};
   const struct {
     const char* name;
@@ -36,23 +34,15 @@ TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
     EditorState state;
     const char* tip;  // nullptr: allowed
   } cases[] = {
-      {"a list edit needs no board", A::Add, noBoard, nullptr},
-      {"a board action needs one", A::RunGroup, noBoard, "connect_robot"},
       {"files never touch the board", A::Open, serial, nullptr},
-      {"the run goes over the line", A::RunOnline, serial, nullptr},
       {"stop with the line open", A::Stop, serial, nullptr},
-      {"the board's memory is not on the line", A::Download, serial, "operation_fail"},
-      {"servos to the middle over USB only", A::ResetServos, serial, "operation_fail"},
-      {"stop during a run", A::Stop, running, nullptr},
       {"copy during a run", A::Copy, running, nullptr},
-      {"a list edit waits for the run", A::Add, running, ""},
       {"a paste waits for the run", A::PasteOver, running, ""},
       {"nothing beside a download", A::Stop, downloading, "progress"},
       {"stop ends a recording", A::Stop, recording, nullptr},
       {"the record button ends it too", A::Record, recording, nullptr},
       {"the rest waits", A::Add, recording, "recording_busy"},
       {"a full group downloads", A::Download, fullGroup, nullptr},
-      {"one frame more does not", A::Download, tooLong, "actions_max_velmar_tips"},
   };
   for (const auto& c : cases) {
     const auto refused = refusal(c.action, c.state);
@@ -63,10 +53,7 @@ TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
       EXPECT_STREQ(refused->tipKey, c.tip) << c.name;
     }
   }
-}
-
-// An action without a row of its own would silently take the first row's rule.
-TEST(EditorGate, EveryActionHasItsOwnRow) {
+  // An action without a row of its own would silently take the first row's rule.
   for (A a :
        {A::SelectAll,     A::ResetServos, A::Undo,      A::Redo,   A::ReadTrims,  A::StoreTrims,
         A::ResetTrims,    A::SerialPort,  A::RunGroup,  A::Stop,   A::EraseGroup, A::EraseAll,
@@ -223,40 +210,32 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   EXPECT_TRUE(board.received().isEmpty());
 }
 
-TEST_F(BoardControlTest, BytesOfRunStopAndErase) {
+// The board's answer to a declined erase is the link's (EraseAsksFirst).
+TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntilStopped) {
   editor.boxActions()->setEditText("12");
-  prompter().answers = {true, false, true};
+  prompter().answers = {true, true};
   const struct {
     A tag;
     QByteArray sent;
+    const char* status;  // no translation loaded: the key
+    bool fading;
   } cases[] = {
-      {A::RunGroup, hex("555505060c0100")}, {A::Stop, hex("55550207")},
-      {A::EraseGroup, hex("555503080c")},   {A::EraseAll, {}},  // declined
-      {A::EraseAll, hex("55550308ff")},
+      {A::RunGroup, hex("555505060c0100"), "group_running", false},
+      {A::Stop, hex("55550207"), "group_stopped", true},
+      {A::EraseGroup, hex("555503080c"), "group_stopped", true},
+      {A::EraseAll, hex("55550308ff"), "group_stopped", true},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(tagOf(c.tag));
     board.clearReceived();
     editor.buttonClick(c.tag);
     processPending();
-    if (c.sent.isEmpty()) {
-      EXPECT_TRUE(board.received().isEmpty());
-    } else {
-      ASSERT_EQ(board.received().size(), 1);
-      EXPECT_EQ(board.received().first().bytes.left(c.sent.size()).toHex(), c.sent.toHex());
-    }
+    ASSERT_EQ(board.received().size(), 1);
+    EXPECT_EQ(board.received().first().bytes.left(c.sent.size()).toHex(), c.sent.toHex());
+    EXPECT_EQ(status(), c.status);
+    EXPECT_EQ(editor.statusLine()->fading(), c.fading);
   }
   EXPECT_EQ(tips().count("erase_success"), 2);
-}
-
-TEST_F(BoardControlTest, GroupsSayTheyRunUntilStoppedOrTheBoardGoes) {
-  editor.boxActions()->setEditText("7");
-  editor.buttonClick(A::RunGroup);
-  EXPECT_EQ(status(), "group_running");  // no translation loaded: the key
-  EXPECT_FALSE(editor.statusLine()->fading());
-  editor.buttonClick(A::Stop);
-  EXPECT_EQ(status(), "group_stopped");
-  EXPECT_TRUE(editor.statusLine()->fading());
   EXPECT_EQ(editor.groups()->runningGroup(), -1);
 
   // A board that goes away takes what it ran with it.

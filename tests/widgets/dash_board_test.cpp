@@ -12,7 +12,8 @@ namespace {
 const QString kImage = QStringLiteral(VORN_SOURCE_DIR "/resources/images/temperature2.svg");
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(DashBoardNeedle, AnglesSweepTheScaleAndClamp) {
+// The needle's angle sweeps the scale and clamps; progress turns the drawn needle.
+TEST(DashBoardNeedle, AnglesSweepTheScaleAndClampAndProgressTurnsTheDrawnNeedle) {
   const auto volts = &KoDashBoardView::needleAngleDegrees;
   // Position inputs are positions divided by 10: 0, 500 and 1000 are 0, 50 and 100.
   const auto position = &KoDashBoardPostionView::needleAngleDegrees;
@@ -23,20 +24,18 @@ TEST(DashBoardNeedle, AnglesSweepTheScaleAndClamp) {
   for (const auto& [angle, input, degrees] : cases) {
     EXPECT_NEAR(angle(input), degrees, 1e-9) << (angle == volts ? "volts " : "position ") << input;
   }
-}
 
-TEST(DashBoardNeedle, ProgressTurnsTheDrawnNeedleAndAResizeRestsIt) {
-  KoDashBoardView volts;
-  volts.resize(220, 220);
-  volts.show();
-  volts.progress(7.5);
-  EXPECT_DOUBLE_EQ(volts.needleAngle(), 90);
+  KoDashBoardView dial;
+  dial.resize(220, 220);
+  dial.show();
+  dial.progress(7.5);
+  EXPECT_DOUBLE_EQ(dial.needleAngle(), 90);
   // Drawn straight up, not mirrored below the hub.
-  const QImage image = volts.grab().toImage();
-  EXPECT_EQ(image.pixel(110, 80), volts.scale().colour.rgb());
-  EXPECT_NE(image.pixel(110, 140), volts.scale().colour.rgb());
-  volts.resize(240, 240);
-  EXPECT_DOUBLE_EQ(volts.needleAngle(), 180);
+  const QImage image = dial.grab().toImage();
+  EXPECT_EQ(image.pixel(110, 80), dial.scale().colour.rgb());
+  EXPECT_NE(image.pixel(110, 140), dial.scale().colour.rgb());
+  dial.resize(240, 240);
+  EXPECT_DOUBLE_EQ(dial.needleAngle(), 180);  // a resize rests it
 }
 
 // Labels sit on their circle in widget coordinates, and their boxes stay clear of the marks.
