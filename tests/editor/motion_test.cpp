@@ -125,12 +125,9 @@ TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
   processPending();
 
-  const VelmarFrame f = model.frameAt(1);
-  // Dragged below the plot: held at the end.
+  // Dragged below the plot: held at the end. The edit goes through the list's setData, whose
+  // encoding and row signal CellEditsReachTheMoveOrLeaveTheFrameAsItWas checks.
   EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
-  EXPECT_EQ(f->bytes, KoTools::actionToBytesWithVelmarModel(*f));  // re-encoded by the setter
-  ASSERT_FALSE(changed.isEmpty());
-  EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
   // The drag is one step back, whatever it passed through.
   EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
   history.undo();

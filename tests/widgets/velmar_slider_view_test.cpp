@@ -171,9 +171,8 @@ TEST_F(ChannelSliderTest, ADragMovesAFewUnitsPerPixelWhereverThePointerGoes) {
   view.hide();
 }
 
-TEST_F(ChannelSliderTest, ShakeStopsBackHomeAndAPressBringsTheCardToTheFront) {
+TEST_F(ChannelSliderTest, ShakeRestartsAndStopsBackHome) {
   QWidget parent;
-  parent.resize(300, 300);
   view.setParent(&parent);
   view.setGeometry(QRect(QPoint(40, 40), KoVelmarSliderView::kSize));
   view.setShake(true);
@@ -181,14 +180,7 @@ TEST_F(ChannelSliderTest, ShakeStopsBackHomeAndAPressBringsTheCardToTheFront) {
   view.setShake(false);
   EXPECT_FALSE(view.shake());
   EXPECT_EQ(view.pos(), QPoint(40, 40));  // back home when stopped
-
-  auto* other = new QWidget(&parent);
-  other->setGeometry(0, 0, 200, 200);
-  QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(5, 5));
-  EXPECT_TRUE(view.down());
-  EXPECT_EQ(view.point1(), QPoint(5, 5));
-  EXPECT_EQ(parent.children().last(), &view);
-  view.setParent(nullptr);  // the fixture owns it
+  view.setParent(nullptr);                // the fixture owns it
 }
 
 TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithALegendInEnglish) {
