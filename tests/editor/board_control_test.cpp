@@ -21,36 +21,26 @@ namespace {
 using A = EditorAction;
 
 // What the gate answers, written as a user meets it: a refusing tip, a silent refusal (""),
-// or nothing. Rows the board tests below meet end to end are left to them.
+// or nothing (nullptr). Rows the board tests below meet end to end are left to them.
 TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
-  const EditorState serial{.serialOpen = true};
-  const EditorState running{.board = true, .running = true};
-  const EditorState downloading{.board = true, .downloading = true};
-  const EditorState recording{.board = true, .recording = true};
-  const EditorState fullGroup{.board = true, .frames = 1020};
-  const struct {
-    const char* name;
-    A action;
-    EditorState state;
-    const char* tip;  // nullptr: allowed
-  } cases[] = {
-      {"files never touch the board", A::Open, serial, nullptr},
-      {"stop with the line open", A::Stop, serial, nullptr},
-      {"copy during a run", A::Copy, running, nullptr},
-      {"a paste waits for the run", A::PasteOver, running, ""},
-      {"nothing beside a download", A::Stop, downloading, "progress"},
-      {"stop ends a recording", A::Stop, recording, nullptr},
-      {"the record button ends it too", A::Record, recording, nullptr},
-      {"the rest waits", A::Add, recording, "recording_busy"},
-      {"a full group downloads", A::Download, fullGroup, nullptr},
+  const std::tuple<const char*, A, EditorState, const char*> cases[] = {
+      {"files never touch the board", A::Open, {.serialOpen = true}, nullptr},
+      {"stop with the line open", A::Stop, {.serialOpen = true}, nullptr},
+      {"copy during a run", A::Copy, {.board = true, .running = true}, nullptr},
+      {"a paste waits for the run", A::PasteOver, {.board = true, .running = true}, ""},
+      {"nothing beside a download", A::Stop, {.board = true, .downloading = true}, "progress"},
+      {"stop ends a recording", A::Stop, {.board = true, .recording = true}, nullptr},
+      {"the record button ends it too", A::Record, {.board = true, .recording = true}, nullptr},
+      {"the rest waits", A::Add, {.board = true, .recording = true}, "recording_busy"},
+      {"a full group downloads", A::Download, {.board = true, .frames = 1020}, nullptr},
   };
-  for (const auto& c : cases) {
-    const auto refused = refusal(c.action, c.state);
-    if (!c.tip) {
-      EXPECT_FALSE(refused) << c.name << ": " << (refused ? refused->tipKey : "");
+  for (const auto& [name, action, state, tip] : cases) {
+    const auto refused = refusal(action, state);
+    if (!tip) {
+      EXPECT_FALSE(refused) << name << ": " << (refused ? refused->tipKey : "");
     } else {
-      ASSERT_TRUE(refused) << c.name;
-      EXPECT_STREQ(refused->tipKey, c.tip) << c.name;
+      ASSERT_TRUE(refused) << name;
+      EXPECT_STREQ(refused->tipKey, tip) << name;
     }
   }
   // An action without a row of its own would silently take the first row's rule.
@@ -214,26 +204,23 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
 TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntilStopped) {
   editor.boxActions()->setEditText("12");
   prompter().answers = {true, true};
-  const struct {
-    A tag;
-    QByteArray sent;
-    const char* status;  // no translation loaded: the key
-    bool fading;
-  } cases[] = {
+  // The button, what the board gets, and the status line (no translation loaded: the key)
+  // and whether it fades.
+  const std::tuple<A, QByteArray, const char*, bool> cases[] = {
       {A::RunGroup, hex("555505060c0100"), "group_running", false},
       {A::Stop, hex("55550207"), "group_stopped", true},
       {A::EraseGroup, hex("555503080c"), "group_stopped", true},
       {A::EraseAll, hex("55550308ff"), "group_stopped", true},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(tagOf(c.tag));
+  for (const auto& [tag, sent, shown, fading] : cases) {
+    SCOPED_TRACE(tagOf(tag));
     board.clearReceived();
-    editor.buttonClick(c.tag);
+    editor.buttonClick(tag);
     processPending();
     ASSERT_EQ(board.received().size(), 1);
-    EXPECT_EQ(board.received().first().bytes.left(c.sent.size()).toHex(), c.sent.toHex());
-    EXPECT_EQ(status(), c.status);
-    EXPECT_EQ(editor.statusLine()->fading(), c.fading);
+    EXPECT_EQ(board.received().first().bytes.left(sent.size()).toHex(), sent.toHex());
+    EXPECT_EQ(status(), shown);
+    EXPECT_EQ(editor.statusLine()->fading(), fading);
   }
   EXPECT_EQ(tips().count("erase_success"), 2);
   EXPECT_EQ(editor.groups()->runningGroup(), -1);

@@ -156,32 +156,30 @@ TEST_F(EditorTest, CopyAndPaste) {
 }
 
 TEST_F(EditorTest, FieldRules) {
-  struct Case {
-    QLineEdit* field;
-    const char* typed;
-    const char* shown;
-  };
   QLineEdit* group = editor.boxActions()->lineEdit();
-  for (const Case& c :
-       {Case{group, "250", "230"}, Case{group, "1a2", "12"}, Case{group, "", "0"},
-        Case{group, "99999999999", "230"}, Case{group, "007", "7"},
-        Case{editor.texttime(), "", "50"}, Case{editor.texttime(), "20", "50"},
-        Case{editor.texttime(), "45000", "30000"}, Case{editor.texttime(), "1500", "1500"}}) {
-    c.field->selectAll();
+  QLineEdit* time = editor.texttime();
+  const std::tuple<QLineEdit*, const char*, const char*> cases[] = {
+      {group, "250", "230"}, {group, "1a2", "12"},
+      {group, "", "0"},      {group, "99999999999", "230"},
+      {group, "007", "7"},   {time, "", "50"},
+      {time, "20", "50"},    {time, "45000", "30000"},
+      {time, "1500", "1500"}};
+  for (const auto& [field, typed, shown] : cases) {
+    field->selectAll();
     // Typing replaces the selection; an emptied field is mended at once.
-    if (*c.typed) {
-      QTest::keyClicks(c.field, QString::fromLatin1(c.typed));
+    if (*typed) {
+      QTest::keyClicks(field, QString::fromLatin1(typed));
     } else {
-      QTest::keyClick(c.field, Qt::Key_Backspace);
+      QTest::keyClick(field, Qt::Key_Backspace);
     }
-    QTest::keyClick(c.field, Qt::Key_Return);
-    EXPECT_EQ(c.field->text(), QString::fromLatin1(c.shown)) << c.typed;
+    QTest::keyClick(field, Qt::Key_Return);
+    EXPECT_EQ(field->text(), QString::fromLatin1(shown)) << typed;
   }
   EXPECT_EQ(editor.action(), "7");
   EXPECT_EQ(editor.boxActions()->count(), 231);
 
   // The gate mends a short duration before the action uses it.
-  editor.texttime()->setText(QStringLiteral("10"));
+  time->setText(QStringLiteral("10"));
   pose(500, A::Add);
   EXPECT_EQ(model()->frameAt(0)->time, 50);
 }

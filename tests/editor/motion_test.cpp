@@ -87,12 +87,8 @@ class CurveViewTest : public testing::Test {
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits
 // its frame through the list.
 TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
-  struct Case {
-    QPointF at;
-    std::optional<KoCurveView::Hit> hit;
-  };
   const QPointF p1 = view.pointOf(1, 1);
-  const Case cases[] = {
+  const std::pair<QPointF, std::optional<KoCurveView::Hit>> cases[] = {
       {p1 + QPointF(KoCurveView::kHitRadius - 1, 0), KoCurveView::Hit{1, 1}},
       {p1 + QPointF(0, KoCurveView::kHitRadius + 2), std::nullopt},
       {view.pointOf(2, 6), KoCurveView::Hit{2, 6}},
@@ -100,9 +96,9 @@ TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
       // Channels 3 to 5 coincide at 500 on the last frame; 1 lies right there too.
       {view.pointOf(2, 1) + QPointF(0, 1), KoCurveView::Hit{2, 1}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.at.x() << "," << c.at.y());
-    EXPECT_EQ(view.hitTest(c.at), c.hit);
+  for (const auto& [at, hit] : cases) {
+    SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
+    EXPECT_EQ(view.hitTest(at), hit);
   }
   // Frame times decide where points lie: the last frame lasts twice as long.
   EXPECT_NEAR(view.pointOf(2, 1).x() - view.pointOf(1, 1).x(),
@@ -242,16 +238,13 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
 }
 
 TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
-  const struct {
-    qint64 totalMs;
-    double width;
-    double step;
-  } cases[] = {
+  // The whole time in ms, the width in pixels, and the step between labels.
+  const std::tuple<qint64, double, double> cases[] = {
       {10000, 500, 2000},  // 1 s would put labels 50 px apart
       {1000, 500, 200},   {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(KoCurveView::timeStep(c.totalMs, c.width, 60), c.step) << c.totalMs;
+  for (const auto& [totalMs, width, step] : cases) {
+    EXPECT_EQ(KoCurveView::timeStep(totalMs, width, 60), step) << totalMs;
   }
 }
 

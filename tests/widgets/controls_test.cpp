@@ -265,21 +265,16 @@ TEST(Contrast, EveryButtonTitleReadsOnItsFill) {
   EXPECT_NEAR(KoColours::contrastRatio(Qt::black, Qt::white), 21, 1e-9);
   EXPECT_LT(KoColours::contrastRatio(Qt::white, KoColours::orange()), 2);  // would not read
   KoImageTitleButton button(QStringLiteral(":/images/download.svg"), QStringLiteral("download"));
-  const struct {
-    const char* name;
-    QColor background;
-    bool enabled;
-  } fills[] = {
+  const std::tuple<const char*, QColor, bool> fills[] = {
       {"orange", KoColours::orange(), true},
       {"light grey, a download running", KoColours::lightGrey(), true},
       {"disabled orange", KoColours::orange(), false},
       {"dark", QColor(0x2b, 0x2d, 0x31), true},
   };
-  for (const auto& f : fills) {
-    button.setBackgroundColor(f.background);
-    button.setEnabled(f.enabled);
-    EXPECT_GE(KoColours::contrastRatio(button.titleColor(), button.fillColor()), kReadable)
-        << f.name;
+  for (const auto& [name, background, enabled] : fills) {
+    button.setBackgroundColor(background);
+    button.setEnabled(enabled);
+    EXPECT_GE(KoColours::contrastRatio(button.titleColor(), button.fillColor()), kReadable) << name;
   }
 
   KoSegmentedControl mode;
