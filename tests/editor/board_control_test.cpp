@@ -75,23 +75,6 @@ class HeldMoves : public VirtualHidTransport {
 
 using BoardControlTest = EditorOnBoardFixture;
 
-// Keys and the wheel reach the same channel callback as a typed value; the channel tests cover
-// them.
-TEST_F(BoardControlTest, ATypedValueMovesItsServoOnceAndResetCentresThemAll) {
-  KoVelmarSliderView* card = editor.panView()->sliders()[2];
-  card->textField()->selectAll();
-  QTest::keyClicks(card->textField(), "737");
-  processPending();
-  const auto before = board.received().size();
-  QTest::keyClick(card->textField(), Qt::Key_Return);
-  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 737; }));
-  EXPECT_EQ(board.received().size(), before + 1);
-
-  editor.buttonClick(A::ResetServos);
-  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 500; }));
-  for (ChannelView* v : views()) EXPECT_EQ(v->text(), "500");
-}
-
 TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
   for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}}) {
     addFrame(position, time);
@@ -233,7 +216,22 @@ TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntil
   EXPECT_EQ(editor.groups()->runningGroup(), -1);
 }
 
-TEST_F(BoardControlTest, ReadPositionsSkipsHiddenChannelsAndNoChannelMakesNoFrame) {
+// Keys and the wheel reach the same channel callback as a typed value; the channel tests cover
+// them.
+TEST_F(BoardControlTest, ATypedValueMovesItsServoResetCentresAndAReadSkipsHiddenChannels) {
+  KoVelmarSliderView* card = editor.panView()->sliders()[2];
+  card->textField()->selectAll();
+  QTest::keyClicks(card->textField(), "737");
+  processPending();
+  const auto before = board.received().size();
+  QTest::keyClick(card->textField(), Qt::Key_Return);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 737; }));
+  EXPECT_EQ(board.received().size(), before + 1);
+
+  editor.buttonClick(A::ResetServos);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 500; }));
+  for (ChannelView* v : views()) EXPECT_EQ(v->text(), "500");
+
   editor.buttonClick(A::Unload);
   processPending();
   board.poseByHand(1, 321);

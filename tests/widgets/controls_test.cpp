@@ -203,9 +203,8 @@ TEST(SegmentedControl, OutlinesAreTheSlantedTabsAndOnlyUserPicksReachTheDelegate
   FakeLanguage language;
   postLanguageChange();
   EXPECT_EQ(control.paths(), expected());
-}
 
-TEST(SlantedTabs, NeighboursShareASlantedSide) {
+  // Neighbours share a slanted side.
   const auto tabs = KoSlantedTabs::layout({40, 60}, 20, 20, 27.5, 38);
   ASSERT_EQ(tabs.size(), 2);
   EXPECT_EQ(tabs[1].path.toFillPolygon(),
