@@ -189,33 +189,29 @@ TEST_F(EditorTest, FieldRules) {
 TEST_F(EditorTest, OpenMergeAndDropAskAboutTheOtherArmsFiles) {
   const QString path = write("hidden4.rob", actionImage(kPlain + kFourHidden));
   panels.openPath = path;
-  const struct {
-    const char* name;
-    std::function<void()> way;
-    int count;
-    bool unsaved;
-  } ways[] = {
+  // Each way in, the frames it leaves, and whether they are left unsaved.
+  const std::tuple<const char*, std::function<void()>, int, bool> ways[] = {
       {"open", [&] { editor.buttonClick(A::Open); }, 2, false},
       {"merge", [&] { editor.buttonClick(A::Merge); }, 3, true},
       {"drop", [&] { editor.dragView()->dropFiles({path}); }, 2, false},
   };
-  for (const auto& w : ways) {
-    SCOPED_TRACE(w.name);
+  for (const auto& [name, way, count, unsaved] : ways) {
+    SCOPED_TRACE(name);
     model()->replaceAll(KoTools::readVelmarData(actionImage(kPlain)));
     editor.history()->markSaved();
     editor.lableFilePath()->clear();
     prompter().answers = {false};
-    w.way();
+    way();
     EXPECT_EQ(model()->count(), 1);
     EXPECT_TRUE(editor.lableFilePath()->text().isEmpty());
     prompter().answers = {true};
-    w.way();
+    way();
     processPending();
-    EXPECT_EQ(model()->count(), w.count);
-    EXPECT_EQ(model()->selectIndex(), w.count - 1);
+    EXPECT_EQ(model()->count(), count);
+    EXPECT_EQ(model()->selectIndex(), count - 1);
     EXPECT_EQ(model()->frames().last()->data, kFourHidden);
     EXPECT_TRUE(editor.lableFilePath()->text().endsWith(path));
-    EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), w.unsaved);
+    EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), unsaved);
   }
   EXPECT_EQ(prompter().destructive, QStringList(6, "is_file_velmar_ask"));
   EXPECT_EQ(panels.shown, (QStringList{"open_panel_title", "open_panel_title",
@@ -311,23 +307,19 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   const auto edit = [this](int column, const char* typed) {
     return model()->setData(model()->index(1, column), QString::fromLatin1(typed), Qt::EditRole);
   };
-  const struct {
-    int column;
-    const char* typed;
-    QByteArray bytes;
-  } accepted[] = {
+  const std::tuple<int, const char*, QByteArray> accepted[] = {
       {ch1, "1500", hex("55551103 04e803 01e803 02f401 03bc02 04f401")},
       {ch1 + 5, "0", hex("55551403 05e803 01e803 02f401 03bc02 04f401 060000")},
       {KoFrameListModel::kTimeColumn, "2,000",
        hex("55551403 05d007 01e803 02f401 03bc02 04f401 060000")},
   };
-  for (const auto& c : accepted) {
-    SCOPED_TRACE(c.typed);
+  for (const auto& [column, typed, bytes] : accepted) {
+    SCOPED_TRACE(typed);
     const VelmarFrame before = model()->frameAt(1);
     changed.clear();
-    edit(c.column, c.typed);
+    edit(column, typed);
     EXPECT_NE(model()->frameAt(1), before);
-    EXPECT_EQ(model()->frameAt(1)->bytes, c.bytes);
+    EXPECT_EQ(model()->frameAt(1)->bytes, bytes);
     ASSERT_FALSE(changed.isEmpty());
     EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
   }
@@ -356,10 +348,7 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
       for (A tag : tags) editor.buttonClick(tag);
     };
   };
-  const struct {
-    const char* name;
-    std::function<void()> change;
-  } changes[] = {
+  const std::pair<const char*, std::function<void()>> changes[] = {
       {"add", on({A::Add}, {})},
       {"insert", on({A::Insert}, {1})},
       {"update", on({A::Update}, {2})},
@@ -375,19 +364,19 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
       {"merge", on({A::Merge}, {})},
   };
   const QString path = base();
-  for (const auto& c : changes) {
-    SCOPED_TRACE(c.name);
+  for (const auto& [name, change] : changes) {
+    SCOPED_TRACE(name);
     prompter().saveAnswers = {Answer::Discard};
     open(path);
     panels.openPath = other;
     QGuiApplication::clipboard()->setText("60\t1\t2\t3\t-\t5\t6\n70\t7\n");
     const QStringList before = bytesOf(model()->frames());
-    c.change();
+    change();
     processPending();
     const QStringList after = bytesOf(model()->frames());
     ASSERT_NE(after, before);
     // An opened file is the saved state; undoing the open leaves the list unsaved.
-    const bool opens = c.name == std::string("open");
+    const bool opens = name == std::string("open");
     EXPECT_EQ(editor.history()->modified(), !opens);
     editor.buttonClick(A::Undo);
     EXPECT_EQ(bytesOf(model()->frames()), before);
