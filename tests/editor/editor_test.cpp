@@ -263,9 +263,7 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
   panels.savePath = dir.filePath("out.rob");
   editor.buttonClick(A::Save);
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
-  QFile saved(panels.savePath);
-  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-  EXPECT_EQ(saved.readAll(),
+  EXPECT_EQ(read(panels.savePath),
             actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));
 }
 
@@ -451,9 +449,7 @@ TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
     // Saved as text again, it matches what the command line exports.
     panels.savePath = dir.filePath(QStringLiteral("saved-") + name);
     editor.buttonClick(A::SaveAs);
-    QFile saved(panels.savePath);
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_EQ(saved.readAll(), KoTools::exportActionText(records, format));
+    EXPECT_EQ(read(panels.savePath), KoTools::exportActionText(records, format));
   }
   tips().clear();
   open(write("bad.csv", "time,ch1\nnot a csv"));

@@ -71,22 +71,15 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
 INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
                          testing::Values(std::pair{300, 700}, std::pair{1500, 0}));
 
-class CurveViewTest : public testing::Test {
- protected:
-  void SetUp() override {
-    model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
-                      frameOf({300, 900, 500, 500, 500, 800}, 1000),
-                      frameOf({500, 900, 500, 500, 500, 800}, 2000)});
-    view.resize(400, 200);
-  }
-
-  KoFrameListModel model;
-  KoCurveView view{&model};
-};
-
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits
 // its frame through the list.
-TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
+TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
+  KoFrameListModel model;
+  model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
+                    frameOf({300, 900, 500, 500, 500, 800}, 1000),
+                    frameOf({500, 900, 500, 500, 500, 800}, 2000)});
+  KoCurveView view{&model};
+  view.resize(400, 200);
   const QPointF p1 = view.pointOf(1, 1);
   const std::pair<QPointF, std::optional<KoCurveView::Hit>> cases[] = {
       {p1 + QPointF(KoCurveView::kHitRadius - 1, 0), KoCurveView::Hit{1, 1}},

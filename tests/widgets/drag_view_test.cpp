@@ -48,7 +48,7 @@ TEST_F(DragViewTest, OnlyTheFirstActionFileOfADropIsLoadedAndOtherFilesAreRefuse
   view.dropFiles({write("b.txt", oneFrame)});
   view.dropFiles({});
   EXPECT_EQ(delegate.results.size(), 1);
-  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList(3, "file_damage"));
+  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList(3, qtTrId("file_damage")));
   EXPECT_EQ(view.filePath(), a);
 }
 
