@@ -43,6 +43,14 @@ inline QByteArray actionImage(const QByteArray& records) {
   return out + records;
 }
 
+// Channel `channel` of every frame in the list, or with kTimes every frame's time.
+constexpr int kTimes = 0;
+inline QList<int> valuesOf(const KoFrameListModel& model, int channel) {
+  QList<int> out;
+  for (const VelmarFrame& f : model.frames()) out.append(int(channel ? f->id(channel) : f->time));
+  return out;
+}
+
 // Answers the open and save panels at once and notes each one shown.
 class FakePanels : public KoFilePanels {
  public:

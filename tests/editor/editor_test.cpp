@@ -51,15 +51,6 @@ class EditorTest : public EditorFixture {
     editor.buttonClick(tag);
     processPending();
   }
-  // Channel 1 of every frame, and whether the frames are numbered 1..n.
-  QList<qint64> firstChannels() const {
-    QList<qint64> out;
-    for (int row = 0; row < model()->count(); ++row) {
-      EXPECT_EQ(model()->frameAt(row)->ID, row + 1);
-      out.append(model()->frameAt(row)->id(1));
-    }
-    return out;
-  }
   void selectRows(const QList<int>& rows) {
     model()->setSelectIndex(rows.first());
     QItemSelectionModel* selection = editor.tableView()->selectionModel();
@@ -81,7 +72,7 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
     int click;  // the row clicked first, if any
     A tag;
     int position;
-    QList<qint64> channels;  // channel 1 of every frame after
+    QList<int> channels;  // channel 1 of every frame after
     int selected;
     const char* total;
     bool remind;  // the save reminder waits to show: a change, and something left to save
@@ -106,7 +97,7 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
                         table->visualRect(model()->index(s.click, 1)).center());
     }
     pose(s.position, s.tag);
-    EXPECT_EQ(firstChannels(), s.channels);
+    EXPECT_EQ(valuesOf(*model(), 1), s.channels);
     EXPECT_EQ(table->currentIndex().row(), s.selected);
     EXPECT_EQ(editor.labelActionstimeShow()->text(), s.total);
     EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), s.remind);
@@ -141,11 +132,11 @@ TEST_F(EditorTest, CopyAndPaste) {
   act(A::PasteOver, {1});
   act(A::PasteBefore, {0});
   processPending();
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 1000, 100, 100, 1000, 100, 1000}));
+  EXPECT_EQ(valuesOf(*model(), 1), (QList<int>{100, 1000, 100, 100, 1000, 100, 1000}));
   // The record's 1100 is more than the text shows; the copy itself keeps it.
   EXPECT_EQ(model()->frameAt(6)->data, kRecords.mid(28, 14));
   model()->frameAt(2)->setValue(QStringLiteral("5"), QStringLiteral("id1"));
-  EXPECT_EQ(firstChannels(), (QList<qint64>{100, 1000, 5, 100, 1000, 100, 1000}));
+  EXPECT_EQ(valuesOf(*model(), 1), (QList<int>{100, 1000, 5, 100, 1000, 100, 1000}));
 
   // What the table would store for the same typing: clamped, commas taken, "-" absent.
   QGuiApplication::clipboard()->setText("40,000\t1200\t-\t\t0\t7\t8\r\n20\t5\n");

@@ -26,14 +26,6 @@ VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
   return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
 }
 
-// Channel `channel` of every frame in the list, or with kTimes every frame's time.
-constexpr int kTimes = 0;
-QList<int> valuesOf(const KoFrameListModel& model, int channel) {
-  QList<int> out;
-  for (const VelmarFrame& f : model.frames()) out.append(int(channel ? f->id(channel) : f->time));
-  return out;
-}
-
 class SoftStartTest : public EditorOnBoardFixture,
                       public testing::WithParamInterface<std::pair<int, int>> {};
 
