@@ -84,7 +84,7 @@ TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
   EXPECT_EQ(status(), "run_over");
   EXPECT_TRUE(editor.statusLine()->fading());
   EXPECT_TRUE(tips().isEmpty());
-  EXPECT_EQ(runImage(), ":/images/play.svg");
+  EXPECT_EQ(button(A::RunOnline)->image(), ":/images/play.svg");
   EXPECT_EQ(editor.model()->selectIndex(), 2);
 }
 
@@ -99,7 +99,7 @@ TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugE
   editor.buttonClick(A::RunOnline);
   ASSERT_TRUE(
       processUntil([&] { return held->held == 1 && editor.online()->run()->queuedSends() == 3; }));
-  EXPECT_EQ(runImage(), ":/images/stop.svg");
+  EXPECT_EQ(button(A::RunOnline)->image(), ":/images/stop.svg");
   editor.buttonClick(A::Add);  // the list waits for the run
   EXPECT_EQ(editor.model()->count(), 4);
 
@@ -129,7 +129,7 @@ TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugE
   ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));
   EXPECT_EQ(tips(), QStringList{"stop_run"});
   EXPECT_TRUE(editor.online()->stopped());
-  EXPECT_EQ(runImage(), ":/images/play.svg");
+  EXPECT_EQ(button(A::RunOnline)->image(), ":/images/play.svg");
 }
 
 TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {

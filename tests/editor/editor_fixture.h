@@ -123,7 +123,6 @@ class EditorOnBoardFixture : public LinkFixture {
   KoImageTitleButton* button(EditorAction action) const {
     return static_cast<KoImageTitleButton*>(editor.control(action));
   }
-  QString runImage() const { return button(EditorAction::RunOnline)->image(); }
   // One field of every multi-servo move the board received.
   enum MoveField { kMoveTime = 5, kFirstServo = 8 };
   QList<int> moveFields(MoveField at) const {

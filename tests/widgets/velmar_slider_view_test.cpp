@@ -25,22 +25,17 @@ using Heard = QList<std::pair<qint64, int>>;
 
 class RecordingSliderDelegate : public QObject, public KoVelmarSliderViewDelegate {
  public:
-  void sliderTextFieldView(KoVelmarSliderView* view, qint64 value, int type) override {
-    views.append(view);
+  // That each report names its card is BoardControlTest's: the card's tag picks the servo.
+  void sliderTextFieldView(KoVelmarSliderView*, qint64 value, int type) override {
     heard.append({value, type});
   }
-  QList<KoVelmarSliderView*> views;
   Heard heard;
 };
 
 class ChannelSliderTest : public ::testing::Test {
  protected:
-  // What the card reported since last asked; every report names the card.
-  Heard heard() {
-    EXPECT_EQ(delegate.views, QList<KoVelmarSliderView*>(delegate.views.size(), &view));
-    delegate.views.clear();
-    return std::exchange(delegate.heard, {});
-  }
+  // What the card reported since last asked.
+  Heard heard() { return std::exchange(delegate.heard, {}); }
 
   RecordingSliderDelegate delegate;
   KoVelmarSliderView view{1003, QStringLiteral("ID:3"), &delegate, QStringLiteral("tag_left"),
@@ -140,7 +135,6 @@ TEST_F(ChannelSliderTest, ADragMovesAFewUnitsPerPixelWhereverThePointerGoes) {
   mouse(trim, QEvent::MouseMove, left + QPointF(-7, 0));
   mouse(trim, QEvent::MouseButtonRelease, left + QPointF(-7, 0));
   EXPECT_EQ(heard(), (Heard{{-10, 0}, {-17, 0}}));
-  view.hide();
 }
 
 TEST_F(ChannelSliderTest, ShakeRestartsAndStopsBackHome) {
@@ -150,7 +144,6 @@ TEST_F(ChannelSliderTest, ShakeRestartsAndStopsBackHome) {
   view.setShake(true);
   view.setShake(true);  // again while running: one shake, restarted
   view.setShake(false);
-  EXPECT_FALSE(view.shake());
   EXPECT_EQ(view.pos(), QPoint(40, 40));  // back home when stopped
   view.setParent(nullptr);                // the fixture owns it
 }
