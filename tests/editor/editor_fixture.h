@@ -4,12 +4,10 @@
 
 #include <QByteArray>
 #include <QClipboard>
-#include <QFile>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
-#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "editor/board_groups.h"
@@ -29,6 +27,7 @@
 #include "link_fixture.h"
 #include "model/frame_encoding.h"
 #include "recording_prompter.h"
+#include "temp_files.h"
 #include "virtual_run_clock.h"
 #include "wait.h"
 #include "widgets/image_title_button.h"
@@ -42,6 +41,14 @@ inline QByteArray actionImage(const QByteArray& records) {
   QByteArray out("SOBARM", 6);
   out.append(char(records.size() / 14)).append('\0').append(8, '\0');
   return out + records;
+}
+
+// Channel `channel` of every frame in the list, or with kTimes every frame's time.
+constexpr int kTimes = 0;
+inline QList<int> valuesOf(const KoFrameListModel& model, int channel) {
+  QList<int> out;
+  for (const VelmarFrame& f : model.frames()) out.append(int(channel ? f->id(channel) : f->time));
+  return out;
 }
 
 // Answers the open and save panels at once and notes each one shown.
@@ -63,7 +70,7 @@ class FakePanels : public KoFilePanels {
 // The editor without a board in a window that asks before it closes. Its files go through
 // fake panels into a temporary folder, and its delays are taken out of the way: renumbering
 // and the tip after an add come at once, the save reminder never within a test.
-class EditorFixture : public ::testing::Test {
+class EditorFixture : public TempFilesTest {
  protected:
   void SetUp() override {
     KoFilePanels::install(&panels);
@@ -82,19 +89,12 @@ class EditorFixture : public ::testing::Test {
   }
 
   KoFrameListModel* model() const { return editor.model(); }
-  QString write(const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return f.fileName();
-  }
   void open(const QString& path) {
     panels.openPath = path;
     editor.buttonClick(EditorAction::Open);
     processPending();
   }
 
-  QTemporaryDir dir;
   FakePanels panels;
   QWidget window;
   KoVelmarViewController editor{usbHid::sharedManager()};
@@ -123,7 +123,6 @@ class EditorOnBoardFixture : public LinkFixture {
   KoImageTitleButton* button(EditorAction action) const {
     return static_cast<KoImageTitleButton*>(editor.control(action));
   }
-  QString runImage() const { return button(EditorAction::RunOnline)->image(); }
   // One field of every multi-servo move the board received.
   enum MoveField { kMoveTime = 5, kFirstServo = 8 };
   QList<int> moveFields(MoveField at) const {

@@ -26,14 +26,6 @@ VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
   return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
 }
 
-// Channel `channel` of every frame in the list, or with kTimes every frame's time.
-constexpr int kTimes = 0;
-QList<int> valuesOf(const KoFrameListModel& model, int channel) {
-  QList<int> out;
-  for (const VelmarFrame& f : model.frames()) out.append(int(channel ? f->id(channel) : f->time));
-  return out;
-}
-
 class SoftStartTest : public EditorOnBoardFixture,
                       public testing::WithParamInterface<std::pair<int, int>> {};
 
@@ -71,28 +63,17 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
 INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
                          testing::Values(std::pair{300, 700}, std::pair{1500, 0}));
 
-class CurveViewTest : public testing::Test {
- protected:
-  void SetUp() override {
-    model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
-                      frameOf({300, 900, 500, 500, 500, 800}, 1000),
-                      frameOf({500, 900, 500, 500, 500, 800}, 2000)});
-    view.resize(400, 200);
-  }
-
-  KoFrameListModel model;
-  KoCurveView view{&model};
-};
-
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits
 // its frame through the list.
-TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
-  struct Case {
-    QPointF at;
-    std::optional<KoCurveView::Hit> hit;
-  };
+TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
+  KoFrameListModel model;
+  model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
+                    frameOf({300, 900, 500, 500, 500, 800}, 1000),
+                    frameOf({500, 900, 500, 500, 500, 800}, 2000)});
+  KoCurveView view{&model};
+  view.resize(400, 200);
   const QPointF p1 = view.pointOf(1, 1);
-  const Case cases[] = {
+  const std::pair<QPointF, std::optional<KoCurveView::Hit>> cases[] = {
       {p1 + QPointF(KoCurveView::kHitRadius - 1, 0), KoCurveView::Hit{1, 1}},
       {p1 + QPointF(0, KoCurveView::kHitRadius + 2), std::nullopt},
       {view.pointOf(2, 6), KoCurveView::Hit{2, 6}},
@@ -100,9 +81,9 @@ TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
       // Channels 3 to 5 coincide at 500 on the last frame; 1 lies right there too.
       {view.pointOf(2, 1) + QPointF(0, 1), KoCurveView::Hit{2, 1}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.at.x() << "," << c.at.y());
-    EXPECT_EQ(view.hitTest(c.at), c.hit);
+  for (const auto& [at, hit] : cases) {
+    SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
+    EXPECT_EQ(view.hitTest(at), hit);
   }
   // Frame times decide where points lie: the last frame lasts twice as long.
   EXPECT_NEAR(view.pointOf(2, 1).x() - view.pointOf(1, 1).x(),
@@ -125,12 +106,9 @@ TEST_F(CurveViewTest, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
   processPending();
 
-  const VelmarFrame f = model.frameAt(1);
-  // Dragged below the plot: held at the end.
+  // Dragged below the plot: held at the end. The edit goes through the list's setData, whose
+  // encoding and row signal CellEditsReachTheMoveOrLeaveTheFrameAsItWas checks.
   EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
-  EXPECT_EQ(f->bytes, KoTools::actionToBytesWithVelmarModel(*f));  // re-encoded by the setter
-  ASSERT_FALSE(changed.isEmpty());
-  EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 1);
   // The drag is one step back, whatever it passed through.
   EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
   history.undo();
@@ -172,13 +150,6 @@ class TeachTest : public LinkFixture {
   KoTeachRecorder recorder{link, &model, [this] { return sliders.views(); }};
 };
 
-TEST_F(TeachTest, TeachingWithEveryChannelHiddenDoesNotStart) {
-  for (auto& slider : sliders.owned) slider->setHidden(true);
-  EXPECT_FALSE(recorder.start());
-  EXPECT_EQ(tips(), QStringList{"read_no_channel"});
-  EXPECT_EQ(history.stack()->count(), 0);
-}
-
 TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   ASSERT_TRUE(recorder.start());  // the first reading is asked at once
   processPending();
@@ -207,7 +178,15 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   EXPECT_EQ(model.count(), 0);
 }
 
-TEST_F(TeachTest, AnUnansweredReadingEndsAndAStillnessNeverOverflowsAFrame) {
+TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowingAFrame) {
+  // With every channel hidden there is nothing to record: teaching does not start.
+  for (auto& slider : sliders.owned) slider->setHidden(true);
+  ASSERT_FALSE(recorder.start());  // what follows would wait on readings that never come
+  EXPECT_EQ(tips(), QStringList{"read_no_channel"});
+  EXPECT_EQ(history.stack()->count(), 0);
+  for (auto& slider : sliders.owned) slider->setHidden(false);
+  tips().clear();
+
   recorder.setInterval(5000);  // held at 2000
   ASSERT_TRUE(recorder.start());
   processPending();
@@ -244,16 +223,13 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
 }
 
 TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
-  const struct {
-    qint64 totalMs;
-    double width;
-    double step;
-  } cases[] = {
+  // The whole time in ms, the width in pixels, and the step between labels.
+  const std::tuple<qint64, double, double> cases[] = {
       {10000, 500, 2000},  // 1 s would put labels 50 px apart
       {1000, 500, 200},   {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(KoCurveView::timeStep(c.totalMs, c.width, 60), c.step) << c.totalMs;
+  for (const auto& [totalMs, width, step] : cases) {
+    EXPECT_EQ(KoCurveView::timeStep(totalMs, width, 60), step) << totalMs;
   }
 }
 

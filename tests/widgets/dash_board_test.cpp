@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <limits>
-#include <memory>
 #include <numbers>
 
 #include "widgets/dash_board_view.h"
@@ -12,7 +11,8 @@ namespace {
 const QString kImage = QStringLiteral(VORN_SOURCE_DIR "/resources/images/temperature2.svg");
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-TEST(DashBoardNeedle, AnglesSweepTheScaleAndClamp) {
+// The needle's angle sweeps the scale and clamps; progress turns the drawn needle.
+TEST(DashBoardNeedle, AnglesSweepTheScaleAndClampAndProgressTurnsTheDrawnNeedle) {
   const auto volts = &KoDashBoardView::needleAngleDegrees;
   // Position inputs are positions divided by 10: 0, 500 and 1000 are 0, 50 and 100.
   const auto position = &KoDashBoardPostionView::needleAngleDegrees;
@@ -23,23 +23,22 @@ TEST(DashBoardNeedle, AnglesSweepTheScaleAndClamp) {
   for (const auto& [angle, input, degrees] : cases) {
     EXPECT_NEAR(angle(input), degrees, 1e-9) << (angle == volts ? "volts " : "position ") << input;
   }
-}
 
-TEST(DashBoardNeedle, ProgressTurnsTheDrawnNeedleAndAResizeRestsIt) {
-  KoDashBoardView volts;
-  volts.resize(220, 220);
-  volts.show();
-  volts.progress(7.5);
-  EXPECT_DOUBLE_EQ(volts.needleAngle(), 90);
+  KoDashBoardView dial;
+  dial.resize(220, 220);
+  dial.show();
+  dial.progress(7.5);
+  EXPECT_DOUBLE_EQ(dial.needleAngle(), 90);
   // Drawn straight up, not mirrored below the hub.
-  const QImage image = volts.grab().toImage();
-  EXPECT_EQ(image.pixel(110, 80), volts.scale().colour.rgb());
-  EXPECT_NE(image.pixel(110, 140), volts.scale().colour.rgb());
-  volts.resize(240, 240);
-  EXPECT_DOUBLE_EQ(volts.needleAngle(), 180);
+  const QImage image = dial.grab().toImage();
+  EXPECT_EQ(image.pixel(110, 80), dial.scale().colour.rgb());
+  EXPECT_NE(image.pixel(110, 140), dial.scale().colour.rgb());
+  dial.resize(240, 240);
+  EXPECT_DOUBLE_EQ(dial.needleAngle(), 180);  // a resize rests it
 }
 
-TEST(DashBoardLabels, SitOnTheirCircleInWidgetCoordinates) {
+// Labels sit on their circle in widget coordinates, and their boxes stay clear of the marks.
+TEST(DashBoardLabels, SitOnTheirCircleClearOfTheMarks) {
   // Label radius (w - 2) / 2 - 48 of the shorter side: 61 at 220.
   const std::tuple<QSize, double, QPointF> cases[] = {
       {{220, 220}, 0, {171, 110}},
@@ -52,6 +51,25 @@ TEST(DashBoardLabels, SitOnTheirCircleInWidgetCoordinates) {
     dial.resize(size);
     const QPointF p = dial.calculateTextPositonWithArcCenter(QRectF(dial.rect()).center(), radians);
     EXPECT_NEAR(QLineF(p, expected).length(), 0, 1e-9) << size.width() << " " << radians;
+  }
+
+  for (const int side : {140, 180, 220, 300}) {
+    KoDashBoardView voltage;
+    KoDashBoardPostionView position;
+    for (KoDashBoardDial* dial : std::initializer_list<KoDashBoardDial*>{&voltage, &position}) {
+      dial->resize(side, side);
+      const QPointF centre = QRectF(dial->rect()).center();
+      // Inside the inner edge of the widest (8-point) marks.
+      const double clear = dial->markRadius() - 4;
+      for (int mark = 0; mark < dial->scale().scaleNumber; mark += dial->scale().majorEvery) {
+        const QRectF box = dial->labelRect(mark);
+        for (const QPointF& corner :
+             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
+          EXPECT_LE(QLineF(centre, corner).length(), clear)
+              << dial->metaObject()->className() << " " << side << " mark " << mark;
+        }
+      }
+    }
   }
 }
 
@@ -81,18 +99,6 @@ TEST(DashBoardThermometer, ColumnAndJointFollowProAtTwoSizes) {
   }
   // A frame too small for the 6-pixel joint keeps it inside the tube.
   EXPECT_NEAR(KoDashBoardTemperatureView::fillFor({3, 6}, 2).joint.height(), 510 * 0.01, 1e-9);
-}
-
-TEST(DashBoardRender, EveryGaugeDrawsAtTinySizes) {
-  std::unique_ptr<QWidget> gauges[] = {
-      std::make_unique<KoDashBoardView>(), std::make_unique<KoDashBoardPostionView>(),
-      std::make_unique<KoDashBoardTemperatureView>(nullptr, kImage)};
-  for (auto& gauge : gauges) {
-    for (const QSize size : {QSize(0, 0), QSize(1, 1), QSize(10, 10), QSize(40, 40)}) {
-      gauge->resize(size);
-      EXPECT_EQ(gauge->grab().size(), size) << gauge->metaObject()->className();
-    }
-  }
 }
 
 }  // namespace
