@@ -19,11 +19,9 @@ bool loadTranslation(QTranslator& t, const QString& code) {
 // Qt's own texts (the file panels' "Look in", the dialogs' standard buttons) come from the
 // system's Qt translations, named by locale rather than by script.
 bool loadQtTranslation(QTranslator& t, const QString& code) {
-  const QString locale = code == QLatin1String("zh-Hant")   ? QStringLiteral("zh_TW")
-                         : code == QLatin1String("zh-Hans") ? QStringLiteral("zh_CN")
-                                                            : QString();
-  return !locale.isEmpty() &&
-         t.load(QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  const QString locale =
+      code == QLatin1String("zh-Hant") ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
+  return t.load(QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
 
 }  // namespace
@@ -93,6 +91,14 @@ void KoLanguage::install(const QString& code) {
   if (qt_) QCoreApplication::removeTranslator(qt_.get());
   qt_.reset();
   if (code == QLatin1String("en")) return;
+  auto t = std::make_unique<QTranslator>();
+  if (!loadTranslation(*t, code)) {
+    // Qt's dialogs stay English too, rather than speak a language the rest does not.
+    qWarning().noquote() << "no texts for language" << code << "- English is shown";
+    return;
+  }
+  QCoreApplication::installTranslator(t.get());
+  chosen_ = std::move(t);
   auto qt = std::make_unique<QTranslator>();
   if (loadQtTranslation(*qt, code)) {
     QCoreApplication::installTranslator(qt.get());
@@ -100,11 +106,4 @@ void KoLanguage::install(const QString& code) {
   } else {
     qWarning().noquote() << "no Qt texts for language" << code << "- its dialogs stay English";
   }
-  auto t = std::make_unique<QTranslator>();
-  if (!loadTranslation(*t, code)) {
-    qWarning().noquote() << "no texts for language" << code << "- English is shown";
-    return;
-  }
-  QCoreApplication::installTranslator(t.get());
-  chosen_ = std::move(t);
 }
