@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QVBoxLayout>
 
+#include "bytes.h"
 #include "editor/board_groups.h"
 #include "editor/editor_files.h"
 #include "editor/file_panels.h"
@@ -32,7 +33,6 @@
 #include "wait.h"
 #include "widgets/image_title_button.h"
 
-inline QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 inline RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
 inline QStringList& tips() { return RecordingPrompter::instance().tips; }
 

@@ -2,14 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include "bytes.h"
 #include "model/limits.h"
 #include "servo_record.h"
 
 // Expected bytes are written from the frame tables (55 55 LEN CMD, 16-bit values low byte
 // first), not computed the way the builders compute them.
 namespace {
-
-QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 
 QByteArray padded(const char* h, int size) {
   QByteArray b = hex(h);

@@ -6,14 +6,13 @@
 #include <QDir>
 #include <QFile>
 
+#include "bytes.h"
 #include "fake_channel_view.h"
 #include "model/frame_encoding.h"
 #include "recording_prompter.h"
 #include "temp_files.h"
 
 namespace {
-
-QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 
 const QByteArray kTwoFrames =
     hex("534f4241524d0200 0000000000000000"

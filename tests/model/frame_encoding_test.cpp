@@ -2,13 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "bytes.h"
 #include "fake_channel_view.h"
 #include "model/action_file.h"
 #include "recording_prompter.h"
 
 namespace {
-
-QByteArray hex(const char* h) { return QByteArray::fromHex(h); }
 
 // A file of one frame: time 1000, channels 1 to 4 at 500, channels 5 and 6 absent.
 const QByteArray kFileImage =
