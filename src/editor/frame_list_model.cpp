@@ -47,13 +47,14 @@ void KoFrameListModel::insert(int row, VelmarFrame frame) {
   int formerPlayRow = playRow();
   timeSum_ += frame->time;
   beginInsertRows({}, row, row);
+  numbers_.insert(numbers_.begin() + row, int(frame->ID));
   dataArray_.insert(row, std::move(frame));
   endInsertRows();
   if (formerPlayRow >= row) ++formerPlayRow;
   markRenumber(row);
   select(row, formerPlayRow);
   record(row, {}, {dataArray_[row]});
-  emit timesChanged();
+  emit framesChanged(row, 0, 1);
 }
 
 void KoFrameListModel::appendMany(const VelmarFrames& frames) {
@@ -62,12 +63,13 @@ void KoFrameListModel::appendMany(const VelmarFrames& frames) {
   const int first = count();
   beginInsertRows({}, first, first + int(frames.size()) - 1);
   dataArray_.append(frames);
+  for (const VelmarFrame& f : frames) numbers_.push_back(int(f->ID));
   endInsertRows();
   for (const VelmarFrame& f : frames) timeSum_ += f->time;
   markRenumber(first);
   select(count() - 1, formerPlayRow);
   record(first, {}, frames);
-  emit timesChanged();
+  emit framesChanged(first, 0, int(frames.size()));
 }
 
 void KoFrameListModel::removeAt(int row) {
@@ -79,6 +81,7 @@ void KoFrameListModel::removeAt(int row) {
   timeSum_ -= dataArray_[row]->time;
   beginRemoveRows({}, row, row);
   dataArray_.removeAt(row);
+  numbers_.erase(numbers_.begin() + row);
   endRemoveRows();
   if (formerPlayRow > row) --formerPlayRow;
   markRenumber(row);
@@ -86,30 +89,31 @@ void KoFrameListModel::removeAt(int row) {
   const int keep = selected > row ? selected - 1 : selected;
   select(keep >= count() ? count() - 1 : keep, formerPlayRow);
   record(row, {removed}, {});
-  emit timesChanged();
+  emit framesChanged(row, 1, 0);
 }
 
 void KoFrameListModel::replaceAt(int row, VelmarFrame frame) {
   if (row < 0 || row >= count()) return;
-  frame->ID = row + 1;
+  frame->ID = numbers_[size_t(row)] = row + 1;
   timeSum_ += frame->time - dataArray_[row]->time;
   const VelmarFrame removed = std::exchange(dataArray_[row], std::move(frame));
   rowChanged(row);
   record(row, {removed}, {dataArray_[row]});
-  emit timesChanged();
+  emit framesChanged(row, 1, 1);
 }
 
 void KoFrameListModel::replaceAll(const VelmarFrames& frames) {
   const VelmarFrames removed = dataArray_;
   beginResetModel();
   dataArray_ = frames;
+  resetNumbers();
   selectIndex_ = count() - 1;
   endResetModel();
   recountTimes();
   markRenumber(0);
   emit selectIndexChanged(selectIndex_);
   record(0, removed, frames);
-  emit timesChanged();
+  emit framesChanged(0, int(removed.size()), count());
 }
 
 void KoFrameListModel::splice(int row, int removeCount, const VelmarFrames& inserted) {
@@ -126,18 +130,22 @@ void KoFrameListModel::splice(int row, int removeCount, const VelmarFrames& inse
   } else if (removeCount == count() && added > 0) {
     beginResetModel();
     dataArray_ = inserted;
+    resetNumbers();
     selectIndex_ = -1;
     endResetModel();
   } else {
     if (removeCount > 0) {
       beginRemoveRows({}, row, row + removeCount - 1);
       dataArray_.remove(row, removeCount);
+      numbers_.erase(numbers_.begin() + row, numbers_.begin() + row + removeCount);
       endRemoveRows();
     }
     if (added > 0) {
       beginInsertRows({}, row, row + added - 1);
       dataArray_.insert(row, added, nullptr);
       std::copy(inserted.begin(), inserted.end(), dataArray_.begin() + row);
+      numbers_.insert(numbers_.begin() + row, size_t(added), 0);
+      for (int i = 0; i < added; ++i) numbers_[size_t(row + i)] = int(inserted[i]->ID);
       endInsertRows();
     }
   }
@@ -145,7 +153,7 @@ void KoFrameListModel::splice(int row, int removeCount, const VelmarFrames& inse
   // Rows that moved are repainted by the view; one that stayed in place is repainted here.
   const bool stayed = formerPlayRow < row || (removeCount == added && formerPlayRow < count());
   select(std::min(row, count() - 1), stayed ? formerPlayRow : -1);
-  emit timesChanged();
+  emit framesChanged(row, removeCount, added);
 }
 
 void KoFrameListModel::record(int row, const VelmarFrames& removed, const VelmarFrames& inserted) {
@@ -166,8 +174,13 @@ void KoFrameListModel::flushRenumbering() {
   if (renumberFrom_ < 0) return;
   const int from = std::min(renumberFrom_, count());
   renumberFrom_ = -1;
-  for (int p = from; p < count(); ++p) dataArray_[p]->ID = p + 1;
+  for (int p = from; p < count(); ++p) numbers_[size_t(p)] = p + 1;
   if (from < count()) emit dataChanged(index(from, kPlayColumn), index(count() - 1, kPlayColumn));
+}
+
+void KoFrameListModel::resetNumbers() {
+  numbers_.resize(dataArray_.size());
+  for (int i = 0; i < count(); ++i) numbers_[size_t(i)] = int(dataArray_[i]->ID);
 }
 
 void KoFrameListModel::recountTimes() {
@@ -189,7 +202,7 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
   const int column = index.column();
   if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
   if (column == kPlayColumn) {
-    if (role == Qt::DisplayRole) return f->ID;
+    if (role == Qt::DisplayRole) return numbers_[size_t(index.row())];
     if (index.row() != playRow()) return {};
     if (role == Qt::DecorationRole) return playIcon_;
     return {};
@@ -243,7 +256,7 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
   if (!edited) f->scheduleTip();
   if (!changed) return true;
   record(row, {f}, {edited});
-  if (edited->time != f->time) emit timesChanged();
+  emit framesChanged(row, 1, 1);
   return true;
 }
 

@@ -4,6 +4,7 @@
 #include <QIcon>
 #include <QTimer>
 #include <functional>
+#include <vector>
 
 #include "model/action_model.h"
 #include "model/limits.h"
@@ -53,7 +54,8 @@ class KoFrameListModel : public QAbstractTableModel {
       std::function<void(int row, const VelmarFrames& removed, const VelmarFrames& inserted)>;
   void setRecorder(Recorder recorder) { recorder_ = std::move(recorder); }
 
-  // Renumbers the frames (`ID` = row + 1) after the renumbering delay.
+  // Renumbers the frames after the renumbering delay: row + 1 is shown as the frame's
+  // number; until then a frame shows the number it came with.
   void reSetCode();
   // Renumbers now what a pending reSetCode would.
   void flushRenumbering();
@@ -75,8 +77,10 @@ class KoFrameListModel : public QAbstractTableModel {
 
  signals:
   void selectIndexChanged(int index);
-  // A frame's duration changed, or frames came or went.
-  void timesChanged();
+  // Once per change of the frames, after the table's own row signals: `removed` frames at
+  // `row` were replaced by `inserted` ones (a cell edit is 1 and 1). What follows them only
+  // moved. Frame numbers and the selection are not changes of the frames.
+  void framesChanged(int row, int removed, int inserted);
 
  private:
   void rowChanged(int row);
@@ -85,9 +89,13 @@ class KoFrameListModel : public QAbstractTableModel {
   void markRenumber(int fromRow);
 
   void recountTimes();
+  void resetNumbers();
   void record(int row, const VelmarFrames& removed, const VelmarFrames& inserted);
 
   VelmarFrames dataArray_;
+  // The number each row shows, apart from the frames: renumbering 65,535 rows then writes
+  // one array instead of visiting every frame.
+  std::vector<int> numbers_;
   qint64 timeSum_ = 0;
   int selectIndex_ = -1;
   int renumberFrom_ = -1;

@@ -130,7 +130,7 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   connect(files_, &KoEditorFiles::filePathChanged, this, &KoVelmarViewController::showDocument);
   connect(frameEditor_, &KoFrameEditor::scrollToRow, this, &KoVelmarViewController::scrollToRow);
   connect(files_, &KoEditorFiles::scrollToRow, this, &KoVelmarViewController::scrollToRow);
-  connect(model_, &KoFrameListModel::timesChanged, this, &KoVelmarViewController::setActionTime);
+  connect(model_, &KoFrameListModel::framesChanged, this, &KoVelmarViewController::setActionTime);
   connect(model_, &KoFrameListModel::selectIndexChanged, this,
           &KoVelmarViewController::showSelection);
   connect(tableView_->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
