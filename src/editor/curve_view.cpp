@@ -1,10 +1,10 @@
 #include "editor/curve_view.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <algorithm>
-#include <array>
-#include <climits>
 #include <cmath>
 
 #include "editor/frame_list_model.h"
@@ -18,6 +18,12 @@ constexpr double kLegendHeight = 18;
 constexpr double kMargin = 10;
 // The plot spans the positions from 0 at the bottom to this at the top.
 constexpr int kTop = limits::kPosition.maximum;
+constexpr int kGridLevels[] = {0, kTop / 4, kTop / 2, 3 * kTop / 4, kTop};
+// An arrow key or a sideways notch moves the view by this share of its width.
+constexpr double kPanShare = 0.1;
+
+const QColor kBackground(0x26, 0x28, 0x2c);
+const QColor kGrid(0x44, 0x47, 0x4d);
 
 }  // namespace
 
@@ -25,12 +31,9 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
     : QWidget(parent), model_(model) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
-  connect(model_, &QAbstractItemModel::rowsInserted, this, &KoCurveView::markDirty);
-  connect(model_, &QAbstractItemModel::rowsRemoved, this, &KoCurveView::markDirty);
-  connect(model_, &QAbstractItemModel::modelReset, this, &KoCurveView::markDirty);
-  connect(model_, &KoFrameListModel::timesChanged, this, &KoCurveView::markDirty);
-  connect(model_, &QAbstractItemModel::dataChanged, this, qOverload<>(&QWidget::update));
-  connect(model_, &KoFrameListModel::selectIndexChanged, this, qOverload<>(&QWidget::update));
+  setFocusPolicy(Qt::StrongFocus);
+  connect(model_, &KoFrameListModel::framesChanged, this, &KoCurveView::framesChanged);
+  connect(model_, &KoFrameListModel::selectIndexChanged, this, &KoCurveView::selectionChanged);
 }
 
 QColor KoCurveView::channelColour(int channel) {
@@ -40,35 +43,117 @@ QColor KoCurveView::channelColour(int channel) {
   return colours[std::clamp(channel, 1, kChannels) - 1];
 }
 
-void KoCurveView::markDirty() {
-  dirty_ = true;
-  if (playing_ >= model_->count()) playing_ = -1;
-  update();
-}
-
-void KoCurveView::ensureTimes() const {
-  if (!dirty_ && ends_.size() == model_->count()) return;
-  ends_.resize(model_->count());
-  qint64 t = 0;
-  const VelmarFrames& frames = model_->frames();
-  for (int i = 0; i < frames.size(); ++i) ends_[i] = t += std::max<qint64>(0, frames[i]->time);
-  dirty_ = false;
-}
-
 QRectF KoCurveView::plotRect() const {
   // Room on the left for the positions and at the bottom for the times.
   const QFontMetrics metrics(font());
   const double left = kMargin + metrics.horizontalAdvance(QString::number(kTop)) + 4;
   const double bottom = metrics.height() + 4;
-  return QRectF(left, kLegendHeight + 4, width() - left - kMargin,
-                height() - kLegendHeight - 4 - bottom);
+  return QRectF(left, kLegendHeight + 4, std::max(1.0, width() - left - kMargin),
+                std::max(1.0, height() - kLegendHeight - 4 - bottom));
+}
+
+double KoCurveView::wholeSpanMs(qint64 totalMs) {
+  if (totalMs <= 0) return 0;
+  const double grain = std::exp2(std::floor(std::log2(double(totalMs) / kWholeGrains)));
+  return (std::floor(double(totalMs) / grain) + 1) * grain;
+}
+
+double KoCurveView::viewSpanMs() const {
+  const double whole = wholeSpanMs(summary_.total());
+  return whole_ || span_ >= whole ? whole : span_;
+}
+
+double KoCurveView::viewStartMs() const {
+  return whole_ ? 0 : std::clamp(start_, 0.0, wholeSpanMs(summary_.total()) - viewSpanMs());
+}
+
+bool KoCurveView::sync() const {
+  if (stale_) {
+    summary_.reset(model_->frames());
+    stale_ = false;
+    redrawAll_ = true;
+  }
+  const int columns = int(std::lround(plotRect().width() * devicePixelRatioF()));
+  const double span = viewSpanMs();
+  const double start = viewStartMs();
+  if (std::max(1, columns) != summary_.columns() || start != summary_.startMs() ||
+      std::max(span, 1.0) != summary_.spanMs()) {
+    summary_.setColumns(columns, start, std::max(span, 1.0));
+    redrawAll_ = true;
+  }
+  return !redrawAll_;
+}
+
+void KoCurveView::framesChanged(int row, int removed, int inserted) {
+  if (playing_ >= model_->count()) playing_ = -1;
+  // A hidden view reads the list once it is shown rather than follow every change.
+  if (stale_ || !isVisible()) {
+    stale_ = true;
+    return;
+  }
+  const qint64 totalBefore = summary_.total();
+  summary_.splice(row, removed, inserted, model_->frames());
+  if (!sync()) {
+    update();
+    return;
+  }
+  const auto columnOf = [this](int r) {
+    return int(std::floor(summary_.xOfTime(summary_.endOf(r))));
+  };
+  // The segment from the frame before the change is redrawn too; what follows the change
+  // moved unless it kept its time and its rows.
+  const int from = row > 0 ? columnOf(row - 1) : 0;
+  int to = summary_.columns() - 1;
+  if (removed == inserted && summary_.total() == totalBefore && row + inserted < summary_.count()) {
+    to = columnOf(row + inserted);
+  }
+  markColumns(from, to);
+  update(paintedMarks_);
+  update(marksRect());
+}
+
+void KoCurveView::selectionChanged() {
+  if (!isVisible()) return;
+  update(paintedMarks_);
+  update(marksRect());
+}
+
+void KoCurveView::markColumns(int from, int to) {
+  from = std::max(from, 0);
+  to = std::min(to, summary_.columns() - 1);
+  if (from > to) return;
+  if (dirtyFrom_ > dirtyTo_) {
+    dirtyFrom_ = from;
+    dirtyTo_ = to;
+  } else {
+    dirtyFrom_ = std::min(dirtyFrom_, from);
+    dirtyTo_ = std::max(dirtyTo_, to);
+  }
+  update(columnsRect(from, to));
+}
+
+QRect KoCurveView::columnsRect(int from, int to) const {
+  // Wide enough for the points drawn on the edge columns.
+  const QRectF plot = plotRect();
+  const double dpr = devicePixelRatioF();
+  return QRectF(plot.left() + from / dpr - 4, plot.top() - 4, (to - from + 1) / dpr + 8,
+                plot.height() + 8)
+      .toAlignedRect();
+}
+
+QRect KoCurveView::marksRect() const {
+  const QRectF plot = plotRect();
+  QRect marks;
+  for (const int row : {model_->selectIndex(), playing_}) {
+    if (row < 0 || row >= summary_.count()) continue;
+    const double x = xOfTime(summary_.endOf(row));
+    marks |= QRectF(x - 7, plot.top() - 7, 14, plot.height() + 14).toAlignedRect();
+  }
+  return marks;
 }
 
 double KoCurveView::xOfTime(qint64 ms) const {
-  const QRectF plot = plotRect();
-  const qint64 total = ends_.isEmpty() ? 0 : ends_.last();
-  if (total <= 0) return plot.left();
-  return plot.left() + plot.width() * double(ms) / double(total);
+  return plotRect().left() + summary_.xOfTime(ms) / devicePixelRatioF();
 }
 
 int KoCurveView::positionAtY(double y) const {
@@ -77,32 +162,26 @@ int KoCurveView::positionAtY(double y) const {
 }
 
 QPointF KoCurveView::pointOf(int row, int channel) const {
-  ensureTimes();
+  sync();
+  if (row < 0 || row >= summary_.count()) return {};
   const QRectF plot = plotRect();
-  const VelmarFrame f = model_->frameAt(row);
-  const double position = f ? limits::kPosition.clamp(f->id(channel)) : 0;
-  return {xOfTime(ends_.value(row)), plot.bottom() - plot.height() * position / kTop};
+  const double position = std::max(0, summary_.position(row, channel));
+  return {xOfTime(summary_.endOf(row)), plot.bottom() - plot.height() * position / kTop};
 }
 
 std::optional<KoCurveView::Hit> KoCurveView::hitTest(QPointF at) const {
-  ensureTimes();
-  if (ends_.isEmpty()) return std::nullopt;
+  sync();
+  if (summary_.count() == 0) return std::nullopt;
   const QRectF plot = plotRect();
-  const qint64 total = ends_.last();
-  const auto timeAt = [&](double x) {
-    return total <= 0 ? 0 : qint64(std::floor((x - plot.left()) / plot.width() * total));
-  };
+  const double msPerPixel = summary_.msPerColumn() * devicePixelRatioF();
+  const double leftMs = summary_.startMs() + (at.x() - kHitRadius - plot.left()) * msPerPixel;
   // Only frames ending within the radius can be hit; they are found by their end times.
-  const auto from = std::lower_bound(ends_.begin(), ends_.end(), timeAt(at.x() - kHitRadius));
   std::optional<Hit> best;
   double bestDistance = kHitRadius * kHitRadius + 0.5;
-  for (auto it = from; it != ends_.end(); ++it) {
-    const int row = int(it - ends_.begin());
-    const VelmarFrame f = model_->frameAt(row);
-    const QPointF first = pointOf(row, 1);
-    if (first.x() > at.x() + kHitRadius) break;
+  for (int row = summary_.rowAtOrAfter(qint64(std::floor(leftMs))); row < summary_.count(); ++row) {
+    if (pointOf(row, 1).x() > at.x() + kHitRadius) break;
     for (int channel = 1; channel <= kChannels; ++channel) {
-      if (!f->isPresent(channel)) continue;
+      if (summary_.position(row, channel) == KoCurveSummary::kAbsent) continue;
       const QPointF d = pointOf(row, channel) - at;
       const double distance = d.x() * d.x() + d.y() * d.y();
       if (distance < bestDistance) {
@@ -117,17 +196,63 @@ std::optional<KoCurveView::Hit> KoCurveView::hitTest(QPointF at) const {
 void KoCurveView::setPlayingFrame(int row) {
   if (row == playing_) return;
   playing_ = row;
+  selectionChanged();
+}
+
+void KoCurveView::showSpan(double startMs, double spanMs) {
+  sync();
+  const double whole = wholeSpanMs(summary_.total());
+  whole_ = spanMs >= whole;
+  span_ = whole_ ? whole : spanMs;
+  start_ = whole_ ? 0 : std::clamp(startMs, 0.0, whole - span_);
   update();
 }
 
+void KoCurveView::zoom(double factor, double anchorX) {
+  sync();
+  const double whole = wholeSpanMs(summary_.total());
+  if (whole <= 0 || factor <= 0) return;
+  const QRectF plot = plotRect();
+  const double share = std::clamp((anchorX - plot.left()) / plot.width(), 0.0, 1.0);
+  const double span = viewSpanMs();
+  const double at = viewStartMs() + share * span;
+  const double zoomed = std::clamp(span / factor, std::min(kMinSpanMs, whole), whole);
+  showSpan(at - share * zoomed, zoomed);
+}
+
+void KoCurveView::pan(double pixels) {
+  sync();
+  if (whole_) return;
+  showSpan(viewStartMs() + pixels * viewSpanMs() / plotRect().width(), viewSpanMs());
+}
+
+void KoCurveView::showWhole() {
+  sync();
+  showSpan(0, wholeSpanMs(summary_.total()));
+}
+
 void KoCurveView::mousePressEvent(QMouseEvent* event) {
-  drag_ = event->button() == Qt::LeftButton ? hitTest(event->position()) : std::nullopt;
-  if (!drag_) return;
+  if (event->button() != Qt::LeftButton) return;
+  drag_ = hitTest(event->position());
+  if (!drag_) {
+    // Beside every point, a press takes hold of the time axis.
+    if (!whole_ && plotRect().contains(event->position())) {
+      panFrom_ = event->position();
+      panStart_ = viewStartMs();
+      setCursor(Qt::ClosedHandCursor);
+    }
+    return;
+  }
   model_->setSelectIndex(drag_->row);
   emit frameClicked(drag_->row);
 }
 
 void KoCurveView::mouseMoveEvent(QMouseEvent* event) {
+  if (panFrom_) {
+    const double dx = event->position().x() - panFrom_->x();
+    showSpan(panStart_ - dx * viewSpanMs() / plotRect().width(), viewSpanMs());
+    return;
+  }
   if (!drag_) return;
   const VelmarFrame f = model_->frameAt(drag_->row);
   if (!f) return;
@@ -143,106 +268,232 @@ void KoCurveView::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void KoCurveView::mouseReleaseEvent(QMouseEvent*) {
+  if (panFrom_) {
+    panFrom_.reset();
+    unsetCursor();
+  }
   drag_.reset();
   if (!edited_) return;
   edited_ = false;
   emit editFinished();
 }
 
-void KoCurveView::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.fillRect(rect(), QColor(0x26, 0x28, 0x2c));
-  ensureTimes();
-  drawAxes(p);
-  drawCurves(p);
-  drawMarks(p);
-  drawLegend(p);
+void KoCurveView::mouseDoubleClickEvent(QMouseEvent* event) {
+  if (event->button() == Qt::LeftButton && !hitTest(event->position())) showWhole();
 }
 
-void KoCurveView::drawCurves(QPainter& p) const {
-  const VelmarFrames& frames = model_->frames();
-  const QRectF plot = plotRect();
-  const qint64 total = ends_.isEmpty() ? 0 : ends_.last();
-  const double perMs = total > 0 ? plot.width() / double(total) : 0;
-  const double yScale = plot.height() / kTop;
+void KoCurveView::wheelEvent(QWheelEvent* event) {
+  const QPoint delta = event->angleDelta();
+  const double notches = (delta.x() != 0 ? delta.x() : delta.y()) / 120.0;
+  if (delta.x() != 0 || event->modifiers() & Qt::ShiftModifier) {
+    pan(-notches * kPanShare * plotRect().width());
+  } else {
+    zoom(std::pow(kZoomStep, notches), event->position().x());
+  }
+  event->accept();
+}
 
-  // One pass over the frames for all channels: each frame is touched once.
-  struct Trace {
-    QList<QPolygonF> lines{QPolygonF()};
-    QList<QLineF> strokes;
-    int column = INT_MIN;
-    double low = 0, high = 0;
-    void flushColumn() {
-      if (column != INT_MIN && high - low >= 1) {
-        strokes.append(QLineF(column + 0.5, low, column + 0.5, high));
-      }
-    }
-    void gap() {
-      flushColumn();
-      column = INT_MIN;
-      if (!lines.last().isEmpty()) lines.append(QPolygonF());
-    }
-    void add(double x, double y) {
-      const int c = int(x);
-      if (c == column) {
-        low = std::min(low, y);
-        high = std::max(high, y);
-        lines.last().last() = QPointF(x, y);
-        return;
-      }
-      flushColumn();
-      column = c;
-      low = high = y;
-      lines.last().append(QPointF(x, y));
+void KoCurveView::keyPressEvent(QKeyEvent* event) {
+  const QRectF plot = plotRect();
+  switch (event->key()) {
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+      zoom(kZoomStep, plot.center().x());
+      break;
+    case Qt::Key_Minus:
+      zoom(1 / kZoomStep, plot.center().x());
+      break;
+    case Qt::Key_0:
+    case Qt::Key_Home:
+      showWhole();
+      break;
+    case Qt::Key_Left:
+      pan(-kPanShare * plot.width());
+      break;
+    case Qt::Key_Right:
+      pan(kPanShare * plot.width());
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+  }
+}
+
+void KoCurveView::changeEvent(QEvent* event) {
+  // The margins follow the font, and with them the columns.
+  if (event->type() == QEvent::FontChange) update();
+  QWidget::changeEvent(event);
+}
+
+void KoCurveView::paintEvent(QPaintEvent* event) {
+  sync();
+  const QRectF plot = plotRect();
+  const double dpr = devicePixelRatioF();
+  const QSize size(summary_.columns(), int(std::lround(plot.height() * dpr)) + 1);
+  if (image_.size() != size || image_.devicePixelRatio() != dpr) {
+    image_ = QImage(size, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(dpr);
+    redrawAll_ = true;
+  }
+  summary_.placeRows();
+  // Points once there is room for them.
+  const int shown = summary_.firstRowOf(summary_.columns()) - summary_.firstRowOf(0);
+  if (const bool dots = shown <= plot.width() / 8; dots != dots_) {
+    dots_ = dots;
+    redrawAll_ = true;
+  }
+  if (redrawAll_) {
+    summary_.refresh(0, summary_.columns() - 1);
+    drawColumns(0, summary_.columns() - 1);
+    drawFrame();
+    redrawAll_ = false;
+    dirtyFrom_ = 0;
+    dirtyTo_ = -1;
+  } else if (dirtyFrom_ <= dirtyTo_) {
+    summary_.refresh(dirtyFrom_, dirtyTo_);
+    const int pad = int(std::ceil(4 * dpr));
+    drawColumns(dirtyFrom_ - pad, dirtyTo_ + pad);
+    dirtyFrom_ = 0;
+    dirtyTo_ = -1;
+  }
+
+  QPainter p(this);
+  const QRect imageRect = QRectF(plot.topLeft(), QSizeF(image_.deviceIndependentSize())).toRect();
+  if (!imageRect.contains(event->rect())) p.drawImage(0, 0, frame_);
+  p.drawImage(plot.topLeft(), image_);
+  drawMarks(p);
+  paintedMarks_ = marksRect();
+  if (hasFocus()) {
+    p.setPen(QPen(KoColours::lightText(), 1, Qt::DotLine));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(QRectF(plot.adjusted(-2, -2, 2, 2)));
+  }
+}
+
+void KoCurveView::drawColumns(int from, int to) {
+  from = std::max(from, 0);
+  to = std::min(to, summary_.columns() - 1);
+  if (from > to || image_.isNull()) return;
+  const int height = image_.height();
+  const double bottom = height - 1;
+  const auto yOf = [bottom](int position) { return bottom * (1.0 - double(position) / kTop); };
+  // Drawn column by column into memory laid out the same way, where a stroke is one run,
+  // then copied into the image's rows.
+  columns_.resize(size_t(image_.width()) * size_t(height));
+  const auto column = [this, height](int x) { return columns_.data() + size_t(x) * height; };
+  std::array<QRgb, 1024> blank;
+  std::vector<QRgb> tall;
+  QRgb* ground =
+      height <= int(blank.size()) ? blank.data() : (tall.resize(size_t(height)), tall.data());
+  std::fill(ground, ground + height, kBackground.rgb());
+  for (int level : kGridLevels) {
+    ground[std::clamp(int(std::lround(yOf(level))), 0, height - 1)] = kGrid.rgb();
+  }
+  for (int x = from; x <= to; ++x) std::copy(ground, ground + height, column(x));
+
+  const auto span = [&](int x, double y0, double y1, QRgb colour) {
+    if (y0 > y1) std::swap(y0, y1);
+    const int top = std::clamp(int(y0 + 0.5), 0, height - 1);
+    const int end = std::clamp(int(y1 + 0.5), 0, height - 1);
+    std::fill(column(x) + top, column(x) + end + 1, colour);
+  };
+  // A straight line, as the part of it over each column: exact at any slope, and clipped
+  // to the columns being drawn.
+  const auto segment = [&](double xa, double ya, double xb, double yb, QRgb colour) {
+    if (xb <= xa) return span(std::clamp(int(xa), from, to), ya, yb, colour);
+    const int first = std::max(from, int(std::floor(xa)));
+    const int last = std::min(to, int(std::floor(xb)));
+    for (int x = first; x <= last; ++x) {
+      const double left = std::max(xa, double(x));
+      const double right = std::min(xb, x + 1.0);
+      span(x, ya + (yb - ya) * (left - xa) / (xb - xa), ya + (yb - ya) * (right - xa) / (xb - xa),
+           colour);
     }
   };
-  std::array<Trace, kChannels> traces;
-  for (int i = 0; i < frames.size(); ++i) {
-    const KoVelmarPwmModel& f = *frames[i];
-    const double x = plot.left() + ends_[i] * perMs;
-    for (int channel = 1; channel <= kChannels; ++channel) {
-      Trace& t = traces[channel - 1];
-      if (!f.isPresent(channel)) {
-        t.gap();
-        continue;
-      }
-      t.add(x, plot.bottom() - limits::kPosition.clamp(f.id(channel)) * yScale);
-    }
-  }
-  const bool dots = frames.size() <= plot.width() / 8;
+  const int rows = summary_.count();
+  const auto xOf = [this](int row) { return summary_.xOfTime(summary_.endOf(row)); };
+  // A line joins a frame to the next one where the channel is present in both.
+  const auto join = [&](int row, int channel, QRgb colour) {
+    const int a = summary_.position(row, channel);
+    const int b = summary_.position(row + 1, channel);
+    if (a < 0 || b < 0) return;
+    segment(xOf(row), yOf(a), xOf(row + 1), yOf(b), colour);
+  };
+
   for (int channel = 1; channel <= kChannels; ++channel) {
-    Trace& t = traces[channel - 1];
-    t.flushColumn();
-    p.setPen(QPen(channelColour(channel), 0));
-    for (const QPolygonF& line : t.lines) {
-      if (line.size() > 1) p.drawPolyline(line);
+    const QRgb colour = channelColour(channel).rgb();
+    for (int x = from; x <= to; ++x) {
+      const KoCurveSummary::Cell& cell = summary_.cell(x, channel);
+      if (cell.first < 0) continue;
+      span(x, yOf(cell.low), yOf(cell.high), colour);
+      // The line arriving at the column's first point comes from an earlier column.
+      if (cell.first > 0) join(cell.first - 1, channel, colour);
     }
-    p.drawLines(t.strokes);
-    if (!dots) continue;
-    p.setBrush(channelColour(channel));
-    for (int i = 0; i < frames.size(); ++i) {
-      if (frames[i]->isPresent(channel)) p.drawEllipse(pointOf(i, channel), 2.5, 2.5);
+    // The line leaving the drawn columns towards a later point.
+    const int next = summary_.firstRowOf(to + 1);
+    if (next > 0 && next < rows) join(next - 1, channel, colour);
+  }
+  // Copied in tiles, so that both sides are read and written a cache line at a time.
+  constexpr int kTile = 16;
+  const qsizetype stride = image_.bytesPerLine();
+  uchar* bits = image_.bits();
+  for (int y0 = 0; y0 < height; y0 += kTile) {
+    const int y1 = std::min(height, y0 + kTile);
+    for (int x0 = from; x0 <= to; x0 += kTile) {
+      const int x1 = std::min(to + 1, x0 + kTile);
+      for (int y = y0; y < y1; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
+        for (int x = x0; x < x1; ++x) line[x] = column(x)[y];
+      }
     }
   }
+
+  if (!dots_) return;
+  const double dpr = devicePixelRatioF();
+  QPainter p(&image_);
+  p.setClipRect(QRectF(from / dpr, 0, (to - from + 1) / dpr, height / dpr));
+  const int pad = int(std::ceil(4 * dpr));
+  const int firstRow = summary_.firstRowOf(std::max(0, from - pad));
+  const int endRow = summary_.firstRowOf(std::min(summary_.columns(), to + pad + 1));
+  for (int channel = 1; channel <= kChannels; ++channel) {
+    p.setPen(channelColour(channel));
+    p.setBrush(channelColour(channel));
+    for (int row = firstRow; row < endRow; ++row) {
+      const int position = summary_.position(row, channel);
+      if (position < 0) continue;
+      p.drawEllipse(QPointF(xOf(row) / dpr, yOf(position) / dpr), 2.5, 2.5);
+    }
+  }
+}
+
+void KoCurveView::drawFrame() {
+  const double dpr = devicePixelRatioF();
+  if (frame_.size() != size() * dpr || frame_.devicePixelRatio() != dpr) {
+    frame_ = QImage(size() * dpr, QImage::Format_RGB32);
+    frame_.setDevicePixelRatio(dpr);
+  }
+  frame_.fill(kBackground);
+  QPainter p(&frame_);
+  p.setFont(font());
+  drawAxes(p);
+  drawLegend(p);
 }
 
 void KoCurveView::drawMarks(QPainter& p) const {
   const QRectF plot = plotRect();
   const int selected = model_->selectIndex();
-  if (selected >= 0 && selected < ends_.size()) {
-    const double x = xOfTime(ends_[selected]);
+  if (selected >= 0 && selected < summary_.count()) {
+    const double x = xOfTime(summary_.endOf(selected));
     p.setPen(QPen(QColor(0xe8, 0xe8, 0xe8), 1, Qt::DashLine));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    const VelmarFrame f = model_->frameAt(selected);
     p.setPen(QPen(Qt::white, 1.5));
     for (int channel = 1; channel <= kChannels; ++channel) {
-      if (!f->isPresent(channel)) continue;
+      if (summary_.position(selected, channel) == KoCurveSummary::kAbsent) continue;
       p.setBrush(channelColour(channel));
       p.drawEllipse(pointOf(selected, channel), 4.5, 4.5);
     }
   }
-  if (playing_ >= 0 && playing_ < ends_.size()) {
-    const double x = xOfTime(ends_[playing_]);
+  if (playing_ >= 0 && playing_ < summary_.count()) {
+    const double x = xOfTime(summary_.endOf(playing_));
     p.setPen(QPen(KoColours::orange(), 2));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
   }
@@ -264,31 +515,28 @@ double KoCurveView::timeStep(qint64 totalMs, double width, double minGap) {
 void KoCurveView::drawAxes(QPainter& p) const {
   const QRectF plot = plotRect();
   const QFontMetrics metrics(font());
-  const QColor grid(0x44, 0x47, 0x4d);
-  for (int level : {0, kTop / 4, kTop / 2, 3 * kTop / 4, kTop}) {
+  p.setPen(KoColours::lightText());
+  for (int level : kGridLevels) {
     const double y = plot.bottom() - plot.height() * level / kTop;
-    p.setPen(grid);
-    p.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-    p.setPen(KoColours::lightText());
     const QString label = QString::number(level);
     p.drawText(
         QPointF(plot.left() - 4 - metrics.horizontalAdvance(label), y + metrics.ascent() / 2.0 - 1),
         label);
   }
   // Time along the bottom, in seconds, at steps far enough apart to read.
-  const qint64 total = ends_.isEmpty() ? 0 : ends_.last();
-  const double step =
-      timeStep(total, plot.width(), metrics.horizontalAdvance(QStringLiteral("00.00s")) + 16);
+  const double start = viewStartMs();
+  const double span = viewSpanMs();
+  const double step = timeStep(qint64(std::ceil(span)), plot.width(),
+                               metrics.horizontalAdvance(QStringLiteral("00.00s")) + 16);
   const double baseline = plot.bottom() + 2 + metrics.ascent();
-  p.setPen(KoColours::lightText());
-  p.drawText(QPointF(plot.left(), baseline), QStringLiteral("0s"));
+  if (start <= 0) p.drawText(QPointF(plot.left(), baseline), QStringLiteral("0s"));
   if (step <= 0) return;
-  for (double ms = step; ms <= double(total); ms += step) {
-    const double x = xOfTime(qint64(ms));
+  for (double ms = std::max(step, std::ceil(start / step) * step); ms <= start + span; ms += step) {
+    const double x = plot.left() + (ms - start) / span * plot.width();
     const QString label = KoTools::FloatKeepTwoBitsAndRemoveAllZero(float(ms / 1000.0));
     const double w = metrics.horizontalAdvance(label);
     if (x + w / 2 > width()) break;
-    p.setPen(grid);
+    p.setPen(kGrid);
     p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
     p.setPen(KoColours::lightText());
     p.drawText(QPointF(x - w / 2, baseline), label);

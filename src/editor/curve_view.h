@@ -1,17 +1,24 @@
 #pragma once
 
-#include <QList>
+#include <QImage>
 #include <QWidget>
 #include <optional>
+#include <vector>
+
+#include "editor/curve_summary.h"
 
 class KoFrameListModel;
 
 // Each channel's position over the action's time, the servo moving linearly during a
 // frame's time: a point where each frame ends, a gap where a channel is absent. A click on
 // a point selects its frame; dragging it up or down edits that position through the frame
-// list, so the frame's own rules and tips apply. Lists far longer than the view is wide
-// are drawn as one vertical stroke per pixel column and channel, which keeps a redraw
-// bounded by the width rather than by the frame count.
+// list, so the frame's own rules and tips apply. The wheel zooms the time axis about the
+// pointer, a drag beside the points or the arrow keys pan it, a double click or 0 shows the
+// whole action again.
+//
+// Kept cheap at 65,535 frames: the plot is drawn into an image, one vertical stroke per
+// pixel column and channel from a per-column summary, and a change to the list redraws
+// only the columns whose frames it touched. A hidden view does no work until it is shown.
 class KoCurveView : public QWidget {
   Q_OBJECT
 
@@ -19,9 +26,18 @@ class KoCurveView : public QWidget {
   // The step between time labels (ms) that keeps them at least minGap pixels apart over a
   // plot `width` wide showing totalMs.
   static double timeStep(qint64 totalMs, double width, double minGap);
-  static constexpr int kChannels = 6;
+  static constexpr int kChannels = KoCurveSummary::kChannels;
   // How near to a point, in pixels, a press must fall to take it.
   static constexpr int kHitRadius = 6;
+  // The shortest stretch of time the view zooms in to.
+  static constexpr double kMinSpanMs = 100;
+  // One notch of the wheel, or one press of + or -, zooms by this.
+  static constexpr double kZoomStep = 1.25;
+  // The span that shows the whole action: a little longer than it, by at most a
+  // kWholeGrains-th, and rounded, so that a frame added at the end seldom changes the scale
+  // (which would move every column).
+  static constexpr double kWholeGrains = 32;
+  static double wholeSpanMs(qint64 totalMs);
 
   struct Hit {
     int row = -1;
@@ -41,6 +57,18 @@ class KoCurveView : public QWidget {
   void setPlayingFrame(int row);
   int playingFrame() const { return playing_; }
 
+  // The stretch of time shown, in ms from the start of the action.
+  double viewStartMs() const;
+  double viewSpanMs() const;
+  bool showsWhole() const { return whole_; }
+  // Zooms by `factor` (above 1 in) keeping the time under plot x `anchorX` in place.
+  void zoom(double factor, double anchorX);
+  // Moves the shown time by `pixels` of the plot (positive to later times).
+  void pan(double pixels);
+  void showWhole();
+  // Shows [startMs, startMs + spanMs], held within the action.
+  void showSpan(double startMs, double spanMs);
+
   QSize sizeHint() const override { return {600, 180}; }
   QSize minimumSizeHint() const override { return {200, 60}; }
 
@@ -56,23 +84,51 @@ class KoCurveView : public QWidget {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   QRectF plotRect() const;
-  void markDirty();
-  void ensureTimes() const;
+  // Brings the summary up to the list and the view's size and time span; false when the
+  // columns changed and everything has to be drawn again.
+  bool sync() const;
+  void framesChanged(int row, int removed, int inserted);
+  void selectionChanged();
+  // The plot x of a time, in logical pixels.
   double xOfTime(qint64 ms) const;
   int positionAtY(double y) const;
-  void drawCurves(QPainter& p) const;
+  QRect columnsRect(int from, int to) const;
+  QRect marksRect() const;
+  void markColumns(int from, int to);
+
+  void drawColumns(int from, int to);
+  // What lies around the plot: the scales and the legend.
+  void drawFrame();
   void drawMarks(QPainter& p) const;
   void drawAxes(QPainter& p) const;
   void drawLegend(QPainter& p) const;
 
   KoFrameListModel* model_;
-  // Where each frame ends, in ms from the start of the action.
-  mutable QList<qint64> ends_;
-  mutable bool dirty_ = true;
+  mutable KoCurveSummary summary_;
+  // The list changed while the view was hidden: the summary is read again when needed.
+  mutable bool stale_ = true;
+  mutable bool redrawAll_ = true;
+  // Columns changed since the image was last brought up to date; empty when from > to.
+  int dirtyFrom_ = 0;
+  int dirtyTo_ = -1;
+  QImage frame_;
+  QImage image_;
+  std::vector<QRgb> columns_;
+  bool dots_ = false;
+  bool whole_ = true;
+  double start_ = 0;
+  double span_ = 0;
+  QRect paintedMarks_;
   int playing_ = -1;
   std::optional<Hit> drag_;
   bool edited_ = false;
+  std::optional<QPointF> panFrom_;
+  double panStart_ = 0;
 };

@@ -1,0 +1,131 @@
+#include "editor/curve_summary.h"
+
+#include <algorithm>
+
+#include "model/limits.h"
+
+int KoCurveSummary::rowAtOrAfter(qint64 ms) const {
+  return int(std::lower_bound(ends_.begin(), ends_.end(), ms) - ends_.begin());
+}
+
+void KoCurveSummary::splice(int row, int removed, int inserted, const VelmarFrames& frames) {
+  row = std::clamp(row, 0, count());
+  removed = std::clamp(removed, 0, count() - row);
+  inserted = std::clamp(inserted, 0, int(frames.size()) - row);
+  const qint64 before = row > 0 ? ends_[size_t(row) - 1] : 0;
+  const qint64 removedTime = removed > 0 ? ends_[size_t(row + removed) - 1] - before : 0;
+  const auto at = ends_.begin() + row;
+  if (removed != inserted) {
+    // One move of the tail either way; the rows kept in place are overwritten below.
+    const int kept = std::min(removed, inserted);
+    if (removed > inserted) {
+      ends_.erase(at + kept, at + removed);
+      for (std::vector<qint16>& p : positions_)
+        p.erase(p.begin() + row + kept, p.begin() + row + removed);
+    } else {
+      ends_.insert(at + kept, size_t(inserted - kept), 0);
+      for (std::vector<qint16>& p : positions_)
+        p.insert(p.begin() + row + kept, size_t(inserted - kept), 0);
+    }
+  }
+  qint64 t = before;
+  for (int i = row; i < row + inserted; ++i) {
+    const KoVelmarPwmModel& f = *frames[i];
+    ends_[size_t(i)] = t += std::max<qint64>(0, f.time);
+    for (int channel = 1; channel <= kChannels; ++channel) {
+      positions_[size_t(channel - 1)][size_t(i)] =
+          f.isPresent(channel) ? qint16(limits::kPosition.clamp(f.id(channel))) : kAbsent;
+    }
+  }
+  placed_ = false;
+  if (const qint64 shift = (t - before) - removedTime; shift != 0) {
+    for (auto it = ends_.begin() + row + inserted; it != ends_.end(); ++it) *it += shift;
+  }
+}
+
+void KoCurveSummary::setColumns(int columns, double startMs, double spanMs) {
+  columns_ = std::max(1, columns);
+  start_ = startMs;
+  span_ = spanMs > 0 ? spanMs : 1;
+  cells_.assign(size_t(columns_) * kChannels, Cell{});
+  rowStarts_.assign(size_t(columns_) + 1, 0);
+  placed_ = false;
+}
+
+double KoCurveSummary::xOfTime(qint64 ms) const { return (double(ms) - start_) * columns_ / span_; }
+
+int KoCurveSummary::columnOfRow(int row) const {
+  return int(std::upper_bound(rowStarts_.begin(), rowStarts_.end(), row) - rowStarts_.begin()) - 1;
+}
+
+void KoCurveSummary::placeRows() {
+  if (placed_) return;
+  placed_ = true;
+  for (int c = 0; c < columns_; ++c) {
+    const double edge = start_ + span_ * c / columns_;
+    rowStarts_[size_t(c)] =
+        int(std::lower_bound(ends_.begin(), ends_.end(), edge,
+                             [](qint64 end, double ms) { return double(end) < ms; }) -
+            ends_.begin());
+  }
+  const double last = start_ + span_;
+  rowStarts_[size_t(columns_)] =
+      int(std::upper_bound(ends_.begin(), ends_.end(), last,
+                           [](double ms, qint64 end) { return ms < double(end); }) -
+          ends_.begin());
+}
+
+namespace {
+
+// The lowest and the highest of `count` positions, absent ones left out (the lowest is
+// kNone when all are absent). A fixed number of lanes lets the compiler compare several
+// rows at once.
+constexpr qint16 kNone = 0x7fff;
+
+std::pair<qint16, qint16> lowAndHigh(const qint16* p, int count) {
+  constexpr int kLanes = 16;
+  std::array<qint16, kLanes> low;
+  std::array<qint16, kLanes> high;
+  low.fill(kNone);
+  high.fill(KoCurveSummary::kAbsent);
+  const auto lowOf = [](qint16 v) { return v < 0 ? kNone : v; };
+  int i = 0;
+  for (; i + kLanes <= count; i += kLanes) {
+    for (size_t k = 0; k < kLanes; ++k) {
+      const qint16 v = p[i + int(k)];
+      low[k] = lowOf(v) < low[k] ? lowOf(v) : low[k];
+      high[k] = v > high[k] ? v : high[k];
+    }
+  }
+  qint16 l = *std::min_element(low.begin(), low.end());
+  qint16 h = *std::max_element(high.begin(), high.end());
+  for (; i < count; ++i) {
+    l = std::min(l, lowOf(p[i]));
+    h = std::max(h, p[i]);
+  }
+  return {l, h};
+}
+
+}  // namespace
+
+void KoCurveSummary::refresh(int from, int to) {
+  from = std::max(from, 0);
+  to = std::min(to, columns_ - 1);
+  for (int c = from; c <= to; ++c) {
+    const int begin = rowStarts_[size_t(c)];
+    const int end = rowStarts_[size_t(c) + 1];
+    for (int k = 0; k < kChannels; ++k) {
+      Cell& cell = cells_[size_t(c) * kChannels + size_t(k)];
+      const qint16* p = positions_[size_t(k)].data();
+      const auto [low, high] = lowAndHigh(p + begin, end - begin);
+      if (high < 0) {
+        cell = Cell{};
+        continue;
+      }
+      cell.low = low;
+      cell.high = high;
+      cell.first = begin;
+      while (p[cell.first] < 0) ++cell.first;
+    }
+  }
+}
