@@ -15,6 +15,7 @@
 #include <QToolButton>
 
 #include "editor/curve_view.h"
+#include "editor/frame_cell_delegate.h"
 #include "editor/frame_list_model.h"
 #include "editor/motion_controls.h"
 #include "editor/save_reminder.h"
@@ -303,8 +304,9 @@ QWidget* KoVelmarViewController::buildTable() {
   auto* totalCaption = new QLabel;
   captions_.append({totalCaption, QT_TRID_NOOP("total_time")});
   labelActionstimeShow_ = new QLabel(QStringLiteral("0s"));
-  // Fixed and opaque: a new total repaints the label, not the panel's shadow behind it.
-  labelActionstimeShow_->setFixedWidth(110);
+  // Fixed and opaque: a new total repaints the label, not the panel's shadow behind it, and
+  // lays nothing out again.
+  labelActionstimeShow_->setFixedSize(110, labelActionstimeShow_->sizeHint().height());
   labelActionstimeShow_->setAutoFillBackground(true);
   QPalette opaque = labelActionstimeShow_->palette();
   opaque.setColor(QPalette::Window, panel->backColor());
@@ -329,6 +331,7 @@ QWidget* KoVelmarViewController::buildTable() {
   // Tab leaves the table for the next control; the arrows move between cells.
   tableView_->setTabKeyNavigation(false);
   tableView_->setModel(model_);
+  tableView_->setItemDelegate(new KoFrameCellDelegate(tableView_));
   KoTools::setAccessibleKeys(tableView_, QT_TRID_NOOP("frame_table"));
   tableView_->setSelectionBehavior(QAbstractItemView::SelectRows);
   tableView_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -342,6 +345,12 @@ QWidget* KoVelmarViewController::buildTable() {
   QHeaderView* header = tableView_->horizontalHeader();
   header->setSectionResizeMode(QHeaderView::Stretch);
   header->setMinimumSectionSize(40);
+  // Always bold rather than bold while a row is selected, as the style would: every change
+  // selects a row, and the highlight would repaint the header each time for nothing.
+  header->setHighlightSections(false);
+  QFont bold = header->font();
+  bold.setBold(true);
+  header->setFont(bold);
   // The row number and the time keep the width their captions need in the chosen language;
   // the channels share the rest, so no caption is cut in the smallest window.
   const auto fitCaptions = [header] {
