@@ -231,16 +231,21 @@ void KoCurveView::showWhole() {
   showSpan(0, wholeSpanMs(summary_.total()));
 }
 
+void KoCurveView::startPan(QPointF from) {
+  drag_.reset();
+  if (whole_) return;
+  panFrom_ = from;
+  panStart_ = viewStartMs();
+  setCursor(Qt::ClosedHandCursor);
+}
+
 void KoCurveView::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
+  pressAt_ = event->position();
   drag_ = hitTest(event->position());
   if (!drag_) {
     // Beside every point, a press takes hold of the time axis.
-    if (!whole_ && plotRect().contains(event->position())) {
-      panFrom_ = event->position();
-      panStart_ = viewStartMs();
-      setCursor(Qt::ClosedHandCursor);
-    }
+    if (plotRect().contains(event->position())) startPan(event->position());
     return;
   }
   model_->setSelectIndex(drag_->row);
@@ -248,6 +253,13 @@ void KoCurveView::mousePressEvent(QMouseEvent* event) {
 }
 
 void KoCurveView::mouseMoveEvent(QMouseEvent* event) {
+  // A point only moves up or down: taken sideways before any edit, it hands the drag to
+  // the time axis, which a long list covers with points.
+  const QPointF moved = event->position() - pressAt_;
+  if (drag_ && !edited_ && std::abs(moved.x()) > kHitRadius &&
+      std::abs(moved.x()) > 2 * std::abs(moved.y())) {
+    startPan(pressAt_);
+  }
   if (panFrom_) {
     const double dx = event->position().x() - panFrom_->x();
     showSpan(panStart_ - dx * viewSpanMs() / plotRect().width(), viewSpanMs());

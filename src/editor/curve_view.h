@@ -13,8 +13,8 @@ class KoFrameListModel;
 // frame's time: a point where each frame ends, a gap where a channel is absent. A click on
 // a point selects its frame; dragging it up or down edits that position through the frame
 // list, so the frame's own rules and tips apply. The wheel zooms the time axis about the
-// pointer, a drag beside the points or the arrow keys pan it, a double click or 0 shows the
-// whole action again.
+// pointer; a drag sideways, Shift with the wheel or the arrow keys move along it; a double
+// click or 0 shows the whole action again.
 //
 // Kept cheap at 65,535 frames: the plot is drawn into an image, one vertical stroke per
 // pixel column and channel from a per-column summary, and a change to the list redraws
@@ -102,6 +102,7 @@ class KoCurveView : public QWidget {
   QRect columnsRect(int from, int to) const;
   QRect marksRect() const;
   void markColumns(int from, int to);
+  void startPan(QPointF from);
 
   void drawColumns(int from, int to);
   // What lies around the plot: the scales and the legend.
@@ -129,6 +130,7 @@ class KoCurveView : public QWidget {
   int playing_ = -1;
   std::optional<Hit> drag_;
   bool edited_ = false;
+  QPointF pressAt_;
   std::optional<QPointF> panFrom_;
   double panStart_ = 0;
 };

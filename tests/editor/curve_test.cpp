@@ -290,6 +290,12 @@ TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
   QTest::mouseMove(&view, from + QPoint(-60, 0));
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(-60, 0));
   EXPECT_NEAR(view.pointOf(120, 1).x(), before - 60, 1);
+  // Taken sideways, a point hands the drag to the time axis; up or down, it edits.
+  const QPoint point = view.pointOf(120, 1).toPoint();
+  QTest::mousePress(&view, Qt::LeftButton, {}, point);
+  QTest::mouseMove(&view, point + QPoint(40, 3));
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, point + QPoint(40, 3));
+  EXPECT_NEAR(view.pointOf(120, 1).x(), point.x() + 40, 1);
   EXPECT_EQ(model.frameAt(120)->id(1), 600);  // panning edits nothing
 
   const double start = view.viewStartMs();
