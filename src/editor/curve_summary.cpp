@@ -79,28 +79,34 @@ namespace {
 
 // The lowest and the highest of `count` positions, absent ones left out (the lowest is
 // kNone when all are absent). A fixed number of lanes lets the compiler compare several
-// rows at once.
+// rows at once, which it does only for the loop standing alone.
 constexpr qint16 kNone = 0x7fff;
 
-std::pair<qint16, qint16> lowAndHigh(const qint16* p, int count) {
+Q_NEVER_INLINE std::pair<qint16, qint16> lowAndHigh(const qint16* p, int count) {
   constexpr int kLanes = 16;
-  std::array<qint16, kLanes> low;
-  std::array<qint16, kLanes> high;
-  low.fill(kNone);
-  high.fill(KoCurveSummary::kAbsent);
-  const auto lowOf = [](qint16 v) { return v < 0 ? kNone : v; };
+  qint16 low[kLanes];
+  qint16 high[kLanes];
+  for (int k = 0; k < kLanes; ++k) {
+    low[k] = kNone;
+    high[k] = KoCurveSummary::kAbsent;
+  }
   int i = 0;
   for (; i + kLanes <= count; i += kLanes) {
-    for (size_t k = 0; k < kLanes; ++k) {
-      const qint16 v = p[i + int(k)];
-      low[k] = lowOf(v) < low[k] ? lowOf(v) : low[k];
+    for (int k = 0; k < kLanes; ++k) {
+      const qint16 v = p[i + k];
+      const qint16 m = v < 0 ? kNone : v;
+      low[k] = m < low[k] ? m : low[k];
       high[k] = v > high[k] ? v : high[k];
     }
   }
-  qint16 l = *std::min_element(low.begin(), low.end());
-  qint16 h = *std::max_element(high.begin(), high.end());
+  qint16 l = kNone;
+  qint16 h = KoCurveSummary::kAbsent;
+  for (int k = 0; k < kLanes; ++k) {
+    l = std::min(l, low[k]);
+    h = std::max(h, high[k]);
+  }
   for (; i < count; ++i) {
-    l = std::min(l, lowOf(p[i]));
+    l = std::min(l, p[i] < 0 ? kNone : p[i]);
     h = std::max(h, p[i]);
   }
   return {l, h};

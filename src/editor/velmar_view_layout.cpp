@@ -25,6 +25,7 @@
 #include "model/notification_center.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
+#include "widgets/quiet_scroll_bar.h"
 #include "widgets/switch.h"
 #include "widgets/tool_view.h"
 #include "widgets/velmar_pan_view.h"
@@ -362,6 +363,7 @@ QWidget* KoVelmarViewController::buildTable() {
   fitCaptions();
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, header,
           fitCaptions);
+  tableView_->setVerticalScrollBar(new KoQuietScrollBar(Qt::Vertical));
   // Opaque scroll bars: a list that grows moves the bar without repainting the panel behind.
   for (QWidget* bar : {static_cast<QWidget*>(tableView_->verticalScrollBar()),
                        tableView_->verticalScrollBar()->parentWidget()}) {
