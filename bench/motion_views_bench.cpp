@@ -98,6 +98,25 @@ void BM_CurveViewDragStep65535(benchmark::State& state) {
 }
 BENCHMARK(BM_CurveViewDragStep65535)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// A frame put in at the top and taken out again, each with the repaint it causes: every
+// later frame moves in time, so every column is summarised and drawn again.
+void BM_CurveViewInsertTop65535(benchmark::State& state) {
+  KoFrameListModel& model = longList();
+  KoCurveView view(&model);
+  view.resize(int(state.range(0)), 200);
+  view.show();
+  QApplication::processEvents();
+  const VelmarFrame frame = model.frameAt(1);
+  for (auto _ : state) {
+    model.insert(0, frame);
+    view.repaint();
+    model.removeAt(0);
+    view.repaint();
+  }
+  state.SetItemsProcessed(2 * state.iterations());
+}
+BENCHMARK(BM_CurveViewInsertTop65535)->Arg(490)->Arg(1900)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 
 int main(int argc, char** argv) {

@@ -3,6 +3,28 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace {
+
+// Times and positions repeat; a list of distinct values beyond this starts the store over.
+constexpr qsizetype kMostTexts = 4096;
+
+}  // namespace
+
+const QStaticText& KoFrameCellDelegate::laidOut(const QString& text, const QFont& font) const {
+  if (font != font_ || texts_.size() >= kMostTexts) {
+    texts_.clear();
+    font_ = font;
+  }
+  auto it = texts_.find(text);
+  if (it == texts_.end()) {
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);
+    it = texts_.insert(text, laid);
+  }
+  return *it;
+}
+
 void KoFrameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
   const QVariant decoration = index.data(Qt::DecorationRole);
@@ -18,6 +40,10 @@ void KoFrameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
   painter->setPen(
       option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
   painter->setFont(option.font);
-  painter->drawText(option.rect.adjusted(0, 0, 0, -1), Qt::AlignCenter,
-                    index.data(Qt::DisplayRole).toString());
+  const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
+  const QSizeF size = text.size();
+  const QRectF box = option.rect.adjusted(0, 0, 0, -1);
+  painter->drawStaticText(QPointF(box.center().x() - size.width() / 2,
+                                  std::round(box.center().y() - size.height() / 2)),
+                          text);
 }

@@ -1,14 +1,24 @@
 #pragma once
 
+#include <QFont>
+#include <QHash>
+#include <QStaticText>
 #include <QStyledItemDelegate>
 
 // Paints the frame table's plain cells straight away: each holds one short centred number,
-// and a change near the top of a long list repaints every visible row. Cells with more to
-// them (the play button, the keyboard's focus) keep the style's own painting.
+// and a change near the top of a long list repaints every visible row. The numbers are laid
+// out once and kept (there are few distinct ones). Cells with more to them (the play button,
+// the keyboard's focus) keep the style's own painting.
 class KoFrameCellDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+
+ private:
+  const QStaticText& laidOut(const QString& text, const QFont& font) const;
+
+  mutable QHash<QString, QStaticText> texts_;
+  mutable QFont font_;
 };
