@@ -2,17 +2,22 @@
 // whose receive timestamps show when each frame arrived. Lateness is measured from each
 // frame's due time, counted from the moment the run took as its pass start; the delay from
 // the start call to that moment is reported on its own.
-// Usage: vorn_online_run_timing [frames] [frame-ms]
+// The run's threads and the board's ask for a raised priority as in the program; --priority
+// nice lets them ask for no more than a lower nice value, --priority off for nothing.
+// Usage: vorn_online_run_timing [--priority full|nice|off] [frames] [frame-ms]
 #include <QCoreApplication>
 #include <QTimer>
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
 #include "editor/online_run.h"
 #include "link/protocol.h"
+#include "link/thread_priority.h"
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
 
@@ -29,18 +34,45 @@ class NotingClock : public KoRunClock {
   Clock::time_point passStart{};
 };
 
+// The calls the run's threads may use, after --priority.
+std::optional<SchedulingCalls> schedulingCalls(const char* choice) {
+  if (!std::strcmp(choice, "full")) return SchedulingCalls::system();
+  if (!std::strcmp(choice, "off")) return SchedulingCalls::refused();
+  if (!std::strcmp(choice, "nice")) {
+    SchedulingCalls calls = SchedulingCalls::system();
+    calls.realtime = SchedulingCalls::refused().realtime;
+    return calls;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);
-  const int frames = argc > 1 ? std::max(1, atoi(argv[1])) : 500;
-  const int frameMs = argc > 2 ? std::max(1, atoi(argv[2])) : 50;
+  std::optional<SchedulingCalls> calls = SchedulingCalls::system();
+  int arg = 1;
+  if (argc > 1 && !std::strcmp(argv[1], "--priority")) {
+    calls = argc > 2 ? schedulingCalls(argv[2]) : std::nullopt;
+    arg = 3;
+  }
+  if (!calls) {
+    std::fprintf(stderr,
+                 "usage: vorn_online_run_timing [--priority full|nice|off] [frames] [frame-ms]\n");
+    return 2;
+  }
+  const int frames = argc > arg ? std::max(1, atoi(argv[arg])) : 500;
+  const int frameMs = argc > arg + 1 ? std::max(1, atoi(argv[arg + 1])) : 50;
 
   VirtualBoard board;
   board.setReplyLatency(std::chrono::milliseconds(0));
   usbHid link;
   link.setTransport(std::make_unique<VirtualHidTransport>(&board));
   while (!link.connection()) QCoreApplication::processEvents();
+  // The board takes each frame on this thread, as the USB transport's I/O thread takes it in
+  // the program, so it asks for the priority that thread has. Asked only now: from here on
+  // it just waits on its event loop.
+  const ThreadPriority boardPriority = raiseThreadPriority(*calls);
 
   QList<QByteArray> moves;
   for (int i = 0; i < frames; ++i) {
@@ -49,6 +81,7 @@ int main(int argc, char** argv) {
   NotingClock clock;
   KoOnlineRun run([&](int i) { link.sendData(moves[i]); });
   run.setClock(&clock);
+  run.setSchedulingCalls(*calls);
   QObject::connect(&run, &KoOnlineRun::runOver, &app, &QCoreApplication::quit);
 
   // Started from inside the event loop, which has to be running to take the frames.
@@ -74,8 +107,11 @@ int main(int argc, char** argv) {
   std::vector<double> sorted = lateness;
   std::sort(sorted.begin(), sorted.end());
   const auto at = [&](double q) { return sorted[size_t(q * double(sorted.size() - 1))]; };
-  std::printf("online run: %d frames of %d ms; pass started %.3f ms after the start call\n", frames,
-              frameMs, std::chrono::duration<double, std::milli>(clock.passStart - start).count());
+  std::printf(
+      "online run: %d frames of %d ms, board thread at %s priority; pass started %.3f ms "
+      "after the start call\n",
+      frames, frameMs, qPrintable(priorityName(boardPriority)),
+      std::chrono::duration<double, std::milli>(clock.passStart - start).count());
   std::printf("lateness p50 %.3f ms, p99 %.3f ms, max %.3f ms; drift of the last frame %.3f ms\n",
               at(0.5), at(0.99), sorted.back(), drift);
   return 0;

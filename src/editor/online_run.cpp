@@ -1,5 +1,7 @@
 #include "editor/online_run.h"
 
+#include <QDebug>
+
 #include "link/cross_thread_queue.h"
 
 #ifdef Q_OS_WIN
@@ -16,6 +18,16 @@ class TimerResolution {
   ~TimerResolution() { timeEndPeriod(1); }
 #endif
 };
+
+// Which priority the run's threads obtained is said once in the life of the program, and only
+// as a debug line: a refusal is the usual case for a user without the right to it.
+void raisePriority(const SchedulingCalls& calls) {
+  const ThreadPriority obtained = raiseThreadPriority(calls);
+  static std::atomic_flag said;
+  if (!said.test_and_set()) {
+    qDebug().noquote() << "online run threads:" << priorityName(obtained) << "priority";
+  }
+}
 
 }  // namespace
 
@@ -58,8 +70,13 @@ void KoOnlineRun::start(const QList<int>& durationsMs, bool loop, int firstAtLea
   loop_ = loop;
   running_ = true;
   const int generation = ++generation_;
-  scheduler_ = std::thread([this, durationsMs, firstAtLeastMs, generation] {
-    schedule(durationsMs, firstAtLeastMs, generation);
+  SchedulingCalls calls;
+  {
+    std::lock_guard lock(sendMutex_);
+    calls = scheduling_;
+  }
+  scheduler_ = std::thread([this, durationsMs, firstAtLeastMs, generation, calls] {
+    schedule(durationsMs, firstAtLeastMs, generation, calls);
   });
 }
 
@@ -81,6 +98,11 @@ void KoOnlineRun::stop() {
   running_ = false;
 }
 
+void KoOnlineRun::setSchedulingCalls(const SchedulingCalls& calls) {
+  std::lock_guard lock(sendMutex_);
+  scheduling_ = calls;
+}
+
 int KoOnlineRun::queuedSends() {
   std::lock_guard lock(sendMutex_);
   return static_cast<int>(sends_.size());
@@ -92,8 +114,10 @@ void KoOnlineRun::post(int generation, std::function<void()> work) {
   });
 }
 
-void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generation) {
+void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generation,
+                           const SchedulingCalls& calls) {
   [[maybe_unused]] TimerResolution resolution;  // does nothing off Windows
+  raisePriority(calls);
   std::unique_lock lock(mutex_);
   const auto cancelled = [this] { return cancelled_; };
   auto due = clock_->now();
@@ -107,8 +131,10 @@ void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generat
       }
       sendWake_.notify_one();
       post(generation, [this, i] { emit stepPlayed(i); });
-      due +=
-          std::chrono::milliseconds(first ? std::max(durations[i], firstAtLeastMs) : durations[i]);
+      // A frame of no time would turn a looping run into a spin, which at a raised priority
+      // starves the machine.
+      due += std::chrono::milliseconds(
+          std::max(1, first ? std::max(durations[i], firstAtLeastMs) : durations[i]));
       first = false;
     }
     if (!loop_) break;
@@ -122,9 +148,14 @@ void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generat
 
 void KoOnlineRun::sendLoop() {
   std::unique_lock lock(sendMutex_);
+  bool asked = false;
   for (;;) {
     sendWake_.wait(lock, [this] { return quit_ || !sends_.empty(); });
     if (quit_) return;
+    // Asked at the first frame rather than at construction, so that the calls set for the
+    // run apply.
+    if (!asked) raisePriority(scheduling_);
+    asked = true;
     const int frame = sends_.front();
     sends_.pop_front();
     sending_ = true;

@@ -10,6 +10,8 @@
 #include <mutex>
 #include <thread>
 
+#include "link/thread_priority.h"
+
 class CrossThreadQueue;
 
 // The clock an online run keeps time by; tests put a virtual one in its place.
@@ -27,8 +29,9 @@ class KoRunClock {
 
 // Plays a list of frame durations on the arm: a scheduler thread sleeps until each frame's
 // due time, measured from the start of its pass, so lateness never adds up; the send itself
-// goes to a sender thread so a slow link cannot delay the next frame. Lives on the main
-// thread, where its signals arrive.
+// goes to a sender thread so a slow link cannot delay the next frame. Both threads ask for a
+// raised priority, so that a busy machine does not make frames late; they only ever wait
+// between frames. Lives on the main thread, where its signals arrive.
 class KoOnlineRun : public QObject {
   Q_OBJECT
 
@@ -40,6 +43,9 @@ class KoOnlineRun : public QObject {
   ~KoOnlineRun() override;
 
   void setClock(KoRunClock* clock) { clock_ = clock ? clock : &KoRunClock::steady(); }
+  // How the run's threads ask to be woken ahead of ordinary work. Set before the first run:
+  // the sender thread asks once, at its first frame.
+  void setSchedulingCalls(const SchedulingCalls& calls);
 
   // Stops any run first, so two passes never play side by side. The first frame of the
   // first pass takes at least `firstAtLeastMs`, and the rest of the run shifts with it.
@@ -60,7 +66,8 @@ class KoOnlineRun : public QObject {
   void runOver();
 
  private:
-  void schedule(QList<int> durations, int firstAtLeastMs, int generation);
+  void schedule(QList<int> durations, int firstAtLeastMs, int generation,
+                const SchedulingCalls& calls);
   void sendLoop();
   void post(int generation, std::function<void()> work);
 
@@ -82,5 +89,6 @@ class KoOnlineRun : public QObject {
   std::deque<int> sends_;
   bool sending_ = false;
   bool quit_ = false;
+  SchedulingCalls scheduling_ = SchedulingCalls::system();
   std::thread sender_;
 };

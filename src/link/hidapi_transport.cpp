@@ -6,6 +6,8 @@
 #include <QMetaObject>
 #include <algorithm>
 
+#include "link/thread_priority.h"
+
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -162,6 +164,9 @@ bool HidapiTransport::write(const QByteArray& frame) {
 QString HidapiTransport::name() const { return QStringLiteral("USB"); }
 
 void HidapiTransport::run() {
+  // An online run's frames go out through this thread, so it asks for the head start the
+  // run's own threads have; it only ever waits on the device, its queue or the next poll.
+  raiseThreadPriority();
   auto nextPoll = Clock::now();
   std::unique_lock lock(mutex_);
   while (!quit_) {

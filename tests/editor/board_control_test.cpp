@@ -5,6 +5,7 @@
 #include <QTest>
 #include <atomic>
 #include <future>
+#include <mutex>
 #include <thread>
 
 #include "editor/editor_actions.h"
@@ -86,6 +87,60 @@ TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
   EXPECT_TRUE(tips().isEmpty());
   EXPECT_EQ(button(A::RunOnline)->image(), ":/images/play.svg");
   EXPECT_EQ(editor.model()->selectIndex(), 2);
+}
+
+// Every message logged, from any thread, while it lives.
+class LoggedMessages {
+ public:
+  LoggedMessages() { previous_ = qInstallMessageHandler(record); }
+  ~LoggedMessages() { qInstallMessageHandler(previous_); }
+  QList<std::pair<QtMsgType, QString>> taken() {
+    std::lock_guard lock(mutex_);
+    return messages_;
+  }
+
+ private:
+  static void record(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    std::lock_guard lock(mutex_);
+    messages_.append({type, text});
+  }
+  static inline std::mutex mutex_;
+  static inline QList<std::pair<QtMsgType, QString>> messages_;
+  QtMessageHandler previous_;
+};
+
+// A user without the right to a raised priority is the usual case: both threads a frame
+// passes through ask and fall back, the run plays every frame just the same, and the refusal
+// shows no tip and logs no warning; which priority was obtained is said once at most.
+TEST_F(BoardControlTest, ARunRefusedARaisedPriorityPlaysAsUsualAndQuietly) {
+  std::atomic<int> realtimeAsked{0}, niceAsked{0};
+  const auto refuse = [](std::atomic<int>& asked) {
+    return [&asked](int) {
+      ++asked;
+      return false;
+    };
+  };
+  editor.online()->run()->setSchedulingCalls({refuse(realtimeAsked), refuse(niceAsked)});
+  for (int p : {100, 200, 300}) addFrame(p, 500);
+  LoggedMessages log;
+  for (int run = 1; run <= 2; ++run) {
+    editor.buttonClick(A::RunOnline);
+    ASSERT_TRUE(moves(3 * run));
+    ASSERT_TRUE(processUntil([this] { return editor.online()->stopped(); }));
+    if (run == 1) {
+      EXPECT_EQ(realtimeAsked, 2);
+      EXPECT_EQ(niceAsked, 2);
+    }
+  }
+  EXPECT_EQ(moveFields(kFirstServo), (QList<int>{100, 200, 300, 100, 200, 300}));
+  EXPECT_EQ(status(), "run_over");
+  EXPECT_TRUE(tips().isEmpty());
+  int said = 0;
+  for (const auto& [type, text] : log.taken()) {
+    EXPECT_TRUE(type == QtDebugMsg || type == QtInfoMsg) << text.toStdString();
+    said += text.contains("priority");
+  }
+  EXPECT_LE(said, 1);
 }
 
 TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugEndsIt) {
