@@ -47,12 +47,11 @@ void KoCurveSummary::setColumns(int columns, double startMs, double spanMs) {
   columns_ = std::max(1, columns);
   start_ = startMs;
   span_ = spanMs > 0 ? spanMs : 1;
+  perMs_ = columns_ / span_;
   cells_.assign(size_t(columns_) * kChannels, Cell{});
   rowStarts_.assign(size_t(columns_) + 1, 0);
   placed_ = false;
 }
-
-double KoCurveSummary::xOfTime(qint64 ms) const { return (double(ms) - start_) * columns_ / span_; }
 
 int KoCurveSummary::columnOfRow(int row) const {
   return int(std::upper_bound(rowStarts_.begin(), rowStarts_.end(), row) - rowStarts_.begin()) - 1;
@@ -77,39 +76,17 @@ void KoCurveSummary::placeRows() {
 
 namespace {
 
-// The lowest and the highest of `count` positions, absent ones left out (the lowest is
-// kNone when all are absent). A fixed number of lanes lets the compiler compare several
-// rows at once, which it does only for the loop standing alone.
-constexpr qint16 kNone = 0x7fff;
-
-Q_NEVER_INLINE std::pair<qint16, qint16> lowAndHigh(const qint16* p, int count) {
-  constexpr int kLanes = 16;
-  qint16 low[kLanes];
-  qint16 high[kLanes];
-  for (int k = 0; k < kLanes; ++k) {
-    low[k] = kNone;
-    high[k] = KoCurveSummary::kAbsent;
+// The lowest and the highest of `count` positions, absent ones left out: absent is -1, the
+// largest value unsigned and the smallest signed (the lowest is 0xffff when all are absent).
+// Written as plain minima and maxima, which the compiler turns into vector code.
+Q_NEVER_INLINE std::pair<quint16, qint16> lowAndHigh(const qint16* p, int count) {
+  quint16 low = 0xffff;
+  qint16 high = KoCurveSummary::kAbsent;
+  for (int i = 0; i < count; ++i) {
+    low = std::min(low, quint16(p[i]));
+    high = std::max(high, p[i]);
   }
-  int i = 0;
-  for (; i + kLanes <= count; i += kLanes) {
-    for (int k = 0; k < kLanes; ++k) {
-      const qint16 v = p[i + k];
-      const qint16 m = v < 0 ? kNone : v;
-      low[k] = m < low[k] ? m : low[k];
-      high[k] = v > high[k] ? v : high[k];
-    }
-  }
-  qint16 l = kNone;
-  qint16 h = KoCurveSummary::kAbsent;
-  for (int k = 0; k < kLanes; ++k) {
-    l = std::min(l, low[k]);
-    h = std::max(h, high[k]);
-  }
-  for (; i < count; ++i) {
-    l = std::min(l, p[i] < 0 ? kNone : p[i]);
-    h = std::max(h, p[i]);
-  }
-  return {l, h};
+  return {low, high};
 }
 
 }  // namespace
@@ -128,7 +105,7 @@ void KoCurveSummary::refresh(int from, int to) {
         cell = Cell{};
         continue;
       }
-      cell.low = low;
+      cell.low = qint16(low);
       cell.high = high;
       cell.first = begin;
       while (p[cell.first] < 0) ++cell.first;

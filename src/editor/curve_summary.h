@@ -47,7 +47,7 @@ class KoCurveSummary {
   double msPerColumn() const { return span_ / columns_; }
   // Where a time lies in columns, fractional; the column of a row is its floor, held in
   // range for the last column's closing edge.
-  double xOfTime(qint64 ms) const;
+  double xOfTime(qint64 ms) const { return (double(ms) - start_) * perMs_; }
   // The column a row ends in, -1 left of the view and columns() right of it.
   int columnOfRow(int row) const;
   // Rows ending in column c: [firstRowOf(c), firstRowOf(c + 1)).
@@ -69,6 +69,7 @@ class KoCurveSummary {
   int columns_ = 0;
   double start_ = 0;
   double span_ = 1;
+  double perMs_ = 1;  // columns per ms
   std::vector<int> rowStarts_{0};
   bool placed_ = false;
   std::vector<Cell> cells_;

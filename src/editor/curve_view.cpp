@@ -387,7 +387,8 @@ void KoCurveView::drawColumns(int from, int to) {
   if (from > to || image_.isNull()) return;
   const int height = image_.height();
   const double bottom = height - 1;
-  const auto yOf = [bottom](int position) { return bottom * (1.0 - double(position) / kTop); };
+  const double perPosition = bottom / kTop;
+  const auto yOf = [bottom, perPosition](int position) { return bottom - position * perPosition; };
   // Drawn column by column into memory laid out the same way, where a stroke is one run,
   // then copied into the image's rows.
   columns_.resize(size_t(image_.width()) * size_t(height));
@@ -412,13 +413,13 @@ void KoCurveView::drawColumns(int from, int to) {
   // to the columns being drawn.
   const auto segment = [&](double xa, double ya, double xb, double yb, QRgb colour) {
     if (xb <= xa) return span(std::clamp(int(xa), from, to), ya, yb, colour);
+    const double slope = (yb - ya) / (xb - xa);
     const int first = std::max(from, int(std::floor(xa)));
     const int last = std::min(to, int(std::floor(xb)));
     for (int x = first; x <= last; ++x) {
       const double left = std::max(xa, double(x));
       const double right = std::min(xb, x + 1.0);
-      span(x, ya + (yb - ya) * (left - xa) / (xb - xa), ya + (yb - ya) * (right - xa) / (xb - xa),
-           colour);
+      span(x, ya + slope * (left - xa), ya + slope * (right - xa), colour);
     }
   };
   const int rows = summary_.count();
@@ -430,19 +431,25 @@ void KoCurveView::drawColumns(int from, int to) {
     if (a < 0 || b < 0) return;
     segment(xOf(row), yOf(a), xOf(row + 1), yOf(b), colour);
   };
-
+  QRgb colours[kChannels];
   for (int channel = 1; channel <= kChannels; ++channel) {
-    const QRgb colour = channelColour(channel).rgb();
-    for (int x = from; x <= to; ++x) {
+    colours[channel - 1] = channelColour(channel).rgb();
+  }
+
+  // Column by column, all channels, while the column's memory is at hand.
+  for (int x = from; x <= to; ++x) {
+    for (int channel = 1; channel <= kChannels; ++channel) {
       const KoCurveSummary::Cell& cell = summary_.cell(x, channel);
       if (cell.first < 0) continue;
-      span(x, yOf(cell.low), yOf(cell.high), colour);
+      span(x, yOf(cell.low), yOf(cell.high), colours[channel - 1]);
       // The line arriving at the column's first point comes from an earlier column.
-      if (cell.first > 0) join(cell.first - 1, channel, colour);
+      if (cell.first > 0) join(cell.first - 1, channel, colours[channel - 1]);
     }
-    // The line leaving the drawn columns towards a later point.
-    const int next = summary_.firstRowOf(to + 1);
-    if (next > 0 && next < rows) join(next - 1, channel, colour);
+  }
+  // The lines leaving the drawn columns towards a later point.
+  const int next = summary_.firstRowOf(to + 1);
+  for (int channel = 1; channel <= kChannels && next > 0 && next < rows; ++channel) {
+    join(next - 1, channel, colours[channel - 1]);
   }
   // Copied in tiles, so that both sides are read and written a cache line at a time.
   constexpr int kTile = 16;
