@@ -1,8 +1,5 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDebug>
-#include <QElapsedTimer>
-#include <QTimer>
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
@@ -39,11 +36,8 @@ int main(int argc, char* argv[]) {
   DialogPrompter prompter(delegate.window());
   KoTools::installPrompter(&prompter);
 
+  logStartupAfterFirstPaint(delegate.window());
   delegate.window()->show();
-  QTimer::singleShot(0, [] {
-    qInfo().noquote() << QStringLiteral("－－－－－－启动cost time = %1 ms(毫秒)")
-                             .arg(startupMilliseconds(), 0, 'f', 1);
-  });
   const int status = app.exec();
   KoTools::installPrompter(nullptr);
   return status;
