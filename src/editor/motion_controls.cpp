@@ -85,7 +85,7 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
     w->setFont(f);
   }
   softField_->setFixedHeight(18);
-  applySoftStart();
+  showSoftStart();
 
   recorder_ = new KoTeachRecorder(hid, model, views_, this);
   recordButton_ = new QPushButton;
@@ -152,10 +152,15 @@ void KoMotionControls::showLive(bool on) {
 }
 
 void KoMotionControls::applySoftStart() {
-  softField_->setValue(std::max(softField_->value(), 0));
+  showSoftStart();
   QSettings settings;
   settings.setValue(kSoftKey, softSwitch_->isOn());
   settings.setValue(kSoftTimeKey, softField_->value());
+}
+
+// Without storing: at start-up the values have just been read from the settings.
+void KoMotionControls::showSoftStart() {
+  softField_->setValue(std::max(softField_->value(), 0));
   online_->setSoftStart(softSwitch_->isOn() ? softField_->value() : 0);
   softField_->setEnabled(softSwitch_->isOn());
 }

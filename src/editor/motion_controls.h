@@ -70,6 +70,7 @@ class KoMotionControls : public QObject {
  private:
   void showLive(bool on);
   void applySoftStart();
+  void showSoftStart();
   QLabel* caption(const char* key);
   void showRecording(bool on);
 

@@ -1,3 +1,4 @@
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUndoStack>
@@ -9,6 +10,7 @@
 #include "editor_fixture.h"
 #include "fake_channel_view.h"
 #include "widgets/arm_view.h"
+#include "widgets/number_field.h"
 #include "widgets/switch.h"
 
 using std::chrono::milliseconds;
@@ -62,6 +64,29 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
 
 INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
                          testing::Values(std::pair{300, 700}, std::pair{1500, 0}));
+
+// The soft start the user sets is stored and taken up by the next editor built, which also
+// shows a stored time below zero as 0.
+TEST_F(EditorOnBoardFixture, TheSoftStartIsKeptForTheNextEditor) {
+  const struct Forget {
+    ~Forget() {
+      QSettings().remove(QStringLiteral("softStart"));
+      QSettings().remove(QStringLiteral("softStartTime"));
+    }
+  } forget;
+  KoMotionControls* motion = editor.motion();
+  motion->softStartSwitch()->setOn(true);
+  emit motion->softStartSwitch()->toggledByUser(true);
+  motion->softStartField()->setText(QStringLiteral("800"));
+  emit motion->softStartField()->editingFinished();
+  for (const auto& [stored, shown] : {std::pair{800, 800}, {-5, 0}}) {
+    QSettings().setValue(QStringLiteral("softStartTime"), stored);
+    KoVelmarViewController next{link, nullptr, &ports};
+    EXPECT_TRUE(next.motion()->softStartSwitch()->isOn());
+    EXPECT_EQ(next.motion()->softStartField()->value(), shown);
+    EXPECT_EQ(next.online()->softStart(), shown);
+  }
+}
 
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits
 // its frame through the list.
