@@ -7,11 +7,13 @@
 #include "app/startup_clock.h"
 #include "app/window.h"
 #include "link/hidapi_transport.h"
+#include "link/serial_port_manager.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/prompter.h"
 
 int main(int argc, char* argv[]) {
+  ORSSerialPortManager::enumerateSystemPortsAhead();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vorn"));
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
