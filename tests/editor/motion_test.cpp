@@ -1,5 +1,6 @@
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSvgWidget>
 #include <QTest>
 #include <QUndoStack>
 
@@ -7,11 +8,13 @@
 #include "editor/curve_view.h"
 #include "editor/motion_controls.h"
 #include "editor/teach_recorder.h"
+#include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "fake_channel_view.h"
 #include "widgets/arm_view.h"
 #include "widgets/number_field.h"
 #include "widgets/switch.h"
+#include "widgets/velmar_pan_view.h"
 
 using std::chrono::milliseconds;
 
@@ -86,6 +89,37 @@ TEST_F(EditorOnBoardFixture, TheSoftStartIsKeptForTheNextEditor) {
     EXPECT_EQ(next.motion()->softStartField()->value(), shown);
     EXPECT_EQ(next.online()->softStart(), shown);
   }
+}
+
+// The live arm, its joint table and its feed are made when the arm is first switched on, not
+// with the editor. Shown, it takes the still picture's place and follows it; a choice stored
+// on shows it from the start.
+TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
+  const struct Forget {
+    ~Forget() { QSettings().remove(QStringLiteral("liveArm")); }
+  } forget;
+  KoMotionControls* motion = editor.motion();
+  EXPECT_EQ(motion->armView(), nullptr);
+  motion->liveSwitch()->setOn(true);
+  emit motion->liveSwitch()->toggledByUser(true);
+  KoArmView* arm = motion->armView();
+  ASSERT_NE(arm, nullptr);
+  QWidget* picture = editor.panView()->imageVelmar();
+  EXPECT_TRUE(arm->isVisible());
+  EXPECT_EQ(arm->geometry(), picture->geometry());
+  picture->setGeometry(picture->geometry().adjusted(10, 0, 0, 0));
+  EXPECT_EQ(arm->geometry(), picture->geometry());
+  views().first()->setText(QStringLiteral("120"));
+  motion->armFeed()->refresh();
+  EXPECT_EQ(arm->positions()[0], 500);  // the virtual board's servo, not the typed value
+
+  KoVelmarViewController next{link, nullptr, &ports};
+  next.show();
+  ASSERT_NE(next.motion()->armView(), nullptr);
+  EXPECT_TRUE(next.motion()->armView()->isVisible());
+  next.motion()->liveSwitch()->setOn(false);
+  emit next.motion()->liveSwitch()->toggledByUser(false);
+  EXPECT_FALSE(next.motion()->armView()->isVisible());
 }
 
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits
