@@ -25,6 +25,7 @@
 #include "model/notification_center.h"
 #include "model/prompter.h"
 #include "servotool/steer_debugging_tool.h"
+#include "widgets/lazy_page.h"
 
 namespace {
 
@@ -68,22 +69,28 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   tabView_ = new QTabWidget(window_);
   tabView_->tabBar()->hide();  // the top bar draws the tabs and takes their keys
   tabView_->setFocusPolicy(Qt::NoFocus);
+  // Document mode draws no frame round the pages. A style sheet would do the same, but
+  // restyles every widget of both pages, which made start-up slower.
   tabView_->setDocumentMode(true);
-  tabView_->setStyleSheet(QStringLiteral("QTabWidget::pane{border:none;}"));
   auto* editor = new KoVelmarViewController(link_);
   vc1_ = editor;
   window_->installEventFilter(editor->files());
   connect(editor, &KoVelmarViewController::documentTitleChanged, this, &AppDelegate::showTitle);
   showTitle();
-  auto* tool = new KoSteerDebuggingTool(link_);
-  setMotorModeReset([tool] { tool->resetToServoMode(); });
-  // A changed bus is checked again at once when the tool is in front.
-  connect(busServoMenu_, &KoBusServoMenu::busChanged, tool, [this, tool] {
-    if (tool->isVisible() && link_.connection()) tool->connection();
+  // The bus-servo tool is built when its tab is first shown: most starts never open it.
+  toolPage_ = new KoLazyPage(
+      [this](QWidget* page) { return vc2_ = new KoSteerDebuggingTool(link_, page); });
+  // Only the tool turns a servo in motor mode, so there is nothing to reset before it exists.
+  setMotorModeReset([this] {
+    if (auto* tool = static_cast<KoSteerDebuggingTool*>(vc2_)) tool->resetToServoMode();
   });
-  vc2_ = tool;
+  // A changed bus is checked again at once when the tool is in front.
+  connect(busServoMenu_, &KoBusServoMenu::busChanged, this, [this] {
+    auto* tool = static_cast<KoSteerDebuggingTool*>(vc2_);
+    if (tool && tool->isVisible() && link_.connection()) tool->connection();
+  });
   tabView_->addTab(vc1_, qtTrId("normal_mode"));
-  tabView_->addTab(vc2_, qtTrId("servo_adjust"));
+  tabView_->addTab(toolPage_, qtTrId("servo_adjust"));
   body->addWidget(tabView_, 1);
 
   notifier_ = new TrayNotifier(window_);

@@ -9,6 +9,7 @@
 
 class HidTransport;
 class KoBusServoMenu;
+class KoLazyPage;
 class KoWindow;
 class KoWindowButtons;
 class QTabWidget;
@@ -29,7 +30,8 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   AppDelegate(usbHid& link, TransportFactory usbTransport, QObject* parent = nullptr);
   ~AppDelegate() override;
 
-  // Start-up: the window, both screens, the top bar; starts on the virtual board if asked.
+  // Start-up: the window, the editor, the bus-servo tool's page (the tool itself comes when
+  // the page is first shown), the top bar; starts on the virtual board if asked.
   void applicationDidFinishLaunching(bool simulate);
 
   void selectTitleIndex(int index) override;
@@ -50,7 +52,10 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   QTabWidget* tabView() const { return tabView_; }
   KoTopBlackView* viewTop() const { return viewTop_; }
   QWidget* vc1() const { return vc1_; }
+  // The bus-servo tool; nullptr until its tab is first shown.
   QWidget* vc2() const { return vc2_; }
+  // The tab page that builds and holds the bus-servo tool.
+  KoLazyPage* toolPage() const { return toolPage_; }
   TrayNotifier* notifier() const { return notifier_; }
   KoWindowButtons* windowButtons() const { return windowButtons_; }
 
@@ -70,6 +75,7 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   KoTopBlackView* viewTop_ = nullptr;
   QWidget* vc1_ = nullptr;
   QWidget* vc2_ = nullptr;
+  KoLazyPage* toolPage_ = nullptr;
   TrayNotifier* notifier_ = nullptr;
   KoBusServoMenu* busServoMenu_ = nullptr;
   KoWindowButtons* windowButtons_ = nullptr;

@@ -1,8 +1,5 @@
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QDebug>
-#include <QElapsedTimer>
-#include <QTimer>
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
@@ -10,11 +7,13 @@
 #include "app/startup_clock.h"
 #include "app/window.h"
 #include "link/hidapi_transport.h"
+#include "link/serial_port_manager.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/prompter.h"
 
 int main(int argc, char* argv[]) {
+  ORSSerialPortManager::enumerateSystemPortsAhead();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vorn"));
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
@@ -39,11 +38,8 @@ int main(int argc, char* argv[]) {
   DialogPrompter prompter(delegate.window());
   KoTools::installPrompter(&prompter);
 
+  logStartupAfterFirstPaint(delegate.window());
   delegate.window()->show();
-  QTimer::singleShot(0, [] {
-    qInfo().noquote() << QStringLiteral("－－－－－－启动cost time = %1 ms(毫秒)")
-                             .arg(startupMilliseconds(), 0, 'f', 1);
-  });
   const int status = app.exec();
   KoTools::installPrompter(nullptr);
   return status;

@@ -1,9 +1,13 @@
 #include "app/startup_clock.h"
 
 #include <unistd.h>
+#include <QDebug>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
 #include <QStringList>
+#include <QTimer>
+#include <QWidget>
 #include <ctime>
 
 namespace {
@@ -20,6 +24,25 @@ double processStartSinceBoot() {
   return fields[kStartTime].toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
+// Waits for the window's first paint event, then logs on the next turn of the event loop:
+// by then the painted frame has been handed to the display.
+class FirstPaintLogger : public QObject {
+ public:
+  explicit FirstPaintLogger(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint) {
+      watched->removeEventFilter(this);
+      QTimer::singleShot(0, this, [this] {
+        qInfo().noquote() << QStringLiteral("－－－－－－启动cost time = %1 ms(毫秒)")
+                                 .arg(startupMilliseconds(), 0, 'f', 1);
+        deleteLater();
+      });
+    }
+    return false;
+  }
+};
+
 }  // namespace
 
 double startupMilliseconds() {
@@ -32,3 +55,5 @@ double startupMilliseconds() {
   if (!sinceFirstAsked.isValid()) sinceFirstAsked.start();
   return static_cast<double>(sinceFirstAsked.nsecsElapsed()) / 1e6;
 }
+
+void logStartupAfterFirstPaint(QWidget* window) { new FirstPaintLogger(window); }

@@ -81,7 +81,6 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
     denied_ = true;
     showLinkState();
   });
-  setVirtualBoard(false);
 
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoTopBlackView::changeLanguage);
@@ -131,13 +130,15 @@ void KoTopBlackView::showLinkState() {
   linkBadge_->setAccessibleDescription(qtTrId("link_switch_tips"));
   // Orange while the program talks to a board, outlined while it has none.
   const bool live = state == LinkState::Virtual || state == LinkState::UsbBoard;
-  linkBadge_->setStyleSheet(
+  const QString sheet =
       (live ? QStringLiteral("QToolButton{background:%1;color:%2;border:none;"
                              "border-radius:9px;padding:2px 10px;font-weight:bold;}")
                   .arg(KoColours::orange().name(), KoColours::darkText().name())
             : QStringLiteral("QToolButton{background:transparent;color:#dddddd;border:1px solid "
                              "#888888;border-radius:9px;padding:2px 10px;}")) +
-      QStringLiteral("QToolButton") + focusRing());
+      QStringLiteral("QToolButton") + focusRing();
+  // Setting a sheet restyles the badge even when it is the same one.
+  if (linkBadge_->styleSheet() != sheet) linkBadge_->setStyleSheet(sheet);
   linkBadge_->adjustSize();
   placeControls();
 }

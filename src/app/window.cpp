@@ -45,6 +45,8 @@ KoWindow::KoWindow(QWidget* parent, bool roundCorners)
       grip_(new QSizeGrip(this)) {
   // Without a compositor the transparent corners would show black.
   setAttribute(Qt::WA_TranslucentBackground, roundCorners_);
+  // Square, the body covers every pixel, so the window's background is not filled first.
+  setAttribute(Qt::WA_OpaquePaintEvent, !roundCorners_);
   setMouseTracking(true);
   grip_->resize(16, 16);
 }

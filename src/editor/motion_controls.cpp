@@ -85,7 +85,7 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
     w->setFont(f);
   }
   softField_->setFixedHeight(18);
-  applySoftStart();
+  showSoftStart();
 
   recorder_ = new KoTeachRecorder(hid, model, views_, this);
   recordButton_ = new QPushButton;
@@ -122,9 +122,6 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
 
 void KoMotionControls::attachArmView(KoVelmarPanView* panView) {
   panView_ = panView;
-  armView_ = new KoArmView(panView);
-  armView_->stackUnder(panView->sliders().first());
-  feed_ = new KoArmFeed(hid_, views_, armView_, this);
   panView->imageVelmar()->installEventFilter(this);
   panView->setCornerWidget(liveRow_);
   showLive(liveSwitch_->isOn());
@@ -144,6 +141,14 @@ void KoMotionControls::showRecording(bool on) {
 }
 
 void KoMotionControls::showLive(bool on) {
+  if (!panView_) return;
+  // The arm, its joint table and its feed come when the arm is first shown: on most starts
+  // the switch is off and the still picture is all there is to draw.
+  if (on && !armView_) {
+    armView_ = new KoArmView(panView_);
+    armView_->stackUnder(panView_->sliders().first());
+    feed_ = new KoArmFeed(hid_, views_, armView_, this);
+  }
   if (!armView_) return;
   armView_->setGeometry(panView_->imageVelmar()->geometry());
   // The still picture stays underneath, so that it keeps telling where the pan view put it.
@@ -152,10 +157,15 @@ void KoMotionControls::showLive(bool on) {
 }
 
 void KoMotionControls::applySoftStart() {
-  softField_->setValue(std::max(softField_->value(), 0));
+  showSoftStart();
   QSettings settings;
   settings.setValue(kSoftKey, softSwitch_->isOn());
   settings.setValue(kSoftTimeKey, softField_->value());
+}
+
+// Without storing: at start-up the values have just been read from the settings.
+void KoMotionControls::showSoftStart() {
+  softField_->setValue(std::max(softField_->value(), 0));
   online_->setSoftStart(softSwitch_->isOn() ? softField_->value() : 0);
   softField_->setEnabled(softSwitch_->isOn());
 }
@@ -173,7 +183,7 @@ bool KoMotionControls::buttonClick(EditorAction action) {
 
 bool KoMotionControls::eventFilter(QObject* watched, QEvent* event) {
   // The live arm takes the still picture's place wherever the pan view puts it.
-  if (panView_ && watched == panView_->imageVelmar() &&
+  if (armView_ && watched == panView_->imageVelmar() &&
       (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
     armView_->setGeometry(panView_->imageVelmar()->geometry());
   }

@@ -40,6 +40,7 @@ class KoMotionControls : public QObject {
   // Puts the live arm behind the pan view's channel controls, in its picture's place.
   void attachArmView(KoVelmarPanView* panView);
 
+  // The live arm and its feed; nullptr until the arm is first shown.
   KoArmView* armView() const { return armView_; }
   KoArmFeed* armFeed() const { return feed_; }
   KoSwitch* liveSwitch() const { return liveSwitch_; }
@@ -70,6 +71,7 @@ class KoMotionControls : public QObject {
  private:
   void showLive(bool on);
   void applySoftStart();
+  void showSoftStart();
   QLabel* caption(const char* key);
   void showRecording(bool on);
 

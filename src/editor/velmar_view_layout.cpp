@@ -233,7 +233,10 @@ QWidget* KoVelmarViewController::buildGroupRow() {
   boxActions_ = new QComboBox;
   boxActions_->setEditable(true);
   boxActions_->setInsertPolicy(QComboBox::NoInsert);
-  for (int g = 0; g <= kMaxGroup; ++g) boxActions_->addItem(QString::number(g));
+  // In one insertion: item by item, the editable box updated its completer for each of them.
+  QStringList groups;
+  for (int g = 0; g <= kMaxGroup; ++g) groups.append(QString::number(g));
+  boxActions_->addItems(groups);
   boxActions_->setMinimumWidth(72);
   KoTools::setAccessibleKeys(boxActions_, QT_TRID_NOOP("action_group"));
   KoTools::setAccessibleKeys(boxActions_->lineEdit(), QT_TRID_NOOP("action_group"));

@@ -4,6 +4,16 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QSerialPortInfo>
+#include <future>
+
+namespace {
+
+std::future<QStringList>& enumerationAhead() {
+  static std::future<QStringList> ahead;
+  return ahead;
+}
+
+}  // namespace
 
 QStringList ORSSerialPortManager::systemPorts() {
   QStringList paths;
@@ -13,10 +23,20 @@ QStringList ORSSerialPortManager::systemPorts() {
   return paths;
 }
 
+void ORSSerialPortManager::enumerateSystemPortsAhead() {
+  if (!enumerationAhead().valid()) {
+    enumerationAhead() = std::async(std::launch::async, &ORSSerialPortManager::systemPorts);
+  }
+}
+
 ORSSerialPortManager* ORSSerialPortManager::sharedSerialPortManager() {
   static QPointer<ORSSerialPortManager> shared;
   if (!shared) {
-    shared = new ORSSerialPortManager(&systemPorts, QCoreApplication::instance());
+    // The first list is the one enumerated ahead, if it was; every later poll enumerates.
+    const Enumerator enumerate = [] {
+      return enumerationAhead().valid() ? enumerationAhead().get() : systemPorts();
+    };
+    shared = new ORSSerialPortManager(enumerate, QCoreApplication::instance());
     shared->startPolling();
   }
   return shared;

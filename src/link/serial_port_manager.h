@@ -33,6 +33,9 @@ class ORSSerialPortManager : public QObject {
   using Enumerator = std::function<QStringList()>;
   static QStringList systemPorts();
 
+  // Starts systemPorts() on a worker thread, for the shared manager's first list: the
+  // enumeration reads hundreds of files, and the program starts up meanwhile.
+  static void enumerateSystemPortsAhead();
   // The program's manager over systemPorts(), polling every kPollInterval.
   static ORSSerialPortManager* sharedSerialPortManager();
 

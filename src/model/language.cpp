@@ -45,10 +45,10 @@ QString KoLanguage::codeForName(const QString& name) {
 void KoLanguage::load() {
   QSettings settings;
   if (!settings.contains(kNameKey)) {
+    // Both keys in one write: each write of the settings file waits for the disk.
     settings.setValue(kNameKey, kEnglish);
+    settings.setValue(kCodeKey, QStringLiteral("en"));
     settings.sync();
-    setLanguage(QStringLiteral("en"));
-    return;
   }
   install(code());
 }

@@ -121,7 +121,9 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   connect(&link_, &usbHid::connectionChanged, this, &KoSteerDebuggingTool::connectionChanged);
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoSteerDebuggingTool::retranslate);
-  connectionChanged(link_.connection());
+  // The indicator pulses for a change seen while the tool exists, not for the state the
+  // link was in when the tool was built.
+  showConnection(link_.connection());
   updateButtons();
   retranslate();
 }
@@ -370,9 +372,13 @@ void KoSteerDebuggingTool::updateButtons() {
   paint(buttonRead_, usable);
 }
 
-void KoSteerDebuggingTool::connectionChanged(bool connected) {
+void KoSteerDebuggingTool::showConnection(bool connected) {
   imageOnlineState_->load(connected ? QStringLiteral(":/images/connect.svg")
                                     : QStringLiteral(":/images/disconnect.svg"));
+}
+
+void KoSteerDebuggingTool::connectionChanged(bool connected) {
+  showConnection(connected);
   pulse_->stop();
   pulse_->start();
   if (connected) return;

@@ -83,6 +83,7 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
  private:
   void viewWillAppear();
   void viewWillDisappear();
+  void showConnection(bool connected);
   void connectionChanged(bool connected);
   void recheck(bool clearLiveStop);
   void retranslate();

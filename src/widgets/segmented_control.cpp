@@ -25,6 +25,7 @@ KoSegmentedControl::KoSegmentedControl(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::TabFocus);
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoSegmentedControl::changed);
+  changed();
 }
 
 void KoSegmentedControl::setTitles(const QStringList& keys) {

@@ -133,19 +133,21 @@ void KoVelmarLabelView::paintEvent(QPaintEvent*) {
              qtTrId(title_.toUtf8().constData()));
 }
 
+// The controls are made inside the view, in the order the rows place them (the Tab order): a
+// control given its style sheet before it had a parent was styled again when a layout took it.
 KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
                                        KoVelmarSliderViewDelegate* delegate,
                                        const QString& leftTitle, const QString& rightTitle,
                                        QWidget* parent)
     : QWidget(parent),
       tag_(tag),
-      title_(new QLabel(title)),
-      left_(new KoVelmarLabelView(leftTitle)),
-      right_(new KoVelmarLabelView(rightTitle)),
-      slider_(new KoChannelSlider(limits::kPosition, kPositionUnitsPerPixel)),
-      textField_(new QLineEdit(QString::number(limits::kPosition.start))),
-      sliderSmall_(new KoChannelSlider(limits::kTrim, kTrimUnitsPerPixel)),
-      lableSmall_(new QLineEdit(QString::number(limits::kTrim.start))) {
+      title_(new QLabel(title, this)),
+      left_(new KoVelmarLabelView(leftTitle, this)),
+      right_(new KoVelmarLabelView(rightTitle, this)),
+      slider_(new KoChannelSlider(limits::kPosition, kPositionUnitsPerPixel, this)),
+      textField_(new QLineEdit(QString::number(limits::kPosition.start), this)),
+      sliderSmall_(new KoChannelSlider(limits::kTrim, kTrimUnitsPerPixel, this)),
+      lableSmall_(new QLineEdit(QString::number(limits::kTrim.start), this)) {
   resize(kSize);
   delegate_.set(delegate);
   setAttribute(Qt::WA_StyledBackground, false);

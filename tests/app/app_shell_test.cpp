@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
@@ -33,8 +34,12 @@
 #include "model/language.h"
 #include "model/notification_center.h"
 #include "recording_prompter.h"
+#include "servotool/live_status.h"
+#include "servotool/parameter_panels.h"
 #include "servotool/steer_debugging_tool.h"
 #include "wait.h"
+#include "widgets/lazy_page.h"
+#include "widgets/switch.h"
 
 namespace {
 
@@ -136,6 +141,7 @@ TEST_F(AppShellTest, TheWindowFitsTheScreenAndEachPageFitsTheSmallestAndNamesIts
     for (int i = 0; i < tabs->count(); ++i) {
       tabs->setCurrentIndex(i);
       QWidget* page = tabs->currentWidget();
+      if (auto* lazy = qobject_cast<KoLazyPage*>(page)) page = lazy->content();
       SCOPED_TRACE(language.toStdString() + " on " + page->metaObject()->className());
       // A page may scroll on a screen smaller than the smallest window, not at that size.
       const auto* scroll = qobject_cast<QScrollArea*>(
@@ -287,6 +293,58 @@ TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhich
   }
   EXPECT_EQ(delegate.virtualBoard()->busServoCount(), 2);
   EXPECT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Many; }));
+}
+
+// Every text a person or an assistive tool gets from the widgets under `root`, in order.
+QStringList textsUnder(QWidget* root) {
+  QStringList texts;
+  for (QWidget* w : root->findChildren<QWidget*>()) {
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    texts << w->accessibleName() << w->accessibleDescription() << w->toolTip();
+  }
+  return texts;
+}
+
+// The bus-servo tool is built when its tab is first shown, not at start-up. Built after a
+// language change, it speaks the language chosen as a tool built before the change would
+// after relabelling; it shows the live switch as stored, and Tab reaches its controls after
+// the bar's, as when it was built with the window.
+TEST_F(AppShellTest, TheToolIsBuiltWhenFirstShownInTheLanguageAndSettingsOfThen) {
+  EXPECT_EQ(delegate.vc2(), nullptr);
+  EXPECT_FALSE(delegate.toolPage()->built());
+  QSettings().setValue(KoLiveStatus::kSettingsKey, true);
+  emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
+  delegate.virtualBoard()->setReplyLatency(std::chrono::milliseconds(0));
+
+  clickTab(1);
+  auto* tool = qobject_cast<KoSteerDebuggingTool*>(delegate.vc2());
+  ASSERT_NE(tool, nullptr);
+  EXPECT_TRUE(tool->isVisible());
+  EXPECT_EQ(tool->size(), delegate.toolPage()->size());
+  ASSERT_TRUE(processUntil([&] { return tool->check() == KoSteerDebuggingTool::Check::Single; }));
+  EXPECT_TRUE(tool->panels()->switchLive->isOn());
+  EXPECT_TRUE(tool->liveStatus()->isPolling());
+
+  const QStringList built = textsUnder(tool);
+  emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
+  const QStringList english = textsUnder(tool);
+  emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
+  EXPECT_EQ(built, textsUnder(tool));
+  EXPECT_NE(built, english);
+  EXPECT_TRUE(built.contains(qtTrId("live_status_tips")));
+
+  // The window's own controls come first in the Tab order, then the tool's, none between.
+  QStringList owners;
+  QWidget* w = delegate.window();
+  do {
+    w = w->nextInFocusChain();
+    if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus)) continue;
+    const QString owner = tool->isAncestorOf(w) ? "tool" : "window";
+    if (owners.isEmpty() || owners.last() != owner) owners << owner;
+  } while (w != delegate.window());
+  EXPECT_EQ(owners, (QStringList{"window", "tool"}));
 }
 
 TEST(ModeWindow, AnswersOfAConfirmation) {

@@ -1,4 +1,6 @@
+#include <QSettings>
 #include <QSignalSpy>
+#include <QSvgWidget>
 #include <QTest>
 #include <QUndoStack>
 
@@ -6,10 +8,13 @@
 #include "editor/curve_view.h"
 #include "editor/motion_controls.h"
 #include "editor/teach_recorder.h"
+#include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "fake_channel_view.h"
 #include "widgets/arm_view.h"
+#include "widgets/number_field.h"
 #include "widgets/switch.h"
+#include "widgets/velmar_pan_view.h"
 
 using std::chrono::milliseconds;
 
@@ -62,6 +67,60 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
 
 INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
                          testing::Values(std::pair{300, 700}, std::pair{1500, 0}));
+
+// The soft start the user sets is stored and taken up by the next editor built, which also
+// shows a stored time below zero as 0.
+TEST_F(EditorOnBoardFixture, TheSoftStartIsKeptForTheNextEditor) {
+  const struct Forget {
+    ~Forget() {
+      QSettings().remove(QStringLiteral("softStart"));
+      QSettings().remove(QStringLiteral("softStartTime"));
+    }
+  } forget;
+  KoMotionControls* motion = editor.motion();
+  motion->softStartSwitch()->setOn(true);
+  emit motion->softStartSwitch()->toggledByUser(true);
+  motion->softStartField()->setText(QStringLiteral("800"));
+  emit motion->softStartField()->editingFinished();
+  for (const auto& [stored, shown] : {std::pair{800, 800}, {-5, 0}}) {
+    QSettings().setValue(QStringLiteral("softStartTime"), stored);
+    KoVelmarViewController next{link, nullptr, &ports};
+    EXPECT_TRUE(next.motion()->softStartSwitch()->isOn());
+    EXPECT_EQ(next.motion()->softStartField()->value(), shown);
+    EXPECT_EQ(next.online()->softStart(), shown);
+  }
+}
+
+// The live arm, its joint table and its feed are made when the arm is first switched on, not
+// with the editor. Shown, it takes the still picture's place and follows it; a choice stored
+// on shows it from the start.
+TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
+  const struct Forget {
+    ~Forget() { QSettings().remove(QStringLiteral("liveArm")); }
+  } forget;
+  KoMotionControls* motion = editor.motion();
+  EXPECT_EQ(motion->armView(), nullptr);
+  motion->liveSwitch()->setOn(true);
+  emit motion->liveSwitch()->toggledByUser(true);
+  KoArmView* arm = motion->armView();
+  ASSERT_NE(arm, nullptr);
+  QWidget* picture = editor.panView()->imageVelmar();
+  EXPECT_TRUE(arm->isVisible());
+  EXPECT_EQ(arm->geometry(), picture->geometry());
+  picture->setGeometry(picture->geometry().adjusted(10, 0, 0, 0));
+  EXPECT_EQ(arm->geometry(), picture->geometry());
+  views().first()->setText(QStringLiteral("120"));
+  motion->armFeed()->refresh();
+  EXPECT_EQ(arm->positions()[0], 500);  // the virtual board's servo, not the typed value
+
+  KoVelmarViewController next{link, nullptr, &ports};
+  next.show();
+  ASSERT_NE(next.motion()->armView(), nullptr);
+  EXPECT_TRUE(next.motion()->armView()->isVisible());
+  next.motion()->liveSwitch()->setOn(false);
+  emit next.motion()->liveSwitch()->toggledByUser(false);
+  EXPECT_FALSE(next.motion()->armView()->isVisible());
+}
 
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits
 // its frame through the list.
