@@ -210,8 +210,8 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
   if (column == kTimeColumn) {
     // Grouped thousands, as the time edit accepts them back.
-    return role == Qt::DisplayRole ? QLocale(QLocale::English).toString(f->time)
-                                   : QString::number(f->time);
+    static const QLocale grouped(QLocale::English);  // made once: every visible row asks
+    return role == Qt::DisplayRole ? grouped.toString(f->time) : QString::number(f->time);
   }
   const int channel = channelOfColumn(column);
   return f->isPresent(channel) ? QString::number(f->id(channel)) : QString();
