@@ -101,7 +101,21 @@ QString KoVelmarViewController::documentTitle() const {
 
 void KoVelmarViewController::showDocument() {
   const QString path = QDir::toNativeSeparators(files_->currentPath());
-  lableFilePath_->setText(path.isEmpty() ? documentTitle()
-                                         : QStringLiteral("%1 — %2").arg(documentTitle(), path));
+  const auto shown = [&path](const QString& title) {
+    return path.isEmpty() ? title : QStringLiteral("%1 — %2").arg(title, path);
+  };
+  // Sized for the title with its unsaved mark: the mark comes and goes with every undo back
+  // to the saved list, and a label of fixed size changes without laying the window out again.
+  const QMargins margins = lableFilePath_->contentsMargins();
+  const QFontMetrics metrics(lableFilePath_->font());
+  // A pixel to spare for a last glyph reaching past its advance.
+  const QSize room(
+      metrics.horizontalAdvance(shown(files_->documentName() + QStringLiteral(" *"))) +
+          margins.left() + margins.right() + 2 * lableFilePath_->margin() + 1,
+      metrics.height() + margins.top() + margins.bottom() + 2 * lableFilePath_->margin());
+  if (lableFilePath_->size() != room || lableFilePath_->maximumSize() != room) {
+    lableFilePath_->setFixedSize(room);
+  }
+  lableFilePath_->setText(shown(documentTitle()));
   emit documentTitleChanged(documentTitle());
 }
