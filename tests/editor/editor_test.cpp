@@ -473,12 +473,21 @@ TEST_F(EditorTest, RecentFilesKeepTheLastEightAndDropTheMissing) {
 TEST_F(EditorTest, TitleKeysAndTooltips) {
   open(base());
   EXPECT_EQ(editor.documentTitle(), "base.rob");
+  // The file label shows its whole text, the unsaved mark's coming and going included.
+  QLabel* label = editor.lableFilePath();
+  const auto wholeText = [this, label] {
+    return label->text().startsWith(editor.documentTitle()) &&
+           label->width() >= label->sizeHint().width();
+  };
+  EXPECT_TRUE(wholeText());
   QApplication::setActiveWindow(&window);
   editor.tableView()->setFocus();
   selectRows({0, 1});
   QTest::keyClick(editor.tableView(), Qt::Key_Delete);
   EXPECT_EQ(model()->count(), 1);
   EXPECT_EQ(editor.documentTitle(), "base.rob *");
+  processPending();
+  EXPECT_TRUE(wholeText());
   QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(model()->count(), 3);
   EXPECT_EQ(editor.documentTitle(), "base.rob");
