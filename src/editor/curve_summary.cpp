@@ -60,18 +60,27 @@ int KoCurveSummary::columnOfRow(int row) const {
 void KoCurveSummary::placeRows() {
   if (placed_) return;
   placed_ = true;
+  // Each column's first row lies a little past the one before: searched for in steps that
+  // double from there, the lookups stay near each other in memory instead of halving the
+  // whole list every time.
+  const auto before = [](qint64 end, double ms) { return double(end) < ms; };
+  const auto after = [](double ms, qint64 end) { return ms < double(end); };
+  const auto from = [this](size_t low, auto reached) {
+    size_t step = 1;
+    while (low + step < ends_.size() && !reached(ends_[low + step])) step *= 2;
+    return std::pair{ends_.begin() + low + step / 2,
+                     ends_.begin() + std::min(low + step + 1, ends_.size())};
+  };
+  size_t low = 0;
   for (int c = 0; c < columns_; ++c) {
     const double edge = start_ + span_ * c / columns_;
-    rowStarts_[size_t(c)] =
-        int(std::lower_bound(ends_.begin(), ends_.end(), edge,
-                             [](qint64 end, double ms) { return double(end) < ms; }) -
-            ends_.begin());
+    const auto [first, last] = from(low, [edge](qint64 end) { return double(end) >= edge; });
+    low = size_t(std::lower_bound(first, last, edge, before) - ends_.begin());
+    rowStarts_[size_t(c)] = int(low);
   }
-  const double last = start_ + span_;
-  rowStarts_[size_t(columns_)] =
-      int(std::upper_bound(ends_.begin(), ends_.end(), last,
-                           [](double ms, qint64 end) { return ms < double(end); }) -
-          ends_.begin());
+  const double end = start_ + span_;
+  const auto [first, last] = from(low, [end](qint64 e) { return double(e) > end; });
+  rowStarts_[size_t(columns_)] = int(std::upper_bound(first, last, end, after) - ends_.begin());
 }
 
 namespace {
