@@ -37,7 +37,9 @@ ORSSerialPortManager* ORSSerialPortManager::sharedSerialPortManager() {
       return enumerationAhead().valid() ? enumerationAhead().get() : systemPorts();
     };
     shared = new ORSSerialPortManager(enumerate, QCoreApplication::instance());
-    shared->startPolling();
+    // Later enumerations, of hundreds of files each, run beside the main thread.
+    shared->enumerate_ = &ORSSerialPortManager::systemPorts;
+    shared->startPolling(kPollInterval, true);
   }
   return shared;
 }
@@ -48,7 +50,7 @@ ORSSerialPortManager::ORSSerialPortManager(Enumerator enumerate, QObject* parent
   for (const QString& path : std::as_const(enumerated_)) {
     if (!portWithPath(path)) ports_.append(new ORSSerialPort(path, this));
   }
-  connect(&timer_, &QTimer::timeout, this, &ORSSerialPortManager::poll);
+  connect(&timer_, &QTimer::timeout, this, [this] { offThread_ ? pollAhead() : poll(); });
 }
 
 ORSSerialPort* ORSSerialPortManager::portWithPath(const QString& path) const {
@@ -86,8 +88,19 @@ bool ORSSerialPortManager::stillPresent(const ORSSerialPort* port) const {
   return enumerated_.contains(path) || (handAdded_.contains(path) && QFileInfo::exists(path));
 }
 
-void ORSSerialPortManager::poll() {
-  enumerated_ = enumerate_();
+void ORSSerialPortManager::poll() { compare(enumerate_()); }
+
+void ORSSerialPortManager::pollAhead() {
+  using namespace std::chrono_literals;
+  if (ahead_.valid()) {
+    if (ahead_.wait_for(0s) != std::future_status::ready) return;
+    compare(ahead_.get());
+  }
+  ahead_ = std::async(std::launch::async, enumerate_);
+}
+
+void ORSSerialPortManager::compare(QStringList enumerated) {
+  enumerated_ = std::move(enumerated);
   QList<ORSSerialPort*> removed;
   for (ORSSerialPort* port : std::as_const(ports_)) {
     if (!stillPresent(port)) removed.append(port);
@@ -124,7 +137,8 @@ void ORSSerialPortManager::announce(const QList<ORSSerialPort*>& added,
   }
 }
 
-void ORSSerialPortManager::startPolling(std::chrono::milliseconds interval) {
+void ORSSerialPortManager::startPolling(std::chrono::milliseconds interval, bool offThread) {
+  offThread_ = offThread;
   timer_.start(interval);
 }
 

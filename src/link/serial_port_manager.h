@@ -8,11 +8,13 @@
 #include <QVariantMap>
 #include <chrono>
 #include <functional>
+#include <future>
 
 #include "link/serial_port.h"
 
 // Keeps the list of the computer's serial ports by polling an enumeration, and posts the
-// arrival and removal notifications. Main thread only.
+// arrival and removal notifications. Lives on the main thread; only an enumeration started
+// by pollAhead() runs off it.
 //
 // A port typed in by hand (pseudo-terminals are not enumerated) stays listed while its path
 // exists, whether or not the enumeration names it, or until removePort() takes it away.
@@ -55,7 +57,12 @@ class ORSSerialPortManager : public QObject {
   // Compares the enumeration with the list. The list is updated first, then removed ports are
   // closed and their delegates told, then the signals go out; removed ports are deleted later.
   void poll();
-  void startPolling(std::chrono::milliseconds interval = kPollInterval);
+  // Polls with the enumeration on a worker thread: each call compares the enumeration the
+  // call before started, if it is done, and starts the next. The enumerator must then be safe
+  // to call off the main thread. The comparison and its signals stay on this thread.
+  void pollAhead();
+  // Polls every interval, by pollAhead() when `offThread`.
+  void startPolling(std::chrono::milliseconds interval = kPollInterval, bool offThread = false);
   void stopPolling();
 
   // The ports a notification's user-info holds under key.
@@ -71,6 +78,7 @@ class ORSSerialPortManager : public QObject {
 
  private:
   bool stillPresent(const ORSSerialPort* port) const;
+  void compare(QStringList enumerated);
   void announce(const QList<ORSSerialPort*>& added, const QList<ORSSerialPort*>& removed);
 
   Enumerator enumerate_;
@@ -78,4 +86,7 @@ class ORSSerialPortManager : public QObject {
   QList<ORSSerialPort*> ports_;
   QSet<QString> handAdded_;
   QTimer timer_;
+  bool offThread_ = false;
+  // The enumeration under way on a worker thread; waited for when the manager goes.
+  std::future<QStringList> ahead_;
 };

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 #include <QCoreApplication>
 #include <QPointer>
+#include <atomic>
 #include <memory>
+#include <mutex>
 #include <thread>
 
 #include "link/ko_serial.h"
@@ -128,6 +130,37 @@ TEST(SerialPortManager, PollAnnouncesArrivalsAndRemovals) {
   EXPECT_EQ(manager.availablePorts(), QList({staying, manager.portWithPath("/dev/ttyUSB0")}));
   processPending();
   EXPECT_FALSE(port);
+}
+
+// Polled ahead, the enumeration runs on another thread and its result is compared at the
+// next poll, on this one, where the signals go out.
+TEST(SerialPortManager, PollingAheadEnumeratesOffThisThreadAndAnnouncesOnIt) {
+  std::mutex mutex;
+  QStringList present{"/dev/ttyS0"};
+  std::atomic<int> enumerations{0};
+  std::atomic<bool> offThread{true};
+  const std::thread::id main = std::this_thread::get_id();
+  ORSSerialPortManager manager([&] {
+    std::lock_guard lock(mutex);
+    if (enumerations++ > 0 && std::this_thread::get_id() == main) offThread = false;
+    return present;
+  });
+  QStringList log;
+  QObject::connect(&manager, &ORSSerialPortManager::serialPortWasConnected, [&] {
+    log << (std::this_thread::get_id() == main ? "connected here" : "connected elsewhere");
+  });
+  {
+    std::lock_guard lock(mutex);
+    present.append("/dev/ttyUSB0");
+  }
+  manager.pollAhead();
+  ASSERT_TRUE(processUntil([&] { return enumerations == 2; }));
+  EXPECT_EQ(manager.portWithPath("/dev/ttyUSB0"), nullptr);  // compared at the next poll
+  manager.pollAhead();
+  ASSERT_NE(manager.portWithPath("/dev/ttyUSB0"), nullptr);
+  EXPECT_EQ(log, QStringList{"connected here"});
+  EXPECT_TRUE(offThread);
+  // The enumeration the last poll started is waited for as the manager goes.
 }
 
 TEST(SerialPortManager, APathTypedByHandIsAddedOnlyWhenItExists) {
