@@ -1851,7 +1851,7 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>Each channel&#x27;s position over the action&#x27;s time. Click a point to select its frame; drag it up or down to change the position. The wheel zooms the time, a drag beside the points or the arrow keys move along it, a double click or 0 shows the whole action.</translation>
+        <translation>Each channel&#x27;s position over the action&#x27;s time. Click a point to select its frame; drag it up or down to change its position. The wheel zooms the time; a sideways drag, Shift with the wheel or the arrow keys move along it; a double click or 0 shows the whole action.</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>

@@ -1851,7 +1851,7 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>各通道位置随动作时间的变化。点击一个点选中其动作帧；上下拖动可修改位置。滚轮缩放时间轴，在点以外拖动或按方向键沿时间移动，双击或按 0 显示整个动作。</translation>
+        <translation>各通道位置随动作时间的变化。点击一个点选中其动作帧；上下拖动可修改位置。滚轮缩放时间轴；左右拖动、Shift 加滚轮或方向键沿时间移动；双击或按 0 显示整个动作。</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>

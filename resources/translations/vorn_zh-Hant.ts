@@ -1851,7 +1851,7 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>各通道位置隨動作時間的變化。點擊一個點選取其動作幀；上下拖曳可修改位置。滾輪縮放時間軸，在點以外拖曳或按方向鍵沿時間移動，按兩下或按 0 顯示整個動作。</translation>
+        <translation>各通道位置隨動作時間的變化。點擊一個點選取其動作幀；上下拖曳可修改位置。滾輪縮放時間軸；左右拖曳、Shift 加滾輪或方向鍵沿時間移動；按兩下或按 0 顯示整個動作。</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>
