@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "model/action_model.h"
+#include "model/limits.h"
 
 // What the curve view draws, kept without touching the frames again: each frame's end time
 // and positions in compact arrays the list's changes splice, and for each pixel column and
@@ -12,7 +13,7 @@
 // to the list or to the columns recomputes only the columns asked for, from the arrays.
 class KoCurveSummary {
  public:
-  static constexpr int kChannels = 6;
+  static constexpr int kChannels = limits::kArmChannels;
   static constexpr qint16 kAbsent = -1;
 
   // One channel in one column: its first present frame there (-1 when none), where the line
@@ -45,8 +46,7 @@ class KoCurveSummary {
   double startMs() const { return start_; }
   double spanMs() const { return span_; }
   double msPerColumn() const { return span_ / columns_; }
-  // Where a time lies in columns, fractional; the column of a row is its floor, held in
-  // range for the last column's closing edge.
+  // Where a time lies in columns, fractional.
   double xOfTime(qint64 ms) const { return (double(ms) - start_) * perMs_; }
   // The column a row ends in, -1 left of the view and columns() right of it.
   int columnOfRow(int row) const;

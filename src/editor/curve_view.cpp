@@ -33,7 +33,7 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
   setMouseTracking(false);
   setFocusPolicy(Qt::StrongFocus);
   connect(model_, &KoFrameListModel::framesChanged, this, &KoCurveView::framesChanged);
-  connect(model_, &KoFrameListModel::selectIndexChanged, this, &KoCurveView::selectionChanged);
+  connect(model_, &KoFrameListModel::selectIndexChanged, this, &KoCurveView::updateMarks);
 }
 
 QColor KoCurveView::channelColour(int channel) {
@@ -108,11 +108,10 @@ void KoCurveView::framesChanged(int row, int removed, int inserted) {
     to = columnOf(row + inserted);
   }
   markColumns(from, to);
-  update(paintedMarks_);
-  update(marksRect());
+  updateMarks();
 }
 
-void KoCurveView::selectionChanged() {
+void KoCurveView::updateMarks() {
   if (!isVisible()) return;
   update(paintedMarks_);
   update(marksRect());
@@ -196,7 +195,7 @@ std::optional<KoCurveView::Hit> KoCurveView::hitTest(QPointF at) const {
 void KoCurveView::setPlayingFrame(int row) {
   if (row == playing_) return;
   playing_ = row;
-  selectionChanged();
+  updateMarks();
 }
 
 void KoCurveView::showSpan(double startMs, double spanMs) {
@@ -331,8 +330,11 @@ void KoCurveView::keyPressEvent(QKeyEvent* event) {
 }
 
 void KoCurveView::changeEvent(QEvent* event) {
-  // The margins follow the font, and with them the columns.
-  if (event->type() == QEvent::FontChange) update();
+  // The margins, the scales and with them the columns follow the font.
+  if (event->type() == QEvent::FontChange) {
+    redrawAll_ = true;
+    update();
+  }
   QWidget::changeEvent(event);
 }
 
@@ -393,15 +395,11 @@ void KoCurveView::drawColumns(int from, int to) {
   // then copied into the image's rows.
   columns_.resize(size_t(image_.width()) * size_t(height));
   const auto column = [this, height](int x) { return columns_.data() + size_t(x) * height; };
-  std::array<QRgb, 1024> blank;
-  std::vector<QRgb> tall;
-  QRgb* ground =
-      height <= int(blank.size()) ? blank.data() : (tall.resize(size_t(height)), tall.data());
-  std::fill(ground, ground + height, kBackground.rgb());
+  std::vector<QRgb> ground(size_t(height), kBackground.rgb());
   for (int level : kGridLevels) {
-    ground[std::clamp(int(std::lround(yOf(level))), 0, height - 1)] = kGrid.rgb();
+    ground[size_t(std::clamp(int(std::lround(yOf(level))), 0, height - 1))] = kGrid.rgb();
   }
-  for (int x = from; x <= to; ++x) std::copy(ground, ground + height, column(x));
+  for (int x = from; x <= to; ++x) std::copy(ground.begin(), ground.end(), column(x));
 
   const auto span = [&](int x, double y0, double y1, QRgb colour) {
     if (y0 > y1) std::swap(y0, y1);
@@ -412,7 +410,10 @@ void KoCurveView::drawColumns(int from, int to) {
   // A straight line, as the part of it over each column: exact at any slope, and clipped
   // to the columns being drawn.
   const auto segment = [&](double xa, double ya, double xb, double yb, QRgb colour) {
-    if (xb <= xa) return span(std::clamp(int(xa), from, to), ya, yb, colour);
+    if (xb <= xa) {
+      if (const int x = int(std::floor(xa)); x >= from && x <= to) span(x, ya, yb, colour);
+      return;
+    }
     const double slope = (yb - ya) / (xb - xa);
     const int first = std::max(from, int(std::floor(xa)));
     const int last = std::min(to, int(std::floor(xb)));

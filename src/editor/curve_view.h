@@ -95,7 +95,8 @@ class KoCurveView : public QWidget {
   // columns changed and everything has to be drawn again.
   bool sync() const;
   void framesChanged(int row, int removed, int inserted);
-  void selectionChanged();
+  // Repaints where the selection and the playing marks were drawn and where they are now.
+  void updateMarks();
   // The plot x of a time, in logical pixels.
   double xOfTime(qint64 ms) const;
   int positionAtY(double y) const;

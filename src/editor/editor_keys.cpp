@@ -113,9 +113,7 @@ void KoVelmarViewController::showDocument() {
       metrics.horizontalAdvance(shown(files_->documentName() + QStringLiteral(" *"))) +
           margins.left() + margins.right() + 2 * lableFilePath_->margin() + 1,
       metrics.height() + margins.top() + margins.bottom() + 2 * lableFilePath_->margin());
-  if (lableFilePath_->size() != room || lableFilePath_->maximumSize() != room) {
-    lableFilePath_->setFixedSize(room);
-  }
+  if (lableFilePath_->maximumSize() != room) lableFilePath_->setFixedSize(room);
   lableFilePath_->setText(shown(documentTitle()));
   emit documentTitleChanged(documentTitle());
 }

@@ -18,7 +18,7 @@ class KoFrameListModel : public QAbstractTableModel {
 
  public:
   enum Column { kPlayColumn = 0, kTimeColumn = 1, kFirstChannelColumn = 2 };
-  static constexpr int kChannels = 6;
+  static constexpr int kChannels = limits::kArmChannels;
   static constexpr int kColumnCount = kFirstChannelColumn + kChannels;
   // The largest list the board takes as one action group.
   static constexpr int kMaxFrames = limits::kMaxFramesPerGroup;
