@@ -317,6 +317,7 @@ TEST_F(AppShellTest, TheToolIsBuiltWhenFirstShownInTheLanguageAndSettingsOfThen)
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("繁體"));
   ASSERT_TRUE(processUntil([&] { return link.connection(); }));
   delegate.virtualBoard()->setReplyLatency(std::chrono::milliseconds(0));
+  EXPECT_FALSE(delegate.toolPage()->built());  // nor later, while its tab stays hidden
 
   clickTab(1);
   auto* tool = qobject_cast<KoSteerDebuggingTool*>(delegate.vc2());
