@@ -21,6 +21,7 @@ constexpr int kTop = limits::kPosition.maximum;
 constexpr int kGridLevels[] = {0, kTop / 4, kTop / 2, 3 * kTop / 4, kTop};
 // An arrow key or a sideways notch moves the view by this share of its width.
 constexpr double kPanShare = 0.1;
+constexpr int kBandPixels = 32768;
 
 const QColor kBackground(0x26, 0x28, 0x2c);
 const QColor kGrid(0x44, 0x47, 0x4d);
@@ -44,10 +45,16 @@ QColor KoCurveView::channelColour(int channel) {
 }
 
 QRectF KoCurveView::plotRect() const {
-  // Room on the left for the positions and at the bottom for the times.
-  const QFontMetrics metrics(font());
-  const double left = kMargin + metrics.horizontalAdvance(QString::number(kTop)) + 4;
-  const double bottom = metrics.height() + 4;
+  // Room on the left for the positions and at the bottom for the times. Measured once per
+  // font: shaping the text cost more than a whole mark repaint.
+  if (marginsFont_ != font() || marginLeft_ < 0) {
+    const QFontMetrics metrics(font());
+    marginsFont_ = font();
+    marginLeft_ = kMargin + metrics.horizontalAdvance(QString::number(kTop)) + 4;
+    marginBottom_ = metrics.height() + 4;
+  }
+  const double left = marginLeft_;
+  const double bottom = marginBottom_;
   return QRectF(left, kLegendHeight + 4, std::max(1.0, width() - left - kMargin),
                 std::max(1.0, height() - kLegendHeight - 4 - bottom));
 }
@@ -373,7 +380,13 @@ void KoCurveView::paintEvent(QPaintEvent* event) {
   QPainter p(this);
   const QRect imageRect = QRectF(plot.topLeft(), QSizeF(image_.deviceIndependentSize())).toRect();
   if (!imageRect.contains(event->rect())) p.drawImage(0, 0, frame_);
-  p.drawImage(plot.topLeft(), image_);
+  // In bands small enough that the paint engine copies each at once: a larger image is
+  // handed to its thread pool, whose wake-ups cost more than the copy.
+  const int band = std::max(1, kBandPixels / std::max(1, image_.width()));
+  for (int y = 0; y < image_.height(); y += band) {
+    const QRect source(0, y, image_.width(), std::min(band, image_.height() - y));
+    p.drawImage(plot.topLeft() + QPointF(0, y / dpr), image_, source);
+  }
   drawMarks(p);
   paintedMarks_ = marksRect();
   if (hasFocus()) {
@@ -392,16 +405,22 @@ void KoCurveView::drawColumns(int from, int to) {
   const double perPosition = bottom / kTop;
   const auto yOf = [bottom, perPosition](int position) { return bottom - position * perPosition; };
   // Drawn column by column into memory laid out the same way, where a stroke is one run,
-  // then copied into the image's rows.
+  // then copied into the image's rows. A byte per pixel, an index into the few colours the
+  // plot has, so that there is a quarter of the memory to fill and to read back.
+  enum : quint8 { kGroundIndex, kGridIndex, kFirstChannelIndex };
+  QRgb palette[kFirstChannelIndex + kChannels] = {kBackground.rgb(), kGrid.rgb()};
+  for (int channel = 1; channel <= kChannels; ++channel) {
+    palette[kFirstChannelIndex + channel - 1] = channelColour(channel).rgb();
+  }
   columns_.resize(size_t(image_.width()) * size_t(height));
   const auto column = [this, height](int x) { return columns_.data() + size_t(x) * height; };
-  std::vector<QRgb> ground(size_t(height), kBackground.rgb());
+  std::vector<quint8> ground(size_t(height), kGroundIndex);
   for (int level : kGridLevels) {
-    ground[size_t(std::clamp(int(std::lround(yOf(level))), 0, height - 1))] = kGrid.rgb();
+    ground[size_t(std::clamp(int(std::lround(yOf(level))), 0, height - 1))] = kGridIndex;
   }
   for (int x = from; x <= to; ++x) std::copy(ground.begin(), ground.end(), column(x));
 
-  const auto span = [&](int x, double y0, double y1, QRgb colour) {
+  const auto span = [&](int x, double y0, double y1, quint8 colour) {
     if (y0 > y1) std::swap(y0, y1);
     const int top = std::clamp(int(y0 + 0.5), 0, height - 1);
     const int end = std::clamp(int(y1 + 0.5), 0, height - 1);
@@ -409,7 +428,7 @@ void KoCurveView::drawColumns(int from, int to) {
   };
   // A straight line, as the part of it over each column: exact at any slope, and clipped
   // to the columns being drawn.
-  const auto segment = [&](double xa, double ya, double xb, double yb, QRgb colour) {
+  const auto segment = [&](double xa, double ya, double xb, double yb, quint8 colour) {
     if (xb <= xa) {
       if (const int x = int(std::floor(xa)); x >= from && x <= to) span(x, ya, yb, colour);
       return;
@@ -426,15 +445,15 @@ void KoCurveView::drawColumns(int from, int to) {
   const int rows = summary_.count();
   const auto xOf = [this](int row) { return summary_.xOfTime(summary_.endOf(row)); };
   // A line joins a frame to the next one where the channel is present in both.
-  const auto join = [&](int row, int channel, QRgb colour) {
+  const auto join = [&](int row, int channel, quint8 colour) {
     const int a = summary_.position(row, channel);
     const int b = summary_.position(row + 1, channel);
     if (a < 0 || b < 0) return;
     segment(xOf(row), yOf(a), xOf(row + 1), yOf(b), colour);
   };
-  QRgb colours[kChannels];
+  quint8 colours[kChannels];
   for (int channel = 1; channel <= kChannels; ++channel) {
-    colours[channel - 1] = channelColour(channel).rgb();
+    colours[channel - 1] = quint8(kFirstChannelIndex + channel - 1);
   }
 
   // Column by column, all channels, while the column's memory is at hand.
@@ -462,7 +481,7 @@ void KoCurveView::drawColumns(int from, int to) {
       const int x1 = std::min(to + 1, x0 + kTile);
       for (int y = y0; y < y1; ++y) {
         QRgb* line = reinterpret_cast<QRgb*>(bits + y * stride);
-        for (int x = x0; x < x1; ++x) line[x] = column(x)[y];
+        for (int x = x0; x < x1; ++x) line[x] = palette[column(x)[y]];
       }
     }
   }
@@ -505,11 +524,13 @@ void KoCurveView::drawMarks(QPainter& p) const {
     const double x = xOfTime(summary_.endOf(selected));
     p.setPen(QPen(QColor(0xe8, 0xe8, 0xe8), 1, Qt::DashLine));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-    p.setPen(QPen(Qt::white, 1.5));
     for (int channel = 1; channel <= kChannels; ++channel) {
       if (summary_.position(selected, channel) == KoCurveSummary::kAbsent) continue;
-      p.setBrush(channelColour(channel));
-      p.drawEllipse(pointOf(selected, channel), 4.5, 4.5);
+      const QImage& dot = selectedDot(channel);
+      const QPointF at = pointOf(selected, channel);
+      const QSizeF half = dot.deviceIndependentSize() / 2;
+      p.drawImage(QPointF(std::round(at.x() - half.width()), std::round(at.y() - half.height())),
+                  dot);
     }
   }
   if (playing_ >= 0 && playing_ < summary_.count()) {
@@ -517,6 +538,24 @@ void KoCurveView::drawMarks(QPainter& p) const {
     p.setPen(QPen(KoColours::orange(), 2));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
   }
+}
+
+const QImage& KoCurveView::selectedDot(int channel) const {
+  // Stroked and filled once: drawing six outlined circles cost more than the rest of the marks.
+  const double dpr = devicePixelRatioF();
+  QImage& dot = selectedDots_[size_t(std::clamp(channel, 1, kChannels) - 1)];
+  if (dot.isNull() || dot.devicePixelRatio() != dpr) {
+    constexpr double kRadius = 4.5;
+    constexpr int kSide = 2 * int(kRadius + 2);
+    dot = QImage(QSize(kSide, kSide) * dpr, QImage::Format_ARGB32_Premultiplied);
+    dot.setDevicePixelRatio(dpr);
+    dot.fill(Qt::transparent);
+    QPainter p(&dot);
+    p.setPen(QPen(Qt::white, 1.5));
+    p.setBrush(channelColour(channel));
+    p.drawEllipse(QPointF(kSide / 2.0, kSide / 2.0), kRadius, kRadius);
+  }
+  return dot;
 }
 
 double KoCurveView::timeStep(qint64 totalMs, double width, double minGap) {

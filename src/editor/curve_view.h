@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QFont>
 #include <QImage>
 #include <QWidget>
+#include <array>
 #include <optional>
 #include <vector>
 
@@ -109,6 +111,7 @@ class KoCurveView : public QWidget {
   // What lies around the plot: the scales and the legend.
   void drawFrame();
   void drawMarks(QPainter& p) const;
+  const QImage& selectedDot(int channel) const;
   void drawAxes(QPainter& p) const;
   void drawLegend(QPainter& p) const;
 
@@ -122,7 +125,7 @@ class KoCurveView : public QWidget {
   int dirtyTo_ = -1;
   QImage frame_;
   QImage image_;
-  std::vector<QRgb> columns_;
+  std::vector<quint8> columns_;
   bool dots_ = false;
   bool whole_ = true;
   double start_ = 0;
@@ -134,4 +137,8 @@ class KoCurveView : public QWidget {
   QPointF pressAt_;
   std::optional<QPointF> panFrom_;
   double panStart_ = 0;
+  mutable std::array<QImage, kChannels> selectedDots_;
+  mutable QFont marginsFont_;
+  mutable double marginLeft_ = -1;
+  mutable double marginBottom_ = 0;
 };

@@ -3,6 +3,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
+#include <algorithm>
 #include <random>
 
 #include "editor/curve_summary.h"
@@ -230,6 +231,51 @@ TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
     }
     model.replaceAll(frames.many(size / 2));
     compare("replace all");
+  }
+}
+
+// Each channel's line stands at its height on the scale, across the whole plot: the top of
+// the scale above its middle above its bottom, the middle halfway. Taller than one band of
+// the copy to the screen, so that every band must land in its place.
+TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
+  KoFrameListModel model;
+  VelmarFrames frames;
+  for (int i = 0; i < 40; ++i) frames.append(frameOf({0, 1000, 500, -1, -1, -1}, 100));
+  model.appendMany(frames);
+  KoCurveView view(&model);
+  view.resize(600, 400);
+  view.show();
+  processPending();
+  const QImage image = shot(view).convertToFormat(QImage::Format_RGB32);
+  // The row where the channel's colour spans most of the width.
+  const auto rowOf = [&image](int channel) {
+    const QRgb colour = KoCurveView::channelColour(channel).rgb();
+    for (int y = 0; y < image.height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      if (std::count(line, line + image.width(), colour) > image.width() * 3 / 4) return y;
+    }
+    return -1;
+  };
+  const int top = rowOf(2);
+  const int middle = rowOf(3);
+  const int bottom = rowOf(1);
+  ASSERT_GT(top, 0);
+  EXPECT_GT(middle, top);
+  EXPECT_GT(bottom, middle);
+  EXPECT_NEAR(middle, (top + bottom) / 2.0, 1.0);
+  EXPECT_GT(bottom - top, image.height() / 2);
+
+  // A channel swinging from end to end within every column covers each row between them.
+  VelmarFrames swings;
+  for (int i = 0; i < 6000; ++i) swings.append(frameOf({i % 2 ? 1000 : 0, -1, -1, -1, -1, -1}, 1));
+  model.replaceAll(swings);
+  processPending();
+  const QImage swung = shot(view).convertToFormat(QImage::Format_RGB32);
+  const QRgb colour = KoCurveView::channelColour(1).rgb();
+  for (const int x : {swung.width() / 3, swung.width() / 2, 2 * swung.width() / 3}) {
+    int covered = 0;
+    for (int y = top; y <= bottom; ++y) covered += swung.pixel(x, y) == colour;
+    EXPECT_EQ(covered, bottom - top + 1) << x;
   }
 }
 
