@@ -25,24 +25,41 @@ const QStaticText& KoFrameCellDelegate::laidOut(const QString& text, const QFont
   return *it;
 }
 
+namespace {
+
+// The table's grid takes each cell's last column and row of pixels.
+QRect insideGrid(const QRect& cell) { return cell.adjusted(0, 0, -1, -1); }
+
+}  // namespace
+
+void KoFrameCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                               const QModelIndex& index) const {
+  QStyleOptionViewItem inside(option);
+  inside.rect = insideGrid(option.rect);
+  QStyledItemDelegate::updateEditorGeometry(editor, inside, index);
+}
+
 void KoFrameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
+  const QRect cell = insideGrid(option.rect);
   const QVariant decoration = index.data(Qt::DecorationRole);
   if (decoration.isValid() || option.state & QStyle::State_HasFocus) {
-    QStyledItemDelegate::paint(painter, option, index);
+    QStyleOptionViewItem inside(option);
+    inside.rect = cell;
+    QStyledItemDelegate::paint(painter, inside, index);
     return;
   }
   const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
                                      : option.state & QStyle::State_Active   ? QPalette::Active
                                                                              : QPalette::Inactive;
   const bool selected = option.state & QStyle::State_Selected;
-  if (selected) painter->fillRect(option.rect, option.palette.brush(group, QPalette::Highlight));
+  if (selected) painter->fillRect(cell, option.palette.brush(group, QPalette::Highlight));
   painter->setPen(
       option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
   painter->setFont(option.font);
   const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
   const QSizeF size = text.size();
-  const QRectF box = option.rect.adjusted(0, 0, 0, -1);
+  const QRectF box = cell.adjusted(0, 0, 0, -1);
   painter->drawStaticText(QPointF(box.center().x() - size.width() / 2,
                                   std::round(box.center().y() - size.height() / 2)),
                           text);

@@ -8,13 +8,16 @@
 // Paints the frame table's plain cells straight away: each holds one short centred number,
 // and a change near the top of a long list repaints every visible row. The numbers are laid
 // out once and kept (there are few distinct ones). Cells with more to them (the play button,
-// the keyboard's focus) keep the style's own painting.
+// the keyboard's focus) keep the style's own painting. Cells stay clear of the grid
+// KoFrameTableView draws in their last pixel column and row.
 class KoFrameCellDelegate : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option,
              const QModelIndex& index) const override;
+  void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                            const QModelIndex& index) const override;
 
  private:
   const QStaticText& laidOut(const QString& text, const QFont& font) const;

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,12 +18,14 @@
 #include "editor/curve_view.h"
 #include "editor/frame_cell_delegate.h"
 #include "editor/frame_list_model.h"
+#include "editor/frame_table_view.h"
 #include "editor/motion_controls.h"
 #include "editor/save_reminder.h"
 #include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "model/limits.h"
 #include "model/notification_center.h"
+#include "widgets/caption_header.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
 #include "widgets/quiet_scroll_bar.h"
@@ -331,7 +334,10 @@ QWidget* KoVelmarViewController::buildTable() {
   dragView_ = new KoDragView;
   auto* inside = new QVBoxLayout(dragView_);
   inside->setContentsMargins(3, 3, 3, 3);
-  tableView_ = new QTableView;
+  tableView_ = new KoFrameTableView;
+  auto* captions = new KoCaptionHeader(tableView_);
+  captions->setSectionsClickable(true);
+  tableView_->setHorizontalHeader(captions);
   // Tab leaves the table for the next control; the arrows move between cells.
   tableView_->setTabKeyNavigation(false);
   tableView_->setModel(model_);
@@ -352,6 +358,9 @@ QWidget* KoVelmarViewController::buildTable() {
   // Always bold rather than bold while a row is selected, as the style would: every change
   // selects a row, and the highlight would repaint the header each time for nothing.
   header->setHighlightSections(false);
+  // Nor does it share the table's selection: a whole row spans every column, so each new
+  // selection would still repaint every caption. Clicks on a caption select through the table.
+  header->setSelectionModel(new QItemSelectionModel(model_, header));
   QFont bold = header->font();
   bold.setBold(true);
   header->setFont(bold);
@@ -396,7 +405,15 @@ QWidget* KoVelmarViewController::buildFilePathPanel() {
   lableFilePath_ = new QLabel;
   lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   KoTools::setAccessibleKeys(lableFilePath_, QT_TRID_NOOP("file_path"));
-  layout->addWidget(lableFilePath_, 0, Qt::AlignVCenter);
+  labelUnsaved_ = new QLabel(kUnsavedMark);
+  labelUnsaved_->setFixedSize(labelUnsaved_->sizeHint());
+  labelUnsaved_->clear();
+  KoTools::setAccessibleKeys(labelUnsaved_, QT_TRID_NOOP("unsaved_mark"));
+  auto* title = new QHBoxLayout;
+  title->setSpacing(0);
+  title->addWidget(lableFilePath_, 0, Qt::AlignVCenter);
+  title->addWidget(labelUnsaved_, 0, Qt::AlignVCenter);
+  layout->addLayout(title);
   // The reminder glides in a lane of its own between the path and the status, so it never
   // covers either; placed by hand inside it.
   auto* lane = new QWidget;
