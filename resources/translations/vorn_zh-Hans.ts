@@ -1918,6 +1918,11 @@
         <extracomment>Accessible name of the label showing the open file&apos;s path</extracomment>
         <translation>文件路径</translation>
     </message>
+    <message id="unsaved_mark">
+        <source>unsaved_mark</source>
+        <extracomment>Accessible name of the mark after the file&apos;s path while the list has unsaved changes</extracomment>
+        <translation>有未保存的更改</translation>
+    </message>
     <message id="undo_action">
         <source>undo_action</source>
         <extracomment>Context-menu item and key of the frame table</extracomment>

@@ -96,24 +96,15 @@ QList<int> KoVelmarViewController::selectedRows() const {
 }
 
 QString KoVelmarViewController::documentTitle() const {
-  return files_->documentName() + (history_->modified() ? QStringLiteral(" *") : QString());
+  return files_->documentName() + (history_->modified() ? kUnsavedMark : QString());
 }
 
 void KoVelmarViewController::showDocument() {
   const QString path = QDir::toNativeSeparators(files_->currentPath());
-  const auto shown = [&path](const QString& title) {
-    return path.isEmpty() ? title : QStringLiteral("%1 — %2").arg(title, path);
-  };
-  // Sized for the title with its unsaved mark: the mark comes and goes with every undo back
-  // to the saved list, and a label of fixed size changes without laying the window out again.
-  const QMargins margins = lableFilePath_->contentsMargins();
-  const QFontMetrics metrics(lableFilePath_->font());
-  // A pixel to spare for a last glyph reaching past its advance.
-  const QSize room(
-      metrics.horizontalAdvance(shown(files_->documentName() + QStringLiteral(" *"))) +
-          margins.left() + margins.right() + 2 * lableFilePath_->margin() + 1,
-      metrics.height() + margins.top() + margins.bottom() + 2 * lableFilePath_->margin());
-  if (lableFilePath_->maximumSize() != room) lableFilePath_->setFixedSize(room);
-  lableFilePath_->setText(shown(documentTitle()));
+  const QString name = files_->documentName();
+  lableFilePath_->setText(path.isEmpty() ? name : QStringLiteral("%1 — %2").arg(name, path));
+  // The mark comes and goes with every undo back to the saved list: a plain label of its own,
+  // of fixed size, so the selectable path is neither laid out again nor the window.
+  labelUnsaved_->setText(history_->modified() ? kUnsavedMark : QString());
   emit documentTitleChanged(documentTitle());
 }

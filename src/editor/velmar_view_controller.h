@@ -59,6 +59,8 @@ class KoVelmarViewController : public QWidget,
   static constexpr int kMaxGroup = limits::kGroup.maximum;
   static constexpr int kTimeActionMin = limits::kFrameTime.minimum;
   static constexpr int kTimeActionMax = limits::kFrameTime.maximum;
+  // After the file's name while the list differs from what was last saved.
+  static inline const QString kUnsavedMark = QStringLiteral(" *");
 
   // Without a port manager the program's own one is used.
   explicit KoVelmarViewController(usbHid& hid, QWidget* parent = nullptr,
@@ -92,6 +94,7 @@ class KoVelmarViewController : public QWidget,
   // Where board actions say how they went.
   KoStatusLine* statusLine() const { return statusLine_; }
   QLabel* lableFilePath() const { return lableFilePath_; }
+  QLabel* labelUnsaved() const { return labelUnsaved_; }
   QLabel* labelActionstimeShow() const { return labelActionstimeShow_; }
   QLineEdit* texttime() const { return texttime_; }
   QComboBox* boxActions() const { return boxActions_; }
@@ -183,6 +186,7 @@ class KoVelmarViewController : public QWidget,
   QTableView* tableView_ = nullptr;
   KoDragView* dragView_ = nullptr;
   QLabel* lableFilePath_ = nullptr;
+  QLabel* labelUnsaved_ = nullptr;
   QMenu* menu_ = nullptr;
   KoSwitch* loopSwitch_ = nullptr;
   QComboBox* boxPorts_ = nullptr;

@@ -473,11 +473,14 @@ TEST_F(EditorTest, RecentFilesKeepTheLastEightAndDropTheMissing) {
 TEST_F(EditorTest, TitleKeysAndTooltips) {
   open(base());
   EXPECT_EQ(editor.documentTitle(), "base.rob");
-  // The file label shows its whole text, the unsaved mark's coming and going included.
+  // The file label and the unsaved mark after it show their whole text, whether the mark is
+  // there or not.
   QLabel* label = editor.lableFilePath();
-  const auto wholeText = [this, label] {
-    return label->text().startsWith(editor.documentTitle()) &&
-           label->width() >= label->sizeHint().width();
+  QLabel* mark = editor.labelUnsaved();
+  const auto wholeText = [this, label, mark] {
+    return label->text().startsWith(editor.files()->documentName()) &&
+           editor.documentTitle() == editor.files()->documentName() + mark->text() &&
+           label->width() >= label->sizeHint().width() && mark->width() >= mark->sizeHint().width();
   };
   EXPECT_TRUE(wholeText());
   QApplication::setActiveWindow(&window);
@@ -491,6 +494,8 @@ TEST_F(EditorTest, TitleKeysAndTooltips) {
   QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(model()->count(), 3);
   EXPECT_EQ(editor.documentTitle(), "base.rob");
+  processPending();
+  EXPECT_TRUE(wholeText());
   QTest::keyClick(editor.tableView(), Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(model()->count(), 1);
   QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier);
