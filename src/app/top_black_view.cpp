@@ -42,7 +42,7 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
       labelTitle_(new QLabel(this)),
       boxLanguage_(new QComboBox(this)),
       linkBadge_(new QToolButton(this)),
-      image_(new QSvgRenderer(QStringLiteral(":/images/title.svg"), this)),
+      image_(QStringLiteral(":/images/title.svg")),
       imagelogo_(new QSvgRenderer(QStringLiteral(":/images/logo.svg"), this)) {
   setFixedHeight(38);
   // Reached with Tab; the arrow keys then move between the tabs.
@@ -161,7 +161,10 @@ QSizeF KoTopBlackView::getTitleSize(const QString& title) const {
   return {metrics.horizontalAdvance(title), qMin<qreal>(metrics.height(), kTabHeight)};
 }
 
-void KoTopBlackView::resizeEvent(QResizeEvent*) { placeControls(); }
+void KoTopBlackView::resizeEvent(QResizeEvent*) {
+  image_.drawAhead(size() * devicePixelRatioF());
+  placeControls();
+}
 
 void KoTopBlackView::placeControls() {
   const int logoLeft = width() - 15 - 150;
@@ -186,7 +189,8 @@ void KoTopBlackView::placeControls() {
 void KoTopBlackView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  image_->render(&painter, rect());
+  // Drawn once per size: the bar is repainted whenever a tab is hovered or the badge changes.
+  painter.drawImage(QPointF(0, 0), image_.at(size() * devicePixelRatioF(), devicePixelRatioF()));
   const QRectF logo(width() - 15 - 150, (height() - 150.0 * 81 / 500) / 2, 150, 150.0 * 81 / 500);
   imagelogo_->render(&painter, logo);
   reFresh(painter);

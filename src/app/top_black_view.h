@@ -7,6 +7,7 @@
 #include <QWidget>
 
 #include "widgets/slanted_tabs.h"
+#include "widgets/svg_images.h"
 
 class QComboBox;
 class QLabel;
@@ -88,6 +89,6 @@ class KoTopBlackView : public QWidget {
   bool virtualBoard_ = false;
   // The board on USB was found but could not be opened; cleared when one arrives.
   bool denied_ = false;
-  QSvgRenderer* image_;
+  KoSvgDrawing image_;
   QSvgRenderer* imagelogo_;
 };

@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QSvgWidget>
 
 #include "editor/arm_feed.h"
 #include "editor/curve_view.h"

@@ -4,10 +4,10 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
-#include <QSvgRenderer>
 
 #include "model/notification_center.h"
 #include "widgets/colours.h"
+#include "widgets/svg_images.h"
 
 namespace {
 
@@ -24,7 +24,7 @@ QColor KoImageTitleButton::busyBackgroundColor() { return {0xDD, 0xDE, 0xE1}; }
 
 KoImageTitleButton::KoImageTitleButton(const QString& image, const QString& titleKey,
                                        QWidget* parent)
-    : QAbstractButton(parent), renderer_(new QSvgRenderer(this)) {
+    : QAbstractButton(parent) {
   QFont f = font();
   f.setPixelSize(12);
   f.setBold(true);
@@ -32,6 +32,8 @@ KoImageTitleButton::KoImageTitleButton(const QString& image, const QString& titl
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setImage(image);
+  // Drawn ahead at the size a button has unless squeezed, while the window is being built.
+  drawing_.drawAhead(QSize(kImageSide, kImageSide) * devicePixelRatioF());
   setMyTitle(titleKey);
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoImageTitleButton::retranslate);
@@ -39,11 +41,7 @@ KoImageTitleButton::KoImageTitleButton(const QString& image, const QString& titl
 
 void KoImageTitleButton::setImage(const QString& image) {
   image_ = image;
-  if (image.isEmpty()) {
-    renderer_->load(QByteArray());
-  } else {
-    renderer_->load(image);
-  }
+  drawing_.setPath(image);
   update();
 }
 
@@ -132,14 +130,13 @@ void KoImageTitleButton::paintEvent(QPaintEvent*) {
   const int room = height() - 2 * kPadding - (textHeight ? textHeight + kGap : 0);
   const int side = std::max(0, std::min({kImageSide, room, width() - 2 * kPadding}));
   const int top = (height() - side - (textHeight ? textHeight + kGap : 0)) / 2;
-  if (renderer_->isValid() && side > 0) {
+  const qreal ratio = devicePixelRatioF();
+  const QImage& drawn = drawing_.at(QSize(side, side) * ratio, ratio);
+  if (!drawn.isNull()) {
+    QImage picture = drawn;
     // The picture takes the title's colour, so it stands out from the fill as the title does.
-    const qreal ratio = devicePixelRatioF();
-    QImage picture(QSize(side, side) * ratio, QImage::Format_ARGB32_Premultiplied);
     picture.setDevicePixelRatio(ratio);
-    picture.fill(Qt::transparent);
     QPainter tint(&picture);
-    renderer_->render(&tint, QRectF(0, 0, side, side));
     tint.setCompositionMode(QPainter::CompositionMode_SourceIn);
     tint.fillRect(QRectF(0, 0, side, side), titleColor());
     tint.end();

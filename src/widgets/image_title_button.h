@@ -4,7 +4,7 @@
 #include <QColor>
 #include <QString>
 
-class QSvgRenderer;
+#include "widgets/svg_images.h"
 
 // A drawn button with an image over a title. The title is a localization key, localized when
 // drawn; text() follows it for accessibility.
@@ -51,9 +51,10 @@ class KoImageTitleButton : public QAbstractButton {
   void retranslate();
 
   QString image_;
+  // The picture as drawn from image_, before it takes the title's colour.
+  KoSvgDrawing drawing_;
   QString myTitle_;
   bool wrapsTitle_ = false;
-  QSvgRenderer* renderer_;
   QColor backgroundColor_ = defaultBackgroundColor();
   QColor hoverColor_ = defaultBackgroundColor().lighter(112);
   bool hovered_ = false;

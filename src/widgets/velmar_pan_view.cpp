@@ -6,17 +6,17 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QSettings>
-#include <QSvgWidget>
 #include <algorithm>
 
 #include "model/notification_center.h"
+#include "widgets/svg_picture.h"
 #include "widgets/velmar_slider_view.h"
 
 KoVelmarPanView::KoVelmarPanView(KoVelmarSliderViewDelegate* delegate, QWidget* parent,
                                  const QString& placements)
     : QWidget(parent),
       array_(KoVelmarSliderModel::getNodesInfo(placements)),
-      imageVelmar_(new QSvgWidget(QStringLiteral(":/images/robotarm.svg"), this)),
+      imageVelmar_(new KoSvgPicture(QStringLiteral(":/images/robotarm.svg"), this)),
       textTip_(new QLabel(this)) {
   imageVelmar_->resize(kPictureSize);
   setMinimumSize(kMinimumSize);

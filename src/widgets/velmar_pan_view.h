@@ -5,9 +5,10 @@
 
 #include "model/channel_view.h"
 #include "model/velmar_slider_model.h"
+#include "widgets/svg_picture.h"
 
 class QLabel;
-class QSvgWidget;
+
 class KoVelmarSliderView;
 class KoVelmarSliderViewDelegate;
 
@@ -35,7 +36,7 @@ class KoVelmarPanView : public QWidget {
   const QList<KoVelmarSliderView*>& sliders() const { return sliders_; }
   // The controls as the frame conversions take them.
   ChannelViews channelViews() const;
-  QSvgWidget* imageVelmar() const { return imageVelmar_; }
+  KoSvgPicture* imageVelmar() const { return imageVelmar_; }
   QLabel* textTip() const { return textTip_; }
   // Placed in the top left corner, above the left column, and first in the Tab order.
   void setCornerWidget(QWidget* corner);
@@ -55,7 +56,7 @@ class KoVelmarPanView : public QWidget {
 
   QList<KoVelmarSliderModel> array_;
   QList<KoVelmarSliderView*> sliders_;
-  QSvgWidget* imageVelmar_;
+  KoSvgPicture* imageVelmar_;
   QLabel* textTip_;
   QWidget* corner_ = nullptr;
 };

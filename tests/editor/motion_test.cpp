@@ -1,6 +1,5 @@
 #include <QSettings>
 #include <QSignalSpy>
-#include <QSvgWidget>
 #include <QTest>
 #include <QUndoStack>
 

@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
-#include <QSvgWidget>
 #include <QTest>
 #include <QWheelEvent>
 #include <utility>

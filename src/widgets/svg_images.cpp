@@ -1,0 +1,136 @@
+#include "widgets/svg_images.h"
+
+#include <QHash>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <QThreadPool>
+#include <condition_variable>
+#include <mutex>
+#include <optional>
+
+namespace {
+
+struct Key {
+  QString path;
+  QSize pixels;
+  friend bool operator==(const Key&, const Key&) = default;
+};
+
+size_t qHash(const Key& key, size_t seed = 0) {
+  return qHashMulti(seed, key.path, key.pixels.width(), key.pixels.height());
+}
+
+// A picture asked for ahead: empty while a worker draws it, and kept until each asker took it.
+struct Ahead {
+  std::optional<QImage> image;
+  int wanted = 0;
+};
+
+struct Store {
+  std::mutex lock;
+  std::condition_variable drawn;
+  QHash<Key, Ahead> ahead;
+};
+
+Store& store() {
+  static Store s;
+  return s;
+}
+
+QImage draw(const Key& key) {
+  QSvgRenderer renderer(key.path);
+  if (!renderer.isValid() || key.pixels.isEmpty()) return {};
+  QImage image(key.pixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(key.pixels)));
+  return image;
+}
+
+}  // namespace
+
+namespace KoSvgImages {
+
+void prepare(const QString& path, QSize pixels) {
+  const Key key{path, pixels};
+  Store& s = store();
+  {
+    std::lock_guard guard(s.lock);
+    if (++s.ahead[key].wanted > 1) return;  // already on its way
+  }
+  QThreadPool::globalInstance()->start([key] {
+    QImage image = draw(key);
+    Store& s = store();
+    {
+      std::lock_guard guard(s.lock);
+      // Unless given up meanwhile.
+      if (const auto it = s.ahead.find(key); it != s.ahead.end()) it->image = std::move(image);
+    }
+    s.drawn.notify_all();
+  });
+}
+
+qsizetype keptAhead() {
+  Store& s = store();
+  std::lock_guard guard(s.lock);
+  return s.ahead.size();
+}
+
+void forget(const QString& path, QSize pixels) {
+  Store& s = store();
+  std::lock_guard guard(s.lock);
+  const auto it = s.ahead.find(Key{path, pixels});
+  if (it != s.ahead.end() && --it->wanted == 0) s.ahead.erase(it);
+}
+
+QImage take(const QString& path, QSize pixels) {
+  const Key key{path, pixels};
+  Store& s = store();
+  {
+    std::unique_lock guard(s.lock);
+    if (s.ahead.contains(key)) {
+      s.drawn.wait(guard, [&s, &key] { return s.ahead[key].image.has_value(); });
+      Ahead& ahead = s.ahead[key];
+      const QImage image = *ahead.image;
+      if (--ahead.wanted == 0) s.ahead.remove(key);
+      return image;
+    }
+  }
+  return draw(key);
+}
+
+}  // namespace KoSvgImages
+
+KoSvgDrawing::KoSvgDrawing(const QString& path) : path_(path) {}
+
+KoSvgDrawing::~KoSvgDrawing() { forgetAhead(); }
+
+void KoSvgDrawing::forgetAhead() {
+  if (ahead_.isValid()) KoSvgImages::forget(path_, ahead_);
+  ahead_ = QSize();
+}
+
+void KoSvgDrawing::setPath(const QString& path) {
+  if (path == path_) return;
+  forgetAhead();
+  path_ = path;
+}
+
+void KoSvgDrawing::drawAhead(QSize pixels) {
+  if (path_.isEmpty() || pixels.isEmpty() || ahead_.isValid() || drawnAt_.isValid()) return;
+  ahead_ = pixels;
+  KoSvgImages::prepare(path_, ahead_);
+}
+
+const QImage& KoSvgDrawing::at(QSize pixels, qreal ratio) {
+  if (drawnAt_ != pixels || pictureOf_ != path_ || drawnFor_ != ratio) {
+    if (ahead_ != pixels) forgetAhead();
+    ahead_ = QSize();
+    picture_ = path_.isEmpty() || pixels.isEmpty() ? QImage() : KoSvgImages::take(path_, pixels);
+    picture_.setDevicePixelRatio(ratio);
+    pictureOf_ = path_;
+    drawnAt_ = pixels;
+    drawnFor_ = ratio;
+  }
+  return picture_;
+}

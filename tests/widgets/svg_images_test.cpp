@@ -1,0 +1,81 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include "wait.h"
+#include "widgets/svg_images.h"
+#include "widgets/svg_picture.h"
+
+namespace {
+
+const QString kPicture = QStringLiteral(":/images/robotarm.svg");
+
+QImage drawnNow(const QString& path, QSize pixels) {
+  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  QSvgRenderer(path).render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+  return image;
+}
+
+// A picture drawn ahead is the picture drawn now, handed to each who asked, and nothing is
+// kept once all have taken or given it up: a window built again and again holds no more.
+TEST(SvgImages, DrawnAheadIsDrawnNowAndNothingIsKeptOnceTaken) {
+  const QSize pixels(40, 40);
+  KoSvgImages::prepare(kPicture, pixels);
+  KoSvgImages::prepare(kPicture, pixels);
+  KoSvgImages::prepare(kPicture, QSize(30, 30));
+  EXPECT_EQ(KoSvgImages::keptAhead(), 2);
+  EXPECT_EQ(KoSvgImages::take(kPicture, pixels), drawnNow(kPicture, pixels));
+  EXPECT_EQ(KoSvgImages::keptAhead(), 2);  // one more asked for it
+  EXPECT_EQ(KoSvgImages::take(kPicture, pixels), drawnNow(kPicture, pixels));
+  KoSvgImages::forget(kPicture, QSize(30, 30));
+  EXPECT_EQ(KoSvgImages::keptAhead(), 0);
+  // Not asked for ahead: drawn there and then, and not kept.
+  EXPECT_EQ(KoSvgImages::take(kPicture, QSize(20, 20)), drawnNow(kPicture, QSize(20, 20)));
+  EXPECT_EQ(KoSvgImages::keptAhead(), 0);
+  EXPECT_TRUE(KoSvgImages::take(QStringLiteral(":/images/none.svg"), pixels).isNull());
+}
+
+// A drawing follows its file and size; one asked for ahead and never painted, or painted at
+// another size, or whose file changed first, is given up.
+TEST(SvgImages, DrawingFollowsFileAndSizeAndGivesUpWhatItDoesNotUse) {
+  {
+    KoSvgDrawing drawing(kPicture);
+    drawing.drawAhead(QSize(32, 32));
+    drawing.drawAhead(QSize(64, 64));  // the first size only
+    EXPECT_EQ(KoSvgImages::keptAhead(), 1);
+    const QImage& picture = drawing.at(QSize(48, 48), 1.0);
+    EXPECT_EQ(picture.size(), QSize(48, 48));
+    EXPECT_EQ(picture, drawnNow(kPicture, QSize(48, 48)));
+    EXPECT_EQ(KoSvgImages::keptAhead(), 0);
+    drawing.setPath(QStringLiteral(":/images/connect.svg"));
+    EXPECT_EQ(drawing.at(QSize(48, 48), 1.0),
+              drawnNow(QStringLiteral(":/images/connect.svg"), QSize(48, 48)));
+  }
+  {
+    KoSvgDrawing drawing(kPicture);
+    drawing.drawAhead(QSize(32, 32));
+    drawing.setPath(QStringLiteral(":/images/connect.svg"));
+    EXPECT_EQ(KoSvgImages::keptAhead(), 0);
+    drawing.drawAhead(QSize(32, 32));
+  }
+  EXPECT_EQ(KoSvgImages::keptAhead(), 0);  // given up when the drawing went
+
+  KoSvgPicture widget(kPicture);
+  widget.resize(120, 120);
+  widget.show();
+  processPending();
+  EXPECT_EQ(
+      widget.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied).pixel(60, 60),
+      [&] {
+        QImage under(QSize(120, 120), QImage::Format_ARGB32_Premultiplied);
+        under.fill(widget.palette().color(QPalette::Window));
+        QPainter(&under).drawImage(0, 0, drawnNow(kPicture, QSize(120, 120)));
+        return under.pixel(60, 60);
+      }());
+  EXPECT_EQ(KoSvgImages::keptAhead(), 0);
+}
+
+}  // namespace
