@@ -47,9 +47,8 @@ QColor KoCurveView::channelColour(int channel) {
 QRectF KoCurveView::plotRect() const {
   // Room on the left for the positions and at the bottom for the times. Measured once per
   // font: shaping the text cost more than a whole mark repaint.
-  if (marginsFont_ != font() || marginLeft_ < 0) {
+  if (marginLeft_ < 0) {
     const QFontMetrics metrics(font());
-    marginsFont_ = font();
     marginLeft_ = kMargin + metrics.horizontalAdvance(QString::number(kTop)) + 4;
     marginBottom_ = metrics.height() + 4;
   }
@@ -339,6 +338,7 @@ void KoCurveView::keyPressEvent(QKeyEvent* event) {
 void KoCurveView::changeEvent(QEvent* event) {
   // The margins, the scales and with them the columns follow the font.
   if (event->type() == QEvent::FontChange) {
+    marginLeft_ = -1;
     redrawAll_ = true;
     update();
   }

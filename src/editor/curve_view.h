@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFont>
 #include <QImage>
 #include <QWidget>
 #include <array>
@@ -138,7 +137,6 @@ class KoCurveView : public QWidget {
   std::optional<QPointF> panFrom_;
   double panStart_ = 0;
   mutable std::array<QImage, kChannels> selectedDots_;
-  mutable QFont marginsFont_;
   mutable double marginLeft_ = -1;
   mutable double marginBottom_ = 0;
 };

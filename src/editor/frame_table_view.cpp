@@ -1,11 +1,28 @@
 #include "editor/frame_table_view.h"
 
 #include <QHeaderView>
+#include <QItemSelectionModel>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
 
-KoFrameTableView::KoFrameTableView(QWidget* parent) : QTableView(parent) { setShowGrid(false); }
+#include "widgets/caption_header.h"
+
+KoFrameTableView::KoFrameTableView(QWidget* parent) : QTableView(parent) {
+  setShowGrid(false);
+  auto* captions = new KoCaptionHeader(this);
+  captions->setSectionsClickable(true);
+  setHorizontalHeader(captions);
+}
+
+void KoFrameTableView::setSelectionModel(QItemSelectionModel* selection) {
+  QTableView::setSelectionModel(selection);
+  // The captions keep a selection of their own: a selected row spans every column, so each
+  // new selection would repaint every caption. Clicks on a caption select through the table.
+  delete captionSelection_;
+  captionSelection_ = model() ? new QItemSelectionModel(model(), horizontalHeader()) : nullptr;
+  horizontalHeader()->setSelectionModel(captionSelection_);
+}
 
 void KoFrameTableView::paintEvent(QPaintEvent* event) {
   QTableView::paintEvent(event);

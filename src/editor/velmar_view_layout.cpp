@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,7 +24,6 @@
 #include "editor/velmar_view_controller.h"
 #include "model/limits.h"
 #include "model/notification_center.h"
-#include "widgets/caption_header.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
 #include "widgets/quiet_scroll_bar.h"
@@ -335,9 +333,6 @@ QWidget* KoVelmarViewController::buildTable() {
   auto* inside = new QVBoxLayout(dragView_);
   inside->setContentsMargins(3, 3, 3, 3);
   tableView_ = new KoFrameTableView;
-  auto* captions = new KoCaptionHeader(tableView_);
-  captions->setSectionsClickable(true);
-  tableView_->setHorizontalHeader(captions);
   // Tab leaves the table for the next control; the arrows move between cells.
   tableView_->setTabKeyNavigation(false);
   tableView_->setModel(model_);
@@ -358,9 +353,6 @@ QWidget* KoVelmarViewController::buildTable() {
   // Always bold rather than bold while a row is selected, as the style would: every change
   // selects a row, and the highlight would repaint the header each time for nothing.
   header->setHighlightSections(false);
-  // Nor does it share the table's selection: a whole row spans every column, so each new
-  // selection would still repaint every caption. Clicks on a caption select through the table.
-  header->setSelectionModel(new QItemSelectionModel(model_, header));
   QFont bold = header->font();
   bold.setBold(true);
   header->setFont(bold);

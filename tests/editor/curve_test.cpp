@@ -279,6 +279,27 @@ TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
   }
 }
 
+// A new font moves the scales and the plot with them, as in a view made with that font.
+TEST(CurveView, ANewFontLaysTheScalesOutAgain) {
+  Frames frames(5);
+  KoFrameListModel model;
+  model.appendMany(frames.many(50));
+  KoCurveView view(&model);
+  view.resize(400, 240);
+  view.show();
+  processPending();
+  QFont large = view.font();
+  large.setPointSize(large.pointSize() * 2);
+  view.setFont(large);
+  processPending();
+  KoCurveView fresh(&model);
+  fresh.setFont(large);
+  fresh.resize(view.size());
+  fresh.show();
+  processPending();
+  EXPECT_TRUE(shot(view) == shot(fresh));
+}
+
 // Hidden, the view follows no change; shown again, it draws the list as it stands.
 TEST(CurveView, AViewHiddenThroughChangesShowsTheListAsItStands) {
   Frames frames(3);
