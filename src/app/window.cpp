@@ -14,6 +14,7 @@ constexpr QSize kFixedSize(1260, 800);
 constexpr QSize kMinimumSize(960, 680);
 constexpr int kSmallScreenWidth = 1280;
 const QColor kBody(0x2b, 0x2d, 0x31);
+constexpr qreal kCornerRadius = 10;
 
 Qt::CursorShape cursorFor(Qt::Edges edges) {
   const bool h = edges & (Qt::LeftEdge | Qt::RightEdge);
@@ -42,7 +43,13 @@ WindowPlacement placeWindow(const QRect& screen, const QRect& available) {
 KoWindow::KoWindow(QWidget* parent, bool roundCorners)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
       roundCorners_(roundCorners),
-      grip_(new QSizeGrip(this)) {
+      grip_(new QSizeGrip(this)),
+      body_(static_cast<int>(kCornerRadius) + 1, [](QPainter& p, const QRect& rect) {
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setPen(Qt::NoPen);
+        p.setBrush(kBody);
+        p.drawRoundedRect(rect, kCornerRadius, kCornerRadius);
+      }) {
   // Without a compositor the transparent corners would show black.
   setAttribute(Qt::WA_TranslucentBackground, roundCorners_);
   // Square, the body covers every pixel, so the window's background is not filled first.
@@ -99,11 +106,11 @@ void KoWindow::toggleZoom() {
 
 void KoWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(kBody);
-  const qreal radius = roundCorners_ && !isMaximized() ? 10 : 0;
-  p.drawRoundedRect(rect(), radius, radius);
+  if (roundCorners_ && !isMaximized()) {
+    body_.paint(p, rect());
+  } else {
+    p.fillRect(rect(), kBody);
+  }
 }
 
 void KoWindow::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,8 @@
 #include <QRect>
 #include <QWidget>
 
+#include "widgets/nine_slice.h"
+
 class QSizeGrip;
 
 // Where the main window goes on a screen. The fixed 1260 x 800 applies on screens up to 1280
@@ -66,4 +68,5 @@ class KoWindow : public QWidget {
   QPoint pressGlobal_;
   QRect pressGeometry_;
   QSizeGrip* grip_;
+  KoNineSlice body_;
 };

@@ -117,7 +117,8 @@ void KoSvgDrawing::setPath(const QString& path) {
 }
 
 void KoSvgDrawing::drawAhead(QSize pixels) {
-  if (path_.isEmpty() || pixels.isEmpty() || ahead_.isValid() || drawnAt_.isValid()) return;
+  if (path_.isEmpty() || pixels.isEmpty() || ahead_ == pixels || drawnAt_.isValid()) return;
+  forgetAhead();
   ahead_ = pixels;
   KoSvgImages::prepare(path_, ahead_);
 }

@@ -35,7 +35,8 @@ class KoSvgDrawing {
   KoSvgDrawing& operator=(const KoSvgDrawing&) = delete;
 
   void setPath(const QString& path);
-  // Has the picture drawn ahead at `pixels`, unless it was drawn or asked for already.
+  // Has the picture drawn ahead at `pixels`, unless it was drawn already. A size asked for
+  // later replaces the one before: a layout settles through a few sizes before it is shown.
   void drawAhead(QSize pixels);
   // The picture at `pixels` device pixels for a device pixel ratio of `ratio`; null where
   // there is no file or no picture in it.

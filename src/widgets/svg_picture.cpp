@@ -6,7 +6,7 @@ KoSvgPicture::KoSvgPicture(const QString& path, QWidget* parent)
     : QWidget(parent), drawing_(path) {}
 
 void KoSvgPicture::resizeEvent(QResizeEvent* event) {
-  // Asked for once only: a window dragged larger goes through many sizes, each drawn when
+  // Until first painted: a window dragged larger goes through many sizes, each drawn when
   // painted.
   drawing_.drawAhead(size() * devicePixelRatioF());
   QWidget::resizeEvent(event);

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
+#include <cmath>
 
 #include "model/notification_center.h"
 
@@ -11,11 +12,35 @@ namespace {
 
 // Inside the box the content stays clear of the rounded corners.
 constexpr int kPadding = 14;
+// The shadow sits this much lower than the box.
+constexpr int kShadowDrop = 2;
+
+void drawPanel(QPainter& painter, const QRect& rect, const QColor& color) {
+  constexpr int kShadow = KoToolView::kShadow;
+  constexpr qreal kRadius = KoToolView::kCornerRadius;
+  painter.setRenderHint(QPainter::Antialiasing);
+  const QRectF box = QRectF(rect).adjusted(kShadow, kShadow, -kShadow, -kShadow);
+  // A soft shadow: rings that fade outwards, a little lower than the box.
+  painter.setPen(Qt::NoPen);
+  for (int i = kShadow; i > 0; --i) {
+    painter.setBrush(QColor(0, 0, 0, 7));
+    painter.drawRoundedRect(box.adjusted(-i, -i + kShadowDrop, i, i + kShadowDrop), kRadius + i,
+                            kRadius + i);
+  }
+  painter.setBrush(color);
+  painter.drawRoundedRect(box, kRadius, kRadius);
+}
 
 }  // namespace
 
 KoToolView::KoToolView(const QString& titleKey, QWidget* parent)
-    : QWidget(parent), lableTitle_(new QLabel(this)), content_(new QWidget(this)) {
+    : QWidget(parent),
+      lableTitle_(new QLabel(this)),
+      content_(new QWidget(this)),
+      // Everything beyond the corners' curves, and the shadow's drop, is uniform.
+      panel_(
+          kShadow + kShadowDrop + static_cast<int>(std::ceil(kCornerRadius)) + 1,
+          [this](QPainter& painter, const QRect& rect) { drawPanel(painter, rect, backColor_); }) {
   QFont f = lableTitle_->font();
   f.setPixelSize(15);
   f.setBold(true);
@@ -53,20 +78,11 @@ void KoToolView::setBackColor(const QColor& color) {
   palette.setColor(QPalette::WindowText,
                    color.lightnessF() > 0.55 ? QColor(0x22, 0x22, 0x22) : QColor(0xF2, 0xF2, 0xF2));
   lableTitle_->setPalette(palette);
+  panel_.invalidate();
   update();
 }
 
 void KoToolView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.setRenderHint(QPainter::Antialiasing);
-  const QRectF box = QRectF(rect()).adjusted(kShadow, kShadow, -kShadow, -kShadow);
-  // A soft shadow: rings that fade outwards, a little lower than the box.
-  painter.setPen(Qt::NoPen);
-  for (int i = kShadow; i > 0; --i) {
-    painter.setBrush(QColor(0, 0, 0, 7));
-    painter.drawRoundedRect(box.adjusted(-i, -i + 2, i, i + 2), kCornerRadius + i,
-                            kCornerRadius + i);
-  }
-  painter.setBrush(backColor_);
-  painter.drawRoundedRect(box, kCornerRadius, kCornerRadius);
+  panel_.paint(painter, rect());
 }

@@ -44,8 +44,15 @@ TEST(SvgImages, DrawingFollowsFileAndSizeAndGivesUpWhatItDoesNotUse) {
   {
     KoSvgDrawing drawing(kPicture);
     drawing.drawAhead(QSize(32, 32));
-    drawing.drawAhead(QSize(64, 64));  // the first size only
+    drawing.drawAhead(QSize(64, 64));  // replaces the first
     EXPECT_EQ(KoSvgImages::keptAhead(), 1);
+    KoSvgImages::prepare(kPicture, QSize(64, 64));
+    EXPECT_EQ(KoSvgImages::keptAhead(), 1);
+    KoSvgImages::forget(kPicture, QSize(64, 64));
+    EXPECT_EQ(drawing.at(QSize(64, 64), 1.0), drawnNow(kPicture, QSize(64, 64)));
+    EXPECT_EQ(KoSvgImages::keptAhead(), 0);
+    drawing.drawAhead(QSize(48, 48));  // drawn already: nothing more ahead
+    EXPECT_EQ(KoSvgImages::keptAhead(), 0);
     const QImage& picture = drawing.at(QSize(48, 48), 1.0);
     EXPECT_EQ(picture.size(), QSize(48, 48));
     EXPECT_EQ(picture, drawnNow(kPicture, QSize(48, 48)));

@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <algorithm>
+#include <cstdlib>
+
+#include "widgets/nine_slice.h"
+#include "widgets/tool_view.h"
+
+namespace {
+
+// A rounded box over a shadow that drops lower than the box, as the panels draw it.
+void drawBox(QPainter& p, const QRect& rect, const QColor& fill) {
+  p.setRenderHint(QPainter::Antialiasing);
+  p.setPen(Qt::NoPen);
+  const QRectF box = QRectF(rect).adjusted(6, 6, -6, -6);
+  for (int i = 6; i > 0; --i) {
+    p.setBrush(QColor(0, 0, 0, 9));
+    p.drawRoundedRect(box.adjusted(-i, -i + 3, i, i + 3), 12 + i, 12 + i);
+  }
+  p.setBrush(fill);
+  p.drawRoundedRect(box, 12, 12);
+}
+constexpr int kBorder = 6 + 3 + 12 + 1;
+
+QImage canvas(QSize size, qreal ratio) {
+  QImage image(size * ratio, QImage::Format_ARGB32_Premultiplied);
+  image.setDevicePixelRatio(ratio);
+  image.fill(QColor(0x30, 0x80, 0xc0));
+  return image;
+}
+
+// The largest difference of any channel of any pixel.
+int largestDifference(const QImage& a, const QImage& b) {
+  if (a.size() != b.size()) return 256;
+  int largest = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+      largest = std::max({largest, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                          std::abs(qBlue(p) - qBlue(q)), std::abs(qAlpha(p) - qAlpha(q))});
+    }
+  }
+  return largest;
+}
+
+// Painted in slices, a box looks as drawn whole, wherever it is placed and at whatever size
+// or whole pixel ratio; what cannot be sliced is drawn whole. Rounding leaves at most a step
+// or two of difference where the translucent rings overlap.
+TEST(NineSlice, PaintsWhatTheWholeDrawingWould) {
+  for (const QColor fill : {QColor(0xf4, 0xf5, 0xf7), QColor(255, 177, 70, 160)}) {
+    KoNineSlice slices(kBorder, [&](QPainter& p, const QRect& r) { drawBox(p, r, fill); });
+    for (const qreal ratio : {1.0, 2.0, 1.5, 1.0}) {
+      for (const QRect target :
+           {QRect(0, 0, 2 * kBorder + 1, 2 * kBorder + 1), QRect(7, 3, 300, 120),
+            QRect(1, 2, 61, 2 * kBorder + 2), QRect(4, 4, 2 * kBorder, 80)}) {
+        const QSize size = target.size() + QSize(12, 10);
+        QImage sliced = canvas(size, ratio), whole = canvas(size, ratio);
+        {
+          QPainter p(&sliced);
+          slices.paint(p, target);
+        }
+        {
+          QPainter p(&whole);
+          p.setClipRect(target);  // as a widget's painting is
+          drawBox(p, target, fill);
+        }
+        EXPECT_LE(largestDifference(sliced, whole), 2)
+            << fill.name(QColor::HexArgb).toStdString() << " ratio " << ratio << " at "
+            << target.x() << "," << target.y() << " " << target.width() << "x" << target.height();
+      }
+    }
+  }
+}
+
+// A panel given another colour paints it, not the picture of its old one.
+TEST(NineSlice, PanelRepaintsInItsNewColour) {
+  KoToolView panel;
+  panel.resize(200, 120);
+  const auto middle = [&panel] { return panel.grab().toImage().pixelColor(100, 80); };
+  panel.setBackColor(QColor(0x20, 0x40, 0x60));
+  EXPECT_EQ(middle(), QColor(0x20, 0x40, 0x60));
+  panel.setBackColor(QColor(0xe0, 0xd0, 0x10));
+  EXPECT_EQ(middle(), QColor(0xe0, 0xd0, 0x10));
+}
+
+}  // namespace
