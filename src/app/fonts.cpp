@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QHash>
 #include <QRawFont>
 
@@ -27,6 +28,14 @@ void applyUiFont() {
   QFont font = QApplication::font();
   font.setFamilies(uiFamilies());
   QApplication::setFont(font);
+}
+
+std::future<void> loadAhead() {
+  return std::async(std::launch::async, [font = QApplication::font()] {
+    // The faces this thread loads stay with it; what the window gains is the database and
+    // the fallback lists.
+    QFontMetricsF(font).horizontalAdvance(QStringLiteral("Vorn 简体 繁體"));
+  });
 }
 
 QString missingGlyphs(const QString& text) {

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <future>
 
 // The interface font. Chosen by family with a fallback list, so that Latin, Simplified and
 // Traditional Chinese texts all find a face that has their glyphs, whichever of the faces
@@ -15,6 +16,10 @@ QStringList uiFamilies();
 QStringList installedFamilies();
 // Sets the application font to the family list, keeping the desktop's size.
 void applyUiFont();
+// Has the font database read, and the fallback faces for Latin and Chinese text found, on a
+// worker thread while the window is built; both are shared by every thread. Wait for the
+// result before the application goes.
+std::future<void> loadAhead();
 // The characters of `text` that no installed family of the list can draw (white space and
 // control characters aside); empty when the whole text renders.
 QString missingGlyphs(const QString& text);

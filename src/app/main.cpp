@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
                                     QStringLiteral("Start on the virtual board instead of USB."));
   parser.addOption(simulate);
   parser.process(app);
+  const std::future<void> fonts = KoFonts::loadAhead();
 
   KoLanguage::instance().load();
   usbHid& link = usbHid::sharedManager();

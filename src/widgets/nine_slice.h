@@ -16,8 +16,6 @@ class KoNineSlice {
 
   KoNineSlice(int border, Draw draw);
 
-  // Draw again on the next paint: what the picture shows has changed.
-  void invalidate() { source_ = QImage(); }
   // Paints the picture over `target`, clipped to it. A target too small to slice, or a fractional
   // pixel ratio that would show seams between the slices, is drawn directly.
   void paint(QPainter& painter, const QRect& target);

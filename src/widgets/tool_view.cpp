@@ -4,9 +4,10 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QVBoxLayout>
-#include <cmath>
+#include <unordered_map>
 
 #include "model/notification_center.h"
+#include "widgets/nine_slice.h"
 
 namespace {
 
@@ -31,16 +32,24 @@ void drawPanel(QPainter& painter, const QRect& rect, const QColor& color) {
   painter.drawRoundedRect(box, kRadius, kRadius);
 }
 
+// Every panel of one colour shares its slices.
+KoNineSlice& panelIn(const QColor& color) {
+  static std::unordered_map<QRgb, KoNineSlice> panels;
+  // Everything beyond the corners' curves, and the shadow's drop, is uniform.
+  constexpr int kRadius = static_cast<int>(KoToolView::kCornerRadius);
+  static_assert(kRadius == KoToolView::kCornerRadius, "a whole radius");
+  constexpr int kBorder = KoToolView::kShadow + kShadowDrop + kRadius + 1;
+  return panels
+      .try_emplace(
+          color.rgba(), kBorder,
+          [color](QPainter& painter, const QRect& rect) { drawPanel(painter, rect, color); })
+      .first->second;
+}
+
 }  // namespace
 
 KoToolView::KoToolView(const QString& titleKey, QWidget* parent)
-    : QWidget(parent),
-      lableTitle_(new QLabel(this)),
-      content_(new QWidget(this)),
-      // Everything beyond the corners' curves, and the shadow's drop, is uniform.
-      panel_(
-          kShadow + kShadowDrop + static_cast<int>(std::ceil(kCornerRadius)) + 1,
-          [this](QPainter& painter, const QRect& rect) { drawPanel(painter, rect, backColor_); }) {
+    : QWidget(parent), lableTitle_(new QLabel(this)), content_(new QWidget(this)) {
   QFont f = lableTitle_->font();
   f.setPixelSize(15);
   f.setBold(true);
@@ -78,11 +87,10 @@ void KoToolView::setBackColor(const QColor& color) {
   palette.setColor(QPalette::WindowText,
                    color.lightnessF() > 0.55 ? QColor(0x22, 0x22, 0x22) : QColor(0xF2, 0xF2, 0xF2));
   lableTitle_->setPalette(palette);
-  panel_.invalidate();
   update();
 }
 
 void KoToolView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  panel_.paint(painter, rect());
+  panelIn(backColor_).paint(painter, rect());
 }

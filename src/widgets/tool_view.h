@@ -4,8 +4,6 @@
 #include <QString>
 #include <QWidget>
 
-#include "widgets/nine_slice.h"
-
 class QLabel;
 
 // A panel of the tool screen: a rounded box with a light shadow, a title label showing a
@@ -42,5 +40,4 @@ class KoToolView : public QWidget {
   QColor backColor_{0xF4, 0xF5, 0xF7};
   QLabel* lableTitle_;
   QWidget* content_;
-  KoNineSlice panel_;
 };
