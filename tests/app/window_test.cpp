@@ -90,4 +90,21 @@ TEST(KoWindow, SquareCornersWithoutACompositor) {
   EXPECT_EQ(image.pixelColor(0, 0), image.pixelColor(100, 50));
 }
 
+// Under a compositor the body is rounded: clear at the very corners, filled everywhere else,
+// right up to each edge between them.
+TEST(KoWindow, RoundCornersAreClearAndTheRestIsFilled) {
+  KoWindow window(nullptr, true);
+  window.resize(200, 100);
+  const QImage image = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
+  const QColor body = image.pixelColor(100, 50);
+  EXPECT_EQ(body.alpha(), 255);
+  for (const QPoint corner : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 99), QPoint(199, 99)}) {
+    EXPECT_EQ(image.pixelColor(corner).alpha(), 0) << corner.x() << "," << corner.y();
+  }
+  for (const QPoint edge : {QPoint(100, 0), QPoint(100, 99), QPoint(0, 50), QPoint(199, 50),
+                            QPoint(11, 0), QPoint(188, 99), QPoint(0, 11), QPoint(199, 88)}) {
+    EXPECT_EQ(image.pixelColor(edge), body) << edge.x() << "," << edge.y();
+  }
+}
+
 }  // namespace
