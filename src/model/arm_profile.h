@@ -1,0 +1,99 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <array>
+#include <optional>
+
+#include "model/arm_pose.h"
+#include "model/limits.h"
+
+// What one channel is on a given arm: its name, the positions it may be sent, and whether
+// its servo is mounted the other way round. Reversal is a matter of the screen only (the
+// slider and the drawn joint turn the other way); stored and sent positions never change,
+// so action files stay exchangeable between arms.
+struct KoChannelProfile {
+  QString name;
+  int lowest = limits::kPosition.minimum;
+  int highest = limits::kPosition.maximum;
+  bool reversed = false;
+
+  bool contains(qint64 position) const { return position >= lowest && position <= highest; }
+  int clamp(qint64 position) const {
+    return position < lowest ? lowest : (position > highest ? highest : static_cast<int>(position));
+  }
+  friend bool operator==(const KoChannelProfile&, const KoChannelProfile&) = default;
+};
+
+// One arm as the program knows it: which channel drives which joint (and at what angles),
+// how long its links are, how wide the base's column is, and each channel's safe range.
+struct KoArmProfile {
+  // Base foot to shoulder axis, shoulder to elbow, elbow to wrist, wrist to the gripper's tip.
+  enum Link { kColumn, kUpperArm, kForearm, kHand, kLinkCount };
+  static const char* const kLinkNames[kLinkCount];
+  // The name of the profile that ships with the program; it cannot be edited, only copied.
+  static const QString kShippedName;
+
+  QString name;
+  KoArmJoints joints;
+  std::array<double, kLinkCount> linksMm{};
+  // Half the width of the base's column, in mm: no joint may come nearer its axis than this
+  // below the shoulder.
+  double columnRadiusMm = 0;
+  // Channel 1 at index 0.
+  std::array<KoChannelProfile, limits::kArmChannels> channels;
+
+  static KoArmProfile shipped();
+
+  // Channels beyond the arm's six have the whole position range and no name.
+  KoChannelProfile channel(int channel) const;
+  bool inRange(int channel, qint64 position) const {
+    return this->channel(channel).contains(position);
+  }
+  int clamp(int channel, qint64 position) const { return this->channel(channel).clamp(position); }
+  // The arm's reach from the shoulder, in mm.
+  double reachMm() const { return linksMm[kUpperArm] + linksMm[kForearm] + linksMm[kHand]; }
+
+  // One profile as a JSON object (the format the README documents).
+  QByteArray toJson() const;
+  // The profile a JSON text holds; otherwise null, with `error` saying what is wrong and
+  // where (the first fault found).
+  static std::optional<KoArmProfile> fromJson(const QByteArray& json, QString* error = nullptr);
+
+  friend bool operator==(const KoArmProfile& a, const KoArmProfile& b);
+};
+
+// The profiles a user has, kept in the settings: the shipped one first (read-only), then the
+// user's own, and the name of the chosen one.
+class KoArmProfiles {
+ public:
+  static const char* const kSettingsKey;  // a JSON array of the user's own profiles
+  static const char* const kChosenKey;    // the chosen profile's name
+
+  // From the settings. The first time, a joint table under the old KoArmJoints::kSettingsKey
+  // becomes a profile of its own (and is chosen); the old key is then removed.
+  static KoArmProfiles load();
+  // The chosen profile as the settings have it now.
+  static KoArmProfile current();
+  // The profile of that name in the settings, if there is one.
+  static std::optional<KoArmProfile> named(const QString& name);
+
+  // Writes the user's profiles and the choice.
+  void save() const;
+
+  const QList<KoArmProfile>& all() const { return profiles_; }
+  const KoArmProfile& chosen() const;
+  QString chosenName() const { return chosen().name; }
+  bool choose(const QString& name);
+  // Adds or replaces (by name) one of the user's profiles; false for the shipped name or an
+  // empty one.
+  bool put(const KoArmProfile& profile);
+  bool remove(const QString& name);
+  // A name not yet taken, from `base` ("Vorn arm copy", "Vorn arm copy 2", ...).
+  QString freeName(const QString& base) const;
+
+ private:
+  QList<KoArmProfile> profiles_;  // the shipped one first
+  int chosen_ = 0;
+};
