@@ -15,10 +15,13 @@ class KoNotificationCenter : public QObject {
 
   void postChangeLanguage(QObject* sender) { emit changeLanguage(sender); }
   void postRefreshSliderTextField() { emit refreshSliderTextField(); }
+  void postArmProfileChanged() { emit armProfileChanged(); }
 
  signals:
   // Language changed (or start-up): every view re-reads its texts.
   void changeLanguage(QObject* sender);
   // Every channel slider control lays itself out again.
   void refreshSliderTextField();
+  // Another arm profile was chosen, or the chosen one edited: KoArmProfiles::current() has it.
+  void armProfileChanged();
 };
