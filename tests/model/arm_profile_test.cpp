@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
+#include <QTranslator>
 #include <functional>
 
 #include "model/arm_profile.h"
-#include "model/language.h"
 
 namespace {
 
@@ -78,11 +79,16 @@ const QByteArray kSwappedTable = R"({"base":{"channel":1,"at0":-90,"at1000":90},
 
 class ArmProfileTest : public ::testing::Test {
  protected:
+  // The messages in English for this suite only: the others expect text ids.
   void SetUp() override {
-    KoLanguage::instance().install(QStringLiteral("en"));
+    ASSERT_TRUE(english_.load(QStringLiteral(":/i18n/vorn_en.qm")));
+    QCoreApplication::installTranslator(&english_);
     clear();
   }
-  void TearDown() override { clear(); }
+  void TearDown() override {
+    QCoreApplication::removeTranslator(&english_);
+    clear();
+  }
 
   static void clear() {
     QSettings s;
@@ -99,6 +105,8 @@ class ArmProfileTest : public ::testing::Test {
                QSettings().value(QLatin1String(KoArmProfiles::kSettingsKey)).toString().toUtf8())
         .array();
   }
+
+  QTranslator english_;
 };
 
 TEST_F(ArmProfileTest, JsonGivesBackTheSameProfileInAFormatPeopleCanRead) {
