@@ -1253,6 +1253,36 @@
         <extracomment>Error</extracomment>
         <translation>%1: the name must begin with a group number 0 to 230 and 号, as in 3号wave.rob</translation>
     </message>
+    <message id="ctl_frame_outside_profile">
+        <source>ctl_frame_outside_profile</source>
+        <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 the channel ("channel 3 (Wrist)"), %4 its position, %5 to %6 its safe range, %7 the profile</extracomment>
+        <translation>%1, frame %2: %3 at %4 is outside its safe range %5 to %6 in the arm profile "%7"; nothing sent</translation>
+    </message>
+    <message id="ctl_move_outside_profile">
+        <source>ctl_move_outside_profile</source>
+        <extracomment>vornctl: a move refused by --profile; %1 the channel ("channel 3 (Wrist)"), %2 to %3 its safe range, %4 the profile, %5 the position asked for</extracomment>
+        <translation>%1 may go from %2 to %3 in the arm profile "%4", not to %5; nothing sent</translation>
+    </message>
+    <message id="ctl_channel_named">
+        <source>ctl_channel_named</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number, %2 its name in the arm profile</extracomment>
+        <translation>channel %1 (%2)</translation>
+    </message>
+    <message id="ctl_channel">
+        <source>ctl_channel</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number</extracomment>
+        <translation>channel %1</translation>
+    </message>
+    <message id="ctl_unknown_profile">
+        <source>ctl_unknown_profile</source>
+        <extracomment>vornctl: --profile names no profile; %1 the name given, %2 the profiles there are, each in quotes</extracomment>
+        <translation>there is no arm profile "%1"; the profiles are: %2</translation>
+    </message>
+    <message id="ctl_help_profile">
+        <source>ctl_help_profile</source>
+        <extracomment>Command-line help of --profile NAME on move, download and download-many</extracomment>
+        <translation>Refuse positions outside this arm profile's safe ranges</translation>
+    </message>
     <message id="arm_profile_not_one_object">
         <source>arm_profile_not_one_object</source>
         <extracomment>Arm profile JSON check: the whole text must be one JSON object</extracomment>

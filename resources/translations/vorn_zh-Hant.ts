@@ -1253,6 +1253,36 @@
         <extracomment>Error</extracomment>
         <translation>%1：檔名必須以動作組號 0 到 230 和「号」開頭，例如 3号wave.rob</translation>
     </message>
+    <message id="ctl_frame_outside_profile">
+        <source>ctl_frame_outside_profile</source>
+        <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 the channel ("channel 3 (Wrist)"), %4 its position, %5 to %6 its safe range, %7 the profile</extracomment>
+        <translation>%1，第 %2 幀：%3 位於 %4，超出其在機械臂設定檔「%7」中的安全範圍 %5 到 %6；未傳送任何內容</translation>
+    </message>
+    <message id="ctl_move_outside_profile">
+        <source>ctl_move_outside_profile</source>
+        <extracomment>vornctl: a move refused by --profile; %1 the channel ("channel 3 (Wrist)"), %2 to %3 its safe range, %4 the profile, %5 the position asked for</extracomment>
+        <translation>在機械臂設定檔「%4」中，%1 只能在 %2 到 %3 之間，不能到 %5；未傳送任何內容</translation>
+    </message>
+    <message id="ctl_channel_named">
+        <source>ctl_channel_named</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number, %2 its name in the arm profile</extracomment>
+        <translation>通道 %1（%2）</translation>
+    </message>
+    <message id="ctl_channel">
+        <source>ctl_channel</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number</extracomment>
+        <translation>通道 %1</translation>
+    </message>
+    <message id="ctl_unknown_profile">
+        <source>ctl_unknown_profile</source>
+        <extracomment>vornctl: --profile names no profile; %1 the name given, %2 the profiles there are, each in quotes</extracomment>
+        <translation>沒有名為「%1」的機械臂設定檔；現有設定檔：%2</translation>
+    </message>
+    <message id="ctl_help_profile">
+        <source>ctl_help_profile</source>
+        <extracomment>Command-line help of --profile NAME on move, download and download-many</extracomment>
+        <translation>拒絕超出此機械臂設定檔安全範圍的位置</translation>
+    </message>
     <message id="arm_profile_not_one_object">
         <source>arm_profile_not_one_object</source>
         <extracomment>Arm profile JSON check: the whole text must be one JSON object</extracomment>
