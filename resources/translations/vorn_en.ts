@@ -1253,6 +1253,116 @@
         <extracomment>Error</extracomment>
         <translation>%1: the name must begin with a group number 0 to 230 and 号, as in 3号wave.rob</translation>
     </message>
+    <message id="ctl_frame_outside_profile">
+        <source>ctl_frame_outside_profile</source>
+        <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 the channel ("channel 3 (Wrist)"), %4 its position, %5 to %6 its safe range, %7 the profile</extracomment>
+        <translation>%1, frame %2: %3 at %4 is outside its safe range %5 to %6 in the arm profile "%7"; nothing sent</translation>
+    </message>
+    <message id="ctl_move_outside_profile">
+        <source>ctl_move_outside_profile</source>
+        <extracomment>vornctl: a move refused by --profile; %1 the channel ("channel 3 (Wrist)"), %2 to %3 its safe range, %4 the profile, %5 the position asked for</extracomment>
+        <translation>%1 may go from %2 to %3 in the arm profile "%4", not to %5; nothing sent</translation>
+    </message>
+    <message id="ctl_channel_named">
+        <source>ctl_channel_named</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number, %2 its name in the arm profile</extracomment>
+        <translation>channel %1 (%2)</translation>
+    </message>
+    <message id="ctl_channel">
+        <source>ctl_channel</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number</extracomment>
+        <translation>channel %1</translation>
+    </message>
+    <message id="ctl_unknown_profile">
+        <source>ctl_unknown_profile</source>
+        <extracomment>vornctl: --profile names no profile; %1 the name given, %2 the profiles there are, each in quotes</extracomment>
+        <translation>there is no arm profile "%1"; the profiles are: %2</translation>
+    </message>
+    <message id="ctl_help_profile">
+        <source>ctl_help_profile</source>
+        <extracomment>Command-line help of --profile NAME on move, download and download-many</extracomment>
+        <translation>Refuse positions outside this arm profile's safe ranges</translation>
+    </message>
+    <message id="arm_profile_not_one_object">
+        <source>arm_profile_not_one_object</source>
+        <extracomment>Arm profile JSON check: the whole text must be one JSON object</extracomment>
+        <translation>a profile must be one JSON object</translation>
+    </message>
+    <message id="arm_profile_not_json">
+        <source>arm_profile_not_json</source>
+        <extracomment>Arm profile JSON check: %1 the parser's message, %2 line, %3 column, %4 byte offset</extracomment>
+        <translation>not JSON: %1 at line %2, column %3 (offset %4)</translation>
+    </message>
+    <message id="arm_profile_lowest_above_highest">
+        <source>arm_profile_lowest_above_highest</source>
+        <extracomment>Arm profile JSON check: a channel's safe range is upside down; %1 lowest, %2 highest position</extracomment>
+        <translation>lowest %1 is above highest %2</translation>
+    </message>
+    <message id="arm_profile_channel_missing">
+        <source>arm_profile_channel_missing</source>
+        <extracomment>Arm profile JSON check: %1 a channel number 1 to 6</extracomment>
+        <translation>channel %1 is missing</translation>
+    </message>
+    <message id="arm_profile_channel_twice">
+        <source>arm_profile_channel_twice</source>
+        <extracomment>Arm profile JSON check: %1 a channel number 1 to 6</extracomment>
+        <translation>channel %1 is listed twice</translation>
+    </message>
+    <message id="arm_profile_not_list">
+        <source>arm_profile_not_list</source>
+        <extracomment>Arm profile JSON check: the value must be a JSON array [ ]</extracomment>
+        <translation>must be a list</translation>
+    </message>
+    <message id="arm_profile_empty_name">
+        <source>arm_profile_empty_name</source>
+        <extracomment>Arm profile JSON check: the profile's name is empty</extracomment>
+        <translation>must not be empty</translation>
+    </message>
+    <message id="arm_profile_link">
+        <source>arm_profile_link</source>
+        <extracomment>Arm profile JSON check: a link length in millimetres; %1 the largest allowed, %2 the given value</extracomment>
+        <translation>must be above 0 and at most %1 mm, not %2</translation>
+    </message>
+    <message id="arm_profile_not_whole">
+        <source>arm_profile_not_whole</source>
+        <extracomment>Arm profile JSON check: %1 to %2 the allowed range</extracomment>
+        <translation>must be a whole number %1 to %2</translation>
+    </message>
+    <message id="arm_profile_beyond">
+        <source>arm_profile_beyond</source>
+        <extracomment>Arm profile JSON check: %1 the given value, %2 to %3 the allowed range</extracomment>
+        <translation>%1 is beyond %2 to %3</translation>
+    </message>
+    <message id="arm_profile_not_number">
+        <source>arm_profile_not_number</source>
+        <extracomment>Arm profile JSON check: the value must be a number</extracomment>
+        <translation>must be a number</translation>
+    </message>
+    <message id="arm_profile_not_bool">
+        <source>arm_profile_not_bool</source>
+        <extracomment>Arm profile JSON check: the value must be true or false</extracomment>
+        <translation>must be true or false</translation>
+    </message>
+    <message id="arm_profile_not_text">
+        <source>arm_profile_not_text</source>
+        <extracomment>Arm profile JSON check: the value must be a JSON string</extracomment>
+        <translation>must be text</translation>
+    </message>
+    <message id="arm_profile_not_object">
+        <source>arm_profile_not_object</source>
+        <extracomment>Arm profile JSON check: the value must be a JSON object { }</extracomment>
+        <translation>must be an object</translation>
+    </message>
+    <message id="arm_profile_missing">
+        <source>arm_profile_missing</source>
+        <extracomment>Arm profile JSON check: a required field is absent</extracomment>
+        <translation>missing</translation>
+    </message>
+    <message id="arm_profile_fault_at">
+        <source>arm_profile_fault_at</source>
+        <extracomment>Arm profile JSON check: where the fault is (a JSON path such as joints.elbow.channel), then the fault</extracomment>
+        <translation>%1: %2</translation>
+    </message>
     <message id="ctl_run_started">
         <source>ctl_run_started</source>
         <extracomment>Result</extracomment>

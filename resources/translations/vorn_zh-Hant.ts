@@ -1253,6 +1253,116 @@
         <extracomment>Error</extracomment>
         <translation>%1：檔名必須以動作組號 0 到 230 和「号」開頭，例如 3号wave.rob</translation>
     </message>
+    <message id="ctl_frame_outside_profile">
+        <source>ctl_frame_outside_profile</source>
+        <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 the channel ("channel 3 (Wrist)"), %4 its position, %5 to %6 its safe range, %7 the profile</extracomment>
+        <translation>%1，第 %2 幀：%3 位於 %4，超出其在機械臂設定檔「%7」中的安全範圍 %5 到 %6；未傳送任何內容</translation>
+    </message>
+    <message id="ctl_move_outside_profile">
+        <source>ctl_move_outside_profile</source>
+        <extracomment>vornctl: a move refused by --profile; %1 the channel ("channel 3 (Wrist)"), %2 to %3 its safe range, %4 the profile, %5 the position asked for</extracomment>
+        <translation>在機械臂設定檔「%4」中，%1 只能在 %2 到 %3 之間，不能到 %5；未傳送任何內容</translation>
+    </message>
+    <message id="ctl_channel_named">
+        <source>ctl_channel_named</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number, %2 its name in the arm profile</extracomment>
+        <translation>通道 %1（%2）</translation>
+    </message>
+    <message id="ctl_channel">
+        <source>ctl_channel</source>
+        <extracomment>vornctl: a channel in a refusal; %1 its number</extracomment>
+        <translation>通道 %1</translation>
+    </message>
+    <message id="ctl_unknown_profile">
+        <source>ctl_unknown_profile</source>
+        <extracomment>vornctl: --profile names no profile; %1 the name given, %2 the profiles there are, each in quotes</extracomment>
+        <translation>沒有名為「%1」的機械臂設定檔；現有設定檔：%2</translation>
+    </message>
+    <message id="ctl_help_profile">
+        <source>ctl_help_profile</source>
+        <extracomment>Command-line help of --profile NAME on move, download and download-many</extracomment>
+        <translation>拒絕超出此機械臂設定檔安全範圍的位置</translation>
+    </message>
+    <message id="arm_profile_not_one_object">
+        <source>arm_profile_not_one_object</source>
+        <extracomment>Arm profile JSON check: the whole text must be one JSON object</extracomment>
+        <translation>機械臂設定檔必須是一個 JSON 物件</translation>
+    </message>
+    <message id="arm_profile_not_json">
+        <source>arm_profile_not_json</source>
+        <extracomment>Arm profile JSON check: %1 the parser's message, %2 line, %3 column, %4 byte offset</extracomment>
+        <translation>不是 JSON：%1，位於第 %2 行第 %3 列（偏移 %4）</translation>
+    </message>
+    <message id="arm_profile_lowest_above_highest">
+        <source>arm_profile_lowest_above_highest</source>
+        <extracomment>Arm profile JSON check: a channel's safe range is upside down; %1 lowest, %2 highest position</extracomment>
+        <translation>最低位置 %1 高於最高位置 %2</translation>
+    </message>
+    <message id="arm_profile_channel_missing">
+        <source>arm_profile_channel_missing</source>
+        <extracomment>Arm profile JSON check: %1 a channel number 1 to 6</extracomment>
+        <translation>缺少通道 %1</translation>
+    </message>
+    <message id="arm_profile_channel_twice">
+        <source>arm_profile_channel_twice</source>
+        <extracomment>Arm profile JSON check: %1 a channel number 1 to 6</extracomment>
+        <translation>通道 %1 重複出現</translation>
+    </message>
+    <message id="arm_profile_not_list">
+        <source>arm_profile_not_list</source>
+        <extracomment>Arm profile JSON check: the value must be a JSON array [ ]</extracomment>
+        <translation>必須是清單</translation>
+    </message>
+    <message id="arm_profile_empty_name">
+        <source>arm_profile_empty_name</source>
+        <extracomment>Arm profile JSON check: the profile's name is empty</extracomment>
+        <translation>不能為空</translation>
+    </message>
+    <message id="arm_profile_link">
+        <source>arm_profile_link</source>
+        <extracomment>Arm profile JSON check: a link length in millimetres; %1 the largest allowed, %2 the given value</extracomment>
+        <translation>必須大於 0 且不超過 %1 毫米，而不是 %2</translation>
+    </message>
+    <message id="arm_profile_not_whole">
+        <source>arm_profile_not_whole</source>
+        <extracomment>Arm profile JSON check: %1 to %2 the allowed range</extracomment>
+        <translation>必須是 %1 到 %2 之間的整數</translation>
+    </message>
+    <message id="arm_profile_beyond">
+        <source>arm_profile_beyond</source>
+        <extracomment>Arm profile JSON check: %1 the given value, %2 to %3 the allowed range</extracomment>
+        <translation>%1 超出 %2 到 %3 的範圍</translation>
+    </message>
+    <message id="arm_profile_not_number">
+        <source>arm_profile_not_number</source>
+        <extracomment>Arm profile JSON check: the value must be a number</extracomment>
+        <translation>必須是數字</translation>
+    </message>
+    <message id="arm_profile_not_bool">
+        <source>arm_profile_not_bool</source>
+        <extracomment>Arm profile JSON check: the value must be true or false</extracomment>
+        <translation>必須是 true 或 false</translation>
+    </message>
+    <message id="arm_profile_not_text">
+        <source>arm_profile_not_text</source>
+        <extracomment>Arm profile JSON check: the value must be a JSON string</extracomment>
+        <translation>必須是文字</translation>
+    </message>
+    <message id="arm_profile_not_object">
+        <source>arm_profile_not_object</source>
+        <extracomment>Arm profile JSON check: the value must be a JSON object { }</extracomment>
+        <translation>必須是物件</translation>
+    </message>
+    <message id="arm_profile_missing">
+        <source>arm_profile_missing</source>
+        <extracomment>Arm profile JSON check: a required field is absent</extracomment>
+        <translation>缺少此項</translation>
+    </message>
+    <message id="arm_profile_fault_at">
+        <source>arm_profile_fault_at</source>
+        <extracomment>Arm profile JSON check: where the fault is (a JSON path such as joints.elbow.channel), then the fault</extracomment>
+        <translation>%1：%2</translation>
+    </message>
     <message id="ctl_run_started">
         <source>ctl_run_started</source>
         <extracomment>Result</extracomment>

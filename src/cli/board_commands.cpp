@@ -8,6 +8,7 @@
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/profile_check.h"
 #include "cli/servo_params.h"
 #include "cli/usb_boards.h"
 #include "link/hid_transport.h"
@@ -36,6 +37,7 @@ struct Args {
   std::string mode;
   std::vector<std::optional<double>> params = std::vector<std::optional<double>>(kServoParamCount);
   QList<DownloadJob> jobs;  // read before connecting, so that a bad file costs no board time
+  std::optional<QString> profile;
 };
 
 Args args;
@@ -79,6 +81,22 @@ void addIds(CLI::App* c) {
 void addServoId(CLI::App* c) {
   wholeIn(c->add_option("ID", args.id, h(qtTrId("ctl_help_servo_id")))->required(),
           limits::kServoId);
+}
+
+// Without it nothing is held to a profile: positions go out as given.
+void addProfile(CLI::App* c) {
+  c->add_option_function<std::string>(
+       "--profile", [](const std::string& name) { args.profile = QString::fromStdString(name); },
+       h(qtTrId("ctl_help_profile")))
+      ->type_name("NAME");
+}
+
+// The frames of every job against the profile, after the files are read and before the
+// board is reached.
+void checkJobs() {
+  if (!args.profile) return;
+  const KoArmProfile profile = profileNamed(*args.profile);
+  for (const DownloadJob& j : args.jobs) checkFrames(profile, j.name, j.frames);
 }
 
 void addGroup(CLI::App* c) {
@@ -304,9 +322,13 @@ void addDownloads(CLI::App& app) {
   CLI::App* c = boardCommand(
       app, "download", h(qtTrId("ctl_help_download")), false,
       [](BoardSession& s) { download(s, args.jobs); },
-      [] { args.jobs = {jobOf(QString::fromStdString(args.file), args.group)}; });
+      [] {
+        args.jobs = {jobOf(QString::fromStdString(args.file), args.group)};
+        checkJobs();
+      });
   addGroup(c);
   c->add_option("FILE", args.file, h(qtTrId("ctl_help_rob_file")))->required();
+  addProfile(c);
 
   // Every file is read and named right before the first frame goes out.
   c = boardCommand(
@@ -321,8 +343,10 @@ void addDownloads(CLI::App& app) {
           }
           args.jobs.append(jobOf(path, group));
         }
+        checkJobs();
       });
   c->add_option("FILE", args.files, h(qtTrId("ctl_help_rob_files")))->required();
+  addProfile(c);
 }
 
 }  // namespace
@@ -347,15 +371,22 @@ void addBoardCommands(CLI::App& app) {
           limits::kGroup, "all");
   c->add_flag("--yes,-y", args.yes, h(qtTrId("ctl_help_yes")));
 
-  c = boardCommand(app, "move", h(qtTrId("ctl_help_move")), true, [](BoardSession& s) {
-    const int time = args.time >= 0 ? args.time : (s.overSerial() ? protocol::kSerialMoveTime : 0);
-    s.send(protocol::oneSteering(args.id, args.position, time));
-    printText(qtTrId("ctl_moved").arg(args.id).arg(args.position).arg(time) + u'\n');
-  });
+  c = boardCommand(
+      app, "move", h(qtTrId("ctl_help_move")), true,
+      [](BoardSession& s) {
+        const int time =
+            args.time >= 0 ? args.time : (s.overSerial() ? protocol::kSerialMoveTime : 0);
+        s.send(protocol::oneSteering(args.id, args.position, time));
+        printText(qtTrId("ctl_moved").arg(args.id).arg(args.position).arg(time) + u'\n');
+      },
+      [] {
+        if (args.profile) checkMove(profileNamed(*args.profile), args.id, args.position);
+      });
   addServoId(c);
   wholeIn(c->add_option("POS", args.position, h(qtTrId("ctl_help_position")))->required(),
           limits::kPosition);
   wholeIn(c->add_option("--time", args.time, h(qtTrId("ctl_help_time"))), limits::kMoveTime);
+  addProfile(c);
 
   boardCommand(app, "reset", h(qtTrId("ctl_help_reset")), true, [](BoardSession& s) {
     s.send(protocol::reSetAllSteer());

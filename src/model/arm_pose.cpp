@@ -52,6 +52,11 @@ KoArmJoints KoArmJoints::load(const QString& resource) {
     if (auto t = parse(own.toUtf8())) return *t;
     qWarning() << "arm joints in the settings are not a whole table; the shipped one is used";
   }
+  return shipped(resource);
+}
+
+KoArmJoints KoArmJoints::shipped(const QString& resource) {
+  if (!QFile::exists(resource)) return fallback();
   QFile file(resource);
   if (file.open(QIODevice::ReadOnly)) {
     if (auto t = parse(file.readAll())) return *t;

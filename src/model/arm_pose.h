@@ -25,6 +25,9 @@ struct KoArmJoints {
 
   // The shipped table from its resource, or from the settings when a valid one is there.
   static KoArmJoints load(const QString& resource = QStringLiteral(":/armJoints.json"));
+  // The shipped table alone, whatever the settings hold. A program built without the
+  // resource (vornctl) gets the same table from fallback().
+  static KoArmJoints shipped(const QString& resource = QStringLiteral(":/armJoints.json"));
   // Null when the text is not a whole table: every joint once, channels 1 to 16, angles
   // within one turn either way.
   static std::optional<KoArmJoints> parse(const QByteArray& json);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonArray>
 #include <QList>
 #include <QString>
 #include <array>
@@ -55,11 +56,20 @@ struct KoArmProfile {
   // The arm's reach from the shoulder, in mm.
   double reachMm() const { return linksMm[kUpperArm] + linksMm[kForearm] + linksMm[kHand]; }
 
+  // Bounds a profile is held to, shared by its JSON and the screens that edit it.
+  static constexpr double kMaxLinkMm = 2000;
+  static constexpr double kMaxColumnRadiusMm = 2000;
+  static constexpr double kMaxJointAngle = 360;
+  static constexpr int kMaxJointChannel = 16;
+
   // One profile as a JSON object (the format the README documents).
   QByteArray toJson() const;
   // The profile a JSON text holds; otherwise null, with `error` saying what is wrong and
-  // where (the first fault found).
+  // where (the first fault found). Fields the format does not know are ignored.
   static std::optional<KoArmProfile> fromJson(const QByteArray& json, QString* error = nullptr);
+  // Null when the profile breaks none of the rules fromJson() holds a text to, else the first
+  // fault.
+  std::optional<QString> fault() const;
 
   friend bool operator==(const KoArmProfile& a, const KoArmProfile& b);
 };
@@ -70,9 +80,18 @@ class KoArmProfiles {
  public:
   static const char* const kSettingsKey;  // a JSON array of the user's own profiles
   static const char* const kChosenKey;    // the chosen profile's name
+  // Where save() puts a value under kSettingsKey that is no JSON array, rather than lose it.
+  static const char* const kUnreadableKey;
+  // The name a joint table from the old settings key gets.
+  static const QString kMigratedName;
+
+  // The shipped profile alone, chosen.
+  KoArmProfiles();
 
   // From the settings. The first time, a joint table under the old KoArmJoints::kSettingsKey
-  // becomes a profile of its own (and is chosen); the old key is then removed.
+  // becomes a profile of its own (and is chosen, and saved); the old key is then removed.
+  // A profile that is invalid or whose name is taken is skipped with a warning, and kept in
+  // the settings by save(); an unknown choice means the shipped profile.
   static KoArmProfiles load();
   // The chosen profile as the settings have it now.
   static KoArmProfile current();
@@ -86,9 +105,11 @@ class KoArmProfiles {
   const KoArmProfile& chosen() const;
   QString chosenName() const { return chosen().name; }
   bool choose(const QString& name);
-  // Adds or replaces (by name) one of the user's profiles; false for the shipped name or an
-  // empty one.
+  // Adds or replaces (by name) one of the user's profiles; false for the shipped name or a
+  // profile with a fault().
   bool put(const KoArmProfile& profile);
+  // False for the shipped profile and unknown names. Removing the chosen one chooses the
+  // shipped profile.
   bool remove(const QString& name);
   // A name not yet taken, from `base` ("Vorn arm copy", "Vorn arm copy 2", ...).
   QString freeName(const QString& base) const;
@@ -96,4 +117,5 @@ class KoArmProfiles {
  private:
   QList<KoArmProfile> profiles_;  // the shipped one first
   int chosen_ = 0;
+  QJsonArray skipped_;  // entries load() could not take, written back as they were
 };

@@ -7,8 +7,10 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QSettings>
 #include <QTemporaryDir>
 
+#include "model/arm_profile.h"
 #include "model/move_frame.h"
 #include "pseudo_terminal.h"
 #include "temp_files.h"
@@ -353,6 +355,119 @@ TEST_F(Vornctl, SpeaksTheLanguageChosenInTheDesktopProgram) {
   EXPECT_TRUE(refused.err.contains(QStringLiteral("擦除控制板上的全部动作组？")))
       << refused.err.toStdString();
   EXPECT_TRUE(vornctl({"--help"}, dir.path()).out.contains(QStringLiteral("退出码")));
+}
+
+// Settings as vorn writes them, in configHome/Vorn/Vorn.conf.
+void writeSettings(const QString& configHome, const QVariantMap& values) {
+  QSettings conf(configHome + QStringLiteral("/Vorn/Vorn.conf"), QSettings::IniFormat);
+  for (auto it = values.cbegin(); it != values.cend(); ++it) conf.setValue(it.key(), it.value());
+  conf.sync();
+}
+
+TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent) {
+  KoArmProfile bench = KoArmProfile::shipped();
+  bench.name = QStringLiteral("Bench arm");
+  bench.channels[2] = {QStringLiteral("Wrist"), 100, 900, false};
+  bench.channels[4] = {QString(), 200, 800, true};
+  bench.channels[5].highest = 990;
+  const QJsonArray stored{QJsonDocument::fromJson(bench.toJson()).object()};
+  writeSettings(dir.path(),
+                {{KoArmProfiles::kSettingsKey,
+                  QString::fromUtf8(QJsonDocument(stored).toJson(QJsonDocument::Compact))}});
+
+  const QList<int> reach{500, 500, 500, 950, 500, 500, 500};
+  write(QStringLiteral("reach.rob"), actionFile({kFrame, reach}));
+  write(QStringLiteral("4号reach.rob"), actionFile({kFrame, reach}));
+  write(QStringLiteral("low.rob"),
+        actionFile({kFrame, kFrame, {500, 500, 500, 500, 500, 150, 500}}));
+  // An absent channel has no position to check.
+  write(QStringLiteral("3号gaps.rob"), actionFile({{1000, 0x5555, 100, 900, 500, 0x5555, 0}}));
+  write(QStringLiteral("wave.rob"), wave_);
+  write(QStringLiteral("turn.rob"), actionFile({{1000, 500, 500, 500, 500, 500, 995}}));
+
+  struct Case {
+    QStringList line;  // on the virtual board with --trace
+    int code;
+    QString says;  // on standard error for a failure
+  };
+  const QString bench_ = QStringLiteral("Bench arm");
+  const QList<Case> cases = {
+      {{"move", "3", "950", "--profile", bench_},
+       8,
+       "vornctl: channel 3 (Wrist) may go from 100 to 900 in the arm profile \"Bench arm\", not "
+       "to 950; nothing sent\n"},
+      {{"move", "3", "99", "--profile", bench_}, 8, "not to 99"},
+      {{"move", "3", "100", "--profile", bench_}, 0},
+      {{"move", "3", "900", "--profile", bench_, "--time", "200"}, 0},
+      {{"move", "5", "801", "--profile", bench_}, 8, "channel 5 may go from 200 to 800"},
+      {{"move", "5", "200", "--profile", bench_}, 0},
+      {{"move", "7", "1000", "--profile", bench_}, 0},  // no channel of the arm
+      {{"move", "3", "950"}, 0},
+      {{"move", "1", "1000", "--profile", "Vorn arm"}, 0},
+      {{"move", "3", "950", "--profile", "bench arm"},
+       2,
+       "there is no arm profile \"bench arm\"; the profiles are: \"Vorn arm\", \"Bench arm\""},
+      {{"move", "3", "500", "--profile", ""}, 2, "there is no arm profile \"\";"},
+
+      {{"download", "7", "reach.rob", "--profile", bench_},
+       8,
+       "vornctl: reach.rob, frame 2: channel 3 (Wrist) at 950 is outside its safe range 100 to "
+       "900 in the arm profile \"Bench arm\"; nothing sent\n"},
+      {{"download", "7", "low.rob", "--profile", bench_},
+       8,
+       "low.rob, frame 3: channel 5 at 150 is outside its safe range 200 to 800"},
+      {{"download", "7", "wave.rob", "--profile", "Vorn arm"},
+       8,
+       "wave.rob, frame 2: channel 1 (Gripper) at 1200 is outside its safe range 0 to 1000"},
+      {{"download", "7", "turn.rob", "--profile", bench_},
+       8,
+       "turn.rob, frame 1: channel 6 (Base) at 995 is outside its safe range 0 to 990"},
+      {{"download", "7", "3号gaps.rob", "--profile", bench_}, 0},
+      {{"download", "7", "reach.rob"}, 0},
+      {{"download", "7", "reach.rob", "--profile", "Nope"}, 2, "no arm profile \"Nope\""},
+      // The whole batch is checked before the first file goes out.
+      {{"download-many", "3号gaps.rob", "4号reach.rob", "--profile", bench_},
+       8,
+       "4号reach.rob, frame 2: channel 3 (Wrist) at 950"},
+      {{"download-many", "3号gaps.rob", "4号reach.rob"}, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.line.join(u' ').toStdString());
+    const Outcome r = vornctl(simulated(c.line), dir.path());
+    EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+    if (c.code == 0) {
+      EXPECT_FALSE(r.sent().isEmpty()) << r.err.toStdString();
+    } else {
+      EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+      EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
+      EXPECT_TRUE(r.sent().isEmpty()) << r.err.toStdString();
+    }
+  }
+
+  for (const char* command : {"move", "download", "download-many"}) {
+    EXPECT_TRUE(vornctl({command, "--help"}).out.contains(QLatin1String("--profile NAME")))
+        << command;
+  }
+}
+
+// Whatever the settings hold, the shipped profile is there; an old joint table moves into a
+// profile of its own as it does in vorn.
+TEST_F(Vornctl, AProfileIsFoundWhateverElseTheSettingsHold) {
+  const QString junk = dir.filePath(QStringLiteral("junk"));
+  writeSettings(junk, {{KoArmProfiles::kSettingsKey, QStringLiteral("[{\"name\": 5}, 7, {")},
+                       {KoArmProfiles::kChosenKey, 12}});
+  const Outcome shipped = vornctl(simulated({"move", "1", "0", "--profile", "Vorn arm"}), junk);
+  EXPECT_EQ(shipped.code, 0) << shipped.err.toStdString();
+
+  const QString old = dir.filePath(QStringLiteral("old"));
+  writeSettings(old, {{KoArmJoints::kSettingsKey,
+                       QStringLiteral(R"({"base":{"channel":1,"at0":-90,"at1000":90},
+      "shoulder":{"channel":5,"at0":90,"at1000":-90},"elbow":{"channel":4,"at0":90,"at1000":-90},
+      "wrist":{"channel":3,"at0":90,"at1000":-90},"wrist_roll":{"channel":2,"at0":0,"at1000":180},
+      "gripper":{"channel":6,"at0":45,"at1000":0}})")}});
+  const Outcome mine =
+      vornctl(simulated({"move", "3", "1000", "--profile", KoArmProfiles::kMigratedName}), old);
+  EXPECT_EQ(mine.code, 0) << mine.err.toStdString();
 }
 
 }  // namespace

@@ -1,0 +1,374 @@
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+#include <QTranslator>
+#include <functional>
+
+#include "model/arm_profile.h"
+
+namespace {
+
+QStringList names(const KoArmProfiles& profiles) {
+  QStringList out;
+  for (const KoArmProfile& p : profiles.all()) out.append(p.name);
+  return out;
+}
+
+// The shipped profile under another name with every kind of value changed, fractions that
+// print long included.
+KoArmProfile edited(const QString& name = QStringLiteral("Bench \"β\" 机械臂")) {
+  KoArmProfile p = KoArmProfile::shipped();
+  p.name = name;
+  p.linksMm = {0.1, 119.30000000000001, KoArmProfile::kMaxLinkMm, 1e-3};
+  p.columnRadiusMm = 0;
+  p.joints.joints[KoArmJoints::kBase] = {16, -360, 359.75};
+  p.joints.joints[KoArmJoints::kGripper] = {1, 1.0 / 3, 0};
+  p.channels[0] = {QString(), 1000, 1000, true};
+  p.channels[3] = {QStringLiteral("Elbow\n\"left\""), 120, 880, true};
+  p.channels[5].lowest = 0;
+  p.channels[5].highest = 0;
+  return p;
+}
+
+// `value` put at a path of the JSON ("channels.3.lowest"); an undefined value removes.
+QJsonValue withValue(const QJsonValue& node, QStringList path, const QJsonValue& value) {
+  const QString key = path.takeFirst();
+  if (node.isArray()) {
+    QJsonArray a = node.toArray();
+    const int i = key.toInt();
+    if (path.isEmpty() && value.isUndefined()) {
+      a.removeAt(i);
+    } else {
+      a[i] = path.isEmpty() ? value : withValue(a[i], path, value);
+    }
+    return a;
+  }
+  QJsonObject o = node.toObject();
+  if (path.isEmpty() && value.isUndefined()) {
+    o.remove(key);
+  } else {
+    o[key] = path.isEmpty() ? value : withValue(o[key], path, value);
+  }
+  return o;
+}
+
+using Edits = QList<std::pair<const char*, QJsonValue>>;
+
+QByteArray shippedWith(const Edits& edits) {
+  QJsonValue root = QJsonDocument::fromJson(KoArmProfile::shipped().toJson()).object();
+  for (const auto& [path, value] : edits) {
+    root = withValue(root, QString::fromLatin1(path).split(u'.'), value);
+  }
+  return QJsonDocument(root.toObject()).toJson();
+}
+
+QByteArray resourceFile() {
+  QFile file(QStringLiteral(VORN_SOURCE_DIR "/resources/armJoints.json"));
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QByteArray kSwappedTable = R"({"base":{"channel":1,"at0":-90,"at1000":90},
+    "shoulder":{"channel":5,"at0":90,"at1000":-90},"elbow":{"channel":4,"at0":90,"at1000":-90},
+    "wrist":{"channel":3,"at0":90,"at1000":-90},"wrist_roll":{"channel":2,"at0":0,"at1000":180},
+    "gripper":{"channel":6,"at0":45,"at1000":0}})";
+
+class ArmProfileTest : public ::testing::Test {
+ protected:
+  // The messages in English for this suite only: the others expect text ids.
+  void SetUp() override {
+    ASSERT_TRUE(english_.load(QStringLiteral(":/i18n/vorn_en.qm")));
+    QCoreApplication::installTranslator(&english_);
+    clear();
+  }
+  void TearDown() override {
+    QCoreApplication::removeTranslator(&english_);
+    clear();
+  }
+
+  static void clear() {
+    QSettings s;
+    for (const char* key : {KoArmProfiles::kSettingsKey, KoArmProfiles::kChosenKey,
+                            KoArmProfiles::kUnreadableKey, KoArmJoints::kSettingsKey}) {
+      s.remove(QLatin1String(key));
+    }
+  }
+  static void store(const char* key, const QVariant& value) {
+    QSettings().setValue(QLatin1String(key), value);
+  }
+  static QJsonArray storedProfiles() {
+    return QJsonDocument::fromJson(
+               QSettings().value(QLatin1String(KoArmProfiles::kSettingsKey)).toString().toUtf8())
+        .array();
+  }
+
+  QTranslator english_;
+};
+
+TEST_F(ArmProfileTest, JsonGivesBackTheSameProfileInAFormatPeopleCanRead) {
+  for (const KoArmProfile& p : {KoArmProfile::shipped(), edited()}) {
+    SCOPED_TRACE(p.name.toStdString());
+    const QByteArray json = p.toJson();
+    QString error;
+    const std::optional<KoArmProfile> back = KoArmProfile::fromJson(json, &error);
+    ASSERT_TRUE(back) << error.toStdString() << json.toStdString();
+    EXPECT_EQ(*back, p);
+    EXPECT_EQ(back->toJson(), json);
+    EXPECT_FALSE(p.fault());
+  }
+  // Name first, one joint or channel a line, as the README shows it.
+  const QByteArray shipped = KoArmProfile::shipped().toJson();
+  EXPECT_TRUE(shipped.startsWith("{\n  \"name\": \"Vorn arm\",\n  \"links\": {\"column\": 77, "))
+      << shipped.toStdString();
+  EXPECT_TRUE(
+      shipped.contains("\n    \"elbow\": {\"channel\": 4, \"at0\": 120, \"at1000\": -120},\n"));
+  EXPECT_TRUE(
+      shipped.contains("\n    {\"channel\": 6, \"name\": \"Base\", \"lowest\": 0, "
+                       "\"highest\": 1000, \"reversed\": false}\n  ]\n}"));
+  // Channels in any order, unknown fields ignored.
+  QJsonObject shuffled = QJsonDocument::fromJson(edited().toJson()).object();
+  QJsonArray channels;
+  for (const QJsonValue& c : shuffled["channels"].toArray()) channels.prepend(c);
+  shuffled["channels"] = channels;
+  shuffled["colour"] = QStringLiteral("red");
+  const auto back = KoArmProfile::fromJson(QJsonDocument(shuffled).toJson());
+  ASSERT_TRUE(back);
+  EXPECT_EQ(*back, edited());
+}
+
+TEST_F(ArmProfileTest, TheShippedProfileIsTheShippedTableWhateverTheSettingsHold) {
+  const std::optional<KoArmJoints> table = KoArmJoints::parse(resourceFile());
+  ASSERT_TRUE(table);
+  store(KoArmJoints::kSettingsKey, QString::fromUtf8(kSwappedTable));
+  const KoArmProfile shipped = KoArmProfile::shipped();
+  for (int j = 0; j < KoArmJoints::kJointCount; ++j) {
+    EXPECT_EQ(shipped.joints.joints[j].channel, table->joints[j].channel) << j;
+    EXPECT_EQ(shipped.joints.joints[j].angleAt0, table->joints[j].angleAt0) << j;
+    EXPECT_EQ(shipped.joints.joints[j].angleAt1000, table->joints[j].angleAt1000) << j;
+  }
+}
+
+TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
+  struct Case {
+    Edits edits;
+    QString error;  // empty: the text is a valid profile
+  };
+  const QJsonValue removed(QJsonValue::Undefined);
+  const QList<Case> cases = {
+      {{{"channels.3.lowest", 1200}}, "channels[3].lowest: 1200 is beyond 0 to 1000"},
+      {{{"channels.3.lowest", -1}}, "channels[3].lowest: -1 is beyond 0 to 1000"},
+      {{{"channels.0.highest", 10.5}}, "channels[0].highest: must be a whole number 0 to 1000"},
+      {{{"channels.0.highest", "900"}}, "channels[0].highest: must be a whole number 0 to 1000"},
+      {{{"channels.2.lowest", 800}, {"channels.2.highest", 300}},
+       "channels[2]: lowest 800 is above highest 300"},
+      {{{"channels.2.lowest", 300}, {"channels.2.highest", 300}}, {}},
+      {{{"channels.4.channel", 2}}, "channels[4].channel: channel 2 is listed twice"},
+      {{{"channels.5", removed}}, "channels: channel 6 is missing"},
+      {{{"channels.0.channel", 7}}, "channels[0].channel: 7 is beyond 1 to 6"},
+      {{{"channels.1.reversed", "yes"}}, "channels[1].reversed: must be true or false"},
+      {{{"channels.1.name", QJsonValue::Null}}, "channels[1].name: must be text"},
+      {{{"channels.1.name", removed}}, "channels[1].name: missing"},
+      {{{"channels.2", 3}}, "channels[2]: must be an object"},
+      {{{"channels", QJsonObject{}}}, "channels: must be a list"},
+      {{{"joints.elbow.channel", "4"}}, "joints.elbow.channel: must be a whole number 1 to 16"},
+      {{{"joints.elbow.channel", 17}}, "joints.elbow.channel: 17 is beyond 1 to 16"},
+      {{{"joints.elbow.channel", 0}}, "joints.elbow.channel: 0 is beyond 1 to 16"},
+      {{{"joints.elbow.channel", 16}, {"joints.base.channel", 1}}, {}},
+      {{{"joints.wrist.at0", 360.5}}, "joints.wrist.at0: 360.5 is beyond -360 to 360"},
+      {{{"joints.wrist.at0", -360}, {"joints.wrist.at1000", 360}}, {}},
+      {{{"joints.gripper.at1000", "60"}}, "joints.gripper.at1000: must be a number"},
+      {{{"joints.wrist_roll", removed}}, "joints.wrist_roll: missing"},
+      {{{"joints", QJsonArray{}}}, "joints: must be an object"},
+      {{{"links.forearm", 0}}, "links.forearm: must be above 0 and at most 2000 mm, not 0"},
+      {{{"links.column", -3}}, "links.column: must be above 0 and at most 2000 mm, not -3"},
+      {{{"links.hand", 2000.5}}, "links.hand: must be above 0 and at most 2000 mm, not 2000.5"},
+      {{{"links.upperArm", QJsonValue::Null}}, "links.upperArm: must be a number"},
+      {{{"links.hand", 2000}, {"links.column", 0.01}, {"links.thumb", 5}}, {}},
+      {{{"columnRadius", -1}}, "columnRadius: -1 is beyond 0 to 2000"},
+      {{{"columnRadius", 0}}, {}},
+      {{{"columnRadius", removed}}, "columnRadius: missing"},
+      {{{"name", ""}}, "name: must not be empty"},
+      {{{"name", " \t"}}, "name: must not be empty"},
+      {{{"name", 5}}, "name: must be text"},
+      // The first fault in reading order is the one told.
+      {{{"channels.0.lowest", 5000}, {"links.hand", 0}, {"name", ""}}, "name: must not be empty"},
+      {{{"channels.0.lowest", 5000}, {"joints.base.at0", 999}},
+       "joints.base.at0: 999 is beyond -360 to 360"},
+  };
+  for (const Case& c : cases) {
+    const QByteArray json = shippedWith(c.edits);
+    SCOPED_TRACE(json.toStdString());
+    QString error;
+    const std::optional<KoArmProfile> p = KoArmProfile::fromJson(json, &error);
+    EXPECT_EQ(error, c.error);
+    EXPECT_EQ(p.has_value(), c.error.isEmpty());
+  }
+
+  // The parser's own words vary with Qt; where it stopped does not.
+  const std::pair<QByteArray, QStringList> texts[] = {
+      {"", {"not JSON: ", " at line 1, column 1 (offset 0)"}},
+      {"{\n  \"name\": Vorn}", {"not JSON: ", " at line 2, column 11 (offset 12)"}},
+      {"{\"name\": \"Vorn arm\",\n\n \"links\": {",
+       {"not JSON: ", " at line 3, column 12 (offset 33)"}},
+      {"[1]", {"a profile must be one JSON object"}},
+      {"{}", {"name: missing"}},
+  };
+  for (const auto& [text, parts] : texts) {
+    SCOPED_TRACE(text.toStdString());
+    QString error;
+    EXPECT_FALSE(KoArmProfile::fromJson(text, &error));
+    EXPECT_TRUE(error.startsWith(parts.first())) << error.toStdString();
+    EXPECT_TRUE(error.endsWith(parts.last())) << error.toStdString();
+  }
+  EXPECT_FALSE(KoArmProfile::fromJson("{"));  // no place for the error is fine
+
+  KoArmProfile upsideDown = KoArmProfile::shipped();
+  upsideDown.channels[2] = {QString(), 900, 100, false};
+  EXPECT_EQ(upsideDown.fault(), QStringLiteral("channels[2]: lowest 900 is above highest 100"));
+  KoArmProfile nan = KoArmProfile::shipped();
+  nan.linksMm[KoArmProfile::kHand] = std::nan("");
+  EXPECT_EQ(nan.fault(), QStringLiteral("links.hand: must be a number"));
+}
+
+TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedOne) {
+  KoArmProfiles profiles = KoArmProfiles::load();
+  EXPECT_EQ(names(profiles), QStringList{"Vorn arm"});
+  EXPECT_EQ(profiles.chosen(), KoArmProfile::shipped());
+
+  KoArmProfile shippedRenamed = KoArmProfile::shipped();
+  shippedRenamed.linksMm[KoArmProfile::kHand] = 90;
+  EXPECT_FALSE(profiles.put(shippedRenamed));  // the shipped name
+  KoArmProfile bad = edited(QStringLiteral("Bad"));
+  bad.channels[1].lowest = 1001;
+  EXPECT_FALSE(profiles.put(bad));
+  EXPECT_FALSE(profiles.remove(KoArmProfile::kShippedName));
+  EXPECT_FALSE(profiles.remove(QStringLiteral("Nope")));
+  EXPECT_FALSE(profiles.choose(QStringLiteral("Nope")));
+
+  const KoArmProfile a = edited(QStringLiteral("A"));
+  KoArmProfile b = edited(QStringLiteral("B"));
+  ASSERT_TRUE(profiles.put(a));
+  ASSERT_TRUE(profiles.put(b));
+  b.channels[4] = {QStringLiteral("Shoulder"), 200, 700, false};
+  ASSERT_TRUE(profiles.put(b));  // replaces, in place
+  EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "A", "B"}));
+  ASSERT_TRUE(profiles.choose(QStringLiteral("B")));
+  profiles.save();
+
+  KoArmProfiles again = KoArmProfiles::load();
+  EXPECT_EQ(names(again), (QStringList{"Vorn arm", "A", "B"}));
+  EXPECT_EQ(again.chosen(), b);
+  EXPECT_EQ(again.all()[0], KoArmProfile::shipped());
+  EXPECT_EQ(KoArmProfiles::current(), b);
+  EXPECT_EQ(KoArmProfiles::named(QStringLiteral("A")), a);
+  EXPECT_EQ(KoArmProfiles::named(KoArmProfile::kShippedName), KoArmProfile::shipped());
+  EXPECT_FALSE(KoArmProfiles::named(QStringLiteral("Nope")));
+
+  // Removing one before the chosen keeps the choice; removing the chosen one chooses the
+  // shipped profile.
+  ASSERT_TRUE(again.remove(QStringLiteral("A")));
+  EXPECT_EQ(again.chosenName(), QStringLiteral("B"));
+  ASSERT_TRUE(again.remove(QStringLiteral("B")));
+  EXPECT_EQ(again.chosenName(), KoArmProfile::kShippedName);
+  again.save();
+  EXPECT_EQ(names(KoArmProfiles::load()), QStringList{"Vorn arm"});
+  EXPECT_TRUE(storedProfiles().isEmpty());
+}
+
+TEST_F(ArmProfileTest, AFreeNameCountsOnFromTwo) {
+  KoArmProfiles profiles;
+  for (const char* name : {"Vorn arm copy", "Vorn arm copy 2", "Mine 3"}) {
+    ASSERT_TRUE(profiles.put(edited(QString::fromUtf8(name))));
+  }
+  const std::pair<const char*, const char*> cases[] = {
+      {"Vorn arm copy", "Vorn arm copy 3"},
+      {"Vorn arm", "Vorn arm 2"},
+      {"Mine", "Mine"},
+      {"Vorn arm copy 2", "Vorn arm copy 2 2"},
+  };
+  for (const auto& [base, free] : cases) {
+    EXPECT_EQ(profiles.freeName(QString::fromUtf8(base)), QString::fromUtf8(free)) << base;
+  }
+}
+
+TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
+  const std::optional<KoArmJoints> table = KoArmJoints::parse(kSwappedTable);
+  ASSERT_TRUE(table);
+  // One of the user's own already has the name.
+  KoArmProfiles before;
+  ASSERT_TRUE(before.put(edited(KoArmProfiles::kMigratedName)));
+  before.save();
+  store(KoArmJoints::kSettingsKey, QString::fromUtf8(kSwappedTable));
+
+  const KoArmProfiles first = KoArmProfiles::load();
+  EXPECT_EQ(names(first), (QStringList{"Vorn arm", "My arm", "My arm 2"}));
+  KoArmProfile expected = KoArmProfile::shipped();
+  expected.name = QStringLiteral("My arm 2");
+  expected.joints = *table;
+  EXPECT_EQ(first.chosen(), expected);
+  EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
+
+  const KoArmProfiles second = KoArmProfiles::load();
+  EXPECT_EQ(names(second), names(first));
+  EXPECT_EQ(second.chosen(), expected);
+  EXPECT_EQ(storedProfiles().size(), 2);
+
+  // A table that is not whole is dropped, and changes nothing else.
+  for (const QVariant& broken : {QVariant(QStringLiteral("{\"base\":{\"channel\":0}}")),
+                                 QVariant(42), QVariant(QStringList{"{\"base\":1", "x}"})}) {
+    SCOPED_TRACE(broken.toString().toStdString());
+    store(KoArmJoints::kSettingsKey, broken);
+    const KoArmProfiles p = KoArmProfiles::load();
+    EXPECT_EQ(names(p), names(first));
+    EXPECT_EQ(p.chosenName(), QStringLiteral("My arm 2"));
+    EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
+  }
+}
+
+TEST_F(ArmProfileTest, JunkInTheSettingsIsSkippedAndKept) {
+  const QJsonObject good =
+      QJsonDocument::fromJson(edited(QStringLiteral("Good")).toJson()).object();
+  QJsonObject upsideDown = good;
+  upsideDown["name"] = QStringLiteral("Upside down");
+  upsideDown["columnRadius"] = -4;
+  QJsonObject shippedName = good;
+  shippedName["name"] = KoArmProfile::kShippedName;
+  const QJsonArray entries{1, "x", QJsonArray{}, good, upsideDown, good, shippedName};
+  store(KoArmProfiles::kSettingsKey,
+        QString::fromUtf8(QJsonDocument(entries).toJson(QJsonDocument::Compact)));
+  store(KoArmProfiles::kChosenKey, QStringLiteral("Upside down"));
+
+  KoArmProfiles profiles = KoArmProfiles::load();
+  EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "Good"}));
+  EXPECT_EQ(profiles.chosenName(), KoArmProfile::kShippedName);
+  // What could not be read goes back as it was, behind the profiles that could.
+  profiles.save();
+  EXPECT_EQ(storedProfiles(),
+            (QJsonArray{good, 1, "x", QJsonArray{}, upsideDown, good, shippedName}));
+
+  // A value that is no list of profiles at all is set aside before anything replaces it.
+  for (const QVariant& junk : {QVariant(QStringLiteral("{\"name\":1}")), QVariant(7),
+                               QVariant(QStringLiteral("[{")), QVariant(QStringList{"a", "b"})}) {
+    SCOPED_TRACE(junk.toString().toStdString());
+    store(KoArmProfiles::kSettingsKey, junk);
+    store(KoArmProfiles::kChosenKey, QStringList{"x", "y"});
+    KoArmProfiles p = KoArmProfiles::load();
+    EXPECT_EQ(names(p), QStringList{"Vorn arm"});
+    EXPECT_EQ(p.chosenName(), KoArmProfile::kShippedName);
+    ASSERT_TRUE(p.put(edited(QStringLiteral("New"))));
+    p.save();
+    const QVariant aside = QSettings().value(QLatin1String(KoArmProfiles::kUnreadableKey));
+    if (junk.typeId() == QMetaType::QStringList) {
+      EXPECT_EQ(aside.toStringList(), junk.toStringList());
+    } else {
+      EXPECT_EQ(aside.toString(), junk.toString());
+    }
+    EXPECT_EQ(names(KoArmProfiles::load()), (QStringList{"Vorn arm", "New"}));
+  }
+}
+
+}  // namespace
