@@ -397,13 +397,13 @@ TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent
        "vornctl: channel 3 (Wrist) may go from 100 to 900 in the arm profile \"Bench arm\", not "
        "to 950; nothing sent\n"},
       {{"move", "3", "99", "--profile", bench_}, 8, "not to 99"},
-      {{"move", "3", "100", "--profile", bench_}, 0},
-      {{"move", "3", "900", "--profile", bench_, "--time", "200"}, 0},
+      {{"move", "3", "100", "--profile", bench_}, 0, ""},
+      {{"move", "3", "900", "--profile", bench_, "--time", "200"}, 0, ""},
       {{"move", "5", "801", "--profile", bench_}, 8, "channel 5 may go from 200 to 800"},
-      {{"move", "5", "200", "--profile", bench_}, 0},
-      {{"move", "7", "1000", "--profile", bench_}, 0},  // no channel of the arm
-      {{"move", "3", "950"}, 0},
-      {{"move", "1", "1000", "--profile", "Vorn arm"}, 0},
+      {{"move", "5", "200", "--profile", bench_}, 0, ""},
+      {{"move", "7", "1000", "--profile", bench_}, 0, ""},  // no channel of the arm
+      {{"move", "3", "950"}, 0, ""},
+      {{"move", "1", "1000", "--profile", "Vorn arm"}, 0, ""},
       {{"move", "3", "950", "--profile", "bench arm"},
        2,
        "there is no arm profile \"bench arm\"; the profiles are: \"Vorn arm\", \"Bench arm\""},
@@ -422,14 +422,14 @@ TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent
       {{"download", "7", "turn.rob", "--profile", bench_},
        8,
        "turn.rob, frame 1: channel 6 (Base) at 995 is outside its safe range 0 to 990"},
-      {{"download", "7", "3号gaps.rob", "--profile", bench_}, 0},
-      {{"download", "7", "reach.rob"}, 0},
+      {{"download", "7", "3号gaps.rob", "--profile", bench_}, 0, ""},
+      {{"download", "7", "reach.rob"}, 0, ""},
       {{"download", "7", "reach.rob", "--profile", "Nope"}, 2, "no arm profile \"Nope\""},
       // The whole batch is checked before the first file goes out.
       {{"download-many", "3号gaps.rob", "4号reach.rob", "--profile", bench_},
        8,
        "4号reach.rob, frame 2: channel 3 (Wrist) at 950"},
-      {{"download-many", "3号gaps.rob", "4号reach.rob"}, 0},
+      {{"download-many", "3号gaps.rob", "4号reach.rob"}, 0, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line.join(u' ').toStdString());
