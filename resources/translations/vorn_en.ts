@@ -1863,6 +1863,31 @@
         <extracomment>What the forward tag stands for, in the legend</extracomment>
         <translation>forward</translation>
     </message>
+    <message id="arm_view">
+        <source>arm_view</source>
+        <extracomment>Accessible name of the live arm view, which the user can drag to pose the arm</extracomment>
+        <translation>Live arm</translation>
+    </message>
+    <message id="arm_view_tips">
+        <source>arm_view_tips</source>
+        <extracomment>Accessible description of the live arm view</extracomment>
+        <translation>Drag the gripper's tip to move the arm, or the dial at the top right to turn the base. With the view focused, the arrow keys move the tip (Shift for larger steps) and Page Up and Page Down turn the base.</translation>
+    </message>
+    <message id="arm_lock_wrist">
+        <source>arm_lock_wrist</source>
+        <extracomment>Caption and accessible name of a switch in the live arm view: the wrist joint keeps its angle while the tip is dragged</extracomment>
+        <translation>Lock wrist</translation>
+    </message>
+    <message id="arm_lock_wrist_tips">
+        <source>arm_lock_wrist_tips</source>
+        <extracomment>Tooltip and accessible description of the Lock wrist switch in the live arm view</extracomment>
+        <translation>While you drag the gripper's tip: on, the wrist joint keeps its angle; off, the hand keeps its angle to the ground.</translation>
+    </message>
+    <message id="arm_out_of_reach">
+        <source>arm_out_of_reach</source>
+        <extracomment>Beside the red ring where the user dragged the arm's tip, when the arm cannot reach that point</extracomment>
+        <translation>Out of reach</translation>
+    </message>
     <message id="tag_backward_meaning">
         <source>tag_backward_meaning</source>
         <extracomment>What the backward tag stands for, in the legend</extracomment>

@@ -1863,6 +1863,31 @@
         <extracomment>What the forward tag stands for, in the legend</extracomment>
         <translation>向前</translation>
     </message>
+    <message id="arm_view">
+        <source>arm_view</source>
+        <extracomment>Accessible name of the live arm view, which the user can drag to pose the arm</extracomment>
+        <translation>实时机械臂</translation>
+    </message>
+    <message id="arm_view_tips">
+        <source>arm_view_tips</source>
+        <extracomment>Accessible description of the live arm view</extracomment>
+        <translation>拖动夹爪末端可移动机械臂，拖动右上角的圆盘可转动底座。视图获得焦点时，方向键移动末端（按住 Shift 步幅更大），Page Up 和 Page Down 转动底座。</translation>
+    </message>
+    <message id="arm_lock_wrist">
+        <source>arm_lock_wrist</source>
+        <extracomment>Caption and accessible name of a switch in the live arm view: the wrist joint keeps its angle while the tip is dragged</extracomment>
+        <translation>锁定手腕</translation>
+    </message>
+    <message id="arm_lock_wrist_tips">
+        <source>arm_lock_wrist_tips</source>
+        <extracomment>Tooltip and accessible description of the Lock wrist switch in the live arm view</extracomment>
+        <translation>拖动夹爪末端时：打开则手腕关节保持自身角度；关闭则手部保持与地面的夹角。</translation>
+    </message>
+    <message id="arm_out_of_reach">
+        <source>arm_out_of_reach</source>
+        <extracomment>Beside the red ring where the user dragged the arm's tip, when the arm cannot reach that point</extracomment>
+        <translation>够不到</translation>
+    </message>
     <message id="tag_backward_meaning">
         <source>tag_backward_meaning</source>
         <extracomment>What the backward tag stands for, in the legend</extracomment>

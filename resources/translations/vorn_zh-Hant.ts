@@ -1863,6 +1863,31 @@
         <extracomment>What the forward tag stands for, in the legend</extracomment>
         <translation>向前</translation>
     </message>
+    <message id="arm_view">
+        <source>arm_view</source>
+        <extracomment>Accessible name of the live arm view, which the user can drag to pose the arm</extracomment>
+        <translation>即時機械臂</translation>
+    </message>
+    <message id="arm_view_tips">
+        <source>arm_view_tips</source>
+        <extracomment>Accessible description of the live arm view</extracomment>
+        <translation>拖曳夾爪末端可移動機械臂，拖曳右上角的圓盤可轉動底座。視圖取得焦點時，方向鍵移動末端（按住 Shift 步幅更大），Page Up 和 Page Down 轉動底座。</translation>
+    </message>
+    <message id="arm_lock_wrist">
+        <source>arm_lock_wrist</source>
+        <extracomment>Caption and accessible name of a switch in the live arm view: the wrist joint keeps its angle while the tip is dragged</extracomment>
+        <translation>鎖定手腕</translation>
+    </message>
+    <message id="arm_lock_wrist_tips">
+        <source>arm_lock_wrist_tips</source>
+        <extracomment>Tooltip and accessible description of the Lock wrist switch in the live arm view</extracomment>
+        <translation>拖曳夾爪末端時：開啟則手腕關節保持自身角度；關閉則手部保持與地面的夾角。</translation>
+    </message>
+    <message id="arm_out_of_reach">
+        <source>arm_out_of_reach</source>
+        <extracomment>Beside the red ring where the user dragged the arm's tip, when the arm cannot reach that point</extracomment>
+        <translation>搆不到</translation>
+    </message>
     <message id="tag_backward_meaning">
         <source>tag_backward_meaning</source>
         <extracomment>What the backward tag stands for, in the legend</extracomment>

@@ -1,5 +1,9 @@
 #include "editor/arm_feed.h"
 
+#include <QElapsedTimer>
+#include <algorithm>
+#include <limits>
+
 #include "link/usb_hid.h"
 #include "model/value_utils.h"
 #include "widgets/arm_view.h"
@@ -36,3 +40,49 @@ KoChannelPositions KoArmFeed::positions() const {
 }
 
 void KoArmFeed::refresh() { view_->setPositions(positions()); }
+
+KoArmMoves::KoArmMoves(Send send, QObject* parent) : QObject(parent), send_(std::move(send)) {
+  clock_ = [started = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }()] { return started.elapsed(); };
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, &KoArmMoves::flush);
+}
+
+void KoArmMoves::want(const KoChannelPositions& moves) {
+  for (int c = 0; c < kChannels; ++c) {
+    if (moves[c]) waiting_[c] = moves[c];
+  }
+  flush();
+}
+
+void KoArmMoves::flush() {
+  const qint64 now = clock_();
+  for (int c = 0; c < kChannels; ++c) {
+    if (!waiting_[c] || (sentAt_[c] && now - *sentAt_[c] < interval_)) continue;
+    const int position = *waiting_[c];
+    waiting_[c].reset();
+    sentAt_[c] = now;
+    send_(c + 1, position);
+  }
+  schedule();
+}
+
+bool KoArmMoves::pending() const {
+  return std::any_of(waiting_.begin(), waiting_.end(), [](const auto& w) { return bool(w); });
+}
+
+void KoArmMoves::schedule() {
+  const qint64 now = clock_();
+  qint64 due = std::numeric_limits<qint64>::max();
+  for (int c = 0; c < kChannels; ++c) {
+    if (waiting_[c]) due = std::min(due, (sentAt_[c] ? *sentAt_[c] : now) + interval_);
+  }
+  if (due == std::numeric_limits<qint64>::max()) {
+    timer_.stop();
+    return;
+  }
+  timer_.start(int(std::clamp<qint64>(due - now, 0, interval_)));
+}

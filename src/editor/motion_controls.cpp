@@ -27,6 +27,7 @@ const QString kLiveKey = QStringLiteral("liveArm");
 const QString kSoftKey = QStringLiteral("softStart");
 const QString kSoftTimeKey = QStringLiteral("softStartTime");
 const QString kIntervalKey = QStringLiteral("teachInterval");
+const QString kLockWristKey = QStringLiteral("armLockWrist");
 
 const char* const kRecordTitle = QT_TRID_NOOP("record_hand");
 const char* const kStopTitle = QT_TRID_NOOP("record_stop");
@@ -50,6 +51,9 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
   live->addWidget(liveSwitch_);
   KoTools::setAccessibleKeys(liveSwitch_, QT_TRID_NOOP("live_arm"), QT_TRID_NOOP("live_arm_tips"));
   tooltips_.append({liveSwitch_, QT_TRID_NOOP("live_arm_tips")});
+
+  moves_ =
+      new KoArmMoves([this](int channel, int position) { moveChannel(channel, position); }, this);
 
   curves_ = new KoCurveView(model);
   KoTools::setAccessibleKeys(curves_, QT_TRID_NOOP("curves"), QT_TRID_NOOP("curves_tips"));
@@ -147,12 +151,26 @@ void KoMotionControls::showLive(bool on) {
     armView_ = new KoArmView(panView_);
     armView_->stackUnder(panView_->sliders().first());
     feed_ = new KoArmFeed(hid_, views_, armView_, this);
+    armView_->setWristHold(QSettings().value(kLockWristKey, false).toBool()
+                               ? kinematics::WristHold::LockJoint
+                               : kinematics::WristHold::KeepAngleToGround);
+    connect(armView_, &KoArmView::positionsWanted, moves_, &KoArmMoves::want);
+    connect(armView_, &KoArmView::wristHoldChanged, this, [](kinematics::WristHold hold) {
+      QSettings().setValue(kLockWristKey, hold == kinematics::WristHold::LockJoint);
+    });
   }
   if (!armView_) return;
   armView_->setGeometry(panView_->imageVelmar()->geometry());
   // The still picture stays underneath, so that it keeps telling where the pan view put it.
   armView_->setVisible(on);
   if (on) feed_->refresh();
+}
+
+void KoMotionControls::moveChannel(int channel, int position) {
+  const ChannelViews views = views_();
+  if (channel < 1 || channel > views.size()) return;
+  views[channel - 1]->setText(QString::number(position));
+  online_->sliderMoved(channel, position);
 }
 
 void KoMotionControls::applySoftStart() {

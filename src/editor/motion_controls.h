@@ -12,6 +12,7 @@ class QLabel;
 class QPushButton;
 class QWidget;
 class KoArmFeed;
+class KoArmMoves;
 class KoArmView;
 class KoCurveView;
 class KoFrameListModel;
@@ -43,6 +44,8 @@ class KoMotionControls : public QObject {
   // The live arm and its feed; nullptr until the arm is first shown.
   KoArmView* armView() const { return armView_; }
   KoArmFeed* armFeed() const { return feed_; }
+  // The moves of the arm posed in its view, sent as slider moves are.
+  KoArmMoves* armMoves() const { return moves_; }
   KoSwitch* liveSwitch() const { return liveSwitch_; }
   KoCurveView* curveView() const { return curves_; }
   KoSwitch* softStartSwitch() const { return softSwitch_; }
@@ -70,6 +73,9 @@ class KoMotionControls : public QObject {
 
  private:
   void showLive(bool on);
+  // A channel the arm view moved: its control shows the position and it goes to the servo
+  // as if the user had moved the slider.
+  void moveChannel(int channel, int position);
   void applySoftStart();
   void showSoftStart();
   QLabel* caption(const char* key);
@@ -81,6 +87,7 @@ class KoMotionControls : public QObject {
   KoVelmarPanView* panView_ = nullptr;
   KoArmView* armView_ = nullptr;
   KoArmFeed* feed_ = nullptr;
+  KoArmMoves* moves_;
   KoSwitch* liveSwitch_;
   KoCurveView* curves_;
   KoSwitch* softSwitch_;

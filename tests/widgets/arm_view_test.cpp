@@ -1,0 +1,334 @@
+#include "widgets/arm_view.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <cmath>
+
+#include "model/notification_center.h"
+#include "widgets/switch.h"
+
+namespace {
+
+using kinematics::WristHold;
+
+constexpr int kShoulderChannel = 5;
+constexpr int kWristChannel = 3;
+constexpr int kBaseChannel = 6;
+
+KoChannelPositions pose(int gripper, int roll, int wrist, int elbow, int shoulder, int base) {
+  return {gripper, roll, wrist, elbow, shoulder, base};
+}
+
+QPointF tipOf(const KoArmProfile& profile, const KoChannelPositions& positions) {
+  return kinematics::skeleton(profile, positions)[kinematics::kTip];
+}
+
+double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+void send(QWidget& view, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, at, view.mapToGlobal(at),
+                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
+                    Qt::NoModifier);
+  QApplication::sendEvent(&view, &event);
+}
+void press(QWidget& view, QPointF at) { send(view, QEvent::MouseButtonPress, at, Qt::LeftButton); }
+void moveHeld(QWidget& view, QPointF to) { send(view, QEvent::MouseMove, to, Qt::LeftButton); }
+void hover(QWidget& view, QPointF to) { send(view, QEvent::MouseMove, to, Qt::NoButton); }
+void release(QWidget& view, QPointF at) {
+  send(view, QEvent::MouseButtonRelease, at, Qt::NoButton);
+}
+
+// Pixels near `at` drawn in the out-of-reach red.
+int redPixelsNear(const QImage& image, QPointF at, int radius) {
+  int n = 0;
+  for (int y = int(at.y()) - radius; y <= int(at.y()) + radius; ++y) {
+    for (int x = int(at.x()) - radius; x <= int(at.x()) + radius; ++x) {
+      if (!image.rect().contains(x, y)) continue;
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 180 && c.green() < 110 && c.blue() < 110) ++n;
+    }
+  }
+  return n;
+}
+
+class ArmViewTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    view.resize(480, 480);
+    view.setHoldMs(0);
+    view.setPositions(pose(500, 500, 600, 620, 560, 500));
+  }
+  // `onto` with every move the view asked for, in order.
+  KoChannelPositions wanted(KoChannelPositions onto = {}) const {
+    KoChannelPositions out = onto;
+    for (const QList<QVariant>& args : spy) {
+      const auto moves = args.at(0).value<KoChannelPositions>();
+      for (std::size_t c = 0; c < out.size(); ++c) {
+        if (moves[c]) out[c] = moves[c];
+      }
+    }
+    return out;
+  }
+  // Lets the pose wanted go, as it does once the moves have had time to arrive.
+  void letGo() {
+    for (int i = 0; i < 3 && view.isPosing(); ++i) QCoreApplication::processEvents();
+    ASSERT_FALSE(view.isPosing());
+  }
+  // Drags the tip from where it is to `targetMm`, in a few steps, and keeps holding it.
+  void dragTipTo(QPointF targetMm) {
+    const QPointF from = view.tipOnScreen();
+    press(view, from);
+    const QPointF to = view.toScreen(targetMm);
+    for (double f : {0.25, 0.5, 0.75, 1.0}) moveHeld(view, from + (to - from) * f);
+  }
+
+  KoArmProfile profile = KoArmProfile::shipped();
+  KoArmView view{nullptr, profile};
+  QSignalSpy spy{&view, &KoArmView::positionsWanted};
+};
+
+// The arm fills the view to its profile's reach, whatever its size: upright or stretched out
+// either way, its tip stays inside, and a reversed channel turns its joint the other way.
+TEST_F(ArmViewTest, TheArmIsDrawnToTheProfilesMeasures) {
+  const struct {
+    const char* name;
+    std::array<double, KoArmProfile::kLinkCount> links;
+  } profiles[] = {
+      {"shipped", {77, 119, 105, 77}},    {"long", {300, 600, 500, 200}},  {"tiny", {5, 8, 6, 3}},
+      {"tall column", {400, 50, 50, 20}}, {"no length yet", {0, 0, 0, 0}},
+  };
+  for (const auto& [name, links] : profiles) {
+    KoArmProfile p = KoArmProfile::shipped();
+    p.linksMm = links;
+    view.setProfile(p);
+    QList<QPointF> tips;
+    for (int shoulder : {500, 125, 875}) {
+      view.setPositions(pose(500, 500, 500, 500, shoulder, 500));
+      const QPointF tip = view.tipOnScreen();
+      EXPECT_TRUE(QRectF(view.rect()).contains(tip)) << name << " " << shoulder;
+      EXPECT_LT(distance(view.toScreen(view.toMm(tip)), tip), 1e-6) << name;
+      tips.append(tip);
+    }
+    // Upright it nearly meets the top, or stretched out the sides: scaled, not merely inside.
+    if (p.reachMm() > 0) {
+      EXPECT_TRUE(tips[0].y() < view.height() * 0.1 ||
+                  std::abs(tips[1].x() - view.width() / 2.0) > view.width() * 0.44)
+          << name;
+    }
+  }
+
+  view.setProfile(profile);
+  view.setPositions(pose(500, 500, 500, 500, 700, 500));
+  const QPointF ahead = view.tipOnScreen();
+  KoArmProfile reversed = profile;
+  reversed.channels[kShoulderChannel - 1].reversed = true;
+  view.setProfile(reversed);
+  const QPointF behind = view.tipOnScreen();
+  EXPECT_NEAR(ahead.x() - view.width() / 2.0, view.width() / 2.0 - behind.x(), 1e-6);
+  EXPECT_NEAR(ahead.y(), behind.y(), 1e-6);
+  EXPECT_NE(ahead.x(), behind.x());
+
+  // The chosen profile comes back when the choice changes.
+  KoNotificationCenter::defaultCenter().postArmProfileChanged();
+  EXPECT_EQ(view.profile(), KoArmProfiles::current());
+}
+
+// A press away from the tip and the dial takes nothing; near the tip the pointer offers to
+// grab, and while it holds the tip the hand is closed.
+TEST_F(ArmViewTest, OnlyThePressNearTheTipOrTheDialTakesHold) {
+  const QPointF tip = view.tipOnScreen();
+  hover(view, tip + QPointF(5, 5));
+  EXPECT_EQ(view.cursor().shape(), Qt::OpenHandCursor);
+  hover(view, view.dialCentre());
+  EXPECT_EQ(view.cursor().shape(), Qt::OpenHandCursor);
+  const QPointF empty(20, 200);
+  hover(view, empty);
+  EXPECT_EQ(view.cursor().shape(), Qt::ArrowCursor);
+
+  press(view, empty);
+  moveHeld(view, empty + QPointF(40, -40));
+  release(view, empty + QPointF(40, -40));
+  EXPECT_EQ(spy.count(), 0);
+  EXPECT_FALSE(view.target());
+
+  press(view, tip + QPointF(5, 5));
+  EXPECT_EQ(view.cursor().shape(), Qt::ClosedHandCursor);
+  moveHeld(view, tip + QPointF(5, -20));
+  EXPECT_EQ(view.cursor().shape(), Qt::ClosedHandCursor);
+  // Grabbed beside the tip, the tip itself is what follows the pointer.
+  ASSERT_TRUE(view.target());
+  EXPECT_LT(distance(*view.target(), view.toMm(tip + QPointF(0, -25))), 1e-6);
+  release(view, tip + QPointF(5, -20));
+  EXPECT_FALSE(view.target());
+}
+
+// Asked beyond reach, the view shows where the tip was asked to go in red, with the words,
+// until the tip is let go.
+TEST_F(ArmViewTest, ATargetOutOfReachIsShownUntilLetGo) {
+  const QPointF far(-200, 340);  // 330 mm from the shoulder; the arm reaches 301
+  dragTipTo(far);
+  ASSERT_TRUE(view.isClamped());
+  ASSERT_TRUE(view.target());
+  EXPECT_LT(distance(*view.target(), far), 1e-6);
+  const QPointF ring = view.toScreen(far);
+  EXPECT_GT(redPixelsNear(view.grab().toImage(), ring, 10), 20);
+
+  release(view, ring);
+  EXPECT_FALSE(view.isClamped());
+  EXPECT_EQ(redPixelsNear(view.grab().toImage(), ring, 10), 0);
+}
+
+// The dial turns the base by as much as the pointer turns round it, from where it was: a
+// press does not swing the arm. Held at the end of the base's range, it answers the moment
+// it is turned back; a reversed base channel takes the mirrored position.
+TEST_F(ArmViewTest, DraggingTheDialTurnsTheBase) {
+  for (const bool reversed : {false, true}) {
+    KoArmProfile p = profile;
+    p.channels[kBaseChannel - 1].reversed = reversed;
+    view.setProfile(p);
+    view.setPositions(pose(500, 500, 500, 500, 500, 500));
+    spy.clear();
+    const QPointF c = view.dialCentre();
+    const double r = view.dialRadius();
+    const auto mirrored = [&](int position) { return reversed ? 1000 - position : position; };
+    press(view, c + QPointF(0, -r));
+    EXPECT_EQ(spy.count(), 0);
+    moveHeld(view, c + QPointF(r, -r));  // 45 degrees
+    moveHeld(view, c + QPointF(r, 0));   // 90
+    EXPECT_EQ(view.positions()[kBaseChannel - 1], mirrored(875));
+    moveHeld(view, c + QPointF(r, r));   // 135
+    moveHeld(view, c + QPointF(-r, r));  // 225, past the base's 120
+    EXPECT_EQ(view.positions()[kBaseChannel - 1], mirrored(1000));
+    moveHeld(view, c + QPointF(r, r));  // back by 90
+    EXPECT_EQ(view.positions()[kBaseChannel - 1], mirrored(625));
+    release(view, c + QPointF(r, r));
+    const KoChannelPositions moved = spy.last().at(0).value<KoChannelPositions>();
+    EXPECT_EQ(moved[kBaseChannel - 1], mirrored(625));
+    for (int channel = 1; channel <= 5; ++channel) EXPECT_FALSE(moved[channel - 1]) << channel;
+    letGo();
+  }
+}
+
+// While the user poses the arm the feed's read-back is kept, not shown: it would pull the arm
+// back to where the servos were a moment ago. Once let go, the feed shows again.
+TEST_F(ArmViewTest, TheFeedDoesNotFightADrag) {
+  view.setHoldMs(60 * 1000);
+  const KoChannelPositions before = view.positions();
+  const QPointF c = view.dialCentre();
+  const double r = view.dialRadius();
+  press(view, c + QPointF(0, -r));
+  moveHeld(view, c + QPointF(r, 0));
+  const KoChannelPositions dragged = view.positions();
+  ASSERT_NE(dragged, before);
+  view.setPositions(before);
+  EXPECT_EQ(view.positions(), dragged);
+  release(view, c + QPointF(r, 0));
+  view.setPositions(before);  // the move may not be out yet
+  EXPECT_EQ(view.positions(), dragged);
+  view.setHoldMs(0);
+  view.setPositions(before);
+  EXPECT_EQ(view.positions(), dragged);  // the hold already running still counts
+  letGo();
+  view.setPositions(before);
+  EXPECT_EQ(view.positions(), before);
+}
+
+// Focused, the arrow keys move the tip's target a few mm from where the tip is (Shift further)
+// and Page Up and Down turn the base; other keys go on to the window.
+TEST_F(ArmViewTest, KeysMoveTheTargetAndTurnTheBase) {
+  view.setPositions(pose(500, 500, 500, 500, 125, 500));  // stretched out ahead
+  const QPointF tip = tipOf(profile, view.positions());
+  QTest::keyClick(&view, Qt::Key_Right);
+  ASSERT_TRUE(view.target());
+  EXPECT_LT(distance(*view.target(), tip + QPointF(KoArmView::kKeyStepMm, 0)), 1e-6);
+  EXPECT_TRUE(view.isClamped());
+  // On from where the first key left the tip, not from the target it fell short of.
+  const QPointF reached = tipOf(profile, view.positions());
+  QTest::keyClick(&view, Qt::Key_Up, Qt::ShiftModifier);
+  EXPECT_LT(distance(*view.target(), reached + QPointF(0, KoArmView::kShiftKeyStepMm)), 2.0);
+
+  spy.clear();
+  QTest::keyClick(&view, Qt::Key_PageUp);
+  EXPECT_EQ(wanted()[kBaseChannel - 1], 521);  // 5 degrees
+  QTest::keyClick(&view, Qt::Key_PageDown, Qt::ShiftModifier);
+  EXPECT_EQ(wanted()[kBaseChannel - 1], 438);  // 20 back
+
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(&view, &escape);
+  EXPECT_FALSE(escape.isAccepted());
+}
+
+// The view and its wrist switch are named for assistive tools and reached by Tab; the switch
+// chooses what reach keeps.
+TEST_F(ArmViewTest, TheViewAndItsWristSwitchAreNamedReachableAndChooseTheHold) {
+  EXPECT_FALSE(view.accessibleName().isEmpty());
+  EXPECT_FALSE(view.accessibleDescription().isEmpty());
+  KoSwitch* lock = view.lockWristSwitch();
+  EXPECT_FALSE(lock->accessibleName().isEmpty());
+  EXPECT_EQ(view.focusPolicy(), Qt::StrongFocus);
+  view.show();
+  view.activateWindow();
+  view.setFocus();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  QTest::keyClick(&view, Qt::Key_Tab);
+  EXPECT_TRUE(lock->hasFocus());
+
+  QSignalSpy holds(&view, &KoArmView::wristHoldChanged);
+  EXPECT_EQ(view.wristHold(), WristHold::KeepAngleToGround);
+  QTest::keyClick(lock, Qt::Key_Space);
+  EXPECT_EQ(view.wristHold(), WristHold::LockJoint);
+  ASSERT_EQ(holds.count(), 1);
+  EXPECT_EQ(holds.last().at(0).value<WristHold>(), WristHold::LockJoint);
+  view.setWristHold(WristHold::KeepAngleToGround);
+  EXPECT_FALSE(lock->isOn());
+  EXPECT_EQ(holds.count(), 1);  // set from code: not the user's choice
+}
+
+// These rely on kinematics::reach posing the arm.
+class ArmViewReach : public ArmViewTest, public testing::WithParamInterface<WristHold> {};
+
+// Dragged to a point it can reach, the arm asks for positions that put its tip there, keeping
+// what the chosen hold keeps; keys bring the tip where they say too.
+TEST_P(ArmViewReach, TheTipGoesWhereItIsDraggedAndKeyed) {
+  const WristHold hold = GetParam();
+  view.setWristHold(hold);
+  // Shoulder 24 degrees, elbow 48 and wrist 18: the hand points ahead.
+  view.setPositions(pose(500, 500, 425, 300, 400, 500));
+  const KoChannelPositions start = view.positions();
+  const double pitch = kinematics::handPitch(kinematics::jointAngles(profile, start));
+  ASSERT_DOUBLE_EQ(pitch, 90);
+  for (const QPointF target : {QPointF(220, 180), QPointF(200, 240), QPointF(60, 280)}) {
+    SCOPED_TRACE(testing::Message() << target.x() << "," << target.y());
+    dragTipTo(target);
+    EXPECT_FALSE(view.isClamped());
+    const KoChannelPositions asked = wanted(start);
+    EXPECT_EQ(view.positions(), asked);
+    EXPECT_LT(distance(tipOf(profile, asked), target), 2.0);
+    if (hold == WristHold::LockJoint) {
+      EXPECT_EQ(asked[kWristChannel - 1], start[kWristChannel - 1]);
+    } else {
+      EXPECT_NEAR(kinematics::handPitch(kinematics::jointAngles(profile, asked)), pitch, 0.5);
+    }
+    release(view, view.toScreen(target));
+  }
+
+  letGo();
+  const QPointF tip = tipOf(profile, view.positions());
+  QTest::keyClick(&view, Qt::Key_Left, Qt::ShiftModifier);
+  QTest::keyClick(&view, Qt::Key_Down);
+  EXPECT_LT(distance(tipOf(profile, view.positions()), tip + QPointF(-20, -5)), 2.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Holds, ArmViewReach,
+                         testing::Values(WristHold::KeepAngleToGround, WristHold::LockJoint),
+                         [](const testing::TestParamInfo<WristHold>& info) {
+                           return info.param == WristHold::LockJoint ? "LockJoint"
+                                                                     : "KeepAngleToGround";
+                         });
+
+}  // namespace
