@@ -11,6 +11,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QSet>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
@@ -165,25 +166,18 @@ class ArmProfileDialogTest : public TempFilesTest {
   QList<std::pair<KoArmProfileDialog::FileAction, QString>> asked;
 };
 
-TEST_F(ArmProfileDialogTest, OpensOnTheChosenProfileMarkedInTheList) {
-  EXPECT_EQ(dialog->shownName(), QStringLiteral("Desk arm"));
+TEST_F(ArmProfileDialogTest, OpensOnTheChosenProfileMarkedAndAnotherCanBeChosen) {
   EXPECT_EQ(profiles()->currentText(), QStringLiteral("Desk arm (in use)"));
-  EXPECT_EQ(profiles()->itemText(0), kShipped);
-  EXPECT_EQ(field<QLineEdit>(QStringLiteral("name"))->text(), QStringLiteral("Desk arm"));
   EXPECT_DOUBLE_EQ(field<QDoubleSpinBox>(QStringLiteral("upperArm"))->value(), 120.5);
-  EXPECT_EQ(field<QSpinBox>(QStringLiteral("elbow_channel"))->value(), 4);
-  EXPECT_EQ(field<QSpinBox>(QStringLiteral("channel2_lowest"))->value(), 100);
   EXPECT_TRUE(field<QCheckBox>(QStringLiteral("channel6_reversed"))->isChecked());
   EXPECT_FALSE(button("use")->isEnabled());
 
   pick(QStringLiteral("Spare"));
-  EXPECT_EQ(dialog->shownName(), QStringLiteral("Spare"));
   EXPECT_DOUBLE_EQ(field<QDoubleSpinBox>(QStringLiteral("hand"))->value(), 90);
-  ASSERT_TRUE(button("use")->isEnabled());
   button("use")->click();
   EXPECT_EQ(state.chosen, QStringLiteral("Spare"));
-  EXPECT_EQ(profiles()->currentText(), QStringLiteral("Spare (in use)"));
   EXPECT_EQ(profiles()->itemText(1), QStringLiteral("Desk arm"));
+  EXPECT_EQ(profiles()->itemText(2), QStringLiteral("Spare (in use)"));
   EXPECT_FALSE(button("use")->isEnabled());
 }
 
@@ -265,7 +259,7 @@ TEST_F(ArmProfileDialogTest, ShippedProfileIsShownReadOnlyWithTheReason) {
   EXPECT_TRUE(button("delete")->isEnabled());
 }
 
-TEST_F(ArmProfileDialogTest, CopiesTakeFreeNamesAndAreEditable) {
+TEST_F(ArmProfileDialogTest, CopiesTakeFreeNamesAndRenamesKeepTheOrder) {
   pick(kShipped);
   button("copy")->click();
   pick(kShipped);
@@ -275,20 +269,21 @@ TEST_F(ArmProfileDialogTest, CopiesTakeFreeNamesAndAreEditable) {
   button("copy")->click();
   EXPECT_EQ(namesOf(state), QStringList({kShipped, "Desk arm", "Spare", "Vorn arm copy",
                                          "Vorn arm copy 2", "Desk arm copy"}));
-  EXPECT_EQ(dialog->shownName(), QStringLiteral("Desk arm copy"));
   EXPECT_EQ(state.chosen, QStringLiteral("Desk arm"));
   KoArmProfile expected = deskArm();
   expected.name = QStringLiteral("Desk arm copy");
   expected.channels[2].lowest = 200;
   EXPECT_EQ(stored(state, expected.name), expected);
-  KoArmProfile shippedCopy = KoArmProfile::shipped();
-  shippedCopy.name = QStringLiteral("Vorn arm copy 2");
-  EXPECT_EQ(stored(state, shippedCopy.name), shippedCopy);
-
-  // The copy's name is ready to be typed over.
+  // The copy is shown, its name ready to be typed over.
   auto* name = field<QLineEdit>(QStringLiteral("name"));
-  EXPECT_TRUE(name->isEnabled());
   EXPECT_EQ(name->selectedText(), expected.name);
+
+  pick(QStringLiteral("Desk arm"));
+  typeInto(name, QStringLiteral("Bench"));
+  EXPECT_EQ(namesOf(state), QStringList({kShipped, "Bench", "Spare", "Vorn arm copy",
+                                         "Vorn arm copy 2", "Desk arm copy"}));
+  EXPECT_EQ(state.chosen, QStringLiteral("Bench"));
+  EXPECT_EQ(profiles()->itemText(1), QStringLiteral("Bench (in use)"));
 }
 
 TEST_F(ArmProfileDialogTest, NameMustBeGivenAndFree) {
@@ -315,21 +310,6 @@ TEST_F(ArmProfileDialogTest, NameMustBeGivenAndFree) {
   typeInto(name, QStringLiteral("Desk arm"));
   EXPECT_TRUE(text("nameFault").isEmpty());
   EXPECT_TRUE(ok()->isEnabled());
-}
-
-TEST_F(ArmProfileDialogTest, RenameKeepsTheOrderAndTheChoice) {
-  typeInto(field<QLineEdit>(QStringLiteral("name")), QStringLiteral("Bench arm"));
-  EXPECT_EQ(namesOf(state), QStringList({kShipped, "Bench arm", "Spare"}));
-  EXPECT_EQ(state.chosen, QStringLiteral("Bench arm"));
-  EXPECT_EQ(profiles()->itemText(1), QStringLiteral("Bench arm (in use)"));
-  KoArmProfile expected = deskArm();
-  expected.name = QStringLiteral("Bench arm");
-  EXPECT_EQ(stored(state, expected.name), expected);
-
-  pick(QStringLiteral("Spare"));
-  typeInto(field<QLineEdit>(QStringLiteral("name")), QStringLiteral("Old"));
-  EXPECT_EQ(namesOf(state), QStringList({kShipped, "Bench arm", "Old"}));
-  EXPECT_EQ(state.chosen, QStringLiteral("Bench arm"));
 }
 
 TEST_F(ArmProfileDialogTest, LowestAboveHighestIsRefusedWhereItIs) {
@@ -448,50 +428,46 @@ TEST_F(ArmProfileDialogTest, OkPostsForTheChosenProfileOnlyAndCancelKeepsAll) {
   }
 }
 
-TEST_F(ArmProfileDialogTest, ImportRefusesWhatItCannotReadNamingTheFile) {
-  const QString big = write(QStringLiteral("big.json"), QByteArray(2 << 20, ' '));
-  const QString garbage = write(QStringLiteral("garbage.json"), QByteArray("{\"name\": 3"));
+// A file that cannot be read or written is named with the reason, and nothing changes.
+TEST_F(ArmProfileDialogTest, FileFaultsNameTheFileAndChangeNothing) {
   QString error;
   ASSERT_FALSE(KoArmProfile::fromJson("{\"name\": 3", &error));
   struct Case {
+    KoArmProfileDialog::FileAction action;
     QString path;
     QString file;
     QString reason;
   };
+  using A = KoArmProfileDialog::FileAction;
   const Case cases[] = {
-      {dir.filePath(QStringLiteral("missing.json")), "missing.json", "cannot be read"},
-      {big, "big.json", "too large"},
-      {garbage, "garbage.json", error}};
+      {A::Import, dir.filePath(QStringLiteral("missing.json")), "missing.json", "cannot be read"},
+      {A::Import, write(QStringLiteral("big.json"), QByteArray(2 << 20, ' ')), "big.json",
+       "too large"},
+      {A::Import, write(QStringLiteral("bad.json"), "{\"name\": 3"), "bad.json", error},
+      {A::Export, dir.filePath(QStringLiteral("no folder/arm.json")), "no folder", "written"},
+  };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
-    RecordingPrompter::instance().tips.clear();
+    auto& tips = RecordingPrompter::instance().tips;
+    tips.clear();
+    asked.clear();
     chosenPath = c.path;
-    button("import")->click();
-    ASSERT_EQ(RecordingPrompter::instance().tips.size(), 1);
-    const QString tip = RecordingPrompter::instance().tips.value(0);
-    EXPECT_TRUE(tip.contains(c.file)) << tip.toStdString();
-    EXPECT_TRUE(tip.contains(c.reason)) << tip.toStdString();
+    button(c.action == A::Import ? "import" : "export")->click();
+    ASSERT_EQ(asked.size(), 1);
+    EXPECT_EQ(asked[0].first, c.action);
+    ASSERT_EQ(tips.size(), 1);
+    EXPECT_TRUE(tips[0].contains(c.file)) << tips[0].toStdString();
+    EXPECT_TRUE(tips[0].contains(c.reason)) << tips[0].toStdString();
     EXPECT_EQ(namesOf(state), QStringList({kShipped, "Desk arm", "Spare"}));
     EXPECT_EQ(dialog->shownName(), QStringLiteral("Desk arm"));
+    EXPECT_TRUE(text("status").isEmpty());
   }
-  EXPECT_EQ(asked.size(), 3);
-  EXPECT_EQ(asked[0].first, KoArmProfileDialog::FileAction::Import);
-
-  chosenPath.clear();  // cancelled
-  button("import")->click();
-  EXPECT_EQ(RecordingPrompter::instance().tips.size(), 1);
-}
-
-TEST_F(ArmProfileDialogTest, ExportProposesTheNameAndSaysWhenTheWriteFails) {
+  // The export proposes the profile's name as a file name.
   typeInto(field<QLineEdit>(QStringLiteral("name")), QStringLiteral("Arm 2/3: test"));
-  chosenPath = dir.filePath(QStringLiteral("no such folder/arm.json"));
+  chosenPath.clear();  // cancelled
   button("export")->click();
-  ASSERT_EQ(asked.size(), 1);
-  EXPECT_EQ(asked[0].first, KoArmProfileDialog::FileAction::Export);
-  EXPECT_EQ(asked[0].second, QStringLiteral("Arm 2_3_ test.json"));
-  ASSERT_EQ(RecordingPrompter::instance().tips.size(), 1);
-  EXPECT_TRUE(RecordingPrompter::instance().tips[0].contains(QStringLiteral("no such folder")));
-  EXPECT_TRUE(text("status").isEmpty());
+  EXPECT_EQ(asked.value(1).second, QStringLiteral("Arm 2_3_ test.json"));
+  EXPECT_EQ(RecordingPrompter::instance().tips.size(), 1);
 }
 
 TEST_F(ArmProfileDialogTest, TabVisitsEveryFieldRowByRowAndEachHasAName) {
@@ -583,6 +559,73 @@ TEST(ArmProfileDialogEdit, OpensOverTheWindowWithoutWaitingAndGoesWhenClosed) {
   dialog->reject();
   processPending();
   EXPECT_FALSE(dialog);
+}
+
+}  // namespace
+
+// These need the profile's JSON and the settings' store.
+namespace {
+
+// What the dialog exports it imports again, as it was edited, under a free name.
+TEST_F(ArmProfileDialogTest, ExportedProfilesImportUnderAFreeName) {
+  field<QSpinBox>(QStringLiteral("channel4_highest"))->setValue(640);
+  KoArmProfile edited = deskArm();
+  edited.channels[3].highest = 640;
+  chosenPath = dir.filePath(QStringLiteral("desk"));
+  button("export")->click();
+  EXPECT_TRUE(text("status").contains(QStringLiteral("desk.json")));
+  const QString desk = chosenPath + QStringLiteral(".json");
+  EXPECT_EQ(KoArmProfile::fromJson(read(desk)), std::optional(edited));
+  KoArmProfile named = edited;
+  named.name = kShipped;
+  const QString shipped = write(QStringLiteral("shipped.json"), named.toJson());
+
+  for (const auto& [path, name] :
+       {std::pair{desk, "Desk arm 2"}, {desk, "Desk arm 3"}, {shipped, "Vorn arm 2"}}) {
+    SCOPED_TRACE(name);
+    chosenPath = path;
+    button("import")->click();
+    EXPECT_EQ(dialog->shownName(), QLatin1String(name));
+    edited.name = QLatin1String(name);
+    EXPECT_EQ(stored(state, edited.name), edited);
+    EXPECT_TRUE(text("status").contains(edited.name));
+  }
+  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+  EXPECT_EQ(namesOf(state).size(), 6);
+  EXPECT_EQ(state.chosen, QStringLiteral("Desk arm"));
+}
+
+// The dialog on the settings: OK writes them, Cancel leaves them as they were.
+TEST(ArmProfileDialogSettings, OkWritesTheSettingsAndCancelLeavesThem) {
+  KoLanguage::instance().install(QStringLiteral("en"));
+  QSettings().remove(QLatin1String(KoArmProfiles::kSettingsKey));
+  QSettings().remove(QLatin1String(KoArmProfiles::kChosenKey));
+  KoArmProfiles profiles = KoArmProfiles::load();
+  ASSERT_TRUE(profiles.put(deskArm()));
+  ASSERT_TRUE(profiles.choose(deskArm().name));
+  profiles.save();
+
+  for (const bool accept : {false, true}) {
+    SCOPED_TRACE(accept ? "OK" : "Cancel");
+    KoArmProfileDialog dialog;
+    ASSERT_EQ(dialog.shownName(), deskArm().name);
+    dialog.findChild<QDoubleSpinBox*>(QStringLiteral("hand"))->setValue(64);
+    dialog.findChild<QPushButton*>(QStringLiteral("copy"))->click();
+    ASSERT_EQ(dialog.shownName(), QStringLiteral("Desk arm copy"));
+    dialog.findChild<QPushButton*>(QStringLiteral("use"))->click();
+    accept ? dialog.accept() : dialog.reject();
+
+    const KoArmProfiles after = KoArmProfiles::load();
+    KoArmProfile edited = deskArm();
+    edited.linksMm[KoArmProfile::kHand] = 64;
+    KoArmProfile copy = edited;
+    copy.name = QStringLiteral("Desk arm copy");
+    const QList<KoArmProfile> expected =
+        accept ? QList<KoArmProfile>{KoArmProfile::shipped(), edited, copy}
+               : QList<KoArmProfile>{KoArmProfile::shipped(), deskArm()};
+    EXPECT_EQ(after.all(), expected);
+    EXPECT_EQ(after.chosenName(), accept ? copy.name : deskArm().name);
+  }
 }
 
 }  // namespace
