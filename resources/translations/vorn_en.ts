@@ -2238,6 +2238,241 @@
         <extracomment>List line</extracomment>
         <translation>%1: cancelled</translation>
     </message>
+    <message id="arm_profile_title">
+        <source>arm_profile_title</source>
+        <extracomment>Window title of the arm profile dialog</extracomment>
+        <translation>Arm profiles</translation>
+    </message>
+    <message id="arm_profile_profile">
+        <source>arm_profile_profile</source>
+        <extracomment>Label of the profile list</extracomment>
+        <translation>Profile</translation>
+    </message>
+    <message id="arm_profile_in_use">
+        <source>arm_profile_in_use</source>
+        <extracomment>Entry of the profile list; %1 is the name of the profile in use</extracomment>
+        <translation>%1 (in use)</translation>
+    </message>
+    <message id="arm_profile_use">
+        <source>arm_profile_use</source>
+        <extracomment>Button title: make the shown profile the one the program uses</extracomment>
+        <translation>Use this arm</translation>
+    </message>
+    <message id="arm_profile_copy">
+        <source>arm_profile_copy</source>
+        <extracomment>Button title</extracomment>
+        <translation>Copy</translation>
+    </message>
+    <message id="arm_profile_delete">
+        <source>arm_profile_delete</source>
+        <extracomment>Button title</extracomment>
+        <translation>Delete</translation>
+    </message>
+    <message id="arm_profile_import">
+        <source>arm_profile_import</source>
+        <extracomment>Button title</extracomment>
+        <translation>Import…</translation>
+    </message>
+    <message id="arm_profile_export">
+        <source>arm_profile_export</source>
+        <extracomment>Button title</extracomment>
+        <translation>Export…</translation>
+    </message>
+    <message id="arm_profile_name">
+        <source>arm_profile_name</source>
+        <extracomment>Label of a name field</extracomment>
+        <translation>Name</translation>
+    </message>
+    <message id="arm_profile_links">
+        <source>arm_profile_links</source>
+        <extracomment>Group title: the arm's link lengths</extracomment>
+        <translation>Lengths</translation>
+    </message>
+    <message id="arm_profile_link_column">
+        <source>arm_profile_link_column</source>
+        <extracomment>Label: base foot to shoulder axis, in mm</extracomment>
+        <translation>Column</translation>
+    </message>
+    <message id="arm_profile_link_upper_arm">
+        <source>arm_profile_link_upper_arm</source>
+        <extracomment>Label: shoulder to elbow, in mm</extracomment>
+        <translation>Upper arm</translation>
+    </message>
+    <message id="arm_profile_link_forearm">
+        <source>arm_profile_link_forearm</source>
+        <extracomment>Label: elbow to wrist, in mm</extracomment>
+        <translation>Forearm</translation>
+    </message>
+    <message id="arm_profile_link_hand">
+        <source>arm_profile_link_hand</source>
+        <extracomment>Label: wrist to the gripper's tip, in mm</extracomment>
+        <translation>Hand</translation>
+    </message>
+    <message id="arm_profile_column_radius">
+        <source>arm_profile_column_radius</source>
+        <extracomment>Label: half the width of the base's column, in mm</extracomment>
+        <translation>Column radius</translation>
+    </message>
+    <message id="arm_profile_joints">
+        <source>arm_profile_joints</source>
+        <extracomment>Group title: which channel drives each joint, and its angles</extracomment>
+        <translation>Joints (angles in degrees)</translation>
+    </message>
+    <message id="arm_profile_joint_base">
+        <source>arm_profile_joint_base</source>
+        <extracomment>Joint of the arm: the turning base</extracomment>
+        <translation>Base</translation>
+    </message>
+    <message id="arm_profile_joint_shoulder">
+        <source>arm_profile_joint_shoulder</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>Shoulder</translation>
+    </message>
+    <message id="arm_profile_joint_elbow">
+        <source>arm_profile_joint_elbow</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>Elbow</translation>
+    </message>
+    <message id="arm_profile_joint_wrist">
+        <source>arm_profile_joint_wrist</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>Wrist</translation>
+    </message>
+    <message id="arm_profile_joint_wrist_roll">
+        <source>arm_profile_joint_wrist_roll</source>
+        <extracomment>Joint of the arm: the wrist's turn about its own axis</extracomment>
+        <translation>Wrist roll</translation>
+    </message>
+    <message id="arm_profile_joint_gripper">
+        <source>arm_profile_joint_gripper</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>Gripper</translation>
+    </message>
+    <message id="arm_profile_joint_channel">
+        <source>arm_profile_joint_channel</source>
+        <extracomment>Column header: the channel driving a joint</extracomment>
+        <translation>Channel</translation>
+    </message>
+    <message id="arm_profile_angle_at_0">
+        <source>arm_profile_angle_at_0</source>
+        <extracomment>Column header, narrow: the joint's angle in degrees at position 0</extracomment>
+        <translation>At 0</translation>
+    </message>
+    <message id="arm_profile_angle_at_1000">
+        <source>arm_profile_angle_at_1000</source>
+        <extracomment>Column header, narrow: the joint's angle in degrees at position 1000</extracomment>
+        <translation>At 1000</translation>
+    </message>
+    <message id="arm_profile_channels">
+        <source>arm_profile_channels</source>
+        <extracomment>Group title: each channel's name and position range</extracomment>
+        <translation>Channels</translation>
+    </message>
+    <message id="arm_profile_channel_number">
+        <source>arm_profile_channel_number</source>
+        <extracomment>A channel, for screen readers; %1 is its number</extracomment>
+        <translation>Channel %1</translation>
+    </message>
+    <message id="arm_profile_lowest">
+        <source>arm_profile_lowest</source>
+        <extracomment>Column header: lowest position a channel may be sent</extracomment>
+        <translation>Lowest</translation>
+    </message>
+    <message id="arm_profile_highest">
+        <source>arm_profile_highest</source>
+        <extracomment>Column header: highest position a channel may be sent</extracomment>
+        <translation>Highest</translation>
+    </message>
+    <message id="arm_profile_reversed">
+        <source>arm_profile_reversed</source>
+        <extracomment>Column header, a check box: the servo turns the other way</extracomment>
+        <translation>Reversed</translation>
+    </message>
+    <message id="arm_profile_field_of">
+        <source>arm_profile_field_of</source>
+        <extracomment>Screen reader name of a field: %1 the row (joint, channel or group), %2 the column</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="arm_profile_read_only">
+        <source>arm_profile_read_only</source>
+        <extracomment>Note and tooltip on the shipped profile's fields</extracomment>
+        <translation>The shipped profile cannot be changed. Copy it to make one you can edit.</translation>
+    </message>
+    <message id="arm_profile_error_name_empty">
+        <source>arm_profile_error_name_empty</source>
+        <extracomment>Shown beside the name field</extracomment>
+        <translation>The profile needs a name.</translation>
+    </message>
+    <message id="arm_profile_error_name_taken">
+        <source>arm_profile_error_name_taken</source>
+        <extracomment>Shown beside the name field; %1 is the name</extracomment>
+        <translation>Another profile is already called “%1”.</translation>
+    </message>
+    <message id="arm_profile_error_range">
+        <source>arm_profile_error_range</source>
+        <extracomment>Shown under the channel table; %1 channel number, %2 lowest, %3 highest position</extracomment>
+        <translation>Channel %1: lowest %2 is above highest %3.</translation>
+    </message>
+    <message id="arm_profile_copy_name">
+        <source>arm_profile_copy_name</source>
+        <extracomment>Name of a copied profile; %1 is the original's name</extracomment>
+        <translation>%1 copy</translation>
+    </message>
+    <message id="arm_profile_delete_ask">
+        <source>arm_profile_delete_ask</source>
+        <extracomment>Question before deleting; %1 is the profile's name</extracomment>
+        <translation>Delete the arm profile “%1”?</translation>
+    </message>
+    <message id="arm_profile_import_title">
+        <source>arm_profile_import_title</source>
+        <extracomment>File dialog title</extracomment>
+        <translation>Import an arm profile</translation>
+    </message>
+    <message id="arm_profile_export_title">
+        <source>arm_profile_export_title</source>
+        <extracomment>File dialog title</extracomment>
+        <translation>Export the arm profile</translation>
+    </message>
+    <message id="arm_profile_file_filter">
+        <source>arm_profile_file_filter</source>
+        <extracomment>File dialog filter name, before (*.json)</extracomment>
+        <translation>Arm profiles</translation>
+    </message>
+    <message id="arm_profile_import_unreadable">
+        <source>arm_profile_import_unreadable</source>
+        <extracomment>Tip; %1 is a file name, %2 the system's reason</extracomment>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message id="arm_profile_import_too_large">
+        <source>arm_profile_import_too_large</source>
+        <extracomment>Tip; %1 is a file name</extracomment>
+        <translation>%1 is too large to be an arm profile. Nothing was imported.</translation>
+    </message>
+    <message id="arm_profile_import_invalid">
+        <source>arm_profile_import_invalid</source>
+        <extracomment>Tip; %1 is a file name, %2 what is wrong in it (English)</extracomment>
+        <translation>%1 is not an arm profile: %2. Nothing was imported.</translation>
+    </message>
+    <message id="arm_profile_imported">
+        <source>arm_profile_imported</source>
+        <extracomment>Status line; %1 is the profile's name</extracomment>
+        <translation>Imported “%1”.</translation>
+    </message>
+    <message id="arm_profile_imported_renamed">
+        <source>arm_profile_imported_renamed</source>
+        <extracomment>Status line; %1 is the name in the file, %2 the name given instead</extracomment>
+        <translation>Imported as “%2”, since “%1” is taken.</translation>
+    </message>
+    <message id="arm_profile_export_failed">
+        <source>arm_profile_export_failed</source>
+        <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
+        <translation>%1 could not be written: %2</translation>
+    </message>
+    <message id="arm_profile_exported">
+        <source>arm_profile_exported</source>
+        <extracomment>Status line of the arm profile dialog; %1 is a file path</extracomment>
+        <translation>Exported to %1.</translation>
+    </message>
     <message id="mass_file_not_sent">
         <source>mass_file_not_sent</source>
         <extracomment>List line</extracomment>

@@ -2238,6 +2238,241 @@
         <extracomment>List line</extracomment>
         <translation>%1：已取消</translation>
     </message>
+    <message id="arm_profile_title">
+        <source>arm_profile_title</source>
+        <extracomment>Window title of the arm profile dialog</extracomment>
+        <translation>機械臂配置</translation>
+    </message>
+    <message id="arm_profile_profile">
+        <source>arm_profile_profile</source>
+        <extracomment>Label of the profile list</extracomment>
+        <translation>配置</translation>
+    </message>
+    <message id="arm_profile_in_use">
+        <source>arm_profile_in_use</source>
+        <extracomment>Entry of the profile list; %1 is the name of the profile in use</extracomment>
+        <translation>%1（使用中）</translation>
+    </message>
+    <message id="arm_profile_use">
+        <source>arm_profile_use</source>
+        <extracomment>Button title: make the shown profile the one the program uses</extracomment>
+        <translation>使用此配置</translation>
+    </message>
+    <message id="arm_profile_copy">
+        <source>arm_profile_copy</source>
+        <extracomment>Button title</extracomment>
+        <translation>複製</translation>
+    </message>
+    <message id="arm_profile_delete">
+        <source>arm_profile_delete</source>
+        <extracomment>Button title</extracomment>
+        <translation>刪除</translation>
+    </message>
+    <message id="arm_profile_import">
+        <source>arm_profile_import</source>
+        <extracomment>Button title</extracomment>
+        <translation>匯入…</translation>
+    </message>
+    <message id="arm_profile_export">
+        <source>arm_profile_export</source>
+        <extracomment>Button title</extracomment>
+        <translation>匯出…</translation>
+    </message>
+    <message id="arm_profile_name">
+        <source>arm_profile_name</source>
+        <extracomment>Label of a name field</extracomment>
+        <translation>名稱</translation>
+    </message>
+    <message id="arm_profile_links">
+        <source>arm_profile_links</source>
+        <extracomment>Group title: the arm's link lengths</extracomment>
+        <translation>長度</translation>
+    </message>
+    <message id="arm_profile_link_column">
+        <source>arm_profile_link_column</source>
+        <extracomment>Label: base foot to shoulder axis, in mm</extracomment>
+        <translation>立柱</translation>
+    </message>
+    <message id="arm_profile_link_upper_arm">
+        <source>arm_profile_link_upper_arm</source>
+        <extracomment>Label: shoulder to elbow, in mm</extracomment>
+        <translation>大臂</translation>
+    </message>
+    <message id="arm_profile_link_forearm">
+        <source>arm_profile_link_forearm</source>
+        <extracomment>Label: elbow to wrist, in mm</extracomment>
+        <translation>小臂</translation>
+    </message>
+    <message id="arm_profile_link_hand">
+        <source>arm_profile_link_hand</source>
+        <extracomment>Label: wrist to the gripper's tip, in mm</extracomment>
+        <translation>手部</translation>
+    </message>
+    <message id="arm_profile_column_radius">
+        <source>arm_profile_column_radius</source>
+        <extracomment>Label: half the width of the base's column, in mm</extracomment>
+        <translation>立柱半徑</translation>
+    </message>
+    <message id="arm_profile_joints">
+        <source>arm_profile_joints</source>
+        <extracomment>Group title: which channel drives each joint, and its angles</extracomment>
+        <translation>關節（角度單位：度）</translation>
+    </message>
+    <message id="arm_profile_joint_base">
+        <source>arm_profile_joint_base</source>
+        <extracomment>Joint of the arm: the turning base</extracomment>
+        <translation>底座</translation>
+    </message>
+    <message id="arm_profile_joint_shoulder">
+        <source>arm_profile_joint_shoulder</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>肩部</translation>
+    </message>
+    <message id="arm_profile_joint_elbow">
+        <source>arm_profile_joint_elbow</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>肘部</translation>
+    </message>
+    <message id="arm_profile_joint_wrist">
+        <source>arm_profile_joint_wrist</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>腕部</translation>
+    </message>
+    <message id="arm_profile_joint_wrist_roll">
+        <source>arm_profile_joint_wrist_roll</source>
+        <extracomment>Joint of the arm: the wrist's turn about its own axis</extracomment>
+        <translation>腕部旋轉</translation>
+    </message>
+    <message id="arm_profile_joint_gripper">
+        <source>arm_profile_joint_gripper</source>
+        <extracomment>Joint of the arm</extracomment>
+        <translation>夾爪</translation>
+    </message>
+    <message id="arm_profile_joint_channel">
+        <source>arm_profile_joint_channel</source>
+        <extracomment>Column header: the channel driving a joint</extracomment>
+        <translation>通道</translation>
+    </message>
+    <message id="arm_profile_angle_at_0">
+        <source>arm_profile_angle_at_0</source>
+        <extracomment>Column header, narrow: the joint's angle in degrees at position 0</extracomment>
+        <translation>0 時角度</translation>
+    </message>
+    <message id="arm_profile_angle_at_1000">
+        <source>arm_profile_angle_at_1000</source>
+        <extracomment>Column header, narrow: the joint's angle in degrees at position 1000</extracomment>
+        <translation>1000 時角度</translation>
+    </message>
+    <message id="arm_profile_channels">
+        <source>arm_profile_channels</source>
+        <extracomment>Group title: each channel's name and position range</extracomment>
+        <translation>通道</translation>
+    </message>
+    <message id="arm_profile_channel_number">
+        <source>arm_profile_channel_number</source>
+        <extracomment>A channel, for screen readers; %1 is its number</extracomment>
+        <translation>通道 %1</translation>
+    </message>
+    <message id="arm_profile_lowest">
+        <source>arm_profile_lowest</source>
+        <extracomment>Column header: lowest position a channel may be sent</extracomment>
+        <translation>最低</translation>
+    </message>
+    <message id="arm_profile_highest">
+        <source>arm_profile_highest</source>
+        <extracomment>Column header: highest position a channel may be sent</extracomment>
+        <translation>最高</translation>
+    </message>
+    <message id="arm_profile_reversed">
+        <source>arm_profile_reversed</source>
+        <extracomment>Column header, a check box: the servo turns the other way</extracomment>
+        <translation>反向</translation>
+    </message>
+    <message id="arm_profile_field_of">
+        <source>arm_profile_field_of</source>
+        <extracomment>Screen reader name of a field: %1 the row (joint, channel or group), %2 the column</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="arm_profile_read_only">
+        <source>arm_profile_read_only</source>
+        <extracomment>Note and tooltip on the shipped profile's fields</extracomment>
+        <translation>出廠配置不可修改。複製後即可編輯副本。</translation>
+    </message>
+    <message id="arm_profile_error_name_empty">
+        <source>arm_profile_error_name_empty</source>
+        <extracomment>Shown beside the name field</extracomment>
+        <translation>配置需要名稱。</translation>
+    </message>
+    <message id="arm_profile_error_name_taken">
+        <source>arm_profile_error_name_taken</source>
+        <extracomment>Shown beside the name field; %1 is the name</extracomment>
+        <translation>已有名為「%1」的配置。</translation>
+    </message>
+    <message id="arm_profile_error_range">
+        <source>arm_profile_error_range</source>
+        <extracomment>Shown under the channel table; %1 channel number, %2 lowest, %3 highest position</extracomment>
+        <translation>通道 %1：最低 %2 高於最高 %3。</translation>
+    </message>
+    <message id="arm_profile_copy_name">
+        <source>arm_profile_copy_name</source>
+        <extracomment>Name of a copied profile; %1 is the original's name</extracomment>
+        <translation>%1 副本</translation>
+    </message>
+    <message id="arm_profile_delete_ask">
+        <source>arm_profile_delete_ask</source>
+        <extracomment>Question before deleting; %1 is the profile's name</extracomment>
+        <translation>刪除機械臂配置「%1」嗎？</translation>
+    </message>
+    <message id="arm_profile_import_title">
+        <source>arm_profile_import_title</source>
+        <extracomment>File dialog title</extracomment>
+        <translation>匯入機械臂配置</translation>
+    </message>
+    <message id="arm_profile_export_title">
+        <source>arm_profile_export_title</source>
+        <extracomment>File dialog title</extracomment>
+        <translation>匯出機械臂配置</translation>
+    </message>
+    <message id="arm_profile_file_filter">
+        <source>arm_profile_file_filter</source>
+        <extracomment>File dialog filter name, before (*.json)</extracomment>
+        <translation>機械臂配置</translation>
+    </message>
+    <message id="arm_profile_import_unreadable">
+        <source>arm_profile_import_unreadable</source>
+        <extracomment>Tip; %1 is a file name, %2 the system's reason</extracomment>
+        <translation>無法讀取 %1：%2</translation>
+    </message>
+    <message id="arm_profile_import_too_large">
+        <source>arm_profile_import_too_large</source>
+        <extracomment>Tip; %1 is a file name</extracomment>
+        <translation>%1 太大，不是機械臂配置。未匯入任何內容。</translation>
+    </message>
+    <message id="arm_profile_import_invalid">
+        <source>arm_profile_import_invalid</source>
+        <extracomment>Tip; %1 is a file name, %2 what is wrong in it (English)</extracomment>
+        <translation>%1 不是有效的機械臂配置：%2。未匯入任何內容。</translation>
+    </message>
+    <message id="arm_profile_imported">
+        <source>arm_profile_imported</source>
+        <extracomment>Status line; %1 is the profile's name</extracomment>
+        <translation>已匯入「%1」。</translation>
+    </message>
+    <message id="arm_profile_imported_renamed">
+        <source>arm_profile_imported_renamed</source>
+        <extracomment>Status line; %1 is the name in the file, %2 the name given instead</extracomment>
+        <translation>「%1」已存在，已匯入為「%2」。</translation>
+    </message>
+    <message id="arm_profile_export_failed">
+        <source>arm_profile_export_failed</source>
+        <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message id="arm_profile_exported">
+        <source>arm_profile_exported</source>
+        <extracomment>Status line of the arm profile dialog; %1 is a file path</extracomment>
+        <translation>已匯出到 %1。</translation>
+    </message>
     <message id="mass_file_not_sent">
         <source>mass_file_not_sent</source>
         <extracomment>List line</extracomment>
