@@ -29,6 +29,7 @@ double handPitch(const std::array<double, KoArmJoints::kJointCount>& angles);
 
 // The position a joint's channel takes for an angle (fractional, not clamped), and back.
 double positionForAngle(const KoArmProfile& profile, KoArmJoints::Joint joint, double degrees);
+double angleForPosition(const KoArmProfile& profile, KoArmJoints::Joint joint, double position);
 
 // What the wrist does while the tip is dragged.
 enum class WristHold {
@@ -48,10 +49,13 @@ struct Reach {
 Reach reach(const KoArmProfile& profile, const KoChannelPositions& current, QPointF target,
             WristHold hold = WristHold::KeepAngleToGround);
 
-// The base's channel position that turns the arm to `degrees`, within its safe range.
+// The base's channel position that turns the arm to `degrees`, within its safe range. A
+// heading a whole turn away is the same heading: the one the base can turn to is taken, and
+// out of range the nearer end (a heading that is no number turns the base to the middle).
 int basePositionFor(const KoArmProfile& profile, double degrees);
 
-// Why a pose would strike: a joint or the tip below the ground, or inside the base's column.
+// Why a pose would strike: a joint or the tip below the ground, or inside the base's column
+// (a joint, or the forearm or hand passing through it; the upper arm hinges on its top).
 enum Fault : quint8 { kNoFault = 0, kBelowGround = 1, kIntoColumn = 2 };
 quint8 poseFaults(const KoArmProfile& profile, const KoChannelPositions& positions);
 
