@@ -46,6 +46,10 @@ struct Reach {
 // Poses shoulder, elbow and wrist so the tip reaches `target` (mm), within each channel's
 // safe range, choosing the solution nearest `current`. A target out of reach leaves the tip
 // at the nearest point the arm can reach and says so.
+// The hand keeping its angle to the ground gives way only where the tip could not reach the
+// target otherwise, and then to the nearest angle at which it can; out of reach altogether,
+// the tip's distance alone decides. Positions are whole, so the tip may lie a fraction of a
+// millimetre off. A target that is no number leaves the arm as it stands, within range.
 Reach reach(const KoArmProfile& profile, const KoChannelPositions& current, QPointF target,
             WristHold hold = WristHold::KeepAngleToGround);
 
