@@ -1,0 +1,475 @@
+#include <gtest/gtest.h>
+
+#include <QtMath>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+#include "model/arm_kinematics.h"
+
+namespace {
+
+using namespace kinematics;
+
+constexpr int kShoulderChannel = 5, kElbowChannel = 4, kWristChannel = 3;
+constexpr int kPitchChannels[] = {kShoulderChannel, kElbowChannel, kWristChannel};
+
+// The shipped arm, built here so that no settings or resources come into it.
+KoArmProfile arm() {
+  KoArmProfile p;
+  p.joints = KoArmJoints::fallback();
+  p.linksMm = {77, 119, 105, 77};
+  p.columnRadiusMm = 30;
+  return p;
+}
+
+// Narrowed safe ranges, a shoulder table off centre, an elbow table running the other way and
+// a reversed wrist servo: every step still turns its joint by 0.24 degrees, so a hand angle can
+// be kept exactly in whole positions.
+KoArmProfile oddArm() {
+  KoArmProfile p = arm();
+  p.joints.joints[KoArmJoints::kShoulder] = {kShoulderChannel, 150, -90};
+  p.joints.joints[KoArmJoints::kElbow] = {kElbowChannel, -120, 120};
+  p.channels[kShoulderChannel - 1].lowest = 200;
+  p.channels[kShoulderChannel - 1].highest = 850;
+  p.channels[kElbowChannel - 1].lowest = 150;
+  p.channels[kElbowChannel - 1].highest = 800;
+  p.channels[kWristChannel - 1].lowest = 100;
+  p.channels[kWristChannel - 1].highest = 700;
+  p.channels[kWristChannel - 1].reversed = true;
+  return p;
+}
+
+// Elbow and wrist servos mounted a third of a turn round: their angles run past a half turn.
+KoArmProfile turnedArm() {
+  KoArmProfile p = arm();
+  p.joints.joints[KoArmJoints::kElbow] = {kElbowChannel, 240, 0};
+  p.joints.joints[KoArmJoints::kWrist] = {kWristChannel, 0, -240};
+  p.channels[kElbowChannel - 1].lowest = 100;
+  p.channels[kElbowChannel - 1].highest = 900;
+  return p;
+}
+
+KoChannelPositions pose(int shoulder, int elbow, int wrist) {
+  KoChannelPositions p;
+  p.fill(500);
+  p[kShoulderChannel - 1] = shoulder;
+  p[kElbowChannel - 1] = elbow;
+  p[kWristChannel - 1] = wrist;
+  return p;
+}
+
+QPointF tipOf(const KoArmProfile& profile, const KoChannelPositions& p) {
+  return skeleton(profile, p)[kTip];
+}
+
+double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
+
+double pitchOf(const KoArmProfile& profile, const KoChannelPositions& p) {
+  return handPitch(jointAngles(profile, p));
+}
+
+// What every answer of the solver must be, whatever it was asked.
+void expectSound(const KoArmProfile& profile, const KoChannelPositions& current, const Reach& r) {
+  for (int c : kPitchChannels) {
+    ASSERT_TRUE(r.positions[c - 1]) << "channel " << c;
+    EXPECT_TRUE(profile.inRange(c, *r.positions[c - 1])) << "channel " << c;
+    EXPECT_TRUE(limits::kPosition.contains(*r.positions[c - 1])) << "channel " << c;
+  }
+  for (int c : {1, 2, 6}) EXPECT_EQ(r.positions[c - 1], current[c - 1]) << "channel " << c;
+  EXPECT_TRUE(std::isfinite(r.tip.x()) && std::isfinite(r.tip.y()));
+}
+
+// Every channel's position drawn from its safe range.
+KoChannelPositions randomPose(const KoArmProfile& profile, std::mt19937& random) {
+  KoChannelPositions p;
+  for (int c = 1; c <= limits::kArmChannels; ++c) {
+    p[c - 1] = std::uniform_int_distribution<int>(profile.channel(c).lowest,
+                                                  profile.channel(c).highest)(random);
+  }
+  return p;
+}
+
+TEST(ArmKinematics, SkeletonOfHandMadePoses) {
+  const double s120 = 119 * std::sin(qDegreesToRadians(120.0));
+  struct Case {
+    const char* what;
+    KoChannelPositions positions;
+    QPointF elbow, wrist, tip;
+    double pitch;
+  };
+  KoChannelPositions noShoulder = pose(500, 125, 500);
+  noShoulder[kShoulderChannel - 1].reset();
+  const Case cases[] = {
+      {"upright", pose(500, 500, 500), {0, 196}, {0, 301}, {0, 378}, 0},
+      {"shoulder level forward", pose(125, 500, 500), {119, 77}, {224, 77}, {301, 77}, 90},
+      {"forearm back up", pose(125, 875, 500), {119, 77}, {119, 182}, {119, 259}, 0},
+      {"leaning back, hand up", pose(875, 500, 125), {-119, 77}, {-224, 77}, {-224, 154}, 0},
+      {"absent shoulder stands up", noShoulder, {0, 196}, {105, 196}, {182, 196}, 90},
+      {"shoulder at its end",
+       pose(0, 500, 500),
+       {s120, 17.5},
+       {s120 + 105 * s120 / 119, -35},
+       {s120 + 182 * s120 / 119, -73.5},
+       120},
+  };
+  const KoArmProfile profile = arm();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const Skeleton s = skeleton(profile, c.positions);
+    EXPECT_EQ(s[kFoot], QPointF(0, 0));
+    EXPECT_EQ(s[kShoulder], QPointF(0, 77));
+    const QPointF expected[] = {c.elbow, c.wrist, c.tip};
+    for (int p = kElbow; p <= kTip; ++p) {
+      EXPECT_NEAR(s[p].x(), expected[p - kElbow].x(), 1e-9) << p;
+      EXPECT_NEAR(s[p].y(), expected[p - kElbow].y(), 1e-9) << p;
+    }
+    EXPECT_NEAR(pitchOf(profile, c.positions), c.pitch, 1e-9);
+  }
+}
+
+TEST(ArmKinematics, ReversalMirrorsTheJointNotTheStoredPosition) {
+  KoArmProfile plain = arm();
+  plain.joints.joints[KoArmJoints::kShoulder] = {kShoulderChannel, 150, -90};
+  KoArmProfile mirrored = plain;
+  mirrored.channels[kShoulderChannel - 1].reversed = true;
+
+  // The joint turns the other way about its middle angle (30 degrees here), not about 0.
+  struct Case {
+    int position;
+    double plain, mirrored;
+  };
+  for (const Case& c : {Case{0, 150, -90}, Case{1000, -90, 150}, Case{500, 30, 30},
+                        Case{250, 90, -30}, Case{900, -66, 126}}) {
+    SCOPED_TRACE(c.position);
+    const KoChannelPositions p = pose(c.position, 300, 700);
+    EXPECT_DOUBLE_EQ(jointAngles(plain, p)[KoArmJoints::kShoulder], c.plain);
+    EXPECT_DOUBLE_EQ(jointAngles(mirrored, p)[KoArmJoints::kShoulder], c.mirrored);
+    EXPECT_DOUBLE_EQ(jointAngles(mirrored, p)[KoArmJoints::kElbow],
+                     jointAngles(plain, p)[KoArmJoints::kElbow]);
+    for (const KoArmProfile* profile : {&plain, &mirrored}) {
+      const double angle = jointAngles(*profile, p)[KoArmJoints::kShoulder];
+      EXPECT_NEAR(positionForAngle(*profile, KoArmJoints::kShoulder, angle), c.position, 1e-9);
+      EXPECT_NEAR(angleForPosition(*profile, KoArmJoints::kShoulder, c.position), angle, 1e-9);
+    }
+  }
+
+  // Reaching the same point, the mirrored arm stores the mirrored position, and its safe range
+  // bounds the stored position: 0 to 400 there is 600 to 1000 on the plain arm.
+  const QPointF target = tipOf(plain, pose(700, 650, 150));
+  const Reach a = reach(plain, pose(500, 500, 500), target);
+  KoArmProfile narrowed = mirrored;
+  narrowed.channels[kShoulderChannel - 1].highest = 400;
+  const Reach b = reach(narrowed, pose(500, 500, 500), target);
+  expectSound(narrowed, pose(500, 500, 500), b);
+  EXPECT_FALSE(a.clamped);
+  EXPECT_FALSE(b.clamped);
+  EXPECT_EQ(*b.positions[kShoulderChannel - 1], 1000 - *a.positions[kShoulderChannel - 1]);
+  EXPECT_EQ(b.positions[kElbowChannel - 1], a.positions[kElbowChannel - 1]);
+  EXPECT_LT(distance(b.tip, a.tip), 1e-9);
+  EXPECT_LE(distance(b.tip, target), 1.0);
+}
+
+struct Arm {
+  const char* name;
+  KoArmProfile profile;
+};
+
+std::vector<Arm> arms() {
+  return {{"shipped", arm()}, {"narrowed", oddArm()}, {"turned", turnedArm()}};
+}
+
+// Targets from whole positions within the safe ranges, reached from another pose: for the hand
+// keeping its angle, a pose with the same hand angle; with the wrist locked, the same wrist.
+TEST(ArmKinematics, ReachesTargetsInsideTheWorkspace) {
+  for (const Arm& a : arms()) {
+    for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
+      SCOPED_TRACE(testing::Message() << a.name << (hold == WristHold::LockJoint ? " locked" : ""));
+      std::mt19937 random(17);
+      int tried = 0;
+      double worst = 0;
+      for (int n = 0; n < 300;) {
+        ASSERT_LT(++tried, 100000);
+        const KoChannelPositions current = randomPose(a.profile, random);
+        KoChannelPositions goal = randomPose(a.profile, random);
+        if (hold == WristHold::LockJoint) {
+          goal[kWristChannel - 1] = current[kWristChannel - 1];
+        } else {
+          const auto angles = jointAngles(a.profile, goal);
+          const double wrist = pitchOf(a.profile, current) - angles[KoArmJoints::kShoulder] -
+                               angles[KoArmJoints::kElbow];
+          const double p = positionForAngle(a.profile, KoArmJoints::kWrist, wrist);
+          ASSERT_NEAR(p, std::round(p), 1e-6);
+          if (!a.profile.inRange(kWristChannel, std::lround(p))) continue;
+          goal[kWristChannel - 1] = int(std::lround(p));
+        }
+        ++n;
+        const QPointF target = tipOf(a.profile, goal);
+        const Reach r = reach(a.profile, current, target, hold);
+        SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
+        expectSound(a.profile, current, r);
+        EXPECT_FALSE(r.clamped);
+        EXPECT_EQ(r.tip, tipOf(a.profile, r.positions));
+        EXPECT_LE(distance(r.tip, target), 1.0);
+        worst = std::max(worst, distance(r.tip, target));
+        if (hold == WristHold::LockJoint) {
+          EXPECT_EQ(r.positions[kWristChannel - 1], current[kWristChannel - 1]);
+        } else {
+          // Whole positions may give up a step of the hand's angle for a nearer tip.
+          EXPECT_NEAR(pitchOf(a.profile, r.positions), pitchOf(a.profile, current), 0.25);
+        }
+        // Asked for the tip where it is, the arm stays as it is.
+        EXPECT_EQ(reach(a.profile, goal, target, hold).positions, goal);
+      }
+      RecordProperty(std::string(a.name) + (hold == WristHold::LockJoint ? "_locked" : "_kept"),
+                     std::to_string(worst));
+    }
+  }
+}
+
+// The nearest the arm comes to each target over a grid of its allowed positions.
+struct BruteForce {
+  std::vector<QPointF> tips;
+  BruteForce(const KoArmProfile& profile, const KoChannelPositions& current, WristHold hold) {
+    const auto span = [&](int channel, int step) {
+      std::vector<int> v;
+      const KoChannelProfile c = profile.channel(channel);
+      for (int p = c.lowest; p < c.highest; p += step) v.push_back(p);
+      v.push_back(c.highest);
+      return v;
+    };
+    const bool locked = hold == WristHold::LockJoint;
+    const std::vector<int> wrists =
+        locked ? std::vector<int>{*current[kWristChannel - 1]} : span(kWristChannel, 10);
+    KoChannelPositions p = current;
+    for (int s : span(kShoulderChannel, locked ? 2 : 10)) {
+      for (int e : span(kElbowChannel, locked ? 2 : 10)) {
+        for (int w : wrists) {
+          p[kShoulderChannel - 1] = s, p[kElbowChannel - 1] = e, p[kWristChannel - 1] = w;
+          tips.push_back(tipOf(profile, p));
+        }
+      }
+    }
+  }
+  double nearest(QPointF target) const {
+    double best = std::numeric_limits<double>::infinity();
+    for (const QPointF& t : tips) {
+      const QPointF d = t - target;
+      best = std::min(best, QPointF::dotProduct(d, d));
+    }
+    return std::sqrt(best);
+  }
+};
+
+TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
+  for (const Arm& a : arms()) {
+    for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
+      SCOPED_TRACE(testing::Message() << a.name << (hold == WristHold::LockJoint ? " locked" : ""));
+      const KoChannelPositions current = pose(450, 560, 610);
+      const BruteForce grid(a.profile, current, hold);
+      std::mt19937 random(5);
+      std::uniform_real_distribution<double> x(-450, 450), y(-300, 550);
+      std::vector<QPointF> targets = {{0, 2000}, {0, -2000}, {-1000, 77}, {1000, 77},
+                                      {0, 77},   {0, 0},     {40, 30},    {-1e9, 3e9}};
+      for (int n = 0; n < 60; ++n) targets.emplace_back(x(random), y(random));
+      int clamped = 0;
+      for (const QPointF& target : targets) {
+        SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
+        const Reach r = reach(a.profile, current, target, hold);
+        expectSound(a.profile, current, r);
+        EXPECT_EQ(r.tip, tipOf(a.profile, r.positions));
+        const double d = distance(r.tip, target);
+        EXPECT_LE(d, grid.nearest(target) + 0.25);
+        // Reached, the tip lies within a step of the target; farther off, the solver says so.
+        if (!r.clamped) {
+          EXPECT_LE(d, 1.0);
+        }
+        if (d > 1.0) {
+          EXPECT_TRUE(r.clamped);
+        }
+        if (distance(target, QPointF(0, 77)) > a.profile.reachMm() + 1) {
+          EXPECT_TRUE(r.clamped);
+        }
+        clamped += r.clamped;
+      }
+      EXPECT_GT(clamped, 20);
+    }
+  }
+}
+
+// Where the hand can only reach by turning, it turns: the tip still reaches the target.
+TEST(ArmKinematics, HandGivesWayOnlyWhenItMust) {
+  const KoArmProfile profile = arm();
+  const KoChannelPositions upright = pose(500, 500, 500);
+  // Straight out at shoulder height lies beyond the reach of an arm holding its hand upright.
+  const QPointF level(250, 77);
+  const Reach r = reach(profile, upright, level);
+  EXPECT_FALSE(r.clamped);
+  EXPECT_LE(distance(r.tip, level), 1.0);
+  // It turns no more than it must: until the wrist, 77 mm back along the hand, comes within
+  // the 224 mm of upper arm and forearm, at asin((250² + 77² - 224²) / (2 * 77 * 250)).
+  const double least =
+      qRadiansToDegrees(std::asin((250.0 * 250 + 77 * 77 - 224 * 224) / (2.0 * 77 * 250)));
+  EXPECT_NEAR(pitchOf(profile, r.positions), least, 0.5);
+  // Within its reach it keeps the hand upright.
+  const Reach kept = reach(profile, upright, QPointF(100, 250));
+  EXPECT_LE(distance(kept.tip, QPointF(100, 250)), 1.0);
+  EXPECT_NEAR(pitchOf(profile, kept.positions), 0, 0.25);
+}
+
+TEST(ArmKinematics, SolverStaysInRangeWhateverItIsGiven) {
+  struct Case {
+    const char* what;
+    KoArmProfile profile;
+    KoChannelPositions current;
+    QPointF target;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const KoChannelPositions usual = pose(300, 600, 400);
+  KoChannelPositions absent = usual;
+  for (int c : kPitchChannels) absent[c - 1].reset();
+  KoArmProfile zeroLinks = oddArm();
+  zeroLinks.linksMm = {0, 0, 0, 0};
+  KoArmProfile zeroForearm = oddArm();
+  zeroForearm.linksMm[KoArmProfile::kForearm] = 0;
+  KoArmProfile nanLinks = oddArm();
+  nanLinks.linksMm = {nan, inf, 100, -inf};
+  KoArmProfile hugeLinks = arm();
+  hugeLinks.linksMm = {1e300, 1e300, 1e300, 1e300};
+  KoArmProfile flatElbow = oddArm();
+  flatElbow.joints.joints[KoArmJoints::kElbow].angleAt1000 =
+      flatElbow.joints.joints[KoArmJoints::kElbow].angleAt0;
+  KoArmProfile sharedChannel = oddArm();
+  sharedChannel.joints.joints[KoArmJoints::kWrist].channel = kElbowChannel;
+  KoArmProfile wristElsewhere = oddArm();
+  wristElsewhere.joints.joints[KoArmJoints::kWrist].channel = 9;
+  KoArmProfile crossedRange = oddArm();
+  crossedRange.channels[kElbowChannel - 1].lowest = 700;
+  crossedRange.channels[kElbowChannel - 1].highest = 300;
+  KoArmProfile beyondServo = arm();
+  beyondServo.channels[kShoulderChannel - 1].lowest = -300;
+  beyondServo.channels[kShoulderChannel - 1].highest = 4000;
+  KoArmProfile nanTable = oddArm();
+  nanTable.joints.joints[KoArmJoints::kShoulder].angleAt0 = nan;
+
+  const Case cases[] = {
+      {"no number", oddArm(), usual, {nan, 100}},
+      {"infinite", oddArm(), usual, {100, inf}},
+      {"far beyond", oddArm(), usual, {1e300, -1e300}},
+      {"absent channels", oddArm(), absent, {150, 150}},
+      {"positions beyond the servo", oddArm(), pose(-500, 5000, 1001), {150, 150}},
+      {"all links zero", zeroLinks, usual, {150, 150}},
+      {"no forearm", zeroForearm, usual, {100, 200}},
+      {"links no number", nanLinks, usual, {100, 200}},
+      {"links beyond measure", hugeLinks, usual, {100, 200}},
+      {"elbow table flat", flatElbow, usual, {150, 200}},
+      {"wrist and elbow on one channel", sharedChannel, usual, {150, 200}},
+      {"wrist on a channel past the arm's", wristElsewhere, usual, {150, 200}},
+      {"safe range ends crossed", crossedRange, usual, {150, 200}},
+      {"safe range beyond the servo", beyondServo, usual, {-150, 20}},
+      {"table angle no number", nanTable, usual, {150, 200}},
+  };
+  for (const Case& c : cases) {
+    for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
+      SCOPED_TRACE(testing::Message() << c.what << (hold == WristHold::LockJoint ? " locked" : ""));
+      const Reach r = reach(c.profile, c.current, c.target, hold);
+      for (int ch : kPitchChannels) {
+        ASSERT_TRUE(r.positions[ch - 1]);
+        const int p = *r.positions[ch - 1];
+        EXPECT_TRUE(limits::kPosition.contains(p)) << ch << ": " << p;
+        const KoChannelProfile range = c.profile.channel(ch);
+        if (range.lowest <= range.highest) {
+          EXPECT_TRUE(range.contains(p)) << ch << ": " << p;
+        }
+      }
+      EXPECT_TRUE(std::isfinite(r.tip.x()) && std::isfinite(r.tip.y()));
+      if (!r.clamped) {
+        EXPECT_LE(distance(r.tip, c.target), 1.0);
+      }
+      if (!std::isfinite(c.target.x()) || !std::isfinite(c.target.y())) {
+        EXPECT_TRUE(r.clamped);
+      }
+    }
+  }
+}
+
+TEST(ArmKinematics, GroundCheck) {
+  KoArmProfile longHand = arm();
+  longHand.linksMm[KoArmProfile::kHand] = 150;
+  // The hand pointing straight down from a level forearm at shoulder height: the tip ends
+  // 1 mm above the ground with the column 78 mm tall, 1 mm below with 76.
+  const auto columnOf = [](double height) {
+    KoArmProfile p = arm();
+    p.linksMm[KoArmProfile::kColumn] = height;
+    return p;
+  };
+  struct Case {
+    const char* what;
+    KoArmProfile profile;
+    KoChannelPositions positions;
+    quint8 faults;
+  };
+  const Case cases[] = {
+      {"upright", arm(), pose(500, 500, 500), kNoFault},
+      {"reaching forward", arm(), pose(250, 600, 600), kNoFault},
+      {"folded down below the ground", arm(), pose(125, 125, 500), kBelowGround},
+      {"only the elbow below the ground", columnOf(30), pose(0, 1000, 500), kBelowGround},
+      {"hand swung into the column", arm(), pose(250, 0, 125), kIntoColumn},
+      {"folded under the shoulder", arm(), pose(0, 0, 500), kBelowGround | kIntoColumn},
+      {"hand swung through the column", longHand, pose(250, 0, 125), kIntoColumn},
+      {"tip just above the ground", columnOf(78), pose(125, 500, 125), kNoFault},
+      {"tip just below the ground", columnOf(76), pose(125, 500, 125), kBelowGround},
+      {"behind, clear of the column", arm(), pose(750, 500, 500), kNoFault},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    EXPECT_EQ(poseFaults(c.profile, c.positions), c.faults);
+  }
+}
+
+TEST(ArmKinematics, BaseTurnsWithinItsRange) {
+  KoArmProfile narrowed = arm();
+  narrowed.channels[5].lowest = 300;
+  narrowed.channels[5].highest = 700;
+  KoArmProfile reversed = arm();
+  reversed.channels[5].reversed = true;
+  KoArmProfile wide = arm();
+  wide.joints.joints[KoArmJoints::kBase] = {6, -360, 360};
+  KoArmProfile flat = arm();
+  flat.joints.joints[KoArmJoints::kBase] = {6, 10, 10};
+  struct Case {
+    const char* what;
+    const KoArmProfile& profile;
+    double degrees;
+    int position;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const KoArmProfile shipped = arm();
+  const Case cases[] = {
+      {"ahead", shipped, 0, 500},
+      {"an end", shipped, 120, 1000},
+      {"the other end", shipped, -120, 0},
+      {"a turn round", shipped, 420, 750},
+      {"beyond: the nearer end", shipped, 200, 0},
+      {"beyond the other way", shipped, -130, 0},
+      {"heading far off", shipped, 1e300, 500},
+      {"no number", shipped, nan, 500},
+      {"narrowed", narrowed, 90, 700},
+      {"narrowed other way", narrowed, -90, 300},
+      {"reversed", reversed, 60, 250},
+      {"a wide table keeps the heading asked", wide, 270, 875},
+      {"flat table", flat, 45, 500},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    const int p = basePositionFor(c.profile, c.degrees);
+    if (c.degrees != 1e300) {
+      EXPECT_EQ(p, c.position);
+    }
+    EXPECT_TRUE(c.profile.inRange(6, p));
+  }
+}
+
+}  // namespace
