@@ -171,7 +171,12 @@ void KoArmView::turnBaseTo(double degrees) {
   const int channel = profile_.joints.joints[KoArmJoints::kBase].channel;
   if (channel < 1 || channel > int(positions_.size())) return;
   KoChannelPositions next = positions_;
-  next[channel - 1] = kinematics::basePositionFor(profile_, degrees);
+  // A dial turned on past the end of the base's turn stays at that end; as a heading it
+  // might lie nearer the other end, but the arm does not swing round to it.
+  const KoArmJoint& base = profile_.joints.joints[KoArmJoints::kBase];
+  next[channel - 1] = kinematics::basePositionFor(
+      profile_, std::clamp(degrees, std::min(base.angleAt0, base.angleAt1000),
+                           std::max(base.angleAt0, base.angleAt1000)));
   // Held at the end of the range, the dial answers at once when turned back.
   baseAngle_ = kinematics::jointAngles(profile_, next)[KoArmJoints::kBase];
   if (std::abs(baseAngle_ - degrees) < 1) baseAngle_ = degrees;
