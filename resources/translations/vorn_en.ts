@@ -2243,6 +2243,16 @@
         <extracomment>Window title of the arm profile dialog</extracomment>
         <translation>Arm profiles</translation>
     </message>
+    <message id="arm_profile_open">
+        <source>arm_profile_open</source>
+        <extracomment>Button beside the Live arm switch that opens the arm profile dialog</extracomment>
+        <translation>Arm profile…</translation>
+    </message>
+    <message id="arm_profile_open_tips">
+        <source>arm_profile_open_tips</source>
+        <extracomment>Tooltip of the arm profile button</extracomment>
+        <translation>Choose or edit the arm's profile: its joints, link lengths and each channel's safe range</translation>
+    </message>
     <message id="arm_profile_profile">
         <source>arm_profile_profile</source>
         <extracomment>Label of the profile list</extracomment>

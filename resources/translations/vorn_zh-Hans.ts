@@ -2243,6 +2243,16 @@
         <extracomment>Window title of the arm profile dialog</extracomment>
         <translation>机械臂配置</translation>
     </message>
+    <message id="arm_profile_open">
+        <source>arm_profile_open</source>
+        <extracomment>Button beside the Live arm switch that opens the arm profile dialog</extracomment>
+        <translation>机械臂配置…</translation>
+    </message>
+    <message id="arm_profile_open_tips">
+        <source>arm_profile_open_tips</source>
+        <extracomment>Tooltip of the arm profile button</extracomment>
+        <translation>选择或编辑机械臂配置：关节、连杆长度和每个通道的安全范围</translation>
+    </message>
     <message id="arm_profile_profile">
         <source>arm_profile_profile</source>
         <extracomment>Label of the profile list</extracomment>

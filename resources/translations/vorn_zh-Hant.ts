@@ -2243,6 +2243,16 @@
         <extracomment>Window title of the arm profile dialog</extracomment>
         <translation>機械臂配置</translation>
     </message>
+    <message id="arm_profile_open">
+        <source>arm_profile_open</source>
+        <extracomment>Button beside the Live arm switch that opens the arm profile dialog</extracomment>
+        <translation>機械臂配置…</translation>
+    </message>
+    <message id="arm_profile_open_tips">
+        <source>arm_profile_open_tips</source>
+        <extracomment>Tooltip of the arm profile button</extracomment>
+        <translation>選擇或編輯機械臂配置：關節、連桿長度和每個通道的安全範圍</translation>
+    </message>
     <message id="arm_profile_profile">
         <source>arm_profile_profile</source>
         <extracomment>Label of the profile list</extracomment>

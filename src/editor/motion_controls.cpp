@@ -8,6 +8,7 @@
 #include <QSettings>
 
 #include "editor/arm_feed.h"
+#include "editor/arm_profile_dialog.h"
 #include "editor/curve_view.h"
 #include "editor/frame_list_model.h"
 #include "editor/online_control.h"
@@ -51,6 +52,14 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
   live->addWidget(liveSwitch_);
   KoTools::setAccessibleKeys(liveSwitch_, QT_TRID_NOOP("live_arm"), QT_TRID_NOOP("live_arm_tips"));
   tooltips_.append({liveSwitch_, QT_TRID_NOOP("live_arm_tips")});
+  profileButton_ = new QPushButton;
+  profileButton_->setAutoDefault(false);
+  live->addWidget(profileButton_);
+  KoTools::setAccessibleKeys(profileButton_, QT_TRID_NOOP("arm_profile_open"),
+                             QT_TRID_NOOP("arm_profile_open_tips"));
+  tooltips_.append({profileButton_, QT_TRID_NOOP("arm_profile_open_tips")});
+  connect(profileButton_, &QPushButton::clicked, this,
+          [this] { KoArmProfileDialog::edit(liveRow_->window()); });
 
   moves_ =
       new KoArmMoves([this](int channel, int position) { moveChannel(channel, position); }, this);
@@ -210,5 +219,6 @@ bool KoMotionControls::eventFilter(QObject* watched, QEvent* event) {
 void KoMotionControls::retranslate() {
   for (const auto& [widget, key] : captions_) static_cast<QLabel*>(widget)->setText(qtTrId(key));
   for (const auto& [widget, key] : tooltips_) widget->setToolTip(qtTrId(key));
+  profileButton_->setText(qtTrId("arm_profile_open"));
   showRecording(recorder_->isRecording());
 }

@@ -47,6 +47,7 @@ class KoMotionControls : public QObject {
   // The moves of the arm posed in its view, sent as slider moves are.
   KoArmMoves* armMoves() const { return moves_; }
   KoSwitch* liveSwitch() const { return liveSwitch_; }
+  QPushButton* profileButton() const { return profileButton_; }
   KoCurveView* curveView() const { return curves_; }
   KoSwitch* softStartSwitch() const { return softSwitch_; }
   KoNumberField* softStartField() const { return softField_; }
@@ -89,6 +90,7 @@ class KoMotionControls : public QObject {
   KoArmFeed* feed_ = nullptr;
   KoArmMoves* moves_;
   KoSwitch* liveSwitch_;
+  QPushButton* profileButton_;
   KoCurveView* curves_;
   KoSwitch* softSwitch_;
   KoNumberField* softField_;

@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QSettings>
 #include <cmath>
 #include <tuple>
 
 #include "editor/arm_feed.h"
+#include "editor/arm_profile_dialog.h"
 #include "editor/motion_controls.h"
 #include "editor_fixture.h"
 #include "widgets/arm_view.h"
@@ -142,6 +144,27 @@ TEST_F(EditorOnBoardFixture, TheLiveArmsMovesGoOutAsSliderMoves) {
   EXPECT_EQ(views()[5]->text(), "875");
   EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), 2);
   mouse(arm, QEvent::MouseButtonRelease, c + QPointF(r, 0));
+}
+
+// The profile button beside the live arm opens the profile dialog over the editor's window,
+// without blocking it.
+TEST_F(EditorOnBoardFixture, TheProfileButtonOpensTheProfileDialog) {
+  const auto dialogs = [] {
+    QList<KoArmProfileDialog*> open;
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (auto* d = qobject_cast<KoArmProfileDialog*>(w); d && d->isVisible()) open.append(d);
+    }
+    return open;
+  };
+  ASSERT_TRUE(dialogs().isEmpty());
+  editor.motion()->profileButton()->click();
+  processPending();
+  const QList<KoArmProfileDialog*> open = dialogs();
+  ASSERT_EQ(open.size(), 1);
+  EXPECT_EQ(open.first()->parentWidget(), editor.motion()->liveRow()->window());
+  open.first()->reject();
+  processPending();
+  EXPECT_TRUE(dialogs().isEmpty());
 }
 
 }  // namespace
