@@ -363,7 +363,20 @@ void KoArmView::paintEvent(QPaintEvent*) {
     p.drawEllipse(tip, kGrabRadius, kGrabRadius);
   }
 
-  // Where the tip was asked to go and could not: a red ring, a dashed line to where it stopped.
+  // The base's turn, seen from above.
+  const double r = dialRadius();
+  const QPointF dial = dialCentre();
+  const bool dialTaken = hover_ == Drag::Dial;
+  p.setPen(
+      QPen(dialTaken ? QColor(0xc8, 0xca, 0xce) : QColor(0x80, 0x84, 0x8c), dialTaken ? 2.0 : 1.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawEllipse(dial, r, r);
+  const double yaw = qDegreesToRadians(angles[KoArmJoints::kBase]);
+  p.setPen(QPen(KoColours::orange(), 3, Qt::SolidLine, Qt::RoundCap));
+  p.drawLine(dial, dial + QPointF(std::sin(yaw), -std::cos(yaw)) * r);
+
+  // Where the tip was asked to go and could not (over the dial, which it may reach): a red ring, a
+  // dashed line to where it stopped.
   if (target_ && clamped_) {
     const QPointF wanted = toScreen(*target_);
     const QPointF reached = toScreen(reachedTip_);
@@ -389,18 +402,6 @@ void KoArmView::paintEvent(QPaintEvent*) {
     p.setPen(kOutOfReach);
     p.drawText(label, Qt::AlignCenter, text);
   }
-
-  // The base's turn, seen from above.
-  const double r = dialRadius();
-  const QPointF dial = dialCentre();
-  const bool dialTaken = hover_ == Drag::Dial;
-  p.setPen(
-      QPen(dialTaken ? QColor(0xc8, 0xca, 0xce) : QColor(0x80, 0x84, 0x8c), dialTaken ? 2.0 : 1.5));
-  p.setBrush(Qt::NoBrush);
-  p.drawEllipse(dial, r, r);
-  const double yaw = qDegreesToRadians(angles[KoArmJoints::kBase]);
-  p.setPen(QPen(KoColours::orange(), 3, Qt::SolidLine, Qt::RoundCap));
-  p.drawLine(dial, dial + QPointF(std::sin(yaw), -std::cos(yaw)) * r);
 
   if (hasFocus()) {
     p.setPen(QPen(QColor(0xff, 0xb1, 0x46, 140), 2));
