@@ -58,7 +58,8 @@ KoArmRanges::Channels KoArmRanges::outside(const KoVelmarPwmModel& frame) const 
 KoChannelPositions KoArmRanges::sentPositions(const KoVelmarPwmModel& frame) const {
   KoChannelPositions positions;
   for (int c = 1; c <= limits::kArmChannels; ++c) {
-    if (frame.isPresent(c)) positions[size_t(c - 1)] = profile_.clamp(c, frame.id(c));
+    if (frame.isPresent(c))
+      positions[size_t(c - 1)] = profile_.channels[size_t(c - 1)].clamp(frame.id(c));
   }
   return positions;
 }

@@ -131,6 +131,14 @@ TEST(ArmRanges, InRangeMovesTheChosenChannelsToTheNearerEnd) {
     EXPECT_EQ(inside->data, fresh->data);
   }
 
+  // A pose is judged as it is sent, within the ranges.
+  KoArmProfile held = testProfile();
+  held.channels[4].lowest = 400;
+  ranges.setProfile(held);
+  const VelmarFrame low = frameOf(with(kSafe, 5, 0));
+  ASSERT_NE(kinematics::poseFaults(held, {500, 500, 500, 500, 0, 600}), kinematics::kNoFault);
+  EXPECT_EQ(ranges.faults(*low), kinematics::kNoFault);
+
   // A crossed range from the settings is held rather than trusted; a new choice is followed.
   QSignalSpy changed(&ranges, &KoArmRanges::profileChanged);
   KoArmProfile crossed = testProfile();
@@ -530,6 +538,12 @@ TEST(CurveMarks, AMarkedFrameStandsOnATintThatSaysWhy) {
   };
   EXPECT_EQ(tintAt(3), KoCurveView::strikeTint());
   EXPECT_EQ(tintAt(7), KoCurveView::outsideTint());
+  // A pixel either side, so that one frame among many shows.
+  const QImage image = view.grab().toImage();
+  for (const int dx : {-1, 1}) {
+    const QPoint at(int(std::floor(view.pointOf(7, 1).x())) + dx, int(y900));
+    EXPECT_EQ(QColor(image.pixel(at)), KoCurveView::outsideTint()) << dx;
+  }
   const QColor ground = tintAt(5);
   EXPECT_NE(ground, KoCurveView::strikeTint());
   EXPECT_NE(ground, KoCurveView::outsideTint());
