@@ -27,6 +27,8 @@ constexpr double kPanShare = 0.1;
 constexpr int kBandPixels = 32768;
 
 const QColor kBackground(0x26, 0x28, 0x2c);
+// How many pixel columns either side of a marked frame's own are tinted with it.
+constexpr int kTintReach = 2;
 const QColor kGrid(0x44, 0x47, 0x4d);
 
 }  // namespace
@@ -54,14 +56,14 @@ void KoCurveView::setMarks(const KoFrameMarks* marks) {
   update();
 }
 
-QColor KoCurveView::outsideTint() { return QColor(0x5c, 0x4a, 0x1c); }
-QColor KoCurveView::strikeTint() { return QColor(0x6a, 0x24, 0x2a); }
+QColor KoCurveView::outsideTint() { return QColor(0x6e, 0x58, 0x1e); }
+QColor KoCurveView::strikeTint() { return QColor(0x84, 0x2a, 0x32); }
 
 std::vector<quint8> KoCurveView::columnTints(int from, int to) const {
   std::vector<quint8> tints(size_t(std::max(0, to - from + 1)), kNoTint);
   if (!marks_ || marks_->count() == 0) return tints;
-  const int first = std::max(0, from - 1);
-  const int last = std::min(summary_.columns() - 1, to + 1);
+  const int first = std::max(0, from - kTintReach);
+  const int last = std::min(summary_.columns() - 1, to + kTintReach);
   for (int c = first; c <= last; ++c) {
     quint8 tint = kNoTint;
     const int end = summary_.firstRowOf(c + 1);
@@ -70,7 +72,7 @@ std::vector<quint8> KoCurveView::columnTints(int from, int to) const {
       tint = std::max<quint8>(tint, mark.faults ? kStrikeTint : mark.outside ? kOutsideTint : 0);
     }
     if (tint == kNoTint) continue;
-    for (int x = std::max(from, c - 1); x <= std::min(to, c + 1); ++x) {
+    for (int x = std::max(from, c - kTintReach); x <= std::min(to, c + kTintReach); ++x) {
       tints[size_t(x - from)] = std::max(tints[size_t(x - from)], tint);
     }
   }
@@ -79,7 +81,8 @@ std::vector<quint8> KoCurveView::columnTints(int from, int to) const {
 
 int KoCurveView::markedRowNear(int x) const {
   if (!marks_) return -1;
-  for (int c = std::max(0, x - 1); c <= std::min(summary_.columns() - 1, x + 1); ++c) {
+  for (int c = std::max(0, x - kTintReach); c <= std::min(summary_.columns() - 1, x + kTintReach);
+       ++c) {
     const int end = summary_.firstRowOf(c + 1);
     for (int row = summary_.firstRowOf(c); row < end; ++row) {
       if (marks_->at(row)) return row;

@@ -118,7 +118,7 @@ class KoCurveView : public QWidget {
 
   void drawColumns(int from, int to);
   enum Tint : quint8 { kNoTint, kOutsideTint, kStrikeTint };
-  // The tint of each column from `from` to `to`: a marked frame's own column and one either
+  // The tint of each column from `from` to `to`: a marked frame's own column and a few either
   // side, so that a single frame shows at any scale.
   std::vector<quint8> columnTints(int from, int to) const;
   // The first marked row among those the tint of column `x` comes from, -1 when none.
