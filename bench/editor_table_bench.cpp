@@ -2,7 +2,8 @@
 // from choosing a file of 65,535 frames to the table showing it. Each operation is timed
 // twice: the list and the table's bookkeeping alone, and with the repaint it causes. The
 // same operations on a list of 100 frames show which part grows with the list. Then the
-// undo and redo of one step of each kind at 65,535 frames, timed the same way.
+// undo and redo of one step of each kind at 65,535 frames, timed the same way, and a change
+// of the arm profile, which looks at every frame's marks again.
 // Runs on the offscreen platform unless another is asked for.
 #include <QApplication>
 #include <QElapsedTimer>
@@ -13,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "editor/arm_ranges.h"
 #include "editor/editor_files.h"
 #include "editor/file_panels.h"
 #include "editor/frame_editor.h"
@@ -199,6 +201,18 @@ void measureUndo(KoVelmarViewController& editor, FixedPanels& panels, const QStr
               medianOf(undos));
 }
 
+// A narrowed profile and back: every frame's marks are looked at again and the views repaint.
+void measureProfileChange(KoVelmarViewController& editor) {
+  KoArmRanges* ranges = editor.armRanges();
+  const KoArmProfile shipped = ranges->profile();
+  KoArmProfile narrowed = shipped;
+  for (KoChannelProfile& c : narrowed.channels) std::tie(c.lowest, c.highest) = std::pair(100, 900);
+  const Timing change =
+      timed([&] { ranges->setProfile(narrowed); }, [&] { ranges->setProfile(shipped); });
+  std::printf("profile change at %d frames  %8.3f ms / %8.3f ms (median of %d)\n",
+              editor.model()->count(), change.bookkeeping, change.withRepaint, kRounds);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -220,5 +234,6 @@ int main(int argc, char** argv) {
   measure(editor, panels, dir.path(), kFrames);
   measure(editor, panels, dir.path(), 100);
   measureUndo(editor, panels, dir.path());
+  measureProfileChange(editor);
   return 0;
 }

@@ -253,6 +253,61 @@
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>Read the trims from the servos? The trims shown now will be replaced.</translation>
     </message>
+    <message id="slider_reversed">
+        <source>slider_reversed</source>
+        <extracomment>Tooltip of a reversed channel's position slider</extracomment>
+        <translation>The servo is mounted the other way round: the slider runs from right to left</translation>
+    </message>
+    <message id="slider_range">
+        <source>slider_range</source>
+        <extracomment>Tooltip of a channel's position slider; its safe range</extracomment>
+        <translation>Safe range: %1 to %2</translation>
+    </message>
+    <message id="send_clamped">
+        <source>send_clamped</source>
+        <extracomment>Status line once per run or download; %1 first frame number, %2 its channel, %3 and %4 the channel's safe range</extracomment>
+        <translation>Positions outside a safe range go out at its nearest end: the first in frame %1, %2 (%3 to %4)</translation>
+    </message>
+    <message id="strike_ask_download">
+        <source>strike_ask_download</source>
+        <extracomment>Question before a download into the board; %1 frame number, %2 what it would strike. Cancel is the default</extracomment>
+        <translation>Frame %1 would strike %2. Download the list into the board anyway?</translation>
+    </message>
+    <message id="strike_ask_run">
+        <source>strike_ask_run</source>
+        <extracomment>Question before an online run; %1 frame number, %2 what it would strike. Cancel is the default</extracomment>
+        <translation>Frame %1 would strike %2. Run the list anyway?</translation>
+    </message>
+    <message id="mark_frame">
+        <source>mark_frame</source>
+        <extracomment>First line of the curves' tooltip on a marked frame; %1 the frame's number</extracomment>
+        <translation>Frame %1</translation>
+    </message>
+    <message id="strike_mark">
+        <source>strike_mark</source>
+        <extracomment>Table and curve tooltip of a frame whose pose would strike; %1 is strike_ground, strike_column or strike_both</extracomment>
+        <translation>This pose would strike %1</translation>
+    </message>
+    <message id="strike_both">
+        <source>strike_both</source>
+        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <translation>the ground and the base's column</translation>
+    </message>
+    <message id="strike_column">
+        <source>strike_column</source>
+        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <translation>the base's column</translation>
+    </message>
+    <message id="strike_ground">
+        <source>strike_ground</source>
+        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <translation>the ground</translation>
+    </message>
+    <message id="range_outside">
+        <source>range_outside</source>
+        <extracomment>Table and curve tooltip: a stored position lies outside a channel's safe range. %1 channel (ID:3 (Wrist)), %2 lowest, %3 highest</extracomment>
+        <translation>Outside the safe range of %1: %2 to %3</translation>
+    </message>
     <message id="download_dev_tips">
         <source>download_dev_tips</source>
         <extracomment>Question of a confirmation dialog</extracomment>

@@ -253,6 +253,61 @@
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>从舵机读取偏差将替换当前显示的偏差，是否继续？</translation>
     </message>
+    <message id="slider_reversed">
+        <source>slider_reversed</source>
+        <extracomment>Tooltip of a reversed channel's position slider</extracomment>
+        <translation>舵机反向安装：滑块从右向左增大</translation>
+    </message>
+    <message id="slider_range">
+        <source>slider_range</source>
+        <extracomment>Tooltip of a channel's position slider; its safe range</extracomment>
+        <translation>安全范围：%1 至 %2</translation>
+    </message>
+    <message id="send_clamped">
+        <source>send_clamped</source>
+        <extracomment>Status line once per run or download; %1 first frame number, %2 its channel, %3 and %4 the channel's safe range</extracomment>
+        <translation>超出安全范围的位置按最近的边界发送：首个在第 %1 帧，%2（%3 至 %4）</translation>
+    </message>
+    <message id="strike_ask_download">
+        <source>strike_ask_download</source>
+        <extracomment>Question before a download into the board; %1 frame number, %2 what it would strike. Cancel is the default</extracomment>
+        <translation>第 %1 帧会撞到%2。仍然下载到控制板吗？</translation>
+    </message>
+    <message id="strike_ask_run">
+        <source>strike_ask_run</source>
+        <extracomment>Question before an online run; %1 frame number, %2 what it would strike. Cancel is the default</extracomment>
+        <translation>第 %1 帧会撞到%2。仍然运行吗？</translation>
+    </message>
+    <message id="mark_frame">
+        <source>mark_frame</source>
+        <extracomment>First line of the curves' tooltip on a marked frame; %1 the frame's number</extracomment>
+        <translation>第 %1 帧</translation>
+    </message>
+    <message id="strike_mark">
+        <source>strike_mark</source>
+        <extracomment>Table and curve tooltip of a frame whose pose would strike; %1 is strike_ground, strike_column or strike_both</extracomment>
+        <translation>这个姿态会撞到%1</translation>
+    </message>
+    <message id="strike_both">
+        <source>strike_both</source>
+        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <translation>地面和底座的立柱</translation>
+    </message>
+    <message id="strike_column">
+        <source>strike_column</source>
+        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <translation>底座的立柱</translation>
+    </message>
+    <message id="strike_ground">
+        <source>strike_ground</source>
+        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <translation>地面</translation>
+    </message>
+    <message id="range_outside">
+        <source>range_outside</source>
+        <extracomment>Table and curve tooltip: a stored position lies outside a channel's safe range. %1 channel (ID:3 (Wrist)), %2 lowest, %3 highest</extracomment>
+        <translation>超出%1的安全范围：%2 至 %3</translation>
+    </message>
     <message id="download_dev_tips">
         <source>download_dev_tips</source>
         <extracomment>Question of a confirmation dialog</extracomment>

@@ -3,7 +3,9 @@
 #include <QDebug>
 #include <limits>
 
+#include "editor/arm_ranges.h"
 #include "editor/frame_list_model.h"
+#include "editor/frame_marks.h"
 #include "link/usb_hid.h"
 #include "model/prompter.h"
 #include "widgets/image_title_button.h"
@@ -68,10 +70,18 @@ void KoBoardGroups::download() {
     KoTools::showTipWithMessage(qtTrId("add_action_first"));
     return;
   }
+  if (marks_ && !marks_->confirmSending(QT_TRID_NOOP("strike_ask_download"))) return;
   DownloadJob job;
   job.group = downloadGroup_ = group_();
   downloadLength_ = 0;
-  for (const VelmarFrame& frame : model_->frames()) {
+  KoArmRanges::FirstMoved first;
+  for (int row = 0; row < model_->count(); ++row) {
+    VelmarFrame frame = model_->frameAt(row);
+    if (ranges_) {
+      KoArmRanges::Channels moved = 0;
+      frame = ranges_->inRange(frame, KoArmRanges::kAllChannels, &moved);
+      first.note(row, moved);
+    }
     job.frames.append(frame->bytes);
     downloadLength_ += frame->time;
   }
@@ -83,6 +93,9 @@ void KoBoardGroups::download() {
     return;
   }
   showRunning(true);
+  if (first.row >= 0) {
+    emit statusChanged(ranges_->clampedNotice(model_->number(first.row), first.channels), false);
+  }
 }
 
 void KoBoardGroups::showRunning(bool running) {

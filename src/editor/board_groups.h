@@ -8,7 +8,9 @@
 #include "editor/editor_actions.h"
 #include "link/action_downloader.h"
 
+class KoArmRanges;
 class KoFrameListModel;
+class KoFrameMarks;
 class KoImageTitleButton;
 class usbHid;
 
@@ -30,6 +32,12 @@ class KoBoardGroups : public QObject, public DownloadListener {
   KoBoardGroups(usbHid& hid, KoFrameListModel* model, Group group, QObject* parent = nullptr);
 
   void setDownloadButton(KoImageTitleButton* button) { button_ = button; }
+  // A download stores each position within the profile's safe ranges, and asks first when a
+  // frame would strike.
+  void setRanges(const KoArmRanges* ranges, const KoFrameMarks* marks) {
+    ranges_ = ranges;
+    marks_ = marks;
+  }
   ActionDownloader& downloader() { return downloader_; }
 
   bool buttonClick(EditorAction action);
@@ -61,6 +69,8 @@ class KoBoardGroups : public QObject, public DownloadListener {
   Group group_;
   ActionDownloader downloader_;
   KoImageTitleButton* button_ = nullptr;
+  const KoArmRanges* ranges_ = nullptr;
+  const KoFrameMarks* marks_ = nullptr;
   int downloadGroup_ = 0;
   int downloadCount_ = 0;
   qint64 downloadLength_ = 0;

@@ -1,13 +1,16 @@
 #include "editor/curve_view.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 #include "editor/frame_list_model.h"
+#include "editor/frame_marks.h"
 #include "model/limits.h"
 #include "model/value_utils.h"
 #include "widgets/colours.h"
@@ -24,6 +27,8 @@ constexpr double kPanShare = 0.1;
 constexpr int kBandPixels = 32768;
 
 const QColor kBackground(0x26, 0x28, 0x2c);
+// How many pixel columns either side of a marked frame's own are tinted with it.
+constexpr int kTintReach = 2;
 const QColor kGrid(0x44, 0x47, 0x4d);
 
 }  // namespace
@@ -35,6 +40,75 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   connect(model_, &KoFrameListModel::framesChanged, this, &KoCurveView::framesChanged);
   connect(model_, &KoFrameListModel::selectIndexChanged, this, &KoCurveView::updateMarks);
+}
+
+void KoCurveView::setMarks(const KoFrameMarks* marks) {
+  if (marks_) disconnect(marks_, nullptr, this, nullptr);
+  marks_ = marks;
+  if (marks_) {
+    // A new profile may mark any frame; a change of frames redraws its own columns.
+    connect(marks_, &KoFrameMarks::marksReset, this, [this] {
+      redrawAll_ = true;
+      update();
+    });
+  }
+  redrawAll_ = true;
+  update();
+}
+
+QColor KoCurveView::outsideTint() { return QColor(0x6e, 0x58, 0x1e); }
+QColor KoCurveView::strikeTint() { return QColor(0x84, 0x2a, 0x32); }
+
+std::vector<quint8> KoCurveView::columnTints(int from, int to) const {
+  std::vector<quint8> tints(size_t(std::max(0, to - from + 1)), kNoTint);
+  if (!marks_ || marks_->count() == 0) return tints;
+  const int first = std::max(0, from - kTintReach);
+  const int last = std::min(summary_.columns() - 1, to + kTintReach);
+  for (int c = first; c <= last; ++c) {
+    quint8 tint = kNoTint;
+    const int end = summary_.firstRowOf(c + 1);
+    for (int row = summary_.firstRowOf(c); row < end && tint != kStrikeTint; ++row) {
+      const KoFrameMarks::Mark mark = marks_->at(row);
+      tint = std::max<quint8>(tint, mark.faults ? kStrikeTint : mark.outside ? kOutsideTint : 0);
+    }
+    if (tint == kNoTint) continue;
+    for (int x = std::max(from, c - kTintReach); x <= std::min(to, c + kTintReach); ++x) {
+      tints[size_t(x - from)] = std::max(tints[size_t(x - from)], tint);
+    }
+  }
+  return tints;
+}
+
+int KoCurveView::markedRowNear(int x) const {
+  if (!marks_) return -1;
+  for (int c = std::max(0, x - kTintReach); c <= std::min(summary_.columns() - 1, x + kTintReach);
+       ++c) {
+    const int end = summary_.firstRowOf(c + 1);
+    for (int row = summary_.firstRowOf(c); row < end; ++row) {
+      if (marks_->at(row)) return row;
+    }
+  }
+  return -1;
+}
+
+QString KoCurveView::markTipAt(QPointF at) const {
+  sync();
+  summary_.placeRows();
+  const QRectF plot = plotRect();
+  if (!plot.contains(at)) return {};
+  const int row = markedRowNear(int(std::floor((at.x() - plot.left()) * devicePixelRatioF())));
+  return row < 0 ? QString() : marks_->frameTip(row);
+}
+
+bool KoCurveView::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    const auto* help = static_cast<QHelpEvent*>(event);
+    if (const QString tip = markTipAt(help->pos()); !tip.isEmpty()) {
+      QToolTip::showText(help->globalPos(), tip, this);
+      return true;
+    }
+  }
+  return QWidget::event(event);
 }
 
 QColor KoCurveView::channelColour(int channel) {
@@ -407,18 +481,30 @@ void KoCurveView::drawColumns(int from, int to) {
   // Drawn column by column into memory laid out the same way, where a stroke is one run,
   // then copied into the image's rows. A byte per pixel, an index into the few colours the
   // plot has, so that there is a quarter of the memory to fill and to read back.
-  enum : quint8 { kGroundIndex, kGridIndex, kFirstChannelIndex };
-  QRgb palette[kFirstChannelIndex + kChannels] = {kBackground.rgb(), kGrid.rgb()};
+  enum : quint8 { kGroundIndex, kOutsideIndex, kStrikeIndex, kGridIndex, kFirstChannelIndex };
+  static_assert(int(kOutsideIndex) == int(kGroundIndex) + int(kOutsideTint) &&
+                int(kStrikeIndex) == int(kGroundIndex) + int(kStrikeTint));
+  QRgb palette[kFirstChannelIndex + kChannels] = {kBackground.rgb(), outsideTint().rgb(),
+                                                  strikeTint().rgb(), kGrid.rgb()};
   for (int channel = 1; channel <= kChannels; ++channel) {
     palette[kFirstChannelIndex + channel - 1] = channelColour(channel).rgb();
   }
   columns_.resize(size_t(image_.width()) * size_t(height));
   const auto column = [this, height](int x) { return columns_.data() + size_t(x) * height; };
-  std::vector<quint8> ground(size_t(height), kGroundIndex);
-  for (int level : kGridLevels) {
-    ground[size_t(std::clamp(int(std::lround(yOf(level))), 0, height - 1))] = kGridIndex;
+  // A marked column is tinted behind its lines and grid.
+  std::array<std::vector<quint8>, kStrikeTint + 1> grounds;
+  for (quint8 tint = kNoTint; tint <= kStrikeTint; ++tint) {
+    std::vector<quint8>& ground = grounds[tint];
+    ground.assign(size_t(height), quint8(kGroundIndex + tint));
+    for (int level : kGridLevels) {
+      ground[size_t(std::clamp(int(std::lround(yOf(level))), 0, height - 1))] = kGridIndex;
+    }
   }
-  for (int x = from; x <= to; ++x) std::copy(ground.begin(), ground.end(), column(x));
+  const std::vector<quint8> tints = columnTints(from, to);
+  for (int x = from; x <= to; ++x) {
+    const std::vector<quint8>& ground = grounds[tints[size_t(x - from)]];
+    std::copy(ground.begin(), ground.end(), column(x));
+  }
 
   const auto span = [&](int x, double y0, double y1, quint8 colour) {
     if (y0 > y1) std::swap(y0, y1);

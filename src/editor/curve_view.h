@@ -9,6 +9,7 @@
 #include "editor/curve_summary.h"
 
 class KoFrameListModel;
+class KoFrameMarks;
 
 // Each channel's position over the action's time, the servo moving linearly during a
 // frame's time: a point where each frame ends, a gap where a channel is absent. A click on
@@ -47,6 +48,14 @@ class KoCurveView : public QWidget {
   };
 
   explicit KoCurveView(KoFrameListModel* model, QWidget* parent = nullptr);
+
+  // Frames outside a safe range and frames that would strike stand on a tinted band, amber and
+  // red, which says why under the pointer.
+  void setMarks(const KoFrameMarks* marks);
+  static QColor outsideTint();
+  static QColor strikeTint();
+  // What the marks under plot point `at` say, empty where there are none.
+  QString markTipAt(QPointF at) const;
 
   static QColor channelColour(int channel);
 
@@ -89,6 +98,7 @@ class KoCurveView : public QWidget {
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void changeEvent(QEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   QRectF plotRect() const;
@@ -107,6 +117,12 @@ class KoCurveView : public QWidget {
   void startPan(QPointF from);
 
   void drawColumns(int from, int to);
+  enum Tint : quint8 { kNoTint, kOutsideTint, kStrikeTint };
+  // The tint of each column from `from` to `to`: a marked frame's own column and a few either
+  // side, so that a single frame shows at any scale.
+  std::vector<quint8> columnTints(int from, int to) const;
+  // The first marked row among those the tint of column `x` comes from, -1 when none.
+  int markedRowNear(int x) const;
   // What lies around the plot: the scales and the legend.
   void drawFrame();
   void drawMarks(QPainter& p) const;
@@ -115,6 +131,7 @@ class KoCurveView : public QWidget {
   void drawLegend(QPainter& p) const;
 
   KoFrameListModel* model_;
+  const KoFrameMarks* marks_ = nullptr;
   mutable KoCurveSummary summary_;
   // The list changed while the view was hidden: the summary is read again when needed.
   mutable bool stale_ = true;

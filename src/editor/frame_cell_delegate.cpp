@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "widgets/colours.h"
+
 namespace {
 
 // Times and positions repeat; a list of distinct values beyond this starts the store over.
@@ -53,9 +55,22 @@ void KoFrameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                                      : option.state & QStyle::State_Active   ? QPalette::Active
                                                                              : QPalette::Inactive;
   const bool selected = option.state & QStyle::State_Selected;
-  if (selected) painter->fillRect(cell, option.palette.brush(group, QPalette::Highlight));
-  painter->setPen(
-      option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text));
+  // A marked cell keeps its colour when selected, as a frame inside the highlight.
+  const QVariant mark = index.data(Qt::BackgroundRole);
+  QColor pen = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+  if (selected) {
+    painter->fillRect(cell, option.palette.brush(group, QPalette::Highlight));
+    if (mark.isValid()) {
+      const QColor colour = mark.value<QColor>();
+      painter->fillRect(QRect(cell.left(), cell.top(), cell.width(), 2), colour);
+      painter->fillRect(QRect(cell.left(), cell.bottom() - 1, cell.width(), 2), colour);
+    }
+  } else if (mark.isValid()) {
+    const QColor colour = mark.value<QColor>();
+    painter->fillRect(cell, colour);
+    pen = KoColours::textOn(colour);
+  }
+  painter->setPen(pen);
   painter->setFont(option.font);
   const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
   const QSizeF size = text.size();

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "editor/arm_ranges.h"
 #include "editor/frame_clipboard.h"
 #include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
@@ -48,10 +49,14 @@ bool KoFrameEditor::buttonClick(EditorAction action) {
 VelmarFrame KoFrameEditor::poseWithChannels(int index) const {
   VelmarFrame pose = pose_(index);
   for (int channel = 1; pose && channel <= KoVelmarPwmModel::kChannelCount; ++channel) {
-    if (pose->isPresent(channel)) return pose;
+    if (pose->isPresent(channel)) return inRange(pose);
   }
   KoTools::showTipWithMessage(qtTrId("pose_no_channel"));
   return nullptr;
+}
+
+VelmarFrame KoFrameEditor::inRange(const VelmarFrame& frame) const {
+  return ranges_ ? ranges_->inRange(frame) : frame;
 }
 
 void KoFrameEditor::add() {
@@ -158,7 +163,8 @@ void KoFrameEditor::paste(EditorAction where) {
   int at = rows.isEmpty() ? model_->count() : rows.first();
   if (where == kPasteAfter && !rows.isEmpty()) at = rows.last() + 1;
   if (history_) history_->beginStep();
-  for (const VelmarFrame& f : *frames) {
+  for (const VelmarFrame& pasted : *frames) {
+    const VelmarFrame f = inRange(pasted);
     if (where == kPasteOver && at < model_->count()) {
       model_->replaceAt(at, f);
     } else {

@@ -8,6 +8,7 @@
 #include "editor/editor_actions.h"
 #include "model/action_model.h"
 
+class KoArmRanges;
 class KoFrameHistory;
 class KoFrameListModel;
 
@@ -32,6 +33,8 @@ class KoFrameEditor : public QObject {
 
   KoFrameEditor(KoFrameListModel* model, PoseSource pose, QObject* parent = nullptr);
 
+  // Frames made from the pose and pasted frames are held within its safe ranges.
+  void setRanges(const KoArmRanges* ranges) { ranges_ = ranges; }
   // Changes of several frames become one undo step there.
   void setHistory(KoFrameHistory* history) { history_ = history; }
   // The selected rows, ascending; without it the model's one selected frame.
@@ -67,7 +70,9 @@ class KoFrameEditor : public QObject {
   QList<int> selectedRows() const;
   void copy();
   void paste(EditorAction where);
+  // The pose as a frame within the safe ranges, or null (with a tip) when no channel shows.
   VelmarFrame poseWithChannels(int index) const;
+  VelmarFrame inRange(const VelmarFrame& frame) const;
   // Null when the clipboard holds text that a paste refuses (the tip is shown).
   std::optional<VelmarFrames> framesToPaste() const;
 
@@ -79,6 +84,7 @@ class KoFrameEditor : public QObject {
   // copied frames themselves, whose records may hold more than the text shows.
   QString copiedText_;
   KoFrameHistory* history_ = nullptr;
+  const KoArmRanges* ranges_ = nullptr;
   std::function<QList<int>()> selection_;
   QTimer addDone_;
 };

@@ -1,7 +1,11 @@
 #include "editor/frame_list_model.h"
 
+#include <QColor>
 #include <QIcon>
 #include <QLocale>
+
+#include "editor/arm_ranges.h"
+#include "editor/frame_marks.h"
 
 namespace {
 
@@ -21,6 +25,19 @@ KoFrameListModel::KoFrameListModel(QObject* parent)
   renumber_.setInterval(kRenumberDelay);
   connect(&renumber_, &QTimer::timeout, this, &KoFrameListModel::flushRenumbering);
 }
+
+void KoFrameListModel::setMarks(const KoFrameMarks* marks) {
+  if (marks_) disconnect(marks_, nullptr, this, nullptr);
+  marks_ = marks;
+  if (!marks_) return;
+  // Only a new profile changes marks without changing frames, and it may change any of them.
+  connect(marks_, &KoFrameMarks::marksReset, this, [this] {
+    if (count() > 0) emit dataChanged(index(0, 0), index(count() - 1, kColumnCount - 1));
+  });
+}
+
+QColor KoFrameListModel::outsideColour() { return QColor(0xff, 0xd5, 0x80); }
+QColor KoFrameListModel::strikeColour() { return QColor(0xff, 0xa8, 0xa8); }
 
 VelmarFrame KoFrameListModel::frameAt(int row) const {
   return row >= 0 && row < count() ? dataArray_[row] : nullptr;
@@ -201,6 +218,7 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
   if (!f) return {};
   const int column = index.column();
   if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
+  if (role == Qt::BackgroundRole || role == Qt::ToolTipRole) return markData(index, role);
   if (column == kPlayColumn) {
     if (role == Qt::DisplayRole) return numbers_[size_t(index.row())];
     if (index.row() != playRow()) return {};
@@ -215,6 +233,21 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
   }
   const int channel = channelOfColumn(column);
   return f->isPresent(channel) ? QString::number(f->id(channel)) : QString();
+}
+
+QVariant KoFrameListModel::markData(const QModelIndex& index, int role) const {
+  if (!marks_) return {};
+  const KoFrameMarks::Mark mark = marks_->at(index.row());
+  if (!mark) return {};
+  const int channel = isChannelColumn(index.column()) ? channelOfColumn(index.column()) : 0;
+  if (role == Qt::ToolTipRole) {
+    const QString tip = marks_->cellTip(index.row(), channel);
+    return tip.isEmpty() ? QVariant() : tip;
+  }
+  // The offending position in its cell; a pose that would strike along its whole row.
+  if (channel && mark.outside & KoArmRanges::bit(channel)) return outsideColour();
+  if (mark.faults) return strikeColour();
+  return {};
 }
 
 QVariant KoFrameListModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -242,7 +275,11 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
   }
   // The edited frame takes the old one's place, so that a frame the undo history holds is
   // never changed under it.
-  const VelmarFrame edited = f->edited(key, text);
+  VelmarFrame edited = f->edited(key, text);
+  // Only the edited channel: a frame read from a file keeps its other positions as they are.
+  if (edited && ranges_ && isChannelColumn(index.column())) {
+    edited = ranges_->inRange(edited, KoArmRanges::bit(channelOfColumn(index.column())));
+  }
   const bool changed =
       edited && (edited->data != f->data || edited->bytes != f->bytes || edited->time != f->time);
   const int row = index.row();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QColor>
 #include <QIcon>
 #include <QTimer>
 #include <functional>
@@ -9,6 +10,8 @@
 #include "model/action_model.h"
 #include "model/limits.h"
 
+class KoArmRanges;
+class KoFrameMarks;
 // The editor's frame list as the table shows it: one row per frame, columns `ID` (the play
 // column, "IdentifierPlay0"), `time` and channels 1 to 6. Every change announces exactly
 // the rows it touches, so that a table of 65,535 frames repaints only what it shows.
@@ -28,6 +31,16 @@ class KoFrameListModel : public QAbstractTableModel {
   const VelmarFrames& frames() const { return dataArray_; }
   int count() const { return int(dataArray_.size()); }
   VelmarFrame frameAt(int row) const;
+  // The number the row shows, as messages name the frame.
+  int number(int row) const { return row >= 0 && row < count() ? numbers_[size_t(row)] : row + 1; }
+
+  // A typed position is held within its channel's safe range (without, within 0 to 1000).
+  void setRanges(const KoArmRanges* ranges) { ranges_ = ranges; }
+  // Cells of frames outside a range or that would strike are coloured and say why.
+  void setMarks(const KoFrameMarks* marks);
+  // The colours of those cells.
+  static QColor outsideColour();
+  static QColor strikeColour();
 
   // -1 means none; setting -1 selects the last frame (or none in an empty list).
   int selectIndex() const { return selectIndex_; }
@@ -84,6 +97,7 @@ class KoFrameListModel : public QAbstractTableModel {
 
  private:
   void rowChanged(int row);
+  QVariant markData(const QModelIndex& index, int role) const;
   // Selects `index` (or the last frame) and repaints the rows whose play button changes.
   void select(int index, int formerPlayRow);
   void markRenumber(int fromRow);
@@ -103,4 +117,6 @@ class KoFrameListModel : public QAbstractTableModel {
   QIcon playIcon_;
   QTimer renumber_;
   Recorder recorder_;
+  const KoArmRanges* ranges_ = nullptr;
+  const KoFrameMarks* marks_ = nullptr;
 };

@@ -1,6 +1,8 @@
 #include "editor/online_control.h"
 
+#include "editor/arm_ranges.h"
 #include "editor/frame_list_model.h"
+#include "editor/frame_marks.h"
 #include "editor/online_run.h"
 #include "link/ko_serial.h"
 #include "link/protocol.h"
@@ -48,6 +50,26 @@ void KoOnlineControl::setControls(KoImageTitleButton* runButton, KoSwitch* loopS
   loopSwitch_ = loopSwitch;
 }
 
+void KoOnlineControl::setRanges(const KoArmRanges* ranges, const KoFrameMarks* marks) {
+  ranges_ = ranges;
+  marks_ = marks;
+}
+
+VelmarFrame KoOnlineControl::sent(int row, KoArmRanges::FirstMoved& first) const {
+  const VelmarFrame frame = model_->frameAt(row);
+  if (!ranges_) return frame;
+  KoArmRanges::Channels moved = 0;
+  const VelmarFrame inside = ranges_->inRange(frame, KoArmRanges::kAllChannels, &moved);
+  first.note(row, moved);
+  return inside;
+}
+
+void KoOnlineControl::tellClamped(const KoArmRanges::FirstMoved& first) {
+  if (first.row >= 0 && ranges_) {
+    emit statusChanged(ranges_->clampedNotice(model_->number(first.row), first.channels), false);
+  }
+}
+
 bool KoOnlineControl::stopped() const { return !run_->isRunning(); }
 
 bool KoOnlineControl::buttonClick(EditorAction action) {
@@ -56,7 +78,7 @@ bool KoOnlineControl::buttonClick(EditorAction action) {
       KoTools::sendReSetAllSteer(QStringLiteral("slider"), limits::kPosition.minimum,
                                  limits::kPosition.maximum,
                                  QString::number(limits::kPosition.start), views_());
-      hid_.sendReSetAllSteer();
+      hid_.sendData(resetMove());
       return true;
     case kLoop:
       run_->setLoop(loopSwitch_ && loopSwitch_->isOn());
@@ -93,15 +115,19 @@ void KoOnlineControl::startOrStop() {
     stopRun();
     return;
   }
+  if (marks_ && !marks_->confirmSending(QT_TRID_NOOP("strike_ask_run"))) return;
   run_->stop();  // the sender may still be busy with the last run's final frame
   usbMoves_.clear();
   serialMoves_.clear();
   QList<int> durations;
-  for (const VelmarFrame& frame : model_->frames()) {
+  KoArmRanges::FirstMoved first;
+  for (int row = 0; row < model_->count(); ++row) {
+    const VelmarFrame frame = sent(row, first);
     usbMoves_.append(frame->bytes);
     serialMoves_.append(KoTools::sixServoMoveWithVelmarModel(*frame));
     durations.append(int(frame->time));
   }
+  tellClamped(first);
   softUsb_ = frame::withTimeAtLeast(usbMoves_.first(), softStartMs_);
   softSerial_ = frame::withTimeAtLeast(serialMoves_.first(), softStartMs_);
   softPending_ = softStartMs_ > 0;
@@ -139,11 +165,24 @@ void KoOnlineControl::sliderMoved(int servoId, int value) {
 }
 
 void KoOnlineControl::play(int row) {
-  const VelmarFrame frame = model_->frameAt(row);
-  if (!frame) return;
+  if (!model_->frameAt(row)) return;
+  KoArmRanges::FirstMoved first;
+  const VelmarFrame frame = sent(row, first);
   model_->setSelectIndex(row);
   hid_.sendData(frame::withTimeAtLeast(frame->bytes, softStartMs_));
+  tellClamped(first);
   frameOnSliders(row);
+}
+
+QByteArray KoOnlineControl::resetMove() const {
+  QByteArray move = protocol::reSetAllSteer();
+  if (!ranges_) return move;
+  // The arm's channels go to the middle as far as their ranges let them.
+  for (qsizetype at = frame::kMoveHeaderSize; at + 2 < move.size(); at += 3) {
+    const int id = quint8(move[at]);
+    frame::putLe16(move, at + 1, ranges_->profile().clamp(id, frame::le16(move, at + 1)));
+  }
+  return move;
 }
 
 void KoOnlineControl::frameOnSliders(int row) {

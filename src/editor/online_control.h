@@ -4,11 +4,13 @@
 #include <atomic>
 #include <functional>
 
+#include "editor/arm_ranges.h"
 #include "editor/editor_actions.h"
 #include "model/channel_view.h"
 #include "model/move_frame.h"
 
 class KoFrameListModel;
+class KoFrameMarks;
 class KoImageTitleButton;
 class KoOnlineRun;
 class KoSerial;
@@ -35,6 +37,9 @@ class KoOnlineControl : public QObject {
                   ActionTime actionTime, QObject* parent = nullptr);
 
   void setControls(KoImageTitleButton* runButton, KoSwitch* loopSwitch);
+  // What goes to the arm is held within the profile's safe ranges, and a run of a list with a
+  // frame that would strike asks first.
+  void setRanges(const KoArmRanges* ranges, const KoFrameMarks* marks);
   // Soft start: the first frame of a run, and a frame played from its row, takes at least
   // this long, so an arm far from the first pose does not slam into it. 0 is off.
   void setSoftStart(int atLeastMs) { softStartMs_ = std::max(0, atLeastMs); }
@@ -69,6 +74,10 @@ class KoOnlineControl : public QObject {
   void startOrStop();
   void showStopMessage();
   void frameOnSliders(int row);
+  // The frame as it goes to the arm: within the safe ranges.
+  VelmarFrame sent(int row, KoArmRanges::FirstMoved& first) const;
+  void tellClamped(const KoArmRanges::FirstMoved& first);
+  QByteArray resetMove() const;
 
   usbHid& hid_;
   KoSerial& serial_;
@@ -78,6 +87,8 @@ class KoOnlineControl : public QObject {
   KoOnlineRun* run_;
   KoImageTitleButton* runButton_ = nullptr;
   KoSwitch* loopSwitch_ = nullptr;
+  const KoArmRanges* ranges_ = nullptr;
+  const KoFrameMarks* marks_ = nullptr;
   bool readAngel_ = false;
   // What the sender thread sends, taken when the run starts: the list may change meanwhile.
   QList<QByteArray> usbMoves_;

@@ -12,6 +12,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 
+#include "editor/arm_ranges.h"
 #include "editor/board_groups.h"
 #include "editor/curve_view.h"
 #include "editor/editor_files.h"
@@ -19,6 +20,7 @@
 #include "editor/frame_editor.h"
 #include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
+#include "editor/frame_marks.h"
 #include "editor/motion_controls.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
@@ -54,7 +56,15 @@ constexpr std::pair<const char*, EditorAction> kMenuItems[] = {
 
 KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
                                                ORSSerialPortManager* ports)
-    : QWidget(parent), hid_(hid), model_(new KoFrameListModel(this)), serial_(new KoSerial(this)) {
+    : QWidget(parent),
+      hid_(hid),
+      model_(new KoFrameListModel(this)),
+      ranges_(new KoArmRanges(this)),
+      // Before every other listener to the list, so that the marks are up to date for them.
+      marks_(new KoFrameMarks(model_, ranges_, this)),
+      serial_(new KoSerial(this)) {
+  model_->setRanges(ranges_);
+  model_->setMarks(marks_);
   history_ = new KoFrameHistory(model_, this);
   frameEditor_ = new KoFrameEditor(
       model_,
@@ -63,12 +73,15 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
       },
       this);
   frameEditor_->setHistory(history_);
+  frameEditor_->setRanges(ranges_);
   frameEditor_->setSelection([this] { return selectedRows(); });
   const auto views = [this] { return arraySliderTextViews(); };
   online_ = new KoOnlineControl(
       hid_, *serial_, model_, views, [this] { return KoTools::integerValue(texttime_->text()); },
       this);
+  online_->setRanges(ranges_, marks_);
   motion_ = new KoMotionControls(hid_, model_, online_, views, this);
+  motion_->curveView()->setMarks(marks_);
   buildPanels();
   motion_->attachArmView(panView_);
   motion_->recorder()->setHistory(history_);
@@ -82,6 +95,7 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   groups_ = new KoBoardGroups(
       hid_, model_, [this] { return KoTools::integerValue(action_); }, this);
   groups_->setDownloadButton(qobject_cast<KoImageTitleButton*>(control(KoBoardGroups::kDownload)));
+  groups_->setRanges(ranges_, marks_);
   trims_ = new KoTrims(
       hid_, views, [this](EditorAction action) { buttonClick(action); }, this);
   serialControls_ = new KoEditorSerial(
@@ -139,6 +153,8 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
           });
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoVelmarViewController::changeLanguage);
+  connect(ranges_, &KoArmRanges::profileChanged, this, &KoVelmarViewController::applyProfile);
+  applyProfile();
   addShortcuts();
   changeLanguage();
   setActionTime();
@@ -281,6 +297,11 @@ void KoVelmarViewController::hideEvent(QHideEvent* event) {
   online_->setReadAngel(false);
   // Its readings would go to the screen in front now.
   motion_->recorder()->stop();
+}
+
+void KoVelmarViewController::applyProfile() {
+  const auto& sliders = panView_->sliders();
+  for (int i = 0; i < sliders.size(); ++i) sliders[i]->setChannelProfile(ranges_->channel(i + 1));
 }
 
 void KoVelmarViewController::setActionTime() {

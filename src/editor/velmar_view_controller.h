@@ -14,6 +14,8 @@
 #include "widgets/velmar_slider_view.h"
 
 class QBoxLayout;
+class KoArmRanges;
+class KoFrameMarks;
 class QCheckBox;
 class QComboBox;
 class QLabel;
@@ -79,6 +81,9 @@ class KoVelmarViewController : public QWidget,
   void buttonBoxClick(QCheckBox* box);
 
   KoFrameListModel* model() const { return model_; }
+  // The chosen arm's safe ranges and reversed channels, which every input and send obeys.
+  KoArmRanges* armRanges() const { return ranges_; }
+  KoFrameMarks* marks() const { return marks_; }
   KoFrameEditor* frameEditor() const { return frameEditor_; }
   KoFrameHistory* history() const { return history_; }
   QToolButton* buttonRecent() const { return buttonRecent_; }
@@ -154,6 +159,8 @@ class KoVelmarViewController : public QWidget,
   void fillRecentMenu();
   QList<int> selectedRows() const;
   void changeLanguage();
+  // The sliders take the profile's ranges and directions.
+  void applyProfile();
   void setActionTime();
   void showSelection(int index);
   void scrollToRow(int row);
@@ -164,6 +171,8 @@ class KoVelmarViewController : public QWidget,
 
   usbHid& hid_;
   KoFrameListModel* model_;
+  KoArmRanges* ranges_;
+  KoFrameMarks* marks_;
   KoFrameEditor* frameEditor_ = nullptr;
   KoFrameHistory* history_ = nullptr;
   KoEditorFiles* files_ = nullptr;

@@ -63,10 +63,13 @@ void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
   const QRect knob =
       style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
   const qreal x = event->position().x();
+  // A reversed slider has its lowest value on the right.
+  const SliderAction towardLeft = invertedAppearance() ? SliderPageStepAdd : SliderPageStepSub;
+  const SliderAction towardRight = invertedAppearance() ? SliderPageStepSub : SliderPageStepAdd;
   if (x < knob.left()) {
-    triggerAction(SliderPageStepSub);
+    triggerAction(towardLeft);
   } else if (x > knob.right()) {
-    triggerAction(SliderPageStepAdd);
+    triggerAction(towardRight);
   }
   dragging_ = true;
   pressX_ = x;
@@ -77,7 +80,8 @@ void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
 void KoChannelSlider::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_) return QSlider::mouseMoveEvent(event);
   event->accept();
-  const qint64 moved = qRound64((event->position().x() - pressX_) * unitsPerPixel_);
+  const qint64 moved = qRound64((event->position().x() - pressX_) * unitsPerPixel_) *
+                       (invertedAppearance() ? -1 : 1);
   setSliderPosition(std::clamp<qint64>(pressValue_ + moved, minimum(), maximum()));
 }
 
@@ -91,7 +95,7 @@ void KoChannelSlider::mouseReleaseEvent(QMouseEvent* event) {
 void KoChannelSlider::wheelEvent(QWheelEvent* event) {
   event->accept();
   int delta = event->angleDelta().y() != 0 ? event->angleDelta().y() : event->angleDelta().x();
-  if (event->inverted()) delta = -delta;
+  if (event->inverted() != invertedControls()) delta = -delta;
   // A fine wheel or touchpad sends parts of a notch; they add up to whole ones.
   wheelRemainder_ += delta;
   const int notches = wheelRemainder_ / QWheelEvent::DefaultDeltasPerStep;
@@ -221,12 +225,31 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   retranslate();
 }
 
+void KoVelmarSliderView::setChannelProfile(const KoChannelProfile& channel) {
+  lowest_ = limits::kPosition.clamp(channel.lowest);
+  highest_ = std::max(lowest_, limits::kPosition.clamp(channel.highest));
+  reversed_ = channel.reversed;
+  {
+    const QSignalBlocker block(slider_);
+    slider_->setRange(lowest_, highest_);
+    slider_->setInvertedAppearance(reversed_);
+    slider_->setInvertedControls(reversed_);
+  }
+  // A position the new range cuts off shows where the slider now stands; nothing is sent.
+  if (KoTools::isPureInt(textField_->text()))
+    textField_->setText(QString::number(slider_->value()));
+  retranslate();
+}
+
 void KoVelmarSliderView::retranslate() {
   left_->retranslate();
   right_->retranslate();
   const QString channel = title_->text();
+  QString range = qtTrId("slider_range").arg(lowest_).arg(highest_);
+  if (reversed_) range += u'\n' + qtTrId("slider_reversed");
+  slider_->setToolTip(range);
   slider_->setAccessibleName(channel + u' ' + qtTrId("position"));
-  slider_->setAccessibleDescription(qtTrId("slider_position_tips"));
+  slider_->setAccessibleDescription(qtTrId("slider_position_tips") + u'\n' + range);
   textField_->setAccessibleName(channel + u' ' + qtTrId("position"));
   textField_->setAccessibleDescription(qtTrId("channel_field_tips"));
   sliderSmall_->setAccessibleName(channel + u' ' + qtTrId("deviation"));
@@ -307,9 +330,13 @@ void KoVelmarSliderView::click(QSlider* sender) {
 QString KoVelmarSliderView::text() const { return textField_->text(); }
 
 void KoVelmarSliderView::setText(const QString& text) {
-  textField_->setText(text);
-  const QSignalBlocker block(slider_);
-  slider_->setValue(limits::kPosition.clamp(KoTools::integerValue(text)));
+  {
+    const QSignalBlocker block(slider_);
+    slider_->setValue(limits::kPosition.clamp(KoTools::integerValue(text)));
+  }
+  // A position beyond the safe range shows as the range's end, where the slider stops and
+  // what a frame made from it or a move sent for it holds.
+  textField_->setText(KoTools::isPureInt(text) ? QString::number(slider_->value()) : text);
 }
 
 void KoVelmarSliderView::setControlText(const QString& name, const QString& text) {

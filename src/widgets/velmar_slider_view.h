@@ -6,6 +6,7 @@
 
 #include <QSlider>
 
+#include "model/arm_profile.h"
 #include "model/channel_view.h"
 #include "model/limits.h"
 #include "model/weak_delegate.h"
@@ -101,6 +102,14 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   QSlider* sliderSmall() const { return sliderSmall_; }
   QLineEdit* lableSmall() const { return lableSmall_; }
 
+  // The channel's safe range bounds the slider, its keys and a typed value; a reversed
+  // channel's slider has its lowest position on the right and turns the other way under the
+  // keys and the wheel. The position itself keeps its meaning. Sends nothing.
+  void setChannelProfile(const KoChannelProfile& channel);
+  int lowest() const { return lowest_; }
+  int highest() const { return highest_; }
+  bool reversed() const { return reversed_; }
+
   bool shake() const { return shake_; }
   bool down() const { return down_; }
   QPoint point1() const { return point1_; }
@@ -144,4 +153,7 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   bool down_ = false;
   QPoint point1_;
   QRect orginFrame_;
+  int lowest_ = limits::kPosition.minimum;
+  int highest_ = limits::kPosition.maximum;
+  bool reversed_ = false;
 };

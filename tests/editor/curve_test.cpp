@@ -6,9 +6,11 @@
 #include <algorithm>
 #include <random>
 
+#include "editor/arm_ranges.h"
 #include "editor/curve_summary.h"
 #include "editor/curve_view.h"
 #include "editor/frame_list_model.h"
+#include "editor/frame_marks.h"
 #include "wait.h"
 
 namespace {
@@ -177,20 +179,29 @@ QImage shot(KoCurveView& view) {
 }
 
 // However a change is drawn, in the columns it touched only, the view must look as one
-// drawn anew over the same list: lines, strokes, points, gaps, marks and scales.
+// drawn anew over the same list: lines, strokes, points, gaps, marks and scales, and the
+// tints of frames outside a range or that would strike.
 TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
   for (const int size : {900, 12}) {  // dense columns, and few frames drawn as points
     SCOPED_TRACE(size);
     Frames frames(size);
     KoFrameListModel model;
+    KoArmRanges ranges;
+    KoArmProfile narrowed = KoArmProfile::shipped();
+    for (KoChannelProfile& c : narrowed.channels)
+      std::tie(c.lowest, c.highest) = std::pair(20, 980);
+    ranges.setProfile(narrowed);
+    KoFrameMarks marks(&model, &ranges);
     model.appendMany(frames.many(size));
     KoCurveView view(&model);
+    view.setMarks(&marks);
     view.resize(420, 200);
     view.show();
     processPending();
     const auto compare = [&](const char* what) {
       processPending();
       KoCurveView fresh(&model);
+      fresh.setMarks(&marks);
       fresh.resize(view.size());
       fresh.show();
       fresh.showSpan(view.viewStartMs(), view.viewSpanMs());
