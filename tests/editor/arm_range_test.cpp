@@ -27,7 +27,8 @@ namespace {
 using A = EditorAction;
 using Pose = std::array<int, 6>;
 
-// The texts whose arguments a test reads, shown with them: "range_outside(ID:1,100,900)".
+// The texts whose arguments a test reads, shown with them: "range_outside(ID:1,100,900)";
+// every other text is its key, whatever language another test left installed.
 class ArgumentsShown : public QTranslator {
  public:
   ArgumentsShown() { QCoreApplication::installTranslator(this); }
@@ -38,7 +39,7 @@ class ArgumentsShown : public QTranslator {
         {"range_outside", 3},       {"strike_mark", 1},  {"mark_frame", 1},  {"strike_ask_run", 2},
         {"strike_ask_download", 2}, {"send_clamped", 4}, {"slider_range", 2}};
     const int count = arguments.value(QByteArray(id), 0);
-    if (count == 0) return {};
+    if (count == 0) return QString::fromLatin1(id);
     QStringList marks;
     for (int i = 1; i <= count; ++i) marks.append(QStringLiteral("%") + QString::number(i));
     return QStringLiteral("%1(%2)").arg(QLatin1String(id), marks.join(u','));
