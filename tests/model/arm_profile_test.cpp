@@ -165,6 +165,8 @@ TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
       {{{"channels.0.highest", "900"}}, "channels[0].highest: must be a whole number 0 to 1000"},
       {{{"channels.2.lowest", 800}, {"channels.2.highest", 300}},
        "channels[2]: lowest 800 is above highest 300"},
+      {{{"channels.2.lowest", 301}, {"channels.2.highest", 300}},
+       "channels[2]: lowest 301 is above highest 300"},
       {{{"channels.2.lowest", 300}, {"channels.2.highest", 300}}, {}},
       {{{"channels.4.channel", 2}}, "channels[4].channel: channel 2 is listed twice"},
       {{{"channels.5", removed}}, "channels: channel 6 is missing"},
