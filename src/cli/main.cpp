@@ -66,7 +66,8 @@ void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial) {
   command->add_option("--sim-fault", args.faults, "")->group("")->needs(simulate);
   if (serial) {
     CLI::Option* port =
-        command->add_option("--serial", args.serialPort, h(qtTrId("ctl_help_serial")));
+        command->add_option("--serial", args.serialPort, h(qtTrId("ctl_help_serial")))
+            ->type_name("PORT");
     wholeIn(command->add_option("--baud", args.baud, h(qtTrId("ctl_help_baud"))), kBaud)
         ->needs(port);
     port->excludes(simulate);
