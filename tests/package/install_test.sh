@@ -24,7 +24,9 @@ debs=("$work"/out/vorn_*.deb)
 dpkg-deb -x "${debs[0]}" "$work/root"
 
 for f in usr/bin/vorn usr/bin/vornctl lib/udev/rules.d/70-vorn.rules \
-         usr/share/applications/vorn.desktop usr/share/icons/hicolor/scalable/apps/vorn.svg; do
+         usr/share/applications/io.github.vorn.Vorn.desktop \
+         usr/share/metainfo/io.github.vorn.Vorn.metainfo.xml usr/share/mime/packages/vorn.xml \
+         usr/share/icons/hicolor/scalable/apps/vorn.svg; do
   [[ -e $work/root/$f ]] || { echo "missing from the package: /$f"; status=1; }
 done
 "$work/root/usr/bin/vornctl" --version | grep -q '^vornctl ' || { echo "vornctl does not start"; status=1; }
