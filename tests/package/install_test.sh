@@ -24,9 +24,15 @@ debs=("$work"/out/vorn_*.deb)
 dpkg-deb -x "${debs[0]}" "$work/root"
 
 for f in usr/bin/vorn usr/bin/vornctl lib/udev/rules.d/70-vorn.rules \
-         usr/share/applications/vorn.desktop usr/share/icons/hicolor/scalable/apps/vorn.svg; do
+         usr/share/applications/io.github.vorn.Vorn.desktop \
+         usr/share/metainfo/io.github.vorn.Vorn.metainfo.xml usr/share/mime/packages/vorn.xml \
+         usr/share/icons/hicolor/scalable/apps/vorn.svg; do
   [[ -e $work/root/$f ]] || { echo "missing from the package: /$f"; status=1; }
 done
+# shared-mime-info's trigger builds the cache on the target; a cache shipped in the package
+# would overwrite the one every other package's types are in.
+extra=$(cd "$work/root" && find usr/share/mime -type f ! -path 'usr/share/mime/packages/*' 2>/dev/null || true)
+[[ -z $extra ]] || { echo "the package ships a MIME cache: $extra"; status=1; }
 "$work/root/usr/bin/vornctl" --version | grep -q '^vornctl ' || { echo "vornctl does not start"; status=1; }
 grep -q 'TAG+="uaccess"' "$work/root/lib/udev/rules.d/70-vorn.rules" || { echo "udev rule"; status=1; }
 
