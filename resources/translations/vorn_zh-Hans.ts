@@ -2133,6 +2133,11 @@
         <extracomment>Question before unsaved changes would be lost; %1 file name</extracomment>
         <translation>是否保存对 %1 的修改？</translation>
     </message>
+    <message id="open_file_missing">
+        <source>open_file_missing</source>
+        <extracomment>Tip when a file named on the command line is not there or is not a file; %1 path</extracomment>
+        <translation>%1 不存在或不是文件。</translation>
+    </message>
     <message id="save_changes_save">
         <source>save_changes_save</source>
         <extracomment>Button of the save question</extracomment>

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/bus_servo_menu.h"
+#include "app/single_instance.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
@@ -156,6 +157,26 @@ void AppDelegate::changeLanguage() {
   tabView_->setTabText(0, qtTrId("normal_mode"));
   tabView_->setTabText(1, qtTrId("servo_adjust"));
   viewTop_->update();
+}
+
+bool AppDelegate::openFiles(const QStringList& paths) {
+  auto* editor = static_cast<KoVelmarViewController*>(vc1_);
+  if (paths.isEmpty() || !editor->checkState(EditorAction::Open)) return false;
+  // The files land in the editor, so it comes to the front unless a tab switch is refused.
+  if (viewTop_->index() != 0 && !viewTop_->chooseTab(0)) return false;
+  return editor->files()->openPaths(paths);
+}
+
+void AppDelegate::activate(const QStringList& paths) {
+  window_->setWindowState(window_->windowState() & ~Qt::WindowMinimized);
+  window_->show();
+  window_->raise();
+  window_->activateWindow();
+  openFiles(paths);
+}
+
+void AppDelegate::listenToLaterStarts(KoInstanceServer* server) {
+  connect(server, &KoInstanceServer::activationRequested, this, &AppDelegate::activate);
 }
 
 void AppDelegate::selectTitleIndex(int index) {

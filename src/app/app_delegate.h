@@ -8,6 +8,7 @@
 #include "app/top_black_view.h"
 
 class HidTransport;
+class KoInstanceServer;
 class KoBusServoMenu;
 class KoLazyPage;
 class KoWindow;
@@ -33,6 +34,14 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   // Start-up: the window, the editor, the bus-servo tool's page (the tool itself comes when
   // the page is first shown), the top bar; starts on the virtual board if asked.
   void applicationDidFinishLaunching(bool simulate);
+
+  // Opens action files named on the command line in the editor, through the editor's gate
+  // and questions as Open and Merge File: the first opens, the rest merge in after it.
+  bool openFiles(const QStringList& paths);
+  // A later start asked for the window: it comes to the front, then opens the files, if any.
+  void activate(const QStringList& paths);
+  // Later starts that reach `server` hand their files to this window.
+  void listenToLaterStarts(KoInstanceServer* server);
 
   void selectTitleIndex(int index) override;
   // Escape anywhere in the window stops what plays, without taking the key from the control

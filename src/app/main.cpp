@@ -1,9 +1,11 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDir>
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
 #include "app/mode_window.h"
+#include "app/single_instance.h"
 #include "app/startup_clock.h"
 #include "app/window.h"
 #include "link/hidapi_transport.h"
@@ -28,19 +30,41 @@ int main(int argc, char* argv[]) {
   const QCommandLineOption simulate(QStringLiteral("simulate"),
                                     QStringLiteral("Start on the virtual board instead of USB."));
   parser.addOption(simulate);
+  parser.addPositionalArgument(
+      QStringLiteral("FILE"),
+      QStringLiteral("Action files (.rob, .json, .csv) to open: the first replaces the list, "
+                     "the others are merged in after it in order. With Vorn already running, "
+                     "they open in its window."),
+      QStringLiteral("[FILE...]"));
   parser.process(app);
+  const bool simulated = parser.isSet(simulate);
+  const QStringList files =
+      KoSingleInstance::absolutePaths(parser.positionalArguments(), QDir::currentPath());
+
+  // A start on the virtual board is a start of its own kind: it only brings the running
+  // window forward and hands it nothing.
+  KoInstanceServer server;
+  constexpr std::chrono::seconds handOverWait(3);
+  if (!KoSingleInstance::claim(server, KoSingleInstance::serverName(),
+                               simulated ? QStringList{} : files, handOverWait)) {
+    return 0;
+  }
   const std::future<void> fonts = KoFonts::loadAhead();
 
   KoLanguage::instance().load();
   usbHid& link = usbHid::sharedManager();
   AppDelegate delegate(link, [] { return std::make_unique<HidapiTransport>(); });
-  delegate.applicationDidFinishLaunching(parser.isSet(simulate));
+  delegate.applicationDidFinishLaunching(simulated);
+  delegate.listenToLaterStarts(&server);
 
   DialogPrompter prompter(delegate.window());
   KoTools::installPrompter(&prompter);
 
   logStartupAfterFirstPaint(delegate.window());
   delegate.window()->show();
+  // After the window is up, so its tips and questions have a window to sit on.
+  QMetaObject::invokeMethod(
+      &delegate, [&delegate, files] { delegate.openFiles(files); }, Qt::QueuedConnection);
   const int status = app.exec();
   KoTools::installPrompter(nullptr);
   return status;

@@ -63,6 +63,25 @@ void KoEditorFiles::openRecent(const QString& path) {
   if (!frames.isEmpty() && openFile(frames, false, path)) emit filePathChanged(path);
 }
 
+bool KoEditorFiles::openPaths(const QStringList& paths) {
+  if (paths.isEmpty() || !maybeSave()) return false;
+  bool first = true;
+  for (const QString& path : paths) {
+    VelmarFrames frames;
+    if (QFileInfo(path).isFile()) {
+      frames = KoTools::openEditorFile(path);
+    } else {
+      // A panel offers only files that are there; a typed path may name none.
+      KoTools::showTipWithMessage(qtTrId("open_file_missing").arg(path));
+    }
+    const bool opened = !frames.isEmpty() && openFile(frames, !first, path);
+    if (opened) emit filePathChanged(path);
+    if (first && !opened) return false;
+    first = false;
+  }
+  return true;
+}
+
 bool KoEditorFiles::save(bool as) {
   if (model_->count() == 0) {
     KoTools::showTipWithMessage(qtTrId("add_action_tips"));

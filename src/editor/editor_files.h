@@ -33,6 +33,11 @@ class KoEditorFiles : public QObject, public KoDragViewDelegate {
   // Loads frames that came from `path`; replaces the list unless `series`. False when the
   // user declined or nothing changed.
   bool openFile(const VelmarFrames& frames, bool series, const QString& path);
+  // Opens files named outside the panels (the command line, a later start handing its files
+  // over): the first as Open does, each after it merged in as Merge does. Asks about unsaved
+  // changes once, before any is read. A file that cannot be read tips and is left out; when
+  // that is the first, nothing changes. False when nothing was opened.
+  bool openPaths(const QStringList& paths);
   // Opens a file from the recent list; one that is gone leaves the list with a tip.
   void openRecent(const QString& path);
   // Asks to save, discard or keep unsaved changes; true when they may be dropped now.

@@ -1,0 +1,374 @@
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QLocalServer>
+#include <QLocalSocket>
+#include <QProcess>
+#include <QSettings>
+#include <QSignalSpy>
+#include <cstring>
+
+#include "app/app_delegate.h"
+#include "app/single_instance.h"
+#include "app/top_black_view.h"
+#include "app/tray_notifier.h"
+#include "app/window.h"
+#include "editor/editor_files.h"
+#include "editor/frame_history.h"
+#include "editor/frame_list_model.h"
+#include "editor/velmar_view_controller.h"
+#include "link/usb_hid.h"
+#include "model/action_text.h"
+#include "model/language.h"
+#include "model/prompter.h"
+#include "recording_prompter.h"
+#include "temp_files.h"
+#include "wait.h"
+
+namespace {
+
+using KoSingleInstance::HandOver;
+using KoTools::ActionRecord;
+using KoTools::ActionTextFormat;
+using Answer = Prompter::SaveAnswer;
+constexpr std::chrono::hours kPatient(1);
+
+RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
+
+// Frames whose first channel tells them apart: 500 + 10 * file + frame.
+QList<ActionRecord> records(int file, int count) {
+  QList<ActionRecord> out;
+  for (int i = 0; i < count; ++i) {
+    out.append(ActionRecord{quint16(100 + i),
+                            {quint16(500 + 10 * file + i), 1500, 1500, 1500, 1500, 1500}});
+  }
+  return out;
+}
+
+// The editor of the program as it starts on the virtual board.
+class OpenFilesTest : public TempFilesTest {
+ protected:
+  void SetUp() override {
+    QSettings().clear();
+    KoLanguage::instance().load();
+    delegate.applicationDidFinishLaunching(true);
+    KoTools::installPrompter(&prompter());
+    delegate.window()->show();
+  }
+  void TearDown() override {
+    editor()->history()->markSaved();
+    DesktopNotifier::install(nullptr);
+  }
+
+  KoVelmarViewController* editor() const {
+    return static_cast<KoVelmarViewController*>(delegate.vc1());
+  }
+  QList<int> firstChannel() const {
+    QList<int> out;
+    for (const VelmarFrame& f : editor()->model()->frames()) out.append(f->id(1));
+    return out;
+  }
+  QString file(const QString& name, int number, int count = 2) {
+    const QList<ActionRecord> frames = records(number, count);
+    const QString suffix = QFileInfo(name).suffix().toLower();
+    if (suffix == "json") {
+      return write(name, KoTools::exportActionText(frames, ActionTextFormat::Json));
+    }
+    if (suffix == "csv")
+      return write(name, KoTools::exportActionText(frames, ActionTextFormat::Csv));
+    return write(name, KoTools::actionImage(frames));
+  }
+  QString saveQuestion() const {
+    return qtTrId("save_changes_ask")
+        .arg(KoEditorFiles::unbroken(editor()->files()->documentName()));
+  }
+
+  usbHid link;
+  AppDelegate delegate{link, nullptr};
+};
+
+TEST_F(OpenFilesTest, EachKindOpensAsOpenDoes) {
+  const struct {
+    const char* name;
+    int number;
+  } kinds[] = {{"arm.rob", 1}, {"arm.json", 2}, {"arm.csv", 3}, {"ARM.JSON", 4}};
+  for (const auto& kind : kinds) {
+    SCOPED_TRACE(kind.name);
+    const QString path = file(kind.name, kind.number);
+    EXPECT_TRUE(delegate.openFiles({path}));
+    EXPECT_EQ(firstChannel(), (QList<int>{500 + 10 * kind.number, 501 + 10 * kind.number}));
+    EXPECT_EQ(editor()->files()->currentPath(), path);
+    EXPECT_FALSE(editor()->history()->modified());
+  }
+  EXPECT_EQ(prompter().tips, QStringList{});
+  EXPECT_EQ(prompter().questions, QStringList{});
+}
+
+// What the panels could never hand over, and what they could but cannot be read: the usual
+// tip, and the list and its file stay as they were.
+TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
+  const QString base = file("base.rob", 1);
+  ASSERT_TRUE(delegate.openFiles({base}));
+  const struct {
+    QString path;
+    QString tip;
+  } cases[] = {
+      {write("short.rob", "SOBARM"), qtTrId("file_damage")},
+      {write("bad.json", "[{\"time\": 100, \"ch1\": -4}]"), QString()},
+      {write("bad.csv", "time,ch1\nx,y\n"), QString()},
+      {dir.filePath("missing.rob"), qtTrId("open_file_missing").arg(dir.filePath("missing.rob"))},
+      {dir.path(), qtTrId("open_file_missing").arg(dir.path())},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    prompter().tips.clear();
+    EXPECT_FALSE(delegate.openFiles({c.path, file("after.rob", 5)}));
+    ASSERT_EQ(prompter().tips.size(), 1);
+    if (!c.tip.isEmpty()) {
+      EXPECT_EQ(prompter().tips[0], c.tip);
+    }
+    EXPECT_TRUE(prompter().tips[0].contains(QFileInfo(c.path).fileName()) ||
+                c.tip == qtTrId("file_damage"));
+    EXPECT_EQ(firstChannel(), (QList<int>{510, 511}));
+    EXPECT_EQ(editor()->files()->currentPath(), base);
+    EXPECT_FALSE(editor()->history()->modified());
+  }
+}
+
+TEST_F(OpenFilesTest, TheFirstOpensAndTheRestMergeInOrder) {
+  const QString a = file("a.rob", 1, 1);
+  const QString b = file("b.json", 2, 2);
+  const QString c = file("c.csv", 3, 1);
+  QSignalSpy paths(editor()->files(), &KoEditorFiles::filePathChanged);
+  EXPECT_TRUE(delegate.openFiles({a, b, c}));
+  EXPECT_EQ(firstChannel(), (QList<int>{510, 520, 521, 530}));
+  EXPECT_EQ(editor()->files()->currentPath(), a);
+  EXPECT_TRUE(editor()->history()->modified());  // the merged frames are in no file yet
+  EXPECT_EQ(paths.size(), 3);
+  EXPECT_EQ(paths.last().value(0).toString(), c);
+
+  // One that cannot be read is left out, with its tip; the others still come.
+  prompter().saveAnswers = {Answer::Discard};
+  EXPECT_TRUE(delegate.openFiles({c, write("bad.rob", "x"), a}));
+  EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
+  EXPECT_EQ(prompter().tips, QStringList{qtTrId("file_damage")});
+}
+
+TEST_F(OpenFilesTest, OpeningIsRefusedWhereTheEditorsGateRefusesOpen) {
+  const QString path = file("a.rob", 1);
+  processPending();
+  editor()->buttonClick(EditorAction::Record);
+  processPending();
+  EXPECT_EQ(prompter().tips, QStringList{});
+  ASSERT_FALSE(editor()->checkState(EditorAction::Open));
+  prompter().tips.clear();
+  const QList<int> before = firstChannel();
+  EXPECT_FALSE(delegate.openFiles({path}));
+  EXPECT_EQ(prompter().tips, QStringList{qtTrId("recording_busy")});
+  EXPECT_EQ(prompter().questions, QStringList{});
+  EXPECT_EQ(firstChannel(), before);
+  EXPECT_EQ(editor()->files()->currentPath(), QString());
+  editor()->buttonClick(EditorAction::Stop);
+}
+
+// The files of a later start come to this window over the socket; with unsaved changes the
+// window asks first, as Open does.
+TEST_F(OpenFilesTest, ALaterStartHandsItsFilesToTheRunningWindow) {
+  KoInstanceServer server;
+  const QString name = dir.filePath("vorn.sock");
+  ASSERT_TRUE(server.listen(name));
+  delegate.listenToLaterStarts(&server);
+  const QString a = file("a.rob", 1, 1);
+  const QString b = file("b.rob", 2, 1);
+  ASSERT_TRUE(delegate.openFiles({a, b}));  // unsaved: b's frame is in no file
+  delegate.window()->showMinimized();
+
+  const auto handOver = [&](const QStringList& files) {
+    prompter().questions.clear();
+    EXPECT_EQ(KoSingleInstance::handOver(name, files, kPatient), HandOver::Delivered);
+    processPending();
+  };
+  prompter().saveAnswers = {Answer::Cancel};
+  handOver({b});
+  EXPECT_FALSE(delegate.window()->isMinimized());
+  EXPECT_EQ(prompter().questions, QStringList{saveQuestion()});
+  EXPECT_EQ(firstChannel(), (QList<int>{510, 520}));
+
+  prompter().saveAnswers = {Answer::Discard};
+  const QString question = saveQuestion();
+  handOver({b, a});
+  EXPECT_EQ(prompter().questions, QStringList{question});
+  EXPECT_EQ(firstChannel(), (QList<int>{520, 510}));
+
+  prompter().saveAnswers = {Answer::Discard};
+  editor()->history()->markSaved();
+  handOver({a});
+  EXPECT_EQ(prompter().questions, QStringList{});
+  EXPECT_EQ(firstChannel(), (QList<int>{510}));
+  EXPECT_EQ(editor()->files()->currentPath(), a);
+
+  // A start without files only raises the window.
+  delegate.window()->showMinimized();
+  handOver({});
+  EXPECT_FALSE(delegate.window()->isMinimized());
+  EXPECT_EQ(firstChannel(), (QList<int>{510}));
+  EXPECT_EQ(prompter().tips, QStringList{});
+}
+
+// A socket file left behind by a Vorn that crashed: bound once, listened on by nobody.
+QString staleSocket(const QString& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  const QByteArray bytes = QFile::encodeName(path);
+  std::memcpy(address.sun_path, bytes.constData(), bytes.size());
+  EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  ::close(fd);
+  return path;
+}
+
+class InstanceTest : public TempFilesTest {};
+
+TEST_F(InstanceTest, AStaleSocketDoesNotBlockANewStart) {
+  const QString name = staleSocket(dir.filePath("stale.sock"));
+  ASSERT_TRUE(QFileInfo::exists(name));
+  EXPECT_EQ(KoSingleInstance::handOver(name, {}, kPatient), HandOver::NotRunning);
+  EXPECT_FALSE(QFileInfo::exists(name));
+  staleSocket(name);
+
+  KoInstanceServer server;
+  EXPECT_TRUE(KoSingleInstance::claim(server, name, {QStringLiteral("/a.rob")}, kPatient));
+  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
+  EXPECT_EQ(KoSingleInstance::handOver(name, {QStringLiteral("/b.rob")}, kPatient),
+            HandOver::Delivered);
+  EXPECT_TRUE(processUntil([&] { return asked.size() == 1; }));
+  EXPECT_EQ(asked.value(0).value(0).toStringList(), QStringList{QStringLiteral("/b.rob")});
+
+  // The second start leaves; the first keeps its name.
+  KoInstanceServer second;
+  EXPECT_FALSE(KoSingleInstance::claim(second, name, {}, kPatient));
+  EXPECT_EQ(KoSingleInstance::handOver(dir.filePath("none.sock"), {}, kPatient),
+            HandOver::NotRunning);
+}
+
+// A holder of the name that never answers costs the start no more than its wait, and its
+// name is not taken from it.
+TEST_F(InstanceTest, AHolderThatDoesNotAnswerDoesNotHoldTheStartUp) {
+  const QString name = dir.filePath("hung.sock");
+  QLocalServer hung;
+  ASSERT_TRUE(hung.listen(name));
+  EXPECT_EQ(KoSingleInstance::handOver(name, {QStringLiteral("/a.rob")}, {}),
+            HandOver::Unreachable);
+  KoInstanceServer server;
+  EXPECT_TRUE(KoSingleInstance::claim(server, name, {}, {}));
+  EXPECT_TRUE(QFileInfo::exists(name));
+  EXPECT_TRUE(hung.isListening());
+  EXPECT_TRUE(server.fullServerName().isEmpty());
+
+  // One that answers with a message of another version is not taken as a hand-over either.
+  hung.close();
+  QLocalServer other;
+  ASSERT_TRUE(other.listen(name));
+  QObject::connect(&other, &QLocalServer::newConnection, [&] {
+    QLocalSocket* s = other.nextPendingConnection();
+    s->write("{\"vorn\":2,\"ok\":false}\n");
+  });
+  EXPECT_EQ(KoSingleInstance::handOver(name, {}, kPatient), HandOver::Unreachable);
+}
+
+TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
+  QStringList files;
+  ASSERT_TRUE(
+      KoSingleInstance::parseRequest(KoSingleInstance::request({"/a b/ü.rob", "/c.csv"}), &files));
+  EXPECT_EQ(files, (QStringList{"/a b/ü.rob", "/c.csv"}));
+  ASSERT_TRUE(KoSingleInstance::parseRequest(KoSingleInstance::request({}), &files));
+  EXPECT_EQ(files, QStringList{});
+
+  const char* refused[] = {
+      "",
+      "{",
+      "[]",
+      "{\"files\":[]}",
+      "{\"vorn\":2,\"files\":[]}",
+      "{\"vorn\":\"1\",\"files\":[]}",
+      "{\"vorn\":1}",
+      "{\"vorn\":1,\"files\":\"/a.rob\"}",
+      "{\"vorn\":1,\"files\":[\"a.rob\"]}",
+      "{\"vorn\":1,\"files\":[3]}",
+  };
+  for (const char* message : refused) {
+    SCOPED_TRACE(message);
+    files = {QStringLiteral("kept")};
+    EXPECT_FALSE(KoSingleInstance::parseRequest(message, &files));
+    EXPECT_EQ(files, QStringList{QStringLiteral("kept")});
+  }
+}
+
+TEST(InstanceProtocol, NamesArePerUserAndDisplaySession) {
+  const struct {
+    const char* user;
+    const char* wayland;
+    const char* x;
+    const char* name;
+  } cases[] = {
+      {"1000", "", "", "vorn-1000"},
+      {"1000", "", ":0", "vorn-1000-_0"},
+      {"1000", "", ":1", "vorn-1000-_1"},
+      {"1001", "", ":0", "vorn-1001-_0"},
+      {"1000", "wayland-0", ":0", "vorn-1000-wayland-0"},
+      {"1000", "/run/user/1000/w 1", "", "vorn-1000-_run_user_1000_w_1"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(KoSingleInstance::serverName(c.user, c.wayland, c.x), c.name);
+  }
+  EXPECT_EQ(KoSingleInstance::serverName("1", QString(500, u'x'), "").size(), 47);
+}
+
+TEST(InstanceProtocol, RelativePathsAreTakenFromTheCurrentFolder) {
+  EXPECT_EQ(
+      KoSingleInstance::absolutePaths({"a.rob", "../b.csv", "/c/./d.json", "e f/g.rob"},
+                                      "/home/u/arms"),
+      (QStringList{"/home/u/arms/a.rob", "/home/u/b.csv", "/c/d.json", "/home/u/arms/e f/g.rob"}));
+}
+
+// The program itself, started while another runs: it hands over and exits 0 without a
+// window, with relative paths made absolute and nothing handed over with --simulate.
+TEST_F(InstanceTest, ASecondStartHandsOverAndExitsZero) {
+  const QString display = QFileInfo(dir.path()).fileName();
+  uid_t uid = ::getuid();
+  KoInstanceServer server;
+  ASSERT_TRUE(server.listen(KoSingleInstance::serverName(QString::number(uid), {}, display)));
+  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
+  const struct {
+    QStringList arguments;
+    QStringList files;
+  } starts[] = {
+      {{"a.rob", "sub/b.json"}, {dir.filePath("a.rob"), dir.filePath("sub/b.json")}},
+      {{"--simulate", "a.rob"}, {}},
+      {{}, {}},
+  };
+  for (const auto& start : starts) {
+    SCOPED_TRACE(start.arguments.join(' ').toStdString());
+    asked.clear();
+    QProcess vorn;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    vorn.setProcessEnvironment(environment);
+    vorn.setWorkingDirectory(dir.path());
+    vorn.start(QStringLiteral(VORN_PATH), start.arguments);
+    ASSERT_TRUE(processUntil([&] { return vorn.state() == QProcess::NotRunning; },
+                             std::chrono::seconds(30)));
+    EXPECT_EQ(vorn.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(vorn.exitCode(), 0) << vorn.readAllStandardError().toStdString();
+    ASSERT_TRUE(processUntil([&] { return asked.size() == 1; }));
+    EXPECT_EQ(asked[0][0].toStringList(), start.files);
+  }
+}
+
+}  // namespace
