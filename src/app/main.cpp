@@ -21,6 +21,8 @@ int main(int argc, char* argv[]) {
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
   QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/vorn.svg")));
+  // Ties the window to its desktop entry, so a taskbar or Wayland shows the entry's icon.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vorn.Vorn"));
   KoFonts::applyUiFont();
 
   QCommandLineParser parser;
