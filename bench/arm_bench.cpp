@@ -14,13 +14,8 @@ namespace {
 
 using namespace kinematics;
 
-KoArmProfile arm() {
-  KoArmProfile p;
-  p.joints = KoArmJoints::fallback();
-  p.linksMm = {77, 119, 105, 77};
-  p.columnRadiusMm = 30;
-  return p;
-}
+// The shipped arm; it reads nothing from the settings.
+KoArmProfile arm() { return KoArmProfile::shipped(); }
 
 KoChannelPositions randomPose(std::mt19937& random) {
   KoChannelPositions p;

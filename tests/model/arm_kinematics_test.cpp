@@ -15,14 +15,8 @@ using namespace kinematics;
 constexpr int kShoulderChannel = 5, kElbowChannel = 4, kWristChannel = 3;
 constexpr int kPitchChannels[] = {kShoulderChannel, kElbowChannel, kWristChannel};
 
-// The shipped arm, built here so that no settings or resources come into it.
-KoArmProfile arm() {
-  KoArmProfile p;
-  p.joints = KoArmJoints::fallback();
-  p.linksMm = {77, 119, 105, 77};
-  p.columnRadiusMm = 30;
-  return p;
-}
+// The shipped arm; it reads nothing from the settings.
+KoArmProfile arm() { return KoArmProfile::shipped(); }
 
 // Narrowed safe ranges, a shoulder table off centre, an elbow table running the other way and
 // a reversed wrist servo: every step still turns its joint by 0.24 degrees, so a hand angle can

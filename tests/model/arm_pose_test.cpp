@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <QFile>
-#include <QSettings>
 
+#include "model/arm_kinematics.h"
 #include "model/arm_pose.h"
 
 namespace {
@@ -17,10 +17,14 @@ KoChannelPositions all(int p) {
   return out;
 }
 
-class ArmPoseTest : public ::testing::Test {
- protected:
-  void TearDown() override { QSettings().remove(KoArmJoints::kSettingsKey); }
-};
+// The shipped table on the shipped links, with nothing read from the settings.
+KoArmProfile withTable(const KoArmJoints& table) {
+  KoArmProfile p = KoArmProfile::shipped();
+  p.joints = table;
+  return p;
+}
+
+class ArmPoseTest : public ::testing::Test {};
 
 TEST_F(ArmPoseTest, JointAnglesFollowTheirChannels) {
   const KoArmJoints table = KoArmJoints::fallback();
@@ -41,12 +45,12 @@ TEST_F(ArmPoseTest, JointAnglesFollowTheirChannels) {
                  << "channel " << c.channel << " at " << c.position.value_or(-1));
     KoChannelPositions positions = all(500);
     positions[c.channel - 1] = c.position;
-    const auto angles = armJointAngles(table, positions);
+    const auto angles = kinematics::jointAngles(withTable(table), positions);
     EXPECT_DOUBLE_EQ(angles[c.joint], c.angle);
   }
 }
 
-TEST_F(ArmPoseTest, ShippedTableMatchesTheFallbackAndSettingsOverrideOnlyWhenWhole) {
+TEST_F(ArmPoseTest, ShippedTableMatchesTheFallbackAndOnlyAWholeTableParses) {
   QFile file(QStringLiteral(VORN_SOURCE_DIR "/resources/armJoints.json"));
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   const auto shipped = KoArmJoints::parse(file.readAll());
@@ -61,18 +65,17 @@ TEST_F(ArmPoseTest, ShippedTableMatchesTheFallbackAndSettingsOverrideOnlyWhenWho
       "shoulder":{"channel":5,"at0":90,"at1000":-90},"elbow":{"channel":4,"at0":90,"at1000":-90},
       "wrist":{"channel":3,"at0":90,"at1000":-90},"wrist_roll":{"channel":2,"at0":0,"at1000":180},
       "gripper":{"channel":6,"at0":45,"at1000":0}})";
-  QSettings().setValue(KoArmJoints::kSettingsKey, QString::fromUtf8(swapped));
+  const auto swappedTable = KoArmJoints::parse(swapped);
+  ASSERT_TRUE(swappedTable);
   KoChannelPositions positions = all(500);
   positions[0] = 1000;
-  EXPECT_DOUBLE_EQ(armJointAngles(KoArmJoints::load(), positions)[kBase], 90);
+  EXPECT_DOUBLE_EQ(kinematics::jointAngles(withTable(*swappedTable), positions)[kBase], 90);
 
-  // Broken, partial or out-of-range tables leave the shipped one in force.
+  // Broken, partial or out-of-range tables are no tables.
   for (const char* broken : {"{", "[]", R"({"base":{"channel":1,"at0":0,"at1000":90}})",
                              R"({"base":{"channel":0,"at0":0,"at1000":1}})"}) {
     SCOPED_TRACE(broken);
     EXPECT_FALSE(KoArmJoints::parse(broken));
-    QSettings().setValue(KoArmJoints::kSettingsKey, QString::fromUtf8(broken));
-    EXPECT_EQ(KoArmJoints::load().joints[kBase].channel, 6);
   }
   QByteArray tooFar = swapped;
   tooFar.replace("\"at1000\":180", "\"at1000\":720");
@@ -80,21 +83,21 @@ TEST_F(ArmPoseTest, ShippedTableMatchesTheFallbackAndSettingsOverrideOnlyWhenWho
 }
 
 TEST_F(ArmPoseTest, SkeletonStandsUpAtTheMiddleAndLeansWithTheShoulder) {
-  const KoArmJoints table = KoArmJoints::fallback();
-  const auto upright = armSkeleton(armJointAngles(table, all(500)));
+  const KoArmProfile arm = withTable(KoArmJoints::fallback());
+  const auto upright = kinematics::skeleton(arm, all(500));
   for (const QPointF& p : upright) EXPECT_NEAR(p.x(), 0, 1e-9);
   EXPECT_GT(upright[4].y(), upright[1].y());
 
   // Shoulder a quarter turn forward: everything above it lies level, at shoulder height.
   KoChannelPositions forward = all(500);
   forward[4] = 125;  // 120 - 240 * 0.125 = 90 degrees
-  const auto leaning = armSkeleton(armJointAngles(table, forward));
+  const auto leaning = kinematics::skeleton(arm, forward);
   EXPECT_NEAR(leaning[4].y(), leaning[1].y(), 1e-9);
   EXPECT_GT(leaning[4].x(), leaning[2].x());
 
   // Elbow and wrist add to the shoulder: bent back by the same, the hand points up again.
   forward[3] = 875;  // elbow -90
-  const auto bent = armSkeleton(armJointAngles(table, forward));
+  const auto bent = kinematics::skeleton(arm, forward);
   EXPECT_NEAR(bent[3].x(), bent[2].x(), 1e-9);
   EXPECT_GT(bent[3].y(), bent[2].y());
 }
