@@ -20,10 +20,9 @@ struct KoChannelProfile {
   int highest = limits::kPosition.maximum;
   bool reversed = false;
 
-  bool contains(qint64 position) const { return position >= lowest && position <= highest; }
-  int clamp(qint64 position) const {
-    return position < lowest ? lowest : (position > highest ? highest : static_cast<int>(position));
-  }
+  limits::Range range() const { return {lowest, highest, lowest}; }
+  bool contains(qint64 position) const { return range().contains(position); }
+  int clamp(qint64 position) const { return range().clamp(position); }
   friend bool operator==(const KoChannelProfile&, const KoChannelProfile&) = default;
 };
 
