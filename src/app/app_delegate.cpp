@@ -43,7 +43,7 @@ AppDelegate::~AppDelegate() {
   delete window_;
 }
 
-void AppDelegate::applicationDidFinishLaunching(bool simulate) {
+void AppDelegate::applicationDidFinishLaunching(bool simulate, LinkStart linkStart) {
   window_ = new KoWindow;
   window_->setWindowTitle(KoTopBlackView::windowTitle());
   auto* body = new QVBoxLayout(window_);
@@ -108,7 +108,7 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate) {
   windowButtons_->refresh();
   addShortcuts();
   qApp->installEventFilter(this);
-  useVirtualBoard(simulate);
+  if (linkStart == LinkStart::Now) useVirtualBoard(simulate);
 }
 
 bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {

@@ -31,9 +31,17 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   AppDelegate(usbHid& link, TransportFactory usbTransport, QObject* parent = nullptr);
   ~AppDelegate() override;
 
+  enum class LinkStart {
+    Now,
+    // The caller starts the link with useVirtualBoard(): a window's start does so once its
+    // first frame is up, which a board found at once (its notice, the relabelled top bar)
+    // would otherwise delay.
+    ByCaller,
+  };
+
   // Start-up: the window, the editor, the bus-servo tool's page (the tool itself comes when
-  // the page is first shown), the top bar; starts on the virtual board if asked.
-  void applicationDidFinishLaunching(bool simulate);
+  // the page is first shown), the top bar; the link, on the virtual board if asked.
+  void applicationDidFinishLaunching(bool simulate, LinkStart linkStart = LinkStart::Now);
 
   // Opens action files named on the command line in the editor, through the editor's gate
   // and questions as Open and Merge File: the first opens, the rest merge in after it.

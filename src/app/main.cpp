@@ -20,7 +20,6 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("Vorn"));
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
   QApplication::setApplicationVersion(QStringLiteral(VORN_VERSION));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/vorn.svg")));
   // Ties the window to its desktop entry, so a taskbar or Wayland shows the entry's icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vorn.Vorn"));
   KoFonts::applyUiFont();
@@ -53,16 +52,29 @@ int main(int argc, char* argv[]) {
   }
   const std::future<void> fonts = KoFonts::loadAhead();
 
-  KoLanguage::instance().load();
+  KoLanguage::instance().installStored();
   usbHid& link = usbHid::sharedManager();
   AppDelegate delegate(link, [] { return std::make_unique<HidapiTransport>(); });
-  delegate.applicationDidFinishLaunching(simulated);
+  delegate.applicationDidFinishLaunching(simulated, AppDelegate::LinkStart::ByCaller);
   delegate.listenToLaterStarts(&server);
 
   DialogPrompter prompter(delegate.window());
   KoTools::installPrompter(&prompter);
 
   logStartupAfterFirstPaint(delegate.window());
+  // What the first frame does not show waits until it is up: the icon is drawn at four sizes
+  // for the window manager, the first start's settings wait for the disk, and a board found
+  // at once brings a notice and a relabelled top bar. An unpainted (minimised) window waits
+  // a second at most.
+  constexpr std::chrono::seconds unpainted(1);
+  afterFirstPaint(
+      delegate.window(),
+      [&delegate, simulated] {
+        QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/vorn.svg")));
+        KoLanguage::instance().storeFirstStart();
+        delegate.useVirtualBoard(simulated);
+      },
+      unpainted);
   delegate.window()->show();
   // After the window is up, so its tips and questions have a window to sit on.
   QMetaObject::invokeMethod(

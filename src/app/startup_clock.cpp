@@ -8,7 +8,10 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <algorithm>
 #include <ctime>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -24,23 +27,54 @@ double processStartSinceBoot() {
   return fields[kStartTime].toDouble() / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
-// Waits for the window's first paint event, then logs on the next turn of the event loop:
-// by then the painted frame has been handed to the display.
-class FirstPaintLogger : public QObject {
+// Waits for the window's first paint event, then runs the work on the next turn of the event
+// loop: by then the painted frame has been handed to the display. One per window, so that
+// its work runs in the order it was given.
+class FirstPaintWatcher : public QObject {
  public:
-  explicit FirstPaintLogger(QWidget* window) : QObject(window) { window->installEventFilter(this); }
+  static FirstPaintWatcher* of(QWidget* window) {
+    // No meta-object of its own, so it is found by name.
+    auto* watcher = dynamic_cast<FirstPaintWatcher*>(
+        window->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
+    return watcher ? watcher : new FirstPaintWatcher(window);
+  }
+
+  void add(std::function<void()> work, std::optional<std::chrono::milliseconds> latest) {
+    const int id = nextId_++;
+    work_.push_back({id, std::move(work)});
+    if (latest) QTimer::singleShot(*latest, this, [this, id] { run(id); });
+  }
 
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint) {
       watched->removeEventFilter(this);
       QTimer::singleShot(0, this, [this] {
-        qInfo().noquote() << QStringLiteral("－－－－－－启动cost time = %1 ms(毫秒)")
-                                 .arg(startupMilliseconds(), 0, 'f', 1);
+        while (!work_.empty()) run(work_.front().first);
         deleteLater();
       });
     }
     return false;
   }
+
+ private:
+  static constexpr QLatin1StringView kName{"firstPaintWatcher"};
+
+  explicit FirstPaintWatcher(QWidget* window) : QObject(window) {
+    setObjectName(kName);
+    window->installEventFilter(this);
+  }
+
+  void run(int id) {
+    const auto it = std::find_if(work_.begin(), work_.end(),
+                                 [id](const auto& item) { return item.first == id; });
+    if (it == work_.end()) return;
+    const std::function<void()> work = std::move(it->second);
+    work_.erase(it);
+    work();
+  }
+
+  std::vector<std::pair<int, std::function<void()>>> work_;
+  int nextId_ = 0;
 };
 
 }  // namespace
@@ -56,4 +90,14 @@ double startupMilliseconds() {
   return static_cast<double>(sinceFirstAsked.nsecsElapsed()) / 1e6;
 }
 
-void logStartupAfterFirstPaint(QWidget* window) { new FirstPaintLogger(window); }
+void logStartupAfterFirstPaint(QWidget* window) {
+  afterFirstPaint(window, [] {
+    qInfo().noquote() << QStringLiteral("－－－－－－启动cost time = %1 ms(毫秒)")
+                             .arg(startupMilliseconds(), 0, 'f', 1);
+  });
+}
+
+void afterFirstPaint(QWidget* window, std::function<void()> work,
+                     std::optional<std::chrono::milliseconds> latest) {
+  FirstPaintWatcher::of(window)->add(std::move(work), latest);
+}

@@ -43,14 +43,19 @@ QString KoLanguage::codeForName(const QString& name) {
 }
 
 void KoLanguage::load() {
+  storeFirstStart();
+  installStored();
+}
+
+void KoLanguage::installStored() { install(code()); }
+
+void KoLanguage::storeFirstStart() {
   QSettings settings;
-  if (!settings.contains(kNameKey)) {
-    // Both keys in one write: each write of the settings file waits for the disk.
-    settings.setValue(kNameKey, kEnglish);
-    settings.setValue(kCodeKey, QStringLiteral("en"));
-    settings.sync();
-  }
-  install(code());
+  if (settings.contains(kNameKey)) return;
+  // Both keys in one write: each write of the settings file waits for the disk.
+  settings.setValue(kNameKey, kEnglish);
+  settings.setValue(kCodeKey, QStringLiteral("en"));
+  settings.sync();
 }
 
 void KoLanguage::setLanguage(const QString& code) {

@@ -26,6 +26,10 @@ class KoLanguage : public QObject {
 
   // On first start stores "English" and "en"; then installs the stored language.
   void load();
+  // The two halves of load(). A window's start installs first and stores once its first
+  // frame is up: the write waits for the disk.
+  void installStored();
+  void storeFirstStart();
   // Stores the code, writes the settings at once and installs its translations.
   void setLanguage(const QString& code);
   QString code() const;

@@ -1,5 +1,6 @@
 #include "widgets/svg_images.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -37,6 +38,19 @@ Store& store() {
   return s;
 }
 
+// Not Qt's global pool: Qt's painter splits large fills across that pool and waits for them,
+// so a drawing queued there would stall the window's own painting behind it.
+QThreadPool& drawers() {
+  static QThreadPool* pool = [] {
+    auto* p = new QThreadPool;
+    p->setMaxThreadCount(1);
+    // Drawing needs the application's fonts: the last drawing ends before they go.
+    qAddPostRoutine([] { drawers().waitForDone(); });
+    return p;
+  }();
+  return *pool;
+}
+
 QImage draw(const Key& key) {
   QSvgRenderer renderer(key.path);
   if (!renderer.isValid() || key.pixels.isEmpty()) return {};
@@ -58,7 +72,7 @@ void prepare(const QString& path, QSize pixels) {
     std::lock_guard guard(s.lock);
     if (++s.ahead[key].wanted > 1) return;  // already on its way
   }
-  QThreadPool::globalInstance()->start([key] {
+  drawers().start([key] {
     QImage image = draw(key);
     Store& s = store();
     {
