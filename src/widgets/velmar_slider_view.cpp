@@ -8,9 +8,10 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPainterPath>
 #include <QRegularExpressionValidator>
 #include <QSlider>
-#include <QStyleOptionSlider>
+#include <QStyle>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
 #include <algorithm>
@@ -45,23 +46,69 @@ QValidator* fieldValidator(limits::Range range, QObject* parent) {
       QRegularExpression(QStringLiteral("%1\\d{0,%2}").arg(sign).arg(digits)), parent);
 }
 
+constexpr int kFocusRing = 2;
+
+// A ring of kFocusRing pixels inside `outer`, its outer corners rounded by `radius`.
+void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius) {
+  QPainterPath ring;
+  ring.addRoundedRect(outer, radius, radius);
+  const qreal inner = std::max<qreal>(0, radius - kFocusRing);
+  ring.addRoundedRect(outer.adjusted(kFocusRing, kFocusRing, -kFocusRing, -kFocusRing), inner,
+                      inner);
+  p.fillPath(ring, KoColours::focus());
+}
+
 }  // namespace
 
-KoChannelSlider::KoChannelSlider(limits::Range range, int unitsPerPixel, QWidget* parent)
-    : QSlider(Qt::Horizontal, parent), unitsPerPixel_(unitsPerPixel) {
+KoChannelSlider::KoChannelSlider(limits::Range range, int unitsPerPixel, Look look,
+                                 QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), unitsPerPixel_(unitsPerPixel), look_(look) {
   setRange(range.minimum, range.maximum);
   setValue(range.start);
   setSingleStep(1);
   setPageStep(KoVelmarSliderView::kPageStep);
 }
 
+QRect KoChannelSlider::track() const {
+  return hasFocus() ? rect().adjusted(kFocusRing, kFocusRing, -kFocusRing, -kFocusRing) : rect();
+}
+
+QRect KoChannelSlider::grooveRect() const {
+  const QRect t = track();
+  return {t.x(), t.y() + (t.height() - look_.grooveHeight) / 2, t.width(), look_.grooveHeight};
+}
+
+QRect KoChannelSlider::knobRect() const {
+  const QRect groove = grooveRect();
+  const QSize knob = look_.knobSize;
+  const int x = QStyle::sliderPositionFromValue(minimum(), maximum(), sliderPosition(),
+                                                groove.width() - knob.width(),
+                                                invertedAppearance());
+  return {groove.x() + x, groove.y() - (knob.height() - groove.height()) / 2, knob.width(),
+          knob.height()};
+}
+
+QSize KoChannelSlider::sizeHint() const { return {84, 15}; }
+
+QSize KoChannelSlider::minimumSizeHint() const { return {15, 15}; }
+
+void KoChannelSlider::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  if (hasFocus()) paintFocusRing(p, rect(), 4);
+  p.setPen(Qt::NoPen);
+  const QRect groove = grooveRect();
+  p.setBrush(look_.groove);
+  p.drawRoundedRect(groove, groove.height() / 2.0, groove.height() / 2.0);
+  const QRect knob = knobRect();
+  p.setBrush(look_.knob);
+  p.drawRoundedRect(knob, knob.width() / 2.0, knob.width() / 2.0);
+}
+
 void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QSlider::mousePressEvent(event);
   event->accept();
-  QStyleOptionSlider option;
-  initStyleOption(&option);
-  const QRect knob =
-      style()->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, this);
+  const QRect knob = knobRect();
   const qreal x = event->position().x();
   // A reversed slider has its lowest value on the right.
   const SliderAction towardLeft = invertedAppearance() ? SliderPageStepAdd : SliderPageStepSub;
@@ -106,6 +153,51 @@ void KoChannelSlider::wheelEvent(QWheelEvent* event) {
   setSliderPosition(std::clamp<qint64>(target, minimum(), maximum()));
 }
 
+KoChannelField::KoChannelField(const QString& text, QColor background, QColor textColour,
+                               int radius, QWidget* parent)
+    : QLineEdit(text, parent), background_(background), radius_(radius) {
+  setFrame(false);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Base, Qt::transparent);
+  palette.setColor(QPalette::Text, textColour);
+  setPalette(palette);
+}
+
+QSize KoChannelField::sizeHint() const {
+  return {QLineEdit::sizeHint().width(), fieldHeight()};
+}
+
+QSize KoChannelField::minimumSizeHint() const {
+  return {QLineEdit::minimumSizeHint().width(), fieldHeight()};
+}
+
+void KoChannelField::focusInEvent(QFocusEvent* event) {
+  // The text keeps inside the ring.
+  setTextMargins(kFocusRing, kFocusRing, kFocusRing, kFocusRing);
+  QLineEdit::focusInEvent(event);
+}
+
+void KoChannelField::focusOutEvent(QFocusEvent* event) {
+  setTextMargins(0, 0, 0, 0);
+  QLineEdit::focusOutEvent(event);
+}
+
+int KoChannelField::fieldHeight() const {
+  return fontMetrics().height() + 2;  // a line of text and a pixel above and below
+}
+
+void KoChannelField::paintEvent(QPaintEvent* event) {
+  {
+    QPainter p(this);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    p.setBrush(background_);
+    p.drawRoundedRect(rect(), radius_, radius_);
+    if (hasFocus()) paintFocusRing(p, rect(), radius_);
+  }
+  QLineEdit::paintEvent(event);
+}
+
 KoVelmarLabelView::KoVelmarLabelView(const QString& stringValue, QWidget* parent)
     : QWidget(parent), title_(stringValue) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
@@ -148,10 +240,14 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
       title_(new QLabel(title, this)),
       left_(new KoVelmarLabelView(leftTitle, this)),
       right_(new KoVelmarLabelView(rightTitle, this)),
-      slider_(new KoChannelSlider(limits::kPosition, kPositionUnitsPerPixel, this)),
-      textField_(new QLineEdit(QString::number(limits::kPosition.start), this)),
-      sliderSmall_(new KoChannelSlider(limits::kTrim, kTrimUnitsPerPixel, this)),
-      lableSmall_(new QLineEdit(QString::number(limits::kTrim.start), this)) {
+      slider_(new KoChannelSlider(limits::kPosition, kPositionUnitsPerPixel,
+                                  {Qt::white, 6, QColor(0x2b2d31), {10, 14}}, this)),
+      textField_(new KoChannelField(QString::number(limits::kPosition.start), QColor(0x2b2d31),
+                                    Qt::white, 8, this)),
+      sliderSmall_(new KoChannelSlider(limits::kTrim, kTrimUnitsPerPixel,
+                                       {QColor(0xe0453a), 4, Qt::white, {8, 10}}, this)),
+      lableSmall_(new KoChannelField(QString::number(limits::kTrim.start),
+                                     QColor(255, 255, 255, 110), QColor(0x1a1a1a), 6, this)) {
   resize(kSize);
   delegate_.set(delegate);
   setAttribute(Qt::WA_StyledBackground, false);
@@ -160,39 +256,22 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   setGraphicsEffect(opacity);
 
   title_->setFont(pointFont(11, true));
-  title_->setStyleSheet(QStringLiteral("color:#1a1a1a;background:transparent;"));
+  QPalette titlePalette = title_->palette();
+  titlePalette.setColor(QPalette::WindowText, QColor(0x1a1a1a));
+  title_->setPalette(titlePalette);
 
-  slider_->setStyleSheet(
-      QStringLiteral("QSlider::groove:horizontal{background:white;height:6px;border-radius:3px;}"
-                     "QSlider::handle:horizontal{background:#2b2d31;width:10px;margin:-4px "
-                     "0;border-radius:5px;}QSlider:focus{border:2px solid %1;border-radius:4px;}")
-          .arg(KoColours::focus().name()));
   textField_->setValidator(fieldValidator(limits::kPosition, textField_));
   textField_->setAlignment(Qt::AlignCenter);
   textField_->setFont(pointFont(11.5));
   // "1000" in full, clear of the rounded ends.
   textField_->setFixedWidth(46);
   textField_->setProperty("tag", tag);
-  textField_->setStyleSheet(
-      QStringLiteral("QLineEdit{background:#2b2d31;color:white;border:none;border-radius:8px;}"
-                     "QLineEdit:focus{border:2px solid %1;}")
-          .arg(KoColours::focus().name()));
 
   sliderSmall_->setProperty("tag", kTrimTag);
-  sliderSmall_->setStyleSheet(
-      QStringLiteral(
-          "QSlider::groove:horizontal{background:#e0453a;height:4px;border-radius:2px;}"
-          "QSlider::handle:horizontal{background:white;width:8px;margin:-3px 0;border-radius:4px;}"
-          "QSlider:focus{border:2px solid %1;border-radius:4px;}")
-          .arg(KoColours::focus().name()));
   lableSmall_->setValidator(fieldValidator(limits::kTrim, lableSmall_));
   lableSmall_->setAlignment(Qt::AlignCenter);
   lableSmall_->setFont(pointFont(10));
   lableSmall_->setFixedWidth(46);
-  lableSmall_->setStyleSheet(
-      QStringLiteral("QLineEdit{color:#1a1a1a;background:rgba(255,255,255,110);border:none;"
-                     "border-radius:6px;}QLineEdit:focus{border:2px solid %1;}")
-          .arg(KoColours::focus().name()));
   for (QLineEdit* field : {textField_, lableSmall_}) field->installEventFilter(this);
 
   auto* top = new QHBoxLayout;

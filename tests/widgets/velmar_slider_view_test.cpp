@@ -15,6 +15,7 @@
 
 #include "app/fonts.h"
 #include "model/language.h"
+#include "widgets/colours.h"
 #include "widgets/velmar_pan_view.h"
 
 namespace {
@@ -134,6 +135,54 @@ TEST_F(ChannelSliderTest, ADragMovesAFewUnitsPerPixelWhereverThePointerGoes) {
   mouse(trim, QEvent::MouseMove, left + QPointF(-7, 0));
   mouse(trim, QEvent::MouseButtonRelease, left + QPointF(-7, 0));
   EXPECT_EQ(heard(), (Heard{{-10, 0}, {-17, 0}}));
+}
+
+// The middle column of the knob's colour in a drawing of the slider; -1 if it is not drawn.
+int knobColumn(QSlider* slider, QColor knob) {
+  const QImage image = slider->grab().toImage();
+  int first = -1;
+  int last = -1;
+  for (int x = 0; x < image.width(); ++x) {
+    if (image.pixelColor(x, image.height() / 2) == knob) {
+      if (first < 0) first = x;
+      last = x;
+    }
+  }
+  return first < 0 ? -1 : (first + last) / 2;
+}
+
+// The knob is painted where the value is, inside the focus ring, on the left at the lowest
+// value unless the channel is reversed; a press on the painted knob grabs without a step.
+TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndAPressOnItGrabs) {
+  view.show();
+  QSlider* s = view.slider();
+  const QColor knob(0x2b2d31);
+  s->setValue(0);
+  const int lowest = knobColumn(s, knob);
+  s->setValue(1000);
+  const int highest = knobColumn(s, knob);
+  EXPECT_GE(lowest, 0);
+  EXPECT_LT(lowest, s->width() / 4);
+  EXPECT_GT(highest, s->width() * 3 / 4);
+  EXPECT_LT(highest, s->width());
+
+  view.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+  s->setFocus();
+  ASSERT_TRUE(s->hasFocus());
+  const QImage ring = s->grab().toImage();
+  EXPECT_EQ(ring.pixelColor(s->width() / 2, 0), KoColours::focus()) << "the ring on top";
+  EXPECT_LE(knobColumn(s, knob), highest) << "the knob keeps inside the ring";
+
+  view.setChannelProfile({QStringLiteral("base"), 0, 1000, true});
+  s->setValue(0);
+  EXPECT_GT(knobColumn(s, knob), s->width() * 3 / 4) << "reversed: the lowest on the right";
+  heard();
+  const QPointF onKnob(knobColumn(s, knob), s->height() / 2.0);
+  mouse(s, QEvent::MouseButtonPress, onKnob);
+  mouse(s, QEvent::MouseButtonRelease, onKnob);
+  EXPECT_EQ(s->value(), 0);
+  EXPECT_TRUE(heard().isEmpty());
 }
 
 TEST_F(ChannelSliderTest, ShakeRestartsAndStopsBackHome) {
