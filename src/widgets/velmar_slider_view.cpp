@@ -60,8 +60,7 @@ void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius) {
 
 }  // namespace
 
-KoChannelSlider::KoChannelSlider(limits::Range range, int unitsPerPixel, Look look,
-                                 QWidget* parent)
+KoChannelSlider::KoChannelSlider(limits::Range range, int unitsPerPixel, Look look, QWidget* parent)
     : QSlider(Qt::Horizontal, parent), unitsPerPixel_(unitsPerPixel), look_(look) {
   setRange(range.minimum, range.maximum);
   setValue(range.start);
@@ -81,9 +80,8 @@ QRect KoChannelSlider::grooveRect() const {
 QRect KoChannelSlider::knobRect() const {
   const QRect groove = grooveRect();
   const QSize knob = look_.knobSize;
-  const int x = QStyle::sliderPositionFromValue(minimum(), maximum(), sliderPosition(),
-                                                groove.width() - knob.width(),
-                                                invertedAppearance());
+  const int x = QStyle::sliderPositionFromValue(
+      minimum(), maximum(), sliderPosition(), groove.width() - knob.width(), invertedAppearance());
   return {groove.x() + x, groove.y() - (knob.height() - groove.height()) / 2, knob.width(),
           knob.height()};
 }
@@ -163,9 +161,7 @@ KoChannelField::KoChannelField(const QString& text, QColor background, QColor te
   setPalette(palette);
 }
 
-QSize KoChannelField::sizeHint() const {
-  return {QLineEdit::sizeHint().width(), fieldHeight()};
-}
+QSize KoChannelField::sizeHint() const { return {QLineEdit::sizeHint().width(), fieldHeight()}; }
 
 QSize KoChannelField::minimumSizeHint() const {
   return {QLineEdit::minimumSizeHint().width(), fieldHeight()};

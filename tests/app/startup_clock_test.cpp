@@ -19,7 +19,8 @@ TEST(AfterFirstPaint, RunsOnceAfterTheFirstPaintInTheOrderGiven) {
   window.resize(200, 100);
   QStringList ran;
   afterFirstPaint(&window, [&] { ran << "log"; });
-  afterFirstPaint(&window, [&] { ran << "link"; }, 10s);
+  afterFirstPaint(
+      &window, [&] { ran << "link"; }, 10s);
   QApplication::processEvents();
   EXPECT_TRUE(ran.isEmpty()) << "nothing before the window is painted";
 
@@ -38,7 +39,8 @@ TEST(AfterFirstPaint, AnUnpaintedWindowRunsOnlyWhatHasADeadline) {
   int withDeadline = 0;
   int without = 0;
   afterFirstPaint(&window, [&] { ++without; });
-  afterFirstPaint(&window, [&] { ++withDeadline; }, 0ms);
+  afterFirstPaint(
+      &window, [&] { ++withDeadline; }, 0ms);
   QTRY_COMPARE_WITH_TIMEOUT(withDeadline, 1, 1000);
   QApplication::processEvents();
   EXPECT_EQ(without, 0);
@@ -54,7 +56,8 @@ TEST(AfterFirstPaint, NothingRunsForAWindowThatIsGone) {
   int ran = 0;
   {
     QWidget window;
-    afterFirstPaint(&window, [&] { ++ran; }, 0ms);
+    afterFirstPaint(
+        &window, [&] { ++ran; }, 0ms);
   }
   QApplication::processEvents();
   QApplication::processEvents();
