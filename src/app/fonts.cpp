@@ -7,6 +7,8 @@
 #include <QHash>
 #include <QRawFont>
 
+#include <fontconfig/fontconfig.h>
+
 namespace KoFonts {
 
 QStringList uiFamilies() {
@@ -30,8 +32,14 @@ void applyUiFont() {
   QApplication::setFont(font);
 }
 
-std::future<void> loadAhead() {
-  return std::async(std::launch::async, [font = QApplication::font()] {
+std::shared_future<void> readConfigurationAhead() {
+  return std::async(std::launch::async, [] { FcInit(); }).share();
+}
+
+std::future<void> loadAhead(std::shared_future<void> configuration) {
+  return std::async(std::launch::async, [font = QApplication::font(), configuration] {
+    // Read twice at once, the configuration would be read twice over.
+    if (configuration.valid()) configuration.wait();
     // The faces this thread loads stay with it; what the window gains is the database and
     // the fallback lists.
     QFontMetricsF(font).horizontalAdvance(QStringLiteral("Vorn 简体 繁體"));

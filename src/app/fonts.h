@@ -16,10 +16,14 @@ QStringList uiFamilies();
 QStringList installedFamilies();
 // Sets the application font to the family list, keeping the desktop's size.
 void applyUiFont();
+// Has the system's font configuration read (its files and caches) on a worker thread, which
+// can start before the application object: that object waits on the display server for most
+// of its making.
+std::shared_future<void> readConfigurationAhead();
 // Has the font database read, and the fallback faces for Latin and Chinese text found, on a
-// worker thread while the window is built; both are shared by every thread. Wait for the
-// result before the application goes.
-std::future<void> loadAhead();
+// worker thread while the window is built; both are shared by every thread. Waits for
+// `configuration` first. Wait for the result before the application goes.
+std::future<void> loadAhead(std::shared_future<void> configuration = {});
 // The characters of `text` that no installed family of the list can draw (white space and
 // control characters aside); empty when the whole text renders.
 QString missingGlyphs(const QString& text);

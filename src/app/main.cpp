@@ -15,7 +15,7 @@
 #include "model/prompter.h"
 
 int main(int argc, char* argv[]) {
-  ORSSerialPortManager::enumerateSystemPortsAhead();
+  const std::shared_future<void> fontConfiguration = KoFonts::readConfigurationAhead();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vorn"));
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
@@ -50,7 +50,7 @@ int main(int argc, char* argv[]) {
                                simulated ? QStringList{} : files, handOverWait)) {
     return 0;
   }
-  const std::future<void> fonts = KoFonts::loadAhead();
+  const std::future<void> fonts = KoFonts::loadAhead(fontConfiguration);
 
   KoLanguage::instance().installStored();
   usbHid& link = usbHid::sharedManager();
@@ -63,9 +63,9 @@ int main(int argc, char* argv[]) {
 
   logStartupAfterFirstPaint(delegate.window());
   // What the first frame does not show waits until it is up: the icon is drawn at four sizes
-  // for the window manager, the first start's settings wait for the disk, and a board found
-  // at once brings a notice and a relabelled top bar. An unpainted (minimised) window waits
-  // a second at most.
+  // for the window manager, the first start's settings wait for the disk, a board found at
+  // once brings a notice and a relabelled top bar, and listing the serial ports reads
+  // hundreds of files. An unpainted (minimised) window waits a second at most.
   constexpr std::chrono::seconds unpainted(1);
   afterFirstPaint(
       delegate.window(),
@@ -73,6 +73,7 @@ int main(int argc, char* argv[]) {
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/vorn.svg")));
         KoLanguage::instance().storeFirstStart();
         delegate.useVirtualBoard(simulated);
+        ORSSerialPortManager::sharedSerialPortManager()->listInBackground();
       },
       unpainted);
   delegate.window()->show();

@@ -19,6 +19,12 @@ KoEditorSerial::KoEditorSerial(usbHid& hid, KoSerial& serial, ORSSerialPortManag
           [this](const QVariantMap& info) { portsChanged(info, true); });
   connect(manager_, &ORSSerialPortManager::serialPortWasDisconnected, this,
           [this](const QVariantMap& info) { portsChanged(info, false); });
+  // The ports present at start come after the window: listed, with no notice.
+  connect(manager_, &ORSSerialPortManager::portsListed, this, [this] {
+    if (!ports_) return;
+    fillPorts();
+    if (!port_ && ports_->count() > 0) choosePort(ports_->itemData(0).toString());
+  });
 }
 
 void KoEditorSerial::setControls(QComboBox* ports, QComboBox* bauds, QPushButton* connectButton,

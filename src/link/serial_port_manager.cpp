@@ -6,15 +6,6 @@
 #include <QSerialPortInfo>
 #include <future>
 
-namespace {
-
-std::future<QStringList>& enumerationAhead() {
-  static std::future<QStringList> ahead;
-  return ahead;
-}
-
-}  // namespace
-
 QStringList ORSSerialPortManager::systemPorts() {
   QStringList paths;
   for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
@@ -23,34 +14,50 @@ QStringList ORSSerialPortManager::systemPorts() {
   return paths;
 }
 
-void ORSSerialPortManager::enumerateSystemPortsAhead() {
-  if (!enumerationAhead().valid()) {
-    enumerationAhead() = std::async(std::launch::async, &ORSSerialPortManager::systemPorts);
-  }
-}
-
 ORSSerialPortManager* ORSSerialPortManager::sharedSerialPortManager() {
   static QPointer<ORSSerialPortManager> shared;
   if (!shared) {
-    // The first list is the one enumerated ahead, if it was; every later poll enumerates.
-    const Enumerator enumerate = [] {
-      return enumerationAhead().valid() ? enumerationAhead().get() : systemPorts();
-    };
-    shared = new ORSSerialPortManager(enumerate, QCoreApplication::instance());
-    // Later enumerations, of hundreds of files each, run beside the main thread.
-    shared->enumerate_ = &ORSSerialPortManager::systemPorts;
+    // Every enumeration, of hundreds of files, runs beside the main thread.
+    shared = new ORSSerialPortManager(&ORSSerialPortManager::systemPorts,
+                                      QCoreApplication::instance(), FirstList::InBackground);
     shared->startPolling(kPollInterval, true);
   }
   return shared;
 }
 
-ORSSerialPortManager::ORSSerialPortManager(Enumerator enumerate, QObject* parent)
+ORSSerialPortManager::ORSSerialPortManager(Enumerator enumerate, QObject* parent, FirstList first)
     : QObject(parent), enumerate_(std::move(enumerate)) {
-  enumerated_ = enumerate_();
+  if (first == FirstList::Now) list(enumerate_());
+  connect(&timer_, &QTimer::timeout, this, [this] { offThread_ ? pollAhead() : poll(); });
+}
+
+ORSSerialPortManager::~ORSSerialPortManager() {
+  // Its list comes back by an event to this object, which must outlive the worker.
+  if (first_.valid()) first_.wait();
+}
+
+void ORSSerialPortManager::list(QStringList enumerated) {
+  listed_ = true;
+  enumerated_ = std::move(enumerated);
   for (const QString& path : std::as_const(enumerated_)) {
     if (!portWithPath(path)) ports_.append(new ORSSerialPort(path, this));
   }
-  connect(&timer_, &QTimer::timeout, this, [this] { offThread_ ? pollAhead() : poll(); });
+}
+
+void ORSSerialPortManager::listInBackground() {
+  if (listed_ || first_.valid()) return;
+  first_ = std::async(std::launch::async, [this, enumerate = enumerate_] {
+    QStringList found = enumerate();
+    QMetaObject::invokeMethod(
+        this,
+        [this, found = std::move(found)]() mutable {
+          if (listed_) return;
+          list(std::move(found));
+          if (!ports_.isEmpty()) emit availablePortsChanged();
+          emit portsListed();
+        },
+        Qt::QueuedConnection);
+  });
 }
 
 ORSSerialPort* ORSSerialPortManager::portWithPath(const QString& path) const {
@@ -88,10 +95,15 @@ bool ORSSerialPortManager::stillPresent(const ORSSerialPort* port) const {
   return enumerated_.contains(path) || (handAdded_.contains(path) && QFileInfo::exists(path));
 }
 
-void ORSSerialPortManager::poll() { compare(enumerate_()); }
+void ORSSerialPortManager::poll() {
+  // Until the first list is in, there is nothing to compare with.
+  if (!listed_) return listInBackground();
+  compare(enumerate_());
+}
 
 void ORSSerialPortManager::pollAhead() {
   using namespace std::chrono_literals;
+  if (!listed_) return listInBackground();
   if (ahead_.valid()) {
     if (ahead_.wait_for(0s) != std::future_status::ready) return;
     compare(ahead_.get());

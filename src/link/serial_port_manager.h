@@ -35,15 +35,26 @@ class ORSSerialPortManager : public QObject {
   using Enumerator = std::function<QStringList()>;
   static QStringList systemPorts();
 
-  // Starts systemPorts() on a worker thread, for the shared manager's first list: the
-  // enumeration reads hundreds of files, and the program starts up meanwhile.
-  static void enumerateSystemPortsAhead();
-  // The program's manager over systemPorts(), polling every kPollInterval.
+  // The program's manager over systemPorts(), polling every kPollInterval. Its first list
+  // comes in the background: the enumeration reads hundreds of files, which a window's start
+  // should not wait for.
   static ORSSerialPortManager* sharedSerialPortManager();
 
-  // Lists the ports present now without posting notifications; polls only after
-  // startPolling() or on poll().
-  explicit ORSSerialPortManager(Enumerator enumerate, QObject* parent = nullptr);
+  enum class FirstList {
+    Now,
+    // Empty until listInBackground() or the first poll, then listed without notices.
+    InBackground,
+  };
+  // Lists the ports present (now, or later as `first` says) without posting notifications;
+  // polls only after startPolling() or on poll().
+  explicit ORSSerialPortManager(Enumerator enumerate, QObject* parent = nullptr,
+                                FirstList first = FirstList::Now);
+  ~ORSSerialPortManager() override;
+
+  // Starts the first enumeration on a worker thread, if the ports are not listed yet; its
+  // result is listed on this thread, followed by portsListed().
+  void listInBackground();
+  bool listed() const { return listed_; }
 
   QList<ORSSerialPort*> availablePorts() const { return ports_; }
   ORSSerialPort* portWithPath(const QString& path) const;
@@ -70,6 +81,8 @@ class ORSSerialPortManager : public QObject {
 
  signals:
   void availablePortsChanged();
+  // The first list arrived (a manager that lists in the background); no notices came with it.
+  void portsListed();
   // "ORSSerialPortWasConnectedNotification": "ORSConnectedSerialPortsKey" holds the new ports.
   void serialPortWasConnected(const QVariantMap& userInfo);
   // "ORSSerialPortWasDisconnectedNotification": "ORSDisconnectedSerialPortsKey" holds the
@@ -78,6 +91,8 @@ class ORSSerialPortManager : public QObject {
 
  private:
   bool stillPresent(const ORSSerialPort* port) const;
+  // The first enumeration: its ports are listed without a notice.
+  void list(QStringList enumerated);
   void compare(QStringList enumerated);
   void announce(const QList<ORSSerialPort*>& added, const QList<ORSSerialPort*>& removed);
 
@@ -89,4 +104,7 @@ class ORSSerialPortManager : public QObject {
   bool offThread_ = false;
   // The enumeration under way on a worker thread; waited for when the manager goes.
   std::future<QStringList> ahead_;
+  // The first enumeration, in the background; it hands its list back by an event.
+  std::future<void> first_;
+  bool listed_ = false;
 };

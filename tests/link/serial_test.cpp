@@ -163,6 +163,46 @@ TEST(SerialPortManager, PollingAheadEnumeratesOffThisThreadAndAnnouncesOnIt) {
   // The enumeration the last poll started is waited for as the manager goes.
 }
 
+// The program's manager lists in the background: empty at first, then the ports present,
+// without a notice for any of them; only what changes after that is announced.
+TEST(SerialPortManager, AFirstListInTheBackgroundComesWithoutNotices) {
+  std::mutex mutex;
+  QStringList present{"/dev/ttyS0", "/dev/ttyUSB0"};
+  std::atomic<int> enumerations{0};
+  ORSSerialPortManager manager(
+      [&] {
+        ++enumerations;
+        std::lock_guard lock(mutex);
+        return present;
+      },
+      nullptr, ORSSerialPortManager::FirstList::InBackground);
+  QStringList log;
+  QObject::connect(&manager, &ORSSerialPortManager::serialPortWasConnected,
+                   [&] { log << "connected"; });
+  QObject::connect(&manager, &ORSSerialPortManager::portsListed, [&] { log << "listed"; });
+  EXPECT_TRUE(manager.availablePorts().isEmpty());
+  EXPECT_EQ(enumerations, 0) << "nothing read before it is asked";
+
+  manager.poll();  // nothing to compare with yet: it only starts the first list
+  manager.listInBackground();
+  ASSERT_TRUE(processUntil([&] { return manager.listed(); }));
+  processPending();
+  EXPECT_EQ(enumerations, 1);
+  EXPECT_EQ(log, QStringList{"listed"});
+  ASSERT_EQ(manager.availablePorts().size(), 2);
+  EXPECT_NE(manager.portWithPath("/dev/ttyUSB0"), nullptr);
+
+  {
+    std::lock_guard lock(mutex);
+    present.append("/dev/ttyACM0");
+  }
+  manager.poll();
+  EXPECT_EQ(log, QStringList({"listed", "connected"}));
+  manager.listInBackground();  // listed already: nothing more
+  processPending();
+  EXPECT_EQ(enumerations, 2);
+}
+
 TEST(SerialPortManager, APathTypedByHandIsAddedOnlyWhenItExists) {
   Pty pty;
   ORSSerialPortManager manager([] { return QStringList{}; });
