@@ -3,17 +3,23 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLocalServer>
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QTimer>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <optional>
 
-#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
-#endif
 
 namespace KoSingleInstance {
 
@@ -32,12 +38,54 @@ QString safePart(const QString& text) {
   return out;
 }
 
-QString userPart() {
-#ifdef Q_OS_UNIX
-  return QString::number(::getuid());
-#else
-  return safePart(qEnvironmentVariable("USERNAME"));
-#endif
+QString userPart() { return QString::number(::getuid()); }
+
+// Where a name's socket lives: a bare name in the temporary folder, where Qt's local sockets
+// put it too, so that a running Vorn of an earlier build is still found.
+QString socketPath(const QString& name) {
+  return name.contains(u'/') ? name : QDir::tempPath() + u'/' + name;
+}
+
+bool fillAddress(const QString& path, sockaddr_un* address) {
+  const QByteArray bytes = QFile::encodeName(path);
+  if (bytes.isEmpty() || static_cast<size_t>(bytes.size()) >= sizeof address->sun_path) {
+    return false;
+  }
+  address->sun_family = AF_UNIX;
+  std::memcpy(address->sun_path, bytes.constData(), static_cast<size_t>(bytes.size()));
+  return true;
+}
+
+// Sends what the socket takes of `data` from `*sent` on; false on a broken connection.
+bool sendSome(int fd, const QByteArray& data, qsizetype* sent) {
+  while (*sent < data.size()) {
+    const ssize_t n = ::send(fd, data.constData() + *sent, static_cast<size_t>(data.size() - *sent),
+                             MSG_NOSIGNAL);
+    if (n > 0) {
+      *sent += n;
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+    }
+  }
+  return true;
+}
+
+// Appends what has arrived to `*buffer`; false once the peer has closed or the read failed.
+bool receiveSome(int fd, QByteArray* buffer) {
+  char chunk[4096];
+  for (;;) {
+    const ssize_t n = ::recv(fd, chunk, sizeof chunk, 0);
+    if (n > 0) {
+      buffer->append(chunk, n);
+      if (buffer->size() > kMaxMessageSize) return true;  // the caller refuses it
+    } else if (n < 0 && errno == EINTR) {
+      continue;
+    } else {
+      return n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK);
+    }
+  }
 }
 
 QByteArray line(const QJsonObject& object) {
@@ -97,49 +145,58 @@ bool parseRequest(const QByteArray& message, QStringList* files) {
 }
 
 HandOver handOver(const QString& name, const QStringList& files, std::chrono::milliseconds wait) {
+  const QString path = socketPath(name);
+  sockaddr_un address{};
+  if (!fillAddress(path, &address)) return HandOver::NotRunning;  // nobody can listen there
+  const Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+  if (socket.fd < 0) return HandOver::Unreachable;
+  // A local connection is made at once or not at all.
+  if (::connect(socket.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    switch (errno) {
+      case ENOENT:
+        return HandOver::NotRunning;
+      case ECONNREFUSED:
+        // The name is there but nobody listens: a Vorn that crashed left it behind.
+        QFile::remove(path);
+        return HandOver::NotRunning;
+      default:  // a holder whose queue is full answers no better than one that is hung
+        return HandOver::Unreachable;
+    }
+  }
+
   std::optional<HandOver> result;
   QEventLoop loop;
-  QTimer deadline;
-  QByteArray reply;
-  QLocalSocket socket;
   const auto finish = [&](HandOver how) {
     if (result) return;
     result = how;
     loop.quit();
   };
+  const QByteArray message = request(files);
+  qsizetype sent = 0;
+  QByteArray reply;
+  QSocketNotifier writable(socket.fd, QSocketNotifier::Write);
+  QSocketNotifier readable(socket.fd, QSocketNotifier::Read);
+  const auto send = [&] {
+    if (!sendSome(socket.fd, message, &sent)) return finish(HandOver::Unreachable);
+    writable.setEnabled(sent < message.size());
+  };
+  QObject::connect(&writable, &QSocketNotifier::activated, send);
+  QObject::connect(&readable, &QSocketNotifier::activated, [&] {
+    const bool open = receiveSome(socket.fd, &reply);
+    const qsizetype end = reply.indexOf('\n');
+    if (end >= 0) {
+      const QJsonObject answer = QJsonDocument::fromJson(reply.left(end)).object();
+      return finish(answer.value(QStringLiteral("ok")).toBool() ? HandOver::Delivered
+                                                                : HandOver::Unreachable);
+    }
+    if (!open || reply.size() > kMaxMessageSize) finish(HandOver::Unreachable);
+  });
+  QTimer deadline;
   deadline.setSingleShot(true);
   QObject::connect(&deadline, &QTimer::timeout, [&] { finish(HandOver::Unreachable); });
-  QObject::connect(&socket, &QLocalSocket::connected, [&] { socket.write(request(files)); });
-  QObject::connect(&socket, &QLocalSocket::readyRead, [&] {
-    reply += socket.readAll();
-    const qsizetype end = reply.indexOf('\n');
-    if (end < 0) {
-      if (reply.size() > kMaxMessageSize) finish(HandOver::Unreachable);
-      return;
-    }
-    const QJsonObject answer = QJsonDocument::fromJson(reply.left(end)).object();
-    finish(answer.value(QStringLiteral("ok")).toBool() ? HandOver::Delivered
-                                                       : HandOver::Unreachable);
-  });
-  QObject::connect(&socket, &QLocalSocket::errorOccurred, [&](QLocalSocket::LocalSocketError e) {
-    switch (e) {
-      case QLocalSocket::ServerNotFoundError:
-        finish(HandOver::NotRunning);
-        break;
-      case QLocalSocket::ConnectionRefusedError:
-        // The name is there but nobody listens: a Vorn that crashed left it behind.
-        QLocalServer::removeServer(name);
-        finish(HandOver::NotRunning);
-        break;
-      default:
-        finish(HandOver::Unreachable);
-    }
-  });
   deadline.start(wait);
-  socket.connectToServer(name);
+  send();
   if (!result) loop.exec();
-  QObject::disconnect(&socket, nullptr, nullptr, nullptr);
-  socket.abort();
   return *result;
 }
 
@@ -161,62 +218,112 @@ bool claim(KoInstanceServer& server, const QString& name, const QStringList& fil
   return true;
 }
 
+Descriptor& Descriptor::operator=(Descriptor&& other) noexcept {
+  if (this != &other) {
+    if (fd >= 0) ::close(fd);
+    fd = std::exchange(other.fd, -1);
+  }
+  return *this;
+}
+
+Descriptor::~Descriptor() {
+  if (fd >= 0) ::close(fd);
+}
+
 }  // namespace KoSingleInstance
 
-KoInstanceServer::KoInstanceServer(QObject* parent)
-    : QObject(parent), server_(new QLocalServer(this)) {
-  server_->setSocketOptions(QLocalServer::UserAccessOption);
-  connect(server_, &QLocalServer::newConnection, this, &KoInstanceServer::accept);
-}
+KoInstanceServer::KoInstanceServer(QObject* parent) : QObject(parent) {}
 
-KoInstanceServer::~KoInstanceServer() { server_->close(); }
+KoInstanceServer::~KoInstanceServer() { close(); }
+
+void KoInstanceServer::close() {
+  if (listener_.fd < 0) return;
+  delete notifier_;
+  notifier_ = nullptr;
+  listener_ = KoSingleInstance::Descriptor();
+  QFile::remove(path_);
+  path_.clear();
+}
 
 bool KoInstanceServer::listen(const QString& name) {
-  if (server_->listen(name)) return true;
-  qWarning().noquote() << "cannot listen as" << name << server_->errorString();
-  return false;
+  using namespace KoSingleInstance;
+  close();
+  const QString path = socketPath(name);
+  const auto refuse = [&](const char* why) {
+    qWarning().noquote() << "cannot listen as" << name << "-" << why << std::strerror(errno);
+    return false;
+  };
+  // Bound in a folder only this user can enter, then moved into place unless something is
+  // there already: nobody else connects meanwhile, and no holder's socket is replaced.
+  QByteArray folder = QFile::encodeName(QFileInfo(path).absolutePath() + "/.vorn-XXXXXX");
+  if (!::mkdtemp(folder.data())) return refuse("no private folder:");
+  const QByteArray bound = folder + "/s";
+  const auto cleanUp = [&] {
+    ::unlink(bound.constData());
+    ::rmdir(folder.constData());
+  };
+  sockaddr_un address{};
+  Descriptor socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0));
+  if (socket.fd < 0 || !fillAddress(QFile::decodeName(bound), &address) ||
+      ::bind(socket.fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+      ::chmod(bound.constData(), S_IRUSR | S_IWUSR) != 0 || ::listen(socket.fd, 16) != 0) {
+    cleanUp();
+    return refuse("no socket:");
+  }
+  if (::renameat2(AT_FDCWD, bound.constData(), AT_FDCWD, QFile::encodeName(path).constData(),
+                  RENAME_NOREPLACE) != 0) {
+    cleanUp();
+    return refuse("the name is taken:");
+  }
+  cleanUp();
+  listener_ = std::move(socket);
+  path_ = path;
+  notifier_ = new QSocketNotifier(listener_.fd, QSocketNotifier::Read, this);
+  connect(notifier_, &QSocketNotifier::activated, this, &KoInstanceServer::accept);
+  return true;
 }
 
-QString KoInstanceServer::fullServerName() const { return server_->fullServerName(); }
+QString KoInstanceServer::fullServerName() const { return path_; }
 
 void KoInstanceServer::accept() {
-  while (QLocalSocket* socket = server_->nextPendingConnection()) {
+  for (;;) {
+    KoSingleInstance::Descriptor socket(
+        ::accept4(listener_.fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
+    if (socket.fd < 0) {
+      if (errno == EINTR) continue;
+      return;
+    }
+    // One object per connection, gone with it.
+    auto* connection = new QObject(this);
+    auto* readable = new QSocketNotifier(socket.fd, QSocketNotifier::Read, connection);
+    auto held = std::make_shared<KoSingleInstance::Descriptor>(std::move(socket));
+    auto buffer = std::make_shared<QByteArray>();
     // A start that connects and then says nothing must not hold a connection for good.
-    auto* timeout = new QTimer(socket);
-    timeout->setSingleShot(true);
-    connect(timeout, &QTimer::timeout, socket, [socket] {
-      socket->abort();
-      socket->deleteLater();
-    });
-    timeout->start(requestTimeout_);
-    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-    connect(socket, &QLocalSocket::readyRead, this, [this, socket] { readRequest(socket); });
-    if (socket->bytesAvailable() > 0) readRequest(socket);
+    QTimer::singleShot(requestTimeout_, connection, [connection] { connection->deleteLater(); });
+    connect(readable, &QSocketNotifier::activated, connection,
+            [this, connection, readable, held, buffer] {
+              if (readRequest(held->fd, buffer.get())) {
+                readable->setEnabled(false);
+                connection->deleteLater();
+              }
+            });
   }
 }
 
-void KoInstanceServer::readRequest(QLocalSocket* socket) {
-  if (socket->property("answered").toBool()) {
-    socket->readAll();
-    return;
-  }
-  if (!socket->canReadLine()) {
-    if (socket->bytesAvailable() > KoSingleInstance::kMaxMessageSize) {
-      socket->abort();
-      socket->deleteLater();
-    }
-    return;
-  }
+bool KoInstanceServer::readRequest(int fd, QByteArray* buffer) {
+  using namespace KoSingleInstance;
+  const bool open = receiveSome(fd, buffer);
+  const qsizetype end = buffer->indexOf('\n');
+  if (end < 0) return !open || buffer->size() > kMaxMessageSize;  // dropped, or wait for more
   QStringList files;
-  const bool ok = KoSingleInstance::parseRequest(
-      socket->readLine(KoSingleInstance::kMaxMessageSize + 1), &files);
-  socket->setProperty("answered", true);
-  socket->write(KoSingleInstance::answer(ok));
-  socket->disconnectFromServer();
+  const bool ok = parseRequest(buffer->left(end), &files);
+  qsizetype sent = 0;
+  sendSome(fd, answer(ok), &sent);  // a few bytes into an empty socket
   if (!ok) {
     qWarning() << "a later start sent a message this version does not understand";
-    return;
+    return true;
   }
   QMetaObject::invokeMethod(
       this, [this, files] { emit activationRequested(files); }, Qt::QueuedConnection);
+  return true;
 }

@@ -5,10 +5,10 @@
 #include <QString>
 #include <QStringList>
 #include <chrono>
+#include <utility>
 
 class KoInstanceServer;
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 // One Vorn per user and display session: a later start hands the files it was given to the
 // running one over a local socket and leaves. The message is one line of JSON,
@@ -31,6 +31,18 @@ QByteArray request(const QStringList& files);
 // The files of a request; false when the message is not one this version understands.
 bool parseRequest(const QByteArray& line, QStringList* files);
 QByteArray answer(bool ok);
+
+// An open file descriptor, closed when it goes.
+struct Descriptor {
+  int fd = -1;
+  Descriptor() = default;
+  explicit Descriptor(int f) : fd(f) {}
+  Descriptor(Descriptor&& other) noexcept : fd(std::exchange(other.fd, -1)) {}
+  Descriptor& operator=(Descriptor&& other) noexcept;
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor();
+};
 
 enum class HandOver {
   Delivered,    // a running Vorn has the files
@@ -56,9 +68,10 @@ class KoInstanceServer : public QObject {
   explicit KoInstanceServer(QObject* parent = nullptr);
   ~KoInstanceServer() override;
 
-  // Listens under `name`, for this user only; false (with the reason logged) when another
-  // holds the name.
+  // Listens under `name` (a bare name in the temporary folder), for this user only; false
+  // (with the reason logged) when another holds the name.
   bool listen(const QString& name);
+  // The socket's path while listening, else empty.
   QString fullServerName() const;
   // How long a connection may take to send its request before it is dropped.
   void setRequestTimeout(std::chrono::milliseconds timeout) { requestTimeout_ = timeout; }
@@ -71,8 +84,13 @@ class KoInstanceServer : public QObject {
 
  private:
   void accept();
-  void readRequest(QLocalSocket* socket);
+  // Reads what a connection sent and answers a whole request; true when it is done with.
+  bool readRequest(int fd, QByteArray* buffer);
+  // Stops listening and removes the socket.
+  void close();
 
-  QLocalServer* server_;
+  KoSingleInstance::Descriptor listener_;
+  QString path_;
+  QSocketNotifier* notifier_ = nullptr;
   std::chrono::milliseconds requestTimeout_{10000};
 };

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -278,6 +279,66 @@ TEST_F(InstanceTest, AHolderThatDoesNotAnswerDoesNotHoldTheStartUp) {
     s->write("{\"vorn\":2,\"ok\":false}\n");
   });
   EXPECT_EQ(KoSingleInstance::handOver(name, {}, kPatient), HandOver::Unreachable);
+}
+
+// The running Vorn's socket: this user's only, never taken over from a holder, found by Qt's
+// own local sockets (what an earlier build sends with), and not held by a start that says
+// nothing or too much.
+TEST_F(InstanceTest, TheSocketIsTheUsersOnlyAndOutlastsBadConnections) {
+  const QString name = dir.filePath("own.sock");
+  KoInstanceServer server;
+  ASSERT_TRUE(server.listen(name));
+  EXPECT_EQ(server.fullServerName(), name);
+  struct stat status {};
+  ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &status), 0);
+  EXPECT_TRUE(S_ISSOCK(status.st_mode));
+  EXPECT_EQ(status.st_mode & 0777, 0600u);
+  EXPECT_EQ(QDir(dir.path())
+                .entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot),
+            QStringList{"own.sock"})
+      << "the private folder it was bound in is gone";
+
+  KoInstanceServer second;
+  EXPECT_FALSE(second.listen(name));
+  struct stat after {};
+  ASSERT_EQ(::stat(QFile::encodeName(name).constData(), &after), 0);
+  EXPECT_EQ(after.st_ino, status.st_ino) << "the holder's socket is not replaced";
+
+  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
+  server.setRequestTimeout(std::chrono::milliseconds(0));
+  QLocalSocket silent;
+  silent.connectToServer(name);
+  ASSERT_TRUE(silent.waitForConnected(1000));
+  EXPECT_TRUE(processUntil([&] {
+    silent.waitForReadyRead(0);
+    return silent.state() == QLocalSocket::UnconnectedState;
+  })) << "a silent start is dropped";
+  server.setRequestTimeout(std::chrono::hours(1));
+
+  QLocalSocket flood;
+  flood.connectToServer(name);
+  ASSERT_TRUE(flood.waitForConnected(1000));
+  flood.write(QByteArray(KoSingleInstance::kMaxMessageSize + 10, 'x'));
+  EXPECT_TRUE(processUntil([&] {
+    flood.waitForBytesWritten(0);
+    return flood.state() == QLocalSocket::UnconnectedState;
+  })) << "an endless message is dropped";
+
+  QLocalSocket earlier;
+  earlier.connectToServer(name);
+  ASSERT_TRUE(earlier.waitForConnected(1000));
+  earlier.write(KoSingleInstance::request({QStringLiteral("/c.rob")}));
+  EXPECT_TRUE(processUntil([&] {
+    earlier.waitForReadyRead(0);
+    return earlier.canReadLine();
+  }));
+  EXPECT_EQ(earlier.readLine(), KoSingleInstance::answer(true));
+  EXPECT_TRUE(processUntil([&] { return asked.size() == 1; }));
+  EXPECT_EQ(asked.value(0).value(0).toStringList(), QStringList{QStringLiteral("/c.rob")});
+
+  server.~KoInstanceServer();
+  new (&server) KoInstanceServer;
+  EXPECT_FALSE(QFileInfo::exists(name)) << "a server that goes takes its socket";
 }
 
 TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
