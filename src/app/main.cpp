@@ -1,6 +1,8 @@
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QDBusConnection>
 #include <QDir>
+#include <future>
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
@@ -51,6 +53,10 @@ int main(int argc, char* argv[]) {
     return 0;
   }
   const std::future<void> fonts = KoFonts::loadAhead(fontConfiguration);
+  // The accessibility bridge connects to the session bus when the first control is labelled,
+  // and the window would wait for it there; connected (or found missing) on a worker instead.
+  const std::future<void> bus =
+      std::async(std::launch::async, [] { QDBusConnection::sessionBus(); });
 
   KoLanguage::instance().installStored();
   usbHid& link = usbHid::sharedManager();
