@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyleOptionComboBox>
 #include <QSvgRenderer>
 #include <QToolButton>
 
@@ -36,11 +37,30 @@ QFont tabFont() {
 
 }  // namespace
 
+KoChevronComboBox::KoChevronComboBox(QWidget* parent) : QComboBox(parent) {}
+
+void KoChevronComboBox::paintEvent(QPaintEvent* event) {
+  QComboBox::paintEvent(event);
+  QStyleOptionComboBox option;
+  initStyleOption(&option);
+  const QRectF arrow =
+      style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+  // The chevron of a 12 by 8 drawing, shown 10 by 7 in the middle of the arrow's box.
+  const QSizeF size(10, 7);
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  p.translate(arrow.center() - QPointF(size.width() / 2, size.height() / 2));
+  p.scale(size.width() / 12, size.height() / 8);
+  QPen pen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  p.setPen(pen);
+  p.drawPolyline(QPolygonF({{1.5, 1.5}, {6, 6}, {10.5, 1.5}}));
+}
+
 KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
     : QWidget(parent),
       link_(link),
       labelTitle_(new QLabel(this)),
-      boxLanguage_(new QComboBox(this)),
+      boxLanguage_(new KoChevronComboBox(this)),
       linkBadge_(new QToolButton(this)),
       image_(QStringLiteral(":/images/title.svg")),
       imagelogo_(new QSvgRenderer(QStringLiteral(":/images/logo.svg"), this)) {
@@ -62,7 +82,7 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
       QStringLiteral(
           "QComboBox{background:#3a3d42;color:white;border:1px solid #888888;border-radius:9px;"
           "padding:1px 8px;}QComboBox::drop-down{border:none;width:18px;}"
-          "QComboBox::down-arrow{image:url(:/images/chevron-down.svg);width:10px;height:7px;}"
+          "QComboBox::down-arrow{image:none;width:10px;height:7px;}"
           "QComboBox QAbstractItemView{background:#3a3d42;color:white;"
           "selection-background-color:#ffb146;selection-color:#1a1a1a;}QComboBox") +
       focusRing());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QComboBox>
 #include <QImage>
 #include <QList>
 #include <QPainterPath>
@@ -9,11 +10,22 @@
 #include "widgets/slanted_tabs.h"
 #include "widgets/svg_images.h"
 
-class QComboBox;
 class QLabel;
 class QSvgRenderer;
 class QToolButton;
 class usbHid;
+
+// The language box: its down arrow drawn as a chevron rather than read from an image, which
+// would load the image-format plug-ins before the window's first frame.
+class KoChevronComboBox : public QComboBox {
+  Q_OBJECT
+
+ public:
+  explicit KoChevronComboBox(QWidget* parent = nullptr);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+};
 
 class KoTopBlackViewDelegate {
  public:

@@ -20,7 +20,7 @@ int channelOfColumn(int column) { return column - KoFrameListModel::kFirstChanne
 }  // namespace
 
 KoFrameListModel::KoFrameListModel(QObject* parent)
-    : QAbstractTableModel(parent), playIcon_(QStringLiteral(":/images/play.svg")) {
+    : QAbstractTableModel(parent) {
   renumber_.setSingleShot(true);
   renumber_.setInterval(kRenumberDelay);
   connect(&renumber_, &QTimer::timeout, this, &KoFrameListModel::flushRenumbering);
@@ -222,7 +222,12 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
   if (column == kPlayColumn) {
     if (role == Qt::DisplayRole) return numbers_[size_t(index.row())];
     if (index.row() != playRow()) return {};
-    if (role == Qt::DecorationRole) return playIcon_;
+    if (role == Qt::DecorationRole) {
+      // Made when first shown: the first picture icon loads the icon plug-in, which the
+      // window's first frame need not wait for.
+      if (playIcon_.isNull()) playIcon_ = QIcon(QStringLiteral(":/images/play.svg"));
+      return playIcon_;
+    }
     return {};
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};

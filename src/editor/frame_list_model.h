@@ -114,7 +114,7 @@ class KoFrameListModel : public QAbstractTableModel {
   int selectIndex_ = -1;
   int renumberFrom_ = -1;
   // One icon for every paint: each new one would draw its picture anew.
-  QIcon playIcon_;
+  mutable QIcon playIcon_;
   QTimer renumber_;
   Recorder recorder_;
   const KoArmRanges* ranges_ = nullptr;
