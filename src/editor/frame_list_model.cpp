@@ -19,8 +19,7 @@ int channelOfColumn(int column) { return column - KoFrameListModel::kFirstChanne
 
 }  // namespace
 
-KoFrameListModel::KoFrameListModel(QObject* parent)
-    : QAbstractTableModel(parent) {
+KoFrameListModel::KoFrameListModel(QObject* parent) : QAbstractTableModel(parent) {
   renumber_.setSingleShot(true);
   renumber_.setInterval(kRenumberDelay);
   connect(&renumber_, &QTimer::timeout, this, &KoFrameListModel::flushRenumbering);
