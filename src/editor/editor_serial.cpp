@@ -11,6 +11,7 @@
 #include "link/ko_serial.h"
 #include "link/serial_port_manager.h"
 #include "link/usb_hid.h"
+#include "widgets/svg_images.h"
 
 KoEditorSerial::KoEditorSerial(usbHid& hid, KoSerial& serial, ORSSerialPortManager* manager,
                                QObject* parent)
@@ -113,9 +114,10 @@ void KoEditorSerial::usbConnectionChanged(bool connected) {
 void KoEditorSerial::showState(bool open) {
   connect_->setText(qtTrId(open ? "wireless_disconnect" : "wireless_connect"));
   connect_->setProperty("titleKey", open ? "wireless_disconnect" : "wireless_connect");
-  state_->setPixmap(QIcon(open ? QStringLiteral(":/images/connect.svg")
-                               : QStringLiteral(":/images/disconnect.svg"))
-                        .pixmap(state_->size()));
+  state_->setPixmap(KoSvgImages::icon(open ? QStringLiteral(":/images/connect.svg")
+                                           : QStringLiteral(":/images/disconnect.svg"),
+                                      state_->size())
+                        .pixmap(state_->size(), state_->devicePixelRatioF()));
 }
 
 void KoEditorSerial::serialPortWasOpened(ORSSerialPort*) {

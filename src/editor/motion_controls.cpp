@@ -17,6 +17,7 @@
 #include "model/limits.h"
 #include "widgets/arm_view.h"
 #include "widgets/number_field.h"
+#include "widgets/svg_images.h"
 #include "widgets/switch.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"
@@ -146,8 +147,9 @@ QLabel* KoMotionControls::caption(const char* key) {
 }
 
 void KoMotionControls::showRecording(bool on) {
-  recordButton_->setIcon(QIcon(on ? QStringLiteral(":/images/record-stop.svg")
-                                  : QStringLiteral(":/images/record.svg")));
+  recordButton_->setIcon(KoSvgImages::icon(
+      on ? QStringLiteral(":/images/record-stop.svg") : QStringLiteral(":/images/record.svg"),
+      recordButton_->iconSize()));
   recordButton_->setText(qtTrId(on ? kStopTitle : kRecordTitle));
   intervalField_->setEnabled(!on);
 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QPainter>
+#include <QPixmap>
 #include <QSvgRenderer>
 #include <QThreadPool>
 #include <condition_variable>
@@ -111,6 +112,23 @@ QImage take(const QString& path, QSize pixels) {
     }
   }
   return draw(key);
+}
+
+QIcon icon(const QString& path, QSize logical) {
+  QSvgRenderer renderer(path);
+  QIcon icon;
+  if (!renderer.isValid() || logical.isEmpty()) return icon;
+  for (const int ratio : {1, 2}) {
+    QImage image(logical * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    {
+      QPainter painter(&image);
+      renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
+    }
+    image.setDevicePixelRatio(ratio);
+    icon.addPixmap(QPixmap::fromImage(std::move(image)));
+  }
+  return icon;
 }
 
 }  // namespace KoSvgImages

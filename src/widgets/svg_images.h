@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QImage>
 #include <QSize>
 #include <QString>
@@ -22,6 +23,11 @@ qsizetype keptAhead();
 // `path` drawn at `pixels`: the one drawn ahead (waiting for it if it is still being drawn)
 // or, where none was asked for, drawn now. Null where the file is missing or no picture.
 QImage take(const QString& path, QSize pixels);
+
+// `path` as an icon of `logical` size, drawn for pixel ratios 1 and 2 (others scale the
+// nearer). Unlike an icon read from the file, it needs no icon plug-in, whose loading cost
+// the window's first frame a millisecond. Null where the file is missing.
+QIcon icon(const QString& path, QSize logical);
 
 }  // namespace KoSvgImages
 

@@ -85,4 +85,23 @@ TEST(SvgImages, DrawingFollowsFileAndSizeAndGivesUpWhatItDoesNotUse) {
   EXPECT_EQ(KoSvgImages::keptAhead(), 0);
 }
 
+// An icon drawn without the icon plug-in: sharp at both pixel ratios, the same picture as the
+// file drawn at that size, greyed when disabled, and nothing from a missing file.
+TEST(SvgImages, AnIconIsTheFileDrawnAtBothRatios) {
+  const QString record = QStringLiteral(":/images/record.svg");
+  const QIcon icon = KoSvgImages::icon(record, QSize(16, 16));
+  ASSERT_FALSE(icon.isNull());
+  for (const qreal ratio : {1.0, 2.0}) {
+    SCOPED_TRACE(ratio);
+    QImage shown = icon.pixmap(QSize(16, 16), ratio).toImage();
+    EXPECT_EQ(shown.size(), QSize(16, 16) * ratio);
+    shown.setDevicePixelRatio(1);
+    EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+              drawnNow(record, QSize(16, 16) * ratio));
+  }
+  EXPECT_NE(icon.pixmap(QSize(16, 16), 1, QIcon::Disabled).toImage(),
+            icon.pixmap(QSize(16, 16), 1).toImage());
+  EXPECT_TRUE(KoSvgImages::icon(QStringLiteral(":/images/no-such.svg"), QSize(16, 16)).isNull());
+}
+
 }  // namespace
