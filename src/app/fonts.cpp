@@ -36,6 +36,12 @@ std::shared_future<void> readConfigurationAhead() {
   return std::async(std::launch::async, [] { FcInit(); }).share();
 }
 
+void releaseConfiguration(const std::shared_future<void>& configuration) {
+  if (!configuration.valid()) return;
+  configuration.wait();
+  FcFini();
+}
+
 std::future<void> loadAhead(std::shared_future<void> configuration) {
   return std::async(std::launch::async, [font = QApplication::font(), configuration] {
     // Read twice at once, the configuration would be read twice over.

@@ -20,6 +20,9 @@ void applyUiFont();
 // can start before the application object: that object waits on the display server for most
 // of its making.
 std::shared_future<void> readConfigurationAhead();
+// Frees the configuration read ahead, for a start that leaves before any font is used (the
+// application's font database frees it otherwise).
+void releaseConfiguration(const std::shared_future<void>& configuration);
 // Has the font database read, and the fallback faces for Latin and Chinese text found, on a
 // worker thread while the window is built; both are shared by every thread. Waits for
 // `configuration` first. Wait for the result before the application goes.

@@ -50,6 +50,7 @@ int main(int argc, char* argv[]) {
   constexpr std::chrono::seconds handOverWait(3);
   if (!KoSingleInstance::claim(server, KoSingleInstance::serverName(),
                                simulated ? QStringList{} : files, handOverWait)) {
+    KoFonts::releaseConfiguration(fontConfiguration);
     return 0;
   }
   const std::future<void> fonts = KoFonts::loadAhead(fontConfiguration);
