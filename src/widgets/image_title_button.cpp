@@ -1,5 +1,7 @@
 #include "widgets/image_title_button.h"
 
+#include <QEvent>
+
 #include <QEnterEvent>
 #include <QFontMetrics>
 #include <QImage>
@@ -52,6 +54,7 @@ void KoImageTitleButton::setMyTitle(const QString& key) {
 
 void KoImageTitleButton::retranslate() {
   setText(myTitle_.isEmpty() ? QString() : qtTrId(myTitle_.toUtf8().constData()));
+  hint_.reset();
   updateGeometry();
   update();
 }
@@ -78,11 +81,23 @@ QColor KoImageTitleButton::fillColor() const {
 
 void KoImageTitleButton::setWrapsTitle(bool wraps) {
   wrapsTitle_ = wraps;
+  hint_.reset();
   updateGeometry();
   update();
 }
 
+void KoImageTitleButton::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange) hint_.reset();
+  QAbstractButton::changeEvent(event);
+}
+
 QSize KoImageTitleButton::sizeHint() const {
+  // Layouts ask many times while a window is built; each answer measured the title anew.
+  if (!hint_) hint_ = measuredHint();
+  return *hint_;
+}
+
+QSize KoImageTitleButton::measuredHint() const {
   const QFontMetrics metrics(font());
   const QString title = myTitle_.isEmpty() ? QString() : qtTrId(myTitle_.toUtf8().constData());
   int textWidth = metrics.horizontalAdvance(title);

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QColor>
 #include <QString>
+#include <optional>
 
 #include "widgets/svg_images.h"
 
@@ -44,17 +45,21 @@ class KoImageTitleButton : public QAbstractButton {
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
   void enterEvent(QEnterEvent* event) override;
   void leaveEvent(QEvent* event) override;
 
  private:
   void retranslate();
+  QSize measuredHint() const;
 
   QString image_;
   // The picture as drawn from image_, before it takes the title's colour.
   KoSvgDrawing drawing_;
   QString myTitle_;
   bool wrapsTitle_ = false;
+  // Until the title, its wrapping or the font changes.
+  mutable std::optional<QSize> hint_;
   QColor backgroundColor_ = defaultBackgroundColor();
   QColor hoverColor_ = defaultBackgroundColor().lighter(112);
   bool hovered_ = false;

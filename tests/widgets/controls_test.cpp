@@ -228,7 +228,15 @@ TEST(ProgressView, ShownWhileAboveZeroAndTheTimedRunCompletesAtTwoHundred) {
 }
 
 TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
-  KoImageTitleButton button(QStringLiteral(":/images/add.svg"), QStringLiteral("add_action"));
+  // A long title, so that its width decides the button's and differs between languages.
+  KoImageTitleButton button(QStringLiteral(":/images/add.svg"), QStringLiteral("erase_all"));
+  const QSize englishHint = button.sizeHint();
+  button.setWrapsTitle(true);
+  EXPECT_GT(button.sizeHint().height(), englishHint.height()) << "two lines are taller";
+  button.setWrapsTitle(false);
+  KoImageTitleButton wide(QStringLiteral(":/images/add.svg"), QStringLiteral("update_action"));
+  const QSize wideInEnglish = wide.sizeHint();
+  button.setMyTitle(QStringLiteral("add_action"));
   button.resize(90, 60);
   KoToolView panel(QStringLiteral("servo_test"));
   KoSwitch named;
@@ -241,6 +249,12 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
     return QAccessible::queryAccessibleInterface(w)->text(text);
   };
   EXPECT_EQ(accessible(&button, QAccessible::Name), qtTrId("add_action"));
+  // The size it asks for is measured again in the new language.
+  const QSize wideInChinese =
+      KoImageTitleButton(QStringLiteral(":/images/add.svg"), QStringLiteral("update_action"))
+          .sizeHint();
+  EXPECT_NE(wideInChinese, wideInEnglish);
+  EXPECT_EQ(wide.sizeHint(), wideInChinese);
   EXPECT_EQ(panel.lableTitle()->text(), qtTrId("servo_test"));
   EXPECT_EQ(accessible(&panel, QAccessible::Name), qtTrId("servo_test"));
   EXPECT_EQ(accessible(&named, QAccessible::Name), qtTrId("led_control"));
