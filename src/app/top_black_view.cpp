@@ -177,8 +177,19 @@ void KoTopBlackView::changeLanguage() {
 }
 
 QSizeF KoTopBlackView::getTitleSize(const QString& title) const {
+  // Asked at every paint and placing of the bar; measuring shapes the text anew each time.
+  if (const auto kept = titleSizes_.constFind(title); kept != titleSizes_.cend()) return *kept;
   const QFontMetricsF metrics(tabFont());
-  return {metrics.horizontalAdvance(title), qMin<qreal>(metrics.height(), kTabHeight)};
+  const QSizeF size(metrics.horizontalAdvance(title), qMin<qreal>(metrics.height(), kTabHeight));
+  titleSizes_.insert(title, size);
+  return size;
+}
+
+void KoTopBlackView::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::ApplicationFontChange || event->type() == QEvent::FontChange) {
+    titleSizes_.clear();
+  }
+  QWidget::changeEvent(event);
 }
 
 void KoTopBlackView::resizeEvent(QResizeEvent*) {

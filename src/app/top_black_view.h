@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QComboBox>
+#include <QHash>
 #include <QImage>
 #include <QList>
 #include <QPainterPath>
@@ -81,6 +82,7 @@ class KoTopBlackView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   void reFresh(QPainter& painter);
@@ -103,4 +105,6 @@ class KoTopBlackView : public QWidget {
   bool denied_ = false;
   KoSvgDrawing image_;
   QSvgRenderer* imagelogo_;
+  // Each tab title's measure, until the font changes.
+  mutable QHash<QString, QSizeF> titleSizes_;
 };
