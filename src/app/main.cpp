@@ -2,6 +2,7 @@
 #include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QDir>
+#include <algorithm>
 #include <future>
 
 #include "app/app_delegate.h"
@@ -39,6 +40,14 @@ int main(int argc, char* argv[]) {
                      "the others are merged in after it in order. With Vorn already running, "
                      "they open in its window."),
       QStringLiteral("[FILE...]"));
+  // The parser exits for help, the version and a mistyped command line; the font
+  // configuration still being read would race that exit, so it is ended first.
+  const QStringList leaving{"h", "help", "help-all", "v", "version"};
+  if (!parser.parse(QCoreApplication::arguments()) ||
+      std::any_of(leaving.cbegin(), leaving.cend(),
+                  [&parser](const QString& name) { return parser.optionNames().contains(name); })) {
+    KoFonts::releaseConfiguration(fontConfiguration);
+  }
   parser.process(app);
   const bool simulated = parser.isSet(simulate);
   const QStringList files =
