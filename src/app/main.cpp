@@ -2,7 +2,6 @@
 #include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QDir>
-#include <algorithm>
 #include <future>
 
 #include "app/app_delegate.h"
@@ -29,8 +28,8 @@ int main(int argc, char* argv[]) {
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Pose, record and store robot arm actions."));
-  parser.addHelpOption();
-  parser.addVersionOption();
+  const QCommandLineOption help = parser.addHelpOption();
+  const QCommandLineOption version = parser.addVersionOption();
   const QCommandLineOption simulate(QStringLiteral("simulate"),
                                     QStringLiteral("Start on the virtual board instead of USB."));
   parser.addOption(simulate);
@@ -42,10 +41,8 @@ int main(int argc, char* argv[]) {
       QStringLiteral("[FILE...]"));
   // The parser exits for help, the version and a mistyped command line; the font
   // configuration still being read would race that exit, so it is ended first.
-  const QStringList leaving{"h", "help", "help-all", "v", "version"};
-  if (!parser.parse(QCoreApplication::arguments()) ||
-      std::any_of(leaving.cbegin(), leaving.cend(),
-                  [&parser](const QString& name) { return parser.optionNames().contains(name); })) {
+  if (!parser.parse(QCoreApplication::arguments()) || parser.isSet(help) || parser.isSet(version) ||
+      parser.optionNames().contains(QStringLiteral("help-all"))) {
     KoFonts::releaseConfiguration(fontConfiguration);
   }
   parser.process(app);

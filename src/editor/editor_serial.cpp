@@ -2,9 +2,9 @@
 
 #include <QComboBox>
 #include <QDebug>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPixmap>
 #include <QPushButton>
 
 #include "link/desktop_notifier.h"
@@ -114,10 +114,12 @@ void KoEditorSerial::usbConnectionChanged(bool connected) {
 void KoEditorSerial::showState(bool open) {
   connect_->setText(qtTrId(open ? "wireless_disconnect" : "wireless_connect"));
   connect_->setProperty("titleKey", open ? "wireless_disconnect" : "wireless_connect");
-  state_->setPixmap(KoSvgImages::icon(open ? QStringLiteral(":/images/connect.svg")
-                                           : QStringLiteral(":/images/disconnect.svg"),
-                                      state_->size())
-                        .pixmap(state_->size(), state_->devicePixelRatioF()));
+  const qreal ratio = state_->devicePixelRatioF();
+  QImage picture = KoSvgImages::take(
+      open ? QStringLiteral(":/images/connect.svg") : QStringLiteral(":/images/disconnect.svg"),
+      state_->size() * ratio);
+  picture.setDevicePixelRatio(ratio);
+  state_->setPixmap(QPixmap::fromImage(std::move(picture)));
 }
 
 void KoEditorSerial::serialPortWasOpened(ORSSerialPort*) {

@@ -1,8 +1,7 @@
 #include "widgets/image_title_button.h"
 
-#include <QEvent>
-
 #include <QEnterEvent>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>

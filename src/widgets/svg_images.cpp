@@ -52,14 +52,19 @@ QThreadPool& drawers() {
   return *pool;
 }
 
+// The parsed picture on a transparent image of `pixels`.
+QImage render(QSvgRenderer& renderer, QSize pixels) {
+  QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
+  image.fill(Qt::transparent);
+  QPainter painter(&image);
+  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(pixels)));
+  return image;
+}
+
 QImage draw(const Key& key) {
   QSvgRenderer renderer(key.path);
   if (!renderer.isValid() || key.pixels.isEmpty()) return {};
-  QImage image(key.pixels, QImage::Format_ARGB32_Premultiplied);
-  image.fill(Qt::transparent);
-  QPainter painter(&image);
-  renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(key.pixels)));
-  return image;
+  return render(renderer, key.pixels);
 }
 
 }  // namespace
@@ -118,13 +123,9 @@ QIcon icon(const QString& path, QSize logical) {
   QSvgRenderer renderer(path);
   QIcon icon;
   if (!renderer.isValid() || logical.isEmpty()) return icon;
+  // Parsed once for both.
   for (const int ratio : {1, 2}) {
-    QImage image(logical * ratio, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    {
-      QPainter painter(&image);
-      renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(image.size())));
-    }
+    QImage image = render(renderer, logical * ratio);
     image.setDevicePixelRatio(ratio);
     icon.addPixmap(QPixmap::fromImage(std::move(image)));
   }
