@@ -36,6 +36,7 @@ class FixedPanels final : public KoFilePanels {
   QString path;
   QStringList chooseFilesToOpen(bool, const QString&) override { return {path}; }
   QString chooseFileToSave() override { return {}; }
+  QString chooseSong() override { return {}; }
 };
 
 QByteArray generatedImage(int frames) {

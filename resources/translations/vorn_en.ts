@@ -2088,6 +2088,156 @@
         <extracomment>Accessible name of the curve view under the table</extracomment>
         <translation>Channel curves</translation>
     </message>
+    <message id="music">
+        <source>music</source>
+        <extracomment>Caption and accessible name of the switch that plays the chosen song with the online run</extracomment>
+        <translation>Music</translation>
+    </message>
+    <message id="music_tips">
+        <source>music_tips</source>
+        <extracomment>Tooltip of the music switch</extracomment>
+        <translation>Play the song with Run Online: the frames keep time with it</translation>
+    </message>
+    <message id="music_play">
+        <source>music_play</source>
+        <extracomment>Accessible name of the button that plays or pauses the song alone</extracomment>
+        <translation>Play or pause the song</translation>
+    </message>
+    <message id="music_play_tips">
+        <source>music_play_tips</source>
+        <extracomment>Tooltip of the song button while the song is not playing</extracomment>
+        <translation>Listen to the song without the arm</translation>
+    </message>
+    <message id="music_pause_tips">
+        <source>music_pause_tips</source>
+        <extracomment>Tooltip of the song button while the song plays</extracomment>
+        <translation>Pause the song</translation>
+    </message>
+    <message id="music_choose">
+        <source>music_choose</source>
+        <extracomment>Button that chooses a song file</extracomment>
+        <translation>Music…</translation>
+    </message>
+    <message id="music_choose_tips">
+        <source>music_choose_tips</source>
+        <extracomment>Tooltip of the Music… button</extracomment>
+        <translation>Choose a song (WAV, MP3, OGG or FLAC) to dance to; it is remembered for this file</translation>
+    </message>
+    <message id="music_choose_title">
+        <source>music_choose_title</source>
+        <extracomment>Title of the panel that chooses a song</extracomment>
+        <translation>Choose a Song</translation>
+    </message>
+    <message id="music_file_filter">
+        <source>music_file_filter</source>
+        <extracomment>File-type name in the song panel</extracomment>
+        <translation>Songs</translation>
+    </message>
+    <message id="music_text">
+        <source>music_text</source>
+        <extracomment>Accessible name of the text that shows the chosen song</extracomment>
+        <translation>Song</translation>
+    </message>
+    <message id="music_none">
+        <source>music_none</source>
+        <extracomment>Song text when no song is chosen</extracomment>
+        <translation>No song</translation>
+    </message>
+    <message id="music_reading">
+        <source>music_reading</source>
+        <extracomment>Song text while the song is read; %1 file name, %2 percent</extracomment>
+        <translation>%1 · reading %2 %</translation>
+    </message>
+    <message id="music_failed_text">
+        <source>music_failed_text</source>
+        <extracomment>Song text when the song cannot be read; %1 file name</extracomment>
+        <translation>%1 · cannot be read</translation>
+    </message>
+    <message id="music_snap">
+        <source>music_snap</source>
+        <extracomment>Button that puts the selected frames on the song's beats</extracomment>
+        <translation>Snap to Beat</translation>
+    </message>
+    <message id="music_snap_tips">
+        <source>music_snap_tips</source>
+        <extracomment>Tooltip of Snap to Beat</extracomment>
+        <translation>Start each selected frame on the song's nearest beat, by changing the time of the frame before it</translation>
+    </message>
+    <message id="music_snap_ask">
+        <source>music_snap_ask</source>
+        <extracomment>Question before snapping; %1 selected frames, %2 tempo in beats per minute, %3 frame times that change</extracomment>
+        <translation>Start %1 selected frames on the nearest beat (%2 beats a minute)? %3 frame times change.</translation>
+    </message>
+    <message id="music_snapped">
+        <source>music_snapped</source>
+        <extracomment>Status after snapping; %1 frames</extracomment>
+        <translation>%1 frames on the beat</translation>
+    </message>
+    <message id="music_on_beat">
+        <source>music_on_beat</source>
+        <extracomment>Status when the selected frames already start on beats</extracomment>
+        <translation>Already on the beat</translation>
+    </message>
+    <message id="music_snap_select">
+        <source>music_snap_select</source>
+        <extracomment>Tip: Snap to Beat without a selected frame after the first</extracomment>
+        <translation>Select the frames to put on the beat (the first frame starts with the song).</translation>
+    </message>
+    <message id="music_snap_no_song">
+        <source>music_snap_no_song</source>
+        <extracomment>Tip: Snap to Beat without a song</extracomment>
+        <translation>Choose a song first.</translation>
+    </message>
+    <message id="music_reading_wait">
+        <source>music_reading_wait</source>
+        <extracomment>Tip: Snap to Beat while the song is still read</extracomment>
+        <translation>The song is still being read; try again in a moment.</translation>
+    </message>
+    <message id="music_no_beat">
+        <source>music_no_beat</source>
+        <extracomment>Tip: no steady beat was found in the song</extracomment>
+        <translation>No steady beat was found in this song.</translation>
+    </message>
+    <message id="music_missing">
+        <source>music_missing</source>
+        <extracomment>Tip: the chosen song file does not exist; %1 path</extracomment>
+        <translation>The song %1 cannot be found.</translation>
+    </message>
+    <message id="music_unreadable">
+        <source>music_unreadable</source>
+        <extracomment>Tip: the song cannot be decoded; %1 file name, %2 reason</extracomment>
+        <translation>%1 cannot be read as a song: %2. Run Online plays without it.</translation>
+    </message>
+    <message id="music_no_sound">
+        <source>music_no_sound</source>
+        <extracomment>Reason when a file decodes to no sound</extracomment>
+        <translation>it holds no sound</translation>
+    </message>
+    <message id="music_unavailable">
+        <source>music_unavailable</source>
+        <extracomment>Reason when the audio libraries are missing</extracomment>
+        <translation>music is not available on this system</translation>
+    </message>
+    <message id="music_no_device">
+        <source>music_no_device</source>
+        <extracomment>Status, once: no sound device</extracomment>
+        <translation>No sound device: the run goes on without music</translation>
+    </message>
+    <message id="music_not_started">
+        <source>music_not_started</source>
+        <extracomment>Status: the song did not start in time</extracomment>
+        <translation>The song did not start: the run goes on without it</translation>
+    </message>
+    <message id="music_stopped">
+        <source>music_stopped</source>
+        <extracomment>Status: playback failed; %1 reason</extracomment>
+        <translation>The song stopped: %1</translation>
+    </message>
+    <message id="music_offered">
+        <source>music_offered</source>
+        <extracomment>Status when an opened file brings back its song; %1 file name</extracomment>
+        <translation>Its song: %1</translation>
+    </message>
     <message id="soft_start_time">
         <source>soft_start_time</source>
         <extracomment>Accessible name of the soft start&#x27;s time field, in milliseconds</extracomment>

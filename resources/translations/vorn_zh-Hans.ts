@@ -2088,6 +2088,156 @@
         <extracomment>Accessible name of the curve view under the table</extracomment>
         <translation>通道曲线</translation>
     </message>
+    <message id="music">
+        <source>music</source>
+        <extracomment>Caption and accessible name of the switch that plays the chosen song with the online run</extracomment>
+        <translation>音乐</translation>
+    </message>
+    <message id="music_tips">
+        <source>music_tips</source>
+        <extracomment>Tooltip of the music switch</extracomment>
+        <translation>在线运行时同时播放歌曲：动作帧随歌曲节拍进行</translation>
+    </message>
+    <message id="music_play">
+        <source>music_play</source>
+        <extracomment>Accessible name of the button that plays or pauses the song alone</extracomment>
+        <translation>播放或暂停歌曲</translation>
+    </message>
+    <message id="music_play_tips">
+        <source>music_play_tips</source>
+        <extracomment>Tooltip of the song button while the song is not playing</extracomment>
+        <translation>只听歌曲，不动机械臂</translation>
+    </message>
+    <message id="music_pause_tips">
+        <source>music_pause_tips</source>
+        <extracomment>Tooltip of the song button while the song plays</extracomment>
+        <translation>暂停歌曲</translation>
+    </message>
+    <message id="music_choose">
+        <source>music_choose</source>
+        <extracomment>Button that chooses a song file</extracomment>
+        <translation>音乐…</translation>
+    </message>
+    <message id="music_choose_tips">
+        <source>music_choose_tips</source>
+        <extracomment>Tooltip of the Music… button</extracomment>
+        <translation>选择一首伴舞的歌曲（WAV、MP3、OGG 或 FLAC），会为此文件记住</translation>
+    </message>
+    <message id="music_choose_title">
+        <source>music_choose_title</source>
+        <extracomment>Title of the panel that chooses a song</extracomment>
+        <translation>选择歌曲</translation>
+    </message>
+    <message id="music_file_filter">
+        <source>music_file_filter</source>
+        <extracomment>File-type name in the song panel</extracomment>
+        <translation>歌曲</translation>
+    </message>
+    <message id="music_text">
+        <source>music_text</source>
+        <extracomment>Accessible name of the text that shows the chosen song</extracomment>
+        <translation>歌曲</translation>
+    </message>
+    <message id="music_none">
+        <source>music_none</source>
+        <extracomment>Song text when no song is chosen</extracomment>
+        <translation>未选歌曲</translation>
+    </message>
+    <message id="music_reading">
+        <source>music_reading</source>
+        <extracomment>Song text while the song is read; %1 file name, %2 percent</extracomment>
+        <translation>%1 · 读取中 %2 %</translation>
+    </message>
+    <message id="music_failed_text">
+        <source>music_failed_text</source>
+        <extracomment>Song text when the song cannot be read; %1 file name</extracomment>
+        <translation>%1 · 无法读取</translation>
+    </message>
+    <message id="music_snap">
+        <source>music_snap</source>
+        <extracomment>Button that puts the selected frames on the song's beats</extracomment>
+        <translation>对齐节拍</translation>
+    </message>
+    <message id="music_snap_tips">
+        <source>music_snap_tips</source>
+        <extracomment>Tooltip of Snap to Beat</extracomment>
+        <translation>改变前一帧的时间，使每个选中的帧从歌曲最近的节拍开始</translation>
+    </message>
+    <message id="music_snap_ask">
+        <source>music_snap_ask</source>
+        <extracomment>Question before snapping; %1 selected frames, %2 tempo in beats per minute, %3 frame times that change</extracomment>
+        <translation>将 %1 个选中的帧对齐到最近的节拍（每分钟 %2 拍）？将改变 %3 个帧的时间。</translation>
+    </message>
+    <message id="music_snapped">
+        <source>music_snapped</source>
+        <extracomment>Status after snapping; %1 frames</extracomment>
+        <translation>%1 个帧已对齐节拍</translation>
+    </message>
+    <message id="music_on_beat">
+        <source>music_on_beat</source>
+        <extracomment>Status when the selected frames already start on beats</extracomment>
+        <translation>已在节拍上</translation>
+    </message>
+    <message id="music_snap_select">
+        <source>music_snap_select</source>
+        <extracomment>Tip: Snap to Beat without a selected frame after the first</extracomment>
+        <translation>请选择要对齐节拍的帧（第一帧随歌曲开始）。</translation>
+    </message>
+    <message id="music_snap_no_song">
+        <source>music_snap_no_song</source>
+        <extracomment>Tip: Snap to Beat without a song</extracomment>
+        <translation>请先选择歌曲。</translation>
+    </message>
+    <message id="music_reading_wait">
+        <source>music_reading_wait</source>
+        <extracomment>Tip: Snap to Beat while the song is still read</extracomment>
+        <translation>歌曲仍在读取，请稍后再试。</translation>
+    </message>
+    <message id="music_no_beat">
+        <source>music_no_beat</source>
+        <extracomment>Tip: no steady beat was found in the song</extracomment>
+        <translation>未在此歌曲中找到稳定的节拍。</translation>
+    </message>
+    <message id="music_missing">
+        <source>music_missing</source>
+        <extracomment>Tip: the chosen song file does not exist; %1 path</extracomment>
+        <translation>找不到歌曲 %1。</translation>
+    </message>
+    <message id="music_unreadable">
+        <source>music_unreadable</source>
+        <extracomment>Tip: the song cannot be decoded; %1 file name, %2 reason</extracomment>
+        <translation>%1 无法作为歌曲读取：%2。在线运行将不播放音乐。</translation>
+    </message>
+    <message id="music_no_sound">
+        <source>music_no_sound</source>
+        <extracomment>Reason when a file decodes to no sound</extracomment>
+        <translation>其中没有声音</translation>
+    </message>
+    <message id="music_unavailable">
+        <source>music_unavailable</source>
+        <extracomment>Reason when the audio libraries are missing</extracomment>
+        <translation>此系统无法播放音乐</translation>
+    </message>
+    <message id="music_no_device">
+        <source>music_no_device</source>
+        <extracomment>Status, once: no sound device</extracomment>
+        <translation>没有音频设备：运行将不播放音乐</translation>
+    </message>
+    <message id="music_not_started">
+        <source>music_not_started</source>
+        <extracomment>Status: the song did not start in time</extracomment>
+        <translation>歌曲未能开始：运行将不播放音乐</translation>
+    </message>
+    <message id="music_stopped">
+        <source>music_stopped</source>
+        <extracomment>Status: playback failed; %1 reason</extracomment>
+        <translation>歌曲已停止：%1</translation>
+    </message>
+    <message id="music_offered">
+        <source>music_offered</source>
+        <extracomment>Status when an opened file brings back its song; %1 file name</extracomment>
+        <translation>此文件的歌曲：%1</translation>
+    </message>
     <message id="soft_start_time">
         <source>soft_start_time</source>
         <extracomment>Accessible name of the soft start&#x27;s time field, in milliseconds</extracomment>

@@ -9,6 +9,7 @@
 
 #include "editor/frame_list_model.h"
 #include "model/limits.h"
+#include "model/song_envelope.h"
 #include "model/value_utils.h"
 #include "widgets/colours.h"
 
@@ -25,6 +26,9 @@ constexpr int kBandPixels = 32768;
 
 const QColor kBackground(0x26, 0x28, 0x2c);
 const QColor kGrid(0x44, 0x47, 0x4d);
+// Quieter than the grid's lines, so the song stays behind the curves.
+const QColor kSong(0x36, 0x3c, 0x46);
+const QColor kPlayhead(0xf2, 0xf4, 0xf7);
 
 }  // namespace
 
@@ -65,12 +69,12 @@ double KoCurveView::wholeSpanMs(qint64 totalMs) {
 }
 
 double KoCurveView::viewSpanMs() const {
-  const double whole = wholeSpanMs(summary_.total());
+  const double whole = wholeSpanMs(wholeMs());
   return whole_ || span_ >= whole ? whole : span_;
 }
 
 double KoCurveView::viewStartMs() const {
-  return whole_ ? 0 : std::clamp(start_, 0.0, wholeSpanMs(summary_.total()) - viewSpanMs());
+  return whole_ ? 0 : std::clamp(start_, 0.0, wholeSpanMs(wholeMs()) - viewSpanMs());
 }
 
 bool KoCurveView::sync() const {
@@ -198,6 +202,32 @@ std::optional<KoCurveView::Hit> KoCurveView::hitTest(QPointF at) const {
   return best;
 }
 
+qint64 KoCurveView::wholeMs() const {
+  return std::max(summary_.total(), song_ ? song_->durationMs : qint64(0));
+}
+
+void KoCurveView::setSong(const SongEnvelope* song) {
+  song_ = song && !song->isEmpty() ? song : nullptr;
+  if (whole_) span_ = wholeSpanMs(wholeMs());
+  redrawAll_ = true;
+  update();
+}
+
+QRect KoCurveView::playheadRect() const {
+  if (songAt_ < 0 || !song_) return {};
+  const QRectF plot = plotRect();
+  const double x = xOfTime(songAt_);
+  if (x < plot.left() || x > plot.right()) return {};
+  return QRectF(x - 2, plot.top(), 4, plot.height() + 1).toAlignedRect();
+}
+
+void KoCurveView::setSongPosition(qint64 ms) {
+  if (ms == songAt_) return;
+  const QRect before = playheadRect();
+  songAt_ = ms;
+  update(before.united(playheadRect()));
+}
+
 void KoCurveView::setPlayingFrame(int row) {
   if (row == playing_) return;
   playing_ = row;
@@ -206,7 +236,7 @@ void KoCurveView::setPlayingFrame(int row) {
 
 void KoCurveView::showSpan(double startMs, double spanMs) {
   sync();
-  const double whole = wholeSpanMs(summary_.total());
+  const double whole = wholeSpanMs(wholeMs());
   whole_ = spanMs >= whole;
   span_ = whole_ ? whole : spanMs;
   start_ = whole_ ? 0 : std::clamp(startMs, 0.0, whole - span_);
@@ -215,7 +245,7 @@ void KoCurveView::showSpan(double startMs, double spanMs) {
 
 void KoCurveView::zoom(double factor, double anchorX) {
   sync();
-  const double whole = wholeSpanMs(summary_.total());
+  const double whole = wholeSpanMs(wholeMs());
   if (whole <= 0 || factor <= 0) return;
   const QRectF plot = plotRect();
   const double share = std::clamp((anchorX - plot.left()) / plot.width(), 0.0, 1.0);
@@ -233,7 +263,7 @@ void KoCurveView::pan(double pixels) {
 
 void KoCurveView::showWhole() {
   sync();
-  showSpan(0, wholeSpanMs(summary_.total()));
+  showSpan(0, wholeSpanMs(wholeMs()));
 }
 
 void KoCurveView::startPan(QPointF from) {
@@ -389,6 +419,11 @@ void KoCurveView::paintEvent(QPaintEvent* event) {
   }
   drawMarks(p);
   paintedMarks_ = marksRect();
+  if (const QRect head = playheadRect(); !head.isEmpty()) {
+    p.setPen(QPen(kPlayhead, 1.5));
+    const double x = xOfTime(songAt_);
+    p.drawLine(QPointF(x, head.top()), QPointF(x, head.bottom()));
+  }
   if (hasFocus()) {
     p.setPen(QPen(KoColours::lightText(), 1, Qt::DotLine));
     p.setBrush(Qt::NoBrush);
@@ -407,11 +442,18 @@ void KoCurveView::drawColumns(int from, int to) {
   // Drawn column by column into memory laid out the same way, where a stroke is one run,
   // then copied into the image's rows. A byte per pixel, an index into the few colours the
   // plot has, so that there is a quarter of the memory to fill and to read back.
-  enum : quint8 { kGroundIndex, kOutsideIndex, kStrikeIndex, kGridIndex, kFirstChannelIndex };
+  enum : quint8 {
+    kGroundIndex,
+    kOutsideIndex,
+    kStrikeIndex,
+    kGridIndex,
+    kSongIndex,
+    kFirstChannelIndex
+  };
   static_assert(int(kOutsideIndex) == int(kGroundIndex) + int(kOutsideTint) &&
                 int(kStrikeIndex) == int(kGroundIndex) + int(kStrikeTint));
   QRgb palette[kFirstChannelIndex + kChannels] = {kBackground.rgb(), outsideTint().rgb(),
-                                                  strikeTint().rgb(), kGrid.rgb()};
+                                                  strikeTint().rgb(), kGrid.rgb(), kSong.rgb()};
   for (int channel = 1; channel <= kChannels; ++channel) {
     palette[kFirstChannelIndex + channel - 1] = channelColour(channel).rgb();
   }
@@ -430,6 +472,23 @@ void KoCurveView::drawColumns(int from, int to) {
   for (int x = from; x <= to; ++x) {
     const std::vector<quint8>& ground = grounds[tints[size_t(x - from)]];
     std::copy(ground.begin(), ground.end(), column(x));
+  }
+
+  // The song's loudness about the middle, louder wider, its grid lines left showing.
+  if (song_) {
+    const double perColumn = summary_.msPerColumn();
+    const double middle = height / 2.0;
+    for (int x = from; x <= to; ++x) {
+      const double at = summary_.startMs() + x * perColumn;
+      const double half = std::min(1.0f, song_->peak(at, at + perColumn) * 2.0f) * middle;
+      if (half < 0.5) continue;
+      quint8* c = column(x);
+      const int top = std::clamp(int(middle - half + 0.5), 0, height - 1);
+      const int end = std::clamp(int(middle + half + 0.5), 0, height - 1);
+      for (int y = top; y <= end; ++y) {
+        if (c[y] != kGridIndex) c[y] = kSongIndex;
+      }
+    }
   }
 
   const auto span = [&](int x, double y0, double y1, quint8 colour) {

@@ -10,6 +10,7 @@
 
 class KoFrameListModel;
 class KoFrameMarks;
+struct SongEnvelope;
 
 // Each channel's position over the action's time, the servo moving linearly during a
 // frame's time: a point where each frame ends, a gap where a channel is absent. A click on
@@ -67,6 +68,13 @@ class KoCurveView : public QWidget {
   void setPlayingFrame(int row);
   int playingFrame() const { return playing_; }
 
+  // A song's loudness, drawn under the curves on the same time axis; the whole view then
+  // reaches to the song's end too. Not owned: nullptr before the song goes.
+  void setSong(const SongEnvelope* song);
+  // Where the song plays, in ms; -1 when it does not.
+  void setSongPosition(qint64 ms);
+  qint64 songPosition() const { return songAt_; }
+
   // The stretch of time shown, in ms from the start of the action.
   double viewStartMs() const;
   double viewSpanMs() const;
@@ -102,6 +110,9 @@ class KoCurveView : public QWidget {
 
  private:
   QRectF plotRect() const;
+  // What the whole view shows: the action, or the song when it is longer.
+  qint64 wholeMs() const;
+  QRect playheadRect() const;
   // Brings the summary up to the list and the view's size and time span; false when the
   // columns changed and everything has to be drawn again.
   bool sync() const;
@@ -148,6 +159,8 @@ class KoCurveView : public QWidget {
   double span_ = 0;
   QRect paintedMarks_;
   int playing_ = -1;
+  const SongEnvelope* song_ = nullptr;
+  qint64 songAt_ = -1;
   std::optional<Hit> drag_;
   bool edited_ = false;
   QPointF pressAt_;

@@ -27,6 +27,8 @@ constexpr EditorActionRule kRules[] = {
     {A::PasteBefore, false, true, false, false},   {A::PasteAfter, false, true, false, false},
     {A::PasteOver, false, true, false, false},     {A::Loop, false, true, true, false},
     {A::RunOnline, true, true, true, false},       {A::Unload, true, false, false, false},
+    {A::Music, false, true, true, false},          {A::MusicPlay, false, true, false, false},
+    {A::MusicChoose, false, true, false, false},   {A::SnapToBeat, false, true, false, false},
     {A::ReadPositions, true, false, false, false}, {A::Record, true, false, false, false},
     {A::Open, false, true, false, false},          {A::Save, false, true, false, false},
     {A::Merge, false, true, false, false},         {A::SaveAs, false, true, false, false},

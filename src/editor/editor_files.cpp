@@ -92,6 +92,7 @@ bool KoEditorFiles::save(bool as) {
   setCurrentPath(path);
   history_->markSaved();
   movelabel(false);
+  emit saved(path);
   emit filePathChanged(path);
   return true;
 }

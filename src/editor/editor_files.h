@@ -65,6 +65,8 @@ class KoEditorFiles : public QObject, public KoDragViewDelegate {
  signals:
   // The path of the last opened, integrated or dropped file.
   void filePathChanged(const QString& path);
+  // The list was written to `path` (before filePathChanged tells of it).
+  void saved(const QString& path);
   void scrollToRow(int row);
 
  private:

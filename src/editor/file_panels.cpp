@@ -58,6 +58,13 @@ class DialogPanels final : public KoFilePanels {
     panel.setDefaultSuffix(QStringLiteral("rob"));
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
   }
+  QString chooseSong() override {
+    QFileDialog panel(
+        QApplication::activeWindow(), qtTrId("music_choose_title"), {},
+        qtTrId("music_file_filter") + QStringLiteral(" (*.wav *.mp3 *.ogg *.oga *.flac);;* (*)"));
+    panel.setFileMode(QFileDialog::ExistingFile);
+    return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
+  }
 };
 
 KoFilePanels* current = nullptr;

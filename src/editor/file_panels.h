@@ -14,6 +14,8 @@ class KoFilePanels {
   virtual QStringList chooseFilesToOpen(bool multiple, const QString& title) = 0;
   // The chosen path; empty when cancelled.
   virtual QString chooseFileToSave() = 0;
+  // A song to dance to; empty when cancelled.
+  virtual QString chooseSong() = 0;
 
   // Installs the panels used from now on (not owned); nullptr restores the file dialogs.
   static void install(KoFilePanels* panels);

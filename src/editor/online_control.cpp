@@ -132,7 +132,9 @@ void KoOnlineControl::startOrStop() {
   softSerial_ = frame::withTimeAtLeast(serialMoves_.first(), softStartMs_);
   softPending_ = softStartMs_ > 0;
   if (runButton_) runButton_->setImage(QStringLiteral(":/images/stop.svg"));
-  run_->start(durations, loop, softStartMs_);
+  const bool withSong = followsSong_ && followsSong_();
+  run_->start(durations, loop, softStartMs_,
+              withSong ? KoOnlineRun::Timing::FollowSong : KoOnlineRun::Timing::Free);
 }
 
 void KoOnlineControl::stopRun() {

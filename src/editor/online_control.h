@@ -45,6 +45,8 @@ class KoOnlineControl : public QObject {
   void setSoftStart(int atLeastMs) { softStartMs_ = std::max(0, atLeastMs); }
   int softStart() const { return softStartMs_; }
   KoOnlineRun* run() const { return run_; }
+  // Asked as a run starts: true when the run keeps time with a song.
+  void setFollowsSong(std::function<bool()> follows) { followsSong_ = std::move(follows); }
 
   // The buttons, by tag; false when the tag is not one of them.
   bool buttonClick(EditorAction action);
@@ -94,6 +96,7 @@ class KoOnlineControl : public QObject {
   QList<QByteArray> usbMoves_;
   QList<QByteArray> serialMoves_;
   int softStartMs_ = 0;
+  std::function<bool()> followsSong_;
   // The softened first moves, sent once at the start of a run.
   QByteArray softUsb_;
   QByteArray softSerial_;

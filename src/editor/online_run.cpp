@@ -60,12 +60,14 @@ KoOnlineRun::~KoOnlineRun() {
   sender_.join();
 }
 
-void KoOnlineRun::start(const QList<int>& durationsMs, bool loop, int firstAtLeastMs) {
+void KoOnlineRun::start(const QList<int>& durationsMs, bool loop, int firstAtLeastMs,
+                        Timing timing) {
   stop();
   if (durationsMs.isEmpty()) return;
   {
     std::lock_guard lock(mutex_);
     cancelled_ = false;
+    songStart_.reset();
   }
   loop_ = loop;
   running_ = true;
@@ -75,8 +77,8 @@ void KoOnlineRun::start(const QList<int>& durationsMs, bool loop, int firstAtLea
     std::lock_guard lock(sendMutex_);
     calls = scheduling_;
   }
-  scheduler_ = std::thread([this, durationsMs, firstAtLeastMs, generation, calls] {
-    schedule(durationsMs, firstAtLeastMs, generation, calls);
+  scheduler_ = std::thread([this, durationsMs, firstAtLeastMs, generation, timing, calls] {
+    schedule(durationsMs, firstAtLeastMs, generation, timing, calls);
   });
 }
 
@@ -98,6 +100,14 @@ void KoOnlineRun::stop() {
   running_ = false;
 }
 
+void KoOnlineRun::follow(KoRunClock::Clock::time_point songStart) {
+  {
+    std::lock_guard lock(mutex_);
+    songStart_ = songStart;
+  }
+  wake_.notify_all();
+}
+
 void KoOnlineRun::setSchedulingCalls(const SchedulingCalls& calls) {
   std::lock_guard lock(sendMutex_);
   scheduling_ = calls;
@@ -114,17 +124,35 @@ void KoOnlineRun::post(int generation, std::function<void()> work) {
   });
 }
 
-void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generation,
+void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generation, Timing timing,
                            const SchedulingCalls& calls) {
   [[maybe_unused]] TimerResolution resolution;  // does nothing off Windows
   raisePriority(calls);
+  using std::chrono::milliseconds;
   std::unique_lock lock(mutex_);
   const auto cancelled = [this] { return cancelled_; };
-  auto due = clock_->now();
-  bool first = true;
-  for (;;) {
+  // Each frame is due at the pass's start plus the times before it, so lateness never adds
+  // up; a pass that follows a song starts where the song did.
+  auto passStart = clock_->now();
+  for (int pass = 0;; ++pass) {
+    const bool first = pass == 0;
+    // A soft start lengthens the first frame: the song then starts when the rest of the pass
+    // would have without it, and the first frame goes out that much ahead of the song.
+    const int lead = first ? std::max(0, firstAtLeastMs - durations[0]) : 0;
+    bool waiting = timing == Timing::FollowSong;
+    if (waiting) {
+      songStart_.reset();
+      post(generation, [this, pass, lead] { emit passWaiting(pass, lead); });
+    }
+    qint64 at = 0;  // the frame's time from the pass's start
     for (int i = 0; i < durations.size(); ++i) {
-      if (!clock_->sleepUntil(due, wake_, lock, cancelled)) return;
+      if (waiting && at >= lead) {
+        wake_.wait(lock, [this] { return cancelled_ || songStart_.has_value(); });
+        if (cancelled_) return;
+        passStart = *songStart_ - milliseconds(lead);
+        waiting = false;
+      }
+      if (!clock_->sleepUntil(passStart + milliseconds(at), wake_, lock, cancelled)) return;
       {
         std::lock_guard sendLock(sendMutex_);
         sends_.push_back(i);
@@ -133,13 +161,12 @@ void KoOnlineRun::schedule(QList<int> durations, int firstAtLeastMs, int generat
       post(generation, [this, i] { emit stepPlayed(i); });
       // A frame of no time would turn a looping run into a spin, which at a raised priority
       // starves the machine.
-      due += std::chrono::milliseconds(
-          std::max(1, first ? std::max(durations[i], firstAtLeastMs) : durations[i]));
-      first = false;
+      at += std::max(1, first && i == 0 ? std::max(durations[i], firstAtLeastMs) : durations[i]);
     }
+    passStart += milliseconds(at);
     if (!loop_) break;
   }
-  if (!clock_->sleepUntil(due, wake_, lock, cancelled)) return;
+  if (!clock_->sleepUntil(passStart, wake_, lock, cancelled)) return;
   post(generation, [this] {
     running_ = false;
     emit runOver();

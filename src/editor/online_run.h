@@ -8,6 +8,7 @@
 #include <deque>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 #include "link/thread_priority.h"
@@ -49,7 +50,14 @@ class KoOnlineRun : public QObject {
 
   // Stops any run first, so two passes never play side by side. The first frame of the
   // first pass takes at least `firstAtLeastMs`, and the rest of the run shifts with it.
-  void start(const QList<int>& durationsMs, bool loop, int firstAtLeastMs = 0);
+  // A run that follows a song holds each pass until follow() says when the song started.
+  enum class Timing { Free, FollowSong };
+  void start(const QList<int>& durationsMs, bool loop, int firstAtLeastMs = 0,
+             Timing timing = Timing::Free);
+  // The song of the pass waiting for it started at `songStart` (by this run's clock): the
+  // pass's frames are due from there, each when the song reaches its time. Any thread.
+  void follow(KoRunClock::Clock::time_point songStart);
+  KoRunClock::Clock::time_point now() const { return clock_->now(); }
   // Cancels every pending step at once and returns once no send is under way; the move in
   // progress finishes on the arm.
   void stop();
@@ -62,11 +70,14 @@ class KoOnlineRun : public QObject {
 
  signals:
   void stepPlayed(int frame);
+  // A pass of a run that follows a song waits for its song. The song is to start `leadMs`
+  // after this, once a soft start's longer first frame has had its extra time.
+  void passWaiting(int pass, int leadMs);
   // The last frame of a pass without loop has had its time.
   void runOver();
 
  private:
-  void schedule(QList<int> durations, int firstAtLeastMs, int generation,
+  void schedule(QList<int> durations, int firstAtLeastMs, int generation, Timing timing,
                 const SchedulingCalls& calls);
   void sendLoop();
   void post(int generation, std::function<void()> work);
@@ -81,6 +92,7 @@ class KoOnlineRun : public QObject {
   std::mutex mutex_;
   std::condition_variable wake_;
   bool cancelled_ = false;
+  std::optional<KoRunClock::Clock::time_point> songStart_;
   std::thread scheduler_;
 
   std::mutex sendMutex_;

@@ -22,6 +22,7 @@
 #include "editor/frame_list_model.h"
 #include "editor/frame_marks.h"
 #include "editor/motion_controls.h"
+#include "editor/music_control.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/save_reminder.h"
@@ -82,6 +83,12 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   online_->setRanges(ranges_, marks_);
   motion_ = new KoMotionControls(hid_, model_, online_, views, this);
   motion_->curveView()->setMarks(marks_);
+  music_ = new KoMusicControl(
+      model_, history_, online_->run(), motion_->curveView(),
+      [this](EditorAction action) { buttonClick(action); }, this);
+  music_->setSelection([this] { return selectedRows(); });
+  online_->setFollowsSong([this] { return music_->runFollowsSong(); });
+  connect(online_, &KoOnlineControl::runEnded, music_, &KoMusicControl::runEnded);
   buildPanels();
   motion_->attachArmView(panView_);
   motion_->recorder()->setHistory(history_);
@@ -113,6 +120,9 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
     }
   };
   connect(online_, &KoOnlineControl::statusChanged, this, showStatus);
+  connect(music_, &KoMusicControl::statusChanged, this, showStatus);
+  connect(files_, &KoEditorFiles::saved, music_, &KoMusicControl::documentSaved);
+  connect(files_, &KoEditorFiles::filePathChanged, music_, &KoMusicControl::documentChanged);
   connect(groups_, &KoBoardGroups::statusChanged, this, showStatus);
   connect(&hid_, &usbHid::replyTimedOut, this, [this](int command) {
     if (command == protocol::kDownloadDeviations && isVisible()) {
@@ -207,7 +217,7 @@ void KoVelmarViewController::buttonClick(EditorAction action) {
   }
   if (frameEditor_->buttonClick(action) || files_->buttonClick(action) ||
       online_->buttonClick(action) || groups_->buttonClick(action) || trims_->buttonClick(action) ||
-      motion_->buttonClick(action)) {
+      motion_->buttonClick(action) || music_->buttonClick(action)) {
     return;
   }
   if (action == KoEditorSerial::kConnectTag) {
@@ -231,6 +241,7 @@ void KoVelmarViewController::buttonClick(EditorAction action) {
 void KoVelmarViewController::stopEverything(bool always) {
   // Nothing is sent after this returns: the run's pending frames are dropped with it.
   if (!online_->stopped()) online_->stopRun();
+  music_->stopSong();
   if (motion_->recorder()->isRecording()) motion_->recorder()->stop();
   // The board says nothing of a group it plays: the button always tells it to stop, Escape
   // only when this program started one.
@@ -418,6 +429,7 @@ void KoVelmarViewController::changeLanguage() {
     b->update();
   }
   motion_->retranslate();
+  music_->retranslate();
   const bool all = buttonSelectAll_->property("selectsAll").toBool();
   buttonSelectAll_->setText(qtTrId(all ? "select_all" : "select_none"));
   if (menu_) {

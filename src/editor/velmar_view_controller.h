@@ -35,6 +35,7 @@ class ORSSerialPortManager;
 class KoFrameEditor;
 class KoFrameHistory;
 class KoMotionControls;
+class KoMusicControl;
 class KoFrameListModel;
 class KoImageTitleButton;
 class KoSwitch;
@@ -94,6 +95,7 @@ class KoVelmarViewController : public QWidget,
   KoBoardGroups* groups() const { return groups_; }
   KoTrims* trims() const { return trims_; }
   KoMotionControls* motion() const { return motion_; }
+  KoMusicControl* music() const { return music_; }
   KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
   // Where board actions say how they went.
@@ -183,6 +185,7 @@ class KoVelmarViewController : public QWidget,
   KoBoardGroups* groups_ = nullptr;
   KoTrims* trims_ = nullptr;
   KoMotionControls* motion_ = nullptr;
+  KoMusicControl* music_ = nullptr;
   KoEditorSerial* serialControls_ = nullptr;
 
   KoVelmarPanView* panView_ = nullptr;

@@ -19,6 +19,7 @@
 #include "editor/frame_list_model.h"
 #include "editor/frame_table_view.h"
 #include "editor/motion_controls.h"
+#include "editor/music_control.h"
 #include "editor/save_reminder.h"
 #include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
@@ -329,6 +330,13 @@ QWidget* KoVelmarViewController::buildTable() {
   connect(record, &QPushButton::clicked, this,
           [this] { buttonClick(KoMotionControls::kRecordTag); });
   layout->addWidget(motion_->recordRow(), 0, Qt::AlignLeft);
+  for (QWidget* w :
+       {static_cast<QWidget*>(music_->musicSwitch()), static_cast<QWidget*>(music_->playButton()),
+        static_cast<QWidget*>(music_->chooseButton()),
+        static_cast<QWidget*>(music_->snapButton())}) {
+    tagged_.append(w);
+  }
+  layout->addWidget(music_->row());
   dragView_ = new KoDragView;
   auto* inside = new QVBoxLayout(dragView_);
   inside->setContentsMargins(3, 3, 3, 3);

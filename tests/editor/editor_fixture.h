@@ -62,8 +62,13 @@ class FakePanels : public KoFilePanels {
     shown.append(QStringLiteral("save"));
     return savePath;
   }
+  QString chooseSong() override {
+    shown.append(QStringLiteral("song"));
+    return songPath;
+  }
   QString openPath;
   QString savePath;
+  QString songPath;
   QStringList shown;  // an open panel by its title, a save panel as "save"
 };
 

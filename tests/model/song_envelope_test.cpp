@@ -1,0 +1,129 @@
+#include "model/song_envelope.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "song_files.h"
+
+namespace {
+
+// The envelope of `seconds` of samples from `sample`, fed in buffers of `buffer` frames.
+SongEnvelope envelopeOf(double seconds, int rate, int channels,
+                        const std::function<double(qint64, int)>& sample, int buffer = 1024) {
+  KoEnvelopeBuilder builder;
+  const auto frames = qint64(std::llround(seconds * rate));
+  std::vector<qint16> block;
+  for (qint64 at = 0; at < frames; at += buffer) {
+    const qint64 n = std::min<qint64>(buffer, frames - at);
+    block.resize(size_t(n * channels));
+    for (qint64 f = 0; f < n; ++f) {
+      for (int c = 0; c < channels; ++c) {
+        block[size_t(f * channels + c)] = qint16(std::lround(sample(at + f, c) * 32767));
+      }
+    }
+    builder.add(block.data(), n, channels, rate);
+  }
+  return builder.finish();
+}
+
+TEST(SongEnvelopeTest, BinsKeepTimeAtRatesThatDoNotDivideIntoThem) {
+  // 44.1 kHz gives 220.5 frames a bin: a bin cut short each time would drift 2 % a minute.
+  const int rate = 44100;
+  const SongEnvelope e = envelopeOf(60.0, rate, 2, [rate](qint64 f, int) {
+    return f >= 59 * rate ? 0.5 : 0.0;  // sound only in the last second
+  });
+  EXPECT_EQ(e.durationMs, 60000);
+  EXPECT_NEAR(double(e.rms.size()), 60000.0 / SongEnvelope::kBinMs, 1.0);
+  const auto firstLoud = std::find_if(e.rms.begin(), e.rms.end(), [](float v) { return v > 0; });
+  EXPECT_NEAR(double(firstLoud - e.rms.begin()) * SongEnvelope::kBinMs, 59000.0,
+              SongEnvelope::kBinMs);
+  EXPECT_NEAR(e.peak(59500, 59600), 0.5, 0.001);
+  EXPECT_EQ(e.peak(0, 58990), 0.0f);
+  EXPECT_EQ(e.peak(70000, 80000), 0.0f) << "past the end is silence";
+}
+
+TEST(SongEnvelopeTest, ChannelsAreMixedAndLevelsAreRootMeanSquare) {
+  // A full-scale sine has an RMS of 1/sqrt(2); the same wave on one channel of two, half that.
+  const int rate = 8000;
+  const auto sine = [rate](qint64 f) { return std::sin(2 * M_PI * 400.0 * f / rate); };
+  const SongEnvelope both = envelopeOf(1.0, rate, 2, [&](qint64 f, int) { return sine(f); });
+  const SongEnvelope left =
+      envelopeOf(1.0, rate, 2, [&](qint64 f, int c) { return c == 0 ? sine(f) : 0.0; });
+  EXPECT_NEAR(both.peak(100, 900), 1 / std::sqrt(2.0), 0.01);
+  EXPECT_NEAR(left.peak(100, 900), 0.5 / std::sqrt(2.0), 0.01);
+}
+
+struct TempoCase {
+  double bpm;
+  double firstMs;
+  int rate;
+};
+
+class BeatEstimateTest : public testing::TestWithParam<TempoCase> {};
+
+TEST_P(BeatEstimateTest, AClickTrackGivesItsBeats) {
+  const TempoCase c = GetParam();
+  const SongEnvelope e = envelopeOf(30.0, c.rate, 1, clickTrack(c.rate, c.bpm, c.firstMs));
+  const beats::Estimate est = beats::estimate(e);
+  const double period = 60000.0 / c.bpm;
+  ASSERT_GT(est.timesMs.size(), 10);
+  EXPECT_NEAR(est.periodMs, period, 2.0);
+  EXPECT_NEAR(est.bpm(), c.bpm, 0.5);
+  // Every beat within 10 ms of a click, and one beat for every click.
+  for (qint64 t : est.timesMs) {
+    const double off = std::fmod(t - c.firstMs + period * 100, period);
+    EXPECT_LE(std::min(off, period - off), 10.0) << "beat at " << t;
+  }
+  for (qsizetype i = 1; i < est.timesMs.size(); ++i) {
+    EXPECT_NEAR(double(est.timesMs[i] - est.timesMs[i - 1]), period, 10.0);
+  }
+  EXPECT_NEAR(double(est.timesMs.size()), std::ceil((30000 - c.firstMs) / period), 1.0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Tempi, BeatEstimateTest,
+                         testing::Values(TempoCase{120, 0, 44100}, TempoCase{120, 230, 22050},
+                                         TempoCase{90, 100, 44100}, TempoCase{174, 40, 48000},
+                                         TempoCase{64, 500, 22050}));
+
+TEST(BeatEstimateTest, SilenceAndAShortSoundHaveNoBeat) {
+  EXPECT_EQ(beats::estimate(envelopeOf(20.0, 8000, 1, [](qint64, int) { return 0.0; })).periodMs,
+            0);
+  EXPECT_EQ(beats::estimate(envelopeOf(1.0, 8000, 1, clickTrack(8000, 120))).periodMs, 0);
+  EXPECT_EQ(beats::estimate(SongEnvelope{}).periodMs, 0);
+}
+
+TEST(BeatSnapTest, SelectedFramesStartOnTheNearestBeat) {
+  const QList<qint64> beats{0, 500, 1000, 1500, 2000, 2500, 3000, 3500};
+  // Starts: 0, 480, 1110, 1500, 2240.
+  const QList<int> times{480, 630, 390, 740, 300};
+  struct Case {
+    QList<int> selected;
+    QList<int> expected;
+  } cases[] = {
+      {{1}, {500, 630, 390, 740, 300}},           // 480 → 500; the rest moves with it
+      {{2}, {480, 520, 390, 740, 300}},           // 1110 → 1000
+      {{1, 2, 3, 4}, {500, 500, 500, 500, 300}},  // each in turn, from the last change
+      {{0}, {480, 630, 390, 740, 300}},           // the first starts with the song
+      {{}, {480, 630, 390, 740, 300}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(beats::snapped(times, c.selected, beats, 50, 30000), c.expected)
+        << "selected " << c.selected.size();
+  }
+}
+
+TEST(BeatSnapTest, AFrameTimeStaysWithinItsRange) {
+  const QList<qint64> beats{0, 500, 1000, 1500};
+  // Row 1 starts at 40: the nearest beat, 0, would leave row 0 no time; 500 is the nearest
+  // one its time can reach.
+  EXPECT_EQ(beats::snapped({40, 100, 100}, {1}, beats, 50, 30000), (QList<int>{500, 100, 100}));
+  // Beyond the longest frame time nothing is in reach: the time stays.
+  EXPECT_EQ(beats::snapped({200, 100}, {1}, {5000}, 50, 1000), (QList<int>{200, 100}));
+  EXPECT_EQ(beats::snapped({200, 100}, {1}, {}, 50, 1000), (QList<int>{200, 100}));
+  // Half way between two beats, the earlier.
+  EXPECT_EQ(beats::snapped({750, 100}, {1}, beats, 50, 30000), (QList<int>{500, 100}));
+}
+
+}  // namespace

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArray>
+#include <QtEndian>
+#include <cmath>
+#include <functional>
+
+// A 16-bit PCM WAV file of `seconds`, each sample from `sample(frame, channel)` in [-1, 1].
+inline QByteArray wavFile(double seconds, int rate, int channels,
+                          const std::function<double(qint64 frame, int channel)>& sample) {
+  const auto frames = qint64(std::llround(seconds * rate));
+  const auto dataBytes = quint32(frames * channels * 2);
+  QByteArray out;
+  const auto le32 = [&out](quint32 v) {
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+  };
+  const auto le16 = [&out](quint16 v) {
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+  };
+  out.append("RIFF");
+  le32(36 + dataBytes);
+  out.append("WAVEfmt ");
+  le32(16);
+  le16(1);  // PCM
+  le16(quint16(channels));
+  le32(quint32(rate));
+  le32(quint32(rate * channels * 2));
+  le16(quint16(channels * 2));
+  le16(16);
+  out.append("data");
+  le32(dataBytes);
+  out.reserve(out.size() + qsizetype(dataBytes));
+  for (qint64 f = 0; f < frames; ++f) {
+    for (int c = 0; c < channels; ++c) {
+      le16(quint16(qint16(std::lround(std::clamp(sample(f, c), -1.0, 1.0) * 32767))));
+    }
+  }
+  return out;
+}
+
+// A click of `clickMs` at every beat of `bpm` from `firstMs`, over quiet noise-free silence:
+// what a metronome track sounds like.
+inline std::function<double(qint64, int)> clickTrack(int rate, double bpm, double firstMs = 0,
+                                                     double clickMs = 15) {
+  return [=](qint64 frame, int) {
+    const double ms = frame * 1000.0 / rate - firstMs;
+    if (ms < 0) return 0.0;
+    const double intoBeat = std::fmod(ms, 60000.0 / bpm);
+    if (intoBeat >= clickMs) return 0.0;
+    return 0.8 * std::sin(2 * M_PI * 1000.0 * frame / rate) * (1 - intoBeat / clickMs);
+  };
+}
