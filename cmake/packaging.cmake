@@ -25,8 +25,10 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries dpkg-shlibdeps finds: the Qt platform plugins loaded at run time and a
 # font with Chinese glyphs for the two Chinese interfaces.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
-# Every desktop has it; a container without it can still use the virtual board.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS udev)
+# Every desktop has it; a container without it can still use the virtual board. The
+# decoders read songs (WAV, OGG and FLAC; MP3 as well): without them a song only fails to
+# load, with a tip.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "udev, gstreamer1.0-plugins-base, gstreamer1.0-plugins-good")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/packaging/debian/postinst)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

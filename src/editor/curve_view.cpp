@@ -27,7 +27,7 @@ constexpr int kBandPixels = 32768;
 const QColor kBackground(0x26, 0x28, 0x2c);
 const QColor kGrid(0x44, 0x47, 0x4d);
 // Quieter than the grid's lines, so the song stays behind the curves.
-const QColor kSong(0x36, 0x3c, 0x46);
+const QColor kSong(0x3a, 0x46, 0x58);
 const QColor kPlayhead(0xf2, 0xf4, 0xf7);
 
 }  // namespace
@@ -474,13 +474,14 @@ void KoCurveView::drawColumns(int from, int to) {
     std::copy(ground.begin(), ground.end(), column(x));
   }
 
-  // The song's loudness about the middle, louder wider, its grid lines left showing.
+  // The song's loudness about the middle, louder wider, its grid lines left showing; on a
+  // square-root scale, so a quiet passage still shows its beats.
   if (song_) {
     const double perColumn = summary_.msPerColumn();
     const double middle = height / 2.0;
     for (int x = from; x <= to; ++x) {
       const double at = summary_.startMs() + x * perColumn;
-      const double half = std::min(1.0f, song_->peak(at, at + perColumn) * 2.0f) * middle;
+      const double half = std::min(1.0, std::sqrt(double(song_->peak(at, at + perColumn)))) * middle;
       if (half < 0.5) continue;
       quint8* c = column(x);
       const int top = std::clamp(int(middle - half + 0.5), 0, height - 1);

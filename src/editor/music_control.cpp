@@ -3,6 +3,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QSettings>
 #include <QToolButton>
@@ -27,6 +28,34 @@ constexpr int kPlayheadMs = 40;
 // How often a starting song is asked whether it plays: the run's first frame waits for it,
 // so this is the most the frame can lag the song.
 constexpr int kStartPollMs = 1;
+
+// The song's name cut in its middle where the row is short, so its length and what is
+// happening to it stay in view. Screen readers get the whole text.
+class SongText final : public QLabel {
+ public:
+  // `tail` is never cut: " · 3:24", " · reading 42 %".
+  void show(const QString& name, const QString& tail) {
+    name_ = name;
+    tail_ = tail;
+    setText(name + tail);
+  }
+  QSize minimumSizeHint() const override { return {40, QLabel::minimumSizeHint().height()}; }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
+    const QFontMetrics m = fontMetrics();
+    const int room = std::max(0, width() - m.horizontalAdvance(tail_));
+    p.drawText(rect(), Qt::AlignLeft | Qt::AlignVCenter,
+               m.elidedText(name_, Qt::ElideMiddle, room) + tail_);
+  }
+
+ private:
+  QString name_;
+  QString tail_;
+};
 
 QString minutes(qint64 ms) {
   const qint64 seconds = (ms + 500) / 1000;
@@ -63,7 +92,7 @@ KoMusicControl::KoMusicControl(KoFrameListModel* model, KoFrameHistory* history,
   chooseButton_->setAutoDefault(false);
   KoTools::setAccessibleKeys(chooseButton_, QT_TRID_NOOP("music_choose"),
                              QT_TRID_NOOP("music_choose_tips"));
-  text_ = new QLabel;
+  text_ = new SongText;
   // Takes what room the row has; a long name is cut rather than widening the panel.
   text_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   text_->setMinimumWidth(40);
@@ -348,12 +377,14 @@ void KoMusicControl::snapToBeat() {
 
 void KoMusicControl::showSong() {
   refreshControls();
+  auto* text = static_cast<SongText*>(text_);
   if (song_.isEmpty()) {
-    text_->setText(qtTrId("music_none"));
+    text->show(qtTrId("music_none"), {});
     text_->setToolTip({});
     return;
   }
   const QString name = QFileInfo(song_).fileName();
+  // The texts place the name first: what follows it is the tail that is never cut.
   QString shown;
   if (!failure_.isEmpty()) {
     shown = qtTrId("music_failed_text").arg(name);
@@ -362,7 +393,12 @@ void KoMusicControl::showSong() {
   } else {
     shown = QStringLiteral("%1 · %2").arg(name, minutes(envelope_.durationMs));
   }
-  text_->setText(shown);
+  const qsizetype at = shown.indexOf(name);
+  if (at == 0) {
+    text->show(name, shown.mid(name.size()));
+  } else {
+    text->show({}, shown);
+  }
   text_->setToolTip(failure_.isEmpty() ? song_ : song_ + QLatin1Char('\n') + failure_);
 }
 

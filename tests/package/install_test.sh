@@ -28,7 +28,7 @@ for f in usr/bin/vorn usr/bin/vornctl lib/udev/rules.d/70-vorn.rules \
          usr/share/metainfo/io.github.vorn.Vorn.metainfo.xml usr/share/mime/packages/vorn.xml \
          usr/share/icons/hicolor/scalable/apps/vorn.svg \
          usr/share/man/man1/vorn.1.gz usr/share/man/man1/vornctl.1.gz \
-         usr/share/bash-completion/completions/vornctl; do
+         usr/share/bash-completion/completions/vornctl usr/lib/vorn/vorn_music.so; do
   [[ -e $work/root/$f ]] || { echo "missing from the package: /$f"; status=1; }
 done
 # shared-mime-info's trigger builds the cache on the target; a cache shipped in the package

@@ -1,0 +1,102 @@
+// The song module as the program loads it, reading real files through the platform's
+// decoders. No sound device is needed, or used.
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QTemporaryDir>
+#include <optional>
+
+#include "editor/song_backend.h"
+#include "song_files.h"
+#include "wait.h"
+
+namespace {
+
+class SongModuleTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    // Never a sound server of the machine's: the tests must not depend on one.
+    qputenv("PULSE_SERVER", "unix:/nonexistent/vorn-test");
+    QString why;
+    backend = KoSongBackend::load(&why);
+    ASSERT_NE(backend, nullptr) << qPrintable(why);
+    KoSongBackend::Events events;
+    events.decoded = [this](SongEnvelope e) { envelope = std::move(e); };
+    events.decodeFailed = [this](const QString& why) { failure = why.isEmpty() ? "-" : why; };
+    events.decodeProgress = [this](int percent) { progress.append(percent); };
+    backend->setEvents(events);
+  }
+  QString write(const QString& name, const QByteArray& bytes) {
+    const QString path = dir.filePath(name);
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+    return path;
+  }
+  bool read(const QString& path) {
+    envelope.reset();
+    failure.reset();
+    progress.clear();
+    backend->decode(path);
+    return processUntil([this] { return envelope || failure; }, std::chrono::seconds(30));
+  }
+
+  QTemporaryDir dir;
+  std::unique_ptr<KoSongBackend> backend;
+  std::optional<SongEnvelope> envelope;
+  std::optional<QString> failure;
+  QList<int> progress;
+};
+
+TEST_F(SongModuleTest, AWavClickTrackReadsToItsLengthAndItsBeats) {
+  const int rate = 22050;
+  ASSERT_TRUE(read(write("clicks.wav", wavFile(20.0, rate, 2, clickTrack(rate, 120, 250)))));
+  ASSERT_TRUE(envelope.has_value()) << qPrintable(failure.value_or(""));
+  EXPECT_NEAR(double(envelope->durationMs), 20000, 50);
+  EXPECT_NEAR(double(envelope->rms.size()) * SongEnvelope::kBinMs, 20000, 50);
+  const beats::Estimate est = beats::estimate(*envelope);
+  EXPECT_NEAR(est.periodMs, 500, 10);
+  EXPECT_NEAR(est.firstMs, 250, 10);
+  EXPECT_FALSE(progress.isEmpty());
+  EXPECT_TRUE(std::is_sorted(progress.begin(), progress.end()));
+}
+
+TEST_F(SongModuleTest, MissingDamagedAndEmptyFilesFailWithAReason) {
+  const int rate = 8000;
+  const QByteArray wav = wavFile(2.0, rate, 1, clickTrack(rate, 120));
+  const struct {
+    const char* what;
+    QString path;
+  } cases[] = {
+      {"missing", dir.filePath("gone.wav")},
+      {"noise named mp3", write("noise.mp3", QByteArray(20000, '\x5a'))},
+      {"empty", write("empty.ogg", {})},
+      {"header only", write("cut.wav", wav.left(44))},
+      {"text", write("notes.flac", "la la la")},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ASSERT_TRUE(read(c.path)) << "every read ends";
+    EXPECT_FALSE(envelope.has_value());
+    EXPECT_TRUE(failure.has_value());
+  }
+  // And the backend still reads a good song after them.
+  ASSERT_TRUE(read(write("good.wav", wav)));
+  EXPECT_TRUE(envelope.has_value());
+}
+
+TEST_F(SongModuleTest, WithoutASoundDeviceNothingPlaysAndNothingBreaks) {
+  const int rate = 8000;
+  const QString song = write("song.wav", wavFile(2.0, rate, 1, clickTrack(rate, 120)));
+  EXPECT_FALSE(backend->hasOutput());
+  backend->setSource(song);
+  backend->play();
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(backend->isPlaying());
+  backend->pause();
+  backend->stop();
+  EXPECT_EQ(backend->positionMs(), 0);
+}
+
+}  // namespace
