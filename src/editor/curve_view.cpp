@@ -481,7 +481,8 @@ void KoCurveView::drawColumns(int from, int to) {
     const double middle = height / 2.0;
     for (int x = from; x <= to; ++x) {
       const double at = summary_.startMs() + x * perColumn;
-      const double half = std::min(1.0, std::sqrt(double(song_->peak(at, at + perColumn)))) * middle;
+      const double half =
+          std::min(1.0, std::sqrt(double(song_->peak(at, at + perColumn)))) * middle;
       if (half < 0.5) continue;
       quint8* c = column(x);
       const int top = std::clamp(int(middle - half + 0.5), 0, height - 1);

@@ -137,7 +137,9 @@ KoMusicControl::KoMusicControl(KoFrameListModel* model, KoFrameHistory* history,
   retranslate();
 }
 
-KoMusicControl::~KoMusicControl() = default;
+KoMusicControl::~KoMusicControl() {
+  if (curves_) curves_->setSong(nullptr);
+}
 
 QString KoMusicControl::settingsKey(const QString& documentPath) {
   // Percent-encoded: a path's slashes would otherwise nest groups in the settings.

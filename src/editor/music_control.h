@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QPointer>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -104,7 +105,8 @@ class KoMusicControl : public QObject {
   KoFrameListModel* model_;
   KoFrameHistory* history_;
   KoOnlineRun* run_;
-  KoCurveView* curves_;
+  // Drawn with the song's envelope, which this owns: told when the envelope goes.
+  QPointer<KoCurveView> curves_;
   Click click_;
   Backends backends_;
   Selection selection_;

@@ -5,7 +5,7 @@
 //    a null sink of a PulseAudio server this benchmark starts on its own socket. The song's
 //    start is where its reported positions put its zero (the median over its first seconds),
 //    the frame's send is when the run hands it to the link.
-// Usage: vorn_bench_music [runs]
+// Usage: vorn_music_timing [runs]
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
