@@ -238,9 +238,11 @@ TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
   const QString other = write("other.rob", read(panels.savePath));
   QSettings().setValue(KoMusicControl::settingsKey(other), dir.filePath("gone.ogg"));
   panels.openPath = other;
+  tips().clear();
   editor.buttonClick(A::Open);
   processPending();
   EXPECT_EQ(music()->song(), first);
+  EXPECT_TRUE(tips().isEmpty()) << "nothing to say of a song the user did not ask for now";
 }
 
 TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStep) {
