@@ -2508,6 +2508,116 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>Arm profiles</translation>
     </message>
+    <message id="craft_mirror_apply">
+        <source>craft_mirror_apply</source>
+        <extracomment>OK button of the mirror dialog</extracomment>
+        <translation>Mirror</translation>
+    </message>
+    <message id="craft_mirror_about">
+        <source>craft_mirror_about</source>
+        <extracomment>Explanation in the mirror dialog</extracomment>
+        <translation>Each ticked channel's position in the selected frames is mirrored about the middle position, so the move goes to the other side.</translation>
+    </message>
+    <message id="craft_mirror_title">
+        <source>craft_mirror_title</source>
+        <extracomment>Title of the mirror dialog</extracomment>
+        <translation>Mirror Frames</translation>
+    </message>
+    <message id="craft_ease_apply">
+        <source>craft_ease_apply</source>
+        <extracomment>OK button of the easing dialog</extracomment>
+        <translation>Ease</translation>
+    </message>
+    <message id="craft_curve_editor_keys">
+        <source>craft_curve_editor_keys</source>
+        <extracomment>Tooltip and accessible description of the curve editor</extracomment>
+        <translation>Drag a handle, or move the chosen one with the arrow keys (with Shift in larger steps); Space chooses the other handle.</translation>
+    </message>
+    <message id="craft_curve_editor">
+        <source>craft_curve_editor</source>
+        <extracomment>Accessible name of the Bézier curve editor</extracomment>
+        <translation>Curve editor</translation>
+    </message>
+    <message id="craft_step">
+        <source>craft_step</source>
+        <extracomment>Label and accessible name of the easing dialog's step time field</extracomment>
+        <translation>Step time</translation>
+    </message>
+    <message id="craft_curve_custom">
+        <source>craft_curve_custom</source>
+        <extracomment>Easing curve choice: a curve drawn in the curve editor</extracomment>
+        <translation>Custom curve</translation>
+    </message>
+    <message id="craft_curve_out">
+        <source>craft_curve_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>Ease out</translation>
+    </message>
+    <message id="craft_curve_in">
+        <source>craft_curve_in</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>Ease in</translation>
+    </message>
+    <message id="craft_curve_in_out">
+        <source>craft_curve_in_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>Ease in and out</translation>
+    </message>
+    <message id="craft_curve">
+        <source>craft_curve</source>
+        <extracomment>Label and accessible name of the easing dialog's curve choice</extracomment>
+        <translation>Curve</translation>
+    </message>
+    <message id="craft_ease_title">
+        <source>craft_ease_title</source>
+        <extracomment>Title of the easing dialog</extracomment>
+        <translation>Ease Moves</translation>
+    </message>
+    <message id="craft_choose_reverse">
+        <source>craft_choose_reverse</source>
+        <extracomment>Tip when reversing fewer than two frames</extracomment>
+        <translation>Select two or more frames to play them backwards.</translation>
+    </message>
+    <message id="craft_choose_mirror">
+        <source>craft_choose_mirror</source>
+        <extracomment>Tip when mirroring without frames or channels chosen</extracomment>
+        <translation>Select the frames and at least one channel to mirror.</translation>
+    </message>
+    <message id="craft_too_short">
+        <source>craft_too_short</source>
+        <extracomment>Tip and dialog line; %1 is the shortest move, in ms, that can be eased at the chosen step time</extracomment>
+        <translation>The selected moves are too short to ease: a move needs at least %1 ms to be cut into two steps.</translation>
+    </message>
+    <message id="craft_will_add">
+        <source>craft_will_add</source>
+        <extracomment>Easing dialog line; %1 frames added, %2 frames in the list afterwards, %3 the most a group holds</extracomment>
+        <translation>Adds %1 frames: the list will have %2 of the %3 a group holds.</translation>
+    </message>
+    <message id="craft_over_budget">
+        <source>craft_over_budget</source>
+        <extracomment>Tip and dialog line; %1 and %2 are frame numbers, %3 the most frames a group holds</extracomment>
+        <translation>Easing the move from frame %1 to frame %2 would take the list past %3 frames, the most a group holds. Nothing is changed.</translation>
+    </message>
+    <message id="craft_choose_two">
+        <source>craft_choose_two</source>
+        <extracomment>Tip when easing without two adjacent frames selected</extracomment>
+        <translation>Select two or more frames next to each other: each move from one of them to the next is eased.</translation>
+    </message>
+    <message id="craft_reverse">
+        <source>craft_reverse</source>
+        <extracomment>Context menu item of the frame table: plays the selected frames backwards</extracomment>
+        <translation>Reverse in Time</translation>
+    </message>
+    <message id="craft_mirror">
+        <source>craft_mirror</source>
+        <extracomment>Context menu item of the frame table: opens the mirror dialog</extracomment>
+        <translation>Mirror…</translation>
+    </message>
+    <message id="craft_ease">
+        <source>craft_ease</source>
+        <extracomment>Context menu item of the frame table: opens the easing dialog</extracomment>
+        <translation>Ease Moves…</translation>
+    </message>
     <message id="arm_profile_import_unreadable">
         <source>arm_profile_import_unreadable</source>
         <extracomment>Tip; %1 is a file name, %2 the system's reason</extracomment>

@@ -2508,6 +2508,116 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>机械臂配置</translation>
     </message>
+    <message id="craft_mirror_apply">
+        <source>craft_mirror_apply</source>
+        <extracomment>OK button of the mirror dialog</extracomment>
+        <translation>镜像</translation>
+    </message>
+    <message id="craft_mirror_about">
+        <source>craft_mirror_about</source>
+        <extracomment>Explanation in the mirror dialog</extracomment>
+        <translation>所选帧中每个勾选通道的位置将以中间位置为轴镜像，使动作转到另一侧。</translation>
+    </message>
+    <message id="craft_mirror_title">
+        <source>craft_mirror_title</source>
+        <extracomment>Title of the mirror dialog</extracomment>
+        <translation>镜像帧</translation>
+    </message>
+    <message id="craft_ease_apply">
+        <source>craft_ease_apply</source>
+        <extracomment>OK button of the easing dialog</extracomment>
+        <translation>缓动</translation>
+    </message>
+    <message id="craft_curve_editor_keys">
+        <source>craft_curve_editor_keys</source>
+        <extracomment>Tooltip and accessible description of the curve editor</extracomment>
+        <translation>拖动控制点，或用方向键移动选中的控制点（按住 Shift 步幅更大）；空格键切换到另一个控制点。</translation>
+    </message>
+    <message id="craft_curve_editor">
+        <source>craft_curve_editor</source>
+        <extracomment>Accessible name of the Bézier curve editor</extracomment>
+        <translation>曲线编辑器</translation>
+    </message>
+    <message id="craft_step">
+        <source>craft_step</source>
+        <extracomment>Label and accessible name of the easing dialog's step time field</extracomment>
+        <translation>每步时间</translation>
+    </message>
+    <message id="craft_curve_custom">
+        <source>craft_curve_custom</source>
+        <extracomment>Easing curve choice: a curve drawn in the curve editor</extracomment>
+        <translation>自定义曲线</translation>
+    </message>
+    <message id="craft_curve_out">
+        <source>craft_curve_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>缓出</translation>
+    </message>
+    <message id="craft_curve_in">
+        <source>craft_curve_in</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>缓入</translation>
+    </message>
+    <message id="craft_curve_in_out">
+        <source>craft_curve_in_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>缓入缓出</translation>
+    </message>
+    <message id="craft_curve">
+        <source>craft_curve</source>
+        <extracomment>Label and accessible name of the easing dialog's curve choice</extracomment>
+        <translation>曲线</translation>
+    </message>
+    <message id="craft_ease_title">
+        <source>craft_ease_title</source>
+        <extracomment>Title of the easing dialog</extracomment>
+        <translation>缓动运动</translation>
+    </message>
+    <message id="craft_choose_reverse">
+        <source>craft_choose_reverse</source>
+        <extracomment>Tip when reversing fewer than two frames</extracomment>
+        <translation>请选择两个或更多帧，才能倒序播放。</translation>
+    </message>
+    <message id="craft_choose_mirror">
+        <source>craft_choose_mirror</source>
+        <extracomment>Tip when mirroring without frames or channels chosen</extracomment>
+        <translation>请选择要镜像的帧，并至少选择一个通道。</translation>
+    </message>
+    <message id="craft_too_short">
+        <source>craft_too_short</source>
+        <extracomment>Tip and dialog line; %1 is the shortest move, in ms, that can be eased at the chosen step time</extracomment>
+        <translation>所选运动太短，无法缓动：一段运动至少需要 %1 毫秒才能分成两步。</translation>
+    </message>
+    <message id="craft_will_add">
+        <source>craft_will_add</source>
+        <extracomment>Easing dialog line; %1 frames added, %2 frames in the list afterwards, %3 the most a group holds</extracomment>
+        <translation>将增加 %1 帧：列表将有 %2 帧（一个动作组最多 %3 帧）。</translation>
+    </message>
+    <message id="craft_over_budget">
+        <source>craft_over_budget</source>
+        <extracomment>Tip and dialog line; %1 and %2 are frame numbers, %3 the most frames a group holds</extracomment>
+        <translation>缓动第 %1 帧到第 %2 帧的运动会使列表超过 %3 帧，即一个动作组最多可容纳的帧数。未做任何更改。</translation>
+    </message>
+    <message id="craft_choose_two">
+        <source>craft_choose_two</source>
+        <extracomment>Tip when easing without two adjacent frames selected</extracomment>
+        <translation>请选择两个或更多相邻的帧：从其中一帧到下一帧的每段运动都会被缓动。</translation>
+    </message>
+    <message id="craft_reverse">
+        <source>craft_reverse</source>
+        <extracomment>Context menu item of the frame table: plays the selected frames backwards</extracomment>
+        <translation>倒序播放</translation>
+    </message>
+    <message id="craft_mirror">
+        <source>craft_mirror</source>
+        <extracomment>Context menu item of the frame table: opens the mirror dialog</extracomment>
+        <translation>镜像…</translation>
+    </message>
+    <message id="craft_ease">
+        <source>craft_ease</source>
+        <extracomment>Context menu item of the frame table: opens the easing dialog</extracomment>
+        <translation>缓动运动…</translation>
+    </message>
     <message id="arm_profile_import_unreadable">
         <source>arm_profile_import_unreadable</source>
         <extracomment>Tip; %1 is a file name, %2 the system's reason</extracomment>

@@ -2508,6 +2508,116 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>機械臂配置</translation>
     </message>
+    <message id="craft_mirror_apply">
+        <source>craft_mirror_apply</source>
+        <extracomment>OK button of the mirror dialog</extracomment>
+        <translation>鏡像</translation>
+    </message>
+    <message id="craft_mirror_about">
+        <source>craft_mirror_about</source>
+        <extracomment>Explanation in the mirror dialog</extracomment>
+        <translation>所選幀中每個勾選通道的位置將以中間位置為軸鏡像，使動作轉到另一側。</translation>
+    </message>
+    <message id="craft_mirror_title">
+        <source>craft_mirror_title</source>
+        <extracomment>Title of the mirror dialog</extracomment>
+        <translation>鏡像幀</translation>
+    </message>
+    <message id="craft_ease_apply">
+        <source>craft_ease_apply</source>
+        <extracomment>OK button of the easing dialog</extracomment>
+        <translation>緩動</translation>
+    </message>
+    <message id="craft_curve_editor_keys">
+        <source>craft_curve_editor_keys</source>
+        <extracomment>Tooltip and accessible description of the curve editor</extracomment>
+        <translation>拖曳控制點，或用方向鍵移動選中的控制點（按住 Shift 步幅更大）；空白鍵切換到另一個控制點。</translation>
+    </message>
+    <message id="craft_curve_editor">
+        <source>craft_curve_editor</source>
+        <extracomment>Accessible name of the Bézier curve editor</extracomment>
+        <translation>曲線編輯器</translation>
+    </message>
+    <message id="craft_step">
+        <source>craft_step</source>
+        <extracomment>Label and accessible name of the easing dialog's step time field</extracomment>
+        <translation>每步時間</translation>
+    </message>
+    <message id="craft_curve_custom">
+        <source>craft_curve_custom</source>
+        <extracomment>Easing curve choice: a curve drawn in the curve editor</extracomment>
+        <translation>自訂曲線</translation>
+    </message>
+    <message id="craft_curve_out">
+        <source>craft_curve_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>緩出</translation>
+    </message>
+    <message id="craft_curve_in">
+        <source>craft_curve_in</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>緩入</translation>
+    </message>
+    <message id="craft_curve_in_out">
+        <source>craft_curve_in_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>緩入緩出</translation>
+    </message>
+    <message id="craft_curve">
+        <source>craft_curve</source>
+        <extracomment>Label and accessible name of the easing dialog's curve choice</extracomment>
+        <translation>曲線</translation>
+    </message>
+    <message id="craft_ease_title">
+        <source>craft_ease_title</source>
+        <extracomment>Title of the easing dialog</extracomment>
+        <translation>緩動運動</translation>
+    </message>
+    <message id="craft_choose_reverse">
+        <source>craft_choose_reverse</source>
+        <extracomment>Tip when reversing fewer than two frames</extracomment>
+        <translation>請選擇兩個或更多幀，才能倒序播放。</translation>
+    </message>
+    <message id="craft_choose_mirror">
+        <source>craft_choose_mirror</source>
+        <extracomment>Tip when mirroring without frames or channels chosen</extracomment>
+        <translation>請選擇要鏡像的幀，並至少選擇一個通道。</translation>
+    </message>
+    <message id="craft_too_short">
+        <source>craft_too_short</source>
+        <extracomment>Tip and dialog line; %1 is the shortest move, in ms, that can be eased at the chosen step time</extracomment>
+        <translation>所選運動太短，無法緩動：一段運動至少需要 %1 毫秒才能分成兩步。</translation>
+    </message>
+    <message id="craft_will_add">
+        <source>craft_will_add</source>
+        <extracomment>Easing dialog line; %1 frames added, %2 frames in the list afterwards, %3 the most a group holds</extracomment>
+        <translation>將增加 %1 幀：列表將有 %2 幀（一個動作組最多 %3 幀）。</translation>
+    </message>
+    <message id="craft_over_budget">
+        <source>craft_over_budget</source>
+        <extracomment>Tip and dialog line; %1 and %2 are frame numbers, %3 the most frames a group holds</extracomment>
+        <translation>緩動第 %1 幀到第 %2 幀的運動會使列表超過 %3 幀，即一個動作組最多可容納的幀數。未做任何更改。</translation>
+    </message>
+    <message id="craft_choose_two">
+        <source>craft_choose_two</source>
+        <extracomment>Tip when easing without two adjacent frames selected</extracomment>
+        <translation>請選擇兩個或更多相鄰的幀：從其中一幀到下一幀的每段運動都會被緩動。</translation>
+    </message>
+    <message id="craft_reverse">
+        <source>craft_reverse</source>
+        <extracomment>Context menu item of the frame table: plays the selected frames backwards</extracomment>
+        <translation>倒序播放</translation>
+    </message>
+    <message id="craft_mirror">
+        <source>craft_mirror</source>
+        <extracomment>Context menu item of the frame table: opens the mirror dialog</extracomment>
+        <translation>鏡像…</translation>
+    </message>
+    <message id="craft_ease">
+        <source>craft_ease</source>
+        <extracomment>Context menu item of the frame table: opens the easing dialog</extracomment>
+        <translation>緩動運動…</translation>
+    </message>
     <message id="arm_profile_import_unreadable">
         <source>arm_profile_import_unreadable</source>
         <extracomment>Tip; %1 is a file name, %2 the system's reason</extracomment>

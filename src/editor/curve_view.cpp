@@ -92,6 +92,7 @@ bool KoCurveView::sync() const {
 
 void KoCurveView::framesChanged(int row, int removed, int inserted) {
   if (playing_ >= model_->count()) playing_ = -1;
+  preview_.clear();
   // A hidden view reads the list once it is shown rather than follow every change.
   if (stale_ || !isVisible()) {
     stale_ = true;
@@ -388,6 +389,7 @@ void KoCurveView::paintEvent(QPaintEvent* event) {
     p.drawImage(plot.topLeft() + QPointF(0, y / dpr), image_, source);
   }
   drawMarks(p);
+  drawPreview(p);
   paintedMarks_ = marksRect();
   if (hasFocus()) {
     p.setPen(QPen(KoColours::lightText(), 1, Qt::DotLine));

@@ -15,6 +15,7 @@
 #include "editor/arm_ranges.h"
 #include "editor/board_groups.h"
 #include "editor/curve_view.h"
+#include "editor/easing_dialog.h"
 #include "editor/editor_files.h"
 #include "editor/editor_serial.h"
 #include "editor/frame_editor.h"
@@ -22,6 +23,7 @@
 #include "editor/frame_list_model.h"
 #include "editor/frame_marks.h"
 #include "editor/motion_controls.h"
+#include "editor/motion_craft.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
 #include "editor/save_reminder.h"
@@ -87,6 +89,11 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   motion_->recorder()->setHistory(history_);
   connect(motion_->curveView(), &KoCurveView::editStarted, history_, &KoFrameHistory::beginStep);
   connect(motion_->curveView(), &KoCurveView::editFinished, history_, &KoFrameHistory::endStep);
+  craft_ = new KoMotionCraft(model_, history_, this);
+  craft_->setSelection([this] { return selectedRows(); });
+  craft_->setRanges(ranges_);
+  craft_->setAskers(KoEasingDialog::asker(this, craft_, motion_->curveView()),
+                    KoMirrorDialog::asker(this, craft_, ranges_));
   files_ = new KoEditorFiles(model_, history_, reminder_, this);
   files_->setDragView(dragView_);
   online_->setControls(qobject_cast<KoImageTitleButton*>(control(KoOnlineControl::kRun)),
@@ -207,7 +214,7 @@ void KoVelmarViewController::buttonClick(EditorAction action) {
   }
   if (frameEditor_->buttonClick(action) || files_->buttonClick(action) ||
       online_->buttonClick(action) || groups_->buttonClick(action) || trims_->buttonClick(action) ||
-      motion_->buttonClick(action)) {
+      motion_->buttonClick(action) || craft_->buttonClick(action)) {
     return;
   }
   if (action == KoEditorSerial::kConnectTag) {
@@ -343,6 +350,7 @@ QMenu* KoVelmarViewController::menuTable() {
       const int tag = a->property("koTag").toInt();
       if (tag == tagOf(kUndoTag) || tag == tagOf(kRedoTag)) menu_->addAction(a);
     }
+    KoTools::addCraftItems(menu_, [this](EditorAction a) { buttonClick(a); });
   }
   const QList<QAction*> items = menu_->actions();
   items[0]->setEnabled(model_->count() > 0);

@@ -35,6 +35,7 @@ class ORSSerialPortManager;
 class KoFrameEditor;
 class KoFrameHistory;
 class KoMotionControls;
+class KoMotionCraft;
 class KoFrameListModel;
 class KoImageTitleButton;
 class KoSwitch;
@@ -94,6 +95,8 @@ class KoVelmarViewController : public QWidget,
   KoBoardGroups* groups() const { return groups_; }
   KoTrims* trims() const { return trims_; }
   KoMotionControls* motion() const { return motion_; }
+  // Easing, mirroring and reversing the selected frames.
+  KoMotionCraft* craft() const { return craft_; }
   KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
   // Where board actions say how they went.
@@ -183,6 +186,7 @@ class KoVelmarViewController : public QWidget,
   KoBoardGroups* groups_ = nullptr;
   KoTrims* trims_ = nullptr;
   KoMotionControls* motion_ = nullptr;
+  KoMotionCraft* craft_ = nullptr;
   KoEditorSerial* serialControls_ = nullptr;
 
   KoVelmarPanView* panView_ = nullptr;
