@@ -110,22 +110,43 @@ frame::ArmPositions sentPositions(const KoVelmarPwmModel& frame) {
   return arm;
 }
 
-VelmarFrame framed(const KoVelmarPwmModel& frame, qint64 time,
-                   const frame::ArmPositions& positions) {
-  auto f = std::make_shared<KoVelmarPwmModel>();
+namespace {
+
+// Makes `f` a frame that takes `time` ms to reach `positions`, as framed() says.
+void fill(KoVelmarPwmModel* f, const KoVelmarPwmModel& frame, qint64 time,
+          const frame::ArmPositions& positions) {
   f->ID = frame.ID;
   f->time = time;
-  QString text;
+  // The positions text ("#1 P500 ") written into one buffer: a long ease makes tens of
+  // thousands of frames, and piecing each text together would cost most of the time.
+  std::array<char16_t, 16 * frame::kRecordChannels> text;
+  char16_t* t = text.data();
   for (int j = 1; j <= frame::kRecordChannels; ++j) {
     const std::optional<qint64>& p = positions[size_t(j - 1)];
     if (!p) continue;
     f->setId(j, limits::kPosition.clamp(*p));
-    text += KoTools::actionPositionText(j, *p);
+    *t++ = u'#';
+    *t++ = char16_t(u'0' + j);
+    *t++ = u' ';
+    *t++ = u'P';
+    char16_t digits[8];
+    int n = 0;
+    for (quint16 v = quint16(*p); n == 0 || v != 0; v /= 10) digits[n++] = char16_t(u'0' + v % 10);
+    while (n > 0) *t++ = digits[--n];
+    *t++ = u' ';
   }
-  f->action = text;
+  f->action = QString(reinterpret_cast<const QChar*>(text.data()), t - text.data());
   f->bytes = frame::armMove(frame.bytes, time, positions);
   f->data = frame.data;
   frame::writeArmRecord(f->data, time, positions);
+}
+
+}  // namespace
+
+VelmarFrame framed(const KoVelmarPwmModel& frame, qint64 time,
+                   const frame::ArmPositions& positions) {
+  auto f = std::make_shared<KoVelmarPwmModel>();
+  fill(f.get(), frame, time, positions);
   return f;
 }
 
@@ -142,16 +163,22 @@ EasePlan planEase(const VelmarFrames& frames, const QList<int>& rows, const Curv
                   int stepMs, int budget) {
   EasePlan plan;
   const Curve c = curve.held();
-  // Where each channel was last sent, up to the start of the move being eased.
+  // Where each channel was last sent up to frame `knownAt`. Each move's start is found from
+  // there and backwards from the move, so frames far from every eased move are never read.
   frame::ArmPositions known;
-  int scanned = 0;
-  const auto scanTo = [&](int row) {
-    for (; scanned <= row; ++scanned) {
-      const frame::ArmPositions arm = frames[scanned]->armPositions();
-      for (size_t j = 0; j < known.size(); ++j) {
-        if (arm[j]) known[j] = arm[j];
+  int knownAt = -1;
+  const auto startOf = [&](int from) {
+    frame::ArmPositions start = frames[from]->armPositions();
+    for (size_t j = 0; j < start.size(); ++j) {
+      const int channel = int(j) + 1;
+      for (int r = from - 1; !start[j] && r > knownAt; --r) {
+        if (frames[r]->isPresent(channel)) start[j] = frames[r]->id(channel);
       }
+      if (!start[j]) start[j] = known[j];
     }
+    known = start;
+    knownAt = from;
+    return start;
   };
   const qint64 count = frames.size();
   for (qsizetype i = 1; i < rows.size(); ++i) {
@@ -166,21 +193,25 @@ EasePlan planEase(const VelmarFrames& frames, const QList<int>& rows, const Curv
     plan.added += int(times.size() - 1);
     if (plan.refused()) continue;
 
-    scanTo(row - 1);
+    const frame::ArmPositions from = startOf(row - 1);
     const frame::ArmPositions to = end.armPositions();
     EasedMove move{row, {}};
     move.steps.reserve(times.size());
+    // A move's steps share one block, as the frames of a file do: one allocation for all.
+    const qsizetype between = times.size() - 1;
+    std::shared_ptr<KoVelmarPwmModel[]> block(new KoVelmarPwmModel[size_t(between)]);
     qint64 gone = 0;
     for (qsizetype k = 0; k + 1 < times.size(); ++k) {
       gone += times[k];
       const double y = c.at(double(gone) / double(end.time));
       frame::ArmPositions step;
       for (size_t j = 0; j < step.size(); ++j) {
-        if (!to[j] || !known[j]) continue;
-        const double from = double(*known[j]);
-        step[j] = qint64(std::llround(from + (double(*to[j]) - from) * y));
+        if (!to[j] || !from[j]) continue;
+        const double a = double(*from[j]);
+        step[j] = qint64(std::llround(a + (double(*to[j]) - a) * y));
       }
-      move.steps.append(framed(end, times[k], step));
+      fill(&block[k], end, times[k], step);
+      move.steps.append(VelmarFrame(block, &block[k]));
     }
     move.steps.append(retimed(end, times.last()));
     plan.moves.append(std::move(move));
@@ -193,12 +224,15 @@ VelmarFrames applied(const VelmarFrames& frames, const EasePlan& plan) {
   VelmarFrames out;
   out.reserve(frames.size() + plan.added);
   qsizetype next = 0;
+  const auto keep = [&](qsizetype end) {
+    for (; next < end; ++next) out.append(frames[next]);
+  };
   for (const EasedMove& move : plan.moves) {
-    out.append(frames.sliced(next, move.row - next));
+    keep(move.row);
     out.append(move.steps);
     next = move.row + 1;
   }
-  out.append(frames.sliced(next));
+  keep(frames.size());
   return out;
 }
 

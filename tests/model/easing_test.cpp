@@ -183,6 +183,18 @@ TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
   EXPECT_EQ(eased[2]->id(3), 200 + std::lround(600 * easing::kIn.at(0.1)));
   EXPECT_EQ(eased[11]->armPositions(), frames[2]->armPositions());
   EXPECT_EQ(eased[11]->data.sliced(2), frames[2]->data.sliced(2));
+
+  // Over several moves the last position given is carried from move to move: ch3 starts the
+  // third move where the first frame put it.
+  const VelmarFrames three = framesOf({{500, {500, 500, 200, 500, 500, 500}},
+                                       {200, {600, 500, X, 500, 500, 500}},
+                                       {200, {700, 500, X, 500, 500, 500}},
+                                       {200, {800, 500, 800, 500, 500, 500}}});
+  const VelmarFrames carried =
+      easing::applied(three, easing::planEase(three, {0, 1, 2, 3}, easing::kOut, 100));
+  ASSERT_EQ(carried.size(), 7);
+  EXPECT_EQ(carried[5]->id(3), 200 + std::lround(600 * easing::kOut.at(0.5)));
+  EXPECT_FALSE(carried[1]->isPresent(3));
 }
 
 // The list may grow up to a group's frames and not one further; the refusal names the move.
