@@ -2508,6 +2508,61 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>Arm profiles</translation>
     </message>
+    <message id="ctl_ease_done">
+        <source>ctl_ease_done</source>
+        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
+        <translation>%1 moves eased, %2 frames added: %3 frames written to %4</translation>
+    </message>
+    <message id="ctl_ease_too_short">
+        <source>ctl_ease_too_short</source>
+        <extracomment>Error; %1 file name, %2 the shortest move in ms that can be eased</extracomment>
+        <translation>%1: no move there is long enough to ease: a move needs at least %2 ms for two steps; nothing written</translation>
+    </message>
+    <message id="ctl_ease_over_budget">
+        <source>ctl_ease_over_budget</source>
+        <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
+        <translation>%1: easing the move from frame %2 to frame %3 would make more than %4 frames, the most a group holds; nothing written</translation>
+    </message>
+    <message id="ctl_ease_no_move">
+        <source>ctl_ease_no_move</source>
+        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
+        <translation>--from %1 --to %2 names no move in %3, which has %4 frames: --from must come before --to</translation>
+    </message>
+    <message id="ctl_ease_no_curve">
+        <source>ctl_ease_no_curve</source>
+        <extracomment>Error; %1 is what the user gave as --curve</extracomment>
+        <translation>%1 is no curve: use in, out, in-out, or four numbers from 0 to 1 as X1,Y1,X2,Y2</translation>
+    </message>
+    <message id="ctl_help_ease_output">
+        <source>ctl_help_ease_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Action file to write (.rob), or - for standard output</translation>
+    </message>
+    <message id="ctl_help_ease_step">
+        <source>ctl_help_ease_step</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Time of each step in ms; each move is cut into as many whole steps as fit</translation>
+    </message>
+    <message id="ctl_help_ease_curve">
+        <source>ctl_help_ease_curve</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>in, out, in-out (the default), or a Bézier curve as X1,Y1,X2,Y2, each 0 to 1</translation>
+    </message>
+    <message id="ctl_help_ease_to">
+        <source>ctl_help_ease_to</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Last frame of the moves to ease (default: the last)</translation>
+    </message>
+    <message id="ctl_help_ease_from">
+        <source>ctl_help_ease_from</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>First frame of the moves to ease, counted from 1 as file show numbers them (default: the first)</translation>
+    </message>
+    <message id="ctl_help_file_ease">
+        <source>ctl_help_file_ease</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Ease the moves between frames of an action file into shorter steps along a timing curve</translation>
+    </message>
     <message id="craft_mirror_apply">
         <source>craft_mirror_apply</source>
         <extracomment>OK button of the mirror dialog</extracomment>

@@ -2508,6 +2508,61 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>机械臂配置</translation>
     </message>
+    <message id="ctl_ease_done">
+        <source>ctl_ease_done</source>
+        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
+        <translation>已缓动 %1 段运动，增加 %2 帧：共 %3 帧已写入 %4</translation>
+    </message>
+    <message id="ctl_ease_too_short">
+        <source>ctl_ease_too_short</source>
+        <extracomment>Error; %1 file name, %2 the shortest move in ms that can be eased</extracomment>
+        <translation>%1：没有足够长的运动可以缓动：一段运动至少需要 %2 毫秒才能分成两步；未写入任何内容</translation>
+    </message>
+    <message id="ctl_ease_over_budget">
+        <source>ctl_ease_over_budget</source>
+        <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
+        <translation>%1：缓动第 %2 帧到第 %3 帧的运动会超过 %4 帧，即一个动作组最多可容纳的帧数；未写入任何内容</translation>
+    </message>
+    <message id="ctl_ease_no_move">
+        <source>ctl_ease_no_move</source>
+        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
+        <translation>--from %1 --to %2 在 %3 中不构成运动（该文件有 %4 帧）：--from 必须在 --to 之前</translation>
+    </message>
+    <message id="ctl_ease_no_curve">
+        <source>ctl_ease_no_curve</source>
+        <extracomment>Error; %1 is what the user gave as --curve</extracomment>
+        <translation>%1 不是曲线：请使用 in、out、in-out，或以 X1,Y1,X2,Y2 表示的四个 0 到 1 的数</translation>
+    </message>
+    <message id="ctl_help_ease_output">
+        <source>ctl_help_ease_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要写入的动作文件（.rob），或用 - 表示标准输出</translation>
+    </message>
+    <message id="ctl_help_ease_step">
+        <source>ctl_help_ease_step</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>每步的时间（毫秒）；每段运动被分成能容纳的最多整步</translation>
+    </message>
+    <message id="ctl_help_ease_curve">
+        <source>ctl_help_ease_curve</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>in、out、in-out（默认），或以 X1,Y1,X2,Y2 表示的贝塞尔曲线，每个值为 0 到 1</translation>
+    </message>
+    <message id="ctl_help_ease_to">
+        <source>ctl_help_ease_to</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要缓动的运动的最后一帧（默认：最后一帧）</translation>
+    </message>
+    <message id="ctl_help_ease_from">
+        <source>ctl_help_ease_from</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要缓动的运动的第一帧，与 file show 一样从 1 开始编号（默认：第一帧）</translation>
+    </message>
+    <message id="ctl_help_file_ease">
+        <source>ctl_help_file_ease</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>沿时间曲线把动作文件中帧与帧之间的运动分成更短的步骤（缓动）</translation>
+    </message>
     <message id="craft_mirror_apply">
         <source>craft_mirror_apply</source>
         <extracomment>OK button of the mirror dialog</extracomment>

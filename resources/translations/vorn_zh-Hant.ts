@@ -2508,6 +2508,61 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>機械臂配置</translation>
     </message>
+    <message id="ctl_ease_done">
+        <source>ctl_ease_done</source>
+        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
+        <translation>已緩動 %1 段運動，增加 %2 幀：共 %3 幀已寫入 %4</translation>
+    </message>
+    <message id="ctl_ease_too_short">
+        <source>ctl_ease_too_short</source>
+        <extracomment>Error; %1 file name, %2 the shortest move in ms that can be eased</extracomment>
+        <translation>%1：沒有足夠長的運動可以緩動：一段運動至少需要 %2 毫秒才能分成兩步；未寫入任何內容</translation>
+    </message>
+    <message id="ctl_ease_over_budget">
+        <source>ctl_ease_over_budget</source>
+        <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
+        <translation>%1：緩動第 %2 幀到第 %3 幀的運動會超過 %4 幀，即一個動作組最多可容納的幀數；未寫入任何內容</translation>
+    </message>
+    <message id="ctl_ease_no_move">
+        <source>ctl_ease_no_move</source>
+        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
+        <translation>--from %1 --to %2 在 %3 中不構成運動（該檔案有 %4 幀）：--from 必須在 --to 之前</translation>
+    </message>
+    <message id="ctl_ease_no_curve">
+        <source>ctl_ease_no_curve</source>
+        <extracomment>Error; %1 is what the user gave as --curve</extracomment>
+        <translation>%1 不是曲線：請使用 in、out、in-out，或以 X1,Y1,X2,Y2 表示的四個 0 到 1 的數</translation>
+    </message>
+    <message id="ctl_help_ease_output">
+        <source>ctl_help_ease_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要寫入的動作檔（.rob），或用 - 表示標準輸出</translation>
+    </message>
+    <message id="ctl_help_ease_step">
+        <source>ctl_help_ease_step</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>每步的時間（毫秒）；每段運動被分成能容納的最多整步</translation>
+    </message>
+    <message id="ctl_help_ease_curve">
+        <source>ctl_help_ease_curve</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>in、out、in-out（預設），或以 X1,Y1,X2,Y2 表示的貝茲曲線，每個值為 0 到 1</translation>
+    </message>
+    <message id="ctl_help_ease_to">
+        <source>ctl_help_ease_to</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要緩動的運動的最後一幀（預設：最後一幀）</translation>
+    </message>
+    <message id="ctl_help_ease_from">
+        <source>ctl_help_ease_from</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要緩動的運動的第一幀，與 file show 一樣從 1 開始編號（預設：第一幀）</translation>
+    </message>
+    <message id="ctl_help_file_ease">
+        <source>ctl_help_file_ease</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>沿時間曲線把動作檔中幀與幀之間的運動分成更短的步驟（緩動）</translation>
+    </message>
     <message id="craft_mirror_apply">
         <source>craft_mirror_apply</source>
         <extracomment>OK button of the mirror dialog</extracomment>
