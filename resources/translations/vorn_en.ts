@@ -2508,6 +2508,111 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>Arm profiles</translation>
     </message>
+    <message id="poses_export_failed">
+        <source>poses_export_failed</source>
+        <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message id="poses_file_too_large">
+        <source>poses_file_too_large</source>
+        <extracomment>Reason in poses_import_failed</extracomment>
+        <translation>the file is far too large to hold poses</translation>
+    </message>
+    <message id="poses_import_failed">
+        <source>poses_import_failed</source>
+        <extracomment>Tip; %1 is a file name, %2 what is wrong with it</extracomment>
+        <translation>%1 cannot be imported: %2. No pose was changed.</translation>
+    </message>
+    <message id="poses_file_filter">
+        <source>poses_file_filter</source>
+        <extracomment>File dialog filter name, before (*.json)</extracomment>
+        <translation>Poses</translation>
+    </message>
+    <message id="poses_export_title">
+        <source>poses_export_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>Export Poses</translation>
+    </message>
+    <message id="poses_import_title">
+        <source>poses_import_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>Import Poses</translation>
+    </message>
+    <message id="poses_no_channel">
+        <source>poses_no_channel</source>
+        <extracomment>Tip when saving a pose with every channel hidden</extracomment>
+        <translation>Show at least one channel to save a pose.</translation>
+    </message>
+    <message id="poses_delete_confirm">
+        <source>poses_delete_confirm</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>Delete the pose “%1”?</translation>
+    </message>
+    <message id="poses_replace">
+        <source>poses_replace</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>A pose named “%1” is kept already. Replace it?</translation>
+    </message>
+    <message id="poses_default_name">
+        <source>poses_default_name</source>
+        <extracomment>Name a new pose is offered</extracomment>
+        <translation>Pose</translation>
+    </message>
+    <message id="poses_name">
+        <source>poses_name</source>
+        <extracomment>Label of the pose name field</extracomment>
+        <translation>Name of the pose:</translation>
+    </message>
+    <message id="poses_save_title">
+        <source>poses_save_title</source>
+        <extracomment>Title of the question for a pose's name</extracomment>
+        <translation>Save Pose</translation>
+    </message>
+    <message id="poses_export">
+        <source>poses_export</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Export…</translation>
+    </message>
+    <message id="poses_import">
+        <source>poses_import</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Import…</translation>
+    </message>
+    <message id="poses_delete">
+        <source>poses_delete</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Delete</translation>
+    </message>
+    <message id="poses_insert">
+        <source>poses_insert</source>
+        <extracomment>Button of the poses window: inserts the chosen pose into the frame list</extracomment>
+        <translation>Insert as Frame</translation>
+    </message>
+    <message id="poses_save">
+        <source>poses_save</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Save Current Pose…</translation>
+    </message>
+    <message id="poses_list_tip">
+        <source>poses_list_tip</source>
+        <extracomment>Tooltip of the list of named poses</extracomment>
+        <translation>Double-click a pose, or press Enter, to move the arm there</translation>
+    </message>
+    <message id="poses_open_tip">
+        <source>poses_open_tip</source>
+        <extracomment>Tooltip of the Poses button</extracomment>
+        <translation>Save the current pose under a name, and move the arm to a saved one</translation>
+    </message>
+    <message id="poses_open">
+        <source>poses_open</source>
+        <extracomment>Button beside the channel boxes that opens the named poses window</extracomment>
+        <translation>Poses…</translation>
+    </message>
+    <message id="poses_title">
+        <source>poses_title</source>
+        <extracomment>Title of the named poses window and accessible name of its list</extracomment>
+        <translation>Poses</translation>
+    </message>
     <message id="ctl_ease_done">
         <source>ctl_ease_done</source>
         <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>

@@ -2508,6 +2508,111 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>机械臂配置</translation>
     </message>
+    <message id="poses_export_failed">
+        <source>poses_export_failed</source>
+        <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message id="poses_file_too_large">
+        <source>poses_file_too_large</source>
+        <extracomment>Reason in poses_import_failed</extracomment>
+        <translation>文件太大，不可能是姿态文件</translation>
+    </message>
+    <message id="poses_import_failed">
+        <source>poses_import_failed</source>
+        <extracomment>Tip; %1 is a file name, %2 what is wrong with it</extracomment>
+        <translation>无法导入 %1：%2。没有更改任何姿态。</translation>
+    </message>
+    <message id="poses_file_filter">
+        <source>poses_file_filter</source>
+        <extracomment>File dialog filter name, before (*.json)</extracomment>
+        <translation>姿态</translation>
+    </message>
+    <message id="poses_export_title">
+        <source>poses_export_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>导出姿态</translation>
+    </message>
+    <message id="poses_import_title">
+        <source>poses_import_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>导入姿态</translation>
+    </message>
+    <message id="poses_no_channel">
+        <source>poses_no_channel</source>
+        <extracomment>Tip when saving a pose with every channel hidden</extracomment>
+        <translation>请至少显示一个通道，才能保存姿态。</translation>
+    </message>
+    <message id="poses_delete_confirm">
+        <source>poses_delete_confirm</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>删除姿态“%1”？</translation>
+    </message>
+    <message id="poses_replace">
+        <source>poses_replace</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>已有名为“%1”的姿态。要替换它吗？</translation>
+    </message>
+    <message id="poses_default_name">
+        <source>poses_default_name</source>
+        <extracomment>Name a new pose is offered</extracomment>
+        <translation>姿态</translation>
+    </message>
+    <message id="poses_name">
+        <source>poses_name</source>
+        <extracomment>Label of the pose name field</extracomment>
+        <translation>姿态名称：</translation>
+    </message>
+    <message id="poses_save_title">
+        <source>poses_save_title</source>
+        <extracomment>Title of the question for a pose's name</extracomment>
+        <translation>保存姿态</translation>
+    </message>
+    <message id="poses_export">
+        <source>poses_export</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>导出…</translation>
+    </message>
+    <message id="poses_import">
+        <source>poses_import</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>导入…</translation>
+    </message>
+    <message id="poses_delete">
+        <source>poses_delete</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>删除</translation>
+    </message>
+    <message id="poses_insert">
+        <source>poses_insert</source>
+        <extracomment>Button of the poses window: inserts the chosen pose into the frame list</extracomment>
+        <translation>插入为帧</translation>
+    </message>
+    <message id="poses_save">
+        <source>poses_save</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>保存当前姿态…</translation>
+    </message>
+    <message id="poses_list_tip">
+        <source>poses_list_tip</source>
+        <extracomment>Tooltip of the list of named poses</extracomment>
+        <translation>双击某个姿态（或按 Enter）让机械臂移动到该姿态</translation>
+    </message>
+    <message id="poses_open_tip">
+        <source>poses_open_tip</source>
+        <extracomment>Tooltip of the Poses button</extracomment>
+        <translation>以名称保存当前姿态，或让机械臂移动到已保存的姿态</translation>
+    </message>
+    <message id="poses_open">
+        <source>poses_open</source>
+        <extracomment>Button beside the channel boxes that opens the named poses window</extracomment>
+        <translation>姿态…</translation>
+    </message>
+    <message id="poses_title">
+        <source>poses_title</source>
+        <extracomment>Title of the named poses window and accessible name of its list</extracomment>
+        <translation>姿态</translation>
+    </message>
     <message id="ctl_ease_done">
         <source>ctl_ease_done</source>
         <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>

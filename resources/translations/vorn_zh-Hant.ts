@@ -2508,6 +2508,111 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>機械臂配置</translation>
     </message>
+    <message id="poses_export_failed">
+        <source>poses_export_failed</source>
+        <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
+        <translation>無法寫入 %1：%2</translation>
+    </message>
+    <message id="poses_file_too_large">
+        <source>poses_file_too_large</source>
+        <extracomment>Reason in poses_import_failed</extracomment>
+        <translation>檔案太大，不可能是姿態檔</translation>
+    </message>
+    <message id="poses_import_failed">
+        <source>poses_import_failed</source>
+        <extracomment>Tip; %1 is a file name, %2 what is wrong with it</extracomment>
+        <translation>無法匯入 %1：%2。沒有變更任何姿態。</translation>
+    </message>
+    <message id="poses_file_filter">
+        <source>poses_file_filter</source>
+        <extracomment>File dialog filter name, before (*.json)</extracomment>
+        <translation>姿態</translation>
+    </message>
+    <message id="poses_export_title">
+        <source>poses_export_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>匯出姿態</translation>
+    </message>
+    <message id="poses_import_title">
+        <source>poses_import_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>匯入姿態</translation>
+    </message>
+    <message id="poses_no_channel">
+        <source>poses_no_channel</source>
+        <extracomment>Tip when saving a pose with every channel hidden</extracomment>
+        <translation>請至少顯示一個通道，才能儲存姿態。</translation>
+    </message>
+    <message id="poses_delete_confirm">
+        <source>poses_delete_confirm</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>刪除姿態「%1」？</translation>
+    </message>
+    <message id="poses_replace">
+        <source>poses_replace</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>已有名為「%1」的姿態。要取代它嗎？</translation>
+    </message>
+    <message id="poses_default_name">
+        <source>poses_default_name</source>
+        <extracomment>Name a new pose is offered</extracomment>
+        <translation>姿態</translation>
+    </message>
+    <message id="poses_name">
+        <source>poses_name</source>
+        <extracomment>Label of the pose name field</extracomment>
+        <translation>姿態名稱：</translation>
+    </message>
+    <message id="poses_save_title">
+        <source>poses_save_title</source>
+        <extracomment>Title of the question for a pose's name</extracomment>
+        <translation>儲存姿態</translation>
+    </message>
+    <message id="poses_export">
+        <source>poses_export</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>匯出…</translation>
+    </message>
+    <message id="poses_import">
+        <source>poses_import</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>匯入…</translation>
+    </message>
+    <message id="poses_delete">
+        <source>poses_delete</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>刪除</translation>
+    </message>
+    <message id="poses_insert">
+        <source>poses_insert</source>
+        <extracomment>Button of the poses window: inserts the chosen pose into the frame list</extracomment>
+        <translation>插入為幀</translation>
+    </message>
+    <message id="poses_save">
+        <source>poses_save</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>儲存目前姿態…</translation>
+    </message>
+    <message id="poses_list_tip">
+        <source>poses_list_tip</source>
+        <extracomment>Tooltip of the list of named poses</extracomment>
+        <translation>雙擊某個姿態（或按 Enter）讓機械臂移動到該姿態</translation>
+    </message>
+    <message id="poses_open_tip">
+        <source>poses_open_tip</source>
+        <extracomment>Tooltip of the Poses button</extracomment>
+        <translation>以名稱儲存目前姿態，或讓機械臂移動到已儲存的姿態</translation>
+    </message>
+    <message id="poses_open">
+        <source>poses_open</source>
+        <extracomment>Button beside the channel boxes that opens the named poses window</extracomment>
+        <translation>姿態…</translation>
+    </message>
+    <message id="poses_title">
+        <source>poses_title</source>
+        <extracomment>Title of the named poses window and accessible name of its list</extracomment>
+        <translation>姿態</translation>
+    </message>
     <message id="ctl_ease_done">
         <source>ctl_ease_done</source>
         <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>

@@ -1,5 +1,6 @@
 #include "editor/velmar_view_controller.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -26,6 +27,7 @@
 #include "editor/motion_craft.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
+#include "editor/pose_panel.h"
 #include "editor/save_reminder.h"
 #include "editor/status_line.h"
 #include "editor/teach_recorder.h"
@@ -84,8 +86,14 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   online_->setRanges(ranges_, marks_);
   motion_ = new KoMotionControls(hid_, model_, online_, views, this);
   motion_->curveView()->setMarks(marks_);
+  posePanel_ = new KoPosePanel(ranges_, this);
   buildPanels();
   motion_->attachArmView(panView_);
+  posePanel_->attach(this);
+  // Beside the arm profile's button, where the pose panel's row has room to spare.
+  if (auto* liveRow = qobject_cast<QBoxLayout*>(motion_->liveRow()->layout())) {
+    liveRow->addWidget(posePanel_->openButton());
+  }
   motion_->recorder()->setHistory(history_);
   connect(motion_->curveView(), &KoCurveView::editStarted, history_, &KoFrameHistory::beginStep);
   connect(motion_->curveView(), &KoCurveView::editFinished, history_, &KoFrameHistory::endStep);

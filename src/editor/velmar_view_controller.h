@@ -36,6 +36,7 @@ class KoFrameEditor;
 class KoFrameHistory;
 class KoMotionControls;
 class KoMotionCraft;
+class KoPosePanel;
 class KoFrameListModel;
 class KoImageTitleButton;
 class KoSwitch;
@@ -97,6 +98,8 @@ class KoVelmarViewController : public QWidget,
   KoMotionControls* motion() const { return motion_; }
   // Easing, mirroring and reversing the selected frames.
   KoMotionCraft* craft() const { return craft_; }
+  // The named poses' window.
+  KoPosePanel* posePanel() const { return posePanel_; }
   KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
   // Where board actions say how they went.
@@ -187,6 +190,7 @@ class KoVelmarViewController : public QWidget,
   KoTrims* trims_ = nullptr;
   KoMotionControls* motion_ = nullptr;
   KoMotionCraft* craft_ = nullptr;
+  KoPosePanel* posePanel_ = nullptr;
   KoEditorSerial* serialControls_ = nullptr;
 
   KoVelmarPanView* panView_ = nullptr;
