@@ -2508,6 +2508,41 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>Arm profiles</translation>
     </message>
+    <message id="poses_fault_no_channel">
+        <source>poses_fault_no_channel</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>no channel has a position</translation>
+    </message>
+    <message id="poses_fault_channel">
+        <source>poses_fault_channel</source>
+        <extracomment>Fault of one pose in a file; %1 is ch1 to ch6, %2 and %3 the position range</extracomment>
+        <translation>%1: a whole number from %2 to %3, or null, is needed</translation>
+    </message>
+    <message id="poses_fault_name">
+        <source>poses_fault_name</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>name: a text that is not empty is needed</translation>
+    </message>
+    <message id="poses_fault_not_object">
+        <source>poses_fault_not_object</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>not an object</translation>
+    </message>
+    <message id="poses_fault_at">
+        <source>poses_fault_at</source>
+        <extracomment>Fault of a poses file; %1 is the pose's number from 1, %2 what is wrong with it</extracomment>
+        <translation>pose %1, %2</translation>
+    </message>
+    <message id="poses_fault_no_list">
+        <source>poses_fault_no_list</source>
+        <extracomment>Fault of a poses file</extracomment>
+        <translation>no list of poses ("poses")</translation>
+    </message>
+    <message id="poses_fault_not_json">
+        <source>poses_fault_not_json</source>
+        <extracomment>Fault of a poses file; %1 is the byte where reading stopped</extracomment>
+        <translation>not a JSON text (at byte %1)</translation>
+    </message>
     <message id="poses_export_failed">
         <source>poses_export_failed</source>
         <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>

@@ -2508,6 +2508,41 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>機械臂配置</translation>
     </message>
+    <message id="poses_fault_no_channel">
+        <source>poses_fault_no_channel</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>沒有任何通道有位置</translation>
+    </message>
+    <message id="poses_fault_channel">
+        <source>poses_fault_channel</source>
+        <extracomment>Fault of one pose in a file; %1 is ch1 to ch6, %2 and %3 the position range</extracomment>
+        <translation>%1：需要 %2 到 %3 的整數，或 null</translation>
+    </message>
+    <message id="poses_fault_name">
+        <source>poses_fault_name</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>name：需要非空的文字</translation>
+    </message>
+    <message id="poses_fault_not_object">
+        <source>poses_fault_not_object</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>不是物件</translation>
+    </message>
+    <message id="poses_fault_at">
+        <source>poses_fault_at</source>
+        <extracomment>Fault of a poses file; %1 is the pose's number from 1, %2 what is wrong with it</extracomment>
+        <translation>第 %1 個姿態，%2</translation>
+    </message>
+    <message id="poses_fault_no_list">
+        <source>poses_fault_no_list</source>
+        <extracomment>Fault of a poses file</extracomment>
+        <translation>沒有姿態列表（"poses"）</translation>
+    </message>
+    <message id="poses_fault_not_json">
+        <source>poses_fault_not_json</source>
+        <extracomment>Fault of a poses file; %1 is the byte where reading stopped</extracomment>
+        <translation>不是 JSON 文字（在第 %1 位元組處）</translation>
+    </message>
     <message id="poses_export_failed">
         <source>poses_export_failed</source>
         <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>

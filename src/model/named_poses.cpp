@@ -29,7 +29,7 @@ bool hasChannel(const KoChannelPositions& positions) {
 // A pose from its JSON object, or the fault.
 std::optional<KoNamedPose> poseOf(const QJsonValue& value, QString* fault) {
   if (!value.isObject()) {
-    *fault = QStringLiteral("not an object");
+    *fault = qtTrId("poses_fault_not_object");
     return std::nullopt;
   }
   const QJsonObject o = value.toObject();
@@ -37,7 +37,7 @@ std::optional<KoNamedPose> poseOf(const QJsonValue& value, QString* fault) {
   const QJsonValue name = o.value(QLatin1String("name"));
   pose.name = cleanName(name.toString());
   if (pose.name.isEmpty()) {
-    *fault = QStringLiteral("name: a text that is not empty is needed");
+    *fault = qtTrId("poses_fault_name");
     return std::nullopt;
   }
   for (size_t j = 0; j < pose.positions.size(); ++j) {
@@ -45,7 +45,7 @@ std::optional<KoNamedPose> poseOf(const QJsonValue& value, QString* fault) {
     if (v.isNull() || v.isUndefined()) continue;
     const double d = v.toDouble(-1);
     if (!v.isDouble() || d != std::floor(d) || !limits::kPosition.contains(qint64(d))) {
-      *fault = QStringLiteral("%1: a whole number from %2 to %3, or null, is needed")
+      *fault = qtTrId("poses_fault_channel")
                    .arg(channelKey(j))
                    .arg(limits::kPosition.minimum)
                    .arg(limits::kPosition.maximum);
@@ -54,7 +54,7 @@ std::optional<KoNamedPose> poseOf(const QJsonValue& value, QString* fault) {
     pose.positions[j] = int(d);
   }
   if (!hasChannel(pose.positions)) {
-    *fault = QStringLiteral("no channel has a position");
+    *fault = qtTrId("poses_fault_no_channel");
     return std::nullopt;
   }
   return pose;
@@ -125,19 +125,18 @@ std::optional<QList<KoNamedPose>> KoNamedPoses::fromJson(const QByteArray& json,
   QJsonParseError parse;
   const QJsonDocument doc = QJsonDocument::fromJson(json, &parse);
   if (parse.error != QJsonParseError::NoError) {
-    return failed(
-        QStringLiteral("not JSON (%1 at byte %2)").arg(parse.errorString()).arg(parse.offset));
+    return failed(qtTrId("poses_fault_not_json").arg(parse.offset));
   }
   const QJsonValue list = doc.object().value(QLatin1String("poses"));
   if (!list.isArray()) {
-    return failed(QStringLiteral("no list of poses (\"poses\")"));
+    return failed(qtTrId("poses_fault_no_list"));
   }
   QList<KoNamedPose> poses;
   const QJsonArray entries = list.toArray();
   for (qsizetype i = 0; i < entries.size(); ++i) {
     QString fault;
     const std::optional<KoNamedPose> pose = poseOf(entries[i], &fault);
-    if (!pose) return failed(QStringLiteral("pose %1, %2").arg(i + 1).arg(fault));
+    if (!pose) return failed(qtTrId("poses_fault_at").arg(i + 1).arg(fault));
     poses.append(*pose);
   }
   return poses;

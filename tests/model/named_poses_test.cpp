@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QSettings>
+#include <QTranslator>
 
 namespace {
 
@@ -11,8 +13,23 @@ const KoNamedPose kBow{QStringLiteral("鞠躬 bow"), {std::nullopt, 900, 300, 30
 
 class NamedPoses : public ::testing::Test {
  protected:
-  void SetUp() override { QSettings().clear(); }
-  void TearDown() override { QSettings().clear(); }
+  // The faults in English for this suite only: the others expect text ids.
+  void SetUp() override {
+    ASSERT_TRUE(english_.load(QStringLiteral(":/i18n/vorn_en.qm")));
+    QCoreApplication::installTranslator(&english_);
+    clear();
+  }
+  void TearDown() override {
+    QCoreApplication::removeTranslator(&english_);
+    clear();
+  }
+  static void clear() {
+    for (const char* key : {KoNamedPoses::kSettingsKey, KoNamedPoses::kUnreadableKey}) {
+      QSettings().remove(QLatin1String(key));
+    }
+  }
+
+  QTranslator english_;
 };
 
 TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettings) {
@@ -33,8 +50,8 @@ TEST_F(NamedPoses, BadJsonSaysWhatAndWhere) {
     const char* json;
     const char* says;
   } cases[] = {
-      {"", "not JSON"},
-      {"{\"poses\": [", "not JSON"},
+      {"", "not a JSON text"},
+      {"{\"poses\": [", "not a JSON text (at byte"},
       {"[]", "no list of poses"},
       {"{\"poses\": {}}", "no list of poses"},
       {"{\"poses\": [3]}", "pose 1, not an object"},
