@@ -113,8 +113,22 @@ frame::ArmPositions sentPositions(const KoVelmarPwmModel& frame) {
 namespace {
 
 // Makes `f` a frame that takes `time` ms to reach `positions`, as framed() says.
+// A step's move is the move's common one with its time and positions written in: every step
+// of a move sends the same channels, so the layout is made once and each step costs one copy.
+QByteArray stepMove(const QByteArray& common, qint64 time, const frame::ArmPositions& positions) {
+  QByteArray out = common;
+  frame::putLe16(out, 5, time);
+  qsizetype at = frame::kMoveHeaderSize + 1;
+  for (const std::optional<qint64>& p : positions) {
+    if (!p) continue;
+    frame::putLe16(out, at, *p);
+    at += 3;
+  }
+  return out;
+}
+
 void fill(KoVelmarPwmModel* f, const KoVelmarPwmModel& frame, qint64 time,
-          const frame::ArmPositions& positions) {
+          const frame::ArmPositions& positions, const QByteArray* common = nullptr) {
   f->ID = frame.ID;
   f->time = time;
   // The positions text ("#1 P500 ") written into one buffer: a long ease makes tens of
@@ -136,7 +150,8 @@ void fill(KoVelmarPwmModel* f, const KoVelmarPwmModel& frame, qint64 time,
     *t++ = u' ';
   }
   f->action = QString(reinterpret_cast<const QChar*>(text.data()), t - text.data());
-  f->bytes = frame::armMove(frame.bytes, time, positions);
+  f->bytes =
+      common ? stepMove(*common, time, positions) : frame::armMove(frame.bytes, time, positions);
   f->data = frame.data;
   frame::writeArmRecord(f->data, time, positions);
 }
@@ -200,6 +215,11 @@ EasePlan planEase(const VelmarFrames& frames, const QList<int>& rows, const Curv
     // A move's steps share one block, as the frames of a file do: one allocation for all.
     const qsizetype between = times.size() - 1;
     std::shared_ptr<KoVelmarPwmModel[]> block(new KoVelmarPwmModel[size_t(between)]);
+    frame::ArmPositions sent;
+    for (size_t j = 0; j < sent.size(); ++j) {
+      if (to[j] && from[j]) sent[j] = 0;
+    }
+    const QByteArray common = frame::armMove(end.bytes, 0, sent);
     qint64 gone = 0;
     for (qsizetype k = 0; k + 1 < times.size(); ++k) {
       gone += times[k];
@@ -210,7 +230,7 @@ EasePlan planEase(const VelmarFrames& frames, const QList<int>& rows, const Curv
         const double a = double(*from[j]);
         step[j] = qint64(std::llround(a + (double(*to[j]) - a) * y));
       }
-      fill(&block[k], end, times[k], step);
+      fill(&block[k], end, times[k], step, &common);
       move.steps.append(VelmarFrame(block, &block[k]));
     }
     move.steps.append(retimed(end, times.last()));

@@ -179,6 +179,8 @@ TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
     EXPECT_TRUE(eased[k]->isPresent(3));
     EXPECT_EQ(eased[k]->isPresent(4), k == 11);
     EXPECT_GE(eased[k]->id(3), 200);
+    const KoVelmarPwmModel& f = *eased[k];
+    EXPECT_EQ(f.bytes, frame::armMove(f.bytes, f.time, f.armPositions()));
   }
   EXPECT_EQ(eased[2]->id(3), 200 + std::lround(600 * easing::kIn.at(0.1)));
   EXPECT_EQ(eased[11]->armPositions(), frames[2]->armPositions());
