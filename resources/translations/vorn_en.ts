@@ -2658,6 +2658,311 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>Arm profiles</translation>
     </message>
+    <message id="poses_fault_no_channel">
+        <source>poses_fault_no_channel</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>no channel has a position</translation>
+    </message>
+    <message id="poses_fault_channel">
+        <source>poses_fault_channel</source>
+        <extracomment>Fault of one pose in a file; %1 is ch1 to ch6, %2 and %3 the position range</extracomment>
+        <translation>%1: a whole number from %2 to %3, or null, is needed</translation>
+    </message>
+    <message id="poses_fault_name">
+        <source>poses_fault_name</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>name: a text that is not empty is needed</translation>
+    </message>
+    <message id="poses_fault_not_object">
+        <source>poses_fault_not_object</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>not an object</translation>
+    </message>
+    <message id="poses_fault_at">
+        <source>poses_fault_at</source>
+        <extracomment>Fault of a poses file; %1 is the pose's number from 1, %2 what is wrong with it</extracomment>
+        <translation>pose %1, %2</translation>
+    </message>
+    <message id="poses_fault_no_list">
+        <source>poses_fault_no_list</source>
+        <extracomment>Fault of a poses file</extracomment>
+        <translation>no list of poses ("poses")</translation>
+    </message>
+    <message id="poses_fault_not_json">
+        <source>poses_fault_not_json</source>
+        <extracomment>Fault of a poses file; %1 is the byte where reading stopped</extracomment>
+        <translation>not a JSON text (at byte %1)</translation>
+    </message>
+    <message id="poses_export_failed">
+        <source>poses_export_failed</source>
+        <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message id="poses_file_too_large">
+        <source>poses_file_too_large</source>
+        <extracomment>Reason in poses_import_failed</extracomment>
+        <translation>the file is far too large to hold poses</translation>
+    </message>
+    <message id="poses_import_failed">
+        <source>poses_import_failed</source>
+        <extracomment>Tip; %1 is a file name, %2 what is wrong with it</extracomment>
+        <translation>%1 cannot be imported: %2. No pose was changed.</translation>
+    </message>
+    <message id="poses_file_filter">
+        <source>poses_file_filter</source>
+        <extracomment>File dialog filter name, before (*.json)</extracomment>
+        <translation>Poses</translation>
+    </message>
+    <message id="poses_export_title">
+        <source>poses_export_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>Export Poses</translation>
+    </message>
+    <message id="poses_import_title">
+        <source>poses_import_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>Import Poses</translation>
+    </message>
+    <message id="poses_no_channel">
+        <source>poses_no_channel</source>
+        <extracomment>Tip when saving a pose with every channel hidden</extracomment>
+        <translation>Show at least one channel to save a pose.</translation>
+    </message>
+    <message id="poses_delete_confirm">
+        <source>poses_delete_confirm</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>Delete the pose “%1”?</translation>
+    </message>
+    <message id="poses_replace">
+        <source>poses_replace</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>A pose named “%1” is kept already. Replace it?</translation>
+    </message>
+    <message id="poses_default_name">
+        <source>poses_default_name</source>
+        <extracomment>Name a new pose is offered</extracomment>
+        <translation>Pose</translation>
+    </message>
+    <message id="poses_name">
+        <source>poses_name</source>
+        <extracomment>Label of the pose name field</extracomment>
+        <translation>Name of the pose:</translation>
+    </message>
+    <message id="poses_save_title">
+        <source>poses_save_title</source>
+        <extracomment>Title of the question for a pose's name</extracomment>
+        <translation>Save Pose</translation>
+    </message>
+    <message id="poses_export">
+        <source>poses_export</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Export…</translation>
+    </message>
+    <message id="poses_import">
+        <source>poses_import</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Import…</translation>
+    </message>
+    <message id="poses_delete">
+        <source>poses_delete</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Delete</translation>
+    </message>
+    <message id="poses_insert">
+        <source>poses_insert</source>
+        <extracomment>Button of the poses window: inserts the chosen pose into the frame list</extracomment>
+        <translation>Insert as Frame</translation>
+    </message>
+    <message id="poses_save">
+        <source>poses_save</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>Save Current Pose…</translation>
+    </message>
+    <message id="poses_list_tip">
+        <source>poses_list_tip</source>
+        <extracomment>Tooltip of the list of named poses</extracomment>
+        <translation>Double-click a pose, or press Enter, to move the arm there</translation>
+    </message>
+    <message id="poses_open_tip">
+        <source>poses_open_tip</source>
+        <extracomment>Tooltip of the Poses button</extracomment>
+        <translation>Save the current pose under a name, and move the arm to a saved one</translation>
+    </message>
+    <message id="poses_open">
+        <source>poses_open</source>
+        <extracomment>Button beside the channel boxes that opens the named poses window</extracomment>
+        <translation>Poses…</translation>
+    </message>
+    <message id="poses_title">
+        <source>poses_title</source>
+        <extracomment>Title of the named poses window and accessible name of its list</extracomment>
+        <translation>Poses</translation>
+    </message>
+    <message id="ctl_ease_done">
+        <source>ctl_ease_done</source>
+        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
+        <translation>%1 moves eased, %2 frames added: %3 frames written to %4</translation>
+    </message>
+    <message id="ctl_ease_too_short">
+        <source>ctl_ease_too_short</source>
+        <extracomment>Error; %1 file name, %2 the shortest move in ms that can be eased</extracomment>
+        <translation>%1: no move there is long enough to ease: a move needs at least %2 ms for two steps; nothing written</translation>
+    </message>
+    <message id="ctl_ease_over_budget">
+        <source>ctl_ease_over_budget</source>
+        <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
+        <translation>%1: easing the move from frame %2 to frame %3 would make more than %4 frames, the most a group holds; nothing written</translation>
+    </message>
+    <message id="ctl_ease_no_move">
+        <source>ctl_ease_no_move</source>
+        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
+        <translation>--from %1 --to %2 names no move in %3, which has %4 frames: --from must come before --to</translation>
+    </message>
+    <message id="ctl_ease_no_curve">
+        <source>ctl_ease_no_curve</source>
+        <extracomment>Error; %1 is what the user gave as --curve</extracomment>
+        <translation>%1 is no curve: use in, out, in-out, or four numbers from 0 to 1 as X1,Y1,X2,Y2</translation>
+    </message>
+    <message id="ctl_help_ease_output">
+        <source>ctl_help_ease_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Action file to write (.rob), or - for standard output</translation>
+    </message>
+    <message id="ctl_help_ease_step">
+        <source>ctl_help_ease_step</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Time of each step in ms; each move is cut into as many whole steps as fit</translation>
+    </message>
+    <message id="ctl_help_ease_curve">
+        <source>ctl_help_ease_curve</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>in, out, in-out (the default), or a Bézier curve as X1,Y1,X2,Y2, each 0 to 1</translation>
+    </message>
+    <message id="ctl_help_ease_to">
+        <source>ctl_help_ease_to</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Last frame of the moves to ease (default: the last)</translation>
+    </message>
+    <message id="ctl_help_ease_from">
+        <source>ctl_help_ease_from</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>First frame of the moves to ease, counted from 1 as file show numbers them (default: the first)</translation>
+    </message>
+    <message id="ctl_help_file_ease">
+        <source>ctl_help_file_ease</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>Ease the moves between frames of an action file into shorter steps along a timing curve</translation>
+    </message>
+    <message id="craft_mirror_apply">
+        <source>craft_mirror_apply</source>
+        <extracomment>OK button of the mirror dialog</extracomment>
+        <translation>Mirror</translation>
+    </message>
+    <message id="craft_mirror_about">
+        <source>craft_mirror_about</source>
+        <extracomment>Explanation in the mirror dialog</extracomment>
+        <translation>Each ticked channel's position in the selected frames is mirrored about the middle position, so the move goes to the other side.</translation>
+    </message>
+    <message id="craft_mirror_title">
+        <source>craft_mirror_title</source>
+        <extracomment>Title of the mirror dialog</extracomment>
+        <translation>Mirror Frames</translation>
+    </message>
+    <message id="craft_ease_apply">
+        <source>craft_ease_apply</source>
+        <extracomment>OK button of the easing dialog</extracomment>
+        <translation>Ease</translation>
+    </message>
+    <message id="craft_curve_editor_keys">
+        <source>craft_curve_editor_keys</source>
+        <extracomment>Tooltip and accessible description of the curve editor</extracomment>
+        <translation>Drag a handle, or move the chosen one with the arrow keys (with Shift in larger steps); Space chooses the other handle.</translation>
+    </message>
+    <message id="craft_curve_editor">
+        <source>craft_curve_editor</source>
+        <extracomment>Accessible name of the Bézier curve editor</extracomment>
+        <translation>Curve editor</translation>
+    </message>
+    <message id="craft_step">
+        <source>craft_step</source>
+        <extracomment>Label and accessible name of the easing dialog's step time field</extracomment>
+        <translation>Step time</translation>
+    </message>
+    <message id="craft_curve_custom">
+        <source>craft_curve_custom</source>
+        <extracomment>Easing curve choice: a curve drawn in the curve editor</extracomment>
+        <translation>Custom curve</translation>
+    </message>
+    <message id="craft_curve_out">
+        <source>craft_curve_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>Ease out</translation>
+    </message>
+    <message id="craft_curve_in">
+        <source>craft_curve_in</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>Ease in</translation>
+    </message>
+    <message id="craft_curve_in_out">
+        <source>craft_curve_in_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>Ease in and out</translation>
+    </message>
+    <message id="craft_curve">
+        <source>craft_curve</source>
+        <extracomment>Label and accessible name of the easing dialog's curve choice</extracomment>
+        <translation>Curve</translation>
+    </message>
+    <message id="craft_ease_title">
+        <source>craft_ease_title</source>
+        <extracomment>Title of the easing dialog</extracomment>
+        <translation>Ease Moves</translation>
+    </message>
+    <message id="craft_choose_reverse">
+        <source>craft_choose_reverse</source>
+        <extracomment>Tip when reversing fewer than two frames</extracomment>
+        <translation>Select two or more frames to play them backwards.</translation>
+    </message>
+    <message id="craft_choose_mirror">
+        <source>craft_choose_mirror</source>
+        <extracomment>Tip when mirroring without frames or channels chosen</extracomment>
+        <translation>Select the frames and at least one channel to mirror.</translation>
+    </message>
+    <message id="craft_too_short">
+        <source>craft_too_short</source>
+        <extracomment>Tip and dialog line; %1 is the shortest move, in ms, that can be eased at the chosen step time</extracomment>
+        <translation>The selected moves are too short to ease: a move needs at least %1 ms to be cut into two steps.</translation>
+    </message>
+    <message id="craft_will_add">
+        <source>craft_will_add</source>
+        <extracomment>Easing dialog line; %1 frames added, %2 frames in the list afterwards, %3 the most a group holds</extracomment>
+        <translation>Adds %1 frames: the list will have %2 of the %3 a group holds.</translation>
+    </message>
+    <message id="craft_over_budget">
+        <source>craft_over_budget</source>
+        <extracomment>Tip and dialog line; %1 and %2 are frame numbers, %3 the most frames a group holds</extracomment>
+        <translation>Easing the move from frame %1 to frame %2 would take the list past %3 frames, the most a group holds. Nothing is changed.</translation>
+    </message>
+    <message id="craft_choose_two">
+        <source>craft_choose_two</source>
+        <extracomment>Tip when easing without two adjacent frames selected</extracomment>
+        <translation>Select two or more frames next to each other: each move from one of them to the next is eased.</translation>
+    </message>
+    <message id="craft_reverse">
+        <source>craft_reverse</source>
+        <extracomment>Context menu item of the frame table: plays the selected frames backwards</extracomment>
+        <translation>Reverse in Time</translation>
+    </message>
+    <message id="craft_mirror">
+        <source>craft_mirror</source>
+        <extracomment>Context menu item of the frame table: opens the mirror dialog</extracomment>
+        <translation>Mirror…</translation>
+    </message>
+    <message id="craft_ease">
+        <source>craft_ease</source>
+        <extracomment>Context menu item of the frame table: opens the easing dialog</extracomment>
+        <translation>Ease Moves…</translation>
+    </message>
     <message id="arm_profile_import_unreadable">
         <source>arm_profile_import_unreadable</source>
         <extracomment>Tip; %1 is a file name, %2 the system's reason</extracomment>

@@ -2658,6 +2658,311 @@
         <extracomment>File dialog filter name, before (*.json)</extracomment>
         <translation>机械臂配置</translation>
     </message>
+    <message id="poses_fault_no_channel">
+        <source>poses_fault_no_channel</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>没有任何通道有位置</translation>
+    </message>
+    <message id="poses_fault_channel">
+        <source>poses_fault_channel</source>
+        <extracomment>Fault of one pose in a file; %1 is ch1 to ch6, %2 and %3 the position range</extracomment>
+        <translation>%1：需要 %2 到 %3 的整数，或 null</translation>
+    </message>
+    <message id="poses_fault_name">
+        <source>poses_fault_name</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>name：需要非空的文本</translation>
+    </message>
+    <message id="poses_fault_not_object">
+        <source>poses_fault_not_object</source>
+        <extracomment>Fault of one pose in a file</extracomment>
+        <translation>不是对象</translation>
+    </message>
+    <message id="poses_fault_at">
+        <source>poses_fault_at</source>
+        <extracomment>Fault of a poses file; %1 is the pose's number from 1, %2 what is wrong with it</extracomment>
+        <translation>第 %1 个姿态，%2</translation>
+    </message>
+    <message id="poses_fault_no_list">
+        <source>poses_fault_no_list</source>
+        <extracomment>Fault of a poses file</extracomment>
+        <translation>没有姿态列表（"poses"）</translation>
+    </message>
+    <message id="poses_fault_not_json">
+        <source>poses_fault_not_json</source>
+        <extracomment>Fault of a poses file; %1 is the byte where reading stopped</extracomment>
+        <translation>不是 JSON 文本（在第 %1 字节处）</translation>
+    </message>
+    <message id="poses_export_failed">
+        <source>poses_export_failed</source>
+        <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message id="poses_file_too_large">
+        <source>poses_file_too_large</source>
+        <extracomment>Reason in poses_import_failed</extracomment>
+        <translation>文件太大，不可能是姿态文件</translation>
+    </message>
+    <message id="poses_import_failed">
+        <source>poses_import_failed</source>
+        <extracomment>Tip; %1 is a file name, %2 what is wrong with it</extracomment>
+        <translation>无法导入 %1：%2。没有更改任何姿态。</translation>
+    </message>
+    <message id="poses_file_filter">
+        <source>poses_file_filter</source>
+        <extracomment>File dialog filter name, before (*.json)</extracomment>
+        <translation>姿态</translation>
+    </message>
+    <message id="poses_export_title">
+        <source>poses_export_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>导出姿态</translation>
+    </message>
+    <message id="poses_import_title">
+        <source>poses_import_title</source>
+        <extracomment>Title of the file panel</extracomment>
+        <translation>导入姿态</translation>
+    </message>
+    <message id="poses_no_channel">
+        <source>poses_no_channel</source>
+        <extracomment>Tip when saving a pose with every channel hidden</extracomment>
+        <translation>请至少显示一个通道，才能保存姿态。</translation>
+    </message>
+    <message id="poses_delete_confirm">
+        <source>poses_delete_confirm</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>删除姿态“%1”？</translation>
+    </message>
+    <message id="poses_replace">
+        <source>poses_replace</source>
+        <extracomment>Question; %1 is a pose name</extracomment>
+        <translation>已有名为“%1”的姿态。要替换它吗？</translation>
+    </message>
+    <message id="poses_default_name">
+        <source>poses_default_name</source>
+        <extracomment>Name a new pose is offered</extracomment>
+        <translation>姿态</translation>
+    </message>
+    <message id="poses_name">
+        <source>poses_name</source>
+        <extracomment>Label of the pose name field</extracomment>
+        <translation>姿态名称：</translation>
+    </message>
+    <message id="poses_save_title">
+        <source>poses_save_title</source>
+        <extracomment>Title of the question for a pose's name</extracomment>
+        <translation>保存姿态</translation>
+    </message>
+    <message id="poses_export">
+        <source>poses_export</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>导出…</translation>
+    </message>
+    <message id="poses_import">
+        <source>poses_import</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>导入…</translation>
+    </message>
+    <message id="poses_delete">
+        <source>poses_delete</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>删除</translation>
+    </message>
+    <message id="poses_insert">
+        <source>poses_insert</source>
+        <extracomment>Button of the poses window: inserts the chosen pose into the frame list</extracomment>
+        <translation>插入为帧</translation>
+    </message>
+    <message id="poses_save">
+        <source>poses_save</source>
+        <extracomment>Button of the poses window</extracomment>
+        <translation>保存当前姿态…</translation>
+    </message>
+    <message id="poses_list_tip">
+        <source>poses_list_tip</source>
+        <extracomment>Tooltip of the list of named poses</extracomment>
+        <translation>双击某个姿态（或按 Enter）让机械臂移动到该姿态</translation>
+    </message>
+    <message id="poses_open_tip">
+        <source>poses_open_tip</source>
+        <extracomment>Tooltip of the Poses button</extracomment>
+        <translation>以名称保存当前姿态，或让机械臂移动到已保存的姿态</translation>
+    </message>
+    <message id="poses_open">
+        <source>poses_open</source>
+        <extracomment>Button beside the channel boxes that opens the named poses window</extracomment>
+        <translation>姿态…</translation>
+    </message>
+    <message id="poses_title">
+        <source>poses_title</source>
+        <extracomment>Title of the named poses window and accessible name of its list</extracomment>
+        <translation>姿态</translation>
+    </message>
+    <message id="ctl_ease_done">
+        <source>ctl_ease_done</source>
+        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
+        <translation>已缓动 %1 段运动，增加 %2 帧：共 %3 帧已写入 %4</translation>
+    </message>
+    <message id="ctl_ease_too_short">
+        <source>ctl_ease_too_short</source>
+        <extracomment>Error; %1 file name, %2 the shortest move in ms that can be eased</extracomment>
+        <translation>%1：没有足够长的运动可以缓动：一段运动至少需要 %2 毫秒才能分成两步；未写入任何内容</translation>
+    </message>
+    <message id="ctl_ease_over_budget">
+        <source>ctl_ease_over_budget</source>
+        <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
+        <translation>%1：缓动第 %2 帧到第 %3 帧的运动会超过 %4 帧，即一个动作组最多可容纳的帧数；未写入任何内容</translation>
+    </message>
+    <message id="ctl_ease_no_move">
+        <source>ctl_ease_no_move</source>
+        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
+        <translation>--from %1 --to %2 在 %3 中不构成运动（该文件有 %4 帧）：--from 必须在 --to 之前</translation>
+    </message>
+    <message id="ctl_ease_no_curve">
+        <source>ctl_ease_no_curve</source>
+        <extracomment>Error; %1 is what the user gave as --curve</extracomment>
+        <translation>%1 不是曲线：请使用 in、out、in-out，或以 X1,Y1,X2,Y2 表示的四个 0 到 1 的数</translation>
+    </message>
+    <message id="ctl_help_ease_output">
+        <source>ctl_help_ease_output</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要写入的动作文件（.rob），或用 - 表示标准输出</translation>
+    </message>
+    <message id="ctl_help_ease_step">
+        <source>ctl_help_ease_step</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>每步的时间（毫秒）；每段运动被分成能容纳的最多整步</translation>
+    </message>
+    <message id="ctl_help_ease_curve">
+        <source>ctl_help_ease_curve</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>in、out、in-out（默认），或以 X1,Y1,X2,Y2 表示的贝塞尔曲线，每个值为 0 到 1</translation>
+    </message>
+    <message id="ctl_help_ease_to">
+        <source>ctl_help_ease_to</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要缓动的运动的最后一帧（默认：最后一帧）</translation>
+    </message>
+    <message id="ctl_help_ease_from">
+        <source>ctl_help_ease_from</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>要缓动的运动的第一帧，与 file show 一样从 1 开始编号（默认：第一帧）</translation>
+    </message>
+    <message id="ctl_help_file_ease">
+        <source>ctl_help_file_ease</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>沿时间曲线把动作文件中帧与帧之间的运动分成更短的步骤（缓动）</translation>
+    </message>
+    <message id="craft_mirror_apply">
+        <source>craft_mirror_apply</source>
+        <extracomment>OK button of the mirror dialog</extracomment>
+        <translation>镜像</translation>
+    </message>
+    <message id="craft_mirror_about">
+        <source>craft_mirror_about</source>
+        <extracomment>Explanation in the mirror dialog</extracomment>
+        <translation>所选帧中每个勾选通道的位置将以中间位置为轴镜像，使动作转到另一侧。</translation>
+    </message>
+    <message id="craft_mirror_title">
+        <source>craft_mirror_title</source>
+        <extracomment>Title of the mirror dialog</extracomment>
+        <translation>镜像帧</translation>
+    </message>
+    <message id="craft_ease_apply">
+        <source>craft_ease_apply</source>
+        <extracomment>OK button of the easing dialog</extracomment>
+        <translation>缓动</translation>
+    </message>
+    <message id="craft_curve_editor_keys">
+        <source>craft_curve_editor_keys</source>
+        <extracomment>Tooltip and accessible description of the curve editor</extracomment>
+        <translation>拖动控制点，或用方向键移动选中的控制点（按住 Shift 步幅更大）；空格键切换到另一个控制点。</translation>
+    </message>
+    <message id="craft_curve_editor">
+        <source>craft_curve_editor</source>
+        <extracomment>Accessible name of the Bézier curve editor</extracomment>
+        <translation>曲线编辑器</translation>
+    </message>
+    <message id="craft_step">
+        <source>craft_step</source>
+        <extracomment>Label and accessible name of the easing dialog's step time field</extracomment>
+        <translation>每步时间</translation>
+    </message>
+    <message id="craft_curve_custom">
+        <source>craft_curve_custom</source>
+        <extracomment>Easing curve choice: a curve drawn in the curve editor</extracomment>
+        <translation>自定义曲线</translation>
+    </message>
+    <message id="craft_curve_out">
+        <source>craft_curve_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>缓出</translation>
+    </message>
+    <message id="craft_curve_in">
+        <source>craft_curve_in</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>缓入</translation>
+    </message>
+    <message id="craft_curve_in_out">
+        <source>craft_curve_in_out</source>
+        <extracomment>Easing curve choice</extracomment>
+        <translation>缓入缓出</translation>
+    </message>
+    <message id="craft_curve">
+        <source>craft_curve</source>
+        <extracomment>Label and accessible name of the easing dialog's curve choice</extracomment>
+        <translation>曲线</translation>
+    </message>
+    <message id="craft_ease_title">
+        <source>craft_ease_title</source>
+        <extracomment>Title of the easing dialog</extracomment>
+        <translation>缓动运动</translation>
+    </message>
+    <message id="craft_choose_reverse">
+        <source>craft_choose_reverse</source>
+        <extracomment>Tip when reversing fewer than two frames</extracomment>
+        <translation>请选择两个或更多帧，才能倒序播放。</translation>
+    </message>
+    <message id="craft_choose_mirror">
+        <source>craft_choose_mirror</source>
+        <extracomment>Tip when mirroring without frames or channels chosen</extracomment>
+        <translation>请选择要镜像的帧，并至少选择一个通道。</translation>
+    </message>
+    <message id="craft_too_short">
+        <source>craft_too_short</source>
+        <extracomment>Tip and dialog line; %1 is the shortest move, in ms, that can be eased at the chosen step time</extracomment>
+        <translation>所选运动太短，无法缓动：一段运动至少需要 %1 毫秒才能分成两步。</translation>
+    </message>
+    <message id="craft_will_add">
+        <source>craft_will_add</source>
+        <extracomment>Easing dialog line; %1 frames added, %2 frames in the list afterwards, %3 the most a group holds</extracomment>
+        <translation>将增加 %1 帧：列表将有 %2 帧（一个动作组最多 %3 帧）。</translation>
+    </message>
+    <message id="craft_over_budget">
+        <source>craft_over_budget</source>
+        <extracomment>Tip and dialog line; %1 and %2 are frame numbers, %3 the most frames a group holds</extracomment>
+        <translation>缓动第 %1 帧到第 %2 帧的运动会使列表超过 %3 帧，即一个动作组最多可容纳的帧数。未做任何更改。</translation>
+    </message>
+    <message id="craft_choose_two">
+        <source>craft_choose_two</source>
+        <extracomment>Tip when easing without two adjacent frames selected</extracomment>
+        <translation>请选择两个或更多相邻的帧：从其中一帧到下一帧的每段运动都会被缓动。</translation>
+    </message>
+    <message id="craft_reverse">
+        <source>craft_reverse</source>
+        <extracomment>Context menu item of the frame table: plays the selected frames backwards</extracomment>
+        <translation>倒序播放</translation>
+    </message>
+    <message id="craft_mirror">
+        <source>craft_mirror</source>
+        <extracomment>Context menu item of the frame table: opens the mirror dialog</extracomment>
+        <translation>镜像…</translation>
+    </message>
+    <message id="craft_ease">
+        <source>craft_ease</source>
+        <extracomment>Context menu item of the frame table: opens the easing dialog</extracomment>
+        <translation>缓动运动…</translation>
+    </message>
     <message id="arm_profile_import_unreadable">
         <source>arm_profile_import_unreadable</source>
         <extracomment>Tip; %1 is a file name, %2 the system's reason</extracomment>

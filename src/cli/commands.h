@@ -30,6 +30,8 @@ struct BoardArgs {
 
 void addBoardCommands(CLI::App& app);
 void addFileCommands(CLI::App& app);
+// `file ease`, under the `file` command.
+void addEaseCommand(CLI::App* file);
 
 // --simulate, --timeout, --trace (and --serial, --baud where moves may go over serial).
 void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial);
@@ -37,6 +39,9 @@ void addBoardOptions(CLI::App* command, BoardArgs& args, bool serial);
 // The image of an action file; throws CliError(kFileError) for a file that cannot be read,
 // is too large, too short or lacks the "SOBARM" header.
 QByteArray readActionFile(const QString& path);
+// Writes an action file image to `path` in one step, or to standard output for "-" or no path;
+// throws CliError(kFileError) when it cannot.
+void writeOut(const QString& path, const QByteArray& bytes);
 
 // A JSON document for scripts; each carries "version", raised when a shape changes.
 inline constexpr int kJsonVersion = 1;

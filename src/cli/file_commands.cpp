@@ -66,18 +66,6 @@ void show() {
   printText(text);
 }
 
-void writeOut(const QString& path, const QByteArray& bytes) {
-  if (path.isEmpty() || path == u'-') {
-    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
-    return;
-  }
-  // Replaced in one step: a failed write leaves the old file as it was.
-  QString error;
-  if (!KoTools::saveActionFile(path, bytes, &error)) {
-    throw CliError(kFileError, qtTrId("ctl_cannot_write").arg(path, error));
-  }
-}
-
 void exportFile() {
   const QString in = QString::fromStdString(args.file);
   const QString out = QString::fromStdString(args.out);
@@ -109,6 +97,18 @@ void importFile() {
 }
 
 }  // namespace
+
+void writeOut(const QString& path, const QByteArray& bytes) {
+  if (path.isEmpty() || path == u'-') {
+    std::fwrite(bytes.constData(), 1, static_cast<size_t>(bytes.size()), stdout);
+    return;
+  }
+  // Replaced in one step: a failed write leaves the old file as it was.
+  QString error;
+  if (!KoTools::saveActionFile(path, bytes, &error)) {
+    throw CliError(kFileError, qtTrId("ctl_cannot_write").arg(path, error));
+  }
+}
 
 QByteArray readActionFile(const QString& path) {
   QFile file(path);
@@ -174,6 +174,8 @@ void addFileCommands(CLI::App& app) {
       ->check(CLI::IsMember({"json", "csv"}));
   c->add_option("-o,--output", args.out, h(qtTrId("ctl_help_import_output")))->required();
   c->callback(importFile);
+
+  addEaseCommand(file);
 }
 
 }  // namespace vornctl

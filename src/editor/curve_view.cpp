@@ -96,6 +96,7 @@ bool KoCurveView::sync() const {
 
 void KoCurveView::framesChanged(int row, int removed, int inserted) {
   if (playing_ >= model_->count()) playing_ = -1;
+  preview_.clear();
   // A hidden view reads the list once it is shown rather than follow every change.
   if (stale_ || !isVisible()) {
     stale_ = true;
@@ -418,6 +419,7 @@ void KoCurveView::paintEvent(QPaintEvent* event) {
     p.drawImage(plot.topLeft() + QPointF(0, y / dpr), image_, source);
   }
   drawMarks(p);
+  drawPreview(p);
   paintedMarks_ = marksRect();
   if (const QRect head = playheadRect(); !head.isEmpty()) {
     p.setPen(QPen(kPlayhead, 1.5));

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/curve_summary.h"
+#include "model/easing.h"
 
 class KoFrameListModel;
 class KoFrameMarks;
@@ -87,6 +88,13 @@ class KoCurveView : public QWidget {
   // Shows [startMs, startMs + spanMs], held within the action.
   void showSpan(double startMs, double spanMs);
 
+  // The eased moves of a plan drawn over the curves before they are applied, each step a dot;
+  // an empty plan, or any change of the list, clears it.
+  void setPreview(const easing::EasePlan& plan);
+  bool showsPreview() const { return !preview_.empty(); }
+  // Where the preview's step `step` of eased move `move` is drawn for a channel, if it has one.
+  std::optional<QPointF> previewPoint(int move, int step, int channel) const;
+
   QSize sizeHint() const override { return {600, 180}; }
   QSize minimumSizeHint() const override { return {200, 60}; }
 
@@ -140,6 +148,14 @@ class KoCurveView : public QWidget {
   const QImage& selectedDot(int channel) const;
   void drawAxes(QPainter& p) const;
   void drawLegend(QPainter& p) const;
+
+  void drawPreview(QPainter& p) const;
+  // A step's end time and positions (kAbsent for none); each move's first is its start.
+  struct PreviewPoint {
+    qint64 ms;
+    std::array<qint16, kChannels> positions;
+  };
+  std::vector<std::vector<PreviewPoint>> preview_;
 
   KoFrameListModel* model_;
   const KoFrameMarks* marks_ = nullptr;

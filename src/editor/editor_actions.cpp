@@ -32,6 +32,8 @@ constexpr EditorActionRule kRules[] = {
     {A::ReadPositions, true, false, false, false}, {A::Record, true, false, false, false},
     {A::Open, false, true, false, false},          {A::Save, false, true, false, false},
     {A::Merge, false, true, false, false},         {A::SaveAs, false, true, false, false},
+    {A::Ease, false, true, false, false},          {A::Mirror, false, true, false, false},
+    {A::Reverse, false, true, false, false},
 };
 
 }  // namespace

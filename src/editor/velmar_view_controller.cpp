@@ -1,5 +1,6 @@
 #include "editor/velmar_view_controller.h"
 
+#include <QBoxLayout>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -15,6 +16,7 @@
 #include "editor/arm_ranges.h"
 #include "editor/board_groups.h"
 #include "editor/curve_view.h"
+#include "editor/easing_dialog.h"
 #include "editor/editor_files.h"
 #include "editor/editor_serial.h"
 #include "editor/frame_editor.h"
@@ -22,9 +24,11 @@
 #include "editor/frame_list_model.h"
 #include "editor/frame_marks.h"
 #include "editor/motion_controls.h"
+#include "editor/motion_craft.h"
 #include "editor/music_control.h"
 #include "editor/online_control.h"
 #include "editor/online_run.h"
+#include "editor/pose_panel.h"
 #include "editor/save_reminder.h"
 #include "editor/status_line.h"
 #include "editor/teach_recorder.h"
@@ -89,11 +93,22 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   music_->setSelection([this] { return selectedRows(); });
   online_->setFollowsSong([this] { return music_->runFollowsSong(); });
   connect(online_, &KoOnlineControl::runEnded, music_, &KoMusicControl::runEnded);
+  posePanel_ = new KoPosePanel(ranges_, this);
   buildPanels();
   motion_->attachArmView(panView_);
+  posePanel_->attach(this);
+  // Beside the arm profile's button, where the pose panel's row has room to spare.
+  if (auto* liveRow = qobject_cast<QBoxLayout*>(motion_->liveRow()->layout())) {
+    liveRow->addWidget(posePanel_->openButton());
+  }
   motion_->recorder()->setHistory(history_);
   connect(motion_->curveView(), &KoCurveView::editStarted, history_, &KoFrameHistory::beginStep);
   connect(motion_->curveView(), &KoCurveView::editFinished, history_, &KoFrameHistory::endStep);
+  craft_ = new KoMotionCraft(model_, history_, this);
+  craft_->setSelection([this] { return selectedRows(); });
+  craft_->setRanges(ranges_);
+  craft_->setAskers(KoEasingDialog::asker(this, craft_, motion_->curveView()),
+                    KoMirrorDialog::asker(this, craft_, ranges_));
   files_ = new KoEditorFiles(model_, history_, reminder_, this);
   files_->setDragView(dragView_);
   online_->setControls(qobject_cast<KoImageTitleButton*>(control(KoOnlineControl::kRun)),
@@ -217,7 +232,7 @@ void KoVelmarViewController::buttonClick(EditorAction action) {
   }
   if (frameEditor_->buttonClick(action) || files_->buttonClick(action) ||
       online_->buttonClick(action) || groups_->buttonClick(action) || trims_->buttonClick(action) ||
-      motion_->buttonClick(action) || music_->buttonClick(action)) {
+      motion_->buttonClick(action) || music_->buttonClick(action) || craft_->buttonClick(action)) {
     return;
   }
   if (action == KoEditorSerial::kConnectTag) {
@@ -354,6 +369,7 @@ QMenu* KoVelmarViewController::menuTable() {
       const int tag = a->property("koTag").toInt();
       if (tag == tagOf(kUndoTag) || tag == tagOf(kRedoTag)) menu_->addAction(a);
     }
+    KoTools::addCraftItems(menu_, [this](EditorAction a) { buttonClick(a); });
   }
   const QList<QAction*> items = menu_->actions();
   items[0]->setEnabled(model_->count() > 0);

@@ -36,6 +36,8 @@ class KoFrameEditor;
 class KoFrameHistory;
 class KoMotionControls;
 class KoMusicControl;
+class KoMotionCraft;
+class KoPosePanel;
 class KoFrameListModel;
 class KoImageTitleButton;
 class KoSwitch;
@@ -96,6 +98,10 @@ class KoVelmarViewController : public QWidget,
   KoTrims* trims() const { return trims_; }
   KoMotionControls* motion() const { return motion_; }
   KoMusicControl* music() const { return music_; }
+  // Easing, mirroring and reversing the selected frames.
+  KoMotionCraft* craft() const { return craft_; }
+  // The named poses' window.
+  KoPosePanel* posePanel() const { return posePanel_; }
   KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
   // Where board actions say how they went.
@@ -186,6 +192,8 @@ class KoVelmarViewController : public QWidget,
   KoTrims* trims_ = nullptr;
   KoMotionControls* motion_ = nullptr;
   KoMusicControl* music_ = nullptr;
+  KoMotionCraft* craft_ = nullptr;
+  KoPosePanel* posePanel_ = nullptr;
   KoEditorSerial* serialControls_ = nullptr;
 
   KoVelmarPanView* panView_ = nullptr;

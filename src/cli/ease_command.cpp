@@ -1,0 +1,75 @@
+// vornctl file ease: the editor's easing of moves, on an action file.
+#include "cli/arguments.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "model/action_file.h"
+#include "model/easing.h"
+
+namespace vornctl {
+
+namespace {
+
+// Frames are numbered from 1, as `file show` and the editor's table number them.
+constexpr limits::Range kFrameNumber{1, limits::kMaxFramesPerFile, 1};
+
+struct EaseArgs {
+  std::string file;
+  std::string out;
+  std::string curve = "in-out";
+  int from = 0;  // 0: the first frame
+  int to = 0;    // 0: the last frame
+  int stepMs = easing::kStepMs.start;
+};
+
+EaseArgs args;
+
+void ease() {
+  const QString in = QString::fromStdString(args.file);
+  const QString out = QString::fromStdString(args.out);
+  const std::optional<easing::Curve> curve = easing::parseCurve(QString::fromStdString(args.curve));
+  if (!curve) {
+    throw CliError(kUsage, qtTrId("ctl_ease_no_curve").arg(QString::fromStdString(args.curve)));
+  }
+  const VelmarFrames frames = KoTools::readVelmarData(readActionFile(in));
+  const int count = int(frames.size());
+  const int from = args.from ? args.from : 1;
+  const int to = args.to ? args.to : count;
+  if (from >= to || to > count) {
+    throw CliError(kUsage, qtTrId("ctl_ease_no_move").arg(from).arg(to).arg(in).arg(count));
+  }
+  QList<int> rows;
+  for (int r = from - 1; r < to; ++r) rows.append(r);
+  const easing::EasePlan plan = easing::planEase(frames, rows, *curve, args.stepMs);
+  if (plan.refused()) {
+    throw CliError(kFileError, qtTrId("ctl_ease_over_budget")
+                                   .arg(in)
+                                   .arg(plan.overBudgetRow)
+                                   .arg(plan.overBudgetRow + 1)
+                                   .arg(limits::kMaxFramesPerGroup));
+  }
+  if (plan.moves.isEmpty()) {
+    throw CliError(kFailed, qtTrId("ctl_ease_too_short").arg(in).arg(2 * args.stepMs));
+  }
+  const VelmarFrames eased = easing::applied(frames, plan);
+  writeOut(out, KoTools::changeToData(eased));
+  printError(qtTrId("ctl_ease_done")
+                 .arg(plan.moves.size())
+                 .arg(plan.added)
+                 .arg(eased.size())
+                 .arg(out == u'-' ? QStringLiteral("-") : out));
+}
+
+}  // namespace
+
+void addEaseCommand(CLI::App* file) {
+  CLI::App* c = file->add_subcommand("ease", h(qtTrId("ctl_help_file_ease")));
+  c->add_option("FILE", args.file, h(qtTrId("ctl_help_rob_file")))->required();
+  wholeIn(c->add_option("--from", args.from, h(qtTrId("ctl_help_ease_from"))), kFrameNumber);
+  wholeIn(c->add_option("--to", args.to, h(qtTrId("ctl_help_ease_to"))), kFrameNumber);
+  c->add_option("--curve", args.curve, h(qtTrId("ctl_help_ease_curve")))->type_name("CURVE");
+  wholeIn(c->add_option("--step", args.stepMs, h(qtTrId("ctl_help_ease_step"))), easing::kStepMs);
+  c->add_option("-o,--output", args.out, h(qtTrId("ctl_help_ease_output")))->required();
+  c->callback(ease);
+}
+
+}  // namespace vornctl

@@ -1,0 +1,278 @@
+#include "model/easing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numeric>
+
+#include "model/action_file.h"
+#include "model/move_frame.h"
+
+namespace {
+
+using easing::Curve;
+
+// Frames as a file gives them: a 14-byte record each, an absent channel as 0x5555.
+VelmarFrames framesOf(const QList<std::pair<int, std::array<int, 6>>>& rows) {
+  QByteArray image("SOBARM", 6);
+  frame::appendLe16(image, rows.size());
+  image.append(8, '\0');
+  for (const auto& [time, positions] : rows) {
+    frame::appendLe16(image, time);
+    for (int p : positions) frame::appendLe16(image, p < 0 ? frame::kAbsentChannel : p);
+  }
+  return KoTools::readVelmarData(image);
+}
+
+constexpr int X = -1;  // an absent channel
+
+// The curve's y at x found by sampling its parameter finely, apart from the solver under test.
+double sampled(const Curve& c, double x) {
+  constexpr int kSamples = 200000;
+  double best = 0;
+  double bestDistance = 2;
+  for (int i = 0; i <= kSamples; ++i) {
+    const double s = double(i) / kSamples;
+    const double r = 1 - s;
+    const double bx = 3 * r * r * s * c.x1 + 3 * r * s * s * c.x2 + s * s * s;
+    if (std::abs(bx - x) < bestDistance) {
+      bestDistance = std::abs(bx - x);
+      best = 3 * r * r * s * c.y1 + 3 * r * s * s * c.y2 + s * s * s;
+    }
+  }
+  return best;
+}
+
+TEST(EasingCurve, FollowsItsBezierAndKeepsItsEnds) {
+  const Curve curves[] = {easing::kIn,  easing::kOut, easing::kInOut, {0.9, 0.1, 0.1, 0.9},
+                          {0, 1, 1, 0}, {1, 0, 0, 1}, {0, 1, 0, 1}};
+  for (const Curve& c : curves) {
+    SCOPED_TRACE(testing::Message() << c.x1 << "," << c.y1 << "," << c.x2 << "," << c.y2);
+    EXPECT_EQ(c.at(0), 0);
+    EXPECT_EQ(c.at(1), 1);
+    // Where a curve is flat in time (the last three near 0.5 or 0), a solver's steps go astray.
+    for (double x : {0.001, 0.01, 0.05, 0.2, 0.35, 0.499, 0.5, 0.5001, 0.65, 0.8, 0.95, 0.999}) {
+      EXPECT_NEAR(c.at(x), sampled(c, x), 1e-4) << x;
+    }
+  }
+  // The named curves start slow, end slow, or both.
+  EXPECT_LT(easing::kIn.at(0.25), 0.25);
+  EXPECT_GT(easing::kOut.at(0.25), 0.25);
+  EXPECT_NEAR(easing::kInOut.at(0.5), 0.5, 1e-9);
+  // Out of the unit square the curve is held in it.
+  EXPECT_EQ(Curve({-1, 2, 3, -4}).held(), Curve({0, 1, 1, 0}));
+  EXPECT_EQ(easing::kIn.at(std::nan("")), 0);
+}
+
+TEST(EasingCurve, ParsesNamesAndFourNumbers) {
+  EXPECT_EQ(easing::parseCurve("in"), easing::kIn);
+  EXPECT_EQ(easing::parseCurve("out"), easing::kOut);
+  EXPECT_EQ(easing::parseCurve("in-out"), easing::kInOut);
+  EXPECT_EQ(easing::parseCurve("0.1, 0.2,0.3,1"), Curve({0.1, 0.2, 0.3, 1}));
+  for (const char* bad : {"", "In", "ease", "0.1,0.2,0.3", "0.1,0.2,0.3,1.5", "-0.1,0,1,1",
+                          "a,b,c,d", "nan,0,1,1", "0,0,1,1,1"}) {
+    EXPECT_FALSE(easing::parseCurve(bad)) << bad;
+  }
+}
+
+TEST(EasingSteps, AddUpExactlyAndStayWithinAFramesTimes) {
+  struct Case {
+    qint64 total;
+    int step;
+    int count;
+    qint64 shortest = 0;  // where a frame's longest time asks for more, shorter steps
+  };
+  const Case cases[] = {
+      {1000, 50, 20},    {1000, 333, 3},
+      {1234, 50, 24},    {99, 50, 1},
+      {100, 50, 2},      {149, 50, 2},
+      {50, 50, 1},       {0, 50, 1},
+      {1000, 10, 20},    {65535, 30000, 3, 21845},
+      {60000, 30000, 2}, {1000, 999, 1},
+      {60001, 20000, 3},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.total << " ms at " << c.step);
+    const QList<qint64> times = easing::stepTimes(c.total, c.step);
+    ASSERT_EQ(times.size(), c.count);
+    EXPECT_EQ(std::accumulate(times.begin(), times.end(), qint64(0)), c.total);
+    if (c.count < 2) continue;
+    for (qint64 t : times) {
+      EXPECT_GE(t, c.shortest ? c.shortest : std::max(c.step, limits::kFrameTime.minimum));
+      EXPECT_LE(t, limits::kFrameTime.maximum);
+    }
+  }
+}
+
+// Each eased move keeps its start, its end and its time; every step lies on the curve.
+TEST(EasingPlan, EveryStepLiesOnTheCurveAndTheMoveKeepsItsEndsAndTime) {
+  const std::pair<const char*, Curve> curves[] = {{"in", easing::kIn},
+                                                  {"out", easing::kOut},
+                                                  {"in-out", easing::kInOut},
+                                                  {"custom", {0.2, 0.9, 0.3, 0.1}}};
+  const int steps[] = {50, 70, 120, 400};
+  const int moveTimes[] = {1000, 1237, 3001};
+  const std::array<int, 6> start{100, 900, 500, 0, 1000, 250};
+  const std::array<int, 6> end{900, 100, 500, 1000, 0, 260};
+  for (const auto& [name, curve] : curves) {
+    for (int step : steps) {
+      for (int moveTime : moveTimes) {
+        SCOPED_TRACE(testing::Message() << name << ", " << moveTime << " ms at " << step);
+        const VelmarFrames frames = framesOf({{700, start}, {moveTime, end}, {300, start}});
+        const easing::EasePlan plan = easing::planEase(frames, {0, 1}, curve, step);
+        const VelmarFrames eased = easing::applied(frames, plan);
+        const qsizetype n = moveTime / step;
+        ASSERT_EQ(eased.size(), frames.size() - 1 + n);
+        EXPECT_EQ(plan.added, n - 1);
+        EXPECT_EQ(eased.first()->bytes, frames.first()->bytes);
+        EXPECT_EQ(eased.last()->bytes, frames.last()->bytes);
+        EXPECT_EQ(eased[n]->data.sliced(2), frames[1]->data.sliced(2));
+        EXPECT_EQ(eased[n]->armPositions(), frames[1]->armPositions());
+
+        qint64 gone = 0;
+        for (qsizetype k = 1; k <= n; ++k) {
+          const KoVelmarPwmModel& f = *eased[k];
+          gone += f.time;
+          EXPECT_GE(f.time, step);
+          const double y = curve.at(double(gone) / moveTime);
+          for (int j = 0; j < 6; ++j) {
+            const double want = start[j] + (end[j] - start[j]) * y;
+            EXPECT_NEAR(double(f.id(j + 1)), want, 0.5) << "step " << k << " ch" << j + 1;
+          }
+          // The move each step sends says the same as its fields.
+          EXPECT_EQ(f.bytes, frame::armMove(f.bytes, f.time, f.armPositions()));
+        }
+        EXPECT_EQ(gone, moveTime);
+      }
+    }
+  }
+}
+
+TEST(EasingPlan, OnlyMovesBetweenAdjacentChosenFramesAreEased) {
+  const std::array<int, 6> a{0, 0, 0, 0, 0, 0};
+  const std::array<int, 6> b{1000, 1000, 1000, 1000, 1000, 1000};
+  const VelmarFrames frames = framesOf({{500, a}, {500, b}, {500, a}, {500, b}});
+  const auto eased = [&](const QList<int>& rows) {
+    return easing::planEase(frames, rows, easing::kInOut, 100).moves.size();
+  };
+  EXPECT_EQ(eased({0, 2}), 0);
+  EXPECT_EQ(eased({1}), 0);
+  EXPECT_EQ(eased({0, 1}), 1);
+  EXPECT_EQ(eased({0, 1, 2, 3}), 3);
+  EXPECT_EQ(eased({1, 2, 3}), 2);
+  // Rows past the list's end (a stale selection) are passed over.
+  EXPECT_EQ(eased({3, 4}), 0);
+}
+
+TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
+  // ch2 is absent at the end: never sent in a step. ch3 is absent at the start but an
+  // earlier frame put it at 200. ch4 was never sent before the move.
+  const VelmarFrames frames = framesOf({{500, {500, 500, 200, X, 500, 500}},
+                                        {500, {100, 500, X, X, 500, 500}},
+                                        {1000, {900, X, 800, 600, 500, 500}}});
+  const VelmarFrames eased =
+      easing::applied(frames, easing::planEase(frames, {1, 2}, easing::kIn, 100));
+  ASSERT_EQ(eased.size(), 12);
+  for (int k = 2; k < 12; ++k) {
+    SCOPED_TRACE(k);
+    EXPECT_FALSE(eased[k]->isPresent(2));
+    EXPECT_TRUE(eased[k]->isPresent(3));
+    EXPECT_EQ(eased[k]->isPresent(4), k == 11);
+    EXPECT_GE(eased[k]->id(3), 200);
+    const KoVelmarPwmModel& f = *eased[k];
+    EXPECT_EQ(f.bytes, frame::armMove(f.bytes, f.time, f.armPositions()));
+  }
+  EXPECT_EQ(eased[2]->id(3), 200 + std::lround(600 * easing::kIn.at(0.1)));
+  EXPECT_EQ(eased[11]->armPositions(), frames[2]->armPositions());
+  EXPECT_EQ(eased[11]->data.sliced(2), frames[2]->data.sliced(2));
+
+  // Over several moves the last position given is carried from move to move: ch3 starts the
+  // third move where the first frame put it.
+  const VelmarFrames three = framesOf({{500, {500, 500, 200, 500, 500, 500}},
+                                       {200, {600, 500, X, 500, 500, 500}},
+                                       {200, {700, 500, X, 500, 500, 500}},
+                                       {200, {800, 500, 800, 500, 500, 500}}});
+  const VelmarFrames carried =
+      easing::applied(three, easing::planEase(three, {0, 1, 2, 3}, easing::kOut, 100));
+  ASSERT_EQ(carried.size(), 7);
+  EXPECT_EQ(carried[5]->id(3), 200 + std::lround(600 * easing::kOut.at(0.5)));
+  EXPECT_FALSE(carried[1]->isPresent(3));
+}
+
+// The list may grow up to a group's frames and not one further; the refusal names the move.
+TEST(EasingPlan, RefusesToPassTheBudgetNamingTheMove) {
+  const std::array<int, 6> a{0, 0, 0, 0, 0, 0};
+  const std::array<int, 6> b{1000, 0, 0, 0, 0, 0};
+  QList<std::pair<int, std::array<int, 6>>> rows;
+  for (int i = 0; i < limits::kMaxFramesPerGroup - 38; ++i) rows.append({1000, i % 2 ? a : b});
+  const VelmarFrames frames = framesOf(rows);  // 38 short of the budget
+  const Curve c = easing::kOut;
+
+  easing::EasePlan plan = easing::planEase(frames, {0, 1, 2}, c, 50);  // 19 each
+  EXPECT_FALSE(plan.refused());
+  EXPECT_EQ(easing::applied(frames, plan).size(), limits::kMaxFramesPerGroup);
+
+  plan = easing::planEase(frames, {4, 5, 6, 7}, c, 50);
+  EXPECT_EQ(plan.overBudgetRow, 7);
+  EXPECT_EQ(plan.added, 57);
+  EXPECT_EQ(easing::applied(frames, plan), frames);
+
+  plan = easing::planEase(frames, {4, 5, 6, 7}, c, 50, limits::kMaxFramesPerFile);
+  EXPECT_FALSE(plan.refused());
+}
+
+TEST(MirrorAndReverse, MirrorTurnsChosenChannelsAboutTheMiddle) {
+  const VelmarFrames frames = framesOf({{800, {500, 120, 0, X, 1200, 1000}}});
+  easing::Channels all;
+  all.fill(true);
+  const VelmarFrame m = easing::mirrored(*frames[0], all);
+  // A position past the end is left as the file has it.
+  const frame::ArmPositions want{500, 880, 1000, std::nullopt, 1200, 0};
+  EXPECT_EQ(easing::sentPositions(*m), want);
+  EXPECT_EQ(m->id(5), 1000);
+  EXPECT_EQ(m->time, 800);
+  const VelmarFrame only2 = easing::mirrored(*frames[0], {false, true, false, false, false, false});
+  EXPECT_EQ(only2->id(2), 880);
+  EXPECT_EQ(only2->id(3), 0);
+}
+
+TEST(MirrorAndReverse, ReverseHandsEachPoseTheTimeOfTheWayBack) {
+  const VelmarFrames frames = framesOf({{100, {1, 1, 1, 1, 1, 1}},
+                                        {200, {2, 2, 2, 2, 2, X}},
+                                        {300, {3, 3, 3, 3, 3, 3}},
+                                        {400, {4, 4, 4, 4, 4, 4}}});
+  const VelmarFrames back = easing::reversed(frames);
+  ASSERT_EQ(back.size(), 4);
+  const qint64 times[] = {100, 400, 300, 200};
+  const int poses[] = {4, 3, 2, 1};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(back[i]->time, times[i]) << i;
+    EXPECT_EQ(back[i]->id(1), poses[i]) << i;
+  }
+  EXPECT_FALSE(back[2]->isPresent(6));
+  // The file holds the new times too.
+  const VelmarFrames saved = KoTools::readVelmarData(KoTools::changeToData(back));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(saved[i]->time, times[i]) << i;
+  EXPECT_TRUE(easing::reversed({}).isEmpty());
+}
+
+TEST(MirrorAndReverse, TwiceGiveBackTheOriginalBytes) {
+  const VelmarFrames frames = framesOf({{100, {0, 1000, 499, 501, X, 1500}},
+                                        {2000, {250, X, 500, 750, 100, 900}},
+                                        {50, {X, X, X, X, X, 7}}});
+  const QByteArray image = KoTools::changeToData(frames);
+  easing::Channels all;
+  all.fill(true);
+  VelmarFrames twice;
+  for (const VelmarFrame& f : frames)
+    twice.append(easing::mirrored(*easing::mirrored(*f, all), all));
+  EXPECT_EQ(KoTools::changeToData(twice), image);
+  for (int i = 0; i < frames.size(); ++i) EXPECT_EQ(twice[i]->bytes, frames[i]->bytes);
+
+  twice = easing::reversed(easing::reversed(frames));
+  EXPECT_EQ(KoTools::changeToData(twice), image);
+  for (int i = 0; i < frames.size(); ++i) EXPECT_EQ(twice[i]->bytes, frames[i]->bytes);
+  EXPECT_NE(KoTools::changeToData(easing::reversed(frames)), image);
+}
+
+}  // namespace
