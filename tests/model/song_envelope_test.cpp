@@ -119,6 +119,9 @@ TEST(BeatSnapTest, AFrameTimeStaysWithinItsRange) {
   // Row 1 starts at 40: the nearest beat, 0, would leave row 0 no time; 500 is the nearest
   // one its time can reach.
   EXPECT_EQ(beats::snapped({40, 100, 100}, {1}, beats, 50, 30000), (QList<int>{500, 100, 100}));
+  // Row 1 starts at 40, before a frame's shortest time: the nearest beat it can reach is 60,
+  // though 45 lies nearer.
+  EXPECT_EQ(beats::snapped({40, 100}, {1}, {45, 60}, 50, 30000), (QList<int>{60, 100}));
   // Beyond the longest frame time nothing is in reach: the time stays.
   EXPECT_EQ(beats::snapped({200, 100}, {1}, {5000}, 50, 1000), (QList<int>{200, 100}));
   EXPECT_EQ(beats::snapped({200, 100}, {1}, {}, 50, 1000), (QList<int>{200, 100}));
