@@ -222,6 +222,8 @@ void KoMusicControl::choose(const QString& path) {
   KoSongBackend* b = backend();
   if (!b) {
     failure_ = qtTrId("music_unavailable");
+    KoTools::showTipWithMessage(
+        qtTrId("music_unreadable").arg(QFileInfo(song_).fileName(), failure_));
   } else {
     decoding_ = true;
     decodePercent_ = 0;
