@@ -5,6 +5,8 @@
 //    a null sink of a PulseAudio server this benchmark starts on its own socket. The song's
 //    start is where its reported positions put its zero (the median over its first seconds),
 //    the frame's send is when the run hands it to the link.
+// A run during which the sink stops taking the song is left out and counted: this machine's
+// null sink stalls plain Qt playback too. VORN_TRACE=1 prints every position seen.
 // Usage: vorn_music_timing [runs]
 #include <QApplication>
 #include <QDir>
@@ -185,6 +187,8 @@ void syncFigures(const QString& dir, int runs) {
       // A sink that stops taking the song for a fifth of a second has stalled: what the run
       // did cannot be told from what the sink did.
       if (position > 0 && t.elapsed() - lastMoved > 200) stall = true;
+      if (qEnvironmentVariableIsSet("VORN_TRACE") && position != last)
+        std::printf("run %d t=%lld pos=%lld\n", r, (long long)t.elapsed(), (long long)position);
       last = position;
       if (position > 100 && position < 2000) {
         zeros.push_back(
