@@ -129,8 +129,8 @@ QProcess* startNullSink(const QString& dir) {
                  QStringLiteral("--exit-idle-time=-1"), QStringLiteral("--disallow-exit"),
                  // Real-time scheduling made this server drop data on a busy machine.
                  QStringLiteral("--realtime=false"), QStringLiteral("--high-priority=false"),
-                 QStringLiteral("--system=false"), QStringLiteral("--disable-shm"),
-                 QStringLiteral("-L"), QStringLiteral("module-null-sink"), QStringLiteral("-L"),
+                 QStringLiteral("--system=false"), QStringLiteral("-L"),
+                 QStringLiteral("module-null-sink"), QStringLiteral("-L"),
                  QStringLiteral("module-native-protocol-unix auth-anonymous=1 socket=") + socket});
   if (!waitFor([&] { return QFile::exists(socket); }, 10000)) {
     server->kill();
