@@ -83,6 +83,11 @@ QList<QByteArray> VirtualBoard::receivedWith(int command) const {
   return frames;
 }
 
+void VirtualBoard::setReceivedKept(int frames) {
+  receivedKept_ = std::max(frames, 1);
+  if (received_.size() > receivedKept_) received_.remove(0, received_.size() - receivedKept_);
+}
+
 void VirtualBoard::dropRepliesTo(int command, int count) { dropReplies_[command] = count; }
 
 void VirtualBoard::delayRepliesTo(int command, std::chrono::milliseconds delay) {
@@ -149,6 +154,7 @@ void VirtualBoard::receive(const QByteArray& frame) {
     return;
   }
   if (unplugCountdown_ > 0) --unplugCountdown_;
+  if (received_.size() >= receivedKept_) received_.remove(0, received_.size() - receivedKept_ + 1);
   received_.append({frame, Clock::now()});
   if (frame.size() < 4 || byteAt(frame, 0) != 0x55 || byteAt(frame, 1) != 0x55) {
     qWarning() << "virtual board: not a frame" << frame.toHex(' ');

@@ -85,10 +85,16 @@ class VirtualBoard : public QObject {
   void setBusServoCount(int count);
   int busServoCount() const { return static_cast<int>(busServos_.size()); }
 
+  // The latest frames received, oldest first: at most receivedKept() of them, since a board
+  // left running a looped action all day would otherwise keep every frame it was sent.
   QList<ReceivedFrame> received() const { return received_; }
   // Frames received with this command code, in order.
   QList<QByteArray> receivedWith(int command) const;
   void clearReceived() { received_.clear(); }
+  // A whole group's download fits; a caller that looks further back asks for more.
+  static constexpr int kReceivedKept = 1024;
+  int receivedKept() const { return receivedKept_; }
+  void setReceivedKept(int frames);
   // Why the last download was refused, empty when none was.
   QString downloadError() const { return downloadError_; }
 
@@ -162,6 +168,7 @@ class VirtualBoard : public QObject {
   QList<BusServo> busServos_{BusServo{}};
   std::function<Clock::time_point()> now_ = [] { return Clock::now(); };
   QList<ReceivedFrame> received_;
+  int receivedKept_ = kReceivedKept;
 
   QHash<int, int> dropReplies_;
   QHash<int, std::chrono::milliseconds> delays_;

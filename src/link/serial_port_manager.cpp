@@ -4,7 +4,6 @@
 #include <QFileInfo>
 #include <QPointer>
 #include <QSerialPortInfo>
-#include <future>
 
 QStringList ORSSerialPortManager::systemPorts() {
   QStringList paths;
@@ -32,8 +31,45 @@ ORSSerialPortManager::ORSSerialPortManager(Enumerator enumerate, QObject* parent
 }
 
 ORSSerialPortManager::~ORSSerialPortManager() {
-  // Its list comes back by an event to this object, which must outlive the worker.
-  if (first_.valid()) first_.wait();
+  // The first list comes back by an event to this object, which must outlive the worker.
+  {
+    std::lock_guard lock(workMutex_);
+    quit_ = true;
+  }
+  workWake_.notify_all();
+  if (worker_.joinable()) worker_.join();
+}
+
+void ORSSerialPortManager::wakeWorker() {
+  if (!worker_.joinable()) worker_ = std::thread([this] { work(); });
+  workWake_.notify_one();
+}
+
+void ORSSerialPortManager::work() {
+  std::unique_lock lock(workMutex_);
+  for (;;) {
+    workWake_.wait(lock, [this] { return quit_ || firstWanted_ || aheadPending_; });
+    if (quit_) return;
+    const bool first = std::exchange(firstWanted_, false);
+    lock.unlock();
+    QStringList found = enumerate_();
+    if (first) {
+      QMetaObject::invokeMethod(
+          this,
+          [this, found = std::move(found)]() mutable {
+            if (listed_) return;
+            list(std::move(found));
+            if (!ports_.isEmpty()) emit availablePortsChanged();
+            emit portsListed();
+          },
+          Qt::QueuedConnection);
+      lock.lock();
+      continue;
+    }
+    lock.lock();
+    ahead_ = std::move(found);
+    aheadPending_ = false;
+  }
 }
 
 void ORSSerialPortManager::list(QStringList enumerated) {
@@ -45,19 +81,13 @@ void ORSSerialPortManager::list(QStringList enumerated) {
 }
 
 void ORSSerialPortManager::listInBackground() {
-  if (listed_ || first_.valid()) return;
-  first_ = std::async(std::launch::async, [this, enumerate = enumerate_] {
-    QStringList found = enumerate();
-    QMetaObject::invokeMethod(
-        this,
-        [this, found = std::move(found)]() mutable {
-          if (listed_) return;
-          list(std::move(found));
-          if (!ports_.isEmpty()) emit availablePortsChanged();
-          emit portsListed();
-        },
-        Qt::QueuedConnection);
-  });
+  if (listed_ || firstAsked_) return;
+  firstAsked_ = true;
+  {
+    std::lock_guard lock(workMutex_);
+    firstWanted_ = true;
+  }
+  wakeWorker();
 }
 
 ORSSerialPort* ORSSerialPortManager::portWithPath(const QString& path) const {
@@ -102,13 +132,16 @@ void ORSSerialPortManager::poll() {
 }
 
 void ORSSerialPortManager::pollAhead() {
-  using namespace std::chrono_literals;
   if (!listed_) return listInBackground();
-  if (ahead_.valid()) {
-    if (ahead_.wait_for(0s) != std::future_status::ready) return;
-    compare(ahead_.get());
+  std::optional<QStringList> done;
+  {
+    std::lock_guard lock(workMutex_);
+    if (aheadPending_) return;  // the last one is still reading
+    done = std::exchange(ahead_, std::nullopt);
+    aheadPending_ = true;
   }
-  ahead_ = std::async(std::launch::async, enumerate_);
+  wakeWorker();
+  if (done) compare(std::move(*done));
 }
 
 void ORSSerialPortManager::compare(QStringList enumerated) {

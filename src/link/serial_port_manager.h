@@ -7,14 +7,17 @@
 #include <QTimer>
 #include <QVariantMap>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
-#include <future>
+#include <mutex>
+#include <optional>
+#include <thread>
 
 #include "link/serial_port.h"
 
 // Keeps the list of the computer's serial ports by polling an enumeration, and posts the
-// arrival and removal notifications. Lives on the main thread; only an enumeration started
-// by pollAhead() runs off it.
+// arrival and removal notifications. Lives on the main thread; only the enumerations asked
+// for by listInBackground() and pollAhead() run off it, on one worker thread of its own.
 //
 // A port typed in by hand (pseudo-terminals are not enumerated) stays listed while its path
 // exists, whether or not the enumeration names it, or until removePort() takes it away.
@@ -68,7 +71,7 @@ class ORSSerialPortManager : public QObject {
   // Compares the enumeration with the list. The list is updated first, then removed ports are
   // closed and their delegates told, then the signals go out; removed ports are deleted later.
   void poll();
-  // Polls with the enumeration on a worker thread: each call compares the enumeration the
+  // Polls with the enumeration on the worker thread: each call compares the enumeration the
   // call before started, if it is done, and starts the next. The enumerator must then be safe
   // to call off the main thread. The comparison and its signals stay on this thread.
   void pollAhead();
@@ -95,6 +98,9 @@ class ORSSerialPortManager : public QObject {
   void list(QStringList enumerated);
   void compare(QStringList enumerated);
   void announce(const QList<ORSSerialPort*>& added, const QList<ORSSerialPort*>& removed);
+  // Wakes the worker, started at the first call, for the work flagged under workMutex_.
+  void wakeWorker();
+  void work();
 
   Enumerator enumerate_;
   QStringList enumerated_;
@@ -102,9 +108,18 @@ class ORSSerialPortManager : public QObject {
   QSet<QString> handAdded_;
   QTimer timer_;
   bool offThread_ = false;
-  // The enumeration under way on a worker thread; waited for when the manager goes.
-  std::future<QStringList> ahead_;
-  // The first enumeration, in the background; it hands its list back by an event.
-  std::future<void> first_;
   bool listed_ = false;
+  bool firstAsked_ = false;
+
+  // A poll every half second for a whole day: one long-lived thread, not one per poll. It
+  // finishes the enumeration under way when the manager goes, then ends.
+  std::thread worker_;
+  std::mutex workMutex_;
+  std::condition_variable workWake_;
+  bool quit_ = false;
+  // The first enumeration is wanted; it hands its list back by an event.
+  bool firstWanted_ = false;
+  // A pollAhead() enumeration is wanted or under way; its result waits in ahead_.
+  bool aheadPending_ = false;
+  std::optional<QStringList> ahead_;
 };
