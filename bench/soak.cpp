@@ -191,6 +191,9 @@ void editorLoop(AppDelegate& app, Clock::duration span) {
 
   NotingClock clock;
   editor->online()->run()->setClock(&clock);
+  // The arrivals are read every sample: the board keeps them that long here (filled within
+  // the first minute) and, in the program, only a few.
+  app.virtualBoard()->setReceivedKept(VirtualBoard::kReceivedKept);
   MoveArrivals arrivals(*app.virtualBoard());
   long moves = 0;
   std::vector<Sample> memory;
@@ -235,6 +238,7 @@ void editorLoop(AppDelegate& app, Clock::duration span) {
 }
 
 void servoPolling(AppDelegate& app, Clock::duration span) {
+  app.virtualBoard()->setReceivedKept(AppDelegate::kBoardFramesKept);
   app.viewTop()->chooseTab(1);
   waitUntil([&] { return app.vc2() != nullptr; }, std::chrono::seconds(5));
   auto* tool = static_cast<KoSteerDebuggingTool*>(app.vc2());

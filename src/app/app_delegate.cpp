@@ -195,6 +195,7 @@ void AppDelegate::switchLinkRequested() {
 void AppDelegate::useVirtualBoard(bool on) {
   if (on) {
     auto board = std::make_unique<VirtualBoard>();
+    board->setReceivedKept(kBoardFramesKept);
     link_.setTransport(std::make_unique<VirtualHidTransport>(board.get()));
     virtualBoard_ = std::move(board);
   } else {

@@ -58,6 +58,9 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   void switchLinkRequested() override;
   // Talks to the virtual board (true) or the board on USB.
   void useVirtualBoard(bool on);
+  // Nothing in the program reads what its virtual board received: it keeps only a few
+  // frames, for a debugger, however long it runs.
+  static constexpr int kBoardFramesKept = 16;
   bool usesVirtualBoard() const { return virtualBoard_ != nullptr; }
   VirtualBoard* virtualBoard() const { return virtualBoard_.get(); }
 

@@ -31,7 +31,9 @@
 #include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
 #include "link/usb_hid.h"
+#include "model/frame_encoding.h"
 #include "model/language.h"
+#include "model/move_frame.h"
 #include "model/notification_center.h"
 #include "recording_prompter.h"
 #include "servotool/live_status.h"
@@ -432,6 +434,27 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
   EXPECT_FALSE(editor->online()->stopped());
   editor->buttonClick(EditorAction::Stop);
   EXPECT_TRUE(editor->online()->stopped());
+}
+
+}  // namespace
+
+namespace {
+
+// A classroom leaves the program looping on the virtual board all day: the board may keep
+// no growing record of what it was sent.
+TEST_F(AppShellTest, TheProgramsVirtualBoardKeepsOnlyItsLatestFrames) {
+  ASSERT_TRUE(delegate.usesVirtualBoard());
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
+  VirtualBoard* board = delegate.virtualBoard();
+  for (int i = 0; i < 10 * AppDelegate::kBoardFramesKept; ++i) {
+    link.sendData(frame::multiServoMove(50, {{1, i % 1000}}));
+  }
+  ASSERT_TRUE(processUntil([&] {
+    const auto frames = board->received();
+    return !frames.isEmpty() &&
+           frame::le16(frames.last().bytes, 8) == (10 * AppDelegate::kBoardFramesKept - 1) % 1000;
+  }));
+  EXPECT_EQ(board->received().size(), AppDelegate::kBoardFramesKept);
 }
 
 }  // namespace
