@@ -109,6 +109,10 @@ KoPosePanel::KoPosePanel(const KoArmRanges* ranges, QWidget* parent)
   refill();
 }
 
+KoPosePanel::~KoPosePanel() {
+  if (openButton_ && !openButton_->parent()) delete openButton_;
+}
+
 void KoPosePanel::attach(KoVelmarViewController* editor) {
   setCurrentPose([editor] {
     KoChannelPositions pose;
@@ -146,7 +150,7 @@ void KoPosePanel::retranslate() {
   delete_->setText(qtTrId("poses_delete"));
   import_->setText(qtTrId("poses_import"));
   export_->setText(qtTrId("poses_export"));
-  for (QPushButton* b : {openButton_, save_, insert_, delete_, import_, export_}) {
+  for (QPushButton* b : {openButton_.data(), save_, insert_, delete_, import_, export_}) {
     b->setAccessibleName(b->text());
   }
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPointer>
+#include <QPushButton>
 #include <QWidget>
 #include <functional>
 
@@ -27,6 +29,7 @@ class KoPosePanel : public QWidget {
   using FileChooser = std::function<QString(QWidget* parent, bool save)>;
 
   explicit KoPosePanel(const KoArmRanges* ranges, QWidget* parent = nullptr);
+  ~KoPosePanel() override;
 
   // Wires the panel to the editor: the shown channels, the arm's moves and the frame list.
   void attach(KoVelmarViewController* editor);
@@ -72,7 +75,8 @@ class KoPosePanel : public QWidget {
   std::function<KoChannelPositions()> pose_;
   NameAsker askName_;
   FileChooser chooseFile_;
-  QPushButton* openButton_;
+  // Placed by the screen in a row of its own; owned here until it is.
+  QPointer<QPushButton> openButton_;
   QListWidget* list_;
   QPushButton* save_;
   QPushButton* insert_;
