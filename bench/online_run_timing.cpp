@@ -20,19 +20,9 @@
 #include "link/thread_priority.h"
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
+#include "noting_clock.h"
 
 namespace {
-
-// The steady clock, noting the first time the run reads it: the start of its pass.
-class NotingClock : public KoRunClock {
- public:
-  Clock::time_point now() override {
-    const Clock::time_point t = Clock::now();
-    if (passStart == Clock::time_point{}) passStart = t;
-    return t;
-  }
-  Clock::time_point passStart{};
-};
 
 // The calls the run's threads may use, after --priority.
 std::optional<SchedulingCalls> schedulingCalls(const char* choice) {

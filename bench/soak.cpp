@@ -37,6 +37,7 @@
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
+#include "noting_clock.h"
 #include "servotool/live_status.h"
 #include "servotool/steer_debugging_tool.h"
 #include "silent_prompter.h"
@@ -131,17 +132,6 @@ void waitUntil(const std::function<bool()>& done, Clock::duration atMost) {
     QApplication::processEvents(QEventLoop::AllEvents, 50);
   }
 }
-
-// The steady clock, noting the first time the run reads it: the start of its pass.
-class NotingClock : public KoRunClock {
- public:
-  Clock::time_point now() override {
-    const Clock::time_point t = Clock::now();
-    if (passStart == Clock::time_point{}) passStart = t;
-    return t;
-  }
-  Clock::time_point passStart{};
-};
 
 // The moves the board took since the last call, in order. The board may keep only its
 // latest frames, so they are told apart by their arrival time.

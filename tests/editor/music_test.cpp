@@ -3,7 +3,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTableView>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -12,6 +11,7 @@
 #include "editor/music_control.h"
 #include "editor_fixture.h"
 #include "song_files.h"
+#include "temp_files.h"
 #include "widgets/switch.h"
 
 namespace {
@@ -61,7 +61,7 @@ SongEnvelope clicks() {
   return builder.finish();
 }
 
-class MusicTest : public EditorOnBoardFixture {
+class MusicTest : public EditorOnBoardFixture, protected TempFiles {
  protected:
   void SetUp() override {
     EditorOnBoardFixture::SetUp();
@@ -94,19 +94,6 @@ class MusicTest : public EditorOnBoardFixture {
     return processUntil([this] { return editor.online()->stopped(); });
   }
 
-  QString write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
-  static QByteArray read(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-  }
-
-  QTemporaryDir dir;
   FakePanels panels;
   SilentSong* song = nullptr;
 };

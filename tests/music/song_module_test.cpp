@@ -3,17 +3,16 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFile>
-#include <QTemporaryDir>
 #include <optional>
 
 #include "editor/song_backend.h"
 #include "song_files.h"
+#include "temp_files.h"
 #include "wait.h"
 
 namespace {
 
-class SongModuleTest : public testing::Test {
+class SongModuleTest : public TempFilesTest {
  protected:
   void SetUp() override {
     // Never a sound server of the machine's: the tests must not depend on one.
@@ -27,14 +26,7 @@ class SongModuleTest : public testing::Test {
     events.decodeProgress = [this](int percent) { progress.append(percent); };
     backend->setEvents(events);
   }
-  QString write(const QString& name, const QByteArray& bytes) {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return path;
-  }
-  bool read(const QString& path) {
+  bool decoded(const QString& path) {
     envelope.reset();
     failure.reset();
     progress.clear();
@@ -42,7 +34,6 @@ class SongModuleTest : public testing::Test {
     return processUntil([this] { return envelope || failure; }, std::chrono::seconds(30));
   }
 
-  QTemporaryDir dir;
   std::unique_ptr<KoSongBackend> backend;
   std::optional<SongEnvelope> envelope;
   std::optional<QString> failure;
@@ -51,7 +42,7 @@ class SongModuleTest : public testing::Test {
 
 TEST_F(SongModuleTest, AWavClickTrackReadsToItsLengthAndItsBeats) {
   const int rate = 22050;
-  ASSERT_TRUE(read(write("clicks.wav", wavFile(20.0, rate, 2, clickTrack(rate, 120, 250)))));
+  ASSERT_TRUE(decoded(write("clicks.wav", wavFile(20.0, rate, 2, clickTrack(rate, 120, 250)))));
   ASSERT_TRUE(envelope.has_value()) << qPrintable(failure.value_or(""));
   EXPECT_NEAR(double(envelope->durationMs), 20000, 50);
   EXPECT_NEAR(double(envelope->rms.size()) * SongEnvelope::kBinMs, 20000, 50);
@@ -77,12 +68,12 @@ TEST_F(SongModuleTest, MissingDamagedAndEmptyFilesFailWithAReason) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.what);
-    ASSERT_TRUE(read(c.path)) << "every read ends";
+    ASSERT_TRUE(decoded(c.path)) << "every read ends";
     EXPECT_FALSE(envelope.has_value());
     EXPECT_TRUE(failure.has_value());
   }
   // And the backend still reads a good song after them.
-  ASSERT_TRUE(read(write("good.wav", wav)));
+  ASSERT_TRUE(decoded(write("good.wav", wav)));
   EXPECT_TRUE(envelope.has_value());
 }
 

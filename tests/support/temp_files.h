@@ -7,9 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-// A fixture with a folder of its own for the files a test writes and reads back.
-class TempFilesTest : public ::testing::Test {
- protected:
+// A folder of its own for the files a test writes and reads back.
+struct TempFiles {
   QString write(const QString& name, const QByteArray& bytes) {
     const QString path = dir.filePath(name);
     QFile f(path);
@@ -24,3 +23,5 @@ class TempFilesTest : public ::testing::Test {
 
   QTemporaryDir dir;
 };
+
+class TempFilesTest : public ::testing::Test, protected TempFiles {};
