@@ -100,6 +100,8 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   // Beside the arm profile's button, where the pose panel's row has room to spare.
   if (auto* liveRow = qobject_cast<QBoxLayout*>(motion_->liveRow()->layout())) {
     liveRow->addWidget(posePanel_->openButton());
+    // Placed after the rest was built: Tab would otherwise reach it last, after the window.
+    setTabOrder(motion_->profileButton(), posePanel_->openButton());
   }
   motion_->recorder()->setHistory(history_);
   connect(motion_->curveView(), &KoCurveView::editStarted, history_, &KoFrameHistory::beginStep);
