@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "app/app_delegate.h"
+#include "app/malloc_arenas.h"
 #include "app/top_black_view.h"
 #include "app/window.h"
 #include "board/virtual_board.h"
@@ -363,6 +364,7 @@ void downloads(AppDelegate& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  capMallocArenas();  // as vorn starts
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   qputenv("QT_LOGGING_RULES", "*.info=false;*.debug=false");
   const double minutes = argc > 1 ? std::atof(argv[1]) : 10;

@@ -6,6 +6,7 @@
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
+#include "app/malloc_arenas.h"
 #include "app/mode_window.h"
 #include "app/single_instance.h"
 #include "app/startup_clock.h"
@@ -17,6 +18,7 @@
 #include "model/prompter.h"
 
 int main(int argc, char* argv[]) {
+  capMallocArenas();
   const std::shared_future<void> fontConfiguration = KoFonts::readConfigurationAhead();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Vorn"));
