@@ -9,6 +9,9 @@
 
 void capMallocArenas() {
 #if defined(__GLIBC__)
+  // A limit the user set for this process stands.
+  const char* tunables = std::getenv("GLIBC_TUNABLES");
+  if (std::getenv("MALLOC_ARENA_MAX") || (tunables && std::strstr(tunables, "arena_max"))) return;
   mallopt(M_ARENA_MAX, kMallocArenas);
 #endif
 }
