@@ -142,7 +142,7 @@ void VirtualBoard::acknowledge(int step) {
   if (duplicateAcks_) reply(protocol::kActionDownload, QByteArray(1, static_cast<char>(step)));
 }
 
-void VirtualBoard::receive(const QByteArray& frame) {
+void VirtualBoard::receive(const QByteArray& frame, Clock::time_point sent) {
   if (!plugged_) return;
   if (unplugCountdown_ == 0) {
     unplugCountdown_ = -1;
@@ -155,7 +155,7 @@ void VirtualBoard::receive(const QByteArray& frame) {
   }
   if (unplugCountdown_ > 0) --unplugCountdown_;
   if (received_.size() >= receivedKept_) received_.remove(0, received_.size() - receivedKept_ + 1);
-  received_.append({frame, Clock::now()});
+  received_.append({frame, Clock::now(), sent});
   if (frame.size() < 4 || byteAt(frame, 0) != 0x55 || byteAt(frame, 1) != 0x55) {
     qWarning() << "virtual board: not a frame" << frame.toHex(' ');
     return;

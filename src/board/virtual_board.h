@@ -28,7 +28,8 @@ class VirtualBoard : public QObject {
 
   struct ReceivedFrame {
     QByteArray bytes;
-    Clock::time_point at;
+    Clock::time_point at;    // when the board took it, on the board's thread
+    Clock::time_point sent;  // when the host's write handed it on, on the writing thread
   };
 
   // A bus servo: its parameter record, readings included, as it reports them. In motor mode
@@ -114,8 +115,8 @@ class VirtualBoard : public QObject {
   // Sends any report as it is (garbage, short, unasked).
   void sendReport(const QByteArray& raw);
 
-  // A frame from the host.
-  void receive(const QByteArray& frame);
+  // A frame from the host, written at `sent`.
+  void receive(const QByteArray& frame, Clock::time_point sent = Clock::now());
 
  signals:
   void plugged();
