@@ -1,9 +1,12 @@
 #include "link/serial_port_manager.h"
 
+#include <sys/stat.h>
+
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QPointer>
 #include <QSerialPortInfo>
+#include <memory>
 
 QStringList ORSSerialPortManager::systemPorts() {
   QStringList paths;
@@ -13,11 +16,38 @@ QStringList ORSSerialPortManager::systemPorts() {
   return paths;
 }
 
+std::optional<qint64> ORSSerialPortManager::deviceFolderStamp() {
+  struct stat folder {};
+  if (::stat("/dev", &folder) != 0) return std::nullopt;
+  return qint64(folder.st_mtim.tv_sec) * 1'000'000'000 + folder.st_mtim.tv_nsec;
+}
+
+ORSSerialPortManager::Enumerator ORSSerialPortManager::whenChanged(Enumerator enumerate,
+                                                                   Stamp stamp) {
+  struct Last {
+    std::mutex mutex;
+    std::optional<qint64> stamp;
+    QStringList ports;
+  };
+  return [enumerate = std::move(enumerate), stamp = std::move(stamp),
+          last = std::make_shared<Last>()] {
+    std::lock_guard lock(last->mutex);
+    // Read before enumerating: a device that comes during the enumeration changes the stamp
+    // again, and the next call looks.
+    const std::optional<qint64> now = stamp();
+    if (!now || now != last->stamp) {
+      last->ports = enumerate();
+      last->stamp = now;
+    }
+    return last->ports;
+  };
+}
+
 ORSSerialPortManager* ORSSerialPortManager::sharedSerialPortManager() {
   static QPointer<ORSSerialPortManager> shared;
   if (!shared) {
     // Every enumeration, of hundreds of files, runs beside the main thread.
-    shared = new ORSSerialPortManager(&ORSSerialPortManager::systemPorts,
+    shared = new ORSSerialPortManager(whenChanged(&systemPorts, &deviceFolderStamp),
                                       QCoreApplication::instance(), FirstList::InBackground);
     shared->startPolling(kPollInterval, true);
   }

@@ -37,6 +37,16 @@ class ORSSerialPortManager : public QObject {
   // Answers the device paths present now ("/dev/ttyUSB0").
   using Enumerator = std::function<QStringList()>;
   static QStringList systemPorts();
+  // A value that changes whenever a device comes or goes; nullopt when it cannot be read.
+  using Stamp = std::function<std::optional<qint64>()>;
+  // The modification time of /dev, in nanoseconds: the kernel makes and removes every
+  // device node there.
+  static std::optional<qint64> deviceFolderStamp();
+  // `enumerate`, run again only once `stamp` has changed (on every call while it cannot be
+  // read); otherwise its last list. The system's enumeration reads hundreds of files and
+  // makes thousands of allocations, twice a second for a whole day, while ports come and go
+  // a few times an hour.
+  static Enumerator whenChanged(Enumerator enumerate, Stamp stamp);
 
   // The program's manager over systemPorts(), polling every kPollInterval. Its first list
   // comes in the background: the enumeration reads hundreds of files, which a window's start

@@ -132,6 +132,36 @@ TEST(SerialPortManager, PollAnnouncesArrivalsAndRemovals) {
   EXPECT_FALSE(port);
 }
 
+// A day of polls enumerates only when the device folder changed; a folder that cannot be
+// read never leaves the list stale.
+TEST(SerialPortManager, TheSystemIsEnumeratedOnlyWhenItsDevicesChange) {
+  QStringList present{"/dev/ttyS0"};
+  int enumerations = 0;
+  std::optional<qint64> stamp = 1;
+  ORSSerialPortManager manager(ORSSerialPortManager::whenChanged(
+      [&] {
+        ++enumerations;
+        return present;
+      },
+      [&] { return stamp; }));
+  for (int poll = 0; poll < 5; ++poll) manager.poll();
+  EXPECT_EQ(enumerations, 1);
+
+  present << "/dev/ttyUSB0";
+  stamp = 2;
+  manager.poll();
+  manager.poll();
+  EXPECT_EQ(enumerations, 2);
+  ASSERT_TRUE(manager.portWithPath("/dev/ttyUSB0"));
+
+  present.removeLast();
+  stamp.reset();
+  manager.poll();
+  manager.poll();
+  EXPECT_EQ(enumerations, 4);
+  EXPECT_FALSE(manager.portWithPath("/dev/ttyUSB0"));
+}
+
 // Polled ahead, the enumeration runs on another thread and its result is compared at the
 // next poll, on this one, where the signals go out.
 TEST(SerialPortManager, PollingAheadEnumeratesOffThisThreadAndAnnouncesOnIt) {
