@@ -26,7 +26,6 @@
 #include <vector>
 
 #include "app/app_delegate.h"
-#include "app/malloc_arenas.h"
 #include "app/top_black_view.h"
 #include "app/window.h"
 #include "board/virtual_board.h"
@@ -36,6 +35,7 @@
 #include "editor/online_run.h"
 #include "editor/velmar_view_controller.h"
 #include "link/action_downloader.h"
+#include "link/malloc_tuning.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
@@ -341,6 +341,8 @@ void downloads(AppDelegate& app) {
   int unended = 0;
   int wrongGroup = 0;
   std::optional<long> before;
+  std::vector<std::pair<int, long>> tens;
+  std::vector<std::pair<double, double>> perDownload;
   std::printf("\n== download: %d frames, %d times, a fault every %dth\n", kDownloadFrames,
               kDownloads, kFaultEvery);
   for (int i = 1; i <= kDownloads; ++i) {
@@ -370,14 +372,26 @@ void downloads(AppDelegate& app) {
       if (!stored || stored->size() != kDownloadFrames) ++wrongGroup;
     }
     if (!board.isPlugged()) board.plug();
+    const long kb = residentKb();
+    if (i >= 2) perDownload.emplace_back(double(i), double(kb));
+    if (i % kFaultEvery == 0) tens.emplace_back(i, kb);
   }
   board.clearFaults();
   const long after = residentKb();
+  std::printf("rss KB after downloads");
+  for (const auto& [n, kb] : tens) std::printf(" %d: %ld", n, kb);
+  std::printf("\n");
   for (const auto& [end, count] : ends) std::printf("%-40s %3d\n", end.c_str(), count);
   std::printf("%-40s %3d\n", "did not end within 60 s", unended);
   std::printf("%-40s %3d\n", "stored but not as sent", wrongGroup);
   std::printf("rss KB after the first download %ld, after the last %ld (%+ld)\n",
               before.value_or(0), after, after - before.value_or(0));
+  // Every tenth unplugs the board or garbles a reply, and the link's recovery allocates
+  // afresh just before that sample: the trend over all of them tells more than the ends.
+  if (const auto perOne = slope(perDownload)) {
+    std::printf("rss trend from the second download on: %+.1f KB per 100 downloads\n",
+                *perOne * 100);
+  }
 }
 
 }  // namespace

@@ -6,12 +6,12 @@
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
-#include "app/malloc_arenas.h"
 #include "app/mode_window.h"
 #include "app/single_instance.h"
 #include "app/startup_clock.h"
 #include "app/window.h"
 #include "link/hidapi_transport.h"
+#include "link/malloc_tuning.h"
 #include "link/serial_port_manager.h"
 #include "link/usb_hid.h"
 #include "model/language.h"

@@ -3,6 +3,7 @@
 #include <QDebug>
 
 #include "link/cross_thread_queue.h"
+#include "link/malloc_tuning.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 
@@ -149,5 +150,6 @@ void ActionDownloader::run(QList<DownloadJob> jobs) {
 void ActionDownloader::finish(const DownloadResult& result) {
   if (worker_.joinable()) worker_.join();
   running_ = false;
+  releaseFreedMemory();
   if (listener_) listener_->downloadFinished(result);
 }

@@ -1,4 +1,4 @@
-#include "app/malloc_arenas.h"
+#include "link/malloc_tuning.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +13,12 @@ void capMallocArenas() {
   const char* tunables = std::getenv("GLIBC_TUNABLES");
   if (std::getenv("MALLOC_ARENA_MAX") || (tunables && std::strstr(tunables, "arena_max"))) return;
   mallopt(M_ARENA_MAX, kMallocArenas);
+#endif
+}
+
+void releaseFreedMemory() {
+#if defined(__GLIBC__)
+  malloc_trim(0);
 #endif
 }
 

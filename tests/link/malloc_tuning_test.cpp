@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/malloc_arenas.h"
+#include "link/malloc_tuning.h"
 
 // A loop's resident memory rose for minutes because every thread that allocated filled an
 // arena of its own. With the cap, threads that all allocate at once share the capped arenas.
