@@ -11,6 +11,7 @@
 #include "model/notification_center.h"
 #include "model/value_utils.h"
 #include "servotool/key_label.h"
+#include "servotool/live_status.h"
 #include "servotool/strip_chart.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/number_field.h"
@@ -239,6 +240,9 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   chartVoltage = new KoStripChart(QT_TRID_NOOP("cur_voltage"), 0, 15, kChartVoltage);
   chartPosition = new KoStripChart(QT_TRID_NOOP("cur_position"), limits::kPosition.minimum,
                                    limits::kPosition.maximum, kChartPosition);
+  for (KoStripChart* chart : {chartTemperature, chartVoltage, chartPosition}) {
+    chart->reserveFor(KoLiveStatus::kInterval);
+  }
   auto* charts = new QVBoxLayout;
   charts->setSpacing(4);
   auto* liveRow = new QHBoxLayout;

@@ -10,6 +10,12 @@ KoStripChart::KoStripChart(const char* captionKey, double low, double high, QCol
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
+void KoStripChart::reserveFor(std::chrono::milliseconds every) {
+  // Twice the span: a list whose oldest samples are dropped from the front moves the rest
+  // back instead of growing only while it is under two-thirds full.
+  samples_.reserve(2 * (kSpanMs / std::max<qint64>(1, every.count()) + 1));
+}
+
 void KoStripChart::addSample(qint64 msecs, double value, const QString& text) {
   samples_.append(QPointF(double(msecs), value));
   const double oldest = double(msecs - kSpanMs);

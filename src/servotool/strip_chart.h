@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPointF>
 #include <QWidget>
+#include <chrono>
 
 // A small chart of one reading over the last two minutes: its caption, the latest value and
 // a line that moves left as samples come. Samples older than the span fall away.
@@ -17,6 +18,9 @@ class KoStripChart : public QWidget {
   KoStripChart(const char* captionKey, double low, double high, QColor line,
                QWidget* parent = nullptr);
 
+  // Makes room at once for the samples of a whole span taken `every` apart, so that a day of
+  // readings never reallocates them.
+  void reserveFor(std::chrono::milliseconds every);
   // A reading at `msecs` on the caller's clock, shown as `text`.
   void addSample(qint64 msecs, double value, const QString& text);
   void clear();

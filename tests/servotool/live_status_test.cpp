@@ -92,6 +92,20 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
   EXPECT_FALSE(second.liveStatus()->isPolling());
 }
 
+// A classroom polls all day: each chart's history stays within its span and is never
+// reallocated once the tool is built.
+TEST_F(LiveStatusTest, ADayOfReadingsKeepsEveryChartInTheRoomItStartedWith) {
+  KoServoParameterPanels& p = panels();
+  constexpr qint64 kEvery = KoLiveStatus::kInterval.count();
+  constexpr qint64 kPerSpan = KoStripChart::kSpanMs / kEvery;
+  for (KoStripChart* chart : {p.chartTemperature, p.chartVoltage, p.chartPosition}) {
+    const qsizetype room = chart->samples().capacity();
+    for (qint64 n = 0; n < 10 * kPerSpan; ++n) chart->addSample(n * kEvery, 1, "1");
+    EXPECT_EQ(chart->samples().size(), kPerSpan + 1);
+    EXPECT_EQ(chart->samples().capacity(), room);
+  }
+}
+
 TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadAndAHiddenTab) {
   showTool();
   click(panels().switchLive);
