@@ -24,9 +24,8 @@ bool VirtualHidTransport::write(const QByteArray& frame) {
   // Called from any thread: only the atomic plug state is read here; the board handles the
   // frame on its own thread, as a real board answers asynchronously.
   if (!board_->isPlugged()) return false;
-  boardThread_->post([board = board_, frame, sent = VirtualBoard::Clock::now()] {
-    board->receive(frame, sent);
-  });
+  boardThread_->post(
+      [board = board_, frame, sent = VirtualBoard::Clock::now()] { board->receive(frame, sent); });
   return true;
 }
 
