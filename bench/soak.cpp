@@ -193,10 +193,11 @@ void editorLoop(AppDelegate& app, Clock::duration span) {
   // then) and when the virtual board took it, which lives on the window's thread and so
   // adds whatever the window was doing.
   std::vector<std::pair<double, double>> p99s;
-  std::vector<double> firstMinute;
-  std::vector<double> lastMinute;
-  std::vector<double> boardFirstMinute;
-  std::vector<double> boardLastMinute;
+  // The sent and board lateness of the first and of the last minute's moves.
+  struct Minute {
+    std::vector<double> sent;
+    std::vector<double> board;
+  } firstMinute, lastMinute;
   const double spanSeconds = std::chrono::duration<double>(span).count();
 
   std::printf("\n== editor: %d frames of %d ms looping online, live arm and curves shown\n",
@@ -215,14 +216,12 @@ void editorLoop(AppDelegate& app, Clock::duration span) {
       late.push_back(ms);
       boardLate.push_back(boardMs);
       const double since = std::chrono::duration<double>(frame.sent - clock.passStart).count();
-      if (since < 60) {
-        firstMinute.push_back(ms);
-        boardFirstMinute.push_back(boardMs);
-      }
-      if (since >= spanSeconds - 60) {
-        lastMinute.push_back(ms);
-        boardLastMinute.push_back(boardMs);
-      }
+      const auto note = [ms, boardMs](Minute& minute) {
+        minute.sent.push_back(ms);
+        minute.board.push_back(boardMs);
+      };
+      if (since < 60) note(firstMinute);
+      if (since >= spanSeconds - 60) note(lastMinute);
     }
     memory.push_back({seconds, residentKb()});
     const double p99 = quantile(late, 0.99);
@@ -242,9 +241,9 @@ void editorLoop(AppDelegate& app, Clock::duration span) {
   printTrend("memory", "KB", kbPerHour(memory));
   printTrend("sent lateness p99", "ms", slope(p99s));
   std::printf("sent lateness p99: first minute %.3f ms, last minute %.3f ms\n",
-              quantile(firstMinute, 0.99), quantile(lastMinute, 0.99));
+              quantile(firstMinute.sent, 0.99), quantile(lastMinute.sent, 0.99));
   std::printf("board lateness p99: first minute %.3f ms, last minute %.3f ms\n",
-              quantile(boardFirstMinute, 0.99), quantile(boardLastMinute, 0.99));
+              quantile(firstMinute.board, 0.99), quantile(lastMinute.board, 0.99));
 }
 
 void servoPolling(AppDelegate& app, Clock::duration span) {

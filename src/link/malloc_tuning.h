@@ -9,9 +9,6 @@
 inline constexpr int kMallocArenas = 2;
 void capMallocArenas();
 
-// How many arenas glibc has made so far; 0 where that cannot be told.
-int mallocArenaCount();
-
 // Hands the whole free pages inside every arena back to the system. After a burst of
 // short-lived allocations spread over threads, such as a download's thousands of frames,
 // they would otherwise stay resident, a few more after each burst.

@@ -2,11 +2,38 @@
 
 #include <algorithm>
 #include <barrier>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 #include <vector>
 
 #include "link/malloc_tuning.h"
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
+
+namespace {
+
+// How many arenas glibc has made so far; 0 where that cannot be told.
+int mallocArenaCount() {
+  int count = 0;
+#if defined(__GLIBC__)
+  char* text = nullptr;
+  size_t size = 0;
+  FILE* out = open_memstream(&text, &size);
+  if (!out) return 0;
+  const bool written = malloc_info(0, out) == 0;
+  std::fclose(out);
+  // One <heap nr="N"> element per arena.
+  for (const char* at = text; written && (at = std::strstr(at, "<heap nr=")); ++at) ++count;
+  std::free(text);
+#endif
+  return count;
+}
+
+}  // namespace
 
 // A loop's resident memory rose for minutes because every thread that allocated filled an
 // arena of its own. With the cap, threads that all allocate at once share the capped arenas.
