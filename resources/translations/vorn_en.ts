@@ -1773,6 +1773,51 @@
         <extracomment>Tip; %1 is a frame number</extracomment>
         <translation>Frame %1 is damaged and cannot be saved. Update or delete it, then save again. Nothing was written.</translation>
     </message>
+    <message id="file_error_not_found">
+        <source>file_error_not_found</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>no such file</translation>
+    </message>
+    <message id="file_error_no_permission">
+        <source>file_error_no_permission</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>no permission</translation>
+    </message>
+    <message id="file_error_not_a_file">
+        <source>file_error_not_a_file</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>not a regular file</translation>
+    </message>
+    <message id="file_error_too_large">
+        <source>file_error_too_large</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>too large</translation>
+    </message>
+    <message id="file_error_read_failed">
+        <source>file_error_read_failed</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>read error</translation>
+    </message>
+    <message id="file_error_disk_full">
+        <source>file_error_disk_full</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>disk full</translation>
+    </message>
+    <message id="file_error_read_only">
+        <source>file_error_read_only</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>read-only file system</translation>
+    </message>
+    <message id="file_error_write_failed">
+        <source>file_error_write_failed</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>write error</translation>
+    </message>
+    <message id="open_file_fail">
+        <source>open_file_fail</source>
+        <extracomment>Tip; %1 is a file name, %2 why it could not be read</extracomment>
+        <translation>Could not open “%1”: %2</translation>
+    </message>
     <message id="save_file_fail">
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
@@ -2322,6 +2367,22 @@
         <source>recent_files_none</source>
         <extracomment>Menu item when no file was opened yet</extracomment>
         <translation>No recent files</translation>
+    </message>
+    <message id="open_files_missing">
+        <source>open_files_missing</source>
+        <extracomment>Tip when several files named on the command line or handed over are not there; %1 their paths, one a line</extracomment>
+        <translation>These do not exist or are not files:
+%1</translation>
+    </message>
+    <message id="open_files_missing_more">
+        <source>open_files_missing_more</source>
+        <extracomment>After the first paths of open_files_missing; %1 how many more</extracomment>
+        <translation>and %1 more</translation>
+    </message>
+    <message id="merge_too_many_frames">
+        <source>merge_too_many_frames</source>
+        <extracomment>Tip; %1 a file name, %2 the most frames a list may hold</extracomment>
+        <translation>“%1” was not merged: the list would hold more than %2 frames, more than a file can keep.</translation>
     </message>
     <message id="recent_file_gone">
         <source>recent_file_gone</source>

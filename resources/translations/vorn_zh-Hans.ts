@@ -1773,6 +1773,51 @@
         <extracomment>Tip; %1 is a frame number</extracomment>
         <translation>第 %1 个动作已损坏，无法保存。请更新或删除它后再保存。未写入任何内容。</translation>
     </message>
+    <message id="file_error_not_found">
+        <source>file_error_not_found</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>文件不存在</translation>
+    </message>
+    <message id="file_error_no_permission">
+        <source>file_error_no_permission</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>没有权限</translation>
+    </message>
+    <message id="file_error_not_a_file">
+        <source>file_error_not_a_file</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>不是普通文件</translation>
+    </message>
+    <message id="file_error_too_large">
+        <source>file_error_too_large</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>文件过大</translation>
+    </message>
+    <message id="file_error_read_failed">
+        <source>file_error_read_failed</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>读取出错</translation>
+    </message>
+    <message id="file_error_disk_full">
+        <source>file_error_disk_full</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>磁盘已满</translation>
+    </message>
+    <message id="file_error_read_only">
+        <source>file_error_read_only</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>只读文件系统</translation>
+    </message>
+    <message id="file_error_write_failed">
+        <source>file_error_write_failed</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>写入出错</translation>
+    </message>
+    <message id="open_file_fail">
+        <source>open_file_fail</source>
+        <extracomment>Tip; %1 is a file name, %2 why it could not be read</extracomment>
+        <translation>无法打开“%1”：%2</translation>
+    </message>
     <message id="save_file_fail">
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
@@ -2322,6 +2367,22 @@
         <source>recent_files_none</source>
         <extracomment>Menu item when no file was opened yet</extracomment>
         <translation>没有最近的文件</translation>
+    </message>
+    <message id="open_files_missing">
+        <source>open_files_missing</source>
+        <extracomment>Tip when several files named on the command line or handed over are not there; %1 their paths, one a line</extracomment>
+        <translation>以下路径不存在或不是文件：
+%1</translation>
+    </message>
+    <message id="open_files_missing_more">
+        <source>open_files_missing_more</source>
+        <extracomment>After the first paths of open_files_missing; %1 how many more</extracomment>
+        <translation>另有 %1 个</translation>
+    </message>
+    <message id="merge_too_many_frames">
+        <source>merge_too_many_frames</source>
+        <extracomment>Tip; %1 a file name, %2 the most frames a list may hold</extracomment>
+        <translation>未合并“%1”：列表将超过 %2 个动作，超出文件所能保存的数量。</translation>
     </message>
     <message id="recent_file_gone">
         <source>recent_file_gone</source>

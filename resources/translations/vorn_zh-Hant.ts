@@ -1773,6 +1773,51 @@
         <extracomment>Tip; %1 is a frame number</extracomment>
         <translation>第 %1 個動作已損壞，無法儲存。請更新或刪除它後再儲存。未寫入任何內容。</translation>
     </message>
+    <message id="file_error_not_found">
+        <source>file_error_not_found</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>檔案不存在</translation>
+    </message>
+    <message id="file_error_no_permission">
+        <source>file_error_no_permission</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>沒有權限</translation>
+    </message>
+    <message id="file_error_not_a_file">
+        <source>file_error_not_a_file</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>不是一般檔案</translation>
+    </message>
+    <message id="file_error_too_large">
+        <source>file_error_too_large</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>檔案過大</translation>
+    </message>
+    <message id="file_error_read_failed">
+        <source>file_error_read_failed</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>讀取出錯</translation>
+    </message>
+    <message id="file_error_disk_full">
+        <source>file_error_disk_full</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>磁碟已滿</translation>
+    </message>
+    <message id="file_error_read_only">
+        <source>file_error_read_only</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>唯讀檔案系統</translation>
+    </message>
+    <message id="file_error_write_failed">
+        <source>file_error_write_failed</source>
+        <extracomment>Why a file could not be read or written, after a colon</extracomment>
+        <translation>寫入出錯</translation>
+    </message>
+    <message id="open_file_fail">
+        <source>open_file_fail</source>
+        <extracomment>Tip; %1 is a file name, %2 why it could not be read</extracomment>
+        <translation>無法開啟「%1」：%2</translation>
+    </message>
     <message id="save_file_fail">
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
@@ -2322,6 +2367,22 @@
         <source>recent_files_none</source>
         <extracomment>Menu item when no file was opened yet</extracomment>
         <translation>沒有最近的檔案</translation>
+    </message>
+    <message id="open_files_missing">
+        <source>open_files_missing</source>
+        <extracomment>Tip when several files named on the command line or handed over are not there; %1 their paths, one a line</extracomment>
+        <translation>以下路徑不存在或不是檔案：
+%1</translation>
+    </message>
+    <message id="open_files_missing_more">
+        <source>open_files_missing_more</source>
+        <extracomment>After the first paths of open_files_missing; %1 how many more</extracomment>
+        <translation>另有 %1 個</translation>
+    </message>
+    <message id="merge_too_many_frames">
+        <source>merge_too_many_frames</source>
+        <extracomment>Tip; %1 a file name, %2 the most frames a list may hold</extracomment>
+        <translation>未合併「%1」：清單將超過 %2 個動作，超出檔案所能儲存的數量。</translation>
     </message>
     <message id="recent_file_gone">
         <source>recent_file_gone</source>

@@ -323,7 +323,7 @@ void addDownloads(CLI::App& app) {
       app, "download", h(qtTrId("ctl_help_download")), false,
       [](BoardSession& s) { download(s, args.jobs); },
       [] {
-        args.jobs = {jobOf(QString::fromStdString(args.file), args.group)};
+        args.jobs = {jobOf(pathOf(args.file), args.group)};
         checkJobs();
       });
   addGroup(c);
@@ -336,7 +336,7 @@ void addDownloads(CLI::App& app) {
       [](BoardSession& s) { download(s, args.jobs); },
       [] {
         for (const std::string& f : args.files) {
-          const QString path = QString::fromStdString(f);
+          const QString path = pathOf(f);
           const int group = KoTools::groupOfFileName(QFileInfo(path).fileName());
           if (group < 0) {
             throw CliError(kFileError, qtTrId("ctl_bad_file_name").arg(path));

@@ -51,6 +51,8 @@ void printText(const QString& text);
 void printError(const QString& line);
 // A translated text as CLI11's help wants it.
 std::string h(const QString& text);
+// A path given on the command line, as the bytes the system gave, UTF-8 or not.
+QString pathOf(const std::string& argument);
 bool stdinIsTerminal();
 bool stderrIsTerminal();
 

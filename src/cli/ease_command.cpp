@@ -24,8 +24,8 @@ struct EaseArgs {
 EaseArgs args;
 
 void ease() {
-  const QString in = QString::fromStdString(args.file);
-  const QString out = QString::fromStdString(args.out);
+  const QString in = pathOf(args.file);
+  const QString out = pathOf(args.out);
   const std::optional<easing::Curve> curve = easing::parseCurve(QString::fromStdString(args.curve));
   if (!curve) {
     throw CliError(kUsage, qtTrId("ctl_ease_no_curve").arg(QString::fromStdString(args.curve)));

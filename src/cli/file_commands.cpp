@@ -1,16 +1,15 @@
 #include <unistd.h>
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <cstdio>
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "model/action_file.h"
 #include "model/action_text.h"
+#include "model/file_io.h"
 #include "model/move_frame.h"
 
 namespace vornctl {
@@ -26,6 +25,14 @@ struct Args {
 
 Args args;
 
+KoTools::FileRead readInput(const QString& path, qint64 limit) {
+  KoTools::FileRead file = KoTools::readFile(path, limit);
+  if (!file.ok()) {
+    throw CliError(kFileError, qtTrId("ctl_cannot_read").arg(path, KoTools::describe(file.error)));
+  }
+  return file;
+}
+
 KoTools::ActionTextFormat formatOf(const QString& path, const std::string& given) {
   const QString f =
       given.empty() ? QFileInfo(path).suffix().toLower() : QString::fromStdString(given);
@@ -40,7 +47,7 @@ QString position(quint16 p) {
 
 void show() {
   const QList<KoTools::ActionRecord> records =
-      KoTools::actionRecords(readActionFile(QString::fromStdString(args.file)));
+      KoTools::actionRecords(readActionFile(pathOf(args.file)));
   if (args.json) {
     printJson(
         QJsonDocument::fromJson(KoTools::exportActionText(records, KoTools::ActionTextFormat::Json))
@@ -67,26 +74,20 @@ void show() {
 }
 
 void exportFile() {
-  const QString in = QString::fromStdString(args.file);
-  const QString out = QString::fromStdString(args.out);
+  const QString in = pathOf(args.file);
+  const QString out = pathOf(args.out);
   const auto format =
       formatOf(out.isEmpty() || out == u'-' ? QStringLiteral("x.json") : out, args.format);
   writeOut(out, KoTools::exportActionText(KoTools::actionRecords(readActionFile(in)), format));
 }
 
 void importFile() {
-  const QString in = QString::fromStdString(args.file);
-  const QString out = QString::fromStdString(args.out);
+  const QString in = pathOf(args.file);
+  const QString out = pathOf(args.out);
   const auto format = formatOf(in, args.format);
-  QFile file(in);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw CliError(kFileError, qtTrId("ctl_cannot_read").arg(in, file.errorString()));
-  }
-  if (file.size() > 64 * KoTools::kMaxActionFileSize) {
-    throw CliError(kFileError, qtTrId("ctl_too_large").arg(in));
-  }
+  const KoTools::FileRead file = readInput(in, KoTools::kMaxActionTextSize);
   KoTools::ActionTextError error;
-  const auto records = KoTools::importActionText(file.readAll(), format, &error);
+  const auto records = KoTools::importActionText(file.data, format, &error);
   if (!records) {
     QString where = QStringLiteral("%1:%2").arg(in).arg(error.line);
     if (!error.field.isEmpty()) where += QStringLiteral(", ") + error.field;
@@ -111,14 +112,7 @@ void writeOut(const QString& path, const QByteArray& bytes) {
 }
 
 QByteArray readActionFile(const QString& path) {
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    throw CliError(kFileError, qtTrId("ctl_cannot_read").arg(path, file.errorString()));
-  }
-  if (file.size() > KoTools::kMaxActionFileSize) {
-    throw CliError(kFileError, qtTrId("ctl_too_large_action_file").arg(path));
-  }
-  const QByteArray image = file.readAll();
+  const QByteArray image = readInput(path, KoTools::kMaxActionFileSize).data;
   if (image.size() < KoTools::kActionFileHeaderSize || !image.startsWith("SOBARM")) {
     throw CliError(kFileError, qtTrId("ctl_damaged").arg(path));
   }
@@ -142,6 +136,8 @@ void printError(const QString& line) {
 }
 
 std::string h(const QString& text) { return text.toStdString(); }
+
+QString pathOf(const std::string& argument) { return KoTools::fileNameFromNative(argument); }
 
 void printText(const QString& text) {
   const QByteArray utf8 = text.toUtf8();

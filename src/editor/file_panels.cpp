@@ -2,12 +2,12 @@
 
 #include <QApplication>
 #include <QDebug>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <optional>
 
 #include "model/action_text.h"
+#include "model/file_io.h"
 #include "model/prompter.h"
 
 namespace {
@@ -26,23 +26,20 @@ std::optional<KoTools::ActionTextFormat> textFormatOf(const QString& path) {
 
 VelmarFrames openTextFile(const QString& path, KoTools::ActionTextFormat format) {
   const QString name = QFileInfo(path).fileName();
-  QFile file(path);
-  if (!file.open(QIODevice::ReadOnly) || file.size() > 64 * KoTools::kMaxActionFileSize) {
-    KoTools::showTipWithMessage(qtTrId("file_damage"));
+  const KoTools::FileRead file = KoTools::readFile(path, KoTools::kMaxActionTextSize);
+  if (!file.ok()) {
+    KoTools::showTipWithMessage(qtTrId("open_file_fail").arg(name, KoTools::describe(file.error)));
     return {};
   }
   KoTools::ActionTextError error;
-  const auto records = KoTools::importActionText(file.readAll(), format, &error);
+  const auto records = KoTools::importActionText(file.data, format, &error);
   if (!records) {
     QString where = QStringLiteral("%1:%2").arg(name).arg(error.line);
     if (!error.field.isEmpty()) where += QStringLiteral(", ") + error.field;
     KoTools::showTipWithMessage(qtTrId("file_text_refused").arg(where, error.message));
     return {};
   }
-  if (records->size() > KoTools::kMaxActionFrames) {
-    KoTools::showTipWithMessage(qtTrId("file_too_many_frames").arg(KoTools::kMaxActionFrames));
-  }
-  return KoTools::readVelmarData(KoTools::actionImage(records->mid(0, KoTools::kMaxActionFrames)));
+  return KoTools::readVelmarData(KoTools::actionImage(*records));
 }
 
 class DialogPanels final : public KoFilePanels {

@@ -1,12 +1,11 @@
 #include "model/action_file.h"
 
 #include <QDebug>
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <optional>
 
+#include "model/file_io.h"
 #include "model/move_frame.h"
 #include "model/prompter.h"
 #include "model/value_utils.h"
@@ -99,17 +98,21 @@ QList<std::shared_ptr<Frame>> readData(const QByteArray& image) {
 // Nothing when the file cannot be read or is shorter than its header (after the tip).
 template <class Frame>
 std::optional<QList<std::shared_ptr<Frame>>> tryOpen(const QString& path) {
-  QFile file(path);
-  QByteArray image;
-  const bool tooLarge = file.size() > kMaxActionFileSize;
-  if (!tooLarge && file.open(QIODevice::ReadOnly)) image = file.readAll();
-  if (tooLarge || file.error() != QFileDevice::NoError || image.size() < kActionFileHeaderSize) {
-    qWarning().noquote() << "cannot read action file" << path << file.errorString();
+  const FileRead read = readFile(path, kMaxActionFileSize);
+  const QString name = QFileInfo(path).fileName();
+  if (!read.ok()) {
+    qWarning().noquote() << "cannot read action file" << path << describeInEnglish(read.error);
+    showTipWithMessage(qtTrId("open_file_fail").arg(name, describe(read.error)));
+    return std::nullopt;
+  }
+  const QByteArray& image = read.data;
+  if (image.size() < kActionFileHeaderSize) {
+    qWarning().noquote() << "action file shorter than its header:" << path;
     showTipWithMessage(qtTrId("file_damage"));
     return std::nullopt;
   }
   if ((image.size() - kActionFileHeaderSize) / kActionRecordSize > kMaxActionFrames) {
-    showTipWithMessage(qtTrId("file_too_many_frames").arg(QFileInfo(path).fileName()));
+    showTipWithMessage(qtTrId("file_too_many_frames").arg(name));
   }
   return readData<Frame>(image);
 }
@@ -180,14 +183,12 @@ VelmarFrames openVelmarFile(const QString& path) { return openAny<KoVelmarPwmMod
 PwmFrames openFile(const QString& path) { return openAny<KoPwmModel>(path); }
 
 bool saveActionFile(const QString& path, const QByteArray& image, QString* error) {
-  QSaveFile file(path);
-  const bool ok =
-      file.open(QIODevice::WriteOnly) && file.write(image) == image.size() && file.commit();
-  if (!ok) {
-    qWarning().noquote() << "cannot save action file" << path << file.errorString();
-    if (error) *error = file.errorString();
+  const FileError e = writeFile(path, image);
+  if (e != FileError::None) {
+    qWarning().noquote() << "cannot save action file" << path << describeInEnglish(e);
+    if (error) *error = describe(e);
   }
-  return ok;
+  return e == FileError::None;
 }
 
 ActionFileChoice<KoVelmarPwmModel> chooseVelmarFiles(const QStringList& paths, bool multiple) {

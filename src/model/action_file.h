@@ -50,8 +50,8 @@ qsizetype firstUnwritableFrame(const QList<std::shared_ptr<Frame>>& frames) {
 VelmarFrames readVelmarData(const QByteArray& image);
 PwmFrames readPwmData(const QByteArray& image);
 
-// Frames of a file; a file that cannot be read, is shorter than the header or larger than
-// kMaxActionFileSize gives none and the tip "file_damage". A file of more than
+// Frames of a file; a file that cannot be read (or is larger than kMaxActionFileSize) gives
+// none and the tip "open_file_fail", one shorter than the header the tip "file_damage". A file of more than
 // kMaxActionFrames records gives its first ones and the tip "file_too_many_frames".
 VelmarFrames openVelmarFile(const QString& path);
 PwmFrames openFile(const QString& path);

@@ -131,16 +131,19 @@ QList<ActionRecord> importJson(const QByteArray& text) {
   return records;
 }
 
-QList<ActionRecord> importCsv(const QByteArray& text) {
-  QString all = QString::fromUtf8(text);
+QList<ActionRecord> importCsv(QByteArrayView text) {
   // Spreadsheets often begin their UTF-8 files with a byte-order mark.
-  if (all.startsWith(QChar(0xFEFF))) all.remove(0, 1);
-  const QStringList lines = all.split(u'\n');
+  if (text.startsWith("\xEF\xBB\xBF")) text = text.sliced(3);
   QList<ActionRecord> records;
   bool header = false;
-  for (qsizetype n = 0; n < lines.size(); ++n) {
-    const int line = static_cast<int>(n + 1);
-    const QString l = lines[n].trimmed();
+  // Line by line, so that a text of too many rows stops at the first one too many.
+  int line = 0;
+  for (qsizetype at = 0; at < text.size();) {
+    ++line;
+    qsizetype end = text.indexOf('\n', at);
+    if (end < 0) end = text.size();
+    const QString l = QString::fromUtf8(text.sliced(at, end - at)).trimmed();
+    at = end + 1;
     if (l.isEmpty()) continue;
     QStringList fields = l.split(u',');
     for (QString& f : fields) f = f.trimmed();

@@ -13,6 +13,10 @@ namespace KoTools {
 
 enum class ActionTextFormat { Json, Csv };
 
+// The most frames a file holds, each on a generously spaced line of its own, take under a
+// tenth of this; a larger text is refused without being read further.
+constexpr qint64 kMaxActionTextSize = 32 * 1024 * 1024;
+
 // One 14-byte file record; a position of frame::kAbsentChannel is an absent channel.
 struct ActionRecord {
   quint16 time = 0;

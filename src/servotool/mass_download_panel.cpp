@@ -12,6 +12,7 @@
 
 #include "link/usb_hid.h"
 #include "model/action_file.h"
+#include "model/file_io.h"
 #include "model/limits.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
@@ -92,13 +93,9 @@ KoMassDownloadPanel::Entry KoMassDownloadPanel::classify(const QString& path) {
     return e;
   }
   e.group = KoTools::groupOfFileName(e.name);
-  QFile file(path);
-  QByteArray image;
-  if (file.size() <= KoTools::kMaxActionFileSize && file.open(QIODevice::ReadOnly)) {
-    image = file.readAll();
-  }
-  e.frames = KoTools::readPwmData(image);
-  if (file.error() != QFileDevice::NoError || e.frames.isEmpty()) {
+  const KoTools::FileRead file = KoTools::readFile(path, KoTools::kMaxActionFileSize);
+  e.frames = KoTools::readPwmData(file.data);
+  if (!file.ok() || e.frames.isEmpty()) {
     e.status = Status::Damaged;
   } else if (e.frames.size() > limits::kMaxFramesPerGroup) {
     e.status = Status::TooLong;

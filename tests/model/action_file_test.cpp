@@ -1,13 +1,22 @@
 #include "model/action_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QTranslator>
+#include <cerrno>
+#include <cstring>
 
 #include "bytes.h"
 #include "fake_channel_view.h"
+#include "model/file_io.h"
 #include "model/frame_encoding.h"
 #include "recording_prompter.h"
 #include "temp_files.h"
@@ -20,6 +29,16 @@ const QByteArray kTwoFrames =
         "f401f401f401f401f401f401f401");
 
 using ActionFileTest = TempFilesTest;
+
+// The texts in English for the tests that read them; the others expect text ids.
+struct English {
+  QTranslator translator;
+  English() {
+    EXPECT_TRUE(translator.load(QStringLiteral(":/i18n/vorn_en.qm")));
+    QCoreApplication::installTranslator(&translator);
+  }
+  ~English() { QCoreApplication::removeTranslator(&translator); }
+};
 
 TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImageAndItReadsBack) {
   FakeSliders sliders(6);
@@ -67,14 +86,81 @@ TEST_F(ActionFileTest, RecordsOfAnotherLengthCannotBeWritten) {
   }
 }
 
-TEST_F(ActionFileTest, DamagedOrMissingFileGivesNoFramesAndATip) {
-  EXPECT_TRUE(KoTools::openVelmarFile(write("short.rob", "SOBARM")).isEmpty());
-  EXPECT_TRUE(KoTools::openVelmarFile(dir.filePath("missing.rob")).isEmpty());
-  EXPECT_TRUE(KoTools::openVelmarFile(dir.path()).isEmpty());  // a folder
+// Each refused at once, with the reason named: a /proc file reports size 0 and a device
+// none, yet either gives without end, and a FIFO's open waits for a writer that never comes.
+TEST_F(ActionFileTest, AFileThatCannotBeReadGivesNoFramesAndSaysWhy) {
   QFile huge(write("huge.rob", kTwoFrames));
   ASSERT_TRUE(huge.resize(KoTools::kMaxActionFileSize + 1));  // sparse: costs no disk
-  EXPECT_TRUE(KoTools::openVelmarFile(huge.fileName()).isEmpty());
-  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList(4, "file_damage"));
+  const QString fifo = dir.filePath("fifo.rob");
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  const English english;
+  const struct {
+    QString path;
+    QString tip;
+  } cases[] = {
+      {write("short.rob", "SOBARM"), qtTrId("file_damage")},
+      {dir.filePath("missing.rob"), "Could not open “missing.rob”: no such file"},
+      {dir.path(), "Could not open “" + QFileInfo(dir.path()).fileName() + "”: not a regular file"},
+      {huge.fileName(), "Could not open “huge.rob”: too large"},
+      {"/proc/self/pagemap", "Could not open “pagemap”: too large"},
+      {"/dev/zero", "Could not open “zero”: not a regular file"},
+      {fifo, "Could not open “fifo.rob”: not a regular file"},
+  };
+  const auto peakKiB = [] {
+    rusage usage{};
+    ::getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+  };
+  const long before = peakKiB();
+  for (const auto& c : cases) {
+    RecordingPrompter::instance().tips.clear();
+    EXPECT_TRUE(KoTools::openVelmarFile(c.path).isEmpty()) << c.path.toStdString();
+    EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{c.tip}) << c.path.toStdString();
+  }
+  EXPECT_LT(peakKiB() - before, 4 * KoTools::kMaxActionFileSize / 1024) << "read past the limit";
+}
+
+// A failed save names its cause in plain words and leaves the old file as it was.
+TEST_F(ActionFileTest, AFailedSaveSaysWhyAndKeepsTheOldFile) {
+  const QByteArray small = QFile::encodeName(dir.filePath("small"));
+  ASSERT_EQ(::mkdir(small.constData(), 0700), 0);
+  if (::mount("tmpfs", small.constData(), "tmpfs", 0, "size=64k") != 0) {
+    GTEST_SKIP() << "cannot mount a small disk here: " << std::strerror(errno);
+  }
+  const struct Unmount {
+    const char* at;
+    ~Unmount() { ::umount2(at, MNT_DETACH); }
+  } unmount{small.constData()};
+  const English english;
+  const QString path = dir.filePath("small/wave.rob");
+  ASSERT_TRUE(KoTools::saveActionFile(path, kTwoFrames));
+  QString error;
+  EXPECT_FALSE(KoTools::saveActionFile(path, QByteArray(1 << 20, 'x'), &error));
+  EXPECT_EQ(error, "disk full");
+  EXPECT_EQ(read(path), kTwoFrames);
+  const auto everything = QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot;
+  EXPECT_EQ(QDir(dir.filePath("small")).entryList(everything), QStringList{"wave.rob"});
+  ASSERT_EQ(::mount(nullptr, small.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+  EXPECT_FALSE(KoTools::saveActionFile(path, kTwoFrames, &error));
+  EXPECT_EQ(error, "read-only file system");
+}
+
+// A name is the bytes the system gives; one that is not UTF-8 still names its file.
+TEST_F(ActionFileTest, ANameThatIsNotUtf8Opens) {
+  const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9-\xff\xc3(.rob";
+  const QString name = KoTools::fileNameFromNative(native);
+  EXPECT_EQ(KoTools::nativeFileName(name), native);
+  ASSERT_EQ(KoTools::writeFile(name, kTwoFrames), KoTools::FileError::None);
+  struct stat status {};
+  EXPECT_EQ(::stat(native.constData(), &status), 0) << "written under another name";
+  EXPECT_EQ(KoTools::openVelmarFile(name).size(), 2);
+  ::unlink(native.constData());  // the temporary folder's own removal cannot name it
+  for (const QByteArray& bytes :
+       {QByteArray("\xed\xa0\x80"), QByteArray("a\xf4\x90\x80\x80"), QByteArray("\xe2\x82"),
+        QByteArray("\xf0\x9f\x98\x80 \xc0\xaf")}) {
+    EXPECT_EQ(KoTools::nativeFileName(KoTools::fileNameFromNative(bytes)), bytes)
+        << bytes.toHex().toStdString();
+  }
 }
 
 // Absent channels and a value beyond the range stay in the record as they came, so the file
