@@ -9,6 +9,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -172,7 +173,23 @@ void AppDelegate::activate(const QStringList& paths) {
   window_->show();
   window_->raise();
   window_->activateWindow();
-  openFiles(paths);
+  if (paths.isEmpty()) return;
+  handedOver_.append(paths);
+  openHandedOver();
+}
+
+void AppDelegate::openHandedOver() {
+  // Opened inside an open dialog's loop, the files would stack their questions and tips on
+  // it, and the user's answer to the first would be taken for another.
+  if (openingHandedOver_ || handedOver_.isEmpty()) return;
+  if (QApplication::activeModalWidget()) {
+    constexpr std::chrono::milliseconds kLookAgain(250);
+    QTimer::singleShot(kLookAgain, this, &AppDelegate::openHandedOver);
+    return;
+  }
+  openingHandedOver_ = true;
+  while (!handedOver_.isEmpty()) openFiles(handedOver_.takeFirst());
+  openingHandedOver_ = false;
 }
 
 void AppDelegate::listenToLaterStarts(KoInstanceServer* server) {

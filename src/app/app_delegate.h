@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QStringList>
 #include <functional>
 #include <memory>
 
@@ -46,7 +47,8 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   // Opens action files named on the command line in the editor, through the editor's gate
   // and questions as Open and Merge File: the first opens, the rest merge in after it.
   bool openFiles(const QStringList& paths);
-  // A later start asked for the window: it comes to the front, then opens the files, if any.
+  // A later start asked for the window: it comes to the front, then opens the files, if any,
+  // once no question or tip is open and earlier hand-overs are done.
   void activate(const QStringList& paths);
   // Later starts that reach `server` hand their files to this window.
   void listenToLaterStarts(KoInstanceServer* server);
@@ -85,6 +87,8 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   void showTitle();
   // Quit, close, and the tab keys (Ctrl+Tab, Ctrl+PgDn/PgUp, Ctrl+1, Ctrl+2).
   void addShortcuts();
+  // Opens the handed-over files in the order they came, unless a dialog is open.
+  void openHandedOver();
 
   usbHid& link_;
   TransportFactory usbTransport_;
@@ -99,4 +103,6 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   TrayNotifier* notifier_ = nullptr;
   KoBusServoMenu* busServoMenu_ = nullptr;
   KoWindowButtons* windowButtons_ = nullptr;
+  QList<QStringList> handedOver_;
+  bool openingHandedOver_ = false;
 };

@@ -2,7 +2,11 @@
 #include <QCommandLineParser>
 #include <QDBusConnection>
 #include <QDir>
+#include <cstdlib>
 #include <future>
+#include <memory>
+
+#include <unistd.h>
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
@@ -14,8 +18,19 @@
 #include "link/malloc_tuning.h"
 #include "link/serial_port_manager.h"
 #include "link/usb_hid.h"
+#include "model/file_io.h"
 #include "model/language.h"
 #include "model/prompter.h"
+
+namespace {
+
+// As the system names it, like the arguments relative to it.
+QString currentFolder() {
+  std::unique_ptr<char, decltype(&std::free)> here(::getcwd(nullptr, 0), &std::free);
+  return here ? KoTools::fileNameFromNative(here.get()) : QDir::currentPath();
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   capMallocArenas();
@@ -41,16 +56,20 @@ int main(int argc, char* argv[]) {
                      "the others are merged in after it in order. With Vorn already running, "
                      "they open in its window."),
       QStringLiteral("[FILE...]"));
+  // File names as the system gave them: Qt's own list has lost the bytes of a name that is
+  // not UTF-8, which then names no file.
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(KoTools::fileNameFromNative(argv[i]));
   // The parser exits for help, the version and a mistyped command line; the font
   // configuration still being read would race that exit, so it is ended first.
-  if (!parser.parse(QCoreApplication::arguments()) || parser.isSet(help) || parser.isSet(version) ||
+  if (!parser.parse(arguments) || parser.isSet(help) || parser.isSet(version) ||
       parser.optionNames().contains(QStringLiteral("help-all"))) {
     KoFonts::releaseConfiguration(fontConfiguration);
   }
-  parser.process(app);
+  parser.process(arguments);
   const bool simulated = parser.isSet(simulate);
   const QStringList files =
-      KoSingleInstance::absolutePaths(parser.positionalArguments(), QDir::currentPath());
+      KoSingleInstance::absolutePaths(parser.positionalArguments(), currentFolder());
 
   // A start on the virtual board is a start of its own kind: it only brings the running
   // window forward and hands it nothing.

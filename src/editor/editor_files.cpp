@@ -2,12 +2,15 @@
 
 #include <QEvent>
 #include <QFileInfo>
+#include <algorithm>
 
 #include "editor/file_panels.h"
 #include "editor/frame_history.h"
 #include "editor/frame_list_model.h"
 #include "editor/recent_files.h"
 #include "editor/save_reminder.h"
+#include "model/action_file.h"
+#include "model/file_io.h"
 #include "model/prompter.h"
 
 KoEditorFiles::KoEditorFiles(KoFrameListModel* model, KoFrameHistory* history, UILabel* reminder,
@@ -65,20 +68,38 @@ void KoEditorFiles::openRecent(const QString& path) {
 
 bool KoEditorFiles::openPaths(const QStringList& paths) {
   if (paths.isEmpty() || !maybeSave()) return false;
+  // A panel offers only files that are there; typed or handed-over paths may name none, and
+  // are told of in one tip however many they are.
+  QStringList missing;
+  const auto tellMissing = [&] {
+    if (missing.size() == 1) {
+      KoTools::showTipWithMessage(qtTrId("open_file_missing").arg(missing[0]));
+    } else if (!missing.isEmpty()) {
+      constexpr qsizetype kShown = 10;
+      QString list = missing.first(std::min(kShown, missing.size())).join(u'\n');
+      if (missing.size() > kShown) {
+        list += u'\n' + qtTrId("open_files_missing_more").arg(missing.size() - kShown);
+      }
+      KoTools::showTipWithMessage(qtTrId("open_files_missing").arg(list));
+    }
+  };
   bool first = true;
   for (const QString& path : paths) {
     VelmarFrames frames;
-    if (QFileInfo(path).isFile()) {
+    if (KoTools::isFile(path)) {
       frames = KoTools::openEditorFile(path);
     } else {
-      // A panel offers only files that are there; a typed path may name none.
-      KoTools::showTipWithMessage(qtTrId("open_file_missing").arg(path));
+      missing.append(path);
     }
     const bool opened = !frames.isEmpty() && openFile(frames, !first, path);
     if (opened) emit filePathChanged(path);
-    if (first && !opened) return false;
+    if (first && !opened) {
+      tellMissing();
+      return false;
+    }
     first = false;
   }
+  tellMissing();
   return true;
 }
 
@@ -159,6 +180,13 @@ bool KoEditorFiles::openFile(const VelmarFrames& frames, bool series, const QStr
       !KoTools::showCancelAndOkWithMessage(
           qtTrId("is_file_velmar_ask").arg(QFileInfo(path).fileName()),
           KoTools::Question::Destructive)) {
+    return false;
+  }
+  if (series && model_->count() + frames.size() > KoTools::kMaxActionFrames) {
+    // No file could hold the list, and a long enough one ends the window.
+    KoTools::showTipWithMessage(qtTrId("merge_too_many_frames")
+                                    .arg(QFileInfo(path).fileName())
+                                    .arg(KoTools::kMaxActionFrames));
     return false;
   }
   if (series) {

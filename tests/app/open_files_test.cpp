@@ -23,7 +23,9 @@
 #include "editor/frame_list_model.h"
 #include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
+#include "model/action_file.h"
 #include "model/action_text.h"
+#include "model/file_io.h"
 #include "model/language.h"
 #include "model/prompter.h"
 #include "recording_prompter.h"
@@ -114,6 +116,9 @@ TEST_F(OpenFilesTest, EachKindOpensAsOpenDoes) {
 TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
   const QString base = file("base.rob", 1);
   ASSERT_TRUE(delegate.openFiles({base}));
+  QFile huge(write("huge.csv", "time,ch1,ch2,ch3,ch4,ch5,ch6\n"));
+  ASSERT_TRUE(huge.resize(KoTools::kMaxActionTextSize + 1));  // sparse: costs no disk
+  const QString hugeCsv = huge.fileName();
   const struct {
     QString path;
     QString tip;
@@ -123,6 +128,8 @@ TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
       {write("bad.csv", "time,ch1\nx,y\n"), QString()},
       {dir.filePath("missing.rob"), qtTrId("open_file_missing").arg(dir.filePath("missing.rob"))},
       {dir.path(), qtTrId("open_file_missing").arg(dir.path())},
+      // Refused before it is read: a text this size is no action file.
+      {hugeCsv, qtTrId("open_file_fail").arg("huge.csv", qtTrId("file_error_too_large"))},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
@@ -174,6 +181,51 @@ TEST_F(OpenFilesTest, OpeningIsRefusedWhereTheEditorsGateRefusesOpen) {
   EXPECT_EQ(firstChannel(), before);
   EXPECT_EQ(editor()->files()->currentPath(), QString());
   editor()->buttonClick(EditorAction::Stop);
+}
+
+// However files arrive, the list never passes what a file can hold: the merge that would is
+// refused, naming the file, and the list is left as it was.
+TEST_F(OpenFilesTest, AMergePastTheLargestFileIsRefused) {
+  const qsizetype most = KoTools::kMaxActionFrames;
+  const QString half = file("half.rob", 1, most / 2 + 1);
+  const QString rest = file("rest.rob", 2, most / 2);
+  ASSERT_TRUE(delegate.openFiles({half, half}));
+  EXPECT_EQ(editor()->model()->count(), most / 2 + 1);
+  EXPECT_EQ(prompter().tips,
+            QStringList{qtTrId("merge_too_many_frames").arg("half.rob").arg(most)});
+  prompter().tips.clear();
+  ASSERT_TRUE(delegate.openFiles({half, rest}));  // exactly the most a file holds
+  EXPECT_EQ(editor()->model()->count(), most);
+  EXPECT_EQ(prompter().tips, QStringList{});
+}
+
+// Paths that name no file are told of in one tip, however many a start hands over.
+TEST_F(OpenFilesTest, MissingPathsAreToldOfOnce) {
+  QStringList paths{file("a.rob", 1)};
+  for (int i = 0; i < 12; ++i) paths.append(dir.filePath(QStringLiteral("gone%1.rob").arg(i)));
+  ASSERT_TRUE(delegate.openFiles(paths));
+  ASSERT_EQ(prompter().tips.size(), 1);
+  const QString list =
+      paths.mid(1, 10).join(u'\n') + u'\n' + qtTrId("open_files_missing_more").arg(2);
+  EXPECT_EQ(prompter().tips[0], qtTrId("open_files_missing").arg(list));
+}
+
+// A hand-over that arrives while a tip waits for its button waits its turn: opened inside
+// the tip, its own tips and questions would stack on it.
+TEST_F(OpenFilesTest, AHandOverDuringATipWaitsItsTurn) {
+  const QStringList first{dir.filePath("gone1.rob")};
+  const QStringList second{dir.filePath("gone2.rob"), file("a.rob", 1)};
+  int open = 0;
+  int mostOpen = 0;
+  prompter().whileTipOpen = [&](const QString&) {
+    mostOpen = std::max(mostOpen, ++open);
+    if (prompter().tips.size() == 1) delegate.activate(second);
+    --open;
+  };
+  delegate.activate(first);
+  EXPECT_EQ(mostOpen, 1);
+  EXPECT_EQ(prompter().tips, (QStringList{qtTrId("open_file_missing").arg(first[0]),
+                                          qtTrId("open_file_missing").arg(second[0])}));
 }
 
 // The files of a later start come to this window over the socket; with unsaved changes the

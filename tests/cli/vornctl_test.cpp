@@ -1,5 +1,7 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <pty.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -344,6 +346,36 @@ TEST_F(Vornctl, ExportThenImportGivesBackTheSameBytesAndAFailedImportLeavesTheOu
   EXPECT_TRUE(bad.err.contains(QLatin1String("bad.csv:3, ch3:"))) << bad.err.toStdString();
   EXPECT_EQ(read(rob), wave_);
   EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);  // no stray temporary file
+}
+
+// A /proc file reports size 0 and a device none, yet both give without end; a FIFO's open
+// waits for a writer. Each is refused at once. A name is taken as the shell's bytes.
+TEST_F(Vornctl, FilesThatNeverEndAreRefusedAndAnyNameOpens) {
+  ASSERT_EQ(::mkfifo("fifo.csv", 0600), 0);
+  const struct {
+    QStringList args;
+    const char* says;
+  } cases[] = {
+      {{"file", "show", "/proc/self/pagemap"}, "/proc/self/pagemap: too large"},
+      {{"file", "show", "/dev/zero"}, "/dev/zero: not a regular file"},
+      {{"file", "import", "fifo.csv", "-o", "x.rob"}, "fifo.csv: not a regular file"},
+  };
+  for (const auto& c : cases) {
+    const Outcome r = vornctl(c.args);
+    EXPECT_EQ(r.code, 9) << c.says;
+    EXPECT_TRUE(r.err.contains(QLatin1String(c.says))) << r.err.toStdString();
+  }
+
+  const int fd = ::open("caf\xe9.rob", O_WRONLY | O_CREAT | O_EXCL, 0600);
+  ASSERT_GE(fd, 0);
+  ASSERT_EQ(::write(fd, wave_.constData(), size_t(wave_.size())), wave_.size());
+  ::close(fd);
+  QProcess shell;
+  shell.start("sh", {"-c", "\"$0\" file show \"$(printf 'caf\\351.rob')\"", VORNCTL_PATH});
+  ASSERT_TRUE(shell.waitForFinished(30000));
+  EXPECT_EQ(shell.exitCode(), 0) << shell.readAllStandardError().toStdString();
+  EXPECT_TRUE(shell.readAllStandardOutput().contains("frames: 2"));
+  ::unlink("caf\xe9.rob");  // the temporary folder's own removal cannot name it
 }
 
 TEST_F(Vornctl, SpeaksTheLanguageChosenInTheDesktopProgram) {

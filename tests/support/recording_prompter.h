@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 #include "model/action_model.h"
 #include "model/prompter.h"
@@ -20,6 +21,8 @@ class RecordingPrompter final : public Prompter {
   QStringList destructive;
   QList<bool> answers;
   QList<SaveAnswer> saveAnswers;
+  // Runs while a tip is "open", as events do while a real one waits for its button.
+  std::function<void(const QString&)> whileTipOpen;
 
   void reset() {
     tips.clear();
@@ -27,8 +30,12 @@ class RecordingPrompter final : public Prompter {
     destructive.clear();
     answers.clear();
     saveAnswers.clear();
+    whileTipOpen = nullptr;
   }
-  void showTip(const QString& message) override { tips.append(message); }
+  void showTip(const QString& message) override {
+    tips.append(message);
+    if (whileTipOpen) whileTipOpen(message);
+  }
   bool confirm(const QString& message) override {
     questions.append(message);
     return answers.isEmpty() ? false : answers.takeFirst();
