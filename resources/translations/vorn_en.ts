@@ -1508,11 +1508,6 @@
         <extracomment>Error</extracomment>
         <translation>cannot read %1: %2</translation>
     </message>
-    <message id="ctl_too_large">
-        <source>ctl_too_large</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 is too large</translation>
-    </message>
     <message id="ctl_import_failed">
         <source>ctl_import_failed</source>
         <extracomment>Error; %1 file:line, field</extracomment>
@@ -1522,11 +1517,6 @@
         <source>ctl_frames_written</source>
         <extracomment>Result</extracomment>
         <translation>%1 frames written to %2</translation>
-    </message>
-    <message id="ctl_too_large_action_file">
-        <source>ctl_too_large_action_file</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 is too large for an action file</translation>
     </message>
     <message id="ctl_damaged">
         <source>ctl_damaged</source>

@@ -10,10 +10,13 @@
 #include <QJsonObject>
 #include <QSocketNotifier>
 #include <QTimer>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <optional>
+
+#include "model/file_io.h"
 
 #include <fcntl.h>
 #include <sys/socket.h>
@@ -40,10 +43,79 @@ QString safePart(const QString& text) {
 
 QString userPart() { return QString::number(::getuid()); }
 
-// Where a name's socket lives: a bare name in the temporary folder, where Qt's local sockets
-// put it too, so that a running Vorn of an earlier build is still found.
+// A real folder (not a link to one) of this user's that nobody else may enter.
+bool isPrivateFolder(const QByteArray& path) {
+  struct stat status {};
+  return ::lstat(path.constData(), &status) == 0 && S_ISDIR(status.st_mode) &&
+         status.st_uid == ::geteuid() && (status.st_mode & 077) == 0;
+}
+
+// This user's runtime folder, else a private one in the shared temporary folder; empty (with
+// the reason logged) when that name is taken by a folder that is not private or not ours.
+QString runtimeFolder() {
+  const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
+  if (runtime.startsWith('/') && isPrivateFolder(runtime)) return QFile::decodeName(runtime);
+  const QByteArray own =
+      QFile::encodeName(QDir::tempPath()) + "/vorn-" + QByteArray::number(::geteuid());
+  if (::mkdir(own.constData(), S_IRWXU) != 0 && errno != EEXIST) {
+    const int error = errno;
+    qWarning().noquote() << "cannot make the folder" << QFile::decodeName(own)
+                         << "for Vorn's socket:" << std::strerror(error);
+    return {};
+  }
+  if (!isPrivateFolder(own)) {
+    // Someone else's, or open to others: a socket there could be taken or swapped.
+    qWarning().noquote() << QFile::decodeName(own)
+                         << "is not a folder of this user's only; Vorn's socket is not put there";
+    return {};
+  }
+  return QFile::decodeName(own);
+}
+
+// Where a name's socket lives: a bare name in the runtime folder; empty when there is none.
 QString socketPath(const QString& name) {
-  return name.contains(u'/') ? name : QDir::tempPath() + u'/' + name;
+  if (name.contains(u'/')) return name;
+  const QString folder = runtimeFolder();
+  return folder.isEmpty() ? QString() : folder + u'/' + name;
+}
+
+// Whether the other end of a connected socket runs as this user.
+bool sameUser(int fd) {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  return ::getsockopt(fd, SOL_SOCKET, SO_PEERCRED, &peer, &size) == 0 && size == sizeof peer &&
+         peer.uid == ::geteuid();
+}
+
+// A socket a crashed Vorn left behind, removed only where nobody else can have put it.
+void removeStale(const QString& path) {
+  const QByteArray native = QFile::encodeName(path);
+  struct stat status {};
+  if (!isPrivateFolder(QFile::encodeName(QFileInfo(path).absolutePath())) ||
+      ::lstat(native.constData(), &status) != 0 || !S_ISSOCK(status.st_mode) ||
+      status.st_uid != ::geteuid()) {
+    return;
+  }
+  ::unlink(native.constData());
+}
+
+const QString kNative = QStringLiteral("native");
+
+// A name as JSON carries it: as it is, or its bytes when they are not UTF-8.
+QJsonValue fileValue(const QString& file) {
+  if (file.isValidUtf16()) return file;
+  return QJsonObject{{kNative, QString::fromLatin1(KoTools::nativeFileName(file).toBase64())}};
+}
+
+std::optional<QString> fileOf(const QJsonValue& value) {
+  if (value.isString()) return value.toString();
+  const QJsonObject object = value.toObject();
+  const QJsonValue native = object.value(kNative);
+  if (object.size() != 1 || !native.isString()) return std::nullopt;
+  const auto bytes = QByteArray::fromBase64Encoding(native.toString().toLatin1(),
+                                                    QByteArray::AbortOnBase64DecodingErrors);
+  if (!bytes) return std::nullopt;
+  return KoTools::fileNameFromNative(*bytes);
 }
 
 bool fillAddress(const QString& path, sockaddr_un* address) {
@@ -109,17 +181,20 @@ QString serverName() {
 }
 
 QStringList absolutePaths(const QStringList& arguments, const QString& directory) {
-  const QDir base(directory);
   QStringList out;
   for (const QString& argument : arguments) {
-    out.append(QDir::cleanPath(base.absoluteFilePath(argument)));
+    // Joined by hand: QDir::absoluteFilePath takes a folder that is not clean through the
+    // local 8-bit encoding, which loses the bytes of a name that is not UTF-8.
+    out.append(
+        QDir::cleanPath(QDir::isAbsolutePath(argument) ? argument : directory + u'/' + argument));
   }
   return out;
 }
 
 QByteArray request(const QStringList& files) {
-  return line({{QStringLiteral("vorn"), kProtocolVersion},
-               {QStringLiteral("files"), QJsonArray::fromStringList(files)}});
+  QJsonArray list;
+  for (const QString& file : files) list.append(fileValue(file));
+  return line({{QStringLiteral("vorn"), kProtocolVersion}, {QStringLiteral("files"), list}});
 }
 
 QByteArray answer(bool ok) {
@@ -127,6 +202,7 @@ QByteArray answer(bool ok) {
 }
 
 bool parseRequest(const QByteArray& message, QStringList* files) {
+  if (message.size() > kMaxMessageSize) return false;
   QJsonParseError error;
   const QJsonDocument document = QJsonDocument::fromJson(message.trimmed(), &error);
   if (error.error != QJsonParseError::NoError || !document.isObject()) return false;
@@ -136,9 +212,10 @@ bool parseRequest(const QByteArray& message, QStringList* files) {
   if (!list.isArray()) return false;
   QStringList out;
   for (const QJsonValue& value : list.toArray()) {
+    const std::optional<QString> file = fileOf(value);
     // Only absolute paths: the running one has its own current folder.
-    if (!value.isString() || !QDir::isAbsolutePath(value.toString())) return false;
-    out.append(value.toString());
+    if (!file || !QDir::isAbsolutePath(*file) || file->contains(QChar(0))) return false;
+    out.append(*file);
   }
   *files = out;
   return true;
@@ -157,12 +234,14 @@ HandOver handOver(const QString& name, const QStringList& files, std::chrono::mi
         return HandOver::NotRunning;
       case ECONNREFUSED:
         // The name is there but nobody listens: a Vorn that crashed left it behind.
-        QFile::remove(path);
+        removeStale(path);
         return HandOver::NotRunning;
       default:  // a holder whose queue is full answers no better than one that is hung
         return HandOver::Unreachable;
     }
   }
+  // Checked before a byte goes out: the paths alone tell another user too much.
+  if (!sameUser(socket.fd)) return HandOver::Untrusted;
 
   std::optional<HandOver> result;
   QEventLoop loop;
@@ -202,16 +281,22 @@ HandOver handOver(const QString& name, const QStringList& files, std::chrono::mi
 
 bool claim(KoInstanceServer& server, const QString& name, const QStringList& files,
            std::chrono::milliseconds wait) {
+  const QString path = socketPath(name);
+  if (path.isEmpty()) return true;  // the reason is logged
   // A second try covers another start that took the name between our look and our listen.
   for (int attempt = 0; attempt < 2; ++attempt) {
-    switch (handOver(name, files, wait)) {
+    switch (handOver(path, files, wait)) {
       case HandOver::Delivered:
         return false;
       case HandOver::Unreachable:
-        qWarning().noquote() << "another Vorn holds" << name << "but does not answer";
+        qWarning().noquote() << "another Vorn holds" << path << "but does not answer";
+        return true;
+      case HandOver::Untrusted:
+        qWarning().noquote() << "another user listens on" << path
+                             << "- it is handed nothing, and this Vorn runs on its own";
         return true;
       case HandOver::NotRunning:
-        if (server.listen(name)) return true;
+        if (server.listen(path)) return true;
         break;
     }
   }
@@ -232,12 +317,19 @@ Descriptor::~Descriptor() {
 
 }  // namespace KoSingleInstance
 
-KoInstanceServer::KoInstanceServer(QObject* parent) : QObject(parent) {}
+KoInstanceServer::KoInstanceServer(QObject* parent) : QObject(parent), retry_(new QTimer(this)) {
+  retry_->setSingleShot(true);
+  connect(retry_, &QTimer::timeout, this, [this] {
+    if (notifier_) notifier_->setEnabled(true);
+  });
+}
 
 KoInstanceServer::~KoInstanceServer() { close(); }
 
 void KoInstanceServer::close() {
   if (listener_.fd < 0) return;
+  retry_->stop();
+  retryNext_.reset();
   delete notifier_;
   notifier_ = nullptr;
   listener_ = KoSingleInstance::Descriptor();
@@ -249,6 +341,7 @@ bool KoInstanceServer::listen(const QString& name) {
   using namespace KoSingleInstance;
   close();
   const QString path = socketPath(name);
+  if (path.isEmpty()) return false;  // the reason is logged
   const auto refuse = [&](const char* why) {
     qWarning().noquote() << "cannot listen as" << name << "-" << why << std::strerror(errno);
     return false;
@@ -285,13 +378,45 @@ bool KoInstanceServer::listen(const QString& name) {
 
 QString KoInstanceServer::fullServerName() const { return path_; }
 
+void KoInstanceServer::setAcceptRetry(std::chrono::milliseconds first,
+                                      std::chrono::milliseconds most) {
+  retryFirst_ = first;
+  retryMost_ = most;
+  if (retry_->isActive()) {
+    retryNext_ = first;
+    retry_->start(first);
+  }
+}
+
+void KoInstanceServer::pauseAccepting(int error) {
+  if (!retryNext_) {
+    qWarning().noquote() << "cannot take a later start on" << path_ << "-" << std::strerror(error)
+                         << "- trying again shortly";
+  }
+  const std::chrono::milliseconds pause = retryNext_.value_or(retryFirst_);
+  retryNext_ = std::min(pause * 2, retryMost_);
+  notifier_->setEnabled(false);
+  retry_->start(pause);
+}
+
 void KoInstanceServer::accept() {
   for (;;) {
     KoSingleInstance::Descriptor socket(
         ::accept4(listener_.fd, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK));
     if (socket.fd < 0) {
-      if (errno == EINTR) continue;
+      const int error = errno;
+      if (error == EINTR || error == ECONNABORTED) continue;
+      if (error != EAGAIN && error != EWOULDBLOCK) {
+        // Out of descriptors or memory, or a failure no retry at once would mend.
+        return pauseAccepting(error);
+      }
+      retryNext_.reset();
       return;
+    }
+    retryNext_.reset();
+    if (!KoSingleInstance::sameUser(socket.fd)) {
+      qWarning() << "dropped a connection from another user";
+      continue;
     }
     // One object per connection, gone with it.
     auto* connection = new QObject(this);

@@ -1,7 +1,11 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -11,7 +15,10 @@
 #include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSocketNotifier>
+#include <csignal>
 #include <cstring>
+#include <functional>
 
 #include "app/app_delegate.h"
 #include "app/single_instance.h"
@@ -272,17 +279,93 @@ TEST_F(OpenFilesTest, ALaterStartHandsItsFilesToTheRunningWindow) {
   EXPECT_EQ(prompter().tips, QStringList{});
 }
 
-// A socket file left behind by a Vorn that crashed: bound once, listened on by nobody.
-QString staleSocket(const QString& path) {
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+sockaddr_un addressOf(const QString& path) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   const QByteArray bytes = QFile::encodeName(path);
   std::memcpy(address.sun_path, bytes.constData(), bytes.size());
-  EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  return address;
+}
+
+// A socket file left behind by a Vorn that crashed: bound once, listened on by nobody.
+QString staleSocket(const QString& path) {
+  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  const sockaddr_un address = addressOf(path);
+  EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
   ::close(fd);
   return path;
 }
+
+QString folder(const QString& path, mode_t mode) {
+  EXPECT_EQ(::mkdir(QFile::encodeName(path).constData(), 0), 0);
+  EXPECT_EQ(::chmod(QFile::encodeName(path).constData(), mode), 0);
+  return path;
+}
+
+constexpr uid_t kNobody = 65534;
+
+// `body` run in a child process as user nobody (it needs root to get there), killed at the
+// end if it still runs; it says it is ready with a byte on the descriptor it is given.
+class AsNobody {
+ public:
+  explicit AsNobody(const std::function<int(int ready)>& body) {
+    int pipe[2];
+    EXPECT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
+    pid_ = ::fork();
+    if (pid_ == 0) {
+      // Raw calls: the child of a threaded process may only make async-signal-safe ones.
+      const bool nobody =
+          ::syscall(SYS_setgid, kNobody) == 0 && ::syscall(SYS_setuid, kNobody) == 0;
+      ::_exit(nobody ? body(pipe[1]) : 100);
+    }
+    ::close(pipe[1]);
+    ready_ = pipe[0];
+  }
+  ~AsNobody() {
+    if (pid_ > 0 && status_ < 0) ::kill(pid_, SIGKILL);
+    exitCode(true);
+    ::close(ready_);
+  }
+  bool ready() {
+    char byte;
+    return ::read(ready_, &byte, 1) == 1;
+  }
+  // -1 while it runs.
+  int exitCode(bool wait = false) {
+    if (status_ < 0 && pid_ > 0 && ::waitpid(pid_, &status_, wait ? 0 : WNOHANG) <= 0) {
+      status_ = -1;
+    }
+    return status_ >= 0 && WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
+  }
+
+ private:
+  pid_t pid_ = -1;
+  int ready_ = -1;
+  int status_ = -1;
+};
+
+// Warnings logged while it lives, joined.
+struct LoggedWarnings {
+  static inline QString taken;
+  const QtMessageHandler previous =
+      qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtWarningMsg) taken += text + u'\n';
+      });
+  ~LoggedWarnings() {
+    qInstallMessageHandler(previous);
+    taken.clear();
+  }
+};
+
+// An environment variable set while it lives.
+struct ScopedVariable {
+  ScopedVariable(const char* name, const QByteArray& value) : name(name), saved(qgetenv(name)) {
+    qputenv(name, value);
+  }
+  ~ScopedVariable() { saved.isNull() ? qunsetenv(name) : qputenv(name, saved); }
+  const char* name;
+  QByteArray saved;
+};
 
 class InstanceTest : public TempFilesTest {};
 
@@ -292,6 +375,10 @@ TEST_F(InstanceTest, AStaleSocketDoesNotBlockANewStart) {
   EXPECT_EQ(KoSingleInstance::handOver(name, {}, kPatient), HandOver::NotRunning);
   EXPECT_FALSE(QFileInfo::exists(name));
   staleSocket(name);
+  // Only where nobody else may have put it: in a shared folder it may be another's.
+  const QString shared = staleSocket(folder(dir.filePath("shared"), 01777) + "/stale.sock");
+  EXPECT_EQ(KoSingleInstance::handOver(shared, {}, kPatient), HandOver::NotRunning);
+  EXPECT_TRUE(QFileInfo::exists(shared));
 
   KoInstanceServer server;
   EXPECT_TRUE(KoSingleInstance::claim(server, name, {QStringLiteral("/a.rob")}, kPatient));
@@ -394,10 +481,17 @@ TEST_F(InstanceTest, TheSocketIsTheUsersOnlyAndOutlastsBadConnections) {
 }
 
 TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
+  // A name that is not UTF-8 comes over byte for byte, as its bytes: a lone surrogate is no
+  // Unicode, and not every JSON reader takes one. The others go as before.
+  const QByteArray odd = "/home/u/Pl\xE4ne/\xFF\xC3.rob";
+  const QStringList sent{"/a b/ü.rob", KoTools::fileNameFromNative(odd), "/c.csv"};
   QStringList files;
-  ASSERT_TRUE(
-      KoSingleInstance::parseRequest(KoSingleInstance::request({"/a b/ü.rob", "/c.csv"}), &files));
-  EXPECT_EQ(files, (QStringList{"/a b/ü.rob", "/c.csv"}));
+  ASSERT_TRUE(KoSingleInstance::parseRequest(KoSingleInstance::request(sent), &files));
+  EXPECT_EQ(files, sent);
+  EXPECT_EQ(KoTools::nativeFileName(files.value(1)), odd);
+  EXPECT_EQ(KoSingleInstance::request({"/a.rob", KoTools::fileNameFromNative("/\xE4.rob")}),
+            QByteArray(R"({"files":["/a.rob",{"native":"L+Qucm9i"}],"vorn":1})"
+                       "\n"));
   ASSERT_TRUE(KoSingleInstance::parseRequest(KoSingleInstance::request({}), &files));
   EXPECT_EQ(files, QStringList{});
 
@@ -412,6 +506,12 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
       "{\"vorn\":1,\"files\":\"/a.rob\"}",
       "{\"vorn\":1,\"files\":[\"a.rob\"]}",
       "{\"vorn\":1,\"files\":[3]}",
+      "{\"vorn\":1,\"files\":[\"/a\\u0000b\"]}",
+      "{\"vorn\":1,\"files\":[{}]}",
+      "{\"vorn\":1,\"files\":[{\"native\":\"YS5yb2I=\"}]}",  // a.rob
+      "{\"vorn\":1,\"files\":[{\"native\":\"L2Eu*m9i\"}]}",
+      "{\"vorn\":1,\"files\":[{\"native\":47}]}",
+      "{\"vorn\":1,\"files\":[{\"native\":\"L2Eucm9i\",\"x\":1}]}",
   };
   for (const char* message : refused) {
     SCOPED_TRACE(message);
@@ -442,10 +542,141 @@ TEST(InstanceProtocol, NamesArePerUserAndDisplaySession) {
 }
 
 TEST(InstanceProtocol, RelativePathsAreTakenFromTheCurrentFolder) {
-  EXPECT_EQ(
-      KoSingleInstance::absolutePaths({"a.rob", "../b.csv", "/c/./d.json", "e f/g.rob"},
-                                      "/home/u/arms"),
-      (QStringList{"/home/u/arms/a.rob", "/home/u/b.csv", "/c/d.json", "/home/u/arms/e f/g.rob"}));
+  const auto odd = [](const char* bytes) { return KoTools::fileNameFromNative(bytes); };
+  EXPECT_EQ(KoSingleInstance::absolutePaths(
+                {"a.rob", "../b.csv", "/c/./d.json", "e f/g.rob", odd("\xE4/../\xFF.rob")},
+                "/home/u/arms"),
+            (QStringList{"/home/u/arms/a.rob", "/home/u/b.csv", "/c/d.json",
+                         "/home/u/arms/e f/g.rob", odd("/home/u/arms/\xFF.rob")}));
+  EXPECT_EQ(KoSingleInstance::absolutePaths({"a.rob"}, odd("/home/\xE4//arms")),
+            QStringList{odd("/home/\xE4/arms/a.rob")});
+}
+
+// The socket goes where no other user can reach it: the runtime folder when that is this
+// user's only, else a folder of its own that must be the same; otherwise none, and the start
+// runs on its own.
+TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnly) {
+  if (::geteuid() != 0) GTEST_SKIP() << "a folder of another user's needs root";
+  const QString tmp = folder(dir.filePath("tmp"), 01777);
+  const QString own = tmp + "/vorn-0";
+  const QByteArray ownBytes = QFile::encodeName(own);
+  const char* const ownPath = ownBytes.constData();
+  const struct {
+    const char* what;
+    QString runtime;
+    std::function<void()> prepare;
+    QString expected;  // the socket's folder; empty for none
+  } cases[] = {
+      {"the runtime folder", folder(dir.filePath("run"), 0700), {}, dir.filePath("run")},
+      {"a runtime folder open to others", folder(dir.filePath("open"), 0755), {}, own},
+      {"no runtime folder", {}, {}, own},
+      {"its folder open to others", {}, [&] { folder(own, 0755); }, {}},
+      {"its folder a link",
+       {},
+       [&] { ::symlink(QFile::encodeName(dir.path()).constData(), ownPath); },
+       {}},
+      {"its folder another's",
+       {},
+       [&] { ::chown(QFile::encodeName(folder(own, 0700)).constData(), kNobody, 0); },
+       {}},
+  };
+  const ScopedVariable tmpVariable("TMPDIR", QFile::encodeName(tmp));
+  const ScopedVariable runtimeVariable("XDG_RUNTIME_DIR", {});
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    ::unlink(ownPath);
+    ::rmdir(ownPath);
+    if (c.prepare) c.prepare();
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(c.runtime));
+    LoggedWarnings log;
+    KoInstanceServer server;
+    EXPECT_TRUE(KoSingleInstance::claim(server, "vorn-t", {}, kPatient));
+    EXPECT_EQ(server.fullServerName(), c.expected.isEmpty() ? "" : c.expected + "/vorn-t");
+    EXPECT_EQ(log.taken.isEmpty(), !c.expected.isEmpty());
+    if (c.expected == own) {
+      struct stat status {};
+      ASSERT_EQ(::lstat(ownPath, &status), 0);
+      EXPECT_EQ(status.st_mode & 07777, 0700u);
+    }
+  }
+}
+
+// Another user's program on the name is handed nothing, and this start runs on; and the
+// running Vorn takes nothing from another user who reaches its socket.
+TEST_F(InstanceTest, AnotherUsersSocketIsHandedNothing) {
+  if (::geteuid() != 0) GTEST_SKIP() << "starting a process as another user needs root";
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0711), 0);
+  const QString squatted = folder(dir.filePath("shared"), 01777) + "/vorn.sock";
+  const sockaddr_un squattedAddress = addressOf(squatted);
+  AsNobody squatter([&](int ready) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::bind(fd, reinterpret_cast<const sockaddr*>(&squattedAddress), sizeof squattedAddress) ||
+        ::listen(fd, 1) || ::write(ready, "r", 1) != 1) {
+      return 2;
+    }
+    char byte;
+    return ::read(::accept(fd, nullptr, nullptr), &byte, 1) > 0 ? 1 : 0;
+  });
+  ASSERT_TRUE(squatter.ready());
+  LoggedWarnings log;
+  KoInstanceServer first;
+  EXPECT_TRUE(KoSingleInstance::claim(first, squatted, {"/home/u/secret-plan.rob"}, kPatient));
+  EXPECT_EQ(squatter.exitCode(true), 0) << "1: it was sent something";
+  EXPECT_TRUE(first.fullServerName().isEmpty());
+  EXPECT_TRUE(log.taken.contains("another user")) << log.taken.toStdString();
+
+  const QString own = dir.filePath("own.sock");
+  KoInstanceServer server;
+  ASSERT_TRUE(server.listen(own));
+  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
+  ASSERT_EQ(::chmod(QFile::encodeName(own).constData(), 0666), 0);
+  const sockaddr_un ownAddress = addressOf(own);
+  const QByteArray message = KoSingleInstance::request({"/home/u/planted.rob"});
+  AsNobody intruder([&](int) {
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    if (::connect(fd, reinterpret_cast<const sockaddr*>(&ownAddress), sizeof ownAddress) ||
+        ::write(fd, message.constData(), message.size()) != message.size()) {
+      return 2;
+    }
+    char byte;
+    return ::read(fd, &byte, 1) > 0 ? 1 : 0;
+  });
+  EXPECT_TRUE(processUntil([&] { return intruder.exitCode() >= 0; }));
+  EXPECT_EQ(intruder.exitCode(), 0) << "1: it was answered";
+  processPending();
+  EXPECT_EQ(asked.size(), 0);
+}
+
+// Out of descriptors, the running Vorn pauses instead of trying the waiting connection over
+// and over, and takes it once it can.
+TEST_F(InstanceTest, RunningOutOfDescriptorsDoesNotSpin) {
+  const QString name = dir.filePath("vorn.sock");
+  KoInstanceServer server;
+  server.setAcceptRetry(std::chrono::hours(1), std::chrono::hours(1));
+  ASSERT_TRUE(server.listen(name));
+  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
+  int tries = 0;
+  QObject::connect(server.findChild<QSocketNotifier*>({}, Qt::FindDirectChildrenOnly),
+                   &QSocketNotifier::activated, [&] { ++tries; });
+  QLocalSocket start;
+  start.connectToServer(name);
+  ASSERT_TRUE(start.waitForConnected(1000));
+  start.write(KoSingleInstance::request({"/a.rob"}));
+  start.flush();
+
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+  ::close(lowestFree);
+  const rlimit none{rlim_t(lowestFree), saved.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+  for (int i = 0; i < 100; ++i) QCoreApplication::processEvents();
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+  EXPECT_EQ(tries, 1);
+  EXPECT_EQ(asked.size(), 0);
+
+  server.setAcceptRetry({}, {});
+  EXPECT_TRUE(processUntil([&] { return asked.size() == 1; }));
 }
 
 // The program itself, started while another runs: it hands over and exits 0 without a
