@@ -2724,6 +2724,41 @@
         <extracomment>Fault of one pose in a file</extracomment>
         <translation>name: a text that is not empty is needed</translation>
     </message>
+    <message id="poses_fault_name_unprintable">
+        <source>poses_fault_name_unprintable</source>
+        <extracomment>Fault of one pose in a file; %1 a character's code, such as U+202E</extracomment>
+        <translation>name: holds %1, a character that cannot be shown</translation>
+    </message>
+    <message id="poses_name_unprintable">
+        <source>poses_name_unprintable</source>
+        <extracomment>Tip when saving a pose; %1 a character's code, such as U+202E</extracomment>
+        <translation>A pose's name cannot hold %1, a character that cannot be shown. Nothing was saved.</translation>
+    </message>
+    <message id="poses_not_kept">
+        <source>poses_not_kept</source>
+        <extracomment>Tip; %1 is the settings file's path</extracomment>
+        <translation>The poses could not be written to %1, so this change will be gone when Vorn closes. Export the poses to keep them.</translation>
+    </message>
+    <message id="arm_profile_name_too_long">
+        <source>arm_profile_name_too_long</source>
+        <extracomment>Arm profile JSON check: %1 the most characters a name may have, %2 how many it has</extracomment>
+        <translation>must be at most %1 characters, not %2</translation>
+    </message>
+    <message id="arm_profile_name_unprintable">
+        <source>arm_profile_name_unprintable</source>
+        <extracomment>Arm profile JSON check: %1 a character's code, such as U+202E</extracomment>
+        <translation>holds %1, a character that cannot be shown</translation>
+    </message>
+    <message id="arm_profile_error_name_unprintable">
+        <source>arm_profile_error_name_unprintable</source>
+        <extracomment>Shown beside the name field; %1 a character's code, such as U+202E</extracomment>
+        <translation>The name holds %1, a character that cannot be shown.</translation>
+    </message>
+    <message id="arm_profile_not_kept">
+        <source>arm_profile_not_kept</source>
+        <extracomment>Tip on OK; %1 is the settings file's path</extracomment>
+        <translation>The arm profiles could not be written to %1, so they cannot be kept. Export the profile to keep it, or choose Cancel.</translation>
+    </message>
     <message id="poses_fault_not_object">
         <source>poses_fault_not_object</source>
         <extracomment>Fault of one pose in a file</extracomment>

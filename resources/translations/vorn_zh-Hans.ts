@@ -2724,6 +2724,41 @@
         <extracomment>Fault of one pose in a file</extracomment>
         <translation>name：需要非空的文本</translation>
     </message>
+    <message id="poses_fault_name_unprintable">
+        <source>poses_fault_name_unprintable</source>
+        <extracomment>Fault of one pose in a file; %1 a character's code, such as U+202E</extracomment>
+        <translation>name：含有无法显示的字符 %1</translation>
+    </message>
+    <message id="poses_name_unprintable">
+        <source>poses_name_unprintable</source>
+        <extracomment>Tip when saving a pose; %1 a character's code, such as U+202E</extracomment>
+        <translation>姿态名称不能含有无法显示的字符 %1。未保存任何内容。</translation>
+    </message>
+    <message id="poses_not_kept">
+        <source>poses_not_kept</source>
+        <extracomment>Tip; %1 is the settings file's path</extracomment>
+        <translation>无法将姿态写入 %1，关闭 Vorn 后这次更改将会丢失。请导出姿态以便保留。</translation>
+    </message>
+    <message id="arm_profile_name_too_long">
+        <source>arm_profile_name_too_long</source>
+        <extracomment>Arm profile JSON check: %1 the most characters a name may have, %2 how many it has</extracomment>
+        <translation>最多 %1 个字符，而不是 %2 个</translation>
+    </message>
+    <message id="arm_profile_name_unprintable">
+        <source>arm_profile_name_unprintable</source>
+        <extracomment>Arm profile JSON check: %1 a character's code, such as U+202E</extracomment>
+        <translation>含有无法显示的字符 %1</translation>
+    </message>
+    <message id="arm_profile_error_name_unprintable">
+        <source>arm_profile_error_name_unprintable</source>
+        <extracomment>Shown beside the name field; %1 a character's code, such as U+202E</extracomment>
+        <translation>名称含有无法显示的字符 %1。</translation>
+    </message>
+    <message id="arm_profile_not_kept">
+        <source>arm_profile_not_kept</source>
+        <extracomment>Tip on OK; %1 is the settings file's path</extracomment>
+        <translation>无法将机械臂配置写入 %1，因此无法保留。请导出该配置以便保留，或选择“取消”。</translation>
+    </message>
     <message id="poses_fault_not_object">
         <source>poses_fault_not_object</source>
         <extracomment>Fault of one pose in a file</extracomment>

@@ -2724,6 +2724,41 @@
         <extracomment>Fault of one pose in a file</extracomment>
         <translation>name：需要非空的文字</translation>
     </message>
+    <message id="poses_fault_name_unprintable">
+        <source>poses_fault_name_unprintable</source>
+        <extracomment>Fault of one pose in a file; %1 a character's code, such as U+202E</extracomment>
+        <translation>name：含有無法顯示的字元 %1</translation>
+    </message>
+    <message id="poses_name_unprintable">
+        <source>poses_name_unprintable</source>
+        <extracomment>Tip when saving a pose; %1 a character's code, such as U+202E</extracomment>
+        <translation>姿態名稱不能含有無法顯示的字元 %1。未儲存任何內容。</translation>
+    </message>
+    <message id="poses_not_kept">
+        <source>poses_not_kept</source>
+        <extracomment>Tip; %1 is the settings file's path</extracomment>
+        <translation>無法將姿態寫入 %1，關閉 Vorn 後這次變更將會遺失。請匯出姿態以便保留。</translation>
+    </message>
+    <message id="arm_profile_name_too_long">
+        <source>arm_profile_name_too_long</source>
+        <extracomment>Arm profile JSON check: %1 the most characters a name may have, %2 how many it has</extracomment>
+        <translation>最多 %1 個字元，而不是 %2 個</translation>
+    </message>
+    <message id="arm_profile_name_unprintable">
+        <source>arm_profile_name_unprintable</source>
+        <extracomment>Arm profile JSON check: %1 a character's code, such as U+202E</extracomment>
+        <translation>含有無法顯示的字元 %1</translation>
+    </message>
+    <message id="arm_profile_error_name_unprintable">
+        <source>arm_profile_error_name_unprintable</source>
+        <extracomment>Shown beside the name field; %1 a character's code, such as U+202E</extracomment>
+        <translation>名稱含有無法顯示的字元 %1。</translation>
+    </message>
+    <message id="arm_profile_not_kept">
+        <source>arm_profile_not_kept</source>
+        <extracomment>Tip on OK; %1 is the settings file's path</extracomment>
+        <translation>無法將機械臂配置寫入 %1，因此無法保留。請匯出該配置以便保留，或選擇「取消」。</translation>
+    </message>
     <message id="poses_fault_not_object">
         <source>poses_fault_not_object</source>
         <extracomment>Fault of one pose in a file</extracomment>

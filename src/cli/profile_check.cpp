@@ -11,20 +11,46 @@ namespace {
 
 QString channelText(const KoArmProfile& profile, int channel) {
   const QString name = profile.channel(channel).name;
-  return name.isEmpty() ? qtTrId("ctl_channel").arg(channel)
-                        : qtTrId("ctl_channel_named").arg(QString::number(channel), name);
+  return name.isEmpty()
+             ? qtTrId("ctl_channel").arg(channel)
+             : qtTrId("ctl_channel_named").arg(QString::number(channel), printable(name));
 }
 
 }  // namespace
+
+QString printable(const QString& name) {
+  QString out;
+  out.reserve(name.size());
+  for (qsizetype i = 0; i < name.size(); ++i) {
+    char32_t c = name[i].unicode();
+    qsizetype units = 1;
+    if (QChar::isHighSurrogate(c) && i + 1 < name.size() && name[i + 1].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(name[i], name[i + 1]);
+      units = 2;
+    }
+    if (!KoTools::isUnprintable(c)) {
+      out += QStringView(name).sliced(i, units);
+    } else if (c < 0x100) {
+      out += QStringLiteral("\\x%1").arg(uint(c), 2, 16, QLatin1Char('0'));
+    } else if (c < 0x10000) {
+      out += QStringLiteral("\\u%1").arg(uint(c), 4, 16, QLatin1Char('0'));
+    } else {
+      out += QStringLiteral("\\U%1").arg(uint(c), 8, 16, QLatin1Char('0'));
+    }
+    i += units - 1;
+  }
+  return out;
+}
 
 KoArmProfile profileNamed(const QString& name) {
   const KoArmProfiles profiles = KoArmProfiles::load();
   QStringList names;
   for (const KoArmProfile& p : profiles.all()) {
     if (p.name == name) return p;
-    names.append(u'"' + p.name + u'"');
+    names.append(u'"' + printable(p.name) + u'"');
   }
-  throw CliError(kUsage, qtTrId("ctl_unknown_profile").arg(name, names.join(QStringLiteral(", "))));
+  throw CliError(
+      kUsage, qtTrId("ctl_unknown_profile").arg(printable(name), names.join(QStringLiteral(", "))));
 }
 
 void checkMove(const KoArmProfile& profile, int id, int position) {
@@ -33,7 +59,7 @@ void checkMove(const KoArmProfile& profile, int id, int position) {
   // One arg() call for all, so that a % in a profile's name is not taken for a place.
   throw CliError(kRefused, qtTrId("ctl_move_outside_profile")
                                .arg(channelText(profile, id), QString::number(channel.lowest),
-                                    QString::number(channel.highest), profile.name,
+                                    QString::number(channel.highest), printable(profile.name),
                                     QString::number(position)));
 }
 
@@ -47,10 +73,11 @@ void checkFrames(const KoArmProfile& profile, const QString& file,
       const int position = frame::le16(move, at + 1);
       const KoChannelProfile channel = profile.channel(id);
       if (channel.contains(position)) continue;
-      throw CliError(kRefused, qtTrId("ctl_frame_outside_profile")
-                                   .arg(file, QString::number(f + 1), channelText(profile, id),
-                                        QString::number(position), QString::number(channel.lowest),
-                                        QString::number(channel.highest), profile.name));
+      throw CliError(kRefused,
+                     qtTrId("ctl_frame_outside_profile")
+                         .arg(printable(file), QString::number(f + 1), channelText(profile, id),
+                              QString::number(position), QString::number(channel.lowest),
+                              QString::number(channel.highest), printable(profile.name)));
     }
   }
 }

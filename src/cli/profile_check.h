@@ -10,6 +10,11 @@
 // program keeps, before anything goes to the board.
 namespace vornctl {
 
+// `name` (of a profile, a channel or a file) as it may go to a terminal: each character that
+// could steer the terminal or turn the text around (ESC, BEL, U+202E, ...) written as \x1b,
+// \u202e.
+QString printable(const QString& name);
+
 // The profile of that name in the settings; CliError(kUsage) naming the profiles there are
 // when none has it.
 KoArmProfile profileNamed(const QString& name);

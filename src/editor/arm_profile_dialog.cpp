@@ -5,7 +5,6 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -15,11 +14,12 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QSettings>
 #include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "model/file_io.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
 
@@ -55,7 +55,7 @@ class SettingsStore final : public KoArmProfileStore {
   bool put(const KoArmProfile& profile) override { return profiles_.put(profile); }
   bool remove(const QString& name) override { return profiles_.remove(name); }
   QString freeName(const QString& base) const override { return profiles_.freeName(base); }
-  void save() const override { profiles_.save(); }
+  QSettings::Status save() const override { return profiles_.save(); }
 
  private:
   KoArmProfiles profiles_ = KoArmProfiles::load();
@@ -189,7 +189,7 @@ void KoArmProfileDialog::build() {
   nameLabel_ = new QLabel;
   name_ = new QLineEdit;
   name_->setObjectName(QStringLiteral("name"));
-  name_->setMaxLength(80);
+  name_->setMaxLength(KoArmProfile::kMaxNameLength);
   nameLabel_->setBuddy(name_);
   nameFault_ = new QLabel;
   nameFault_->setObjectName(QStringLiteral("nameFault"));
@@ -482,6 +482,9 @@ bool KoArmProfileDialog::readOnly() const { return storedName_ == KoArmProfile::
 
 QString KoArmProfileDialog::nameFault() const {
   if (draft_.name.isEmpty()) return qtTrId("arm_profile_error_name_empty");
+  if (const std::optional<char32_t> c = KoTools::firstUnprintable(draft_.name)) {
+    return qtTrId("arm_profile_error_name_unprintable").arg(KoTools::codePointName(*c));
+  }
   if (draft_.name == storedName_) return {};
   for (const KoArmProfile& p : store_->all()) {
     if (p.name == draft_.name) return qtTrId("arm_profile_error_name_taken").arg(draft_.name);
@@ -617,18 +620,18 @@ void KoArmProfileDialog::importProfile() {
   const QString path = choose(this, FileAction::Import, {});
   if (path.isEmpty()) return;
   const QString file = QFileInfo(path).fileName();
-  QFile in(path);
-  if (!in.open(QIODevice::ReadOnly)) {
-    KoTools::showTipWithMessage(
-        qtTrId("arm_profile_import_unreadable").arg(file, in.errorString()));
-    return;
-  }
-  if (in.size() > kMaxImportBytes) {
+  const KoTools::FileRead in = KoTools::readFile(path, kMaxImportBytes);
+  if (in.error == KoTools::FileError::TooLarge) {
     KoTools::showTipWithMessage(qtTrId("arm_profile_import_too_large").arg(file));
     return;
   }
+  if (!in.ok()) {
+    KoTools::showTipWithMessage(
+        qtTrId("arm_profile_import_unreadable").arg(file, KoTools::describe(in.error)));
+    return;
+  }
   QString error;
-  std::optional<KoArmProfile> profile = KoArmProfile::fromJson(in.read(kMaxImportBytes), &error);
+  std::optional<KoArmProfile> profile = KoArmProfile::fromJson(in.data, &error);
   if (!profile) {
     KoTools::showTipWithMessage(qtTrId("arm_profile_import_invalid").arg(file, error));
     return;
@@ -650,9 +653,10 @@ void KoArmProfileDialog::exportShown() {
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
   const QString shown = QDir::toNativeSeparators(path);
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly) || out.write(draft_.toJson()) < 0 || !out.commit()) {
-    KoTools::showTipWithMessage(qtTrId("arm_profile_export_failed").arg(shown, out.errorString()));
+  if (const KoTools::FileError e = KoTools::writeFile(path, draft_.toJson());
+      e != KoTools::FileError::None) {
+    KoTools::showTipWithMessage(
+        qtTrId("arm_profile_export_failed").arg(shown, KoTools::describe(e)));
     return;
   }
   setStatus(qtTrId("arm_profile_exported").arg(shown));
@@ -660,7 +664,12 @@ void KoArmProfileDialog::exportShown() {
 
 void KoArmProfileDialog::accept() {
   if (!faults().isEmpty()) return;
-  store_->save();
+  // Open still, so that nothing is lost: the user may export the profile or cancel.
+  if (store_->save() != QSettings::NoError) {
+    KoTools::showTipWithMessage(
+        qtTrId("arm_profile_not_kept").arg(QDir::toNativeSeparators(QSettings().fileName())));
+    return;
+  }
   KoArmProfile chosen;
   for (const KoArmProfile& p : store_->all()) {
     if (p.name == store_->chosenName()) chosen = p;

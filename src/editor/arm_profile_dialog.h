@@ -2,6 +2,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <QSettings>
 #include <QString>
 #include <QStringList>
 #include <array>
@@ -37,7 +38,8 @@ class KoArmProfileStore {
   virtual bool remove(const QString& name) = 0;
   // A name not yet taken, starting from `base`.
   virtual QString freeName(const QString& base) const = 0;
-  virtual void save() const = 0;
+  // Anything but NoError means the profiles are not kept.
+  virtual QSettings::Status save() const = 0;
 
   // KoArmProfiles as the settings have it now.
   static std::unique_ptr<KoArmProfileStore> fromSettings();
@@ -45,7 +47,8 @@ class KoArmProfileStore {
 
 // Chooses, edits, copies, deletes, imports and exports arm profiles. The shipped profile is
 // shown read-only. OK writes the store and tells the program when the chosen profile or its
-// contents changed; Cancel (or closing) keeps everything as it was.
+// contents changed (a store that could not be written keeps the dialog open, saying so);
+// Cancel (or closing) keeps everything as it was.
 class KoArmProfileDialog : public QDialog {
   Q_OBJECT
 

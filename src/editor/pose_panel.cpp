@@ -1,16 +1,18 @@
 #include "editor/pose_panel.h"
 
-#include <QFile>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QIconEngine>
 #include <QInputDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
-#include <QSaveFile>
+#include <QSettings>
 #include <QVBoxLayout>
+#include <memory>
 
 #include "editor/arm_feed.h"
 #include "editor/arm_ranges.h"
@@ -19,6 +21,7 @@
 #include "editor/velmar_view_controller.h"
 #include "model/arm_kinematics.h"
 #include "model/easing.h"
+#include "model/file_io.h"
 #include "model/notification_center.h"
 #include "model/prompter.h"
 #include "model/value_utils.h"
@@ -44,6 +47,27 @@ QString chooseFile(QWidget* parent, bool save) {
   panel.setDefaultSuffix(QStringLiteral("json"));
   return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
 }
+
+// The arm drawn when the list first shows the pose, not when it is listed: an import of many
+// thousands of poses neither waits for as many drawings nor holds their pixels.
+class Thumbnail final : public QIconEngine {
+ public:
+  Thumbnail(std::shared_ptr<const KoArmProfile> profile, const KoChannelPositions& positions)
+      : profile_(std::move(profile)), positions_(positions) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    painter->drawPixmap(rect, pixmap(rect.size(), mode, state));
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode, QIcon::State) override {
+    return KoPosePanel::thumbnail(*profile_, positions_, std::min(size.width(), size.height()));
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override { return size; }
+  QIconEngine* clone() const override { return new Thumbnail(*this); }
+
+ private:
+  std::shared_ptr<const KoArmProfile> profile_;
+  KoChannelPositions positions_;
+};
 
 QString positionsTip(const KoChannelPositions& positions) {
   QStringList parts;
@@ -170,11 +194,12 @@ void KoPosePanel::updateButtons() {
 }
 
 void KoPosePanel::refill(const QString& select) {
-  const KoArmProfile profile = ranges_ ? ranges_->profile() : KoArmProfile::shipped();
+  const auto profile =
+      std::make_shared<const KoArmProfile>(ranges_ ? ranges_->profile() : KoArmProfile::shipped());
   const QString keep = select.isEmpty() && selected() ? selected()->name : select;
   list_->clear();
   for (const KoNamedPose& pose : poses_.all()) {
-    auto* item = new QListWidgetItem(QIcon(thumbnail(profile, pose.positions)), pose.name);
+    auto* item = new QListWidgetItem(QIcon(new Thumbnail(profile, pose.positions)), pose.name);
     item->setData(Qt::UserRole, pose.name);
     item->setToolTip(positionsTip(pose.positions));
     list_->addItem(item);
@@ -189,15 +214,22 @@ void KoPosePanel::saveCurrent() {
     KoTools::showTipWithMessage(qtTrId("poses_no_channel"));
     return;
   }
-  const QString name = askName_(this, poses_.freeName(qtTrId("poses_default_name"))).simplified();
+  const QString asked = askName_(this, poses_.freeName(qtTrId("poses_default_name")));
+  if (const std::optional<char32_t> c = KoTools::firstUnprintable(asked.simplified())) {
+    KoTools::showTipWithMessage(qtTrId("poses_name_unprintable").arg(KoTools::codePointName(*c)));
+    return;
+  }
+  // Asked about under the name it will have, so that a long one cut to a kept pose's name
+  // does not replace that pose unasked.
+  const QString name = KoNamedPoses::tidyName(asked);
   if (name.isEmpty()) return;
   if (poses_.indexOf(name) >= 0 &&
       !KoTools::showCancelAndOkWithMessage(qtTrId("poses_replace").arg(name))) {
     return;
   }
   if (!poses_.put({name, pose})) return;
-  poses_.save();
-  refill(name.left(KoNamedPoses::kMaxNameLength));
+  keep();
+  refill(name);
 }
 
 void KoPosePanel::removeSelected() {
@@ -209,7 +241,7 @@ void KoPosePanel::removeSelected() {
     return;
   }
   poses_.remove(name);
-  poses_.save();
+  keep();
   refill();
 }
 
@@ -217,24 +249,22 @@ void KoPosePanel::importFile() {
   const QString path = chooseFile_(this, false);
   if (path.isEmpty()) return;
   const QString file = QFileInfo(path).fileName();
-  QFile in(path);
-  if (!in.open(QIODevice::ReadOnly)) {
-    KoTools::showTipWithMessage(qtTrId("poses_import_failed").arg(file, in.errorString()));
-    return;
-  }
-  if (in.size() > kMaxImportBytes) {
-    KoTools::showTipWithMessage(
-        qtTrId("poses_import_failed").arg(file, qtTrId("poses_file_too_large")));
+  const KoTools::FileRead in = KoTools::readFile(path, kMaxImportBytes);
+  if (!in.ok()) {
+    KoTools::showTipWithMessage(qtTrId("poses_import_failed")
+                                    .arg(file, in.error == KoTools::FileError::TooLarge
+                                                   ? qtTrId("poses_file_too_large")
+                                                   : KoTools::describe(in.error)));
     return;
   }
   QString error;
-  const auto read = KoNamedPoses::fromJson(in.readAll(), &error);
+  const auto read = KoNamedPoses::fromJson(in.data, &error);
   if (!read) {
     KoTools::showTipWithMessage(qtTrId("poses_import_failed").arg(file, error));
     return;
   }
   poses_.merge(*read);
-  poses_.save();
+  keep();
   refill();
 }
 
@@ -242,10 +272,17 @@ void KoPosePanel::exportFile() {
   QString path = chooseFile_(this, true);
   if (path.isEmpty()) return;
   if (QFileInfo(path).suffix().isEmpty()) path += QStringLiteral(".json");
-  QSaveFile out(path);
-  if (!out.open(QIODevice::WriteOnly) || out.write(poses_.toJson()) < 0 || !out.commit()) {
+  if (const KoTools::FileError e = KoTools::writeFile(path, poses_.toJson());
+      e != KoTools::FileError::None) {
     KoTools::showTipWithMessage(
-        qtTrId("poses_export_failed").arg(QDir::toNativeSeparators(path), out.errorString()));
+        qtTrId("poses_export_failed").arg(QDir::toNativeSeparators(path), KoTools::describe(e)));
+  }
+}
+
+void KoPosePanel::keep() {
+  if (poses_.save() != QSettings::NoError) {
+    KoTools::showTipWithMessage(
+        qtTrId("poses_not_kept").arg(QDir::toNativeSeparators(QSettings().fileName())));
   }
 }
 

@@ -65,6 +65,8 @@ class KoPosePanel : public QWidget {
 
  private:
   void retranslate();
+  // Writes the poses to the settings, telling the user when they could not be kept there.
+  void keep();
   void refill(const QString& select = {});
   void updateButtons();
   // The selected pose, if any.

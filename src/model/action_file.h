@@ -51,8 +51,8 @@ VelmarFrames readVelmarData(const QByteArray& image);
 PwmFrames readPwmData(const QByteArray& image);
 
 // Frames of a file; a file that cannot be read (or is larger than kMaxActionFileSize) gives
-// none and the tip "open_file_fail", one shorter than the header the tip "file_damage". A file of more than
-// kMaxActionFrames records gives its first ones and the tip "file_too_many_frames".
+// none and the tip "open_file_fail", one shorter than the header the tip "file_damage". A file of
+// more than kMaxActionFrames records gives its first ones and the tip "file_too_many_frames".
 VelmarFrames openVelmarFile(const QString& path);
 PwmFrames openFile(const QString& path);
 

@@ -89,6 +89,13 @@ KoArmProfile profileOf(const QJsonObject& root) {
   const Node name = at(root, {}, "name");
   p.name = asText(name);
   if (p.name.trimmed().isEmpty()) fail(name.path, qtTrId("arm_profile_empty_name"));
+  if (p.name.size() > KoArmProfile::kMaxNameLength) {
+    fail(name.path,
+         qtTrId("arm_profile_name_too_long").arg(KoArmProfile::kMaxNameLength).arg(p.name.size()));
+  }
+  if (const std::optional<char32_t> c = KoTools::firstUnprintable(p.name)) {
+    fail(name.path, qtTrId("arm_profile_name_unprintable").arg(KoTools::codePointName(*c)));
+  }
 
   const Node links = at(root, {}, "links");
   const QJsonObject linksObject = asObject(links);
@@ -163,6 +170,42 @@ std::optional<QJsonArray> storedArray(const QVariant& stored) {
 }
 
 }  // namespace
+
+bool KoTools::isUnprintable(char32_t c) {
+  switch (QChar::category(c)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+      return true;
+    default:
+      return QChar::isNonCharacter(c);
+  }
+}
+
+std::optional<char32_t> KoTools::firstUnprintable(QStringView text) {
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    char32_t c = text[i].unicode();
+    if (QChar::isHighSurrogate(c) && i + 1 < text.size() && text[i + 1].isLowSurrogate()) {
+      c = QChar::surrogateToUcs4(text[i], text[i + 1]);
+      ++i;
+    }
+    if (isUnprintable(c)) return c;
+  }
+  return std::nullopt;
+}
+
+QString KoTools::codePointName(char32_t c) {
+  return QStringLiteral("U+%1").arg(uint(c), 4, 16, QLatin1Char('0')).toUpper();
+}
+
+QStringView KoTools::leftWhole(QStringView text, qsizetype length) {
+  if (length >= text.size()) return text;
+  if (length <= 0) return text.first(0);
+  return text.first(text[length - 1].isHighSurrogate() && text[length].isLowSurrogate() ? length - 1
+                                                                                        : length);
+}
 
 KoArmProfile KoArmProfile::shipped() {
   KoArmProfile p;
@@ -282,8 +325,8 @@ KoArmProfiles KoArmProfiles::load() {
 
   const QString chosen = settings.value(QLatin1String(kChosenKey)).toString();
   if (!chosen.isEmpty() && !p.choose(chosen)) {
-    qWarning().noquote() << "chosen arm profile" << chosen
-                         << "is not there; the shipped one is used";
+    // Quoted, which writes out what a terminal would take for a command.
+    qWarning() << "chosen arm profile" << chosen << "is not there; the shipped one is used";
   }
 
   // The table of the old key carries over once: its key goes, whether it was sane or not.
@@ -298,7 +341,9 @@ KoArmProfiles KoArmProfiles::load() {
       mine.joints = *table;
       p.put(mine);
       p.choose(mine.name);
-      p.save();
+      if (p.save() != QSettings::NoError) {
+        qWarning() << "the arm profile made from the old joint table could not be saved";
+      }
     } else {
       qWarning() << "arm joints under the old settings key are not a whole table; dropped";
     }
@@ -317,7 +362,7 @@ std::optional<KoArmProfile> KoArmProfiles::named(const QString& name) {
   return std::nullopt;
 }
 
-void KoArmProfiles::save() const {
+QSettings::Status KoArmProfiles::save() const {
   QSettings settings;
   const QLatin1String key(kSettingsKey);
   const QVariant old = settings.value(key);
@@ -329,6 +374,8 @@ void KoArmProfiles::save() const {
   for (const QJsonValue& entry : skipped_) entries.append(entry);
   settings.setValue(key, QString::fromUtf8(QJsonDocument(entries).toJson(QJsonDocument::Compact)));
   settings.setValue(QLatin1String(kChosenKey), chosenName());
+  settings.sync();
+  return settings.status();
 }
 
 const KoArmProfile& KoArmProfiles::chosen() const { return profiles_.at(chosen_); }
@@ -378,7 +425,13 @@ QString KoArmProfiles::freeName(const QString& base) const {
     return std::any_of(profiles_.begin(), profiles_.end(),
                        [&](const KoArmProfile& p) { return p.name == name; });
   };
-  QString name = base;
-  for (int n = 2; taken(name); ++n) name = base + u' ' + QString::number(n);
+  const auto cut = [&base](qsizetype length) {
+    return KoTools::leftWhole(base, length).toString();
+  };
+  QString name = cut(KoArmProfile::kMaxNameLength);
+  for (int n = 2; taken(name); ++n) {
+    const QString suffix = u' ' + QString::number(n);
+    name = cut(KoArmProfile::kMaxNameLength - suffix.size()) + suffix;
+  }
   return name;
 }

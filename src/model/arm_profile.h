@@ -3,12 +3,28 @@
 #include <QByteArray>
 #include <QJsonArray>
 #include <QList>
+#include <QSettings>
 #include <QString>
+#include <QStringView>
 #include <array>
 #include <optional>
 
 #include "model/arm_pose.h"
 #include "model/limits.h"
+
+// Names users give profiles and poses are shown in lists and printed by vornctl. A character
+// that shows nothing of its own or turns the text around it (a control or format character
+// such as U+202E, a line or paragraph separator, a lone surrogate, a non-character) would
+// let two names look alike, and written to a terminal it can take the terminal over.
+namespace KoTools {
+bool isUnprintable(char32_t c);
+// The first such character of `text`, if any.
+std::optional<char32_t> firstUnprintable(QStringView text);
+// "U+202E".
+QString codePointName(char32_t c);
+// At most `length` UTF-16 units of `text`, a surrogate pair never split.
+QStringView leftWhole(QStringView text, qsizetype length);
+}  // namespace KoTools
 
 // What one channel is on a given arm: its name, the positions it may be sent, and whether
 // its servo is mounted the other way round. Reversal is a matter of the screen only (the
@@ -34,6 +50,8 @@ struct KoArmProfile {
   static const char* const kLinkNames[kLinkCount];
   // The name of the profile that ships with the program; it cannot be edited, only copied.
   static const QString kShippedName;
+  // The longest name a profile may have; the dialog's name field takes no more.
+  static constexpr int kMaxNameLength = 80;
 
   QString name;
   KoArmJoints joints;
@@ -97,8 +115,8 @@ class KoArmProfiles {
   // The profile of that name in the settings, if there is one.
   static std::optional<KoArmProfile> named(const QString& name);
 
-  // Writes the user's profiles and the choice.
-  void save() const;
+  // Writes the user's profiles and the choice; anything but NoError means they are not kept.
+  [[nodiscard]] QSettings::Status save() const;
 
   const QList<KoArmProfile>& all() const { return profiles_; }
   const KoArmProfile& chosen() const;
@@ -110,7 +128,8 @@ class KoArmProfiles {
   // False for the shipped profile and unknown names. Removing the chosen one chooses the
   // shipped profile.
   bool remove(const QString& name);
-  // A name not yet taken, from `base` ("Vorn arm copy", "Vorn arm copy 2", ...).
+  // A name not yet taken, from `base` ("Vorn arm copy", "Vorn arm copy 2", ...), cut to fit
+  // kMaxNameLength with its number.
   QString freeName(const QString& base) const;
 
  private:

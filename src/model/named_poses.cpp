@@ -1,13 +1,16 @@
 #include "model/named_poses.h"
 
 #include <QDebug>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QSettings>
 #include <algorithm>
 #include <cmath>
 
+#include "model/arm_profile.h"
 #include "model/limits.h"
 
 const char* const KoNamedPoses::kSettingsKey = "namedPoses";
@@ -15,16 +18,73 @@ const char* const KoNamedPoses::kUnreadableKey = "namedPosesUnreadable";
 
 namespace {
 
+constexpr qsizetype kMaxName = KoNamedPoses::kMaxNameLength;
+
 QString channelKey(size_t index) { return QStringLiteral("ch%1").arg(index + 1); }
 
-QString cleanName(const QString& name) {
-  return name.simplified().left(KoNamedPoses::kMaxNameLength);
+// At most `length` UTF-16 units of a simplified name, with no space left at the end.
+QString cut(const QString& name, qsizetype length) {
+  QStringView kept = KoTools::leftWhole(name, length);
+  while (!kept.isEmpty() && kept.back().isSpace()) kept.chop(1);
+  return kept.toString();
 }
+
+// A name as the poses keep it. Tidying a tidy name changes nothing, which is what lets a free
+// name stay free once kept.
+QString tidy(const QString& name) { return cut(name.simplified(), kMaxName); }
 
 bool hasChannel(const KoChannelPositions& positions) {
   return std::any_of(positions.begin(), positions.end(),
                      [](const auto& p) { return p.has_value(); });
 }
+
+// The pose as kept, or nothing when put() refuses it.
+std::optional<KoNamedPose> kept(KoNamedPose pose) {
+  pose.name = tidy(pose.name);
+  if (pose.name.isEmpty() || KoTools::firstUnprintable(pose.name) || !hasChannel(pose.positions)) {
+    return std::nullopt;
+  }
+  for (auto& p : pose.positions) {
+    if (p) p = limits::kPosition.clamp(*p);
+  }
+  return pose;
+}
+
+// The names taken, and for each stem (a base cut to leave room for a number of so many
+// digits) the next number to try: numbering n names costs O(n) however many share a stem,
+// where trying "base 2", "base 3", ... afresh for each would cost O(n^2).
+class FreeNames {
+ public:
+  explicit FreeNames(const QList<KoNamedPose>& poses) {
+    taken_.reserve(poses.size());
+    for (const KoNamedPose& p : poses) taken_.insert(p.name);
+  }
+
+  // `base` (tidy) if it is free, else the first free "base N", taken from now on.
+  QString claim(const QString& base) {
+    QString name = base;
+    for (int digits = 1; taken_.contains(name); ++digits) {
+      const qint64 first = digits == 1 ? 2 : power10(digits - 1);
+      const QString stem = cut(base, kMaxName - 1 - digits) + u' ';
+      qint64& next = next_[stem + QChar(u'0' + digits)];
+      next = std::max(next, first);
+      while (next < power10(digits) && taken_.contains(stem + QString::number(next))) ++next;
+      if (next < power10(digits)) name = stem + QString::number(next++);
+    }
+    taken_.insert(name);
+    return name;
+  }
+
+ private:
+  static qint64 power10(int n) {
+    qint64 p = 1;
+    while (n-- > 0) p *= 10;
+    return p;
+  }
+
+  QSet<QString> taken_;
+  QHash<QString, qint64> next_;
+};
 
 // A pose from its JSON object, or the fault.
 std::optional<KoNamedPose> poseOf(const QJsonValue& value, QString* fault) {
@@ -34,8 +94,12 @@ std::optional<KoNamedPose> poseOf(const QJsonValue& value, QString* fault) {
   }
   const QJsonObject o = value.toObject();
   KoNamedPose pose;
-  const QJsonValue name = o.value(QLatin1String("name"));
-  pose.name = cleanName(name.toString());
+  const QString name = o.value(QLatin1String("name")).toString();
+  if (const std::optional<char32_t> c = KoTools::firstUnprintable(name)) {
+    *fault = qtTrId("poses_fault_name_unprintable").arg(KoTools::codePointName(*c));
+    return std::nullopt;
+  }
+  pose.name = tidy(name);
   if (pose.name.isEmpty()) {
     *fault = qtTrId("poses_fault_name");
     return std::nullopt;
@@ -44,7 +108,9 @@ std::optional<KoNamedPose> poseOf(const QJsonValue& value, QString* fault) {
     const QJsonValue v = o.value(channelKey(j));
     if (v.isNull() || v.isUndefined()) continue;
     const double d = v.toDouble(-1);
-    if (!v.isDouble() || d != std::floor(d) || !limits::kPosition.contains(qint64(d))) {
+    // Compared as a double: 1e19 has no integer to be converted to.
+    if (!v.isDouble() || d != std::floor(d) || !(d >= limits::kPosition.minimum) ||
+        !(d <= limits::kPosition.maximum)) {
       *fault = qtTrId("poses_fault_channel")
                    .arg(channelKey(j))
                    .arg(limits::kPosition.minimum)
@@ -70,15 +136,12 @@ int KoNamedPoses::indexOf(const QString& name) const {
 }
 
 bool KoNamedPoses::put(KoNamedPose pose) {
-  pose.name = cleanName(pose.name);
-  if (pose.name.isEmpty() || !hasChannel(pose.positions)) return false;
-  for (auto& p : pose.positions) {
-    if (p) p = limits::kPosition.clamp(*p);
-  }
-  if (const int i = indexOf(pose.name); i >= 0) {
-    poses_[i] = pose;
+  const std::optional<KoNamedPose> p = kept(std::move(pose));
+  if (!p) return false;
+  if (const int i = indexOf(p->name); i >= 0) {
+    poses_[i] = *p;
   } else {
-    poses_.append(pose);
+    poses_.append(*p);
   }
   return true;
 }
@@ -90,14 +153,11 @@ bool KoNamedPoses::remove(const QString& name) {
   return true;
 }
 
+QString KoNamedPoses::tidyName(const QString& name) { return tidy(name); }
+
 QString KoNamedPoses::freeName(const QString& base) const {
-  const QString b = cleanName(base);
-  if (indexOf(b) < 0) return b;
-  for (int n = 2;; ++n) {
-    const QString suffix = QStringLiteral(" %1").arg(n);
-    const QString name = b.left(kMaxNameLength - suffix.size()) + suffix;
-    if (indexOf(name) < 0) return name;
-  }
+  const QString b = tidy(base);
+  return b.isEmpty() ? b : FreeNames(poses_).claim(b);
 }
 
 QByteArray KoNamedPoses::toJson() const {
@@ -143,10 +203,14 @@ std::optional<QList<KoNamedPose>> KoNamedPoses::fromJson(const QByteArray& json,
 }
 
 int KoNamedPoses::merge(const QList<KoNamedPose>& poses) {
+  FreeNames names(poses_);
   int added = 0;
-  for (KoNamedPose pose : poses) {
-    pose.name = freeName(pose.name);
-    added += put(pose) ? 1 : 0;
+  for (const KoNamedPose& pose : poses) {
+    std::optional<KoNamedPose> p = kept(pose);
+    if (!p) continue;
+    p->name = names.claim(p->name);
+    poses_.append(*p);
+    ++added;
   }
   return added;
 }
@@ -161,11 +225,22 @@ KoNamedPoses KoNamedPoses::load() {
     qWarning().noquote() << "named poses in the settings unreadable:" << error;
     return p;
   }
-  for (const KoNamedPose& pose : *poses) p.put(pose);
+  // As put() would, a later pose of a name replacing the earlier, without put()'s search.
+  QHash<QString, qsizetype> at;
+  for (const KoNamedPose& pose : *poses) {
+    const std::optional<KoNamedPose> k = kept(pose);
+    if (!k) continue;
+    if (const auto it = at.constFind(k->name); it != at.cend()) {
+      p.poses_[*it] = *k;
+    } else {
+      at.insert(k->name, p.poses_.size());
+      p.poses_.append(*k);
+    }
+  }
   return p;
 }
 
-void KoNamedPoses::save() const {
+QSettings::Status KoNamedPoses::save() const {
   QSettings settings;
   const QLatin1String key(kSettingsKey);
   const QVariant old = settings.value(key);
@@ -173,4 +248,6 @@ void KoNamedPoses::save() const {
     settings.setValue(QLatin1String(kUnreadableKey), old);
   }
   settings.setValue(key, QString::fromUtf8(toJson()));
+  settings.sync();
+  return settings.status();
 }

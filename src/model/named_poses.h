@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QSettings>
 #include <QString>
 #include <optional>
 
@@ -28,15 +29,20 @@ class KoNamedPoses {
   static constexpr int kMaxNameLength = 60;
 
   static KoNamedPoses load();
-  void save() const;
+  // Anything but NoError means the poses are not kept beyond this run.
+  [[nodiscard]] QSettings::Status save() const;
 
   const QList<KoNamedPose>& all() const { return poses_; }
   int indexOf(const QString& name) const;
-  // Adds the pose, or replaces the one of the same name in its place. False for a name that is
-  // empty once trimmed, or a pose without a channel.
+  // Adds the pose, or replaces the one of the same name in its place. The name is simplified
+  // and cut to kMaxNameLength. False for a name that is then empty or holds a character
+  // KoTools::isUnprintable() refuses, or a pose without a channel.
   bool put(KoNamedPose pose);
+  // The name as put() keeps it.
+  static QString tidyName(const QString& name);
   bool remove(const QString& name);
-  // A name not yet taken: `base`, else "base 2", "base 3", ...
+  // A name not yet taken: `base` as put() keeps it, else "base 2", "base 3", ..., cut so that
+  // the number fits.
   QString freeName(const QString& base) const;
 
   QByteArray toJson() const;
@@ -45,7 +51,7 @@ class KoNamedPoses {
   static std::optional<QList<KoNamedPose>> fromJson(const QByteArray& json,
                                                     QString* error = nullptr);
   // Adds poses read from a file; one whose name is taken gets a free one, so nothing already
-  // kept is lost. Returns how many were added.
+  // kept is lost. Returns how many were added: all but those put() would refuse.
   int merge(const QList<KoNamedPose>& poses);
 
  private:

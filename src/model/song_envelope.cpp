@@ -5,10 +5,14 @@
 #include <limits>
 
 float SongEnvelope::peak(double fromMs, double toMs) const {
-  if (rms.empty() || toMs < 0) return 0;
-  const qsizetype first = std::max<qsizetype>(0, qsizetype(std::floor(fromMs / kBinMs)));
-  const qsizetype last =
-      std::min<qsizetype>(qsizetype(rms.size()) - 1, qsizetype(std::floor(toMs / kBinMs)));
+  // Bins are reckoned as doubles and only then made indices: a NaN or a time past any index
+  // has no integer to be converted to. A NaN fails both tests here.
+  if (rms.empty() || !(toMs >= 0) || !(fromMs <= toMs)) return 0;
+  const double lastBin = double(rms.size() - 1);
+  const double from = std::max(0.0, std::floor(fromMs / kBinMs));
+  if (!(from <= lastBin)) return 0;
+  const qsizetype first = qsizetype(from);
+  const qsizetype last = qsizetype(std::min(lastBin, std::floor(toMs / kBinMs)));
   float loudest = 0;
   for (qsizetype i = first; i <= last; ++i) loudest = std::max(loudest, rms[size_t(i)]);
   return loudest;
@@ -27,7 +31,12 @@ void KoEnvelopeBuilder::add(const float* samples, qsizetype frames, int channels
   const double perBin = sampleRate * (SongEnvelope::kBinMs / 1000.0);
   for (qsizetype f = 0; f < frames; ++f) {
     double mixed = 0;
-    for (int c = 0; c < channels; ++c) mixed += samples[f * channels + c];
+    for (int c = 0; c < channels; ++c) {
+      // A decoder's NaN or overshoot counts as what it can stand for, so that every level
+      // stays within [0, 1].
+      const float s = samples[f * channels + c];
+      mixed += std::isnan(s) ? 0.0f : std::clamp(s, -1.0f, 1.0f);
+    }
     mixed /= channels;
     sum_ += mixed * mixed;
     ++inBin_;

@@ -22,7 +22,8 @@ struct SongEnvelope {
 // Folds decoded samples, buffer by buffer in the order they play, into an envelope.
 class KoEnvelopeBuilder {
  public:
-  // Samples interleaved by channel, each in [-1, 1]. The format may not change midway.
+  // Samples interleaved by channel, each in [-1, 1] (a NaN counts as silence, a sample beyond
+  // as full scale). The format may not change midway.
   void add(const float* samples, qsizetype frames, int channels, int sampleRate);
   // The same for 16-bit samples, the form most decoders give.
   void add(const qint16* samples, qsizetype frames, int channels, int sampleRate);
@@ -36,7 +37,6 @@ class KoEnvelopeBuilder {
   qint64 frames_ = 0;
   double sum_ = 0;    // of squares in the bin being filled
   qint64 inBin_ = 0;  // frames in it
-  qint64 binFrames_ = 0;
   // Bins are cut at whole frames; the fraction left over carries on so that no drift builds
   // up over minutes at rates that do not divide into kBinMs.
   double binEnd_ = 0;

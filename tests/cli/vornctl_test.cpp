@@ -504,6 +504,49 @@ TEST_F(Vornctl, AProfileIsFoundWhateverElseTheSettingsHold) {
   EXPECT_EQ(mine.code, 0) << mine.err.toStdString();
 }
 
+// A name from the settings, the command line or a file's name reaches the terminal with every
+// character that could steer it or turn the text around written out, as \x1b or \u202e; a
+// profile whose own name holds one is not kept at all.
+TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
+  KoArmProfile bench = KoArmProfile::shipped();
+  bench.name = QStringLiteral("Bench arm");
+  bench.channels[2] = {QStringLiteral("Wr\x1bist\x07\u202e"), 100, 900, false};
+  QJsonObject hostile = QJsonDocument::fromJson(bench.toJson()).object();
+  hostile[QStringLiteral("name")] = QStringLiteral("Evil\x1b]0;owned\x07");
+  const QJsonArray stored{QJsonDocument::fromJson(bench.toJson()).object(), hostile};
+  writeSettings(dir.path(),
+                {{KoArmProfiles::kSettingsKey,
+                  QString::fromUtf8(QJsonDocument(stored).toJson(QJsonDocument::Compact))},
+                 {KoArmProfiles::kChosenKey, QStringLiteral("Gone\x1b]0;x\x07")}});
+  write(QStringLiteral("re\x1b[2Jach.rob"),
+        actionFile({kFrame, {500, 500, 500, 950, 500, 500, 500}}));
+
+  const QString bench_ = bench.name;
+  const struct {
+    QStringList line;
+    int code;
+    QString says;
+  } cases[] = {
+      {{"move", "3", "950", "--profile", bench_}, 8, "channel 3 (Wr\\x1bist\\x07\\u202e) may go"},
+      {{"download", "7", "re\x1b[2Jach.rob", "--profile", bench_},
+       8,
+       "vornctl: re\\x1b[2Jach.rob, frame 2: channel 3 (Wr\\x1bist\\x07\\u202e) at 950"},
+      {{"move", "3", "500", "--profile", "No\x1b[2J\u202e", "--verbose"},
+       2,
+       "there is no arm profile \"No\\x1b[2J\\u202e\"; the profiles are: \"Vorn arm\", \"Bench "
+       "arm\"\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line.join(u' ').toStdString());
+    const Outcome r = vornctl(simulated(c.line), dir.path());
+    EXPECT_EQ(r.code, c.code) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
+    for (const QChar ch : r.err) {
+      EXPECT_TRUE(ch == u'\n' || !KoTools::isUnprintable(ch.unicode())) << int(ch.unicode());
+    }
+  }
+}
+
 // `vornctl file ease`, judged by its files, messages and exit code.
 constexpr int X = frame::kAbsentChannel;
 

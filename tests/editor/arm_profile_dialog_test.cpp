@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -18,6 +22,7 @@
 #include <functional>
 
 #include "editor/arm_profile_dialog.h"
+#include "model/file_io.h"
 #include "model/language.h"
 #include "model/notification_center.h"
 #include "recording_prompter.h"
@@ -38,6 +43,7 @@ struct StoreState {
   QList<KoArmProfile> profiles;
   QString chosen;
   int saves = 0;
+  QSettings::Status saved = QSettings::NoError;
 };
 
 class FakeStore final : public KoArmProfileStore {
@@ -71,7 +77,10 @@ class FakeStore final : public KoArmProfileStore {
     for (int n = 2; indexOf(name) >= 0; ++n) name = QStringLiteral("%1 %2").arg(base).arg(n);
     return name;
   }
-  void save() const override { ++s_.saves; }
+  QSettings::Status save() const override {
+    ++s_.saves;
+    return s_.saved;
+  }
 
  private:
   int indexOf(const QString& name) const {
@@ -307,9 +316,41 @@ TEST_F(ArmProfileDialogTest, NameMustBeGivenAndFree) {
     dialog->accept();
     EXPECT_EQ(state.saves, 0);
   }
+  // Pasted, since typing drops them: a name that hides what it is, or steers a terminal.
+  QGuiApplication::clipboard()->setText(QStringLiteral("Arm\u202e"));
+  name->selectAll();
+  name->paste();
+  EXPECT_EQ(text("nameFault"),
+            QStringLiteral("The name holds U+202E, a character that cannot be shown."));
+  EXPECT_FALSE(ok()->isEnabled());
+  EXPECT_FALSE(namesOf(state).contains(QStringLiteral("Arm\u202e")));
   typeInto(name, QStringLiteral("Desk arm"));
   EXPECT_TRUE(text("nameFault").isEmpty());
   EXPECT_TRUE(ok()->isEnabled());
+}
+
+// OK whose profiles cannot be kept says so and stays open, the changes there to export.
+TEST_F(ArmProfileDialogTest, OkThatCannotKeepTheProfilesSaysSoAndStaysOpen) {
+  QSignalSpy posted(&KoNotificationCenter::defaultCenter(),
+                    &KoNotificationCenter::armProfileChanged);
+  pick(QStringLiteral("Spare"));
+  button("use")->click();
+  state.saved = QSettings::AccessError;
+  ok()->click();
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Rejected);
+  EXPECT_TRUE(posted.isEmpty());
+  const QStringList& tips = RecordingPrompter::instance().tips;
+  ASSERT_EQ(tips.size(), 1);
+  EXPECT_TRUE(tips[0].startsWith(QStringLiteral("The arm profiles could not be written to ")))
+      << tips[0].toStdString();
+
+  state.saved = QSettings::NoError;
+  ok()->click();
+  EXPECT_FALSE(dialog->isVisible());
+  EXPECT_EQ(dialog->result(), QDialog::Accepted);
+  EXPECT_EQ(posted.size(), 1);
+  EXPECT_EQ(tips.size(), 1);
 }
 
 TEST_F(ArmProfileDialogTest, LowestAboveHighestIsRefusedWhereItIs) {
@@ -432,6 +473,11 @@ TEST_F(ArmProfileDialogTest, OkPostsForTheChosenProfileOnlyAndCancelKeepsAll) {
 TEST_F(ArmProfileDialogTest, FileFaultsNameTheFileAndChangeNothing) {
   QString error;
   ASSERT_FALSE(KoArmProfile::fromJson("{\"name\": 3", &error));
+  const QString fifo = dir.filePath(QStringLiteral("pipe.json"));
+  ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  KoArmProfile rtl = deskArm();
+  rtl.name = QStringLiteral("Arm \u202e");
+  const QByteArray rightToLeft = rtl.toJson();
   struct Case {
     KoArmProfileDialog::FileAction action;
     QString path;
@@ -444,7 +490,10 @@ TEST_F(ArmProfileDialogTest, FileFaultsNameTheFileAndChangeNothing) {
       {A::Import, write(QStringLiteral("big.json"), QByteArray(2 << 20, ' ')), "big.json",
        "too large"},
       {A::Import, write(QStringLiteral("bad.json"), "{\"name\": 3"), "bad.json", error},
-      {A::Export, dir.filePath(QStringLiteral("no folder/arm.json")), "no folder", "written"},
+      {A::Import, fifo, "pipe.json", "cannot be read"},  // refused at once, not waited on
+      {A::Import, write(QStringLiteral("rtl.json"), rightToLeft), "rtl.json", "name: holds U+202E"},
+      {A::Export, dir.filePath(QStringLiteral("no folder/arm.json")), "no folder",
+       "could not be written: " + KoTools::describe(KoTools::FileError::NotFound)},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
@@ -603,7 +652,7 @@ TEST(ArmProfileDialogSettings, OkWritesTheSettingsAndCancelLeavesThem) {
   KoArmProfiles profiles = KoArmProfiles::load();
   ASSERT_TRUE(profiles.put(deskArm()));
   ASSERT_TRUE(profiles.choose(deskArm().name));
-  profiles.save();
+  ASSERT_EQ(profiles.save(), QSettings::NoError);
 
   for (const bool accept : {false, true}) {
     SCOPED_TRACE(accept ? "OK" : "Cancel");

@@ -1,18 +1,45 @@
+#include <sys/stat.h>
+
 #include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+#include <QTranslator>
 #include <QUndoStack>
+#include <string_view>
 
 #include "editor/arm_ranges.h"
 #include "editor/motion_controls.h"
 #include "editor/pose_panel.h"
 #include "editor/teach_recorder.h"
 #include "editor_fixture.h"
+#include "model/file_io.h"
 
 namespace {
+
+// The settings made unwritable while it lives: their folder runs through a regular file,
+// which stops root as well.
+class UnwritableSettings {
+ public:
+  UnwritableSettings() {
+    EXPECT_TRUE(file_.open());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file_.fileName());
+  }
+  ~UnwritableSettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_);
+  }
+
+ private:
+  // The settings' file is <folder>/<organization>/<application>.conf.
+  const QString folder_ =
+      QFileInfo(QFileInfo(QSettings().fileName()).absolutePath()).absolutePath();
+  QTemporaryFile file_;
+};
 
 // The panel on the editor on the virtual board, starting without poses, its questions
 // answered by the test.
@@ -65,6 +92,9 @@ TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
   QTest::mouseClick(panel->saveButton(), Qt::LeftButton);
   const KoChannelPositions wave{120, std::nullopt, 300, 400, 500, 600};
   ASSERT_EQ(panel->poses().all(), (QList<KoNamedPose>{{"Wave", wave}}));
+  // Drawn as the arm stands in it, on the chosen profile.
+  EXPECT_EQ(panel->list()->item(0)->icon().pixmap(KoPosePanel::kThumbnail).toImage(),
+            KoPosePanel::thumbnail(editor.armRanges()->profile(), wave).toImage());
   EXPECT_EQ(KoNamedPoses::load().all(), panel->poses().all());
   EXPECT_TRUE(panel->insertButton()->isEnabled());  // the pose just saved is chosen
   panel->list()->clearSelection();
@@ -125,6 +155,28 @@ TEST_F(PosePanelTest, NamesAreAskedTakenNamesConfirmedAndHiddenChannelsRefused) 
   EXPECT_EQ(panel->poses().all().first().positions[0], 200);
   EXPECT_EQ(names(), QStringList{"Wave"});
 
+  // A long name is asked about under the name it is kept by, cut to the limit.
+  const QString longest(KoNamedPoses::kMaxNameLength, u'L');
+  name = longest;
+  panel->saveCurrent();
+  pose({300, 300, 300, 300, 300, 300});
+  name = longest + QStringLiteral(" and more");
+  prompter().questions.clear();
+  prompter().answers = {false};
+  panel->saveCurrent();
+  EXPECT_EQ(prompter().questions, QStringList{"poses_replace"});
+  EXPECT_EQ(panel->poses().all().last().positions[0], 200);
+  choose(longest);
+  prompter().answers = {true};
+  panel->removeSelected();
+
+  // A name that hides what it is, or could steer a terminal, is refused.
+  tips().clear();
+  name = QStringLiteral("Wave\u202e");
+  panel->saveCurrent();
+  EXPECT_EQ(tips(), QStringList{"poses_name_unprintable"});
+  EXPECT_EQ(names(), QStringList{"Wave"});
+
   choose("Wave");
   prompter().answers = {false};
   panel->removeSelected();
@@ -149,17 +201,21 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPose) {
   EXPECT_EQ(panel->poses().all()[1].positions, panel->poses().all()[0].positions);
 
   const struct {
-    const char* content;  // nullptr: no such file
+    const char* content;  // nullptr: no such file; "fifo": a pipe nobody writes to
     const char* tip;
   } bad[] = {
       {"{\"poses\": [{\"name\": \"x\", \"ch1\": 5000}]}", "poses_import_failed"},
+      {"{\"poses\": [{\"name\": \"\\u202ex\", \"ch1\": 500}]}", "poses_import_failed"},
       {"not json", "poses_import_failed"},
       {nullptr, "poses_import_failed"},
+      {"fifo", "poses_import_failed"},  // refused at once, not waited on
   };
   for (const auto& b : bad) {
     file = dir.filePath("bad.json");
     QFile::remove(file);
-    if (b.content) {
+    if (b.content && std::string_view(b.content) == "fifo") {
+      ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (b.content) {
       QFile f(file);
       ASSERT_TRUE(f.open(QIODevice::WriteOnly));
       f.write(b.content);
@@ -170,6 +226,36 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPose) {
     EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2"}));
   }
   EXPECT_EQ(KoNamedPoses::load().all().size(), 2);
+}
+
+// Settings that cannot be written are said so at each change, and the poses stay in the
+// panel to be exported; a failed export says what failed in words.
+TEST_F(PosePanelTest, WhatCannotBeWrittenIsSaidAndNoPoseIsLost) {
+  pose({100, 200, 300, 400, 500, 600});
+  panel->saveCurrent();
+  file = dir.filePath("poses.json");
+  panel->exportFile();
+  {
+    const UnwritableSettings unwritable;
+    name = "Bow";
+    panel->saveCurrent();
+    panel->importFile();
+    choose("Bow");
+    prompter().answers = {true};
+    panel->removeSelected();
+    EXPECT_EQ(tips(), QStringList(3, "poses_not_kept"));
+    EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2"}));
+  }
+
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/vorn_en.qm")));
+  QCoreApplication::installTranslator(&english);
+  tips().clear();
+  file = dir.filePath("no folder/poses.json");
+  panel->exportFile();
+  const QString reason = KoTools::describe(KoTools::FileError::NotFound);
+  QCoreApplication::removeTranslator(&english);
+  EXPECT_EQ(tips(), QStringList{QDir::toNativeSeparators(file) + " cannot be written: " + reason});
 }
 
 TEST(PoseThumbnail, DrawsTheArmInItsPose) {

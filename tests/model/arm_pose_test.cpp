@@ -73,7 +73,8 @@ TEST_F(ArmPoseTest, ShippedTableMatchesTheFallbackAndOnlyAWholeTableParses) {
 
   // Broken, partial or out-of-range tables are no tables.
   for (const char* broken : {"{", "[]", R"({"base":{"channel":1,"at0":0,"at1000":90}})",
-                             R"({"base":{"channel":0,"at0":0,"at1000":1}})"}) {
+                             R"({"base":{"channel":0,"at0":0,"at1000":1}})",
+                             R"({"base":{"channel":1e19,"at0":0,"at1000":1}})"}) {
     SCOPED_TRACE(broken);
     EXPECT_FALSE(KoArmJoints::parse(broken));
   }

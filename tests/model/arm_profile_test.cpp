@@ -196,6 +196,12 @@ TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
       {{{"name", ""}}, "name: must not be empty"},
       {{{"name", " \t"}}, "name: must not be empty"},
       {{{"name", 5}}, "name: must be text"},
+      {{{"name", QString(80, u'a')}}, {}},
+      {{{"name", QString(81, u'a')}}, "name: must be at most 80 characters, not 81"},
+      {{{"name", QString(1 << 20, u'a')}}, "name: must be at most 80 characters, not 1048576"},
+      {{{"name", "Arm\u202e"}}, "name: holds U+202E, a character that cannot be shown"},
+      {{{"name", "\x1b]0;x\x07"}}, "name: holds U+001B, a character that cannot be shown"},
+      {{{"name", QString(QChar(0))}}, "name: holds U+0000, a character that cannot be shown"},
       // The first fault in reading order is the one told.
       {{{"channels.0.lowest", 5000}, {"links.hand", 0}, {"name", ""}}, "name: must not be empty"},
       {{{"channels.0.lowest", 5000}, {"joints.base.at0", 999}},
@@ -259,7 +265,7 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   ASSERT_TRUE(profiles.put(b));  // replaces, in place
   EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "A", "B"}));
   ASSERT_TRUE(profiles.choose(QStringLiteral("B")));
-  profiles.save();
+  ASSERT_EQ(profiles.save(), QSettings::NoError);
 
   KoArmProfiles again = KoArmProfiles::load();
   EXPECT_EQ(names(again), (QStringList{"Vorn arm", "A", "B"}));
@@ -276,7 +282,7 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   EXPECT_EQ(again.chosenName(), QStringLiteral("B"));
   ASSERT_TRUE(again.remove(QStringLiteral("B")));
   EXPECT_EQ(again.chosenName(), KoArmProfile::kShippedName);
-  again.save();
+  ASSERT_EQ(again.save(), QSettings::NoError);
   EXPECT_EQ(names(KoArmProfiles::load()), QStringList{"Vorn arm"});
   EXPECT_TRUE(storedProfiles().isEmpty());
 }
@@ -295,6 +301,13 @@ TEST_F(ArmProfileTest, AFreeNameCountsOnFromTwo) {
   for (const auto& [base, free] : cases) {
     EXPECT_EQ(profiles.freeName(QString::fromUtf8(base)), QString::fromUtf8(free)) << base;
   }
+  // Cut so that the number fits and the profile can be kept.
+  const QString longest(KoArmProfile::kMaxNameLength, u'L');
+  ASSERT_TRUE(profiles.put(edited(longest)));
+  EXPECT_EQ(profiles.freeName(longest), longest.left(KoArmProfile::kMaxNameLength - 2) + " 2");
+  EXPECT_TRUE(profiles.put(edited(profiles.freeName(longest))));
+  EXPECT_EQ(profiles.freeName(longest + "MORE"),
+            longest.left(KoArmProfile::kMaxNameLength - 2) + " 3");
 }
 
 TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
@@ -303,7 +316,7 @@ TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
   // One of the user's own already has the name.
   KoArmProfiles before;
   ASSERT_TRUE(before.put(edited(KoArmProfiles::kMigratedName)));
-  before.save();
+  ASSERT_EQ(before.save(), QSettings::NoError);
   store(KoArmJoints::kSettingsKey, QString::fromUtf8(kSwappedTable));
 
   const KoArmProfiles first = KoArmProfiles::load();
@@ -348,7 +361,7 @@ TEST_F(ArmProfileTest, JunkInTheSettingsIsSkippedAndKept) {
   EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "Good"}));
   EXPECT_EQ(profiles.chosenName(), KoArmProfile::kShippedName);
   // What could not be read goes back as it was, behind the profiles that could.
-  profiles.save();
+  ASSERT_EQ(profiles.save(), QSettings::NoError);
   EXPECT_EQ(storedProfiles(),
             (QJsonArray{good, 1, "x", QJsonArray{}, upsideDown, good, shippedName}));
 
@@ -362,7 +375,7 @@ TEST_F(ArmProfileTest, JunkInTheSettingsIsSkippedAndKept) {
     EXPECT_EQ(names(p), QStringList{"Vorn arm"});
     EXPECT_EQ(p.chosenName(), KoArmProfile::kShippedName);
     ASSERT_TRUE(p.put(edited(QStringLiteral("New"))));
-    p.save();
+    ASSERT_EQ(p.save(), QSettings::NoError);
     const QVariant aside = QSettings().value(QLatin1String(KoArmProfiles::kUnreadableKey));
     if (junk.typeId() == QMetaType::QStringList) {
       EXPECT_EQ(aside.toStringList(), junk.toStringList());

@@ -3,8 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QSet>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QTranslator>
+
+#include "model/arm_profile.h"
 
 namespace {
 
@@ -40,7 +45,7 @@ TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettings) {
   ASSERT_TRUE(back);
   EXPECT_EQ(*back, poses.all());
 
-  poses.save();
+  ASSERT_EQ(poses.save(), QSettings::NoError);
   EXPECT_EQ(KoNamedPoses::load().all(), poses.all());
   EXPECT_TRUE(KoNamedPoses().toJson().contains("\"poses\": ["));
 }
@@ -63,6 +68,19 @@ TEST_F(NamedPoses, BadJsonSaysWhatAndWhere) {
       {"{\"poses\": [{\"name\": \"a\", \"ch3\": 2.5}]}", "pose 1, ch3"},
       {"{\"poses\": [{\"name\": \"a\", \"ch6\": \"500\"}]}", "pose 1, ch6"},
       {"{\"poses\": [{\"name\": \"a\", \"ch1\": null}]}", "pose 1, no channel"},
+      // No integer holds these: they are refused before any conversion.
+      {"{\"poses\": [{\"name\": \"a\", \"ch2\": 1e19}]}", "pose 1, ch2"},
+      {"{\"poses\": [{\"name\": \"a\", \"ch2\": -1e19}]}", "pose 1, ch2"},
+      {"{\"poses\": [{\"name\": \"a\", \"ch2\": 1e300}]}", "pose 1, ch2"},
+      // A name shows what it is: nothing that hides, steers a terminal or turns the text.
+      {"{\"poses\": [{\"name\": \"a\\u0000b\", \"ch1\": 1}]}",
+       "pose 1, name: holds U+0000, a character that cannot be shown"},
+      {"{\"poses\": [{\"name\": \"a\", \"ch1\": 1}, {\"name\": \"\\u202Eevaw\", \"ch1\": 1}]}",
+       "pose 2, name: holds U+202E"},
+      {"{\"poses\": [{\"name\": \"\\u001b]0;x\\u0007\", \"ch1\": 1}]}",
+       "pose 1, name: holds U+001B"},
+      {"{\"poses\": [{\"name\": \"a\\tb\", \"ch1\": 1}]}", "pose 1, name: holds U+0009"},
+      {"{\"poses\": [{\"name\": \"a\\u2028b\", \"ch1\": 1}]}", "pose 1, name: holds U+2028"},
   };
   for (const auto& c : cases) {
     QString error;
@@ -103,9 +121,98 @@ TEST_F(NamedPoses, AnUnreadableSettingIsKeptAside) {
   KoNamedPoses poses = KoNamedPoses::load();
   EXPECT_TRUE(poses.all().isEmpty());
   poses.put(kWave);
-  poses.save();
+  ASSERT_EQ(poses.save(), QSettings::NoError);
   EXPECT_EQ(QSettings().value(QLatin1String(KoNamedPoses::kUnreadableKey)).toString(), "{broken");
   EXPECT_EQ(KoNamedPoses::load().all(), QList<KoNamedPose>{kWave});
+
+  // A position no integer holds, in the settings too.
+  QSettings().setValue(QLatin1String(KoNamedPoses::kSettingsKey),
+                       QStringLiteral("{\"poses\": [{\"name\": \"a\", \"ch1\": 1e19}]}"));
+  EXPECT_TRUE(KoNamedPoses::load().all().isEmpty());
+}
+
+// What an import adds: every kept pose still there as it was, every new one under a name of
+// its own that stays its own when kept, each pose put() accepts counted once.
+void expectMergeAdds(KoNamedPoses& poses, const QList<KoNamedPose>& imported) {
+  const QList<KoNamedPose> before = poses.all();
+  const int added = poses.merge(imported);
+  EXPECT_EQ(added, imported.size());
+  const QList<KoNamedPose>& after = poses.all();
+  ASSERT_EQ(after.size(), before.size() + imported.size());
+  EXPECT_EQ(after.mid(0, before.size()), before);
+  QSet<QString> names;
+  for (const KoNamedPose& p : after) {
+    names.insert(p.name);
+    EXPECT_EQ(KoNamedPoses::tidyName(p.name), p.name);
+    EXPECT_FALSE(KoTools::firstUnprintable(p.name)) << p.name.toStdString();
+  }
+  EXPECT_EQ(names.size(), after.size());
+}
+
+// Names made free by cutting a long one, and a hundred thousand of one name.
+TEST_F(NamedPoses, AnImportNeverReplacesAKeptPose) {
+  const QString a57(57, u'A');
+  const QString endsInWords = a57 + QStringLiteral(" xy");  // cut for " 2", it ends in a space
+  const QString emoji = a57 + QStringLiteral("😀b");         // cut for " 2", a pair is split
+  struct Case {
+    QStringList kept;
+    QStringList imported;
+    QStringList added;
+  };
+  const Case cases[] = {
+      {{endsInWords, a57 + " 2"},
+       {endsInWords, endsInWords, endsInWords},
+       {a57 + " 3", a57 + " 4", a57 + " 5"}},
+      {{emoji}, {emoji, emoji}, {a57 + " 2", a57 + " 3"}},
+      {{QString(60, u'A')}, {QString(70, u'A')}, {QString(58, u'A') + " 2"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.imported.first().toStdString());
+    KoNamedPoses poses;
+    for (const QString& name : c.kept) ASSERT_TRUE(poses.put({name, kWave.positions}));
+    QList<KoNamedPose> imported;
+    for (const QString& name : c.imported) imported.append({name, kBow.positions});
+    expectMergeAdds(poses, imported);
+    QStringList added;
+    for (const KoNamedPose& p : poses.all().mid(c.kept.size())) added.append(p.name);
+    EXPECT_EQ(added, c.added);
+  }
+
+  // A name taken a hundred thousand times over, plain and long enough to be cut for its number.
+  KoNamedPoses poses;
+  for (const char* name : {"Wave", "Wave 2", "Wave 5"}) poses.put({name, kWave.positions});
+  QList<KoNamedPose> imported(50'000, KoNamedPose{QStringLiteral("Wave"), kBow.positions});
+  for (int i = 0; i < 50'000; ++i)
+    imported.append({QString(58, u'x') + QString::number(i % 10), kBow.positions});
+  expectMergeAdds(poses, imported);
+  EXPECT_EQ(poses.all()[50'002].name, QStringLiteral("Wave 50003"));
+}
+
+// The settings made unwritable while it lives: their folder runs through a regular file,
+// which stops root as well.
+class UnwritableSettings {
+ public:
+  UnwritableSettings() {
+    EXPECT_TRUE(file_.open());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file_.fileName());
+  }
+  ~UnwritableSettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_);
+  }
+
+ private:
+  // The settings' file is <folder>/<organization>/<application>.conf.
+  const QString folder_ =
+      QFileInfo(QFileInfo(QSettings().fileName()).absolutePath()).absolutePath();
+  QTemporaryFile file_;
+};
+
+TEST_F(NamedPoses, SettingsThatCannotBeWrittenAreNeverTakenForKept) {
+  KoNamedPoses poses;
+  ASSERT_TRUE(poses.put(kWave));
+  const UnwritableSettings unwritable;
+  EXPECT_EQ(poses.save(), QSettings::AccessError);
+  EXPECT_EQ(KoArmProfiles().save(), QSettings::AccessError);
 }
 
 }  // namespace

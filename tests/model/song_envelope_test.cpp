@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <vector>
 
 #include "song_files.h"
@@ -53,6 +54,35 @@ TEST(SongEnvelopeTest, ChannelsAreMixedAndLevelsAreRootMeanSquare) {
       envelopeOf(1.0, rate, 2, [&](qint64 f, int c) { return c == 0 ? sine(f) : 0.0; });
   EXPECT_NEAR(both.peak(100, 900), 1 / std::sqrt(2.0), 0.01);
   EXPECT_NEAR(left.peak(100, 900), 0.5 / std::sqrt(2.0), 0.01);
+}
+
+// A decoder's NaN or overshoot, and any time asked about, give levels within full scale; no
+// time is made an index that no integer holds.
+TEST(SongEnvelopeTest, OddSamplesAndTimesGiveLevelsWithinFullScale) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  // Two frames a bin: (NaN, 0.5), (inf, -inf) | (3e38, -1e30), (0.25, NaN).
+  const std::vector<float> samples{nan, 0.5f, inf, -inf, 3e38f, -1e30f, 0.25f, nan};
+  KoEnvelopeBuilder builder;
+  builder.add(samples.data(), 4, 2, 400);
+  const SongEnvelope e = builder.finish();
+  ASSERT_EQ(e.rms.size(), 2u);
+  EXPECT_FLOAT_EQ(e.rms[0], std::sqrt(0.25f * 0.25f / 2));
+  EXPECT_FLOAT_EQ(e.rms[1], std::sqrt(0.125f * 0.125f / 2));
+
+  const double huge = 1e300;
+  const struct {
+    double fromMs, toMs;
+    float peak;
+  } cases[] = {
+      {nan, 10, 0},          {0, nan, 0},         {nan, nan, 0},
+      {-inf, inf, e.rms[0]}, {0, huge, e.rms[0]}, {-huge, huge, e.rms[0]},
+      {5, 1e19, e.rms[1]},   {huge, 2 * huge, 0}, {-1e19, -1, 0},
+      {5, 9, e.rms[1]},      {9, 5, 0},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(e.peak(c.fromMs, c.toMs), c.peak) << c.fromMs << " to " << c.toMs;
+  }
 }
 
 struct TempoCase {
