@@ -6,6 +6,8 @@
 
 #include "link/serial_port.h"
 
+class CrossThreadQueue;
+
 // Sends servo moves over the serial link. Lives on the main thread; sendData may be called from
 // any thread.
 class KoSerial : public QObject {
@@ -31,4 +33,5 @@ class KoSerial : public QObject {
   void write(const QByteArray& frame);
 
   QPointer<ORSSerialPort> serialPort_;
+  CrossThreadQueue* mainThread_;
 };

@@ -15,6 +15,8 @@
 
 #include "link/serial_port.h"
 
+class CrossThreadQueue;
+
 // Keeps the list of the computer's serial ports by polling an enumeration, and posts the
 // arrival and removal notifications. Lives on the main thread; only the enumerations asked
 // for by listInBackground() and pollAhead() run off it, on one worker thread of its own.
@@ -127,8 +129,9 @@ class ORSSerialPortManager : public QObject {
   std::mutex workMutex_;
   std::condition_variable workWake_;
   bool quit_ = false;
-  // The first enumeration is wanted; it hands its list back by an event.
+  // The first enumeration is wanted; it hands its list back through mainThread_.
   bool firstWanted_ = false;
+  CrossThreadQueue* mainThread_;
   // A pollAhead() enumeration is wanted or under way; its result waits in ahead_.
   bool aheadPending_ = false;
   std::optional<QStringList> ahead_;

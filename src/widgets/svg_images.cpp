@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QList>
 #include <QPainter>
 #include <QPixmap>
 #include <QSvgRenderer>
@@ -32,11 +33,15 @@ struct Store {
   std::mutex lock;
   std::condition_variable drawn;
   QHash<Key, Ahead> ahead;
+  // Handed to the drawer under `lock`, not in the pool's task: ThreadSanitizer cannot see
+  // the pool's own locking, and would take the hand-over for a race.
+  QList<Key> queued;
 };
 
+// Never destroyed: a drawing still under way at exit must find it.
 Store& store() {
-  static Store s;
-  return s;
+  static Store* s = new Store;
+  return *s;
 }
 
 // Not Qt's global pool: Qt's painter splits large fills across that pool and waits for them,
@@ -77,10 +82,16 @@ void prepare(const QString& path, QSize pixels) {
   {
     std::lock_guard guard(s.lock);
     if (++s.ahead[key].wanted > 1) return;  // already on its way
+    s.queued.append(key);
   }
-  drawers().start([key] {
-    QImage image = draw(key);
+  drawers().start([] {
     Store& s = store();
+    Key key;
+    {
+      std::lock_guard guard(s.lock);
+      key = s.queued.takeFirst();
+    }
+    QImage image = draw(key);
     {
       std::lock_guard guard(s.lock);
       // Unless given up meanwhile.

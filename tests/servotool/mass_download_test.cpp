@@ -45,13 +45,20 @@ class MassDownloadTest : public ToolFixture {
     click(mass().buttonbatchOpen);
   }
 
-  // `whileRunning` is called once the download has started.
-  void download(const std::function<void()>& whileRunning = [] {}) {
+  // `whileRunning` is called once the download has started. The panel hears of the end on
+  // the main thread, so it shows the download running until events are processed. The
+  // link's flag is the worker's to clear: it is still set only while the worker waits for
+  // the board, whose answers need the main thread too; `endsAlone` says a download may end
+  // on the worker's own time-out before the click returns.
+  void download(const std::function<void()>& whileRunning = {}, bool endsAlone = false) {
     click(mass().buttonbatchDownload);
-    ASSERT_TRUE(link.download());
+    ASSERT_TRUE(mass().downloader().isRunning());
+    if (!endsAlone) {
+      EXPECT_TRUE(link.download());
+    }
     EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "progress");
     expectReadable();
-    whileRunning();
+    if (whileRunning) whileRunning();
     ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
     processPending();
     expectIdle();
@@ -70,6 +77,9 @@ class MassDownloadTest : public ToolFixture {
     const KoImageTitleButton* b = mass().buttonbatchDownload;
     EXPECT_GE(KoColours::contrastRatio(b->titleColor(), b->fillColor()), 4.5);
   }
+
+  // Empty, not a crash, when a failed step left no tip.
+  static QString lastTip() { return tips().value(tips().size() - 1); }
 
   QStringList lines() const {
     QStringList shown;
@@ -100,7 +110,7 @@ TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
                                   "9号long.rob: refused, 1021 frames, a group holds 1020"}));
 
   download();
-  EXPECT_EQ(tips().last(), qtTrId("download_success"));
+  EXPECT_EQ(lastTip(), qtTrId("download_success"));
   EXPECT_EQ(lines().mid(0, 3),
             (QStringList{"0号a.rob: stored in group 0", "12号b.rob: stored in group 12",
                          "231号c.rob: refused, the group is over 230"}));
@@ -136,7 +146,7 @@ TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
       qtTrId("download_fail").arg("4号b.rob", "4", qtTrId("download_board_lost"));
   EXPECT_EQ(lines(), (QStringList{"3号a.rob: stored in group 3", failed,
                                   "5号c.rob: not sent, an earlier file failed"}));
-  EXPECT_EQ(tips().last(), failed + ' ' + qtTrId("download_fail_earlier_kept"));
+  EXPECT_EQ(lastTip(), failed + ' ' + qtTrId("download_fail_earlier_kept"));
   EXPECT_TRUE(board.group(3));
   EXPECT_FALSE(board.group(4) || board.group(5));
 
@@ -149,9 +159,10 @@ TEST_F(MassDownloadTest, ALostAcknowledgementRestoresThePanel) {
   choose({QStringLiteral("5号wave.rob")});
   mass().downloader().setAckTimeout(std::chrono::milliseconds(0));
   board.dropAcknowledgement(1);
-  download();
-  EXPECT_EQ(tips().last(),
-            qtTrId("download_fail").arg("5号wave.rob", "1", qtTrId("download_no_ack")));
+  download({}, true);
+  EXPECT_EQ(
+      tips(),
+      QStringList{qtTrId("download_fail").arg("5号wave.rob", "1", qtTrId("download_no_ack"))});
 }
 
 }  // namespace
