@@ -16,8 +16,8 @@ void BM_MergeDuplicates(benchmark::State& state) {
   kept.put({QStringLiteral("Wave"), positions});
   QList<KoNamedPose> imported;
   for (int i = 0; i < count; ++i) {
-    imported.append({i % 2 ? QStringLiteral("Wave") : QString(58, u'x') + QString::number(i % 10),
-                     positions});
+    imported.append(
+        {i % 2 ? QStringLiteral("Wave") : QString(58, u'x') + QString::number(i % 10), positions});
   }
   for (auto _ : state) {
     KoNamedPoses poses = kept;
