@@ -22,25 +22,6 @@
 
 namespace {
 
-// The settings made unwritable while it lives: their folder runs through a regular file,
-// which stops root as well.
-class UnwritableSettings {
- public:
-  UnwritableSettings() {
-    EXPECT_TRUE(file_.open());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file_.fileName());
-  }
-  ~UnwritableSettings() {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_);
-  }
-
- private:
-  // The settings' file is <folder>/<organization>/<application>.conf.
-  const QString folder_ =
-      QFileInfo(QFileInfo(QSettings().fileName()).absolutePath()).absolutePath();
-  QTemporaryFile file_;
-};
-
 // The panel on the editor on the virtual board, starting without poses, its questions
 // answered by the test.
 class PosePanelTest : public EditorOnBoardFixture {

@@ -10,6 +10,7 @@
 #include <QTranslator>
 
 #include "model/arm_profile.h"
+#include "temp_files.h"
 
 namespace {
 
@@ -187,25 +188,6 @@ TEST_F(NamedPoses, AnImportNeverReplacesAKeptPose) {
   expectMergeAdds(poses, imported);
   EXPECT_EQ(poses.all()[50'002].name, QStringLiteral("Wave 50003"));
 }
-
-// The settings made unwritable while it lives: their folder runs through a regular file,
-// which stops root as well.
-class UnwritableSettings {
- public:
-  UnwritableSettings() {
-    EXPECT_TRUE(file_.open());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file_.fileName());
-  }
-  ~UnwritableSettings() {
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_);
-  }
-
- private:
-  // The settings' file is <folder>/<organization>/<application>.conf.
-  const QString folder_ =
-      QFileInfo(QFileInfo(QSettings().fileName()).absolutePath()).absolutePath();
-  QTemporaryFile file_;
-};
 
 TEST_F(NamedPoses, SettingsThatCannotBeWrittenAreNeverTakenForKept) {
   KoNamedPoses poses;

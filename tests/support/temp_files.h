@@ -4,8 +4,11 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
+#include <QSettings>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 
 // A folder of its own for the files a test writes and reads back.
 struct TempFiles {
@@ -25,3 +28,22 @@ struct TempFiles {
 };
 
 class TempFilesTest : public ::testing::Test, protected TempFiles {};
+
+// The settings made unwritable while it lives: their folder runs through a regular file,
+// which stops root as well.
+class UnwritableSettings {
+ public:
+  UnwritableSettings() {
+    EXPECT_TRUE(file_.open());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, file_.fileName());
+  }
+  ~UnwritableSettings() {
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder_);
+  }
+
+ private:
+  // The settings' file is <folder>/<organization>/<application>.conf.
+  const QString folder_ =
+      QFileInfo(QFileInfo(QSettings().fileName()).absolutePath()).absolutePath();
+  QTemporaryFile file_;
+};
