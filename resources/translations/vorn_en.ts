@@ -1068,6 +1068,11 @@
         <extracomment>Error; %1 a fault setting</extracomment>
         <translation>bad virtual-board fault &quot;%1&quot;</translation>
     </message>
+    <message id="ctl_bad_fault_number">
+        <source>ctl_bad_fault_number</source>
+        <extracomment>Error; %1 a fault setting, %2 what is wrong with one of its numbers</extracomment>
+        <translation>virtual-board fault &quot;%1&quot;: %2</translation>
+    </message>
     <message id="ctl_unknown_fault">
         <source>ctl_unknown_fault</source>
         <extracomment>Error; %1 a fault setting</extracomment>

@@ -1068,6 +1068,11 @@
         <extracomment>Error; %1 a fault setting</extracomment>
         <translation>虚拟控制板故障设置有误：“%1”</translation>
     </message>
+    <message id="ctl_bad_fault_number">
+        <source>ctl_bad_fault_number</source>
+        <extracomment>Error; %1 a fault setting, %2 what is wrong with one of its numbers</extracomment>
+        <translation>虚拟控制板故障设置“%1”：%2</translation>
+    </message>
     <message id="ctl_unknown_fault">
         <source>ctl_unknown_fault</source>
         <extracomment>Error; %1 a fault setting</extracomment>

@@ -14,6 +14,17 @@ std::string tr(const QString& text) { return text.toStdString(); }
 
 QString numberText(double v, int decimals) { return QString::number(v, 'f', decimals); }
 
+// CLI11 converts with base 0 after the check, so "010" would become 8: the digits go on
+// without their leading zeros ("-010" is -10, "007.5" is 7.5).
+std::string withoutLeadingZeros(const std::string& text) {
+  const size_t sign = text.starts_with('-') ? 1 : 0;
+  size_t i = sign;
+  while (i + 1 < text.size() && text[i] == '0' &&
+         std::isdigit(static_cast<unsigned char>(text[i + 1])))
+    ++i;
+  return text.substr(0, sign) + text.substr(i);
+}
+
 const CLI::App* subcommandNamed(const CLI::App& app, const std::string& name) {
   const auto found =
       app.get_subcommands([&name](const CLI::App* c) { return c->check_name(name); });
@@ -87,30 +98,46 @@ std::optional<double> parseDecimal(const std::string& text, int decimals) {
   return std::strtod(text.c_str(), nullptr);
 }
 
-CLI::Option* numberIn(CLI::Option* option, double minimum, double maximum, int decimals,
-                      const std::string& alsoWord) {
+QString acceptedText(double minimum, double maximum, int decimals, const std::string& alsoWord) {
   const QString range =
       qtTrId("ctl_range").arg(numberText(minimum, decimals), numberText(maximum, decimals));
-  const QString accepted =
-      alsoWord.empty() ? range
-                       : qtTrId("ctl_range_or").arg(range, QString::fromStdString(alsoWord));
-  option->check(CLI::Validator(
+  return alsoWord.empty() ? range
+                          : qtTrId("ctl_range_or").arg(range, QString::fromStdString(alsoWord));
+}
+
+std::optional<QString> numberProblem(const std::string& text, double minimum, double maximum,
+                                     int decimals, const std::string& alsoWord) {
+  if (!alsoWord.empty() && text == alsoWord) return std::nullopt;
+  const QString given = QString::fromStdString(text);
+  const std::optional<double> v = parseDecimal(text, decimals);
+  const auto accepted = [&] { return acceptedText(minimum, maximum, decimals, alsoWord); };
+  if (!v) return qtTrId("ctl_not_a_number").arg(given, accepted());
+  // Half a unit of the last decimal shown: 8.4 typed is 8.4 whatever its binary error.
+  const double slack = 0.5 * std::pow(10.0, -decimals) - 1e-9;
+  // "-0" carries a sign where none is allowed: it is not taken for zero.
+  const bool signless = minimum >= 0 && text.starts_with('-');
+  if (signless || (decimals == 0 ? (*v < minimum || *v > maximum)
+                                 : (*v < minimum - slack || *v > maximum + slack))) {
+    return qtTrId("ctl_out_of_range").arg(given, accepted());
+  }
+  return std::nullopt;
+}
+
+CLI::Option* numberIn(CLI::Option* option, double minimum, double maximum, int decimals,
+                      const std::string& alsoWord) {
+  // A transform, not a check: only a transform may hand CLI11 the text it converts.
+  option->transform(CLI::Validator(
       [=](std::string& text) -> std::string {
-        if (!alsoWord.empty() && text == alsoWord) return {};
-        const QString given = QString::fromStdString(text);
-        const std::optional<double> v = parseDecimal(text, decimals);
-        if (!v) return tr(qtTrId("ctl_not_a_number").arg(given, accepted));
-        // Half a unit of the last decimal shown: 8.4 typed is 8.4 whatever its binary error.
-        const double slack = 0.5 * std::pow(10.0, -decimals) - 1e-9;
-        if (decimals == 0 ? (*v < minimum || *v > maximum)
-                          : (*v < minimum - slack || *v > maximum + slack)) {
-          return tr(qtTrId("ctl_out_of_range").arg(given, accepted));
+        if (const auto problem = numberProblem(text, minimum, maximum, decimals, alsoWord)) {
+          return tr(*problem);
         }
+        if (text != alsoWord) text = withoutLeadingZeros(text);
         return {};
       },
       ""));
   const bool many = option->get_expected_max() == CLI::detail::expected_max_vector_size;
-  option->option_text(tr(accepted) + (many ? " ..." : ""));
+  option->option_text(tr(acceptedText(minimum, maximum, decimals, alsoWord)) +
+                      (many ? " ..." : ""));
   return option;
 }
 

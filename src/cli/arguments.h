@@ -16,6 +16,11 @@ namespace vornctl {
 // would take "0x10" as 16 and "1e2" as 100, which no user of a group number means.
 std::optional<double> parseDecimal(const std::string& text, int decimals = 0);
 
+// What is wrong with `text` as a number from `minimum` to `maximum` ("... is out of range;
+// give 0 to 230"), or nothing. The one reader behind every number vornctl takes.
+std::optional<QString> numberProblem(const std::string& text, double minimum, double maximum,
+                                     int decimals = 0, const std::string& alsoWord = {});
+
 // Checks an option or argument against a range and shows the range in its help ("0 to 1000");
 // `alsoWord` is a word accepted besides the numbers ("all").
 CLI::Option* numberIn(CLI::Option* option, double minimum, double maximum, int decimals = 0,

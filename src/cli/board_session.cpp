@@ -11,12 +11,14 @@
 
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
+#include "cli/arguments.h"
 #include "cli/exit_codes.h"
 #include "cli/usb_boards.h"
 #include "link/hidapi_transport.h"
 #include "link/protocol.h"
 #include "link/serial_port.h"
 #include "link/usb_hid.h"
+#include "model/limits.h"
 
 namespace vornctl {
 
@@ -83,12 +85,31 @@ class PullingTransport final : public TransportInFront {
   std::atomic<int> written_{0};
 };
 
-int faultNumber(const QString& fault, int part) {
-  bool ok = false;
-  const int n = fault.section(u':', part, part).toInt(&ok);
-  if (!ok) throw CliError(kUsage, qtTrId("ctl_bad_fault").arg(fault));
-  return n;
+// Part `part` of a fault ("reading:3:700"), read like every other number on the line.
+int faultNumber(const QString& fault, int part, limits::Range range) {
+  const QString text = fault.section(u':', part, part);
+  if (const auto problem = numberProblem(text.toStdString(), range.minimum, range.maximum)) {
+    throw CliError(kUsage, qtTrId("ctl_bad_fault_number").arg(fault, *problem));
+  }
+  return text.toInt();
 }
+
+// The fault's parts after its kind, each in its range.
+QList<int> faultNumbers(const QString& fault, std::initializer_list<limits::Range> ranges) {
+  if (fault.count(u':') != static_cast<qsizetype>(ranges.size())) {
+    throw CliError(kUsage, qtTrId("ctl_bad_fault").arg(fault));
+  }
+  QList<int> numbers;
+  int part = 1;
+  for (const limits::Range& r : ranges) numbers.append(faultNumber(fault, part++, r));
+  return numbers;
+}
+
+// What a fault's numbers may be; the README lists the same.
+constexpr limits::Range kDownloadStep{1, 5, 1};
+constexpr limits::Range kCommandCode{0, 255, 0};
+constexpr limits::Range kFrameCount{0, 1000000, 0};
+constexpr limits::Range kWord{0, 65535, 0};
 
 }  // namespace
 
@@ -162,26 +183,27 @@ void BoardSession::openSimulated() {
   // limp does not count towards unplug-after.
   for (const QString& fault : options_.faults) {
     if (fault.section(u':', 0, 0) != QLatin1String("reading")) continue;
-    const int id = faultNumber(fault, 1);
-    board_->receive(protocol::idList(protocol::kUnloadServos, {id}));
-    board_->poseByHand(id, faultNumber(fault, 2));
+    const QList<int> n = faultNumbers(fault, {limits::kServoId, kWord});
+    board_->receive(protocol::idList(protocol::kUnloadServos, {n[0]}));
+    board_->poseByHand(n[0], n[1]);
   }
   int pullAfter = -1;
   for (const QString& fault : options_.faults) {
     const QString kind = fault.section(u':', 0, 0);
     if (kind == QLatin1String("reading")) continue;
     if (kind == QLatin1String("drop-ack")) {
-      board_->dropAcknowledgement(faultNumber(fault, 1));
+      board_->dropAcknowledgement(faultNumbers(fault, {kDownloadStep})[0]);
     } else if (kind == QLatin1String("unplug-after")) {
-      board_->unplugAfterFrames(faultNumber(fault, 1));
+      board_->unplugAfterFrames(faultNumbers(fault, {kFrameCount})[0]);
     } else if (kind == QLatin1String("pull-after")) {
-      pullAfter = faultNumber(fault, 1);
+      pullAfter = faultNumbers(fault, {kFrameCount})[0];
     } else if (kind == QLatin1String("no-reply")) {
-      board_->dropRepliesTo(faultNumber(fault, 1));
+      board_->dropRepliesTo(faultNumbers(fault, {kCommandCode})[0]);
     } else if (kind == QLatin1String("bus-reading")) {
+      const QList<int> n = faultNumbers(fault, {kWord, kWord});
       for (VirtualBoard::BusServo& s : board_->busServos()) {
-        s.info.currentPosition = faultNumber(fault, 1);
-        s.info.currentVoltage = faultNumber(fault, 2);
+        s.info.currentPosition = n[0];
+        s.info.currentVoltage = n[1];
       }
     } else {
       throw CliError(kUsage, qtTrId("ctl_unknown_fault").arg(fault));

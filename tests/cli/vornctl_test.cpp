@@ -248,6 +248,80 @@ TEST_F(Vornctl, HelpBelongsToTheCommandAndSaysTheRangesInWords) {
   }
 }
 
+// Every number on the line is read the one way: zeros in front change nothing (a script that
+// pads with printf %03d means group 10 by 010), and what is not decimal is refused naming where
+// it stands. Each row: the line with {} for the number, the number plain and padded, a value
+// refused there, and the name the refusal gives.
+TEST_F(Vornctl, EveryNumberIsDecimalAndZerosInFrontChangeNothing) {
+  write(QStringLiteral("7号wave.rob"), wave_);
+  write(QStringLiteral("many.rob"), actionFile({kFrame, kFrame, {100, 1, 2, 3, 4, 5, 6}}));
+  const struct {
+    const char* line;
+    const char* plain;
+    const char* padded;
+    const char* bad;
+    const char* name;
+  } rows[] = {
+      {"run {}", "10", "010", "0x10", "GROUP"},
+      {"erase {} --yes", "10", "0010", "1e1", "GROUP"},
+      {"download {} 7号wave.rob", "10", "010", "+10", "GROUP"},
+      {"move {} 500", "10", "010", "10.0", "ID"},
+      {"move 1 {}", "500", "0500", "5e2", "POS"},
+      {"move 1 500 --time {}", "300", "0300", "0x12C", "--time"},
+      {"unload 1 {}", "10", "010", "0b1", "ID"},
+      {"read-positions {}", "10", "010", " 10", "ID"},
+      {"trims read {}", "10", "010", "ten", "ID"},
+      {"trims adjust {} 5", "10", "010", "-0", "ID"},
+      {"trims adjust 2 {}", "-10", "-010", "0x10", "VALUE"},
+      {"trims store {}", "10", "010", "1_0", "ID"},
+      {"servo motor {} 5", "10", "010", "10.", "ID"},
+      {"servo motor 1 {}", "-10", "-010", "1e1", "SPEED"},
+      {"servo mode {} motor", "10", "010", "0o12", "ID"},
+      {"servo write --id {}", "10", "010", "1e1", "--id"},
+      {"servo write --min-angle {}", "10", "010", "+10", "--min-angle"},
+      {"servo write --max-angle {}", "900", "0900", "9e2", "--max-angle"},
+      {"servo write --min-voltage {}", "5.5", "05.5", "5,5", "--min-voltage"},
+      {"servo write --max-voltage {}", "8", "008.0", "0x8", "--max-voltage"},
+      {"servo write --temperature-limit {}", "90", "090", "90.0", "--temperature-limit"},
+      {"servo check --sim-servos {}", "2", "02", "0x2", "--sim-servos"},
+      {"servo read --sim-fault no-reply:28 --timeout {}", "100", "0100", "1e2", "--timeout"},
+      {"file ease many.rob --from {} -o out.rob", "2", "02", "0x2", "--from"},
+      {"file ease many.rob --to {} -o out.rob", "2", "02", "2.0", "--to"},
+      {"file ease many.rob --step {} -o out.rob", "60", "060", "6e1", "--step"},
+      {"read-positions 3 --sim-fault reading:3:{}", "700", "0700", "0x2BC", "reading:3:"},
+      {"read-positions 3 --sim-fault reading:{}:700", "3", "03", "+3", "reading:"},
+      {"servo read --sim-fault no-reply:{} --timeout 100", "28", "028", "0x1C", "no-reply:"},
+      {"servo read --sim-fault bus-reading:{}:7400", "600", "0600", "6e2", "bus-reading:"},
+      {"download 7 7号wave.rob --sim-fault drop-ack:{} --timeout 100", "4", "04", "4.0",
+       "drop-ack:"},
+      {"run 3 --sim-fault pull-after:{}", "0", "00", "-0", "pull-after:"},
+      {"run 3 --sim-fault unplug-after:{} --timeout 100", "0", "000", "0x0", "unplug-after:"},
+  };
+  const auto run = [](const char* line, const char* number) {
+    QStringList args = QString::fromUtf8(line).split(u' ');
+    for (QString& a : args) a.replace(QLatin1String("{}"), QLatin1String(number));
+    return vornctl(args.first() == u"file" ? args : simulated(args));
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.line);
+    const Outcome plain = run(r.line, r.plain);
+    const Outcome padded = run(r.line, r.padded);
+    EXPECT_EQ(padded.code, plain.code) << padded.err.toStdString();
+    EXPECT_EQ(padded.out, plain.out);
+    EXPECT_EQ(padded.sent(), plain.sent()) << padded.err.toStdString();
+    const Outcome bad = run(r.line, r.bad);
+    EXPECT_EQ(bad.code, 2) << bad.err.toStdString();
+    EXPECT_TRUE(bad.err.contains(QLatin1String(r.name))) << bad.err.toStdString();
+    EXPECT_TRUE(bad.sent().isEmpty()) << bad.err.toStdString();
+  }
+  // Out of range says the range, for faults too.
+  const Outcome over =
+      vornctl(simulated({"read-positions", "3", "--sim-fault", "reading:3:70000"}));
+  EXPECT_EQ(over.code, 2);
+  EXPECT_TRUE(over.err.contains(QLatin1String("70000 is out of range; give 0 to 65535")))
+      << over.err.toStdString();
+}
+
 // A group as long as the board takes goes in whole; progress is for people, on standard error.
 TEST_F(Vornctl, AFullGroupGoesInWholeWithItsProgressOnStandardError) {
   write(QStringLiteral("full.rob"), actionFile(QList<QList<int>>(1020, kFrame)));

@@ -40,6 +40,8 @@ walk() {
   local text subs s
   text=$("$vornctl" "$@" --help) || { fail "vornctl $* --help failed"; return; }
   help_opts+=$(help_options <<<"$text")$'\n'
+  # Every number goes through the one decimal reader, whose help names the range instead.
+  grep -qwE 'INT|UINT|FLOAT|NUMBER' <<<"$text" && fail "vornctl $* --help: a number not read as decimal"
   subs=$(subcommands <<<"$text")
   if [[ -z $subs ]]; then leaves+="$*"$'\n'; return; fi
   for s in $subs; do walk "$@" "$s"; done
