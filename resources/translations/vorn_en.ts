@@ -758,6 +758,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>Action files named &lt;group&gt;号&lt;name&gt;.rob</translation>
     </message>
+    <message id="ctl_help_skip_refused">
+        <source>ctl_help_skip_refused</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>send the files that can go and name the refused ones (exit code 1), instead of sending none</translation>
+    </message>
     <message id="ctl_help_run">
         <source>ctl_help_run</source>
         <extracomment>Command-line help</extracomment>
@@ -1178,20 +1183,26 @@
         <extracomment>Error; %1 servo ids</extracomment>
         <translation>no answer from servo %1</translation>
     </message>
-    <message id="ctl_progress_group">
+    <message id="ctl_progress_group" numerus="yes">
         <source>ctl_progress_group</source>
-        <extracomment>Download progress line</extracomment>
-        <translation>group %1: %2/%3 frames</translation>
+        <extracomment>Download progress line; %1 a group, %2 frames sent of %n</extracomment>
+        <translation>
+            <numerusform>group %1: %2/%n frame</numerusform>
+            <numerusform>group %1: %2/%n frames</numerusform>
+        </translation>
     </message>
     <message id="ctl_progress_bar">
         <source>ctl_progress_bar</source>
         <extracomment>Download progress bar label</extracomment>
         <translation>group %1</translation>
     </message>
-    <message id="ctl_downloaded">
+    <message id="ctl_downloaded" numerus="yes">
         <source>ctl_downloaded</source>
-        <extracomment>Result; %1 file name</extracomment>
-        <translation>%1 downloaded into group %2 (%3 frames)</translation>
+        <extracomment>Result; %1 file name, %2 a group, %n its frames</extracomment>
+        <translation>
+            <numerusform>%1 downloaded into group %2 (%n frame)</numerusform>
+            <numerusform>%1 downloaded into group %2 (%n frames)</numerusform>
+        </translation>
     </message>
     <message id="ctl_range">
         <source>ctl_range</source>
@@ -1223,15 +1234,13 @@
         <extracomment>Error; %1 the commands</extracomment>
         <translation>a command is needed: %1</translation>
     </message>
-    <message id="ctl_downloaded_one">
-        <source>ctl_downloaded_one</source>
-        <extracomment>Result; %1 file name</extracomment>
-        <translation>%1 downloaded into group %2 (1 frame)</translation>
-    </message>
-    <message id="ctl_not_one_servo_to_read">
+    <message id="ctl_not_one_servo_to_read" numerus="yes">
         <source>ctl_not_one_servo_to_read</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 bus servos answer; reading needs exactly one on the bus</translation>
+        <extracomment>Error; %n bus servos answering</extracomment>
+        <translation>
+            <numerusform>%n bus servo answers; reading needs exactly one on the bus</numerusform>
+            <numerusform>%n bus servos answer; reading needs exactly one on the bus</numerusform>
+        </translation>
     </message>
     <message id="ctl_too_many_frames">
         <source>ctl_too_many_frames</source>
@@ -1278,10 +1287,13 @@
         <extracomment>Error</extracomment>
         <translation>give at least one parameter to write</translation>
     </message>
-    <message id="ctl_not_one_servo">
+    <message id="ctl_not_one_servo" numerus="yes">
         <source>ctl_not_one_servo</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 bus servos answer; writing needs exactly one on the bus</translation>
+        <extracomment>Error; %n bus servos answering</extracomment>
+        <translation>
+            <numerusform>%n bus servo answers; writing needs exactly one on the bus</numerusform>
+            <numerusform>%n bus servos answer; writing needs exactly one on the bus</numerusform>
+        </translation>
     </message>
     <message id="ctl_usb_boards">
         <source>ctl_usb_boards</source>
@@ -1312,6 +1324,30 @@
         <source>ctl_bad_file_name</source>
         <extracomment>Error</extracomment>
         <translation>%1: the name must begin with a group number 0 to 230 and 号, as in 3号wave.rob</translation>
+    </message>
+    <message id="ctl_batch_refused" numerus="yes">
+        <source>ctl_batch_refused</source>
+        <extracomment>Error after the refused files of a batch are listed; %n their count</extracomment>
+        <translation>
+            <numerusform>%n file refused: nothing sent; --skip-refused sends the others</numerusform>
+            <numerusform>%n files refused: nothing sent; --skip-refused sends the others</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_batch_all_refused" numerus="yes">
+        <source>ctl_batch_all_refused</source>
+        <extracomment>Error when every file of a batch is refused; %n their count</extracomment>
+        <translation>
+            <numerusform>%n file refused: nothing to send</numerusform>
+            <numerusform>%n files refused: nothing to send</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_batch_sent_rest" numerus="yes">
+        <source>ctl_batch_sent_rest</source>
+        <extracomment>Result after a batch with --skip-refused; %n files left out</extracomment>
+        <translation>
+            <numerusform>%n file refused and not sent; the others are stored</numerusform>
+            <numerusform>%n files refused and not sent; the others are stored</numerusform>
+        </translation>
     </message>
     <message id="ctl_frame_outside_profile">
         <source>ctl_frame_outside_profile</source>
@@ -1518,20 +1554,26 @@
         <extracomment>Error; %1 file:line, field</extracomment>
         <translation>%1: %2; nothing written</translation>
     </message>
-    <message id="ctl_frames_written">
+    <message id="ctl_frames_written" numerus="yes">
         <source>ctl_frames_written</source>
-        <extracomment>Result</extracomment>
-        <translation>%1 frames written to %2</translation>
+        <extracomment>Result; %n frames, %1 the file written</extracomment>
+        <translation>
+            <numerusform>%n frame written to %1</numerusform>
+            <numerusform>%n frames written to %1</numerusform>
+        </translation>
     </message>
     <message id="ctl_damaged">
         <source>ctl_damaged</source>
         <extracomment>Error</extracomment>
         <translation>%1 is damaged: it does not begin with an action file's 16-byte header</translation>
     </message>
-    <message id="ctl_spare_bytes">
+    <message id="ctl_spare_bytes" numerus="yes">
         <source>ctl_spare_bytes</source>
-        <extracomment>Warning</extracomment>
-        <translation>%1: %2 bytes after the last whole frame are ignored</translation>
+        <extracomment>Warning; %1 a file, %n bytes</extracomment>
+        <translation>
+            <numerusform>%1: %n byte after the last whole frame is ignored</numerusform>
+            <numerusform>%1: %n bytes after the last whole frame are ignored</numerusform>
+        </translation>
     </message>
     <message id="action_text_not_whole">
         <source>action_text_not_whole</source>
@@ -2891,8 +2933,24 @@
     </message>
     <message id="ctl_ease_done">
         <source>ctl_ease_done</source>
-        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
-        <translation>%1 moves eased, %2 frames added: %3 frames written to %4</translation>
+        <extracomment>Result; %1 the moves eased, %2 the frames added, %3 the frames written and where</extracomment>
+        <translation>%1, %2: %3</translation>
+    </message>
+    <message id="ctl_moves_eased" numerus="yes">
+        <source>ctl_moves_eased</source>
+        <extracomment>Part of a result; %n moves</extracomment>
+        <translation>
+            <numerusform>%n move eased</numerusform>
+            <numerusform>%n moves eased</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_frames_added" numerus="yes">
+        <source>ctl_frames_added</source>
+        <extracomment>Part of a result; %n frames</extracomment>
+        <translation>
+            <numerusform>%n frame added</numerusform>
+            <numerusform>%n frames added</numerusform>
+        </translation>
     </message>
     <message id="ctl_ease_too_short">
         <source>ctl_ease_too_short</source>
@@ -2904,10 +2962,26 @@
         <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
         <translation>%1: easing the move from frame %2 to frame %3 would make more than %4 frames, the most a group holds; nothing written</translation>
     </message>
-    <message id="ctl_ease_no_move">
+    <message id="ctl_ease_no_move" numerus="yes">
         <source>ctl_ease_no_move</source>
-        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
-        <translation>--from %1 --to %2 names no move in %3, which has %4 frames: --from must come before --to</translation>
+        <extracomment>Error; %1 a file name, %2 and %3 frame numbers, %n its frame count</extracomment>
+        <translation>
+            <numerusform>%1 has no move between frames %2 and %3 (it has %n frame); nothing written</numerusform>
+            <numerusform>%1 has no move between frames %2 and %3 (it has %n frames); nothing written</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_ease_past_end" numerus="yes">
+        <source>ctl_ease_past_end</source>
+        <extracomment>Error; %1 a file name, %n its frame count, %2 the frame asked for</extracomment>
+        <translation>
+            <numerusform>%1 has %n frame; there is no frame %2; nothing written</numerusform>
+            <numerusform>%1 has %n frames; there is no frame %2; nothing written</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_ease_from_after_to">
+        <source>ctl_ease_from_after_to</source>
+        <extracomment>Error; %1 and %2 frame numbers</extracomment>
+        <translation>--from %1 must come before --to %2</translation>
     </message>
     <message id="ctl_ease_no_curve">
         <source>ctl_ease_no_curve</source>

@@ -758,6 +758,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>名为 &lt;动作组&gt;号&lt;名称&gt;.rob 的动作文件</translation>
     </message>
+    <message id="ctl_help_skip_refused">
+        <source>ctl_help_skip_refused</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>发送可以发送的文件并列出被拒绝的文件（退出码 1），而不是一个都不发送</translation>
+    </message>
     <message id="ctl_help_run">
         <source>ctl_help_run</source>
         <extracomment>Command-line help</extracomment>
@@ -1178,20 +1183,24 @@
         <extracomment>Error; %1 servo ids</extracomment>
         <translation>舵机 %1 未应答</translation>
     </message>
-    <message id="ctl_progress_group">
+    <message id="ctl_progress_group" numerus="yes">
         <source>ctl_progress_group</source>
-        <extracomment>Download progress line</extracomment>
-        <translation>动作组 %1：%2/%3 帧</translation>
+        <extracomment>Download progress line; %1 a group, %2 frames sent of %n</extracomment>
+        <translation>
+            <numerusform>动作组 %1：%2/%n 帧</numerusform>
+        </translation>
     </message>
     <message id="ctl_progress_bar">
         <source>ctl_progress_bar</source>
         <extracomment>Download progress bar label</extracomment>
         <translation>动作组 %1</translation>
     </message>
-    <message id="ctl_downloaded">
+    <message id="ctl_downloaded" numerus="yes">
         <source>ctl_downloaded</source>
-        <extracomment>Result; %1 file name</extracomment>
-        <translation>%1 已下载到动作组 %2（%3 帧）</translation>
+        <extracomment>Result; %1 file name, %2 a group, %n its frames</extracomment>
+        <translation>
+            <numerusform>%1 已下载到动作组 %2（%n 帧）</numerusform>
+        </translation>
     </message>
     <message id="ctl_range">
         <source>ctl_range</source>
@@ -1223,15 +1232,12 @@
         <extracomment>Error; %1 the commands</extracomment>
         <translation>需要一个命令：%1</translation>
     </message>
-    <message id="ctl_downloaded_one">
-        <source>ctl_downloaded_one</source>
-        <extracomment>Result; %1 file name</extracomment>
-        <translation>%1 已下载到动作组 %2（1 帧）</translation>
-    </message>
-    <message id="ctl_not_one_servo_to_read">
+    <message id="ctl_not_one_servo_to_read" numerus="yes">
         <source>ctl_not_one_servo_to_read</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 个总线舵机应答；读取时总线上必须只有一个舵机</translation>
+        <extracomment>Error; %n bus servos answering</extracomment>
+        <translation>
+            <numerusform>%n 个总线舵机应答；读取时总线上必须只有一个舵机</numerusform>
+        </translation>
     </message>
     <message id="ctl_too_many_frames">
         <source>ctl_too_many_frames</source>
@@ -1278,10 +1284,12 @@
         <extracomment>Error</extracomment>
         <translation>请至少给出一个要写入的参数</translation>
     </message>
-    <message id="ctl_not_one_servo">
+    <message id="ctl_not_one_servo" numerus="yes">
         <source>ctl_not_one_servo</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 个总线舵机应答；写入时总线上必须只有一个舵机</translation>
+        <extracomment>Error; %n bus servos answering</extracomment>
+        <translation>
+            <numerusform>%n 个总线舵机应答；写入时总线上必须只有一个舵机</numerusform>
+        </translation>
     </message>
     <message id="ctl_usb_boards">
         <source>ctl_usb_boards</source>
@@ -1312,6 +1320,27 @@
         <source>ctl_bad_file_name</source>
         <extracomment>Error</extracomment>
         <translation>%1：文件名必须以动作组号 0 到 230 和“号”开头，例如 3号wave.rob</translation>
+    </message>
+    <message id="ctl_batch_refused" numerus="yes">
+        <source>ctl_batch_refused</source>
+        <extracomment>Error after the refused files of a batch are listed; %n their count</extracomment>
+        <translation>
+            <numerusform>%n 个文件被拒绝：未发送任何文件；--skip-refused 可发送其余文件</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_batch_all_refused" numerus="yes">
+        <source>ctl_batch_all_refused</source>
+        <extracomment>Error when every file of a batch is refused; %n their count</extracomment>
+        <translation>
+            <numerusform>%n 个文件被拒绝：没有可发送的文件</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_batch_sent_rest" numerus="yes">
+        <source>ctl_batch_sent_rest</source>
+        <extracomment>Result after a batch with --skip-refused; %n files left out</extracomment>
+        <translation>
+            <numerusform>%n 个文件被拒绝，未发送；其余文件已存入</numerusform>
+        </translation>
     </message>
     <message id="ctl_frame_outside_profile">
         <source>ctl_frame_outside_profile</source>
@@ -1518,20 +1547,24 @@
         <extracomment>Error; %1 file:line, field</extracomment>
         <translation>%1：%2；未写入任何内容</translation>
     </message>
-    <message id="ctl_frames_written">
+    <message id="ctl_frames_written" numerus="yes">
         <source>ctl_frames_written</source>
-        <extracomment>Result</extracomment>
-        <translation>已写入 %1 帧到 %2</translation>
+        <extracomment>Result; %n frames, %1 the file written</extracomment>
+        <translation>
+            <numerusform>已写入 %n 帧到 %1</numerusform>
+        </translation>
     </message>
     <message id="ctl_damaged">
         <source>ctl_damaged</source>
         <extracomment>Error</extracomment>
         <translation>%1 已损坏：开头不是动作文件的 16 字节文件头</translation>
     </message>
-    <message id="ctl_spare_bytes">
+    <message id="ctl_spare_bytes" numerus="yes">
         <source>ctl_spare_bytes</source>
-        <extracomment>Warning</extracomment>
-        <translation>%1：最后一个完整帧之后的 %2 字节已忽略</translation>
+        <extracomment>Warning; %1 a file, %n bytes</extracomment>
+        <translation>
+            <numerusform>%1：最后一个完整帧之后的 %n 字节已忽略</numerusform>
+        </translation>
     </message>
     <message id="action_text_not_whole">
         <source>action_text_not_whole</source>
@@ -2891,8 +2924,22 @@
     </message>
     <message id="ctl_ease_done">
         <source>ctl_ease_done</source>
-        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
-        <translation>已缓动 %1 段运动，增加 %2 帧：共 %3 帧已写入 %4</translation>
+        <extracomment>Result; %1 the moves eased, %2 the frames added, %3 the frames written and where</extracomment>
+        <translation>%1，%2：%3</translation>
+    </message>
+    <message id="ctl_moves_eased" numerus="yes">
+        <source>ctl_moves_eased</source>
+        <extracomment>Part of a result; %n moves</extracomment>
+        <translation>
+            <numerusform>已缓动 %n 段运动</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_frames_added" numerus="yes">
+        <source>ctl_frames_added</source>
+        <extracomment>Part of a result; %n frames</extracomment>
+        <translation>
+            <numerusform>增加 %n 帧</numerusform>
+        </translation>
     </message>
     <message id="ctl_ease_too_short">
         <source>ctl_ease_too_short</source>
@@ -2904,10 +2951,24 @@
         <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
         <translation>%1：缓动第 %2 帧到第 %3 帧的运动会超过 %4 帧，即一个动作组最多可容纳的帧数；未写入任何内容</translation>
     </message>
-    <message id="ctl_ease_no_move">
+    <message id="ctl_ease_no_move" numerus="yes">
         <source>ctl_ease_no_move</source>
-        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
-        <translation>--from %1 --to %2 在 %3 中不构成运动（该文件有 %4 帧）：--from 必须在 --to 之前</translation>
+        <extracomment>Error; %1 a file name, %2 and %3 frame numbers, %n its frame count</extracomment>
+        <translation>
+            <numerusform>%1 在第 %2 帧和第 %3 帧之间没有运动（该文件有 %n 帧）；未写入任何内容</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_ease_past_end" numerus="yes">
+        <source>ctl_ease_past_end</source>
+        <extracomment>Error; %1 a file name, %n its frame count, %2 the frame asked for</extracomment>
+        <translation>
+            <numerusform>%1 只有 %n 帧，没有第 %2 帧；未写入任何内容</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_ease_from_after_to">
+        <source>ctl_ease_from_after_to</source>
+        <extracomment>Error; %1 and %2 frame numbers</extracomment>
+        <translation>--from %1 必须在 --to %2 之前</translation>
     </message>
     <message id="ctl_ease_no_curve">
         <source>ctl_ease_no_curve</source>

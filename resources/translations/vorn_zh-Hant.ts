@@ -758,6 +758,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>名為 &lt;動作組&gt;号&lt;名稱&gt;.rob 的動作檔案</translation>
     </message>
+    <message id="ctl_help_skip_refused">
+        <source>ctl_help_skip_refused</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>傳送可以傳送的檔案並列出被拒絕的檔案（結束碼 1），而不是一個都不傳送</translation>
+    </message>
     <message id="ctl_help_run">
         <source>ctl_help_run</source>
         <extracomment>Command-line help</extracomment>
@@ -1178,20 +1183,24 @@
         <extracomment>Error; %1 servo ids</extracomment>
         <translation>伺服機 %1 未應答</translation>
     </message>
-    <message id="ctl_progress_group">
+    <message id="ctl_progress_group" numerus="yes">
         <source>ctl_progress_group</source>
-        <extracomment>Download progress line</extracomment>
-        <translation>動作組 %1：%2/%3 幀</translation>
+        <extracomment>Download progress line; %1 a group, %2 frames sent of %n</extracomment>
+        <translation>
+            <numerusform>動作組 %1：%2/%n 幀</numerusform>
+        </translation>
     </message>
     <message id="ctl_progress_bar">
         <source>ctl_progress_bar</source>
         <extracomment>Download progress bar label</extracomment>
         <translation>動作組 %1</translation>
     </message>
-    <message id="ctl_downloaded">
+    <message id="ctl_downloaded" numerus="yes">
         <source>ctl_downloaded</source>
-        <extracomment>Result; %1 file name</extracomment>
-        <translation>%1 已下載到動作組 %2（%3 幀）</translation>
+        <extracomment>Result; %1 file name, %2 a group, %n its frames</extracomment>
+        <translation>
+            <numerusform>%1 已下載到動作組 %2（%n 幀）</numerusform>
+        </translation>
     </message>
     <message id="ctl_range">
         <source>ctl_range</source>
@@ -1223,15 +1232,12 @@
         <extracomment>Error; %1 the commands</extracomment>
         <translation>需要一個命令：%1</translation>
     </message>
-    <message id="ctl_downloaded_one">
-        <source>ctl_downloaded_one</source>
-        <extracomment>Result; %1 file name</extracomment>
-        <translation>%1 已下載到動作組 %2（1 幀）</translation>
-    </message>
-    <message id="ctl_not_one_servo_to_read">
+    <message id="ctl_not_one_servo_to_read" numerus="yes">
         <source>ctl_not_one_servo_to_read</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 個匯流排伺服機應答；讀取時匯流排上必須只有一個伺服機</translation>
+        <extracomment>Error; %n bus servos answering</extracomment>
+        <translation>
+            <numerusform>%n 個匯流排伺服機應答；讀取時匯流排上必須只有一個伺服機</numerusform>
+        </translation>
     </message>
     <message id="ctl_too_many_frames">
         <source>ctl_too_many_frames</source>
@@ -1278,10 +1284,12 @@
         <extracomment>Error</extracomment>
         <translation>請至少給出一個要寫入的參數</translation>
     </message>
-    <message id="ctl_not_one_servo">
+    <message id="ctl_not_one_servo" numerus="yes">
         <source>ctl_not_one_servo</source>
-        <extracomment>Error</extracomment>
-        <translation>%1 個匯流排伺服機應答；寫入時匯流排上必須只有一個伺服機</translation>
+        <extracomment>Error; %n bus servos answering</extracomment>
+        <translation>
+            <numerusform>%n 個匯流排伺服機應答；寫入時匯流排上必須只有一個伺服機</numerusform>
+        </translation>
     </message>
     <message id="ctl_usb_boards">
         <source>ctl_usb_boards</source>
@@ -1312,6 +1320,27 @@
         <source>ctl_bad_file_name</source>
         <extracomment>Error</extracomment>
         <translation>%1：檔名必須以動作組號 0 到 230 和「号」開頭，例如 3号wave.rob</translation>
+    </message>
+    <message id="ctl_batch_refused" numerus="yes">
+        <source>ctl_batch_refused</source>
+        <extracomment>Error after the refused files of a batch are listed; %n their count</extracomment>
+        <translation>
+            <numerusform>%n 個檔案被拒絕：未傳送任何檔案；--skip-refused 可傳送其餘檔案</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_batch_all_refused" numerus="yes">
+        <source>ctl_batch_all_refused</source>
+        <extracomment>Error when every file of a batch is refused; %n their count</extracomment>
+        <translation>
+            <numerusform>%n 個檔案被拒絕：沒有可傳送的檔案</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_batch_sent_rest" numerus="yes">
+        <source>ctl_batch_sent_rest</source>
+        <extracomment>Result after a batch with --skip-refused; %n files left out</extracomment>
+        <translation>
+            <numerusform>%n 個檔案被拒絕，未傳送；其餘檔案已存入</numerusform>
+        </translation>
     </message>
     <message id="ctl_frame_outside_profile">
         <source>ctl_frame_outside_profile</source>
@@ -1518,20 +1547,24 @@
         <extracomment>Error; %1 file:line, field</extracomment>
         <translation>%1：%2；未寫入任何內容</translation>
     </message>
-    <message id="ctl_frames_written">
+    <message id="ctl_frames_written" numerus="yes">
         <source>ctl_frames_written</source>
-        <extracomment>Result</extracomment>
-        <translation>已寫入 %1 幀到 %2</translation>
+        <extracomment>Result; %n frames, %1 the file written</extracomment>
+        <translation>
+            <numerusform>已寫入 %n 幀到 %1</numerusform>
+        </translation>
     </message>
     <message id="ctl_damaged">
         <source>ctl_damaged</source>
         <extracomment>Error</extracomment>
         <translation>%1 已損壞：開頭不是動作檔案的 16 位元組檔頭</translation>
     </message>
-    <message id="ctl_spare_bytes">
+    <message id="ctl_spare_bytes" numerus="yes">
         <source>ctl_spare_bytes</source>
-        <extracomment>Warning</extracomment>
-        <translation>%1：最後一個完整幀之後的 %2 位元組已忽略</translation>
+        <extracomment>Warning; %1 a file, %n bytes</extracomment>
+        <translation>
+            <numerusform>%1：最後一個完整幀之後的 %n 位元組已忽略</numerusform>
+        </translation>
     </message>
     <message id="action_text_not_whole">
         <source>action_text_not_whole</source>
@@ -2891,8 +2924,22 @@
     </message>
     <message id="ctl_ease_done">
         <source>ctl_ease_done</source>
-        <extracomment>Result; %1 moves, %2 frames added, %3 frames in all, %4 the file written</extracomment>
-        <translation>已緩動 %1 段運動，增加 %2 幀：共 %3 幀已寫入 %4</translation>
+        <extracomment>Result; %1 the moves eased, %2 the frames added, %3 the frames written and where</extracomment>
+        <translation>%1，%2：%3</translation>
+    </message>
+    <message id="ctl_moves_eased" numerus="yes">
+        <source>ctl_moves_eased</source>
+        <extracomment>Part of a result; %n moves</extracomment>
+        <translation>
+            <numerusform>已緩動 %n 段運動</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_frames_added" numerus="yes">
+        <source>ctl_frames_added</source>
+        <extracomment>Part of a result; %n frames</extracomment>
+        <translation>
+            <numerusform>增加 %n 幀</numerusform>
+        </translation>
     </message>
     <message id="ctl_ease_too_short">
         <source>ctl_ease_too_short</source>
@@ -2904,10 +2951,24 @@
         <extracomment>Error; %1 file name, %2 and %3 frame numbers, %4 the most frames a group holds</extracomment>
         <translation>%1：緩動第 %2 幀到第 %3 幀的運動會超過 %4 幀，即一個動作組最多可容納的幀數；未寫入任何內容</translation>
     </message>
-    <message id="ctl_ease_no_move">
+    <message id="ctl_ease_no_move" numerus="yes">
         <source>ctl_ease_no_move</source>
-        <extracomment>Error; %1 and %2 are frame numbers, %3 a file name, %4 its frame count</extracomment>
-        <translation>--from %1 --to %2 在 %3 中不構成運動（該檔案有 %4 幀）：--from 必須在 --to 之前</translation>
+        <extracomment>Error; %1 a file name, %2 and %3 frame numbers, %n its frame count</extracomment>
+        <translation>
+            <numerusform>%1 在第 %2 幀和第 %3 幀之間沒有運動（該檔案有 %n 幀）；未寫入任何內容</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_ease_past_end" numerus="yes">
+        <source>ctl_ease_past_end</source>
+        <extracomment>Error; %1 a file name, %n its frame count, %2 the frame asked for</extracomment>
+        <translation>
+            <numerusform>%1 只有 %n 幀，沒有第 %2 幀；未寫入任何內容</numerusform>
+        </translation>
+    </message>
+    <message id="ctl_ease_from_after_to">
+        <source>ctl_ease_from_after_to</source>
+        <extracomment>Error; %1 and %2 frame numbers</extracomment>
+        <translation>--from %1 必須在 --to %2 之前</translation>
     </message>
     <message id="ctl_ease_no_curve">
         <source>ctl_ease_no_curve</source>

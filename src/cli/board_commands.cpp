@@ -38,6 +38,8 @@ struct Args {
   std::vector<std::optional<double>> params = std::vector<std::optional<double>>(kServoParamCount);
   QList<DownloadJob> jobs;  // read before connecting, so that a bad file costs no board time
   std::optional<QString> profile;
+  bool skipRefused = false;
+  int refused = 0;  // files of a batch left out
 };
 
 Args args;
@@ -162,7 +164,7 @@ class Progress {
       if (!barOpen_) std::fprintf(stderr, "\n");
       std::fflush(stderr);
     } else if (done == total || done % std::max(1, total / 10) == 0) {
-      printError(qtTrId("ctl_progress_group").arg(j.group).arg(done).arg(total));
+      printError(qtTrId("ctl_progress_group", int(total)).arg(j.group).arg(done));
     }
   }
 
@@ -178,11 +180,7 @@ void download(BoardSession& session, const QList<DownloadJob>& jobs) {
     session.download(jobs, [&](int job, int frame) { progress.frameSent(job, frame); });
   }
   for (const DownloadJob& j : jobs) {
-    const QString line =
-        j.frames.size() == 1
-            ? qtTrId("ctl_downloaded_one").arg(j.name).arg(j.group)
-            : qtTrId("ctl_downloaded").arg(j.name).arg(j.group).arg(j.frames.size());
-    printText(line + u'\n');
+    printText(qtTrId("ctl_downloaded", int(j.frames.size())).arg(j.name).arg(j.group) + u'\n');
   }
 }
 
@@ -199,6 +197,34 @@ DownloadJob jobOf(const QString& path, int group) {
                                    .arg(limits::kMaxFramesPerGroup));
   }
   return job;
+}
+
+// Each file of a batch is refused for its name (the bus-servo tool's rule), its content or the
+// profile, and said so on its own line; by default one refusal stops the whole batch.
+void prepareBatch() {
+  const std::optional<KoArmProfile> profile =
+      args.profile ? std::optional(profileNamed(*args.profile)) : std::nullopt;
+  int firstCode = kDone;
+  for (const std::string& f : args.files) {
+    const QString path = pathOf(f);
+    try {
+      const KoTools::BatchGroup batch = KoTools::batchGroupOfFileName(QFileInfo(path).fileName());
+      if (batch.problem != KoTools::BatchGroup::Problem::None) {
+        throw CliError(kFileError, qtTrId("ctl_bad_file_name").arg(printable(path)));
+      }
+      DownloadJob job = jobOf(path, batch.group);
+      if (profile) checkFrames(*profile, job.name, job.frames);
+      args.jobs.append(job);
+    } catch (const CliError& e) {
+      printError(QStringLiteral("vornctl: ") + QString::fromStdString(e.what()));
+      if (args.refused++ == 0) firstCode = e.code();
+    }
+  }
+  if (args.refused > 0 && (!args.skipRefused || args.jobs.isEmpty())) {
+    const char* id = args.jobs.isEmpty() ? QT_TRID_NOOP("ctl_batch_all_refused")
+                                         : QT_TRID_NOOP("ctl_batch_refused");
+    throw CliError(firstCode, qtTrId(id, args.refused));
+  }
 }
 
 bool confirmed(const QString& question) {
@@ -242,7 +268,7 @@ void erase(BoardSession& session) {
 // Only a lone servo answers a parameter read, and a write would reach every servo there is.
 void requireOneServo(BoardSession& session, const char* refusalId) {
   const int count = session.countBusServos();
-  if (count != 1) throw CliError(kRefused, qtTrId(refusalId).arg(count));
+  if (count != 1) throw CliError(kRefused, qtTrId(refusalId, count));
 }
 
 void printServo(const KoServoInfo& info) {
@@ -333,20 +359,17 @@ void addDownloads(CLI::App& app) {
   // Every file is read and named right before the first frame goes out.
   c = boardCommand(
       app, "download-many", h(qtTrId("ctl_help_download_many")), false,
-      [](BoardSession& s) { download(s, args.jobs); },
-      [] {
-        for (const std::string& f : args.files) {
-          const QString path = pathOf(f);
-          const int group = KoTools::groupOfFileName(QFileInfo(path).fileName());
-          if (group < 0) {
-            throw CliError(kFileError, qtTrId("ctl_bad_file_name").arg(path));
-          }
-          args.jobs.append(jobOf(path, group));
+      [](BoardSession& s) {
+        download(s, args.jobs);
+        if (args.refused > 0) {
+          s.settle();
+          throw CliError(kFailed, qtTrId("ctl_batch_sent_rest", args.refused));
         }
-        checkJobs();
-      });
+      },
+      prepareBatch);
   c->add_option("FILE", args.files, h(qtTrId("ctl_help_rob_files")))->required();
   addProfile(c);
+  c->add_flag("--skip-refused", args.skipRefused, h(qtTrId("ctl_help_skip_refused")));
 }
 
 }  // namespace

@@ -1,4 +1,6 @@
 // vornctl file ease: the editor's easing of moves, on an action file.
+#include <algorithm>
+
 #include "cli/arguments.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
@@ -33,9 +35,14 @@ void ease() {
   const VelmarFrames frames = KoTools::readVelmarData(readActionFile(in));
   const int count = int(frames.size());
   const int from = args.from ? args.from : 1;
-  const int to = args.to ? args.to : count;
-  if (from >= to || to > count) {
-    throw CliError(kUsage, qtTrId("ctl_ease_no_move").arg(from).arg(to).arg(in).arg(count));
+  const int to = args.to ? args.to : std::max(count, 1);
+  // Only options the user gave can be blamed; otherwise the file has no move there.
+  if (args.from && args.to && from >= to) {
+    throw CliError(kUsage, qtTrId("ctl_ease_from_after_to").arg(from).arg(to));
+  }
+  if (to > count) throw CliError(kFailed, qtTrId("ctl_ease_past_end", count).arg(in).arg(to));
+  if (from >= to) {
+    throw CliError(kFailed, qtTrId("ctl_ease_no_move", count).arg(in).arg(from).arg(to));
   }
   QList<int> rows;
   for (int r = from - 1; r < to; ++r) rows.append(r);
@@ -53,10 +60,9 @@ void ease() {
   const VelmarFrames eased = easing::applied(frames, plan);
   writeOut(out, KoTools::changeToData(eased));
   printError(qtTrId("ctl_ease_done")
-                 .arg(plan.moves.size())
-                 .arg(plan.added)
-                 .arg(eased.size())
-                 .arg(out == u'-' ? QStringLiteral("-") : out));
+                 .arg(qtTrId("ctl_moves_eased", int(plan.moves.size())),
+                      qtTrId("ctl_frames_added", plan.added),
+                      qtTrId("ctl_frames_written", int(eased.size())).arg(out)));
 }
 
 }  // namespace

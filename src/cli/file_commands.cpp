@@ -94,7 +94,7 @@ void importFile() {
     throw CliError(kFileError, qtTrId("ctl_import_failed").arg(where, error.message));
   }
   writeOut(out, KoTools::actionImage(*records));
-  printError(qtTrId("ctl_frames_written").arg(records->size()).arg(out));
+  printError(qtTrId("ctl_frames_written", int(records->size())).arg(out));
 }
 
 }  // namespace
@@ -119,7 +119,7 @@ QByteArray readActionFile(const QString& path) {
   const qsizetype spare =
       (image.size() - KoTools::kActionFileHeaderSize) % KoTools::kActionRecordSize;
   if (spare != 0) {
-    printError(qtTrId("ctl_spare_bytes").arg(path).arg(spare));
+    printError(qtTrId("ctl_spare_bytes", int(spare)).arg(path));
   }
   return image;
 }

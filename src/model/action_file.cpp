@@ -206,4 +206,22 @@ int groupOfFileName(const QString& displayName) {
   return g >= 0 && g < kActionGroupCount ? static_cast<int>(g) : -1;
 }
 
+BatchGroup batchGroupOfFileName(const QString& name) {
+  // ASCII spaces and digits only: a full-width digit or space is no group number.
+  const auto isSpace = [](QChar c) { return c.unicode() < 128 && c.isSpace(); };
+  qsizetype i = 0;
+  while (i < name.size() && isSpace(name[i])) ++i;
+  const qsizetype digits = i;
+  qint64 group = 0;
+  for (; i < name.size() && name[i] >= u'0' && name[i] <= u'9'; ++i) {
+    // Held just past the last group, so that any run of digits stays in range of qint64.
+    group = std::min<qint64>(group * 10 + (name[i].unicode() - u'0'), kActionGroupCount);
+  }
+  const bool numbered = i > digits;
+  while (i < name.size() && isSpace(name[i])) ++i;
+  if (!numbered || i == name.size() || name[i] != u'号') return {};
+  if (group >= kActionGroupCount) return {BatchGroup::Problem::GroupOver, -1};
+  return {BatchGroup::Problem::None, static_cast<int>(group)};
+}
+
 }  // namespace KoTools

@@ -81,4 +81,14 @@ ActionFileChoice<KoPwmModel> chooseFiles(const QStringList& paths, bool multiple
 // The action-group number a file name selects, or -1.
 int groupOfFileName(const QString& displayName);
 
+// Where a file of a batch download goes: its name begins with a decimal group number and "号"
+// ("12号wave.rob", spaces around the number allowed). A name without a number is refused,
+// not sent to group 0. The bus-servo tool's list and vornctl share this rule.
+struct BatchGroup {
+  enum class Problem { None, NoGroup, GroupOver };
+  Problem problem = Problem::NoGroup;
+  int group = -1;
+};
+BatchGroup batchGroupOfFileName(const QString& displayName);
+
 }  // namespace KoTools

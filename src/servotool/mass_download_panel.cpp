@@ -8,7 +8,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
-#include <QRegularExpression>
 
 #include "link/usb_hid.h"
 #include "model/action_file.h"
@@ -82,17 +81,13 @@ bool KoMassDownloadPanel::refused(Status s) {
 KoMassDownloadPanel::Entry KoMassDownloadPanel::classify(const QString& path) {
   Entry e;
   e.name = QFileInfo(path).fileName();
-  static const QRegularExpression numbered(QStringLiteral("^\\s*(\\d+)\\s*号"));
-  const QRegularExpressionMatch m = numbered.match(e.name);
-  if (!m.hasMatch()) {
-    e.status = Status::NoGroup;
+  const KoTools::BatchGroup batch = KoTools::batchGroupOfFileName(e.name);
+  if (batch.problem != KoTools::BatchGroup::Problem::None) {
+    e.status = batch.problem == KoTools::BatchGroup::Problem::NoGroup ? Status::NoGroup
+                                                                      : Status::GroupOver;
     return e;
   }
-  if (m.captured(1).toLongLong() > limits::kGroup.maximum) {
-    e.status = Status::GroupOver;
-    return e;
-  }
-  e.group = KoTools::groupOfFileName(e.name);
+  e.group = batch.group;
   const KoTools::FileRead file = KoTools::readFile(path, KoTools::kMaxActionFileSize);
   e.frames = KoTools::readPwmData(file.data);
   if (!file.ok() || e.frames.isEmpty()) {

@@ -19,7 +19,7 @@ const QString kSource = QStringLiteral(VORN_SOURCE_DIR);
 // Every text id the program's code asks for.
 QSet<QString> idsInCode() {
   QSet<QString> ids;
-  const QRegularExpression call(QStringLiteral(R"re((?:qtTrId|QT_TRID_NOOP)\("([^"]+)"\))re"));
+  const QRegularExpression call(QStringLiteral(R"re((?:qtTrId|QT_TRID_NOOP)\("([^"]+)"[,)])re"));
   QDirIterator it(kSource + QStringLiteral("/src"),
                   {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                   QDirIterator::Subdirectories);
@@ -39,11 +39,21 @@ QMap<QString, QString> textsOf(const QString& code) {
   QMap<QString, QString> texts;
   QXmlStreamReader xml(&f);
   QString id;
+  bool numerus = false;
   while (!xml.atEnd()) {
     xml.readNext();
     if (!xml.isStartElement()) continue;
-    if (xml.name() == QLatin1String("message")) id = xml.attributes().value("id").toString();
-    if (xml.name() == QLatin1String("translation")) texts[id] = xml.readElementText();
+    if (xml.name() == QLatin1String("message")) {
+      id = xml.attributes().value("id").toString();
+      numerus = xml.attributes().value("numerus") == QLatin1String("yes");
+    }
+    if (xml.name() == QLatin1String("translation") && !numerus) texts[id] = xml.readElementText();
+    if (xml.name() == QLatin1String("numerusform")) {
+      // Each form says the count: "1 frame", "2 frames".
+      const QString form = xml.readElementText();
+      EXPECT_TRUE(form.contains(QLatin1String("%n"))) << id.toStdString();
+      texts[id] += form;
+    }
   }
   EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
   return texts;

@@ -12,6 +12,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 
+#include "batch_names.h"
 #include "model/action_file.h"
 #include "model/arm_profile.h"
 #include "model/easing.h"
@@ -320,6 +321,79 @@ TEST_F(Vornctl, EveryNumberIsDecimalAndZerosInFrontChangeNothing) {
   EXPECT_EQ(over.code, 2);
   EXPECT_TRUE(over.err.contains(QLatin1String("70000 is out of range; give 0 to 65535")))
       << over.err.toStdString();
+}
+
+// The tool's batch rule, on the same names as its test: with --skip-refused the good files go
+// and each refused one is named; without it nothing goes, and each is named all the same.
+TEST_F(Vornctl, DownloadManyTakesTheToolsBatchRule) {
+  QStringList names;
+  for (const BatchName& b : kBatchNames) {
+    names.append(QString::fromUtf8(b.name));
+    write(names.last(), actionFile({kFrame}));
+  }
+  const Outcome all = vornctl(simulated(QStringList{"download-many"} + names));
+  EXPECT_EQ(all.code, 9);
+  EXPECT_TRUE(all.sent().isEmpty());
+  const Outcome some = vornctl(simulated(QStringList{"download-many", "--skip-refused"} + names));
+  EXPECT_EQ(some.code, 1);
+  int refused = 0;
+  for (const BatchName& b : kBatchNames) {
+    const QString name = QString::fromUtf8(b.name);
+    SCOPED_TRACE(name.toStdString());
+    const QString stored =
+        QStringLiteral("%1 downloaded into group %2 (1 frame)\n").arg(name).arg(b.group);
+    const QString named = QStringLiteral("vornctl: %1: the name must begin").arg(name);
+    EXPECT_EQ(some.out.contains(stored), b.group >= 0) << some.out.toStdString();
+    EXPECT_EQ(some.err.contains(named), b.group < 0) << some.err.toStdString();
+    EXPECT_EQ(all.err.contains(named), b.group < 0) << all.err.toStdString();
+    refused += b.group < 0;
+  }
+  EXPECT_TRUE(all.err.endsWith(
+      QStringLiteral("%1 files refused: nothing sent; --skip-refused sends the others\n")
+          .arg(refused)))
+      << all.err.toStdString();
+  EXPECT_TRUE(some.err.endsWith(
+      QStringLiteral("%1 files refused and not sent; the others are stored\n").arg(refused)))
+      << some.err.toStdString();
+}
+
+// Each count a command prints, at one and at more.
+TEST_F(Vornctl, CountsAreSingularAtOneAndPluralOtherwise) {
+  write(QStringLiteral("3号one.rob"), actionFile({kFrame}));
+  const QByteArray frame =
+      R"({"time": 100, "ch1": 1, "ch2": 2, "ch3": 3, "ch4": 4, "ch5": 5, "ch6": 6})";
+  write(QStringLiteral("one.json"), "{\"frames\": [" + frame + "]}");
+  write(QStringLiteral("two.json"), "{\"frames\": [" + frame + "," + frame + "]}");
+  write(QStringLiteral("spare1.rob"), actionFile({kFrame}) + "x");
+  write(QStringLiteral("spare2.rob"), actionFile({kFrame}) + "xy");
+  write(QStringLiteral("hop.rob"), actionFile({kFrame, {100, 600, 500, 500, 500, 500, 500}}));
+  write(QStringLiteral("hops.rob"),
+        actionFile(
+            {kFrame, {100, 600, 500, 500, 500, 500, 500}, {200, 500, 500, 500, 500, 500, 500}}));
+  const struct {
+    QStringList line;
+    const char* says;  // on standard error
+  } cases[] = {
+      {simulated({"download", "3", "3号one.rob"}), "group 3: 1/1 frame\n"},
+      {simulated({"download", "3", "7号wave.rob"}), "group 3: 2/2 frames\n"},
+      {{"file", "import", "one.json", "-o", "a.rob"}, "1 frame written to a.rob"},
+      {{"file", "import", "two.json", "-o", "a.rob"}, "2 frames written to a.rob"},
+      {{"file", "show", "spare1.rob"}, "spare1.rob: 1 byte after the last whole frame is ignored"},
+      {{"file", "show", "spare2.rob"}, "spare2.rob: 2 bytes after the last whole frame are"},
+      {{"file", "ease", "hop.rob", "-o", "-"}, "1 move eased, 1 frame added: 3 frames written"},
+      {{"file", "ease", "hops.rob", "-o", "-"}, "2 moves eased, 4 frames added: 7 frames"},
+      {simulated({"download-many", "plain.rob"}), "1 file refused: nothing to send"},
+      {simulated({"download-many", "plain.rob", "7号wave.rob", "x号.rob"}),
+       "2 files refused: nothing sent"},
+  };
+  write(QStringLiteral("7号wave.rob"), wave_);
+  write(QStringLiteral("plain.rob"), wave_);
+  write(QStringLiteral("x号.rob"), wave_);
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.line.join(u' ').toStdString());
+    const Outcome r = vornctl(c.line);
+    EXPECT_TRUE(r.err.contains(QLatin1String(c.says))) << r.err.toStdString();
+  }
 }
 
 // A group as long as the board takes goes in whole; progress is for people, on standard error.
@@ -674,6 +748,7 @@ TEST_F(FileEase, WritesTheEasedFramesTheModelMakes) {
 TEST_F(FileEase, RefusesWithTheCodeAndReasonAndWritesNothing) {
   write(QStringLiteral("wave.rob"), wave_);
   write(QStringLiteral("short.rob"), actionFile({{60, 1, 1, 1, 1, 1, 1}, {60, 9, 9, 9, 9, 9, 9}}));
+  write(QStringLiteral("one.rob"), actionFile({kFrame}));
   QList<QList<int>> many(limits::kMaxFramesPerGroup - 5, {1000, 0, 0, 0, 0, 0, 0});
   write(QStringLiteral("full.rob"), actionFile(many));
   write(QStringLiteral("out.rob"), "kept");
@@ -682,8 +757,11 @@ TEST_F(FileEase, RefusesWithTheCodeAndReasonAndWritesNothing) {
     int code;
     const char* says;
   } cases[] = {
-      {{"wave.rob", "--from", "3", "--to", "3"}, 2, "--from 3 --to 3 names no move in wave.rob"},
-      {{"wave.rob", "--to", "5"}, 2, "which has 4 frames"},
+      // Options are blamed only when given; otherwise the file has no move there.
+      {{"wave.rob", "--from", "3", "--to", "3"}, 2, "--from 3 must come before --to 3"},
+      {{"wave.rob", "--to", "5"}, 1, "wave.rob has 4 frames; there is no frame 5"},
+      {{"wave.rob", "--from", "4"}, 1, "no move between frames 4 and 4 (it has 4 frames)"},
+      {{"one.rob"}, 1, "one.rob has no move between frames 1 and 1 (it has 1 frame)"},
       {{"wave.rob", "--from", "0"}, 2, "--from"},
       {{"wave.rob", "--curve", "in-and-out"}, 2, "in-and-out is no curve"},
       {{"wave.rob", "--curve", "0,0,1,2"}, 2, "0,0,1,2 is no curve"},

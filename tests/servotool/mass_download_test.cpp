@@ -3,6 +3,7 @@
 #include <QListWidget>
 #include <QTemporaryDir>
 
+#include "batch_names.h"
 #include "link/action_downloader.h"
 #include "servotool/mass_download_panel.h"
 #include "tool_fixture.h"
@@ -122,6 +123,22 @@ TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
             "f4 01 06 f4 01");
   EXPECT_FALSE(board.group(231) || board.group(7) || board.group(9));
   EXPECT_EQ(mass().boxActions->currentText(), "12");
+}
+
+// The same names as vornctl download-many, with the same outcome.
+TEST_F(MassDownloadTest, TheBatchRuleIsTheCommandLinesRule) {
+  chosen.clear();
+  for (const BatchName& b : kBatchNames) chosen.append(write(QString::fromUtf8(b.name), 1));
+  click(mass().buttonbatchOpen);
+  const QStringList shown = lines();
+  ASSERT_EQ(shown.size(), std::size(kBatchNames));
+  for (qsizetype i = 0; i < shown.size(); ++i) {
+    const BatchName& b = kBatchNames[i];
+    const QString name = QString::fromUtf8(b.name);
+    EXPECT_EQ(shown[i],
+              b.group < 0 ? shown[i] : QStringLiteral("%1: group %2").arg(name).arg(b.group));
+    EXPECT_EQ(shown[i].contains(QLatin1String("refused")), b.group < 0) << shown[i].toStdString();
+  }
 }
 
 // While a download runs the tool refuses its controls. The board goes at the second file's
