@@ -40,6 +40,17 @@ _vornctl_files() {
   compopt -o filenames -o nospace 2>/dev/null
 }
 
+# The profiles kept now, asked each time (the user's settings, not the cache's empty ones);
+# quoted as the shell must read them back ("Vorn\ arm").
+_vornctl_profiles() {
+  local name quoted
+  while IFS= read -r name; do
+    [[ -n $name ]] || continue
+    printf -v quoted '%q' "$name"
+    [[ $quoted == "$cur"* ]] && COMPREPLY+=("$quoted")
+  done < <(QT_QPA_PLATFORM=offscreen "$prog" profiles 2>/dev/null)
+}
+
 _vornctl_ports() {
   local p
   for p in /dev/ttyUSB* /dev/ttyACM* /dev/ttyS*; do
@@ -66,6 +77,10 @@ _vornctl_value() {
     for ((i = BASH_REMATCH[1]; i <= BASH_REMATCH[2]; i++)); do nums+=("$i"); done
     [[ $spec == *", or all"* ]] && nums+=(all)
     _vornctl_add "${nums[@]}"
+  elif [[ $name == CURVE ]]; then
+    _vornctl_add in out in-out
+  elif [[ $name == PROFILE ]]; then
+    _vornctl_profiles
   elif [[ $name == PORT ]]; then
     _vornctl_ports
   elif [[ $name == FILE || $name == OUTPUT ]]; then
@@ -106,6 +121,8 @@ _vornctl() {
       if [[ -n $line && -n $spec ]]; then
         local name=VALUE
         [[ $w == --serial ]] && name=PORT
+        [[ $w == --curve ]] && name=CURVE
+        [[ $w == --profile ]] && name=PROFILE
         [[ $w == -o || $w == --output ]] && name=OUTPUT
         _vornctl_value "$spec" "$name" "${path[*]}"
         return 0

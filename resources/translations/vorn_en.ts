@@ -893,6 +893,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>Show and convert action files</translation>
     </message>
+    <message id="ctl_help_profiles">
+        <source>ctl_help_profiles</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>List the arm profiles --profile can name, one per line</translation>
+    </message>
     <message id="ctl_help_file_show">
         <source>ctl_help_file_show</source>
         <extracomment>Command-line help</extracomment>

@@ -893,6 +893,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>查看和转换动作文件</translation>
     </message>
+    <message id="ctl_help_profiles">
+        <source>ctl_help_profiles</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>列出 --profile 可指定的机械臂配置，每行一个</translation>
+    </message>
     <message id="ctl_help_file_show">
         <source>ctl_help_file_show</source>
         <extracomment>Command-line help</extracomment>

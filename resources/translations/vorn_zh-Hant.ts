@@ -893,6 +893,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>檢視和轉換動作檔案</translation>
     </message>
+    <message id="ctl_help_profiles">
+        <source>ctl_help_profiles</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>列出 --profile 可指定的機械臂設定檔，每行一個</translation>
+    </message>
     <message id="ctl_help_file_show">
         <source>ctl_help_file_show</source>
         <extracomment>Command-line help</extracomment>

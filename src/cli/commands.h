@@ -30,6 +30,8 @@ struct BoardArgs {
 
 void addBoardCommands(CLI::App& app);
 void addFileCommands(CLI::App& app);
+// `profiles`: the names --profile takes.
+void addProfilesCommand(CLI::App& app);
 // `file ease`, under the `file` command.
 void addEaseCommand(CLI::App* file);
 

@@ -94,6 +94,7 @@ int main(int argc, char** argv) {
   cli.footer(exitCodeList());
   addBoardCommands(cli);
   addFileCommands(cli);
+  addProfilesCommand(cli);
 
   // Every board option, to tell where each may go and which take a value.
   CLI::App boardOptions;

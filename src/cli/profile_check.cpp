@@ -2,6 +2,7 @@
 
 #include <QStringList>
 
+#include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "model/move_frame.h"
 
@@ -80,6 +81,14 @@ void checkFrames(const KoArmProfile& profile, const QString& file,
                               QString::number(channel.highest), printable(profile.name)));
     }
   }
+}
+
+void addProfilesCommand(CLI::App& app) {
+  app.add_subcommand("profiles", h(qtTrId("ctl_help_profiles")))->callback([] {
+    QString names;
+    for (const KoArmProfile& p : KoArmProfiles::load().all()) names += printable(p.name) + u'\n';
+    printText(names);
+  });
 }
 
 }  // namespace vornctl

@@ -8,12 +8,13 @@ src=$1 vornctl=$(realpath "$3")
 source "$src/resources/completion/vornctl.bash"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
+export XDG_CONFIG_HOME=$work/config  # only the shipped profile
 cd "$work" && touch wave.rob bow.ROB pose.json pose.csv notes.txt && mkdir moves
 status=0
 
 # Each case: the words typed, the last being completed | what must be offered, in order.
 cases=(
-  "|list download download-many run stop erase move reset unload read-positions trims servo file"
+  "|list download download-many run stop erase move reset unload read-positions trims servo profiles file"
   "do|download download-many"
   "trims |read store adjust"
   "run 23|23 230"
@@ -26,6 +27,8 @@ cases=(
   "--simulate --timeout 500 run 22|22 220 221 222 223 224 225 226 227 228 229"
   "servo write --led |on off"
   "servo mode 3 |servo motor"
+  "file ease wave.rob --curve |in out in-out"
+  "file ease wave.rob --curve in-|in-out"
   "move --s|--simulate --sim-servos --serial"
   "erase --|--help --simulate --sim-servos --timeout --trace --yes"
   "run 5 |"
@@ -48,6 +51,11 @@ COMP_WORDS=("$vornctl" run "") COMP_CWORD=2
 _vornctl
 [[ ${#COMPREPLY[@]} == 231 && ${COMPREPLY[0]} == 0 && ${COMPREPLY[230]} == 230 ]] ||
   { echo "run <Tab>: want the groups 0 to 230, got ${#COMPREPLY[@]} words"; status=1; }
+
+# --profile offers the profiles kept, quoted as the shell reads them back.
+COMP_WORDS=("$vornctl" move 1 500 --profile V) COMP_CWORD=5
+_vornctl
+[[ ${COMPREPLY[*]} == 'Vorn\ arm' ]] || { echo "--profile V<Tab>: got [${COMPREPLY[*]}]"; status=1; }
 
 # The port option offers the serial ports there are, and nothing else.
 COMP_WORDS=("$vornctl" move 1 500 --serial "") COMP_CWORD=5
