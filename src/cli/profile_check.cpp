@@ -85,8 +85,9 @@ void checkFrames(const KoArmProfile& profile, const QString& file,
 
 void addProfilesCommand(CLI::App& app) {
   app.add_subcommand("profiles", h(qtTrId("ctl_help_profiles")))->callback([] {
+    const KoArmProfiles profiles = KoArmProfiles::load();
     QString names;
-    for (const KoArmProfile& p : KoArmProfiles::load().all()) names += printable(p.name) + u'\n';
+    for (const KoArmProfile& p : profiles.all()) names += printable(p.name) + u'\n';
     printText(names);
   });
 }
