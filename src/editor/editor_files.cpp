@@ -199,7 +199,7 @@ bool KoEditorFiles::openFile(const VelmarFrames& frames, bool series, const QStr
   // Integrated frames are not in any file yet.
   if (!series) {
     setCurrentPath(path);
-    history_->markSaved();
+    history_->startDocument();
   }
   movelabel(history_->modified());
   return true;

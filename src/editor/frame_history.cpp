@@ -62,6 +62,8 @@ bool KoFrameHistory::modified() const { return !stack_->isClean(); }
 
 void KoFrameHistory::markSaved() { stack_->setClean(); }
 
+void KoFrameHistory::startDocument() { stack_->clear(); }
+
 void KoFrameHistory::beginStep() { stack_->beginMacro({}); }
 
 void KoFrameHistory::endStep() { stack_->endMacro(); }

@@ -8,9 +8,10 @@ class KoFrameListModel;
 class QUndoStack;
 
 // Undo and redo of every change to the frame list. The list reports each change as the
-// frames it took out and those it put in, so a step holds only the rows it touched (an
-// opened file shares the list it replaced) and undoing it costs no copy of the whole list. The
-// clean state of the stack is the saved state: the window's modified mark and the save reminder
+// frames it took out and those it put in, so a step holds only the rows it touched and undoing
+// it costs no copy of the whole list. The history is the document's: an opened file starts a
+// fresh one, so no undo brings another file's frames back under this file's name. The clean
+// state of the stack is the saved state: the window's modified mark and the save reminder
 // follow it.
 class KoFrameHistory : public QObject {
   Q_OBJECT
@@ -25,8 +26,10 @@ class KoFrameHistory : public QObject {
   void undo();
   void redo();
   bool modified() const;
-  // The list is as it was last saved or opened.
+  // The list is as it was last saved.
   void markSaved();
+  // The list is a document just opened: nothing to undo or redo, and nothing unsaved.
+  void startDocument();
 
   // Changes made between begin and end are undone and redone as one step.
   void beginStep();

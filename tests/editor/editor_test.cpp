@@ -348,7 +348,6 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
        [this] {
          model()->setData(model()->index(2, KoFrameListModel::kTimeColumn), "1234", Qt::EditRole);
        }},
-      {"open", on({A::Open}, {})},
       {"merge", on({A::Merge}, {})},
   };
   const QString path = base();
@@ -363,12 +362,10 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
     processPending();
     const QStringList after = bytesOf(model()->frames());
     ASSERT_NE(after, before);
-    // An opened file is the saved state; undoing the open leaves the list unsaved.
-    const bool opens = name == std::string("open");
-    EXPECT_EQ(editor.history()->modified(), !opens);
+    EXPECT_TRUE(editor.history()->modified());
     editor.buttonClick(A::Undo);
     EXPECT_EQ(bytesOf(model()->frames()), before);
-    EXPECT_EQ(editor.history()->modified(), opens);
+    EXPECT_FALSE(editor.history()->modified());
     editor.buttonClick(A::Redo);
     EXPECT_EQ(bytesOf(model()->frames()), after);
     processPending();
@@ -377,6 +374,22 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
     }
   }
   EXPECT_EQ(tips(), QStringList{});
+}
+
+// Undo never brings the list of the file before under the name of the one opened: Save would
+// write it there.
+TEST_F(EditorTest, AnOpenedFileHasNothingToUndo) {
+  const QByteArray image = actionImage(kRecords.left(14));
+  const QString other = write("other.rob", image);
+  prompter().saveAnswers = {Answer::Discard};
+  open(base());
+  pose(100, A::Add);
+  open(other);
+  EXPECT_FALSE(editor.history()->stack()->canUndo());
+  EXPECT_FALSE(editor.history()->modified());
+  editor.buttonClick(A::Undo);
+  editor.buttonClick(A::Save);
+  EXPECT_EQ(read(other), image);
 }
 
 TEST_F(EditorTest, TheGuardsThreeAnswersForCloseAndOpen) {
