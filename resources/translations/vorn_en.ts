@@ -290,17 +290,17 @@
     </message>
     <message id="strike_both">
         <source>strike_both</source>
-        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <extracomment>What a pose would strike, inserted into strike_mark, the questions and vornctl's refusals</extracomment>
         <translation>the ground and the base's column</translation>
     </message>
     <message id="strike_column">
         <source>strike_column</source>
-        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <extracomment>What a pose would strike, inserted into strike_mark, the questions and vornctl's refusals</extracomment>
         <translation>the base's column</translation>
     </message>
     <message id="strike_ground">
         <source>strike_ground</source>
-        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <extracomment>What a pose would strike, inserted into strike_mark, the questions and vornctl's refusals</extracomment>
         <translation>the ground</translation>
     </message>
     <message id="range_outside">
@@ -1359,10 +1359,20 @@
         <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 the channel ("channel 3 (Wrist)"), %4 its position, %5 to %6 its safe range, %7 the profile</extracomment>
         <translation>%1, frame %2: %3 at %4 is outside its safe range %5 to %6 in the arm profile "%7"; nothing sent</translation>
     </message>
+    <message id="ctl_frame_strikes">
+        <source>ctl_frame_strikes</source>
+        <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 strike_ground, strike_column or strike_both, %4 the profile</extracomment>
+        <translation>%1, frame %2 would strike %3 in the arm profile &quot;%4&quot;; nothing sent</translation>
+    </message>
     <message id="ctl_move_outside_profile">
         <source>ctl_move_outside_profile</source>
         <extracomment>vornctl: a move refused by --profile; %1 the channel ("channel 3 (Wrist)"), %2 to %3 its safe range, %4 the profile, %5 the position asked for</extracomment>
         <translation>%1 may go from %2 to %3 in the arm profile "%4", not to %5; nothing sent</translation>
+    </message>
+    <message id="ctl_move_strikes">
+        <source>ctl_move_strikes</source>
+        <extracomment>vornctl: a move refused by --profile; %1 the channel (&quot;channel 5 (Shoulder)&quot;), %2 the position asked for, %3 strike_ground, strike_column or strike_both, %4 the profile</extracomment>
+        <translation>%1 at %2 would strike %3 in the arm profile &quot;%4&quot;; nothing sent</translation>
     </message>
     <message id="ctl_channel_named">
         <source>ctl_channel_named</source>
@@ -1382,7 +1392,7 @@
     <message id="ctl_help_profile">
         <source>ctl_help_profile</source>
         <extracomment>Command-line help of --profile NAME on move, download and download-many</extracomment>
-        <translation>Refuse positions outside this arm profile's safe ranges</translation>
+        <translation>Refuse positions outside this arm profile's safe ranges, and poses that would strike</translation>
     </message>
     <message id="arm_profile_not_one_object">
         <source>arm_profile_not_one_object</source>

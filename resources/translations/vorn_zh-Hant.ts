@@ -290,17 +290,17 @@
     </message>
     <message id="strike_both">
         <source>strike_both</source>
-        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <extracomment>What a pose would strike, inserted into strike_mark, the questions and vornctl's refusals</extracomment>
         <translation>地面和底座的立柱</translation>
     </message>
     <message id="strike_column">
         <source>strike_column</source>
-        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <extracomment>What a pose would strike, inserted into strike_mark, the questions and vornctl's refusals</extracomment>
         <translation>底座的立柱</translation>
     </message>
     <message id="strike_ground">
         <source>strike_ground</source>
-        <extracomment>What a pose would strike, inserted into strike_mark and the questions</extracomment>
+        <extracomment>What a pose would strike, inserted into strike_mark, the questions and vornctl's refusals</extracomment>
         <translation>地面</translation>
     </message>
     <message id="range_outside">
@@ -1352,10 +1352,20 @@
         <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 the channel ("channel 3 (Wrist)"), %4 its position, %5 to %6 its safe range, %7 the profile</extracomment>
         <translation>%1，第 %2 幀：%3 位於 %4，超出其在機械臂設定檔「%7」中的安全範圍 %5 到 %6；未傳送任何內容</translation>
     </message>
+    <message id="ctl_frame_strikes">
+        <source>ctl_frame_strikes</source>
+        <extracomment>vornctl: a download refused by --profile; %1 the file, %2 the frame (from 1), %3 strike_ground, strike_column or strike_both, %4 the profile</extracomment>
+        <translation>%1，第 %2 幀在機械臂設定檔「%4」中會撞到%3；未傳送任何內容</translation>
+    </message>
     <message id="ctl_move_outside_profile">
         <source>ctl_move_outside_profile</source>
         <extracomment>vornctl: a move refused by --profile; %1 the channel ("channel 3 (Wrist)"), %2 to %3 its safe range, %4 the profile, %5 the position asked for</extracomment>
         <translation>在機械臂設定檔「%4」中，%1 只能在 %2 到 %3 之間，不能到 %5；未傳送任何內容</translation>
+    </message>
+    <message id="ctl_move_strikes">
+        <source>ctl_move_strikes</source>
+        <extracomment>vornctl: a move refused by --profile; %1 the channel (&quot;channel 5 (Shoulder)&quot;), %2 the position asked for, %3 strike_ground, strike_column or strike_both, %4 the profile</extracomment>
+        <translation>在機械臂設定檔「%4」中，%1 位於 %2 時會撞到%3；未傳送任何內容</translation>
     </message>
     <message id="ctl_channel_named">
         <source>ctl_channel_named</source>
@@ -1375,7 +1385,7 @@
     <message id="ctl_help_profile">
         <source>ctl_help_profile</source>
         <extracomment>Command-line help of --profile NAME on move, download and download-many</extracomment>
-        <translation>拒絕超出此機械臂設定檔安全範圍的位置</translation>
+        <translation>拒絕超出此機械臂設定檔安全範圍的位置，以及會撞到的姿態</translation>
     </message>
     <message id="arm_profile_not_one_object">
         <source>arm_profile_not_one_object</source>

@@ -4,7 +4,9 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "model/arm_kinematics.h"
 #include "model/move_frame.h"
+#include "model/send_check.h"
 
 namespace vornctl {
 
@@ -15,6 +17,14 @@ QString channelText(const KoArmProfile& profile, int channel) {
   return name.isEmpty()
              ? qtTrId("ctl_channel").arg(channel)
              : qtTrId("ctl_channel_named").arg(QString::number(channel), printable(name));
+}
+
+// The editor's words for what a pose would strike.
+QString strikeText(quint8 faults) {
+  const bool ground = faults & kinematics::kBelowGround;
+  const bool column = faults & kinematics::kIntoColumn;
+  if (ground && column) return qtTrId("strike_both");
+  return ground ? qtTrId("strike_ground") : qtTrId("strike_column");
 }
 
 }  // namespace
@@ -56,22 +66,34 @@ KoArmProfile profileNamed(const QString& name) {
 
 void checkMove(const KoArmProfile& profile, int id, int position) {
   const KoChannelProfile channel = profile.channel(id);
-  if (channel.contains(position)) return;
   // One arg() call for all, so that a % in a profile's name is not taken for a place.
-  throw CliError(kRefused, qtTrId("ctl_move_outside_profile")
-                               .arg(channelText(profile, id), QString::number(channel.lowest),
-                                    QString::number(channel.highest), printable(profile.name),
-                                    QString::number(position)));
+  if (!channel.contains(position)) {
+    throw CliError(kRefused, qtTrId("ctl_move_outside_profile")
+                                 .arg(channelText(profile, id), QString::number(channel.lowest),
+                                      QString::number(channel.highest), printable(profile.name),
+                                      QString::number(position)));
+  }
+  frame::ArmPositions pose;
+  if (id >= 1 && id <= limits::kArmChannels) pose[size_t(id - 1)] = position;
+  if (const quint8 faults = sending::faults(profile, pose)) {
+    throw CliError(kRefused, qtTrId("ctl_move_strikes")
+                                 .arg(channelText(profile, id), QString::number(position),
+                                      strikeText(faults), printable(profile.name)));
+  }
 }
 
 void checkFrames(const KoArmProfile& profile, const QString& file,
                  const QList<QByteArray>& frames) {
+  std::vector<frame::ArmPositions> poses;
+  poses.reserve(size_t(frames.size()));
   for (qsizetype f = 0; f < frames.size(); ++f) {
     const QByteArray& move = frames[f];
+    frame::ArmPositions& pose = poses.emplace_back();
     if (move.size() < frame::kMoveHeaderSize || move[3] != frame::kMoveCommand) continue;
     for (qsizetype at = frame::kMoveHeaderSize; at + 3 <= move.size(); at += 3) {
       const int id = static_cast<quint8>(move[at]);
       const int position = frame::le16(move, at + 1);
+      if (id >= 1 && id <= limits::kArmChannels) pose[size_t(id - 1)] = position;
       const KoChannelProfile channel = profile.channel(id);
       if (channel.contains(position)) continue;
       throw CliError(kRefused,
@@ -80,6 +102,11 @@ void checkFrames(const KoArmProfile& profile, const QString& file,
                               QString::number(position), QString::number(channel.lowest),
                               QString::number(channel.highest), printable(profile.name)));
     }
+  }
+  if (const sending::First strike = sending::check(profile, poses).strike) {
+    throw CliError(kRefused, qtTrId("ctl_frame_strikes")
+                                 .arg(printable(file), QString::number(strike.frame + 1),
+                                      strikeText(strike.bits), printable(profile.name)));
   }
 }
 

@@ -19,12 +19,14 @@ QString printable(const QString& name);
 // when none has it.
 KoArmProfile profileNamed(const QString& name);
 
-// CliError(kRefused) when the position lies outside the servo's channel's safe range.
+// CliError(kRefused) when the position lies outside the servo's channel's safe range, or the
+// arm would strike with it there and its other channels at the middle.
 void checkMove(const KoArmProfile& profile, int id, int position);
 
 // CliError(kRefused) naming the first frame (counted from 1, as the editor's table does) and
-// channel whose position lies outside that channel's safe range. `frames` are the moves as
-// they go to the board; `file` is named in the message.
+// channel whose position lies outside that channel's safe range; failing that, the first frame
+// whose pose would strike, judged as the editor judges it. `frames` are the moves as they go to
+// the board; `file` is named in the message.
 void checkFrames(const KoArmProfile& profile, const QString& file, const QList<QByteArray>& frames);
 
 }  // namespace vornctl

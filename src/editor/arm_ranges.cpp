@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 
-#include "model/arm_kinematics.h"
 #include "model/notification_center.h"
 
 KoArmRanges::KoArmRanges(QObject* parent) : QObject(parent) {
@@ -34,38 +33,24 @@ VelmarFrame KoArmRanges::inRange(const VelmarFrame& frame, Channels channels,
                                  Channels* moved) const {
   if (moved) *moved = 0;
   if (!frame) return frame;
-  const Channels out = outside(*frame) & channels;
+  const sending::Sent sent = sending::inRange(profile_, frame->armPositions());
+  const Channels out = sent.moved & channels;
   if (!out) return frame;
   VelmarFrame result = frame;
   for (int c = 1; c <= limits::kArmChannels; ++c) {
     if (!(out & bit(c))) continue;
-    result = result->edited(QStringLiteral("id%1").arg(c), profile_.clamp(c, frame->id(c)));
+    result = result->edited(QStringLiteral("id%1").arg(c), *sent.positions[size_t(c - 1)]);
   }
   if (moved) *moved = out;
   return result;
 }
 
 KoArmRanges::Channels KoArmRanges::outside(const KoVelmarPwmModel& frame) const {
-  Channels out = 0;
-  for (int c = 1; c <= limits::kArmChannels; ++c) {
-    if (frame.isPresent(c) && !profile_.channels[size_t(c - 1)].contains(frame.id(c))) {
-      out |= bit(c);
-    }
-  }
-  return out;
-}
-
-KoChannelPositions KoArmRanges::sentPositions(const KoVelmarPwmModel& frame) const {
-  KoChannelPositions positions;
-  for (int c = 1; c <= limits::kArmChannels; ++c) {
-    if (frame.isPresent(c))
-      positions[size_t(c - 1)] = profile_.channels[size_t(c - 1)].clamp(frame.id(c));
-  }
-  return positions;
+  return sending::inRange(profile_, frame.armPositions()).moved;
 }
 
 quint8 KoArmRanges::faults(const KoVelmarPwmModel& frame) const {
-  return kinematics::poseFaults(profile_, sentPositions(frame));
+  return sending::faults(profile_, frame.armPositions());
 }
 
 QString KoArmRanges::clampedNotice(int frameNumber, Channels moved) const {

@@ -3,8 +3,8 @@
 #include <QObject>
 
 #include "model/action_model.h"
-#include "model/arm_pose.h"
 #include "model/arm_profile.h"
+#include "model/send_check.h"
 
 // The arm profile the editor works to, kept in this one place: each channel's safe range and
 // whether its servo is mounted the other way round. It starts with the chosen profile and
@@ -13,10 +13,9 @@ class KoArmRanges : public QObject {
   Q_OBJECT
 
  public:
-  // Channels 1 to 6 by bit, channel 1 the lowest.
-  using Channels = quint8;
-  static constexpr Channels kAllChannels = (1u << limits::kArmChannels) - 1;
-  static constexpr Channels bit(int channel) { return Channels(1u << (channel - 1)); }
+  using Channels = sending::Channels;
+  static constexpr Channels kAllChannels = sending::kAllChannels;
+  static constexpr Channels bit(int channel) { return sending::bit(channel); }
 
   explicit KoArmRanges(QObject* parent = nullptr);
 
@@ -35,19 +34,9 @@ class KoArmRanges : public QObject {
   Channels outside(const KoVelmarPwmModel& frame) const;
   // Why the pose would strike (kinematics::Fault bits), as it is sent: within the ranges.
   quint8 faults(const KoVelmarPwmModel& frame) const;
-  KoChannelPositions sentPositions(const KoVelmarPwmModel& frame) const;
 
   // The first frame of a run or a download that went out with a position moved into range.
-  struct FirstMoved {
-    int row = -1;
-    Channels channels = 0;
-    void note(int at, Channels moved) {
-      if (moved && row < 0) {
-        row = at;
-        channels = moved;
-      }
-    }
-  };
+  using FirstMoved = sending::First;
   // Says, once for a run or a download, that positions went out at a range's end, naming the
   // first frame (by the number the table shows) and channel.
   QString clampedNotice(int frameNumber, Channels moved) const;

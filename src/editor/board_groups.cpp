@@ -93,8 +93,8 @@ void KoBoardGroups::download() {
     return;
   }
   showRunning(true);
-  if (first.row >= 0) {
-    emit statusChanged(ranges_->clampedNotice(model_->number(first.row), first.channels), false);
+  if (first) {
+    emit statusChanged(ranges_->clampedNotice(model_->number(first.frame), first.bits), false);
   }
 }
 

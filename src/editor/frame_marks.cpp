@@ -38,9 +38,11 @@ void KoFrameMarks::framesChanged(int row, int removed, int inserted) {
 }
 
 int KoFrameMarks::firstStrike() const {
-  const auto it =
-      std::find_if(marks_.begin(), marks_.end(), [](const Mark& m) { return m.faults != 0; });
-  return it == marks_.end() ? -1 : int(it - marks_.begin());
+  sending::First strike;
+  for (size_t row = 0; row < marks_.size() && !strike; ++row) {
+    strike.note(int(row), marks_[row].faults);
+  }
+  return strike.frame;
 }
 
 QString KoFrameMarks::strikeText(quint8 faults) {

@@ -65,8 +65,8 @@ VelmarFrame KoOnlineControl::sent(int row, KoArmRanges::FirstMoved& first) const
 }
 
 void KoOnlineControl::tellClamped(const KoArmRanges::FirstMoved& first) {
-  if (first.row >= 0 && ranges_) {
-    emit statusChanged(ranges_->clampedNotice(model_->number(first.row), first.channels), false);
+  if (first && ranges_) {
+    emit statusChanged(ranges_->clampedNotice(model_->number(first.frame), first.bits), false);
   }
 }
 

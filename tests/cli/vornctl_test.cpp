@@ -546,7 +546,8 @@ void writeSettings(const QString& configHome, const QVariantMap& values) {
   conf.sync();
 }
 
-TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent) {
+TEST_F(Vornctl,
+       AProfileRefusesPositionsOutsideItsRangesAndPosesThatWouldStrikeBeforeAnythingIsSent) {
   KoArmProfile bench = KoArmProfile::shipped();
   bench.name = QStringLiteral("Bench arm");
   bench.channels[2] = {QStringLiteral("Wrist"), 100, 900, false};
@@ -562,10 +563,16 @@ TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent
   write(QStringLiteral("4号reach.rob"), actionFile({kFrame, reach}));
   write(QStringLiteral("low.rob"),
         actionFile({kFrame, kFrame, {500, 500, 500, 500, 500, 150, 500}}));
-  // An absent channel has no position to check.
+  // An absent channel has no position to check, and the pose is judged with it at the middle,
+  // as the editor judges it: the shoulder (channel 5) at either end would take the wrist below
+  // the ground.
   write(QStringLiteral("3号gaps.rob"), actionFile({{1000, 0x5555, 100, 900, 500, 0x5555, 0}}));
   write(QStringLiteral("wave.rob"), wave_);
   write(QStringLiteral("turn.rob"), actionFile({{1000, 500, 500, 500, 500, 500, 995}}));
+  // The shoulder laid all the way forward takes the straight arm's tip below the ground.
+  const QList<int> fall{500, 500, 500, 500, 500, 0, 500};
+  write(QStringLiteral("fall.rob"), actionFile({kFrame, fall}));
+  write(QStringLiteral("5号fall.rob"), actionFile({kFrame, fall}));
 
   struct Case {
     QStringList line;  // on the virtual board with --trace
@@ -586,6 +593,10 @@ TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent
       {{"move", "7", "1000", "--profile", bench_}, 0, ""},  // no channel of the arm
       {{"move", "3", "950"}, 0, ""},
       {{"move", "1", "1000", "--profile", "Vorn arm"}, 0, ""},
+      {{"move", "5", "0", "--profile", "Vorn arm"},
+       8,
+       "vornctl: channel 5 (Shoulder) at 0 would strike the ground in the arm profile \"Vorn "
+       "arm\"; nothing sent\n"},
       {{"move", "3", "950", "--profile", "bench arm"},
        2,
        "there is no arm profile \"bench arm\"; the profiles are: \"Vorn arm\", \"Bench arm\""},
@@ -605,6 +616,11 @@ TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent
        8,
        "turn.rob, frame 1: channel 6 (Base) at 995 is outside its safe range 0 to 990"},
       {{"download", "7", "3号gaps.rob", "--profile", bench_}, 0, ""},
+      {{"download", "7", "3号gaps.rob", "--profile", "Vorn arm"}, 0, ""},
+      {{"download", "3", "fall.rob", "--profile", "Vorn arm"},
+       8,
+       "vornctl: fall.rob, frame 2 would strike the ground in the arm profile \"Vorn arm\"; "
+       "nothing sent\n"},
       {{"download", "7", "reach.rob"}, 0, ""},
       {{"download", "7", "reach.rob", "--profile", "Nope"}, 2, "no arm profile \"Nope\""},
       // The whole batch is checked before the first file goes out.
@@ -612,6 +628,9 @@ TEST_F(Vornctl, AProfileRefusesPositionsOutsideItsSafeRangesBeforeAnythingIsSent
        8,
        "4号reach.rob, frame 2: channel 3 (Wrist) at 950"},
       {{"download-many", "3号gaps.rob", "4号reach.rob"}, 0, ""},
+      {{"download-many", "3号gaps.rob", "5号fall.rob", "--profile", "Vorn arm"},
+       8,
+       "5号fall.rob, frame 2 would strike the ground"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line.join(u' ').toStdString());

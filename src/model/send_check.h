@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QtGlobal>
+#include <vector>
+
+#include "model/arm_pose.h"
+#include "model/arm_profile.h"
+#include "model/move_frame.h"
+
+// What goes to the arm under a profile, decided once for every front end: each present
+// position held to its channel's safe range, and the pose judged for a strike as it is sent,
+// within the ranges. The editor sends the held positions and asks before a strike; vornctl
+// refuses both.
+namespace sending {
+
+// Channels 1 to 6 by bit, channel 1 the lowest.
+using Channels = quint8;
+inline constexpr Channels kAllChannels = (1u << limits::kArmChannels) - 1;
+constexpr Channels bit(int channel) { return Channels(1u << (channel - 1)); }
+
+// The first frame of a list that has something to say, and what (channels or Fault bits).
+struct First {
+  int frame = -1;
+  quint8 bits = 0;
+  explicit operator bool() const { return frame >= 0; }
+  void note(int at, quint8 found) {
+    if (found && frame < 0) {
+      frame = at;
+      bits = found;
+    }
+  }
+};
+
+// One pose as it goes out. An absent channel stays absent: the move names no position for
+// it, so its servo stays where it is.
+struct Sent {
+  KoChannelPositions positions;
+  Channels moved = 0;  // the present channels that lay outside their ranges
+};
+Sent inRange(const KoArmProfile& profile, const frame::ArmPositions& pose);
+
+// kinematics::Fault bits of the pose as it goes out; an absent channel counts at the middle
+// position, where the arm view draws it.
+quint8 faults(const KoArmProfile& profile, const frame::ArmPositions& pose);
+
+// A list as it would go out, and its first offenders.
+struct Check {
+  std::vector<KoChannelPositions> sent;
+  First moved;   // bits: the channels moved into range
+  First strike;  // bits: kinematics::Fault
+};
+Check check(const KoArmProfile& profile, const std::vector<frame::ArmPositions>& poses);
+
+}  // namespace sending
