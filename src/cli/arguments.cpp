@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "cli/profile_check.h"
+
 namespace vornctl {
 
 namespace {
@@ -108,7 +110,7 @@ QString acceptedText(double minimum, double maximum, int decimals, const std::st
 std::optional<QString> numberProblem(const std::string& text, double minimum, double maximum,
                                      int decimals, const std::string& alsoWord) {
   if (!alsoWord.empty() && text == alsoWord) return std::nullopt;
-  const QString given = QString::fromStdString(text);
+  const QString given = printable(QString::fromStdString(text));
   const std::optional<double> v = parseDecimal(text, decimals);
   const auto accepted = [&] { return acceptedText(minimum, maximum, decimals, alsoWord); };
   if (!v) return qtTrId("ctl_not_a_number").arg(given, accepted());

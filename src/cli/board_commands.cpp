@@ -216,7 +216,7 @@ void prepareBatch() {
       if (profile) checkFrames(*profile, job.name, job.frames);
       args.jobs.append(job);
     } catch (const CliError& e) {
-      printError(QStringLiteral("vornctl: ") + QString::fromStdString(e.what()));
+      printError(QStringLiteral("vornctl: ") + e.message());
       if (args.refused++ == 0) firstCode = e.code();
     }
   }

@@ -51,6 +51,10 @@ void printJson(QJsonObject document);
 void printText(const QString& text);
 // One line on standard error.
 void printError(const QString& line);
+// `text` with whatever could steer a terminal written out (see printable()), line by line: a
+// file's name reaches the screen as text, whatever bytes it holds. printText and printError
+// pass everything through it.
+QString forTerminal(const QString& text);
 // A translated text as CLI11's help wants it.
 std::string h(const QString& text);
 // A path given on the command line, as the bytes the system gave, UTF-8 or not.

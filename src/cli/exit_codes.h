@@ -41,11 +41,14 @@ inline constexpr ExitCodeInfo kExitCodes[] = {
 class CliError : public std::runtime_error {
  public:
   CliError(int code, const QString& message)
-      : std::runtime_error(message.toStdString()), code_(code) {}
+      : std::runtime_error(message.toStdString()), code_(code), message_(message) {}
   int code() const { return code_; }
+  // The message as made: a name that is not UTF-8 keeps its bytes here, not in what().
+  const QString& message() const { return message_; }
 
  private:
   int code_;
+  QString message_;
 };
 
 }  // namespace vornctl

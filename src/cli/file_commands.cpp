@@ -7,6 +7,7 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
+#include "cli/profile_check.h"
 #include "model/action_file.h"
 #include "model/action_text.h"
 #include "model/file_io.h"
@@ -130,8 +131,14 @@ void printJson(QJsonObject document) {
   std::fwrite(text.constData(), 1, static_cast<size_t>(text.size()), stdout);
 }
 
+QString forTerminal(const QString& text) {
+  QStringList lines = text.split(u'\n');
+  for (QString& line : lines) line = printable(line);
+  return lines.join(u'\n');
+}
+
 void printError(const QString& line) {
-  const QByteArray utf8 = (line + u'\n').toUtf8();
+  const QByteArray utf8 = (forTerminal(line) + u'\n').toUtf8();
   std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stderr);
 }
 
@@ -140,7 +147,7 @@ std::string h(const QString& text) { return text.toStdString(); }
 QString pathOf(const std::string& argument) { return KoTools::fileNameFromNative(argument); }
 
 void printText(const QString& text) {
-  const QByteArray utf8 = text.toUtf8();
+  const QByteArray utf8 = forTerminal(text).toUtf8();
   std::fwrite(utf8.constData(), 1, static_cast<size_t>(utf8.size()), stdout);
   std::fflush(stdout);
 }

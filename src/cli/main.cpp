@@ -15,7 +15,7 @@ namespace {
 bool verbose = false;
 
 void logHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
-  if (verbose || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(message));
+  if (verbose || type == QtFatalMsg) printError(message);
 }
 
 // The link's own tips (time-outs, failed sends) are for the desktop; every command here
@@ -92,6 +92,10 @@ int main(int argc, char** argv) {
   cli.add_flag("--verbose", verbose, h(qtTrId("ctl_help_verbose")));
   cli.require_subcommand(1);
   cli.footer(exitCodeList());
+  // CLI11's messages quote what was typed, escape sequences and all.
+  cli.failure_message([](const CLI::App* app, const CLI::Error& e) {
+    return forTerminal(QString::fromStdString(CLI::FailureMessage::simple(app, e))).toStdString();
+  });
   addBoardCommands(cli);
   addFileCommands(cli);
   addProfilesCommand(cli);
@@ -109,14 +113,14 @@ int main(int argc, char** argv) {
   } catch (const CLI::ParseError& e) {
     if (e.get_exit_code() != 0) {
       if (const std::optional<QString> problem = commandProblem(cli, boardOptions, given)) {
-        std::fprintf(stderr, "vornctl: %s\n", qPrintable(*problem));
+        printError(QStringLiteral("vornctl: ") + *problem);
         return kUsage;
       }
     }
     const int code = cli.exit(e);
     return code == 0 ? kDone : kUsage;
   } catch (const CliError& e) {
-    std::fprintf(stderr, "vornctl: %s\n", e.what());
+    printError(QStringLiteral("vornctl: ") + e.message());
     return e.code();
   }
   return kDone;

@@ -687,6 +687,7 @@ TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
                  {KoArmProfiles::kChosenKey, QStringLiteral("Gone\x1b]0;x\x07")}});
   write(QStringLiteral("re\x1b[2Jach.rob"),
         actionFile({kFrame, {500, 500, 500, 950, 500, 500, 500}}));
+  write(QStringLiteral("da\x1b]0;x\x07.rob"), "SOB");
 
   const QString bench_ = bench.name;
   const struct {
@@ -702,13 +703,19 @@ TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
        2,
        "there is no arm profile \"No\\x1b[2J\\u202e\"; the profiles are: \"Vorn arm\", \"Bench "
        "arm\"\n"},
+      // File names and typed words, in results, refusals and the parser's own messages.
+      {{"download", "7", "re\x1b[2Jach.rob"}, 0, "re\\x1b[2Jach.rob downloaded into group 7"},
+      {{"download", "7", "da\x1b]0;x\x07.rob"}, 9, "da\\x1b]0;x\\x07.rob is damaged"},
+      {{"run", "\x1b[2J"}, 2, "\"\\x1b[2J\" is not a decimal number"},
+      {{"run", "3", "\x1b[2J"}, 2, "\\x1b[2J"},
+      {{"bogus\x1b[2J"}, 2, "\"bogus\\x1b[2J\" is not a command"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.line.join(u' ').toStdString());
     const Outcome r = vornctl(simulated(c.line), dir.path());
     EXPECT_EQ(r.code, c.code) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(c.says)) << r.err.toStdString();
-    for (const QChar ch : r.err) {
+    EXPECT_TRUE((c.code == 0 ? r.out : r.err).contains(c.says)) << r.err.toStdString();
+    for (const QChar ch : r.out + r.err) {
       EXPECT_TRUE(ch == u'\n' || !KoTools::isUnprintable(ch.unicode())) << int(ch.unicode());
     }
   }
