@@ -65,7 +65,7 @@ void BM_ReadActionFile(benchmark::State& state) {
     return;
   }
   for (auto _ : state) {
-    VelmarFrames frames = KoTools::openVelmarFile(f.path);
+    VelmarFrames frames = KoTools::openVelmarFile(f.path).frames;
     // Freeing the frames is the caller's cost, later; only reading is timed.
     state.PauseTiming();
     if (frames.size() != kFrames) state.SkipWithError("frames lost on reading");

@@ -9,6 +9,7 @@
 #include "model/action_text.h"
 #include "model/file_io.h"
 #include "model/prompter.h"
+#include "widgets/widget_tools.h"
 
 namespace {
 
@@ -86,12 +87,14 @@ ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool mu
     if (!choice.frames.isEmpty()) choice.path = paths[0];
     return choice;
   }
-  return chooseVelmarFiles(paths, multiple);
+  ActionFileChoice<KoVelmarPwmModel> choice = chooseVelmarFiles(paths, multiple);
+  showFileProblems(choice.problems);
+  return choice;
 }
 
 VelmarFrames openEditorFile(const QString& path) {
   if (const auto format = textFormatOf(path)) return openTextFile(path, *format);
-  return openVelmarFile(path);
+  return framesTold(openVelmarFile(path));
 }
 
 QString saveFileWith(const VelmarFrames& frames, const QString& path) {

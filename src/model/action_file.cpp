@@ -7,7 +7,6 @@
 
 #include "model/file_io.h"
 #include "model/move_frame.h"
-#include "model/prompter.h"
 #include "model/value_utils.h"
 
 namespace KoTools {
@@ -95,31 +94,24 @@ QList<std::shared_ptr<Frame>> readData(const QByteArray& image) {
   return frames;
 }
 
-// Nothing when the file cannot be read or is shorter than its header (after the tip).
 template <class Frame>
-std::optional<QList<std::shared_ptr<Frame>>> tryOpen(const QString& path) {
+OpenedFile<Frame> tryOpen(const QString& path) {
   const FileRead read = readFile(path, kMaxActionFileSize);
   const QString name = QFileInfo(path).fileName();
   if (!read.ok()) {
     qWarning().noquote() << "cannot read action file" << path << describeInEnglish(read.error);
-    showTipWithMessage(qtTrId("open_file_fail").arg(name, describe(read.error)));
-    return std::nullopt;
+    return {{}, FileProblem{FileProblem::Kind::Unreadable, name, read.error}};
   }
   const QByteArray& image = read.data;
   if (image.size() < kActionFileHeaderSize) {
     qWarning().noquote() << "action file shorter than its header:" << path;
-    showTipWithMessage(qtTrId("file_damage"));
-    return std::nullopt;
+    return {{}, FileProblem{FileProblem::Kind::Damaged, name}};
   }
+  OpenedFile<Frame> opened{readData<Frame>(image), std::nullopt};
   if ((image.size() - kActionFileHeaderSize) / kActionRecordSize > kMaxActionFrames) {
-    showTipWithMessage(qtTrId("file_too_many_frames").arg(name));
+    opened.problem = FileProblem{FileProblem::Kind::TooManyFrames, name};
   }
-  return readData<Frame>(image);
-}
-
-template <class Frame>
-QList<std::shared_ptr<Frame>> openAny(const QString& path) {
-  return tryOpen<Frame>(path).value_or(QList<std::shared_ptr<Frame>>{});
+  return opened;
 }
 
 template <class Frame>
@@ -130,23 +122,26 @@ ActionFileChoice<Frame> choose(const QStringList& paths, bool multiple) {
 
   if (paths.size() == 1 && !multiple) {
     choice.path = paths.first();
-    choice.frames = openAny<Frame>(choice.path);
+    OpenedFile<Frame> opened = tryOpen<Frame>(choice.path);
+    choice.frames = std::move(opened.frames);
+    if (opened.problem) choice.problems.append(*opened.problem);
     return choice;
   }
-  bool wrongName = false;
+  std::optional<FileProblem> wrongName;
   for (const QString& p : paths) {
     const QString name = QFileInfo(p).fileName();
     if (!name.contains(u'号')) {
-      wrongName = true;
+      if (!wrongName) wrongName = FileProblem{FileProblem::Kind::NameWithoutGroup, name};
       continue;
     }
     if (groupOfFileName(name) < 0) continue;
-    auto frames = tryOpen<Frame>(p);
-    if (!frames) continue;
+    OpenedFile<Frame> opened = tryOpen<Frame>(p);
+    if (opened.problem) choice.problems.append(*opened.problem);
+    if (opened.frames.isEmpty() && opened.problem) continue;
     choice.names.append(name);
-    choice.frameLists.append(*frames);
+    choice.frameLists.append(opened.frames);
   }
-  if (wrongName) showTipWithMessage(qtTrId("file_error"));
+  if (wrongName) choice.problems.append(*wrongName);
   return choice;
 }
 
@@ -178,9 +173,11 @@ VelmarFrames readVelmarData(const QByteArray& image) { return readData<KoVelmarP
 
 PwmFrames readPwmData(const QByteArray& image) { return readData<KoPwmModel>(image); }
 
-VelmarFrames openVelmarFile(const QString& path) { return openAny<KoVelmarPwmModel>(path); }
+OpenedFile<KoVelmarPwmModel> openVelmarFile(const QString& path) {
+  return tryOpen<KoVelmarPwmModel>(path);
+}
 
-PwmFrames openFile(const QString& path) { return openAny<KoPwmModel>(path); }
+OpenedFile<KoPwmModel> openFile(const QString& path) { return tryOpen<KoPwmModel>(path); }
 
 bool saveActionFile(const QString& path, const QByteArray& image, QString* error) {
   const FileError e = writeFile(path, image);

@@ -5,7 +5,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 #include "model/action_model.h"
+#include "model/file_io.h"
 #include "model/limits.h"
 
 // Action files (".rob"): a 16-byte header starting "SOBARM" with the frame count, then one
@@ -50,11 +53,28 @@ qsizetype firstUnwritableFrame(const QList<std::shared_ptr<Frame>>& frames) {
 VelmarFrames readVelmarData(const QByteArray& image);
 PwmFrames readPwmData(const QByteArray& image);
 
-// Frames of a file; a file that cannot be read (or is larger than kMaxActionFileSize) gives
-// none and the tip "open_file_fail", one shorter than the header the tip "file_damage". A file of
-// more than kMaxActionFrames records gives its first ones and the tip "file_too_many_frames".
-VelmarFrames openVelmarFile(const QString& path);
-PwmFrames openFile(const QString& path);
+// What kept a file from opening whole, for the screens to put into words.
+struct FileProblem {
+  enum class Kind {
+    Unreadable,        // cannot be read or is larger than kMaxActionFileSize: `error` says why
+    Damaged,           // shorter than its header
+    TooManyFrames,     // more than kMaxActionFrames records: the first ones were read
+    NameWithoutGroup,  // among several chosen files, one named without "号"
+  };
+  Kind kind;
+  QString name;  // the file's display name
+  FileError error = FileError::None;
+};
+
+template <class Frame>
+struct OpenedFile {
+  QList<std::shared_ptr<Frame>> frames;
+  std::optional<FileProblem> problem;
+};
+
+// Frames of a file; none when it cannot be read or is damaged.
+OpenedFile<KoVelmarPwmModel> openVelmarFile(const QString& path);
+OpenedFile<KoPwmModel> openFile(const QString& path);
 
 // Writes the image beside the target and renames it into place, so a failed save never
 // destroys the previous file. On failure returns false and says why in *error.
@@ -69,12 +89,14 @@ struct ActionFileChoice {
   // Otherwise: one entry per accepted file, in the order chosen.
   QList<QList<std::shared_ptr<Frame>>> frameLists;
   QStringList names;
+  // In the order met; a name without "号" is told once, after the files.
+  QList<FileProblem> problems;
 
   bool isEmpty() const { return path.isEmpty() && names.isEmpty(); }
 };
 
 // Where several files may be chosen each needs a name "<group>号<rest>" with a group number
-// the board has; a name without "号" tips "file_error" once, a group out of range is dropped.
+// the board has; a name without "号" is a problem, a group out of range is dropped unsaid.
 ActionFileChoice<KoVelmarPwmModel> chooseVelmarFiles(const QStringList& paths, bool multiple);
 ActionFileChoice<KoPwmModel> chooseFiles(const QStringList& paths, bool multiple);
 

@@ -7,6 +7,7 @@
 
 #include "model/action_file.h"
 #include "model/prompter.h"
+#include "widgets/widget_tools.h"
 
 KoDragView::KoDragView(QWidget* parent) : QWidget(parent) { setAcceptDrops(true); }
 
@@ -49,7 +50,7 @@ void KoDragView::dropFiles(const QStringList& paths) {
     return;
   }
   filePath_ = paths.first();
-  report(KoTools::openVelmarFile(filePath_));
+  report(KoTools::framesTold(KoTools::openVelmarFile(filePath_)));
 }
 
 void KoDragView::mousePressEvent(QMouseEvent* event) {

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "model/prompter.h"
 
 namespace KoTools {
 
@@ -61,6 +62,25 @@ void setViewAnchorPoint(const QPointF& anchor, QWidget* view) {
 QPointF viewAnchorPoint(const QWidget* view) {
   const QVariant v = view ? view->property("anchorPoint") : QVariant();
   return v.isValid() ? v.toPointF() : QPointF(0.5, 0.5);
+}
+
+void showFileProblems(const QList<FileProblem>& problems) {
+  for (const FileProblem& p : problems) {
+    switch (p.kind) {
+      case FileProblem::Kind::Unreadable:
+        showTipWithMessage(qtTrId("open_file_fail").arg(p.name, describe(p.error)));
+        break;
+      case FileProblem::Kind::Damaged:
+        showTipWithMessage(qtTrId("file_damage"));
+        break;
+      case FileProblem::Kind::TooManyFrames:
+        showTipWithMessage(qtTrId("file_too_many_frames").arg(p.name));
+        break;
+      case FileProblem::Kind::NameWithoutGroup:
+        showTipWithMessage(qtTrId("file_error"));
+        break;
+    }
+  }
 }
 
 }  // namespace KoTools

@@ -8,6 +8,8 @@
 #include <QString>
 #include <functional>
 
+#include "model/action_file.h"
+
 class QWidget;
 
 // Helpers of the screens that work on controls.
@@ -32,5 +34,13 @@ QRect resizeImageSource(const QSize& source, const QSize& target);
 // widget stays where it is.
 void setViewAnchorPoint(const QPointF& anchor, QWidget* view);
 QPointF viewAnchorPoint(const QWidget* view);
+
+// The tip for each thing that kept a chosen file from opening whole, in order.
+void showFileProblems(const QList<FileProblem>& problems);
+template <class Frame>
+QList<std::shared_ptr<Frame>> framesTold(OpenedFile<Frame> opened) {
+  if (opened.problem) showFileProblems({*opened.problem});
+  return std::move(opened.frames);
+}
 
 }  // namespace KoTools

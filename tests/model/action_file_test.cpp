@@ -47,7 +47,7 @@ TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImageAndItReadsBack) {
       KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("500"), 1)};
   EXPECT_EQ(KoTools::changeToData(frames), kTwoFrames);
 
-  frames = KoTools::openVelmarFile(write("two.rob", kTwoFrames));
+  frames = KoTools::openVelmarFile(write("two.rob", kTwoFrames)).frames;
   ASSERT_EQ(frames.size(), 2);
   EXPECT_EQ(frames[1]->ID, 2);
   EXPECT_EQ(frames[1]->time, 500);
@@ -59,20 +59,25 @@ TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImageAndItReadsBack) {
 // header can count.
 TEST_F(ActionFileTest, LengthDecidesTheFrameCount) {
   const QByteArray header = kTwoFrames.first(KoTools::kActionFileHeaderSize);
-  EXPECT_EQ(KoTools::openVelmarFile(write("a.rob", header)).size(), 0);
-  EXPECT_EQ(KoTools::openVelmarFile(write("b.rob", kTwoFrames.first(16 + 14 + 5))).size(), 1);
   QByteArray lying = kTwoFrames;
   lying[6] = 9;
   lying[0] = 'X';
-  EXPECT_EQ(KoTools::openVelmarFile(write("c.rob", lying)).size(), 2);
-  EXPECT_TRUE(RecordingPrompter::instance().tips.isEmpty());
+  const std::pair<QByteArray, int> images[] = {
+      {header, 0}, {kTwoFrames.first(16 + 14 + 5), 1}, {lying, 2}};
+  for (const auto& [image, count] : images) {
+    const auto opened = KoTools::openVelmarFile(write("a.rob", image));
+    EXPECT_EQ(opened.frames.size(), count);
+    EXPECT_FALSE(opened.problem);
+  }
 
   const qsizetype limit = KoTools::kMaxActionFrames;
   const QByteArray image = header + kTwoFrames.mid(16, 14).repeated(limit + 2);
-  const VelmarFrames frames = KoTools::openVelmarFile(write(QStringLiteral("big.rob"), image));
-  EXPECT_EQ(frames.size(), limit);
-  EXPECT_EQ(frames.last()->ID, limit);
-  EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{"file_too_many_frames"});
+  const auto big = KoTools::openVelmarFile(write(QStringLiteral("big.rob"), image));
+  EXPECT_EQ(big.frames.size(), limit);
+  EXPECT_EQ(big.frames.last()->ID, limit);
+  ASSERT_TRUE(big.problem);
+  EXPECT_EQ(big.problem->kind, KoTools::FileProblem::Kind::TooManyFrames);
+  EXPECT_EQ(big.problem->name, "big.rob");
 }
 
 TEST_F(ActionFileTest, RecordsOfAnotherLengthCannotBeWritten) {
@@ -96,15 +101,12 @@ TEST_F(ActionFileTest, AFileThatCannotBeReadGivesNoFramesAndSaysWhy) {
   const English english;
   const struct {
     QString path;
-    QString tip;
+    QString why;  // none for a damaged file
   } cases[] = {
-      {write("short.rob", "SOBARM"), qtTrId("file_damage")},
-      {dir.filePath("missing.rob"), "Could not open “missing.rob”: no such file"},
-      {dir.path(), "Could not open “" + QFileInfo(dir.path()).fileName() + "”: not a regular file"},
-      {huge.fileName(), "Could not open “huge.rob”: too large"},
-      {"/proc/self/pagemap", "Could not open “pagemap”: too large"},
-      {"/dev/zero", "Could not open “zero”: not a regular file"},
-      {fifo, "Could not open “fifo.rob”: not a regular file"},
+      {write("short.rob", "SOBARM"), {}},  {dir.filePath("missing.rob"), "no such file"},
+      {dir.path(), "not a regular file"},  {huge.fileName(), "too large"},
+      {"/proc/self/pagemap", "too large"}, {"/dev/zero", "not a regular file"},
+      {fifo, "not a regular file"},
   };
   const auto peakKiB = [] {
     rusage usage{};
@@ -112,10 +114,17 @@ TEST_F(ActionFileTest, AFileThatCannotBeReadGivesNoFramesAndSaysWhy) {
     return usage.ru_maxrss;
   };
   const long before = peakKiB();
+  using Kind = KoTools::FileProblem::Kind;
   for (const auto& c : cases) {
-    RecordingPrompter::instance().tips.clear();
-    EXPECT_TRUE(KoTools::openVelmarFile(c.path).isEmpty()) << c.path.toStdString();
-    EXPECT_EQ(RecordingPrompter::instance().tips, QStringList{c.tip}) << c.path.toStdString();
+    SCOPED_TRACE(c.path.toStdString());
+    const auto opened = KoTools::openVelmarFile(c.path);
+    EXPECT_TRUE(opened.frames.isEmpty());
+    ASSERT_TRUE(opened.problem);
+    EXPECT_EQ(opened.problem->kind, c.why.isEmpty() ? Kind::Damaged : Kind::Unreadable);
+    EXPECT_EQ(opened.problem->name, QFileInfo(c.path).fileName());
+    if (!c.why.isEmpty()) {
+      EXPECT_EQ(KoTools::describe(opened.problem->error), c.why);
+    }
   }
   EXPECT_LT(peakKiB() - before, 4 * KoTools::kMaxActionFileSize / 1024) << "read past the limit";
 }
@@ -153,7 +162,7 @@ TEST_F(ActionFileTest, ANameThatIsNotUtf8Opens) {
   ASSERT_EQ(KoTools::writeFile(name, kTwoFrames), KoTools::FileError::None);
   struct stat status {};
   EXPECT_EQ(::stat(native.constData(), &status), 0) << "written under another name";
-  EXPECT_EQ(KoTools::openVelmarFile(name).size(), 2);
+  EXPECT_EQ(KoTools::openVelmarFile(name).frames.size(), 2);
   ::unlink(native.constData());  // the temporary folder's own removal cannot name it
   for (const QByteArray& bytes :
        {QByteArray("\xed\xa0\x80"), QByteArray("a\xf4\x90\x80\x80"), QByteArray("\xe2\x82"),
