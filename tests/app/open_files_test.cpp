@@ -127,6 +127,8 @@ TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
   QFile huge(write("huge.csv", "time,ch1,ch2,ch3,ch4,ch5,ch6\n"));
   ASSERT_TRUE(huge.resize(KoTools::kMaxActionTextSize + 1));  // sparse: costs no disk
   const QString hugeCsv = huge.fileName();
+  QFile hugeRob(write("huge.rob", "SOBARM"));
+  ASSERT_TRUE(hugeRob.resize(KoTools::kMaxActionFileSize + 1));
   const struct {
     QString path;
     QString tip;
@@ -138,6 +140,8 @@ TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
       {dir.path(), qtTrId("open_file_missing").arg(dir.path())},
       // Refused before it is read: a text this size is no action file.
       {hugeCsv, qtTrId("open_file_fail").arg("huge.csv", qtTrId("file_error_too_large"))},
+      {hugeRob.fileName(),
+       qtTrId("open_file_fail").arg("huge.rob", qtTrId("file_error_too_large"))},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
