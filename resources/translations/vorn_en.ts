@@ -761,7 +761,7 @@
     <message id="ctl_help_skip_refused">
         <source>ctl_help_skip_refused</source>
         <extracomment>Command-line help</extracomment>
-        <translation>send the files that can go and name the refused ones (exit code 1), instead of sending none</translation>
+        <translation>Send the files that can go and name the refused ones (exit code 1), instead of sending none</translation>
     </message>
     <message id="ctl_help_run">
         <source>ctl_help_run</source>
