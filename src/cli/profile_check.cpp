@@ -4,7 +4,6 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
-#include "model/arm_kinematics.h"
 #include "model/move_frame.h"
 #include "model/send_check.h"
 
@@ -17,14 +16,6 @@ QString channelText(const KoArmProfile& profile, int channel) {
   return name.isEmpty()
              ? qtTrId("ctl_channel").arg(channel)
              : qtTrId("ctl_channel_named").arg(QString::number(channel), printable(name));
-}
-
-// The editor's words for what a pose would strike.
-QString strikeText(quint8 faults) {
-  const bool ground = faults & kinematics::kBelowGround;
-  const bool column = faults & kinematics::kIntoColumn;
-  if (ground && column) return qtTrId("strike_both");
-  return ground ? qtTrId("strike_ground") : qtTrId("strike_column");
 }
 
 }  // namespace
@@ -78,7 +69,7 @@ void checkMove(const KoArmProfile& profile, int id, int position) {
   if (const quint8 faults = sending::faults(profile, pose)) {
     throw CliError(kRefused, qtTrId("ctl_move_strikes")
                                  .arg(channelText(profile, id), QString::number(position),
-                                      strikeText(faults), printable(profile.name)));
+                                      sending::strikeText(faults), printable(profile.name)));
   }
 }
 
@@ -103,10 +94,10 @@ void checkFrames(const KoArmProfile& profile, const QString& file,
                               QString::number(channel.highest), printable(profile.name)));
     }
   }
-  if (const sending::First strike = sending::check(profile, poses).strike) {
+  if (const sending::First strike = sending::firstStrike(profile, poses)) {
     throw CliError(kRefused, qtTrId("ctl_frame_strikes")
                                  .arg(printable(file), QString::number(strike.frame + 1),
-                                      strikeText(strike.bits), printable(profile.name)));
+                                      sending::strikeText(strike.bits), printable(profile.name)));
   }
 }
 

@@ -38,19 +38,12 @@ void KoFrameMarks::framesChanged(int row, int removed, int inserted) {
 }
 
 int KoFrameMarks::firstStrike() const {
-  sending::First strike;
-  for (size_t row = 0; row < marks_.size() && !strike; ++row) {
-    strike.note(int(row), marks_[row].faults);
-  }
-  return strike.frame;
+  const auto it =
+      std::find_if(marks_.begin(), marks_.end(), [](const Mark& m) { return m.faults != 0; });
+  return it == marks_.end() ? -1 : int(it - marks_.begin());
 }
 
-QString KoFrameMarks::strikeText(quint8 faults) {
-  const bool ground = faults & kinematics::kBelowGround;
-  const bool column = faults & kinematics::kIntoColumn;
-  if (ground && column) return qtTrId("strike_both");
-  return ground ? qtTrId("strike_ground") : qtTrId("strike_column");
-}
+QString KoFrameMarks::strikeText(quint8 faults) { return sending::strikeText(faults); }
 
 QString KoFrameMarks::rangeText(int channel) const {
   const KoChannelProfile c = ranges_->channel(channel);

@@ -20,16 +20,18 @@ quint8 faults(const KoArmProfile& profile, const frame::ArmPositions& pose) {
   return kinematics::poseFaults(profile, inRange(profile, pose).positions);
 }
 
-Check check(const KoArmProfile& profile, const std::vector<frame::ArmPositions>& poses) {
-  Check out;
-  out.sent.reserve(poses.size());
-  for (size_t f = 0; f < poses.size(); ++f) {
-    const Sent sent = inRange(profile, poses[f]);
-    out.moved.note(int(f), sent.moved);
-    out.strike.note(int(f), kinematics::poseFaults(profile, sent.positions));
-    out.sent.push_back(sent.positions);
-  }
-  return out;
+First firstStrike(const KoArmProfile& profile, const std::vector<frame::ArmPositions>& poses) {
+  First strike;
+  for (size_t f = 0; f < poses.size() && !strike; ++f)
+    strike.note(int(f), faults(profile, poses[f]));
+  return strike;
+}
+
+QString strikeText(quint8 faults) {
+  const bool ground = faults & kinematics::kBelowGround;
+  const bool column = faults & kinematics::kIntoColumn;
+  if (ground && column) return qtTrId("strike_both");
+  return ground ? qtTrId("strike_ground") : qtTrId("strike_column");
 }
 
 }  // namespace sending

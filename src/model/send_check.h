@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <vector>
 
@@ -43,12 +44,11 @@ Sent inRange(const KoArmProfile& profile, const frame::ArmPositions& pose);
 // position, where the arm view draws it.
 quint8 faults(const KoArmProfile& profile, const frame::ArmPositions& pose);
 
-// A list as it would go out, and its first offenders.
-struct Check {
-  std::vector<KoChannelPositions> sent;
-  First moved;   // bits: the channels moved into range
-  First strike;  // bits: kinematics::Fault
-};
-Check check(const KoArmProfile& profile, const std::vector<frame::ArmPositions>& poses);
+// The first pose of a list that would strike as sent; bits: kinematics::Fault.
+First firstStrike(const KoArmProfile& profile, const std::vector<frame::ArmPositions>& poses);
+
+// What a pose would strike, in the words every front end uses: "the ground", "the base's
+// column" or both.
+QString strikeText(quint8 faults);
 
 }  // namespace sending
