@@ -14,16 +14,16 @@
 #include <functional>
 #include <vector>
 
-#include "editor/arm_ranges.h"
-#include "editor/editor_files.h"
-#include "editor/file_panels.h"
-#include "editor/frame_editor.h"
-#include "editor/frame_history.h"
-#include "editor/frame_list_model.h"
+#include "editor/files/editor_files.h"
+#include "editor/files/file_panels.h"
+#include "editor/list/frame_editor.h"
 #include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
 #include "model/action_file.h"
 #include "model/move_frame.h"
+#include "session/arm_ranges.h"
+#include "session/frame_history.h"
+#include "session/frame_list_model.h"
 #include "silent_prompter.h"
 
 namespace {

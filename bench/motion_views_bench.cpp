@@ -9,9 +9,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "editor/curve_view.h"
-#include "editor/frame_list_model.h"
+#include "editor/motion/curve_view.h"
 #include "model/frame_encoding.h"
+#include "session/frame_list_model.h"
 #include "silent_prompter.h"
 #include "widgets/arm_view.h"
 

@@ -19,12 +19,12 @@
 #include <cstdio>
 #include <vector>
 
-#include "editor/curve_view.h"
-#include "editor/frame_history.h"
-#include "editor/frame_list_model.h"
-#include "editor/music_control.h"
-#include "editor/online_run.h"
-#include "editor/song_backend.h"
+#include "editor/motion/curve_view.h"
+#include "editor/music/music_control.h"
+#include "editor/music/song_backend.h"
+#include "session/frame_history.h"
+#include "session/frame_list_model.h"
+#include "session/online_run.h"
 #include "silent_prompter.h"
 #include "song_files.h"
 #include "widgets/switch.h"

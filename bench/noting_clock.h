@@ -1,6 +1,6 @@
 #pragma once
 
-#include "editor/online_run.h"
+#include "session/online_run.h"
 
 // The steady clock, noting the first time the run reads it: the start of its pass.
 class NotingClock : public KoRunClock {

@@ -15,12 +15,12 @@
 
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
-#include "editor/online_run.h"
 #include "link/protocol.h"
 #include "link/thread_priority.h"
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
 #include "noting_clock.h"
+#include "session/online_run.h"
 
 namespace {
 

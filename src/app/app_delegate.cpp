@@ -20,7 +20,7 @@
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
-#include "editor/editor_files.h"
+#include "editor/files/editor_files.h"
 #include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
 #include "model/language.h"

@@ -7,14 +7,14 @@
 #include <QToolButton>
 #include <QUndoStack>
 
-#include "editor/editor_files.h"
-#include "editor/frame_editor.h"
-#include "editor/frame_history.h"
-#include "editor/frame_list_model.h"
-#include "editor/online_control.h"
-#include "editor/recent_files.h"
+#include "editor/board/online_control.h"
+#include "editor/files/editor_files.h"
+#include "editor/files/recent_files.h"
+#include "editor/list/frame_editor.h"
 #include "editor/velmar_view_controller.h"
 #include "model/prompter.h"
+#include "session/frame_history.h"
+#include "session/frame_list_model.h"
 
 void KoVelmarViewController::addShortcuts() {
   // The file and undo keys work wherever the focus is while the editor is in front, the

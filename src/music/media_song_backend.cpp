@@ -10,7 +10,7 @@
 #include <QUrl>
 #include <memory>
 
-#include "editor/song_backend.h"
+#include "editor/music/song_backend.h"
 #include "model/song_envelope.h"
 
 namespace {

@@ -27,7 +27,7 @@
 #include "app/window.h"
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
-#include "editor/online_control.h"
+#include "editor/board/online_control.h"
 #include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
 #include "link/usb_hid.h"

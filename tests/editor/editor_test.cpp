@@ -10,7 +10,7 @@
 #include <QToolButton>
 #include <QUndoStack>
 
-#include "editor/recent_files.h"
+#include "editor/files/recent_files.h"
 #include "editor_fixture.h"
 #include "model/action_file.h"
 #include "model/action_text.h"

@@ -5,7 +5,7 @@
 #include <QCoreApplication>
 #include <optional>
 
-#include "editor/song_backend.h"
+#include "editor/music/song_backend.h"
 #include "song_files.h"
 #include "temp_files.h"
 #include "wait.h"

@@ -4,7 +4,7 @@
 #include <chrono>
 #include <mutex>
 
-#include "editor/online_run.h"
+#include "session/online_run.h"
 
 // Time that passes only when the run sleeps: each sleep jumps to its due time, unless the
 // due time lies beyond the horizon, where the run waits until it is stopped.

@@ -1,0 +1,203 @@
+#include "editor/board/online_control.h"
+
+#include "link/ko_serial.h"
+#include "link/protocol.h"
+#include "link/usb_hid.h"
+#include "model/frame_encoding.h"
+#include "model/limits.h"
+#include "model/move_frame.h"
+#include "model/prompter.h"
+#include "session/arm_ranges.h"
+#include "session/frame_list_model.h"
+#include "session/frame_marks.h"
+#include "session/online_run.h"
+#include "widgets/image_title_button.h"
+#include "widgets/switch.h"
+
+KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel* model,
+                                 Views views, ActionTime actionTime, QObject* parent)
+    : QObject(parent),
+      hid_(hid),
+      serial_(serial),
+      model_(model),
+      views_(std::move(views)),
+      actionTime_(std::move(actionTime)) {
+  // Runs on the sender thread: only the moves taken at the start and atomic flags are read.
+  run_ = new KoOnlineRun(
+      [this](int frame) {
+        const bool soft = frame == 0 && softPending_.exchange(false);
+        if (hid_.serial()) {
+          serial_.sendData(soft ? softSerial_ : serialMoves_.value(frame), 0);
+        } else {
+          hid_.sendData(soft ? softUsb_ : usbMoves_.value(frame));
+        }
+      },
+      this);
+  connect(run_, &KoOnlineRun::stepPlayed, this, [this](int frame) {
+    model_->setSelectIndex(frame);
+    emit scrollToRow(frame);
+    frameOnSliders(frame);
+  });
+  connect(run_, &KoOnlineRun::runOver, this, [this] {
+    if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+    emit runEnded();
+    showStopMessage();
+  });
+}
+
+void KoOnlineControl::setControls(KoImageTitleButton* runButton, KoSwitch* loopSwitch) {
+  runButton_ = runButton;
+  loopSwitch_ = loopSwitch;
+}
+
+void KoOnlineControl::setRanges(const KoArmRanges* ranges, const KoFrameMarks* marks) {
+  ranges_ = ranges;
+  marks_ = marks;
+}
+
+VelmarFrame KoOnlineControl::sent(int row, KoArmRanges::FirstMoved& first) const {
+  const VelmarFrame frame = model_->frameAt(row);
+  if (!ranges_) return frame;
+  KoArmRanges::Channels moved = 0;
+  const VelmarFrame inside = ranges_->inRange(frame, KoArmRanges::kAllChannels, &moved);
+  first.note(row, moved);
+  return inside;
+}
+
+void KoOnlineControl::tellClamped(const KoArmRanges::FirstMoved& first) {
+  if (first && ranges_) {
+    emit statusChanged(ranges_->clampedNotice(model_->number(first.frame), first.bits), false);
+  }
+}
+
+bool KoOnlineControl::stopped() const { return !run_->isRunning(); }
+
+bool KoOnlineControl::buttonClick(EditorAction action) {
+  switch (action) {
+    case kResetServos:
+      KoTools::sendReSetAllSteer(QStringLiteral("slider"), limits::kPosition.minimum,
+                                 limits::kPosition.maximum,
+                                 QString::number(limits::kPosition.start), views_());
+      hid_.sendData(resetMove());
+      return true;
+    case kLoop:
+      run_->setLoop(loopSwitch_ && loopSwitch_->isOn());
+      return true;
+    case kRun:
+      startOrStop();
+      return true;
+    case kUnload:
+      KoTools::showTipWithMessage(qtTrId("motor_off_tips"));
+      hid_.sendMotorLost(views_());
+      return true;
+    case kReadPositions:
+      // An empty list would be sent, answered with nothing and called a success.
+      if (KoTools::visibleChannelIds(views_()).isEmpty()) {
+        KoTools::showTipWithMessage(qtTrId("read_no_channel"));
+        return true;
+      }
+      readAngel_ = true;
+      hid_.sendReadAngle(views_());
+      emit listEdited();
+      return true;
+    default:
+      return false;
+  }
+}
+
+void KoOnlineControl::startOrStop() {
+  if (model_->count() == 0) {
+    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
+    return;
+  }
+  const bool loop = loopSwitch_ && loopSwitch_->isOn();
+  if (run_->isRunning()) {
+    stopRun();
+    return;
+  }
+  if (marks_ && !marks_->confirmSending(QT_TRID_NOOP("strike_ask_run"))) return;
+  run_->stop();  // the sender may still be busy with the last run's final frame
+  usbMoves_.clear();
+  serialMoves_.clear();
+  QList<int> durations;
+  KoArmRanges::FirstMoved first;
+  for (int row = 0; row < model_->count(); ++row) {
+    const VelmarFrame frame = sent(row, first);
+    usbMoves_.append(frame->bytes);
+    serialMoves_.append(KoTools::sixServoMoveWithVelmarModel(*frame));
+    durations.append(int(frame->time));
+  }
+  tellClamped(first);
+  softUsb_ = frame::withTimeAtLeast(usbMoves_.first(), softStartMs_);
+  softSerial_ = frame::withTimeAtLeast(serialMoves_.first(), softStartMs_);
+  softPending_ = softStartMs_ > 0;
+  if (runButton_) runButton_->setImage(QStringLiteral(":/images/stop.svg"));
+  const bool withSong = followsSong_ && followsSong_();
+  run_->start(durations, loop, softStartMs_,
+              withSong ? KoOnlineRun::Timing::FollowSong : KoOnlineRun::Timing::Free);
+}
+
+void KoOnlineControl::stopRun() {
+  run_->stop();
+  if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+  emit runEnded();
+}
+
+void KoOnlineControl::showStopMessage() {
+  // A run that played to its end needs no click; one that lost its board does.
+  if (hid_.serial() || hid_.connection()) {
+    emit statusChanged(qtTrId("run_over"), false);
+  } else {
+    KoTools::showTipWithMessage(qtTrId("stop_run"));
+  }
+}
+
+void KoOnlineControl::connectionLost() {
+  if (stopped() || hid_.serial()) return;
+  stopRun();
+  KoTools::showTipWithMessage(qtTrId("stop_run"));
+}
+
+void KoOnlineControl::sliderMoved(int servoId, int value) {
+  if (hid_.serial()) {
+    serial_.sendOneSteering(servoId, value);
+  } else {
+    hid_.sendOneSteering(servoId, value, 0);
+  }
+}
+
+void KoOnlineControl::play(int row) {
+  if (!model_->frameAt(row)) return;
+  KoArmRanges::FirstMoved first;
+  const VelmarFrame frame = sent(row, first);
+  model_->setSelectIndex(row);
+  hid_.sendData(frame::withTimeAtLeast(frame->bytes, softStartMs_));
+  tellClamped(first);
+  frameOnSliders(row);
+}
+
+QByteArray KoOnlineControl::resetMove() const {
+  QByteArray move = protocol::reSetAllSteer();
+  if (!ranges_) return move;
+  // The arm's channels go to the middle as far as their ranges let them.
+  for (qsizetype at = frame::kMoveHeaderSize; at + 2 < move.size(); at += 3) {
+    const int id = quint8(move[at]);
+    frame::putLe16(move, at + 1, ranges_->profile().clamp(id, frame::le16(move, at + 1)));
+  }
+  return move;
+}
+
+void KoOnlineControl::frameOnSliders(int row) {
+  if (const VelmarFrame frame = model_->frameAt(row)) {
+    KoTools::sendSetAngleWithVelmarSliderViews(views_(), *frame);
+  }
+}
+
+void KoOnlineControl::positionsReceived(const QList<ServoPosition>& readings) {
+  if (!stopped() || !readAngel_) return;
+  const VelmarFrame frame =
+      KoTools::angleReadingToVelmarModel(readings, views_(), model_->count(), actionTime_());
+  if (!frame) return;
+  model_->append(frame);
+  emit scrollToRow(model_->selectIndex());
+}

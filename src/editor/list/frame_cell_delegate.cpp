@@ -1,0 +1,81 @@
+#include "editor/list/frame_cell_delegate.h"
+
+#include <QPainter>
+#include <QStyle>
+
+#include "widgets/colours.h"
+
+namespace {
+
+// Times and positions repeat; a list of distinct values beyond this starts the store over.
+constexpr qsizetype kMostTexts = 4096;
+
+}  // namespace
+
+const QStaticText& KoFrameCellDelegate::laidOut(const QString& text, const QFont& font) const {
+  if (font != font_ || texts_.size() >= kMostTexts) {
+    texts_.clear();
+    font_ = font;
+  }
+  auto it = texts_.find(text);
+  if (it == texts_.end()) {
+    QStaticText laid(text);
+    laid.setTextFormat(Qt::PlainText);
+    laid.prepare(QTransform(), font);
+    it = texts_.insert(text, laid);
+  }
+  return *it;
+}
+
+namespace {
+
+// The table's grid takes each cell's last column and row of pixels.
+QRect insideGrid(const QRect& cell) { return cell.adjusted(0, 0, -1, -1); }
+
+}  // namespace
+
+void KoFrameCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                               const QModelIndex& index) const {
+  QStyleOptionViewItem inside(option);
+  inside.rect = insideGrid(option.rect);
+  QStyledItemDelegate::updateEditorGeometry(editor, inside, index);
+}
+
+void KoFrameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                                const QModelIndex& index) const {
+  const QRect cell = insideGrid(option.rect);
+  const QVariant decoration = index.data(Qt::DecorationRole);
+  if (decoration.isValid() || option.state & QStyle::State_HasFocus) {
+    QStyleOptionViewItem inside(option);
+    inside.rect = cell;
+    QStyledItemDelegate::paint(painter, inside, index);
+    return;
+  }
+  const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                     : option.state & QStyle::State_Active   ? QPalette::Active
+                                                                             : QPalette::Inactive;
+  const bool selected = option.state & QStyle::State_Selected;
+  // A marked cell keeps its colour when selected, as a frame inside the highlight.
+  const QVariant mark = index.data(Qt::BackgroundRole);
+  QColor pen = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
+  if (selected) {
+    painter->fillRect(cell, option.palette.brush(group, QPalette::Highlight));
+    if (mark.isValid()) {
+      const QColor colour = mark.value<QColor>();
+      painter->fillRect(QRect(cell.left(), cell.top(), cell.width(), 2), colour);
+      painter->fillRect(QRect(cell.left(), cell.bottom() - 1, cell.width(), 2), colour);
+    }
+  } else if (mark.isValid()) {
+    const QColor colour = mark.value<QColor>();
+    painter->fillRect(cell, colour);
+    pen = KoColours::textOn(colour);
+  }
+  painter->setPen(pen);
+  painter->setFont(option.font);
+  const QStaticText& text = laidOut(index.data(Qt::DisplayRole).toString(), option.font);
+  const QSizeF size = text.size();
+  const QRectF box = cell.adjusted(0, 0, 0, -1);
+  painter->drawStaticText(QPointF(box.center().x() - size.width() / 2,
+                                  std::round(box.center().y() - size.height() / 2)),
+                          text);
+}

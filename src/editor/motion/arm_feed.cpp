@@ -1,0 +1,88 @@
+#include "editor/motion/arm_feed.h"
+
+#include <QElapsedTimer>
+#include <algorithm>
+#include <limits>
+
+#include "link/usb_hid.h"
+#include "model/value_utils.h"
+#include "widgets/arm_view.h"
+
+KoArmFeed::KoArmFeed(usbHid& hid, Views views, KoArmView* view, QObject* parent)
+    : QObject(parent), hid_(hid), views_(std::move(views)), view_(view) {
+  timer_.setInterval(kFrameMs);
+  connect(&timer_, &QTimer::timeout, this, [this] {
+    if (view_->isVisible()) refresh();
+  });
+  timer_.start();
+}
+
+KoChannelPositions KoArmFeed::positions() const {
+  KoChannelPositions out;
+  const ChannelViews views = views_();
+  // Serial moves never reach the board the link sees, and a download's frames are stored,
+  // not played: the controls show those.
+  const bool servos = hid_.connection() && !hid_.serial() && !hid_.download();
+  HidTransport* transport = servos ? hid_.transport() : nullptr;
+  for (int channel = 1; channel <= int(out.size()); ++channel) {
+    if (transport) {
+      if (auto p = transport->servoPosition(channel)) {
+        out[channel - 1] = *p;
+        continue;
+      }
+    }
+    if (channel <= views.size()) {
+      const QString text = views[channel - 1]->text();
+      if (KoTools::isPureInt(text)) out[channel - 1] = int(KoTools::integerValue(text));
+    }
+  }
+  return out;
+}
+
+void KoArmFeed::refresh() { view_->setPositions(positions()); }
+
+KoArmMoves::KoArmMoves(Send send, QObject* parent) : QObject(parent), send_(std::move(send)) {
+  clock_ = [started = [] {
+    QElapsedTimer t;
+    t.start();
+    return t;
+  }()] { return started.elapsed(); };
+  timer_.setSingleShot(true);
+  connect(&timer_, &QTimer::timeout, this, &KoArmMoves::flush);
+}
+
+void KoArmMoves::want(const KoChannelPositions& moves) {
+  for (int c = 0; c < kChannels; ++c) {
+    if (moves[c]) waiting_[c] = moves[c];
+  }
+  flush();
+}
+
+void KoArmMoves::flush() {
+  const qint64 now = clock_();
+  for (int c = 0; c < kChannels; ++c) {
+    if (!waiting_[c] || (sentAt_[c] && now - *sentAt_[c] < interval_)) continue;
+    const int position = *waiting_[c];
+    waiting_[c].reset();
+    sentAt_[c] = now;
+    send_(c + 1, position);
+  }
+  schedule();
+}
+
+bool KoArmMoves::pending() const {
+  return std::any_of(waiting_.begin(), waiting_.end(), [](const auto& w) { return bool(w); });
+}
+
+void KoArmMoves::schedule() {
+  const qint64 now = clock_();
+  qint64 due = std::numeric_limits<qint64>::max();
+  for (int c = 0; c < kChannels; ++c) {
+    if (waiting_[c]) due = std::min(due, (sentAt_[c] ? *sentAt_[c] : now) + interval_);
+  }
+  if (due == std::numeric_limits<qint64>::max()) {
+    timer_.stop();
+    return;
+  }
+  timer_.start(int(std::clamp<qint64>(due - now, 0, interval_)));
+}

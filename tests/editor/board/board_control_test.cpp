@@ -1,0 +1,401 @@
+#include <QCheckBox>
+#include <QComboBox>
+#include <QSlider>
+#include <QTableView>
+#include <QTest>
+#include <atomic>
+#include <future>
+#include <mutex>
+#include <thread>
+
+#include "editor/board/editor_serial.h"
+#include "editor/editor_actions.h"
+#include "editor_fixture.h"
+#include "pseudo_terminal.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
+
+using std::chrono::milliseconds;
+
+namespace {
+
+using A = EditorAction;
+
+// What the gate answers, written as a user meets it: a refusing tip, a silent refusal (""),
+// or nothing (nullptr). Rows the board tests below meet end to end are left to them; so is an
+// action without a row of its own, which takes the first row's rule: the actions whose rule
+// differs are all met there or here.
+TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
+  const std::tuple<const char*, A, EditorState, const char*> cases[] = {
+      {"files never touch the board", A::Open, {.serialOpen = true}, nullptr},
+      {"stop with the line open", A::Stop, {.serialOpen = true}, nullptr},
+      {"copy during a run", A::Copy, {.board = true, .running = true}, nullptr},
+      {"the loop switch during a run", A::Loop, {.board = true, .running = true}, nullptr},
+      {"a paste waits for the run", A::PasteOver, {.board = true, .running = true}, ""},
+      {"nothing beside a download", A::Stop, {.board = true, .downloading = true}, "progress"},
+      {"stop ends a recording", A::Stop, {.board = true, .recording = true}, nullptr},
+      {"the record button ends it too", A::Record, {.board = true, .recording = true}, nullptr},
+      {"the rest waits", A::Add, {.board = true, .recording = true}, "recording_busy"},
+      {"a full group downloads", A::Download, {.board = true, .frames = 1020}, nullptr},
+  };
+  for (const auto& [name, action, state, tip] : cases) {
+    const auto refused = refusal(action, state);
+    if (!tip) {
+      EXPECT_FALSE(refused) << name << ": " << (refused ? refused->tipKey : "");
+    } else {
+      ASSERT_TRUE(refused) << name;
+      EXPECT_STREQ(refused->tipKey, tip) << name;
+    }
+  }
+}
+
+// The link's transport, with moves held at the door until the test lets them through, so
+// that frames pile up behind the sender as they would behind a slow line.
+class HeldMoves : public VirtualHidTransport {
+ public:
+  using VirtualHidTransport::VirtualHidTransport;
+  bool write(const QByteArray& frame) override {
+    if (static_cast<quint8>(frame[3]) == protocol::kMultiServoMove) {
+      ++held;
+      door.wait();
+      ++sent;
+    }
+    return VirtualHidTransport::write(frame);
+  }
+  std::promise<void> opener;
+  std::shared_future<void> door = opener.get_future().share();
+  std::atomic<int> held{0};
+  std::atomic<int> sent{0};
+};
+
+using BoardControlTest = EditorOnBoardFixture;
+
+TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
+  for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}}) {
+    addFrame(position, time);
+  }
+  // Each wake-up comes late; the next frame is still due on time, so nothing adds up.
+  clock.setLateness(milliseconds(7));
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(3));
+  ASSERT_TRUE(processUntil([this] { return !status().isEmpty(); }));
+  EXPECT_EQ(clock.sleeps(), (QList<int>{0, 1000, 1500, 3500}));
+  EXPECT_EQ(moveFields(kFirstServo), (QList<int>{100, 200, 300}));
+  // A run played to its end says so on the status line, with no box to click.
+  EXPECT_EQ(status(), "run_over");
+  EXPECT_TRUE(editor.statusLine()->fading());
+  EXPECT_TRUE(tips().isEmpty());
+  EXPECT_EQ(button(A::RunOnline)->image(), ":/images/play.svg");
+  EXPECT_EQ(editor.model()->selectIndex(), 2);
+}
+
+// Every message logged, from any thread, while it lives.
+class LoggedMessages {
+ public:
+  LoggedMessages() { previous_ = qInstallMessageHandler(record); }
+  ~LoggedMessages() { qInstallMessageHandler(previous_); }
+  QList<std::pair<QtMsgType, QString>> taken() {
+    std::lock_guard lock(mutex_);
+    return messages_;
+  }
+
+ private:
+  static void record(QtMsgType type, const QMessageLogContext&, const QString& text) {
+    std::lock_guard lock(mutex_);
+    messages_.append({type, text});
+  }
+  static inline std::mutex mutex_;
+  static inline QList<std::pair<QtMsgType, QString>> messages_;
+  QtMessageHandler previous_;
+};
+
+// A user without the right to a raised priority is the usual case: both threads a frame
+// passes through ask and fall back, the run plays every frame just the same, and the refusal
+// shows no tip and logs no warning; which priority was obtained is said once at most.
+TEST_F(BoardControlTest, ARunRefusedARaisedPriorityPlaysAsUsualAndQuietly) {
+  std::atomic<int> realtimeAsked{0}, niceAsked{0};
+  const auto refuse = [](std::atomic<int>& asked) {
+    return [&asked](int) {
+      ++asked;
+      return false;
+    };
+  };
+  editor.online()->run()->setSchedulingCalls({refuse(realtimeAsked), refuse(niceAsked)});
+  for (int p : {100, 200, 300}) addFrame(p, 500);
+  LoggedMessages log;
+  for (int run = 1; run <= 2; ++run) {
+    editor.buttonClick(A::RunOnline);
+    ASSERT_TRUE(moves(3 * run));
+    ASSERT_TRUE(processUntil([this] { return editor.online()->stopped(); }));
+    if (run == 1) {
+      EXPECT_EQ(realtimeAsked, 2);
+      EXPECT_EQ(niceAsked, 2);
+    }
+  }
+  EXPECT_EQ(moveFields(kFirstServo), (QList<int>{100, 200, 300, 100, 200, 300}));
+  EXPECT_EQ(status(), "run_over");
+  EXPECT_TRUE(tips().isEmpty());
+  int said = 0;
+  for (const auto& [type, text] : log.taken()) {
+    EXPECT_TRUE(type == QtDebugMsg || type == QtInfoMsg) << text.toStdString();
+    said += text.contains("priority");
+  }
+  EXPECT_LE(said, 1);
+}
+
+TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugEndsIt) {
+  for (int p : {100, 200, 300, 400}) addFrame(p, 100);
+  auto owned = std::make_unique<HeldMoves>(&board);
+  HeldMoves* held = owned.get();
+  link.setTransport(std::move(owned));
+  ASSERT_TRUE(processUntil([this] { return link.connection(); }));
+  // Four frames due at 0 to 300 ms; the run then waits for its end at 400.
+  clock.setHorizon(milliseconds(350));
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(
+      processUntil([&] { return held->held == 1 && editor.online()->run()->queuedSends() == 3; }));
+  EXPECT_EQ(button(A::RunOnline)->image(), ":/images/stop.svg");
+  editor.buttonClick(A::Add);  // the list waits for the run
+  EXPECT_EQ(editor.model()->count(), 4);
+
+  // The door opens only once Stop has dropped what waited behind the first frame.
+  std::thread doorman([&] {
+    // Bounded only so that a broken Stop fails instead of hanging the suite.
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (editor.online()->run()->queuedSends() != 0 &&
+           std::chrono::steady_clock::now() < giveUp) {
+      std::this_thread::yield();
+    }
+    held->opener.set_value();
+  });
+  editor.buttonClick(A::Stop);
+  doorman.join();
+  EXPECT_TRUE(editor.online()->stopped());
+  processPending();
+  EXPECT_EQ(held->sent, 1);
+  // The button also tells the board to stop a group it may be playing.
+  EXPECT_EQ(board.receivedWith(protocol::kStopActionGroup).size(), 1);
+
+  // A restart begins again at the first frame; a board that goes away ends it with a tip.
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(2));
+  EXPECT_EQ(moveFields(kFirstServo), (QList<int>{100, 100}));
+  board.unplug();
+  ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));
+  EXPECT_EQ(tips(), QStringList{"stop_run"});
+  EXPECT_TRUE(editor.online()->stopped());
+  EXPECT_EQ(button(A::RunOnline)->image(), ":/images/play.svg");
+}
+
+TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
+  editor.boxActions()->setEditText("12");
+  for (int p : {100, 200, 300, 400}) addFrame(p, 50);
+  editor.buttonClick(A::Download);
+  editor.buttonClick(A::Add);  // refused while it runs
+  EXPECT_EQ(editor.model()->count(), 4);
+  ASSERT_TRUE(processUntil([] { return tips().contains("download_success"); }));
+  EXPECT_EQ(tips(), (QStringList{"progress", "download_success"}));
+  ASSERT_TRUE(processUntil([this] { return board.group(12).has_value(); }));
+  ASSERT_EQ(board.group(12)->size(), 4);
+  for (int i = 0; i < 4; ++i)
+    EXPECT_EQ(board.group(12)->at(i), editor.model()->frameAt(i)->bytes.mid(4));
+  // A group downloaded here has a known length: the line says when it is over.
+  editor.buttonClick(A::RunGroup);
+  EXPECT_EQ(editor.groups()->runningGroup(), 12);
+  ASSERT_TRUE(processUntil([this] { return editor.groups()->runningGroup() == -1; }));
+  EXPECT_EQ(status(), "group_over");
+
+  // A lost acknowledgement ends it with a tip and gives the button and the list back.
+  editor.groups()->downloader().setAckTimeout(milliseconds(50));
+  tips().clear();
+  board.dropAcknowledgement(4, 2);
+  editor.buttonClick(A::Download);
+  ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));
+  EXPECT_EQ(tips(), QStringList{"download_fail"});
+  EXPECT_FALSE(link.download());
+  EXPECT_EQ(button(A::Download)->myTitle(), "download");
+  EXPECT_EQ(editor.model()->count(), 4);
+
+  // The frame after what a group holds is kept with a tip, and refused before a byte goes out.
+  VelmarFrames frames;
+  for (int i = 4; i < KoFrameListModel::kMaxFrames - 1; ++i)
+    frames.append(editor.model()->frameAt(0)->copy());
+  editor.model()->appendMany(frames);
+  tips().clear();
+  addFrame(500, 600);
+  EXPECT_TRUE(tips().isEmpty());  // the 1020th is the last that fits
+  addFrame(600, 600);
+  EXPECT_EQ(tips(), QStringList{"actions_max_velmar_tips"});
+  EXPECT_EQ(editor.tableView()->currentIndex().row(), 1020);
+  board.clearReceived();
+  EXPECT_EQ(tipsOf(A::Download), QStringList{"actions_max_velmar_tips"});
+  EXPECT_TRUE(board.received().isEmpty());
+}
+
+// The board's answer to a declined erase is the link's (EraseAsksFirst).
+TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntilStopped) {
+  editor.boxActions()->setEditText("12");
+  prompter().answers = {true, true};
+  // The button, what the board gets, and the status line (no translation loaded: the key)
+  // and whether it fades.
+  const std::tuple<A, QByteArray, const char*, bool> cases[] = {
+      {A::RunGroup, hex("555505060c0100"), "group_running", false},
+      {A::Stop, hex("55550207"), "group_stopped", true},
+      {A::EraseGroup, hex("555503080c"), "group_stopped", true},
+      {A::EraseAll, hex("55550308ff"), "group_stopped", true},
+  };
+  for (const auto& [tag, sent, shown, fading] : cases) {
+    SCOPED_TRACE(tagOf(tag));
+    board.clearReceived();
+    editor.buttonClick(tag);
+    processPending();
+    ASSERT_EQ(board.received().size(), 1);
+    EXPECT_EQ(board.received().first().bytes.left(sent.size()).toHex(), sent.toHex());
+    EXPECT_EQ(status(), shown);
+    EXPECT_EQ(editor.statusLine()->fading(), fading);
+  }
+  EXPECT_EQ(tips().count("erase_success"), 2);
+  EXPECT_EQ(editor.groups()->runningGroup(), -1);
+
+  // A board that goes away takes what it ran with it.
+  editor.buttonClick(A::RunGroup);
+  board.unplug();
+  ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
+  EXPECT_TRUE(status().isEmpty());
+  EXPECT_EQ(editor.groups()->runningGroup(), -1);
+}
+
+// Keys and the wheel reach the same channel callback as a typed value; the channel tests cover
+// them.
+TEST_F(BoardControlTest, ATypedValueMovesItsServoResetCentresAndAReadSkipsHiddenChannels) {
+  KoVelmarSliderView* card = editor.panView()->sliders()[2];
+  card->textField()->selectAll();
+  QTest::keyClicks(card->textField(), "737");
+  processPending();
+  const auto before = board.received().size();
+  QTest::keyClick(card->textField(), Qt::Key_Return);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 737; }));
+  EXPECT_EQ(board.received().size(), before + 1);
+
+  editor.buttonClick(A::ResetServos);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 500; }));
+  for (ChannelView* v : views()) EXPECT_EQ(v->text(), "500");
+
+  editor.buttonClick(A::Unload);
+  processPending();
+  board.poseByHand(1, 321);
+  board.poseByHand(6, 654);
+  editor.arraySliderTextCheckViews()[2]->click();  // hides channel 3
+  editor.buttonClick(A::ReadPositions);
+  ASSERT_TRUE(processUntil([this] { return editor.model()->count() == 1; }));
+  // Channels 1 to 6: 321, 500, absent, 500, 500, 654.
+  EXPECT_EQ(editor.model()->frameAt(0)->data.toHex(), "4101f4015555f401f4018e02");
+  EXPECT_EQ(tips(), (QStringList{"motor_off_tips", "read_success"}));
+
+  // With every channel hidden nothing is read and no pose becomes a frame.
+  editor.buttonClick(A::SelectAll);  // "select_none" first
+  editor.history()->markSaved();
+  board.clearReceived();
+  EXPECT_EQ(tipsOf(A::ReadPositions), QStringList{"read_no_channel"});
+  EXPECT_EQ(tipsOf(A::Add), QStringList{"pose_no_channel"});
+  EXPECT_EQ(tipsOf(A::Insert), QStringList{"pose_no_channel"});
+  EXPECT_TRUE(board.received().isEmpty());
+  EXPECT_EQ(editor.model()->count(), 1);
+  EXPECT_FALSE(editor.history()->modified());
+  editor.buttonClick(A::SelectAll);
+  for (QCheckBox* box : editor.arraySliderTextCheckViews()) EXPECT_TRUE(box->isChecked());
+}
+
+TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
+  const auto trims = [this] {
+    QList<int> out;
+    for (KoVelmarSliderView* s : editor.panView()->sliders()) out.append(s->sliderSmall()->value());
+    return out;
+  };
+  // The first move asks to read first; declined, it is not sent, and later moves are.
+  editor.sliderTextFieldView(editor.panView()->sliders()[0], 7, 0);
+  EXPECT_EQ(prompter().questions, QStringList{"read_dev_first"});
+  processPending();
+  EXPECT_TRUE(board.receivedWith(protocol::kAdjustDeviation).isEmpty());
+  editor.sliderTextFieldView(editor.panView()->sliders()[0], 9, 0);
+  ASSERT_TRUE(processUntil([this] { return board.deviation(1) == 9; }));
+
+  board.setDeviation(2, -10);
+  board.setChannelServos({1, 2, 4, 6});
+  editor.buttonClick(A::ReadTrims);  // declined: the trims set here stay
+  processPending();
+  EXPECT_TRUE(board.receivedWith(protocol::kReadDeviations).isEmpty());
+  prompter().answers = {true};
+  editor.buttonClick(A::ReadTrims);
+  ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));
+  EXPECT_EQ(tips(), QStringList{qtTrId("read_dev_erro") + " 3,5"});
+  EXPECT_EQ(trims(), (QList<int>{9, -10, 0, 0, 0, 0}));
+
+  prompter().answers = {true};
+  editor.buttonClick(A::StoreTrims);
+  ASSERT_TRUE(processUntil([this] { return !status().isEmpty(); }));
+  EXPECT_EQ(status(), "trims_stored");
+  EXPECT_EQ(std::pair(board.storedDeviation(1), board.storedDeviation(2)), std::pair(9, -10));
+
+  // A board that does not answer has not taken them, and the line says so.
+  editor.statusLine()->clearMessage();
+  link.setReplyTimeout(milliseconds(0));
+  board.dropRepliesTo(protocol::kDownloadDeviations);
+  prompter().answers = {true};
+  editor.buttonClick(A::StoreTrims);
+  ASSERT_TRUE(processUntil([this] { return !status().isEmpty(); }));
+  EXPECT_EQ(status(), "trims_not_stored");
+
+  board.clearReceived();
+  editor.buttonClick(A::ResetTrims);
+  processPending();
+  EXPECT_EQ(trims(), QList<int>(6, 0));
+  EXPECT_TRUE(board.received().isEmpty());
+}
+
+TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
+  board.unplug();
+  ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
+  for (A tag : {A::ReadTrims, A::StoreTrims, A::RunGroup, A::Stop, A::EraseGroup, A::EraseAll,
+                A::Download, A::Unload, A::ReadPositions, A::Record}) {
+    EXPECT_EQ(tipsOf(tag), QStringList{"connect_robot"}) << tagOf(tag);
+  }
+
+  Pty pty;
+  QComboBox* portBox = nullptr;
+  for (QComboBox* b : editor.findChildren<QComboBox*>()) {
+    if (b != editor.boxActions() && b->isEditable()) portBox = b;
+  }
+  ASSERT_NE(portBox, nullptr);
+  portBox->lineEdit()->setText(pty.path);
+  emit portBox->lineEdit()->returnPressed();
+  editor.buttonClick(KoEditorSerial::kConnectTag);
+  ASSERT_TRUE(processUntil([this] { return editor.serialControls()->isOpen(); }));
+
+  // The line is set up as the arm's receiver expects: 9600 8N1, no flow control.
+  termios line{};
+  ASSERT_EQ(tcgetattr(pty.slave, &line), 0);
+  EXPECT_EQ(
+      std::tuple(cfgetospeed(&line), cfgetispeed(&line),
+                 line.c_cflag & (CSIZE | PARENB | CSTOPB | CRTSCTS), line.c_iflag & (IXON | IXOFF)),
+      std::tuple(speed_t(B9600), speed_t(B9600), tcflag_t(CS8), tcflag_t(0)));
+
+  for (A tag : {A::ReadTrims, A::StoreTrims, A::RunGroup, A::EraseGroup, A::EraseAll, A::Download,
+                A::Unload, A::ReadPositions, A::Record, A::ResetServos, A::ResetTrims}) {
+    EXPECT_EQ(tipsOf(tag), QStringList{"operation_fail"}) << tagOf(tag);
+  }
+
+  // A run goes over the line as six-servo moves built from each frame's positions.
+  tips().clear();
+  views()[5]->setText("700");
+  addFrame(250, 1000);
+  clock.setHorizon(milliseconds(500));
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(pty.pump([&] { return pty.received.size() >= 25; }));
+  EXPECT_EQ(pty.received.toHex(), "5555170306e80301fa0002f40103f40104f40105f40106bc02");
+  editor.buttonClick(A::RunOnline);
+  EXPECT_TRUE(editor.online()->stopped());
+  EXPECT_TRUE(tips().isEmpty());
+}
+
+}  // namespace

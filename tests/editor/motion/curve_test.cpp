@@ -1,0 +1,421 @@
+#include <gtest/gtest.h>
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+#include <algorithm>
+#include <random>
+
+#include "editor/motion/curve_summary.h"
+#include "editor/motion/curve_view.h"
+#include "session/arm_ranges.h"
+#include "session/frame_list_model.h"
+#include "session/frame_marks.h"
+#include "wait.h"
+
+namespace {
+
+// A frame lasting `time` ms at these positions; a negative one is absent.
+VelmarFrame frameOf(std::array<int, 6> positions, int time) {
+  KoVelmarPwmModel f;
+  for (int c = 1; c <= 6; ++c) {
+    if (positions[size_t(c - 1)] >= 0) f.setId(c, positions[size_t(c - 1)]);
+  }
+  // Encoded as the list's own frames are; a file may hold times the fields would refuse.
+  VelmarFrame encoded = f.edited(QStringLiteral("time"), std::max(time, 50));
+  encoded->time = time;
+  return encoded;
+}
+
+// Frames of varied times (some of none) and positions, a channel absent now and then.
+class Frames {
+ public:
+  explicit Frames(unsigned seed) : random_(seed) {}
+  VelmarFrame next() {
+    std::array<int, 6> p;
+    for (int& v : p) v = pick(0, 9) == 0 ? -1 : pick(0, 1000);
+    return frameOf(p, pick(0, 6) == 0 ? 0 : pick(1, 3000));
+  }
+  VelmarFrames many(int count) {
+    VelmarFrames out;
+    for (int i = 0; i < count; ++i) out.append(next());
+    return out;
+  }
+  int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+
+ private:
+  std::mt19937 random_;
+};
+
+// Every change to the list is told once, as the rows it replaced; numbering and selecting
+// are not changes of the frames. Numbers shown follow only once renumbered.
+TEST(FrameListModel, TellsEachChangeOnceWithTheRowsItTouched) {
+  KoFrameListModel model;
+  model.setRenumberDelay(60000);
+  Frames frames(1);
+  QSignalSpy told(&model, &KoFrameListModel::framesChanged);
+  using Told = std::tuple<int, int, int>;
+  const auto last = [&told] {
+    return told.size() == 1 ? Told{told[0][0].toInt(), told[0][1].toInt(), told[0][2].toInt()}
+                            : Told{-1, -1, -1};
+  };
+  const std::pair<std::function<void()>, Told> changes[] = {
+      {[&] { model.appendMany(frames.many(5)); }, {0, 0, 5}},
+      {[&] { model.insert(0, frames.next()); }, {0, 0, 1}},
+      {[&] { model.append(frames.next()); }, {6, 0, 1}},
+      {[&] { model.removeAt(2); }, {2, 1, 0}},
+      {[&] { model.replaceAt(3, frames.next()); }, {3, 1, 1}},
+      {[&] { model.setData(model.index(4, KoFrameListModel::kTimeColumn), "77", Qt::EditRole); },
+       {4, 1, 1}},
+      {[&] {
+         model.setData(model.index(1, KoFrameListModel::kFirstChannelColumn + 2), "3",
+                       Qt::EditRole);
+       },
+       {1, 1, 1}},
+      {[&] { model.splice(1, 3, frames.many(2)); }, {1, 3, 2}},
+      {[&] { model.splice(0, 2, frames.many(2)); }, {0, 2, 2}},
+      {[&] { model.replaceAll(frames.many(3)); }, {0, 5, 3}},
+  };
+  for (const auto& [change, expected] : changes) {
+    told.clear();
+    change();
+    EXPECT_EQ(last(), expected) << std::get<0>(expected) << " " << std::get<1>(expected);
+  }
+  qint64 sum = 0;
+  for (const VelmarFrame& f : model.frames()) sum += f->time;
+  EXPECT_EQ(model.timeSum(), sum);
+
+  // An edit refused or giving the same frame changes nothing; nor do selecting and
+  // renumbering.
+  const QModelIndex time = model.index(0, KoFrameListModel::kTimeColumn);
+  model.setData(time, "500", Qt::EditRole);
+  told.clear();
+  model.setData(time, "x", Qt::EditRole);
+  model.setData(time, "500", Qt::EditRole);
+  model.setSelectIndex(0);
+  model.flushRenumbering();
+  EXPECT_EQ(told.size(), 0);
+
+  const auto shown = [&model] {
+    QList<int> numbers;
+    for (int row = 0; row < model.count(); ++row) {
+      numbers.append(model.index(row, KoFrameListModel::kPlayColumn).data().toInt());
+    }
+    return numbers;
+  };
+  EXPECT_EQ(shown(), (QList<int>{1, 2, 3}));
+  model.appendMany(frames.many(3));
+  model.flushRenumbering();
+  model.splice(1, 3, frames.many(1));
+  model.insert(1, frames.next());
+  model.removeAt(3);
+  model.splice(0, 1, frames.many(2));
+  // Until renumbered, a frame keeps its number and a new one shows what it came with.
+  EXPECT_EQ(shown(), (QList<int>{0, 0, 0, 0, 6}));
+  model.flushRenumbering();
+  EXPECT_EQ(shown(), (QList<int>{1, 2, 3, 4, 5}));
+}
+
+// The summary follows the list by splices and must end as a fresh reading of the same
+// list would, in its times, positions and columns.
+TEST(CurveSummary, SplicesEndAsAFreshReadingOfTheList) {
+  Frames frames(7);
+  VelmarFrames list = frames.many(40);
+  KoCurveSummary kept;
+  kept.reset(list);
+  for (int step = 0; step < 300; ++step) {
+    const int row = frames.pick(0, int(list.size()));
+    const int removed = frames.pick(0, std::min(3, int(list.size()) - row));
+    const int inserted = step % 50 == 0 ? 0 : frames.pick(0, 3);
+    list.remove(row, removed);
+    for (int i = 0; i < inserted; ++i) list.insert(row + i, frames.next());
+    kept.splice(row, removed, inserted, list);
+
+    KoCurveSummary fresh;
+    fresh.reset(list);
+    ASSERT_EQ(kept.count(), fresh.count()) << step;
+    for (int r = 0; r < fresh.count(); ++r) {
+      ASSERT_EQ(kept.endOf(r), fresh.endOf(r)) << step << " row " << r;
+      for (int c = 1; c <= 6; ++c) ASSERT_EQ(kept.position(r, c), fresh.position(r, c));
+    }
+    // Columns a few frames wide, the last one holding the frame that ends the action.
+    const int columns = 13;
+    for (KoCurveSummary* s : {&kept, &fresh}) {
+      s->setColumns(columns, 0, double(fresh.total()));
+      s->placeRows();
+      s->refresh(0, columns - 1);
+    }
+    ASSERT_EQ(kept.firstRowOf(columns), kept.count()) << step;
+    for (int x = 0; x < columns; ++x) {
+      for (int c = 1; c <= 6; ++c) ASSERT_EQ(kept.cell(x, c), fresh.cell(x, c)) << step;
+    }
+  }
+}
+
+// A column's cell holds its first present frame and the range its present frames span,
+// whatever absent frames lie between; rows beyond the view belong to no column.
+TEST(CurveSummary, ColumnsHoldTheRangeOfTheirPresentFrames) {
+  const VelmarFrames list = {frameOf({100, -1, 5, 0, 0, 0}, 10), frameOf({-1, -1, 9, 0, 0, 0}, 10),
+                             frameOf({900, -1, 1, 0, 0, 0}, 10), frameOf({300, 40, 2, 0, 0, 0}, 10),
+                             frameOf({1000, 50, 3, 0, 0, 0}, 100)};
+  KoCurveSummary s;
+  s.reset(list);
+  s.setColumns(2, 0, 40);  // [0, 20) and [20, 40]: the last frame, ending at 140, is right
+  s.placeRows();
+  s.refresh(0, 1);
+  EXPECT_EQ(s.cell(0, 1), (KoCurveSummary::Cell{0, 100, 100}));
+  EXPECT_EQ(s.cell(1, 1), (KoCurveSummary::Cell{2, 300, 900}));
+  EXPECT_EQ(s.cell(0, 2), KoCurveSummary::Cell{});
+  EXPECT_EQ(s.cell(1, 2), (KoCurveSummary::Cell{3, 40, 40}));
+  EXPECT_EQ(s.cell(1, 3), (KoCurveSummary::Cell{1, 1, 9}));
+  EXPECT_EQ(s.columnOfRow(4), 2);
+  EXPECT_EQ(s.firstRowOf(2), 4);
+}
+
+// Without the keyboard's focus, which one of two views shown at once would have.
+QImage shot(KoCurveView& view) {
+  view.clearFocus();
+  return view.grab().toImage();
+}
+
+// However a change is drawn, in the columns it touched only, the view must look as one
+// drawn anew over the same list: lines, strokes, points, gaps, marks and scales, and the
+// tints of frames outside a range or that would strike.
+TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
+  for (const int size : {900, 12}) {  // dense columns, and few frames drawn as points
+    SCOPED_TRACE(size);
+    Frames frames(size);
+    KoFrameListModel model;
+    KoArmRanges ranges;
+    KoArmProfile narrowed = KoArmProfile::shipped();
+    for (KoChannelProfile& c : narrowed.channels)
+      std::tie(c.lowest, c.highest) = std::pair(20, 980);
+    ranges.setProfile(narrowed);
+    KoFrameMarks marks(&model, &ranges);
+    model.appendMany(frames.many(size));
+    KoCurveView view(&model);
+    view.setMarks(&marks);
+    view.resize(420, 200);
+    view.show();
+    processPending();
+    const auto compare = [&](const char* what) {
+      processPending();
+      KoCurveView fresh(&model);
+      fresh.setMarks(&marks);
+      fresh.resize(view.size());
+      fresh.show();
+      fresh.showSpan(view.viewStartMs(), view.viewSpanMs());
+      fresh.setPlayingFrame(view.playingFrame());
+      processPending();
+      EXPECT_TRUE(shot(view) == shot(fresh)) << what;
+    };
+    const int middle = size / 2;
+    const auto cell = [&](int row, int column, int value) {
+      model.setData(model.index(row, column), QString::number(value), Qt::EditRole);
+    };
+    const std::pair<const char*, std::function<void()>> changes[] = {
+        {"position", [&] { cell(middle, KoFrameListModel::kFirstChannelColumn + 2, 0); }},
+        {"top position", [&] { cell(0, KoFrameListModel::kFirstChannelColumn, 1000); }},
+        {"time", [&] { cell(middle, KoFrameListModel::kTimeColumn, 2999); }},
+        {"absent",
+         [&] {
+           model.replaceAt(middle + 1, frameOf({-1, -1, -1, 7, 8, 9}, 400));
+         }},
+        {"insert top", [&] { model.insert(0, frames.next()); }},
+        {"delete top", [&] { model.removeAt(0); }},
+        {"append", [&] { model.append(frames.next()); }},
+        {"no time",
+         [&] {
+           model.insert(middle, frameOf({1000, 0, 1000, 0, 1000, 0}, 0));
+         }},
+        {"delete last", [&] { model.removeAt(model.count() - 1); }},
+        {"splice", [&] { model.splice(2, 3, frames.many(2)); }},
+        {"select", [&] { model.setSelectIndex(3); }},
+        {"play", [&] { view.setPlayingFrame(middle); }},
+    };
+    for (const bool zoomed : {false, true}) {
+      if (zoomed) view.zoom(3, 150);
+      for (const auto& [what, change] : changes) {
+        change();
+        compare(what);
+      }
+    }
+    model.replaceAll(frames.many(size / 2));
+    compare("replace all");
+  }
+}
+
+// Each channel's line stands at its height on the scale, across the whole plot: the top of
+// the scale above its middle above its bottom, the middle halfway. Taller than one band of
+// the copy to the screen, so that every band must land in its place.
+TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
+  KoFrameListModel model;
+  VelmarFrames frames;
+  for (int i = 0; i < 40; ++i) frames.append(frameOf({0, 1000, 500, -1, -1, -1}, 100));
+  model.appendMany(frames);
+  KoCurveView view(&model);
+  view.resize(600, 400);
+  view.show();
+  processPending();
+  const QImage image = shot(view).convertToFormat(QImage::Format_RGB32);
+  // The row where the channel's colour spans most of the width.
+  const auto rowOf = [&image](int channel) {
+    const QRgb colour = KoCurveView::channelColour(channel).rgb();
+    for (int y = 0; y < image.height(); ++y) {
+      const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+      if (std::count(line, line + image.width(), colour) > image.width() * 3 / 4) return y;
+    }
+    return -1;
+  };
+  const int top = rowOf(2);
+  const int middle = rowOf(3);
+  const int bottom = rowOf(1);
+  ASSERT_GT(top, 0);
+  EXPECT_GT(middle, top);
+  EXPECT_GT(bottom, middle);
+  EXPECT_NEAR(middle, (top + bottom) / 2.0, 1.0);
+  EXPECT_GT(bottom - top, image.height() / 2);
+
+  // A channel swinging from end to end within every column covers each row between them.
+  VelmarFrames swings;
+  for (int i = 0; i < 6000; ++i) swings.append(frameOf({i % 2 ? 1000 : 0, -1, -1, -1, -1, -1}, 1));
+  model.replaceAll(swings);
+  processPending();
+  const QImage swung = shot(view).convertToFormat(QImage::Format_RGB32);
+  const QRgb colour = KoCurveView::channelColour(1).rgb();
+  for (const int x : {swung.width() / 3, swung.width() / 2, 2 * swung.width() / 3}) {
+    int covered = 0;
+    for (int y = top; y <= bottom; ++y) covered += swung.pixel(x, y) == colour;
+    EXPECT_EQ(covered, bottom - top + 1) << x;
+  }
+}
+
+// A new font moves the scales and the plot with them, as in a view made with that font.
+TEST(CurveView, ANewFontLaysTheScalesOutAgain) {
+  Frames frames(5);
+  KoFrameListModel model;
+  model.appendMany(frames.many(50));
+  KoCurveView view(&model);
+  view.resize(400, 240);
+  view.show();
+  processPending();
+  QFont large = view.font();
+  large.setPointSize(large.pointSize() * 2);
+  view.setFont(large);
+  processPending();
+  KoCurveView fresh(&model);
+  fresh.setFont(large);
+  fresh.resize(view.size());
+  fresh.show();
+  processPending();
+  EXPECT_TRUE(shot(view) == shot(fresh));
+}
+
+// Hidden, the view follows no change; shown again, it draws the list as it stands.
+TEST(CurveView, AViewHiddenThroughChangesShowsTheListAsItStands) {
+  Frames frames(3);
+  KoFrameListModel model;
+  model.appendMany(frames.many(300));
+  KoCurveView view(&model);
+  view.resize(400, 200);
+  view.show();
+  processPending();
+  view.hide();
+  model.insert(0, frames.next());
+  model.setData(model.index(10, KoFrameListModel::kFirstChannelColumn), "0", Qt::EditRole);
+  model.removeAt(5);
+  view.show();
+  processPending();
+  KoCurveView fresh(&model);
+  fresh.resize(view.size());
+  fresh.show();
+  processPending();
+  EXPECT_EQ(shot(view), shot(fresh));
+}
+
+// The wheel zooms about the pointer, a drag beside the points and the arrow keys pan, and
+// the whole action comes back with a double click or 0; the view never leaves the action.
+TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
+  KoFrameListModel model;
+  VelmarFrames list;
+  for (int i = 0; i < 200; ++i) list.append(frameOf({i * 5, 500, 500, 500, 500, 500}, 100));
+  model.appendMany(list);
+  KoCurveView view(&model);
+  view.resize(600, 200);
+  view.show();
+  processPending();
+  ASSERT_TRUE(view.showsWhole());
+  const double whole = view.viewSpanMs();
+  EXPECT_GE(whole, 20000);
+  EXPECT_LE(whole, 20000 * (1 + 1 / KoCurveView::kWholeGrains));
+
+  const QPointF at = view.pointOf(120, 1);
+  const auto wheel = [&view](QPointF where, int delta, Qt::KeyboardModifiers keys = {}) {
+    QWheelEvent event(where, view.mapToGlobal(where), {}, {0, delta}, Qt::NoButton, keys,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&view, &event);
+  };
+  wheel(at, 240);
+  EXPECT_FALSE(view.showsWhole());
+  EXPECT_NEAR(view.viewSpanMs(), whole / (KoCurveView::kZoomStep * KoCurveView::kZoomStep), 1);
+  EXPECT_NEAR(view.pointOf(120, 1).x(), at.x(), 1);  // the frame under the pointer stays
+  EXPECT_EQ(view.hitTest(view.pointOf(120, 1)), (KoCurveView::Hit{120, 1}));
+
+  // Dragged by the empty plot, the frames follow the pointer.
+  const QPoint from(int(at.x()) + 20, 40);
+  const double before = view.pointOf(120, 1).x();
+  QTest::mousePress(&view, Qt::LeftButton, {}, from);
+  QTest::mouseMove(&view, from + QPoint(-60, 0));
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(-60, 0));
+  EXPECT_NEAR(view.pointOf(120, 1).x(), before - 60, 1);
+  // Taken sideways, a point hands the drag to the time axis; up or down, it edits.
+  const QPoint point = view.pointOf(120, 1).toPoint();
+  QTest::mousePress(&view, Qt::LeftButton, {}, point);
+  QTest::mouseMove(&view, point + QPoint(40, 3));
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, point + QPoint(40, 3));
+  EXPECT_NEAR(view.pointOf(120, 1).x(), point.x() + 40, 1);
+  EXPECT_EQ(model.frameAt(120)->id(1), 600);  // panning edits nothing
+
+  const double start = view.viewStartMs();
+  QTest::keyClick(&view, Qt::Key_Right);
+  EXPECT_GT(view.viewStartMs(), start);
+  wheel(at, 120, Qt::ShiftModifier);
+  wheel(at, 120, Qt::ShiftModifier);
+  EXPECT_LT(view.viewStartMs(), start);
+  for (int i = 0; i < 40; ++i) QTest::keyClick(&view, Qt::Key_Left);
+  EXPECT_EQ(view.viewStartMs(), 0);
+  for (int i = 0; i < 60; ++i) wheel(at, 120);
+  EXPECT_EQ(view.viewSpanMs(), KoCurveView::kMinSpanMs);
+  view.showSpan(whole, 1000);
+  EXPECT_DOUBLE_EQ(view.viewStartMs() + view.viewSpanMs(), whole);
+
+  QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(int(at.x()), 30));
+  EXPECT_TRUE(view.showsWhole());
+  QTest::keyClick(&view, Qt::Key_Plus);
+  EXPECT_FALSE(view.showsWhole());
+  QTest::keyClick(&view, Qt::Key_0);
+  EXPECT_TRUE(view.showsWhole());
+  for (int i = 0; i < 5; ++i) wheel(at, -120);
+  EXPECT_TRUE(view.showsWhole());
+  EXPECT_EQ(view.viewSpanMs(), whole);
+}
+
+// The whole action fits with little room to spare, and at 65,535 frames of about a second
+// the scale moves about once in a thousand frames added at the end.
+TEST(CurveView, TheWholeSpanLeavesLittleRoomAndSeldomChanges) {
+  int changes = 0;
+  const qint64 first = 65535LL * 1000;
+  double last = KoCurveView::wholeSpanMs(first);
+  for (qint64 total = first; total < first + 1000 * 1000; total += 1000) {
+    const double span = KoCurveView::wholeSpanMs(total);
+    EXPECT_GT(span, double(total));
+    EXPECT_LE(span, total * (1 + 1 / KoCurveView::kWholeGrains));
+    changes += span != last;
+    last = span;
+  }
+  EXPECT_LE(changes, 2);
+  EXPECT_EQ(KoCurveView::wholeSpanMs(0), 0);
+  EXPECT_GT(KoCurveView::wholeSpanMs(1), 1);
+}
+
+}  // namespace

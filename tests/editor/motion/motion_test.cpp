@@ -1,0 +1,294 @@
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+#include <QUndoStack>
+
+#include "editor/board/teach_recorder.h"
+#include "editor/motion/arm_feed.h"
+#include "editor/motion/curve_view.h"
+#include "editor/motion/motion_controls.h"
+#include "editor/velmar_view_controller.h"
+#include "editor_fixture.h"
+#include "fake_channel_view.h"
+#include "widgets/arm_view.h"
+#include "widgets/number_field.h"
+#include "widgets/switch.h"
+#include "widgets/velmar_pan_view.h"
+
+using std::chrono::milliseconds;
+
+namespace {
+
+// A frame of channels 1 to 6 at these positions; a negative one is absent.
+VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
+  FakeSliders sliders(6);
+  int i = 0;
+  for (int p : positions) {
+    sliders[i].setText(QString::number(p));
+    sliders[i++].setHidden(p < 0);
+  }
+  return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
+}
+
+class SoftStartTest : public EditorOnBoardFixture,
+                      public testing::WithParamInterface<std::pair<int, int>> {};
+
+// The first frame goes out at once but takes at least the soft-start time; everything after
+// it shifts by what was added, the second pass of a loop included, whose first frame keeps
+// its own time.
+TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
+  const auto [firstTime, shift] = GetParam();
+  editor.model()->appendMany({frameOf({100, 500, 500, 500, 500, 500}, firstTime),
+                              frameOf({200, 500, 500, 500, 500, 500}, 500),
+                              frameOf({300, 500, 500, 500, 500, 500}, 2000)});
+  editor.online()->setSoftStart(1000);
+  clock.setHorizon(milliseconds(firstTime + shift + 2500 + firstTime + 500));
+  static_cast<KoSwitch*>(editor.control(KoOnlineControl::kLoop))->setOn(true);
+  editor.online()->buttonClick(KoOnlineControl::kRun);
+  ASSERT_TRUE(moves(5));
+  const int t0 = firstTime + shift;
+  EXPECT_EQ(clock.sleeps().mid(0, 6),
+            (QList<int>{0, t0, t0 + 500, t0 + 2500, t0 + 2500 + firstTime, t0 + 3000 + firstTime}));
+  EXPECT_EQ(moveFields(kMoveTime).mid(0, 5),
+            (QList<int>{firstTime + shift, 500, 2000, firstTime, 500}));
+  KoCurveView* curves = editor.motion()->curveView();
+  ASSERT_TRUE(processUntil([curves] { return curves->playingFrame() == 2; }));
+  editor.online()->buttonClick(KoOnlineControl::kRun);
+  EXPECT_EQ(curves->playingFrame(), -1);  // a stopped run marks no place
+
+  // A frame played from its row is softened the same way; the stored frame is not.
+  board.clearReceived();
+  editor.online()->play(0);
+  ASSERT_TRUE(moves(1));
+  EXPECT_EQ(moveFields(kMoveTime), QList<int>{firstTime + shift});
+  EXPECT_EQ(editor.model()->frameAt(0)->time, firstTime);
+}
+
+INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
+                         testing::Values(std::pair{300, 700}, std::pair{1500, 0}));
+
+// The soft start the user sets is stored and taken up by the next editor built, which also
+// shows a stored time below zero as 0.
+TEST_F(EditorOnBoardFixture, TheSoftStartIsKeptForTheNextEditor) {
+  const struct Forget {
+    ~Forget() {
+      QSettings().remove(QStringLiteral("softStart"));
+      QSettings().remove(QStringLiteral("softStartTime"));
+    }
+  } forget;
+  KoMotionControls* motion = editor.motion();
+  motion->softStartSwitch()->setOn(true);
+  emit motion->softStartSwitch()->toggledByUser(true);
+  motion->softStartField()->setText(QStringLiteral("800"));
+  emit motion->softStartField()->editingFinished();
+  for (const auto& [stored, shown] : {std::pair{800, 800}, {-5, 0}}) {
+    QSettings().setValue(QStringLiteral("softStartTime"), stored);
+    KoVelmarViewController next{link, nullptr, &ports};
+    EXPECT_TRUE(next.motion()->softStartSwitch()->isOn());
+    EXPECT_EQ(next.motion()->softStartField()->value(), shown);
+    EXPECT_EQ(next.online()->softStart(), shown);
+  }
+}
+
+// The live arm, its joint table and its feed are made when the arm is first switched on, not
+// with the editor. Shown, it takes the still picture's place and follows it; a choice stored
+// on shows it from the start.
+TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
+  const struct Forget {
+    ~Forget() { QSettings().remove(QStringLiteral("liveArm")); }
+  } forget;
+  KoMotionControls* motion = editor.motion();
+  EXPECT_EQ(motion->armView(), nullptr);
+  motion->liveSwitch()->setOn(true);
+  emit motion->liveSwitch()->toggledByUser(true);
+  KoArmView* arm = motion->armView();
+  ASSERT_NE(arm, nullptr);
+  QWidget* picture = editor.panView()->imageVelmar();
+  EXPECT_TRUE(arm->isVisible());
+  EXPECT_EQ(arm->geometry(), picture->geometry());
+  picture->setGeometry(picture->geometry().adjusted(10, 0, 0, 0));
+  EXPECT_EQ(arm->geometry(), picture->geometry());
+  views().first()->setText(QStringLiteral("120"));
+  motion->armFeed()->refresh();
+  EXPECT_EQ(arm->positions()[0], 500);  // the virtual board's servo, not the typed value
+
+  KoVelmarViewController next{link, nullptr, &ports};
+  next.show();
+  ASSERT_NE(next.motion()->armView(), nullptr);
+  EXPECT_TRUE(next.motion()->armView()->isVisible());
+  next.motion()->liveSwitch()->setOn(false);
+  emit next.motion()->liveSwitch()->toggledByUser(false);
+  EXPECT_FALSE(next.motion()->armView()->isVisible());
+}
+
+// A point is taken within its radius, the nearest where several lie close; dragged, it edits
+// its frame through the list.
+TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
+  KoFrameListModel model;
+  model.appendMany({frameOf({100, 900, 500, 500, 500, -1}, 1000),
+                    frameOf({300, 900, 500, 500, 500, 800}, 1000),
+                    frameOf({500, 900, 500, 500, 500, 800}, 2000)});
+  KoCurveView view{&model};
+  view.resize(400, 200);
+  const QPointF p1 = view.pointOf(1, 1);
+  const std::pair<QPointF, std::optional<KoCurveView::Hit>> cases[] = {
+      {p1 + QPointF(KoCurveView::kHitRadius - 1, 0), KoCurveView::Hit{1, 1}},
+      {p1 + QPointF(0, KoCurveView::kHitRadius + 2), std::nullopt},
+      {view.pointOf(2, 6), KoCurveView::Hit{2, 6}},
+      {view.pointOf(0, 6), std::nullopt},  // an absent channel has no point to take
+      // Channels 3 to 5 coincide at 500 on the last frame; 1 lies right there too.
+      {view.pointOf(2, 1) + QPointF(0, 1), KoCurveView::Hit{2, 1}},
+  };
+  for (const auto& [at, hit] : cases) {
+    SCOPED_TRACE(testing::Message() << at.x() << "," << at.y());
+    EXPECT_EQ(view.hitTest(at), hit);
+  }
+  // Frame times decide where points lie: the last frame lasts twice as long.
+  EXPECT_NEAR(view.pointOf(2, 1).x() - view.pointOf(1, 1).x(),
+              2 * (view.pointOf(1, 1).x() - view.pointOf(0, 1).x()), 1);
+
+  QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
+  KoFrameHistory history(&model);
+  QObject::connect(&view, &KoCurveView::editStarted, &history, &KoFrameHistory::beginStep);
+  QObject::connect(&view, &KoCurveView::editFinished, &history, &KoFrameHistory::endStep);
+  const int stepsBefore = history.stack()->count();
+  const QPoint from = view.pointOf(1, 2).toPoint();
+  QTest::mousePress(&view, Qt::LeftButton, {}, from);
+  EXPECT_EQ(model.selectIndex(), 1);
+  const QPointF mid = view.pointOf(1, 2);
+  for (double dy : {20.0, 2000.0}) {
+    const QPointF to(from.x(), mid.y() + dy);
+    QMouseEvent move(QEvent::MouseMove, to, view.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
+    QApplication::sendEvent(&view, &move);
+  }
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
+  processPending();
+
+  // Dragged below the plot: held at the end. The edit goes through the list's setData, whose
+  // encoding and row signal CellEditsReachTheMoveOrLeaveTheFrameAsItWas checks.
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
+  // The drag is one step back, whatever it passed through.
+  EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
+  history.undo();
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 900, 900}));
+
+  // A press beside every point selects nothing and edits nothing.
+  changed.clear();
+  QTest::mousePress(&view, Qt::LeftButton, {}, QPoint(2, 2));
+  QTest::mouseMove(&view, QPoint(2, 150));
+  QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(2, 150));
+  EXPECT_TRUE(changed.isEmpty());
+  EXPECT_EQ(model.selectIndex(), 1);
+  EXPECT_EQ(history.stack()->count(), stepsBefore + 1);  // and leaves no empty step
+}
+
+class TeachTest : public LinkFixture {
+ protected:
+  void SetUp() override {
+    LinkFixture::SetUp();
+    recorder.setAutoTick(false);
+    recorder.setHistory(&history);
+    QObject::connect(
+        &link, &usbHid::positionsRead, &recorder,
+        [this](const protocol::PositionsRead& r) { recorder.positionsReceived(r.readings); });
+    link.sendMotorLost(sliders.views());
+    ASSERT_TRUE(processUntil([this] { return board.isUnloaded(6); }));
+  }
+  // One reading: the test's hand has moved the servos, the recorder asks and gets its answer.
+  void reading() {
+    const int asked = int(board.receivedWith(protocol::kReadPositions).size());
+    recorder.tick();
+    processUntil([&] { return board.receivedWith(protocol::kReadPositions).size() > asked; });
+    processPending();
+  }
+
+  FakeSliders sliders{6};
+  KoFrameListModel model;
+  KoFrameHistory history{&model};
+  KoTeachRecorder recorder{link, &model, [this] { return sliders.views(); }};
+};
+
+TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
+  ASSERT_TRUE(recorder.start());  // the first reading is asked at once
+  processPending();
+  board.poseByHand(1, 600);
+  reading();
+  board.poseByHand(1, 604);  // within the threshold: the frame before lasts longer
+  reading();
+  reading();
+  board.poseByHand(2, 700);
+  reading();
+  board.poseByHand(2, 705);  // a move of the threshold itself is a move
+  reading();
+  EXPECT_EQ(valuesOf(model, 1), (QList<int>{500, 600, 604, 604}));
+  EXPECT_EQ(valuesOf(model, 2), (QList<int>{500, 500, 700, 705}));
+  EXPECT_EQ(valuesOf(model, kTimes), (QList<int>{250, 750, 250, 250}));
+  EXPECT_TRUE(tips().isEmpty());
+
+  // Channel 6 stops answering: the recording ends, what it holds stays.
+  board.setChannelServos({1, 2, 3, 4, 5});
+  reading();
+  EXPECT_FALSE(recorder.isRecording());
+  EXPECT_EQ(tips(), QStringList{"connect_velmar"});
+  EXPECT_EQ(model.count(), 4);
+  // The whole recording is one step back.
+  history.undo();
+  EXPECT_EQ(model.count(), 0);
+}
+
+TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowingAFrame) {
+  // With every channel hidden there is nothing to record: teaching does not start.
+  for (auto& slider : sliders.owned) slider->setHidden(true);
+  ASSERT_FALSE(recorder.start());  // what follows would wait on readings that never come
+  EXPECT_EQ(tips(), QStringList{"read_no_channel"});
+  EXPECT_EQ(history.stack()->count(), 0);
+  for (auto& slider : sliders.owned) slider->setHidden(false);
+  tips().clear();
+
+  recorder.setInterval(5000);  // held at 2000
+  ASSERT_TRUE(recorder.start());
+  processPending();
+  for (int i = 0; i < 15; ++i) reading();
+  // 16 still readings of 2000 ms: one frame of 30000, the longest there is, then a new one.
+  EXPECT_EQ(valuesOf(model, kTimes), (QList<int>{30000, 2000}));
+
+  board.dropRepliesTo(protocol::kReadPositions);
+  recorder.tick();
+  recorder.tick();
+  EXPECT_FALSE(recorder.isRecording());
+  EXPECT_EQ(tips(), QStringList{"connect_velmar"});
+  EXPECT_EQ(model.count(), 2);
+}
+
+TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) {
+  KoArmView view;
+  KoArmFeed feed(
+      link, [this] { return sliders.views(); }, &view);
+  sliders[0].setText("120");
+  board.poseByHand(1, 640);
+  feed.refresh();
+  EXPECT_EQ(view.positions()[0], 640);
+  link.setSerial(true);  // serial moves never reach the board this link sees
+  EXPECT_EQ(feed.positions()[0], 120);
+  link.setSerial(false);
+  link.setDownload(true);  // the frame a download sends, which the board stores
+  EXPECT_EQ(feed.positions()[0], 120);
+  link.setDownload(false);
+  EXPECT_EQ(feed.positions()[0], 640);
+  board.unplug();
+  ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
+  EXPECT_EQ(feed.positions()[0], 120);
+}
+
+TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
+  // The whole time in ms, the width in pixels, and the step between labels.
+  const std::tuple<qint64, double, double> cases[] = {
+      {10000, 500, 2000},  // 1 s would put labels 50 px apart
+      {1000, 500, 200},   {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
+  };
+  for (const auto& [totalMs, width, step] : cases) {
+    EXPECT_EQ(KoCurveView::timeStep(totalMs, width, 60), step) << totalMs;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,254 @@
+#include <sys/stat.h>
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTemporaryFile>
+#include <QTest>
+#include <QTranslator>
+#include <QUndoStack>
+#include <string_view>
+
+#include "editor/board/teach_recorder.h"
+#include "editor/motion/motion_controls.h"
+#include "editor/motion/pose_panel.h"
+#include "editor_fixture.h"
+#include "model/file_io.h"
+#include "session/arm_ranges.h"
+
+namespace {
+
+// The panel on the editor on the virtual board, starting without poses, its questions
+// answered by the test.
+class PosePanelTest : public EditorOnBoardFixture {
+ protected:
+  void SetUp() override {
+    QSettings().remove(QLatin1String(KoNamedPoses::kSettingsKey));
+    EditorOnBoardFixture::SetUp();
+    panel = std::make_unique<KoPosePanel>(editor.armRanges());
+    panel->attach(&editor);
+    panel->setAskers([this](QWidget*, const QString&) { return name; },
+                     [this](QWidget*, bool) { return file; });
+    tips().clear();
+  }
+  void TearDown() override {
+    panel.reset();
+    QSettings().remove(QLatin1String(KoNamedPoses::kSettingsKey));
+    EditorOnBoardFixture::TearDown();
+  }
+  // Poses the sliders; a negative position hides its channel.
+  void pose(std::array<int, 6> positions) {
+    for (int c = 0; c < 6; ++c) {
+      QCheckBox* box = editor.arraySliderTextCheckViews()[c];
+      box->setChecked(positions[size_t(c)] >= 0);
+      editor.buttonBoxClick(box);
+      if (positions[size_t(c)] >= 0) views()[c]->setText(QString::number(positions[size_t(c)]));
+    }
+  }
+  void choose(const QString& poseName) {
+    const QList<QListWidgetItem*> found = panel->list()->findItems(poseName, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << poseName.toStdString();
+    panel->list()->setCurrentItem(found.first());
+  }
+  QStringList names() const {
+    QStringList out;
+    for (const KoNamedPose& p : panel->poses().all()) out.append(p.name);
+    return out;
+  }
+
+  std::unique_ptr<KoPosePanel> panel;
+  QString name = QStringLiteral("Wave");
+  QString file;
+  QTemporaryDir dir;
+};
+
+// The shown channels make the pose; it is kept in the settings; a double-click moves the
+// arm there as the sliders would, and Insert as Frame adds it as one step for undo.
+TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
+  pose({120, -1, 300, 400, 500, 600});
+  QTest::mouseClick(panel->saveButton(), Qt::LeftButton);
+  const KoChannelPositions wave{120, std::nullopt, 300, 400, 500, 600};
+  ASSERT_EQ(panel->poses().all(), (QList<KoNamedPose>{{"Wave", wave}}));
+  // Drawn as the arm stands in it, on the chosen profile.
+  EXPECT_EQ(panel->list()->item(0)->icon().pixmap(KoPosePanel::kThumbnail).toImage(),
+            KoPosePanel::thumbnail(editor.armRanges()->profile(), wave).toImage());
+  EXPECT_EQ(KoNamedPoses::load().all(), panel->poses().all());
+  EXPECT_TRUE(panel->insertButton()->isEnabled());  // the pose just saved is chosen
+  panel->list()->clearSelection();
+  EXPECT_FALSE(panel->insertButton()->isEnabled());
+
+  pose({900, 900, 900, 900, 900, 900});
+  choose("Wave");
+  const int movesBefore = int(board.receivedWith(protocol::kMultiServoMove).size());
+  emit panel->list()->itemActivated(panel->list()->currentItem());
+  ASSERT_TRUE(moves(movesBefore + 5));
+  EXPECT_EQ(views()[0]->text(), "120");
+  EXPECT_EQ(views()[1]->text(), "900");  // absent from the pose: left where it was
+  // One move per channel of the pose, servo and position as the slider sends them.
+  const QList<QByteArray> sent = board.receivedWith(protocol::kMultiServoMove).mid(movesBefore);
+  ASSERT_EQ(sent.size(), 5);
+  EXPECT_EQ(frame::le16(sent[0], kFirstServo), 120);
+  EXPECT_EQ(int(quint8(sent[0][kFirstServo - 1])), 1);
+
+  addFrame(700, 800);
+  const int index = editor.history()->stack()->index();
+  editor.texttime()->setText("1500");
+  QTest::mouseClick(panel->insertButton(), Qt::LeftButton);
+  ASSERT_EQ(editor.model()->count(), 2);
+  const VelmarFrame inserted = editor.model()->frameAt(0);
+  EXPECT_EQ(inserted->armPositions(), (frame::ArmPositions{120, std::nullopt, 300, 400, 500, 600}));
+  EXPECT_EQ(inserted->time, 1500);
+  EXPECT_EQ(inserted->bytes, frame::armMove({}, 1500, inserted->armPositions()));
+  EXPECT_EQ(editor.history()->stack()->index(), index + 1);
+
+  // The gate of the Insert button holds: nothing goes in while a recording runs.
+  editor.buttonClick(EditorAction::Record);
+  ASSERT_TRUE(editor.motion()->recorder()->isRecording());
+  tips().clear();
+  QTest::mouseClick(panel->insertButton(), Qt::LeftButton);
+  EXPECT_EQ(tips(), QStringList{"recording_busy"});
+  editor.stopEverything(false);
+  EXPECT_EQ(editor.model()->count(), 2);
+}
+
+TEST_F(PosePanelTest, NamesAreAskedTakenNamesConfirmedAndHiddenChannelsRefused) {
+  pose({-1, -1, -1, -1, -1, -1});
+  panel->saveCurrent();
+  EXPECT_EQ(tips(), QStringList{"poses_no_channel"});
+  EXPECT_TRUE(names().isEmpty());
+
+  pose({100, 100, 100, 100, 100, 100});
+  name.clear();  // cancelled
+  panel->saveCurrent();
+  EXPECT_TRUE(names().isEmpty());
+  name = "Wave";
+  panel->saveCurrent();
+  pose({200, 200, 200, 200, 200, 200});
+  prompter().answers = {false};
+  panel->saveCurrent();
+  EXPECT_EQ(panel->poses().all().first().positions[0], 100);
+  prompter().answers = {true};
+  panel->saveCurrent();
+  EXPECT_EQ(panel->poses().all().first().positions[0], 200);
+  EXPECT_EQ(names(), QStringList{"Wave"});
+
+  // A long name is asked about under the name it is kept by, cut to the limit.
+  const QString longest(KoNamedPoses::kMaxNameLength, u'L');
+  name = longest;
+  panel->saveCurrent();
+  pose({300, 300, 300, 300, 300, 300});
+  name = longest + QStringLiteral(" and more");
+  prompter().questions.clear();
+  prompter().answers = {false};
+  panel->saveCurrent();
+  EXPECT_EQ(prompter().questions, QStringList{"poses_replace"});
+  EXPECT_EQ(panel->poses().all().last().positions[0], 200);
+  choose(longest);
+  prompter().answers = {true};
+  panel->removeSelected();
+
+  // A name that hides what it is, or could steer a terminal, is refused.
+  tips().clear();
+  name = QStringLiteral("Wave\u202e");
+  panel->saveCurrent();
+  EXPECT_EQ(tips(), QStringList{"poses_name_unprintable"});
+  EXPECT_EQ(names(), QStringList{"Wave"});
+
+  choose("Wave");
+  prompter().answers = {false};
+  panel->removeSelected();
+  EXPECT_EQ(names(), QStringList{"Wave"});
+  prompter().answers = {true};
+  panel->removeSelected();
+  EXPECT_TRUE(names().isEmpty());
+  EXPECT_TRUE(KoNamedPoses::load().all().isEmpty());
+}
+
+// Export and import round trip; a bad file tips what is wrong and changes no pose.
+TEST_F(PosePanelTest, ImportAndExportKeepEveryPose) {
+  pose({100, 200, 300, 400, 500, 600});
+  panel->saveCurrent();
+  file = dir.filePath("poses");  // the suffix is added
+  panel->exportFile();
+  ASSERT_TRUE(QFile::exists(dir.filePath("poses.json")));
+
+  file = dir.filePath("poses.json");
+  panel->importFile();
+  EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2"}));
+  EXPECT_EQ(panel->poses().all()[1].positions, panel->poses().all()[0].positions);
+
+  const struct {
+    const char* content;  // nullptr: no such file; "fifo": a pipe nobody writes to
+    const char* tip;
+  } bad[] = {
+      {"{\"poses\": [{\"name\": \"x\", \"ch1\": 5000}]}", "poses_import_failed"},
+      {"{\"poses\": [{\"name\": \"\\u202ex\", \"ch1\": 500}]}", "poses_import_failed"},
+      {"not json", "poses_import_failed"},
+      {nullptr, "poses_import_failed"},
+      {"fifo", "poses_import_failed"},  // refused at once, not waited on
+  };
+  for (const auto& b : bad) {
+    file = dir.filePath("bad.json");
+    QFile::remove(file);
+    if (b.content && std::string_view(b.content) == "fifo") {
+      ASSERT_EQ(mkfifo(QFile::encodeName(file).constData(), 0600), 0);
+    } else if (b.content) {
+      QFile f(file);
+      ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+      f.write(b.content);
+    }
+    tips().clear();
+    panel->importFile();
+    EXPECT_EQ(tips(), QStringList{b.tip}) << (b.content ? b.content : "missing");
+    EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2"}));
+  }
+  EXPECT_EQ(KoNamedPoses::load().all().size(), 2);
+}
+
+// Settings that cannot be written are said so at each change, and the poses stay in the
+// panel to be exported; a failed export says what failed in words.
+TEST_F(PosePanelTest, WhatCannotBeWrittenIsSaidAndNoPoseIsLost) {
+  pose({100, 200, 300, 400, 500, 600});
+  panel->saveCurrent();
+  file = dir.filePath("poses.json");
+  panel->exportFile();
+  {
+    const UnwritableSettings unwritable;
+    name = "Bow";
+    panel->saveCurrent();
+    panel->importFile();
+    choose("Bow");
+    prompter().answers = {true};
+    panel->removeSelected();
+    EXPECT_EQ(tips(), QStringList(3, "poses_not_kept"));
+    EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2"}));
+  }
+
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/vorn_en.qm")));
+  QCoreApplication::installTranslator(&english);
+  tips().clear();
+  file = dir.filePath("no folder/poses.json");
+  panel->exportFile();
+  const QString reason = KoTools::describe(KoTools::FileError::NotFound);
+  QCoreApplication::removeTranslator(&english);
+  EXPECT_EQ(tips(), QStringList{QDir::toNativeSeparators(file) + " cannot be written: " + reason});
+}
+
+TEST(PoseThumbnail, DrawsTheArmInItsPose) {
+  const KoArmProfile profile = KoArmProfile::shipped();
+  const QImage upright = KoPosePanel::thumbnail(profile, {500, 500, 500, 500, 500, 500}).toImage();
+  const QImage bent = KoPosePanel::thumbnail(profile, {500, 500, 500, 200, 200, 500}).toImage();
+  EXPECT_EQ(upright.size(), QSize(KoPosePanel::kThumbnail, KoPosePanel::kThumbnail));
+  EXPECT_NE(upright, bent);
+  // Upright, the arm stands over the middle of the picture.
+  const QColor background = upright.pixelColor(2, 2);
+  EXPECT_NE(upright.pixelColor(KoPosePanel::kThumbnail / 2, KoPosePanel::kThumbnail * 3 / 5),
+            background);
+}
+
+}  // namespace

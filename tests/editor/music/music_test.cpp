@@ -1,0 +1,319 @@
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QPushButton>
+#include <QSettings>
+#include <QTableView>
+#include <QToolButton>
+#include <QUndoStack>
+
+#include "editor/motion/curve_view.h"
+#include "editor/motion/motion_controls.h"
+#include "editor/music/music_control.h"
+#include "editor_fixture.h"
+#include "song_files.h"
+#include "temp_files.h"
+#include "widgets/switch.h"
+
+namespace {
+
+using A = EditorAction;
+using std::chrono::milliseconds;
+
+// A song player that plays nothing: it notes what it was asked, starts at once (one
+// millisecond in) and reads a song only when the test says how that went.
+class SilentSong : public KoSongBackend {
+ public:
+  bool hasOutput() override { return output; }
+  void setSource(const QString& path) override { source = path; }
+  void play() override {
+    ++plays;
+    playing = true;
+  }
+  void pause() override { playing = false; }
+  void stop() override {
+    if (playing) ++stops;
+    playing = false;
+  }
+  bool isPlaying() const override { return playing; }
+  qint64 positionMs() const override { return playing && starts ? 1 : 0; }
+  void decode(const QString& path) override { decoding = path; }
+
+  void decoded(SongEnvelope envelope) { events_.decoded(std::move(envelope)); }
+  void failed(const QString& why) { events_.decodeFailed(why); }
+
+  bool output = true;
+  bool starts = true;  // false: never gets under way
+  bool playing = false;
+  int plays = 0;
+  int stops = 0;
+  QString source;
+  QString decoding;
+};
+
+// 30 s of clicks at 120 bpm, as its envelope.
+SongEnvelope clicks() {
+  KoEnvelopeBuilder builder;
+  const int rate = 8000;
+  const auto sample = clickTrack(rate, 120);
+  std::vector<qint16> samples(size_t(30 * rate));
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = qint16(sample(qint64(i), 0) * 32767);
+  builder.add(samples.data(), qsizetype(samples.size()), 1, rate);
+  return builder.finish();
+}
+
+class MusicTest : public EditorOnBoardFixture, protected TempFiles {
+ protected:
+  void SetUp() override {
+    EditorOnBoardFixture::SetUp();
+    KoFilePanels::install(&panels);
+    music()->setBackends([this] {
+      auto made = std::make_unique<SilentSong>();
+      song = made.get();
+      return made;
+    });
+    prompter().answers.clear();
+    tips().clear();
+  }
+  void TearDown() override {
+    KoFilePanels::install(nullptr);
+    EditorOnBoardFixture::TearDown();
+  }
+  KoMusicControl* music() const { return editor.music(); }
+  // Chooses a song that reads as `envelope` through the Music… button.
+  void chooseSong(const SongEnvelope& envelope = clicks(), const QString& name = "song.ogg") {
+    panels.songPath = write(name, "not read by the silent player");
+    editor.buttonClick(A::MusicChoose);
+    ASSERT_NE(song, nullptr);
+    song->decoded(envelope);
+  }
+  void runAlong() {
+    chooseSong();
+    music()->musicSwitch()->setOn(true);
+  }
+  bool runStopped() {
+    return processUntil([this] { return editor.online()->stopped(); });
+  }
+
+  FakePanels panels;
+  SilentSong* song = nullptr;
+};
+
+TEST_F(MusicTest, TheRunKeepsTimeWithTheSongFromItsStartAndItsEndStopsTheSong) {
+  for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}}) {
+    addFrame(position, time);
+  }
+  runAlong();
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(3));
+  ASSERT_TRUE(runStopped());
+  // The song was 1 ms in when the run saw it playing: the frames are due from its start.
+  EXPECT_EQ(clock.sleeps(), (QList<int>{-1, 999, 1499, 3499}));
+  EXPECT_EQ(song->plays, 1);
+  EXPECT_FALSE(song->playing) << "the end of the run stops the song";
+  EXPECT_EQ(status(), "run_over");
+}
+
+TEST_F(MusicTest, ALoopRestartsTheSongEachPassAndStopAndEscapeEndIt) {
+  addFrame(100, 500);
+  addFrame(200, 500);
+  runAlong();
+  static_cast<KoSwitch*>(editor.control(A::Loop))->setOn(true);
+  for (bool escape : {false, true}) {
+    SCOPED_TRACE(escape ? "Escape" : "Stop");
+    const int before = song->plays;
+    editor.buttonClick(A::RunOnline);
+    ASSERT_TRUE(processUntil([&] { return song->plays >= before + 3; }));
+    // Each pass waited for its own start of the song: one restart per pass.
+    EXPECT_GE(song->stops, song->plays - 1 - before);
+    if (escape) {
+      editor.stopEverything(false);
+    } else {
+      editor.buttonClick(A::Stop);
+    }
+    EXPECT_TRUE(editor.online()->stopped());
+    EXPECT_FALSE(song->playing);
+    processPending();
+  }
+}
+
+TEST_F(MusicTest, WithoutTheSwitchADeviceOrAStartTheRunGoesAlone) {
+  addFrame(100, 1000);
+  addFrame(200, 500);
+  chooseSong();
+  // Switch off: the song stays silent.
+  editor.buttonClick(A::RunOnline);
+  // Both taken by the board before the next run: on the test's clock a run is over as soon
+  // as its frames are handed on, and a new start drops what is not yet sent.
+  ASSERT_TRUE(moves(2));
+  ASSERT_TRUE(runStopped());
+  EXPECT_EQ(song->plays, 0);
+  EXPECT_EQ(clock.sleeps(), (QList<int>{0, 1000, 1500}));
+
+  // A song that never gets under way holds the run only until the time-out.
+  music()->musicSwitch()->setOn(true);
+  song->starts = false;
+  music()->setStartTimeout(0);
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(4));
+  ASSERT_TRUE(runStopped());
+  EXPECT_EQ(song->plays, 1);
+  EXPECT_FALSE(song->playing);
+}
+
+TEST_F(MusicTest, NoDeviceIsSaidOnce) {
+  addFrame(100, 1000);
+  chooseSong();
+  music()->musicSwitch()->setOn(true);
+  song->output = false;
+  QStringList said;
+  QObject::connect(music(), &KoMusicControl::statusChanged,
+                   [&](const QString& text) { said << text; });
+  for (int run = 0; run < 2; ++run) {
+    editor.buttonClick(A::RunOnline);
+    ASSERT_TRUE(moves(run + 1)) << "each run plays";
+    ASSERT_TRUE(runStopped());
+  }
+  editor.buttonClick(A::MusicPlay);
+  EXPECT_EQ(said, (QStringList{"music_no_device"}));
+  EXPECT_EQ(song->plays, 0);
+}
+
+TEST_F(MusicTest, AMissingOrUnreadableSongTipsAndTheRunStillPlays) {
+  addFrame(100, 1000);
+  panels.songPath = dir.filePath("gone.mp3");
+  editor.buttonClick(A::MusicChoose);
+  EXPECT_EQ(tips(), (QStringList{"music_missing"}));
+  EXPECT_TRUE(music()->song().isEmpty());
+  EXPECT_FALSE(music()->musicSwitch()->isEnabled());
+
+  tips().clear();
+  panels.songPath = write("noise.mp3", QByteArray(4096, '\x5a'));
+  editor.buttonClick(A::MusicChoose);
+  EXPECT_TRUE(music()->musicSwitch()->isEnabled()) << "usable while it is read";
+  music()->musicSwitch()->setOn(true);
+  song->failed("not an audio file");
+  EXPECT_EQ(tips(), (QStringList{"music_unreadable"}));
+  EXPECT_FALSE(music()->musicSwitch()->isOn());
+  EXPECT_FALSE(music()->musicSwitch()->isEnabled());
+  EXPECT_FALSE(music()->playButton()->isEnabled());
+  EXPECT_TRUE(music()->musicText()->toolTip().contains("not an audio file"));
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(1));
+  ASSERT_TRUE(runStopped());
+  EXPECT_EQ(song->plays, 0);
+}
+
+TEST_F(MusicTest, WithoutTheAudioModuleASongTipsAndTheRunPlaysAlone) {
+  addFrame(100, 1000);
+  music()->setBackends([] { return std::unique_ptr<KoSongBackend>(); });
+  panels.songPath = write("song.ogg", "x");
+  editor.buttonClick(A::MusicChoose);
+  EXPECT_EQ(tips(), (QStringList{"music_unreadable"}));
+  EXPECT_FALSE(music()->musicSwitch()->isEnabled());
+  editor.buttonClick(A::MusicPlay);
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(1));
+  EXPECT_TRUE(runStopped());
+}
+
+TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
+  addFrame(100, 1000);
+  chooseSong(clicks(), "first.ogg");
+  const QString first = music()->song();
+  panels.savePath = dir.filePath("dance.rob");
+  editor.buttonClick(A::SaveAs);
+  processPending();
+  EXPECT_EQ(QSettings().value(KoMusicControl::settingsKey(panels.savePath)).toString(), first);
+
+  // Another song for the list in hand; then the file is opened again.
+  chooseSong(clicks(), "second.ogg");
+  EXPECT_EQ(QSettings().value(KoMusicControl::settingsKey(panels.savePath)).toString(),
+            music()->song())
+      << "a song chosen for a saved list is its file's song";
+  QSettings().setValue(KoMusicControl::settingsKey(panels.savePath), first);
+  panels.openPath = panels.savePath;
+  editor.buttonClick(A::Open);
+  processPending();
+  EXPECT_EQ(music()->song(), first);
+  EXPECT_EQ(song->decoding, first) << "the offered song is read again";
+
+  // A remembered song that is gone is not offered.
+  const QString other = write("other.rob", read(panels.savePath));
+  QSettings().setValue(KoMusicControl::settingsKey(other), dir.filePath("gone.ogg"));
+  panels.openPath = other;
+  tips().clear();
+  editor.buttonClick(A::Open);
+  processPending();
+  EXPECT_EQ(music()->song(), first);
+  EXPECT_TRUE(tips().isEmpty()) << "nothing to say of a song the user did not ask for now";
+}
+
+TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStep) {
+  for (int time : {480, 630, 390, 740, 300}) addFrame(100, time);
+  const QList<int> before = valuesOf(*editor.model(), kTimes);
+  chooseSong();  // beats every 500 ms from 0
+  QItemSelectionModel* selection = editor.tableView()->selectionModel();
+  selection->clear();
+  for (int row : {1, 2, 3}) {
+    selection->select(editor.model()->index(row, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
+  // Declined: nothing changes.
+  prompter().answers = {false};
+  editor.buttonClick(A::SnapToBeat);
+  EXPECT_EQ(valuesOf(*editor.model(), kTimes), before);
+  const int steps = editor.history()->stack()->count();
+
+  prompter().answers = {true};
+  editor.buttonClick(A::SnapToBeat);
+  processPending();
+  EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{500, 500, 500, 740, 300}));
+  EXPECT_EQ(editor.history()->stack()->count(), steps + 1);
+  editor.buttonClick(A::Undo);
+  EXPECT_EQ(valuesOf(*editor.model(), kTimes), before);
+  editor.buttonClick(A::Redo);
+  EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{500, 500, 500, 740, 300}));
+
+  // Only the first row selected: it starts with the song and cannot move.
+  tips().clear();
+  selection->clear();
+  selection->select(editor.model()->index(0, 0),
+                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  editor.buttonClick(A::SnapToBeat);
+  EXPECT_EQ(tips(), (QStringList{"music_snap_select"}));
+}
+
+TEST_F(MusicTest, ASongWithoutABeatSaysSoAndNothingChanges) {
+  addFrame(100, 480);
+  addFrame(100, 630);
+  SongEnvelope quiet;
+  quiet.rms.assign(6000, 0.0f);
+  quiet.durationMs = 30000;
+  chooseSong(quiet);
+  editor.tableView()->selectRow(1);
+  editor.buttonClick(A::SnapToBeat);
+  EXPECT_EQ(tips(), (QStringList{"music_no_beat"}));
+  EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{480, 630}));
+}
+
+TEST_F(MusicTest, ThePlayButtonListensAloneAndTheCurvesFollowTheSong) {
+  addFrame(100, 1000);
+  EXPECT_FALSE(music()->playButton()->isEnabled()) << "nothing to play yet";
+  chooseSong();
+  KoCurveView* curves = editor.motion()->curveView();
+  EXPECT_EQ(curves->songPosition(), -1);
+  editor.buttonClick(A::MusicPlay);
+  EXPECT_TRUE(song->playing);
+  EXPECT_EQ(song->plays, 1);
+  EXPECT_EQ(curves->songPosition(), 1);
+  EXPECT_TRUE(moveFields(kFirstServo).isEmpty()) << "the arm stays still";
+  editor.buttonClick(A::MusicPlay);
+  EXPECT_FALSE(song->playing);
+  EXPECT_EQ(curves->songPosition(), -1);
+  // Stop ends a song played alone too.
+  editor.buttonClick(A::MusicPlay);
+  editor.buttonClick(A::Stop);
+  EXPECT_FALSE(song->playing);
+}
+
+}  // namespace

@@ -1,0 +1,658 @@
+#include <QComboBox>
+#include <QHelpEvent>
+#include <QSignalSpy>
+#include <QSlider>
+#include <QTableView>
+#include <QTest>
+#include <QToolTip>
+#include <QTranslator>
+#include <QWheelEvent>
+#include <random>
+
+#include "editor/motion/curve_view.h"
+#include "editor/motion/motion_controls.h"
+#include "editor_fixture.h"
+#include "fake_channel_view.h"
+#include "model/arm_kinematics.h"
+#include "model/notification_center.h"
+#include "session/arm_ranges.h"
+#include "session/frame_marks.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
+namespace {
+
+using A = EditorAction;
+using Pose = std::array<int, 6>;
+
+// The texts whose arguments a test reads, shown with them: "range_outside(ID:1,100,900)";
+// every other text is its key, whatever language another test left installed.
+class ArgumentsShown : public QTranslator {
+ public:
+  ArgumentsShown() { QCoreApplication::installTranslator(this); }
+  ~ArgumentsShown() override { QCoreApplication::removeTranslator(this); }
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* id, const char*, int) const override {
+    static const QHash<QByteArray, int> arguments{
+        {"range_outside", 3},       {"strike_mark", 1},  {"mark_frame", 1},  {"strike_ask_run", 2},
+        {"strike_ask_download", 2}, {"send_clamped", 4}, {"slider_range", 2}};
+    const int count = arguments.value(QByteArray(id), 0);
+    if (count == 0) return QString::fromLatin1(id);
+    QStringList marks;
+    for (int i = 1; i <= count; ++i) marks.append(QStringLiteral("%") + QString::number(i));
+    return QStringLiteral("%1(%2)").arg(QLatin1String(id), marks.join(u','));
+  }
+};
+
+// Narrowed ranges on the shipped arm's links, with a base column wide enough that poses
+// within the ranges strike the ground, the column or both.
+KoArmProfile testProfile() {
+  KoArmProfile p = KoArmProfile::shipped();
+  p.name = QStringLiteral("test arm");
+  p.columnRadiusMm = 80;
+  const std::pair<int, int> ranges[] = {{100, 900}, {200, 800}, {50, 950},
+                                        {50, 950},  {50, 950},  {550, 850}};
+  for (int c = 0; c < 6; ++c) std::tie(p.channels[c].lowest, p.channels[c].highest) = ranges[c];
+  return p;
+}
+
+constexpr Pose kSafe{500, 500, 500, 500, 500, 600};
+constexpr Pose kGround{500, 500, 600, 150, 50, 600};
+constexpr Pose kColumn{500, 500, 100, 50, 300, 600};
+constexpr Pose kBoth{500, 500, 50, 50, 50, 600};
+
+Pose with(Pose pose, int channel, int position) {
+  pose[size_t(channel - 1)] = position;
+  return pose;
+}
+
+// A frame as the sliders make it; a negative position is an absent channel.
+VelmarFrame frameOf(const Pose& pose, int time = 1000) {
+  FakeSliders sliders(6);
+  for (int i = 0; i < 6; ++i) {
+    sliders[i].setText(QString::number(pose[size_t(i)]));
+    sliders[i].setHidden(pose[size_t(i)] < 0);
+  }
+  return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
+}
+
+QList<int> positionsOf(const KoVelmarPwmModel& f) {
+  QList<int> out;
+  for (int c = 1; c <= 6; ++c) out.append(f.isPresent(c) ? int(f.id(c)) : -1);
+  return out;
+}
+
+// The poses the tests rely on strike as their names say, by the arm's own rule.
+TEST(ArmRanges, TheTestPosesStrikeAsNamed) {
+  const KoArmProfile p = testProfile();
+  const auto faults = [&p](const Pose& pose) {
+    KoChannelPositions positions;
+    for (int c = 0; c < 6; ++c) positions[size_t(c)] = pose[size_t(c)];
+    return kinematics::poseFaults(p, positions);
+  };
+  EXPECT_EQ(faults(kSafe), kinematics::kNoFault);
+  EXPECT_EQ(faults(kGround), kinematics::kBelowGround);
+  EXPECT_EQ(faults(kColumn), kinematics::kIntoColumn);
+  EXPECT_EQ(faults(kBoth), kinematics::kBelowGround | kinematics::kIntoColumn);
+}
+
+// Only the chosen channels move, each to the nearer end of its range; a frame already inside
+// is the same frame, and one moved is a copy whose move and record carry the new positions.
+TEST(ArmRanges, InRangeMovesTheChosenChannelsToTheNearerEnd) {
+  KoArmRanges ranges;
+  ranges.setProfile(testProfile());
+  constexpr auto all = KoArmRanges::kAllChannels;
+  const auto bits = [](std::initializer_list<int> channels) {
+    KoArmRanges::Channels out = 0;
+    for (int c : channels) out |= KoArmRanges::bit(c);
+    return out;
+  };
+  const std::tuple<Pose, KoArmRanges::Channels, QList<int>, KoArmRanges::Channels> cases[] = {
+      {kSafe, all, {500, 500, 500, 500, 500, 600}, 0},
+      {{0, 1000, 50, 950, 49, 851}, all, {100, 800, 50, 950, 50, 850}, bits({1, 2, 5, 6})},
+      {{0, 1000, 500, 500, 500, 999}, bits({2}), {0, 800, 500, 500, 500, 999}, bits({2})},
+      {{-1, 1000, -1, -1, -1, 0}, all, {-1, 800, -1, -1, -1, 550}, bits({2, 6})},
+      {{-1, -1, -1, -1, -1, -1}, all, {-1, -1, -1, -1, -1, -1}, 0},
+  };
+  for (const auto& [pose, channels, expected, moved] : cases) {
+    SCOPED_TRACE(testing::Message() << pose[0] << " " << pose[1] << " " << pose[5]);
+    const VelmarFrame frame = frameOf(pose);
+    const QList<int> before = positionsOf(*frame);
+    KoArmRanges::Channels told = 0xff;
+    const VelmarFrame inside = ranges.inRange(frame, channels, &told);
+    EXPECT_EQ(positionsOf(*inside), expected);
+    EXPECT_EQ(told, moved);
+    EXPECT_EQ(positionsOf(*frame), before);  // the given frame stays as it was
+    EXPECT_EQ(inside == frame, moved == 0);
+    const VelmarFrame fresh =
+        frameOf(Pose{expected[0], expected[1], expected[2], expected[3], expected[4], expected[5]});
+    EXPECT_EQ(inside->bytes, fresh->bytes);
+    EXPECT_EQ(inside->data, fresh->data);
+  }
+
+  // A pose is judged as it is sent, within the ranges.
+  KoArmProfile held = testProfile();
+  held.channels[4].lowest = 400;
+  ranges.setProfile(held);
+  const VelmarFrame low = frameOf(with(kSafe, 5, 0));
+  ASSERT_NE(kinematics::poseFaults(held, {500, 500, 500, 500, 0, 600}), kinematics::kNoFault);
+  EXPECT_EQ(ranges.faults(*low), kinematics::kNoFault);
+
+  // A crossed range from the settings is held rather than trusted; a new choice is followed.
+  QSignalSpy changed(&ranges, &KoArmRanges::profileChanged);
+  KoArmProfile crossed = testProfile();
+  crossed.channels[0].lowest = 1200;
+  crossed.channels[0].highest = -5;
+  ranges.setProfile(crossed);
+  EXPECT_EQ(ranges.channel(1).lowest, 1000);
+  EXPECT_EQ(ranges.channel(1).highest, 1000);
+  EXPECT_EQ(positionsOf(*ranges.inRange(frameOf(kSafe))).first(), 1000);
+  KoNotificationCenter::defaultCenter().postArmProfileChanged();
+  EXPECT_EQ(ranges.profile(), KoArmProfiles::current());
+  EXPECT_EQ(changed.size(), 2);
+}
+
+// However the list changes, its marks end as a fresh look at every frame would leave them.
+TEST(FrameMarks, FollowEveryChangeAsAFreshLookWould) {
+  std::mt19937 random(5);
+  const auto pick = [&random](int low, int high) {
+    return std::uniform_int_distribution<int>(low, high)(random);
+  };
+  const auto anyFrame = [&] {
+    Pose pose;
+    for (int& p : pose) p = pick(0, 12) == 0 ? -1 : pick(0, 1000);
+    return frameOf(pose, pick(50, 3000));
+  };
+  const auto many = [&](int n) {
+    VelmarFrames out;
+    for (int i = 0; i < n; ++i) out.append(anyFrame());
+    return out;
+  };
+  KoFrameListModel model;
+  model.setRenumberDelay(60000);
+  KoArmRanges ranges;
+  ranges.setProfile(testProfile());
+  KoFrameMarks kept(&model, &ranges);
+  model.appendMany(many(30));
+  int marked = 0;
+  for (int step = 0; step < 400; ++step) {
+    const int row = pick(0, std::max(0, model.count() - 1));
+    switch (pick(0, 7)) {
+      case 0:
+        model.insert(pick(0, model.count()), anyFrame());
+        break;
+      case 1:
+        model.removeAt(row);
+        break;
+      case 2:
+        model.replaceAt(row, anyFrame());
+        break;
+      case 3:
+        model.setData(model.index(row, KoFrameListModel::kFirstChannelColumn + pick(0, 5)),
+                      QString::number(pick(0, 1000)), Qt::EditRole);
+        break;
+      case 4:
+        model.splice(row, pick(0, 3), many(pick(0, 3)));
+        break;
+      case 5:
+        model.appendMany(many(pick(1, 3)));
+        break;
+      case 6:
+        model.setData(model.index(row, KoFrameListModel::kTimeColumn), "700", Qt::EditRole);
+        break;
+      default:
+        if (step % 50 == 0) model.replaceAll(many(pick(0, 30)));
+    }
+    KoFrameMarks fresh(&model, &ranges);
+    ASSERT_EQ(kept.count(), model.count()) << step;
+    for (int r = 0; r < model.count(); ++r) {
+      ASSERT_EQ(kept.at(r).outside, fresh.at(r).outside) << step << " row " << r;
+      ASSERT_EQ(kept.at(r).faults, fresh.at(r).faults) << step << " row " << r;
+      marked += bool(kept.at(r));
+    }
+  }
+  EXPECT_GT(marked, 1000);  // the list was not all clean
+}
+
+class ArmRangeTest : public EditorOnBoardFixture {
+ protected:
+  void SetUp() override {
+    EditorOnBoardFixture::SetUp();
+    KoFilePanels::install(&panels);
+    editor.armRanges()->setProfile(testProfile());
+    processPending();
+  }
+  void TearDown() override {
+    KoFilePanels::install(nullptr);
+    EditorOnBoardFixture::TearDown();
+  }
+
+  KoFrameListModel* model() const { return editor.model(); }
+  KoVelmarSliderView* card(int channel) const { return editor.panView()->sliders()[channel - 1]; }
+  void type(int channel, const QString& text) {
+    card(channel)->textField()->selectAll();
+    QTest::keyClicks(card(channel)->textField(), text);
+  }
+  void enter(int channel, const QString& text) {
+    type(channel, text);
+    QTest::keyClick(card(channel)->textField(), Qt::Key_Return);
+    processPending();
+  }
+  void setList(const QList<Pose>& poses) {
+    VelmarFrames frames;
+    for (const Pose& p : poses) frames.append(frameOf(p, 100));
+    model()->replaceAll(frames);
+    model()->reSetCode();  // as an opened file is numbered
+    processPending();
+  }
+  QModelIndex cell(int row, int channel) const {
+    return model()->index(row, KoFrameListModel::kFirstChannelColumn + channel - 1);
+  }
+  QList<int> positions(int row) const { return positionsOf(*model()->frameAt(row)); }
+
+  ArgumentsShown shown;
+  FakePanels panels;
+  QTemporaryDir dir;
+};
+
+TEST_F(ArmRangeTest, TheSlidersTheirFieldsAndKeysStayWithinTheRange) {
+  // Enter sends the typed value held at the nearer end, which the field then shows.
+  const std::tuple<int, const char*, int> typed[] = {
+      {6, "950", 850}, {6, "10", 550}, {1, "0", 100}, {2, "777", 777}, {2, "9999", 800}};
+  for (const auto& [channel, text, held] : typed) {
+    SCOPED_TRACE(text);
+    enter(channel, QString::fromLatin1(text));
+    ASSERT_TRUE(processUntil([&] { return board.targetPosition(channel) == held; }));
+    EXPECT_EQ(card(channel)->textField()->text(), QString::number(held));
+    EXPECT_EQ(card(channel)->slider()->value(), held);
+  }
+  // At its end a key goes no further and sends nothing; the other end is a key away.
+  processPending();
+  board.clearReceived();
+  QTest::keyClick(card(2)->slider(), Qt::Key_PageUp);
+  QTest::keyClick(card(2)->textField(), Qt::Key_Up);
+  QTest::keyClick(card(1)->slider(), Qt::Key_Home);
+  QTest::keyClick(card(1)->textField(), Qt::Key_PageDown);
+  processPending();
+  EXPECT_TRUE(board.received().isEmpty());
+  QTest::keyClick(card(6)->slider(), Qt::Key_End);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 850; }));
+  EXPECT_EQ(card(6)->textField()->text(), "850");
+  EXPECT_EQ(card(3)->slider()->toolTip(), "slider_range(50,950)");
+
+  // A new profile ranges the sliders again at once and moves nothing.
+  processPending();
+  board.clearReceived();
+  KoArmProfile narrower = testProfile();
+  narrower.channels[5].highest = 700;
+  narrower.channels[1].lowest = 300;
+  editor.armRanges()->setProfile(narrower);
+  EXPECT_EQ(card(6)->slider()->maximum(), 700);
+  EXPECT_EQ(card(6)->textField()->text(), "700");
+  EXPECT_EQ(card(2)->slider()->minimum(), 300);
+  EXPECT_EQ(card(2)->slider()->value(), 800);  // still within
+  EXPECT_EQ(card(6)->slider()->toolTip(), "slider_range(550,700)");
+  processPending();
+  EXPECT_TRUE(board.received().isEmpty());
+  // A frame put onto the sliders shows where they stop.
+  KoTools::sendSetAngleWithVelmarSliderViews(views(), *frameOf(with(kSafe, 6, 999)));
+  EXPECT_EQ(card(6)->textField()->text(), "700");
+}
+
+TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRange) {
+  // A value typed and not yet sent still makes a frame within the range.
+  type(2, "990");
+  editor.buttonClick(A::Add);
+  type(6, "999");
+  editor.buttonClick(A::Insert);
+  model()->setSelectIndex(1);
+  type(1, "5");
+  editor.buttonClick(A::Update);
+  processPending();
+  ASSERT_EQ(model()->count(), 2);
+  EXPECT_EQ(positions(0), (QList<int>{500, 800, 500, 500, 500, 850}));
+  EXPECT_EQ(positions(1), (QList<int>{100, 800, 500, 500, 500, 850}));
+
+  // A frame from a file keeps what it holds; an edit of one cell holds only that cell.
+  setList({with(with(kSafe, 1, 20), 3, 500), kSafe});
+  model()->setData(cell(0, 3), "990", Qt::EditRole);
+  model()->setData(model()->index(0, KoFrameListModel::kTimeColumn), "700", Qt::EditRole);
+  EXPECT_EQ(positions(0), (QList<int>{20, 500, 950, 500, 500, 600}));
+  model()->setData(cell(0, 1), "0", Qt::EditRole);
+  EXPECT_EQ(positions(0).first(), 100);
+  EXPECT_EQ(model()->frameAt(0)->time, 700);
+
+  // Pasted text and pasted copies are held within the ranges; the copied frame is not.
+  setList({with(kSafe, 6, 1000), kSafe});
+  QGuiApplication::clipboard()->setText("1000\t0\t1000\t1000\t500\t0\t999\n");
+  model()->setSelectIndex(1);
+  editor.frameEditor()->menuclick(A::PasteAfter);
+  ASSERT_EQ(model()->count(), 3);
+  EXPECT_EQ(positions(2), (QList<int>{100, 800, 950, 500, 50, 850}));
+  model()->setSelectIndex(0);
+  editor.frameEditor()->menuclick(A::Copy);
+  model()->setSelectIndex(1);
+  editor.frameEditor()->menuclick(A::PasteOver);
+  EXPECT_EQ(positions(1).last(), 850);
+  EXPECT_EQ(positions(0).last(), 1000);
+
+  // A point dragged past the range's end stops there.
+  setList({{-1, -1, -1, -1, -1, 700}, {-1, -1, -1, -1, -1, 700}});
+  KoCurveView* curves = editor.motion()->curveView();
+  processPending();
+  const QPoint from = curves->pointOf(1, 6).toPoint();
+  ASSERT_EQ(curves->hitTest(from), (KoCurveView::Hit{1, 6}));
+  QTest::mousePress(curves, Qt::LeftButton, {}, from);
+  for (const double dy : {-5.0, -2000.0}) {
+    const QPointF to(from.x(), from.y() + dy);
+    QMouseEvent move(QEvent::MouseMove, to, curves->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
+                     {});
+    QApplication::sendEvent(curves, &move);
+  }
+  QTest::mouseRelease(curves, Qt::LeftButton, {}, from);
+  EXPECT_EQ(positions(1).last(), 850);
+}
+
+void wheel(QWidget* w, int delta) {
+  const QPointF at(w->width() / 2.0, w->height() / 2.0);
+  QWheelEvent e(at, w->mapToGlobal(at), {}, QPoint(0, delta), Qt::NoButton, {}, Qt::NoScrollPhase,
+                false);
+  QApplication::sendEvent(w, &e);
+}
+
+void drag(QSlider* s, double dx) {
+  const QPointF knob(s->width() / 2.0, s->height() / 2.0);
+  for (const auto& [type, at] : {std::pair{QEvent::MouseButtonPress, knob},
+                                 {QEvent::MouseMove, knob + QPointF(dx, 0)},
+                                 {QEvent::MouseButtonRelease, knob + QPointF(dx, 0)}}) {
+    QMouseEvent e(type, at, s->mapToGlobal(at), Qt::LeftButton,
+                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
+    QApplication::sendEvent(s, &e);
+  }
+}
+
+TEST_F(ArmRangeTest, AReversedChannelsSliderTurnsTheOtherWayAndNothingStoredOrSentChanges) {
+  KoArmProfile reversed = testProfile();
+  reversed.channels[1].reversed = true;
+  editor.armRanges()->setProfile(reversed);
+  QSlider* s = card(2)->slider();
+  EXPECT_TRUE(s->invertedAppearance());
+  EXPECT_TRUE(s->invertedControls());
+  EXPECT_FALSE(card(3)->slider()->invertedAppearance());
+  EXPECT_EQ(s->value(), 500);
+  // Rightward and upward lower its position; the field's own keys count as numbers do.
+  const std::pair<std::function<void()>, int> moves[] = {
+      {[s] { drag(s, 30); }, 440},
+      {[s] { QTest::keyClick(s, Qt::Key_Right); }, 439},
+      {[s] { QTest::keyClick(s, Qt::Key_Up); }, 438},
+      {[s] { QTest::keyClick(s, Qt::Key_PageUp); }, 428},
+      {[s] { wheel(s, QWheelEvent::DefaultDeltasPerStep); }, 427},
+      {[this] { QTest::keyClick(card(2)->textField(), Qt::Key_Up); }, 428},
+  };
+  for (const auto& [move, value] : moves) {
+    move();
+    EXPECT_EQ(s->value(), value);
+    ASSERT_TRUE(processUntil([&] { return board.targetPosition(2) == value; }));
+  }
+  // A press beside the knob steps toward the pointer: its right is lower.
+  const QPointF right(s->width() - 2, s->height() / 2.0);
+  QMouseEvent press(QEvent::MouseButtonPress, right, s->mapToGlobal(right), Qt::LeftButton,
+                    Qt::LeftButton, {});
+  QApplication::sendEvent(s, &press);
+  QMouseEvent release(QEvent::MouseButtonRelease, right, s->mapToGlobal(right), Qt::LeftButton,
+                      Qt::NoButton, {});
+  QApplication::sendEvent(s, &release);
+  EXPECT_EQ(s->value(), 418);
+
+  // The same typing, adding, editing and pasting saves the same bytes and sends the same moves
+  // on either profile.
+  const auto session = [this](bool reversing, const QString& name) {
+    KoArmProfile p = testProfile();
+    p.channels[1].reversed = reversing;
+    p.channels[4].reversed = reversing;
+    editor.armRanges()->setProfile(p);
+    model()->replaceAll({});
+    processPending();
+    board.clearReceived();
+    for (const int position : {250, 640}) {
+      enter(2, QString::number(position));
+      enter(5, QString::number(position + 100));
+      editor.buttonClick(A::Add);
+    }
+    model()->setData(cell(0, 2), "790", Qt::EditRole);
+    QGuiApplication::clipboard()->setText("300\t400\t610\t500\t500\t120\t600\n");
+    editor.frameEditor()->menuclick(A::PasteAfter);
+    panels.savePath = dir.filePath(name);
+    editor.buttonClick(A::SaveAs);
+    processPending();
+    QFile saved(panels.savePath);
+    EXPECT_TRUE(saved.open(QIODevice::ReadOnly));
+    return std::pair{saved.readAll(), board.receivedWith(protocol::kMultiServoMove)};
+  };
+  const auto plain = session(false, "plain.rob");
+  const auto turned = session(true, "reversed.rob");
+  ASSERT_GT(plain.first.size(), 16 + 3 * 14 - 1);
+  EXPECT_EQ(turned.first.toHex(), plain.first.toHex());
+  EXPECT_EQ(turned.second, plain.second);
+  EXPECT_EQ(plain.second.size(), 4);
+}
+
+TEST_F(ArmRangeTest, TheTableMarksTheOffendingCellAndAStrikingRowAndSaysWhy) {
+  setList({kSafe, with(with(kSafe, 1, 20), 6, 900), kGround, kColumn, kBoth, with(kBoth, 1, 20)});
+  // Channels by number, the time and the frame number by these.
+  constexpr int time = -1;
+  constexpr int play = 0;
+  const QColor outside = KoFrameListModel::outsideColour();
+  const QColor strike = KoFrameListModel::strikeColour();
+  const QString outside1 = "range_outside(ID:1 (Gripper),100,900)";
+  const QString outside6 = "range_outside(ID:6 (Base),550,850)";
+  const std::tuple<int, int, QColor, QString> cells[] = {
+      {0, 1, {}, ""},
+      {0, time, {}, ""},
+      {1, 1, outside, outside1},
+      {1, 6, outside, outside6},
+      {1, 2, {}, ""},
+      {1, time, {}, ""},
+      {2, play, strike, "strike_mark(strike_ground)"},
+      {2, 3, strike, "strike_mark(strike_ground)"},
+      {3, time, strike, "strike_mark(strike_column)"},
+      {4, 1, strike, "strike_mark(strike_both)"},
+      {5, 1, outside, outside1 + "\nstrike_mark(strike_both)"},
+      {5, 2, strike, "strike_mark(strike_both)"},
+  };
+  const auto index = [this](int row, int column) {
+    return column == time   ? model()->index(row, KoFrameListModel::kTimeColumn)
+           : column == play ? model()->index(row, KoFrameListModel::kPlayColumn)
+                            : cell(row, column);
+  };
+  for (const auto& [row, column, colour, tip] : cells) {
+    SCOPED_TRACE(testing::Message() << row << "," << column);
+    EXPECT_EQ(index(row, column).data(Qt::BackgroundRole).value<QColor>(), colour);
+    EXPECT_EQ(index(row, column).data(Qt::ToolTipRole).toString(), tip);
+  }
+
+  // The table paints the colours, clear of the text.
+  model()->setSelectIndex(0);
+  QTableView* table = editor.tableView();
+  processPending();
+  const QImage painted = table->viewport()->grab().toImage();
+  const auto colourAt = [&](const QModelIndex& i) {
+    return QColor(painted.pixel(table->visualRect(i).topLeft() + QPoint(2, 2)));
+  };
+  EXPECT_EQ(colourAt(cell(1, 6)), outside);
+  EXPECT_EQ(colourAt(cell(3, 2)), strike);
+  EXPECT_NE(colourAt(cell(1, 2)), outside);
+  EXPECT_NE(colourAt(cell(1, 2)), strike);
+
+  // An edit looks again at its own row only; a new profile at every row.
+  QSignalSpy repainted(model(), &QAbstractItemModel::dataChanged);
+  model()->setData(cell(1, 1), "300", Qt::EditRole);
+  EXPECT_FALSE(cell(1, 1).data(Qt::BackgroundRole).isValid());
+  EXPECT_TRUE(cell(1, 6).data(Qt::BackgroundRole).isValid());
+  for (int c = 3; c <= 5; ++c)
+    model()->setData(cell(0, c), QString::number(kGround[c - 1]), Qt::EditRole);
+  EXPECT_EQ(cell(0, 1).data(Qt::ToolTipRole).toString(), "strike_mark(strike_ground)");
+  for (const QList<QVariant>& signal : repainted) {
+    EXPECT_LE(signal[0].toModelIndex().row(), 1);
+    EXPECT_EQ(signal[0].toModelIndex().row(), signal[1].toModelIndex().row());
+  }
+  repainted.clear();
+  KoArmProfile wider = testProfile();
+  wider.channels[5].highest = 1000;
+  wider.columnRadiusMm = 0;
+  editor.armRanges()->setProfile(wider);
+  EXPECT_FALSE(cell(1, 6).data(Qt::BackgroundRole).isValid());
+  EXPECT_EQ(cell(3, 2).data(Qt::ToolTipRole).toString(), "");
+  EXPECT_EQ(cell(4, 2).data(Qt::ToolTipRole).toString(), "strike_mark(strike_ground)");
+  ASSERT_EQ(repainted.size(), 1);
+  EXPECT_EQ(repainted[0][0].toModelIndex().row(), 0);
+  EXPECT_EQ(repainted[0][1].toModelIndex().row(), model()->count() - 1);
+}
+
+// Where a frame lies outside a range the plot is tinted amber behind it, where it would
+// strike red, and the pointer there says why.
+TEST(CurveMarks, AMarkedFrameStandsOnATintThatSaysWhy) {
+  ArgumentsShown shown;
+  KoFrameListModel model;
+  KoArmRanges ranges;
+  ranges.setProfile(testProfile());
+  KoFrameMarks marks(&model, &ranges);
+  VelmarFrames frames;
+  for (int i = 0; i < 12; ++i) frames.append(frameOf(i == 3 ? with(kGround, 2, 200) : kSafe));
+  frames[7] = frameOf(with(with(kSafe, 1, 20), 2, 200));
+  for (int i : {0, 5}) frames[i] = frameOf(with(kSafe, 2, 200));
+  model.appendMany(frames);
+  model.flushRenumbering();
+  KoCurveView view(&model);
+  view.setMarks(&marks);
+  view.resize(600, 220);
+  view.show();
+  processPending();
+  // High on the plot, where no line runs: positions 500 and 200 give the scale.
+  const double y500 = view.pointOf(0, 1).y();
+  const double y900 = y500 - (view.pointOf(0, 2).y() - y500) * 4 / 3;
+  const auto tintAt = [&](int row) {
+    const QImage image = view.grab().toImage();
+    return QColor(image.pixel(QPointF(view.pointOf(row, 1).x(), y900).toPoint()));
+  };
+  EXPECT_EQ(tintAt(3), KoCurveView::strikeTint());
+  EXPECT_EQ(tintAt(7), KoCurveView::outsideTint());
+  // Pixels either side, so that one frame among many shows.
+  const QImage image = view.grab().toImage();
+  for (const int dx : {-2, 2}) {
+    const QPoint at(int(std::floor(view.pointOf(7, 1).x())) + dx, int(y900));
+    EXPECT_EQ(QColor(image.pixel(at)), KoCurveView::outsideTint()) << dx;
+  }
+  const QColor ground = tintAt(5);
+  EXPECT_NE(ground, KoCurveView::strikeTint());
+  EXPECT_NE(ground, KoCurveView::outsideTint());
+
+  const QPointF over3(view.pointOf(3, 1).x(), y900);
+  EXPECT_EQ(view.markTipAt(over3), "mark_frame(4)\nstrike_mark(strike_ground)");
+  EXPECT_EQ(view.markTipAt(over3 + QPointF(1, 0)), view.markTipAt(over3));
+  EXPECT_EQ(view.markTipAt(QPointF(view.pointOf(7, 1).x(), y900)),
+            "mark_frame(8)\nrange_outside(ID:1 (Gripper),100,900)");
+  EXPECT_EQ(view.markTipAt(QPointF(view.pointOf(5, 1).x(), y900)), "");
+  QHelpEvent help(QEvent::ToolTip, over3.toPoint(), view.mapToGlobal(over3.toPoint()));
+  QApplication::sendEvent(&view, &help);
+  EXPECT_EQ(QToolTip::text(), view.markTipAt(over3));
+  QToolTip::hideText();
+
+  // An edit that ends the strike and a profile that takes the range in clear their tints.
+  model.setData(model.index(3, KoFrameListModel::kFirstChannelColumn + 4), "500", Qt::EditRole);
+  KoArmProfile wider = testProfile();
+  wider.channels[0].lowest = 0;
+  ranges.setProfile(wider);
+  processPending();
+  EXPECT_EQ(tintAt(3), ground);
+  EXPECT_EQ(tintAt(7), ground);
+}
+
+TEST_F(ArmRangeTest, WhatPlaysOrDownloadsGoesOutWithinTheRangesAndSaysSoOnce) {
+  setList({kSafe, with(with(kSafe, 1, 20), 6, 900), with(kSafe, 6, 1000)});
+  const QString notice = "send_clamped(2,ID:1 (Gripper),100,900)";
+  const auto said = [](const QSignalSpy& spy, const QString& text) {
+    int n = 0;
+    for (const QList<QVariant>& s : spy) n += s[0].toString() == text;
+    return n;
+  };
+  // Servo triples follow the move's 7-byte head: channel 1's position at 8, channel 6's at 23.
+  const auto sixth = [this] {
+    QList<int> out;
+    for (const QByteArray& f : board.receivedWith(protocol::kMultiServoMove)) {
+      out.append(frame::le16(f, 23));
+    }
+    return out;
+  };
+  QSignalSpy online(editor.online(), &KoOnlineControl::statusChanged);
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(3));
+  ASSERT_TRUE(processUntil([this] { return editor.online()->stopped(); }));
+  EXPECT_EQ(moveFields(kFirstServo), (QList<int>{500, 100, 500}));
+  EXPECT_EQ(sixth(), (QList<int>{600, 850, 850}));
+  EXPECT_EQ(said(online, notice), 1);
+  EXPECT_EQ(positions(1), (QList<int>{20, 500, 500, 500, 500, 900}));  // the list keeps them
+
+  // A frame played from its row, as a run's own frame.
+  board.clearReceived();
+  online.clear();
+  editor.online()->play(2);
+  ASSERT_TRUE(moves(1));
+  EXPECT_EQ(sixth(), QList<int>{850});
+  EXPECT_EQ(said(online, "send_clamped(3,ID:6 (Base),550,850)"), 1);
+
+  QSignalSpy groups(editor.groups(), &KoBoardGroups::statusChanged);
+  editor.boxActions()->setEditText("12");
+  editor.buttonClick(A::Download);
+  ASSERT_TRUE(processUntil([] { return tips().contains("download_success"); }));
+  ASSERT_TRUE(processUntil([this] { return board.group(12).has_value(); }));
+  ASSERT_EQ(board.group(12)->size(), 3);
+  // Stored without the move's first four bytes.
+  const QByteArray stored = board.group(12)->at(1);
+  EXPECT_EQ(frame::le16(stored, 4), 100);
+  EXPECT_EQ(frame::le16(stored, 19), 850);
+  EXPECT_EQ(frame::le16(board.group(12)->at(2), 19), 850);
+  EXPECT_EQ(said(groups, notice), 1);
+
+  // Reset brings each channel as near the middle as its range lets it.
+  editor.buttonClick(A::ResetServos);
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 550; }));
+  EXPECT_EQ(board.targetPosition(1), 500);
+  EXPECT_EQ(card(6)->textField()->text(), "550");
+}
+
+TEST_F(ArmRangeTest, RunAndDownloadAskBeforeAStrikeAndCancelSendsNothing) {
+  setList({kSafe, kColumn, kGround});
+  board.clearReceived();
+  const std::pair<A, QString> asks[] = {{A::RunOnline, "strike_ask_run(2,strike_column)"},
+                                        {A::Download, "strike_ask_download(2,strike_column)"}};
+  for (const auto& [action, question] : asks) {
+    prompter().reset();  // no answer: Cancel
+    editor.buttonClick(action);
+    processPending();
+    EXPECT_EQ(prompter().destructive, QStringList{question});  // Cancel is what Enter gives
+    EXPECT_TRUE(board.received().isEmpty());
+    EXPECT_TRUE(editor.online()->stopped());
+    EXPECT_FALSE(link.download());
+  }
+  prompter().answers = {true};
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(moves(3));
+  ASSERT_TRUE(processUntil([this] { return editor.online()->stopped(); }));
+  prompter().answers = {true};
+  editor.boxActions()->setEditText("7");
+  editor.buttonClick(A::Download);
+  ASSERT_TRUE(processUntil([this] { return board.group(7).has_value(); }));
+  EXPECT_EQ(board.group(7)->size(), 3);
+
+  // Nothing to strike, nothing asked.
+  setList({kSafe, kSafe});
+  prompter().reset();
+  editor.buttonClick(A::RunOnline);
+  ASSERT_TRUE(processUntil([this] { return editor.online()->stopped(); }));
+  EXPECT_TRUE(prompter().questions.isEmpty());
+}
+
+}  // namespace
