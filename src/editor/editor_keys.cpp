@@ -5,7 +5,6 @@
 #include <QMenu>
 #include <QTableView>
 #include <QToolButton>
-#include <QUndoStack>
 
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
@@ -59,8 +58,8 @@ void KoVelmarViewController::addShortcuts() {
   buttonKeys_.append({EditorAction::Stop, QKeySequence(Qt::Key_Escape)});
   undo->setEnabled(false);
   redo->setEnabled(false);
-  connect(history_->stack(), &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-  connect(history_->stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  connect(history_, &KoFrameHistory::canUndoChanged, undo, &QAction::setEnabled);
+  connect(history_, &KoFrameHistory::canRedoChanged, redo, &QAction::setEnabled);
 
   // The arrow is the button's only picture; Qt's own menu arrow would draw a second one.
   buttonRecent_->setStyleSheet(QStringLiteral("QToolButton::menu-indicator{image:none;}"));

@@ -11,7 +11,6 @@
 #include <QShowEvent>
 #include <QTableView>
 #include <QToolButton>
-#include <QUndoStack>
 
 #include "editor/board/board_groups.h"
 #include "editor/board/editor_serial.h"
@@ -354,7 +353,7 @@ void KoVelmarViewController::scrollToRow(int row) {
 }
 
 QMenu* KoVelmarViewController::menuTable() {
-  if (model_->count() == 0 && !history_->stack()->canUndo()) return nullptr;
+  if (model_->count() == 0 && !history_->canUndo()) return nullptr;
   if (!menu_) {
     menu_ = new QMenu(this);
     for (const auto& [key, tag] : kMenuItems) {

@@ -1,11 +1,12 @@
 #pragma once
 
 #include <QObject>
+#include <deque>
+#include <vector>
 
 #include "model/action_model.h"
 
 class KoFrameListModel;
-class QUndoStack;
 
 // Undo and redo of every change to the frame list. The list reports each change as the
 // frames it took out and those it put in, so a step holds only the rows it touched and undoing
@@ -22,7 +23,11 @@ class KoFrameHistory : public QObject {
 
   explicit KoFrameHistory(KoFrameListModel* model, QObject* parent = nullptr);
 
-  QUndoStack* stack() const { return stack_; }
+  bool canUndo() const { return index_ > 0; }
+  bool canRedo() const { return index_ < count(); }
+  // Steps kept, and how many of them are done (the rest can be redone).
+  int count() const { return int(steps_.size()); }
+  int index() const { return index_; }
   void undo();
   void redo();
   bool modified() const;
@@ -37,10 +42,32 @@ class KoFrameHistory : public QObject {
 
  signals:
   void modifiedChanged(bool modified);
+  void canUndoChanged(bool canUndo);
+  void canRedoChanged(bool canRedo);
   // The list changed, by an edit, an undo or a redo.
   void changed();
 
  private:
+  // One change as the list reported it. Its frames never enter the list themselves: each
+  // replay puts in fresh copies, so later edits in place cannot alter the record.
+  struct Splice {
+    int row;
+    VelmarFrames removed;
+    VelmarFrames inserted;
+  };
+  using Step = std::vector<Splice>;
+
+  void record(Splice splice);
+  void push(Step step);
+  // Runs a change of index_, clean_ or the steps, then says what it changed.
+  template <typename Change>
+  void changing(bool listChanged, Change change);
+
   KoFrameListModel* model_;
-  QUndoStack* stack_;
+  std::deque<Step> steps_;
+  int index_ = 0;
+  // The index at which the list is as saved; -1 once no undo or redo can reach that state.
+  int clean_ = 0;
+  int openSteps_ = 0;
+  Step open_;
 };

@@ -1,7 +1,5 @@
 #include "session/frame_list_model.h"
 
-#include <QColor>
-#include <QIcon>
 #include <QLocale>
 
 #include "session/arm_ranges.h"
@@ -34,9 +32,6 @@ void KoFrameListModel::setMarks(const KoFrameMarks* marks) {
     if (count() > 0) emit dataChanged(index(0, 0), index(count() - 1, kColumnCount - 1));
   });
 }
-
-QColor KoFrameListModel::outsideColour() { return QColor(0xff, 0xd5, 0x80); }
-QColor KoFrameListModel::strikeColour() { return QColor(0xff, 0xa8, 0xa8); }
 
 VelmarFrame KoFrameListModel::frameAt(int row) const {
   return row >= 0 && row < count() ? dataArray_[row] : nullptr;
@@ -217,16 +212,10 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
   if (!f) return {};
   const int column = index.column();
   if (role == Qt::TextAlignmentRole) return int(Qt::AlignCenter);
-  if (role == Qt::BackgroundRole || role == Qt::ToolTipRole) return markData(index, role);
+  if (role == MarkRole || role == Qt::ToolTipRole) return markData(index, role);
   if (column == kPlayColumn) {
     if (role == Qt::DisplayRole) return numbers_[size_t(index.row())];
-    if (index.row() != playRow()) return {};
-    if (role == Qt::DecorationRole) {
-      // Made when first shown: the first picture icon loads the icon plug-in, which the
-      // window's first frame need not wait for.
-      if (playIcon_.isNull()) playIcon_ = QIcon(QStringLiteral(":/images/play.svg"));
-      return playIcon_;
-    }
+    if (role == PlayingRole && index.row() == playRow()) return true;
     return {};
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
@@ -249,8 +238,8 @@ QVariant KoFrameListModel::markData(const QModelIndex& index, int role) const {
     return tip.isEmpty() ? QVariant() : tip;
   }
   // The offending position in its cell; a pose that would strike along its whole row.
-  if (channel && mark.outside & KoArmRanges::bit(channel)) return outsideColour();
-  if (mark.faults) return strikeColour();
+  if (channel && mark.outside & KoArmRanges::bit(channel)) return int(CellMark::Outside);
+  if (mark.faults) return int(CellMark::Strike);
   return {};
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include <QAbstractTableModel>
-#include <QColor>
-#include <QIcon>
 #include <QTimer>
 #include <functional>
 #include <vector>
@@ -36,11 +34,12 @@ class KoFrameListModel : public QAbstractTableModel {
 
   // A typed position is held within its channel's safe range (without, within 0 to 1000).
   void setRanges(const KoArmRanges* ranges) { ranges_ = ranges; }
-  // Cells of frames outside a range or that would strike are coloured and say why.
+  // Cells of frames outside a range or that would strike are marked (MarkRole) and say why.
   void setMarks(const KoFrameMarks* marks);
-  // The colours of those cells.
-  static QColor outsideColour();
-  static QColor strikeColour();
+  // What a cell shows beyond its text, for the table to draw: its CellMark, and whether the
+  // row is the one playing.
+  enum Role { MarkRole = Qt::UserRole + 1, PlayingRole };
+  enum class CellMark { Outside = 1, Strike };
 
   // -1 means none; setting -1 selects the last frame (or none in an empty list).
   int selectIndex() const { return selectIndex_; }
@@ -114,7 +113,6 @@ class KoFrameListModel : public QAbstractTableModel {
   int selectIndex_ = -1;
   int renumberFrom_ = -1;
   // One icon for every paint: each new one would draw its picture anew.
-  mutable QIcon playIcon_;
   QTimer renumber_;
   Recorder recorder_;
   const KoArmRanges* ranges_ = nullptr;

@@ -16,7 +16,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSocketNotifier>
-#include <QUndoStack>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -275,7 +274,7 @@ TEST_F(OpenFilesTest, ALaterStartHandsItsFilesToTheRunningWindow) {
   EXPECT_EQ(prompter().questions, QStringList{});
   EXPECT_EQ(firstChannel(), (QList<int>{510}));
   EXPECT_EQ(editor()->files()->currentPath(), a);
-  EXPECT_FALSE(editor()->history()->stack()->canUndo());  // b's frames stay out of a
+  EXPECT_FALSE(editor()->history()->canUndo());  // b's frames stay out of a
 
   // A start without files only raises the window.
   delegate.window()->showMinimized();

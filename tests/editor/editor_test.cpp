@@ -8,7 +8,6 @@
 #include <QTest>
 #include <QTextLayout>
 #include <QToolButton>
-#include <QUndoStack>
 
 #include "editor/files/recent_files.h"
 #include "editor_fixture.h"
@@ -291,7 +290,7 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   EXPECT_EQ(model()->frameAt(1)->bytes, hex("55551103 04e803 01f401 02f401 03bc02 04f401"));
 
   QSignalSpy changed(model(), &QAbstractItemModel::dataChanged);
-  const int steps = editor.history()->stack()->count();
+  const int steps = editor.history()->count();
   const auto edit = [this](int column, const char* typed) {
     return model()->setData(model()->index(1, column), QString::fromLatin1(typed), Qt::EditRole);
   };
@@ -323,7 +322,7 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   EXPECT_EQ(kept->data, hex("d007e803f401bc02f40155550000"));
   EXPECT_EQ(changed.size(), 5);  // each cell shows the stored value again
   // One step for each accepted edit, none for a refused one, and one tip for them all.
-  EXPECT_EQ(editor.history()->stack()->count(), steps + int(std::size(accepted)));
+  EXPECT_EQ(editor.history()->count(), steps + int(std::size(accepted)));
   processPending();
   EXPECT_EQ(tips(), QStringList{"modify_erro"});
 }
@@ -385,7 +384,7 @@ TEST_F(EditorTest, AnOpenedFileHasNothingToUndo) {
   open(base());
   pose(100, A::Add);
   open(other);
-  EXPECT_FALSE(editor.history()->stack()->canUndo());
+  EXPECT_FALSE(editor.history()->canUndo());
   EXPECT_FALSE(editor.history()->modified());
   editor.buttonClick(A::Undo);
   editor.buttonClick(A::Save);

@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <QStyle>
 
+#include "session/frame_list_model.h"
 #include "widgets/colours.h"
 
 namespace {
@@ -34,6 +35,28 @@ QRect insideGrid(const QRect& cell) { return cell.adjusted(0, 0, -1, -1); }
 
 }  // namespace
 
+QColor KoFrameCellDelegate::markColour(int mark) {
+  using Mark = KoFrameListModel::CellMark;
+  switch (Mark(mark)) {
+    case Mark::Outside:
+      return QColor(0xff, 0xd5, 0x80);
+    case Mark::Strike:
+      return QColor(0xff, 0xa8, 0xa8);
+  }
+  return {};
+}
+
+void KoFrameCellDelegate::initStyleOption(QStyleOptionViewItem* option,
+                                          const QModelIndex& index) const {
+  QStyledItemDelegate::initStyleOption(option, index);
+  if (!index.data(KoFrameListModel::PlayingRole).toBool()) return;
+  // Made when first shown: the first picture icon loads the icon plug-in, which the window's
+  // first frame need not wait for.
+  if (playIcon_.isNull()) playIcon_ = QIcon(QStringLiteral(":/images/play.svg"));
+  option->icon = playIcon_;
+  option->features |= QStyleOptionViewItem::HasDecoration;
+}
+
 void KoFrameCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                                                const QModelIndex& index) const {
   QStyleOptionViewItem inside(option);
@@ -44,8 +67,7 @@ void KoFrameCellDelegate::updateEditorGeometry(QWidget* editor, const QStyleOpti
 void KoFrameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                                 const QModelIndex& index) const {
   const QRect cell = insideGrid(option.rect);
-  const QVariant decoration = index.data(Qt::DecorationRole);
-  if (decoration.isValid() || option.state & QStyle::State_HasFocus) {
+  if (index.data(KoFrameListModel::PlayingRole).toBool() || option.state & QStyle::State_HasFocus) {
     QStyleOptionViewItem inside(option);
     inside.rect = cell;
     QStyledItemDelegate::paint(painter, inside, index);
@@ -56,19 +78,17 @@ void KoFrameCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
                                                                              : QPalette::Inactive;
   const bool selected = option.state & QStyle::State_Selected;
   // A marked cell keeps its colour when selected, as a frame inside the highlight.
-  const QVariant mark = index.data(Qt::BackgroundRole);
+  const QColor mark = markColour(index.data(KoFrameListModel::MarkRole).toInt());
   QColor pen = option.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
   if (selected) {
     painter->fillRect(cell, option.palette.brush(group, QPalette::Highlight));
     if (mark.isValid()) {
-      const QColor colour = mark.value<QColor>();
-      painter->fillRect(QRect(cell.left(), cell.top(), cell.width(), 2), colour);
-      painter->fillRect(QRect(cell.left(), cell.bottom() - 1, cell.width(), 2), colour);
+      painter->fillRect(QRect(cell.left(), cell.top(), cell.width(), 2), mark);
+      painter->fillRect(QRect(cell.left(), cell.bottom() - 1, cell.width(), 2), mark);
     }
   } else if (mark.isValid()) {
-    const QColor colour = mark.value<QColor>();
-    painter->fillRect(cell, colour);
-    pen = KoColours::textOn(colour);
+    painter->fillRect(cell, mark);
+    pen = KoColours::textOn(mark);
   }
   painter->setPen(pen);
   painter->setFont(option.font);

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QHash>
+#include <QIcon>
 #include <QStaticText>
 #include <QStyledItemDelegate>
 
@@ -20,10 +21,16 @@ class KoFrameCellDelegate : public QStyledItemDelegate {
              const QModelIndex& index) const override;
   void updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
                             const QModelIndex& index) const override;
+  // The colour of a cell's KoFrameListModel::CellMark; invalid for none.
+  static QColor markColour(int mark);
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override;
 
  private:
   const QStaticText& laidOut(const QString& text, const QFont& font) const;
 
   mutable QHash<QString, QStaticText> texts_;
   mutable QFont font_;
+  mutable QIcon playIcon_;
 };

@@ -6,7 +6,6 @@
 #include <QSpinBox>
 #include <QTableView>
 #include <QTest>
-#include <QUndoStack>
 
 #include "editor/motion/curve_view.h"
 #include "editor/motion/easing_dialog.h"
@@ -55,7 +54,7 @@ class MotionCraftTest : public EditorFixture {
     }
   }
   QByteArray image() const { return KoTools::changeToData(model()->frames()); }
-  int steps() const { return editor.history()->stack()->index(); }
+  int steps() const { return editor.history()->index(); }
 
   int asked = 0;
 };

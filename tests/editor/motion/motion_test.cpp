@@ -1,7 +1,6 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
-#include <QUndoStack>
 
 #include "editor/board/teach_recorder.h"
 #include "editor/motion/arm_feed.h"
@@ -151,7 +150,7 @@ TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   KoFrameHistory history(&model);
   QObject::connect(&view, &KoCurveView::editStarted, &history, &KoFrameHistory::beginStep);
   QObject::connect(&view, &KoCurveView::editFinished, &history, &KoFrameHistory::endStep);
-  const int stepsBefore = history.stack()->count();
+  const int stepsBefore = history.count();
   const QPoint from = view.pointOf(1, 2).toPoint();
   QTest::mousePress(&view, Qt::LeftButton, {}, from);
   EXPECT_EQ(model.selectIndex(), 1);
@@ -168,7 +167,7 @@ TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   // encoding and row signal CellEditsReachTheMoveOrLeaveTheFrameAsItWas checks.
   EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
   // The drag is one step back, whatever it passed through.
-  EXPECT_EQ(history.stack()->count(), stepsBefore + 1);
+  EXPECT_EQ(history.count(), stepsBefore + 1);
   history.undo();
   EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 900, 900}));
 
@@ -179,7 +178,7 @@ TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   QTest::mouseRelease(&view, Qt::LeftButton, {}, QPoint(2, 150));
   EXPECT_TRUE(changed.isEmpty());
   EXPECT_EQ(model.selectIndex(), 1);
-  EXPECT_EQ(history.stack()->count(), stepsBefore + 1);  // and leaves no empty step
+  EXPECT_EQ(history.count(), stepsBefore + 1);  // and leaves no empty step
 }
 
 class TeachTest : public LinkFixture {
@@ -241,7 +240,7 @@ TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowing
   for (auto& slider : sliders.owned) slider->setHidden(true);
   ASSERT_FALSE(recorder.start());  // what follows would wait on readings that never come
   EXPECT_EQ(tips(), QStringList{"read_no_channel"});
-  EXPECT_EQ(history.stack()->count(), 0);
+  EXPECT_EQ(history.count(), 0);
   for (auto& slider : sliders.owned) slider->setHidden(false);
   tips().clear();
 

@@ -10,7 +10,6 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTranslator>
-#include <QUndoStack>
 #include <string_view>
 
 #include "editor/board/teach_recorder.h"
@@ -95,7 +94,7 @@ TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
   EXPECT_EQ(int(quint8(sent[0][kFirstServo - 1])), 1);
 
   addFrame(700, 800);
-  const int index = editor.history()->stack()->index();
+  const int index = editor.history()->index();
   editor.texttime()->setText("1500");
   QTest::mouseClick(panel->insertButton(), Qt::LeftButton);
   ASSERT_EQ(editor.model()->count(), 2);
@@ -103,7 +102,7 @@ TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
   EXPECT_EQ(inserted->armPositions(), (frame::ArmPositions{120, std::nullopt, 300, 400, 500, 600}));
   EXPECT_EQ(inserted->time, 1500);
   EXPECT_EQ(inserted->bytes, frame::armMove({}, 1500, inserted->armPositions()));
-  EXPECT_EQ(editor.history()->stack()->index(), index + 1);
+  EXPECT_EQ(editor.history()->index(), index + 1);
 
   // The gate of the Insert button holds: nothing goes in while a recording runs.
   editor.buttonClick(EditorAction::Record);

@@ -4,7 +4,6 @@
 #include <QSettings>
 #include <QTableView>
 #include <QToolButton>
-#include <QUndoStack>
 
 #include "editor/motion/curve_view.h"
 #include "editor/motion/motion_controls.h"
@@ -262,13 +261,13 @@ TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStep) {
   prompter().answers = {false};
   editor.buttonClick(A::SnapToBeat);
   EXPECT_EQ(valuesOf(*editor.model(), kTimes), before);
-  const int steps = editor.history()->stack()->count();
+  const int steps = editor.history()->count();
 
   prompter().answers = {true};
   editor.buttonClick(A::SnapToBeat);
   processPending();
   EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{500, 500, 500, 740, 300}));
-  EXPECT_EQ(editor.history()->stack()->count(), steps + 1);
+  EXPECT_EQ(editor.history()->count(), steps + 1);
   editor.buttonClick(A::Undo);
   EXPECT_EQ(valuesOf(*editor.model(), kTimes), before);
   editor.buttonClick(A::Redo);

@@ -9,6 +9,7 @@
 #include <QWheelEvent>
 #include <random>
 
+#include "editor/list/frame_cell_delegate.h"
 #include "editor/motion/curve_view.h"
 #include "editor/motion/motion_controls.h"
 #include "editor_fixture.h"
@@ -58,6 +59,7 @@ KoArmProfile testProfile() {
   return p;
 }
 
+constexpr int kMark = KoFrameListModel::MarkRole;
 constexpr Pose kSafe{500, 500, 500, 500, 500, 600};
 constexpr Pose kGround{500, 500, 600, 150, 50, 600};
 constexpr Pose kColumn{500, 500, 100, 50, 300, 600};
@@ -444,8 +446,9 @@ TEST_F(ArmRangeTest, TheTableMarksTheOffendingCellAndAStrikingRowAndSaysWhy) {
   // Channels by number, the time and the frame number by these.
   constexpr int time = -1;
   constexpr int play = 0;
-  const QColor outside = KoFrameListModel::outsideColour();
-  const QColor strike = KoFrameListModel::strikeColour();
+  using Mark = KoFrameListModel::CellMark;
+  const QColor outside = KoFrameCellDelegate::markColour(int(Mark::Outside));
+  const QColor strike = KoFrameCellDelegate::markColour(int(Mark::Strike));
   const QString outside1 = "range_outside(ID:1 (Gripper),100,900)";
   const QString outside6 = "range_outside(ID:6 (Base),550,850)";
   const std::tuple<int, int, QColor, QString> cells[] = {
@@ -469,7 +472,7 @@ TEST_F(ArmRangeTest, TheTableMarksTheOffendingCellAndAStrikingRowAndSaysWhy) {
   };
   for (const auto& [row, column, colour, tip] : cells) {
     SCOPED_TRACE(testing::Message() << row << "," << column);
-    EXPECT_EQ(index(row, column).data(Qt::BackgroundRole).value<QColor>(), colour);
+    EXPECT_EQ(KoFrameCellDelegate::markColour(index(row, column).data(kMark).toInt()), colour);
     EXPECT_EQ(index(row, column).data(Qt::ToolTipRole).toString(), tip);
   }
 
@@ -489,8 +492,8 @@ TEST_F(ArmRangeTest, TheTableMarksTheOffendingCellAndAStrikingRowAndSaysWhy) {
   // An edit looks again at its own row only; a new profile at every row.
   QSignalSpy repainted(model(), &QAbstractItemModel::dataChanged);
   model()->setData(cell(1, 1), "300", Qt::EditRole);
-  EXPECT_FALSE(cell(1, 1).data(Qt::BackgroundRole).isValid());
-  EXPECT_TRUE(cell(1, 6).data(Qt::BackgroundRole).isValid());
+  EXPECT_FALSE(cell(1, 1).data(kMark).isValid());
+  EXPECT_TRUE(cell(1, 6).data(kMark).isValid());
   for (int c = 3; c <= 5; ++c)
     model()->setData(cell(0, c), QString::number(kGround[c - 1]), Qt::EditRole);
   EXPECT_EQ(cell(0, 1).data(Qt::ToolTipRole).toString(), "strike_mark(strike_ground)");
@@ -503,7 +506,7 @@ TEST_F(ArmRangeTest, TheTableMarksTheOffendingCellAndAStrikingRowAndSaysWhy) {
   wider.channels[5].highest = 1000;
   wider.columnRadiusMm = 0;
   editor.armRanges()->setProfile(wider);
-  EXPECT_FALSE(cell(1, 6).data(Qt::BackgroundRole).isValid());
+  EXPECT_FALSE(cell(1, 6).data(kMark).isValid());
   EXPECT_EQ(cell(3, 2).data(Qt::ToolTipRole).toString(), "");
   EXPECT_EQ(cell(4, 2).data(Qt::ToolTipRole).toString(), "strike_mark(strike_ground)");
   ASSERT_EQ(repainted.size(), 1);
