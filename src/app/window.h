@@ -33,8 +33,6 @@ class KoWindow : public QWidget {
   static bool compositorRunning();
 
   void place(const WindowPlacement& placement);
-  bool movableByBackground() const { return movable_; }
-  void setMovableByBackground(bool on) { movable_ = on; }
   bool roundCorners() const { return roundCorners_; }
   bool resizable() const { return minimumSize() != maximumSize(); }
   // A press on the background became a move (the pointer went past the drag distance).

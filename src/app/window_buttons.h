@@ -13,7 +13,6 @@ class KoWindowButton : public QAbstractButton {
   enum class Kind { Minimise, Zoom, Close };
 
   explicit KoWindowButton(Kind kind, QWidget* parent = nullptr);
-  Kind kind() const { return kind_; }
   QSize sizeHint() const override;
 
  protected:
@@ -37,7 +36,6 @@ class KoWindowButtons : public QWidget {
  public:
   explicit KoWindowButtons(KoWindow* window, QWidget* parent = nullptr);
 
-  KoWindowButton* minimise() const { return minimise_; }
   KoWindowButton* zoom() const { return zoom_; }
   KoWindowButton* close() const { return close_; }
   // Zoom is offered only while the window may change size.

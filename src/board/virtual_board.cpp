@@ -90,10 +90,6 @@ void VirtualBoard::setReceivedKept(int frames) {
 
 void VirtualBoard::dropRepliesTo(int command, int count) { dropReplies_[command] = count; }
 
-void VirtualBoard::delayRepliesTo(int command, std::chrono::milliseconds delay) {
-  delays_[command] = delay;
-}
-
 void VirtualBoard::dropAcknowledgement(int step, int occurrence) {
   dropAcks_[step] = occurrence;
   ackCounts_[step] = 0;
@@ -101,7 +97,6 @@ void VirtualBoard::dropAcknowledgement(int step, int occurrence) {
 
 void VirtualBoard::clearFaults() {
   dropReplies_.clear();
-  delays_.clear();
   dropAcks_.clear();
   ackCounts_.clear();
   duplicateAcks_ = false;
@@ -125,11 +120,10 @@ void VirtualBoard::reply(int command, const QByteArray& body) {
   out.append(body);
   out.append(protocol::kReportSize - out.size(), '\0');
 
-  const std::chrono::milliseconds wait = latency_ + delays_.value(command);
-  if (wait.count() == 0) {
+  if (latency_.count() == 0) {
     emit report(out);
   } else {
-    QTimer::singleShot(wait, this, [this, out] {
+    QTimer::singleShot(latency_, this, [this, out] {
       if (plugged_) emit report(out);
     });
   }

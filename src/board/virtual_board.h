@@ -101,7 +101,6 @@ class VirtualBoard : public QObject {
 
   // Fault injection.
   void dropRepliesTo(int command, int count = -1);
-  void delayRepliesTo(int command, std::chrono::milliseconds delay);
   // Drops the n-th acknowledgement of a download step (1-based n).
   void dropAcknowledgement(int step, int occurrence = 1);
   void setDuplicateAcknowledgements(bool on) { duplicateAcks_ = on; }
@@ -172,7 +171,6 @@ class VirtualBoard : public QObject {
   int receivedKept_ = kReceivedKept;
 
   QHash<int, int> dropReplies_;
-  QHash<int, std::chrono::milliseconds> delays_;
   QHash<int, int> dropAcks_;  // step -> occurrence to drop
   QHash<int, int> ackCounts_;
   bool duplicateAcks_ = false;

@@ -23,7 +23,6 @@ class KoStatusLine : public QLabel {
   void showResult(const QString& text);
   void clearMessage();
   bool fading() const { return fade_.isActive(); }
-  void setFadeDelay(int milliseconds) { fade_.setInterval(milliseconds); }
 
  private:
   void show(const QString& text);

@@ -86,7 +86,6 @@ class KoVelmarViewController : public QWidget,
   KoFrameListModel* model() const { return model_; }
   // The chosen arm's safe ranges and reversed channels, which every input and send obeys.
   KoArmRanges* armRanges() const { return ranges_; }
-  KoFrameMarks* marks() const { return marks_; }
   KoFrameEditor* frameEditor() const { return frameEditor_; }
   KoFrameHistory* history() const { return history_; }
   QToolButton* buttonRecent() const { return buttonRecent_; }
@@ -95,13 +94,10 @@ class KoVelmarViewController : public QWidget,
   KoEditorFiles* files() const { return files_; }
   KoOnlineControl* online() const { return online_; }
   KoBoardGroups* groups() const { return groups_; }
-  KoTrims* trims() const { return trims_; }
   KoMotionControls* motion() const { return motion_; }
   KoMusicControl* music() const { return music_; }
   // Easing, mirroring and reversing the selected frames.
   KoMotionCraft* craft() const { return craft_; }
-  // The named poses' window.
-  KoPosePanel* posePanel() const { return posePanel_; }
   KoEditorSerial* serialControls() const { return serialControls_; }
   UILabel* labelsave_file_tips() const { return reminder_; }
   // Where board actions say how they went.
@@ -111,12 +107,10 @@ class KoVelmarViewController : public QWidget,
   QLabel* labelActionstimeShow() const { return labelActionstimeShow_; }
   QLineEdit* texttime() const { return texttime_; }
   QComboBox* boxActions() const { return boxActions_; }
-  QString action() const { return action_; }
   QTableView* tableView() const { return tableView_; }
   KoDragView* dragView() const { return dragView_; }
   KoVelmarPanView* panView() const { return panView_; }
   const QList<QCheckBox*>& arraySliderTextCheckViews() const { return checkBoxes_; }
-  QPushButton* buttonSelectAll() const { return buttonSelectAll_; }
   ChannelViews arraySliderTextViews() const;
   // The context menu as it would pop up now; null while the list is empty.
   QMenu* menuTable();
@@ -218,7 +212,6 @@ class KoVelmarViewController : public QWidget,
   QList<QPair<EditorAction, QKeySequence>> buttonKeys_;
   // Labels and buttons whose text is a key.
   QList<QPair<QWidget*, const char*>> captions_;
-  QList<KoToolView*> panels_;
   QList<QWidget*> tagged_;
   bool settingText_ = false;
 };

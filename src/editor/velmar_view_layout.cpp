@@ -208,7 +208,6 @@ QWidget* KoVelmarViewController::buildOnlineRow() {
   auto* loopCaption = new QLabel;
   captions_.append({loopCaption, QT_TRID_NOOP("loop")});
   loopSwitch_ = new KoSwitch;
-  loopSwitch_->setTag(tagOf(EditorAction::Loop));
   loopSwitch_->setProperty("koTag", tagOf(EditorAction::Loop));
   tooltips_.append({loopSwitch_, QT_TRID_NOOP("tip_loop")});
   tagged_.append(loopSwitch_);

@@ -91,7 +91,7 @@ DownloadEnd ActionDownloader::step(int k, const std::function<bool()>& send) {
     std::unique_lock lock(mutex_);
     awaiting_ = 0;
     if (link_.connection()) {
-      wake_.wait_for(lock, removalGrace_.load(), [this] { return aborted_; });
+      wake_.wait_for(lock, usbHid::kRemovalGrace, [this] { return aborted_; });
     }
     if (aborted_) return abortReason_;
     return link_.connection() ? DownloadEnd::SendFailed : DownloadEnd::BoardLost;

@@ -66,8 +66,6 @@ class ActionDownloader : public QObject {
 
   void setListener(DownloadListener* listener) { listener_ = listener; }
   void setAckTimeout(std::chrono::milliseconds timeout) { ackTimeout_ = timeout; }
-  // How long a failed write waits for the link to report the board gone.
-  void setRemovalGrace(std::chrono::milliseconds grace) { removalGrace_ = grace; }
   // Whether the last step waits for its acknowledgement too.
   void setAwaitFinishAcknowledgement(bool on) { awaitFinish_ = on; }
 
@@ -89,8 +87,6 @@ class ActionDownloader : public QObject {
   CrossThreadQueue* mainThread_;
   DownloadListener* listener_ = nullptr;
   std::atomic<std::chrono::milliseconds> ackTimeout_{kDefaultAckTimeout};
-  // Longer than the USB poll (about 500 ms) that notices a removal.
-  std::atomic<std::chrono::milliseconds> removalGrace_{usbHid::kRemovalGrace};
   std::atomic<bool> awaitFinish_{false};
   std::atomic<bool> running_{false};
   std::thread worker_;

@@ -140,17 +140,6 @@ ORSSerialPort* ORSSerialPortManager::addPortWithPath(const QString& path) {
   return port;
 }
 
-bool ORSSerialPortManager::removePort(ORSSerialPort* port) {
-  if (!port || !ports_.contains(port)) return false;
-  const QString path = port->path();
-  // The next poll would list an enumerated port again at once.
-  if (!handAdded_.contains(path) || enumerated_.contains(path)) return false;
-  ports_.removeOne(port);
-  handAdded_.remove(path);
-  announce({}, {port});
-  return true;
-}
-
 bool ORSSerialPortManager::stillPresent(const ORSSerialPort* port) const {
   const QString& path = port->path();
   return enumerated_.contains(path) || (handAdded_.contains(path) && QFileInfo::exists(path));
@@ -217,8 +206,6 @@ void ORSSerialPortManager::startPolling(std::chrono::milliseconds interval, bool
   offThread_ = offThread;
   timer_.start(interval);
 }
-
-void ORSSerialPortManager::stopPolling() { timer_.stop(); }
 
 QList<ORSSerialPort*> ORSSerialPortManager::portsInUserInfo(const QVariantMap& userInfo,
                                                             const QString& key) {

@@ -22,7 +22,7 @@ class CrossThreadQueue;
 // for by listInBackground() and pollAhead() run off it, on one worker thread of its own.
 //
 // A port typed in by hand (pseudo-terminals are not enumerated) stays listed while its path
-// exists, whether or not the enumeration names it, or until removePort() takes it away.
+// exists, whether or not the enumeration names it.
 class ORSSerialPortManager : public QObject {
   Q_OBJECT
   Q_PROPERTY(QList<ORSSerialPort*> availablePorts READ availablePorts NOTIFY availablePortsChanged)
@@ -76,9 +76,6 @@ class ORSSerialPortManager : public QObject {
 
   // The listed port with this path, added (and announced) if the path exists; nullptr if not.
   ORSSerialPort* addPortWithPath(const QString& path);
-  // Takes a port added by hand off the list as if it had left the system; an enumerated
-  // port cannot be removed (false).
-  bool removePort(ORSSerialPort* port);
 
   // Compares the enumeration with the list. The list is updated first, then removed ports are
   // closed and their delegates told, then the signals go out; removed ports are deleted later.
@@ -89,7 +86,6 @@ class ORSSerialPortManager : public QObject {
   void pollAhead();
   // Polls every interval, by pollAhead() when `offThread`.
   void startPolling(std::chrono::milliseconds interval = kPollInterval, bool offThread = false);
-  void stopPolling();
 
   // The ports a notification's user-info holds under key.
   static QList<ORSSerialPort*> portsInUserInfo(const QVariantMap& userInfo, const QString& key);

@@ -257,8 +257,6 @@ bool usbHid::sendOneSteering(int servoId, int angle, int time) {
   return sendData(protocol::oneSteering(servoId, angle, time));
 }
 
-bool usbHid::sendReSetAllSteer() { return sendData(protocol::reSetAllSteer()); }
-
 bool usbHid::adjustmentDeviationServoId(int servoId, int deviation) {
   return sendData(protocol::adjustmentDeviation(servoId, deviation));
 }

@@ -83,7 +83,6 @@ class usbHid : public QObject {
   void timeoutMethod(int command);
 
   bool sendOneSteering(int servoId, int angle, int time);
-  bool sendReSetAllSteer();
   bool adjustmentDeviationServoId(int servoId, int deviation);
   bool sendMotorLost(const ChannelViews& views);
   bool sendReadAngle(const ChannelViews& views);

@@ -177,8 +177,6 @@ OpenedFile<KoVelmarPwmModel> openVelmarFile(const QString& path) {
   return tryOpen<KoVelmarPwmModel>(path);
 }
 
-OpenedFile<KoPwmModel> openFile(const QString& path) { return tryOpen<KoPwmModel>(path); }
-
 bool saveActionFile(const QString& path, const QByteArray& image, QString* error) {
   const FileError e = writeFile(path, image);
   if (e != FileError::None) {
@@ -190,10 +188,6 @@ bool saveActionFile(const QString& path, const QByteArray& image, QString* error
 
 ActionFileChoice<KoVelmarPwmModel> chooseVelmarFiles(const QStringList& paths, bool multiple) {
   return choose<KoVelmarPwmModel>(paths, multiple);
-}
-
-ActionFileChoice<KoPwmModel> chooseFiles(const QStringList& paths, bool multiple) {
-  return choose<KoPwmModel>(paths, multiple);
 }
 
 int groupOfFileName(const QString& displayName) {

@@ -74,7 +74,6 @@ struct OpenedFile {
 
 // Frames of a file; none when it cannot be read or is damaged.
 OpenedFile<KoVelmarPwmModel> openVelmarFile(const QString& path);
-OpenedFile<KoPwmModel> openFile(const QString& path);
 
 // Writes the image beside the target and renames it into place, so a failed save never
 // destroys the previous file. On failure returns false and says why in *error.
@@ -91,14 +90,11 @@ struct ActionFileChoice {
   QStringList names;
   // In the order met; a name without "号" is told once, after the files.
   QList<FileProblem> problems;
-
-  bool isEmpty() const { return path.isEmpty() && names.isEmpty(); }
 };
 
 // Where several files may be chosen each needs a name "<group>号<rest>" with a group number
 // the board has; a name without "号" is a problem, a group out of range is dropped unsaid.
 ActionFileChoice<KoVelmarPwmModel> chooseVelmarFiles(const QStringList& paths, bool multiple);
-ActionFileChoice<KoPwmModel> chooseFiles(const QStringList& paths, bool multiple);
 
 // The action-group number a file name selects, or -1.
 int groupOfFileName(const QString& displayName);

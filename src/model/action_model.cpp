@@ -178,12 +178,6 @@ void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
   if (!bytes.isEmpty()) reEncode();
 }
 
-std::shared_ptr<KoPwmModel> KoPwmModel::copy() const {
-  auto c = std::shared_ptr<KoPwmModel>(new KoPwmModel(*this));
-  c->id1 = 0;
-  return c;
-}
-
 void KoPwmModel::reEncode() {
   const QList<frame::NamedPosition> named = KoTools::actionPositions(action);
   bytes = frame::namedMove(bytes, time, named);

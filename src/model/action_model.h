@@ -24,7 +24,6 @@ class KoActionModel {
   qint64 ID = 0;
   qint64 time = 0;
   QString action;
-  QVariantList xyValues;
   QByteArray data;
   QByteArray bytes;
 
@@ -90,9 +89,6 @@ class KoVelmarPwmModel final : public KoActionModel {
 class KoPwmModel final : public KoActionModel {
  public:
   KoPwmModel() = default;
-  std::shared_ptr<KoPwmModel> copy() const;
-
-  qint64 id1 = 0;  // carried for completeness; nothing sets it
 
   void setValue(const QVariant& value, const QString& key) override;
 

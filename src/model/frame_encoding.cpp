@@ -40,13 +40,6 @@ QByteArray actionToBytesWithVelmarModel(const KoVelmarPwmModel& f) {
   return frame::armMove(f.bytes, f.time, f.armPositions());
 }
 
-QByteArray actionToPositionsBytesWithVelmarModel(KoVelmarPwmModel& f) {
-  frame::writeArmRecord(f.data, f.time, f.armPositions());
-  return QByteArray(f.data.constData(), f.data.size());
-}
-
-QString actionTextWithVelmarModel(const KoVelmarPwmModel& f) { return f.positionsText(); }
-
 QByteArray actionToBytesWithModel(const KoPwmModel& f) {
   return frame::namedMove(f.bytes, f.time, actionPositions(f.action));
 }

@@ -16,11 +16,6 @@ VelmarFrame returnVelmarCurrentData(const ChannelViews& views, const QString& ti
 
 // Command frame of an edited frame: its present channels of 1 to 6, from its fields.
 QByteArray actionToBytesWithVelmarModel(const KoVelmarPwmModel& frame);
-// Rewrites the frame's positions record from its fields, absent channels marked absent;
-// returns a copy of it.
-QByteArray actionToPositionsBytesWithVelmarModel(KoVelmarPwmModel& frame);
-// The positions text ("#1 P500 ...") of the present channels of 1 to 6.
-QString actionTextWithVelmarModel(const KoVelmarPwmModel& frame);
 
 // Command frame of a file frame from its positions text.
 QByteArray actionToBytesWithModel(const KoPwmModel& frame);

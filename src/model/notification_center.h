@@ -14,7 +14,6 @@ class KoNotificationCenter : public QObject {
   static KoNotificationCenter& defaultCenter();
 
   void postChangeLanguage(QObject* sender) { emit changeLanguage(sender); }
-  void postRefreshSliderTextField() { emit refreshSliderTextField(); }
   void postArmProfileChanged() { emit armProfileChanged(); }
 
  signals:

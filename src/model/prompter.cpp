@@ -37,8 +37,6 @@ namespace KoTools {
 
 void installPrompter(Prompter* prompter) { current = prompter ? prompter : &logPrompter; }
 
-Prompter* installedPrompter() { return current; }
-
 void showTipWithMessage(const QString& message) {
   PromptScope open;
   current->showTip(message);
@@ -62,7 +60,5 @@ void afterPrompts(std::function<void()> work) {
     heldBack.append(std::move(work));
   }
 }
-
-bool promptOpen() { return openPrompts > 0; }
 
 }  // namespace KoTools

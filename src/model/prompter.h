@@ -30,7 +30,6 @@ namespace KoTools {
 // Installs the prompter used from now on (not owned); nullptr restores the fallback, which
 // writes tips to the log and answers every question with no.
 void installPrompter(Prompter* prompter);
-Prompter* installedPrompter();
 
 enum class Question { Plain, Destructive };
 
@@ -42,6 +41,5 @@ Prompter::SaveAnswer askToSaveWithMessage(const QString& message);
 // Runs `work` now, or, while a tip or question is open, once the last one has closed (in
 // the order asked), so that replies and time-outs never stack dialogs or act behind one.
 void afterPrompts(std::function<void()> work);
-bool promptOpen();
 
 }  // namespace KoTools

@@ -1,6 +1,5 @@
 #include "model/value_utils.h"
 
-#include <QDebug>
 #include <cmath>
 #include <limits>
 
@@ -76,36 +75,6 @@ qint64 integerValue(const QVariant& value) {
     default:
       return value.toLongLong();
   }
-}
-
-int returnNum16ToNum10WithLow(const QVariant& low, const QVariant& high) {
-  const qint64 lo = integerValue(low) & 0xFF;
-  const qint64 hi = integerValue(high) & 0xFF;
-  qint64 temp = hi * 256 + lo;
-  if (temp == 0xFFFF) temp = 0;
-  qInfo().noquote() << QStringLiteral("temp = %1").arg(temp);
-  return static_cast<int>(temp);
-}
-
-QString convertBinarySystemFromDecimalSystem(const QString& decimal) {
-  // Negative values never reach here; their bit pattern is the honest answer if one does.
-  auto value = static_cast<quint64>(integerValue(QStringView(decimal)));
-  if (value == 0) return QStringLiteral("0");
-  QString digits;
-  while (value != 0) {
-    digits.prepend(QChar(u'0' + static_cast<char16_t>(value & 1)));
-    value >>= 1;
-  }
-  return digits;
-}
-
-QString convertDecimalSystemFromBinarySystem(const QString& binary) {
-  quint64 sum = 0;
-  for (QChar c : binary) {
-    const int digit = c.isDigit() ? c.digitValue() : 0;
-    sum = sum * 2 + static_cast<quint64>(digit);
-  }
-  return QString::number(static_cast<qint64>(sum));
 }
 
 QString FloatKeepTwoBitsAndRemoveAllZero(float seconds) {

@@ -18,12 +18,6 @@ qint64 integerValue(QStringView text);
 inline qint64 integerValue(const QString& text) { return integerValue(QStringView(text)); }
 qint64 integerValue(const QVariant& value);
 
-// Joins a 16-bit value from its reply bytes; 0xFFFF is the board's "no value" and reads 0.
-int returnNum16ToNum10WithLow(const QVariant& low, const QVariant& high);
-
-QString convertBinarySystemFromDecimalSystem(const QString& decimal);
-QString convertDecimalSystemFromBinarySystem(const QString& binary);
-
 // Seconds with at most two decimals and no trailing zeros, followed by "s".
 QString FloatKeepTwoBitsAndRemoveAllZero(float seconds);
 

@@ -32,7 +32,6 @@ class KoLiveStatus : public QObject {
   bool isOn() const { return on_; }
   void setOn(bool on);
   void setPaused(Pause why, bool paused);
-  bool isPaused(Pause why) const { return pauses_ & why; }
   // On and held back by nothing: the timer runs.
   bool isPolling() const { return timer_.isActive(); }
   // Stopped by silence until the user switches again or clearStopped() is called, as when

@@ -57,9 +57,7 @@ class KoMassDownloadPanel : public QObject, public DownloadListener {
   // The button, the group box and the file label as when no download runs.
   void resetPanel();
 
-  const QStringList& actionsFile() const { return actionsFile_; }
   const QStringList& actions() const { return actions_; }
-  const QList<Entry>& entries() const { return entries_; }
   // The line the list shows for an entry, in the chosen language.
   static QString describe(const Entry& entry);
   static bool refused(Status status);

@@ -42,7 +42,6 @@ class KoServoParameterPanels : public QObject {
   // No single servo to show: the fields and gauges go blank and the parameters cannot be
   // edited until setEmpty(false).
   void setEmpty(bool empty);
-  bool isEmpty() const { return empty_; }
   // What a blank field or gauge shows.
   static QString emptyText();
 

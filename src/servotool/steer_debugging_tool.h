@@ -58,7 +58,6 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   void resetToServoMode();
 
   Check check() const { return check_; }
-  int servoCount() const { return servoCount_; }
   // The id the lone servo last answered with, if it has.
   std::optional<int> servoIdOnBus() const { return servoIdOnBus_; }
 
@@ -74,7 +73,6 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   KoImageTitleButton* buttonSetting() const { return buttonSetting_; }
   KoImageTitleButton* buttonRead() const { return buttonRead_; }
   KoProgressView* myprogress() const { return myprogress_; }
-  QSvgWidget* imageOnlineState() const { return imageOnlineState_; }
 
  protected:
   void showEvent(QShowEvent* event) override;
@@ -119,7 +117,6 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   std::optional<qint64> readAskedAt_;
   std::optional<int> idToCheck_;
   bool idCheckPending_ = false;
-  bool liveSilent_ = false;
   std::function<qint64()> clock_;
   bool setResting_ = false;
   bool viewShow_ = false;

@@ -63,7 +63,6 @@ class KoOnlineRun : public QObject {
   void stop();
   // Honoured at the end of the current pass.
   void setLoop(bool loop) { loop_ = loop; }
-  bool loop() const { return loop_; }
   bool isRunning() const { return running_; }
   // Frames handed to the sender and not yet taken up by it.
   int queuedSends();

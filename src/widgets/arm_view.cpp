@@ -34,7 +34,6 @@ KoArmView::KoArmView(QWidget* parent, KoArmProfile profile)
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   positions_.fill(500);
-  fed_ = positions_;
   holdTimer_.setSingleShot(true);
   holdTimer_.setInterval(kDefaultHoldMs);
   connect(&holdTimer_, &QTimer::timeout, this, [this] {
@@ -92,7 +91,6 @@ void KoArmView::setWristHold(kinematics::WristHold hold) {
 }
 
 void KoArmView::setPositions(const KoChannelPositions& positions) {
-  fed_ = positions;
   if (isPosing() || positions == positions_) return;
   // Something else moved the arm: a target set by the keys no longer stands for this pose.
   target_.reset();

@@ -102,8 +102,6 @@ class KoArmView : public QWidget {
 
   KoArmProfile profile_;
   KoChannelPositions positions_;
-  // What the feed last gave, shown again once the user is done.
-  KoChannelPositions fed_;
   kinematics::WristHold hold_ = kinematics::WristHold::KeepAngleToGround;
 
   Drag dragging_ = Drag::None;

@@ -9,7 +9,6 @@ QColor orange() { return QColor::fromRgbF(1.0f, 0.694f, 0.275f); }
 QColor darkText() { return QColor(0x1a, 0x1a, 0x1a); }
 QColor lightText() { return QColor(0xf0, 0xf0, 0xf0); }
 QColor lightGrey() { return QColor(0xd3, 0xd3, 0xd3); }
-QColor disabledFill() { return QColor(0x9e, 0x9e, 0x9e); }
 QColor focus() { return QColor(0x4d, 0xa3, 0xff); }
 QColor closeHover() { return QColor(0xc4, 0x2b, 0x1c); }
 

@@ -13,8 +13,6 @@ QColor darkText();
 QColor lightText();
 // A light-grey button, as a running download shows.
 QColor lightGrey();
-// The fill of a disabled button.
-QColor disabledFill();
 // The keyboard focus ring.
 QColor focus();
 // Behind the close button under the pointer.

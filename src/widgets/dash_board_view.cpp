@@ -210,8 +210,6 @@ void KoDashBoardTemperatureView::setPro(double pro) {
   update();
 }
 
-bool KoDashBoardTemperatureView::hasImage() const { return image_->isValid(); }
-
 KoDashBoardTemperatureView::Fill KoDashBoardTemperatureView::fillFor(QSizeF size, double pro) {
   // One scale for both axes keeps the column in the tube when the frame's shape differs from
   // the image's; the image is centred in the frame.

@@ -126,7 +126,6 @@ class KoDashBoardTemperatureView : public QWidget {
   // Stores `pro` and schedules a redraw; drawing clamps it, the stored value is kept as given.
   void setPro(double pro);
   double pro() const { return pro_; }
-  bool hasImage() const;
 
   Fill fill() const { return fillFor(size(), pro_); }
   static Fill fillFor(QSizeF size, double pro);

@@ -64,11 +64,6 @@ void KoImageTitleButton::setBackgroundColor(const QColor& color) {
   update();
 }
 
-void KoImageTitleButton::setHoverColor(const QColor& color) {
-  hoverColor_ = color;
-  update();
-}
-
 QColor KoImageTitleButton::titleColor() const { return KoColours::textOn(fillColor()); }
 
 QColor KoImageTitleButton::fillColor() const {

@@ -26,11 +26,8 @@ class KoImageTitleButton : public QAbstractButton {
   QString myTitle() const { return myTitle_; }
   void setMyTitle(const QString& key);
 
-  QColor backgroundColor() const { return backgroundColor_; }
-  // Also sets the hover colour to a lighter shade; call setHoverColor afterwards to change it.
+  // Also sets the hover colour to a lighter shade.
   void setBackgroundColor(const QColor& color);
-  QColor hoverColor() const { return hoverColor_; }
-  void setHoverColor(const QColor& color);
   // Dark or light, whichever reads better on the current fill.
   QColor titleColor() const;
   // A title of several words may take two lines, so a row of buttons needs less width.

@@ -48,11 +48,6 @@ KoNumberField::KoNumberField(int maximum, QWidget* parent)
   connect(this, &QLineEdit::returnPressed, this, [this] { emit confirmed(value()); });
 }
 
-void KoNumberField::setMaximum(int maximum) {
-  maximum_ = maximum;
-  if (value() > maximum_) setValue(maximum_);
-}
-
 void KoNumberField::setMinimum(int minimum) {
   minimum_ = minimum;
   if (value() < minimum_) setValue(minimum_);

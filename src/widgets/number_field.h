@@ -14,8 +14,6 @@ class KoNumberField : public QLineEdit {
  public:
   explicit KoNumberField(int maximum = 1000, QWidget* parent = nullptr);
 
-  int maximum() const { return maximum_; }
-  void setMaximum(int maximum);
   int minimum() const { return minimum_; }
   // A negative minimum lets the user type a leading minus sign.
   void setMinimum(int minimum);

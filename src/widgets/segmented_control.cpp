@@ -28,39 +28,9 @@ KoSegmentedControl::KoSegmentedControl(QWidget* parent) : QWidget(parent) {
   changed();
 }
 
-void KoSegmentedControl::setTitles(const QStringList& keys) {
-  titles_ = keys;
-  changed();
-}
-
 void KoSegmentedControl::setIndex(int index) {
   if (index == index_) return;
   index_ = index;
-  update();
-}
-
-void KoSegmentedControl::setMaginLeftOne(qreal margin) {
-  maginLeftOne_ = margin;
-  changed();
-}
-
-void KoSegmentedControl::setMaginLeftTwo(qreal margin) {
-  maginLeftTwo_ = margin;
-  changed();
-}
-
-void KoSegmentedControl::setTintColor(const QColor& color) {
-  tintColor_ = color;
-  update();
-}
-
-void KoSegmentedControl::setTextColor(const QColor& color) {
-  textColor_ = color;
-  update();
-}
-
-void KoSegmentedControl::setUnselectedColor(const QColor& color) {
-  unselectedColor_ = color;
   update();
 }
 

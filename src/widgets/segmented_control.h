@@ -24,7 +24,6 @@ class KoSegmentedControl : public QWidget {
   explicit KoSegmentedControl(QWidget* parent = nullptr);
 
   QStringList titles() const { return titles_; }
-  void setTitles(const QStringList& keys);
   int index() const { return index_; }
   // Selects a segment from code; the delegate is not told.
   void setIndex(int index);
@@ -34,24 +33,11 @@ class KoSegmentedControl : public QWidget {
   QList<QPainterPath> paths() const;
 
   qreal maginLeftOne() const { return maginLeftOne_; }
-  void setMaginLeftOne(qreal margin);
   qreal maginLeftTwo() const { return maginLeftTwo_; }
-  void setMaginLeftTwo(qreal margin);
-  QColor tintColor() const { return tintColor_; }
-  void setTintColor(const QColor& color);
-  // Colour of the titles of the segments that are not selected.
-  QColor textColor() const { return textColor_; }
-  void setTextColor(const QColor& color);
-  // Fill of the segments that are not selected: they carry their own light backing, so
-  // their titles read on whatever the control sits on.
-  QColor unselectedColor() const { return unselectedColor_; }
-  void setUnselectedColor(const QColor& color);
   // What a segment is filled with and written in.
   QColor fillColor(bool selected) const { return selected ? tintColor_ : unselectedColor_; }
   QColor titleColor(bool selected) const;
-  qreal cornerRadius() const { return cornerRadius_; }
   void setCornerRadius(qreal radius);
-  qreal borderWidth() const { return borderWidth_; }
   void setBorderWidth(qreal width);
 
   QSize sizeHint() const override;
@@ -74,7 +60,10 @@ class KoSegmentedControl : public QWidget {
   qreal maginLeftOne_ = 0;
   qreal maginLeftTwo_ = 20;
   QColor tintColor_ = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
+  // The titles of the segments that are not selected.
   QColor textColor_ = QColor(0x33, 0x33, 0x33);
+  // Segments that are not selected carry their own light backing, so their titles read on
+  // whatever the control sits on.
   QColor unselectedColor_ = QColor(0xf2, 0xf2, 0xf2);
   qreal cornerRadius_ = 3;
   qreal borderWidth_ = 1;

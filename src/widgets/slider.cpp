@@ -8,8 +8,8 @@
 
 namespace {
 
-KoSlider::Delay gDefaultHold{500};
-KoSlider::Delay gDefaultRepeat{100};
+constexpr KoSlider::Delay kDefaultHold{500};
+constexpr KoSlider::Delay kDefaultRepeat{100};
 
 const QColor kOrange = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
 const QColor kTrack(0xD3, 0xD6, 0xDB);
@@ -29,8 +29,8 @@ KoSlider::KoSlider(Qt::Orientation orientation, KoSliderCell cell, QWidget* pare
     : QWidget(parent),
       orientation_(orientation),
       cell_(cell),
-      holdDelay_(gDefaultHold),
-      repeatDelay_(gDefaultRepeat) {
+      holdDelay_(kDefaultHold),
+      repeatDelay_(kDefaultRepeat) {
   setFocusPolicy(Qt::StrongFocus);
   setSizePolicy(orientation == Qt::Horizontal
                     ? QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed)
@@ -38,11 +38,6 @@ KoSlider::KoSlider(Qt::Orientation orientation, KoSliderCell cell, QWidget* pare
   holdTimer_.setSingleShot(true);
   connect(&holdTimer_, &QTimer::timeout, this, &KoSlider::repeatStep);
   connect(&repeatTimer_, &QTimer::timeout, this, &KoSlider::repeatStep);
-}
-
-void KoSlider::setDefaultRepeatDelays(Delay hold, Delay repeat) {
-  gDefaultHold = hold;
-  gDefaultRepeat = repeat;
 }
 
 void KoSlider::setRepeatDelays(Delay hold, Delay repeat) {
@@ -104,13 +99,6 @@ void KoSlider::userSetPosition(qint64 position) {
   if (setPosition(position)) emit sliderAction(value());
 }
 
-void KoSlider::setOrientation(Qt::Orientation orientation) {
-  orientation_ = orientation;
-  setSizePolicy(sizePolicy().transposed());
-  updateGeometry();
-  update();
-}
-
 void KoSlider::setCell(KoSliderCell cell) {
   cell_ = cell;
   update();
@@ -130,8 +118,6 @@ qint64 KoSlider::positionAt(const QPointF& point) const {
   const qreal fraction = std::clamp<qreal>(along / trackLength(), 0, 1);
   return std::llround(fraction * static_cast<double>(steps_));
 }
-
-double KoSlider::valueAt(const QPointF& point) const { return valueOf(positionAt(point)); }
 
 QPointF KoSlider::pointFor(double value) const {
   const qreal half = knobSize() / 2;

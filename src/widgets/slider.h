@@ -26,15 +26,8 @@ class KoSlider : public QWidget {
   explicit KoSlider(Qt::Orientation orientation = Qt::Horizontal,
                     KoSliderCell cell = KoSliderCell::KoSpeedSlider, QWidget* parent = nullptr);
 
-  // The delays every slider made afterwards starts with; tests set them to 0.
-  static void setDefaultRepeatDelays(Delay hold, Delay repeat);
   void setRepeatDelays(Delay hold, Delay repeat);
-  Delay holdDelay() const { return holdDelay_; }
-  Delay repeatDelay() const { return repeatDelay_; }
 
-  double minimum() const { return minimum_; }
-  double maximum() const { return maximum_; }
-  double step() const { return step_; }
   // A maximum off the step grid is lowered to the last grid value below it.
   void setRange(double minimum, double maximum);
   void setStep(double step);
@@ -45,16 +38,11 @@ class KoSlider : public QWidget {
   // Clamps to the range and snaps to the nearest grid value; never sends sliderAction.
   void setValue(double value);
 
-  Qt::Orientation orientation() const { return orientation_; }
-  void setOrientation(Qt::Orientation orientation);
-  KoSliderCell cell() const { return cell_; }
   void setCell(KoSliderCell cell);
 
   int tag() const { return tag_; }
   void setTag(int tag) { tag_ = tag; }
 
-  // The grid value under a point of the widget.
-  double valueAt(const QPointF& point) const;
   // Where the value is drawn.
   QPointF pointFor(double value) const;
   QRectF knobRect() const;

@@ -15,9 +15,6 @@ class KoSwitch : public QWidget {
   // Sets the state from code: only stateChanged is emitted.
   void setOn(bool on);
 
-  int tag() const { return tag_; }
-  void setTag(int tag) { tag_ = tag; }
-
   QSize sizeHint() const override;
 
  signals:
@@ -37,5 +34,4 @@ class KoSwitch : public QWidget {
 
   bool on_ = false;
   bool pressed_ = false;
-  int tag_ = 0;
 };

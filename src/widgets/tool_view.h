@@ -19,7 +19,6 @@ class KoToolView : public QWidget {
 
   explicit KoToolView(const QString& titleKey = {}, QWidget* parent = nullptr);
 
-  QString titleKey() const { return titleKey_; }
   void setTitleKey(const QString& key);
   QLabel* lableTitle() const { return lableTitle_; }
 

@@ -426,7 +426,6 @@ void KoVelmarSliderView::setControlText(const QString& name, const QString& text
 }
 
 void KoVelmarSliderView::setShake(bool shake) {
-  shake_ = shake;
   if (!animationShake_) {
     animationShake_ = new QVariantAnimation(this);
     animationShake_->setDuration(kShakeMilliseconds);
@@ -469,7 +468,6 @@ void KoVelmarSliderView::mousePressEvent(QMouseEvent* event) {
   const QWidget* parent = parentWidget();
   if (!parent || parent->rect().contains(mapToParent(point1_))) {
     raise();
-    down_ = true;
     setCursor(Qt::PointingHandCursor);
   }
 }

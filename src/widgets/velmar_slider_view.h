@@ -66,7 +66,6 @@ class KoChannelSlider : public QSlider {
 
   KoChannelSlider(limits::Range range, int unitsPerPixel, Look look, QWidget* parent = nullptr);
 
-  int unitsPerPixel() const { return unitsPerPixel_; }
   QRect grooveRect() const;
   QRect knobRect() const;
   QSize sizeHint() const override;
@@ -139,8 +138,6 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
 
   int tag() const { return tag_; }
   QLabel* title() const { return title_; }
-  KoVelmarLabelView* left() const { return left_; }
-  KoVelmarLabelView* right() const { return right_; }
   QSlider* slider() const { return slider_; }
   QLineEdit* textField() const { return textField_; }
   QSlider* sliderSmall() const { return sliderSmall_; }
@@ -150,15 +147,8 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   // channel's slider has its lowest position on the right and turns the other way under the
   // keys and the wheel. The position itself keeps its meaning. Sends nothing.
   void setChannelProfile(const KoChannelProfile& channel);
-  int lowest() const { return lowest_; }
-  int highest() const { return highest_; }
-  bool reversed() const { return reversed_; }
 
-  bool shake() const { return shake_; }
-  bool down() const { return down_; }
-  QPoint point1() const { return point1_; }
   void setOrginFrame(const QRect& frame) { orginFrame_ = frame; }
-  QRect orginFrame() const { return orginFrame_; }
   // Puts the control back where it was placed.
   void reSetFrame();
 
@@ -193,8 +183,6 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   KoChannelSlider* sliderSmall_;
   KoChannelField* lableSmall_;
   QVariantAnimation* animationShake_ = nullptr;
-  bool shake_ = false;
-  bool down_ = false;
   QPoint point1_;
   QRect orginFrame_;
   int lowest_ = limits::kPosition.minimum;

@@ -1,10 +1,6 @@
 #pragma once
 
 #include <QAction>
-#include <QImage>
-#include <QMetaObject>
-#include <QPointF>
-#include <QSize>
 #include <QString>
 #include <functional>
 
@@ -21,19 +17,6 @@ void setAccessibleKeys(QWidget* control, const char* nameKey, const char* descri
 // A menu entry carrying a tag (in its data), calling `action` when chosen.
 QAction* menuItemWithTitle(const QString& title, std::function<void()> action,
                            const QKeySequence& keyEquivalent, int tag, QObject* parent);
-
-// Whether the class declares a property whose name, without underscores, is `name`.
-bool getVariableWithClass(const QMetaObject* cls, const QString& name);
-
-// The centre of the image, cropped to the target's aspect ratio and scaled smoothly.
-QImage resizeImage(const QImage& image, const QSize& size);
-// The source rectangle resizeImage takes.
-QRect resizeImageSource(const QSize& source, const QSize& target);
-
-// Sets the point (in units of the widget's size) that its turns and shakes pivot on; the
-// widget stays where it is.
-void setViewAnchorPoint(const QPointF& anchor, QWidget* view);
-QPointF viewAnchorPoint(const QWidget* view);
 
 // The tip for each thing that kept a chosen file from opening whole, in order.
 void showFileProblems(const QList<FileProblem>& problems);

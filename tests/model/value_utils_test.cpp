@@ -32,27 +32,6 @@ TEST(ValueUtils, IntegerValueReadsTheLeadingNumberAndSaturates) {
   EXPECT_EQ(KoTools::integerValue(QVariant(1e300)), std::numeric_limits<qint64>::max());
 }
 
-TEST(ValueUtils, SixteenBitJoin) {
-  EXPECT_EQ(KoTools::returnNum16ToNum10WithLow(0xFF, 0xFF), 0);
-  EXPECT_EQ(KoTools::returnNum16ToNum10WithLow(0x34, 0x12), 4660);
-  EXPECT_EQ(KoTools::returnNum16ToNum10WithLow(300, 1), 300);
-  EXPECT_EQ(KoTools::returnNum16ToNum10WithLow(QStringLiteral("52"), QStringLiteral("18")), 4660);
-}
-
-TEST(ValueUtils, BinaryAndDecimalTexts) {
-  const struct {
-    const char* decimal;
-    const char* binary;
-  } cases[] = {{"0", "0"}, {"5", "101"}, {"32", "100000"}, {"7", "111"}, {"255", "11111111"}};
-  for (const auto& c : cases) {
-    EXPECT_EQ(KoTools::convertBinarySystemFromDecimalSystem(c.decimal), c.binary);
-    EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem(c.binary), c.decimal);
-  }
-  EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem("00101"), "5");
-  EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem(""), "0");
-  EXPECT_EQ(KoTools::convertDecimalSystemFromBinarySystem("1x1"), "5");
-}
-
 TEST(ValueUtils, SecondsText) {
   const struct {
     float seconds;

@@ -5,7 +5,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <functional>
@@ -291,20 +290,6 @@ TEST(Contrast, EveryButtonTitleReadsOnItsFill) {
   for (const QColor& fill : {KoColours::orange(), KoColours::lightGrey()}) {
     EXPECT_GE(KoColours::contrastRatio(KoColours::textOn(fill), fill), kReadable);
   }
-}
-
-// Exact crop rules, so a picture keeps its centre whatever shape it is shown in.
-TEST(ResizeImage, CropsTheCentreToTheTargetShape) {
-  EXPECT_EQ(KoTools::resizeImageSource({200, 100}, {50, 50}), QRect(50, 0, 100, 100));
-  EXPECT_EQ(KoTools::resizeImageSource({100, 200}, {50, 50}), QRect(0, 50, 100, 100));
-  EXPECT_EQ(KoTools::resizeImageSource({100, 100}, {0, 10}), QRect());
-  QImage wide(200, 100, QImage::Format_RGB32);
-  wide.fill(Qt::red);
-  QPainter(&wide).fillRect(50, 0, 100, 100, Qt::blue);
-  const QImage out = KoTools::resizeImage(wide, {40, 40});
-  EXPECT_EQ(out.size(), QSize(40, 40));
-  EXPECT_EQ(out.pixelColor(0, 0), QColor(Qt::blue));
-  EXPECT_TRUE(KoTools::resizeImage(QImage(), {40, 40}).isNull());
 }
 
 }  // namespace

@@ -60,14 +60,12 @@ void KoEditorSerial::setControls(QComboBox* ports, QComboBox* bauds, QPushButton
 bool KoEditorSerial::isOpen() const { return port_ && port_->isOpen(); }
 
 void KoEditorSerial::fillPorts() {
-  filling_ = true;
   const QString current = port_ ? port_->path() : QString();
   ports_->clear();
   for (ORSSerialPort* p : manager_->availablePorts()) ports_->addItem(p->name(), p->path());
   const int index = ports_->findData(current);
   ports_->setCurrentIndex(index);
   if (index < 0) ports_->setEditText(QString());
-  filling_ = false;
 }
 
 void KoEditorSerial::choosePort(const QString& path) {

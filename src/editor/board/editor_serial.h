@@ -27,7 +27,6 @@ class KoEditorSerial : public QObject, public ORSSerialPortDelegate {
 
   void setControls(QComboBox* ports, QComboBox* bauds, QPushButton* connectButton,
                    QLabel* stateImage);
-  ORSSerialPort* serialPort() const { return port_; }
   bool isOpen() const;
 
   // The connect button.
@@ -60,5 +59,4 @@ class KoEditorSerial : public QObject, public ORSSerialPortDelegate {
   QComboBox* bauds_ = nullptr;
   QPushButton* connect_ = nullptr;
   QLabel* state_ = nullptr;
-  bool filling_ = false;
 };

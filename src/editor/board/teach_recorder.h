@@ -36,8 +36,6 @@ class KoTeachRecorder : public QObject {
   // Held within 100 to 2000 ms; takes effect at the next start.
   void setInterval(int ms);
   int interval() const { return interval_; }
-  void setThreshold(int threshold) { threshold_ = std::max(0, threshold); }
-  int threshold() const { return threshold_; }
   // A recording is one step of the history: one undo takes it all back.
   void setHistory(KoFrameHistory* history) { history_ = history; }
   // Tests tick by hand instead of waiting for the timer.

@@ -30,7 +30,6 @@ class KoTrims : public QObject {
   void trimMoved(int servoId, int value);
   // A reply 23 reaches the editor.
   void deviationsReceived(const QList<protocol::ServoDeviation>& trims);
-  bool firstAdjustment() const { return firstAdjustment_; }
 
  private:
   usbHid& hid_;

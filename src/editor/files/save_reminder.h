@@ -16,13 +16,10 @@ class UILabel : public QLabel {
 
   explicit UILabel(QWidget* parent = nullptr);
 
-  using QLabel::move;
-  bool move() const { return move_; }
   // Arms (the frame count is above 0) or cancels the reveal; either way the reminder hides.
   void setMove(bool move);
   void playMove();
 
-  qint64 actionCount() const { return actionCount_; }
   void setActionCount(qint64 count) { actionCount_ = count; }
   // The wait from arming to the reveal (tests shorten it).
   void setDelay(int milliseconds) { reveal_.setInterval(milliseconds); }

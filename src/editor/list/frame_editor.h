@@ -52,8 +52,6 @@ class KoFrameEditor : public QObject {
   void menuclick(EditorAction action);
   // Whether the paste items may be chosen.
   bool canPaste() const;
-  VelmarFrame modelCopy() const { return modelCopy_.value(0); }
-  const VelmarFrames& modelCopies() const { return modelCopy_; }
 
  signals:
   // The list changed by a button: the save reminder starts again.

@@ -55,8 +55,6 @@ class KoArmMoves : public QObject {
 
   // Tests step the time themselves; flush() then does what the timer would.
   void setClock(Clock clock) { clock_ = std::move(clock); }
-  void setInterval(int ms) { interval_ = std::max(0, ms); }
-  int interval() const { return interval_; }
 
   // Channels 1 to 6; absent ones are left alone.
   void want(const KoChannelPositions& moves);

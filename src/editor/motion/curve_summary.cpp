@@ -53,10 +53,6 @@ void KoCurveSummary::setColumns(int columns, double startMs, double spanMs) {
   placed_ = false;
 }
 
-int KoCurveSummary::columnOfRow(int row) const {
-  return int(std::upper_bound(rowStarts_.begin(), rowStarts_.end(), row) - rowStarts_.begin()) - 1;
-}
-
 void KoCurveSummary::placeRows() {
   if (placed_) return;
   placed_ = true;

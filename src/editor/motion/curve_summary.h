@@ -48,8 +48,6 @@ class KoCurveSummary {
   double msPerColumn() const { return span_ / columns_; }
   // Where a time lies in columns, fractional.
   double xOfTime(qint64 ms) const { return (double(ms) - start_) * perMs_; }
-  // The column a row ends in, -1 left of the view and columns() right of it.
-  int columnOfRow(int row) const;
   // Rows ending in column c: [firstRowOf(c), firstRowOf(c + 1)).
   int firstRowOf(int column) const { return rowStarts_[size_t(column)]; }
 

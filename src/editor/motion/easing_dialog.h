@@ -33,8 +33,6 @@ class KoBezierEditor : public QWidget {
   easing::Curve curve() const { return curve_; }
   // Held within the unit square; no signal.
   void setCurve(const easing::Curve& curve);
-  // 0 for (x1, y1), 1 for (x2, y2).
-  int activeHandle() const { return active_; }
   // Where a handle is drawn, and the curve point for a unit-square point.
   QPointF handlePoint(int handle) const;
   QPointF toWidget(QPointF unit) const;

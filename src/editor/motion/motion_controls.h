@@ -52,7 +52,6 @@ class KoMotionControls : public QObject {
   KoSwitch* softStartSwitch() const { return softSwitch_; }
   KoNumberField* softStartField() const { return softField_; }
   QPushButton* recordButton() const { return recordButton_; }
-  KoNumberField* intervalField() const { return intervalField_; }
   KoTeachRecorder* recorder() const { return recorder_; }
 
   // Caption and switch of the live arm, in the pan view's corner.

@@ -41,9 +41,6 @@ class KoPosePanel : public QWidget {
   QListWidget* list() const { return list_; }
   QPushButton* saveButton() const { return save_; }
   QPushButton* insertButton() const { return insert_; }
-  QPushButton* deleteButton() const { return delete_; }
-  QPushButton* importButton() const { return import_; }
-  QPushButton* exportButton() const { return export_; }
   const KoNamedPoses& poses() const { return poses_; }
 
   // The arm in a pose, drawn from the side to the profile's measures.

@@ -79,7 +79,6 @@ KoMusicControl::KoMusicControl(KoFrameListModel* model, KoFrameHistory* history,
   layout->setSpacing(4);
   caption_ = new QLabel;
   switch_ = new KoSwitch;
-  switch_->setTag(tagOf(kSwitch));
   switch_->setProperty("koTag", tagOf(kSwitch));
   KoTools::setAccessibleKeys(switch_, QT_TRID_NOOP("music"), QT_TRID_NOOP("music_tips"));
   playButton_ = new QToolButton;

@@ -66,7 +66,6 @@ class KoMusicControl : public QObject {
   void choose(const QString& path);
   QString song() const { return song_; }
   const SongEnvelope& envelope() const { return envelope_; }
-  bool decoding() const { return decoding_; }
   // Where the song plays, in ms; -1 when it does not.
   qint64 playbackPosition() const;
 

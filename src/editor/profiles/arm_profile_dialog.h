@@ -71,7 +71,6 @@ class KoArmProfileDialog : public QDialog {
 
   // The profile shown in the editor.
   QString shownName() const { return draft_.name; }
-  const KoArmProfileStore& store() const { return *store_; }
   // What stops OK now, one message per fault; empty when the shown profile may be kept.
   QStringList faults() const;
 

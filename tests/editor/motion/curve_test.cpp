@@ -168,7 +168,6 @@ TEST(CurveSummary, ColumnsHoldTheRangeOfTheirPresentFrames) {
   EXPECT_EQ(s.cell(0, 2), KoCurveSummary::Cell{});
   EXPECT_EQ(s.cell(1, 2), (KoCurveSummary::Cell{3, 40, 40}));
   EXPECT_EQ(s.cell(1, 3), (KoCurveSummary::Cell{1, 1, 9}));
-  EXPECT_EQ(s.columnOfRow(4), 2);
   EXPECT_EQ(s.firstRowOf(2), 4);
 }
 
