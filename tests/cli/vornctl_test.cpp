@@ -572,7 +572,7 @@ TEST_F(Vornctl,
   // The shoulder laid all the way forward takes the straight arm's tip below the ground.
   const QList<int> fall{500, 500, 500, 500, 500, 0, 500};
   write(QStringLiteral("fall.rob"), actionFile({kFrame, fall}));
-  write(QStringLiteral("5号fall.rob"), actionFile({kFrame, fall}));
+  write(QStringLiteral("5号fall.rob"), actionFile({fall, kFrame}));
 
   struct Case {
     QStringList line;  // on the virtual board with --trace
@@ -630,7 +630,7 @@ TEST_F(Vornctl,
       {{"download-many", "3号gaps.rob", "4号reach.rob"}, 0, ""},
       {{"download-many", "3号gaps.rob", "5号fall.rob", "--profile", "Vorn arm"},
        8,
-       "5号fall.rob, frame 2 would strike the ground"},
+       "5号fall.rob, frame 1 would strike the ground"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line.join(u' ').toStdString());
