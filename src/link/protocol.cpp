@@ -123,10 +123,6 @@ QByteArray removeActions(int group) {
   return out;
 }
 
-const char* removeActionsConfirmKey(int group) {
-  return group == kAllGroups ? "comfirm_all_erase" : "comfirm_single_erase";
-}
-
 QByteArray actionsRun(int group) {
   QByteArray out = envelope(5, kRunActionGroup);
   out.append(byteOf(group));

@@ -54,9 +54,8 @@ QByteArray reSetAllSteer();                                // ids 1 to 40 to 500
 QByteArray idList(Command command, const QList<int>& ids);
 QByteArray checkManyConnectServo();  // command 21 for ids 1 to 6, unpadded
 
-// Command 8; group -1 erases every group. The caller confirms first with the key below.
+// Command 8; group -1 erases every group.
 QByteArray removeActions(int group);
-const char* removeActionsConfirmKey(int group);
 
 QByteArray actionsRun(int group);
 QByteArray stopActions();

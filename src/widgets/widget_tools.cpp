@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "model/notification_center.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 namespace KoTools {
 

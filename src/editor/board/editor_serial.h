@@ -29,6 +29,8 @@ class KoEditorSerial : public QObject, public ORSSerialPortDelegate {
                    QLabel* stateImage);
   ORSSerialPort* serialPort() const { return port_; }
   bool isOpen() const;
+  // The line the moves go over while the port is open (KoSerial::carriesMoves).
+  KoSerial& line() const { return serial_; }
 
   // The connect button.
   void toggle();
