@@ -7,7 +7,6 @@
 
 #include "model/action_file.h"
 #include "model/move_frame.h"
-#include "silent_prompter.h"
 
 namespace {
 
@@ -79,12 +78,9 @@ BENCHMARK(BM_ReadActionFile)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-  SilentPrompter prompter;
-  KoTools::installPrompter(&prompter);
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
-  KoTools::installPrompter(nullptr);
   return 0;
 }

@@ -11,7 +11,6 @@
 #include "link/action_downloader.h"
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
-#include "silent_prompter.h"
 
 namespace {
 
@@ -63,8 +62,6 @@ int main(int argc, char** argv) {
   qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString&) {
     if (type == QtFatalMsg) abort();
   });
-  SilentPrompter silent;
-  KoTools::installPrompter(&silent);
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 // Benchmarks time the work, not a person: every tip goes unseen, every question is declined,
 // and unsaved changes are let go.

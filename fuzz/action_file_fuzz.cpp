@@ -13,18 +13,11 @@
 #include "model/action_model.h"
 #include "model/frame_encoding.h"
 #include "model/move_frame.h"
-#include "model/prompter.h"
 
 namespace {
 
 constexpr int kChannels = 6;
 constexpr qsizetype kMoveSize = frame::kMoveHeaderSize + 3 * kChannels;
-
-class SilentPrompter final : public Prompter {
- public:
-  void showTip(const QString&) override {}
-  bool confirm(const QString&) override { return false; }
-};
 
 void require(bool ok) {
   if (!ok) __builtin_trap();
@@ -193,10 +186,6 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
   static char* argv[] = {name, nullptr};
   static QCoreApplication* app = new QCoreApplication(argc, argv);
   (void)app;
-  static SilentPrompter prompter;
-  KoTools::installPrompter(&prompter);
-  // Refused edits then show their tip on the next event pass, while the frame still lives.
-  KoActionModel::setEditTipDelay(0);
   require(twoServoFrame()->action == QStringLiteral("#1 P500 #2 P500 "));
   return 0;
 }

@@ -20,28 +20,71 @@
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
 #include "board/virtual_hid_transport.h"
+#include "editor/board/editor_serial.h"
 #include "editor/files/editor_files.h"
 #include "editor/velmar_view_controller.h"
+#include "link/ko_serial.h"
+#include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/notification_center.h"
-#include "model/prompter.h"
 #include "servotool/steer_debugging_tool.h"
 #include "widgets/lazy_page.h"
+#include "widgets/prompter.h"
 
 namespace {
 
 // The strip above the bar that holds the window buttons.
 constexpr int kStripHeight = 20;
 
+// The tip for a command whose reply did not come; nullptr for one that needs none (moves,
+// running and stopping a group, unloading).
+const char* noReplyTipKey(int command) {
+  switch (command) {
+    case protocol::kEraseActionGroup:
+      return QT_TRID_NOOP("erase_fail");
+    case protocol::kReadPositions:
+    case protocol::kDownloadDeviations:
+      return QT_TRID_NOOP("wait_timeout");
+    case protocol::kReadDeviations:
+    case protocol::kReadServoInfo:
+      return QT_TRID_NOOP("read_timeout");
+    default:
+      return nullptr;
+  }
+}
+
 }  // namespace
 
 AppDelegate::AppDelegate(usbHid& link, TransportFactory usbTransport, QObject* parent)
-    : QObject(parent), link_(link), usbTransport_(std::move(usbTransport)) {}
+    : QObject(parent), link_(link), usbTransport_(std::move(usbTransport)) {
+  // The board's news waits while a tip or question is open.
+  link_.setDeferral(KoTools::afterPrompts);
+}
 
 AppDelegate::~AppDelegate() {
   link_.setTransport(nullptr);  // before the virtual board goes
+  link_.setDeferral(nullptr);
   delete window_;
+}
+
+void AppDelegate::tipLinkProblems() {
+  // Connected before the screens listen, so that the tip comes before what a screen does about
+  // the same news (the editor's "trims not stored"), and after the top bar, whose badge already
+  // says that the board may not be opened while its tip is up.
+  connect(&link_, &usbHid::sendFailed, this,
+          [] { KoTools::showTipWithMessage(qtTrId("send_fail")); });
+  connect(&link_, &usbHid::replyTimedOut, this, [](int command) {
+    if (const char* key = noReplyTipKey(command)) KoTools::showTipWithMessage(qtTrId(key));
+  });
+  connect(&link_, &usbHid::accessDenied, this, [](const QString&, const QString& reason) {
+    KoTools::showTipWithMessage(qtTrId("hid_permission") + QStringLiteral("\n\n") + reason);
+  });
+}
+
+bool AppDelegate::motorMode() const {
+  const auto* tool = static_cast<KoSteerDebuggingTool*>(vc2_);
+  return tool && tool->motorMode();
 }
 
 void AppDelegate::applicationDidFinishLaunching(bool simulate, LinkStart linkStart) {
@@ -67,6 +110,7 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate, LinkStart linkSta
   viewTop_->setDelegate(this);
   body->addWidget(viewTop_);
   busServoMenu_ = new KoBusServoMenu(viewTop_);
+  tipLinkProblems();
 
   tabView_ = new QTabWidget(window_);
   tabView_->tabBar()->hide();  // the top bar draws the tabs and takes their keys
@@ -76,6 +120,7 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate, LinkStart linkSta
   tabView_->setDocumentMode(true);
   auto* editor = new KoVelmarViewController(link_);
   vc1_ = editor;
+  viewTop_->setSerialLine(&editor->serialControls()->line());
   window_->installEventFilter(editor->files());
   connect(editor, &KoVelmarViewController::documentTitleChanged, this, &AppDelegate::showTitle);
   showTitle();
@@ -121,7 +166,7 @@ bool AppDelegate::eventFilter(QObject* watched, QEvent* event) {
   }
   // A key travels up through the parents and is seen at each; stopping twice is harmless.
   static_cast<KoVelmarViewController*>(vc1_)->stopEverything(false);
-  if (link_.motorMode() && motorModeReset_) motorModeReset_();
+  if (motorMode() && motorModeReset_) motorModeReset_();
   return false;
 }
 
@@ -197,7 +242,7 @@ void AppDelegate::listenToLaterStarts(KoInstanceServer* server) {
 }
 
 void AppDelegate::selectTitleIndex(int index) {
-  if (link_.motorMode() && motorModeReset_) motorModeReset_();
+  if (motorMode() && motorModeReset_) motorModeReset_();
   tabView_->setCurrentIndex(index);
 }
 

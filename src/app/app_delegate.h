@@ -66,8 +66,8 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   bool usesVirtualBoard() const { return virtualBoard_ != nullptr; }
   VirtualBoard* virtualBoard() const { return virtualBoard_.get(); }
 
-  // Run before a tab switch while a servo is in motor mode; the bus-servo tool puts itself
-  // back into servo mode here.
+  // Run before a tab switch, and on Escape, while the bus-servo tool has a servo in motor
+  // mode; the tool puts itself back into servo mode here.
   void setMotorModeReset(std::function<void()> reset) { motorModeReset_ = std::move(reset); }
 
   KoWindow* window() const { return window_; }
@@ -89,6 +89,11 @@ class AppDelegate : public QObject, public KoTopBlackViewDelegate {
   void addShortcuts();
   // Opens the handed-over files in the order they came, unless a dialog is open.
   void openHandedOver();
+  // What goes wrong on the link, in words: a tip for a frame not sent, for a reply that did not
+  // come (where the user waits for one) and for a board that may not be opened.
+  void tipLinkProblems();
+  // The bus-servo tool, if built, has a servo in motor mode.
+  bool motorMode() const;
 
   usbHid& link_;
   TransportFactory usbTransport_;

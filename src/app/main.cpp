@@ -20,7 +20,7 @@
 #include "link/usb_hid.h"
 #include "model/file_io.h"
 #include "model/language.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 namespace {
 

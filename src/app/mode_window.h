@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <functional>
 
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 class QLabel;
 class QPushButton;

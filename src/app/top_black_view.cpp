@@ -12,11 +12,12 @@
 #include <QToolButton>
 
 #include "app/window.h"
+#include "link/ko_serial.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/notification_center.h"
-#include "model/prompter.h"
 #include "widgets/colours.h"
+#include "widgets/prompter.h"
 #include "widgets/slanted_tabs.h"
 
 namespace {
@@ -259,7 +260,7 @@ void KoTopBlackView::reFresh(QPainter& painter) {
 
 bool KoTopBlackView::chooseTab(int i) {
   if (i < 0 || i >= titles_.size()) return false;
-  if (link_.serial()) {
+  if (serialLine_ && serialLine_->carriesMoves()) {
     KoTools::showTipWithMessage(qtTrId("operation_fail"));
     return false;
   }

@@ -14,6 +14,7 @@
 class QLabel;
 class QSvgRenderer;
 class QToolButton;
+class KoSerial;
 class usbHid;
 
 // The language box: its down arrow drawn as a chevron rather than read from an image, which
@@ -62,6 +63,8 @@ class KoTopBlackView : public QWidget {
   void setDelegate(KoTopBlackViewDelegate* delegate) { delegate_ = delegate; }
   // Selects tab i as a click on its title does, refusals included; true when it switched.
   bool chooseTab(int i);
+  // The editor's serial line: while it carries the moves, tabs do not switch.
+  void setSerialLine(const KoSerial* line) { serialLine_ = line; }
 
   qreal maginLeftOne = 20;
   qreal maginLeftTwo = 20;
@@ -93,6 +96,7 @@ class KoTopBlackView : public QWidget {
   void showLinkState();
 
   usbHid& link_;
+  const KoSerial* serialLine_ = nullptr;
   QStringList titles_{QStringLiteral("normal_mode"), QStringLiteral("servo_adjust")};
   int index_ = 0;
   QList<QPainterPath> paths_;

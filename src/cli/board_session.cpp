@@ -289,7 +289,8 @@ T BoardSession::ask(const std::function<bool()>& write, void (usbHid::*signal)(A
 }
 
 void BoardSession::erase(int group) {
-  ask<bool>([&] { return link_->sendData(protocol::removeActions(group)); }, &usbHid::groupsErased);
+  // The link asks nothing: the command has confirmed (or been told --yes) before it came here.
+  ask<bool>([&] { return link_->sendRemoveActions(group); }, &usbHid::groupsErased);
 }
 
 protocol::PositionsRead BoardSession::readPositions(const QList<int>& ids) {

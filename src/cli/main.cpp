@@ -6,7 +6,6 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "model/language.h"
-#include "model/prompter.h"
 
 namespace vornctl {
 
@@ -17,14 +16,6 @@ bool verbose = false;
 void logHandler(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (verbose || type == QtFatalMsg) printError(message);
 }
-
-// The link's own tips (time-outs, failed sends) are for the desktop; every command here
-// reports its outcome itself, so they only go to the log.
-class QuietPrompter final : public Prompter {
- public:
-  void showTip(const QString& message) override { qInfo().noquote() << "tip:" << message; }
-  bool confirm(const QString&) override { return false; }
-};
 
 // Speaks the language chosen in the desktop program, English until one is chosen there, with
 // English underneath for any text the chosen language lacks.
@@ -84,8 +75,6 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(logHandler);
   QCoreApplication app(argc, argv);
   installTranslations();
-  QuietPrompter prompter;
-  KoTools::installPrompter(&prompter);
 
   CLI::App cli(h(qtTrId("ctl_help_app")), "vornctl");
   cli.set_version_flag("--version", std::string("vornctl ") + VORN_VERSION);

@@ -11,9 +11,9 @@
 #include "editor/files/recent_files.h"
 #include "editor/list/frame_editor.h"
 #include "editor/velmar_view_controller.h"
-#include "model/prompter.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
+#include "widgets/prompter.h"
 
 void KoVelmarViewController::addShortcuts() {
   // The file and undo keys work wherever the focus is while the editor is in front, the

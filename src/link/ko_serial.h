@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QObject>
 #include <QPointer>
+#include <atomic>
 
 #include "link/serial_port.h"
 
@@ -20,6 +21,12 @@ class KoSerial : public QObject {
   ORSSerialPort* serialPort() const { return serialPort_; }
   void setSerialPort(ORSSerialPort* port);
 
+  // Whether the arm's moves go over this line instead of USB: set by whoever opens its port
+  // (the editor's serial controls) from the moment the port opens until it closes or leaves.
+  // Read by the online run's sender thread too.
+  bool carriesMoves() const { return carriesMoves_; }
+  void setCarriesMoves(bool on) { carriesMoves_ = on; }
+
   // After delaySeconds, on the main thread, writes the frame to serialPort if it is set and
   // open at that moment; otherwise the frame is dropped without a word.
   void sendData(const QByteArray& frame, double delaySeconds);
@@ -33,5 +40,6 @@ class KoSerial : public QObject {
   void write(const QByteArray& frame);
 
   QPointer<ORSSerialPort> serialPort_;
+  std::atomic<bool> carriesMoves_{false};
   CrossThreadQueue* mainThread_;
 };

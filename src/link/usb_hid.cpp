@@ -7,7 +7,6 @@
 
 #include "link/desktop_notifier.h"
 #include "link/protocol.h"
-#include "model/prompter.h"
 
 namespace {
 
@@ -43,20 +42,15 @@ void usbHid::setTransport(std::unique_ptr<HidTransport> transport) {
     transport_ = std::move(transport);
   }
   if (!transport_) return;
-  // While a tip or question is open the board's news waits until it closes, so that replies
-  // never stack dialogs or act behind one.
   HidTransport* t = transport_.get();
-  connect(t, &HidTransport::deviceArrived, this, [this](const QString& name) {
-    KoTools::afterPrompts([this, name] { deviceArrived(name); });
-  });
-  connect(t, &HidTransport::deviceRemoved, this, [this](const QString& name) {
-    KoTools::afterPrompts([this, name] { deviceRemoved(name); });
-  });
-  connect(t, &HidTransport::reportReceived, this, [this](const QByteArray& report) {
-    KoTools::afterPrompts([this, report] { inputReport(report); });
-  });
+  connect(t, &HidTransport::deviceArrived, this,
+          [this](const QString& name) { defer([this, name] { deviceArrived(name); }); });
+  connect(t, &HidTransport::deviceRemoved, this,
+          [this](const QString& name) { defer([this, name] { deviceRemoved(name); }); });
+  connect(t, &HidTransport::reportReceived, this,
+          [this](const QByteArray& report) { defer([this, report] { inputReport(report); }); });
   connect(t, &HidTransport::accessDenied, this, [this](const QString& path, const QString& why) {
-    KoTools::afterPrompts([this, path, why] { deviceDenied(path, why); });
+    defer([this, path, why] { deviceDenied(path, why); });
   });
   qInfo().noquote() << "looking for the board:" << transport_->name();
   transport_->start();
@@ -65,6 +59,14 @@ void usbHid::setTransport(std::unique_ptr<HidTransport> transport) {
 void usbHid::setDelegate(UsbHidDelegate* delegate) { delegate_.set(delegate); }
 
 UsbHidDelegate* usbHid::delegate() const { return delegate_.get(); }
+
+void usbHid::defer(std::function<void()> news) {
+  if (deferral_) {
+    deferral_(std::move(news));
+  } else {
+    news();
+  }
+}
 
 int usbHid::pendingTimeouts(int command) const { return timeouts_.value(command).count; }
 
@@ -96,24 +98,24 @@ bool usbHid::sendFrame(const QByteArray& frame, bool mayTime) {
     sent = transport_ && transport_->write(frame);
   }
   if (sent) {
-    sendFailureShown_ = false;
+    sendFailureReported_ = false;
     return true;
   }
   qWarning().noquote() << "发送数据失败!";
   if (onMain) {
-    sendFailed(command);
+    writeFailed(command);
   } else {
-    mainThread_->post([this, command] { sendFailed(command); });
+    mainThread_->post([this, command] { writeFailed(command); });
   }
   return false;
 }
 
-void usbHid::sendFailed(int command) {
+void usbHid::writeFailed(int command) {
   // A frame that did not go out gets no reply to wait for.
   cancelTimeouts(command);
   // A download says itself how it ended, and whether the board was lost.
   if (download_) return;
-  if (!sendFailureShown_.exchange(true)) KoTools::showTipWithMessage(qtTrId("send_fail"));
+  if (!sendFailureReported_.exchange(true)) emit sendFailed(command);
 }
 
 void usbHid::armTimeout(int command) {
@@ -122,8 +124,8 @@ void usbHid::armTimeout(int command) {
     p.timer = new QTimer(this);
     p.timer->setSingleShot(true);
     connect(p.timer, &QTimer::timeout, this, [this, command] {
-      // A reply that waited behind the same dialog may have come in time after all.
-      KoTools::afterPrompts([this, command] {
+      // A reply held back with it may have come in time after all.
+      defer([this, command] {
         if (timeouts_.value(command).count > 0) timeoutMethod(command);
       });
     });
@@ -141,21 +143,6 @@ void usbHid::cancelTimeouts(int command) {
 
 void usbHid::timeoutMethod(int command) {
   cancelTimeouts(command);
-  switch (command) {
-    case protocol::kEraseActionGroup:
-      KoTools::showTipWithMessage(qtTrId("erase_fail"));
-      break;
-    case protocol::kReadPositions:
-    case protocol::kDownloadDeviations:
-      KoTools::showTipWithMessage(qtTrId("wait_timeout"));
-      break;
-    case protocol::kReadDeviations:
-    case protocol::kReadServoInfo:
-      KoTools::showTipWithMessage(qtTrId("read_timeout"));
-      break;
-    default:
-      break;
-  }
   emit replyTimedOut(command);
 }
 
@@ -166,7 +153,7 @@ void usbHid::setDeviceRef(bool present, const QString& productName) {
 
 void usbHid::deviceArrived(const QString& productName) {
   setDeviceRef(true, productName);
-  sendFailureShown_ = false;
+  sendFailureReported_ = false;
   qInfo().noquote() << "打开设备成功!" << (transport_ ? transport_->name() : QString());
   qInfo().noquote() << QStringLiteral("%1 \n设备插入,现在usb设备数量:%2")
                            .arg(transport_ ? transport_->name() : QString())
@@ -240,8 +227,7 @@ void usbHid::deliver(const protocol::Reply& reply) {
 
 void usbHid::deviceDenied(const QString& path, const QString& reason) {
   qWarning().noquote() << "cannot open" << path << ":" << reason;
-  emit accessDenied();
-  KoTools::showTipWithMessage(qtTrId("hid_permission") + QStringLiteral("\n\n") + reason);
+  emit accessDenied(path, reason);
 }
 
 bool usbHid::sendBuilt(const std::function<QByteArray()>& build) {
@@ -261,36 +247,23 @@ bool usbHid::adjustmentDeviationServoId(int servoId, int deviation) {
   return sendData(protocol::adjustmentDeviation(servoId, deviation));
 }
 
-bool usbHid::sendMotorLost(const ChannelViews& views) {
-  return sendBuilt(
-      [&] { return protocol::idList(protocol::kUnloadServos, KoTools::visibleChannelIds(views)); });
+bool usbHid::sendMotorLost(const QList<int>& ids) {
+  return sendBuilt([&] { return protocol::idList(protocol::kUnloadServos, ids); });
 }
 
-bool usbHid::sendReadAngle(const ChannelViews& views) {
-  return sendBuilt([&] {
-    return protocol::idList(protocol::kReadPositions, KoTools::visibleChannelIds(views));
-  });
+bool usbHid::sendReadAngle(const QList<int>& ids) {
+  return sendBuilt([&] { return protocol::idList(protocol::kReadPositions, ids); });
 }
 
-bool usbHid::sendDownloadDeviation(const ChannelViews& views) {
-  return sendBuilt([&] {
-    return protocol::idList(protocol::kDownloadDeviations, KoTools::visibleChannelIds(views));
-  });
+bool usbHid::sendDownloadDeviation(const QList<int>& ids) {
+  return sendBuilt([&] { return protocol::idList(protocol::kDownloadDeviations, ids); });
 }
 
-bool usbHid::sendReadDeviation(const ChannelViews& views) {
-  return sendBuilt([&] {
-    return protocol::idList(protocol::kReadDeviations, KoTools::visibleChannelIds(views));
-  });
+bool usbHid::sendReadDeviation(const QList<int>& ids) {
+  return sendBuilt([&] { return protocol::idList(protocol::kReadDeviations, ids); });
 }
 
-bool usbHid::sendRemoveActions(int group) {
-  const QString question = group == protocol::kAllGroups
-                               ? qtTrId("comfirm_all_erase")
-                               : qtTrId("comfirm_single_erase").arg(group);
-  if (!KoTools::showCancelAndOkWithMessage(question, KoTools::Question::Destructive)) return false;
-  return sendData(protocol::removeActions(group));
-}
+bool usbHid::sendRemoveActions(int group) { return sendData(protocol::removeActions(group)); }
 
 bool usbHid::sendActionsRun(int group) { return sendData(protocol::actionsRun(group)); }
 

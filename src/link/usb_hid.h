@@ -14,7 +14,6 @@
 #include "link/cross_thread_queue.h"
 #include "link/hid_transport.h"
 #include "link/protocol.h"
-#include "model/channel_view.h"
 #include "model/weak_delegate.h"
 
 class QTimer;
@@ -36,8 +35,10 @@ class UsbHidDelegate {
 };
 
 // The one link to the board over USB HID: sends command frames, arms reply time-outs,
-// hands arrivals, removals and reports to its delegate, and carries the program-wide flags
-// that the screens and the top bar consult.
+// hands arrivals, removals and reports to its delegate, and carries the flags of the board
+// it talks to (connected, downloading). It never asks or tips: what goes wrong comes out as
+// a signal with what it concerns (sendFailed, replyTimedOut, accessDenied), and the screens
+// or vornctl put it into words.
 class usbHid : public QObject {
   Q_OBJECT
   Q_PROPERTY(bool connection READ connection NOTIFY connectionChanged)
@@ -63,15 +64,17 @@ class usbHid : public QObject {
   void setDelegate(UsbHidDelegate* delegate);
   UsbHidDelegate* delegate() const;
 
+  // Runs a piece of the board's news (an arrival, a removal, a report, a refusal to open, a
+  // reply time-out) now or later. The program holds news back while a dialog is open, so that
+  // replies never stack dialogs or act behind one; without a deferral news is handled at once.
+  using Deferral = std::function<void(std::function<void()> news)>;
+  void setDeferral(Deferral deferral) { deferral_ = std::move(deferral); }
+
   bool download() const { return download_; }
   void setDownload(bool on) { download_ = on; }
   bool connection() const { return connection_; }
   // The board's product name while one is connected.
   QString productName() const { return productName_; }
-  bool serial() const { return serial_; }
-  void setSerial(bool on) { serial_ = on; }
-  bool motorMode() const { return motorMode_; }
-  void setMotorMode(bool on) { motorMode_ = on; }
 
   void setReplyTimeout(std::chrono::milliseconds timeout) { replyTimeout_ = timeout; }
   // Pending reply time-outs for a command code (for tests and diagnostics).
@@ -84,11 +87,12 @@ class usbHid : public QObject {
 
   bool sendOneSteering(int servoId, int angle, int time);
   bool adjustmentDeviationServoId(int servoId, int deviation);
-  bool sendMotorLost(const ChannelViews& views);
-  bool sendReadAngle(const ChannelViews& views);
-  bool sendDownloadDeviation(const ChannelViews& views);
-  bool sendReadDeviation(const ChannelViews& views);
-  // Asks for confirmation first; -1 erases every group.
+  // Channel commands for the servos with these ids (1-based), in order.
+  bool sendMotorLost(const QList<int>& ids);
+  bool sendReadAngle(const QList<int>& ids);
+  bool sendDownloadDeviation(const QList<int>& ids);
+  bool sendReadDeviation(const QList<int>& ids);
+  // Erases a stored group, -1 every group, without asking: a screen confirms first.
   bool sendRemoveActions(int group);
   bool sendActionsRun(int group);
   bool sendStopActions();
@@ -115,13 +119,16 @@ class usbHid : public QObject {
   void servosCounted(int count);
   void trimsRead(const QList<protocol::ServoDeviation>& trims);
   void trimsStored();
-  // No reply came in time to a command of this code (after its tip, if it has one).
+  // No reply came in time to a command of this code. Moves and quiet reads are not timed.
   void replyTimedOut(int command);
+  // A frame of this command code did not go out, outside a download (which says itself how it
+  // ended). Once per burst: the next frame that goes out, or a board that arrives, ends it.
+  void sendFailed(int command);
   void servoInfoRead(const KoServoInfo& info);
   // Every input report as it came, for tracing.
   void reportReceived(const QByteArray& report);
-  // A board is there but cannot be opened (permissions).
-  void accessDenied();
+  // A board is there but cannot be opened; `reason` is the system's own words.
+  void accessDenied(const QString& devicePath, const QString& reason);
 
  private:
   void setDeviceRef(bool present, const QString& productName);
@@ -133,20 +140,21 @@ class usbHid : public QObject {
   bool sendFrame(const QByteArray& frame, bool mayTime);
   void armTimeout(int command);
   void cancelTimeouts(int command);
-  void sendFailed(int command);
+  void writeFailed(int command);
+  // Runs news through the deferral, if one is set.
+  void defer(std::function<void()> news);
   // Builds and sends; a frame that would not fit is logged and not sent.
   bool sendBuilt(const std::function<QByteArray()>& build);
 
   std::unique_ptr<HidTransport> transport_;
   WeakDelegate<UsbHidDelegate> delegate_;
+  Deferral deferral_;
   QString productName_;
 
   std::atomic<bool> download_{false};
   std::atomic<bool> connection_{false};
-  std::atomic<bool> serial_{false};
-  std::atomic<bool> motorMode_{false};
-  // One tip per burst of failed sends: cleared by the next send that goes out.
-  std::atomic<bool> sendFailureShown_{false};
+  // One sendFailed per burst of failed sends: cleared by the next send that goes out.
+  std::atomic<bool> sendFailureReported_{false};
   // A reply 21 answers the bus-servo check while one is out, else a position read.
   bool servoCheckPending_ = false;
 

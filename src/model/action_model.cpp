@@ -1,72 +1,21 @@
 #include "model/action_model.h"
 
 #include <QDebug>
-#include <QHash>
-#include <QTimer>
 
 #include "model/limits.h"
-#include "model/prompter.h"
 #include "model/value_utils.h"
 
-namespace {
+KoActionModel::~KoActionModel() = default;
 
-int editTipDelay = 100;
+bool KoActionModel::setNilValueForKey(const QString& key) { return key == QLatin1String("time"); }
 
-// One pending tip per frame: a new refusal restarts the frame's timer.
-QHash<const KoActionModel*, QTimer*>& pendingTips() {
-  static QHash<const KoActionModel*, QTimer*> pending;
-  return pending;
-}
-
-void cancelTip(const KoActionModel* frame) {
-  // A firing timer leaves the table first, so the one cancelled here is never running.
-  delete pendingTips().take(frame);
-}
-
-void scheduleTip(const KoActionModel* frame) {
-  cancelTip(frame);
-  auto* timer = new QTimer;
-  timer->setSingleShot(true);
-  QObject::connect(timer, &QTimer::timeout, timer, [frame, timer] {
-    pendingTips().remove(frame);
-    timer->deleteLater();
-    frame->show();
-  });
-  pendingTips().insert(frame, timer);
-  timer->start(editTipDelay);
-}
-
-}  // namespace
-
-KoActionModel::~KoActionModel() {
-  if (tipScheduled_) cancelTip(this);
-}
-
-void KoActionModel::scheduleTip() {
-  tipScheduled_ = true;
-  ::scheduleTip(this);
-}
-
-void KoActionModel::setEditTipDelay(int milliseconds) { editTipDelay = milliseconds; }
-
-void KoActionModel::show() const { KoTools::showTipWithMessage(qtTrId("modify_erro")); }
-
-void KoActionModel::setNilValueForKey(const QString& key) {
-  if (key != QLatin1String("time")) scheduleTip();
-}
-
-bool KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
-  if (!value.isValid()) {
-    setNilValueForKey(key);
-    return true;
-  }
-  if (key != QLatin1String("time")) return false;
-  if (const auto v = KoTools::editedTime(value)) {
-    time = *v;
-    reEncode();
-  } else {
-    scheduleTip();
-  }
+std::optional<bool> KoActionModel::setSharedValue(const QVariant& value, const QString& key) {
+  if (!value.isValid()) return setNilValueForKey(key);
+  if (key != QLatin1String("time")) return std::nullopt;
+  const auto v = KoTools::editedTime(value);
+  if (!v) return false;
+  time = *v;
+  reEncode();
   return true;
 }
 
@@ -161,21 +110,19 @@ std::shared_ptr<KoVelmarPwmModel> KoVelmarPwmModel::edited(const QString& key,
   return result;
 }
 
-void KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
-  if (setSharedValue(value, key)) return;
+bool KoVelmarPwmModel::setValue(const QVariant& value, const QString& key) {
+  if (const auto taken = setSharedValue(value, key)) return *taken;
   const int channel = channelOfKey(key);
   if (!channel) {
     qWarning().noquote() << "frame has no field" << key;
-    return;
+    return true;
   }
   const auto v = KoTools::editedPosition(value);
-  if (!v) {
-    scheduleTip();
-    return;
-  }
+  if (!v) return false;
   setId(channel, *v);
   // A frame under construction (no bytes yet) is encoded by the builder that fills it.
   if (!bytes.isEmpty()) reEncode();
+  return true;
 }
 
 void KoPwmModel::reEncode() {
@@ -184,19 +131,17 @@ void KoPwmModel::reEncode() {
   frame::writeNamedSlots(data, time, named);
 }
 
-void KoPwmModel::setValue(const QVariant& value, const QString& key) {
-  if (setSharedValue(value, key)) return;
+bool KoPwmModel::setValue(const QVariant& value, const QString& key) {
+  if (const auto taken = setSharedValue(value, key)) return *taken;
   if (key != QLatin1String("action")) {
     qWarning().noquote() << "frame has no field" << key;
-    return;
+    return true;
   }
   const QString text = value.toString();
-  if (!acceptsAction(text)) {
-    scheduleTip();
-    return;
-  }
+  if (!acceptsAction(text)) return false;
   action = text;
   reEncode();
+  return true;
 }
 
 namespace {

@@ -15,8 +15,9 @@
 // is accepted: `bytes`, the ready multi-servo move, and `data`, its positions record
 // (12 bytes from the sliders, or the 14-byte file record with the time first).
 // An edit by key is checked and clamped; an accepted one re-encodes, a refused one changes
-// nothing and tips "modify_erro" once per burst. A frame in a list is edited by edited(),
-// which leaves it as it is and returns the edited copy for the list to put in its place.
+// nothing and says so to its caller, whose screen tells the user ("modify_erro"). A frame in
+// a list is edited by edited(), which leaves it as it is and returns the edited copy for the
+// list to put in its place, or nothing when the edit is refused.
 class KoActionModel {
  public:
   virtual ~KoActionModel();
@@ -27,16 +28,12 @@ class KoActionModel {
   QByteArray data;
   QByteArray bytes;
 
-  // Edits this frame in place.
-  virtual void setValue(const QVariant& value, const QString& key) = 0;
-  // A missing value reached a numeric field: nothing is stored.
-  void setNilValueForKey(const QString& key);
-  void show() const;
-
-  // Tips "modify_erro" for a refused edit of this frame after the edit-tip delay; edits
-  // refused within it give one tip.
-  void scheduleTip();
-  static void setEditTipDelay(int milliseconds);
+  // Edits this frame in place. False when the edit is refused and the frame left as it was; a
+  // key that names no field is only logged.
+  virtual bool setValue(const QVariant& value, const QString& key) = 0;
+  // A missing value reached a numeric field: nothing is stored. Refused for any field but the
+  // time, which keeps its value unasked.
+  bool setNilValueForKey(const QString& key);
 
  protected:
   KoActionModel() = default;
@@ -45,12 +42,9 @@ class KoActionModel {
 
   // Recomputes `bytes` and `data` from the edited values.
   virtual void reEncode() = 0;
-  // Handles what both kinds of frame share: a missing value and the "time" key. False when
-  // the key is left to the caller.
-  bool setSharedValue(const QVariant& value, const QString& key);
-
- private:
-  bool tipScheduled_ = false;  // spares the lookup on destruction for the common case
+  // Handles what both kinds of frame share: a missing value and the "time" key. Nothing when
+  // the key is left to the caller, else whether the edit was taken.
+  std::optional<bool> setSharedValue(const QVariant& value, const QString& key);
 };
 
 class KoVelmarPwmModel final : public KoActionModel {
@@ -75,7 +69,7 @@ class KoVelmarPwmModel final : public KoActionModel {
   // A re-encoded copy with "time" or "id1" to "id16" set from a typed value (clamped into
   // range), or null when the value is refused or the key names no field.
   std::shared_ptr<KoVelmarPwmModel> edited(const QString& key, const QVariant& value) const;
-  void setValue(const QVariant& value, const QString& key) override;
+  bool setValue(const QVariant& value, const QString& key) override;
 
  private:
   KoVelmarPwmModel(const KoVelmarPwmModel&) = default;
@@ -90,7 +84,7 @@ class KoPwmModel final : public KoActionModel {
  public:
   KoPwmModel() = default;
 
-  void setValue(const QVariant& value, const QString& key) override;
+  bool setValue(const QVariant& value, const QString& key) override;
 
  private:
   KoPwmModel(const KoPwmModel&) = default;

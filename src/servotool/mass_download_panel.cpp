@@ -14,9 +14,9 @@
 #include "model/file_io.h"
 #include "model/limits.h"
 #include "model/notification_center.h"
-#include "model/prompter.h"
 #include "servotool/key_label.h"
 #include "widgets/image_title_button.h"
+#include "widgets/prompter.h"
 #include "widgets/tool_view.h"
 #include "widgets/widget_tools.h"
 

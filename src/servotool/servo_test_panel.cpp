@@ -131,7 +131,7 @@ void KoServoTestPanel::sendMotorSpeed(int speed) { link_.sendSpeed(servoId_(), s
 
 void KoServoTestPanel::selectTitleIndex(int index) {
   viewMotorSpeed->setVisible(index != 0);
-  link_.setMotorMode(index != 0);
+  motorMode_ = index != 0;
   if (index != 0) return;
   textSpeed->setValue(0);
   sliderSpeed->setValue(0);

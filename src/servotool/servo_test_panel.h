@@ -35,6 +35,8 @@ class KoServoTestPanel : public QObject, public KoSegmentedControlDelegate {
   void selectTitleIndex(int index) override;
   // Back to servo mode, as when the user leaves the tool.
   void resetToServoMode();
+  // A servo is set turning: the mode switch stands on motor mode.
+  bool motorMode() const { return motorMode_; }
 
   void sliderClick(int tag);
   void fieldConfirmed(int tag);
@@ -60,4 +62,5 @@ class KoServoTestPanel : public QObject, public KoSegmentedControlDelegate {
   usbHid& link_;
   std::function<bool(int)> gate_;
   std::function<int()> servoId_;
+  bool motorMode_ = false;
 };

@@ -13,7 +13,6 @@
 
 #include "link/protocol.h"
 #include "model/notification_center.h"
-#include "model/prompter.h"
 #include "servotool/key_label.h"
 #include "servotool/live_status.h"
 #include "servotool/mass_download_panel.h"
@@ -22,6 +21,7 @@
 #include "widgets/fit_scroll_area.h"
 #include "widgets/image_title_button.h"
 #include "widgets/progress_view.h"
+#include "widgets/prompter.h"
 #include "widgets/tool_view.h"
 
 namespace {
@@ -412,7 +412,9 @@ void KoSteerDebuggingTool::viewWillAppear() {
 void KoSteerDebuggingTool::viewWillDisappear() {
   viewShow_ = false;
   live_->setPaused(KoLiveStatus::kHidden, true);
-  if (link_.motorMode()) resetToServoMode();
+  if (motorMode()) resetToServoMode();
 }
 
 void KoSteerDebuggingTool::resetToServoMode() { test_->resetToServoMode(); }
+
+bool KoSteerDebuggingTool::motorMode() const { return test_->motorMode(); }

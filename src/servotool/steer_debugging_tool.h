@@ -56,6 +56,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   void connection();
   // Servo mode again, as when the user leaves the tool in motor mode.
   void resetToServoMode();
+  // A servo turns in motor mode: the window puts it back before the tool's page goes.
+  bool motorMode() const;
 
   Check check() const { return check_; }
   // The id the lone servo last answered with, if it has.

@@ -282,8 +282,8 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
   }
   // A clamped or refused value differs from what the cell showed.
   rowChanged(row);
-  // Refused by the list's own frame, which stays in place: a burst of refusals gives one tip.
-  if (!edited) f->scheduleTip();
+  // The frame stays in place; the screen says why.
+  if (!edited) emit editRefused(row);
   if (!changed) return true;
   record(row, {f}, {edited});
   emit framesChanged(row, 1, 1);

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "model/arm_kinematics.h"
-#include "model/prompter.h"
 #include "session/frame_list_model.h"
 
 KoFrameMarks::KoFrameMarks(KoFrameListModel* model, const KoArmRanges* ranges, QObject* parent)
@@ -69,12 +68,4 @@ QString KoFrameMarks::frameTip(int row) const {
   }
   if (mark.faults) lines.append(qtTrId("strike_mark").arg(strikeText(mark.faults)));
   return qtTrId("mark_frame").arg(model_->number(row)) + u'\n' + lines.join(u'\n');
-}
-
-bool KoFrameMarks::confirmSending(const char* questionKey) const {
-  const int row = firstStrike();
-  if (row < 0) return true;
-  return KoTools::showCancelAndOkWithMessage(
-      qtTrId(questionKey).arg(model_->number(row)).arg(strikeText(at(row).faults)),
-      KoTools::Question::Destructive);
 }

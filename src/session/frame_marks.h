@@ -40,10 +40,6 @@ class KoFrameMarks : public QObject {
   // The same for a whole frame, its number first, as the curves show it.
   QString frameTip(int row) const;
 
-  // Asks before a list goes to the arm when a frame would strike, naming the first one; Cancel
-  // is the answer Enter gives. True when nothing would strike or the user goes on.
-  bool confirmSending(const char* questionKey) const;
-
  signals:
   // Every mark was looked at again: the profile changed.
   void marksReset();

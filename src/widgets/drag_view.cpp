@@ -6,7 +6,7 @@
 #include <QPainter>
 
 #include "model/action_file.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 #include "widgets/widget_tools.h"
 
 KoDragView::KoDragView(QWidget* parent) : QWidget(parent) { setAcceptDrops(true); }

@@ -3,7 +3,7 @@
 #include <QWidget>
 
 #include "model/notification_center.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 namespace KoTools {
 

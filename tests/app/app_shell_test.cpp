@@ -27,9 +27,12 @@
 #include "app/window.h"
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
+#include "editor/board/editor_serial.h"
 #include "editor/board/online_control.h"
 #include "editor/velmar_view_controller.h"
 #include "link/hid_transport.h"
+#include "link/ko_serial.h"
+#include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/frame_encoding.h"
 #include "model/language.h"
@@ -38,7 +41,9 @@
 #include "recording_prompter.h"
 #include "servotool/live_status.h"
 #include "servotool/parameter_panels.h"
+#include "servotool/servo_test_panel.h"
 #include "servotool/steer_debugging_tool.h"
+#include "session/frame_list_model.h"
 #include "wait.h"
 #include "widgets/lazy_page.h"
 #include "widgets/switch.h"
@@ -237,22 +242,31 @@ TEST_F(AppShellTest, TabsSwitchByClickOrKeyUnlessTheSerialPortOrADownloadIsBusy)
   EXPECT_EQ(tab(), 1);
   link.setDownload(false);
   tips().clear();
-  link.setSerial(true);  // says so on the tab shown too
+  KoSerial& line = static_cast<KoVelmarViewController*>(delegate.vc1())->serialControls()->line();
+  line.setCarriesMoves(true);  // says so on the tab shown too
   clickTab(1);
   QTest::keyClick(delegate.window(), Qt::Key_1, ctrl);
   EXPECT_EQ(tips(), QStringList(2, qtTrId("operation_fail")));
   EXPECT_EQ(tab(), 1);
-  link.setSerial(false);
+  line.setCarriesMoves(false);
 
   // A servo turning in motor mode is stopped before the tool's page goes.
+  auto* tool = qobject_cast<KoSteerDebuggingTool*>(delegate.vc2());
+  ASSERT_TRUE(tool);
   QStringList order;
   delegate.setMotorModeReset([&] {
     order << QStringLiteral("reset at %1").arg(delegate.tabView()->currentIndex());
-    link.setMotorMode(false);
+    tool->resetToServoMode();
   });
-  link.setMotorMode(true);
+  clickTab(0);
+  clickTab(1);
+  EXPECT_TRUE(order.isEmpty());  // no servo turned
+  tool->servoTest()->sege->setIndex(1);
+  tool->servoTest()->selectTitleIndex(1);
+  ASSERT_TRUE(tool->motorMode());
   clickTab(0);
   EXPECT_EQ(order, QStringList{"reset at 1"});
+  EXPECT_FALSE(tool->motorMode());
   EXPECT_EQ(tab(), 0);
 }
 
@@ -419,13 +433,17 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
     editor->buttonClick(EditorAction::RunOnline);
     ASSERT_FALSE(editor->online()->stopped());
     clickTab(tab);
-    link.setMotorMode(tab == 1);  // a servo the tool set turning stops too
+    auto* tool = qobject_cast<KoSteerDebuggingTool*>(delegate.vc2());
+    if (tab == 1) {  // a servo the tool set turning stops too
+      tool->servoTest()->sege->setIndex(1);
+      tool->servoTest()->selectTitleIndex(1);
+    }
     auto* field = delegate.tabView()->currentWidget()->findChild<QLineEdit*>();
     ASSERT_NE(field, nullptr);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Escape);
     EXPECT_TRUE(editor->online()->stopped());
-    EXPECT_FALSE(link.motorMode());
+    EXPECT_FALSE(tool && tool->motorMode());
   }
   // Escape in a dialog of its own is that dialog's.
   editor->buttonClick(EditorAction::RunOnline);
@@ -439,6 +457,112 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
 }  // namespace
 
 namespace {
+
+// The link says what went wrong and with which command; the window puts it into tips, for a
+// reply only where the user waits for one.
+TEST_F(AppShellTest, WhatGoesWrongOnTheLinkIsToldInTips) {
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
+  VirtualBoard* board = delegate.virtualBoard();
+  board->setReplyLatency(std::chrono::milliseconds(0));
+  link.setReplyTimeout(std::chrono::milliseconds(0));
+  const std::pair<QByteArray, const char*> noReply[] = {
+      {protocol::removeActions(3), "erase_fail"},
+      {protocol::idList(protocol::kReadPositions, {1}), "wait_timeout"},
+      {protocol::idList(protocol::kDownloadDeviations, {1}), "wait_timeout"},
+      {protocol::idList(protocol::kReadDeviations, {1}), "read_timeout"},
+      {protocol::readServoInfo(), "read_timeout"},
+      {protocol::actionsRun(1), nullptr},
+      {protocol::stopActions(), nullptr},
+      {protocol::idList(protocol::kUnloadServos, {1}), nullptr},
+      {protocol::speed(1, 0, 0), nullptr},
+  };
+  for (const auto& [frame, tip] : noReply) {
+    const int command = static_cast<quint8>(frame[3]);
+    SCOPED_TRACE(command);
+    tips().clear();
+    board->dropRepliesTo(command);
+    ASSERT_TRUE(link.sendData(frame));
+    ASSERT_TRUE(processUntil([&] { return link.pendingTimeouts(command) == 0; }));
+    processPending();
+    EXPECT_EQ(tips(), tip ? QStringList{qtTrId(tip)} : QStringList{});
+  }
+
+  // The board on USB here takes no frame: a burst of failed sends is told once.
+  delegate.viewTop()->linkBadge()->click();
+  ASSERT_TRUE(usb);
+  usb->arrive();
+  tips().clear();
+  EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
+  EXPECT_FALSE(link.sendReadServoInfo());
+  EXPECT_EQ(tips(), QStringList{qtTrId("send_fail")});
+  usb->leave();
+
+  tips().clear();
+  usb->deny();
+  EXPECT_EQ(tips(), QStringList{qtTrId("hid_permission") + "\n\nPermission denied"});
+}
+
+// While a tip or question is open the board's news waits, so that a reply never stacks a
+// dialog on it or acts behind it.
+TEST_F(AppShellTest, TheBoardsNewsWaitsWhileATipIsOpen) {
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
+  delegate.virtualBoard()->setReplyLatency(std::chrono::milliseconds(0));
+  QSignalSpy read(&link, &usbHid::servoInfoRead);
+  qsizetype readWhileOpen = -1;
+  RecordingPrompter::instance().whileTipOpen = [&](const QString&) {
+    link.sendReadServoInfo();
+    processPending();
+    readWhileOpen = read.size();
+  };
+  KoTools::showTipWithMessage(QStringLiteral("first"));
+  EXPECT_EQ(readWhileOpen, 0);
+  EXPECT_TRUE(processUntil([&] { return read.size() == 1; }));
+}
+
+// The window asks before a group is erased, as a question whose yes destroys something; a no
+// sends nothing.
+TEST_F(AppShellTest, TheEditorAsksBeforeItErases) {
+  ASSERT_TRUE(processUntil([&] { return link.connection(); }));
+  VirtualBoard* board = delegate.virtualBoard();
+  board->setReplyLatency(std::chrono::milliseconds(0));
+  auto* editor = static_cast<KoVelmarViewController*>(delegate.vc1());
+  editor->boxActions()->setEditText(QStringLiteral("12"));
+  RecordingPrompter& prompter = RecordingPrompter::instance();
+  board->clearReceived();
+  prompter.answers = {false, false};
+  editor->buttonClick(EditorAction::EraseGroup);
+  editor->buttonClick(EditorAction::EraseAll);
+  processPending();
+  EXPECT_EQ(prompter.destructive,
+            (QStringList{qtTrId("comfirm_single_erase").arg(12), qtTrId("comfirm_all_erase")}));
+  EXPECT_TRUE(board->received().isEmpty());
+
+  prompter.answers = {true};
+  editor->buttonClick(EditorAction::EraseAll);
+  ASSERT_TRUE(processUntil([&] { return tips().contains(qtTrId("erase_success")); }));
+  ASSERT_EQ(board->received().size(), 1);
+  EXPECT_EQ(board->received().first().bytes.toHex(), "55550308ff");
+}
+
+// A value refused in a cell is told after the edit, once for a frame edited again and again.
+TEST_F(AppShellTest, RefusedCellEditsAreToldOncePerFrame) {
+  auto* editor = static_cast<KoVelmarViewController*>(delegate.vc1());
+  editor->buttonClick(EditorAction::Add);
+  editor->buttonClick(EditorAction::Add);
+  processPending();
+  KoFrameListModel* model = editor->model();
+  ASSERT_EQ(model->count(), 2);
+  tips().clear();
+  const auto edit = [&](int row, int column, const char* typed) {
+    model->setData(model->index(row, column), QString::fromUtf8(typed), Qt::EditRole);
+  };
+  edit(0, KoFrameListModel::kTimeColumn, "x");
+  edit(0, KoFrameListModel::kFirstChannelColumn, "-1");
+  edit(1, KoFrameListModel::kTimeColumn, "abc");
+  EXPECT_TRUE(tips().isEmpty());  // not from inside the edit
+  processPending();
+  EXPECT_EQ(tips(), QStringList(2, qtTrId("modify_erro")));
+}
 
 // A classroom leaves the program looping on the virtual board all day: the board may keep
 // no growing record of what it was sent.

@@ -32,12 +32,12 @@
 #include "model/action_text.h"
 #include "model/file_io.h"
 #include "model/language.h"
-#include "model/prompter.h"
 #include "recording_prompter.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
 #include "temp_files.h"
 #include "wait.h"
+#include "widgets/prompter.h"
 
 namespace {
 

@@ -11,7 +11,6 @@
 #include "link/serial_port.h"
 #include "link/serial_port_manager.h"
 #include "pseudo_terminal.h"
-#include "recording_prompter.h"
 #include "wait.h"
 
 namespace {

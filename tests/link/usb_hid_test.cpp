@@ -2,17 +2,23 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_channel_view.h"
+#include <QSignalSpy>
+#include <numeric>
+
 #include "link/protocol.h"
 #include "link_fixture.h"
-#include "recording_prompter.h"
 
 namespace {
 
 using std::chrono::hours;
 using std::chrono::milliseconds;
 
-QStringList& tips() { return RecordingPrompter::instance().tips; }
+// The command codes a spy on replyTimedOut or sendFailed heard.
+QList<int> commands(const QSignalSpy& spy) {
+  QList<int> out;
+  for (const QList<QVariant>& args : spy) out.append(args.at(0).toInt());
+  return out;
+}
 
 // Records what the screen in front is told, and when the link already said connected.
 class RecordingDelegate : public QObject, public UsbHidDelegate {
@@ -42,48 +48,50 @@ class RecordingDelegate : public QObject, public UsbHidDelegate {
 
 using UsbHidTest = LinkFixture;
 
-TEST_F(UsbHidTest, MissingRepliesShowTheirTip) {
-  const struct {
-    QByteArray frame;
-    const char* tip;  // nullptr: times out silently
-  } cases[] = {
-      {protocol::removeActions(3), "erase_fail"},
-      {protocol::idList(protocol::kReadPositions, {1}), "wait_timeout"},
-      {protocol::idList(protocol::kDownloadDeviations, {1}), "wait_timeout"},
-      {protocol::idList(protocol::kReadDeviations, {1}), "read_timeout"},
-      {protocol::readServoInfo(), "read_timeout"},
-      {protocol::actionsRun(1), nullptr},
-      {protocol::stopActions(), nullptr},
-      {protocol::idList(protocol::kUnloadServos, {1}), nullptr},
-      {protocol::speed(1, 0, 0), nullptr},
+// A reply that never comes is told once, with its command; the screens choose the words.
+TEST_F(UsbHidTest, AMissingReplyIsToldWithItsCommand) {
+  const QByteArray frames[] = {
+      protocol::removeActions(3),
+      protocol::idList(protocol::kReadPositions, {1}),
+      protocol::idList(protocol::kDownloadDeviations, {1}),
+      protocol::idList(protocol::kReadDeviations, {1}),
+      protocol::readServoInfo(),
+      protocol::actionsRun(1),
+      protocol::stopActions(),
+      protocol::idList(protocol::kUnloadServos, {1}),
+      protocol::speed(1, 0, 0),
   };
   link.setReplyTimeout(milliseconds(0));
-  for (const auto& c : cases) {
-    const int command = static_cast<quint8>(c.frame[3]);
+  QSignalSpy timedOut(&link, &usbHid::replyTimedOut);
+  for (const QByteArray& frame : frames) {
+    const int command = static_cast<quint8>(frame[3]);
     SCOPED_TRACE(command);
-    tips().clear();
+    timedOut.clear();
     board.dropRepliesTo(command);
-    ASSERT_TRUE(link.sendData(c.frame));
+    ASSERT_TRUE(link.sendData(frame));
     EXPECT_EQ(link.pendingTimeouts(command), 1);
     ASSERT_TRUE(processUntil([&] { return link.pendingTimeouts(command) == 0; }));
     processPending();
-    EXPECT_EQ(tips(), c.tip ? QStringList{c.tip} : QStringList{});
+    EXPECT_EQ(commands(timedOut), QList<int>{command});
   }
 }
 
 TEST_F(UsbHidTest, ReplyCancelsEveryPendingTimeoutOfItsCode) {
+  QSignalSpy timedOut(&link, &usbHid::replyTimedOut);
   link.setReplyTimeout(hours(1));
   board.dropRepliesTo(protocol::kReadServoInfo, 1);
   link.sendReadServoInfo();
   link.sendReadServoInfo();
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 2);
   ASSERT_TRUE(processUntil([&] { return link.pendingTimeouts(protocol::kReadServoInfo) == 0; }));
-  EXPECT_TRUE(tips().isEmpty());
+  EXPECT_TRUE(timedOut.isEmpty());
 }
 
-// Moves need no answer, and a poller counts its own unanswered reads: the link neither times
-// them nor tips. Without a board nothing goes out at all.
+// Moves need no answer, and a poller counts its own unanswered reads: the link does not time
+// them. Without a board nothing goes out at all, and that is no failed send.
 TEST_F(UsbHidTest, MovesAndQuietReadsAreNotTimed) {
+  QSignalSpy timedOut(&link, &usbHid::replyTimedOut);
+  QSignalSpy failed(&link, &usbHid::sendFailed);
   link.setReplyTimeout(milliseconds(0));
   board.dropRepliesTo(protocol::kReadServoInfo);
   EXPECT_TRUE(link.sendOneSteering(1, 700, 0));
@@ -99,14 +107,17 @@ TEST_F(UsbHidTest, MovesAndQuietReadsAreNotTimed) {
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
   processPending();
   EXPECT_EQ(board.received().size(), 2);
-  EXPECT_TRUE(tips().isEmpty());
+  EXPECT_TRUE(timedOut.isEmpty());
+  EXPECT_TRUE(failed.isEmpty());
 }
 
 // What the link refuses never goes out: anything but a download step while a download runs,
 // and an id list too long for its frame.
 TEST_F(UsbHidTest, RefusedFramesAreNotSent) {
-  FakeSliders many(41);
-  EXPECT_FALSE(link.sendReadAngle(many.views()));
+  QSignalSpy failed(&link, &usbHid::sendFailed);
+  QList<int> many(41);
+  std::iota(many.begin(), many.end(), 1);
+  EXPECT_FALSE(link.sendReadAngle(many));
   link.setDownload(true);
   EXPECT_FALSE(link.sendOneSteering(1, 700, 0));
   EXPECT_FALSE(link.sendReadServoInfo());
@@ -115,20 +126,16 @@ TEST_F(UsbHidTest, RefusedFramesAreNotSent) {
   processPending();
   ASSERT_EQ(board.received().size(), 1);
   EXPECT_EQ(board.received().first().bytes[3], protocol::kActionDownload);
-  EXPECT_TRUE(tips().isEmpty());
+  EXPECT_TRUE(failed.isEmpty());
 }
 
-// Erasing asks a destructive question first and sends nothing on no.
-TEST_F(UsbHidTest, EraseAsksFirst) {
-  auto& prompter = RecordingPrompter::instance();
-  prompter.answers = {false, true};
-  EXPECT_FALSE(link.sendRemoveActions(protocol::kAllGroups));
+// The link asks nothing before it erases: the editor and vornctl ask their own way.
+TEST_F(UsbHidTest, EraseGoesOutUnasked) {
   EXPECT_TRUE(link.sendRemoveActions(4));
-  EXPECT_EQ(prompter.destructive, (QStringList{"comfirm_all_erase", "comfirm_single_erase"}));
-  ASSERT_TRUE(processUntil([&] { return !board.received().isEmpty(); }));
-  processPending();
-  ASSERT_EQ(board.received().size(), 1);
-  EXPECT_EQ(board.received().first().bytes, QByteArray::fromHex("5555030804"));
+  EXPECT_TRUE(link.sendRemoveActions(protocol::kAllGroups));
+  ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
+  EXPECT_EQ(board.received()[0].bytes, QByteArray::fromHex("5555030804"));
+  EXPECT_EQ(board.received()[1].bytes, QByteArray::fromHex("55550308ff"));
 }
 
 TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
@@ -180,27 +187,29 @@ class FailingTransport : public HidTransport {
   bool failing = true;
 };
 
-// A board on USB is named in its notices, and a burst of failed sends gives one tip.
-TEST(UsbHidOnUsb, NamedInItsNoticesAndOneTipForABurstOfFailedSends) {
+// A board on USB is named in its notices, and a burst of failed sends is told once, with the
+// command that failed first.
+TEST(UsbHidOnUsb, NamedInItsNoticesAndABurstOfFailedSendsToldOnce) {
   RecordingNotifier notifier;
   DesktopNotifier::install(&notifier);
   usbHid link;
+  QSignalSpy failed(&link, &usbHid::sendFailed);
   auto owned = std::make_unique<FailingTransport>();
   FailingTransport* transport = owned.get();
   link.setTransport(std::move(owned));
   ASSERT_TRUE(link.connection());
   EXPECT_EQ(link.productName(), "TAVEN");
   link.setReplyTimeout(hours(1));
-  for (int i = 0; i < 5; ++i) EXPECT_FALSE(link.sendOneSteering(1, 100 * i, 0));
   EXPECT_FALSE(link.sendReadServoInfo());
+  for (int i = 0; i < 5; ++i) EXPECT_FALSE(link.sendOneSteering(1, 100 * i, 0));
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 0);
-  EXPECT_EQ(tips(), QStringList{"send_fail"});
+  EXPECT_EQ(commands(failed), QList<int>{protocol::kReadServoInfo});
 
   transport->failing = false;
   EXPECT_TRUE(link.sendOneSteering(1, 500, 0));
   transport->failing = true;
   EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
-  EXPECT_EQ(tips(), (QStringList{"send_fail", "send_fail"}));
+  EXPECT_EQ(commands(failed), (QList<int>{protocol::kReadServoInfo, protocol::kMultiServoMove}));
 
   link.setTransport(nullptr);
   EXPECT_EQ(notifier.titles, (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
@@ -209,40 +218,29 @@ TEST(UsbHidOnUsb, NamedInItsNoticesAndOneTipForABurstOfFailedSends) {
   DesktopNotifier::install(nullptr);
 }
 
-// Shows each tip "modally": the event loop runs while it is open, as in a real dialog.
-class ModalPrompter : public Prompter {
- public:
-  std::function<void()> whileOpen;
-  QStringList tips;
-  void showTip(const QString& message) override {
-    tips.append(message);
-    if (whileOpen) std::exchange(whileOpen, nullptr)();
-  }
-  bool confirm(const QString&) override { return false; }
-};
-
-TEST_F(UsbHidTest, BoardNewsWaitsForAnOpenDialog) {
-  ModalPrompter modal;
-  KoTools::installPrompter(&modal);
+// The screens hold the board's news back while a dialog is open: the link hands every piece
+// to its deferral, the reply time-outs too.
+TEST_F(UsbHidTest, BoardNewsGoesThroughTheDeferral) {
   RecordingDelegate delegate(link);
   link.setDelegate(&delegate);
+  QSignalSpy timedOut(&link, &usbHid::replyTimedOut);
+  QList<std::function<void()>> held;
+  link.setDeferral([&](std::function<void()> news) { held.append(std::move(news)); });
   link.setReplyTimeout(milliseconds(0));
   board.dropRepliesTo(protocol::kReadDeviations);
 
-  modal.whileOpen = [&] {
-    link.sendReadServoInfo();  // its reply comes while the tip is open
-    link.sendReadDeviation({});
-    processPending();
-    EXPECT_TRUE(delegate.reports.isEmpty());
-    EXPECT_EQ(modal.tips.size(), 1);  // no time-out tip on top of this one
-  };
-  KoTools::showTipWithMessage(QStringLiteral("first"));
-  ASSERT_TRUE(processUntil([&] { return modal.tips.size() == 2; }));
-  EXPECT_EQ(delegate.reports.size(), 1);
-  EXPECT_EQ(modal.tips.last(), "read_timeout");
+  link.sendReadServoInfo();  // its reply comes while the news is held
+  link.sendReadDeviation({});
   processPending();
-  EXPECT_EQ(modal.tips.size(), 2);  // the reply that came cancelled its own time-out
-  KoTools::installPrompter(&RecordingPrompter::instance());
+  EXPECT_TRUE(delegate.reports.isEmpty());
+  EXPECT_TRUE(timedOut.isEmpty());
+  ASSERT_FALSE(held.isEmpty());
+
+  link.setDeferral(nullptr);
+  for (const auto& news : std::exchange(held, {})) news();
+  EXPECT_EQ(delegate.reports, QStringList{"servo 1"});
+  // The reply that came cancelled its own time-out.
+  EXPECT_EQ(commands(timedOut), QList<int>{protocol::kReadDeviations});
 }
 
 }  // namespace

@@ -18,7 +18,6 @@
 #include "fake_channel_view.h"
 #include "model/file_io.h"
 #include "model/frame_encoding.h"
-#include "recording_prompter.h"
 #include "temp_files.h"
 
 namespace {

@@ -5,15 +5,8 @@
 #include "fake_channel_view.h"
 #include "model/action_file.h"
 #include "model/frame_encoding.h"
-#include "recording_prompter.h"
-#include "wait.h"
 
 namespace {
-
-QStringList tipsAfterFlush() {
-  processPending();
-  return RecordingPrompter::instance().tips;
-}
 
 VelmarFrame sliderFrame() {
   FakeSliders sliders(6);
@@ -64,26 +57,19 @@ TEST(FrameEdit, StoresClampsOrRefuses) {
       EXPECT_EQ(frame::le16(edited->data, 4), c.stored);  // channel 3 of the 12-byte record
     }
   }
-  EXPECT_EQ(tipsAfterFlush(), QStringList{});  // a refusal is the list's to tip
 }
 
-// One tip for the refusals of a frame within the delay, none for a frame gone by then.
-TEST(FrameEdit, RefusalsTipOncePerFrame) {
-  VelmarFrame a = sliderFrame();
-  VelmarFrame b = sliderFrame();
-  a->scheduleTip();
-  a->scheduleTip();
-  EXPECT_EQ(tipsAfterFlush(), QStringList{"modify_erro"});
-
-  RecordingPrompter::instance().reset();
-  a->scheduleTip();
-  b->scheduleTip();
-  EXPECT_EQ(tipsAfterFlush().size(), 2);
-
-  RecordingPrompter::instance().reset();
-  b->scheduleTip();
-  b.reset();
-  EXPECT_EQ(tipsAfterFlush(), QStringList{});
+// An edit in place says whether it was taken: a refused one leaves the frame as it was.
+TEST(FrameEdit, InPlaceEditsSayWhetherTheyWereTaken) {
+  const VelmarFrame f = sliderFrame();
+  EXPECT_TRUE(f->setValue(QStringLiteral("700"), QStringLiteral("id2")));
+  EXPECT_FALSE(f->setValue(QStringLiteral("7x"), QStringLiteral("id2")));
+  EXPECT_FALSE(f->setValue(QStringLiteral("abc"), QStringLiteral("time")));
+  EXPECT_FALSE(f->setValue(QVariant(), QStringLiteral("id2")));  // no value for a position
+  EXPECT_TRUE(f->setValue(QVariant(), QStringLiteral("time")));  // the time keeps its own
+  EXPECT_EQ(f->id(2), 700);
+  EXPECT_EQ(f->time, 1000);
+  EXPECT_EQ(frame::le16(f->bytes, 11), 700);  // channel 2 of the move
 }
 
 // No screen edits a file frame today; its edit rules still bind whoever calls them.
@@ -104,13 +90,11 @@ TEST(FileFrameActionEdit, KeepsStructureChangesPositions) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    RecordingPrompter::instance().reset();
     PwmFrame f = fileFrame(stored);
     const QByteArray bytes = f->bytes;
-    f->setValue(QString::fromUtf8(c.text), QStringLiteral("action"));
+    EXPECT_EQ(f->setValue(QString::fromUtf8(c.text), QStringLiteral("action")), c.accepted);
     EXPECT_EQ(f->action, c.accepted ? QString::fromUtf8(c.text) : stored);
     EXPECT_EQ(f->bytes == bytes, !c.accepted || QString::fromUtf8(c.text) == stored);
-    EXPECT_EQ(tipsAfterFlush(), c.accepted ? QStringList{} : QStringList{"modify_erro"});
   }
 }
 

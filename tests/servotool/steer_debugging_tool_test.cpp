@@ -164,7 +164,7 @@ TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgainOnceTheToolIsHidden) {
   KoServoTestPanel& t = *tool.servoTest();
   t.sege->setIndex(1);
   t.selectTitleIndex(1);
-  EXPECT_TRUE(link.motorMode());
+  EXPECT_TRUE(tool.motorMode());
   EXPECT_TRUE(sent(protocol::kSetMotorMode).isEmpty());  // choosing motor mode sends nothing
   t.sliderSpeed->setValue(-500);
   t.sliderClick(KoServoTestPanel::kSpeedSlider);
@@ -175,7 +175,7 @@ TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgainOnceTheToolIsHidden) {
   EXPECT_EQ(sent(protocol::kSetMotorMode),
             (QStringList{"55 55 06 1a 01 01 0c fe", "55 55 06 1a 01 01 9c ff",
                          "55 55 06 1a 01 00 00 00"}));
-  EXPECT_FALSE(link.motorMode());
+  EXPECT_FALSE(tool.motorMode());
   EXPECT_EQ(t.sege->index(), 0);
   EXPECT_EQ(t.textSpeed->text(), "0");
   EXPECT_EQ(t.sliderSpeed->value(), 0);

@@ -6,20 +6,24 @@
 #include <QTemporaryDir>
 #ifdef VORN_TEST_GUI
 #include <QApplication>
-#endif
 
+#include "editor/list/frame_editor.h"
 #include "recording_prompter.h"
+#endif
 
 namespace {
 
-// Every test starts with a fresh recording prompter and an immediate edit-tip delay.
+#ifdef VORN_TEST_GUI
+// Every test of the screens starts with a fresh recording prompter, and a refused cell edit
+// is told at once.
 class PrompterReset : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
     RecordingPrompter::instance().reset();
     KoTools::installPrompter(&RecordingPrompter::instance());
-    KoActionModel::setEditTipDelay(0);
+    KoFrameEditor::setRefusalTipDelay(0);
   }
 };
+#endif
 
 void quietInfo(QtMsgType type, const QMessageLogContext&, const QString& message) {
   if (type == QtInfoMsg || type == QtDebugMsg) return;
@@ -52,6 +56,8 @@ int main(int argc, char** argv) {
   QCoreApplication::setOrganizationName(QStringLiteral("VornTests"));
   QCoreApplication::setApplicationName(QStringLiteral("vorn-tests"));
   ::testing::InitGoogleTest(&argc, argv);
+#ifdef VORN_TEST_GUI
   ::testing::UnitTest::GetInstance()->listeners().Append(new PrompterReset);
+#endif
   return RUN_ALL_TESTS();
 }

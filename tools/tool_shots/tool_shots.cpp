@@ -16,12 +16,12 @@
 #include "board/virtual_board.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
-#include "model/prompter.h"
 #include "servotool/live_status.h"
 #include "servotool/mass_download_panel.h"
 #include "servotool/steer_debugging_tool.h"
 #include "silent_prompter.h"
 #include "wait.h"
+#include "widgets/prompter.h"
 
 namespace {
 

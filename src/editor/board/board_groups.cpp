@@ -3,12 +3,13 @@
 #include <QDebug>
 #include <limits>
 
+#include "editor/board/strike_question.h"
 #include "link/usb_hid.h"
-#include "model/prompter.h"
 #include "session/arm_ranges.h"
 #include "session/frame_list_model.h"
 #include "session/frame_marks.h"
 #include "widgets/image_title_button.h"
+#include "widgets/prompter.h"
 
 KoBoardGroups::KoBoardGroups(usbHid& hid, KoFrameListModel* model, Group group, QObject* parent)
     : QObject(parent), hid_(hid), model_(model), group_(std::move(group)), downloader_(hid) {
@@ -26,10 +27,10 @@ bool KoBoardGroups::buttonClick(EditorAction action) {
       stopGroup();
       return true;
     case kEraseGroup:
-      if (hid_.sendRemoveActions(group_())) lengths_.remove(group_());
+      eraseGroup(group_());
       return true;
     case kEraseAll:
-      if (hid_.sendRemoveActions(protocol::kAllGroups)) lengths_.clear();
+      eraseGroup(protocol::kAllGroups);
       return true;
     case kDownload:
       download();
@@ -59,6 +60,19 @@ void KoBoardGroups::stopGroup() {
   if (group >= 0) emit statusChanged(qtTrId("group_stopped").arg(group), false);
 }
 
+void KoBoardGroups::eraseGroup(int group) {
+  const bool all = group == protocol::kAllGroups;
+  const QString question =
+      all ? qtTrId("comfirm_all_erase") : qtTrId("comfirm_single_erase").arg(group);
+  if (!KoTools::showCancelAndOkWithMessage(question, KoTools::Question::Destructive)) return;
+  if (!hid_.sendRemoveActions(group)) return;
+  if (all) {
+    lengths_.clear();
+  } else {
+    lengths_.remove(group);
+  }
+}
+
 void KoBoardGroups::groupOver() {
   if (runningGroup_ < 0) return;
   emit statusChanged(qtTrId("group_over").arg(runningGroup_), false);
@@ -70,7 +84,9 @@ void KoBoardGroups::download() {
     KoTools::showTipWithMessage(qtTrId("add_action_first"));
     return;
   }
-  if (marks_ && !marks_->confirmSending(QT_TRID_NOOP("strike_ask_download"))) return;
+  if (marks_ && !KoTools::confirmSending(*marks_, *model_, QT_TRID_NOOP("strike_ask_download"))) {
+    return;
+  }
   DownloadJob job;
   job.group = downloadGroup_ = group_();
   downloadLength_ = 0;

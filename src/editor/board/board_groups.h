@@ -15,7 +15,8 @@ class KoImageTitleButton;
 class usbHid;
 
 // The action groups stored on the board: download the frame list into the chosen group, run
-// and stop a group, erase one or all. The download button shows how far a download is.
+// and stop a group, erase one or all (asking first). The download button shows how far a
+// download is.
 class KoBoardGroups : public QObject, public DownloadListener {
   Q_OBJECT
 
@@ -58,6 +59,8 @@ class KoBoardGroups : public QObject, public DownloadListener {
   void download();
   void runGroup();
   void stopGroup();
+  // Erases a stored group, -1 every group, once the user has said yes; forgets its length.
+  void eraseGroup(int group);
   // A group ran its course, as far as its length is known.
   void groupOver();
   void showRunning(bool running);

@@ -124,14 +124,14 @@ void KoEditorSerial::serialPortWasOpened(ORSSerialPort*) {
   showState(true);
   ports_->setEnabled(false);
   bauds_->setEnabled(false);
-  hid_.setSerial(true);
+  serial_.setCarriesMoves(true);
 }
 
 void KoEditorSerial::serialPortWasClosed(ORSSerialPort*) {
   showState(false);
   ports_->setEnabled(!hid_.connection());
   bauds_->setEnabled(true);
-  hid_.setSerial(false);
+  serial_.setCarriesMoves(false);
   emit lineLost();
 }
 
@@ -141,7 +141,7 @@ void KoEditorSerial::serialPortWasRemovedFromSystem(ORSSerialPort* port) {
     serial_.setSerialPort(nullptr);
   }
   showState(false);
-  hid_.setSerial(false);
+  serial_.setCarriesMoves(false);
   emit lineLost();
 }
 

@@ -28,6 +28,8 @@ class KoEditorSerial : public QObject, public ORSSerialPortDelegate {
   void setControls(QComboBox* ports, QComboBox* bauds, QPushButton* connectButton,
                    QLabel* stateImage);
   bool isOpen() const;
+  // The line the moves go over while the port is open (KoSerial::carriesMoves).
+  KoSerial& line() const { return serial_; }
 
   // The connect button.
   void toggle();

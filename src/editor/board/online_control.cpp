@@ -1,17 +1,18 @@
 #include "editor/board/online_control.h"
 
+#include "editor/board/strike_question.h"
 #include "link/ko_serial.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/frame_encoding.h"
 #include "model/limits.h"
 #include "model/move_frame.h"
-#include "model/prompter.h"
 #include "session/arm_ranges.h"
 #include "session/frame_list_model.h"
 #include "session/frame_marks.h"
 #include "session/online_run.h"
 #include "widgets/image_title_button.h"
+#include "widgets/prompter.h"
 #include "widgets/switch.h"
 
 KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel* model,
@@ -26,7 +27,7 @@ KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel
   run_ = new KoOnlineRun(
       [this](int frame) {
         const bool soft = frame == 0 && softPending_.exchange(false);
-        if (hid_.serial()) {
+        if (serial_.carriesMoves()) {
           serial_.sendData(soft ? softSerial_ : serialMoves_.value(frame), 0);
         } else {
           hid_.sendData(soft ? softUsb_ : usbMoves_.value(frame));
@@ -88,18 +89,20 @@ bool KoOnlineControl::buttonClick(EditorAction action) {
       return true;
     case kUnload:
       KoTools::showTipWithMessage(qtTrId("motor_off_tips"));
-      hid_.sendMotorLost(views_());
+      hid_.sendMotorLost(KoTools::visibleChannelIds(views_()));
       return true;
-    case kReadPositions:
+    case kReadPositions: {
+      const QList<int> ids = KoTools::visibleChannelIds(views_());
       // An empty list would be sent, answered with nothing and called a success.
-      if (KoTools::visibleChannelIds(views_()).isEmpty()) {
+      if (ids.isEmpty()) {
         KoTools::showTipWithMessage(qtTrId("read_no_channel"));
         return true;
       }
       readAngel_ = true;
-      hid_.sendReadAngle(views_());
+      hid_.sendReadAngle(ids);
       emit listEdited();
       return true;
+    }
     default:
       return false;
   }
@@ -115,7 +118,7 @@ void KoOnlineControl::startOrStop() {
     stopRun();
     return;
   }
-  if (marks_ && !marks_->confirmSending(QT_TRID_NOOP("strike_ask_run"))) return;
+  if (marks_ && !KoTools::confirmSending(*marks_, *model_, QT_TRID_NOOP("strike_ask_run"))) return;
   run_->stop();  // the sender may still be busy with the last run's final frame
   usbMoves_.clear();
   serialMoves_.clear();
@@ -145,7 +148,7 @@ void KoOnlineControl::stopRun() {
 
 void KoOnlineControl::showStopMessage() {
   // A run that played to its end needs no click; one that lost its board does.
-  if (hid_.serial() || hid_.connection()) {
+  if (serial_.carriesMoves() || hid_.connection()) {
     emit statusChanged(qtTrId("run_over"), false);
   } else {
     KoTools::showTipWithMessage(qtTrId("stop_run"));
@@ -153,13 +156,13 @@ void KoOnlineControl::showStopMessage() {
 }
 
 void KoOnlineControl::connectionLost() {
-  if (stopped() || hid_.serial()) return;
+  if (stopped() || serial_.carriesMoves()) return;
   stopRun();
   KoTools::showTipWithMessage(qtTrId("stop_run"));
 }
 
 void KoOnlineControl::sliderMoved(int servoId, int value) {
-  if (hid_.serial()) {
+  if (serial_.carriesMoves()) {
     serial_.sendOneSteering(servoId, value);
   } else {
     hid_.sendOneSteering(servoId, value, 0);
@@ -195,8 +198,10 @@ void KoOnlineControl::frameOnSliders(int row) {
 
 void KoOnlineControl::positionsReceived(const QList<ServoPosition>& readings) {
   if (!stopped() || !readAngel_) return;
+  bool complete = false;
   const VelmarFrame frame =
-      KoTools::angleReadingToVelmarModel(readings, views_(), model_->count(), actionTime_());
+      KoTools::readingToVelmarModel(readings, views_(), model_->count(), actionTime_(), &complete);
+  KoTools::showTipWithMessage(qtTrId(complete ? "read_success" : "connect_velmar"));
   if (!frame) return;
   model_->append(frame);
   emit scrollToRow(model_->selectIndex());

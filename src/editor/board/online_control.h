@@ -45,6 +45,8 @@ class KoOnlineControl : public QObject {
   void setSoftStart(int atLeastMs) { softStartMs_ = std::max(0, atLeastMs); }
   int softStart() const { return softStartMs_; }
   KoOnlineRun* run() const { return run_; }
+  // The serial line that carries the moves while its port is open.
+  const KoSerial& serialLine() const { return serial_; }
   // Asked as a run starts: true when the run keeps time with a song.
   void setFollowsSong(std::function<bool()> follows) { followsSong_ = std::move(follows); }
 

@@ -6,9 +6,9 @@
 #include "link/usb_hid.h"
 #include "model/frame_encoding.h"
 #include "model/limits.h"
-#include "model/prompter.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
+#include "widgets/prompter.h"
 
 namespace {
 
@@ -62,7 +62,7 @@ void KoTeachRecorder::connectionLost() {
 
 void KoTeachRecorder::tick() {
   if (!recording_) return;
-  if (awaiting_ || !hid_.sendReadAngle(views_())) {
+  if (awaiting_ || !hid_.sendReadAngle(KoTools::visibleChannelIds(views_()))) {
     fail();
     return;
   }

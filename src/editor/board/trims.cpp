@@ -6,7 +6,7 @@
 #include "link/usb_hid.h"
 #include "model/frame_encoding.h"
 #include "model/limits.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 KoTrims::KoTrims(usbHid& hid, Views views, Click click, QObject* parent)
     : QObject(parent), hid_(hid), views_(std::move(views)), click_(std::move(click)) {}
@@ -15,12 +15,12 @@ bool KoTrims::buttonClick(EditorAction action) {
   switch (action) {
     case kRead:
       if (KoTools::showCancelAndOkWithMessage(qtTrId("replace_deviation"))) {
-        hid_.sendReadDeviation(views_());
+        hid_.sendReadDeviation(KoTools::visibleChannelIds(views_()));
       }
       return true;
     case kStore:
       if (KoTools::showCancelAndOkWithMessage(qtTrId("download_dev_tips"))) {
-        hid_.sendDownloadDeviation(views_());
+        hid_.sendDownloadDeviation(KoTools::visibleChannelIds(views_()));
       }
       return true;
     case kReset:

@@ -9,9 +9,9 @@
 #include "editor/files/save_reminder.h"
 #include "model/action_file.h"
 #include "model/file_io.h"
-#include "model/prompter.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
+#include "widgets/prompter.h"
 
 KoEditorFiles::KoEditorFiles(KoFrameListModel* model, KoFrameHistory* history, UILabel* reminder,
                              QObject* parent)

@@ -8,7 +8,7 @@
 
 #include "model/action_text.h"
 #include "model/file_io.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 #include "widgets/widget_tools.h"
 
 namespace {

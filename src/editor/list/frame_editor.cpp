@@ -4,20 +4,43 @@
 #include <QGuiApplication>
 
 #include "editor/list/frame_clipboard.h"
-#include "model/prompter.h"
 #include "session/arm_ranges.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
+#include "widgets/prompter.h"
 
 namespace {
 constexpr int kAddDelay = 50;
-}
+int refusalTipDelay = 100;
+}  // namespace
 
 KoFrameEditor::KoFrameEditor(KoFrameListModel* model, PoseSource pose, QObject* parent)
     : QObject(parent), model_(model), pose_(std::move(pose)) {
   addDone_.setSingleShot(true);
   addDone_.setInterval(kAddDelay);
   connect(&addDone_, &QTimer::timeout, this, &KoFrameEditor::addFinished);
+  connect(model_, &KoFrameListModel::editRefused, this, &KoFrameEditor::editRefused);
+}
+
+void KoFrameEditor::setRefusalTipDelay(int milliseconds) { refusalTipDelay = milliseconds; }
+
+void KoFrameEditor::editRefused(int row) {
+  const VelmarFrame frame = model_->frameAt(row);
+  if (!frame) return;
+  // A new refusal of the same frame restarts its wait.
+  RefusalTip& pending = refusalTips_[frame.get()];
+  pending.frame = frame;
+  if (!pending.timer) {
+    pending.timer = new QTimer(this);
+    pending.timer->setSingleShot(true);
+    connect(pending.timer, &QTimer::timeout, this, [this, key = frame.get()] {
+      const RefusalTip told = refusalTips_.take(key);
+      if (!told.timer) return;
+      told.timer->deleteLater();
+      if (!told.frame.expired()) KoTools::showTipWithMessage(qtTrId("modify_erro"));
+    });
+  }
+  pending.timer->start(refusalTipDelay);
 }
 
 bool KoFrameEditor::buttonClick(EditorAction action) {

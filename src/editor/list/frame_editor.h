@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QTimer>
 #include <functional>
+#include <memory>
 #include <optional>
 
 #include "editor/editor_actions.h"
@@ -43,6 +45,9 @@ class KoFrameEditor : public QObject {
   void setStopped(std::function<bool()> stopped) { stopped_ = std::move(stopped); }
   // The wait before an added frame is checked against the limit and scrolled to.
   void setAddDelay(int milliseconds) { addDone_.setInterval(milliseconds); }
+  // The wait before a value refused in a cell is told ("modify_erro"): the refusals of one
+  // frame within it are told once, and none for a frame gone by then.
+  static void setRefusalTipDelay(int milliseconds);
 
   // The buttons, by tag; false when the tag is not one of them.
   bool buttonClick(EditorAction action);
@@ -73,6 +78,8 @@ class KoFrameEditor : public QObject {
   VelmarFrame inRange(const VelmarFrame& frame) const;
   // Null when the clipboard holds text that a paste refuses (the tip is shown).
   std::optional<VelmarFrames> framesToPaste() const;
+  // The list refused a value typed into a cell of this row.
+  void editRefused(int row);
 
   KoFrameListModel* model_;
   PoseSource pose_;
@@ -85,4 +92,10 @@ class KoFrameEditor : public QObject {
   const KoArmRanges* ranges_ = nullptr;
   std::function<QList<int>()> selection_;
   QTimer addDone_;
+  // A refusal waiting to be told, per frame.
+  struct RefusalTip {
+    QTimer* timer = nullptr;
+    std::weak_ptr<KoVelmarPwmModel> frame;
+  };
+  QHash<const KoVelmarPwmModel*, RefusalTip> refusalTips_;
 };

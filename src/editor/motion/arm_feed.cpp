@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <limits>
 
+#include "link/ko_serial.h"
 #include "link/usb_hid.h"
 #include "model/value_utils.h"
 #include "widgets/arm_view.h"
@@ -22,7 +23,8 @@ KoChannelPositions KoArmFeed::positions() const {
   const ChannelViews views = views_();
   // Serial moves never reach the board the link sees, and a download's frames are stored,
   // not played: the controls show those.
-  const bool servos = hid_.connection() && !hid_.serial() && !hid_.download();
+  const bool overSerial = line_ && line_->carriesMoves();
+  const bool servos = hid_.connection() && !overSerial && !hid_.download();
   HidTransport* transport = servos ? hid_.transport() : nullptr;
   for (int channel = 1; channel <= int(out.size()); ++channel) {
     if (transport) {

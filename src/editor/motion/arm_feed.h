@@ -10,6 +10,7 @@
 #include "model/channel_view.h"
 
 class KoArmView;
+class KoSerial;
 class usbHid;
 
 // Keeps the arm view posed while it shows: from the servos themselves where the link can see
@@ -25,6 +26,8 @@ class KoArmFeed : public QObject {
   static constexpr int kFrameMs = 30;
 
   KoArmFeed(usbHid& hid, Views views, KoArmView* view, QObject* parent = nullptr);
+  // Moves that go over this line never reach the board the link sees.
+  void setSerialLine(const KoSerial* line) { line_ = line; }
 
   // The pose the view should show now.
   KoChannelPositions positions() const;
@@ -33,6 +36,7 @@ class KoArmFeed : public QObject {
 
  private:
   usbHid& hid_;
+  const KoSerial* line_ = nullptr;
   Views views_;
   KoArmView* view_;
   QTimer timer_;

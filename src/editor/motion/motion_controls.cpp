@@ -162,6 +162,7 @@ void KoMotionControls::showLive(bool on) {
     armView_ = new KoArmView(panView_);
     armView_->stackUnder(panView_->sliders().first());
     feed_ = new KoArmFeed(hid_, views_, armView_, this);
+    feed_->setSerialLine(&online_->serialLine());
     armView_->setWristHold(QSettings().value(kLockWristKey, false).toBool()
                                ? kinematics::WristHold::LockJoint
                                : kinematics::WristHold::KeepAngleToGround);

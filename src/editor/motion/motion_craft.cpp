@@ -2,10 +2,10 @@
 
 #include <QLocale>
 
-#include "model/prompter.h"
 #include "session/arm_ranges.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
+#include "widgets/prompter.h"
 
 KoMotionCraft::KoMotionCraft(KoFrameListModel* model, KoFrameHistory* history, QObject* parent)
     : QObject(parent), model_(model), history_(history) {}

@@ -21,11 +21,11 @@
 #include "model/easing.h"
 #include "model/file_io.h"
 #include "model/notification_center.h"
-#include "model/prompter.h"
 #include "model/value_utils.h"
 #include "session/arm_ranges.h"
 #include "session/frame_list_model.h"
 #include "widgets/colours.h"
+#include "widgets/prompter.h"
 
 namespace {
 

@@ -21,7 +21,7 @@
 
 #include "model/file_io.h"
 #include "model/notification_center.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 namespace {
 

@@ -9,6 +9,7 @@
 #include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "fake_channel_view.h"
+#include "link/ko_serial.h"
 #include "widgets/arm_view.h"
 #include "widgets/number_field.h"
 #include "widgets/switch.h"
@@ -190,7 +191,7 @@ class TeachTest : public LinkFixture {
     QObject::connect(
         &link, &usbHid::positionsRead, &recorder,
         [this](const protocol::PositionsRead& r) { recorder.positionsReceived(r.readings); });
-    link.sendMotorLost(sliders.views());
+    link.sendMotorLost(KoTools::visibleChannelIds(sliders.views()));
     ASSERT_TRUE(processUntil([this] { return board.isUnloaded(6); }));
   }
   // One reading: the test's hand has moved the servos, the recorder asks and gets its answer.
@@ -267,9 +268,11 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
   board.poseByHand(1, 640);
   feed.refresh();
   EXPECT_EQ(view.positions()[0], 640);
-  link.setSerial(true);  // serial moves never reach the board this link sees
+  KoSerial line;
+  feed.setSerialLine(&line);
+  line.setCarriesMoves(true);  // serial moves never reach the board this link sees
   EXPECT_EQ(feed.positions()[0], 120);
-  link.setSerial(false);
+  line.setCarriesMoves(false);
   link.setDownload(true);  // the frame a download sends, which the board stores
   EXPECT_EQ(feed.positions()[0], 120);
   link.setDownload(false);

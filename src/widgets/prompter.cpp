@@ -1,4 +1,4 @@
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 #include <QDebug>
 #include <QList>

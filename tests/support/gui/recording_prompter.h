@@ -3,8 +3,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "model/action_model.h"
-#include "model/prompter.h"
+#include "widgets/prompter.h"
 
 // Records every tip and question; questions get the answers queued in `answers` (no when
 // none is queued).
