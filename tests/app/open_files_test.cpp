@@ -22,7 +22,6 @@
 
 #include "app/app_delegate.h"
 #include "app/single_instance.h"
-#include "app/top_black_view.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
 #include "editor/files/editor_files.h"
@@ -101,23 +100,6 @@ class OpenFilesTest : public TempFilesTest {
   AppDelegate delegate{link, nullptr};
 };
 
-TEST_F(OpenFilesTest, EachKindOpensAsOpenDoes) {
-  const struct {
-    const char* name;
-    int number;
-  } kinds[] = {{"arm.rob", 1}, {"arm.json", 2}, {"arm.csv", 3}, {"ARM.JSON", 4}};
-  for (const auto& kind : kinds) {
-    SCOPED_TRACE(kind.name);
-    const QString path = file(kind.name, kind.number);
-    EXPECT_TRUE(delegate.openFiles({path}));
-    EXPECT_EQ(firstChannel(), (QList<int>{500 + 10 * kind.number, 501 + 10 * kind.number}));
-    EXPECT_EQ(editor()->files()->currentPath(), path);
-    EXPECT_FALSE(editor()->history()->modified());
-  }
-  EXPECT_EQ(prompter().tips, QStringList{});
-  EXPECT_EQ(prompter().questions, QStringList{});
-}
-
 // What the panels could never hand over, and what they could but cannot be read: the usual
 // tip, and the list and its file stay as they were.
 TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
@@ -128,10 +110,7 @@ TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
   const QString hugeCsv = huge.fileName();
   QFile hugeRob(write("huge.rob", "SOBARM"));
   ASSERT_TRUE(hugeRob.resize(KoTools::kMaxActionFileSize + 1));
-  const struct {
-    QString path;
-    QString tip;
-  } cases[] = {
+  const std::pair<QString, QString> cases[] = {
       {write("short.rob", "SOBARM"), qtTrId("file_damage")},
       {write("bad.json", "[{\"time\": 100, \"ch1\": -4}]"), QString()},
       {write("bad.csv", "time,ch1\nx,y\n"), QString()},
@@ -142,26 +121,26 @@ TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
       {hugeRob.fileName(),
        qtTrId("open_file_fail").arg("huge.rob", qtTrId("file_error_too_large"))},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.path.toStdString());
+  for (const auto& [path, tip] : cases) {
+    SCOPED_TRACE(path.toStdString());
     prompter().tips.clear();
-    EXPECT_FALSE(delegate.openFiles({c.path, file("after.rob", 5)}));
+    EXPECT_FALSE(delegate.openFiles({path, file("after.rob", 5)}));
     ASSERT_EQ(prompter().tips.size(), 1);
-    if (!c.tip.isEmpty()) {
-      EXPECT_EQ(prompter().tips[0], c.tip);
-    }
-    EXPECT_TRUE(prompter().tips[0].contains(QFileInfo(c.path).fileName()) ||
-                c.tip == qtTrId("file_damage"));
+    EXPECT_EQ(prompter().tips[0], tip.isEmpty() ? prompter().tips[0] : tip);
+    EXPECT_TRUE(prompter().tips[0].contains(QFileInfo(path).fileName()) ||
+                tip == qtTrId("file_damage"));
     EXPECT_EQ(firstChannel(), (QList<int>{510, 511}));
     EXPECT_EQ(editor()->files()->currentPath(), base);
     EXPECT_FALSE(editor()->history()->modified());
   }
 }
 
-TEST_F(OpenFilesTest, TheFirstOpensAndTheRestMergeInOrder) {
+TEST_F(OpenFilesTest, TheFirstOpensAndTheRestOfAnyKindMergeInOrder) {
   const QString a = file("a.rob", 1, 1);
   const QString b = file("b.json", 2, 2);
-  const QString c = file("c.csv", 3, 1);
+  const QString c = file("C.CSV", 3, 1);
+  ASSERT_TRUE(delegate.openFiles({a}));
+  EXPECT_FALSE(editor()->history()->modified());
   QSignalSpy paths(editor()->files(), &KoEditorFiles::filePathChanged);
   EXPECT_TRUE(delegate.openFiles({a, b, c}));
   EXPECT_EQ(firstChannel(), (QList<int>{510, 520, 521, 530}));
@@ -174,6 +153,7 @@ TEST_F(OpenFilesTest, TheFirstOpensAndTheRestMergeInOrder) {
   prompter().saveAnswers = {Answer::Discard};
   EXPECT_TRUE(delegate.openFiles({c, write("bad.rob", "x"), a}));
   EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
+  EXPECT_EQ(editor()->files()->currentPath(), c);
   EXPECT_EQ(prompter().tips, QStringList{qtTrId("file_damage")});
 }
 
@@ -527,21 +507,15 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
 }
 
 TEST(InstanceProtocol, NamesArePerUserAndDisplaySession) {
-  const struct {
-    const char* user;
-    const char* wayland;
-    const char* x;
-    const char* name;
-  } cases[] = {
+  const std::array<const char*, 4> cases[] = {
       {"1000", "", "", "vorn-1000"},
       {"1000", "", ":0", "vorn-1000-_0"},
       {"1000", "", ":1", "vorn-1000-_1"},
       {"1001", "", ":0", "vorn-1001-_0"},
       {"1000", "wayland-0", ":0", "vorn-1000-wayland-0"},
-      {"1000", "/run/user/1000/w 1", "", "vorn-1000-_run_user_1000_w_1"},
-  };
-  for (const auto& c : cases) {
-    EXPECT_EQ(KoSingleInstance::serverName(c.user, c.wayland, c.x), c.name);
+      {"1000", "/run/user/1000/w 1", "", "vorn-1000-_run_user_1000_w_1"}};
+  for (const auto& [user, wayland, x, name] : cases) {
+    EXPECT_EQ(KoSingleInstance::serverName(user, wayland, x), name);
   }
   EXPECT_EQ(KoSingleInstance::serverName("1", QString(500, u'x'), "").size(), 47);
 }
@@ -566,12 +540,7 @@ TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnly) {
   const QString own = tmp + "/vorn-0";
   const QByteArray ownBytes = QFile::encodeName(own);
   const char* const ownPath = ownBytes.constData();
-  const struct {
-    const char* what;
-    QString runtime;
-    std::function<void()> prepare;
-    QString expected;  // the socket's folder; empty for none
-  } cases[] = {
+  const std::tuple<const char*, QString, std::function<void()>, QString> cases[] = {
       {"the runtime folder", folder(dir.filePath("run"), 0700), {}, dir.filePath("run")},
       {"a runtime folder open to others", folder(dir.filePath("open"), 0755), {}, own},
       {"no runtime folder", {}, {}, own},
@@ -587,18 +556,18 @@ TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnly) {
   };
   const ScopedVariable tmpVariable("TMPDIR", QFile::encodeName(tmp));
   const ScopedVariable runtimeVariable("XDG_RUNTIME_DIR", {});
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
+  for (const auto& [what, runtime, prepare, expected] : cases) {
+    SCOPED_TRACE(what);
     ::unlink(ownPath);
     ::rmdir(ownPath);
-    if (c.prepare) c.prepare();
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(c.runtime));
+    if (prepare) prepare();
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
     LoggedWarnings log;
     KoInstanceServer server;
     EXPECT_TRUE(KoSingleInstance::claim(server, "vorn-t", {}, kPatient));
-    EXPECT_EQ(server.fullServerName(), c.expected.isEmpty() ? "" : c.expected + "/vorn-t");
-    EXPECT_EQ(log.taken.isEmpty(), !c.expected.isEmpty());
-    if (c.expected == own) {
+    EXPECT_EQ(server.fullServerName(), expected.isEmpty() ? "" : expected + "/vorn-t");
+    EXPECT_EQ(log.taken.isEmpty(), !expected.isEmpty());
+    if (expected == own) {
       struct stat status {};
       ASSERT_EQ(::lstat(ownPath, &status), 0);
       EXPECT_EQ(status.st_mode & 07777, 0700u);

@@ -8,28 +8,21 @@
 
 namespace {
 
-struct Screen {
-  const char* name;
-  QRect screen;
-  QRect available;
-  bool fixed;
-};
-
 TEST(WindowPlacement, FitsTheAvailableAreaAndIsFixedOnlyWhereTheFixedSizeFits) {
-  const Screen screens[] = {
+  const std::tuple<const char*, QRect, QRect, bool> screens[] = {
       {"1280x800, nothing taken", {0, 0, 1280, 800}, {0, 0, 1280, 800}, true},
       {"1280x800 under a panel", {0, 0, 1280, 800}, {0, 27, 1280, 773}, false},
       {"1366x768", {0, 0, 1366, 768}, {0, 0, 1366, 768}, false},
       {"1920x1080 at 150 %", {0, 0, 1280, 720}, {0, 30, 1280, 690}, false},
       {"second screen to the right", {1920, 0, 1366, 768}, {1920, 0, 1366, 740}, false},
   };
-  for (const Screen& s : screens) {
-    SCOPED_TRACE(s.name);
-    const WindowPlacement p = placeWindow(s.screen, s.available);
-    EXPECT_TRUE(s.available.contains(p.geometry)) << p.geometry.x() << "," << p.geometry.y();
-    EXPECT_EQ(p.fixed(), s.fixed);
-    EXPECT_EQ(p.minimum.boundedTo(s.available.size()), p.minimum);  // the minimum fits too
-    if (s.fixed) {
+  for (const auto& [name, screen, available, fixed] : screens) {
+    SCOPED_TRACE(name);
+    const WindowPlacement p = placeWindow(screen, available);
+    EXPECT_TRUE(available.contains(p.geometry)) << p.geometry.x() << "," << p.geometry.y();
+    EXPECT_EQ(p.fixed(), fixed);
+    EXPECT_EQ(p.minimum.boundedTo(available.size()), p.minimum);  // the minimum fits too
+    if (fixed) {
       EXPECT_EQ(p.geometry.size(), QSize(1260, 800));
     }
   }
@@ -78,33 +71,6 @@ TEST(KoWindow, EdgesResizeWhileTheSizeMayChangeAndADragElsewhereMovesIt) {
   EXPECT_FALSE(window.grip()->isVisible());
   window.toggleZoom();  // nothing to zoom into
   EXPECT_FALSE(window.isMaximized());
-}
-
-TEST(KoWindow, SquareCornersWithoutACompositor) {
-  EXPECT_FALSE(KoWindow::compositorRunning());  // the offscreen desktop has none
-  KoWindow window;
-  EXPECT_FALSE(window.roundCorners());
-  EXPECT_FALSE(window.testAttribute(Qt::WA_TranslucentBackground));
-  window.resize(200, 100);
-  const QImage image = window.grab().toImage();
-  EXPECT_EQ(image.pixelColor(0, 0), image.pixelColor(100, 50));
-}
-
-// Under a compositor the body is rounded: clear at the very corners, filled everywhere else,
-// right up to each edge between them.
-TEST(KoWindow, RoundCornersAreClearAndTheRestIsFilled) {
-  KoWindow window(nullptr, true);
-  window.resize(200, 100);
-  const QImage image = window.grab().toImage().convertToFormat(QImage::Format_ARGB32);
-  const QColor body = image.pixelColor(100, 50);
-  EXPECT_EQ(body.alpha(), 255);
-  for (const QPoint corner : {QPoint(0, 0), QPoint(199, 0), QPoint(0, 99), QPoint(199, 99)}) {
-    EXPECT_EQ(image.pixelColor(corner).alpha(), 0) << corner.x() << "," << corner.y();
-  }
-  for (const QPoint edge : {QPoint(100, 0), QPoint(100, 99), QPoint(0, 50), QPoint(199, 50),
-                            QPoint(11, 0), QPoint(188, 99), QPoint(0, 11), QPoint(199, 88)}) {
-    EXPECT_EQ(image.pixelColor(edge), body) << edge.x() << "," << edge.y();
-  }
 }
 
 }  // namespace

@@ -23,49 +23,34 @@ QList<int> range(int from, int count) {
 }
 
 // A looped run sends frames for as long as the program is left on: the board keeps only the
-// latest, in order, however many came.
+// latest, in order, by default all of a whole group's download. A caller that looks further
+// back asks for more; asking for less drops the oldest at once.
 TEST(VirtualBoardReceived, KeepsOnlyTheLatestFramesInOrder) {
-  VirtualBoard board;
-  const int kept = VirtualBoard::kReceivedKept;
-  for (int n = 0; n < 5 * kept + 3; ++n) board.receive(move(n));
-  EXPECT_EQ(numbers(board), range(4 * kept + 3, kept));
-  EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), kept);
-  EXPECT_EQ(board.targetPosition(1), 500) << "every frame is still handled";
-}
-
-TEST(VirtualBoardReceived, AWholeGroupsDownloadFitsWhatIsKept) {
+  constexpr int kDefault = VirtualBoard::kReceivedKept;
   constexpr int kDownloadFrames = 1020 + 4;  // steps 1 to 3, a step 4 per frame, step 5
-  VirtualBoard board;
-  for (int n = 0; n < kDownloadFrames; ++n) board.receive(move(n));
-  EXPECT_EQ(numbers(board), range(0, kDownloadFrames));
-}
-
-// A caller that looks further back asks for more; asking for less drops the oldest at once.
-TEST(VirtualBoardReceived, HowManyAreKeptCanBeChanged) {
-  struct Case {
-    const char* name;
-    int kept;
-    int sent;
-    QList<int> expected;
-  };
-  const QList<Case> cases = {
+  const std::tuple<const char*, std::optional<int>, int, QList<int>> cases[] = {
+      {"a looped run", {}, 5 * kDefault + 3, range(4 * kDefault + 3, kDefault)},
+      {"a whole group's download", {}, kDownloadFrames, range(0, kDownloadFrames)},
       {"more than the default", 3000, 2500, range(0, 2500)},
       {"fewer, after they came", 4, 10, range(6, 4)},
       {"fewer, before they came", 4, 2, range(0, 2)},
       {"none asked: the last is kept", 0, 3, {2}},
-      {"below none", -5, 3, {2}},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
+      {"below none", -5, 3, {2}}};
+  for (const auto& [name, kept, sent, expected] : cases) {
+    SCOPED_TRACE(name);
     VirtualBoard board;
-    board.setReceivedKept(std::max(c.kept, 3000));
-    for (int n = 0; n < c.sent; ++n) board.receive(move(n));
-    board.setReceivedKept(c.kept);
-    EXPECT_EQ(numbers(board), c.expected);
-    board.receive(move(c.sent));
-    EXPECT_EQ(numbers(board).size(), std::min<qsizetype>(board.receivedKept(), c.sent + 1));
-    EXPECT_EQ(numbers(board).last(), c.sent);
+    if (kept) board.setReceivedKept(std::max(*kept, 3000));
+    for (int n = 0; n < sent; ++n) board.receive(move(n));
+    if (kept) board.setReceivedKept(*kept);
+    EXPECT_EQ(numbers(board), expected);
+    board.receive(move(sent));
+    EXPECT_EQ(numbers(board).size(), std::min<qsizetype>(board.receivedKept(), sent + 1));
+    EXPECT_EQ(numbers(board).last(), sent);
   }
+  VirtualBoard board;
+  for (int n = 0; n < 2 * kDefault; ++n) board.receive(move(n));
+  EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), kDefault);
+  EXPECT_EQ(board.targetPosition(1), 500) << "every frame is still handled";
 }
 
 }  // namespace

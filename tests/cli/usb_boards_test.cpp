@@ -32,12 +32,8 @@ struct ListedHid : HidapiBackend {
 TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
   KoLanguage::instance().setLanguage(QStringLiteral("en"));
 
-  struct Case {
-    std::vector<HidapiBackend::DeviceInfo> devices;
-    std::set<std::string> denied;
-    int code;
-    QString message;
-  };
+  using Case =
+      std::tuple<std::vector<HidapiBackend::DeviceInfo>, std::set<std::string>, int, QString>;
   const QList<Case> cases = {
       {{}, {}, kNoBoard, "no board found"},
       // Same vendor and product, but another device: not the board.
@@ -49,17 +45,17 @@ TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
        "/dev/hidraw1 (Permission denied). Install the udev rule 70-vorn.rules"},
       {{{"/dev/hidraw0", "Keyboard"}, {"/dev/hidraw1", "TAVEN"}}, {}, kDone, ""},
   };
-  for (const Case& c : cases) {
+  for (const auto& [devices, denied, code, message] : cases) {
     ListedHid hid;
-    hid.devices = c.devices;
-    hid.denied = c.denied;
+    hid.devices = devices;
+    hid.denied = denied;
     const QList<UsbBoard> boards = findUsbBoards(hid);
     try {
       EXPECT_EQ(oneUsbBoard(boards).path, QStringLiteral("/dev/hidraw1"));
-      EXPECT_EQ(c.code, kDone);
+      EXPECT_EQ(code, kDone);
     } catch (const CliError& e) {
-      EXPECT_EQ(e.code(), c.code) << e.what();
-      EXPECT_TRUE(QString::fromUtf8(e.what()).contains(c.message)) << e.what();
+      EXPECT_EQ(e.code(), code) << e.what();
+      EXPECT_TRUE(QString::fromUtf8(e.what()).contains(message)) << e.what();
     }
   }
 }

@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "batch_names.h"
 #include "bytes.h"
 #include "fake_channel_view.h"
 #include "model/file_io.h"
@@ -98,10 +99,8 @@ TEST_F(ActionFileTest, AFileThatCannotBeReadGivesNoFramesAndSaysWhy) {
   const QString fifo = dir.filePath("fifo.rob");
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const English english;
-  const struct {
-    QString path;
-    QString why;  // none for a damaged file
-  } cases[] = {
+  const std::pair<QString, QString> cases[] = {
+      // the reason, none for a damaged file
       {write("short.rob", "SOBARM"), {}},  {dir.filePath("missing.rob"), "no such file"},
       {dir.path(), "not a regular file"},  {huge.fileName(), "too large"},
       {"/proc/self/pagemap", "too large"}, {"/dev/zero", "not a regular file"},
@@ -114,15 +113,15 @@ TEST_F(ActionFileTest, AFileThatCannotBeReadGivesNoFramesAndSaysWhy) {
   };
   const long before = peakKiB();
   using Kind = KoTools::FileProblem::Kind;
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.path.toStdString());
-    const auto opened = KoTools::openVelmarFile(c.path);
+  for (const auto& [path, why] : cases) {
+    SCOPED_TRACE(path.toStdString());
+    const auto opened = KoTools::openVelmarFile(path);
     EXPECT_TRUE(opened.frames.isEmpty());
     ASSERT_TRUE(opened.problem);
-    EXPECT_EQ(opened.problem->kind, c.why.isEmpty() ? Kind::Damaged : Kind::Unreadable);
-    EXPECT_EQ(opened.problem->name, QFileInfo(c.path).fileName());
-    if (!c.why.isEmpty()) {
-      EXPECT_EQ(KoTools::describe(opened.problem->error), c.why);
+    EXPECT_EQ(opened.problem->kind, why.isEmpty() ? Kind::Damaged : Kind::Unreadable);
+    EXPECT_EQ(opened.problem->name, QFileInfo(path).fileName());
+    if (!why.isEmpty()) {
+      EXPECT_EQ(KoTools::describe(opened.problem->error), why);
     }
   }
   EXPECT_LT(peakKiB() - before, 4 * KoTools::kMaxActionFileSize / 1024) << "read past the limit";
@@ -207,13 +206,19 @@ TEST_F(ActionFileTest, SaveReplacesAtomicallyAndReportsFailure) {
   EXPECT_TRUE(QFileInfo(dir.filePath("taken.rob")).isDir());
 }
 
-// Files downloaded into several groups carry the group before 号 (vornctl's download-many).
+// Files downloaded into several groups carry the group before 号; a batch takes only a
+// decimal number of ASCII digits there, as the tool's list and vornctl download-many do.
 TEST(ActionFileNames, NameTheirGroup) {
   const std::pair<const char*, int> cases[] = {{"3号a.rob", 3},     {"0号c.rob", 0},
                                                {"230号d.rob", 230}, {"231号b.rob", -1},
                                                {"-1号x.rob", -1},   {"abc.rob", -1}};
   for (const auto& [name, group] : cases) {
     EXPECT_EQ(KoTools::groupOfFileName(QString::fromUtf8(name)), group) << name;
+  }
+  for (const BatchName& b : kBatchNames) {
+    const KoTools::BatchGroup batch = KoTools::batchGroupOfFileName(QString::fromUtf8(b.name));
+    EXPECT_EQ(batch.problem == KoTools::BatchGroup::Problem::None ? batch.group : -1, b.group)
+        << b.name;
   }
 }
 

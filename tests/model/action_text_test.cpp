@@ -40,12 +40,7 @@ TEST(ActionText, EveryRecordSurvivesBothFormats) {
 TEST(ActionText, ImportStopsAtTheFirstBadValueWithItsLineAndField) {
   const QByteArray head = "time,ch1,ch2,ch3,ch4,ch5,ch6\n";
   const QByteArray ok = "1000,1,2,3,4,5,6\n";
-  struct Case {
-    ActionTextFormat format;
-    QByteArray text;
-    int line;
-    QString field;
-  };
+  using Case = std::tuple<ActionTextFormat, QByteArray, int, QString>;
   const QList<Case> cases = {
       {ActionTextFormat::Csv, head + ok + "-5,1,2,3,4,5,6\n", 3, "time"},
       {ActionTextFormat::Csv, head + "\n" + ok + "1,1,2,3,4,5,+6\n", 4, "ch6"},
@@ -72,12 +67,12 @@ TEST(ActionText, ImportStopsAtTheFirstBadValueWithItsLineAndField) {
       {ActionTextFormat::Json, "[1, 2]", 1, ""},
       {ActionTextFormat::Json, "{\"notes\": [{}], \"frames\": []}", 1, "notes"},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text.toStdString());
+  for (const auto& [format, text, line, field] : cases) {
+    SCOPED_TRACE(text.toStdString());
     ActionTextError error;
-    EXPECT_FALSE(KoTools::importActionText(c.text, c.format, &error));
-    EXPECT_EQ(error.line, c.line);
-    EXPECT_EQ(error.field, c.field);
+    EXPECT_FALSE(KoTools::importActionText(text, format, &error));
+    EXPECT_EQ(error.line, line);
+    EXPECT_EQ(error.field, field);
     EXPECT_FALSE(error.message.isEmpty());
   }
 }

@@ -76,29 +76,21 @@ TEST(EasingCurve, ParsesNamesAndFourNumbers) {
 }
 
 TEST(EasingSteps, AddUpExactlyAndStayWithinAFramesTimes) {
-  struct Case {
-    qint64 total;
-    int step;
-    int count;
-    qint64 shortest = 0;  // where a frame's longest time asks for more, shorter steps
-  };
-  const Case cases[] = {
-      {1000, 50, 20},    {1000, 333, 3},
-      {1234, 50, 24},    {99, 50, 1},
-      {100, 50, 2},      {149, 50, 2},
-      {50, 50, 1},       {0, 50, 1},
-      {1000, 10, 20},    {65535, 30000, 3, 21845},
-      {60000, 30000, 2}, {1000, 999, 1},
-      {60001, 20000, 3},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << c.total << " ms at " << c.step);
-    const QList<qint64> times = easing::stepTimes(c.total, c.step);
-    ASSERT_EQ(times.size(), c.count);
-    EXPECT_EQ(std::accumulate(times.begin(), times.end(), qint64(0)), c.total);
-    if (c.count < 2) continue;
+  // Total, step, count, and the shortest step where a frame's longest time asks for shorter.
+  const std::array<qint64, 4> cases[] = {
+      {1000, 50, 20, 50},       {1000, 333, 3, 333},      {1234, 50, 24, 50},
+      {99, 50, 1, 50},          {100, 50, 2, 50},         {149, 50, 2, 50},
+      {50, 50, 1, 50},          {0, 50, 1, 50},           {1000, 10, 20, 50},
+      {60000, 30000, 2, 30000}, {65535, 30000, 3, 21845}, {1000, 999, 1, 999},
+      {60001, 20000, 3, 20000}};
+  for (const auto& [total, step, count, shortest] : cases) {
+    SCOPED_TRACE(testing::Message() << total << " ms at " << step);
+    const QList<qint64> times = easing::stepTimes(total, int(step));
+    ASSERT_EQ(times.size(), count);
+    EXPECT_EQ(std::accumulate(times.begin(), times.end(), qint64(0)), total);
+    if (count < 2) continue;
     for (qint64 t : times) {
-      EXPECT_GE(t, c.shortest ? c.shortest : std::max(c.step, limits::kFrameTime.minimum));
+      EXPECT_GE(t, shortest);
       EXPECT_LE(t, limits::kFrameTime.maximum);
     }
   }
@@ -152,16 +144,12 @@ TEST(EasingPlan, OnlyMovesBetweenAdjacentChosenFramesAreEased) {
   const std::array<int, 6> a{0, 0, 0, 0, 0, 0};
   const std::array<int, 6> b{1000, 1000, 1000, 1000, 1000, 1000};
   const VelmarFrames frames = framesOf({{500, a}, {500, b}, {500, a}, {500, b}});
-  const auto eased = [&](const QList<int>& rows) {
-    return easing::planEase(frames, rows, easing::kInOut, 100).moves.size();
-  };
-  EXPECT_EQ(eased({0, 2}), 0);
-  EXPECT_EQ(eased({1}), 0);
-  EXPECT_EQ(eased({0, 1}), 1);
-  EXPECT_EQ(eased({0, 1, 2, 3}), 3);
-  EXPECT_EQ(eased({1, 2, 3}), 2);
   // Rows past the list's end (a stale selection) are passed over.
-  EXPECT_EQ(eased({3, 4}), 0);
+  const std::pair<QList<int>, int> cases[] = {{{0, 2}, 0},       {{1}, 0},       {{0, 1}, 1},
+                                              {{0, 1, 2, 3}, 3}, {{1, 2, 3}, 2}, {{3, 4}, 0}};
+  for (const auto& [rows, moves] : cases) {
+    EXPECT_EQ(easing::planEase(frames, rows, easing::kInOut, 100).moves.size(), moves);
+  }
 }
 
 TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
@@ -221,21 +209,6 @@ TEST(EasingPlan, RefusesToPassTheBudgetNamingTheMove) {
   EXPECT_FALSE(plan.refused());
 }
 
-TEST(MirrorAndReverse, MirrorTurnsChosenChannelsAboutTheMiddle) {
-  const VelmarFrames frames = framesOf({{800, {500, 120, 0, X, 1200, 1000}}});
-  easing::Channels all;
-  all.fill(true);
-  const VelmarFrame m = easing::mirrored(*frames[0], all);
-  // A position past the end is left as the file has it.
-  const frame::ArmPositions want{500, 880, 1000, std::nullopt, 1200, 0};
-  EXPECT_EQ(easing::sentPositions(*m), want);
-  EXPECT_EQ(m->id(5), 1000);
-  EXPECT_EQ(m->time, 800);
-  const VelmarFrame only2 = easing::mirrored(*frames[0], {false, true, false, false, false, false});
-  EXPECT_EQ(only2->id(2), 880);
-  EXPECT_EQ(only2->id(3), 0);
-}
-
 TEST(MirrorAndReverse, ReverseHandsEachPoseTheTimeOfTheWayBack) {
   const VelmarFrames frames = framesOf({{100, {1, 1, 1, 1, 1, 1}},
                                         {200, {2, 2, 2, 2, 2, X}},
@@ -256,22 +229,31 @@ TEST(MirrorAndReverse, ReverseHandsEachPoseTheTimeOfTheWayBack) {
   EXPECT_TRUE(easing::reversed({}).isEmpty());
 }
 
-TEST(MirrorAndReverse, TwiceGiveBackTheOriginalBytes) {
-  const VelmarFrames frames = framesOf({{100, {0, 1000, 499, 501, X, 1500}},
+// Mirroring turns the chosen channels about the middle, a position past the end left as the
+// file has it; mirroring or reversing twice gives back the same bytes.
+TEST(MirrorAndReverse, MirrorTurnsChosenChannelsAndTwiceGivesBackTheBytes) {
+  const VelmarFrames frames = framesOf({{800, {500, 120, 0, X, 1200, 1000}},
                                         {2000, {250, X, 500, 750, 100, 900}},
                                         {50, {X, X, X, X, X, 7}}});
-  const QByteArray image = KoTools::changeToData(frames);
   easing::Channels all;
   all.fill(true);
-  VelmarFrames twice;
-  for (const VelmarFrame& f : frames)
-    twice.append(easing::mirrored(*easing::mirrored(*f, all), all));
-  EXPECT_EQ(KoTools::changeToData(twice), image);
-  for (int i = 0; i < frames.size(); ++i) EXPECT_EQ(twice[i]->bytes, frames[i]->bytes);
+  const VelmarFrame m = easing::mirrored(*frames[0], all);
+  EXPECT_EQ(easing::sentPositions(*m), (frame::ArmPositions{500, 880, 1000, {}, 1200, 0}));
+  EXPECT_EQ(m->id(5), 1000);
+  EXPECT_EQ(m->time, 800);
+  const VelmarFrame only2 = easing::mirrored(*frames[0], {false, true, false, false, false, false});
+  EXPECT_EQ(only2->id(2), 880);
+  EXPECT_EQ(only2->id(3), 0);
 
-  twice = easing::reversed(easing::reversed(frames));
-  EXPECT_EQ(KoTools::changeToData(twice), image);
-  for (int i = 0; i < frames.size(); ++i) EXPECT_EQ(twice[i]->bytes, frames[i]->bytes);
+  const QByteArray image = KoTools::changeToData(frames);
+  VelmarFrames mirroredTwice;
+  for (const VelmarFrame& f : frames) {
+    mirroredTwice.append(easing::mirrored(*easing::mirrored(*f, all), all));
+  }
+  for (const VelmarFrames& twice : {mirroredTwice, easing::reversed(easing::reversed(frames))}) {
+    EXPECT_EQ(KoTools::changeToData(twice), image);
+    for (int i = 0; i < frames.size(); ++i) EXPECT_EQ(twice[i]->bytes, frames[i]->bytes);
+  }
   EXPECT_NE(KoTools::changeToData(easing::reversed(frames)), image);
 }
 

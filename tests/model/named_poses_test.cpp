@@ -3,10 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QSet>
 #include <QSettings>
-#include <QTemporaryFile>
 #include <QTranslator>
 
 #include "model/arm_profile.h"
@@ -38,24 +36,36 @@ class NamedPoses : public ::testing::Test {
   QTranslator english_;
 };
 
+// Poses go through JSON and the settings unchanged. A settings value that cannot be read is
+// kept aside, not overwritten; settings that cannot be written are never taken for kept.
 TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettings) {
   KoNamedPoses poses;
   ASSERT_TRUE(poses.put(kWave));
   ASSERT_TRUE(poses.put(kBow));
-  const auto back = KoNamedPoses::fromJson(poses.toJson());
-  ASSERT_TRUE(back);
-  EXPECT_EQ(*back, poses.all());
-
+  EXPECT_EQ(KoNamedPoses::fromJson(poses.toJson()), poses.all());
+  EXPECT_TRUE(KoNamedPoses().toJson().contains("\"poses\": ["));
   ASSERT_EQ(poses.save(), QSettings::NoError);
   EXPECT_EQ(KoNamedPoses::load().all(), poses.all());
-  EXPECT_TRUE(KoNamedPoses().toJson().contains("\"poses\": ["));
+
+  QSettings().setValue(QLatin1String(KoNamedPoses::kSettingsKey), QStringLiteral("{broken"));
+  poses = KoNamedPoses::load();
+  EXPECT_TRUE(poses.all().isEmpty());
+  poses.put(kWave);
+  ASSERT_EQ(poses.save(), QSettings::NoError);
+  EXPECT_EQ(QSettings().value(QLatin1String(KoNamedPoses::kUnreadableKey)).toString(), "{broken");
+  EXPECT_EQ(KoNamedPoses::load().all(), QList<KoNamedPose>{kWave});
+  // A position no integer holds, in the settings too.
+  QSettings().setValue(QLatin1String(KoNamedPoses::kSettingsKey),
+                       QStringLiteral("{\"poses\": [{\"name\": \"a\", \"ch1\": 1e19}]}"));
+  EXPECT_TRUE(KoNamedPoses::load().all().isEmpty());
+
+  const UnwritableSettings unwritable;
+  EXPECT_EQ(poses.save(), QSettings::AccessError);
+  EXPECT_EQ(KoArmProfiles().save(), QSettings::AccessError);
 }
 
 TEST_F(NamedPoses, BadJsonSaysWhatAndWhere) {
-  const struct {
-    const char* json;
-    const char* says;
-  } cases[] = {
+  const std::tuple<const char*, const char*> cases[] = {
       {"", "not a JSON text"},
       {"{\"poses\": [", "not a JSON text (at byte"},
       {"[]", "no list of poses"},
@@ -83,10 +93,10 @@ TEST_F(NamedPoses, BadJsonSaysWhatAndWhere) {
       {"{\"poses\": [{\"name\": \"a\\tb\", \"ch1\": 1}]}", "pose 1, name: holds U+0009"},
       {"{\"poses\": [{\"name\": \"a\\u2028b\", \"ch1\": 1}]}", "pose 1, name: holds U+2028"},
   };
-  for (const auto& c : cases) {
+  for (const auto& [json, says] : cases) {
     QString error;
-    EXPECT_FALSE(KoNamedPoses::fromJson(c.json, &error)) << c.json;
-    EXPECT_TRUE(error.startsWith(QLatin1String(c.says))) << c.json << " -> " << error.toStdString();
+    EXPECT_FALSE(KoNamedPoses::fromJson(json, &error)) << json;
+    EXPECT_TRUE(error.startsWith(QLatin1String(says))) << json << " -> " << error.toStdString();
   }
   // Limits are inclusive; unknown fields are no fault.
   const auto edge = KoNamedPoses::fromJson(
@@ -116,22 +126,6 @@ TEST_F(NamedPoses, ImportKeepsEveryPoseAlreadyThere) {
   EXPECT_FALSE(poses.remove(QStringLiteral("Wave 2")));
 }
 
-// A settings value that cannot be read is kept aside, not overwritten.
-TEST_F(NamedPoses, AnUnreadableSettingIsKeptAside) {
-  QSettings().setValue(QLatin1String(KoNamedPoses::kSettingsKey), QStringLiteral("{broken"));
-  KoNamedPoses poses = KoNamedPoses::load();
-  EXPECT_TRUE(poses.all().isEmpty());
-  poses.put(kWave);
-  ASSERT_EQ(poses.save(), QSettings::NoError);
-  EXPECT_EQ(QSettings().value(QLatin1String(KoNamedPoses::kUnreadableKey)).toString(), "{broken");
-  EXPECT_EQ(KoNamedPoses::load().all(), QList<KoNamedPose>{kWave});
-
-  // A position no integer holds, in the settings too.
-  QSettings().setValue(QLatin1String(KoNamedPoses::kSettingsKey),
-                       QStringLiteral("{\"poses\": [{\"name\": \"a\", \"ch1\": 1e19}]}"));
-  EXPECT_TRUE(KoNamedPoses::load().all().isEmpty());
-}
-
 // What an import adds: every kept pose still there as it was, every new one under a name of
 // its own that stays its own when kept, each pose put() accepts counted once.
 void expectMergeAdds(KoNamedPoses& poses, const QList<KoNamedPose>& imported) {
@@ -155,11 +149,7 @@ TEST_F(NamedPoses, AnImportNeverReplacesAKeptPose) {
   const QString a57(57, u'A');
   const QString endsInWords = a57 + QStringLiteral(" xy");  // cut for " 2", it ends in a space
   const QString emoji = a57 + QStringLiteral("😀b");         // cut for " 2", a pair is split
-  struct Case {
-    QStringList kept;
-    QStringList imported;
-    QStringList added;
-  };
+  using Case = std::tuple<QStringList, QStringList, QStringList>;
   const Case cases[] = {
       {{endsInWords, a57 + " 2"},
        {endsInWords, endsInWords, endsInWords},
@@ -167,16 +157,16 @@ TEST_F(NamedPoses, AnImportNeverReplacesAKeptPose) {
       {{emoji}, {emoji, emoji}, {a57 + " 2", a57 + " 3"}},
       {{QString(60, u'A')}, {QString(70, u'A')}, {QString(58, u'A') + " 2"}},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.imported.first().toStdString());
+  for (const auto& [kept, importedNames, expected] : cases) {
+    SCOPED_TRACE(importedNames.first().toStdString());
     KoNamedPoses poses;
-    for (const QString& name : c.kept) ASSERT_TRUE(poses.put({name, kWave.positions}));
+    for (const QString& name : kept) ASSERT_TRUE(poses.put({name, kWave.positions}));
     QList<KoNamedPose> imported;
-    for (const QString& name : c.imported) imported.append({name, kBow.positions});
+    for (const QString& name : importedNames) imported.append({name, kBow.positions});
     expectMergeAdds(poses, imported);
     QStringList added;
-    for (const KoNamedPose& p : poses.all().mid(c.kept.size())) added.append(p.name);
-    EXPECT_EQ(added, c.added);
+    for (const KoNamedPose& p : poses.all().mid(kept.size())) added.append(p.name);
+    EXPECT_EQ(added, expected);
   }
 
   // A name taken a hundred thousand times over, plain and long enough to be cut for its number.
@@ -187,14 +177,6 @@ TEST_F(NamedPoses, AnImportNeverReplacesAKeptPose) {
     imported.append({QString(58, u'x') + QString::number(i % 10), kBow.positions});
   expectMergeAdds(poses, imported);
   EXPECT_EQ(poses.all()[50'002].name, QStringLiteral("Wave 50003"));
-}
-
-TEST_F(NamedPoses, SettingsThatCannotBeWrittenAreNeverTakenForKept) {
-  KoNamedPoses poses;
-  ASSERT_TRUE(poses.put(kWave));
-  const UnwritableSettings unwritable;
-  EXPECT_EQ(poses.save(), QSettings::AccessError);
-  EXPECT_EQ(KoArmProfiles().save(), QSettings::AccessError);
 }
 
 }  // namespace

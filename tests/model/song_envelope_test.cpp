@@ -71,17 +71,14 @@ TEST(SongEnvelopeTest, OddSamplesAndTimesGiveLevelsWithinFullScale) {
   EXPECT_FLOAT_EQ(e.rms[1], std::sqrt(0.125f * 0.125f / 2));
 
   const double huge = 1e300;
-  const struct {
-    double fromMs, toMs;
-    float peak;
-  } cases[] = {
+  const std::tuple<double, double, float> cases[] = {
       {nan, 10, 0},          {0, nan, 0},         {nan, nan, 0},
       {-inf, inf, e.rms[0]}, {0, huge, e.rms[0]}, {-huge, huge, e.rms[0]},
       {5, 1e19, e.rms[1]},   {huge, 2 * huge, 0}, {-1e19, -1, 0},
       {5, 9, e.rms[1]},      {9, 5, 0},
   };
-  for (const auto& c : cases) {
-    EXPECT_EQ(e.peak(c.fromMs, c.toMs), c.peak) << c.fromMs << " to " << c.toMs;
+  for (const auto& [fromMs, toMs, peak] : cases) {
+    EXPECT_EQ(e.peak(fromMs, toMs), peak) << fromMs << " to " << toMs;
   }
 }
 
@@ -124,39 +121,29 @@ TEST(BeatEstimateTest, SilenceAndAShortSoundHaveNoBeat) {
   EXPECT_EQ(beats::estimate(SongEnvelope{}).periodMs, 0);
 }
 
-TEST(BeatSnapTest, SelectedFramesStartOnTheNearestBeat) {
+// Each selected frame starts on the nearest beat its time can reach, by changing the time of
+// the frame before it; the first starts with the song.
+TEST(BeatSnapTest, SelectedFramesStartOnTheNearestBeatInReach) {
   const QList<qint64> beats{0, 500, 1000, 1500, 2000, 2500, 3000, 3500};
-  // Starts: 0, 480, 1110, 1500, 2240.
-  const QList<int> times{480, 630, 390, 740, 300};
-  struct Case {
-    QList<int> selected;
-    QList<int> expected;
-  } cases[] = {
-      {{1}, {500, 630, 390, 740, 300}},           // 480 → 500; the rest moves with it
-      {{2}, {480, 520, 390, 740, 300}},           // 1110 → 1000
-      {{1, 2, 3, 4}, {500, 500, 500, 500, 300}},  // each in turn, from the last change
-      {{0}, {480, 630, 390, 740, 300}},           // the first starts with the song
-      {{}, {480, 630, 390, 740, 300}},
+  const QList<int> times{480, 630, 390, 740, 300};  // starts 0, 480, 1110, 1500, 2240
+  const std::tuple<QList<int>, QList<int>, QList<qint64>, int, QList<int>> cases[] = {
+      {times, {1}, beats, 30000, {500, 630, 390, 740, 300}},  // the rest moves with it
+      {times, {2}, beats, 30000, {480, 520, 390, 740, 300}},
+      {times, {1, 2, 3, 4}, beats, 30000, {500, 500, 500, 500, 300}},  // from the last change
+      {times, {0}, beats, 30000, times},
+      {times, {}, beats, 30000, times},
+      // The nearest beat, 0, would leave row 0 no time; 500 is the nearest within reach.
+      {{40, 100, 100}, {1}, beats, 30000, {500, 100, 100}},
+      // Before a frame's shortest time: 60, though 45 lies nearer.
+      {{40, 100}, {1}, {45, 60}, 30000, {60, 100}},
+      {{200, 100}, {1}, {5000}, 1000, {200, 100}},  // beyond the longest frame time
+      {{200, 100}, {1}, {}, 1000, {200, 100}},
+      {{750, 100}, {1}, beats, 30000, {500, 100}},  // half way: the earlier
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(beats::snapped(times, c.selected, beats, 50, 30000), c.expected)
-        << "selected " << c.selected.size();
+  for (const auto& [frameTimes, selected, at, longest, expected] : cases) {
+    EXPECT_EQ(beats::snapped(frameTimes, selected, at, 50, longest), expected)
+        << frameTimes.first() << " " << selected.size();
   }
-}
-
-TEST(BeatSnapTest, AFrameTimeStaysWithinItsRange) {
-  const QList<qint64> beats{0, 500, 1000, 1500};
-  // Row 1 starts at 40: the nearest beat, 0, would leave row 0 no time; 500 is the nearest
-  // one its time can reach.
-  EXPECT_EQ(beats::snapped({40, 100, 100}, {1}, beats, 50, 30000), (QList<int>{500, 100, 100}));
-  // Row 1 starts at 40, before a frame's shortest time: the nearest beat it can reach is 60,
-  // though 45 lies nearer.
-  EXPECT_EQ(beats::snapped({40, 100}, {1}, {45, 60}, 50, 30000), (QList<int>{60, 100}));
-  // Beyond the longest frame time nothing is in reach: the time stays.
-  EXPECT_EQ(beats::snapped({200, 100}, {1}, {5000}, 50, 1000), (QList<int>{200, 100}));
-  EXPECT_EQ(beats::snapped({200, 100}, {1}, {}, 50, 1000), (QList<int>{200, 100}));
-  // Half way between two beats, the earlier.
-  EXPECT_EQ(beats::snapped({750, 100}, {1}, beats, 50, 30000), (QList<int>{500, 100}));
 }
 
 }  // namespace

@@ -56,19 +56,16 @@ TEST_F(SongModuleTest, AWavClickTrackReadsToItsLengthAndItsBeats) {
 TEST_F(SongModuleTest, MissingDamagedAndEmptyFilesFailWithAReason) {
   const int rate = 8000;
   const QByteArray wav = wavFile(2.0, rate, 1, clickTrack(rate, 120));
-  const struct {
-    const char* what;
-    QString path;
-  } cases[] = {
+  const std::tuple<const char*, QString> cases[] = {
       {"missing", dir.filePath("gone.wav")},
       {"noise named mp3", write("noise.mp3", QByteArray(20000, '\x5a'))},
       {"empty", write("empty.ogg", {})},
       {"header only", write("cut.wav", wav.left(44))},
       {"text", write("notes.flac", "la la la")},
   };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    ASSERT_TRUE(decoded(c.path)) << "every read ends";
+  for (const auto& [what, path] : cases) {
+    SCOPED_TRACE(what);
+    ASSERT_TRUE(decoded(path)) << "every read ends";
     EXPECT_FALSE(envelope.has_value());
     EXPECT_TRUE(failure.has_value());
   }

@@ -1,17 +1,16 @@
 #include <QComboBox>
-#include <QFile>
 #include <QListWidget>
-#include <QTemporaryDir>
 
-#include "batch_names.h"
 #include "link/action_downloader.h"
+#include "model/action_text.h"
 #include "servotool/mass_download_panel.h"
+#include "temp_files.h"
 #include "tool_fixture.h"
 #include "widgets/colours.h"
 
 namespace {
 
-class MassDownloadTest : public ToolFixture {
+class MassDownloadTest : public ToolFixture, protected TempFiles {
  protected:
   void SetUp() override {
     ToolFixture::SetUp();
@@ -22,50 +21,31 @@ class MassDownloadTest : public ToolFixture {
 
   KoMassDownloadPanel& mass() { return *tool.massDownload(); }
 
-  QString save(const QString& name, const QByteArray& bytes) {
-    QFile f(dir.filePath(name));
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-    return f.fileName();
-  }
-
   // An action file of `frames` frames moving channel 1.
-  QString write(const QString& name, int frames) {
-    QByteArray image("SOBARM");
-    frame::appendLe16(image, frames);
-    image.append(8, '\0');
-    for (int i = 0; i < frames; ++i) {
-      for (int v : {500, 100 + i, 500, 500, 500, 500, 500}) frame::appendLe16(image, v);
-    }
-    return save(name, image);
+  QString rob(const QString& name, int frames) {
+    QList<KoTools::ActionRecord> records;
+    for (int i = 0; i < frames; ++i)
+      records.append(KoTools::ActionRecord{500, {quint16(100 + i), 500, 500, 500, 500, 500}});
+    return write(name, KoTools::actionImage(records));
   }
 
   void choose(const QStringList& names) {
     chosen.clear();
-    for (const QString& n : names) chosen.append(write(n, n.startsWith('1') ? 3 : 2));
+    for (const QString& n : names) chosen.append(rob(n, n.startsWith('1') ? 3 : 2));
     click(mass().buttonbatchOpen);
   }
 
-  // `whileRunning` is called once the download has started. The panel hears of the end on
-  // the main thread, so it shows the download running until events are processed. The
-  // link's flag is the worker's to clear: it is still set only while the worker waits for
-  // the board, whose answers need the main thread too; `endsAlone` says a download may end
-  // on the worker's own time-out before the click returns.
+  // `whileRunning` is called once the download has started; `endsAlone` says it may end on
+  // the worker's own time-out before the click returns, and so clear the link's flag.
   void download(const std::function<void()>& whileRunning = {}, bool endsAlone = false) {
     click(mass().buttonbatchDownload);
     ASSERT_TRUE(mass().downloader().isRunning());
-    if (!endsAlone) {
-      EXPECT_TRUE(link.download());
-    }
+    EXPECT_TRUE(endsAlone || link.download());
     EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "progress");
     expectReadable();
     if (whileRunning) whileRunning();
     ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
     processPending();
-    expectIdle();
-  }
-
-  void expectIdle() {
     EXPECT_FALSE(link.download());
     EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "mass_download");
     for (const QString& line : lines())
@@ -90,16 +70,13 @@ class MassDownloadTest : public ToolFixture {
     return shown;
   }
 
-  QTemporaryDir dir;
   QStringList chosen;
 };
 
 // Before sending, the list says where each file goes or why not; after, how each came out.
 TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
-  chosen = {
-      write(QStringLiteral("0号a.rob"), 2),         write(QStringLiteral("12号b.rob"), 3),
-      write(QStringLiteral("231号c.rob"), 2),       write(QStringLiteral("plain.rob"), 2),
-      save(QStringLiteral("7号broken.rob"), "SOB"), write(QStringLiteral("9号long.rob"), 1021)};
+  chosen = {rob("0号a.rob", 2),  rob("12号b.rob", 3),           rob("231号c.rob", 2),
+            rob("plain.rob", 2), write("7号broken.rob", "SOB"), rob("9号long.rob", 1021)};
   click(mass().buttonbatchOpen);
   EXPECT_TRUE(tips().isEmpty());
   EXPECT_EQ(mass().actions(), (QStringList{"0", "12"}));
@@ -123,22 +100,6 @@ TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
             "f4 01 06 f4 01");
   EXPECT_FALSE(board.group(231) || board.group(7) || board.group(9));
   EXPECT_EQ(mass().boxActions->currentText(), "12");
-}
-
-// The same names as vornctl download-many, with the same outcome.
-TEST_F(MassDownloadTest, TheBatchRuleIsTheCommandLinesRule) {
-  chosen.clear();
-  for (const BatchName& b : kBatchNames) chosen.append(write(QString::fromUtf8(b.name), 1));
-  click(mass().buttonbatchOpen);
-  const QStringList shown = lines();
-  ASSERT_EQ(shown.size(), std::size(kBatchNames));
-  for (qsizetype i = 0; i < shown.size(); ++i) {
-    const BatchName& b = kBatchNames[i];
-    const QString name = QString::fromUtf8(b.name);
-    EXPECT_EQ(shown[i],
-              b.group < 0 ? shown[i] : QStringLiteral("%1: group %2").arg(name).arg(b.group));
-    EXPECT_EQ(shown[i].contains(QLatin1String("refused")), b.group < 0) << shown[i].toStdString();
-  }
 }
 
 // While a download runs the tool refuses its controls. The board goes at the second file's

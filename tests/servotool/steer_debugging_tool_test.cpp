@@ -17,11 +17,7 @@ using Check = KoSteerDebuggingTool::Check;
 // Read and set need exactly one servo; otherwise the tool says how many answered, greys the
 // buttons with that reason and shows no values: a reply, even to a read out, may be any servo's.
 TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
-  struct Case {
-    int servos;
-    Check check;
-    QString notice;
-  };
+  using Case = std::tuple<int, Check, QString>;
   const Case cases[] = {{1, Check::Single, qtTrId("single_servo_tips")},
                         {0, Check::None, "No servo answered the check"},
                         {2, Check::Many, "2 servos answered: connect only one to read or write"}};
@@ -29,24 +25,24 @@ TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
   QByteArray late = QByteArray::fromHex("5555141c07");
   late.append(protocol::kReportSize - late.size(), '\0');
   QColor calm;
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.servos);
+  for (const auto& [servos, check, notice] : cases) {
+    SCOPED_TRACE(servos);
     tool.hide();
     board.clearReceived();
-    showTool(c.servos);
+    showTool(servos);
     EXPECT_EQ(sent(protocol::kReadPositions), QStringList{"55 55 09 15 06 01 02 03 04 05 06"});
-    EXPECT_EQ(tool.check(), c.check);
-    EXPECT_EQ(tool.labelOnlineState()->text(), c.notice);
+    EXPECT_EQ(tool.check(), check);
+    EXPECT_EQ(tool.labelOnlineState()->text(), notice);
     const QColor colour = tool.labelOnlineState()->palette().color(QPalette::WindowText);
     const QColor body(0x2b, 0x2d, 0x31);  // the window's, behind the tool
     EXPECT_GE(KoColours::contrastRatio(colour, body), 4.5);
     KoServoParameterPanels& p = panels();
     for (KoImageTitleButton* b : {tool.buttonSetting(), tool.buttonRead()}) {
-      EXPECT_EQ(b->isEnabled(), c.servos == 1);
-      EXPECT_EQ(b->toolTip(), c.servos == 1 ? QString() : c.notice);
+      EXPECT_EQ(b->isEnabled(), servos == 1);
+      EXPECT_EQ(b->toolTip(), servos == 1 ? QString() : notice);
     }
-    EXPECT_EQ(p.viewLEDAlert->isEnabled(), c.servos == 1);
-    if (c.servos == 1) {
+    EXPECT_EQ(p.viewLEDAlert->isEnabled(), servos == 1);
+    if (servos == 1) {
       calm = colour;
       // The lone servo is read quietly at once: its id is known and its readings show.
       EXPECT_EQ(tool.servoIdOnBus(), 1);
@@ -122,13 +118,7 @@ TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
     EXPECT_EQ(p.textID->text(), shown) << typed;
     EXPECT_EQ(p.info().servoId, p.textID->text().toInt());
   }
-  struct Case {
-    KoSlider* slider;
-    double to;
-    QLabel* label;
-    const char* shown;
-    double sliderAt;
-  };
+  using Case = std::tuple<KoSlider*, double, QLabel*, const char*, double>;
   const Case cases[] = {
       {p.sliderAngleTwo, 300, p.lableAngleBottom, "300", 300},
       {p.sliderAngleOne, 300, p.lableAngleTop, "301", 301},
@@ -137,12 +127,12 @@ TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
       {p.sliderVoltageOne, 12.0, p.lableVoltageRangeMin, "11.9", 11.9},
       {p.sliderTemperature, 70, p.lableTemperatureRange, "70 ℃", 70},
   };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.shown);
-    c.slider->setValue(c.to);
-    p.sliderClick(c.slider->tag());
-    EXPECT_EQ(c.label->text(), c.shown);
-    EXPECT_DOUBLE_EQ(c.slider->value(), c.sliderAt);
+  for (const auto& [slider, to, label, shown, sliderAt] : cases) {
+    SCOPED_TRACE(shown);
+    slider->setValue(to);
+    p.sliderClick(slider->tag());
+    EXPECT_EQ(label->text(), shown);
+    EXPECT_DOUBLE_EQ(slider->value(), sliderAt);
   }
   set();  // the rest is no time at all here
 

@@ -1,7 +1,7 @@
 #pragma once
 
 // File names a batch download is given, with the group each goes to or -1 where the name is
-// refused. The bus-servo tool's list and vornctl download-many are both held to this table.
+// refused. The batch rule and vornctl download-many are both held to this table.
 struct BatchName {
   const char* name;
   int group;

@@ -95,10 +95,7 @@ class ArmViewTest : public ::testing::Test {
 // The arm fills the view to its profile's reach, whatever its size: upright or stretched out
 // either way, its tip stays inside, and a reversed channel turns its joint the other way.
 TEST_F(ArmViewTest, TheArmIsDrawnToTheProfilesMeasures) {
-  const struct {
-    const char* name;
-    std::array<double, KoArmProfile::kLinkCount> links;
-  } profiles[] = {
+  const std::pair<const char*, std::array<double, KoArmProfile::kLinkCount>> profiles[] = {
       {"shipped", {77, 119, 105, 77}},    {"long", {300, 600, 500, 200}},  {"tiny", {5, 8, 6, 3}},
       {"tall column", {400, 50, 50, 20}}, {"no length yet", {0, 0, 0, 0}},
   };

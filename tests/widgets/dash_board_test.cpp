@@ -2,7 +2,6 @@
 
 #include <QImage>
 #include <limits>
-#include <numbers>
 
 #include "widgets/dash_board_view.h"
 
@@ -37,68 +36,15 @@ TEST(DashBoardNeedle, AnglesSweepTheScaleAndClampAndProgressTurnsTheDrawnNeedle)
   EXPECT_DOUBLE_EQ(dial.needleAngle(), 180);  // a resize rests it
 }
 
-// Labels sit on their circle in widget coordinates, and their boxes stay clear of the marks.
-TEST(DashBoardLabels, SitOnTheirCircleClearOfTheMarks) {
-  // Label radius (w - 2) / 2 - 48 of the shorter side: 61 at 220.
-  const std::tuple<QSize, double, QPointF> cases[] = {
-      {{220, 220}, 0, {171, 110}},
-      {{220, 220}, std::numbers::pi / 2, {110, 49}},  // up on screen
-      {{300, 220}, 0, {211, 110}},                    // a wide frame keeps its height's radius
-      {{60, 60}, std::numbers::pi, {30, 30}},         // too small for labels: no radius
-  };
-  for (const auto& [size, radians, expected] : cases) {
-    KoDashBoardView dial;
-    dial.resize(size);
-    const QPointF p = dial.calculateTextPositonWithArcCenter(QRectF(dial.rect()).center(), radians);
-    EXPECT_NEAR(QLineF(p, expected).length(), 0, 1e-9) << size.width() << " " << radians;
+// The column rises with the reading and stops at the tube's top; no reading is none.
+TEST(DashBoardThermometer, TheColumnFollowsTheReading) {
+  KoDashBoardTemperatureView view(nullptr, kImage);
+  view.resize(90, 600);
+  for (const auto& [pro, column] :
+       {std::pair{0.0, 0.0}, {-20, 0}, {kNaN, 0}, {70, 253.5}, {1e6, 496}}) {
+    view.setPro(pro);
+    EXPECT_EQ(view.fill().column, QRectF(40, 508 - column, 10, column)) << pro;
   }
-
-  for (const int side : {140, 180, 220, 300}) {
-    KoDashBoardView voltage;
-    KoDashBoardPostionView position;
-    for (KoDashBoardDial* dial : std::initializer_list<KoDashBoardDial*>{&voltage, &position}) {
-      dial->resize(side, side);
-      const QPointF centre = QRectF(dial->rect()).center();
-      // Inside the inner edge of the widest (8-point) marks.
-      const double clear = dial->markRadius() - 4;
-      for (int mark = 0; mark < dial->scale().scaleNumber; mark += dial->scale().majorEvery) {
-        const QRectF box = dial->labelRect(mark);
-        for (const QPointF& corner :
-             {box.topLeft(), box.topRight(), box.bottomLeft(), box.bottomRight()}) {
-          EXPECT_LE(QLineF(centre, corner).length(), clear)
-              << dial->metaObject()->className() << " " << side << " mark " << mark;
-        }
-      }
-    }
-  }
-}
-
-TEST(DashBoardThermometer, ColumnAndJointFollowProAtTwoSizes) {
-  // Pro, column height in image points and joint height in pixels at scales 1 and 0.5. The
-  // joint is low up to pro 4; the column stops at the tube's top.
-  constexpr double kUnit = 507.0 / 140;  // column points per unit of pro
-  const std::tuple<double, double, double, double> cases[] = {
-      {0, 0, 6, 6},          {-20, 0, 6, 6},     {kNaN, 0, 6, 6},  {4, 4 * kUnit, 6, 6},
-      {5, 5 * kUnit, 16, 8}, {70, 253.5, 16, 8}, {1e6, 496, 16, 8}};
-  // Frame, scale and where the image's top left lands.
-  const std::tuple<QSize, double, QPointF> frames[] = {{{90, 600}, 1, {0, 0}},
-                                                       {{60, 300}, 0.5, {7.5, 0}}};
-  for (const auto& [size, s, origin] : frames) {
-    for (const auto& [pro, column, joint, halfJoint] : cases) {
-      SCOPED_TRACE(testing::Message() << size.width() << " pro " << pro);
-      KoDashBoardTemperatureView view(nullptr, kImage);
-      view.resize(size);
-      view.setPro(pro);
-      const auto f = view.fill();
-      EXPECT_EQ(f.image, QRectF(origin, QSizeF(90 * s, 600 * s)));
-      EXPECT_EQ(f.column,
-                QRectF(origin.x() + 40 * s, origin.y() + (508 - column) * s, 10 * s, column * s));
-      const double j = s == 1 ? joint : halfJoint;
-      EXPECT_EQ(f.joint, QRectF(origin.x() + 40 * s, origin.y() + 522 * s - j, 10 * s, j));
-    }
-  }
-  // A frame too small for the 6-pixel joint keeps it inside the tube.
-  EXPECT_NEAR(KoDashBoardTemperatureView::fillFor({3, 6}, 2).joint.height(), 510 * 0.01, 1e-9);
 }
 
 }  // namespace

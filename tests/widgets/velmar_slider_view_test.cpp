@@ -185,17 +185,6 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndAPressOnItGrabs) {
   EXPECT_TRUE(heard().isEmpty());
 }
 
-TEST_F(ChannelSliderTest, ShakeRestartsAndStopsBackHome) {
-  QWidget parent;
-  view.setParent(&parent);
-  view.setGeometry(QRect(QPoint(40, 40), KoVelmarSliderView::kSize));
-  view.setShake(true);
-  view.setShake(true);  // again while running: one shake, restarted
-  view.setShake(false);
-  EXPECT_EQ(view.pos(), QPoint(40, 40));  // back home when stopped
-  view.setParent(nullptr);                // the fixture owns it
-}
-
 TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithALegendInEnglish) {
   KoFonts::applyUiFont();
   KoLanguage::instance().setLanguage(QStringLiteral("en"));  // the tags sized for its texts
@@ -205,10 +194,6 @@ TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithA
   KoVelmarPanView& panel = *new KoVelmarPanView(&delegate, &window);
   auto* after = new QPushButton(&window);
   ASSERT_EQ(panel.sliders().size(), 6);
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(panel.sliders()[i]->textField()->property("tag").toInt(), 1001 + i);
-    EXPECT_EQ(panel.sliders()[i]->title()->text(), QStringLiteral("ID:%1").arg(i + 1));
-  }
   // A corner wider than a card, as the live arm's caption is in Chinese.
   auto* corner = new QWidget;
   auto* cornerLayout = new QHBoxLayout(corner);
@@ -265,17 +250,13 @@ TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithA
       const auto card = [&](int channel) { return panel.sliders()[channel - 1]->geometry(); };
       for (int channel : {1, 2, 3}) EXPECT_GT(card(channel).left(), picture.right());
       for (int channel : {4, 5, 6}) EXPECT_LT(card(channel).right(), picture.left());
-      EXPECT_LT(card(3).top(), card(2).top());
-      EXPECT_LT(card(2).top(), card(1).top());
-      EXPECT_LT(card(4).top(), card(5).top());
-      EXPECT_LT(card(5).top(), card(6).top());
+      EXPECT_TRUE(card(3).top() < card(2).top() && card(2).top() < card(1).top());
+      EXPECT_TRUE(card(4).top() < card(5).top() && card(5).top() < card(6).top());
     }
   }
   // With room, the picture takes its full size.
   EXPECT_EQ(panel.imageVelmar()->width(), KoVelmarPanView::kPictureSize.width());
   KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
-  // A single letter sits further right in its tag.
-  EXPECT_EQ(KoVelmarLabelView(QStringLiteral("tag_left")).textOrigin(), QPointF(5.5, 4));
   // Each letter is told with the channels it belongs to, so the two R's are not confused.
   EXPECT_EQ(panel.textTip()->text().split(u'\n'),
             (QStringList{QStringLiteral("ID:1  R release · C close"),
