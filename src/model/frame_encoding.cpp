@@ -1,7 +1,6 @@
 #include "model/frame_encoding.h"
 
 #include "model/limits.h"
-#include "model/prompter.h"
 #include "model/value_utils.h"
 
 namespace KoTools {
@@ -86,14 +85,6 @@ VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const Cha
   result->action = action;
   result->bytes = frame::moveHeader(count, time) + triples;
   return result;
-}
-
-VelmarFrame angleReadingToVelmarModel(const QList<ServoPosition>& readings,
-                                      const ChannelViews& views, int index, qint64 time) {
-  bool complete = false;
-  VelmarFrame frame = readingToVelmarModel(readings, views, index, time, &complete);
-  showTipWithMessage(qtTrId(complete ? "read_success" : "connect_velmar"));
-  return frame;
 }
 
 void sendSetAngleWithVelmarSliderViews(const ChannelViews& views, const KoVelmarPwmModel& f) {

@@ -28,11 +28,7 @@ QByteArray modelChangeToData(const KoActionModel& frame);
 // its text again.
 QByteArray sixServoMoveWithVelmarModel(const KoVelmarPwmModel& frame);
 
-// A frame from a position read-back. Tips "connect_velmar" and returns null when a visible
-// channel got no reading, tips "read_success" otherwise.
-VelmarFrame angleReadingToVelmarModel(const QList<ServoPosition>& readings,
-                                      const ChannelViews& views, int index, qint64 time);
-// The same without a tip; `complete` tells whether every visible channel got a reading.
+// A frame from a position read-back; `complete` tells whether every visible channel got a reading.
 VelmarFrame readingToVelmarModel(const QList<ServoPosition>& readings, const ChannelViews& views,
                                  int index, qint64 time, bool* complete);
 
