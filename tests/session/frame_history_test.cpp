@@ -44,13 +44,25 @@ TEST(FrameHistory, TheUnsavedMarkFollowsTheSavedListAndAnOpenedFileStartsClean) 
   history.undo();
   EXPECT_TRUE(history.modified());
 
-  // A step between begin and end undoes as one.
+  // A step between begin and end undoes as one, nested or not, and an undo while it is still
+  // open (a key pressed during a curve drag or a recording) leaves it alone.
   history.beginStep();
   list.append(frameAt(400));
+  history.beginStep();
   list.replaceAt(0, frameAt(500));
   history.endStep();
   history.undo();
+  EXPECT_EQ(firstChannel(list), (QList<qint64>{500, 400}));
+  history.endStep();
+  history.undo();
   EXPECT_EQ(firstChannel(list), (QList<qint64>{100}));
+
+  // The saved state falls off the oldest end with the steps beyond the limit.
+  history.markSaved();
+  for (int i = 0; i <= KoFrameHistory::kUndoLimit; ++i) list.replaceAt(0, frameAt(i));
+  while (history.canUndo()) history.undo();
+  EXPECT_EQ(history.count(), KoFrameHistory::kUndoLimit);
+  EXPECT_TRUE(history.modified());
 
   list.replaceAll({frameAt(600)});
   history.startDocument();
@@ -58,4 +70,15 @@ TEST(FrameHistory, TheUnsavedMarkFollowsTheSavedListAndAnOpenedFileStartsClean) 
   EXPECT_FALSE(history.modified());
   history.undo();
   EXPECT_EQ(firstChannel(list), (QList<qint64>{600}));
+}
+
+// Only the playing row carries the play mark; the table draws its button there.
+TEST(FrameListModel, OnlyThePlayingRowIsMarked) {
+  KoFrameListModel list;
+  for (int p : {100, 200, 300}) list.append(frameAt(p));
+  list.setSelectIndex(1);
+  for (int row = 0; row < 3; ++row) {
+    const QModelIndex play = list.index(row, KoFrameListModel::kPlayColumn);
+    EXPECT_EQ(play.data(KoFrameListModel::PlayingRole).toBool(), row == 1) << row;
+  }
 }
