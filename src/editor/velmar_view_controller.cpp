@@ -30,10 +30,10 @@
 #include "link/ko_serial.h"
 #include "link/protocol.h"
 #include "link/serial_port_manager.h"
-#include "model/frame_encoding.h"
 #include "model/notification_center.h"
 #include "model/value_utils.h"
 #include "session/arm_ranges.h"
+#include "session/editor_session.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
 #include "session/frame_marks.h"
@@ -62,29 +62,25 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
                                                ORSSerialPortManager* ports)
     : QWidget(parent),
       hid_(hid),
-      model_(new KoFrameListModel(this)),
-      ranges_(new KoArmRanges(this)),
-      // Before every other listener to the list, so that the marks are up to date for them.
-      marks_(new KoFrameMarks(model_, ranges_, this)),
+      // First among the children, so that it goes first: nothing is sent once it is gone.
+      session_(new KoEditorSession(hid, this)),
+      model_(session_->list()),
+      ranges_(session_->ranges()),
+      marks_(session_->marks()),
+      history_(session_->history()),
       serial_(new KoSerial(this)) {
-  model_->setRanges(ranges_);
-  model_->setMarks(marks_);
-  history_ = new KoFrameHistory(model_, this);
   frameEditor_ = new KoFrameEditor(
       model_,
       [this](int index) {
-        return KoTools::returnVelmarCurrentData(arraySliderTextViews(), texttime_->text(), index);
+        takeTypedPositions();
+        return session_->frameOfPose(index);
       },
       this);
   frameEditor_->setHistory(history_);
   frameEditor_->setRanges(ranges_);
   frameEditor_->setSelection([this] { return selectedRows(); });
-  const auto views = [this] { return arraySliderTextViews(); };
-  online_ = new KoOnlineControl(
-      hid_, *serial_, model_, views, [this] { return KoTools::integerValue(texttime_->text()); },
-      this);
-  online_->setRanges(ranges_, marks_);
-  motion_ = new KoMotionControls(hid_, model_, online_, views, this);
+  online_ = new KoOnlineControl(*session_, *serial_, this);
+  motion_ = new KoMotionControls(*session_, online_, this);
   motion_->curveView()->setMarks(marks_);
   music_ = new KoMusicControl(
       model_, history_, online_->run(), motion_->curveView(),
@@ -102,7 +98,6 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
     // Placed after the rest was built: Tab would otherwise reach it last, after the window.
     setTabOrder(motion_->profileButton(), posePanel_->openButton());
   }
-  motion_->recorder()->setHistory(history_);
   connect(motion_->curveView(), &KoCurveView::editStarted, history_, &KoFrameHistory::beginStep);
   connect(motion_->curveView(), &KoCurveView::editFinished, history_, &KoFrameHistory::endStep);
   craft_ = new KoMotionCraft(model_, history_, this);
@@ -120,7 +115,7 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   groups_->setDownloadButton(qobject_cast<KoImageTitleButton*>(control(KoBoardGroups::kDownload)));
   groups_->setRanges(ranges_, marks_);
   trims_ = new KoTrims(
-      hid_, views, [this](EditorAction action) { buttonClick(action); }, this);
+      *session_, [this](EditorAction action) { buttonClick(action); }, this);
   serialControls_ = new KoEditorSerial(
       hid_, *serial_, ports ? ports : ORSSerialPortManager::sharedSerialPortManager(), this);
   serialControls_->setControls(boxPorts_, boxBauds_, buttonSerial_, imageSerialState_);
@@ -150,7 +145,7 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
     model_->setSelectIndex(row);
     scrollToRow(row);
     if (const VelmarFrame frame = model_->frameAt(row)) {
-      KoTools::sendSetAngleWithSliderViews(arraySliderTextViews(), *frame);
+      session_->showFileFrame(*frame);
     }
   });
   connect(serialControls_, &KoEditorSerial::lineLost, this, [this] {
@@ -180,6 +175,16 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoVelmarViewController::changeLanguage);
   connect(ranges_, &KoArmRanges::profileChanged, this, &KoVelmarViewController::applyProfile);
+  // The cards show the session's pose and hand it every move of the user's.
+  connect(session_, &KoEditorSession::poseChanged, this, &KoVelmarViewController::showPose);
+  connect(session_, &KoEditorSession::channelsReset, this, [this](const QList<int>& channels) {
+    const auto& sliders = panView_->sliders();
+    for (int channel : channels) {
+      if (channel >= 1 && channel <= sliders.size()) sliders[channel - 1]->setShake(true);
+    }
+  });
+  connect(texttime_, &QLineEdit::textChanged, session_,
+          [this](const QString& text) { session_->setFrameTime(KoTools::integerValue(text)); });
   applyProfile();
   addShortcuts();
   changeLanguage();
@@ -189,11 +194,7 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
 
 KoVelmarViewController::~KoVelmarViewController() {
   // The run's sender uses the serial sender, which goes before the run among our children.
-  online_->run()->stop();
-}
-
-ChannelViews KoVelmarViewController::arraySliderTextViews() const {
-  return panView_->channelViews();
+  session_->run()->stop();
 }
 
 QWidget* KoVelmarViewController::control(EditorAction action) const {
@@ -273,14 +274,33 @@ void KoVelmarViewController::usbhidDidStoreTrims() {
 void KoVelmarViewController::buttonBoxClick(QCheckBox* box) {
   const int index = box->property("koTag").toInt() - kFirstCheckBoxTag;
   const auto& sliders = panView_->sliders();
-  if (index >= 0 && index < sliders.size()) sliders[index]->setVisible(box->isChecked());
+  if (index >= 0 && index < sliders.size()) session_->setShown(index + 1, box->isChecked());
+}
+
+void KoVelmarViewController::takeTypedPositions() {
+  const auto& sliders = panView_->sliders();
+  for (int i = 0; i < std::min<int>(KoPose::kChannels, int(sliders.size())); ++i) {
+    if (const auto typed = sliders[i]->typedPosition()) session_->setPosition(i + 1, *typed);
+  }
+}
+
+void KoVelmarViewController::showPose(const KoPose& pose) {
+  const auto& sliders = panView_->sliders();
+  for (int i = 0; i < std::min<int>(KoPose::kChannels, int(sliders.size())); ++i) {
+    KoVelmarSliderView* card = sliders[i];
+    card->setPosition(pose.positions[size_t(i)]);
+    card->setTrim(pose.trims[size_t(i)]);
+    if (card->isHidden() == pose.shown[size_t(i)]) card->setVisible(pose.shown[size_t(i)]);
+  }
 }
 
 void KoVelmarViewController::sliderTextFieldView(KoVelmarSliderView* view, qint64 value, int type) {
   const int servoId = view->tag() - 1000;
   if (type) {
+    session_->setPosition(servoId, value);
     online_->sliderMoved(servoId, int(value));
   } else {
+    session_->setTrim(servoId, value);
     trims_->trimMoved(servoId, int(value));
   }
 }
@@ -329,6 +349,7 @@ void KoVelmarViewController::hideEvent(QHideEvent* event) {
 void KoVelmarViewController::applyProfile() {
   const auto& sliders = panView_->sliders();
   for (int i = 0; i < sliders.size(); ++i) sliders[i]->setChannelProfile(ranges_->channel(i + 1));
+  showPose(session_->pose());
 }
 
 void KoVelmarViewController::setActionTime() {

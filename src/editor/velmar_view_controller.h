@@ -9,12 +9,13 @@
 #include "editor/editor_actions.h"
 #include "link/usb_hid.h"
 #include "model/action_model.h"
-#include "model/channel_view.h"
 #include "model/limits.h"
 #include "widgets/velmar_slider_view.h"
 
 class QBoxLayout;
 class KoArmRanges;
+class KoEditorSession;
+struct KoPose;
 class KoFrameMarks;
 class QCheckBox;
 class QComboBox;
@@ -83,6 +84,8 @@ class KoVelmarViewController : public QWidget,
   void stopEverything(bool always);
   void buttonBoxClick(QCheckBox* box);
 
+  // The editor's state without the widgets: list, history, ranges, marks, pose, run, link.
+  KoEditorSession* session() const { return session_; }
   KoFrameListModel* model() const { return model_; }
   // The chosen arm's safe ranges and reversed channels, which every input and send obeys.
   KoArmRanges* armRanges() const { return ranges_; }
@@ -111,7 +114,6 @@ class KoVelmarViewController : public QWidget,
   KoDragView* dragView() const { return dragView_; }
   KoVelmarPanView* panView() const { return panView_; }
   const QList<QCheckBox*>& arraySliderTextCheckViews() const { return checkBoxes_; }
-  ChannelViews arraySliderTextViews() const;
   // The context menu as it would pop up now; null while the list is empty.
   QMenu* menuTable();
   // Every control of the screen that carries a tag, buttons and boxes alike.
@@ -163,6 +165,10 @@ class KoVelmarViewController : public QWidget,
   void changeLanguage();
   // The sliders take the profile's ranges and directions.
   void applyProfile();
+  // A value typed into a card and not yet sent counts for a frame made now, as it shows.
+  void takeTypedPositions();
+  // The cards show the pose; they report nothing for it.
+  void showPose(const KoPose& pose);
   void setActionTime();
   void showSelection(int index);
   void scrollToRow(int row);
@@ -172,11 +178,12 @@ class KoVelmarViewController : public QWidget,
   void groupTextChanged(const QString& text);
 
   usbHid& hid_;
+  KoEditorSession* session_;
   KoFrameListModel* model_;
   KoArmRanges* ranges_;
   KoFrameMarks* marks_;
+  KoFrameHistory* history_;
   KoFrameEditor* frameEditor_ = nullptr;
-  KoFrameHistory* history_ = nullptr;
   KoEditorFiles* files_ = nullptr;
   UILabel* reminder_ = nullptr;
   KoStatusLine* statusLine_ = nullptr;

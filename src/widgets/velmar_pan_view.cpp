@@ -35,12 +35,6 @@ KoVelmarPanView::KoVelmarPanView(KoVelmarSliderViewDelegate* delegate, QWidget* 
   changeLanguage();
 }
 
-ChannelViews KoVelmarPanView::channelViews() const {
-  ChannelViews views;
-  for (KoVelmarSliderView* v : sliders_) views.append(v);
-  return views;
-}
-
 QSize KoVelmarPanView::sizeHint() const {
   return {kPreferredPicture + 2 * (KoVelmarSliderView::kSize.width() + kGap),
           kPictureSize.height()};

@@ -3,7 +3,6 @@
 #include <QList>
 #include <QWidget>
 
-#include "model/channel_view.h"
 #include "model/velmar_slider_model.h"
 #include "widgets/svg_picture.h"
 
@@ -34,8 +33,6 @@ class KoVelmarPanView : public QWidget {
                            const QString& placements = QStringLiteral(":/velmarPostion.json"));
 
   const QList<KoVelmarSliderView*>& sliders() const { return sliders_; }
-  // The controls as the frame conversions take them.
-  ChannelViews channelViews() const;
   KoSvgPicture* imageVelmar() const { return imageVelmar_; }
   QLabel* textTip() const { return textTip_; }
   // Placed in the top left corner, above the left column, and first in the Tab order.

@@ -404,25 +404,27 @@ void KoVelmarSliderView::click(QSlider* sender) {
 
 QString KoVelmarSliderView::text() const { return textField_->text(); }
 
-void KoVelmarSliderView::setText(const QString& text) {
-  {
-    const QSignalBlocker block(slider_);
-    slider_->setValue(limits::kPosition.clamp(KoTools::integerValue(text)));
-  }
-  // A position beyond the safe range shows as the range's end, where the slider stops and
-  // what a frame made from it or a move sent for it holds.
-  textField_->setText(KoTools::isPureInt(text) ? QString::number(slider_->value()) : text);
+std::optional<qint64> KoVelmarSliderView::typedPosition() const {
+  const QString typed = textField_->text();
+  if (!KoTools::isPureInt(typed) || KoTools::integerValue(typed) == slider_->value()) return {};
+  return KoTools::integerValue(typed);
 }
 
-void KoVelmarSliderView::setControlText(const QString& name, const QString& text) {
-  if (name == QLatin1String("textField") || name == QLatin1String("slider")) {
-    setText(text);
-  } else if (name == QLatin1String("sliderSmall")) {
-    const QSignalBlocker block(sliderSmall_);
-    sliderSmall_->setValue(limits::kTrim.clamp(KoTools::integerValue(text)));
-  } else if (name == QLatin1String("lableSmall")) {
-    lableSmall_->setText(text);
+void KoVelmarSliderView::setPosition(qint64 position) {
+  {
+    const QSignalBlocker block(slider_);
+    slider_->setValue(limits::kPosition.clamp(position));
   }
+  // A position beyond the safe range shows as the range's end, where the slider stops.
+  textField_->setText(QString::number(slider_->value()));
+}
+
+void KoVelmarSliderView::setTrim(qint64 trim) {
+  {
+    const QSignalBlocker block(sliderSmall_);
+    sliderSmall_->setValue(limits::kTrim.clamp(trim));
+  }
+  lableSmall_->setText(QString::number(sliderSmall_->value()));
 }
 
 void KoVelmarSliderView::setShake(bool shake) {

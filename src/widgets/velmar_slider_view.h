@@ -3,13 +3,13 @@
 #include <QRect>
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include <QColor>
 #include <QLineEdit>
 #include <QSlider>
 
 #include "model/arm_profile.h"
-#include "model/channel_view.h"
 #include "model/limits.h"
 #include "model/weak_delegate.h"
 
@@ -120,7 +120,7 @@ class KoChannelField : public QLineEdit {
 // value) and the keys Up/Down (one step) and Page Up/Down (ten). A user's move reports to the
 // delegate once; values set from code (a frame put onto the sliders, a reset) move the
 // sliders without a report.
-class KoVelmarSliderView : public QWidget, public ChannelView {
+class KoVelmarSliderView : public QWidget {
   Q_OBJECT
 
  public:
@@ -152,12 +152,14 @@ class KoVelmarSliderView : public QWidget, public ChannelView {
   // Puts the control back where it was placed.
   void reSetFrame();
 
-  // ChannelView
-  QString text() const override;
-  void setText(const QString& text) override;
-  bool isHidden() const override { return QWidget::isHidden(); }
-  void setControlText(const QString& name, const QString& text) override;
-  void setShake(bool shake) override;
+  // The position shown in the field.
+  QString text() const;
+  // A whole number typed into the position field and not yet sent with Enter.
+  std::optional<qint64> typedPosition() const;
+  // Set from code: the slider follows, held within its range, and reports nothing.
+  void setPosition(qint64 position);
+  void setTrim(qint64 trim);
+  void setShake(bool shake);
 
  protected:
   void paintEvent(QPaintEvent* event) override;

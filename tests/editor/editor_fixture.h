@@ -25,6 +25,7 @@
 #include "link_fixture.h"
 #include "model/frame_encoding.h"
 #include "recording_prompter.h"
+#include "session/editor_session.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
 #include "session/online_run.h"
@@ -32,6 +33,8 @@
 #include "virtual_run_clock.h"
 #include "wait.h"
 #include "widgets/image_title_button.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
 
 inline RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
 inline QStringList& tips() { return RecordingPrompter::instance().tips; }
@@ -123,8 +126,9 @@ class EditorOnBoardFixture : public LinkFixture {
     LinkFixture::TearDown();
   }
 
-  ChannelViews views() const { return editor.arraySliderTextViews(); }
   QString status() const { return editor.statusLine()->text(); }
+  // What channel's card shows.
+  QString cardText(int channel) const { return editor.panView()->sliders()[channel - 1]->text(); }
   KoImageTitleButton* button(EditorAction action) const {
     return static_cast<KoImageTitleButton*>(editor.control(action));
   }
@@ -149,7 +153,7 @@ class EditorOnBoardFixture : public LinkFixture {
     return tips();
   }
   void addFrame(int position, int time) {
-    views().first()->setText(QString::number(position));
+    editor.session()->setPosition(1, position);
     editor.texttime()->setText(QString::number(time));
     editor.buttonClick(EditorAction::Add);
     processPending();

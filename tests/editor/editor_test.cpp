@@ -46,7 +46,7 @@ class EditorTest : public EditorFixture {
   QString base() { return write("base.rob", actionImage(kRecords)); }
   // Poses the arm with channel 1 at `position` and adds/inserts/updates with `tag`.
   void pose(int position, A tag) {
-    editor.arraySliderTextViews().first()->setText(QString::number(position));
+    editor.session()->setPosition(1, position);
     editor.buttonClick(tag);
     processPending();
   }

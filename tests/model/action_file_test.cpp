@@ -16,9 +16,9 @@
 
 #include "batch_names.h"
 #include "bytes.h"
-#include "fake_channel_view.h"
 #include "model/file_io.h"
 #include "model/frame_encoding.h"
+#include "model/pose.h"
 #include "temp_files.h"
 
 namespace {
@@ -41,10 +41,9 @@ struct English {
 };
 
 TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImageAndItReadsBack) {
-  FakeSliders sliders(6);
-  VelmarFrames frames = {
-      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0),
-      KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("500"), 1)};
+  KoPose shortPose;
+  shortPose.time = 500;
+  VelmarFrames frames = {KoTools::frameOfPose(KoPose(), 0), KoTools::frameOfPose(shortPose, 1)};
   EXPECT_EQ(KoTools::changeToData(frames), kTwoFrames);
 
   frames = KoTools::openVelmarFile(write("two.rob", kTwoFrames)).frames;
@@ -81,9 +80,8 @@ TEST_F(ActionFileTest, LengthDecidesTheFrameCount) {
 }
 
 TEST_F(ActionFileTest, RecordsOfAnotherLengthCannotBeWritten) {
-  FakeSliders sliders(6);
   VelmarFrames frames = KoTools::readVelmarData(kTwoFrames);
-  frames.append(KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 2));
+  frames.append(KoTools::frameOfPose(KoPose(), 2));
   EXPECT_EQ(KoTools::firstUnwritableFrame(frames), -1);
   for (const int size : {0, 13, 16}) {
     frames[1]->data.resize(size);

@@ -2,16 +2,13 @@
 
 #include <gtest/gtest.h>
 
-#include "fake_channel_view.h"
 #include "model/action_file.h"
 #include "model/frame_encoding.h"
+#include "model/pose.h"
 
 namespace {
 
-VelmarFrame sliderFrame() {
-  FakeSliders sliders(6);
-  return KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0);
-}
+VelmarFrame sliderFrame() { return KoTools::frameOfPose(KoPose(), 0); }
 
 PwmFrame fileFrame(const QString& action, const QByteArray& data = QByteArray(14, 0)) {
   auto f = std::make_shared<KoPwmModel>();

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "bytes.h"
-#include "fake_channel_view.h"
 #include "model/action_file.h"
+#include "model/pose.h"
 
 namespace {
 
@@ -12,14 +12,15 @@ namespace {
 const QByteArray kFileImage =
     QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f40155555555");
 
-// The move and the record carry a slider's own value even where the field clamps; a hidden
-// slider's channel is absent from both.
-TEST(PoseToFrame, VisibleSlidersAsTheyStand) {
-  FakeSliders sliders(6);
-  sliders[0].setText(QStringLiteral("1200"));
-  sliders[1].setHidden(true);
-  sliders[2].setText(QStringLiteral("abc"));  // not a number counts as 0
-  VelmarFrame f = KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("300"), 4);
+// The move and the record carry the pose's own value even where the frame's fields clamp; a
+// hidden channel is absent from both.
+TEST(PoseToFrame, ShownChannelsAsTheyStand) {
+  KoPose pose;
+  pose.positions[0] = 1200;
+  pose.shown[1] = false;
+  pose.positions[2] = 0;
+  pose.time = 300;
+  VelmarFrame f = KoTools::frameOfPose(pose, 4);
   EXPECT_EQ(f->bytes, hex("55551403 052c01 01b004 030000 04f401 05f401 06f401"));
   EXPECT_EQ(f->data, hex("b004 5555 0000 f401 f401 f401"));
   EXPECT_EQ(f->action, QStringLiteral("#1 P1200 #3 P0 #4 P500 #5 P500 #6 P500 "));
@@ -31,8 +32,8 @@ TEST(PoseToFrame, VisibleSlidersAsTheyStand) {
 // An edit of one field re-encodes the frame without waking its absent channels: a channel
 // nobody posed must not be driven to 0 when the frame is played or downloaded.
 TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
-  FakeSliders sliders(6);
-  sliders[5].setHidden(true);
+  KoPose pose;
+  pose.shown[5] = false;
   struct Case {
     const char* name;
     VelmarFrame frame;
@@ -42,8 +43,7 @@ TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
     QByteArray data;
     const char* action;
   } cases[] = {
-      {"posed, id1 edited",
-       KoTools::returnVelmarCurrentData(sliders.views(), QStringLiteral("1000"), 0), "id1", "100",
+      {"posed, id1 edited", KoTools::frameOfPose(pose, 0), "id1", "100",
        hex("55551403 05e803 016400 02f401 03f401 04f401 05f401"), hex("6400f401f401f401f4015555"),
        "#1 P100 #2 P500 #3 P500 #4 P500 #5 P500 "},
       {"file, time edited", KoTools::readVelmarData(kFileImage).first(), "time", "2000",
@@ -116,12 +116,11 @@ TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
 // Readings past the end stop read as the end, wrapped ones as 0; a hidden channel's reading
 // and readings for no channel are left out.
 TEST(ReadBack, ReadingsBecomeAFrame) {
-  FakeSliders sliders(6);
-  sliders[1].setHidden(true);
+  const QList<int> ids = {1, 3, 4, 5, 6};
   const QList<ServoPosition> readings = {{1, 100},   {0, 300},  {2, 400}, {3, 1500},
                                          {4, 65531}, {5, 2000}, {9, 200}, {6, 600}};
   bool complete = false;
-  VelmarFrame f = KoTools::readingToVelmarModel(readings, sliders.views(), 2, 700, &complete);
+  VelmarFrame f = KoTools::frameOfReadings(readings, ids, 2, 700, &complete);
   ASSERT_TRUE(f);
   EXPECT_TRUE(complete);
   EXPECT_EQ(f->ID, 3);
@@ -130,39 +129,21 @@ TEST(ReadBack, ReadingsBecomeAFrame) {
   EXPECT_EQ(f->data, hex("64005555e8030000e8035802"));
 
   // A visible channel without a reading gives no frame.
-  EXPECT_FALSE(
-      KoTools::readingToVelmarModel(readings.first(6), sliders.views(), 0, 500, &complete));
+  EXPECT_FALSE(KoTools::frameOfReadings(readings.first(6), ids, 0, 500, &complete));
   EXPECT_FALSE(complete);
 }
 
-TEST(FrameOntoSliders, ChannelsAndText) {
-  FakeSliders sliders(7, QStringLiteral("1"));
+// A played frame puts its six channels onto the pose, a file frame the channels it names.
+TEST(FrameOntoPose, ChannelsItNames) {
   VelmarFrame f = std::make_shared<KoVelmarPwmModel>();
   for (int j = 1; j <= 7; ++j) f->setId(j, 100 * j);
-  KoTools::sendSetAngleWithVelmarSliderViews(sliders.views(), *f);
-  EXPECT_EQ(sliders[0].text(), "100");
-  EXPECT_EQ(sliders[5].text(), "600");
-  EXPECT_EQ(sliders[6].text(), "1");  // only six are set
+  KoPose pose = KoTools::poseWithFrame(KoPose(), *f);
+  EXPECT_EQ(pose.positions, (std::array<qint64, 6>{100, 200, 300, 400, 500, 600}));
 
   KoPwmModel text;
   text.action = QStringLiteral("#2 P250 #9 P1 #0 P1 ");
-  KoTools::sendSetAngleWithSliderViews(sliders.views(), text);
-  EXPECT_EQ(sliders[1].text(), "250");
-  EXPECT_EQ(sliders[0].text(), "100");
-}
-
-TEST(AllSliders, ResetPositionsAndTrims) {
-  FakeSliders sliders(3, QStringLiteral("800"));
-  KoTools::sendReSetAllSteer(QStringLiteral("slider"), 0, 1000, QStringLiteral("500"),
-                             sliders.views());
-  EXPECT_EQ(sliders[2].text(), "500");
-  EXPECT_TRUE(sliders[2].shaken);
-
-  KoTools::sendReSetAllSteer(QStringLiteral("sliderSmall"), -100, 100, QStringLiteral("0"),
-                             sliders.views());
-  EXPECT_EQ(sliders[0].controls.value("sliderSmall"), "0");
-  EXPECT_EQ(sliders[0].controls.value("lableSmall"), "0");
-  EXPECT_EQ(sliders[0].text(), "500");
+  pose = KoTools::poseWithFileFrame(pose, text);
+  EXPECT_EQ(pose.positions, (std::array<qint64, 6>{100, 250, 300, 400, 500, 600}));
 }
 
 }  // namespace

@@ -63,7 +63,7 @@ TEST_F(ChannelSliderTest, ATypedValueIsSentOnceOnEnterClampedAndAnythingElsePuts
 
   // Escape, leaving the field or an empty Enter puts the shown value back. A value set from code
   // moves the slider without a report.
-  view.setText(QStringLiteral("250"));
+  view.setPosition(250);
   EXPECT_EQ(view.slider()->value(), 250);
   type(view.textField(), QStringLiteral("9"));
   QTest::keyClick(view.textField(), Qt::Key_Escape);
@@ -77,7 +77,7 @@ TEST_F(ChannelSliderTest, ATypedValueIsSentOnceOnEnterClampedAndAnythingElsePuts
   EXPECT_EQ(view.textField()->text(), "250");
   type(view.textField(), QStringLiteral("x-1"));  // only digits go in
   EXPECT_EQ(view.textField()->text(), "1");
-  view.setText(QStringLiteral("5000"));  // beyond the range: the slider stops at its end
+  view.setPosition(5000);  // beyond the range: the slider stops at its end
   EXPECT_EQ(view.slider()->value(), 1000);
   EXPECT_TRUE(heard().isEmpty());
 }

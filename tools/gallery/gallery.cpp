@@ -43,9 +43,8 @@ QList<Shot> shots() {
       {"channel-slider",
        [] {
          auto* v = new KoVelmarSliderView(1003, "ID:3", nullptr, "tag_forward", "tag_backward");
-         v->setText("733");
-         v->setControlText("sliderSmall", "-20");
-         v->setControlText("lableSmall", "-20");
+         v->setPosition(733);
+         v->setTrim(-20);
          return v;
        },
        KoVelmarSliderView::kSize},

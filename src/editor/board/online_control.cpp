@@ -8,6 +8,7 @@
 #include "model/limits.h"
 #include "model/move_frame.h"
 #include "session/arm_ranges.h"
+#include "session/editor_session.h"
 #include "session/frame_list_model.h"
 #include "session/frame_marks.h"
 #include "session/online_run.h"
@@ -15,25 +16,24 @@
 #include "widgets/prompter.h"
 #include "widgets/switch.h"
 
-KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel* model,
-                                 Views views, ActionTime actionTime, QObject* parent)
+KoOnlineControl::KoOnlineControl(KoEditorSession& session, KoSerial& serial, QObject* parent)
     : QObject(parent),
-      hid_(hid),
+      session_(session),
+      hid_(session.link()),
       serial_(serial),
-      model_(model),
-      views_(std::move(views)),
-      actionTime_(std::move(actionTime)) {
+      model_(session.list()),
+      run_(session.run()),
+      ranges_(session.ranges()),
+      marks_(session.marks()) {
   // Runs on the sender thread: only the moves taken at the start and atomic flags are read.
-  run_ = new KoOnlineRun(
-      [this](int frame) {
-        const bool soft = frame == 0 && softPending_.exchange(false);
-        if (serial_.carriesMoves()) {
-          serial_.sendData(soft ? softSerial_ : serialMoves_.value(frame), 0);
-        } else {
-          hid_.sendData(soft ? softUsb_ : usbMoves_.value(frame));
-        }
-      },
-      this);
+  session.setRunSender([this](int frame) {
+    const bool soft = frame == 0 && softPending_.exchange(false);
+    if (serial_.carriesMoves()) {
+      serial_.sendData(soft ? softSerial_ : serialMoves_.value(frame), 0);
+    } else {
+      hid_.sendData(soft ? softUsb_ : usbMoves_.value(frame));
+    }
+  });
   connect(run_, &KoOnlineRun::stepPlayed, this, [this](int frame) {
     model_->setSelectIndex(frame);
     emit scrollToRow(frame);
@@ -49,11 +49,6 @@ KoOnlineControl::KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel
 void KoOnlineControl::setControls(KoImageTitleButton* runButton, KoSwitch* loopSwitch) {
   runButton_ = runButton;
   loopSwitch_ = loopSwitch;
-}
-
-void KoOnlineControl::setRanges(const KoArmRanges* ranges, const KoFrameMarks* marks) {
-  ranges_ = ranges;
-  marks_ = marks;
 }
 
 VelmarFrame KoOnlineControl::sent(int row, KoArmRanges::FirstMoved& first) const {
@@ -76,9 +71,7 @@ bool KoOnlineControl::stopped() const { return !run_->isRunning(); }
 bool KoOnlineControl::buttonClick(EditorAction action) {
   switch (action) {
     case kResetServos:
-      KoTools::sendReSetAllSteer(QStringLiteral("slider"), limits::kPosition.minimum,
-                                 limits::kPosition.maximum,
-                                 QString::number(limits::kPosition.start), views_());
+      session_.resetPositions();
       hid_.sendData(resetMove());
       return true;
     case kLoop:
@@ -89,10 +82,10 @@ bool KoOnlineControl::buttonClick(EditorAction action) {
       return true;
     case kUnload:
       KoTools::showTipWithMessage(qtTrId("motor_off_tips"));
-      hid_.sendMotorLost(KoTools::visibleChannelIds(views_()));
+      hid_.sendMotorLost(session_.pose().shownIds());
       return true;
     case kReadPositions: {
-      const QList<int> ids = KoTools::visibleChannelIds(views_());
+      const QList<int> ids = session_.pose().shownIds();
       // An empty list would be sent, answered with nothing and called a success.
       if (ids.isEmpty()) {
         KoTools::showTipWithMessage(qtTrId("read_no_channel"));
@@ -192,15 +185,15 @@ QByteArray KoOnlineControl::resetMove() const {
 
 void KoOnlineControl::frameOnSliders(int row) {
   if (const VelmarFrame frame = model_->frameAt(row)) {
-    KoTools::sendSetAngleWithVelmarSliderViews(views_(), *frame);
+    session_.showFrame(*frame);
   }
 }
 
 void KoOnlineControl::positionsReceived(const QList<ServoPosition>& readings) {
   if (!stopped() || !readAngel_) return;
   bool complete = false;
-  const VelmarFrame frame =
-      KoTools::readingToVelmarModel(readings, views_(), model_->count(), actionTime_(), &complete);
+  const VelmarFrame frame = KoTools::frameOfReadings(
+      readings, session_.pose().shownIds(), model_->count(), session_.pose().time, &complete);
   KoTools::showTipWithMessage(qtTrId(complete ? "read_success" : "connect_velmar"));
   if (!frame) return;
   model_->append(frame);

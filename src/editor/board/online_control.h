@@ -5,10 +5,10 @@
 #include <functional>
 
 #include "editor/editor_actions.h"
-#include "model/channel_view.h"
 #include "model/move_frame.h"
 #include "session/arm_ranges.h"
 
+class KoEditorSession;
 class KoFrameListModel;
 class KoFrameMarks;
 class KoImageTitleButton;
@@ -30,16 +30,11 @@ class KoOnlineControl : public QObject {
   static constexpr EditorAction kUnload = EditorAction::Unload;
   static constexpr EditorAction kReadPositions = EditorAction::ReadPositions;
 
-  using Views = std::function<ChannelViews()>;
-  using ActionTime = std::function<qint64()>;
-
-  KoOnlineControl(usbHid& hid, KoSerial& serial, KoFrameListModel* model, Views views,
-                  ActionTime actionTime, QObject* parent = nullptr);
+  // What goes to the arm is held within the session's profile ranges, and a run of a list
+  // with a frame that would strike asks first.
+  KoOnlineControl(KoEditorSession& session, KoSerial& serial, QObject* parent = nullptr);
 
   void setControls(KoImageTitleButton* runButton, KoSwitch* loopSwitch);
-  // What goes to the arm is held within the profile's safe ranges, and a run of a list with a
-  // frame that would strike asks first.
-  void setRanges(const KoArmRanges* ranges, const KoFrameMarks* marks);
   // Soft start: the first frame of a run, and a frame played from its row, takes at least
   // this long, so an arm far from the first pose does not slam into it. 0 is off.
   void setSoftStart(int atLeastMs) { softStartMs_ = std::max(0, atLeastMs); }
@@ -83,16 +78,15 @@ class KoOnlineControl : public QObject {
   void tellClamped(const KoArmRanges::FirstMoved& first);
   QByteArray resetMove() const;
 
+  KoEditorSession& session_;
   usbHid& hid_;
   KoSerial& serial_;
   KoFrameListModel* model_;
-  Views views_;
-  ActionTime actionTime_;
   KoOnlineRun* run_;
   KoImageTitleButton* runButton_ = nullptr;
   KoSwitch* loopSwitch_ = nullptr;
-  const KoArmRanges* ranges_ = nullptr;
-  const KoFrameMarks* marks_ = nullptr;
+  const KoArmRanges* ranges_;
+  const KoFrameMarks* marks_;
   bool readAngel_ = false;
   // What the sender thread sends, taken when the run starts: the list may change meanwhile.
   QList<QByteArray> usbMoves_;

@@ -4,8 +4,9 @@
 
 #include "link/protocol.h"
 #include "link/usb_hid.h"
-#include "model/frame_encoding.h"
 #include "model/limits.h"
+#include "model/pose.h"
+#include "session/editor_session.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
 #include "widgets/prompter.h"
@@ -16,8 +17,12 @@ namespace {
 
 }  // namespace
 
-KoTeachRecorder::KoTeachRecorder(usbHid& hid, KoFrameListModel* model, Views views, QObject* parent)
-    : QObject(parent), hid_(hid), model_(model), views_(std::move(views)) {
+KoTeachRecorder::KoTeachRecorder(KoEditorSession& session, QObject* parent)
+    : QObject(parent),
+      session_(session),
+      hid_(session.link()),
+      model_(session.list()),
+      history_(session.history()) {
   connect(&timer_, &QTimer::timeout, this, &KoTeachRecorder::tick);
 }
 
@@ -27,14 +32,14 @@ void KoTeachRecorder::setInterval(int ms) {
 
 bool KoTeachRecorder::start() {
   if (recording_) return true;
-  if (KoTools::visibleChannelIds(views_()).isEmpty()) {
+  if (session_.pose().shownIds().isEmpty()) {
     KoTools::showTipWithMessage(qtTrId("read_no_channel"));
     return false;
   }
   recording_ = true;
   awaiting_ = false;
   last_.reset();
-  if (history_) history_->beginStep();
+  history_->beginStep();
   emit recordingChanged(true);
   if (autoTick_) timer_.start(interval_);
   tick();
@@ -47,7 +52,7 @@ void KoTeachRecorder::stop() {
   recording_ = false;
   awaiting_ = false;
   last_.reset();
-  if (history_) history_->endStep();
+  history_->endStep();
   emit recordingChanged(false);
 }
 
@@ -62,7 +67,7 @@ void KoTeachRecorder::connectionLost() {
 
 void KoTeachRecorder::tick() {
   if (!recording_) return;
-  if (awaiting_ || !hid_.sendReadAngle(KoTools::visibleChannelIds(views_()))) {
+  if (awaiting_ || !hid_.sendReadAngle(session_.pose().shownIds())) {
     fail();
     return;
   }
@@ -85,8 +90,8 @@ void KoTeachRecorder::positionsReceived(const QList<ServoPosition>& readings) {
   if (!recording_ || !awaiting_) return;
   awaiting_ = false;
   bool complete = false;
-  const VelmarFrame reading =
-      KoTools::readingToVelmarModel(readings, views_(), model_->count(), interval_, &complete);
+  const VelmarFrame reading = KoTools::frameOfReadings(readings, session_.pose().shownIds(),
+                                                       model_->count(), interval_, &complete);
   if (!complete || !reading) {
     fail();
     return;

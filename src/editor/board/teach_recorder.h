@@ -5,9 +5,9 @@
 #include <functional>
 
 #include "model/action_model.h"
-#include "model/channel_view.h"
 #include "model/move_frame.h"
 
+class KoEditorSession;
 class KoFrameHistory;
 class KoFrameListModel;
 class usbHid;
@@ -25,9 +25,8 @@ class KoTeachRecorder : public QObject {
   static constexpr int kDefaultInterval = 250;
   static constexpr int kDefaultThreshold = 5;
 
-  using Views = std::function<ChannelViews()>;
-
-  KoTeachRecorder(usbHid& hid, KoFrameListModel* model, Views views, QObject* parent = nullptr);
+  // A recording is one step of the session's history.
+  explicit KoTeachRecorder(KoEditorSession& session, QObject* parent = nullptr);
 
   bool isRecording() const { return recording_; }
   // False, with a tip, when there is nothing to read.
@@ -37,7 +36,6 @@ class KoTeachRecorder : public QObject {
   void setInterval(int ms);
   int interval() const { return interval_; }
   // A recording is one step of the history: one undo takes it all back.
-  void setHistory(KoFrameHistory* history) { history_ = history; }
   // Tests tick by hand instead of waiting for the timer.
   void setAutoTick(bool on) { autoTick_ = on; }
 
@@ -56,10 +54,10 @@ class KoTeachRecorder : public QObject {
   void fail();
   bool still(const KoVelmarPwmModel& previous, const KoVelmarPwmModel& reading) const;
 
+  KoEditorSession& session_;
   usbHid& hid_;
   KoFrameListModel* model_;
-  KoFrameHistory* history_ = nullptr;
-  Views views_;
+  KoFrameHistory* history_;
   QTimer timer_;
   int interval_ = kDefaultInterval;
   int threshold_ = kDefaultThreshold;

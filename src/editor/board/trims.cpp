@@ -4,29 +4,26 @@
 
 #include "link/protocol.h"
 #include "link/usb_hid.h"
-#include "model/frame_encoding.h"
-#include "model/limits.h"
+#include "session/editor_session.h"
 #include "widgets/prompter.h"
 
-KoTrims::KoTrims(usbHid& hid, Views views, Click click, QObject* parent)
-    : QObject(parent), hid_(hid), views_(std::move(views)), click_(std::move(click)) {}
+KoTrims::KoTrims(KoEditorSession& session, Click click, QObject* parent)
+    : QObject(parent), session_(session), hid_(session.link()), click_(std::move(click)) {}
 
 bool KoTrims::buttonClick(EditorAction action) {
   switch (action) {
     case kRead:
       if (KoTools::showCancelAndOkWithMessage(qtTrId("replace_deviation"))) {
-        hid_.sendReadDeviation(KoTools::visibleChannelIds(views_()));
+        hid_.sendReadDeviation(session_.pose().shownIds());
       }
       return true;
     case kStore:
       if (KoTools::showCancelAndOkWithMessage(qtTrId("download_dev_tips"))) {
-        hid_.sendDownloadDeviation(KoTools::visibleChannelIds(views_()));
+        hid_.sendDownloadDeviation(session_.pose().shownIds());
       }
       return true;
     case kReset:
-      KoTools::sendReSetAllSteer(QStringLiteral("sliderSmall"), limits::kTrim.minimum,
-                                 limits::kTrim.maximum, QString::number(limits::kTrim.start),
-                                 views_());
+      session_.resetTrims();
       return true;
     default:
       return false;
@@ -44,16 +41,9 @@ void KoTrims::trimMoved(int servoId, int value) {
 }
 
 void KoTrims::deviationsReceived(const QList<protocol::ServoDeviation>& trims) {
-  const ChannelViews views = views_();
-  QList<int> waiting = KoTools::visibleChannelIds(views);
-  for (const protocol::ServoDeviation& d : trims) {
-    if (d.id < 1 || d.id > views.size()) continue;
-    ChannelView* view = views[d.id - 1];
-    view->setControlText(QStringLiteral("sliderSmall"), QString::number(d.deviation));
-    view->setControlText(QStringLiteral("lableSmall"), QString::number(d.deviation));
-    view->setShake(true);
-    waiting.removeAll(d.id);
-  }
+  QList<std::pair<int, int>> read;
+  for (const protocol::ServoDeviation& d : trims) read.append({d.id, d.deviation});
+  const QList<int> waiting = session_.takeTrims(read);
   if (!waiting.isEmpty()) {
     QStringList missing;
     for (int id : waiting) missing.append(QString::number(id));

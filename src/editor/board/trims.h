@@ -5,11 +5,11 @@
 
 #include "editor/editor_actions.h"
 #include "link/protocol.h"
-#include "model/channel_view.h"
 
+class KoEditorSession;
 class usbHid;
 
-// The servos' trims: read them onto the trim controls, adjust a servo live, have the servos
+// The servos' trims: read them into the session's pose, adjust a servo live, have the servos
 // store them, and clear the controls. All of it over USB.
 class KoTrims : public QObject {
   Q_OBJECT
@@ -19,11 +19,10 @@ class KoTrims : public QObject {
   static constexpr EditorAction kStore = EditorAction::StoreTrims;
   static constexpr EditorAction kReset = EditorAction::ResetTrims;
 
-  using Views = std::function<ChannelViews()>;
   // Clicks a control through the screen's gate.
   using Click = std::function<void(EditorAction action)>;
 
-  KoTrims(usbHid& hid, Views views, Click click, QObject* parent = nullptr);
+  KoTrims(KoEditorSession& session, Click click, QObject* parent = nullptr);
 
   bool buttonClick(EditorAction action);
   // A trim control moved by the user.
@@ -32,8 +31,8 @@ class KoTrims : public QObject {
   void deviationsReceived(const QList<protocol::ServoDeviation>& trims);
 
  private:
+  KoEditorSession& session_;
   usbHid& hid_;
-  Views views_;
   Click click_;
   bool firstAdjustment_ = true;
 };

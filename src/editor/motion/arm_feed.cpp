@@ -6,11 +6,11 @@
 
 #include "link/ko_serial.h"
 #include "link/usb_hid.h"
-#include "model/value_utils.h"
+#include "session/editor_session.h"
 #include "widgets/arm_view.h"
 
-KoArmFeed::KoArmFeed(usbHid& hid, Views views, KoArmView* view, QObject* parent)
-    : QObject(parent), hid_(hid), views_(std::move(views)), view_(view) {
+KoArmFeed::KoArmFeed(const KoEditorSession& session, KoArmView* view, QObject* parent)
+    : QObject(parent), session_(session), view_(view) {
   timer_.setInterval(kFrameMs);
   connect(&timer_, &QTimer::timeout, this, [this] {
     if (view_->isVisible()) refresh();
@@ -20,12 +20,12 @@ KoArmFeed::KoArmFeed(usbHid& hid, Views views, KoArmView* view, QObject* parent)
 
 KoChannelPositions KoArmFeed::positions() const {
   KoChannelPositions out;
-  const ChannelViews views = views_();
+  const usbHid& hid = session_.link();
   // Serial moves never reach the board the link sees, and a download's frames are stored,
   // not played: the controls show those.
   const bool overSerial = line_ && line_->carriesMoves();
-  const bool servos = hid_.connection() && !overSerial && !hid_.download();
-  HidTransport* transport = servos ? hid_.transport() : nullptr;
+  const bool servos = hid.connection() && !overSerial && !hid.download();
+  HidTransport* transport = servos ? hid.transport() : nullptr;
   for (int channel = 1; channel <= int(out.size()); ++channel) {
     if (transport) {
       if (auto p = transport->servoPosition(channel)) {
@@ -33,10 +33,8 @@ KoChannelPositions KoArmFeed::positions() const {
         continue;
       }
     }
-    if (channel <= views.size()) {
-      const QString text = views[channel - 1]->text();
-      if (KoTools::isPureInt(text)) out[channel - 1] = int(KoTools::integerValue(text));
-    }
+    if (channel <= KoPose::kChannels)
+      out[channel - 1] = int(session_.pose().positions[channel - 1]);
   }
   return out;
 }

@@ -7,9 +7,9 @@
 #include <optional>
 
 #include "model/arm_pose.h"
-#include "model/channel_view.h"
 
 class KoArmView;
+class KoEditorSession;
 class KoSerial;
 class usbHid;
 
@@ -22,10 +22,9 @@ class KoArmFeed : public QObject {
   Q_OBJECT
 
  public:
-  using Views = std::function<ChannelViews()>;
   static constexpr int kFrameMs = 30;
 
-  KoArmFeed(usbHid& hid, Views views, KoArmView* view, QObject* parent = nullptr);
+  KoArmFeed(const KoEditorSession& session, KoArmView* view, QObject* parent = nullptr);
   // Moves that go over this line never reach the board the link sees.
   void setSerialLine(const KoSerial* line) { line_ = line; }
 
@@ -35,9 +34,8 @@ class KoArmFeed : public QObject {
   void refresh();
 
  private:
-  usbHid& hid_;
+  const KoEditorSession& session_;
   const KoSerial* line_ = nullptr;
-  Views views_;
   KoArmView* view_;
   QTimer timer_;
 };

@@ -13,6 +13,7 @@
 #include "editor/motion/curve_view.h"
 #include "editor/profiles/arm_profile_dialog.h"
 #include "model/limits.h"
+#include "session/editor_session.h"
 #include "session/frame_list_model.h"
 #include "session/online_run.h"
 #include "widgets/arm_view.h"
@@ -36,9 +37,10 @@ const char* const kStopTitle = QT_TRID_NOOP("record_stop");
 
 }  // namespace
 
-KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlineControl* online,
-                                   Views views, QObject* parent)
-    : QObject(parent), online_(online), hid_(hid), views_(std::move(views)) {
+KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* online,
+                                   QObject* parent)
+    : QObject(parent), online_(online), session_(session) {
+  KoFrameListModel* model = session.list();
   QSettings settings;
   liveSwitch_ = new KoSwitch;
   liveSwitch_->setOn(settings.value(kLiveKey, false).toBool());
@@ -100,7 +102,7 @@ KoMotionControls::KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlin
   softField_->setFixedHeight(18);
   showSoftStart();
 
-  recorder_ = new KoTeachRecorder(hid, model, views_, this);
+  recorder_ = new KoTeachRecorder(session, this);
   recordButton_ = new QPushButton;
   recordButton_->setProperty("koTag", tagOf(kRecordTag));
   tooltips_.append({recordButton_, QT_TRID_NOOP("record_hand_tips")});
@@ -161,7 +163,7 @@ void KoMotionControls::showLive(bool on) {
   if (on && !armView_) {
     armView_ = new KoArmView(panView_);
     armView_->stackUnder(panView_->sliders().first());
-    feed_ = new KoArmFeed(hid_, views_, armView_, this);
+    feed_ = new KoArmFeed(session_, armView_, this);
     feed_->setSerialLine(&online_->serialLine());
     armView_->setWristHold(QSettings().value(kLockWristKey, false).toBool()
                                ? kinematics::WristHold::LockJoint
@@ -179,9 +181,8 @@ void KoMotionControls::showLive(bool on) {
 }
 
 void KoMotionControls::moveChannel(int channel, int position) {
-  const ChannelViews views = views_();
-  if (channel < 1 || channel > views.size()) return;
-  views[channel - 1]->setText(QString::number(position));
+  if (channel < 1 || channel > KoPose::kChannels) return;
+  session_.setPosition(channel, position);
   online_->sliderMoved(channel, position);
 }
 

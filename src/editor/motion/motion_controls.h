@@ -6,7 +6,6 @@
 #include <functional>
 
 #include "editor/editor_actions.h"
-#include "model/channel_view.h"
 
 class QLabel;
 class QPushButton;
@@ -21,7 +20,7 @@ class KoOnlineControl;
 class KoSwitch;
 class KoTeachRecorder;
 class KoVelmarPanView;
-class usbHid;
+class KoEditorSession;
 
 // The editor's motion controls, built here so the screen only places them: the live arm
 // behind the channel controls and its switch, the curves under the table, the soft-start
@@ -34,10 +33,7 @@ class KoMotionControls : public QObject {
   static constexpr EditorAction kRecordTag = EditorAction::Record;
   static constexpr int kDefaultSoftStartMs = 1000;
 
-  using Views = std::function<ChannelViews()>;
-
-  KoMotionControls(usbHid& hid, KoFrameListModel* model, KoOnlineControl* online, Views views,
-                   QObject* parent = nullptr);
+  KoMotionControls(KoEditorSession& session, KoOnlineControl* online, QObject* parent = nullptr);
   // Puts the live arm behind the pan view's channel controls, in its picture's place.
   void attachArmView(KoVelmarPanView* panView);
 
@@ -82,8 +78,7 @@ class KoMotionControls : public QObject {
   void showRecording(bool on);
 
   KoOnlineControl* online_;
-  usbHid& hid_;
-  Views views_;
+  KoEditorSession& session_;
   KoVelmarPanView* panView_ = nullptr;
   KoArmView* armView_ = nullptr;
   KoArmFeed* feed_ = nullptr;

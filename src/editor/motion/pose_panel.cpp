@@ -23,6 +23,7 @@
 #include "model/notification_center.h"
 #include "model/value_utils.h"
 #include "session/arm_ranges.h"
+#include "session/editor_session.h"
 #include "session/frame_list_model.h"
 #include "widgets/colours.h"
 #include "widgets/prompter.h"
@@ -138,24 +139,18 @@ KoPosePanel::~KoPosePanel() {
 }
 
 void KoPosePanel::attach(KoVelmarViewController* editor) {
-  setCurrentPose([editor] {
-    KoChannelPositions pose;
-    const ChannelViews views = editor->arraySliderTextViews();
-    for (qsizetype i = 0; i < views.size() && size_t(i) < pose.size(); ++i) {
-      if (!views[i]->isHidden()) pose[size_t(i)] = int(KoTools::integerValue(views[i]->text()));
-    }
-    return pose;
-  });
+  KoEditorSession* session = editor->session();
+  setCurrentPose([session] { return session->pose().present(); });
   connect(this, &KoPosePanel::moveWanted, editor->motion()->armMoves(), &KoArmMoves::want);
-  connect(this, &KoPosePanel::insertWanted, editor, [editor](const KoChannelPositions& pose) {
-    // Inserted as the Insert button inserts the pose of the sliders.
-    if (!editor->checkState(EditorAction::Insert)) return;
-    KoFrameListModel* model = editor->model();
-    const int at = std::max(model->selectIndex(), 0);
-    model->insert(at, editor->armRanges()->inRange(
-                          frameOf(pose, KoTools::integerValue(editor->texttime()->text()))));
-    model->reSetCode();
-  });
+  connect(this, &KoPosePanel::insertWanted, editor,
+          [editor, session](const KoChannelPositions& pose) {
+            // Inserted as the Insert button inserts the pose of the sliders.
+            if (!editor->checkState(EditorAction::Insert)) return;
+            KoFrameListModel* model = editor->model();
+            const int at = std::max(model->selectIndex(), 0);
+            model->insert(at, editor->armRanges()->inRange(frameOf(pose, session->pose().time)));
+            model->reSetCode();
+          });
 }
 
 void KoPosePanel::setAskers(NameAsker name, FileChooser file) {

@@ -279,7 +279,7 @@ TEST_F(BoardControlTest, ATypedValueMovesItsServoResetCentresAndAReadSkipsHidden
 
   editor.buttonClick(A::ResetServos);
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 500; }));
-  for (ChannelView* v : views()) EXPECT_EQ(v->text(), "500");
+  for (KoVelmarSliderView* v : editor.panView()->sliders()) EXPECT_EQ(v->text(), "500");
 
   editor.buttonClick(A::Unload);
   processPending();
@@ -387,7 +387,7 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
 
   // A run goes over the line as six-servo moves built from each frame's positions.
   tips().clear();
-  views()[5]->setText("700");
+  editor.session()->setPosition(6, 700);
   addFrame(250, 1000);
   clock.setHorizon(milliseconds(500));
   editor.buttonClick(A::RunOnline);

@@ -130,7 +130,7 @@ TEST_F(EditorOnBoardFixture, TheLiveArmsMovesGoOutAsSliderMoves) {
   mouse(arm, QEvent::MouseButtonPress, c + QPointF(0, -r));
   mouse(arm, QEvent::MouseMove, c + QPointF(r * std::sqrt(3) / 2, -r / 2));  // 60 degrees
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 750; }));
-  EXPECT_EQ(views()[5]->text(), "750");
+  EXPECT_EQ(cardText(6), "750");
   mouse(arm, QEvent::MouseMove, c + QPointF(r, -r * 0.2));
   mouse(arm, QEvent::MouseMove, c + QPointF(r, 0));  // 90 degrees, within the interval
   processPending();
@@ -141,7 +141,7 @@ TEST_F(EditorOnBoardFixture, TheLiveArmsMovesGoOutAsSliderMoves) {
   now += KoArmMoves::kIntervalMs;
   motion->armMoves()->flush();
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 875; }));
-  EXPECT_EQ(views()[5]->text(), "875");
+  EXPECT_EQ(cardText(6), "875");
   EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), 2);
   mouse(arm, QEvent::MouseButtonRelease, c + QPointF(r, 0));
 }

@@ -8,7 +8,6 @@
 #include "editor/motion/motion_controls.h"
 #include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
-#include "fake_channel_view.h"
 #include "link/ko_serial.h"
 #include "widgets/arm_view.h"
 #include "widgets/number_field.h"
@@ -21,13 +20,14 @@ namespace {
 
 // A frame of channels 1 to 6 at these positions; a negative one is absent.
 VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
-  FakeSliders sliders(6);
-  int i = 0;
+  KoPose pose;
+  size_t i = 0;
   for (int p : positions) {
-    sliders[i].setText(QString::number(p));
-    sliders[i++].setHidden(p < 0);
+    pose.positions[i] = p;
+    pose.shown[i++] = p >= 0;
   }
-  return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
+  pose.time = time;
+  return KoTools::frameOfPose(pose, 0);
 }
 
 class SoftStartTest : public EditorOnBoardFixture,
@@ -108,7 +108,7 @@ TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
   EXPECT_EQ(arm->geometry(), picture->geometry());
   picture->setGeometry(picture->geometry().adjusted(10, 0, 0, 0));
   EXPECT_EQ(arm->geometry(), picture->geometry());
-  views().first()->setText(QStringLiteral("120"));
+  editor.session()->setPosition(1, 120);
   motion->armFeed()->refresh();
   EXPECT_EQ(arm->positions()[0], 500);  // the virtual board's servo, not the typed value
 
@@ -187,11 +187,10 @@ class TeachTest : public LinkFixture {
   void SetUp() override {
     LinkFixture::SetUp();
     recorder.setAutoTick(false);
-    recorder.setHistory(&history);
     QObject::connect(
         &link, &usbHid::positionsRead, &recorder,
         [this](const protocol::PositionsRead& r) { recorder.positionsReceived(r.readings); });
-    link.sendMotorLost(KoTools::visibleChannelIds(sliders.views()));
+    link.sendMotorLost(session.pose().shownIds());
     ASSERT_TRUE(processUntil([this] { return board.isUnloaded(6); }));
   }
   // One reading: the test's hand has moved the servos, the recorder asks and gets its answer.
@@ -202,10 +201,16 @@ class TeachTest : public LinkFixture {
     processPending();
   }
 
-  FakeSliders sliders{6};
-  KoFrameListModel model;
-  KoFrameHistory history{&model};
-  KoTeachRecorder recorder{link, &model, [this] { return sliders.views(); }};
+  void showAll(bool shown) {
+    for (int channel = 1; channel <= KoPose::kChannels; ++channel) {
+      session.setShown(channel, shown);
+    }
+  }
+
+  KoEditorSession session{link};
+  KoFrameListModel& model = *session.list();
+  KoFrameHistory& history = *session.history();
+  KoTeachRecorder recorder{session};
 };
 
 TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
@@ -238,11 +243,11 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
 
 TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowingAFrame) {
   // With every channel hidden there is nothing to record: teaching does not start.
-  for (auto& slider : sliders.owned) slider->setHidden(true);
+  showAll(false);
   ASSERT_FALSE(recorder.start());  // what follows would wait on readings that never come
   EXPECT_EQ(tips(), QStringList{"read_no_channel"});
   EXPECT_EQ(history.count(), 0);
-  for (auto& slider : sliders.owned) slider->setHidden(false);
+  showAll(true);
   tips().clear();
 
   recorder.setInterval(5000);  // held at 2000
@@ -262,9 +267,8 @@ TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowing
 
 TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) {
   KoArmView view;
-  KoArmFeed feed(
-      link, [this] { return sliders.views(); }, &view);
-  sliders[0].setText("120");
+  KoArmFeed feed(session, &view);
+  session.setPosition(1, 120);
   board.poseByHand(1, 640);
   feed.refresh();
   EXPECT_EQ(view.positions()[0], 640);

@@ -45,7 +45,7 @@ class PosePanelTest : public EditorOnBoardFixture {
       QCheckBox* box = editor.arraySliderTextCheckViews()[c];
       box->setChecked(positions[size_t(c)] >= 0);
       editor.buttonBoxClick(box);
-      if (positions[size_t(c)] >= 0) views()[c]->setText(QString::number(positions[size_t(c)]));
+      if (positions[size_t(c)] >= 0) editor.session()->setPosition(c + 1, positions[size_t(c)]);
     }
   }
   void choose(const QString& poseName) {
@@ -85,8 +85,8 @@ TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
   const int movesBefore = int(board.receivedWith(protocol::kMultiServoMove).size());
   emit panel->list()->itemActivated(panel->list()->currentItem());
   ASSERT_TRUE(moves(movesBefore + 5));
-  EXPECT_EQ(views()[0]->text(), "120");
-  EXPECT_EQ(views()[1]->text(), "900");  // absent from the pose: left where it was
+  EXPECT_EQ(cardText(1), "120");
+  EXPECT_EQ(cardText(2), "900");  // absent from the pose: left where it was
   // One move per channel of the pose, servo and position as the slider sends them.
   const QList<QByteArray> sent = board.receivedWith(protocol::kMultiServoMove).mid(movesBefore);
   ASSERT_EQ(sent.size(), 5);

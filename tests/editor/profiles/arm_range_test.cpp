@@ -13,9 +13,9 @@
 #include "editor/motion/curve_view.h"
 #include "editor/motion/motion_controls.h"
 #include "editor_fixture.h"
-#include "fake_channel_view.h"
 #include "model/arm_kinematics.h"
 #include "model/notification_center.h"
+#include "model/pose.h"
 #include "session/arm_ranges.h"
 #include "session/frame_marks.h"
 #include "widgets/velmar_pan_view.h"
@@ -70,14 +70,15 @@ Pose with(Pose pose, int channel, int position) {
   return pose;
 }
 
-// A frame as the sliders make it; a negative position is an absent channel.
+// A frame as the cards make it; a negative position is an absent channel.
 VelmarFrame frameOf(const Pose& pose, int time = 1000) {
-  FakeSliders sliders(6);
+  KoPose p;
   for (int i = 0; i < 6; ++i) {
-    sliders[i].setText(QString::number(pose[size_t(i)]));
-    sliders[i].setHidden(pose[size_t(i)] < 0);
+    p.positions[size_t(i)] = pose[size_t(i)];
+    p.shown[size_t(i)] = pose[size_t(i)] >= 0;
   }
-  return KoTools::returnVelmarCurrentData(sliders.views(), QString::number(time), 0);
+  p.time = time;
+  return KoTools::frameOfPose(p, 0);
 }
 
 QList<int> positionsOf(const KoVelmarPwmModel& f) {
@@ -298,9 +299,10 @@ TEST_F(ArmRangeTest, TheSlidersTheirFieldsAndKeysStayWithinTheRange) {
   EXPECT_EQ(card(6)->slider()->toolTip(), "slider_range(550,700)");
   processPending();
   EXPECT_TRUE(board.received().isEmpty());
-  // A frame put onto the sliders shows where they stop.
-  KoTools::sendSetAngleWithVelmarSliderViews(views(), *frameOf(with(kSafe, 6, 999)));
+  // A frame put onto the pose shows where the sliders stop, and the pose holds the same.
+  editor.session()->showFrame(*frameOf(with(kSafe, 6, 999)));
   EXPECT_EQ(card(6)->textField()->text(), "700");
+  EXPECT_EQ(editor.session()->pose().positions[5], 700);
 }
 
 TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRange) {
