@@ -62,8 +62,6 @@ KoArmView::KoArmView(QWidget* parent, KoArmProfile profile)
   KoTools::setAccessibleKeys(this, QT_TRID_NOOP("arm_view"), QT_TRID_NOOP("arm_view_tips"));
   auto& center = KoNotificationCenter::defaultCenter();
   connect(&center, &KoNotificationCenter::changeLanguage, this, &KoArmView::retranslate);
-  connect(&center, &KoNotificationCenter::armProfileChanged, this,
-          [this] { setProfile(KoArmProfiles::current()); });
   retranslate();
 }
 

@@ -34,9 +34,9 @@ class KoArmView : public QWidget {
   // again: long enough for a throttled move to be sent and read back.
   static constexpr int kDefaultHoldMs = 150;
 
-  explicit KoArmView(QWidget* parent = nullptr, KoArmProfile profile = KoArmProfiles::current());
+  explicit KoArmView(QWidget* parent = nullptr, KoArmProfile profile = KoArmProfile::shipped());
 
-  // The profile the arm is drawn to; it follows the chosen one when that changes.
+  // The profile the arm is drawn to; its owner hands it every new choice.
   void setProfile(const KoArmProfile& profile);
   const KoArmProfile& profile() const { return profile_; }
 

@@ -9,7 +9,6 @@
 #include <QTest>
 #include <cmath>
 
-#include "model/notification_center.h"
 #include "widgets/switch.h"
 
 namespace {
@@ -129,10 +128,6 @@ TEST_F(ArmViewTest, TheArmIsDrawnToTheProfilesMeasures) {
   EXPECT_NEAR(ahead.x() - view.width() / 2.0, view.width() / 2.0 - behind.x(), 1e-6);
   EXPECT_NEAR(ahead.y(), behind.y(), 1e-6);
   EXPECT_NE(ahead.x(), behind.x());
-
-  // The chosen profile comes back when the choice changes.
-  KoNotificationCenter::defaultCenter().postArmProfileChanged();
-  EXPECT_EQ(view.profile(), KoArmProfiles::current());
 }
 
 // A press away from the tip and the dial takes nothing; near the tip the pointer offers to

@@ -13,6 +13,7 @@
 #include "editor/motion/curve_view.h"
 #include "editor/profiles/arm_profile_dialog.h"
 #include "model/limits.h"
+#include "session/arm_ranges.h"
 #include "session/editor_session.h"
 #include "session/frame_list_model.h"
 #include "session/online_run.h"
@@ -161,7 +162,10 @@ void KoMotionControls::showLive(bool on) {
   // The arm, its joint table and its feed come when the arm is first shown: on most starts
   // the switch is off and the still picture is all there is to draw.
   if (on && !armView_) {
-    armView_ = new KoArmView(panView_);
+    KoArmRanges* ranges = session_.ranges();
+    armView_ = new KoArmView(panView_, ranges->profile());
+    connect(ranges, &KoArmRanges::profileChanged, armView_,
+            [this, ranges] { armView_->setProfile(ranges->profile()); });
     armView_->stackUnder(panView_->sliders().first());
     feed_ = new KoArmFeed(session_, armView_, this);
     feed_->setSerialLine(&online_->serialLine());

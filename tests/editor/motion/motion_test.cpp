@@ -106,6 +106,12 @@ TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
   QWidget* picture = editor.panView()->imageVelmar();
   EXPECT_TRUE(arm->isVisible());
   EXPECT_EQ(arm->geometry(), picture->geometry());
+  // Drawn to the editor's profile, and to each new one.
+  EXPECT_EQ(arm->profile(), editor.armRanges()->profile());
+  KoArmProfile longer = editor.armRanges()->profile();
+  longer.linksMm[KoArmProfile::kForearm] += 40;
+  editor.armRanges()->setProfile(longer);
+  EXPECT_EQ(arm->profile(), longer);
   picture->setGeometry(picture->geometry().adjusted(10, 0, 0, 0));
   EXPECT_EQ(arm->geometry(), picture->geometry());
   editor.session()->setPosition(1, 120);
