@@ -189,17 +189,6 @@ void measureUndo(KoVelmarViewController& editor, FixedPanels& panels, const QStr
     std::printf("  undo %s %8.3f ms / %8.3f ms   redo %8.3f ms / %8.3f ms\n", c.name,
                 undone.bookkeeping, undone.withRepaint, redone.bookkeeping, redone.withRepaint);
   }
-  std::vector<double> undos;
-  for (int i = 0; i < 11; ++i) {
-    editor.buttonClick(KoEditorFiles::kOpen);
-    QCoreApplication::processEvents();
-    QElapsedTimer clock;
-    clock.start();
-    undo();
-    undos.push_back(double(clock.nsecsElapsed()) / 1e6);
-  }
-  std::printf("  undo open (all %d frames back) %8.3f ms (median of 11)\n", kFrames,
-              medianOf(undos));
 }
 
 // A narrowed profile and back: every frame's marks are looked at again and the views repaint.
