@@ -82,37 +82,6 @@ TEST(SixServoMove, FromTheTextAndFromThePositions) {
             hex("55551703 06e803 01f401 02f401 03f401 04f401 05e803 060000"));
 }
 
-// A file frame's positions buffer beyond the file record (which the file frame edits
-// cover): forty six-byte slots after an 8-byte head in a 248-byte buffer, forty from the
-// start in a 240-byte one.
-TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
-  KoPwmModel f;
-  f.time = 0x0102;
-  f.action = QStringLiteral("#1 P5 #6 P6 #40 P7 #41 P8 ");
-  f.data = QByteArray(248, 0);
-  KoTools::actionToPositionsBytesWithModel(f);
-  EXPECT_EQ(f.data.first(2), hex("0201"));
-  EXPECT_EQ(frame::le16(f.data, 8), 5);
-  EXPECT_EQ(frame::le16(f.data, 8 + 6 * 5), 6);
-  EXPECT_EQ(frame::le16(f.data, 8 + 6 * 39), 7);
-  EXPECT_EQ(f.data.size(), 248);
-
-  f.data = QByteArray(240, 0);
-  KoTools::actionToPositionsBytesWithModel(f);
-  EXPECT_EQ(frame::le16(f.data, 0), 5);
-  EXPECT_EQ(frame::le16(f.data, 6 * 39), 7);
-  EXPECT_EQ(f.data.size(), 240);
-
-  // Ids past any buffer, or past 32 bits, touch nothing (4294967297 must not act as 1).
-  f.action = QStringLiteral("#4294967297 P9 #1410711436 P9 #9223372036854775807 P9 ");
-  f.data = QByteArray(240, 0);
-  EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), QByteArray(240, 0));
-
-  f.action = QStringLiteral("#1 P5 ");
-  f.data = QByteArray(3, 0);
-  EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), hex("050000"));
-}
-
 // Readings past the end stop read as the end, wrapped ones as 0; a hidden channel's reading
 // and readings for no channel are left out.
 TEST(ReadBack, ReadingsBecomeAFrame) {
@@ -149,20 +118,6 @@ TEST(FrameOntoSliders, ChannelsAndText) {
   KoTools::sendSetAngleWithSliderViews(sliders.views(), text);
   EXPECT_EQ(sliders[1].text(), "250");
   EXPECT_EQ(sliders[0].text(), "100");
-}
-
-TEST(AllSliders, ResetPositionsAndTrims) {
-  FakeSliders sliders(3, QStringLiteral("800"));
-  KoTools::sendReSetAllSteer(QStringLiteral("slider"), 0, 1000, QStringLiteral("500"),
-                             sliders.views());
-  EXPECT_EQ(sliders[2].text(), "500");
-  EXPECT_TRUE(sliders[2].shaken);
-
-  KoTools::sendReSetAllSteer(QStringLiteral("sliderSmall"), -100, 100, QStringLiteral("0"),
-                             sliders.views());
-  EXPECT_EQ(sliders[0].controls.value("sliderSmall"), "0");
-  EXPECT_EQ(sliders[0].controls.value("lableSmall"), "0");
-  EXPECT_EQ(sliders[0].text(), "500");
 }
 
 }  // namespace
