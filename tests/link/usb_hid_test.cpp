@@ -51,14 +51,8 @@ using UsbHidTest = LinkFixture;
 // A reply that never comes is told once, with its command; the screens choose the words.
 TEST_F(UsbHidTest, AMissingReplyIsToldWithItsCommand) {
   const QByteArray frames[] = {
-      protocol::removeActions(3),
-      protocol::idList(protocol::kReadPositions, {1}),
-      protocol::idList(protocol::kDownloadDeviations, {1}),
-      protocol::idList(protocol::kReadDeviations, {1}),
-      protocol::readServoInfo(),
-      protocol::actionsRun(1),
-      protocol::stopActions(),
-      protocol::idList(protocol::kUnloadServos, {1}),
+      protocol::removeActions(3), protocol::idList(protocol::kReadPositions, {1}),
+      protocol::readServoInfo(),  protocol::actionsRun(1),
       protocol::speed(1, 0, 0),
   };
   link.setReplyTimeout(milliseconds(0));
@@ -127,15 +121,6 @@ TEST_F(UsbHidTest, RefusedFramesAreNotSent) {
   ASSERT_EQ(board.received().size(), 1);
   EXPECT_EQ(board.received().first().bytes[3], protocol::kActionDownload);
   EXPECT_TRUE(failed.isEmpty());
-}
-
-// The link asks nothing before it erases: the editor and vornctl ask their own way.
-TEST_F(UsbHidTest, EraseGoesOutUnasked) {
-  EXPECT_TRUE(link.sendRemoveActions(4));
-  EXPECT_TRUE(link.sendRemoveActions(protocol::kAllGroups));
-  ASSERT_TRUE(processUntil([&] { return board.received().size() == 2; }));
-  EXPECT_EQ(board.received()[0].bytes, QByteArray::fromHex("5555030804"));
-  EXPECT_EQ(board.received()[1].bytes, QByteArray::fromHex("55550308ff"));
 }
 
 TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
