@@ -139,7 +139,7 @@ TEST(ArmKinematics, JointAnglesFollowTheTablesChannelsAndReversal) {
   KoArmProfile mirrored = plain;
   mirrored.channels[kShoulderChannel - 1].reversed = true;
   const std::tuple<int, double, double> reversals[] = {
-      {0, 150, -90}, {1000, -90, 150}, {500, 30, 30}, {250, 90, -30}, {900, -66, 126}};
+      {0, 150, -90}, {1000, -90, 150}, {250, 90, -30}};
   for (const auto& [position, plainAngle, mirroredAngle] : reversals) {
     SCOPED_TRACE(position);
     const KoChannelPositions p = pose(position, 300, 700);
@@ -151,59 +151,6 @@ TEST(ArmKinematics, JointAnglesFollowTheTablesChannelsAndReversal) {
       const double angle = jointAngles(*profile, p)[KoArmJoints::kShoulder];
       EXPECT_NEAR(positionForAngle(*profile, KoArmJoints::kShoulder, angle), position, 1e-9);
       EXPECT_NEAR(angleForPosition(*profile, KoArmJoints::kShoulder, position), angle, 1e-9);
-    }
-  }
-}
-
-struct Arm {
-  const char* name;
-  KoArmProfile profile;
-};
-
-std::vector<Arm> arms() {
-  return {{"shipped", arm()}, {"narrowed", oddArm()}, {"turned", turnedArm()}};
-}
-
-// Targets from whole positions within the safe ranges, reached from another pose: for the hand
-// keeping its angle, a pose with the same hand angle; with the wrist locked, the same wrist.
-TEST(ArmKinematics, ReachesTargetsInsideTheWorkspace) {
-  for (const Arm& a : arms()) {
-    for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
-      SCOPED_TRACE(testing::Message() << a.name << (hold == WristHold::LockJoint ? " locked" : ""));
-      std::mt19937 random(17);
-      int tried = 0;
-      for (int n = 0; n < 300;) {
-        ASSERT_LT(++tried, 100000);
-        const KoChannelPositions current = randomPose(a.profile, random);
-        KoChannelPositions goal = randomPose(a.profile, random);
-        if (hold == WristHold::LockJoint) {
-          goal[kWristChannel - 1] = current[kWristChannel - 1];
-        } else {
-          const auto angles = jointAngles(a.profile, goal);
-          const double wrist = pitchOf(a.profile, current) - angles[KoArmJoints::kShoulder] -
-                               angles[KoArmJoints::kElbow];
-          const double p = positionForAngle(a.profile, KoArmJoints::kWrist, wrist);
-          ASSERT_NEAR(p, std::round(p), 1e-6);
-          if (!a.profile.inRange(kWristChannel, std::lround(p))) continue;
-          goal[kWristChannel - 1] = int(std::lround(p));
-        }
-        ++n;
-        const QPointF target = tipOf(a.profile, goal);
-        const Reach r = reach(a.profile, current, target, hold);
-        SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
-        expectSound(a.profile, current, r);
-        EXPECT_FALSE(r.clamped);
-        EXPECT_EQ(r.tip, tipOf(a.profile, r.positions));
-        EXPECT_LE(distance(r.tip, target), 1.0);
-        if (hold == WristHold::LockJoint) {
-          EXPECT_EQ(r.positions[kWristChannel - 1], current[kWristChannel - 1]);
-        } else {
-          // Whole positions may give up a step of the hand's angle for a nearer tip.
-          EXPECT_NEAR(pitchOf(a.profile, r.positions), pitchOf(a.profile, current), 0.25);
-        }
-        // Asked for the tip where it is, the arm stays as it is.
-        EXPECT_EQ(reach(a.profile, goal, target, hold).positions, goal);
-      }
     }
   }
 }
@@ -242,13 +189,53 @@ struct BruteForce {
   }
 };
 
-TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
-  for (const Arm& a : arms()) {
+// Targets from whole positions within the safe ranges are reached from another pose (for the
+// hand keeping its angle, a pose with the same hand angle; with the wrist locked, the same
+// wrist); for points anywhere the tip comes as near as a grid of the allowed poses does.
+TEST(ArmKinematics, ReachesWhatItCanAndComesNearestToTheRest) {
+  const std::pair<const char*, KoArmProfile> arms[] = {
+      {"shipped", arm()}, {"narrowed", oddArm()}, {"turned", turnedArm()}};
+  for (const auto& [name, profile] : arms) {
     for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
-      SCOPED_TRACE(testing::Message() << a.name << (hold == WristHold::LockJoint ? " locked" : ""));
+      SCOPED_TRACE(testing::Message() << name << (hold == WristHold::LockJoint ? " locked" : ""));
+      std::mt19937 random(17);
+      int tried = 0;
+      for (int n = 0; n < 300;) {
+        ASSERT_LT(++tried, 100000);
+        const KoChannelPositions from = randomPose(profile, random);
+        KoChannelPositions goal = randomPose(profile, random);
+        if (hold == WristHold::LockJoint) {
+          goal[kWristChannel - 1] = from[kWristChannel - 1];
+        } else {
+          const auto angles = jointAngles(profile, goal);
+          const double wrist =
+              pitchOf(profile, from) - angles[KoArmJoints::kShoulder] - angles[KoArmJoints::kElbow];
+          const double p = positionForAngle(profile, KoArmJoints::kWrist, wrist);
+          ASSERT_NEAR(p, std::round(p), 1e-6);
+          if (!profile.inRange(kWristChannel, std::lround(p))) continue;
+          goal[kWristChannel - 1] = int(std::lround(p));
+        }
+        ++n;
+        const QPointF target = tipOf(profile, goal);
+        const Reach r = reach(profile, from, target, hold);
+        SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
+        expectSound(profile, from, r);
+        EXPECT_FALSE(r.clamped);
+        EXPECT_EQ(r.tip, tipOf(profile, r.positions));
+        EXPECT_LE(distance(r.tip, target), 1.0);
+        if (hold == WristHold::LockJoint) {
+          EXPECT_EQ(r.positions[kWristChannel - 1], from[kWristChannel - 1]);
+        } else {
+          // Whole positions may give up a step of the hand's angle for a nearer tip.
+          EXPECT_NEAR(pitchOf(profile, r.positions), pitchOf(profile, from), 0.25);
+        }
+        // Asked for the tip where it is, the arm stays as it is.
+        EXPECT_EQ(reach(profile, goal, target, hold).positions, goal);
+      }
+
       const KoChannelPositions current = pose(450, 560, 610);
-      const BruteForce grid(a.profile, current, hold);
-      std::mt19937 random(5);
+      const BruteForce grid(profile, current, hold);
+      random.seed(5);
       std::uniform_real_distribution<double> x(-450, 450), y(-300, 550);
       std::vector<QPointF> targets = {{0, 2000}, {0, -2000}, {-1000, 77}, {1000, 77},
                                       {0, 77},   {0, 0},     {40, 30},    {-1e9, 3e9}};
@@ -256,9 +243,9 @@ TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
       int clamped = 0;
       for (const QPointF& target : targets) {
         SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
-        const Reach r = reach(a.profile, current, target, hold);
-        expectSound(a.profile, current, r);
-        EXPECT_EQ(r.tip, tipOf(a.profile, r.positions));
+        const Reach r = reach(profile, current, target, hold);
+        expectSound(profile, current, r);
+        EXPECT_EQ(r.tip, tipOf(profile, r.positions));
         const double d = distance(r.tip, target);
         EXPECT_LE(d, grid.nearest(target) + 0.25);
         // Reached, the tip lies within a step of the target; farther off, the solver says so.
@@ -268,7 +255,7 @@ TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
         if (d > 1.0) {
           EXPECT_TRUE(r.clamped);
         }
-        if (distance(target, QPointF(0, 77)) > a.profile.reachMm() + 1) {
+        if (distance(target, QPointF(0, 77)) > profile.reachMm() + 1) {
           EXPECT_TRUE(r.clamped);
         }
         clamped += r.clamped;
