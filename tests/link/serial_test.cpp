@@ -9,10 +9,7 @@
 #include <atomic>
 #include <memory>
 #include <mutex>
-#include <thread>
 
-#include "link/ko_serial.h"
-#include "link/protocol.h"
 #include "link/serial_port.h"
 #include "link/serial_port_manager.h"
 #include "pseudo_terminal.h"
@@ -75,30 +72,6 @@ TEST_F(SerialPortTest, OnlyFreshBytesArriveAndAHangUpClosesThePortReportedOnce) 
   for (int i = 0; i < 20; ++i) QCoreApplication::processEvents();
   EXPECT_EQ(joined(delegate.events), "opened error closed");
   EXPECT_FALSE(port.sendData("x"));
-}
-
-TEST_F(SerialPortTest, KoSerialWritesMovesOnlyToAnOpenPort) {
-  KoSerial serial;
-  serial.setSerialPort(&port);
-  port.open();
-  serial.sendOneSteering(1, 100);
-  port.close();  // before the queued send runs
-  QCoreApplication::processEvents();
-  auto other = std::make_unique<ORSSerialPort>(pty.path);
-  serial.setSerialPort(other.get());
-  other.reset();
-  EXPECT_EQ(serial.serialPort(), nullptr);
-
-  // Frames keep their order on the wire, so the expected bytes alone show that nothing above
-  // was written.
-  serial.setSerialPort(&port);
-  port.open();
-  serial.sendOneSteering(1, 500);
-  const QByteArray frame = protocol::oneSteering(3, 700, 20);
-  std::thread([&] { serial.sendData(frame, 0); }).join();  // as online runs do
-  const QByteArray expected = QByteArray::fromHex("55550803011400 01f401") + frame;
-  EXPECT_TRUE(pty.pump([&] { return pty.received.size() >= expected.size(); }));
-  EXPECT_EQ(hex(pty.received), hex(expected));
 }
 
 TEST(SerialPortManager, PollAnnouncesArrivalsAndRemovals) {
