@@ -64,17 +64,6 @@ TEST(EasingCurve, FollowsItsBezierAndKeepsItsEnds) {
   EXPECT_EQ(easing::kIn.at(std::nan("")), 0);
 }
 
-TEST(EasingCurve, ParsesNamesAndFourNumbers) {
-  EXPECT_EQ(easing::parseCurve("in"), easing::kIn);
-  EXPECT_EQ(easing::parseCurve("out"), easing::kOut);
-  EXPECT_EQ(easing::parseCurve("in-out"), easing::kInOut);
-  EXPECT_EQ(easing::parseCurve("0.1, 0.2,0.3,1"), Curve({0.1, 0.2, 0.3, 1}));
-  for (const char* bad : {"", "In", "ease", "0.1,0.2,0.3", "0.1,0.2,0.3,1.5", "-0.1,0,1,1",
-                          "a,b,c,d", "nan,0,1,1", "0,0,1,1,1"}) {
-    EXPECT_FALSE(easing::parseCurve(bad)) << bad;
-  }
-}
-
 TEST(EasingSteps, AddUpExactlyAndStayWithinAFramesTimes) {
   // Total, step, count, and the shortest step where a frame's longest time asks for shorter.
   const std::array<qint64, 4> cases[] = {
@@ -185,25 +174,6 @@ TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
   ASSERT_EQ(carried.size(), 7);
   EXPECT_EQ(carried[5]->id(3), 200 + std::lround(600 * easing::kOut.at(0.5)));
   EXPECT_FALSE(carried[1]->isPresent(3));
-}
-
-// The list may grow up to a group's frames and not one further; the refusal names the move.
-TEST(EasingPlan, RefusesToPassTheBudgetNamingTheMove) {
-  const std::array<int, 6> a{0, 0, 0, 0, 0, 0};
-  const std::array<int, 6> b{1000, 0, 0, 0, 0, 0};
-  QList<std::pair<int, std::array<int, 6>>> rows;
-  for (int i = 0; i < limits::kMaxFramesPerGroup - 38; ++i) rows.append({1000, i % 2 ? a : b});
-  const VelmarFrames frames = framesOf(rows);  // 38 short of the budget
-  const Curve c = easing::kOut;
-
-  easing::EasePlan plan = easing::planEase(frames, {0, 1, 2}, c, 50);  // 19 each
-  EXPECT_FALSE(plan.refused());
-  EXPECT_EQ(easing::applied(frames, plan).size(), limits::kMaxFramesPerGroup);
-
-  plan = easing::planEase(frames, {4, 5, 6, 7}, c, 50);
-  EXPECT_EQ(plan.overBudgetRow, 7);
-  EXPECT_EQ(plan.added, 57);
-  EXPECT_EQ(easing::applied(frames, plan), frames);
 }
 
 TEST(MirrorAndReverse, ReverseGivesTheWayBackAndMirrorTurnsChosenChannels) {

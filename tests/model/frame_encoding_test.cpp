@@ -62,17 +62,8 @@ TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
   }
 }
 
-// The serial line gets fixed six-servo moves, unnamed or absent servos at 0, built from a
-// frame's text or, in the serial run, from its positions.
-TEST(SixServoMove, FromTheTextAndFromThePositions) {
-  KoPwmModel text;
-  text.time = 800;
-  text.action = QStringLiteral("#1 P600 #3 P700 ");
-  EXPECT_EQ(KoTools::modelChangeToData(text),
-            hex("55551703062003 015802 020000 03bc02 040000 050000 060000"));
-  text.action = QStringLiteral("#2 P10 #2 P20 #9 P30 ");
-  EXPECT_EQ(KoTools::modelChangeToData(text).mid(10, 3), hex("021400"));
-
+// The serial run sends fixed six-servo moves built from a frame's positions, absent servos at 0.
+TEST(SixServoMove, FromThePositions) {
   const VelmarFrame file = KoTools::readVelmarData(kFileImage).first();
   EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*file),
             hex("55551703 06e803 01f401 02f401 03f401 04f401 050000 060000"));
