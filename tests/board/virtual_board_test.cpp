@@ -61,23 +61,6 @@ TEST_F(VirtualBoardTest, RepliesForManyServosFitOneReport) {
   }
 }
 
-TEST_F(VirtualBoardTest, StoredGroupsRunStopAndErase) {
-  board.storeGroup(4, {frame::multiServoMove(0, {{1, 250}}).sliced(4),
-                       frame::multiServoMove(0, {{1, 750}}).sliced(4)});
-  board.storeGroup(9, {frame::multiServoMove(0, {{2, 10}}).sliced(4)});
-  tell(protocol::actionsRun(4));
-  EXPECT_EQ(board.runningGroup(), 4);
-  EXPECT_EQ(board.targetPosition(1), 250);
-  tell(protocol::stopActions());
-  EXPECT_EQ(board.runningGroup(), -1);
-
-  EXPECT_EQ(ask(protocol::removeActions(4))[3], protocol::kEraseActionGroup);
-  EXPECT_FALSE(board.group(4));
-  EXPECT_TRUE(board.group(9));
-  ask(protocol::removeActions(protocol::kAllGroups));
-  EXPECT_FALSE(board.group(9));
-}
-
 // A write sets the parameters and leaves the readings alone. Several servos on the bus would
 // talk over each other, and none cannot answer: a read gets no reply.
 TEST_F(VirtualBoardTest, ALoneBusServoTakesItsParametersAndAnswersReads) {
