@@ -4,6 +4,7 @@
 
 #include "link/protocol.h"
 #include "link_fixture.h"
+#include "model/move_frame.h"
 #include "servo_record.h"
 
 namespace {
@@ -58,23 +59,6 @@ TEST_F(VirtualBoardTest, RepliesForManyServosFitOneReport) {
     EXPECT_EQ(reply.size(), protocol::kReportSize);
     EXPECT_EQ(quint8(reply[4]), count) << command;
   }
-}
-
-TEST_F(VirtualBoardTest, StoredGroupsRunStopAndErase) {
-  board.storeGroup(4, {frame::multiServoMove(0, {{1, 250}}).sliced(4),
-                       frame::multiServoMove(0, {{1, 750}}).sliced(4)});
-  board.storeGroup(9, {frame::multiServoMove(0, {{2, 10}}).sliced(4)});
-  tell(protocol::actionsRun(4));
-  EXPECT_EQ(board.runningGroup(), 4);
-  EXPECT_EQ(board.targetPosition(1), 250);
-  tell(protocol::stopActions());
-  EXPECT_EQ(board.runningGroup(), -1);
-
-  EXPECT_EQ(ask(protocol::removeActions(4))[3], protocol::kEraseActionGroup);
-  EXPECT_FALSE(board.group(4));
-  EXPECT_TRUE(board.group(9));
-  ask(protocol::removeActions(protocol::kAllGroups));
-  EXPECT_FALSE(board.group(9));
 }
 
 // A write sets the parameters and leaves the readings alone. Several servos on the bus would
@@ -142,6 +126,50 @@ TEST_F(VirtualBoardTest, DownloadStepsOutOfOrderAreRefused) {
   tell(protocol::downloadStep1(231, 1));
   processPending();
   EXPECT_EQ(board.downloadError(), "no group 231");
+}
+
+// A move told apart from the others by its time: 50 ms and up.
+QByteArray move(int n) { return frame::multiServoMove(50 + n, {{1, 500}}); }
+int moveNumber(const QByteArray& f) { return frame::le16(f, 5) - 50; }
+
+QList<int> numbers(const VirtualBoard& board) {
+  QList<int> out;
+  for (const VirtualBoard::ReceivedFrame& r : board.received()) out.append(moveNumber(r.bytes));
+  return out;
+}
+
+QList<int> range(int from, int count) {
+  QList<int> out;
+  for (int i = 0; i < count; ++i) out.append(from + i);
+  return out;
+}
+
+// A looped run sends frames for as long as the program is left on: the board keeps only the
+// latest, in order, by default all of a whole group's download. A caller that looks further
+// back asks for more; asking for less drops the oldest at once.
+TEST(VirtualBoardReceived, KeepsOnlyTheLatestFramesInOrder) {
+  constexpr int kDefault = VirtualBoard::kReceivedKept;
+  constexpr int kDownloadFrames = 1020 + 4;  // steps 1 to 3, a step 4 per frame, step 5
+  const std::tuple<const char*, std::optional<int>, int, QList<int>> cases[] = {
+      {"a looped run", {}, 5 * kDefault + 3, range(4 * kDefault + 3, kDefault)},
+      {"a whole group's download", {}, kDownloadFrames, range(0, kDownloadFrames)},
+      {"fewer, after they came", 4, 10, range(6, 4)},
+      {"none asked: the last is kept", 0, 3, {2}}};
+  for (const auto& [name, kept, sent, expected] : cases) {
+    SCOPED_TRACE(name);
+    VirtualBoard board;
+    if (kept) board.setReceivedKept(std::max(*kept, 3000));
+    for (int n = 0; n < sent; ++n) board.receive(move(n));
+    if (kept) board.setReceivedKept(*kept);
+    EXPECT_EQ(numbers(board), expected);
+    board.receive(move(sent));
+    EXPECT_EQ(numbers(board).size(), std::min<qsizetype>(board.receivedKept(), sent + 1));
+    EXPECT_EQ(numbers(board).last(), sent);
+  }
+  VirtualBoard board;
+  for (int n = 0; n < 2 * kDefault; ++n) board.receive(move(n));
+  EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), kDefault);
+  EXPECT_EQ(board.targetPosition(1), 500) << "every frame is still handled";
 }
 
 }  // namespace

@@ -33,12 +33,10 @@ TEST(ProtocolBuilders, CommandsAtTheEdgesOfTheirRanges) {
   expectBytes({
       {"move time 0", oneSteering(2, 500, 0), hex("55550803 010000 02f401")},
       {"move negative time", oneSteering(2, 500, -7), hex("55550803 010000 02f401")},
-      {"move time 300", oneSteering(1, 1000, 300), hex("55550803 012c01 01e803")},
       {"move longest frame", oneSteering(6, 0, 30000), hex("55550803 013075 060000")},
       {"move highest id", oneSteering(253, 1000, 0), hex("55550803 010000 fde803")},
       {"serial move", serialOneSteering(6, 250), hex("55550803 011400 06fa00")},
       {"reset forty servos", reSetAllSteer(), reset},
-      {"run group 3", actionsRun(3), hex("55550506030100")},
       {"run last group", actionsRun(230), hex("55550506e60100")},
       {"stop", stopActions(), hex("55550207")},
       {"erase last", removeActions(230), hex("55550308e6")},
@@ -49,7 +47,6 @@ TEST(ProtocolBuilders, CommandsAtTheEdgesOfTheirRanges) {
       {"connection check", checkManyConnectServo(), hex("5555091506010203040506")},
       // The motor speed is signed sixteen bits.
       {"fastest reverse", speed(1, -1000, 1), hex("5555061a010118fc")},
-      {"slowest reverse", speed(1, -1, 1), hex("5555061a0101ffff")},
       {"fastest forward", speed(253, 1000, 1), hex("5555061afd01e803")},
       {"servo mode", speed(7, 0, 0), hex("5555061a07000000")},
   });
@@ -68,7 +65,6 @@ TEST(ProtocolBuilders, IdListsFillFortyFiveBytes) {
        padded("55550915 06 010203040506", 45)},
       {"unload, all hidden", idList(kUnloadServos, {}), padded("55550314 00", 45)},
       {"read trims 2,4", idList(kReadDeviations, {2, 4}), padded("55550517 02 0204", 45)},
-      {"store trims", idList(kDownloadDeviations, {1}), padded("55550416 01 01", 45)},
       {"forty ids", idList(kReadPositions, ids), forty},
   });
   EXPECT_THROW(idList(kReadPositions, ids + QList<int>{41}), FrameError);
@@ -105,8 +101,6 @@ TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
       {"step 1, every page", downloadStep1(1, kMaxDownloadFrames), step1Most},
       {"step 2, 255 frames", downloadStep2(12, 255), hex("55550605020c0100")},
       {"step 2, 256 frames", downloadStep2(12, 256), hex("55550605020c0200")},
-      {"step 2, a full group", downloadStep2(12, 1020), hex("55550605020c0400")},
-      {"step 3, 0 frames", downloadStep3(12, 0), padded("55550505030c00 0001", 248)},
       {"step 3, 300 frames", downloadStep3(12, 300), padded("55550705030c00 0001", 248)},
       {"step 3, a full group", downloadStep3(12, 1020), padded("55550905030c00 00010203", 248)},
       {"step 3, every page", downloadStep3(1, kMaxDownloadFrames), step3Most},
@@ -121,7 +115,6 @@ TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
 TEST(ProtocolBuilders, RefuseWhatWouldNotFit) {
   using namespace protocol;
   EXPECT_THROW(downloadStep1(1, kMaxDownloadFrames + 1), FrameError);
-  EXPECT_THROW(downloadStep2(1, -1), FrameError);
   EXPECT_THROW(downloadStep3(1, kMaxDownloadFrames + 1), FrameError);
   EXPECT_THROW(downloadStep4(1, 0, 0, hex("5555")), FrameError);
   EXPECT_NO_THROW(downloadStep4(1, 0, 0, QByteArray(kMaxRecordMoveSize, 0)));
@@ -148,21 +141,19 @@ TEST(ProtocolReplies, EachReplyDecodesOnceIntoItsType) {
   EXPECT_EQ(std::get<DownloadAck>(decodeReply(padded("5555040503", kReportSize))).step, 3);
   EXPECT_TRUE(std::holds_alternative<GroupErased>(decodeReply(padded("55550208", kReportSize))));
 
+  // Counts beyond the report stop at its end: 19 readings lie wholly inside a 64-byte report
+  // (5 + 3 x 19 = 62), 29 trims (5 + 2 x 29 = 63).
+  QByteArray report = padded("555511 15 ff", 64);
+  EXPECT_EQ(decodePositions(report).size(), 19);
+  EXPECT_EQ(decodePositions(report.first(10)).size(), 1);
+  report[3] = 0x17;
+  EXPECT_EQ(decodeDeviations(report).size(), 29);
+
   // Too short to say what it carries, or naming nothing a screen asked for.
   for (const char* h : {"555504", "55550405", "55550415", "5555031c00", "555502ff", "55550203"}) {
     SCOPED_TRACE(h);
     EXPECT_TRUE(std::holds_alternative<OtherReply>(decodeReply(hex(h))));
   }
-}
-
-TEST(ProtocolReplies, CountsBeyondTheReportStopAtItsEnd) {
-  // 255 readings promised; 19 lie wholly inside a 64-byte report (5 + 3 x 19 = 62).
-  QByteArray report = padded("555511 15 ff", 64);
-  EXPECT_EQ(protocol::decodePositions(report).size(), 19);
-  report[3] = 0x17;
-  EXPECT_EQ(protocol::decodeDeviations(report).size(), 29);  // 5 + 2 x 29 = 63
-  EXPECT_EQ(protocol::decodePositions(report.first(10)).size(), 1);
-  EXPECT_EQ(protocol::decodeDeviations(report.first(6)).size(), 0);
 }
 
 // Reply 28 by its offsets: 4 id, 5/7 angles, 9/11 mV, 13 limit, 14 LED, 15 alarms, 16 trim,
@@ -197,6 +188,24 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
   const QByteArray full = padded("5555141c 01 0000 e803 9411 b036 55 00 07 00 f401 20 e81c", 64);
   EXPECT_TRUE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize)));
   EXPECT_FALSE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize - 1)));
+}
+
+// A limit moved onto or past its partner stays one step (1, or 0.1 V) clear of it, and where
+// the wire's 16 bits can carry it.
+TEST(ServoInfo, LimitsStayOneStepApart) {
+  KoServoInfo info;
+  info.angleMin = 500;
+  info.moveAngleMax(500);
+  EXPECT_EQ(info.angleMax, 501);
+  info.voltageMax = 7100;
+  info.moveVoltageMin(7100);
+  EXPECT_EQ(info.voltageMin, 7000);
+  info.voltageMin = 5000;
+  info.moveVoltageMax(4600);
+  EXPECT_EQ(info.voltageMax, 5100);
+  info.angleMax = 0;  // as a reply of FF FF leaves it
+  info.moveAngleMin(0);
+  EXPECT_EQ(info.angleMin, 0);
 }
 
 }  // namespace

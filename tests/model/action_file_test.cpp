@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "batch_names.h"
 #include "bytes.h"
 #include "model/file_io.h"
 #include "model/frame_encoding.h"
@@ -89,20 +88,17 @@ TEST_F(ActionFileTest, RecordsOfAnotherLengthCannotBeWritten) {
   }
 }
 
-// Each refused at once, with the reason named: a /proc file reports size 0 and a device
-// none, yet either gives without end, and a FIFO's open waits for a writer that never comes.
+// Each refused at once, with the reason named: a /proc file reports size 0 yet gives without
+// end. (vornctl's tests meet a device and a FIFO the same way.)
 TEST_F(ActionFileTest, AFileThatCannotBeReadGivesNoFramesAndSaysWhy) {
   QFile huge(write("huge.rob", kTwoFrames));
   ASSERT_TRUE(huge.resize(KoTools::kMaxActionFileSize + 1));  // sparse: costs no disk
-  const QString fifo = dir.filePath("fifo.rob");
-  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
   const English english;
   const std::pair<QString, QString> cases[] = {
       // the reason, none for a damaged file
       {write("short.rob", "SOBARM"), {}},  {dir.filePath("missing.rob"), "no such file"},
       {dir.path(), "not a regular file"},  {huge.fileName(), "too large"},
-      {"/proc/self/pagemap", "too large"}, {"/dev/zero", "not a regular file"},
-      {fifo, "not a regular file"},
+      {"/proc/self/pagemap", "too large"},
   };
   const auto peakKiB = [] {
     rusage usage{};
@@ -204,19 +200,14 @@ TEST_F(ActionFileTest, SaveReplacesAtomicallyAndReportsFailure) {
   EXPECT_TRUE(QFileInfo(dir.filePath("taken.rob")).isDir());
 }
 
-// Files downloaded into several groups carry the group before 号; a batch takes only a
-// decimal number of ASCII digits there, as the tool's list and vornctl download-many do.
+// Files downloaded into several groups carry the group before 号 (the batch rule itself is
+// vornctl download-many's test).
 TEST(ActionFileNames, NameTheirGroup) {
   const std::pair<const char*, int> cases[] = {{"3号a.rob", 3},     {"0号c.rob", 0},
                                                {"230号d.rob", 230}, {"231号b.rob", -1},
                                                {"-1号x.rob", -1},   {"abc.rob", -1}};
   for (const auto& [name, group] : cases) {
     EXPECT_EQ(KoTools::groupOfFileName(QString::fromUtf8(name)), group) << name;
-  }
-  for (const BatchName& b : kBatchNames) {
-    const KoTools::BatchGroup batch = KoTools::batchGroupOfFileName(QString::fromUtf8(b.name));
-    EXPECT_EQ(batch.problem == KoTools::BatchGroup::Problem::None ? batch.group : -1, b.group)
-        << b.name;
   }
 }
 

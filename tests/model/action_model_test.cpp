@@ -10,15 +10,6 @@ namespace {
 
 VelmarFrame sliderFrame() { return KoTools::frameOfPose(KoPose(), 0); }
 
-PwmFrame fileFrame(const QString& action, const QByteArray& data = QByteArray(14, 0)) {
-  auto f = std::make_shared<KoPwmModel>();
-  f->time = 1000;
-  f->action = action;
-  f->data = data;
-  f->bytes = KoTools::modelChangeToData(*f);
-  return f;
-}
-
 // A list's frame is edited into a copy, by one rule: a time is held to 50 to 30000 ms, a
 // position to 0 to 1000, and what is no whole number is refused.
 TEST(FrameEdit, StoresClampsOrRefuses) {
@@ -29,9 +20,8 @@ TEST(FrameEdit, StoresClampsOrRefuses) {
   } cases[] = {
       {"time", "1,500", 1500}, {"time", "30000", 30000}, {"time", "45000", 30000},
       {"time", "20", 50},      {"time", "50", 50},       {"time", "40000x", 30000},
-      {"time", "51", 51},      {"time", "-5", -1},       {"time", "abc", -1},
-      {"time", "12abc", -1},   {"time", "", -1},         {"time", "30000x", 30000},
-      {"id3", "1500", 1000},   {"id3", 1500, 1000},      {"id3", "999", 999},
+      {"time", "-5", -1},      {"time", "abc", -1},      {"time", "30000x", 30000},
+      {"time", "", -1},        {"id3", "1500", 1000},    {"id3", 1500, 1000},
       {"id3", "0", 0},         {"id3", "-1", -1},        {"id3", "+5", -1},
       {"id3", "7x", -1},       {"id3", "", -1},
   };
@@ -69,38 +59,19 @@ TEST(FrameEdit, InPlaceEditsSayWhetherTheyWereTaken) {
   EXPECT_EQ(frame::le16(f->bytes, 11), 700);  // channel 2 of the move
 }
 
-// No screen edits a file frame today; its edit rules still bind whoever calls them.
-TEST(FileFrameActionEdit, KeepsStructureChangesPositions) {
-  const QString stored = QStringLiteral("#1 P500 #2 P500 ");
-  const struct {
-    const char* text;
-    bool accepted;
-  } cases[] = {
-      {"#1 P600 #2 P500 ", true},   {"#1 P0 #2 P1000 ", true},
-      {"#1 P600 #3 P500 ", false},                               // id changed
-      {"#1 P600  #2 P500 ", false},                              // two spaces
-      {"#1 P1200 #2 P500 ", false},                              // above 1000
-      {"#1 P00 #2 P500 ", false},                                // padded zero
-      {"#1 P-5 #2 P500 ", false},   {"#1 P600 #2 P500", false},  // lost the trailing space
-      {"#1 P600 ", false},          {"# 1 P600 #2 P500 ", false},
-      {"#1P600 #2 P500 ", false},   {"", false},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    PwmFrame f = fileFrame(stored);
-    const QByteArray bytes = f->bytes;
-    EXPECT_EQ(f->setValue(QString::fromUtf8(c.text), QStringLiteral("action")), c.accepted);
-    EXPECT_EQ(f->action, c.accepted ? QString::fromUtf8(c.text) : stored);
-    EXPECT_EQ(f->bytes == bytes, !c.accepted || QString::fromUtf8(c.text) == stored);
-  }
-}
-
+// No screen edits a file frame today; its edit rules still bind whoever calls them: an action
+// text may change positions, never the ids or the layout.
 TEST(FileFrameEdit, ReEncodesInsideItsRecord) {
   // A file record: time 1000, channel 1 at 500, channel 2 at 500, channels 3 to 6 absent.
   QByteArray record = QByteArray::fromHex("e803f401f4015555555555555555");
   PwmFrame f =
       KoTools::readPwmData(QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + record).first();
-  f->setValue(QStringLiteral("#1 P600 #2 P700 "), QStringLiteral("action"));
+  for (const char* refused : {"#1 P600 #3 P700 ", "#1 P600  #2 P700 ", "#1 P1200 #2 P700 ",
+                              "#1 P00 #2 P700 ", "#1 P600 #2 P700", "#1P600 #2 P700 "}) {
+    EXPECT_FALSE(f->setValue(QString::fromUtf8(refused), QStringLiteral("action"))) << refused;
+  }
+  EXPECT_EQ(f->data, record);
+  EXPECT_TRUE(f->setValue(QStringLiteral("#1 P600 #2 P700 "), QStringLiteral("action")));
   f->setValue(QStringLiteral("800"), QStringLiteral("time"));
   EXPECT_EQ(f->data, QByteArray::fromHex("20035802bc025555555555555555"));
   EXPECT_EQ(f->bytes, QByteArray::fromHex("55550b030220030158020"

@@ -90,14 +90,11 @@ KoChannelPositions randomPose(const KoArmProfile& profile, std::mt19937& random)
 TEST(ArmKinematics, SkeletonOfHandMadePoses) {
   const double s120 = 119 * std::sin(qDegreesToRadians(120.0));
   using Case = std::tuple<const char*, KoChannelPositions, QPointF, QPointF, QPointF, double>;
-  KoChannelPositions noShoulder = pose(500, 125, 500);
-  noShoulder[kShoulderChannel - 1].reset();
   const Case cases[] = {
       {"upright", pose(500, 500, 500), {0, 196}, {0, 301}, {0, 378}, 0},
       {"shoulder level forward", pose(125, 500, 500), {119, 77}, {224, 77}, {301, 77}, 90},
       {"forearm back up", pose(125, 875, 500), {119, 77}, {119, 182}, {119, 259}, 0},
       {"leaning back, hand up", pose(875, 500, 125), {-119, 77}, {-224, 77}, {-224, 154}, 0},
-      {"absent shoulder stands up", noShoulder, {0, 196}, {105, 196}, {182, 196}, 90},
       {"shoulder at its end",
        pose(0, 500, 500),
        {s120, 17.5},
@@ -121,7 +118,8 @@ TEST(ArmKinematics, SkeletonOfHandMadePoses) {
 }
 
 // Each joint follows the channel its table names, held at the servo's ends; absent, mid-way.
-TEST(ArmKinematics, JointAnglesFollowTheTablesChannels) {
+// A reversed channel turns its joint the other way about its middle angle, not about 0.
+TEST(ArmKinematics, JointAnglesFollowTheTablesChannelsAndReversal) {
   const KoArmProfile swapped = with(arm(), [](P p) {
     p.joints.joints[KoArmJoints::kBase] = {1, -90, 90};
     p.joints.joints[KoArmJoints::kGripper] = {6, 45, 0};
@@ -135,18 +133,14 @@ TEST(ArmKinematics, JointAnglesFollowTheTablesChannels) {
     p[channel - 1] = position;
     EXPECT_DOUBLE_EQ(jointAngles(swapped, p)[joint], angle) << channel << " " << joint;
   }
-}
 
-TEST(ArmKinematics, ReversalMirrorsTheJointNotTheStoredPosition) {
   KoArmProfile plain = arm();
   plain.joints.joints[KoArmJoints::kShoulder] = {kShoulderChannel, 150, -90};
   KoArmProfile mirrored = plain;
   mirrored.channels[kShoulderChannel - 1].reversed = true;
-
-  // The joint turns the other way about its middle angle (30 degrees here), not about 0.
-  const std::tuple<int, double, double> cases[] = {
-      {0, 150, -90}, {1000, -90, 150}, {500, 30, 30}, {250, 90, -30}, {900, -66, 126}};
-  for (const auto& [position, plainAngle, mirroredAngle] : cases) {
+  const std::tuple<int, double, double> reversals[] = {
+      {0, 150, -90}, {1000, -90, 150}, {250, 90, -30}};
+  for (const auto& [position, plainAngle, mirroredAngle] : reversals) {
     SCOPED_TRACE(position);
     const KoChannelPositions p = pose(position, 300, 700);
     EXPECT_DOUBLE_EQ(jointAngles(plain, p)[KoArmJoints::kShoulder], plainAngle);
@@ -157,74 +151,6 @@ TEST(ArmKinematics, ReversalMirrorsTheJointNotTheStoredPosition) {
       const double angle = jointAngles(*profile, p)[KoArmJoints::kShoulder];
       EXPECT_NEAR(positionForAngle(*profile, KoArmJoints::kShoulder, angle), position, 1e-9);
       EXPECT_NEAR(angleForPosition(*profile, KoArmJoints::kShoulder, position), angle, 1e-9);
-    }
-  }
-
-  // Reaching the same point, the mirrored arm stores the mirrored position, and its safe range
-  // bounds the stored position: 0 to 400 there is 600 to 1000 on the plain arm.
-  const QPointF target = tipOf(plain, pose(700, 650, 150));
-  const Reach a = reach(plain, pose(500, 500, 500), target);
-  KoArmProfile narrowed = mirrored;
-  narrowed.channels[kShoulderChannel - 1].highest = 400;
-  const Reach b = reach(narrowed, pose(500, 500, 500), target);
-  expectSound(narrowed, pose(500, 500, 500), b);
-  EXPECT_FALSE(a.clamped);
-  EXPECT_FALSE(b.clamped);
-  EXPECT_EQ(*b.positions[kShoulderChannel - 1], 1000 - *a.positions[kShoulderChannel - 1]);
-  EXPECT_EQ(b.positions[kElbowChannel - 1], a.positions[kElbowChannel - 1]);
-  EXPECT_LT(distance(b.tip, a.tip), 1e-9);
-  EXPECT_LE(distance(b.tip, target), 1.0);
-}
-
-struct Arm {
-  const char* name;
-  KoArmProfile profile;
-};
-
-std::vector<Arm> arms() {
-  return {{"shipped", arm()}, {"narrowed", oddArm()}, {"turned", turnedArm()}};
-}
-
-// Targets from whole positions within the safe ranges, reached from another pose: for the hand
-// keeping its angle, a pose with the same hand angle; with the wrist locked, the same wrist.
-TEST(ArmKinematics, ReachesTargetsInsideTheWorkspace) {
-  for (const Arm& a : arms()) {
-    for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
-      SCOPED_TRACE(testing::Message() << a.name << (hold == WristHold::LockJoint ? " locked" : ""));
-      std::mt19937 random(17);
-      int tried = 0;
-      for (int n = 0; n < 300;) {
-        ASSERT_LT(++tried, 100000);
-        const KoChannelPositions current = randomPose(a.profile, random);
-        KoChannelPositions goal = randomPose(a.profile, random);
-        if (hold == WristHold::LockJoint) {
-          goal[kWristChannel - 1] = current[kWristChannel - 1];
-        } else {
-          const auto angles = jointAngles(a.profile, goal);
-          const double wrist = pitchOf(a.profile, current) - angles[KoArmJoints::kShoulder] -
-                               angles[KoArmJoints::kElbow];
-          const double p = positionForAngle(a.profile, KoArmJoints::kWrist, wrist);
-          ASSERT_NEAR(p, std::round(p), 1e-6);
-          if (!a.profile.inRange(kWristChannel, std::lround(p))) continue;
-          goal[kWristChannel - 1] = int(std::lround(p));
-        }
-        ++n;
-        const QPointF target = tipOf(a.profile, goal);
-        const Reach r = reach(a.profile, current, target, hold);
-        SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
-        expectSound(a.profile, current, r);
-        EXPECT_FALSE(r.clamped);
-        EXPECT_EQ(r.tip, tipOf(a.profile, r.positions));
-        EXPECT_LE(distance(r.tip, target), 1.0);
-        if (hold == WristHold::LockJoint) {
-          EXPECT_EQ(r.positions[kWristChannel - 1], current[kWristChannel - 1]);
-        } else {
-          // Whole positions may give up a step of the hand's angle for a nearer tip.
-          EXPECT_NEAR(pitchOf(a.profile, r.positions), pitchOf(a.profile, current), 0.25);
-        }
-        // Asked for the tip where it is, the arm stays as it is.
-        EXPECT_EQ(reach(a.profile, goal, target, hold).positions, goal);
-      }
     }
   }
 }
@@ -263,13 +189,53 @@ struct BruteForce {
   }
 };
 
-TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
-  for (const Arm& a : arms()) {
+// Targets from whole positions within the safe ranges are reached from another pose (for the
+// hand keeping its angle, a pose with the same hand angle; with the wrist locked, the same
+// wrist); for points anywhere the tip comes as near as a grid of the allowed poses does.
+TEST(ArmKinematics, ReachesWhatItCanAndComesNearestToTheRest) {
+  const std::pair<const char*, KoArmProfile> arms[] = {
+      {"shipped", arm()}, {"narrowed", oddArm()}, {"turned", turnedArm()}};
+  for (const auto& [name, profile] : arms) {
     for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
-      SCOPED_TRACE(testing::Message() << a.name << (hold == WristHold::LockJoint ? " locked" : ""));
+      SCOPED_TRACE(testing::Message() << name << (hold == WristHold::LockJoint ? " locked" : ""));
+      std::mt19937 random(17);
+      int tried = 0;
+      for (int n = 0; n < 300;) {
+        ASSERT_LT(++tried, 100000);
+        const KoChannelPositions from = randomPose(profile, random);
+        KoChannelPositions goal = randomPose(profile, random);
+        if (hold == WristHold::LockJoint) {
+          goal[kWristChannel - 1] = from[kWristChannel - 1];
+        } else {
+          const auto angles = jointAngles(profile, goal);
+          const double wrist =
+              pitchOf(profile, from) - angles[KoArmJoints::kShoulder] - angles[KoArmJoints::kElbow];
+          const double p = positionForAngle(profile, KoArmJoints::kWrist, wrist);
+          ASSERT_NEAR(p, std::round(p), 1e-6);
+          if (!profile.inRange(kWristChannel, std::lround(p))) continue;
+          goal[kWristChannel - 1] = int(std::lround(p));
+        }
+        ++n;
+        const QPointF target = tipOf(profile, goal);
+        const Reach r = reach(profile, from, target, hold);
+        SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
+        expectSound(profile, from, r);
+        EXPECT_FALSE(r.clamped);
+        EXPECT_EQ(r.tip, tipOf(profile, r.positions));
+        EXPECT_LE(distance(r.tip, target), 1.0);
+        if (hold == WristHold::LockJoint) {
+          EXPECT_EQ(r.positions[kWristChannel - 1], from[kWristChannel - 1]);
+        } else {
+          // Whole positions may give up a step of the hand's angle for a nearer tip.
+          EXPECT_NEAR(pitchOf(profile, r.positions), pitchOf(profile, from), 0.25);
+        }
+        // Asked for the tip where it is, the arm stays as it is.
+        EXPECT_EQ(reach(profile, goal, target, hold).positions, goal);
+      }
+
       const KoChannelPositions current = pose(450, 560, 610);
-      const BruteForce grid(a.profile, current, hold);
-      std::mt19937 random(5);
+      const BruteForce grid(profile, current, hold);
+      random.seed(5);
       std::uniform_real_distribution<double> x(-450, 450), y(-300, 550);
       std::vector<QPointF> targets = {{0, 2000}, {0, -2000}, {-1000, 77}, {1000, 77},
                                       {0, 77},   {0, 0},     {40, 30},    {-1e9, 3e9}};
@@ -277,9 +243,9 @@ TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
       int clamped = 0;
       for (const QPointF& target : targets) {
         SCOPED_TRACE(testing::Message() << "target " << target.x() << ", " << target.y());
-        const Reach r = reach(a.profile, current, target, hold);
-        expectSound(a.profile, current, r);
-        EXPECT_EQ(r.tip, tipOf(a.profile, r.positions));
+        const Reach r = reach(profile, current, target, hold);
+        expectSound(profile, current, r);
+        EXPECT_EQ(r.tip, tipOf(profile, r.positions));
         const double d = distance(r.tip, target);
         EXPECT_LE(d, grid.nearest(target) + 0.25);
         // Reached, the tip lies within a step of the target; farther off, the solver says so.
@@ -289,7 +255,7 @@ TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
         if (d > 1.0) {
           EXPECT_TRUE(r.clamped);
         }
-        if (distance(target, QPointF(0, 77)) > a.profile.reachMm() + 1) {
+        if (distance(target, QPointF(0, 77)) > profile.reachMm() + 1) {
           EXPECT_TRUE(r.clamped);
         }
         clamped += r.clamped;
@@ -297,26 +263,6 @@ TEST(ArmKinematics, TargetsOutOfReachGoToTheNearestPoint) {
       EXPECT_GT(clamped, 20);
     }
   }
-}
-
-// Where the hand can only reach by turning, it turns: the tip still reaches the target.
-TEST(ArmKinematics, HandGivesWayOnlyWhenItMust) {
-  const KoArmProfile profile = arm();
-  const KoChannelPositions upright = pose(500, 500, 500);
-  // Straight out at shoulder height lies beyond the reach of an arm holding its hand upright.
-  const QPointF level(250, 77);
-  const Reach r = reach(profile, upright, level);
-  EXPECT_FALSE(r.clamped);
-  EXPECT_LE(distance(r.tip, level), 1.0);
-  // It turns no more than it must: until the wrist, 77 mm back along the hand, comes within
-  // the 224 mm of upper arm and forearm, at asin((250² + 77² - 224²) / (2 * 77 * 250)).
-  const double least =
-      qRadiansToDegrees(std::asin((250.0 * 250 + 77 * 77 - 224 * 224) / (2.0 * 77 * 250)));
-  EXPECT_NEAR(pitchOf(profile, r.positions), least, 0.5);
-  // Within its reach it keeps the hand upright.
-  const Reach kept = reach(profile, upright, QPointF(100, 250));
-  EXPECT_LE(distance(kept.tip, QPointF(100, 250)), 1.0);
-  EXPECT_NEAR(pitchOf(profile, kept.positions), 0, 0.25);
 }
 
 TEST(ArmKinematics, SolverStaysInRangeWhateverItIsGiven) {
@@ -327,10 +273,7 @@ TEST(ArmKinematics, SolverStaysInRangeWhateverItIsGiven) {
   KoChannelPositions absent = usual;
   for (int c : kPitchChannels) absent[c - 1].reset();
   const KoArmProfile zeroLinks = with(oddArm(), [](P p) { p.linksMm = {0, 0, 0, 0}; });
-  const KoArmProfile zeroForearm =
-      with(oddArm(), [](P p) { p.linksMm[KoArmProfile::kForearm] = 0; });
   const KoArmProfile nanLinks = with(oddArm(), [&](P p) { p.linksMm = {nan, inf, 100, -inf}; });
-  const KoArmProfile hugeLinks = with(arm(), [](P p) { p.linksMm = {1e300, 1e300, 1e300, 1e300}; });
   const KoArmProfile flatElbow = with(oddArm(), [](P p) {
     p.joints.joints[KoArmJoints::kElbow].angleAt1000 =
         p.joints.joints[KoArmJoints::kElbow].angleAt0;
@@ -339,46 +282,23 @@ TEST(ArmKinematics, SolverStaysInRangeWhateverItIsGiven) {
       with(oddArm(), [](P p) { p.joints.joints[KoArmJoints::kWrist].channel = kElbowChannel; });
   const KoArmProfile wristElsewhere =
       with(oddArm(), [](P p) { p.joints.joints[KoArmJoints::kWrist].channel = 9; });
-  const KoArmProfile crossedRange = with(oddArm(), [](P p) {
-    p.channels[kElbowChannel - 1] = {{}, 700, 300, false};
-  });
-  const KoArmProfile beyondServo = with(arm(), [](P p) {
-    p.channels[kShoulderChannel - 1] = {{}, -300, 4000, false};
-  });
-  const KoArmProfile nanTable =
-      with(oddArm(), [&](P p) { p.joints.joints[KoArmJoints::kShoulder].angleAt0 = nan; });
 
   const Case cases[] = {
       {"no number", oddArm(), usual, {nan, 100}},
       {"infinite", oddArm(), usual, {100, inf}},
-      {"far beyond", oddArm(), usual, {1e300, -1e300}},
       {"absent channels", oddArm(), absent, {150, 150}},
       {"positions beyond the servo", oddArm(), pose(-500, 5000, 1001), {150, 150}},
       {"all links zero", zeroLinks, usual, {150, 150}},
-      {"no forearm", zeroForearm, usual, {100, 200}},
       {"links no number", nanLinks, usual, {100, 200}},
-      {"links beyond measure", hugeLinks, usual, {100, 200}},
       {"elbow table flat", flatElbow, usual, {150, 200}},
       {"wrist and elbow on one channel", sharedChannel, usual, {150, 200}},
       {"wrist on a channel past the arm's", wristElsewhere, usual, {150, 200}},
-      {"safe range ends crossed", crossedRange, usual, {150, 200}},
-      {"safe range beyond the servo", beyondServo, usual, {-150, 20}},
-      {"table angle no number", nanTable, usual, {150, 200}},
   };
   for (const auto& [what, profile, current, target] : cases) {
     for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {
       SCOPED_TRACE(testing::Message() << what << (hold == WristHold::LockJoint ? " locked" : ""));
       const Reach r = reach(profile, current, target, hold);
-      for (int ch : kPitchChannels) {
-        ASSERT_TRUE(r.positions[ch - 1]);
-        const int p = *r.positions[ch - 1];
-        EXPECT_TRUE(limits::kPosition.contains(p)) << ch << ": " << p;
-        const KoChannelProfile range = profile.channel(ch);
-        if (range.lowest <= range.highest) {
-          EXPECT_TRUE(range.contains(p)) << ch << ": " << p;
-        }
-      }
-      EXPECT_TRUE(std::isfinite(r.tip.x()) && std::isfinite(r.tip.y()));
+      expectSound(profile, current, r);
       if (!r.clamped) {
         EXPECT_LE(distance(r.tip, target), 1.0);
       }
@@ -429,15 +349,11 @@ TEST(ArmKinematics, BaseTurnsWithinItsRange) {
   const KoArmProfile shipped = arm();
   const Case cases[] = {
       {"ahead", shipped, 0, 500},
-      {"an end", shipped, 120, 1000},
-      {"the other end", shipped, -120, 0},
       {"a turn round", shipped, 420, 750},
       {"beyond: the nearer end", shipped, 200, 0},
-      {"beyond the other way", shipped, -130, 0},
       {"heading far off", shipped, 1e300, 500},
       {"no number", shipped, nan, 500},
       {"narrowed", narrowed, 90, 700},
-      {"narrowed other way", narrowed, -90, 300},
       {"reversed", reversed, 60, 250},
       {"a wide table keeps the heading asked", wide, 270, 875},
       {"flat table", flat, 45, 500},

@@ -64,17 +64,6 @@ TEST(EasingCurve, FollowsItsBezierAndKeepsItsEnds) {
   EXPECT_EQ(easing::kIn.at(std::nan("")), 0);
 }
 
-TEST(EasingCurve, ParsesNamesAndFourNumbers) {
-  EXPECT_EQ(easing::parseCurve("in"), easing::kIn);
-  EXPECT_EQ(easing::parseCurve("out"), easing::kOut);
-  EXPECT_EQ(easing::parseCurve("in-out"), easing::kInOut);
-  EXPECT_EQ(easing::parseCurve("0.1, 0.2,0.3,1"), Curve({0.1, 0.2, 0.3, 1}));
-  for (const char* bad : {"", "In", "ease", "0.1,0.2,0.3", "0.1,0.2,0.3,1.5", "-0.1,0,1,1",
-                          "a,b,c,d", "nan,0,1,1", "0,0,1,1,1"}) {
-    EXPECT_FALSE(easing::parseCurve(bad)) << bad;
-  }
-}
-
 TEST(EasingSteps, AddUpExactlyAndStayWithinAFramesTimes) {
   // Total, step, count, and the shortest step where a frame's longest time asks for shorter.
   const std::array<qint64, 4> cases[] = {
@@ -187,33 +176,11 @@ TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
   EXPECT_FALSE(carried[1]->isPresent(3));
 }
 
-// The list may grow up to a group's frames and not one further; the refusal names the move.
-TEST(EasingPlan, RefusesToPassTheBudgetNamingTheMove) {
-  const std::array<int, 6> a{0, 0, 0, 0, 0, 0};
-  const std::array<int, 6> b{1000, 0, 0, 0, 0, 0};
-  QList<std::pair<int, std::array<int, 6>>> rows;
-  for (int i = 0; i < limits::kMaxFramesPerGroup - 38; ++i) rows.append({1000, i % 2 ? a : b});
-  const VelmarFrames frames = framesOf(rows);  // 38 short of the budget
-  const Curve c = easing::kOut;
-
-  easing::EasePlan plan = easing::planEase(frames, {0, 1, 2}, c, 50);  // 19 each
-  EXPECT_FALSE(plan.refused());
-  EXPECT_EQ(easing::applied(frames, plan).size(), limits::kMaxFramesPerGroup);
-
-  plan = easing::planEase(frames, {4, 5, 6, 7}, c, 50);
-  EXPECT_EQ(plan.overBudgetRow, 7);
-  EXPECT_EQ(plan.added, 57);
-  EXPECT_EQ(easing::applied(frames, plan), frames);
-
-  plan = easing::planEase(frames, {4, 5, 6, 7}, c, 50, limits::kMaxFramesPerFile);
-  EXPECT_FALSE(plan.refused());
-}
-
-TEST(MirrorAndReverse, ReverseHandsEachPoseTheTimeOfTheWayBack) {
-  const VelmarFrames frames = framesOf({{100, {1, 1, 1, 1, 1, 1}},
-                                        {200, {2, 2, 2, 2, 2, X}},
-                                        {300, {3, 3, 3, 3, 3, 3}},
-                                        {400, {4, 4, 4, 4, 4, 4}}});
+TEST(MirrorAndReverse, ReverseGivesTheWayBackAndMirrorTurnsChosenChannels) {
+  VelmarFrames frames = framesOf({{100, {1, 1, 1, 1, 1, 1}},
+                                  {200, {2, 2, 2, 2, 2, X}},
+                                  {300, {3, 3, 3, 3, 3, 3}},
+                                  {400, {4, 4, 4, 4, 4, 4}}});
   const VelmarFrames back = easing::reversed(frames);
   ASSERT_EQ(back.size(), 4);
   const qint64 times[] = {100, 400, 300, 200};
@@ -227,14 +194,12 @@ TEST(MirrorAndReverse, ReverseHandsEachPoseTheTimeOfTheWayBack) {
   const VelmarFrames saved = KoTools::readVelmarData(KoTools::changeToData(back));
   for (int i = 0; i < 4; ++i) EXPECT_EQ(saved[i]->time, times[i]) << i;
   EXPECT_TRUE(easing::reversed({}).isEmpty());
-}
 
-// Mirroring turns the chosen channels about the middle, a position past the end left as the
-// file has it; mirroring or reversing twice gives back the same bytes.
-TEST(MirrorAndReverse, MirrorTurnsChosenChannelsAndTwiceGivesBackTheBytes) {
-  const VelmarFrames frames = framesOf({{800, {500, 120, 0, X, 1200, 1000}},
-                                        {2000, {250, X, 500, 750, 100, 900}},
-                                        {50, {X, X, X, X, X, 7}}});
+  // Mirroring turns the chosen channels about the middle, a position past the end left as the
+  // file has it; mirroring or reversing twice gives back the same bytes.
+  frames = framesOf({{800, {500, 120, 0, X, 1200, 1000}},
+                     {2000, {250, X, 500, 750, 100, 900}},
+                     {50, {X, X, X, X, X, 7}}});
   easing::Channels all;
   all.fill(true);
   const VelmarFrame m = easing::mirrored(*frames[0], all);

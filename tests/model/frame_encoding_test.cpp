@@ -62,17 +62,8 @@ TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
   }
 }
 
-// The serial line gets fixed six-servo moves, unnamed or absent servos at 0, built from a
-// frame's text or, in the serial run, from its positions.
-TEST(SixServoMove, FromTheTextAndFromThePositions) {
-  KoPwmModel text;
-  text.time = 800;
-  text.action = QStringLiteral("#1 P600 #3 P700 ");
-  EXPECT_EQ(KoTools::modelChangeToData(text),
-            hex("55551703062003 015802 020000 03bc02 040000 050000 060000"));
-  text.action = QStringLiteral("#2 P10 #2 P20 #9 P30 ");
-  EXPECT_EQ(KoTools::modelChangeToData(text).mid(10, 3), hex("021400"));
-
+// The serial run sends fixed six-servo moves built from a frame's positions, absent servos at 0.
+TEST(SixServoMove, FromThePositions) {
   const VelmarFrame file = KoTools::readVelmarData(kFileImage).first();
   EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*file),
             hex("55551703 06e803 01f401 02f401 03f401 04f401 050000 060000"));
@@ -80,37 +71,6 @@ TEST(SixServoMove, FromTheTextAndFromThePositions) {
   ASSERT_TRUE(typed);
   EXPECT_EQ(KoTools::sixServoMoveWithVelmarModel(*typed),
             hex("55551703 06e803 01f401 02f401 03f401 04f401 05e803 060000"));
-}
-
-// A file frame's positions buffer beyond the file record (which the file frame edits
-// cover): forty six-byte slots after an 8-byte head in a 248-byte buffer, forty from the
-// start in a 240-byte one.
-TEST(FilePositionsBuffer, EveryLayoutStaysInside) {
-  KoPwmModel f;
-  f.time = 0x0102;
-  f.action = QStringLiteral("#1 P5 #6 P6 #40 P7 #41 P8 ");
-  f.data = QByteArray(248, 0);
-  KoTools::actionToPositionsBytesWithModel(f);
-  EXPECT_EQ(f.data.first(2), hex("0201"));
-  EXPECT_EQ(frame::le16(f.data, 8), 5);
-  EXPECT_EQ(frame::le16(f.data, 8 + 6 * 5), 6);
-  EXPECT_EQ(frame::le16(f.data, 8 + 6 * 39), 7);
-  EXPECT_EQ(f.data.size(), 248);
-
-  f.data = QByteArray(240, 0);
-  KoTools::actionToPositionsBytesWithModel(f);
-  EXPECT_EQ(frame::le16(f.data, 0), 5);
-  EXPECT_EQ(frame::le16(f.data, 6 * 39), 7);
-  EXPECT_EQ(f.data.size(), 240);
-
-  // Ids past any buffer, or past 32 bits, touch nothing (4294967297 must not act as 1).
-  f.action = QStringLiteral("#4294967297 P9 #1410711436 P9 #9223372036854775807 P9 ");
-  f.data = QByteArray(240, 0);
-  EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), QByteArray(240, 0));
-
-  f.action = QStringLiteral("#1 P5 ");
-  f.data = QByteArray(3, 0);
-  EXPECT_EQ(KoTools::actionToPositionsBytesWithModel(f), hex("050000"));
 }
 
 // Readings past the end stop read as the end, wrapped ones as 0; a hidden channel's reading
