@@ -96,10 +96,8 @@ class ArmViewTest : public ::testing::Test {
 // either way, its tip stays inside, and a reversed channel turns its joint the other way.
 TEST_F(ArmViewTest, TheArmIsDrawnToTheProfilesMeasures) {
   const std::pair<const char*, std::array<double, KoArmProfile::kLinkCount>> profiles[] = {
-      {"shipped", {77, 119, 105, 77}},
-      {"long", {300, 600, 500, 200}},
-      {"tall column", {400, 50, 50, 20}},
-      {"no length yet", {0, 0, 0, 0}},
+      {"shipped", {77, 119, 105, 77}},    {"long", {300, 600, 500, 200}},  {"tiny", {5, 8, 6, 3}},
+      {"tall column", {400, 50, 50, 20}}, {"no length yet", {0, 0, 0, 0}},
   };
   for (const auto& [name, links] : profiles) {
     KoArmProfile p = KoArmProfile::shipped();
