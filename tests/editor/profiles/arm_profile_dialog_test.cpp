@@ -3,8 +3,10 @@
 #include <sys/stat.h>
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
@@ -270,10 +272,17 @@ TEST_F(ArmProfileDialogTest, FaultsAreSaidWhereTheyAreAndHoldOk) {
     EXPECT_TRUE(fault.contains(bad.trimmed()));
     EXPECT_FALSE(ok()->isEnabled());
     EXPECT_FALSE(profiles()->isEnabled());
+    EXPECT_FALSE(button("copy")->isEnabled());
     const QStringList kept = names();
     EXPECT_EQ(QSet<QString>(kept.begin(), kept.end()).size(), 3);
     EXPECT_FALSE(kept.contains(QString()));
   }
+  // Pasted, since typing drops them: a name that hides what it is, or steers a terminal.
+  QGuiApplication::clipboard()->setText("Arm\u202e");
+  name->selectAll();
+  name->paste();
+  EXPECT_EQ(text("nameFault"), "The name holds U+202E, a character that cannot be shown.");
+  EXPECT_FALSE(names().contains("Arm\u202e"));
   typeInto(name, "Desk arm");
   EXPECT_TRUE(text("nameFault").isEmpty());
 
