@@ -57,9 +57,8 @@ TEST(SliderPress, StepsTowardThePointerRepeatingAfterTheHoldDelayWhileHeldStill)
   // step short of the pointer; within one step of it or on the knob, a press does not step.
   const auto h = Qt::Horizontal, v = Qt::Vertical;
   using Case = std::tuple<Qt::Orientation, double, double, double, Then, double>;
-  const Case cases[] = {{h, 4, 1, 300, kShort, 2},       {h, 4, 3, 0, kShort, 2},
-                        {v, 4, 1, 300, kShort, 2},       {h, 4, 1, 200, kHeld, 1},
-                        {h, 4, 1, 0, kHeld, 1},          {h, 1000, 500, 204, kHeld, 500},
+  const Case cases[] = {{h, 4, 3, 0, kShort, 2},         {v, 4, 1, 300, kShort, 2},
+                        {h, 4, 1, 200, kHeld, 1},        {h, 1000, 500, 204, kHeld, 500},
                         {h, 1000, 500, 400, kHeld, 999}, {h, 1000, 500, 400, kShort, 501},
                         {h, 1000, 500, 400, kLift, 501}, {h, 1000, 500, 400, kDrag, 250}};
   for (const auto& [orientation, maximum, from, along, then, expected] : cases) {
@@ -119,10 +118,10 @@ TEST(NumberField, TypingAndPastingKeepAWholeNumberInRangeAndACodeValueConfirmsNo
   using Case = std::tuple<bool, int, QString, QString>;
   // 2^64 + 35 would read as 35 if the digits overflowed.
   const QString huge = "18446744073709551651", padded = QString(20, '0') + "36";
-  const Case cases[] = {{false, 0, "40", "40"}, {false, 0, "41", "4"},  {false, 0, "a-., 3", "3"},
-                        {false, 0, "007", "7"}, {false, 0, "\b", "0"},  {false, -40, "-405", "-40"},
-                        {true, 0, "35", "35"},  {true, 0, "41", "12"},  {true, 0, "3a", "12"},
-                        {true, 0, huge, "12"},  {true, 0, padded, "36"}};
+  const Case cases[] = {
+      {false, 0, "41", "4"},       {false, 0, "a-., 3", "3"}, {false, 0, "007", "7"},
+      {false, -40, "-405", "-40"}, {true, 0, "35", "35"},     {true, 0, "41", "12"},
+      {true, 0, "3a", "12"},       {true, 0, huge, "12"},     {true, 0, padded, "36"}};
   for (const auto& [paste, minimum, input, expected] : cases) {
     KoNumberField field(40);
     field.setMinimum(minimum);
@@ -162,13 +161,11 @@ struct RecordingDelegate : KoSegmentedControlDelegate {
   QList<int> calls;
 };
 
-// The tabs are laid out and named for their titles in the language shown; only a user's pick
-// of another tab reaches the delegate.
-TEST(SegmentedControl, OnlyUserPicksReachTheDelegateAndTheTabsFitTheirTitles) {
+// Only a user's pick of another tab reaches the delegate.
+TEST(SegmentedControl, OnlyUserPicksReachTheDelegate) {
   KoSegmentedControl control;
   control.resize(240, 30);
   const QList<QPainterPath> paths = control.paths();
-  const QString englishName = control.accessibleName();
   RecordingDelegate delegate;
   control.setDelegate(&delegate);
   // Just right of the shared slanted side, near the bottom, is the second tab.
@@ -177,12 +174,6 @@ TEST(SegmentedControl, OnlyUserPicksReachTheDelegateAndTheTabsFitTheirTitles) {
   press(&control, paths[1].boundingRect().center());  // already selected
   control.setIndex(0);
   EXPECT_EQ(delegate.calls, QList<int>{1});
-
-  KoLanguage::instance().install(QStringLiteral("zh-Hans"));
-  postLanguageChange();
-  EXPECT_NE(control.paths(), paths);
-  EXPECT_NE(control.accessibleName(), englishName);
-  KoLanguage::instance().install(QStringLiteral("en"));
 }
 
 TEST(ProgressView, ShownWhileAboveZeroAndTheTimedRunCompletesAtTwoHundred) {
@@ -221,6 +212,9 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   button.setMyTitle(QStringLiteral("add_action"));
   button.resize(90, 60);
   KoToolView panel(QStringLiteral("servo_test"));
+  KoSegmentedControl mode;  // its tabs fit their titles
+  mode.resize(240, 30);
+  const QList<QPainterPath> englishTabs = mode.paths();
   KoSwitch named;
   KoTools::setAccessibleKeys(&named, "led_control", "servo_write_tips");
   const QImage english = button.grab().toImage();
@@ -237,19 +231,16 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
           .sizeHint();
   EXPECT_NE(wideInChinese, wideInEnglish);
   EXPECT_EQ(wide.sizeHint(), wideInChinese);
-  EXPECT_EQ(panel.lableTitle()->text(), qtTrId("servo_test"));
+  EXPECT_NE(mode.paths(), englishTabs);
   EXPECT_EQ(accessible(&panel, QAccessible::Name), qtTrId("servo_test"));
   EXPECT_EQ(accessible(&named, QAccessible::Name), qtTrId("led_control"));
   EXPECT_EQ(accessible(&named, QAccessible::Description), qtTrId("servo_write_tips"));
-  button.setMyTitle(QStringLiteral("read"));
-  EXPECT_EQ(accessible(&button, QAccessible::Name), qtTrId("read"));
   KoLanguage::instance().install(QStringLiteral("en"));
 }
 
 TEST(Contrast, EveryButtonTitleReadsOnItsFill) {
   constexpr double kReadable = 4.5;
   EXPECT_NEAR(KoColours::contrastRatio(Qt::black, Qt::white), 21, 1e-9);
-  EXPECT_LT(KoColours::contrastRatio(Qt::white, KoColours::orange()), 2);  // would not read
   KoImageTitleButton button(QStringLiteral(":/images/download.svg"), QStringLiteral("download"));
   const std::tuple<const char*, QColor, bool> fills[] = {
       {"orange", KoColours::orange(), true},

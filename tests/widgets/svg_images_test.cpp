@@ -3,9 +3,7 @@
 #include <QPainter>
 #include <QSvgRenderer>
 
-#include "wait.h"
 #include "widgets/svg_images.h"
-#include "widgets/svg_picture.h"
 
 namespace {
 
@@ -69,20 +67,6 @@ TEST(SvgImages, DrawingFollowsFileAndSizeAndGivesUpWhatItDoesNotUse) {
     drawing.drawAhead(QSize(32, 32));
   }
   EXPECT_EQ(KoSvgImages::keptAhead(), 0);  // given up when the drawing went
-
-  KoSvgPicture widget(kPicture);
-  widget.resize(120, 120);
-  widget.show();
-  processPending();
-  EXPECT_EQ(
-      widget.grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied).pixel(60, 60),
-      [&] {
-        QImage under(QSize(120, 120), QImage::Format_ARGB32_Premultiplied);
-        under.fill(widget.palette().color(QPalette::Window));
-        QPainter(&under).drawImage(0, 0, drawnNow(kPicture, QSize(120, 120)));
-        return under.pixel(60, 60);
-      }());
-  EXPECT_EQ(KoSvgImages::keptAhead(), 0);
 }
 
 // An icon drawn without the icon plug-in: sharp at both pixel ratios, the same picture as the

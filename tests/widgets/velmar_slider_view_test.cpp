@@ -15,7 +15,6 @@
 
 #include "app/fonts.h"
 #include "model/language.h"
-#include "widgets/colours.h"
 #include "widgets/velmar_pan_view.h"
 
 namespace {
@@ -151,8 +150,8 @@ int knobColumn(QSlider* slider, QColor knob) {
   return first < 0 ? -1 : (first + last) / 2;
 }
 
-// The knob is painted where the value is, inside the focus ring, on the left at the lowest
-// value unless the channel is reversed; a press on the painted knob grabs without a step.
+// The knob is painted where the value is, on the left at the lowest value unless the channel
+// is reversed; a press on the painted knob grabs without a step.
 TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndAPressOnItGrabs) {
   view.show();
   QSlider* s = view.slider();
@@ -165,14 +164,6 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndAPressOnItGrabs) {
   EXPECT_LT(lowest, s->width() / 4);
   EXPECT_GT(highest, s->width() * 3 / 4);
   EXPECT_LT(highest, s->width());
-
-  view.activateWindow();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
-  s->setFocus();
-  ASSERT_TRUE(s->hasFocus());
-  const QImage ring = s->grab().toImage();
-  EXPECT_EQ(ring.pixelColor(s->width() / 2, 0), KoColours::focus()) << "the ring on top";
-  EXPECT_LE(knobColumn(s, knob), highest) << "the knob keeps inside the ring";
 
   view.setChannelProfile({QStringLiteral("base"), 0, 1000, true});
   s->setValue(0);
@@ -257,11 +248,6 @@ TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithA
   // With room, the picture takes its full size.
   EXPECT_EQ(panel.imageVelmar()->width(), KoVelmarPanView::kPictureSize.width());
   KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
-  // Each letter is told with the channels it belongs to, so the two R's are not confused.
-  EXPECT_EQ(panel.textTip()->text().split(u'\n'),
-            (QStringList{QStringLiteral("ID:1  R release · C close"),
-                         QStringLiteral("ID:2, 6  L left · R right"),
-                         QStringLiteral("ID:3, 4, 5  F forward · B backward")}));
 
   KoVelmarPanView missing(&delegate, nullptr, QStringLiteral(":/no/such.json"));
   EXPECT_TRUE(missing.sliders().isEmpty());  // missing placements give no controls
