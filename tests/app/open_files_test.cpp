@@ -264,7 +264,7 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
   }
 }
 
-TEST(InstanceProtocol, NamesArePerUserAndDisplaySession) {
+TEST(InstanceProtocol, NamesArePerUserAndDisplaySessionAndPathsAbsolute) {
   const std::array<const char*, 4> cases[] = {
       {"1000", "", "", "vorn-1000"},
       {"1000", "", ":0", "vorn-1000-_0"},
@@ -274,9 +274,8 @@ TEST(InstanceProtocol, NamesArePerUserAndDisplaySession) {
     EXPECT_EQ(KoSingleInstance::serverName(user, wayland, x), name);
   }
   EXPECT_EQ(KoSingleInstance::serverName("1", QString(500, u'x'), "").size(), 47);
-}
 
-TEST(InstanceProtocol, RelativePathsAreTakenFromTheCurrentFolder) {
+  // A later start's relative paths are taken from its own folder, whatever its bytes.
   const auto odd = [](const char* bytes) { return KoTools::fileNameFromNative(bytes); };
   EXPECT_EQ(KoSingleInstance::absolutePaths(
                 {"a.rob", "../b.csv", "/c/./d.json", "e f/g.rob", odd("\xE4/../\xFF.rob")},
