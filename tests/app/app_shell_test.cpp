@@ -146,26 +146,6 @@ class AppShellTest : public TempFilesTest {
                        }};
 };
 
-// A first start is in English; a language chosen is stored (vornctl reads it too) and relabels
-// the window, once.
-TEST_F(AppShellTest, ChoosingALanguageStoresItAndRelabelsOnce) {
-  QSettings settings;
-  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
-  const QString english = QStringLiteral("Bus Servo Tool");
-  EXPECT_EQ(delegate.tabView()->tabText(1), english);
-  QSignalSpy posts(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage);
-  language("繁體");
-  language("繁體");  // already chosen
-  EXPECT_EQ(posts.size(), 1);
-  EXPECT_EQ(settings.value("language").toString(), "繁體");
-  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
-  EXPECT_NE(delegate.tabView()->tabText(1), english);
-  EXPECT_EQ(delegate.viewTop()->labelTitle()->text(),
-            "Vorn（V" + QApplication::applicationVersion() + "）");
-  language("English");
-  EXPECT_EQ(delegate.tabView()->tabText(1), english);
-}
-
 TEST_F(AppShellTest, TheWindowFitsTheScreenAndEachPageFitsTheSmallestAndNamesItsControls) {
   // The offscreen screen is 800 x 600: the fixed 1260 x 800 does not fit, so the window
   // takes the screen and stays resizable.
@@ -334,11 +314,25 @@ QStringList textsUnder(QWidget* root) {
   return texts;
 }
 
-// Built when its tab is first shown, the tool speaks the language and keeps the settings of
-// then, and Tab reaches it after the window's own controls.
-TEST_F(AppShellTest, TheToolIsBuiltWhenFirstShownInTheLanguageAndSettingsOfThen) {
-  QSettings().setValue(KoLiveStatus::kSettingsKey, true);
+// A first start is in English; a language chosen is stored (vornctl reads it too) and
+// relabels the window, once. The tool, built when its tab is first shown, speaks the language
+// and keeps the settings of then, and Tab reaches it after the window's own controls.
+TEST_F(AppShellTest, ALanguageChosenIsStoredAndTheToolIsBuiltInItWhenFirstShown) {
+  QSettings settings;
+  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
+  const QString english = QStringLiteral("Bus Servo Tool");
+  EXPECT_EQ(delegate.tabView()->tabText(1), english);
+  QSignalSpy posts(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage);
+  settings.setValue(KoLiveStatus::kSettingsKey, true);
   language("繁體");
+  language("繁體");  // already chosen
+  EXPECT_EQ(posts.size(), 1);
+  EXPECT_EQ(settings.value("language").toString(), "繁體");
+  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
+  EXPECT_NE(delegate.tabView()->tabText(1), english);
+  EXPECT_EQ(delegate.viewTop()->labelTitle()->text(),
+            "Vorn（V" + QApplication::applicationVersion() + "）");
+
   board();
   EXPECT_FALSE(delegate.toolPage()->built());  // while its tab stays hidden
   clickTab(1);
@@ -347,14 +341,13 @@ TEST_F(AppShellTest, TheToolIsBuiltWhenFirstShownInTheLanguageAndSettingsOfThen)
   EXPECT_EQ(tool()->size(), delegate.toolPage()->size());
   ASSERT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Single; }));
   EXPECT_TRUE(tool()->liveStatus()->isPolling());
-
   const QStringList built = textsUnder(tool());
   language("English");
+  EXPECT_EQ(delegate.tabView()->tabText(1), english);
   EXPECT_NE(textsUnder(tool()), built);
   language("繁體");
   EXPECT_EQ(textsUnder(tool()), built);
 
-  // The window's own controls come first in the Tab order, then the tool's, none between.
   QStringList owners;
   QWidget* w = delegate.window();
   do {
