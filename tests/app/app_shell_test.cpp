@@ -42,7 +42,6 @@
 #include "model/notification_center.h"
 #include "recording_prompter.h"
 #include "servotool/live_status.h"
-#include "servotool/parameter_panels.h"
 #include "servotool/servo_test_panel.h"
 #include "servotool/steer_debugging_tool.h"
 #include "session/frame_history.h"
@@ -50,7 +49,6 @@
 #include "temp_files.h"
 #include "wait.h"
 #include "widgets/lazy_page.h"
-#include "widgets/switch.h"
 
 namespace {
 
