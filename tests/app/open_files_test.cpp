@@ -13,256 +13,23 @@
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QProcess>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSocketNotifier>
 #include <csignal>
 #include <cstring>
 #include <functional>
 
-#include "app/app_delegate.h"
 #include "app/single_instance.h"
-#include "app/tray_notifier.h"
-#include "app/window.h"
-#include "editor/files/editor_files.h"
-#include "editor/velmar_view_controller.h"
-#include "link/usb_hid.h"
-#include "model/action_file.h"
-#include "model/action_text.h"
 #include "model/file_io.h"
-#include "model/language.h"
-#include "recording_prompter.h"
-#include "session/frame_history.h"
-#include "session/frame_list_model.h"
 #include "temp_files.h"
 #include "wait.h"
-#include "widgets/prompter.h"
 
+// How a later start finds the running Vorn and hands it files: the socket, its folder and
+// its messages.
 namespace {
 
 using KoSingleInstance::HandOver;
-using KoTools::ActionRecord;
-using KoTools::ActionTextFormat;
-using Answer = Prompter::SaveAnswer;
 constexpr std::chrono::hours kPatient(1);
-
-RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
-
-// Frames whose first channel tells them apart: 500 + 10 * file + frame.
-QList<ActionRecord> records(int file, int count) {
-  QList<ActionRecord> out;
-  for (int i = 0; i < count; ++i) {
-    out.append(ActionRecord{quint16(100 + i),
-                            {quint16(500 + 10 * file + i), 1500, 1500, 1500, 1500, 1500}});
-  }
-  return out;
-}
-
-// The editor of the program as it starts on the virtual board.
-class OpenFilesTest : public TempFilesTest {
- protected:
-  void SetUp() override {
-    QSettings().clear();
-    KoLanguage::instance().load();
-    delegate.applicationDidFinishLaunching(true);
-    KoTools::installPrompter(&prompter());
-    delegate.window()->show();
-  }
-  void TearDown() override {
-    editor()->history()->markSaved();
-    DesktopNotifier::install(nullptr);
-  }
-
-  KoVelmarViewController* editor() const {
-    return static_cast<KoVelmarViewController*>(delegate.vc1());
-  }
-  QList<int> firstChannel() const {
-    QList<int> out;
-    for (const VelmarFrame& f : editor()->model()->frames()) out.append(f->id(1));
-    return out;
-  }
-  QString file(const QString& name, int number, int count = 2) {
-    const QList<ActionRecord> frames = records(number, count);
-    const QString suffix = QFileInfo(name).suffix().toLower();
-    if (suffix == "json") {
-      return write(name, KoTools::exportActionText(frames, ActionTextFormat::Json));
-    }
-    if (suffix == "csv")
-      return write(name, KoTools::exportActionText(frames, ActionTextFormat::Csv));
-    return write(name, KoTools::actionImage(frames));
-  }
-  QString saveQuestion() const {
-    return qtTrId("save_changes_ask")
-        .arg(KoEditorFiles::unbroken(editor()->files()->documentName()));
-  }
-
-  usbHid link;
-  AppDelegate delegate{link, nullptr};
-};
-
-// What the panels could never hand over, and what they could but cannot be read: the usual
-// tip, and the list and its file stay as they were.
-TEST_F(OpenFilesTest, AFileThatCannotBeReadChangesNothing) {
-  const QString base = file("base.rob", 1);
-  ASSERT_TRUE(delegate.openFiles({base}));
-  QFile huge(write("huge.csv", "time,ch1,ch2,ch3,ch4,ch5,ch6\n"));
-  ASSERT_TRUE(huge.resize(KoTools::kMaxActionTextSize + 1));  // sparse: costs no disk
-  const QString hugeCsv = huge.fileName();
-  QFile hugeRob(write("huge.rob", "SOBARM"));
-  ASSERT_TRUE(hugeRob.resize(KoTools::kMaxActionFileSize + 1));
-  const std::pair<QString, QString> cases[] = {
-      {write("short.rob", "SOBARM"), qtTrId("file_damage")},
-      {write("bad.json", "[{\"time\": 100, \"ch1\": -4}]"), QString()},
-      {write("bad.csv", "time,ch1\nx,y\n"), QString()},
-      {dir.filePath("missing.rob"), qtTrId("open_file_missing").arg(dir.filePath("missing.rob"))},
-      {dir.path(), qtTrId("open_file_missing").arg(dir.path())},
-      // Refused before it is read: a text this size is no action file.
-      {hugeCsv, qtTrId("open_file_fail").arg("huge.csv", qtTrId("file_error_too_large"))},
-      {hugeRob.fileName(),
-       qtTrId("open_file_fail").arg("huge.rob", qtTrId("file_error_too_large"))},
-  };
-  for (const auto& [path, tip] : cases) {
-    SCOPED_TRACE(path.toStdString());
-    prompter().tips.clear();
-    EXPECT_FALSE(delegate.openFiles({path, file("after.rob", 5)}));
-    ASSERT_EQ(prompter().tips.size(), 1);
-    EXPECT_EQ(prompter().tips[0], tip.isEmpty() ? prompter().tips[0] : tip);
-    EXPECT_TRUE(prompter().tips[0].contains(QFileInfo(path).fileName()) ||
-                tip == qtTrId("file_damage"));
-    EXPECT_EQ(firstChannel(), (QList<int>{510, 511}));
-    EXPECT_EQ(editor()->files()->currentPath(), base);
-    EXPECT_FALSE(editor()->history()->modified());
-  }
-}
-
-TEST_F(OpenFilesTest, TheFirstOpensAndTheRestOfAnyKindMergeInOrder) {
-  const QString a = file("a.rob", 1, 1);
-  const QString b = file("b.json", 2, 2);
-  const QString c = file("C.CSV", 3, 1);
-  ASSERT_TRUE(delegate.openFiles({a}));
-  EXPECT_FALSE(editor()->history()->modified());
-  QSignalSpy paths(editor()->files(), &KoEditorFiles::filePathChanged);
-  EXPECT_TRUE(delegate.openFiles({a, b, c}));
-  EXPECT_EQ(firstChannel(), (QList<int>{510, 520, 521, 530}));
-  EXPECT_EQ(editor()->files()->currentPath(), a);
-  EXPECT_TRUE(editor()->history()->modified());  // the merged frames are in no file yet
-  EXPECT_EQ(paths.size(), 3);
-  EXPECT_EQ(paths.last().value(0).toString(), c);
-
-  // One that cannot be read is left out, with its tip; the others still come.
-  prompter().saveAnswers = {Answer::Discard};
-  EXPECT_TRUE(delegate.openFiles({c, write("bad.rob", "x"), a}));
-  EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
-  EXPECT_EQ(editor()->files()->currentPath(), c);
-  EXPECT_EQ(prompter().tips, QStringList{qtTrId("file_damage")});
-}
-
-TEST_F(OpenFilesTest, OpeningIsRefusedWhereTheEditorsGateRefusesOpen) {
-  const QString path = file("a.rob", 1);
-  processPending();
-  editor()->buttonClick(EditorAction::Record);
-  processPending();
-  EXPECT_EQ(prompter().tips, QStringList{});
-  ASSERT_FALSE(editor()->checkState(EditorAction::Open));
-  prompter().tips.clear();
-  const QList<int> before = firstChannel();
-  EXPECT_FALSE(delegate.openFiles({path}));
-  EXPECT_EQ(prompter().tips, QStringList{qtTrId("recording_busy")});
-  EXPECT_EQ(prompter().questions, QStringList{});
-  EXPECT_EQ(firstChannel(), before);
-  EXPECT_EQ(editor()->files()->currentPath(), QString());
-  editor()->buttonClick(EditorAction::Stop);
-}
-
-// However files arrive, the list never passes what a file can hold: the merge that would is
-// refused, naming the file, and the list is left as it was.
-TEST_F(OpenFilesTest, AMergePastTheLargestFileIsRefused) {
-  const qsizetype most = KoTools::kMaxActionFrames;
-  const QString half = file("half.rob", 1, most / 2 + 1);
-  const QString rest = file("rest.rob", 2, most / 2);
-  ASSERT_TRUE(delegate.openFiles({half, half}));
-  EXPECT_EQ(editor()->model()->count(), most / 2 + 1);
-  EXPECT_EQ(prompter().tips,
-            QStringList{qtTrId("merge_too_many_frames").arg("half.rob").arg(most)});
-  prompter().tips.clear();
-  ASSERT_TRUE(delegate.openFiles({half, rest}));  // exactly the most a file holds
-  EXPECT_EQ(editor()->model()->count(), most);
-  EXPECT_EQ(prompter().tips, QStringList{});
-}
-
-// Paths that name no file are told of in one tip, however many a start hands over.
-TEST_F(OpenFilesTest, MissingPathsAreToldOfOnce) {
-  QStringList paths{file("a.rob", 1)};
-  for (int i = 0; i < 12; ++i) paths.append(dir.filePath(QStringLiteral("gone%1.rob").arg(i)));
-  ASSERT_TRUE(delegate.openFiles(paths));
-  ASSERT_EQ(prompter().tips.size(), 1);
-  const QString list =
-      paths.mid(1, 10).join(u'\n') + u'\n' + qtTrId("open_files_missing_more").arg(2);
-  EXPECT_EQ(prompter().tips[0], qtTrId("open_files_missing").arg(list));
-}
-
-// A hand-over that arrives while a tip waits for its button waits its turn: opened inside
-// the tip, its own tips and questions would stack on it.
-TEST_F(OpenFilesTest, AHandOverDuringATipWaitsItsTurn) {
-  const QStringList first{dir.filePath("gone1.rob")};
-  const QStringList second{dir.filePath("gone2.rob"), file("a.rob", 1)};
-  int open = 0;
-  int mostOpen = 0;
-  prompter().whileTipOpen = [&](const QString&) {
-    mostOpen = std::max(mostOpen, ++open);
-    if (prompter().tips.size() == 1) delegate.activate(second);
-    --open;
-  };
-  delegate.activate(first);
-  EXPECT_EQ(mostOpen, 1);
-  EXPECT_EQ(prompter().tips, (QStringList{qtTrId("open_file_missing").arg(first[0]),
-                                          qtTrId("open_file_missing").arg(second[0])}));
-}
-
-// The files of a later start come to this window over the socket; with unsaved changes the
-// window asks first, as Open does.
-TEST_F(OpenFilesTest, ALaterStartHandsItsFilesToTheRunningWindow) {
-  KoInstanceServer server;
-  const QString name = dir.filePath("vorn.sock");
-  ASSERT_TRUE(server.listen(name));
-  delegate.listenToLaterStarts(&server);
-  const QString a = file("a.rob", 1, 1);
-  const QString b = file("b.rob", 2, 1);
-  ASSERT_TRUE(delegate.openFiles({a, b}));  // unsaved: b's frame is in no file
-  delegate.window()->showMinimized();
-
-  const auto handOver = [&](const QStringList& files) {
-    prompter().questions.clear();
-    EXPECT_EQ(KoSingleInstance::handOver(name, files, kPatient), HandOver::Delivered);
-    processPending();
-  };
-  prompter().saveAnswers = {Answer::Cancel};
-  handOver({b});
-  EXPECT_FALSE(delegate.window()->isMinimized());
-  EXPECT_EQ(prompter().questions, QStringList{saveQuestion()});
-  EXPECT_EQ(firstChannel(), (QList<int>{510, 520}));
-
-  prompter().saveAnswers = {Answer::Discard};
-  const QString question = saveQuestion();
-  handOver({b, a});
-  EXPECT_EQ(prompter().questions, QStringList{question});
-  EXPECT_EQ(firstChannel(), (QList<int>{520, 510}));
-
-  prompter().saveAnswers = {Answer::Discard};
-  editor()->history()->markSaved();
-  handOver({a});
-  EXPECT_EQ(prompter().questions, QStringList{});
-  EXPECT_EQ(firstChannel(), (QList<int>{510}));
-  EXPECT_EQ(editor()->files()->currentPath(), a);
-  EXPECT_FALSE(editor()->history()->canUndo());  // b's frames stay out of a
-
-  // A start without files only raises the window.
-  delegate.window()->showMinimized();
-  handOver({});
-  EXPECT_FALSE(delegate.window()->isMinimized());
-  EXPECT_EQ(firstChannel(), (QList<int>{510}));
-  EXPECT_EQ(prompter().tips, QStringList{});
-}
 
 sockaddr_un addressOf(const QString& path) {
   sockaddr_un address{};
@@ -291,42 +58,37 @@ constexpr uid_t kNobody = 65534;
 
 // `body` run in a child process as user nobody (it needs root to get there), killed at the
 // end if it still runs; it says it is ready with a byte on the descriptor it is given.
-class AsNobody {
- public:
+struct AsNobody {
   explicit AsNobody(const std::function<int(int ready)>& body) {
     int pipe[2];
     EXPECT_EQ(::pipe2(pipe, O_CLOEXEC), 0);
-    pid_ = ::fork();
-    if (pid_ == 0) {
+    if ((pid = ::fork()) == 0) {
       // Raw calls: the child of a threaded process may only make async-signal-safe ones.
       const bool nobody =
           ::syscall(SYS_setgid, kNobody) == 0 && ::syscall(SYS_setuid, kNobody) == 0;
       ::_exit(nobody ? body(pipe[1]) : 100);
     }
     ::close(pipe[1]);
-    ready_ = pipe[0];
+    readyFd = pipe[0];
   }
   ~AsNobody() {
-    if (pid_ > 0 && status_ < 0) ::kill(pid_, SIGKILL);
+    if (exitCode() < 0) ::kill(pid, SIGKILL);
     exitCode(true);
-    ::close(ready_);
+    ::close(readyFd);
   }
-  bool ready() {
+  bool ready() const {
     char byte;
-    return ::read(ready_, &byte, 1) == 1;
+    return ::read(readyFd, &byte, 1) == 1;
   }
   // -1 while it runs.
   int exitCode(bool wait = false) {
-    if (status_ < 0 && pid_ > 0 && ::waitpid(pid_, &status_, wait ? 0 : WNOHANG) <= 0) {
-      status_ = -1;
-    }
-    return status_ >= 0 && WIFEXITED(status_) ? WEXITSTATUS(status_) : -1;
+    if (status < 0 && ::waitpid(pid, &status, wait ? 0 : WNOHANG) <= 0) status = -1;
+    return status >= 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
- private:
-  pid_t pid_ = -1;
-  int ready_ = -1;
-  int status_ = -1;
+  pid_t pid = -1;
+  int readyFd = -1;
+  int status = -1;
 };
 
 // Warnings logged while it lives, joined.
@@ -482,8 +244,6 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
 
   const char* refused[] = {
       "",
-      "{",
-      "[]",
       "{\"files\":[]}",
       "{\"vorn\":2,\"files\":[]}",
       "{\"vorn\":\"1\",\"files\":[]}",
@@ -492,10 +252,8 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
       "{\"vorn\":1,\"files\":[\"a.rob\"]}",
       "{\"vorn\":1,\"files\":[3]}",
       "{\"vorn\":1,\"files\":[\"/a\\u0000b\"]}",
-      "{\"vorn\":1,\"files\":[{}]}",
       "{\"vorn\":1,\"files\":[{\"native\":\"YS5yb2I=\"}]}",  // a.rob
       "{\"vorn\":1,\"files\":[{\"native\":\"L2Eu*m9i\"}]}",
-      "{\"vorn\":1,\"files\":[{\"native\":47}]}",
       "{\"vorn\":1,\"files\":[{\"native\":\"L2Eucm9i\",\"x\":1}]}",
   };
   for (const char* message : refused) {
@@ -506,21 +264,18 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
   }
 }
 
-TEST(InstanceProtocol, NamesArePerUserAndDisplaySession) {
+TEST(InstanceProtocol, NamesArePerUserAndDisplaySessionAndPathsAbsolute) {
   const std::array<const char*, 4> cases[] = {
       {"1000", "", "", "vorn-1000"},
       {"1000", "", ":0", "vorn-1000-_0"},
-      {"1000", "", ":1", "vorn-1000-_1"},
-      {"1001", "", ":0", "vorn-1001-_0"},
       {"1000", "wayland-0", ":0", "vorn-1000-wayland-0"},
       {"1000", "/run/user/1000/w 1", "", "vorn-1000-_run_user_1000_w_1"}};
   for (const auto& [user, wayland, x, name] : cases) {
     EXPECT_EQ(KoSingleInstance::serverName(user, wayland, x), name);
   }
   EXPECT_EQ(KoSingleInstance::serverName("1", QString(500, u'x'), "").size(), 47);
-}
 
-TEST(InstanceProtocol, RelativePathsAreTakenFromTheCurrentFolder) {
+  // A later start's relative paths are taken from its own folder, whatever its bytes.
   const auto odd = [](const char* bytes) { return KoTools::fileNameFromNative(bytes); };
   EXPECT_EQ(KoSingleInstance::absolutePaths(
                 {"a.rob", "../b.csv", "/c/./d.json", "e f/g.rob", odd("\xE4/../\xFF.rob")},

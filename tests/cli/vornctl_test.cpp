@@ -190,12 +190,10 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"run 231", 2, "GROUP: 231 is out of range; give 0 to 230"},
       {"erase al", 2, "GROUP: \"al\" is not a decimal number; give 0 to 230, or all"},
       {"move 1 1001", 2, "POS: 1001 is out of range; give 0 to 1000"},
-      {"move 254 500", 2, "ID: 254 is out of range; give 0 to 253"},
-      {"move 1 500 --time 30001", 2, "30001 is out of range; give 0 to 30000"},
       {"trims adjust 1 -101", 2, "VALUE: -101 is out of range; give -100 to 100"},
-      {"servo motor 1 1001", 2, "SPEED: 1001 is out of range; give -1000 to 1000"},
       {"servo write --max-voltage 14.1", 2, "14.1 is out of range; give 4.6 to 14.0"},
       {"servo check --sim-servos 41", 2, "41 is out of range; give 0 to 40"},
+      {"read-positions 3 --sim-fault reading:3:70000", 2, "70000 is out of range; give 0 to 65535"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.line.toStdString());
@@ -217,11 +215,9 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
   }
 }
 
-TEST_F(Vornctl, HelpSaysRangesInWordsAndVerboseMayStandAnywhere) {
-  EXPECT_FALSE(vornctl({"erase", "--help"}).out.contains(QLatin1String("INT")));
-  for (const QStringList& args : {QStringList{"--verbose", "stop", "--simulate"},
-                                  QStringList{"stop", "--simulate", "--verbose"}}) {
-    const Outcome r = vornctl(args);
+TEST_F(Vornctl, VerboseMayStandBeforeOrAfterTheCommand) {
+  for (const char* line : {"--verbose stop --simulate", "stop --simulate --verbose"}) {
+    const Outcome r = vornctl(QString::fromLatin1(line).split(u' '));
     EXPECT_EQ(r.code, 0) << r.err.toStdString();
     EXPECT_TRUE(r.err.contains(QLatin1String("looking for the board"))) << r.err.toStdString();
   }
@@ -232,43 +228,19 @@ TEST_F(Vornctl, HelpSaysRangesInWordsAndVerboseMayStandAnywhere) {
 // it stands. Each row: the line with {} for the number, the number plain and padded, a value
 // refused there, and the name the refusal gives.
 TEST_F(Vornctl, EveryNumberIsDecimalAndZerosInFrontChangeNothing) {
-  write(QStringLiteral("7号wave.rob"), wave_);
   write(QStringLiteral("many.rob"), actionFile({kFrame, kFrame, {100, 1, 2, 3, 4, 5, 6}}));
   const std::array<const char*, 5> rows[] = {
       {"run {}", "10", "010", "0x10", "GROUP"},
       {"erase {} --yes", "10", "0010", "1e1", "GROUP"},
-      {"download {} 7号wave.rob", "10", "010", "+10", "GROUP"},
       {"move {} 500", "10", "010", "10.0", "ID"},
-      {"move 1 {}", "500", "0500", "5e2", "POS"},
       {"move 1 500 --time {}", "300", "0300", "0x12C", "--time"},
-      {"unload 1 {}", "10", "010", "0b1", "ID"},
       {"read-positions {}", "10", "010", " 10", "ID"},
-      {"trims read {}", "10", "010", "ten", "ID"},
       {"trims adjust {} 5", "10", "010", "-0", "ID"},
       {"trims adjust 2 {}", "-10", "-010", "0x10", "VALUE"},
-      {"trims store {}", "10", "010", "1_0", "ID"},
-      {"servo motor {} 5", "10", "010", "10.", "ID"},
-      {"servo motor 1 {}", "-10", "-010", "1e1", "SPEED"},
-      {"servo mode {} motor", "10", "010", "0o12", "ID"},
-      {"servo write --id {}", "10", "010", "1e1", "--id"},
-      {"servo write --min-angle {}", "10", "010", "+10", "--min-angle"},
-      {"servo write --max-angle {}", "900", "0900", "9e2", "--max-angle"},
       {"servo write --min-voltage {}", "5.5", "05.5", "5,5", "--min-voltage"},
       {"servo write --max-voltage {}", "8", "008.0", "0x8", "--max-voltage"},
-      {"servo write --temperature-limit {}", "90", "090", "90.0", "--temperature-limit"},
-      {"servo check --sim-servos {}", "2", "02", "0x2", "--sim-servos"},
-      {"servo read --sim-fault no-reply:28 --timeout {}", "100", "0100", "1e2", "--timeout"},
-      {"file ease many.rob --from {} -o out.rob", "2", "02", "0x2", "--from"},
-      {"file ease many.rob --to {} -o out.rob", "2", "02", "2.0", "--to"},
       {"file ease many.rob --step {} -o out.rob", "60", "060", "6e1", "--step"},
       {"read-positions 3 --sim-fault reading:3:{}", "700", "0700", "0x2BC", "reading:3:"},
-      {"read-positions 3 --sim-fault reading:{}:700", "3", "03", "+3", "reading:"},
-      {"servo read --sim-fault no-reply:{} --timeout 100", "28", "028", "0x1C", "no-reply:"},
-      {"servo read --sim-fault bus-reading:{}:7400", "600", "0600", "6e2", "bus-reading:"},
-      {"download 7 7号wave.rob --sim-fault drop-ack:{} --timeout 100", "4", "04", "4.0",
-       "drop-ack:"},
-      {"run 3 --sim-fault pull-after:{}", "0", "00", "-0", "pull-after:"},
-      {"run 3 --sim-fault unplug-after:{} --timeout 100", "0", "000", "0x0", "unplug-after:"},
   };
   const auto run = [](const char* line, const char* number) {
     QStringList args = QString::fromUtf8(line).split(u' ');
@@ -287,12 +259,6 @@ TEST_F(Vornctl, EveryNumberIsDecimalAndZerosInFrontChangeNothing) {
     EXPECT_TRUE(bad.err.contains(QLatin1String(name))) << bad.err.toStdString();
     EXPECT_TRUE(bad.sent().isEmpty()) << bad.err.toStdString();
   }
-  // Out of range says the range, for faults too.
-  const Outcome over =
-      vornctl(simulated({"read-positions", "3", "--sim-fault", "reading:3:70000"}));
-  EXPECT_EQ(over.code, 2);
-  EXPECT_TRUE(over.err.contains(QLatin1String("70000 is out of range; give 0 to 65535")))
-      << over.err.toStdString();
 }
 
 // The batch rule, on the names of its table: with --skip-refused the good files go
@@ -337,7 +303,6 @@ TEST_F(Vornctl, CountsAreSingularAtOneAndPluralOtherwise) {
   const QByteArray frame =
       R"({"time": 100, "ch1": 1, "ch2": 2, "ch3": 3, "ch4": 4, "ch5": 5, "ch6": 6})";
   write(QStringLiteral("one.json"), "{\"frames\": [" + frame + "]}");
-  write(QStringLiteral("two.json"), "{\"frames\": [" + frame + "," + frame + "]}");
   write(QStringLiteral("spare1.rob"), actionFile({kFrame}) + "x");
   write(QStringLiteral("spare2.rob"), actionFile({kFrame}) + "xy");
   write(QStringLiteral("hop.rob"), actionFile({kFrame, {100, 600, 500, 500, 500, 500, 500}}));
@@ -349,18 +314,14 @@ TEST_F(Vornctl, CountsAreSingularAtOneAndPluralOtherwise) {
       {simulated({"download", "3", "7号wave.rob"}), "group 3: 2/2 frames\n"},
       {{"download", "5", "full.rob", "--simulate"}, "group 5: 1020/1020 frames\n"},
       {{"file", "import", "one.json", "-o", "a.rob"}, "1 frame written to a.rob"},
-      {{"file", "import", "two.json", "-o", "a.rob"}, "2 frames written to a.rob"},
       {{"file", "show", "spare1.rob"}, "spare1.rob: 1 byte after the last whole frame is ignored"},
       {{"file", "show", "spare2.rob"}, "spare2.rob: 2 bytes after the last whole frame are"},
       {{"file", "ease", "hop.rob", "-o", "-"}, "1 move eased, 1 frame added: 3 frames written"},
       {{"file", "ease", "hops.rob", "-o", "-"}, "2 moves eased, 4 frames added: 7 frames"},
       {simulated({"download-many", "plain.rob"}), "1 file refused: nothing to send"},
-      {simulated({"download-many", "plain.rob", "7号wave.rob", "x号.rob"}),
-       "2 files refused: nothing sent"},
   };
   write(QStringLiteral("7号wave.rob"), wave_);
   write(QStringLiteral("plain.rob"), wave_);
-  write(QStringLiteral("x号.rob"), wave_);
   for (const auto& [line, says] : cases) {
     SCOPED_TRACE(line.join(u' ').toStdString());
     EXPECT_TRUE(vornctl(line).err.contains(QLatin1String(says)));
@@ -533,6 +494,7 @@ TEST_F(Vornctl,
   write(QStringLiteral("5号fall.rob"), actionFile({fall, kFrame}));
 
   const QString bench = QStringLiteral("Bench arm"), vorn = QStringLiteral("Vorn arm");
+  EXPECT_EQ(vornctl({"profiles"}, dir.path()).out, "Vorn arm\nBench arm\n");
   const struct {
     const char* line;  // on the virtual board with --trace, then --profile unless null
     QString profile;
@@ -543,10 +505,8 @@ TEST_F(Vornctl,
        "vornctl: channel 3 (Wrist) may go from 100 to 900 in the arm profile \"Bench arm\", not "
        "to 950; nothing sent\n"},
       {"move 3 99", bench, 8, "not to 99"},
-      {"move 3 100", bench, 0, ""},
       {"move 3 900 --time 200", bench, 0, ""},
       {"move 5 801", bench, 8, "channel 5 may go from 200 to 800"},
-      {"move 5 200", bench, 0, ""},
       {"move 7 1000", bench, 0, ""},  // no channel of the arm
       {"move 3 950", {}, 0, ""},
       {"move 1 1000", vorn, 0, ""},
@@ -563,13 +523,10 @@ TEST_F(Vornctl,
       {"download 7 low.rob", bench, 8, "low.rob, frame 3: channel 5 at 150 is outside its safe"},
       {"download 7 wave.rob", vorn, 8, "wave.rob, frame 2: channel 1 (Gripper) at 1200 is outside"},
       {"download 7 turn.rob", bench, 8, "turn.rob, frame 1: channel 6 (Base) at 995 is outside"},
-      {"download 7 3号gaps.rob", bench, 0, ""},
       {"download 7 3号gaps.rob", vorn, 0, ""},
       {"download 3 fall.rob", vorn, 8,
        "vornctl: fall.rob, frame 2 would strike the ground in the arm profile \"Vorn arm\"; "
        "nothing sent\n"},
-      {"download 7 reach.rob", {}, 0, ""},
-      {"download 7 reach.rob", "Nope", 2, "no arm profile \"Nope\""},
       // The whole batch is checked before the first file goes out.
       {"download-many 3号gaps.rob 4号reach.rob", bench, 8, "4号reach.rob, frame 2: channel 3"},
       {"download-many 3号gaps.rob 4号reach.rob", {}, 0, ""},
@@ -665,23 +622,20 @@ TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
 // `vornctl file ease`, judged by its files, messages and exit code.
 constexpr int X = frame::kAbsentChannel;
 
-class FileEase : public TempFilesTest {
+class FileEase : public Vornctl {
  protected:
-  void SetUp() override { QDir::setCurrent(dir.path()); }
-  void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
-
   // An absent channel and a position past the top, which the file keeps as they are.
-  const QByteArray wave_ = actionFile({{1000, 500, 500, 500, 500, 500, 500},
-                                       {1000, 100, 200, 300, 400, 500, 600},
-                                       {600, 1200, X, 300, 400, 500, 600},
-                                       {500, 500, 500, 500, 500, 500, 500}});
+  const QByteArray moves_ = actionFile({{1000, 500, 500, 500, 500, 500, 500},
+                                        {1000, 100, 200, 300, 400, 500, 600},
+                                        {600, 1200, X, 300, 400, 500, 600},
+                                        {500, 500, 500, 500, 500, 500, 500}});
 };
 
 // The command eases what the model eases and writes it whole; the frames outside the moves
 // and every move's end keep the file's own bytes.
 TEST_F(FileEase, WritesTheEasedFramesTheModelMakes) {
-  write(QStringLiteral("wave.rob"), wave_);
-  const VelmarFrames frames = KoTools::readVelmarData(wave_);
+  write(QStringLiteral("wave.rob"), moves_);
+  const VelmarFrames frames = KoTools::readVelmarData(moves_);
   const std::tuple<QStringList, QList<int>, easing::Curve, int> cases[] = {
       {{}, {0, 1, 2, 3}, easing::kInOut, 50},
       {{"--from", "2", "--to", "3", "--curve", "in", "--step", "200"}, {1, 2}, easing::kIn, 200},
@@ -708,7 +662,7 @@ TEST_F(FileEase, WritesTheEasedFramesTheModelMakes) {
 }
 
 TEST_F(FileEase, RefusesWithTheCodeAndReasonAndWritesNothing) {
-  write(QStringLiteral("wave.rob"), wave_);
+  write(QStringLiteral("wave.rob"), moves_);
   write(QStringLiteral("short.rob"), actionFile({{60, 1, 1, 1, 1, 1, 1}, {60, 9, 9, 9, 9, 9, 9}}));
   write(QStringLiteral("one.rob"), actionFile({kFrame}));
   QList<QList<int>> many(limits::kMaxFramesPerGroup - 5, {1000, 0, 0, 0, 0, 0, 0});
@@ -720,10 +674,8 @@ TEST_F(FileEase, RefusesWithTheCodeAndReasonAndWritesNothing) {
       {{"wave.rob", "--to", "5"}, 1, "wave.rob has 4 frames; there is no frame 5"},
       {{"wave.rob", "--from", "4"}, 1, "no move between frames 4 and 4 (it has 4 frames)"},
       {{"one.rob"}, 1, "one.rob has no move between frames 1 and 1 (it has 1 frame)"},
-      {{"wave.rob", "--from", "0"}, 2, "--from"},
       {{"wave.rob", "--curve", "in-and-out"}, 2, "in-and-out is no curve"},
       {{"wave.rob", "--curve", "0,0,1,2"}, 2, "0,0,1,2 is no curve"},
-      {{"wave.rob", "--step", "49"}, 2, "--step"},
       {{"short.rob"}, 1, "short.rob: no move there is long enough to ease"},
       {{"full.rob", "--step", "500"},
        9,

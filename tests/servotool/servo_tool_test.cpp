@@ -1,0 +1,592 @@
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+#include "board/virtual_board.h"
+#include "board/virtual_hid_transport.h"
+#include "link/action_downloader.h"
+#include "link/protocol.h"
+#include "link/usb_hid.h"
+#include "model/action_text.h"
+#include "model/language.h"
+#include "recording_prompter.h"
+#include "servo_record.h"
+#include "servotool/live_status.h"
+#include "servotool/mass_download_panel.h"
+#include "servotool/parameter_panels.h"
+#include "servotool/servo_test_panel.h"
+#include "servotool/steer_debugging_tool.h"
+#include "servotool/strip_chart.h"
+#include "temp_files.h"
+#include "wait.h"
+#include "widgets/colours.h"
+#include "widgets/dash_board_view.h"
+#include "widgets/image_title_button.h"
+#include "widgets/number_field.h"
+#include "widgets/progress_view.h"
+#include "widgets/slider.h"
+#include "widgets/switch.h"
+#include "widgets/tool_view.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
+
+// The bus-servo tool on the virtual board: the single-servo check, reading and writing a
+// servo, motor mode, live status and the batch download.
+namespace {
+
+// The tool on a virtual board that answers at once, in English from fresh settings.
+class ToolFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    QSettings().clear();
+    KoLanguage::instance().load();
+    board.setReplyLatency(std::chrono::milliseconds(0));
+    link.setTransport(std::make_unique<VirtualHidTransport>(&board));
+    ASSERT_TRUE(processUntil([this] { return link.connection(); }));
+    tool.setDelays(std::chrono::milliseconds(0), std::chrono::milliseconds(0));
+  }
+
+  // Shows the tool and waits for its single-servo check to be answered.
+  void showTool(int busServos = 1) {
+    board.setBusServoCount(busServos);
+    tool.show();
+    ASSERT_TRUE(
+        processUntil([this] { return tool.check() != KoSteerDebuggingTool::Check::Pending; }));
+    processPending();
+  }
+
+  void click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
+
+  void typeId(const QString& id) {
+    panels().textID->selectAll();
+    QTest::keyClick(panels().textID, Qt::Key_Backspace);
+    QTest::keyClicks(panels().textID, id);
+  }
+
+  // Presses "set" and lets it be written, answering `yes` should it ask about a new id.
+  void set(bool yes = true) {
+    RecordingPrompter::instance().answers = {yes};
+    click(tool.buttonSetting());
+    processPending();
+  }
+
+  void read() {
+    const qsizetype before = tips().size();
+    click(tool.buttonRead());
+    ASSERT_TRUE(processUntil([&] { return tips().size() > before; }));
+  }
+
+  // What the panels show: id, trim, LED, angle limits (lower, upper), voltage limits,
+  // temperature limit, then the position, temperature and voltage readings.
+  QStringList shown() {
+    KoServoParameterPanels& p = panels();
+    QStringList texts{p.textID->text()};
+    for (QLabel* l : {p.labelDeviation, p.labelLED, p.lableAngleBottom, p.lableAngleTop,
+                      p.lableVoltageRangeMin, p.lableVoltageRangeMax, p.lableTemperatureRange,
+                      p.textCurrentPosition, p.textCurrentTemperature, p.textCurrentVoltage}) {
+      texts.append(l->text());
+    }
+    return texts;
+  }
+
+  QStringList sent(int command) const {
+    QStringList frames;
+    for (const QByteArray& f : board.receivedWith(command)) frames.append(f.toHex(' '));
+    return frames;
+  }
+  static QStringList& tips() { return RecordingPrompter::instance().tips; }
+  KoServoParameterPanels& panels() { return *tool.panels(); }
+
+  VirtualBoard board;
+  usbHid link;
+  KoSteerDebuggingTool tool{link};
+};
+
+using Check = KoSteerDebuggingTool::Check;
+
+// Read and set need exactly one servo; otherwise the tool says how many answered, greys the
+// buttons with that reason and shows no values: a reply, even to a read out, may be any servo's.
+TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
+  using Case = std::tuple<int, Check, QString>;
+  const Case cases[] = {{1, Check::Single, qtTrId("single_servo_tips")},
+                        {0, Check::None, "No servo answered the check"},
+                        {2, Check::Many, "2 servos answered: connect only one to read or write"}};
+  const QString none = KoServoParameterPanels::emptyText();
+  QByteArray late = QByteArray::fromHex("5555141c07");
+  late.append(protocol::kReportSize - late.size(), '\0');
+  QColor calm;
+  for (const auto& [servos, check, notice] : cases) {
+    SCOPED_TRACE(servos);
+    tool.hide();
+    board.clearReceived();
+    showTool(servos);
+    EXPECT_EQ(sent(protocol::kReadPositions), QStringList{"55 55 09 15 06 01 02 03 04 05 06"});
+    EXPECT_EQ(tool.check(), check);
+    EXPECT_EQ(tool.labelOnlineState()->text(), notice);
+    const QColor colour = tool.labelOnlineState()->palette().color(QPalette::WindowText);
+    const QColor body(0x2b, 0x2d, 0x31);  // the window's, behind the tool
+    EXPECT_GE(KoColours::contrastRatio(colour, body), 4.5);
+    KoServoParameterPanels& p = panels();
+    for (KoImageTitleButton* b : {tool.buttonSetting(), tool.buttonRead()}) {
+      EXPECT_EQ(b->isEnabled(), servos == 1);
+      EXPECT_EQ(b->toolTip(), servos == 1 ? QString() : notice);
+    }
+    EXPECT_EQ(p.viewLEDAlert->isEnabled(), servos == 1);
+    if (servos == 1) {
+      calm = colour;
+      // The lone servo is read quietly at once: its id is known and its readings show.
+      EXPECT_EQ(tool.servoIdOnBus(), 1);
+      EXPECT_EQ(shown().mid(8), (QStringList{"500", "32℃", "7.4V"}));
+      board.dropRepliesTo(protocol::kReadServoInfo, 1);
+      click(tool.buttonRead());
+      continue;
+    }
+    EXPECT_NE(colour, calm);  // a warning, where one servo's hint is calm
+    board.sendReport(late);
+    tool.buttonClick(KoSteerDebuggingTool::kSet);  // even when forced nothing is written
+    processPending();
+    EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());
+    EXPECT_FALSE(tool.servoIdOnBus());
+    EXPECT_EQ(shown(), (QStringList{"", none, "", none, none, none, none, none, none, none, none}));
+    EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(0));
+    EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 0);
+  }
+  EXPECT_EQ(tips().count(qtTrId("single_servo_tips")), 1);  // the first visit only
+  EXPECT_FALSE(tips().contains(qtTrId("read_success")));    // the quiet read tips nothing
+}
+
+TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
+  showTool();
+  KoServoInfo& s = board.busServos().first().info;
+  s = servoRecord(7, 1005, 100, 4420, 16000, 70, false, 5);
+  s.deviation = -128;
+  s.currentPosition = 1001;
+  s.currentTemperature = 40;
+  s.currentVoltage = 16000;
+  read();
+  EXPECT_EQ(tips().last(), qtTrId("read_success"));
+  // Limits show as they came, sliders at their ends; readings hold at what a servo reports.
+  EXPECT_EQ(shown(), (QStringList{"7", "-128", qtTrId("led_off"), "1005", "100", "4.4", "16.0",
+                                  "70 ℃", "1000", "40℃", "15.0V"}));
+  KoServoParameterPanels& p = panels();
+  EXPECT_EQ(p.sliderAngleTwo->value(), 999);
+  EXPECT_EQ(p.sliderTemperature->value(), 70);
+  EXPECT_EQ((QList<bool>{p.switchLed->isOn(), p.switchStall->isOn(), p.switchOverpressure->isOn(),
+                         p.switchOverTemperature->isOn()}),
+            (QList<bool>{false, true, false, true}));
+  EXPECT_DOUBLE_EQ(p.positionGauge->needleAngle(), KoDashBoardPostionView::needleAngleDegrees(100));
+  EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 50);
+  // The gauges grow with the window and still show the reading. Their numbers read on the
+  // light panel, and the dials keep them at the size the smallest window gives.
+  tool.resize(1400, 900);
+  processPending();
+  EXPECT_GT(p.voltageGauge->width(), 130);
+  EXPECT_DOUBLE_EQ(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(15));
+  const QColor panel = p.viewGetState->backColor();
+  for (KoDashBoardDial* dial :
+       std::initializer_list<KoDashBoardDial*>{p.voltageGauge, p.positionGauge}) {
+    SCOPED_TRACE(dial->metaObject()->className());
+    EXPECT_GE(KoColours::contrastRatio(dial->scale().labelColour, panel), 4.5);
+    dial->resize(dial->minimumSize());
+    EXPECT_TRUE(dial->labelsShown());
+  }
+  EXPECT_GE(KoColours::contrastRatio(KoDashBoardTemperatureView::scaleColour(), panel), 4.5);
+  EXPECT_GE(KoColours::contrastRatio(KoStripChart::textColour(), KoStripChart::background()), 4.5);
+
+  set();
+  EXPECT_EQ(sent(protocol::kWriteServoInfo),
+            QStringList{"55 55 0e 1b 07 ed 03 64 00 44 11 80 3e 46 01 05"});
+}
+
+// The id takes 0 to 40 and a limit slider stops a step short of its partner; set writes what
+// they show. Default puts all back, and set then rests one interval before writing again.
+TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
+  showTool();
+  KoServoParameterPanels& p = panels();
+  for (const auto& [typed, shown] : {std::pair{"41", "4"}, {"40", "40"}, {"", "0"}, {"x7", "7"}}) {
+    typeId(QString::fromLatin1(typed));
+    EXPECT_EQ(p.textID->text(), shown) << typed;
+    EXPECT_EQ(p.info().servoId, p.textID->text().toInt());
+  }
+  using Case = std::tuple<KoSlider*, double, QLabel*, const char*, double>;
+  const Case cases[] = {
+      {p.sliderAngleTwo, 300, p.lableAngleBottom, "300", 300},
+      {p.sliderAngleOne, 300, p.lableAngleTop, "301", 301},
+      {p.sliderAngleTwo, 999, p.lableAngleBottom, "300", 300},  // the upper limit is 301
+      {p.sliderVoltageTwo, 12.0, p.lableVoltageRangeMax, "12.0", 12.0},
+      {p.sliderVoltageOne, 12.0, p.lableVoltageRangeMin, "11.9", 11.9},
+      {p.sliderTemperature, 70, p.lableTemperatureRange, "70 ℃", 70},
+  };
+  for (const auto& [slider, to, label, shown, sliderAt] : cases) {
+    SCOPED_TRACE(shown);
+    slider->setValue(to);
+    p.sliderClick(slider->tag());
+    EXPECT_EQ(label->text(), shown);
+    EXPECT_DOUBLE_EQ(slider->value(), sliderAt);
+  }
+  set();  // the rest is no time at all here
+
+  tool.setDelays(std::chrono::hours(1), std::chrono::milliseconds(0));
+  click(tool.buttonDefault());
+  set();
+  set();  // within the rest: the button is disabled
+  EXPECT_EQ(sent(protocol::kWriteServoInfo),
+            (QStringList{"55 55 0e 1b 07 2c 01 2d 01 7c 2e e0 2e 46 00 07",
+                         "55 55 0e 1b 01 00 00 e8 03 94 11 b0 36 55 00 07"}));
+  EXPECT_FALSE(tool.buttonSetting()->isEnabled());
+  EXPECT_TRUE(tool.myprogress()->isVisible());
+}
+
+// Hiding the tool, as leaving its tab or closing the window does, puts the servo back into
+// servo mode so that it is not left turning.
+TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgainOnceTheToolIsHidden) {
+  showTool();
+  KoServoTestPanel& t = *tool.servoTest();
+  t.sege->setIndex(1);
+  t.selectTitleIndex(1);
+  EXPECT_TRUE(tool.motorMode());
+  EXPECT_TRUE(sent(protocol::kSetMotorMode).isEmpty());  // choosing motor mode sends nothing
+  t.sliderSpeed->setValue(-500);
+  t.sliderClick(KoServoTestPanel::kSpeedSlider);
+  t.textSpeed->setText(QStringLiteral("-100"));
+  QTest::keyClick(t.textSpeed, Qt::Key_Return);
+  tool.hide();
+  processPending();
+  EXPECT_EQ(sent(protocol::kSetMotorMode),
+            (QStringList{"55 55 06 1a 01 01 0c fe", "55 55 06 1a 01 01 9c ff",
+                         "55 55 06 1a 01 00 00 00"}));
+  EXPECT_FALSE(tool.motorMode());
+  EXPECT_EQ(t.sege->index(), 0);
+  EXPECT_EQ(t.textSpeed->text(), "0");
+  EXPECT_EQ(t.sliderSpeed->value(), 0);
+}
+
+using std::chrono::hours;
+using std::chrono::milliseconds;
+
+// Live status on a virtual clock: the poll timer never fires by itself, each poll is one
+// tick() driven by the test, and the charts take their times from `now`.
+class LiveStatusTest : public ToolFixture {
+ protected:
+  void SetUp() override {
+    ToolFixture::SetUp();
+    tool.setClock([this] { return now; });
+    tool.liveStatus()->setInterval(hours(1));
+    tool.liveStatus()->setOn(false);  // whatever an earlier test left in the settings
+  }
+
+  KoServoInfo& servo() { return board.busServos().first().info; }
+  KoLiveStatus& live() { return *tool.liveStatus(); }
+
+  // One poll, `ms` after the last; returns the read requests it sent.
+  qsizetype poll(qint64 ms = 500) {
+    processPending();  // frames already sent reach the board first
+    now += ms;
+    const qsizetype before = sent(protocol::kReadServoInfo).size();
+    live().tick();
+    processPending();
+    return sent(protocol::kReadServoInfo).size() - before;
+  }
+
+  qint64 now = 0;
+};
+
+TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
+  showTool();
+  EXPECT_FALSE(live().isPolling());  // off by default
+  EXPECT_EQ(poll(), 0);
+
+  click(panels().switchLive);
+  ASSERT_TRUE(live().isPolling());
+  KoServoParameterPanels& p = panels();
+
+  // The user edits a limit and an alarm while the servo warms, sags and turns.
+  p.sliderTemperature->setValue(60);
+  p.sliderClick(KoServoParameterPanels::kTemperature);
+  click(p.switchStall);
+  ASSERT_FALSE(p.switchStall->isOn());
+  servo().currentTemperature = 55;
+  servo().currentVoltage = 6100;
+  servo().currentPosition = 730;
+  servo().temperatureLimit = 80;
+  ASSERT_EQ(poll(), 1);
+  EXPECT_EQ(shown(), (QStringList{"1", "", qtTrId("led_on"), "0", "1000", "4.5", "14.0", "60 ℃",
+                                  "730", "55℃", "6.1V"}));
+  EXPECT_NEAR(p.voltageGauge->needleAngle(), KoDashBoardView::needleAngleDegrees(6.1), 1e-4);
+  EXPECT_FALSE(p.switchStall->isOn());
+  EXPECT_FALSE(tips().contains(qtTrId("read_success")));
+
+  // An alarm the user has not touched follows the servo, until a read ends the edits.
+  servo().setAlarmByte(KoServoInfo::kAlarmStall);
+  ASSERT_EQ(poll(), 1);
+  EXPECT_FALSE(p.switchOverTemperature->isOn());
+  EXPECT_FALSE(p.switchStall->isOn());
+  read();
+  EXPECT_EQ(tips().last(), qtTrId("read_success"));
+  EXPECT_TRUE(p.switchStall->isOn());
+  EXPECT_EQ(p.lableTemperatureRange->text(), "80 ℃");
+
+  // Each chart keeps two minutes of readings, the newest at the right.
+  EXPECT_EQ(p.chartTemperature->samples().last(), QPointF(now, 55));
+  ASSERT_EQ(poll(KoStripChart::kSpanMs + 1), 1);
+  EXPECT_EQ(p.chartTemperature->samples().size(), 1);
+  EXPECT_EQ(p.chartVoltage->samples().first(), QPointF(now, 6.1));
+
+  // The switch is kept: a new tool takes it from the settings, though it polls only when shown.
+  KoSteerDebuggingTool second(link);
+  EXPECT_TRUE(second.liveStatus()->isOn());
+  EXPECT_TRUE(second.panels()->switchLive->isOn());
+  EXPECT_FALSE(second.liveStatus()->isPolling());
+}
+
+// A classroom polls all day: each chart's history stays within its span and is never
+// reallocated once the tool is built.
+TEST_F(LiveStatusTest, ADayOfReadingsKeepsEveryChartInTheRoomItStartedWith) {
+  KoServoParameterPanels& p = panels();
+  constexpr qint64 kEvery = KoLiveStatus::kInterval.count();
+  constexpr qint64 kPerSpan = KoStripChart::kSpanMs / kEvery;
+  for (KoStripChart* chart : {p.chartTemperature, p.chartVoltage, p.chartPosition}) {
+    const qsizetype room = chart->samples().capacity();
+    for (qint64 n = 0; n < 10 * kPerSpan; ++n) chart->addSample(n * kEvery, 1, "1");
+    EXPECT_EQ(chart->samples().size(), kPerSpan + 1);
+    EXPECT_EQ(chart->samples().capacity(), room);
+  }
+}
+
+TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadAndAHiddenTab) {
+  showTool();
+  click(panels().switchLive);
+  ASSERT_TRUE(live().isPolling());
+  tool.setDelays(hours(1), milliseconds(0));
+  set();
+  EXPECT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
+  EXPECT_EQ(poll(), 0);
+  live().setPaused(KoLiveStatus::kWriting, false);  // as the rest ends
+  EXPECT_EQ(poll(), 1);
+
+  // A test move goes out in the time typed first, and holds polling back while it runs.
+  KoServoTestPanel& t = *tool.servoTest();
+  t.textDebuggingtime->setText(QStringLiteral("300"));
+  QTest::keyClick(t.textDebuggingtime, Qt::Key_Return);
+  t.textDebuggingPostion->setText(QStringLiteral("720"));
+  QTest::keyClick(t.textDebuggingPostion, Qt::Key_Return);
+  EXPECT_EQ(poll(), 0);
+  EXPECT_EQ(sent(protocol::kMultiServoMove), QStringList{"55 55 08 03 01 2c 01 01 d0 02"});
+  EXPECT_EQ(t.sliderTime->value(), 300);
+  live().setPaused(KoLiveStatus::kTestMove, false);
+
+  link.setDownload(true);
+  EXPECT_EQ(poll(), 0);
+  link.setDownload(false);
+  EXPECT_EQ(poll(), 1);
+
+  tool.hide();
+  EXPECT_FALSE(live().isPolling());
+  EXPECT_EQ(poll(), 0);
+}
+
+TEST_F(LiveStatusTest, StopsWithANoticeWhenTheServoGoesSilent) {
+  link.setReplyTimeout(milliseconds(0));  // a timed read would time out at once
+  QSignalSpy timedOut(&link, &usbHid::replyTimedOut);
+  showTool();
+  click(panels().switchLive);
+  processPending();
+  board.dropRepliesTo(protocol::kReadServoInfo);
+  board.clearReceived();
+  for (int i = 0; i < KoLiveStatus::kSilentPolls; ++i) ASSERT_EQ(poll(), 1);
+  EXPECT_TRUE(live().isPolling());
+  EXPECT_EQ(poll(), 0);
+  EXPECT_TRUE(live().isStopped());
+  EXPECT_FALSE(live().isPolling());
+  EXPECT_TRUE(tool.notice().endsWith(qtTrId("live_stopped")));
+  // It counts the servos again; one still answers that, so the stop stands.
+  EXPECT_EQ(sent(protocol::kReadPositions).size(), 1);
+  EXPECT_EQ(tool.check(), KoSteerDebuggingTool::Check::Single);
+  EXPECT_EQ(poll(), 0);
+  EXPECT_TRUE(timedOut.isEmpty());
+  EXPECT_FALSE(tips().contains(qtTrId("read_success")));
+
+  // A new check, as when the servo is put back on the bus, lets it be polled again.
+  board.clearFaults();
+  tool.connection();
+  processPending();
+  EXPECT_FALSE(live().isStopped());
+  EXPECT_TRUE(live().isPolling());
+  EXPECT_FALSE(tool.notice().contains(qtTrId("live_stopped")));
+}
+
+// A new id is asked for first, naming both ids, and the servo is read again under it.
+TEST_F(LiveStatusTest, ChangingTheIdAsksAndChecksTheServoAgain) {
+  showTool();
+  ASSERT_EQ(tool.servoIdOnBus(), 1);
+  const QStringList& questions = RecordingPrompter::instance().questions;
+  typeId("7");
+  set(false);
+  ASSERT_EQ(questions, QStringList{qtTrId("servo_id_change_ask").arg(1).arg(7)});
+  EXPECT_TRUE(sent(protocol::kWriteServoInfo).isEmpty());
+
+  set();
+  ASSERT_EQ(sent(protocol::kWriteServoInfo).size(), 1);
+  EXPECT_EQ(servo().servoId, 7);
+  EXPECT_EQ(tips().last(), qtTrId("servo_id_change_done").arg(7));
+  EXPECT_EQ(tool.servoIdOnBus(), 7);
+
+  // Written again under the same id: nothing to ask.
+  set();
+  EXPECT_EQ(questions.size(), 2);
+  EXPECT_EQ(sent(protocol::kWriteServoInfo).size(), 2);
+
+  // A servo that kept its id is named by the id it answers to.
+  board.busServos().first().keepsId = true;
+  typeId("9");
+  set();
+  EXPECT_EQ(tips().last(), qtTrId("servo_id_change_other").arg(7).arg(9));
+
+  // A servo that does not answer after the change is named as silent.
+  board.dropRepliesTo(protocol::kReadServoInfo);
+  tool.setIdCheckWait(milliseconds(0));
+  typeId("8");
+  set();
+  const QString silent = qtTrId("servo_id_change_silent").arg(8);
+  EXPECT_TRUE(processUntil([&] { return tips().last() == silent; })) << tips().last().toStdString();
+}
+
+class MassDownloadTest : public ToolFixture, protected TempFiles {
+ protected:
+  void SetUp() override {
+    ToolFixture::SetUp();
+    showTool();
+    tips().clear();
+    mass().setFileChooser([this] { return chosen; });
+  }
+
+  KoMassDownloadPanel& mass() { return *tool.massDownload(); }
+
+  // An action file of `frames` frames moving channel 1.
+  QString rob(const QString& name, int frames) {
+    QList<KoTools::ActionRecord> records;
+    for (int i = 0; i < frames; ++i)
+      records.append(KoTools::ActionRecord{500, {quint16(100 + i), 500, 500, 500, 500, 500}});
+    return write(name, KoTools::actionImage(records));
+  }
+
+  void choose(const QStringList& names) {
+    chosen.clear();
+    for (const QString& n : names) chosen.append(rob(n, n.startsWith('1') ? 3 : 2));
+    click(mass().buttonbatchOpen);
+  }
+
+  // `whileRunning` is called once the download has started; `endsAlone` says it may end on
+  // the worker's own time-out before the click returns, and so clear the link's flag.
+  void download(const std::function<void()>& whileRunning = {}, bool endsAlone = false) {
+    click(mass().buttonbatchDownload);
+    ASSERT_TRUE(mass().downloader().isRunning());
+    EXPECT_TRUE(endsAlone || link.download());
+    EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "progress");
+    expectReadable();
+    if (whileRunning) whileRunning();
+    ASSERT_TRUE(processUntil([this] { return !mass().downloader().isRunning(); }));
+    processPending();
+    EXPECT_FALSE(link.download());
+    EXPECT_EQ(mass().buttonbatchDownload->myTitle(), "mass_download");
+    for (const QString& line : lines())
+      EXPECT_FALSE(line.contains("sending")) << line.toStdString();
+    expectReadable();
+  }
+
+  // The button changes its fill while a download runs; its title must read on both.
+  void expectReadable() {
+    const KoImageTitleButton* b = mass().buttonbatchDownload;
+    EXPECT_GE(KoColours::contrastRatio(b->titleColor(), b->fillColor()), 4.5);
+  }
+
+  // Empty, not a crash, when a failed step left no tip.
+  static QString lastTip() { return tips().value(tips().size() - 1); }
+
+  QStringList lines() const {
+    QStringList shown;
+    for (int i = 0; i < tool.massDownload()->listFiles->count(); ++i) {
+      shown.append(tool.massDownload()->listFiles->item(i)->text());
+    }
+    return shown;
+  }
+
+  QStringList chosen;
+};
+
+// Before sending, the list says where each file goes or why not; after, how each came out.
+TEST_F(MassDownloadTest, TheListNamesEveryFileItsGroupOrWhyItIsRefused) {
+  chosen = {rob("0号a.rob", 2),  rob("12号b.rob", 3),           rob("231号c.rob", 2),
+            rob("plain.rob", 2), write("7号broken.rob", "SOB"), rob("9号long.rob", 1021)};
+  click(mass().buttonbatchOpen);
+  EXPECT_TRUE(tips().isEmpty());
+  EXPECT_EQ(mass().actions(), (QStringList{"0", "12"}));
+  EXPECT_EQ(mass().boxActions->currentText(), "0");
+  EXPECT_EQ(lines(), (QStringList{"0号a.rob: group 0", "12号b.rob: group 12",
+                                  "231号c.rob: refused, the group is over 230",
+                                  "plain.rob: refused, the name has no group number",
+                                  "7号broken.rob: refused, the file is damaged",
+                                  "9号long.rob: refused, 1021 frames, a group holds 1020"}));
+
+  download();
+  EXPECT_EQ(lastTip(), qtTrId("download_success"));
+  EXPECT_EQ(lines().mid(0, 3),
+            (QStringList{"0号a.rob: stored in group 0", "12号b.rob: stored in group 12",
+                         "231号c.rob: refused, the group is over 230"}));
+  ASSERT_TRUE(board.group(0) && board.group(12));
+  EXPECT_EQ(board.group(0)->size(), 2);
+  EXPECT_EQ(board.group(12)->size(), 3);
+  EXPECT_EQ(board.group(12)->at(2).toHex(' '),
+            "06 f4 01 01 66 00 02 f4 01 03 f4 01 04 f4 01 05 "
+            "f4 01 06 f4 01");
+  EXPECT_FALSE(board.group(231) || board.group(7) || board.group(9));
+  EXPECT_EQ(mass().boxActions->currentText(), "12");
+}
+
+// While a download runs the tool refuses its controls. The board goes at the second file's
+// first frame: the list and the tip name that file, and say the first one is stored.
+TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
+  choose({QStringLiteral("3号a.rob"), QStringLiteral("4号b.rob"), QStringLiteral("5号c.rob")});
+  mass().downloader().setAckTimeout(std::chrono::hours(1));
+  board.unplugAfterFrames(6 + 3);
+  download([this] {
+    for (int tag : {int(KoSteerDebuggingTool::kDefault), int(KoSteerDebuggingTool::kRead),
+                    int(KoMassDownloadPanel::kOpen), int(KoMassDownloadPanel::kDownload)}) {
+      tips().clear();
+      tool.buttonClick(tag);
+      EXPECT_EQ(tips(), QStringList{qtTrId("progress")}) << tag;
+    }
+    // The file going out says which frame.
+    ASSERT_TRUE(processUntil([this] { return lines().first().contains("frame"); }));
+    EXPECT_TRUE(lines().first().startsWith("3号a.rob: group 3, sending frame "))
+        << lines().first().toStdString();
+  });
+  const QString failed =
+      qtTrId("download_fail").arg("4号b.rob", "4", qtTrId("download_board_lost"));
+  EXPECT_EQ(lines(), (QStringList{"3号a.rob: stored in group 3", failed,
+                                  "5号c.rob: not sent, an earlier file failed"}));
+  EXPECT_EQ(lastTip(), failed + ' ' + qtTrId("download_fail_earlier_kept"));
+  EXPECT_TRUE(board.group(3));
+  EXPECT_FALSE(board.group(4) || board.group(5));
+
+  tips().clear();
+  click(mass().buttonbatchDownload);
+  EXPECT_EQ(tips(), QStringList{qtTrId("connect_robot")});
+}
+
+TEST_F(MassDownloadTest, ALostAcknowledgementRestoresThePanel) {
+  choose({QStringLiteral("5号wave.rob")});
+  mass().downloader().setAckTimeout(std::chrono::milliseconds(0));
+  board.dropAcknowledgement(1);
+  download({}, true);
+  EXPECT_EQ(
+      tips(),
+      QStringList{qtTrId("download_fail").arg("5号wave.rob", "1", qtTrId("download_no_ack"))});
+}
+
+}  // namespace
