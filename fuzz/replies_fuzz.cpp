@@ -14,28 +14,13 @@
 #include <vector>
 
 #include "link/protocol.h"
-#include "model/channel_view.h"
-#include "model/frame_encoding.h"
 #include "model/move_frame.h"
+#include "model/pose.h"
 #include "model/value_utils.h"
 
 namespace {
 
 constexpr int kRecordChannels = 6;
-
-class FakeView final : public ChannelView {
- public:
-  explicit FakeView(bool hidden) : hidden_(hidden) {}
-  QString text() const override { return text_; }
-  void setText(const QString& text) override { text_ = text; }
-  bool isHidden() const override { return hidden_; }
-  void setControlText(const QString&, const QString&) override {}
-  void setShake(bool) override {}
-
- private:
-  QString text_ = QStringLiteral("500");
-  bool hidden_;
-};
 
 void require(bool ok) {
   if (!ok) __builtin_trap();
@@ -64,25 +49,21 @@ void checkCutReport(const uint8_t* data, size_t size, const QList<ServoPosition>
   if (const auto cutAck = protocol::decodeDownloadAck(shorter)) require(cutAck == ack);
 }
 
-// Bytes 0 to 2 are the header no decoder reads; they pick the sliders.
+// Bytes 0 to 2 are the header no decoder reads; they pick the channels asked for.
 void checkReadBack(const uint8_t* data, size_t size, const QList<ServoPosition>& readings) {
   const int count = size > 0 ? 1 + data[0] % 16 : kRecordChannels;
   const unsigned hidden = size > 2 ? data[1] | data[2] << 8 : 0;
-  std::vector<std::unique_ptr<FakeView>> owned;
-  ChannelViews views;
+  QList<int> ids;
   for (int i = 0; i < count; ++i) {
-    owned.push_back(std::make_unique<FakeView>((hidden >> i & 1) != 0));
-    views.append(owned.back().get());
+    if (!(hidden >> i & 1)) ids.append(i + 1);
   }
   const qint64 time = size > 2 ? 20 * data[2] : 1000;
   bool complete = false;
-  const VelmarFrame f = KoTools::readingToVelmarModel(readings, views, 0, time, &complete);
+  const VelmarFrame f = KoTools::frameOfReadings(readings, ids, 0, time, &complete);
 
-  const auto isVisible = [&](int id) {
-    return id >= 1 && id <= count && !views[id - 1]->isHidden();
-  };
+  const auto isVisible = [&](int id) { return ids.contains(id); };
   bool everyVisibleRead = true;
-  for (int id : KoTools::visibleChannelIds(views)) {
+  for (int id : ids) {
     everyVisibleRead = everyVisibleRead && std::any_of(readings.begin(), readings.end(),
                                                        [id](const auto& r) { return r.id == id; });
   }
