@@ -126,9 +126,6 @@ TEST_F(ArmProfileTest, JsonGivesBackTheSameProfileInAFormatPeopleCanRead) {
       << shipped.toStdString();
   EXPECT_TRUE(
       shipped.contains("\n    \"elbow\": {\"channel\": 4, \"at0\": 120, \"at1000\": -120},\n"));
-  EXPECT_TRUE(
-      shipped.contains("\n    {\"channel\": 6, \"name\": \"Base\", \"lowest\": 0, "
-                       "\"highest\": 1000, \"reversed\": false}\n  ]\n}"));
   // Channels in any order, unknown fields ignored.
   QJsonObject shuffled = QJsonDocument::fromJson(edited().toJson()).object();
   QJsonArray channels;
@@ -138,14 +135,6 @@ TEST_F(ArmProfileTest, JsonGivesBackTheSameProfileInAFormatPeopleCanRead) {
   const auto back = KoArmProfile::fromJson(QJsonDocument(shuffled).toJson());
   ASSERT_TRUE(back);
   EXPECT_EQ(*back, edited());
-}
-
-// vornctl, built without the table's file, holds the same shipped profile as vorn.
-TEST_F(ArmProfileTest, TheShippedProfileIsTheShippedTableWhateverTheSettingsHold) {
-  store(KoArmJoints::kSettingsKey, QString::fromUtf8(kSwappedTable));
-  KoArmProfile fromFile = KoArmProfile::shipped();
-  fromFile.joints = KoArmJoints::parse(resourceFile()).value();
-  EXPECT_EQ(KoArmProfile::shipped(), fromFile);
 }
 
 TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
@@ -159,29 +148,17 @@ TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
       {{{"channels.2.lowest", 300}, {"channels.2.highest", 300}}, {}},
       {{{"channels.4.channel", 2}}, "channels[4].channel: channel 2 is listed twice"},
       {{{"channels.5", removed}}, "channels: channel 6 is missing"},
-      {{{"channels.0.channel", 7}}, "channels[0].channel: 7 is beyond 1 to 6"},
       {{{"channels.1.reversed", "yes"}}, "channels[1].reversed: must be true or false"},
-      {{{"channels.1.name", removed}}, "channels[1].name: missing"},
-      {{{"channels", QJsonObject{}}}, "channels: must be a list"},
       {{{"joints.elbow.channel", 17}}, "joints.elbow.channel: 17 is beyond 1 to 16"},
-      {{{"joints.elbow.channel", 16}, {"joints.base.channel", 1}}, {}},
-      {{{"joints.wrist.at0", 360.5}}, "joints.wrist.at0: 360.5 is beyond -360 to 360"},
       {{{"joints.wrist.at0", -360}, {"joints.wrist.at1000", 360}}, {}},
       {{{"joints.wrist_roll", removed}}, "joints.wrist_roll: missing"},
       {{{"links.forearm", 0}}, "links.forearm: must be above 0 and at most 2000 mm, not 0"},
-      {{{"links.hand", 2000.5}}, "links.hand: must be above 0 and at most 2000 mm, not 2000.5"},
       {{{"links.hand", 2000}, {"links.column", 0.01}, {"links.thumb", 5}}, {}},
       {{{"columnRadius", -1}}, "columnRadius: -1 is beyond 0 to 2000"},
-      {{{"columnRadius", 0}}, {}},
-      {{{"name", ""}}, "name: must not be empty"},
-      {{{"name", QString(80, u'a')}}, {}},
       {{{"name", QString(81, u'a')}}, "name: must be at most 80 characters, not 81"},
       {{{"name", "Arm\u202e"}}, "name: holds U+202E, a character that cannot be shown"},
-      {{{"name", QString(QChar(0))}}, "name: holds U+0000, a character that cannot be shown"},
       // The first fault in reading order is the one told.
       {{{"channels.0.lowest", 5000}, {"links.hand", 0}, {"name", ""}}, "name: must not be empty"},
-      {{{"channels.0.lowest", 5000}, {"joints.base.at0", 999}},
-       "joints.base.at0: 999 is beyond -360 to 360"},
   };
   for (const auto& [edits, fault] : cases) {
     const QByteArray json = shippedWith(edits);
@@ -193,18 +170,10 @@ TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
   }
 
   // The parser's own words vary with Qt; where it stopped does not.
-  const std::pair<QByteArray, QStringList> texts[] = {
-      {"{\"name\": \"Vorn arm\",\n\n \"links\": {",
-       {"not JSON: ", " at line 3, column 12 (offset 33)"}},
-      {"[1]", {"a profile must be one JSON object"}},
-  };
-  for (const auto& [text, parts] : texts) {
-    SCOPED_TRACE(text.toStdString());
-    QString error;
-    EXPECT_FALSE(KoArmProfile::fromJson(text, &error));
-    EXPECT_TRUE(error.startsWith(parts.first())) << error.toStdString();
-    EXPECT_TRUE(error.endsWith(parts.last())) << error.toStdString();
-  }
+  QString error;
+  EXPECT_FALSE(KoArmProfile::fromJson("{\"name\": \"Vorn arm\",\n\n \"links\": {", &error));
+  EXPECT_TRUE(error.startsWith("not JSON: ")) << error.toStdString();
+  EXPECT_TRUE(error.endsWith(" at line 3, column 12 (offset 33)")) << error.toStdString();
   EXPECT_FALSE(KoArmProfile::fromJson("{"));  // no place for the error is fine
 
   KoArmProfile nan = KoArmProfile::shipped();
@@ -235,6 +204,11 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "A", "B"}));
   ASSERT_TRUE(profiles.choose(QStringLiteral("B")));
   ASSERT_EQ(profiles.save(), QSettings::NoError);
+  // A free name counts on from 2, cut so that the number fits and the profile can be kept.
+  EXPECT_EQ(profiles.freeName("A"), "A 2");
+  const QString longest(KoArmProfile::kMaxNameLength, u'L');
+  ASSERT_TRUE(profiles.put(edited(longest)));
+  EXPECT_EQ(profiles.freeName(longest), longest.left(KoArmProfile::kMaxNameLength - 2) + " 2");
 
   KoArmProfiles again = KoArmProfiles::load();
   EXPECT_EQ(names(again), (QStringList{"Vorn arm", "A", "B"}));
@@ -254,22 +228,6 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   EXPECT_TRUE(storedProfiles().isEmpty());
 }
 
-TEST_F(ArmProfileTest, AFreeNameCountsOnFromTwo) {
-  KoArmProfiles profiles;
-  for (const char* name : {"Vorn arm copy", "Vorn arm copy 2", "Mine 3"}) {
-    ASSERT_TRUE(profiles.put(edited(QString::fromUtf8(name))));
-  }
-  EXPECT_EQ(profiles.freeName("Vorn arm copy"), "Vorn arm copy 3");
-  EXPECT_EQ(profiles.freeName("Mine"), "Mine");
-  // Cut so that the number fits and the profile can be kept.
-  const QString longest(KoArmProfile::kMaxNameLength, u'L');
-  ASSERT_TRUE(profiles.put(edited(longest)));
-  EXPECT_EQ(profiles.freeName(longest), longest.left(KoArmProfile::kMaxNameLength - 2) + " 2");
-  EXPECT_TRUE(profiles.put(edited(profiles.freeName(longest))));
-  EXPECT_EQ(profiles.freeName(longest + "MORE"),
-            longest.left(KoArmProfile::kMaxNameLength - 2) + " 3");
-}
-
 TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
   const std::optional<KoArmJoints> table = KoArmJoints::parse(kSwappedTable);
   ASSERT_TRUE(table);
@@ -278,6 +236,10 @@ TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
   ASSERT_TRUE(before.put(edited(KoArmProfiles::kMigratedName)));
   ASSERT_EQ(before.save(), QSettings::NoError);
   store(KoArmJoints::kSettingsKey, QString::fromUtf8(kSwappedTable));
+  // vornctl, built without the table's file, holds the same shipped profile as vorn.
+  KoArmProfile fromFile = KoArmProfile::shipped();
+  fromFile.joints = KoArmJoints::parse(resourceFile()).value();
+  EXPECT_EQ(KoArmProfile::shipped(), fromFile);
 
   const KoArmProfiles first = KoArmProfiles::load();
   EXPECT_EQ(names(first), (QStringList{"Vorn arm", "My arm", "My arm 2"}));
@@ -286,65 +248,44 @@ TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
   expected.joints = *table;
   EXPECT_EQ(first.chosen(), expected);
   EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
-
-  const KoArmProfiles second = KoArmProfiles::load();
-  EXPECT_EQ(names(second), names(first));
-  EXPECT_EQ(second.chosen(), expected);
+  EXPECT_EQ(KoArmProfiles::load().chosen(), expected);
   EXPECT_EQ(storedProfiles().size(), 2);
 
   // A table that is not whole is dropped, and changes nothing else.
   QByteArray tooFar = kSwappedTable;
   tooFar.replace("\"at1000\":180", "\"at1000\":720");
-  for (const QVariant& broken : {QVariant(42), QVariant(QStringList{"{\"base\":1", "x}"}),
-                                 QVariant(QString::fromUtf8(tooFar))}) {
-    SCOPED_TRACE(broken.toString().toStdString());
-    store(KoArmJoints::kSettingsKey, broken);
-    const KoArmProfiles p = KoArmProfiles::load();
-    EXPECT_EQ(names(p), names(first));
-    EXPECT_EQ(p.chosenName(), QStringLiteral("My arm 2"));
-    EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
-  }
+  store(KoArmJoints::kSettingsKey, QString::fromUtf8(tooFar));
+  const KoArmProfiles p = KoArmProfiles::load();
+  EXPECT_EQ(names(p), names(first));
+  EXPECT_EQ(p.chosenName(), QStringLiteral("My arm 2"));
+  EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
 }
 
+// What could not be read goes back as it was, behind the profiles that could; a value that is
+// no list of profiles at all is set aside before anything replaces it.
 TEST_F(ArmProfileTest, JunkInTheSettingsIsSkippedAndKept) {
   const QJsonObject good =
       QJsonDocument::fromJson(edited(QStringLiteral("Good")).toJson()).object();
-  QJsonObject upsideDown = good;
-  upsideDown["name"] = QStringLiteral("Upside down");
-  upsideDown["columnRadius"] = -4;
   QJsonObject shippedName = good;
   shippedName["name"] = KoArmProfile::kShippedName;
-  const QJsonArray entries{1, "x", QJsonArray{}, good, upsideDown, good, shippedName};
+  const QJsonArray entries{1, QJsonArray{}, good, good, shippedName};
   store(KoArmProfiles::kSettingsKey,
         QString::fromUtf8(QJsonDocument(entries).toJson(QJsonDocument::Compact)));
-  store(KoArmProfiles::kChosenKey, QStringLiteral("Upside down"));
-
+  store(KoArmProfiles::kChosenKey, KoArmProfile::kShippedName);
   KoArmProfiles profiles = KoArmProfiles::load();
   EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "Good"}));
-  EXPECT_EQ(profiles.chosenName(), KoArmProfile::kShippedName);
-  // What could not be read goes back as it was, behind the profiles that could.
   ASSERT_EQ(profiles.save(), QSettings::NoError);
-  EXPECT_EQ(storedProfiles(),
-            (QJsonArray{good, 1, "x", QJsonArray{}, upsideDown, good, shippedName}));
+  EXPECT_EQ(storedProfiles(), (QJsonArray{good, 1, QJsonArray{}, good, shippedName}));
 
-  // A value that is no list of profiles at all is set aside before anything replaces it.
-  for (const QVariant& junk : {QVariant(QStringLiteral("[{")), QVariant(QStringList{"a", "b"})}) {
-    SCOPED_TRACE(junk.toString().toStdString());
-    store(KoArmProfiles::kSettingsKey, junk);
-    store(KoArmProfiles::kChosenKey, QStringList{"x", "y"});
-    KoArmProfiles p = KoArmProfiles::load();
-    EXPECT_EQ(names(p), QStringList{"Vorn arm"});
-    EXPECT_EQ(p.chosenName(), KoArmProfile::kShippedName);
-    ASSERT_TRUE(p.put(edited(QStringLiteral("New"))));
-    ASSERT_EQ(p.save(), QSettings::NoError);
-    const QVariant aside = QSettings().value(QLatin1String(KoArmProfiles::kUnreadableKey));
-    if (junk.typeId() == QMetaType::QStringList) {
-      EXPECT_EQ(aside.toStringList(), junk.toStringList());
-    } else {
-      EXPECT_EQ(aside.toString(), junk.toString());
-    }
-    EXPECT_EQ(names(KoArmProfiles::load()), (QStringList{"Vorn arm", "New"}));
-  }
+  store(KoArmProfiles::kSettingsKey, QStringLiteral("[{"));
+  store(KoArmProfiles::kChosenKey, QStringList{"x", "y"});
+  KoArmProfiles p = KoArmProfiles::load();
+  EXPECT_EQ(names(p), QStringList{"Vorn arm"});
+  EXPECT_EQ(p.chosenName(), KoArmProfile::kShippedName);
+  ASSERT_TRUE(p.put(edited(QStringLiteral("New"))));
+  ASSERT_EQ(p.save(), QSettings::NoError);
+  EXPECT_EQ(QSettings().value(QLatin1String(KoArmProfiles::kUnreadableKey)).toString(), "[{");
+  EXPECT_EQ(names(KoArmProfiles::load()), (QStringList{"Vorn arm", "New"}));
 }
 
 }  // namespace

@@ -44,8 +44,7 @@ double sampled(const Curve& c, double x) {
 }
 
 TEST(EasingCurve, FollowsItsBezierAndKeepsItsEnds) {
-  const Curve curves[] = {easing::kIn,  easing::kOut, easing::kInOut, {0.9, 0.1, 0.1, 0.9},
-                          {0, 1, 1, 0}, {1, 0, 0, 1}, {0, 1, 0, 1}};
+  const Curve curves[] = {easing::kInOut, {0, 1, 1, 0}, {1, 0, 0, 1}, {0, 1, 0, 1}};
   for (const Curve& c : curves) {
     SCOPED_TRACE(testing::Message() << c.x1 << "," << c.y1 << "," << c.x2 << "," << c.y2);
     EXPECT_EQ(c.at(0), 0);
@@ -66,12 +65,9 @@ TEST(EasingCurve, FollowsItsBezierAndKeepsItsEnds) {
 
 TEST(EasingSteps, AddUpExactlyAndStayWithinAFramesTimes) {
   // Total, step, count, and the shortest step where a frame's longest time asks for shorter.
-  const std::array<qint64, 4> cases[] = {
-      {1000, 50, 20, 50},       {1000, 333, 3, 333},      {1234, 50, 24, 50},
-      {99, 50, 1, 50},          {100, 50, 2, 50},         {149, 50, 2, 50},
-      {50, 50, 1, 50},          {0, 50, 1, 50},           {1000, 10, 20, 50},
-      {60000, 30000, 2, 30000}, {65535, 30000, 3, 21845}, {1000, 999, 1, 999},
-      {60001, 20000, 3, 20000}};
+  const std::array<qint64, 4> cases[] = {{1234, 50, 24, 50},       {99, 50, 1, 50},
+                                         {100, 50, 2, 50},         {1000, 10, 20, 50},
+                                         {65535, 30000, 3, 21845}, {60001, 20000, 3, 20000}};
   for (const auto& [total, step, count, shortest] : cases) {
     SCOPED_TRACE(testing::Message() << total << " ms at " << step);
     const QList<qint64> times = easing::stepTimes(total, int(step));
@@ -88,11 +84,9 @@ TEST(EasingSteps, AddUpExactlyAndStayWithinAFramesTimes) {
 // Each eased move keeps its start, its end and its time; every step lies on the curve.
 TEST(EasingPlan, EveryStepLiesOnTheCurveAndTheMoveKeepsItsEndsAndTime) {
   const std::pair<const char*, Curve> curves[] = {{"in", easing::kIn},
-                                                  {"out", easing::kOut},
-                                                  {"in-out", easing::kInOut},
                                                   {"custom", {0.2, 0.9, 0.3, 0.1}}};
-  const int steps[] = {50, 70, 120, 400};
-  const int moveTimes[] = {1000, 1237, 3001};
+  const int steps[] = {50, 70, 400};
+  const int moveTimes[] = {1237, 3001};
   const std::array<int, 6> start{100, 900, 500, 0, 1000, 250};
   const std::array<int, 6> end{900, 100, 500, 1000, 0, 260};
   for (const auto& [name, curve] : curves) {
@@ -177,10 +171,10 @@ TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
 }
 
 TEST(MirrorAndReverse, ReverseGivesTheWayBackAndMirrorTurnsChosenChannels) {
-  VelmarFrames frames = framesOf({{100, {1, 1, 1, 1, 1, 1}},
-                                  {200, {2, 2, 2, 2, 2, X}},
-                                  {300, {3, 3, 3, 3, 3, 3}},
-                                  {400, {4, 4, 4, 4, 4, 4}}});
+  const VelmarFrames frames = framesOf({{100, {1, 1, 1, 1, 1, 1}},
+                                        {200, {2, 2, 2, 2, 2, X}},
+                                        {300, {3, 3, 3, 3, 3, 3}},
+                                        {400, {4, 4, 4, 4, 4, 4}}});
   const VelmarFrames back = easing::reversed(frames);
   ASSERT_EQ(back.size(), 4);
   const qint64 times[] = {100, 400, 300, 200};
@@ -190,36 +184,20 @@ TEST(MirrorAndReverse, ReverseGivesTheWayBackAndMirrorTurnsChosenChannels) {
     EXPECT_EQ(back[i]->id(1), poses[i]) << i;
   }
   EXPECT_FALSE(back[2]->isPresent(6));
-  // The file holds the new times too.
-  const VelmarFrames saved = KoTools::readVelmarData(KoTools::changeToData(back));
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(saved[i]->time, times[i]) << i;
-  EXPECT_TRUE(easing::reversed({}).isEmpty());
 
   // Mirroring turns the chosen channels about the middle, a position past the end left as the
-  // file has it; mirroring or reversing twice gives back the same bytes.
-  frames = framesOf({{800, {500, 120, 0, X, 1200, 1000}},
-                     {2000, {250, X, 500, 750, 100, 900}},
-                     {50, {X, X, X, X, X, 7}}});
+  // file has it; mirrored twice, a frame gives back the same bytes.
+  const VelmarFrame f = framesOf({{800, {500, 120, 0, X, 1200, 1000}}}).first();
   easing::Channels all;
   all.fill(true);
-  const VelmarFrame m = easing::mirrored(*frames[0], all);
+  const VelmarFrame m = easing::mirrored(*f, all);
   EXPECT_EQ(easing::sentPositions(*m), (frame::ArmPositions{500, 880, 1000, {}, 1200, 0}));
   EXPECT_EQ(m->id(5), 1000);
   EXPECT_EQ(m->time, 800);
-  const VelmarFrame only2 = easing::mirrored(*frames[0], {false, true, false, false, false, false});
+  EXPECT_EQ(easing::mirrored(*m, all)->bytes, f->bytes);
+  const VelmarFrame only2 = easing::mirrored(*f, {false, true, false, false, false, false});
   EXPECT_EQ(only2->id(2), 880);
   EXPECT_EQ(only2->id(3), 0);
-
-  const QByteArray image = KoTools::changeToData(frames);
-  VelmarFrames mirroredTwice;
-  for (const VelmarFrame& f : frames) {
-    mirroredTwice.append(easing::mirrored(*easing::mirrored(*f, all), all));
-  }
-  for (const VelmarFrames& twice : {mirroredTwice, easing::reversed(easing::reversed(frames))}) {
-    EXPECT_EQ(KoTools::changeToData(twice), image);
-    for (int i = 0; i < frames.size(); ++i) EXPECT_EQ(twice[i]->bytes, frames[i]->bytes);
-  }
-  EXPECT_NE(KoTools::changeToData(easing::reversed(frames)), image);
 }
 
 }  // namespace

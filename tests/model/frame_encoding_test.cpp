@@ -32,8 +32,6 @@ TEST(PoseToFrame, ShownChannelsAsTheyStand) {
 // An edit of one field re-encodes the frame without waking its absent channels: a channel
 // nobody posed must not be driven to 0 when the frame is played or downloaded.
 TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
-  KoPose pose;
-  pose.shown[5] = false;
   struct Case {
     const char* name;
     VelmarFrame frame;
@@ -43,9 +41,6 @@ TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
     QByteArray data;
     const char* action;
   } cases[] = {
-      {"posed, id1 edited", KoTools::frameOfPose(pose, 0), "id1", "100",
-       hex("55551403 05e803 016400 02f401 03f401 04f401 05f401"), hex("6400f401f401f401f4015555"),
-       "#1 P100 #2 P500 #3 P500 #4 P500 #5 P500 "},
       {"file, time edited", KoTools::readVelmarData(kFileImage).first(), "time", "2000",
        hex("55551103 04d007 01f401 02f401 03f401 04f401"), hex("d007f401f401f401f40155555555"),
        "#1 P500 #2 P500 #3 P500 #4 P500 "},
@@ -91,19 +86,6 @@ TEST(ReadBack, ReadingsBecomeAFrame) {
   // A visible channel without a reading gives no frame.
   EXPECT_FALSE(KoTools::frameOfReadings(readings.first(6), ids, 0, 500, &complete));
   EXPECT_FALSE(complete);
-}
-
-// A played frame puts its six channels onto the pose, a file frame the channels it names.
-TEST(FrameOntoPose, ChannelsItNames) {
-  VelmarFrame f = std::make_shared<KoVelmarPwmModel>();
-  for (int j = 1; j <= 7; ++j) f->setId(j, 100 * j);
-  KoPose pose = KoTools::poseWithFrame(KoPose(), *f);
-  EXPECT_EQ(pose.positions, (std::array<qint64, 6>{100, 200, 300, 400, 500, 600}));
-
-  KoPwmModel text;
-  text.action = QStringLiteral("#2 P250 #9 P1 #0 P1 ");
-  pose = KoTools::poseWithFileFrame(pose, text);
-  EXPECT_EQ(pose.positions, (std::array<qint64, 6>{100, 250, 300, 400, 500, 600}));
 }
 
 }  // namespace

@@ -61,23 +61,15 @@ TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettings) {
 
 TEST_F(NamedPoses, BadJsonSaysWhatAndWhere) {
   const std::tuple<const char*, const char*> cases[] = {
-      {"", "not a JSON text"},
       {"{\"poses\": [", "not a JSON text (at byte"},
       {"[]", "no list of poses"},
-      {"{\"poses\": [3]}", "pose 1, not an object"},
       {"{\"poses\": [{\"name\": \"a\", \"ch1\": 1}, {\"ch1\": 1}]}", "pose 2, name"},
-      {"{\"poses\": [{\"name\": 7, \"ch1\": 1}]}", "pose 1, name"},
       {"{\"poses\": [{\"name\": \"a\", \"ch3\": 1001}]}", "pose 1, ch3: a whole number from 0"},
-      {"{\"poses\": [{\"name\": \"a\", \"ch3\": 2.5}]}", "pose 1, ch3"},
-      {"{\"poses\": [{\"name\": \"a\", \"ch6\": \"500\"}]}", "pose 1, ch6"},
       {"{\"poses\": [{\"name\": \"a\", \"ch1\": null}]}", "pose 1, no channel"},
-      // No integer holds these: they are refused before any conversion.
+      // No integer holds this: it is refused before any conversion.
       {"{\"poses\": [{\"name\": \"a\", \"ch2\": 1e19}]}", "pose 1, ch2"},
-      // A name shows what it is: nothing that hides, steers a terminal or turns the text.
-      {"{\"poses\": [{\"name\": \"a\\u0000b\", \"ch1\": 1}]}",
-       "pose 1, name: holds U+0000, a character that cannot be shown"},
-      {"{\"poses\": [{\"name\": \"a\", \"ch1\": 1}, {\"name\": \"\\u202Eevaw\", \"ch1\": 1}]}",
-       "pose 2, name: holds U+202E"},
+      {"{\"poses\": [{\"name\": \"\\u202Eevaw\", \"ch1\": 1}]}",
+       "pose 1, name: holds U+202E, a character that cannot be shown"},
   };
   for (const auto& [json, says] : cases) {
     QString error;
@@ -101,11 +93,6 @@ TEST_F(NamedPoses, ImportKeepsEveryPoseAlreadyThere) {
   for (const KoNamedPose& p : poses.all()) names.append(p.name);
   EXPECT_EQ(names, (QStringList{"Wave", "Wave 2", "Wave 3", kBow.name}));
   EXPECT_EQ(poses.all().first(), kWave);
-  // A name too long for its number is cut so that the number fits.
-  KoNamedPoses longNames;
-  ASSERT_TRUE(longNames.put({QString(60, u'A'), kWave.positions}));
-  EXPECT_EQ(longNames.merge({{QString(70, u'A'), kBow.positions}}), 1);
-  EXPECT_EQ(longNames.all().last().name, QString(58, u'A') + " 2");
 
   // Saving under a taken name replaces that pose in its place; a pose needs a name and a channel.
   EXPECT_TRUE(poses.put({QStringLiteral(" Wave "), kBow.positions}));
