@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "bytes.h"
-#include "model/limits.h"
 #include "servo_record.h"
 
 // Expected bytes are written from the frame tables (55 55 LEN CMD, 16-bit values low byte
-// first), not computed the way the builders compute them.
+// first), not computed the way the builders compute them. vornctl's tests check every command's
+// bytes on its way out; these check the edges of the ranges.
 namespace {
 
 QByteArray padded(const char* h, int size) {
@@ -28,27 +28,14 @@ void expectBytes(std::initializer_list<Built> cases) {
 
 TEST(ProtocolBuilders, CommandsAtTheEdgesOfTheirRanges) {
   using namespace protocol;
-  QByteArray reset = hex("55557d0328e803");
-  for (int id = 1; id <= 40; ++id) reset += char(id) + hex("f401");
   expectBytes({
-      {"move time 0", oneSteering(2, 500, 0), hex("55550803 010000 02f401")},
       {"move negative time", oneSteering(2, 500, -7), hex("55550803 010000 02f401")},
-      {"move longest frame", oneSteering(6, 0, 30000), hex("55550803 013075 060000")},
-      {"move highest id", oneSteering(253, 1000, 0), hex("55550803 010000 fde803")},
+      {"move longest frame", oneSteering(253, 0, 30000), hex("55550803 013075 fd0000")},
       {"serial move", serialOneSteering(6, 250), hex("55550803 011400 06fa00")},
-      {"reset forty servos", reSetAllSteer(), reset},
       {"run last group", actionsRun(230), hex("55550506e60100")},
-      {"stop", stopActions(), hex("55550207")},
-      {"erase last", removeActions(230), hex("55550308e6")},
-      {"erase all", removeActions(kAllGroups), hex("55550308ff")},
       {"trim lowest", adjustmentDeviation(3, -100), hex("55550418039c")},
-      {"trim highest", adjustmentDeviation(1, 100), hex("555504180164")},
-      {"read parameters", readServoInfo(), hex("5555021c")},
-      {"connection check", checkManyConnectServo(), hex("5555091506010203040506")},
       // The motor speed is signed sixteen bits.
       {"fastest reverse", speed(1, -1000, 1), hex("5555061a010118fc")},
-      {"fastest forward", speed(253, 1000, 1), hex("5555061afd01e803")},
-      {"servo mode", speed(7, 0, 0), hex("5555061a07000000")},
   });
 }
 
@@ -61,10 +48,7 @@ TEST(ProtocolBuilders, IdListsFillFortyFiveBytes) {
     ids.append(id);
   }
   expectBytes({
-      {"read positions", idList(kReadPositions, {1, 2, 3, 4, 5, 6}),
-       padded("55550915 06 010203040506", 45)},
       {"unload, all hidden", idList(kUnloadServos, {}), padded("55550314 00", 45)},
-      {"read trims 2,4", idList(kReadDeviations, {2, 4}), padded("55550517 02 0204", 45)},
       {"forty ids", idList(kReadPositions, ids), forty},
   });
   EXPECT_THROW(idList(kReadPositions, ids + QList<int>{41}), FrameError);
@@ -84,8 +68,6 @@ TEST(ProtocolBuilders, ServoParametersFromTheRecord) {
 
 TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
   using namespace protocol;
-  QByteArray step1Full = padded("55550605 01 05", 248);
-  for (int i = 0; i < 4; ++i) step1Full[6 + i] = char(0xFF);  // 1020 = 4 x 255 + 0
   QByteArray step1Most = padded("55550605 01 01", 248);
   QByteArray step3Most = hex("5555f6050301 01");  // 241 pages: LEN 246, 241 / 200 = 1
   for (int p = 0; p < kMaxPages; ++p) {
@@ -93,22 +75,14 @@ TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
     step3Most += char(p);
   }
   expectBytes({
-      {"step 1, 0 frames", downloadStep1(0, 0), padded("5555060501 0000", 248)},
-      {"step 1, 254 frames", downloadStep1(12, 254), padded("55550605010cfe", 248)},
       {"step 1, 255 frames", downloadStep1(12, 255), padded("55550605010cff00", 248)},
-      {"step 1, 300 frames", downloadStep1(12, 300), padded("55550605010cff2d", 248)},
-      {"step 1, a full group", downloadStep1(5, limits::kMaxFramesPerGroup), step1Full},
       {"step 1, every page", downloadStep1(1, kMaxDownloadFrames), step1Most},
       {"step 2, 255 frames", downloadStep2(12, 255), hex("55550605020c0100")},
       {"step 2, 256 frames", downloadStep2(12, 256), hex("55550605020c0200")},
       {"step 3, 300 frames", downloadStep3(12, 300), padded("55550705030c00 0001", 248)},
-      {"step 3, a full group", downloadStep3(12, 1020), padded("55550905030c00 00010203", 248)},
       {"step 3, every page", downloadStep3(1, kMaxDownloadFrames), step3Most},
-      {"step 4", downloadStep4(12, 1, 44, hex("55550b03 022003 015802 02bc02")),
-       hex("55550f05040c012c 022003 015802 02bc02")},
       {"step 4, last index", downloadStep4(0, 3, 254, hex("55550803 010000 01f401")),
        hex("55550c050400 03fe 010000 01f401")},
-      {"step 5", downloadStep5(230), hex("5555040505e6")},
   });
 }
 
@@ -164,8 +138,6 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
     KoServoInfo expected;
     int deviation, position, temperature, millivolts;
   } cases[] = {
-      {"05 0000 e803 9411 b036 55 01 06 f6 ffff 28 3a1e",
-       servoRecord(5, 0, 1000, 4500, 14000, 85, false, 6), -10, 0, 40, 7738},
       {"fd e703 0100 4c36 f811 64 00 00 9c e803 00 983a",
        servoRecord(253, 999, 1, 13900, 4600, 100, true, 0), -100, 1000, 0, 15000},
       {"01 ffff ffff ffff ffff 32 00 07 64 e903 7f 993a", servoRecord(1, 0, 0, 0, 0, 50, true, 7),
