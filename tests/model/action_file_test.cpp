@@ -145,22 +145,6 @@ TEST_F(ActionFileTest, ASaveReplacesTheOldFileAndAFailedOneSaysWhyAndKeepsIt) {
   EXPECT_EQ(error, "read-only file system");
 }
 
-// A name is the bytes the system gives; one that is not UTF-8 still names its file.
-TEST_F(ActionFileTest, ANameThatIsNotUtf8Opens) {
-  const QByteArray native = QFile::encodeName(dir.path()) + "/caf\xe9-\xff\xc3(.rob";
-  const QString name = KoTools::fileNameFromNative(native);
-  EXPECT_EQ(KoTools::nativeFileName(name), native);
-  ASSERT_EQ(KoTools::writeFile(name, kTwoFrames), KoTools::FileError::None);
-  struct stat status {};
-  EXPECT_EQ(::stat(native.constData(), &status), 0) << "written under another name";
-  EXPECT_EQ(KoTools::openVelmarFile(name).frames.size(), 2);
-  ::unlink(native.constData());  // the temporary folder's own removal cannot name it
-  for (const QByteArray& bytes : {QByteArray("\xed\xa0\x80"), QByteArray("\xe2\x82")}) {
-    EXPECT_EQ(KoTools::nativeFileName(KoTools::fileNameFromNative(bytes)), bytes)
-        << bytes.toHex().toStdString();
-  }
-}
-
 // Absent channels and a value beyond the range stay in the record as they came, so the file
 // is written back as it was read.
 TEST_F(ActionFileTest, TheRecordIsKeptAsItCame) {

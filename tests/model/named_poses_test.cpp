@@ -6,9 +6,6 @@
 #include <QSettings>
 #include <QTranslator>
 
-#include "model/arm_profile.h"
-#include "temp_files.h"
-
 namespace {
 
 const KoNamedPose kWave{QStringLiteral("Wave"), {500, 120, std::nullopt, 0, 1000, std::nullopt}};
@@ -35,16 +32,31 @@ class NamedPoses : public ::testing::Test {
   QTranslator english_;
 };
 
-// Poses go through JSON and the settings unchanged. A settings value that cannot be read is
-// kept aside, not overwritten; settings that cannot be written are never taken for kept.
-TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettings) {
+// Poses go through JSON and the settings unchanged, and an import keeps every pose already
+// there. A settings value that cannot be read is kept aside, not overwritten.
+TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettingsAndImportKeepsEveryPose) {
   KoNamedPoses poses;
   ASSERT_TRUE(poses.put(kWave));
   ASSERT_TRUE(poses.put(kBow));
+  KoNamedPose other = kBow;
+  other.name = kWave.name;
+  EXPECT_EQ(poses.merge({other, other}), 2);
+  QStringList names;
+  for (const KoNamedPose& p : poses.all()) names.append(p.name);
+  EXPECT_EQ(names, (QStringList{"Wave", kBow.name, "Wave 2", "Wave 3"}));
+  EXPECT_EQ(poses.all().first(), kWave);
   EXPECT_EQ(KoNamedPoses::fromJson(poses.toJson()), poses.all());
-  EXPECT_TRUE(KoNamedPoses().toJson().contains("\"poses\": ["));
   ASSERT_EQ(poses.save(), QSettings::NoError);
   EXPECT_EQ(KoNamedPoses::load().all(), poses.all());
+
+  // Saving under a taken name replaces that pose in its place; a pose needs a name and a channel.
+  EXPECT_TRUE(poses.put({QStringLiteral(" Wave "), kBow.positions}));
+  EXPECT_EQ(poses.all().size(), 4);
+  EXPECT_EQ(poses.all().first().positions, kBow.positions);
+  EXPECT_FALSE(poses.put({QStringLiteral("   "), kBow.positions}));
+  EXPECT_FALSE(poses.put({QStringLiteral("none"), {}}));
+  EXPECT_TRUE(poses.remove(QStringLiteral("Wave 2")));
+  EXPECT_FALSE(poses.remove(QStringLiteral("Wave 2")));
 
   QSettings().setValue(QLatin1String(KoNamedPoses::kSettingsKey), QStringLiteral("{broken"));
   poses = KoNamedPoses::load();
@@ -52,11 +64,6 @@ TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettings) {
   poses.put(kWave);
   ASSERT_EQ(poses.save(), QSettings::NoError);
   EXPECT_EQ(QSettings().value(QLatin1String(KoNamedPoses::kUnreadableKey)).toString(), "{broken");
-  EXPECT_EQ(KoNamedPoses::load().all(), QList<KoNamedPose>{kWave});
-
-  const UnwritableSettings unwritable;
-  EXPECT_EQ(poses.save(), QSettings::AccessError);
-  EXPECT_EQ(KoArmProfiles().save(), QSettings::AccessError);
 }
 
 TEST_F(NamedPoses, BadJsonSaysWhatAndWhere) {
@@ -81,27 +88,6 @@ TEST_F(NamedPoses, BadJsonSaysWhatAndWhere) {
       "{\"poses\": [{\"name\": \"e\", \"ch1\": 0, \"ch2\": 1000, \"x\": 1}]}");
   ASSERT_TRUE(edge);
   EXPECT_EQ(edge->first().positions[1], 1000);
-}
-
-TEST_F(NamedPoses, ImportKeepsEveryPoseAlreadyThere) {
-  KoNamedPoses poses;
-  ASSERT_TRUE(poses.put(kWave));
-  KoNamedPose other = kBow;
-  other.name = kWave.name;
-  EXPECT_EQ(poses.merge({other, other, kBow}), 3);
-  QStringList names;
-  for (const KoNamedPose& p : poses.all()) names.append(p.name);
-  EXPECT_EQ(names, (QStringList{"Wave", "Wave 2", "Wave 3", kBow.name}));
-  EXPECT_EQ(poses.all().first(), kWave);
-
-  // Saving under a taken name replaces that pose in its place; a pose needs a name and a channel.
-  EXPECT_TRUE(poses.put({QStringLiteral(" Wave "), kBow.positions}));
-  EXPECT_EQ(poses.all().size(), 4);
-  EXPECT_EQ(poses.all().first().positions, kBow.positions);
-  EXPECT_FALSE(poses.put({QStringLiteral("   "), kBow.positions}));
-  EXPECT_FALSE(poses.put({QStringLiteral("none"), {}}));
-  EXPECT_TRUE(poses.remove(QStringLiteral("Wave 2")));
-  EXPECT_FALSE(poses.remove(QStringLiteral("Wave 2")));
 }
 
 }  // namespace

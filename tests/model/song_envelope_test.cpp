@@ -70,12 +70,10 @@ TEST(SongEnvelopeTest, OddSamplesAndTimesGiveLevelsWithinFullScale) {
   EXPECT_FLOAT_EQ(e.rms[0], std::sqrt(0.25f * 0.25f / 2));
   EXPECT_FLOAT_EQ(e.rms[1], std::sqrt(0.125f * 0.125f / 2));
 
-  const double huge = 1e300;
-  const std::tuple<double, double, float> cases[] = {
-      {nan, 10, 0}, {-inf, inf, e.rms[0]}, {5, 1e19, e.rms[1]}, {huge, 2 * huge, 0}, {9, 5, 0}};
-  for (const auto& [fromMs, toMs, peak] : cases) {
-    EXPECT_EQ(e.peak(fromMs, toMs), peak) << fromMs << " to " << toMs;
-  }
+  EXPECT_EQ(e.peak(nan, 10), 0);
+  EXPECT_EQ(e.peak(-inf, inf), e.rms[0]);
+  EXPECT_EQ(e.peak(5, 1e19), e.rms[1]);
+  EXPECT_EQ(e.peak(9, 5), 0);
 }
 
 struct TempoCase {
