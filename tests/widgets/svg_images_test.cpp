@@ -17,25 +17,6 @@ QImage drawnNow(const QString& path, QSize pixels) {
   return image;
 }
 
-// A picture drawn ahead is the picture drawn now, handed to each who asked, and nothing is
-// kept once all have taken or given it up: a window built again and again holds no more.
-TEST(SvgImages, DrawnAheadIsDrawnNowAndNothingIsKeptOnceTaken) {
-  const QSize pixels(40, 40);
-  KoSvgImages::prepare(kPicture, pixels);
-  KoSvgImages::prepare(kPicture, pixels);
-  KoSvgImages::prepare(kPicture, QSize(30, 30));
-  EXPECT_EQ(KoSvgImages::keptAhead(), 2);
-  EXPECT_EQ(KoSvgImages::take(kPicture, pixels), drawnNow(kPicture, pixels));
-  EXPECT_EQ(KoSvgImages::keptAhead(), 2);  // one more asked for it
-  EXPECT_EQ(KoSvgImages::take(kPicture, pixels), drawnNow(kPicture, pixels));
-  KoSvgImages::forget(kPicture, QSize(30, 30));
-  EXPECT_EQ(KoSvgImages::keptAhead(), 0);
-  // Not asked for ahead: drawn there and then, and not kept.
-  EXPECT_EQ(KoSvgImages::take(kPicture, QSize(20, 20)), drawnNow(kPicture, QSize(20, 20)));
-  EXPECT_EQ(KoSvgImages::keptAhead(), 0);
-  EXPECT_TRUE(KoSvgImages::take(QStringLiteral(":/images/none.svg"), pixels).isNull());
-}
-
 // A drawing follows its file and size; one asked for ahead and never painted, or painted at
 // another size, or whose file changed first, is given up.
 TEST(SvgImages, DrawingFollowsFileAndSizeAndGivesUpWhatItDoesNotUse) {

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 #include <QApplication>
 #include <QCheckBox>
-#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -60,22 +59,16 @@ TEST_F(ChannelSliderTest, ATypedValueIsSentOnceOnEnterClampedAndAnythingElsePuts
   EXPECT_EQ(view.sliderSmall()->value(), -100);
   EXPECT_EQ(heard(), (Heard{{1000, 1}, {-37, 0}, {-100, 0}}));
 
-  // Escape, leaving the field or an empty Enter puts the shown value back. A value set from code
-  // moves the slider without a report.
+  // Escape or an empty Enter puts the shown value back. A value set from code moves the slider
+  // without a report.
   view.setPosition(250);
   EXPECT_EQ(view.slider()->value(), 250);
   type(view.textField(), QStringLiteral("9"));
   QTest::keyClick(view.textField(), Qt::Key_Escape);
   EXPECT_EQ(view.textField()->text(), "250");
-  type(view.lableSmall(), QStringLiteral("12"));
-  QFocusEvent away(QEvent::FocusOut, Qt::TabFocusReason);
-  QApplication::sendEvent(view.lableSmall(), &away);
-  EXPECT_EQ(view.lableSmall()->text(), "-100");
   view.textField()->clear();
   QTest::keyClick(view.textField(), Qt::Key_Return);
   EXPECT_EQ(view.textField()->text(), "250");
-  type(view.textField(), QStringLiteral("x-1"));  // only digits go in
-  EXPECT_EQ(view.textField()->text(), "1");
   view.setPosition(5000);  // beyond the range: the slider stops at its end
   EXPECT_EQ(view.slider()->value(), 1000);
   EXPECT_TRUE(heard().isEmpty());
@@ -205,21 +198,11 @@ TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithA
   EXPECT_EQ(tabs, wanted);
   window.show();
 
-  QFont tagFont = QApplication::font();
-  tagFont.setPointSizeF(11);
   const QSize small = KoVelmarPanView::kMinimumSize;
   for (const QString& language : KoLanguage::languages()) {
     KoLanguage::instance().choose(language, nullptr);
     SCOPED_TRACE(language.toStdString());
-    // Each direction tag holds its text, ending with the left margin to spare on the right.
-    for (const KoVelmarLabelView* tag : panel.findChildren<KoVelmarLabelView*>()) {
-      const QString text = qtTrId(tag->title().toUtf8().constData());
-      EXPECT_LE(2 * tag->textOrigin().x() + QFontMetricsF(tagFont).horizontalAdvance(text),
-                tag->width() + 0.5)
-          << tag->title().toStdString();
-    }
-    for (const QSize size : {small, QSize(900, small.height()), QSize(small.width(), 900),
-                             panel.sizeHint(), QSize(1400, 1000)}) {
+    for (const QSize size : {small, QSize(small.width(), 900), QSize(1400, 1000)}) {
       panel.resize(size);
       QApplication::processEvents();
       SCOPED_TRACE(testing::Message() << size.width() << "x" << size.height());
@@ -248,9 +231,6 @@ TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithA
   // With room, the picture takes its full size.
   EXPECT_EQ(panel.imageVelmar()->width(), KoVelmarPanView::kPictureSize.width());
   KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
-
-  KoVelmarPanView missing(&delegate, nullptr, QStringLiteral(":/no/such.json"));
-  EXPECT_TRUE(missing.sliders().isEmpty());  // missing placements give no controls
 }
 
 }  // namespace
