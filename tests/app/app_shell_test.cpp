@@ -423,11 +423,15 @@ TEST_F(AppShellTest, AFileThatCannotBeReadChangesNothing) {
   ASSERT_TRUE(delegate.openFiles({base}));
   QFile huge(write("huge.csv", "time,ch1,ch2,ch3,ch4,ch5,ch6\n"));
   ASSERT_TRUE(huge.resize(KoTools::kMaxActionTextSize + 1));  // sparse: costs no disk
+  QFile hugeRob(write("huge.rob", "SOBARM"));
+  ASSERT_TRUE(hugeRob.resize(KoTools::kMaxActionFileSize + 1));
+  const QString tooLarge = qtTrId("file_error_too_large");
   const std::pair<QString, QString> cases[] = {
       {write("short.rob", "SOBARM"), qtTrId("file_damage")},
       {dir.filePath("missing.rob"), qtTrId("open_file_missing").arg(dir.filePath("missing.rob"))},
       // Refused before it is read: a text this size is no action file.
-      {huge.fileName(), qtTrId("open_file_fail").arg("huge.csv", qtTrId("file_error_too_large"))},
+      {huge.fileName(), qtTrId("open_file_fail").arg("huge.csv", tooLarge)},
+      {hugeRob.fileName(), qtTrId("open_file_fail").arg("huge.rob", tooLarge)},
   };
   for (const auto& [path, tip] : cases) {
     SCOPED_TRACE(path.toStdString());
