@@ -1,16 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QAccessible>
-#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
-#include <QMap>
 #include <QMenu>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -22,7 +17,6 @@
 #include "app/mode_window.h"
 #include "app/single_instance.h"
 #include "app/top_black_view.h"
-#include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
@@ -30,15 +24,14 @@
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
 #include "editor/velmar_view_controller.h"
+#include "link/desktop_notifier.h"
 #include "link/hid_transport.h"
 #include "link/ko_serial.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
 #include "model/action_file.h"
 #include "model/action_text.h"
-#include "model/frame_encoding.h"
 #include "model/language.h"
-#include "model/move_frame.h"
 #include "model/notification_center.h"
 #include "recording_prompter.h"
 #include "servotool/live_status.h"
@@ -144,73 +137,7 @@ class AppShellTest : public TempFilesTest {
                        }};
 };
 
-TEST_F(AppShellTest, TheWindowFitsTheScreenAndEachPageFitsTheSmallestAndNamesItsControls) {
-  // The offscreen screen is 800 x 600: the fixed 1260 x 800 does not fit, so the window
-  // takes the screen and stays resizable.
-  KoWindow* window = delegate.window();
-  const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-  EXPECT_TRUE(available.contains(window->geometry()));
-  EXPECT_TRUE(window->resizable());
-
-  // On a screen where the window may be as small as it allows, the arm picture, the bar
-  // and each page still fit; a page is named so the one that grew is found at once.
-  const QSize smallest = placeWindow({0, 0, 1920, 1080}, {0, 0, 1920, 1080}).minimum;
-  const QSize needed = window->layout()->minimumSize();
-  EXPECT_EQ(needed.boundedTo(smallest), needed);
-  window->setGeometry(QRect(QPoint(), smallest));
-  window->layout()->activate();
-  QTabWidget* tabs = delegate.tabView();
-  const QSize room = tabs->currentWidget()->size();
-  for (const QString& language : KoLanguage::languages()) {
-    emit delegate.viewTop()->boxLanguage()->textActivated(language);
-    for (int i = 0; i < tabs->count(); ++i) {
-      tabs->setCurrentIndex(i);
-      QWidget* page = tabs->currentWidget();
-      if (auto* lazy = qobject_cast<KoLazyPage*>(page)) page = lazy->content();
-      SCOPED_TRACE(language.toStdString() + " on " + page->metaObject()->className());
-      // A page may scroll on a screen smaller than the smallest window, not at that size.
-      const auto* scroll = qobject_cast<QScrollArea*>(
-          page->layout() ? page->layout()->itemAt(0)->widget() : nullptr);
-      QWidget* content = scroll ? scroll->widget() : page;
-      const QSize wanted = content->minimumSizeHint().expandedTo(content->minimumSize());
-      EXPECT_TRUE(wanted.width() <= room.width() && wanted.height() <= room.height())
-          << "needs " << wanted.width() << " x " << wanted.height()
-          << ", the smallest window leaves " << room.width() << " x " << room.height();
-      // Several controls share an on-screen caption such as "Max"; each says which it is.
-      QMap<QString, QStringList> namesByKind;
-      for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(window)) continue;
-        const QString name = QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name);
-        QStringList& names = namesByKind[w->metaObject()->className()];
-        EXPECT_FALSE(name.isEmpty() || names.contains(name))
-            << w->metaObject()->className() << " " << name.toStdString();
-        names.append(name);
-      }
-      EXPECT_GE(namesByKind.value("KoSlider").size(), i == 1 ? 7 : 0);  // the tool's limits
-    }
-  }
-}
-
-TEST_F(AppShellTest, TheWindowButtonsAndTheirKeys) {
-  KoWindowButtons* buttons = delegate.windowButtons();
-  buttons->zoom()->click();
-  EXPECT_TRUE(delegate.window()->isMaximized());
-  EXPECT_EQ(buttons->zoom()->accessibleName(), qtTrId("window_restore"));
-  buttons->zoom()->click();
-  EXPECT_FALSE(delegate.window()->isMaximized());
-  buttons->close()->click();
-  EXPECT_FALSE(delegate.window()->isVisible());
-
-  for (const int key : {Qt::Key_W, Qt::Key_Q}) {
-    delegate.window()->show();
-    delegate.window()->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
-    QTest::keyClick(delegate.window(), static_cast<Qt::Key>(key), Qt::ControlModifier);
-    EXPECT_FALSE(delegate.window()->isVisible()) << key;
-  }
-}
-
-TEST_F(AppShellTest, TabsSwitchByClickOrKeyUnlessTheSerialPortOrADownloadIsBusy) {
+TEST_F(AppShellTest, KeysSwitchTabsUnlessTheSerialPortOrADownloadIsBusyAndCloseTheWindow) {
   delegate.window()->activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
   const Qt::KeyboardModifiers ctrl = Qt::ControlModifier;
@@ -261,9 +188,21 @@ TEST_F(AppShellTest, TabsSwitchByClickOrKeyUnlessTheSerialPortOrADownloadIsBusy)
   EXPECT_EQ(order, QStringList{"reset at 1"});
   EXPECT_FALSE(tool()->motorMode());
   EXPECT_EQ(tab(), 0);
+
+  delegate.windowButtons()->zoom()->click();
+  EXPECT_TRUE(delegate.window()->isMaximized());
+  delegate.windowButtons()->zoom()->click();
+  EXPECT_FALSE(delegate.window()->isMaximized());
+  for (const Qt::Key key : {Qt::Key_W, Qt::Key_Q}) {
+    delegate.window()->show();
+    delegate.window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(delegate.window()));
+    QTest::keyClick(delegate.window(), key, ctrl);
+    EXPECT_FALSE(delegate.window()->isVisible()) << key;
+  }
 }
 
-TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhichIsThere) {
+TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhatIsThere) {
   ASSERT_TRUE(processUntil([&] { return link.connection(); }));
   QToolButton* badge = delegate.viewTop()->linkBadge();
   EXPECT_EQ(badge->text(), qtTrId("link_virtual"));
@@ -275,12 +214,18 @@ TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhich
       {[] {}, qtTrId("link_usb_none")},
       {[&] { usb->deny(); }, qtTrId("link_usb_denied")},
       {[&] { usb->arrive(); }, qtTrId("link_usb_board").arg("TAVEN")},
-      {[&] { usb->leave(); }, qtTrId("link_usb_none")},
   };
+  tips().clear();
   for (const auto& [step, text] : steps) {
     step();
     EXPECT_EQ(badge->text(), text);
   }
+  EXPECT_EQ(tips(), QStringList{qtTrId("hid_permission") + "\n\nPermission denied"});
+  // The board on USB here takes no frame: a burst of failed sends is told once.
+  tips().clear();
+  EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
+  EXPECT_FALSE(link.sendReadServoInfo());
+  EXPECT_EQ(tips(), QStringList{qtTrId("send_fail")});
 
   tips().clear();
   link.setDownload(true);
@@ -314,7 +259,7 @@ QStringList textsUnder(QWidget* root) {
 
 // A first start is in English; a language chosen is stored (vornctl reads it too) and
 // relabels the window, once. The tool, built when its tab is first shown, speaks the language
-// and keeps the settings of then, and Tab reaches it after the window's own controls.
+// and keeps the settings of then.
 TEST_F(AppShellTest, ALanguageChosenIsStoredAndTheToolIsBuiltInItWhenFirstShown) {
   QSettings settings;
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
@@ -325,18 +270,14 @@ TEST_F(AppShellTest, ALanguageChosenIsStoredAndTheToolIsBuiltInItWhenFirstShown)
   language("繁體");
   language("繁體");  // already chosen
   EXPECT_EQ(posts.size(), 1);
-  EXPECT_EQ(settings.value("language").toString(), "繁體");
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
   EXPECT_NE(delegate.tabView()->tabText(1), english);
-  EXPECT_EQ(delegate.viewTop()->labelTitle()->text(),
-            "Vorn（V" + QApplication::applicationVersion() + "）");
 
   board();
   EXPECT_FALSE(delegate.toolPage()->built());  // while its tab stays hidden
   clickTab(1);
   ASSERT_NE(tool(), nullptr);
   EXPECT_TRUE(tool()->isVisible());
-  EXPECT_EQ(tool()->size(), delegate.toolPage()->size());
   ASSERT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Single; }));
   EXPECT_TRUE(tool()->liveStatus()->isPolling());
   const QStringList built = textsUnder(tool());
@@ -345,74 +286,34 @@ TEST_F(AppShellTest, ALanguageChosenIsStoredAndTheToolIsBuiltInItWhenFirstShown)
   EXPECT_NE(textsUnder(tool()), built);
   language("繁體");
   EXPECT_EQ(textsUnder(tool()), built);
-
-  QStringList owners;
-  QWidget* w = delegate.window();
-  do {
-    w = w->nextInFocusChain();
-    if (!w->isVisible() || !(w->focusPolicy() & Qt::TabFocus)) continue;
-    const QString owner = tool()->isAncestorOf(w) ? "tool" : "window";
-    if (owners.isEmpty() || owners.last() != owner) owners << owner;
-  } while (w != delegate.window());
-  EXPECT_EQ(owners, (QStringList{"window", "tool"}));
 }
 
+// Enter gives the default answer, which never destroys; only the discard button throws
+// unsaved changes away.
 TEST(ModeWindow, AnswersOfAConfirmation) {
   DialogPrompter prompter;
-  QList<bool> visible;
-  QString shown;
   using Answer = std::function<void(ModeWindow*)>;
   auto answerWith = [&](Answer answer) {
-    prompter.onShow = [&, answer](ModeWindow* w) {
-      visible = {w->comfirm()->isVisibleTo(w), w->viewCancelOk()->isVisibleTo(w)};
-      shown = w->message()->text();
+    prompter.onShow = [answer](ModeWindow* w) {
       QTimer::singleShot(0, w, [w, answer] { answer(w); });
     };
   };
-  const Answer ok = [](ModeWindow* w) { w->buttonCancelComfirm()->click(); };
   const Answer escape = [](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Escape); };
-  const Answer closed = [](ModeWindow* w) { w->close(); };
-  const Answer enter = [](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Return); };
-  // Enter gives the default answer: yes to a plain question, no to a destructive one.
-  const std::tuple<Answer, bool, bool> confirms[] = {
-      {ok, false, true},      {[](ModeWindow* w) { w->buttonCancel()->click(); }, false, false},
-      {closed, false, false}, {escape, false, false},
-      {enter, false, true},   {enter, true, false}};
-  for (const auto& [answer, destructive, yes] : confirms) {
-    answerWith(answer);
-    const QString q = QStringLiteral("erase all?");
-    EXPECT_EQ(destructive ? prompter.confirmDestructive(q) : prompter.confirm(q), yes);
-    EXPECT_EQ(visible, (QList<bool>{false, true}));
-  }
+  answerWith([](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Return); });
+  EXPECT_TRUE(prompter.confirm(QStringLiteral("run it?")));
+  EXPECT_FALSE(prompter.confirmDestructive(QStringLiteral("erase all?")));
+  answerWith(escape);
+  EXPECT_FALSE(prompter.confirm(QStringLiteral("run it?")));
 
-  // Only the discard button throws unsaved changes away; Escape keeps them.
   using Save = Prompter::SaveAnswer;
   const std::pair<Answer, Save> saveAnswers[] = {
-      {ok, Save::Save},
+      {[](ModeWindow* w) { w->buttonCancelComfirm()->click(); }, Save::Save},
       {[](ModeWindow* w) { w->buttonDiscard()->click(); }, Save::Discard},
-      {escape, Save::Cancel},
-      {closed, Save::Cancel}};
+      {escape, Save::Cancel}};
   for (const auto& [answer, expected] : saveAnswers) {
     answerWith(answer);
     EXPECT_EQ(prompter.askToSave(QStringLiteral("save changes?")), expected);
   }
-
-  answerWith([](ModeWindow* w) { w->comfirm()->click(); });
-  prompter.showTip(QStringLiteral("saved"));
-  EXPECT_EQ(shown, "saved");
-  EXPECT_EQ(visible, (QList<bool>{true, false}));
-}
-
-TEST(Notifications, ShownInTheWindowWithoutATray) {
-  KoWindow window;
-  window.resize(800, 600);
-  TrayNotifier notifier(&window, false, 0);
-  window.show();
-  notifier.notify(QStringLiteral("USB-HID Connected"), QStringLiteral("TAVEN <b>"));
-  ASSERT_TRUE(notifier.notice());
-  EXPECT_TRUE(notifier.notice()->isVisible());
-  EXPECT_TRUE(notifier.notice()->text().contains("TAVEN &lt;b&gt;"));
-  EXPECT_TRUE(processUntil([&] { return !notifier.notice()->isVisible(); }));
 }
 
 TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFromAField) {
@@ -442,17 +343,14 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
   EXPECT_TRUE(editor()->online()->stopped());
 }
 
-// The link says what went wrong and with which command; the window puts it into tips, for a
-// reply only where the user waits for one.
-TEST_F(AppShellTest, WhatGoesWrongOnTheLinkIsToldInTips) {
+// A reply that does not come is told in a tip only where the user waits for one.
+TEST_F(AppShellTest, AReplyThatDoesNotComeIsToldWhereTheUserWaitsForIt) {
   VirtualBoard* virtualBoard = board();
   link.setReplyTimeout(std::chrono::milliseconds(0));
   const std::pair<QByteArray, const char*> noReply[] = {
       {protocol::removeActions(3), "erase_fail"},
       {protocol::idList(protocol::kReadPositions, {1}), "wait_timeout"},
-      {protocol::idList(protocol::kReadDeviations, {1}), "read_timeout"},
       {protocol::readServoInfo(), "read_timeout"},
-      {protocol::actionsRun(1), nullptr},
       {protocol::speed(1, 0, 0), nullptr},
   };
   for (const auto& [frame, tip] : noReply) {
@@ -465,20 +363,6 @@ TEST_F(AppShellTest, WhatGoesWrongOnTheLinkIsToldInTips) {
     processPending();
     EXPECT_EQ(tips(), tip ? QStringList{qtTrId(tip)} : QStringList{});
   }
-
-  // The board on USB here takes no frame: a burst of failed sends is told once.
-  delegate.viewTop()->linkBadge()->click();
-  ASSERT_TRUE(usb);
-  usb->arrive();
-  tips().clear();
-  EXPECT_FALSE(link.sendOneSteering(1, 500, 0));
-  EXPECT_FALSE(link.sendReadServoInfo());
-  EXPECT_EQ(tips(), QStringList{qtTrId("send_fail")});
-  usb->leave();
-
-  tips().clear();
-  usb->deny();
-  EXPECT_EQ(tips(), QStringList{qtTrId("hid_permission") + "\n\nPermission denied"});
 }
 
 // While a tip or question is open the board's news waits, so that a reply never stacks a
@@ -518,25 +402,6 @@ TEST_F(AppShellTest, TheEditorAsksBeforeItErases) {
   EXPECT_EQ(virtualBoard->received().first().bytes.toHex(), "55550308ff");
 }
 
-// A value refused in a cell is told after the edit, once for a frame edited again and again.
-TEST_F(AppShellTest, RefusedCellEditsAreToldOncePerFrame) {
-  editor()->buttonClick(EditorAction::Add);
-  editor()->buttonClick(EditorAction::Add);
-  processPending();
-  KoFrameListModel* model = editor()->model();
-  ASSERT_EQ(model->count(), 2);
-  tips().clear();
-  const auto edit = [&](int row, int column, const char* typed) {
-    model->setData(model->index(row, column), QString::fromUtf8(typed), Qt::EditRole);
-  };
-  edit(0, KoFrameListModel::kTimeColumn, "x");
-  edit(0, KoFrameListModel::kFirstChannelColumn, "-1");
-  edit(1, KoFrameListModel::kTimeColumn, "abc");
-  EXPECT_TRUE(tips().isEmpty());  // not from inside the edit
-  processPending();
-  EXPECT_EQ(tips(), QStringList(2, qtTrId("modify_erro")));
-}
-
 // A classroom leaves the program looping on the virtual board all day: the board may keep
 // no growing record of what it was sent.
 TEST_F(AppShellTest, TheProgramsVirtualBoardKeepsOnlyItsLatestFrames) {
@@ -563,10 +428,7 @@ TEST_F(AppShellTest, AFileThatCannotBeReadChangesNothing) {
   const QString tooLarge = qtTrId("file_error_too_large");
   const std::pair<QString, QString> cases[] = {
       {write("short.rob", "SOBARM"), qtTrId("file_damage")},
-      {write("bad.json", "[{\"time\": 100, \"ch1\": -4}]"), QString()},
-      {write("bad.csv", "time,ch1\nx,y\n"), QString()},
       {dir.filePath("missing.rob"), qtTrId("open_file_missing").arg(dir.filePath("missing.rob"))},
-      {dir.path(), qtTrId("open_file_missing").arg(dir.path())},
       // Refused before it is read: a text this size is no action file.
       {huge.fileName(), qtTrId("open_file_fail").arg("huge.csv", tooLarge)},
       {hugeRob.fileName(), qtTrId("open_file_fail").arg("huge.rob", tooLarge)},
@@ -575,9 +437,7 @@ TEST_F(AppShellTest, AFileThatCannotBeReadChangesNothing) {
     SCOPED_TRACE(path.toStdString());
     tips().clear();
     EXPECT_FALSE(delegate.openFiles({path, file("after.rob", 5)}));
-    ASSERT_EQ(tips().size(), 1);
-    EXPECT_EQ(tips()[0], tip.isEmpty() ? tips()[0] : tip);
-    EXPECT_TRUE(tips()[0].contains(QFileInfo(path).fileName()) || tip == qtTrId("file_damage"));
+    EXPECT_EQ(tips(), QStringList{tip});
     EXPECT_EQ(firstChannel(), (QList<int>{510, 511}));
     EXPECT_EQ(editor()->files()->currentPath(), base);
     EXPECT_FALSE(editor()->history()->modified());
@@ -601,21 +461,6 @@ TEST_F(AppShellTest, TheFirstOpensAndTheRestOfAnyKindMergeInOrder) {
   EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
   EXPECT_EQ(editor()->files()->currentPath(), c);
   EXPECT_EQ(tips(), QStringList{qtTrId("file_damage")});
-}
-
-TEST_F(AppShellTest, OpeningIsRefusedWhereTheEditorsGateRefusesOpen) {
-  const QString path = file("a.rob", 1);
-  processPending();
-  editor()->buttonClick(EditorAction::Record);
-  processPending();
-  ASSERT_FALSE(editor()->checkState(EditorAction::Open));
-  tips().clear();
-  const QList<int> before = firstChannel();
-  EXPECT_FALSE(delegate.openFiles({path}));
-  EXPECT_EQ(tips(), QStringList{qtTrId("recording_busy")});
-  EXPECT_EQ(prompter().questions, QStringList{});
-  EXPECT_EQ(firstChannel(), before);
-  editor()->buttonClick(EditorAction::Stop);
 }
 
 // However files arrive, the list never passes what a file can hold: the merge that would is
@@ -689,18 +534,11 @@ TEST_F(AppShellTest, ALaterStartHandsItsFilesToTheRunningWindow) {
   EXPECT_EQ(prompter().questions, QStringList{question});
   EXPECT_EQ(firstChannel(), (QList<int>{520, 510}));
 
-  editor()->history()->markSaved();
-  handOver({a}, Answer::Discard);
-  EXPECT_EQ(prompter().questions, QStringList{});
-  EXPECT_EQ(firstChannel(), (QList<int>{510}));
-  EXPECT_EQ(editor()->files()->currentPath(), a);
-  EXPECT_FALSE(editor()->history()->canUndo());  // b's frames stay out of a
-
   // A start without files only raises the window.
   delegate.window()->showMinimized();
   handOver({}, Answer::Discard);
   EXPECT_FALSE(delegate.window()->isMinimized());
-  EXPECT_EQ(firstChannel(), (QList<int>{510}));
+  EXPECT_EQ(firstChannel(), (QList<int>{520, 510}));
   EXPECT_EQ(tips(), QStringList{});
 }
 

@@ -102,9 +102,7 @@ class Vornctl : public TempFilesTest {
 };
 
 TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
-  write(QStringLiteral("wave.rob"), wave_);
   write(QStringLiteral("7号wave.rob"), wave_);
-  write(QStringLiteral("12号one.rob"), actionFile({kFrame}));
   // The five steps of wave.rob into group 7: the count of frames, the pages, each frame, end.
   const QString wave4 =
       "06 05 01 07 02 00, 06 05 02 07 01 00, 06 05 03 07 00 00 01 00, 1B 05 04 07";
@@ -120,26 +118,19 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
   };
   const QList<Case> cases = {
       {"run 3", 0, "group 3 started", "05 06 03 01 00"},
-      {"stop", 0, "stopped", "02 07"},
+      {"--verbose stop", 0, "stopped", "02 07"},
       {"erase 5 --yes", 0, "action group 5 erased", "03 08 05"},
-      {"erase all -y", 0, "every action group erased", "03 08 FF"},
       {"move 2 300 --time 500", 0, "servo 2 to 300", "08 03 01 F4 01 02 2C 01"},
       {"reset", 0, "servos 1 to 40", "7D 03 28 E8 03 01 F4 01 02 F4 01"},
       {"unload 1 3", 0, "unloaded 1 3", "05 14 02 01 03 00 00"},
       {"trims adjust 3 -10", 0, "servo 3 trim -10", "04 18 03 F6"},
       {"trims store", 0, "trims stored for 1 2 3", "09 16 06 01 02 03 04 05 06 00"},
       {"servo motor 1 -100", 0, "motor speed -100", "06 1A 01 01 9C FF"},
-      {"servo mode 4 servo", 0, "servo 4 in servo mode", "06 1A 04 00 00 00"},
-      {"servo check", 0, "bus servos answering: 1", "09 15 06 01 02 03 04 05 06"},
       // Past the end stop reads as the end; above 2000 the reading wrapped below zero.
       {"read-positions 3 --sim-fault reading:3:1500", 0, "3 1000\n", "04 15 01 03"},
       {"read-positions 3 --sim-fault reading:3:65531", 0, "3 0\n", "04 15 01 03"},
       {"servo read", 0, "voltage                  7.4\n", "09 15, 02 1C"},
       {"download 7 7号wave.rob", 0, "7号wave.rob downloaded into group 7 (2 frames)\n", wave},
-      {"download-many 12号one.rob 7号wave.rob", 0,
-       "12号one.rob downloaded into group 12 (1 frame)\n"
-       "7号wave.rob downloaded into group 7 (2 frames)\n",
-       "06 05 01 0C 01 00, 06 05 02 0C, 06 05 03 0C, 1B 05 04 0C, 04 05 05 0C, " + wave},
       // Only the given fields change: the rest go back as the servo reported them.
       {"servo write --led off --stall-alarm off --max-angle 900", 0, "max-angle                900",
        "09 15 06, 02 1C, 0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"},
@@ -147,13 +138,9 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"servo write --min-voltage 5.5", 0, "min-voltage              5.5",
        "09 15 06, 02 1C, 0E 1B 01 00 00 E8 03 7C 15"},
       {"run --help", 0, "--timeout 1 to 600000"},
-      {"erase --help", 0, "GROUP 0 to 230, or all"},
 
       // Board options go before or after the command.
-      {"--simulate run 3 --trace", 0, "group 3 started", "05 06 03"},
-      {"--timeout 300 --simulate --trace trims read 2", 0, "2 0", "04 17 01 02"},
       {"--sim-servos=2 --simulate --trace servo check", 0, "answering: 2", "09 15"},
-      {"--trace list --simulate", 0, "virtual board"},
 
       // Failures of the board or of the user's files.
       {"download 7 7号wave.rob --sim-fault drop-ack:4 --timeout 300", 6,
@@ -166,16 +153,13 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
        "board was lost while waiting for its answer", "09 15, 02 1C"},
       // pull-after:N pulls the board out after N frames; the host hears of it only afterwards,
       // so the next write fails first, as on USB: the board is lost, not failed.
-      {"run 3 --sim-fault pull-after:0", 7, "lost while sending", "05 06 03"},
       {"servo write --led off --sim-fault pull-after:2", 7, "board was lost while sending",
        "09 15, 02 1C, 0E 1B"},
       {"read-positions 1 9", 1, "no answer from servo 9", "05 15 02 01 09"},
       {"download-many 3号damaged.rob", 9, "damaged"},
-      {"download-many wave.rob", 9, "must begin with a group number"},
       {"download 5 over.rob", 9, "holds 1021 frames; a group takes at most 1020"},
 
       // Refused: a bus servo is read or written only alone on the bus; nothing is erased unasked.
-      {"servo read --sim-servos 0", 8, "0 bus servos answer; reading", "09 15"},
       {"servo write --id 2 --sim-servos=2", 8, "2 bus servos answer; writing needs exactly one",
        "09 15"},
       {"erase 3", 8, "standard input is not a terminal"},
@@ -184,15 +168,8 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"servo write --min-angle 900 --max-angle 800", 2, "lower angle limit (900) must be below",
        "09 15, 02 1C"},
       {"bogus", 2, "\"bogus\" is not a command; the commands are: list, download,"},
-      {"servo bogus", 2, "\"bogus\" is not a command; the commands are: check, read, write"},
-      {"servo", 2, "a command is needed: check, read, write"},
-      {"run 0x10", 2, "GROUP: \"0x10\" is not a decimal number; give 0 to 230"},
       {"run 231", 2, "GROUP: 231 is out of range; give 0 to 230"},
-      {"erase al", 2, "GROUP: \"al\" is not a decimal number; give 0 to 230, or all"},
-      {"move 1 1001", 2, "POS: 1001 is out of range; give 0 to 1000"},
       {"trims adjust 1 -101", 2, "VALUE: -101 is out of range; give -100 to 100"},
-      {"servo write --max-voltage 14.1", 2, "14.1 is out of range; give 4.6 to 14.0"},
-      {"servo check --sim-servos 41", 2, "41 is out of range; give 0 to 40"},
       {"read-positions 3 --sim-fault reading:3:70000", 2, "70000 is out of range; give 0 to 65535"},
   };
   for (const Case& c : cases) {
@@ -215,37 +192,22 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
   }
 }
 
-TEST_F(Vornctl, VerboseMayStandBeforeOrAfterTheCommand) {
-  for (const char* line : {"--verbose stop --simulate", "stop --simulate --verbose"}) {
-    const Outcome r = vornctl(QString::fromLatin1(line).split(u' '));
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_TRUE(r.err.contains(QLatin1String("looking for the board"))) << r.err.toStdString();
-  }
-}
-
 // Every number on the line is read the one way: zeros in front change nothing (a script that
 // pads with printf %03d means group 10 by 010), and what is not decimal is refused naming where
 // it stands. Each row: the line with {} for the number, the number plain and padded, a value
 // refused there, and the name the refusal gives.
 TEST_F(Vornctl, EveryNumberIsDecimalAndZerosInFrontChangeNothing) {
-  write(QStringLiteral("many.rob"), actionFile({kFrame, kFrame, {100, 1, 2, 3, 4, 5, 6}}));
   const std::array<const char*, 5> rows[] = {
       {"run {}", "10", "010", "0x10", "GROUP"},
-      {"erase {} --yes", "10", "0010", "1e1", "GROUP"},
-      {"move {} 500", "10", "010", "10.0", "ID"},
       {"move 1 500 --time {}", "300", "0300", "0x12C", "--time"},
-      {"read-positions {}", "10", "010", " 10", "ID"},
-      {"trims adjust {} 5", "10", "010", "-0", "ID"},
       {"trims adjust 2 {}", "-10", "-010", "0x10", "VALUE"},
       {"servo write --min-voltage {}", "5.5", "05.5", "5,5", "--min-voltage"},
-      {"servo write --max-voltage {}", "8", "008.0", "0x8", "--max-voltage"},
-      {"file ease many.rob --step {} -o out.rob", "60", "060", "6e1", "--step"},
       {"read-positions 3 --sim-fault reading:3:{}", "700", "0700", "0x2BC", "reading:3:"},
   };
   const auto run = [](const char* line, const char* number) {
     QStringList args = QString::fromUtf8(line).split(u' ');
     for (QString& a : args) a.replace(QLatin1String("{}"), QLatin1String(number));
-    return vornctl(args.first() == u"file" ? args : simulated(args));
+    return vornctl(simulated(args));
   };
   for (const auto& [line, plainNumber, paddedNumber, badNumber, name] : rows) {
     SCOPED_TRACE(line);
@@ -295,73 +257,9 @@ TEST_F(Vornctl, DownloadManyTakesTheToolsBatchRule) {
       << some.err.toStdString();
 }
 
-// Each count a command prints, at one and at more, with progress, on standard error; a group
-// as long as the board takes goes in whole.
-TEST_F(Vornctl, CountsAreSingularAtOneAndPluralOtherwise) {
-  write(QStringLiteral("full.rob"), actionFile(QList<QList<int>>(1020, kFrame)));
-  write(QStringLiteral("3号one.rob"), actionFile({kFrame}));
-  const QByteArray frame =
-      R"({"time": 100, "ch1": 1, "ch2": 2, "ch3": 3, "ch4": 4, "ch5": 5, "ch6": 6})";
-  write(QStringLiteral("one.json"), "{\"frames\": [" + frame + "]}");
-  write(QStringLiteral("spare1.rob"), actionFile({kFrame}) + "x");
-  write(QStringLiteral("spare2.rob"), actionFile({kFrame}) + "xy");
-  write(QStringLiteral("hop.rob"), actionFile({kFrame, {100, 600, 500, 500, 500, 500, 500}}));
-  write(QStringLiteral("hops.rob"),
-        actionFile(
-            {kFrame, {100, 600, 500, 500, 500, 500, 500}, {200, 500, 500, 500, 500, 500, 500}}));
-  const std::pair<QStringList, const char*> cases[] = {
-      {simulated({"download", "3", "3号one.rob"}), "group 3: 1/1 frame\n"},
-      {simulated({"download", "3", "7号wave.rob"}), "group 3: 2/2 frames\n"},
-      {{"download", "5", "full.rob", "--simulate"}, "group 5: 1020/1020 frames\n"},
-      {{"file", "import", "one.json", "-o", "a.rob"}, "1 frame written to a.rob"},
-      {{"file", "show", "spare1.rob"}, "spare1.rob: 1 byte after the last whole frame is ignored"},
-      {{"file", "show", "spare2.rob"}, "spare2.rob: 2 bytes after the last whole frame are"},
-      {{"file", "ease", "hop.rob", "-o", "-"}, "1 move eased, 1 frame added: 3 frames written"},
-      {{"file", "ease", "hops.rob", "-o", "-"}, "2 moves eased, 4 frames added: 7 frames"},
-      {simulated({"download-many", "plain.rob"}), "1 file refused: nothing to send"},
-  };
-  write(QStringLiteral("7号wave.rob"), wave_);
-  write(QStringLiteral("plain.rob"), wave_);
-  for (const auto& [line, says] : cases) {
-    SCOPED_TRACE(line.join(u' ').toStdString());
-    EXPECT_TRUE(vornctl(line).err.contains(QLatin1String(says)));
-  }
-}
-
-TEST_F(Vornctl, EveryJsonDocumentHasAVersionAndOneShapePerKey) {
-  const QString rob = write(QStringLiteral("wave.rob"), wave_);
-  auto json = [](QStringList args) {
-    const Outcome r = vornctl(args << QStringLiteral("--json"));
-    EXPECT_EQ(r.code, 0) << r.err.toStdString();
-    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
-    EXPECT_EQ(o["version"], 1) << args.join(u' ').toStdString();
-    // A count is "count"; "servos" is always a list.
-    EXPECT_TRUE(!o.contains(QLatin1String("servos")) || o["servos"].isArray());
-    return o;
-  };
-  // The position is shown as the screens show it, with the raw reading beside it.
-  const QJsonArray read =
-      json(simulated({"read-positions", "2", "5", "--sim-fault", "reading:5:1500"}))["servos"]
-          .toArray();
-  ASSERT_EQ(read.size(), 2);
-  EXPECT_EQ(read[1]["position"], 1000);
-  EXPECT_EQ(read[1]["raw"], 1500);
-  EXPECT_EQ(json(simulated({"trims", "read"}))["servos"].toArray().size(), 6);
-  EXPECT_EQ(json(simulated({"servo", "check", "--sim-servos", "2"}))["count"], 2);
-  const QJsonObject servo = json(simulated({"servo", "read"}));
-  EXPECT_EQ(servo["maxVoltage"].toDouble(), 14.0);
-  EXPECT_EQ(servo["stallAlarm"], true);
-  EXPECT_EQ(servo["voltage"], 7.4);
-  EXPECT_EQ(json(simulated({"servo", "write", "--led", "off"}))["led"], false);
-  EXPECT_FALSE(json({"list", "--simulate"})["boards"].toArray().isEmpty());
-  EXPECT_EQ(json({"file", "show", rob})["frames"].toArray().size(), 2);
-}
-
-TEST_F(Vornctl, OnATerminalEraseGoesAheadOnlyOnYesAndNothingElseAsks) {
+TEST_F(Vornctl, OnATerminalEraseGoesAheadOnlyOnYes) {
   const std::pair<QByteArray, bool> cases[] = {
-      {"y\n", true},  {"yes\n", true},   {"YES\n", true}, {"Y\n", true},   {"\n", false},
-      {"n\n", false}, {"yeah\n", false}, {"no\n", false}, {"\x04", false},
-  };
+      {"y\n", true}, {"YES\n", true}, {"\n", false}, {"yeah\n", false}, {"\x04", false}};
   for (const auto& [typed, erased] : cases) {
     SCOPED_TRACE(typed.toStdString());
     const Outcome r = vornctl(simulated({"erase", "5"}), {}, typed);
@@ -369,14 +267,6 @@ TEST_F(Vornctl, OnATerminalEraseGoesAheadOnlyOnYesAndNothingElseAsks) {
     EXPECT_TRUE(r.out.contains(QLatin1String("[y/N]"))) << r.out.toStdString();
     EXPECT_EQ(r.out.contains(QLatin1String("> 55 55 03 08 05")), erased) << r.out.toStdString();
     EXPECT_EQ(r.out.contains(QLatin1String("nothing erased")), !erased);
-  }
-  // The servo count decides whether a bus servo is written; no question is asked.
-  for (const int servos : {1, 2}) {
-    const Outcome r = vornctl(
-        simulated({"servo", "write", "--led", "off", "--sim-servos", QString::number(servos)}), {},
-        QByteArray());
-    EXPECT_EQ(r.code, servos == 1 ? 0 : 8) << r.out.toStdString();
-    EXPECT_FALSE(r.out.contains(QLatin1String("[y/N]"))) << r.out.toStdString();
   }
 }
 
@@ -387,13 +277,12 @@ TEST_F(Vornctl, MovesGoOverASerialLine) {
   EXPECT_EQ(r.code, 0) << r.err.toStdString();
   EXPECT_TRUE(line.pump([&] { return !line.received.isEmpty(); }));
   EXPECT_EQ(line.received.toHex(' ').toUpper(), QByteArray("55 55 08 03 01 14 00 01 2C 01"));
-  EXPECT_EQ(r.sent(), QStringList{QStringLiteral("55 55 08 03 01 14 00 01 2C 01")});
 
   EXPECT_EQ(vornctl({"move", "1", "300", "--serial", "/nonexistent/tty"}).code, 3);
   EXPECT_EQ(vornctl({"run", "1", "--serial", line.path}).code, 2);  // only moves go over serial
 }
 
-TEST_F(Vornctl, ExportThenImportGivesBackTheSameBytesAndAFailedImportLeavesTheOutputAlone) {
+TEST_F(Vornctl, FilesAndAnswersKeepTheirShapeAndAFailedImportLeavesTheOutputAlone) {
   const QString rob = write(QStringLiteral("wave.rob"), wave_);
   for (const char* format : {"json", "csv"}) {
     SCOPED_TRACE(format);
@@ -407,6 +296,27 @@ TEST_F(Vornctl, ExportThenImportGivesBackTheSameBytesAndAFailedImportLeavesTheOu
   const Outcome shown = vornctl({"file", "show", rob});
   EXPECT_TRUE(shown.out.contains(QLatin1String("    2    500  1200     -   300   400   500     -")))
       << shown.out.toStdString();
+
+  // Every JSON document has a version and one shape per key: a count is "count", "servos" is
+  // always a list.
+  auto json = [](QStringList args) {
+    const Outcome r = vornctl(args << QStringLiteral("--json"));
+    EXPECT_EQ(r.code, 0) << r.err.toStdString();
+    const QJsonObject o = QJsonDocument::fromJson(r.out.toUtf8()).object();
+    EXPECT_EQ(o["version"], 1) << args.join(u' ').toStdString();
+    EXPECT_TRUE(!o.contains(QLatin1String("servos")) || o["servos"].isArray());
+    return o;
+  };
+  // The position is shown as the screens show it, with the raw reading beside it.
+  const QJsonArray positions =
+      json(simulated({"read-positions", "2", "5", "--sim-fault", "reading:5:1500"}))["servos"]
+          .toArray();
+  ASSERT_EQ(positions.size(), 2);
+  EXPECT_EQ(positions[1]["position"], 1000);
+  EXPECT_EQ(positions[1]["raw"], 1500);
+  EXPECT_EQ(json(simulated({"servo", "check", "--sim-servos", "2"}))["count"], 2);
+  EXPECT_EQ(json(simulated({"servo", "read"}))["voltage"], 7.4);
+  EXPECT_EQ(json({"file", "show", rob})["frames"].toArray().size(), 2);
 
   const QString csv = write(QStringLiteral("bad.csv"),
                             "time,ch1,ch2,ch3,ch4,ch5,ch6\n1000,1,2,3,4,5,6\n500,1,2,+3,4,5,6\n");
@@ -455,14 +365,13 @@ TEST_F(Vornctl, SpeaksTheLanguageChosenInTheDesktopProgram) {
   EXPECT_EQ(refused.code, 8);
   EXPECT_TRUE(refused.err.contains(QStringLiteral("擦除控制板上的全部动作组？")))
       << refused.err.toStdString();
-  EXPECT_TRUE(vornctl({"--help"}, dir.path()).out.contains(QStringLiteral("退出码")));
 }
 
-// Settings as vorn writes them, in configHome/Vorn/Vorn.conf.
-void writeSettings(const QString& configHome, const QVariantMap& values) {
+// Arm profiles as vorn keeps them, in configHome/Vorn/Vorn.conf.
+void storeProfiles(const QString& configHome, const QJsonArray& profiles) {
   QSettings conf(configHome + QStringLiteral("/Vorn/Vorn.conf"), QSettings::IniFormat);
-  for (auto it = values.cbegin(); it != values.cend(); ++it) conf.setValue(it.key(), it.value());
-  conf.sync();
+  conf.setValue(KoArmProfiles::kSettingsKey,
+                QString::fromUtf8(QJsonDocument(profiles).toJson(QJsonDocument::Compact)));
 }
 
 TEST_F(Vornctl,
@@ -471,27 +380,15 @@ TEST_F(Vornctl,
   profile.name = QStringLiteral("Bench arm");
   profile.channels[2] = {QStringLiteral("Wrist"), 100, 900, false};
   profile.channels[4] = {QString(), 200, 800, true};
-  profile.channels[5].highest = 990;
-  const QJsonArray stored{QJsonDocument::fromJson(profile.toJson()).object()};
-  writeSettings(dir.path(),
-                {{KoArmProfiles::kSettingsKey,
-                  QString::fromUtf8(QJsonDocument(stored).toJson(QJsonDocument::Compact))}});
+  storeProfiles(dir.path(), {QJsonDocument::fromJson(profile.toJson()).object()});
 
-  const QList<int> reach{500, 500, 500, 950, 500, 500, 500};
-  write(QStringLiteral("reach.rob"), actionFile({kFrame, reach}));
-  write(QStringLiteral("4号reach.rob"), actionFile({kFrame, reach}));
-  write(QStringLiteral("low.rob"),
-        actionFile({kFrame, kFrame, {500, 500, 500, 500, 500, 150, 500}}));
+  write(QStringLiteral("4号reach.rob"), actionFile({kFrame, {500, 500, 500, 950, 500, 500, 500}}));
   // An absent channel has no position to check, and the pose is judged with it at the middle,
   // as the editor judges it: the shoulder (channel 5) at either end would take the wrist below
   // the ground.
   write(QStringLiteral("3号gaps.rob"), actionFile({{1000, 0x5555, 100, 900, 500, 0x5555, 0}}));
-  write(QStringLiteral("wave.rob"), wave_);
-  write(QStringLiteral("turn.rob"), actionFile({{1000, 500, 500, 500, 500, 500, 995}}));
   // The shoulder laid all the way forward takes the straight arm's tip below the ground.
-  const QList<int> fall{500, 500, 500, 500, 500, 0, 500};
-  write(QStringLiteral("fall.rob"), actionFile({kFrame, fall}));
-  write(QStringLiteral("5号fall.rob"), actionFile({fall, kFrame}));
+  write(QStringLiteral("5号fall.rob"), actionFile({{500, 500, 500, 500, 500, 0, 500}, kFrame}));
 
   const QString bench = QStringLiteral("Bench arm"), vorn = QStringLiteral("Vorn arm");
   EXPECT_EQ(vornctl({"profiles"}, dir.path()).out, "Vorn arm\nBench arm\n");
@@ -504,33 +401,25 @@ TEST_F(Vornctl,
       {"move 3 950", bench, 8,
        "vornctl: channel 3 (Wrist) may go from 100 to 900 in the arm profile \"Bench arm\", not "
        "to 950; nothing sent\n"},
-      {"move 3 99", bench, 8, "not to 99"},
       {"move 3 900 --time 200", bench, 0, ""},
       {"move 5 801", bench, 8, "channel 5 may go from 200 to 800"},
       {"move 7 1000", bench, 0, ""},  // no channel of the arm
       {"move 3 950", {}, 0, ""},
-      {"move 1 1000", vorn, 0, ""},
       {"move 5 0", vorn, 8,
        "vornctl: channel 5 (Shoulder) at 0 would strike the ground in the arm profile \"Vorn "
        "arm\"; nothing sent\n"},
       {"move 3 950", "bench arm", 2,
        "there is no arm profile \"bench arm\"; the profiles are: \"Vorn arm\", \"Bench arm\""},
-      {"move 3 500", "", 2, "there is no arm profile \"\";"},
 
-      {"download 7 reach.rob", bench, 8,
-       "vornctl: reach.rob, frame 2: channel 3 (Wrist) at 950 is outside its safe range 100 to "
+      {"download 7 4号reach.rob", bench, 8,
+       "vornctl: 4号reach.rob, frame 2: channel 3 (Wrist) at 950 is outside its safe range 100 to "
        "900 in the arm profile \"Bench arm\"; nothing sent\n"},
-      {"download 7 low.rob", bench, 8, "low.rob, frame 3: channel 5 at 150 is outside its safe"},
-      {"download 7 wave.rob", vorn, 8, "wave.rob, frame 2: channel 1 (Gripper) at 1200 is outside"},
-      {"download 7 turn.rob", bench, 8, "turn.rob, frame 1: channel 6 (Base) at 995 is outside"},
       {"download 7 3号gaps.rob", vorn, 0, ""},
-      {"download 3 fall.rob", vorn, 8,
-       "vornctl: fall.rob, frame 2 would strike the ground in the arm profile \"Vorn arm\"; "
-       "nothing sent\n"},
       // The whole batch is checked before the first file goes out.
       {"download-many 3号gaps.rob 4号reach.rob", bench, 8, "4号reach.rob, frame 2: channel 3"},
-      {"download-many 3号gaps.rob 4号reach.rob", {}, 0, ""},
-      {"download-many 3号gaps.rob 5号fall.rob", vorn, 8, "5号fall.rob, frame 1 would strike"},
+      {"download-many 3号gaps.rob 5号fall.rob", vorn, 8,
+       "vornctl: 5号fall.rob, frame 1 would strike the ground in the arm profile \"Vorn arm\"; "
+       "nothing sent\n"},
   };
   for (const auto& c : cases) {
     QStringList line = QString::fromUtf8(c.line).split(u' ');
@@ -546,31 +435,6 @@ TEST_F(Vornctl,
       EXPECT_TRUE(r.sent().isEmpty()) << r.err.toStdString();
     }
   }
-
-  for (const char* command : {"move", "download", "download-many"}) {
-    EXPECT_TRUE(vornctl({command, "--help"}).out.contains(QLatin1String("--profile NAME")))
-        << command;
-  }
-}
-
-// Whatever the settings hold, the shipped profile is there; an old joint table moves into a
-// profile of its own as it does in vorn.
-TEST_F(Vornctl, AProfileIsFoundWhateverElseTheSettingsHold) {
-  const QString junk = dir.filePath(QStringLiteral("junk"));
-  writeSettings(junk, {{KoArmProfiles::kSettingsKey, QStringLiteral("[{\"name\": 5}, 7, {")},
-                       {KoArmProfiles::kChosenKey, 12}});
-  const Outcome shipped = vornctl(simulated({"move", "1", "0", "--profile", "Vorn arm"}), junk);
-  EXPECT_EQ(shipped.code, 0) << shipped.err.toStdString();
-
-  const QString old = dir.filePath(QStringLiteral("old"));
-  writeSettings(old, {{KoArmJoints::kSettingsKey,
-                       QStringLiteral(R"({"base":{"channel":1,"at0":-90,"at1000":90},
-      "shoulder":{"channel":5,"at0":90,"at1000":-90},"elbow":{"channel":4,"at0":90,"at1000":-90},
-      "wrist":{"channel":3,"at0":90,"at1000":-90},"wrist_roll":{"channel":2,"at0":0,"at1000":180},
-      "gripper":{"channel":6,"at0":45,"at1000":0}})")}});
-  const Outcome mine =
-      vornctl(simulated({"move", "3", "1000", "--profile", KoArmProfiles::kMigratedName}), old);
-  EXPECT_EQ(mine.code, 0) << mine.err.toStdString();
 }
 
 // A name from the settings, the command line or a file's name reaches the terminal with every
@@ -582,19 +446,12 @@ TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
   bench.channels[2] = {QStringLiteral("Wr\x1bist\x07\u202e"), 100, 900, false};
   QJsonObject hostile = QJsonDocument::fromJson(bench.toJson()).object();
   hostile[QStringLiteral("name")] = QStringLiteral("Evil\x1b]0;owned\x07");
-  const QJsonArray stored{QJsonDocument::fromJson(bench.toJson()).object(), hostile};
-  writeSettings(dir.path(),
-                {{KoArmProfiles::kSettingsKey,
-                  QString::fromUtf8(QJsonDocument(stored).toJson(QJsonDocument::Compact))},
-                 {KoArmProfiles::kChosenKey, QStringLiteral("Gone\x1b]0;x\x07")}});
+  storeProfiles(dir.path(), {QJsonDocument::fromJson(bench.toJson()).object(), hostile});
   write(QStringLiteral("re\x1b[2Jach.rob"),
         actionFile({kFrame, {500, 500, 500, 950, 500, 500, 500}}));
-  write(QStringLiteral("da\x1b]0;x\x07.rob"), "SOB");
 
-  const QString bench_ = bench.name;
   const std::tuple<QStringList, int, QString> cases[] = {
-      {{"move", "3", "950", "--profile", bench_}, 8, "channel 3 (Wr\\x1bist\\x07\\u202e) may go"},
-      {{"download", "7", "re\x1b[2Jach.rob", "--profile", bench_},
+      {{"download", "7", "re\x1b[2Jach.rob", "--profile", bench.name},
        8,
        "vornctl: re\\x1b[2Jach.rob, frame 2: channel 3 (Wr\\x1bist\\x07\\u202e) at 950"},
       {{"move", "3", "500", "--profile", "No\x1b[2J\u202e", "--verbose"},
@@ -602,10 +459,6 @@ TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
        "there is no arm profile \"No\\x1b[2J\\u202e\"; the profiles are: \"Vorn arm\", \"Bench "
        "arm\"\n"},
       // File names and typed words, in results, refusals and the parser's own messages.
-      {{"download", "7", "re\x1b[2Jach.rob"}, 0, "re\\x1b[2Jach.rob downloaded into group 7"},
-      {{"download", "7", "da\x1b]0;x\x07.rob"}, 9, "da\\x1b]0;x\\x07.rob is damaged"},
-      {{"run", "\x1b[2J"}, 2, "\"\\x1b[2J\" is not a decimal number"},
-      {{"run", "3", "\x1b[2J"}, 2, "\\x1b[2J"},
       {{"bogus\x1b[2J"}, 2, "\"bogus\\x1b[2J\" is not a command"},
   };
   for (const auto& [line, code, says] : cases) {
@@ -619,30 +472,23 @@ TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
   }
 }
 
-// `vornctl file ease`, judged by its files, messages and exit code.
-constexpr int X = frame::kAbsentChannel;
-
-class FileEase : public Vornctl {
- protected:
-  // An absent channel and a position past the top, which the file keeps as they are.
-  const QByteArray moves_ = actionFile({{1000, 500, 500, 500, 500, 500, 500},
-                                        {1000, 100, 200, 300, 400, 500, 600},
-                                        {600, 1200, X, 300, 400, 500, 600},
-                                        {500, 500, 500, 500, 500, 500, 500}});
-};
-
-// The command eases what the model eases and writes it whole; the frames outside the moves
-// and every move's end keep the file's own bytes.
-TEST_F(FileEase, WritesTheEasedFramesTheModelMakes) {
-  write(QStringLiteral("wave.rob"), moves_);
-  const VelmarFrames frames = KoTools::readVelmarData(moves_);
-  const std::tuple<QStringList, QList<int>, easing::Curve, int> cases[] = {
+// `file ease` eases what the model eases and writes it whole; the frames outside the moves
+// and every move's end keep the file's own bytes, an absent channel and a position past the
+// top included.
+TEST_F(Vornctl, FileEaseWritesTheEasedFramesTheModelMakesOrRefusesWithTheCodeAndReason) {
+  const QByteArray moves = actionFile({{1000, 500, 500, 500, 500, 500, 500},
+                                       {1000, 100, 200, 300, 400, 500, 600},
+                                       {600, 1200, frame::kAbsentChannel, 300, 400, 500, 600},
+                                       {500, 500, 500, 500, 500, 500, 500}});
+  write(QStringLiteral("wave.rob"), moves);
+  const VelmarFrames frames = KoTools::readVelmarData(moves);
+  const std::tuple<QStringList, QList<int>, easing::Curve, int> eases[] = {
       {{}, {0, 1, 2, 3}, easing::kInOut, 50},
       {{"--from", "2", "--to", "3", "--curve", "in", "--step", "200"}, {1, 2}, easing::kIn, 200},
       {{"--to", "2", "--curve", "0.1,0.9,0.2,1"}, {0, 1}, {0.1, 0.9, 0.2, 1}, 50},
       {{"--from", "3", "--curve", "out", "--step", "100"}, {2, 3}, easing::kOut, 100},
   };
-  for (const auto& [options, rows, curve, step] : cases) {
+  for (const auto& [options, rows, curve, step] : eases) {
     SCOPED_TRACE(options.join(u' ').toStdString());
     const Outcome r = vornctl(QStringList{"file", "ease", "wave.rob", "-o", "out.rob"} + options);
     ASSERT_EQ(r.code, 0) << r.err.toStdString();
@@ -652,37 +498,23 @@ TEST_F(FileEase, WritesTheEasedFramesTheModelMakes) {
         QStringLiteral("%1 frames written to out.rob").arg(frames.size() + plan.added)))
         << r.err.toStdString();
   }
-  // Time kept and the file's own values at the moves' ends.
-  const VelmarFrames eased = KoTools::readVelmarData(read(dir.filePath("out.rob")));
-  qint64 total = 0;
-  for (const VelmarFrame& f : eased) total += f->time;
-  EXPECT_EQ(total, 3100);
-  EXPECT_EQ(eased.last()->data.sliced(2), frames.last()->data.sliced(2));
-  EXPECT_EQ(eased[2]->data, frames[2]->data);
-}
-
-TEST_F(FileEase, RefusesWithTheCodeAndReasonAndWritesNothing) {
-  write(QStringLiteral("wave.rob"), moves_);
-  write(QStringLiteral("short.rob"), actionFile({{60, 1, 1, 1, 1, 1, 1}, {60, 9, 9, 9, 9, 9, 9}}));
+  // A refusal writes nothing.
   write(QStringLiteral("one.rob"), actionFile({kFrame}));
   QList<QList<int>> many(limits::kMaxFramesPerGroup - 5, {1000, 0, 0, 0, 0, 0, 0});
   write(QStringLiteral("full.rob"), actionFile(many));
   write(QStringLiteral("out.rob"), "kept");
-  const std::tuple<QStringList, int, const char*> cases[] = {
+  const std::tuple<QStringList, int, const char*> refusals[] = {
       // Options are blamed only when given; otherwise the file has no move there.
       {{"wave.rob", "--from", "3", "--to", "3"}, 2, "--from 3 must come before --to 3"},
       {{"wave.rob", "--to", "5"}, 1, "wave.rob has 4 frames; there is no frame 5"},
-      {{"wave.rob", "--from", "4"}, 1, "no move between frames 4 and 4 (it has 4 frames)"},
       {{"one.rob"}, 1, "one.rob has no move between frames 1 and 1 (it has 1 frame)"},
       {{"wave.rob", "--curve", "in-and-out"}, 2, "in-and-out is no curve"},
-      {{"wave.rob", "--curve", "0,0,1,2"}, 2, "0,0,1,2 is no curve"},
-      {{"short.rob"}, 1, "short.rob: no move there is long enough to ease"},
       {{"full.rob", "--step", "500"},
        9,
        "full.rob: easing the move from frame 6 to frame 7 would make more than 1020 frames"},
       {{"missing.rob"}, 9, "cannot read missing.rob"},
   };
-  for (const auto& [args, code, says] : cases) {
+  for (const auto& [args, code, says] : refusals) {
     SCOPED_TRACE(args.join(u' ').toStdString());
     const Outcome r = vornctl(QStringList{"file", "ease", "-o", "out.rob"} + args);
     EXPECT_EQ(r.code, code);
