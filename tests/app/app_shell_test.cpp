@@ -17,6 +17,7 @@
 #include "app/mode_window.h"
 #include "app/single_instance.h"
 #include "app/top_black_view.h"
+#include "app/tray_notifier.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
 #include "board/virtual_board.h"
@@ -505,6 +506,19 @@ TEST_F(AppShellTest, AHandOverDuringATipWaitsItsTurn) {
                                  qtTrId("open_file_missing").arg(second[0])}));
 }
 
+// Without a tray the notice shows in the window; a board's name is text, never markup.
+TEST(Notifications, ShownInTheWindowWithoutATray) {
+  KoWindow window;
+  window.resize(800, 600);
+  TrayNotifier notifier(&window, false, 0);
+  window.show();
+  notifier.notify(QStringLiteral("USB-HID Connected"), QStringLiteral("TAVEN <b>"));
+  ASSERT_TRUE(notifier.notice());
+  EXPECT_TRUE(notifier.notice()->isVisible());
+  EXPECT_TRUE(notifier.notice()->text().contains("TAVEN &lt;b&gt;"));
+  EXPECT_TRUE(processUntil([&] { return !notifier.notice()->isVisible(); }));
+}
+
 // The files of a later start come to this window over the socket; with unsaved changes the
 // window asks first, as Open does.
 TEST_F(AppShellTest, ALaterStartHandsItsFilesToTheRunningWindow) {
@@ -533,12 +547,16 @@ TEST_F(AppShellTest, ALaterStartHandsItsFilesToTheRunningWindow) {
   handOver({b, a}, Answer::Discard);
   EXPECT_EQ(prompter().questions, QStringList{question});
   EXPECT_EQ(firstChannel(), (QList<int>{520, 510}));
+  editor()->history()->markSaved();
+  handOver({a}, Answer::Discard);  // saved: nothing to ask
+  EXPECT_EQ(editor()->files()->currentPath(), a);
+  EXPECT_FALSE(editor()->history()->canUndo());  // b's frames stay out of a
 
   // A start without files only raises the window.
   delegate.window()->showMinimized();
   handOver({}, Answer::Discard);
   EXPECT_FALSE(delegate.window()->isMinimized());
-  EXPECT_EQ(firstChannel(), (QList<int>{520, 510}));
+  EXPECT_EQ(firstChannel(), (QList<int>{510}));
   EXPECT_EQ(tips(), QStringList{});
 }
 
