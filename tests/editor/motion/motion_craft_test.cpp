@@ -4,7 +4,6 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableView>
 #include <QTest>
 
 #include "editor/motion/curve_view.h"
@@ -45,14 +44,7 @@ class MotionCraftTest : public EditorFixture {
         });
     tips().clear();
   }
-  void selectRows(const QList<int>& rows) {
-    QItemSelectionModel* selection = editor.tableView()->selectionModel();
-    selection->clear();
-    for (int r : rows) {
-      selection->select(model()->index(r, 0),
-                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-  }
+  void selectRows(const QList<int>& rows) { ::selectRows(editor, rows); }
   QByteArray image() const { return KoTools::changeToData(model()->frames()); }
   int steps() const { return editor.history()->index(); }
 
