@@ -134,6 +134,11 @@ TEST_F(EditorTest, CopyAndPaste) {
   ASSERT_EQ(model()->count(), 9);
   EXPECT_EQ(model()->frameAt(1)->data.toHex(), QByteArray("3075e80355555555000007000800"));
   EXPECT_EQ(model()->frameAt(2)->time, 50);
+
+  // The menu reworks moves too: its last action plays the selected frames backwards.
+  selectRows({0, 1});
+  editor.menuTable()->actions().last()->trigger();
+  EXPECT_EQ(valuesOf(*model(), 1).mid(0, 2), (QList<int>{1000, 100}));
 }
 
 TEST_F(EditorTest, FieldRules) {
