@@ -15,62 +15,52 @@ KoChannelPositions only(std::initializer_list<std::pair<int, int>> moves) {
   return out;
 }
 
-struct ThrottleCase {
-  const char* name;
-  // At a time, the moves wanted; none means the timer fired.
-  std::vector<std::pair<qint64, KoChannelPositions>> steps;
-  QList<Sent> sent;
-};
-
-void PrintTo(const ThrottleCase& c, std::ostream* os) { *os << c.name; }
-
-class ArmMovesTest : public testing::TestWithParam<ThrottleCase> {};
-
-TEST_P(ArmMovesTest, AtMostOneMovePerChannelPerIntervalAndAlwaysTheLatest) {
-  qint64 now = 0;
-  QList<Sent> sent;
-  KoArmMoves moves([&](int channel, int position) { sent.append({now, channel, position}); });
-  moves.setClock([&] { return now; });
-  for (const auto& [at, wanted] : GetParam().steps) {
-    now = at;
-    if (wanted == KoChannelPositions{}) {
-      moves.flush();
-    } else {
-      moves.want(wanted);
-    }
-  }
-  EXPECT_EQ(sent, GetParam().sent);
-  EXPECT_FALSE(moves.pending());
-  EXPECT_FALSE(moves.timer().isActive());
-}
-
 const KoChannelPositions kTimer{};
 
-INSTANTIATE_TEST_SUITE_P(
-    Scripts, ArmMovesTest,
-    testing::Values(
-        ThrottleCase{"OneChannel",
-                     {{0, only({{3, 100}})},
-                      {5, only({{3, 110}})},
-                      {12, only({{3, 120}})},
-                      {19, kTimer},  // early: nothing is due yet
-                      {20, kTimer},
-                      {25, only({{3, 130}})},
-                      {40, kTimer},
-                      {70, only({{3, 140}})}},
-                     {{0, 3, 100}, {20, 3, 120}, {40, 3, 130}, {70, 3, 140}}},
-        ThrottleCase{"ChannelsKeepTheirOwnIntervals",
-                     {{0, only({{3, 100}, {6, 400}})},
-                      {10, only({{4, 200}})},
-                      {12, only({{3, 101}, {4, 201}})},
-                      {20, kTimer},
-                      {30, kTimer}},
-                     {{0, 3, 100}, {0, 6, 400}, {10, 4, 200}, {20, 3, 101}, {30, 4, 201}}},
-        ThrottleCase{
-            "TheLatestGoesEvenIfSentBefore",
-            {{0, only({{2, 300}})}, {5, only({{2, 310}})}, {8, only({{2, 300}})}, {20, kTimer}},
-            {{0, 2, 300}, {20, 2, 300}}}),
-    [](const testing::TestParamInfo<ThrottleCase>& info) { return info.param.name; });
+// Scripts of wanted moves: at a time, the moves wanted, or kTimer when the timer fired.
+TEST(ArmMoves, AtMostOneMovePerChannelPerIntervalAndAlwaysTheLatest) {
+  const std::tuple<const char*, std::vector<std::pair<qint64, KoChannelPositions>>, QList<Sent>>
+      scripts[] = {
+          {"one channel",
+           {{0, only({{3, 100}})},
+            {5, only({{3, 110}})},
+            {12, only({{3, 120}})},
+            {19, kTimer},  // early: nothing is due yet
+            {20, kTimer},
+            {25, only({{3, 130}})},
+            {40, kTimer},
+            {70, only({{3, 140}})}},
+           {{0, 3, 100}, {20, 3, 120}, {40, 3, 130}, {70, 3, 140}}},
+          {"channels keep their own intervals",
+           {{0, only({{3, 100}, {6, 400}})},
+            {10, only({{4, 200}})},
+            {12, only({{3, 101}, {4, 201}})},
+            {20, kTimer},
+            {30, kTimer}},
+           {{0, 3, 100}, {0, 6, 400}, {10, 4, 200}, {20, 3, 101}, {30, 4, 201}}},
+          {"the latest goes even if sent before",
+           {{0, only({{2, 300}})}, {5, only({{2, 310}})}, {8, only({{2, 300}})}, {20, kTimer}},
+           {{0, 2, 300}, {20, 2, 300}}},
+      };
+  for (const auto& [name, steps, expected] : scripts) {
+    SCOPED_TRACE(name);
+    qint64 now = 0;
+    QList<Sent> sent;
+    KoArmMoves moves([&](int channel, int position) { sent.append({now, channel, position}); });
+    moves.setClock([&] { return now; });
+    for (const auto& [at, wanted] : steps) {
+      now = at;
+      if (wanted == kTimer) {
+        moves.flush();
+      } else {
+        moves.want(wanted);
+      }
+    }
+    EXPECT_EQ(sent, expected);
+    EXPECT_FALSE(moves.pending());
+    EXPECT_FALSE(moves.timer().isActive());
+  }
+}
 
 // The timer is set for when the first waiting move may go, not a whole interval on.
 TEST(ArmMoves, TheTimerIsDueWhenTheFirstWaitingMoveMayGo) {
