@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QString>
 #include <QStringList>
+#include <QTableView>
 #include <QVBoxLayout>
 
 #include "bytes.h"
@@ -52,6 +53,17 @@ inline QList<int> valuesOf(const KoFrameListModel& model, int channel) {
   QList<int> out;
   for (const VelmarFrame& f : model.frames()) out.append(int(channel ? f->id(channel) : f->time));
   return out;
+}
+
+// Selects whole rows of the editor's table, the first of them current.
+inline void selectRows(KoVelmarViewController& editor, const QList<int>& rows) {
+  editor.model()->setSelectIndex(rows.first());
+  QItemSelectionModel* selection = editor.tableView()->selectionModel();
+  selection->clear();
+  for (int r : rows) {
+    selection->select(editor.model()->index(r, 0),
+                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  }
 }
 
 // Answers the open and save panels at once and notes each one shown.

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QMenu>
 #include <QSignalSpy>
-#include <QTableView>
 #include <QTest>
 #include <QTextLayout>
 #include <QToolButton>
@@ -50,15 +49,7 @@ class EditorTest : public EditorFixture {
     editor.buttonClick(tag);
     processPending();
   }
-  void selectRows(const QList<int>& rows) {
-    model()->setSelectIndex(rows.first());
-    QItemSelectionModel* selection = editor.tableView()->selectionModel();
-    selection->clear();
-    for (int r : rows) {
-      selection->select(model()->index(r, 0),
-                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-  }
+  void selectRows(const QList<int>& rows) { ::selectRows(editor, rows); }
   // Runs `tag` on the selected `rows`.
   void act(A tag, const QList<int>& rows) {
     selectRows(rows);
@@ -143,6 +134,11 @@ TEST_F(EditorTest, CopyAndPaste) {
   ASSERT_EQ(model()->count(), 9);
   EXPECT_EQ(model()->frameAt(1)->data.toHex(), QByteArray("3075e80355555555000007000800"));
   EXPECT_EQ(model()->frameAt(2)->time, 50);
+
+  // The menu reworks moves too: its last action plays the selected frames backwards.
+  selectRows({0, 1});
+  editor.menuTable()->actions().last()->trigger();
+  EXPECT_EQ(valuesOf(*model(), 1).mid(0, 2), (QList<int>{1000, 100}));
 }
 
 TEST_F(EditorTest, FieldRules) {
@@ -354,6 +350,8 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
     SCOPED_TRACE(name);
     prompter().saveAnswers = {Answer::Discard};
     open(path);
+    // Undo never brings the list before under the name of the one opened: Save would write it.
+    EXPECT_FALSE(editor.history()->canUndo());
     panels.openPath = other;
     QGuiApplication::clipboard()->setText("60\t1\t2\t3\t-\t5\t6\n70\t7\n");
     const QStringList before = bytesOf(model()->frames());
@@ -373,22 +371,6 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
     }
   }
   EXPECT_EQ(tips(), QStringList{});
-}
-
-// Undo never brings the list of the file before under the name of the one opened: Save would
-// write it there.
-TEST_F(EditorTest, AnOpenedFileHasNothingToUndo) {
-  const QByteArray image = actionImage(kRecords.left(14));
-  const QString other = write("other.rob", image);
-  prompter().saveAnswers = {Answer::Discard};
-  open(base());
-  pose(100, A::Add);
-  open(other);
-  EXPECT_FALSE(editor.history()->canUndo());
-  EXPECT_FALSE(editor.history()->modified());
-  editor.buttonClick(A::Undo);
-  editor.buttonClick(A::Save);
-  EXPECT_EQ(read(other), image);
 }
 
 TEST_F(EditorTest, TheGuardsThreeAnswersForCloseAndOpen) {

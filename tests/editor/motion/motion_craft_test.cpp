@@ -1,15 +1,12 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QMenu>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTableView>
 #include <QTest>
 
 #include "editor/motion/curve_view.h"
 #include "editor/motion/easing_dialog.h"
-#include "editor/motion/motion_controls.h"
 #include "editor/motion/motion_craft.h"
 #include "editor_fixture.h"
 #include "model/action_file.h"
@@ -27,14 +24,15 @@ const QByteArray kRecords =
         "e803 2c01 5555 2c01 2c01 2c01 2c01"
         "e803 dc05 9001 9001 9001 9001 9001");
 
-class MotionCraftTest : public EditorFixture {
+// The craft on a list of its own, its questions answered at once as the dialogs would on OK.
+class MotionCraftTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    EditorFixture::SetUp();
-    model()->replaceAll(KoTools::readVelmarData(actionImage(kRecords)));
-    editor.history()->markSaved();
-    // The questions answer at once, as the dialogs would on OK.
-    editor.craft()->setAskers(
+  MotionCraftTest() {
+    model.replaceAll(KoTools::readVelmarData(actionImage(kRecords)));
+    history.markSaved();
+    craft.setSelection([this] { return rows; });
+    craft.setRanges(&ranges);
+    craft.setAskers(
         [this] {
           ++asked;
           return std::optional(KoMotionCraft::EaseChoice{easing::kInOut, 100});
@@ -43,19 +41,14 @@ class MotionCraftTest : public EditorFixture {
           ++asked;
           return std::optional(easing::Channels{true, false, false, false, false, false});
         });
-    tips().clear();
   }
-  void selectRows(const QList<int>& rows) {
-    QItemSelectionModel* selection = editor.tableView()->selectionModel();
-    selection->clear();
-    for (int r : rows) {
-      selection->select(model()->index(r, 0),
-                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-    }
-  }
-  QByteArray image() const { return KoTools::changeToData(model()->frames()); }
-  int steps() const { return editor.history()->index(); }
+  QByteArray image() const { return KoTools::changeToData(model.frames()); }
 
+  KoFrameListModel model;
+  KoFrameHistory history{&model};
+  KoArmRanges ranges;
+  KoMotionCraft craft{&model, &history};
+  QList<int> rows;
   int asked = 0;
 };
 
@@ -74,23 +67,23 @@ TEST_F(MotionCraftTest, EachActionIsOneUndoStep) {
   const QByteArray before = image();
   for (const auto& c : cases) {
     SCOPED_TRACE(tagOf(c.action));
-    selectRows(c.rows);
-    const int stepsBefore = steps();
-    editor.buttonClick(c.action);
+    rows = c.rows;
+    const int stepsBefore = history.index();
+    craft.buttonClick(c.action);
     processPending();
     EXPECT_TRUE(tips().isEmpty()) << tips().join(u'|').toStdString();
-    ASSERT_EQ(model()->count(), c.frames);
-    EXPECT_EQ(model()->frameAt(c.rows.first())->id(1), c.channel1);
-    EXPECT_EQ(model()->timeSum(), 4000);
-    EXPECT_EQ(steps(), stepsBefore + 1);
+    ASSERT_EQ(model.count(), c.frames);
+    EXPECT_EQ(model.frameAt(c.rows.first())->id(1), c.channel1);
+    EXPECT_EQ(model.timeSum(), 4000);
+    EXPECT_EQ(history.index(), stepsBefore + 1);
     const QByteArray after = image();
-    editor.buttonClick(A::Undo);
+    history.undo();
     EXPECT_EQ(image(), before);
-    editor.buttonClick(A::Redo);
+    history.redo();
     EXPECT_EQ(image(), after);
-    editor.buttonClick(A::Undo);
+    history.undo();
   }
-  EXPECT_FALSE(editor.history()->modified());
+  EXPECT_FALSE(history.modified());
 }
 
 // Easing frames not next to each other, or reversing one frame, is refused before any question.
@@ -99,68 +92,70 @@ TEST_F(MotionCraftTest, RefusalsTipAndLeaveTheListAsItWas) {
   for (const auto& [action, rows, tip] : {std::tuple{A::Ease, QList<int>{0, 2}, "craft_choose_two"},
                                           {A::Reverse, QList<int>{2}, "craft_choose_reverse"}}) {
     SCOPED_TRACE(tip);
-    selectRows(rows);
+    this->rows = rows;
     tips().clear();
-    editor.buttonClick(action);
+    craft.buttonClick(action);
     processPending();
     EXPECT_EQ(tips(), QStringList{tip});
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(image(), before);
   }
-  EXPECT_FALSE(editor.history()->modified());
+  EXPECT_FALSE(history.modified());
 }
 
 // A list near a group's frames eases what fits and names the move that would not.
 TEST_F(MotionCraftTest, EasingPastTheGroupsFramesIsRefusedNamingTheMove) {
   const int room = 12;
-  VelmarFrames frames = model()->frames();
+  VelmarFrames frames = model.frames();
   while (frames.size() < limits::kMaxFramesPerGroup - room) frames.append(frames[1]->copy());
-  model()->replaceAll(frames);
-  model()->flushRenumbering();
+  model.replaceAll(frames);
+  model.flushRenumbering();
   const QByteArray before = image();
-  const int stepsBefore = steps();
-  selectRows({0, 1, 2});  // nine frames each at 100 ms: the second move does not fit
+  const int stepsBefore = history.index();
+  rows = {0, 1, 2};  // nine frames each at 100 ms: the second move does not fit
   tips().clear();
-  EXPECT_FALSE(editor.craft()->ease(easing::kIn, 100));
+  EXPECT_FALSE(craft.ease(easing::kIn, 100));
   EXPECT_EQ(tips(), QStringList{"craft_over_budget"});
   EXPECT_EQ(image(), before);
-  EXPECT_EQ(steps(), stepsBefore);
+  EXPECT_EQ(history.index(), stepsBefore);
 
   // The dialog says the same before anything is done, and offers no OK.
-  KoEasingDialog dialog(editor.craft(), editor.motion()->curveView());
+  KoCurveView view(&model);
+  KoEasingDialog dialog(&craft, &view);
   dialog.stepBox()->setValue(100);
   EXPECT_EQ(dialog.planLabel()->text(), "craft_over_budget");
   EXPECT_FALSE(dialog.okButton()->isEnabled());
-  EXPECT_FALSE(editor.motion()->curveView()->showsPreview());
+  EXPECT_FALSE(view.showsPreview());
   // A longer step makes it fit: five steps each, eight frames more.
   dialog.stepBox()->setValue(200);
   EXPECT_TRUE(dialog.okButton()->isEnabled());
   EXPECT_EQ(dialog.planLabel()->text(), "craft_will_add");
-  EXPECT_EQ(editor.craft()->plan(dialog.choice().curve, 200).added, 8);
-  EXPECT_TRUE(editor.craft()->ease(dialog.choice().curve, dialog.choice().stepMs));
-  EXPECT_EQ(model()->count(), limits::kMaxFramesPerGroup - room + 8);
+  EXPECT_EQ(craft.plan(dialog.choice().curve, 200).added, 8);
+  EXPECT_TRUE(craft.ease(dialog.choice().curve, dialog.choice().stepMs));
+  EXPECT_EQ(model.count(), limits::kMaxFramesPerGroup - room + 8);
 }
 
 // While the dialog is open the curve view shows the steps the choice would put in.
 TEST_F(MotionCraftTest, TheDialogPreviewsTheStepsOnTheCurves) {
-  KoCurveView* view = editor.motion()->curveView();
-  view->show();
+  KoCurveView view(&model);
+  view.resize(600, 200);
+  view.show();
   processPending();
-  selectRows({0, 1});
+  rows = {0, 1};
   {
-    KoEasingDialog dialog(editor.craft(), view);
+    KoEasingDialog dialog(&craft, &view);
     dialog.curveBox()->setCurrentIndex(dialog.curveBox()->findText("craft_curve_in"));
     dialog.stepBox()->setValue(250);
-    ASSERT_TRUE(view->showsPreview());
+    ASSERT_TRUE(view.showsPreview());
     // Four steps from 100 to 900 on channel 1: the first lies low, nearer the start, as
     // easing in does; the last on the frame's own point.
-    const QPointF start = *view->previewPoint(0, 0, 1);
-    const QPointF first = *view->previewPoint(0, 1, 1);
-    const QPointF last = *view->previewPoint(0, 4, 1);
-    EXPECT_FALSE(view->previewPoint(0, 5, 1));
-    EXPECT_NEAR(start.x(), view->pointOf(0, 1).x(), 0.5);
-    EXPECT_NEAR(last.x(), view->pointOf(1, 1).x(), 0.5);
-    EXPECT_NEAR(last.y(), view->pointOf(1, 1).y(), 0.5);
+    const QPointF start = *view.previewPoint(0, 0, 1);
+    const QPointF first = *view.previewPoint(0, 1, 1);
+    const QPointF last = *view.previewPoint(0, 4, 1);
+    EXPECT_FALSE(view.previewPoint(0, 5, 1));
+    EXPECT_NEAR(start.x(), view.pointOf(0, 1).x(), 0.5);
+    EXPECT_NEAR(last.x(), view.pointOf(1, 1).x(), 0.5);
+    EXPECT_NEAR(last.y(), view.pointOf(1, 1).y(), 0.5);
     const double share = (start.y() - first.y()) / (start.y() - last.y());
     EXPECT_NEAR(share, easing::kIn.at(0.25), 0.01);
     EXPECT_EQ(dialog.choice().curve, easing::kIn);
@@ -170,36 +165,27 @@ TEST_F(MotionCraftTest, TheDialogPreviewsTheStepsOnTheCurves) {
     QTest::keyClick(dialog.editor(), Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(dialog.curveBox()->currentText(), "craft_curve_custom");
     EXPECT_NEAR(dialog.choice().curve.y1, easing::kIn.y1 + KoBezierEditor::kBigKeyStep, 1e-9);
-    EXPECT_LT(view->previewPoint(0, 1, 1)->y(), first.y());
+    EXPECT_LT(view.previewPoint(0, 1, 1)->y(), first.y());
   }
-  EXPECT_FALSE(view->showsPreview());
+  EXPECT_FALSE(view.showsPreview());
   // Nor does a preview outlive a change of the frames it was made from.
-  view->setPreview(editor.craft()->plan(easing::kOut, 100));
-  ASSERT_TRUE(view->showsPreview());
-  model()->replaceAt(1, model()->frameAt(1)->copy());
-  EXPECT_FALSE(view->showsPreview());
+  view.setPreview(craft.plan(easing::kOut, 100));
+  ASSERT_TRUE(view.showsPreview());
+  model.replaceAt(1, model.frameAt(1)->copy());
+  EXPECT_FALSE(view.showsPreview());
 }
 
-TEST_F(MotionCraftTest, MirrorOffersTheBasesChannelAndTheMenuHasTheActions) {
+TEST_F(MotionCraftTest, MirrorOffersTheBasesChannel) {
   KoArmProfile profile = KoArmProfile::shipped();
   profile.joints.joints[KoArmJoints::kBase].channel = 4;
-  editor.armRanges()->setProfile(profile);
-  const easing::Channels base = editor.craft()->defaultMirrorChannels();
+  ranges.setProfile(profile);
+  const easing::Channels base = craft.defaultMirrorChannels();
   EXPECT_EQ(base, (easing::Channels{false, false, false, true, false, false}));
-  KoMirrorDialog dialog(base, editor.armRanges());
+  KoMirrorDialog dialog(base, &ranges);
   EXPECT_TRUE(dialog.boxes()[3]->isChecked());
   EXPECT_TRUE(dialog.okButton()->isEnabled());
   dialog.boxes()[3]->setChecked(false);
   EXPECT_FALSE(dialog.okButton()->isEnabled());
-
-  QStringList titles;
-  for (QAction* a : editor.menuTable()->actions()) titles.append(a->text());
-  for (const char* key : {"craft_ease", "craft_mirror", "craft_reverse"}) {
-    EXPECT_TRUE(titles.contains(key)) << key;
-  }
-  selectRows({1, 2});
-  editor.menuTable()->actions().last()->trigger();
-  EXPECT_EQ(model()->frameAt(1)->id(1), 300);
 }
 
 }  // namespace

@@ -1,11 +1,17 @@
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPointer>
+#include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
+#include <cmath>
 
 #include "editor/board/teach_recorder.h"
 #include "editor/motion/arm_feed.h"
 #include "editor/motion/curve_view.h"
 #include "editor/motion/motion_controls.h"
+#include "editor/profiles/arm_profile_dialog.h"
 #include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "link/ko_serial.h"
@@ -90,10 +96,19 @@ TEST_F(EditorOnBoardFixture, TheSoftStartIsKeptForTheNextEditor) {
   }
 }
 
+void mouse(QWidget* view, QEvent::Type type, QPointF at) {
+  QMouseEvent event(
+      type, at, view->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(view, &event);
+}
+
 // The live arm, its joint table and its feed are made when the arm is first switched on, not
 // with the editor. Shown, it takes the still picture's place and follows it; a choice stored
-// on shows it from the start.
-TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
+// on shows it from the start. Turning the base on its dial moves the servo as its slider
+// would: the card shows the position and the board gets the move, no faster than the
+// interval allows, and the servo's read-back does not pull the dragged arm back meanwhile.
+TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShownAndItsDialMovesTheBase) {
   const struct Forget {
     ~Forget() { QSettings().remove(QStringLiteral("liveArm")); }
   } forget;
@@ -118,6 +133,29 @@ TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
   motion->armFeed()->refresh();
   EXPECT_EQ(arm->positions()[0], 500);  // the virtual board's servo, not the typed value
 
+  qint64 now = 1000;
+  motion->armMoves()->setClock([&] { return now; });
+  ASSERT_EQ(arm->positions()[5], 500);
+  board.clearReceived();
+  const QPointF c = arm->dialCentre();
+  const double r = arm->dialRadius();
+  mouse(arm, QEvent::MouseButtonPress, c + QPointF(0, -r));
+  mouse(arm, QEvent::MouseMove, c + QPointF(r * std::sqrt(3) / 2, -r / 2));  // 60 degrees
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 750; }));
+  EXPECT_EQ(cardText(6), "750");
+  mouse(arm, QEvent::MouseMove, c + QPointF(r, -r * 0.2));
+  mouse(arm, QEvent::MouseMove, c + QPointF(r, 0));  // 90 degrees, within the interval
+  processPending();
+  EXPECT_EQ(board.targetPosition(6), 750);
+  motion->armFeed()->refresh();
+  EXPECT_EQ(arm->positions()[5], 875);
+  now += KoArmMoves::kIntervalMs;
+  motion->armMoves()->flush();
+  ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 875; }));
+  EXPECT_EQ(cardText(6), "875");
+  EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), 2);
+  mouse(arm, QEvent::MouseButtonRelease, c + QPointF(r, 0));
+
   KoVelmarViewController next{link, nullptr, &ports};
   next.show();
   ASSERT_NE(next.motion()->armView(), nullptr);
@@ -125,6 +163,19 @@ TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShown) {
   next.motion()->liveSwitch()->setOn(false);
   emit next.motion()->liveSwitch()->toggledByUser(false);
   EXPECT_FALSE(next.motion()->armView()->isVisible());
+}
+
+// The profile button beside the live arm opens the profile dialog over the editor's window,
+// without blocking it.
+TEST_F(EditorOnBoardFixture, TheProfileButtonOpensTheProfileDialog) {
+  editor.motion()->profileButton()->click();
+  processPending();
+  QPointer dialog = editor.motion()->liveRow()->window()->findChild<KoArmProfileDialog*>();
+  ASSERT_FALSE(dialog.isNull());
+  EXPECT_TRUE(dialog->isVisible());
+  dialog->reject();
+  processPending();
+  EXPECT_TRUE(dialog.isNull());
 }
 
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits

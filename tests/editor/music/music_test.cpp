@@ -1,8 +1,6 @@
-#include <QItemSelectionModel>
 #include <QLabel>
 #include <QPushButton>
 #include <QSettings>
-#include <QTableView>
 #include <QToolButton>
 
 #include "editor/motion/curve_view.h"
@@ -97,7 +95,7 @@ class MusicTest : public EditorOnBoardFixture, protected TempFiles {
   SilentSong* song = nullptr;
 };
 
-TEST_F(MusicTest, TheRunKeepsTimeWithTheSongFromItsStartAndItsEndStopsTheSong) {
+TEST_F(MusicTest, TheRunKeepsTimeWithTheSongEachPassAndItsEndStopAndEscapeStopTheSong) {
   for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}}) {
     addFrame(position, time);
   }
@@ -110,12 +108,7 @@ TEST_F(MusicTest, TheRunKeepsTimeWithTheSongFromItsStartAndItsEndStopsTheSong) {
   EXPECT_EQ(song->plays, 1);
   EXPECT_FALSE(song->playing) << "the end of the run stops the song";
   EXPECT_EQ(status(), "run_over");
-}
 
-TEST_F(MusicTest, ALoopRestartsTheSongEachPassAndStopAndEscapeEndIt) {
-  addFrame(100, 500);
-  addFrame(200, 500);
-  runAlong();
   static_cast<KoSwitch*>(editor.control(A::Loop))->setOn(true);
   for (bool escape : {false, true}) {
     SCOPED_TRACE(escape ? "Escape" : "Stop");
@@ -248,12 +241,7 @@ TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStepOrSaysThe
   for (int time : {480, 630, 390, 740, 300}) addFrame(100, time);
   const QList<int> before = valuesOf(*editor.model(), kTimes);
   chooseSong();  // beats every 500 ms from 0
-  QItemSelectionModel* selection = editor.tableView()->selectionModel();
-  selection->clear();
-  for (int row : {1, 2, 3}) {
-    selection->select(editor.model()->index(row, 0),
-                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  }
+  selectRows(editor, {1, 2, 3});
   // Declined: nothing changes.
   prompter().answers = {false};
   editor.buttonClick(A::SnapToBeat);
@@ -272,9 +260,7 @@ TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStepOrSaysThe
 
   // Only the first row selected: it starts with the song and cannot move.
   tips().clear();
-  selection->clear();
-  selection->select(editor.model()->index(0, 0),
-                    QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  selectRows(editor, {0});
   editor.buttonClick(A::SnapToBeat);
   EXPECT_EQ(tips(), (QStringList{"music_snap_select"}));
 
@@ -284,7 +270,7 @@ TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStepOrSaysThe
   quiet.rms.assign(6000, 0.0f);
   quiet.durationMs = 30000;
   chooseSong(quiet);
-  editor.tableView()->selectRow(1);
+  selectRows(editor, {1});
   editor.buttonClick(A::SnapToBeat);
   EXPECT_EQ(tips(), (QStringList{"music_no_beat"}));
   EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{500, 500, 500, 740, 300}));
