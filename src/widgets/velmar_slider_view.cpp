@@ -411,6 +411,8 @@ std::optional<qint64> KoVelmarSliderView::typedPosition() const {
 }
 
 void KoVelmarSliderView::setPosition(qint64 position) {
+  // The pose changed elsewhere: a value being typed here stays until Enter, Escape or leaving.
+  if (slider_->value() == limits::kPosition.clamp(position) && textField_->isModified()) return;
   {
     const QSignalBlocker block(slider_);
     slider_->setValue(limits::kPosition.clamp(position));
