@@ -29,11 +29,9 @@ KoEditorSession::KoEditorSession(usbHid& link, QObject* parent)
 KoEditorSession::~KoEditorSession() { run_->stop(); }
 
 KoPose KoEditorSession::clamped(KoPose pose) const {
+  // The ranges already hold each channel's range to the positions there are.
   for (int i = 0; i < KoPose::kChannels; ++i) {
-    const KoChannelProfile c = ranges_->channel(i + 1);
-    const qint64 lowest = limits::kPosition.clamp(c.lowest);
-    const qint64 highest = std::max(lowest, qint64(limits::kPosition.clamp(c.highest)));
-    pose.positions[size_t(i)] = std::clamp(pose.positions[size_t(i)], lowest, highest);
+    pose.positions[size_t(i)] = ranges_->channel(i + 1).clamp(pose.positions[size_t(i)]);
     pose.trims[size_t(i)] = limits::kTrim.clamp(pose.trims[size_t(i)]);
   }
   return pose;

@@ -53,7 +53,6 @@ void KoOnlineControl::setControls(KoImageTitleButton* runButton, KoSwitch* loopS
 
 VelmarFrame KoOnlineControl::sent(int row, KoArmRanges::FirstMoved& first) const {
   const VelmarFrame frame = model_->frameAt(row);
-  if (!ranges_) return frame;
   KoArmRanges::Channels moved = 0;
   const VelmarFrame inside = ranges_->inRange(frame, KoArmRanges::kAllChannels, &moved);
   first.note(row, moved);
@@ -61,7 +60,7 @@ VelmarFrame KoOnlineControl::sent(int row, KoArmRanges::FirstMoved& first) const
 }
 
 void KoOnlineControl::tellClamped(const KoArmRanges::FirstMoved& first) {
-  if (first && ranges_) {
+  if (first) {
     emit statusChanged(ranges_->clampedNotice(model_->number(first.frame), first.bits), false);
   }
 }
@@ -111,7 +110,7 @@ void KoOnlineControl::startOrStop() {
     stopRun();
     return;
   }
-  if (marks_ && !KoTools::confirmSending(*marks_, *model_, QT_TRID_NOOP("strike_ask_run"))) return;
+  if (!KoTools::confirmSending(*marks_, *model_, QT_TRID_NOOP("strike_ask_run"))) return;
   run_->stop();  // the sender may still be busy with the last run's final frame
   usbMoves_.clear();
   serialMoves_.clear();
@@ -174,7 +173,6 @@ void KoOnlineControl::play(int row) {
 
 QByteArray KoOnlineControl::resetMove() const {
   QByteArray move = protocol::reSetAllSteer();
-  if (!ranges_) return move;
   // The arm's channels go to the middle as far as their ranges let them.
   for (qsizetype at = frame::kMoveHeaderSize; at + 2 < move.size(); at += 3) {
     const int id = quint8(move[at]);

@@ -85,7 +85,7 @@ class KoOnlineControl : public QObject {
   KoOnlineRun* run_;
   KoImageTitleButton* runButton_ = nullptr;
   KoSwitch* loopSwitch_ = nullptr;
-  const KoArmRanges* ranges_;
+  const KoArmRanges* ranges_;  // the session's: never null
   const KoFrameMarks* marks_;
   bool readAngel_ = false;
   // What the sender thread sends, taken when the run starts: the list may change meanwhile.
