@@ -99,8 +99,12 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
 // of its own. Pasted text is taken as the table would take it typed, or refused whole.
 TEST_F(EditorTest, CopyAndPaste) {
   open(base());
-  // The menu as it opens: Paste After is offered only with something to paste.
+  // The menu as it opens: Paste After is offered only with something to paste; after the
+  // frame items come Undo and Redo, and none of the window's other keys.
   EXPECT_FALSE(editor.menuTable()->actions()[2]->isEnabled());
+  const QList<QAction*> items = editor.menuTable()->actions();
+  EXPECT_EQ(items[5]->property("koTag").toInt(), tagOf(A::Undo));
+  EXPECT_EQ(items[6]->property("koTag").toInt(), tagOf(A::Redo));
   const QStringList before = bytesOf(model()->frames());
   for (const char* text : {"100\t1\t2\t3\t4\t5\t6\n100\t1\tx\n", "-5\t1\n",
                            "\n\n100\t1\t2\t3\t4\t5\t6\t7\n", "abc", "100\t+5\n"}) {
