@@ -374,15 +374,22 @@ void storeProfiles(const QString& configHome, const QJsonArray& profiles) {
                 QString::fromUtf8(QJsonDocument(profiles).toJson(QJsonDocument::Compact)));
 }
 
-TEST_F(Vornctl,
-       AProfileRefusesPositionsOutsideItsRangesAndPosesThatWouldStrikeBeforeAnythingIsSent) {
+// A profile refuses, before anything is sent, positions outside its ranges and poses that
+// would strike. A name from the settings, the command line or a file's name reaches the
+// terminal with every character that could steer it or turn the text around written out, as
+// \x1b or \u202e; a profile whose own name holds one is not kept at all.
+TEST_F(Vornctl, AProfileRefusesBeforeAnythingIsSentAndNamesReachTheTerminalWrittenOut) {
   KoArmProfile profile = KoArmProfile::shipped();
   profile.name = QStringLiteral("Bench arm");
-  profile.channels[2] = {QStringLiteral("Wrist"), 100, 900, false};
+  profile.channels[2] = {QStringLiteral("Wr\x1bist\x07\u202e"), 100, 900, false};
   profile.channels[4] = {QString(), 200, 800, true};
-  storeProfiles(dir.path(), {QJsonDocument::fromJson(profile.toJson()).object()});
+  QJsonObject hostile = QJsonDocument::fromJson(profile.toJson()).object();
+  hostile[QStringLiteral("name")] = QStringLiteral("Evil\x1b]0;owned\x07");
+  storeProfiles(dir.path(), {QJsonDocument::fromJson(profile.toJson()).object(), hostile});
 
-  write(QStringLiteral("4号reach.rob"), actionFile({kFrame, {500, 500, 500, 950, 500, 500, 500}}));
+  const QByteArray reach = actionFile({kFrame, {500, 500, 500, 950, 500, 500, 500}});
+  write(QStringLiteral("4号reach.rob"), reach);
+  write(QStringLiteral("re\x1b[2Jach.rob"), reach);
   // An absent channel has no position to check, and the pose is judged with it at the middle,
   // as the editor judges it: the shoulder (channel 5) at either end would take the wrist below
   // the ground.
@@ -399,8 +406,8 @@ TEST_F(Vornctl,
     QString says;  // on standard error for a failure
   } cases[] = {
       {"move 3 950", bench, 8,
-       "vornctl: channel 3 (Wrist) may go from 100 to 900 in the arm profile \"Bench arm\", not "
-       "to 950; nothing sent\n"},
+       "vornctl: channel 3 (Wr\\x1bist\\x07\\u202e) may go from 100 to 900 in the arm profile "
+       "\"Bench arm\", not to 950; nothing sent\n"},
       {"move 3 900 --time 200", bench, 0, ""},
       {"move 5 801", bench, 8, "channel 5 may go from 200 to 800"},
       {"move 7 1000", bench, 0, ""},  // no channel of the arm
@@ -409,11 +416,13 @@ TEST_F(Vornctl,
        "vornctl: channel 5 (Shoulder) at 0 would strike the ground in the arm profile \"Vorn "
        "arm\"; nothing sent\n"},
       {"move 3 950", "bench arm", 2,
-       "there is no arm profile \"bench arm\"; the profiles are: \"Vorn arm\", \"Bench arm\""},
+       "there is no arm profile \"bench arm\"; the profiles are: \"Vorn arm\", \"Bench arm\"\n"},
+      {"move 3 500 --verbose", "No\x1b[2J\u202e", 2, "no arm profile \"No\\x1b[2J\\u202e\";"},
+      {"bogus\x1b[2J", {}, 2, "\"bogus\\x1b[2J\" is not a command"},
 
-      {"download 7 4号reach.rob", bench, 8,
-       "vornctl: 4号reach.rob, frame 2: channel 3 (Wrist) at 950 is outside its safe range 100 to "
-       "900 in the arm profile \"Bench arm\"; nothing sent\n"},
+      {"download 7 re\x1b[2Jach.rob", bench, 8,
+       "vornctl: re\\x1b[2Jach.rob, frame 2: channel 3 (Wr\\x1bist\\x07\\u202e) at 950 is "
+       "outside its safe range 100 to 900 in the arm profile \"Bench arm\"; nothing sent\n"},
       {"download 7 3号gaps.rob", vorn, 0, ""},
       // The whole batch is checked before the first file goes out.
       {"download-many 3号gaps.rob 4号reach.rob", bench, 8, "4号reach.rob, frame 2: channel 3"},
@@ -434,38 +443,6 @@ TEST_F(Vornctl,
       EXPECT_TRUE(r.out.isEmpty()) << r.out.toStdString();
       EXPECT_TRUE(r.sent().isEmpty()) << r.err.toStdString();
     }
-  }
-}
-
-// A name from the settings, the command line or a file's name reaches the terminal with every
-// character that could steer it or turn the text around written out, as \x1b or \u202e; a
-// profile whose own name holds one is not kept at all.
-TEST_F(Vornctl, NamesReachTheTerminalWithTheirControlCharactersWrittenOut) {
-  KoArmProfile bench = KoArmProfile::shipped();
-  bench.name = QStringLiteral("Bench arm");
-  bench.channels[2] = {QStringLiteral("Wr\x1bist\x07\u202e"), 100, 900, false};
-  QJsonObject hostile = QJsonDocument::fromJson(bench.toJson()).object();
-  hostile[QStringLiteral("name")] = QStringLiteral("Evil\x1b]0;owned\x07");
-  storeProfiles(dir.path(), {QJsonDocument::fromJson(bench.toJson()).object(), hostile});
-  write(QStringLiteral("re\x1b[2Jach.rob"),
-        actionFile({kFrame, {500, 500, 500, 950, 500, 500, 500}}));
-
-  const std::tuple<QStringList, int, QString> cases[] = {
-      {{"download", "7", "re\x1b[2Jach.rob", "--profile", bench.name},
-       8,
-       "vornctl: re\\x1b[2Jach.rob, frame 2: channel 3 (Wr\\x1bist\\x07\\u202e) at 950"},
-      {{"move", "3", "500", "--profile", "No\x1b[2J\u202e", "--verbose"},
-       2,
-       "there is no arm profile \"No\\x1b[2J\\u202e\"; the profiles are: \"Vorn arm\", \"Bench "
-       "arm\"\n"},
-      // File names and typed words, in results, refusals and the parser's own messages.
-      {{"bogus\x1b[2J"}, 2, "\"bogus\\x1b[2J\" is not a command"},
-  };
-  for (const auto& [line, code, says] : cases) {
-    SCOPED_TRACE(line.join(u' ').toStdString());
-    const Outcome r = vornctl(simulated(line), dir.path());
-    EXPECT_EQ(r.code, code) << r.err.toStdString();
-    EXPECT_TRUE((code == 0 ? r.out : r.err).contains(says)) << r.err.toStdString();
     for (const QChar ch : r.out + r.err) {
       EXPECT_TRUE(ch == u'\n' || !KoTools::isUnprintable(ch.unicode())) << int(ch.unicode());
     }
