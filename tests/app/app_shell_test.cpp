@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -344,9 +346,49 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
   EXPECT_TRUE(editor()->online()->stopped());
 }
 
-// A reply that does not come is told in a tip only where the user waits for one.
-TEST_F(AppShellTest, AReplyThatDoesNotComeIsToldWhereTheUserWaitsForIt) {
+// What the window and the board say to each other. The board's news waits while a tip or
+// question is open, so that a reply never stacks a dialog on it or acts behind it; nothing is
+// erased unasked; a classroom leaves the program looping on the virtual board all day, so the
+// board keeps no growing record of what it was sent; and a reply that does not come is told
+// in a tip only where the user waits for one.
+TEST_F(AppShellTest, TheBoardsRepliesWaitTheirTurnAndOnlyAwaitedOnesAreMissed) {
   VirtualBoard* virtualBoard = board();
+  QSignalSpy read(&link, &usbHid::servoInfoRead);
+  qsizetype readWhileOpen = -1;
+  prompter().whileTipOpen = [&](const QString&) {
+    link.sendReadServoInfo();
+    processPending();
+    readWhileOpen = read.size();
+  };
+  KoTools::showTipWithMessage(QStringLiteral("first"));
+  EXPECT_EQ(readWhileOpen, 0);
+  EXPECT_TRUE(processUntil([&] { return read.size() == 1; }));
+  prompter().whileTipOpen = nullptr;
+
+  // Erase asks as a question whose yes destroys something; a no sends nothing.
+  editor()->boxActions()->setEditText(QStringLiteral("12"));
+  virtualBoard->clearReceived();
+  prompter().answers = {false, false};
+  editor()->buttonClick(EditorAction::EraseGroup);
+  editor()->buttonClick(EditorAction::EraseAll);
+  processPending();
+  EXPECT_EQ(prompter().destructive,
+            (QStringList{qtTrId("comfirm_single_erase").arg(12), qtTrId("comfirm_all_erase")}));
+  EXPECT_TRUE(virtualBoard->received().isEmpty());
+  prompter().answers = {true};
+  editor()->buttonClick(EditorAction::EraseAll);
+  ASSERT_TRUE(processUntil([&] { return tips().contains(qtTrId("erase_success")); }));
+  ASSERT_EQ(virtualBoard->received().size(), 1);
+  EXPECT_EQ(virtualBoard->received().first().bytes.toHex(), "55550308ff");
+
+  const int sent = 10 * AppDelegate::kBoardFramesKept;
+  for (int i = 0; i < sent; ++i) link.sendData(frame::multiServoMove(50, {{1, i % 1000}}));
+  ASSERT_TRUE(processUntil([&] {
+    const auto frames = virtualBoard->received();
+    return !frames.isEmpty() && frame::le16(frames.last().bytes, 8) == (sent - 1) % 1000;
+  }));
+  EXPECT_EQ(virtualBoard->received().size(), AppDelegate::kBoardFramesKept);
+
   link.setReplyTimeout(std::chrono::milliseconds(0));
   const std::pair<QByteArray, const char*> noReply[] = {
       {protocol::removeActions(3), "erase_fail"},
@@ -366,62 +408,28 @@ TEST_F(AppShellTest, AReplyThatDoesNotComeIsToldWhereTheUserWaitsForIt) {
   }
 }
 
-// While a tip or question is open the board's news waits, so that a reply never stacks a
-// dialog on it or acts behind it.
-TEST_F(AppShellTest, TheBoardsNewsWaitsWhileATipIsOpen) {
-  board();
-  QSignalSpy read(&link, &usbHid::servoInfoRead);
-  qsizetype readWhileOpen = -1;
-  prompter().whileTipOpen = [&](const QString&) {
-    link.sendReadServoInfo();
-    processPending();
-    readWhileOpen = read.size();
-  };
-  KoTools::showTipWithMessage(QStringLiteral("first"));
-  EXPECT_EQ(readWhileOpen, 0);
-  EXPECT_TRUE(processUntil([&] { return read.size() == 1; }));
-}
+// Files open as Open File opens them: the first replaces the list and the rest, of any kind,
+// merge in after it in order. One that cannot be read is left out with the usual tip; when it
+// is the first, the list and its file stay as they were. A merge that would take the list past
+// what a file can hold is refused, naming the file, and the list is left as it was.
+TEST_F(AppShellTest, TheFirstOpensTheRestMergeAndWhatCannotBeReadIsLeftOut) {
+  const QString a = file("a.rob", 1, 1);
+  const QString c = file("C.CSV", 3, 1);
+  QSignalSpy paths(editor()->files(), &KoEditorFiles::filePathChanged);
+  EXPECT_TRUE(delegate.openFiles({a, file("b.json", 2, 2), c}));
+  EXPECT_EQ(firstChannel(), (QList<int>{510, 520, 521, 530}));
+  EXPECT_EQ(editor()->files()->currentPath(), a);
+  EXPECT_TRUE(editor()->history()->modified());  // the merged frames are in no file yet
+  EXPECT_EQ(paths.size(), 3);
+  EXPECT_EQ(paths.last().value(0).toString(), c);
 
-// The window asks before a group is erased, as a question whose yes destroys something; a no
-// sends nothing.
-TEST_F(AppShellTest, TheEditorAsksBeforeItErases) {
-  VirtualBoard* virtualBoard = board();
-  editor()->boxActions()->setEditText(QStringLiteral("12"));
-  virtualBoard->clearReceived();
-  prompter().answers = {false, false};
-  editor()->buttonClick(EditorAction::EraseGroup);
-  editor()->buttonClick(EditorAction::EraseAll);
-  processPending();
-  EXPECT_EQ(prompter().destructive,
-            (QStringList{qtTrId("comfirm_single_erase").arg(12), qtTrId("comfirm_all_erase")}));
-  EXPECT_TRUE(virtualBoard->received().isEmpty());
+  prompter().saveAnswers = {Answer::Discard};
+  EXPECT_TRUE(delegate.openFiles({c, write("bad.rob", "x"), a}));
+  EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
+  EXPECT_EQ(editor()->files()->currentPath(), c);
+  EXPECT_EQ(tips(), QStringList{qtTrId("file_damage")});
+  editor()->history()->markSaved();
 
-  prompter().answers = {true};
-  editor()->buttonClick(EditorAction::EraseAll);
-  ASSERT_TRUE(processUntil([&] { return tips().contains(qtTrId("erase_success")); }));
-  ASSERT_EQ(virtualBoard->received().size(), 1);
-  EXPECT_EQ(virtualBoard->received().first().bytes.toHex(), "55550308ff");
-}
-
-// A classroom leaves the program looping on the virtual board all day: the board may keep
-// no growing record of what it was sent.
-TEST_F(AppShellTest, TheProgramsVirtualBoardKeepsOnlyItsLatestFrames) {
-  ASSERT_TRUE(delegate.usesVirtualBoard());
-  VirtualBoard* virtualBoard = board();
-  const int sent = 10 * AppDelegate::kBoardFramesKept;
-  for (int i = 0; i < sent; ++i) link.sendData(frame::multiServoMove(50, {{1, i % 1000}}));
-  ASSERT_TRUE(processUntil([&] {
-    const auto frames = virtualBoard->received();
-    return !frames.isEmpty() && frame::le16(frames.last().bytes, 8) == (sent - 1) % 1000;
-  }));
-  EXPECT_EQ(virtualBoard->received().size(), AppDelegate::kBoardFramesKept);
-}
-
-// What the panels could never hand over, and what they could but cannot be read: the usual
-// tip, and the list and its file stay as they were.
-TEST_F(AppShellTest, AFileThatCannotBeReadChangesNothing) {
-  const QString base = file("base.rob", 1);
-  ASSERT_TRUE(delegate.openFiles({base}));
   QFile huge(write("huge.csv", "time,ch1,ch2,ch3,ch4,ch5,ch6\n"));
   ASSERT_TRUE(huge.resize(KoTools::kMaxActionTextSize + 1));  // sparse: costs no disk
   QFile hugeRob(write("huge.rob", "SOBARM"));
@@ -437,62 +445,32 @@ TEST_F(AppShellTest, AFileThatCannotBeReadChangesNothing) {
   for (const auto& [path, tip] : cases) {
     SCOPED_TRACE(path.toStdString());
     tips().clear();
-    EXPECT_FALSE(delegate.openFiles({path, file("after.rob", 5)}));
+    EXPECT_FALSE(delegate.openFiles({path, a}));
     EXPECT_EQ(tips(), QStringList{tip});
-    EXPECT_EQ(firstChannel(), (QList<int>{510, 511}));
-    EXPECT_EQ(editor()->files()->currentPath(), base);
+    EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
+    EXPECT_EQ(editor()->files()->currentPath(), c);
     EXPECT_FALSE(editor()->history()->modified());
   }
-}
 
-TEST_F(AppShellTest, TheFirstOpensAndTheRestOfAnyKindMergeInOrder) {
-  const QString a = file("a.rob", 1, 1);
-  const QString c = file("C.CSV", 3, 1);
-  QSignalSpy paths(editor()->files(), &KoEditorFiles::filePathChanged);
-  EXPECT_TRUE(delegate.openFiles({a, file("b.json", 2, 2), c}));
-  EXPECT_EQ(firstChannel(), (QList<int>{510, 520, 521, 530}));
-  EXPECT_EQ(editor()->files()->currentPath(), a);
-  EXPECT_TRUE(editor()->history()->modified());  // the merged frames are in no file yet
-  EXPECT_EQ(paths.size(), 3);
-  EXPECT_EQ(paths.last().value(0).toString(), c);
-
-  // One that cannot be read is left out, with its tip; the others still come.
-  prompter().saveAnswers = {Answer::Discard};
-  EXPECT_TRUE(delegate.openFiles({c, write("bad.rob", "x"), a}));
-  EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
-  EXPECT_EQ(editor()->files()->currentPath(), c);
-  EXPECT_EQ(tips(), QStringList{qtTrId("file_damage")});
-}
-
-// However files arrive, the list never passes what a file can hold: the merge that would is
-// refused, naming the file, and the list is left as it was.
-TEST_F(AppShellTest, AMergePastTheLargestFileIsRefused) {
+  tips().clear();
   const qsizetype most = KoTools::kMaxActionFrames;
-  const QString half = file("half.rob", 1, most / 2 + 1);
+  const QString half = file("half.rob", 4, most / 2 + 1);
   ASSERT_TRUE(delegate.openFiles({half, half}));
   EXPECT_EQ(editor()->model()->count(), most / 2 + 1);
   EXPECT_EQ(tips(), QStringList{qtTrId("merge_too_many_frames").arg("half.rob").arg(most)});
   tips().clear();
-  ASSERT_TRUE(delegate.openFiles({half, file("rest.rob", 2, most / 2)}));  // exactly the most
+  ASSERT_TRUE(delegate.openFiles({half, file("rest.rob", 5, most / 2)}));  // exactly the most
   EXPECT_EQ(editor()->model()->count(), most);
   EXPECT_EQ(tips(), QStringList{});
 }
 
-// Paths that name no file are told of in one tip, however many a start hands over.
-TEST_F(AppShellTest, MissingPathsAreToldOfOnce) {
-  QStringList paths{file("a.rob", 1)};
-  for (int i = 0; i < 12; ++i) paths.append(dir.filePath(QStringLiteral("gone%1.rob").arg(i)));
-  ASSERT_TRUE(delegate.openFiles(paths));
-  const QString list =
-      paths.mid(1, 10).join(u'\n') + u'\n' + qtTrId("open_files_missing_more").arg(2);
-  EXPECT_EQ(tips(), QStringList{qtTrId("open_files_missing").arg(list)});
-}
-
-// A hand-over that arrives while a tip waits for its button waits its turn: opened inside
-// the tip, its own tips and questions would stack on it.
-TEST_F(AppShellTest, AHandOverDuringATipWaitsItsTurn) {
-  const QStringList first{dir.filePath("gone1.rob")};
-  const QStringList second{dir.filePath("gone2.rob"), file("a.rob", 1)};
+// Paths that name no file are told of in one tip, however many a start hands over. A
+// hand-over that arrives while a tip waits for its button waits its turn: opened inside the
+// tip, its own tips and questions would stack on it.
+TEST_F(AppShellTest, MissingPathsAreToldOfOnceAndAHandOverDuringATipWaitsItsTurn) {
+  QStringList first{file("a.rob", 1)};
+  for (int i = 0; i < 12; ++i) first.append(dir.filePath(QStringLiteral("gone%1.rob").arg(i)));
+  const QStringList second{dir.filePath("gone.rob"), file("b.rob", 2)};
   int open = 0;
   int mostOpen = 0;
   prompter().whileTipOpen = [&](const QString&) {
@@ -502,7 +480,9 @@ TEST_F(AppShellTest, AHandOverDuringATipWaitsItsTurn) {
   };
   delegate.activate(first);
   EXPECT_EQ(mostOpen, 1);
-  EXPECT_EQ(tips(), (QStringList{qtTrId("open_file_missing").arg(first[0]),
+  const QString list =
+      first.mid(1, 10).join(u'\n') + u'\n' + qtTrId("open_files_missing_more").arg(2);
+  EXPECT_EQ(tips(), (QStringList{qtTrId("open_files_missing").arg(list),
                                  qtTrId("open_file_missing").arg(second[0])}));
 }
 
@@ -519,44 +499,54 @@ TEST(Notifications, ShownInTheWindowWithoutATray) {
   EXPECT_TRUE(processUntil([&] { return !notifier.notice()->isVisible(); }));
 }
 
-// The files of a later start come to this window over the socket; with unsaved changes the
-// window asks first, as Open does.
-TEST_F(AppShellTest, ALaterStartHandsItsFilesToTheRunningWindow) {
+// The program started again while this window runs hands its files over the socket, with
+// relative paths made absolute, and exits 0 without a window of its own; with unsaved changes
+// the window asks first, as Open does. One started without files, or with --simulate, only
+// brings the window forward.
+TEST_F(AppShellTest, ALaterStartHandsItsFilesToTheRunningWindowAndExitsZero) {
+  const QString display = QFileInfo(dir.path()).fileName();
   KoInstanceServer server;
-  const QString name = dir.filePath("vorn.sock");
-  ASSERT_TRUE(server.listen(name));
+  ASSERT_TRUE(
+      server.listen(KoSingleInstance::serverName(QString::number(::getuid()), {}, display)));
   delegate.listenToLaterStarts(&server);
+  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
   const QString a = file("a.rob", 1, 1);
-  const QString b = file("b.rob", 2, 1);
-  ASSERT_TRUE(delegate.openFiles({a, b}));  // unsaved: b's frame is in no file
-  delegate.window()->showMinimized();
+  ASSERT_TRUE(delegate.openFiles({a, file("b.rob", 2, 1)}));  // unsaved: b's frame is in no file
+  const QString question = saveQuestion();
 
-  const auto handOver = [&](const QStringList& files, Answer answer) {
+  const auto start = [&](const QStringList& arguments, Answer answer) {
+    SCOPED_TRACE(arguments.join(u' ').toStdString());
     prompter().questions.clear();
     prompter().saveAnswers = {answer};
-    EXPECT_EQ(KoSingleInstance::handOver(name, files, std::chrono::hours(1)),
-              KoSingleInstance::HandOver::Delivered);
+    asked.clear();
+    delegate.window()->showMinimized();
+    QProcess vorn;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.insert(QStringLiteral("DISPLAY"), display);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    vorn.setProcessEnvironment(environment);
+    vorn.setWorkingDirectory(dir.path());
+    vorn.start(QStringLiteral(VORN_PATH), arguments);
+    ASSERT_TRUE(processUntil([&] { return vorn.state() == QProcess::NotRunning; },
+                             std::chrono::seconds(30)));
+    EXPECT_EQ(vorn.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(vorn.exitCode(), 0) << vorn.readAllStandardError().toStdString();
+    ASSERT_TRUE(processUntil([&] { return asked.size() == 1; }));
     processPending();
+    EXPECT_FALSE(delegate.window()->isMinimized());
   };
-  handOver({b}, Answer::Cancel);
-  EXPECT_FALSE(delegate.window()->isMinimized());
-  EXPECT_EQ(prompter().questions, QStringList{saveQuestion()});
-  EXPECT_EQ(firstChannel(), (QList<int>{510, 520}));
-
-  const QString question = saveQuestion();
-  handOver({b, a}, Answer::Discard);
+  start({"b.rob"}, Answer::Cancel);
   EXPECT_EQ(prompter().questions, QStringList{question});
-  EXPECT_EQ(firstChannel(), (QList<int>{520, 510}));
-  editor()->history()->markSaved();
-  handOver({a}, Answer::Discard);  // saved: nothing to ask
+  EXPECT_EQ(firstChannel(), (QList<int>{510, 520}));
+  start({"a.rob"}, Answer::Discard);
+  EXPECT_EQ(prompter().questions, QStringList{question});
   EXPECT_EQ(editor()->files()->currentPath(), a);
   EXPECT_FALSE(editor()->history()->canUndo());  // b's frames stay out of a
-
-  // A start without files only raises the window.
-  delegate.window()->showMinimized();
-  handOver({}, Answer::Discard);
-  EXPECT_FALSE(delegate.window()->isMinimized());
+  start({"--simulate", "b.rob"}, Answer::Discard);
+  start({}, Answer::Discard);
   EXPECT_EQ(firstChannel(), (QList<int>{510}));
+  EXPECT_EQ(prompter().questions, QStringList{});
   EXPECT_EQ(tips(), QStringList{});
 }
 

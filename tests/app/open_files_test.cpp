@@ -6,7 +6,6 @@
 
 #include <QFileInfo>
 #include <QLocalSocket>
-#include <QProcess>
 #include <QSignalSpy>
 #include <cstring>
 #include <functional>
@@ -176,42 +175,6 @@ TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnly) {
       ASSERT_EQ(::lstat(ownPath, &status), 0);
       EXPECT_EQ(status.st_mode & 07777, 0700u);
     }
-  }
-}
-
-// The program itself, started while another runs: it hands over and exits 0 without a
-// window, with relative paths made absolute and nothing handed over with --simulate.
-TEST_F(InstanceTest, ASecondStartHandsOverAndExitsZero) {
-  const QString display = QFileInfo(dir.path()).fileName();
-  uid_t uid = ::getuid();
-  KoInstanceServer server;
-  ASSERT_TRUE(server.listen(KoSingleInstance::serverName(QString::number(uid), {}, display)));
-  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
-  const struct {
-    QStringList arguments;
-    QStringList files;
-  } starts[] = {
-      {{"a.rob", "sub/b.json"}, {dir.filePath("a.rob"), dir.filePath("sub/b.json")}},
-      {{"--simulate", "a.rob"}, {}},
-      {{}, {}},
-  };
-  for (const auto& start : starts) {
-    SCOPED_TRACE(start.arguments.join(' ').toStdString());
-    asked.clear();
-    QProcess vorn;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
-    environment.insert(QStringLiteral("DISPLAY"), display);
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    vorn.setProcessEnvironment(environment);
-    vorn.setWorkingDirectory(dir.path());
-    vorn.start(QStringLiteral(VORN_PATH), start.arguments);
-    ASSERT_TRUE(processUntil([&] { return vorn.state() == QProcess::NotRunning; },
-                             std::chrono::seconds(30)));
-    EXPECT_EQ(vorn.exitStatus(), QProcess::NormalExit);
-    EXPECT_EQ(vorn.exitCode(), 0) << vorn.readAllStandardError().toStdString();
-    ASSERT_TRUE(processUntil([&] { return asked.size() == 1; }));
-    EXPECT_EQ(asked[0][0].toStringList(), start.files);
   }
 }
 
