@@ -205,7 +205,35 @@ TEST_F(AppShellTest, KeysSwitchTabsUnlessTheSerialPortOrADownloadIsBusyAndCloseT
   }
 }
 
-TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhatIsThere) {
+// Every text a person or an assistive tool gets from the widgets under `root`, in order.
+QStringList textsUnder(QWidget* root) {
+  QStringList texts;
+  for (QWidget* w : root->findChildren<QWidget*>()) {
+    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
+    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
+    texts << w->accessibleName() << w->accessibleDescription() << w->toolTip();
+  }
+  return texts;
+}
+
+// The top bar. A first start is in English; a language chosen is stored (vornctl reads it too)
+// and relabels the window, once. The badge switches between the virtual and the USB board and
+// says what is there; its menu puts servos on the virtual bus, and the tool in front checks
+// again. The tool, built when its tab is first shown, speaks the language and keeps the
+// settings of then.
+TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
+  QSettings settings;
+  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
+  const QString english = QStringLiteral("Bus Servo Tool");
+  EXPECT_EQ(delegate.tabView()->tabText(1), english);
+  QSignalSpy posts(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage);
+  settings.setValue(KoLiveStatus::kSettingsKey, true);
+  language("繁體");
+  language("繁體");  // already chosen
+  EXPECT_EQ(posts.size(), 1);
+  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
+  EXPECT_NE(delegate.tabView()->tabText(1), english);
+
   ASSERT_TRUE(processUntil([&] { return link.connection(); }));
   QToolButton* badge = delegate.viewTop()->linkBadge();
   EXPECT_EQ(badge->text(), qtTrId("link_virtual"));
@@ -239,43 +267,6 @@ TEST_F(AppShellTest, TheBadgeSwitchesBetweenTheVirtualAndTheUsbBoardAndSaysWhatI
   badge->click();
   EXPECT_TRUE(delegate.usesVirtualBoard());
 
-  // Its menu puts servos on the virtual bus, and the tool in front checks again.
-  board();
-  clickTab(1);
-  ASSERT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Single; }));
-  for (QAction* a : badge->menu()->actions()) {
-    if (a->data() == 2) a->trigger();
-  }
-  EXPECT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Many; }));
-}
-
-// Every text a person or an assistive tool gets from the widgets under `root`, in order.
-QStringList textsUnder(QWidget* root) {
-  QStringList texts;
-  for (QWidget* w : root->findChildren<QWidget*>()) {
-    if (auto* label = qobject_cast<QLabel*>(w)) texts << label->text();
-    if (auto* button = qobject_cast<QAbstractButton*>(w)) texts << button->text();
-    texts << w->accessibleName() << w->accessibleDescription() << w->toolTip();
-  }
-  return texts;
-}
-
-// A first start is in English; a language chosen is stored (vornctl reads it too) and
-// relabels the window, once. The tool, built when its tab is first shown, speaks the language
-// and keeps the settings of then.
-TEST_F(AppShellTest, ALanguageChosenIsStoredAndTheToolIsBuiltInItWhenFirstShown) {
-  QSettings settings;
-  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
-  const QString english = QStringLiteral("Bus Servo Tool");
-  EXPECT_EQ(delegate.tabView()->tabText(1), english);
-  QSignalSpy posts(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage);
-  settings.setValue(KoLiveStatus::kSettingsKey, true);
-  language("繁體");
-  language("繁體");  // already chosen
-  EXPECT_EQ(posts.size(), 1);
-  EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
-  EXPECT_NE(delegate.tabView()->tabText(1), english);
-
   board();
   EXPECT_FALSE(delegate.toolPage()->built());  // while its tab stays hidden
   clickTab(1);
@@ -283,6 +274,10 @@ TEST_F(AppShellTest, ALanguageChosenIsStoredAndTheToolIsBuiltInItWhenFirstShown)
   EXPECT_TRUE(tool()->isVisible());
   ASSERT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Single; }));
   EXPECT_TRUE(tool()->liveStatus()->isPolling());
+  for (QAction* a : badge->menu()->actions()) {
+    if (a->data() == 2) a->trigger();
+  }
+  EXPECT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Many; }));
   const QStringList built = textsUnder(tool());
   language("English");
   EXPECT_EQ(delegate.tabView()->tabText(1), english);
