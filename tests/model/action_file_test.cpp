@@ -6,15 +6,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTranslator>
 #include <cerrno>
 #include <cstring>
 
 #include "bytes.h"
+#include "english.h"
 #include "model/file_io.h"
 #include "model/frame_encoding.h"
 #include "model/pose.h"
@@ -28,16 +27,6 @@ const QByteArray kTwoFrames =
         "f401f401f401f401f401f401f401");
 
 using ActionFileTest = TempFilesTest;
-
-// The texts in English for the tests that read them; the others expect text ids.
-struct English {
-  QTranslator translator;
-  English() {
-    EXPECT_TRUE(translator.load(QStringLiteral(":/i18n/vorn_en.qm")));
-    QCoreApplication::installTranslator(&translator);
-  }
-  ~English() { QCoreApplication::removeTranslator(&translator); }
-};
 
 TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImageAndItReadsBack) {
   KoPose shortPose;

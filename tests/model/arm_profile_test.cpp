@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
-#include <QTranslator>
 #include <functional>
 
+#include "english.h"
 #include "model/arm_profile.h"
 
 namespace {
@@ -79,16 +78,8 @@ const QByteArray kSwappedTable = R"({"base":{"channel":1,"at0":-90,"at1000":90},
 
 class ArmProfileTest : public ::testing::Test {
  protected:
-  // The messages in English for this suite only: the others expect text ids.
-  void SetUp() override {
-    ASSERT_TRUE(english_.load(QStringLiteral(":/i18n/vorn_en.qm")));
-    QCoreApplication::installTranslator(&english_);
-    clear();
-  }
-  void TearDown() override {
-    QCoreApplication::removeTranslator(&english_);
-    clear();
-  }
+  void SetUp() override { clear(); }
+  void TearDown() override { clear(); }
 
   static void clear() {
     QSettings s;
@@ -106,7 +97,7 @@ class ArmProfileTest : public ::testing::Test {
         .array();
   }
 
-  QTranslator english_;
+  const English english_;
 };
 
 TEST_F(ArmProfileTest, JsonGivesBackTheSameProfileInAFormatPeopleCanRead) {

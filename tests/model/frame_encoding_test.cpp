@@ -4,6 +4,7 @@
 
 #include "bytes.h"
 #include "model/action_file.h"
+#include "model/action_model.h"
 #include "model/pose.h"
 
 namespace {
@@ -29,32 +30,55 @@ TEST(PoseToFrame, ShownChannelsAsTheyStand) {
   EXPECT_EQ(f->id(1), 1000);
 }
 
-// An edit of one field re-encodes the frame without waking its absent channels: a channel
-// nobody posed must not be driven to 0 when the frame is played or downloaded.
-TEST(FrameReEncoding, AbsentChannelsStayAbsent) {
-  struct Case {
-    const char* name;
-    VelmarFrame frame;
+// A list's frame is edited into a copy, by one rule: a time is held to 50 to 30000 ms, a
+// position to 0 to 1000, and what is no whole number is refused.
+TEST(FrameEdit, StoresClampsOrRefuses) {
+  const struct {
     const char* key;
-    const char* value;
-    QByteArray bytes;
-    QByteArray data;
-    const char* action;
+    QVariant value;
+    qint64 stored;  // -1: refused
   } cases[] = {
-      {"file, time edited", KoTools::readVelmarData(kFileImage).first(), "time", "2000",
-       hex("55551103 04d007 01f401 02f401 03f401 04f401"), hex("d007f401f401f401f40155555555"),
-       "#1 P500 #2 P500 #3 P500 #4 P500 "},
-      {"file, absent channel typed", KoTools::readVelmarData(kFileImage).first(), "id6", "300",
-       hex("55551403 05e803 01f401 02f401 03f401 04f401 062c01"),
-       hex("e803f401f401f401f40155552c01"), "#1 P500 #2 P500 #3 P500 #4 P500 #6 P300 "},
+      {"time", "1,500", 1500},   {"time", "45000", 30000}, {"time", "20", 50},  {"time", "-5", -1},
+      {"time", "30000x", 30000}, {"id3", "1500", 1000},    {"id3", 1500, 1000}, {"id3", "0", 0},
+      {"id3", "+5", -1},         {"id3", "7x", -1},
   };
-  for (Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    c.frame->setValue(QString::fromLatin1(c.value), QString::fromLatin1(c.key));
-    EXPECT_EQ(c.frame->bytes.toHex(), c.bytes.toHex());
-    EXPECT_EQ(c.frame->data.toHex(), c.data.toHex());
-    EXPECT_EQ(c.frame->action, QString::fromLatin1(c.action));
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.key << " " << c.value.toString().toStdString());
+    const QString key = QString::fromLatin1(c.key);
+    const bool time = key == "time";
+    // The time sits at offset 5 of the move, channel 3 at offset 14.
+    const auto value = [&](const VelmarFrame& f) { return time ? f->time : f->id(3); };
+    const auto wire = [&](const VelmarFrame& f) { return frame::le16(f->bytes, time ? 5 : 14); };
+    const VelmarFrame f = KoTools::frameOfPose(KoPose(), 0);
+    const qint64 before = value(f);
+    const VelmarFrame edited = f->edited(key, c.value);
+    EXPECT_EQ(value(f), before);
+    ASSERT_EQ(edited == nullptr, c.stored < 0);
+    if (!edited) continue;
+    EXPECT_EQ(value(edited), c.stored);
+    EXPECT_EQ(wire(edited), c.stored);
+    if (!time) {
+      EXPECT_EQ(frame::le16(edited->data, 4), c.stored);  // channel 3 of the 12-byte record
+    }
   }
+}
+
+// An edit in place says whether it was taken, a refused one leaving the frame as it was. It
+// re-encodes the frame without waking its absent channels: a channel nobody posed must not be
+// driven to 0 when the frame is played or downloaded.
+TEST(FrameEdit, InPlaceEditsSayWhetherTakenAndLeaveAbsentChannelsAbsent) {
+  const VelmarFrame f = KoTools::readVelmarData(kFileImage).first();
+  EXPECT_TRUE(f->setValue(QStringLiteral("2000"), QStringLiteral("time")));
+  EXPECT_EQ(f->bytes.toHex(), hex("55551103 04d007 01f401 02f401 03f401 04f401").toHex());
+  EXPECT_FALSE(f->setValue(QStringLiteral("7x"), QStringLiteral("id2")));
+  EXPECT_FALSE(f->setValue(QStringLiteral("abc"), QStringLiteral("time")));
+  EXPECT_FALSE(f->setValue(QVariant(), QStringLiteral("id2")));  // no value for a position
+  EXPECT_TRUE(f->setValue(QVariant(), QStringLiteral("time")));  // the time keeps its own
+  EXPECT_TRUE(f->setValue(QStringLiteral("700"), QStringLiteral("id2")));
+  EXPECT_TRUE(f->setValue(QStringLiteral("300"), QStringLiteral("id6")));
+  EXPECT_EQ(f->bytes.toHex(), hex("55551403 05d007 01f401 02bc02 03f401 04f401 062c01").toHex());
+  EXPECT_EQ(f->data.toHex(), hex("d007f401bc02f401f40155552c01").toHex());
+  EXPECT_EQ(f->action, QStringLiteral("#1 P500 #2 P700 #3 P500 #4 P500 #6 P300 "));
 }
 
 // The serial run sends fixed six-servo moves built from a frame's positions, absent servos at 0.

@@ -2,9 +2,9 @@
 
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <QSettings>
-#include <QTranslator>
+
+#include "english.h"
 
 namespace {
 
@@ -13,23 +13,15 @@ const KoNamedPose kBow{QStringLiteral("鞠躬 bow"), {std::nullopt, 900, 300, 30
 
 class NamedPoses : public ::testing::Test {
  protected:
-  // The faults in English for this suite only: the others expect text ids.
-  void SetUp() override {
-    ASSERT_TRUE(english_.load(QStringLiteral(":/i18n/vorn_en.qm")));
-    QCoreApplication::installTranslator(&english_);
-    clear();
-  }
-  void TearDown() override {
-    QCoreApplication::removeTranslator(&english_);
-    clear();
-  }
+  void SetUp() override { clear(); }
+  void TearDown() override { clear(); }
   static void clear() {
     for (const char* key : {KoNamedPoses::kSettingsKey, KoNamedPoses::kUnreadableKey}) {
       QSettings().remove(QLatin1String(key));
     }
   }
 
-  QTranslator english_;
+  const English english_;
 };
 
 // Poses go through JSON and the settings unchanged, and an import keeps every pose already
