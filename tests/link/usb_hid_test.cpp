@@ -111,24 +111,16 @@ TEST_F(UsbHidTest, MovesAndQuietReadsAreNotTimedAndRefusedFramesNotSent) {
   EXPECT_TRUE(failed.isEmpty());
 }
 
-TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
-  RecordingDelegate delegate(link);
-  link.setDelegate(&delegate);
-  board.unplug();
-  board.plug();
-  EXPECT_EQ(delegate.events, (QStringList{"remove-", "match+"}));
-  // The virtual board is named as such, never as a device on USB.
-  EXPECT_EQ(notifier.titles.last(), "virtual_connected");
-
-  link.setTransport(nullptr);  // the board goes with its transport, and says which it was
-  EXPECT_EQ(delegate.events.last(), "remove-");
-  EXPECT_EQ(notifier.titles.last(), "virtual_disconnected");
-  EXPECT_FALSE(notifier.titles.join(' ').contains("USB"));
-}
-
-TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
+// Arrival and removal reach the delegate after the flag; replies reach it decoded, and bad ones
+// do no harm. The virtual board is named as such in its notices, never as a device on USB.
+TEST_F(UsbHidTest, BoardNewsAndRepliesReachTheDelegate) {
   auto delegate = std::make_unique<RecordingDelegate>(link);
   link.setDelegate(delegate.get());
+  board.unplug();
+  board.plug();
+  EXPECT_EQ(delegate->events, (QStringList{"remove-", "match+"}));
+  EXPECT_EQ(notifier.titles.last(), "virtual_connected");
+
   board.sendReport(QByteArray::fromHex("5555"));  // too short to name a command
   QByteArray garbage(64, '\xA7');
   board.sendReport(garbage);
@@ -145,6 +137,12 @@ TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
   EXPECT_EQ(delegate->reports,
             (QStringList{"servo 1", "trims 0", "count 1", "positions 0", "erased"}));
 
+  link.setTransport(nullptr);  // the board goes with its transport, and says which it was
+  EXPECT_EQ(delegate->events.last(), "remove-");
+  EXPECT_EQ(notifier.titles.last(), "virtual_disconnected");
+  EXPECT_FALSE(notifier.titles.join(' ').contains("USB"));
+
+  link.setTransport(std::make_unique<VirtualHidTransport>(&board));
   delegate.reset();  // held weakly: a gone screen is not called
   board.sendReport(garbage);
   link.sendReadServoInfo();
