@@ -6,7 +6,6 @@
 #include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -16,6 +15,7 @@
 
 #include "model/language.h"
 #include "model/notification_center.h"
+#include "mouse.h"
 #include "recording_prompter.h"
 #include "temp_files.h"
 #include "widgets/dash_board_view.h"
@@ -29,17 +29,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-void sendMouse(QWidget* widget, QEvent::Type type, QPointF point) {
-  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, point, widget->mapToGlobal(point), button, held, Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-
-void press(QWidget* w, QPointF p) { sendMouse(w, QEvent::MouseButtonPress, p); }
-void drag(QWidget* w, QPointF p) { sendMouse(w, QEvent::MouseMove, p); }
-void release(QWidget* w, QPointF p) { sendMouse(w, QEvent::MouseButtonRelease, p); }
 
 // Lets zero-interval timers fire until `settled` holds; the count only stops a broken loop.
 void runEvents(const std::function<bool()>& settled, int limit = 5000) {

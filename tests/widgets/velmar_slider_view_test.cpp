@@ -11,6 +11,7 @@
 
 #include "app/fonts.h"
 #include "model/language.h"
+#include "mouse.h"
 #include "widgets/velmar_pan_view.h"
 
 namespace {
@@ -97,30 +98,24 @@ TEST_F(ChannelSliderTest, StepKeysAndAWheelNotchMoveOneOrTenWithShiftOrCtrl) {
   EXPECT_EQ(view.lableSmall()->text(), "18");  // the trim's field follows its slider
 }
 
-void mouse(QWidget* w, QEvent::Type type, QPointF at) {
-  QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
-                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
-  QApplication::sendEvent(w, &e);
-}
-
 TEST_F(ChannelSliderTest, ADragMovesAFewUnitsPerPixelWhereverThePointerGoes) {
   view.show();  // lays the sliders out
   QSlider* s = view.slider();
   const QPointF knob(s->width() / 2.0, s->height() / 2.0);  // at 500 of 0 to 1000: mid-track
-  mouse(s, QEvent::MouseButtonPress, knob);
+  press(s, knob);
   EXPECT_EQ(s->value(), 500);  // a grab, no step
-  mouse(s, QEvent::MouseMove, knob + QPointF(1, 0));
-  mouse(s, QEvent::MouseMove, knob + QPointF(30, 0));
-  mouse(s, QEvent::MouseMove, knob + QPointF(400, 0));  // far past the slider's end
-  mouse(s, QEvent::MouseButtonRelease, knob + QPointF(400, 0));
+  drag(s, knob + QPointF(1, 0));
+  drag(s, knob + QPointF(30, 0));
+  drag(s, knob + QPointF(400, 0));  // far past the slider's end
+  release(s, knob + QPointF(400, 0));
   EXPECT_EQ(heard(), (Heard{{502, 1}, {560, 1}, {1000, 1}}));
   EXPECT_FALSE(s->isSliderDown());
 
   QSlider* trim = view.sliderSmall();
   const QPointF left(1, trim->height() / 2.0);  // beside the knob: a page step toward it
-  mouse(trim, QEvent::MouseButtonPress, left);
-  mouse(trim, QEvent::MouseMove, left + QPointF(-7, 0));
-  mouse(trim, QEvent::MouseButtonRelease, left + QPointF(-7, 0));
+  press(trim, left);
+  drag(trim, left + QPointF(-7, 0));
+  release(trim, left + QPointF(-7, 0));
   EXPECT_EQ(heard(), (Heard{{-10, 0}, {-17, 0}}));
 }
 
@@ -156,8 +151,8 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndAPressOnItGrabs) {
   EXPECT_GT(knobColumn(s, knob), s->width() * 3 / 4) << "reversed: the lowest on the right";
   heard();
   const QPointF onKnob(knobColumn(s, knob), s->height() / 2.0);
-  mouse(s, QEvent::MouseButtonPress, onKnob);
-  mouse(s, QEvent::MouseButtonRelease, onKnob);
+  press(s, onKnob);
+  release(s, onKnob);
   EXPECT_EQ(s->value(), 0);
   EXPECT_TRUE(heard().isEmpty());
 }
