@@ -30,16 +30,13 @@ struct RecordingDelegate : ORSSerialPortDelegate {
   void serialPortDidEncounterError(ORSSerialPort*, const QString&) override { events << "error"; }
 };
 
-struct SerialPortTest : ::testing::Test {
-  SerialPortTest() { port.setDelegate(&delegate); }
+// Only bytes that come after the open arrive; a hang-up closes the port, reported once, and
+// each open and close reaches the delegate once, while it lives.
+TEST(SerialPort, OnlyFreshBytesArriveAndEachChangeReachesTheLivingDelegateOnce) {
   Pty pty;
   RecordingDelegate delegate;
   ORSSerialPort port{pty.path};
-};
-
-// Only bytes that come after the open arrive; a hang-up closes the port, reported once, and
-// each open and close reaches the delegate once, while it lives.
-TEST_F(SerialPortTest, OnlyFreshBytesArriveAndEachChangeReachesTheLivingDelegateOnce) {
+  port.setDelegate(&delegate);
   ASSERT_EQ(::write(pty.master, "stale", 5), 5);
   pollfd fd{pty.slave, POLLIN, 0};
   ASSERT_EQ(::poll(&fd, 1, 1000), 1);
