@@ -56,11 +56,6 @@ class ArmViewTest : public ::testing::Test {
     }
     return out;
   }
-  // Lets the pose wanted go, as it does once the moves have had time to arrive.
-  void letGo() {
-    for (int i = 0; i < 3 && view.isPosing(); ++i) QCoreApplication::processEvents();
-    ASSERT_FALSE(view.isPosing());
-  }
   // Drags the tip from where it is to `targetMm`, in a few steps, and keeps holding it.
   void dragTipTo(QPointF targetMm) {
     const QPointF from = view.tipOnScreen();
@@ -200,7 +195,9 @@ TEST_F(ArmViewTest, TheTipGoesWhereItIsDraggedKeepingWhatTheSwitchChooses) {
       EXPECT_NEAR(kinematics::handPitch(kinematics::jointAngles(profile, asked)), pitch, 0.5);
     }
     release(&view, view.toScreen(target));
-    letGo();
+    // The pose wanted is let go once the moves have had time to arrive.
+    for (int i = 0; i < 3 && view.isPosing(); ++i) QCoreApplication::processEvents();
+    ASSERT_FALSE(view.isPosing());
   }
   view.setWristHold(WristHold::KeepAngleToGround);
   EXPECT_FALSE(lock->isOn());

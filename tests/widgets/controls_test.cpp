@@ -174,10 +174,8 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   KoLanguage::instance().install(QStringLiteral("zh-Hans"));  // without the notice yet
   EXPECT_NE(button.grab().toImage(), english) << "the button drew a title it had kept";
   KoNotificationCenter::defaultCenter().postChangeLanguage(nullptr);
-  const auto accessible = [](QWidget* w, QAccessible::Text text) {
-    return QAccessible::queryAccessibleInterface(w)->text(text);
-  };
-  EXPECT_EQ(accessible(&button, QAccessible::Name), qtTrId("add_action"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name),
+            qtTrId("add_action"));
   // The size it asks for is measured again in the new language.
   const QSize wideInChinese =
       KoImageTitleButton(QStringLiteral(":/images/add.svg"), QStringLiteral("update_action"))
