@@ -40,6 +40,7 @@ class DownloaderTest : public LinkFixture {
     downloader.setAckTimeout(hours(1));
   }
   DownloadResult runToEnd(const QList<DownloadJob>& jobs) {
+    listener.result.reset();
     EXPECT_TRUE(downloader.start(jobs));
     EXPECT_TRUE(link.download());
     EXPECT_TRUE(processUntil([this] { return listener.result.has_value(); }));
@@ -84,7 +85,6 @@ TEST_F(DownloaderTest, ALostAcknowledgementOrAnUnplugEndsTheDownload) {
   for (int step : {2, 4, 5}) {
     SCOPED_TRACE(step);
     board.clearReceived();
-    listener.result.reset();
     board.dropAcknowledgement(step, step == 4 ? 2 : 1);
     const DownloadResult r = runToEnd({job(3, 4)});
     EXPECT_EQ(r.end, DownloadEnd::NoAcknowledgement);
@@ -95,7 +95,6 @@ TEST_F(DownloaderTest, ALostAcknowledgementOrAnUnplugEndsTheDownload) {
   for (const bool writeFails : {false, true}) {
     SCOPED_TRACE(writeFails);
     board.plug();
-    listener.result.reset();
     board.unplugAfterFrames(10, writeFails);
     EXPECT_EQ(runToEnd({job(5, 50)}).end, DownloadEnd::BoardLost);
     EXPECT_FALSE(board.group(5));
@@ -165,7 +164,6 @@ TEST_F(DownloaderTest, EarlyAcknowledgementsAreKeptOthersIgnored) {
   EXPECT_EQ(eager->written, 3 + 20 + 1);
 
   eager->wrongStep = true;
-  listener.result.reset();
   downloader.setAckTimeout(milliseconds(50));
   const DownloadResult r = runToEnd({job(1, 20)});
   EXPECT_EQ(r.end, DownloadEnd::NoAcknowledgement);

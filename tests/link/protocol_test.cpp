@@ -39,7 +39,7 @@ TEST(ProtocolBuilders, CommandsAtTheEdgesOfTheirRanges) {
   });
 }
 
-TEST(ProtocolBuilders, IdListsFillFortyFiveBytes) {
+TEST(ProtocolBuilders, IdListsFillFortyFiveBytesAndAMoveItsReport) {
   using namespace protocol;
   QByteArray forty = padded("55552b15 28", 45);
   QList<int> ids;
@@ -52,6 +52,8 @@ TEST(ProtocolBuilders, IdListsFillFortyFiveBytes) {
       {"forty ids", idList(kReadPositions, ids), forty},
   });
   EXPECT_THROW(idList(kReadPositions, ids + QList<int>{41}), FrameError);
+  EXPECT_THROW(frame::multiServoMove(0, QList<ServoPosition>(84, {1, 500})), FrameError);
+  EXPECT_EQ(frame::multiServoMove(0, QList<ServoPosition>(83, {1, 500})).size(), 7 + 3 * 83);
 }
 
 TEST(ProtocolBuilders, ServoParametersFromTheRecord) {
@@ -66,7 +68,7 @@ TEST(ProtocolBuilders, ServoParametersFromTheRecord) {
   });
 }
 
-TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
+TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundariesAndNoFurther) {
   using namespace protocol;
   QByteArray step1Most = padded("55550605 01 01", 248);
   QByteArray step3Most = hex("5555f6050301 01");  // 241 pages: LEN 246, 241 / 200 = 1
@@ -84,17 +86,11 @@ TEST(ProtocolBuilders, DownloadStepsAcrossPageBoundaries) {
       {"step 4, last index", downloadStep4(0, 3, 254, hex("55550803 010000 01f401")),
        hex("55550c050400 03fe 010000 01f401")},
   });
-}
-
-TEST(ProtocolBuilders, RefuseWhatWouldNotFit) {
-  using namespace protocol;
   EXPECT_THROW(downloadStep1(1, kMaxDownloadFrames + 1), FrameError);
   EXPECT_THROW(downloadStep3(1, kMaxDownloadFrames + 1), FrameError);
   EXPECT_THROW(downloadStep4(1, 0, 0, hex("5555")), FrameError);
   EXPECT_NO_THROW(downloadStep4(1, 0, 0, QByteArray(kMaxRecordMoveSize, 0)));
   EXPECT_THROW(downloadStep4(1, 0, 0, QByteArray(kMaxRecordMoveSize + 1, 0)), FrameError);
-  EXPECT_THROW(frame::multiServoMove(0, QList<ServoPosition>(84, {1, 500})), FrameError);
-  EXPECT_EQ(frame::multiServoMove(0, QList<ServoPosition>(83, {1, 500})).size(), 7 + 3 * 83);
 }
 
 // What each reply decodes to, by the reply table: 21 count and (id, position) triples, 23

@@ -30,16 +30,13 @@ struct RecordingDelegate : ORSSerialPortDelegate {
   void serialPortDidEncounterError(ORSSerialPort*, const QString&) override { events << "error"; }
 };
 
-struct SerialPortTest : ::testing::Test {
-  SerialPortTest() { port.setDelegate(&delegate); }
+// Only bytes that come after the open arrive; a hang-up closes the port, reported once, and
+// each open and close reaches the delegate once, while it lives.
+TEST(SerialPort, OnlyFreshBytesArriveAndEachChangeReachesTheLivingDelegateOnce) {
   Pty pty;
   RecordingDelegate delegate;
   ORSSerialPort port{pty.path};
-};
-
-// Only bytes that come after the open arrive; a hang-up closes the port, reported once, and
-// each open and close reaches the delegate once, while it lives.
-TEST_F(SerialPortTest, OnlyFreshBytesArriveAndEachChangeReachesTheLivingDelegateOnce) {
+  port.setDelegate(&delegate);
   ASSERT_EQ(::write(pty.master, "stale", 5), 5);
   pollfd fd{pty.slave, POLLIN, 0};
   ASSERT_EQ(::poll(&fd, 1, 1000), 1);
@@ -142,62 +139,27 @@ TEST(SerialPortManager, TheSystemIsEnumeratedOnlyWhenItsDevicesChange) {
 // thread as soon as an old one ends, so one id really is one thread.
 long threadId() { return static_cast<long>(syscall(SYS_gettid)); }
 
-// Polled ahead, the enumeration runs on one worker however many polls ran (the program polls
-// twice a second all day); its result is compared at the next poll, on this thread, where the
+// The program's manager lists in the background: empty at first, then the ports present,
+// without a notice for any of them. Polled ahead (twice a second, all day), every enumeration
+// runs on one worker; its result is compared at the next poll, on this thread, where the
 // signals go out.
-TEST(SerialPortManager, PollingAheadEnumeratesOnOneWorkerAndAnnouncesHere) {
+TEST(SerialPortManager, ListsAndPollsAheadOnOneWorkerAndAnnouncesOnlyChangesHere) {
   std::mutex mutex;
-  QStringList present{"/dev/ttyS0"};
+  QStringList present{"/dev/ttyS0", "/dev/ttyUSB0"};
   QSet<long> workers;
   std::atomic<int> enumerations{0};
   const long main = threadId();
-  auto manager = std::make_unique<ORSSerialPortManager>([&] {
-    std::lock_guard lock(mutex);
-    if (enumerations++ > 0) workers.insert(threadId());  // the first list is taken at once
-    return present;
-  });
-  QStringList log;
-  QObject::connect(manager.get(), &ORSSerialPortManager::serialPortWasConnected,
-                   [&] { log << (threadId() == main ? "connected here" : "connected elsewhere"); });
-  {
-    std::lock_guard lock(mutex);
-    present.append("/dev/ttyUSB0");
-  }
-  manager->pollAhead();
-  EXPECT_EQ(manager->portWithPath("/dev/ttyUSB0"), nullptr);  // compared at a later poll
-  ASSERT_TRUE(processUntil([&] {
-    manager->pollAhead();
-    return manager->portWithPath("/dev/ttyUSB0") != nullptr;
-  }));
-  EXPECT_EQ(log, QStringList{"connected here"});
-
-  ASSERT_TRUE(processUntil([&] {
-    manager->pollAhead();
-    return enumerations >= 50;
-  }));
-  std::unique_lock lock(mutex);
-  ASSERT_EQ(workers.size(), 1);
-  const long worker = *workers.begin();
-  lock.unlock();
-  EXPECT_NE(worker, main);
-}
-
-// The program's manager lists in the background: empty at first, then the ports present,
-// without a notice for any of them; only what changes after that is announced.
-TEST(SerialPortManager, AFirstListInTheBackgroundComesWithoutNotices) {
-  std::mutex mutex;
-  QStringList present{"/dev/ttyS0", "/dev/ttyUSB0"};
-  std::atomic<int> enumerations{0};
   ORSSerialPortManager manager(
       [&] {
         ++enumerations;
         std::lock_guard lock(mutex);
+        workers.insert(threadId());
         return present;
       },
       nullptr, ORSSerialPortManager::FirstList::InBackground);
   QStringList log;
   QObject::connect(&manager, &ORSSerialPortManager::serialPortWasConnected,
-                   [&] { log << "connected"; });
+                   [&] { log << (threadId() == main ? "connected here" : "connected elsewhere"); });
   QObject::connect(&manager, &ORSSerialPortManager::portsListed, [&] { log << "listed"; });
   EXPECT_TRUE(manager.availablePorts().isEmpty());
   EXPECT_EQ(enumerations, 0) << "nothing read before it is asked";
@@ -215,8 +177,21 @@ TEST(SerialPortManager, AFirstListInTheBackgroundComesWithoutNotices) {
     std::lock_guard lock(mutex);
     present.append("/dev/ttyACM0");
   }
-  manager.poll();
-  EXPECT_EQ(log, QStringList({"listed", "connected"}));
+  manager.pollAhead();
+  EXPECT_EQ(manager.portWithPath("/dev/ttyACM0"), nullptr);  // compared at a later poll
+  ASSERT_TRUE(processUntil([&] {
+    manager.pollAhead();
+    return manager.portWithPath("/dev/ttyACM0") != nullptr;
+  }));
+  EXPECT_EQ(log, QStringList({"listed", "connected here"}));
+
+  ASSERT_TRUE(processUntil([&] {
+    manager.pollAhead();
+    return enumerations >= 50;
+  }));
+  std::unique_lock lock(mutex);
+  ASSERT_EQ(workers.size(), 1);
+  EXPECT_NE(*workers.begin(), main);
 }
 
 }  // namespace

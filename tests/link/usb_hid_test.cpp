@@ -74,6 +74,26 @@ TEST_F(UsbHidTest, AMissingReplyIsToldWithItsCommandAndAReplyCancelsItsTimeouts)
   EXPECT_EQ(link.pendingTimeouts(protocol::kReadServoInfo), 2);
   ASSERT_TRUE(processUntil([&] { return link.pendingTimeouts(protocol::kReadServoInfo) == 0; }));
   EXPECT_TRUE(timedOut.isEmpty());
+
+  // The screens hold the board's news back while a dialog is open: the link hands every piece
+  // to its deferral, the reply time-outs too.
+  RecordingDelegate delegate(link);
+  link.setDelegate(&delegate);
+  QList<std::function<void()>> held;
+  link.setDeferral([&](std::function<void()> news) { held.append(std::move(news)); });
+  link.setReplyTimeout(milliseconds(0));
+  board.dropRepliesTo(protocol::kReadDeviations);
+  link.sendReadServoInfo();  // its reply comes while the news is held
+  link.sendReadDeviation({});
+  processPending();
+  EXPECT_TRUE(delegate.reports.isEmpty());
+  EXPECT_TRUE(timedOut.isEmpty());
+  ASSERT_FALSE(held.isEmpty());
+  link.setDeferral(nullptr);
+  for (const auto& news : std::exchange(held, {})) news();
+  EXPECT_EQ(delegate.reports, QStringList{"servo 1"});
+  // The reply that came cancelled its own time-out.
+  EXPECT_EQ(commands(timedOut), QList<int>{protocol::kReadDeviations});
 }
 
 // Moves need no answer, and a poller counts its own unanswered reads: the link does not time
@@ -111,24 +131,16 @@ TEST_F(UsbHidTest, MovesAndQuietReadsAreNotTimedAndRefusedFramesNotSent) {
   EXPECT_TRUE(failed.isEmpty());
 }
 
-TEST_F(UsbHidTest, ArrivalAndRemovalReachTheDelegateAfterTheFlag) {
-  RecordingDelegate delegate(link);
-  link.setDelegate(&delegate);
-  board.unplug();
-  board.plug();
-  EXPECT_EQ(delegate.events, (QStringList{"remove-", "match+"}));
-  // The virtual board is named as such, never as a device on USB.
-  EXPECT_EQ(notifier.titles.last(), "virtual_connected");
-
-  link.setTransport(nullptr);  // the board goes with its transport, and says which it was
-  EXPECT_EQ(delegate.events.last(), "remove-");
-  EXPECT_EQ(notifier.titles.last(), "virtual_disconnected");
-  EXPECT_FALSE(notifier.titles.join(' ').contains("USB"));
-}
-
-TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
+// Arrival and removal reach the delegate after the flag; replies reach it decoded, and bad ones
+// do no harm. The virtual board is named as such in its notices, never as a device on USB.
+TEST_F(UsbHidTest, BoardNewsAndRepliesReachTheDelegate) {
   auto delegate = std::make_unique<RecordingDelegate>(link);
   link.setDelegate(delegate.get());
+  board.unplug();
+  board.plug();
+  EXPECT_EQ(delegate->events, (QStringList{"remove-", "match+"}));
+  EXPECT_EQ(notifier.titles.last(), "virtual_connected");
+
   board.sendReport(QByteArray::fromHex("5555"));  // too short to name a command
   QByteArray garbage(64, '\xA7');
   board.sendReport(garbage);
@@ -145,6 +157,12 @@ TEST_F(UsbHidTest, RepliesReachTheDelegateDecodedAndBadOnesDoNoHarm) {
   EXPECT_EQ(delegate->reports,
             (QStringList{"servo 1", "trims 0", "count 1", "positions 0", "erased"}));
 
+  link.setTransport(nullptr);  // the board goes with its transport, and says which it was
+  EXPECT_EQ(delegate->events.last(), "remove-");
+  EXPECT_EQ(notifier.titles.last(), "virtual_disconnected");
+  EXPECT_FALSE(notifier.titles.join(' ').contains("USB"));
+
+  link.setTransport(std::make_unique<VirtualHidTransport>(&board));
   delegate.reset();  // held weakly: a gone screen is not called
   board.sendReport(garbage);
   link.sendReadServoInfo();
@@ -162,10 +180,7 @@ class FailingTransport : public HidTransport {
 
 // A board on USB is named in its notices, and a burst of failed sends is told once, with the
 // command that failed first.
-TEST(UsbHidOnUsb, NamedInItsNoticesAndABurstOfFailedSendsToldOnce) {
-  RecordingNotifier notifier;
-  DesktopNotifier::install(&notifier);
-  usbHid link;
+TEST_F(UsbHidTest, OnUsbNamedInItsNoticesAndABurstOfFailedSendsToldOnce) {
   QSignalSpy failed(&link, &usbHid::sendFailed);
   auto owned = std::make_unique<FailingTransport>();
   FailingTransport* transport = owned.get();
@@ -185,35 +200,10 @@ TEST(UsbHidOnUsb, NamedInItsNoticesAndABurstOfFailedSendsToldOnce) {
   EXPECT_EQ(commands(failed), (QList<int>{protocol::kReadServoInfo, protocol::kMultiServoMove}));
 
   link.setTransport(nullptr);
-  EXPECT_EQ(notifier.titles, (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
-  EXPECT_EQ(notifier.bodies.join(' ').count("TAVEN"), 2);
+  // After the virtual board's arrival and its removal with its transport.
+  EXPECT_EQ(notifier.titles.sliced(2), (QStringList{"USB-HID Connected", "USB-HID Disconnected"}));
+  EXPECT_EQ(notifier.bodies.sliced(2).join(' ').count("TAVEN"), 2);
   EXPECT_TRUE(link.productName().isEmpty());
-  DesktopNotifier::install(nullptr);
-}
-
-// The screens hold the board's news back while a dialog is open: the link hands every piece
-// to its deferral, the reply time-outs too.
-TEST_F(UsbHidTest, BoardNewsGoesThroughTheDeferral) {
-  RecordingDelegate delegate(link);
-  link.setDelegate(&delegate);
-  QSignalSpy timedOut(&link, &usbHid::replyTimedOut);
-  QList<std::function<void()>> held;
-  link.setDeferral([&](std::function<void()> news) { held.append(std::move(news)); });
-  link.setReplyTimeout(milliseconds(0));
-  board.dropRepliesTo(protocol::kReadDeviations);
-
-  link.sendReadServoInfo();  // its reply comes while the news is held
-  link.sendReadDeviation({});
-  processPending();
-  EXPECT_TRUE(delegate.reports.isEmpty());
-  EXPECT_TRUE(timedOut.isEmpty());
-  ASSERT_FALSE(held.isEmpty());
-
-  link.setDeferral(nullptr);
-  for (const auto& news : std::exchange(held, {})) news();
-  EXPECT_EQ(delegate.reports, QStringList{"servo 1"});
-  // The reply that came cancelled its own time-out.
-  EXPECT_EQ(commands(timedOut), QList<int>{protocol::kReadDeviations});
 }
 
 }  // namespace

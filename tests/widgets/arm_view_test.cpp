@@ -4,42 +4,27 @@
 
 #include <QApplication>
 #include <QImage>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
 
+#include "mouse.h"
 #include "widgets/switch.h"
 
 namespace {
 
 using kinematics::WristHold;
 
+// Poses list the gripper, roll, wrist, elbow, shoulder and base.
 constexpr int kShoulderChannel = 5;
 constexpr int kWristChannel = 3;
 constexpr int kBaseChannel = 6;
-
-KoChannelPositions pose(int gripper, int roll, int wrist, int elbow, int shoulder, int base) {
-  return {gripper, roll, wrist, elbow, shoulder, base};
-}
 
 QPointF tipOf(const KoArmProfile& profile, const KoChannelPositions& positions) {
   return kinematics::skeleton(profile, positions)[kinematics::kTip];
 }
 
 double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
-
-void send(QWidget& view, QEvent::Type type, QPointF at, Qt::MouseButtons buttons) {
-  QMouseEvent event(type, at, view.mapToGlobal(at),
-                    type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons,
-                    Qt::NoModifier);
-  QApplication::sendEvent(&view, &event);
-}
-void press(QWidget& view, QPointF at) { send(view, QEvent::MouseButtonPress, at, Qt::LeftButton); }
-void moveHeld(QWidget& view, QPointF to) { send(view, QEvent::MouseMove, to, Qt::LeftButton); }
-void release(QWidget& view, QPointF at) {
-  send(view, QEvent::MouseButtonRelease, at, Qt::NoButton);
-}
 
 // Pixels within 10 of `at` drawn in the out-of-reach red.
 int redPixelsNear(const QImage& image, QPointF at) {
@@ -58,7 +43,7 @@ class ArmViewTest : public ::testing::Test {
   void SetUp() override {
     view.resize(480, 480);
     view.setHoldMs(0);
-    view.setPositions(pose(500, 500, 600, 620, 560, 500));
+    view.setPositions(KoChannelPositions{500, 500, 600, 620, 560, 500});
   }
   // `onto` with every move the view asked for, in order.
   KoChannelPositions wanted(KoChannelPositions onto = {}) const {
@@ -71,17 +56,12 @@ class ArmViewTest : public ::testing::Test {
     }
     return out;
   }
-  // Lets the pose wanted go, as it does once the moves have had time to arrive.
-  void letGo() {
-    for (int i = 0; i < 3 && view.isPosing(); ++i) QCoreApplication::processEvents();
-    ASSERT_FALSE(view.isPosing());
-  }
   // Drags the tip from where it is to `targetMm`, in a few steps, and keeps holding it.
   void dragTipTo(QPointF targetMm) {
     const QPointF from = view.tipOnScreen();
-    press(view, from);
+    press(&view, from);
     const QPointF to = view.toScreen(targetMm);
-    for (double f : {0.25, 0.5, 0.75, 1.0}) moveHeld(view, from + (to - from) * f);
+    for (double f : {0.25, 0.5, 0.75, 1.0}) drag(&view, from + (to - from) * f);
   }
 
   KoArmProfile profile = KoArmProfile::shipped();
@@ -98,7 +78,7 @@ TEST_F(ArmViewTest, TheArmIsDrawnToTheProfilesMeasures) {
   EXPECT_TRUE(QRectF(view.rect()).contains(view.tipOnScreen()));
 
   view.setProfile(profile);
-  view.setPositions(pose(500, 500, 500, 500, 700, 500));
+  view.setPositions(KoChannelPositions{500, 500, 500, 500, 700, 500});
   const QPointF ahead = view.tipOnScreen();
   KoArmProfile reversed = profile;
   reversed.channels[kShoulderChannel - 1].reversed = true;
@@ -112,9 +92,9 @@ TEST_F(ArmViewTest, TheArmIsDrawnToTheProfilesMeasures) {
 // A press away from the tip and the dial takes nothing. Asked beyond reach, the view shows
 // where the tip was asked to go in red, with the words, until the tip is let go.
 TEST_F(ArmViewTest, ATargetOutOfReachIsShownUntilLetGo) {
-  press(view, QPointF(20, 200));
-  moveHeld(view, QPointF(60, 160));
-  release(view, QPointF(60, 160));
+  press(&view, QPointF(20, 200));
+  drag(&view, QPointF(60, 160));
+  release(&view, QPointF(60, 160));
   EXPECT_EQ(spy.count(), 0);
   EXPECT_FALSE(view.target());
 
@@ -126,7 +106,7 @@ TEST_F(ArmViewTest, ATargetOutOfReachIsShownUntilLetGo) {
   const QPointF ring = view.toScreen(far);
   EXPECT_GT(redPixelsNear(view.grab().toImage(), ring), 20);
 
-  release(view, ring);
+  release(&view, ring);
   EXPECT_FALSE(view.isClamped());
   EXPECT_EQ(redPixelsNear(view.grab().toImage(), ring), 0);
 }
@@ -137,24 +117,24 @@ TEST_F(ArmViewTest, ATargetOutOfReachIsShownUntilLetGo) {
 TEST_F(ArmViewTest, DraggingTheDialTurnsTheBase) {
   const QPointF c = view.dialCentre();
   const double r = view.dialRadius();
-  press(view, c + QPointF(0, -r));
+  press(&view, c + QPointF(0, -r));
   EXPECT_EQ(spy.count(), 0);
-  moveHeld(view, c + QPointF(r, -r));  // 45 degrees
-  moveHeld(view, c + QPointF(r, 0));   // 90
+  drag(&view, c + QPointF(r, -r));  // 45 degrees
+  drag(&view, c + QPointF(r, 0));   // 90
   EXPECT_EQ(view.positions()[kBaseChannel - 1], 875);
-  moveHeld(view, c + QPointF(r, r));   // 135
-  moveHeld(view, c + QPointF(-r, r));  // 225, past the base's 120
+  drag(&view, c + QPointF(r, r));   // 135
+  drag(&view, c + QPointF(-r, r));  // 225, past the base's 120
   EXPECT_EQ(view.positions()[kBaseChannel - 1], 1000);
-  moveHeld(view, c + QPointF(r, r));  // back by 90
+  drag(&view, c + QPointF(r, r));  // back by 90
   EXPECT_EQ(view.positions()[kBaseChannel - 1], 625);
-  release(view, c + QPointF(r, r));
+  release(&view, c + QPointF(r, r));
   const KoChannelPositions moved = spy.last().at(0).value<KoChannelPositions>();
   EXPECT_EQ(moved[kBaseChannel - 1], 625);
   for (int channel = 1; channel <= 5; ++channel) EXPECT_FALSE(moved[channel - 1]) << channel;
 }
 
 TEST_F(ArmViewTest, KeysMoveTheTargetAndTurnTheBase) {
-  view.setPositions(pose(500, 500, 500, 500, 125, 500));  // stretched out ahead
+  view.setPositions(KoChannelPositions{500, 500, 500, 500, 125, 500});  // stretched out ahead
   const QPointF tip = tipOf(profile, view.positions());
   QTest::keyClick(&view, Qt::Key_Right);
   ASSERT_TRUE(view.target());
@@ -198,7 +178,7 @@ TEST_F(ArmViewTest, TheTipGoesWhereItIsDraggedKeepingWhatTheSwitchChooses) {
     }
     EXPECT_EQ(view.wristHold(), hold);
     // Shoulder 24 degrees, elbow 48 and wrist 18: the hand points ahead.
-    view.setPositions(pose(500, 500, 425, 300, 400, 500));
+    view.setPositions(KoChannelPositions{500, 500, 425, 300, 400, 500});
     spy.clear();
     const KoChannelPositions start = view.positions();
     const double pitch = kinematics::handPitch(kinematics::jointAngles(profile, start));
@@ -214,8 +194,10 @@ TEST_F(ArmViewTest, TheTipGoesWhereItIsDraggedKeepingWhatTheSwitchChooses) {
     } else {
       EXPECT_NEAR(kinematics::handPitch(kinematics::jointAngles(profile, asked)), pitch, 0.5);
     }
-    release(view, view.toScreen(target));
-    letGo();
+    release(&view, view.toScreen(target));
+    // The pose wanted is let go once the moves have had time to arrive.
+    for (int i = 0; i < 3 && view.isPosing(); ++i) QCoreApplication::processEvents();
+    ASSERT_FALSE(view.isPosing());
   }
   view.setWristHold(WristHold::KeepAngleToGround);
   EXPECT_FALSE(lock->isOn());

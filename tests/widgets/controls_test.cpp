@@ -6,7 +6,6 @@
 #include <QDropEvent>
 #include <QImage>
 #include <QMimeData>
-#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
@@ -16,6 +15,7 @@
 
 #include "model/language.h"
 #include "model/notification_center.h"
+#include "mouse.h"
 #include "recording_prompter.h"
 #include "temp_files.h"
 #include "widgets/dash_board_view.h"
@@ -30,17 +30,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-void sendMouse(QWidget* widget, QEvent::Type type, QPointF point) {
-  const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
-  const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, point, widget->mapToGlobal(point), button, held, Qt::NoModifier);
-  QApplication::sendEvent(widget, &event);
-}
-
-void press(QWidget* w, QPointF p) { sendMouse(w, QEvent::MouseButtonPress, p); }
-void drag(QWidget* w, QPointF p) { sendMouse(w, QEvent::MouseMove, p); }
-void release(QWidget* w, QPointF p) { sendMouse(w, QEvent::MouseButtonRelease, p); }
-
 // Lets zero-interval timers fire until `settled` holds; the count only stops a broken loop.
 void runEvents(const std::function<bool()>& settled, int limit = 5000) {
   for (int i = 0; i < limit && !settled(); ++i) QApplication::processEvents();
@@ -53,8 +42,8 @@ QList<double> sent(const QSignalSpy& actions) {
 }
 
 TEST(SliderPress, StepsTowardThePointerRepeatingAfterTheHoldDelayWhileHeldStill) {
-  // kShort: held for less than the hold delay; kLift: released at once.
-  enum Then { kHeld, kShort, kLift, kDrag };
+  // kShort: held for less than the hold delay.
+  enum Then { kHeld, kShort, kDrag };
   // Press points count from the minimum end of a 400-point track. Held, the repeat stops one
   // step short of the pointer; within one step of it or on the knob, a press does not step.
   const auto h = Qt::Horizontal, v = Qt::Vertical;
@@ -73,8 +62,7 @@ TEST(SliderPress, StepsTowardThePointerRepeatingAfterTheHoldDelayWhileHeldStill)
     slider.resize(horizontal ? QSize(418, 24) : QSize(24, 418));
     QSignalSpy actions(&slider, &KoSlider::sliderAction);
     press(&slider, at(along));
-    if (then == kLift) release(&slider, at(along));
-    if (then >= kLift) drag(&slider, at(100));  // a drag only while the button is held
+    if (then == kDrag) drag(&slider, at(100));
     runEvents([&] { return slider.value() == expected; });
     runEvents([] { return false; }, 50);
     EXPECT_EQ(slider.value(), expected);
@@ -139,7 +127,12 @@ TEST(NumberField, TypingAndPastingKeepAWholeNumberInRangeAndACodeValueConfirmsNo
   EXPECT_EQ(confirmed.size(), 0);
 }
 
-TEST(Switch, UserTogglesAreReportedCodeChangesAreNot) {
+struct RecordingDelegate : KoSegmentedControlDelegate {
+  void selectTitleIndex(int index) override { calls << index; }
+  QList<int> calls;
+};
+
+TEST(Choices, UserPicksAreReportedCodeChangesAreNot) {
   KoSwitch sw;
   sw.resize(44, 24);
   QSignalSpy byUser(&sw, &KoSwitch::toggledByUser);
@@ -152,14 +145,7 @@ TEST(Switch, UserTogglesAreReportedCodeChangesAreNot) {
   release(&sw, {100, 10});  // letting go outside backs out
   EXPECT_FALSE(sw.isOn());
   EXPECT_EQ(sent(byUser), QList<double>{false});
-}
 
-struct RecordingDelegate : KoSegmentedControlDelegate {
-  void selectTitleIndex(int index) override { calls << index; }
-  QList<int> calls;
-};
-
-TEST(SegmentedControl, OnlyUserPicksReachTheDelegate) {
   KoSegmentedControl control;
   control.resize(240, 30);
   const QList<QPainterPath> paths = control.paths();
@@ -188,10 +174,8 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   KoLanguage::instance().install(QStringLiteral("zh-Hans"));  // without the notice yet
   EXPECT_NE(button.grab().toImage(), english) << "the button drew a title it had kept";
   KoNotificationCenter::defaultCenter().postChangeLanguage(nullptr);
-  const auto accessible = [](QWidget* w, QAccessible::Text text) {
-    return QAccessible::queryAccessibleInterface(w)->text(text);
-  };
-  EXPECT_EQ(accessible(&button, QAccessible::Name), qtTrId("add_action"));
+  EXPECT_EQ(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name),
+            qtTrId("add_action"));
   // The size it asks for is measured again in the new language.
   const QSize wideInChinese =
       KoImageTitleButton(QStringLiteral(":/images/add.svg"), QStringLiteral("update_action"))

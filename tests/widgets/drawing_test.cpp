@@ -73,9 +73,8 @@ TEST(NineSlice, PaintsWhatTheWholeDrawingWould) {
       }
     }
   }
-}
 
-TEST(NineSlice, PanelRepaintsInItsNewColour) {
+  // A panel's slices are drawn again in its new colour.
   KoToolView panel;
   panel.resize(200, 120);
   const auto middle = [&panel] { return panel.grab().toImage().pixelColor(100, 80); };
@@ -95,7 +94,7 @@ QImage drawnNow(const QString& path, QSize pixels) {
   return image;
 }
 
-TEST(SvgImages, DrawingFollowsFileAndSizeAndGivesUpWhatItDoesNotUse) {
+TEST(SvgImages, DrawingsAndIconsFollowFileSizeAndRatioAndGiveUpWhatIsNotUsed) {
   {
     KoSvgDrawing drawing(kPicture);
     drawing.drawAhead(QSize(32, 32));
@@ -118,11 +117,9 @@ TEST(SvgImages, DrawingFollowsFileAndSizeAndGivesUpWhatItDoesNotUse) {
     drawing.drawAhead(QSize(32, 32));
   }
   EXPECT_EQ(KoSvgImages::keptAhead(), 0);  // given up when the drawing went
-}
 
-// An icon drawn without the icon plug-in: sharp at both pixel ratios, the same picture as the
-// file drawn at that size, greyed when disabled, and nothing from a missing file.
-TEST(SvgImages, AnIconIsTheFileDrawnAtBothRatios) {
+  // An icon is drawn without the icon plug-in: sharp at both pixel ratios, the same picture as
+  // the file drawn at that size, greyed when disabled, and nothing from a missing file.
   const QString record = QStringLiteral(":/images/record.svg");
   const QIcon icon = KoSvgImages::icon(record, QSize(16, 16));
   ASSERT_FALSE(icon.isNull());

@@ -11,6 +11,7 @@
 
 #include "app/fonts.h"
 #include "model/language.h"
+#include "mouse.h"
 #include "widgets/velmar_pan_view.h"
 
 namespace {
@@ -97,33 +98,6 @@ TEST_F(ChannelSliderTest, StepKeysAndAWheelNotchMoveOneOrTenWithShiftOrCtrl) {
   EXPECT_EQ(view.lableSmall()->text(), "18");  // the trim's field follows its slider
 }
 
-void mouse(QWidget* w, QEvent::Type type, QPointF at) {
-  QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
-                type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
-  QApplication::sendEvent(w, &e);
-}
-
-TEST_F(ChannelSliderTest, ADragMovesAFewUnitsPerPixelWhereverThePointerGoes) {
-  view.show();  // lays the sliders out
-  QSlider* s = view.slider();
-  const QPointF knob(s->width() / 2.0, s->height() / 2.0);  // at 500 of 0 to 1000: mid-track
-  mouse(s, QEvent::MouseButtonPress, knob);
-  EXPECT_EQ(s->value(), 500);  // a grab, no step
-  mouse(s, QEvent::MouseMove, knob + QPointF(1, 0));
-  mouse(s, QEvent::MouseMove, knob + QPointF(30, 0));
-  mouse(s, QEvent::MouseMove, knob + QPointF(400, 0));  // far past the slider's end
-  mouse(s, QEvent::MouseButtonRelease, knob + QPointF(400, 0));
-  EXPECT_EQ(heard(), (Heard{{502, 1}, {560, 1}, {1000, 1}}));
-  EXPECT_FALSE(s->isSliderDown());
-
-  QSlider* trim = view.sliderSmall();
-  const QPointF left(1, trim->height() / 2.0);  // beside the knob: a page step toward it
-  mouse(trim, QEvent::MouseButtonPress, left);
-  mouse(trim, QEvent::MouseMove, left + QPointF(-7, 0));
-  mouse(trim, QEvent::MouseButtonRelease, left + QPointF(-7, 0));
-  EXPECT_EQ(heard(), (Heard{{-10, 0}, {-17, 0}}));
-}
-
 // The middle column of the knob's colour in a drawing of the slider; -1 if it is not drawn.
 int knobColumn(QSlider* slider, QColor knob) {
   const QImage image = slider->grab().toImage();
@@ -138,8 +112,10 @@ int knobColumn(QSlider* slider, QColor knob) {
   return first < 0 ? -1 : (first + last) / 2;
 }
 
-TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndAPressOnItGrabs) {
-  view.show();
+// The knob is drawn where the value is, at the other end on a reversed channel. A press on it
+// grabs it, and a drag moves a few units per pixel wherever the pointer goes.
+TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndDraggedAFewUnitsPerPixel) {
+  view.show();  // lays the sliders out
   QSlider* s = view.slider();
   const QColor knob(0x2b2d31);
   s->setValue(0);
@@ -151,13 +127,32 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndAPressOnItGrabs) {
   EXPECT_GT(highest, s->width() * 3 / 4);
   EXPECT_LT(highest, s->width());
 
+  s->setValue(500);
+  heard();
+  const QPointF middle(s->width() / 2.0, s->height() / 2.0);  // at 500 of 0 to 1000
+  press(s, middle);
+  EXPECT_EQ(s->value(), 500);  // a grab, no step
+  drag(s, middle + QPointF(1, 0));
+  drag(s, middle + QPointF(30, 0));
+  drag(s, middle + QPointF(400, 0));  // far past the slider's end
+  release(s, middle + QPointF(400, 0));
+  EXPECT_EQ(heard(), (Heard{{502, 1}, {560, 1}, {1000, 1}}));
+  EXPECT_FALSE(s->isSliderDown());
+
+  QSlider* trim = view.sliderSmall();
+  const QPointF left(1, trim->height() / 2.0);  // beside the knob: a page step toward it
+  press(trim, left);
+  drag(trim, left + QPointF(-7, 0));
+  release(trim, left + QPointF(-7, 0));
+  EXPECT_EQ(heard(), (Heard{{-10, 0}, {-17, 0}}));
+
   view.setChannelProfile({QStringLiteral("base"), 0, 1000, true});
   s->setValue(0);
   EXPECT_GT(knobColumn(s, knob), s->width() * 3 / 4) << "reversed: the lowest on the right";
   heard();
   const QPointF onKnob(knobColumn(s, knob), s->height() / 2.0);
-  mouse(s, QEvent::MouseButtonPress, onKnob);
-  mouse(s, QEvent::MouseButtonRelease, onKnob);
+  press(s, onKnob);
+  release(s, onKnob);
   EXPECT_EQ(s->value(), 0);
   EXPECT_TRUE(heard().isEmpty());
 }
