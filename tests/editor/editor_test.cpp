@@ -93,6 +93,21 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
     EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), s.remind);
   }
   EXPECT_TRUE(tips().isEmpty());
+
+  // Once due, the reminder shows; a change puts it away and starts the wait again, an open
+  // ends it.
+  UILabel* reminder = editor.labelsave_file_tips();
+  reminder->setDelay(0);  // due at the next turn of the event loop, not after real time
+  pose(100, A::Add);
+  ASSERT_TRUE(processUntil([reminder] { return reminder->isVisible(); }));
+  EXPECT_TRUE(reminder->gliding());
+  reminder->setDelay(60 * 1000);  // from here on no reveal may come before the checks
+  pose(100, A::Insert);
+  EXPECT_FALSE(reminder->isVisible());
+  EXPECT_TRUE(reminder->revealPending());
+  prompter().saveAnswers = {Answer::Discard};
+  open(base());
+  EXPECT_FALSE(reminder->revealPending());
 }
 
 // Copied frames go to the clipboard as text; pasted, they come back whole, each paste a frame
@@ -254,22 +269,6 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   EXPECT_EQ(read(panels.savePath),
             actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));
-}
-
-TEST_F(EditorTest, ReminderShowsAfterItsWaitAndAChangeOrAnOpenPutsItAway) {
-  UILabel* reminder = editor.labelsave_file_tips();
-  reminder->setDelay(0);  // due at the next turn of the event loop, not after real time
-  pose(100, A::Add);
-  ASSERT_TRUE(processUntil([reminder] { return reminder->isVisible(); }));
-  EXPECT_TRUE(reminder->gliding());
-  reminder->setDelay(60 * 1000);  // from here on no reveal may come before the checks
-
-  pose(100, A::Insert);  // a change hides it and starts the wait again
-  EXPECT_FALSE(reminder->isVisible());
-  EXPECT_TRUE(reminder->revealPending());
-  prompter().saveAnswers = {Answer::Discard};
-  open(base());
-  EXPECT_FALSE(reminder->revealPending());
 }
 
 // A cell edit puts a new frame in its row, one undo step, whose ready move carries what was
@@ -484,21 +483,15 @@ TEST_F(EditorTest, TitleKeysAndTooltips) {
   QApplication::setActiveWindow(&window);
   editor.tableView()->setFocus();
   selectRows({0, 1});
-  QTest::keyClick(editor.tableView(), Qt::Key_Delete);
-  EXPECT_EQ(model()->count(), 1);
-  EXPECT_EQ(editor.documentTitle(), "base.rob *");
-  processPending();
-  EXPECT_TRUE(wholeText());
-  QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier);
-  EXPECT_EQ(model()->count(), 3);
-  EXPECT_EQ(editor.documentTitle(), "base.rob");
-  processPending();
-  EXPECT_TRUE(wholeText());
-  QTest::keyClick(editor.tableView(), Qt::Key_Y, Qt::ControlModifier);
-  EXPECT_EQ(model()->count(), 1);
-  QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier);
-  QTest::keyClick(editor.tableView(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-  EXPECT_EQ(model()->count(), 1);  // undone and redone again
+  // Delete, then Undo and both keys for Redo.
+  for (const auto& [keys, count] :
+       {std::pair{"Del", 1}, {"Ctrl+Z", 3}, {"Ctrl+Y", 1}, {"Ctrl+Z", 3}, {"Ctrl+Shift+Z", 1}}) {
+    QTest::keySequence(editor.tableView(), QKeySequence(QString::fromLatin1(keys)));
+    EXPECT_EQ(model()->count(), count);
+    EXPECT_EQ(editor.documentTitle(), count == 3 ? "base.rob" : "base.rob *");
+    processPending();
+    EXPECT_TRUE(wholeText());
+  }
 
   // Every button says what it does, and the keys of one stand beside it.
   for (QAbstractButton* b : editor.findChildren<QAbstractButton*>()) {

@@ -83,10 +83,6 @@ class MusicTest : public EditorOnBoardFixture, protected TempFiles {
     ASSERT_NE(song, nullptr);
     song->decoded(envelope);
   }
-  void runAlong() {
-    chooseSong();
-    music()->musicSwitch()->setOn(true);
-  }
   bool runStopped() {
     return processUntil([this] { return editor.online()->stopped(); });
   }
@@ -95,17 +91,34 @@ class MusicTest : public EditorOnBoardFixture, protected TempFiles {
   SilentSong* song = nullptr;
 };
 
+// Played alone, the song moves the curves' marker and leaves the arm still; played with the
+// run, it sets the frames' times, and whatever ends the run or the song alone stops it.
 TEST_F(MusicTest, TheRunKeepsTimeWithTheSongEachPassAndItsEndStopAndEscapeStopTheSong) {
   for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}}) {
     addFrame(position, time);
   }
-  runAlong();
+  EXPECT_FALSE(music()->playButton()->isEnabled()) << "nothing to play yet";
+  chooseSong();
+  KoCurveView* curves = editor.motion()->curveView();
+  EXPECT_EQ(curves->songPosition(), -1);
+  editor.buttonClick(A::MusicPlay);
+  EXPECT_TRUE(song->playing);
+  EXPECT_EQ(curves->songPosition(), 1);
+  EXPECT_TRUE(moveFields(kFirstServo).isEmpty()) << "the arm stays still";
+  editor.buttonClick(A::MusicPlay);
+  EXPECT_FALSE(song->playing);
+  EXPECT_EQ(curves->songPosition(), -1);
+  editor.buttonClick(A::MusicPlay);
+  editor.buttonClick(A::Stop);
+  EXPECT_FALSE(song->playing);
+
+  music()->musicSwitch()->setOn(true);
   editor.buttonClick(A::RunOnline);
   ASSERT_TRUE(moves(3));
   ASSERT_TRUE(runStopped());
   // The song was 1 ms in when the run saw it playing: the frames are due from its start.
   EXPECT_EQ(clock.sleeps(), (QList<int>{-1, 999, 1499, 3499}));
-  EXPECT_EQ(song->plays, 1);
+  EXPECT_EQ(song->plays, 3);
   EXPECT_FALSE(song->playing) << "the end of the run stops the song";
   EXPECT_EQ(status(), "run_over");
 
@@ -206,57 +219,56 @@ TEST_F(MusicTest, WithoutTheAudioModuleASongTipsAndTheRunPlaysAlone) {
 }
 
 TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
+  const auto remembered = [](const QString& path) {
+    return QSettings().value(KoMusicControl::settingsKey(path)).toString();
+  };
   addFrame(100, 1000);
   chooseSong(clicks(), "first.ogg");
   const QString first = music()->song();
   panels.savePath = dir.filePath("dance.rob");
   editor.buttonClick(A::SaveAs);
   processPending();
-  EXPECT_EQ(QSettings().value(KoMusicControl::settingsKey(panels.savePath)).toString(), first);
-
-  // Another song for the list in hand; then the file is opened again.
+  EXPECT_EQ(remembered(panels.savePath), first);
   chooseSong(clicks(), "second.ogg");
-  EXPECT_EQ(QSettings().value(KoMusicControl::settingsKey(panels.savePath)).toString(),
-            music()->song())
+  EXPECT_EQ(remembered(panels.savePath), music()->song())
       << "a song chosen for a saved list is its file's song";
-  QSettings().setValue(KoMusicControl::settingsKey(panels.savePath), first);
-  panels.openPath = panels.savePath;
-  editor.buttonClick(A::Open);
-  processPending();
-  EXPECT_EQ(music()->song(), first);
-  EXPECT_EQ(song->decoding, first) << "the offered song is read again";
 
-  // A remembered song that is gone is not offered.
+  // Opened again, the file offers its song; one whose song is gone offers nothing and says
+  // nothing of a song the user did not ask for now.
   const QString other = write("other.rob", read(panels.savePath));
+  QSettings().setValue(KoMusicControl::settingsKey(panels.savePath), first);
   QSettings().setValue(KoMusicControl::settingsKey(other), dir.filePath("gone.ogg"));
-  panels.openPath = other;
-  tips().clear();
-  editor.buttonClick(A::Open);
-  processPending();
-  EXPECT_EQ(music()->song(), first);
-  EXPECT_TRUE(tips().isEmpty()) << "nothing to say of a song the user did not ask for now";
+  for (const QString& path : {panels.savePath, other}) {
+    panels.openPath = path;
+    editor.buttonClick(A::Open);
+    processPending();
+    EXPECT_EQ(music()->song(), first);
+    EXPECT_EQ(song->decoding, first) << "the offered song is read again";
+  }
+  EXPECT_TRUE(tips().isEmpty());
 }
 
 TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStepOrSaysThereIsNone) {
   for (int time : {480, 630, 390, 740, 300}) addFrame(100, time);
-  const QList<int> before = valuesOf(*editor.model(), kTimes);
+  const auto times = [this] { return valuesOf(*editor.model(), kTimes); };
+  const QList<int> before = times(), snapped{500, 500, 500, 740, 300};
   chooseSong();  // beats every 500 ms from 0
   selectRows(editor, {1, 2, 3});
   // Declined: nothing changes.
   prompter().answers = {false};
   editor.buttonClick(A::SnapToBeat);
-  EXPECT_EQ(valuesOf(*editor.model(), kTimes), before);
+  EXPECT_EQ(times(), before);
   const int steps = editor.history()->count();
 
   prompter().answers = {true};
   editor.buttonClick(A::SnapToBeat);
   processPending();
-  EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{500, 500, 500, 740, 300}));
+  EXPECT_EQ(times(), snapped);
   EXPECT_EQ(editor.history()->count(), steps + 1);
   editor.buttonClick(A::Undo);
-  EXPECT_EQ(valuesOf(*editor.model(), kTimes), before);
+  EXPECT_EQ(times(), before);
   editor.buttonClick(A::Redo);
-  EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{500, 500, 500, 740, 300}));
+  EXPECT_EQ(times(), snapped);
 
   // Only the first row selected: it starts with the song and cannot move.
   tips().clear();
@@ -273,27 +285,7 @@ TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStepOrSaysThe
   selectRows(editor, {1});
   editor.buttonClick(A::SnapToBeat);
   EXPECT_EQ(tips(), (QStringList{"music_no_beat"}));
-  EXPECT_EQ(valuesOf(*editor.model(), kTimes), (QList<int>{500, 500, 500, 740, 300}));
-}
-
-TEST_F(MusicTest, ThePlayButtonListensAloneAndTheCurvesFollowTheSong) {
-  addFrame(100, 1000);
-  EXPECT_FALSE(music()->playButton()->isEnabled()) << "nothing to play yet";
-  chooseSong();
-  KoCurveView* curves = editor.motion()->curveView();
-  EXPECT_EQ(curves->songPosition(), -1);
-  editor.buttonClick(A::MusicPlay);
-  EXPECT_TRUE(song->playing);
-  EXPECT_EQ(song->plays, 1);
-  EXPECT_EQ(curves->songPosition(), 1);
-  EXPECT_TRUE(moveFields(kFirstServo).isEmpty()) << "the arm stays still";
-  editor.buttonClick(A::MusicPlay);
-  EXPECT_FALSE(song->playing);
-  EXPECT_EQ(curves->songPosition(), -1);
-  // Stop ends a song played alone too.
-  editor.buttonClick(A::MusicPlay);
-  editor.buttonClick(A::Stop);
-  EXPECT_FALSE(song->playing);
+  EXPECT_EQ(times(), snapped);
 }
 
 }  // namespace
