@@ -15,22 +15,23 @@
 
 namespace {
 
-// The total time follows every change, and an edit refused or giving the same frame, selecting
-// and renumbering tell of none (the curves and marks tests hold the rows a change tells).
-// Numbers shown follow only once renumbered.
-TEST(FrameListModel, TheTotalFollowsNumbersWaitForRenumberingAndNoChangeIsToldOfNone) {
+// Each change is told once and the total time follows it; an edit refused or giving the same
+// frame, selecting and renumbering tell of none (the curves and marks tests hold the rows a
+// change tells). Numbers shown follow only once renumbered.
+TEST(FrameListModel, EachChangeIsToldOnceTheTotalFollowsAndNumbersWaitForRenumbering) {
   KoFrameListModel model;
   model.setRenumberDelay(60000);
   Frames frames(1);
+  QSignalSpy told(&model, &KoFrameListModel::framesChanged);
   model.appendMany(frames.many(5));
   model.removeAt(2);
   model.splice(1, 2, frames.many(1));
   model.setData(model.index(1, KoFrameListModel::kTimeColumn), "77", Qt::EditRole);
+  EXPECT_EQ(told.size(), 4);  // each change once
   qint64 sum = 0;
   for (const VelmarFrame& f : model.frames()) sum += f->time;
   EXPECT_EQ(model.timeSum(), sum);
 
-  QSignalSpy told(&model, &KoFrameListModel::framesChanged);
   const QModelIndex time = model.index(0, KoFrameListModel::kTimeColumn);
   model.setData(time, "500", Qt::EditRole);
   told.clear();
