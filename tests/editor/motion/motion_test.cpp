@@ -15,6 +15,7 @@
 #include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "link/ko_serial.h"
+#include "motion/motion_frames.h"
 #include "widgets/arm_view.h"
 #include "widgets/number_field.h"
 #include "widgets/switch.h"
@@ -23,18 +24,6 @@
 using std::chrono::milliseconds;
 
 namespace {
-
-// A frame of channels 1 to 6 at these positions; a negative one is absent.
-VelmarFrame frameOf(std::initializer_list<int> positions, int time) {
-  KoPose pose;
-  size_t i = 0;
-  for (int p : positions) {
-    pose.positions[i] = p;
-    pose.shown[i++] = p >= 0;
-  }
-  pose.time = time;
-  return KoTools::frameOfPose(pose, 0);
-}
 
 class SoftStartTest : public EditorOnBoardFixture,
                       public testing::WithParamInterface<std::pair<int, int>> {};
@@ -96,23 +85,25 @@ TEST_F(EditorOnBoardFixture, TheSoftStartIsKeptForTheNextEditor) {
   }
 }
 
-void mouse(QWidget* view, QEvent::Type type, QPointF at) {
-  QMouseEvent event(
-      type, at, view->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view, &event);
-}
-
 // The live arm, its joint table and its feed are made when the arm is first switched on, not
 // with the editor. Shown, it takes the still picture's place and follows it; a choice stored
 // on shows it from the start. Turning the base on its dial moves the servo as its slider
 // would: the card shows the position and the board gets the move, no faster than the
 // interval allows, and the servo's read-back does not pull the dragged arm back meanwhile.
+// The profile button beside it opens the profile dialog over the window, without blocking it.
 TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShownAndItsDialMovesTheBase) {
   const struct Forget {
     ~Forget() { QSettings().remove(QStringLiteral("liveArm")); }
   } forget;
   KoMotionControls* motion = editor.motion();
+  motion->profileButton()->click();
+  processPending();
+  QPointer dialog = motion->liveRow()->window()->findChild<KoArmProfileDialog*>();
+  ASSERT_FALSE(dialog.isNull());
+  EXPECT_TRUE(dialog->isVisible());
+  dialog->reject();
+  processPending();
+  EXPECT_TRUE(dialog.isNull());
   EXPECT_EQ(motion->armView(), nullptr);
   motion->liveSwitch()->setOn(true);
   emit motion->liveSwitch()->toggledByUser(true);
@@ -165,19 +156,6 @@ TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShownAndItsDialMovesTheBas
   EXPECT_FALSE(next.motion()->armView()->isVisible());
 }
 
-// The profile button beside the live arm opens the profile dialog over the editor's window,
-// without blocking it.
-TEST_F(EditorOnBoardFixture, TheProfileButtonOpensTheProfileDialog) {
-  editor.motion()->profileButton()->click();
-  processPending();
-  QPointer dialog = editor.motion()->liveRow()->window()->findChild<KoArmProfileDialog*>();
-  ASSERT_FALSE(dialog.isNull());
-  EXPECT_TRUE(dialog->isVisible());
-  dialog->reject();
-  processPending();
-  EXPECT_TRUE(dialog.isNull());
-}
-
 // A point is taken within its radius, the nearest where several lie close; dragged, it edits
 // its frame through the list.
 TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
@@ -213,11 +191,7 @@ TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   QTest::mousePress(&view, Qt::LeftButton, {}, from);
   EXPECT_EQ(model.selectIndex(), 1);
   const QPointF mid = view.pointOf(1, 2);
-  for (double dy : {20.0, 2000.0}) {
-    const QPointF to(from.x(), mid.y() + dy);
-    QMouseEvent move(QEvent::MouseMove, to, view.mapToGlobal(to), Qt::NoButton, Qt::LeftButton, {});
-    QApplication::sendEvent(&view, &move);
-  }
+  for (double dy : {20.0, 2000.0}) mouse(&view, QEvent::MouseMove, QPointF(from.x(), mid.y() + dy));
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
   processPending();
 
@@ -258,12 +232,6 @@ class TeachTest : public LinkFixture {
     processPending();
   }
 
-  void showAll(bool shown) {
-    for (int channel = 1; channel <= KoPose::kChannels; ++channel) {
-      session.setShown(channel, shown);
-    }
-  }
-
   KoEditorSession session{link};
   KoFrameListModel& model = *session.list();
   KoFrameHistory& history = *session.history();
@@ -300,11 +268,11 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
 
 TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowingAFrame) {
   // With every channel hidden there is nothing to record: teaching does not start.
-  showAll(false);
+  for (int channel = 1; channel <= KoPose::kChannels; ++channel) session.setShown(channel, false);
   ASSERT_FALSE(recorder.start());  // what follows would wait on readings that never come
   EXPECT_EQ(tips(), QStringList{"read_no_channel"});
   EXPECT_EQ(history.count(), 0);
-  showAll(true);
+  for (int channel = 1; channel <= KoPose::kChannels; ++channel) session.setShown(channel, true);
   tips().clear();
 
   recorder.setInterval(5000);  // held at 2000
@@ -341,17 +309,6 @@ TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) 
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
   EXPECT_EQ(feed.positions()[0], 120);
-}
-
-TEST(CurveAxes, TimeLabelsStandAtRoundStepsFarEnoughApartToRead) {
-  // The whole time in ms, the width in pixels, and the step between labels.
-  const std::tuple<qint64, double, double> cases[] = {
-      {10000, 500, 2000},  // 1 s would put labels 50 px apart
-      {1000, 500, 200},   {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
-  };
-  for (const auto& [totalMs, width, step] : cases) {
-    EXPECT_EQ(KoCurveView::timeStep(totalMs, width, 60), step) << totalMs;
-  }
 }
 
 }  // namespace

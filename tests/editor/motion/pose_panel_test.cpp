@@ -170,7 +170,7 @@ TEST_F(PosePanelTest, NamesAreAskedTakenNamesConfirmedAndHiddenChannelsRefused) 
 }
 
 // Export and import round trip; a bad file tips what is wrong and changes no pose.
-TEST_F(PosePanelTest, ImportAndExportKeepEveryPose) {
+TEST_F(PosePanelTest, ImportAndExportKeepEveryPoseAndWhatCannotBeWrittenIsSaid) {
   pose({100, 200, 300, 400, 500, 600});
   panel->saveCurrent();
   file = dir.filePath("poses");  // the suffix is added
@@ -183,9 +183,7 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPose) {
   EXPECT_EQ(panel->poses().all()[1].positions, panel->poses().all()[0].positions);
 
   // nullptr: no such file; "fifo": a pipe nobody writes to, refused at once, not waited on.
-  for (const char* content : {"{\"poses\": [{\"name\": \"x\", \"ch1\": 5000}]}",
-                              "{\"poses\": [{\"name\": \"\\u202ex\", \"ch1\": 500}]}", "not json",
-                              static_cast<const char*>(nullptr), "fifo"}) {
+  for (const char* content : {"not json", static_cast<const char*>(nullptr), "fifo"}) {
     SCOPED_TRACE(content ? content : "missing");
     file = dir.filePath("bad.json");
     QFile::remove(file);
@@ -202,25 +200,21 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPose) {
     EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2"}));
   }
   EXPECT_EQ(KoNamedPoses::load().all().size(), 2);
-}
 
-// Settings that cannot be written are said so at each change, and the poses stay in the
-// panel to be exported; a failed export says what failed in words.
-TEST_F(PosePanelTest, WhatCannotBeWrittenIsSaidAndNoPoseIsLost) {
-  pose({100, 200, 300, 400, 500, 600});
-  panel->saveCurrent();
-  file = dir.filePath("poses.json");
-  panel->exportFile();
+  // Settings that cannot be written are said so at each change, and the poses stay in the
+  // panel to be exported; a failed export says what failed in words.
   {
     const UnwritableSettings unwritable;
+    tips().clear();
     name = "Bow";
     panel->saveCurrent();
+    file = dir.filePath("poses.json");
     panel->importFile();
     choose("Bow");
     prompter().answers = {true};
     panel->removeSelected();
     EXPECT_EQ(tips(), QStringList(3, "poses_not_kept"));
-    EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2"}));
+    EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2", "Wave 3"}));
   }
 
   QTranslator english;

@@ -4,7 +4,6 @@
 #include <QTableView>
 #include <QTest>
 #include <QTranslator>
-#include <random>
 
 #include "editor/list/frame_cell_delegate.h"
 #include "editor/motion/curve_view.h"
@@ -13,6 +12,7 @@
 #include "model/arm_kinematics.h"
 #include "model/notification_center.h"
 #include "model/pose.h"
+#include "motion/motion_frames.h"
 #include "session/arm_ranges.h"
 #include "session/frame_marks.h"
 #include "widgets/velmar_pan_view.h"
@@ -67,17 +67,6 @@ Pose with(Pose pose, int channel, int position) {
   return pose;
 }
 
-// A frame as the cards make it; a negative position is an absent channel.
-VelmarFrame frameOf(const Pose& pose, int time = 1000) {
-  KoPose p;
-  for (int i = 0; i < 6; ++i) {
-    p.positions[size_t(i)] = pose[size_t(i)];
-    p.shown[size_t(i)] = pose[size_t(i)] >= 0;
-  }
-  p.time = time;
-  return KoTools::frameOfPose(p, 0);
-}
-
 QList<int> positionsOf(const KoVelmarPwmModel& f) {
   QList<int> out;
   for (int c = 1; c <= 6; ++c) out.append(f.isPresent(c) ? int(f.id(c)) : -1);
@@ -100,20 +89,7 @@ TEST(ArmRanges, JudgePosesAsSentAndFollowTheChoice) {
 }
 
 TEST(FrameMarks, FollowEveryChangeAsAFreshLookWould) {
-  std::mt19937 random(5);
-  const auto pick = [&random](int low, int high) {
-    return std::uniform_int_distribution<int>(low, high)(random);
-  };
-  const auto anyFrame = [&] {
-    Pose pose;
-    for (int& p : pose) p = pick(0, 12) == 0 ? -1 : pick(0, 1000);
-    return frameOf(pose, pick(50, 3000));
-  };
-  const auto many = [&](int n) {
-    VelmarFrames out;
-    for (int i = 0; i < n; ++i) out.append(anyFrame());
-    return out;
-  };
+  Frames frames(5);
   KoFrameListModel model;
   model.setRenumberDelay(60000);
   KoArmRanges ranges;
@@ -122,26 +98,26 @@ TEST(FrameMarks, FollowEveryChangeAsAFreshLookWould) {
   KoArmProfile wider = testProfile();
   wider.columnRadiusMm = 0;
   wider.channels[0].lowest = 0;
-  model.appendMany(many(30));
+  model.appendMany(frames.many(30));
   int marked = 0;
   for (int step = 0; step < 400; ++step) {
-    const int row = pick(0, std::max(0, model.count() - 1));
-    switch (pick(0, 4)) {
+    const int row = frames.pick(0, std::max(0, model.count() - 1));
+    switch (frames.pick(0, 4)) {
       case 0:
-        model.setData(model.index(row, KoFrameListModel::kFirstChannelColumn + pick(0, 5)),
-                      QString::number(pick(0, 1000)), Qt::EditRole);
+        model.setData(model.index(row, KoFrameListModel::kFirstChannelColumn + frames.pick(0, 5)),
+                      QString::number(frames.pick(0, 1000)), Qt::EditRole);
         break;
       case 1:
-        model.splice(row, pick(0, 3), many(pick(0, 3)));
+        model.splice(row, frames.pick(0, 3), frames.many(frames.pick(0, 3)));
         break;
       case 2:
-        model.appendMany(many(pick(1, 3)));
+        model.appendMany(frames.many(frames.pick(1, 3)));
         break;
       case 3:
         ranges.setProfile(step % 2 ? wider : testProfile());
         break;
       default:
-        if (step % 50 == 0) model.replaceAll(many(pick(0, 30)));
+        if (step % 50 == 0) model.replaceAll(frames.many(frames.pick(0, 30)));
     }
     KoFrameMarks fresh(&model, &ranges);
     ASSERT_EQ(kept.count(), model.count()) << step;
@@ -339,12 +315,7 @@ TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRan
   const QPoint from = curves->pointOf(1, 6).toPoint();
   ASSERT_EQ(curves->hitTest(from), (KoCurveView::Hit{1, 6}));
   QTest::mousePress(curves, Qt::LeftButton, {}, from);
-  for (const double dy : {-5.0, -2000.0}) {
-    const QPointF to(from.x(), from.y() + dy);
-    QMouseEvent move(QEvent::MouseMove, to, curves->mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                     {});
-    QApplication::sendEvent(curves, &move);
-  }
+  for (const double dy : {-5.0, -2000.0}) mouse(curves, QEvent::MouseMove, from + QPointF(0, dy));
   QTest::mouseRelease(curves, Qt::LeftButton, {}, from);
   EXPECT_EQ(positions(1).last(), 850);
 }
@@ -352,13 +323,9 @@ TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRan
 // Presses the middle of `s`, moves `dx` along and lets go.
 void drag(QSlider* s, double dx) {
   const QPointF knob(s->width() / 2.0, s->height() / 2.0);
-  for (const auto& [type, at] : {std::pair{QEvent::MouseButtonPress, knob},
-                                 {QEvent::MouseMove, knob + QPointF(dx, 0)},
-                                 {QEvent::MouseButtonRelease, knob + QPointF(dx, 0)}}) {
-    QMouseEvent e(type, at, s->mapToGlobal(at), Qt::LeftButton,
-                  type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, {});
-    QApplication::sendEvent(s, &e);
-  }
+  mouse(s, QEvent::MouseButtonPress, knob);
+  mouse(s, QEvent::MouseMove, knob + QPointF(dx, 0));
+  mouse(s, QEvent::MouseButtonRelease, knob + QPointF(dx, 0));
 }
 
 // Stored and sent positions stay as they are: only the slider turns.
