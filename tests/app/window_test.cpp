@@ -28,33 +28,6 @@ TEST(WindowPlacement, FitsTheAvailableAreaAndIsFixedOnlyWhereTheFixedSizeFits) {
   }
 }
 
-TEST(KoWindow, EdgesResizeWhileTheSizeMayChangeAndADragElsewhereMovesIt) {
-  KoWindow window{nullptr, false};
-  window.place({QRect(100, 100, 1000, 700), QSize(600, 400), QSize(2000, 2000)});
-  window.show();
-  // Presses at `from`, moves to `to` and lets go; tells whether the window was moving.
-  auto drag = [&](QPoint from, QPoint to) {
-    QTest::mousePress(&window, Qt::LeftButton, {}, from);
-    QMouseEvent move(QEvent::MouseMove, to, window.mapToGlobal(to), Qt::NoButton, Qt::LeftButton,
-                     {});
-    QCoreApplication::sendEvent(&window, &move);
-    const bool moving = window.moving();
-    QTest::mouseRelease(&window, Qt::LeftButton, {}, to);
-    EXPECT_FALSE(window.moving());
-    return moving;
-  };
-  const int w = window.width() - 1;
-  const QSize before = window.size();
-  EXPECT_FALSE(drag({w, 300}, {w + 50, 300}));
-  EXPECT_EQ(window.size(), before + QSize(50, 0));
-  const QPoint start = window.pos();
-  EXPECT_TRUE(drag({500, 300}, {540, 320}));
-  EXPECT_EQ(window.pos(), start + QPoint(40, 20));
-
-  window.place({window.geometry(), window.size(), window.size()});
-  EXPECT_EQ(window.edgesAt({0, 0}), Qt::Edges());  // a window of fixed size has no edges
-}
-
 using namespace std::chrono_literals;
 
 // Deferred start-up work: after the first paint, once, in the order given; a window that is
