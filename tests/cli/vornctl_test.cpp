@@ -199,7 +199,6 @@ TEST_F(Vornctl, EveryNumberIsDecimalAndZerosInFrontChangeNothing) {
       {"move 1 500 --time {}", "300", "0300", "0x12C", "--time"},
       {"trims adjust 2 {}", "-10", "-010", "0x10", "VALUE"},
       {"servo write --min-voltage {}", "5.5", "05.5", "5,5", "--min-voltage"},
-      {"read-positions 3 --sim-fault reading:3:{}", "700", "0700", "0x2BC", "reading:3:"},
   };
   const auto run = [](const char* line, const char* number) {
     QStringList args = QString::fromUtf8(line).split(u' ');
