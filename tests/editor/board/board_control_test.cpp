@@ -328,15 +328,6 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
   EXPECT_EQ(status(), "trims_stored");
   EXPECT_EQ(std::pair(board.storedDeviation(1), board.storedDeviation(2)), std::pair(9, -10));
 
-  // A board that does not answer has not taken them, and the line says so.
-  editor.statusLine()->clearMessage();
-  link.setReplyTimeout(milliseconds(0));
-  board.dropRepliesTo(protocol::kDownloadDeviations);
-  prompter().answers = {true};
-  editor.buttonClick(A::StoreTrims);
-  ASSERT_TRUE(processUntil([this] { return !status().isEmpty(); }));
-  EXPECT_EQ(status(), "trims_not_stored");
-
   board.clearReceived();
   editor.buttonClick(A::ResetTrims);
   processPending();
