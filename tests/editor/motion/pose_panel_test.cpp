@@ -137,21 +137,6 @@ TEST_F(PosePanelTest, NamesAreAskedTakenNamesConfirmedAndHiddenChannelsRefused) 
   EXPECT_EQ(panel->poses().all().first().positions[0], 200);
   EXPECT_EQ(names(), QStringList{"Wave"});
 
-  // A long name is asked about under the name it is kept by, cut to the limit.
-  const QString longest(KoNamedPoses::kMaxNameLength, u'L');
-  name = longest;
-  panel->saveCurrent();
-  pose({300, 300, 300, 300, 300, 300});
-  name = longest + QStringLiteral(" and more");
-  prompter().questions.clear();
-  prompter().answers = {false};
-  panel->saveCurrent();
-  EXPECT_EQ(prompter().questions, QStringList{"poses_replace"});
-  EXPECT_EQ(panel->poses().all().last().positions[0], 200);
-  choose(longest);
-  prompter().answers = {true};
-  panel->removeSelected();
-
   // A name that hides what it is, or could steer a terminal, is refused.
   tips().clear();
   name = QStringLiteral("Wave\u202e");
