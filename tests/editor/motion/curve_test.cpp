@@ -284,8 +284,6 @@ TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
   ASSERT_GT(view.viewStartMs(), 0);
   for (int i = 0; i < 40; ++i) QTest::keyClick(&view, Qt::Key_Left);
   EXPECT_EQ(view.viewStartMs(), 0);
-  for (int i = 0; i < 60; ++i) wheel(at, 120);
-  EXPECT_EQ(view.viewSpanMs(), KoCurveView::kMinSpanMs);
   view.showSpan(whole, 1000);
   EXPECT_DOUBLE_EQ(view.viewStartMs() + view.viewSpanMs(), whole);
 

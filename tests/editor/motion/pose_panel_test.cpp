@@ -78,9 +78,6 @@ TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
   const KoChannelPositions bent{120, std::nullopt, 300, 100, 100, 600};
   EXPECT_NE(drawn, KoPosePanel::thumbnail(editor.armRanges()->profile(), bent).toImage());
   EXPECT_EQ(KoNamedPoses::load().all(), panel->poses().all());
-  EXPECT_TRUE(panel->insertButton()->isEnabled());  // the pose just saved is chosen
-  panel->list()->clearSelection();
-  EXPECT_FALSE(panel->insertButton()->isEnabled());
 
   pose({900, 900, 900, 900, 900, 900});
   choose("Wave");
