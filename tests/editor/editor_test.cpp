@@ -10,6 +10,7 @@
 #include "editor/files/recent_files.h"
 #include "editor_fixture.h"
 #include "model/action_file.h"
+#include "model/action_text.h"
 #include "widgets/drag_view.h"
 
 namespace {
@@ -397,6 +398,27 @@ TEST(SaveQuestion, KeepsTheFileNameOnOneLine) {
   EXPECT_EQ(layout.lineForTextPosition(int(text.indexOf(u'3'))).lineNumber(),
             layout.lineForTextPosition(int(text.lastIndexOf(u'b'))).lineNumber());
   EXPECT_TRUE(QString(text).remove(QChar(0x2060)).contains(name));
+}
+
+TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
+  open(base());
+  const QStringList rob = bytesOf(model()->frames());
+  const auto records = KoTools::actionRecords(actionImage(kRecords));
+  for (const auto& [name, format] : {std::pair{"a.json", KoTools::ActionTextFormat::Json},
+                                     std::pair{"a.csv", KoTools::ActionTextFormat::Csv}}) {
+    SCOPED_TRACE(name);
+    open(write(name, KoTools::exportActionText(records, format)));
+    EXPECT_EQ(bytesOf(model()->frames()), rob);
+
+    // Saved as text again, it matches what the command line exports.
+    panels.savePath = dir.filePath(QStringLiteral("saved-") + name);
+    editor.buttonClick(A::SaveAs);
+    EXPECT_EQ(read(panels.savePath), KoTools::exportActionText(records, format));
+  }
+  tips().clear();
+  open(write("bad.csv", "time,ch1\nnot a csv"));
+  EXPECT_EQ(tips(), QStringList{"file_text_refused"});
+  EXPECT_EQ(bytesOf(model()->frames()), rob);
 }
 
 TEST_F(EditorTest, RecentFilesKeepTheLastEightAndDropTheMissing) {

@@ -195,8 +195,11 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "A", "B"}));
   ASSERT_TRUE(profiles.choose(QStringLiteral("B")));
   ASSERT_EQ(profiles.save(), QSettings::NoError);
-  // A free name counts on from 2.
+  // A free name counts on from 2, cut so that the number fits and the profile can be kept.
   EXPECT_EQ(profiles.freeName("A"), "A 2");
+  const QString longest(KoArmProfile::kMaxNameLength, u'L');
+  ASSERT_TRUE(profiles.put(edited(longest)));
+  EXPECT_EQ(profiles.freeName(longest), longest.left(KoArmProfile::kMaxNameLength - 2) + " 2");
 
   KoArmProfiles again = KoArmProfiles::load();
   EXPECT_EQ(names(again), (QStringList{"Vorn arm", "A", "B"}));
@@ -219,6 +222,10 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
 TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
   const std::optional<KoArmJoints> table = KoArmJoints::parse(kSwappedTable);
   ASSERT_TRUE(table);
+  // One of the user's own already has the name.
+  KoArmProfiles before;
+  ASSERT_TRUE(before.put(edited(KoArmProfiles::kMigratedName)));
+  ASSERT_EQ(before.save(), QSettings::NoError);
   store(KoArmJoints::kSettingsKey, QString::fromUtf8(kSwappedTable));
   // vornctl, built without the table's file, holds the same shipped profile as vorn.
   KoArmProfile fromFile = KoArmProfile::shipped();
@@ -226,14 +233,50 @@ TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
   EXPECT_EQ(KoArmProfile::shipped(), fromFile);
 
   const KoArmProfiles first = KoArmProfiles::load();
-  EXPECT_EQ(names(first), (QStringList{"Vorn arm", "My arm"}));
+  EXPECT_EQ(names(first), (QStringList{"Vorn arm", "My arm", "My arm 2"}));
   KoArmProfile expected = KoArmProfile::shipped();
-  expected.name = KoArmProfiles::kMigratedName;
+  expected.name = QStringLiteral("My arm 2");
   expected.joints = *table;
   EXPECT_EQ(first.chosen(), expected);
   EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
   EXPECT_EQ(KoArmProfiles::load().chosen(), expected);
-  EXPECT_EQ(storedProfiles().size(), 1);
+  EXPECT_EQ(storedProfiles().size(), 2);
+
+  // A table that is not whole is dropped, and changes nothing else.
+  QByteArray tooFar = kSwappedTable;
+  tooFar.replace("\"at1000\":180", "\"at1000\":720");
+  store(KoArmJoints::kSettingsKey, QString::fromUtf8(tooFar));
+  const KoArmProfiles p = KoArmProfiles::load();
+  EXPECT_EQ(names(p), names(first));
+  EXPECT_EQ(p.chosenName(), QStringLiteral("My arm 2"));
+  EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
+}
+
+// What could not be read goes back as it was, behind the profiles that could; a value that is
+// no list of profiles at all is set aside before anything replaces it.
+TEST_F(ArmProfileTest, JunkInTheSettingsIsSkippedAndKept) {
+  const QJsonObject good =
+      QJsonDocument::fromJson(edited(QStringLiteral("Good")).toJson()).object();
+  QJsonObject shippedName = good;
+  shippedName["name"] = KoArmProfile::kShippedName;
+  const QJsonArray entries{1, QJsonArray{}, good, good, shippedName};
+  store(KoArmProfiles::kSettingsKey,
+        QString::fromUtf8(QJsonDocument(entries).toJson(QJsonDocument::Compact)));
+  store(KoArmProfiles::kChosenKey, KoArmProfile::kShippedName);
+  KoArmProfiles profiles = KoArmProfiles::load();
+  EXPECT_EQ(names(profiles), (QStringList{"Vorn arm", "Good"}));
+  ASSERT_EQ(profiles.save(), QSettings::NoError);
+  EXPECT_EQ(storedProfiles(), (QJsonArray{good, 1, QJsonArray{}, good, shippedName}));
+
+  store(KoArmProfiles::kSettingsKey, QStringLiteral("[{"));
+  store(KoArmProfiles::kChosenKey, QStringList{"x", "y"});
+  KoArmProfiles p = KoArmProfiles::load();
+  EXPECT_EQ(names(p), QStringList{"Vorn arm"});
+  EXPECT_EQ(p.chosenName(), KoArmProfile::kShippedName);
+  ASSERT_TRUE(p.put(edited(QStringLiteral("New"))));
+  ASSERT_EQ(p.save(), QSettings::NoError);
+  EXPECT_EQ(QSettings().value(QLatin1String(KoArmProfiles::kUnreadableKey)).toString(), "[{");
+  EXPECT_EQ(names(KoArmProfiles::load()), (QStringList{"Vorn arm", "New"}));
 }
 
 }  // namespace
