@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
-#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>

@@ -4,10 +4,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <QFileInfo>
 #include <QLocalSocket>
 #include <cstring>
-#include <functional>
 
 #include "app/single_instance.h"
 #include "model/file_io.h"

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QTest>
-#include <chrono>
 
 #include "app/startup_clock.h"
 #include "app/window.h"

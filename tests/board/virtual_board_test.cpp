@@ -1,5 +1,4 @@
 #include "board/virtual_board.h"
-
 #include <gtest/gtest.h>
 
 #include "link/protocol.h"

@@ -1,16 +1,11 @@
-#include <fcntl.h>
 #include <gtest/gtest.h>
-#include <pty.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QSettings>
-#include <QTemporaryDir>
 
 #include "batch_names.h"
 #include "model/action_file.h"

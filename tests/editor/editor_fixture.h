@@ -1,13 +1,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
-
-#include <QByteArray>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
-#include <QString>
-#include <QStringList>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -22,17 +18,14 @@
 #include "editor/velmar_view_controller.h"
 #include "link/protocol.h"
 #include "link/serial_port_manager.h"
-#include "link/usb_hid.h"
 #include "link_fixture.h"
 #include "model/frame_encoding.h"
 #include "recording_prompter.h"
 #include "session/editor_session.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
-#include "session/online_run.h"
 #include "temp_files.h"
 #include "virtual_run_clock.h"
-#include "wait.h"
 #include "widgets/image_title_button.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"

@@ -1,7 +1,5 @@
 #include <QApplication>
 #include <QComboBox>
-#include <QFileInfo>
-#include <QLabel>
 #include <QMenu>
 #include <QTest>
 #include <QTextLayout>

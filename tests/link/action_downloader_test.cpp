@@ -1,7 +1,6 @@
 #include "link/action_downloader.h"
 
 #include <gtest/gtest.h>
-
 #include <QSignalSpy>
 #include <future>
 

@@ -1,9 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/syscall.h>
-#include <unistd.h>
 
-#include <QCoreApplication>
-#include <QFileInfo>
 #include <QPointer>
 #include <QSet>
 #include <atomic>

@@ -1,5 +1,4 @@
 #include "link/usb_hid.h"
-
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>

@@ -7,8 +7,6 @@
 #include <unistd.h>
 
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <cerrno>
 #include <cstring>
 

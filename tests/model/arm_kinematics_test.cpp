@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <QtMath>
 #include <cmath>
 #include <functional>
 #include <limits>

@@ -1,7 +1,6 @@
 #include "model/named_poses.h"
 
 #include <gtest/gtest.h>
-
 #include <QSettings>
 
 #include "english.h"

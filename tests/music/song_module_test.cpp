@@ -2,7 +2,6 @@
 // decoders. No sound device is needed, or used.
 #include <gtest/gtest.h>
 
-#include <QCoreApplication>
 #include <optional>
 
 #include "editor/music/song_backend.h"

@@ -2,7 +2,6 @@
 
 #include <QLabel>
 #include <QListWidget>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 

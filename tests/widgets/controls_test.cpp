@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-#include <QApplication>
 #include <QClipboard>
 #include <QDropEvent>
 #include <QImage>
@@ -9,7 +8,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QUrl>
-#include <functional>
 #include <limits>
 #include <tuple>
 

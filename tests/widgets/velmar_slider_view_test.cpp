@@ -1,7 +1,6 @@
 #include "widgets/velmar_slider_view.h"
 
 #include <gtest/gtest.h>
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>

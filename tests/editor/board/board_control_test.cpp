@@ -1,19 +1,13 @@
 #include <QCheckBox>
 #include <QComboBox>
-#include <QSlider>
-#include <QTableView>
 #include <QTest>
 #include <atomic>
 #include <future>
-#include <mutex>
-#include <thread>
 
 #include "editor/board/editor_serial.h"
 #include "editor/editor_actions.h"
 #include "editor_fixture.h"
 #include "pseudo_terminal.h"
-#include "widgets/velmar_pan_view.h"
-#include "widgets/velmar_slider_view.h"
 
 using std::chrono::milliseconds;
 

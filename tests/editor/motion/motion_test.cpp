@@ -1,8 +1,5 @@
-#include <QApplication>
-#include <QMouseEvent>
 #include <QPointer>
 #include <QPushButton>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -12,14 +9,12 @@
 #include "editor/motion/curve_view.h"
 #include "editor/motion/motion_controls.h"
 #include "editor/profiles/arm_profile_dialog.h"
-#include "editor/velmar_view_controller.h"
 #include "editor_fixture.h"
 #include "link/ko_serial.h"
 #include "motion/motion_frames.h"
 #include "widgets/arm_view.h"
 #include "widgets/number_field.h"
 #include "widgets/switch.h"
-#include "widgets/velmar_pan_view.h"
 
 using std::chrono::milliseconds;
 

@@ -2,12 +2,7 @@
 
 #include <QCheckBox>
 #include <QDir>
-#include <QFileInfo>
 #include <QListWidget>
-#include <QPushButton>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <QTemporaryFile>
 #include <QTest>
 #include <QTranslator>
 #include <string_view>

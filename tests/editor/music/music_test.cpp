@@ -1,6 +1,3 @@
-#include <QLabel>
-#include <QPushButton>
-#include <QSettings>
 #include <QToolButton>
 
 #include "editor/motion/curve_view.h"
@@ -8,7 +5,6 @@
 #include "editor/music/music_control.h"
 #include "editor_fixture.h"
 #include "song_files.h"
-#include "temp_files.h"
 #include "widgets/switch.h"
 
 namespace {

@@ -7,11 +7,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
-#include <functional>
 
 #include "editor/profiles/arm_profile_dialog.h"
 #include "model/file_io.h"

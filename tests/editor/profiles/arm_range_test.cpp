@@ -1,7 +1,6 @@
 #include <QComboBox>
 #include <QSignalSpy>
 #include <QSlider>
-#include <QTableView>
 #include <QTest>
 #include <QTranslator>
 
@@ -11,12 +10,9 @@
 #include "editor_fixture.h"
 #include "model/arm_kinematics.h"
 #include "model/notification_center.h"
-#include "model/pose.h"
 #include "motion/motion_frames.h"
 #include "session/arm_ranges.h"
 #include "session/frame_marks.h"
-#include "widgets/velmar_pan_view.h"
-#include "widgets/velmar_slider_view.h"
 
 inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
