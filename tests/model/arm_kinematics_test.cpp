@@ -82,6 +82,24 @@ TEST(ArmKinematics, SkeletonOfAPoseLeaningDown) {
   EXPECT_NEAR(pitchOf(arm(), pose(0, 500, 500)), 120, 1e-9);
 }
 
+// Each joint follows the channel its table names, held at the servo's ends; absent, mid-way.
+// A reversed channel turns its joint the other way about its middle angle, not about 0.
+TEST(ArmKinematics, JointAnglesFollowTheTablesChannelsAndReversal) {
+  KoArmProfile profile = with(arm(), [](P p) {
+    p.joints.joints[KoArmJoints::kBase] = {1, -90, 90};
+    p.joints.joints[KoArmJoints::kShoulder] = {kShoulderChannel, 150, -90};
+  });
+  KoChannelPositions positions = pose(250, 300, 700);
+  positions[0] = 1500;
+  EXPECT_DOUBLE_EQ(jointAngles(profile, positions)[KoArmJoints::kBase], 90);
+  EXPECT_DOUBLE_EQ(jointAngles(profile, positions)[KoArmJoints::kShoulder], 90);
+  positions[0].reset();
+  profile.channels[kShoulderChannel - 1].reversed = true;
+  EXPECT_DOUBLE_EQ(jointAngles(profile, positions)[KoArmJoints::kBase], 0);
+  EXPECT_DOUBLE_EQ(jointAngles(profile, positions)[KoArmJoints::kShoulder], -30);
+  EXPECT_NEAR(positionForAngle(profile, KoArmJoints::kShoulder, -30), 250, 1e-9);
+}
+
 // Targets from whole positions within the safe ranges are reached from another pose (for the
 // hand keeping its angle, a pose with the same hand angle; with the wrist locked, the same
 // wrist).
