@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>

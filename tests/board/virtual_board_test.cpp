@@ -1,4 +1,5 @@
 #include "board/virtual_board.h"
+
 #include <gtest/gtest.h>
 
 #include "link/protocol.h"

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>

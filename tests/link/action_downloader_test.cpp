@@ -1,6 +1,7 @@
 #include "link/action_downloader.h"
 
 #include <gtest/gtest.h>
+
 #include <QSignalSpy>
 #include <future>
 

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+
 #include <sys/syscall.h>
 
 #include <QPointer>

@@ -1,4 +1,5 @@
 #include "link/usb_hid.h"
+
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>

@@ -1,6 +1,7 @@
 #include "model/action_file.h"
 
 #include <gtest/gtest.h>
+
 #include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>

@@ -78,16 +78,10 @@ const QByteArray kSwappedTable = R"({"base":{"channel":1,"at0":-90,"at1000":90},
 
 class ArmProfileTest : public ::testing::Test {
  protected:
-  void SetUp() override { clear(); }
-  void TearDown() override { clear(); }
+  // The settings are this test program's own.
+  void SetUp() override { QSettings().clear(); }
+  void TearDown() override { QSettings().clear(); }
 
-  static void clear() {
-    QSettings s;
-    for (const char* key : {KoArmProfiles::kSettingsKey, KoArmProfiles::kChosenKey,
-                            KoArmProfiles::kUnreadableKey, KoArmJoints::kSettingsKey}) {
-      s.remove(QLatin1String(key));
-    }
-  }
   static void store(const char* key, const QVariant& value) {
     QSettings().setValue(QLatin1String(key), value);
   }

@@ -1,6 +1,7 @@
 #include "model/named_poses.h"
 
 #include <gtest/gtest.h>
+
 #include <QSettings>
 
 #include "english.h"
@@ -12,13 +13,8 @@ const KoNamedPose kBow{QStringLiteral("鞠躬 bow"), {std::nullopt, 900, 300, 30
 
 class NamedPoses : public ::testing::Test {
  protected:
-  void SetUp() override { clear(); }
-  void TearDown() override { clear(); }
-  static void clear() {
-    for (const char* key : {KoNamedPoses::kSettingsKey, KoNamedPoses::kUnreadableKey}) {
-      QSettings().remove(QLatin1String(key));
-    }
-  }
+  void SetUp() override { QSettings().clear(); }
+  void TearDown() override { QSettings().clear(); }
 
   const English english_;
 };

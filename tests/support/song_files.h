@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QtEndian>
 #include <cmath>
 #include <functional>
 
@@ -11,32 +10,25 @@ inline QByteArray wavFile(double seconds, int rate, int channels,
   const auto frames = qint64(std::llround(seconds * rate));
   const auto dataBytes = quint32(frames * channels * 2);
   QByteArray out;
-  const auto le32 = [&out](quint32 v) {
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-  };
-  const auto le16 = [&out](quint16 v) {
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
+  const auto le = [&out](quint32 v, int bytes) {  // little-endian
+    for (int i = 0; i < bytes; ++i) out.append(char(v >> (8 * i)));
   };
   out.append("RIFF");
-  le32(36 + dataBytes);
+  le(36 + dataBytes, 4);
   out.append("WAVEfmt ");
-  le32(16);
-  le16(1);  // PCM
-  le16(quint16(channels));
-  le32(quint32(rate));
-  le32(quint32(rate * channels * 2));
-  le16(quint16(channels * 2));
-  le16(16);
+  le(16, 4);
+  le(1, 2);  // PCM
+  le(quint16(channels), 2);
+  le(quint32(rate), 4);
+  le(quint32(rate * channels * 2), 4);
+  le(quint16(channels * 2), 2);
+  le(16, 2);
   out.append("data");
-  le32(dataBytes);
+  le(dataBytes, 4);
   out.reserve(out.size() + qsizetype(dataBytes));
   for (qint64 f = 0; f < frames; ++f) {
     for (int c = 0; c < channels; ++c) {
-      le16(quint16(qint16(std::lround(std::clamp(sample(f, c), -1.0, 1.0) * 32767))));
+      le(quint16(qint16(std::lround(std::clamp(sample(f, c), -1.0, 1.0) * 32767))), 2);
     }
   }
   return out;

@@ -1,6 +1,7 @@
 #include "widgets/velmar_slider_view.h"
 
 #include <gtest/gtest.h>
+
 #include <QLabel>
 #include <QLineEdit>
 #include <QSlider>
