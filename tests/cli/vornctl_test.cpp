@@ -397,6 +397,9 @@ TEST_F(Vornctl, AProfileRefusesBeforeAnythingIsSentAndNamesReachTheTerminalWritt
        "vornctl: re\\x1b[2Jach.rob, frame 2: channel 3 (Wr\\x1bist\\x07\\u202e) at 950 is "
        "outside its safe range 100 to 900 in the arm profile \"Bench arm\"; nothing sent\n"},
       {"download 7 3号gaps.rob", vorn, 0, ""},
+      {"download 3 5号fall.rob", vorn, 8,
+       "vornctl: 5号fall.rob, frame 1 would strike the ground in the arm profile \"Vorn arm\"; "
+       "nothing sent\n"},
       // The whole batch is checked before the first file goes out.
       {"download-many 3号gaps.rob 4号reach.rob", bench, 8, "4号reach.rob, frame 2: channel 3"},
       {"download-many 3号gaps.rob 5号fall.rob", vorn, 8,
