@@ -1,11 +1,10 @@
 #pragma once
 
-#include <QApplication>
-#include <QMouseEvent>
 #include <array>
 #include <random>
 
 #include "model/pose.h"
+#include "mouse.h"
 
 // A frame of channels 1 to 6 as the cards make it, lasting `time` ms; a negative position is
 // an absent channel. The time is taken as given: a file may hold times the fields would refuse.
@@ -38,11 +37,3 @@ class Frames {
  private:
   std::mt19937 random_;
 };
-
-// The left button pressed, moved while held, or let go at `at`.
-inline void mouse(QWidget* view, QEvent::Type type, QPointF at) {
-  QMouseEvent event(
-      type, at, view->mapToGlobal(at), type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
-      type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
-  QApplication::sendEvent(view, &event);
-}

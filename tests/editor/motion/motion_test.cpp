@@ -120,12 +120,12 @@ TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShownAndItsDialMovesTheBas
   board.clearReceived();
   const QPointF c = arm->dialCentre();
   const double r = arm->dialRadius();
-  mouse(arm, QEvent::MouseButtonPress, c + QPointF(0, -r));
-  mouse(arm, QEvent::MouseMove, c + QPointF(r * std::sqrt(3) / 2, -r / 2));  // 60 degrees
+  sendMouse(arm, QEvent::MouseButtonPress, c + QPointF(0, -r));
+  sendMouse(arm, QEvent::MouseMove, c + QPointF(r * std::sqrt(3) / 2, -r / 2));  // 60 degrees
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 750; }));
   EXPECT_EQ(cardText(6), "750");
-  mouse(arm, QEvent::MouseMove, c + QPointF(r, -r * 0.2));
-  mouse(arm, QEvent::MouseMove, c + QPointF(r, 0));  // 90 degrees, within the interval
+  sendMouse(arm, QEvent::MouseMove, c + QPointF(r, -r * 0.2));
+  sendMouse(arm, QEvent::MouseMove, c + QPointF(r, 0));  // 90 degrees, within the interval
   processPending();
   EXPECT_EQ(board.targetPosition(6), 750);
   motion->armFeed()->refresh();
@@ -135,7 +135,7 @@ TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShownAndItsDialMovesTheBas
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(6) == 875; }));
   EXPECT_EQ(cardText(6), "875");
   EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), 2);
-  mouse(arm, QEvent::MouseButtonRelease, c + QPointF(r, 0));
+  sendMouse(arm, QEvent::MouseButtonRelease, c + QPointF(r, 0));
 
   motion->liveSwitch()->setOn(false);
   emit motion->liveSwitch()->toggledByUser(false);
@@ -177,7 +177,8 @@ TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   QTest::mousePress(&view, Qt::LeftButton, {}, from);
   EXPECT_EQ(model.selectIndex(), 1);
   const QPointF mid = view.pointOf(1, 2);
-  for (double dy : {20.0, 2000.0}) mouse(&view, QEvent::MouseMove, QPointF(from.x(), mid.y() + dy));
+  for (double dy : {20.0, 2000.0})
+    sendMouse(&view, QEvent::MouseMove, QPointF(from.x(), mid.y() + dy));
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
   processPending();
 

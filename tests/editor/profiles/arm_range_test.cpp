@@ -310,7 +310,8 @@ TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRan
   const QPoint from = curves->pointOf(1, 6).toPoint();
   ASSERT_EQ(curves->hitTest(from), (KoCurveView::Hit{1, 6}));
   QTest::mousePress(curves, Qt::LeftButton, {}, from);
-  for (const double dy : {-5.0, -2000.0}) mouse(curves, QEvent::MouseMove, from + QPointF(0, dy));
+  for (const double dy : {-5.0, -2000.0})
+    sendMouse(curves, QEvent::MouseMove, from + QPointF(0, dy));
   QTest::mouseRelease(curves, Qt::LeftButton, {}, from);
   EXPECT_EQ(positions(1).last(), 850);
 }
@@ -318,9 +319,9 @@ TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRan
 // Presses the middle of `s`, moves `dx` along and lets go.
 void drag(QSlider* s, double dx) {
   const QPointF knob(s->width() / 2.0, s->height() / 2.0);
-  mouse(s, QEvent::MouseButtonPress, knob);
-  mouse(s, QEvent::MouseMove, knob + QPointF(dx, 0));
-  mouse(s, QEvent::MouseButtonRelease, knob + QPointF(dx, 0));
+  sendMouse(s, QEvent::MouseButtonPress, knob);
+  sendMouse(s, QEvent::MouseMove, knob + QPointF(dx, 0));
+  sendMouse(s, QEvent::MouseButtonRelease, knob + QPointF(dx, 0));
 }
 
 // Stored and sent positions stay as they are: only the slider turns.
