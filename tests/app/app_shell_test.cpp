@@ -388,6 +388,11 @@ TEST_F(AppShellTest, TheFirstOpensTheRestMergeAndWhatCannotBeReadIsLeftOut) {
   EXPECT_EQ(firstChannel(), (QList<int>{530, 510}));
   EXPECT_EQ(editor()->files()->currentPath(), c);
   EXPECT_EQ(tips(), QStringList{qtTrId("file_damage")});
+  // The merge is one step to undo; the list before the first file is none.
+  editor()->buttonClick(EditorAction::Undo);
+  EXPECT_EQ(firstChannel(), (QList<int>{530}));
+  EXPECT_FALSE(editor()->history()->canUndo());
+  editor()->buttonClick(EditorAction::Redo);
   editor()->history()->markSaved();
 
   QFile huge(write("huge.csv", "time,ch1,ch2,ch3,ch4,ch5,ch6\n"));
