@@ -27,7 +27,7 @@ QPushButton* makeButton(const QString& title, bool primary) {
                                   "QPushButton:focus{border-color:%5;}")
                        .arg(fill.name(), KoColours::textOn(fill).name(),
                             primary ? QStringLiteral("font-weight:bold;") : QString(),
-                            fill.lighter(108).name(), KoColours::focus().name()));
+                            fill.lighter(108).name(), KoColours::focusOn(fill).name()));
   return b;
 }
 

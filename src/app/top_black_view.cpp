@@ -27,7 +27,7 @@ const QColor kDarkText = QColor::fromRgbF(0.063f, 0.063f, 0.063f);
 const QColor kLightText = QColor::fromRgbF(0.94f, 0.94f, 0.94f);
 
 QString focusRing() {
-  return QStringLiteral(":focus{border:2px solid %1;}").arg(KoColours::focus().name());
+  return QStringLiteral(":focus{border:2px solid %1;}").arg(KoColours::focusLight().name());
 }
 
 QFont tabFont() {
@@ -250,7 +250,7 @@ void KoTopBlackView::reFresh(QPainter& painter) {
     painter.setPen(i == index_ ? kDarkText : kLightText);
     painter.drawText(tabs[i].titleRect, Qt::AlignCenter, texts[i]);
     if (i == index_ && hasFocus()) {
-      painter.setPen(QPen(KoColours::focus(), 2));
+      painter.setPen(QPen(KoColours::focusLight(), 2));
       painter.setBrush(Qt::NoBrush);
       painter.drawPath(tabs[i].path);
     }

@@ -56,7 +56,7 @@ void KoWindowButton::paintEvent(QPaintEvent*) {
     p.drawRoundedRect(box, 4, 4);
   }
   if (hasFocus() && ring_) {
-    p.setPen(QPen(KoColours::focus(), 2));
+    p.setPen(QPen(KoColours::focusLight(), 2));  // on the dark bar
     p.setBrush(Qt::NoBrush);
     p.drawRoundedRect(box, 4, 4);
   }

@@ -6,6 +6,7 @@
 #include <QTableView>
 #include <QToolButton>
 
+#include "editor/board/board_groups.h"
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
 #include "editor/files/recent_files.h"
@@ -16,9 +17,9 @@
 #include "widgets/prompter.h"
 
 void KoVelmarViewController::addShortcuts() {
-  // The file and undo keys work wherever the focus is while the editor is in front, the
-  // frame keys while the table has it, so that Space still presses a focused button. A
-  // focused field keeps the keys it uses for its own text.
+  // The file, frame, run and undo keys work wherever the focus is while the editor is in
+  // front; copy, paste and Space while the table has them, so that Space still presses a
+  // focused button. A focused field keeps the keys it uses for its own text (Delete, say).
   QWidget* owner = this;
   // Every key runs its action through the gate, as the button or menu item would.
   const auto add = [this, &owner](const QList<QKeySequence>& keys, EditorAction what,
@@ -33,12 +34,32 @@ void KoVelmarViewController::addShortcuts() {
     if (control(what)) buttonKeys_.append({what, keys.first()});
     return action;
   };
+  const auto ctrl = [](Qt::Key key, Qt::KeyboardModifiers more = {}) {
+    return QKeySequence(Qt::ControlModifier | more | key);
+  };
   add({QKeySequence::Open}, KoEditorFiles::kOpen);
   add({QKeySequence::Save}, KoEditorFiles::kSave);
-  add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)}, KoEditorFiles::kSaveAs);
-  add({QKeySequence(Qt::CTRL | Qt::Key_I)}, KoEditorFiles::kIntegrate);
-  owner = tableView_;
+  add({ctrl(Qt::Key_S, Qt::ShiftModifier)}, KoEditorFiles::kSaveAs);
+  add({ctrl(Qt::Key_I)}, KoEditorFiles::kIntegrate);
+  // The pose goes into the list on Return with a modifier, which no field or cell takes for
+  // itself: Ctrl adds at the end, Ctrl+Shift inserts before the selected frame, Alt alters it.
+  using Mods = Qt::KeyboardModifiers;
+  for (const auto& [mods, what] :
+       {std::pair{Mods(Qt::ControlModifier), KoFrameEditor::kAdd},
+        {Qt::ControlModifier | Qt::ShiftModifier, KoFrameEditor::kInsert},
+        {Mods(Qt::AltModifier), KoFrameEditor::kUpdate}}) {
+    add({QKeySequence(mods | Qt::Key_Return), QKeySequence(mods | Qt::Key_Enter)}, what);
+  }
   add({QKeySequence(Qt::Key_Delete)}, KoFrameEditor::kDelete);
+  // F5 plays the list here, with Ctrl the group stored in the board; Shift+F5 stops as the
+  // button does, telling the board too, where Escape leaves a group started elsewhere.
+  add({QKeySequence(Qt::Key_F5)}, KoOnlineControl::kRun);
+  add({ctrl(Qt::Key_F5)}, KoBoardGroups::kRunGroup);
+  // Escape stops from anywhere in the window (the program's delegate sees to it).
+  buttonKeys_.append({EditorAction::Stop, QKeySequence(Qt::Key_Escape)});
+  add({QKeySequence(Qt::SHIFT | Qt::Key_F5)}, EditorAction::Stop);
+  add({ctrl(Qt::Key_D)}, KoBoardGroups::kDownload);
+  owner = tableView_;
   add({QKeySequence::Copy}, KoFrameEditor::kCopy);
   add({QKeySequence::Paste}, KoFrameEditor::kPasteAfter);
   auto* play = new QAction(tableView_);
@@ -49,13 +70,9 @@ void KoVelmarViewController::addShortcuts() {
   });
   tableView_->addAction(play);
   owner = this;
-  QAction* undo = add({QKeySequence(Qt::CTRL | Qt::Key_Z)}, kUndoTag, QT_TRID_NOOP("undo_action"));
-  QAction* redo =
-      add({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)},
-          kRedoTag, QT_TRID_NOOP("redo_action"));
-  // Escape stops from anywhere in the window (the program's delegate sees to it); its
-  // button says so.
-  buttonKeys_.append({EditorAction::Stop, QKeySequence(Qt::Key_Escape)});
+  QAction* undo = add({ctrl(Qt::Key_Z)}, kUndoTag, QT_TRID_NOOP("undo_action"));
+  QAction* redo = add({ctrl(Qt::Key_Z, Qt::ShiftModifier), ctrl(Qt::Key_Y)}, kRedoTag,
+                      QT_TRID_NOOP("redo_action"));
   undo->setEnabled(false);
   redo->setEnabled(false);
   connect(history_, &KoFrameHistory::canUndoChanged, undo, &QAction::setEnabled);

@@ -444,13 +444,14 @@ void KoVelmarViewController::changeLanguage() {
   for (QWidget* w : tagged_) {
     const QByteArray tipKey = w->property("tipKey").toByteArray();
     if (tipKey.isEmpty()) continue;
-    QString tip = qtTrId(tipKey.constData());
-    for (const auto& [action, keys] : buttonKeys_) {
+    QStringList keys;
+    for (const auto& [action, key] : buttonKeys_) {
       if (tagOf(action) == w->property("koTag").toInt()) {
-        tip += QStringLiteral(" (%1)").arg(keys.toString(QKeySequence::NativeText));
+        keys.append(key.toString(QKeySequence::NativeText));
       }
     }
-    w->setToolTip(tip);
+    const QString tip = qtTrId(tipKey.constData());
+    w->setToolTip(keys.isEmpty() ? tip : QStringLiteral("%1 (%2)").arg(tip, keys.join(u", ")));
   }
   for (QAction* a : actions()) {
     if (const QByteArray key = a->property("titleKey").toByteArray(); !key.isEmpty()) {

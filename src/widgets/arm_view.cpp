@@ -400,7 +400,7 @@ void KoArmView::paintEvent(QPaintEvent*) {
   }
 
   if (hasFocus()) {
-    p.setPen(QPen(QColor(0xff, 0xb1, 0x46, 140), 2));
+    p.setPen(QPen(KoColours::focusLight(), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QRectF>
+
+class QPainter;
 
 // The colours the controls share, and the rule that keeps text readable on them.
 namespace KoColours {
@@ -13,8 +16,15 @@ QColor darkText();
 QColor lightText();
 // A light-grey button, as a running download shows.
 QColor lightGrey();
-// The keyboard focus ring.
-QColor focus();
+// The keyboard focus ring's two tones: deep blue for light and orange fills, pale blue for
+// the dark body, bar and curves. Each keeps 3:1 against the fills it is meant for.
+QColor focusDark();
+QColor focusLight();
+// The ring's tone that contrasts more with `background`.
+QColor focusOn(const QColor& background);
+// A ring of two tones `width` pixels each inside `outer`, the dark one inside: whatever
+// lies around the control, one of them stands out from it.
+void paintFocusRing(QPainter& painter, const QRectF& outer, qreal radius, qreal width = 1.5);
 // Behind the close button under the pointer.
 QColor closeHover();
 

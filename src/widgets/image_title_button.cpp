@@ -126,7 +126,7 @@ void KoImageTitleButton::paintEvent(QPaintEvent*) {
   painter.setBrush(fillColor());
   painter.drawRoundedRect(QRectF(rect()), kRadius, kRadius);
   if (hasFocus()) {
-    painter.setPen(QPen(KoColours::focus(), 2));
+    painter.setPen(QPen(KoColours::focusOn(fillColor()), 2));
     painter.setBrush(Qt::NoBrush);
     painter.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), kRadius, kRadius);
   }

@@ -96,7 +96,7 @@ void KoSegmentedControl::paintEvent(QPaintEvent*) {
     painter.setPen(titleColor(selected));
     painter.drawText(all[i].titleRect, Qt::AlignCenter, qtTrId(titles_[i].toUtf8().constData()));
     if (selected && hasFocus()) {
-      painter.setPen(QPen(KoColours::focus(), 2));
+      painter.setPen(QPen(KoColours::focusOn(fillColor(true)), 2));
       painter.setBrush(Qt::NoBrush);
       painter.drawPath(all[i].path);
     }

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/colours.h"
+
 namespace {
 
 const QColor kOnColor = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
@@ -67,6 +69,9 @@ void KoSwitch::paintEvent(QPaintEvent*) {
   painter.setPen(Qt::NoPen);
   painter.setBrush(on_ ? kOnColor : kOffColor);
   painter.drawRoundedRect(track, radius, radius);
+  // Inside the track's edge, which fills the widget, and under the knob. Light panels and
+  // the dark arm view both hold switches: two tones, one for each.
+  if (hasFocus()) KoColours::paintFocusRing(painter, track, radius);
 
   const qreal inset = 2;
   const qreal knob = trackHeight - 2 * inset;
@@ -76,10 +81,4 @@ void KoSwitch::paintEvent(QPaintEvent*) {
   painter.drawEllipse(knobRect.translated(0, 1));
   painter.setBrush(Qt::white);
   painter.drawEllipse(knobRect);
-
-  if (hasFocus()) {
-    painter.setPen(QPen(kOnColor.darker(140), 1));
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRoundedRect(track.adjusted(-1.5, -1.5, 1.5, 1.5), radius + 1.5, radius + 1.5);
-  }
 }

@@ -49,13 +49,13 @@ QValidator* fieldValidator(limits::Range range, QObject* parent) {
 constexpr int kFocusRing = 2;
 
 // A ring of kFocusRing pixels inside `outer`, its outer corners rounded by `radius`.
-void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius) {
+void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius, const QColor& background) {
   QPainterPath ring;
   ring.addRoundedRect(outer, radius, radius);
   const qreal inner = std::max<qreal>(0, radius - kFocusRing);
   ring.addRoundedRect(outer.adjusted(kFocusRing, kFocusRing, -kFocusRing, -kFocusRing), inner,
                       inner);
-  p.fillPath(ring, KoColours::focus());
+  p.fillPath(ring, KoColours::focusOn(background));
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ QSize KoChannelSlider::minimumSizeHint() const { return {15, 15}; }
 void KoChannelSlider::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  if (hasFocus()) paintFocusRing(p, rect(), 4);
+  if (hasFocus()) paintFocusRing(p, rect(), 4, kOrange);  // on the card
   p.setPen(Qt::NoPen);
   const QRect groove = grooveRect();
   p.setBrush(look_.groove);
@@ -189,7 +189,7 @@ void KoChannelField::paintEvent(QPaintEvent* event) {
     p.setPen(Qt::NoPen);
     p.setBrush(background_);
     p.drawRoundedRect(rect(), radius_, radius_);
-    if (hasFocus()) paintFocusRing(p, rect(), radius_);
+    if (hasFocus()) paintFocusRing(p, rect(), radius_, background_);
   }
   QLineEdit::paintEvent(event);
 }

@@ -2,11 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QTableView>
+#include <QTest>
 #include <QVBoxLayout>
+#include <map>
 
 #include "bytes.h"
 #include "editor/board/board_groups.h"
@@ -58,6 +61,25 @@ inline void selectRows(KoVelmarViewController& editor, const QList<int>& rows) {
     selection->select(editor.model()->index(r, 0),
                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
   }
+}
+
+// The editor's keys, each with the action its button runs.
+inline const std::map<EditorAction, const char*> kEditorKeys{
+    {EditorAction::Add, "Ctrl+Return"},   {EditorAction::Insert, "Ctrl+Shift+Return"},
+    {EditorAction::Update, "Alt+Return"}, {EditorAction::Delete, "Del"},
+    {EditorAction::RunOnline, "F5"},      {EditorAction::RunGroup, "Ctrl+F5"},
+    {EditorAction::Stop, "Shift+F5"},     {EditorAction::Download, "Ctrl+D"}};
+
+// Runs `action` by its key where it has one, from a channel's field (a button for Delete,
+// which the field keeps for its text), else as its button does.
+inline void trigger(KoVelmarViewController& editor, EditorAction action) {
+  const auto key = kEditorKeys.find(action);
+  if (key == kEditorKeys.end()) return editor.buttonClick(action);
+  QWidget* focus = action == EditorAction::Delete ? editor.control(EditorAction::Save)
+                                                  : editor.panView()->sliders()[0]->textField();
+  QApplication::setActiveWindow(editor.window());
+  focus->setFocus();
+  QTest::keySequence(focus, QKeySequence(QString::fromLatin1(key->second)));
 }
 
 // Answers the open and save panels at once and notes each one shown.
@@ -154,14 +176,14 @@ class EditorOnBoardFixture : public LinkFixture {
   // The tips `action` gives on its own.
   QStringList tipsOf(EditorAction action) {
     tips().clear();
-    editor.buttonClick(action);
+    trigger(editor, action);
     processPending();
     return tips();
   }
   void addFrame(int position, int time) {
     editor.session()->setPosition(1, position);
     editor.texttime()->setText(QString::number(time));
-    editor.buttonClick(EditorAction::Add);
+    trigger(editor, EditorAction::Add);
     processPending();
   }
 

@@ -43,14 +43,14 @@ class EditorTest : public EditorFixture {
   // Poses the arm with channel 1 at `position` and adds/inserts/updates with `tag`.
   void pose(int position, A tag) {
     editor.session()->setPosition(1, position);
-    editor.buttonClick(tag);
+    trigger(editor, tag);
     processPending();
   }
   void selectRows(const QList<int>& rows) { ::selectRows(editor, rows); }
   // Runs `tag` on the selected `rows`.
   void act(A tag, const QList<int>& rows) {
     selectRows(rows);
-    editor.buttonClick(tag);
+    trigger(editor, tag);
   }
 };
 
@@ -181,8 +181,8 @@ TEST_F(EditorTest, OpenMergeAndDropAskAboutTheOtherArmsFiles) {
   panels.openPath = path;
   // Each way in, the frames it leaves, and whether they are left unsaved.
   const std::tuple<const char*, std::function<void()>, int, bool> ways[] = {
-      {"open", [&] { editor.buttonClick(A::Open); }, 2, false},
-      {"merge", [&] { editor.buttonClick(A::Merge); }, 3, true},
+      {"open", [&] { trigger(editor, A::Open); }, 2, false},
+      {"merge", [&] { trigger(editor, A::Merge); }, 3, true},
       {"drop", [&] { editor.dragView()->dropFiles({path}); }, 2, false},
   };
   for (const auto& [name, way, count, unsaved] : ways) {
@@ -208,14 +208,14 @@ TEST_F(EditorTest, OpenMergeAndDropAskAboutTheOtherArmsFiles) {
 }
 
 TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) {
-  editor.buttonClick(A::Save);
+  trigger(editor, A::Save);
   EXPECT_EQ(tips(), QStringList{"add_action_tips"});
   EXPECT_TRUE(panels.shown.isEmpty());
 
   pose(100, A::Add);
   pose(200, A::Add);
   model()->frameAt(0)->data.clear();
-  editor.buttonClick(A::Save);
+  trigger(editor, A::Save);
   EXPECT_EQ(tips().last(), "save_frame_damaged");
   EXPECT_TRUE(panels.shown.isEmpty());
   EXPECT_TRUE(editor.labelsave_file_tips()->revealPending());  // still unsaved
@@ -227,7 +227,7 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
   model()->replaceAll(
       KoTools::readVelmarData(actionImage(kPlain.repeated(KoTools::kMaxActionFrames))));
   model()->append(kept.first());
-  editor.buttonClick(A::Save);
+  trigger(editor, A::Save);
   EXPECT_EQ(tips().last(), "save_too_many_frames");
   EXPECT_TRUE(panels.shown.isEmpty());
 
@@ -240,7 +240,7 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
     SCOPED_TRACE(path.toStdString());
     panels.savePath = path;
     prompter().saveAnswers = {Answer::Save, Answer::Save};
-    editor.buttonClick(A::Open);
+    trigger(editor, A::Open);
     EXPECT_EQ(model()->frames(), kept);
     window.close();
     EXPECT_TRUE(window.isVisible());
@@ -249,7 +249,7 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
   EXPECT_EQ(tips(), QStringList(2, "save_file_fail"));
 
   panels.savePath = dir.filePath("out.rob");
-  editor.buttonClick(A::Save);
+  trigger(editor, A::Save);
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   EXPECT_EQ(read(panels.savePath),
             actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));
@@ -309,7 +309,7 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
   const auto on = [this](QList<A> tags, QList<int> rows) {
     return [this, tags, rows] {
       if (!rows.isEmpty()) selectRows(rows);
-      for (A tag : tags) editor.buttonClick(tag);
+      for (A tag : tags) trigger(editor, tag);
     };
   };
   const std::pair<const char*, std::function<void()>> changes[] = {
@@ -341,10 +341,10 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
     const QStringList after = bytesOf(model()->frames());
     ASSERT_NE(after, before);
     EXPECT_TRUE(editor.history()->modified());
-    editor.buttonClick(A::Undo);
+    trigger(editor, A::Undo);
     EXPECT_EQ(bytesOf(model()->frames()), before);
     EXPECT_FALSE(editor.history()->modified());
-    editor.buttonClick(A::Redo);
+    trigger(editor, A::Redo);
     EXPECT_EQ(bytesOf(model()->frames()), after);
     processPending();
     for (int row = 0; row < model()->count(); ++row) {
@@ -410,7 +410,7 @@ TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
 
     // Saved as text again, it matches what the command line exports.
     panels.savePath = dir.filePath(QStringLiteral("saved-") + name);
-    editor.buttonClick(A::SaveAs);
+    trigger(editor, A::SaveAs);
     EXPECT_EQ(read(panels.savePath), KoTools::exportActionText(records, format));
   }
   tips().clear();
@@ -460,7 +460,10 @@ TEST_F(EditorTest, TitleKeysAndTooltips) {
     }
   }
   EXPECT_EQ(editor.control(A::Save)->toolTip(), "tip_save_action (Ctrl+S)");
-  EXPECT_EQ(editor.control(A::Stop)->toolTip(), "tip_stop (Esc)");
+  EXPECT_EQ(editor.control(A::Stop)->toolTip(), "tip_stop (Esc, Shift+F5)");
+  for (const auto& [action, keys] : kEditorKeys) {
+    EXPECT_TRUE(editor.control(action)->toolTip().endsWith(QStringLiteral("%1)").arg(keys)));
+  }
 }
 
 }  // namespace

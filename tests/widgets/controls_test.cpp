@@ -16,6 +16,7 @@
 #include "mouse.h"
 #include "recording_prompter.h"
 #include "temp_files.h"
+#include "widgets/colours.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
@@ -181,6 +182,15 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   EXPECT_NE(wideInChinese, wideInEnglish);
   EXPECT_EQ(wide.sizeHint(), wideInChinese);
   KoLanguage::instance().install(QStringLiteral("en"));
+}
+
+// On the orange buttons and cards, the light panels, the switches' tracks, the dark body,
+// bar, fields and curves, and the close button under the pointer.
+TEST(FocusRing, KeepsThreeToOneAgainstEveryFillItSitsOn) {
+  for (const QRgb fill : {0xffb146, 0xffc64e, 0xd3d3d3, 0xf4f5f7, 0xffffff, 0xb4b7bd, 0x2b2d31,
+                          0x26282c, 0x3a3d42, 0xc42b1c}) {
+    EXPECT_GE(KoColours::contrastRatio(KoColours::focusOn(fill), fill), 3.0) << fill;
+  }
 }
 
 const QString kImage = QStringLiteral(VORN_SOURCE_DIR "/resources/images/temperature2.svg");

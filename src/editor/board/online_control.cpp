@@ -40,7 +40,7 @@ KoOnlineControl::KoOnlineControl(KoEditorSession& session, KoSerial& serial, QOb
     frameOnSliders(frame);
   });
   connect(run_, &KoOnlineRun::runOver, this, [this] {
-    if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+    showRunning(false);
     emit runEnded();
     showStopMessage();
   });
@@ -63,6 +63,14 @@ void KoOnlineControl::tellClamped(const KoArmRanges::FirstMoved& first) {
   if (first) {
     emit statusChanged(ranges_->clampedNotice(model_->number(first.frame), first.bits), false);
   }
+}
+
+void KoOnlineControl::showRunning(bool running) {
+  // While a run plays, the button says what a press does now.
+  if (!runButton_) return;
+  runButton_->setImage(running ? QStringLiteral(":/images/stop.svg")
+                               : QStringLiteral(":/images/play.svg"));
+  runButton_->setMyTitle(running ? QStringLiteral("stop") : QStringLiteral("run_online"));
 }
 
 bool KoOnlineControl::stopped() const { return !run_->isRunning(); }
@@ -126,7 +134,7 @@ void KoOnlineControl::startOrStop() {
   softUsb_ = frame::withTimeAtLeast(usbMoves_.first(), softStartMs_);
   softSerial_ = frame::withTimeAtLeast(serialMoves_.first(), softStartMs_);
   softPending_ = softStartMs_ > 0;
-  if (runButton_) runButton_->setImage(QStringLiteral(":/images/stop.svg"));
+  showRunning(true);
   const bool withSong = followsSong_ && followsSong_();
   run_->start(durations, loop, softStartMs_,
               withSong ? KoOnlineRun::Timing::FollowSong : KoOnlineRun::Timing::Free);
@@ -134,7 +142,7 @@ void KoOnlineControl::startOrStop() {
 
 void KoOnlineControl::stopRun() {
   run_->stop();
-  if (runButton_) runButton_->setImage(QStringLiteral(":/images/play.svg"));
+  showRunning(false);
   emit runEnded();
 }
 

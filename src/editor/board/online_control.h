@@ -71,6 +71,7 @@ class KoOnlineControl : public QObject {
 
  private:
   void startOrStop();
+  void showRunning(bool running);
   void showStopMessage();
   void frameOnSliders(int row);
   // The frame as it goes to the arm: within the safe ranges.

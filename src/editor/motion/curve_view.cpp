@@ -427,7 +427,7 @@ void KoCurveView::paintEvent(QPaintEvent* event) {
     p.drawLine(QPointF(x, head.top()), QPointF(x, head.bottom()));
   }
   if (hasFocus()) {
-    p.setPen(QPen(KoColours::lightText(), 1, Qt::DotLine));
+    p.setPen(QPen(KoColours::focusLight(), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(plot.adjusted(-2, -2, 2, 2)));
   }

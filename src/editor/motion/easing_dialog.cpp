@@ -101,7 +101,7 @@ void KoBezierEditor::paintEvent(QPaintEvent*) {
 
   for (int h = 0; h < 2; ++h) {
     const bool focused = hasFocus() && h == active_;
-    p.setPen(QPen(focused ? KoColours::focus() : Qt::white, focused ? 3 : 1.5));
+    p.setPen(QPen(focused ? KoColours::focusLight() : Qt::white, focused ? 3 : 1.5));
     p.setBrush(KoColours::orange());
     p.drawEllipse(handlePoint(h), kHandleRadius, kHandleRadius);
   }

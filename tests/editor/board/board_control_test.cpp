@@ -102,7 +102,7 @@ TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
   clock.setLateness(milliseconds(7));
   LoggedMessages log;
   for (int run = 1; run <= 2; ++run) {
-    editor.buttonClick(A::RunOnline);
+    trigger(editor, A::RunOnline);
     ASSERT_TRUE(moves(3 * run));
     ASSERT_TRUE(processUntil([this] { return editor.online()->stopped(); }));
     if (run == 1) {
@@ -134,10 +134,11 @@ TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugE
   ASSERT_TRUE(processUntil([this] { return link.connection(); }));
   // Four frames due at 0 to 300 ms; the run then waits for its end at 400.
   clock.setHorizon(milliseconds(350));
-  editor.buttonClick(A::RunOnline);
+  trigger(editor, A::RunOnline);
   ASSERT_TRUE(
       processUntil([&] { return held->held == 1 && editor.online()->run()->queuedSends() == 3; }));
   EXPECT_EQ(button(A::RunOnline)->image(), ":/images/stop.svg");
+  EXPECT_EQ(button(A::RunOnline)->text(), "stop");
 
   // The door opens only once Stop has dropped what waited behind the first frame.
   std::thread doorman([&] {
@@ -149,7 +150,7 @@ TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugE
     }
     held->opener.set_value();
   });
-  editor.buttonClick(A::Stop);
+  trigger(editor, A::Stop);
   doorman.join();
   EXPECT_TRUE(editor.online()->stopped());
   processPending();
@@ -158,7 +159,7 @@ TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugE
   EXPECT_EQ(board.receivedWith(protocol::kStopActionGroup).size(), 1);
 
   // A restart begins again at the first frame; a board that goes away ends it with a tip.
-  editor.buttonClick(A::RunOnline);
+  trigger(editor, A::RunOnline);
   ASSERT_TRUE(moves(2));
   EXPECT_EQ(moveFields(kFirstServo), (QList<int>{100, 100}));
   board.unplug();
@@ -166,12 +167,13 @@ TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugE
   EXPECT_EQ(tips(), QStringList{"stop_run"});
   EXPECT_TRUE(editor.online()->stopped());
   EXPECT_EQ(button(A::RunOnline)->image(), ":/images/play.svg");
+  EXPECT_EQ(button(A::RunOnline)->text(), "run_online");
 }
 
 TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   editor.boxActions()->setEditText("12");
   for (int p : {100, 200, 300, 400}) addFrame(p, 50);
-  editor.buttonClick(A::Download);
+  trigger(editor, A::Download);
   ASSERT_TRUE(processUntil([] { return tips().contains("download_success"); }));
   EXPECT_EQ(tips(), QStringList{"download_success"});
   ASSERT_TRUE(processUntil([this] { return board.group(12).has_value(); }));
@@ -179,7 +181,7 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(board.group(12)->at(i), editor.model()->frameAt(i)->bytes.mid(4));
   // A group downloaded here has a known length: the line says when it is over.
-  editor.buttonClick(A::RunGroup);
+  trigger(editor, A::RunGroup);
   EXPECT_EQ(editor.groups()->runningGroup(), 12);
   ASSERT_TRUE(processUntil([this] { return editor.groups()->runningGroup() == -1; }));
   EXPECT_EQ(status(), "group_over");
@@ -188,7 +190,7 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   editor.groups()->downloader().setAckTimeout(milliseconds(50));
   tips().clear();
   board.dropAcknowledgement(4, 2);
-  editor.buttonClick(A::Download);
+  trigger(editor, A::Download);
   ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));
   EXPECT_EQ(tips(), QStringList{"download_fail"});
   EXPECT_FALSE(link.download());
@@ -225,7 +227,7 @@ TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntil
   for (const auto& [tag, sent, shown, fading] : cases) {
     SCOPED_TRACE(tagOf(tag));
     board.clearReceived();
-    editor.buttonClick(tag);
+    trigger(editor, tag);
     processPending();
     ASSERT_EQ(board.received().size(), 1);
     EXPECT_EQ(board.received().first().bytes.left(sent.size()).toHex(), sent.toHex());
@@ -236,7 +238,7 @@ TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntil
   EXPECT_EQ(editor.groups()->runningGroup(), -1);
 
   // A board that goes away takes what it ran with it.
-  editor.buttonClick(A::RunGroup);
+  trigger(editor, A::RunGroup);
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
   EXPECT_TRUE(status().isEmpty());
@@ -255,23 +257,23 @@ TEST_F(BoardControlTest, ATypedValueMovesItsServoResetCentresAndAReadSkipsHidden
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 737; }));
   EXPECT_EQ(board.received().size(), before + 1);
 
-  editor.buttonClick(A::ResetServos);
+  trigger(editor, A::ResetServos);
   ASSERT_TRUE(processUntil([this] { return board.targetPosition(3) == 500; }));
   for (KoVelmarSliderView* v : editor.panView()->sliders()) EXPECT_EQ(v->text(), "500");
 
-  editor.buttonClick(A::Unload);
+  trigger(editor, A::Unload);
   processPending();
   board.poseByHand(1, 321);
   board.poseByHand(6, 654);
   editor.arraySliderTextCheckViews()[2]->click();  // hides channel 3
-  editor.buttonClick(A::ReadPositions);
+  trigger(editor, A::ReadPositions);
   ASSERT_TRUE(processUntil([this] { return editor.model()->count() == 1; }));
   // Channels 1 to 6: 321, 500, absent, 500, 500, 654.
   EXPECT_EQ(editor.model()->frameAt(0)->data.toHex(), "4101f4015555f401f4018e02");
   EXPECT_EQ(tips(), (QStringList{"motor_off_tips", "read_success"}));
 
   // With every channel hidden nothing is read and no pose becomes a frame.
-  editor.buttonClick(A::SelectAll);  // "select_none" first
+  trigger(editor, A::SelectAll);  // "select_none" first
   editor.history()->markSaved();
   board.clearReceived();
   EXPECT_EQ(tipsOf(A::ReadPositions), QStringList{"read_no_channel"});
@@ -298,23 +300,23 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
 
   board.setDeviation(2, -10);
   board.setChannelServos({1, 2, 4, 6});
-  editor.buttonClick(A::ReadTrims);  // declined: the trims set here stay
+  trigger(editor, A::ReadTrims);  // declined: the trims set here stay
   processPending();
   EXPECT_TRUE(board.receivedWith(protocol::kReadDeviations).isEmpty());
   prompter().answers = {true};
-  editor.buttonClick(A::ReadTrims);
+  trigger(editor, A::ReadTrims);
   ASSERT_TRUE(processUntil([] { return !tips().isEmpty(); }));
   EXPECT_EQ(tips(), QStringList{qtTrId("read_dev_erro") + " 3,5"});
   EXPECT_EQ(trims(), (QList<int>{9, -10, 0, 0, 0, 0}));
 
   prompter().answers = {true};
-  editor.buttonClick(A::StoreTrims);
+  trigger(editor, A::StoreTrims);
   ASSERT_TRUE(processUntil([this] { return !status().isEmpty(); }));
   EXPECT_EQ(status(), "trims_stored");
   EXPECT_EQ(std::pair(board.storedDeviation(1), board.storedDeviation(2)), std::pair(9, -10));
 
   board.clearReceived();
-  editor.buttonClick(A::ResetTrims);
+  trigger(editor, A::ResetTrims);
   processPending();
   EXPECT_EQ(trims(), QList<int>(6, 0));
   EXPECT_TRUE(board.received().isEmpty());
@@ -336,7 +338,7 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   ASSERT_NE(portBox, nullptr);
   portBox->lineEdit()->setText(pty.path);
   emit portBox->lineEdit()->returnPressed();
-  editor.buttonClick(KoEditorSerial::kConnectTag);
+  trigger(editor, KoEditorSerial::kConnectTag);
   ASSERT_TRUE(processUntil([this] { return editor.serialControls()->isOpen(); }));
 
   // The line is set up as the arm's receiver expects: 9600 8N1, no flow control.
@@ -357,10 +359,10 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   editor.session()->setPosition(6, 700);
   addFrame(250, 1000);
   clock.setHorizon(milliseconds(500));
-  editor.buttonClick(A::RunOnline);
+  trigger(editor, A::RunOnline);
   ASSERT_TRUE(pty.pump([&] { return pty.received.size() >= 25; }));
   EXPECT_EQ(pty.received.toHex(), "5555170306e80301fa0002f40103f40104f40105f40106bc02");
-  editor.buttonClick(A::RunOnline);
+  trigger(editor, A::RunOnline);
   EXPECT_TRUE(editor.online()->stopped());
   EXPECT_TRUE(tips().isEmpty());
 }
