@@ -60,8 +60,8 @@ void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius) {
 
 }  // namespace
 
-KoChannelSlider::KoChannelSlider(limits::Range range, int unitsPerPixel, Look look, QWidget* parent)
-    : QSlider(Qt::Horizontal, parent), unitsPerPixel_(unitsPerPixel), look_(look) {
+KoChannelSlider::KoChannelSlider(limits::Range range, Look look, QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), look_(look) {
   setRange(range.minimum, range.maximum);
   setValue(range.start);
   setSingleStep(1);
@@ -77,11 +77,15 @@ QRect KoChannelSlider::grooveRect() const {
   return {t.x(), t.y() + (t.height() - look_.grooveHeight) / 2, t.width(), look_.grooveHeight};
 }
 
+int KoChannelSlider::travel() const {
+  return std::max(1, grooveRect().width() - look_.knobSize.width());
+}
+
 QRect KoChannelSlider::knobRect() const {
   const QRect groove = grooveRect();
   const QSize knob = look_.knobSize;
-  const int x = QStyle::sliderPositionFromValue(
-      minimum(), maximum(), sliderPosition(), groove.width() - knob.width(), invertedAppearance());
+  const int x = QStyle::sliderPositionFromValue(minimum(), maximum(), sliderPosition(), travel(),
+                                                invertedAppearance());
   return {groove.x() + x, groove.y() - (knob.height() - groove.height()) / 2, knob.width(),
           knob.height()};
 }
@@ -117,7 +121,8 @@ void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
     triggerAction(towardRight);
   }
   dragging_ = true;
-  pressX_ = x;
+  fine_ = event->modifiers() & Qt::ShiftModifier;
+  pressX_ = lastX_ = x;
   pressValue_ = value();
   setSliderDown(true);
 }
@@ -125,8 +130,16 @@ void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
 void KoChannelSlider::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_) return QSlider::mouseMoveEvent(event);
   event->accept();
-  const qint64 moved = qRound64((event->position().x() - pressX_) * unitsPerPixel_) *
-                       (invertedAppearance() ? -1 : 1);
+  // Measured afresh from where Shift went down or up, so that the knob does not leap.
+  if (const bool fine = event->modifiers() & Qt::ShiftModifier; fine != fine_) {
+    fine_ = fine;
+    pressX_ = lastX_;
+    pressValue_ = sliderPosition();
+  }
+  lastX_ = event->position().x();
+  const double perPixel =
+      fine_ ? 1.0 / kFinePixelsPerUnit : double(maximum() - minimum()) / travel();
+  const qint64 moved = qRound64((lastX_ - pressX_) * perPixel) * (invertedAppearance() ? -1 : 1);
   setSliderPosition(std::clamp<qint64>(pressValue_ + moved, minimum(), maximum()));
 }
 
@@ -236,12 +249,12 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
       title_(new QLabel(title, this)),
       left_(new KoVelmarLabelView(leftTitle, this)),
       right_(new KoVelmarLabelView(rightTitle, this)),
-      slider_(new KoChannelSlider(limits::kPosition, kPositionUnitsPerPixel,
-                                  {Qt::white, 6, QColor(0x2b2d31), {10, 14}}, this)),
+      slider_(
+          new KoChannelSlider(limits::kPosition, {Qt::white, 6, QColor(0x2b2d31), {10, 14}}, this)),
       textField_(new KoChannelField(QString::number(limits::kPosition.start), QColor(0x2b2d31),
                                     Qt::white, 8, this)),
-      sliderSmall_(new KoChannelSlider(limits::kTrim, kTrimUnitsPerPixel,
-                                       {QColor(0xe0453a), 4, Qt::white, {8, 10}}, this)),
+      sliderSmall_(
+          new KoChannelSlider(limits::kTrim, {QColor(0xe0453a), 4, Qt::white, {8, 10}}, this)),
       lableSmall_(new KoChannelField(QString::number(limits::kTrim.start),
                                      QColor(255, 255, 255, 110), QColor(0x1a1a1a), 6, this)) {
   resize(kSize);

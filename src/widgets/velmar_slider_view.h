@@ -46,10 +46,11 @@ class KoVelmarLabelView : public QWidget {
   QString title_;
 };
 
-// A channel's slider, finer than its width: a drag moves the value a fixed number of units per
-// pixel from where it started, so the whole range is a long sweep rather than a twitch, and a
-// wheel notch moves one single step (a page step with Shift or Ctrl). A press beside the knob
-// takes a page step toward the pointer, then drags.
+// A channel's slider whose knob stays under the pointer: a drag moves the knob as far as the
+// pointer goes, and with Shift held it moves one unit per kFinePixelsPerUnit pixels from where
+// Shift was pressed, for a value the short track cannot reach by hand. A wheel notch moves one
+// single step (a page step with Shift or Ctrl). A press beside the knob takes a page step
+// toward the pointer, then drags the knob along with it.
 // Painted by itself rather than by a style sheet, which made each card's start several times
 // slower: a rounded groove, a rounded knob on it, and a focus ring inside the edge that the
 // groove makes room for.
@@ -64,7 +65,9 @@ class KoChannelSlider : public QSlider {
     QSize knobSize;
   };
 
-  KoChannelSlider(limits::Range range, int unitsPerPixel, Look look, QWidget* parent = nullptr);
+  static constexpr int kFinePixelsPerUnit = 4;
+
+  KoChannelSlider(limits::Range range, Look look, QWidget* parent = nullptr);
 
   QRect grooveRect() const;
   QRect knobRect() const;
@@ -81,12 +84,16 @@ class KoChannelSlider : public QSlider {
  private:
   // Inside the focus ring while focused.
   QRect track() const;
+  // The pixels the knob travels from one end to the other.
+  int travel() const;
 
-  int unitsPerPixel_;
   Look look_;
   bool dragging_ = false;
+  bool fine_ = false;
+  // Where the drag, or its latest change between fine and coarse, started.
   qreal pressX_ = 0;
   int pressValue_ = 0;
+  qreal lastX_ = 0;
   int wheelRemainder_ = 0;
 };
 
@@ -127,9 +134,6 @@ class KoVelmarSliderView : public QWidget {
   static constexpr int kTrimTag = 101;
   static constexpr QSize kSize{110, 76};
   static constexpr int kPageStep = 10;
-  // A drag sweeps the position range in 500 pixels and the trim range in 200.
-  static constexpr int kPositionUnitsPerPixel = 2;
-  static constexpr int kTrimUnitsPerPixel = 1;
 
   // tag: 1000 + channel number; the text field carries it.
   KoVelmarSliderView(int tag, const QString& title, KoVelmarSliderViewDelegate* delegate,
