@@ -47,6 +47,8 @@ QValidator* fieldValidator(limits::Range range, QObject* parent) {
 }
 
 constexpr int kFocusRing = 2;
+// The selected frame's position on a track: a blue apart from the orange, red and white.
+const QColor kMarkColour(0x1f, 0x5f, 0xc8);
 
 // A ring of kFocusRing pixels inside `outer`, its outer corners rounded by `radius`.
 void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius) {
@@ -90,6 +92,12 @@ QRect KoChannelSlider::knobRect() const {
           knob.height()};
 }
 
+void KoChannelSlider::setMark(std::optional<int> position) {
+  if (position == mark_) return;
+  mark_ = position;
+  update();
+}
+
 QSize KoChannelSlider::sizeHint() const { return {84, 15}; }
 
 QSize KoChannelSlider::minimumSizeHint() const { return {15, 15}; }
@@ -105,6 +113,19 @@ void KoChannelSlider::paintEvent(QPaintEvent*) {
   const QRect knob = knobRect();
   p.setBrush(look_.knob);
   p.drawRoundedRect(knob, knob.width() / 2.0, knob.width() / 2.0);
+  if (mark_) {
+    // Over the knob, so that a mark where the knob stands still shows; a light edge parts it
+    // from the dark knob.
+    const qreal x = groove.x() + knob.width() / 2.0 +
+                    QStyle::sliderPositionFromValue(minimum(), maximum(),
+                                                    std::clamp(*mark_, minimum(), maximum()),
+                                                    travel(), invertedAppearance());
+    const QRectF line(x - 1, track().top(), 2, track().height());
+    p.setBrush(Qt::white);
+    p.drawRect(line.adjusted(-1, 0, 1, 0));
+    p.setBrush(kMarkColour);
+    p.drawRect(line);
+  }
 }
 
 void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
@@ -209,7 +230,6 @@ void KoChannelField::paintEvent(QPaintEvent* event) {
 
 KoVelmarLabelView::KoVelmarLabelView(const QString& stringValue, QWidget* parent)
     : QWidget(parent), title_(stringValue) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
   retranslate();
 }
 
@@ -225,12 +245,10 @@ QPointF KoVelmarLabelView::textOrigin() const {
 }
 
 void KoVelmarLabelView::paintEvent(QPaintEvent*) {
+  // Plain text, not a chip: it names a way the joint turns and does nothing when pressed.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 70));
-  p.drawRoundedRect(rect(), 4, 4);
-  p.setPen(Qt::white);
+  p.setPen(KoColours::darkText());
   const QFont font = pointFont(11);
   p.setFont(font);
   const QPointF origin = textOrigin();
@@ -332,12 +350,16 @@ void KoVelmarSliderView::setChannelProfile(const KoChannelProfile& channel) {
 void KoVelmarSliderView::retranslate() {
   left_->retranslate();
   right_->retranslate();
+  for (auto [tag, tip] : {std::pair{left_, "tag_left_end_tips"}, {right_, "tag_right_end_tips"}}) {
+    tag->setToolTip(qtTrId(tip));
+    tag->setAccessibleName(qtTrId(tag->title().toUtf8().constData()));
+    tag->setAccessibleDescription(qtTrId(tip));
+  }
   const QString channel = title_->text();
-  QString range = qtTrId("slider_range").arg(lowest_).arg(highest_);
-  if (reversed_) range += u'\n' + qtTrId("slider_reversed");
-  slider_->setToolTip(range);
+  rangeTip_ = qtTrId("slider_range").arg(lowest_).arg(highest_);
+  if (reversed_) rangeTip_ += u'\n' + qtTrId("slider_reversed");
+  showSliderTip();
   slider_->setAccessibleName(channel + u' ' + qtTrId("position"));
-  slider_->setAccessibleDescription(qtTrId("slider_position_tips") + u'\n' + range);
   textField_->setAccessibleName(channel + u' ' + qtTrId("position"));
   textField_->setAccessibleDescription(qtTrId("channel_field_tips"));
   sliderSmall_->setAccessibleName(channel + u' ' + qtTrId("deviation"));
@@ -347,6 +369,18 @@ void KoVelmarSliderView::retranslate() {
   for (QLineEdit* field : {textField_, lableSmall_}) {
     field->setToolTip(qtTrId("channel_field_tips"));
   }
+}
+
+void KoVelmarSliderView::showSliderTip() {
+  QString tip = rangeTip_;
+  // Replaced rather than arg(): the mark moves with every selection, and a text without its
+  // place holder would be warned of each time.
+  if (frameMark_) {
+    tip += u'\n' +
+           qtTrId("slider_frame_mark").replace(QStringLiteral("%1"), QString::number(*frameMark_));
+  }
+  slider_->setToolTip(tip);
+  slider_->setAccessibleDescription(qtTrId("slider_position_tips") + u'\n' + tip);
 }
 
 bool KoVelmarSliderView::eventFilter(QObject* watched, QEvent* event) {
@@ -440,6 +474,14 @@ void KoVelmarSliderView::setTrim(qint64 trim) {
     sliderSmall_->setValue(limits::kTrim.clamp(trim));
   }
   lableSmall_->setText(QString::number(sliderSmall_->value()));
+}
+
+void KoVelmarSliderView::setFrameMark(std::optional<qint64> position) {
+  if (position == frameMark_) return;
+  frameMark_ = position;
+  slider_->setMark(position ? std::optional<int>(limits::kPosition.clamp(*position))
+                            : std::nullopt);
+  showSliderTip();
 }
 
 void KoVelmarSliderView::setShake(bool shake) {

@@ -71,6 +71,9 @@ class KoChannelSlider : public QSlider {
 
   QRect grooveRect() const;
   QRect knobRect() const;
+  // A mark on the track at a position other than the value; none hides it.
+  void setMark(std::optional<int> position);
+  std::optional<int> mark() const { return mark_; }
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -88,6 +91,7 @@ class KoChannelSlider : public QSlider {
   int travel() const;
 
   Look look_;
+  std::optional<int> mark_;
   bool dragging_ = false;
   bool fine_ = false;
   // Where the drag, or its latest change between fine and coarse, started.
@@ -164,6 +168,11 @@ class KoVelmarSliderView : public QWidget {
   void setPosition(qint64 position);
   void setTrim(qint64 trim);
   void setShake(bool shake);
+  // The position the table's selected frame holds, marked on the track and told in the
+  // slider's tooltip, so that the frame Update Frame would overwrite is in view without the
+  // arm moving; none (a channel the frame leaves out, or no frame) shows no mark.
+  void setFrameMark(std::optional<qint64> position);
+  std::optional<qint64> frameMark() const { return frameMark_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -178,6 +187,8 @@ class KoVelmarSliderView : public QWidget {
   // The field shows its slider's value again.
   void restore(QSlider* slider, QLineEdit* field);
   void retranslate();
+  // The position slider's tooltip: its range, and the selected frame's position.
+  void showSliderTip();
 
   int tag_;
   WeakDelegate<KoVelmarSliderViewDelegate> delegate_;
@@ -194,4 +205,6 @@ class KoVelmarSliderView : public QWidget {
   int lowest_ = limits::kPosition.minimum;
   int highest_ = limits::kPosition.maximum;
   bool reversed_ = false;
+  std::optional<qint64> frameMark_;
+  QString rangeTip_;
 };
