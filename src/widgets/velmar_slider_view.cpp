@@ -350,7 +350,8 @@ void KoVelmarSliderView::setChannelProfile(const KoChannelProfile& channel) {
 void KoVelmarSliderView::retranslate() {
   left_->retranslate();
   right_->retranslate();
-  for (auto [tag, tip] : {std::pair{left_, "tag_left_end_tips"}, {right_, "tag_right_end_tips"}}) {
+  for (auto [tag, tip] : {std::pair{left_, QT_TRID_NOOP("tag_left_end_tips")},
+                          {right_, QT_TRID_NOOP("tag_right_end_tips")}}) {
     tag->setToolTip(qtTrId(tip));
     tag->setAccessibleName(qtTrId(tag->title().toUtf8().constData()));
     tag->setAccessibleDescription(qtTrId(tip));
