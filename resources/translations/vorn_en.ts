@@ -258,6 +258,11 @@
         <extracomment>Tooltip of a reversed channel's position slider</extracomment>
         <translation>The servo is mounted the other way round: the slider runs from right to left</translation>
     </message>
+    <message id="slider_frame_mark">
+        <source>slider_frame_mark</source>
+        <extracomment>Tooltip of a channel's position slider: the position the table's selected frame holds, marked on the track</extracomment>
+        <translation>In the selected frame: %1</translation>
+    </message>
     <message id="slider_range">
         <source>slider_range</source>
         <extracomment>Tooltip of a channel's position slider; its safe range</extracomment>
@@ -1989,6 +1994,16 @@
         <source>channel_field_tips</source>
         <extracomment>Accessible description and tooltip of a channel's value fields</extracomment>
         <translation>Type a value and press Enter to send it; Escape restores the shown value. Up and Down move one step, Page Up and Page Down ten.</translation>
+    </message>
+    <message id="tag_left_end_tips">
+        <source>tag_left_end_tips</source>
+        <extracomment>Tooltip of the direction label on the left of a channel card's pair: what the slider's left end does</extracomment>
+        <translation>The slider's left end turns the joint this way</translation>
+    </message>
+    <message id="tag_right_end_tips">
+        <source>tag_right_end_tips</source>
+        <extracomment>Tooltip of the direction label on the right of a channel card's pair: what the slider's right end does</extracomment>
+        <translation>The slider's right end turns the joint this way</translation>
     </message>
     <message id="tag_release_meaning">
         <source>tag_release_meaning</source>

@@ -258,6 +258,11 @@
         <extracomment>Tooltip of a reversed channel's position slider</extracomment>
         <translation>舵机反向安装：滑块从右向左增大</translation>
     </message>
+    <message id="slider_frame_mark">
+        <source>slider_frame_mark</source>
+        <extracomment>Tooltip of a channel's position slider: the position the table's selected frame holds, marked on the track</extracomment>
+        <translation>所选帧中：%1</translation>
+    </message>
     <message id="slider_range">
         <source>slider_range</source>
         <extracomment>Tooltip of a channel's position slider; its safe range</extracomment>
@@ -1980,6 +1985,16 @@
         <source>channel_field_tips</source>
         <extracomment>Accessible description and tooltip of a channel's value fields</extracomment>
         <translation>输入数值后按回车发送；按 Esc 恢复原值。上下方向键移动 1，Page Up 和 Page Down 移动 10。</translation>
+    </message>
+    <message id="tag_left_end_tips">
+        <source>tag_left_end_tips</source>
+        <extracomment>Tooltip of the direction label on the left of a channel card's pair: what the slider's left end does</extracomment>
+        <translation>滑块的左端使关节转向这一边</translation>
+    </message>
+    <message id="tag_right_end_tips">
+        <source>tag_right_end_tips</source>
+        <extracomment>Tooltip of the direction label on the right of a channel card's pair: what the slider's right end does</extracomment>
+        <translation>滑块的右端使关节转向这一边</translation>
     </message>
     <message id="tag_release_meaning">
         <source>tag_release_meaning</source>

@@ -258,6 +258,11 @@
         <extracomment>Tooltip of a reversed channel's position slider</extracomment>
         <translation>伺服機反向安裝：滑桿由右向左增大</translation>
     </message>
+    <message id="slider_frame_mark">
+        <source>slider_frame_mark</source>
+        <extracomment>Tooltip of a channel's position slider: the position the table's selected frame holds, marked on the track</extracomment>
+        <translation>所選幀中：%1</translation>
+    </message>
     <message id="slider_range">
         <source>slider_range</source>
         <extracomment>Tooltip of a channel's position slider; its safe range</extracomment>
@@ -1980,6 +1985,16 @@
         <source>channel_field_tips</source>
         <extracomment>Accessible description and tooltip of a channel's value fields</extracomment>
         <translation>輸入數值後按 Enter 傳送；按 Esc 還原原值。上下方向鍵移動 1，Page Up 和 Page Down 移動 10。</translation>
+    </message>
+    <message id="tag_left_end_tips">
+        <source>tag_left_end_tips</source>
+        <extracomment>Tooltip of the direction label on the left of a channel card's pair: what the slider's left end does</extracomment>
+        <translation>滑桿的左端使關節轉向這一邊</translation>
+    </message>
+    <message id="tag_right_end_tips">
+        <source>tag_right_end_tips</source>
+        <extracomment>Tooltip of the direction label on the right of a channel card's pair: what the slider's right end does</extracomment>
+        <translation>滑桿的右端使關節轉向這一邊</translation>
     </message>
     <message id="tag_release_meaning">
         <source>tag_release_meaning</source>

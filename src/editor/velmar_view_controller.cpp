@@ -22,6 +22,7 @@
 #include "editor/list/frame_editor.h"
 #include "editor/motion/curve_view.h"
 #include "editor/motion/easing_dialog.h"
+#include "editor/motion/frame_on_cards.h"
 #include "editor/motion/motion_controls.h"
 #include "editor/motion/motion_craft.h"
 #include "editor/motion/pose_panel.h"
@@ -91,6 +92,7 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   posePanel_ = new KoPosePanel(ranges_, this);
   buildPanels();
   motion_->attachArmView(panView_);
+  new KoFrameOnCards(model_, panView_, this);
   posePanel_->attach(this);
   // Beside the arm profile's button, where the pose panel's row has room to spare.
   if (auto* liveRow = qobject_cast<QBoxLayout*>(motion_->liveRow()->layout())) {

@@ -17,8 +17,8 @@
 namespace {
 
 const QColor kOutOfReach(0xe5, 0x48, 0x3e);
-// A press this near the tip (or the dial's rim) takes it, however thin the arm is drawn.
-constexpr double kGrabRadius = 14;
+// A press this near the dial's rim takes it.
+constexpr double kDialSlack = 7;
 
 // The pointer's angle round the dial, 0 pointing up and growing clockwise, as the dial draws it.
 double dialAngle(QPointF from, QPointF centre) {
@@ -132,9 +132,9 @@ QPointF KoArmView::dialCentre() const {
 
 KoArmView::Drag KoArmView::hit(QPointF pixel) const {
   const QPointF tip = tipOnScreen();
-  if (std::hypot(pixel.x() - tip.x(), pixel.y() - tip.y()) <= kGrabRadius) return Drag::Tip;
+  if (std::hypot(pixel.x() - tip.x(), pixel.y() - tip.y()) <= kGrabReach) return Drag::Tip;
   const QPointF dial = dialCentre();
-  if (std::hypot(pixel.x() - dial.x(), pixel.y() - dial.y()) <= dialRadius() + kGrabRadius / 2) {
+  if (std::hypot(pixel.x() - dial.x(), pixel.y() - dial.y()) <= dialRadius() + kDialSlack) {
     return Drag::Dial;
   }
   return Drag::None;
@@ -356,7 +356,7 @@ void KoArmView::paintEvent(QPaintEvent*) {
   if (hover_ == Drag::Tip) {
     p.setPen(QPen(QColor(255, 255, 255, dragging_ == Drag::Tip ? 200 : 110), 1.5));
     p.setBrush(Qt::NoBrush);
-    p.drawEllipse(tip, kGrabRadius, kGrabRadius);
+    p.drawEllipse(tip, kGrabReach, kGrabReach);
   }
 
   // The base's turn, seen from above.

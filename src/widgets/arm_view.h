@@ -33,6 +33,9 @@ class KoArmView : public QWidget {
   // After the last drag or key the pose wanted is shown this long before the feed takes over
   // again: long enough for a throttled move to be sent and read back.
   static constexpr int kDefaultHoldMs = 150;
+  // A press this near the gripper's tip takes it, however thin the arm is drawn; the ring that
+  // shows under the pointer there is this wide.
+  static constexpr double kGrabReach = 24;
 
   explicit KoArmView(QWidget* parent = nullptr, KoArmProfile profile = KoArmProfile::shipped());
 

@@ -78,7 +78,9 @@ bool KoVelmarPanView::eventFilter(QObject* watched, QEvent* event) {
 void KoVelmarPanView::resizeEvent(QResizeEvent*) { layOut(); }
 
 void KoVelmarPanView::layOut() {
-  const QSize card = KoVelmarSliderView::kSize;
+  const QSize card(std::clamp((width() - kRoomyPicture) / 2 - kGap,
+                              KoVelmarSliderView::kSize.width(), kWideCard),
+                   KoVelmarSliderView::kSize.height());
   const int columnWidth = card.width() + kGap;
   const int middleWidth = std::max(0, width() - 2 * columnWidth);
   const QSize cornerSize = corner_ ? corner_->size() : QSize();
@@ -110,17 +112,20 @@ void KoVelmarPanView::layOut() {
   QList<int> left;
   QList<int> right;
   for (int i = 0; i < sliders_.size(); ++i) {
-    const bool onLeft = array_[i].left + card.width() / 2.0 < kPictureSize.width() / 2.0;
+    // The placements were measured with cards of the narrow size.
+    const bool onLeft =
+        array_[i].left + KoVelmarSliderView::kSize.width() / 2.0 < kPictureSize.width() / 2.0;
     (onLeft ? left : right).append(i);
   }
-  stack(left, leftX, corner_ ? cornerSize.height() + kGap : 0, scale, picture.y());
-  stack(right, rightX, 0, scale, picture.y());
+  stack(left, leftX, corner_ ? cornerSize.height() + kGap : 0, scale, picture.y(), card);
+  stack(right, rightX, 0, scale, picture.y(), card);
 }
 
-void KoVelmarPanView::stack(QList<int> column, int x, int top, double scale, int pictureTop) {
+void KoVelmarPanView::stack(QList<int> column, int x, int top, double scale, int pictureTop,
+                            QSize card) {
   std::stable_sort(column.begin(), column.end(),
                    [this](int a, int b) { return array_[a].top < array_[b].top; });
-  const int h = KoVelmarSliderView::kSize.height();
+  const int h = card.height();
   QList<int> ys;
   for (int i : column) ys.append(pictureTop + qRound(array_[i].top * scale));
   // Down from the top, each below the one above; then up from the bottom, each above the one
@@ -136,7 +141,7 @@ void KoVelmarPanView::stack(QList<int> column, int x, int top, double scale, int
     for (int k = 0; k < ys.size(); ++k) ys[k] = top + k * step;
   }
   for (int k = 0; k < ys.size(); ++k) {
-    const QRect frame(QPoint(x, ys[k]), KoVelmarSliderView::kSize);
+    const QRect frame(QPoint(x, ys[k]), card);
     sliders_[column[k]]->setOrginFrame(frame);
     sliders_[column[k]]->setGeometry(frame);
   }

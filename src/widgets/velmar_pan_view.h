@@ -28,6 +28,9 @@ class KoVelmarPanView : public QWidget {
   static constexpr int kPreferredPicture = 480;
   // The picture shrinks to fit a small window, down to this; the controls keep their size.
   static constexpr QSize kMinimumSize{430, 322};
+  // Cards widen up to this, for a longer slider, while the picture keeps kRoomyPicture.
+  static constexpr int kWideCard = 150;
+  static constexpr int kRoomyPicture = 260;
 
   explicit KoVelmarPanView(KoVelmarSliderViewDelegate* delegate, QWidget* parent = nullptr,
                            const QString& placements = QStringLiteral(":/velmarPostion.json"));
@@ -49,7 +52,7 @@ class KoVelmarPanView : public QWidget {
   void changeLanguage();
   void layOut();
   // Places a column of controls in order, each as near its wish as the others let it.
-  void stack(QList<int> column, int x, int top, double scale, int pictureTop);
+  void stack(QList<int> column, int x, int top, double scale, int pictureTop, QSize card);
 
   QList<KoVelmarSliderModel> array_;
   QList<KoVelmarSliderView*> sliders_;

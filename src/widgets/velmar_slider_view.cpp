@@ -47,6 +47,8 @@ QValidator* fieldValidator(limits::Range range, QObject* parent) {
 }
 
 constexpr int kFocusRing = 2;
+// The selected frame's position on a track: a blue apart from the orange, red and white.
+const QColor kMarkColour(0x1f, 0x5f, 0xc8);
 
 // A ring of kFocusRing pixels inside `outer`, its outer corners rounded by `radius`.
 void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius, const QColor& background) {
@@ -60,8 +62,8 @@ void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius, const QColor
 
 }  // namespace
 
-KoChannelSlider::KoChannelSlider(limits::Range range, int unitsPerPixel, Look look, QWidget* parent)
-    : QSlider(Qt::Horizontal, parent), unitsPerPixel_(unitsPerPixel), look_(look) {
+KoChannelSlider::KoChannelSlider(limits::Range range, Look look, QWidget* parent)
+    : QSlider(Qt::Horizontal, parent), look_(look) {
   setRange(range.minimum, range.maximum);
   setValue(range.start);
   setSingleStep(1);
@@ -77,13 +79,23 @@ QRect KoChannelSlider::grooveRect() const {
   return {t.x(), t.y() + (t.height() - look_.grooveHeight) / 2, t.width(), look_.grooveHeight};
 }
 
+int KoChannelSlider::travel() const {
+  return std::max(1, grooveRect().width() - look_.knobSize.width());
+}
+
 QRect KoChannelSlider::knobRect() const {
   const QRect groove = grooveRect();
   const QSize knob = look_.knobSize;
-  const int x = QStyle::sliderPositionFromValue(
-      minimum(), maximum(), sliderPosition(), groove.width() - knob.width(), invertedAppearance());
+  const int x = QStyle::sliderPositionFromValue(minimum(), maximum(), sliderPosition(), travel(),
+                                                invertedAppearance());
   return {groove.x() + x, groove.y() - (knob.height() - groove.height()) / 2, knob.width(),
           knob.height()};
+}
+
+void KoChannelSlider::setMark(std::optional<int> position) {
+  if (position == mark_) return;
+  mark_ = position;
+  update();
 }
 
 QSize KoChannelSlider::sizeHint() const { return {84, 15}; }
@@ -101,6 +113,19 @@ void KoChannelSlider::paintEvent(QPaintEvent*) {
   const QRect knob = knobRect();
   p.setBrush(look_.knob);
   p.drawRoundedRect(knob, knob.width() / 2.0, knob.width() / 2.0);
+  if (mark_) {
+    // Over the knob, so that a mark where the knob stands still shows; a light edge parts it
+    // from the dark knob.
+    const qreal x = groove.x() + knob.width() / 2.0 +
+                    QStyle::sliderPositionFromValue(minimum(), maximum(),
+                                                    std::clamp(*mark_, minimum(), maximum()),
+                                                    travel(), invertedAppearance());
+    const QRectF line(x - 1, track().top(), 2, track().height());
+    p.setBrush(Qt::white);
+    p.drawRect(line.adjusted(-1, 0, 1, 0));
+    p.setBrush(kMarkColour);
+    p.drawRect(line);
+  }
 }
 
 void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
@@ -117,7 +142,8 @@ void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
     triggerAction(towardRight);
   }
   dragging_ = true;
-  pressX_ = x;
+  fine_ = event->modifiers() & Qt::ShiftModifier;
+  pressX_ = lastX_ = x;
   pressValue_ = value();
   setSliderDown(true);
 }
@@ -125,8 +151,16 @@ void KoChannelSlider::mousePressEvent(QMouseEvent* event) {
 void KoChannelSlider::mouseMoveEvent(QMouseEvent* event) {
   if (!dragging_) return QSlider::mouseMoveEvent(event);
   event->accept();
-  const qint64 moved = qRound64((event->position().x() - pressX_) * unitsPerPixel_) *
-                       (invertedAppearance() ? -1 : 1);
+  // Measured afresh from where Shift went down or up, so that the knob does not leap.
+  if (const bool fine = event->modifiers() & Qt::ShiftModifier; fine != fine_) {
+    fine_ = fine;
+    pressX_ = lastX_;
+    pressValue_ = sliderPosition();
+  }
+  lastX_ = event->position().x();
+  const double perPixel =
+      fine_ ? 1.0 / kFinePixelsPerUnit : double(maximum() - minimum()) / travel();
+  const qint64 moved = qRound64((lastX_ - pressX_) * perPixel) * (invertedAppearance() ? -1 : 1);
   setSliderPosition(std::clamp<qint64>(pressValue_ + moved, minimum(), maximum()));
 }
 
@@ -196,7 +230,6 @@ void KoChannelField::paintEvent(QPaintEvent* event) {
 
 KoVelmarLabelView::KoVelmarLabelView(const QString& stringValue, QWidget* parent)
     : QWidget(parent), title_(stringValue) {
-  setAttribute(Qt::WA_TransparentForMouseEvents);
   retranslate();
 }
 
@@ -212,12 +245,10 @@ QPointF KoVelmarLabelView::textOrigin() const {
 }
 
 void KoVelmarLabelView::paintEvent(QPaintEvent*) {
+  // Plain text, not a chip: it names a way the joint turns and does nothing when pressed.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0, 0, 0, 70));
-  p.drawRoundedRect(rect(), 4, 4);
-  p.setPen(Qt::white);
+  p.setPen(KoColours::darkText());
   const QFont font = pointFont(11);
   p.setFont(font);
   const QPointF origin = textOrigin();
@@ -236,12 +267,12 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
       title_(new QLabel(title, this)),
       left_(new KoVelmarLabelView(leftTitle, this)),
       right_(new KoVelmarLabelView(rightTitle, this)),
-      slider_(new KoChannelSlider(limits::kPosition, kPositionUnitsPerPixel,
-                                  {Qt::white, 6, QColor(0x2b2d31), {10, 14}}, this)),
+      slider_(
+          new KoChannelSlider(limits::kPosition, {Qt::white, 6, QColor(0x2b2d31), {10, 14}}, this)),
       textField_(new KoChannelField(QString::number(limits::kPosition.start), QColor(0x2b2d31),
                                     Qt::white, 8, this)),
-      sliderSmall_(new KoChannelSlider(limits::kTrim, kTrimUnitsPerPixel,
-                                       {QColor(0xe0453a), 4, Qt::white, {8, 10}}, this)),
+      sliderSmall_(
+          new KoChannelSlider(limits::kTrim, {QColor(0xe0453a), 4, Qt::white, {8, 10}}, this)),
       lableSmall_(new KoChannelField(QString::number(limits::kTrim.start),
                                      QColor(255, 255, 255, 110), QColor(0x1a1a1a), 6, this)) {
   resize(kSize);
@@ -319,12 +350,17 @@ void KoVelmarSliderView::setChannelProfile(const KoChannelProfile& channel) {
 void KoVelmarSliderView::retranslate() {
   left_->retranslate();
   right_->retranslate();
+  for (auto [tag, tip] : {std::pair{left_, QT_TRID_NOOP("tag_left_end_tips")},
+                          {right_, QT_TRID_NOOP("tag_right_end_tips")}}) {
+    tag->setToolTip(qtTrId(tip));
+    tag->setAccessibleName(qtTrId(tag->title().toUtf8().constData()));
+    tag->setAccessibleDescription(qtTrId(tip));
+  }
   const QString channel = title_->text();
-  QString range = qtTrId("slider_range").arg(lowest_).arg(highest_);
-  if (reversed_) range += u'\n' + qtTrId("slider_reversed");
-  slider_->setToolTip(range);
+  rangeTip_ = qtTrId("slider_range").arg(lowest_).arg(highest_);
+  if (reversed_) rangeTip_ += u'\n' + qtTrId("slider_reversed");
+  showSliderTip();
   slider_->setAccessibleName(channel + u' ' + qtTrId("position"));
-  slider_->setAccessibleDescription(qtTrId("slider_position_tips") + u'\n' + range);
   textField_->setAccessibleName(channel + u' ' + qtTrId("position"));
   textField_->setAccessibleDescription(qtTrId("channel_field_tips"));
   sliderSmall_->setAccessibleName(channel + u' ' + qtTrId("deviation"));
@@ -334,6 +370,18 @@ void KoVelmarSliderView::retranslate() {
   for (QLineEdit* field : {textField_, lableSmall_}) {
     field->setToolTip(qtTrId("channel_field_tips"));
   }
+}
+
+void KoVelmarSliderView::showSliderTip() {
+  QString tip = rangeTip_;
+  // Replaced rather than arg(): the mark moves with every selection, and a text without its
+  // place holder would be warned of each time.
+  if (frameMark_) {
+    tip += u'\n' +
+           qtTrId("slider_frame_mark").replace(QStringLiteral("%1"), QString::number(*frameMark_));
+  }
+  slider_->setToolTip(tip);
+  slider_->setAccessibleDescription(qtTrId("slider_position_tips") + u'\n' + tip);
 }
 
 bool KoVelmarSliderView::eventFilter(QObject* watched, QEvent* event) {
@@ -427,6 +475,14 @@ void KoVelmarSliderView::setTrim(qint64 trim) {
     sliderSmall_->setValue(limits::kTrim.clamp(trim));
   }
   lableSmall_->setText(QString::number(sliderSmall_->value()));
+}
+
+void KoVelmarSliderView::setFrameMark(std::optional<qint64> position) {
+  if (position == frameMark_) return;
+  frameMark_ = position;
+  slider_->setMark(position ? std::optional<int>(limits::kPosition.clamp(*position))
+                            : std::nullopt);
+  showSliderTip();
 }
 
 void KoVelmarSliderView::setShake(bool shake) {

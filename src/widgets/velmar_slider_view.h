@@ -46,10 +46,11 @@ class KoVelmarLabelView : public QWidget {
   QString title_;
 };
 
-// A channel's slider, finer than its width: a drag moves the value a fixed number of units per
-// pixel from where it started, so the whole range is a long sweep rather than a twitch, and a
-// wheel notch moves one single step (a page step with Shift or Ctrl). A press beside the knob
-// takes a page step toward the pointer, then drags.
+// A channel's slider whose knob stays under the pointer: a drag moves the knob as far as the
+// pointer goes, and with Shift held it moves one unit per kFinePixelsPerUnit pixels from where
+// Shift was pressed, for a value the short track cannot reach by hand. A wheel notch moves one
+// single step (a page step with Shift or Ctrl). A press beside the knob takes a page step
+// toward the pointer, then drags the knob along with it.
 // Painted by itself rather than by a style sheet, which made each card's start several times
 // slower: a rounded groove, a rounded knob on it, and a focus ring inside the edge that the
 // groove makes room for.
@@ -64,10 +65,15 @@ class KoChannelSlider : public QSlider {
     QSize knobSize;
   };
 
-  KoChannelSlider(limits::Range range, int unitsPerPixel, Look look, QWidget* parent = nullptr);
+  static constexpr int kFinePixelsPerUnit = 4;
+
+  KoChannelSlider(limits::Range range, Look look, QWidget* parent = nullptr);
 
   QRect grooveRect() const;
   QRect knobRect() const;
+  // A mark on the track at a position other than the value; none hides it.
+  void setMark(std::optional<int> position);
+  std::optional<int> mark() const { return mark_; }
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
@@ -81,12 +87,17 @@ class KoChannelSlider : public QSlider {
  private:
   // Inside the focus ring while focused.
   QRect track() const;
+  // The pixels the knob travels from one end to the other.
+  int travel() const;
 
-  int unitsPerPixel_;
   Look look_;
+  std::optional<int> mark_;
   bool dragging_ = false;
+  bool fine_ = false;
+  // Where the drag, or its latest change between fine and coarse, started.
   qreal pressX_ = 0;
   int pressValue_ = 0;
+  qreal lastX_ = 0;
   int wheelRemainder_ = 0;
 };
 
@@ -127,9 +138,6 @@ class KoVelmarSliderView : public QWidget {
   static constexpr int kTrimTag = 101;
   static constexpr QSize kSize{110, 76};
   static constexpr int kPageStep = 10;
-  // A drag sweeps the position range in 500 pixels and the trim range in 200.
-  static constexpr int kPositionUnitsPerPixel = 2;
-  static constexpr int kTrimUnitsPerPixel = 1;
 
   // tag: 1000 + channel number; the text field carries it.
   KoVelmarSliderView(int tag, const QString& title, KoVelmarSliderViewDelegate* delegate,
@@ -160,6 +168,11 @@ class KoVelmarSliderView : public QWidget {
   void setPosition(qint64 position);
   void setTrim(qint64 trim);
   void setShake(bool shake);
+  // The position the table's selected frame holds, marked on the track and told in the
+  // slider's tooltip, so that the frame Update Frame would overwrite is in view without the
+  // arm moving; none (a channel the frame leaves out, or no frame) shows no mark.
+  void setFrameMark(std::optional<qint64> position);
+  std::optional<qint64> frameMark() const { return frameMark_; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -174,6 +187,8 @@ class KoVelmarSliderView : public QWidget {
   // The field shows its slider's value again.
   void restore(QSlider* slider, QLineEdit* field);
   void retranslate();
+  // The position slider's tooltip: its range, and the selected frame's position.
+  void showSliderTip();
 
   int tag_;
   WeakDelegate<KoVelmarSliderViewDelegate> delegate_;
@@ -190,4 +205,6 @@ class KoVelmarSliderView : public QWidget {
   int lowest_ = limits::kPosition.minimum;
   int highest_ = limits::kPosition.maximum;
   bool reversed_ = false;
+  std::optional<qint64> frameMark_;
+  QString rangeTip_;
 };

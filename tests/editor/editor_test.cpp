@@ -77,15 +77,22 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
       {-1, A::Delete, 0, {}, -1, "0s", false},
   };
   QTableView* table = editor.tableView();
+  // The selected frame's positions are marked on the cards, beside the pose Update would write.
+  KoVelmarSliderView* card = editor.panView()->sliders().first();
+  const auto mark = [](const QList<int>& channel, int row) {
+    return row >= 0 ? std::optional<qint64>(channel[row]) : std::nullopt;
+  };
   for (const auto& s : steps) {
     SCOPED_TRACE(testing::Message() << tagOf(s.tag) << " " << s.position);
     if (s.click >= 0) {
       QTest::mouseClick(table->viewport(), Qt::LeftButton, {},
                         table->visualRect(model()->index(s.click, 1)).center());
+      EXPECT_EQ(card->frameMark(), mark(valuesOf(*model(), 1), s.click));
     }
     pose(s.position, s.tag);
     EXPECT_EQ(valuesOf(*model(), 1), s.channels);
     EXPECT_EQ(table->currentIndex().row(), s.selected);
+    EXPECT_EQ(card->frameMark(), mark(s.channels, s.selected));
     EXPECT_EQ(editor.labelActionstimeShow()->text(), s.total);
     EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), s.remind);
   }
@@ -99,6 +106,12 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
   reminder->setDelay(60 * 1000);  // from here on no reveal may come before the checks
   pose(100, A::Insert);
   EXPECT_FALSE(reminder->isVisible());
+
+  // A channel the frame leaves out has no mark.
+  editor.session()->setShown(2, false);
+  pose(300, A::Add);
+  EXPECT_EQ(card->frameMark(), 300);
+  EXPECT_EQ(editor.panView()->sliders()[1]->frameMark(), std::nullopt);
 }
 
 // Copied frames go to the clipboard as text; pasted, they come back whole, each paste a frame

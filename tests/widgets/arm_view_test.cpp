@@ -67,14 +67,22 @@ class ArmViewTest : public ::testing::Test {
   QSignalSpy spy{&view, &KoArmView::positionsWanted};
 };
 
-// A press away from the tip and the dial takes nothing. Asked beyond reach, the view shows
-// where the tip was asked to go in red, with the words, until the tip is let go.
-TEST_F(ArmViewTest, ATargetOutOfReachIsShownUntilLetGo) {
-  press(&view, QPointF(20, 200));
-  drag(&view, QPointF(60, 160));
-  release(&view, QPointF(60, 160));
-  EXPECT_EQ(spy.count(), 0);
-  EXPECT_FALSE(view.target());
+// The tip is taken within its reach, which the cursor shows; a press beyond it, or away from
+// the dial, takes nothing. Asked beyond reach, the view shows where the tip was asked to go in
+// red, with the words, until the tip is let go.
+TEST_F(ArmViewTest, TheTipIsTakenWithinItsReachAndATargetOutOfReachIsShownUntilLetGo) {
+  const QPointF tip = view.tipOnScreen();
+  for (const double off : {25.5, 22.5}) {  // the reach is 24 pixels
+    const bool inside = off < 24;
+    const QPointF at = tip + QPointF(0, off);
+    drag(&view, at);
+    EXPECT_EQ(view.cursor().shape(), inside ? Qt::OpenHandCursor : Qt::ArrowCursor) << off;
+    press(&view, at);
+    drag(&view, at + QPointF(-20, 0));
+    release(&view, at + QPointF(-20, 0));
+    EXPECT_EQ(spy.count() > 0, inside) << off;
+    EXPECT_FALSE(view.target());
+  }
 
   const QPointF far(-200, 340);  // 330 mm from the shoulder; the arm reaches 301
   dragTipTo(far);

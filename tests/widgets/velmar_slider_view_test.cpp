@@ -113,8 +113,9 @@ int knobColumn(QSlider* slider, QColor knob) {
 }
 
 // The knob is drawn where the value is, at the other end on a reversed channel. A press on it
-// grabs it, and a drag moves a few units per pixel wherever the pointer goes.
-TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndDraggedAFewUnitsPerPixel) {
+// grabs it and a drag keeps it under the pointer, on either slider; with Shift held the value
+// moves one unit per few pixels from where Shift went down.
+TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndStaysUnderTheDraggingPointer) {
   view.show();  // lays the sliders out
   QSlider* s = view.slider();
   const QColor knob(0x2b2d31);
@@ -127,24 +128,35 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndDraggedAFewUnitsPerPix
   EXPECT_GT(highest, s->width() * 3 / 4);
   EXPECT_LT(highest, s->width());
 
-  s->setValue(500);
-  heard();
-  const QPointF middle(s->width() / 2.0, s->height() / 2.0);  // at 500 of 0 to 1000
-  press(s, middle);
-  EXPECT_EQ(s->value(), 500);  // a grab, no step
-  drag(s, middle + QPointF(1, 0));
-  drag(s, middle + QPointF(30, 0));
-  drag(s, middle + QPointF(400, 0));  // far past the slider's end
-  release(s, middle + QPointF(400, 0));
-  EXPECT_EQ(heard(), (Heard{{502, 1}, {560, 1}, {1000, 1}}));
+  for (auto* slider : {view.slider(), view.sliderSmall()}) {
+    auto* channel = static_cast<KoChannelSlider*>(slider);
+    slider->setValue(slider->minimum() + (slider->maximum() - slider->minimum()) / 4);
+    slider->setFocus();  // the focus ring narrows the track
+    const QPointF grab = channel->knobRect().center() + QPointF(2, 0);  // a little off centre
+    press(slider, grab);
+    for (const double x : {1.0, 7.0, -3.0, 400.0, 12.0}) {
+      drag(slider, grab + QPointF(x, 0));
+      if (x > 100) {
+        EXPECT_EQ(slider->value(), slider->maximum());  // far past the end
+      } else {
+        EXPECT_NEAR(channel->knobRect().center().x() + 2, grab.x() + x, 1.5) << x;
+      }
+    }
+    const int coarse = slider->value();
+    drag(slider, grab + QPointF(12 + 4 * KoChannelSlider::kFinePixelsPerUnit, 0),
+         Qt::ShiftModifier);
+    EXPECT_EQ(slider->value(), coarse + 4);
+    release(slider, grab);
+  }
   EXPECT_FALSE(s->isSliderDown());
 
   QSlider* trim = view.sliderSmall();
+  trim->setValue(0);
+  heard();
   const QPointF left(1, trim->height() / 2.0);  // beside the knob: a page step toward it
   press(trim, left);
-  drag(trim, left + QPointF(-7, 0));
-  release(trim, left + QPointF(-7, 0));
-  EXPECT_EQ(heard(), (Heard{{-10, 0}, {-17, 0}}));
+  release(trim, left);
+  EXPECT_EQ(heard(), (Heard{{-10, 0}}));
 
   view.setChannelProfile({QStringLiteral("base"), 0, 1000, true});
   s->setValue(0);

@@ -317,10 +317,11 @@ TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRan
 }
 
 // Presses the middle of `s`, moves `dx` along and lets go.
+// A fine drag (Shift held), one unit per few pixels.
 void drag(QSlider* s, double dx) {
   const QPointF knob(s->width() / 2.0, s->height() / 2.0);
   sendMouse(s, QEvent::MouseButtonPress, knob);
-  sendMouse(s, QEvent::MouseMove, knob + QPointF(dx, 0));
+  sendMouse(s, QEvent::MouseMove, knob + QPointF(dx, 0), Qt::ShiftModifier);
   sendMouse(s, QEvent::MouseButtonRelease, knob + QPointF(dx, 0));
 }
 
@@ -333,9 +334,9 @@ TEST_F(ArmRangeTest, AReversedChannelsSliderTurnsTheOtherWayAndNothingStoredOrSe
   EXPECT_FALSE(card(3)->slider()->invertedAppearance());
   EXPECT_EQ(s->value(), 500);
   const std::pair<std::function<void()>, int> moves[] = {
-      {[s] { drag(s, 30); }, 440},
-      {[s] { QTest::keyClick(s, Qt::Key_PageUp); }, 430},
-      {[this] { QTest::keyClick(card(2)->textField(), Qt::Key_Up); }, 431},
+      {[s] { drag(s, 40); }, 490},
+      {[s] { QTest::keyClick(s, Qt::Key_PageUp); }, 480},
+      {[this] { QTest::keyClick(card(2)->textField(), Qt::Key_Up); }, 481},
   };
   for (const auto& [move, value] : moves) {
     move();

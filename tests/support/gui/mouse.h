@@ -5,12 +5,15 @@
 
 // The left button pressed, moved while held, or let go at `at`, sent straight to `widget`:
 // no window needs to be shown or active.
-inline void sendMouse(QWidget* widget, QEvent::Type type, QPointF at) {
+inline void sendMouse(QWidget* widget, QEvent::Type type, QPointF at,
+                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
   const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
-  QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, Qt::NoModifier);
+  QMouseEvent event(type, at, widget->mapToGlobal(at), button, held, modifiers);
   QApplication::sendEvent(widget, &event);
 }
 inline void press(QWidget* w, QPointF at) { sendMouse(w, QEvent::MouseButtonPress, at); }
-inline void drag(QWidget* w, QPointF to) { sendMouse(w, QEvent::MouseMove, to); }
+inline void drag(QWidget* w, QPointF to, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+  sendMouse(w, QEvent::MouseMove, to, modifiers);
+}
 inline void release(QWidget* w, QPointF at) { sendMouse(w, QEvent::MouseButtonRelease, at); }
