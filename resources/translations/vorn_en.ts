@@ -2138,7 +2138,37 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>Each channel&#x27;s position over the action&#x27;s time. Click a point to select its frame; drag it up or down to change its position. The wheel zooms the time; a sideways drag, Shift with the wheel or the arrow keys move along it; a double click or 0 shows the whole action.</translation>
+        <translation>Each channel&#x27;s position over the action&#x27;s time. Click a point to select its frame; drag it up or down to change its position. The wheel, + and − or the buttons at the top right zoom the time; a sideways drag, Shift with the wheel or the arrow keys move along it, on to a song&#x27;s end; a double click or 0 shows the whole action.</translation>
+    </message>
+    <message id="curves_zoom_out">
+        <source>curves_zoom_out</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-out button</extracomment>
+        <translation>Zoom out</translation>
+    </message>
+    <message id="curves_zoom_out_tips">
+        <source>curves_zoom_out_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-out button</extracomment>
+        <translation>Show more time (−)</translation>
+    </message>
+    <message id="curves_zoom_in">
+        <source>curves_zoom_in</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-in button</extracomment>
+        <translation>Zoom in</translation>
+    </message>
+    <message id="curves_zoom_in_tips">
+        <source>curves_zoom_in_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-in button</extracomment>
+        <translation>Show less time, in more detail (+)</translation>
+    </message>
+    <message id="curves_fit">
+        <source>curves_fit</source>
+        <extracomment>Accessible name of the button that fits the whole action into the curves</extracomment>
+        <translation>Fit the action</translation>
+    </message>
+    <message id="curves_fit_tips">
+        <source>curves_fit_tips</source>
+        <extracomment>Tooltip of the curves&#x27; fit button</extracomment>
+        <translation>Show the whole action (0)</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>

@@ -2129,7 +2129,37 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>各通道位置随动作时间的变化。点击一个点选中其动作帧；上下拖动可修改位置。滚轮缩放时间轴；左右拖动、Shift 加滚轮或方向键沿时间移动；双击或按 0 显示整个动作。</translation>
+        <translation>各通道位置随动作时间的变化。点击一个点选中其动作帧；上下拖动可修改位置。滚轮、+ 和 − 或右上角的按钮缩放时间轴；左右拖动、Shift 加滚轮或方向键沿时间移动，可直到歌曲结尾；双击或按 0 显示整个动作。</translation>
+    </message>
+    <message id="curves_zoom_out">
+        <source>curves_zoom_out</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-out button</extracomment>
+        <translation>缩小</translation>
+    </message>
+    <message id="curves_zoom_out_tips">
+        <source>curves_zoom_out_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-out button</extracomment>
+        <translation>显示更长的时间（−）</translation>
+    </message>
+    <message id="curves_zoom_in">
+        <source>curves_zoom_in</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-in button</extracomment>
+        <translation>放大</translation>
+    </message>
+    <message id="curves_zoom_in_tips">
+        <source>curves_zoom_in_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-in button</extracomment>
+        <translation>显示更短的时间和更多细节（+）</translation>
+    </message>
+    <message id="curves_fit">
+        <source>curves_fit</source>
+        <extracomment>Accessible name of the button that fits the whole action into the curves</extracomment>
+        <translation>适应动作</translation>
+    </message>
+    <message id="curves_fit_tips">
+        <source>curves_fit_tips</source>
+        <extracomment>Tooltip of the curves&#x27; fit button</extracomment>
+        <translation>显示整个动作（0）</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>

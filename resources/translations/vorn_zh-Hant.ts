@@ -2129,7 +2129,37 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>各通道位置隨動作時間的變化。點擊一個點選取其動作幀；上下拖曳可修改位置。滾輪縮放時間軸；左右拖曳、Shift 加滾輪或方向鍵沿時間移動；按兩下或按 0 顯示整個動作。</translation>
+        <translation>各通道位置隨動作時間的變化。點擊一個點選取其動作幀；上下拖曳可修改位置。滾輪、+ 和 − 或右上角的按鈕縮放時間軸；左右拖曳、Shift 加滾輪或方向鍵沿時間移動，可直到歌曲結尾；按兩下或按 0 顯示整個動作。</translation>
+    </message>
+    <message id="curves_zoom_out">
+        <source>curves_zoom_out</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-out button</extracomment>
+        <translation>縮小</translation>
+    </message>
+    <message id="curves_zoom_out_tips">
+        <source>curves_zoom_out_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-out button</extracomment>
+        <translation>顯示更長的時間（−）</translation>
+    </message>
+    <message id="curves_zoom_in">
+        <source>curves_zoom_in</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-in button</extracomment>
+        <translation>放大</translation>
+    </message>
+    <message id="curves_zoom_in_tips">
+        <source>curves_zoom_in_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-in button</extracomment>
+        <translation>顯示更短的時間和更多細節（+）</translation>
+    </message>
+    <message id="curves_fit">
+        <source>curves_fit</source>
+        <extracomment>Accessible name of the button that fits the whole action into the curves</extracomment>
+        <translation>適應動作</translation>
+    </message>
+    <message id="curves_fit_tips">
+        <source>curves_fit_tips</source>
+        <extracomment>Tooltip of the curves&#x27; fit button</extracomment>
+        <translation>顯示整個動作（0）</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>

@@ -2,11 +2,14 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
+#include <functional>
 
 #include "editor/motion/curve_summary.h"
 #include "editor/motion/curve_view.h"
+#include "model/song_envelope.h"
 #include "motion/motion_frames.h"
 #include "session/arm_ranges.h"
 #include "session/frame_list_model.h"
@@ -150,8 +153,8 @@ TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
       fresh.setFont(view.font());
       fresh.resize(view.size());
       fresh.show();
-      fresh.showSpan(view.viewStartMs(), view.viewSpanMs());
       fresh.setPlayingFrame(view.playingFrame());
+      fresh.showSpan(view.viewStartMs(), view.viewSpanMs());
       processPending();
       EXPECT_TRUE(shot(view) == shot(fresh)) << what;
     };
@@ -291,6 +294,69 @@ TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
   EXPECT_TRUE(view.showsWhole());
   for (int i = 0; i < 5; ++i) wheel(at, -120);
   EXPECT_EQ(view.viewSpanMs(), whole);
+}
+
+// A song twelve times the action leaves the action fitting the view, and may be followed to
+// its end; the keys and the buttons zoom, and what plays stays in view a page at a time.
+TEST(CurveView, TheActionFitsBesideALongSongZoomsByKeysAndButtonsAndFollowsWhatPlays) {
+  KoFrameListModel model;
+  VelmarFrames list;
+  for (int i = 0; i < 5; ++i) list.append(frameOf({500, 500, 500, 500, 500, 500}, 500));
+  model.appendMany(list);
+  SongEnvelope song;
+  song.durationMs = 30000;
+  song.rms.assign(size_t(song.durationMs / SongEnvelope::kBinMs), 0.5f);
+  KoCurveView view(&model);
+  view.setSong(&song);
+  view.resize(600, 200);
+  view.show();
+  processPending();
+  const double fit = KoCurveView::wholeSpanMs(2500);
+  EXPECT_EQ(view.viewSpanMs(), fit);
+  EXPECT_TRUE(view.showsWhole());
+  using B = KoCurveView::ZoomButton;
+  const auto click = [&view](B which) { view.zoomButton(which)->click(); };
+  const auto key = [&view](Qt::Key k) { QTest::keyClick(&view, k); };
+  const std::pair<std::function<void()>, double> steps[] = {
+      {[&] { click(B::In); }, fit / KoCurveView::kZoomStep},
+      {[&] { key(Qt::Key_Plus); }, fit / KoCurveView::kZoomStep / KoCurveView::kZoomStep},
+      {[&] { key(Qt::Key_Minus); }, fit / KoCurveView::kZoomStep},
+      {[&] { click(B::Out); }, fit},
+      {[&] {
+         for (int i = 0; i < 20; ++i) key(Qt::Key_Minus);
+       },
+       KoCurveView::wholeSpanMs(30000)},
+      {[&] { key(Qt::Key_0); }, fit},
+      {[&] {
+         for (int i = 0; i < 20; ++i) click(B::Out);
+       },
+       KoCurveView::wholeSpanMs(30000)},
+      {[&] { click(B::Whole); }, fit},
+  };
+  for (size_t i = 0; i < std::size(steps); ++i) {
+    steps[i].first();
+    EXPECT_NEAR(view.viewSpanMs(), steps[i].second, 1e-6) << i;
+  }
+  EXPECT_TRUE(view.showsWhole());
+  EXPECT_FALSE(view.zoomButton(B::Whole)->accessibleName().isEmpty());
+  key(Qt::Key_Right);
+  EXPECT_GT(view.viewStartMs(), 0) << "the song reaches on beyond the action";
+
+  // The song's playhead and the playing frame turn the page once they would leave it.
+  key(Qt::Key_0);
+  view.setSongPosition(2000);
+  EXPECT_EQ(view.viewStartMs(), 0);
+  view.setSongPosition(12000);
+  const double page = view.viewStartMs();
+  EXPECT_GT(page, 12000 - fit / 4);
+  EXPECT_LT(page, 12000);
+  view.setSongPosition(12000 + qint64(fit / 2));
+  EXPECT_EQ(view.viewStartMs(), page);
+  view.setSongPosition(-1);
+  view.showSpan(0, 400);
+  view.setPlayingFrame(4);
+  EXPECT_LE(view.viewStartMs(), 2500);
+  EXPECT_GE(view.viewStartMs() + view.viewSpanMs(), 2500);
 }
 
 // The whole action fits with little room to spare, and at 65,535 frames of about a second
