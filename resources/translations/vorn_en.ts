@@ -2340,6 +2340,11 @@
         <extracomment>Reason when a file decodes to no sound</extracomment>
         <translation>it holds no sound</translation>
     </message>
+    <message id="music_not_decoded">
+        <source>music_not_decoded</source>
+        <extracomment>Reason when the song file cannot be decoded</extracomment>
+        <translation>it is not a song this computer can read</translation>
+    </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>
         <extracomment>Reason when the audio libraries are missing</extracomment>
@@ -2350,6 +2355,11 @@
         <extracomment>Status, once: no sound device</extracomment>
         <translation>No sound device: the run goes on without music</translation>
     </message>
+    <message id="music_no_device_play">
+        <source>music_no_device_play</source>
+        <extracomment>Status: the song button was used without a sound device</extracomment>
+        <translation>No sound device: the song cannot be played</translation>
+    </message>
     <message id="music_not_started">
         <source>music_not_started</source>
         <extracomment>Status: the song did not start in time</extracomment>
@@ -2357,8 +2367,8 @@
     </message>
     <message id="music_stopped">
         <source>music_stopped</source>
-        <extracomment>Status: playback failed; %1 reason</extracomment>
-        <translation>The song stopped: %1</translation>
+        <extracomment>Status: playback failed</extracomment>
+        <translation>The song stopped: the sound device did not play it</translation>
     </message>
     <message id="music_offered">
         <source>music_offered</source>

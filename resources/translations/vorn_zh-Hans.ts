@@ -2331,6 +2331,11 @@
         <extracomment>Reason when a file decodes to no sound</extracomment>
         <translation>其中没有声音</translation>
     </message>
+    <message id="music_not_decoded">
+        <source>music_not_decoded</source>
+        <extracomment>Reason when the song file cannot be decoded</extracomment>
+        <translation>这台电脑无法将其作为歌曲读取</translation>
+    </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>
         <extracomment>Reason when the audio libraries are missing</extracomment>
@@ -2341,6 +2346,11 @@
         <extracomment>Status, once: no sound device</extracomment>
         <translation>没有音频设备：运行将不播放音乐</translation>
     </message>
+    <message id="music_no_device_play">
+        <source>music_no_device_play</source>
+        <extracomment>Status: the song button was used without a sound device</extracomment>
+        <translation>没有音频设备：无法播放歌曲</translation>
+    </message>
     <message id="music_not_started">
         <source>music_not_started</source>
         <extracomment>Status: the song did not start in time</extracomment>
@@ -2348,8 +2358,8 @@
     </message>
     <message id="music_stopped">
         <source>music_stopped</source>
-        <extracomment>Status: playback failed; %1 reason</extracomment>
-        <translation>歌曲已停止：%1</translation>
+        <extracomment>Status: playback failed</extracomment>
+        <translation>歌曲已停止：音频设备未能播放</translation>
     </message>
     <message id="music_offered">
         <source>music_offered</source>
