@@ -2971,6 +2971,11 @@
         <extracomment>Tooltip of the list of named poses</extracomment>
         <translation>Double-click a pose, or press Enter, to move the arm there</translation>
     </message>
+    <message id="poses_empty">
+        <source>poses_empty</source>
+        <extracomment>Shown in the poses window&apos;s list while it holds no pose</extracomment>
+        <translation>No poses yet. Pose the arm, then press Save Current Pose… to keep it under a name.</translation>
+    </message>
     <message id="poses_open_tip">
         <source>poses_open_tip</source>
         <extracomment>Tooltip of the Poses button</extracomment>

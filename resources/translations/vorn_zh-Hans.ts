@@ -2962,6 +2962,11 @@
         <extracomment>Tooltip of the list of named poses</extracomment>
         <translation>双击某个姿态（或按 Enter）让机械臂移动到该姿态</translation>
     </message>
+    <message id="poses_empty">
+        <source>poses_empty</source>
+        <extracomment>Shown in the poses window&apos;s list while it holds no pose</extracomment>
+        <translation>还没有姿态。摆好机械臂，然后点击“保存当前姿态…”为它命名保存。</translation>
+    </message>
     <message id="poses_open_tip">
         <source>poses_open_tip</source>
         <extracomment>Tooltip of the Poses button</extracomment>

@@ -2962,6 +2962,11 @@
         <extracomment>Tooltip of the list of named poses</extracomment>
         <translation>雙擊某個姿態（或按 Enter）讓機械臂移動到該姿態</translation>
     </message>
+    <message id="poses_empty">
+        <source>poses_empty</source>
+        <extracomment>Shown in the poses window&apos;s list while it holds no pose</extracomment>
+        <translation>還沒有姿態。擺好機械臂，然後點擊「儲存目前姿態…」為它命名儲存。</translation>
+    </message>
     <message id="poses_open_tip">
         <source>poses_open_tip</source>
         <extracomment>Tooltip of the Poses button</extracomment>
