@@ -63,13 +63,12 @@ class PosePanelTest : public EditorOnBoardFixture {
 
 // The shown channels make the pose; it is kept in the settings; a double-click moves the
 // arm there as the sliders would, and Insert as Frame adds it as one step for undo. The
-// editor's window of poses opens over it, its list saying how to keep a pose while empty.
+// window opens over the editor; its empty list says how to keep a pose.
 TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
   editor.move(0, 0);
   auto* own = editor.findChild<KoPosePanel*>();
   own->openButton()->click();
   EXPECT_TRUE(own->frameGeometry().contains(editor.frameGeometry().center()));
-  own->close();
   EXPECT_FALSE(panel->emptyHint()->isHidden());
   pose({120, -1, 300, 400, 500, 600});
   QTest::mouseClick(panel->saveButton(), Qt::LeftButton);

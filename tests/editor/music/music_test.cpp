@@ -35,10 +35,7 @@ class SilentSong : public KoSongBackend {
 
   void decoded(SongEnvelope envelope) { events_.decoded(std::move(envelope)); }
   void failed(const QString& why) { events_.decodeFailed(why); }
-  void playFailed(const QString& why) {
-    playing = false;
-    events_.failed(why);
-  }
+  void playFailed(const QString& why) { events_.failed(why); }
 
   bool output = true;
   bool starts = true;  // false: never gets under way
@@ -211,10 +208,8 @@ TEST_F(MusicTest, AMissingSongTipsAnUnreadableOneIsToldOnceAndTheRunStillPlays) 
   song->failed("not an audio file");
   const QString told = qtTrId("music_unreadable").arg("noise.mp3", qtTrId("music_not_decoded"));
   QCoreApplication::removeTranslator(&chinese);
-  ASSERT_EQ(said.size(), 1);
-  EXPECT_EQ(said[0][0].toString(), told);
+  EXPECT_EQ(QList<QVariantList>(said), (QList<QVariantList>{{told, false}}));
   EXPECT_TRUE(std::any_of(told.begin(), told.end(), [](QChar c) { return c.unicode() >= 0x4e00; }));
-  EXPECT_FALSE(told.contains("audio file"));
   EXPECT_TRUE(music()->musicText()->toolTip().contains("not an audio file"));
   EXPECT_TRUE(tips().isEmpty());
   EXPECT_FALSE(music()->musicSwitch()->isOn());
@@ -230,10 +225,8 @@ TEST_F(MusicTest, WithoutTheAudioModuleASongTipsAndTheRunPlaysAlone) {
   addFrame(100, 1000);
   music()->setBackends([] { return std::unique_ptr<KoSongBackend>(); });
   panels.songPath = write("song.ogg", "x");
-  QSignalSpy said(music(), &KoMusicControl::statusChanged);
   editor.buttonClick(A::MusicChoose);
-  ASSERT_EQ(said.size(), 1);
-  EXPECT_EQ(said[0][0], "music_unreadable");
+  EXPECT_EQ(status(), "music_unreadable");
   EXPECT_FALSE(music()->musicSwitch()->isEnabled());
   editor.buttonClick(A::MusicPlay);
   editor.buttonClick(A::RunOnline);
@@ -265,7 +258,6 @@ TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
   QSettings().setValue(KoMusicControl::settingsKey(other), dir.filePath("gone.ogg"));
   for (const auto& [path, action] :
        {std::pair{other, A::Open}, {panels.savePath, A::Open}, {bare, A::Merge}, {bare, A::Open}}) {
-    SCOPED_TRACE(path.toStdString());
     music()->musicSwitch()->setOn(true);
     panels.openPath = path;
     prompter().saveAnswers = {Prompter::SaveAnswer::Discard};
@@ -273,9 +265,8 @@ TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
     processPending();
     const bool kept = path == panels.savePath || action == A::Merge;
     EXPECT_EQ(music()->song(), kept ? first : QString());
-    if (kept) continue;
-    EXPECT_FALSE(music()->musicSwitch()->isOn());
-    EXPECT_EQ(music()->musicText()->text(), "music_none");
+    EXPECT_EQ(music()->musicSwitch()->isOn(), kept);
+    EXPECT_EQ(music()->musicText()->text() == "music_none", !kept);
   }
   EXPECT_EQ(song->decoding, first) << "the offered song is read again";
   EXPECT_TRUE(tips().isEmpty());
