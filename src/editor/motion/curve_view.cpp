@@ -295,6 +295,7 @@ void KoCurveView::setPlayingFrame(int row) {
   if (row == playing_) return;
   playing_ = row;
   updateMarks();
+  if (!isVisible()) return;
   if (sync(); row >= 0 && row < summary_.count()) follow(double(summary_.endOf(row)));
 }
 
