@@ -2343,7 +2343,7 @@
     <message id="music_not_decoded">
         <source>music_not_decoded</source>
         <extracomment>Reason when the song file cannot be decoded</extracomment>
-        <translation>it is not a song this computer can read</translation>
+        <translation>it is not a sound file, or not in a format this computer can read</translation>
     </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>

@@ -2334,7 +2334,7 @@
     <message id="music_not_decoded">
         <source>music_not_decoded</source>
         <extracomment>Reason when the song file cannot be decoded</extracomment>
-        <translation>这台电脑无法将其作为歌曲读取</translation>
+        <translation>它不是音频文件，或其格式在这台电脑上无法读取</translation>
     </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>

@@ -2334,7 +2334,7 @@
     <message id="music_not_decoded">
         <source>music_not_decoded</source>
         <extracomment>Reason when the song file cannot be decoded</extracomment>
-        <translation>這台電腦無法將其作為歌曲讀取</translation>
+        <translation>它不是音訊檔案，或其格式在這台電腦上無法讀取</translation>
     </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>

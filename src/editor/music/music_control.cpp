@@ -166,8 +166,7 @@ KoSongBackend* KoMusicControl::backend() {
   events.decodeFailed = [this](const QString& why) {
     decoding_ = false;
     // The decoder's words are in English and for the curious: a detail, not the news.
-    failure_ =
-        qtTrId(why.isEmpty() ? QT_TRID_NOOP("music_no_sound") : QT_TRID_NOOP("music_not_decoded"));
+    failure_ = why.isEmpty() ? QT_TRID_NOOP("music_no_sound") : QT_TRID_NOOP("music_not_decoded");
     detail_ = why;
     sayUnreadable();
   };
@@ -235,7 +234,7 @@ void KoMusicControl::choose(const QString& path) {
   if (!documentPath_.isEmpty()) QSettings().setValue(settingsKey(documentPath_), song_);
   KoSongBackend* b = backend();
   if (!b) {
-    failure_ = qtTrId("music_unavailable");
+    failure_ = QT_TRID_NOOP("music_unavailable");
     sayUnreadable();
   } else {
     decoding_ = true;
@@ -276,7 +275,9 @@ void KoMusicControl::documentSaved(const QString& path) {
 
 void KoMusicControl::sayUnreadable() {
   showSong();
-  emit statusChanged(qtTrId("music_unreadable").arg(QFileInfo(song_).fileName(), failure_), false);
+  emit statusChanged(
+      qtTrId("music_unreadable").arg(QFileInfo(song_).fileName(), qtTrId(qPrintable(failure_))),
+      false);
 }
 
 void KoMusicControl::sayNoDevice() {
@@ -440,7 +441,8 @@ void KoMusicControl::showSong() {
     text->show({}, shown);
   }
   QString tip = song_;
-  for (const QString& more : {failure_, detail_}) {
+  for (const QString& more :
+       {failure_.isEmpty() ? QString() : qtTrId(qPrintable(failure_)), detail_}) {
     if (!more.isEmpty()) tip += QLatin1Char('\n') + more;
   }
   text_->setToolTip(tip);

@@ -127,7 +127,9 @@ class KoMusicControl : public QObject {
   std::optional<beats::Estimate> beats_;
   bool decoding_ = false;
   int decodePercent_ = 0;
-  QString failure_;  // why the song cannot be read, in plain words; empty when it can
+  // The id of why the song cannot be read, shown in the language of the moment; empty when
+  // it can be read.
+  QString failure_;
   // What the decoder or the player said of a failure: a detail for the song's tooltip.
   QString detail_;
   // The song was asked to play, alone or with the run: a failure now is news.
