@@ -2153,7 +2153,37 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>Each channel&#x27;s position over the action&#x27;s time. Click a point to select its frame; drag it up or down to change its position. The wheel zooms the time; a sideways drag, Shift with the wheel or the arrow keys move along it; a double click or 0 shows the whole action.</translation>
+        <translation>Each channel&#x27;s position over the action&#x27;s time. Click a point to select its frame; drag it up or down to change its position. The wheel, + and − or the buttons at the top right zoom the time; a sideways drag, Shift with the wheel or the arrow keys move along it, on to a song&#x27;s end; a double click or 0 shows the whole action.</translation>
+    </message>
+    <message id="curves_zoom_out">
+        <source>curves_zoom_out</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-out button</extracomment>
+        <translation>Zoom out</translation>
+    </message>
+    <message id="curves_zoom_out_tips">
+        <source>curves_zoom_out_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-out button</extracomment>
+        <translation>Show more time (−)</translation>
+    </message>
+    <message id="curves_zoom_in">
+        <source>curves_zoom_in</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-in button</extracomment>
+        <translation>Zoom in</translation>
+    </message>
+    <message id="curves_zoom_in_tips">
+        <source>curves_zoom_in_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-in button</extracomment>
+        <translation>Show less time, in more detail (+)</translation>
+    </message>
+    <message id="curves_fit">
+        <source>curves_fit</source>
+        <extracomment>Accessible name of the button that fits the whole action into the curves</extracomment>
+        <translation>Fit the action</translation>
+    </message>
+    <message id="curves_fit_tips">
+        <source>curves_fit_tips</source>
+        <extracomment>Tooltip of the curves&#x27; fit button</extracomment>
+        <translation>Show the whole action (0)</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>
@@ -2325,6 +2355,11 @@
         <extracomment>Reason when a file decodes to no sound</extracomment>
         <translation>it holds no sound</translation>
     </message>
+    <message id="music_not_decoded">
+        <source>music_not_decoded</source>
+        <extracomment>Reason when the song file cannot be decoded</extracomment>
+        <translation>it is not a sound file, or not in a format this computer can read</translation>
+    </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>
         <extracomment>Reason when the audio libraries are missing</extracomment>
@@ -2335,6 +2370,11 @@
         <extracomment>Status, once: no sound device</extracomment>
         <translation>No sound device: the run goes on without music</translation>
     </message>
+    <message id="music_no_device_play">
+        <source>music_no_device_play</source>
+        <extracomment>Status: the song button was used without a sound device</extracomment>
+        <translation>No sound device: the song cannot be played</translation>
+    </message>
     <message id="music_not_started">
         <source>music_not_started</source>
         <extracomment>Status: the song did not start in time</extracomment>
@@ -2342,8 +2382,8 @@
     </message>
     <message id="music_stopped">
         <source>music_stopped</source>
-        <extracomment>Status: playback failed; %1 reason</extracomment>
-        <translation>The song stopped: %1</translation>
+        <extracomment>Status: playback failed</extracomment>
+        <translation>The song stopped: the sound device did not play it</translation>
     </message>
     <message id="music_offered">
         <source>music_offered</source>
@@ -2945,6 +2985,11 @@
         <source>poses_list_tip</source>
         <extracomment>Tooltip of the list of named poses</extracomment>
         <translation>Double-click a pose, or press Enter, to move the arm there</translation>
+    </message>
+    <message id="poses_empty">
+        <source>poses_empty</source>
+        <extracomment>Shown in the poses window&apos;s list while it holds no pose</extracomment>
+        <translation>No poses yet. Pose the arm, then press Save Current Pose… to keep it under a name.</translation>
     </message>
     <message id="poses_open_tip">
         <source>poses_open_tip</source>

@@ -2144,7 +2144,37 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>各通道位置随动作时间的变化。点击一个点选中其动作帧；上下拖动可修改位置。滚轮缩放时间轴；左右拖动、Shift 加滚轮或方向键沿时间移动；双击或按 0 显示整个动作。</translation>
+        <translation>各通道位置随动作时间的变化。点击一个点选中其动作帧；上下拖动可修改位置。滚轮、+ 和 − 或右上角的按钮缩放时间轴；左右拖动、Shift 加滚轮或方向键沿时间移动，可直到歌曲结尾；双击或按 0 显示整个动作。</translation>
+    </message>
+    <message id="curves_zoom_out">
+        <source>curves_zoom_out</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-out button</extracomment>
+        <translation>缩小</translation>
+    </message>
+    <message id="curves_zoom_out_tips">
+        <source>curves_zoom_out_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-out button</extracomment>
+        <translation>显示更长的时间（−）</translation>
+    </message>
+    <message id="curves_zoom_in">
+        <source>curves_zoom_in</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-in button</extracomment>
+        <translation>放大</translation>
+    </message>
+    <message id="curves_zoom_in_tips">
+        <source>curves_zoom_in_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-in button</extracomment>
+        <translation>显示更短的时间和更多细节（+）</translation>
+    </message>
+    <message id="curves_fit">
+        <source>curves_fit</source>
+        <extracomment>Accessible name of the button that fits the whole action into the curves</extracomment>
+        <translation>适应动作</translation>
+    </message>
+    <message id="curves_fit_tips">
+        <source>curves_fit_tips</source>
+        <extracomment>Tooltip of the curves&#x27; fit button</extracomment>
+        <translation>显示整个动作（0）</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>
@@ -2316,6 +2346,11 @@
         <extracomment>Reason when a file decodes to no sound</extracomment>
         <translation>其中没有声音</translation>
     </message>
+    <message id="music_not_decoded">
+        <source>music_not_decoded</source>
+        <extracomment>Reason when the song file cannot be decoded</extracomment>
+        <translation>它不是音频文件，或其格式在这台电脑上无法读取</translation>
+    </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>
         <extracomment>Reason when the audio libraries are missing</extracomment>
@@ -2326,6 +2361,11 @@
         <extracomment>Status, once: no sound device</extracomment>
         <translation>没有音频设备：运行将不播放音乐</translation>
     </message>
+    <message id="music_no_device_play">
+        <source>music_no_device_play</source>
+        <extracomment>Status: the song button was used without a sound device</extracomment>
+        <translation>没有音频设备：无法播放歌曲</translation>
+    </message>
     <message id="music_not_started">
         <source>music_not_started</source>
         <extracomment>Status: the song did not start in time</extracomment>
@@ -2333,8 +2373,8 @@
     </message>
     <message id="music_stopped">
         <source>music_stopped</source>
-        <extracomment>Status: playback failed; %1 reason</extracomment>
-        <translation>歌曲已停止：%1</translation>
+        <extracomment>Status: playback failed</extracomment>
+        <translation>歌曲已停止：音频设备未能播放</translation>
     </message>
     <message id="music_offered">
         <source>music_offered</source>
@@ -2936,6 +2976,11 @@
         <source>poses_list_tip</source>
         <extracomment>Tooltip of the list of named poses</extracomment>
         <translation>双击某个姿态（或按 Enter）让机械臂移动到该姿态</translation>
+    </message>
+    <message id="poses_empty">
+        <source>poses_empty</source>
+        <extracomment>Shown in the poses window&apos;s list while it holds no pose</extracomment>
+        <translation>还没有姿态。摆好机械臂，然后点击“保存当前姿态…”为它命名保存。</translation>
     </message>
     <message id="poses_open_tip">
         <source>poses_open_tip</source>

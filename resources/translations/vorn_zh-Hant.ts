@@ -2144,7 +2144,37 @@
     <message id="curves_tips">
         <source>curves_tips</source>
         <extracomment>Tooltip of the curve view under the table</extracomment>
-        <translation>各通道位置隨動作時間的變化。點擊一個點選取其動作幀；上下拖曳可修改位置。滾輪縮放時間軸；左右拖曳、Shift 加滾輪或方向鍵沿時間移動；按兩下或按 0 顯示整個動作。</translation>
+        <translation>各通道位置隨動作時間的變化。點擊一個點選取其動作幀；上下拖曳可修改位置。滾輪、+ 和 − 或右上角的按鈕縮放時間軸；左右拖曳、Shift 加滾輪或方向鍵沿時間移動，可直到歌曲結尾；按兩下或按 0 顯示整個動作。</translation>
+    </message>
+    <message id="curves_zoom_out">
+        <source>curves_zoom_out</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-out button</extracomment>
+        <translation>縮小</translation>
+    </message>
+    <message id="curves_zoom_out_tips">
+        <source>curves_zoom_out_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-out button</extracomment>
+        <translation>顯示更長的時間（−）</translation>
+    </message>
+    <message id="curves_zoom_in">
+        <source>curves_zoom_in</source>
+        <extracomment>Accessible name of the curves&#x27; zoom-in button</extracomment>
+        <translation>放大</translation>
+    </message>
+    <message id="curves_zoom_in_tips">
+        <source>curves_zoom_in_tips</source>
+        <extracomment>Tooltip of the curves&#x27; zoom-in button</extracomment>
+        <translation>顯示更短的時間和更多細節（+）</translation>
+    </message>
+    <message id="curves_fit">
+        <source>curves_fit</source>
+        <extracomment>Accessible name of the button that fits the whole action into the curves</extracomment>
+        <translation>適應動作</translation>
+    </message>
+    <message id="curves_fit_tips">
+        <source>curves_fit_tips</source>
+        <extracomment>Tooltip of the curves&#x27; fit button</extracomment>
+        <translation>顯示整個動作（0）</translation>
     </message>
     <message id="soft_start">
         <source>soft_start</source>
@@ -2316,6 +2346,11 @@
         <extracomment>Reason when a file decodes to no sound</extracomment>
         <translation>其中沒有聲音</translation>
     </message>
+    <message id="music_not_decoded">
+        <source>music_not_decoded</source>
+        <extracomment>Reason when the song file cannot be decoded</extracomment>
+        <translation>它不是音訊檔案，或其格式在這台電腦上無法讀取</translation>
+    </message>
     <message id="music_unavailable">
         <source>music_unavailable</source>
         <extracomment>Reason when the audio libraries are missing</extracomment>
@@ -2326,6 +2361,11 @@
         <extracomment>Status, once: no sound device</extracomment>
         <translation>沒有音訊裝置：執行將不播放音樂</translation>
     </message>
+    <message id="music_no_device_play">
+        <source>music_no_device_play</source>
+        <extracomment>Status: the song button was used without a sound device</extracomment>
+        <translation>沒有音訊裝置：無法播放歌曲</translation>
+    </message>
     <message id="music_not_started">
         <source>music_not_started</source>
         <extracomment>Status: the song did not start in time</extracomment>
@@ -2333,8 +2373,8 @@
     </message>
     <message id="music_stopped">
         <source>music_stopped</source>
-        <extracomment>Status: playback failed; %1 reason</extracomment>
-        <translation>歌曲已停止：%1</translation>
+        <extracomment>Status: playback failed</extracomment>
+        <translation>歌曲已停止：音訊裝置未能播放</translation>
     </message>
     <message id="music_offered">
         <source>music_offered</source>
@@ -2936,6 +2976,11 @@
         <source>poses_list_tip</source>
         <extracomment>Tooltip of the list of named poses</extracomment>
         <translation>雙擊某個姿態（或按 Enter）讓機械臂移動到該姿態</translation>
+    </message>
+    <message id="poses_empty">
+        <source>poses_empty</source>
+        <extracomment>Shown in the poses window&apos;s list while it holds no pose</extracomment>
+        <translation>還沒有姿態。擺好機械臂，然後點擊「儲存目前姿態…」為它命名儲存。</translation>
     </message>
     <message id="poses_open_tip">
         <source>poses_open_tip</source>

@@ -135,7 +135,9 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   connect(online_, &KoOnlineControl::statusChanged, this, showStatus);
   connect(music_, &KoMusicControl::statusChanged, this, showStatus);
   connect(files_, &KoEditorFiles::saved, music_, &KoMusicControl::documentSaved);
-  connect(files_, &KoEditorFiles::filePathChanged, music_, &KoMusicControl::documentChanged);
+  // The list's own path: a merge tells of the merged file's, whose song is not the list's.
+  connect(files_, &KoEditorFiles::filePathChanged, music_,
+          [this] { music_->documentChanged(files_->currentPath()); });
   connect(groups_, &KoBoardGroups::statusChanged, this, showStatus);
   connect(&hid_, &usbHid::replyTimedOut, this, [this](int command) {
     if (command == protocol::kDownloadDeviations && isVisible()) {

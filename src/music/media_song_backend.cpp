@@ -69,15 +69,12 @@ class MediaSongBackend : public KoSongBackend {
     return true;
   }
   void setSource(const QString& path) override {
-    // The output first: one attached to a loaded source is never linked into its pipeline,
-    // and the song then plays without moving on.
-    const bool output = hasOutput();
-    player_.setSource(QUrl::fromLocalFile(path));
-    // Ready to go at once when the run asks, rather than after the pipeline has prerolled.
-    if (output) player_.pause();
+    source_ = QUrl::fromLocalFile(path);
+    loaded_ = false;
+    load();
   }
   void play() override {
-    if (hasOutput()) player_.play();
+    if (load()) player_.play();
   }
   void pause() override { player_.pause(); }
   void stop() override {
@@ -125,7 +122,23 @@ class MediaSongBackend : public KoSongBackend {
   }
 
  private:
+  // The output first: one attached to a loaded source is never linked into its pipeline,
+  // and the song then plays without moving on. Without a device the source waits, since a
+  // pipeline with nowhere to play fails with words that would only puzzle.
+  bool load() {
+    if (!hasOutput()) return false;
+    if (!loaded_ && !source_.isEmpty()) {
+      loaded_ = true;
+      player_.setSource(source_);
+      // Ready to go at once when the run asks, rather than after the pipeline has prerolled.
+      player_.pause();
+    }
+    return true;
+  }
+
   QMediaPlayer player_;
+  QUrl source_;
+  bool loaded_ = false;
   std::unique_ptr<QAudioOutput> output_;
   std::unique_ptr<QAudioDecoder> decoder_;
   KoEnvelopeBuilder builder_;

@@ -3,15 +3,18 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
 
 #include "model/limits.h"
+#include "model/notification_center.h"
 #include "model/song_envelope.h"
 #include "model/value_utils.h"
 #include "session/frame_list_model.h"
 #include "widgets/colours.h"
+#include "widgets/widget_tools.h"
 
 namespace {
 
@@ -23,6 +26,21 @@ constexpr int kGridLevels[] = {0, kTop / 4, kTop / 2, 3 * kTop / 4, kTop};
 // An arrow key or a sideways notch moves the view by this share of its width.
 constexpr double kPanShare = 0.1;
 constexpr int kBandPixels = 32768;
+// Where a page turned by the playhead puts it: this share of the width in from the left.
+constexpr double kFollowLead = 0.05;
+constexpr int kZoomButtonSide = 18;
+
+// Names and tooltips of the zoom buttons, in the order of KoCurveView::ZoomButton.
+struct ZoomKeys {
+  const char* text;
+  const char* name;
+  const char* tips;
+};
+const ZoomKeys kZoomKeys[] = {
+    {"\u2212", QT_TRID_NOOP("curves_zoom_out"), QT_TRID_NOOP("curves_zoom_out_tips")},
+    {"+", QT_TRID_NOOP("curves_zoom_in"), QT_TRID_NOOP("curves_zoom_in_tips")},
+    {"\u2194", QT_TRID_NOOP("curves_fit"), QT_TRID_NOOP("curves_fit_tips")},
+};
 
 const QColor kBackground(0x26, 0x28, 0x2c);
 const QColor kGrid(0x44, 0x47, 0x4d);
@@ -39,6 +57,45 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
   setFocusPolicy(Qt::StrongFocus);
   connect(model_, &KoFrameListModel::framesChanged, this, &KoCurveView::framesChanged);
   connect(model_, &KoFrameListModel::selectIndexChanged, this, &KoCurveView::updateMarks);
+  for (size_t i = 0; i < zoomButtons_.size(); ++i) {
+    auto* button = new QToolButton(this);
+    button->setText(QString::fromUtf8(kZoomKeys[i].text));
+    button->setAutoRaise(true);
+    button->setFixedSize(kZoomButtonSide, kZoomButtonSide);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::ButtonText, KoColours::lightText());
+    button->setPalette(palette);
+    KoTools::setAccessibleKeys(button, kZoomKeys[i].name, kZoomKeys[i].tips);
+    zoomButtons_[i] = button;
+  }
+  // About the plot's middle, as + and - are.
+  const auto middle = [this] { return plotRect().center().x(); };
+  connect(zoomButton(ZoomButton::In), &QToolButton::clicked, this,
+          [this, middle] { zoom(kZoomStep, middle()); });
+  connect(zoomButton(ZoomButton::Out), &QToolButton::clicked, this,
+          [this, middle] { zoom(1 / kZoomStep, middle()); });
+  connect(zoomButton(ZoomButton::Whole), &QToolButton::clicked, this, &KoCurveView::showWhole);
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
+          &KoCurveView::retranslate);
+  retranslate();
+}
+
+QToolButton* KoCurveView::zoomButton(ZoomButton which) const { return zoomButtons_[size_t(which)]; }
+
+void KoCurveView::retranslate() {
+  for (size_t i = 0; i < zoomButtons_.size(); ++i) {
+    zoomButtons_[i]->setToolTip(qtTrId(kZoomKeys[i].tips));
+  }
+}
+
+void KoCurveView::resizeEvent(QResizeEvent* event) {
+  // In the legend's row, at its right end.
+  int x = width() - int(kMargin);
+  for (auto it = zoomButtons_.rbegin(); it != zoomButtons_.rend(); ++it) {
+    x -= kZoomButtonSide;
+    (*it)->move(x, 1);
+  }
+  QWidget::resizeEvent(event);
 }
 
 QColor KoCurveView::channelColour(int channel) {
@@ -69,12 +126,12 @@ double KoCurveView::wholeSpanMs(qint64 totalMs) {
 }
 
 double KoCurveView::viewSpanMs() const {
-  const double whole = wholeSpanMs(wholeMs());
-  return whole_ || span_ >= whole ? whole : span_;
+  const double whole = wholeSpanMs(actionMs());
+  return whole_ ? whole : std::min(span_, wholeSpanMs(reachMs()));
 }
 
 double KoCurveView::viewStartMs() const {
-  return whole_ ? 0 : std::clamp(start_, 0.0, wholeSpanMs(wholeMs()) - viewSpanMs());
+  return whole_ ? 0 : std::clamp(start_, 0.0, wholeSpanMs(reachMs()) - viewSpanMs());
 }
 
 bool KoCurveView::sync() const {
@@ -203,13 +260,17 @@ std::optional<KoCurveView::Hit> KoCurveView::hitTest(QPointF at) const {
   return best;
 }
 
-qint64 KoCurveView::wholeMs() const {
+qint64 KoCurveView::actionMs() const {
+  // A long song would squeeze the action into the left edge: it reaches on beyond the view.
+  return summary_.total() > 0 ? summary_.total() : reachMs();
+}
+
+qint64 KoCurveView::reachMs() const {
   return std::max(summary_.total(), song_ ? song_->durationMs : qint64(0));
 }
 
 void KoCurveView::setSong(const SongEnvelope* song) {
   song_ = song && !song->isEmpty() ? song : nullptr;
-  if (whole_) span_ = wholeSpanMs(wholeMs());
   redrawAll_ = true;
   update();
 }
@@ -227,26 +288,39 @@ void KoCurveView::setSongPosition(qint64 ms) {
   const QRect before = playheadRect();
   songAt_ = ms;
   update(before.united(playheadRect()));
+  if (song_) follow(double(ms));
 }
 
 void KoCurveView::setPlayingFrame(int row) {
   if (row == playing_) return;
   playing_ = row;
   updateMarks();
+  if (!isVisible()) return;
+  if (sync(); row >= 0 && row < summary_.count()) follow(double(summary_.endOf(row)));
 }
 
 void KoCurveView::showSpan(double startMs, double spanMs) {
   sync();
-  const double whole = wholeSpanMs(wholeMs());
-  whole_ = spanMs >= whole;
-  span_ = whole_ ? whole : spanMs;
-  start_ = whole_ ? 0 : std::clamp(startMs, 0.0, whole - span_);
+  const double reach = wholeSpanMs(reachMs());
+  span_ = std::min(spanMs, reach);
+  start_ = std::clamp(startMs, 0.0, reach - span_);
+  // Shown whole, the view keeps showing the whole action as it grows.
+  whole_ = start_ <= 0 && span_ == wholeSpanMs(actionMs());
   update();
+}
+
+void KoCurveView::follow(double ms) {
+  // Not while the user holds the view; a page at a time, since each move redraws it all.
+  if (ms < 0 || panFrom_ || drag_) return;
+  const double start = viewStartMs();
+  const double span = viewSpanMs();
+  if (ms >= start && ms <= start + span) return;
+  showSpan(ms - span * kFollowLead, span);
 }
 
 void KoCurveView::zoom(double factor, double anchorX) {
   sync();
-  const double whole = wholeSpanMs(wholeMs());
+  const double whole = wholeSpanMs(reachMs());
   if (whole <= 0 || factor <= 0) return;
   const QRectF plot = plotRect();
   const double share = std::clamp((anchorX - plot.left()) / plot.width(), 0.0, 1.0);
@@ -258,18 +332,18 @@ void KoCurveView::zoom(double factor, double anchorX) {
 
 void KoCurveView::pan(double pixels) {
   sync();
-  if (whole_) return;
+  if (viewSpanMs() >= wholeSpanMs(reachMs())) return;
   showSpan(viewStartMs() + pixels * viewSpanMs() / plotRect().width(), viewSpanMs());
 }
 
 void KoCurveView::showWhole() {
   sync();
-  showSpan(0, wholeSpanMs(wholeMs()));
+  showSpan(0, wholeSpanMs(actionMs()));
 }
 
 void KoCurveView::startPan(QPointF from) {
   drag_.reset();
-  if (whole_) return;
+  if (viewSpanMs() >= wholeSpanMs(reachMs())) return;
   panFrom_ = from;
   panStart_ = viewStartMs();
   setCursor(Qt::ClosedHandCursor);

@@ -11,14 +11,17 @@
 
 class KoFrameListModel;
 class KoFrameMarks;
+class QToolButton;
 struct SongEnvelope;
 
 // Each channel's position over the action's time, the servo moving linearly during a
 // frame's time: a point where each frame ends, a gap where a channel is absent. A click on
 // a point selects its frame; dragging it up or down edits that position through the frame
-// list, so the frame's own rules and tips apply. The wheel zooms the time axis about the
-// pointer; a drag sideways, Shift with the wheel or the arrow keys move along it; a double
-// click or 0 shows the whole action again.
+// list, so the frame's own rules and tips apply. The view fits the action; a longer song
+// reaches on beyond it. The wheel, + and - or the buttons at the top right zoom the time axis;
+// a drag sideways, Shift with the wheel or the arrow keys move along it, up to the song's
+// end; a double click, 0 or the fit button show the whole action again. While something
+// plays, the view turns a page whenever the playhead would leave it.
 //
 // Kept cheap at 65,535 frames: the plot is drawn into an image, one vertical stroke per
 // pixel column and channel from a per-column summary, and a change to the list redraws
@@ -69,8 +72,8 @@ class KoCurveView : public QWidget {
   void setPlayingFrame(int row);
   int playingFrame() const { return playing_; }
 
-  // A song's loudness, drawn under the curves on the same time axis; the whole view then
-  // reaches to the song's end too. Not owned: nullptr before the song goes.
+  // A song's loudness, drawn under the curves on the same time axis; the view may then be
+  // moved on to the song's end. Not owned: nullptr before the song goes.
   void setSong(const SongEnvelope* song);
   // Where the song plays, in ms; -1 when it does not.
   void setSongPosition(qint64 ms);
@@ -79,14 +82,21 @@ class KoCurveView : public QWidget {
   // The stretch of time shown, in ms from the start of the action.
   double viewStartMs() const;
   double viewSpanMs() const;
+  // Whether the view shows the whole action, and keeps doing so as the action changes.
   bool showsWhole() const { return whole_; }
   // Zooms by `factor` (above 1 in) keeping the time under plot x `anchorX` in place.
   void zoom(double factor, double anchorX);
   // Moves the shown time by `pixels` of the plot (positive to later times).
   void pan(double pixels);
   void showWhole();
-  // Shows [startMs, startMs + spanMs], held within the action.
+  // Shows [startMs, startMs + spanMs], held within the action and its song.
   void showSpan(double startMs, double spanMs);
+  // Turns a page when `ms` lies outside the shown time, so that what plays stays in view.
+  void follow(double ms);
+
+  // The zoom buttons, left to right: out, in, and back to the whole action.
+  enum class ZoomButton { Out, In, Whole };
+  QToolButton* zoomButton(ZoomButton which) const;
 
   // The eased moves of a plan drawn over the curves before they are applied, each step a dot;
   // an empty plan, or any change of the list, clears it.
@@ -113,13 +123,17 @@ class KoCurveView : public QWidget {
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void changeEvent(QEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
   QRectF plotRect() const;
-  // What the whole view shows: the action, or the song when it is longer.
-  qint64 wholeMs() const;
+  // What the whole view shows: the action, or the song while there are no frames.
+  qint64 actionMs() const;
+  // How far the view may be moved: to the action's end or the song's, whichever is later.
+  qint64 reachMs() const;
+  void retranslate();
   QRect playheadRect() const;
   // Brings the summary up to the list and the view's size and time span; false when the
   // columns changed and everything has to be drawn again.
@@ -169,6 +183,7 @@ class KoCurveView : public QWidget {
   QImage frame_;
   QImage image_;
   std::vector<quint8> columns_;
+  std::array<QToolButton*, 3> zoomButtons_{};
   bool dots_ = false;
   bool whole_ = true;
   double start_ = 0;

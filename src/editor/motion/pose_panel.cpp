@@ -6,10 +6,12 @@
 #include <QHBoxLayout>
 #include <QIconEngine>
 #include <QInputDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QVBoxLayout>
 #include <memory>
@@ -90,6 +92,7 @@ KoPosePanel::KoPosePanel(const KoArmRanges* ranges, QWidget* parent)
       chooseFile_(chooseFile),
       openButton_(new QPushButton),
       list_(new QListWidget),
+      emptyHint_(new QLabel),
       save_(new QPushButton),
       insert_(new QPushButton),
       delete_(new QPushButton),
@@ -102,6 +105,11 @@ KoPosePanel::KoPosePanel(const KoArmRanges* ranges, QWidget* parent)
   list_->setWordWrap(true);
   list_->setSpacing(4);
   list_->setMinimumSize(3 * (kThumbnail + 24), 2 * (kThumbnail + 40));
+  emptyHint_->setWordWrap(true);
+  emptyHint_->setAlignment(Qt::AlignCenter);
+  auto* hintLayout = new QVBoxLayout(list_->viewport());
+  hintLayout->setContentsMargins(16, 16, 16, 16);
+  hintLayout->addWidget(emptyHint_);
 
   auto* buttons = new QHBoxLayout;
   for (QPushButton* b : {save_, insert_, delete_}) buttons->addWidget(b);
@@ -112,6 +120,22 @@ KoPosePanel::KoPosePanel(const KoArmRanges* ranges, QWidget* parent)
   layout->addLayout(buttons);
 
   connect(openButton_, &QPushButton::clicked, this, [this] {
+    // Over the window it serves the first time, not wherever the system puts a new window.
+    if (!placed_ && parentWidget()) {
+      placed_ = true;
+      const QWidget* owner = parentWidget()->window();
+      adjustSize();
+      QRect place(QPoint(), size());
+      place.moveCenter(owner->frameGeometry().center());
+      if (const QScreen* screen = owner->screen()) {
+        const QRect room = screen->availableGeometry();
+        place.moveTopLeft({std::clamp(place.left(), room.left(),
+                                      std::max(room.left(), room.right() - place.width())),
+                           std::clamp(place.top(), room.top(),
+                                      std::max(room.top(), room.bottom() - place.height()))});
+      }
+      move(place.topLeft());
+    }
     show();
     raise();
     activateWindow();
@@ -164,6 +188,7 @@ void KoPosePanel::retranslate() {
   openButton_->setToolTip(qtTrId("poses_open_tip"));
   list_->setAccessibleName(qtTrId("poses_title"));
   list_->setToolTip(qtTrId("poses_list_tip"));
+  emptyHint_->setText(qtTrId("poses_empty"));
   save_->setText(qtTrId("poses_save"));
   insert_->setText(qtTrId("poses_insert"));
   delete_->setText(qtTrId("poses_delete"));
@@ -200,6 +225,7 @@ void KoPosePanel::refill(const QString& select) {
     list_->addItem(item);
     if (pose.name == keep) list_->setCurrentItem(item);
   }
+  emptyHint_->setVisible(poses_.all().isEmpty());
   updateButtons();
 }
 

@@ -11,6 +11,7 @@
 
 class KoArmRanges;
 class KoVelmarViewController;
+class QLabel;
 class QListWidget;
 class QPushButton;
 
@@ -39,6 +40,8 @@ class KoPosePanel : public QWidget {
   // The button that opens the panel, for the screen to place.
   QPushButton* openButton() const { return openButton_; }
   QListWidget* list() const { return list_; }
+  // What the list says while it is empty: how to keep a pose.
+  QLabel* emptyHint() const { return emptyHint_; }
   QPushButton* saveButton() const { return save_; }
   QPushButton* insertButton() const { return insert_; }
   const KoNamedPoses& poses() const { return poses_; }
@@ -77,6 +80,8 @@ class KoPosePanel : public QWidget {
   // Placed by the screen in a row of its own; owned here until it is.
   QPointer<QPushButton> openButton_;
   QListWidget* list_;
+  QLabel* emptyHint_;
+  bool placed_ = false;
   QPushButton* save_;
   QPushButton* insert_;
   QPushButton* delete_;

@@ -165,12 +165,13 @@ KoSongBackend* KoMusicControl::backend() {
   };
   events.decodeFailed = [this](const QString& why) {
     decoding_ = false;
-    failure_ = why.isEmpty() ? qtTrId("music_no_sound") : why;
-    showSong();
-    KoTools::showTipWithMessage(
-        qtTrId("music_unreadable").arg(QFileInfo(song_).fileName(), failure_));
+    // The decoder's words are in English and for the curious: a detail, not the news.
+    failure_ = why.isEmpty() ? QT_TRID_NOOP("music_no_sound") : QT_TRID_NOOP("music_not_decoded");
+    detail_ = why;
+    sayUnreadable();
   };
   events.failed = [this](const QString& why) {
+    detail_ = why;
     // The run keeps its own time when its song fails.
     if (runWithSong_) {
       startPoll_.stop();
@@ -178,10 +179,21 @@ KoSongBackend* KoMusicControl::backend() {
       run_->follow(run_->now());
       runWithSong_ = false;
     }
-    emit statusChanged(qtTrId("music_stopped").arg(why), false);
+    // A file the player would not even load is told of by its reading, and a missing
+    // device when the song is asked to play: once, either way.
+    if (asked_) {
+      asked_ = false;
+      emit statusChanged(qtTrId(backend_->hasOutput() ? QT_TRID_NOOP("music_stopped")
+                                                      : QT_TRID_NOOP("music_no_device_play")),
+                         false);
+    }
+    showSong();
     showPlaying();
   };
-  events.ended = [this] { showPlaying(); };
+  events.ended = [this] {
+    asked_ = false;
+    showPlaying();
+  };
   backend_->setEvents(std::move(events));
   return backend_.get();
 }
@@ -214,15 +226,16 @@ void KoMusicControl::choose(const QString& path) {
   if (backend_) backend_->stop();
   song_ = path;
   failure_.clear();
+  detail_.clear();
+  asked_ = false;
   envelope_ = {};
   beats_.reset();
   curves_->setSong(nullptr);
   if (!documentPath_.isEmpty()) QSettings().setValue(settingsKey(documentPath_), song_);
   KoSongBackend* b = backend();
   if (!b) {
-    failure_ = qtTrId("music_unavailable");
-    KoTools::showTipWithMessage(
-        qtTrId("music_unreadable").arg(QFileInfo(song_).fileName(), failure_));
+    failure_ = QT_TRID_NOOP("music_unavailable");
+    sayUnreadable();
   } else {
     decoding_ = true;
     decodePercent_ = 0;
@@ -233,10 +246,24 @@ void KoMusicControl::choose(const QString& path) {
 }
 
 void KoMusicControl::documentChanged(const QString& path) {
+  // The same document again is a merge into it, or its save: its song stays.
+  if (path == documentPath_) return;
   documentPath_ = path;
-  if (path.isEmpty()) return;
-  const QString remembered = QSettings().value(settingsKey(path)).toString();
-  if (remembered.isEmpty() || remembered == song_ || !QFileInfo(remembered).isFile()) return;
+  const QString remembered =
+      path.isEmpty() ? QString() : QSettings().value(settingsKey(path)).toString();
+  if (!remembered.isEmpty() && remembered == song_) return;
+  if (remembered.isEmpty() || !QFileInfo(remembered).isFile()) {
+    // Another file's song would otherwise play with this one, and be remembered for it.
+    stopSong();
+    song_.clear();
+    failure_.clear();
+    detail_.clear();
+    envelope_ = {};
+    beats_.reset();
+    curves_->setSong(nullptr);
+    showSong();
+    return;
+  }
   choose(remembered);
   emit statusChanged(qtTrId("music_offered").arg(QFileInfo(remembered).fileName()), false);
 }
@@ -244,6 +271,13 @@ void KoMusicControl::documentChanged(const QString& path) {
 void KoMusicControl::documentSaved(const QString& path) {
   documentPath_ = path;
   if (!song_.isEmpty() && !path.isEmpty()) QSettings().setValue(settingsKey(path), song_);
+}
+
+void KoMusicControl::sayUnreadable() {
+  showSong();
+  emit statusChanged(
+      qtTrId("music_unreadable").arg(QFileInfo(song_).fileName(), qtTrId(qPrintable(failure_))),
+      false);
 }
 
 void KoMusicControl::sayNoDevice() {
@@ -263,6 +297,7 @@ bool KoMusicControl::runFollowsSong() {
   }
   b->stop();
   runWithSong_ = true;
+  asked_ = true;
   return true;
 }
 
@@ -307,6 +342,7 @@ void KoMusicControl::runEnded() {
   startTimeout_.stop();
   if (runWithSong_ && backend_) backend_->stop();
   runWithSong_ = false;
+  asked_ = false;
   showPlaying();
 }
 
@@ -325,12 +361,14 @@ void KoMusicControl::togglePlay() {
   KoSongBackend* b = backend();
   if (!b) return;
   if (!b->hasOutput()) {
-    sayNoDevice();
+    emit statusChanged(qtTrId("music_no_device_play"), false);
     return;
   }
   if (b->isPlaying()) {
+    asked_ = false;
     b->pause();
   } else {
+    asked_ = true;
     b->play();
   }
   showPlaying();
@@ -402,7 +440,12 @@ void KoMusicControl::showSong() {
   } else {
     text->show({}, shown);
   }
-  text_->setToolTip(failure_.isEmpty() ? song_ : song_ + QLatin1Char('\n') + failure_);
+  QString tip = song_;
+  for (const QString& more :
+       {failure_.isEmpty() ? QString() : qtTrId(qPrintable(failure_)), detail_}) {
+    if (!more.isEmpty()) tip += QLatin1Char('\n') + more;
+  }
+  text_->setToolTip(tip);
 }
 
 void KoMusicControl::refreshControls() {

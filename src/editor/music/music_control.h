@@ -100,6 +100,7 @@ class KoMusicControl : public QObject {
   void showPlaying();
   void refreshControls();
   void sayNoDevice();
+  void sayUnreadable();
 
   KoFrameListModel* model_;
   KoFrameHistory* history_;
@@ -126,7 +127,13 @@ class KoMusicControl : public QObject {
   std::optional<beats::Estimate> beats_;
   bool decoding_ = false;
   int decodePercent_ = 0;
-  QString failure_;  // why the song cannot be read, empty when it can
+  // The id of why the song cannot be read, shown in the language of the moment; empty when
+  // it can be read.
+  QString failure_;
+  // What the decoder or the player said of a failure: a detail for the song's tooltip.
+  QString detail_;
+  // The song was asked to play, alone or with the run: a failure now is news.
+  bool asked_ = false;
   bool runWithSong_ = false;
   bool saidNoDevice_ = false;
   // The song of the run's waiting pass: started, and watched until it plays.

@@ -2,11 +2,14 @@
 
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolButton>
 #include <QWheelEvent>
 #include <algorithm>
+#include <functional>
 
 #include "editor/motion/curve_summary.h"
 #include "editor/motion/curve_view.h"
+#include "model/song_envelope.h"
 #include "motion/motion_frames.h"
 #include "session/arm_ranges.h"
 #include "session/frame_list_model.h"
@@ -150,8 +153,8 @@ TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
       fresh.setFont(view.font());
       fresh.resize(view.size());
       fresh.show();
-      fresh.showSpan(view.viewStartMs(), view.viewSpanMs());
       fresh.setPlayingFrame(view.playingFrame());
+      fresh.showSpan(view.viewStartMs(), view.viewSpanMs());
       processPending();
       EXPECT_TRUE(shot(view) == shot(fresh)) << what;
     };
@@ -242,34 +245,36 @@ TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
   }
 }
 
-// The wheel zooms about the pointer, a drag beside the points and the arrow keys pan, and
-// the whole action comes back with a double click; the view never leaves the action.
-TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
+// The view fits the action, a song six times as long reaching on beyond it. The wheel zooms
+// about the pointer, the keys and buttons about the middle; a drag beside the points and the
+// arrow keys pan, up to the song's end; a double click or a button fit the action again; and
+// what plays stays in view, a page at a time.
+TEST(CurveView, ZoomPanAndPlayKeepTheTimeInViewWithinTheActionAndItsSong) {
   KoFrameListModel model;
   VelmarFrames list;
   for (int i = 0; i < 200; ++i) list.append(frameOf({i * 5, 500, 500, 500, 500, 500}, 100));
   model.appendMany(list);
+  const SongEnvelope song{std::vector<float>(24000, 0.5f), 120000};
   KoCurveView view(&model);
+  view.setSong(&song);
   view.resize(600, 200);
   view.show();
   processPending();
   ASSERT_TRUE(view.showsWhole());
   const double whole = view.viewSpanMs();
+  EXPECT_EQ(whole, KoCurveView::wholeSpanMs(20000));
   const auto x = [&view] { return view.pointOf(120, 1).x(); };
   const QPointF at = view.pointOf(120, 1);
-  const auto wheel = [&view](QPointF where, int delta) {
-    QWheelEvent event(where, view.mapToGlobal(where), {}, {0, delta}, Qt::NoButton, {},
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(&view, &event);
-  };
+  QWheelEvent event(at, view.mapToGlobal(at), {}, {0, 240}, Qt::NoButton, {}, Qt::NoScrollPhase,
+                    false);
+  QApplication::sendEvent(&view, &event);
+  EXPECT_NEAR(view.viewSpanMs(), whole / (KoCurveView::kZoomStep * KoCurveView::kZoomStep), 1);
+  EXPECT_NEAR(x(), at.x(), 1);  // the frame under the pointer stays
   const auto drag = [&view](QPoint from, QPoint by) {
     QTest::mousePress(&view, Qt::LeftButton, {}, from);
     QTest::mouseMove(&view, from + by);
     QTest::mouseRelease(&view, Qt::LeftButton, {}, from + by);
   };
-  wheel(at, 240);
-  EXPECT_NEAR(view.viewSpanMs(), whole / (KoCurveView::kZoomStep * KoCurveView::kZoomStep), 1);
-  EXPECT_NEAR(x(), at.x(), 1);  // the frame under the pointer stays
 
   // Dragged by the empty plot, the frames follow the pointer; taken sideways, a point hands
   // the drag to the time axis and edits nothing.
@@ -284,13 +289,30 @@ TEST(CurveView, ZoomAndPanKeepTheTimeUnderThePointerAndStayWithinTheAction) {
   ASSERT_GT(view.viewStartMs(), 0);
   for (int i = 0; i < 40; ++i) QTest::keyClick(&view, Qt::Key_Left);
   EXPECT_EQ(view.viewStartMs(), 0);
-  view.showSpan(whole, 1000);
-  EXPECT_DOUBLE_EQ(view.viewStartMs() + view.viewSpanMs(), whole);
-
+  view.showSpan(1e9, 1000);
+  EXPECT_DOUBLE_EQ(view.viewStartMs() + view.viewSpanMs(), KoCurveView::wholeSpanMs(120000));
   QTest::mouseDClick(&view, Qt::LeftButton, {}, QPoint(int(at.x()), 30));
   EXPECT_TRUE(view.showsWhole());
-  for (int i = 0; i < 5; ++i) wheel(at, -120);
-  EXPECT_EQ(view.viewSpanMs(), whole);
+
+  using B = KoCurveView::ZoomButton;
+  view.zoomButton(B::In)->click();
+  QTest::keyClick(&view, Qt::Key_Plus);
+  EXPECT_NEAR(view.viewSpanMs(), whole / (KoCurveView::kZoomStep * KoCurveView::kZoomStep), 1e-6);
+  QTest::keyClick(&view, Qt::Key_Minus);
+  view.zoomButton(B::Out)->click();
+  EXPECT_TRUE(view.showsWhole());
+  for (int i = 0; i < 20; ++i) QTest::keyClick(&view, Qt::Key_Minus);
+  EXPECT_EQ(view.viewSpanMs(), KoCurveView::wholeSpanMs(120000));
+  view.zoomButton(B::Whole)->click();
+  EXPECT_TRUE(view.showsWhole());
+
+  view.setSongPosition(60000);
+  const double page = view.viewStartMs();
+  EXPECT_TRUE(page > 60000 - whole / 4 && page < 60000) << page;
+  view.setSongPosition(60000 + qint64(whole / 2));
+  EXPECT_EQ(view.viewStartMs(), page);
+  view.setPlayingFrame(10);  // ends at 1.1 s
+  EXPECT_LT(view.viewStartMs(), 1100);
 }
 
 // The whole action fits with little room to spare, and at 65,535 frames of about a second

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QListWidget>
 #include <QTest>
 #include <QTranslator>
@@ -61,10 +62,17 @@ class PosePanelTest : public EditorOnBoardFixture {
 };
 
 // The shown channels make the pose; it is kept in the settings; a double-click moves the
-// arm there as the sliders would, and Insert as Frame adds it as one step for undo.
+// arm there as the sliders would, and Insert as Frame adds it as one step for undo. The
+// window opens over the editor; its empty list says how to keep a pose.
 TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
+  editor.move(0, 0);
+  auto* own = editor.findChild<KoPosePanel*>();
+  own->openButton()->click();
+  EXPECT_TRUE(own->frameGeometry().contains(editor.frameGeometry().center()));
+  EXPECT_FALSE(panel->emptyHint()->isHidden());
   pose({120, -1, 300, 400, 500, 600});
   QTest::mouseClick(panel->saveButton(), Qt::LeftButton);
+  EXPECT_TRUE(panel->emptyHint()->isHidden());
   const KoChannelPositions wave{120, std::nullopt, 300, 400, 500, 600};
   ASSERT_EQ(panel->poses().all(), (QList<KoNamedPose>{{"Wave", wave}}));
   // Drawn as the arm stands in it, on the chosen profile.

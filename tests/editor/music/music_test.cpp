@@ -1,4 +1,6 @@
+#include <QSignalSpy>
 #include <QToolButton>
+#include <QTranslator>
 
 #include "editor/motion/curve_view.h"
 #include "editor/motion/motion_controls.h"
@@ -33,6 +35,7 @@ class SilentSong : public KoSongBackend {
 
   void decoded(SongEnvelope envelope) { events_.decoded(std::move(envelope)); }
   void failed(const QString& why) { events_.decodeFailed(why); }
+  void playFailed(const QString& why) { events_.failed(why); }
 
   bool output = true;
   bool starts = true;  // false: never gets under way
@@ -171,12 +174,19 @@ TEST_F(MusicTest, WithoutTheSwitchADeviceOrAStartTheRunGoesAlone) {
     ASSERT_TRUE(moves(6 + 2 * run));
     ASSERT_TRUE(runStopped());
   }
+  // The song button says why it plays nothing, and a device that fails is told of once.
   editor.buttonClick(A::MusicPlay);
-  EXPECT_EQ(said, (QStringList{"music_no_device"}));
   EXPECT_EQ(song->plays, 1);
+  song->output = true;
+  editor.buttonClick(A::MusicPlay);
+  song->playFailed("Internal data stream error.");
+  song->playFailed("Internal data stream error.");
+  EXPECT_EQ(said, (QStringList{"music_no_device", "music_no_device_play", "music_stopped"}));
 }
 
-TEST_F(MusicTest, AMissingOrUnreadableSongTipsAndTheRunStillPlays) {
+// A song that cannot be read is told of once, in the user's language, the decoder's English
+// only a detail in the song's tooltip.
+TEST_F(MusicTest, AMissingSongTipsAnUnreadableOneIsToldOnceAndTheRunStillPlays) {
   addFrame(100, 1000);
   panels.songPath = dir.filePath("gone.mp3");
   editor.buttonClick(A::MusicChoose);
@@ -189,12 +199,22 @@ TEST_F(MusicTest, AMissingOrUnreadableSongTipsAndTheRunStillPlays) {
   editor.buttonClick(A::MusicChoose);
   EXPECT_TRUE(music()->musicSwitch()->isEnabled()) << "usable while it is read";
   music()->musicSwitch()->setOn(true);
+  QSignalSpy said(music(), &KoMusicControl::statusChanged);
+  QTranslator chinese;
+  ASSERT_TRUE(chinese.load(QStringLiteral(":/i18n/vorn_zh-Hans.qm")));
+  QCoreApplication::installTranslator(&chinese);
+  // The player balks at such a file before the decoder has read it.
+  song->playFailed("Could not determine type of stream.");
   song->failed("not an audio file");
-  EXPECT_EQ(tips(), (QStringList{"music_unreadable"}));
+  const QString told = qtTrId("music_unreadable").arg("noise.mp3", qtTrId("music_not_decoded"));
+  QCoreApplication::removeTranslator(&chinese);
+  EXPECT_EQ(QList<QVariantList>(said), (QList<QVariantList>{{told, false}}));
+  EXPECT_TRUE(std::any_of(told.begin(), told.end(), [](QChar c) { return c.unicode() >= 0x4e00; }));
+  EXPECT_TRUE(music()->musicText()->toolTip().contains("not an audio file"));
+  EXPECT_TRUE(tips().isEmpty());
   EXPECT_FALSE(music()->musicSwitch()->isOn());
   EXPECT_FALSE(music()->musicSwitch()->isEnabled());
   EXPECT_FALSE(music()->playButton()->isEnabled());
-  EXPECT_TRUE(music()->musicText()->toolTip().contains("not an audio file"));
   editor.buttonClick(A::RunOnline);
   ASSERT_TRUE(moves(1));
   ASSERT_TRUE(runStopped());
@@ -206,7 +226,7 @@ TEST_F(MusicTest, WithoutTheAudioModuleASongTipsAndTheRunPlaysAlone) {
   music()->setBackends([] { return std::unique_ptr<KoSongBackend>(); });
   panels.songPath = write("song.ogg", "x");
   editor.buttonClick(A::MusicChoose);
-  EXPECT_EQ(tips(), (QStringList{"music_unreadable"}));
+  EXPECT_EQ(status(), "music_unreadable");
   EXPECT_FALSE(music()->musicSwitch()->isEnabled());
   editor.buttonClick(A::MusicPlay);
   editor.buttonClick(A::RunOnline);
@@ -229,18 +249,26 @@ TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
   EXPECT_EQ(remembered(panels.savePath), music()->song())
       << "a song chosen for a saved list is its file's song";
 
-  // Opened again, the file offers its song; one whose song is gone offers nothing and says
-  // nothing of a song the user did not ask for now.
+  // Opened again, the file offers its song, which a merge into the list keeps; one whose
+  // song is gone, or that has none, clears the row and says nothing of a song the user did
+  // not ask for now.
   const QString other = write("other.rob", read(panels.savePath));
+  const QString bare = write("bare.rob", read(panels.savePath));
   QSettings().setValue(KoMusicControl::settingsKey(panels.savePath), first);
   QSettings().setValue(KoMusicControl::settingsKey(other), dir.filePath("gone.ogg"));
-  for (const QString& path : {panels.savePath, other}) {
+  for (const auto& [path, action] :
+       {std::pair{other, A::Open}, {panels.savePath, A::Open}, {bare, A::Merge}, {bare, A::Open}}) {
+    music()->musicSwitch()->setOn(true);
     panels.openPath = path;
-    editor.buttonClick(A::Open);
+    prompter().saveAnswers = {Prompter::SaveAnswer::Discard};
+    editor.buttonClick(action);
     processPending();
-    EXPECT_EQ(music()->song(), first);
-    EXPECT_EQ(song->decoding, first) << "the offered song is read again";
+    const bool kept = path == panels.savePath || action == A::Merge;
+    EXPECT_EQ(music()->song(), kept ? first : QString());
+    EXPECT_EQ(music()->musicSwitch()->isOn(), kept);
+    EXPECT_EQ(music()->musicText()->text() == "music_none", !kept);
   }
+  EXPECT_EQ(song->decoding, first) << "the offered song is read again";
   EXPECT_TRUE(tips().isEmpty());
 }
 
