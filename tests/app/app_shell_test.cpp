@@ -8,6 +8,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -22,6 +23,8 @@
 #include "editor/board/editor_serial.h"
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
+#include "editor/music/music_control.h"
+#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "link/desktop_notifier.h"
 #include "link/hid_transport.h"
@@ -31,6 +34,7 @@
 #include "model/action_file.h"
 #include "model/action_text.h"
 #include "model/language.h"
+#include "mouse.h"
 #include "recording_prompter.h"
 #include "servotool/live_status.h"
 #include "servotool/servo_test_panel.h"
@@ -39,6 +43,10 @@
 #include "session/frame_list_model.h"
 #include "temp_files.h"
 #include "wait.h"
+#include "widgets/elided_label.h"
+#include "widgets/tool_view.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
 
 namespace {
 
@@ -254,6 +262,83 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   EXPECT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Many; }));
   language("English");
   EXPECT_EQ(delegate.tabView()->tabText(1), english);
+}
+
+// The window holds still: a long path, a long message, a song and each language leave the
+// window, the picture, the table and the six cards where they were, at the smallest size too.
+TEST_F(AppShellTest, TextsMoveNoPanelAndNoCard) {
+  KoWindow* window = delegate.window();
+  QWidget* editorPanels[] = {editor()->panView(), editor()->tableView()};
+  QList<QWidget*> watched{window};
+  for (QWidget* w : editorPanels) {
+    while (!qobject_cast<KoToolView*>(w)) w = w->parentWidget();
+    watched.append(w);
+  }
+  for (QWidget* card : editor()->panView()->sliders()) watched.append(card);
+  const auto geometry = [&] {
+    processPending();
+    std::vector<std::string> out;
+    for (QWidget* w : watched) {
+      const QRect r(w->mapTo(window, QPoint()), w->size());
+      out.push_back(QStringLiteral("%1 %2,%3 %4x%5")
+                        .arg(w->metaObject()->className())
+                        .arg(r.x())
+                        .arg(r.y())
+                        .arg(r.width())
+                        .arg(r.height())
+                        .toStdString());
+    }
+    return out;
+  };
+  const QString longName = QString(120, u'n') + QStringLiteral(".rob");
+  const QString song = editor()->music()->musicText()->text();
+  const std::pair<const char*, std::function<void()>> texts[] = {
+      {"as started", [&] { editor()->music()->musicText()->setText(song); }},
+      {"a long path", [&] { delegate.openFiles({file(longName, 1)}); }},
+      {"a long message",
+       [&] {
+         editor()->statusLine()->showState(
+             qtTrId("send_clamped").arg(12).arg("ID:2").arg(100).arg(900));
+       }},
+      {"a song",
+       [&] { editor()->music()->musicText()->setText(longName + QStringLiteral(" · 3:24")); }},
+      {"Simplified Chinese", [&] { language("简体"); }},
+      {"Traditional Chinese", [&] { language("繁體"); }},
+      {"English", [&] { language("English"); }},
+  };
+  for (const QSize size : {QSize(960, 680), QSize(1366, 740)}) {
+    window->resize(size);
+    const std::vector<std::string> before = geometry();
+    for (const auto& [name, change] : texts) {
+      SCOPED_TRACE(name);
+      change();
+      EXPECT_EQ(geometry(), before);
+    }
+  }
+  EXPECT_TRUE(editor()->lableFilePath()->toolTip().contains(longName)) << "the whole path";
+  EXPECT_EQ(editor()->statusLine()->toolTip(), editor()->statusLine()->text());
+}
+
+// Only the top bar moves the window: a drag that misses a control below it moves nothing.
+TEST_F(AppShellTest, TheWindowMovesByItsTopBarOnly) {
+  KoWindow* window = delegate.window();
+  QWidget* posePanel = editor()->panView();
+  while (!qobject_cast<KoToolView*>(posePanel)) posePanel = posePanel->parentWidget();
+  const QPoint bar(delegate.viewTop()->width() / 2, 4);
+  const std::tuple<const char*, QWidget*, QPoint, bool> drags[] = {
+      {"the top bar", delegate.viewTop(), bar, true},
+      {"the editor's margin", editor(), QPoint(2, 2), false},
+      {"the picture's panel", posePanel, QPoint(3, posePanel->height() / 2), false},
+  };
+  const QPoint by(60, 40);
+  for (const auto& [name, widget, at, moves] : drags) {
+    SCOPED_TRACE(name);
+    const QPoint start = window->pos();
+    press(widget, at);
+    drag(widget, at + by);
+    release(widget, at + by);
+    EXPECT_EQ(window->pos(), moves ? start + by : start);
+  }
 }
 
 // Enter gives the default answer, which never destroys; only the discard button throws
