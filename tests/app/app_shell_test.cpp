@@ -265,11 +265,12 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
 }
 
 // The window holds still: a long path, a long message, a song and each language leave the
-// window, the picture, the table and the six cards where they were, at the smallest size too.
+// window, the path's and the message's lanes, the picture, the table and the six cards where
+// they were, at the smallest size too.
 TEST_F(AppShellTest, TextsMoveNoPanelAndNoCard) {
   KoWindow* window = delegate.window();
   QWidget* editorPanels[] = {editor()->panView(), editor()->tableView()};
-  QList<QWidget*> watched{window};
+  QList<QWidget*> watched{window, editor()->lableFilePath(), editor()->statusLine()};
   for (QWidget* w : editorPanels) {
     while (!qobject_cast<KoToolView*>(w)) w = w->parentWidget();
     watched.append(w);
