@@ -291,6 +291,7 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
     EXPECT_EQ(model()->frameAt(1)->bytes, bytes);
   }
   EXPECT_EQ(model()->timeSum(), 3000);
+  EXPECT_EQ(model()->index(1, KoFrameListModel::kTimeColumn).data().toString(), "2000");
   EXPECT_EQ(model()->frameAt(0)->data, kPlain);
 
   const VelmarFrame kept = model()->frameAt(1);
