@@ -109,6 +109,7 @@ void AppDelegate::applicationDidFinishLaunching(bool simulate, LinkStart linkSta
   viewTop_ = new KoTopBlackView(link_, window_);
   viewTop_->setDelegate(this);
   body->addWidget(viewTop_);
+  window_->setMoveBar(viewTop_);
   busServoMenu_ = new KoBusServoMenu(viewTop_);
   tipLinkProblems();
 

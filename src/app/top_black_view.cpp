@@ -281,7 +281,7 @@ void KoTopBlackView::mousePressEvent(QMouseEvent* event) {
     chooseTab(i);
     return;
   }
-  event->ignore();  // the window moves by its background
+  event->ignore();  // the window moves by its bar
 }
 
 void KoTopBlackView::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -13,6 +13,9 @@ constexpr QSize kFixedSize(1260, 800);
 // Tall enough for the 580-point arm picture under the bar.
 constexpr QSize kMinimumSize(960, 680);
 constexpr int kSmallScreenWidth = 1280;
+// Of a larger screen's available area: room for the picture and the table, and around the
+// window for what the user keeps beside it.
+constexpr qreal kScreenShare = 0.8;
 const QColor kBody(0x2b, 0x2d, 0x31);
 constexpr qreal kCornerRadius = 10;
 
@@ -33,10 +36,12 @@ Qt::CursorShape cursorFor(Qt::Edges edges) {
 WindowPlacement placeWindow(const QRect& screen, const QRect& available) {
   const QSize room = available.size();
   const bool fits = kFixedSize.width() <= room.width() && kFixedSize.height() <= room.height();
-  const QSize size = kFixedSize.boundedTo(room);
+  const bool small = screen.width() <= kSmallScreenWidth;
+  const QSize share = small ? kFixedSize : room * kScreenShare;
+  const QSize size = share.expandedTo(kFixedSize).boundedTo(room);
   QRect geometry(QPoint(), size);
   geometry.moveCenter(available.center());
-  if (screen.width() <= kSmallScreenWidth && fits) return {geometry, size, size};
+  if (small && fits) return {geometry, size, size};
   return {geometry, kMinimumSize.boundedTo(room), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX)};
 }
 
@@ -120,7 +125,9 @@ void KoWindow::mousePressEvent(QMouseEvent* event) {
     startResize(edges, global);
     return;
   }
-  if (!movable_) return;
+  if (!movable_ || !moveBar_) return;
+  const QPoint barBottom = moveBar_->mapTo(this, QPoint(0, moveBar_->height()));
+  if (event->position().y() >= barBottom.y()) return;
   // The move starts only once the pointer travels, so a double click still reaches the bar.
   pressed_ = true;
   pressGlobal_ = global;

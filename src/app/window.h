@@ -8,8 +8,9 @@
 class QSizeGrip;
 
 // Where the main window goes on a screen. The fixed 1260 x 800 applies on screens up to 1280
-// wide, and only where it fits the screen's available area; otherwise the window is as large
-// as that size allows inside the available area and can be resized.
+// wide, and only where it fits the screen's available area; on a larger screen the window
+// takes a share of the available area (never less than that size where it fits), centred,
+// and can be resized.
 struct WindowPlacement {
   QRect geometry;
   QSize minimum;
@@ -19,7 +20,7 @@ struct WindowPlacement {
 WindowPlacement placeWindow(const QRect& screen, const QRect& available);
 
 // The main window: no title bar, a dark body (rounded where a compositor can show the
-// corners), movable by its background while not zoomed, resizable from every edge.
+// corners), movable by its top bar while not zoomed, resizable from every edge.
 class KoWindow : public QWidget {
   Q_OBJECT
 
@@ -33,9 +34,12 @@ class KoWindow : public QWidget {
   static bool compositorRunning();
 
   void place(const WindowPlacement& placement);
+  // The bar that moves the window: a press on it, or above it, that the controls there leave
+  // unused. A press anywhere lower never moves the window, however it is dragged.
+  void setMoveBar(QWidget* bar) { moveBar_ = bar; }
   bool roundCorners() const { return roundCorners_; }
   bool resizable() const { return minimumSize() != maximumSize(); }
-  // A press on the background became a move (the pointer went past the drag distance).
+  // A press on the bar became a move (the pointer went past the drag distance).
   bool moving() const { return moving_; }
   QSizeGrip* grip() const { return grip_; }
   // The edges a press at `pos` would resize; none inside the body or when not resizable.
@@ -59,6 +63,7 @@ class KoWindow : public QWidget {
   void updateGrip();
 
   bool roundCorners_;
+  QWidget* moveBar_ = nullptr;
   bool movable_ = true;
   bool pressed_ = false;
   bool moving_ = false;

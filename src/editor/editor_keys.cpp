@@ -14,6 +14,7 @@
 #include "editor/velmar_view_controller.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
+#include "widgets/elided_label.h"
 #include "widgets/prompter.h"
 
 void KoVelmarViewController::addShortcuts() {
@@ -118,7 +119,7 @@ QString KoVelmarViewController::documentTitle() const {
 void KoVelmarViewController::showDocument() {
   const QString path = QDir::toNativeSeparators(files_->currentPath());
   const QString name = files_->documentName();
-  lableFilePath_->setText(path.isEmpty() ? name : QStringLiteral("%1 — %2").arg(name, path));
+  lableFilePath_->setFullText(path.isEmpty() ? name : QStringLiteral("%1 — %2").arg(name, path));
   // The mark comes and goes with every undo back to the saved list: a plain label of its own,
   // of fixed size, so the selectable path is neither laid out again nor the window.
   labelUnsaved_->setText(history_->modified() ? kUnsavedMark : QString());

@@ -1,7 +1,10 @@
 #include "editor/status_line.h"
 
 #include <QGraphicsOpacityEffect>
+#include <QPainter>
 #include <QPropertyAnimation>
+
+#include "widgets/elided_label.h"
 
 KoStatusLine::KoStatusLine(QWidget* parent)
     : QLabel(parent),
@@ -10,6 +13,7 @@ KoStatusLine::KoStatusLine(QWidget* parent)
   setGraphicsEffect(opacity_);
   setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   setTextFormat(Qt::PlainText);
+  setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
   // A screen reader announces what the line says as it changes.
   setAccessibleName(QStringLiteral(" "));
   fade_.setSingleShot(true);
@@ -26,6 +30,7 @@ void KoStatusLine::show(const QString& text) {
   opacity_->setOpacity(1.0);
   setText(text);
   setAccessibleName(text);
+  refit();
 }
 
 void KoStatusLine::showState(const QString& text) {
@@ -43,4 +48,30 @@ void KoStatusLine::clearMessage() {
   fadeOut_->stop();
   clear();
   setAccessibleName(QStringLiteral(" "));
+  refit();
+}
+
+QSize KoStatusLine::sizeHint() const { return {0, kLines * fontMetrics().lineSpacing()}; }
+
+void KoStatusLine::resizeEvent(QResizeEvent* event) {
+  QLabel::resizeEvent(event);
+  refit();
+}
+
+void KoStatusLine::refit() {
+  const FittedText fitted = fitText(text(), font(), width(), kLines);
+  lines_ = fitted.lines;
+  setToolTip(fitted.cut ? text() : QString());
+  update();
+}
+
+void KoStatusLine::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setPen(palette().color(QPalette::WindowText));
+  const int spacing = fontMetrics().lineSpacing();
+  QRect line(0, (height() - int(lines_.size()) * spacing) / 2, width(), spacing);
+  for (const QString& text : lines_) {
+    p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, text);
+    line.translate(0, spacing);
+  }
 }

@@ -8,12 +8,14 @@ class QPropertyAnimation;
 
 // One line where the editor says how a board action went: a state that lasts ("Group 3
 // running") stays until it is replaced or cleared, a result ("Run over") fades on its own.
-// Nothing to click, nothing that stops the user's work.
+// Nothing to click, nothing that stops the user's work. It keeps the lane it is given: a long
+// message wraps onto a second line and is cut after it, the whole of it in the tooltip.
 class KoStatusLine : public QLabel {
   Q_OBJECT
 
  public:
   static constexpr int kDefaultFadeDelay = 4000;
+  static constexpr int kLines = 2;
 
   explicit KoStatusLine(QWidget* parent = nullptr);
 
@@ -24,9 +26,18 @@ class KoStatusLine : public QLabel {
   void clearMessage();
   bool fading() const { return fade_.isActive(); }
 
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override { return sizeHint(); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
  private:
   void show(const QString& text);
+  void refit();
 
+  QStringList lines_;
   QTimer fade_;
   QGraphicsOpacityEffect* opacity_;
   QPropertyAnimation* fadeOut_;

@@ -27,6 +27,7 @@ class QTableView;
 class QToolButton;
 class KoBoardGroups;
 class KoDragView;
+class KoElidedLabel;
 class KoEditorFiles;
 class KoEditorSerial;
 class KoOnlineControl;
@@ -105,7 +106,7 @@ class KoVelmarViewController : public QWidget,
   UILabel* labelsave_file_tips() const { return reminder_; }
   // Where board actions say how they went.
   KoStatusLine* statusLine() const { return statusLine_; }
-  QLabel* lableFilePath() const { return lableFilePath_; }
+  KoElidedLabel* lableFilePath() const { return lableFilePath_; }
   QLabel* labelUnsaved() const { return labelUnsaved_; }
   QLabel* labelActionstimeShow() const { return labelActionstimeShow_; }
   QLineEdit* texttime() const { return texttime_; }
@@ -206,7 +207,7 @@ class KoVelmarViewController : public QWidget,
   QString action_ = QStringLiteral("0");
   QTableView* tableView_ = nullptr;
   KoDragView* dragView_ = nullptr;
-  QLabel* lableFilePath_ = nullptr;
+  KoElidedLabel* lableFilePath_ = nullptr;
   QLabel* labelUnsaved_ = nullptr;
   QMenu* menu_ = nullptr;
   KoSwitch* loopSwitch_ = nullptr;

@@ -26,6 +26,7 @@
 #include "model/notification_center.h"
 #include "session/frame_list_model.h"
 #include "widgets/drag_view.h"
+#include "widgets/elided_label.h"
 #include "widgets/image_title_button.h"
 #include "widgets/quiet_scroll_bar.h"
 #include "widgets/switch.h"
@@ -39,6 +40,8 @@ constexpr int kGap = 8;
 constexpr int kRowHeight = 26;
 // Between the buttons of one panel: twenty of them share two rows at the smallest window.
 constexpr int kButtonGap = 4;
+// The least either middle panel may have: the table's eight columns, or the picture's cards.
+constexpr int kMiddlePanelWidth = 400;
 
 QHBoxLayout* row(QWidget* parent, int spacing = kGap) {
   auto* layout = new QHBoxLayout(parent);
@@ -103,10 +106,16 @@ void KoVelmarViewController::buildPanels() {
     body->addLayout(line);
   }
 
+  // The picture and the table share the width in a fixed ratio rather than by what their
+  // captions measure, so a language switch or a long message leaves the cards where they are.
   auto* middle = new QHBoxLayout;
   middle->setSpacing(kGap);
-  middle->addWidget(buildPosePanel(), 0);
-  middle->addWidget(buildTable(), 1);
+  const std::pair<QWidget*, int> halves[] = {{buildPosePanel(), 6}, {buildTable(), 5}};
+  for (const auto& [panel, share] : halves) {
+    panel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    panel->setMinimumWidth(kMiddlePanelWidth);
+    middle->addWidget(panel, share);
+  }
   body->addLayout(middle, 1);
 }
 
@@ -116,8 +125,10 @@ QWidget* KoVelmarViewController::buildPosePanel() {
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
 
-  auto* boxes = new QHBoxLayout;
-  boxes->setSpacing(kGap);
+  // Of fixed height: a caption's script must not take a pixel from the picture below.
+  auto* boxRow = strip();
+  boxRow->setFixedHeight(kRowHeight);
+  auto* boxes = row(boxRow);
   for (int channel = 1; channel <= 6; ++channel) {
     auto* box = new QCheckBox(QStringLiteral("ID:%1").arg(channel));
     box->setChecked(true);
@@ -136,7 +147,7 @@ QWidget* KoVelmarViewController::buildPosePanel() {
   tagged_.append(buttonSelectAll_);
   connect(buttonSelectAll_, &QPushButton::clicked, this, [this] { buttonClick(kSelectAllTag); });
   boxes->addWidget(buttonSelectAll_);
-  layout->addLayout(boxes);
+  layout->addWidget(boxRow);
 
   panView_ = new KoVelmarPanView(this);
   layout->addWidget(panView_, 1);
@@ -318,7 +329,6 @@ QWidget* KoVelmarViewController::buildTable() {
   labelActionstimeShow_->setPalette(opaque);
   fields->addWidget(timeCaption);
   fields->addWidget(texttime_);
-  fields->addWidget(new QLabel(QStringLiteral("ms")));
   fields->addSpacing(2 * kGap);
   fields->addWidget(totalCaption);
   fields->addWidget(labelActionstimeShow_);
@@ -401,7 +411,9 @@ QWidget* KoVelmarViewController::buildFilePathPanel() {
   auto* layout = new QHBoxLayout(panel);
   layout->setContentsMargins(kGap, 0, kGap, 0);
   layout->setSpacing(kGap);
-  lableFilePath_ = new QLabel;
+  // Three lanes of fixed shares: no path, reminder or message widens the panel or moves
+  // another lane. The path is cut in its middle, where it is least telling.
+  lableFilePath_ = new KoElidedLabel(Qt::ElideMiddle);
   lableFilePath_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   KoTools::setAccessibleKeys(lableFilePath_, QT_TRID_NOOP("file_path"));
   labelUnsaved_ = new QLabel(kUnsavedMark);
@@ -410,9 +422,9 @@ QWidget* KoVelmarViewController::buildFilePathPanel() {
   KoTools::setAccessibleKeys(labelUnsaved_, QT_TRID_NOOP("unsaved_mark"));
   auto* title = new QHBoxLayout;
   title->setSpacing(0);
-  title->addWidget(lableFilePath_, 0, Qt::AlignVCenter);
+  title->addWidget(lableFilePath_, 1, Qt::AlignVCenter);
   title->addWidget(labelUnsaved_, 0, Qt::AlignVCenter);
-  layout->addLayout(title);
+  layout->addLayout(title, 3);
   // The reminder glides in a lane of its own between the path and the status, so it never
   // covers either; placed by hand inside it.
   auto* lane = new QWidget;
@@ -420,8 +432,9 @@ QWidget* KoVelmarViewController::buildFilePathPanel() {
   layout->addWidget(lane, 1);
   reminder_ = new UILabel(lane);
   statusLine_ = new KoStatusLine;
-  layout->addWidget(statusLine_, 0, Qt::AlignVCenter);
-  panel->setFixedHeight(std::max(kRowHeight, reminder_->height()));
+  layout->addWidget(statusLine_, 4, Qt::AlignVCenter);
+  panel->setFixedHeight(
+      std::max({kRowHeight, reminder_->height(), statusLine_->sizeHint().height()}));
   reminder_->move(0, (panel->height() - reminder_->height()) / 2);
   return panel;
 }

@@ -1,7 +1,5 @@
 #include "session/frame_list_model.h"
 
-#include <QLocale>
-
 #include "session/arm_ranges.h"
 #include "session/frame_marks.h"
 
@@ -219,11 +217,8 @@ QVariant KoFrameListModel::data(const QModelIndex& index, int role) const {
     return {};
   }
   if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-  if (column == kTimeColumn) {
-    // Grouped thousands, as the time edit accepts them back.
-    static const QLocale grouped(QLocale::English);  // made once: every visible row asks
-    return role == Qt::DisplayRole ? grouped.toString(f->time) : QString::number(f->time);
-  }
+  // Plain digits in every column, the time as the channels.
+  if (column == kTimeColumn) return QString::number(f->time);
   const int channel = channelOfColumn(column);
   return f->isPresent(channel) ? QString::number(f->id(channel)) : QString();
 }

@@ -87,13 +87,14 @@ void KoVelmarPanView::layOut() {
   // A corner wider than its column reaches over the middle: the picture starts below it.
   const int middleTop = cornerSize.width() > card.width() ? cornerSize.height() + kGap : 0;
 
+  // The legend's room is kept in every language, shown or not, so a switch moves no card.
+  const int legendRoom = kLegendLines * textTip_->fontMetrics().lineSpacing() + kGap;
   QRect legend;
   if (!textTip_->isHidden()) {
     const int natural = textTip_->fontMetrics().boundingRect(QRect(), 0, textTip_->text()).width();
     const int w = std::min(middleWidth, natural + 2);
-    legend.setSize({w, textTip_->heightForWidth(w)});
+    legend.setSize({w, std::min(textTip_->heightForWidth(w), legendRoom - kGap)});
   }
-  const int legendRoom = legend.isEmpty() ? 0 : legend.height() + kGap;
   const int side =
       std::max(0, std::min({middleWidth, height() - middleTop - legendRoom, kPictureSize.width()}));
   const double scale = static_cast<double>(side) / kPictureSize.width();

@@ -24,6 +24,8 @@ class KoVelmarPanView : public QWidget {
   static constexpr QSize kPictureSize{580, 580};
   // Between a column of controls and the picture, and between controls.
   static constexpr int kGap = 6;
+  // The English legend's lines under the narrowest picture of the smallest window.
+  static constexpr int kLegendLines = 4;
   // The picture's side the view asks for; it grows up to kPictureSize where there is room.
   static constexpr int kPreferredPicture = 480;
   // The picture shrinks to fit a small window, down to this; the controls keep their size.

@@ -22,6 +22,8 @@
 #include "editor/board/editor_serial.h"
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
+#include "editor/music/music_control.h"
+#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "link/desktop_notifier.h"
 #include "link/hid_transport.h"
@@ -31,6 +33,7 @@
 #include "model/action_file.h"
 #include "model/action_text.h"
 #include "model/language.h"
+#include "mouse.h"
 #include "recording_prompter.h"
 #include "servotool/live_status.h"
 #include "servotool/servo_test_panel.h"
@@ -39,6 +42,8 @@
 #include "session/frame_list_model.h"
 #include "temp_files.h"
 #include "wait.h"
+#include "widgets/elided_label.h"
+#include "widgets/velmar_pan_view.h"
 
 namespace {
 
@@ -254,6 +259,49 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   EXPECT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Many; }));
   language("English");
   EXPECT_EQ(delegate.tabView()->tabText(1), english);
+}
+
+// The window holds still: only its top bar moves it, and no text (a long path or message, a
+// song, a language) moves the window, a lane, a panel or a card in the smallest window.
+TEST_F(AppShellTest, TheWindowHoldsStill) {
+  KoWindow* window = delegate.window();
+  KoStatusLine* status = editor()->statusLine();
+  QWidget* picture = editor()->panView();
+  for (const auto& [widget, moves] :
+       {std::pair<QWidget*, bool>{delegate.viewTop(), true}, {picture, false}}) {
+    const QPoint start = window->pos(), at(widget->width() / 2, 4), by(60, 40);
+    press(widget, at);
+    drag(widget, at + by);
+    release(widget, at + by);
+    EXPECT_EQ(window->pos(), moves ? start + by : start) << widget->metaObject()->className();
+  }
+
+  QList<QWidget*> watched{window, editor()->lableFilePath(), status, status->parentWidget(),
+                          picture};
+  for (QWidget* card : editor()->panView()->sliders()) watched.append(card);
+  window->resize(960, 680);  // the smallest, where room is least
+  const auto geometry = [&] {
+    processPending();
+    QList<QRect> out;
+    for (QWidget* w : watched) out.append(QRect(w->mapTo(window, QPoint()), w->size()));
+    return out;
+  };
+  const QList<QRect> before = geometry();
+  const QString longName = QString(120, u'n') + QStringLiteral(".rob");
+  const QString notice = qtTrId("send_clamped").arg(12).arg("ID:2").arg(100).arg(900);
+  const std::pair<const char*, std::function<void()>> texts[] = {
+      {"a long path", [&] { delegate.openFiles({file(longName, 1)}); }},
+      {"a long message", [&] { status->showState(notice); }},
+      {"a song", [&] { editor()->music()->musicText()->setText(longName + " · 3:24"); }},
+      {"Simplified Chinese", [&] { language("简体"); }},
+      {"Traditional Chinese", [&] { language("繁體"); }},
+  };
+  for (const auto& [name, change] : texts) {
+    change();
+    EXPECT_TRUE(geometry() == before) << name;
+  }
+  EXPECT_TRUE(editor()->lableFilePath()->toolTip().contains(longName)) << "the whole path";
+  EXPECT_EQ(status->toolTip(), notice);
 }
 
 // Enter gives the default answer, which never destroys; only the discard button throws

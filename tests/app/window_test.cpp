@@ -25,6 +25,8 @@ TEST(WindowPlacement, FitsTheAvailableAreaAndIsFixedOnlyWhereTheFixedSizeFits) {
       EXPECT_EQ(p.geometry.size(), QSize(1260, 800));
     }
   }
+  const QRect large = placeWindow({0, 0, 1920, 1080}, {0, 30, 1920, 1050}).geometry;
+  EXPECT_EQ(large, QRect(192, 135, 1536, 840)) << "a share of a large screen, centred";
 }
 
 using namespace std::chrono_literals;

@@ -10,6 +10,7 @@
 #include "model/action_file.h"
 #include "model/action_text.h"
 #include "widgets/drag_view.h"
+#include "widgets/elided_label.h"
 
 namespace {
 
@@ -202,18 +203,18 @@ TEST_F(EditorTest, OpenMergeAndDropAskAboutTheOtherArmsFiles) {
     SCOPED_TRACE(name);
     model()->replaceAll(KoTools::readVelmarData(actionImage(kPlain)));
     editor.history()->markSaved();
-    editor.lableFilePath()->clear();
+    editor.lableFilePath()->setFullText({});
     prompter().answers = {false};
     way();
     EXPECT_EQ(model()->count(), 1);
-    EXPECT_TRUE(editor.lableFilePath()->text().isEmpty());
+    EXPECT_TRUE(editor.lableFilePath()->fullText().isEmpty());
     prompter().answers = {true};
     way();
     processPending();
     EXPECT_EQ(model()->count(), count);
     EXPECT_EQ(model()->selectIndex(), count - 1);
     EXPECT_EQ(model()->frames().last()->data, kFourHidden);
-    EXPECT_TRUE(editor.lableFilePath()->text().endsWith(path));
+    EXPECT_TRUE(editor.lableFilePath()->fullText().endsWith(path));
     EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), unsaved);
   }
   EXPECT_EQ(prompter().destructive, QStringList(6, "is_file_velmar_ask"));
@@ -303,6 +304,7 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
     EXPECT_EQ(model()->frameAt(1)->bytes, bytes);
   }
   EXPECT_EQ(model()->timeSum(), 3000);
+  EXPECT_EQ(model()->index(1, KoFrameListModel::kTimeColumn).data().toString(), "2000");
   EXPECT_EQ(model()->frameAt(0)->data, kPlain);
 
   const VelmarFrame kept = model()->frameAt(1);

@@ -129,7 +129,6 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
   record->addSpacing(4);
   record->addWidget(caption(QT_TRID_NOOP("record_interval")));
   record->addWidget(intervalField_);
-  record->addWidget(new QLabel(QStringLiteral("ms")));
   connect(recorder_, &KoTeachRecorder::recordingChanged, this, &KoMotionControls::showRecording);
   showRecording(false);
   connect(recorder_, &KoTeachRecorder::scrollToRow, this, &KoMotionControls::scrollToRow);
