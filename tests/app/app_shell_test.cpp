@@ -256,8 +256,8 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   EXPECT_EQ(delegate.tabView()->tabText(1), english);
 }
 
-// Enter gives the default answer, which never destroys; only the discard button throws
-// unsaved changes away.
+// Enter and Space press the focused button; at first that is the default answer, which never
+// destroys. Only the discard button throws unsaved changes away.
 TEST(ModeWindow, AnswersOfAConfirmation) {
   DialogPrompter prompter;
   using Answer = std::function<void(ModeWindow*)>;
@@ -267,11 +267,25 @@ TEST(ModeWindow, AnswersOfAConfirmation) {
     };
   };
   const Answer escape = [](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Escape); };
-  answerWith([](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Return); });
-  EXPECT_TRUE(prompter.confirm(QStringLiteral("run it?")));
-  EXPECT_FALSE(prompter.confirmDestructive(QStringLiteral("erase all?")));
-  answerWith(escape);
-  EXPECT_FALSE(prompter.confirm(QStringLiteral("run it?")));
+  using Button = QPushButton* (ModeWindow::*)() const;
+  const std::tuple<bool, Button, Qt::Key, bool> keys[] = {
+      {false, nullptr, Qt::Key_Return, true},
+      {true, nullptr, Qt::Key_Return, false},
+      {false, &ModeWindow::buttonCancel, Qt::Key_Return, false},
+      {true, &ModeWindow::buttonCancelComfirm, Qt::Key_Enter, true},
+      {false, &ModeWindow::buttonCancel, Qt::Key_Space, false},
+      {false, &ModeWindow::buttonCancelComfirm, Qt::Key_Escape, false},
+  };
+  for (const auto& [destructive, focused, key, expected] : keys) {
+    SCOPED_TRACE(testing::Message() << destructive << ' ' << key);
+    answerWith([focused, key](ModeWindow* w) {
+      if (focused) (w->*focused)()->setFocus();
+      QTest::keyClick(w->focusWidget(), key);
+    });
+    const QString question = QStringLiteral("erase it?");
+    EXPECT_EQ(destructive ? prompter.confirmDestructive(question) : prompter.confirm(question),
+              expected);
+  }
 
   using Save = Prompter::SaveAnswer;
   const std::pair<Answer, Save> saveAnswers[] = {
