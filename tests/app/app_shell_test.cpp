@@ -260,14 +260,16 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
 // destroys. Only the discard button throws unsaved changes away.
 TEST(ModeWindow, AnswersOfAConfirmation) {
   DialogPrompter prompter;
-  using Answer = std::function<void(ModeWindow*)>;
-  auto answerWith = [&](Answer answer) {
-    prompter.onShow = [answer](ModeWindow* w) {
-      QTimer::singleShot(0, w, [w, answer] { answer(w); });
+  using Button = QPushButton* (ModeWindow::*)() const;
+  // Focuses `button` (none: the first focus stays) and presses `key` where the focus is.
+  const auto press = [&](Button button, Qt::Key key) {
+    prompter.onShow = [button, key](ModeWindow* w) {
+      QTimer::singleShot(0, w, [w, button, key] {
+        if (button) (w->*button)()->setFocus();
+        QTest::keyClick(w->focusWidget(), key);
+      });
     };
   };
-  const Answer escape = [](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Escape); };
-  using Button = QPushButton* (ModeWindow::*)() const;
   const std::tuple<bool, Button, Qt::Key, bool> keys[] = {
       {false, nullptr, Qt::Key_Return, true},
       {true, nullptr, Qt::Key_Return, false},
@@ -277,23 +279,19 @@ TEST(ModeWindow, AnswersOfAConfirmation) {
       {false, &ModeWindow::buttonCancelComfirm, Qt::Key_Escape, false},
   };
   for (const auto& [destructive, focused, key, expected] : keys) {
-    SCOPED_TRACE(testing::Message() << destructive << ' ' << key);
-    answerWith([focused, key](ModeWindow* w) {
-      if (focused) (w->*focused)()->setFocus();
-      QTest::keyClick(w->focusWidget(), key);
-    });
+    press(focused, key);
     const QString question = QStringLiteral("erase it?");
     EXPECT_EQ(destructive ? prompter.confirmDestructive(question) : prompter.confirm(question),
-              expected);
+              expected)
+        << destructive << ' ' << key;
   }
-
   using Save = Prompter::SaveAnswer;
-  const std::pair<Answer, Save> saveAnswers[] = {
-      {[](ModeWindow* w) { w->buttonCancelComfirm()->click(); }, Save::Save},
-      {[](ModeWindow* w) { w->buttonDiscard()->click(); }, Save::Discard},
-      {escape, Save::Cancel}};
-  for (const auto& [answer, expected] : saveAnswers) {
-    answerWith(answer);
+  const std::tuple<Button, Qt::Key, Save> saveAnswers[] = {
+      {&ModeWindow::buttonCancelComfirm, Qt::Key_Space, Save::Save},
+      {&ModeWindow::buttonDiscard, Qt::Key_Return, Save::Discard},
+      {nullptr, Qt::Key_Escape, Save::Cancel}};
+  for (const auto& [focused, key, expected] : saveAnswers) {
+    press(focused, key);
     EXPECT_EQ(prompter.askToSave(QStringLiteral("save changes?")), expected);
   }
 }

@@ -5,6 +5,7 @@
 #include <QTextLayout>
 #include <QToolButton>
 
+#include "../model/english.h"
 #include "editor/files/recent_files.h"
 #include "editor_fixture.h"
 #include "model/action_file.h"
@@ -64,7 +65,7 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
     const char* total;
     bool remind;  // the save reminder waits to show: a change, and something left to save
   } steps[] = {
-      {-1, A::Update, 100, {}, -1, "0s", false},  // nothing selected: nothing to replace
+      {-1, A::Update, 100, {}, -1, "0s", false},  // an empty list: nothing to replace
       {-1, A::Delete, 100, {}, -1, "0s", false},
       {-1, A::Insert, 100, {100}, 0, "1s", true},  // nothing selected: goes in first
       {-1, A::Add, 200, {100, 200}, 1, "2s", true},
@@ -89,7 +90,8 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
     EXPECT_EQ(editor.labelActionstimeShow()->text(), s.total);
     EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), s.remind);
   }
-  EXPECT_TRUE(tips().isEmpty());
+  // Update and Delete on the empty list say why they did nothing.
+  EXPECT_EQ(tips(), QStringList(2, "add_action_tips"));
 
   // Once due, the reminder shows; a change puts it away.
   UILabel* reminder = editor.labelsave_file_tips();
@@ -249,7 +251,9 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
   EXPECT_EQ(tips(), QStringList(2, "save_file_fail"));
 
   panels.savePath = dir.filePath("out.rob");
+  English english;
   editor.buttonClick(A::Save);
+  EXPECT_EQ(editor.statusLine()->text(), "Saved out.rob");
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   EXPECT_EQ(read(panels.savePath),
             actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));
@@ -296,12 +300,17 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   EXPECT_FALSE(edit(ch1 + 4, ""));  // left empty, an absent channel is no refused edit
   for (const char* typed : {"-1", "+5", "7x", "abc"}) edit(ch1 + 1, typed);
   edit(KoFrameListModel::kTimeColumn, "x");
+  model()->setData(model()->index(0, ch1 + 2), QStringLiteral("abc"), Qt::EditRole);
   EXPECT_EQ(model()->frameAt(1), kept);
   EXPECT_EQ(kept->data, hex("d007e803f401bc02f40155550000"));
   // One step for each accepted edit, none for a refused one, and one tip for them all.
   EXPECT_EQ(editor.history()->count(), steps + int(std::size(accepted)));
+  // Each tip names what its cell takes: the last refusal's, here the time's.
+  English english;
   processPending();
-  EXPECT_EQ(tips(), QStringList{"modify_erro"});
+  const QString refused =
+      "Invalid value: type a whole number from %1 to %2. The change was not applied.";
+  EXPECT_EQ(tips(), (QStringList{refused.arg(50).arg(30000), refused.arg(0).arg(1000)}));
 }
 
 TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
@@ -411,6 +420,7 @@ TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
     // Saved as text again, it matches what the command line exports.
     panels.savePath = dir.filePath(QStringLiteral("saved-") + name);
     editor.buttonClick(A::SaveAs);
+    EXPECT_EQ(panels.shown.last(), "save " + dir.filePath(name));
     EXPECT_EQ(read(panels.savePath), KoTools::exportActionText(records, format));
   }
   tips().clear();

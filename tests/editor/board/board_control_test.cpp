@@ -29,6 +29,7 @@ TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
       {"the record button ends it too", A::Record, {.board = true, .recording = true}, nullptr},
       {"the rest waits", A::Add, {.board = true, .recording = true}, "recording_busy"},
       {"a full group downloads", A::Download, {.board = true, .frames = 1020}, nullptr},
+      {"one line to the board", A::SerialPort, {.board = true}, "serial_usb_in_use"},
   };
   for (const auto& [name, action, state, tip] : cases) {
     const auto refused = refusal(action, state);
@@ -172,9 +173,9 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   editor.boxActions()->setEditText("12");
   for (int p : {100, 200, 300, 400}) addFrame(p, 50);
   editor.buttonClick(A::Download);
-  ASSERT_TRUE(processUntil([] { return tips().contains("download_success"); }));
-  EXPECT_EQ(tips(), QStringList{"download_success"});
-  ASSERT_TRUE(processUntil([this] { return board.group(12).has_value(); }));
+  ASSERT_TRUE(processUntil([this] { return status() == "group_stored"; }));
+  EXPECT_TRUE(tips().isEmpty());
+  ASSERT_TRUE(board.group(12).has_value());
   ASSERT_EQ(board.group(12)->size(), 4);
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(board.group(12)->at(i), editor.model()->frameAt(i)->bytes.mid(4));
@@ -219,8 +220,8 @@ TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntil
   const std::tuple<A, QByteArray, const char*, bool> cases[] = {
       {A::RunGroup, hex("555505060c0100"), "group_running", false},
       {A::Stop, hex("55550207"), "group_stopped", true},
-      {A::EraseGroup, hex("555503080c"), "group_stopped", true},
-      {A::EraseAll, hex("55550308ff"), "group_stopped", true},
+      {A::EraseGroup, hex("555503080c"), "group_erased", true},
+      {A::EraseAll, hex("55550308ff"), "groups_erased", true},
   };
   for (const auto& [tag, sent, shown, fading] : cases) {
     SCOPED_TRACE(tagOf(tag));
@@ -232,7 +233,7 @@ TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntil
     EXPECT_EQ(status(), shown);
     EXPECT_EQ(editor.statusLine()->fading(), fading);
   }
-  EXPECT_EQ(tips().count("erase_success"), 2);
+  EXPECT_TRUE(tips().isEmpty());
   EXPECT_EQ(editor.groups()->runningGroup(), -1);
 
   // A board that goes away takes what it ran with it.
@@ -268,7 +269,8 @@ TEST_F(BoardControlTest, ATypedValueMovesItsServoResetCentresAndAReadSkipsHidden
   ASSERT_TRUE(processUntil([this] { return editor.model()->count() == 1; }));
   // Channels 1 to 6: 321, 500, absent, 500, 500, 654.
   EXPECT_EQ(editor.model()->frameAt(0)->data.toHex(), "4101f4015555f401f4018e02");
-  EXPECT_EQ(tips(), (QStringList{"motor_off_tips", "read_success"}));
+  EXPECT_EQ(tips(), QStringList{"motor_off_tips"});
+  EXPECT_EQ(status(), "positions_read");
 
   // With every channel hidden nothing is read and no pose becomes a frame.
   editor.buttonClick(A::SelectAll);  // "select_none" first
@@ -313,18 +315,27 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
   EXPECT_EQ(status(), "trims_stored");
   EXPECT_EQ(std::pair(board.storedDeviation(1), board.storedDeviation(2)), std::pair(9, -10));
 
-  board.clearReceived();
+  // Reset asks, then zeroes the servos' trims and their stored ones; a read gives back zeros.
+  prompter().questions.clear();
+  prompter().answers = {true, true};
   editor.buttonClick(A::ResetTrims);
-  processPending();
+  ASSERT_TRUE(processUntil([this] { return status() == "trims_reset"; }));
   EXPECT_EQ(trims(), QList<int>(6, 0));
-  EXPECT_TRUE(board.received().isEmpty());
+  board.setChannelServos({1, 2, 3, 4, 5, 6});
+  editor.session()->setTrim(1, 4);
+  editor.buttonClick(A::ReadTrims);
+  ASSERT_TRUE(processUntil([this] { return status() == "trims_read"; }));
+  EXPECT_EQ(prompter().questions, (QStringList{"reset_dev_tips", "replace_deviation"}));
+  EXPECT_EQ(trims(), QList<int>(6, 0));
+  EXPECT_EQ(std::tuple(board.deviation(1), board.storedDeviation(1), board.storedDeviation(2)),
+            std::tuple(0, 0, 0));
 }
 
 TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
-  for (A tag : {A::ReadTrims, A::StoreTrims, A::RunGroup, A::Stop, A::EraseGroup, A::EraseAll,
-                A::Download, A::Unload, A::ReadPositions, A::Record}) {
+  for (A tag : {A::ReadTrims, A::StoreTrims, A::ResetTrims, A::RunGroup, A::Stop, A::EraseGroup,
+                A::EraseAll, A::Download, A::Unload, A::ReadPositions, A::Record}) {
     EXPECT_EQ(tipsOf(tag), QStringList{"connect_robot"}) << tagOf(tag);
   }
 

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 #include <string_view>
@@ -147,8 +148,10 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPoseAndWhatCannotBeWrittenIsSaid) 
   pose({100, 200, 300, 400, 500, 600});
   panel->saveCurrent();
   file = dir.filePath("poses");  // the suffix is added
+  QSignalSpy said(panel.get(), &KoPosePanel::statusChanged);
   panel->exportFile();
   ASSERT_TRUE(QFile::exists(dir.filePath("poses.json")));
+  EXPECT_EQ(said.size(), 1);
 
   file = dir.filePath("poses.json");
   panel->importFile();
@@ -199,6 +202,7 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPoseAndWhatCannotBeWrittenIsSaid) 
   const QString reason = KoTools::describe(KoTools::FileError::NotFound);
   QCoreApplication::removeTranslator(&english);
   EXPECT_EQ(tips(), QStringList{QDir::toNativeSeparators(file) + " cannot be written: " + reason});
+  EXPECT_EQ(said.size(), 1);
 }
 
 }  // namespace
