@@ -261,38 +261,32 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
 TEST(ModeWindow, AnswersOfAConfirmation) {
   DialogPrompter prompter;
   using Button = QPushButton* (ModeWindow::*)() const;
-  // Focuses `button` (none: the first focus stays) and presses `key` where the focus is.
-  const auto press = [&](Button button, Qt::Key key) {
-    prompter.onShow = [button, key](ModeWindow* w) {
-      QTimer::singleShot(0, w, [w, button, key] {
-        if (button) (w->*button)()->setFocus();
+  using Save = Prompter::SaveAnswer;
+  enum Kind { kConfirm, kDestructive, kSave };
+  const std::tuple<Kind, Button, Qt::Key, Save> cases[] = {
+      {kConfirm, nullptr, Qt::Key_Return, Save::Save},
+      {kDestructive, nullptr, Qt::Key_Return, Save::Cancel},
+      {kConfirm, &ModeWindow::buttonCancel, Qt::Key_Return, Save::Cancel},
+      {kDestructive, &ModeWindow::buttonCancelComfirm, Qt::Key_Enter, Save::Save},
+      {kConfirm, &ModeWindow::buttonCancelComfirm, Qt::Key_Escape, Save::Cancel},
+      {kSave, &ModeWindow::buttonCancelComfirm, Qt::Key_Space, Save::Save},
+      {kSave, &ModeWindow::buttonDiscard, Qt::Key_Return, Save::Discard},
+      {kSave, nullptr, Qt::Key_Escape, Save::Cancel}};
+  const QString question = QStringLiteral("erase it?");
+  for (const auto& [kind, focused, key, expected] : cases) {
+    prompter.onShow = [focused, key](ModeWindow* w) {
+      QTimer::singleShot(0, w, [w, focused, key] {
+        if (focused) (w->*focused)()->setFocus();
         QTest::keyClick(w->focusWidget(), key);
       });
     };
-  };
-  const std::tuple<bool, Button, Qt::Key, bool> keys[] = {
-      {false, nullptr, Qt::Key_Return, true},
-      {true, nullptr, Qt::Key_Return, false},
-      {false, &ModeWindow::buttonCancel, Qt::Key_Return, false},
-      {true, &ModeWindow::buttonCancelComfirm, Qt::Key_Enter, true},
-      {false, &ModeWindow::buttonCancel, Qt::Key_Space, false},
-      {false, &ModeWindow::buttonCancelComfirm, Qt::Key_Escape, false},
-  };
-  for (const auto& [destructive, focused, key, expected] : keys) {
-    press(focused, key);
-    const QString question = QStringLiteral("erase it?");
-    EXPECT_EQ(destructive ? prompter.confirmDestructive(question) : prompter.confirm(question),
+    const bool yes = kind != kSave && (kind == kConfirm ? prompter.confirm(question)
+                                                        : prompter.confirmDestructive(question));
+    EXPECT_EQ(kind == kSave ? prompter.askToSave(question)
+              : yes         ? Save::Save
+                            : Save::Cancel,
               expected)
-        << destructive << ' ' << key;
-  }
-  using Save = Prompter::SaveAnswer;
-  const std::tuple<Button, Qt::Key, Save> saveAnswers[] = {
-      {&ModeWindow::buttonCancelComfirm, Qt::Key_Space, Save::Save},
-      {&ModeWindow::buttonDiscard, Qt::Key_Return, Save::Discard},
-      {nullptr, Qt::Key_Escape, Save::Cancel}};
-  for (const auto& [focused, key, expected] : saveAnswers) {
-    press(focused, key);
-    EXPECT_EQ(prompter.askToSave(QStringLiteral("save changes?")), expected);
+        << kind << ' ' << key;
   }
 }
 

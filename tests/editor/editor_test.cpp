@@ -90,8 +90,7 @@ TEST_F(EditorTest, FrameButtonsWithAndWithoutSelection) {
     EXPECT_EQ(editor.labelActionstimeShow()->text(), s.total);
     EXPECT_EQ(editor.labelsave_file_tips()->revealPending(), s.remind);
   }
-  // Update and Delete on the empty list say why they did nothing.
-  EXPECT_EQ(tips(), QStringList(2, "add_action_tips"));
+  EXPECT_EQ(tips(), QStringList(2, "add_action_tips"));  // Update and Delete, on the empty list
 
   // Once due, the reminder shows; a change puts it away.
   UILabel* reminder = editor.labelsave_file_tips();
@@ -305,8 +304,7 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   EXPECT_EQ(kept->data, hex("d007e803f401bc02f40155550000"));
   // One step for each accepted edit, none for a refused one, and one tip for them all.
   EXPECT_EQ(editor.history()->count(), steps + int(std::size(accepted)));
-  // Each tip names what its cell takes: the last refusal's, here the time's.
-  English english;
+  English english;  // each tip names the range of its frame's last refused cell
   processPending();
   const QString refused =
       "Invalid value: type a whole number from %1 to %2. The change was not applied.";

@@ -202,7 +202,6 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPoseAndWhatCannotBeWrittenIsSaid) 
   const QString reason = KoTools::describe(KoTools::FileError::NotFound);
   QCoreApplication::removeTranslator(&english);
   EXPECT_EQ(tips(), QStringList{QDir::toNativeSeparators(file) + " cannot be written: " + reason});
-  EXPECT_EQ(said.size(), 1);
 }
 
 }  // namespace
