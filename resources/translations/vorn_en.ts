@@ -238,11 +238,6 @@
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>Erase all action groups stored on the board?</translation>
     </message>
-    <message id="erase_success">
-        <source>erase_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
-        <translation>Erase complete.</translation>
-    </message>
     <message id="erase_fail">
         <source>erase_fail</source>
         <extracomment>Message of a tip dialog</extracomment>

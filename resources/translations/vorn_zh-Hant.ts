@@ -238,11 +238,6 @@
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>確定要清除控制板上的所有動作組嗎？</translation>
     </message>
-    <message id="erase_success">
-        <source>erase_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
-        <translation>清除完成。</translation>
-    </message>
     <message id="erase_fail">
         <source>erase_fail</source>
         <extracomment>Message of a tip dialog</extracomment>
@@ -1915,7 +1910,7 @@
     <message id="file_saved">
         <source>file_saved</source>
         <extracomment>Status line: the list was saved; %1 the file&#x27;s name</extracomment>
-        <translation>已儲存 %1</translation>
+        <translation>已儲存「%1」</translation>
     </message>
     <message id="window_title">
         <source>window_title</source>
@@ -2892,7 +2887,7 @@
         <source>poses_exported</source>
         <extracomment>Status line: the poses were written; %n of them, %1 the file&#x27;s name</extracomment>
         <translation>
-            <numerusform>已將 %n 個姿態匯出到 %1</numerusform>
+            <numerusform>已將 %n 個姿態匯出到「%1」</numerusform>
         </translation>
     </message>
     <message id="poses_file_too_large">

@@ -268,7 +268,6 @@ TEST(ModeWindow, AnswersOfAConfirmation) {
       {kDestructive, nullptr, Qt::Key_Return, Save::Cancel},
       {kConfirm, &ModeWindow::buttonCancel, Qt::Key_Return, Save::Cancel},
       {kDestructive, &ModeWindow::buttonCancelComfirm, Qt::Key_Enter, Save::Save},
-      {kConfirm, &ModeWindow::buttonCancelComfirm, Qt::Key_Escape, Save::Cancel},
       {kSave, &ModeWindow::buttonCancelComfirm, Qt::Key_Space, Save::Save},
       {kSave, &ModeWindow::buttonDiscard, Qt::Key_Return, Save::Discard},
       {kSave, nullptr, Qt::Key_Escape, Save::Cancel}};

@@ -299,16 +299,14 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   EXPECT_FALSE(edit(ch1 + 4, ""));  // left empty, an absent channel is no refused edit
   for (const char* typed : {"-1", "+5", "7x", "abc"}) edit(ch1 + 1, typed);
   edit(KoFrameListModel::kTimeColumn, "x");
-  model()->setData(model()->index(0, ch1 + 2), QStringLiteral("abc"), Qt::EditRole);
   EXPECT_EQ(model()->frameAt(1), kept);
   EXPECT_EQ(kept->data, hex("d007e803f401bc02f40155550000"));
   // One step for each accepted edit, none for a refused one, and one tip for them all.
   EXPECT_EQ(editor.history()->count(), steps + int(std::size(accepted)));
-  English english;  // each tip names the range of its frame's last refused cell
+  English english;  // the tip names the range of the last refused cell
   processPending();
-  const QString refused =
-      "Invalid value: type a whole number from %1 to %2. The change was not applied.";
-  EXPECT_EQ(tips(), (QStringList{refused.arg(50).arg(30000), refused.arg(0).arg(1000)}));
+  EXPECT_EQ(tips(), QStringList{"Invalid value: type a whole number from 50 to 30000. The "
+                                "change was not applied."});
 }
 
 TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {

@@ -269,6 +269,9 @@ TEST_F(BoardControlTest, ATypedValueMovesItsServoResetCentresAndAReadSkipsHidden
   EXPECT_EQ(editor.model()->frameAt(0)->data.toHex(), "4101f4015555f401f4018e02");
   EXPECT_EQ(tips(), QStringList{"motor_off_tips"});
   EXPECT_EQ(status(), "positions_read");
+  board.setChannelServos({1, 2, 3, 4, 5});  // channel 6 no longer answers
+  editor.buttonClick(A::ReadPositions);
+  ASSERT_TRUE(processUntil([] { return tips().value(1) == "connect_velmar"; }));
 
   // With every channel hidden nothing is read and no pose becomes a frame.
   editor.buttonClick(A::SelectAll);  // "select_none" first
