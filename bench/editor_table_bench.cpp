@@ -35,7 +35,7 @@ class FixedPanels final : public KoFilePanels {
  public:
   QString path;
   QStringList chooseFilesToOpen(bool, const QString&) override { return {path}; }
-  QString chooseFileToSave() override { return {}; }
+  QString chooseFileToSave(const QString&) override { return {}; }
   QString chooseSong() override { return {}; }
 };
 

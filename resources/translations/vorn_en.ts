@@ -185,8 +185,8 @@
     </message>
     <message id="modify_erro">
         <source>modify_erro</source>
-        <extracomment>Message of a tip dialog</extracomment>
-        <translation>Invalid value. The change was not applied.</translation>
+        <extracomment>Message of a tip dialog; %1 to %2 the values the cell takes</extracomment>
+        <translation>Invalid value: type a whole number from %1 to %2. The change was not applied.</translation>
     </message>
     <message id="is_file_velmar">
         <source>is_file_velmar</source>
@@ -237,11 +237,6 @@
         <source>comfirm_all_erase</source>
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>Erase all action groups stored on the board?</translation>
-    </message>
-    <message id="erase_success">
-        <source>erase_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
-        <translation>Erase complete.</translation>
     </message>
     <message id="erase_fail">
         <source>erase_fail</source>
@@ -317,6 +312,11 @@
         <source>download_dev_tips</source>
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>Store the current trims in the servos?</translation>
+    </message>
+    <message id="reset_dev_tips">
+        <source>reset_dev_tips</source>
+        <extracomment>Question of a confirmation dialog</extracomment>
+        <translation>Set every servo&#x27;s trim to 0 and store it in the servos?</translation>
     </message>
     <message id="read_dev_first">
         <source>read_dev_first</source>
@@ -497,6 +497,11 @@
         <source>operation_fail</source>
         <extracomment>Message of a tip dialog</extracomment>
         <translation>Not available while the serial port is open. Disconnect it first.</translation>
+    </message>
+    <message id="serial_usb_in_use">
+        <source>serial_usb_in_use</source>
+        <extracomment>Message of a tip dialog: the serial port&#x27;s Connect while the USB board is connected</extracomment>
+        <translation>The board is connected over USB. Unplug it to connect over the serial port.</translation>
     </message>
     <message id="progress">
         <source>progress</source>
@@ -1795,10 +1800,49 @@
         <extracomment>Status line: a group's known length has passed</extracomment>
         <translation>Group %1 is over</translation>
     </message>
+    <message id="group_stored" numerus="yes">
+        <source>group_stored</source>
+        <extracomment>Status line: a download ended well; %1 the group, %n its frames</extracomment>
+        <translation>
+            <numerusform>Group %1 stored: %n frame</numerusform>
+            <numerusform>Group %1 stored: %n frames</numerusform>
+        </translation>
+    </message>
+    <message id="group_erased">
+        <source>group_erased</source>
+        <extracomment>Status line: the board erased a group; %1 its number</extracomment>
+        <translation>Group %1 erased</translation>
+    </message>
+    <message id="groups_erased">
+        <source>groups_erased</source>
+        <extracomment>Status line: the board erased every group</extracomment>
+        <translation>All groups erased</translation>
+    </message>
     <message id="trims_stored">
         <source>trims_stored</source>
         <extracomment>Status line: the board confirmed the trims were stored</extracomment>
         <translation>Trims stored in the servos</translation>
+    </message>
+    <message id="trims_reset">
+        <source>trims_reset</source>
+        <extracomment>Status line: the board confirmed storing the trims set to 0</extracomment>
+        <translation>Trims set to 0 and stored in the servos</translation>
+    </message>
+    <message id="trims_read" numerus="yes">
+        <source>trims_read</source>
+        <extracomment>Status line: trims read back; %n servos answered</extracomment>
+        <translation>
+            <numerusform>Trims read from %n servo</numerusform>
+            <numerusform>Trims read from %n servos</numerusform>
+        </translation>
+    </message>
+    <message id="positions_read" numerus="yes">
+        <source>positions_read</source>
+        <extracomment>Status line: positions read back as a new frame; %1 its number, %n servos answered</extracomment>
+        <translation>
+            <numerusform>Frame %1 read from %n servo</numerusform>
+            <numerusform>Frame %1 read from %n servos</numerusform>
+        </translation>
     </message>
     <message id="trims_not_stored">
         <source>trims_not_stored</source>
@@ -1879,6 +1923,11 @@
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
         <translation>Could not save “%1”: %2</translation>
+    </message>
+    <message id="file_saved">
+        <source>file_saved</source>
+        <extracomment>Status line: the list was saved; %1 the file&#x27;s name</extracomment>
+        <translation>Saved %1</translation>
     </message>
     <message id="window_title">
         <source>window_title</source>
@@ -2900,6 +2949,14 @@
         <source>poses_export_failed</source>
         <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
         <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message id="poses_exported" numerus="yes">
+        <source>poses_exported</source>
+        <extracomment>Status line: the poses were written; %n of them, %1 the file&#x27;s name</extracomment>
+        <translation>
+            <numerusform>%n pose exported to %1</numerusform>
+            <numerusform>%n poses exported to %1</numerusform>
+        </translation>
     </message>
     <message id="poses_file_too_large">
         <source>poses_file_too_large</source>

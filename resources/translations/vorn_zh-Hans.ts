@@ -185,8 +185,8 @@
     </message>
     <message id="modify_erro">
         <source>modify_erro</source>
-        <extracomment>Message of a tip dialog</extracomment>
-        <translation>输入无效，修改未生效。</translation>
+        <extracomment>Message of a tip dialog; %1 to %2 the values the cell takes</extracomment>
+        <translation>输入无效，请输入 %1 到 %2 之间的整数。修改未生效。</translation>
     </message>
     <message id="is_file_velmar">
         <source>is_file_velmar</source>
@@ -237,11 +237,6 @@
         <source>comfirm_all_erase</source>
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>确定要擦除控制板上的所有动作组吗？</translation>
-    </message>
-    <message id="erase_success">
-        <source>erase_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
-        <translation>擦除完成。</translation>
     </message>
     <message id="erase_fail">
         <source>erase_fail</source>
@@ -317,6 +312,11 @@
         <source>download_dev_tips</source>
         <extracomment>Question of a confirmation dialog</extracomment>
         <translation>确定将当前偏差写入舵机吗？</translation>
+    </message>
+    <message id="reset_dev_tips">
+        <source>reset_dev_tips</source>
+        <extracomment>Question of a confirmation dialog</extracomment>
+        <translation>确定将所有舵机的偏差设为 0 并写入舵机吗？</translation>
     </message>
     <message id="read_dev_first">
         <source>read_dev_first</source>
@@ -497,6 +497,11 @@
         <source>operation_fail</source>
         <extracomment>Message of a tip dialog</extracomment>
         <translation>串口已打开，无法进行此操作，请先断开。</translation>
+    </message>
+    <message id="serial_usb_in_use">
+        <source>serial_usb_in_use</source>
+        <extracomment>Message of a tip dialog: the serial port&#x27;s Connect while the USB board is connected</extracomment>
+        <translation>机械臂已通过 USB 连接，请先拔下 USB 再连接串口。</translation>
     </message>
     <message id="progress">
         <source>progress</source>
@@ -1786,10 +1791,46 @@
         <extracomment>Status line: a group's known length has passed</extracomment>
         <translation>动作组 %1 已运行完毕</translation>
     </message>
+    <message id="group_stored" numerus="yes">
+        <source>group_stored</source>
+        <extracomment>Status line: a download ended well; %1 the group, %n its frames</extracomment>
+        <translation>
+            <numerusform>动作组 %1 已保存：%n 帧</numerusform>
+        </translation>
+    </message>
+    <message id="group_erased">
+        <source>group_erased</source>
+        <extracomment>Status line: the board erased a group; %1 its number</extracomment>
+        <translation>动作组 %1 已擦除</translation>
+    </message>
+    <message id="groups_erased">
+        <source>groups_erased</source>
+        <extracomment>Status line: the board erased every group</extracomment>
+        <translation>所有动作组已擦除</translation>
+    </message>
     <message id="trims_stored">
         <source>trims_stored</source>
         <extracomment>Status line: the board confirmed the trims were stored</extracomment>
         <translation>偏差已保存到舵机</translation>
+    </message>
+    <message id="trims_reset">
+        <source>trims_reset</source>
+        <extracomment>Status line: the board confirmed storing the trims set to 0</extracomment>
+        <translation>偏差已归零并保存到舵机</translation>
+    </message>
+    <message id="trims_read" numerus="yes">
+        <source>trims_read</source>
+        <extracomment>Status line: trims read back; %n servos answered</extracomment>
+        <translation>
+            <numerusform>已读取 %n 个舵机的偏差</numerusform>
+        </translation>
+    </message>
+    <message id="positions_read" numerus="yes">
+        <source>positions_read</source>
+        <extracomment>Status line: positions read back as a new frame; %1 its number, %n servos answered</extracomment>
+        <translation>
+            <numerusform>已从 %n 个舵机读取第 %1 帧</numerusform>
+        </translation>
     </message>
     <message id="trims_not_stored">
         <source>trims_not_stored</source>
@@ -1870,6 +1911,11 @@
         <source>save_file_fail</source>
         <extracomment>Tip; %1 is a file name, %2 the system&#x27;s reason</extracomment>
         <translation>无法保存“%1”：%2</translation>
+    </message>
+    <message id="file_saved">
+        <source>file_saved</source>
+        <extracomment>Status line: the list was saved; %1 the file&#x27;s name</extracomment>
+        <translation>已保存“%1”</translation>
     </message>
     <message id="window_title">
         <source>window_title</source>
@@ -2891,6 +2937,13 @@
         <source>poses_export_failed</source>
         <extracomment>Tip; %1 is a file path, %2 the system's reason</extracomment>
         <translation>无法写入 %1：%2</translation>
+    </message>
+    <message id="poses_exported" numerus="yes">
+        <source>poses_exported</source>
+        <extracomment>Status line: the poses were written; %n of them, %1 the file&#x27;s name</extracomment>
+        <translation>
+            <numerusform>已将 %n 个姿态导出到“%1”</numerusform>
+        </translation>
     </message>
     <message id="poses_file_too_large">
         <source>poses_file_too_large</source>

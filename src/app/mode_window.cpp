@@ -86,8 +86,9 @@ ModeWindow::ModeWindow(Kind kind, const QString& message, QWidget* parent)
   QPushButton* byDefault = tip                                     ? comfirm_
                            : kind == Kind::DestructiveConfirmation ? buttonCancel_
                                                                    : buttonCancelComfirm_;
+  // Enter presses the focused button, as Space does; the safe answer is focused first.
   for (QPushButton* b : {comfirm_, buttonCancelComfirm_, buttonCancel_, buttonDiscard_}) {
-    if (b) b->setAutoDefault(false);
+    if (b) b->setAutoDefault(true);
   }
   byDefault->setDefault(true);
   byDefault->setFocus();

@@ -58,7 +58,6 @@ const QList<const char*>& screenTextIds() {
       QT_TRID_NOOP("motor_off_tips"),
       QT_TRID_NOOP("run_over"),
       QT_TRID_NOOP("stop_run"),
-      QT_TRID_NOOP("erase_success"),
       QT_TRID_NOOP("replace_deviation"),
       QT_TRID_NOOP("download_dev_tips"),
       QT_TRID_NOOP("read_dev_first"),

@@ -18,7 +18,7 @@ constexpr EditorActionRule kRules[] = {
     {A::SelectAll, false, true, false, false},     {A::ResetServos, false, false, false, false},
     {A::Undo, false, true, false, false},          {A::Redo, false, true, false, false},
     {A::ReadTrims, true, false, false, false},     {A::StoreTrims, true, false, false, false},
-    {A::ResetTrims, false, false, false, false},   {A::SerialPort, false, true, false, false},
+    {A::ResetTrims, true, false, false, false},    {A::SerialPort, false, true, false, false},
     {A::RunGroup, true, false, false, false},      {A::Stop, true, true, true, false},
     {A::EraseGroup, true, false, false, false},    {A::EraseAll, true, false, false, false},
     {A::Download, true, false, false, false},      {A::Add, false, true, false, false},
@@ -52,6 +52,10 @@ std::optional<EditorRefusal> refusal(EditorAction action, const EditorState& sta
     return EditorRefusal{QT_TRID_NOOP("operation_fail")};
   if (!state.serialOpen && rule.needsBoard && !state.board)
     return EditorRefusal{QT_TRID_NOOP("connect_robot")};
+  // The board takes one line at a time: the USB link first.
+  if (action == A::SerialPort && state.board && !state.serialOpen) {
+    return EditorRefusal{QT_TRID_NOOP("serial_usb_in_use")};
+  }
   // During a run only what steers the run itself acts; the buttons say nothing.
   if (state.running && !rule.whileRunning) return EditorRefusal{""};
   if (action == A::Download && state.frames > limits::kMaxFramesPerGroup) {

@@ -139,6 +139,9 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   connect(files_, &KoEditorFiles::filePathChanged, music_,
           [this] { music_->documentChanged(files_->currentPath()); });
   connect(groups_, &KoBoardGroups::statusChanged, this, showStatus);
+  connect(trims_, &KoTrims::statusChanged, this, showStatus);
+  connect(files_, &KoEditorFiles::statusChanged, this, showStatus);
+  connect(posePanel_, &KoPosePanel::statusChanged, this, showStatus);
   connect(&hid_, &usbHid::replyTimedOut, this, [this](int command) {
     if (command == protocol::kDownloadDeviations && isVisible()) {
       statusLine_->showResult(qtTrId("trims_not_stored"));
@@ -271,9 +274,7 @@ void KoVelmarViewController::stopEverything(bool always) {
   }
 }
 
-void KoVelmarViewController::usbhidDidStoreTrims() {
-  statusLine_->showResult(qtTrId("trims_stored"));
-}
+void KoVelmarViewController::usbhidDidStoreTrims() { trims_->trimsStored(); }
 
 void KoVelmarViewController::buttonBoxClick(QCheckBox* box) {
   const int index = box->property("koTag").toInt() - kFirstCheckBoxTag;
@@ -310,9 +311,7 @@ void KoVelmarViewController::sliderTextFieldView(KoVelmarSliderView* view, qint6
 }
 
 // Download acknowledgements go straight to the downloader, which listens to the link.
-void KoVelmarViewController::usbhidDidEraseGroups() {
-  KoTools::showTipWithMessage(qtTrId("erase_success"));
-}
+void KoVelmarViewController::usbhidDidEraseGroups() { groups_->groupsErased(); }
 
 void KoVelmarViewController::usbhidDidReadPositions(const protocol::PositionsRead& read) {
   if (motion_->recorder()->isRecording()) {

@@ -278,7 +278,9 @@ bool KoFrameListModel::setData(const QModelIndex& index, const QVariant& value, 
   // A clamped or refused value differs from what the cell showed.
   rowChanged(row);
   // The frame stays in place; the screen says why.
-  if (!edited) emit editRefused(row);
+  if (!edited) {
+    emit editRefused(row, isChannelColumn(index.column()) ? channelOfColumn(index.column()) : 0);
+  }
   if (!changed) return true;
   record(row, {f}, {edited});
   emit framesChanged(row, 1, 1);

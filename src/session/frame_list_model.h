@@ -93,9 +93,9 @@ class KoFrameListModel : public QAbstractTableModel {
   // `row` were replaced by `inserted` ones (a cell edit is 1 and 1). What follows them only
   // moved. Frame numbers and the selection are not changes of the frames.
   void framesChanged(int row, int removed, int inserted);
-  // A value typed into a cell of this row was refused (no whole number, or a sign): its frame
-  // is left as it was.
-  void editRefused(int row);
+  // A value typed into a cell of this row and channel (0: the time) was refused (no whole
+  // number, or a sign): its frame is left as it was.
+  void editRefused(int row, int channel);
 
  private:
   void rowChanged(int row);

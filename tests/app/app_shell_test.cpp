@@ -304,31 +304,36 @@ TEST_F(AppShellTest, TheWindowHoldsStill) {
   EXPECT_EQ(status->toolTip(), notice);
 }
 
-// Enter gives the default answer, which never destroys; only the discard button throws
-// unsaved changes away.
+// Enter and Space press the focused button; at first that is the default answer, which never
+// destroys. Only the discard button throws unsaved changes away.
 TEST(ModeWindow, AnswersOfAConfirmation) {
   DialogPrompter prompter;
-  using Answer = std::function<void(ModeWindow*)>;
-  auto answerWith = [&](Answer answer) {
-    prompter.onShow = [answer](ModeWindow* w) {
-      QTimer::singleShot(0, w, [w, answer] { answer(w); });
-    };
-  };
-  const Answer escape = [](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Escape); };
-  answerWith([](ModeWindow* w) { QTest::keyClick(w, Qt::Key_Return); });
-  EXPECT_TRUE(prompter.confirm(QStringLiteral("run it?")));
-  EXPECT_FALSE(prompter.confirmDestructive(QStringLiteral("erase all?")));
-  answerWith(escape);
-  EXPECT_FALSE(prompter.confirm(QStringLiteral("run it?")));
-
+  using Button = QPushButton* (ModeWindow::*)() const;
   using Save = Prompter::SaveAnswer;
-  const std::pair<Answer, Save> saveAnswers[] = {
-      {[](ModeWindow* w) { w->buttonCancelComfirm()->click(); }, Save::Save},
-      {[](ModeWindow* w) { w->buttonDiscard()->click(); }, Save::Discard},
-      {escape, Save::Cancel}};
-  for (const auto& [answer, expected] : saveAnswers) {
-    answerWith(answer);
-    EXPECT_EQ(prompter.askToSave(QStringLiteral("save changes?")), expected);
+  enum Kind { kConfirm, kDestructive, kSave };
+  const std::tuple<Kind, Button, Qt::Key, Save> cases[] = {
+      {kConfirm, nullptr, Qt::Key_Return, Save::Save},
+      {kDestructive, nullptr, Qt::Key_Return, Save::Cancel},
+      {kConfirm, &ModeWindow::buttonCancel, Qt::Key_Return, Save::Cancel},
+      {kDestructive, &ModeWindow::buttonCancelComfirm, Qt::Key_Enter, Save::Save},
+      {kSave, &ModeWindow::buttonCancelComfirm, Qt::Key_Space, Save::Save},
+      {kSave, &ModeWindow::buttonDiscard, Qt::Key_Return, Save::Discard},
+      {kSave, nullptr, Qt::Key_Escape, Save::Cancel}};
+  const QString question = QStringLiteral("erase it?");
+  for (const auto& [kind, focused, key, expected] : cases) {
+    prompter.onShow = [focused, key](ModeWindow* w) {
+      QTimer::singleShot(0, w, [w, focused, key] {
+        if (focused) (w->*focused)()->setFocus();
+        QTest::keyClick(w->focusWidget(), key);
+      });
+    };
+    const bool yes = kind != kSave && (kind == kConfirm ? prompter.confirm(question)
+                                                        : prompter.confirmDestructive(question));
+    EXPECT_EQ(kind == kSave ? prompter.askToSave(question)
+              : yes         ? Save::Save
+                            : Save::Cancel,
+              expected)
+        << kind << ' ' << key;
   }
 }
 

@@ -89,8 +89,8 @@ class FakePanels : public KoFilePanels {
     shown.append(title);
     return {openPath};
   }
-  QString chooseFileToSave() override {
-    shown.append(QStringLiteral("save"));
+  QString chooseFileToSave(const QString& current) override {
+    shown.append(QStringLiteral("save ") + current);
     return savePath;
   }
   QString chooseSong() override {
@@ -100,7 +100,7 @@ class FakePanels : public KoFilePanels {
   QString openPath;
   QString savePath;
   QString songPath;
-  QStringList shown;  // an open panel by its title, a save panel as "save"
+  QStringList shown;  // an open panel by its title, a save panel as "save " and where it starts
 };
 
 // The editor without a board in a window that asks before it closes. Its files go through

@@ -66,11 +66,18 @@ void KoBoardGroups::eraseGroup(int group) {
       all ? qtTrId("comfirm_all_erase") : qtTrId("comfirm_single_erase").arg(group);
   if (!KoTools::showCancelAndOkWithMessage(question, KoTools::Question::Destructive)) return;
   if (!hid_.sendRemoveActions(group)) return;
+  erasing_ = group;
   if (all) {
     lengths_.clear();
   } else {
     lengths_.remove(group);
   }
+}
+
+void KoBoardGroups::groupsErased() {
+  emit statusChanged(erasing_ == protocol::kAllGroups ? qtTrId("groups_erased")
+                                                      : qtTrId("group_erased").arg(erasing_),
+                     false);
 }
 
 void KoBoardGroups::groupOver() {
@@ -146,7 +153,7 @@ void KoBoardGroups::downloadFinished(const DownloadResult& result) {
   showRunning(false);
   if (result.end == DownloadEnd::Done) {
     lengths_[downloadGroup_] = downloadLength_;
-    KoTools::showTipWithMessage(qtTrId("download_success"));
+    emit statusChanged(qtTrId("group_stored", downloadCount_).arg(downloadGroup_), false);
   } else if (result.end != DownloadEnd::Cancelled) {
     qWarning().noquote() << QStringLiteral("download of group %1 ended at step %2")
                                 .arg(downloadGroup_)

@@ -46,6 +46,8 @@ class KoBoardGroups : public QObject, public DownloadListener {
   void connectionLost();
   // The group this program started on the board, -1 when none is known to run.
   int runningGroup() const { return runningGroup_; }
+  // The board confirmed the erase last asked for.
+  void groupsErased();
 
   void downloadFrameSent(int job, int frame) override;
   void downloadFinished(const DownloadResult& result) override;
@@ -78,6 +80,7 @@ class KoBoardGroups : public QObject, public DownloadListener {
   int downloadCount_ = 0;
   qint64 downloadLength_ = 0;
   int runningGroup_ = -1;
+  int erasing_ = -1;
   // How long the groups downloaded in this session play, in ms; others are not known.
   QHash<int, qint64> lengths_;
   QTimer over_;

@@ -100,13 +100,9 @@ void KoEditorSerial::closePort() {
 
 void KoEditorSerial::usbConnectionChanged(bool connected) {
   if (!ports_) return;
-  if (connected) {
-    connect_->setEnabled(false);
-    ports_->setEnabled(false);
-  } else {
-    ports_->setEnabled(!isOpen());
-    connect_->setEnabled(port_ != nullptr);
-  }
+  // Connect stays clickable: the editor's gate says why it waits for the USB board to go.
+  ports_->setEnabled(!connected && !isOpen());
+  connect_->setEnabled(port_ != nullptr);
 }
 
 void KoEditorSerial::showState(bool open) {

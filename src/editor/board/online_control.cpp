@@ -200,8 +200,11 @@ void KoOnlineControl::positionsReceived(const QList<ServoPosition>& readings) {
   bool complete = false;
   const VelmarFrame frame = KoTools::frameOfReadings(
       readings, session_.pose().shownIds(), model_->count(), session_.pose().time, &complete);
-  KoTools::showTipWithMessage(qtTrId(complete ? "read_success" : "connect_velmar"));
+  if (!complete) KoTools::showTipWithMessage(qtTrId("connect_velmar"));
   if (!frame) return;
   model_->append(frame);
+  if (complete) {
+    emit statusChanged(qtTrId("positions_read", int(readings.size())).arg(model_->count()), false);
+  }
   emit scrollToRow(model_->selectIndex());
 }

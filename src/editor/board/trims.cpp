@@ -4,6 +4,7 @@
 
 #include "link/protocol.h"
 #include "link/usb_hid.h"
+#include "model/limits.h"
 #include "session/editor_session.h"
 #include "widgets/prompter.h"
 
@@ -19,15 +20,35 @@ bool KoTrims::buttonClick(EditorAction action) {
       return true;
     case kStore:
       if (KoTools::showCancelAndOkWithMessage(qtTrId("download_dev_tips"))) {
+        resetting_ = false;
         hid_.sendDownloadDeviation(session_.pose().shownIds());
       }
       return true;
     case kReset:
-      session_.resetTrims();
+      if (KoTools::showCancelAndOkWithMessage(qtTrId("reset_dev_tips"))) reset();
       return true;
     default:
       return false;
   }
+}
+
+// Every channel, hidden ones too, as the controls are all cleared: zero trims on the servos
+// and in their memory, or a power cycle would bring the old ones back.
+void KoTrims::reset() {
+  QList<int> ids;
+  for (int id = 1; id <= KoPose::kChannels; ++id) {
+    if (!hid_.adjustmentDeviationServoId(id, limits::kTrim.start)) return;
+    ids.append(id);
+  }
+  if (!hid_.sendDownloadDeviation(ids)) return;
+  resetting_ = true;
+  firstAdjustment_ = false;
+  session_.resetTrims();
+}
+
+void KoTrims::trimsStored() {
+  emit statusChanged(resetting_ ? qtTrId("trims_reset") : qtTrId("trims_stored"), false);
+  resetting_ = false;
 }
 
 void KoTrims::trimMoved(int servoId, int value) {
@@ -50,6 +71,6 @@ void KoTrims::deviationsReceived(const QList<protocol::ServoDeviation>& trims) {
     KoTools::showTipWithMessage(qtTrId("read_dev_erro") + u' ' + missing.join(u','));
     return;
   }
-  KoTools::showTipWithMessage(qtTrId("read_success"));
+  emit statusChanged(qtTrId("trims_read", int(read.size())), false);
   firstAdjustment_ = false;
 }

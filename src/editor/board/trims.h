@@ -10,7 +10,7 @@ class KoEditorSession;
 class usbHid;
 
 // The servos' trims: read them into the session's pose, adjust a servo live, have the servos
-// store them, and clear the controls. All of it over USB.
+// store them, and set them back to 0 in the servos and the controls. All of it over USB.
 class KoTrims : public QObject {
   Q_OBJECT
 
@@ -29,10 +29,19 @@ class KoTrims : public QObject {
   void trimMoved(int servoId, int value);
   // A reply 23 reaches the editor.
   void deviationsReceived(const QList<protocol::ServoDeviation>& trims);
+  // The board confirmed storing the trims.
+  void trimsStored();
+
+ signals:
+  // A result for the status line (none lasts).
+  void statusChanged(const QString& text, bool lasting);
 
  private:
+  void reset();
+
   KoEditorSession& session_;
   usbHid& hid_;
   Click click_;
   bool firstAdjustment_ = true;
+  bool resetting_ = false;
 };

@@ -108,13 +108,15 @@ bool KoEditorFiles::save(bool as) {
     KoTools::showTipWithMessage(qtTrId("add_action_tips"));
     return false;
   }
-  const QString path = KoTools::saveFileWith(model_->frames(), as ? QString() : currentPath_);
+  const QString path =
+      KoTools::saveFileWith(model_->frames(), as ? QString() : currentPath_, currentPath_);
   if (path.isEmpty()) return false;
   setCurrentPath(path);
   history_->markSaved();
   movelabel(false);
   emit saved(path);
   emit filePathChanged(path);
+  emit statusChanged(qtTrId("file_saved").arg(QFileInfo(path).fileName()), false);
   return true;
 }
 

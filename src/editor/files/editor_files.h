@@ -68,6 +68,8 @@ class KoEditorFiles : public QObject, public KoDragViewDelegate {
   // The list was written to `path` (before filePathChanged tells of it).
   void saved(const QString& path);
   void scrollToRow(int row);
+  // A result for the status line (none lasts).
+  void statusChanged(const QString& text, bool lasting);
 
  private:
   void open(bool series);

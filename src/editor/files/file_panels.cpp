@@ -50,8 +50,9 @@ class DialogPanels final : public KoFilePanels {
     panel.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles() : QStringList{};
   }
-  QString chooseFileToSave() override {
-    QFileDialog panel(QApplication::activeWindow(), qtTrId("save_action"), {}, filter());
+  QString chooseFileToSave(const QString& current) override {
+    // A file's path opens its folder with the file chosen, so Save As keeps it together.
+    QFileDialog panel(QApplication::activeWindow(), qtTrId("save_action"), current, filter());
     panel.setAcceptMode(QFileDialog::AcceptSave);
     panel.setDefaultSuffix(QStringLiteral("rob"));
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
@@ -97,7 +98,7 @@ VelmarFrames openEditorFile(const QString& path) {
   return framesTold(openVelmarFile(path));
 }
 
-QString saveFileWith(const VelmarFrames& frames, const QString& path) {
+QString saveFileWith(const VelmarFrames& frames, const QString& path, const QString& current) {
   if (frames.size() > kMaxActionFrames) {
     showTipWithMessage(qtTrId("save_too_many_frames").arg(kMaxActionFrames));
     return {};
@@ -107,7 +108,8 @@ QString saveFileWith(const VelmarFrames& frames, const QString& path) {
     return {};
   }
   QByteArray image = changeToData(frames);
-  const QString target = path.isEmpty() ? KoFilePanels::installed().chooseFileToSave() : path;
+  const QString target =
+      path.isEmpty() ? KoFilePanels::installed().chooseFileToSave(current) : path;
   if (target.isEmpty()) {
     qInfo().noquote() << "取消";
     return {};

@@ -12,8 +12,9 @@ class KoFilePanels {
   virtual ~KoFilePanels() = default;
   // The chosen files; empty when cancelled. The title says what the files are for.
   virtual QStringList chooseFilesToOpen(bool multiple, const QString& title) = 0;
-  // The chosen path; empty when cancelled.
-  virtual QString chooseFileToSave() = 0;
+  // The chosen path, starting at `current` (the list's file, if it has one); empty when
+  // cancelled.
+  virtual QString chooseFileToSave(const QString& current) = 0;
   // A song to dance to; empty when cancelled.
   virtual QString chooseSong() = 0;
 
@@ -33,9 +34,10 @@ ActionFileChoice<KoVelmarPwmModel> openFileAllowsMultipleSelectionVelmar(bool mu
 // it cannot be read.
 VelmarFrames openEditorFile(const QString& path);
 
-// Saves the frames to `path`, or where the user chooses when it is empty, as text for a
+// Saves the frames to `path`, or where the user chooses (starting at `current`) when it is
+// empty, as text for a
 // ".json" or ".csv" name. Refuses, with a tip and before any panel, a list that would not
 // read back as it is; tips when the file cannot be written. The path written, or empty.
-QString saveFileWith(const VelmarFrames& frames, const QString& path = {});
+QString saveFileWith(const VelmarFrames& frames, const QString& path, const QString& current = {});
 
 }  // namespace KoTools

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "editor/list/frame_clipboard.h"
+#include "model/limits.h"
 #include "session/arm_ranges.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
@@ -24,12 +25,13 @@ KoFrameEditor::KoFrameEditor(KoFrameListModel* model, PoseSource pose, QObject* 
 
 void KoFrameEditor::setRefusalTipDelay(int milliseconds) { refusalTipDelay = milliseconds; }
 
-void KoFrameEditor::editRefused(int row) {
+void KoFrameEditor::editRefused(int row, int channel) {
   const VelmarFrame frame = model_->frameAt(row);
   if (!frame) return;
   // A new refusal of the same frame restarts its wait.
   RefusalTip& pending = refusalTips_[frame.get()];
   pending.frame = frame;
+  pending.channel = channel;
   if (!pending.timer) {
     pending.timer = new QTimer(this);
     pending.timer->setSingleShot(true);
@@ -37,7 +39,12 @@ void KoFrameEditor::editRefused(int row) {
       const RefusalTip told = refusalTips_.take(key);
       if (!told.timer) return;
       told.timer->deleteLater();
-      if (!told.frame.expired()) KoTools::showTipWithMessage(qtTrId("modify_erro"));
+      if (told.frame.expired()) return;
+      // What the cell takes: values beyond a channel's safe range are clamped, not refused.
+      const limits::Range range = told.channel == 0 ? limits::kFrameTime
+                                  : ranges_ ? ranges_->profile().channel(told.channel).range()
+                                            : limits::kPosition;
+      KoTools::showTipWithMessage(qtTrId("modify_erro").arg(range.minimum).arg(range.maximum));
     });
   }
   pending.timer->start(refusalTipDelay);
@@ -104,6 +111,10 @@ QList<int> KoFrameEditor::selectedRows() const {
 
 void KoFrameEditor::remove() {
   if (!stopped_()) return;
+  if (model_->count() == 0) {
+    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
+    return;
+  }
   const QList<int> rows = selectedRows();
   if (!rows.isEmpty()) {
     if (history_) history_->beginStep();
@@ -116,7 +127,12 @@ void KoFrameEditor::remove() {
 
 void KoFrameEditor::update() {
   const int p = model_->selectIndex();
-  if (!stopped_() || p == -1) return;
+  if (!stopped_()) return;
+  if (model_->count() == 0) {
+    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
+    return;
+  }
+  if (p == -1) return;
   const VelmarFrame pose = poseWithChannels(p);
   if (!pose) return;
   model_->replaceAt(p, pose);

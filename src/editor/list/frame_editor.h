@@ -79,7 +79,7 @@ class KoFrameEditor : public QObject {
   // Null when the clipboard holds text that a paste refuses (the tip is shown).
   std::optional<VelmarFrames> framesToPaste() const;
   // The list refused a value typed into a cell of this row.
-  void editRefused(int row);
+  void editRefused(int row, int channel);
 
   KoFrameListModel* model_;
   PoseSource pose_;
@@ -96,6 +96,7 @@ class KoFrameEditor : public QObject {
   struct RefusalTip {
     QTimer* timer = nullptr;
     std::weak_ptr<KoVelmarPwmModel> frame;
+    int channel = 0;  // 0: the time
   };
   QHash<const KoVelmarPwmModel*, RefusalTip> refusalTips_;
 };

@@ -297,7 +297,10 @@ void KoPosePanel::exportFile() {
       e != KoTools::FileError::None) {
     KoTools::showTipWithMessage(
         qtTrId("poses_export_failed").arg(QDir::toNativeSeparators(path), KoTools::describe(e)));
+    return;
   }
+  emit statusChanged(
+      qtTrId("poses_exported", int(poses_.all().size())).arg(QFileInfo(path).fileName()), false);
 }
 
 void KoPosePanel::keep() {

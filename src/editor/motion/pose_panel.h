@@ -62,6 +62,8 @@ class KoPosePanel : public QWidget {
   void moveWanted(const KoChannelPositions& positions);
   // The pose should go into the list as a frame.
   void insertWanted(const KoChannelPositions& positions);
+  // A result for the editor's status line (none lasts).
+  void statusChanged(const QString& text, bool lasting);
 
  private:
   void retranslate();

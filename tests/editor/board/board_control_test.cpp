@@ -29,6 +29,7 @@ TEST(EditorGate, EachStateRefusesWhatItMustAndAllowsTheRest) {
       {"the record button ends it too", A::Record, {.board = true, .recording = true}, nullptr},
       {"the rest waits", A::Add, {.board = true, .recording = true}, "recording_busy"},
       {"a full group downloads", A::Download, {.board = true, .frames = 1020}, nullptr},
+      {"one line to the board", A::SerialPort, {.board = true}, "serial_usb_in_use"},
   };
   for (const auto& [name, action, state, tip] : cases) {
     const auto refused = refusal(action, state);
@@ -174,10 +175,9 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   editor.boxActions()->setEditText("12");
   for (int p : {100, 200, 300, 400}) addFrame(p, 50);
   trigger(editor, A::Download);
-  ASSERT_TRUE(processUntil([] { return tips().contains("download_success"); }));
-  EXPECT_EQ(tips(), QStringList{"download_success"});
-  ASSERT_TRUE(processUntil([this] { return board.group(12).has_value(); }));
-  ASSERT_EQ(board.group(12)->size(), 4);
+  ASSERT_TRUE(processUntil([this] { return status() == "group_stored"; }));
+  EXPECT_TRUE(tips().isEmpty());
+  ASSERT_EQ(board.group(12).value_or(QList<QByteArray>{}).size(), 4);
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(board.group(12)->at(i), editor.model()->frameAt(i)->bytes.mid(4));
   // A group downloaded here has a known length: the line says when it is over.
@@ -221,8 +221,8 @@ TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntil
   const std::tuple<A, QByteArray, const char*, bool> cases[] = {
       {A::RunGroup, hex("555505060c0100"), "group_running", false},
       {A::Stop, hex("55550207"), "group_stopped", true},
-      {A::EraseGroup, hex("555503080c"), "group_stopped", true},
-      {A::EraseAll, hex("55550308ff"), "group_stopped", true},
+      {A::EraseGroup, hex("555503080c"), "group_erased", true},
+      {A::EraseAll, hex("55550308ff"), "groups_erased", true},
   };
   for (const auto& [tag, sent, shown, fading] : cases) {
     SCOPED_TRACE(tagOf(tag));
@@ -234,7 +234,6 @@ TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntil
     EXPECT_EQ(status(), shown);
     EXPECT_EQ(editor.statusLine()->fading(), fading);
   }
-  EXPECT_EQ(tips().count("erase_success"), 2);
   EXPECT_EQ(editor.groups()->runningGroup(), -1);
 
   // A board that goes away takes what it ran with it.
@@ -270,15 +269,18 @@ TEST_F(BoardControlTest, ATypedValueMovesItsServoResetCentresAndAReadSkipsHidden
   ASSERT_TRUE(processUntil([this] { return editor.model()->count() == 1; }));
   // Channels 1 to 6: 321, 500, absent, 500, 500, 654.
   EXPECT_EQ(editor.model()->frameAt(0)->data.toHex(), "4101f4015555f401f4018e02");
-  EXPECT_EQ(tips(), (QStringList{"motor_off_tips", "read_success"}));
+  EXPECT_EQ(tips(), QStringList{"motor_off_tips"});
+  EXPECT_EQ(status(), "positions_read");
+  board.setChannelServos({1, 2, 3, 4, 5});  // channel 6 no longer answers
+  editor.buttonClick(A::ReadPositions);
+  ASSERT_TRUE(processUntil([] { return tips().value(1) == "connect_velmar"; }));
 
   // With every channel hidden nothing is read and no pose becomes a frame.
   trigger(editor, A::SelectAll);  // "select_none" first
   editor.history()->markSaved();
   board.clearReceived();
   EXPECT_EQ(tipsOf(A::ReadPositions), QStringList{"read_no_channel"});
-  EXPECT_EQ(tipsOf(A::Add), QStringList{"pose_no_channel"});
-  EXPECT_EQ(tipsOf(A::Insert), QStringList{"pose_no_channel"});
+  for (A tag : {A::Add, A::Insert}) EXPECT_EQ(tipsOf(tag), QStringList{"pose_no_channel"});
   EXPECT_TRUE(board.received().isEmpty());
   EXPECT_EQ(editor.model()->count(), 1);
   EXPECT_FALSE(editor.history()->modified());
@@ -315,18 +317,24 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
   EXPECT_EQ(status(), "trims_stored");
   EXPECT_EQ(std::pair(board.storedDeviation(1), board.storedDeviation(2)), std::pair(9, -10));
 
-  board.clearReceived();
+  // Reset asks, then zeroes the servos' trims and their stored ones; a read gives back zeros.
+  prompter().answers = {true, true};
   trigger(editor, A::ResetTrims);
-  processPending();
+  ASSERT_TRUE(processUntil([this] { return status() == "trims_reset"; }));
+  board.setChannelServos({1, 2, 3, 4, 5, 6});
+  editor.session()->setTrim(1, 4);
+  editor.buttonClick(A::ReadTrims);
+  ASSERT_TRUE(processUntil([this] { return status() == "trims_read"; }));
+  EXPECT_EQ(prompter().questions.last(2), (QStringList{"reset_dev_tips", "replace_deviation"}));
   EXPECT_EQ(trims(), QList<int>(6, 0));
-  EXPECT_TRUE(board.received().isEmpty());
+  EXPECT_EQ(std::pair(board.deviation(1), board.storedDeviation(1)), std::pair(0, 0));
 }
 
 TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   board.unplug();
   ASSERT_TRUE(processUntil([this] { return !link.connection(); }));
-  for (A tag : {A::ReadTrims, A::StoreTrims, A::RunGroup, A::Stop, A::EraseGroup, A::EraseAll,
-                A::Download, A::Unload, A::ReadPositions, A::Record}) {
+  for (A tag : {A::ReadTrims, A::StoreTrims, A::ResetTrims, A::RunGroup, A::Stop, A::EraseGroup,
+                A::EraseAll, A::Download, A::Unload, A::ReadPositions, A::Record}) {
     EXPECT_EQ(tipsOf(tag), QStringList{"connect_robot"}) << tagOf(tag);
   }
 

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTranslator>
 #include <string_view>
@@ -155,8 +156,10 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPoseAndWhatCannotBeWrittenIsSaid) 
   pose({100, 200, 300, 400, 500, 600});
   panel->saveCurrent();
   file = dir.filePath("poses");  // the suffix is added
+  QSignalSpy said(panel.get(), &KoPosePanel::statusChanged);
   panel->exportFile();
   ASSERT_TRUE(QFile::exists(dir.filePath("poses.json")));
+  EXPECT_EQ(said.size(), 1);
 
   file = dir.filePath("poses.json");
   panel->importFile();

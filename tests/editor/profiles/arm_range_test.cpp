@@ -397,7 +397,7 @@ TEST_F(ArmRangeTest, RunAndDownloadAskBeforeAStrikeAndSendWithinTheRanges) {
   prompter().answers = {true};
   editor.boxActions()->setEditText("12");
   editor.buttonClick(A::Download);
-  ASSERT_TRUE(processUntil([] { return tips().contains("download_success"); }));
+  ASSERT_TRUE(processUntil([&] { return said(groups, "group_stored") == 1; }));
   ASSERT_TRUE(processUntil([this] { return board.group(12).has_value(); }));
   ASSERT_EQ(board.group(12)->size(), 3);
   // Stored without the move's first four bytes.
