@@ -1,7 +1,6 @@
 #include "widgets/velmar_slider_view.h"
 
 #include <QApplication>
-#include <QGraphicsOpacityEffect>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -92,10 +91,22 @@ QRect KoChannelSlider::knobRect() const {
           knob.height()};
 }
 
+QRectF KoChannelSlider::markRect(int position) const {
+  const qreal x = grooveRect().x() + look_.knobSize.width() / 2.0 +
+                  QStyle::sliderPositionFromValue(minimum(), maximum(),
+                                                  std::clamp(position, minimum(), maximum()),
+                                                  travel(), invertedAppearance());
+  return {x - 2, qreal(track().top()), 4, qreal(track().height())};
+}
+
 void KoChannelSlider::setMark(std::optional<int> position) {
   if (position == mark_) return;
+  // Only the strips the mark leaves and takes: it moves with every selection, and a whole
+  // card repainted each time made adding a frame cost three times as much.
+  for (const std::optional<int>& at : {mark_, position}) {
+    if (at) update(markRect(*at).toAlignedRect().adjusted(-1, 0, 1, 0));
+  }
   mark_ = position;
-  update();
 }
 
 QSize KoChannelSlider::sizeHint() const { return {84, 15}; }
@@ -116,15 +127,11 @@ void KoChannelSlider::paintEvent(QPaintEvent*) {
   if (mark_) {
     // Over the knob, so that a mark where the knob stands still shows; a light edge parts it
     // from the dark knob.
-    const qreal x = groove.x() + knob.width() / 2.0 +
-                    QStyle::sliderPositionFromValue(minimum(), maximum(),
-                                                    std::clamp(*mark_, minimum(), maximum()),
-                                                    travel(), invertedAppearance());
-    const QRectF line(x - 1, track().top(), 2, track().height());
+    const QRectF edge = markRect(*mark_);
     p.setBrush(Qt::white);
-    p.drawRect(line.adjusted(-1, 0, 1, 0));
+    p.drawRect(edge);
     p.setBrush(kMarkColour);
-    p.drawRect(line);
+    p.drawRect(edge.adjusted(1, 0, -1, 0));
   }
 }
 
@@ -278,9 +285,6 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   resize(kSize);
   delegate_.set(delegate);
   setAttribute(Qt::WA_StyledBackground, false);
-  auto* opacity = new QGraphicsOpacityEffect(this);
-  opacity->setOpacity(0.8);
-  setGraphicsEffect(opacity);
 
   title_->setFont(pointFont(11, true));
   QPalette titlePalette = title_->palette();
@@ -519,7 +523,11 @@ void KoVelmarSliderView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  p.setBrush(kOrange);
+  // A light card by its own colour: an opacity effect over the whole card made every change
+  // inside it (a mark that moves with the selection, a dragged knob) render the card anew.
+  QColor fill = kOrange;
+  fill.setAlphaF(0.8f);
+  p.setBrush(fill);
   p.drawRoundedRect(rect(), 10, 10);
 }
 

@@ -71,6 +71,8 @@ class KoChannelSlider : public QSlider {
 
   QRect grooveRect() const;
   QRect knobRect() const;
+  // The strip a mark at `position` covers, edges included.
+  QRectF markRect(int position) const;
   // A mark on the track at a position other than the value; none hides it.
   void setMark(std::optional<int> position);
   std::optional<int> mark() const { return mark_; }
