@@ -48,8 +48,6 @@
 namespace {
 
 using Answer = Prompter::SaveAnswer;
-RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
-QStringList& tips() { return prompter().tips; }
 
 // The USB side, with a board that comes, goes or may not be opened when the test says so.
 class UsbBoard : public HidTransport {

@@ -34,9 +34,6 @@
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"
 
-inline RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
-inline QStringList& tips() { return RecordingPrompter::instance().tips; }
-
 // An action file image of `records` (14 bytes each).
 inline QByteArray actionImage(const QByteArray& records) {
   QByteArray out("SOBARM", 6);
@@ -160,8 +157,9 @@ class EditorOnBoardFixture : public LinkFixture {
   KoImageTitleButton* button(EditorAction action) const {
     return static_cast<KoImageTitleButton*>(editor.control(action));
   }
-  // One field of every multi-servo move the board received.
-  enum MoveField { kMoveTime = 5, kFirstServo = 8 };
+  // One field of every multi-servo move the board received; servo triples follow the move's
+  // 7-byte head.
+  enum MoveField { kMoveTime = 5, kFirstServo = 8, kSixthServo = 23 };
   QList<int> moveFields(MoveField at) const {
     QList<int> out;
     for (const QByteArray& f : board.receivedWith(protocol::kMultiServoMove)) {

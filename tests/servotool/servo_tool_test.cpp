@@ -5,11 +5,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "board/virtual_board.h"
-#include "board/virtual_hid_transport.h"
 #include "link/action_downloader.h"
 #include "link/protocol.h"
-#include "link/usb_hid.h"
+#include "link_fixture.h"
 #include "model/action_text.h"
 #include "model/language.h"
 #include "recording_prompter.h"
@@ -21,14 +19,11 @@
 #include "servotool/steer_debugging_tool.h"
 #include "servotool/strip_chart.h"
 #include "temp_files.h"
-#include "wait.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/image_title_button.h"
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
 #include "widgets/switch.h"
-
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
 
 // The bus-servo tool on the virtual board: the single-servo check, reading and writing a
 // servo, motor mode, live status and the batch download.
@@ -40,14 +35,12 @@ using std::chrono::milliseconds;
 // The tool on a virtual board that answers at once, in English from fresh settings. Live
 // status runs on a virtual clock: the poll timer never fires by itself, each poll is one
 // tick() driven by the test, and the charts take their times from `now`.
-class ToolFixture : public ::testing::Test {
+class ToolFixture : public LinkFixture {
  protected:
   void SetUp() override {
     QSettings().clear();
     KoLanguage::instance().load();
-    board.setReplyLatency(milliseconds(0));
-    link.setTransport(std::make_unique<VirtualHidTransport>(&board));
-    ASSERT_TRUE(processUntil([this] { return link.connection(); }));
+    LinkFixture::SetUp();
     tool.setDelays(milliseconds(0), milliseconds(0));
     tool.setClock([this] { return now; });
     live().setInterval(hours(1));
@@ -73,7 +66,7 @@ class ToolFixture : public ::testing::Test {
 
   // Presses "set" and lets it be written, answering `yes` should it ask about a new id.
   void set(bool yes = true) {
-    RecordingPrompter::instance().answers = {yes};
+    prompter().answers = {yes};
     click(tool.buttonSetting());
     processPending();
   }
@@ -102,7 +95,6 @@ class ToolFixture : public ::testing::Test {
     for (const QByteArray& f : board.receivedWith(command)) frames.append(f.toHex(' '));
     return frames;
   }
-  static QStringList& tips() { return RecordingPrompter::instance().tips; }
   KoServoParameterPanels& panels() { return *tool.panels(); }
   KoServoInfo& servo() { return board.busServos().first().info; }
   KoLiveStatus& live() { return *tool.liveStatus(); }
@@ -117,8 +109,6 @@ class ToolFixture : public ::testing::Test {
     return sent(protocol::kReadServoInfo).size() - before;
   }
 
-  VirtualBoard board;
-  usbHid link;
   KoSteerDebuggingTool tool{link};
   qint64 now = 0;
 };

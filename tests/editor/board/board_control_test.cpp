@@ -212,7 +212,7 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   EXPECT_TRUE(board.received().isEmpty());
 }
 
-// The board's answer to a declined erase is the link's (EraseAsksFirst).
+// A declined erase sends nothing; the app shell's tests answer one.
 TEST_F(BoardControlTest, GroupButtonsSendTheirBytesAndTheLineSaysAGroupRunsUntilStopped) {
   editor.boxActions()->setEditText("12");
   prompter().answers = {true, true};

@@ -18,8 +18,6 @@
 #include "recording_prompter.h"
 #include "temp_files.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
-
 namespace {
 
 // A reference: the name itself is set up in another file, maybe after this one.
@@ -253,20 +251,19 @@ TEST_F(ArmProfileDialogTest, FaultsAreSaidWhereTheyAreAndHoldOk) {
 }
 
 TEST_F(ArmProfileDialogTest, DeleteAsksWithCancelFirstAndShowsANeighbour) {
-  auto& prompter = RecordingPrompter::instance();
   pick("Spare");
   button("delete")->click();  // no answer queued: the question is declined
-  ASSERT_EQ(prompter.destructive.size(), 1);
-  EXPECT_TRUE(prompter.destructive[0].contains("Spare"));
+  ASSERT_EQ(prompter().destructive.size(), 1);
+  EXPECT_TRUE(prompter().destructive[0].contains("Spare"));
   EXPECT_EQ(names(), QStringList({kShipped, "Desk arm", "Spare"}));
 
-  prompter.answers = {true};
+  prompter().answers = {true};
   button("delete")->click();
   EXPECT_EQ(names(), QStringList({kShipped, "Desk arm"}));
   EXPECT_EQ(dialog->shownName(), "Desk arm");
 
   // Deleting the chosen profile leaves the shipped one chosen.
-  prompter.answers = {true};
+  prompter().answers = {true};
   button("delete")->click();
   EXPECT_EQ(state.kept.chosenName(), kShipped);
   EXPECT_EQ(dialog->shownName(), kShipped);
@@ -302,10 +299,9 @@ TEST_F(ArmProfileDialogTest, OkPostsForTheChosenProfileOnlyAndCancelKeepsAll) {
   ok()->click();
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_TRUE(posted.isEmpty());
-  const QStringList& tips = RecordingPrompter::instance().tips;
-  ASSERT_EQ(tips.size(), 1);
-  EXPECT_TRUE(tips[0].startsWith("The arm profiles could not be written to "))
-      << tips[0].toStdString();
+  ASSERT_EQ(tips().size(), 1);
+  EXPECT_TRUE(tips()[0].startsWith("The arm profiles could not be written to "))
+      << tips()[0].toStdString();
 }
 
 TEST_F(ArmProfileDialogTest, ExportedProfilesImportAgainAndFileFaultsChangeNothing) {
@@ -324,24 +320,24 @@ TEST_F(ArmProfileDialogTest, ExportedProfilesImportAgainAndFileFaultsChangeNothi
       {A::Export, dir.filePath("no folder/arm.json"), "no folder",
        "could not be written: " + KoTools::describe(KoTools::FileError::NotFound)},
   };
-  QStringList& tips = RecordingPrompter::instance().tips;
   for (const auto& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
-    tips.clear();
+    tips().clear();
     asked.clear();
     chosenPath = c.path;
     button(c.action == A::Import ? "import" : "export")->click();
     ASSERT_EQ(asked.size(), 1);
     EXPECT_EQ(asked[0].first, c.action);
-    ASSERT_EQ(tips.size(), 1);
-    EXPECT_TRUE(tips[0].contains(c.file) && tips[0].contains(c.reason)) << tips[0].toStdString();
+    ASSERT_EQ(tips().size(), 1);
+    EXPECT_TRUE(tips()[0].contains(c.file) && tips()[0].contains(c.reason))
+        << tips()[0].toStdString();
     EXPECT_EQ(names(), QStringList({kShipped, "Desk arm", "Spare"}));
     EXPECT_EQ(dialog->shownName(), "Desk arm");
     EXPECT_TRUE(text("status").isEmpty());
   }
 
   // What the dialog exports it imports again, as it was edited, under a free name.
-  tips.clear();
+  tips().clear();
   spin("channel4_highest")->setValue(640);
   KoArmProfile edited = deskArm();
   edited.channels[3].highest = 640;
@@ -363,7 +359,7 @@ TEST_F(ArmProfileDialogTest, ExportedProfilesImportAgainAndFileFaultsChangeNothi
   chosenPath.clear();  // cancelled
   button("export")->click();
   EXPECT_EQ(asked.last().second, "Arm 2_3_ test.json");
-  EXPECT_TRUE(tips.isEmpty());
+  EXPECT_TRUE(tips().isEmpty());
 }
 
 }  // namespace

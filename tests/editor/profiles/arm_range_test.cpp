@@ -14,8 +14,6 @@
 #include "session/arm_ranges.h"
 #include "session/frame_marks.h"
 
-inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
-
 namespace {
 
 using A = EditorAction;
@@ -375,21 +373,13 @@ TEST_F(ArmRangeTest, RunAndDownloadAskBeforeAStrikeAndSendWithinTheRanges) {
     for (const QList<QVariant>& s : spy) n += s[0].toString() == text;
     return n;
   };
-  // Servo triples follow the move's 7-byte head: channel 1's position at 8, channel 6's at 23.
-  const auto sixth = [this] {
-    QList<int> out;
-    for (const QByteArray& f : board.receivedWith(protocol::kMultiServoMove)) {
-      out.append(frame::le16(f, 23));
-    }
-    return out;
-  };
   QSignalSpy online(editor.online(), &KoOnlineControl::statusChanged);
   prompter().answers = {true};
   editor.buttonClick(A::RunOnline);
   ASSERT_TRUE(moves(3));
   ASSERT_TRUE(processUntil([this] { return editor.online()->stopped(); }));
   EXPECT_EQ(moveFields(kFirstServo), (QList<int>{500, 100, 500}));
-  EXPECT_EQ(sixth(), (QList<int>{600, 850, 850}));
+  EXPECT_EQ(moveFields(kSixthServo), (QList<int>{600, 850, 850}));
   EXPECT_EQ(said(online, notice), 1);
   EXPECT_EQ(positions(1), (QList<int>{20, 500, 500, 500, 500, 900}));
 

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <ostream>
 
 #include "widgets/prompter.h"
 
@@ -48,3 +49,9 @@ class RecordingPrompter final : public Prompter {
     return confirm(message);
   }
 };
+
+inline RecordingPrompter& prompter() { return RecordingPrompter::instance(); }
+inline QStringList& tips() { return RecordingPrompter::instance().tips; }
+
+// Failed checks print texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << text.toStdString(); }
