@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QTableView>
 #include <QToolButton>
@@ -16,6 +17,8 @@
 #include "session/frame_list_model.h"
 #include "widgets/elided_label.h"
 #include "widgets/prompter.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
 
 void KoVelmarViewController::addShortcuts() {
   // The file, frame, run and undo keys work wherever the focus is while the editor is in
@@ -60,6 +63,19 @@ void KoVelmarViewController::addShortcuts() {
   buttonKeys_.append({EditorAction::Stop, QKeySequence(Qt::Key_Escape)});
   add({QKeySequence(Qt::SHIFT | Qt::Key_F5)}, EditorAction::Stop);
   add({ctrl(Qt::Key_D)}, KoBoardGroups::kDownload);
+  // Alt and a channel's number take the focus to its value field: posing from the keyboard
+  // otherwise starts with a long walk of Tab presses.
+  for (int channel = 1; channel <= int(panView_->sliders().size()); ++channel) {
+    auto* focus = new QAction(this);
+    focus->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key(Qt::Key_0 + channel)));
+    focus->setShortcutContext(Qt::WindowShortcut);
+    connect(focus, &QAction::triggered, this, [this, channel] {
+      QLineEdit* field = panView_->sliders()[channel - 1]->textField();
+      field->setFocus(Qt::ShortcutFocusReason);
+      field->selectAll();
+    });
+    addAction(focus);
+  }
   owner = tableView_;
   add({QKeySequence::Copy}, KoFrameEditor::kCopy);
   add({QKeySequence::Paste}, KoFrameEditor::kPasteAfter);

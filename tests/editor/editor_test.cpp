@@ -473,6 +473,12 @@ TEST_F(EditorTest, TitleKeysAndTooltips) {
     EXPECT_EQ(model()->count(), count);
     EXPECT_EQ(editor.documentTitle(), count == 3 ? "base.rob" : "base.rob *");
   }
+  // Alt and a channel's number: straight into its value field, ready to type over.
+  for (const auto& [keys, channel] : {std::pair{"Alt+3", 3}, {"Alt+6", 6}}) {
+    QTest::keySequence(editor.tableView(), QKeySequence(QString::fromLatin1(keys)));
+    const QLineEdit* field = editor.panView()->sliders()[channel - 1]->textField();
+    EXPECT_TRUE(field->hasFocus() && field->hasSelectedText()) << keys;
+  }
 
   // Every button says what it does, and the keys of one stand beside it.
   for (QAbstractButton* b : editor.findChildren<QAbstractButton*>()) {
