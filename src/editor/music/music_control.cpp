@@ -224,13 +224,7 @@ void KoMusicControl::choose(const QString& path) {
     return;
   }
   if (backend_) backend_->stop();
-  song_ = path;
-  failure_.clear();
-  detail_.clear();
-  asked_ = false;
-  envelope_ = {};
-  beats_.reset();
-  curves_->setSong(nullptr);
+  setSong(path);
   if (!documentPath_.isEmpty()) QSettings().setValue(settingsKey(documentPath_), song_);
   KoSongBackend* b = backend();
   if (!b) {
@@ -255,17 +249,22 @@ void KoMusicControl::documentChanged(const QString& path) {
   if (remembered.isEmpty() || !QFileInfo(remembered).isFile()) {
     // Another file's song would otherwise play with this one, and be remembered for it.
     stopSong();
-    song_.clear();
-    failure_.clear();
-    detail_.clear();
-    envelope_ = {};
-    beats_.reset();
-    curves_->setSong(nullptr);
+    setSong({});
     showSong();
     return;
   }
   choose(remembered);
   emit statusChanged(qtTrId("music_offered").arg(QFileInfo(remembered).fileName()), false);
+}
+
+void KoMusicControl::setSong(const QString& path) {
+  song_ = path;
+  failure_.clear();
+  detail_.clear();
+  asked_ = false;
+  envelope_ = {};
+  beats_.reset();
+  curves_->setSong(nullptr);
 }
 
 void KoMusicControl::documentSaved(const QString& path) {

@@ -100,6 +100,8 @@ class KoMusicControl : public QObject {
   void showPlaying();
   void refreshControls();
   void sayNoDevice();
+  // Takes `path` (none: no song) with nothing of the song before.
+  void setSong(const QString& path);
   void sayUnreadable();
 
   KoFrameListModel* model_;
