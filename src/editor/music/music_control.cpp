@@ -157,6 +157,7 @@ KoSongBackend* KoMusicControl::backend() {
     showSong();
   };
   events.decoded = [this](SongEnvelope envelope) {
+    if (!decoding_) return;
     decoding_ = false;
     envelope_ = std::move(envelope);
     beats_.reset();
@@ -164,6 +165,7 @@ KoSongBackend* KoMusicControl::backend() {
     showSong();
   };
   events.decodeFailed = [this](const QString& why) {
+    if (!decoding_) return;
     decoding_ = false;
     // The decoder's words are in English and for the curious: a detail, not the news.
     failure_ = why.isEmpty() ? QT_TRID_NOOP("music_no_sound") : QT_TRID_NOOP("music_not_decoded");
@@ -262,6 +264,8 @@ void KoMusicControl::setSong(const QString& path) {
   failure_.clear();
   detail_.clear();
   asked_ = false;
+  // A read still going is of the song before: what it brings is not this one's.
+  decoding_ = false;
   envelope_ = {};
   beats_.reset();
   curves_->setSong(nullptr);
