@@ -109,12 +109,14 @@ QList<int> KoFrameEditor::selectedRows() const {
   return rows;
 }
 
+bool KoFrameEditor::toldEmpty() const {
+  if (model_->count() > 0) return false;
+  KoTools::showTipWithMessage(qtTrId("add_action_tips"));
+  return true;
+}
+
 void KoFrameEditor::remove() {
-  if (!stopped_()) return;
-  if (model_->count() == 0) {
-    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
-    return;
-  }
+  if (!stopped_() || toldEmpty()) return;
   const QList<int> rows = selectedRows();
   if (!rows.isEmpty()) {
     if (history_) history_->beginStep();
@@ -127,12 +129,7 @@ void KoFrameEditor::remove() {
 
 void KoFrameEditor::update() {
   const int p = model_->selectIndex();
-  if (!stopped_()) return;
-  if (model_->count() == 0) {
-    KoTools::showTipWithMessage(qtTrId("add_action_tips"));
-    return;
-  }
-  if (p == -1) return;
+  if (!stopped_() || toldEmpty() || p == -1) return;
   const VelmarFrame pose = poseWithChannels(p);
   if (!pose) return;
   model_->replaceAt(p, pose);

@@ -65,6 +65,8 @@ class KoFrameEditor : public QObject {
 
  private:
   void add();
+  // An empty list has nothing to delete or update: says so, as a run does.
+  bool toldEmpty() const;
   void remove();
   void update();
   void insert();
