@@ -267,6 +267,7 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
   English english;
   trigger(editor, A::Save);
   EXPECT_EQ(editor.statusLine()->text(), "Saved out.rob");
+  EXPECT_TRUE(editor.statusLine()->fading()) << "a result fades; only a state stays";
   EXPECT_FALSE(editor.labelsave_file_tips()->revealPending());
   EXPECT_EQ(read(panels.savePath),
             actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));

@@ -176,6 +176,7 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   for (int p : {100, 200, 300, 400}) addFrame(p, 50);
   trigger(editor, A::Download);
   ASSERT_TRUE(processUntil([this] { return status() == "group_stored"; }));
+  EXPECT_TRUE(editor.statusLine()->fading());
   EXPECT_TRUE(tips().isEmpty());
   ASSERT_EQ(board.group(12).value_or(QList<QByteArray>{}).size(), 4);
   for (int i = 0; i < 4; ++i)
@@ -321,6 +322,7 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
   prompter().answers = {true, true};
   trigger(editor, A::ResetTrims);
   ASSERT_TRUE(processUntil([this] { return status() == "trims_reset"; }));
+  EXPECT_TRUE(editor.statusLine()->fading());
   board.setChannelServos({1, 2, 3, 4, 5, 6});
   editor.session()->setTrim(1, 4);
   editor.buttonClick(A::ReadTrims);

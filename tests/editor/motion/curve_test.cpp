@@ -253,12 +253,14 @@ TEST(CurveView, ZoomPanAndPlayKeepTheTimeInViewWithinTheActionAndItsSong) {
   KoFrameListModel model;
   VelmarFrames list;
   for (int i = 0; i < 200; ++i) list.append(frameOf({i * 5, 500, 500, 500, 500, 500}, 100));
-  model.appendMany(list);
   const SongEnvelope song{std::vector<float>(24000, 0.5f), 120000};
   KoCurveView view(&model);
   view.setSong(&song);
   view.resize(600, 200);
   view.show();
+  processPending();
+  EXPECT_EQ(view.viewSpanMs(), KoCurveView::wholeSpanMs(120000)) << "no frames: the song";
+  model.appendMany(list);
   processPending();
   ASSERT_TRUE(view.showsWhole());
   const double whole = view.viewSpanMs();
