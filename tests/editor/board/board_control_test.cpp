@@ -178,7 +178,9 @@ TEST_F(BoardControlTest, DownloadStoresExactlyTheListAndSaysHowItEnded) {
   ASSERT_TRUE(processUntil([this] { return status() == "group_stored"; }));
   EXPECT_TRUE(editor.statusLine()->fading());
   EXPECT_TRUE(tips().isEmpty());
-  ASSERT_EQ(board.group(12).value_or(QList<QByteArray>{}).size(), 4);
+  // The last step is not answered: the virtual board keeps the group just after it is sent.
+  ASSERT_TRUE(
+      processUntil([this] { return board.group(12).value_or(QList<QByteArray>{}).size() == 4; }));
   for (int i = 0; i < 4; ++i)
     EXPECT_EQ(board.group(12)->at(i), editor.model()->frameAt(i)->bytes.mid(4));
   // A group downloaded here has a known length: the line says when it is over.
