@@ -209,6 +209,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   auto* row = new QGridLayout(viewGetState->contentWidget());
   row->setContentsMargins(0, 0, 0, 0);
   row->setHorizontalSpacing(2);
+  row->setVerticalSpacing(2);
   const std::array<std::pair<QWidget*, QLabel*>, 3> gauges{{
       {temperatureGauge, textCurrentTemperature},
       {voltageGauge, textCurrentVoltage},

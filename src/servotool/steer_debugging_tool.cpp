@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
+#include <utility>
 
 #include "widgets/switch.h"
 
@@ -34,6 +35,18 @@ const QColor kCalm(0xb8, 0xbc, 0xc3);
 const QColor kWarning(0xff, 0x8a, 0x7a);
 // A "read" not answered by then has timed out at the link; later replies are readings.
 constexpr qint64 kReadAnswerMs = usbHid::kDefaultReplyTimeout.count();
+
+// Holds a panel whose wrapped title would otherwise have the column size every panel by its
+// height for the width, squeezing the gauges under their captions in a small window.
+class KoPlainHeight : public QWidget {
+ public:
+  KoPlainHeight(QWidget* panel, QWidget* parent) : QWidget(parent) {
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(panel);
+  }
+  bool hasHeightForWidth() const override { return false; }
+};
 
 }  // namespace
 
@@ -111,7 +124,7 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   auto* right = new QVBoxLayout;
   right->addWidget(panels_->viewGetState, 3);
   right->addWidget(test_->viewSteeringDebugging, 2);
-  right->addWidget(mass_->viewActionsDownload, 1);
+  right->addWidget(new KoPlainHeight(mass_->viewActionsDownload, content), 1);
 
   auto* columns = new QHBoxLayout(content);
   columns->setContentsMargins(10, 6, 10, 6);
@@ -224,7 +237,10 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
       break;
     }
     case kRead:
-      if (singleServo() && link_.sendReadServoInfo()) readAskedAt_ = clock_();
+      if (singleServo() && link_.sendReadServoInfo()) {
+        readAskedAt_ = clock_();
+        testFollows_ = true;
+      }
       break;
     case KoMassDownloadPanel::kOpen:
       mass_->chooseFiles();
@@ -266,6 +282,7 @@ void KoSteerDebuggingTool::usbhidDidCountServos(int count) {
   updateButtons();
   retranslate();
   live_->setPaused(KoLiveStatus::kNotSingle, !single);
+  testFollows_ = single;
   // One quiet read names the servo and fills the gauges, unless live status already asked.
   if (single && live_->unanswered() == 0) link_.sendReadServoInfoQuietly();
 }
@@ -276,6 +293,9 @@ void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
   if (!singleServo()) return;
   live_->answered();
   servoIdOnBus_ = info.servoId;
+  if (std::exchange(testFollows_, false) && info.currentPosition) {
+    test_->showServoPosition(*info.currentPosition);
+  }
   if (readAskedAt_ && clock_() - *readAskedAt_ <= kReadAnswerMs) {
     readAskedAt_.reset();
     panels_->setInfo(info);
@@ -293,6 +313,7 @@ void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
 
 void KoSteerDebuggingTool::checkNewId() {
   idCheckPending_ = true;
+  testFollows_ = true;
   link_.sendReadServoInfoQuietly();
   idCheckTimer_->start(idCheckWait_);
 }

@@ -2,9 +2,12 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 
+#include "app/fonts.h"
 #include "link/action_downloader.h"
 #include "link/protocol.h"
 #include "link_fixture.h"
@@ -24,6 +27,7 @@
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
 #include "widgets/switch.h"
+#include "widgets/tool_view.h"
 
 // The bus-servo tool on the virtual board: the single-servo check, reading and writing a
 // servo, motor mode, live status and the batch download.
@@ -154,7 +158,12 @@ TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
 }
 
 TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
+  // The servo test's position field shows its knob, and both follow the servo once it is read.
+  const KoServoTestPanel& t = *tool.servoTest();
+  EXPECT_EQ(t.textDebuggingPostion->value(), t.sliderPostion->intValue());
+  board.busServos().first().info.currentPosition = 791;
   showTool();
+  EXPECT_EQ(t.textDebuggingPostion->text(), "791");
   KoServoInfo& s = servo();
   s = servoRecord(7, 1005, 100, 4420, 16000, 70, false, 5);
   s.deviation = -128;
@@ -174,6 +183,8 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
             (QList<bool>{false, true, false, true}));
   EXPECT_DOUBLE_EQ(p.positionGauge->needleAngle(), KoDashBoardPostionView::needleAngleDegrees(100));
   EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 50);
+  EXPECT_EQ(t.textDebuggingPostion->text(), "1000");
+  EXPECT_EQ(t.sliderPostion->intValue(), 1000);
 
   set();
   EXPECT_EQ(sent(protocol::kWriteServoInfo),
@@ -481,3 +492,97 @@ TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
 }
 
 }  // namespace
+// The tool in the room a window leaves it on a 960 x 680 screen, a 1366 x 768 one, and on a
+// 1920 x 1080 one both as it opens and maximised, in every language: nothing scrolls, no text
+// lies over another or over a gauge, each chart keeps its caption, the numbers stay clear of
+// the needles, and the speed row shares the columns of the rows above it.
+TEST_F(ToolFixture, EveryGaugeCaptionAndNumberHasItsOwnRoomAtEverySize) {
+  KoFonts::applyUiFont();
+  showTool();
+  KoServoParameterPanels& p = panels();
+  KoServoTestPanel& t = *tool.servoTest();
+  t.sege->setIndex(1);
+  t.selectTitleIndex(1);
+  const QScrollArea* scroll = tool.findChild<QScrollArea*>();
+  QWidget* panel = p.viewGetState;
+  const auto in = [panel](const QWidget* w, QRectF r) {
+    return r.translated(w->mapTo(panel, QPoint(0, 0)));
+  };
+  const auto textBox = [&](const QLabel* l) {
+    const QSize text = l->fontMetrics().size(0, l->text());
+    return in(l,
+              QStyle::alignedRect(l->layoutDirection(), l->alignment(), text, l->contentsRect()));
+  };
+  for (const char* language : {"简体", "繁體", "English"}) {
+    KoLanguage::instance().choose(QString::fromUtf8(language), nullptr);
+    for (const QSize window :
+         {QSize(960, 680), QSize(1366, 768), QSize(1536, 840), QSize(1920, 1080)}) {
+      SCOPED_TRACE(QStringLiteral("%1 %2x%3")
+                       .arg(language)
+                       .arg(window.width())
+                       .arg(window.height())
+                       .toStdString());
+      tool.resize(window - QSize(10, 66));  // the window's edges, title bar and tab strip
+      processPending();
+      EXPECT_EQ(scroll->widget()->size(), scroll->viewport()->size());
+      QList<std::pair<QString, QRectF>> boxes;
+      for (const QLabel* l : panel->findChildren<QLabel*>()) {
+        if (l->isVisible() && !l->text().isEmpty()) {
+          boxes.append({l->text(), textBox(l)});
+        }
+      }
+      const KoDashBoardTemperatureView* thermometer = p.temperatureGauge;
+      boxes.append({"thermometer", in(thermometer, thermometer->fill().image)});
+      for (const auto& n : thermometer->numbers()) {
+        EXPECT_TRUE(QRectF(thermometer->rect()).contains(n.box)) << n.text.toStdString();
+      }
+      for (KoDashBoardDial* dial : {static_cast<KoDashBoardDial*>(p.voltageGauge),
+                                    static_cast<KoDashBoardDial*>(p.positionGauge)}) {
+        const QRectF area(dial->rect());
+        const double side = std::min(area.width(), area.height());
+        const QRectF face(area.center() - QPointF(side, side) / 2, QSizeF(side, side));
+        boxes.append({dial->metaObject()->className(), in(dial, face)});
+        const QList<QRectF> numbers = dial->labelRects();
+        EXPECT_FALSE(numbers.isEmpty());
+        for (int i = 0; i < numbers.size(); ++i) {
+          EXPECT_TRUE(face.contains(numbers[i])) << i;
+          for (int j = i + 1; j < numbers.size(); ++j) {
+            EXPECT_FALSE(numbers[i].intersects(numbers[j])) << i << " " << j;
+          }
+        }
+        // At every reading the needle, 3 points wide, stays off the numbers.
+        const double length = dial->needleLength();
+        EXPECT_GT(length, 14);  // past the hub's ring
+        for (double value = 0; value <= 100; value += 0.5) {
+          dial->progress(value);
+          const double a = qDegreesToRadians(dial->needleAngle());
+          for (double r = 0; r <= length; r += 0.5) {
+            const QPointF tip = area.center() + r * QPointF(std::cos(a), -std::sin(a));
+            for (const QRectF& n : numbers) {
+              ASSERT_FALSE(n.adjusted(-1.5, -1.5, 1.5, 1.5).contains(tip)) << value;
+            }
+          }
+        }
+      }
+      for (const KoStripChart* chart : {p.chartTemperature, p.chartVoltage, p.chartPosition}) {
+        const KoStripChart::Legend l = chart->legend();
+        EXPECT_FALSE(l.caption.isEmpty());
+        boxes.append({l.caption, in(chart, l.captionBox)});
+        boxes.append({chart->latestText(), in(chart, l.valueBox)});
+      }
+      for (int i = 0; i < boxes.size(); ++i) {
+        const auto& [name, box] = boxes[i];
+        EXPECT_TRUE(QRectF(panel->rect()).contains(box)) << name.toStdString();
+        for (int j = i + 1; j < boxes.size(); ++j) {
+          EXPECT_FALSE(box.intersects(boxes[j].second))
+              << name.toStdString() << " / " << boxes[j].first.toStdString();
+        }
+      }
+
+      const auto column = [](const QWidget* w) { return std::pair(w->x(), w->width()); };
+      EXPECT_EQ(column(t.textSpeed), column(t.textDebuggingtime));
+      EXPECT_EQ(column(t.sliderSpeed), column(t.sliderPostion));
+      EXPECT_EQ(column(t.sliderSpeed), column(t.sliderTime));
+    }
+  }
+}
