@@ -346,7 +346,9 @@ QString KoSteerDebuggingTool::notice() const {
 }
 
 void KoSteerDebuggingTool::retranslate() {
-  if (!resultLine_->text().isEmpty() && result_) resultLine_->showResult(result_());
+  // Only a new language shows the result again; other calls must not hold back its fade.
+  const QString shown = resultLine_->text();
+  if (!shown.isEmpty() && result_ && result_() != shown) resultLine_->showResult(result_());
   updateButtons();
   showLiveState();
 }
