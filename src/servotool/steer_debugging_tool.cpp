@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QShowEvent>
 #include <QSvgWidget>
 #include <QTimer>
@@ -90,7 +91,13 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
           [this] { showResult([] { return qtTrId("download_success"); }); });
   idCheckTimer_ = new QTimer(this);
   idCheckTimer_->setSingleShot(true);
-  connect(idCheckTimer_, &QTimer::timeout, this, [this] { idCheckEnded(std::nullopt); });
+  // Behind an open box the answer waits with the other replies; it is not silence, so the end
+  // of the wait queues up behind it.
+  connect(idCheckTimer_, &QTimer::timeout, this, [this] {
+    KoTools::afterPrompts([tool = QPointer(this)] {
+      if (tool && tool->idCheckPending_) tool->idCheckEnded(std::nullopt);
+    });
+  });
 
   // The notice shares the left column, so the gauges and the tests keep the full height.
   auto* top = new QHBoxLayout;
