@@ -396,6 +396,19 @@ TEST_F(LiveStatusTest, ChangingTheIdAsksAndChecksTheServoAgain) {
   typeId("9");
   set();
   EXPECT_EQ(tips().last(), qtTrId("servo_id_change_other").arg(7).arg(9));
+
+  // The wait ends behind a box, where the answer waits too: that is not silence.
+  board.busServos().first().keepsId = false;
+  link.setDeferral(KoTools::afterPrompts);
+  tool.setIdCheckWait(milliseconds(0));
+  prompter().whileTipOpen = [](const QString&) { processPending(); };
+  typeId("3");
+  prompter().answers = {true};
+  click(tool.buttonSetting());
+  KoTools::showTipWithMessage(QStringLiteral("open"));
+  processPending();
+  EXPECT_EQ(tips().last(), QStringLiteral("open"));
+  EXPECT_EQ(result(), qtTrId("servo_id_change_done").arg(3));
 }
 
 class MassDownloadTest : public ToolFixture, protected TempFiles {
