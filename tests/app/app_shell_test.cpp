@@ -23,7 +23,6 @@
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
 #include "editor/music/music_control.h"
-#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "link/desktop_notifier.h"
 #include "link/hid_transport.h"
@@ -43,6 +42,7 @@
 #include "temp_files.h"
 #include "wait.h"
 #include "widgets/elided_label.h"
+#include "widgets/status_line.h"
 #include "widgets/velmar_pan_view.h"
 
 namespace {
