@@ -27,13 +27,13 @@ const QColor kLedOff(0xB4, 0xB7, 0xBD);
 const QColor kChartTemperature(0xc2, 0x41, 0x0c);
 const QColor kChartVoltage(0xa1, 0x62, 0x07);
 const QColor kChartPosition(0x1d, 0x4e, 0xd8);
-// The gauges grow with the window from a size that fits the smallest one.
+// The gauges grow with the window from a size that fits the smallest one; a dial stops
+// growing by itself and stays centred in its room.
 constexpr int kGaugeSide = 130;
-constexpr int kGaugeLargest = 200;
 
 void growable(QWidget* gauge, int width) {
   gauge->setMinimumSize(width == 0 ? kGaugeSide : width, kGaugeSide);
-  gauge->setMaximumSize(width == 0 ? kGaugeLargest : width, kGaugeLargest);
+  gauge->setMaximumWidth(width == 0 ? QWIDGETSIZE_MAX : width);
   gauge->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -221,7 +221,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
     gauges[i].first->installEventFilter(this);
     auto* label = new KoKeyLabel(keys[i], viewGetState);
     label->setAlignment(Qt::AlignCenter);
-    row->addWidget(gauges[i].first, 0, i, Qt::AlignCenter);
+    row->addWidget(gauges[i].first, 0, i);
     row->addWidget(label, 1, i);
     row->addWidget(gauges[i].second, 2, i);
   }

@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSvgWidget>
 #include <QTimer>
@@ -37,9 +38,12 @@ const QColor kCalm(0xb8, 0xbc, 0xc3);
 const QColor kWarning(0xff, 0x8a, 0x7a);
 // A "read" not answered by then has timed out at the link; later replies are readings.
 constexpr qint64 kReadAnswerMs = usbHid::kDefaultReplyTimeout.count();
+constexpr int kParametersWidest = 640;
+constexpr int kDownloadTallest = 240;
 
 // Holds a panel whose wrapped title would otherwise have the column size every panel by its
-// height for the width, squeezing the gauges under their captions in a small window.
+// height for the width, squeezing the gauges under their captions in a small window. Its
+// least height still follows the width, so that a title wrapped to two lines fits.
 class KoPlainHeight : public QWidget {
  public:
   KoPlainHeight(QWidget* panel, QWidget* parent) : QWidget(parent) {
@@ -48,6 +52,15 @@ class KoPlainHeight : public QWidget {
     box->addWidget(panel);
   }
   bool hasHeightForWidth() const override { return false; }
+  QSize minimumSizeHint() const override {
+    const QSize least = QWidget::minimumSizeHint();
+    return {least.width(), layout()->minimumHeightForWidth(std::max(width(), least.width()))};
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    if (event->size().width() != event->oldSize().width()) updateGeometry();
+  }
 };
 
 }  // namespace
@@ -140,14 +153,24 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   left->addLayout(limitRow, 1);
   left->addWidget(buildButtons(content));
 
+  // A tall window gives its height to the gauges and charts; the test and the download panels
+  // keep what they need.
   auto* right = new QVBoxLayout;
   right->addWidget(panels_->viewGetState, 3);
+  test_->viewSteeringDebugging->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   right->addWidget(test_->viewSteeringDebugging, 2);
-  right->addWidget(new KoPlainHeight(mass_->viewActionsDownload, content), 1);
+  auto* download = new KoPlainHeight(mass_->viewActionsDownload, content);
+  download->setMaximumHeight(kDownloadTallest);
+  right->addWidget(download, 1);
 
+  // The parameters gain nothing from a wide window: past their width the readings take it.
+  auto* leftColumn = new QWidget(content);
+  leftColumn->setLayout(left);
+  left->setContentsMargins(0, 0, 0, 0);
+  leftColumn->setMaximumWidth(kParametersWidest);
   auto* columns = new QHBoxLayout(content);
   columns->setContentsMargins(10, 6, 10, 6);
-  columns->addLayout(left, 1);
+  columns->addWidget(leftColumn, 1);
   columns->addLayout(right, 1);
 
   connect(&link_, &usbHid::connectionChanged, this, &KoSteerDebuggingTool::connectionChanged);

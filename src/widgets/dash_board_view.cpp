@@ -92,7 +92,13 @@ void KoDashBoardDial::progress(double value) {
   update();
 }
 
-double KoDashBoardDial::side() const { return std::min(width(), height()); }
+double KoDashBoardDial::side() const {
+  return std::min({kLargestSide, 1.0 * width(), 1.0 * height()});
+}
+
+QRectF KoDashBoardDial::face() const {
+  return {QRectF(rect()).center() - QPointF(side(), side()) / 2, QSizeF(side(), side())};
+}
 
 // The 20-point frame round the dial shrinks with a small dial, so that one as small as the
 // smallest window leaves it still has room for its numbers.
@@ -185,7 +191,8 @@ double KoDashBoardDial::needleLength() const {
     return false;
   };
   double low = 0;
-  double high = std::clamp(outerRadius() - 6, 0.0, kNeedleLength);
+  // A larger dial takes a longer needle, in proportion.
+  double high = std::clamp(outerRadius() - 6, 0.0, kNeedleLength * std::max(1.0, side() / 200));
   if (!touches(high)) return high;
   for (int i = 0; i < 16; ++i) {
     const double length = (low + high) / 2;

@@ -52,6 +52,11 @@ class KoDashBoardDial : public QWidget {
   // puts it over one.
   double needleLength() const;
 
+  // The square the dial is drawn in, centred; past a size a dial only looks bloated, so a
+  // larger widget leaves room round it.
+  QRectF face() const;
+  static constexpr double kLargestSide = 320;
+
   QSize sizeHint() const override { return {220, 220}; }
 
  protected:
