@@ -33,7 +33,7 @@ constexpr int kGaugeSide = 130;
 
 void growable(QWidget* gauge, int width) {
   gauge->setMinimumSize(width == 0 ? kGaugeSide : width, kGaugeSide);
-  gauge->setMaximumWidth(width == 0 ? QWIDGETSIZE_MAX : width);
+  gauge->setMaximumSize(width == 0 ? QWIDGETSIZE_MAX : width, KoDashBoardDial::kLargestSide);
   gauge->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -221,12 +221,15 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
     gauges[i].first->installEventFilter(this);
     auto* label = new KoKeyLabel(keys[i], viewGetState);
     label->setAlignment(Qt::AlignCenter);
-    row->addWidget(gauges[i].first, 0, i);
-    row->addWidget(label, 1, i);
-    row->addWidget(gauges[i].second, 2, i);
+    row->addWidget(gauges[i].first, 1, i);
+    row->addWidget(label, 2, i);
+    row->addWidget(gauges[i].second, 3, i);
   }
-  // Spare height goes round the gauges, so each caption and reading stay together.
+  // Height goes to the gauges, and once they are at their largest above and below them, so
+  // that each caption and reading stay under their gauge.
   row->setRowStretch(0, 1);
+  row->setRowStretch(1, 100);
+  row->setRowStretch(4, 1);
 
   // The charts stand beside the gauges, under the switch that starts them.
   switchLive = new KoSwitch;
@@ -254,7 +257,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   // Under the switch, where it may wrap in a narrow column instead of being cut.
   charts->addWidget(labelLiveState);
   for (KoStripChart* c : {chartTemperature, chartVoltage, chartPosition}) charts->addWidget(c, 1);
-  row->addLayout(charts, 0, 3, 3, 1);
+  row->addLayout(charts, 0, 3, 5, 1);
   // Room is shared between the two dials and the charts; the thermometer keeps its width.
   for (int column : {1, 2, 3}) row->setColumnStretch(column, 1);
 }

@@ -93,7 +93,7 @@ void KoDashBoardDial::progress(double value) {
 }
 
 double KoDashBoardDial::side() const {
-  return std::min({kLargestSide, 1.0 * width(), 1.0 * height()});
+  return std::min({1.0 * kLargestSide, 1.0 * width(), 1.0 * height()});
 }
 
 QRectF KoDashBoardDial::face() const {

@@ -55,7 +55,7 @@ class KoDashBoardDial : public QWidget {
   // The square the dial is drawn in, centred; past a size a dial only looks bloated, so a
   // larger widget leaves room round it.
   QRectF face() const;
-  static constexpr double kLargestSide = 320;
+  static constexpr int kLargestSide = 320;
 
   QSize sizeHint() const override { return {220, 220}; }
 
