@@ -16,6 +16,7 @@
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/prompter.h"
 #include "widgets/slanted_tabs.h"
@@ -68,6 +69,7 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
   setFixedHeight(38);
   // Reached with Tab; the arrow keys then move between the tabs.
   setFocusPolicy(Qt::TabFocus);
+  KoAccessible::setRole(this, QAccessible::PageTabList);
 
   QFont bold = QApplication::font();
   bold.setPointSize(20);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 
 namespace {
@@ -23,6 +24,7 @@ KoSegmentedControl::KoSegmentedControl(QWidget* parent) : QWidget(parent) {
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFocusPolicy(Qt::TabFocus);
+  KoAccessible::install();
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoSegmentedControl::changed);
   changed();

@@ -16,6 +16,7 @@
 #include "mouse.h"
 #include "recording_prompter.h"
 #include "temp_files.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/drag_view.h"
@@ -97,6 +98,15 @@ TEST(SliderValue, KeysWalkTheTenthGridWithoutDriftAndCodeSettersSnapToItSilently
   slider.setRange(0.3, 1.0);
   QTest::keyClick(&slider, Qt::Key_End);
   EXPECT_EQ(slider.value(), 1.0);
+
+  // A screen reader reads the value and range, and its move is the user's, on the grid.
+  QAccessibleValueInterface* reader =
+      QAccessible::queryAccessibleInterface(&slider)->valueInterface();
+  ASSERT_NE(reader, nullptr);
+  EXPECT_EQ(reader->currentValue().toDouble(), 1.0);
+  EXPECT_EQ(reader->minimumValue().toDouble(), 0.3);
+  reader->setCurrentValue(0.44);
+  EXPECT_EQ(sent(actions), QList<double>{0.4});
 }
 
 TEST(NumberField, TypingAndPastingKeepAWholeNumberInRangeAndACodeValueConfirmsNothing) {
@@ -131,19 +141,44 @@ struct RecordingDelegate : KoSegmentedControlDelegate {
   QList<int> calls;
 };
 
-TEST(Choices, UserPicksAreReportedCodeChangesAreNot) {
+// What assistive technology is told: the object and whether it says its checked state changed.
+QList<std::pair<QObject*, bool>>& heard() {
+  static QList<std::pair<QObject*, bool>> events;
+  return events;
+}
+void hear(QAccessibleEvent* event) {
+  if (event->type() != QAccessible::StateChanged) return;
+  heard().append(
+      {event->object(), static_cast<QAccessibleStateChangeEvent*>(event)->changedStates().checked});
+}
+
+TEST(Choices, UserPicksAreReportedCodeChangesAreNotAndAScreenReaderHearsBoth) {
+  KoAccessible::setListener(hear);
   KoSwitch sw;
   sw.resize(44, 24);
+  QAccessibleInterface* reader = QAccessible::queryAccessibleInterface(&sw);
+  ASSERT_EQ(reader->role(), QAccessible::CheckBox);
+  EXPECT_TRUE(reader->state().checkable);
   QSignalSpy byUser(&sw, &KoSwitch::toggledByUser);
   QSignalSpy changes(&sw, &KoSwitch::stateChanged);
   sw.setOn(true);
   sw.setOn(true);
   EXPECT_EQ(changes.size(), 1);
+  EXPECT_TRUE(reader->state().checked);
   QTest::mouseClick(&sw, Qt::LeftButton);
   press(&sw, {10, 10});
   release(&sw, {100, 10});  // letting go outside backs out
   EXPECT_FALSE(sw.isOn());
-  EXPECT_EQ(sent(byUser), QList<double>{false});
+  EXPECT_FALSE(reader->state().checked);
+  QTest::keyClick(&sw, Qt::Key_Space);
+  // The reader's own toggle is the user's, and a disabled switch takes none.
+  reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  sw.setEnabled(false);
+  reader->actionInterface()->doAction(QAccessibleActionInterface::toggleAction());
+  EXPECT_EQ(sent(byUser), (QList<double>{false, true, false}));
+  using Heard = std::pair<QObject*, bool>;
+  EXPECT_EQ(heard(), QList<Heard>(4, Heard{&sw, true}));
+  KoAccessible::setListener(nullptr);
 
   KoSegmentedControl control;
   control.resize(240, 30);
@@ -156,6 +191,9 @@ TEST(Choices, UserPicksAreReportedCodeChangesAreNot) {
   press(&control, paths[1].boundingRect().center());  // already selected
   control.setIndex(0);
   EXPECT_EQ(delegate.calls, QList<int>{1});
+  QAccessibleInterface* tabs = QAccessible::queryAccessibleInterface(&control);
+  EXPECT_EQ(tabs->role(), QAccessible::PageTabList);
+  EXPECT_EQ(tabs->text(QAccessible::Value), qtTrId("servo_mode"));
 }
 
 TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
