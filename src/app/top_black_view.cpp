@@ -69,7 +69,15 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
   setFixedHeight(38);
   // Reached with Tab; the arrow keys then move between the tabs.
   setFocusPolicy(Qt::TabFocus);
-  KoAccessible::setRole(this, QAccessible::PageTabList);
+  KoAccessible::setTabs(this,
+                        {[this] {
+                           QStringList texts;
+                           tabLayout(texts);
+                           return texts;
+                         },
+                         [this] { return index_; },
+                         [this](int i) { return paths_.value(i).boundingRect().toAlignedRect(); },
+                         [this](int i) { chooseTab(i); }});
 
   QFont bold = QApplication::font();
   bold.setPointSize(20);

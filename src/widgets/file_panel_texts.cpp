@@ -22,6 +22,8 @@ class LocalTexts final : public QIdentityProxyModel {
     switch (index.column()) {
       case 1:
         if (files->isDir(source)) break;
+        // Below a kibibyte Qt spells out "bytes", which not every translation has.
+        if (files->size(source) < 1024) return locale.toString(files->size(source)) + " B";
         return locale.formattedDataSize(files->size(source));
       case 2:
         // Qt's own translations carry this word under the panel's name only.
