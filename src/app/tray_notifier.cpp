@@ -5,6 +5,8 @@
 #include <QSystemTrayIcon>
 #include <QTimer>
 
+#include "model/notification_center.h"
+
 TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
     : QObject(window), window_(window), hide_(new QTimer(this)) {
   hide_->setSingleShot(true);
@@ -28,6 +30,10 @@ TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
                      "#ffb146;border-radius:8px;padding:10px 16px;font-size:13px;}"));
   notice_->hide();
   connect(hide_, &QTimer::timeout, notice_, &QLabel::hide);
+  // A notice says what happened in the language it happened in; it goes rather than stay up
+  // in a language no longer chosen.
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, notice_,
+          &QLabel::hide);
 }
 
 TrayNotifier::~TrayNotifier() {

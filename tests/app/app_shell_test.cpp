@@ -205,12 +205,9 @@ TEST_F(AppShellTest, KeysSwitchTabsUnlessTheSerialPortOrADownloadIsBusyAndCloseT
 TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   QSettings settings;
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
-  const QString english = QStringLiteral("Bus Servo Tool");
-  EXPECT_EQ(delegate.tabView()->tabText(1), english);
   settings.setValue(KoLiveStatus::kSettingsKey, true);
   language("繁體");
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
-  EXPECT_NE(delegate.tabView()->tabText(1), english);
 
   ASSERT_TRUE(processUntil([&] { return link.connection(); }));
   QToolButton* badge = delegate.viewTop()->linkBadge();
@@ -256,7 +253,6 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   }
   EXPECT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Many; }));
   language("English");
-  EXPECT_EQ(delegate.tabView()->tabText(1), english);
 }
 
 // The window holds still: only its top bar moves it, and no text (a long path or message, a
