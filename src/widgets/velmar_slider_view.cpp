@@ -196,10 +196,9 @@ KoChannelField::KoChannelField(const QString& text, QColor background, QColor te
                                int radius, QWidget* parent)
     : QLineEdit(text, parent), background_(background), radius_(radius) {
   setFrame(false);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Base, Qt::transparent);
-  palette.setColor(QPalette::Text, textColour);
-  setPalette(palette);
+  // The field draws its own box; the application's style sheet would draw a second one.
+  setProperty("plain", true);
+  setStyleSheet(QStringLiteral("color:%1;").arg(textColour.name(QColor::HexArgb)));
 }
 
 QSize KoChannelField::sizeHint() const { return {QLineEdit::sizeHint().width(), fieldHeight()}; }
