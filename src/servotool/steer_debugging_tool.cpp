@@ -22,16 +22,12 @@
 #include "widgets/image_title_button.h"
 #include "widgets/progress_view.h"
 #include "widgets/prompter.h"
+#include "widgets/theme.h"
 #include "widgets/tool_view.h"
 
 namespace {
 
-const QColor kIdle(0xDD, 0xDE, 0xE1);
 constexpr int kIndicatorSide = 40;
-// The notice, on the window's dark body: calm grey while nothing is wrong, light red when
-// the user has to act.
-const QColor kCalm(0xb8, 0xbc, 0xc3);
-const QColor kWarning(0xff, 0x8a, 0x7a);
 // A "read" not answered by then has timed out at the link; later replies are readings.
 constexpr qint64 kReadAnswerMs = usbHid::kDefaultReplyTimeout.count();
 
@@ -54,9 +50,7 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
 
   labelOnlineState_ = new QLabel(content);
-  QFont note = labelOnlineState_->font();
-  note.setPointSize(13);
-  labelOnlineState_->setFont(note);
+  labelOnlineState_->setFont(KoTheme::font(KoTheme::Type::Title));
   labelOnlineState_->setWordWrap(true);
 
   clock_ = [] {
@@ -336,9 +330,10 @@ QString KoSteerDebuggingTool::notice() const {
 void KoSteerDebuggingTool::retranslate() {
   labelOnlineState_->setText(notice());
   const bool calm = check_ != Check::None && check_ != Check::Many && !live_->isStopped();
-  QPalette palette = labelOnlineState_->palette();
-  palette.setColor(QPalette::WindowText, calm ? kCalm : kWarning);
-  labelOnlineState_->setPalette(palette);
+  // On the window's dark body: calm grey while nothing is wrong, light red when the user has
+  // to act.
+  KoTheme::setTextRole(labelOnlineState_,
+                       calm ? &KoTheme::Roles::bodyMuted : &KoTheme::Roles::bodyWarning);
   updateButtons();
   showLiveState();
 }
@@ -364,7 +359,8 @@ void KoSteerDebuggingTool::updateButtons() {
   const QString why = usable || check_ == Check::Pending ? QString() : notice();
   const auto paint = [&why](KoImageTitleButton* b, bool enabled) {
     b->setEnabled(enabled);
-    b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor() : kIdle);
+    b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor()
+                                  : KoImageTitleButton::busyBackgroundColor());
     b->setToolTip(enabled ? QString() : why);
     b->setAccessibleDescription(enabled ? QString() : why);
   };

@@ -1,6 +1,8 @@
 #include "widgets/theme.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QWidget>
 
 #include "widgets/colours.h"
 
@@ -16,6 +18,7 @@ Roles lightRoles() {
   r.bodyWarning = QColor(0xff, 0x8a, 0x7a);
   r.barField = QColor(0x3a, 0x3d, 0x42);
   r.barLine = QColor(0x8c, 0x8f, 0x94);
+  r.barHover = QColor(255, 255, 255, 40);
   r.surface = QColor(0xf4, 0xf5, 0xf7);
   r.inset = QColor(0xff, 0xff, 0xff);
   r.insetShade = QColor(0xe9, 0xeb, 0xee);
@@ -26,7 +29,14 @@ Roles lightRoles() {
   r.disabledText = QColor(0x80, 0x84, 0x8b);
   r.accent = KoColours::orange();
   r.onAccent = KoColours::darkText();
+  r.accentLine = QColor(0xc2, 0x5e, 0x00);
+  r.accentInset = QColor(0x2b, 0x2d, 0x31);
+  r.accentInsetText = QColor(0xff, 0xff, 0xff);
+  r.accentTrack = QColor(0xff, 0xff, 0xff);
+  r.accentWash = QColor(255, 255, 255, 110);
+  r.trim = QColor(0xe0, 0x45, 0x3a);
   r.busy = KoColours::lightGrey();
+  r.progress = QColor(0x4c, 0xbb, 0x5a);
   r.track = QColor(0x8e, 0x93, 0x9b);
   r.warning = QColor(0x8a, 0x55, 0x00);
   r.danger = QColor(0xb0, 0x2a, 0x1e);
@@ -35,8 +45,20 @@ Roles lightRoles() {
   r.dangerTint = QColor(0xfd, 0xe2, 0xdf);
   r.mark = QColor(0x1f, 0x5f, 0xc8);
   r.playhead = QColor(0x1a, 0x1a, 0x1a);
-  r.channels = {QColor(0xc2, 0x5e, 0x00), QColor(0x02, 0x77, 0xbd), QColor(0x2e, 0x7d, 0x32),
-                QColor(0xc2, 0x18, 0x5b), QColor(0x6a, 0x4f, 0xc4), QColor(0x7a, 0x70, 0x10)};
+  r.song = QColor(0xe4, 0xea, 0xf3);
+  r.channels = {r.accentLine,
+                QColor(0x02, 0x77, 0xbd),
+                QColor(0x2e, 0x7d, 0x32),
+                QColor(0xc2, 0x18, 0x5b),
+                QColor(0x6a, 0x4f, 0xc4),
+                QColor(0x7a, 0x70, 0x10)};
+  r.voltGauge = QColor(0xb8, 0x64, 0x00);
+  r.voltLabel = QColor(0x8a, 0x52, 0x00);
+  r.positionGauge = QColor(0x9a, 0x7d, 0x00);
+  r.positionLabel = QColor(0x6e, 0x58, 0x00);
+  r.mercury = QColor::fromRgbF(0.918f, 0.333f, 0.078f);
+  r.shadow = QColor(0, 0, 0, 7);
+  r.knobShadow = QColor(0, 0, 0, 40);
   r.chartTemperature = QColor(0xc2, 0x41, 0x0c);
   r.chartVoltage = QColor(0xa1, 0x62, 0x07);
   r.chartPosition = QColor(0x1d, 0x4e, 0xd8);
@@ -54,17 +76,28 @@ Roles darkRoles() {
   r.text = QColor(0xe8, 0xea, 0xed);
   r.mutedText = QColor(0xa9, 0xad, 0xb5);
   r.disabledText = QColor(0x7a, 0x7e, 0x86);
-  r.busy = QColor(0x9a, 0x9d, 0xa3);
+  r.accentLine = KoColours::orange();
   r.track = QColor(0x80, 0x85, 0x8d);
   r.warning = QColor(0xf0, 0xb4, 0x4a);
   r.danger = QColor(0xff, 0x8a, 0x7a);
   r.success = QColor(0x81, 0xc7, 0x84);
-  r.warningTint = QColor(0x5a, 0x44, 0x12);
-  r.dangerTint = QColor(0x5c, 0x24, 0x22);
+  r.warningTint = QColor(0x6e, 0x58, 0x1e);
+  r.dangerTint = QColor(0x84, 0x2a, 0x32);
   r.mark = QColor(0x1f, 0x5f, 0xc8);
   r.playhead = QColor(0xf2, 0xf4, 0xf7);
-  r.channels = {QColor(0xff, 0xb1, 0x46), QColor(0x4f, 0xc3, 0xf7), QColor(0x81, 0xc7, 0x84),
-                QColor(0xf0, 0x62, 0x92), QColor(0xba, 0x9c, 0xf5), QColor(0xe0, 0xe0, 0x6a)};
+  r.song = QColor(0x3a, 0x46, 0x58);
+  r.channels = {r.accentLine,
+                QColor(0x4f, 0xc3, 0xf7),
+                QColor(0x81, 0xc7, 0x84),
+                QColor(0xf0, 0x62, 0x92),
+                QColor(0xba, 0x9c, 0xf5),
+                QColor(0xe0, 0xe0, 0x6a)};
+  r.voltGauge = QColor::fromRgbF(0.953f, 0.596f, 0);
+  r.voltLabel = QColor(0xf0, 0xb4, 0x4a);
+  r.positionGauge = QColor::fromRgbF(0.957f, 0.796f, 0.212f);
+  r.positionLabel = QColor(0xe8, 0xd4, 0x6a);
+  r.shadow = QColor(0, 0, 0, 24);
+  r.knobShadow = QColor(0, 0, 0, 90);
   r.chartTemperature = QColor(0xff, 0x8a, 0x5c);
   r.chartVoltage = QColor(0xf0, 0xb4, 0x4a);
   r.chartPosition = QColor(0x7a, 0xa7, 0xff);
@@ -72,6 +105,40 @@ Roles darkRoles() {
 }
 
 Scheme current = Scheme::Light;
+
+// Keeps a widget's text in its role's colour across changes of scheme.
+class TextRole : public QObject {
+ public:
+  TextRole(QWidget* widget, QColor Roles::*role) : QObject(widget), widget_(widget), role_(role) {
+    widget->installEventFilter(this);
+  }
+
+  void setRole(QColor Roles::*role) {
+    role_ = role;
+    apply();
+  }
+
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == widget_ && event->type() == QEvent::ApplicationPaletteChange) apply();
+    return false;
+  }
+
+ private:
+  void apply() {
+    QPalette palette = widget_->palette();
+    const QColor colour = roles().*role_;
+    if (palette.color(QPalette::WindowText) == colour &&
+        palette.isBrushSet(QPalette::Active, QPalette::WindowText)) {
+      return;
+    }
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget_->setPalette(palette);
+  }
+
+  QWidget* widget_;
+  QColor Roles::*role_;
+};
 
 }  // namespace
 
@@ -137,6 +204,7 @@ QString styleSheet(Scheme scheme) {
       "QComboBox:focus{border:2px solid @focus;padding:1px 3px;}"
       "QLineEdit:disabled,QAbstractSpinBox:disabled,QComboBox:disabled{background:@surface;"
       "border-color:@grid;}"
+      "QAbstractSpinBox[fault=\"true\"],QLineEdit[fault=\"true\"]{background:@danger;}"
       "QComboBox::drop-down{border:none;width:18px;}"
       "QComboBox::down-arrow{image:url(@chevron);width:10px;height:7px;}"
       "QLineEdit[plain=\"true\"]{background:transparent;border:none;"
@@ -158,6 +226,7 @@ QString styleSheet(Scheme scheme) {
       {"@inset", r.inset.name()},
       {"@surface", r.surface.name()},
       {"@shade", r.insetShade.name()},
+      {"@danger", r.dangerTint.name()},
       {"@text", r.text.name()},
       {"@line", r.line.name()},
       {"@grid", r.grid.name()},
@@ -200,6 +269,12 @@ Scheme resolve(Choice choice, std::optional<Scheme> desktop) {
       break;
   }
   return desktop.value_or(Scheme::Light);
+}
+
+void setTextRole(QWidget* widget, QColor Roles::*role) {
+  auto* follower = widget->findChild<TextRole*>(QString(), Qt::FindDirectChildrenOnly);
+  if (!follower) follower = new TextRole(widget, role);
+  follower->setRole(role);
 }
 
 QFont font(Type size, bool bold) {

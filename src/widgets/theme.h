@@ -7,7 +7,7 @@
 #include <array>
 #include <optional>
 
-class QApplication;
+class QWidget;
 
 // The program's one visual language: the colour of every role in the light and the dark
 // scheme, the type scale, the corner radius and the spacing unit. Widgets take their colours
@@ -24,6 +24,7 @@ struct Roles {
   QColor bodyWarning;
   QColor barField;  // the bar's language box
   QColor barLine;
+  QColor barHover;  // behind the window's buttons under the pointer
   // Panels, cards of the stock widgets, dialogs.
   QColor surface;
   // Sunk into a surface: fields, tables, charts, the curves, the arm view's box.
@@ -41,23 +42,47 @@ struct Roles {
   // The program's orange, behind the tiles and cards, and the text on it.
   QColor accent;
   QColor onAccent;
+  // On the orange channel cards, alike in both schemes: the dark position field and its
+  // text, the light track, the pale trim field and the trim's red track.
+  QColor accentInset;
+  QColor accentInsetText;
+  QColor accentTrack;
+  QColor accentWash;
+  QColor trim;
+  // The orange as a line or a mark on the inset (the arm, the easing curve): deeper in the
+  // light scheme, where the plain orange would fade into white.
+  QColor accentLine;
   // A button whose action is running (a download): grey, not orange.
   QColor busy;
+  // A download's progress, filling the busy grey; `onAccent` reads on both.
+  QColor progress;
   // The unlit track of a switch or a slider.
   QColor track;
   // Text and marks that warn, fail or succeed; each reads on the surface and the inset.
   QColor warning;
   QColor danger;
   QColor success;
-  // Pale fills behind a warning or a fault, on which `text` reads.
+  // Fills behind a warning or a fault (pale in the light scheme), on which `text` reads.
   QColor warningTint;
   QColor dangerTint;
   // The selected frame's place on a card's track, apart from the orange, red and white.
   QColor mark;
-  // The moving line of a playing run, and what is dragged, on the inset.
+  // The moving line of a playing song, on the inset.
   QColor playhead;
+  // A song's waveform behind the curves: quieter than the grid.
+  QColor song;
   // The curves of channels 1 to 6, on the inset.
   std::array<QColor, 6> channels;
+  // The gauges of the bus-servo tool on the surface: arcs and needles, and their figures.
+  QColor voltGauge;
+  QColor voltLabel;
+  QColor positionGauge;
+  QColor positionLabel;
+  QColor mercury;
+  // A panel's soft shadow on the body, one ring of it.
+  QColor shadow;
+  // The knob's shadow on a switch or a slider.
+  QColor knobShadow;
   // The three live charts of the bus-servo tool, on the inset.
   QColor chartTemperature;
   QColor chartVoltage;
@@ -75,7 +100,8 @@ void apply(Scheme scheme);
 
 QPalette palette(Scheme scheme);
 // The one application style sheet: stock controls share the surfaces, the radius and the
-// focus ring. A line edit that draws its own box sets the property "plain" to true.
+// focus ring. A line edit that draws its own box sets the property "plain" to true; a field
+// holding a fault sets "fault" to true (and is polished again) to be filled with dangerTint.
 QString styleSheet(Scheme scheme);
 
 // How the scheme is chosen: the settings key "colourScheme" ("light", "dark", or "auto" and
@@ -84,6 +110,9 @@ enum class Choice { Auto, Light, Dark };
 Choice choiceFromSetting(const QString& value);
 // The scheme a choice and the desktop's preference give (the desktop's may be unknown).
 Scheme resolve(Choice choice, std::optional<Scheme> desktop);
+
+// Writes `widget`'s text in a role's colour, and again in the new scheme's after a change.
+void setTextRole(QWidget* widget, QColor Roles::*role);
 
 // Corners of panels, cards, buttons and dialogs; fields take half of it.
 constexpr int kRadius = 8;
