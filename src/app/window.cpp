@@ -183,7 +183,7 @@ void KoWindow::resizeEvent(QResizeEvent*) {
 void KoWindow::updateGrip() { grip_->setVisible(resizable() && !isMaximized()); }
 
 void KoWindow::changeEvent(QEvent* event) {
-  if (event->type() == QEvent::ApplicationPaletteChange) {
+  if (event->type() == QEvent::PaletteChange) {
     body_.reset();  // drawn again in the new scheme's colour
     update();
   }
