@@ -5,7 +5,8 @@
 
 class QPainter;
 
-// The colours the controls share, and the rule that keeps text readable on them.
+// The colours the theme (theme.h) is built on, the focus ring, and the rule that keeps text
+// readable. Widgets take their colours from the theme's roles.
 namespace KoColours {
 
 // The program's orange (1.0, 0.694, 0.275).
