@@ -38,7 +38,7 @@ std::optional<KoTheme::Scheme> KoColourScheme::fromPortal(uint value) {
 void KoColourScheme::applyStored() {
   choice_ =
       KoTheme::choiceFromSetting(QSettings().value(QStringLiteral("colourScheme")).toString());
-  KoTheme::apply(KoTheme::resolve(choice_, desktop_));
+  KoTheme::apply(KoTheme::resolve(choice_, desktop_), false);
 }
 
 void KoColourScheme::desktopSays(std::optional<KoTheme::Scheme> scheme) {
@@ -47,6 +47,7 @@ void KoColourScheme::desktopSays(std::optional<KoTheme::Scheme> scheme) {
 }
 
 void KoColourScheme::followDesktop() {
+  KoTheme::apply(KoTheme::scheme());
   if (choice_ != KoTheme::Choice::Auto) return;
 #if QT_VERSION >= QT_VERSION_CHECK(6, 5, 0)
   const auto fromHints = [](Qt::ColorScheme scheme) -> std::optional<KoTheme::Scheme> {

@@ -14,10 +14,11 @@ class KoColourScheme : public QObject {
  public:
   explicit KoColourScheme(QObject* parent = nullptr);
 
-  // Applies the stored choice at once, light until the desktop has answered.
+  // Applies the stored choice's palette at once, light until the desktop has answered.
   void applyStored();
-  // Asks the desktop for its preference and follows its changes. The question goes out
-  // without waiting for the answer, so call it once the window is up.
+  // Adds the application's style sheet, asks the desktop for its preference and follows its
+  // changes. The question goes out without waiting for the answer. Call it once the window is
+  // up: both would delay its first frame.
   void followDesktop();
 
   // The desktop portal's "color-scheme" value: 1 dark, 2 light, anything else no preference.

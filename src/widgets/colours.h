@@ -18,7 +18,7 @@ QColor lightText();
 // A light-grey button, as a running download shows.
 QColor lightGrey();
 // The keyboard focus ring's two tones: deep blue for light and orange fills, pale blue for
-// the dark body, bar and curves. Each keeps 3:1 against the fills it is meant for.
+// the dark body, the bar and dark panels. Each keeps 3:1 against the fills it is meant for.
 QColor focusDark();
 QColor focusLight();
 // The ring's tone that contrasts more with `background`.

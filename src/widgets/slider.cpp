@@ -248,10 +248,10 @@ void KoSlider::paintEvent(QPaintEvent*) {
   };
   painter.setPen(Qt::NoPen);
   const KoTheme::Roles& colours = KoTheme::roles();
-  const QColor kOrange = colours.accent;
+  const QColor orange = colours.accent;
   painter.setBrush(colours.track);
   bar(start, end);
-  painter.setBrush(kOrange);
+  painter.setBrush(orange);
   if (knob != origin) bar(origin, knob);
 
   const QRectF knobBox = knobRect();
@@ -259,16 +259,16 @@ void KoSlider::paintEvent(QPaintEvent*) {
   painter.drawEllipse(knobBox.translated(0, 1));
   if (tool) {
     painter.setBrush(colours.accentTrack);
-    painter.setPen(QPen(kOrange, 2));
+    painter.setPen(QPen(orange, 2));
     painter.drawEllipse(knobBox.adjusted(1, 1, -1, -1));
   } else {
-    painter.setBrush(kOrange);
+    painter.setBrush(orange);
     painter.drawEllipse(knobBox);
     painter.setBrush(colours.accentTrack);
     painter.drawEllipse(knobBox.adjusted(6, 6, -6, -6));
   }
   if (hasFocus()) {
-    painter.setPen(QPen(kOrange.darker(150), 1));
+    painter.setPen(QPen(orange.darker(150), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(knobBox.adjusted(-2, -2, 2, 2));
   }

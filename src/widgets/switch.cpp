@@ -8,8 +8,6 @@
 #include "widgets/colours.h"
 #include "widgets/theme.h"
 
-namespace {}  // namespace
-
 KoSwitch::KoSwitch(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
@@ -66,8 +64,8 @@ void KoSwitch::paintEvent(QPaintEvent*) {
   const KoTheme::Roles& colours = KoTheme::roles();
   painter.setBrush(on_ ? colours.accent : colours.track);
   painter.drawRoundedRect(track, radius, radius);
-  // Inside the track's edge, which fills the widget, and under the knob. Light panels and
-  // the dark arm view both hold switches: two tones, one for each.
+  // Inside the track's edge, which fills the widget, and under the knob. Light and dark
+  // panels both hold switches: two tones, one for each.
   if (hasFocus()) KoColours::paintFocusRing(painter, track, radius);
 
   const qreal inset = 2;

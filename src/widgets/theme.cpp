@@ -220,7 +220,7 @@ QString styleSheet(Scheme scheme) {
       "QTableView,QListView,QTreeView{background:@inset;gridline-color:@grid;"
       "border:1px solid @line;selection-background-color:@accent;selection-color:@onAccent;}"
       "QHeaderView::section{background:@surface;border:none;"
-      "border-right:1px solid @grid;border-bottom:1px solid @line;padding:2px @unitpx;}"
+      "border-right:1px solid @grid;border-bottom:1px solid @line;padding:0 3px;}"
       "QTableCornerButton::section{background:@surface;border:none;}");
   const std::pair<const char*, QString> values[] = {
       {"@inset", r.inset.name()},
@@ -244,12 +244,13 @@ QString styleSheet(Scheme scheme) {
   return sheet;
 }
 
-void apply(Scheme scheme) {
-  const bool changed = scheme != current || qApp->styleSheet().isEmpty();
+void apply(Scheme scheme, bool withStyleSheet) {
+  static bool paletteSet = false;
+  if (scheme != current || !paletteSet) QApplication::setPalette(palette(scheme));
+  paletteSet = true;
   current = scheme;
-  if (!changed) return;
-  QApplication::setPalette(palette(scheme));
-  qApp->setStyleSheet(styleSheet(scheme));
+  const QString sheet = withStyleSheet ? styleSheet(scheme) : QString();
+  if (withStyleSheet && qApp->styleSheet() != sheet) qApp->setStyleSheet(sheet);
 }
 
 Choice choiceFromSetting(const QString& value) {

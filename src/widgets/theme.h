@@ -95,8 +95,9 @@ const Roles& roles();
 Scheme scheme();
 
 // Makes `scheme` the one in use: the application palette and style sheet change, and every
-// widget gets a palette-change event.
-void apply(Scheme scheme);
+// widget gets a palette-change event. Without `withStyleSheet` only the palette changes: the
+// style sheet restyles every control, which start-up leaves until the window is up.
+void apply(Scheme scheme, bool withStyleSheet = true);
 
 QPalette palette(Scheme scheme);
 // The one application style sheet: stock controls share the surfaces, the radius and the
