@@ -16,6 +16,7 @@
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/prompter.h"
 #include "widgets/slanted_tabs.h"
@@ -63,6 +64,15 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
   setFixedHeight(38);
   // Reached with Tab; the arrow keys then move between the tabs.
   setFocusPolicy(Qt::TabFocus);
+  KoAccessible::setTabs(this,
+                        {[this] {
+                           QStringList texts;
+                           tabLayout(texts);
+                           return texts;
+                         },
+                         [this] { return index_; },
+                         [this](int i) { return paths_.value(i).boundingRect().toAlignedRect(); },
+                         [this](int i) { chooseTab(i); }});
 
   labelTitle_->setFont(KoTheme::font(KoTheme::Type::Display, true));
   KoTheme::setTextRole(labelTitle_, &KoTheme::Roles::bodyText);

@@ -6,6 +6,8 @@
 #include <QTimer>
 #include "widgets/theme.h"
 
+#include "model/notification_center.h"
+
 TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
     : QObject(window), window_(window), hide_(new QTimer(this)) {
   hide_->setSingleShot(true);
@@ -33,6 +35,10 @@ TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
           .arg(int(KoTheme::Type::Body)));
   notice_->hide();
   connect(hide_, &QTimer::timeout, notice_, &QLabel::hide);
+  // A notice says what happened in the language it happened in; it goes rather than stay up
+  // in a language no longer chosen.
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, notice_,
+          &QLabel::hide);
 }
 
 TrayNotifier::~TrayNotifier() {

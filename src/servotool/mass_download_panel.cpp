@@ -243,7 +243,7 @@ void KoMassDownloadPanel::downloadFinished(const DownloadResult& result) {
     showEntry(jobEntries_[job]);
   }
   if (result.end == DownloadEnd::Done) {
-    KoTools::showTipWithMessage(qtTrId("download_success"));
+    emit allStored();
   } else if (result.end != DownloadEnd::Cancelled) {
     const QString file = actionsFile_.value(result.job);
     qWarning().noquote()

@@ -3,6 +3,7 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QShowEvent>
 #include <QSvgWidget>
 #include <QTimer>
@@ -22,6 +23,7 @@
 #include "widgets/image_title_button.h"
 #include "widgets/progress_view.h"
 #include "widgets/prompter.h"
+#include "widgets/status_line.h"
 #include "widgets/theme.h"
 #include "widgets/tool_view.h"
 
@@ -52,6 +54,10 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   labelOnlineState_ = new QLabel(content);
   labelOnlineState_->setFont(KoTheme::font(KoTheme::Type::Title));
   labelOnlineState_->setWordWrap(true);
+  // Routine successes are told here, under the notice, and fade; a box is for what must be read.
+  resultLine_ = new KoStatusLine(content);
+  resultLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  KoTheme::setTextRole(resultLine_, &KoTheme::Roles::bodyMuted);
 
   clock_ = [] {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -73,14 +79,25 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   });
   connect(mass_, &KoMassDownloadPanel::runningChanged, this,
           [this](bool running) { live_->setPaused(KoLiveStatus::kDownloading, running); });
+  connect(mass_, &KoMassDownloadPanel::allStored, this,
+          [this] { showResult([] { return qtTrId("download_success"); }); });
   idCheckTimer_ = new QTimer(this);
   idCheckTimer_->setSingleShot(true);
-  connect(idCheckTimer_, &QTimer::timeout, this, [this] { idCheckEnded(std::nullopt); });
+  // Behind an open box the answer waits with the other replies; it is not silence, so the end
+  // of the wait queues up behind it.
+  connect(idCheckTimer_, &QTimer::timeout, this, [this] {
+    KoTools::afterPrompts([tool = QPointer(this)] {
+      if (tool && tool->idCheckPending_) tool->idCheckEnded(std::nullopt);
+    });
+  });
 
   // The notice shares the left column, so the gauges and the tests keep the full height.
   auto* top = new QHBoxLayout;
   top->addWidget(buildIndicator(content));
-  top->addWidget(labelOnlineState_, 1);
+  auto* notes = new QVBoxLayout;
+  notes->addWidget(labelOnlineState_);
+  notes->addWidget(resultLine_);
+  top->addLayout(notes, 1);
 
   auto* smallRow = new QHBoxLayout;
   smallRow->addWidget(panels_->viewID);
@@ -172,9 +189,9 @@ QWidget* KoSteerDebuggingTool::buildButtons(QWidget* parent) {
   return box;
 }
 
-void KoSteerDebuggingTool::setDelays(Delay setRest, Delay firstTip) {
-  setRest_ = setRest;
-  firstTip_ = firstTip;
+void KoSteerDebuggingTool::showResult(std::function<QString()> text) {
+  result_ = std::move(text);
+  resultLine_->showResult(result_());
 }
 
 bool KoSteerDebuggingTool::checkState(int tag) {
@@ -274,7 +291,7 @@ void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
     readAskedAt_.reset();
     panels_->setInfo(info);
     panels_->showReading(info, clock_());
-    KoTools::showTipWithMessage(qtTrId("read_success"));
+    showResult([] { return qtTrId("read_success"); });
     return;
   }
   if (idCheckPending_) {
@@ -299,7 +316,7 @@ void KoSteerDebuggingTool::idCheckEnded(std::optional<int> answeredId) {
   if (!answeredId) {
     KoTools::showTipWithMessage(qtTrId("servo_id_change_silent").arg(wanted));
   } else if (*answeredId == wanted) {
-    KoTools::showTipWithMessage(qtTrId("servo_id_change_done").arg(wanted));
+    showResult([wanted] { return qtTrId("servo_id_change_done").arg(wanted); });
   } else {
     KoTools::showTipWithMessage(qtTrId("servo_id_change_other").arg(*answeredId).arg(wanted));
   }
@@ -328,14 +345,21 @@ QString KoSteerDebuggingTool::notice() const {
 }
 
 void KoSteerDebuggingTool::retranslate() {
+  // Only a new language shows the result again; other calls must not hold back its fade.
+  const QString shown = resultLine_->text();
+  if (!shown.isEmpty() && result_ && result_() != shown) resultLine_->showResult(result_());
+  updateButtons();
+  showLiveState();
+}
+
+// The colour goes with the text, so that a stop undone by the switch leaves no red behind.
+void KoSteerDebuggingTool::showNotice() {
   labelOnlineState_->setText(notice());
   const bool calm = check_ != Check::None && check_ != Check::Many && !live_->isStopped();
   // On the window's dark body: calm grey while nothing is wrong, light red when the user has
   // to act.
   KoTheme::setTextRole(labelOnlineState_,
                        calm ? &KoTheme::Roles::bodyMuted : &KoTheme::Roles::bodyWarning);
-  updateButtons();
-  showLiveState();
 }
 
 void KoSteerDebuggingTool::showLiveState() {
@@ -350,7 +374,7 @@ void KoSteerDebuggingTool::showLiveState() {
     state->setText(qtTrId("live_state_paused"));
   }
   if (panels_->switchLive->isOn() != live_->isOn()) panels_->switchLive->setOn(live_->isOn());
-  labelOnlineState_->setText(notice());
+  showNotice();
 }
 
 void KoSteerDebuggingTool::updateButtons() {
@@ -396,11 +420,6 @@ void KoSteerDebuggingTool::viewWillAppear() {
   viewShow_ = true;
   live_->setPaused(KoLiveStatus::kHidden, false);
   link_.setDelegate(this);
-  if (!firstEnter_) {
-    firstEnter_ = true;
-    QTimer::singleShot(firstTip_, this,
-                       [] { KoTools::showTipWithMessage(qtTrId("single_servo_tips")); });
-  }
   if (link_.connection()) connection();
 }
 

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/switch.h"
 #include "widgets/theme.h"
@@ -32,6 +33,7 @@ KoArmView::KoArmView(QWidget* parent, KoArmProfile profile)
     : QWidget(parent), profile_(std::move(profile)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  KoAccessible::setRole(this, QAccessible::Graphic);
   setMouseTracking(true);
   positions_.fill(500);
   holdTimer_.setSingleShot(true);

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/theme.h"
 
@@ -16,6 +17,16 @@ KoSegmentedControl::KoSegmentedControl(QWidget* parent) : QWidget(parent) {
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFocusPolicy(Qt::TabFocus);
+  KoAccessible::setTabs(this,
+                        {[this] {
+                           QStringList texts;
+                           for (const QString& key : titles_)
+                             texts.append(qtTrId(key.toUtf8().constData()));
+                           return texts;
+                         },
+                         [this] { return index_; },
+                         [this](int i) { return paths().value(i).boundingRect().toAlignedRect(); },
+                         [this](int i) { choose(i); }});
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoSegmentedControl::changed);
   changed();

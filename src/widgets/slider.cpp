@@ -1,11 +1,14 @@
 #include "widgets/slider.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 #include "widgets/theme.h"
+
+#include "widgets/accessible_controls.h"
 
 namespace {
 
@@ -36,6 +39,11 @@ KoSlider::KoSlider(Qt::Orientation orientation, KoSliderCell cell, QWidget* pare
   holdTimer_.setSingleShot(true);
   connect(&holdTimer_, &QTimer::timeout, this, &KoSlider::repeatStep);
   connect(&repeatTimer_, &QTimer::timeout, this, &KoSlider::repeatStep);
+  KoAccessible::install();
+  connect(this, &KoSlider::valueChanged, this, [this](double value) {
+    QAccessibleValueChangeEvent event(this, value);
+    KoAccessible::tell(&event);
+  });
 }
 
 void KoSlider::setRepeatDelays(Delay hold, Delay repeat) {
@@ -92,6 +100,8 @@ bool KoSlider::setPosition(qint64 position) {
   emit valueChanged(value());
   return true;
 }
+
+void KoSlider::setValueByUser(double value) { userSetPosition(positionFor(value)); }
 
 void KoSlider::userSetPosition(qint64 position) {
   if (setPosition(position)) emit sliderAction(value());

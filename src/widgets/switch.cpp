@@ -1,10 +1,12 @@
 #include "widgets/switch.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/theme.h"
 
@@ -12,16 +14,22 @@ KoSwitch::KoSwitch(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  KoAccessible::install();
 }
 
 void KoSwitch::setOn(bool on) {
   if (on == on_) return;
   on_ = on;
   update();
+  // Whatever flipped it, a screen reader hears the new state.
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  KoAccessible::tell(&event);
   emit stateChanged(on_);
 }
 
-void KoSwitch::toggleByUser() {
+void KoSwitch::toggle() {
   setOn(!on_);
   emit toggledByUser(on_);
 }
@@ -38,12 +46,12 @@ void KoSwitch::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
   const bool wasPressed = pressed_;
   pressed_ = false;
-  if (wasPressed && rect().contains(event->position().toPoint())) toggleByUser();
+  if (wasPressed && rect().contains(event->position().toPoint())) toggle();
 }
 
 void KoSwitch::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-    toggleByUser();
+    toggle();
     return;
   }
   QWidget::keyPressEvent(event);

@@ -273,7 +273,11 @@ Scheme resolve(Choice choice, std::optional<Scheme> desktop) {
 }
 
 void setTextRole(QWidget* widget, QColor Roles::*role) {
-  auto* follower = widget->findChild<TextRole*>(QString(), Qt::FindDirectChildrenOnly);
+  // Not findChild: without a meta-object of its own, any child would pass for a TextRole.
+  TextRole* follower = nullptr;
+  for (QObject* child : widget->children()) {
+    if (auto* found = dynamic_cast<TextRole*>(child)) follower = found;
+  }
   if (!follower) follower = new TextRole(widget, role);
   follower->setRole(role);
 }

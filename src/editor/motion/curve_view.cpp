@@ -13,6 +13,7 @@
 #include "model/song_envelope.h"
 #include "model/value_utils.h"
 #include "session/frame_list_model.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/theme.h"
 #include "widgets/widget_tools.h"
@@ -50,6 +51,7 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
   setFocusPolicy(Qt::StrongFocus);
+  KoAccessible::setRole(this, QAccessible::Chart);
   connect(model_, &KoFrameListModel::framesChanged, this, &KoCurveView::framesChanged);
   connect(model_, &KoFrameListModel::selectIndexChanged, this, &KoCurveView::updateMarks);
   for (size_t i = 0; i < zoomButtons_.size(); ++i) {

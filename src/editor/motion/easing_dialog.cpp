@@ -18,6 +18,7 @@
 #include "editor/motion/curve_view.h"
 #include "model/notification_center.h"
 #include "session/arm_ranges.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/theme.h"
 #include "widgets/widget_tools.h"
@@ -44,6 +45,7 @@ KoMotionCraft::EaseChoice lastChoice{easing::kInOut, easing::kStepMs.start};
 
 KoBezierEditor::KoBezierEditor(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
+  KoAccessible::setRole(this, QAccessible::Chart);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 

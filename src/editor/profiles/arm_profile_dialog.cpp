@@ -21,6 +21,7 @@
 
 #include "model/file_io.h"
 #include "model/notification_center.h"
+#include "widgets/file_panel_texts.h"
 #include "widgets/prompter.h"
 #include "widgets/theme.h"
 
@@ -69,6 +70,7 @@ QString fileDialog(QWidget* parent, KoArmProfileDialog::FileAction action,
   panel.setAcceptMode(import ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   panel.setFileMode(import ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   panel.setDefaultSuffix(QStringLiteral("json"));
+  KoTools::speakChosenLanguage(panel);
   if (!suggested.isEmpty()) panel.selectFile(suggested);
   return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
 }
@@ -459,7 +461,7 @@ void KoArmProfileDialog::fillEditor() {
   }
   for (int c = 0; c < limits::kArmChannels; ++c) {
     const KoChannelProfile& channel = draft_.channels[c];
-    channels_[c].name->setText(channel.name);
+    channels_[c].name->setText(channel.shownName());
     channels_[c].lowest->setValue(channel.lowest);
     channels_[c].highest->setValue(channel.highest);
     channels_[c].reversed->setChecked(channel.reversed);
