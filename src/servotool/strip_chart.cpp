@@ -4,8 +4,8 @@
 #include <QPainterPath>
 #include <algorithm>
 
-KoStripChart::KoStripChart(const char* captionKey, double low, double high, QColor line,
-                           QWidget* parent)
+KoStripChart::KoStripChart(const char* captionKey, double low, double high,
+                           QColor KoTheme::Roles::*line, QWidget* parent)
     : QWidget(parent), captionKey_(captionKey), low_(low), high_(high), line_(line) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -32,20 +32,19 @@ void KoStripChart::clear() {
   update();
 }
 
-QColor KoStripChart::textColour() { return {0x3c, 0x40, 0x46}; }
+QColor KoStripChart::textColour() { return KoTheme::roles().mutedText; }
 
-QColor KoStripChart::background() { return Qt::white; }
+QColor KoStripChart::background() { return KoTheme::roles().inset; }
 
 void KoStripChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  p.setPen(QPen(QColor(0xc4, 0xc8, 0xce), 1));
+  p.setPen(QPen(KoTheme::roles().grid, 1));
   p.setBrush(background());
   p.drawRoundedRect(box, 4, 4);
 
-  QFont f = font();
-  f.setPixelSize(11);
+  const QFont f = KoTheme::font(KoTheme::Type::Caption);
   p.setFont(f);
   const double textHeight = QFontMetricsF(f).height();
   const QRectF legend = box.adjusted(5, 1, -5, 0);
@@ -73,9 +72,10 @@ void KoStripChart::paintEvent(QPaintEvent*) {
   };
   QPainterPath path(at(samples_.first()));
   for (const QPointF& s : samples_) path.lineTo(at(s));
-  p.setPen(QPen(line_, 1.6));
+  const QColor line = KoTheme::roles().*line_;
+  p.setPen(QPen(line, 1.6));
   p.setBrush(Qt::NoBrush);
   p.drawPath(path);
-  p.setBrush(line_);
+  p.setBrush(line);
   p.drawEllipse(at(samples_.last()), 2, 2);
 }
