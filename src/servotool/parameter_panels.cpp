@@ -17,16 +17,12 @@
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
 #include "widgets/switch.h"
+#include "widgets/theme.h"
 #include "widgets/tool_view.h"
 #include "widgets/widget_tools.h"
 
 namespace {
 
-const QColor kLedOn = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
-const QColor kLedOff(0xB4, 0xB7, 0xBD);
-const QColor kChartTemperature(0xc2, 0x41, 0x0c);
-const QColor kChartVoltage(0xa1, 0x62, 0x07);
-const QColor kChartPosition(0x1d, 0x4e, 0xd8);
 // The gauges grow with the window from a size that fits the smallest one; a dial stops
 // growing by itself and stays centred in its room.
 constexpr int kGaugeSide = 130;
@@ -235,15 +231,15 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   switchLive = new KoSwitch;
   labelLiveState = new QLabel(viewGetState);
   labelLiveState->setWordWrap(true);
-  QFont small = labelLiveState->font();
-  small.setPixelSize(12);
-  labelLiveState->setFont(small);
+  labelLiveState->setFont(KoTheme::font(KoTheme::Type::Label));
   // The charts, not the state, decide how narrow the column is.
   labelLiveState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
-  chartTemperature = new KoStripChart(QT_TRID_NOOP("cur_temperature"), 0, 100, kChartTemperature);
-  chartVoltage = new KoStripChart(QT_TRID_NOOP("cur_voltage"), 0, 15, kChartVoltage);
+  chartTemperature =
+      new KoStripChart(QT_TRID_NOOP("cur_temperature"), 0, 100, &KoTheme::Roles::chartTemperature);
+  chartVoltage =
+      new KoStripChart(QT_TRID_NOOP("cur_voltage"), 0, 15, &KoTheme::Roles::chartVoltage);
   chartPosition = new KoStripChart(QT_TRID_NOOP("cur_position"), limits::kPosition.minimum,
-                                   limits::kPosition.maximum, kChartPosition);
+                                   limits::kPosition.maximum, &KoTheme::Roles::chartPosition);
   for (KoStripChart* chart : {chartTemperature, chartVoltage, chartPosition}) {
     chart->reserveFor(KoLiveStatus::kInterval);
   }
@@ -405,5 +401,6 @@ void KoServoParameterPanels::showLed() {
   const bool on = switchLed->isOn();
   labelLED->setText(on ? qtTrId("led_on") : qtTrId("led_off"));
   imageLEDState->setStyleSheet(
-      QStringLiteral("background:%1;border-radius:10px;").arg((on ? kLedOn : kLedOff).name()));
+      QStringLiteral("background:%1;border-radius:10px;")
+          .arg((on ? KoTheme::roles().accent : KoTheme::roles().track).name()));
 }

@@ -26,16 +26,12 @@
 #include "widgets/progress_view.h"
 #include "widgets/prompter.h"
 #include "widgets/status_line.h"
+#include "widgets/theme.h"
 #include "widgets/tool_view.h"
 
 namespace {
 
-const QColor kIdle(0xDD, 0xDE, 0xE1);
 constexpr int kIndicatorSide = 40;
-// The notice, on the window's dark body: calm grey while nothing is wrong, light red when
-// the user has to act.
-const QColor kCalm(0xb8, 0xbc, 0xc3);
-const QColor kWarning(0xff, 0x8a, 0x7a);
 // A "read" not answered by then has timed out at the link; later replies are readings.
 constexpr qint64 kReadAnswerMs = usbHid::kDefaultReplyTimeout.count();
 constexpr int kParametersWidest = 640;
@@ -82,16 +78,12 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
 
   labelOnlineState_ = new QLabel(content);
-  QFont note = labelOnlineState_->font();
-  note.setPointSize(13);
-  labelOnlineState_->setFont(note);
+  labelOnlineState_->setFont(KoTheme::font(KoTheme::Type::Title));
   labelOnlineState_->setWordWrap(true);
   // Routine successes are told here, under the notice, and fade; a box is for what must be read.
   resultLine_ = new KoStatusLine(content);
   resultLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-  QPalette calm = resultLine_->palette();
-  calm.setColor(QPalette::WindowText, kCalm);
-  resultLine_->setPalette(calm);
+  KoTheme::setTextRole(resultLine_, &KoTheme::Roles::bodyMuted);
 
   clock_ = [] {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -408,9 +400,10 @@ void KoSteerDebuggingTool::retranslate() {
 void KoSteerDebuggingTool::showNotice() {
   labelOnlineState_->setText(notice());
   const bool calm = check_ != Check::None && check_ != Check::Many && !live_->isStopped();
-  QPalette palette = labelOnlineState_->palette();
-  palette.setColor(QPalette::WindowText, calm ? kCalm : kWarning);
-  labelOnlineState_->setPalette(palette);
+  // On the window's dark body: calm grey while nothing is wrong, light red when the user has
+  // to act.
+  KoTheme::setTextRole(labelOnlineState_,
+                       calm ? &KoTheme::Roles::bodyMuted : &KoTheme::Roles::bodyWarning);
 }
 
 void KoSteerDebuggingTool::showLiveState() {
@@ -434,7 +427,8 @@ void KoSteerDebuggingTool::updateButtons() {
   const QString why = usable || check_ == Check::Pending ? QString() : notice();
   const auto paint = [&why](KoImageTitleButton* b, bool enabled) {
     b->setEnabled(enabled);
-    b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor() : kIdle);
+    b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor()
+                                  : KoImageTitleButton::busyBackgroundColor());
     b->setToolTip(enabled ? QString() : why);
     b->setAccessibleDescription(enabled ? QString() : why);
   };

@@ -11,15 +11,12 @@ namespace {
 
 constexpr double kLegendGap = 6;
 
-QFont legendFont(QFont f) {
-  f.setPixelSize(11);
-  return f;
-}
+QFont legendFont() { return KoTheme::font(KoTheme::Type::Caption); }
 
 }  // namespace
 
-KoStripChart::KoStripChart(const char* captionKey, double low, double high, QColor line,
-                           QWidget* parent)
+KoStripChart::KoStripChart(const char* captionKey, double low, double high,
+                           QColor KoTheme::Roles::*line, QWidget* parent)
     : QWidget(parent), captionKey_(captionKey), low_(low), high_(high), line_(line) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
@@ -46,12 +43,12 @@ void KoStripChart::clear() {
   update();
 }
 
-QColor KoStripChart::textColour() { return {0x3c, 0x40, 0x46}; }
+QColor KoStripChart::textColour() { return KoTheme::roles().mutedText; }
 
-QColor KoStripChart::background() { return Qt::white; }
+QColor KoStripChart::background() { return KoTheme::roles().inset; }
 
 KoStripChart::Legend KoStripChart::legend() const {
-  const QFontMetricsF metrics(legendFont(font()));
+  const QFontMetricsF metrics(legendFont());
   const QRectF line = QRectF(rect()).adjusted(5.5, 1.5, -5.5, 0);
   const double valueWidth = metrics.horizontalAdvance(latestText_);
   const double room = line.width() - valueWidth - kLegendGap;
@@ -69,7 +66,7 @@ KoStripChart::Legend KoStripChart::legend() const {
 }
 
 QSize KoStripChart::minimumSizeHint() const {
-  const QFontMetricsF metrics(legendFont(font()));
+  const QFontMetricsF metrics(legendFont());
   // The caption, or the widest value the charts show, whichever is wider.
   const double legend = std::max(metrics.horizontalAdvance(qtTrId(captionKey_)),
                                  metrics.horizontalAdvance(QStringLiteral("15.0V"))) +
@@ -88,11 +85,11 @@ void KoStripChart::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF box = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-  p.setPen(QPen(QColor(0xc4, 0xc8, 0xce), 1));
+  p.setPen(QPen(KoTheme::roles().grid, 1));
   p.setBrush(background());
   p.drawRoundedRect(box, 4, 4);
 
-  p.setFont(legendFont(font()));
+  p.setFont(legendFont());
   p.setPen(textColour());
   const Legend l = legend();
   p.drawText(l.captionBox, Qt::AlignLeft | Qt::AlignTop, l.caption);
@@ -110,9 +107,10 @@ void KoStripChart::paintEvent(QPaintEvent*) {
   };
   QPainterPath path(at(samples_.first()));
   for (const QPointF& s : samples_) path.lineTo(at(s));
-  p.setPen(QPen(line_, 1.6));
+  const QColor line = KoTheme::roles().*line_;
+  p.setPen(QPen(line, 1.6));
   p.setBrush(Qt::NoBrush);
   p.drawPath(path);
-  p.setBrush(line_);
+  p.setBrush(line);
   p.drawEllipse(at(samples_.last()), 2, 2);
 }

@@ -7,6 +7,8 @@
 #include <QWidget>
 #include <chrono>
 
+#include "widgets/theme.h"
+
 // A small chart of one reading over the last two minutes: its caption, the latest value and
 // a line that moves left as samples come. Samples older than the span fall away.
 class KoStripChart : public QWidget {
@@ -15,8 +17,9 @@ class KoStripChart : public QWidget {
  public:
   static constexpr qint64 kSpanMs = 120'000;
 
-  // `captionKey` names the reading; values are drawn between `low` and `high`.
-  KoStripChart(const char* captionKey, double low, double high, QColor line,
+  // `captionKey` names the reading; values are drawn between `low` and `high` in the theme's
+  // colour `line`.
+  KoStripChart(const char* captionKey, double low, double high, QColor KoTheme::Roles::*line,
                QWidget* parent = nullptr);
 
   // Makes room at once for the samples of a whole span taken `every` apart, so that a day of
@@ -54,7 +57,7 @@ class KoStripChart : public QWidget {
   const char* captionKey_;
   double low_;
   double high_;
-  QColor line_;
+  QColor KoTheme::Roles::*line_;
   QList<QPointF> samples_;
   QString latestText_;
 };

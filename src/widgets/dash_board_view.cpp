@@ -76,11 +76,9 @@ constexpr double kLowJointPixels = 6;
 constexpr double kLowJointPro = 4;
 // The column's round top still fits the channel's round end (centre y 17, radius 7) here.
 constexpr double kTubeTop = 12;
-const QColor kMercury = QColor::fromRgbF(0.918f, 0.333f, 0.078f);
 // The scale: a mark every 5 degrees, longer every 10, numbered every 20.
 constexpr int kLowestMark = 0;
 constexpr int kHighestMark = 120;
-const QColor kScale(0x5f, 0x63, 0x68);
 
 }  // namespace
 
@@ -213,7 +211,7 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   const QPointF centre = QRectF(rect()).center();
 
-  painter.setPen(QPen(scale_.colour, 4, Qt::SolidLine, Qt::FlatCap));
+  painter.setPen(QPen(KoTheme::roles().*scale_.colour, 4, Qt::SolidLine, Qt::FlatCap));
   painter.setBrush(Qt::NoBrush);
   drawArc(painter, centre, outer, scale_.start, -scale_.angle);
 
@@ -224,11 +222,12 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
     const double angle = scale_.start - perAngle() * i;
     const bool major = i % scale_.majorEvery == 0;
     if (marks > 0) {
-      painter.setPen(QPen(scale_.colour, major ? kMajorMarkWidth : 4, Qt::SolidLine, Qt::FlatCap));
+      painter.setPen(QPen(KoTheme::roles().*scale_.colour, major ? kMajorMarkWidth : 4,
+                          Qt::SolidLine, Qt::FlatCap));
       drawArc(painter, centre, marks, angle, -perAngle() / 5);
     }
     if (labels > 0 && labelled(i)) {
-      painter.setPen(scale_.labelColour);
+      painter.setPen(KoTheme::roles().*scale_.labelColour);
       painter.drawText(labelRect(i), Qt::AlignCenter, labelText(i));
     }
   }
@@ -238,19 +237,19 @@ void KoDashBoardDial::paintEvent(QPaintEvent*) {
   const double hub = ring * kHubRadius / kRingRadius;
   const double needle = needleLength();
   const double a = qDegreesToRadians(needleAngle_);
-  painter.setPen(QPen(scale_.colour, 3, Qt::SolidLine, Qt::RoundCap));
+  painter.setPen(QPen(KoTheme::roles().*scale_.colour, 3, Qt::SolidLine, Qt::RoundCap));
   painter.drawLine(centre, centre + QPointF(needle * std::cos(a), -needle * std::sin(a)));
-  painter.setPen(QPen(scale_.colour, 2));
+  painter.setPen(QPen(KoTheme::roles().*scale_.colour, 2));
   painter.drawEllipse(circle(centre, ring));
   painter.setPen(Qt::NoPen);
-  painter.setBrush(scale_.colour);
+  painter.setBrush(KoTheme::roles().*scale_.colour);
   painter.drawEllipse(circle(centre, hub));
 }
 
 KoDashBoardView::KoDashBoardView(QWidget* parent)
     : KoDashBoardDial(
-          {31, 180, 180, 6, 4, 9, QColor::fromRgbF(0.953f, 0.596f, 0), QColor(0x8a, 0x52, 0x00)},
-          parent) {}
+          {31, 180, 180, 6, 4, 9, &KoTheme::Roles::voltGauge, &KoTheme::Roles::voltLabel}, parent) {
+}
 
 double KoDashBoardView::needleAngleDegrees(double volts) {
   return 180 - 12 * clampReading(volts, 0, 15);
@@ -261,8 +260,8 @@ bool KoDashBoardView::labelled(int mark) const { return mark % scale().majorEver
 QString KoDashBoardView::labelText(int mark) const { return QString::number(mark / 2); }
 
 KoDashBoardPostionView::KoDashBoardPostionView(QWidget* parent)
-    : KoDashBoardDial({101, 225, 270, 10, 5, 10, QColor::fromRgbF(0.957f, 0.796f, 0.212f),
-                       QColor(0x7a, 0x62, 0x00)},
+    : KoDashBoardDial({101, 225, 270, 10, 5, 10, &KoTheme::Roles::positionGauge,
+                       &KoTheme::Roles::positionLabel},
                       parent) {}
 
 double KoDashBoardPostionView::needleAngleDegrees(double value) {
@@ -305,7 +304,7 @@ KoDashBoardTemperatureView::Fill KoDashBoardTemperatureView::fillFor(QSizeF size
   return {s, image, column, joint};
 }
 
-QColor KoDashBoardTemperatureView::scaleColour() { return kScale; }
+QColor KoDashBoardTemperatureView::scaleColour() { return KoTheme::roles().mutedText; }
 
 double KoDashBoardTemperatureView::levelFor(QSizeF size, double celsius) {
   return fillFor(size, celsius + 10).column.top();
@@ -348,7 +347,7 @@ void KoDashBoardTemperatureView::paintEvent(QPaintEvent*) {
   for (int c = kLowestMark; c <= kHighestMark; c += 5) {
     const double y = levelFor(size(), c);
     const double length = (c % 20 == 0 ? 16 : c % 10 == 0 ? 11 : 6) * s;
-    painter.setPen(QPen(kScale, c % 10 == 0 ? 2 : 1.2, Qt::SolidLine, Qt::RoundCap));
+    painter.setPen(QPen(scaleColour(), c % 10 == 0 ? 2 : 1.2, Qt::SolidLine, Qt::RoundCap));
     const double x = f.image.left() + 62 * s;
     painter.drawLine(QPointF(x, y), QPointF(x + length, y));
   }
@@ -358,7 +357,7 @@ void KoDashBoardTemperatureView::paintEvent(QPaintEvent*) {
   }
 
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kMercury);
+  painter.setBrush(KoTheme::roles().mercury);
   if (f.column.height() > 0) {
     // Only the top is round: a round base would leave a waist where the column meets the joint.
     const double r = kColumnRadius * f.scale;
@@ -367,5 +366,5 @@ void KoDashBoardTemperatureView::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(f.column.adjusted(0, 0, 0, r), r, r);
     painter.restore();
   }
-  painter.fillRect(f.joint, kMercury);
+  painter.fillRect(f.joint, KoTheme::roles().mercury);
 }

@@ -9,6 +9,8 @@
 #include <QString>
 #include <QWidget>
 
+#include "widgets/theme.h"
+
 class QSvgRenderer;
 
 // A round dial with marks, labels and a needle. Angles are degrees counter-clockwise from the
@@ -24,8 +26,9 @@ class KoDashBoardDial : public QWidget {
     int majorEvery;
     double markInset;  // extra inset of marks and labels from the frame
     double fontPoints;
-    QColor colour;
-    QColor labelColour;  // darker, so the numbers read on a light panel
+    // Roles of the theme, read when the dial paints so that it follows a change of scheme.
+    QColor KoTheme::Roles::*colour;
+    QColor KoTheme::Roles::*labelColour;  // darker, so the numbers read on the panel
   };
 
   // Turns the needle to `value`; the dial keeps only the angle, not the reading.

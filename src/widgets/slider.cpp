@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include "widgets/theme.h"
 
 #include "widgets/accessible_controls.h"
 
@@ -13,9 +14,6 @@ namespace {
 
 constexpr KoSlider::Delay kDefaultHold{500};
 constexpr KoSlider::Delay kDefaultRepeat{100};
-
-const QColor kOrange = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
-const QColor kTrack(0xD3, 0xD6, 0xDB);
 
 // Digits after the decimal point that the step needs (0.1 -> 1, 0.25 -> 2, 1 -> 0).
 int decimalsOf(double step) {
@@ -259,26 +257,28 @@ void KoSlider::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(r, half, half);
   };
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kTrack);
+  const KoTheme::Roles& colours = KoTheme::roles();
+  const QColor orange = colours.accent;
+  painter.setBrush(colours.track);
   bar(start, end);
-  painter.setBrush(kOrange);
+  painter.setBrush(orange);
   if (knob != origin) bar(origin, knob);
 
   const QRectF knobBox = knobRect();
-  painter.setBrush(QColor(0, 0, 0, 45));
+  painter.setBrush(colours.knobShadow);
   painter.drawEllipse(knobBox.translated(0, 1));
   if (tool) {
-    painter.setBrush(Qt::white);
-    painter.setPen(QPen(kOrange, 2));
+    painter.setBrush(colours.accentTrack);
+    painter.setPen(QPen(orange, 2));
     painter.drawEllipse(knobBox.adjusted(1, 1, -1, -1));
   } else {
-    painter.setBrush(kOrange);
+    painter.setBrush(orange);
     painter.drawEllipse(knobBox);
-    painter.setBrush(Qt::white);
+    painter.setBrush(colours.accentTrack);
     painter.drawEllipse(knobBox.adjusted(6, 6, -6, -6));
   }
   if (hasFocus()) {
-    painter.setPen(QPen(kOrange.darker(150), 1));
+    painter.setPen(QPen(orange.darker(150), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(knobBox.adjusted(-2, -2, 2, 2));
   }

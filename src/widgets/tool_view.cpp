@@ -7,7 +7,9 @@
 #include <unordered_map>
 
 #include "model/notification_center.h"
+#include "widgets/colours.h"
 #include "widgets/nine_slice.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ void drawPanel(QPainter& painter, const QRect& rect, const QColor& color) {
   // A soft shadow: rings that fade outwards, a little lower than the box.
   painter.setPen(Qt::NoPen);
   for (int i = kShadow; i > 0; --i) {
-    painter.setBrush(QColor(0, 0, 0, 7));
+    painter.setBrush(KoTheme::roles().shadow);
     painter.drawRoundedRect(box.adjusted(-i, -i + kShadowDrop, i, i + kShadowDrop), kRadius + i,
                             kRadius + i);
   }
@@ -50,10 +52,7 @@ KoNineSlice& panelIn(const QColor& color) {
 
 KoToolView::KoToolView(const QString& titleKey, QWidget* parent)
     : QWidget(parent), lableTitle_(new QLabel(this)), content_(new QWidget(this)) {
-  QFont f = lableTitle_->font();
-  f.setPixelSize(15);
-  f.setBold(true);
-  lableTitle_->setFont(f);
+  lableTitle_->setFont(KoTheme::font(KoTheme::Type::Title, true));
   content_->setAttribute(Qt::WA_TranslucentBackground);
 
   auto* layout = new QVBoxLayout(this);
@@ -65,7 +64,6 @@ KoToolView::KoToolView(const QString& titleKey, QWidget* parent)
   layout->addWidget(lableTitle_);
   layout->addWidget(content_, 1);
 
-  setBackColor(backColor_);
   setTitleKey(titleKey);
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoToolView::retranslate);
@@ -83,16 +81,17 @@ void KoToolView::retranslate() {
   setAccessibleName(lableTitle_->text());
 }
 
+QColor KoToolView::backColor() const { return backColor_.value_or(KoTheme::roles().surface); }
+
 void KoToolView::setBackColor(const QColor& color) {
   backColor_ = color;
   QPalette palette = lableTitle_->palette();
-  palette.setColor(QPalette::WindowText,
-                   color.lightnessF() > 0.55 ? QColor(0x22, 0x22, 0x22) : QColor(0xF2, 0xF2, 0xF2));
+  palette.setColor(QPalette::WindowText, KoColours::textOn(color));
   lableTitle_->setPalette(palette);
   update();
 }
 
 void KoToolView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  panelIn(backColor_).paint(painter, rect());
+  panelIn(backColor()).paint(painter, rect());
 }

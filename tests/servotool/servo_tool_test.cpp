@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <QStyle>
 #include <QTest>
+#include <QTimer>
 
 #include "app/fonts.h"
 #include "link/action_downloader.h"
@@ -466,8 +467,14 @@ TEST_F(LiveStatusTest, ChangingTheIdAsksAndChecksTheServoAgain) {
   // The wait ends behind a box, where the answer waits too: that is not silence.
   board.busServos().first().keepsId = false;
   link.setDeferral(KoTools::afterPrompts);
-  tool.setIdCheckWait(milliseconds(0));
-  prompter().whileTipOpen = [](const QString&) { processPending(); };
+  tool.setIdCheckWait(hours(1));
+  prompter().whileTipOpen = [this](const QString&) {
+    processPending();  // the rest ends and the answer to the new id waits behind the box
+    for (QTimer* wait : tool.findChildren<QTimer*>()) {
+      if (wait->remainingTime() > 60000) wait->start(0);
+    }
+    processPending();
+  };
   typeId("3");
   prompter().answers = {true};
   click(tool.buttonSetting());

@@ -241,8 +241,8 @@ TEST(DashBoard, NeedleAndColumnFollowTheReadingAndClamp) {
   dial.show();
   dial.progress(7.5);  // half the scale: drawn straight up, not mirrored below the hub
   const QImage image = dial.grab().toImage();
-  EXPECT_EQ(image.pixel(110, 80), dial.scale().colour.rgb());
-  EXPECT_NE(image.pixel(110, 140), dial.scale().colour.rgb());
+  EXPECT_EQ(image.pixel(110, 80), (KoTheme::roles().*dial.scale().colour).rgb());
+  EXPECT_NE(image.pixel(110, 140), (KoTheme::roles().*dial.scale().colour).rgb());
 
   KoDashBoardTemperatureView view(nullptr, kImage);
   view.resize(90, 600);
