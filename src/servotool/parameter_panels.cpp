@@ -23,13 +23,13 @@
 
 namespace {
 
-// The gauges grow with the window from a size that fits the smallest one.
+// The gauges grow with the window from a size that fits the smallest one; a dial stops
+// growing by itself and stays centred in its room.
 constexpr int kGaugeSide = 130;
-constexpr int kGaugeLargest = 200;
 
 void growable(QWidget* gauge, int width) {
   gauge->setMinimumSize(width == 0 ? kGaugeSide : width, kGaugeSide);
-  gauge->setMaximumSize(width == 0 ? kGaugeLargest : width, kGaugeLargest);
+  gauge->setMaximumSize(width == 0 ? QWIDGETSIZE_MAX : width, KoDashBoardDial::kLargestSide);
   gauge->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -205,6 +205,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   auto* row = new QGridLayout(viewGetState->contentWidget());
   row->setContentsMargins(0, 0, 0, 0);
   row->setHorizontalSpacing(2);
+  row->setVerticalSpacing(2);
   const std::array<std::pair<QWidget*, QLabel*>, 3> gauges{{
       {temperatureGauge, textCurrentTemperature},
       {voltageGauge, textCurrentVoltage},
@@ -216,12 +217,15 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
     gauges[i].first->installEventFilter(this);
     auto* label = new KoKeyLabel(keys[i], viewGetState);
     label->setAlignment(Qt::AlignCenter);
-    row->addWidget(gauges[i].first, 0, i, Qt::AlignCenter);
-    row->addWidget(label, 1, i);
-    row->addWidget(gauges[i].second, 2, i);
+    row->addWidget(gauges[i].first, 1, i);
+    row->addWidget(label, 2, i);
+    row->addWidget(gauges[i].second, 3, i);
   }
-  // Spare height goes round the gauges, so each caption and reading stay together.
+  // Height goes to the gauges, and once they are at their largest above and below them, so
+  // that each caption and reading stay under their gauge.
   row->setRowStretch(0, 1);
+  row->setRowStretch(1, 100);
+  row->setRowStretch(4, 1);
 
   // The charts stand beside the gauges, under the switch that starts them.
   switchLive = new KoSwitch;
@@ -249,7 +253,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   // Under the switch, where it may wrap in a narrow column instead of being cut.
   charts->addWidget(labelLiveState);
   for (KoStripChart* c : {chartTemperature, chartVoltage, chartPosition}) charts->addWidget(c, 1);
-  row->addLayout(charts, 0, 3, 3, 1);
+  row->addLayout(charts, 0, 3, 5, 1);
   // Room is shared between the two dials and the charts; the thermometer keeps its width.
   for (int column : {1, 2, 3}) row->setColumnStretch(column, 1);
 }

@@ -4,11 +4,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSvgWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
+#include <utility>
 
 #include "widgets/switch.h"
 
@@ -32,6 +34,30 @@ namespace {
 constexpr int kIndicatorSide = 40;
 // A "read" not answered by then has timed out at the link; later replies are readings.
 constexpr qint64 kReadAnswerMs = usbHid::kDefaultReplyTimeout.count();
+constexpr int kParametersWidest = 640;
+constexpr int kDownloadTallest = 240;
+
+// Holds a panel whose wrapped title would otherwise have the column size every panel by its
+// height for the width, squeezing the gauges under their captions in a small window. Its
+// least height still follows the width, so that a title wrapped to two lines fits.
+class KoPlainHeight : public QWidget {
+ public:
+  KoPlainHeight(QWidget* panel, QWidget* parent) : QWidget(parent) {
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(panel);
+  }
+  bool hasHeightForWidth() const override { return false; }
+  QSize minimumSizeHint() const override {
+    const QSize least = QWidget::minimumSizeHint();
+    return {least.width(), layout()->minimumHeightForWidth(std::max(width(), least.width()))};
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    if (event->size().width() != event->oldSize().width()) updateGeometry();
+  }
+};
 
 }  // namespace
 
@@ -119,14 +145,24 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   left->addLayout(limitRow, 1);
   left->addWidget(buildButtons(content));
 
+  // A tall window gives its height to the gauges and charts; the test and the download panels
+  // keep what they need.
   auto* right = new QVBoxLayout;
   right->addWidget(panels_->viewGetState, 3);
+  test_->viewSteeringDebugging->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   right->addWidget(test_->viewSteeringDebugging, 2);
-  right->addWidget(mass_->viewActionsDownload, 1);
+  auto* download = new KoPlainHeight(mass_->viewActionsDownload, content);
+  download->setMaximumHeight(kDownloadTallest);
+  right->addWidget(download, 1);
 
+  // The parameters gain nothing from a wide window: past their width the readings take it.
+  auto* leftColumn = new QWidget(content);
+  leftColumn->setLayout(left);
+  left->setContentsMargins(0, 0, 0, 0);
+  leftColumn->setMaximumWidth(kParametersWidest);
   auto* columns = new QHBoxLayout(content);
   columns->setContentsMargins(10, 6, 10, 6);
-  columns->addLayout(left, 1);
+  columns->addWidget(leftColumn, 1);
   columns->addLayout(right, 1);
 
   connect(&link_, &usbHid::connectionChanged, this, &KoSteerDebuggingTool::connectionChanged);
@@ -235,7 +271,10 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
       break;
     }
     case kRead:
-      if (singleServo() && link_.sendReadServoInfo()) readAskedAt_ = clock_();
+      if (singleServo() && link_.sendReadServoInfo()) {
+        readAskedAt_ = clock_();
+        testFollows_ = true;
+      }
       break;
     case KoMassDownloadPanel::kOpen:
       mass_->chooseFiles();
@@ -277,6 +316,7 @@ void KoSteerDebuggingTool::usbhidDidCountServos(int count) {
   updateButtons();
   retranslate();
   live_->setPaused(KoLiveStatus::kNotSingle, !single);
+  testFollows_ = single;
   // One quiet read names the servo and fills the gauges, unless live status already asked.
   if (single && live_->unanswered() == 0) link_.sendReadServoInfoQuietly();
 }
@@ -287,6 +327,9 @@ void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
   if (!singleServo()) return;
   live_->answered();
   servoIdOnBus_ = info.servoId;
+  if (std::exchange(testFollows_, false) && info.currentPosition) {
+    test_->showServoPosition(*info.currentPosition);
+  }
   if (readAskedAt_ && clock_() - *readAskedAt_ <= kReadAnswerMs) {
     readAskedAt_.reset();
     panels_->setInfo(info);
@@ -304,6 +347,7 @@ void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
 
 void KoSteerDebuggingTool::checkNewId() {
   idCheckPending_ = true;
+  testFollows_ = true;
   link_.sendReadServoInfoQuietly();
   idCheckTimer_->start(idCheckWait_);
 }

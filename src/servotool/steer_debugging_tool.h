@@ -127,6 +127,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   std::optional<qint64> readAskedAt_;
   std::optional<int> idToCheck_;
   bool idCheckPending_ = false;
+  // The next reading moves the servo test's knob to where the servo stands.
+  bool testFollows_ = false;
   std::function<qint64()> clock_;
   bool setResting_ = false;
   bool viewShow_ = false;

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QList>
 #include <QPointF>
+#include <QRectF>
 #include <QWidget>
 #include <chrono>
 
@@ -35,11 +36,22 @@ class KoStripChart : public QWidget {
   static QColor textColour();
   static QColor background();
 
-  QSize minimumSizeHint() const override { return {64, 40}; }
+  // What the top line says at the current width, and where: the caption (with the span where
+  // it fits) at the left, the latest value at the right.
+  struct Legend {
+    QString caption;
+    QRectF captionBox;
+    QRectF valueBox;
+  };
+  Legend legend() const;
+
+  // Wide enough for the caption beside a value, so a narrow window does not lose it.
+  QSize minimumSizeHint() const override;
   QSize sizeHint() const override { return {180, 52}; }
 
  protected:
   void paintEvent(QPaintEvent* event) override;
+  void changeEvent(QEvent* event) override;
 
  private:
   const char* captionKey_;

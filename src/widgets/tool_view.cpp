@@ -57,8 +57,10 @@ KoToolView::KoToolView(const QString& titleKey, QWidget* parent)
 
   auto* layout = new QVBoxLayout(this);
   const int margin = kShadow + kPadding;
-  layout->setContentsMargins(margin, kShadow + kPadding - 4, margin, margin);
-  layout->setSpacing(8);
+  // Less below the content than beside it: the corners' curves leave it room there, and a
+  // small window needs the height.
+  layout->setContentsMargins(margin, kShadow + kPadding - 4, margin, margin - 6);
+  layout->setSpacing(6);
   layout->addWidget(lableTitle_);
   layout->addWidget(content_, 1);
 

@@ -2,10 +2,13 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QSignalSpy>
+#include <QStyle>
 #include <QTest>
 #include <QTimer>
 
+#include "app/fonts.h"
 #include "link/action_downloader.h"
 #include "link/protocol.h"
 #include "link_fixture.h"
@@ -26,6 +29,7 @@
 #include "widgets/slider.h"
 #include "widgets/status_line.h"
 #include "widgets/switch.h"
+#include "widgets/tool_view.h"
 
 // The bus-servo tool on the virtual board: the single-servo check, reading and writing a
 // servo, motor mode, live status and the batch download.
@@ -156,7 +160,12 @@ TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
 }
 
 TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
+  // The servo test's position field shows its knob, and both follow the servo once it is read.
+  const KoServoTestPanel& t = *tool.servoTest();
+  EXPECT_EQ(t.textDebuggingPostion->value(), t.sliderPostion->intValue());
+  board.busServos().first().info.currentPosition = 791;
   showTool();
+  EXPECT_EQ(t.textDebuggingPostion->text(), "791");
   KoServoInfo& s = servo();
   s = servoRecord(7, 1005, 100, 4420, 16000, 70, false, 5);
   s.deviation = -128;
@@ -176,6 +185,7 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
             (QList<bool>{false, true, false, true}));
   EXPECT_DOUBLE_EQ(p.positionGauge->needleAngle(), KoDashBoardPostionView::needleAngleDegrees(100));
   EXPECT_DOUBLE_EQ(p.temperatureGauge->pro(), 50);
+  EXPECT_EQ(t.textDebuggingPostion->text(), "1000");  // and its knob, whose value it shows
 
   set();
   EXPECT_EQ(sent(protocol::kWriteServoInfo),
@@ -219,15 +229,73 @@ TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
   EXPECT_FALSE(tool.buttonSetting()->isEnabled());
 }
 
-// Hiding the tool, as leaving its tab or closing the window does, puts the servo back into
-// servo mode so that it is not left turning.
-TEST_F(ToolFixture, MotorModeSpeedsAndServoModeAgainOnceTheToolIsHidden) {
+// In motor mode, at 960 x 680, 1366 x 768 and 1920 x 1080 in every language nothing scrolls,
+// no text lies over another, numbers stay off the needles and the speed row keeps the columns
+// above it. Hiding the tool (leaving its tab, closing the window) puts the servo in servo mode.
+TEST_F(ToolFixture, MotorModeFitsEverySizeSpeedsAndStopsOnceTheToolIsHidden) {
+  KoFonts::applyUiFont();
   showTool();
   KoServoTestPanel& t = *tool.servoTest();
   t.sege->setIndex(1);
   t.selectTitleIndex(1);
   EXPECT_TRUE(tool.motorMode());
   EXPECT_TRUE(sent(protocol::kSetMotorMode).isEmpty());  // choosing motor mode sends nothing
+  KoServoParameterPanels& p = panels();
+  const QScrollArea* scroll = tool.findChild<QScrollArea*>();
+  for (const char* language : {"简体", "繁體", "English"}) {
+    KoLanguage::instance().choose(QString::fromUtf8(language), nullptr);
+    for (const QSize window : {QSize(960, 680), {1366, 768}, {1536, 840}, {1920, 1080}}) {
+      SCOPED_TRACE(std::string(language) + " " + std::to_string(window.width()));
+      tool.resize(window - QSize(10, 66));  // the window's edges, title bar and tab strip
+      processPending();
+      EXPECT_EQ(scroll->widget()->size(), scroll->viewport()->size());
+      QList<std::pair<QString, QRectF>> boxes;
+      const auto add = [&](const QString& name, const QWidget* w, const QRectF& r) {
+        boxes.append({name, r.translated(w->mapTo(p.viewGetState, QPoint(0, 0)))});
+      };
+      for (const QLabel* l : p.viewGetState->findChildren<QLabel*>()) {
+        const QSize text = l->fontMetrics().size(0, l->text());
+        if (l->isVisible() && !l->text().isEmpty())
+          add(l->text(), l, QStyle::alignedRect(Qt::LeftToRight, l->alignment(), text, l->rect()));
+      }
+      add("thermometer", p.temperatureGauge, p.temperatureGauge->fill().image);
+      for (KoDashBoardDial* dial :
+           std::initializer_list<KoDashBoardDial*>{p.voltageGauge, p.positionGauge}) {
+        const QRectF face = dial->face();
+        const QList<QRectF> numbers = dial->labelRects();
+        EXPECT_FALSE(numbers.isEmpty());
+        for (const QRectF& n : numbers) {
+          EXPECT_TRUE(face.contains(n));
+          add(dial->metaObject()->className(), dial, n);  // clear of each other and the rest
+        }
+        // At every reading the needle, 3 points wide, stays off the numbers.
+        const double length = dial->needleLength();
+        EXPECT_GT(length, 14);  // past the hub's ring
+        for (double value = 0; value <= 100; value += 0.5) {
+          dial->progress(value);
+          const double a = qDegreesToRadians(dial->needleAngle());
+          for (double r = 0; r <= length; r += 0.5) {
+            const QPointF tip = face.center() + r * QPointF(std::cos(a), -std::sin(a));
+            for (const QRectF& n : numbers)
+              ASSERT_FALSE(n.adjusted(-1.5, -1.5, 1.5, 1.5).contains(tip)) << value;
+          }
+        }
+      }
+      for (const KoStripChart* chart : {p.chartTemperature, p.chartVoltage, p.chartPosition}) {
+        add(chart->legend().caption, chart, chart->legend().captionBox);
+        add(chart->latestText(), chart, chart->legend().valueBox);
+      }
+      for (int i = 0; i < boxes.size(); ++i) {
+        const auto& [name, box] = boxes[i];
+        EXPECT_TRUE(QRectF(p.viewGetState->rect()).contains(box)) << name.toStdString();
+        for (int j = i + 1; j < boxes.size(); ++j)
+          EXPECT_FALSE(box.intersects(boxes[j].second))
+              << name.toStdString() << " / " << boxes[j].first.toStdString();
+      }
+      EXPECT_EQ((QList{t.textSpeed->x(), t.sliderSpeed->x(), t.sliderSpeed->width()}),
+                (QList{t.textDebuggingtime->x(), t.sliderTime->x(), t.sliderTime->width()}));
+    }
+  }
   t.sliderSpeed->setValue(-500);
   t.sliderClick(KoServoTestPanel::kSpeedSlider);
   t.textSpeed->setText(QStringLiteral("-100"));
@@ -281,18 +349,16 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
   EXPECT_EQ(p.chartTemperature->samples().last(), QPointF(now, 55));
 }
 
-// A classroom polls all day: each chart's history stays within its span and is never
-// reallocated once the tool is built.
-TEST_F(LiveStatusTest, ADayOfReadingsKeepsEveryChartInTheRoomItStartedWith) {
-  KoServoParameterPanels& p = panels();
+// A classroom polls all day: a chart's history stays within its span and is never
+// reallocated once the tool is built (the charts are made alike).
+TEST_F(LiveStatusTest, ADayOfReadingsKeepsAChartInTheRoomItStartedWith) {
   constexpr qint64 kEvery = KoLiveStatus::kInterval.count();
   constexpr qint64 kPerSpan = KoStripChart::kSpanMs / kEvery;
-  for (KoStripChart* chart : {p.chartTemperature, p.chartVoltage, p.chartPosition}) {
-    const qsizetype room = chart->samples().capacity();
-    for (qint64 n = 0; n < 10 * kPerSpan; ++n) chart->addSample(n * kEvery, 1, "1");
-    EXPECT_EQ(chart->samples().size(), kPerSpan + 1);
-    EXPECT_EQ(chart->samples().capacity(), room);
-  }
+  KoStripChart& chart = *panels().chartPosition;
+  const qsizetype room = chart.samples().capacity();
+  for (qint64 n = 0; n < 10 * kPerSpan; ++n) chart.addSample(n * kEvery, 1, "1");
+  EXPECT_EQ(chart.samples().size(), kPerSpan + 1);
+  EXPECT_EQ(chart.samples().capacity(), room);
 }
 
 TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadABoxAndAHiddenTab) {
