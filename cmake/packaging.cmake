@@ -22,9 +22,11 @@ set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Beside the libraries dpkg-shlibdeps finds: the Qt platform plugins loaded at run time and a
-# font with Chinese glyphs for the two Chinese interfaces.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk")
+# Beside the libraries dpkg-shlibdeps finds: the Qt platform plugins loaded at run time, a
+# font with Chinese glyphs for the two Chinese interfaces, and Qt's own texts (the file
+# panels, the standard buttons) in Chinese.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+    "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
 # Every desktop has it; a container without it can still use the virtual board. The
 # decoders read songs (WAV, OGG and FLAC; MP3 as well): without them a song only fails to
 # load, with a tip.

@@ -510,12 +510,12 @@
     </message>
     <message id="download_success">
         <source>download_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
+        <extracomment>Result line of the bus-servo tool, fades</extracomment>
         <translation>Download complete.</translation>
     </message>
     <message id="read_success">
         <source>read_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
+        <extracomment>Result line of the bus-servo tool, fades</extracomment>
         <translation>Read complete.</translation>
     </message>
     <message id="read_timeout">
@@ -2602,7 +2602,7 @@
     </message>
     <message id="servo_id_change_done">
         <source>servo_id_change_done</source>
-        <extracomment>Message of a tip dialog</extracomment>
+        <extracomment>Result line of the bus-servo tool, fades</extracomment>
         <translation>The servo now answers as id %1.</translation>
     </message>
     <message id="servo_id_change_silent">

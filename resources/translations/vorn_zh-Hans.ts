@@ -510,12 +510,12 @@
     </message>
     <message id="download_success">
         <source>download_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
+        <extracomment>Result line of the bus-servo tool, fades</extracomment>
         <translation>下载完成。</translation>
     </message>
     <message id="read_success">
         <source>read_success</source>
-        <extracomment>Message of a tip dialog</extracomment>
+        <extracomment>Result line of the bus-servo tool, fades</extracomment>
         <translation>读取成功。</translation>
     </message>
     <message id="read_timeout">
@@ -2590,7 +2590,7 @@
     </message>
     <message id="servo_id_change_done">
         <source>servo_id_change_done</source>
-        <extracomment>Message of a tip dialog</extracomment>
+        <extracomment>Result line of the bus-servo tool, fades</extracomment>
         <translation>舵机现在以 ID %1 响应。</translation>
     </message>
     <message id="servo_id_change_silent">

@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "app/app_delegate.h"
+#include "app/colour_scheme.h"
 #include "app/fonts.h"
 #include "app/mode_window.h"
 #include "app/single_instance.h"
@@ -42,6 +43,8 @@ int main(int argc, char* argv[]) {
   // Ties the window to its desktop entry, so a taskbar or Wayland shows the entry's icon.
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.vorn.Vorn"));
   KoFonts::applyUiFont();
+  KoColourScheme colourScheme;
+  colourScheme.applyStored();
 
   QCommandLineParser parser;
   parser.setApplicationDescription(QStringLiteral("Pose, record and store robot arm actions."));
@@ -96,14 +99,16 @@ int main(int argc, char* argv[]) {
   KoTools::installPrompter(&prompter);
 
   logStartupAfterFirstPaint(delegate.window());
-  // What the first frame does not show waits until it is up: the icon is drawn at four sizes
-  // for the window manager, the first start's settings wait for the disk, a board found at
-  // once brings a notice and a relabelled top bar, and listing the serial ports reads
-  // hundreds of files. An unpainted (minimised) window waits a second at most.
+  // What the first frame does not show waits until it is up: the desktop's colour scheme is
+  // asked for over the session bus, the icon is drawn at four sizes for the window manager,
+  // the first start's settings wait for the disk, a board found at once brings a notice and a
+  // relabelled top bar, and listing the serial ports reads hundreds of files. An unpainted
+  // (minimised) window waits a second at most.
   constexpr std::chrono::seconds unpainted(1);
   afterFirstPaint(
       delegate.window(),
-      [&delegate, simulated] {
+      [&delegate, &colourScheme, simulated] {
+        colourScheme.followDesktop();
         QApplication::setWindowIcon(QIcon(QStringLiteral(":/images/vorn.svg")));
         KoLanguage::instance().storeFirstStart();
         delegate.useVirtualBoard(simulated);

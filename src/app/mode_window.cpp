@@ -11,23 +11,23 @@
 
 #include "app/window.h"
 #include "widgets/colours.h"
+#include "widgets/theme.h"
 
 namespace {
-
-const QColor kBackground(0xEE, 0xEE, 0xEE);
 
 QPushButton* makeButton(const QString& title, bool primary) {
   auto* b = new QPushButton(title);
   b->setMinimumSize(96, 32);
   b->setCursor(Qt::PointingHandCursor);
-  const QColor fill = primary ? KoColours::orange() : KoColours::lightGrey();
+  const QColor fill = primary ? KoTheme::roles().accent : KoTheme::roles().grid;
   b->setStyleSheet(QStringLiteral("QPushButton{background:%1;color:%2;border:2px solid %1;"
-                                  "border-radius:6px;padding:0 12px;%3}"
+                                  "border-radius:%6px;padding:0 12px;%3}"
                                   "QPushButton:hover{background:%4;border-color:%4;}"
                                   "QPushButton:focus{border-color:%5;}")
                        .arg(fill.name(), KoColours::textOn(fill).name(),
                             primary ? QStringLiteral("font-weight:bold;") : QString(),
-                            fill.lighter(108).name(), KoColours::focusOn(fill).name()));
+                            fill.lighter(108).name(), KoColours::focusOn(fill).name())
+                       .arg(KoTheme::kRadius / 2));
   return b;
 }
 
@@ -48,7 +48,6 @@ ModeWindow::ModeWindow(Kind kind, const QString& message, QWidget* parent)
   QFont font = QApplication::font();
   font.setPointSizeF(font.pointSizeF() * 1.15);
   message_->setFont(font);
-  message_->setStyleSheet(QStringLiteral("color:%1;").arg(KoColours::darkText().name()));
 
   comfirm_ = makeButton(qtTrId("comfirm"), true);
   viewCancelOk_ = new QWidget;
@@ -123,9 +122,9 @@ void ModeWindow::end(bool answer) {
 void ModeWindow::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(KoColours::orange(), 2));
-  p.setBrush(kBackground);
-  const qreal radius = testAttribute(Qt::WA_TranslucentBackground) ? 12 : 0;
+  p.setPen(QPen(KoTheme::roles().accent, 2));
+  p.setBrush(KoTheme::roles().surface);
+  const qreal radius = testAttribute(Qt::WA_TranslucentBackground) ? KoTheme::kRadius : 0;
   p.drawRoundedRect(QRectF(rect()).adjusted(1, 1, -1, -1), radius, radius);
 }
 

@@ -16,25 +16,21 @@
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/prompter.h"
 #include "widgets/slanted_tabs.h"
+#include "widgets/theme.h"
 
 namespace {
 
 constexpr qreal kLineWidth = 1;
-const QColor kDarkText = QColor::fromRgbF(0.063f, 0.063f, 0.063f);
-const QColor kLightText = QColor::fromRgbF(0.94f, 0.94f, 0.94f);
 
 QString focusRing() {
   return QStringLiteral(":focus{border:2px solid %1;}").arg(KoColours::focusLight().name());
 }
 
-QFont tabFont() {
-  QFont f = QApplication::font();
-  f.setPointSizeF(11);
-  return f;
-}
+QFont tabFont() { return KoTheme::font(KoTheme::Type::Title); }
 
 }  // namespace
 
@@ -52,7 +48,7 @@ void KoChevronComboBox::paintEvent(QPaintEvent* event) {
   p.setRenderHint(QPainter::Antialiasing);
   p.translate(arrow.center() - QPointF(size.width() / 2, size.height() / 2));
   p.scale(size.width() / 12, size.height() / 8);
-  QPen pen(Qt::white, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+  QPen pen(KoTheme::roles().bodyText, 1.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   p.setPen(pen);
   p.drawPolyline(QPolygonF({{1.5, 1.5}, {6, 6}, {10.5, 1.5}}));
 }
@@ -68,24 +64,32 @@ KoTopBlackView::KoTopBlackView(usbHid& link, QWidget* parent)
   setFixedHeight(38);
   // Reached with Tab; the arrow keys then move between the tabs.
   setFocusPolicy(Qt::TabFocus);
+  KoAccessible::setTabs(this,
+                        {[this] {
+                           QStringList texts;
+                           tabLayout(texts);
+                           return texts;
+                         },
+                         [this] { return index_; },
+                         [this](int i) { return paths_.value(i).boundingRect().toAlignedRect(); },
+                         [this](int i) { chooseTab(i); }});
 
-  QFont bold = QApplication::font();
-  bold.setPointSize(20);
-  bold.setBold(true);
-  labelTitle_->setFont(bold);
-  labelTitle_->setStyleSheet(QStringLiteral("color:white;background:transparent;"));
+  labelTitle_->setFont(KoTheme::font(KoTheme::Type::Display, true));
+  KoTheme::setTextRole(labelTitle_, &KoTheme::Roles::bodyText);
   labelTitle_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   boxLanguage_->addItems(KoLanguage::languages());
   boxLanguage_->setCurrentText(KoLanguage::instance().name());
   boxLanguage_->setCursor(Qt::PointingHandCursor);
+  const KoTheme::Roles& bar = KoTheme::roles();
   boxLanguage_->setStyleSheet(
-      QStringLiteral(
-          "QComboBox{background:#3a3d42;color:white;border:1px solid #888888;border-radius:9px;"
-          "padding:1px 8px;}QComboBox::drop-down{border:none;width:18px;}"
-          "QComboBox::down-arrow{image:none;width:10px;height:7px;}"
-          "QComboBox QAbstractItemView{background:#3a3d42;color:white;"
-          "selection-background-color:#ffb146;selection-color:#1a1a1a;}QComboBox") +
+      QStringLiteral("QComboBox{background:%1;color:%2;border:1px solid %3;border-radius:9px;"
+                     "padding:1px 8px;}QComboBox::drop-down{border:none;width:18px;}"
+                     "QComboBox::down-arrow{image:none;width:10px;height:7px;}"
+                     "QComboBox QAbstractItemView{background:%1;color:%2;"
+                     "selection-background-color:%4;selection-color:%5;}QComboBox")
+          .arg(bar.barField.name(), bar.bodyText.name(), bar.barLine.name(), bar.accent.name(),
+               bar.onAccent.name()) +
       focusRing());
   connect(boxLanguage_, &QComboBox::textActivated, this,
           [this](const QString& name) { KoLanguage::instance().choose(name, this); });
@@ -154,9 +158,10 @@ void KoTopBlackView::showLinkState() {
   const QString sheet =
       (live ? QStringLiteral("QToolButton{background:%1;color:%2;border:none;"
                              "border-radius:9px;padding:2px 10px;font-weight:bold;}")
-                  .arg(KoColours::orange().name(), KoColours::darkText().name())
-            : QStringLiteral("QToolButton{background:transparent;color:#dddddd;border:1px solid "
-                             "#888888;border-radius:9px;padding:2px 10px;}")) +
+                  .arg(KoTheme::roles().accent.name(), KoTheme::roles().onAccent.name())
+            : QStringLiteral("QToolButton{background:transparent;color:%1;border:1px solid "
+                             "%2;border-radius:9px;padding:2px 10px;}")
+                  .arg(KoTheme::roles().bodyText.name(), KoTheme::roles().barLine.name())) +
       QStringLiteral("QToolButton") + focusRing();
   // Setting a sheet restyles the badge even when it is the same one.
   if (linkBadge_->styleSheet() != sheet) linkBadge_->setStyleSheet(sheet);
@@ -244,10 +249,11 @@ void KoTopBlackView::reFresh(QPainter& painter) {
   const QList<KoSlantedTabs::Tab> tabs = tabLayout(texts);
   painter.setFont(tabFont());
   for (int i = 0; i < tabs.size(); ++i) {
-    painter.setPen(QPen(Qt::white, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.setBrush(i == index_ ? QBrush(Qt::white) : Qt::NoBrush);
+    const KoTheme::Roles& bar = KoTheme::roles();
+    painter.setPen(QPen(bar.bodyText, kLineWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(i == index_ ? QBrush(bar.bodyText) : Qt::NoBrush);
     painter.drawPath(tabs[i].path);
-    painter.setPen(i == index_ ? kDarkText : kLightText);
+    painter.setPen(i == index_ ? bar.onAccent : bar.bodyText);
     painter.drawText(tabs[i].titleRect, Qt::AlignCenter, texts[i]);
     if (i == index_ && hasFocus()) {
       painter.setPen(QPen(KoColours::focusLight(), 2));

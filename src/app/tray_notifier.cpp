@@ -4,6 +4,9 @@
 #include <QLabel>
 #include <QSystemTrayIcon>
 #include <QTimer>
+#include "widgets/theme.h"
+
+#include "model/notification_center.h"
 
 TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
     : QObject(window), window_(window), hide_(new QTimer(this)) {
@@ -23,11 +26,19 @@ TrayNotifier::TrayNotifier(QWidget* window, bool useTray, int shownMilliseconds)
   notice_->setObjectName(QStringLiteral("notice"));
   notice_->setWordWrap(true);
   notice_->setAlignment(Qt::AlignCenter);
+  const KoTheme::Roles& colours = KoTheme::roles();
   notice_->setStyleSheet(
-      QStringLiteral("QLabel#notice{background:rgba(20,20,20,220);color:white;border:1px solid "
-                     "#ffb146;border-radius:8px;padding:10px 16px;font-size:13px;}"));
+      QStringLiteral("QLabel#notice{background:%1;color:%2;border:1px solid %3;border-radius:%4px;"
+                     "padding:10px 16px;font-size:%5px;}")
+          .arg(colours.body.name(), colours.bodyText.name(), colours.accent.name())
+          .arg(KoTheme::kRadius)
+          .arg(int(KoTheme::Type::Body)));
   notice_->hide();
   connect(hide_, &QTimer::timeout, notice_, &QLabel::hide);
+  // A notice says what happened in the language it happened in; it goes rather than stay up
+  // in a language no longer chosen.
+  connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, notice_,
+          &QLabel::hide);
 }
 
 TrayNotifier::~TrayNotifier() {

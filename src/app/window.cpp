@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QSizeGrip>
 #include <QWindow>
+#include "widgets/theme.h"
 
 namespace {
 
@@ -16,8 +17,7 @@ constexpr int kSmallScreenWidth = 1280;
 // Of a larger screen's available area: room for the picture and the table, and around the
 // window for what the user keeps beside it.
 constexpr qreal kScreenShare = 0.8;
-const QColor kBody(0x2b, 0x2d, 0x31);
-constexpr qreal kCornerRadius = 10;
+constexpr qreal kCornerRadius = KoTheme::kRadius;
 
 Qt::CursorShape cursorFor(Qt::Edges edges) {
   const bool h = edges & (Qt::LeftEdge | Qt::RightEdge);
@@ -52,7 +52,7 @@ KoWindow::KoWindow(QWidget* parent, bool roundCorners)
       body_(static_cast<int>(kCornerRadius) + 1, [](QPainter& p, const QRect& rect) {
         p.setRenderHint(QPainter::Antialiasing);
         p.setPen(Qt::NoPen);
-        p.setBrush(kBody);
+        p.setBrush(KoTheme::roles().body);
         p.drawRoundedRect(rect, kCornerRadius, kCornerRadius);
       }) {
   // Without a compositor the transparent corners would show black.
@@ -114,7 +114,7 @@ void KoWindow::paintEvent(QPaintEvent*) {
   if (roundCorners_ && !isMaximized()) {
     body_.paint(p, rect());
   } else {
-    p.fillRect(rect(), kBody);
+    p.fillRect(rect(), KoTheme::roles().body);
   }
 }
 
@@ -183,6 +183,10 @@ void KoWindow::resizeEvent(QResizeEvent*) {
 void KoWindow::updateGrip() { grip_->setVisible(resizable() && !isMaximized()); }
 
 void KoWindow::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::PaletteChange) {
+    body_.reset();  // drawn again in the new scheme's colour
+    update();
+  }
   if (event->type() == QEvent::WindowStateChange) {
     // A zoomed window stays put.
     movable_ = !isMaximized();

@@ -7,6 +7,7 @@
 #include "app/window.h"
 #include "model/notification_center.h"
 #include "widgets/colours.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -52,7 +53,7 @@ void KoWindowButton::paintEvent(QPaintEvent*) {
   const QRectF box = QRectF(rect()).adjusted(1, 1, -1, -1);
   if ((hovered_ || isDown()) && isEnabled()) {
     p.setPen(Qt::NoPen);
-    p.setBrush(kind_ == Kind::Close ? KoColours::closeHover() : QColor(255, 255, 255, 40));
+    p.setBrush(kind_ == Kind::Close ? KoColours::closeHover() : KoTheme::roles().barHover);
     p.drawRoundedRect(box, 4, 4);
   }
   if (hasFocus() && ring_) {

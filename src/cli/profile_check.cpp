@@ -12,7 +12,7 @@ namespace vornctl {
 namespace {
 
 QString channelText(const KoArmProfile& profile, int channel) {
-  const QString name = profile.channel(channel).name;
+  const QString name = profile.channel(channel).shownName();
   return name.isEmpty()
              ? qtTrId("ctl_channel").arg(channel)
              : qtTrId("ctl_channel_named").arg(QString::number(channel), printable(name));

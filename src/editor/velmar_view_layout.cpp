@@ -20,7 +20,6 @@
 #include "editor/motion/curve_view.h"
 #include "editor/motion/motion_controls.h"
 #include "editor/music/music_control.h"
-#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "model/limits.h"
 #include "model/notification_center.h"
@@ -29,7 +28,9 @@
 #include "widgets/elided_label.h"
 #include "widgets/image_title_button.h"
 #include "widgets/quiet_scroll_bar.h"
+#include "widgets/status_line.h"
 #include "widgets/switch.h"
+#include "widgets/theme.h"
 #include "widgets/tool_view.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/widget_tools.h"
@@ -72,9 +73,7 @@ KoImageTitleButton* KoVelmarViewController::button(const QString& image, const Q
   b->setTag(tagOf(action));
   b->setProperty("koTag", tagOf(action));
   // Twenty buttons share the width beside the pose panel.
-  QFont f = b->font();
-  f.setPixelSize(11);
-  b->setFont(f);
+  b->setFont(KoTheme::font(KoTheme::Type::Caption, true));
   b->setWrapsTitle(true);
   tagged_.append(b);
   connect(b, &QAbstractButton::clicked, this, [this, action] { buttonClick(action); });
@@ -323,10 +322,7 @@ QWidget* KoVelmarViewController::buildTable() {
   // Fixed and opaque: a new total repaints the label, not the panel's shadow behind it, and
   // lays nothing out again.
   labelActionstimeShow_->setFixedSize(110, labelActionstimeShow_->sizeHint().height());
-  labelActionstimeShow_->setAutoFillBackground(true);
-  QPalette opaque = labelActionstimeShow_->palette();
-  opaque.setColor(QPalette::Window, panel->backColor());
-  labelActionstimeShow_->setPalette(opaque);
+  labelActionstimeShow_->setAutoFillBackground(true);  // in the palette's Window, the panel's
   fields->addWidget(timeCaption);
   fields->addWidget(texttime_);
   fields->addSpacing(2 * kGap);

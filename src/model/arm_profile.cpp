@@ -207,14 +207,38 @@ QStringView KoTools::leftWhole(QStringView text, qsizetype length) {
                                                                                         : length);
 }
 
+namespace {
+
+struct ShippedChannel {
+  const char* name;
+  const char* textId;
+};
+const ShippedChannel kShippedChannels[limits::kArmChannels] = {
+    {"Gripper", QT_TRID_NOOP("arm_profile_joint_gripper")},
+    {"Wrist roll", QT_TRID_NOOP("arm_profile_joint_wrist_roll")},
+    {"Wrist", QT_TRID_NOOP("arm_profile_joint_wrist")},
+    {"Elbow", QT_TRID_NOOP("arm_profile_joint_elbow")},
+    {"Shoulder", QT_TRID_NOOP("arm_profile_joint_shoulder")},
+    {"Base", QT_TRID_NOOP("arm_profile_joint_base")}};
+
+}  // namespace
+
+QString KoChannelProfile::shownName() const {
+  for (const ShippedChannel& shipped : kShippedChannels) {
+    if (name == QLatin1String(shipped.name)) return qtTrId(shipped.textId);
+  }
+  return name;
+}
+
 KoArmProfile KoArmProfile::shipped() {
   KoArmProfile p;
   p.name = kShippedName;
   p.joints = KoArmJoints::shipped();
   p.linksMm = {77, 119, 105, 77};
   p.columnRadiusMm = 30;
-  const char* names[] = {"Gripper", "Wrist roll", "Wrist", "Elbow", "Shoulder", "Base"};
-  for (int c = 0; c < limits::kArmChannels; ++c) p.channels[c].name = QString::fromLatin1(names[c]);
+  for (int c = 0; c < limits::kArmChannels; ++c) {
+    p.channels[c].name = QString::fromLatin1(kShippedChannels[c].name);
+  }
   return p;
 }
 

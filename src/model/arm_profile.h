@@ -36,6 +36,9 @@ struct KoChannelProfile {
   int highest = limits::kPosition.maximum;
   bool reversed = false;
 
+  // The name as shown: the shipped profile's names (in a copy of it too) in the chosen
+  // language, any other as the user wrote it. The stored name never changes with the language.
+  QString shownName() const;
   limits::Range range() const { return {lowest, highest, lowest}; }
   bool contains(qint64 position) const { return range().contains(position); }
   int clamp(qint64 position) const { return range().clamp(position); }

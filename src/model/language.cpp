@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QEvent>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QSettings>
 #include <QTranslator>
 
@@ -22,6 +24,27 @@ bool loadQtTranslation(QTranslator& t, const QString& code) {
   const QString locale =
       code == QLatin1String("zh-Hant") ? QStringLiteral("zh_TW") : QStringLiteral("zh_CN");
   return t.load(QStringLiteral("qt_") + locale, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+// Numbers and dates follow the language rather than the system, so that a Chinese window
+// does not write "Dec" in its file panels. English keeps the system's own English (its date
+// order, say) where the system speaks English.
+QLocale localeFor(const QString& code) {
+  if (code == QLatin1String("zh-Hans")) return QLocale(QLocale::Chinese, QLocale::China);
+  if (code == QLatin1String("zh-Hant")) return QLocale(QLocale::Chinese, QLocale::Taiwan);
+  const QLocale system = QLocale::system();
+  if (system.language() == QLocale::English) return system;
+  return QLocale(QLocale::English, QLocale::UnitedStates);
+}
+
+void setLocale(const QLocale& locale) {
+  if (QLocale() == locale) return;
+  QLocale::setDefault(locale);
+  // Widgets made before keep the locale they were made with until told.
+  if (QCoreApplication* app = QCoreApplication::instance()) {
+    QEvent change(QEvent::LocaleChange);
+    QCoreApplication::sendEvent(app, &change);
+  }
 }
 
 }  // namespace
@@ -95,13 +118,15 @@ void KoLanguage::install(const QString& code) {
   chosen_.reset();
   if (qt_) QCoreApplication::removeTranslator(qt_.get());
   qt_.reset();
-  if (code == QLatin1String("en")) return;
+  if (code == QLatin1String("en")) return setLocale(localeFor(code));
   auto t = std::make_unique<QTranslator>();
   if (!loadTranslation(*t, code)) {
-    // Qt's dialogs stay English too, rather than speak a language the rest does not.
+    // Qt's dialogs and the numbers stay English too, rather than speak a language the rest
+    // does not.
     qWarning().noquote() << "no texts for language" << code << "- English is shown";
-    return;
+    return setLocale(localeFor(QStringLiteral("en")));
   }
+  setLocale(localeFor(code));
   QCoreApplication::installTranslator(t.get());
   chosen_ = std::move(t);
   auto qt = std::make_unique<QTranslator>();

@@ -4,11 +4,13 @@
 #include <utility>
 
 #include "link/usb_hid.h"
+#include "widgets/prompter.h"
 
 KoLiveStatus::KoLiveStatus(usbHid& link, QObject* parent) : QObject(parent), link_(link) {
   timer_.setInterval(kInterval);
   connect(&timer_, &QTimer::timeout, this, &KoLiveStatus::tick);
   on_ = QSettings().value(QLatin1String(kSettingsKey), false).toBool();
+  KoTools::watchPrompts(this, [this](bool open) { setPaused(kPrompt, open); });
 }
 
 void KoLiveStatus::setOn(bool on) {

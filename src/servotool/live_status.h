@@ -8,7 +8,8 @@ class usbHid;
 
 // Reads the lone servo's parameters on a timer while the user wants live status and nothing
 // stands in the way. Polls go out without the link's time-out; the silence of a servo that
-// stopped answering is noticed here, by counting the polls it left unanswered.
+// stopped answering is noticed here, by counting the polls it left unanswered; so it pauses
+// while the replies are held back, as they are while a tip or question is open.
 class KoLiveStatus : public QObject {
   Q_OBJECT
 
@@ -20,6 +21,7 @@ class KoLiveStatus : public QObject {
     kWriting = 4,
     kTestMove = 8,
     kDownloading = 16,
+    kPrompt = 32,  // a tip or question is open and the replies wait behind it
   };
   static constexpr std::chrono::milliseconds kInterval{500};
   // Unanswered polls in a row that mean the servo has gone quiet.

@@ -17,6 +17,7 @@
 #include "servotool/key_label.h"
 #include "widgets/image_title_button.h"
 #include "widgets/prompter.h"
+#include "widgets/theme.h"
 #include "widgets/tool_view.h"
 #include "widgets/widget_tools.h"
 
@@ -153,8 +154,9 @@ void KoMassDownloadPanel::showEntry(int index) {
   const Entry& e = entries_[index];
   item->setText(describe(e));
   const bool bad = e.status == Status::Failed || refused(e.status);
-  // Refusals and failures in red, both readable on the list's white.
-  item->setForeground(bad ? QColor(0xb3, 0x26, 0x1e) : QColor(0x22, 0x22, 0x22));
+  // Refusals and failures in red; both read on the list's inset.
+  const KoTheme::Roles& colours = KoTheme::roles();
+  item->setForeground(bad ? colours.danger : colours.text);
 }
 
 void KoMassDownloadPanel::retranslate() {
@@ -241,7 +243,7 @@ void KoMassDownloadPanel::downloadFinished(const DownloadResult& result) {
     showEntry(jobEntries_[job]);
   }
   if (result.end == DownloadEnd::Done) {
-    KoTools::showTipWithMessage(qtTrId("download_success"));
+    emit allStored();
   } else if (result.end != DownloadEnd::Cancelled) {
     const QString file = actionsFile_.value(result.job);
     qWarning().noquote()

@@ -77,6 +77,8 @@ class KoMassDownloadPanel : public QObject, public DownloadListener {
   void buttonClicked(int tag);
   // A download started or ended, however it ended.
   void runningChanged(bool running);
+  // Every file sent went in; the tool says so calmly, the list shows each.
+  void allStored();
 
  private:
   QStringList askForFiles();

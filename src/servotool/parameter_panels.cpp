@@ -17,23 +17,19 @@
 #include "widgets/number_field.h"
 #include "widgets/slider.h"
 #include "widgets/switch.h"
+#include "widgets/theme.h"
 #include "widgets/tool_view.h"
 #include "widgets/widget_tools.h"
 
 namespace {
 
-const QColor kLedOn = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
-const QColor kLedOff(0xB4, 0xB7, 0xBD);
-const QColor kChartTemperature(0xc2, 0x41, 0x0c);
-const QColor kChartVoltage(0xa1, 0x62, 0x07);
-const QColor kChartPosition(0x1d, 0x4e, 0xd8);
-// The gauges grow with the window from a size that fits the smallest one.
+// The gauges grow with the window from a size that fits the smallest one; a dial stops
+// growing by itself and stays centred in its room.
 constexpr int kGaugeSide = 130;
-constexpr int kGaugeLargest = 200;
 
 void growable(QWidget* gauge, int width) {
   gauge->setMinimumSize(width == 0 ? kGaugeSide : width, kGaugeSide);
-  gauge->setMaximumSize(width == 0 ? kGaugeLargest : width, kGaugeLargest);
+  gauge->setMaximumSize(width == 0 ? QWIDGETSIZE_MAX : width, KoDashBoardDial::kLargestSide);
   gauge->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -209,6 +205,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   auto* row = new QGridLayout(viewGetState->contentWidget());
   row->setContentsMargins(0, 0, 0, 0);
   row->setHorizontalSpacing(2);
+  row->setVerticalSpacing(2);
   const std::array<std::pair<QWidget*, QLabel*>, 3> gauges{{
       {temperatureGauge, textCurrentTemperature},
       {voltageGauge, textCurrentVoltage},
@@ -220,26 +217,29 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
     gauges[i].first->installEventFilter(this);
     auto* label = new KoKeyLabel(keys[i], viewGetState);
     label->setAlignment(Qt::AlignCenter);
-    row->addWidget(gauges[i].first, 0, i, Qt::AlignCenter);
-    row->addWidget(label, 1, i);
-    row->addWidget(gauges[i].second, 2, i);
+    row->addWidget(gauges[i].first, 1, i);
+    row->addWidget(label, 2, i);
+    row->addWidget(gauges[i].second, 3, i);
   }
-  // Spare height goes round the gauges, so each caption and reading stay together.
+  // Height goes to the gauges, and once they are at their largest above and below them, so
+  // that each caption and reading stay under their gauge.
   row->setRowStretch(0, 1);
+  row->setRowStretch(1, 100);
+  row->setRowStretch(4, 1);
 
   // The charts stand beside the gauges, under the switch that starts them.
   switchLive = new KoSwitch;
   labelLiveState = new QLabel(viewGetState);
   labelLiveState->setWordWrap(true);
-  QFont small = labelLiveState->font();
-  small.setPixelSize(12);
-  labelLiveState->setFont(small);
+  labelLiveState->setFont(KoTheme::font(KoTheme::Type::Label));
   // The charts, not the state, decide how narrow the column is.
   labelLiveState->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Minimum);
-  chartTemperature = new KoStripChart(QT_TRID_NOOP("cur_temperature"), 0, 100, kChartTemperature);
-  chartVoltage = new KoStripChart(QT_TRID_NOOP("cur_voltage"), 0, 15, kChartVoltage);
+  chartTemperature =
+      new KoStripChart(QT_TRID_NOOP("cur_temperature"), 0, 100, &KoTheme::Roles::chartTemperature);
+  chartVoltage =
+      new KoStripChart(QT_TRID_NOOP("cur_voltage"), 0, 15, &KoTheme::Roles::chartVoltage);
   chartPosition = new KoStripChart(QT_TRID_NOOP("cur_position"), limits::kPosition.minimum,
-                                   limits::kPosition.maximum, kChartPosition);
+                                   limits::kPosition.maximum, &KoTheme::Roles::chartPosition);
   for (KoStripChart* chart : {chartTemperature, chartVoltage, chartPosition}) {
     chart->reserveFor(KoLiveStatus::kInterval);
   }
@@ -253,7 +253,7 @@ void KoServoParameterPanels::buildReadingsPanel(QWidget* parent) {
   // Under the switch, where it may wrap in a narrow column instead of being cut.
   charts->addWidget(labelLiveState);
   for (KoStripChart* c : {chartTemperature, chartVoltage, chartPosition}) charts->addWidget(c, 1);
-  row->addLayout(charts, 0, 3, 3, 1);
+  row->addLayout(charts, 0, 3, 5, 1);
   // Room is shared between the two dials and the charts; the thermometer keeps its width.
   for (int column : {1, 2, 3}) row->setColumnStretch(column, 1);
 }
@@ -401,5 +401,6 @@ void KoServoParameterPanels::showLed() {
   const bool on = switchLed->isOn();
   labelLED->setText(on ? qtTrId("led_on") : qtTrId("led_off"));
   imageLEDState->setStyleSheet(
-      QStringLiteral("background:%1;border-radius:10px;").arg((on ? kLedOn : kLedOff).name()));
+      QStringLiteral("background:%1;border-radius:10px;")
+          .arg((on ? KoTheme::roles().accent : KoTheme::roles().track).name()));
 }

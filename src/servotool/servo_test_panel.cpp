@@ -27,6 +27,7 @@ KoNumberField* testField(const KoServoRange& range, int tag) {
   field->setMinimum(static_cast<int>(range.minimum));
   field->setTag(tag);
   field->setFixedWidth(64);
+  field->setValue(static_cast<int>(range.start));
   return field;
 }
 
@@ -56,19 +57,20 @@ KoServoTestPanel::KoServoTestPanel(usbHid& link, std::function<bool(int tag)> ga
   grid->addWidget(caption(QT_TRID_NOOP("position")), 2, 0);
   grid->addWidget(textDebuggingPostion, 2, 1);
   grid->addWidget(sliderPostion, 2, 2);
-  viewMotorSpeed = new QWidget;
-  auto* speedRow = new QGridLayout(viewMotorSpeed);
-  speedRow->setContentsMargins(0, 0, 0, 0);
-  speedRow->addWidget(caption(QT_TRID_NOOP("speed")), 0, 0);
-  speedRow->addWidget(textSpeed, 0, 1);
-  speedRow->addWidget(sliderSpeed, 0, 2);
-  grid->addWidget(viewMotorSpeed, 3, 0, 1, 3);
+  // The speed row shares the grid's columns, so it lines up with the rows above.
+  auto* speedCaption = caption(QT_TRID_NOOP("speed"));
+  grid->addWidget(speedCaption, 3, 0);
+  grid->addWidget(textSpeed, 3, 1);
+  grid->addWidget(sliderSpeed, 3, 2);
   grid->setColumnStretch(2, 1);
-  viewMotorSpeed->hide();
-  // A hidden speed row keeps its room, so the panel does not jump when the mode changes.
-  QSizePolicy keep = viewMotorSpeed->sizePolicy();
-  keep.setRetainSizeWhenHidden(true);
-  viewMotorSpeed->setSizePolicy(keep);
+  motorRow_ = {speedCaption, textSpeed, sliderSpeed};
+  for (QWidget* w : motorRow_) {
+    // A hidden speed row keeps its room, so the panel does not jump when the mode changes.
+    QSizePolicy keep = w->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(keep);
+    w->hide();
+  }
 
   const char* sent = QT_TRID_NOOP("servo_field_tips");
   KoTools::setAccessibleKeys(textDebuggingtime, QT_TRID_NOOP("servo_test_time_name"), sent);
@@ -87,6 +89,11 @@ KoServoTestPanel::KoServoTestPanel(usbHid& link, std::function<bool(int tag)> ga
   for (KoNumberField* f : {textDebuggingtime, textDebuggingPostion, textSpeed}) {
     connect(f, &KoNumberField::confirmed, this, [this, f] { fieldConfirmed(f->tag()); });
   }
+}
+
+void KoServoTestPanel::showServoPosition(int position) {
+  sliderPostion->setValue(position);
+  textDebuggingPostion->setValue(sliderPostion->intValue());
 }
 
 void KoServoTestPanel::sliderClick(int tag) {
@@ -130,7 +137,7 @@ void KoServoTestPanel::sendMove() {
 void KoServoTestPanel::sendMotorSpeed(int speed) { link_.sendSpeed(servoId_(), speed, 1); }
 
 void KoServoTestPanel::selectTitleIndex(int index) {
-  viewMotorSpeed->setVisible(index != 0);
+  for (QWidget* w : motorRow_) w->setVisible(index != 0);
   motorMode_ = index != 0;
   if (index != 0) return;
   textSpeed->setValue(0);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
 #include <functional>
 
@@ -38,6 +39,9 @@ class KoServoTestPanel : public QObject, public KoSegmentedControlDelegate {
   // A servo is set turning: the mode switch stands on motor mode.
   bool motorMode() const { return motorMode_; }
 
+  // The servo was read at `position`: the knob and its field stand there, nothing is sent.
+  void showServoPosition(int position);
+
   void sliderClick(int tag);
   void fieldConfirmed(int tag);
 
@@ -47,7 +51,6 @@ class KoServoTestPanel : public QObject, public KoSegmentedControlDelegate {
   KoSlider* sliderTime;
   KoNumberField* textDebuggingPostion;
   KoSlider* sliderPostion;
-  QWidget* viewMotorSpeed;
   KoNumberField* textSpeed;
   KoSlider* sliderSpeed;
 
@@ -63,4 +66,5 @@ class KoServoTestPanel : public QObject, public KoSegmentedControlDelegate {
   std::function<bool(int)> gate_;
   std::function<int()> servoId_;
   bool motorMode_ = false;
+  QList<QWidget*> motorRow_;
 };

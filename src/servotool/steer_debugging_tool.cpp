@@ -3,11 +3,14 @@
 #include <QDebug>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QPointer>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSvgWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QVariantAnimation>
+#include <utility>
 
 #include "widgets/switch.h"
 
@@ -22,18 +25,39 @@
 #include "widgets/image_title_button.h"
 #include "widgets/progress_view.h"
 #include "widgets/prompter.h"
+#include "widgets/status_line.h"
+#include "widgets/theme.h"
 #include "widgets/tool_view.h"
 
 namespace {
 
-const QColor kIdle(0xDD, 0xDE, 0xE1);
 constexpr int kIndicatorSide = 40;
-// The notice, on the window's dark body: calm grey while nothing is wrong, light red when
-// the user has to act.
-const QColor kCalm(0xb8, 0xbc, 0xc3);
-const QColor kWarning(0xff, 0x8a, 0x7a);
 // A "read" not answered by then has timed out at the link; later replies are readings.
 constexpr qint64 kReadAnswerMs = usbHid::kDefaultReplyTimeout.count();
+constexpr int kParametersWidest = 640;
+constexpr int kDownloadTallest = 240;
+
+// Holds a panel whose wrapped title would otherwise have the column size every panel by its
+// height for the width, squeezing the gauges under their captions in a small window. Its
+// least height still follows the width, so that a title wrapped to two lines fits.
+class KoPlainHeight : public QWidget {
+ public:
+  KoPlainHeight(QWidget* panel, QWidget* parent) : QWidget(parent) {
+    auto* box = new QVBoxLayout(this);
+    box->setContentsMargins(0, 0, 0, 0);
+    box->addWidget(panel);
+  }
+  bool hasHeightForWidth() const override { return false; }
+  QSize minimumSizeHint() const override {
+    const QSize least = QWidget::minimumSizeHint();
+    return {least.width(), layout()->minimumHeightForWidth(std::max(width(), least.width()))};
+  }
+
+ protected:
+  void resizeEvent(QResizeEvent* event) override {
+    if (event->size().width() != event->oldSize().width()) updateGeometry();
+  }
+};
 
 }  // namespace
 
@@ -54,10 +78,12 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   connect(mass_, &KoMassDownloadPanel::buttonClicked, this, &KoSteerDebuggingTool::buttonClick);
 
   labelOnlineState_ = new QLabel(content);
-  QFont note = labelOnlineState_->font();
-  note.setPointSize(13);
-  labelOnlineState_->setFont(note);
+  labelOnlineState_->setFont(KoTheme::font(KoTheme::Type::Title));
   labelOnlineState_->setWordWrap(true);
+  // Routine successes are told here, under the notice, and fade; a box is for what must be read.
+  resultLine_ = new KoStatusLine(content);
+  resultLine_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  KoTheme::setTextRole(resultLine_, &KoTheme::Roles::bodyMuted);
 
   clock_ = [] {
     return std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -79,14 +105,25 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   });
   connect(mass_, &KoMassDownloadPanel::runningChanged, this,
           [this](bool running) { live_->setPaused(KoLiveStatus::kDownloading, running); });
+  connect(mass_, &KoMassDownloadPanel::allStored, this,
+          [this] { showResult([] { return qtTrId("download_success"); }); });
   idCheckTimer_ = new QTimer(this);
   idCheckTimer_->setSingleShot(true);
-  connect(idCheckTimer_, &QTimer::timeout, this, [this] { idCheckEnded(std::nullopt); });
+  // Behind an open box the answer waits with the other replies; it is not silence, so the end
+  // of the wait queues up behind it.
+  connect(idCheckTimer_, &QTimer::timeout, this, [this] {
+    KoTools::afterPrompts([tool = QPointer(this)] {
+      if (tool && tool->idCheckPending_) tool->idCheckEnded(std::nullopt);
+    });
+  });
 
   // The notice shares the left column, so the gauges and the tests keep the full height.
   auto* top = new QHBoxLayout;
   top->addWidget(buildIndicator(content));
-  top->addWidget(labelOnlineState_, 1);
+  auto* notes = new QVBoxLayout;
+  notes->addWidget(labelOnlineState_);
+  notes->addWidget(resultLine_);
+  top->addLayout(notes, 1);
 
   auto* smallRow = new QHBoxLayout;
   smallRow->addWidget(panels_->viewID);
@@ -108,14 +145,24 @@ KoSteerDebuggingTool::KoSteerDebuggingTool(usbHid& link, QWidget* parent)
   left->addLayout(limitRow, 1);
   left->addWidget(buildButtons(content));
 
+  // A tall window gives its height to the gauges and charts; the test and the download panels
+  // keep what they need.
   auto* right = new QVBoxLayout;
   right->addWidget(panels_->viewGetState, 3);
+  test_->viewSteeringDebugging->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
   right->addWidget(test_->viewSteeringDebugging, 2);
-  right->addWidget(mass_->viewActionsDownload, 1);
+  auto* download = new KoPlainHeight(mass_->viewActionsDownload, content);
+  download->setMaximumHeight(kDownloadTallest);
+  right->addWidget(download, 1);
 
+  // The parameters gain nothing from a wide window: past their width the readings take it.
+  auto* leftColumn = new QWidget(content);
+  leftColumn->setLayout(left);
+  left->setContentsMargins(0, 0, 0, 0);
+  leftColumn->setMaximumWidth(kParametersWidest);
   auto* columns = new QHBoxLayout(content);
   columns->setContentsMargins(10, 6, 10, 6);
-  columns->addLayout(left, 1);
+  columns->addWidget(leftColumn, 1);
   columns->addLayout(right, 1);
 
   connect(&link_, &usbHid::connectionChanged, this, &KoSteerDebuggingTool::connectionChanged);
@@ -178,9 +225,9 @@ QWidget* KoSteerDebuggingTool::buildButtons(QWidget* parent) {
   return box;
 }
 
-void KoSteerDebuggingTool::setDelays(Delay setRest, Delay firstTip) {
-  setRest_ = setRest;
-  firstTip_ = firstTip;
+void KoSteerDebuggingTool::showResult(std::function<QString()> text) {
+  result_ = std::move(text);
+  resultLine_->showResult(result_());
 }
 
 bool KoSteerDebuggingTool::checkState(int tag) {
@@ -224,7 +271,10 @@ void KoSteerDebuggingTool::buttonClick(int tag) {
       break;
     }
     case kRead:
-      if (singleServo() && link_.sendReadServoInfo()) readAskedAt_ = clock_();
+      if (singleServo() && link_.sendReadServoInfo()) {
+        readAskedAt_ = clock_();
+        testFollows_ = true;
+      }
       break;
     case KoMassDownloadPanel::kOpen:
       mass_->chooseFiles();
@@ -266,6 +316,7 @@ void KoSteerDebuggingTool::usbhidDidCountServos(int count) {
   updateButtons();
   retranslate();
   live_->setPaused(KoLiveStatus::kNotSingle, !single);
+  testFollows_ = single;
   // One quiet read names the servo and fills the gauges, unless live status already asked.
   if (single && live_->unanswered() == 0) link_.sendReadServoInfoQuietly();
 }
@@ -276,11 +327,14 @@ void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
   if (!singleServo()) return;
   live_->answered();
   servoIdOnBus_ = info.servoId;
+  if (std::exchange(testFollows_, false) && info.currentPosition) {
+    test_->showServoPosition(*info.currentPosition);
+  }
   if (readAskedAt_ && clock_() - *readAskedAt_ <= kReadAnswerMs) {
     readAskedAt_.reset();
     panels_->setInfo(info);
     panels_->showReading(info, clock_());
-    KoTools::showTipWithMessage(qtTrId("read_success"));
+    showResult([] { return qtTrId("read_success"); });
     return;
   }
   if (idCheckPending_) {
@@ -293,6 +347,7 @@ void KoSteerDebuggingTool::usbhidDidReadServoInfo(const KoServoInfo& info) {
 
 void KoSteerDebuggingTool::checkNewId() {
   idCheckPending_ = true;
+  testFollows_ = true;
   link_.sendReadServoInfoQuietly();
   idCheckTimer_->start(idCheckWait_);
 }
@@ -305,7 +360,7 @@ void KoSteerDebuggingTool::idCheckEnded(std::optional<int> answeredId) {
   if (!answeredId) {
     KoTools::showTipWithMessage(qtTrId("servo_id_change_silent").arg(wanted));
   } else if (*answeredId == wanted) {
-    KoTools::showTipWithMessage(qtTrId("servo_id_change_done").arg(wanted));
+    showResult([wanted] { return qtTrId("servo_id_change_done").arg(wanted); });
   } else {
     KoTools::showTipWithMessage(qtTrId("servo_id_change_other").arg(*answeredId).arg(wanted));
   }
@@ -334,13 +389,21 @@ QString KoSteerDebuggingTool::notice() const {
 }
 
 void KoSteerDebuggingTool::retranslate() {
-  labelOnlineState_->setText(notice());
-  const bool calm = check_ != Check::None && check_ != Check::Many && !live_->isStopped();
-  QPalette palette = labelOnlineState_->palette();
-  palette.setColor(QPalette::WindowText, calm ? kCalm : kWarning);
-  labelOnlineState_->setPalette(palette);
+  // Only a new language shows the result again; other calls must not hold back its fade.
+  const QString shown = resultLine_->text();
+  if (!shown.isEmpty() && result_ && result_() != shown) resultLine_->showResult(result_());
   updateButtons();
   showLiveState();
+}
+
+// The colour goes with the text, so that a stop undone by the switch leaves no red behind.
+void KoSteerDebuggingTool::showNotice() {
+  labelOnlineState_->setText(notice());
+  const bool calm = check_ != Check::None && check_ != Check::Many && !live_->isStopped();
+  // On the window's dark body: calm grey while nothing is wrong, light red when the user has
+  // to act.
+  KoTheme::setTextRole(labelOnlineState_,
+                       calm ? &KoTheme::Roles::bodyMuted : &KoTheme::Roles::bodyWarning);
 }
 
 void KoSteerDebuggingTool::showLiveState() {
@@ -355,7 +418,7 @@ void KoSteerDebuggingTool::showLiveState() {
     state->setText(qtTrId("live_state_paused"));
   }
   if (panels_->switchLive->isOn() != live_->isOn()) panels_->switchLive->setOn(live_->isOn());
-  labelOnlineState_->setText(notice());
+  showNotice();
 }
 
 void KoSteerDebuggingTool::updateButtons() {
@@ -364,7 +427,8 @@ void KoSteerDebuggingTool::updateButtons() {
   const QString why = usable || check_ == Check::Pending ? QString() : notice();
   const auto paint = [&why](KoImageTitleButton* b, bool enabled) {
     b->setEnabled(enabled);
-    b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor() : kIdle);
+    b->setBackgroundColor(enabled ? KoImageTitleButton::defaultBackgroundColor()
+                                  : KoImageTitleButton::busyBackgroundColor());
     b->setToolTip(enabled ? QString() : why);
     b->setAccessibleDescription(enabled ? QString() : why);
   };
@@ -400,11 +464,6 @@ void KoSteerDebuggingTool::viewWillAppear() {
   viewShow_ = true;
   live_->setPaused(KoLiveStatus::kHidden, false);
   link_.setDelegate(this);
-  if (!firstEnter_) {
-    firstEnter_ = true;
-    QTimer::singleShot(firstTip_, this,
-                       [] { KoTools::showTipWithMessage(qtTrId("single_servo_tips")); });
-  }
   if (link_.connection()) connection();
 }
 

@@ -15,6 +15,7 @@ class KoMassDownloadPanel;
 class KoProgressView;
 class KoServoParameterPanels;
 class KoServoTestPanel;
+class KoStatusLine;
 class QLabel;
 class QSvgWidget;
 class QVariantAnimation;
@@ -35,8 +36,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   explicit KoSteerDebuggingTool(usbHid& link, QWidget* parent = nullptr);
   ~KoSteerDebuggingTool() override;
 
-  // How long "set" rests after a press (1 s) and when the first visit's tip shows (0.5 s).
-  void setDelays(Delay setRest, Delay firstTip);
+  // How long "set" rests after a press (1 s).
+  void setSetRest(Delay setRest) { setRest_ = setRest; }
   // How long the check after an id change waits for the servo (2 s).
   void setIdCheckWait(Delay wait) { idCheckWait_ = wait; }
   // The clock the live charts take their times from, in milliseconds.
@@ -67,6 +68,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   // What the notice above the parameters says.
   QString notice() const;
   QLabel* labelOnlineState() const { return labelOnlineState_; }
+  // Where a read, a write's id change and a batch download say that they went well.
+  KoStatusLine* resultLine() const { return resultLine_; }
 
   KoServoParameterPanels* panels() const { return panels_; }
   KoServoTestPanel* servoTest() const { return test_; }
@@ -87,6 +90,9 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   void connectionChanged(bool connected);
   void recheck(bool clearLiveStop);
   void retranslate();
+  void showNotice();
+  // Kept as a text to follow a language switch while it shows.
+  void showResult(std::function<QString()> text);
   void showLiveState();
   void liveWentSilent();
   void checkNewId();
@@ -108,6 +114,8 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   QSvgWidget* imageOnlineState_;
   QVariantAnimation* pulse_;
   QLabel* labelOnlineState_;
+  KoStatusLine* resultLine_;
+  std::function<QString()> result_;
   KoLiveStatus* live_;
   QTimer* testMoveRest_;
   QTimer* idCheckTimer_;
@@ -119,11 +127,11 @@ class KoSteerDebuggingTool : public QWidget, public UsbHidDelegate {
   std::optional<qint64> readAskedAt_;
   std::optional<int> idToCheck_;
   bool idCheckPending_ = false;
+  // The next reading moves the servo test's knob to where the servo stands.
+  bool testFollows_ = false;
   std::function<qint64()> clock_;
   bool setResting_ = false;
   bool viewShow_ = false;
-  bool firstEnter_ = false;
   Delay setRest_{1000};
-  Delay firstTip_{500};
   Delay idCheckWait_{2000};
 };

@@ -25,7 +25,7 @@ void KoArmRanges::setProfile(const KoArmProfile& profile) {
 
 QString KoArmRanges::channelLabel(int channel) const {
   const QString id = QStringLiteral("ID:%1").arg(channel);
-  const QString name = profile_.channel(channel).name;
+  const QString name = profile_.channel(channel).shownName();
   return name.isEmpty() ? id : QStringLiteral("%1 (%2)").arg(id, name);
 }
 

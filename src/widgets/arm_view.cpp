@@ -10,13 +10,14 @@
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/switch.h"
+#include "widgets/theme.h"
 #include "widgets/widget_tools.h"
 
 namespace {
 
-const QColor kOutOfReach(0xe5, 0x48, 0x3e);
 // A press this near the dial's rim takes it.
 constexpr double kDialSlack = 7;
 
@@ -32,6 +33,7 @@ KoArmView::KoArmView(QWidget* parent, KoArmProfile profile)
     : QWidget(parent), profile_(std::move(profile)) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
+  KoAccessible::setRole(this, QAccessible::Graphic);
   setMouseTracking(true);
   positions_.fill(500);
   holdTimer_.setSingleShot(true);
@@ -46,10 +48,8 @@ KoArmView::KoArmView(QWidget* parent, KoArmProfile profile)
   row->setSpacing(6);
   lockWrist_ = new KoSwitch;
   lockCaption_ = new QLabel;
-  lockCaption_->setStyleSheet(QStringLiteral("color: #c8cace;"));
-  QFont small = lockCaption_->font();
-  small.setPixelSize(11);
-  lockCaption_->setFont(small);
+  lockCaption_->setForegroundRole(QPalette::PlaceholderText);
+  lockCaption_->setFont(KoTheme::font(KoTheme::Type::Caption));
   row->addWidget(lockWrist_);
   row->addWidget(lockCaption_);
   KoTools::setAccessibleKeys(lockWrist_, QT_TRID_NOOP("arm_lock_wrist"),
@@ -307,7 +307,9 @@ void KoArmView::placeControls() {
 void KoArmView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.fillRect(rect(), QColor(0x2b, 0x2d, 0x31));
+  // In its panel, not a hole in it: the inset of fields and charts.
+  const KoTheme::Roles& colours = KoTheme::roles();
+  p.fillRect(rect(), colours.inset);
 
   const Frame f = frame();
   const double scale = f.unit;
@@ -316,22 +318,22 @@ void KoArmView::paintEvent(QPaintEvent*) {
   const kinematics::Skeleton points = kinematics::skeleton(profile_, angles);
 
   // Below the ground, where a pose would strike the table.
-  p.fillRect(QRectF(0, origin.y(), width(), height() - origin.y()), QColor(0x22, 0x23, 0x26));
-  p.setPen(QPen(QColor(0x55, 0x58, 0x5e), 1));
+  p.fillRect(QRectF(0, origin.y(), width(), height() - origin.y()), colours.insetShade);
+  p.setPen(QPen(colours.line, 1));
   p.drawLine(QPointF(0, origin.y()), QPointF(width(), origin.y()));
-  p.setBrush(QColor(0x44, 0x47, 0x4d));
+  p.setBrush(colours.track);
   p.drawRoundedRect(
       QRectF(origin.x() - scale * 0.12, origin.y() - scale * 0.04, scale * 0.24, scale * 0.04), 3,
       3);
 
   const double thickness = std::max(4.0, scale * 0.045);
   for (int s = 0; s + 1 < int(points.size()); ++s) {
-    p.setPen(QPen(s == 0 ? QColor(0x80, 0x84, 0x8c) : KoColours::orange(), thickness, Qt::SolidLine,
-                  Qt::RoundCap));
+    p.setPen(
+        QPen(s == 0 ? colours.track : colours.accentLine, thickness, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(toScreen(points[s]), toScreen(points[s + 1]));
   }
   p.setPen(Qt::NoPen);
-  p.setBrush(QColor(0xe8, 0xe8, 0xe8));
+  p.setBrush(colours.inset);
   for (int s = kinematics::kShoulder; s < kinematics::kTip; ++s)
     p.drawEllipse(toScreen(points[s]), thickness * 0.45, thickness * 0.45);
 
@@ -345,8 +347,7 @@ void KoArmView::paintEvent(QPaintEvent*) {
       std::sin(qDegreesToRadians(std::clamp(angles[KoArmJoints::kGripper], 0.0, 90.0))) *
       std::abs(std::cos(qDegreesToRadians(angles[KoArmJoints::kWristRoll])));
   const double jaw = scale * 0.09;
-  p.setPen(
-      QPen(QColor(0xe8, 0xe8, 0xe8), std::max(2.0, thickness * 0.5), Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(colours.text, std::max(2.0, thickness * 0.5), Qt::SolidLine, Qt::RoundCap));
   for (int side : {-1, 1}) {
     const QPointF base = tip + across * side * (thickness * 0.6);
     p.drawLine(base, base + along * jaw + across * side * jaw * open);
@@ -354,7 +355,9 @@ void KoArmView::paintEvent(QPaintEvent*) {
 
   // The tip can be taken: a faint ring says so under the pointer, a firmer one while held.
   if (hover_ == Drag::Tip) {
-    p.setPen(QPen(QColor(255, 255, 255, dragging_ == Drag::Tip ? 200 : 110), 1.5));
+    QColor ring = colours.text;
+    ring.setAlpha(dragging_ == Drag::Tip ? 200 : 110);
+    p.setPen(QPen(ring, 1.5));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(tip, kGrabReach, kGrabReach);
   }
@@ -363,12 +366,11 @@ void KoArmView::paintEvent(QPaintEvent*) {
   const double r = dialRadius();
   const QPointF dial = dialCentre();
   const bool dialTaken = hover_ == Drag::Dial;
-  p.setPen(
-      QPen(dialTaken ? QColor(0xc8, 0xca, 0xce) : QColor(0x80, 0x84, 0x8c), dialTaken ? 2.0 : 1.5));
+  p.setPen(QPen(dialTaken ? colours.text : colours.track, dialTaken ? 2.0 : 1.5));
   p.setBrush(Qt::NoBrush);
   p.drawEllipse(dial, r, r);
   const double yaw = qDegreesToRadians(angles[KoArmJoints::kBase]);
-  p.setPen(QPen(KoColours::orange(), 3, Qt::SolidLine, Qt::RoundCap));
+  p.setPen(QPen(colours.accentLine, 3, Qt::SolidLine, Qt::RoundCap));
   p.drawLine(dial, dial + QPointF(std::sin(yaw), -std::cos(yaw)) * r);
 
   // Where the tip was asked to go and could not (over the dial, which it may reach): a red ring, a
@@ -377,13 +379,11 @@ void KoArmView::paintEvent(QPaintEvent*) {
     const QPointF wanted = toScreen(*target_);
     const QPointF reached = toScreen(reachedTip_);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(kOutOfReach, 1.5, Qt::DashLine));
+    p.setPen(QPen(colours.danger, 1.5, Qt::DashLine));
     p.drawLine(reached, wanted);
-    p.setPen(QPen(kOutOfReach, 2));
+    p.setPen(QPen(colours.danger, 2));
     p.drawEllipse(wanted, 7, 7);
-    QFont font = p.font();
-    font.setPixelSize(12);
-    p.setFont(font);
+    p.setFont(KoTheme::font(KoTheme::Type::Label));
     const QString text = qtTrId("arm_out_of_reach");
     const QRectF box = p.fontMetrics().boundingRect(text).adjusted(-4, -2, 4, 2);
     // Beside the ring on the side away from the tip, so that it covers neither; inside the view.
@@ -393,14 +393,16 @@ void KoArmView::paintEvent(QPaintEvent*) {
     at.setY(std::clamp(at.y(), 4.0, std::max(4.0, height() - box.height() - 4)));
     const QRectF label(at, box.size());
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0x22, 0x23, 0x26, 220));
+    QColor under = colours.inset;
+    under.setAlpha(220);
+    p.setBrush(under);
     p.drawRoundedRect(label, 3, 3);
-    p.setPen(kOutOfReach);
+    p.setPen(colours.danger);
     p.drawText(label, Qt::AlignCenter, text);
   }
 
   if (hasFocus()) {
-    p.setPen(QPen(KoColours::focusLight(), 2));
+    p.setPen(QPen(KoColours::focusOn(colours.inset), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
   }

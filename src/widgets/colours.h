@@ -5,7 +5,8 @@
 
 class QPainter;
 
-// The colours the controls share, and the rule that keeps text readable on them.
+// The colours the theme (theme.h) is built on, the focus ring, and the rule that keeps text
+// readable. Widgets take their colours from the theme's roles.
 namespace KoColours {
 
 // The program's orange (1.0, 0.694, 0.275).
@@ -17,7 +18,7 @@ QColor lightText();
 // A light-grey button, as a running download shows.
 QColor lightGrey();
 // The keyboard focus ring's two tones: deep blue for light and orange fills, pale blue for
-// the dark body, bar and curves. Each keeps 3:1 against the fills it is meant for.
+// the dark body, the bar and dark panels. Each keeps 3:1 against the fills it is meant for.
 QColor focusDark();
 QColor focusLight();
 // The ring's tone that contrasts more with `background`.

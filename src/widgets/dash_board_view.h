@@ -1,11 +1,15 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QList>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QWidget>
+
+#include "widgets/theme.h"
 
 class QSvgRenderer;
 
@@ -22,8 +26,9 @@ class KoDashBoardDial : public QWidget {
     int majorEvery;
     double markInset;  // extra inset of marks and labels from the frame
     double fontPoints;
-    QColor colour;
-    QColor labelColour;  // darker, so the numbers read on a light panel
+    // Roles of the theme, read when the dial paints so that it follows a change of scheme.
+    QColor KoTheme::Roles::*colour;
+    QColor KoTheme::Roles::*labelColour;  // darker, so the numbers read on the panel
   };
 
   // Turns the needle to `value`; the dial keeps only the angle, not the reading.
@@ -41,9 +46,19 @@ class KoDashBoardDial : public QWidget {
   double labelRadius() const;
   // Whether the numbers are drawn; below a size they would run into the hub.
   bool labelsShown() const;
-  // The box of a labelled mark's text: the scale's box, drawn nearer the centre where it
-  // would otherwise run into the marks.
+  // The box of a labelled mark's text, as close to the marks as it fits.
   QRectF labelRect(int mark) const;
+  // The boxes of the numbers drawn at the current size; empty where none are.
+  QList<QRectF> labelRects() const;
+  QFont numberFont() const;
+  // The needle's reach from the centre: it stops short of the numbers, so that no reading
+  // puts it over one.
+  double needleLength() const;
+
+  // The square the dial is drawn in, centred; past a size a dial only looks bloated, so a
+  // larger widget leaves room round it.
+  QRectF face() const;
+  static constexpr int kLargestSide = 320;
 
   QSize sizeHint() const override { return {220, 220}; }
 
@@ -53,7 +68,6 @@ class KoDashBoardDial : public QWidget {
   virtual double angleFor(double value) const = 0;
   virtual bool labelled(int mark) const = 0;
   virtual QString labelText(int mark) const = 0;
-  virtual QRectF labelBox(QPointF position) const = 0;
 
   void paintEvent(QPaintEvent* event) override;
   // A new size redraws the dial from scratch, which puts the needle back at rest.
@@ -82,7 +96,6 @@ class KoDashBoardView : public KoDashBoardDial {
   double angleFor(double value) const override { return needleAngleDegrees(value); }
   bool labelled(int mark) const override;
   QString labelText(int mark) const override;
-  QRectF labelBox(QPointF position) const override;
 };
 
 // Position dial; its input is the servo position divided by 10, 0 to 100.
@@ -99,7 +112,6 @@ class KoDashBoardPostionView : public KoDashBoardDial {
   double angleFor(double value) const override { return needleAngleDegrees(value); }
   bool labelled(int mark) const override;
   QString labelText(int mark) const override;
-  QRectF labelBox(QPointF position) const override;
 };
 
 // Thermometer: an image of a tube and bulb with a column that rises with `pro`
@@ -132,6 +144,14 @@ class KoDashBoardTemperatureView : public QWidget {
   // The height, in widget coordinates, that the column's top reaches at `celsius`; the scale's
   // marks and numbers are drawn there.
   static double levelFor(QSizeF size, double celsius);
+
+  // The scale's numbers at the current size: the font they take and where each is drawn.
+  struct Number {
+    QRectF box;
+    QString text;
+  };
+  QFont numberFont() const;
+  QList<Number> numbers() const;
 
   QSize sizeHint() const override { return {60, 400}; }
   // The marks and numbers of the scale.

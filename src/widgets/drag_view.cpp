@@ -7,6 +7,7 @@
 
 #include "model/action_file.h"
 #include "widgets/prompter.h"
+#include "widgets/theme.h"
 #include "widgets/widget_tools.h"
 
 KoDragView::KoDragView(QWidget* parent) : QWidget(parent) { setAcceptDrops(true); }
@@ -64,7 +65,9 @@ void KoDragView::paintEvent(QPaintEvent*) {
   qInfo().noquote() << "拖拽了";
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(QPen(QColor::fromRgbF(1.0f, 0.694f, 0.275f), 3, Qt::DashLine));
-  p.setBrush(QColor(255, 177, 70, 30));
+  QColor wash = KoTheme::roles().accent;
+  wash.setAlpha(30);
+  p.setPen(QPen(KoTheme::roles().accentLine, 3, Qt::DashLine));
+  p.setBrush(wash);
   p.drawRoundedRect(QRectF(rect()).adjusted(2, 2, -2, -2), 12, 12);
 }

@@ -9,27 +9,25 @@
 #include "model/notification_center.h"
 #include "widgets/colours.h"
 #include "widgets/svg_images.h"
+#include "widgets/theme.h"
 
 namespace {
 
 constexpr int kPadding = 6;
 constexpr int kGap = 3;
 constexpr int kImageSide = 26;
-constexpr qreal kRadius = 6;
+constexpr qreal kRadius = KoTheme::kRadius;
 
 }  // namespace
 
 QColor KoImageTitleButton::defaultBackgroundColor() { return KoColours::orange(); }
 
-QColor KoImageTitleButton::busyBackgroundColor() { return {0xDD, 0xDE, 0xE1}; }
+QColor KoImageTitleButton::busyBackgroundColor() { return KoTheme::roles().busy; }
 
 KoImageTitleButton::KoImageTitleButton(const QString& image, const QString& titleKey,
                                        QWidget* parent)
     : QAbstractButton(parent) {
-  QFont f = font();
-  f.setPixelSize(12);
-  f.setBold(true);
-  setFont(f);
+  setFont(KoTheme::font(KoTheme::Type::Label, true));
   setCursor(Qt::PointingHandCursor);
   setFocusPolicy(Qt::TabFocus);
   setImage(image);

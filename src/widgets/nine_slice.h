@@ -19,6 +19,8 @@ class KoNineSlice {
   // Paints the picture over `target`, clipped to it. A target too small to slice, or a fractional
   // pixel ratio that would show seams between the slices, is drawn directly.
   void paint(QPainter& painter, const QRect& target);
+  // Has the picture drawn again at the next paint.
+  void reset() { source_ = QImage(); }
 
  private:
   int border_;

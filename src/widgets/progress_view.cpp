@@ -3,13 +3,12 @@
 #include <QPainter>
 
 #include "model/notification_center.h"
+#include "widgets/theme.h"
 
 namespace {
 
 constexpr int kUpdates = 201;
 constexpr double kComplete = 200;
-const QColor kBox(0xDD, 0xDE, 0xE1);
-const QColor kBar(0x4C, 0xBB, 0x5A);
 
 }  // namespace
 
@@ -70,16 +69,15 @@ void KoProgressView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kBox);
+  const KoTheme::Roles& colours = KoTheme::roles();
+  painter.setBrush(colours.busy);
   painter.drawRoundedRect(QRectF(rect()), 2, 2);
   const qreal bar = std::min<qreal>(pro_, width());
   if (bar > 0) {
-    painter.setBrush(kBar);
+    painter.setBrush(colours.progress);
     painter.drawRoundedRect(QRectF(0, 0, bar, height()), 2, 2);
   }
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(15);
-  painter.setFont(f);
-  painter.setPen(Qt::black);
+  painter.setFont(KoTheme::font(KoTheme::Type::Title));
+  painter.setPen(colours.onAccent);
   painter.drawText(rect(), Qt::AlignCenter, qtTrId(title_.toUtf8().constData()));
 }

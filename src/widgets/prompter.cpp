@@ -2,6 +2,7 @@
 
 #include <QDebug>
 #include <QList>
+#include <QPointer>
 #include <QTimer>
 
 namespace {
@@ -19,12 +20,24 @@ LogPrompter logPrompter;
 Prompter* current = &logPrompter;
 int openPrompts = 0;
 QList<std::function<void()>> heldBack;
+QList<std::pair<QPointer<QObject>, std::function<void(bool)>>> watchers;
+
+void tellWatchers(bool open) {
+  watchers.removeIf([](const auto& w) { return w.first.isNull(); });
+  for (const auto& [context, changed] : QList(watchers)) {
+    if (context) changed(open);
+  }
+}
 
 // Counts an open prompt; when the last closes, what waited runs from the event loop.
 struct PromptScope {
-  PromptScope() { ++openPrompts; }
+  PromptScope() {
+    if (openPrompts++ == 0) tellWatchers(true);
+  }
   ~PromptScope() {
-    if (--openPrompts > 0 || heldBack.isEmpty()) return;
+    if (--openPrompts > 0) return;
+    tellWatchers(false);
+    if (heldBack.isEmpty()) return;
     QTimer::singleShot(0, [] {
       while (!heldBack.isEmpty() && openPrompts == 0) heldBack.takeFirst()();
     });
@@ -59,6 +72,10 @@ void afterPrompts(std::function<void()> work) {
   } else {
     heldBack.append(std::move(work));
   }
+}
+
+void watchPrompts(QObject* context, std::function<void(bool open)> changed) {
+  watchers.append({context, std::move(changed)});
 }
 
 }  // namespace KoTools

@@ -3,6 +3,8 @@
 #include <QString>
 #include <functional>
 
+class QObject;
+
 // Where the screens' tips and questions go: the desktop program installs its dialogs, tests a
 // recording one. Only the screens ask; the code below them returns outcomes that the screens
 // put into words.
@@ -42,5 +44,10 @@ Prompter::SaveAnswer askToSaveWithMessage(const QString& message);
 // Runs `work` now, or, while a tip or question is open, once the last one has closed (in
 // the order asked), so that replies and time-outs never stack dialogs or act behind one.
 void afterPrompts(std::function<void()> work);
+
+// Calls `changed(true)` as the first tip or question opens and `changed(false)` once the last
+// has closed, for as long as `context` lives: what counts on the board's replies pauses
+// meanwhile, since the program holds them back (afterPrompts).
+void watchPrompts(QObject* context, std::function<void(bool open)> changed);
 
 }  // namespace KoTools

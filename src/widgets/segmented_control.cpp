@@ -8,21 +8,25 @@
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
-
-namespace {
-
-const QColor kSelectedText = QColor::fromRgbF(0.063f, 0.063f, 0.063f);
-
-}  // namespace
+#include "widgets/theme.h"
 
 KoSegmentedControl::KoSegmentedControl(QWidget* parent) : QWidget(parent) {
-  QFont f = font();
-  f.setPixelSize(13);
-  setFont(f);
+  setFont(KoTheme::font(KoTheme::Type::Body));
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
   setFocusPolicy(Qt::TabFocus);
+  KoAccessible::setTabs(this,
+                        {[this] {
+                           QStringList texts;
+                           for (const QString& key : titles_)
+                             texts.append(qtTrId(key.toUtf8().constData()));
+                           return texts;
+                         },
+                         [this] { return index_; },
+                         [this](int i) { return paths().value(i).boundingRect().toAlignedRect(); },
+                         [this](int i) { choose(i); }});
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoSegmentedControl::changed);
   changed();
@@ -35,7 +39,13 @@ void KoSegmentedControl::setIndex(int index) {
 }
 
 QColor KoSegmentedControl::titleColor(bool selected) const {
-  return selected ? kSelectedText : textColor_;
+  return selected ? KoTheme::roles().onAccent : KoTheme::roles().text;
+}
+
+// Segments that are not selected carry their own backing, so their titles read on whatever the
+// control sits on.
+QColor KoSegmentedControl::fillColor(bool selected) const {
+  return selected ? KoTheme::roles().accent : KoTheme::roles().inset;
 }
 
 void KoSegmentedControl::setCornerRadius(qreal radius) {
@@ -90,7 +100,8 @@ void KoSegmentedControl::paintEvent(QPaintEvent*) {
   const QList<KoSlantedTabs::Tab> all = tabs();
   for (int i = 0; i < all.size(); ++i) {
     const bool selected = i == index_;
-    painter.setPen(QPen(tintColor_, borderWidth_, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(KoTheme::roles().accentLine, borderWidth_, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.setBrush(fillColor(selected));
     painter.drawPath(all[i].path);
     painter.setPen(titleColor(selected));

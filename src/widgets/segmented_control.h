@@ -35,7 +35,7 @@ class KoSegmentedControl : public QWidget {
   qreal maginLeftOne() const { return maginLeftOne_; }
   qreal maginLeftTwo() const { return maginLeftTwo_; }
   // What a segment is filled with and written in.
-  QColor fillColor(bool selected) const { return selected ? tintColor_ : unselectedColor_; }
+  QColor fillColor(bool selected) const;
   QColor titleColor(bool selected) const;
   void setCornerRadius(qreal radius);
   void setBorderWidth(qreal width);
@@ -59,12 +59,6 @@ class KoSegmentedControl : public QWidget {
   KoSegmentedControlDelegate* delegate_ = nullptr;
   qreal maginLeftOne_ = 0;
   qreal maginLeftTwo_ = 20;
-  QColor tintColor_ = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
-  // The titles of the segments that are not selected.
-  QColor textColor_ = QColor(0x33, 0x33, 0x33);
-  // Segments that are not selected carry their own light backing, so their titles read on
-  // whatever the control sits on.
-  QColor unselectedColor_ = QColor(0xf2, 0xf2, 0xf2);
   qreal cornerRadius_ = 3;
   qreal borderWidth_ = 1;
 };

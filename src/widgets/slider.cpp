@@ -1,18 +1,19 @@
 #include "widgets/slider.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
+#include "widgets/theme.h"
+
+#include "widgets/accessible_controls.h"
 
 namespace {
 
 constexpr KoSlider::Delay kDefaultHold{500};
 constexpr KoSlider::Delay kDefaultRepeat{100};
-
-const QColor kOrange = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
-const QColor kTrack(0xD3, 0xD6, 0xDB);
 
 // Digits after the decimal point that the step needs (0.1 -> 1, 0.25 -> 2, 1 -> 0).
 int decimalsOf(double step) {
@@ -38,6 +39,11 @@ KoSlider::KoSlider(Qt::Orientation orientation, KoSliderCell cell, QWidget* pare
   holdTimer_.setSingleShot(true);
   connect(&holdTimer_, &QTimer::timeout, this, &KoSlider::repeatStep);
   connect(&repeatTimer_, &QTimer::timeout, this, &KoSlider::repeatStep);
+  KoAccessible::install();
+  connect(this, &KoSlider::valueChanged, this, [this](double value) {
+    QAccessibleValueChangeEvent event(this, value);
+    KoAccessible::tell(&event);
+  });
 }
 
 void KoSlider::setRepeatDelays(Delay hold, Delay repeat) {
@@ -94,6 +100,8 @@ bool KoSlider::setPosition(qint64 position) {
   emit valueChanged(value());
   return true;
 }
+
+void KoSlider::setValueByUser(double value) { userSetPosition(positionFor(value)); }
 
 void KoSlider::userSetPosition(qint64 position) {
   if (setPosition(position)) emit sliderAction(value());
@@ -249,26 +257,28 @@ void KoSlider::paintEvent(QPaintEvent*) {
     painter.drawRoundedRect(r, half, half);
   };
   painter.setPen(Qt::NoPen);
-  painter.setBrush(kTrack);
+  const KoTheme::Roles& colours = KoTheme::roles();
+  const QColor orange = colours.accent;
+  painter.setBrush(colours.track);
   bar(start, end);
-  painter.setBrush(kOrange);
+  painter.setBrush(orange);
   if (knob != origin) bar(origin, knob);
 
   const QRectF knobBox = knobRect();
-  painter.setBrush(QColor(0, 0, 0, 45));
+  painter.setBrush(colours.knobShadow);
   painter.drawEllipse(knobBox.translated(0, 1));
   if (tool) {
-    painter.setBrush(Qt::white);
-    painter.setPen(QPen(kOrange, 2));
+    painter.setBrush(colours.accentTrack);
+    painter.setPen(QPen(orange, 2));
     painter.drawEllipse(knobBox.adjusted(1, 1, -1, -1));
   } else {
-    painter.setBrush(kOrange);
+    painter.setBrush(orange);
     painter.drawEllipse(knobBox);
-    painter.setBrush(Qt::white);
+    painter.setBrush(colours.accentTrack);
     painter.drawEllipse(knobBox.adjusted(6, 6, -6, -6));
   }
   if (hasFocus()) {
-    painter.setPen(QPen(kOrange.darker(150), 1));
+    painter.setPen(QPen(orange.darker(150), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(knobBox.adjusted(-2, -2, 2, 2));
   }

@@ -37,6 +37,11 @@ class KoSlider : public QWidget {
   int intValue() const;
   // Clamps to the range and snaps to the nearest grid value; never sends sliderAction.
   void setValue(double value);
+  // As a move of the knob by the user: clamped and snapped, and sliderAction sent on a change.
+  void setValueByUser(double value);
+  double minimum() const { return minimum_; }
+  double maximum() const { return maximum_; }
+  double step() const { return step_; }
 
   void setCell(KoSliderCell cell);
 

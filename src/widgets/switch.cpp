@@ -1,33 +1,35 @@
 #include "widgets/switch.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
-
-namespace {
-
-const QColor kOnColor = QColor::fromRgbF(1.0f, 0.694f, 0.275f);
-const QColor kOffColor(0xB4, 0xB7, 0xBD);
-
-}  // namespace
+#include "widgets/theme.h"
 
 KoSwitch::KoSwitch(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::PointingHandCursor);
   setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  KoAccessible::install();
 }
 
 void KoSwitch::setOn(bool on) {
   if (on == on_) return;
   on_ = on;
   update();
+  // Whatever flipped it, a screen reader hears the new state.
+  QAccessible::State changed;
+  changed.checked = true;
+  QAccessibleStateChangeEvent event(this, changed);
+  KoAccessible::tell(&event);
   emit stateChanged(on_);
 }
 
-void KoSwitch::toggleByUser() {
+void KoSwitch::toggle() {
   setOn(!on_);
   emit toggledByUser(on_);
 }
@@ -44,12 +46,12 @@ void KoSwitch::mouseReleaseEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return QWidget::mouseReleaseEvent(event);
   const bool wasPressed = pressed_;
   pressed_ = false;
-  if (wasPressed && rect().contains(event->position().toPoint())) toggleByUser();
+  if (wasPressed && rect().contains(event->position().toPoint())) toggle();
 }
 
 void KoSwitch::keyPressEvent(QKeyEvent* event) {
   if (event->key() == Qt::Key_Space && !event->isAutoRepeat()) {
-    toggleByUser();
+    toggle();
     return;
   }
   QWidget::keyPressEvent(event);
@@ -67,18 +69,19 @@ void KoSwitch::paintEvent(QPaintEvent*) {
                      trackHeight);
   const qreal radius = trackHeight / 2;
   painter.setPen(Qt::NoPen);
-  painter.setBrush(on_ ? kOnColor : kOffColor);
+  const KoTheme::Roles& colours = KoTheme::roles();
+  painter.setBrush(on_ ? colours.accent : colours.track);
   painter.drawRoundedRect(track, radius, radius);
-  // Inside the track's edge, which fills the widget, and under the knob. Light panels and
-  // the dark arm view both hold switches: two tones, one for each.
+  // Inside the track's edge, which fills the widget, and under the knob. Light and dark
+  // panels both hold switches: two tones, one for each.
   if (hasFocus()) KoColours::paintFocusRing(painter, track, radius);
 
   const qreal inset = 2;
   const qreal knob = trackHeight - 2 * inset;
   const qreal x = on_ ? track.right() - inset - knob : track.left() + inset;
   const QRectF knobRect(x, track.top() + inset, knob, knob);
-  painter.setBrush(QColor(0, 0, 0, 40));
+  painter.setBrush(colours.knobShadow);
   painter.drawEllipse(knobRect.translated(0, 1));
-  painter.setBrush(Qt::white);
+  painter.setBrush(colours.accentTrack);
   painter.drawEllipse(knobRect);
 }

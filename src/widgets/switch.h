@@ -14,6 +14,8 @@ class KoSwitch : public QWidget {
   bool isOn() const { return on_; }
   // Sets the state from code: only stateChanged is emitted.
   void setOn(bool on);
+  // Toggles as a click does, for the user: both signals are emitted.
+  void toggle();
 
   QSize sizeHint() const override;
 
@@ -30,8 +32,6 @@ class KoSwitch : public QWidget {
   void keyPressEvent(QKeyEvent* event) override;
 
  private:
-  void toggleByUser();
-
   bool on_ = false;
   bool pressed_ = false;
 };

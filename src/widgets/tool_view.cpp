@@ -7,7 +7,9 @@
 #include <unordered_map>
 
 #include "model/notification_center.h"
+#include "widgets/colours.h"
 #include "widgets/nine_slice.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -24,7 +26,7 @@ void drawPanel(QPainter& painter, const QRect& rect, const QColor& color) {
   // A soft shadow: rings that fade outwards, a little lower than the box.
   painter.setPen(Qt::NoPen);
   for (int i = kShadow; i > 0; --i) {
-    painter.setBrush(QColor(0, 0, 0, 7));
+    painter.setBrush(KoTheme::roles().shadow);
     painter.drawRoundedRect(box.adjusted(-i, -i + kShadowDrop, i, i + kShadowDrop), kRadius + i,
                             kRadius + i);
   }
@@ -50,20 +52,18 @@ KoNineSlice& panelIn(const QColor& color) {
 
 KoToolView::KoToolView(const QString& titleKey, QWidget* parent)
     : QWidget(parent), lableTitle_(new QLabel(this)), content_(new QWidget(this)) {
-  QFont f = lableTitle_->font();
-  f.setPixelSize(15);
-  f.setBold(true);
-  lableTitle_->setFont(f);
+  lableTitle_->setFont(KoTheme::font(KoTheme::Type::Title, true));
   content_->setAttribute(Qt::WA_TranslucentBackground);
 
   auto* layout = new QVBoxLayout(this);
   const int margin = kShadow + kPadding;
-  layout->setContentsMargins(margin, kShadow + kPadding - 4, margin, margin);
-  layout->setSpacing(8);
+  // Less below the content than beside it: the corners' curves leave it room there, and a
+  // small window needs the height.
+  layout->setContentsMargins(margin, kShadow + kPadding - 4, margin, margin - 6);
+  layout->setSpacing(6);
   layout->addWidget(lableTitle_);
   layout->addWidget(content_, 1);
 
-  setBackColor(backColor_);
   setTitleKey(titleKey);
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoToolView::retranslate);
@@ -81,16 +81,17 @@ void KoToolView::retranslate() {
   setAccessibleName(lableTitle_->text());
 }
 
+QColor KoToolView::backColor() const { return backColor_.value_or(KoTheme::roles().surface); }
+
 void KoToolView::setBackColor(const QColor& color) {
   backColor_ = color;
   QPalette palette = lableTitle_->palette();
-  palette.setColor(QPalette::WindowText,
-                   color.lightnessF() > 0.55 ? QColor(0x22, 0x22, 0x22) : QColor(0xF2, 0xF2, 0xF2));
+  palette.setColor(QPalette::WindowText, KoColours::textOn(color));
   lableTitle_->setPalette(palette);
   update();
 }
 
 void KoToolView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  panelIn(backColor_).paint(painter, rect());
+  panelIn(backColor()).paint(painter, rect());
 }

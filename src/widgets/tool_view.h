@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QString>
 #include <QWidget>
+#include <optional>
+#include "widgets/theme.h"
 
 class QLabel;
 
@@ -13,7 +15,7 @@ class KoToolView : public QWidget {
   Q_OBJECT
 
  public:
-  static constexpr qreal kCornerRadius = 20;
+  static constexpr qreal kCornerRadius = KoTheme::kRadius;
   // Room around the box for the shadow.
   static constexpr int kShadow = 6;
 
@@ -22,7 +24,8 @@ class KoToolView : public QWidget {
   void setTitleKey(const QString& key);
   QLabel* lableTitle() const { return lableTitle_; }
 
-  QColor backColor() const { return backColor_; }
+  // The theme's surface unless set.
+  QColor backColor() const;
   // The title takes dark or light text, whichever reads on the colour.
   void setBackColor(const QColor& color);
 
@@ -36,7 +39,7 @@ class KoToolView : public QWidget {
   void retranslate();
 
   QString titleKey_;
-  QColor backColor_{0xF4, 0xF5, 0xF7};
+  std::optional<QColor> backColor_;
   QLabel* lableTitle_;
   QWidget* content_;
 };

@@ -10,6 +10,7 @@
 
 #include "model/notification_center.h"
 #include "widgets/svg_picture.h"
+#include "widgets/theme.h"
 #include "widgets/velmar_slider_view.h"
 
 KoVelmarPanView::KoVelmarPanView(KoVelmarSliderViewDelegate* delegate, QWidget* parent,
@@ -29,7 +30,7 @@ KoVelmarPanView::KoVelmarPanView(KoVelmarSliderViewDelegate* delegate, QWidget* 
     sliders_.insert(i, v);
   }
   textTip_->setWordWrap(true);
-  textTip_->setStyleSheet(QStringLiteral("color:#4a4d52;background:transparent;"));
+  textTip_->setForegroundRole(QPalette::PlaceholderText);
   connect(&KoNotificationCenter::defaultCenter(), &KoNotificationCenter::changeLanguage, this,
           &KoVelmarPanView::changeLanguage);
   changeLanguage();

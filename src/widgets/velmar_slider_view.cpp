@@ -20,21 +20,14 @@
 #include "model/notification_center.h"
 #include "model/value_utils.h"
 #include "widgets/colours.h"
+#include "widgets/theme.h"
 
 namespace {
 
-const QColor kOrange(255, 177, 70);
 // The shake swings by 7.5 degrees each way; a widget cannot turn, so it swings sideways by
 // the arc that angle sweeps at the control's half width.
 constexpr double kShakeRadians = 0.1308996938995747;
 constexpr int kShakeMilliseconds = 250;
-
-QFont pointFont(qreal points, bool bold = false) {
-  QFont f = QApplication::font();
-  f.setPointSizeF(points);
-  f.setBold(bold);
-  return f;
-}
 
 // Digits of the range's widest end, and a sign where it goes below zero; Enter clamps the rest.
 QValidator* fieldValidator(limits::Range range, QObject* parent) {
@@ -46,8 +39,9 @@ QValidator* fieldValidator(limits::Range range, QObject* parent) {
 }
 
 constexpr int kFocusRing = 2;
-// The selected frame's position on a track: a blue apart from the orange, red and white.
-const QColor kMarkColour(0x1f, 0x5f, 0xc8);
+
+// The cards are orange in either scheme, and so is everything on them.
+const KoTheme::Roles& card() { return KoTheme::roles(KoTheme::Scheme::Light); }
 
 // A ring of kFocusRing pixels inside `outer`, its outer corners rounded by `radius`.
 void paintFocusRing(QPainter& p, const QRectF& outer, qreal radius, const QColor& background) {
@@ -116,7 +110,8 @@ QSize KoChannelSlider::minimumSizeHint() const { return {15, 15}; }
 void KoChannelSlider::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  if (hasFocus()) paintFocusRing(p, rect(), 4, kOrange);  // on the card
+  const KoTheme::Roles& colours = KoTheme::roles();
+  if (hasFocus()) paintFocusRing(p, rect(), 4, colours.accent);  // on the card
   p.setPen(Qt::NoPen);
   const QRect groove = grooveRect();
   p.setBrush(look_.groove);
@@ -128,9 +123,9 @@ void KoChannelSlider::paintEvent(QPaintEvent*) {
     // Over the knob, so that a mark where the knob stands still shows; a light edge parts it
     // from the dark knob.
     const QRectF edge = markRect(*mark_);
-    p.setBrush(Qt::white);
+    p.setBrush(colours.accentTrack);
     p.drawRect(edge);
-    p.setBrush(kMarkColour);
+    p.setBrush(colours.mark);
     p.drawRect(edge.adjusted(1, 0, -1, 0));
   }
 }
@@ -196,10 +191,9 @@ KoChannelField::KoChannelField(const QString& text, QColor background, QColor te
                                int radius, QWidget* parent)
     : QLineEdit(text, parent), background_(background), radius_(radius) {
   setFrame(false);
-  QPalette palette = this->palette();
-  palette.setColor(QPalette::Base, Qt::transparent);
-  palette.setColor(QPalette::Text, textColour);
-  setPalette(palette);
+  // The field draws its own box; the application's style sheet would draw a second one.
+  setProperty("plain", true);
+  setStyleSheet(QStringLiteral("color:%1;").arg(textColour.name(QColor::HexArgb)));
 }
 
 QSize KoChannelField::sizeHint() const { return {QLineEdit::sizeHint().width(), fieldHeight()}; }
@@ -241,8 +235,8 @@ KoVelmarLabelView::KoVelmarLabelView(const QString& stringValue, QWidget* parent
 }
 
 void KoVelmarLabelView::retranslate() {
-  const qreal advance =
-      QFontMetricsF(pointFont(11)).horizontalAdvance(qtTrId(title_.toUtf8().constData()));
+  const qreal advance = QFontMetricsF(KoTheme::font(KoTheme::Type::Title))
+                            .horizontalAdvance(qtTrId(title_.toUtf8().constData()));
   setFixedSize(std::max(18, static_cast<int>(std::ceil(2 * textOrigin().x() + advance))), 18);
   update();
 }
@@ -255,8 +249,8 @@ void KoVelmarLabelView::paintEvent(QPaintEvent*) {
   // Plain text, not a chip: it names a way the joint turns and does nothing when pressed.
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(KoColours::darkText());
-  const QFont font = pointFont(11);
+  p.setPen(KoTheme::roles().onAccent);
+  const QFont font = KoTheme::font(KoTheme::Type::Title);
   p.setFont(font);
   const QPointF origin = textOrigin();
   p.drawText(QPointF(origin.x(), origin.y() + QFontMetricsF(font).ascent() - 3),
@@ -274,26 +268,26 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
       title_(new QLabel(title, this)),
       left_(new KoVelmarLabelView(leftTitle, this)),
       right_(new KoVelmarLabelView(rightTitle, this)),
-      slider_(
-          new KoChannelSlider(limits::kPosition, {Qt::white, 6, QColor(0x2b2d31), {10, 14}}, this)),
-      textField_(new KoChannelField(QString::number(limits::kPosition.start), QColor(0x2b2d31),
-                                    Qt::white, 8, this)),
+      slider_(new KoChannelSlider(limits::kPosition,
+                                  {card().accentTrack, 6, card().accentInset, {10, 14}}, this)),
+      textField_(new KoChannelField(QString::number(limits::kPosition.start), card().accentInset,
+                                    card().accentInsetText, 8, this)),
       sliderSmall_(
-          new KoChannelSlider(limits::kTrim, {QColor(0xe0453a), 4, Qt::white, {8, 10}}, this)),
-      lableSmall_(new KoChannelField(QString::number(limits::kTrim.start),
-                                     QColor(255, 255, 255, 110), QColor(0x1a1a1a), 6, this)) {
+          new KoChannelSlider(limits::kTrim, {card().trim, 4, card().accentTrack, {8, 10}}, this)),
+      lableSmall_(new KoChannelField(QString::number(limits::kTrim.start), card().accentWash,
+                                     card().onAccent, 6, this)) {
   resize(kSize);
   delegate_.set(delegate);
   setAttribute(Qt::WA_StyledBackground, false);
 
-  title_->setFont(pointFont(11, true));
+  title_->setFont(KoTheme::font(KoTheme::Type::Title, true));
   QPalette titlePalette = title_->palette();
-  titlePalette.setColor(QPalette::WindowText, QColor(0x1a1a1a));
+  titlePalette.setColor(QPalette::WindowText, card().onAccent);
   title_->setPalette(titlePalette);
 
   textField_->setValidator(fieldValidator(limits::kPosition, textField_));
   textField_->setAlignment(Qt::AlignCenter);
-  textField_->setFont(pointFont(11.5));
+  textField_->setFont(KoTheme::font(KoTheme::Type::Title));
   // "1000" in full, clear of the rounded ends.
   textField_->setFixedWidth(46);
   textField_->setProperty("tag", tag);
@@ -301,7 +295,7 @@ KoVelmarSliderView::KoVelmarSliderView(int tag, const QString& title,
   sliderSmall_->setProperty("tag", kTrimTag);
   lableSmall_->setValidator(fieldValidator(limits::kTrim, lableSmall_));
   lableSmall_->setAlignment(Qt::AlignCenter);
-  lableSmall_->setFont(pointFont(10));
+  lableSmall_->setFont(KoTheme::font(KoTheme::Type::Body));
   lableSmall_->setFixedWidth(46);
   for (QLineEdit* field : {textField_, lableSmall_}) field->installEventFilter(this);
 
@@ -523,12 +517,9 @@ void KoVelmarSliderView::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   p.setPen(Qt::NoPen);
-  // A light card by its own colour: an opacity effect over the whole card made every change
-  // inside it (a mark that moves with the selection, a dragged knob) render the card anew.
-  QColor fill = kOrange;
-  fill.setAlphaF(0.8f);
-  p.setBrush(fill);
-  p.drawRoundedRect(rect(), 10, 10);
+  // Opaque: the picture behind a card would show through its texts and fields.
+  p.setBrush(card().accent);
+  p.drawRoundedRect(rect(), KoTheme::kRadius, KoTheme::kRadius);
 }
 
 void KoVelmarSliderView::mousePressEvent(QMouseEvent* event) {

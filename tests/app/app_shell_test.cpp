@@ -23,7 +23,6 @@
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
 #include "editor/music/music_control.h"
-#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "link/desktop_notifier.h"
 #include "link/hid_transport.h"
@@ -43,6 +42,7 @@
 #include "temp_files.h"
 #include "wait.h"
 #include "widgets/elided_label.h"
+#include "widgets/status_line.h"
 #include "widgets/velmar_pan_view.h"
 
 namespace {
@@ -205,12 +205,9 @@ TEST_F(AppShellTest, KeysSwitchTabsUnlessTheSerialPortOrADownloadIsBusyAndCloseT
 TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   QSettings settings;
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
-  const QString english = QStringLiteral("Bus Servo Tool");
-  EXPECT_EQ(delegate.tabView()->tabText(1), english);
   settings.setValue(KoLiveStatus::kSettingsKey, true);
   language("繁體");
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "zh-Hant");
-  EXPECT_NE(delegate.tabView()->tabText(1), english);
 
   ASSERT_TRUE(processUntil([&] { return link.connection(); }));
   QToolButton* badge = delegate.viewTop()->linkBadge();
@@ -256,7 +253,6 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   }
   EXPECT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Many; }));
   language("English");
-  EXPECT_EQ(delegate.tabView()->tabText(1), english);
 }
 
 // The window holds still: only its top bar moves it, and no text (a long path or message, a

@@ -18,7 +18,6 @@
 #include "editor/files/file_panels.h"
 #include "editor/files/save_reminder.h"
 #include "editor/list/frame_editor.h"
-#include "editor/status_line.h"
 #include "editor/velmar_view_controller.h"
 #include "link/protocol.h"
 #include "link/serial_port_manager.h"
@@ -31,6 +30,7 @@
 #include "temp_files.h"
 #include "virtual_run_clock.h"
 #include "widgets/image_title_button.h"
+#include "widgets/status_line.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"
 

@@ -8,6 +8,7 @@
 
 #include "model/action_text.h"
 #include "model/file_io.h"
+#include "widgets/file_panel_texts.h"
 #include "widgets/prompter.h"
 #include "widgets/widget_tools.h"
 
@@ -48,12 +49,14 @@ class DialogPanels final : public KoFilePanels {
   QStringList chooseFilesToOpen(bool multiple, const QString& title) override {
     QFileDialog panel(QApplication::activeWindow(), title, {}, filter());
     panel.setFileMode(multiple ? QFileDialog::ExistingFiles : QFileDialog::ExistingFile);
+    KoTools::speakChosenLanguage(panel);
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles() : QStringList{};
   }
   QString chooseFileToSave(const QString& current) override {
     // A file's path opens its folder with the file chosen, so Save As keeps it together.
     QFileDialog panel(QApplication::activeWindow(), qtTrId("save_action"), current, filter());
     panel.setAcceptMode(QFileDialog::AcceptSave);
+    KoTools::speakChosenLanguage(panel);
     panel.setDefaultSuffix(QStringLiteral("rob"));
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
   }
@@ -62,6 +65,7 @@ class DialogPanels final : public KoFilePanels {
         QApplication::activeWindow(), qtTrId("music_choose_title"), {},
         qtTrId("music_file_filter") + QStringLiteral(" (*.wav *.mp3 *.ogg *.oga *.flac);;* (*)"));
     panel.setFileMode(QFileDialog::ExistingFile);
+    KoTools::speakChosenLanguage(panel);
     return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
   }
 };

@@ -1,12 +1,11 @@
 #include "editor/files/save_reminder.h"
 
 #include <QPropertyAnimation>
+#include "widgets/theme.h"
 
 UILabel::UILabel(QWidget* parent) : QLabel(parent) {
-  QFont f = font();
-  f.setPixelSize(30);
-  setFont(f);
-  setStyleSheet(QStringLiteral("color: #E02020; background: transparent;"));
+  setFont(KoTheme::font(KoTheme::Type::Display));
+  KoTheme::setTextRole(this, &KoTheme::Roles::danger);
   reveal_.setSingleShot(true);
   reveal_.setInterval(kDefaultDelay);
   connect(&reveal_, &QTimer::timeout, this, &UILabel::playMove);

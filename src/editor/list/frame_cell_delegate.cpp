@@ -5,6 +5,7 @@
 
 #include "session/frame_list_model.h"
 #include "widgets/colours.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -39,9 +40,9 @@ QColor KoFrameCellDelegate::markColour(int mark) {
   using Mark = KoFrameListModel::CellMark;
   switch (Mark(mark)) {
     case Mark::Outside:
-      return QColor(0xff, 0xd5, 0x80);
+      return KoTheme::roles().warningTint;
     case Mark::Strike:
-      return QColor(0xff, 0xa8, 0xa8);
+      return KoTheme::roles().dangerTint;
   }
   return {};
 }

@@ -13,7 +13,9 @@
 #include "model/song_envelope.h"
 #include "model/value_utils.h"
 #include "session/frame_list_model.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
+#include "widgets/theme.h"
 #include "widgets/widget_tools.h"
 
 namespace {
@@ -42,12 +44,6 @@ const ZoomKeys kZoomKeys[] = {
     {"\u2194", QT_TRID_NOOP("curves_fit"), QT_TRID_NOOP("curves_fit_tips")},
 };
 
-const QColor kBackground(0x26, 0x28, 0x2c);
-const QColor kGrid(0x44, 0x47, 0x4d);
-// Quieter than the grid's lines, so the song stays behind the curves.
-const QColor kSong(0x3a, 0x46, 0x58);
-const QColor kPlayhead(0xf2, 0xf4, 0xf7);
-
 }  // namespace
 
 KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
@@ -55,6 +51,7 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(false);
   setFocusPolicy(Qt::StrongFocus);
+  KoAccessible::setRole(this, QAccessible::Chart);
   connect(model_, &KoFrameListModel::framesChanged, this, &KoCurveView::framesChanged);
   connect(model_, &KoFrameListModel::selectIndexChanged, this, &KoCurveView::updateMarks);
   for (size_t i = 0; i < zoomButtons_.size(); ++i) {
@@ -62,9 +59,6 @@ KoCurveView::KoCurveView(KoFrameListModel* model, QWidget* parent)
     button->setText(QString::fromUtf8(kZoomKeys[i].text));
     button->setAutoRaise(true);
     button->setFixedSize(kZoomButtonSide, kZoomButtonSide);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::ButtonText, KoColours::lightText());
-    button->setPalette(palette);
     KoTools::setAccessibleKeys(button, kZoomKeys[i].name, kZoomKeys[i].tips);
     zoomButtons_[i] = button;
   }
@@ -99,10 +93,7 @@ void KoCurveView::resizeEvent(QResizeEvent* event) {
 }
 
 QColor KoCurveView::channelColour(int channel) {
-  static const QColor colours[kChannels] = {QColor(0xff, 0xb1, 0x46), QColor(0x4f, 0xc3, 0xf7),
-                                            QColor(0x81, 0xc7, 0x84), QColor(0xf0, 0x62, 0x92),
-                                            QColor(0xba, 0x9c, 0xf5), QColor(0xe0, 0xe0, 0x6a)};
-  return colours[std::clamp(channel, 1, kChannels) - 1];
+  return KoTheme::roles().channels[size_t(std::clamp(channel, 1, kChannels) - 1)];
 }
 
 QRectF KoCurveView::plotRect() const {
@@ -447,6 +438,12 @@ void KoCurveView::changeEvent(QEvent* event) {
     redrawAll_ = true;
     update();
   }
+  // A change of scheme: everything drawn ahead is drawn again in the new colours.
+  if (event->type() == QEvent::PaletteChange || event->type() == QEvent::ApplicationPaletteChange) {
+    for (QImage& dot : selectedDots_) dot = QImage();
+    redrawAll_ = true;
+    update();
+  }
   QWidget::changeEvent(event);
 }
 
@@ -496,12 +493,12 @@ void KoCurveView::paintEvent(QPaintEvent* event) {
   drawPreview(p);
   paintedMarks_ = marksRect();
   if (const QRect head = playheadRect(); !head.isEmpty()) {
-    p.setPen(QPen(kPlayhead, 1.5));
+    p.setPen(QPen(KoTheme::roles().playhead, 1.5));
     const double x = xOfTime(songAt_);
     p.drawLine(QPointF(x, head.top()), QPointF(x, head.bottom()));
   }
   if (hasFocus()) {
-    p.setPen(QPen(KoColours::focusLight(), 2));
+    p.setPen(QPen(KoColours::focusOn(KoTheme::roles().inset), 2));
     p.setBrush(Qt::NoBrush);
     p.drawRect(QRectF(plot.adjusted(-2, -2, 2, 2)));
   }
@@ -528,8 +525,10 @@ void KoCurveView::drawColumns(int from, int to) {
   };
   static_assert(int(kOutsideIndex) == int(kGroundIndex) + int(kOutsideTint) &&
                 int(kStrikeIndex) == int(kGroundIndex) + int(kStrikeTint));
-  QRgb palette[kFirstChannelIndex + kChannels] = {kBackground.rgb(), outsideTint().rgb(),
-                                                  strikeTint().rgb(), kGrid.rgb(), kSong.rgb()};
+  const KoTheme::Roles& theme = KoTheme::roles();
+  QRgb palette[kFirstChannelIndex + kChannels] = {theme.inset.rgb(), outsideTint().rgb(),
+                                                  strikeTint().rgb(), theme.grid.rgb(),
+                                                  theme.song.rgb()};
   for (int channel = 1; channel <= kChannels; ++channel) {
     palette[kFirstChannelIndex + channel - 1] = channelColour(channel).rgb();
   }
@@ -659,7 +658,7 @@ void KoCurveView::drawFrame() {
     frame_ = QImage(size() * dpr, QImage::Format_RGB32);
     frame_.setDevicePixelRatio(dpr);
   }
-  frame_.fill(kBackground);
+  frame_.fill(KoTheme::roles().inset);
   QPainter p(&frame_);
   p.setFont(font());
   drawAxes(p);
@@ -671,7 +670,7 @@ void KoCurveView::drawMarks(QPainter& p) const {
   const int selected = model_->selectIndex();
   if (selected >= 0 && selected < summary_.count()) {
     const double x = xOfTime(summary_.endOf(selected));
-    p.setPen(QPen(QColor(0xe8, 0xe8, 0xe8), 1, Qt::DashLine));
+    p.setPen(QPen(KoTheme::roles().text, 1, Qt::DashLine));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
     for (int channel = 1; channel <= kChannels; ++channel) {
       if (summary_.position(selected, channel) == KoCurveSummary::kAbsent) continue;
@@ -684,7 +683,7 @@ void KoCurveView::drawMarks(QPainter& p) const {
   }
   if (playing_ >= 0 && playing_ < summary_.count()) {
     const double x = xOfTime(summary_.endOf(playing_));
-    p.setPen(QPen(KoColours::orange(), 2));
+    p.setPen(QPen(KoTheme::roles().accentLine, 2));
     p.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
   }
 }
@@ -700,7 +699,8 @@ const QImage& KoCurveView::selectedDot(int channel) const {
     dot.setDevicePixelRatio(dpr);
     dot.fill(Qt::transparent);
     QPainter p(&dot);
-    p.setPen(QPen(Qt::white, 1.5));
+    // Ringed in the plot's own colour, which parts it from the curve it sits on.
+    p.setPen(QPen(KoTheme::roles().inset, 1.5));
     p.setBrush(channelColour(channel));
     p.drawEllipse(QPointF(kSide / 2.0, kSide / 2.0), kRadius, kRadius);
   }
@@ -723,7 +723,8 @@ double KoCurveView::timeStep(qint64 totalMs, double width, double minGap) {
 void KoCurveView::drawAxes(QPainter& p) const {
   const QRectF plot = plotRect();
   const QFontMetrics metrics(font());
-  p.setPen(KoColours::lightText());
+  const KoTheme::Roles& colours = KoTheme::roles();
+  p.setPen(colours.text);
   for (int level : kGridLevels) {
     const double y = plot.bottom() - plot.height() * level / kTop;
     const QString label = QString::number(level);
@@ -744,9 +745,9 @@ void KoCurveView::drawAxes(QPainter& p) const {
     const QString label = KoTools::FloatKeepTwoBitsAndRemoveAllZero(float(ms / 1000.0));
     const double w = metrics.horizontalAdvance(label);
     if (x + w / 2 > width()) break;
-    p.setPen(kGrid);
+    p.setPen(colours.line);
     p.drawLine(QPointF(x, plot.bottom()), QPointF(x, plot.bottom() + 3));
-    p.setPen(KoColours::lightText());
+    p.setPen(colours.text);
     p.drawText(QPointF(x - w / 2, baseline), label);
   }
 }
@@ -759,7 +760,7 @@ void KoCurveView::drawLegend(QPainter& p) const {
     const QString label = QStringLiteral("ID:%1").arg(channel);
     p.fillRect(QRectF(x, y + 4, 14, 4), channelColour(channel));
     x += 18;
-    p.setPen(KoColours::lightText());
+    p.setPen(KoTheme::roles().text);
     p.drawText(QPointF(x, y + metrics.ascent()), label);
     x += metrics.horizontalAdvance(label) + 12;
   }

@@ -8,6 +8,7 @@
 #include <cmath>
 
 #include "session/frame_marks.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -30,8 +31,8 @@ void KoCurveView::setMarks(const KoFrameMarks* marks) {
   update();
 }
 
-QColor KoCurveView::outsideTint() { return QColor(0x6e, 0x58, 0x1e); }
-QColor KoCurveView::strikeTint() { return QColor(0x84, 0x2a, 0x32); }
+QColor KoCurveView::outsideTint() { return KoTheme::roles().warningTint; }
+QColor KoCurveView::strikeTint() { return KoTheme::roles().dangerTint; }
 
 std::vector<quint8> KoCurveView::columnTints(int from, int to) const {
   std::vector<quint8> tints(size_t(std::max(0, to - from + 1)), kNoTint);

@@ -5,6 +5,7 @@
 
 #include "editor/motion/curve_view.h"
 #include "session/frame_list_model.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -81,13 +82,14 @@ void KoCurveView::drawPreview(QPainter& p) const {
         open = true;
         if (s > 0) dots.append(*at);
       }
-      // White under the channel's colour, so the preview stands out from the curves it covers.
+      // The plot's colour under the channel's, so the preview stands out from the curves it
+      // covers.
       p.setBrush(Qt::NoBrush);
-      p.setPen(QPen(Qt::white, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+      p.setPen(QPen(KoTheme::roles().inset, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
       p.drawPath(path);
       p.setPen(QPen(colour, 2, Qt::DashLine, Qt::RoundCap, Qt::RoundJoin));
       p.drawPath(path);
-      p.setPen(QPen(Qt::white, 1));
+      p.setPen(QPen(KoTheme::roles().inset, 1));
       p.setBrush(colour);
       for (const QPointF& d : dots) p.drawEllipse(d, kDotRadius, kDotRadius);
     }

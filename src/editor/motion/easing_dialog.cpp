@@ -18,7 +18,9 @@
 #include "editor/motion/curve_view.h"
 #include "model/notification_center.h"
 #include "session/arm_ranges.h"
+#include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
+#include "widgets/theme.h"
 #include "widgets/widget_tools.h"
 
 namespace {
@@ -43,6 +45,7 @@ KoMotionCraft::EaseChoice lastChoice{easing::kInOut, easing::kStepMs.start};
 
 KoBezierEditor::KoBezierEditor(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
+  KoAccessible::setRole(this, QAccessible::Chart);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
@@ -80,14 +83,15 @@ void KoBezierEditor::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.setRenderHint(QPainter::Antialiasing);
   const QRectF s = square();
-  p.fillRect(rect(), QColor(0x26, 0x28, 0x2c));
-  p.setPen(QPen(QColor(0x44, 0x47, 0x4d), 1));
+  const KoTheme::Roles& colours = KoTheme::roles();
+  p.fillRect(rect(), colours.inset);
+  p.setPen(QPen(colours.line, 1));
   p.setBrush(Qt::NoBrush);
   p.drawRect(s);
-  p.setPen(QPen(QColor(0x44, 0x47, 0x4d), 1, Qt::DashLine));
+  p.setPen(QPen(colours.grid, 1, Qt::DashLine));
   p.drawLine(s.bottomLeft(), s.topRight());
 
-  p.setPen(QPen(KoColours::lightText(), 1));
+  p.setPen(QPen(colours.text, 1));
   p.drawLine(toWidget({0, 0}), handlePoint(0));
   p.drawLine(toWidget({1, 1}), handlePoint(1));
 
@@ -96,13 +100,13 @@ void KoBezierEditor::paintEvent(QPaintEvent*) {
     const double t = double(i) / kCurveSamples;
     path.lineTo(toWidget({t, curve_.at(t)}));
   }
-  p.setPen(QPen(KoColours::orange(), 2.5));
+  p.setPen(QPen(colours.accentLine, 2.5));
   p.drawPath(path);
 
   for (int h = 0; h < 2; ++h) {
     const bool focused = hasFocus() && h == active_;
-    p.setPen(QPen(focused ? KoColours::focusLight() : Qt::white, focused ? 3 : 1.5));
-    p.setBrush(KoColours::orange());
+    p.setPen(QPen(focused ? KoColours::focusOn(colours.inset) : colours.inset, focused ? 3 : 1.5));
+    p.setBrush(colours.accentLine);
     p.drawEllipse(handlePoint(h), kHandleRadius, kHandleRadius);
   }
 }

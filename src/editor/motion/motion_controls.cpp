@@ -21,6 +21,7 @@
 #include "widgets/number_field.h"
 #include "widgets/svg_images.h"
 #include "widgets/switch.h"
+#include "widgets/theme.h"
 #include "widgets/velmar_pan_view.h"
 #include "widgets/velmar_slider_view.h"
 #include "widgets/widget_tools.h"
@@ -96,9 +97,7 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
   soft->addWidget(new QLabel(QStringLiteral("ms")));
   // Under two switches, within the height of the panel's buttons.
   for (QWidget* w : softTime_->findChildren<QWidget*>()) {
-    QFont f = w->font();
-    f.setPixelSize(11);
-    w->setFont(f);
+    w->setFont(KoTheme::font(KoTheme::Type::Caption));
   }
   softField_->setFixedHeight(18);
   showSoftStart();

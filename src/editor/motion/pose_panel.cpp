@@ -27,8 +27,8 @@
 #include "session/arm_ranges.h"
 #include "session/editor_session.h"
 #include "session/frame_list_model.h"
-#include "widgets/colours.h"
 #include "widgets/prompter.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -313,7 +313,8 @@ void KoPosePanel::keep() {
 QPixmap KoPosePanel::thumbnail(const KoArmProfile& profile, const KoChannelPositions& positions,
                                int size) {
   QPixmap pixmap(size, size);
-  pixmap.fill(QColor(0x26, 0x28, 0x2c));
+  const KoTheme::Roles& colours = KoTheme::roles();
+  pixmap.fill(colours.inset);
   QPainter p(&pixmap);
   p.setRenderHint(QPainter::Antialiasing);
   // The arm at full stretch either way and upright fits, standing on the ground at the bottom.
@@ -324,18 +325,18 @@ QPixmap KoPosePanel::thumbnail(const KoArmProfile& profile, const KoChannelPosit
   const QPointF foot(size / 2.0, size - margin);
   const auto at = [&](QPointF mm) { return foot + QPointF(mm.x() * scale, -mm.y() * scale); };
 
-  p.setPen(QPen(QColor(0x77, 0x7a, 0x80), 1.5));
+  p.setPen(QPen(colours.line, 1.5));
   p.drawLine(QPointF(margin / 2, foot.y()), QPointF(size - margin / 2, foot.y()));
   const kinematics::Skeleton bones = kinematics::skeleton(profile, positions);
   const double width = std::max(2.0, size / 22.0);
-  p.setPen(QPen(QColor(0x9e, 0xa3, 0xab), 2 * width, Qt::SolidLine, Qt::FlatCap));
+  p.setPen(QPen(colours.track, 2 * width, Qt::SolidLine, Qt::FlatCap));
   p.drawLine(at(bones[kinematics::kFoot]), at(bones[kinematics::kShoulder]));
-  p.setPen(QPen(KoColours::orange(), width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+  p.setPen(QPen(colours.accentLine, width, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
   QPolygonF arm;
   for (int i = kinematics::kShoulder; i <= kinematics::kTip; ++i) arm << at(bones[size_t(i)]);
   p.drawPolyline(arm);
   p.setPen(Qt::NoPen);
-  p.setBrush(Qt::white);
+  p.setBrush(colours.inset);
   for (int i = kinematics::kShoulder; i < kinematics::kTip; ++i) {
     p.drawEllipse(at(bones[size_t(i)]), width * 0.6, width * 0.6);
   }

@@ -21,7 +21,9 @@
 
 #include "model/file_io.h"
 #include "model/notification_center.h"
+#include "widgets/file_panel_texts.h"
 #include "widgets/prompter.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -44,8 +46,6 @@ const char* const kJointKeys[KoArmJoints::kJointCount] = {
     QT_TRID_NOOP("arm_profile_joint_wrist_roll"), QT_TRID_NOOP("arm_profile_joint_gripper")};
 
 const char* const kFaultProperty = "fault";
-const QColor kFaultText(0xB0, 0x2A, 0x1E);
-const QColor kFaultFill(0xFD, 0xE2, 0xDF);
 
 class SettingsStore final : public KoArmProfileStore {
  public:
@@ -70,6 +70,7 @@ QString fileDialog(QWidget* parent, KoArmProfileDialog::FileAction action,
   panel.setAcceptMode(import ? QFileDialog::AcceptOpen : QFileDialog::AcceptSave);
   panel.setFileMode(import ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   panel.setDefaultSuffix(QStringLiteral("json"));
+  KoTools::speakChosenLanguage(panel);
   if (!suggested.isEmpty()) panel.selectFile(suggested);
   return panel.exec() == QDialog::Accepted ? panel.selectedFiles().value(0) : QString();
 }
@@ -321,7 +322,7 @@ void KoArmProfileDialog::build() {
   root->addStretch(1);
 
   for (QLabel* fault : {nameFault_, rangeFault_}) {
-    fault->setStyleSheet(QStringLiteral("color:%1;").arg(kFaultText.name()));
+    KoTheme::setTextRole(fault, &KoTheme::Roles::danger);
     fault->setTextInteractionFlags(Qt::TextSelectableByMouse);
   }
 
@@ -460,7 +461,7 @@ void KoArmProfileDialog::fillEditor() {
   }
   for (int c = 0; c < limits::kArmChannels; ++c) {
     const KoChannelProfile& channel = draft_.channels[c];
-    channels_[c].name->setText(channel.name);
+    channels_[c].name->setText(channel.shownName());
     channels_[c].lowest->setValue(channel.lowest);
     channels_[c].highest->setValue(channel.highest);
     channels_[c].reversed->setChecked(channel.reversed);
@@ -552,10 +553,13 @@ void KoArmProfileDialog::showFaults() {
       QPalette palette;  // resolves nothing: the box follows its parent again
       if (crossed) {
         palette = box->palette();
-        palette.setColor(QPalette::Base, kFaultFill);
-        palette.setColor(QPalette::Text, kFaultText);
+        palette.setColor(QPalette::Base, KoTheme::roles().dangerTint);
+        palette.setColor(QPalette::Text, KoTheme::roles().text);
       }
       box->setPalette(palette);
+      // The application's style sheet fills a box by its "fault" property, read when polished.
+      box->style()->unpolish(box);
+      box->style()->polish(box);
       box->setAccessibleDescription(fault);
     }
   }

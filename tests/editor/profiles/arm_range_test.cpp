@@ -143,7 +143,7 @@ TEST(FrameMarks, TheTableAndTheCurvesShowTheMarksAndSayWhy) {
   using Mark = KoFrameListModel::CellMark;
   const QColor outside = KoFrameCellDelegate::markColour(int(Mark::Outside));
   const QColor strike = KoFrameCellDelegate::markColour(int(Mark::Strike));
-  const QString outside1 = "range_outside(ID:1 (Gripper),100,900)";
+  const QString outside1 = "range_outside(ID:1 (arm_profile_joint_gripper),100,900)";
   // Channels by number, the frame number's column by 0.
   const auto cell = [&model](int row, int column) {
     return model.index(row, column == 0 ? KoFrameListModel::kPlayColumn
@@ -367,7 +367,7 @@ TEST_F(ArmRangeTest, RunAndDownloadAskBeforeAStrikeAndSendWithinTheRanges) {
     EXPECT_FALSE(link.download());
   }
 
-  const QString notice = "send_clamped(2,ID:1 (Gripper),100,900)";
+  const QString notice = "send_clamped(2,ID:1 (arm_profile_joint_gripper),100,900)";
   const auto said = [](const QSignalSpy& spy, const QString& text) {
     int n = 0;
     for (const QList<QVariant>& s : spy) n += s[0].toString() == text;

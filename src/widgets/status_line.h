@@ -6,10 +6,11 @@
 class QGraphicsOpacityEffect;
 class QPropertyAnimation;
 
-// One line where the editor says how a board action went: a state that lasts ("Group 3
-// running") stays until it is replaced or cleared, a result ("Run over") fades on its own.
+// One line where a screen says how an action went: a state that lasts ("Group 3 running")
+// stays until it is replaced or cleared, a result ("Run over") fades on its own.
 // Nothing to click, nothing that stops the user's work. It keeps the lane it is given: a long
-// message wraps onto a second line and is cut after it, the whole of it in the tooltip.
+// message wraps onto a second line and is cut after it, the whole of it in the tooltip. The
+// lines keep the label's horizontal alignment (right unless set).
 class KoStatusLine : public QLabel {
   Q_OBJECT
 

@@ -1,4 +1,4 @@
-#include "editor/status_line.h"
+#include "widgets/status_line.h"
 
 #include <QGraphicsOpacityEffect>
 #include <QPainter>
@@ -71,7 +71,7 @@ void KoStatusLine::paintEvent(QPaintEvent*) {
   const int spacing = fontMetrics().lineSpacing();
   QRect line(0, (height() - int(lines_.size()) * spacing) / 2, width(), spacing);
   for (const QString& text : lines_) {
-    p.drawText(line, Qt::AlignRight | Qt::AlignVCenter, text);
+    p.drawText(line, (alignment() & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter, text);
     line.translate(0, spacing);
   }
 }
