@@ -157,7 +157,9 @@ def find_points(path, rel, args):
             at(s, e, "(void)0", "call removed")
         elif kind == ci.CursorKind.RETURN_STMT:
             children = list(cursor.get_children())
-            if len(children) == 1 and own(children[0]):
+            # A void expression or a deduced type has no default to return.
+            if len(children) == 1 and own(children[0]) and \
+                    children[0].type.kind not in (ci.TypeKind.VOID, ci.TypeKind.AUTO):
                 cs, ce = children[0].extent.start.offset, children[0].extent.end.offset
                 if data[cs:ce].strip() not in (b"{}", b"false", b"0", b"nullptr"):
                     at(cs, ce, "{}", "default returned")
