@@ -249,6 +249,19 @@ TEST_F(Vornctl, DownloadManyTakesTheToolsBatchRule) {
       << some.err.toStdString();
 }
 
+// A group's worth goes out whole; without a terminal progress is a line every tenth.
+TEST_F(Vornctl, AFullGroupDownloadsAndTellsItsProgressByTenths) {
+  write(QStringLiteral("full.rob"),
+        actionFile(QList<QList<int>>(limits::kMaxFramesPerGroup, kFrame)));
+  const Outcome r = vornctl({"download", "5", "full.rob", "--simulate"});
+  EXPECT_EQ(r.code, 0) << r.err.toStdString();
+  QString tenths;
+  for (int done = 102; done <= 1020; done += 102) {
+    tenths += QStringLiteral("group 5: %1/1020 frames\n").arg(done);
+  }
+  EXPECT_EQ(r.err.toStdString(), tenths.toStdString());
+}
+
 TEST_F(Vornctl, OnATerminalEraseGoesAheadOnlyOnYes) {
   const std::pair<QByteArray, bool> cases[] = {
       {"y\n", true}, {"YES\n", true}, {"\n", false}, {"yeah\n", false}, {"\x04", false}};
@@ -269,6 +282,11 @@ TEST_F(Vornctl, MovesGoOverASerialLine) {
   EXPECT_EQ(r.code, 0) << r.err.toStdString();
   EXPECT_TRUE(line.pump([&] { return !line.received.isEmpty(); }));
   EXPECT_EQ(line.received.toHex(' ').toUpper(), QByteArray("55 55 08 03 01 14 00 01 2C 01"));
+  EXPECT_TRUE(r.err.contains("> 55 55 08 03 01 14 00 01 2C 01")) << r.err.toStdString();
+  line.received.clear();  // a time given, even 0, is the time sent
+  EXPECT_EQ(vornctl({"move", "1", "300", "--serial", line.path, "--time", "0"}).code, 0);
+  EXPECT_TRUE(line.pump([&] { return line.received.size() == 10; }));
+  EXPECT_EQ(line.received.toHex(' ').toUpper(), QByteArray("55 55 08 03 01 00 00 01 2C 01"));
 
   EXPECT_EQ(vornctl({"move", "1", "300", "--serial", "/nonexistent/tty"}).code, 3);
   EXPECT_EQ(vornctl({"run", "1", "--serial", line.path}).code, 2);  // only moves go over serial
@@ -463,6 +481,7 @@ TEST_F(Vornctl, FileEaseWritesTheEasedFramesTheModelMakesOrRefusesWithTheCodeAnd
       {{"wave.rob", "--to", "5"}, 1, "wave.rob has 4 frames; there is no frame 5"},
       {{"one.rob"}, 1, "one.rob has no move between frames 1 and 1 (it has 1 frame)"},
       {{"wave.rob", "--curve", "in-and-out"}, 2, "in-and-out is no curve"},
+      {{"wave.rob", "--step", "600"}, 1, "a move needs at least 1200 ms for two steps"},
       {{"full.rob", "--step", "500"},
        9,
        "full.rob: easing the move from frame 6 to frame 7 would make more than 1020 frames"},

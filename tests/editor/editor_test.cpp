@@ -397,6 +397,12 @@ TEST_F(EditorTest, TheGuardsThreeAnswersForCloseAndOpen) {
       EXPECT_EQ(closing ? window.isHidden() : model()->count() == 1, answer != Answer::Cancel);
       // Save writes the opened file in place, with the added frame.
       EXPECT_EQ(QFileInfo(path).size(), 16 + 14 * (answer == Answer::Save ? 4 : 3));
+      if (closing && answer == Answer::Save) {  // saved: nothing is left to ask about
+        prompter().questions.clear();
+        window.show();
+        window.close();
+        EXPECT_EQ(prompter().questions, QStringList{});
+      }
     }
   }
 }
