@@ -49,6 +49,7 @@ class ToolFixture : public LinkFixture {
     LinkFixture::SetUp();
     tool.setSetRest(milliseconds(0));
     tool.setClock([this] { return now; });
+    EXPECT_EQ(live().interval(), milliseconds(500));  // until the test takes the clock over
     live().setInterval(hours(1));
     live().setOn(false);  // whatever an earlier test left in the settings
   }
@@ -313,7 +314,7 @@ TEST_F(ToolFixture, MotorModeFitsEverySizeSpeedsAndStopsOnceTheToolIsHidden) {
 
 using LiveStatusTest = ToolFixture;
 
-TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
+TEST_F(LiveStatusTest, PollsUpdateTheReadingsLeaveTheUsersEditsAloneAndKeepADayInRoom) {
   showTool();
   EXPECT_FALSE(live().isPolling());  // off by default
   EXPECT_EQ(poll(), 0);
@@ -347,17 +348,14 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
   EXPECT_TRUE(p.switchStall->isOn());
   EXPECT_EQ(p.lableTemperatureRange->text(), "80 ℃");
   EXPECT_EQ(p.chartTemperature->samples().last(), QPointF(now, 55));
-}
 
-// A classroom polls all day: a chart's history stays within its span and is never
-// reallocated once the tool is built (the charts are made alike).
-TEST_F(LiveStatusTest, ADayOfReadingsKeepsAChartInTheRoomItStartedWith) {
-  constexpr qint64 kEvery = KoLiveStatus::kInterval.count();
-  constexpr qint64 kPerSpan = KoStripChart::kSpanMs / kEvery;
-  KoStripChart& chart = *panels().chartPosition;
+  // A classroom polls all day: a chart's history stays within its span and is never
+  // reallocated once the tool is built (the charts are made alike).
+  const qint64 every = KoLiveStatus::kInterval.count(), perSpan = KoStripChart::kSpanMs / every;
+  KoStripChart& chart = *p.chartPosition;
   const qsizetype room = chart.samples().capacity();
-  for (qint64 n = 0; n < 10 * kPerSpan; ++n) chart.addSample(n * kEvery, 1, "1");
-  EXPECT_EQ(chart.samples().size(), kPerSpan + 1);
+  for (qint64 n = 1; n <= 10 * perSpan; ++n) chart.addSample(now + n * every, 1, "1");
+  EXPECT_EQ(chart.samples().size(), perSpan + 1);
   EXPECT_EQ(chart.samples().capacity(), room);
 }
 
