@@ -37,12 +37,7 @@ KoArmProfile oddArm() {
 }
 
 KoChannelPositions pose(int shoulder, int elbow, int wrist) {
-  KoChannelPositions p;
-  p.fill(500);
-  p[kShoulderChannel - 1] = shoulder;
-  p[kElbowChannel - 1] = elbow;
-  p[kWristChannel - 1] = wrist;
-  return p;
+  return {500, 500, wrist, elbow, shoulder, 500};  // channels 1 to 6
 }
 
 QPointF tipOf(const KoArmProfile& profile, const KoChannelPositions& p) {

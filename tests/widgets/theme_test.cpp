@@ -58,6 +58,7 @@ const Pair kPairs[] = {
     {"barLine/barField", &Roles::barLine, &Roles::barField, kGraphic},
     {"accentLine/inset", &Roles::accentLine, &Roles::inset, kGraphic},
     {"accentLine/surface", &Roles::accentLine, &Roles::surface, kGraphic},
+    {"danger/inset (ring)", &Roles::danger, &Roles::inset, kGraphic},
     {"playhead/inset", &Roles::playhead, &Roles::inset, kGraphic},
     {"chartTemperature/inset", &Roles::chartTemperature, &Roles::inset, kGraphic},
     {"chartVoltage/inset", &Roles::chartVoltage, &Roles::inset, kGraphic},
