@@ -171,9 +171,7 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   EXPECT_EQ(names(profiles), QStringList{"Vorn arm"});
   EXPECT_EQ(profiles.chosen(), KoArmProfile::shipped());
 
-  KoArmProfile shippedRenamed = KoArmProfile::shipped();
-  shippedRenamed.linksMm[KoArmProfile::kHand] = 90;
-  EXPECT_FALSE(profiles.put(shippedRenamed));  // the shipped name
+  EXPECT_FALSE(profiles.put(edited(KoArmProfile::kShippedName)));  // a name taken for good
   KoArmProfile bad = edited(QStringLiteral("Bad"));
   bad.channels[1].lowest = 1001;
   EXPECT_FALSE(profiles.put(bad));

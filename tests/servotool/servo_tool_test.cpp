@@ -352,11 +352,10 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsLeaveTheUsersEditsAloneAndKeepADayI
   // A classroom polls all day: a chart's history stays within its span and is never
   // reallocated once the tool is built (the charts are made alike).
   const qint64 every = KoLiveStatus::kInterval.count(), perSpan = KoStripChart::kSpanMs / every;
-  KoStripChart& chart = *p.chartPosition;
-  const qsizetype room = chart.samples().capacity();
-  for (qint64 n = 1; n <= 10 * perSpan; ++n) chart.addSample(now + n * every, 1, "1");
-  EXPECT_EQ(chart.samples().size(), perSpan + 1);
-  EXPECT_EQ(chart.samples().capacity(), room);
+  const qsizetype room = p.chartPosition->samples().capacity();
+  for (qint64 n = 1; n <= 10 * perSpan; ++n) p.chartPosition->addSample(now + n * every, 1, "1");
+  EXPECT_EQ(p.chartPosition->samples().size(), perSpan + 1);
+  EXPECT_EQ(p.chartPosition->samples().capacity(), room);
 }
 
 TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadABoxAndAHiddenTab) {

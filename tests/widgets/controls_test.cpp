@@ -41,14 +41,18 @@ QList<double> sent(const QSignalSpy& actions) {
 }
 
 TEST(SliderPress, StepsTowardThePointerRepeatingAfterTheHoldDelayWhileHeldStill) {
-  // kShort: held for less than the hold delay.
-  enum Then { kHeld, kShort, kDrag };
+  // kShort: held for less than the hold delay; kLetGo: released at once, after the first step.
+  enum Then { kHeld, kShort, kDrag, kLetGo };
   // Press points count from the minimum end of a 400-point track. Held, the repeat stops one
   // step short of the pointer; within one step of it or on the knob, a press does not step.
   const auto h = Qt::Horizontal, v = Qt::Vertical;
   using Case = std::tuple<Qt::Orientation, double, double, double, Then, double>;
   const Case cases[] = {
-      {v, 4, 1, 300, kShort, 2}, {h, 1000, 500, 400, kHeld, 999}, {h, 1000, 500, 400, kDrag, 250}};
+      {v, 4, 1, 300, kShort, 2},
+      {h, 1000, 500, 400, kHeld, 999},
+      {h, 1000, 500, 400, kDrag, 250},
+      {h, 1000, 500, 400, kLetGo, 501},
+  };
   for (const auto& [orientation, maximum, from, along, then, expected] : cases) {
     SCOPED_TRACE(testing::Message()
                  << orientation << " " << from << " at " << along << " " << then);
@@ -62,6 +66,7 @@ TEST(SliderPress, StepsTowardThePointerRepeatingAfterTheHoldDelayWhileHeldStill)
     QSignalSpy actions(&slider, &KoSlider::sliderAction);
     press(&slider, at(along));
     if (then == kDrag) drag(&slider, at(100));
+    if (then == kLetGo) release(&slider, at(along));
     runEvents([&] { return slider.value() == expected; });
     runEvents([] { return false; }, 50);
     EXPECT_EQ(slider.value(), expected);

@@ -105,7 +105,6 @@ TEST(Theme, TextAndGraphicsKeepTheirContrastInBothSchemes) {
 
 // The settings' choice wins; without one the desktop's preference does, light when it has none.
 TEST(Theme, SchemeFollowsTheSettingElseTheDesktop) {
-  const std::optional<Scheme> none;
   const std::tuple<QString, uint, Scheme> cases[] = {
       {QStringLiteral("dark"), 2, Scheme::Dark},  {QStringLiteral("Light"), 1, Scheme::Light},
       {QStringLiteral("auto"), 1, Scheme::Dark},  {QString(), 2, Scheme::Light},
@@ -117,7 +116,7 @@ TEST(Theme, SchemeFollowsTheSettingElseTheDesktop) {
         expected)
         << setting.toStdString() << ' ' << portal;
   }
-  EXPECT_EQ(KoTheme::resolve(KoTheme::Choice::Auto, none), Scheme::Light);
+  EXPECT_EQ(KoTheme::resolve(KoTheme::Choice::Auto, std::nullopt), Scheme::Light);
 }
 
 }  // namespace
