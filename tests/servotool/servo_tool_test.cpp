@@ -367,6 +367,7 @@ TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadABoxAndAHiddenTab) {
   link.setDeferral(KoTools::afterPrompts);
   prompter().whileTipOpen = [this](const QString&) {
     for (int i = 0; i < 20; ++i) poll();
+    EXPECT_EQ(panels().labelLiveState->text(), qtTrId("live_state_paused"));  // by the switch
   };
   tool.buttonClick(KoMassDownloadPanel::kDownload);  // nothing chosen: a tip
   EXPECT_EQ(tool.notice(), qtTrId("single_servo_tips"));
@@ -418,6 +419,7 @@ TEST_F(LiveStatusTest, StopsWithANoticeWhenTheServoGoesSilent) {
     for (int i = 0; i < KoLiveStatus::kSilentPolls; ++i) ASSERT_EQ(poll(), 1);
     EXPECT_EQ(poll(), 0);
     EXPECT_TRUE(tool.notice().endsWith(qtTrId("live_stopped")));
+    EXPECT_EQ(panels().labelLiveState->text(), qtTrId("live_state_stopped"));
     EXPECT_NE(colour(), calm);
     // It counts the servos again; one still answers that, so the stop stands.
     EXPECT_EQ(sent(protocol::kReadPositions).size(), 1);
