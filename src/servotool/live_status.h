@@ -42,6 +42,7 @@ class KoLiveStatus : public QObject {
   void clearStopped();
   int unanswered() const { return unanswered_; }
 
+  std::chrono::milliseconds interval() const { return timer_.intervalAsDuration(); }
   void setInterval(std::chrono::milliseconds interval) { timer_.setInterval(interval); }
   // The timer's slot: a poll, unless a download holds the link or the servo went quiet.
   void tick();

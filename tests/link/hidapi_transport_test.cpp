@@ -109,10 +109,9 @@ QByteArray frameOf(int size, char tag, int index) {
 TEST(HidapiOutputReports, FrameFollowsReportIdZeroWholeOrInPaddedReports) {
   const QByteArray frame = frameOf(65, 'F', 0);
   EXPECT_EQ(hidapiOutputReports(frame, 0), QList<QByteArray>{'\0' + frame});
-  const QList<QByteArray> reports = hidapiOutputReports(frame, 64);
-  ASSERT_EQ(reports.size(), 2);
-  EXPECT_EQ(reports[0], '\0' + frame.first(64));
-  EXPECT_EQ(reports[1], '\0' + frame.last(1) + QByteArray(63, '\0'));
+  EXPECT_EQ(
+      hidapiOutputReports(frame, 64),
+      (QList<QByteArray>{'\0' + frame.first(64), '\0' + frame.last(1) + QByteArray(63, '\0')}));
 }
 
 // Polls every millisecond: only a board that is listed, named right and openable is served,

@@ -16,7 +16,6 @@
 namespace {
 
 std::string joined(const QStringList& events) { return events.join(' ').toStdString(); }
-std::string hex(const QByteArray& bytes) { return bytes.toHex(' ').toStdString(); }
 
 struct RecordingDelegate : ORSSerialPortDelegate {
   QStringList events;
@@ -43,7 +42,7 @@ TEST(SerialPort, OnlyFreshBytesArriveAndEachChangeReachesTheLivingDelegateOnce) 
   const QByteArray reply = QByteArray::fromHex("55550406010c");
   ASSERT_EQ(::write(pty.master, reply.data(), reply.size()), reply.size());
   EXPECT_TRUE(pty.pump([&] { return delegate.data.size() >= reply.size(); }));
-  EXPECT_EQ(hex(delegate.data), hex(reply));
+  EXPECT_EQ(delegate.data.toHex(' '), reply.toHex(' '));
   port.close();
   port.close();
   EXPECT_FALSE(port.sendData("x"));

@@ -27,9 +27,7 @@ class RecordingDelegate : public QObject, public UsbHidDelegate {
   void usbhidDidReadPositions(const protocol::PositionsRead& r) override {
     reports.append(QStringLiteral("positions %1").arg(r.readings.size()));
   }
-  void usbhidDidCountServos(int count) override {
-    reports.append(QStringLiteral("count %1").arg(count));
-  }
+  void usbhidDidCountServos(int count) override { reports << "count " + QString::number(count); }
   void usbhidDidReadTrims(const QList<protocol::ServoDeviation>& t) override {
     reports.append(QStringLiteral("trims %1").arg(t.size()));
   }

@@ -37,17 +37,10 @@ KoArmProfile oddArm() {
 }
 
 KoChannelPositions pose(int shoulder, int elbow, int wrist) {
-  KoChannelPositions p;
-  p.fill(500);
-  p[kShoulderChannel - 1] = shoulder;
-  p[kElbowChannel - 1] = elbow;
-  p[kWristChannel - 1] = wrist;
-  return p;
+  return {500, 500, wrist, elbow, shoulder, 500};  // channels 1 to 6
 }
 
-QPointF tipOf(const KoArmProfile& profile, const KoChannelPositions& p) {
-  return skeleton(profile, p)[kTip];
-}
+QPointF tipOf(const KoArmProfile& a, const KoChannelPositions& p) { return skeleton(a, p)[kTip]; }
 
 double distance(QPointF a, QPointF b) { return std::hypot(a.x() - b.x(), a.y() - b.y()); }
 

@@ -5,7 +5,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSettings>
-#include <functional>
 
 #include "english.h"
 #include "model/arm_profile.h"
@@ -136,14 +135,15 @@ TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
       {{{"channels.1.reversed", "yes"}}, "channels[1].reversed: must be true or false"},
       {{{"joints.elbow.channel", 17}}, "joints.elbow.channel: 17 is beyond 1 to 16"},
       {{{"joints.wrist.at0", -360}, {"joints.wrist.at1000", 360}}, {}},
+      {{{"joints.wrist.at1000", 360.5}}, "joints.wrist.at1000: 360.5 is beyond -360 to 360"},
       {{{"joints.wrist_roll", removed}}, "joints.wrist_roll: missing"},
       {{{"links.forearm", 0}}, "links.forearm: must be above 0 and at most 2000 mm, not 0"},
       {{{"links.hand", 2000}, {"links.column", 0.01}, {"links.thumb", 5}}, {}},
       {{{"columnRadius", -1}}, "columnRadius: -1 is beyond 0 to 2000"},
       {{{"name", QString(81, u'a')}}, "name: must be at most 80 characters, not 81"},
       {{{"name", "Arm\u202e"}}, "name: holds U+202E, a character that cannot be shown"},
-      // The first fault in reading order is the one told.
-      {{{"channels.0.lowest", 5000}, {"links.hand", 0}, {"name", ""}}, "name: must not be empty"},
+      // The first fault in reading order is the one told; a name of spaces is empty.
+      {{{"channels.0.lowest", 5000}, {"links.hand", 0}, {"name", "  "}}, "name: must not be empty"},
   };
   for (const auto& [edits, fault] : cases) {
     const QByteArray json = shippedWith(edits);
@@ -171,9 +171,7 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   EXPECT_EQ(names(profiles), QStringList{"Vorn arm"});
   EXPECT_EQ(profiles.chosen(), KoArmProfile::shipped());
 
-  KoArmProfile shippedRenamed = KoArmProfile::shipped();
-  shippedRenamed.linksMm[KoArmProfile::kHand] = 90;
-  EXPECT_FALSE(profiles.put(shippedRenamed));  // the shipped name
+  EXPECT_FALSE(profiles.put(edited(KoArmProfile::kShippedName)));  // a name taken for good
   KoArmProfile bad = edited(QStringLiteral("Bad"));
   bad.channels[1].lowest = 1001;
   EXPECT_FALSE(profiles.put(bad));

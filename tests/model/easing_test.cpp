@@ -164,8 +164,7 @@ TEST(MirrorAndReverse, ReverseGivesTheWayBackAndMirrorTurnsChosenChannels) {
   // Mirroring turns the channels about the middle, a position past the end left as the
   // file has it; mirrored twice, a frame gives back the same bytes.
   const VelmarFrame f = framesOf({{800, {500, 120, 0, X, 1200, 1000}}}).first();
-  easing::Channels all;
-  all.fill(true);
+  const easing::Channels all{true, true, true, true, true, true};
   const VelmarFrame m = easing::mirrored(*f, all);
   EXPECT_EQ(easing::sentPositions(*m), (frame::ArmPositions{500, 880, 1000, {}, 1200, 0}));
   EXPECT_EQ(m->id(5), 1000);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QJsonDocument>
 #include <QSettings>
 
 #include "english.h"
@@ -33,6 +34,9 @@ TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettingsAndImportKeepsEveryPose) {
   EXPECT_EQ(names, (QStringList{"Wave", kBow.name, "Wave 2", "Wave 3"}));
   EXPECT_EQ(poses.all().first(), kWave);
   EXPECT_EQ(KoNamedPoses::fromJson(poses.toJson()), poses.all());
+  const QJsonDocument exported = QJsonDocument::fromJson(poses.toJson());
+  EXPECT_EQ(exported["version"], 1);
+  EXPECT_EQ(exported["poses"][0]["ch3"], QJsonValue(QJsonValue::Null));  // left out, not absent
   ASSERT_EQ(poses.save(), QSettings::NoError);
   EXPECT_EQ(KoNamedPoses::load().all(), poses.all());
 

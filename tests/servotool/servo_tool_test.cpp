@@ -49,6 +49,7 @@ class ToolFixture : public LinkFixture {
     LinkFixture::SetUp();
     tool.setSetRest(milliseconds(0));
     tool.setClock([this] { return now; });
+    EXPECT_EQ(live().interval(), milliseconds(500));  // until the test takes the clock over
     live().setInterval(hours(1));
     live().setOn(false);  // whatever an earlier test left in the settings
   }
@@ -313,7 +314,7 @@ TEST_F(ToolFixture, MotorModeFitsEverySizeSpeedsAndStopsOnceTheToolIsHidden) {
 
 using LiveStatusTest = ToolFixture;
 
-TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
+TEST_F(LiveStatusTest, PollsUpdateTheReadingsLeaveTheUsersEditsAloneAndKeepADayInRoom) {
   showTool();
   EXPECT_FALSE(live().isPolling());  // off by default
   EXPECT_EQ(poll(), 0);
@@ -347,18 +348,14 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsAndLeaveTheUsersEditsAlone) {
   EXPECT_TRUE(p.switchStall->isOn());
   EXPECT_EQ(p.lableTemperatureRange->text(), "80 ℃");
   EXPECT_EQ(p.chartTemperature->samples().last(), QPointF(now, 55));
-}
 
-// A classroom polls all day: a chart's history stays within its span and is never
-// reallocated once the tool is built (the charts are made alike).
-TEST_F(LiveStatusTest, ADayOfReadingsKeepsAChartInTheRoomItStartedWith) {
-  constexpr qint64 kEvery = KoLiveStatus::kInterval.count();
-  constexpr qint64 kPerSpan = KoStripChart::kSpanMs / kEvery;
-  KoStripChart& chart = *panels().chartPosition;
-  const qsizetype room = chart.samples().capacity();
-  for (qint64 n = 0; n < 10 * kPerSpan; ++n) chart.addSample(n * kEvery, 1, "1");
-  EXPECT_EQ(chart.samples().size(), kPerSpan + 1);
-  EXPECT_EQ(chart.samples().capacity(), room);
+  // A classroom polls all day: a chart's history stays within its span and is never
+  // reallocated once the tool is built (the charts are made alike).
+  const qint64 every = KoLiveStatus::kInterval.count(), perSpan = KoStripChart::kSpanMs / every;
+  const qsizetype room = p.chartPosition->samples().capacity();
+  for (qint64 n = 1; n <= 10 * perSpan; ++n) p.chartPosition->addSample(now + n * every, 1, "1");
+  EXPECT_EQ(p.chartPosition->samples().size(), perSpan + 1);
+  EXPECT_EQ(p.chartPosition->samples().capacity(), room);
 }
 
 TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadABoxAndAHiddenTab) {
@@ -370,6 +367,7 @@ TEST_F(LiveStatusTest, PausesForAWriteATestMoveADownloadABoxAndAHiddenTab) {
   link.setDeferral(KoTools::afterPrompts);
   prompter().whileTipOpen = [this](const QString&) {
     for (int i = 0; i < 20; ++i) poll();
+    EXPECT_EQ(panels().labelLiveState->text(), qtTrId("live_state_paused"));  // by the switch
   };
   tool.buttonClick(KoMassDownloadPanel::kDownload);  // nothing chosen: a tip
   EXPECT_EQ(tool.notice(), qtTrId("single_servo_tips"));
@@ -421,6 +419,7 @@ TEST_F(LiveStatusTest, StopsWithANoticeWhenTheServoGoesSilent) {
     for (int i = 0; i < KoLiveStatus::kSilentPolls; ++i) ASSERT_EQ(poll(), 1);
     EXPECT_EQ(poll(), 0);
     EXPECT_TRUE(tool.notice().endsWith(qtTrId("live_stopped")));
+    EXPECT_EQ(panels().labelLiveState->text(), qtTrId("live_state_stopped"));
     EXPECT_NE(colour(), calm);
     // It counts the servos again; one still answers that, so the stop stands.
     EXPECT_EQ(sent(protocol::kReadPositions).size(), 1);

@@ -17,7 +17,6 @@
 #include "recording_prompter.h"
 #include "temp_files.h"
 #include "widgets/accessible_controls.h"
-#include "widgets/colours.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
@@ -42,14 +41,18 @@ QList<double> sent(const QSignalSpy& actions) {
 }
 
 TEST(SliderPress, StepsTowardThePointerRepeatingAfterTheHoldDelayWhileHeldStill) {
-  // kShort: held for less than the hold delay.
-  enum Then { kHeld, kShort, kDrag };
+  // kShort: held for less than the hold delay; kLetGo: released at once, after the first step.
+  enum Then { kHeld, kShort, kDrag, kLetGo };
   // Press points count from the minimum end of a 400-point track. Held, the repeat stops one
   // step short of the pointer; within one step of it or on the knob, a press does not step.
   const auto h = Qt::Horizontal, v = Qt::Vertical;
   using Case = std::tuple<Qt::Orientation, double, double, double, Then, double>;
   const Case cases[] = {
-      {v, 4, 1, 300, kShort, 2}, {h, 1000, 500, 400, kHeld, 999}, {h, 1000, 500, 400, kDrag, 250}};
+      {v, 4, 1, 300, kShort, 2},
+      {h, 1000, 500, 400, kHeld, 999},
+      {h, 1000, 500, 400, kDrag, 250},
+      {h, 1000, 500, 400, kLetGo, 501},
+  };
   for (const auto& [orientation, maximum, from, along, then, expected] : cases) {
     SCOPED_TRACE(testing::Message()
                  << orientation << " " << from << " at " << along << " " << then);
@@ -63,6 +66,7 @@ TEST(SliderPress, StepsTowardThePointerRepeatingAfterTheHoldDelayWhileHeldStill)
     QSignalSpy actions(&slider, &KoSlider::sliderAction);
     press(&slider, at(along));
     if (then == kDrag) drag(&slider, at(100));
+    if (then == kLetGo) release(&slider, at(along));
     runEvents([&] { return slider.value() == expected; });
     runEvents([] { return false; }, 50);
     EXPECT_EQ(slider.value(), expected);
@@ -211,15 +215,6 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   KoLanguage::instance().install(QStringLiteral("en"));
 }
 
-// On the orange buttons and cards, the light panels, the switches' tracks, the dark body,
-// bar, fields and curves, and the close button under the pointer.
-TEST(FocusRing, KeepsThreeToOneAgainstEveryFillItSitsOn) {
-  for (const QRgb fill : {0xffb146, 0xffc64e, 0xd3d3d3, 0xf4f5f7, 0xffffff, 0xb4b7bd, 0x2b2d31,
-                          0x26282c, 0x3a3d42, 0xc42b1c}) {
-    EXPECT_GE(KoColours::contrastRatio(KoColours::focusOn(fill), fill), 3.0) << fill;
-  }
-}
-
 const QString kImage = QStringLiteral(VORN_SOURCE_DIR "/resources/images/temperature2.svg");
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
@@ -235,14 +230,6 @@ TEST(DashBoard, NeedleAndColumnFollowTheReadingAndClamp) {
   for (const auto& [angle, input, degrees] : cases) {
     EXPECT_NEAR(angle(input), degrees, 1e-9) << (angle == volts ? "volts " : "position ") << input;
   }
-
-  KoDashBoardView dial;
-  dial.resize(220, 220);
-  dial.show();
-  dial.progress(7.5);  // half the scale: drawn straight up, not mirrored below the hub
-  const QImage image = dial.grab().toImage();
-  EXPECT_EQ(image.pixel(110, 80), (KoTheme::roles().*dial.scale().colour).rgb());
-  EXPECT_NE(image.pixel(110, 140), (KoTheme::roles().*dial.scale().colour).rgb());
 
   KoDashBoardTemperatureView view(nullptr, kImage);
   view.resize(90, 600);

@@ -107,9 +107,7 @@ TEST(SvgImages, DrawingsAndIconsFollowFileSizeAndRatioAndGiveUpWhatIsNotUsed) {
     EXPECT_EQ(KoSvgImages::keptAhead(), 0);
     drawing.drawAhead(QSize(48, 48));  // drawn already: nothing more ahead
     EXPECT_EQ(KoSvgImages::keptAhead(), 0);
-    const QImage& picture = drawing.at(QSize(48, 48), 1.0);
-    EXPECT_EQ(picture.size(), QSize(48, 48));
-    EXPECT_EQ(picture, drawnNow(kPicture, QSize(48, 48)));
+    EXPECT_EQ(drawing.at(QSize(48, 48), 1.0), drawnNow(kPicture, QSize(48, 48)));
     EXPECT_EQ(KoSvgImages::keptAhead(), 0);
     drawing.setPath(QStringLiteral(":/images/connect.svg"));
     EXPECT_EQ(drawing.at(QSize(48, 48), 1.0),
@@ -126,7 +124,6 @@ TEST(SvgImages, DrawingsAndIconsFollowFileSizeAndRatioAndGiveUpWhatIsNotUsed) {
   for (const qreal ratio : {1.0, 2.0}) {
     SCOPED_TRACE(ratio);
     QImage shown = icon.pixmap(QSize(16, 16), ratio).toImage();
-    EXPECT_EQ(shown.size(), QSize(16, 16) * ratio);
     shown.setDevicePixelRatio(1);
     EXPECT_EQ(shown.convertToFormat(QImage::Format_ARGB32_Premultiplied),
               drawnNow(record, QSize(16, 16) * ratio));

