@@ -186,6 +186,7 @@ class EditorOnBoardFixture : public LinkFixture {
   }
 
   VirtualClock clock;
-  ORSSerialPortManager ports{[] { return QStringList{}; }};
+  static inline const QString kListedPort = QStringLiteral("/dev/vorn-test-none");
+  ORSSerialPortManager ports{[] { return QStringList{kListedPort}; }};
   KoVelmarViewController editor{link, nullptr, &ports};
 };

@@ -126,6 +126,16 @@ TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
     said += text.contains("priority");
   }
   EXPECT_LE(said, 1);
+
+  // Space plays the selected frame from the table only: elsewhere the key is the widget's.
+  editor.model()->setSelectIndex(0);
+  QApplication::setActiveWindow(editor.window());
+  for (QWidget* at : {static_cast<QWidget*>(editor.panView()->sliders()[0]->slider()),
+                      static_cast<QWidget*>(editor.tableView())}) {
+    at->setFocus();
+    QTest::keyClick(at, Qt::Key_Space);
+    EXPECT_EQ(cardText(1), at == editor.tableView() ? "100" : "300");
+  }
 }
 
 TEST_F(BoardControlTest, StopDropsTheQueuedFramesARestartBeginsAgainAndAnUnplugEndsIt) {
@@ -349,6 +359,7 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
     if (b != editor.boxActions() && b->isEditable()) portBox = b;
   }
   ASSERT_NE(portBox, nullptr);
+  EXPECT_EQ(portBox->currentData(), kListedPort);  // the first listed port, chosen at start
   portBox->lineEdit()->setText(pty.path);
   emit portBox->lineEdit()->returnPressed();
   trigger(editor, KoEditorSerial::kConnectTag);
