@@ -125,8 +125,9 @@ TEST_F(MotionCraftTest, EasingPastTheGroupsFramesIsRefusedNamingTheMove) {
   EXPECT_EQ(model.count(), limits::kMaxFramesPerGroup - room + 8);
 }
 
-// While the dialog is open the curve view shows the steps the choice would put in.
-TEST_F(MotionCraftTest, TheDialogPreviewsTheStepsOnTheCurves) {
+// While the easing dialog is open the curve view shows the steps the choice would put in.
+// The mirror dialog offers the base's channel.
+TEST_F(MotionCraftTest, TheDialogsPreviewTheStepsOnTheCurvesAndOfferTheBaseToMirror) {
   KoCurveView view(&model);
   view.resize(600, 200);
   view.show();
@@ -163,9 +164,7 @@ TEST_F(MotionCraftTest, TheDialogPreviewsTheStepsOnTheCurves) {
   ASSERT_TRUE(view.showsPreview());
   model.replaceAt(1, model.frameAt(1)->copy());
   EXPECT_FALSE(view.showsPreview());
-}
 
-TEST_F(MotionCraftTest, MirrorOffersTheBasesChannel) {
   KoArmProfile profile = KoArmProfile::shipped();
   profile.joints.joints[KoArmJoints::kBase].channel = 4;
   ranges.setProfile(profile);
