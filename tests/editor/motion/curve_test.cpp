@@ -308,6 +308,9 @@ TEST(CurveView, ZoomPanAndPlayKeepTheTimeInViewWithinTheActionAndItsSong) {
   EXPECT_TRUE(view.showsWhole());
   for (int i = 0; i < 20; ++i) QTest::keyClick(&view, Qt::Key_Minus);
   EXPECT_EQ(view.viewSpanMs(), KoCurveView::wholeSpanMs(120000));
+  QTest::keyClick(&view, Qt::Key_0);
+  EXPECT_TRUE(view.showsWhole());
+  QTest::keyClick(&view, Qt::Key_Minus);
   view.zoomButton(B::Whole)->click();
   EXPECT_TRUE(view.showsWhole());
 

@@ -157,6 +157,9 @@ TEST_F(MotionCraftTest, TheDialogsPreviewTheStepsOnTheCurvesAndOfferTheBaseToMir
     EXPECT_EQ(dialog.curveBox()->currentText(), "craft_curve_custom");
     EXPECT_NEAR(dialog.choice().curve.y1, easing::kIn.y1 + KoBezierEditor::kBigKeyStep, 1e-9);
     EXPECT_LT(view.previewPoint(0, 1, 1)->y(), first.y());
+    QTest::keyClick(dialog.editor(), Qt::Key_Space);  // takes the other handle
+    QTest::keyClick(dialog.editor(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_NEAR(dialog.choice().curve.x2, easing::kIn.x2 - KoBezierEditor::kBigKeyStep, 1e-9);
   }
   EXPECT_FALSE(view.showsPreview());
   // Nor does a preview outlive a change of the frames it was made from.
