@@ -186,7 +186,6 @@ class EditorOnBoardFixture : public LinkFixture {
   }
 
   VirtualClock clock;
-  static inline const QString kListedPort = QStringLiteral("/dev/vorn-test-none");
-  ORSSerialPortManager ports{[] { return QStringList{kListedPort}; }};
+  ORSSerialPortManager ports{[] { return QStringList{"/dev/vorn-test-none"}; }};
   KoVelmarViewController editor{link, nullptr, &ports};
 };

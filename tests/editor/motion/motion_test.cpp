@@ -173,8 +173,7 @@ TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
   processPending();
 
-  // Dragged below the plot: held at the end. The edit goes through the list's setData, whose
-  // encoding and row signal CellEditsReachTheMoveOrLeaveTheFrameAsItWas checks.
+  // Dragged below the plot: held at the end, the edit made through the list's setData.
   EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
   // The drag is one step back, whatever it passed through.
   EXPECT_EQ(history.count(), stepsBefore + 1);

@@ -56,8 +56,7 @@ class PosePanelTest : public EditorOnBoardFixture {
   }
 
   std::unique_ptr<KoPosePanel> panel;
-  QString name = QStringLiteral("Wave");
-  QString file;
+  QString name = QStringLiteral("Wave"), file;
   QTemporaryDir dir;
 };
 
