@@ -186,6 +186,6 @@ class EditorOnBoardFixture : public LinkFixture {
   }
 
   VirtualClock clock;
-  ORSSerialPortManager ports{[] { return QStringList{}; }};
+  ORSSerialPortManager ports{[] { return QStringList{"/dev/vorn-test-none"}; }};
   KoVelmarViewController editor{link, nullptr, &ports};
 };

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
+
 #include "link/usb_hid.h"
 #include "session/arm_ranges.h"
 #include "session/frame_list_model.h"
@@ -10,8 +12,7 @@ namespace {
 
 KoArmProfile narrowProfile() {
   KoArmProfile p;
-  p.channels[0].lowest = 200;
-  p.channels[0].highest = 700;
+  std::tie(p.channels[0].lowest, p.channels[0].highest) = std::pair(200, 700);
   return p;
 }
 
@@ -20,13 +21,10 @@ class EditorSessionTest : public testing::Test {
   usbHid link;
   KoEditorSession session{link};
   QList<KoPose> poses;  // every pose the session announced
-  QList<QList<int>> resets;
 
   void SetUp() override {
     QObject::connect(&session, &KoEditorSession::poseChanged,
                      [this](const KoPose& p) { poses.append(p); });
-    QObject::connect(&session, &KoEditorSession::channelsReset,
-                     [this](const QList<int>& c) { resets.append(c); });
   }
 };
 
@@ -72,6 +70,7 @@ TEST_F(EditorSessionTest, FramesResetsAndTrimsReadBack) {
   session.showFrame(*played);
   EXPECT_EQ(session.pose().positions, (std::array<qint64, 6>{100, 200, 300, 400, 500, 600}));
 
+  QSignalSpy resets(&session, &KoEditorSession::channelsReset);
   session.resetPositions();
   EXPECT_EQ(session.pose().positions, KoPose().positions);
   EXPECT_EQ(resets.size(), 1);

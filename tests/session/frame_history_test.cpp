@@ -73,14 +73,3 @@ TEST(FrameHistory, TheUnsavedMarkFollowsTheSavedListAndAnOpenedFileStartsClean) 
   history.undo();
   EXPECT_EQ(firstChannel(list), (QList<qint64>{600}));
 }
-
-// Only the playing row carries the play mark; the table draws its button there.
-TEST(FrameListModel, OnlyThePlayingRowIsMarked) {
-  KoFrameListModel list;
-  for (int p : {100, 200, 300}) list.append(frameAt(p));
-  list.setSelectIndex(1);
-  for (int row = 0; row < 3; ++row) {
-    const QModelIndex play = list.index(row, KoFrameListModel::kPlayColumn);
-    EXPECT_EQ(play.data(KoFrameListModel::PlayingRole).toBool(), row == 1) << row;
-  }
-}

@@ -10,10 +10,6 @@
 
 namespace {
 
-QImage shot(QWidget* widget) {
-  return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
-}
-
 // The grid lies in each cell's last pixel row and column, as far as there are cells and no
 // further; a selected row's highlight reaches it on both sides and never covers it.
 TEST(FrameTable, GridLinesBoundEachCellAndStopWithTheCells) {
@@ -34,7 +30,7 @@ TEST(FrameTable, GridLinesBoundEachCellAndStopWithTheCells) {
                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
   processPending();
 
-  const QImage image = shot(table.viewport());
+  const QImage image = table.viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32);
   QStyleOptionViewItem option;
   option.initFrom(&table);
   const QRgb grid =
@@ -43,8 +39,7 @@ TEST(FrameTable, GridLinesBoundEachCellAndStopWithTheCells) {
   const QRgb highlight = table.palette().color(QPalette::Inactive, QPalette::Highlight).rgb();
   const auto at = [&image](int x, int y) { return image.pixel(x, y); };
   // Three rows of 24 pixels, four columns of 60.
-  const int cellsRight = 4 * 60 - 1;
-  const int cellsBottom = 3 * 24 - 1;
+  const int cellsRight = 4 * 60 - 1, cellsBottom = 3 * 24 - 1;
   for (int row = 0; row < 3; ++row) {
     SCOPED_TRACE(row);
     const int lineY = row * 24 + 23;

@@ -18,7 +18,7 @@ KoChannelPositions only(std::initializer_list<std::pair<int, int>> moves) {
 const KoChannelPositions kTimer{};
 
 // Scripts of wanted moves: at a time, the moves wanted, or kTimer when the timer fired.
-TEST(ArmMoves, AtMostOneMovePerChannelPerIntervalAndAlwaysTheLatest) {
+TEST(ArmMoves, AtMostOneMovePerChannelPerIntervalAlwaysTheLatestAndTheTimerDueForIt) {
   const std::tuple<const char*, std::vector<std::pair<qint64, KoChannelPositions>>, QList<Sent>>
       scripts[] = {
           {"one channel",
@@ -50,20 +50,14 @@ TEST(ArmMoves, AtMostOneMovePerChannelPerIntervalAndAlwaysTheLatest) {
     moves.setClock([&] { return now; });
     for (const auto& [at, wanted] : steps) {
       now = at;
-      if (wanted == kTimer) {
-        moves.flush();
-      } else {
-        moves.want(wanted);
-      }
+      wanted == kTimer ? moves.flush() : moves.want(wanted);
     }
     EXPECT_EQ(sent, expected);
     EXPECT_FALSE(moves.pending());
     EXPECT_FALSE(moves.timer().isActive());
   }
-}
 
-// The timer is set for when the first waiting move may go, not a whole interval on.
-TEST(ArmMoves, TheTimerIsDueWhenTheFirstWaitingMoveMayGo) {
+  // The timer is set for when the first waiting move may go, not a whole interval on.
   qint64 now = 0;
   int sends = 0;
   KoArmMoves moves([&](int, int) { ++sends; });

@@ -20,7 +20,8 @@ namespace {
 
 // Each change is told once and the total time follows it; an edit refused or giving the same
 // frame, selecting and renumbering tell of none (the curves and marks tests hold the rows a
-// change tells). Numbers shown follow only once renumbered.
+// change tells). Only the playing row carries the play mark, where the table draws its
+// button. Numbers shown follow only once renumbered.
 TEST(FrameListModel, EachChangeIsToldOnceTheTotalFollowsAndNumbersWaitForRenumbering) {
   KoFrameListModel model;
   model.setRenumberDelay(60000);
@@ -40,9 +41,13 @@ TEST(FrameListModel, EachChangeIsToldOnceTheTotalFollowsAndNumbersWaitForRenumbe
   told.clear();
   model.setData(time, "x", Qt::EditRole);
   model.setData(time, "500", Qt::EditRole);
-  model.setSelectIndex(0);
+  model.setSelectIndex(1);
   model.flushRenumbering();
   EXPECT_EQ(told.size(), 0);
+  for (int row = 0; row < model.count(); ++row) {
+    const QModelIndex play = model.index(row, KoFrameListModel::kPlayColumn);
+    EXPECT_EQ(play.data(KoFrameListModel::PlayingRole).toBool(), row == 1) << row;
+  }
 
   const auto shown = [&model] {
     QList<int> numbers;
@@ -66,7 +71,7 @@ TEST(FrameListModel, EachChangeIsToldOnceTheTotalFollowsAndNumbersWaitForRenumbe
 
 // The summary follows the list by splices and must end as a fresh reading of the same
 // list would, in its times, positions and columns.
-TEST(CurveSummary, SplicesEndAsAFreshReadingOfTheList) {
+TEST(CurveSummary, SplicesEndAsAFreshReadingAndColumnsHoldTheRangeOfTheirFrames) {
   Frames frames(7);
   VelmarFrames list = frames.many(40);
   KoCurveSummary kept;
@@ -98,14 +103,12 @@ TEST(CurveSummary, SplicesEndAsAFreshReadingOfTheList) {
       for (int c = 1; c <= 6; ++c) ASSERT_EQ(kept.cell(x, c), fresh.cell(x, c)) << step;
     }
   }
-}
 
-// A column's cell holds its first present frame and the range its present frames span,
-// whatever absent frames lie between; rows beyond the view belong to no column.
-TEST(CurveSummary, ColumnsHoldTheRangeOfTheirPresentFrames) {
-  const VelmarFrames list = {frameOf({100, -1, 5, 0, 0, 0}, 10), frameOf({-1, -1, 9, 0, 0, 0}, 10),
-                             frameOf({900, -1, 1, 0, 0, 0}, 10), frameOf({300, 40, 2, 0, 0, 0}, 10),
-                             frameOf({1000, 50, 3, 0, 0, 0}, 100)};
+  // A column's cell holds its first present frame and the range its present frames span,
+  // whatever absent frames lie between; rows beyond the view belong to no column.
+  list = {frameOf({100, -1, 5, 0, 0, 0}, 10), frameOf({-1, -1, 9, 0, 0, 0}, 10),
+          frameOf({900, -1, 1, 0, 0, 0}, 10), frameOf({300, 40, 2, 0, 0, 0}, 10),
+          frameOf({1000, 50, 3, 0, 0, 0}, 100)};
   KoCurveSummary s;
   s.reset(list);
   s.setColumns(2, 0, 40);  // [0, 20) and [20, 40]: the last frame, ending at 140, is right
@@ -305,6 +308,9 @@ TEST(CurveView, ZoomPanAndPlayKeepTheTimeInViewWithinTheActionAndItsSong) {
   EXPECT_TRUE(view.showsWhole());
   for (int i = 0; i < 20; ++i) QTest::keyClick(&view, Qt::Key_Minus);
   EXPECT_EQ(view.viewSpanMs(), KoCurveView::wholeSpanMs(120000));
+  QTest::keyClick(&view, Qt::Key_0);
+  EXPECT_TRUE(view.showsWhole());
+  QTest::keyClick(&view, Qt::Key_Minus);
   view.zoomButton(B::Whole)->click();
   EXPECT_TRUE(view.showsWhole());
 

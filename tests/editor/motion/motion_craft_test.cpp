@@ -125,8 +125,9 @@ TEST_F(MotionCraftTest, EasingPastTheGroupsFramesIsRefusedNamingTheMove) {
   EXPECT_EQ(model.count(), limits::kMaxFramesPerGroup - room + 8);
 }
 
-// While the dialog is open the curve view shows the steps the choice would put in.
-TEST_F(MotionCraftTest, TheDialogPreviewsTheStepsOnTheCurves) {
+// While the easing dialog is open the curve view shows the steps the choice would put in.
+// The mirror dialog offers the base's channel.
+TEST_F(MotionCraftTest, TheDialogsPreviewTheStepsOnTheCurvesAndOfferTheBaseToMirror) {
   KoCurveView view(&model);
   view.resize(600, 200);
   view.show();
@@ -156,6 +157,9 @@ TEST_F(MotionCraftTest, TheDialogPreviewsTheStepsOnTheCurves) {
     EXPECT_EQ(dialog.curveBox()->currentText(), "craft_curve_custom");
     EXPECT_NEAR(dialog.choice().curve.y1, easing::kIn.y1 + KoBezierEditor::kBigKeyStep, 1e-9);
     EXPECT_LT(view.previewPoint(0, 1, 1)->y(), first.y());
+    QTest::keyClick(dialog.editor(), Qt::Key_Space);  // takes the other handle
+    QTest::keyClick(dialog.editor(), Qt::Key_Left, Qt::ShiftModifier);
+    EXPECT_NEAR(dialog.choice().curve.x2, easing::kIn.x2 - KoBezierEditor::kBigKeyStep, 1e-9);
   }
   EXPECT_FALSE(view.showsPreview());
   // Nor does a preview outlive a change of the frames it was made from.
@@ -163,9 +167,7 @@ TEST_F(MotionCraftTest, TheDialogPreviewsTheStepsOnTheCurves) {
   ASSERT_TRUE(view.showsPreview());
   model.replaceAt(1, model.frameAt(1)->copy());
   EXPECT_FALSE(view.showsPreview());
-}
 
-TEST_F(MotionCraftTest, MirrorOffersTheBasesChannel) {
   KoArmProfile profile = KoArmProfile::shipped();
   profile.joints.joints[KoArmJoints::kBase].channel = 4;
   ranges.setProfile(profile);

@@ -1,5 +1,6 @@
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
 #include <cmath>
@@ -25,13 +26,20 @@ class SoftStartTest : public EditorOnBoardFixture,
 
 // The first frame goes out at once but takes at least the soft-start time; everything after
 // it shifts by what was added, the second pass of a loop included, whose first frame keeps
-// its own time.
-TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
+// its own time. The soft start set is stored and taken up by the next editor built.
+TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShiftsAndItIsKept) {
   const auto [firstTime, shift] = GetParam();
   editor.model()->appendMany({frameOf({100, 500, 500, 500, 500, 500}, firstTime),
                               frameOf({200, 500, 500, 500, 500, 500}, 500),
                               frameOf({300, 500, 500, 500, 500, 500}, 2000)});
-  editor.online()->setSoftStart(1000);
+  const auto forget = qScopeGuard([] {
+    for (const char* key : {"softStart", "softStartTime"}) QSettings().remove(QLatin1String(key));
+  });
+  KoMotionControls* motion = editor.motion();
+  motion->softStartSwitch()->setOn(true);
+  emit motion->softStartSwitch()->toggledByUser(true);
+  motion->softStartField()->setText(QStringLiteral("1200"));
+  emit motion->softStartField()->editingFinished();
   clock.setHorizon(milliseconds(firstTime + shift + 2500 + firstTime + 500));
   static_cast<KoSwitch*>(editor.control(KoOnlineControl::kLoop))->setOn(true);
   editor.online()->buttonClick(KoOnlineControl::kRun);
@@ -52,40 +60,23 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShifts) {
   ASSERT_TRUE(moves(1));
   EXPECT_EQ(moveFields(kMoveTime), QList<int>{firstTime + shift});
   EXPECT_EQ(editor.model()->frameAt(0)->time, firstTime);
+
+  KoVelmarViewController next{link, nullptr, &ports};
+  EXPECT_TRUE(next.motion()->softStartSwitch()->isOn());
+  EXPECT_EQ(next.motion()->softStartField()->value(), 1200);
+  EXPECT_EQ(next.online()->softStart(), 1200);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
-                         testing::Values(std::pair{300, 700}, std::pair{1500, 0}));
-
-// The soft start the user sets is stored and taken up by the next editor built.
-TEST_F(EditorOnBoardFixture, TheSoftStartIsKeptForTheNextEditor) {
-  const struct Forget {
-    ~Forget() {
-      QSettings().remove(QStringLiteral("softStart"));
-      QSettings().remove(QStringLiteral("softStartTime"));
-    }
-  } forget;
-  KoMotionControls* motion = editor.motion();
-  motion->softStartSwitch()->setOn(true);
-  emit motion->softStartSwitch()->toggledByUser(true);
-  motion->softStartField()->setText(QStringLiteral("800"));
-  emit motion->softStartField()->editingFinished();
-  KoVelmarViewController next{link, nullptr, &ports};
-  EXPECT_TRUE(next.motion()->softStartSwitch()->isOn());
-  EXPECT_EQ(next.motion()->softStartField()->value(), 800);
-  EXPECT_EQ(next.online()->softStart(), 800);
-}
+                         testing::Values(std::pair{300, 900}, std::pair{1500, 0}));
 
 // The live arm, its joint table and its feed are made when the arm is first switched on, not
-// with the editor. Shown, it takes the still picture's place and follows it. Turning the base on
-// its dial moves the servo as its slider would: the card shows the position and the board gets the
-// move, no faster than the interval allows, and the servo's read-back does not pull the dragged arm
-// back meanwhile. The profile button beside it opens the profile dialog over the window, without
-// blocking it.
+// with the editor; shown, it takes the still picture's place and follows it. Its base dial moves
+// the servo as its slider would (the card shows it, the board gets it, no faster than the
+// interval allows) and the read-back does not pull the dragged arm back meanwhile. The profile
+// button beside it opens the profile dialog over the window, without blocking it.
 TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShownAndItsDialMovesTheBase) {
-  const struct Forget {
-    ~Forget() { QSettings().remove(QStringLiteral("liveArm")); }
-  } forget;
+  const auto forget = qScopeGuard([] { QSettings().remove(QStringLiteral("liveArm")); });
   KoMotionControls* motion = editor.motion();
   motion->profileButton()->click();
   processPending();
@@ -182,8 +173,7 @@ TEST(CurveView, PointsAreFoundNearTheirPlaceAndDraggingOneEditsItsFrame) {
   QTest::mouseRelease(&view, Qt::LeftButton, {}, from);
   processPending();
 
-  // Dragged below the plot: held at the end. The edit goes through the list's setData, whose
-  // encoding and row signal CellEditsReachTheMoveOrLeaveTheFrameAsItWas checks.
+  // Dragged below the plot: held at the end, the edit made through the list's setData.
   EXPECT_EQ(valuesOf(model, 2), (QList<int>{900, 0, 900}));
   // The drag is one step back, whatever it passed through.
   EXPECT_EQ(history.count(), stepsBefore + 1);

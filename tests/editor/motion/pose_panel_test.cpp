@@ -6,9 +6,9 @@
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTranslator>
 #include <string_view>
 
+#include "../model/english.h"
 #include "editor/board/teach_recorder.h"
 #include "editor/motion/motion_controls.h"
 #include "editor/motion/pose_panel.h"
@@ -23,7 +23,6 @@ namespace {
 class PosePanelTest : public EditorOnBoardFixture {
  protected:
   void SetUp() override {
-    QSettings().remove(QLatin1String(KoNamedPoses::kSettingsKey));
     EditorOnBoardFixture::SetUp();
     panel = std::make_unique<KoPosePanel>(editor.armRanges());
     panel->attach(&editor);
@@ -57,8 +56,7 @@ class PosePanelTest : public EditorOnBoardFixture {
   }
 
   std::unique_ptr<KoPosePanel> panel;
-  QString name = QStringLiteral("Wave");
-  QString file;
+  QString name = QStringLiteral("Wave"), file;
   QTemporaryDir dir;
 };
 
@@ -201,14 +199,11 @@ TEST_F(PosePanelTest, ImportAndExportKeepEveryPoseAndWhatCannotBeWrittenIsSaid) 
     EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2", "Wave 3"}));
   }
 
-  QTranslator english;
-  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/vorn_en.qm")));
-  QCoreApplication::installTranslator(&english);
+  const English english;
   tips().clear();
   file = dir.filePath("no folder/poses.json");
   panel->exportFile();
   const QString reason = KoTools::describe(KoTools::FileError::NotFound);
-  QCoreApplication::removeTranslator(&english);
   EXPECT_EQ(tips(), QStringList{QDir::toNativeSeparators(file) + " cannot be written: " + reason});
 }
 

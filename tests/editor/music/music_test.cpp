@@ -40,10 +40,8 @@ class SilentSong : public KoSongBackend {
   bool output = true;
   bool starts = true;  // false: never gets under way
   bool playing = false;
-  int plays = 0;
-  int stops = 0;
-  QString source;
-  QString decoding;
+  int plays = 0, stops = 0;
+  QString source, decoding;
 };
 
 // 30 s of clicks at 120 bpm, as its envelope.
@@ -129,11 +127,7 @@ TEST_F(MusicTest, TheRunKeepsTimeWithTheSongEachPassAndItsEndStopAndEscapeStopTh
     ASSERT_TRUE(processUntil([&] { return song->plays >= before + 3; }));
     // Each pass waited for its own start of the song: one restart per pass.
     EXPECT_GE(song->stops, song->plays - 1 - before);
-    if (escape) {
-      editor.stopEverything(false);
-    } else {
-      editor.buttonClick(A::Stop);
-    }
+    escape ? editor.stopEverything(false) : editor.buttonClick(A::Stop);
     EXPECT_TRUE(editor.online()->stopped());
     EXPECT_FALSE(song->playing);
     processPending();
@@ -296,10 +290,7 @@ TEST_F(MusicTest, SnapToBeatStartsTheSelectedFramesOnBeatsInOneUndoStepOrSaysThe
 
   // A song without a beat: said, and nothing changes.
   tips().clear();
-  SongEnvelope quiet;
-  quiet.rms.assign(6000, 0.0f);
-  quiet.durationMs = 30000;
-  chooseSong(quiet);
+  chooseSong(SongEnvelope{std::vector<float>(6000, 0.0f), 30000});
   selectRows(editor, {1});
   editor.buttonClick(A::SnapToBeat);
   EXPECT_EQ(tips(), (QStringList{"music_no_beat"}));

@@ -217,8 +217,9 @@ TEST_F(ArmProfileDialogTest, TheShippedProfileIsReadOnlyAndCopiesTakeFreeNames) 
 }
 
 // A name that is empty or taken, or a channel's lowest above its highest, is said where it is
-// and holds OK and the list; the store keeps the last sound value meanwhile.
-TEST_F(ArmProfileDialogTest, FaultsAreSaidWhereTheyAreAndHoldOk) {
+// and holds OK and the list; the store keeps the last sound value meanwhile. Delete asks with
+// Cancel first and shows a neighbour.
+TEST_F(ArmProfileDialogTest, FaultsAreSaidWhereTheyAreAndHoldOkAndDeleteAsksFirst) {
   auto* name = field<QLineEdit>("name");
   for (const QString bad : {"   ", "Vorn arm", " Spare "}) {
     SCOPED_TRACE(bad.toStdString());
@@ -248,9 +249,7 @@ TEST_F(ArmProfileDialogTest, FaultsAreSaidWhereTheyAreAndHoldOk) {
   EXPECT_TRUE(ok()->isEnabled());
   const KoChannelProfile kept = stored("Desk arm").channels[1];
   EXPECT_EQ(std::pair(kept.lowest, kept.highest), std::pair(950, 950));
-}
 
-TEST_F(ArmProfileDialogTest, DeleteAsksWithCancelFirstAndShowsANeighbour) {
   pick("Spare");
   button("delete")->click();  // no answer queued: the question is declined
   ASSERT_EQ(prompter().destructive.size(), 1);

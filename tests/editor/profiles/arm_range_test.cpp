@@ -314,8 +314,7 @@ TEST_F(ArmRangeTest, FramesFromTheSlidersPastesCellEditsAndDragsStayWithinTheRan
   EXPECT_EQ(positions(1).last(), 850);
 }
 
-// Presses the middle of `s`, moves `dx` along and lets go.
-// A fine drag (Shift held), one unit per few pixels.
+// A fine drag (Shift held, one unit per few pixels) of `dx` from the middle of `s`.
 void drag(QSlider* s, double dx) {
   const QPointF knob(s->width() / 2.0, s->height() / 2.0);
   sendMouse(s, QEvent::MouseButtonPress, knob);
