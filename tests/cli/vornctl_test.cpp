@@ -129,6 +129,8 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       // Volts take their tenths: 5.5 V goes out as 5500 mV.
       {"servo write --min-voltage 5.5", 0, "min-voltage              5.5",
        "09 15 06, 02 1C, 0E 1B 01 00 00 E8 03 7C 15"},
+      {"servo write --min-voltage 4.5 --max-voltage 14.0", 0, "max-voltage              14.0",
+       "09 15 06, 02 1C, 0E 1B 01 00 00 E8 03 94 11 B0 36"},
 
       // Board options go before or after the command.
       {"--sim-servos=2 --simulate --trace servo check", 0, "answering: 2", "09 15"},
@@ -161,6 +163,8 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"bogus", 2, "\"bogus\" is not a command; the commands are: list, download,"},
       {"run 231", 2, "GROUP: 231 is out of range; give 0 to 230"},
       {"trims adjust 1 -101", 2, "VALUE: -101 is out of range; give -100 to 100"},
+      {"servo write --max-voltage 14.04", 2,
+       "--max-voltage: 14.04 is out of range; give 4.6 to 14.0"},
       {"read-positions 3 --sim-fault reading:3:70000", 2, "70000 is out of range; give 0 to 65535"},
   };
   for (const Case& c : cases) {
