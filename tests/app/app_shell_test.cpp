@@ -152,7 +152,7 @@ TEST_F(AppShellTest, KeysSwitchTabsUnlessTheSerialPortOrADownloadIsBusyAndCloseT
   delegate.viewTop()->setFocus(Qt::TabFocusReason);
   QTest::keyClick(delegate.viewTop(), Qt::Key_Left);
   EXPECT_EQ(tab(), 0);
-  clickTab(1);
+  QTest::keyClick(delegate.viewTop(), Qt::Key_Right);
   EXPECT_EQ(tab(), 1);
   EXPECT_TRUE(tips().isEmpty());
 
