@@ -23,7 +23,7 @@ Qt::CursorShape cursorFor(Qt::Edges edges) {
   const bool h = edges & (Qt::LeftEdge | Qt::RightEdge);
   const bool v = edges & (Qt::TopEdge | Qt::BottomEdge);
   if (h && v) {
-    const bool falling = (edges & Qt::LeftEdge) == bool(edges & Qt::TopEdge);
+    const bool falling = bool(edges & Qt::LeftEdge) == bool(edges & Qt::TopEdge);
     return falling ? Qt::SizeFDiagCursor : Qt::SizeBDiagCursor;
   }
   if (h) return Qt::SizeHorCursor;

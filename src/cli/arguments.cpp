@@ -114,12 +114,12 @@ std::optional<QString> numberProblem(const std::string& text, double minimum, do
   const std::optional<double> v = parseDecimal(text, decimals);
   const auto accepted = [&] { return acceptedText(minimum, maximum, decimals, alsoWord); };
   if (!v) return qtTrId("ctl_not_a_number").arg(given, accepted());
-  // Half a unit of the last decimal shown: 8.4 typed is 8.4 whatever its binary error.
-  const double slack = 0.5 * std::pow(10.0, -decimals) - 1e-9;
+  // Only binary error is forgiven (8.4 typed is 8.4): 14.04 is past 14.0 here, not once the
+  // board has been reached.
+  constexpr double kSlack = 1e-9;
   // "-0" carries a sign where none is allowed: it is not taken for zero.
   const bool signless = minimum >= 0 && text.starts_with('-');
-  if (signless || (decimals == 0 ? (*v < minimum || *v > maximum)
-                                 : (*v < minimum - slack || *v > maximum + slack))) {
+  if (signless || *v < minimum - kSlack || *v > maximum + kSlack) {
     return qtTrId("ctl_out_of_range").arg(given, accepted());
   }
   return std::nullopt;

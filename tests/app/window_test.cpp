@@ -5,6 +5,7 @@
 
 #include "app/startup_clock.h"
 #include "app/window.h"
+#include "app/window_buttons.h"
 #include "wait.h"
 
 namespace {
@@ -27,6 +28,32 @@ TEST(WindowPlacement, FitsTheAvailableAreaAndIsFixedOnlyWhereTheFixedSizeFits) {
   }
   const QRect large = placeWindow({0, 0, 1920, 1080}, {0, 30, 1920, 1050}).geometry;
   EXPECT_EQ(large, QRect(192, 135, 1536, 840)) << "a share of a large screen, centred";
+}
+
+// A window that may change size shows where a press would resize it, corners included; one of
+// the fixed size neither resizes nor offers zoom.
+TEST(Window, ResizesFromItsEdgesAndZoomsOnlyWhereItMay) {
+  KoWindow window;
+  KoWindowButtons buttons(&window);
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  for (const bool fixed : {false, true}) {
+    const QRect screen(0, 0, fixed ? 1280 : 1920, fixed ? 800 : 1080);
+    window.place(placeWindow(screen, screen));
+    buttons.refresh();
+    EXPECT_EQ(buttons.zoom()->isEnabled(), !fixed);
+    const int w = window.width(), h = window.height();
+    const std::pair<QPoint, Qt::CursorShape> points[] = {{{2, 2}, Qt::SizeFDiagCursor},
+                                                         {{w - 2, 2}, Qt::SizeBDiagCursor},
+                                                         {{2, h / 2}, Qt::SizeHorCursor},
+                                                         {{w / 2, h - 2}, Qt::SizeVerCursor},
+                                                         {{w / 2, h / 2}, Qt::ArrowCursor}};
+    for (const auto& [at, shape] : points) {
+      QTest::mouseMove(&window, at);
+      EXPECT_EQ(window.cursor().shape(), fixed ? Qt::ArrowCursor : shape)
+          << at.x() << "," << at.y();
+    }
+  }
 }
 
 using namespace std::chrono_literals;

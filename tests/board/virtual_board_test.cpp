@@ -169,6 +169,11 @@ TEST(VirtualBoardReceived, KeepsOnlyTheLatestFramesInOrder) {
   for (int n = 0; n < 2 * kDefault; ++n) board.receive(move(n));
   EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), kDefault);
   EXPECT_EQ(board.targetPosition(1), 500) << "every frame is still handled";
+  // A run takes the place of the group running, even one of a group the board does not hold.
+  board.storeGroup(2, {move(0).mid(4)});
+  board.receive(protocol::actionsRun(2));
+  board.receive(protocol::actionsRun(9));
+  EXPECT_EQ(board.runningGroup(), -1);
 }
 
 }  // namespace
