@@ -109,9 +109,11 @@ class Looks : public TempFilesTest {
 
 TEST_F(Looks, EachScreenInEachSchemeAndLanguageDrawsAsItsPicture) {
   QList<KoTools::ActionRecord> frames;
-  for (quint16 i = 0; i < 6; ++i)
-    frames.append({quint16(400 + 100 * i),
-                   {quint16(200 + 90 * i), 500, 700, quint16(300 + 40 * i), 600, 0x5555}});
+  for (quint16 i = 0; i < 6; ++i) {
+    frames.append(KoTools::ActionRecord{
+        quint16(400 + 100 * i),
+        {quint16(200 + 90 * i), 500, 700, quint16(300 + 40 * i), 600, 0x5555}});
+  }
   const QString wave = write(QStringLiteral("wave.rob"), KoTools::actionImage(frames));
   ASSERT_TRUE(editor()->files()->openPaths({wave}));
   if (QLabel* notice = delegate.notifier()->notice()) notice->hide();  // shown for 3 s of clock
