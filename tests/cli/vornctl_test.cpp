@@ -119,13 +119,15 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"unload 1 3", 0, "unloaded 1 3", "05 14 02 01 03 00 00"},
       {"trims adjust 3 -10", 0, "servo 3 trim -10", "04 18 03 F6"},
       {"trims store", 0, "trims stored for 1 2 3", "09 16 06 01 02 03 04 05 06 00"},
+      {"trims read 2 4", 0, "2 0\n4 0\n", "05 17 02 02 04"},
       {"servo motor 1 -100", 0, "motor speed -100", "06 1A 01 01 9C FF"},
       // Above 2000 the reading wrapped below zero.
       {"read-positions 3 --sim-fault reading:3:65531", 0, "3 0\n", "04 15 01 03"},
       {"download 7 7号wave.rob", 0, "7号wave.rob downloaded into group 7 (2 frames)\n", wave},
       // Only the given fields change: the rest go back as the servo reported them.
-      {"servo write --led off --stall-alarm off --max-angle 900", 0, "max-angle                900",
-       "09 15 06, 02 1C, 0E 1B 01 00 00 84 03 94 11 B0 36 55 01 03"},
+      {"servo write --led off --stall-alarm off --min-angle 100 --max-angle 900", 0,
+       "min-angle                100",
+       "09 15 06, 02 1C, 0E 1B 01 64 00 84 03 94 11 B0 36 55 01 03"},
       // Volts take their tenths, zeros in front or not: 5.5 V goes out as 5500 mV.
       {"servo write --min-voltage 05.5", 0, "min-voltage              5.5",
        "09 15 06, 02 1C, 0E 1B 01 00 00 E8 03 7C 15"},

@@ -321,6 +321,7 @@ TEST_F(BoardControlTest, TrimsReadAdjustedStoredAndReset) {
   trigger(editor, A::ResetTrims);
   ASSERT_TRUE(processUntil([this] { return status() == "trims_reset"; }));
   EXPECT_TRUE(editor.statusLine()->fading());
+  EXPECT_EQ(trims(), QList<int>(6, 0));  // shown at once, before any read
   board.setChannelServos({1, 2, 3, 4, 5, 6});
   editor.session()->setTrim(1, 4);
   editor.buttonClick(A::ReadTrims);
