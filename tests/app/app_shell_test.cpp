@@ -5,9 +5,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -22,6 +25,7 @@
 #include "editor/board/editor_serial.h"
 #include "editor/board/online_control.h"
 #include "editor/files/editor_files.h"
+#include "editor/motion/motion_controls.h"
 #include "editor/music/music_control.h"
 #include "editor/velmar_view_controller.h"
 #include "link/desktop_notifier.h"
@@ -37,12 +41,15 @@
 #include "servotool/live_status.h"
 #include "servotool/servo_test_panel.h"
 #include "servotool/steer_debugging_tool.h"
+#include "session/arm_ranges.h"
 #include "session/frame_history.h"
 #include "session/frame_list_model.h"
 #include "temp_files.h"
 #include "wait.h"
 #include "widgets/elided_label.h"
 #include "widgets/status_line.h"
+#include "widgets/switch.h"
+#include "widgets/theme.h"
 #include "widgets/velmar_pan_view.h"
 
 namespace {
@@ -245,6 +252,56 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   for (QAction* a : badge->menu()->actions()) EXPECT_EQ(a->isChecked(), a->data() == 2);
   EXPECT_TRUE(processUntil([&] { return tool()->check() == KoSteerDebuggingTool::Check::Many; }));
   language("English");
+}
+
+// What the screen shows after each change is what the window draws from scratch: no part of
+// it is left stale (a mark, a curve, the arm, a frame, a focus ring).
+TEST_F(AppShellTest, TheScreenKeepsUpWithEachChange) {
+  KoWindow* window = delegate.window();
+  window->resize(960, 680);
+  const auto same = [&](const char* step) {
+    processPending();
+    const QImage shown = window->screen()->grabWindow(window->winId()).toImage();
+    const QImage full = window->grab().toImage();
+    EXPECT_TRUE(shown.convertToFormat(QImage::Format_RGB32) ==
+                full.convertToFormat(QImage::Format_RGB32))
+        << step;
+  };
+  delegate.openFiles({file(QStringLiteral("a.rob"), 1, 5)});
+  same("opened");
+  for (const int row : {0, 3}) {
+    editor()->tableView()->selectRow(row);
+    same("a row chosen");
+  }
+  QAbstractItemModel* rows = editor()->tableView()->model();
+  rows->setData(rows->index(0, 1), 900, Qt::EditRole);
+  rows->setData(rows->index(0, 2), 100, Qt::EditRole);
+  same("a frame changed");
+  editor()->motion()->liveSwitch()->setOn(true);
+  emit editor()->motion()->liveSwitch()->toggledByUser(true);
+  same("the live arm");
+  KoArmProfile longer = KoArmProfile::shipped();
+  longer.name = QStringLiteral("Longer");
+  longer.linksMm[KoArmProfile::kForearm] *= 1.5;
+  editor()->armRanges()->setProfile(longer);
+  same("another arm");
+  KoTheme::apply(KoTheme::Scheme::Dark);
+  same("dark");
+  KoTheme::apply(KoTheme::Scheme::Light);
+  window->showMaximized();
+  same("zoomed");
+  window->showNormal();
+  same("back");
+  QMimeData files;
+  files.setUrls({QUrl::fromLocalFile(file(QStringLiteral("b.rob"), 2))});
+  QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &files, Qt::LeftButton, {});
+  QApplication::sendEvent(editor()->dragView(), &enter);
+  same("a file dragged in");
+  for (int i = 0; i < 4; ++i) {
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : window,
+                    Qt::Key_Tab);
+    same("tabbed");
+  }
 }
 
 // The window holds still: only its top bar moves it, and no text (a long path or message, a

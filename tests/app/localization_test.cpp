@@ -13,6 +13,7 @@
 #include "app/fonts.h"
 #include "app/mode_window.h"
 #include "app/window.h"
+#include "editor/files/editor_files.h"
 #include "editor/files/file_panels.h"
 #include "editor/motion/curve_view.h"
 #include "editor/motion/easing_dialog.h"
@@ -20,6 +21,7 @@
 #include "editor/profiles/arm_profile_dialog.h"
 #include "editor/velmar_view_controller.h"
 #include "link/usb_hid.h"
+#include "model/action_text.h"
 #include "model/language.h"
 #include "recording_prompter.h"
 #include "wait.h"
@@ -137,11 +139,17 @@ TEST(Localization, EveryTextInEveryLanguageTranslatedDrawableAndShownInItsLangua
   KoFilePanels::install(nullptr);
   QTemporaryDir folder;
   QDir(folder.path()).mkdir("1");
-  QFile(folder.filePath("2.rob")).open(QIODevice::WriteOnly);
+  QFile rob(folder.filePath("2.rob"));
+  ASSERT_TRUE(rob.open(QIODevice::WriteOnly));
+  rob.write(KoTools::actionImage({{100, {1, 2, 3, 4, 5, 6}}, {200, {6, 5, 4, 3, 2, 1}}}));
+  rob.close();
   const QString cwd = QDir::currentPath();
   QDir::setCurrent(folder.path());
   app.window()->show();
   auto* editor = static_cast<KoVelmarViewController*>(app.vc1());
+  // A chosen frame puts its positions into the cards' words.
+  ASSERT_TRUE(editor->files()->openPaths({rob.fileName()}));
+  editor->tableView()->selectRow(1);
   const QRegularExpression latin(QStringLiteral("[A-Za-z]{2,}"));
   for (const QString& name : KoLanguage::languages()) {
     KoLanguage::instance().choose(name, nullptr);

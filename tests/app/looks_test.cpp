@@ -10,6 +10,7 @@
 #include "app/top_black_view.h"
 #include "app/tray_notifier.h"
 #include "app/window.h"
+#include "app/window_buttons.h"
 #include "editor/files/editor_files.h"
 #include "editor/motion/curve_view.h"
 #include "editor/motion/easing_dialog.h"
@@ -29,6 +30,8 @@
 #include "wait.h"
 #include "widgets/switch.h"
 #include "widgets/theme.h"
+#include "widgets/velmar_pan_view.h"
+#include "widgets/velmar_slider_view.h"
 
 // The screens as docs/visual-language.md shows them, drawn offscreen and held to the pictures
 // a person looked at, pixel for pixel: a margin, a colour, a text's place or a control left
@@ -77,15 +80,19 @@ class Looks : public TempFilesTest {
   }
 
   // Compares what `widget` draws now with the picture `name`.
-  void expectLooks(QWidget* widget, const QString& name) {
+  void expectLooks(QWidget* widget, const QString& name, bool focused = false) {
     SCOPED_TRACE(name.toStdString());
-    if (QWidget* focus = QApplication::focusWidget()) focus->clearFocus();  // no caret blink
+    QApplication::setCursorFlashTime(0);  // a caret that does not blink
+    if (QWidget* focus = QApplication::focusWidget(); focus && !focused) focus->clearFocus();
     // Once what is already due has run (a port list filled in, a relayout) the picture holds.
     QImage drawn;
     for (QImage before; drawn.isNull() || drawn != before;) {
       before = drawn;
       processPending();
-      drawn = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+      QWidget* top = widget->window();  // so a part shows on the window's own background
+      drawn = top->grab(QRect(widget->mapTo(top, QPoint()), widget->size()))
+                  .toImage()
+                  .convertToFormat(QImage::Format_RGB32);
     }
     const QString path = kLooks + name + QStringLiteral(".png");
     if (update_) {
@@ -154,6 +161,19 @@ TEST_F(Looks, EachScreenInEachSchemeAndLanguageDrawsAsItsPicture) {
   expectLooks(window, QStringLiteral("tool-notice"));
   delegate.notifier()->notice()->hide();
   delegate.tabView()->setCurrentIndex(0);
+
+  // The rings Tab draws: on a card's slider and field, and on a zoomed window's buttons.
+  QApplication::setActiveWindow(window);
+  KoVelmarSliderView* card = editor()->panView()->sliders().constFirst();
+  card->slider()->setFocus(Qt::TabFocusReason);
+  expectLooks(card, QStringLiteral("card-slider-focused"), true);
+  card->textField()->setFocus(Qt::TabFocusReason);
+  expectLooks(card, QStringLiteral("card-field-focused"), true);
+  window->showMaximized();
+  KoWindowButton* zoom = window->findChildren<KoWindowButton*>().at(1);
+  zoom->setFocus(Qt::TabFocusReason);
+  expectLooks(zoom->parentWidget(), QStringLiteral("window-buttons-zoomed"), true);
+  window->showNormal();
 
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("简体"));
   expectLooks(window, QStringLiteral("editor-zh-Hans"));
