@@ -148,6 +148,10 @@ TEST_F(Looks, EachScreenInEachSchemeAndLanguageDrawsAsItsPicture) {
   KoArmProfileDialog profiles;
   profiles.show();
   expectLooks(&profiles, QStringLiteral("arm-profiles"));
+  auto none = std::make_unique<KoPosePanel>(editor()->armRanges());
+  none->show();
+  none->resize(none->minimumSizeHint());  // its smallest, where the hint must still fit
+  expectLooks(none.get(), QStringLiteral("named-poses-empty"));
   KoNamedPoses kept;
   kept.put({QStringLiteral("Wave"), {120, std::nullopt, 300, 400, 500, 600}});
   kept.put({QStringLiteral("Bow"), {500, 500, 800, 200, 650, 500}});
