@@ -6,6 +6,7 @@
 #include "app/startup_clock.h"
 #include "app/window.h"
 #include "app/window_buttons.h"
+#include "mouse.h"
 #include "wait.h"
 
 namespace {
@@ -54,6 +55,21 @@ TEST(Window, ResizesFromItsEdgesAndZoomsOnlyWhereItMay) {
           << at.x() << "," << at.y();
     }
   }
+  // Where the window manager does not resize, the window follows the pointer; the left and
+  // top edges stop at the least size.
+  window.place(placeWindow({0, 0, 1920, 1080}, {0, 0, 1920, 1080}));
+  const QRect start = window.geometry();
+  for (const auto& [from, by] :
+       {std::pair{QPoint(start.width() - 2, start.height() - 2), QPoint(40, 20)},
+        {QPoint(2, 2), QPoint(5000, 5000)}}) {
+    press(&window, from);
+    drag(&window, from + by);
+    release(&window, from + by);
+  }
+  const QPoint corner = start.bottomRight() + QPoint(40, 20);
+  EXPECT_EQ(
+      window.geometry(),
+      QRect(corner - QPoint(window.minimumWidth(), window.minimumHeight()) + QPoint(1, 1), corner));
 }
 
 using namespace std::chrono_literals;
