@@ -168,6 +168,7 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
       {"move 1 500 --time 0x12C", 2, "--time"},
       {"trims adjust 2 0x10", 2, "VALUE"},
       {"servo write --min-voltage 5,5", 2, "--min-voltage"},
+      {"servo write --min-angle 100.5", 2, "--min-angle"},  // tenths only where volts
 
       // Arguments refused before anything is sent.
       {"servo write --min-angle 900 --max-angle 800", 2, "lower angle limit (900) must be below",
@@ -307,7 +308,9 @@ TEST_F(Vornctl, FilesAndAnswersKeepTheirShapeAFailedImportWritesNothingAndAnyNam
   EXPECT_EQ(positions[1]["position"], 1000);
   EXPECT_EQ(positions[1]["raw"], 1500);
   EXPECT_EQ(json(simulated({"servo", "check", "--sim-servos", "2"}))["count"], 2);
-  EXPECT_EQ(json(simulated({"servo", "read"}))["voltage"], 7.4);
+  const QJsonObject servo = json(simulated({"servo", "read"}));
+  EXPECT_EQ(servo["voltage"], 7.4);
+  EXPECT_TRUE(servo["led"].isBool() && servo["minAngle"].isDouble());
   EXPECT_EQ(json({"file", "show", rob})["frames"].toArray().size(), 2);
 
   const QString csv = write(QStringLiteral("bad.csv"),
@@ -382,7 +385,8 @@ TEST_F(Vornctl, AProfileRefusesBeforeAnythingIsSentAndNamesReachTheTerminalWritt
        "arm\"; nothing sent\n"},
       {"move 3 950", "bench arm", 2,
        "there is no arm profile \"bench arm\"; the profiles are: \"Vorn arm\", \"Bench arm\"\n"},
-      {"move 3 500 --verbose", "No\x1b[2J\u202e", 2, "no arm profile \"No\\x1b[2J\\u202e\";"},
+      {"move 3 500 --verbose", "No\x1b[2J\u202e\uffff\U000E0001", 2,
+       "no arm profile \"No\\x1b[2J\\u202e\\uffff\\U000e0001\";"},
       {"bogus\x1b[2J", {}, 2, "\"bogus\\x1b[2J\" is not a command"},
 
       {"download 7 re\x1b[2Jach.rob", bench, 8,
