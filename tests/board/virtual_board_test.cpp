@@ -48,16 +48,18 @@ TEST_F(VirtualBoardTest, ReadsWhereServosAreAndWhatWasPosedByHand) {
 }
 
 // A real board's reply is one report; the readings that fit are the ones it sends: 19 of
-// three bytes (5 + 3 x 19 = 62), and all 25 trims of two.
+// three bytes (5 + 3 x 19 = 62), and all 25 trims of two. LEN counts itself, the command
+// and the body.
 TEST_F(VirtualBoardTest, RepliesForManyServosFitOneReport) {
   QList<int> ids;
   for (int id = 1; id <= 25; ++id) ids.append(id);
   board.setChannelServos(ids);
-  for (const auto& [command, count] :
-       {std::pair{protocol::kReadPositions, 19}, {protocol::kReadDeviations, 25}}) {
+  for (const auto& [command, count, width] :
+       {std::tuple{protocol::kReadPositions, 19, 3}, {protocol::kReadDeviations, 25, 2}}) {
     const QByteArray reply = ask(protocol::idList(command, ids));
     EXPECT_EQ(reply.size(), protocol::kReportSize);
     EXPECT_EQ(quint8(reply[4]), count) << command;
+    EXPECT_EQ(quint8(reply[2]), 3 + width * count) << command;
   }
 }
 
@@ -106,12 +108,19 @@ TEST_F(VirtualBoardTest, ABusServoInMotorModeTurns) {
   EXPECT_EQ(positionAfter(1000ms), 751);
 }
 
-TEST_F(VirtualBoardTest, DownloadStepsOutOfOrderAreRefused) {
+TEST_F(VirtualBoardTest, DownloadStepsOutOfOrderAreRefusedAndErasesTakeOneOrAll) {
+  // An erase takes one group, or with 0xFF (kAllGroups) every group.
+  board.storeGroup(4, {}), board.storeGroup(6, {});
+  ask(protocol::removeActions(4));
+  EXPECT_TRUE(!board.group(4) && board.group(6));
+  ask(protocol::removeActions(protocol::kAllGroups));
+  EXPECT_FALSE(board.group(6));
+
   link.setDownload(true);
   ask(protocol::downloadStep1(2, 2));
   tell(protocol::downloadStep3(2, 2));  // step 2 skipped
   processPending();
-  EXPECT_EQ(replies.size(), 1);
+  EXPECT_EQ(replies.size(), 3);
   EXPECT_FALSE(board.downloadError().isEmpty());
 
   ask(protocol::downloadStep1(2, 1));
