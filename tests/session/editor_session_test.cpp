@@ -54,8 +54,8 @@ TEST_F(EditorSessionTest, ThePoseStaysWithinTheProfileAndTellsOfRealChanges) {
 }
 
 // A frame made from the pose holds its shown channels and its time; a played frame and the
-// reset buttons put their values onto it, and trims read back name the shown channels that
-// gave none.
+// reset buttons put their values onto it, naming the channels they reset (their sliders
+// shake), and trims read back name the shown channels that gave none.
 TEST_F(EditorSessionTest, FramesResetsAndTrimsReadBack) {
   session.setPosition(1, 650);
   session.setShown(2, false);
@@ -71,15 +71,18 @@ TEST_F(EditorSessionTest, FramesResetsAndTrimsReadBack) {
   EXPECT_EQ(session.pose().positions, (std::array<qint64, 6>{100, 200, 300, 400, 500, 600}));
 
   QSignalSpy resets(&session, &KoEditorSession::channelsReset);
+  const auto reset = [&] { return resets.takeFirst().at(0).value<QList<int>>(); };
   session.resetPositions();
   EXPECT_EQ(session.pose().positions, KoPose().positions);
-  EXPECT_EQ(resets.size(), 1);
+  EXPECT_EQ(reset(), (QList<int>{1, 2, 3, 4, 5, 6}));
 
   const QList<int> missing = session.takeTrims({{1, -20}, {3, 15}, {2, 7}, {40, 1}});
   EXPECT_EQ(missing, (QList<int>{4, 5, 6}));
   EXPECT_EQ(session.pose().trims, (std::array<qint64, 6>{-20, 7, 15, 0, 0, 0}));
+  EXPECT_EQ(reset(), (QList<int>{1, 3, 2}));
   session.resetTrims();
   EXPECT_EQ(session.pose().trims, KoPose().trims);
+  EXPECT_EQ(reset(), (QList<int>{1, 2, 3, 4, 5, 6}));
 }
 
 }  // namespace
