@@ -20,15 +20,17 @@ namespace {
 using KoSingleInstance::HandOver;
 constexpr std::chrono::hours kPatient(1);
 
-// A socket file left behind by a Vorn that crashed: bound once, listened on by nobody.
-QString staleSocket(const QString& path) {
+// A socket file left behind by a Vorn that crashed: bound once, listened on by nobody. Given
+// `listener`, it is listened on and kept open there.
+QString staleSocket(const QString& path, int* listener = nullptr) {
   const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   const QByteArray bytes = QFile::encodeName(path);
   std::memcpy(address.sun_path, bytes.constData(), bytes.size());
   EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-  ::close(fd);
+  if (listener) EXPECT_EQ(::listen(*listener = fd, 1), 0);
+  if (!listener) ::close(fd);
   return path;
 }
 
@@ -112,6 +114,24 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
     EXPECT_FALSE(KoSingleInstance::parseRequest(message, &files));
     EXPECT_EQ(files, QStringList{QStringLiteral("kept")});
   }
+}
+
+// Another user's program on the name is handed nothing, and this start runs on.
+TEST_F(InstanceTest, AnotherUsersSocketIsHandedNothing) {
+  if (::geteuid() != 0) GTEST_SKIP() << "a socket of another user's needs root";
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0711), 0);
+  const QString shared = folder(dir.filePath("shared"), 01777);
+  int squatter = -1;
+  ASSERT_EQ(::seteuid(kNobody), 0);
+  const QString squatted = staleSocket(shared + "/vorn.sock", &squatter);
+  ASSERT_EQ(::seteuid(0), 0);
+  KoInstanceServer first;
+  EXPECT_TRUE(KoSingleInstance::claim(first, squatted, {"/home/u/secret-plan.rob"}, kPatient));
+  EXPECT_TRUE(first.fullServerName().isEmpty());
+  const KoSingleInstance::Descriptor taken(::accept4(squatter, nullptr, nullptr, SOCK_NONBLOCK));
+  char byte;
+  EXPECT_LE(::read(taken.fd, &byte, 1), 0) << "it was sent something";
+  ::close(squatter);
 }
 
 // The socket goes where no other user can reach it: the runtime folder when that is this
