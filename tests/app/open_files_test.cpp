@@ -29,8 +29,7 @@ QString staleSocket(const QString& path, int* listener = nullptr) {
   const QByteArray bytes = QFile::encodeName(path);
   std::memcpy(address.sun_path, bytes.constData(), bytes.size());
   EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
-  if (listener) EXPECT_EQ(::listen(*listener = fd, 1), 0);
-  if (!listener) ::close(fd);
+  EXPECT_EQ(listener ? ::listen(*listener = fd, 1) : ::close(fd), 0);
   return path;
 }
 
@@ -89,9 +88,11 @@ TEST_F(InstanceTest, TheSocketIsTheUsersOnlyAndOutlastsBadConnectionsAndCrashes)
 
 TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
   // A name that is not UTF-8 comes over byte for byte, as its bytes: a lone surrogate is no
-  // Unicode, and not every JSON reader takes one. The others go as before.
-  const QByteArray odd = "/home/u/Pl\xE4ne/\xFF\xC3.rob";
+  // Unicode, and not every JSON reader takes one. The others go as before. Shown, it keeps
+  // every character it holds, of any length, and escapes only the bytes that are none.
+  const QByteArray odd = "/home/u/Pl\xE4ne/\xFF\xC3 \xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80.rob";
   const QStringList sent{"/a b/ü.rob", KoTools::fileNameFromNative(odd), "/c.csv"};
+  EXPECT_EQ(sent[1], u"/home/u/Pl\xDCE4ne/\xDCFF\xDCC3 \u00E9\u4E2D\U0001F600.rob");
   QStringList files;
   ASSERT_TRUE(KoSingleInstance::parseRequest(KoSingleInstance::request(sent), &files));
   EXPECT_EQ(files, sent);

@@ -157,13 +157,4 @@ TEST(ActionFileNames, NameTheirGroup) {
   }
 }
 
-// A name that is not UTF-8 shows each character it holds, of any length, and what is no
-// character as an escape; it goes back to the system byte for byte.
-TEST(ActionFileNames, ThatAreNotUtf8ShowTheirCharactersAndKeepTheirBytes) {
-  const QByteArray native = "caf\xe9 \xc3\xa9\xe4\xb8\xad\xf0\x9f\x98\x80\xe4\xb8.rob";
-  const QString name = KoTools::fileNameFromNative(native);
-  EXPECT_EQ(name, u"caf\xdce9 \u00e9\u4e2d\U0001f600\xdce4\xdcb8.rob");
-  EXPECT_EQ(KoTools::nativeFileName(name), native);
-}
-
 }  // namespace
