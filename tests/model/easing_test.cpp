@@ -114,8 +114,9 @@ TEST(EasingPlan, EveryStepLiesOnTheCurveAndTheMoveKeepsItsEndsAndTime) {
             const double want = start[j] + (end[j] - start[j]) * y;
             EXPECT_NEAR(double(f.id(j + 1)), want, 0.5) << "step " << k << " ch" << j + 1;
           }
-          // The move each step sends says the same as its fields.
+          // The move each step sends, and the table's text, say the same as its fields.
           EXPECT_EQ(f.bytes, frame::armMove(f.bytes, f.time, f.armPositions()));
+          EXPECT_TRUE(f.action.startsWith(QStringLiteral("#1 P%1 #2 P").arg(f.id(1))));
         }
         EXPECT_EQ(gone, moveTime);
       }

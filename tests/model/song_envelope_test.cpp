@@ -49,8 +49,9 @@ TEST(SongEnvelopeTest, ChannelsAreMixedAndLevelsAreRootMeanSquare) {
   const int rate = 8000;
   const auto sine = [rate](qint64 f) { return std::sin(2 * M_PI * 400.0 * f / rate); };
   const SongEnvelope both = envelopeOf(1.0, rate, 2, [&](qint64 f, int) { return sine(f); });
-  const SongEnvelope left =
-      envelopeOf(1.0, rate, 2, [&](qint64 f, int c) { return c == 0 ? sine(f) : 0.0; });
+  const SongEnvelope left =  // from a decoder that gives a frame at a time
+      envelopeOf(
+          1.0, rate, 2, [&](qint64 f, int c) { return c == 0 ? sine(f) : 0.0; }, 1);
   EXPECT_NEAR(both.peak(100, 900), 1 / std::sqrt(2.0), 0.01);
   EXPECT_NEAR(left.peak(100, 900), 0.5 / std::sqrt(2.0), 0.01);
 }
