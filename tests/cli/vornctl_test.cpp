@@ -289,6 +289,7 @@ TEST_F(Vornctl, FilesAndAnswersKeepTheirShapeAFailedImportWritesNothingAndAnyNam
   const Outcome shown = vornctl({"file", "show", rob});
   EXPECT_TRUE(shown.out.contains(QLatin1String("    2    500  1200     -   300   400   500     -")))
       << shown.out.toStdString();
+  EXPECT_TRUE(shown.out.startsWith("frame   time   ch1   ch2   ch3   ch4   ch5   ch6\n"));
 
   // Every JSON document has a version and one shape per key: a count is "count", "servos" is
   // always a list.
