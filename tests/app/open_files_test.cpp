@@ -117,28 +117,10 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
   }
 }
 
-// Another user's program on the name is handed nothing, and this start runs on.
-TEST_F(InstanceTest, AnotherUsersSocketIsHandedNothing) {
-  if (::geteuid() != 0) GTEST_SKIP() << "a socket of another user's needs root";
-  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0711), 0);
-  const QString shared = folder(dir.filePath("shared"), 01777);
-  int squatter = -1;
-  ASSERT_EQ(::seteuid(kNobody), 0);
-  const QString squatted = staleSocket(shared + "/vorn.sock", &squatter);
-  ASSERT_EQ(::seteuid(0), 0);
-  KoInstanceServer first;
-  EXPECT_TRUE(KoSingleInstance::claim(first, squatted, {"/home/u/secret-plan.rob"}, kPatient));
-  EXPECT_TRUE(first.fullServerName().isEmpty());
-  const KoSingleInstance::Descriptor taken(::accept4(squatter, nullptr, nullptr, SOCK_NONBLOCK));
-  char byte;
-  EXPECT_LE(::read(taken.fd, &byte, 1), 0) << "it was sent something";
-  ::close(squatter);
-}
-
 // The socket goes where no other user can reach it: the runtime folder when that is this
 // user's only, else a folder of its own that must be the same; otherwise none, and the start
-// runs on its own.
-TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnly) {
+// runs on its own, as it does when another user's program holds the name.
+TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnlyAndNoOtherIsHandedFiles) {
   if (::geteuid() != 0) GTEST_SKIP() << "a folder of another user's needs root";
   const QString tmp = folder(dir.filePath("tmp"), 01777);
   const QString own = tmp + "/vorn-0";
@@ -170,6 +152,20 @@ TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnly) {
   }
   qputenv("TMPDIR", saved[0]);  // unset or empty: the same to Qt and to Vorn
   qputenv("XDG_RUNTIME_DIR", saved[1]);
+
+  // Another user's program on the name is handed nothing, and this start runs on.
+  ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0711), 0);
+  int squatter = -1;
+  ASSERT_EQ(::seteuid(kNobody), 0);
+  const QString squatted = staleSocket(tmp + "/vorn.sock", &squatter);
+  ASSERT_EQ(::seteuid(0), 0);
+  KoInstanceServer first;
+  EXPECT_TRUE(KoSingleInstance::claim(first, squatted, {"/home/u/secret-plan.rob"}, kPatient));
+  EXPECT_TRUE(first.fullServerName().isEmpty());
+  const KoSingleInstance::Descriptor taken(::accept4(squatter, nullptr, nullptr, SOCK_NONBLOCK));
+  char byte;
+  EXPECT_LE(::read(taken.fd, &byte, 1), 0) << "it was sent something";
+  ::close(squatter);
 }
 
 }  // namespace
