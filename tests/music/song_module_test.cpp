@@ -4,6 +4,9 @@
 
 #include <optional>
 
+#include <QCoreApplication>
+#include <QTemporaryDir>
+
 #include "editor/music/song_backend.h"
 #include "song_files.h"
 #include "temp_files.h"
@@ -75,6 +78,23 @@ TEST_F(SongModuleTest, BadFilesFailAndAWavClickTrackReadsToItsBeatsWithoutASound
   EXPECT_FALSE(backend->isPlaying());
   backend->stop();
   EXPECT_EQ(backend->positionMs(), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// The folder VORN_MODULE_DIR names is looked in before the program's own.
+TEST(SongModuleFolder, TheEnvironmentsFolderComesFirst) {
+  QTemporaryDir own;
+  ASSERT_TRUE(QFile::copy(QCoreApplication::applicationDirPath() + "/../lib/vorn/vorn_music.so",
+                          own.filePath("vorn_music.so")));
+  qputenv("VORN_MODULE_DIR", QFile::encodeName(own.path()));
+  EXPECT_NE(KoSongBackend::load(), nullptr);
+  qunsetenv("VORN_MODULE_DIR");
+  QFile maps(QStringLiteral("/proc/self/maps"));
+  ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(maps.readAll().contains(QFile::encodeName(own.path())));
 }
 
 }  // namespace
