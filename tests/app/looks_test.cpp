@@ -24,6 +24,7 @@
 #include "model/action_text.h"
 #include "model/language.h"
 #include "model/named_poses.h"
+#include "model/song_envelope.h"
 #include "recording_prompter.h"
 #include "session/frame_history.h"
 #include "temp_files.h"
@@ -128,8 +129,15 @@ TEST_F(Looks, EachScreenInEachSchemeAndLanguageDrawsAsItsPicture) {
   emit delegate.viewTop()->boxLanguage()->textActivated(QStringLiteral("English"));
   expectLooks(window, QStringLiteral("editor-light"));
 
+  // A song's loudness under the curves, and where it plays.
+  SongEnvelope song{{}, 4000};
+  for (int i = 0; i < 800; ++i) song.rms.push_back(float(std::abs(std::sin(i / 15.0))));
+  auto* curves = window->findChild<KoCurveView*>();
+  curves->setSong(&song);
+  curves->setSongPosition(1500);
   KoTheme::apply(KoTheme::Scheme::Dark);
   expectLooks(window, QStringLiteral("editor-dark"));
+  curves->setSong(nullptr);
   KoTheme::apply(KoTheme::Scheme::Light);
 
   // The live arm, and the steps easing would add between frames 2 and 3 on the curves.
