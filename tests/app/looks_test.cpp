@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QCryptographicHash>
 #include <QFontDatabase>
 #include <QSettings>
@@ -122,7 +124,12 @@ TEST_F(Looks, EachScreenInEachSchemeAndLanguageDrawsAsItsPicture) {
         quint16(400 + 100 * i),
         {quint16(200 + 90 * i), 500, 700, quint16(300 + 40 * i), 600, 0x5555}});
   }
-  const QString wave = write(QStringLiteral("wave.rob"), KoTools::actionImage(frames));
+  // One path for every run, as a wide window shows it whole; moved in at once, so a run
+  // beside this one never reads it half written.
+  const QString wave = QDir::temp().filePath(QStringLiteral("vorn-looks-wave.rob"));
+  ASSERT_EQ(std::rename(QFile::encodeName(write("wave.rob", KoTools::actionImage(frames))),
+                        QFile::encodeName(wave)),
+            0);
   ASSERT_TRUE(editor()->files()->openPaths({wave}));
   if (QLabel* notice = delegate.notifier()->notice()) notice->hide();  // shown for 3 s of clock
   QWidget* window = delegate.window();
@@ -139,6 +146,11 @@ TEST_F(Looks, EachScreenInEachSchemeAndLanguageDrawsAsItsPicture) {
   expectLooks(window, QStringLiteral("editor-dark"));
   curves->setSong(nullptr);
   KoTheme::apply(KoTheme::Scheme::Light);
+  for (const QSize size : {QSize(1366, 768), QSize(1920, 1080)}) {
+    window->resize(size);
+    expectLooks(window, QStringLiteral("editor-%1").arg(size.width()));
+  }
+  window->resize(960, 680);
 
   // The live arm, and the steps easing would add between frames 2 and 3 on the curves.
   editor()->motion()->liveSwitch()->setOn(true);
