@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
 #include <QLocalSocket>
+#include <QSignalSpy>
+#include <QSocketNotifier>
 #include <cstring>
 
 #include "app/single_instance.h"
@@ -166,6 +170,43 @@ TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnlyAndNoOtherIsHandedFil
   char byte;
   EXPECT_LE(::read(taken.fd, &byte, 1), 0) << "it was sent something";
   ::close(squatter);
+}
+
+}  // namespace
+
+namespace {
+
+// Out of descriptors, the running Vorn pauses rather than try the waiting start over and over,
+// and takes it once it can.
+TEST_F(InstanceTest, OutOfDescriptorsItPausesAndThenTakesTheStart) {
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
+  GTEST_SKIP() << "the sanitizer's runtime needs descriptors of its own";
+#endif
+  const QString name = dir.filePath("vorn.sock");
+  KoInstanceServer server;
+  server.setAcceptRetry(std::chrono::hours(1), std::chrono::hours(1));
+  ASSERT_TRUE(server.listen(name));
+  QSignalSpy asked(&server, &KoInstanceServer::activationRequested);
+  int tries = 0;
+  QObject::connect(server.findChild<QSocketNotifier*>({}, Qt::FindDirectChildrenOnly),
+                   &QSocketNotifier::activated, [&] { ++tries; });
+  QLocalSocket start;
+  start.connectToServer(name);
+  ASSERT_TRUE(start.waitForConnected(1000));
+  start.write(KoSingleInstance::request({"/a.rob"}));
+  start.flush();
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &saved), 0);
+  const int lowestFree = ::open("/dev/null", O_RDONLY | O_CLOEXEC);
+  ::close(lowestFree);
+  const rlimit none{rlim_t(lowestFree), saved.rlim_max};
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+  for (int i = 0; i < 100; ++i) QCoreApplication::processEvents();
+  ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &saved), 0);
+  EXPECT_EQ(tries, 1);
+  EXPECT_EQ(asked.size(), 0);
+  server.setAcceptRetry({}, {});
+  EXPECT_TRUE(processUntil([&] { return asked.size() == 1; }));
 }
 
 }  // namespace
