@@ -147,9 +147,11 @@ void KoWindow::mouseMoveEvent(QMouseEvent* event) {
   const QPoint delta = global - pressGlobal_;
   if (resizing_) {
     QRect g = pressGeometry_;
-    if (resizing_ & Qt::LeftEdge) g.setLeft(qMin(g.left() + delta.x(), g.right() - minimumWidth()));
+    if (resizing_ & Qt::LeftEdge)
+      g.setLeft(qMin(g.left() + delta.x(), g.right() + 1 - minimumWidth()));
     if (resizing_ & Qt::RightEdge) g.setRight(g.right() + delta.x());
-    if (resizing_ & Qt::TopEdge) g.setTop(qMin(g.top() + delta.y(), g.bottom() - minimumHeight()));
+    if (resizing_ & Qt::TopEdge)
+      g.setTop(qMin(g.top() + delta.y(), g.bottom() + 1 - minimumHeight()));
     if (resizing_ & Qt::BottomEdge) g.setBottom(g.bottom() + delta.y());
     setGeometry(g);
     return;
