@@ -423,6 +423,7 @@ TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
     trigger(editor, A::SaveAs);
     EXPECT_EQ(panels.shown.last(), "save " + dir.filePath(name));
     EXPECT_EQ(read(panels.savePath), KoTools::exportActionText(records, format));
+    EXPECT_TRUE(editor.lableFilePath()->fullText().endsWith(panels.savePath)) << "its new name";
   }
   tips().clear();
   open(write("bad.csv", "time,ch1\nnot a csv"));

@@ -349,6 +349,7 @@ TEST_F(BoardControlTest, TheGateWithTheSerialLineOpenAndWithNoBoard) {
   emit portBox->lineEdit()->returnPressed();
   trigger(editor, KoEditorSerial::kConnectTag);
   ASSERT_TRUE(processUntil([this] { return editor.serialControls()->isOpen(); }));
+  EXPECT_FALSE(portBox->isEnabled()) << "the open port is not changed under the line";
 
   // The line is set up as the arm's receiver expects: 9600 8N1, no flow control.
   termios line{};

@@ -61,7 +61,7 @@ TEST_F(MotionCraftTest, EachActionIsOneUndoStepAndRefusalsLeaveTheListAsItWas) {
     int channel1;  // of the frame in the selection's first row after
   } cases[] = {
       {A::Ease, {1, 2, 3}, 4 + 2 * 9, 900},  // 1000 ms moves at 100 ms: ten steps each
-      {A::Mirror, {0, 2, 3}, 4, 900},        // 100 -> 900; 1500 stays
+      {A::Mirror, {}, 4, 900},               // 100 -> 900 in the current row, the first
       {A::Reverse, {1, 2, 3}, 4, 1000},      // the last frame's pose first
   };
   const QByteArray before = image();
@@ -80,12 +80,13 @@ TEST_F(MotionCraftTest, EachActionIsOneUndoStepAndRefusalsLeaveTheListAsItWas) {
   for (const auto& c : cases) {
     SCOPED_TRACE(tagOf(c.action));
     rows = c.rows;
+    model.setSelectIndex(0);
     const int stepsBefore = history.index();
     craft.buttonClick(c.action);
     processPending();
     EXPECT_TRUE(tips().isEmpty()) << tips().join(u'|').toStdString();
     ASSERT_EQ(model.count(), c.frames);
-    EXPECT_EQ(model.frameAt(c.rows.first())->id(1), c.channel1);
+    EXPECT_EQ(model.frameAt(c.rows.value(0))->id(1), c.channel1);
     EXPECT_EQ(model.timeSum(), 4000);
     EXPECT_EQ(history.index(), stepsBefore + 1);
     history.undo();
@@ -151,8 +152,10 @@ TEST_F(MotionCraftTest, TheDialogsPreviewTheStepsOnTheCurvesAndOfferTheBaseToMir
     EXPECT_NEAR(share, easing::kIn.at(0.25), 0.01);
     EXPECT_EQ(dialog.choice().curve, easing::kIn);
 
-    // A handle moved from the keyboard makes the curve a custom one.
-    dialog.editor()->setFocus();
+    // Tab reaches the curve, and a handle moved from the keyboard makes it a custom one.
+    for (int i = 0; i < 9 && dialog.focusWidget() != dialog.editor(); ++i)
+      QTest::keyClick(&dialog, Qt::Key_Tab);
+    ASSERT_EQ(dialog.focusWidget(), dialog.editor());
     QTest::keyClick(dialog.editor(), Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(dialog.curveBox()->currentText(), "craft_curve_custom");
     EXPECT_NEAR(dialog.choice().curve.y1, easing::kIn.y1 + KoBezierEditor::kBigKeyStep, 1e-9);

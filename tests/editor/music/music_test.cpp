@@ -6,6 +6,7 @@
 #include "editor/motion/motion_controls.h"
 #include "editor/music/music_control.h"
 #include "editor_fixture.h"
+#include "model/notification_center.h"
 #include "song_files.h"
 #include "widgets/switch.h"
 
@@ -101,6 +102,14 @@ TEST_F(MusicTest, TheRunKeepsTimeWithTheSongEachPassAndItsEndStopAndEscapeStopTh
   editor.buttonClick(A::MusicPlay);
   EXPECT_TRUE(song->playing);
   EXPECT_EQ(curves->songPosition(), 1);
+  {  // a new language offers to pause in its own words
+    QTranslator chinese;
+    ASSERT_TRUE(chinese.load(QStringLiteral(":/i18n/vorn_zh-Hans.qm")));
+    QCoreApplication::installTranslator(&chinese);
+    KoNotificationCenter::defaultCenter().postChangeLanguage(nullptr);
+    EXPECT_EQ(music()->playButton()->toolTip(), qtTrId("music_pause_tips"));
+    QCoreApplication::removeTranslator(&chinese);
+  }
   EXPECT_TRUE(moveFields(kFirstServo).isEmpty()) << "the arm stays still";
   editor.buttonClick(A::MusicPlay);
   EXPECT_FALSE(song->playing);

@@ -2,6 +2,7 @@
 #include <QSignalSpy>
 #include <QSlider>
 #include <QTest>
+#include <QToolTip>
 #include <QTranslator>
 
 #include "editor/list/frame_cell_delegate.h"
@@ -193,7 +194,10 @@ TEST(FrameMarks, TheTableAndTheCurvesShowTheMarksAndSayWhy) {
   EXPECT_NE(ground, KoCurveView::outsideTint());
   EXPECT_EQ(view.markTipAt(QPointF(view.pointOf(3, 1).x(), y900)),
             "mark_frame(4)\nstrike_mark(strike_ground)");
-  EXPECT_EQ(view.markTipAt(QPointF(view.pointOf(7, 1).x(), y900)), "mark_frame(8)\n" + outside1);
+  const QPoint over = QPointF(view.pointOf(7, 1).x(), y900).toPoint();
+  QHelpEvent hover(QEvent::ToolTip, over, view.mapToGlobal(over));
+  QApplication::sendEvent(&view, &hover);
+  EXPECT_EQ(QToolTip::text(), "mark_frame(8)\n" + outside1);
 
   // An edit that ends the strike and a profile that takes the range in repaint every row.
   model.setData(cell(3, 5), "500", Qt::EditRole);
