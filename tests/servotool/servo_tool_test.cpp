@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollArea>
@@ -567,6 +568,7 @@ TEST_F(MassDownloadTest, ALostBoardIsNamedAndTheFilesAfterItAreNotSent) {
   });
   const QString failed =
       qtTrId("download_fail").arg("4号b.rob", "4", qtTrId("download_board_lost"));
+  EXPECT_EQ(mass().boxActions->currentText(), "4") << "the group it was sending";
   EXPECT_EQ(lines(), (QStringList{"3号a.rob: stored in group 3", failed,
                                   "5号c.rob: not sent, an earlier file failed"}));
   EXPECT_EQ(tips(),

@@ -21,6 +21,7 @@
 #include "widgets/drag_view.h"
 #include "widgets/image_title_button.h"
 #include "widgets/number_field.h"
+#include "widgets/progress_view.h"
 #include "widgets/segmented_control.h"
 #include "widgets/slider.h"
 #include "widgets/switch.h"
@@ -231,6 +232,13 @@ TEST(DashBoard, NeedleAndColumnFollowTheReadingAndClamp) {
     EXPECT_NEAR(angle(input), degrees, 1e-9) << (angle == volts ? "volts " : "position ") << input;
   }
 
+  // Small or large, a dial keeps its needle inside the rim.
+  KoDashBoardPostionView dial;
+  for (int side : {50, 90, 160, 300}) {
+    dial.resize(side, side);
+    EXPECT_LT(dial.needleLength(), dial.outerRadius()) << side;
+  }
+
   KoDashBoardTemperatureView view(nullptr, kImage);
   view.resize(90, 600);
   for (const auto& [pro, column] :
@@ -238,6 +246,22 @@ TEST(DashBoard, NeedleAndColumnFollowTheReadingAndClamp) {
     view.setPro(pro);
     EXPECT_EQ(view.fill().column, QRectF(40, 508 - column, 10, column)) << pro;
   }
+}
+
+// Set's bar fills, says it is complete and goes; Set again while it says so runs afresh,
+// not hidden by the end of the run before.
+TEST(ProgressView, ATimedRunFillsSaysCompleteAndGoesAndARestartRunsWhole) {
+  KoProgressView bar;
+  bar.setTimedRunDelays(0ms, 1h);
+  QSignalSpy finished(&bar, &KoProgressView::timedRunFinished);
+  bar.startTimedRun();
+  runEvents([&] { return bar.title() == "set_complete"; });
+  bar.setTimedRunDelays(0ms, 0ms);  // the first run's end is due at once
+  bar.startTimedRun();
+  double reached = 0;
+  runEvents([&] { return (reached = std::max(reached, bar.pro())) && !finished.isEmpty(); });
+  EXPECT_GE(reached, 200);
+  EXPECT_FALSE(bar.isVisible());
 }
 
 class RecordingDragDelegate : public QObject, public KoDragViewDelegate {
