@@ -116,10 +116,14 @@ TEST_F(ArmViewTest, KeysAndTheDialMoveTheTipAndTurnTheBase) {
   QTest::keyClick(&view, Qt::Key_PageDown, Qt::ShiftModifier);
   EXPECT_EQ(wanted()[kBaseChannel - 1], 438);  // 20 back
 
-  // Held at the end of the base's range, the dial answers the moment it is turned back.
+  // Held at the end of the base's range, the dial answers the moment it is turned back. The
+  // pointer takes over from a key's target.
+  QTest::keyClick(&view, Qt::Key_Right);
+  ASSERT_TRUE(view.isClamped());
   const QPointF c = view.dialCentre();
   const double r = view.dialRadius();
   press(&view, c + QPointF(0, -r));
+  EXPECT_FALSE(view.target() || view.isClamped());
   for (const QPointF at : {QPointF(r, 0), QPointF(r, r), QPointF(-r, r)}) drag(&view, c + at);
   EXPECT_EQ(view.positions()[kBaseChannel - 1], 1000);  // 225 degrees, past the base's 120
   drag(&view, c + QPointF(r, r));                       // back by 90

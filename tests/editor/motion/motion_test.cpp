@@ -216,6 +216,7 @@ class TeachTest : public LinkFixture {
 };
 
 TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
+  QSignalSpy shown(&recorder, &KoTeachRecorder::scrollToRow);
   ASSERT_TRUE(recorder.start());  // the first reading is asked at once
   processPending();
   board.poseByHand(1, 600);
@@ -230,6 +231,7 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   EXPECT_EQ(valuesOf(model, 1), (QList<int>{500, 600, 604, 604}));
   EXPECT_EQ(valuesOf(model, 2), (QList<int>{500, 500, 700, 705}));
   EXPECT_EQ(valuesOf(model, kTimes), (QList<int>{250, 750, 250, 250}));
+  EXPECT_EQ(shown.isEmpty() ? -1 : shown.last().at(0), 3) << "the table follows to the newest";
   EXPECT_TRUE(tips().isEmpty());
 
   // Channel 6 stops answering: the recording ends, what it holds stays.

@@ -72,6 +72,7 @@ TEST_F(PosePanelTest, SavesTheShownChannelsMovesTheArmAndInsertsAFrame) {
   pose({120, -1, 300, 400, 500, 600});
   QTest::mouseClick(panel->saveButton(), Qt::LeftButton);
   EXPECT_TRUE(panel->emptyHint()->isHidden());
+  EXPECT_FALSE(panel->list()->dragEnabled()) << "a pose is not dragged out of its place";
   const KoChannelPositions wave{120, std::nullopt, 300, 400, 500, 600};
   ASSERT_EQ(panel->poses().all(), (QList<KoNamedPose>{{"Wave", wave}}));
   // Drawn as the arm stands in it, on the chosen profile.
