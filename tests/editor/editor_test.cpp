@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QComboBox>
+#include <QHeaderView>
 #include <QMenu>
 #include <QTest>
 #include <QToolButton>
@@ -279,6 +280,8 @@ TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   table->edit(table->currentIndex());
   auto* line = table->viewport()->findChild<QLineEdit*>();
   ASSERT_NE(line, nullptr);
+  // The editor covers its cell and leaves the grid, in the cell's last pixel row and column.
+  EXPECT_EQ(line->geometry(), table->visualRect(table->currentIndex()).adjusted(0, 0, -1, -1));
   line->selectAll();
   QTest::keyClicks(line, QStringLiteral("700"));
   QTest::keyClick(line, Qt::Key_Return);
@@ -482,6 +485,14 @@ TEST_F(EditorTest, TitleKeysAndTooltips) {
   for (const auto& [action, keys] : kEditorKeys) {
     EXPECT_TRUE(editor.control(action)->toolTip().endsWith(QStringLiteral("%1)").arg(keys)));
   }
+
+  // A larger font makes the table's captions taller rather than cut them off.
+  QHeaderView* captions = editor.tableView()->horizontalHeader();
+  const int plain = captions->sizeHint().height();
+  QFont large = captions->font();
+  large.setPointSize(large.pointSize() * 3);
+  captions->setFont(large);
+  EXPECT_GT(captions->sizeHint().height(), plain);
 }
 
 }  // namespace
