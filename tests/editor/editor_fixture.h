@@ -100,9 +100,8 @@ class FakePanels : public KoFilePanels {
   QStringList shown;  // an open panel by its title, a save panel as "save " and where it starts
 };
 
-// The editor without a board in a window that asks before it closes. Its files go through
-// fake panels into a temporary folder, and its delays are taken out of the way: renumbering
-// and the tip after an add come at once, the save reminder never within a test.
+// The editor without a board in a window that asks before it closes, its files through fake
+// panels; renumbering and the tip after an add come at once, the save reminder never.
 class EditorFixture : public TempFilesTest {
  protected:
   void SetUp() override {
@@ -162,9 +161,8 @@ class EditorOnBoardFixture : public LinkFixture {
   enum MoveField { kMoveTime = 5, kFirstServo = 8, kSixthServo = 23 };
   QList<int> moveFields(MoveField at) const {
     QList<int> out;
-    for (const QByteArray& f : board.receivedWith(protocol::kMultiServoMove)) {
+    for (const QByteArray& f : board.receivedWith(protocol::kMultiServoMove))
       out.append(frame::le16(f, at));
-    }
     return out;
   }
   // Whether the board has received `n` multi-servo moves.

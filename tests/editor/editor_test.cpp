@@ -269,8 +269,7 @@ TEST_F(EditorTest, SavingRefusesWhatWouldNotReadBackAndAFailedSaveKeepsTheList) 
             actionImage(hex("e8036400f401f401f401f401f401 e803c800f401f401f401f401f401")));
 }
 
-// A cell edit puts a new frame in its row, one undo step, whose ready move carries what was
-// typed, clamped into range; an absent channel stays absent until a value is typed into it. A
+// A cell edit puts a new frame in its row whose move carries what was typed, clamped; a
 // refused edit leaves the very frame in place, and a burst of them gives one tip.
 TEST_F(EditorTest, CellEditsReachTheMoveOrLeaveTheFrameAsItWas) {
   open(write("four.rob", actionImage(kPlain + hex("e803f401f401f401f40155555555"))));
@@ -366,14 +365,17 @@ TEST_F(EditorTest, UndoRestoresEveryKindOfChangeAndRedoRepeatsIt) {
     trigger(editor, A::Redo);
     EXPECT_EQ(bytesOf(model()->frames()), after);
     processPending();
-    for (int row = 0; row < model()->count(); ++row) {
+    for (int row = 0; row < model()->count(); ++row)
       EXPECT_EQ(model()->index(row, KoFrameListModel::kPlayColumn).data(), row + 1);
-    }
   }
   EXPECT_EQ(tips(), QStringList{});
 }
 
 TEST_F(EditorTest, TheGuardsThreeAnswersForCloseAndOpen) {
+  // A word joiner between every two characters keeps the name on one line where the question
+  // wraps (Chinese text breaks between any two); none goes inside a surrogate pair.
+  EXPECT_EQ(KoEditorFiles::unbroken(QStringLiteral("3号\U0001F600b")),
+            QStringLiteral("3\u2060号\u2060\U0001F600\u2060b"));
   const QString other = write("other.rob", actionImage(kRecords.left(14)));
   for (const bool closing : {true, false}) {
     for (const Answer answer : {Answer::Cancel, Answer::Discard, Answer::Save}) {
@@ -402,13 +404,6 @@ TEST_F(EditorTest, TheGuardsThreeAnswersForCloseAndOpen) {
       }
     }
   }
-}
-
-// Where a question wraps, a word joiner between every two characters of the file name keeps
-// it on one line (Chinese text breaks between any two); none goes inside a surrogate pair.
-TEST(SaveQuestion, KeepsTheFileNameOnOneLine) {
-  EXPECT_EQ(KoEditorFiles::unbroken(QStringLiteral("3号\U0001F600b")),
-            QStringLiteral("3\u2060号\u2060\U0001F600\u2060b"));
 }
 
 TEST_F(EditorTest, JsonAndCsvOpenToTheFramesOfTheirRob) {
@@ -482,9 +477,8 @@ TEST_F(EditorTest, TitleKeysAndTooltips) {
   }
   EXPECT_EQ(editor.control(A::Save)->toolTip(), "tip_save_action (Ctrl+S)");
   EXPECT_EQ(editor.control(A::Stop)->toolTip(), "tip_stop (Esc, Shift+F5)");
-  for (const auto& [action, keys] : kEditorKeys) {
+  for (const auto& [action, keys] : kEditorKeys)
     EXPECT_TRUE(editor.control(action)->toolTip().endsWith(QStringLiteral("%1)").arg(keys)));
-  }
 
   // A larger font makes the table's captions taller rather than cut them off.
   QHeaderView* captions = editor.tableView()->horizontalHeader();

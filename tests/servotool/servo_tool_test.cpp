@@ -39,9 +39,8 @@ namespace {
 using std::chrono::hours;
 using std::chrono::milliseconds;
 
-// The tool on a virtual board that answers at once, in English from fresh settings. Live
-// status runs on a virtual clock: the poll timer never fires by itself, each poll is one
-// tick() driven by the test, and the charts take their times from `now`.
+// The tool on a virtual board that answers at once, in English from fresh settings. Each poll
+// of live status is one tick() driven by the test, and the charts take their times from `now`.
 class ToolFixture : public LinkFixture {
  protected:
   void SetUp() override {
@@ -231,9 +230,8 @@ TEST_F(ToolFixture, ParameterEditsStayInRangeAndDefaultPutsThemBack) {
   EXPECT_FALSE(tool.buttonSetting()->isEnabled());
 }
 
-// In motor mode, at 960 x 680, 1366 x 768 and 1920 x 1080 in every language nothing scrolls,
-// no text lies over another, numbers stay off the needles and the speed row keeps the columns
-// above it. Hiding the tool (leaving its tab, closing the window) puts the servo in servo mode.
+// At every window size and language nothing scrolls or overlaps. Hiding the tool (leaving its
+// tab, closing the window) puts the servo back in servo mode.
 TEST_F(ToolFixture, MotorModeFitsEverySizeSpeedsAndStopsOnceTheToolIsHidden) {
   KoFonts::applyUiFont();
   showTool();

@@ -44,9 +44,8 @@ class ArmViewTest : public ::testing::Test {
     KoChannelPositions out = onto;
     for (const QList<QVariant>& args : spy) {
       const auto moves = args.at(0).value<KoChannelPositions>();
-      for (std::size_t c = 0; c < out.size(); ++c) {
+      for (std::size_t c = 0; c < out.size(); ++c)
         if (moves[c]) out[c] = moves[c];
-      }
     }
     return out;
   }
@@ -63,9 +62,7 @@ class ArmViewTest : public ::testing::Test {
   QSignalSpy spy{&view, &KoArmView::positionsWanted};
 };
 
-// The tip is taken within its reach, which the cursor shows; a press beyond it, or away from
-// the dial, takes nothing. Asked beyond reach, the view shows where the tip was asked to go in
-// red, with the words, until the tip is let go.
+// Asked beyond reach, the view shows in red where the tip was asked to go until it is let go.
 TEST_F(ArmViewTest, TheTipIsTakenWithinItsReachAndATargetOutOfReachIsShownUntilLetGo) {
   const QPointF tip = view.tipOnScreen();
   for (const double off : {25.5, 22.5}) {  // the reach is 24 pixels
@@ -131,9 +128,8 @@ TEST_F(ArmViewTest, KeysAndTheDialMoveTheTipAndTurnTheBase) {
   release(&view, c + QPointF(r, r));
 }
 
-// Dragged to a point it can reach, the arm asks for positions that put its tip there, keeping
-// the hand's angle to the ground or, once the Lock wrist switch (next in the Tab order) is
-// on, the wrist joint's own angle.
+// The hand keeps its angle to the ground or, with Lock wrist (next in the Tab order) on, the
+// wrist joint's own angle.
 TEST_F(ArmViewTest, TheTipGoesWhereItIsDraggedKeepingWhatTheSwitchChooses) {
   EXPECT_EQ(view.focusPolicy(), Qt::StrongFocus);
   view.show();

@@ -107,9 +107,8 @@ TEST(Theme, TextAndGraphicsKeepTheirContrastInBothSchemes) {
       // The trim field's wash lies on the card's orange.
       check(QLatin1String(p.name), r.*p.front, over(r.*p.back, r.accent), p.least);
     }
-    for (size_t c = 0; c < r.channels.size(); ++c) {
+    for (size_t c = 0; c < r.channels.size(); ++c)
       check(QStringLiteral("channel %1/inset").arg(c + 1), r.channels[c], r.inset, kGraphic);
-    }
     // The focus ring also on the tiles' hover and pressed shades, the switches' tracks, the
     // bar's fields and the close button under the pointer.
     for (const QColor back :

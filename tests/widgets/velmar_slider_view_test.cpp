@@ -112,9 +112,8 @@ int knobColumn(QSlider* slider, QColor knob) {
   return first < 0 ? -1 : (first + last) / 2;
 }
 
-// The knob is drawn where the value is, at the other end on a reversed channel. A press on it
-// grabs it and a drag keeps it under the pointer, on either slider; with Shift held the value
-// moves one unit per few pixels from where Shift went down.
+// Reversed, the knob stands at the other end. With Shift held a drag moves one unit per few
+// pixels from where Shift went down.
 TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndStaysUnderTheDraggingPointer) {
   view.show();  // lays the sliders out
   QSlider* s = view.slider();
@@ -198,9 +197,8 @@ TEST(ChannelPanel, ControlsFlankTheArmAndNothingOverlapsAtAnySizeOrLanguageWithA
       for (KoVelmarSliderView* v : panel.sliders()) parts.append(v->geometry());
       for (int i = 0; i < parts.size(); ++i) {
         EXPECT_TRUE(panel.rect().contains(parts[i])) << i;
-        for (int j = i + 1; j < parts.size(); ++j) {
+        for (int j = i + 1; j < parts.size(); ++j)
           EXPECT_FALSE(parts[i].intersects(parts[j])) << i << "/" << j;
-        }
       }
       // The gripper, shoulder and elbow on the right, top down as on the arm; the rest left.
       const auto card = [&](int channel) { return panel.sliders()[channel - 1]->geometry(); };

@@ -58,11 +58,8 @@ class HeldMoves : public VirtualHidTransport {
 
 using BoardControlTest = EditorOnBoardFixture;
 
-// Each frame is due at its time from the start of the pass, however late the wake-ups come.
-// A user without the right to a raised priority is the usual case: both threads a frame
-// passes through ask and fall back, the run plays every frame just the same, and the refusal
-// shows no tip and logs no warning; which priority was obtained is said once at most. A run
-// played to its end says so on the status line, with no box to click.
+// Frames are due from the pass's start, however late the wake-ups. Without the right to a raised
+// priority (the usual case) both threads fall back, with no tip and no warning logged.
 TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
   std::atomic<int> realtimeAsked{0}, niceAsked{0};
   const auto refuse = [](std::atomic<int>& asked) {
@@ -72,9 +69,8 @@ TEST_F(BoardControlTest, OnlineRunKeepsEachFrameToItsDueTimeAndEndsQuietly) {
     };
   };
   editor.online()->run()->setSchedulingCalls({refuse(realtimeAsked), refuse(niceAsked)});
-  for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}}) {
+  for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}})
     addFrame(position, time);
-  }
   clock.setLateness(milliseconds(7));
   // Every message logged meanwhile, from any thread.
   static std::mutex logMutex;

@@ -18,10 +18,8 @@
 
 namespace {
 
-// Each change is told once and the total time follows it; an edit refused or giving the same
-// frame, selecting and renumbering tell of none (the curves and marks tests hold the rows a
-// change tells). Only the playing row carries the play mark, where the table draws its
-// button. Numbers shown follow only once renumbered.
+// An edit refused or giving the same frame, selecting and renumbering tell of no change; only
+// the playing row carries the play mark.
 TEST(FrameListModel, EachChangeIsToldOnceTheTotalFollowsAndNumbersWaitForRenumbering) {
   KoFrameListModel model;
   model.setRenumberDelay(60000);
@@ -51,9 +49,8 @@ TEST(FrameListModel, EachChangeIsToldOnceTheTotalFollowsAndNumbersWaitForRenumbe
 
   const auto shown = [&model] {
     QList<int> numbers;
-    for (int row = 0; row < model.count(); ++row) {
+    for (int row = 0; row < model.count(); ++row)
       numbers.append(model.index(row, KoFrameListModel::kPlayColumn).data().toInt());
-    }
     return numbers;
   };
   EXPECT_EQ(shown(), (QList<int>{1, 2, 3}));
@@ -128,10 +125,8 @@ QImage shot(KoCurveView& view) {
   return view.grab().toImage();
 }
 
-// However a change is drawn, in the columns it touched only, the view must look as one
-// drawn anew over the same list: lines, strokes, points, gaps, marks and scales, and the
-// tints of frames outside a range or that would strike. So must one hidden through changes,
-// and one given a new font.
+// Drawn in the columns a change touched only, the view (tints and marks included) must look
+// as one drawn anew; so must one hidden through changes, and one given a new font.
 TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
   for (const int size : {900, 12}) {  // dense columns, and few frames drawn as points
     SCOPED_TRACE(size);
@@ -207,9 +202,7 @@ TEST(CurveView, ChangesLookAsIfTheWholeViewWereDrawnAnew) {
   }
 }
 
-// Each channel's line stands at its height on the scale, across the whole plot: the top of
-// the scale above its middle above its bottom, the middle halfway. Taller than one band of
-// the copy to the screen, so that every band must land in its place.
+// Taller than one band of the copy to the screen, so that every band must land in its place.
 TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
   KoFrameListModel model;
   VelmarFrames frames;
@@ -248,10 +241,8 @@ TEST(CurveView, LinesStandAtTheirPositionsAcrossThePlot) {
   }
 }
 
-// The view fits the action, a song six times as long reaching on beyond it. The wheel zooms
-// about the pointer, the keys and buttons about the middle; a drag beside the points and the
-// arrow keys pan, up to the song's end; a double click or a button fit the action again; and
-// what plays stays in view, a page at a time.
+// The wheel zooms about the pointer, keys and buttons about the middle; panning stops at the
+// song's end, a double click fits the action again, and what plays stays in view.
 TEST(CurveView, ZoomPanAndPlayKeepTheTimeInViewWithinTheActionAndItsSong) {
   KoFrameListModel model;
   VelmarFrames list;
@@ -323,9 +314,7 @@ TEST(CurveView, ZoomPanAndPlayKeepTheTimeInViewWithinTheActionAndItsSong) {
   EXPECT_LT(view.viewStartMs(), 1100);
 }
 
-// The whole action fits with little room to spare, and at 65,535 frames of about a second
-// the scale moves about once in a thousand frames added at the end. Time labels stand at
-// round steps far enough apart to read.
+// At 65,535 frames of about a second the scale moves about once in a thousand frames added.
 TEST(CurveView, TheScaleLeavesLittleRoomSeldomChangesAndLabelsRoundSteps) {
   int changes = 0;
   const qint64 first = 65535LL * 1000;
@@ -346,9 +335,8 @@ TEST(CurveView, TheScaleLeavesLittleRoomSeldomChangesAndLabelsRoundSteps) {
       {10000, 500, 2000},  // 1 s would put labels 50 px apart
       {1000, 500, 200},   {61000, 600, 10000}, {50, 600, 10}, {0, 600, 0},
   };
-  for (const auto& [totalMs, width, step] : labels) {
+  for (const auto& [totalMs, width, step] : labels)
     EXPECT_EQ(KoCurveView::timeStep(totalMs, width, 60), step) << totalMs;
-  }
 }
 
 }  // namespace

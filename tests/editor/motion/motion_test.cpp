@@ -24,9 +24,7 @@ namespace {
 class SoftStartTest : public EditorOnBoardFixture,
                       public testing::WithParamInterface<std::pair<int, int>> {};
 
-// The first frame goes out at once but takes at least the soft-start time; everything after
-// it shifts by what was added, the second pass of a loop included, whose first frame keeps
-// its own time. The soft start set is stored and taken up by the next editor built.
+// The second pass of a loop shifts too, but its first frame keeps its own time.
 TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShiftsAndItIsKept) {
   const auto [firstTime, shift] = GetParam();
   editor.model()->appendMany({frameOf({100, 500, 500, 500, 500, 500}, firstTime),
@@ -70,11 +68,8 @@ TEST_P(SoftStartTest, FirstFrameTakesAtLeastTheSoftTimeAndTheRestShiftsAndItIsKe
 INSTANTIATE_TEST_SUITE_P(Shifts, SoftStartTest,
                          testing::Values(std::pair{300, 900}, std::pair{1500, 0}));
 
-// The live arm, its joint table and its feed are made when the arm is first switched on, not
-// with the editor; shown, it takes the still picture's place and follows it. Its base dial moves
-// the servo as its slider would (the card shows it, the board gets it, no faster than the
-// interval allows) and the read-back does not pull the dragged arm back meanwhile. The profile
-// button beside it opens the profile dialog over the window, without blocking it.
+// Shown, the arm takes the still picture's place; its dial moves the base as the slider would,
+// no faster than the interval, and the profile button opens its dialog without blocking.
 TEST_F(EditorOnBoardFixture, TheLiveArmIsMadeWhenFirstShownAndItsDialMovesTheBase) {
   const auto forget = qScopeGuard([] { QSettings().remove(QStringLiteral("liveArm")); });
   KoMotionControls* motion = editor.motion();
@@ -245,7 +240,7 @@ TEST_F(TeachTest, RecordsTheHandsMovesAndMergesStillReadings) {
   EXPECT_EQ(model.count(), 0);
 }
 
-TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowingAFrame) {
+TEST_F(TeachTest, HiddenChannelsSilenceAStillnessNeverOverflowingAFrameAndTheArmFeed) {
   // With every channel hidden there is nothing to record: teaching does not start.
   for (int channel = 1; channel <= KoPose::kChannels; ++channel) session.setShown(channel, false);
   ASSERT_FALSE(recorder.start());  // what follows would wait on readings that never come
@@ -267,9 +262,8 @@ TEST_F(TeachTest, HiddenChannelsAnUnansweredReadingAndAStillnessNeverOverflowing
   EXPECT_FALSE(recorder.isRecording());
   EXPECT_EQ(tips(), QStringList{"connect_velmar"});
   EXPECT_EQ(model.count(), 2);
-}
 
-TEST_F(TeachTest, ArmFeedShowsTheServosOnTheVirtualBoardAndTheSlidersOtherwise) {
+  // The live arm shows the servos on the board, else the sliders.
   KoArmView view;
   KoArmFeed feed(session, &view);
   session.setPosition(1, 120);

@@ -92,9 +92,8 @@ class MusicTest : public EditorOnBoardFixture, protected TempFiles {
 // Played alone, the song moves the curves' marker and leaves the arm still; played with the
 // run, it sets the frames' times, and whatever ends the run or the song alone stops it.
 TEST_F(MusicTest, TheRunKeepsTimeWithTheSongEachPassAndItsEndStopAndEscapeStopTheSong) {
-  for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}}) {
+  for (auto [position, time] : {std::pair{100, 1000}, {200, 500}, {300, 2000}})
     addFrame(position, time);
-  }
   EXPECT_FALSE(music()->playButton()->isEnabled()) << "nothing to play yet";
   chooseSong();
   KoCurveView* curves = editor.motion()->curveView();
@@ -150,9 +149,8 @@ TEST_F(MusicTest, WithoutTheSwitchADeviceOrAStartTheRunGoesAlone) {
   QStringList said;
   QObject::connect(music(), &KoMusicControl::statusChanged,
                    [&](const QString& text) { said << text; });
-  // Switch off: the song stays silent. Each run's frames are taken by the board before the
-  // next run: on the test's clock a run is over once they are handed on, and a new start
-  // drops what is not yet sent.
+  // Switch off: the song stays silent. On the test's clock a run is over once its frames are
+  // handed on, and a new start drops what is not yet sent.
   editor.buttonClick(A::RunOnline);
   ASSERT_TRUE(moves(2));
   ASSERT_TRUE(runStopped());
@@ -252,9 +250,8 @@ TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
   EXPECT_EQ(remembered(panels.savePath), music()->song())
       << "a song chosen for a saved list is its file's song";
 
-  // Opened again, the file offers its song, which a merge into the list keeps; one whose
-  // song is gone, or that has none, clears the row and says nothing of a song the user did
-  // not ask for now.
+  // Opened again, the file offers its song, which a merge keeps; one whose song is gone, or
+  // that has none, clears the row and says nothing of a song not asked for now.
   const QString other = write("other.rob", read(panels.savePath));
   const QString bare = write("bare.rob", read(panels.savePath));
   QSettings().setValue(KoMusicControl::settingsKey(panels.savePath), first);

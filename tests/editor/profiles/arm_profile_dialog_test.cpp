@@ -118,9 +118,8 @@ class ArmProfileDialogTest : public TempFilesTest {
     return out;
   }
   KoArmProfile stored(const QString& name) const {
-    for (const KoArmProfile& p : state.kept.all()) {
+    for (const KoArmProfile& p : state.kept.all())
       if (p.name == name) return p;
-    }
     ADD_FAILURE() << "no profile " << name.toStdString();
     return {};
   }
@@ -190,9 +189,8 @@ TEST_F(ArmProfileDialogTest, TheShippedProfileIsReadOnlyAndCopiesTakeFreeNames) 
   pick(kShipped);
   const QString why = text("readOnlyNote");
   EXPECT_TRUE(why.contains("Copy")) << why.toStdString();
-  for (const char* name : {"name", "hand", "elbow_at0", "channel6_highest", "channel2_reversed"}) {
+  for (const char* name : {"name", "hand", "elbow_at0", "channel6_highest", "channel2_reversed"})
     EXPECT_FALSE(field(QLatin1String(name))->isEnabled()) << name;
-  }
   EXPECT_FALSE(button("delete")->isEnabled());
   EXPECT_TRUE(button("export")->isEnabled());
 
@@ -216,9 +214,8 @@ TEST_F(ArmProfileDialogTest, TheShippedProfileIsReadOnlyAndCopiesTakeFreeNames) 
   EXPECT_EQ(profiles()->itemText(1), "Bench (in use)");
 }
 
-// A name that is empty or taken, or a channel's lowest above its highest, is said where it is
-// and holds OK and the list; the store keeps the last sound value meanwhile. Delete asks with
-// Cancel first and shows a neighbour.
+// An empty or taken name, or a lowest above its highest, holds OK and the list while the store
+// keeps the last sound value. Delete offers Cancel first and shows a neighbour.
 TEST_F(ArmProfileDialogTest, FaultsAreSaidWhereTheyAreAndHoldOkAndDeleteAsksFirst) {
   auto* name = field<QLineEdit>("name");
   for (const QString bad : {"   ", "Vorn arm", " Spare "}) {

@@ -352,9 +352,8 @@ TEST_F(ArmRangeTest, AReversedChannelsSliderTurnsTheOtherWayAndNothingStoredOrSe
   EXPECT_EQ(positions(0)[1], 250);
 }
 
-// Run Online and Download ask before a list with a striking frame, naming the first, and
-// Cancel (what Enter gives) sends nothing. What they send goes out within the ranges, and the
-// status says so once; the list keeps what it holds.
+// The question names the first striking frame and Cancel (what Enter gives) sends nothing;
+// what goes out is held within the ranges, said once, and the list keeps what it holds.
 TEST_F(ArmRangeTest, RunAndDownloadAskBeforeAStrikeAndSendWithinTheRanges) {
   setList({kSafe, with(with(kSafe, 1, 20), 6, 900), with(kColumn, 6, 1000)});
   board.clearReceived();
