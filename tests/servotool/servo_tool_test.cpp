@@ -468,9 +468,8 @@ TEST_F(LiveStatusTest, ChangingTheIdAsksAndChecksTheServoAgain) {
   tool.setIdCheckWait(hours(1));
   prompter().whileTipOpen = [this](const QString&) {
     processPending();  // the rest ends and the answer to the new id waits behind the box
-    for (QTimer* wait : tool.findChildren<QTimer*>()) {
+    for (QTimer* wait : tool.findChildren<QTimer*>())
       if (wait->remainingTime() > 60000) wait->start(0);
-    }
     processPending();
   };
   typeId("3");

@@ -94,9 +94,8 @@ TEST(Theme, TextAndGraphicsKeepTheirContrastInBothSchemes) {
     const auto check = [&](const QString& what, const QColor& front, const QColor& back,
                            double least) {
       const double ratio = KoColours::contrastRatio(front, back);
-      if (figures) {
+      if (figures)
         std::printf("%s %s %.2f (at least %.1f)\n", name, qPrintable(what), ratio, least);
-      }
       EXPECT_GE(ratio, least) << name << ' ' << what.toStdString();
       if (told.count(what)) {
         EXPECT_NEAR(ratio, told[what][scheme == Scheme::Dark], 0.005)

@@ -96,9 +96,8 @@ TEST(CurveSummary, SplicesEndAsAFreshReadingAndColumnsHoldTheRangeOfTheirFrames)
       s->refresh(0, columns - 1);
     }
     ASSERT_EQ(kept.firstRowOf(columns), kept.count()) << step;
-    for (int x = 0; x < columns; ++x) {
+    for (int x = 0; x < columns; ++x)
       for (int c = 1; c <= 6; ++c) ASSERT_EQ(kept.cell(x, c), fresh.cell(x, c)) << step;
-    }
   }
 
   // A column's cell holds its first present frame and the range its present frames span,
