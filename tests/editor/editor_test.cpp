@@ -1,10 +1,5 @@
-#include <QApplication>
-#include <QComboBox>
-#include <QHeaderView>
-#include <QMenu>
-#include <QTest>
-#include <QTimer>
-#include <QToolButton>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "../model/english.h"
 #include "editor/files/recent_files.h"

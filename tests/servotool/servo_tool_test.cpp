@@ -1,13 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QComboBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QScrollArea>
-#include <QSignalSpy>
-#include <QStyle>
-#include <QTest>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "app/fonts.h"
 #include "link/action_downloader.h"

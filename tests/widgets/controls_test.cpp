@@ -1,13 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QAccessible>
-#include <QClipboard>
-#include <QDropEvent>
-#include <QImage>
-#include <QMimeData>
-#include <QSignalSpy>
-#include <QTest>
-#include <QUrl>
+#include <QtTest>
+#include <QtWidgets>
 #include <limits>
 #include <tuple>
 

@@ -1,11 +1,7 @@
 #include <sys/stat.h>
 
-#include <QCheckBox>
-#include <QDir>
-#include <QLabel>
-#include <QListWidget>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <string_view>
 
 #include "../model/english.h"

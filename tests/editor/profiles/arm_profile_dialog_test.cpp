@@ -1,15 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <QCheckBox>
-#include <QComboBox>
-#include <QDoubleSpinBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSet>
-#include <QSignalSpy>
-#include <QSpinBox>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "editor/profiles/arm_profile_dialog.h"
 #include "model/file_io.h"

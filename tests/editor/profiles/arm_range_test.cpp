@@ -1,9 +1,5 @@
-#include <QComboBox>
-#include <QSignalSpy>
-#include <QSlider>
-#include <QTest>
-#include <QToolTip>
-#include <QTranslator>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "editor/list/frame_cell_delegate.h"
 #include "editor/motion/curve_view.h"
