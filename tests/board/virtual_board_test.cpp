@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <numeric>
+
 #include "link/protocol.h"
 #include "link_fixture.h"
 #include "model/move_frame.h"
 #include "servo_record.h"
 
 namespace {
+
+QList<int> range(int from, int count) {
+  QList<int> out(count);
+  std::iota(out.begin(), out.end(), from);
+  return out;
+}
 
 // The board as the program sees it: through the link, replies collected as they come.
 class VirtualBoardTest : public LinkFixture {
@@ -47,12 +55,10 @@ TEST_F(VirtualBoardTest, ReadsWhereServosAreAndWhatWasPosedByHand) {
   EXPECT_FALSE(board.isUnloaded(2));
 }
 
-// A real board's reply is one report; the readings that fit are the ones it sends: 19 of
-// three bytes (5 + 3 x 19 = 62), and all 25 trims of two. LEN counts itself, the command
-// and the body.
+// A reply is one report of what fits: 19 readings of three bytes (5 + 3 x 19 = 62), all 25
+// trims of two. LEN counts itself, the command and the body.
 TEST_F(VirtualBoardTest, RepliesForManyServosFitOneReport) {
-  QList<int> ids;
-  for (int id = 1; id <= 25; ++id) ids.append(id);
+  const QList<int> ids = range(1, 25);
   board.setChannelServos(ids);
   for (const auto& [command, count, width] :
        {std::tuple{protocol::kReadPositions, 19, 3}, {protocol::kReadDeviations, 25, 2}}) {
@@ -63,8 +69,8 @@ TEST_F(VirtualBoardTest, RepliesForManyServosFitOneReport) {
   }
 }
 
-// A write sets the parameters and leaves the readings alone. Several servos on the bus would
-// talk over each other, and none cannot answer: a read gets no reply.
+// A write sets the parameters, not the readings. Several servos on the bus, or none, give a read
+// no reply.
 TEST_F(VirtualBoardTest, ALoneBusServoTakesItsParametersAndAnswersReads) {
   board.setClock([] { return VirtualBoard::Clock::time_point{}; });  // no time to turn in
   const KoServoInfo written = servoRecord(3, 100, 900, 5000, 12000, 70, false, 5);
@@ -86,8 +92,8 @@ TEST_F(VirtualBoardTest, ALoneBusServoTakesItsParametersAndAnswersReads) {
   }
 }
 
-// Motor mode shows in the position a read reports: it advances with the signed speed, wraps
-// round the range, and stands still again in servo mode.
+// In motor mode the position read advances with the signed speed, wrapping round; in servo mode
+// it stands still.
 TEST_F(VirtualBoardTest, ABusServoInMotorModeTurns) {
   using namespace std::chrono_literals;
   VirtualBoard::Clock::time_point now{};
@@ -147,15 +153,8 @@ QList<int> numbers(const VirtualBoard& board) {
   return out;
 }
 
-QList<int> range(int from, int count) {
-  QList<int> out;
-  for (int i = 0; i < count; ++i) out.append(from + i);
-  return out;
-}
-
-// A looped run sends frames for as long as the program is left on: the board keeps only the
-// latest, in order, by default all of a whole group's download. A caller that looks further
-// back asks for more; asking for less drops the oldest at once.
+// A looped run sends frames all day: the board keeps only the latest, in order, by default a
+// whole group's download. More can be asked for; asking for less drops the oldest at once.
 TEST(VirtualBoardReceived, KeepsOnlyTheLatestFramesInOrder) {
   constexpr int kDefault = VirtualBoard::kReceivedKept;
   constexpr int kDownloadFrames = 1020 + 4;  // steps 1 to 3, a step 4 per frame, step 5

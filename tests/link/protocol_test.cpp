@@ -5,9 +5,8 @@
 #include "bytes.h"
 #include "servo_record.h"
 
-// Expected bytes are written from the frame tables (55 55 LEN CMD, 16-bit values low byte
-// first), not computed the way the builders compute them. vornctl's tests check every command's
-// bytes on its way out; these check the edges of the ranges.
+// Expected bytes come from the frame tables (55 55 LEN CMD, 16 bits low byte first), not from
+// the builders' own arithmetic. vornctl's tests check each command; these the ranges' edges.
 namespace {
 
 QByteArray padded(const char* h, int size) {
@@ -111,8 +110,7 @@ TEST(ProtocolReplies, EachReplyDecodesOnceIntoItsType) {
   EXPECT_EQ(std::get<DownloadAck>(decodeReply(padded("5555040503", kReportSize))).step, 3);
   EXPECT_TRUE(std::holds_alternative<GroupErased>(decodeReply(padded("55550208", kReportSize))));
 
-  // Counts beyond the report stop at its end: 19 readings lie wholly inside a 64-byte report
-  // (5 + 3 x 19 = 62), 29 trims (5 + 2 x 29 = 63).
+  // Counts stop at the report's end: 19 readings (5 + 3 x 19 = 62), 29 trims (5 + 2 x 29 = 63).
   QByteArray report = padded("555511 15 ff", 64);
   EXPECT_EQ(decodePositions(report).size(), 19);
   EXPECT_EQ(decodePositions(report.first(10)).size(), 1);
@@ -158,8 +156,7 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
   EXPECT_FALSE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize - 1)));
 }
 
-// A limit moved onto or past its partner stays one step (1, or 0.1 V) clear of it, and where
-// the wire's 16 bits can carry it.
+// A limit moved onto its partner stays a step (1, or 0.1 V) clear, within the wire's 16 bits.
 TEST(ServoInfo, LimitsStayOneStepApart) {
   KoServoInfo info;
   info.angleMin = 500;

@@ -27,8 +27,8 @@ struct RecordingDelegate : ORSSerialPortDelegate {
   void serialPortDidEncounterError(ORSSerialPort*, const QString&) override { events << "error"; }
 };
 
-// Only bytes that come after the open arrive; a hang-up closes the port, reported once, and
-// each open and close reaches the delegate once, while it lives.
+// Only bytes after the open arrive; a hang-up closes the port; each change reaches the living
+// delegate once.
 TEST(SerialPort, OnlyFreshBytesArriveAndEachChangeReachesTheLivingDelegateOnce) {
   Pty pty;
   RecordingDelegate delegate;
@@ -107,8 +107,7 @@ TEST(SerialPortManager, PollAnnouncesArrivalsAndRemovalsAndTakesTypedPathsThatEx
   EXPECT_EQ(manager.addPortWithPath(pty.path), added);
 }
 
-// A day of polls enumerates only when the device folder changed; a folder that cannot be
-// read never leaves the list stale.
+// Polls enumerate only when the device folder changed, or cannot be read.
 TEST(SerialPortManager, TheSystemIsEnumeratedOnlyWhenItsDevicesChange) {
   QStringList present{"/dev/ttyS0"};
   int enumerations = 0;
@@ -137,14 +136,12 @@ TEST(SerialPortManager, TheSystemIsEnumeratedOnlyWhenItsDevicesChange) {
   EXPECT_FALSE(manager.portWithPath("/dev/ttyUSB0"));
 }
 
-// The kernel's id of the calling thread: unlike std::thread::id it is not handed to a new
-// thread as soon as an old one ends, so one id really is one thread.
+// The kernel's id of the calling thread, which unlike std::thread::id is not reused at once.
 long threadId() { return static_cast<long>(syscall(SYS_gettid)); }
 
-// The program's manager lists in the background: empty at first, then the ports present,
-// without a notice for any of them. Polled ahead (twice a second, all day), every enumeration
-// runs on one worker; its result is compared at the next poll, on this thread, where the
-// signals go out.
+// Listed in the background: empty at first, then the ports present, with no notice for them.
+// Polled ahead all day, every enumeration runs on one worker; its result is compared at the
+// next poll, on this thread, where the signals go out.
 TEST(SerialPortManager, ListsAndPollsAheadOnOneWorkerAndAnnouncesOnlyChangesHere) {
   std::mutex mutex;
   QStringList present{"/dev/ttyS0", "/dev/ttyUSB0"};
