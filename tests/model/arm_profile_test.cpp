@@ -17,8 +17,7 @@ QStringList names(const KoArmProfiles& profiles) {
   return out;
 }
 
-// The shipped profile under another name with every kind of value changed, fractions that
-// print long included.
+// The shipped profile renamed with every kind of value changed, long-printing fractions too.
 KoArmProfile edited(const QString& name = QStringLiteral("Bench \"β\" 机械臂")) {
   KoArmProfile p = KoArmProfile::shipped();
   p.name = name;
@@ -116,9 +115,7 @@ TEST_F(ArmProfileTest, JsonGivesBackTheSameProfileInAFormatPeopleCanRead) {
   for (const QJsonValue& c : shuffled["channels"].toArray()) channels.prepend(c);
   shuffled["channels"] = channels;
   shuffled["colour"] = QStringLiteral("red");
-  const auto back = KoArmProfile::fromJson(QJsonDocument(shuffled).toJson());
-  ASSERT_TRUE(back);
-  EXPECT_EQ(*back, edited());
+  EXPECT_EQ(KoArmProfile::fromJson(QJsonDocument(shuffled).toJson()), edited());
 }
 
 TEST_F(ArmProfileTest, EachFaultIsNamedWithItsPlaceAndOnlyTheFirstIsTold) {
@@ -200,8 +197,7 @@ TEST_F(ArmProfileTest, TheStoreKeepsTheUsersProfilesAndChoiceAndNeverTheShippedO
   EXPECT_EQ(KoArmProfiles::named(QStringLiteral("A")), a);
   EXPECT_FALSE(KoArmProfiles::named(QStringLiteral("Nope")));
 
-  // Removing one before the chosen keeps the choice; removing the chosen one chooses the
-  // shipped profile.
+  // Removing the chosen profile, not another, chooses the shipped one.
   ASSERT_TRUE(again.remove(QStringLiteral("A")));
   EXPECT_EQ(again.chosenName(), QStringLiteral("B"));
   ASSERT_TRUE(again.remove(QStringLiteral("B")));
@@ -244,8 +240,7 @@ TEST_F(ArmProfileTest, AnOldJointTableBecomesAChosenProfileOnce) {
   EXPECT_FALSE(QSettings().contains(QLatin1String(KoArmJoints::kSettingsKey)));
 }
 
-// What could not be read goes back as it was, behind the profiles that could; a value that is
-// no list of profiles at all is set aside before anything replaces it.
+// What could not be read is kept, behind what could; a value that is no list is set aside.
 TEST_F(ArmProfileTest, JunkInTheSettingsIsSkippedAndKept) {
   const QJsonObject good =
       QJsonDocument::fromJson(edited(QStringLiteral("Good")).toJson()).object();

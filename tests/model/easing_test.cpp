@@ -85,13 +85,11 @@ TEST(EasingSteps, AddUpExactlyAndStayWithinAFramesTimes) {
 TEST(EasingPlan, EveryStepLiesOnTheCurveAndTheMoveKeepsItsEndsAndTime) {
   const std::pair<const char*, Curve> curves[] = {{"in", easing::kIn},
                                                   {"custom", {0.2, 0.9, 0.3, 0.1}}};
-  const int steps[] = {50, 70, 400};
-  const int moveTimes[] = {1237, 3001};
   const std::array<int, 6> start{100, 900, 500, 0, 1000, 250};
   const std::array<int, 6> end{900, 100, 500, 1000, 0, 260};
   for (const auto& [name, curve] : curves) {
-    for (int step : steps) {
-      for (int moveTime : moveTimes) {
+    for (int step : {50, 70, 400}) {
+      for (int moveTime : {1237, 3001}) {
         SCOPED_TRACE(testing::Message() << name << ", " << moveTime << " ms at " << step);
         const VelmarFrames frames = framesOf({{700, start}, {moveTime, end}, {300, start}});
         const easing::EasePlan plan = easing::planEase(frames, {0, 1}, curve, step);
@@ -125,8 +123,8 @@ TEST(EasingPlan, EveryStepLiesOnTheCurveAndTheMoveKeepsItsEndsAndTime) {
 }
 
 TEST(EasingPlan, AbsentChannelsStayAbsentAndStartWhereTheyWereLastSent) {
-  // ch2 is absent at the end: never sent in a step. ch3 is absent at the start but an
-  // earlier frame put it at 200. ch4 was never sent before the move.
+  // ch2, absent at the end, is never sent; ch3 starts where an earlier frame put it; ch4 was
+  // never sent before.
   const VelmarFrames frames = framesOf({{500, {500, 500, 200, X, 500, 500}},
                                         {500, {100, 500, X, X, 500, 500}},
                                         {1000, {900, X, 800, 600, 500, 500}}});
@@ -152,18 +150,14 @@ TEST(MirrorAndReverse, ReverseGivesTheWayBackAndMirrorTurnsChosenChannels) {
                                         {200, {2, 2, 2, 2, 2, X}},
                                         {300, {3, 3, 3, 3, 3, 3}},
                                         {400, {4, 4, 4, 4, 4, 4}}});
-  const VelmarFrames back = easing::reversed(frames);
-  ASSERT_EQ(back.size(), 4);
-  const qint64 times[] = {100, 400, 300, 200};
-  const int poses[] = {4, 3, 2, 1};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_EQ(back[i]->time, times[i]) << i;
-    EXPECT_EQ(back[i]->id(1), poses[i]) << i;
-  }
-  EXPECT_FALSE(back[2]->isPresent(6));
+  // The way back takes each move's time forward; the first frame keeps its own.
+  QList<std::tuple<qint64, int, bool>> back;
+  for (const VelmarFrame& f : easing::reversed(frames))
+    back.append({f->time, f->id(1), f->isPresent(6)});
+  EXPECT_EQ(back, (QList<std::tuple<qint64, int, bool>>{
+                      {100, 4, true}, {400, 3, true}, {300, 2, false}, {200, 1, true}}));
 
-  // Mirroring turns the channels about the middle, a position past the end left as the
-  // file has it; mirrored twice, a frame gives back the same bytes.
+  // Mirroring turns channels about the middle, leaving a position past the end; twice, it undoes.
   const VelmarFrame f = framesOf({{800, {500, 120, 0, X, 1200, 1000}}}).first();
   const easing::Channels all{true, true, true, true, true, true};
   const VelmarFrame m = easing::mirrored(*f, all);

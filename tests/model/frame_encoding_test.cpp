@@ -13,8 +13,7 @@ namespace {
 const QByteArray kFileImage =
     QByteArray("SOBARM\x01\0", 8) + QByteArray(8, 0) + hex("e803f401f401f401f40155555555");
 
-// The move and the record carry the pose's own value even where the frame's fields clamp; a
-// hidden channel is absent from both.
+// The move and record carry the pose's value where the fields clamp; a hidden channel neither.
 TEST(PoseToFrame, ShownChannelsAsTheyStand) {
   KoPose pose;
   pose.positions[0] = 1200;
@@ -30,8 +29,8 @@ TEST(PoseToFrame, ShownChannelsAsTheyStand) {
   EXPECT_EQ(f->id(1), 1000);
 }
 
-// A list's frame is edited into a copy, by one rule: a time is held to 50 to 30000 ms, a
-// position to 0 to 1000, and what is no whole number is refused.
+// An edit makes a copy: time held to 50 to 30000 ms, position to 0 to 1000, no whole number
+// refused.
 TEST(FrameEdit, StoresClampsOrRefuses) {
   const struct {
     const char* key;
@@ -63,9 +62,8 @@ TEST(FrameEdit, StoresClampsOrRefuses) {
   }
 }
 
-// An edit in place says whether it was taken, a refused one leaving the frame as it was. It
-// re-encodes the frame without waking its absent channels: a channel nobody posed must not be
-// driven to 0 when the frame is played or downloaded.
+// An edit in place says whether it was taken. It re-encodes the frame without waking absent
+// channels: one nobody posed must not be driven to 0 when played or downloaded.
 TEST(FrameEdit, InPlaceEditsSayWhetherTakenAndLeaveAbsentChannelsAbsent) {
   const VelmarFrame f = KoTools::readVelmarData(kFileImage).first();
   EXPECT_TRUE(f->setValue(QStringLiteral("2000"), QStringLiteral("time")));
@@ -83,8 +81,7 @@ TEST(FrameEdit, InPlaceEditsSayWhetherTakenAndLeaveAbsentChannelsAbsent) {
             hex("55551703 06d007 01f401 02bc02 03f401 04f401 050000 062c01"));
 }
 
-// Readings past the end stop read as the end, wrapped ones as 0; a hidden channel's reading
-// and readings for no channel are left out.
+// Readings past the end stop read as the end, wrapped ones as 0; hidden or unknown ones go.
 TEST(ReadBack, ReadingsBecomeAFrame) {
   const QList<int> ids = {1, 3, 4, 5, 6};
   const QList<ServoPosition> readings = {{1, 100},   {0, 300},  {2, 400}, {3, 1500},

@@ -20,8 +20,8 @@ class NamedPoses : public ::testing::Test {
   const English english_;
 };
 
-// Poses go through JSON and the settings unchanged, and an import keeps every pose already
-// there. A settings value that cannot be read is kept aside, not overwritten.
+// Poses go through JSON and the settings unchanged; an import keeps every pose; a settings
+// value that cannot be read is kept aside.
 TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettingsAndImportKeepsEveryPose) {
   KoNamedPoses poses;
   ASSERT_TRUE(poses.put(kWave));

@@ -18,11 +18,9 @@ SongEnvelope envelopeOf(double seconds, int rate, int channels,
   for (qint64 at = 0; at < frames; at += buffer) {
     const qint64 n = std::min<qint64>(buffer, frames - at);
     block.resize(size_t(n * channels));
-    for (qint64 f = 0; f < n; ++f) {
-      for (int c = 0; c < channels; ++c) {
+    for (qint64 f = 0; f < n; ++f)
+      for (int c = 0; c < channels; ++c)
         block[size_t(f * channels + c)] = qint16(std::lround(sample(at + f, c) * 32767));
-      }
-    }
     builder.add(block.data(), n, channels, rate);
   }
   return builder.finish();
@@ -56,8 +54,7 @@ TEST(SongEnvelopeTest, ChannelsAreMixedAndLevelsAreRootMeanSquare) {
   EXPECT_NEAR(left.peak(100, 900), 0.5 / std::sqrt(2.0), 0.01);
 }
 
-// A decoder's NaN or overshoot, and any time asked about, give levels within full scale; no
-// time is made an index that no integer holds.
+// NaN or overshoot in a decoder's samples, and any time asked, give levels within full scale.
 TEST(SongEnvelopeTest, OddSamplesAndTimesGiveLevelsWithinFullScale) {
   const float inf = std::numeric_limits<float>::infinity();
   const float nan = std::numeric_limits<float>::quiet_NaN();
@@ -93,22 +90,19 @@ TEST(BeatEstimateTest, AClickTrackGivesItsBeats) {
       const double off = std::fmod(t - firstMs + period * 100, period);
       EXPECT_LE(std::min(off, period - off), 10.0) << "beat at " << t;
     }
-    for (qsizetype i = 1; i < est.timesMs.size(); ++i) {
+    for (qsizetype i = 1; i < est.timesMs.size(); ++i)
       EXPECT_NEAR(double(est.timesMs[i] - est.timesMs[i - 1]), period, 10.0);
-    }
     EXPECT_NEAR(double(est.timesMs.size()), std::ceil((30000 - firstMs) / period), 1.0);
   }
 }
 
 TEST(BeatEstimateTest, SilenceAndAShortSoundHaveNoBeat) {
-  EXPECT_EQ(beats::estimate(envelopeOf(20.0, 8000, 1, [](qint64, int) { return 0.0; })).periodMs,
-            0);
-  EXPECT_EQ(beats::estimate(envelopeOf(1.0, 8000, 1, clickTrack(8000, 120))).periodMs, 0);
-  EXPECT_EQ(beats::estimate(SongEnvelope{}).periodMs, 0);
+  for (const SongEnvelope& e : {envelopeOf(20.0, 8000, 1, [](qint64, int) { return 0.0; }),
+                                envelopeOf(1.0, 8000, 1, clickTrack(8000, 120)), SongEnvelope{}})
+    EXPECT_EQ(beats::estimate(e).periodMs, 0);
 }
 
-// Each selected frame starts on the nearest beat its time can reach, by changing the time of
-// the frame before it; the first starts with the song.
+// Each selected frame moves to the nearest beat in reach, by the time of the frame before it.
 TEST(BeatSnapTest, SelectedFramesStartOnTheNearestBeatInReach) {
   const QList<qint64> beats{0, 500, 1000, 1500, 2000, 2500, 3000, 3500};
   const QList<int> times{480, 630, 390, 740, 300};  // starts 0, 480, 1110, 1500, 2240
