@@ -42,9 +42,8 @@ class SongModuleTest : public TempFilesTest {
   QList<int> progress;
 };
 
-// Every read ends: a file that gives no sound fails with a reason, and the module still reads
-// a good song after it. Without a sound device the song still reads; nothing plays and nothing
-// breaks.
+// Every read ends: a file without sound fails with a reason, and a good song reads after it,
+// with or without a sound device.
 TEST_F(SongModuleTest, BadFilesFailAndAWavClickTrackReadsToItsBeatsWithoutASoundDevice) {
   const int rate = 22050;
   const QByteArray wav = wavFile(20.0, rate, 2, clickTrack(rate, 120, 250));

@@ -28,9 +28,8 @@ class EditorSessionTest : public testing::Test {
   }
 };
 
-// The pose holds what the arm would take: positions within the chosen profile's ranges, now
-// and after the profile changes, trims within theirs; a change that changes nothing is not
-// announced.
+// The pose holds positions within the chosen profile's ranges, even after it changes, trims
+// within theirs; a change that changes nothing is not announced.
 TEST_F(EditorSessionTest, ThePoseStaysWithinTheProfileAndTellsOfRealChanges) {
   session.ranges()->setProfile(narrowProfile());
   session.setPosition(1, 950);
@@ -53,9 +52,8 @@ TEST_F(EditorSessionTest, ThePoseStaysWithinTheProfileAndTellsOfRealChanges) {
   EXPECT_EQ(poses.last().positions[0], 400);
 }
 
-// A frame made from the pose holds its shown channels and its time; a played frame and the
-// reset buttons put their values onto it, naming the channels they reset (their sliders
-// shake), and trims read back name the shown channels that gave none.
+// A frame of the pose holds its shown channels and time; a played frame and the resets set it,
+// naming the channels reset; trims read back name the shown channels that gave none.
 TEST_F(EditorSessionTest, FramesResetsAndTrimsReadBack) {
   session.setPosition(1, 650);
   session.setShown(2, false);

@@ -44,8 +44,7 @@ TEST(FrameHistory, TheUnsavedMarkFollowsTheSavedListAndAnOpenedFileStartsClean) 
   history.undo();
   EXPECT_TRUE(history.modified());
 
-  // A step between begin and end undoes as one, nested or not, and an undo while it is still
-  // open (a key pressed during a curve drag or a recording) leaves it alone.
+  // A step undoes as one, nested or not; an undo while it is open (during a drag) leaves it.
   history.beginStep();
   list.append(frameAt(400));
   history.beginStep();

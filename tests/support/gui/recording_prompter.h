@@ -24,14 +24,7 @@ class RecordingPrompter final : public Prompter {
   // Runs while a tip is "open", as events do while a real one waits for its button.
   std::function<void(const QString&)> whileTipOpen;
 
-  void reset() {
-    tips.clear();
-    questions.clear();
-    destructive.clear();
-    answers.clear();
-    saveAnswers.clear();
-    whileTipOpen = nullptr;
-  }
+  void reset() { *this = RecordingPrompter(); }
   void showTip(const QString& message) override {
     tips.append(message);
     if (whileTipOpen) whileTipOpen(message);
