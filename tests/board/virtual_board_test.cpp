@@ -69,8 +69,7 @@ TEST_F(VirtualBoardTest, RepliesForManyServosFitOneReport) {
   }
 }
 
-// A write sets the parameters, not the readings. Several servos on the bus, or none, give a read
-// no reply.
+// A write sets parameters, not readings; with several servos on the bus, or none, no reply.
 TEST_F(VirtualBoardTest, ALoneBusServoTakesItsParametersAndAnswersReads) {
   board.setClock([] { return VirtualBoard::Clock::time_point{}; });  // no time to turn in
   const KoServoInfo written = servoRecord(3, 100, 900, 5000, 12000, 70, false, 5);
@@ -92,8 +91,7 @@ TEST_F(VirtualBoardTest, ALoneBusServoTakesItsParametersAndAnswersReads) {
   }
 }
 
-// In motor mode the position read advances with the signed speed, wrapping round; in servo mode
-// it stands still.
+// In motor mode the position advances with the signed speed and wraps; in servo mode it stays.
 TEST_F(VirtualBoardTest, ABusServoInMotorModeTurns) {
   using namespace std::chrono_literals;
   VirtualBoard::Clock::time_point now{};
@@ -145,11 +143,11 @@ TEST_F(VirtualBoardTest, DownloadStepsOutOfOrderAreRefusedAndErasesTakeOneOrAll)
 
 // A move told apart from the others by its time: 50 ms and up.
 QByteArray move(int n) { return frame::multiServoMove(50 + n, {{1, 500}}); }
-int moveNumber(const QByteArray& f) { return frame::le16(f, 5) - 50; }
 
 QList<int> numbers(const VirtualBoard& board) {
   QList<int> out;
-  for (const VirtualBoard::ReceivedFrame& r : board.received()) out.append(moveNumber(r.bytes));
+  for (const VirtualBoard::ReceivedFrame& r : board.received())
+    out.append(frame::le16(r.bytes, 5) - 50);
   return out;
 }
 

@@ -59,8 +59,7 @@ class DownloaderTest : public LinkFixture {
   ActionDownloader downloader{link};
 };
 
-// The virtual board stores a group only if every frame came in order. Duplicate
-// acknowledgements skip no frame; a job of no frames sends no step 4.
+// Stored whole, so sent in order; duplicate acknowledgements skip no frame; no frames, no step 4.
 TEST_F(DownloaderTest, JobsGoOutInOrderPageByPage) {
   board.setDuplicateAcknowledgements(true);
   downloader.setAwaitFinishAcknowledgement(true);
@@ -125,8 +124,7 @@ TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWellAndCancelEndsARun) {
   EXPECT_EQ(why, "no board");
 }
 
-// Acknowledges each step before write() returns, ahead of the worker's wait; `wrongStep`
-// answers with another step number.
+// Acknowledges each step before write() returns, ahead of the wait; `wrongStep`, another step.
 class EagerBoard : public HidTransport {
  public:
   void start() override { emit deviceArrived(QStringLiteral("TAVEN")); }

@@ -35,8 +35,7 @@ int mallocArenaCount() {
 
 }  // namespace
 
-// A loop's resident memory rose for minutes because every thread that allocated filled an
-// arena of its own. With the cap, threads that all allocate at once share the capped arenas.
+// Threads that allocate at once share the capped arenas: one each made a loop's memory climb.
 TEST(MallocArenas, ThreadsThatAllocateTogetherShareTheCappedArenas) {
 #if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__)
   GTEST_SKIP() << "the sanitizer's allocator stands in for glibc's";

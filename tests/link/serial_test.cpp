@@ -27,8 +27,7 @@ struct RecordingDelegate : ORSSerialPortDelegate {
   void serialPortDidEncounterError(ORSSerialPort*, const QString&) override { events << "error"; }
 };
 
-// Only bytes after the open arrive; a hang-up closes the port; each change reaches the living
-// delegate once.
+// Only bytes after the open arrive; a hang-up closes the port; a living delegate hears once.
 TEST(SerialPort, OnlyFreshBytesArriveAndEachChangeReachesTheLivingDelegateOnce) {
   Pty pty;
   RecordingDelegate delegate;
@@ -139,9 +138,8 @@ TEST(SerialPortManager, TheSystemIsEnumeratedOnlyWhenItsDevicesChange) {
 // The kernel's id of the calling thread, which unlike std::thread::id is not reused at once.
 long threadId() { return static_cast<long>(syscall(SYS_gettid)); }
 
-// Listed in the background: empty at first, then the ports present, with no notice for them.
-// Polled ahead all day, every enumeration runs on one worker; its result is compared at the
-// next poll, on this thread, where the signals go out.
+// Listed in the background, with no notice for the ports present; polled ahead all day, each
+// enumeration runs on one worker and is compared at the next poll, here, where signals go out.
 TEST(SerialPortManager, ListsAndPollsAheadOnOneWorkerAndAnnouncesOnlyChangesHere) {
   std::mutex mutex;
   QStringList present{"/dev/ttyS0", "/dev/ttyUSB0"};

@@ -28,9 +28,8 @@ Scheduling ownScheduling() {
           getpriority(PRIO_PROCESS, static_cast<id_t>(gettid()))};
 }
 
-// Whatever the system grants, the answer is true of the thread that asked and of it alone,
-// and a thread it starts is ordinary again, so a real-time class never spreads to work that
-// may spin. Run as root, both kinds of grant are met; as a user, most likely neither.
+// Whatever is granted holds for the asking thread alone; a thread it starts is ordinary again,
+// so a real-time class never spreads. As root both grants are met; as a user, likely neither.
 TEST(ThreadPriority, WhatIsReportedIsWhatTheAskingThreadGotAndItAlone) {
   SchedulingCalls niceOnly = SchedulingCalls::system();
   niceOnly.realtime = SchedulingCalls::refused().realtime;
