@@ -58,8 +58,7 @@ void expectSound(const KoArmProfile& profile, const KoChannelPositions& current,
   EXPECT_EQ(r.tip, tipOf(profile, r.positions));
 }
 
-// The straight arm's shoulder 120 degrees forward and down: other exact points are upright or
-// level.
+// The straight arm leaning 120 degrees forward and down; the other exact points are level.
 TEST(ArmKinematics, SkeletonOfAPoseLeaningDown) {
   const double s120 = 119 * std::sin(qDegreesToRadians(120.0));
   const Skeleton s = skeleton(arm(), pose(0, 500, 500));
@@ -89,8 +88,7 @@ TEST(ArmKinematics, JointAnglesFollowTheTablesChannelsAndReversal) {
   EXPECT_NEAR(positionForAngle(profile, KoArmJoints::kShoulder, -30), 250, 1e-9);
 }
 
-// Targets from whole positions in the safe ranges are reached from another pose (with the same
-// hand angle where it is kept, the same wrist where it is locked).
+// Whole-position targets are reached from another pose, keeping the hand angle or the wrist.
 TEST(ArmKinematics, ReachesWhatItCan) {
   for (const KoArmProfile& profile : {arm(), oddArm()}) {
     for (WristHold hold : {WristHold::KeepAngleToGround, WristHold::LockJoint}) {

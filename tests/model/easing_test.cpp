@@ -29,8 +29,7 @@ constexpr int X = -1;  // an absent channel
 // The curve's y at x found by sampling its parameter finely, apart from the solver under test.
 double sampled(const Curve& c, double x) {
   constexpr int kSamples = 200000;
-  double best = 0;
-  double bestDistance = 2;
+  double best = 0, bestDistance = 2;
   for (int i = 0; i <= kSamples; ++i) {
     const double s = double(i) / kSamples;
     const double r = 1 - s;

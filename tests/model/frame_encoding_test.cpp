@@ -29,8 +29,7 @@ TEST(PoseToFrame, ShownChannelsAsTheyStand) {
   EXPECT_EQ(f->id(1), 1000);
 }
 
-// An edit makes a copy: time held to 50 to 30000 ms, position to 0 to 1000, no whole number
-// refused.
+// An edit makes a copy: time held to 50 to 30000 ms, position to 0 to 1000, fractions refused.
 TEST(FrameEdit, StoresClampsOrRefuses) {
   const struct {
     const char* key;

@@ -20,8 +20,7 @@ class NamedPoses : public ::testing::Test {
   const English english_;
 };
 
-// Poses go through JSON and the settings unchanged; an import keeps every pose; a settings
-// value that cannot be read is kept aside.
+// Poses survive JSON and the settings; an import keeps every pose; unreadable settings are kept.
 TEST_F(NamedPoses, RoundTripThroughJsonAndTheSettingsAndImportKeepsEveryPose) {
   KoNamedPoses poses;
   ASSERT_TRUE(poses.put(kWave));

@@ -74,7 +74,7 @@ TEST(SongEnvelopeTest, OddSamplesAndTimesGiveLevelsWithinFullScale) {
 }
 
 // At tempi slow and fast, from a first click late or at once, and at the usual sample rates.
-TEST(BeatEstimateTest, AClickTrackGivesItsBeats) {
+TEST(BeatEstimateTest, AClickTrackGivesItsBeatsAndSilenceNone) {
   const std::tuple<double, double, int> cases[] = {
       {120, 0, 44100}, {120, 230, 22050}, {90, 100, 44100}, {174, 40, 48000}, {64, 500, 22050}};
   for (const auto& [bpm, firstMs, rate] : cases) {
@@ -94,9 +94,7 @@ TEST(BeatEstimateTest, AClickTrackGivesItsBeats) {
       EXPECT_NEAR(double(est.timesMs[i] - est.timesMs[i - 1]), period, 10.0);
     EXPECT_NEAR(double(est.timesMs.size()), std::ceil((30000 - firstMs) / period), 1.0);
   }
-}
-
-TEST(BeatEstimateTest, SilenceAndAShortSoundHaveNoBeat) {
+  // Silence and a sound too short have none.
   for (const SongEnvelope& e : {envelopeOf(20.0, 8000, 1, [](qint64, int) { return 0.0; }),
                                 envelopeOf(1.0, 8000, 1, clickTrack(8000, 120)), SongEnvelope{}})
     EXPECT_EQ(beats::estimate(e).periodMs, 0);
