@@ -21,8 +21,7 @@ namespace {
 
 struct Outcome {
   int code = -1;
-  QString out;
-  QString err;
+  QString out, err;
 
   // The frames it sent, as the trace shows them.
   QStringList sent() const {
@@ -33,9 +32,8 @@ struct Outcome {
   }
 };
 
-// Settings come from configHome, by default an empty folder so that it speaks English here.
-// With `typed` it runs on a pseudo-terminal, as at a keyboard: `out` holds all it showed, and
-// `typed` waits there to be read ("\x04" alone is end of input).
+// Settings come from configHome, by default an empty folder: English. With `typed` it runs on a
+// pseudo-terminal, `out` holding all it showed, `typed` waiting to be read ("\x04" ends input).
 Outcome vornctl(const QStringList& args, const QString& configHome = {},
                 const std::optional<QByteArray>& typed = {}) {
   static QTemporaryDir empty;
@@ -273,12 +271,10 @@ TEST_F(Vornctl, FilesAndAnswersKeepTheirShapeAFailedImportWritesNothingAndAnyNam
   const QString rob = write(QStringLiteral("wave.rob"), wave_);
   for (const char* format : {"json", "csv"}) {
     SCOPED_TRACE(format);
-    const QString text = dir.filePath(QStringLiteral("wave.") + format);
-    const QString back = dir.filePath(QStringLiteral("back.rob"));
+    const QString text = QStringLiteral("wave.") + format;
     ASSERT_EQ(vornctl({"file", "export", rob, "-o", text}).code, 0);
-    const Outcome r = vornctl({"file", "import", text, "-o", back});
-    ASSERT_EQ(r.code, 0) << r.err.toStdString();
-    EXPECT_EQ(read(back), wave_);
+    ASSERT_EQ(vornctl({"file", "import", text, "-o", "back.rob"}).code, 0);
+    EXPECT_EQ(read(dir.filePath("back.rob")), wave_);
   }
   const Outcome shown = vornctl({"file", "show", rob});
   EXPECT_TRUE(shown.out.contains(QLatin1String("    2    500  1200     -   300   400   500     -")))
@@ -329,9 +325,8 @@ TEST_F(Vornctl, FilesAndAnswersKeepTheirShapeAFailedImportWritesNothingAndAnyNam
   ::unlink("caf\xe9.rob");  // the temporary folder's own removal cannot name it
 }
 
-// The desktop program's profiles and language hold here: positions out of range and poses that
-// would strike are refused before anything is sent. Characters that could steer the terminal
-// are written out (\x1b, \u202e); a profile whose own name holds one is not kept.
+// vorn's profiles and language hold here: out-of-range positions and striking poses go unsent.
+// Characters that could steer the terminal are written out (\x1b); a name holding one is dropped.
 TEST_F(Vornctl, AProfileRefusesBeforeAnythingIsSentAndNamesReachTheTerminalWrittenOut) {
   KoArmProfile profile = KoArmProfile::shipped();
   profile.name = QStringLiteral("Bench arm");
