@@ -1,5 +1,4 @@
-// The song module as the program loads it, reading real files through the platform's
-// decoders. No sound device is needed, or used.
+// The song module as the program loads it, decoding real files; no sound device is used.
 #include <gtest/gtest.h>
 
 #include <optional>

@@ -16,8 +16,7 @@ class RecordingNotifier final : public DesktopNotifier {
     titles.append(title);
     bodies.append(body);
   }
-  QStringList titles;
-  QStringList bodies;
+  QStringList titles, bodies;
 };
 
 // A link on the virtual board that answers at once, with the board already found.

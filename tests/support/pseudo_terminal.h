@@ -40,8 +40,7 @@ struct Pty {
     return false;
   }
 
-  int master = -1;
-  int slave = -1;
+  int master = -1, slave = -1;
   QString path;
   QByteArray received;
 };

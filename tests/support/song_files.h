@@ -10,32 +10,27 @@ inline QByteArray wavFile(double seconds, int rate, int channels,
   const auto frames = qint64(std::llround(seconds * rate));
   const auto dataBytes = quint32(frames * channels * 2);
   QByteArray out;
-  const auto le = [&out](quint32 v, int bytes) {  // little-endian
+  const auto le = [&out](qint64 v, int bytes) {  // little-endian
     for (int i = 0; i < bytes; ++i) out.append(char(v >> (8 * i)));
   };
   out.append("RIFF");
   le(36 + dataBytes, 4);
+  // The format chunk: PCM, channels, rate, bytes a second, bytes a frame, bits a sample.
   out.append("WAVEfmt ");
-  le(16, 4);
-  le(1, 2);  // PCM
-  le(quint16(channels), 2);
-  le(quint32(rate), 4);
-  le(quint32(rate * channels * 2), 4);
-  le(quint16(channels * 2), 2);
-  le(16, 2);
+  const std::pair<qint64, int> format[] = {
+      {16, 4},           {1, 2}, {channels, 2}, {rate, 4}, {rate * channels * 2, 4},
+      {channels * 2, 2}, {16, 2}};
+  for (const auto& [value, bytes] : format) le(value, bytes);
   out.append("data");
   le(dataBytes, 4);
   out.reserve(out.size() + qsizetype(dataBytes));
-  for (qint64 f = 0; f < frames; ++f) {
-    for (int c = 0; c < channels; ++c) {
+  for (qint64 f = 0; f < frames; ++f)
+    for (int c = 0; c < channels; ++c)
       le(quint16(qint16(std::lround(std::clamp(sample(f, c), -1.0, 1.0) * 32767))), 2);
-    }
-  }
   return out;
 }
 
-// A click of `clickMs` at every beat of `bpm` from `firstMs`, over quiet noise-free silence:
-// what a metronome track sounds like.
+// A click of `clickMs` on every beat of `bpm` from `firstMs`, silent between: a metronome.
 inline std::function<double(qint64, int)> clickTrack(int rate, double bpm, double firstMs = 0,
                                                      double clickMs = 15) {
   return [=](qint64 frame, int) {

@@ -29,8 +29,7 @@ struct TempFiles {
 
 class TempFilesTest : public ::testing::Test, protected TempFiles {};
 
-// The settings made unwritable while it lives: their folder runs through a regular file,
-// which stops root as well.
+// The settings unwritable while it lives: their folder runs through a file, which stops root too.
 class UnwritableSettings {
  public:
   UnwritableSettings() {

@@ -14,8 +14,7 @@
 namespace {
 
 #ifdef VORN_TEST_GUI
-// Every test of the screens starts with a fresh recording prompter, and a refused cell edit
-// is told at once.
+// Each screen test starts with a fresh recording prompter, and refused cell edits told at once.
 class PrompterReset : public ::testing::EmptyTestEventListener {
   void OnTestStart(const ::testing::TestInfo&) override {
     RecordingPrompter::instance().reset();
@@ -36,18 +35,16 @@ int main(int argc, char** argv) {
   qInstallMessageHandler(quietInfo);
   // Widget tests need no display (test discovery runs the binary outside CTest, too).
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Settings go to a test location, never the user's. CTest runs test cases as separate
-  // processes, several at once, so each process gets a folder of its own: otherwise one
-  // test's language choice leaks into another that happens to run beside it.
+  // Settings go to a folder of this process's own, never the user's: CTest runs several test
+  // processes at once, and one's language choice must not leak into another's.
   QStandardPaths::setTestModeEnabled(true);
   const QTemporaryDir settingsFolder;
   if (!settingsFolder.isValid()) {
     fprintf(stderr, "no temporary folder for the settings\n");
     return 1;
   }
-  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
+  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat})
     QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
-  }
 #ifdef VORN_TEST_GUI
   QApplication app(argc, argv);
 #else

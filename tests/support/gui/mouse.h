@@ -3,8 +3,7 @@
 #include <QApplication>
 #include <QMouseEvent>
 
-// The left button pressed, moved while held, or let go at `at`, sent straight to `widget`:
-// no window needs to be shown or active.
+// The left button pressed, moved or let go at `at`, sent straight to `widget`, shown or not.
 inline void sendMouse(QWidget* widget, QEvent::Type type, QPointF at,
                       Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
   const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;

@@ -6,8 +6,7 @@
 
 #include "widgets/prompter.h"
 
-// Records every tip and question; questions get the answers queued in `answers` (no when
-// none is queued).
+// Records every tip and question; questions get the queued `answers`, or no.
 class RecordingPrompter final : public Prompter {
  public:
   static RecordingPrompter& instance() {
