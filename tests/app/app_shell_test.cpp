@@ -201,10 +201,9 @@ TEST_F(AppShellTest, KeysSwitchTabsUnlessTheSerialPortOrADownloadIsBusyAndCloseT
   }
 }
 
-// The top bar. A first start is in English; a language chosen is stored (vornctl reads it too)
-// and relabels the window. The badge switches between the virtual and the USB board and
-// says what is there; its menu puts servos on the virtual bus, and the tool in front checks
-// again. The tool, built when its tab is first shown, keeps the settings of then.
+// A first start is in English; a language chosen is stored (for vornctl too) and relabels. The
+// badge switches boards and says what is there; its menu sets the virtual bus's servos, and the
+// tool in front, built when first shown with the settings of then, checks again.
 TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   QSettings settings;
   EXPECT_EQ(settings.value("AppLanguagesKey").toString(), "en");
@@ -254,8 +253,7 @@ TEST_F(AppShellTest, TheTopBarsLanguageAndBadgeRelabelAndSwitchTheBoard) {
   language("English");
 }
 
-// What the screen shows after each change is what the window draws from scratch: no part of
-// it is left stale (a mark, a curve, the arm, a frame, a focus ring).
+// After each change the screen shows what the window draws from scratch: nothing left stale.
 TEST_F(AppShellTest, TheScreenKeepsUpWithEachChange) {
   KoWindow* window = delegate.window();
   window->resize(960, 680);
@@ -347,21 +345,20 @@ TEST_F(AppShellTest, TheWindowHoldsStill) {
   EXPECT_EQ(status->toolTip(), notice);
 }
 
-// Enter and Space press the focused button; at first that is the default answer, which never
-// destroys. Only the discard button throws unsaved changes away.
+// Enter and Space press the focused button, at first the default, which never destroys; only
+// Discard throws changes away.
 TEST(ModeWindow, AnswersOfAConfirmation) {
   DialogPrompter prompter;
   using Button = QPushButton* (ModeWindow::*)() const;
-  using Save = Prompter::SaveAnswer;
   enum Kind { kConfirm, kDestructive, kSave };
-  const std::tuple<Kind, Button, Qt::Key, Save> cases[] = {
-      {kConfirm, nullptr, Qt::Key_Return, Save::Save},
-      {kDestructive, nullptr, Qt::Key_Return, Save::Cancel},
-      {kConfirm, &ModeWindow::buttonCancel, Qt::Key_Return, Save::Cancel},
-      {kDestructive, &ModeWindow::buttonCancelComfirm, Qt::Key_Enter, Save::Save},
-      {kSave, &ModeWindow::buttonCancelComfirm, Qt::Key_Space, Save::Save},
-      {kSave, &ModeWindow::buttonDiscard, Qt::Key_Return, Save::Discard},
-      {kSave, nullptr, Qt::Key_Escape, Save::Cancel}};
+  const std::tuple<Kind, Button, Qt::Key, Answer> cases[] = {
+      {kConfirm, nullptr, Qt::Key_Return, Answer::Save},
+      {kDestructive, nullptr, Qt::Key_Return, Answer::Cancel},
+      {kConfirm, &ModeWindow::buttonCancel, Qt::Key_Return, Answer::Cancel},
+      {kDestructive, &ModeWindow::buttonCancelComfirm, Qt::Key_Enter, Answer::Save},
+      {kSave, &ModeWindow::buttonCancelComfirm, Qt::Key_Space, Answer::Save},
+      {kSave, &ModeWindow::buttonDiscard, Qt::Key_Return, Answer::Discard},
+      {kSave, nullptr, Qt::Key_Escape, Answer::Cancel}};
   const QString question = QStringLiteral("erase it?");
   for (const auto& [kind, focused, key, expected] : cases) {
     prompter.onShow = [focused, key](ModeWindow* w) {
@@ -373,8 +370,8 @@ TEST(ModeWindow, AnswersOfAConfirmation) {
     const bool yes = kind != kSave && (kind == kConfirm ? prompter.confirm(question)
                                                         : prompter.confirmDestructive(question));
     EXPECT_EQ(kind == kSave ? prompter.askToSave(question)
-              : yes         ? Save::Save
-                            : Save::Cancel,
+              : yes         ? Answer::Save
+                            : Answer::Cancel,
               expected)
         << kind << ' ' << key;
   }
@@ -407,11 +404,9 @@ TEST_F(AppShellTest, EscapeAnywhereInTheWindowStopsTheRunWithoutTakingTheKeyFrom
   EXPECT_TRUE(editor()->online()->stopped());
 }
 
-// What the window and the board say to each other. The board's news waits while a tip or
-// question is open, so that a reply never stacks a dialog on it or acts behind it; nothing is
-// erased unasked; a classroom leaves the program looping on the virtual board all day, so the
-// board keeps no growing record of what it was sent; and a reply that does not come is told
-// in a tip only where the user waits for one.
+// The board's news waits while a tip or question is open, never stacking or acting behind it;
+// nothing is erased unasked; the virtual board keeps no growing record of a day-long loop; a
+// missing reply is told only where the user waits for one.
 TEST_F(AppShellTest, TheBoardsRepliesWaitTheirTurnAndOnlyAwaitedOnesAreMissed) {
   VirtualBoard* virtualBoard = board();
   QSignalSpy read(&link, &usbHid::servoInfoRead);
@@ -464,10 +459,9 @@ TEST_F(AppShellTest, TheBoardsRepliesWaitTheirTurnAndOnlyAwaitedOnesAreMissed) {
   }
 }
 
-// Files open as Open File opens them: the first replaces the list and the rest, of any kind,
-// merge in after it in order. One that cannot be read is left out with the usual tip; when it
-// is the first, the list and its file stay as they were. A merge that would take the list past
-// what a file can hold is refused, naming the file, and the list is left as it was.
+// As Open File: the first replaces the list, the rest, of any kind, merge in order. One that
+// cannot be read is left out with a tip (first, it leaves the list and its file); a merge past
+// what a file holds is refused, naming the file, the list kept.
 TEST_F(AppShellTest, TheFirstOpensTheRestMergeAndWhatCannotBeReadIsLeftOut) {
   const QString a = file("a.rob", 1, 1);
   const QString c = file("C.CSV", 3, 1);
@@ -524,9 +518,8 @@ TEST_F(AppShellTest, TheFirstOpensTheRestMergeAndWhatCannotBeReadIsLeftOut) {
   EXPECT_EQ(tips(), QStringList{});
 }
 
-// Paths that name no file are told of in one tip, however many a start hands over. A
-// hand-over that arrives while a tip waits for its button waits its turn: opened inside the
-// tip, its own tips and questions would stack on it.
+// Paths that name no file are told of in one tip, however many. A hand-over during a tip waits
+// its turn, so that its own tips and questions do not stack on it.
 TEST_F(AppShellTest, MissingPathsAreToldOfOnceAndAHandOverDuringATipWaitsItsTurn) {
   QStringList first{file("a.rob", 1)};
   for (int i = 0; i < 12; ++i) first.append(dir.filePath(QStringLiteral("gone%1.rob").arg(i)));
@@ -559,10 +552,8 @@ TEST(Notifications, ShownInTheWindowWithoutATray) {
   EXPECT_TRUE(processUntil([&] { return !notifier.notice()->isVisible(); }));
 }
 
-// The program started again while this window runs hands its files over the socket, with
-// relative paths made absolute, and exits 0 without a window of its own; with unsaved changes
-// the window asks first, as Open does. One started without files, or with --simulate, only
-// brings the window forward.
+// A later start hands its files, made absolute, to the running window and exits 0; with unsaved
+// changes the window asks first. Without files, or with --simulate, it only brings it forward.
 TEST_F(AppShellTest, ALaterStartHandsItsFilesToTheRunningWindowAndExitsZero) {
   const QString display = QFileInfo(dir.path()).fileName();
   KoInstanceServer server;

@@ -24,6 +24,7 @@
 #include "model/action_text.h"
 #include "model/language.h"
 #include "recording_prompter.h"
+#include "temp_files.h"
 #include "wait.h"
 
 namespace {
@@ -68,8 +69,7 @@ QMap<QString, QString> textsOf(const QString& code) {
   return texts;
 }
 
-// Every text a reader finds in the visible part of the tree, with where; controls it cannot
-// name, or takes for a mere area, go to `unnamed`.
+// Every text a reader finds in the visible tree, with where; controls it cannot name: `unnamed`.
 void hear(QAccessibleInterface* reader, QList<std::pair<QString, QString>>& out,
           QStringList& unnamed) {
   if (!reader || reader->state().invisible) return;
@@ -137,18 +137,16 @@ TEST(Localization, EveryTextInEveryLanguageTranslatedDrawableAndShownInItsLangua
   app.applicationDidFinishLaunching(true);
   KoTools::installPrompter(&prompter());
   KoFilePanels::install(nullptr);
-  QTemporaryDir folder;
-  QDir(folder.path()).mkdir("1");
-  QFile rob(folder.filePath("2.rob"));
-  ASSERT_TRUE(rob.open(QIODevice::WriteOnly));
-  rob.write(KoTools::actionImage({{100, {1, 2, 3, 4, 5, 6}}, {200, {6, 5, 4, 3, 2, 1}}}));
-  rob.close();
+  TempFiles folder;
+  QDir(folder.dir.path()).mkdir("1");
+  const QString rob = folder.write(
+      "2.rob", KoTools::actionImage({{100, {1, 2, 3, 4, 5, 6}}, {200, {6, 5, 4, 3, 2, 1}}}));
   const QString cwd = QDir::currentPath();
-  QDir::setCurrent(folder.path());
+  QDir::setCurrent(folder.dir.path());
   app.window()->show();
   auto* editor = static_cast<KoVelmarViewController*>(app.vc1());
   // A chosen frame puts its positions into the cards' words.
-  ASSERT_TRUE(editor->files()->openPaths({rob.fileName()}));
+  ASSERT_TRUE(editor->files()->openPaths({rob}));
   editor->tableView()->selectRow(1);
   const QRegularExpression latin(QStringLiteral("[A-Za-z]{2,}"));
   for (const QString& name : KoLanguage::languages()) {

@@ -17,15 +17,13 @@
 #include "temp_files.h"
 #include "wait.h"
 
-// How a later start finds the running Vorn and hands it files: the socket, its folder and
-// its messages.
+// How a later start finds the running Vorn and hands it files: socket, folder and messages.
 namespace {
 
 using KoSingleInstance::HandOver;
 constexpr std::chrono::hours kPatient(1);
 
-// A socket file left behind by a Vorn that crashed: bound once, listened on by nobody. Given
-// `listener`, it is listened on and kept open there.
+// A socket left by a crash: bound, listened on by nobody, unless `listener` keeps it open.
 QString staleSocket(const QString& path, int* listener = nullptr) {
   const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
   sockaddr_un address{};
@@ -47,9 +45,8 @@ constexpr uid_t kNobody = 65534;
 
 class InstanceTest : public TempFilesTest {};
 
-// The running Vorn's socket: one left by a crash does not block a new start, unless it lies
-// where another may have put it; it is this user's only, never taken over from a holder, and
-// not held by a start that sends too much.
+// One left by a crash does not block a start unless another may have put it there; it is this
+// user's only, never taken from a holder, and not held by a start that sends too much.
 TEST_F(InstanceTest, TheSocketIsTheUsersOnlyAndOutlastsBadConnectionsAndCrashes) {
   const QString name = staleSocket(dir.filePath("own.sock"));
   EXPECT_EQ(KoSingleInstance::handOver(name, {}, kPatient), HandOver::NotRunning);
@@ -91,9 +88,8 @@ TEST_F(InstanceTest, TheSocketIsTheUsersOnlyAndOutlastsBadConnectionsAndCrashes)
 }
 
 TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
-  // A name that is not UTF-8 comes over byte for byte, as its bytes: a lone surrogate is no
-  // Unicode, and not every JSON reader takes one. The others go as before. Shown, it keeps
-  // every character it holds, of any length, and escapes only the bytes that are none.
+  // A name that is not UTF-8 comes over as its bytes (not every JSON reader takes a lone
+  // surrogate); shown, it keeps every character and escapes only the bytes that are none.
   const QByteArray odd = "/home/u/Pl\xE4ne/\xFF\xC3 \xC3\xA9\xE4\xB8\xAD\xF0\x9F\x98\x80.rob";
   const QStringList sent{"/a b/ü.rob", KoTools::fileNameFromNative(odd), "/c.csv"};
   EXPECT_EQ(sent[1], u"/home/u/Pl\xDCE4ne/\xDCFF\xDCC3 \u00E9\u4E2D\U0001F600.rob");
@@ -121,9 +117,8 @@ TEST(InstanceProtocol, RequestsAreReadOnlyWhenWhole) {
   }
 }
 
-// The socket goes where no other user can reach it: the runtime folder when that is this
-// user's only, else a folder of its own that must be the same; otherwise none, and the start
-// runs on its own, as it does when another user's program holds the name.
+// The socket goes where no other user reaches: a runtime folder of this user's only, else one of
+// its own that must be; otherwise none, and the start runs alone, as when another holds it.
 TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnlyAndNoOtherIsHandedFiles) {
   if (::geteuid() != 0) GTEST_SKIP() << "a folder of another user's needs root";
   const QString tmp = folder(dir.filePath("tmp"), 01777);

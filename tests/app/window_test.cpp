@@ -31,8 +31,7 @@ TEST(WindowPlacement, FitsTheAvailableAreaAndIsFixedOnlyWhereTheFixedSizeFits) {
   EXPECT_EQ(large, QRect(192, 135, 1536, 840)) << "a share of a large screen, centred";
 }
 
-// A window that may change size shows where a press would resize it, corners included; one of
-// the fixed size neither resizes nor offers zoom.
+// A resizable window shows where a press resizes it; a fixed one neither resizes nor zooms.
 TEST(Window, ResizesFromItsEdgesAndZoomsOnlyWhereItMay) {
   KoWindow window;
   KoWindowButtons buttons(&window);
@@ -55,8 +54,7 @@ TEST(Window, ResizesFromItsEdgesAndZoomsOnlyWhereItMay) {
           << at.x() << "," << at.y();
     }
   }
-  // Where the window manager does not resize, the window follows the pointer; the left and
-  // top edges stop at the least size.
+  // Without the window manager's help it follows the pointer, stopping at the least size.
   window.place(placeWindow({0, 0, 1920, 1080}, {0, 0, 1920, 1080}));
   const QRect start = window.geometry();
   for (const auto& [from, by] :
@@ -74,9 +72,8 @@ TEST(Window, ResizesFromItsEdgesAndZoomsOnlyWhereItMay) {
 
 using namespace std::chrono_literals;
 
-// Deferred start-up work: after the first paint, once, in the order given; a window that is
-// not painted (one started minimised) still gets what has a deadline, and a window that is
-// gone gets nothing.
+// Deferred start-up work runs after the first paint, once, in order; an unpainted window still
+// gets what has a deadline, and a gone one nothing.
 TEST(AfterFirstPaint, RunsOnceInOrderAfterTheFirstPaintOrAtItsDeadline) {
   QWidget window;
   window.resize(200, 100);
