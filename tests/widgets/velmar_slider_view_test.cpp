@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QSlider>
-#include <QTest>
-#include <QWheelEvent>
+#include <QtTest>
+#include <QtWidgets>
 #include <utility>
 
 #include "app/fonts.h"

@@ -1,8 +1,5 @@
-#include <QCheckBox>
-#include <QComboBox>
-#include <QPushButton>
-#include <QSpinBox>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 
 #include "editor/motion/curve_view.h"
 #include "editor/motion/easing_dialog.h"

@@ -1,8 +1,5 @@
-#include <QPointer>
-#include <QPushButton>
-#include <QScopeGuard>
-#include <QSignalSpy>
-#include <QTest>
+#include <QtTest>
+#include <QtWidgets>
 #include <cmath>
 
 #include "editor/board/teach_recorder.h"
