@@ -64,6 +64,12 @@ TEST(Window, ResizesFromItsEdgesAndZoomsOnlyWhereItMay) {
     drag(&window, from + by);
     release(&window, from + by);
   }
+  // Zoomed and back, the zoom button says what it would do next.
+  for (const auto& [show, name] : {std::pair{&QWidget::showMaximized, "window_restore"},
+                                   {&QWidget::showNormal, "window_zoom"}}) {
+    (window.*show)();
+    EXPECT_EQ(buttons.zoom()->accessibleName(), qtTrId(name));
+  }
   const QPoint corner = start.bottomRight() + QPoint(40, 20);
   EXPECT_EQ(
       window.geometry(),
