@@ -83,7 +83,7 @@ class Looks : public TempFilesTest {
   }
 
   // Compares what `widget` draws now with the picture `name`.
-  void expectLooks(QWidget* widget, const QString& name, bool focused = false) {
+  void expectLooks(QWidget* widget, const QString& name, bool focused = false, qreal ratio = 1) {
     SCOPED_TRACE(name.toStdString());
     QApplication::setCursorFlashTime(0);  // a caret that does not blink
     if (QWidget* focus = QApplication::focusWidget(); focus && !focused) focus->clearFocus();
@@ -93,9 +93,15 @@ class Looks : public TempFilesTest {
       before = drawn;
       processPending();
       QWidget* top = widget->window();  // so a part shows on the window's own background
-      drawn = top->grab(QRect(widget->mapTo(top, QPoint()), widget->size()))
-                  .toImage()
-                  .convertToFormat(QImage::Format_RGB32);
+      if (ratio == 1) {
+        drawn = top->grab(QRect(widget->mapTo(top, QPoint()), widget->size()))
+                    .toImage()
+                    .convertToFormat(QImage::Format_RGB32);
+      } else {  // as on a screen at that scale
+        drawn = QImage(widget->size() * ratio, QImage::Format_RGB32);
+        drawn.setDevicePixelRatio(ratio);
+        widget->render(&drawn);
+      }
     }
     const QString path = kLooks + name + QStringLiteral(".png");
     if (update_) {
@@ -164,6 +170,7 @@ TEST_F(Looks, EachScreenInEachSchemeAndLanguageDrawsAsItsPicture) {
     easing.show();
     expectLooks(window, QStringLiteral("editor-live-arm-easing"));
     expectLooks(&easing, QStringLiteral("easing"));
+    expectLooks(&easing, QStringLiteral("easing-at-200"), false, 2);
   }
   KoArmProfileDialog profiles;
   profiles.show();

@@ -165,6 +165,10 @@ TEST(ArmKinematics, SolverStaysInRangeWhateverItIsGiven) {
       EXPECT_TRUE(r.clamped || (std::isfinite(target.x()) && std::isfinite(target.y())));
     }
   }
+  // A hand of no number is no hand: the tip told is the wrist.
+  const KoArmProfile noHand = with(oddArm(), [nan](P p) { p.linksMm[KoArmProfile::kHand] = nan; });
+  const Reach r = reach(noHand, usual, {150, 150}, WristHold::LockJoint);
+  EXPECT_LE(distance(r.tip, skeleton(noHand, r.positions)[kWrist]), 1e-9);
 }
 
 TEST(ArmKinematics, GroundCheck) {

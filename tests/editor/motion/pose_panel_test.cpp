@@ -193,6 +193,18 @@ TEST_F(PosePanelTest, NamesAreAskedAndCheckedAndImportAndExportKeepEveryPose) {
     EXPECT_EQ(tips(), QStringList(3, "poses_not_kept"));
     EXPECT_EQ(names(), (QStringList{"Wave", "Wave 2", "Wave 3"}));
   }
+  // Three across at the panel's least size, however narrow a desktop draws its buttons.
+  auto* plain = new QCommonStyle;
+  plain->setParent(panel.get());
+  for (QPushButton* b : panel->findChildren<QPushButton*>()) {
+    b->setStyle(plain);
+    b->setFont(QFont(b->font().family(), 4));
+  }
+  panel->show();
+  panel->resize(panel->minimumSizeHint());
+  const QRect third = panel->list()->visualItemRect(panel->list()->item(2));
+  EXPECT_EQ(third.top(), panel->list()->visualItemRect(panel->list()->item(0)).top());
+  EXPECT_TRUE(panel->list()->viewport()->rect().contains(third));
 
   const English english;
   tips().clear();

@@ -244,9 +244,11 @@ TEST_F(MusicTest, TheSongIsRememberedForItsFileAndOfferedWhenItOpensAgain) {
   editor.buttonClick(A::SaveAs);
   processPending();
   EXPECT_EQ(remembered(panels.savePath), first);
-  chooseSong(clicks(), "second.ogg");
+  const int rowWidth = music()->row()->sizeHint().width();
+  chooseSong(clicks(), QString(200, 'n') + ".ogg");
   EXPECT_EQ(remembered(panels.savePath), music()->song())
       << "a song chosen for a saved list is its file's song";
+  EXPECT_EQ(music()->row()->sizeHint().width(), rowWidth) << "a long name does not widen the row";
 
   // Opened again, the file offers its song, which a merge keeps; one whose song is gone, or
   // that has none, clears the row and says nothing of a song not asked for now.
