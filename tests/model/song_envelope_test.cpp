@@ -96,6 +96,11 @@ TEST(BeatEstimateTest, AClickTrackGivesItsBeatsAndSilenceNone) {
       EXPECT_NEAR(double(est.timesMs[i] - est.timesMs[i - 1]), period, 10.0);
     EXPECT_NEAR(double(est.timesMs.size()), std::ceil((30000 - firstMs) / period), 1.0);
   }
+  // Three clicks are too few to fit a line through: a period of whole bins still comes out whole.
+  for (double firstMs : {150, 300}) {
+    const auto clicks = clickTrack(22050, 50, firstMs);
+    EXPECT_NEAR(beats::estimate(envelopeOf(3.65, 22050, 1, clicks)).periodMs, 1200, 0.001);
+  }
   // Silence and a sound too short have none.
   for (const SongEnvelope& e : {envelopeOf(20.0, 8000, 1, [](qint64, int) { return 0.0; }),
                                 envelopeOf(1.0, 8000, 1, clickTrack(8000, 120)), SongEnvelope{}})
