@@ -102,12 +102,9 @@ TEST_F(DownloaderTest, ALostAcknowledgementOrAnUnplugEndsTheDownload) {
 // A start that cannot go well is refused, as is a second; a cancel ends a waiting download.
 TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWellAndCancelEndsARun) {
   QString why;
-  DownloadJob tooMany = job(1, 0);
-  tooMany.frames.fill(move(0), protocol::kMaxDownloadFrames + 1);
-  EXPECT_FALSE(downloader.start({tooMany}, &why));
-  DownloadJob malformed = job(1, 1);
-  malformed.frames[0] = QByteArray::fromHex("5555");
-  EXPECT_FALSE(downloader.start({malformed}, &why));
+  EXPECT_FALSE(downloader.start({job(1, protocol::kMaxDownloadFrames + 1)}, &why));
+  EXPECT_FALSE(downloader.start(
+      {{.group = 1, .frames = {QByteArray::fromHex("5555")}, .name = "cut short"}}, &why));
   EXPECT_FALSE(link.download());
 
   board.dropAcknowledgement(2);

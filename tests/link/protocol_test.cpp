@@ -140,21 +140,16 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
   EXPECT_FALSE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize - 1)));
 }
 
-// A limit moved onto its partner stays a step (1, or 0.1 V) clear, within the wire's 16 bits.
+// A limit moved onto its partner stays a step (1, or 0.1 V) clear, within the wire's 16 bits;
+// an upper angle limit of 0 is what a reply of FF FF leaves.
 TEST(ServoInfo, LimitsStayOneStepApart) {
-  KoServoInfo info;
-  info.angleMin = 500;
-  info.moveAngleMax(500);
-  EXPECT_EQ(info.angleMax, 501);
-  info.voltageMax = 7100;
-  info.moveVoltageMin(7100);
-  EXPECT_EQ(info.voltageMin, 7000);
-  info.voltageMin = 5000;
-  info.moveVoltageMax(4600);
-  EXPECT_EQ(info.voltageMax, 5100);
-  info.angleMax = 0;  // as a reply of FF FF leaves it
-  info.moveAngleMin(0);
-  EXPECT_EQ(info.angleMin, 0);
+  KoServoInfo one = servoRecord(1, 500, 0, 5000, 7100, 0, false, 0), two = one;
+  one.moveAngleMax(500);
+  one.moveVoltageMin(7100);
+  two.moveVoltageMax(4600);
+  two.moveAngleMin(0);
+  EXPECT_EQ(std::tuple(one.angleMax, one.voltageMin, two.voltageMax, two.angleMin),
+            std::tuple(501, 7000, 5100, 0));
 }
 
 }  // namespace
