@@ -59,13 +59,10 @@ TEST(NineSlice, PaintsWhatTheWholeDrawingWould) {
         const QSize size = target.size() + QSize(12, 10);
         QImage sliced = canvas(size, ratio), whole = canvas(size, ratio);
         {
-          QPainter p(&sliced);
+          QPainter p(&sliced), q(&whole);
           slices.paint(p, target);
-        }
-        {
-          QPainter p(&whole);
-          p.setClipRect(target);  // as a widget's painting is
-          drawBox(p, target, fill);
+          q.setClipRect(target);  // as a widget's painting is
+          drawBox(q, target, fill);
         }
         EXPECT_LE(largestDifference(sliced, whole), 2)
             << fill.name(QColor::HexArgb).toStdString() << " ratio " << ratio << " at "

@@ -98,15 +98,10 @@ TEST_F(ChannelSliderTest, StepKeysAndAWheelNotchMoveOneOrTenWithShiftOrCtrl) {
 // The middle column of the knob's colour in a drawing of the slider; -1 if it is not drawn.
 int knobColumn(QSlider* slider, QColor knob) {
   const QImage image = slider->grab().toImage();
-  int first = -1;
-  int last = -1;
-  for (int x = 0; x < image.width(); ++x) {
-    if (image.pixelColor(x, image.height() / 2) == knob) {
-      if (first < 0) first = x;
-      last = x;
-    }
-  }
-  return first < 0 ? -1 : (first + last) / 2;
+  QList<int> columns;
+  for (int x = 0; x < image.width(); ++x)
+    if (image.pixelColor(x, image.height() / 2) == knob) columns.append(x);
+  return columns.isEmpty() ? -1 : (columns.first() + columns.last()) / 2;
 }
 
 // Reversed, the knob stands at the other end. With Shift held a drag moves one unit per few
