@@ -130,10 +130,7 @@ class EagerBoard : public HidTransport {
     const int step = frame[4] + (wrongStep ? 1 : 0);
     std::promise<void> delivered;
     mainThread.post([this, step, &delivered] {
-      QByteArray ack = QByteArray::fromHex("55550305");
-      ack.append(char(step));
-      ack.append(64 - ack.size(), '\0');
-      emit reportReceived(ack);
+      emit reportReceived((QByteArray::fromHex("55550305") + char(step)).leftJustified(64, '\0'));
       delivered.set_value();
     });
     delivered.get_future().wait();
@@ -147,9 +144,8 @@ class EagerBoard : public HidTransport {
 };
 
 TEST_F(DownloaderTest, EarlyAcknowledgementsAreKeptOthersIgnored) {
-  auto owned = std::make_unique<EagerBoard>();
-  EagerBoard* eager = owned.get();
-  link.setTransport(std::move(owned));
+  auto* eager = new EagerBoard;
+  link.setTransport(std::unique_ptr<HidTransport>(eager));
   downloader.setAwaitFinishAcknowledgement(true);
   EXPECT_EQ(runToEnd({job(1, 20)}).end, DownloadEnd::Done);
   EXPECT_EQ(eager->written, 3 + 20 + 1);

@@ -9,11 +9,7 @@
 // the builders' own arithmetic. vornctl's tests check each command; these the ranges' edges.
 namespace {
 
-QByteArray padded(const char* h, int size) {
-  QByteArray b = hex(h);
-  b.append(size - b.size(), '\0');
-  return b;
-}
+QByteArray padded(const char* h, int size) { return hex(h).leftJustified(size, '\0'); }
 
 struct Built {
   const char* name;
@@ -127,13 +123,11 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
     SCOPED_TRACE(c.fields);
     const auto info =
         protocol::decodeServoInfo(padded((std::string("5555141c") + c.fields).c_str(), 64));
-    ASSERT_TRUE(info);
     KoServoInfo expected = c.expected;
-    expected.deviation = c.deviation;
-    expected.currentPosition = c.position;
-    expected.currentTemperature = c.temperature;
-    expected.currentVoltage = c.millivolts;
-    EXPECT_EQ(*info, expected);
+    std::tie(expected.deviation, expected.currentPosition, expected.currentTemperature,
+             expected.currentVoltage) =
+        std::tuple(c.deviation, c.position, c.temperature, c.millivolts);
+    EXPECT_EQ(info, expected);
   }
   const QByteArray full = padded("5555141c 01 0000 e803 9411 b036 55 00 07 00 f401 20 e81c", 64);
   EXPECT_TRUE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize)));

@@ -152,9 +152,8 @@ class FailingTransport : public HidTransport {
 // A board on USB is named in its notices; a burst of failed sends is told once, by its first.
 TEST_F(UsbHidTest, OnUsbNamedInItsNoticesAndABurstOfFailedSendsToldOnce) {
   QSignalSpy failed(&link, &usbHid::sendFailed);
-  auto owned = std::make_unique<FailingTransport>();
-  FailingTransport* transport = owned.get();
-  link.setTransport(std::move(owned));
+  auto* transport = new FailingTransport;
+  link.setTransport(std::unique_ptr<HidTransport>(transport));
   ASSERT_TRUE(link.connection());
   EXPECT_EQ(link.productName(), "TAVEN");
   link.setReplyTimeout(hours(1));
