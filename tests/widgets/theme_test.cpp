@@ -29,8 +29,7 @@ struct Pair {
   QColor Roles::*back;
   double least;
 };
-constexpr double kText = 4.5;
-constexpr double kGraphic = 3.0;
+constexpr double kText = 4.5, kGraphic = 3.0;
 const Pair kPairs[] = {
     {"text/surface", &Roles::text, &Roles::surface, kText},
     {"text/inset", &Roles::text, &Roles::inset, kText},
