@@ -115,10 +115,9 @@ class AppShellTest : public TempFilesTest {
   // Frames whose first channel tells their file apart: 500 + 10 * file + frame.
   QString file(const QString& name, int number, int count = 2) {
     QList<KoTools::ActionRecord> frames;
-    for (int i = 0; i < count; ++i) {
-      const quint16 first = quint16(500 + 10 * number + i);
-      frames.append(KoTools::ActionRecord{quint16(100 + i), {first, 1500, 1500, 1500, 1500, 1500}});
-    }
+    for (int i = 0; i < count; ++i)
+      frames.append(KoTools::ActionRecord{
+          quint16(100 + i), {quint16(500 + 10 * number + i), 1500, 1500, 1500, 1500, 1500}});
     const QString suffix = QFileInfo(name).suffix().toLower();
     if (suffix == u"rob") return write(name, KoTools::actionImage(frames));
     return write(name, KoTools::exportActionText(frames, suffix == u"json"

@@ -109,9 +109,8 @@ TEST(Localization, EveryTextInEveryLanguageTranslatedDrawableAndShownInItsLangua
        {QStringLiteral("en"), QStringLiteral("zh-Hans"), QStringLiteral("zh-Hant")}) {
     SCOPED_TRACE(code.toStdString());
     const QMap<QString, QString> texts = textsOf(code);
-    for (const QString& id : used) {
+    for (const QString& id : used)
       EXPECT_FALSE(texts.value(id).trimmed().isEmpty()) << "no text for " << id.toStdString();
-    }
     int chinese = 0;
     for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
       EXPECT_TRUE(used.contains(it.key())) << "unused text " << it.key().toStdString();
@@ -184,9 +183,8 @@ TEST(Localization, EveryTextInEveryLanguageTranslatedDrawableAndShownInItsLangua
                            std::any_of(translations.cbegin(), translations.cend(),
                                        [&](auto& t) { return t.contains(text); });
       const QString rest = QString(text).remove(kKept);
-      if (foreign || (code == u"en" ? rest.contains(cjk) : rest.contains(latin))) {
+      if (foreign || (code == u"en" ? rest.contains(cjk) : rest.contains(latin)))
         wrong << where + ": " + text;
-      }
     }
     EXPECT_TRUE(unnamed.isEmpty()) << unnamed.join(", ").toStdString();
     EXPECT_TRUE(wrong.isEmpty()) << code.toStdString() << ":\n" << wrong.join("\n").toStdString();

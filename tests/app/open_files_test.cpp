@@ -167,10 +167,6 @@ TEST_F(InstanceTest, TheSocketLivesInAFolderOfThisUsersOnlyAndNoOtherIsHandedFil
   ::close(squatter);
 }
 
-}  // namespace
-
-namespace {
-
 // Out of descriptors, the running Vorn pauses rather than try the waiting start over and over,
 // and takes it once it can.
 TEST_F(InstanceTest, OutOfDescriptorsItPausesAndThenTakesTheStart) {

@@ -84,16 +84,14 @@ TEST(AfterFirstPaint, RunsOnceInOrderAfterTheFirstPaintOrAtItsDeadline) {
   QWidget window;
   window.resize(200, 100);
   QStringList ran;
+  const auto note = [&ran](const char* work) { return [&ran, work] { ran << work; }; };
   {
     QWidget gone;
-    afterFirstPaint(
-        &gone, [&] { ran << "gone"; }, 0ms);
+    afterFirstPaint(&gone, note("gone"), 0ms);
   }
-  afterFirstPaint(&window, [&] { ran << "log"; });
-  afterFirstPaint(
-      &window, [&] { ran << "deadline"; }, 0ms);
-  afterFirstPaint(
-      &window, [&] { ran << "link"; }, 10s);
+  afterFirstPaint(&window, note("log"));
+  afterFirstPaint(&window, note("deadline"), 0ms);
+  afterFirstPaint(&window, note("link"), 10s);
   EXPECT_TRUE(processUntil([&] { return !ran.isEmpty(); }));
   QApplication::processEvents();
   EXPECT_EQ(ran, QStringList{"deadline"});

@@ -14,6 +14,7 @@ using namespace vornctl;
 
 // What hidapi lists and which devices this user may open.
 struct ListedHid : HidapiBackend {
+  ListedHid(std::vector<DeviceInfo> d, std::set<std::string> n) : devices(d), denied(n) {}
   std::vector<DeviceInfo> devices;
   std::set<std::string> denied;
 
@@ -45,12 +46,9 @@ TEST(UsbBoards, EachWayOfNotHavingOneBoardHasItsOwnCode) {
       {{{"/dev/hidraw0", "Keyboard"}, {"/dev/hidraw1", "TAVEN"}}, {}, kDone, ""},
   };
   for (const auto& [devices, denied, code, message] : cases) {
-    ListedHid hid;
-    hid.devices = devices;
-    hid.denied = denied;
-    const QList<UsbBoard> boards = findUsbBoards(hid);
+    ListedHid hid(devices, denied);
     try {
-      EXPECT_EQ(oneUsbBoard(boards).path, QStringLiteral("/dev/hidraw1"));
+      EXPECT_EQ(oneUsbBoard(findUsbBoards(hid)).path, QStringLiteral("/dev/hidraw1"));
       EXPECT_EQ(code, kDone);
     } catch (const CliError& e) {
       EXPECT_EQ(e.code(), code) << e.what();

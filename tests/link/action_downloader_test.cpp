@@ -102,12 +102,9 @@ TEST_F(DownloaderTest, ALostAcknowledgementOrAnUnplugEndsTheDownload) {
 // A start that cannot go well is refused, as is a second; a cancel ends a waiting download.
 TEST_F(DownloaderTest, StartIsRefusedWhenItCannotGoWellAndCancelEndsARun) {
   QString why;
-  DownloadJob tooMany = job(1, 0);
-  tooMany.frames.fill(move(0), protocol::kMaxDownloadFrames + 1);
-  EXPECT_FALSE(downloader.start({tooMany}, &why));
-  DownloadJob malformed = job(1, 1);
-  malformed.frames[0] = QByteArray::fromHex("5555");
-  EXPECT_FALSE(downloader.start({malformed}, &why));
+  EXPECT_FALSE(downloader.start({job(1, protocol::kMaxDownloadFrames + 1)}, &why));
+  EXPECT_FALSE(downloader.start(
+      {{.group = 1, .frames = {QByteArray::fromHex("5555")}, .name = "cut short"}}, &why));
   EXPECT_FALSE(link.download());
 
   board.dropAcknowledgement(2);
@@ -133,10 +130,7 @@ class EagerBoard : public HidTransport {
     const int step = frame[4] + (wrongStep ? 1 : 0);
     std::promise<void> delivered;
     mainThread.post([this, step, &delivered] {
-      QByteArray ack = QByteArray::fromHex("55550305");
-      ack.append(char(step));
-      ack.append(64 - ack.size(), '\0');
-      emit reportReceived(ack);
+      emit reportReceived((QByteArray::fromHex("55550305") + char(step)).leftJustified(64, '\0'));
       delivered.set_value();
     });
     delivered.get_future().wait();
@@ -150,9 +144,8 @@ class EagerBoard : public HidTransport {
 };
 
 TEST_F(DownloaderTest, EarlyAcknowledgementsAreKeptOthersIgnored) {
-  auto owned = std::make_unique<EagerBoard>();
-  EagerBoard* eager = owned.get();
-  link.setTransport(std::move(owned));
+  auto* eager = new EagerBoard;
+  link.setTransport(std::unique_ptr<HidTransport>(eager));
   downloader.setAwaitFinishAcknowledgement(true);
   EXPECT_EQ(runToEnd({job(1, 20)}).end, DownloadEnd::Done);
   EXPECT_EQ(eager->written, 3 + 20 + 1);

@@ -9,11 +9,7 @@
 // the builders' own arithmetic. vornctl's tests check each command; these the ranges' edges.
 namespace {
 
-QByteArray padded(const char* h, int size) {
-  QByteArray b = hex(h);
-  b.append(size - b.size(), '\0');
-  return b;
-}
+QByteArray padded(const char* h, int size) { return hex(h).leftJustified(size, '\0'); }
 
 struct Built {
   const char* name;
@@ -127,34 +123,27 @@ TEST(ProtocolReplies, ServoParametersWithTheirReadingsHeldToWhatAServoReports) {
     SCOPED_TRACE(c.fields);
     const auto info =
         protocol::decodeServoInfo(padded((std::string("5555141c") + c.fields).c_str(), 64));
-    ASSERT_TRUE(info);
     KoServoInfo expected = c.expected;
-    expected.deviation = c.deviation;
-    expected.currentPosition = c.position;
-    expected.currentTemperature = c.temperature;
-    expected.currentVoltage = c.millivolts;
-    EXPECT_EQ(*info, expected);
+    std::tie(expected.deviation, expected.currentPosition, expected.currentTemperature,
+             expected.currentVoltage) =
+        std::tuple(c.deviation, c.position, c.temperature, c.millivolts);
+    EXPECT_EQ(info, expected);
   }
   const QByteArray full = padded("5555141c 01 0000 e803 9411 b036 55 00 07 00 f401 20 e81c", 64);
   EXPECT_TRUE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize)));
   EXPECT_FALSE(protocol::decodeServoInfo(full.first(protocol::kServoInfoReplySize - 1)));
 }
 
-// A limit moved onto its partner stays a step (1, or 0.1 V) clear, within the wire's 16 bits.
+// A limit moved onto its partner stays a step (1, or 0.1 V) clear, within the wire's 16 bits;
+// an upper angle limit of 0 is what a reply of FF FF leaves.
 TEST(ServoInfo, LimitsStayOneStepApart) {
-  KoServoInfo info;
-  info.angleMin = 500;
-  info.moveAngleMax(500);
-  EXPECT_EQ(info.angleMax, 501);
-  info.voltageMax = 7100;
-  info.moveVoltageMin(7100);
-  EXPECT_EQ(info.voltageMin, 7000);
-  info.voltageMin = 5000;
-  info.moveVoltageMax(4600);
-  EXPECT_EQ(info.voltageMax, 5100);
-  info.angleMax = 0;  // as a reply of FF FF leaves it
-  info.moveAngleMin(0);
-  EXPECT_EQ(info.angleMin, 0);
+  KoServoInfo one = servoRecord(1, 500, 0, 5000, 7100, 0, false, 0), two = one;
+  one.moveAngleMax(500);
+  one.moveVoltageMin(7100);
+  two.moveVoltageMax(4600);
+  two.moveAngleMin(0);
+  EXPECT_EQ(std::tuple(one.angleMax, one.voltageMin, two.voltageMax, two.angleMin),
+            std::tuple(501, 7000, 5100, 0));
 }
 
 }  // namespace

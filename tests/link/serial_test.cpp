@@ -90,8 +90,7 @@ TEST(SerialPortManager, PollAnnouncesArrivalsAndRemovalsAndTakesTypedPathsThatEx
                    [&] { aliveWhenAnnounced = port && !port->isOpen(); });
 
   present = QStringList{"/dev/ttyS0", "/dev/ttyUSB0", "/dev/ttyUSB0"};
-  manager.poll();
-  manager.poll();
+  for (int poll = 0; poll < 2; ++poll) manager.poll();
   EXPECT_TRUE(aliveWhenAnnounced);
   EXPECT_EQ(joined(delegate.events), "opened closed removed");
   EXPECT_EQ(joined(log), "changed -" + port->name().toStdString() + " +ttyUSB0");
@@ -122,15 +121,13 @@ TEST(SerialPortManager, TheSystemIsEnumeratedOnlyWhenItsDevicesChange) {
 
   present << "/dev/ttyUSB0";
   stamp = 2;
-  manager.poll();
-  manager.poll();
+  for (int poll = 0; poll < 2; ++poll) manager.poll();
   EXPECT_EQ(enumerations, 2);
   ASSERT_TRUE(manager.portWithPath("/dev/ttyUSB0"));
 
   present.removeLast();
   stamp.reset();
-  manager.poll();
-  manager.poll();
+  for (int poll = 0; poll < 2; ++poll) manager.poll();
   EXPECT_EQ(enumerations, 4);
   EXPECT_FALSE(manager.portWithPath("/dev/ttyUSB0"));
 }

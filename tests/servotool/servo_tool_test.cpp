@@ -125,8 +125,7 @@ TEST_F(ToolFixture, TheCheckSaysHowManyServosAnsweredAndBlanksThePanels) {
                         {0, Check::None, "No servo answered the check"},
                         {2, Check::Many, "2 servos answered: connect only one to read or write"}};
   const QString none = KoServoParameterPanels::emptyText();
-  QByteArray late = QByteArray::fromHex("5555141c07");
-  late.append(protocol::kReportSize - late.size(), '\0');
+  const QByteArray late = QByteArray::fromHex("5555141c07").leftJustified(protocol::kReportSize, 0);
   for (const auto& [servos, check, notice] : cases) {
     SCOPED_TRACE(servos);
     tool.hide();
@@ -161,12 +160,9 @@ TEST_F(ToolFixture, ReadFillsEveryControlAndGaugeAndSetWritesItBackUnchanged) {
   board.busServos().first().info.currentPosition = 791;
   showTool();
   EXPECT_EQ(t.textDebuggingPostion->text(), "791");
-  KoServoInfo& s = servo();
-  s = servoRecord(7, 1005, 100, 4420, 16000, 70, false, 5);
-  s.deviation = -128;
-  s.currentPosition = 1001;
-  s.currentTemperature = 40;
-  s.currentVoltage = 16000;
+  KoServoInfo& s = servo() = servoRecord(7, 1005, 100, 4420, 16000, 70, false, 5);
+  std::tie(s.deviation, s.currentPosition, s.currentTemperature, s.currentVoltage) =
+      std::tuple(-128, 1001, 40, 16000);
   read();
   EXPECT_TRUE(tips().isEmpty() && tool.resultLine()->fading()) << "no box for a success";
   // Limits show as they came, sliders at their ends; readings hold at what a servo reports.
@@ -321,10 +317,9 @@ TEST_F(LiveStatusTest, PollsUpdateTheReadingsLeaveTheUsersEditsAloneAndKeepADayI
   p.sliderClick(KoServoParameterPanels::kTemperature);
   click(p.switchStall);
   ASSERT_FALSE(p.switchStall->isOn());
-  servo().currentTemperature = 55;
-  servo().currentVoltage = 6100;
-  servo().currentPosition = 730;
-  servo().temperatureLimit = 80;
+  KoServoInfo& s = servo();
+  std::tie(s.currentTemperature, s.currentVoltage, s.currentPosition, s.temperatureLimit) =
+      std::tuple(55, 6100, 730, 80);
   ASSERT_EQ(poll(), 1);
   EXPECT_EQ(shown(), (QStringList{"1", "", qtTrId("led_on"), "0", "1000", "4.5", "14.0", "60 ℃",
                                   "730", "55℃", "6.1V"}));

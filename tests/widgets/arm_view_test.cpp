@@ -23,12 +23,11 @@ QPointF tipOf(const KoArmProfile& profile, const KoChannelPositions& positions) 
 // Pixels within 10 of `at` drawn in the out-of-reach red.
 int redPixelsNear(const QImage& image, QPointF at) {
   int n = 0;
-  for (int y = int(at.y()) - 10; y <= int(at.y()) + 10; ++y) {
+  for (int y = int(at.y()) - 10; y <= int(at.y()) + 10; ++y)
     for (int x = int(at.x()) - 10; x <= int(at.x()) + 10; ++x) {
       const QColor c = image.rect().contains(x, y) ? image.pixelColor(x, y) : QColor();
       n += c.red() > 180 && c.green() < 110 && c.blue() < 110;
     }
-  }
   return n;
 }
 

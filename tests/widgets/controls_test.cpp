@@ -188,12 +188,13 @@ TEST(Choices, UserPicksAreReportedCodeChangesAreNotAndAScreenReaderHearsBoth) {
 
 TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   // A long title, so that its width decides the button's and differs between languages.
-  KoImageTitleButton button(QStringLiteral(":/images/add.svg"), QStringLiteral("erase_all"));
+  const QString add = QStringLiteral(":/images/add.svg");
+  KoImageTitleButton button(add, QStringLiteral("erase_all"));
   const QSize englishHint = button.sizeHint();
   button.setWrapsTitle(true);
   EXPECT_GT(button.sizeHint().height(), englishHint.height()) << "two lines are taller";
   button.setWrapsTitle(false);
-  KoImageTitleButton wide(QStringLiteral(":/images/add.svg"), QStringLiteral("update_action"));
+  KoImageTitleButton wide(add, QStringLiteral("update_action"));
   const QSize wideInEnglish = wide.sizeHint();
   button.setMyTitle(QStringLiteral("add_action"));
   button.resize(90, 60);
@@ -202,9 +203,7 @@ TEST(ControlLanguage, TitlesAndAccessibleNamesFollowTheLanguage) {
   EXPECT_NE(button.grab().toImage(), english) << "the button drew a title it had kept";
   KoNotificationCenter::defaultCenter().postChangeLanguage(nullptr);
   // The size it asks for is measured again in the new language.
-  const QSize wideInChinese =
-      KoImageTitleButton(QStringLiteral(":/images/add.svg"), QStringLiteral("update_action"))
-          .sizeHint();
+  const QSize wideInChinese = KoImageTitleButton(add, QStringLiteral("update_action")).sizeHint();
   EXPECT_NE(wideInChinese, wideInEnglish);
   EXPECT_EQ(wide.sizeHint(), wideInChinese);
   KoLanguage::instance().install(QStringLiteral("en"));

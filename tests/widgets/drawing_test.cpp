@@ -59,13 +59,10 @@ TEST(NineSlice, PaintsWhatTheWholeDrawingWould) {
         const QSize size = target.size() + QSize(12, 10);
         QImage sliced = canvas(size, ratio), whole = canvas(size, ratio);
         {
-          QPainter p(&sliced);
+          QPainter p(&sliced), q(&whole);
           slices.paint(p, target);
-        }
-        {
-          QPainter p(&whole);
-          p.setClipRect(target);  // as a widget's painting is
-          drawBox(p, target, fill);
+          q.setClipRect(target);  // as a widget's painting is
+          drawBox(q, target, fill);
         }
         EXPECT_LE(largestDifference(sliced, whole), 2)
             << fill.name(QColor::HexArgb).toStdString() << " ratio " << ratio << " at "
@@ -77,11 +74,10 @@ TEST(NineSlice, PaintsWhatTheWholeDrawingWould) {
   // A panel's slices are drawn again in its new colour.
   KoToolView panel;
   panel.resize(200, 120);
-  const auto middle = [&panel] { return panel.grab().toImage().pixelColor(100, 80); };
-  panel.setBackColor(QColor(0x20, 0x40, 0x60));
-  EXPECT_EQ(middle(), QColor(0x20, 0x40, 0x60));
-  panel.setBackColor(QColor(0xe0, 0xd0, 0x10));
-  EXPECT_EQ(middle(), QColor(0xe0, 0xd0, 0x10));
+  for (const QColor colour : {QColor(0x20, 0x40, 0x60), QColor(0xe0, 0xd0, 0x10)}) {
+    panel.setBackColor(colour);
+    EXPECT_EQ(panel.grab().toImage().pixelColor(100, 80), colour);
+  }
 }
 
 const QString kPicture = QStringLiteral(":/images/robotarm.svg");

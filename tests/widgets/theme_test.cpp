@@ -29,8 +29,7 @@ struct Pair {
   QColor Roles::*back;
   double least;
 };
-constexpr double kText = 4.5;
-constexpr double kGraphic = 3.0;
+constexpr double kText = 4.5, kGraphic = 3.0;
 const Pair kPairs[] = {
     {"text/surface", &Roles::text, &Roles::surface, kText},
     {"text/inset", &Roles::text, &Roles::inset, kText},
@@ -102,19 +101,17 @@ TEST(Theme, TextAndGraphicsKeepTheirContrastInBothSchemes) {
             << name << ' ' << what.toStdString();
       }
     };
-    for (const Pair& p : kPairs) {
-      // The trim field's wash lies on the card's orange.
+    // The trim field's wash lies on the card's orange.
+    for (const Pair& p : kPairs)
       check(QLatin1String(p.name), r.*p.front, over(r.*p.back, r.accent), p.least);
-    }
     for (size_t c = 0; c < r.channels.size(); ++c)
       check(QStringLiteral("channel %1/inset").arg(c + 1), r.channels[c], r.inset, kGraphic);
     // The focus ring also on the tiles' hover and pressed shades, the switches' tracks, the
     // bar's fields and the close button under the pointer.
     for (const QColor back :
          {r.surface, r.inset, r.accent, r.body, QColor(0xffc64e), QColor(0xd3d3d3),
-          QColor(0xb4b7bd), QColor(0x26282c), QColor(0x3a3d42), KoColours::closeHover()}) {
+          QColor(0xb4b7bd), QColor(0x26282c), QColor(0x3a3d42), KoColours::closeHover()})
       check("focus/" + back.name(), KoColours::focusOn(back), back, kGraphic);
-    }
   }
 }
 

@@ -77,12 +77,11 @@ void wheel(QWidget* w, int delta, Qt::KeyboardModifiers modifiers = {}) {
 }
 
 TEST_F(ChannelSliderTest, StepKeysAndAWheelNotchMoveOneOrTenWithShiftOrCtrl) {
-  QTest::keyClick(view.textField(), Qt::Key_Up);
-  QTest::keyClick(view.textField(), Qt::Key_PageDown);
-  QTest::keyClick(view.slider(), Qt::Key_PageUp);
-  QTest::keyClick(view.slider(), Qt::Key_Left);
-  QTest::keyClick(view.lableSmall(), Qt::Key_Down);
-  QTest::keyClick(view.lableSmall(), Qt::Key_PageUp);
+  const std::pair<QWidget*, Qt::Key> keys[] = {
+      {view.textField(), Qt::Key_Up},    {view.textField(), Qt::Key_PageDown},
+      {view.slider(), Qt::Key_PageUp},   {view.slider(), Qt::Key_Left},
+      {view.lableSmall(), Qt::Key_Down}, {view.lableSmall(), Qt::Key_PageUp}};
+  for (const auto& [control, key] : keys) QTest::keyClick(control, key);
   EXPECT_EQ(heard(), (Heard{{501, 1}, {491, 1}, {501, 1}, {500, 1}, {-1, 0}, {9, 0}}));
   EXPECT_EQ(view.textField()->text(), "500");
   EXPECT_EQ(view.lableSmall()->text(), "9");
@@ -98,15 +97,10 @@ TEST_F(ChannelSliderTest, StepKeysAndAWheelNotchMoveOneOrTenWithShiftOrCtrl) {
 // The middle column of the knob's colour in a drawing of the slider; -1 if it is not drawn.
 int knobColumn(QSlider* slider, QColor knob) {
   const QImage image = slider->grab().toImage();
-  int first = -1;
-  int last = -1;
-  for (int x = 0; x < image.width(); ++x) {
-    if (image.pixelColor(x, image.height() / 2) == knob) {
-      if (first < 0) first = x;
-      last = x;
-    }
-  }
-  return first < 0 ? -1 : (first + last) / 2;
+  QList<int> columns;
+  for (int x = 0; x < image.width(); ++x)
+    if (image.pixelColor(x, image.height() / 2) == knob) columns.append(x);
+  return columns.isEmpty() ? -1 : (columns.first() + columns.last()) / 2;
 }
 
 // Reversed, the knob stands at the other end. With Shift held a drag moves one unit per few
@@ -115,13 +109,10 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndStaysUnderTheDraggingP
   view.show();  // lays the sliders out
   QSlider* s = view.slider();
   const QColor knob(0x2b2d31);
-  s->setValue(0);
-  const int lowest = knobColumn(s, knob);
-  s->setValue(1000);
-  const int highest = knobColumn(s, knob);
-  EXPECT_GE(lowest, 0);
-  EXPECT_LT(lowest, s->width() / 4);
-  EXPECT_GT(highest, s->width() * 3 / 4);
+  const auto knobAt = [&](int value) { return s->setValue(value), knobColumn(s, knob); };
+  const int lowest = knobAt(0);
+  EXPECT_TRUE(lowest >= 0 && lowest < s->width() / 4) << lowest;
+  EXPECT_GT(knobAt(1000), s->width() * 3 / 4);
 
   for (auto* slider : {view.slider(), view.sliderSmall()}) {
     auto* channel = static_cast<KoChannelSlider*>(slider);
@@ -154,8 +145,7 @@ TEST_F(ChannelSliderTest, TheKnobIsDrawnWhereTheValueIsAndStaysUnderTheDraggingP
   EXPECT_EQ(heard(), (Heard{{-10, 0}}));
 
   view.setChannelProfile({QStringLiteral("base"), 0, 1000, true});
-  s->setValue(0);
-  EXPECT_GT(knobColumn(s, knob), s->width() * 3 / 4) << "reversed: the lowest on the right";
+  EXPECT_GT(knobAt(0), s->width() * 3 / 4) << "reversed: the lowest on the right";
   heard();
   const QPointF onKnob(knobColumn(s, knob), s->height() / 2.0);
   press(s, onKnob);
