@@ -76,6 +76,8 @@ class HidapiTransport : public HidTransport {
   // already being written is waited for, so the result always says whether it went out.
   bool write(const QByteArray& frame) override;
   QString name() const override;
+  // Frames waiting for the I/O thread; for tests.
+  int queuedWrites();
 
  private:
   struct WriteRequest;

@@ -21,6 +21,7 @@ struct FakeHid : HidapiBackend {
   std::set<std::thread::id> handleUsers;
   int polls = 0;
   bool failRead = false, failWrite = false, shortWrite = false;
+  bool holdWrite = false, holding = false;  // a write kept in progress until let go
 
   ~FakeHid() override { EXPECT_LE(handleUsers.size(), 1u) << "a handle left the I/O thread"; }
   void change(const std::function<void()>& edit) {
@@ -46,8 +47,11 @@ struct FakeHid : HidapiBackend {
   struct FakeHandle : Handle {
     explicit FakeHandle(FakeHid* hid) : hid(hid) {}
     int write(const QByteArray& data) override {
-      std::lock_guard lock(hid->mutex);
+      std::unique_lock lock(hid->mutex);
       hid->handleUsers.insert(std::this_thread::get_id());
+      hid->holding = hid->holdWrite;
+      hid->changed.notify_all();
+      hid->changed.wait(lock, [&] { return !hid->holdWrite; });
       if (std::exchange(hid->failWrite, false)) return -1;
       if (std::exchange(hid->shortWrite, false)) return int(data.size()) - 1;
       hid->written.push_back(data);
@@ -143,6 +147,27 @@ TEST_F(HidapiTransportTest, PollingFollowsTheBoardThroughRefusalErrorsAndRemoval
   EXPECT_EQ(log(),
             "/dev/hidraw1 denied, rule named /dev/hidraw2 denied, rule named +TAVEN -TAVEN "
             "+TAVEN -TAVEN +TAVEN 52254a6f -TAVEN");
+}
+
+// A frame still queued when its board fails goes nowhere, not to the next board plugged in.
+TEST_F(HidapiTransportTest, AFrameQueuedWhenItsBoardFailsIsNotSentToTheNextBoard) {
+  start();
+  ASSERT_TRUE(processUntil([&] { return events.size() == 1; })) << log();
+  hid->change([&] { hid->holdWrite = true; });
+  std::thread held([&] { EXPECT_FALSE(transport->write("a")); });
+  {
+    std::unique_lock lock(hid->mutex);
+    ASSERT_TRUE(hid->changed.wait_for(lock, 10s, [&] { return hid->holding; }));
+  }
+  std::thread queued([&] { EXPECT_FALSE(transport->write("b")); });
+  ASSERT_TRUE(processUntil([&] { return transport->queuedWrites() == 1; }));
+  hid->change([&] { hid->holdWrite = false, hid->failWrite = true; });
+  held.join();
+  queued.join();
+  ASSERT_TRUE(processUntil([&] { return events.size() == 3; })) << log();  // gone and back
+  ASSERT_TRUE(transport->write("c"));  // queued behind anything stale
+  ASSERT_EQ(hid->written.size(), 1u);
+  EXPECT_TRUE(hid->written[0].startsWith(QByteArray("\0c", 2)));
 }
 
 }  // namespace
