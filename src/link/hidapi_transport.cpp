@@ -163,11 +163,6 @@ bool HidapiTransport::write(const QByteArray& frame) {
 
 QString HidapiTransport::name() const { return QStringLiteral("USB"); }
 
-int HidapiTransport::queuedWrites() {
-  std::lock_guard lock(mutex_);
-  return int(queue_.size());
-}
-
 void HidapiTransport::run() {
   // An online run's frames go out through this thread, so it asks for the head start the
   // run's own threads have; it only ever waits on the device, its queue or the next poll.

@@ -77,7 +77,10 @@ class HidapiTransport : public HidTransport {
   bool write(const QByteArray& frame) override;
   QString name() const override;
   // Frames waiting for the I/O thread; for tests.
-  int queuedWrites();
+  int queuedWrites() {
+    std::lock_guard lock(mutex_);
+    return int(queue_.size());
+  }
 
  private:
   struct WriteRequest;

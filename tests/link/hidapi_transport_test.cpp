@@ -112,6 +112,7 @@ TEST(HidapiOutputReports, FrameFollowsReportIdZeroWholeOrInPaddedReports) {
   EXPECT_EQ(
       hidapiOutputReports(frame, 64),
       (QList<QByteArray>{'\0' + frame.first(64), '\0' + frame.last(1) + QByteArray(63, '\0')}));
+  EXPECT_EQ(hidapiOutputReports(frame.first(64), 64), QList<QByteArray>{'\0' + frame.first(64)});
 }
 
 // Only a listed, rightly named, openable board is served, one at a time; an I/O error is an
@@ -132,21 +133,23 @@ TEST_F(HidapiTransportTest, PollingFollowsTheBoardThroughRefusalErrorsAndRemoval
   };
   step([] {}, 2);
   EXPECT_FALSE(transport->write("x"));
-  step([&] { hid->denied.clear(); }, 3);  // the udev rule is installed
-  step([&] { hid->failRead = true; }, 5);
+  step([&] { hid->devices.pop_back(); }, 2);
+  step([&] { hid->devices.push_back({"/dev/hidraw2", "TAVEN"}); }, 3);  // replugged, still denied
+  step([&] { hid->denied.clear(); }, 4);  // the udev rule is installed
+  step([&] { hid->failRead = true; }, 6);
   hid->change([&] { hid->failWrite = true; });
   EXPECT_FALSE(transport->write("x"));
-  step([] {}, 7);
+  step([] {}, 8);
   EXPECT_TRUE(transport->write("x"));
   EXPECT_TRUE(hid->written.back().startsWith(QByteArray("\0x", 2)));
-  step([&] { hid->reports.push_back(frameOf(4, 'R', 0)); }, 8);
+  step([&] { hid->reports.push_back(frameOf(4, 'R', 0)); }, 9);
   hid->change([&] { hid->shortWrite = true; });
   EXPECT_FALSE(transport->write("x"));  // cut short: not sent, though the board stays open
-  step([&] { hid->devices.resize(1); }, 9);
+  step([&] { hid->devices.resize(1); }, 10);
   EXPECT_FALSE(transport->write("x"));
   EXPECT_EQ(log(),
-            "/dev/hidraw1 denied, rule named /dev/hidraw2 denied, rule named +TAVEN -TAVEN "
-            "+TAVEN -TAVEN +TAVEN 52254a6f -TAVEN");
+            "/dev/hidraw1 denied, rule named /dev/hidraw2 denied, rule named /dev/hidraw2 denied, "
+            "rule named +TAVEN -TAVEN +TAVEN -TAVEN +TAVEN 52254a6f -TAVEN");
 }
 
 // A frame still queued when its board fails goes nowhere, not to the next board plugged in.
