@@ -147,6 +147,7 @@ TEST_F(HidapiTransportTest, PollingFollowsTheBoardThroughRefusalErrorsAndRemoval
   EXPECT_FALSE(transport->write("x"));  // cut short: not sent, though the board stays open
   step([&] { hid->devices.resize(1); }, 10);
   EXPECT_FALSE(transport->write("x"));
+  EXPECT_EQ(hid->written.size(), 1u) << "a frame sent went out once";
   EXPECT_EQ(log(),
             "/dev/hidraw1 denied, rule named /dev/hidraw2 denied, rule named /dev/hidraw2 denied, "
             "rule named +TAVEN -TAVEN +TAVEN -TAVEN +TAVEN 52254a6f -TAVEN");
