@@ -163,7 +163,7 @@ void VirtualBoard::receive(const QByteArray& frame, Clock::time_point sent) {
       handleDownload(frame);
       break;
     case protocol::kRunActionGroup:
-      runGroup(byteAt(frame, 4));
+      runGroup(byteAt(frame, 4), le16At(frame, 5));
       break;
     case protocol::kStopActionGroup:
       stopGroup();
@@ -394,17 +394,22 @@ void VirtualBoard::turn(BusServo& s) {
   s.info.currentPosition = limits::kPosition.minimum + offset;
 }
 
-void VirtualBoard::runGroup(int group) {
+void VirtualBoard::runGroup(int group, int times) {
   stopGroup();
   if (!groups_.contains(group) || groups_[group].isEmpty()) return;
   runningGroup_ = group;
   runningFrame_ = 0;
+  passesLeft_ = times - 1;
   playNextFrame();
 }
 
 void VirtualBoard::playNextFrame() {
   if (runningGroup_ < 0) return;
   const StoredGroup& frames = groups_[runningGroup_];
+  if (runningFrame_ >= frames.size() && passesLeft_ > 0) {
+    --passesLeft_;
+    runningFrame_ = 0;
+  }
   if (runningFrame_ >= frames.size()) {
     runningGroup_ = -1;
     return;

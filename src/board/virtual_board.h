@@ -148,7 +148,7 @@ class VirtualBoard : public QObject {
   void answerBusCheck(const QByteArray& f);
   // Brings a turning servo's position up to now.
   void turn(BusServo& s);
-  void runGroup(int group);
+  void runGroup(int group, int times);
   void playNextFrame();
   void stopGroup();
 
@@ -164,6 +164,7 @@ class VirtualBoard : public QObject {
   QString downloadError_;
   int runningGroup_ = -1;
   int runningFrame_ = 0;
+  int passesLeft_ = 0;  // after the one playing
   QTimer playTimer_;
   QList<BusServo> busServos_{BusServo{}};
   std::function<Clock::time_point()> now_ = [] { return Clock::now(); };

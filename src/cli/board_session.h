@@ -44,6 +44,10 @@ class BoardSession {
   // Connects; throws kNoBoard, kSeveralBoards, kNoPermission or kTimeOut.
   void open();
   bool overSerial() const { return !options_.serialPort.isEmpty(); }
+  // The USB link (none over serial) and the virtual board (none on a real one), for front ends
+  // that keep the session open and play on it.
+  usbHid* link() const { return link_.get(); }
+  VirtualBoard* virtualBoard() const { return board_.get(); }
 
   // Sends a frame that gets no reply.
   void send(const QByteArray& frame);

@@ -123,10 +123,10 @@ QByteArray removeActions(int group) {
   return out;
 }
 
-QByteArray actionsRun(int group) {
+QByteArray actionsRun(int group, int times) {
   QByteArray out = envelope(5, kRunActionGroup);
   out.append(byteOf(group));
-  frame::appendLe16(out, 1);
+  frame::appendLe16(out, times);
   return out;
 }
 

@@ -57,7 +57,8 @@ QByteArray checkManyConnectServo();  // command 21 for ids 1 to 6, unpadded
 // Command 8; group -1 erases every group.
 QByteArray removeActions(int group);
 
-QByteArray actionsRun(int group);
+// Plays the group `times` times over.
+QByteArray actionsRun(int group, int times = 1);
 QByteArray stopActions();
 QByteArray adjustmentDeviation(int servoId, int deviation);
 QByteArray readServoInfo();

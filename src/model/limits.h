@@ -22,12 +22,16 @@ struct Range {
 // maximum the maximum; a command-line move may ask for 0 (at once).
 inline constexpr Range kFrameTime{50, 30000, 1000};
 inline constexpr Range kMoveTime{0, kFrameTime.maximum, 0};
+// A soft start gives the run's first move at least this long, unless told otherwise.
+inline constexpr int kDefaultSoftStartMs = 1000;
 
 // The board's stored action groups, numbered from 0.
 inline constexpr int kGroupCount = 231;
 inline constexpr Range kGroup{0, kGroupCount - 1, 0};
 // What one group holds; a longer list is refused before anything is sent.
 inline constexpr int kMaxFramesPerGroup = 1020;
+// How many times over a run plays a group, as its 16-bit count says.
+inline constexpr Range kRunTimes{1, 65535, 1};
 // An action file counts its frames in 16 bits.
 inline constexpr int kMaxFramesPerFile = 0xFFFF;
 

@@ -6,6 +6,7 @@
 #include <functional>
 
 #include "editor/editor_actions.h"
+#include "model/limits.h"
 
 class QLabel;
 class QPushButton;
@@ -31,7 +32,7 @@ class KoMotionControls : public QObject {
 
  public:
   static constexpr EditorAction kRecordTag = EditorAction::Record;
-  static constexpr int kDefaultSoftStartMs = 1000;
+  static constexpr int kDefaultSoftStartMs = limits::kDefaultSoftStartMs;
 
   KoMotionControls(KoEditorSession& session, KoOnlineControl* online, QObject* parent = nullptr);
   // Puts the live arm behind the pan view's channel controls, in its picture's place.

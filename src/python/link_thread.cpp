@@ -1,0 +1,72 @@
+// Python's headers come before Qt's, whose `slots` keyword they use as a name.
+#include <pybind11/pybind11.h>
+
+#include "python/link_thread.h"
+
+#include <QCoreApplication>
+#include <QThread>
+#include <atomic>
+#include <cstdio>
+#include <thread>
+
+#include "model/language.h"
+#include "python/errors.h"
+
+namespace vornpy {
+
+struct LinkThread::Running {
+  std::thread thread;
+  QCoreApplication* app = nullptr;
+  std::atomic<bool> ended{false};
+};
+
+namespace {
+std::atomic<LinkThread*> started{nullptr};
+}
+
+LinkThread& LinkThread::instance() {
+  // Never destroyed: boards Python still holds at exit are let go with the process.
+  static LinkThread* link = started = new LinkThread;
+  return *link;
+}
+
+LinkThread::LinkThread() : running_(std::make_unique<Running>()) {
+  std::promise<QCoreApplication*> ready;
+  std::future<QCoreApplication*> started = ready.get_future();
+  running_->thread = std::thread([&ready, this] {
+    static int argc = 1;
+    static char name[] = "vorn";
+    static char* argv[] = {name, nullptr};
+    qInstallMessageHandler(quiet);
+    QCoreApplication app(argc, argv);
+    // The texts of vornctl, in the language chosen in the desktop program.
+    QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vorn"));
+    KoLanguage::instance().install(KoLanguage::instance().code());
+    ready.set_value(&app);
+    app.exec();
+    running_->ended = true;
+  });
+  running_->app = started.get();
+}
+
+void LinkThread::post(std::function<void()> work) {
+  if (hasEnded()) throw Error(QStringLiteral("vorn has shut down"));
+  QMetaObject::invokeMethod(running_->app, std::move(work), Qt::QueuedConnection);
+}
+
+bool LinkThread::isCurrent() const {
+  return std::this_thread::get_id() == running_->thread.get_id();
+}
+
+bool LinkThread::hasEnded() const { return running_->ended; }
+
+void LinkThread::quitIfStarted() {
+  LinkThread* link = started;
+  if (!link || link->hasEnded() || link->isCurrent()) return;
+  QMetaObject::invokeMethod(link->running_->app, &QCoreApplication::quit, Qt::QueuedConnection);
+  pybind11::gil_scoped_release released;
+  link->running_->thread.join();
+}
+
+}  // namespace vornpy
