@@ -27,6 +27,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # panels, the standard buttons) in Chinese.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
+# The Python module is built for one Python: its name carries that version's ABI tag.
+if(TARGET vorn_python)
+  set(py ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR})
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS
+         ", python3 (>= ${py}~), python3 (<< ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}.99)")
+endif()
 # Every desktop has it; a container without it can still use the virtual board. The
 # decoders read songs (WAV, OGG and FLAC; MP3 as well): without them a song only fails to
 # load, with a tip.

@@ -218,22 +218,32 @@ int Board::servoCount() {
   return onBoard([&] { return session_->countBusServos(); });
 }
 
-KoServoInfo Board::readServo(bool requireOne) {
+KoServoInfo Board::readServo() {
   return onBoard([&] {
     // Only a lone servo answers a read, and a write would reach every servo there is.
     const int count = session_->countBusServos();
-    if (requireOne && count != 1) {
+    if (count != 1) {
       throw vornctl::CliError(vornctl::kRefused, qtTrId("ctl_not_one_servo_to_read", count));
     }
     return session_->readServoInfo();
   });
 }
 
-void Board::writeServo(const KoServoInfo& info) {
-  onBoard([&] {
+KoServoInfo Board::writeServo(const QList<std::pair<int, double>>& params) {
+  return onBoard([&] {
     const int count = session_->countBusServos();
     if (count != 1) throw vornctl::CliError(vornctl::kRefused, qtTrId("ctl_not_one_servo", count));
+    KoServoInfo info = session_->readServoInfo();
+    bool limitsGiven = false;
+    for (auto [index, value] : params) {
+      vornctl::setServoParam(info, index, value);
+      limitsGiven =
+          limitsGiven || (index >= vornctl::kParamMinAngle && index <= vornctl::kParamMaxVoltage);
+    }
+    // The screen moves a limit apart; a script would not see that happen.
+    if (limitsGiven) vornctl::checkServoLimits(info);
     session_->send(protocol::writeServoInfo(info));
+    return info;
   });
 }
 
@@ -265,11 +275,11 @@ void Board::stopPlaying() {
 
 bool Board::isPlaying() const { return open_ && run_ && run_->online->isRunning(); }
 
-int Board::simulatedFrames(int command) {
+QList<QByteArray> Board::simulatedFrames(int command) {
   return onBoard([&] {
-    VirtualBoard* v = session_->virtualBoard();
     QCoreApplication::processEvents();
-    return v ? int(v->receivedWith(command).size()) : -1;
+    VirtualBoard* v = session_->virtualBoard();
+    return v ? v->receivedWith(command) : QList<QByteArray>();
   });
 }
 
@@ -643,8 +653,7 @@ call close(). Positions are 0 to 1000, times in milliseconds.)")
           "write_servo",
           [](Board& b, py::kwargs params) {
             if (params.empty()) throw py::type_error("write_servo needs a parameter to write");
-            KoServoInfo info = b.readServo(false);
-            bool limitsGiven = false;
+            QList<std::pair<int, double>> values;
             for (auto [key, value] : params) {
               const std::string name = key.cast<std::string>();
               int index = -1;
@@ -657,13 +666,9 @@ call close(). Positions are 0 to 1000, times in milliseconds.)")
               if (!py::isinstance<py::int_>(value) && !py::isinstance<py::float_>(value)) {
                 throw py::type_error(name + " must be a number or a bool");
               }
-              vornctl::setServoParam(info, index, value.cast<double>());
-              limitsGiven = limitsGiven || (index >= vornctl::kParamMinAngle &&
-                                            index <= vornctl::kParamMaxVoltage);
+              values.append({index, value.cast<double>()});
             }
-            if (limitsGiven) vornctl::checkServoLimits(info);
-            b.writeServo(info);
-            return servoRecord(info);
+            return servoRecord(b.writeServo(values));
           },
           "Writes parameters of the lone bus servo (id, min_angle, max_angle, min_voltage, "
           "max_voltage, temperature_limit, led, stall_alarm, over_voltage_alarm, "
@@ -687,7 +692,15 @@ call close(). Positions are 0 to 1000, times in milliseconds.)")
           py::arg("frames"), py::kw_only(), py::arg("loop") = false, py::arg("soft_start") = false,
           "Starts play() and returns a handle with stop() and wait().")
       .def_property_readonly("playing", &Board::isPlaying)
-      .def("_simulated_frames", &Board::simulatedFrames, py::arg("command"));
+      .def(
+          "_simulated_frames",
+          [](Board& b, int command) {
+            py::list out;
+            for (const QByteArray& f : b.simulatedFrames(command))
+              out.append(py::bytes(f.constData(), size_t(f.size())));
+            return out;
+          },
+          py::arg("command"));
 }
 
 }  // namespace vornpy

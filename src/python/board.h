@@ -49,17 +49,19 @@ class Board : public std::enable_shared_from_this<Board> {
   void stop();
   void erase(int group);
   int servoCount();
-  KoServoInfo readServo(bool requireOne = true);
-  void writeServo(const KoServoInfo& info);
+  KoServoInfo readServo();
+  // Sets the parameters (indexes into vornctl::kServoParams) on the lone servo's record and
+  // writes it; returns the record written.
+  KoServoInfo writeServo(const QList<std::pair<int, double>>& params);
   bool overSerial() const { return options_.session.serialPort.size() > 0; }
 
   // Starts playing; the future ends with the run, or holds BoardLost.
   std::shared_future<PlayEnd> play(const Frames& frames, bool loop, int softStartMs);
   void stopPlaying();
   bool isPlaying() const;
-  // Frames the virtual board took with this command code, for tests of scripts; -1 on a real
-  // board.
-  int simulatedFrames(int command);
+  // The frames the virtual board took with this command code, for tests of scripts; none on a
+  // real board.
+  QList<QByteArray> simulatedFrames(int command);
 
  private:
   explicit Board(const Options& options);

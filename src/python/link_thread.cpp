@@ -14,6 +14,18 @@
 
 namespace vornpy {
 
+namespace {
+
+// A script's output is its own: the link's diagnostics stay quiet, as vornctl's do, unless
+// VORN_VERBOSE is set.
+void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
+  if (type == QtFatalMsg || qEnvironmentVariableIsSet("VORN_VERBOSE")) {
+    std::fprintf(stderr, "%s\n", qPrintable(message));
+  }
+}
+
+}  // namespace
+
 struct LinkThread::Running {
   std::thread thread;
   QCoreApplication* app = nullptr;

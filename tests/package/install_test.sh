@@ -2,7 +2,7 @@
 # Installs a built tree under the default prefix and builds the .deb, each into a scratch
 # root: the udev rule must land where udev reads it, every file of the package must be in
 # place, the programs must start from there, and the dependencies must name the CJK font.
-# Usage: install_test.sh BUILD_DIR
+# Usage: install_test.sh BUILD_DIR VERSION
 set -euo pipefail
 build=$1
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
@@ -36,11 +36,21 @@ done
 extra=$(cd "$work/root" && find usr/share/mime -type f ! -path 'usr/share/mime/packages/*' 2>/dev/null || true)
 [[ -z $extra ]] || { echo "the package ships a MIME cache: $extra"; status=1; }
 "$work/root/usr/bin/vornctl" --version | grep -q '^vornctl ' || { echo "vornctl does not start"; status=1; }
+# Debian's python3 finds the module where the package puts it.
+module=$(cd "$work/root" && ls usr/lib/python3/dist-packages/vorn.*.so 2>/dev/null || true)
+if [[ -z $module ]]; then
+  echo "missing from the package: the Python module in /usr/lib/python3/dist-packages"; status=1
+else
+  version=$(PYTHONPATH="$work/root/usr/lib/python3/dist-packages" /usr/bin/python3 -c \
+    'import vorn; print(vorn.__version__)')
+  [[ $version == "$2" ]] ||
+    { echo "import vorn gives version '$version'"; status=1; }
+fi
 grep -q 'TAG+="uaccess"' "$work/root/lib/udev/rules.d/70-vorn.rules" || { echo "udev rule"; status=1; }
 
 depends=$(dpkg-deb -f "${debs[0]}" Depends)
 echo "Depends: $depends"
-for d in fonts-wqy-microhei qt6-translations-l10n libqt6widgets6 libqt6serialport6 libhidapi-hidraw0; do
+for d in fonts-wqy-microhei qt6-translations-l10n python3 libqt6widgets6 libqt6serialport6 libhidapi-hidraw0; do
   [[ $depends == *"$d"* ]] || { echo "Depends lacks $d"; status=1; }
 done
 exit $status
