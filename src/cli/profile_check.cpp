@@ -4,7 +4,6 @@
 
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
-#include "model/move_frame.h"
 #include "model/send_check.h"
 
 namespace vornctl {
@@ -56,49 +55,34 @@ KoArmProfile profileNamed(const QString& name) {
 }
 
 void checkMove(const KoArmProfile& profile, int id, int position) {
-  const KoChannelProfile channel = profile.channel(id);
+  const std::optional<sending::Refusal> r = sending::moveRefusal(profile, id, position);
+  if (!r) return;
   // One arg() call for all, so that a % in a profile's name is not taken for a place.
-  if (!channel.contains(position)) {
+  if (!r->strike) {
     throw CliError(kRefused, qtTrId("ctl_move_outside_profile")
-                                 .arg(channelText(profile, id), QString::number(channel.lowest),
-                                      QString::number(channel.highest), printable(profile.name),
+                                 .arg(channelText(profile, id), QString::number(r->low),
+                                      QString::number(r->high), printable(profile.name),
                                       QString::number(position)));
   }
-  frame::ArmPositions pose;
-  if (id >= 1 && id <= limits::kArmChannels) pose[size_t(id - 1)] = position;
-  if (const quint8 faults = sending::faults(profile, pose)) {
-    throw CliError(kRefused, qtTrId("ctl_move_strikes")
-                                 .arg(channelText(profile, id), QString::number(position),
-                                      sending::strikeText(faults), printable(profile.name)));
-  }
+  throw CliError(kRefused, qtTrId("ctl_move_strikes")
+                               .arg(channelText(profile, id), QString::number(position),
+                                    sending::strikeText(r->strike), printable(profile.name)));
 }
 
 void checkFrames(const KoArmProfile& profile, const QString& file,
                  const QList<QByteArray>& frames) {
-  std::vector<frame::ArmPositions> poses;
-  poses.reserve(size_t(frames.size()));
-  for (qsizetype f = 0; f < frames.size(); ++f) {
-    const QByteArray& move = frames[f];
-    frame::ArmPositions& pose = poses.emplace_back();
-    if (move.size() < frame::kMoveHeaderSize || move[3] != frame::kMoveCommand) continue;
-    for (qsizetype at = frame::kMoveHeaderSize; at + 3 <= move.size(); at += 3) {
-      const int id = static_cast<quint8>(move[at]);
-      const int position = frame::le16(move, at + 1);
-      if (id >= 1 && id <= limits::kArmChannels) pose[size_t(id - 1)] = position;
-      const KoChannelProfile channel = profile.channel(id);
-      if (channel.contains(position)) continue;
-      throw CliError(kRefused,
-                     qtTrId("ctl_frame_outside_profile")
-                         .arg(printable(file), QString::number(f + 1), channelText(profile, id),
-                              QString::number(position), QString::number(channel.lowest),
-                              QString::number(channel.highest), printable(profile.name)));
-    }
+  const std::optional<sending::Refusal> r = sending::framesRefusal(profile, frames);
+  if (!r) return;
+  if (!r->strike) {
+    throw CliError(kRefused, qtTrId("ctl_frame_outside_profile")
+                                 .arg(printable(file), QString::number(r->frame + 1),
+                                      channelText(profile, r->channel),
+                                      QString::number(r->position), QString::number(r->low),
+                                      QString::number(r->high), printable(profile.name)));
   }
-  if (const sending::First strike = sending::firstStrike(profile, poses)) {
-    throw CliError(kRefused, qtTrId("ctl_frame_strikes")
-                                 .arg(printable(file), QString::number(strike.frame + 1),
-                                      sending::strikeText(strike.bits), printable(profile.name)));
-  }
+  throw CliError(kRefused, qtTrId("ctl_frame_strikes")
+                               .arg(printable(file), QString::number(r->frame + 1),
+                                    sending::strikeText(r->strike), printable(profile.name)));
 }
 
 void addProfilesCommand(CLI::App& app) {

@@ -34,4 +34,38 @@ QString strikeText(quint8 faults) {
   return ground ? qtTrId("strike_ground") : qtTrId("strike_column");
 }
 
+std::optional<Refusal> moveRefusal(const KoArmProfile& profile, int id, int position) {
+  const KoChannelProfile channel = profile.channel(id);
+  if (!channel.contains(position)) {
+    return Refusal{-1, id, position, channel.lowest, channel.highest, 0};
+  }
+  frame::ArmPositions pose;
+  if (id >= 1 && id <= limits::kArmChannels) pose[size_t(id - 1)] = position;
+  if (const quint8 found = faults(profile, pose)) return Refusal{-1, id, position, -1, -1, found};
+  return std::nullopt;
+}
+
+std::optional<Refusal> framesRefusal(const KoArmProfile& profile, const QList<QByteArray>& moves) {
+  std::vector<frame::ArmPositions> poses;
+  poses.reserve(size_t(moves.size()));
+  for (qsizetype f = 0; f < moves.size(); ++f) {
+    const QByteArray& move = moves[f];
+    frame::ArmPositions& pose = poses.emplace_back();
+    if (move.size() < frame::kMoveHeaderSize || move[3] != frame::kMoveCommand) continue;
+    for (qsizetype at = frame::kMoveHeaderSize; at + 3 <= move.size(); at += 3) {
+      const int id = static_cast<quint8>(move[at]);
+      const int position = frame::le16(move, at + 1);
+      if (id >= 1 && id <= limits::kArmChannels) pose[size_t(id - 1)] = position;
+      const KoChannelProfile channel = profile.channel(id);
+      if (!channel.contains(position)) {
+        return Refusal{int(f), id, position, channel.lowest, channel.highest, 0};
+      }
+    }
+  }
+  if (const First strike = firstStrike(profile, poses)) {
+    return Refusal{strike.frame, -1, -1, -1, -1, strike.bits};
+  }
+  return std::nullopt;
+}
+
 }  // namespace sending

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QtGlobal>
+#include <optional>
 #include <vector>
 
 #include "model/arm_pose.h"
@@ -50,5 +53,23 @@ First firstStrike(const KoArmProfile& profile, const std::vector<frame::ArmPosit
 // What a pose would strike, in the words every front end uses: "the ground", "the base's
 // column" or both.
 QString strikeText(quint8 faults);
+
+// Why a profile refuses a frame or a move, for each front end to put into its own words.
+struct Refusal {
+  int frame = -1;     // from 0; -1 for a single move
+  int channel = -1;   // the servo's id; -1 for a frame's pose that would strike
+  int position = -1;  // -1 for a frame's pose that would strike
+  int low = -1;       // the channel's safe range, for a position outside it
+  int high = -1;
+  quint8 strike = 0;  // kinematics::Fault bits; 0 for a position outside its range
+};
+
+// A single servo's move: outside its channel's safe range, or striking with the arm's other
+// channels at the middle.
+std::optional<Refusal> moveRefusal(const KoArmProfile& profile, int id, int position);
+// The moves as they go to the board: the first frame with a position outside its channel's
+// safe range (in the order the move names its servos); failing that, the first whose pose
+// would strike. What is no move is passed over.
+std::optional<Refusal> framesRefusal(const KoArmProfile& profile, const QList<QByteArray>& moves);
 
 }  // namespace sending
