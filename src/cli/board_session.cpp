@@ -326,7 +326,9 @@ void BoardSession::download(const QList<DownloadJob>& jobs,
     QEventLoop* loop = nullptr;
     std::function<void(int, int)> onFrame;
     std::optional<DownloadResult> result;
-    void downloadFrameSent(int job, int frame) override { onFrame(job, frame); }
+    void downloadFrameSent(int job, int frame) override {
+      if (onFrame) onFrame(job, frame);
+    }
     void downloadFinished(const DownloadResult& r) override {
       result = r;
       loop->quit();

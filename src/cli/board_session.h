@@ -60,7 +60,7 @@ class BoardSession {
   int countBusServos();
   KoServoInfo readServoInfo();
 
-  // Downloads the jobs; onFrame is called after each frame went out.
+  // Downloads the jobs; onFrame, if given, is called after each frame went out.
   void download(const QList<DownloadJob>& jobs,
                 const std::function<void(int job, int frame)>& onFrame);
 
