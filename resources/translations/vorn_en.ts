@@ -778,6 +778,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>Run a stored action group</translation>
     </message>
+    <message id="ctl_help_times">
+        <source>ctl_help_times</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>How many times over to run it</translation>
+    </message>
     <message id="ctl_help_stop">
         <source>ctl_help_stop</source>
         <extracomment>Command-line help</extracomment>

@@ -778,6 +778,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>运行已存储的动作组</translation>
     </message>
+    <message id="ctl_help_times">
+        <source>ctl_help_times</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>运行的遍数</translation>
+    </message>
     <message id="ctl_help_stop">
         <source>ctl_help_stop</source>
         <extracomment>Command-line help</extracomment>

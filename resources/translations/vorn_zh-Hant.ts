@@ -778,6 +778,11 @@
         <extracomment>Command-line help</extracomment>
         <translation>執行已儲存的動作組</translation>
     </message>
+    <message id="ctl_help_times">
+        <source>ctl_help_times</source>
+        <extracomment>Command-line help</extracomment>
+        <translation>執行的遍數</translation>
+    </message>
     <message id="ctl_help_stop">
         <source>ctl_help_stop</source>
         <extracomment>Command-line help</extracomment>

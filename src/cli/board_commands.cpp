@@ -33,6 +33,7 @@ struct Args {
   int id = 1;
   int position = limits::kPosition.start;
   int time = -1;
+  int times = limits::kRunTimes.start;
   int value = 0;
   std::string mode;
   std::vector<std::optional<double>> params = std::vector<std::optional<double>>(kServoParamCount);
@@ -379,10 +380,11 @@ void addBoardCommands(CLI::App& app) {
   addDownloads(app);
 
   CLI::App* c = boardCommand(app, "run", h(qtTrId("ctl_help_run")), false, [](BoardSession& s) {
-    s.send(protocol::actionsRun(args.group));
+    s.send(protocol::actionsRun(args.group, args.times));
     printText(qtTrId("ctl_run_started").arg(args.group) + u'\n');
   });
   addGroup(c);
+  wholeIn(c->add_option("--times", args.times, h(qtTrId("ctl_help_times"))), limits::kRunTimes);
 
   boardCommand(app, "stop", h(qtTrId("ctl_help_stop")), false, [](BoardSession& s) {
     s.send(protocol::stopActions());

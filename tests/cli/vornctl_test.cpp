@@ -108,6 +108,7 @@ TEST_F(Vornctl, EachCommandSendsItsBytesOrEndsWithItsCodeAndSaysWhy) {
   };
   const QList<Case> cases = {
       {"run 3", 0, "group 3 started", "05 06 03 01 00"},
+      {"run 3 --times 300", 0, "group 3 started", "05 06 03 2C 01"},
       {"--verbose stop", 0, "stopped", "02 07"},
       {"erase 5 --yes", 0, "action group 5 erased", "03 08 05"},
       {"move 2 300 --time 500", 0, "servo 2 to 300", "08 03 01 F4 01 02 2C 01"},
