@@ -56,11 +56,24 @@ def test_reach_grid_saves_what_the_profile_allows(tmp_path, name):
     assert saved[0] != saved[1]
 
 
-def test_the_tutorial_runs_as_written(tmp_path):
+# Checks a printed line against the output its comment shows, "..." standing for any text.
+SHOWS = """
+import re
+def _shows(expected, *values):
+    printed = " ".join(map(str, values))
+    print(printed)
+    pattern = ".*".join(map(re.escape, expected.split("...")))
+    assert re.fullmatch(pattern, printed), f"the tutorial shows {expected!r}, not {printed!r}"
+"""
+
+
+def test_the_tutorial_runs_and_prints_what_it_shows(tmp_path):
     with open(os.path.join(ROOT, "docs", "python.md"), encoding="utf-8") as f:
-        blocks = re.findall(r"```python\n(.*?)```", f.read(), re.S)
-    script = tmp_path / "tutorial.py"
-    script.write_text("\n".join(blocks))
-    done = subprocess.run([sys.executable, script], cwd=tmp_path, capture_output=True, text=True,
-                          timeout=60, env=dict(os.environ, PYTHONPATH=os.path.dirname(vorn.__file__)))
+        code = "".join(re.findall(r"```python\n(.*?)```", f.read(), re.S))
+    code = re.sub(r"^( *)print\((.*)\) +# (.*)$", r'\1_shows(r"""\3""", \2)', code, flags=re.M)
+    assert code.count("_shows(") > 20
+    (tmp_path / "tutorial.py").write_text(SHOWS + code)
+    done = subprocess.run([sys.executable, "tutorial.py"], cwd=tmp_path, capture_output=True,
+                          text=True, timeout=60,
+                          env=dict(os.environ, PYTHONPATH=os.path.dirname(vorn.__file__)))
     assert done.returncode == 0, done.stderr
