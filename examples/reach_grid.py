@@ -91,7 +91,7 @@ def main():
             with open_board(args) as board:
                 board.profile = profile
                 board.play(frames, soft_start=True)
-    except vorn.Error as e:
+    except (vorn.Error, ValueError) as e:  # ValueError: a value the board does not take
         sys.exit(f"reach_grid.py: {e}")
     except KeyboardInterrupt:
         print("reach_grid.py: stopped", file=sys.stderr)

@@ -63,7 +63,7 @@ def main():
             print(f"saved {len(frames)} frames to {args.output}; playing them back")
             # The arm stands in the last pose: it goes to the first one slowly.
             board.play(frames, soft_start=True)
-    except vorn.Error as e:
+    except (vorn.Error, ValueError) as e:  # ValueError: a value the board does not take
         sys.exit(f"teach_and_replay.py: {e}")
     except KeyboardInterrupt:
         print("teach_and_replay.py: stopped", file=sys.stderr)

@@ -55,7 +55,7 @@ def main():
     try:
         with open_board(args) as board:
             board.play(frames, soft_start=args.soft_start)
-    except vorn.Error as e:
+    except (vorn.Error, ValueError) as e:  # ValueError: a value the board does not take
         sys.exit(f"wave.py: {e}")
     except KeyboardInterrupt:
         # play() has stopped the arm already.

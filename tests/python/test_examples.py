@@ -23,8 +23,8 @@ def test_wave_sends_each_wave_and_fails_in_one_line(tmp_path):
     assert ok.returncode == 0, ok.stderr
     assert "6 frames" in ok.stdout
     lost = run("wave.py", "--waves", 2, "--sim-fault", "unplug-after:5", cwd=tmp_path)
-    assert lost.returncode == 1
-    assert lost.stderr.strip().splitlines()[-1].startswith("wave.py: ")
+    [message] = lost.stderr.splitlines()
+    assert lost.returncode == 1 and message.startswith("wave.py: ")
 
 
 @pytest.mark.parametrize("name", ["taught.rob", "taught.json", "taught.csv"])
