@@ -56,16 +56,20 @@ def main():
     where = parser.add_mutually_exclusive_group()
     where.add_argument("--usb", action="store_true", help="the board on USB")
     where.add_argument("--serial", metavar="PORT", help="the board over a serial port")
-    parser.add_argument("--baud", type=int, default=9600, help="the serial port's speed")
+    parser.add_argument("--baud", type=int, default=9600, metavar="N",
+                        help="the serial port's speed (9600)")
     parser.add_argument("--instant", action="store_true",
                         help="on the virtual board, moves take no time")
     parser.add_argument("--sim-fault", action="append", default=[], metavar="KIND",
                         help="make the virtual board misbehave, as vornctl's --sim-fault")
     parser.add_argument("--profile", metavar="NAME",
                         help="an arm profile's name, or a .json profile (the shipped one)")
-    parser.add_argument("--x", type=float, nargs="+", default=[100, 200, 300], metavar="MM")
-    parser.add_argument("--y", type=float, nargs="+", default=[-60, 0, 60], metavar="MM")
-    parser.add_argument("--z", type=float, nargs="+", default=[0, 50, 100], metavar="MM")
+    parser.add_argument("--x", type=float, nargs="+", default=[100, 200, 300], metavar="MM",
+                        help="forward (100 200 300)")
+    parser.add_argument("--y", type=float, nargs="+", default=[-60, 0, 60], metavar="MM",
+                        help="to the left (-60 0 60)")
+    parser.add_argument("--z", type=float, nargs="+", default=[0, 50, 100], metavar="MM",
+                        help="up from the ground (0 50 100)")
     parser.add_argument("--wrist", choices=["keep", "lock"], default="keep",
                         help="keep the hand's angle to the ground, or the wrist joint's")
     parser.add_argument("--ms", type=int, default=600, help="each move's time (600)")

@@ -39,12 +39,14 @@ def main():
     where = parser.add_mutually_exclusive_group()
     where.add_argument("--usb", action="store_true", help="the board on USB")
     where.add_argument("--serial", metavar="PORT", help="the board over a serial port")
-    parser.add_argument("--baud", type=int, default=9600, help="the serial port's speed")
+    parser.add_argument("--baud", type=int, default=9600, metavar="N",
+                        help="the serial port's speed (9600)")
     parser.add_argument("--instant", action="store_true",
                         help="on the virtual board, moves take no time")
     parser.add_argument("--sim-fault", action="append", default=[], metavar="KIND",
                         help="make the virtual board misbehave, as vornctl's --sim-fault")
-    parser.add_argument("--waves", type=int, default=3, help="side to side how often (3)")
+    parser.add_argument("--waves", type=int, default=3, metavar="N",
+                        help="side to side how often (3)")
     parser.add_argument("--soft-start", action="store_true",
                         help="give the first move more time, for an arm far from the start")
     args = parser.parse_args()
