@@ -39,12 +39,15 @@ std::string typeName(py::handle value) {
   return py::str(py::type::handle_of(value).attr("__name__"));
 }
 
+// Any whole number, NumPy's too; a bool is no position.
 int wholeIn(py::handle value, limits::Range range, const std::string& what) {
-  if (!py::isinstance<py::int_>(value) || py::isinstance<py::bool_>(value)) {
+  if (!PyIndex_Check(value.ptr()) || py::isinstance<py::bool_>(value)) {
     throw py::type_error(what + " must be a whole number, not " + typeName(value));
   }
+  const py::object whole = py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr()));
+  if (!whole) throw py::error_already_set();
   int overflow = 0;
-  const long long v = PyLong_AsLongLongAndOverflow(value.ptr(), &overflow);
+  const long long v = PyLong_AsLongLongAndOverflow(whole.ptr(), &overflow);
   if (overflow != 0 || !range.contains(v)) {
     throw py::value_error(what + " " + std::string(py::str(value)) + " is outside " +
                           std::to_string(range.minimum) + " to " + std::to_string(range.maximum));

@@ -46,7 +46,10 @@ std::optional<Refusal> refusalOf(const KoArmProfile& profile, const Frames& fram
 std::optional<Refusal> refusalOfMove(const KoArmProfile& profile, int id, int position);
 
 // Positions that put the tip at (x, y, z) mm: the base turned towards it, then shoulder,
-// elbow and wrist solved in the arm's plane. `current` gives the other channels.
+// elbow and wrist solved in the arm's plane. `current` gives the other channels. x points
+// where the base's middle position does, y to the left (the base's angle grows clockwise seen
+// from above, as the editor's dial turns it), z up; the origin lies on the ground at the base's
+// axis, the kinematics' foot. A point the base cannot turn to counts as out of reach.
 kinematics::Reach reachPoint(const KoArmProfile& profile, const KoChannelPositions& current,
                              double x, double y, double z, kinematics::WristHold hold);
 

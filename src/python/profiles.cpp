@@ -259,7 +259,8 @@ the origin on the ground at the base's axis.)")
           "name_or_path"_a,
           "A profile by its name in the desktop program's settings (ValueError naming those there "
           "are when none has it), or from a .json profile file as the editor imports it "
-          "(FileError when it cannot be read or is no profile).")
+          "(FileError when it cannot be read or is no profile). An os.PathLike, or a str that "
+          "ends in .json or holds a '/', is a file.")
       .def_property_readonly(
           "name", [](const KoArmProfile& p) { return text(p.name); }, "The profile's name.")
       .def_property_readonly(
