@@ -10,11 +10,14 @@ import vorn
 ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
 
 
+def python(*args, cwd):
+    return subprocess.run([sys.executable, *map(str, args)], cwd=cwd, capture_output=True,
+                          text=True, timeout=60,
+                          env=dict(os.environ, PYTHONPATH=os.path.dirname(vorn.__file__)))
+
+
 def run(script, *args, cwd):
-    return subprocess.run(
-        [sys.executable, os.path.join(ROOT, "examples", script), "--instant", *map(str, args)],
-        cwd=cwd, capture_output=True, text=True, timeout=60,
-        env=dict(os.environ, PYTHONPATH=os.path.dirname(vorn.__file__)))
+    return python(os.path.join(ROOT, "examples", script), "--instant", *args, cwd=cwd)
 
 
 def test_wave_sends_each_wave_and_fails_in_one_line(tmp_path):
@@ -73,7 +76,5 @@ def test_the_tutorial_runs_and_prints_what_it_shows(tmp_path):
     code = re.sub(r"^( *)print\((.*)\) +# (.*)$", r'\1_shows(r"""\3""", \2)', code, flags=re.M)
     assert code.count("_shows(") > 20
     (tmp_path / "tutorial.py").write_text(SHOWS + code)
-    done = subprocess.run([sys.executable, "tutorial.py"], cwd=tmp_path, capture_output=True,
-                          text=True, timeout=60,
-                          env=dict(os.environ, PYTHONPATH=os.path.dirname(vorn.__file__)))
+    done = python("tutorial.py", cwd=tmp_path)
     assert done.returncode == 0, done.stderr
