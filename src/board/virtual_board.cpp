@@ -57,7 +57,7 @@ int VirtualBoard::position(int id) const {
   const Servo s = servos_.value(id);
   if (s.duration <= 0) return s.to;
   const auto elapsed =
-      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - s.start).count();
+      std::chrono::duration_cast<std::chrono::milliseconds>(now_() - s.start).count();
   if (elapsed >= s.duration) return s.to;
   return s.from + static_cast<int>((s.to - s.from) * elapsed / s.duration);
 }
@@ -66,7 +66,7 @@ int VirtualBoard::targetPosition(int id) const { return servos_.value(id).to; }
 
 void VirtualBoard::poseByHand(int id, int position) {
   if (!unloaded_.contains(id)) return;  // a powered servo holds its position
-  servos_[id] = Servo{position, position, Clock::now(), 0};
+  servos_[id] = Servo{position, position, now_(), 0};
 }
 
 std::optional<VirtualBoard::StoredGroup> VirtualBoard::group(int group) const {
@@ -198,7 +198,7 @@ void VirtualBoard::receive(const QByteArray& frame, Clock::time_point sent) {
 void VirtualBoard::move(int id, int position, int time) {
   unloaded_.remove(id);  // a move powers the servo again
   const int from = this->position(id);
-  servos_[id] = Servo{from, position, Clock::now(), time};
+  servos_[id] = Servo{from, position, now_(), time};
   for (BusServo& b : busServos_) {
     if (b.info.servoId == id && !b.motorMode) b.info.currentPosition = position;
   }

@@ -59,7 +59,8 @@ class VirtualBoard : public QObject {
   // Pulled out now, but the host only notices at its next poll: writes fail meanwhile.
   void unplugNoticedLater();
 
-  // Where the bus servos' turning takes its time from; tests put in a clock they move.
+  // Where the servos' moves and the bus servos' turning take their time from; tests put in
+  // a clock they move.
   void setClock(std::function<Clock::time_point()> now) { now_ = std::move(now); }
 
   // Time between a frame's arrival and its reply; 0 answers at once.

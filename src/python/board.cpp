@@ -59,6 +59,7 @@ struct Board::Run {
   QByteArray softFirst;
   std::atomic<bool> softPending{false};
   std::optional<std::promise<PlayEnd>> ending;
+  int plays = 0;  // counts play() calls, so that a late word of an old run is not taken
 };
 
 Board::Board(const Options& options) : options_(options) {}
@@ -132,8 +133,7 @@ std::shared_ptr<Board> Board::open(const Options& options) {
     }
     QObject::connect(board->run_->online.get(), &KoOnlineRun::runOver, board->run_->online.get(),
                      [weak] {
-                       if (const std::shared_ptr<Board> b = weak.lock())
-                         b->endPlay(PlayEnd::Played);
+                       if (const std::shared_ptr<Board> b = weak.lock()) b->playedToEnd();
                      });
   });
   board->open_ = true;
@@ -151,14 +151,30 @@ void Board::close() {
 }
 
 void Board::endPlay(std::optional<PlayEnd> end, std::exception_ptr error) {
-  if (run_) run_->online->stop();
-  if (!run_ || !run_->ending) return;
+  if (!run_) return;
+  run_->online->stop();
+  if (!run_->ending) return;
   if (end) {
     run_->ending->set_value(*end);
   } else {
     run_->ending->set_exception(error);
   }
   run_->ending.reset();
+}
+
+void Board::playedToEnd() {
+  // A run on the instant clock is over as soon as its last frame is due, which may be before
+  // the sender has taken the frame up: a run played to its end has sent every frame.
+  while (run_->online->queuedSends() > 0) std::this_thread::yield();
+  run_->online->stop();
+  // Told after what the last frames bring (the board gone, say), which is queued ahead.
+  QMetaObject::invokeMethod(
+      run_->online.get(),
+      [weak = weak_from_this(), play = run_->plays] {
+        const std::shared_ptr<Board> b = weak.lock();
+        if (b && b->run_ && b->run_->plays == play) b->endPlay(PlayEnd::Played);
+      },
+      Qt::QueuedConnection);
 }
 
 void Board::move(const QList<ServoPosition>& servos, int ms) {
@@ -253,6 +269,7 @@ std::shared_future<PlayEnd> Board::play(const Frames& frames, bool loop, int sof
   for (const Frame& f : frames) durations.append(f.timeMs);
   return onBoard([&] {
     stopPlaying();
+    ++run_->plays;
     run_->moves = moves;
     run_->softFirst =
         moves.isEmpty() ? QByteArray() : frame::withTimeAtLeast(moves[0], softStartMs);

@@ -68,6 +68,7 @@ class Board : public std::enable_shared_from_this<Board> {
   template <class F>
   auto onBoard(F work) -> decltype(work());
   void endPlay(std::optional<PlayEnd> end, std::exception_ptr error = {});
+  void playedToEnd();
 
   struct Run;
   Options options_;

@@ -87,7 +87,9 @@ def test_an_error_in_progress_ends_the_download_with_it(board):
 
 def test_play_sends_each_frame_once_and_ends_where_the_list_does(board):
     assert board.play(frames([100] * 6, [900, 800, 700, 600, 500, 400]), soft_start=True)
-    assert len(board._simulated_frames(MOVE)) == 2
+    first, second = board._simulated_frames(MOVE)
+    # A soft start gives the first move the editor's second; the rest keep their time.
+    assert (first[5] | first[6] << 8, second[5] | second[6] << 8) == (1000, 100)
     assert board.positions() == (900, 800, 700, 600, 500, 400)
     assert board.play([]) is True
 
@@ -144,17 +146,21 @@ def test_servo_parameters_need_exactly_one_servo_on_the_bus():
                 b.write_servo(id=3)
 
 
-def test_a_profile_refuses_what_would_harm_the_arm(board):
-    board.profile = vorn.Profile.shipped()[0]
-    low, high = board.profile.ranges[1]
+def test_a_profile_holds_moves_and_move_to_reaches_its_point(board):
+    arm = vorn.Profile.shipped()[0]
+    board.profile = arm
+    strike = [500, 500, 500, 500, 1000, 500]
     with pytest.raises(vorn.Refused) as refused:
-        board.download(frames([500] * 6, [500, high + 1, 500, 500, 500, 500]), 2)
-    assert (refused.value.frame, refused.value.channel, refused.value.range) == (2, 2, (low, high))
+        board.move(strike)
+    assert refused.value.strike == "the ground"
     with pytest.raises(vorn.Refused):
-        board.move({2: high + 1})
+        board.download(frames([500] * 6, strike), 2)
     assert not board._simulated_frames(MOVE)
+    assert board.move_to(150, 50, 100, 0) is False
+    assert board.positions() == arm.reach(150, 50, 100, current=(500,) * 6).positions
+    assert board.move_to(0, 0, 900, 0) is True
     board.profile = None
-    board.move({2: high + 1})
+    board.move(strike)
 
 
 def test_no_board_closed_board_and_unopenable_ports_say_so():
