@@ -103,19 +103,26 @@ def test_a_run_in_the_background_stops_when_told(board):
 
 
 def test_ctrl_c_stops_the_arm_and_raises():
-    with vorn.Board.simulate(instant=True) as b:
-        def interrupt():
-            while len(b._simulated_frames(MOVE)) < 5:
-                pass
-            os.kill(os.getpid(), signal.SIGINT)
+    # As in a terminal, even where the suite was started with SIGINT ignored.
+    previous = signal.signal(signal.SIGINT, signal.default_int_handler)
+    try:
+        with vorn.Board.simulate(instant=True) as b:
+            def interrupt():
+                try:
+                    while len(b._simulated_frames(MOVE)) < 5:
+                        pass
+                finally:
+                    os.kill(os.getpid(), signal.SIGINT)
 
-        threading.Thread(target=interrupt, daemon=True).start()
-        with pytest.raises(KeyboardInterrupt):
-            b.play(frames([100] * 6, [900] * 6), loop=True)
-        assert not b.playing
-        sent = b._simulated_frames(MOVE)
-        b.positions()
-        assert b._simulated_frames(MOVE) == sent
+            threading.Thread(target=interrupt, daemon=True).start()
+            with pytest.raises(KeyboardInterrupt):
+                b.play(frames([100] * 6, [900] * 6), loop=True)
+            assert not b.playing
+            sent = b._simulated_frames(MOVE)
+            b.positions()
+            assert b._simulated_frames(MOVE) == sent
+    finally:
+        signal.signal(signal.SIGINT, previous)
 
 
 @pytest.mark.parametrize("fault, call, error", [
