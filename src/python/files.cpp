@@ -59,13 +59,6 @@ bool isPath(py::handle value) {
   return py::isinstance<py::str>(value) || py::hasattr(value, "__fspath__");
 }
 
-// The path as the bytes the system takes, so that no name is lost on the way.
-QString pathOf(py::handle value) {
-  const py::bytes native = py::module_::import("os").attr("fsencode")(value);
-  const std::string_view bytes = native;
-  return KoTools::fileNameFromNative(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
-}
-
 py::object pathObject(const QString& path) {
   const QByteArray native = KoTools::nativeFileName(path);
   return py::module_::import("os").attr("fsdecode")(py::bytes(native.constData(), native.size()));
@@ -422,6 +415,14 @@ void throughList(ActionFile& file, Edit edit) {
 }
 
 }  // namespace
+
+QString pathOf(py::handle value) {
+  const py::bytes native = py::module_::import("os").attr("fsencode")(value);
+  const std::string_view bytes = native;
+  // As open() does: no file's name holds one, and messages would end at it.
+  if (bytes.find('\0') != std::string_view::npos) throw py::value_error("embedded null byte");
+  return KoTools::fileNameFromNative(QByteArrayView(bytes.data(), qsizetype(bytes.size())));
+}
 
 Frames framesOf(py::handle value) {
   if (isPath(value)) return readFrames(pathOf(value));

@@ -33,6 +33,9 @@ using Frames = std::vector<Frame>;
 // (str or os.PathLike) of an action file in any format ActionFile.read takes. Throws
 // FileError for a file, pybind11::type_error for anything else.
 Frames framesOf(pybind11::handle value);
+// A str or os.PathLike path as the bytes the system takes, so that no name is lost on the way;
+// ValueError for a NUL in it.
+QString pathOf(pybind11::handle value);
 // The file's name to name in a refusal: the path's file name, or "" for frames in memory.
 QString nameOf(pybind11::handle value);
 // Each frame's move as the board takes it, in a download and in a run.

@@ -251,10 +251,7 @@ the origin on the ground at the base's axis.)")
               (void)LinkThread::instance();  // the settings' place and the language
               return vornctl::profileNamed(given);
             }
-            const py::bytes native = py::module_::import("os").attr("fsencode")(nameOrPath);
-            const std::string_view bytes = native;
-            return readProfile(
-                KoTools::fileNameFromNative(QByteArrayView(bytes.data(), qsizetype(bytes.size()))));
+            return readProfile(pathOf(nameOrPath));
           },
           "name_or_path"_a,
           "A profile by its name in the desktop program's settings (ValueError naming those there "
