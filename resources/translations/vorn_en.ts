@@ -1178,6 +1178,11 @@
         <extracomment>Error</extracomment>
         <translation>no board found on USB (use --simulate for the virtual board)</translation>
     </message>
+    <message id="py_no_usb_board">
+        <source>py_no_usb_board</source>
+        <extracomment>Error of the Python module</extracomment>
+        <translation>no board found on USB (vorn.Board.simulate() opens the virtual board)</translation>
+    </message>
     <message id="ctl_several_boards">
         <source>ctl_several_boards</source>
         <extracomment>Error</extracomment>

@@ -1178,6 +1178,11 @@
         <extracomment>Error</extracomment>
         <translation>USB 上沒有找到控制板（虛擬控制板請用 --simulate）</translation>
     </message>
+    <message id="py_no_usb_board">
+        <source>py_no_usb_board</source>
+        <extracomment>Error of the Python module</extracomment>
+        <translation>USB 上沒有找到控制板（vorn.Board.simulate() 開啟虛擬控制板）</translation>
+    </message>
     <message id="ctl_several_boards">
         <source>ctl_several_boards</source>
         <extracomment>Error</extracomment>

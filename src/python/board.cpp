@@ -88,8 +88,12 @@ std::shared_ptr<Board> Board::open(const Options& options) {
       session->open();
     } catch (const vornctl::CliError& e) {
       // No board came within the time: for a script, there is none.
-      if (e.code() != vornctl::kTimeOut) throw;
-      throw vornctl::CliError(vornctl::kNoBoard, e.message());
+      if (e.code() == vornctl::kTimeOut) throw vornctl::CliError(vornctl::kNoBoard, e.message());
+      // vornctl's hint names its own option.
+      if (e.message() == qtTrId("ctl_no_usb_board")) {
+        throw vornctl::CliError(vornctl::kNoBoard, qtTrId("py_no_usb_board"));
+      }
+      throw;
     }
     board->session_ = std::move(session);
     if (options.instant && board->session_->virtualBoard()) {

@@ -171,7 +171,7 @@ def test_a_profile_holds_moves_and_move_to_reaches_its_point(board):
 
 
 def test_no_board_closed_board_and_unopenable_ports_say_so():
-    with pytest.raises(vorn.NoBoard):
+    with pytest.raises(vorn.NoBoard, match=r"Board\.simulate\(\)"):
         vorn.Board.usb(timeout_ms=1)
     with pytest.raises(vorn.NoBoard):
         vorn.Board.serial("/nonexistent/tty")
