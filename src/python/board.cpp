@@ -150,6 +150,7 @@ void Board::close() {
     endPlay(PlayEnd::Stopped);
     run_.reset();
     session_->settle();
+    std::lock_guard lock(sessionMutex_);
     session_.reset();
   });
 }
@@ -182,7 +183,16 @@ void Board::playedToEnd() {
 }
 
 void Board::move(const QList<ServoPosition>& servos, int ms) {
-  onBoard([&] { session_->send(frame::multiServoMove(ms, servos)); });
+  const QByteArray move = frame::multiServoMove(ms, servos);
+  bool sent = false;
+  {
+    // A move needs no answer: over USB it goes out from the caller's thread, as a run's moves
+    // do, and only a failure is left to the link thread to tell.
+    py::gil_scoped_release released;
+    std::lock_guard lock(sessionMutex_);
+    sent = open_ && !overSerial() && session_->link()->sendData(move);
+  }
+  if (!sent) onBoard([&] { session_->send(move); });
 }
 
 QList<ServoPosition> Board::positions(const QList<int>& ids) {

@@ -5,6 +5,7 @@
 #include <atomic>
 #include <future>
 #include <memory>
+#include <mutex>
 #include <optional>
 
 #include "cli/board_session.h"
@@ -73,8 +74,9 @@ class Board : public std::enable_shared_from_this<Board> {
   struct Run;
   Options options_;
   std::atomic<bool> open_{false};
-  std::unique_ptr<vornctl::BoardSession> session_;  // link thread
-  std::unique_ptr<Run> run_;                        // link thread
+  std::unique_ptr<vornctl::BoardSession> session_;  // link thread; its going, under the lock
+  std::mutex sessionMutex_;
+  std::unique_ptr<Run> run_;  // link thread
 };
 
 void bindBoard(pybind11::module_& m);
