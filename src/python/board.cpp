@@ -710,7 +710,7 @@ call close(). Positions are 0 to 1000, times in milliseconds.)")
             const int softMs = softStartOf(soft);
             return waitForPlay(*b, b->play(checkedFrames(*b, frames), loop, softMs));
           },
-          py::arg("frames"), py::kw_only(), py::arg("loop") = false, py::arg("soft_start") = false,
+          py::arg("frames"), py::arg("loop") = false, py::arg("soft_start") = false,
           "Plays frames on the arm, each for its time, as the editor's online run does; "
           "soft_start (True, or ms) gives the first move more time. Returns True when played to "
           "the end, False when stopped. Ctrl+C stops the arm and raises KeyboardInterrupt.")
@@ -720,7 +720,7 @@ call close(). Positions are 0 to 1000, times in milliseconds.)")
             const int softMs = softStartOf(soft);
             return PlayHandle{b, b->play(checkedFrames(*b, frames), loop, softMs)};
           },
-          py::arg("frames"), py::kw_only(), py::arg("loop") = false, py::arg("soft_start") = false,
+          py::arg("frames"), py::arg("loop") = false, py::arg("soft_start") = false,
           "Starts play() and returns a handle with stop() and wait().")
       .def_property_readonly("playing", &Board::isPlaying)
       .def(
