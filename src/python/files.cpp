@@ -343,28 +343,35 @@ QString curvesSvg(const Frames& frames) {
              .arg(kMargin)
              .arg(plotW)
              .arg(plotH);
+  // An absent channel's servo stays where it was: its line holds its last position. Before
+  // its first frame where it is is not known, so its line starts there.
   for (int c = 1; c <= limits::kArmChannels; ++c) {
-    QStringList runs;
-    QString run;
+    QString points;
     double t = 0;
+    std::optional<qint64> held;
     for (const Frame& f : frames) {
       t += f.timeMs;
-      const auto& p = f.positions[size_t(c - 1)];
-      if (!p) {
-        if (!run.isEmpty()) runs.append(run);
-        run.clear();
-        continue;
-      }
-      run += number(x(t)) + u',' + number(y(double(*p))) + u' ';
+      if (const auto& p = f.positions[size_t(c - 1)]) held = *p;
+      if (held) points += number(x(t)) + u',' + number(y(double(*held))) + u' ';
     }
-    if (!run.isEmpty()) runs.append(run);
-    for (const QString& points : runs) {
-      svg += QStringLiteral(
-                 "<polyline class=\"channel%1\" points=\"%2\" fill=\"none\" stroke=\"%3\" "
-                 "stroke-width=\"1.5\"/>")
-                 .arg(QString::number(c), points.trimmed(), QLatin1String(kColours[c - 1]));
-    }
+    if (points.isEmpty()) continue;
+    const QLatin1String colour(kColours[c - 1]);
+    svg += QStringLiteral(
+               "<polyline class=\"channel%1\" points=\"%2\" fill=\"none\" stroke=\"%3\" "
+               "stroke-width=\"1.5\" stroke-linejoin=\"round\"/>")
+               .arg(QString::number(c), points.trimmed(), colour);
+    // The channels' numbers in their colours, so that each line can be told.
+    svg += QStringLiteral(
+               "<text x=\"%1\" y=\"%2\" fill=\"%3\" font-family=\"sans-serif\" "
+               "font-size=\"11\">%4</text>")
+               .arg(number(kMargin + 6 + 12 * (c - 1)), number(kMargin + 14), colour,
+                    QString::number(c));
   }
+  svg += QStringLiteral(
+             "<text x=\"%1\" y=\"%2\" fill=\"#5f6368\" font-family=\"sans-serif\" "
+             "font-size=\"11\" text-anchor=\"end\">%3 ms</text>")
+             .arg(number(kWidth - kMargin - 6), number(kHeight - kMargin - 6))
+             .arg(total);
   return svg + QStringLiteral("</svg>");
 }
 

@@ -134,8 +134,10 @@ QString armSvg(const KoArmProfile& profile) {
     svg += QStringLiteral("<circle cx=\"%1\" cy=\"%2\" r=\"4\" fill=\"#2b2d31\"/>")
                .arg(n(p.x()), n(top - p.y()));
   }
-  svg += QStringLiteral("<text x=\"%1\" y=\"%2\" font-size=\"%3\" fill=\"#2b2d31\">%4</text>")
-             .arg(n(left + 5), n(height - 5), n(width / 20), name);
+  svg += QStringLiteral(
+             "<text x=\"%1\" y=\"%2\" font-family=\"sans-serif\" font-size=\"%3\" "
+             "fill=\"#2b2d31\">%4</text>")
+             .arg(n(left + width / 40), n(width / 16), n(width / 24), name);
   return svg + QStringLiteral("</svg>");
 }
 

@@ -161,11 +161,12 @@ def test_only_frames_or_a_path_are_taken_for_frames(value):
         vorn.reverse(value)
 
 
-def test_the_curves_drawing_is_well_formed_and_breaks_at_an_absent_channel(tmp_path):
+def test_the_curves_drawing_holds_an_absent_channel_where_it_was(tmp_path):
     frames = vorn.ActionFile(POSES + [F(100, (1,) * 6)])
     svg = ET.fromstring(frames._repr_svg_())
-    lines = svg.findall("{http://www.w3.org/2000/svg}polyline")
-    assert [l.get("class") for l in lines].count("channel2") == 2
-    assert len(lines) == 9 and len(lines[0].get("points").split()) == 5
+    lines = {l.get("class"): [p.split(",") for p in l.get("points").split()]
+             for l in svg.findall("{http://www.w3.org/2000/svg}polyline")}
+    assert len(lines) == 6 and len(lines["channel2"]) == 5 and len(lines["channel3"]) == 3
+    assert lines["channel2"][1][1] == lines["channel2"][0][1] != lines["channel2"][2][1]
     frames.write(pathlib.Path(tmp_path, "x.csv"))
     assert os.fspath(frames.path).endswith("x.csv")
