@@ -183,6 +183,9 @@ void Board::playedToEnd() {
 }
 
 void Board::move(const QList<ServoPosition>& servos, int ms) {
+  // Moves a script may have on their way to the board before the next waits: a loop of moves
+  // must not bury the answers other calls wait for under a backlog.
+  constexpr int kMovesAhead = 16;
   const QByteArray move = frame::multiServoMove(ms, servos);
   bool sent = false;
   {
@@ -190,7 +193,12 @@ void Board::move(const QList<ServoPosition>& servos, int ms) {
     // do, and only a failure is left to the link thread to tell.
     py::gil_scoped_release released;
     std::lock_guard lock(sessionMutex_);
-    sent = open_ && !overSerial() && session_->link()->sendData(move);
+    if (open_ && !overSerial() && *movesAhead_ < kMovesAhead && session_->link()->sendData(move)) {
+      ++*movesAhead_;
+      // Runs once the link thread has handled what came before it, the move included.
+      LinkThread::instance().post([ahead = movesAhead_] { --*ahead; });
+      sent = true;
+    }
   }
   if (!sent) onBoard([&] { session_->send(move); });
 }

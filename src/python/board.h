@@ -76,6 +76,7 @@ class Board : public std::enable_shared_from_this<Board> {
   std::atomic<bool> open_{false};
   std::unique_ptr<vornctl::BoardSession> session_;  // link thread; its going, under the lock
   std::mutex sessionMutex_;
+  std::shared_ptr<std::atomic<int>> movesAhead_ = std::make_shared<std::atomic<int>>(0);
   std::unique_ptr<Run> run_;  // link thread
 };
 

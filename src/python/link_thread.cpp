@@ -5,8 +5,11 @@
 
 #include <QCoreApplication>
 #include <QThread>
+#include <QTimer>
 #include <atomic>
 #include <cstdio>
+#include <deque>
+#include <mutex>
 #include <thread>
 
 #include "model/language.h"
@@ -26,10 +29,29 @@ void quiet(QtMsgType type, const QMessageLogContext&, const QString& message) {
 
 }  // namespace
 
+// Work runs from a timer, not from the delivery of a posted event: a call that waits for the
+// board runs a nested event loop, and one nested in the delivery of posted events could sleep
+// through events posted from other threads (a run's moves) until its time-out.
 struct LinkThread::Running {
   std::thread thread;
   QCoreApplication* app = nullptr;
+  QTimer* timer = nullptr;
   std::atomic<bool> ended{false};
+  std::mutex mutex;
+  std::deque<std::function<void()>> work;
+
+  void runWork() {
+    for (;;) {
+      std::function<void()> next;
+      {
+        std::lock_guard lock(mutex);
+        if (work.empty()) return;
+        next = std::move(work.front());
+        work.pop_front();
+      }
+      next();
+    }
+  }
 };
 
 namespace {
@@ -43,8 +65,8 @@ LinkThread& LinkThread::instance() {
 }
 
 LinkThread::LinkThread() : running_(std::make_unique<Running>()) {
-  std::promise<QCoreApplication*> ready;
-  std::future<QCoreApplication*> started = ready.get_future();
+  std::promise<void> ready;
+  std::future<void> started = ready.get_future();
   running_->thread = std::thread([&ready, this] {
     static int argc = 1;
     static char name[] = "vorn";
@@ -55,16 +77,27 @@ LinkThread::LinkThread() : running_(std::make_unique<Running>()) {
     QCoreApplication::setOrganizationName(QStringLiteral("Vorn"));
     QCoreApplication::setApplicationName(QStringLiteral("Vorn"));
     KoLanguage::instance().install(KoLanguage::instance().code());
-    ready.set_value(&app);
+    QTimer timer;
+    timer.setSingleShot(true);
+    QObject::connect(&timer, &QTimer::timeout, [this] { running_->runWork(); });
+    running_->app = &app;
+    running_->timer = &timer;
+    ready.set_value();
     app.exec();
     running_->ended = true;
   });
-  running_->app = started.get();
+  started.get();
 }
 
 void LinkThread::post(std::function<void()> work) {
   if (hasEnded()) throw Error(QStringLiteral("vorn has shut down"));
-  QMetaObject::invokeMethod(running_->app, std::move(work), Qt::QueuedConnection);
+  std::lock_guard lock(running_->mutex);
+  running_->work.push_back(std::move(work));
+  // One start runs everything posted before the timer fires.
+  if (running_->work.size() == 1) {
+    QMetaObject::invokeMethod(
+        running_->timer, [timer = running_->timer] { timer->start(0); }, Qt::QueuedConnection);
+  }
 }
 
 bool LinkThread::isCurrent() const {

@@ -94,12 +94,15 @@ def test_play_sends_each_frame_once_and_ends_where_the_list_does(board):
     assert board.play([]) is True
 
 
-def test_a_run_in_the_background_stops_when_told(board):
-    playing = board.play_async(frames([100] * 6, [900] * 6), loop=True)
-    assert playing.running
-    playing.stop()
-    assert playing.wait() is False
-    assert not playing.running and not board.playing
+def test_a_run_in_the_background_leaves_the_board_answering_and_stops_when_told():
+    with vorn.Board.simulate(instant=True, timeout_ms=2000) as board:
+        playing = board.play_async(frames([100] * 6, [900] * 6), loop=True)
+        assert playing.running
+        for _ in range(500):  # each read answered while the run's moves go out
+            board.positions([1])
+        playing.stop()
+        assert playing.wait() is False
+        assert not playing.running and not board.playing
 
 
 def test_ctrl_c_stops_the_arm_and_raises():
