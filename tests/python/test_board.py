@@ -98,7 +98,7 @@ def test_a_run_in_the_background_leaves_the_board_answering_and_stops_when_told(
     with vorn.Board.simulate(instant=True, timeout_ms=2000) as board:
         playing = board.play_async(frames([100] * 6, [900] * 6), loop=True)
         assert playing.running
-        for _ in range(500):  # each read answered while the run's moves go out
+        for _ in range(3000):  # each read answered while the run's moves go out
             board.positions([1])
         playing.stop()
         assert playing.wait() is False
