@@ -456,12 +456,19 @@ QList<QByteArray> movesOf(const Frames& frames) {
   return moves;
 }
 
-void bindFiles(py::module_& m) {
-  py::class_<Frame>(m, "Frame", R"(One frame: the time to reach a pose, and the pose.
+// A range as the docstrings write it, from the one header that holds it.
+std::string range(limits::Range r) {
+  return std::to_string(r.minimum) + " to " + std::to_string(r.maximum);
+}
 
-time_ms is 50 to 30000. positions are six values for channels 1 to 6, each 0 to 1000 or None
-for an absent channel (its servo stays where it is), or a dict {channel: position}. A frame is
-a value: compare it, hash it, make a new one to change it.)")
+void bindFiles(py::module_& m) {
+  static const std::string frameDoc =
+      "One frame: the time to reach a pose, and the pose.\n\ntime_ms is " +
+      range(limits::kFrameTime) + ". positions are six values for channels 1 to 6, each " +
+      range(limits::kPosition) +
+      " or None\nfor an absent channel (its servo stays where it is), or a dict {channel: "
+      "position}. A frame is\na value: compare it, hash it, make a new one to change it.";
+  py::class_<Frame>(m, "Frame", frameDoc.c_str())
       .def(py::init([](py::object time, py::object positions) {
              return Frame{wholeIn(time, limits::kFrameTime, "time_ms"), positionsOf(positions)};
            }),
@@ -590,6 +597,15 @@ and remembers the path it was last read from or written to. ActionFile.read() an
           "The six channels' positions over time, as an SVG drawing.");
   py::setattr(m.attr("ActionFile"), "__hash__", py::none());
 
+  static const std::string easeDoc =
+      "Eases moves as the editor does: each move between two frames is cut into steps of "
+      "about\nstep_ms (" +
+      range(easing::kStepMs) +
+      ") that speed up and slow down along the curve (\"ease-in\", \"ease-out\",\n"
+      "\"ease-in-out\", or control points (x1, y1, x2, y2) each 0 to 1). rows: the indexes of "
+      "the frames\nwhose moves between each other are eased; None for all. Returns a new "
+      "ActionFile; ValueError\nwhen the list would grow past what a group holds (" +
+      std::to_string(limits::kMaxFramesPerGroup) + " frames).";
   m.def(
       "ease",
       [](py::object frames, py::object curve, py::object stepMs, py::object rows) {
@@ -607,12 +623,7 @@ and remembers the path it was last read from or written to. ActionFile.read() an
         return fromEditor(easing::applied(editor, plan));
       },
       "frames"_a, "curve"_a = "ease-in-out", "step_ms"_a = easing::kStepMs.start,
-      "rows"_a = py::none(),
-      R"(Eases moves as the editor does: each move between two frames is cut into steps of about
-step_ms (50 to 30000) that speed up and slow down along the curve ("ease-in", "ease-out",
-"ease-in-out", or control points (x1, y1, x2, y2) each 0 to 1). rows: the indexes of the frames
-whose moves between each other are eased; None for all. Returns a new ActionFile; ValueError
-when the list would grow past what a group holds (1020 frames).)");
+      "rows"_a = py::none(), easeDoc.c_str());
   m.def(
       "mirror",
       [](py::object frames, py::object channels) {
