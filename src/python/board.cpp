@@ -1,10 +1,11 @@
 // Python's headers come before Qt's, whose `slots` keyword they use as a name.
 #include <pybind11/pybind11.h>
 
+#include "python/board.h"
+
 #include <QCoreApplication>
 #include <algorithm>
 #include <thread>
-#include "python/board.h"
 
 #include "board/virtual_board.h"
 #include "cli/exit_codes.h"
