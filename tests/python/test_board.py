@@ -7,7 +7,7 @@ import threading
 import pytest
 import vorn
 
-MOVE, RUN, STOP = 0x03, 0x06, 0x07
+MOVE, RUN, STOP, STORE_TRIMS = 0x03, 0x06, 0x07, 0x16
 
 
 def frames(*poses, ms=100):
@@ -28,6 +28,7 @@ def test_moves_and_readings_name_channels_as_the_caller_did(board):
     board.set_trims([None, -20, None, None, None, 100])
     assert board.trims([2, 6]) == {2: -20, 6: 100}
     board.store_trims()
+    assert len(board._simulated_frames(STORE_TRIMS)) == 1
 
 
 def test_readings_follow_the_read_back_rule():

@@ -100,6 +100,7 @@ def test_a_frame_is_a_value():
 def test_an_action_file_behaves_as_a_list():
     model, file = list(POSES), vorn.ActionFile(POSES)
     edits = [lambda l: l.insert(-1, F(60)), lambda l: l.insert(99, F(70)),
+             lambda l: l.insert(0, F(71)), lambda l: l.insert(-99, F(72)),
              lambda l: l.__delitem__(slice(1, 3)), lambda l: l.__setitem__(-1, F(80)),
              lambda l: l.__setitem__(slice(0, 1), [F(90), F(91)]), lambda l: l.extend(POSES),
              lambda l: l.__delitem__(slice(None, None, 3)), lambda l: l.append(F(95))]
