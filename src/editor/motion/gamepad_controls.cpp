@@ -1,0 +1,1 @@
+#include "editor/motion/gamepad_controls.h"

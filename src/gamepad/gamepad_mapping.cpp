@@ -1,0 +1,1 @@
+#include "gamepad/gamepad_mapping.h"
