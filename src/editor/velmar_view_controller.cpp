@@ -23,6 +23,7 @@
 #include "editor/motion/curve_view.h"
 #include "editor/motion/easing_dialog.h"
 #include "editor/motion/frame_on_cards.h"
+#include "editor/motion/gamepad_controls.h"
 #include "editor/motion/motion_controls.h"
 #include "editor/motion/motion_craft.h"
 #include "editor/motion/pose_panel.h"
@@ -157,7 +158,9 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   });
   connect(serialControls_, &KoEditorSerial::lineLost, this, [this] {
     if (!hid_.connection()) online_->connectionLost();
+    motion_->gamepad()->boardGone();
   });
+  connectGamepad(showStatus);
   connect(tableView_, &QTableView::clicked, this, [this](const QModelIndex& index) {
     if (index.column() == KoFrameListModel::kPlayColumn && index.row() == model_->playRow()) {
       online_->play(index.row());
@@ -197,6 +200,27 @@ KoVelmarViewController::KoVelmarViewController(usbHid& hid, QWidget* parent,
   changeLanguage();
   setActionTime();
   connection(hid_.connection());
+}
+
+void KoVelmarViewController::connectGamepad(
+    const std::function<void(const QString&, bool)>& showStatus) {
+  KoGamepadControls* pad = motion_->gamepad();
+  pad->setCanMove([this] { return hid_.connection() || serial_->carriesMoves(); });
+  pad->setBusy([this] { return !online_->stopped() || hid_.download(); });
+  connect(pad, &KoGamepadControls::statusChanged, this, showStatus);
+  connect(pad, &KoGamepadControls::actionAsked, this, &KoVelmarViewController::buttonClick);
+  connect(pad, &KoGamepadControls::stopAsked, this, [this] { stopEverything(false); });
+  connect(pad, &KoGamepadControls::runOrStopAsked, this,
+          [this] { buttonClick(online_->stopped() ? KoOnlineControl::kRun : EditorAction::Stop); });
+  // As a click on a row and Space would: the row is selected and its pose goes to the arm.
+  connect(pad, &KoGamepadControls::rowStepAsked, this, [this](int step) {
+    const int count = model_->count();
+    if (count == 0 || !online_->stopped()) return;
+    const int at = model_->selectIndex();
+    const int row = at < 0 ? (step > 0 ? 0 : count - 1) : std::clamp(at + step, 0, count - 1);
+    scrollToRow(row);
+    online_->play(row);
+  });
 }
 
 KoVelmarViewController::~KoVelmarViewController() {
@@ -333,12 +357,14 @@ void KoVelmarViewController::connection(bool connected) {
   online_->connectionLost();
   groups_->connectionLost();
   motion_->recorder()->connectionLost();
+  motion_->gamepad()->boardGone();
 }
 
 void KoVelmarViewController::showEvent(QShowEvent* event) {
   QWidget::showEvent(event);
   // Replies go to the screen in front.
   if (!event->spontaneous()) hid_.setDelegate(this);
+  motion_->gamepad()->setWindow(window());
 }
 
 void KoVelmarViewController::hideEvent(QHideEvent* event) {

@@ -5,6 +5,7 @@
 #include <QPair>
 #include <QString>
 #include <QWidget>
+#include <functional>
 
 #include "editor/editor_actions.h"
 #include "link/usb_hid.h"
@@ -158,6 +159,8 @@ class KoVelmarViewController : public QWidget,
   void addButtons(QBoxLayout* into, std::initializer_list<ButtonDef> defs);
 
   void connection(bool connected);
+  // The controller's presses run through the gate as the keys do.
+  void connectGamepad(const std::function<void(const QString&, bool)>& showStatus);
   // The editing keys, each on the button that does the same where there is one.
   void addShortcuts();
   void showDocument();

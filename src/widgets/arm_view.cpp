@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "model/notification_center.h"
+#include "model/send_check.h"
 #include "widgets/accessible_controls.h"
 #include "widgets/colours.h"
 #include "widgets/switch.h"
@@ -155,11 +156,33 @@ void KoArmView::want(const KoChannelPositions& next) {
   if (any) emit positionsWanted(moves);
 }
 
+void KoArmView::steer(const KoChannelPositions& wanted) {
+  if (dragging_ != Drag::None) return;
+  KoChannelPositions next = positions_;
+  for (std::size_t c = 0; c < next.size(); ++c) {
+    if (wanted[c]) next[c] = wanted[c];
+  }
+  positions_ = next;
+  holdTimer_.start();
+  update();
+}
+
+void KoArmView::showSteering(std::optional<QPointF> target, bool clamped, quint8 strike) {
+  if (dragging_ != Drag::None) return;
+  target_ = target;
+  clamped_ = target && clamped;
+  strike_ = target ? strike : 0;
+  reachedTip_ = kinematics::skeleton(profile_, positions_)[kinematics::kTip];
+  if (target) holdTimer_.start();
+  update();
+}
+
 void KoArmView::reachFor(QPointF targetMm) {
   const kinematics::Reach r = kinematics::reach(profile_, positions_, targetMm, hold_);
   target_ = targetMm;
   reachedTip_ = r.tip;
   clamped_ = r.clamped;
+  strike_ = 0;
   want(r.positions);
 }
 
@@ -183,6 +206,7 @@ void KoArmView::endPosing() {
   dragging_ = Drag::None;
   target_.reset();
   clamped_ = false;
+  strike_ = 0;
   holdTimer_.start();
   update();
 }
@@ -211,6 +235,7 @@ void KoArmView::mousePressEvent(QMouseEvent* event) {
     // A target the keys left stands for nothing once the pointer takes over.
     target_.reset();
     clamped_ = false;
+    strike_ = 0;
   }
   if (dragging_ == Drag::Tip) {
     grabOffsetMm_ = kinematics::skeleton(profile_, positions_)[kinematics::kTip] - toMm(at);
@@ -288,6 +313,7 @@ void KoArmView::focusOutEvent(QFocusEvent* event) {
   if (dragging_ == Drag::None && target_) {
     target_.reset();
     clamped_ = false;
+    strike_ = 0;
     update();
   }
   QWidget::focusOutEvent(event);
@@ -375,7 +401,7 @@ void KoArmView::paintEvent(QPaintEvent*) {
 
   // Where the tip was asked to go and could not (over the dial, which it may reach): a red ring, a
   // dashed line to where it stopped.
-  if (target_ && clamped_) {
+  if (target_ && (clamped_ || strike_)) {
     const QPointF wanted = toScreen(*target_);
     const QPointF reached = toScreen(reachedTip_);
     p.setBrush(Qt::NoBrush);
@@ -384,7 +410,8 @@ void KoArmView::paintEvent(QPaintEvent*) {
     p.setPen(QPen(colours.danger, 2));
     p.drawEllipse(wanted, 7, 7);
     p.setFont(KoTheme::font(KoTheme::Type::Label));
-    const QString text = qtTrId("arm_out_of_reach");
+    const QString text = strike_ ? qtTrId("arm_would_strike").arg(sending::strikeText(strike_))
+                                 : qtTrId("arm_out_of_reach");
     const QRectF box = p.fontMetrics().boundingRect(text).adjusted(-4, -2, 4, 2);
     // Beside the ring on the side away from the tip, so that it covers neither; inside the view.
     QPointF at(wanted.x() < reached.x() ? wanted.x() - 12 - box.width() : wanted.x() + 12,

@@ -59,6 +59,14 @@ class KoArmView : public QWidget {
   std::optional<QPointF> target() const { return target_; }
   bool isClamped() const { return clamped_; }
 
+  // Another hand (a controller) poses the arm: its wanted channels are shown as a drag's would
+  // be, and the feed waits as it does for a drag.
+  void steer(const KoChannelPositions& wanted);
+  // Where that hand asked the tip to go: marked when the arm fell short of it or when the pose
+  // was held back because it would strike (kinematics::Fault bits). No target clears the mark.
+  void showSteering(std::optional<QPointF> target, bool clamped, quint8 strike);
+  quint8 heldStrike() const { return strike_; }
+
   // Between the side view's mm and the widget's pixels.
   QPointF toScreen(QPointF mm) const;
   QPointF toMm(QPointF pixel) const;
@@ -117,6 +125,7 @@ class KoArmView : public QWidget {
   std::optional<QPointF> target_;
   QPointF reachedTip_;
   bool clamped_ = false;
+  quint8 strike_ = 0;
   QTimer holdTimer_;
 
   QWidget* lockRow_;

@@ -67,6 +67,12 @@ void KoTeachRecorder::connectionLost() {
 
 void KoTeachRecorder::tick() {
   if (!recording_) return;
+  if (readsPose_) {
+    KoPose pose = session_.pose();
+    pose.time = interval_;
+    take(KoTools::frameOfPose(pose, int(model_->count())));
+    return;
+  }
   if (awaiting_ || !hid_.sendReadAngle(session_.pose().shownIds())) {
     fail();
     return;
@@ -96,6 +102,10 @@ void KoTeachRecorder::positionsReceived(const QList<ServoPosition>& readings) {
     fail();
     return;
   }
+  take(reading);
+}
+
+void KoTeachRecorder::take(const VelmarFrame& reading) {
   // The frame may have left the list (or been replaced) since; only a frame still there grows.
   const int lastRow = last_ ? int(model_->frames().lastIndexOf(last_)) : -1;
   if (lastRow >= 0 && still(*last_, *reading) &&

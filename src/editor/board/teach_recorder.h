@@ -13,7 +13,8 @@ class KoFrameListModel;
 class usbHid;
 
 // Teaching by hand: while the servos hang limp, reads the visible channels every interval
-// and appends a frame of that interval's time per reading. A reading that moved no channel
+// and appends a frame of that interval's time per reading. While another hand (a controller)
+// poses the arm, the pose it gave is taken instead of a reading. A reading that moved no channel
 // by the threshold or more lengthens the frame before it instead. A reading that does not
 // come, or lacks a channel, ends the recording; what was recorded stays.
 class KoTeachRecorder : public QObject {
@@ -38,6 +39,9 @@ class KoTeachRecorder : public QObject {
   // A recording is one step of the history: one undo takes it all back.
   // Tests tick by hand instead of waiting for the timer.
   void setAutoTick(bool on) { autoTick_ = on; }
+  // On: each reading is the editor's pose, taken at once, with no board to ask.
+  void setReadsPose(bool on) { readsPose_ = on; }
+  bool readsPose() const { return readsPose_; }
 
   // One reading is due: asks for it, or ends the recording when the last one never came.
   void tick();
@@ -52,6 +56,7 @@ class KoTeachRecorder : public QObject {
 
  private:
   void fail();
+  void take(const VelmarFrame& reading);
   bool still(const KoVelmarPwmModel& previous, const KoVelmarPwmModel& reading) const;
 
   KoEditorSession& session_;
@@ -62,6 +67,7 @@ class KoTeachRecorder : public QObject {
   int interval_ = kDefaultInterval;
   int threshold_ = kDefaultThreshold;
   bool autoTick_ = true;
+  bool readsPose_ = false;
   bool recording_ = false;
   bool awaiting_ = false;
   // The frame this recording appended last, the one a still reading lengthens.

@@ -74,6 +74,11 @@ bool KoArmMoves::pending() const {
   return std::any_of(waiting_.begin(), waiting_.end(), [](const auto& w) { return bool(w); });
 }
 
+void KoArmMoves::cancel() {
+  for (auto& w : waiting_) w.reset();
+  timer_.stop();
+}
+
 void KoArmMoves::schedule() {
   const qint64 now = clock_();
   qint64 due = std::numeric_limits<qint64>::max();

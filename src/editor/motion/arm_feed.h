@@ -63,6 +63,8 @@ class KoArmMoves : public QObject {
   // Sends every waiting move whose channel's interval is over, and waits for the rest.
   void flush();
   bool pending() const;
+  // Drops every waiting move: what was sent stays sent, nothing more goes.
+  void cancel();
   // The timer that calls flush(): running while a move waits, due when the first one may go.
   const QTimer& timer() const { return timer_; }
 

@@ -11,6 +11,7 @@
 #include "editor/board/teach_recorder.h"
 #include "editor/motion/arm_feed.h"
 #include "editor/motion/curve_view.h"
+#include "editor/motion/gamepad_controls.h"
 #include "editor/profiles/arm_profile_dialog.h"
 #include "model/limits.h"
 #include "session/arm_ranges.h"
@@ -44,6 +45,10 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
     : QObject(parent), online_(online), session_(session) {
   KoFrameListModel* model = session.list();
   QSettings settings;
+  moves_ =
+      new KoArmMoves([this](int channel, int position) { moveChannel(channel, position); }, this);
+  recorder_ = new KoTeachRecorder(session, this);
+  gamepad_ = new KoGamepadControls(session, moves_, recorder_, this);
   liveSwitch_ = new KoSwitch;
   liveSwitch_->setOn(settings.value(kLiveKey, false).toBool());
   connect(liveSwitch_, &KoSwitch::toggledByUser, this, [this](bool on) {
@@ -55,6 +60,8 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
   live->setContentsMargins(0, 0, 0, 0);
   live->addWidget(caption(QT_TRID_NOOP("live_arm")));
   live->addWidget(liveSwitch_);
+  live->addSpacing(8);
+  live->addWidget(gamepad_->row());
   KoTools::setAccessibleKeys(liveSwitch_, QT_TRID_NOOP("live_arm"), QT_TRID_NOOP("live_arm_tips"));
   tooltips_.append({liveSwitch_, QT_TRID_NOOP("live_arm_tips")});
   profileButton_ = new QPushButton;
@@ -65,9 +72,6 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
   tooltips_.append({profileButton_, QT_TRID_NOOP("arm_profile_open_tips")});
   connect(profileButton_, &QPushButton::clicked, this,
           [this] { KoArmProfileDialog::edit(liveRow_->window()); });
-
-  moves_ =
-      new KoArmMoves([this](int channel, int position) { moveChannel(channel, position); }, this);
 
   curves_ = new KoCurveView(model);
   KoTools::setAccessibleKeys(curves_, QT_TRID_NOOP("curves"), QT_TRID_NOOP("curves_tips"));
@@ -102,7 +106,6 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
   softField_->setFixedHeight(18);
   showSoftStart();
 
-  recorder_ = new KoTeachRecorder(session, this);
   recordButton_ = new QPushButton;
   recordButton_->setProperty("koTag", tagOf(kRecordTag));
   tooltips_.append({recordButton_, QT_TRID_NOOP("record_hand_tips")});
@@ -174,6 +177,7 @@ void KoMotionControls::showLive(bool on) {
     connect(armView_, &KoArmView::wristHoldChanged, this, [](kinematics::WristHold hold) {
       QSettings().setValue(kLockWristKey, hold == kinematics::WristHold::LockJoint);
     });
+    gamepad_->setArmView(armView_);
   }
   if (!armView_) return;
   armView_->setGeometry(panView_->imageVelmar()->geometry());
@@ -226,5 +230,6 @@ void KoMotionControls::retranslate() {
   for (const auto& [widget, key] : captions_) static_cast<QLabel*>(widget)->setText(qtTrId(key));
   for (const auto& [widget, key] : tooltips_) widget->setToolTip(qtTrId(key));
   profileButton_->setText(qtTrId("arm_profile_open"));
+  gamepad_->retranslate();
   showRecording(recorder_->isRecording());
 }

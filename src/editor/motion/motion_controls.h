@@ -16,6 +16,7 @@ class KoArmMoves;
 class KoArmView;
 class KoCurveView;
 class KoFrameListModel;
+class KoGamepadControls;
 class KoNumberField;
 class KoOnlineControl;
 class KoSwitch;
@@ -50,6 +51,7 @@ class KoMotionControls : public QObject {
   KoNumberField* softStartField() const { return softField_; }
   QPushButton* recordButton() const { return recordButton_; }
   KoTeachRecorder* recorder() const { return recorder_; }
+  KoGamepadControls* gamepad() const { return gamepad_; }
 
   // Caption and switch of the live arm, in the pan view's corner.
   QWidget* liveRow() const { return liveRow_; }
@@ -92,6 +94,7 @@ class KoMotionControls : public QObject {
   QPushButton* recordButton_;
   KoNumberField* intervalField_;
   KoTeachRecorder* recorder_;
+  KoGamepadControls* gamepad_;
   QWidget* liveRow_;
   QLabel* softCaption_;
   QWidget* softTime_;
