@@ -3310,5 +3310,345 @@
         <extracomment>List line</extracomment>
         <translation>%1: not sent, an earlier file failed</translation>
     </message>
+    <message id="gamepad">
+        <source>gamepad</source>
+        <extracomment>Label of the switch beside the Live arm switch that turns gamepad control on</extracomment>
+        <translation>Gamepad</translation>
+    </message>
+    <message id="gamepad_tips">
+        <source>gamepad_tips</source>
+        <extracomment>Tooltip of the gamepad switch</extracomment>
+        <translation>Steer the arm with a game controller: the left stick moves the gripper's tip, B stops everything</translation>
+    </message>
+    <message id="gamepad_mapping_open">
+        <source>gamepad_mapping_open</source>
+        <extracomment>Button beside the gamepad switch that opens the gamepad mapping dialog</extracomment>
+        <translation>Mapping…</translation>
+    </message>
+    <message id="gamepad_mapping_open_tips">
+        <source>gamepad_mapping_open_tips</source>
+        <extracomment>Tooltip of the button that opens the gamepad mapping dialog</extracomment>
+        <translation>Which stick or button does what, with speeds and dead zones</translation>
+    </message>
+    <message id="gamepad_mapping">
+        <source>gamepad_mapping</source>
+        <extracomment>Window title of the gamepad mapping dialog</extracomment>
+        <translation>Gamepad mapping</translation>
+    </message>
+    <message id="gamepad_connected">
+        <source>gamepad_connected</source>
+        <extracomment>Status line; %1 is the controller's name</extracomment>
+        <translation>Gamepad connected: %1</translation>
+    </message>
+    <message id="gamepad_disconnected">
+        <source>gamepad_disconnected</source>
+        <extracomment>Status line; %1 is the controller's name</extracomment>
+        <translation>Gamepad unplugged: %1. The arm stopped.</translation>
+    </message>
+    <message id="gamepad_waiting">
+        <source>gamepad_waiting</source>
+        <extracomment>Status line when the gamepad switch is on and no controller is plugged in</extracomment>
+        <translation>Gamepad on. Plug in a controller.</translation>
+    </message>
+    <message id="gamepad_unavailable">
+        <source>gamepad_unavailable</source>
+        <extracomment>Status line; %1 is the system's reason (English)</extracomment>
+        <translation>Gamepads cannot be used: %1</translation>
+    </message>
+    <message id="gamepad_board_gone">
+        <source>gamepad_board_gone</source>
+        <extracomment>Status line when the board goes away while the gamepad is on</extracomment>
+        <translation>Gamepad off: the board is gone.</translation>
+    </message>
+    <message id="arm_would_strike">
+        <source>arm_would_strike</source>
+        <extracomment>Beside the arm view's red ring while the gamepad holds a pose back; %1 is strike_ground, strike_column or strike_both</extracomment>
+        <translation>Held: would strike %1</translation>
+    </message>
+    <message id="pad_tip_forward">
+        <source>pad_tip_forward</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>Tip forward / back</translation>
+    </message>
+    <message id="pad_tip_up">
+        <source>pad_tip_up</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>Tip up / down</translation>
+    </message>
+    <message id="pad_base_turn">
+        <source>pad_base_turn</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>Turn base</translation>
+    </message>
+    <message id="pad_hand_tilt">
+        <source>pad_hand_tilt</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion (the hand's angle to the ground)</extracomment>
+        <translation>Tilt hand</translation>
+    </message>
+    <message id="pad_gripper_close">
+        <source>pad_gripper_close</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>Close gripper</translation>
+    </message>
+    <message id="pad_gripper_open">
+        <source>pad_gripper_open</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>Open gripper</translation>
+    </message>
+    <message id="pad_roll_left">
+        <source>pad_roll_left</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>Roll wrist left</translation>
+    </message>
+    <message id="pad_roll_right">
+        <source>pad_roll_right</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>Roll wrist right</translation>
+    </message>
+    <message id="pad_add_frame">
+        <source>pad_add_frame</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>Add frame</translation>
+    </message>
+    <message id="pad_insert_frame">
+        <source>pad_insert_frame</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>Insert frame</translation>
+    </message>
+    <message id="pad_update_frame">
+        <source>pad_update_frame</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>Update frame</translation>
+    </message>
+    <message id="pad_previous_row">
+        <source>pad_previous_row</source>
+        <extracomment>Role in the gamepad mapping dialog: an action (the row above in the frame list)</extracomment>
+        <translation>Previous row</translation>
+    </message>
+    <message id="pad_next_row">
+        <source>pad_next_row</source>
+        <extracomment>Role in the gamepad mapping dialog: an action (the row below in the frame list)</extracomment>
+        <translation>Next row</translation>
+    </message>
+    <message id="pad_run_or_stop">
+        <source>pad_run_or_stop</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>Run / stop the list</translation>
+    </message>
+    <message id="pad_stop_all">
+        <source>pad_stop_all</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>Stop everything</translation>
+    </message>
+    <message id="pad_mapping_hint">
+        <source>pad_mapping_hint</source>
+        <extracomment>Note at the top of the gamepad mapping dialog</extracomment>
+        <translation>Move the controller to check the mapping: each row shows what its role gets now.</translation>
+    </message>
+    <message id="pad_motions">
+        <source>pad_motions</source>
+        <extracomment>Group title in the gamepad mapping dialog: the roles an input drives while held</extracomment>
+        <translation>Motions</translation>
+    </message>
+    <message id="pad_actions">
+        <source>pad_actions</source>
+        <extracomment>Group title in the gamepad mapping dialog: the roles a press runs once</extracomment>
+        <translation>Actions</translation>
+    </message>
+    <message id="pad_column_input">
+        <source>pad_column_input</source>
+        <extracomment>Column of the gamepad mapping dialog, about 150 px wide</extracomment>
+        <translation>Input</translation>
+    </message>
+    <message id="pad_column_speed">
+        <source>pad_column_speed</source>
+        <extracomment>Column of the gamepad mapping dialog, about 90 px wide</extracomment>
+        <translation>Speed</translation>
+    </message>
+    <message id="pad_column_dead_zone">
+        <source>pad_column_dead_zone</source>
+        <extracomment>Column of the gamepad mapping dialog, about 60 px wide</extracomment>
+        <translation>Dead zone</translation>
+    </message>
+    <message id="pad_column_invert">
+        <source>pad_column_invert</source>
+        <extracomment>Column of the gamepad mapping dialog, above the switches, about 44 px wide</extracomment>
+        <translation>Invert</translation>
+    </message>
+    <message id="pad_column_now">
+        <source>pad_column_now</source>
+        <extracomment>Column of the gamepad mapping dialog, above each row's live level, about 64 px wide</extracomment>
+        <translation>Now</translation>
+    </message>
+    <message id="pad_column_input_tips">
+        <source>pad_column_input_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's input column</extracomment>
+        <translation>The stick, trigger or button that does it</translation>
+    </message>
+    <message id="pad_column_speed_tips">
+        <source>pad_column_speed_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's speed column</extracomment>
+        <translation>How fast it moves with the input pushed all the way</translation>
+    </message>
+    <message id="pad_column_dead_zone_tips">
+        <source>pad_column_dead_zone_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's dead zone column</extracomment>
+        <translation>How far the stick or trigger travels before anything moves</translation>
+    </message>
+    <message id="pad_column_invert_tips">
+        <source>pad_column_invert_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's invert switches</extracomment>
+        <translation>Move the other way (sticks and triggers only)</translation>
+    </message>
+    <message id="pad_column_now_tips">
+        <source>pad_column_now_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's live levels</extracomment>
+        <translation>What the role gets from the controller now</translation>
+    </message>
+    <message id="pad_input_none">
+        <source>pad_input_none</source>
+        <extracomment>Entry of an input chooser in the gamepad mapping dialog: no input</extracomment>
+        <translation>None</translation>
+    </message>
+    <message id="pad_input_left_x">
+        <source>pad_input_left_x</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Left stick ←→</translation>
+    </message>
+    <message id="pad_input_left_y">
+        <source>pad_input_left_y</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Left stick ↑↓</translation>
+    </message>
+    <message id="pad_input_right_x">
+        <source>pad_input_right_x</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Right stick ←→</translation>
+    </message>
+    <message id="pad_input_right_y">
+        <source>pad_input_right_y</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Right stick ↑↓</translation>
+    </message>
+    <message id="pad_input_left_trigger">
+        <source>pad_input_left_trigger</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Left trigger</translation>
+    </message>
+    <message id="pad_input_right_trigger">
+        <source>pad_input_right_trigger</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Right trigger</translation>
+    </message>
+    <message id="pad_input_back">
+        <source>pad_input_back</source>
+        <extracomment>A controller's button, in the choosers and on a chip of the controller view, about 40 px wide</extracomment>
+        <translation>Back</translation>
+    </message>
+    <message id="pad_input_guide">
+        <source>pad_input_guide</source>
+        <extracomment>A controller's button (the one in the middle), in the choosers and on a chip of the controller view, about 40 px wide</extracomment>
+        <translation>Guide</translation>
+    </message>
+    <message id="pad_input_start">
+        <source>pad_input_start</source>
+        <extracomment>A controller's button, in the choosers and on a chip of the controller view, about 40 px wide</extracomment>
+        <translation>Start</translation>
+    </message>
+    <message id="pad_input_left_stick">
+        <source>pad_input_left_stick</source>
+        <extracomment>A controller's input (the left stick pushed in), in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Left stick press</translation>
+    </message>
+    <message id="pad_input_right_stick">
+        <source>pad_input_right_stick</source>
+        <extracomment>A controller's input (the right stick pushed in), in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Right stick press</translation>
+    </message>
+    <message id="pad_input_left_shoulder">
+        <source>pad_input_left_shoulder</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Left shoulder</translation>
+    </message>
+    <message id="pad_input_right_shoulder">
+        <source>pad_input_right_shoulder</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>Right shoulder</translation>
+    </message>
+    <message id="pad_input_dpad_up">
+        <source>pad_input_dpad_up</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>D-pad ↑</translation>
+    </message>
+    <message id="pad_input_dpad_down">
+        <source>pad_input_dpad_down</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>D-pad ↓</translation>
+    </message>
+    <message id="pad_input_dpad_left">
+        <source>pad_input_dpad_left</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>D-pad ←</translation>
+    </message>
+    <message id="pad_input_dpad_right">
+        <source>pad_input_dpad_right</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>D-pad →</translation>
+    </message>
+    <message id="pad_defaults">
+        <source>pad_defaults</source>
+        <extracomment>Button of the gamepad mapping dialog, about 100 px wide</extracomment>
+        <translation>Defaults</translation>
+    </message>
+    <message id="pad_defaults_tips">
+        <source>pad_defaults_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's Defaults button</extracomment>
+        <translation>Put back the layout the program comes with</translation>
+    </message>
+    <message id="pad_view">
+        <source>pad_view</source>
+        <extracomment>Screen reader name of the controller view in the gamepad mapping dialog</extracomment>
+        <translation>Controller inputs</translation>
+    </message>
+    <message id="pad_view_tips">
+        <source>pad_view_tips</source>
+        <extracomment>Tooltip of the controller view in the gamepad mapping dialog</extracomment>
+        <translation>The controller as it is now: both sticks with their dead zones, the triggers and the buttons lit while held</translation>
+    </message>
+    <message id="pad_no_controller">
+        <source>pad_no_controller</source>
+        <extracomment>In the controller view of the gamepad mapping dialog when no controller is plugged in</extracomment>
+        <translation>No controller</translation>
+    </message>
+    <message id="pad_view_state">
+        <source>pad_view_state</source>
+        <extracomment>Screen reader description of the controller view: %1 the controller's name, %2 its inputs in use (a list) or pad_view_rest</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="pad_view_held">
+        <source>pad_view_held</source>
+        <extracomment>An item of the controller view's screen reader description; %1 is a button's name</extracomment>
+        <translation>%1 held</translation>
+    </message>
+    <message id="pad_view_rest">
+        <source>pad_view_rest</source>
+        <extracomment>The controller view's screen reader description when nothing is pushed</extracomment>
+        <translation>every input at rest</translation>
+    </message>
+    <message id="pad_list_separator">
+        <source>pad_list_separator</source>
+        <extracomment>Between the items of the controller view's screen reader description</extracomment>
+        <translation>, </translation>
+    </message>
+    <message id="pad_pressed">
+        <source>pad_pressed</source>
+        <extracomment>Screen reader description of an action's live mark in the gamepad mapping dialog</extracomment>
+        <translation>Pressed</translation>
+    </message>
+    <message id="pad_released">
+        <source>pad_released</source>
+        <extracomment>Screen reader description of an action's live mark in the gamepad mapping dialog</extracomment>
+        <translation>Not pressed</translation>
+    </message>
 </context>
 </TS>

@@ -3293,5 +3293,345 @@
         <extracomment>List line</extracomment>
         <translation>%1：未傳送，前面的檔案失敗</translation>
     </message>
+    <message id="gamepad">
+        <source>gamepad</source>
+        <extracomment>Label of the switch beside the Live arm switch that turns gamepad control on</extracomment>
+        <translation>手把</translation>
+    </message>
+    <message id="gamepad_tips">
+        <source>gamepad_tips</source>
+        <extracomment>Tooltip of the gamepad switch</extracomment>
+        <translation>用遊戲手把操控機械臂：左搖桿移動夾爪末端，按 B 鍵全部停止</translation>
+    </message>
+    <message id="gamepad_mapping_open">
+        <source>gamepad_mapping_open</source>
+        <extracomment>Button beside the gamepad switch that opens the gamepad mapping dialog</extracomment>
+        <translation>按鍵配置…</translation>
+    </message>
+    <message id="gamepad_mapping_open_tips">
+        <source>gamepad_mapping_open_tips</source>
+        <extracomment>Tooltip of the button that opens the gamepad mapping dialog</extracomment>
+        <translation>設定每個搖桿和按鍵的功能、速度和死區</translation>
+    </message>
+    <message id="gamepad_mapping">
+        <source>gamepad_mapping</source>
+        <extracomment>Window title of the gamepad mapping dialog</extracomment>
+        <translation>手把按鍵配置</translation>
+    </message>
+    <message id="gamepad_connected">
+        <source>gamepad_connected</source>
+        <extracomment>Status line; %1 is the controller's name</extracomment>
+        <translation>手把已連線：%1</translation>
+    </message>
+    <message id="gamepad_disconnected">
+        <source>gamepad_disconnected</source>
+        <extracomment>Status line; %1 is the controller's name</extracomment>
+        <translation>手把已拔除：%1。機械臂已停止。</translation>
+    </message>
+    <message id="gamepad_waiting">
+        <source>gamepad_waiting</source>
+        <extracomment>Status line when the gamepad switch is on and no controller is plugged in</extracomment>
+        <translation>手把已開啟，請插入遊戲手把。</translation>
+    </message>
+    <message id="gamepad_unavailable">
+        <source>gamepad_unavailable</source>
+        <extracomment>Status line; %1 is the system's reason (English)</extracomment>
+        <translation>無法使用手把：%1</translation>
+    </message>
+    <message id="gamepad_board_gone">
+        <source>gamepad_board_gone</source>
+        <extracomment>Status line when the board goes away while the gamepad is on</extracomment>
+        <translation>手把已關閉：控制板已斷開。</translation>
+    </message>
+    <message id="arm_would_strike">
+        <source>arm_would_strike</source>
+        <extracomment>Beside the arm view's red ring while the gamepad holds a pose back; %1 is strike_ground, strike_column or strike_both</extracomment>
+        <translation>已停住：會撞到%1</translation>
+    </message>
+    <message id="pad_tip_forward">
+        <source>pad_tip_forward</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>末端前進 / 後退</translation>
+    </message>
+    <message id="pad_tip_up">
+        <source>pad_tip_up</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>末端上升 / 下降</translation>
+    </message>
+    <message id="pad_base_turn">
+        <source>pad_base_turn</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>轉動底座</translation>
+    </message>
+    <message id="pad_hand_tilt">
+        <source>pad_hand_tilt</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion (the hand's angle to the ground)</extracomment>
+        <translation>手部俯仰</translation>
+    </message>
+    <message id="pad_gripper_close">
+        <source>pad_gripper_close</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>閉合夾爪</translation>
+    </message>
+    <message id="pad_gripper_open">
+        <source>pad_gripper_open</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>張開夾爪</translation>
+    </message>
+    <message id="pad_roll_left">
+        <source>pad_roll_left</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>手腕向左旋轉</translation>
+    </message>
+    <message id="pad_roll_right">
+        <source>pad_roll_right</source>
+        <extracomment>Role in the gamepad mapping dialog: a motion</extracomment>
+        <translation>手腕向右旋轉</translation>
+    </message>
+    <message id="pad_add_frame">
+        <source>pad_add_frame</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>新增動作</translation>
+    </message>
+    <message id="pad_insert_frame">
+        <source>pad_insert_frame</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>插入動作</translation>
+    </message>
+    <message id="pad_update_frame">
+        <source>pad_update_frame</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>更新動作</translation>
+    </message>
+    <message id="pad_previous_row">
+        <source>pad_previous_row</source>
+        <extracomment>Role in the gamepad mapping dialog: an action (the row above in the frame list)</extracomment>
+        <translation>上一列</translation>
+    </message>
+    <message id="pad_next_row">
+        <source>pad_next_row</source>
+        <extracomment>Role in the gamepad mapping dialog: an action (the row below in the frame list)</extracomment>
+        <translation>下一列</translation>
+    </message>
+    <message id="pad_run_or_stop">
+        <source>pad_run_or_stop</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>執行 / 停止列表</translation>
+    </message>
+    <message id="pad_stop_all">
+        <source>pad_stop_all</source>
+        <extracomment>Role in the gamepad mapping dialog: an action</extracomment>
+        <translation>全部停止</translation>
+    </message>
+    <message id="pad_mapping_hint">
+        <source>pad_mapping_hint</source>
+        <extracomment>Note at the top of the gamepad mapping dialog</extracomment>
+        <translation>操作手把即可檢查配置：每一列顯示該功能目前收到的輸入。</translation>
+    </message>
+    <message id="pad_motions">
+        <source>pad_motions</source>
+        <extracomment>Group title in the gamepad mapping dialog: the roles an input drives while held</extracomment>
+        <translation>運動</translation>
+    </message>
+    <message id="pad_actions">
+        <source>pad_actions</source>
+        <extracomment>Group title in the gamepad mapping dialog: the roles a press runs once</extracomment>
+        <translation>操作</translation>
+    </message>
+    <message id="pad_column_input">
+        <source>pad_column_input</source>
+        <extracomment>Column of the gamepad mapping dialog, about 150 px wide</extracomment>
+        <translation>輸入</translation>
+    </message>
+    <message id="pad_column_speed">
+        <source>pad_column_speed</source>
+        <extracomment>Column of the gamepad mapping dialog, about 90 px wide</extracomment>
+        <translation>速度</translation>
+    </message>
+    <message id="pad_column_dead_zone">
+        <source>pad_column_dead_zone</source>
+        <extracomment>Column of the gamepad mapping dialog, about 60 px wide</extracomment>
+        <translation>死區</translation>
+    </message>
+    <message id="pad_column_invert">
+        <source>pad_column_invert</source>
+        <extracomment>Column of the gamepad mapping dialog, above the switches, about 44 px wide</extracomment>
+        <translation>反向</translation>
+    </message>
+    <message id="pad_column_now">
+        <source>pad_column_now</source>
+        <extracomment>Column of the gamepad mapping dialog, above each row's live level, about 64 px wide</extracomment>
+        <translation>目前</translation>
+    </message>
+    <message id="pad_column_input_tips">
+        <source>pad_column_input_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's input column</extracomment>
+        <translation>執行該功能的搖桿、扳機或按鍵</translation>
+    </message>
+    <message id="pad_column_speed_tips">
+        <source>pad_column_speed_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's speed column</extracomment>
+        <translation>輸入推到底時的移動速度</translation>
+    </message>
+    <message id="pad_column_dead_zone_tips">
+        <source>pad_column_dead_zone_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's dead zone column</extracomment>
+        <translation>搖桿或扳機推過多少後才開始移動</translation>
+    </message>
+    <message id="pad_column_invert_tips">
+        <source>pad_column_invert_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's invert switches</extracomment>
+        <translation>反方向移動（僅限搖桿和扳機）</translation>
+    </message>
+    <message id="pad_column_now_tips">
+        <source>pad_column_now_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's live levels</extracomment>
+        <translation>該功能目前從手把收到的輸入</translation>
+    </message>
+    <message id="pad_input_none">
+        <source>pad_input_none</source>
+        <extracomment>Entry of an input chooser in the gamepad mapping dialog: no input</extracomment>
+        <translation>無</translation>
+    </message>
+    <message id="pad_input_left_x">
+        <source>pad_input_left_x</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>左搖桿 ←→</translation>
+    </message>
+    <message id="pad_input_left_y">
+        <source>pad_input_left_y</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>左搖桿 ↑↓</translation>
+    </message>
+    <message id="pad_input_right_x">
+        <source>pad_input_right_x</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>右搖桿 ←→</translation>
+    </message>
+    <message id="pad_input_right_y">
+        <source>pad_input_right_y</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>右搖桿 ↑↓</translation>
+    </message>
+    <message id="pad_input_left_trigger">
+        <source>pad_input_left_trigger</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>左扳機</translation>
+    </message>
+    <message id="pad_input_right_trigger">
+        <source>pad_input_right_trigger</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>右扳機</translation>
+    </message>
+    <message id="pad_input_back">
+        <source>pad_input_back</source>
+        <extracomment>A controller's button, in the choosers and on a chip of the controller view, about 40 px wide</extracomment>
+        <translation>返回鍵</translation>
+    </message>
+    <message id="pad_input_guide">
+        <source>pad_input_guide</source>
+        <extracomment>A controller's button (the one in the middle), in the choosers and on a chip of the controller view, about 40 px wide</extracomment>
+        <translation>首頁鍵</translation>
+    </message>
+    <message id="pad_input_start">
+        <source>pad_input_start</source>
+        <extracomment>A controller's button, in the choosers and on a chip of the controller view, about 40 px wide</extracomment>
+        <translation>開始鍵</translation>
+    </message>
+    <message id="pad_input_left_stick">
+        <source>pad_input_left_stick</source>
+        <extracomment>A controller's input (the left stick pushed in), in the gamepad mapping dialog's choosers</extracomment>
+        <translation>按下左搖桿</translation>
+    </message>
+    <message id="pad_input_right_stick">
+        <source>pad_input_right_stick</source>
+        <extracomment>A controller's input (the right stick pushed in), in the gamepad mapping dialog's choosers</extracomment>
+        <translation>按下右搖桿</translation>
+    </message>
+    <message id="pad_input_left_shoulder">
+        <source>pad_input_left_shoulder</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>左肩鍵</translation>
+    </message>
+    <message id="pad_input_right_shoulder">
+        <source>pad_input_right_shoulder</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>右肩鍵</translation>
+    </message>
+    <message id="pad_input_dpad_up">
+        <source>pad_input_dpad_up</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>方向鍵 ↑</translation>
+    </message>
+    <message id="pad_input_dpad_down">
+        <source>pad_input_dpad_down</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>方向鍵 ↓</translation>
+    </message>
+    <message id="pad_input_dpad_left">
+        <source>pad_input_dpad_left</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>方向鍵 ←</translation>
+    </message>
+    <message id="pad_input_dpad_right">
+        <source>pad_input_dpad_right</source>
+        <extracomment>A controller's input, in the gamepad mapping dialog's choosers</extracomment>
+        <translation>方向鍵 →</translation>
+    </message>
+    <message id="pad_defaults">
+        <source>pad_defaults</source>
+        <extracomment>Button of the gamepad mapping dialog, about 100 px wide</extracomment>
+        <translation>還原預設值</translation>
+    </message>
+    <message id="pad_defaults_tips">
+        <source>pad_defaults_tips</source>
+        <extracomment>Tooltip of the gamepad mapping dialog's Defaults button</extracomment>
+        <translation>還原程式內建的按鍵配置</translation>
+    </message>
+    <message id="pad_view">
+        <source>pad_view</source>
+        <extracomment>Screen reader name of the controller view in the gamepad mapping dialog</extracomment>
+        <translation>手把輸入</translation>
+    </message>
+    <message id="pad_view_tips">
+        <source>pad_view_tips</source>
+        <extracomment>Tooltip of the controller view in the gamepad mapping dialog</extracomment>
+        <translation>手把的目前狀態：兩個搖桿及其死區、扳機，以及按住時亮起的按鍵</translation>
+    </message>
+    <message id="pad_no_controller">
+        <source>pad_no_controller</source>
+        <extracomment>In the controller view of the gamepad mapping dialog when no controller is plugged in</extracomment>
+        <translation>未連接手把</translation>
+    </message>
+    <message id="pad_view_state">
+        <source>pad_view_state</source>
+        <extracomment>Screen reader description of the controller view: %1 the controller's name, %2 its inputs in use (a list) or pad_view_rest</extracomment>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="pad_view_held">
+        <source>pad_view_held</source>
+        <extracomment>An item of the controller view's screen reader description; %1 is a button's name</extracomment>
+        <translation>按住%1</translation>
+    </message>
+    <message id="pad_view_rest">
+        <source>pad_view_rest</source>
+        <extracomment>The controller view's screen reader description when nothing is pushed</extracomment>
+        <translation>所有輸入都在靜止位置</translation>
+    </message>
+    <message id="pad_list_separator">
+        <source>pad_list_separator</source>
+        <extracomment>Between the items of the controller view's screen reader description</extracomment>
+        <translation>，</translation>
+    </message>
+    <message id="pad_pressed">
+        <source>pad_pressed</source>
+        <extracomment>Screen reader description of an action's live mark in the gamepad mapping dialog</extracomment>
+        <translation>已按下</translation>
+    </message>
+    <message id="pad_released">
+        <source>pad_released</source>
+        <extracomment>Screen reader description of an action's live mark in the gamepad mapping dialog</extracomment>
+        <translation>未按下</translation>
+    </message>
 </context>
 </TS>
