@@ -1,1 +1,159 @@
 #include "gamepad/gamepad_source.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <vector>
+
+using pad::Input;
+
+static_assert(SDL_CONTROLLER_AXIS_LEFTX == int(Input::LeftX));
+static_assert(SDL_CONTROLLER_AXIS_TRIGGERRIGHT == int(Input::RightTrigger));
+static_assert(SDL_CONTROLLER_AXIS_MAX == pad::kAxes);
+static_assert(SDL_CONTROLLER_BUTTON_A == int(Input::A) - pad::kAxes);
+static_assert(SDL_CONTROLLER_BUTTON_LEFTSHOULDER == int(Input::LeftShoulder) - pad::kAxes);
+static_assert(SDL_CONTROLLER_BUTTON_DPAD_RIGHT == int(Input::DpadRight) - pad::kAxes);
+
+namespace {
+
+double normalised(int axis, Sint16 value) {
+  const double v = value / 32767.0;
+  return pad::isTrigger(Input(axis)) ? std::clamp(v, 0.0, 1.0) : std::clamp(v, -1.0, 1.0);
+}
+
+}  // namespace
+
+// The controllers open now, in the order they were plugged: the last is in use.
+struct KoGamepadSource::Sdl {
+  struct Pad {
+    SDL_JoystickID id;
+    SDL_GameController* controller;
+    QString name;
+  };
+  std::vector<Pad> pads;
+
+  const Pad* inUse() const { return pads.empty() ? nullptr : &pads.back(); }
+  bool isInUse(SDL_JoystickID id) const { return inUse() && inUse()->id == id; }
+  bool isOpen(SDL_JoystickID id) const {
+    return std::any_of(pads.begin(), pads.end(), [&](const Pad& p) { return p.id == id; });
+  }
+};
+
+KoGamepadSource::KoGamepadSource(QObject* parent) : QObject(parent), sdl_(new Sdl) {
+  connect(&timer_, &QTimer::timeout, this, &KoGamepadSource::poll);
+}
+
+KoGamepadSource::~KoGamepadSource() {
+  stop();
+  delete sdl_;
+}
+
+bool KoGamepadSource::start() {
+  if (started_) return true;
+  // The program keeps Ctrl+C for itself, and whether the window has the focus is ours to say.
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    error_ = QString::fromUtf8(SDL_GetError());
+    return false;
+  }
+  // Raw joystick events stay enabled: SDL 2 builds its controller events from them as they
+  // are queued, so ignoring them would silence the controllers too. poll() drops them.
+  error_.clear();
+  started_ = true;
+  timer_.start(listening_ ? kPollMs : kIdlePollMs);
+  return true;
+}
+
+void KoGamepadSource::stop() {
+  if (!started_) return;
+  timer_.stop();
+  for (const Sdl::Pad& p : sdl_->pads) SDL_GameControllerClose(p.controller);
+  sdl_->pads.clear();
+  state_ = {};
+  started_ = false;
+  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+bool KoGamepadSource::hasController() const { return sdl_->inUse() != nullptr; }
+
+QString KoGamepadSource::name() const { return sdl_->inUse() ? sdl_->inUse()->name : QString(); }
+
+void KoGamepadSource::setListening(bool on) {
+  if (on == listening_) return;
+  if (started_ && on) poll();  // what was done while not listening goes before the reading
+  listening_ = on;
+  if (started_) timer_.setInterval(on ? kPollMs : kIdlePollMs);
+  if (!on || !started_) return;
+
+  state_ = {};
+  if (const Sdl::Pad* p = sdl_->inUse()) {
+    SDL_GameControllerUpdate();
+    for (int a = 0; a < pad::kAxes; ++a)
+      state_.axes[size_t(a)] =
+          normalised(a, SDL_GameControllerGetAxis(p->controller, SDL_GameControllerAxis(a)));
+    for (int b = 0; b < pad::kButtons; ++b)
+      state_.setHeld(Input(pad::kAxes + b),
+                     SDL_GameControllerGetButton(p->controller, SDL_GameControllerButton(b)));
+  }
+  emit stateChanged(state_);
+}
+
+void KoGamepadSource::poll() {
+  if (!started_) return;
+  pad::State reported = state_;
+  // Tells a change at once, before a plug signal that follows it.
+  const auto report = [&] {
+    if (listening_ && state_ != reported) emit stateChanged(state_);
+    reported = state_;
+  };
+
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) {
+    switch (e.type) {
+      case SDL_CONTROLLERDEVICEADDED: {
+        const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(e.cdevice.which);
+        // SDL announces a controller both when its layer starts and when it is plugged.
+        if (id < 0 || sdl_->isOpen(id)) break;
+        SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which);
+        if (!controller) break;
+        const char* name = SDL_GameControllerName(controller);
+        sdl_->pads.push_back({id, controller, QString::fromUtf8(name ? name : "")});
+        // What another controller held must not stay held.
+        state_ = {};
+        report();
+        emit connected(sdl_->pads.back().name);
+        break;
+      }
+      case SDL_CONTROLLERDEVICEREMOVED: {
+        const auto gone = std::find_if(sdl_->pads.begin(), sdl_->pads.end(),
+                                       [&](const Sdl::Pad& p) { return p.id == e.cdevice.which; });
+        if (gone == sdl_->pads.end()) break;
+        const bool wasInUse = sdl_->isInUse(gone->id);
+        const QString name = gone->name;
+        SDL_GameControllerClose(gone->controller);
+        sdl_->pads.erase(gone);
+        if (!wasInUse) break;
+        state_ = {};
+        report();
+        emit disconnected(name);
+        if (const Sdl::Pad* next = sdl_->inUse()) emit connected(next->name);
+        break;
+      }
+      case SDL_CONTROLLERAXISMOTION:
+        if (!listening_ || !sdl_->isInUse(e.caxis.which) || e.caxis.axis >= pad::kAxes) break;
+        state_.axes[e.caxis.axis] = normalised(e.caxis.axis, e.caxis.value);
+        break;
+      case SDL_CONTROLLERBUTTONDOWN:
+      case SDL_CONTROLLERBUTTONUP:
+        // Buttons past the pad (misc, paddles, touchpad) have no input here.
+        if (!listening_ || !sdl_->isInUse(e.cbutton.which) || e.cbutton.button >= pad::kButtons)
+          break;
+        state_.setHeld(Input(pad::kAxes + e.cbutton.button), e.cbutton.state == SDL_PRESSED);
+        break;
+      default:
+        break;
+    }
+  }
+  report();
+}

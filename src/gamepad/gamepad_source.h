@@ -22,6 +22,7 @@ class KoGamepadSource : public QObject {
 
   // Starts the controller layer and the polling; false, with error(), when it cannot start.
   bool start();
+  // Closes the controllers without a signal; the state is at rest again.
   void stop();
   bool isStarted() const { return started_; }
   QString error() const { return error_; }
