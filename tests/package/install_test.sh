@@ -50,7 +50,8 @@ grep -q 'TAG+="uaccess"' "$work/root/lib/udev/rules.d/70-vorn.rules" || { echo "
 
 depends=$(dpkg-deb -f "${debs[0]}" Depends)
 echo "Depends: $depends"
-for d in fonts-wqy-microhei qt6-translations-l10n python3 libqt6widgets6 libqt6serialport6 libhidapi-hidraw0; do
+for d in fonts-wqy-microhei qt6-translations-l10n python3 libqt6widgets6 libqt6serialport6 libhidapi-hidraw0 \
+         libsdl2-2.0-0; do
   [[ $depends == *"$d"* ]] || { echo "Depends lacks $d"; status=1; }
 done
 exit $status
