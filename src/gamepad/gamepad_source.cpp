@@ -109,7 +109,8 @@ void KoGamepadSource::poll() {
   };
 
   SDL_Event e;
-  while (SDL_PollEvent(&e)) {
+  // A slot may stop the source, which closes SDL's queue under the loop.
+  while (started_ && SDL_PollEvent(&e)) {
     switch (e.type) {
       case SDL_CONTROLLERDEVICEADDED: {
         const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(e.cdevice.which);
@@ -117,12 +118,13 @@ void KoGamepadSource::poll() {
         if (id < 0 || sdl_->isOpen(id)) break;
         SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which);
         if (!controller) break;
-        const char* name = SDL_GameControllerName(controller);
-        sdl_->pads.push_back({id, controller, QString::fromUtf8(name ? name : "")});
+        const char* sdlName = SDL_GameControllerName(controller);
+        const QString name = QString::fromUtf8(sdlName ? sdlName : "");
+        sdl_->pads.push_back({id, controller, name});
         // What another controller held must not stay held.
         state_ = {};
         report();
-        emit connected(sdl_->pads.back().name);
+        emit connected(name);
         break;
       }
       case SDL_CONTROLLERDEVICEREMOVED: {
@@ -137,7 +139,7 @@ void KoGamepadSource::poll() {
         state_ = {};
         report();
         emit disconnected(name);
-        if (const Sdl::Pad* next = sdl_->inUse()) emit connected(next->name);
+        if (sdl_->inUse()) emit connected(QString(sdl_->inUse()->name));
         break;
       }
       case SDL_CONTROLLERAXISMOTION:
