@@ -81,12 +81,13 @@ void KoGamepadDriver::setState(const pad::State& state) {
     if (!active_) return;
   }
   if (anyMotion()) {
+    // A change is stepped at once, so that the next move out carries it; the first step from
+    // rest a tick's worth, so that the arm answers the stick without delay.
     if (!timer_.isActive()) {
-      // The first step goes at once, a tick's worth: the arm answers the stick without delay.
       lastTick_ = now() - kTickMs;
-      tick();
       timer_.start();
     }
+    tick();
   } else if (timer_.isActive()) {
     timer_.stop();
     endSteering();

@@ -60,13 +60,16 @@ void KoArmMoves::want(const KoChannelPositions& moves) {
 
 void KoArmMoves::flush() {
   const qint64 now = clock_();
+  bool sent = false;
   for (int c = 0; c < kChannels; ++c) {
     if (!waiting_[c] || (sentAt_[c] && now - *sentAt_[c] < interval_)) continue;
     const int position = *waiting_[c];
     waiting_[c].reset();
     sentAt_[c] = now;
+    sent = true;
     send_(c + 1, position);
   }
+  if (together_ && sent) sentAt_.fill(now);
   schedule();
 }
 

@@ -57,6 +57,9 @@ class KoArmMoves : public QObject {
 
   // Tests step the time themselves; flush() then does what the timer would.
   void setClock(Clock clock) { clock_ = std::move(clock); }
+  // On: the channels share one interval and go out together, so that the arm passes only
+  // through poses that were asked for (a pose checked whole stays whole on the way).
+  void setTogether(bool on) { together_ = on; }
 
   // Channels 1 to 6; absent ones are left alone.
   void want(const KoChannelPositions& moves);
@@ -74,6 +77,7 @@ class KoArmMoves : public QObject {
   Send send_;
   Clock clock_;
   int interval_ = kIntervalMs;
+  bool together_ = false;
   static constexpr int kChannels = std::tuple_size_v<KoChannelPositions>;
   std::array<std::optional<qint64>, kChannels> sentAt_;
   std::array<std::optional<int>, kChannels> waiting_;

@@ -26,14 +26,16 @@ const QString kLockWristKey = QStringLiteral("armLockWrist");
 
 }  // namespace
 
-KoGamepadControls::KoGamepadControls(KoEditorSession& session, KoArmMoves* moves,
+KoGamepadControls::KoGamepadControls(KoEditorSession& session,
+                                     std::function<void(int channel, int position)> send,
                                      KoTeachRecorder* recorder, QObject* parent)
     : QObject(parent),
       session_(session),
-      moves_(moves),
+      moves_(new KoArmMoves(std::move(send), this)),
       recorder_(recorder),
       source_(new KoGamepadSource(this)),
       driver_(new KoGamepadDriver(this)) {
+  moves_->setTogether(true);
   KoArmRanges* ranges = session.ranges();
   driver_->setProfile(ranges->profile());
   connect(ranges, &KoArmRanges::profileChanged, this,

@@ -21,8 +21,8 @@ class KoSwitch;
 class KoTeachRecorder;
 
 // The editor's gamepad: its switch (off by default, remembered) and mapping button, and the
-// controller's moves and presses handed to the editor. Moves go through the same throttle as
-// the live arm's drags and show on the live arm; presses become the editor's actions. Only
+// controller's moves and presses handed to the editor. Moves are throttled as the live arm's
+// drags are and show on the live arm; presses become the editor's actions. Only
 // while the window is the active one is the controller heard; losing it, the controller or
 // the board stops the arm at once.
 class KoGamepadControls : public QObject {
@@ -32,8 +32,9 @@ class KoGamepadControls : public QObject {
   // The settings' key of the switch.
   static const char* const kSettingsKey;
 
-  KoGamepadControls(KoEditorSession& session, KoArmMoves* moves, KoTeachRecorder* recorder,
-                    QObject* parent = nullptr);
+  // `send` puts one channel's position on the way to the servo, as a slider's move does.
+  KoGamepadControls(KoEditorSession& session, std::function<void(int channel, int position)> send,
+                    KoTeachRecorder* recorder, QObject* parent = nullptr);
   ~KoGamepadControls() override;
 
   // Caption, switch and mapping button, for the row beside the live arm's switch.
@@ -42,6 +43,8 @@ class KoGamepadControls : public QObject {
   QPushButton* mappingButton() const { return mappingButton_; }
   KoGamepadSource* source() const { return source_; }
   KoGamepadDriver* driver() const { return driver_; }
+  // The controller's moves, at most one per 20 ms, every channel of a step together.
+  KoArmMoves* moves() const { return moves_; }
 
   // The window whose being active lets the controller be heard.
   void setWindow(QWidget* window);

@@ -48,7 +48,9 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
   moves_ =
       new KoArmMoves([this](int channel, int position) { moveChannel(channel, position); }, this);
   recorder_ = new KoTeachRecorder(session, this);
-  gamepad_ = new KoGamepadControls(session, moves_, recorder_, this);
+  gamepad_ = new KoGamepadControls(
+      session, [this](int channel, int position) { moveChannel(channel, position); }, recorder_,
+      this);
   liveSwitch_ = new KoSwitch;
   liveSwitch_->setOn(settings.value(kLiveKey, false).toBool());
   connect(liveSwitch_, &KoSwitch::toggledByUser, this, [this](bool on) {
