@@ -118,6 +118,12 @@ TEST_F(GamepadOnBoard, SticksMoveTheArmAndButtonsRunTheEditorsActions) {
   EXPECT_TRUE(editor.online()->stopped());
   press(Input::Start);
   ASSERT_FALSE(editor.online()->stopped());
+  // The run moves the arm meanwhile; the sticks wait.
+  const qsizetype running = servoMoves().size();
+  set(Input::RightX, 1);
+  run(100);
+  set(Input::RightX, 0);
+  EXPECT_EQ(servoMoves().size(), running);
   press(Input::B);
   EXPECT_TRUE(editor.online()->stopped());
 }
