@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QStringList>
+#include <algorithm>
 #include <cmath>
 
 #include "model/notification_center.h"
@@ -121,8 +122,11 @@ QSize KoGamepadView::sizeHint() const {
 QSize KoGamepadView::minimumSizeHint() const { return sizeHint(); }
 
 void KoGamepadView::setState(const pad::State& state) {
-  if (state == state_) return;
-  state_ = state;
+  pad::State shown = state;
+  // A reading past the controller's range is drawn at its edge, one that is no number at rest.
+  for (double& a : shown.axes) a = std::isfinite(a) ? std::clamp(a, -1.0, 1.0) : 0.0;
+  if (shown == state_) return;
+  state_ = shown;
   setAccessibleDescription(describe());
   update();
 }
