@@ -3355,6 +3355,11 @@
         <extracomment>Status line; %1 is the system's reason (English)</extracomment>
         <translation>Gamepads cannot be used: %1</translation>
     </message>
+    <message id="gamepad_needs_board">
+        <source>gamepad_needs_board</source>
+        <extracomment>Status line when the gamepad is switched on with no board and no serial port to move the arm</extracomment>
+        <translation>Gamepad on. Connect the board (or open the serial port) to move the arm.</translation>
+    </message>
     <message id="gamepad_board_gone">
         <source>gamepad_board_gone</source>
         <extracomment>Status line when the board goes away while the gamepad is on</extracomment>

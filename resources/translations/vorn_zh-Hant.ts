@@ -3338,6 +3338,11 @@
         <extracomment>Status line; %1 is the system's reason (English)</extracomment>
         <translation>無法使用手把：%1</translation>
     </message>
+    <message id="gamepad_needs_board">
+        <source>gamepad_needs_board</source>
+        <extracomment>Status line when the gamepad is switched on with no board and no serial port to move the arm</extracomment>
+        <translation>手把已開啟。連接控制板（或開啟序列埠）後才能移動機械臂。</translation>
+    </message>
     <message id="gamepad_board_gone">
         <source>gamepad_board_gone</source>
         <extracomment>Status line when the board goes away while the gamepad is on</extracomment>

@@ -20,21 +20,21 @@ struct RoleInfo {
 
 // Stick up reads negative; the tip and the hand go up for it.
 constexpr RoleInfo kRoles[KoGamepadMapping::kRoleCount] = {
-    {"tipForward", "pad_tip_forward", Input::LeftX, 80, 400, false},
-    {"tipUp", "pad_tip_up", Input::LeftY, 80, 400, true},
-    {"baseTurn", "pad_base_turn", Input::RightX, 45, 360, false},
-    {"handTilt", "pad_hand_tilt", Input::RightY, 60, 360, true},
-    {"gripperClose", "pad_gripper_close", Input::RightTrigger, 90, 360, false},
-    {"gripperOpen", "pad_gripper_open", Input::LeftTrigger, 90, 360, false},
-    {"rollLeft", "pad_roll_left", Input::LeftShoulder, 90, 360, false},
-    {"rollRight", "pad_roll_right", Input::RightShoulder, 90, 360, false},
-    {"addFrame", "pad_add_frame", Input::A, 0, 0, false},
-    {"insertFrame", "pad_insert_frame", Input::X, 0, 0, false},
-    {"updateFrame", "pad_update_frame", Input::Y, 0, 0, false},
-    {"previousRow", "pad_previous_row", Input::DpadUp, 0, 0, false},
-    {"nextRow", "pad_next_row", Input::DpadDown, 0, 0, false},
-    {"runOrStop", "pad_run_or_stop", Input::Start, 0, 0, false},
-    {"stopAll", "pad_stop_all", Input::B, 0, 0, false},
+    {"tipForward", QT_TRID_NOOP("pad_tip_forward"), Input::LeftX, 80, 400, false},
+    {"tipUp", QT_TRID_NOOP("pad_tip_up"), Input::LeftY, 80, 400, true},
+    {"baseTurn", QT_TRID_NOOP("pad_base_turn"), Input::RightX, 45, 360, false},
+    {"handTilt", QT_TRID_NOOP("pad_hand_tilt"), Input::RightY, 60, 360, true},
+    {"gripperClose", QT_TRID_NOOP("pad_gripper_close"), Input::RightTrigger, 90, 360, false},
+    {"gripperOpen", QT_TRID_NOOP("pad_gripper_open"), Input::LeftTrigger, 90, 360, false},
+    {"rollLeft", QT_TRID_NOOP("pad_roll_left"), Input::LeftShoulder, 90, 360, false},
+    {"rollRight", QT_TRID_NOOP("pad_roll_right"), Input::RightShoulder, 90, 360, false},
+    {"addFrame", QT_TRID_NOOP("pad_add_frame"), Input::A, 0, 0, false},
+    {"insertFrame", QT_TRID_NOOP("pad_insert_frame"), Input::X, 0, 0, false},
+    {"updateFrame", QT_TRID_NOOP("pad_update_frame"), Input::Y, 0, 0, false},
+    {"previousRow", QT_TRID_NOOP("pad_previous_row"), Input::DpadUp, 0, 0, false},
+    {"nextRow", QT_TRID_NOOP("pad_next_row"), Input::DpadDown, 0, 0, false},
+    {"runOrStop", QT_TRID_NOOP("pad_run_or_stop"), Input::Start, 0, 0, false},
+    {"stopAll", QT_TRID_NOOP("pad_stop_all"), Input::B, 0, 0, false},
 };
 
 const QString kGroup = QStringLiteral("gamepad");

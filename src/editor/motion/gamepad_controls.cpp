@@ -82,7 +82,7 @@ KoGamepadControls::KoGamepadControls(KoEditorSession& session,
                              QT_TRID_NOOP("gamepad_mapping_open_tips"));
   connect(switch_, &KoSwitch::toggledByUser, this, [this](bool on) {
     setOn(on);
-    if (on && canMove_ && !canMove_()) refuse("gamepad_needs_board");
+    if (on && canMove_ && !canMove_()) emit statusChanged(qtTrId("gamepad_needs_board"), false);
   });
   connect(mappingButton_, &QPushButton::clicked, this, &KoGamepadControls::editMapping);
   retranslate();
@@ -137,10 +137,6 @@ void KoGamepadControls::boardGone() {
   if (!isOn() || (canMove_ && canMove_())) return;
   setOn(false);
   emit statusChanged(qtTrId("gamepad_board_gone"), false);
-}
-
-void KoGamepadControls::refuse(const char* key) {
-  if (key) emit statusChanged(qtTrId(key), false);
 }
 
 void KoGamepadControls::listen() {

@@ -86,7 +86,6 @@ class KoGamepadControls : public QObject {
   void pressed(KoGamepadMapping::Role role);
   void moved(const KoChannelPositions& moves);
   void stopMoving();
-  void refuse(const char* key);
 
   KoEditorSession& session_;
   KoArmMoves* moves_;
