@@ -114,13 +114,14 @@ void writeOut(const QString& path, const QByteArray& bytes) {
 
 QByteArray readActionFile(const QString& path) {
   const QByteArray image = readInput(path, KoTools::kMaxActionFileSize).data;
-  if (image.size() < KoTools::kActionFileHeaderSize || !image.startsWith("SOBARM")) {
+  using Fault = KoTools::ActionImageCheck::Fault;
+  const KoTools::ActionImageCheck check = KoTools::checkActionImage(image);
+  // Past kMaxActionFrames the first frames are taken, as the editor takes them.
+  if (check.fault == Fault::Short || check.fault == Fault::NotActionFile) {
     throw CliError(kFileError, qtTrId("ctl_damaged").arg(path));
   }
-  const qsizetype spare =
-      (image.size() - KoTools::kActionFileHeaderSize) % KoTools::kActionRecordSize;
-  if (spare != 0) {
-    printError(qtTrId("ctl_spare_bytes", int(spare)).arg(path));
+  if (check.spareBytes != 0) {
+    printError(qtTrId("ctl_spare_bytes", int(check.spareBytes)).arg(path));
   }
   return image;
 }

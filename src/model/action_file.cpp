@@ -103,12 +103,13 @@ OpenedFile<Frame> tryOpen(const QString& path) {
     return {{}, FileProblem{FileProblem::Kind::Unreadable, name, read.error}};
   }
   const QByteArray& image = read.data;
-  if (image.size() < kActionFileHeaderSize) {
+  const ActionImageCheck check = checkActionImage(image);
+  if (check.fault == ActionImageCheck::Fault::Short) {
     qWarning().noquote() << "action file shorter than its header:" << path;
     return {{}, FileProblem{FileProblem::Kind::Damaged, name}};
   }
   OpenedFile<Frame> opened{readData<Frame>(image), std::nullopt};
-  if ((image.size() - kActionFileHeaderSize) / kActionRecordSize > kMaxActionFrames) {
+  if (check.frames > kMaxActionFrames) {
     opened.problem = FileProblem{FileProblem::Kind::TooManyFrames, name};
   }
   return opened;
@@ -150,7 +151,7 @@ ActionFileChoice<Frame> choose(const QStringList& paths, bool multiple) {
 QByteArray changeToData(const QList<const KoActionModel*>& frames) {
   QByteArray image;
   image.reserve(kActionFileHeaderSize + kActionRecordSize * frames.size());
-  image.append(kMagic, 6);
+  image.append(kMagic, sizeof kMagic - 1);
   frame::appendLe16(image, frames.size());
   image.append(8, '\0');
   for (const KoActionModel* f : frames) {
@@ -167,6 +168,21 @@ qsizetype firstUnwritableFrame(const QList<const KoActionModel*>& frames) {
     if (size != 2 * kChannels && size != kActionRecordSize) return i;
   }
   return -1;
+}
+
+ActionImageCheck checkActionImage(const QByteArray& image) {
+  using Fault = ActionImageCheck::Fault;
+  if (image.size() < kActionFileHeaderSize) return {Fault::Short, image.size()};
+  ActionImageCheck check;
+  check.frames = (image.size() - kActionFileHeaderSize) / kActionRecordSize;
+  check.spareBytes = (image.size() - kActionFileHeaderSize) % kActionRecordSize;
+  if (!image.startsWith(QByteArrayView(kMagic, sizeof kMagic - 1))) {
+    check.fault = Fault::NotActionFile;
+  } else if (check.frames > kMaxActionFrames) {
+    check.fault = Fault::TooManyFrames;
+    check.position = kActionFileHeaderSize + kActionRecordSize * kMaxActionFrames;
+  }
+  return check;
 }
 
 VelmarFrames readVelmarData(const QByteArray& image) { return readData<KoVelmarPwmModel>(image); }

@@ -53,6 +53,20 @@ qsizetype firstUnwritableFrame(const QList<std::shared_ptr<Frame>>& frames) {
 VelmarFrames readVelmarData(const QByteArray& image);
 PwmFrames readPwmData(const QByteArray& image);
 
+// What an image's length and magic say of it, for each front end to put into words. The
+// first fault met, in this order: Short, NotActionFile, TooManyFrames. The editor opens any
+// image its header fits in; vornctl and the Python module also want the magic.
+struct ActionImageCheck {
+  enum class Fault { None, Short, NotActionFile, TooManyFrames };
+  Fault fault = Fault::None;
+  // Where reading stops for the fault: the image's end when Short, 0 when NotActionFile,
+  // the first record past kMaxActionFrames when TooManyFrames.
+  qint64 position = 0;
+  qsizetype frames = 0;      // whole records, kMaxActionFrames or not
+  qsizetype spareBytes = 0;  // after the last whole record
+};
+ActionImageCheck checkActionImage(const QByteArray& image);
+
 // What kept a file from opening whole, for the screens to put into words.
 struct FileProblem {
   enum class Kind {

@@ -186,20 +186,25 @@ Frames readActionFile(const QString& path) {
   const QByteArray& image = read.data;
   constexpr qint64 header = KoTools::kActionFileHeaderSize;
   constexpr qint64 record = KoTools::kActionRecordSize;
-  if (image.size() < header) {
-    throw FileError(path, QStringLiteral("it is shorter than an action file's 16-byte header"),
-                    image.size());
+  using Fault = KoTools::ActionImageCheck::Fault;
+  const KoTools::ActionImageCheck check = KoTools::checkActionImage(image);
+  switch (check.fault) {
+    case Fault::Short:
+      throw FileError(
+          path, QStringLiteral("it is shorter than an action file's %1-byte header").arg(header),
+          check.position);
+    case Fault::NotActionFile:
+      throw FileError(path, QStringLiteral("it does not begin with an action file's header"),
+                      check.position);
+    case Fault::TooManyFrames:
+      throw FileError(path,
+                      QStringLiteral("it holds more than %1 frames").arg(KoTools::kMaxActionFrames),
+                      check.position);
+    case Fault::None:
+      break;
   }
-  if (!image.startsWith("SOBARM")) {
-    throw FileError(path, QStringLiteral("it does not begin with an action file's header"), 0);
-  }
-  if ((image.size() - header) / record > KoTools::kMaxActionFrames) {
-    throw FileError(path,
-                    QStringLiteral("it holds more than %1 frames").arg(KoTools::kMaxActionFrames),
-                    header + record * KoTools::kMaxActionFrames);
-  }
-  if (const qsizetype spare = (image.size() - header) % record) {
-    warn(qtTrId("ctl_spare_bytes", int(spare)).arg(path));
+  if (check.spareBytes != 0) {
+    warn(qtTrId("ctl_spare_bytes", int(check.spareBytes)).arg(path));
   }
   return framesOfRecords(KoTools::actionRecords(image),
                          [&](qsizetype f, int field, const QString& why) {

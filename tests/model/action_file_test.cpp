@@ -10,6 +10,7 @@
 #include <QDir>
 #include <cerrno>
 #include <cstring>
+#include <tuple>
 
 #include "bytes.h"
 #include "english.h"
@@ -42,27 +43,39 @@ TEST_F(ActionFileTest, SliderFramesWriteTheDocumentedImageAndItReadsBack) {
 }
 
 // Not the header's count or magic but the length decides, up to what the header can count.
+// The header check tells vornctl and the module, which refuse a file without the magic.
 TEST_F(ActionFileTest, LengthDecidesTheFrameCount) {
+  using Fault = KoTools::ActionImageCheck::Fault;
+  const auto told = [](const QByteArray& image) {
+    const KoTools::ActionImageCheck c = KoTools::checkActionImage(image);
+    return std::tuple(c.fault, c.position, c.spareBytes);
+  };
   const QByteArray header = kTwoFrames.first(KoTools::kActionFileHeaderSize);
   QByteArray lying = kTwoFrames;
   lying[6] = 9;
   lying[0] = 'X';
-  const std::pair<QByteArray, int> images[] = {
-      {header, 0}, {kTwoFrames.first(16 + 14 + 5), 1}, {lying, 2}};
-  for (const auto& [image, count] : images) {
+  const std::tuple<QByteArray, int, Fault, qsizetype> images[] = {
+      {header, 0, Fault::None, 0},
+      {kTwoFrames.first(16 + 14 + 5), 1, Fault::None, 5},
+      {lying, 2, Fault::NotActionFile, 0}};
+  for (const auto& [image, count, fault, spare] : images) {
     const auto opened = KoTools::openVelmarFile(write("a.rob", image));
     EXPECT_EQ(opened.frames.size(), count);
     EXPECT_FALSE(opened.problem);
+    EXPECT_EQ(told(image), std::tuple(fault, 0, spare));
   }
+  EXPECT_EQ(told(header.first(15)), std::tuple(Fault::Short, 15, 0));
 
   const qsizetype limit = KoTools::kMaxActionFrames;
-  const QByteArray image = header + kTwoFrames.mid(16, 14).repeated(limit + 2);
+  const QByteArray image = header + kTwoFrames.mid(16, 14).repeated(limit + 1);
   const auto big = KoTools::openVelmarFile(write(QStringLiteral("big.rob"), image));
   EXPECT_EQ(big.frames.size(), limit);
   EXPECT_EQ(big.frames.last()->ID, limit);
   ASSERT_TRUE(big.problem);
   EXPECT_EQ(big.problem->kind, KoTools::FileProblem::Kind::TooManyFrames);
   EXPECT_EQ(big.problem->name, "big.rob");
+  EXPECT_EQ(told(image), std::tuple(Fault::TooManyFrames, 16 + 14 * limit, 0));
+  EXPECT_EQ(std::get<0>(told(image.chopped(14))), Fault::None);
 }
 
 // Each refused at once, with the reason named: a /proc file reports size 0 yet never ends.
