@@ -151,6 +151,7 @@ void KoGamepadDriver::step(double seconds) {
 
   const bool steered = d[KoGamepadMapping::TipForward] != 0 || d[KoGamepadMapping::TipUp] != 0;
   std::optional<QPointF> asked;
+  std::optional<QPointF> nextTip;
   bool clamped = false;
   if (steered) {
     if (!tip_) tip_ = kinematics::skeleton(profile_, next)[kinematics::kTip];
@@ -158,7 +159,7 @@ void KoGamepadDriver::step(double seconds) {
     const kinematics::Reach r = kinematics::reach(profile_, next, *asked, hold_);
     clamped = r.clamped;
     // Beyond reach the target stays where the tip stopped, so turning back moves at once.
-    tip_ = clamped ? r.tip : *asked;
+    nextTip = clamped ? r.tip : *asked;
     for (size_t c = 0; c < next.size(); ++c) {
       if (r.positions[c] && r.positions[c] != next[c]) {
         next[c] = r.positions[c];
@@ -173,10 +174,11 @@ void KoGamepadDriver::step(double seconds) {
   // already striking (posed so by hand or by a frame) may move, or it could never get out.
   if (const quint8 faults = kinematics::poseFaults(profile_, next);
       faults && !kinematics::poseFaults(profile_, wanted_)) {
+    // The target stays where it was, so that pushing on asks for the same pose and is held
+    // again, and pulling back moves at once.
     for (size_t c = 0; c < exact_.size(); ++c) {
       exact_[c] = double(wanted_[c].value_or(int(limits::kPosition.start)));
     }
-    tip_.reset();
     steeringShown_ = true;
     emit steering(asked.value_or(kinematics::skeleton(profile_, next)[kinematics::kTip]), clamped,
                   faults);
@@ -192,6 +194,7 @@ void KoGamepadDriver::step(double seconds) {
     }
   }
   wanted_ = next;
+  if (nextTip) tip_ = nextTip;
   if (steered) {
     steeringShown_ = true;
     emit steering(asked, clamped, 0);

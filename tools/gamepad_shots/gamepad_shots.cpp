@@ -7,12 +7,14 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <cstdio>
 
 #include "app/app_delegate.h"
 #include "app/fonts.h"
 #include "app/window.h"
 #include "board/virtual_board.h"
+#include "editor/motion/arm_feed.h"
 #include "editor/motion/gamepad_controls.h"
 #include "editor/motion/gamepad_dialog.h"
 #include "editor/motion/motion_controls.h"
@@ -25,7 +27,9 @@
 #include "silent_prompter.h"
 #include "virtual_pad.h"
 #include "wait.h"
+#include "widgets/arm_view.h"
 #include "widgets/prompter.h"
+#include "widgets/theme.h"
 
 namespace {
 
@@ -56,7 +60,11 @@ int render(const QString& out) {
   KoGamepadControls* gamepad = editor->motion()->gamepad();
   qint64 now = 0;
   gamepad->driver()->setClock([&] { return now; });
-  VirtualPad pad("Xbox Wireless Controller");
+  // The servos move on the same time as the sticks, so that the live arm shows where they went.
+  app.virtualBoard()->setClock(
+      [&] { return VirtualBoard::Clock::time_point(std::chrono::milliseconds(now)); });
+  // Not a name from SDL's database, whose mapping would take over the virtual axes.
+  VirtualPad pad("Classroom Gamepad");
   gamepad->setOn(true);
   gamepad->source()->poll();
   processPending();
@@ -67,39 +75,48 @@ int render(const QString& out) {
     KoLanguage::instance().choose(languages[l], nullptr);
     for (const QSize size : {QSize(960, 680), QSize(1366, 768), QSize(1920, 1080)}) {
       window->resize(size);
+      // Offscreen, a passing notice may take the activation a desktop would leave alone.
       processPending();
+      QApplication::setActiveWindow(window);
       // Leaning forward, then steered down until the ground holds the tip back.
       pad.setAxis(pad::Input::LeftY, 0);
       gamepad->source()->poll();
-      editor->session()->setPosition(5, 330);
-      editor->session()->setPosition(4, 420);
+      editor->session()->setPosition(5, 300);
+      editor->session()->setPosition(4, 500);
+      editor->session()->setPosition(3, 500);
       pad.setAxis(pad::Input::LeftY, 0.8);
       gamepad->source()->poll();
       for (int i = 0; i < 400; ++i) {
         now += KoGamepadDriver::kTickMs;
         gamepad->driver()->tick();
       }
-      processPending();
-      save(window, out, QStringLiteral("%1-%2-steering").arg(l).arg(size.width()));
+      gamepad->moves()->flush();
+      if (!editor->motion()->armView()->heldStrike()) return fail("the ground held nothing back");
+      window->grab().save(
+          QDir(out).filePath(QStringLiteral("%1-%2-steering.png").arg(l).arg(size.width())));
     }
     pad.setAxis(pad::Input::LeftY, 0);
     gamepad->source()->poll();
 
-    KoGamepadDialog dialog(KoGamepadMapping::defaults(), gamepad->source(), window);
-    dialog.show();
-    pad.setAxis(pad::Input::LeftX, 0.6);
-    pad.setAxis(pad::Input::RightY, -0.35);
-    pad.setAxis(pad::Input::RightTrigger, 0.7);
-    pad.setButton(pad::Input::A, true);
-    gamepad->source()->poll();
-    processPending();
-    save(&dialog, out, QStringLiteral("%1-mapping").arg(l));
-    for (auto axis : {pad::Input::LeftX, pad::Input::RightY, pad::Input::RightTrigger}) {
-      pad.setAxis(axis, 0);
-    }
-    pad.setButton(pad::Input::A, false);
-    gamepad->source()->poll();
-    dialog.reject();
+    // Opened as the button opens it, modal; pictured once it shows.
+    QTimer::singleShot(0, [&] {
+      auto* dialog = window->findChild<KoGamepadDialog*>();
+      if (!dialog) return;
+      pad.setAxis(pad::Input::LeftX, 0.6);
+      pad.setAxis(pad::Input::RightY, -0.35);
+      pad.setAxis(pad::Input::RightTrigger, 0.7);
+      pad.setButton(pad::Input::A, true);
+      gamepad->source()->poll();
+      save(dialog, out, QStringLiteral("%1-mapping").arg(l));
+      for (auto axis : {pad::Input::LeftX, pad::Input::RightY, pad::Input::RightTrigger}) {
+        pad.setAxis(axis, 0);
+      }
+      pad.setButton(pad::Input::A, false);
+      gamepad->source()->poll();
+      dialog->reject();
+    });
+    gamepad->editMapping();
+    QApplication::setActiveWindow(window);
   }
   gamepad->setOn(false);
   return 0;
@@ -127,6 +144,7 @@ int main(int argc, char** argv) {
   }
   if (!QDir().mkpath(args[1])) return fail("cannot make the output folder");
   KoFonts::applyUiFont();
+  KoTheme::apply(KoTheme::Scheme::Light);
   KoLanguage::instance().load();
   const int result = render(args[1]);
   KoLanguage::instance().choose(QStringLiteral("English"), nullptr);

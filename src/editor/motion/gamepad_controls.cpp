@@ -143,7 +143,8 @@ void KoGamepadControls::listen() {
   const bool appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
   // The mapping dialog shows the controller while the switch is off too.
   if (source_->isStarted()) source_->setListening(appActive);
-  const bool active = isOn() && window_ && window_->isActiveWindow() && source_->hasController();
+  const bool active =
+      isOn() && !editing_ && window_ && window_->isActiveWindow() && source_->hasController();
   if (!active && driver_->isActive()) stopMoving();
   driver_->setActive(active);
 }
@@ -198,10 +199,12 @@ void KoGamepadControls::editMapping() {
   if (!started && !source_->start()) {
     emit statusChanged(qtTrId("gamepad_unavailable").arg(source_->error()), false);
   }
+  editing_ = true;
   listen();
   if (const auto mapping = KoGamepadDialog::edit(row_->window(), source_)) {
     driver_->setMapping(*mapping);
   }
+  editing_ = false;
   if (!isOn()) source_->stop();
   listen();
 }

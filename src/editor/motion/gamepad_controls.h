@@ -100,4 +100,6 @@ class KoGamepadControls : public QObject {
   QLabel* caption_;
   KoSwitch* switch_;
   QPushButton* mappingButton_;
+  // While the mapping is edited, its live view shows what the controller does: the arm waits.
+  bool editing_ = false;
 };
