@@ -125,7 +125,7 @@ TEST(GamepadDriver, ARestingStickMovesNothingHoweverLong) {
   EXPECT_EQ(rig.sent, moved);
 }
 
-TEST(GamepadDriver, StaysInTheSafeRangesAndHoldsBeforeStriking) {
+TEST(GamepadDriver, StaysInTheSafeRanges) {
   Rig rig;
   rig.profile.channels[5].lowest = 300;
   rig.profile.channels[5].highest = 640;
@@ -133,23 +133,6 @@ TEST(GamepadDriver, StaysInTheSafeRangesAndHoldsBeforeStriking) {
   rig.set(Input::RightX, 1);
   rig.run(20000);
   EXPECT_EQ(rig.pose[5], 640);
-  rig.set(Input::RightX, 0);
-
-  QSignalSpy steering(&rig.driver, &KoGamepadDriver::steering);
-  rig.pose[4] = 300;  // leaning far forward: down soon meets the ground
-  rig.set(Input::LeftY, 1);
-  rig.run(20000);
-  EXPECT_EQ(kinematics::poseFaults(rig.profile, rig.pose), 0);
-  EXPECT_LT(rig.tip().y(), 60);
-  ASSERT_FALSE(steering.isEmpty());
-  EXPECT_EQ(steering.last().at(2).value<quint8>() & kinematics::kBelowGround,
-            kinematics::kBelowGround);
-  // Backing off moves at once, and the mark goes.
-  const QPointF held = rig.tip();
-  rig.set(Input::LeftY, -1);
-  rig.run(100);
-  EXPECT_GT(rig.tip().y(), held.y() + 3);
-  EXPECT_EQ(steering.last().at(2).value<quint8>(), 0);
 }
 
 TEST(GamepadDriver, PressesRunOnceAndHeldInputsWaitForRestAfterAPause) {
