@@ -27,6 +27,7 @@
 #include "gamepad/gamepad_source.h"
 #include "link/protocol.h"
 #include "link/usb_hid.h"
+#include "scratch_settings.h"
 #include "silent_prompter.h"
 #include "virtual_pad.h"
 #include "widgets/switch.h"
@@ -75,11 +76,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: vorn_gamepad_latency [trials [rest-seconds]]\n");
     return 2;
   }
-  QStandardPaths::setTestModeEnabled(true);
-  const QTemporaryDir settingsFolder;
-  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
-  }
+  // Going through languages and switches: in a scratch folder, not the user's settings.
+  const ScratchSettings settings;
   QApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("VornGamepadBench"));
   QSettings().setValue(QStringLiteral("liveArm"), true);

@@ -38,6 +38,7 @@
 #include "link/usb_hid.h"
 #include "model/move_frame.h"
 #include "noting_clock.h"
+#include "scratch_settings.h"
 #include "servotool/live_status.h"
 #include "servotool/steer_debugging_tool.h"
 #include "session/frame_list_model.h"
@@ -405,12 +406,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: vorn_soak [minutes [servo-minutes]]\n");
     return 2;
   }
-  // The user's settings stay untouched.
-  QStandardPaths::setTestModeEnabled(true);
-  const QTemporaryDir settingsFolder;
-  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
-  }
+  // Going through languages and switches: in a scratch folder, not the user's settings.
+  const ScratchSettings settings;
   QApplication qapp(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("VornSoak"));
   QApplication::setApplicationName(QStringLiteral("vorn-soak"));

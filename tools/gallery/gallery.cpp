@@ -17,6 +17,7 @@
 #include "link/usb_hid.h"
 #include "model/language.h"
 #include "model/notification_center.h"
+#include "scratch_settings.h"
 #include "widgets/dash_board_view.h"
 #include "widgets/image_title_button.h"
 #include "widgets/number_field.h"
@@ -200,15 +201,11 @@ bool renderLanguage(const QString& dir, const QString& name) {
 int main(int argc, char** argv) {
   // Renders without a display unless told otherwise (QT_QPA_PLATFORM=xcb shows the real one).
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Going through the languages stores each one: in a scratch folder, not the user's settings.
-  QStandardPaths::setTestModeEnabled(true);
-  const QTemporaryDir settingsFolder;
-  if (!settingsFolder.isValid()) {
+  // Going through languages and switches: in a scratch folder, not the user's settings.
+  const ScratchSettings settings;
+  if (!settings.isValid()) {
     fail("no temporary folder for the settings");
     return 1;
-  }
-  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
   }
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Vorn"));

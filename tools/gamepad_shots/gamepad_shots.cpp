@@ -23,6 +23,7 @@
 #include "gamepad/gamepad_source.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
+#include "scratch_settings.h"
 #include "session/editor_session.h"
 #include "silent_prompter.h"
 #include "virtual_pad.h"
@@ -127,13 +128,9 @@ int render(const QString& out) {
 int main(int argc, char** argv) {
   // Renders without a display unless told otherwise (QT_QPA_PLATFORM=xcb shows the real one).
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Going through the languages stores each one: in a scratch folder, not the user's settings.
-  QStandardPaths::setTestModeEnabled(true);
-  const QTemporaryDir settingsFolder;
-  if (!settingsFolder.isValid()) return fail("no temporary folder for the settings");
-  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
-  }
+  // Going through languages and switches: in a scratch folder, not the user's settings.
+  const ScratchSettings settings;
+  if (!settings.isValid()) return fail("no temporary folder for the settings");
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
   QApplication::setApplicationName(QStringLiteral("vorn-gamepad-shots"));

@@ -16,6 +16,7 @@
 #include "board/virtual_board.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
+#include "scratch_settings.h"
 #include "servotool/live_status.h"
 #include "servotool/mass_download_panel.h"
 #include "servotool/steer_debugging_tool.h"
@@ -108,13 +109,9 @@ int render(const QString& out) {
 int main(int argc, char** argv) {
   // Renders without a display unless told otherwise (QT_QPA_PLATFORM=xcb shows the real one).
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Going through the languages stores each one: in a scratch folder, not the user's settings.
-  QStandardPaths::setTestModeEnabled(true);
-  const QTemporaryDir settingsFolder;
-  if (!settingsFolder.isValid()) return fail("no temporary folder for the settings");
-  for (const auto format : {QSettings::NativeFormat, QSettings::IniFormat}) {
-    QSettings::setPath(format, QSettings::UserScope, settingsFolder.path());
-  }
+  // Going through languages and switches: in a scratch folder, not the user's settings.
+  const ScratchSettings settings;
+  if (!settings.isValid()) return fail("no temporary folder for the settings");
   QApplication app(argc, argv);
   QApplication::setOrganizationName(QStringLiteral("Vorn"));
   QApplication::setApplicationName(QStringLiteral("vorn-tool-shots"));
