@@ -23,10 +23,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION electronics)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Beside the libraries dpkg-shlibdeps finds: the Qt platform plugins loaded at run time, a
-# font with Chinese glyphs for the two Chinese interfaces, and Qt's own texts (the file
-# panels, the standard buttons) in Chinese.
+# font with Chinese glyphs for the two Chinese interfaces, Qt's own texts (the file panels,
+# the standard buttons) in Chinese, and SDL, loaded when a gamepad is first looked for.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n")
+    "qt6-qpa-plugins, fonts-wqy-microhei | fonts-noto-cjk, qt6-translations-l10n, libsdl2-2.0-0")
 # The Python module is built for one Python: its name carries that version's ABI tag.
 if(TARGET vorn_python)
   set(py ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR})

@@ -2,7 +2,9 @@
 
 #include <SDL.h>
 
+#include <QLibrary>
 #include <algorithm>
+#include <type_traits>
 #include <vector>
 
 using pad::Input;
@@ -15,6 +17,55 @@ static_assert(SDL_CONTROLLER_BUTTON_LEFTSHOULDER == int(Input::LeftShoulder) - p
 static_assert(SDL_CONTROLLER_BUTTON_DPAD_RIGHT == int(Input::DpadRight) - pad::kAxes);
 
 namespace {
+
+// SDL is loaded the first time a controller is looked for: most starts never need it, and
+// linked in, its libraries (sound and display back ends among them) would add some 15 ms to
+// every start-up.
+struct Calls {
+  decltype(&SDL_SetHint) setHint = nullptr;
+  decltype(&SDL_InitSubSystem) initSubSystem = nullptr;
+  decltype(&SDL_QuitSubSystem) quitSubSystem = nullptr;
+  decltype(&SDL_GetError) getError = nullptr;
+  decltype(&SDL_PollEvent) pollEvent = nullptr;
+  decltype(&SDL_JoystickGetDeviceInstanceID) deviceInstanceId = nullptr;
+  decltype(&SDL_GameControllerOpen) open = nullptr;
+  decltype(&SDL_GameControllerClose) close = nullptr;
+  decltype(&SDL_GameControllerName) name = nullptr;
+  decltype(&SDL_GameControllerUpdate) update = nullptr;
+  decltype(&SDL_GameControllerGetAxis) axis = nullptr;
+  decltype(&SDL_GameControllerGetButton) button = nullptr;
+  QString error;  // why SDL cannot be used; empty when it can
+};
+
+const Calls& sdl() {
+  static const Calls calls = [] {
+    Calls c;
+    // Never unloaded: SDL keeps threads of its own once started.
+    QLibrary library(QStringLiteral("SDL2-2.0"), 0);
+    if (!library.load()) {
+      c.error = library.errorString();
+      return c;
+    }
+    const auto take = [&](auto& call, const char* symbol) {
+      call = reinterpret_cast<std::remove_reference_t<decltype(call)>>(library.resolve(symbol));
+      if (!call && c.error.isEmpty()) c.error = library.errorString();
+    };
+    take(c.setHint, "SDL_SetHint");
+    take(c.initSubSystem, "SDL_InitSubSystem");
+    take(c.quitSubSystem, "SDL_QuitSubSystem");
+    take(c.getError, "SDL_GetError");
+    take(c.pollEvent, "SDL_PollEvent");
+    take(c.deviceInstanceId, "SDL_JoystickGetDeviceInstanceID");
+    take(c.open, "SDL_GameControllerOpen");
+    take(c.close, "SDL_GameControllerClose");
+    take(c.name, "SDL_GameControllerName");
+    take(c.update, "SDL_GameControllerUpdate");
+    take(c.axis, "SDL_GameControllerGetAxis");
+    take(c.button, "SDL_GameControllerGetButton");
+    return c;
+  }();
+  return calls;
+}
 
 double normalised(int axis, Sint16 value) {
   const double v = value / 32767.0;
@@ -50,11 +101,15 @@ KoGamepadSource::~KoGamepadSource() {
 
 bool KoGamepadSource::start() {
   if (started_) return true;
+  if (!sdl().error.isEmpty()) {
+    error_ = sdl().error;
+    return false;
+  }
   // The program keeps Ctrl+C for itself, and whether the window has the focus is ours to say.
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-  if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
-    error_ = QString::fromUtf8(SDL_GetError());
+  sdl().setHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  sdl().setHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+  if (sdl().initSubSystem(SDL_INIT_GAMECONTROLLER) != 0) {
+    error_ = QString::fromUtf8(sdl().getError());
     return false;
   }
   // Raw joystick events stay enabled: SDL 2 builds its controller events from them as they
@@ -68,11 +123,11 @@ bool KoGamepadSource::start() {
 void KoGamepadSource::stop() {
   if (!started_) return;
   timer_.stop();
-  for (const Sdl::Pad& p : sdl_->pads) SDL_GameControllerClose(p.controller);
+  for (const Sdl::Pad& p : sdl_->pads) sdl().close(p.controller);
   sdl_->pads.clear();
   state_ = {};
   started_ = false;
-  SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+  sdl().quitSubSystem(SDL_INIT_GAMECONTROLLER);
 }
 
 bool KoGamepadSource::hasController() const { return sdl_->inUse() != nullptr; }
@@ -88,13 +143,12 @@ void KoGamepadSource::setListening(bool on) {
 
   state_ = {};
   if (const Sdl::Pad* p = sdl_->inUse()) {
-    SDL_GameControllerUpdate();
+    sdl().update();
     for (int a = 0; a < pad::kAxes; ++a)
-      state_.axes[size_t(a)] =
-          normalised(a, SDL_GameControllerGetAxis(p->controller, SDL_GameControllerAxis(a)));
+      state_.axes[size_t(a)] = normalised(a, sdl().axis(p->controller, SDL_GameControllerAxis(a)));
     for (int b = 0; b < pad::kButtons; ++b)
       state_.setHeld(Input(pad::kAxes + b),
-                     SDL_GameControllerGetButton(p->controller, SDL_GameControllerButton(b)));
+                     sdl().button(p->controller, SDL_GameControllerButton(b)));
   }
   emit stateChanged(state_);
 }
@@ -110,15 +164,15 @@ void KoGamepadSource::poll() {
 
   SDL_Event e;
   // A slot may stop the source, which closes SDL's queue under the loop.
-  while (started_ && SDL_PollEvent(&e)) {
+  while (started_ && sdl().pollEvent(&e)) {
     switch (e.type) {
       case SDL_CONTROLLERDEVICEADDED: {
-        const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(e.cdevice.which);
+        const SDL_JoystickID id = sdl().deviceInstanceId(e.cdevice.which);
         // SDL announces a controller both when its layer starts and when it is plugged.
         if (id < 0 || sdl_->isOpen(id)) break;
-        SDL_GameController* controller = SDL_GameControllerOpen(e.cdevice.which);
+        SDL_GameController* controller = sdl().open(e.cdevice.which);
         if (!controller) break;
-        const char* sdlName = SDL_GameControllerName(controller);
+        const char* sdlName = sdl().name(controller);
         const QString name = QString::fromUtf8(sdlName ? sdlName : "");
         sdl_->pads.push_back({id, controller, name});
         // What another controller held must not stay held.
@@ -133,7 +187,7 @@ void KoGamepadSource::poll() {
         if (gone == sdl_->pads.end()) break;
         const bool wasInUse = sdl_->isInUse(gone->id);
         const QString name = gone->name;
-        SDL_GameControllerClose(gone->controller);
+        sdl().close(gone->controller);
         sdl_->pads.erase(gone);
         if (!wasInUse) break;
         state_ = {};
