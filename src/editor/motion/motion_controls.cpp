@@ -62,7 +62,6 @@ KoMotionControls::KoMotionControls(KoEditorSession& session, KoOnlineControl* on
   live->setContentsMargins(0, 0, 0, 0);
   live->addWidget(caption(QT_TRID_NOOP("live_arm")));
   live->addWidget(liveSwitch_);
-  live->addSpacing(8);
   live->addWidget(gamepad_->row());
   KoTools::setAccessibleKeys(liveSwitch_, QT_TRID_NOOP("live_arm"), QT_TRID_NOOP("live_arm_tips"));
   tooltips_.append({liveSwitch_, QT_TRID_NOOP("live_arm_tips")});
