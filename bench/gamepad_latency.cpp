@@ -2,7 +2,7 @@
 // platform is named), with a virtual controller from SDL and the live arm shown:
 //  1. from rest: the right stick is pushed at a random moment, and the time until the board
 //     took the base's move is noted;
-//  2. while steering: the stick's deflection changes every 7 ms, and each change is timed to
+//  2. while steering: the stick's deflection changes every 2 to 12 ms, and each change is timed to
 //     the first move the board took after it (the throttle lets one out every 20 ms);
 //  3. at rest: for a while (60 s by default) the sticks wobble inside their dead zone as a
 //     worn stick does, and every move the board takes is counted: there should be none.
@@ -126,7 +126,8 @@ int main(int argc, char** argv) {
 
   std::vector<double> steering;
   for (int i = 0; i < trials; ++i) {
-    spin(std::chrono::milliseconds(7));
+    // At odd moments, so that the changes do not fall into step with the throttle.
+    spin(std::chrono::microseconds(std::uniform_int_distribution(2000, 12000)(random)));
     const Clock::time_point changed = Clock::now();
     const double phase = (i / 40) % 2 ? -1 : 1;
     pad.setAxis(pad::Input::RightX, phase * (0.4 + 0.5 * ((i % 40) / 40.0)));
