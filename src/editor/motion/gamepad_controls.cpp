@@ -1,7 +1,6 @@
 #include "editor/motion/gamepad_controls.h"
 
 #include <QEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -65,7 +64,6 @@ KoGamepadControls::KoGamepadControls(KoEditorSession& session,
           [this](std::optional<QPointF> target, bool clamped, quint8 strike) {
             if (armView_) armView_->showSteering(target, clamped, strike);
           });
-  connect(qApp, &QGuiApplication::applicationStateChanged, this, &KoGamepadControls::listen);
 
   row_ = new QWidget;
   auto* layout = new QHBoxLayout(row_);
@@ -140,11 +138,10 @@ void KoGamepadControls::boardGone() {
 }
 
 void KoGamepadControls::listen() {
-  const bool appActive = QGuiApplication::applicationState() == Qt::ApplicationActive;
+  const bool windowActive = window_ && window_->isActiveWindow();
   // The mapping dialog shows the controller while the switch is off too.
-  if (source_->isStarted()) source_->setListening(appActive);
-  const bool active =
-      isOn() && !editing_ && window_ && window_->isActiveWindow() && source_->hasController();
+  if (source_->isStarted()) source_->setListening(editing_ || (isOn() && windowActive));
+  const bool active = isOn() && !editing_ && windowActive && source_->hasController();
   if (!active && driver_->isActive()) stopMoving();
   driver_->setActive(active);
 }
