@@ -3,6 +3,7 @@
 #include "editor/board/teach_recorder.h"
 #include "editor/motion/arm_feed.h"
 #include "editor/motion/gamepad_controls.h"
+#include "editor/motion/gamepad_dialog.h"
 #include "editor/motion/motion_controls.h"
 #include "editor_fixture.h"
 #include "gamepad/gamepad_driver.h"
@@ -199,6 +200,20 @@ TEST_F(GamepadOnBoard, APoseThatWouldStrikeIsHeldAndTheArmViewSaysWhy) {
   EXPECT_TRUE(view->heldStrike() & kinematics::kBelowGround);
   set(Input::LeftY, 0);
   EXPECT_EQ(view->heldStrike(), 0);
+}
+
+TEST_F(GamepadOnBoard, WhileTheMappingIsEditedItsRowsFollowTheControllerAndTheArmWaits) {
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<KoGamepadDialog*>(QApplication::activeModalWidget());
+    ASSERT_TRUE(dialog);
+    set(Input::RightX, 1);
+    run(100);
+    EXPECT_EQ(dialog->level(KoGamepadMapping::BaseTurn), 1);
+    EXPECT_TRUE(servoMoves().isEmpty());
+    set(Input::RightX, 0);
+    dialog->reject();
+  });
+  controls->editMapping();
 }
 
 TEST_F(GamepadOnBoard, RecordTakesThePoseTheSticksGiveAtTheInterval) {
