@@ -23,7 +23,7 @@
 #include "gamepad/gamepad_source.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
-#include "scratch_settings.h"
+#include "picture_run.h"
 #include "session/editor_session.h"
 #include "silent_prompter.h"
 #include "virtual_pad.h"
@@ -126,30 +126,6 @@ int render(const QString& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Renders without a display unless told otherwise (QT_QPA_PLATFORM=xcb shows the real one).
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Going through languages and switches: in a scratch folder, not the user's settings.
-  const ScratchSettings settings;
-  if (!settings.isValid()) return fail("no temporary folder for the settings");
-  QApplication app(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Vorn"));
-  QApplication::setApplicationName(QStringLiteral("vorn-gamepad-shots"));
-  const QStringList args = QApplication::arguments();
-  if (args.size() != 2 || args[1].startsWith('-')) {
-    fprintf(stderr, "usage: vorn_gamepad_shots OUTPUT_FOLDER\n");
-    return 2;
-  }
-  if (!QDir().mkpath(args[1])) return fail("cannot make the output folder");
-  KoFonts::applyUiFont();
-  KoTheme::apply(KoTheme::Scheme::Light);
-  KoLanguage::instance().load();
-  const int result = render(args[1]);
-  KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
-  if (result == 0) {
-    printf(
-        "vorn_gamepad_shots: wrote %s/<language>-<width>-steering.png and "
-        "<language>-mapping.png\n",
-        qPrintable(args[1]));
-  }
-  return result;
+  return runPictures(argc, argv, "vorn_gamepad_shots",
+                     "<language>-<width>-steering.png and <language>-mapping.png", render);
 }

@@ -16,7 +16,7 @@
 #include "board/virtual_board.h"
 #include "link/usb_hid.h"
 #include "model/language.h"
-#include "scratch_settings.h"
+#include "picture_run.h"
 #include "servotool/live_status.h"
 #include "servotool/mass_download_panel.h"
 #include "servotool/steer_debugging_tool.h"
@@ -107,26 +107,5 @@ int render(const QString& out) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  // Renders without a display unless told otherwise (QT_QPA_PLATFORM=xcb shows the real one).
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  // Going through languages and switches: in a scratch folder, not the user's settings.
-  const ScratchSettings settings;
-  if (!settings.isValid()) return fail("no temporary folder for the settings");
-  QApplication app(argc, argv);
-  QApplication::setOrganizationName(QStringLiteral("Vorn"));
-  QApplication::setApplicationName(QStringLiteral("vorn-tool-shots"));
-  const QStringList args = QApplication::arguments();
-  if (args.size() != 2 || args[1].startsWith('-')) {
-    fprintf(stderr, "usage: vorn_tool_shots OUTPUT_FOLDER\n");
-    return 2;
-  }
-  if (!QDir().mkpath(args[1])) return fail("cannot make the output folder");
-  KoFonts::applyUiFont();
-  KoLanguage::instance().load();
-  const int result = render(args[1]);
-  KoLanguage::instance().choose(QStringLiteral("English"), nullptr);
-  if (result == 0) {
-    printf("vorn_tool_shots: wrote %s/<language>-<width>-<state>.png\n", qPrintable(args[1]));
-  }
-  return result;
+  return runPictures(argc, argv, "vorn_tool_shots", "<language>-<width>-<state>.png", render);
 }
