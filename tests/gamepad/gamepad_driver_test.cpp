@@ -36,9 +36,6 @@ struct Rig {
     }
   }
   QPointF tip() const { return kinematics::skeleton(profile, pose)[kinematics::kTip]; }
-  double angle(KoArmJoints::Joint joint) const {
-    return kinematics::jointAngles(profile, pose)[joint];
-  }
 
   KoArmProfile profile = KoArmProfile::shipped();
   KoChannelPositions pose;
@@ -76,9 +73,7 @@ TEST(GamepadDriver, EachMotionTurnsItsJointTheWayItsInputSays) {
     const auto after = kinematics::jointAngles(rig.profile, rig.pose);
     EXPECT_GT((after[c.joint] - before[c.joint]) * c.sign, 5);
     for (int j = 0; j < KoArmJoints::kJointCount; ++j) {
-      if (j != c.joint) {
-        EXPECT_NEAR(after[size_t(j)], before[size_t(j)], 1e-9) << j;
-      }
+      EXPECT_TRUE(j == c.joint || after[size_t(j)] == before[size_t(j)]) << j;
     }
   }
 }
@@ -125,16 +120,6 @@ TEST(GamepadDriver, ARestingStickMovesNothingHoweverLong) {
   EXPECT_EQ(rig.sent, moved);
 }
 
-TEST(GamepadDriver, StaysInTheSafeRanges) {
-  Rig rig;
-  rig.profile.channels[5].lowest = 300;
-  rig.profile.channels[5].highest = 640;
-  rig.driver.setProfile(rig.profile);
-  rig.set(Input::RightX, 1);
-  rig.run(20000);
-  EXPECT_EQ(rig.pose[5], 640);
-}
-
 TEST(GamepadDriver, PressesRunOnceAndHeldInputsWaitForRestAfterAPause) {
   Rig rig;
   QSignalSpy pressed(&rig.driver, &KoGamepadDriver::actionPressed);
@@ -171,14 +156,18 @@ TEST(GamepadDriver, PressesRunOnceAndHeldInputsWaitForRestAfterAPause) {
   EXPECT_EQ(rig.sent, stopped);
 }
 
-TEST(GamepadDriver, StartsFromWhereSomethingElseLeftTheArm) {
+TEST(GamepadDriver, StaysInTheSafeRangesFromWhereSomethingElseLeftTheArm) {
   Rig rig;
+  rig.profile.channels[5].highest = 640;
+  rig.driver.setProfile(rig.profile);
   rig.set(Input::RightX, 1);
   rig.run(100);
   rig.pose[5] = 200;  // a slider, or a played frame
   rig.run(100);
   EXPECT_GT(*rig.pose[5], 200);
   EXPECT_LT(*rig.pose[5], 260);
+  rig.run(20000);
+  EXPECT_EQ(rig.pose[5], 640);
 }
 
 }  // namespace

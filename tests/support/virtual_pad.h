@@ -9,7 +9,8 @@
 
 // A game controller plugged in for as long as it lives, made with SDL's virtual joystick: SDL
 // maps it as a controller of every axis and button of pad::Input. What it is set to reaches a
-// KoGamepadSource at its next poll(). It may be made before or after the source starts.
+// KoGamepadSource at its next poll(). It may be made before or after the source starts. Its
+// name must be none of SDL's database, whose mapping would take its axes over.
 class VirtualPad {
  public:
   explicit VirtualPad(const char* name = "Virtual pad") {
@@ -38,9 +39,6 @@ class VirtualPad {
     if (initialised_) SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
   }
   VirtualPad(const VirtualPad&) = delete;
-  VirtualPad& operator=(const VirtualPad&) = delete;
-
-  bool plugged() const { return joystick_ != nullptr; }
 
   // Gone for good: a later set does nothing.
   void unplug() {
@@ -56,11 +54,9 @@ class VirtualPad {
   // Sticks from -1 to 1 over the whole raw range (-1 is SDL's -32768), triggers from 0 to 1.
   void setAxis(pad::Input input, double value) {
     if (!joystick_ || !pad::isAxis(input)) return;
-    double raw = 0;
-    if (pad::isTrigger(input))
-      raw = SDL_JOYSTICK_AXIS_MIN + std::clamp(value, 0.0, 1.0) * 65535.0;
-    else
-      raw = std::clamp(value, -1.0, 1.0) * (value < 0 ? 32768.0 : 32767.0);
+    const double raw = pad::isTrigger(input)
+                           ? SDL_JOYSTICK_AXIS_MIN + std::clamp(value, 0.0, 1.0) * 65535.0
+                           : std::clamp(value, -1.0, 1.0) * (value < 0 ? 32768.0 : 32767.0);
     SDL_JoystickSetVirtualAxis(joystick_, int(input), Sint16(std::lround(raw)));
   }
   void setButton(pad::Input input, bool down) {

@@ -43,9 +43,11 @@ class GamepadOnBoard : public EditorOnBoardFixture {
     pad::isAxis(input) ? pad.setAxis(input, value) : pad.setButton(input, value > 0);
     pump();
   }
-  void press(Input button) {
-    set(button, 1);
-    set(button, 0);
+  // Held for `ms`, then let go; a button pressed.
+  void hold(Input input, int ms = 0, double value = 1) {
+    set(input, value);
+    run(ms);
+    set(input, 0);
   }
   // Time passes in the timers' steps, each doing what its timer would.
   void run(int ms) {
@@ -73,9 +75,7 @@ class GamepadOnBoard : public EditorOnBoardFixture {
 };
 
 TEST_F(GamepadOnBoard, SticksMoveTheArmAndButtonsRunTheEditorsActions) {
-  set(Input::RightX, 1);
-  run(200);
-  set(Input::RightX, 0);
+  hold(Input::RightX, 200);
   const auto moves = servoMoves();
   ASSERT_GE(moves.size(), 5);
   // The base's channel only, one move per 20 ms at most, each further on, the last the pose.
@@ -86,92 +86,78 @@ TEST_F(GamepadOnBoard, SticksMoveTheArmAndButtonsRunTheEditorsActions) {
   }
   EXPECT_EQ(moves.last().second, position(6));
 
-  press(Input::A);
+  hold(Input::A);
   ASSERT_EQ(model()->count(), 1);
   EXPECT_EQ(model()->frameAt(0)->id(6), position(6));
-  set(Input::LeftTrigger, 1);
-  run(200);
-  set(Input::LeftTrigger, 0);
+  hold(Input::LeftTrigger, 200);
   const int opened = position(1);
   EXPECT_LT(opened, 500);
-  press(Input::X);  // before the selected frame
+  hold(Input::X);  // before the selected frame
   ASSERT_EQ(model()->count(), 2);
   EXPECT_EQ(model()->frameAt(0)->id(1), opened);
-  set(Input::RightShoulder, 1);
-  run(100);
-  set(Input::RightShoulder, 0);
-  press(Input::Y);
+  hold(Input::RightShoulder, 100);
+  hold(Input::Y);
   EXPECT_EQ(model()->frameAt(model()->selectIndex())->id(2), position(2));
   EXPECT_GT(position(2), 500);
 
   // The D-pad walks the rows and shows each on the arm.
   const int selected = model()->selectIndex();
   const qsizetype frames = board.receivedWith(protocol::kMultiServoMove).size();
-  press(selected == 0 ? Input::DpadDown : Input::DpadUp);
+  hold(selected == 0 ? Input::DpadDown : Input::DpadUp);
   EXPECT_NE(model()->selectIndex(), selected);
   EXPECT_EQ(board.receivedWith(protocol::kMultiServoMove).size(), frames + 1);
 
   // Start runs the list and stops it; so does B, whatever runs.
   clock.setHorizon(std::chrono::milliseconds(0));
-  press(Input::Start);
+  hold(Input::Start);
   EXPECT_FALSE(editor.online()->stopped());
-  press(Input::Start);
+  hold(Input::Start);
   EXPECT_TRUE(editor.online()->stopped());
-  press(Input::Start);
+  hold(Input::Start);
   ASSERT_FALSE(editor.online()->stopped());
   // The run moves the arm meanwhile; the sticks wait.
   const qsizetype running = servoMoves().size();
-  set(Input::RightX, 1);
-  run(100);
-  set(Input::RightX, 0);
+  hold(Input::RightX, 100);
   EXPECT_EQ(servoMoves().size(), running);
-  press(Input::B);
+  hold(Input::B);
   EXPECT_TRUE(editor.online()->stopped());
 }
 
-TEST_F(GamepadOnBoard, NothingMovesFromRestAfterUnplugFocusLostOrTheBoardGone) {
+TEST_F(GamepadOnBoard, NothingMovesFromRestAfterFocusLostUnplugOrTheBoardGone) {
   set(Input::LeftX, 0.08);
   set(Input::RightY, -0.09);
   run(60 * 1000);
   EXPECT_TRUE(servoMoves().isEmpty());
-
-  // Unplugged mid-move: what waited in the throttle never goes.
-  editor.session()->setPosition(5, 400);
-  set(Input::LeftX, 1);
-  run(30);
-  ASSERT_FALSE(servoMoves().isEmpty());
-  ASSERT_TRUE(controls->moves()->pending());
-  pad.unplug();
+  // Of two controllers the last plugged in is heard; once it is unplugged, the one before.
+  {
+    VirtualPad second("Second pad");
+    pump();
+    hold(Input::RightX, 100);
+    EXPECT_TRUE(servoMoves().isEmpty());
+  }
   pump();
-  const qsizetype sent = servoMoves().size();
-  run(500);
-  EXPECT_EQ(servoMoves().size(), sent);
+  EXPECT_EQ(status(), qtTrId("gamepad_connected").arg("Virtual pad"));
+
+  // Mid-move, another window takes the focus, then the controller goes: what waited in the
+  // throttle never goes, and nothing after it.
+  editor.session()->setPosition(5, 400);
+  QWidget other;
+  for (const bool unplug : {false, true}) {
+    set(Input::LeftX, 0);
+    set(Input::LeftX, 1);
+    run(30);
+    ASSERT_TRUE(controls->moves()->pending());
+    unplug ? pad.unplug() : (other.show(), QApplication::setActiveWindow(&other));
+    pump();
+    const qsizetype sent = servoMoves().size();
+    run(500);
+    EXPECT_EQ(servoMoves().size(), sent);
+    EXPECT_FALSE(controls->isListening());
+    QApplication::setActiveWindow(&editor);
+    pump();
+  }
   EXPECT_EQ(status(), qtTrId("gamepad_disconnected").arg("Virtual pad"));
 
-  // Another controller, its stick held as it comes: nothing until let go.
-  VirtualPad second("Second pad");
-  second.setAxis(Input::RightX, 1);
-  pump();
-  run(200);
-  EXPECT_EQ(servoMoves().size(), sent);
-  second.setAxis(Input::RightX, 0);
-  pump();
-  second.setAxis(Input::RightX, 1);
-  pump();
-  run(100);
-  EXPECT_GT(servoMoves().size(), sent);
-
-  // Another window takes the focus.
-  QWidget other;
-  other.show();
-  QApplication::setActiveWindow(&other);
-  processPending();
-  const qsizetype unfocused = servoMoves().size();
-  run(500);
-  EXPECT_EQ(servoMoves().size(), unfocused);
-  EXPECT_FALSE(controls->isListening());
-
-  QApplication::setActiveWindow(&editor);
   board.unplug();
   processUntil([this] { return !link.connection(); });
   EXPECT_FALSE(controls->gamepadSwitch()->isOn());
