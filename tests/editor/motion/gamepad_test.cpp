@@ -161,6 +161,7 @@ TEST_F(GamepadOnBoard, NothingMovesFromRestAfterFocusLostUnplugOrTheBoardGone) {
   board.unplug();
   processUntil([this] { return !link.connection(); });
   EXPECT_FALSE(controls->gamepadSwitch()->isOn());
+  EXPECT_FALSE(controls->source()->isStarted());
   EXPECT_EQ(status(), qtTrId("gamepad_board_gone"));
 }
 
@@ -200,6 +201,7 @@ TEST_F(GamepadOnBoard, WhileTheMappingIsEditedItsRowsFollowTheControllerAndTheAr
     dialog->reject();
   });
   controls->editMapping();
+  EXPECT_TRUE(controls->source()->isStarted());
 }
 
 TEST_F(GamepadOnBoard, RecordTakesThePoseTheSticksGiveAtTheInterval) {
