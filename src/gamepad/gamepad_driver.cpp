@@ -120,6 +120,7 @@ void KoGamepadDriver::takePose() {
 
 void KoGamepadDriver::endSteering() {
   tip_.reset();
+  held_ = 0;
   if (!steeringShown_) return;
   steeringShown_ = false;
   emit steering(std::nullopt, false, 0);
@@ -180,6 +181,7 @@ void KoGamepadDriver::step(double seconds) {
       exact_[c] = double(wanted_[c].value_or(int(limits::kPosition.start)));
     }
     steeringShown_ = true;
+    held_ = faults;
     emit steering(asked.value_or(kinematics::skeleton(profile_, next)[kinematics::kTip]), clamped,
                   faults);
     return;
@@ -195,6 +197,9 @@ void KoGamepadDriver::step(double seconds) {
   }
   wanted_ = next;
   if (nextTip) tip_ = nextTip;
+  // A step too short to move anything says nothing new: a hold stays told.
+  if (!any && held_) return;
+  held_ = 0;
   if (steered) {
     steeringShown_ = true;
     emit steering(asked, clamped, 0);

@@ -93,5 +93,6 @@ class KoGamepadDriver : public QObject {
   KoChannelPositions wanted_{};
   std::optional<QPointF> tip_;
   bool steeringShown_ = false;
+  quint8 held_ = 0;  // why the last step was held back, while it is told
   qint64 lastTick_ = 0;
 };
